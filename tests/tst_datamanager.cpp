@@ -1,0 +1,247 @@
+#include "app/ddatamanager.h"
+#include "support/testmain.h"
+
+#include <QFile>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+namespace {
+
+// Writes a default-settings file with the given extra lines.
+QString writeDefaults(const QTemporaryDir &dir, const QString &content)
+{
+    const QString path = dir.filePath("defaults.ini");
+    QFile f(path);
+    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    f.write(content.toUtf8());
+    return path;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class TestDataManager : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void firstAndSecondStart_data();
+    void firstAndSecondStart();
+    void storedThemeIndex_data();
+    void storedThemeIndex();
+    void alphaRule_data();
+    void alphaRule();
+    void everyThemeFileIsComplete();
+    void fontsFollowLocalFontSwitch();
+    void clickedKeyAndHookRelays();
+    void sensitivityAnswersFollowQueryKind();
+    void longPathsAreKeptWhole();
+};
+
+void TestDataManager::firstAndSecondStart_data()
+{
+    QTest::addColumn<QString>("defaults");
+    QTest::addColumn<QString>("expectedVersion");
+    QTest::newRow("shipped resource") << QString() << "V_2.03.01";
+    QTest::newRow("resource without version") << "[MyselfConfig]\nuserConfig=false\n"
+                                              << "V_1.00.00";
+}
+
+void TestDataManager::firstAndSecondStart()
+{
+    QFETCH(QString, defaults);
+    QFETCH(QString, expectedVersion);
+    QTemporaryDir dir;
+    const QString appData = dir.filePath("data/app");
+    const QString defaultsPath = defaults.isNull() ? QString() : writeDefaults(dir, defaults);
+
+    DDataManager first(appData, defaultsPath);
+    QVERIFY(QFileInfo(appData + "/UserConfig").isDir());
+    QVERIFY(first.isVersionChanged());
+    QCOMPARE(first.getAppVersion(), expectedVersion);
+    const QString iniPath = first.getSettingsFilePath();
+    {
+        QSettings ini(iniPath, QSettings::IniFormat);
+        QCOMPARE(ini.value("Theme/selectThemeIndex").toString(), QString("0"));
+        QCOMPARE(ini.value("ThemeBgImage/BgImageIsUsing").toString(), QString("false"));
+        QCOMPARE(ini.value("oldVersion/VersionInfo").toString(), expectedVersion);
+    }
+    const QByteArray afterFirst = readAll(iniPath);
+    const QDateTime modified = QFileInfo(iniPath).lastModified();
+
+    DDataManager second(appData, defaultsPath);
+    QVERIFY(!second.isVersionChanged());
+    QCOMPARE(readAll(iniPath), afterFirst);
+    QCOMPARE(QFileInfo(iniPath).lastModified(), modified);
+}
+
+void TestDataManager::storedThemeIndex_data()
+{
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<bool>("userConfig");
+    QTest::addColumn<int>("expectedStored");
+    QTest::addColumn<QString>("expectedText");  // TextDefaultColor of the loaded theme
+
+    QTest::newRow("Blue") << 2 << false << 2 << "225,225,225";
+    QTest::newRow("Pink") << 3 << false << 3 << "225,205,225";
+    QTest::newRow("Other without user theme is reset to Black") << 4 << false << 0 << "205,205,205";
+    // The user theme file beside the executable is absent here: Black instead of an unstyled window.
+    QTest::newRow("Other from a missing user file") << 4 << true << 4 << "205,205,205";
+    QTest::newRow("out of range index loads Black") << 7 << false << 7 << "205,205,205";
+}
+
+void TestDataManager::storedThemeIndex()
+{
+    QFETCH(int, stored);
+    QFETCH(bool, userConfig);
+    QFETCH(int, expectedStored);
+    QFETCH(QString, expectedText);
+    QTemporaryDir dir;
+    const QString appData = dir.filePath("app");
+    {
+        QDir().mkpath(appData + "/UserConfig");
+        QSettings ini(appData + "/UserConfig/TavrixConfig.ini", QSettings::IniFormat);
+        ini.setValue("Theme/selectThemeIndex", stored);
+    }
+    const QString defaults
+        = writeDefaults(dir, QString("[MyselfConfig]\nuserConfig=%1\n").arg(userConfig ? "true" : "false"));
+
+    DDataManager data(appData, defaults);
+    QCOMPARE(data.getThemeColorInfo().TextDefaultColor, expectedText);
+    QCOMPARE(data.getThemeColorInfo().TextFont, QString("Microsoft YaHei"));
+    QSettings ini(data.getSettingsFilePath(), QSettings::IniFormat);
+    QCOMPARE(ini.value("Theme/selectThemeIndex").toInt(), expectedStored);
+}
+
+void TestDataManager::alphaRule_data()
+{
+    QTest::addColumn<bool>("bgImage");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("four parts, pictures off") << false << "52,52,86,128"
+                                              << "52,52,86";
+    QTest::newRow("four parts, pictures on") << true << "52,52,86,128"
+                                             << "52,52,86,128";
+    QTest::newRow("three parts, off") << false << "205,205,205"
+                                      << "205,205,205";
+    QTest::newRow("three parts, on") << true << "205,205,205"
+                                     << "205,205,205";
+    QTest::newRow("five parts") << false << "1,2,3,4,5"
+                                << "1,2,3,4,5";
+    QTest::newRow("empty") << false << ""
+                           << "";
+}
+
+void TestDataManager::alphaRule()
+{
+    QFETCH(bool, bgImage);
+    QFETCH(QString, input);
+    QFETCH(QString, expected);
+    QTemporaryDir dir;
+    DDataManager data(dir.filePath("app"));
+    data.setBgImageUsing(bgImage);
+    QCOMPARE(data.toThemeColorString(input), expected);
+
+    // The same rule applied through a theme load, on Black's DeviceBorderColor.
+    data.setTheme(0);
+    const QString border = data.getThemeColorInfo().DeviceBorderColor;
+    QCOMPARE(border, bgImage ? QString("52,52,86,128") : QString("52,52,86"));
+}
+
+void TestDataManager::everyThemeFileIsComplete()
+{
+    for (const char *name : {"Black", "Light", "Blue", "Pink", "Other"}) {
+        QSettings theme(QString(":/images/StyleQss/%1ThemeConfig.ini").arg(name), QSettings::IniFormat);
+        theme.beginGroup("ThemeColor");
+        for (const auto &field : ThemeColorInfo::fields())
+            QVERIFY2(!theme.value(field.key).toString().isEmpty(), qPrintable(QString(name) + " " + field.key));
+        QCOMPARE(theme.childKeys().size(), ThemeColorInfo::kColorCount + 1);
+    }
+    // Other carries Black's values.
+    QCOMPARE(readAll(":/images/StyleQss/OtherThemeConfig.ini"), readAll(":/images/StyleQss/BlackThemeConfig.ini"));
+}
+
+void TestDataManager::fontsFollowLocalFontSwitch()
+{
+    QTemporaryDir dir;
+    DDataManager data(dir.filePath("app"));
+    QCOMPARE(data.getFont(0).weight(), 75);
+    QCOMPARE(data.getFont(1).weight(), 50);
+    QCOMPARE(data.getFont(0).pointSize(), 10);
+    data.setUseLocalFont(false);
+    QCOMPARE(data.getFont(0).family(), QString("Microsoft YaHei"));
+    QCOMPARE(data.getFont(1).family(), QString("Microsoft YaHei"));
+    QCOMPARE(data.getFont(0), data.getFont(1));
+}
+
+void TestDataManager::clickedKeyAndHookRelays()
+{
+    QTemporaryDir dir;
+    DDataManager data(dir.filePath("app"));
+    QCOMPARE(data.getClickedKeyCode(), -1);
+    QVERIFY(data.getClickedKeyChar().isEmpty());
+
+    QSignalSpy clicked(&data, &DDataManager::sigKeyButtonClickedReturnKeyCodeAndKeyChar);
+    data.setClickedKey(4, "A");
+    QCOMPARE(clicked.count(), 1);
+    QCOMPARE(data.getClickedKeyCode(), 4);
+    data.clearClickedKey();
+    QCOMPARE(data.getClickedKeyCode(), -1);
+    QVERIFY(data.getClickedKeyChar().isEmpty());
+
+    // No listener: the previous value (initially false) comes back.
+    QCOMPARE(data.setHookRunningMacroRecord(true), false);
+
+    // A listener answers through the manager before the relay returns.
+    connect(&data, &DDataManager::sigHookRuningStrtusCtrl_MacroRecord, &data,
+            [&data](bool start) { data.setMacroHookRunning(start); });
+    QCOMPARE(data.setHookRunningMacroRecord(true), true);
+    QCOMPARE(data.setHookRunningMacroRecord(false), false);
+}
+
+void TestDataManager::sensitivityAnswersFollowQueryKind()
+{
+    QTemporaryDir dir;
+    DDataManager data(dir.filePath("app"));
+    QSignalSpy hover(&data, &DDataManager::sigQueryDynamicDisplaySensitivityNum_MouseEnter_BackInfo);
+    QSignalSpy click(&data, &DDataManager::sigQueryDynamicDisplaySensitivityNum_MouseClicked_BackInfo);
+    QSignalSpy query(&data, &DDataManager::sigQueryDynamicDisplaySensitivityNum);
+
+    // Before any query an answer counts as one to a click.
+    data.relaySensitivityBackInfo(1, 2, 3, 4, 5);
+    QCOMPARE(click.count(), 1);
+    QCOMPARE(click.takeFirst(), (QList<QVariant> {1, 2, 3, 4, 5}));
+
+    data.queryDynamicDisplaySensitivityNum(0, 7, 8);
+    QCOMPARE(query.takeFirst(), (QList<QVariant> {7, 8}));
+    data.relaySensitivityBackInfo(1, 2, 3, 4, 5);
+    QCOMPARE(hover.takeFirst(), (QList<QVariant> {1, 2, 3}));
+
+    data.queryDynamicDisplaySensitivityNum(1, 0, 0);
+    data.relaySensitivityBackInfo(6, 7, 8, 9, 10);
+    QCOMPARE(click.count(), 1);
+    QCOMPARE(hover.count(), 0);
+}
+
+void TestDataManager::longPathsAreKeptWhole()
+{
+    QTemporaryDir dir;
+    DDataManager data(dir.filePath("app"));
+    const QByteArray longPath = "/home/" + QByteArray(600, 'x') + "/UserConfig/appMacro.xml";
+    data.setMacroXmlPath(longPath);
+    data.setCurProfilePath(longPath + ".profile");
+    QCOMPARE(data.getMacroXmlPath(), longPath);
+    QCOMPARE(data.getCurProfilePath(), longPath + ".profile");
+    QCOMPARE(data.getKeyboardLayoutCode(QString()), 31);
+    QCOMPARE(data.getKeyboardLayoutCode("anything"), 31);
+}
+
+TAVRIX_TEST_MAIN(TestDataManager)
+#include "tst_datamanager.moc"

@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Installs what is needed, builds the application and starts it.
+set -euo pipefail
+top="$(cd "$(dirname "$0")/.." && pwd)"
+cd "$top"
+bash tools/install-deps.sh
+export CCACHE_DIR="${CCACHE_DIR:-$HOME/.cache/quorin-ccache}"
+export CCACHE_BASEDIR="$top"
+build="${BUILD_DIR:-$top/build}"
+cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build "$build" -j "$(nproc)" --target quorin-driver
+exec "$build/bin/quorin-driver" "$@"

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Installs what is needed, builds everything and runs every test.
+set -euo pipefail
+top="$(cd "$(dirname "$0")/.." && pwd)"
+cd "$top"
+bash tools/install-deps.sh
+export CCACHE_DIR="${CCACHE_DIR:-$HOME/.cache/quorin-ccache}"
+export CCACHE_BASEDIR="$top"
+build="${BUILD_DIR:-$top/build}"
+cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build "$build" -j "$(nproc)"
+cd "$build"
+ctest -j "$(nproc)" --output-on-failure --timeout 300
