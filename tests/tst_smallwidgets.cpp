@@ -268,6 +268,7 @@ void TestSmallWidgets::batteryBands()
     QCOMPARE(battery.value(), shown);
     QCOMPARE(battery.fillWidth(), width);
     QCOMPARE(battery.fillColor(), colour);
+    QCOMPARE(battery.accessibleName(), QString("%1%").arg(shown));
 
     // The charge bar stays inside the gauge: nothing right of the frame is filled.
     battery.setFixedSize(40, 16);

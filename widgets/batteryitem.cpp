@@ -38,6 +38,7 @@ void BatteryItem::setValue(int percent)
     }
     m_percentage = percent;
     m_fillWidth = percent / 4;
+    setAccessibleName(QStringLiteral("%1%").arg(percent));  // the gauge is painted, not a label text
     update();
 }
 

@@ -74,6 +74,7 @@ void CbNotice::showMessageAt(const QString &text, const QPoint &centre)
 
 void CbNotice::showAt(const QPoint &centre, SizeRule rule)
 {
+    setAccessibleName(m_text);  // screen readers announce the message itself
     const QSize box(QFontMetrics(font()).horizontalAdvance(m_text) + kHorizontalPadding, m_boxHeight);
     if (rule == SizeRule::Fix)
         setFixedSize(box);
