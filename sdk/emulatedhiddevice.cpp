@@ -129,3 +129,21 @@ int EmulatedHidDevice::read(unsigned char *buffer, int size)
             return -1;
     }
 }
+
+void EmulatedHidDevice::waitForInput(int timeoutMs)
+{
+    QElapsedTimer waited;
+    waited.start();
+    if (!m_closed && !m_gone) {
+        pollfd item {m_fd, POLLIN, 0};
+        if (poll(&item, 1, timeoutMs) > 0 && (item.revents & POLLIN) && !(item.revents & (POLLHUP | POLLERR)))
+            return;
+    }
+    if (m_closed)
+        return;
+    // Gone: the wait still lasts its time, so a loop that keeps reading a
+    // vanished device does not spin.
+    const qint64 left = timeoutMs - waited.elapsed();
+    if (left > 0)
+        usleep(useconds_t(left * 1000));
+}

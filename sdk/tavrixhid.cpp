@@ -7,6 +7,7 @@
 #include "sdk/hidenumerator.h"
 #include "sdk/hidhandletable.h"
 #include "sdk/hidrawdevices.h"
+#include "sdk/iothreadactivity.h"
 #include "sdk/pacingtimer.h"
 
 #include <QFile>
@@ -91,13 +92,21 @@ int CTavrixHid_SetNonblocking(int handle, int nonblock)
 int CTavrixHid_HidWriteBuff(int handle, const unsigned char *report, const char * /*path*/)
 {
     const std::shared_ptr<HidDevice> device = HidHandleTable::instance().find(handle);
-    return device && device->write(report, kTavrixHidReportSize) == kTavrixHidReportSize ? kTavrixHidReportSize : -1;
+    if (!device)
+        return -1;
+    const bool written = device->write(report, kTavrixHidReportSize) == kTavrixHidReportSize;
+    IoThreadActivity::noteTransfer(device, written);
+    return written ? kTavrixHidReportSize : -1;
 }
 
 int CTavrixHid_HidReadBuff(int handle, unsigned char *buffer)
 {
     const std::shared_ptr<HidDevice> device = HidHandleTable::instance().find(handle);
-    return device ? device->read(buffer, kTavrixHidReportSize) : -1;
+    if (!device)
+        return -1;
+    const int count = device->read(buffer, kTavrixHidReportSize);
+    IoThreadActivity::noteTransfer(device, count > 0);
+    return count;
 }
 
 int CTavrixHid_Close(int handle)
@@ -118,6 +127,11 @@ void CTavrixHid_highPrecisionTimerStart(HighPrecisionTimerStu timer)
 
 void CTavrixHid_highPrecisionTimerRuning(int units, HighPrecisionTimerStu timer)
 {
+    if (IoThreadActivity::shouldRest()) {
+        IoThreadActivity::rest();
+        PacingTimers::instance().resync(timer);
+        return;
+    }
     PacingTimers::instance().wait(units, timer);
 }
 

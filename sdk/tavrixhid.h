@@ -58,9 +58,13 @@ int CTavrixHid_HidReadBuff(int handle, unsigned char *buffer);
 int CTavrixHid_Close(int handle);
 
 // Pacing timer on the monotonic clock; the unit of a wait is 5 us (see
-// PacingTimers). Init fills the record; the record then goes by value.
+// PacingTimers). Init fills the record; the record then goes by value. A
+// thread that reads a device and has seen no report either way for 25 ms
+// rests in its waits until that device has a report pending, 10 ms at most
+// (see IoThreadActivity).
 void CTavrixHid_highPrecisionTimerInit(HighPrecisionTimerStu *timer);
 void CTavrixHid_highPrecisionTimerStart(HighPrecisionTimerStu timer);
-// Returns units x 5 us after this timer's previous wait returned.
+// Returns units x 5 us after this timer's previous wait returned, or at the
+// end of a rest.
 void CTavrixHid_highPrecisionTimerRuning(int units, HighPrecisionTimerStu timer);
 void CTavrixHid_highPrecisionTimerStop(HighPrecisionTimerStu timer);

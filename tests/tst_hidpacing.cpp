@@ -1,8 +1,12 @@
+#include "sdk/iothreadactivity.h"
 #include "sdk/pacingtimer.h"
 #include "sdk/tavrixhid.h"
+#include "support/seqpacketpeer.h"
 #include "support/testmain.h"
 
 #include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -31,6 +35,16 @@ qint64 meanIntervalNs(HighPrecisionTimerStu timer, int calls, qint64 workNs)
     return clock.nsecsElapsed() / calls;
 }
 
+// Time taken by count waits.
+qint64 wait(HighPrecisionTimerStu timer, int count)
+{
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 0; i < count; ++i)
+        CTavrixHid_highPrecisionTimerRuning(kLoopUnits, timer);
+    return clock.nsecsElapsed();
+}
+
 }  // namespace
 
 class TestHidPacing : public QObject
@@ -43,6 +57,8 @@ private slots:
     void lateCallerIsNotMadeToCatchUp();
     void timerWithoutStartStillWaits_data();
     void timerWithoutStartStillWaits();
+    void idleIoLoopRestsUntilAReportComes();
+    void vanishedDeviceDoesNotMakeTheLoopSpin();
 };
 
 void TestHidPacing::loopRunsAtItsInterval_data()
@@ -106,6 +122,71 @@ void TestHidPacing::timerWithoutStartStillWaits()
         CTavrixHid_highPrecisionTimerRuning(kLoopUnits, timer);
     QVERIFY(clock.nsecsElapsed() >= 20 * kLoopIntervalNs);
     CTavrixHid_highPrecisionTimerStop(timer);
+}
+
+void TestHidPacing::idleIoLoopRestsUntilAReportComes()
+{
+    QTemporaryDir dir;
+    SeqPacketPeer peer(dir.path() + "/vid_1209&pid_0001.sock");
+    const int handle = CTavrixHid_OpenPath(QFile::encodeName(peer.path()).constData());
+    QVERIFY(handle > 0 && peer.accept());
+    CTavrixHid_SetNonblocking(handle, 1);
+    HighPrecisionTimerStu timer;
+    CTavrixHid_highPrecisionTimerInit(&timer);
+    CTavrixHid_highPrecisionTimerStart(timer);
+    unsigned char buffer[kTavrixHidReportSize] = {};
+
+    // Read turns that find nothing: after the idle turns the waits grow long.
+    const int idleTurns = IoThreadActivity::kIdleTurnsBeforeRest;
+    QElapsedTimer clock;
+    clock.start();
+    int turns = 0;
+    while (clock.elapsed() < 300) {
+        QCOMPARE(CTavrixHid_HidReadBuff(handle, buffer), 0);
+        CTavrixHid_highPrecisionTimerRuning(kLoopUnits, timer);
+        ++turns;
+    }
+    // Paced all along it would be about 600 turns.
+    QVERIFY2(turns < idleTurns + 300 / IoThreadActivity::kRestMs + 20, qPrintable(QString::number(turns)));
+
+    // A report from the keyboard ends the rest at once...
+    QVERIFY(peer.send(QByteArray(kTavrixHidReportSize, '\x01')));
+    QVERIFY(wait(timer, 1) < 3000000);
+    QCOMPARE(CTavrixHid_HidReadBuff(handle, buffer), kTavrixHidReportSize);
+    // ...and the loop is paced again while reports flow.
+    QVERIFY(wait(timer, 10) < 10 * 2 * kLoopIntervalNs);
+    QCOMPARE(CTavrixHid_HidWriteBuff(handle, buffer, "test"), kTavrixHidReportSize);
+    QVERIFY(wait(timer, 10) < 10 * 2 * kLoopIntervalNs);
+
+    CTavrixHid_highPrecisionTimerStop(timer);
+    CTavrixHid_Close(handle);
+    // With its device closed the thread is no I/O loop any more: plain pacing.
+    QVERIFY(wait(timer, 2 * idleTurns) < 2 * idleTurns * 2 * kLoopIntervalNs);
+}
+
+void TestHidPacing::vanishedDeviceDoesNotMakeTheLoopSpin()
+{
+    QTemporaryDir dir;
+    QScopedPointer<SeqPacketPeer> peer(new SeqPacketPeer(dir.path() + "/vid_1209&pid_0003.sock"));
+    const int handle = CTavrixHid_OpenPath(QFile::encodeName(peer->path()).constData());
+    QVERIFY(handle > 0 && peer->accept());
+    CTavrixHid_SetNonblocking(handle, 1);
+    HighPrecisionTimerStu timer;
+    CTavrixHid_highPrecisionTimerInit(&timer);
+    CTavrixHid_highPrecisionTimerStart(timer);
+    peer.reset();  // unplugged, while the handle stays open
+
+    unsigned char buffer[kTavrixHidReportSize] = {};
+    QElapsedTimer clock;
+    clock.start();
+    for (int turn = 0; turn < 2 * IoThreadActivity::kIdleTurnsBeforeRest; ++turn) {
+        QCOMPARE(CTavrixHid_HidWriteBuff(handle, buffer, "test"), -1);
+        QVERIFY(CTavrixHid_HidReadBuff(handle, buffer) < 0);
+        CTavrixHid_highPrecisionTimerRuning(kLoopUnits, timer);
+    }
+    QVERIFY(clock.nsecsElapsed() >= 2 * IoThreadActivity::kIdleTurnsBeforeRest * kLoopIntervalNs);
+    CTavrixHid_highPrecisionTimerStop(timer);
+    CTavrixHid_Close(handle);
 }
 
 TAVRIX_TEST_MAIN(TestHidPacing)
