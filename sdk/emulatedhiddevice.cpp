@@ -134,10 +134,15 @@ void EmulatedHidDevice::waitForInput(int timeoutMs)
 {
     QElapsedTimer waited;
     waited.start();
-    if (!m_closed && !m_gone) {
-        pollfd item {m_fd, POLLIN, 0};
-        if (poll(&item, 1, timeoutMs) > 0 && (item.revents & POLLIN) && !(item.revents & (POLLHUP | POLLERR)))
+    if (!m_closed && !m_gone && !m_hungUp) {
+        pollfd item {m_fd, POLLIN | POLLRDHUP, 0};
+        if (poll(&item, 1, timeoutMs) > 0) {
+            // After a hang-up the socket stays readable for good: return once
+            // for what may still be queued, and sleep in later waits.
+            if (item.revents & (POLLHUP | POLLRDHUP | POLLERR))
+                m_hungUp = true;
             return;
+        }
     }
     if (m_closed)
         return;

@@ -30,4 +30,5 @@ private:
 
     const int m_fd;
     std::atomic<bool> m_gone {false};
+    bool m_hungUp = false;  // seen by waitForInput, which only the I/O thread calls
 };
