@@ -50,7 +50,9 @@ QWidget *hidDeviceJoinFrame::pictureFrame() const
 
 int hidDeviceJoinFrame::toLayoutPixel(float v)
 {
-    const int firstDecimal = int(v * 10.0f) % 10;
+    // The first decimal digit of the single-precision value itself (8 x 1.3f is
+    // 10.3999996, which stays 10), read without a second rounding to float.
+    const int firstDecimal = int(double(v) * 10.0) % 10;
     return firstDecimal >= 4 ? int(v + 1.0f) : int(v);
 }
 
