@@ -264,8 +264,10 @@ def soft_rows(px, py, kw, kh, fgap, extras=True):
               + [at("RShift", 12.25, 4, 2.75)])
     r5 += [at("Up", nav + 1, 4)] + run(["Kp1", "Kp2", "Kp3"], pad, 4) + [at("KpEnter", pad + 3, 4, 1, 2)]
     if extras:
-        r6 = ([at("LCtrl", 0, 5, 1.25), at("LWin", 1.25, 5, 1.25), at("LAlt", 2.5, 5, 1.25), at("K131", 3.75, 5),
-               at("Space", 4.75, 5, 2.25)] + run(["K132", "K133", "Hangul", "Hanja", "RAlt", "Fn", "Menu", "RCtrl"], 7, 5))
+        # Short space bar, so the language keys' captions fit.
+        r6 = ([at("LCtrl", 0, 5), at("LWin", 1, 5), at("LAlt", 2, 5), at("K131", 3, 5), at("Space", 4, 5, 1.75),
+               at("K132", 5.75, 5), at("K133", 6.75, 5), at("Hangul", 7.75, 5, 2), at("Hanja", 9.75, 5, 1.25)]
+              + run(["RAlt", "Fn", "Menu", "RCtrl"], 11, 5))
     else:
         r6 = ([at("LCtrl", 0, 5, 1.25), at("LWin", 1.25, 5, 1.25), at("LAlt", 2.5, 5, 1.25), at("Space", 3.75, 5, 6.25)]
               + run(["RAlt", "Fn", "Menu", "RCtrl"], 10, 5, 1.25))
@@ -274,6 +276,8 @@ def soft_rows(px, py, kw, kh, fgap, extras=True):
 
 
 def write_soft_keyboards():
+    # A soft key is 41 pixels wide: the keypad Enter gets a caption that fits.
+    KEYS["KpEnter"] = (88, 998, "N.Enter")
     soft_header = [("KeyboardIntroduction", js("104Key+7Key+18Key")), ("flag", js("true"))]
     rows = soft_rows(43, 38, 41, 36, 8)
     assert [len(r) for r in rows] == [16, 22, 21, 16, 19, 18], [len(r) for r in rows]
