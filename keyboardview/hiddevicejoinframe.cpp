@@ -7,6 +7,7 @@
 #include "keyboardview/keycolorrgbframeitem.h"
 #include "keyboardview/keyselectframe.h"
 #include "keyboardview/sidelightbuttoncustom.h"
+#include "sdk/tavrixrecords.h"
 #include "ui_hiddevicejoinframe.h"
 
 #include <QStackedLayout>
@@ -56,6 +57,11 @@ int hidDeviceJoinFrame::toLayoutPixel(float v)
     return firstDecimal >= 4 ? int(v + 1.0f) : int(v);
 }
 
+void hidDeviceJoinFrame::loadDevice(const hidStructInfoAll &device)
+{
+    loadDevice(QString::fromLatin1(device.hidName, int(tavrixTextLength(device.hidName))));
+}
+
 void hidDeviceJoinFrame::loadDevice(const QString &modelName)
 {
     // A picture is built once; loading again replaces the layers.
@@ -95,8 +101,14 @@ void hidDeviceJoinFrame::loadDevice(const QString &modelName)
     m_colourLayer->lower();
     m_keyLayer->raise();
 
-    m_pictureLayer->setModel(modelName);
-    m_keyLayer->loadKeyboard(modelName);
+    // The layers take the model from a device record made for them.
+    HidDeviceInfoStu layerRecord {};
+    layerRecord.vendorId = 0x1234;
+    layerRecord.productId = 0x5678;
+    const QByteArray model = modelName.toLatin1();
+    tavrixCopyText(layerRecord.modelName, model.constData());
+    m_pictureLayer->setDevice(layerRecord);
+    m_keyLayer->loadKeyboard(layerRecord);
     m_keyLayer->setKeysDisplay(false, true);
 }
 

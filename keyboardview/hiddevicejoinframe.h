@@ -10,6 +10,7 @@
 #include <QWidget>
 
 class keySelectFrame;
+struct hidStructInfoAll;
 class keyboardButCustom;
 class keyColorRgbFrameItem;
 class keyboardImageFrameItem;
@@ -31,7 +32,9 @@ public:
     explicit hidDeviceJoinFrame(QWidget *parent = nullptr);
     ~hidDeviceJoinFrame() override;
 
-    // Builds the layers for a model (the device record's model name).
+    // Builds the layers for the device's model; the layers read nothing of the
+    // record but its model name.
+    void loadDevice(const hidStructInfoAll &device);
     void loadDevice(const QString &modelName);
     QString modelName() const { return m_modelName; }
 

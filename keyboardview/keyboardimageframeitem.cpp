@@ -2,6 +2,7 @@
 
 #include "app/ddatamanager.h"
 #include "keyboardview/keyboardpicturetable.h"
+#include "sdk/tavrixrecords.h"
 #include "ui_keyboardimageframeitem.h"
 
 #include <QFileInfo>
@@ -20,6 +21,11 @@ QString keyboardImageFrameItem::picturePathFor(const QString &modelName, int var
 {
     return DDataManager::getAppDirPath() + QStringLiteral("/images/hidImages/")
         + KeyboardPictureTable::pictureFileName(modelName, variant);
+}
+
+void keyboardImageFrameItem::setDevice(const HidDeviceInfoStu &device)
+{
+    setModel(QString::fromLatin1(device.modelName, int(tavrixTextLength(device.modelName))));
 }
 
 void keyboardImageFrameItem::setModel(const QString &modelName)

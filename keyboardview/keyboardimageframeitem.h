@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+struct HidDeviceInfoStu;
 namespace Ui {
 class keyboardImageFrameItem;
 }
@@ -18,6 +19,8 @@ public:
     explicit keyboardImageFrameItem(QWidget *parent = nullptr);
     ~keyboardImageFrameItem() override;
 
+    // Shows the picture of the model named in the device record.
+    void setDevice(const HidDeviceInfoStu &device);
     void setModel(const QString &modelName);
     QString modelName() const { return m_modelName; }
     // Variants 0, 1 and 2 show "Keyboard_<model>_<n>.png"; any other value the plain picture.

@@ -4,6 +4,8 @@
 #include "keyboardview/keyboardbutcustom.h"
 #include "keyboardview/keyboardpicturetable.h"
 #include "keyboardview/sidelightbuttoncustom.h"
+#include "keys/keyoperateinfo.h"
+#include "sdk/tavrixrecords.h"
 #include "ui_keyselectframe.h"
 
 #include <QDebug>
@@ -13,9 +15,9 @@
 
 namespace {
 
-keySelectFrame::KeyFunctionLookup &functionLookup()
+keySelectFrame::KeyItemLookup &itemLookup()
 {
-    static keySelectFrame::KeyFunctionLookup lookup;
+    static keySelectFrame::KeyItemLookup lookup;
     return lookup;
 }
 
@@ -49,9 +51,9 @@ keySelectFrame::~keySelectFrame()
     delete ui;
 }
 
-void keySelectFrame::setKeyFunctionLookup(KeyFunctionLookup lookup)
+void keySelectFrame::setKeyItemLookup(KeyItemLookup lookup)
 {
-    functionLookup() = std::move(lookup);
+    itemLookup() = std::move(lookup);
 }
 
 QPoint keySelectFrame::specialEnterOffset(const QString &modelName)
@@ -64,6 +66,11 @@ keyboardButCustom *keySelectFrame::keyAt(int row, int column) const
     if (row < 0 || row >= KeyLayoutFile::kRows || column < 0 || column >= KeyLayoutFile::kColumns)
         return nullptr;
     return m_grid[row][column];
+}
+
+void keySelectFrame::loadKeyboard(const HidDeviceInfoStu &device)
+{
+    loadKeyboard(QString::fromLatin1(device.modelName, int(tavrixTextLength(device.modelName))));
 }
 
 void keySelectFrame::loadKeyboard(const QString &modelName)
@@ -241,17 +248,20 @@ void keySelectFrame::onCustomButMouseEnter()
     if (!key)
         return;
     const QString name = reportedCaption(key);
-    KeyFunctionText function;
-    if (!DDataManager::getInstance()->getCalibrationMode() && functionLookup())
-        function = functionLookup()(key->keyDec());
-    if (function.functionName.isEmpty() && !function.hasItem)
-        function.functionName = QObject::tr("Default");
+    DDataManager *dm = DDataManager::getInstance();
+    KeyOperateInfo item = KeyOperateInfo::empty();
+    // While calibrating, keys are points to press, not functions.
+    if (!dm->getCalibrationMode() && itemLookup()) {
+        itemLookup()(dm->getCurProfilePath(), QByteArray::number(dm->getCurProfileIndex()),
+                     QByteArray::number(key->keyDec()), &item);
+    }
+    const QString functionName = dm->getKeyFunctionTypeName(item);
 
-    KeyTipContent content;
+    CustomEventTipInfo content;
     content.keyName = name;
-    content.functionName = function.functionName;
-    if (function.hasItem) {
-        content.functionDetail = function.detail;
+    content.functionName = functionName;
+    if (keyOperateNumber(item.keyDec) != -1) {
+        content.functionDetail = dm->getKeyFunctionDetail();
         content.canRemap = true;
     } else if (key->keyDec() != -10 && key->isSelectable()) {
         content.functionDetail = name;
@@ -316,7 +326,7 @@ void keySelectFrame::onQueryDynamicDisplaySensitivityNum_BackInfo(int type, int 
         : (DDataManager::getInstance()->getMagneticPrecision() + 1 - releaseNum) / 10.0;
     const QString text = tr("Press") + ":" + QString::number(press, 'f', 1) + " " + tr("Release") + ":"
         + QString::number(release, 'f', 1);
-    KeyTipContent content {m_currentKey->keyCharacter(), tr("Key triggered"), text, true};
+    CustomEventTipInfo content {m_currentKey->keyCharacter(), tr("Key triggered"), text, true};
     m_popup->showAbove(m_currentKey, content);
 }
 

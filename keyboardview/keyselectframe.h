@@ -17,6 +17,8 @@
 class keyboardButCustom;
 class sideLightButtonCustom;
 class QEventLoop;
+struct HidDeviceInfoStu;
+struct KeyOperateInfo;
 namespace Ui {
 class keySelectFrame;
 }
@@ -32,14 +34,10 @@ class keySelectFrame : public QWidget
     Q_OBJECT
 
 public:
-    // The function stored for a key in the current profile, as its tip shows it.
-    struct KeyFunctionText
-    {
-        bool hasItem = false;
-        QString functionName;
-        QString detail;
-    };
-    using KeyFunctionLookup = std::function<KeyFunctionText(int keyCode)>;
+    // Reads a key's item from a profile of a layer file (path, profile index
+    // text, key code text); fills the item and returns true when the key has one.
+    using KeyItemLookup = std::function<bool(const QByteArray &profilePath, const QByteArray &profileIndex,
+                                             const QByteArray &keyCode, KeyOperateInfo *item)>;
 
     static constexpr int kTravelRestMs = 350;
     static constexpr int kTravelTipCloseMs = 100;
@@ -47,6 +45,8 @@ public:
     explicit keySelectFrame(QWidget *parent = nullptr);
     ~keySelectFrame() override;
 
+    // Builds the layer for the model named in the device record.
+    void loadKeyboard(const HidDeviceInfoStu &device);
     void loadKeyboard(const QString &modelName);
     // Reads the model's layout file and builds the layer; false when it has none
     // or it is rejected (the layer then registers itself empty).
@@ -75,9 +75,9 @@ public:
     keyboardButCustom *currentKey() const { return m_currentKey; }
     const KeyTipPopup *tipPopup() const { return m_popup; }
 
-    // Where the hover tip finds the function stored for a key; none set: every
+    // Where the hover tip reads the function stored for a key; none set: every
     // key shows its default function.
-    static void setKeyFunctionLookup(KeyFunctionLookup lookup);
+    static void setKeyItemLookup(KeyItemLookup lookup);
 
     // Offset of the special Enter key's lower part for a model.
     static QPoint specialEnterOffset(const QString &modelName);

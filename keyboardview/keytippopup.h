@@ -1,25 +1,15 @@
 #pragma once
 
+#include "widgets/dcustomeventtipexplain.h"
+
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
-#include <QString>
 
-// What a key's tip shows, in the field order of the shared key-tip record.
-struct KeyTipContent
-{
-    QString keyName;
-    QString functionName;
-    QString functionDetail;
-    bool canRemap = true;
-};
+class ArrowWidget;
 
-// The tip that the key layer shows above a key: one pop-up, created once and
-// reused for every hover. It keeps what it shows and where, so the key layer's
-// rules can be checked without a window system.
-//
-// The shared arrow pop-up and key-tip widgets are not in the application yet;
-// until they are, the tip is kept but not drawn.
+// The tip that the key layer shows above a key: one arrow pop-up holding one
+// key-tip content, created once and reused for every hover.
 class KeyTipPopup : public QObject
 {
     Q_OBJECT
@@ -30,12 +20,15 @@ public:
     static constexpr int kArrowX = 123;
 
     explicit KeyTipPopup(QObject *parent = nullptr);
+    ~KeyTipPopup() override;
 
-    void showAbove(QWidget *key, const KeyTipContent &content);
+    void showAbove(QWidget *key, const CustomEventTipInfo &content);
     void hide();
     bool isShown() const { return m_shown; }
-    KeyTipContent content() const { return m_content; }
+    CustomEventTipInfo content() const { return m_content; }
     QWidget *anchor() const { return m_anchor; }
+    ArrowWidget *popup() const { return m_popup; }
+    DCustomEventTipExplain *tip() const { return m_tip; }
 
     // Screen point of the pop-up's top left: centred above the key, its lower
     // edge on the key's upper edge.
@@ -46,7 +39,9 @@ Q_SIGNALS:
     void sigMouseEnter();
 
 private:
-    KeyTipContent m_content;
+    ArrowWidget *m_popup = nullptr;           // a window of its own, deleted with this object
+    DCustomEventTipExplain *m_tip = nullptr;  // owned by the pop-up
+    CustomEventTipInfo m_content;
     QPointer<QWidget> m_anchor;
     bool m_shown = false;
 };

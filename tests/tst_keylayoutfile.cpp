@@ -1,5 +1,6 @@
 #include "keyboardview/keyboardpicturetable.h"
 #include "keyboardview/keylayoutfile.h"
+#include "sdk/devicecatalogue.h"
 #include "support/layoutfixture.h"
 #include "support/testmain.h"
 
@@ -199,9 +200,11 @@ void TestKeyLayoutFile::shippedLayouts_data()
     QTest::addColumn<int>("keyCount");
     QTest::addColumn<int>("deviceType");
     QTest::addColumn<bool>("sideLights");
-    QTest::newRow("QR108") << "QR108" << 108 << 3 << true;
-    QTest::newRow("QM68") << "QM68" << 68 << 4 << false;
-    QTest::newRow("QB84") << "QB84" << 84 << 3 << false;
+    // Every model of the device catalogue has a layout that agrees with it.
+    const QVector<CatalogueModel> &models = DeviceCatalogue::instance().models();
+    QVERIFY(models.size() >= 3);
+    for (const CatalogueModel &m : models)
+        QTest::newRow(qPrintable(m.modelName)) << m.modelName << m.keyCount << m.hidDeviceType << m.sideLights;
 }
 
 // Every layout we ship follows the rules the key layer and the picture rely on.

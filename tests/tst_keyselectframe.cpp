@@ -2,8 +2,10 @@
 #include "keyboardview/keyboardbutcustom.h"
 #include "keyboardview/keyselectframe.h"
 #include "keyboardview/sidelightbuttoncustom.h"
+#include "keys/keyoperateinfo.h"
 #include "support/layoutfixture.h"
 #include "support/testmain.h"
+#include "widgets/arrowwidget.h"
 
 #include <QSignalSpy>
 #include <QTimer>
@@ -60,7 +62,7 @@ void TestKeySelectFrame::init()
 {
     dm = DDataManager::getInstance();
     dm->setCalibrationMode(false);
-    keySelectFrame::setKeyFunctionLookup({});
+    keySelectFrame::setKeyItemLookup({});
 }
 
 void TestKeySelectFrame::buildsShippedLayout()
@@ -305,8 +307,8 @@ void TestKeySelectFrame::hoverTips_data()
                                   << "Default"
                                   << "Cannot remapped" << false;
     QTest::newRow("assigned key shows its function") << 1 << 1 << true << true << "B"
-                                                     << "Macro"
-                                                     << "Macro 3" << true;
+                                                     << "Text"
+                                                     << "hello" << true;
 }
 
 void TestKeySelectFrame::hoverTips()
@@ -320,13 +322,16 @@ void TestKeySelectFrame::hoverTips()
     QFETCH(QString, detail);
     QFETCH(bool, canRemap);
     if (withItem) {
-        keySelectFrame::setKeyFunctionLookup([](int code) {
-            keySelectFrame::KeyFunctionText text;
-            text.hasItem = code == 5;
-            text.functionName = text.hasItem ? "Macro" : "Default";
-            text.detail = "Macro 3";
-            return text;
-        });
+        // B holds a text item in the current profile.
+        keySelectFrame::setKeyItemLookup(
+            [](const QByteArray &, const QByteArray &index, const QByteArray &keyCode, KeyOperateInfo *item) {
+                if (keyCode != "5" || index != "1")
+                    return false;
+                setKeyOperateField(item->keyDec, "5");
+                setKeyOperateField(item->operateType, "6");
+                setKeyOperateField(item->value, "hello");
+                return true;
+            });
     }
     keySelectFrame layer;
     QVERIFY(layer.parseKeyboardInfo(smallLayout()));
@@ -334,14 +339,18 @@ void TestKeySelectFrame::hoverTips()
     key->setSelectable(selectable);
     hover(key, true);
     QVERIFY(layer.tipPopup()->isShown());
+    QVERIFY(layer.tipPopup()->popup()->isVisible());
     QCOMPARE(layer.tipPopup()->anchor(), key);
-    const KeyTipContent tip = layer.tipPopup()->content();
+    QCOMPARE(layer.tipPopup()->popup()->size(), QSize(260, 120));
+    QCOMPARE(layer.tipPopup()->popup()->pos(), key->mapToGlobal(QPoint(15, 30)) - QPoint(130, 150));
+    const CustomEventTipInfo tip = layer.tipPopup()->content();
     QCOMPARE(tip.keyName, name);
     QCOMPARE(tip.functionName, function);
     QCOMPARE(tip.functionDetail, detail);
     QCOMPARE(tip.canRemap, canRemap);
     hover(key, false);
     QVERIFY(!layer.tipPopup()->isShown());
+    QVERIFY(!layer.tipPopup()->popup()->isVisible());
 }
 
 void TestKeySelectFrame::travelTip()
