@@ -70,11 +70,7 @@ void hidDeviceJoinFrame::loadDevice(const QString &modelName)
     m_keyLayer = nullptr;
     m_colourLayer = nullptr;
     m_pictureLayer = nullptr;
-    m_selection.clear();
-    m_hoveredKey = nullptr;
-    m_rowBands.clear();
-    for (auto &row : m_grid)
-        std::fill(std::begin(row), std::end(row), KeyLayoutRecord());
+    resetHitState();
 
     m_modelName = modelName;
     const QSize size = KeyboardPictureTable::pictureSize(modelName);
@@ -112,8 +108,19 @@ void hidDeviceJoinFrame::loadDevice(const QString &modelName)
     m_keyLayer->setKeysDisplay(false, true);
 }
 
+void hidDeviceJoinFrame::resetHitState()
+{
+    // The key layer has replaced (or dropped) its buttons: forget the old ones.
+    m_selection.clear();
+    m_hoveredKey = nullptr;
+    m_rowBands.clear();
+    for (auto &row : m_grid)
+        std::fill(std::begin(row), std::end(row), KeyLayoutRecord());
+}
+
 void hidDeviceJoinFrame::onKeyLayerLoadFailed(const QString &modelName)
 {
+    resetHitState();
     Q_EMIT sigKeyboardLoadFailed(tr("The key layout of %1 could not be read").arg(modelName));
 }
 
@@ -122,7 +129,7 @@ void hidDeviceJoinFrame::onKeyboardAlreadyLoad()
     if (!m_keyLayer)
         return;
     const QVector<KeyLayoutRecord> records = m_keyLayer->keyLayoutRecords();
-    m_rowBands.clear();
+    resetHitState();
     if (records.isEmpty())
         return;
     m_rowBands.append(records.first());
@@ -290,8 +297,8 @@ void hidDeviceJoinFrame::hoverKeyAt(int x, int y, int tab)
             const HitRect rect = hitRect(r);
             if (!(rect.left < x && x < rect.right && rect.top < y && y < rect.bottom))
                 continue;
-            found = true;
             keyboardButCustom *key = keyFor(r);
+            found = key != nullptr;
             if (key && key != m_hoveredKey) {
                 if (m_hoveredKey)
                     m_hoveredKey->setHovered(false);

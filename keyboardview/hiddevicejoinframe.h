@@ -87,6 +87,7 @@ private:
     keyboardButCustom *keyFor(const KeyLayoutRecord &record) const;
     void placeSideLights(int frameW, int frameH);
     void onKeyLayerLoadFailed(const QString &modelName);
+    void resetHitState();
 
     Ui::hidDeviceJoinFrame *ui;
     keySelectFrame *m_keyLayer = nullptr;

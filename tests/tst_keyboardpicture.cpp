@@ -64,6 +64,7 @@ private Q_SLOTS:
     void toggleAndClear();
     void specialEnterScaling();
     void failedLayoutGivesNotice();
+    void rebuiltLayerDropsOldButtons();
     void pictureVariants();
     void screenshots_data();
     void screenshots();
@@ -327,6 +328,25 @@ void TestKeyboardPicture::failedLayoutGivesNotice()
     QCOMPARE(moved.first().first().toBool(), false);
     picture.selectKeysInRect(0, 0, 5000, 5000);
     QVERIFY(picture.selectedKeys().isEmpty());
+}
+
+void TestKeyboardPicture::rebuiltLayerDropsOldButtons()
+{
+    FixturePicture f(hitLayout());
+    const QPoint insideB = f.frame() + QPoint(55, 75);
+    f.picture.hoverKeyAt(insideB.x(), insideB.y(), 1);
+    f.picture.toggleKeyAt(true);
+    f.picture.toggleKeyAt(false);
+    QCOMPARE(f.picture.selectedKeys().size(), 1);
+    // A failed reading drops the buttons; nothing may still point at them.
+    QVERIFY(!f.picture.keyLayer()->parseKeyboardInfo("not json"));
+    QVERIFY(f.picture.selectedKeys().isEmpty());
+    QVERIFY(!f.picture.hoveredKey());
+    QSignalSpy oneKey(&f.picture, &hidDeviceJoinFrame::sigDragAreaMoveOneKey);
+    f.picture.hoverKeyAt(insideB.x(), insideB.y(), 1);
+    QCOMPARE(oneKey.first().first().toBool(), false);
+    f.picture.clearSelection(true);
+    f.picture.setScale(1.5f);
 }
 
 void TestKeyboardPicture::pictureVariants()
