@@ -121,7 +121,7 @@ void hidDeviceJoinFrame::resetHitState()
 void hidDeviceJoinFrame::onKeyLayerLoadFailed(const QString &modelName)
 {
     resetHitState();
-    Q_EMIT sigKeyboardLoadFailed(tr("The key layout of %1 could not be read").arg(modelName));
+    Q_EMIT sigKeyboardLoadFailed(QObject::tr("The key layout of %1 could not be read").arg(modelName));
 }
 
 void hidDeviceJoinFrame::onKeyboardAlreadyLoad()

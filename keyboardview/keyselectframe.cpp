@@ -267,7 +267,7 @@ void keySelectFrame::onCustomButMouseEnter()
         content.functionDetail = name;
         content.canRemap = true;
     } else {
-        content.functionDetail = tr("Cannot remapped");
+        content.functionDetail = QObject::tr("Cannot remapped");
         content.canRemap = false;
     }
     m_popup->showAbove(key, content);
@@ -324,9 +324,9 @@ void keySelectFrame::onQueryDynamicDisplaySensitivityNum_BackInfo(int type, int 
     const double release = (type == 0 || type == 12)
         ? releaseNum / 10.0
         : (DDataManager::getInstance()->getMagneticPrecision() + 1 - releaseNum) / 10.0;
-    const QString text = tr("Press") + ":" + QString::number(press, 'f', 1) + " " + tr("Release") + ":"
-        + QString::number(release, 'f', 1);
-    CustomEventTipInfo content {m_currentKey->keyCharacter(), tr("Key triggered"), text, true};
+    const QString text = QObject::tr("Press") + ":" + QString::number(press, 'f', 1) + " " + QObject::tr("Release")
+        + ":" + QString::number(release, 'f', 1);
+    CustomEventTipInfo content {m_currentKey->keyCharacter(), QObject::tr("Key triggered"), text, true};
     m_popup->showAbove(m_currentKey, content);
 }
 

@@ -27,7 +27,7 @@ void sideLightButtonCustom::setSegmentInfo(int index, int validStatus)
 {
     m_index = index;
     m_validStatus = validStatus;
-    setAccessibleName(tr("Side light %1").arg(index));
+    setAccessibleName(QObject::tr("Side light %1").arg(index));
 }
 
 void sideLightButtonCustom::setRounded(bool rounded)
