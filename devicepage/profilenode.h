@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QByteArray>
+
+// One profile of a layer file as the store lists it: index as decimal text, name
+// as UTF-8, both whole.
+struct ProfileNode
+{
+    QByteArray index;
+    QByteArray name;
+};
+
+// What the store tells about one profile. Callers read the name (UTF-8, whole,
+// NUL-terminated through constData()).
+struct ProfileNodeInfo
+{
+    QByteArray index;
+    QByteArray name;
+};
