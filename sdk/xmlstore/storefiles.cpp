@@ -121,10 +121,19 @@ bool writeLocked(const QByteArray &path, const StoreDocument &doc)
         return false;
     auto kept = std::make_shared<StoreDocument>(doc);
     QSaveFile file(QFile::decodeName(path));
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered: through the write buffer, a short write on a full disk goes
+    // unnoticed and commit() would put a truncated file in place of the old one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     const QByteArray bytes = kept->serialize();
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
+    const qint64 written = file.write(bytes);
+    if (written != bytes.size()) {
+        // Not committed: the QSaveFile removes its temporary file, the old one stays.
+        qDebug().noquote() << "Store file" << QFile::decodeName(path) << "cannot be written:" << written << "of"
+                           << bytes.size() << "bytes written";
+        return false;
+    }
+    if (!file.commit()) {
         qDebug().noquote() << "Store file" << QFile::decodeName(path) << "cannot be written:" << file.errorString();
         return false;
     }
