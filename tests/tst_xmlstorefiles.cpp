@@ -137,7 +137,7 @@ void TestXmlStoreFiles::brokenFilesFailAndStayUntouched()
     QVERIFY(!CTavrixXML_SelectProFileAllNodes(file, profiles));
     QVERIFY(profiles.isEmpty());
     QVERIFY(!CTavrixXML_IsExistenceSelectProfileNode(file, "1"));
-    KeyOperateInfo item = StoreFixture::presetKeyItem();
+    KeyOperateInfo item = KeyOperateInfo::empty();
     QVERIFY(!CTavrixXML_SelectProFileKeyOperateInfo(file, "1", "4", &item));
     QCOMPARE(QByteArray(item.keyDec), QByteArray("-1"));
     QCOMPARE(CTavrixXML_GetProFileValueNum(file, "1", "0", "5"), -1);
@@ -238,7 +238,7 @@ void TestXmlStoreFiles::failedWriteKeepsTheFile()
 
     QVERIFY(!written);
     QCOMPARE(StoreFixture::bytes(file), kGood);
-    KeyOperateInfo item = StoreFixture::presetKeyItem();
+    KeyOperateInfo item = KeyOperateInfo::empty();
     QVERIFY(!CTavrixXML_SelectProFileKeyOperateInfo(file, "1", "5", &item));
     QVERIFY(CTavrixXML_AddProFileMacroWithKeyInfoItem(file, "1", "5", "B", "6", "1", "1", "y"));
     QVERIFY(CTavrixXML_SelectProFileKeyOperateInfo(file, "1", "5", &item));

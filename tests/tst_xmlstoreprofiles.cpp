@@ -73,7 +73,7 @@ QByteArray profileContent(const QByteArray &layer, const QByteArray &index)
     QList<QByteArray> codes;
     CTavrixXML_ProFileKeyInfoSelectAll(layer, index, codes);
     for (const QByteArray &code : qAsConst(codes)) {
-        KeyOperateInfo item = StoreFixture::presetKeyItem();
+        KeyOperateInfo item = KeyOperateInfo::empty();
         CTavrixXML_SelectProFileKeyOperateInfo(layer, index, code, &item);
         out += QByteArray(item.keyDec) + "|" + QByteArray(item.operateType) + "|" + QByteArray(item.param1) + "|"
             + QByteArray(item.param2) + "|" + QByteArray(item.value) + "\n";
@@ -255,7 +255,7 @@ void TestXmlStoreProfiles::keyItemsRoundTrip()
     QVERIFY(CTavrixXML_AddProFileMacroWithKeyInfoItem(layer, "1", "30", keyName, type, param1, param2, value));
     clearStoreCache();
 
-    KeyOperateInfo item = StoreFixture::presetKeyItem();
+    KeyOperateInfo item = KeyOperateInfo::empty();
     QVERIFY(CTavrixXML_SelectProFileKeyOperateInfo(layer, "1", "30", &item));
     QCOMPARE(QByteArray(item.keyDec), QByteArray("30"));
     QCOMPARE(QByteArray(item.operateType), type);
@@ -272,7 +272,7 @@ void TestXmlStoreProfiles::keyItemRules()
     const QByteArray layer = fx.newLayerFile("layer.xml");
 
     // A key without an item leaves the caller's preset untouched.
-    KeyOperateInfo item = StoreFixture::presetKeyItem();
+    KeyOperateInfo item = KeyOperateInfo::empty();
     QVERIFY(!CTavrixXML_SelectProFileKeyOperateInfo(layer, "1", "4", &item));
     QCOMPARE(QByteArray(item.keyDec), QByteArray("-1"));
     QCOMPARE(QByteArray(item.value), QByteArray("-1"));

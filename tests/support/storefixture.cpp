@@ -71,17 +71,6 @@ QByteArray StoreFixture::newLayerFile(const QString &name, const QString &preset
     return layer;
 }
 
-KeyOperateInfo StoreFixture::presetKeyItem()
-{
-    KeyOperateInfo info;
-    std::strcpy(info.keyDec, "-1");
-    std::strcpy(info.operateType, "-1");
-    std::strcpy(info.param1, "-1");
-    std::strcpy(info.param2, "-1");
-    std::strcpy(info.value, "-1");
-    return info;
-}
-
 colorInfoData StoreFixture::defaultLight(int target)
 {
     colorInfoData data;

@@ -27,8 +27,6 @@ public:
     // The default content of a new profile, as the device page adds it.
     void addProfileDefaults(const QByteArray &layer, const QByteArray &index, const QByteArray &preset) const;
 
-    // A record with every text field set to "-1", as the readers preset it.
-    static KeyOperateInfo presetKeyItem();
     static colorInfoData defaultLight(int target);
 
 private:
