@@ -1,4 +1,6 @@
+#include "app/ddatamanager.h"
 #include "sdk/tavrixxml.h"
+#include "sdk/tavrixxmlkeynamestore.h"
 #include "sdk/xmlstore/storefiles.h"
 #include "support/storefixture.h"
 #include "support/testmain.h"
@@ -77,6 +79,7 @@ private Q_SLOTS:
     void shippedPresets();
     void brokenPresets_data();
     void brokenPresets();
+    void keyNamesComeFromTheStore();
 };
 
 void TestXmlStoreFiles::brokenFilesFailAndStayUntouched_data()
@@ -89,24 +92,23 @@ void TestXmlStoreFiles::brokenFilesFailAndStayUntouched_data()
     QTest::newRow("no version") << store("", "<tavrixStore>");
     QTest::newRow("newer version") << store("", "<tavrixStore version=\"2\">");
     QTest::newRow("profile without name") << store("<profile index=\"1\"/>");
-    QTest::newRow("key without value")
-        << store("<profile index=\"1\" name=\"P\"><key code=\"4\" name=\"A\" type=\"0\" param1=\"1\" "
-                 "param2=\"1\"/></profile>");
+    QTest::newRow("key without value") << store(
+        "<profile index=\"1\" name=\"P\"><key code=\"4\" name=\"A\" type=\"0\" param1=\"1\" "
+        "param2=\"1\"/></profile>");
     QTest::newRow("huge profile index") << store("<profile index=\"99999999999\" name=\"P\"/>");
     QTest::newRow("index zero") << store("<profile index=\"0\" name=\"P\"/>");
-    QTest::newRow("huge light value")
-        << store("<profile index=\"1\" name=\"P\"><light lightTarget=\"0\" lightMode=\"2\" brightness=\"4294967296\" "
-                 "speed=\"3\" topColorR=\"0\" topColorG=\"0\" topColorB=\"0\" bottomColorR=\"0\" bottomColorG=\"0\" "
-                 "bottomColorB=\"0\" direction=\"0\" fullColor=\"1\" extParam1=\"0\" extParam2=\"0\"/></profile>");
+    QTest::newRow("huge light value") << store(
+        "<profile index=\"1\" name=\"P\"><light lightTarget=\"0\" lightMode=\"2\" brightness=\"4294967296\" "
+        "speed=\"3\" topColorR=\"0\" topColorG=\"0\" topColorB=\"0\" bottomColorR=\"0\" bottomColorG=\"0\" "
+        "bottomColorB=\"0\" direction=\"0\" fullColor=\"1\" extParam1=\"0\" extParam2=\"0\"/></profile>");
     QTest::newRow("number with spaces") << store("<profile index=\" 1\" name=\"P\"/>");
     QTest::newRow("duplicate profile indexes")
         << store("<profile index=\"1\" name=\"A\"/><profile index=\"1\" name=\"B\"/>");
-    QTest::newRow("duplicate key items")
-        << store("<profile index=\"1\" name=\"P\">"
-                 "<key code=\"4\" name=\"A\" type=\"0\" param1=\"1\" param2=\"1\" value=\"5\"/>"
-                 "<key code=\"4\" name=\"A\" type=\"5\" param1=\"1\" param2=\"1\" value=\"-1\"/></profile>");
-    QTest::newRow("duplicate macro indexes")
-        << store("<macro index=\"2\" name=\"A\"/><macro index=\"2\" name=\"B\"/>");
+    QTest::newRow("duplicate key items") << store(
+        "<profile index=\"1\" name=\"P\">"
+        "<key code=\"4\" name=\"A\" type=\"0\" param1=\"1\" param2=\"1\" value=\"5\"/>"
+        "<key code=\"4\" name=\"A\" type=\"5\" param1=\"1\" param2=\"1\" value=\"-1\"/></profile>");
+    QTest::newRow("duplicate macro indexes") << store("<macro index=\"2\" name=\"A\"/><macro index=\"2\" name=\"B\"/>");
     QTest::newRow("duplicate advanced-key ids") << store(seniorKey(3) + seniorKey(3));
     QByteArray many;
     for (int id = 1; id <= 41; ++id)
@@ -116,10 +118,10 @@ void TestXmlStoreFiles::brokenFilesFailAndStayUntouched_data()
     QTest::newRow("unknown element") << store("<profile index=\"1\" name=\"P\"><extra/></profile>");
     QTest::newRow("bad base64") << store("<profile index=\"1\" nameBase64=\"!!!\"/>");
     QTest::newRow("content after the root") << kGood + "<tavrixStore version=\"1\"/>";
-    QTest::newRow("entity declarations")
-        << QByteArray("<?xml version=\"1.0\"?>\n<!DOCTYPE tavrixStore [<!ENTITY a \"aaaaaaaaaa\">"
-                      "<!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\">]>\n"
-                      "<tavrixStore version=\"1\"><profile index=\"1\" name=\"&b;\"/></tavrixStore>");
+    QTest::newRow("entity declarations") << QByteArray(
+        "<?xml version=\"1.0\"?>\n<!DOCTYPE tavrixStore [<!ENTITY a \"aaaaaaaaaa\">"
+        "<!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\">]>\n"
+        "<tavrixStore version=\"1\"><profile index=\"1\" name=\"&b;\"/></tavrixStore>");
 }
 
 void TestXmlStoreFiles::brokenFilesFailAndStayUntouched()
@@ -231,8 +233,8 @@ void TestXmlStoreFiles::failedWriteKeepsTheFile()
     struct rlimit tight = previous;
     tight.rlim_cur = kGood.size();
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &tight), 0);
-    const bool written = CTavrixXML_AddProFileMacroWithKeyInfoItem(file, "1", "5", "B", "6", "1", "1",
-                                                                    QByteArray(200, 'x'));
+    const bool written
+        = CTavrixXML_AddProFileMacroWithKeyInfoItem(file, "1", "5", "B", "6", "1", "1", QByteArray(200, 'x'));
     setrlimit(RLIMIT_FSIZE, &previous);
     std::signal(SIGXFSZ, previousHandler);
 
@@ -273,7 +275,7 @@ void TestXmlStoreFiles::shippedPresets()
             QVERIFY(key.indexX >= 0 && key.indexX < 6 && key.indexY >= 0 && key.indexY < 22);
             cells.insert(key.indexX * 22 + key.indexY);
             QCOMPARE(key.transparentNum, 128);
-            const QList<int> expected = slot == 0 ? QList<int>{0, 0, 255} : QList<int>{255, 0, 0};
+            const QList<int> expected = slot == 0 ? QList<int> {0, 0, 255} : QList<int> {255, 0, 0};
             QCOMPARE(QList<int>() << key.colorR << key.colorG << key.colorB, expected);
         }
         QCOMPARE(cells.size(), keys.size());
@@ -292,8 +294,8 @@ void TestXmlStoreFiles::brokenPresets_data()
     const QByteArray led = "<customLed index=\"0\" name=\"Custom 0\" isUsing=\"Using\" usingFlagIndex=\"0\">";
     QTest::newRow("not xml") << QByteArray("customLed 0: A");
     QTest::newRow("wrong root") << "<tavrixStore version=\"1\">" + led + item + "</customLed></tavrixStore>";
-    QTest::newRow("item without colour")
-        << "<customLight>" + led + QByteArray(item).replace(" colorB=\"255\"", "") + "</customLed></customLight>";
+    QTest::newRow("item without colour") << "<customLight>" + led + QByteArray(item).replace(" colorB=\"255\"", "")
+            + "</customLed></customLight>";
     QTest::newRow("huge value") << "<customLight>" + led + QByteArray(item).replace("\"255\"", "\"1e99\"")
             + "</customLed></customLight>";
     QTest::newRow("truncated") << "<customLight>" + led + item.left(30);
@@ -311,6 +313,43 @@ void TestXmlStoreFiles::brokenPresets()
     QVERIFY(keys.isEmpty());
     QCOMPARE(lines.count(), 1);
     QVERIFY(!CTavrixXML_XmlCustomLightInfoSelectAll(fx.path("missing.xml"), "0", keys));
+}
+
+void TestXmlStoreFiles::keyNamesComeFromTheStore()
+{
+    StoreFixture fx;
+    const QByteArray macros = fx.path("appMacro.xml");
+    QVERIFY(CTavrixXML_CreateXMLFile(macros));
+    QVERIFY(CTavrixXML_CreateMacroXmlParentNode(macros, "2", "Copy \xe5\xae\x8f"));
+    const QByteArray layer = fx.newLayerFile("appProfile_Default.xml");
+    QVERIFY(CTavrixXML_ModifyProfileNodeInfo(layer, "1", "Work"));
+    const QByteArray senior = fx.path("SeniorKeyConfig.xml");
+    QVERIFY(CTavrixXML_SeniorKey_CreateXMLFile(senior));
+    SeniorKeyInfo mt;
+    mt.bindingIndex = 5;
+    mt.keyType = SeniorKeyType_MT;
+    std::strcpy(mt.name, "MT5");
+    QVERIFY(CTavrixXML_SeniorKey_AddInfoItem(senior, SeniorKeyType_MT, mt));
+
+    TavrixXmlKeyNameStore names;
+    DDataManager manager(QFile::decodeName(fx.path("appdata")));
+    manager.setKeyNameStore(&names);
+    manager.setMacroXmlPath(macros);
+    manager.setCurProfilePath(layer);
+    manager.setSeniorKeyXmlPath(senior);
+    const struct
+    {
+        const char *type;
+        const char *value;
+        QString detail;
+    } rows[] = {{"1", "2", QString::fromUtf8("Copy \xe5\xae\x8f")}, {"7", "1", "Work"}, {"40", "5", "MT5"}};
+    for (const auto &row : rows) {
+        KeyOperateInfo item = KeyOperateInfo::empty();
+        setKeyOperateField(item.operateType, row.type);
+        setKeyOperateField(item.value, row.value);
+        manager.getKeyFunctionTypeName(item);
+        QCOMPARE(manager.getKeyFunctionDetail(), row.detail);
+    }
 }
 
 TAVRIX_TEST_MAIN(TestXmlStoreFiles)

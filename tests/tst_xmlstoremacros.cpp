@@ -89,10 +89,10 @@ void TestXmlStoreMacros::eventsRoundTrip()
     QVERIFY(!CTavrixXML_SelectAllKeyOrMouseEvent(file, "1", read));  // no events yet
     QVERIFY(!CTavrixXML_SelectAllKeyOrMouseEvent(file, "2", read));  // no such macro
 
-    const QList<MacroEventItem> recorded{makeEvent("1", "down", "513", "0", "Left Click"),
-                                         makeEvent("1", "up", "514", "65535", "Left Click"),
-                                         makeEvent("2", "down", "999", "7", "Enter \"<&>\""),
-                                         makeEvent("2", "up", "999", "8", "\xe5\x9b\x9e\xe8\xbd\xa6")};
+    const QList<MacroEventItem> recorded {makeEvent("1", "down", "513", "0", "Left Click"),
+                                          makeEvent("1", "up", "514", "65535", "Left Click"),
+                                          makeEvent("2", "down", "999", "7", "Enter \"<&>\""),
+                                          makeEvent("2", "up", "999", "8", "\xe5\x9b\x9e\xe8\xbd\xa6")};
     QVERIFY(CTavrixXML_AddKeyOrMouseEventItem(file, recorded.mid(0, 2), "1"));
     QVERIFY(CTavrixXML_AddKeyOrMouseEventItem(file, recorded.mid(2), "1"));
     const QByteArray before = StoreFixture::bytes(file);
@@ -132,8 +132,7 @@ void TestXmlStoreMacros::eventEdits_data()
                                         << QByteArray("0:down 0:up 1:down 7:up 2:down 2:up");
     QTest::newRow("update the press") << QByteArray("update") << QByteArray("1") << 0 << 0 << true
                                       << QByteArray("0:down 0:up 7:up 1:up 2:down 2:up");
-    QTest::newRow("update an unknown event") << QByteArray("update") << QByteArray("5") << 0 << 0 << false
-                                             << start;
+    QTest::newRow("update an unknown event") << QByteArray("update") << QByteArray("5") << 0 << 0 << false << start;
 }
 
 void TestXmlStoreMacros::eventEdits()

@@ -26,7 +26,8 @@ bool sameLight(const colorInfoData &a, const colorInfoData &b)
     return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
-MacroEventItem macroEvent(const char *mark, const char *delay, const char *keyCode, const char *caption, const char *state)
+MacroEventItem macroEvent(const char *mark, const char *delay, const char *keyCode, const char *caption,
+                          const char *state)
 {
     MacroEventItem item;
     std::strcpy(item.mark, mark);
@@ -54,12 +55,13 @@ QByteArray profileContent(const QByteArray &layer, const QByteArray &index)
                 out += QByteArray(reinterpret_cast<const char *>(&data), sizeof data).toHex() + "\n";
         }
     }
-    ProfileSleepTimeInfo sleep{-1, -1};
+    ProfileSleepTimeInfo sleep {-1, -1};
     CTavrixXML_GetProFileIntoSleepTimeInfo(layer, index, &sleep);
     out += "sleep=" + QByteArray::number(sleep.lightSleepTime) + "," + QByteArray::number(sleep.keyboardSleepTime);
     ProfileFunctionInfo lock;
     CTavrixXML_GetProFileFunctionInfo(layer, index, &lock);
-    out += " lock=" + QByteArray(lock.altTab) + QByteArray(lock.altF4) + QByteArray(lock.shiftTab) + QByteArray(lock.winKey) + "\n";
+    out += " lock=" + QByteArray(lock.altTab) + QByteArray(lock.altF4) + QByteArray(lock.shiftTab)
+        + QByteArray(lock.winKey) + "\n";
     QList<CustomLightNodeInfo> nodes;
     CTavrixXML_SelectProFileCustomLightAllNodes(layer, index, nodes);
     for (const CustomLightNodeInfo &node : qAsConst(nodes)) {
@@ -117,7 +119,7 @@ void TestXmlStoreProfiles::newLayerFileHoldsTheDefaults()
     clearStoreCache();  // everything below comes from the file on disk
 
     QCOMPARE(CTavrixXML_GetCreateXMLFileProfileIndex(layer), 1);
-    QCOMPARE(profileList(layer), QList<QByteArray>{"1:Profile1"});
+    QCOMPARE(profileList(layer), QList<QByteArray> {"1:Profile1"});
     for (int target = 0; target < 3; ++target) {
         colorInfoData data;
         QVERIFY(CTavrixXML_SelectProfileColorDataInfo(layer, "1", target, 2, &data));
@@ -180,7 +182,7 @@ void TestXmlStoreProfiles::profileNodes()
         QVERIFY2(!CTavrixXML_CreateProFileXmlParentNode(layer, bad, "bad", 0), bad);
     QVERIFY(CTavrixXML_CreateProFileXmlParentNode(layer, "3", "Profile3", 0));
     // A profile deleted and created again (a reset) returns to its place.
-    QCOMPARE(profileList(layer), (QList<QByteArray>{"1:Profile1", "2:Profile2", "3:Profile3", "5:Profile5"}));
+    QCOMPARE(profileList(layer), (QList<QByteArray> {"1:Profile1", "2:Profile2", "3:Profile3", "5:Profile5"}));
 
     const QByteArray special = "<a & \"b\" 'c'> \xe4\xb8\xad\xe6\x96\x87 \t line\nbreak";
     QVERIFY(CTavrixXML_ModifyProfileNodeInfo(layer, "3", special));
@@ -232,10 +234,11 @@ void TestXmlStoreProfiles::keyItemsRoundTrip_data()
                                   << QByteArray("<b>bold</b> & \"quoted\" 'single' ]]>");
     QTest::newRow("line breaks and tabs") << QByteArray("Enter") << QByteArray("6") << QByteArray("1")
                                           << QByteArray("1") << QByteArray("one\r\ntwo\tthree\n");
-    QTest::newRow("control characters") << QByteArray("Esc") << QByteArray("6") << QByteArray("1")
-                                        << QByteArray("1") << QByteArray("bell\x07 escape\x1b end");
-    QTest::newRow("latin-1 key name") << QByteArray("\xe9\xe8") << QByteArray("8") << QByteArray("1")
-                                      << QByteArray("1") << QByteArray("/usr/bin/\xc3\xa9" "diteur");
+    QTest::newRow("control characters") << QByteArray("Esc") << QByteArray("6") << QByteArray("1") << QByteArray("1")
+                                        << QByteArray("bell\x07 escape\x1b end");
+    QTest::newRow("latin-1 key name") << QByteArray("\xe9\xe8") << QByteArray("8") << QByteArray("1") << QByteArray("1")
+                                      << QByteArray("/usr/bin/\xc3\xa9"
+                                                    "diteur");
     QTest::newRow("emoji") << QByteArray("K") << QByteArray("6") << QByteArray("1") << QByteArray("1")
                            << QByteArray("\xf0\x9f\x98\x80 smile");
     QTest::newRow("long text") << QByteArray("T") << QByteArray("6") << QByteArray("1") << QByteArray("1")
@@ -297,7 +300,7 @@ void TestXmlStoreProfiles::keyItemRules()
 
     QList<QByteArray> codes;
     QVERIFY(CTavrixXML_ProFileKeyInfoSelectAll(layer, "1", codes));
-    QCOMPARE(codes, (QList<QByteArray>{"-10", "4", "225"}));
+    QCOMPARE(codes, (QList<QByteArray> {"-10", "4", "225"}));
 
     // An item is found only in its own profile and file.
     QVERIFY(CTavrixXML_CreateProFileXmlParentNode(layer, "2", "Profile2", 0));
@@ -418,7 +421,7 @@ void TestXmlStoreProfiles::macroCopies()
 {
     StoreFixture fx;
     const QByteArray layer = fx.newLayerFile("layer.xml");
-    const QList<MacroEventItem> events{macroEvent("1", "0", "4", "A", "down"), macroEvent("1", "35", "4", "A", "up")};
+    const QList<MacroEventItem> events {macroEvent("1", "0", "4", "A", "down"), macroEvent("1", "35", "4", "A", "up")};
     QList<MacroEventItem> read;
     QVERIFY(!CTavrixXML_ProFileMacroWithKeyInfoSelectAll(layer, "1", "3", "", read));
     QVERIFY(CTavrixXML_AddProFileBindMacroItem(layer, "1", events, "3", "Macro3"));
@@ -483,10 +486,11 @@ void TestXmlStoreProfiles::importRefusals()
     // import goes past the highest index.
     for (const char *index : {"1", "3"})
         QVERIFY(CTavrixXML_CreateProFileXmlParentNode(layer, index, "P", 0));
-    StoreFixture::write(layer, StoreFixture::bytes(layer).replace(
-                                   "</tavrixStore>", "    <profile index=\"2\" name=\"P\"/>\n</tavrixStore>"));
+    StoreFixture::write(
+        layer,
+        StoreFixture::bytes(layer).replace("</tavrixStore>", "    <profile index=\"2\" name=\"P\"/>\n</tavrixStore>"));
     QVERIFY(CTavrixXML_ProFileImport(layer, exported, "1"));
-    QCOMPARE(profileList(layer), (QList<QByteArray>{"1:P", "3:P", "2:P", "4:Profile1"}));
+    QCOMPARE(profileList(layer), (QList<QByteArray> {"1:P", "3:P", "2:P", "4:Profile1"}));
 
     QVERIFY(!CTavrixXML_ProFileImport(layer, exported, "2"));  // no such profile there
     QVERIFY(!CTavrixXML_ProFileImport(layer, fx.path("missing.xml"), "1"));

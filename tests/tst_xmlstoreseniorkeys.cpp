@@ -81,7 +81,7 @@ void TestXmlStoreSeniorKeys::recordsRoundTrip()
     QVERIFY(!CTavrixXML_SeniorKey_ModifyInfoItem(file, SeniorKeyType_MT, created(3, SeniorKeyType_MT)));
     QVERIFY(!CTavrixXML_SeniorKey_ModifyInfoItem(file, SeniorKeyType_TGL, dks));  // not the record's type
     QVERIFY(CTavrixXML_SeniorKey_DeleteInfoItem(file, SeniorKeyType_DKS, 1));
-    QCOMPARE(ids(file), QList<int>{2});
+    QCOMPARE(ids(file), QList<int> {2});
 }
 
 void TestXmlStoreSeniorKeys::idRulesAndLimit()
@@ -91,7 +91,7 @@ void TestXmlStoreSeniorKeys::idRulesAndLimit()
     QVERIFY(CTavrixXML_SeniorKey_CreateXMLFile(file));
     for (int id : {3, 1, 2})
         QVERIFY(CTavrixXML_SeniorKey_AddInfoItem(file, SeniorKeyType_TGL, created(id, SeniorKeyType_TGL)));
-    QCOMPARE(ids(file), (QList<int>{1, 2, 3}));  // listed by id, whatever the order of creation
+    QCOMPARE(ids(file), (QList<int> {1, 2, 3}));  // listed by id, whatever the order of creation
     QVERIFY(!CTavrixXML_SeniorKey_AddInfoItem(file, SeniorKeyType_TGL, created(2, SeniorKeyType_TGL)));
     QVERIFY(!CTavrixXML_SeniorKey_AddInfoItem(file, SeniorKeyType_TGL, created(0, SeniorKeyType_TGL)));
     QVERIFY(!CTavrixXML_SeniorKey_AddInfoItem(file, SeniorKeyType_MT, created(5, SeniorKeyType_TGL)));
@@ -102,7 +102,7 @@ void TestXmlStoreSeniorKeys::idRulesAndLimit()
     QVERIFY(CTavrixXML_SeniorKey_AddInfoItem(file, SeniorKeyType_TGL, created(3, SeniorKeyType_TGL)));
     QVERIFY(CTavrixXML_SeniorKey_DeleteInfoItem(file, SeniorKeyType_TGL, 2));
     QVERIFY(CTavrixXML_SeniorKey_DeleteInfoItem(file, SeniorKeyType_TGL, 2));
-    QCOMPARE(ids(file), (QList<int>{1, 3}));
+    QCOMPARE(ids(file), (QList<int> {1, 3}));
 
     for (int id = 4; id <= 41; ++id)
         QVERIFY(CTavrixXML_SeniorKey_AddInfoItem(file, SeniorKeyType_DKS, created(id, SeniorKeyType_DKS)));

@@ -33,8 +33,7 @@ QByteArray StoreFixture::presetCopy(const QString &name) const
     return QFile::encodeName(target);
 }
 
-void StoreFixture::addProfileDefaults(const QByteArray &layer, const QByteArray &index,
-                                      const QByteArray &preset) const
+void StoreFixture::addProfileDefaults(const QByteArray &layer, const QByteArray &index, const QByteArray &preset) const
 {
     for (int target = 0; target < 3; ++target)
         CTavrixXML_AddProFileLightInfoItem(layer, index, defaultLight(target));
@@ -46,10 +45,10 @@ void StoreFixture::addProfileDefaults(const QByteArray &layer, const QByteArray 
         const char *state;
         int flag;
     } defaults[] = {{"0", "Alphabets", "Using", 0},
-                 {"1", "WASD+Arrows", "Using", 1},
-                 {"2", "Custom 3", "UnUsing", -1},
-                 {"3", "Custom 4", "UnUsing", -1},
-                 {"4", "Custom 5", "UnUsing", -1}};
+                    {"1", "WASD+Arrows", "Using", 1},
+                    {"2", "Custom 3", "UnUsing", -1},
+                    {"3", "Custom 4", "UnUsing", -1},
+                    {"4", "Custom 5", "UnUsing", -1}};
     for (const auto &s : defaults) {
         CTavrixXML_AddProFileCustomLightNode(layer, index, s.slot, s.name, s.state, s.flag);
         if (s.flag < 0)
