@@ -53,6 +53,8 @@ private Q_SLOTS:
     void init() { clearStoreCache(); }
     void macrosListInIndexOrder();
     void eventsRoundTrip();
+    void eventFieldsRoundTrip_data();
+    void eventFieldsRoundTrip();
     void eventEdits_data();
     void eventEdits();
 };
@@ -105,6 +107,40 @@ void TestXmlStoreMacros::eventsRoundTrip()
     QCOMPARE(read.size(), recorded.size());
     for (int i = 0; i < read.size(); ++i)
         QCOMPARE(std::memcmp(&read[i], &recorded[i], sizeof(MacroEventItem)), 0);
+}
+
+void TestXmlStoreMacros::eventFieldsRoundTrip_data()
+{
+    QTest::addColumn<QList<QByteArray>>("fields");  // mark, delay, type, keyCode, codeName, operateExplain
+    QTest::newRow("key press") << QList<QByteArray> {"0", "0", "key", "4", "A", "down"};
+    QTest::newRow("right click release") << QList<QByteArray> {"12", "65535", "mouse", "517", "Right Click", "up"};
+    QTest::newRow("numpad enter pseudo code") << QList<QByteArray> {"3", "15", "key", "998", "Enter", "down"};
+    QTest::newRow("imported oddities") << QList<QByteArray> {"", "", "", "", "<&\"'>", "sideways"};
+    QTest::newRow("fields filled to the brim") << QList<QByteArray> {QByteArray(63, '9'),
+                                                                     QByteArray(15, '1'),
+                                                                     QByteArray(15, 'k'),
+                                                                     QByteArray(15, '5'),
+                                                                     QByteArray("\xe5\xae\x8f").repeated(21),
+                                                                     QByteArray(63, 'u')};
+}
+
+void TestXmlStoreMacros::eventFieldsRoundTrip()
+{
+    QFETCH(QList<QByteArray>, fields);
+    MacroEventItem item;
+    char *targets[] = {item.mark, item.delay, item.type, item.keyCode, item.codeName, item.operateExplain};
+    for (int i = 0; i < 6; ++i)
+        std::strcpy(targets[i], fields[i].constData());
+    StoreFixture fx;
+    const QByteArray file = fx.path("appMacro.xml");
+    QVERIFY(CTavrixXML_CreateXMLFile(file));
+    QVERIFY(CTavrixXML_CreateMacroXmlParentNode(file, "1", "Macro1"));
+    QVERIFY(CTavrixXML_AddKeyOrMouseEventItem(file, {item}, "1"));
+    clearStoreCache();
+    QList<MacroEventItem> read;
+    QVERIFY(CTavrixXML_SelectAllKeyOrMouseEvent(file, "1", read));
+    QCOMPARE(read.size(), 1);
+    QCOMPARE(std::memcmp(&read[0], &item, sizeof item), 0);
 }
 
 void TestXmlStoreMacros::eventEdits_data()

@@ -5,6 +5,8 @@
 
 #include <QRegularExpression>
 
+#include <climits>
+
 #include <cstring>
 
 using xmlstore::clearStoreCache;
@@ -103,8 +105,13 @@ private Q_SLOTS:
     void keyItemsRoundTrip_data();
     void keyItemsRoundTrip();
     void keyItemRules();
+    void lightRecordsRoundTrip_data();
+    void lightRecordsRoundTrip();
     void lightItems();
+    void customLightKeysRoundTrip_data();
+    void customLightKeysRoundTrip();
     void customLights();
+    void sleepTimesAndWinLock_data();
     void sleepTimesAndWinLock();
     void macroCopies();
     void exportThenImportGivesAFreeIndex();
@@ -318,6 +325,30 @@ void TestXmlStoreProfiles::keyItemRules()
     QCOMPARE(CTavrixXML_GetProFileValueNum(layer, "2", "6", chinese), 1);
 }
 
+void TestXmlStoreProfiles::lightRecordsRoundTrip_data()
+{
+    QTest::addColumn<QList<int>>("fields");
+    QTest::newRow("keyboard wave") << QList<int> {0, 2, 3, 3, 255, 0, 0, 0, 0, 0, 0, 1, 0, 0};
+    QTest::newRow("side breath") << QList<int> {1, 1, 5, 2, 10, 20, 30, 40, 50, 60, 0, 0, 9, 0};
+    QTest::newRow("music") << QList<int> {0, 100, 1, 1, 0, 255, 0, 0, 0, 255, 2, 1, 0, 0};
+    QTest::newRow("int extremes") << QList<int> {2,    INT_MIN, INT_MAX, -1, INT_MIN, INT_MAX, 0,
+                                                 -255, 256,     70000,   -7, 2,       INT_MAX, INT_MIN};
+}
+
+void TestXmlStoreProfiles::lightRecordsRoundTrip()
+{
+    QFETCH(QList<int>, fields);
+    colorInfoData data;
+    std::memcpy(&data, fields.toVector().constData(), sizeof data);
+    StoreFixture fx;
+    const QByteArray layer = fx.newLayerFile("layer.xml");
+    QVERIFY(CTavrixXML_AddProFileLightInfoItem(layer, "1", data));
+    clearStoreCache();
+    colorInfoData read;
+    QVERIFY(CTavrixXML_SelectProfileColorDataInfo(layer, "1", data.lightTarget, data.lightMode, &read));
+    QVERIFY(sameLight(read, data));
+}
+
 void TestXmlStoreProfiles::lightItems()
 {
     StoreFixture fx;
@@ -352,6 +383,38 @@ void TestXmlStoreProfiles::lightItems()
     QCOMPARE(CTavrixXML_SelectProFileMouseLightTypeUsingIndex(layer, "1", 7), -1);
     QCOMPARE(CTavrixXML_SelectProFileMouseLightTypeUsingIndex(layer, "3", 0), -1);
     QCOMPARE(StoreFixture::bytes(layer).count("lightMode=\"4\""), 1);
+}
+
+void TestXmlStoreProfiles::customLightKeysRoundTrip_data()
+{
+    QTest::addColumn<QByteArray>("keyCode");
+    QTest::addColumn<QByteArray>("codeName");
+    QTest::addColumn<QList<int>>("numbers");  // indexX, indexY, colorR, colorG, colorB, transparentNum
+    QTest::newRow("letter") << QByteArray("4") << QByteArray("A") << QList<int> {3, 1, 0, 0, 255, 128};
+    QTest::newRow("quote caption") << QByteArray("52") << QByteArray("' \"") << QList<int> {3, 11, 1, 2, 3, 128};
+    QTest::newRow("fn key, grid corner") << QByteArray("-10") << QByteArray("Fn")
+                                         << QList<int> {5, 21, 255, 255, 255, 0};
+    QTest::newRow("caption filling its field")
+        << QByteArray("999999999999999") << QByteArray("\xe2\x86\x91").repeated(21) << QList<int> {0, 0, 9, 9, 9, 9};
+}
+
+void TestXmlStoreProfiles::customLightKeysRoundTrip()
+{
+    QFETCH(QByteArray, keyCode);
+    QFETCH(QByteArray, codeName);
+    QFETCH(QList<int>, numbers);
+    CustomLightDataInfo key;
+    std::strcpy(key.keyCode, keyCode.constData());
+    std::strcpy(key.codeName, codeName.constData());
+    std::memcpy(&key.indexX, numbers.toVector().constData(), 6 * sizeof(int));
+    StoreFixture fx;
+    const QByteArray layer = fx.newLayerFile("layer.xml");
+    QVERIFY(CTavrixXML_AddProFileCustomLightDataInfo(layer, "1", "3", key));
+    clearStoreCache();
+    QList<CustomLightDataInfo> keys;
+    QVERIFY(CTavrixXML_ProFileCustomLightInfoSelectAll(layer, "1", "3", keys));
+    QCOMPARE(keys.size(), 1);
+    QCOMPARE(std::memcmp(&keys[0], &key, sizeof key), 0);
 }
 
 void TestXmlStoreProfiles::customLights()
@@ -398,23 +461,37 @@ void TestXmlStoreProfiles::customLights()
     QVERIFY(StoreFixture::bytes(layer).contains(longName));
 }
 
+void TestXmlStoreProfiles::sleepTimesAndWinLock_data()
+{
+    QTest::addColumn<int>("lightSeconds");
+    QTest::addColumn<int>("keyboardMinutes");
+    QTest::addColumn<QList<QByteArray>>("choices");  // Alt+Tab, Alt+F4, Shift+Tab, Windows key
+    QTest::newRow("defaults") << 600 << 30 << QList<QByteArray> {"0", "0", "0", "0"};
+    QTest::newRow("lights never sleep") << 0 << 5 << QList<QByteArray> {"0", "1", "1", "1"};
+    QTest::newRow("long times") << 65535 << 1092 << QList<QByteArray> {"1", "1", "1", "1"};
+    QTest::newRow("odd choice texts") << 1 << 1 << QList<QByteArray> {"", "10", "-1", "1234567"};
+}
+
 void TestXmlStoreProfiles::sleepTimesAndWinLock()
 {
+    QFETCH(int, lightSeconds);
+    QFETCH(int, keyboardMinutes);
+    QFETCH(QList<QByteArray>, choices);
     StoreFixture fx;
     const QByteArray layer = fx.newLayerFile("layer.xml");
-    QVERIFY(CTavrixXML_SetProFileIntoSleepTimeInfo(layer, "1", 0, 5));
-    QVERIFY(CTavrixXML_AddProFileFunctionInfo(layer, "1", "1", "0", "1", "0"));
-    QVERIFY(CTavrixXML_AddProFileFunctionInfo(layer, "1", "0", "1", "1", "1"));  // replaces
+    QVERIFY(CTavrixXML_SetProFileIntoSleepTimeInfo(layer, "1", 300, 7));
+    QVERIFY(CTavrixXML_SetProFileIntoSleepTimeInfo(layer, "1", lightSeconds, keyboardMinutes));
+    QVERIFY(CTavrixXML_AddProFileFunctionInfo(layer, "1", "1", "1", "0", "0"));
+    QVERIFY(CTavrixXML_AddProFileFunctionInfo(layer, "1", choices[0], choices[1], choices[2], choices[3]));
     QVERIFY(!CTavrixXML_SetProFileIntoSleepTimeInfo(layer, "2", 600, 30));
     clearStoreCache();
-    ProfileSleepTimeInfo sleep;
+    ProfileSleepTimeInfo sleep {-1, -1};
     QVERIFY(CTavrixXML_GetProFileIntoSleepTimeInfo(layer, "1", &sleep));
-    QCOMPARE(sleep.lightSleepTime, 0);
-    QCOMPARE(sleep.keyboardSleepTime, 5);
+    QCOMPARE(sleep.lightSleepTime, lightSeconds);
+    QCOMPARE(sleep.keyboardSleepTime, keyboardMinutes);
     ProfileFunctionInfo lock;
     QVERIFY(CTavrixXML_GetProFileFunctionInfo(layer, "1", &lock));
-    QCOMPARE(QByteArray(lock.altTab) + QByteArray(lock.altF4) + QByteArray(lock.shiftTab) + QByteArray(lock.winKey),
-             QByteArray("0111"));
+    QCOMPARE((QList<QByteArray> {lock.altTab, lock.altF4, lock.shiftTab, lock.winKey}), choices);
 }
 
 void TestXmlStoreProfiles::macroCopies()

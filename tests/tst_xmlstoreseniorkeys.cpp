@@ -42,6 +42,8 @@ class TestXmlStoreSeniorKeys : public QObject
 private Q_SLOTS:
     void init() { clearStoreCache(); }
     void recordsRoundTrip();
+    void everyTypeRoundTrip_data();
+    void everyTypeRoundTrip();
     void idRulesAndLimit();
 };
 
@@ -82,6 +84,48 @@ void TestXmlStoreSeniorKeys::recordsRoundTrip()
     QVERIFY(!CTavrixXML_SeniorKey_ModifyInfoItem(file, SeniorKeyType_TGL, dks));  // not the record's type
     QVERIFY(CTavrixXML_SeniorKey_DeleteInfoItem(file, SeniorKeyType_DKS, 1));
     QCOMPARE(ids(file), QList<int> {2});
+}
+
+void TestXmlStoreSeniorKeys::everyTypeRoundTrip_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QList<QByteArray>>("keys");
+    QTest::addColumn<int>("stroke");
+    QTest::addColumn<int>("holdTime");
+    QTest::addColumn<int>("toggleSet");
+    QTest::newRow("DKS with four keys") << int(SeniorKeyType_DKS) << QList<QByteArray> {"4", "1,5", "3,6", "225"} << 1
+                                        << 10 << 0;
+    QTest::newRow("DKS untouched") << int(SeniorKeyType_DKS) << QList<QByteArray> {"", "", "", ""} << 15 << 10 << 0;
+    QTest::newRow("MT hold and click") << int(SeniorKeyType_MT) << QList<QByteArray> {"224", "41", "", ""} << 15 << 1000
+                                       << 0;
+    QTest::newRow("TGL set") << int(SeniorKeyType_TGL) << QList<QByteArray> {"255,255", "", "", ""} << 36 << 10 << 1;
+}
+
+void TestXmlStoreSeniorKeys::everyTypeRoundTrip()
+{
+    QFETCH(int, type);
+    QFETCH(QList<QByteArray>, keys);
+    QFETCH(int, stroke);
+    QFETCH(int, holdTime);
+    QFETCH(int, toggleSet);
+    SeniorKeyInfo info = created(7, type);
+    for (int k = 0; k < 4; ++k)
+        std::strcpy(info.keys[k], keys[k].constData());
+    for (int i = 0; i < 16; ++i)
+        info.dksActions[i] = (i * 7) % 4;
+    info.strokes[0] = info.strokes[3] = stroke;
+    info.ValueTime = holdTime;
+    info.tglKeySet = toggleSet;
+    StoreFixture fx;
+    const QByteArray file = fx.path("SeniorKeyConfig.xml");
+    QVERIFY(CTavrixXML_SeniorKey_CreateXMLFile(file));
+    QVERIFY(CTavrixXML_SeniorKey_AddInfoItem(file, created(7, type).keyType, created(7, type)));
+    QVERIFY(CTavrixXML_SeniorKey_ModifyInfoItem(file, type, info));
+    clearStoreCache();
+    QList<SeniorKeyInfo> items;
+    QVERIFY(CTavrixXML_SeniorKey_SelectAllInfoItem(file, items));
+    QCOMPARE(items.size(), 1);
+    QCOMPARE(std::memcmp(&items[0], &info, sizeof info), 0);
 }
 
 void TestXmlStoreSeniorKeys::idRulesAndLimit()
