@@ -9,11 +9,3 @@ struct ProfileNode
     QByteArray index;
     QByteArray name;
 };
-
-// What the store tells about one profile. Callers read the name (UTF-8, whole,
-// NUL-terminated through constData()).
-struct ProfileNodeInfo
-{
-    QByteArray index;
-    QByteArray name;
-};

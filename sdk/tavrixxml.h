@@ -25,6 +25,7 @@
 #include "advancedkeys/seniorkeyinfo.h"
 #include "devicepage/customlightdatainfo.h"
 #include "devicepage/profilenode.h"
+#include "devicepage/profilenodeinfo.h"
 #include "devicepage/profilesleeptimeinfo.h"
 #include "keys/keyoperateinfo.h"
 #include "lighting/colorinfodata.h"
