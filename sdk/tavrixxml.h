@@ -56,8 +56,9 @@ bool CTavrixXML_IsExistenceSelectProfileNode(const QByteArray &path, const QByte
 bool CTavrixXML_DeleteProFileSelectedNode(const QByteArray &path, const QByteArray &index);
 bool CTavrixXML_SelectProfileNodeInfo(const QByteArray &path, const QByteArray &index, ProfileNodeInfo *info);
 bool CTavrixXML_ModifyProfileNodeInfo(const QByteArray &path, const QByteArray &index, const QByteArray &name);
-// Writes the profile, as the only one, into targetPath (missing, empty or a store
-// file; any other file is left alone and the export fails).
+// Writes the profile, as the only one, into targetPath, marked as an export. The
+// target may be missing, empty, an empty store or an earlier export; any other
+// file (a layer, macro or foreign file) is left alone and the export fails.
 bool CTavrixXML_ProFileExport(const QByteArray &path, const QByteArray &targetPath, const QByteArray &index,
                               int reserved);
 // Adds the profile importIndex of importPath to the layer file under a free index:

@@ -40,14 +40,16 @@ bool sameFile(const QByteArray &a, const QByteArray &b)
     return !ca.isEmpty() && ca == QFileInfo(QFile::decodeName(b)).canonicalFilePath();
 }
 
-// An export may replace a target only when it holds nothing but an earlier export.
+// An export may replace only an earlier export or a store that holds nothing: a
+// profile named like a layer or macro file must not wipe that file.
 bool mayReplaceWithExport(const QByteArray &target)
 {
     DocPtr doc;
     switch (readStore(target, &doc)) {
     case FileState::Missing:
     case FileState::Empty: return true;
-    case FileState::Valid: return doc->profiles.size() <= 1 && doc->macros.isEmpty() && doc->seniorKeys.isEmpty();
+    case FileState::Valid:
+        return doc->exported || (doc->profiles.isEmpty() && doc->macros.isEmpty() && doc->seniorKeys.isEmpty());
     case FileState::Broken: break;
     }
     return false;
@@ -153,6 +155,7 @@ bool CTavrixXML_ProFileExport(const QByteArray &path, const QByteArray &targetPa
     if (!profile || sameFile(path, targetPath) || !mayReplaceWithExport(targetPath))
         return false;
     StoreDocument exported;
+    exported.exported = true;
     exported.currentProfile = profile->index;
     exported.profiles.append(*profile);
     return writeStore(targetPath, exported);

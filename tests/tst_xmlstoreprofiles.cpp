@@ -586,11 +586,16 @@ void TestXmlStoreProfiles::exportNeverReplacesAnotherStore()
     const QByteArray macros = fx.path("appMacro.xml");
     QVERIFY(CTavrixXML_CreateXMLFile(macros));
     QVERIFY(CTavrixXML_CreateMacroXmlParentNode(macros, "1", "Macro1"));
+    const QByteArray magnetic = fx.path("appProfile_Magnetic.xml");  // one profile, like an export
+    QVERIFY(CTavrixXML_CreateXMLFile(magnetic));
+    QVERIFY(CTavrixXML_CreateProFileXmlParentNode(magnetic, "1", "Profile1", 0));
     const QByteArray other = fx.path("notes.xml");
     StoreFixture::write(other, "<notes>mine</notes>");
 
     const QByteArray layerBefore = StoreFixture::bytes(layer);
     const QByteArray macrosBefore = StoreFixture::bytes(macros);
+    const QByteArray magneticBefore = StoreFixture::bytes(magnetic);
+    QVERIFY(!CTavrixXML_ProFileExport(layer, magnetic, "2", 0));
     QVERIFY(!CTavrixXML_ProFileExport(layer, layer, "2", 0));  // a profile named after its own file
     QVERIFY(!CTavrixXML_ProFileExport(layer, macros, "2", 0));
     QTest::ignoreMessage(QtDebugMsg, QRegularExpression("notes\\.xml"));
@@ -598,6 +603,7 @@ void TestXmlStoreProfiles::exportNeverReplacesAnotherStore()
     QVERIFY(!CTavrixXML_ProFileExport(layer, fx.path("x.xml"), "9", 0));
     QCOMPARE(StoreFixture::bytes(layer), layerBefore);
     QCOMPARE(StoreFixture::bytes(macros), macrosBefore);
+    QCOMPARE(StoreFixture::bytes(magnetic), magneticBefore);
     QCOMPARE(StoreFixture::bytes(other), QByteArray("<notes>mine</notes>"));
 }
 

@@ -172,6 +172,12 @@ bool Parser::parseRoot(StoreDocument *doc)
         return false;
     if (version != StoreDocument::kVersion)
         return fail(QStringLiteral("unknown store version %1").arg(version));
+    if (m_reader.attributes().hasAttribute(QLatin1String("exported"))) {
+        int exported = 0;
+        if (!integer("exported", &exported))
+            return false;
+        doc->exported = exported != 0;
+    }
     if (m_reader.attributes().hasAttribute(QLatin1String("currentProfile"))) {
         int current = 0;
         if (!index("currentProfile", &current))
@@ -550,6 +556,8 @@ QByteArray StoreDocument::serialize() const
     w.writeStartDocument();
     w.writeStartElement(kRoot);
     w.writeAttribute(QStringLiteral("version"), QString::number(kVersion));
+    if (exported)
+        w.writeAttribute(QStringLiteral("exported"), QStringLiteral("1"));
     if (currentProfile)
         w.writeAttribute(QStringLiteral("currentProfile"), QString::number(*currentProfile));
     for (const Profile &p : profiles)

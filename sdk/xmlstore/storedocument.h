@@ -120,6 +120,7 @@ struct StoreDocument
     static constexpr int kVersion = 1;
 
     std::optional<int> currentProfile;
+    bool exported = false;            // written by a profile export, not a layer file
     QList<Profile> profiles;          // file order
     QList<Macro> macros;              // ascending index
     QList<SeniorKeyInfo> seniorKeys;  // ascending id
