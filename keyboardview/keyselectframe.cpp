@@ -6,6 +6,7 @@
 #include "keyboardview/sidelightbuttoncustom.h"
 #include "keys/keyoperateinfo.h"
 #include "sdk/tavrixrecords.h"
+#include "sdk/tavrixxml.h"
 #include "ui_keyselectframe.h"
 
 #include <QDebug>
@@ -17,7 +18,7 @@ namespace {
 
 keySelectFrame::KeyItemLookup &itemLookup()
 {
-    static keySelectFrame::KeyItemLookup lookup;
+    static keySelectFrame::KeyItemLookup lookup = CTavrixXML_SelectProFileKeyOperateInfo;
     return lookup;
 }
 
@@ -53,7 +54,7 @@ keySelectFrame::~keySelectFrame()
 
 void keySelectFrame::setKeyItemLookup(KeyItemLookup lookup)
 {
-    itemLookup() = std::move(lookup);
+    itemLookup() = lookup ? std::move(lookup) : KeyItemLookup(CTavrixXML_SelectProFileKeyOperateInfo);
 }
 
 QPoint keySelectFrame::specialEnterOffset(const QString &modelName)
@@ -251,7 +252,7 @@ void keySelectFrame::onCustomButMouseEnter()
     DDataManager *dm = DDataManager::getInstance();
     KeyOperateInfo item = KeyOperateInfo::empty();
     // While calibrating, keys are points to press, not functions.
-    if (!dm->getCalibrationMode() && itemLookup()) {
+    if (!dm->getCalibrationMode()) {
         itemLookup()(dm->getCurProfilePath(), QByteArray::number(dm->getCurProfileIndex()),
                      QByteArray::number(key->keyDec()), &item);
     }

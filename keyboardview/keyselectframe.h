@@ -75,8 +75,8 @@ public:
     keyboardButCustom *currentKey() const { return m_currentKey; }
     const KeyTipPopup *tipPopup() const { return m_popup; }
 
-    // Where the hover tip reads the function stored for a key; none set: every
-    // key shows its default function.
+    // Where the hover tip reads the function stored for a key: the profile store
+    // unless another lookup is set (an empty one restores the store).
     static void setKeyItemLookup(KeyItemLookup lookup);
 
     // Offset of the special Enter key's lower part for a model.

@@ -3,11 +3,13 @@
 #include "keyboardview/keyselectframe.h"
 #include "keyboardview/sidelightbuttoncustom.h"
 #include "keys/keyoperateinfo.h"
+#include "sdk/tavrixxml.h"
 #include "support/layoutfixture.h"
 #include "support/testmain.h"
 #include "widgets/arrowwidget.h"
 
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTimer>
 
 namespace {
@@ -50,6 +52,7 @@ private Q_SLOTS:
     void clicks();
     void hoverTips_data();
     void hoverTips();
+    void hoverTipReadsTheProfile();
     void travelTip();
     void travelTipWaitsForRest();
     void displaySettersClearTheChosenKey();
@@ -351,6 +354,32 @@ void TestKeySelectFrame::hoverTips()
     hover(key, false);
     QVERIFY(!layer.tipPopup()->isShown());
     QVERIFY(!layer.tipPopup()->popup()->isVisible());
+}
+
+// The tip reads the key's item from the current profile of the layer file.
+void TestKeySelectFrame::hoverTipReadsTheProfile()
+{
+    QTemporaryDir dir;
+    const QByteArray path = QFile::encodeName(dir.filePath("appProfile_Default.xml"));
+    QVERIFY(CTavrixXML_CreateXMLFile(path));
+    QVERIFY(CTavrixXML_CreateProFileXmlParentNode(path, "2", "Profile2", 0));
+    QVERIFY(CTavrixXML_AddProFileMacroWithKeyInfoItem(path, "2", "4", "A", "8", "1", "1", "/usr/bin/true"));
+    dm->setCurProfilePath(path);
+    dm->setCurProfileIndex(2);
+    keySelectFrame layer;
+    QVERIFY(layer.parseKeyboardInfo(smallLayout()));
+    hover(layer.keyAt(0, 0), true);
+    CustomEventTipInfo tip = layer.tipPopup()->content();
+    QCOMPARE(tip.functionName, QString("Launch Application"));
+    QCOMPARE(tip.functionDetail, QString("/usr/bin/true"));
+    hover(layer.keyAt(0, 0), false);
+    // Another profile of the file holds nothing for the key.
+    dm->setCurProfileIndex(1);
+    hover(layer.keyAt(0, 0), true);
+    tip = layer.tipPopup()->content();
+    QCOMPARE(tip.functionName, QString("Default"));
+    QCOMPARE(tip.functionDetail, QString("A"));
+    dm->setCurProfilePath(QByteArray());
 }
 
 void TestKeySelectFrame::travelTip()
