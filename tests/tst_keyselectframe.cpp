@@ -8,6 +8,7 @@
 #include "support/testmain.h"
 #include "widgets/arrowwidget.h"
 
+#include <QDir>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -372,6 +373,9 @@ void TestKeySelectFrame::hoverTipReadsTheProfile()
     CustomEventTipInfo tip = layer.tipPopup()->content();
     QCOMPARE(tip.functionName, QString("Launch Application"));
     QCOMPARE(tip.functionDetail, QString("/usr/bin/true"));
+    // Kept for a person to look at: the tip as the user sees it.
+    QDir().mkpath(DDataManager::getAppDirPath() + "/screenshots");
+    QVERIFY(layer.tipPopup()->popup()->grab().save(DDataManager::getAppDirPath() + "/screenshots/keytip.png"));
     hover(layer.keyAt(0, 0), false);
     // Another profile of the file holds nothing for the key.
     dm->setCurProfileIndex(1);
