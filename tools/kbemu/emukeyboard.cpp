@@ -24,7 +24,13 @@ uint8_t cmdByte(HidCmd c)
 EmuKeyboard::EmuKeyboard(const EmuModelInfo &model, bool receiver, const QString &tag, QObject *parent)
     : QObject(parent), m_model(model), m_receiver(receiver && model.hasReceiver())
 {
-    m_state.serial = defaultSerial(model, m_receiver, tag);
+    EmuKeyboardState &s = m_state;
+    s.serial = defaultSerial(model, m_receiver, tag);
+    s.keyboardModes = {{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 14, 15, 16}, 5, 5};
+    s.sideModes = m_model.sideLights ? EmuLightModes{{0, 1, 2, 3, 4, 5}, 5, 5} : EmuLightModes{};
+    // Rows 0..4 of every column can be given functions on the FN layer; the bottom row is reserved.
+    s.customKeyBitmap = QByteArray(EmuMagnetic::Columns, char(0x1F));
+    s.status.connection = m_receiver ? 1 : 0;
     restoreDefaults();
 }
 
@@ -37,18 +43,12 @@ QByteArray EmuKeyboard::defaultSerial(const EmuModelInfo &model, bool receiver, 
 void EmuKeyboard::restoreDefaults()
 {
     EmuKeyboardState &s = m_state;
-    s.keyboardModes = {{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 14, 15, 16}, 5, 5};
-    s.sideModes = m_model.sideLights ? EmuLightModes {{0, 1, 2, 3, 4, 5}, 5, 5} : EmuLightModes {};
-    s.keyboardLight = EmuLightConfig {2, 4, 2, {255, 0, 0}, {0, 0, 255}, 0, 1, 0};
-    s.sideLight = EmuLightConfig {1, 4, 2, {0, 255, 0}, {0, 0, 0}, 0, 0, 0};
-    // Rows 0..4 of every column can be given functions on the FN layer; the bottom row is reserved.
-    s.customKeyBitmap = QByteArray(EmuMagnetic::Columns, char(0x1F));
-    s.status = EmuStatus {};
-    s.status.connection = m_receiver ? 1 : 0;
-    s.sleep = EmuSleep {};
-    s.winLock = EmuWinLock {};
+    s.keyboardLight = EmuLightConfig{2, 4, 2, {255, 0, 0}, {0, 0, 255}, 0, 1, 0};
+    s.sideLight = EmuLightConfig{1, 4, 2, {0, 255, 0}, {0, 0, 0}, 0, 0, 0};
+    s.sleep = EmuSleep{};
+    s.winLock = EmuWinLock{};
     s.magnetic.triggers.clear();
-    s.magnetic.defaultTrigger = EmuKeyTrigger {};
+    s.magnetic.defaultTrigger = EmuKeyTrigger{};
 }
 
 // ---- rules -----------------------------------------------------------------------------

@@ -34,7 +34,8 @@ public:
     EmuKeyboardState &state() { return m_state; }
     const EmuKeyboardState &state() const { return m_state; }
 
-    // The state a new keyboard of this model has; the serial number stays as it is.
+    // Settings back to those of a new keyboard: lights, sleep times, Win-lock choices and
+    // trigger settings. Capabilities, status, serial number and memory stay.
     void restoreDefaults();
     // A serial number that stays the same for the same model, connection and tag.
     static QByteArray defaultSerial(const EmuModelInfo &model, bool receiver, const QString &tag);
