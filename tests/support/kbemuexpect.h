@@ -13,13 +13,13 @@
     do {                                                                                                               \
         const QString kbemuDiff_ = EmuExpect::compare(                                                                 \
             EmuExpect::without((device).receivedReports(), {static_cast<uint8_t>(HidCmd::ShakeHands)}),                \
-            QStringList{__VA_ARGS__});                                                                                 \
+            QStringList {__VA_ARGS__});                                                                                \
         QVERIFY2(kbemuDiff_.isEmpty(), qPrintable(kbemuDiff_));                                                        \
     } while (false)
 
 // The same with every report, shake-hands included.
 #define KBEMU_COMPARE_ALL_REPORTS(device, ...)                                                                         \
     do {                                                                                                               \
-        const QString kbemuDiff_ = EmuExpect::compare((device).receivedReports(), QStringList{__VA_ARGS__});           \
+        const QString kbemuDiff_ = EmuExpect::compare((device).receivedReports(), QStringList {__VA_ARGS__});          \
         QVERIFY2(kbemuDiff_.isEmpty(), qPrintable(kbemuDiff_));                                                        \
     } while (false)

@@ -19,8 +19,6 @@
 
 namespace {
 
-constexpr int kFirmwareTexts = 13;
-
 QString hex4(uint16_t v)
 {
     return QStringLiteral("%1").arg(v, 4, 16, QLatin1Char('0'));
@@ -39,20 +37,14 @@ EmuDevice::EmuDevice(const QString &dir, const EmuModelInfo &model, const QStrin
     m_clock.start();
     connect(&m_keyboard, &EmuKeyboard::sigSend, this, &EmuDevice::sendToHost);
 
-    // The firmware record's 13 texts: 0..4 identity, 6 version, 7 build date.
-    QJsonArray texts;
-    const QStringList defaults = {hex4(model.vid),
-                                  hex4(m_keyboard.pid()),
-                                  QStringLiteral("Quorin"),
-                                  model.name,
-                                  model.name,
-                                  QString(),
-                                  QStringLiteral("V1.00.00"),
-                                  QStringLiteral("2024-01-15 10:00:00")};
-    for (int i = 0; i < kFirmwareTexts; ++i)
-        texts.append(i < defaults.size() ? defaults[i] : QString());
+    // Firmware facts no report carries: five identity texts, the version and its date.
+    const QStringList identity
+        = {QStringLiteral("Quorin-") + model.name, QStringLiteral("_") + hex4(m_keyboard.pid()).toUpper(), QString(),
+           QString(), m_keyboard.isReceiver() ? QStringLiteral("Dongle") : QStringLiteral("Cable")};
     m_sidecar.insert(QStringLiteral("model"), model.name);
-    m_sidecar.insert(QStringLiteral("firmwareInfo"), texts);
+    m_sidecar.insert(QStringLiteral("firmwareId"), QJsonArray::fromStringList(identity));
+    m_sidecar.insert(QStringLiteral("firmwareVersion"), QStringLiteral("V1.00"));
+    m_sidecar.insert(QStringLiteral("firmwareDate"), QStringLiteral("2024-01-15 10:00:00"));
 }
 
 EmuDevice::~EmuDevice()

@@ -27,7 +27,7 @@ EmuKeyboard::EmuKeyboard(const EmuModelInfo &model, bool receiver, const QString
     EmuKeyboardState &s = m_state;
     s.serial = defaultSerial(model, m_receiver, tag);
     s.keyboardModes = {{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 14, 15, 16}, 5, 5};
-    s.sideModes = m_model.sideLights ? EmuLightModes{{0, 1, 2, 3, 4, 5}, 5, 5} : EmuLightModes{};
+    s.sideModes = m_model.sideLights ? EmuLightModes {{0, 1, 2, 3, 4, 5}, 5, 5} : EmuLightModes {};
     // Rows 0..4 of every column can be given functions on the FN layer; the bottom row is reserved.
     s.customKeyBitmap = QByteArray(EmuMagnetic::Columns, char(0x1F));
     s.status.connection = m_receiver ? 1 : 0;
@@ -43,12 +43,12 @@ QByteArray EmuKeyboard::defaultSerial(const EmuModelInfo &model, bool receiver, 
 void EmuKeyboard::restoreDefaults()
 {
     EmuKeyboardState &s = m_state;
-    s.keyboardLight = EmuLightConfig{2, 4, 2, {255, 0, 0}, {0, 0, 255}, 0, 1, 0};
-    s.sideLight = EmuLightConfig{1, 4, 2, {0, 255, 0}, {0, 0, 0}, 0, 0, 0};
-    s.sleep = EmuSleep{};
-    s.winLock = EmuWinLock{};
+    s.keyboardLight = EmuLightConfig {2, 4, 2, {255, 0, 0}, {0, 0, 255}, 0, 1, 0};
+    s.sideLight = EmuLightConfig {1, 4, 2, {0, 255, 0}, {0, 0, 0}, 0, 0, 0};
+    s.sleep = EmuSleep {};
+    s.winLock = EmuWinLock {};
     s.magnetic.triggers.clear();
-    s.magnetic.defaultTrigger = EmuKeyTrigger{};
+    s.magnetic.defaultTrigger = EmuKeyTrigger {};
 }
 
 // ---- rules -----------------------------------------------------------------------------

@@ -1,30 +1,37 @@
 #include "emumodel.h"
 
+#include "sdk/devicecatalogue.h"
+
 namespace {
 
-// Stand-in until the device catalogue is available to the emulator.
-const QList<EmuModelInfo> &builtInModels()
+EmuModelInfo fromCatalogue(const CatalogueModel &m)
 {
-    static const QList<EmuModelInfo> models = {
-        {QStringLiteral("QR108"), 0x1209, 0x0001, 0x0002, 108, 3, true},
-        {QStringLiteral("QM68"), 0x1209, 0x0003, 0x0000, 68, 4, false},
-        {QStringLiteral("QB84"), 0x1209, 0x0004, 0x0005, 84, 3, false},
-    };
-    return models;
+    EmuModelInfo info;
+    info.name = m.modelName;
+    info.vid = m.vid;
+    info.cablePid = m.cablePid;
+    info.receiverPid = m.receiverPid;
+    info.keyCount = m.keyCount;
+    info.hidDeviceType = m.magnetic ? 4 : m.hidDeviceType;
+    info.sideLights = m.sideLights;
+    return info;
 }
 
 }  // namespace
 
 EmuModelInfo EmuModels::find(const QString &name)
 {
-    for (const EmuModelInfo &m : builtInModels()) {
-        if (m.name.compare(name, Qt::CaseInsensitive) == 0)
-            return m;
+    for (const CatalogueModel &m : DeviceCatalogue::instance().models()) {
+        if (m.modelName.compare(name, Qt::CaseInsensitive) == 0)
+            return fromCatalogue(m);
     }
     return {};
 }
 
 QList<EmuModelInfo> EmuModels::all()
 {
-    return builtInModels();
+    QList<EmuModelInfo> models;
+    for (const CatalogueModel &m : DeviceCatalogue::instance().models())
+        models.append(fromCatalogue(m));
+    return models;
 }

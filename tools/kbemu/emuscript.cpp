@@ -428,16 +428,33 @@ bool EmuScript::verbBitmap(const QStringList &args, Action *action, QString *err
 
 bool EmuScript::verbFirmware(const QStringList &args, Action *action, QString *error)
 {
-    int index = 0;
-    if (!argCount(args, 1, -1, error) || !number(args[0], 0, 12, &index, error))
+    // firmware id INDEX TEXT | firmware version TEXT | firmware date TEXT
+    if (!argCount(args, 1, -1, error))
         return false;
-    const QString text = args.mid(1).join(QLatin1Char(' '));
     EmuDevice *d = m_device;
-    *action = [d, index, text] {
-        QJsonArray texts = d->sidecar().value(QStringLiteral("firmwareInfo")).toArray();
-        texts.replace(index, text);
-        d->setSidecarValue(QStringLiteral("firmwareInfo"), texts);
-    };
+    if (args[0] == QLatin1String("id")) {
+        int index = 0;
+        if (!argCount(args, 2, -1, error) || !number(args[1], 0, 4, &index, error))
+            return false;
+        const QString text = args.mid(2).join(QLatin1Char(' '));
+        *action = [d, index, text] {
+            QJsonArray ids = d->sidecar().value(QStringLiteral("firmwareId")).toArray();
+            while (ids.size() <= index)
+                ids.append(QString());
+            ids.replace(index, text);
+            d->setSidecarValue(QStringLiteral("firmwareId"), ids);
+        };
+        return true;
+    }
+    static const QMap<QString, QString> keys = {{QStringLiteral("version"), QStringLiteral("firmwareVersion")},
+                                                {QStringLiteral("date"), QStringLiteral("firmwareDate")}};
+    if (!keys.contains(args[0])) {
+        *error = QStringLiteral("firmware takes id, version or date");
+        return false;
+    }
+    const QString key = keys.value(args[0]);
+    const QString text = args.mid(1).join(QLatin1Char(' '));
+    *action = [d, key, text] { d->setSidecarValue(key, text); };
     return true;
 }
 
