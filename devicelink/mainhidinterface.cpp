@@ -69,8 +69,13 @@ int MainHidInterFace::closeHid()
     wakeLoop();
     // The loop sees the cleared flag before its next turn; the handle is closed only once
     // the turn in progress (a write, a read or a pacing wait) has finished.
-    if (QThread::currentThread() != this)
+    if (QThread::currentThread() != this) {
+        // Taken once the loop has left its last turn (or at once when it never ran).
+        {
+            std::lock_guard<std::mutex> lastTurnDone(m_runMutex);
+        }
         wait();
+    }
     CTavrixHid_Close(m_handle);
     m_handle = 0;
     if (m_shakeHandsTimer->isActive()) {
@@ -87,7 +92,7 @@ int MainHidInterFace::appendCmdData(const unsigned char *data)
         return -1;
     const HidReport report = HidReport::fromBytes(data, HidReport::Size);
     {
-        QMutexLocker lock(&m_cmdMutex);
+        std::lock_guard<std::mutex> lock(m_cmdMutex);
         m_cmdQueue.push_back(report);
     }
     wakeLoop();
@@ -100,7 +105,7 @@ int MainHidInterFace::appendLightData(const unsigned char *data)
         return -1;
     bool batchComplete = false;
     {
-        QMutexLocker lock(&m_lightMutex);
+        std::lock_guard<std::mutex> lock(m_lightMutex);
         if (m_lightQueue.empty())
             m_collectingLightBatch = true;
         if (!m_lightSendEnabled.load() || !m_collectingLightBatch)
@@ -150,7 +155,7 @@ void MainHidInterFace::onShakeHandsRuning()
 
 bool MainHidInterFace::takeCommand(HidReport *report)
 {
-    QMutexLocker lock(&m_cmdMutex);
+    std::lock_guard<std::mutex> lock(m_cmdMutex);
     if (m_cmdQueue.empty())
         return false;
     *report = m_cmdQueue.front();
@@ -160,7 +165,7 @@ bool MainHidInterFace::takeCommand(HidReport *report)
 
 bool MainHidInterFace::takeLightFrame(HidReport *report)
 {
-    QMutexLocker lock(&m_lightMutex);
+    std::lock_guard<std::mutex> lock(m_lightMutex);
     if (m_lightQueue.empty() || !m_lightSendEnabled.load() || m_collectingLightBatch)
         return false;
     *report = m_lightQueue.front();
@@ -214,6 +219,7 @@ bool MainHidInterFace::readTurn()
 
 void MainHidInterFace::run()
 {
+    std::lock_guard<std::mutex> running(m_runMutex);
     QElapsedTimer sinceActivity;
     sinceActivity.start();
     bool wrote = false;

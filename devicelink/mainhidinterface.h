@@ -3,7 +3,6 @@
 #include "devicelink/hidreport.h"
 #include "sdk/tavrixrecords.h"
 
-#include <QMutex>
 #include <QString>
 #include <QThread>
 
@@ -91,14 +90,17 @@ private:
     bool m_collectingLightBatch = false;  // guarded by m_lightMutex
     const int m_lightBatchSize;
 
+    // Held by the loop while it runs: closing takes it, so the handle is closed only after
+    // the last turn.
+    std::mutex m_runMutex;
     // Wakes the loop from its idle wait. Producers take the lock only while the loop sleeps.
     std::mutex m_wakeMutex;
     std::condition_variable m_wake;
     std::atomic<unsigned> m_queuedCount {0};
     std::atomic<bool> m_idleWaiting {false};
 
-    QMutex m_cmdMutex;
+    std::mutex m_cmdMutex;
     std::deque<HidReport> m_cmdQueue;
-    QMutex m_lightMutex;
+    std::mutex m_lightMutex;
     std::deque<HidReport> m_lightQueue;
 };

@@ -4,23 +4,24 @@
 #include "support/kbemuexpect.h"
 #include "support/testmain.h"
 
-#include <QMutex>
 #include <QScopeGuard>
 #include <QThread>
 
 #include <atomic>
+#include <mutex>
+#include <thread>
 
 namespace {
 
 // Debug lines written by any thread while a test runs.
-QMutex g_linesMutex;
+std::mutex g_linesMutex;
 QStringList g_lines;
 QtMessageHandler g_previousHandler = nullptr;
 
 void collectLines(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     {
-        QMutexLocker lock(&g_linesMutex);
+        std::lock_guard<std::mutex> lock(g_linesMutex);
         g_lines.append(message);
     }
     if (type != QtDebugMsg)
@@ -29,7 +30,7 @@ void collectLines(QtMsgType type, const QMessageLogContext &context, const QStri
 
 int linesContaining(const QString &text)
 {
-    QMutexLocker lock(&g_linesMutex);
+    std::lock_guard<std::mutex> lock(g_linesMutex);
     return int(std::count_if(g_lines.begin(), g_lines.end(), [&text](const QString &l) { return l.contains(text); }));
 }
 
@@ -90,7 +91,7 @@ void TestMainHidInterface::initTestCase()
 
 void TestMainHidInterface::init()
 {
-    QMutexLocker lock(&g_linesMutex);
+    std::lock_guard<std::mutex> lock(g_linesMutex);
     g_lines.clear();
 }
 
@@ -260,7 +261,7 @@ void TestMainHidInterface::closeDuringTraffic()
     std::atomic<int> refused {0};
     // Commands at a few hundred a second leave write turns for the light frames.
     const auto produce = [&](auto append, int pauseUs) {
-        return QThread::create([&stop, &refused, append, pauseUs] {
+        return std::thread([&stop, &refused, append, pauseUs] {
             for (int i = 0; !stop.load(); ++i) {
                 if (append(i) < 0)
                     ++refused;
@@ -269,18 +270,15 @@ void TestMainHidInterface::closeDuringTraffic()
         });
     };
     const HidReport ask = HidReport::command(HidCmd::KeyboardSettings, 2, 1);
-    std::unique_ptr<QThread> producers[] = {
-        std::unique_ptr<QThread>(produce([hid, ask](int) { return hid->appendCmdData(ask.data()); }, 3000)),
-        std::unique_ptr<QThread>(
-            produce([hid](int i) { return hid->appendLightData(lightFrame(i % 11).data()); }, 200)),
+    std::thread producers[] = {
+        produce([hid, ask](int) { return hid->appendCmdData(ask.data()); }, 3000),
+        produce([hid](int i) { return hid->appendLightData(lightFrame(i % 11).data()); }, 200),
     };
     const auto stopProducers = qScopeGuard([&] {
         stop = true;
         for (auto &p : producers)
-            p->wait();
+            p.join();
     });
-    for (auto &p : producers)
-        p->start();
     QTRY_VERIFY(emu.dataReports().size() > 20);
     QTRY_VERIFY(lightIndexes(emu.device()->receivedReports()).size() > 20);
 

@@ -203,7 +203,7 @@ void EmuDevice::onReadable(int fd)
         }
         const EmuLogEntry entry {m_clock.elapsed(), HidReport::fromBytes(buffer, HidReport::Size)};
         {
-            QMutexLocker lock(&m_logMutex);
+            std::lock_guard<std::mutex> lock(m_logMutex);
             m_log.append(entry);
         }
         if (m_lineSink)
@@ -225,7 +225,7 @@ void EmuDevice::sendToHost(const QByteArray &message)
 
 QList<EmuLogEntry> EmuDevice::received() const
 {
-    QMutexLocker lock(&m_logMutex);
+    std::lock_guard<std::mutex> lock(m_logMutex);
     return m_log;
 }
 
@@ -239,7 +239,7 @@ QList<HidReport> EmuDevice::receivedReports() const
 
 void EmuDevice::clearReceived()
 {
-    QMutexLocker lock(&m_logMutex);
+    std::lock_guard<std::mutex> lock(m_logMutex);
     m_log.clear();
 }
 

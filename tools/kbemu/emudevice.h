@@ -7,10 +7,10 @@
 #include <QHash>
 #include <QJsonObject>
 #include <QList>
-#include <QMutex>
 #include <QObject>
 
 #include <functional>
+#include <mutex>
 
 class QSocketNotifier;
 
@@ -94,7 +94,7 @@ private:
     QSocketNotifier *m_listenNotifier = nullptr;
     QHash<int, QSocketNotifier *> m_connections;
     QElapsedTimer m_clock;
-    mutable QMutex m_logMutex;
+    mutable std::mutex m_logMutex;
     QList<EmuLogEntry> m_log;
     std::function<void(const QString &)> m_lineSink;
     int m_ignoredMessages = 0;
