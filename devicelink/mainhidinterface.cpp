@@ -121,6 +121,13 @@ int MainHidInterFace::appendLightData(const unsigned char *data)
     return 0;
 }
 
+void MainHidInterFace::setLightSendEnabled(bool enabled)
+{
+    m_lightSendEnabled.store(enabled);
+    if (enabled)
+        wakeLoop();  // a whole frame may be waiting
+}
+
 void MainHidInterFace::wakeLoop()
 {
     m_queuedCount.fetch_add(1);

@@ -28,7 +28,7 @@ public:
     static constexpr int ShakeHandsIntervalMs = 1000;
     // Once nothing has been written or read for QuietAfterMs, the pause after an empty read
     // turn lasts up to IdleWaitMs instead, and ends at once when a report is queued: an open
-    // keyboard that has nothing to say then costs a hundred wake-ups a second, not two thousand.
+    // keyboard that has nothing to say then costs about a hundred wake-ups a second, not two thousand.
     static constexpr int QuietAfterMs = 20;
     static constexpr int IdleWaitMs = 8;
 
@@ -50,7 +50,7 @@ public:
     // frame only whole and drops reports while the previous frame is still being sent.
     // -1 when not open, 0 otherwise (also when the report was dropped).
     int appendLightData(const unsigned char *data);
-    void setLightSendEnabled(bool enabled) { m_lightSendEnabled.store(enabled); }
+    void setLightSendEnabled(bool enabled);
     bool isLightSendEnabled() const { return m_lightSendEnabled.load(); }
 
     // Reports a light batch holds for this model: the last one both completes and is queued.
