@@ -2,6 +2,7 @@
 #include "emuexpect.h"
 #include "emuscript.h"
 #include "platform/emudirwatcher.h"
+#include "sdk/tavrixhid.h"
 #include "support/emuhost.h"
 #include "support/kbemuexpect.h"
 #include "support/testmain.h"
@@ -110,6 +111,7 @@ private Q_SLOTS:
     void oddSerials();
     void oddAndInjectedReports();
     void vanishAndReturnAreRemovalAndArrival();
+    void sidecarFactsReachTheLibrary();
     void scriptRejectsBadLines_data();
     void scriptRejectsBadLines();
     void compareShowsFirstDifference_data();
@@ -443,6 +445,27 @@ void TestKbEmu::vanishAndReturnAreRemovalAndArrival()
     // What was written before the unplug is still in memory; the fourth packet never arrived.
     QCOMPARE(emu.device->keyboard()->state().memory.keys.value(0).size(), 3 * 56);
     KBEMU_COMPARE_REPORTS(*emu.device, keyPacket(0, 0), keyPacket(0, 1), keyPacket(0, 2), "00 14");
+}
+
+void TestKbEmu::sidecarFactsReachTheLibrary()
+{
+    QTemporaryDir dir;
+    qputenv("TAVRIX_EMU_DIR", dir.path().toLocal8Bit());
+    EmuDevice device(dir.path(), EmuModels::find("QB84"), "fw", true);
+    EmuScript script(&device);
+    QVERIFY(script.run("firmware version V2.01"));
+    QVERIFY(script.run("firmware id 3 rev-b"));
+    QVERIFY(device.start());
+
+    HidDeviceInfoStu info;
+    FirmwareInfoStu firmware;
+    QVERIFY(CTavrixHid_GetHidAndFirmwareInfoStu(device.socketPath().toLatin1().constData(), &info, &firmware));
+    QCOMPARE(QByteArray(firmware.text[FirmwareInfoStu::CurrentVersion]), QByteArray("V2.01"));
+    QCOMPARE(QByteArray(firmware.text[FirmwareInfoStu::SecondVersion]), QByteArray("2024-01-15 10:00:00"));
+    QCOMPARE(QByteArray(firmware.text[FirmwareInfoStu::IdentityPart0]), QByteArray("Quorin-QB84"));
+    QCOMPARE(QByteArray(firmware.text[FirmwareInfoStu::IdentityPart3]), QByteArray("rev-b"));
+    QCOMPARE(QByteArray(firmware.text[FirmwareInfoStu::IdentityPart4]), QByteArray("Dongle"));
+    qunsetenv("TAVRIX_EMU_DIR");
 }
 
 void TestKbEmu::scriptRejectsBadLines_data()
