@@ -2,8 +2,7 @@
 
 #include <QCloseEvent>
 
-DSeniorKeysPage::DSeniorKeysPage(QWidget *parent)
-    : QWidget(parent)
+DSeniorKeysPage::DSeniorKeysPage(QWidget *parent) : QWidget(parent)
 {
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_TranslucentBackground);

@@ -32,8 +32,7 @@ constexpr int kReadTimeoutMs = 1000;
 
 DAppllication::DAppllication(const QString &appId, int &argc, char **argv, bool alreadyRunning,
                              QSharedMemory *instanceSegment)
-    : QApplication(argc, argv)
-    , m_instanceSegment(instanceSegment)
+    : QApplication(argc, argv), m_instanceSegment(instanceSegment)
 {
     Q_UNUSED(appId);
     std::srand(static_cast<unsigned>(QDateTime::currentMSecsSinceEpoch()));
@@ -157,8 +156,7 @@ void DAppllication::listenForLaterStarts()
 {
     m_localServer = new QLocalServer(this);
     connect(m_localServer, SIGNAL(newConnection()), this, SLOT(newLocalConnection()));
-    if (!m_localServer->listen(m_serverName)
-        && m_localServer->serverError() == QAbstractSocket::AddressInUseError) {
+    if (!m_localServer->listen(m_serverName) && m_localServer->serverError() == QAbstractSocket::AddressInUseError) {
         QLocalServer::removeServer(m_serverName);
         m_localServer->listen(m_serverName);
     }
@@ -210,7 +208,6 @@ void DAppllication::newLocalConnection()
         return;
     m_activationWindow->raise();
     m_activationWindow->activateWindow();
-    m_activationWindow->setWindowState((m_activationWindow->windowState() & ~Qt::WindowMinimized)
-                                       | Qt::WindowActive);
+    m_activationWindow->setWindowState((m_activationWindow->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
     m_activationWindow->show();
 }

@@ -10,7 +10,7 @@ const SupportId kBootloaders[] = {{QStringLiteral("1209"), QStringLiteral("000e"
 bool holdsBoth(const QString &path, const SupportId &id)
 {
     return !id.first.isEmpty() && !id.second.isEmpty() && path.contains(id.first, Qt::CaseInsensitive)
-           && path.contains(id.second, Qt::CaseInsensitive);
+        && path.contains(id.second, Qt::CaseInsensitive);
 }
 
 }  // namespace

@@ -4,9 +4,7 @@
 
 #include <QIcon>
 
-DLoginWidget::DLoginWidget(QWidget *parent)
-    : QWidget(parent)
-    , ui(new Ui::DLoginWidget)
+DLoginWidget::DLoginWidget(QWidget *parent) : QWidget(parent), ui(new Ui::DLoginWidget)
 {
     ui->setupUi(this);
     setFixedSize(300, 400);

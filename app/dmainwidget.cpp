@@ -70,9 +70,7 @@ QSettings *openDefaultSettings(QObject *parent)
 
 }  // namespace
 
-DMainWidget::DMainWidget(QWidget *parent)
-    : QWidget(parent)
-    , ui(new Ui::DMainWidget)
+DMainWidget::DMainWidget(QWidget *parent) : QWidget(parent), ui(new Ui::DMainWidget)
 {
     m_productName = QStringLiteral("HID");
     m_deviceName = QStringLiteral("RGB");
@@ -86,7 +84,7 @@ DMainWidget::DMainWidget(QWidget *parent)
 
     ui->stackedWidget_Main->setCurrentWidget(ui->page_Device);
 
-    const QList<QWidget *> tracked{ui->frame_Bg, ui->frame_Title, ui->frame_Main, ui->stackedWidget_Main, this};
+    const QList<QWidget *> tracked {ui->frame_Bg, ui->frame_Title, ui->frame_Main, ui->stackedWidget_Main, this};
     for (QWidget *w : tracked)
         w->setMouseTracking(true);
     m_pressed = false;
@@ -160,7 +158,8 @@ QSize DMainWidget::minimumSizeFor(const QSize &available)
 void DMainWidget::readDefaultSettings()
 {
     QSettings *defaults = openDefaultSettings(nullptr);
-    DDataManager::getInstance()->setUseLocalFont(defaults->value(QStringLiteral("UseLocalFont/useFontStatus"), false).toBool());
+    DDataManager::getInstance()->setUseLocalFont(
+        defaults->value(QStringLiteral("UseLocalFont/useFontStatus"), false).toBool());
     m_title = QStringLiteral("CompanyName");
     if (defaults->contains(QStringLiteral("CompanyName/ComName")))
         m_title = defaults->value(QStringLiteral("CompanyName/ComName")).toString();
@@ -226,7 +225,8 @@ void DMainWidget::retranslateTray()
 // users and screen readers what they do.
 void DMainWidget::retranslateTitleBar()
 {
-    const struct {
+    const struct
+    {
         QPushButton *button;
         QString text;
     } buttons[] = {
@@ -502,8 +502,9 @@ void DMainWidget::onChangAppTheme(int index)
         ui->frame_Bg->setStyleSheet(
             QStringLiteral("QFrame#frame_Bg{border: none; border:1px solid rgb(%1);background:transparent;}")
                 .arg(theme.MainWidgetBorderColor));
-        ui->frame_Main->setStyleSheet(QStringLiteral("QFrame#frame_Main{ border: none; border-top: 3px solid rgb(%1); }")
-                                          .arg(theme.MainWidgetBorderColor));
+        ui->frame_Main->setStyleSheet(
+            QStringLiteral("QFrame#frame_Main{ border: none; border-top: 3px solid rgb(%1); }")
+                .arg(theme.MainWidgetBorderColor));
         ui->label_ProductName->setStyleSheet(
             QStringLiteral("QLabel#label_ProductName{color: rgb(%1);}").arg(theme.TextCheckedColor));
         ui->label_DeviceName->setStyleSheet(
@@ -670,7 +671,8 @@ void DMainWidget::onSeniorKeysPageClose()
         m_dimmingLayer->hide();
 }
 
-void DMainWidget::onUpdateApp() {}
+void DMainWidget::onUpdateApp()
+{ }
 
 // ---------------------------------------------------------------------------
 // Device-change notices
@@ -711,4 +713,5 @@ void DMainWidget::onHidDeviceConnectChanging_Remove(QString)
         m_devicePage->hidDeviceConnectChanging(kChangeRemoval, QStringLiteral("hidPath"));
 }
 
-void DMainWidget::onIntoOrRemoveHidOver() {}
+void DMainWidget::onIntoOrRemoveHidOver()
+{ }

@@ -30,7 +30,18 @@ class DMainWidget : public QWidget
     Q_OBJECT
 
 public:
-    enum ResizeEdge { UP, DOWN, LEFT, RIGHT, LEFTTOP, LEFTBOTTOM, RIGHTBOTTOM, RIGHTTOP, NONE };
+    enum ResizeEdge
+    {
+        UP,
+        DOWN,
+        LEFT,
+        RIGHT,
+        LEFTTOP,
+        LEFTBOTTOM,
+        RIGHTBOTTOM,
+        RIGHTTOP,
+        NONE
+    };
 
     explicit DMainWidget(QWidget *parent = nullptr);
     ~DMainWidget() override;

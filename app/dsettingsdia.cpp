@@ -1,14 +1,14 @@
 #include "app/dsettingsdia.h"
 
-DSettingsDia::DSettingsDia(QWidget *parent)
-    : QDialog(parent)
+DSettingsDia::DSettingsDia(QWidget *parent) : QDialog(parent)
 {
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(700, 500);
 }
 
-void DSettingsDia::showNoUpgradeableDevices() {}
+void DSettingsDia::showNoUpgradeableDevices()
+{ }
 
 void DSettingsDia::reject()
 {

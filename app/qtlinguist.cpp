@@ -21,10 +21,10 @@ int QtLinguist::systemLanguage() const
 int QtLinguist::languageForLocale(const QLocale &locale)
 {
     static const QMap<QLocale::Language, int> table = {
-        {QLocale::English, English}, {QLocale::Japanese, Japanese}, {QLocale::Korean, Korean},
-        {QLocale::Russian, Russian}, {QLocale::Arabic, Arabic},     {QLocale::Spanish, Spanish},
-        {QLocale::Portuguese, Portugal}, {QLocale::German, German}, {QLocale::Italian, Italian},
-        {QLocale::Polish, Polish},   {QLocale::French, French},     {QLocale::Ukrainian, Ukrainian},
+        {QLocale::English, English},     {QLocale::Japanese, Japanese}, {QLocale::Korean, Korean},
+        {QLocale::Russian, Russian},     {QLocale::Arabic, Arabic},     {QLocale::Spanish, Spanish},
+        {QLocale::Portuguese, Portugal}, {QLocale::German, German},     {QLocale::Italian, Italian},
+        {QLocale::Polish, Polish},       {QLocale::French, French},     {QLocale::Ukrainian, Ukrainian},
         {QLocale::Czech, Czech},
     };
     if (locale.language() == QLocale::Chinese)

@@ -14,7 +14,8 @@ class QtLinguist : public QObject
     Q_OBJECT
 
 public:
-    enum Language {
+    enum Language
+    {
         Zh_SM = 1,
         Zh_TR,
         English,

@@ -2,8 +2,7 @@
 
 #include <QCloseEvent>
 
-DMacroPage::DMacroPage(QWidget *parent)
-    : QWidget(parent)
+DMacroPage::DMacroPage(QWidget *parent) : QWidget(parent)
 {
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_TranslucentBackground);

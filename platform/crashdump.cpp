@@ -21,8 +21,8 @@ const int kSignals[] = {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT};
 // Everything the handler reads is prepared here beforehand; the handler never
 // allocates.
 char g_folder[kPathSize];
-std::atomic<long> g_utcOffset{0};
-std::atomic<bool> g_installed{false};
+std::atomic<long> g_utcOffset {0};
+std::atomic<bool> g_installed {false};
 char g_altStack[kAltStackSize];
 
 long localUtcOffset()
@@ -239,7 +239,9 @@ void install()
     stack.ss_size = sizeof(g_altStack);
     sigaltstack(&stack, nullptr);
 
-    struct sigaction action {};
+    struct sigaction action
+    {
+    };
     action.sa_sigaction = onFatalSignal;
     action.sa_flags = SA_SIGINFO | SA_ONSTACK | SA_RESETHAND;
     sigemptyset(&action.sa_mask);

@@ -46,8 +46,8 @@ QString quoteArgument(const QString &arg)
 
 QString entryPath(const QString &appName)
 {
-    return QStandardPaths::writableLocation(QStandardPaths::ConfigLocation) + QStringLiteral("/autostart/")
-           + appName + QStringLiteral(".desktop");
+    return QStandardPaths::writableLocation(QStandardPaths::ConfigLocation) + QStringLiteral("/autostart/") + appName
+        + QStringLiteral(".desktop");
 }
 
 QString execLine(const QString &programPath)

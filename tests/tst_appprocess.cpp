@@ -200,9 +200,9 @@ void TestAppProcess::logOnStartStaysHiddenOnlyWithAutoStart_data()
     QTest::addColumn<bool>("autoStart");
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<bool>("shown");
-    QTest::newRow("auto start on, --AutoUp") << true << QStringList{"--AutoUp"} << false;
-    QTest::newRow("auto start off, --AutoUp") << false << QStringList{"--AutoUp"} << true;
-    QTest::newRow("auto start on, plain start") << true << QStringList{} << true;
+    QTest::newRow("auto start on, --AutoUp") << true << QStringList {"--AutoUp"} << false;
+    QTest::newRow("auto start off, --AutoUp") << false << QStringList {"--AutoUp"} << true;
+    QTest::newRow("auto start on, plain start") << true << QStringList {} << true;
 }
 
 void TestAppProcess::logOnStartStaysHiddenOnlyWithAutoStart()
@@ -253,7 +253,8 @@ void TestAppProcess::firstStartWritesSettingsSecondRewritesNothing()
         QVERIFY(first.waitForWindow());
         QVERIFY(waitUntil([&] { return QFile::exists(home.autostartFile()); }, 3000));
         QSettings settings(home.settingsFile(), QSettings::IniFormat);
-        for (const char *key : {"AutoStart/isAutoStart", "MinimizeToTray/isMinimizeToTray", "CloseToTray/isCloseToTray"})
+        for (const char *key :
+             {"AutoStart/isAutoStart", "MinimizeToTray/isMinimizeToTray", "CloseToTray/isCloseToTray"})
             QVERIFY2(settings.value(key).toBool(), key);
         const QByteArray entry = readFile(home.autostartFile());
         QVERIFY(entry.contains("Exec=" + qgetenv("TAVRIX_BIN_DIR") + "/quorin-driver --AutoUp\n"));

@@ -178,6 +178,8 @@ def cmd_fill(table_path):
             changed = True
         if changed:
             write_tree(tree, path)
+    # Let lupdate write the files back in its own layout, so later runs change nothing.
+    run_lupdate([ts_path(lang) for lang in LANGUAGES if os.path.exists(ts_path(lang))])
     for lang, context, source in sorted(unused):
         print("not in %s.ts: %s: %s" % (lang, context, source))
     return 1 if unused else 0

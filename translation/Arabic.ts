@@ -5,50 +5,50 @@
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>الإعدادات</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>تصغير</translation>
     </message>
     <message>
         <source>Maximize</source>
-        <translation type="unfinished"></translation>
+        <translation>تكبير</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>إغلاق</translation>
     </message>
     <message>
         <source>Hide device list</source>
-        <translation type="unfinished"></translation>
+        <translation>إخفاء قائمة الأجهزة</translation>
     </message>
     <message>
         <source>Show device list</source>
-        <translation type="unfinished"></translation>
+        <translation>إظهار قائمة الأجهزة</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Unknow</source>
-        <translation type="unfinished"></translation>
+        <translation>غير معروف</translation>
     </message>
     <message>
         <source>Minimize(&amp;N)</source>
-        <translation type="unfinished"></translation>
+        <translation>تصغير(&amp;N)</translation>
     </message>
     <message>
         <source>Maximize(&amp;X)</source>
-        <translation type="unfinished"></translation>
+        <translation>تكبير(&amp;X)</translation>
     </message>
     <message>
         <source>Revert(&amp;R)</source>
-        <translation type="unfinished"></translation>
+        <translation>استعادة(&amp;R)</translation>
     </message>
     <message>
         <source>Quit(&amp;Q)</source>
-        <translation type="unfinished"></translation>
+        <translation>خروج(&amp;Q)</translation>
     </message>
 </context>
 </TS>

@@ -5,50 +5,50 @@
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimalizovat</translation>
     </message>
     <message>
         <source>Maximize</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximalizovat</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Zavřít</translation>
     </message>
     <message>
         <source>Hide device list</source>
-        <translation type="unfinished"></translation>
+        <translation>Skrýt seznam zařízení</translation>
     </message>
     <message>
         <source>Show device list</source>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazit seznam zařízení</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Unknow</source>
-        <translation type="unfinished"></translation>
+        <translation>Neznámé</translation>
     </message>
     <message>
         <source>Minimize(&amp;N)</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimalizovat(&amp;N)</translation>
     </message>
     <message>
         <source>Maximize(&amp;X)</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximalizovat(&amp;X)</translation>
     </message>
     <message>
         <source>Revert(&amp;R)</source>
-        <translation type="unfinished"></translation>
+        <translation>Obnovit(&amp;R)</translation>
     </message>
     <message>
         <source>Quit(&amp;Q)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukončit(&amp;Q)</translation>
     </message>
 </context>
 </TS>

@@ -18,8 +18,7 @@ long windowPid(Display *dpy, Window w)
     unsigned long count = 0, after = 0;
     unsigned char *data = nullptr;
     long pid = -1;
-    if (XGetWindowProperty(dpy, w, pidAtom, 0, 1, False, XA_CARDINAL, &type, &format, &count, &after, &data)
-            == Success
+    if (XGetWindowProperty(dpy, w, pidAtom, 0, 1, False, XA_CARDINAL, &type, &format, &count, &after, &data) == Success
         && data && count == 1 && format == 32)
         pid = static_cast<long>(*reinterpret_cast<unsigned long *>(data));
     if (data)

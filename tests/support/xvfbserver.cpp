@@ -17,9 +17,10 @@ bool XvfbServer::start(const QSize &screen)
     if (xvfb.isEmpty())
         return false;
     // -displayfd 1: the server chooses a free display and writes its number to stdout.
-    m_process.start(xvfb, {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                           QStringLiteral("0"), QStringLiteral("%1x%2x24").arg(screen.width()).arg(screen.height()),
-                           QStringLiteral("-nolisten"), QStringLiteral("tcp"), QStringLiteral("-noreset")});
+    m_process.start(xvfb,
+                    {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"), QStringLiteral("0"),
+                     QStringLiteral("%1x%2x24").arg(screen.width()).arg(screen.height()), QStringLiteral("-nolisten"),
+                     QStringLiteral("tcp"), QStringLiteral("-noreset")});
     if (!m_process.waitForStarted(5000))
         return false;
     QByteArray out;

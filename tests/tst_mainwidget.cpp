@@ -1,0 +1,374 @@
+#include "app/ddatamanager.h"
+#include "app/devicechangefilter.h"
+#include "app/dmainwidget.h"
+#include "app/dsettingsdia.h"
+#include "devicepage/ddevicepage.h"
+#include "macros/dmacropage.h"
+#include "platform/xdgautostart.h"
+#include "support/testmain.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStackedWidget>
+#include <QStandardPaths>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+
+QString settingsPath()
+{
+    return DDataManager::getInstance()->getUserConfigDir() + "/TavrixConfig.ini";
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QString autostartFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::ConfigLocation) + "/autostart";
+}
+
+}  // namespace
+
+class TestMainWidget : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void firstRunWritesTrayAndAutoStartKeys_data();
+    void firstRunWritesTrayAndAutoStartKeys();
+    void laterStartRewritesNothing();
+    void minimumSizeByScreen_data();
+    void minimumSizeByScreen();
+    void edgeUnderPointer_data();
+    void edgeUnderPointer();
+    void dragResize_data();
+    void dragResize();
+    void logoStripMovesWindowElsewhereNothing();
+    void deviceListToggleFollowsDeviceNames();
+    void themeNameInLogoPicture_data();
+    void themeNameInLogoPicture();
+    void maximiseButtonToggles();
+    void dialogsShowOverDimmingLayer();
+    void supportedDeviceFilter_data();
+    void supportedDeviceFilter();
+    void closeButtonHidesToTrayOrQuits_data();
+    void closeButtonHidesToTrayOrQuits();
+    void quitLeavesEventLoopWithZero();
+};
+
+void TestMainWidget::init()
+{
+    QFile::remove(settingsPath());
+    QDir(autostartFolder()).removeRecursively();
+    QFile::remove(autostartFolder());
+}
+
+void TestMainWidget::firstRunWritesTrayAndAutoStartKeys_data()
+{
+    QTest::addColumn<bool>("entryWritable");
+    QTest::newRow("entry written") << true;
+    QTest::newRow("entry cannot be written") << false;
+}
+
+void TestMainWidget::firstRunWritesTrayAndAutoStartKeys()
+{
+    QFETCH(bool, entryWritable);
+    if (!entryWritable) {
+        // A plain file where the autostart folder should be.
+        QDir().mkpath(QFileInfo(autostartFolder()).absolutePath());
+        QFile blocker(autostartFolder());
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+    }
+    DMainWidget w;
+    QSettings settings(settingsPath(), QSettings::IniFormat);
+    // The setting never claims an auto start that the desktop will not do.
+    QCOMPARE(settings.value("AutoStart/isAutoStart").toBool(), entryWritable);
+    QCOMPARE(XdgAutoStart::exists(QCoreApplication::applicationName()), entryWritable);
+    QCOMPARE(settings.value("MinimizeToTray/isMinimizeToTray").toBool(), true);
+    QCOMPARE(settings.value("CloseToTray/isCloseToTray").toBool(), true);
+    if (entryWritable) {
+        const QByteArray entry = readFile(XdgAutoStart::entryPath(QCoreApplication::applicationName()));
+        QVERIFY(entry.contains("Exec=" + QCoreApplication::applicationFilePath().toUtf8() + " --AutoUp\n"));
+    }
+}
+
+void TestMainWidget::laterStartRewritesNothing()
+{
+    {
+        DMainWidget first;
+    }
+    // The user switched things off and removed the entry by hand.
+    {
+        QSettings settings(settingsPath(), QSettings::IniFormat);
+        settings.setValue("AutoStart/isAutoStart", false);
+        settings.setValue("CloseToTray/isCloseToTray", false);
+    }
+    QVERIFY(XdgAutoStart::remove(QCoreApplication::applicationName()));
+    const QByteArray before = readFile(settingsPath());
+
+    DMainWidget second;
+    QCOMPARE(readFile(settingsPath()), before);
+    QVERIFY(!XdgAutoStart::exists(QCoreApplication::applicationName()));
+}
+
+void TestMainWidget::minimumSizeByScreen_data()
+{
+    QTest::addColumn<QSize>("available");
+    QTest::addColumn<QSize>("minimum");
+    QTest::newRow("1920x1080") << QSize(1920, 1080) << QSize(1280, 715);
+    QTest::newRow("one pixel wider") << QSize(1921, 1080) << QSize(1450, 810);
+    QTest::newRow("one pixel taller") << QSize(1920, 1081) << QSize(1450, 810);
+    QTest::newRow("1366x768") << QSize(1366, 768) << QSize(1280, 715);
+}
+
+void TestMainWidget::minimumSizeByScreen()
+{
+    QFETCH(QSize, available);
+    QFETCH(QSize, minimum);
+    QCOMPARE(DMainWidget::minimumSizeFor(available), minimum);
+}
+
+void TestMainWidget::edgeUnderPointer_data()
+{
+    QTest::addColumn<QPoint>("pointer");
+    QTest::addColumn<int>("edge");
+    // Window from (100, 100) to (599, 399).
+    QTest::newRow("top-left corner") << QPoint(104, 104) << int(DMainWidget::LEFTTOP);
+    QTest::newRow("bottom-right corner") << QPoint(595, 395) << int(DMainWidget::RIGHTBOTTOM);
+    QTest::newRow("bottom-left corner") << QPoint(100, 399) << int(DMainWidget::LEFTBOTTOM);
+    QTest::newRow("top-right corner") << QPoint(599, 100) << int(DMainWidget::RIGHTTOP);
+    QTest::newRow("left edge") << QPoint(102, 250) << int(DMainWidget::LEFT);
+    QTest::newRow("right edge") << QPoint(597, 250) << int(DMainWidget::RIGHT);
+    QTest::newRow("top edge") << QPoint(300, 101) << int(DMainWidget::UP);
+    QTest::newRow("bottom edge") << QPoint(300, 398) << int(DMainWidget::DOWN);
+    QTest::newRow("inside, 5 px from the left") << QPoint(105, 250) << int(DMainWidget::NONE);
+    QTest::newRow("centre") << QPoint(300, 250) << int(DMainWidget::NONE);
+}
+
+void TestMainWidget::edgeUnderPointer()
+{
+    QFETCH(QPoint, pointer);
+    QFETCH(int, edge);
+    QCOMPARE(int(DMainWidget::edgeAt(QPoint(100, 100), QPoint(599, 399), pointer)), edge);
+}
+
+void TestMainWidget::dragResize_data()
+{
+    QTest::addColumn<int>("edge");
+    QTest::addColumn<QPoint>("pointer");
+    QTest::addColumn<QRect>("result");
+    const QRect start(QPoint(100, 100), QPoint(599, 399));  // 500 x 300, minimum 300 x 200
+    QTest::newRow("left edge moves left")
+        << int(DMainWidget::LEFT) << QPoint(50, 250) << QRect(QPoint(50, 100), start.bottomRight());
+    QTest::newRow("left edge stops at minimum width") << int(DMainWidget::LEFT) << QPoint(350, 250) << start;
+    QTest::newRow("top edge stops at minimum height") << int(DMainWidget::UP) << QPoint(300, 250) << start;
+    QTest::newRow("top edge moves up") << int(DMainWidget::UP) << QPoint(300, 60)
+                                       << QRect(QPoint(100, 60), start.bottomRight());
+    QTest::newRow("right edge follows") << int(DMainWidget::RIGHT) << QPoint(700, 250) << QRect(100, 100, 600, 300);
+    QTest::newRow("bottom edge follows") << int(DMainWidget::DOWN) << QPoint(300, 450) << QRect(100, 100, 500, 350);
+    QTest::newRow("bottom-left corner") << int(DMainWidget::LEFTBOTTOM) << QPoint(80, 420) << QRect(80, 100, 520, 320);
+    QTest::newRow("no edge") << int(DMainWidget::NONE) << QPoint(700, 700) << start;
+}
+
+void TestMainWidget::dragResize()
+{
+    QFETCH(int, edge);
+    QFETCH(QPoint, pointer);
+    QFETCH(QRect, result);
+    QCOMPARE(DMainWidget::resizedRect(QPoint(100, 100), QPoint(599, 399), pointer, DMainWidget::ResizeEdge(edge),
+                                      QSize(300, 200)),
+             result);
+}
+
+void TestMainWidget::logoStripMovesWindowElsewhereNothing()
+{
+    DMainWidget w;
+    w.move(100, 100);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const QPoint start = w.pos();
+    auto *logo = w.findChild<QWidget *>("frame_4");
+    const QPoint inLogo = logo->mapTo(&w, QPoint(20, 10));
+
+    QTest::mousePress(&w, Qt::LeftButton, Qt::NoModifier, inLogo);
+    QMouseEvent move(QEvent::MouseMove, inLogo + QPoint(40, 30), w.mapToGlobal(inLogo + QPoint(40, 30)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&w, &move);
+    QTest::mouseRelease(&w, Qt::LeftButton, Qt::NoModifier, inLogo + QPoint(40, 30));
+    QCOMPARE(w.pos(), start + QPoint(40, 30));
+
+    // A press in the middle of the title bar, away from every edge, does nothing.
+    const QRect geometry = w.geometry();
+    const QPoint inTitle(w.width() / 2, 20);
+    QTest::mousePress(&w, Qt::LeftButton, Qt::NoModifier, inTitle);
+    QMouseEvent move2(QEvent::MouseMove, inTitle + QPoint(40, 30), w.mapToGlobal(inTitle + QPoint(40, 30)),
+                      Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&w, &move2);
+    QTest::mouseRelease(&w, Qt::LeftButton, Qt::NoModifier, inTitle + QPoint(40, 30));
+    QCOMPARE(w.geometry(), geometry);
+}
+
+void TestMainWidget::deviceListToggleFollowsDeviceNames()
+{
+    DMainWidget w;
+    w.resize(1400, 800);
+    auto *toggle = w.findChild<QPushButton *>("pushButton_ListToggle");
+    QVERIFY(toggle);
+    QVERIFY(!w.isDeviceListVisible());
+    QCOMPARE(toggle->x(), 5);
+    QVERIFY(toggle->styleSheet().contains("listCtrlShowDef.png"));
+
+    w.onReturnHidLikeName("Quorin QR108", "QR108");
+    QVERIFY(w.isDeviceListVisible());
+    QCOMPARE(toggle->geometry(), QRect(233, (800 - 300) / 2 + 50 - 50, 10, 100));
+    QVERIFY(toggle->styleSheet().contains("listCtrlHideDef.png"));
+    QCOMPARE(w.findChild<QLabel *>("label_ProductName")->text(), QString("Quorin QR108"));
+
+    w.onReturnHidLikeName("HID", "RGB");
+    QVERIFY(!w.isDeviceListVisible());
+    QCOMPARE(toggle->x(), 5);
+
+    toggle->click();
+    QVERIFY(w.isDeviceListVisible());
+    QCOMPARE(toggle->x(), 233);
+}
+
+void TestMainWidget::themeNameInLogoPicture_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("picture");
+    QTest::newRow("Black") << 0 << "leftTopLogo_Black.png";
+    QTest::newRow("Blue") << 2 << "leftTopLogo_Blue.png";
+    QTest::newRow("Other") << 4 << "leftTopLogo_Other.png";
+    QTest::newRow("unknown index") << 7 << "leftTopLogo_.png";
+}
+
+void TestMainWidget::themeNameInLogoPicture()
+{
+    QFETCH(int, index);
+    QFETCH(QString, picture);
+    DMainWidget w;
+    w.onChangAppTheme(index);
+    QVERIFY(w.findChild<QPushButton *>("pushButton")->styleSheet().contains(picture));
+}
+
+void TestMainWidget::maximiseButtonToggles()
+{
+    DMainWidget w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    auto *max = w.findChild<QPushButton *>("pushButton_Max");
+    max->click();
+    QVERIFY(w.isMaximized());
+    QVERIFY(max->styleSheet().contains("intoMaxWindowDef.png"));
+    max->click();
+    QVERIFY(!w.isMaximized());
+    QVERIFY(max->styleSheet().contains("/maxWindowDef.png"));
+}
+
+void TestMainWidget::dialogsShowOverDimmingLayer()
+{
+    DMainWidget w;
+    w.resize(1400, 800);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+
+    w.findChild<QPushButton *>("pushButton_Setting")->click();
+    auto *layer = w.findChild<QWidget *>("widget");
+    QVERIFY(layer && layer->isVisible());
+    QCOMPARE(layer->size(), w.size());
+    auto *settings = w.findChild<DSettingsDia *>();
+    QVERIFY(settings && settings->isVisible());
+    QCOMPARE(settings->windowModality(), Qt::WindowModal);
+    QCOMPARE(settings->pos(), QPoint(w.x() + (w.width() - 700) / 2, w.y() + (w.height() - 500) / 2));
+    QTest::keyClick(settings, Qt::Key_Escape);
+    QVERIFY(!layer->isVisible());
+
+    // The macro editor's list changes reach the device page.
+    Q_EMIT w.devicePage()->sigShowMacroPage();
+    QVERIFY(layer->isVisible());
+    auto *macros = w.findChild<DMacroPage *>();
+    QVERIFY(macros);
+    QSignalSpy relayed(w.devicePage(), &DDevicePage::sigMacroListHaveChangedSendToDevice);
+    Q_EMIT macros->sigMacroListHaveChanged("3", "Macro 3");
+    QCOMPARE(relayed.count(), 1);
+    macros->close();
+    QVERIFY(!layer->isVisible());
+    QCOMPARE(w.findChildren<QWidget *>("widget").size(), 1);
+}
+
+void TestMainWidget::supportedDeviceFilter_data()
+{
+    using DeviceChangeFilter::SupportId;
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("match");
+    QTest::addColumn<bool>("bootloader");
+    QTest::newRow("emulated cable keyboard") << "/run/emu/vid_1209&pid_0003.sock" << 1 << false;
+    QTest::newRow("upper-case list, lower-case path") << "/sys/hid:1209:000a.0001" << 2 << false;
+    QTest::newRow("first of several matches wins") << "/dev/x/1209-0003-000A" << 1 << false;
+    QTest::newRow("digits only in the serial part") << "usb#vid_0000#serial_12090003" << 1 << false;
+    QTest::newRow("USB stick") << "/dev/disk/by-id/usb-0781_5567" << -1 << false;
+    QTest::newRow("bootloader") << "/run/emu/vid_1209&pid_000e.sock" << -1 << true;
+    QTest::newRow("bootloader, upper case") << "\\\\?\\HID#VID_1209&PID_000E" << -1 << true;
+}
+
+void TestMainWidget::supportedDeviceFilter()
+{
+    QFETCH(QString, path);
+    QFETCH(int, match);
+    QFETCH(bool, bootloader);
+    const QList<DeviceChangeFilter::SupportId> supported {
+        {"", ""}, {"1209", "0003"}, {"1209", "000A"}, {"1209", "0003"}};
+    QCOMPARE(DeviceChangeFilter::firstSupportedMatch(supported, path), match);
+    QCOMPARE(DeviceChangeFilter::isBootloaderPath(path), bootloader);
+}
+
+void TestMainWidget::closeButtonHidesToTrayOrQuits_data()
+{
+    QTest::addColumn<bool>("closeToTray");
+    QTest::newRow("close to tray") << true;
+    QTest::newRow("close ends the program") << false;
+}
+
+void TestMainWidget::closeButtonHidesToTrayOrQuits()
+{
+    QFETCH(bool, closeToTray);
+    DMainWidget w;
+    QSettings(settingsPath(), QSettings::IniFormat).setValue("CloseToTray/isCloseToTray", closeToTray);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    bool loopLeft = false;
+    QTimer::singleShot(0, &w, [&] { w.findChild<QPushButton *>("pushButton_Close")->click(); });
+    QTimer::singleShot(500, &w, [&] {
+        if (!loopLeft)
+            QCoreApplication::exit(42);
+    });
+    const int code = QCoreApplication::exec();
+    loopLeft = true;
+    QCOMPARE(code, closeToTray ? 42 : 0);
+    QVERIFY(!w.isVisible());
+}
+
+void TestMainWidget::quitLeavesEventLoopWithZero()
+{
+    DMainWidget w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QTimer::singleShot(0, &w, &DMainWidget::onQuitApp);
+    QCOMPARE(QCoreApplication::exec(), 0);
+    QVERIFY(!w.isVisible());
+}
+
+TAVRIX_TEST_MAIN(TestMainWidget)
+#include "tst_mainwidget.moc"
