@@ -51,6 +51,9 @@ DDataManager::DDataManager(const QString &appDataPath, const QString &defaultSet
         settings.setValue("Theme/selectThemeIndex", 0);
     }
 
+    // The themes name a Windows font; on Linux the closest installed CJK family stands in.
+    QFont::insertSubstitutions(kAppFontFamily, {"WenQuanYi Micro Hei", "Noto Sans CJK SC", "DejaVu Sans"});
+
     m_useLocalFont = true;
     setTheme(themeIndex);
     m_defaultFont.setFamily(kAppFontFamily);

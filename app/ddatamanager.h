@@ -12,6 +12,8 @@
 
 class keyboardButCustom;
 class keySelectFrame;
+class KeyNameStore;
+struct KeyOperateInfo;
 
 // The process-wide store of settings, theme, shared device facts and the relay
 // signals between components that do not know each other. One instance, created
@@ -89,6 +91,10 @@ public:
     void clearClickedKey();
     QString getKeyFunctionDetail() const { return m_keyFunctionDetail; }
     void setKeyFunctionDetail(const QString &detail) { m_keyFunctionDetail = detail; }
+    // Name of the item's function kind; its detail replaces getKeyFunctionDetail.
+    QString getKeyFunctionTypeName(const KeyOperateInfo &item);
+    // Store that macro, profile and advanced-key names are read from (not owned).
+    void setKeyNameStore(KeyNameStore *store) { m_keyNameStore = store; }
     void setMacroHookRunning(bool running) { m_macroHookRunning = running; }
     int getMagneticPrecision() const { return m_magneticPrecision; }
     void setMagneticPrecision(int precision) { m_magneticPrecision = precision; }
@@ -190,4 +196,5 @@ private:
     bool m_haveSideLight = false;
     int m_sensitivityQueryKind = -1;
     bool m_specialEnterKey = false;
+    KeyNameStore *m_keyNameStore = nullptr;
 };

@@ -1,0 +1,49 @@
+#include "widgets/myslider.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QMouseEvent>
+#include <QWheelEvent>
+
+MySlider::MySlider(QWidget *parent) : QSlider(parent)
+{ }
+
+void MySlider::setHandleMargins(int left, int right)
+{
+    m_leftMargin = left;
+    m_rightMargin = right;
+}
+
+int MySlider::handlePosition() const
+{
+    // A slider without a positive maximum has no scale to place the handle on.
+    if (maximum() <= 0)
+        return 0;
+    return (width() / maximum()) * value();
+}
+
+void MySlider::mousePressEvent(QMouseEvent *event)
+{
+    const int handleX = handlePosition();
+    const int x = event->pos().x();
+    qDebug() << "--------------- currentPosX:" << handleX << " currentX:" << x << " width():" << width()
+             << " maximum():" << maximum();
+    if (x < handleX - m_leftMargin || x > handleX + m_rightMargin) {
+        qDebug() << "--------------- return ---------------";
+        return;
+    }
+    qDebug() << "--------------- goon ---------------";
+    // Let the slider start a drag, but never let the press make the value jump.
+    const int kept = value();
+    QSlider::mousePressEvent(event);
+    setValue(kept);
+    if (QWidget *owner = parentWidget()) {
+        QEvent pressed(static_cast<QEvent::Type>(kHandlePressedEvent));
+        QCoreApplication::sendEvent(owner, &pressed);
+    }
+}
+
+void MySlider::wheelEvent(QWheelEvent *event)
+{
+    event->accept();
+}

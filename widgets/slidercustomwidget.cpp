@@ -1,0 +1,132 @@
+#include "widgets/slidercustomwidget.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QRadialGradient>
+
+namespace {
+
+constexpr int kSnapDistance = 5;  // a press strictly closer than this to a tick snaps to it
+constexpr int kHandleRadius = 6;
+
+}  // namespace
+
+sliderCustomWidget::sliderCustomWidget(QWidget *parent) : QWidget(parent)
+{
+    setFixedSize(130, 30);
+}
+
+void sliderCustomWidget::setFixedSize(int w, int h)
+{
+    QWidget::setFixedSize(w, h);
+    m_lineEndX = w - m_sideMargin;
+    m_handleY = h / 2 - 1;
+    m_lineY = h / 2;
+}
+
+void sliderCustomWidget::setStepCount(int n)
+{
+    if (n <= 0)
+        return;
+    m_stepCount = n;
+    const int span = width() - 2 * m_sideMargin;
+    const int step = span / n;
+    m_ticks.clear();
+    for (int i = 0; i <= n; ++i)
+        m_ticks.append(m_sideMargin + i * step);
+    // When the span does not divide evenly the groove ends at the last tick.
+    m_lineEndX = (span % n != 0) ? n * step + m_sideMargin : width() - m_sideMargin;
+}
+
+void sliderCustomWidget::setPosition(int index)
+{
+    const int steps = qMax(1, m_stepCount);
+    index = qBound(0, index, steps);
+    m_handleX = index * ((width() - 2 * m_sideMargin) / steps) + m_sideMargin;
+    update();
+}
+
+void sliderCustomWidget::setLineColor(QColor color)
+{
+    m_lineColor = color;
+    update();
+}
+
+void sliderCustomWidget::setTickColor(QColor color)
+{
+    m_tickColor = color;
+    update();
+}
+
+void sliderCustomWidget::setHandleColor(QColor color)
+{
+    m_handleColor = color;
+    update();
+}
+
+void sliderCustomWidget::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(m_lineColor, 3.0, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+    painter.drawLine(m_sideMargin, m_lineY, m_lineEndX, m_lineY);
+    painter.setPen(QPen(m_tickColor, 3.0, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+    for (int x : qAsConst(m_ticks))
+        painter.drawLine(x, m_lineY - 3, x, m_lineY - 1);
+
+    QRadialGradient glow(m_handleX, m_handleY, kHandleRadius, m_handleX, m_handleY);
+    glow.setColorAt(0, m_handleColor);
+    glow.setColorAt(1, Qt::transparent);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(glow);
+    painter.drawEllipse(m_handleX - kHandleRadius, m_handleY - kHandleRadius, 2 * kHandleRadius, 2 * kHandleRadius);
+    painter.end();
+    QWidget::paintEvent(event);
+}
+
+void sliderCustomWidget::moveHandleTo(int index)
+{
+    m_handleX = m_ticks.at(index);
+    emit sigBackCurrentPositionNum(index);
+    update();
+}
+
+bool sliderCustomWidget::snapToTickNear(int x)
+{
+    for (int i = 0; i < m_ticks.size(); ++i) {
+        if (x - kSnapDistance < m_ticks.at(i) && m_ticks.at(i) < x + kSnapDistance) {
+            moveHandleTo(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+void sliderCustomWidget::mousePressEvent(QMouseEvent *event)
+{
+    const int x = event->pos().x();
+    if (snapToTickNear(x))
+        return;
+    // Far from every tick: one step towards the press.
+    if (x > m_handleX) {
+        for (int i = 0; i < m_ticks.size(); ++i) {
+            if (m_ticks.at(i) > m_handleX) {
+                moveHandleTo(i);
+                return;
+            }
+        }
+    } else if (x < m_handleX) {
+        for (int i = m_ticks.size() - 1; i >= 0; --i) {
+            if (m_ticks.at(i) < m_handleX) {
+                moveHandleTo(i);
+                return;
+            }
+        }
+    }
+}
+
+void sliderCustomWidget::mouseMoveEvent(QMouseEvent *event)
+{
+    if (event->buttons() != Qt::NoButton)
+        snapToTickNear(event->pos().x());
+}
