@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+class CbNotice;
+
 // Stand-in for the settings dialog: the signals and the call the main window
 // relies on, no pages yet. Esc closes it like its close button will.
 class DSettingsDia : public QDialog
@@ -13,6 +15,7 @@ public:
 
     // Tells the user that the firmware check found nothing to update.
     void showNoUpgradeableDevices();
+    CbNotice *notice() const { return m_notice; }
 
 Q_SIGNALS:
     void sigSettingsWindowClose();
@@ -23,4 +26,7 @@ Q_SIGNALS:
 
 public Q_SLOTS:
     void reject() override;
+
+private:
+    CbNotice *m_notice = nullptr;
 };

@@ -6,6 +6,7 @@
 #include "macros/dmacropage.h"
 #include "platform/xdgautostart.h"
 #include "support/testmain.h"
+#include "widgets/cbnotice.h"
 
 #include <QDir>
 #include <QFile>
@@ -292,6 +293,10 @@ void TestMainWidget::dialogsShowOverDimmingLayer()
     QVERIFY(settings && settings->isVisible());
     QCOMPARE(settings->windowModality(), Qt::WindowModal);
     QCOMPARE(settings->pos(), QPoint(w.x() + (w.width() - 700) / 2, w.y() + (w.height() - 500) / 2));
+    // With no firmware engine yet, the check finds nothing and says so.
+    Q_EMIT settings->sigFirmwareUpgradeCheck();
+    QVERIFY(settings->notice()->isVisible());
+    QCOMPARE(settings->notice()->text(), QString("No upgradeable devices found"));
     QTest::keyClick(settings, Qt::Key_Escape);
     QVERIFY(!layer->isVisible());
 

@@ -397,5 +397,9 @@
         <source>Default</source>
         <translation>افتراضي</translation>
     </message>
+    <message>
+        <source>No upgradeable devices found</source>
+        <translation>لم يتم العثور على أجهزة قابلة للترقية</translation>
+    </message>
 </context>
 </TS>

@@ -397,5 +397,9 @@
         <source>Default</source>
         <translation>Výchozí</translation>
     </message>
+    <message>
+        <source>No upgradeable devices found</source>
+        <translation>Nebyla nalezena žádná zařízení k aktualizaci</translation>
+    </message>
 </context>
 </TS>

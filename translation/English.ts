@@ -397,5 +397,9 @@
         <source>Default</source>
         <translation>Default</translation>
     </message>
+    <message>
+        <source>No upgradeable devices found</source>
+        <translation>No upgradeable devices found</translation>
+    </message>
 </context>
 </TS>

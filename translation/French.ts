@@ -397,5 +397,9 @@
         <source>Default</source>
         <translation>Par défaut</translation>
     </message>
+    <message>
+        <source>No upgradeable devices found</source>
+        <translation>Aucun appareil pouvant être mis à jour</translation>
+    </message>
 </context>
 </TS>

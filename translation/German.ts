@@ -397,5 +397,9 @@
         <source>Default</source>
         <translation>Standard</translation>
     </message>
+    <message>
+        <source>No upgradeable devices found</source>
+        <translation>Keine aktualisierbaren Geräte gefunden</translation>
+    </message>
 </context>
 </TS>

@@ -397,5 +397,9 @@
         <source>Default</source>
         <translation>Predefinito</translation>
     </message>
+    <message>
+        <source>No upgradeable devices found</source>
+        <translation>Nessun dispositivo aggiornabile trovato</translation>
+    </message>
 </context>
 </TS>

@@ -397,5 +397,9 @@
         <source>Default</source>
         <translation>デフォルト</translation>
     </message>
+    <message>
+        <source>No upgradeable devices found</source>
+        <translation>アップグレード可能なデバイスが見つかりません</translation>
+    </message>
 </context>
 </TS>

@@ -397,5 +397,9 @@
         <source>Default</source>
         <translation>기본값</translation>
     </message>
+    <message>
+        <source>No upgradeable devices found</source>
+        <translation>업그레이드할 수 있는 장치가 없습니다</translation>
+    </message>
 </context>
 </TS>

@@ -397,5 +397,9 @@
         <source>Default</source>
         <translation>Domyślne</translation>
     </message>
+    <message>
+        <source>No upgradeable devices found</source>
+        <translation>Nie znaleziono urządzeń do aktualizacji</translation>
+    </message>
 </context>
 </TS>

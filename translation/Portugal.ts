@@ -397,5 +397,9 @@
         <source>Default</source>
         <translation>Predefinido</translation>
     </message>
+    <message>
+        <source>No upgradeable devices found</source>
+        <translation>Nenhum dispositivo atualizável encontrado</translation>
+    </message>
 </context>
 </TS>

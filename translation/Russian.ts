@@ -397,5 +397,9 @@
         <source>Default</source>
         <translation>По умолчанию</translation>
     </message>
+    <message>
+        <source>No upgradeable devices found</source>
+        <translation>Устройства для обновления не найдены</translation>
+    </message>
 </context>
 </TS>

@@ -397,5 +397,9 @@
         <source>Default</source>
         <translation>Predeterminado</translation>
     </message>
+    <message>
+        <source>No upgradeable devices found</source>
+        <translation>No se encontraron dispositivos actualizables</translation>
+    </message>
 </context>
 </TS>

@@ -397,5 +397,9 @@
         <source>Default</source>
         <translation>За замовчуванням</translation>
     </message>
+    <message>
+        <source>No upgradeable devices found</source>
+        <translation>Пристроїв для оновлення не знайдено</translation>
+    </message>
 </context>
 </TS>

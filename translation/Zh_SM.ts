@@ -397,5 +397,9 @@
         <source>Default</source>
         <translation>默认</translation>
     </message>
+    <message>
+        <source>No upgradeable devices found</source>
+        <translation>未发现可升级的设备</translation>
+    </message>
 </context>
 </TS>

@@ -397,5 +397,9 @@
         <source>Default</source>
         <translation>預設</translation>
     </message>
+    <message>
+        <source>No upgradeable devices found</source>
+        <translation>未發現可升級的裝置</translation>
+    </message>
 </context>
 </TS>
