@@ -153,6 +153,8 @@ private Q_SLOTS:
     void logOnStartStaysHiddenOnlyWithAutoStart();
     void startAfterHardKillComesUp();
     void firstStartWritesSettingsSecondRewritesNothing();
+    void languageIndexAtStart_data();
+    void languageIndexAtStart();
     void crashLeavesDumpAndEndsBySignal_data();
     void crashLeavesDumpAndEndsBySignal();
     void minimumSizeFollowsScreen_data();
@@ -186,6 +188,7 @@ void TestAppProcess::secondStartEndsAndRaisesFirst()
     App second(home, m_x.display(), {"--some", "last-argument"});
     QVERIFY(second.process().waitForFinished(5000));
     const qint64 took = timer.elapsed();
+    qDebug() << "second start took" << took << "ms";
     QCOMPARE(second.process().exitStatus(), QProcess::NormalExit);
     QCOMPARE(second.process().exitCode(), 1);
     QVERIFY2(took < 1000, qPrintable(QString("second start took %1 ms").arg(took)));
@@ -269,6 +272,34 @@ void TestAppProcess::firstStartWritesSettingsSecondRewritesNothing()
     QTest::qWait(500);
     QVERIFY(!QFile::exists(home.autostartFile()));
     QCOMPARE(readFile(home.settingsFile()), before);
+}
+
+void TestAppProcess::languageIndexAtStart_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QVariant>("stored");
+    QTest::addColumn<int>("written");
+    QTest::newRow("first run, French system") << "fr_FR.UTF-8" << QVariant() << 13;
+    QTest::newRow("stored -1 means the system language") << "ja_JP.UTF-8" << QVariant(-1) << 4;
+    QTest::newRow("stored choice wins over the system") << "fr_FR.UTF-8" << QVariant(6) << 6;
+    QTest::newRow("unknown index is kept") << "de_DE.UTF-8" << QVariant(99) << 99;
+    QTest::newRow("unlisted system language") << "nl_NL.UTF-8" << QVariant() << 3;
+}
+
+void TestAppProcess::languageIndexAtStart()
+{
+    QFETCH(QString, locale);
+    QFETCH(QVariant, stored);
+    QFETCH(int, written);
+    UserHome home;
+    if (stored.isValid()) {
+        QDir().mkpath(QFileInfo(home.settingsFile()).absolutePath());
+        QSettings(home.settingsFile(), QSettings::IniFormat).setValue("Language/selectLanguageIndex", stored);
+    }
+    App app(home, m_x.display(), {}, {{"LC_ALL", locale}, {"LANG", locale}, {"LANGUAGE", ""}});
+    QVERIFY(app.waitForWindow());
+    QSettings settings(home.settingsFile(), QSettings::IniFormat);
+    QCOMPARE(settings.value("Language/selectLanguageIndex").toInt(), written);
 }
 
 void TestAppProcess::crashLeavesDumpAndEndsBySignal_data()
