@@ -1,0 +1,73 @@
+# cmake -DCATALOGUE=<deviceCatalogue.json> -DOUTPUT=<rules file> -P generate-udev-rules.cmake
+#
+# One rule per USB identity of the catalogue (every model's cable and receiver
+# interface, and the firmware-update modes), never a rule for every keyboard.
+# sysfs writes the ids in lower-case hex and udev compares case-sensitively,
+# hence the lowering. TAG+="uaccess" needs a file number below 73.
+if(NOT CATALOGUE OR NOT OUTPUT)
+  message(FATAL_ERROR "CATALOGUE and OUTPUT must be given")
+endif()
+file(READ ${CATALOGUE} json)
+
+set(rules "# Generated from the device catalogue at build time; do not edit.\n")
+string(APPEND rules "# Gives the logged-in user access to the configuration interface of the\n")
+string(APPEND rules "# supported keyboards and to their firmware-update modes.\n")
+
+function(hex_id out text what)
+  string(TOLOWER "${text}" lowered)
+  if(NOT lowered MATCHES "^[0-9a-f][0-9a-f][0-9a-f][0-9a-f]$")
+    message(FATAL_ERROR "${what}: '${text}' is not 4 hex digits")
+  endif()
+  set(${out} ${lowered} PARENT_SCOPE)
+endfunction()
+
+macro(add_rule subsystem vid pid)
+  if(${subsystem} STREQUAL "usb")
+    string(APPEND rules "SUBSYSTEM==\"usb\", ATTR{idVendor}==\"${vid}\", ATTR{idProduct}==\"${pid}\", TAG+=\"uaccess\"\n")
+  else()
+    string(APPEND rules "SUBSYSTEM==\"hidraw\", ATTRS{idVendor}==\"${vid}\", ATTRS{idProduct}==\"${pid}\", TAG+=\"uaccess\"\n")
+  endif()
+endmacro()
+
+string(JSON model_count LENGTH "${json}" models)
+if(model_count EQUAL 0)
+  message(FATAL_ERROR "the catalogue lists no models")
+endif()
+math(EXPR last "${model_count} - 1")
+foreach(i RANGE ${last})
+  string(JSON name GET "${json}" models ${i} modelName)
+  string(JSON vid_text GET "${json}" models ${i} vid)
+  string(JSON cable_text GET "${json}" models ${i} cablePid)
+  string(JSON receiver_text ERROR_VARIABLE no_receiver GET "${json}" models ${i} receiverPid)
+  hex_id(vid "${vid_text}" "${name} vid")
+  hex_id(cable "${cable_text}" "${name} cablePid")
+  string(APPEND rules "# ${name}\n")
+  add_rule(hidraw ${vid} ${cable})
+  if(NOT no_receiver AND NOT receiver_text STREQUAL "")
+    hex_id(receiver "${receiver_text}" "${name} receiverPid")
+    add_rule(hidraw ${vid} ${receiver})
+  endif()
+endforeach()
+
+string(JSON boot_count ERROR_VARIABLE no_boot LENGTH "${json}" bootloaders)
+if(NOT no_boot AND boot_count GREATER 0)
+  math(EXPR last "${boot_count} - 1")
+  foreach(i RANGE ${last})
+    string(JSON name GET "${json}" bootloaders ${i} name)
+    string(JSON vid_text GET "${json}" bootloaders ${i} vid)
+    string(JSON pid_text GET "${json}" bootloaders ${i} pid)
+    hex_id(vid "${vid_text}" "${name} vid")
+    hex_id(pid "${pid_text}" "${name} pid")
+    string(APPEND rules "# ${name}\n")
+    add_rule(hidraw ${vid} ${pid})
+    add_rule(usb ${vid} ${pid})
+  endforeach()
+endif()
+
+# Write only on change, so the build does not redo what depends on the file.
+if(EXISTS ${OUTPUT})
+  file(READ ${OUTPUT} old)
+endif()
+if(NOT old STREQUAL rules)
+  file(WRITE ${OUTPUT} "${rules}")
+endif()

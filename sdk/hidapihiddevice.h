@@ -1,0 +1,31 @@
+#pragma once
+
+#include "sdk/hiddevice.h"
+
+#include <QByteArray>
+
+#include <memory>
+
+struct hid_device_;
+
+// A real keyboard's configuration interface, opened through hidapi on hidraw.
+class HidapiHidDevice : public HidDevice
+{
+public:
+    // devnode: "/dev/hidrawN". Null when it cannot be opened.
+    static std::unique_ptr<HidapiHidDevice> open(const QByteArray &devnode);
+    ~HidapiHidDevice() override;
+
+    int write(const unsigned char *data, int length) override;
+    int read(unsigned char *buffer, int size) override;
+    void waitForInput(int timeoutMs) override;
+
+private:
+    explicit HidapiHidDevice(hid_device_ *device);
+
+    hid_device_ *const m_device;
+    // hidapi can wait for a report only by reading it: a report read while
+    // waiting is kept here for the next read. Both run on the I/O thread.
+    unsigned char m_pending[64];
+    int m_pendingLength = 0;
+};

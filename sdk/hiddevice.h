@@ -1,0 +1,38 @@
+#pragma once
+
+#include <atomic>
+
+// One opened device of either backend. Writes and reads come from the device's
+// I/O thread while open and close run on the GUI thread, so a device object is
+// shared: closing marks it closed and wakes a blocked read, and the last user
+// releases it.
+class HidDevice
+{
+public:
+    virtual ~HidDevice() = default;
+
+    // Writes one whole report; returns its length, or -1 when it was not written.
+    virtual int write(const unsigned char *data, int length) = 0;
+    // Reads one input report into buffer (at most size bytes). Returns its
+    // length; 0 in non-blocking mode when none is pending; -1 when the device
+    // is gone or closed.
+    virtual int read(unsigned char *buffer, int size) = 0;
+
+    // Returns once a report is pending or timeoutMs have passed; sooner only
+    // when the device is closed. A device that is gone waits the whole time.
+    virtual void waitForInput(int timeoutMs) = 0;
+
+    void setNonblocking(bool on) { m_nonblocking = on; }
+    bool isNonblocking() const { return m_nonblocking; }
+
+    // Called once by close: later writes and reads fail, a blocked read returns.
+    virtual void shutdown() { m_closed = true; }
+    bool isClosed() const { return m_closed; }
+
+protected:
+    // How long a blocking read sleeps between looks at the closed flag.
+    static constexpr int kBlockingReadSliceMs = 100;
+
+    std::atomic<bool> m_nonblocking {false};
+    std::atomic<bool> m_closed {false};
+};

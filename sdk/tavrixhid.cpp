@@ -1,0 +1,141 @@
+#include "sdk/tavrixhid.h"
+
+#include "sdk/devicecatalogue.h"
+#include "sdk/emulateddevicedir.h"
+#include "sdk/emulatedhiddevice.h"
+#include "sdk/hidapihiddevice.h"
+#include "sdk/hidenumerator.h"
+#include "sdk/hidhandletable.h"
+#include "sdk/hidrawdevices.h"
+#include "sdk/iothreadactivity.h"
+#include "sdk/pacingtimer.h"
+
+#include <QFile>
+
+static_assert(kTavrixHidReportSize == EmulatedHidDevice::kReportSize);
+
+int CTavrixHid_GetSupportInfoList(std::vector<SupportInfoStu> &list)
+{
+    list.clear();
+    for (const CatalogueModel &model : DeviceCatalogue::instance().models()) {
+        const quint16 pids[] = {model.cablePid, model.receiverPid};
+        for (int connection = DeviceCatalogue::Cable; connection <= DeviceCatalogue::Receiver; ++connection) {
+            if (!pids[connection])
+                continue;
+            SupportInfoStu entry;
+            std::memset(&entry, 0, sizeof entry);
+            tavrixCopyText(entry.modelName, model.modelName.toUtf8().constData());
+            tavrixCopyText(entry.vid, DeviceCatalogue::hexId(model.vid).toLatin1().constData());
+            tavrixCopyText(entry.pid, DeviceCatalogue::hexId(pids[connection]).toLatin1().constData());
+            entry.connectType = connection;
+            list.push_back(entry);
+        }
+    }
+    return int(list.size());
+}
+
+int CTavrixHid_GetHidInfoList(std::vector<std::string> &paths)
+{
+    paths.clear();
+    for (const HidEnumerator::Device &device : HidEnumerator(DeviceCatalogue::instance()).devices())
+        paths.emplace_back(device.path.constData(), size_t(device.path.size()));
+    return int(paths.size());
+}
+
+int CTavrixHid_GetHidInfoStuMapList(std::map<std::string, HidInfoStu> &models)
+{
+    models.clear();
+    for (const CatalogueModel &model : DeviceCatalogue::instance().models()) {
+        HidInfoStu info;
+        HidEnumerator::fillModelInfo(model, &info);
+        models[model.modelName.toStdString()] = info;
+    }
+    return int(models.size());
+}
+
+bool CTavrixHid_GetHidAndFirmwareInfoStu(const char *path, HidDeviceInfoStu *device, FirmwareInfoStu *firmware)
+{
+    if (!device || !firmware)
+        return false;
+    std::memset(device, 0, sizeof *device);
+    std::memset(firmware, 0, sizeof *firmware);
+    HidEnumerator::Device found;
+    if (!HidEnumerator(DeviceCatalogue::instance()).find(tavrixFileSystemPath(path), &found))
+        return false;
+    HidEnumerator::fillDeviceInfo(found, device);
+    HidEnumerator::fillFirmwareInfo(found, firmware);
+    return true;
+}
+
+int CTavrixHid_OpenPath(const char *path)
+{
+    const QByteArray fsPath = tavrixFileSystemPath(path);
+    if (fsPath.isEmpty())
+        return 0;
+    std::shared_ptr<HidDevice> device;
+    if (EmulatedDeviceDir::parsePath(QFile::decodeName(fsPath), nullptr))
+        device = EmulatedHidDevice::connectTo(fsPath);
+    else
+        device = HidapiHidDevice::open(HidrawDevices::devnodeForPath(fsPath));
+    return device ? HidHandleTable::instance().add(std::move(device)) : 0;
+}
+
+int CTavrixHid_SetNonblocking(int handle, int nonblock)
+{
+    const std::shared_ptr<HidDevice> device = HidHandleTable::instance().find(handle);
+    if (!device)
+        return -1;
+    device->setNonblocking(nonblock != 0);
+    return 0;
+}
+
+int CTavrixHid_HidWriteBuff(int handle, const unsigned char *report, const char * /*path*/)
+{
+    const std::shared_ptr<HidDevice> device = HidHandleTable::instance().find(handle);
+    if (!device)
+        return -1;
+    const bool written = device->write(report, kTavrixHidReportSize) == kTavrixHidReportSize;
+    IoThreadActivity::noteTransfer(device, written);
+    return written ? kTavrixHidReportSize : -1;
+}
+
+int CTavrixHid_HidReadBuff(int handle, unsigned char *buffer)
+{
+    const std::shared_ptr<HidDevice> device = HidHandleTable::instance().find(handle);
+    if (!device)
+        return -1;
+    const int count = device->read(buffer, kTavrixHidReportSize);
+    IoThreadActivity::noteTransfer(device, count > 0);
+    return count;
+}
+
+int CTavrixHid_Close(int handle)
+{
+    return HidHandleTable::instance().remove(handle) ? 0 : -1;
+}
+
+void CTavrixHid_highPrecisionTimerInit(HighPrecisionTimerStu *timer)
+{
+    if (timer)
+        *timer = PacingTimers::instance().create();
+}
+
+void CTavrixHid_highPrecisionTimerStart(HighPrecisionTimerStu timer)
+{
+    PacingTimers::instance().start(timer);
+}
+
+void CTavrixHid_highPrecisionTimerRuning(int units, HighPrecisionTimerStu timer)
+{
+    if (IoThreadActivity::shouldRest()) {
+        IoThreadActivity::rest();
+        PacingTimers::instance().resync(timer);
+        return;
+    }
+    PacingTimers::instance().wait(units, timer);
+}
+
+void CTavrixHid_highPrecisionTimerStop(HighPrecisionTimerStu timer)
+{
+    PacingTimers::instance().stop(timer);
+}

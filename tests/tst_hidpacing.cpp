@@ -1,0 +1,193 @@
+#include "sdk/iothreadactivity.h"
+#include "sdk/pacingtimer.h"
+#include "sdk/tavrixhid.h"
+#include "support/seqpacketpeer.h"
+#include "support/testmain.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// The I/O loop's wait after every turn.
+constexpr int kLoopUnits = 100;
+constexpr qint64 kLoopIntervalNs = qint64(kLoopUnits) * PacingTimers::kUnitMicroseconds * 1000;
+
+void busyFor(qint64 ns)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.nsecsElapsed() < ns) { }
+}
+
+// Mean time per call of calls waits, with work done between the waits.
+qint64 meanIntervalNs(HighPrecisionTimerStu timer, int calls, qint64 workNs)
+{
+    CTavrixHid_highPrecisionTimerRuning(kLoopUnits, timer);  // sets the rhythm
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 0; i < calls; ++i) {
+        busyFor(workNs);
+        CTavrixHid_highPrecisionTimerRuning(kLoopUnits, timer);
+    }
+    return clock.nsecsElapsed() / calls;
+}
+
+// Time taken by count waits.
+qint64 wait(HighPrecisionTimerStu timer, int count)
+{
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 0; i < count; ++i)
+        CTavrixHid_highPrecisionTimerRuning(kLoopUnits, timer);
+    return clock.nsecsElapsed();
+}
+
+}  // namespace
+
+class TestHidPacing : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void loopRunsAtItsInterval_data();
+    void loopRunsAtItsInterval();
+    void lateCallerIsNotMadeToCatchUp();
+    void timerWithoutStartStillWaits_data();
+    void timerWithoutStartStillWaits();
+    void idleIoLoopRestsUntilAReportComes();
+    void vanishedDeviceDoesNotMakeTheLoopSpin();
+};
+
+void TestHidPacing::loopRunsAtItsInterval_data()
+{
+    QTest::addColumn<qint64>("workNs");
+    QTest::newRow("empty turns") << qint64(0);
+    // Time spent in a turn is taken out of the wait, not added to it.
+    QTest::newRow("turns of 200 us") << qint64(200000);
+}
+
+void TestHidPacing::loopRunsAtItsInterval()
+{
+    QFETCH(qint64, workNs);
+    HighPrecisionTimerStu timer;
+    CTavrixHid_highPrecisionTimerInit(&timer);
+    CTavrixHid_highPrecisionTimerStart(timer);
+    const qint64 mean = meanIntervalNs(timer, 400, workNs);
+    CTavrixHid_highPrecisionTimerStop(timer);
+    QVERIFY2(qAbs(mean - kLoopIntervalNs) <= kLoopIntervalNs / 10, qPrintable(QString::number(mean) + " ns"));
+}
+
+void TestHidPacing::lateCallerIsNotMadeToCatchUp()
+{
+    HighPrecisionTimerStu timer;
+    CTavrixHid_highPrecisionTimerInit(&timer);
+    CTavrixHid_highPrecisionTimerStart(timer);
+    CTavrixHid_highPrecisionTimerRuning(kLoopUnits, timer);
+    QTest::qSleep(20);  // a turn that took 40 intervals
+    CTavrixHid_highPrecisionTimerRuning(kLoopUnits, timer);
+    // The missed intervals are not paid back by ten waits returning at once.
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 0; i < 10; ++i)
+        CTavrixHid_highPrecisionTimerRuning(kLoopUnits, timer);
+    CTavrixHid_highPrecisionTimerStop(timer);
+    QVERIFY2(clock.nsecsElapsed() >= 9 * kLoopIntervalNs, qPrintable(QString::number(clock.nsecsElapsed())));
+}
+
+void TestHidPacing::timerWithoutStartStillWaits_data()
+{
+    QTest::addColumn<QString>("state");
+    QTest::newRow("zeroed record") << "zeroed";
+    QTest::newRow("initialised, not started") << "init";
+    QTest::newRow("stopped") << "stopped";
+}
+
+void TestHidPacing::timerWithoutStartStillWaits()
+{
+    QFETCH(QString, state);
+    HighPrecisionTimerStu timer {0, 0};
+    if (state != "zeroed")
+        CTavrixHid_highPrecisionTimerInit(&timer);
+    if (state == "stopped") {
+        CTavrixHid_highPrecisionTimerStart(timer);
+        CTavrixHid_highPrecisionTimerStop(timer);
+    }
+    // A loop paced by such a timer must not spin.
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 0; i < 20; ++i)
+        CTavrixHid_highPrecisionTimerRuning(kLoopUnits, timer);
+    QVERIFY(clock.nsecsElapsed() >= 20 * kLoopIntervalNs);
+    CTavrixHid_highPrecisionTimerStop(timer);
+}
+
+void TestHidPacing::idleIoLoopRestsUntilAReportComes()
+{
+    QTemporaryDir dir;
+    SeqPacketPeer peer(dir.path() + "/vid_1209&pid_0001.sock");
+    const int handle = CTavrixHid_OpenPath(QFile::encodeName(peer.path()).constData());
+    QVERIFY(handle > 0 && peer.accept());
+    CTavrixHid_SetNonblocking(handle, 1);
+    HighPrecisionTimerStu timer;
+    CTavrixHid_highPrecisionTimerInit(&timer);
+    CTavrixHid_highPrecisionTimerStart(timer);
+    unsigned char buffer[kTavrixHidReportSize] = {};
+
+    // Read turns that find nothing: after the idle turns the waits grow long.
+    const int idleTurns = IoThreadActivity::kIdleTurnsBeforeRest;
+    QElapsedTimer clock;
+    clock.start();
+    int turns = 0;
+    while (clock.elapsed() < 300) {
+        QCOMPARE(CTavrixHid_HidReadBuff(handle, buffer), 0);
+        CTavrixHid_highPrecisionTimerRuning(kLoopUnits, timer);
+        ++turns;
+    }
+    // Paced all along it would be about 600 turns.
+    QVERIFY2(turns < idleTurns + 300 / IoThreadActivity::kRestMs + 20, qPrintable(QString::number(turns)));
+
+    // A report from the keyboard ends the rest at once...
+    QVERIFY(peer.send(QByteArray(kTavrixHidReportSize, '\x01')));
+    QVERIFY(wait(timer, 1) < 3000000);
+    QCOMPARE(CTavrixHid_HidReadBuff(handle, buffer), kTavrixHidReportSize);
+    // ...and the loop is paced again while reports flow.
+    QVERIFY(wait(timer, 10) < 10 * 2 * kLoopIntervalNs);
+    QCOMPARE(CTavrixHid_HidWriteBuff(handle, buffer, "test"), kTavrixHidReportSize);
+    QVERIFY(wait(timer, 10) < 10 * 2 * kLoopIntervalNs);
+
+    CTavrixHid_highPrecisionTimerStop(timer);
+    CTavrixHid_Close(handle);
+    // With its device closed the thread is no I/O loop any more: plain pacing.
+    QVERIFY(wait(timer, 2 * idleTurns) < 2 * idleTurns * 2 * kLoopIntervalNs);
+}
+
+void TestHidPacing::vanishedDeviceDoesNotMakeTheLoopSpin()
+{
+    QTemporaryDir dir;
+    QScopedPointer<SeqPacketPeer> peer(new SeqPacketPeer(dir.path() + "/vid_1209&pid_0003.sock"));
+    const int handle = CTavrixHid_OpenPath(QFile::encodeName(peer->path()).constData());
+    QVERIFY(handle > 0 && peer->accept());
+    CTavrixHid_SetNonblocking(handle, 1);
+    HighPrecisionTimerStu timer;
+    CTavrixHid_highPrecisionTimerInit(&timer);
+    CTavrixHid_highPrecisionTimerStart(timer);
+    peer.reset();  // unplugged, while the handle stays open
+
+    unsigned char buffer[kTavrixHidReportSize] = {};
+    QElapsedTimer clock;
+    clock.start();
+    for (int turn = 0; turn < 2 * IoThreadActivity::kIdleTurnsBeforeRest; ++turn) {
+        QCOMPARE(CTavrixHid_HidWriteBuff(handle, buffer, "test"), -1);
+        QVERIFY(CTavrixHid_HidReadBuff(handle, buffer) < 0);
+        CTavrixHid_highPrecisionTimerRuning(kLoopUnits, timer);
+    }
+    QVERIFY(clock.nsecsElapsed() >= 2 * IoThreadActivity::kIdleTurnsBeforeRest * kLoopIntervalNs);
+    CTavrixHid_highPrecisionTimerStop(timer);
+    CTavrixHid_Close(handle);
+}
+
+TAVRIX_TEST_MAIN(TestHidPacing)
+#include "tst_hidpacing.moc"
