@@ -121,6 +121,13 @@ DMainWidget::DMainWidget(QWidget *parent) : QWidget(parent), ui(new Ui::DMainWid
     writeFirstRunSettings();
 
     buildTray();
+    // A keyboard that came up in its bootloader is handed to the firmware update a
+    // little later; arrivals in quick succession give one hand-off.
+    m_bootloaderHandOff = new QTimer(this);
+    m_bootloaderHandOff->setObjectName(QStringLiteral("bootloaderHandOff"));
+    m_bootloaderHandOff->setSingleShot(true);
+    m_bootloaderHandOff->setInterval(kBootloaderHandOffMs);
+    connect(m_bootloaderHandOff, SIGNAL(timeout()), this, SLOT(ontheHidIntoFirmwareUpgrade()));
     registerDeviceNotify();
     startMakerLibrary();
     createDevicePage();
@@ -679,7 +686,7 @@ void DMainWidget::onUpdateApp()
 
 void DMainWidget::handleDeviceChange(const QString &path, bool arrival)
 {
-    if (DeviceChangeFilter::firstSupportedMatch(m_supportedDevices, path) >= 0) {
+    if (DeviceChangeFilter::firstMatch(m_supportedDevices, path) >= 0) {
         // Give the system time to finish setting the device up before it is enumerated.
         QThread::msleep(kDeviceChangeSettleMs);
         if (arrival)
@@ -687,8 +694,8 @@ void DMainWidget::handleDeviceChange(const QString &path, bool arrival)
         else
             Q_EMIT sigHidDeviceConnectChanging_Remove(path);
     }
-    if (arrival && DeviceChangeFilter::isBootloaderPath(path))
-        QTimer::singleShot(kBootloaderHandOffMs, this, SLOT(ontheHidIntoFirmwareUpgrade()));
+    if (arrival && DeviceChangeFilter::firstMatch(m_bootloaders, path) >= 0)
+        m_bootloaderHandOff->start();
 }
 
 void DMainWidget::onDeviceArrived(const QString &path)

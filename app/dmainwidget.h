@@ -16,6 +16,7 @@ class QAction;
 class QMenu;
 class QPushButton;
 class QSettings;
+class QTimer;
 
 namespace Ui {
 class DMainWidget;
@@ -126,6 +127,7 @@ private:
     void retranslateTitleBar();
     void registerDeviceNotify();
     void startMakerLibrary();
+    void createStoreFiles();
     void loadChipUpgradeLibrary();
     void createDevicePage();
     void setListToggleStyle(bool listVisible);
@@ -140,6 +142,7 @@ private:
     QPushButton *m_listToggle = nullptr;
     bool m_deviceListVisible = true;
     QList<DeviceChangeFilter::SupportId> m_supportedDevices;
+    QList<DeviceChangeFilter::SupportId> m_bootloaders;
     bool m_libraryStarted = false;
     QPoint m_dragOffset;
     bool m_moving = false;
@@ -161,4 +164,5 @@ private:
     QString m_productName;
     QString m_deviceName;
     QObject *m_hotPlugSource = nullptr;
+    QTimer *m_bootloaderHandOff = nullptr;
 };

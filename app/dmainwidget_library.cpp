@@ -2,32 +2,78 @@
 // upgrade library and its registration for device-change notices.
 #include "app/ddatamanager.h"
 #include "app/dmainwidget.h"
+#include "platform/hotplugsource.h"
+#include "sdk/devicecatalogue.h"
+#include "sdk/tavrixhid.h"
+#include "sdk/tavrixsdk.h"
 #include "ui_dmainwidget.h"
 
 #include <QDebug>
 #include <QFileInfo>
 #include <QLibrary>
 
+#include <vector>
+
 namespace {
 
 // The chip vendor's upgrade library, looked for beside the executable.
 constexpr const char *kChipUpgradeLibrary = "quorin_chipupgrade";
+// The catalogue's name for the USB bootloader that firmware updates talk to.
+constexpr const char *kUsbBootloader = "usbBootloader";
 
 }  // namespace
 
 void DMainWidget::registerDeviceNotify()
 {
-    // SEAM: the hot-plug source of the device library feeds onDeviceArrived and
-    // onDeviceRemoved once it exists.
+    for (const CatalogueUsbId &id : DeviceCatalogue::instance().bootloaders()) {
+        if (id.name == QLatin1String(kUsbBootloader))
+            m_bootloaders.append({DeviceCatalogue::hexId(id.vid), DeviceCatalogue::hexId(id.pid)});
+    }
+    auto *source = new HotPlugSource(this);
+    connect(source, &HotPlugSource::sigDeviceArrived, this, &DMainWidget::onDeviceArrived);
+    connect(source, &HotPlugSource::sigDeviceRemoved, this, &DMainWidget::onDeviceRemoved);
+    source->start();
+    m_hotPlugSource = source;
 }
 
 void DMainWidget::startMakerLibrary()
 {
-    // SEAM: the device library's start (version text, XML store, HID, light) fills
-    // the version label, the store paths and the supported-device list once it
-    // exists. Until then the start counts as failed: no list, empty store paths.
+    char version[1024] = {};
+    CTavrixSDK_VersionStr(version, sizeof(version));
+    ui->label_SdkVer->setText(QString::fromLatin1(version));
     ui->label_SdkVer->hide();
-    m_libraryStarted = false;
+
+    // All three always run, in this order; only a start in which all succeed
+    // goes on.
+    const int xmlResult = CTavrixXML_Init();
+    const int hidResult = CTavrixHid_Init();
+    const int lightResult = CTavrixLight_Init();
+    if (xmlResult != 0 || hidResult != 0 || lightResult != 0)
+        return;
+    m_libraryStarted = true;
+
+    const QString userConfig = DDataManager::getInstance()->getUserConfigDir();
+    m_macroXmlPath = (userConfig + QStringLiteral("/appMacro.xml")).toLocal8Bit();
+    m_seniorKeyXmlPath = (userConfig + QStringLiteral("/SeniorKeyConfig.xml")).toLocal8Bit();
+    createStoreFiles();
+
+    std::vector<SupportInfoStu> supported;
+    CTavrixHid_GetSupportInfoList(supported);
+    m_supportedDevices.clear();
+    for (const SupportInfoStu &entry : supported) {
+        m_supportedDevices.append({QString::fromLatin1(entry.vid, int(qstrnlen(entry.vid, sizeof(entry.vid)))),
+                                   QString::fromLatin1(entry.pid, int(qstrnlen(entry.pid, sizeof(entry.pid))))});
+    }
+
+    loadChipUpgradeLibrary();
+}
+
+void DMainWidget::createStoreFiles()
+{
+    // SEAM: the macro file and the advanced-key file are made here, each only when
+    // it is not yet a file, once the profile store offers
+    // CTavrixXML_CreateXMLFile and CTavrixXML_SeniorKey_CreateXMLFile /
+    // CTavrixXML_SeniorKey_CreateProFileXmlParentNode.
 }
 
 void DMainWidget::loadChipUpgradeLibrary()

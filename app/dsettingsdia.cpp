@@ -2,8 +2,7 @@
 
 #include "widgets/cbnotice.h"
 
-DSettingsDia::DSettingsDia(QWidget *parent)
-    : QDialog(parent)
+DSettingsDia::DSettingsDia(QWidget *parent) : QDialog(parent)
 {
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_DeleteOnClose);

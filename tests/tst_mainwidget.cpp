@@ -18,7 +18,14 @@
 #include <QStandardPaths>
 #include <QTimer>
 
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+
+#include <cstring>
 #include <memory>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
 
@@ -31,6 +38,27 @@ QByteArray readFile(const QString &path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A listening socket like the one an emulated keyboard serves; -1 on failure.
+int listenAt(const QString &path)
+{
+    const int fd = ::socket(AF_UNIX, SOCK_SEQPACKET, 0);
+    if (fd < 0)
+        return -1;
+    sockaddr_un address {};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(path);
+    if (name.size() >= int(sizeof(address.sun_path))) {
+        ::close(fd);
+        return -1;
+    }
+    memcpy(address.sun_path, name.constData(), size_t(name.size()));
+    if (::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof(address)) != 0 || ::listen(fd, 4) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
 }
 
 QString autostartFolder()
@@ -63,6 +91,9 @@ private Q_SLOTS:
     void dialogsShowOverDimmingLayer();
     void supportedDeviceFilter_data();
     void supportedDeviceFilter();
+    void deviceChangeNotices_data();
+    void deviceChangeNotices();
+    void emulatedSocketsReachDevicePage();
     void closeButtonHidesToTrayOrQuits_data();
     void closeButtonHidesToTrayOrQuits();
     void quitLeavesEventLoopWithZero();
@@ -315,28 +346,102 @@ void TestMainWidget::dialogsShowOverDimmingLayer()
 
 void TestMainWidget::supportedDeviceFilter_data()
 {
-    using DeviceChangeFilter::SupportId;
     QTest::addColumn<QString>("path");
     QTest::addColumn<int>("match");
-    QTest::addColumn<bool>("bootloader");
-    QTest::newRow("emulated cable keyboard") << "/run/emu/vid_1209&pid_0003.sock" << 1 << false;
-    QTest::newRow("upper-case list, lower-case path") << "/sys/hid:1209:000a.0001" << 2 << false;
-    QTest::newRow("first of several matches wins") << "/dev/x/1209-0003-000A" << 1 << false;
-    QTest::newRow("digits only in the serial part") << "usb#vid_0000#serial_12090003" << 1 << false;
-    QTest::newRow("USB stick") << "/dev/disk/by-id/usb-0781_5567" << -1 << false;
-    QTest::newRow("bootloader") << "/run/emu/vid_1209&pid_000e.sock" << -1 << true;
-    QTest::newRow("bootloader, upper case") << "\\\\?\\HID#VID_1209&PID_000E" << -1 << true;
+    QTest::newRow("emulated cable keyboard") << "/run/emu/vid_1209&pid_0003.sock" << 1;
+    QTest::newRow("upper-case list, lower-case path") << "/sys/hid:1209:000a.0001" << 2;
+    QTest::newRow("first of several matches wins") << "/dev/x/1209-0003-000A" << 1;
+    QTest::newRow("digits only in the serial part") << "usb#vid_0000#serial_12090003" << 1;
+    QTest::newRow("USB stick") << "/dev/disk/by-id/usb-0781_5567" << -1;
+    QTest::newRow("empty path") << "" << -1;
 }
 
 void TestMainWidget::supportedDeviceFilter()
 {
     QFETCH(QString, path);
     QFETCH(int, match);
-    QFETCH(bool, bootloader);
+    // The empty first entry must match nothing, not everything.
     const QList<DeviceChangeFilter::SupportId> supported {
         {"", ""}, {"1209", "0003"}, {"1209", "000A"}, {"1209", "0003"}};
-    QCOMPARE(DeviceChangeFilter::firstSupportedMatch(supported, path), match);
-    QCOMPARE(DeviceChangeFilter::isBootloaderPath(path), bootloader);
+    QCOMPARE(DeviceChangeFilter::firstMatch(supported, path), match);
+}
+
+void TestMainWidget::deviceChangeNotices_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("arrival");
+    QTest::addColumn<int>("into");
+    QTest::addColumn<int>("remove");
+    QTest::addColumn<bool>("handOff");
+    QTest::newRow("compact keyboard arrives") << "/e/vid_1209&pid_0003.sock" << true << 1 << 0 << false;
+    QTest::newRow("receiver removed") << "/e/vid_1209&pid_0002&b.sock" << false << 0 << 1 << false;
+    QTest::newRow("real hidraw node, upper case")
+        << "/sys/devices/pci0000:00/usb1/1-2/1-2:1.1/0003:1209:0004.000A/hidraw/hidraw3" << true << 1 << 0 << false;
+    QTest::newRow("unknown device") << "/e/vid_1234&pid_5678.sock" << true << 0 << 0 << false;
+    QTest::newRow("bootloader arrives") << "/e/vid_1209&pid_000e.sock" << true << 0 << 0 << true;
+    QTest::newRow("bootloader leaves") << "/e/vid_1209&pid_000e.sock" << false << 0 << 0 << false;
+}
+
+void TestMainWidget::deviceChangeNotices()
+{
+    QFETCH(QString, path);
+    QFETCH(bool, arrival);
+    QFETCH(int, into);
+    QFETCH(int, remove);
+    QFETCH(bool, handOff);
+    DMainWidget w;
+    QVERIFY(w.isLibraryStarted());
+    QSignalSpy intoSpy(&w, &DMainWidget::sigHidDeviceConnectChanging_Into);
+    QSignalSpy removeSpy(&w, &DMainWidget::sigHidDeviceConnectChanging_Remove);
+    QElapsedTimer timer;
+    timer.start();
+    if (arrival)
+        w.onDeviceArrived(path);
+    else
+        w.onDeviceRemoved(path);
+    QCOMPARE(intoSpy.count(), into);
+    QCOMPARE(removeSpy.count(), remove);
+    // A matching change waits for the device to settle before it is handed on.
+    if (into + remove > 0)
+        QVERIFY(timer.elapsed() >= 300);
+    auto *handOffTimer = w.findChild<QTimer *>("bootloaderHandOff");
+    QCOMPARE(handOffTimer->isActive(), handOff);
+    QCOMPARE(handOffTimer->interval(), 600);
+}
+
+void TestMainWidget::emulatedSocketsReachDevicePage()
+{
+    QTemporaryDir emu;
+    qputenv("TAVRIX_EMU_DIR", emu.path().toLocal8Bit());
+    DMainWidget w;
+    qunsetenv("TAVRIX_EMU_DIR");
+    QSignalSpy intoSpy(&w, &DMainWidget::sigHidDeviceConnectChanging_Into);
+    QSignalSpy removeSpy(&w, &DMainWidget::sigHidDeviceConnectChanging_Remove);
+
+    const QString supported = emu.filePath("vid_1209&pid_0003.sock");
+    int fd = listenAt(supported);
+    QVERIFY(fd >= 0);
+    QVERIFY(intoSpy.wait(2000));
+    QTest::qWait(400);
+    QCOMPARE(intoSpy.count(), 1);
+    QCOMPARE(intoSpy.first().first().toString(), supported);
+
+    ::close(fd);
+    QFile::remove(supported);
+    QVERIFY(removeSpy.wait(2000));
+    QTest::qWait(400);
+    QCOMPARE(removeSpy.count(), 1);
+    QCOMPARE(intoSpy.count(), 1);
+
+    const QString unknown = emu.filePath("vid_1234&pid_5678.sock");
+    fd = listenAt(unknown);
+    QVERIFY(fd >= 0);
+    QTest::qWait(700);
+    ::close(fd);
+    QFile::remove(unknown);
+    QTest::qWait(700);
+    QCOMPARE(intoSpy.count(), 1);
+    QCOMPARE(removeSpy.count(), 1);
 }
 
 void TestMainWidget::closeButtonHidesToTrayOrQuits_data()
