@@ -5,6 +5,7 @@
 #include "app/dmainwidget.h"
 #include "app/qtlinguist.h"
 #include "platform/crashdump.h"
+#include "platform/quitsignals.h"
 
 #include <QDateTime>
 #include <QDebug>
@@ -62,6 +63,10 @@ DAppllication::DAppllication(const QString &appId, int &argc, char **argv, bool 
     settingsAndLanguageStep();
     listenForLaterStarts();
     loginStep();
+
+    // A log-out or Ctrl+C ends the program like a close requested by the system.
+    auto *quitSignals = new QuitSignals(this);
+    connect(quitSignals, &QuitSignals::sigQuitRequested, this, &DAppllication::onQuitRequested);
 }
 
 DAppllication::~DAppllication() = default;
@@ -194,6 +199,13 @@ void DAppllication::onLoginFinished(bool ok)
     const bool autoStart = settings.value(QStringLiteral("AutoStart/isAutoStart"), false).toBool();
     if (autoStart && QCoreApplication::arguments().join(' ').contains(QLatin1String("AutoUp")))
         m_mainWidget->hide();
+}
+
+void DAppllication::onQuitRequested()
+{
+    if (m_mainWidget)
+        m_mainWidget->close();
+    QCoreApplication::exit(0);
 }
 
 void DAppllication::newLocalConnection()

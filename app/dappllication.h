@@ -42,6 +42,8 @@ public:
 public Q_SLOTS:
     void onLoginFinished(bool ok);
     void newLocalConnection();
+    // The system asked the program to end (log-out, Ctrl+C).
+    void onQuitRequested();
 
 private:
     QtLinguist *linguist();

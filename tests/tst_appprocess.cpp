@@ -77,6 +77,18 @@ public:
         return env;
     }
 
+    bool instanceKeyHeld()
+    {
+        const QByteArray saved = qgetenv("TMPDIR");
+        qputenv("TMPDIR", path().toLocal8Bit());
+        QSharedMemory segment(QString::fromLatin1(kInstanceKey));
+        const bool held = segment.attach();
+        if (held)
+            segment.detach();
+        qputenv("TMPDIR", saved);
+        return held;
+    }
+
     // A killed instance leaves its segment behind; free it so no test leaks one.
     void freeInstanceKey()
     {
@@ -153,6 +165,8 @@ private Q_SLOTS:
     void logOnStartStaysHiddenOnlyWithAutoStart();
     void startAfterHardKillComesUp();
     void firstStartWritesSettingsSecondRewritesNothing();
+    void terminationEndsNormallyAndFreesKey_data();
+    void terminationEndsNormallyAndFreesKey();
     void languageIndexAtStart_data();
     void languageIndexAtStart();
     void crashLeavesDumpAndEndsBySignal_data();
@@ -272,6 +286,26 @@ void TestAppProcess::firstStartWritesSettingsSecondRewritesNothing()
     QTest::qWait(500);
     QVERIFY(!QFile::exists(home.autostartFile()));
     QCOMPARE(readFile(home.settingsFile()), before);
+}
+
+void TestAppProcess::terminationEndsNormallyAndFreesKey_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::newRow("log-out") << int(SIGTERM);
+    QTest::newRow("Ctrl+C") << int(SIGINT);
+}
+
+void TestAppProcess::terminationEndsNormallyAndFreesKey()
+{
+    QFETCH(int, signal);
+    UserHome home;
+    App app(home, m_x.display());
+    QVERIFY(app.waitForWindow());
+    ::kill(static_cast<pid_t>(app.pid()), signal);
+    QVERIFY(app.process().waitForFinished(5000));
+    QCOMPARE(app.process().exitStatus(), QProcess::NormalExit);
+    QCOMPARE(app.process().exitCode(), 0);
+    QVERIFY(!home.instanceKeyHeld());
 }
 
 void TestAppProcess::languageIndexAtStart_data()
