@@ -6,6 +6,7 @@
 #include "sdk/devicecatalogue.h"
 #include "sdk/tavrixhid.h"
 #include "sdk/tavrixsdk.h"
+#include "sdk/tavrixxml.h"
 #include "ui_dmainwidget.h"
 
 #include <QDebug>
@@ -70,10 +71,14 @@ void DMainWidget::startMakerLibrary()
 
 void DMainWidget::createStoreFiles()
 {
-    // SEAM: the macro file and the advanced-key file are made here, each only when
-    // it is not yet a file, once the profile store offers
-    // CTavrixXML_CreateXMLFile and CTavrixXML_SeniorKey_CreateXMLFile /
-    // CTavrixXML_SeniorKey_CreateProFileXmlParentNode.
+    // Only files that are not there yet are made; an existing one, even one that
+    // does not read, is left for the user.
+    if (!QFileInfo(QString::fromLocal8Bit(m_macroXmlPath)).isFile())
+        CTavrixXML_CreateXMLFile(m_macroXmlPath);
+    if (!QFileInfo(QString::fromLocal8Bit(m_seniorKeyXmlPath)).isFile()) {
+        CTavrixXML_SeniorKey_CreateXMLFile(m_seniorKeyXmlPath);
+        CTavrixXML_SeniorKey_CreateProFileXmlParentNode(m_seniorKeyXmlPath);
+    }
 }
 
 void DMainWidget::loadChipUpgradeLibrary()

@@ -77,6 +77,7 @@ private Q_SLOTS:
     void firstRunWritesTrayAndAutoStartKeys_data();
     void firstRunWritesTrayAndAutoStartKeys();
     void laterStartRewritesNothing();
+    void libraryStartMakesStoreFilesOnce();
     void minimumSizeByScreen_data();
     void minimumSizeByScreen();
     void edgeUnderPointer_data();
@@ -152,6 +153,30 @@ void TestMainWidget::laterStartRewritesNothing()
     DMainWidget second;
     QCOMPARE(readFile(settingsPath()), before);
     QVERIFY(!XdgAutoStart::exists(QCoreApplication::applicationName()));
+}
+
+void TestMainWidget::libraryStartMakesStoreFilesOnce()
+{
+    const QString dir = DDataManager::getInstance()->getUserConfigDir();
+    QFile::remove(dir + "/appMacro.xml");
+    QFile::remove(dir + "/SeniorKeyConfig.xml");
+    {
+        DMainWidget w;
+        QVERIFY(w.isLibraryStarted());
+        QCOMPARE(DDataManager::getInstance()->getMacroXmlPath(), QFile::encodeName(dir + "/appMacro.xml"));
+        QCOMPARE(DDataManager::getInstance()->getSeniorKeyXmlPath(), QFile::encodeName(dir + "/SeniorKeyConfig.xml"));
+        QVERIFY(readFile(dir + "/appMacro.xml").contains("<tavrixStore"));
+        QVERIFY(readFile(dir + "/SeniorKeyConfig.xml").contains("<tavrixStore"));
+    }
+    // A file that is already there is never replaced, not even one that does not read.
+    QFile broken(dir + "/appMacro.xml");
+    QVERIFY(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    broken.write("<not a store");
+    broken.close();
+    const QByteArray senior = readFile(dir + "/SeniorKeyConfig.xml");
+    DMainWidget again;
+    QCOMPARE(readFile(dir + "/appMacro.xml"), QByteArray("<not a store"));
+    QCOMPARE(readFile(dir + "/SeniorKeyConfig.xml"), senior);
 }
 
 void TestMainWidget::minimumSizeByScreen_data()
