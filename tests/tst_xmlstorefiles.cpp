@@ -1,4 +1,5 @@
 #include "app/ddatamanager.h"
+#include "keyboardview/keylayoutfile.h"
 #include "sdk/tavrixxml.h"
 #include "sdk/tavrixxmlkeynamestore.h"
 #include "sdk/xmlstore/storefiles.h"
@@ -249,16 +250,21 @@ void TestXmlStoreFiles::failedWriteKeepsTheFile()
 void TestXmlStoreFiles::shippedPresets_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("arrowRow5Column");
-    QTest::newRow("full size") << "customLightDefaultConfig.xml" << 8;
-    QTest::newRow("84 keys") << "customLightDefaultConfig_84.xml" << 7;
-    QTest::newRow("68 keys") << "customLightDefaultConfig_68.xml" << 7;
+    QTest::addColumn<QString>("model");
+    QTest::newRow("full size") << "customLightDefaultConfig.xml" << "QR108";
+    QTest::newRow("84 keys") << "customLightDefaultConfig_84.xml" << "QB84";
+    QTest::newRow("68 keys") << "customLightDefaultConfig_68.xml" << "QM68";
 }
 
 void TestXmlStoreFiles::shippedPresets()
 {
     QFETCH(QString, name);
-    QFETCH(int, arrowRow5Column);
+    QFETCH(QString, model);
+    KeyLayout layout;
+    QVERIFY(KeyLayoutFile::load(model, &layout));
+    QHash<int, QPair<int, int>> placeOfCode;
+    for (const KeyLayoutKey &key : qAsConst(layout.keys))
+        placeOfCode.insert(key.code, qMakePair(key.row, key.column));
     StoreFixture fx;
     const QByteArray preset = fx.presetCopy(name);
     QVERIFY(!preset.isEmpty());
@@ -275,12 +281,12 @@ void TestXmlStoreFiles::shippedPresets()
             QVERIFY(key.indexX >= 0 && key.indexX < 6 && key.indexY >= 0 && key.indexY < 22);
             cells.insert(key.indexX * 22 + key.indexY);
             QCOMPARE(key.transparentNum, 128);
+            // Each preset cell lights the key the model's layout puts there.
+            QCOMPARE(placeOfCode.value(atoi(key.keyCode), qMakePair(-1, -1)), qMakePair(key.indexX, key.indexY));
             const QList<int> expected = slot == 0 ? QList<int> {0, 0, 255} : QList<int> {255, 0, 0};
             QCOMPARE(QList<int>() << key.colorR << key.colorG << key.colorB, expected);
         }
         QCOMPARE(cells.size(), keys.size());
-        if (slot == 1)
-            QVERIFY(cells.contains(5 * 22 + arrowRow5Column));  // the left arrow
     }
     QList<CustomLightDataInfo> keys;
     QVERIFY(!CTavrixXML_XmlCustomLightInfoSelectAll(preset, "5", keys));
