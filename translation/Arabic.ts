@@ -36,6 +36,24 @@
     </message>
 </context>
 <context>
+    <name>DSoftKeyboardPage</name>
+    <message>
+        <source>Form</source>
+        <translation>نموذج</translation>
+    </message>
+</context>
+<context>
+    <name>DVirtualKeyboardTool</name>
+    <message>
+        <source>DVirtualKeyboardTool</source>
+        <translation>DVirtualKeyboardTool</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>لوحة المفاتيح الافتراضية</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Unknow</source>
@@ -400,6 +418,94 @@
     <message>
         <source>No upgradeable devices found</source>
         <translation>لم يتم العثور على أجهزة قابلة للترقية</translation>
+    </message>
+    <message>
+        <source>Korean/English</source>
+        <translation>الكورية/الإنجليزية</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>الصينية</translation>
+    </message>
+    <message>
+        <source>K14</source>
+        <translation>K14</translation>
+    </message>
+    <message>
+        <source>K45</source>
+        <translation>K45</translation>
+    </message>
+    <message>
+        <source>K56</source>
+        <translation>K56</translation>
+    </message>
+    <message>
+        <source>K131</source>
+        <translation>K131</translation>
+    </message>
+    <message>
+        <source>K132</source>
+        <translation>K132</translation>
+    </message>
+    <message>
+        <source>K133</source>
+        <translation>K133</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>لوحة المفاتيح الافتراضية</translation>
+    </message>
+    <message>
+        <source>The key layout of %1 could not be read</source>
+        <translation>تعذرت قراءة تخطيط مفاتيح %1</translation>
+    </message>
+    <message>
+        <source>Cannot remapped</source>
+        <translation>لا يمكن إعادة تعيينه</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>ضغط</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>تحرير</translation>
+    </message>
+    <message>
+        <source>Key triggered</source>
+        <translation>تفعيل المفتاح</translation>
+    </message>
+    <message>
+        <source>Side light %1</source>
+        <translation>الإضاءة الجانبية %1</translation>
+    </message>
+</context>
+<context>
+    <name>hidDeviceJoinFrame</name>
+    <message>
+        <source>Form</source>
+        <translation>نموذج</translation>
+    </message>
+</context>
+<context>
+    <name>keyColorRgbFrameItem</name>
+    <message>
+        <source>keyColorRgbFrameItem</source>
+        <translation>keyColorRgbFrameItem</translation>
+    </message>
+</context>
+<context>
+    <name>keySelectFrame</name>
+    <message>
+        <source>keySelectFrame</source>
+        <translation>keySelectFrame</translation>
+    </message>
+</context>
+<context>
+    <name>keyboardImageFrameItem</name>
+    <message>
+        <source>Form</source>
+        <translation>نموذج</translation>
     </message>
 </context>
 </TS>

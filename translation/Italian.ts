@@ -36,6 +36,24 @@
     </message>
 </context>
 <context>
+    <name>DSoftKeyboardPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+</context>
+<context>
+    <name>DVirtualKeyboardTool</name>
+    <message>
+        <source>DVirtualKeyboardTool</source>
+        <translation>DVirtualKeyboardTool</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>Tastiera virtuale</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Unknow</source>
@@ -400,6 +418,94 @@
     <message>
         <source>No upgradeable devices found</source>
         <translation>Nessun dispositivo aggiornabile trovato</translation>
+    </message>
+    <message>
+        <source>Korean/English</source>
+        <translation>Coreano/inglese</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Cinese</translation>
+    </message>
+    <message>
+        <source>K14</source>
+        <translation>K14</translation>
+    </message>
+    <message>
+        <source>K45</source>
+        <translation>K45</translation>
+    </message>
+    <message>
+        <source>K56</source>
+        <translation>K56</translation>
+    </message>
+    <message>
+        <source>K131</source>
+        <translation>K131</translation>
+    </message>
+    <message>
+        <source>K132</source>
+        <translation>K132</translation>
+    </message>
+    <message>
+        <source>K133</source>
+        <translation>K133</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>Tastiera virtuale</translation>
+    </message>
+    <message>
+        <source>The key layout of %1 could not be read</source>
+        <translation>Impossibile leggere il layout dei tasti di %1</translation>
+    </message>
+    <message>
+        <source>Cannot remapped</source>
+        <translation>Non rimappabile</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>Pressione</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Rilascio</translation>
+    </message>
+    <message>
+        <source>Key triggered</source>
+        <translation>Attivazione tasto</translation>
+    </message>
+    <message>
+        <source>Side light %1</source>
+        <translation>Luce laterale %1</translation>
+    </message>
+</context>
+<context>
+    <name>hidDeviceJoinFrame</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+</context>
+<context>
+    <name>keyColorRgbFrameItem</name>
+    <message>
+        <source>keyColorRgbFrameItem</source>
+        <translation>keyColorRgbFrameItem</translation>
+    </message>
+</context>
+<context>
+    <name>keySelectFrame</name>
+    <message>
+        <source>keySelectFrame</source>
+        <translation>keySelectFrame</translation>
+    </message>
+</context>
+<context>
+    <name>keyboardImageFrameItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
     </message>
 </context>
 </TS>

@@ -36,6 +36,24 @@
     </message>
 </context>
 <context>
+    <name>DSoftKeyboardPage</name>
+    <message>
+        <source>Form</source>
+        <translation>양식</translation>
+    </message>
+</context>
+<context>
+    <name>DVirtualKeyboardTool</name>
+    <message>
+        <source>DVirtualKeyboardTool</source>
+        <translation>DVirtualKeyboardTool</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>가상 키보드</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Unknow</source>
@@ -400,6 +418,94 @@
     <message>
         <source>No upgradeable devices found</source>
         <translation>업그레이드할 수 있는 장치가 없습니다</translation>
+    </message>
+    <message>
+        <source>Korean/English</source>
+        <translation>한/영</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>한자</translation>
+    </message>
+    <message>
+        <source>K14</source>
+        <translation>K14</translation>
+    </message>
+    <message>
+        <source>K45</source>
+        <translation>K45</translation>
+    </message>
+    <message>
+        <source>K56</source>
+        <translation>K56</translation>
+    </message>
+    <message>
+        <source>K131</source>
+        <translation>K131</translation>
+    </message>
+    <message>
+        <source>K132</source>
+        <translation>K132</translation>
+    </message>
+    <message>
+        <source>K133</source>
+        <translation>K133</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>가상 키보드</translation>
+    </message>
+    <message>
+        <source>The key layout of %1 could not be read</source>
+        <translation>%1의 키 배열을 읽을 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Cannot remapped</source>
+        <translation>재매핑할 수 없음</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>누름</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>뗌</translation>
+    </message>
+    <message>
+        <source>Key triggered</source>
+        <translation>키 트리거</translation>
+    </message>
+    <message>
+        <source>Side light %1</source>
+        <translation>측면 조명 %1</translation>
+    </message>
+</context>
+<context>
+    <name>hidDeviceJoinFrame</name>
+    <message>
+        <source>Form</source>
+        <translation>양식</translation>
+    </message>
+</context>
+<context>
+    <name>keyColorRgbFrameItem</name>
+    <message>
+        <source>keyColorRgbFrameItem</source>
+        <translation>keyColorRgbFrameItem</translation>
+    </message>
+</context>
+<context>
+    <name>keySelectFrame</name>
+    <message>
+        <source>keySelectFrame</source>
+        <translation>keySelectFrame</translation>
+    </message>
+</context>
+<context>
+    <name>keyboardImageFrameItem</name>
+    <message>
+        <source>Form</source>
+        <translation>양식</translation>
     </message>
 </context>
 </TS>
