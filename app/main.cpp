@@ -1,19 +1,45 @@
-#include "app/ddatamanager.h"
+#include "app/dappllication.h"
+#include "platform/crashdump.h"
 
-#include <QApplication>
-#include <QLabel>
+#include <QDebug>
+#include <QSharedMemory>
+#include <QTimer>
 
-// Start-up placeholder: builds the data manager and shows a plain window until the
-// real main window and single-instance start-up exist.
+#include <cstdlib>
+
+namespace {
+
+// Test switch: makes the running program fault, so tests can check the crash dump.
+void scheduleTestCrash()
+{
+    const QByteArray kind = qgetenv("TAVRIX_TEST_CRASH");
+    if (kind.isEmpty())
+        return;
+    QTimer::singleShot(200, [kind] {
+        if (kind == "abort")
+            std::abort();
+        static int *volatile nowhere = nullptr;
+        *nowhere = 1;
+    });
+}
+
+}  // namespace
+
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    DDataManager *data = DDataManager::getInstance();
-    DDataManager::logAppRunning();
+    CrashDump::install();
 
-    QLabel window(QObject::tr("Quorin keyboard driver %1").arg(data->getAppVersion()));
-    window.setMinimumSize(640, 360);
-    window.setAlignment(Qt::AlignCenter);
-    window.show();
+    QSharedMemory segment(QString::fromLatin1(DAppllication::kInstanceKey));
+    bool alreadyRunning = false;
+    if (!segment.create(1, QSharedMemory::ReadWrite)) {
+        qDebug() << "--------------- EXE already runing -----------------";
+        alreadyRunning = true;
+    }
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+
+    DAppllication app(QString::fromLatin1(DAppllication::kInstanceKey), argc, argv, alreadyRunning, &segment);
+    if (app.isRunning())
+        return 1;
+    scheduleTestCrash();
     return app.exec();
 }

@@ -129,26 +129,3 @@ int EmulatedHidDevice::read(unsigned char *buffer, int size)
             return -1;
     }
 }
-
-void EmulatedHidDevice::waitForInput(int timeoutMs)
-{
-    QElapsedTimer waited;
-    waited.start();
-    if (!m_closed && !m_gone && !m_hungUp) {
-        pollfd item {m_fd, POLLIN | POLLRDHUP, 0};
-        if (poll(&item, 1, timeoutMs) > 0) {
-            // After a hang-up the socket stays readable for good: return once
-            // for what may still be queued, and sleep in later waits.
-            if (item.revents & (POLLHUP | POLLRDHUP | POLLERR))
-                m_hungUp = true;
-            return;
-        }
-    }
-    if (m_closed)
-        return;
-    // Gone: the wait still lasts its time, so a loop that keeps reading a
-    // vanished device does not spin.
-    const qint64 left = timeoutMs - waited.elapsed();
-    if (left > 0)
-        usleep(useconds_t(left * 1000));
-}

@@ -21,7 +21,6 @@ public:
 
     int write(const unsigned char *data, int length) override;
     int read(unsigned char *buffer, int size) override;
-    void waitForInput(int timeoutMs) override;
     void shutdown() override;
 
 private:
@@ -30,5 +29,4 @@ private:
 
     const int m_fd;
     std::atomic<bool> m_gone {false};
-    bool m_hungUp = false;  // seen by waitForInput, which only the I/O thread calls
 };

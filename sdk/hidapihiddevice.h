@@ -18,14 +18,9 @@ public:
 
     int write(const unsigned char *data, int length) override;
     int read(unsigned char *buffer, int size) override;
-    void waitForInput(int timeoutMs) override;
 
 private:
     explicit HidapiHidDevice(hid_device_ *device);
 
     hid_device_ *const m_device;
-    // hidapi can wait for a report only by reading it: a report read while
-    // waiting is kept here for the next read. Both run on the I/O thread.
-    unsigned char m_pending[64];
-    int m_pendingLength = 0;
 };

@@ -18,10 +18,6 @@ public:
     // is gone or closed.
     virtual int read(unsigned char *buffer, int size) = 0;
 
-    // Returns once a report is pending or timeoutMs have passed; sooner only
-    // when the device is closed. A device that is gone waits the whole time.
-    virtual void waitForInput(int timeoutMs) = 0;
-
     void setNonblocking(bool on) { m_nonblocking = on; }
     bool isNonblocking() const { return m_nonblocking; }
 

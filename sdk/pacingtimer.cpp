@@ -93,12 +93,6 @@ void PacingTimers::wait(int units, HighPrecisionTimerStu timer)
     state->deadlineNs = deadline;
 }
 
-void PacingTimers::resync(HighPrecisionTimerStu timer)
-{
-    if (const std::shared_ptr<State> state = find(timer))
-        state->deadlineNs = monotonicNs();
-}
-
 void PacingTimers::stop(HighPrecisionTimerStu timer)
 {
     std::shared_ptr<State> state;

@@ -34,8 +34,6 @@ public:
     // interval from now, so a loop paced by it never spins.
     void wait(int units, HighPrecisionTimerStu timer);
     void stop(HighPrecisionTimerStu timer);
-    // Counts the next interval from now (after the caller waited otherwise).
-    void resync(HighPrecisionTimerStu timer);
 
 private:
     struct State

@@ -7,7 +7,6 @@
 #include "sdk/hidenumerator.h"
 #include "sdk/hidhandletable.h"
 #include "sdk/hidrawdevices.h"
-#include "sdk/iothreadactivity.h"
 #include "sdk/pacingtimer.h"
 
 #include <QFile>
@@ -94,9 +93,7 @@ int CTavrixHid_HidWriteBuff(int handle, const unsigned char *report, const char 
     const std::shared_ptr<HidDevice> device = HidHandleTable::instance().find(handle);
     if (!device)
         return -1;
-    const bool written = device->write(report, kTavrixHidReportSize) == kTavrixHidReportSize;
-    IoThreadActivity::noteTransfer(device, written);
-    return written ? kTavrixHidReportSize : -1;
+    return device->write(report, kTavrixHidReportSize) == kTavrixHidReportSize ? kTavrixHidReportSize : -1;
 }
 
 int CTavrixHid_HidReadBuff(int handle, unsigned char *buffer)
@@ -104,9 +101,7 @@ int CTavrixHid_HidReadBuff(int handle, unsigned char *buffer)
     const std::shared_ptr<HidDevice> device = HidHandleTable::instance().find(handle);
     if (!device)
         return -1;
-    const int count = device->read(buffer, kTavrixHidReportSize);
-    IoThreadActivity::noteTransfer(device, count > 0);
-    return count;
+    return device->read(buffer, kTavrixHidReportSize);
 }
 
 int CTavrixHid_Close(int handle)
@@ -127,11 +122,6 @@ void CTavrixHid_highPrecisionTimerStart(HighPrecisionTimerStu timer)
 
 void CTavrixHid_highPrecisionTimerRuning(int units, HighPrecisionTimerStu timer)
 {
-    if (IoThreadActivity::shouldRest()) {
-        IoThreadActivity::rest();
-        PacingTimers::instance().resync(timer);
-        return;
-    }
     PacingTimers::instance().wait(units, timer);
 }
 

@@ -58,13 +58,10 @@ int CTavrixHid_HidReadBuff(int handle, unsigned char *buffer);
 int CTavrixHid_Close(int handle);
 
 // Pacing timer on the monotonic clock; the unit of a wait is 5 us (see
-// PacingTimers). Init fills the record; the record then goes by value. A
-// thread that reads a device and has seen no report either way for 25 ms
-// rests in its waits until that device has a report pending, 10 ms at most
-// (see IoThreadActivity).
+// PacingTimers). Init fills the record; the record then goes by value. The
+// I/O thread itself decides when a quiet line may wait longer.
 void CTavrixHid_highPrecisionTimerInit(HighPrecisionTimerStu *timer);
 void CTavrixHid_highPrecisionTimerStart(HighPrecisionTimerStu timer);
-// Returns units x 5 us after this timer's previous wait returned, or at the
-// end of a rest.
+// Returns units x 5 us after this timer's previous wait returned.
 void CTavrixHid_highPrecisionTimerRuning(int units, HighPrecisionTimerStu timer);
 void CTavrixHid_highPrecisionTimerStop(HighPrecisionTimerStu timer);

@@ -11,7 +11,7 @@ PACKAGES=(
   libx11-dev libxtst-dev libxext-dev
   libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth fonts-wqy-microhei
+  xvfb xauth fonts-wqy-microhei fonts-dejavu-core
   python3
 )
 

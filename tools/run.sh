@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is needed, builds the application and starts it.
+# Installs what is needed, builds the application and starts it with one emulated
+# keyboard (a QR108 served by tools/kbemu) beside it. The emulator stops when the
+# application ends. Starting build/bin/quorin-driver directly uses real keyboards only.
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$top"
@@ -9,4 +11,36 @@ export CCACHE_BASEDIR="$top"
 build="${BUILD_DIR:-$top/build}"
 cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$build" -j "$(nproc)" --target quorin-driver
-exec "$build/bin/quorin-driver" "$@"
+
+# The emulator joins the build once it exists; without it the app runs alone.
+kbemu=""
+if cmake --build "$build" -j "$(nproc)" --target kbemu >/dev/null 2>&1; then
+  for candidate in "$build/bin/kbemu" "$build/tools/kbemu/kbemu"; do
+    if [ -x "$candidate" ]; then kbemu="$candidate"; break; fi
+  done
+fi
+if [ -z "$kbemu" ]; then
+  echo "run: no keyboard emulator built; starting with real keyboards only" >&2
+  exec "$build/bin/quorin-driver" "$@"
+fi
+
+emu_dir="$(mktemp -d "${TMPDIR:-/tmp}/quorin-emu.XXXXXX")"
+"$kbemu" --dir "$emu_dir" --model QR108 --tag run &
+emu_pid=$!
+stop_emulator() {
+  kill -TERM "$emu_pid" 2>/dev/null || true
+  wait "$emu_pid" 2>/dev/null || true
+  rm -rf "$emu_dir"
+}
+trap stop_emulator EXIT
+trap 'exit 130' INT TERM
+
+# Let the emulated keyboard's socket appear before the application enumerates.
+for _ in $(seq 50); do
+  compgen -G "$emu_dir/*.sock" >/dev/null && break
+  sleep 0.1
+done
+echo "run: emulated keyboard in $emu_dir (emulator log on standard error)" >&2
+status=0
+TAVRIX_EMU_DIR="$emu_dir" "$build/bin/quorin-driver" "$@" || status=$?
+exit "$status"

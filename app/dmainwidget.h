@@ -1,0 +1,168 @@
+#pragma once
+
+#include "app/devicechangefilter.h"
+
+#include <QByteArray>
+#include <QFunctionPointer>
+#include <QList>
+#include <QPoint>
+#include <QPointer>
+#include <QString>
+#include <QSystemTrayIcon>
+#include <QWidget>
+
+class DDevicePage;
+class QAction;
+class QMenu;
+class QPushButton;
+class QSettings;
+class QTimer;
+
+namespace Ui {
+class DMainWidget;
+}
+
+// The application's only top-level window: frameless, with its own title bar,
+// edge resizing and moving, the device-list toggle, the tray icon and menu, the
+// device-change notices, the start of the device library, and the dialogs shown
+// over a dimming layer. Built once at start-up and kept until the process ends.
+class DMainWidget : public QWidget
+{
+    Q_OBJECT
+
+public:
+    enum ResizeEdge
+    {
+        UP,
+        DOWN,
+        LEFT,
+        RIGHT,
+        LEFTTOP,
+        LEFTBOTTOM,
+        RIGHTBOTTOM,
+        RIGHTTOP,
+        NONE
+    };
+
+    explicit DMainWidget(QWidget *parent = nullptr);
+    ~DMainWidget() override;
+
+    // The one main window of the process (null before it is built).
+    static DMainWidget *mainWindow() { return s_mainWindow; }
+
+    // Sets the resize cursor for a pointer at this global position; called for every
+    // mouse move in the application.
+    void checkResizeEdge(int globalX, int globalY);
+
+    // Minimum window size for the primary screen's available area.
+    static QSize minimumSizeFor(const QSize &available);
+    // Edge under the pointer for a window spanning tl..br (global, inclusive).
+    static ResizeEdge edgeAt(const QPoint &tl, const QPoint &br, const QPoint &pointer);
+    // Window rectangle after dragging `edge` to the pointer, bounded by the minimum size.
+    static QRect resizedRect(const QPoint &tl, const QPoint &br, const QPoint &pointer, ResizeEdge edge,
+                             const QSize &minimum);
+
+    DDevicePage *devicePage() const { return m_devicePage; }
+    bool isDeviceListVisible() const { return m_deviceListVisible; }
+    bool isLibraryStarted() const { return m_libraryStarted; }
+    QList<DeviceChangeFilter::SupportId> supportedDevices() const { return m_supportedDevices; }
+
+    // Entry points of the chip vendor's upgrade library; null when it is not loaded.
+    // Their exact signatures belong to the firmware update, which casts them.
+    QFunctionPointer JL_loadUfwData = nullptr;
+    QFunctionPointer JL_getUfwCrc = nullptr;
+    QFunctionPointer JL_getUfwPidVid = nullptr;
+    QFunctionPointer JL_upgradeDevice = nullptr;
+    QFunctionPointer JL_queryDevicePidVid = nullptr;
+
+Q_SIGNALS:
+    void sigHidDeviceConnectChanging_Into(QString hidPath);
+    void sigHidDeviceConnectChanging_Remove(QString hidPath);
+
+public Q_SLOTS:
+    void onMinApp();
+    void onQuitApp();
+    void onShowMacroPage();
+    void onMacroPageClose();
+    void onShowSeniorKeysPage();
+    void onSeniorKeysPageClose();
+    void onReturnHidLikeName(QString productName, QString likeName);
+    void onSettingsWindowClose();
+    void omUpdataAllUI();
+    void onUpdateApp();
+    void onChangAppTheme(int index);
+    void onClickCtrlHidListStatusBut();
+    void on_pushButton_Close_clicked();
+    void on_pushButton_Max_clicked();
+    void on_pushButton_Min_clicked();
+    void on_pushButton_Setting_clicked();
+    void iconActivated(QSystemTrayIcon::ActivationReason reason);
+
+    // Device-change notices from the hot-plug source, and their relays.
+    void onDeviceArrived(const QString &path);
+    void onDeviceRemoved(const QString &path);
+    void onHidDeviceConnectChanging_Into(QString hidPath);
+    void onHidDeviceConnectChanging_Remove(QString hidPath);
+    void onIntoOrRemoveHidOver();
+
+    // Firmware engine.
+    void onHaveCheckUpgradeFirmwareNUC();
+    void onFirmwareUpgradeCheck();
+    void ontheHidIntoFirmwareUpgrade();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void readDefaultSettings();
+    void writeFirstRunSettings();
+    void buildTray();
+    void retranslateTray();
+    void retranslateTitleBar();
+    void registerDeviceNotify();
+    void startMakerLibrary();
+    void createStoreFiles();
+    void loadChipUpgradeLibrary();
+    void createDevicePage();
+    void setListToggleStyle(bool listVisible);
+    void placeListToggle();
+    void handleDeviceChange(const QString &path, bool arrival);
+    QWidget *showDimmingLayer();
+    void centreOverWindow(QWidget *dialog);
+
+    static DMainWidget *s_mainWindow;
+
+    Ui::DMainWidget *ui;
+    QPushButton *m_listToggle = nullptr;
+    bool m_deviceListVisible = true;
+    QList<DeviceChangeFilter::SupportId> m_supportedDevices;
+    QList<DeviceChangeFilter::SupportId> m_bootloaders;
+    bool m_libraryStarted = false;
+    QPoint m_dragOffset;
+    bool m_moving = false;
+    bool m_pressed = false;
+    ResizeEdge m_resizeEdge = NONE;
+    QSystemTrayIcon *m_trayIcon = nullptr;
+    QMenu *m_trayMenu = nullptr;
+    QAction *m_actionMinimize = nullptr;
+    QAction *m_actionMaximize = nullptr;
+    QAction *m_actionRevert = nullptr;
+    QAction *m_actionQuit = nullptr;
+    DDevicePage *m_devicePage = nullptr;
+    QPointer<QWidget> m_dimmingLayer;
+    QString m_title;
+    QByteArray m_macroXmlPath;
+    QByteArray m_seniorKeyXmlPath;
+    QString m_settingsPath;
+    QSettings *m_settings = nullptr;
+    QString m_productName;
+    QString m_deviceName;
+    QObject *m_hotPlugSource = nullptr;
+    QTimer *m_bootloaderHandOff = nullptr;
+};

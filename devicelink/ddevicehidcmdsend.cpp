@@ -1,0 +1,220 @@
+#include "devicelink/ddevicehidcmdsend.h"
+
+#include "devicelink/mainhidinterface.h"
+
+#include <QDebug>
+#include <QUuid>
+
+#include <algorithm>
+
+namespace {
+
+struct FixedCommand
+{
+    DDeviceHidCmdSend::Query query;
+    HidCmd cmd;
+    uint8_t sub;
+    uint8_t length;
+    uint8_t payload0;  // byte 6
+    const char *failureLine;
+};
+
+constexpr const char *kSensitivityFailed = "USB serial port [Query Keyboard Sensitivity] Failed ...";
+
+// Every command of fixed content, with the line written when it cannot be queued.
+const FixedCommand kFixedCommands[] = {
+    {DDeviceHidCmdSend::Query::KeyboardLightTypeList, HidCmd::LightTypeList, 0, 0, 0,
+     "---------- *** Inquire [Light Mode] Failed *** ----------"},
+    {DDeviceHidCmdSend::Query::SideLightTypeList, HidCmd::SideLightTypeList, 0, 0, 0,
+     "---------- *** Inquire [Side Light Mode] Failed *** ----------"},
+    {DDeviceHidCmdSend::Query::KeyboardLightConfig, HidCmd::KeyboardLightConfig, 1, 0, 0,
+     "---------- *** Inquire [Keyboard Light Config] Failed *** ----------"},
+    {DDeviceHidCmdSend::Query::SideLightConfig, HidCmd::SideLightConfig, 1, 0, 0,
+     "---------- *** Inquire [Side Light Config] Failed *** ----------"},
+    {DDeviceHidCmdSend::Query::CustomKeyBitmap, HidCmd::CheckCustomKeys, 0, 0, 0,
+     "USB serial port [Check keyboard layout is support custom] Failed ..."},
+    {DDeviceHidCmdSend::Query::ResetKeyboard, HidCmd::KeyboardSettings,
+     static_cast<uint8_t>(KeyboardSettingsSub::ResetOrWinLock), 0x01, 0x01,
+     "---------- *** [Reset] Failed *** ----------"},
+    {DDeviceHidCmdSend::Query::AskSleepTime, HidCmd::KeyboardSettings,
+     static_cast<uint8_t>(KeyboardSettingsSub::AskSleep), 0x01, 0,
+     "---------- *** [Check Sleep time] Failed *** ----------"},
+    {DDeviceHidCmdSend::Query::TravelLevel, HidCmd::Magnetic, 0, 0x18, static_cast<uint8_t>(MagneticSub::TravelLevel),
+     kSensitivityFailed},
+    {DDeviceHidCmdSend::Query::Debounce, HidCmd::Magnetic, 0, 0x18, static_cast<uint8_t>(MagneticSub::Debounce),
+     kSensitivityFailed},
+    {DDeviceHidCmdSend::Query::ReportRate, HidCmd::Magnetic, 0, 0x18, static_cast<uint8_t>(MagneticSub::ReportRate),
+     kSensitivityFailed},
+};
+
+const FixedCommand &fixedCommand(DDeviceHidCmdSend::Query query)
+{
+    const auto *it = std::find_if(std::begin(kFixedCommands), std::end(kFixedCommands),
+                                  [query](const FixedCommand &c) { return c.query == query; });
+    Q_ASSERT(it != std::end(kFixedCommands));
+    return *it;
+}
+
+constexpr const char *kWriteKeyFailed = "USB serial port [Write Key] Failed ...";
+
+uint8_t flag(int value)
+{
+    return static_cast<uint8_t>(value);
+}
+
+}  // namespace
+
+DDeviceHidCmdSend::DDeviceHidCmdSend(QObject *parent) : QObject(parent)
+{ }
+
+HidReport DDeviceHidCmdSend::buildQuery(Query query)
+{
+    const FixedCommand &c = fixedCommand(query);
+    HidReport r = HidReport::command(c.cmd, c.sub, c.length);
+    r[HidReport::PayloadOffset] = c.payload0;
+    return r;
+}
+
+HidReport DDeviceHidCmdSend::buildWriteSN(const QByteArray &serial)
+{
+    HidReport r = HidReport::command(HidCmd::WriteSerialNumber, 0, 0x20);
+    r.setBytes(HidReport::PayloadOffset, serial.left(32));
+    return r;
+}
+
+HidReport DDeviceHidCmdSend::buildSixKey(const unsigned char *keyReport)
+{
+    HidReport r = HidReport::command(HidCmd::SixKeyReport, 0, 0x09);
+    r.setBytes(HidReport::PayloadOffset, keyReport, 8);
+    return r;
+}
+
+HidReport DDeviceHidCmdSend::buildFullKey(const unsigned char *report)
+{
+    // Bytes 6..18 go back as they came; the length byte says 0x15 all the same.
+    HidReport r = HidReport::command(HidCmd::FullKeyReport, 0, 0x15);
+    if (report)
+        r.setBytes(HidReport::PayloadOffset, report + HidReport::PayloadOffset, 13);
+    return r;
+}
+
+HidReport DDeviceHidCmdSend::buildLockWin(int feature1, int feature2, int feature3, int feature4)
+{
+    HidReport r = buildQuery(Query::ResetKeyboard);
+    r[6] = 0x00;
+    r[13] = flag(feature1);
+    r[14] = flag(feature2);
+    r[15] = flag(feature4);
+    r[16] = flag(feature3);
+    return r;
+}
+
+HidReport DDeviceHidCmdSend::buildSleepTime(int lightSleepTime, int keyboardSleepTime, int prohibitSleepStatus)
+{
+    // A time that does not fit the 16-bit field is sent as the longest one that does,
+    // rather than as its low 16 bits (which would make a long time a short one).
+    const auto seconds = [](int s) { return std::clamp(s, 0, 0xFFFF); };
+    HidReport r
+        = HidReport::command(HidCmd::KeyboardSettings, static_cast<uint8_t>(KeyboardSettingsSub::SetSleep), 0x01);
+    r.setU16(9, seconds(lightSleepTime));
+    r.setU16(11, seconds(keyboardSleepTime));
+    r[13] = flag(prohibitSleepStatus);
+    return r;
+}
+
+QString DDeviceHidCmdSend::newSerialNumber()
+{
+    return QUuid::createUuid().toString(QUuid::Id128);
+}
+
+bool DDeviceHidCmdSend::send(const HidReport &report, const char *failureLine)
+{
+    if (m_hid && m_hid->appendCmdData(report.data()) >= 0)
+        return true;
+    qDebug().noquote() << failureLine;
+    return false;
+}
+
+void DDeviceHidCmdSend::send(Query query)
+{
+    send(buildQuery(query), fixedCommand(query).failureLine);
+}
+
+QString DDeviceHidCmdSend::writeSN(QString sn)
+{
+    if (sn.isEmpty())
+        sn = newSerialNumber();
+    send(buildWriteSN(sn.toLocal8Bit()), "USB serial port [Write SN] Failed ...");
+    return sn;
+}
+
+void DDeviceHidCmdSend::writeSixKey(const unsigned char *keyReport)
+{
+    send(buildSixKey(keyReport), kWriteKeyFailed);
+}
+
+void DDeviceHidCmdSend::writeFullKey(const unsigned char *report)
+{
+    send(buildFullKey(report), kWriteKeyFailed);
+}
+
+void DDeviceHidCmdSend::inquireLightMode()
+{
+    send(Query::KeyboardLightTypeList);
+}
+
+void DDeviceHidCmdSend::inquireSideLightMode()
+{
+    send(Query::SideLightTypeList);
+}
+
+void DDeviceHidCmdSend::inquireKeyboardLightConfig()
+{
+    send(Query::KeyboardLightConfig);
+}
+
+void DDeviceHidCmdSend::inquireSideLightConfig()
+{
+    send(Query::SideLightConfig);
+}
+
+void DDeviceHidCmdSend::checkLayoutSupportCustom()
+{
+    send(Query::CustomKeyBitmap);
+}
+
+void DDeviceHidCmdSend::resetKeyboard()
+{
+    send(Query::ResetKeyboard);
+}
+
+void DDeviceHidCmdSend::lockWin(int feature1, int feature2, int feature3, int feature4)
+{
+    send(buildLockWin(feature1, feature2, feature3, feature4), "---------- *** [Lock Win] Failed *** ----------");
+}
+
+void DDeviceHidCmdSend::setSleepTime(int lightSleepTime, int keyboardSleepTime, int prohibitSleepStatus)
+{
+    send(buildSleepTime(lightSleepTime, keyboardSleepTime, prohibitSleepStatus),
+         "---------- *** [Set Sleep time] Failed *** ----------");
+}
+
+void DDeviceHidCmdSend::checkSleepTime()
+{
+    send(Query::AskSleepTime);
+}
+
+void DDeviceHidCmdSend::queryTravelLevel()
+{
+    send(Query::TravelLevel);
+}
+
+void DDeviceHidCmdSend::queryAntiShake()
+{
+    send(Query::Debounce);
+}
+
+void DDeviceHidCmdSend::queryRateOfReturn()
+{
+    send(Query::ReportRate);
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "devicelink/hidreport.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+class MainHidInterFace;
+
+// Builds the device link's own commands and queues them on the device's I/O thread.
+// A command for a device that is not open is dropped with a debug line; answers are
+// not awaited here.
+class DDeviceHidCmdSend : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The commands of fixed content.
+    enum class Query
+    {
+        KeyboardLightTypeList,
+        SideLightTypeList,
+        KeyboardLightConfig,
+        SideLightConfig,
+        CustomKeyBitmap,
+        ResetKeyboard,
+        AskSleepTime,
+        TravelLevel,
+        Debounce,
+        ReportRate,
+    };
+
+    explicit DDeviceHidCmdSend(QObject *parent = nullptr);
+
+    void setHidInterface(MainHidInterFace *hid) { m_hid = hid; }
+    MainHidInterFace *hidInterface() const { return m_hid; }
+
+    // Stores the serial number (a new random one when sn is empty) and returns it.
+    QString writeSN(QString sn);
+    void writeSixKey(const unsigned char *keyReport);
+    void writeFullKey(const unsigned char *report);
+    void inquireLightMode();
+    void inquireSideLightMode();
+    void inquireKeyboardLightConfig();
+    void inquireSideLightConfig();
+    void checkLayoutSupportCustom();
+    void resetKeyboard();
+    // feature1 Windows key, feature2 Shift+Tab, feature3 Alt+Tab, feature4 Alt+F4.
+    void lockWin(int feature1, int feature2, int feature3, int feature4);
+    void setSleepTime(int lightSleepTime, int keyboardSleepTime, int prohibitSleepStatus);
+    void checkSleepTime();
+    void queryTravelLevel();
+    void queryAntiShake();
+    void queryRateOfReturn();
+
+    // The reports themselves.
+    static HidReport buildQuery(Query query);
+    static HidReport buildWriteSN(const QByteArray &serial);
+    static HidReport buildSixKey(const unsigned char *keyReport);
+    static HidReport buildFullKey(const unsigned char *report);
+    static HidReport buildLockWin(int feature1, int feature2, int feature3, int feature4);
+    static HidReport buildSleepTime(int lightSleepTime, int keyboardSleepTime, int prohibitSleepStatus);
+    // 32 lowercase hexadecimal digits from a random UUID.
+    static QString newSerialNumber();
+
+private:
+    // Queues the report; false (after the failure line) when the device is not open.
+    bool send(const HidReport &report, const char *failureLine);
+    void send(Query query);
+
+    QPointer<MainHidInterFace> m_hid;
+};

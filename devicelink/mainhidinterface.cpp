@@ -1,0 +1,248 @@
+#include "devicelink/mainhidinterface.h"
+
+#include "devicelink/lightframemodels.h"
+#include "sdk/tavrixhid.h"
+
+#include <QDebug>
+#include <QElapsedTimer>
+#include <QMetaMethod>
+#include <QTimer>
+
+#include <cstring>
+
+MainHidInterFace::MainHidInterFace(int threadIndex, QString hidName, QObject *parent)
+    : QThread(parent)
+    , m_threadIndex(threadIndex)
+    , m_strHidName(std::move(hidName))
+    , m_lightBatchSize(lightBatchSize(m_strHidName))
+{
+    qRegisterMetaType<unsigned char *>("unsigned char*");
+    m_shakeHandsTimer = new QTimer(this);
+    m_shakeHandsTimer->setInterval(ShakeHandsIntervalMs);
+    // A coarse timer may drift by up to 5% a period; the keep-alive keeps to its second.
+    m_shakeHandsTimer->setTimerType(Qt::PreciseTimer);
+    connect(m_shakeHandsTimer, &QTimer::timeout, this, &MainHidInterFace::onShakeHandsRuning);
+    CTavrixHid_highPrecisionTimerInit(&m_timer);
+    CTavrixHid_highPrecisionTimerStart(m_timer);
+}
+
+MainHidInterFace::~MainHidInterFace()
+{
+    closeHid();
+    wait();
+}
+
+int MainHidInterFace::lightBatchSize(const QString &hidName)
+{
+    return LightFrameModels::reportsPerFrame(hidName);
+}
+
+int MainHidInterFace::openHid(QString path)
+{
+    if (m_open.load())
+        return 0;
+    m_path = std::move(path);
+    m_pathLatin1 = m_path.toLatin1();
+    m_handle = CTavrixHid_OpenPath(m_pathLatin1.constData());
+    if (m_handle == 0) {
+        qDebug() << "Unable to open device\n";
+        m_open.store(false);
+        return -1;
+    }
+    qDebug() << "Open device success";
+    m_readTurnNext = false;
+    m_open.store(true);
+    const HidReport query = HidReport::command(HidCmd::QuerySerialNumber);
+    if (appendCmdData(query.data()) < 0)
+        qDebug() << "---------- *** Inquire [Device SN] Failed *** ----------";
+    m_shakeHandsRunNum = 0;
+    m_shakeHandsTimer->start(ShakeHandsIntervalMs);
+    CTavrixHid_SetNonblocking(m_handle, 1);
+    Q_EMIT sigOpenHidSuccessful();
+    return 0;
+}
+
+int MainHidInterFace::closeHid()
+{
+    if (!m_open.exchange(false))
+        return 0;
+    wakeLoop();
+    // The loop sees the cleared flag before its next turn; the handle is closed only once
+    // the turn in progress (a write, a read or a pacing wait) has finished.
+    if (QThread::currentThread() != this) {
+        // Taken once the loop has left its last turn (or at once when it never ran).
+        {
+            std::lock_guard<std::mutex> lastTurnDone(m_runMutex);
+        }
+        wait();
+    }
+    CTavrixHid_Close(m_handle);
+    m_handle = 0;
+    if (m_shakeHandsTimer->isActive()) {
+        m_shakeHandsTimer->stop();
+        m_shakeHandsRunNum = 0;
+    }
+    CTavrixHid_highPrecisionTimerStop(m_timer);
+    return 0;
+}
+
+int MainHidInterFace::appendCmdData(const unsigned char *data)
+{
+    if (!m_open.load() || !data)
+        return -1;
+    const HidReport report = HidReport::fromBytes(data, HidReport::Size);
+    {
+        std::lock_guard<std::mutex> lock(m_cmdMutex);
+        m_cmdQueue.push_back(report);
+    }
+    wakeLoop();
+    return 0;
+}
+
+int MainHidInterFace::appendLightData(const unsigned char *data)
+{
+    if (!m_open.load() || !data)
+        return -1;
+    bool batchComplete = false;
+    {
+        std::lock_guard<std::mutex> lock(m_lightMutex);
+        if (m_lightQueue.empty())
+            m_collectingLightBatch = true;
+        if (!m_lightSendEnabled.load() || !m_collectingLightBatch)
+            return 0;
+        if (int(m_lightQueue.size()) == m_lightBatchSize - 1) {
+            m_collectingLightBatch = false;
+            batchComplete = true;
+        }
+        m_lightQueue.push_back(HidReport::fromBytes(data, HidReport::Size));
+    }
+    if (batchComplete)
+        wakeLoop();
+    return 0;
+}
+
+void MainHidInterFace::setLightSendEnabled(bool enabled)
+{
+    m_lightSendEnabled.store(enabled);
+    if (enabled)
+        wakeLoop();  // a whole frame may be waiting
+}
+
+void MainHidInterFace::wakeLoop()
+{
+    m_queuedCount.fetch_add(1);
+    if (m_idleWaiting.load()) {
+        std::lock_guard<std::mutex> lock(m_wakeMutex);
+        m_wake.notify_one();
+    }
+}
+
+void MainHidInterFace::idleWait()
+{
+    const unsigned seen = m_queuedCount.load();
+    std::unique_lock<std::mutex> lock(m_wakeMutex);
+    m_idleWaiting.store(true);
+    m_wake.wait_for(lock, std::chrono::milliseconds(IdleWaitMs),
+                    [this, seen] { return m_queuedCount.load() != seen || !m_open.load(); });
+    m_idleWaiting.store(false);
+}
+
+void MainHidInterFace::onShakeHandsRuning()
+{
+    if (!m_open.load())
+        return;
+    HidReport shakeHands = HidReport::command(HidCmd::ShakeHands, 0, 0x01);
+    if (appendCmdData(shakeHands.data()) < 0) {
+        qDebug().noquote() << "---------- *** ShakeHands Failed [MainHidInterFace] *** ---------- m_strHidName:"
+                           << m_strHidName << "  Stop_m_ShakeHandsRunNum:" << m_shakeHandsRunNum;
+        return;
+    }
+    ++m_shakeHandsRunNum;
+}
+
+bool MainHidInterFace::takeCommand(HidReport *report)
+{
+    std::lock_guard<std::mutex> lock(m_cmdMutex);
+    if (m_cmdQueue.empty())
+        return false;
+    *report = m_cmdQueue.front();
+    m_cmdQueue.pop_front();
+    return true;
+}
+
+bool MainHidInterFace::takeLightFrame(HidReport *report)
+{
+    std::lock_guard<std::mutex> lock(m_lightMutex);
+    if (m_lightQueue.empty() || !m_lightSendEnabled.load() || m_collectingLightBatch)
+        return false;
+    *report = m_lightQueue.front();
+    m_lightQueue.pop_front();
+    return true;
+}
+
+bool MainHidInterFace::writeTurn()
+{
+    HidReport report;
+    const bool isCommand = takeCommand(&report);
+    const bool taken = isCommand || takeLightFrame(&report);
+    if (taken) {
+        if (m_open.load()) {
+            const int written = CTavrixHid_HidWriteBuff(m_handle, report.data(), m_pathLatin1.constData());
+            if (written < 0 && isCommand) {
+                qDebug().noquote() << "-----------------------------------------****************** Send error, Cmd:"
+                                   << int(report.code());
+            }
+        }
+    }
+    m_readTurnNext = true;
+    return taken;
+}
+
+bool MainHidInterFace::readTurn()
+{
+    int count = 0;
+    if (m_open.load()) {
+        unsigned char buffer[HidReport::Size];
+        std::memset(buffer, 0, sizeof(buffer));
+        count = CTavrixHid_HidReadBuff(m_handle, buffer);
+        if (count > 0) {
+            const bool isSerial = buffer[1] == static_cast<uint8_t>(HidReply::SerialNumber);
+            const QMetaMethod signal = isSerial ? QMetaMethod::fromSignal(&MainHidInterFace::sigHidSnGetOver)
+                                                : QMetaMethod::fromSignal(&MainHidInterFace::sigHidDataArrived);
+            // The copy belongs to the receiver; with nobody listening it would never be freed.
+            if (isSignalConnected(signal)) {
+                auto *copy = new unsigned char[HidReport::Size];
+                std::memcpy(copy, buffer, HidReport::Size);
+                if (isSerial)
+                    Q_EMIT sigHidSnGetOver(copy, m_strHidName);
+                else
+                    Q_EMIT sigHidDataArrived(copy, count, m_threadIndex);
+            }
+        }
+    }
+    m_readTurnNext = false;
+    return count > 0;
+}
+
+void MainHidInterFace::run()
+{
+    std::lock_guard<std::mutex> running(m_runMutex);
+    QElapsedTimer sinceActivity;
+    sinceActivity.start();
+    bool wrote = false;
+    while (m_open.load()) {
+        if (!m_readTurnNext) {
+            wrote = writeTurn();
+            if (wrote)
+                sinceActivity.restart();
+        } else if (readTurn()) {
+            sinceActivity.restart();
+        } else if (!wrote && sinceActivity.elapsed() >= QuietAfterMs) {
+            // Quiet: wait longer, but only until something is queued. The pacing call after
+            // the next write turn then returns at once, as its interval has long passed.
+            idleWait();
+            continue;
+        }
+        CTavrixHid_highPrecisionTimerRuning(PacingUnits, m_timer);
+    }
+}

@@ -1,0 +1,106 @@
+#pragma once
+
+#include "devicelink/hidreport.h"
+#include "sdk/tavrixrecords.h"
+
+#include <QString>
+#include <QThread>
+
+#include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+
+class QTimer;
+
+// Owns one opened keyboard: its handle, a queue of command reports and a queue of light
+// frames, and a thread that takes turns writing one queued report and reading one input
+// report, paced by the library's timer. Input reports reach the receivers as heap copies
+// that the receiver frees with delete[].
+class MainHidInterFace : public QThread
+{
+    Q_OBJECT
+
+public:
+    // Pacing units after every turn (the library's unit is 5 us: one write turn and one
+    // read turn per millisecond at most).
+    static constexpr int PacingUnits = 100;
+    static constexpr int ShakeHandsIntervalMs = 1000;
+    // Once nothing has been written or read for QuietAfterMs, the pause after an empty read
+    // turn lasts up to IdleWaitMs instead, and ends at once when a report is queued: an open
+    // keyboard that has nothing to say then costs about a hundred wake-ups a second, not two thousand.
+    static constexpr int QuietAfterMs = 20;
+    static constexpr int IdleWaitMs = 8;
+
+    MainHidInterFace(int threadIndex, QString hidName, QObject *parent = nullptr);
+    ~MainHidInterFace() override;
+
+    // GUI thread. 0 on success (the serial-number query is then the first report
+    // written), -1 when the device cannot be opened.
+    int openHid(QString path);
+    // GUI thread. Stops the loop, waits for the turn in progress, then closes the handle.
+    int closeHid();
+    bool isOpen() const { return m_open.load(); }
+    QString devicePath() const { return m_path; }
+    QString hidName() const { return m_strHidName; }
+
+    // Any thread. Copies the 64-byte report into the command queue; -1 when not open.
+    int appendCmdData(const unsigned char *data);
+    // Any thread. Copies one report of a light frame into the light queue, which takes a
+    // frame only whole and drops reports while the previous frame is still being sent.
+    // -1 when not open, 0 otherwise (also when the report was dropped).
+    int appendLightData(const unsigned char *data);
+    void setLightSendEnabled(bool enabled);
+    bool isLightSendEnabled() const { return m_lightSendEnabled.load(); }
+
+    // Reports a light batch holds for this model: the last one both completes and is queued.
+    static int lightBatchSize(const QString &hidName);
+
+public Q_SLOTS:
+    void onShakeHandsRuning();
+
+Q_SIGNALS:
+    void sigOpenHidSuccessful();
+    void sigHidDataArrived(unsigned char *data, int length, int threadIndex);
+    void sigHidSnGetOver(unsigned char *data, QString strHidName);
+
+protected:
+    void run() override;
+
+private:
+    // Each returns whether a report went out or came in.
+    bool writeTurn();
+    bool readTurn();
+    void idleWait();
+    void wakeLoop();
+    bool takeCommand(HidReport *report);
+    bool takeLightFrame(HidReport *report);
+
+    HighPrecisionTimerStu m_timer {};
+    const int m_threadIndex;
+    const QString m_strHidName;
+    int m_handle = 0;  // written on the GUI thread only while the loop is not running
+    std::atomic<bool> m_open {false};
+    QString m_path;
+    QByteArray m_pathLatin1;
+    QTimer *m_shakeHandsTimer = nullptr;
+    int m_shakeHandsRunNum = 0;
+    std::atomic<bool> m_lightSendEnabled {false};
+    bool m_readTurnNext = false;          // I/O thread only
+    bool m_collectingLightBatch = false;  // guarded by m_lightMutex
+    const int m_lightBatchSize;
+
+    // Held by the loop while it runs: closing takes it, so the handle is closed only after
+    // the last turn.
+    std::mutex m_runMutex;
+    // Wakes the loop from its idle wait. Producers take the lock only while the loop sleeps.
+    std::mutex m_wakeMutex;
+    std::condition_variable m_wake;
+    std::atomic<unsigned> m_queuedCount {0};
+    std::atomic<bool> m_idleWaiting {false};
+
+    std::mutex m_cmdMutex;
+    std::deque<HidReport> m_cmdQueue;
+    std::mutex m_lightMutex;
+    std::deque<HidReport> m_lightQueue;
+};

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+// The log-on start entry of the desktop: an XDG autostart file
+// $XDG_CONFIG_HOME/autostart/<appName>.desktop whose Exec line starts the program
+// with " --AutoUp", so the application knows to stay in the tray.
+namespace XdgAutoStart {
+
+// Full path of the entry for this application name.
+QString entryPath(const QString &appName);
+
+// The Exec value for a program path: the path quoted as the desktop-entry format
+// requires, followed by " --AutoUp".
+QString execLine(const QString &programPath);
+
+// Writes (or rewrites) the entry; true only when the file is on disk.
+bool write(const QString &appName, const QString &displayName, const QString &programPath);
+
+// Removes the entry; true when no entry is left.
+bool remove(const QString &appName);
+
+bool exists(const QString &appName);
+
+}  // namespace XdgAutoStart

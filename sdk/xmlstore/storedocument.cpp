@@ -1,0 +1,578 @@
+#include "sdk/xmlstore/storedocument.h"
+
+#include "sdk/xmlstore/storetext.h"
+
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+
+#include <algorithm>
+
+namespace xmlstore {
+
+namespace {
+
+const QString kRoot = QStringLiteral("tavrixStore");
+
+// The fields of a light record, in record order, under the names the file uses.
+struct LightField
+{
+    const char *name;
+    int32_t colorInfoData::*field;
+};
+const LightField kLightFields[] = {
+    {"lightTarget", &colorInfoData::lightTarget},   {"lightMode", &colorInfoData::lightMode},
+    {"brightness", &colorInfoData::brightness},     {"speed", &colorInfoData::speed},
+    {"topColorR", &colorInfoData::topColorR},       {"topColorG", &colorInfoData::topColorG},
+    {"topColorB", &colorInfoData::topColorB},       {"bottomColorR", &colorInfoData::bottomColorR},
+    {"bottomColorG", &colorInfoData::bottomColorG}, {"bottomColorB", &colorInfoData::bottomColorB},
+    {"direction", &colorInfoData::direction},       {"fullColor", &colorInfoData::fullColor},
+    {"extParam1", &colorInfoData::extParam1},       {"extParam2", &colorInfoData::extParam2},
+};
+
+const char *const kEventFields[] = {"mark", "delay", "type", "keyCode", "codeName", "operateExplain"};
+QByteArray MacroEvent::*const kEventMembers[]
+    = {&MacroEvent::mark,    &MacroEvent::delay,    &MacroEvent::type,
+       &MacroEvent::keyCode, &MacroEvent::codeName, &MacroEvent::operateExplain};
+
+const char *const kKeyFields[] = {"code", "name", "type", "param1", "param2", "value"};
+QByteArray KeyItem::*const kKeyMembers[] = {&KeyItem::keyCode, &KeyItem::keyName, &KeyItem::operateType,
+                                            &KeyItem::param1,  &KeyItem::param2,  &KeyItem::value};
+
+const char *const kWinLockFields[] = {"altTab", "altF4", "shiftTab", "winKey"};
+QByteArray WinLock::*const kWinLockMembers[]
+    = {&WinLock::altTab, &WinLock::altF4, &WinLock::shiftTab, &WinLock::winKey};
+
+struct CustomItemField
+{
+    const char *name;
+    int CustomLightItem::*field;
+};
+const CustomItemField kCustomItemInts[] = {
+    {"indexX", &CustomLightItem::indexX}, {"indexY", &CustomLightItem::indexY},
+    {"colorR", &CustomLightItem::colorR}, {"colorG", &CustomLightItem::colorG},
+    {"colorB", &CustomLightItem::colorB}, {"transparentNum", &CustomLightItem::transparentNum},
+};
+
+// Orders key codes by number, texts that are no number after them.
+bool keyCodeLess(const QByteArray &a, const QByteArray &b)
+{
+    int na = 0, nb = 0;
+    const bool aNumber = parseInt(a, &na);
+    const bool bNumber = parseInt(b, &nb);
+    if (aNumber != bNumber)
+        return aNumber;
+    if (aNumber && na != nb)
+        return na < nb;
+    return a < b;
+}
+
+// Recursive-descent reader of one store file; the first fault ends it.
+class Parser
+{
+public:
+    explicit Parser(const QByteArray &bytes) : m_reader(bytes) { }
+
+    bool parse(StoreDocument *doc, QString *error);
+
+private:
+    bool fail(const QString &what)
+    {
+        if (m_error.isEmpty())
+            m_error = QStringLiteral("%1 (line %2)").arg(what).arg(m_reader.lineNumber());
+        return false;
+    }
+    QString elementName() const { return m_reader.name().toString(); }
+    bool text(const char *name, QByteArray *out);
+    bool integer(const char *name, int *out);
+    bool index(const char *name, int *out);
+    bool leaf();  // an element that must hold no child element
+
+    bool parseRoot(StoreDocument *doc);
+    bool parseProfile(Profile *profile);
+    bool parseLight(colorInfoData *light);
+    bool parseCustomLight(CustomLight *light);
+    bool parseEvents(QList<MacroEvent> *events);
+    bool parseSeniorKey(SeniorKeyInfo *info);
+
+    QXmlStreamReader m_reader;
+    QString m_error;
+};
+
+bool Parser::text(const char *name, QByteArray *out)
+{
+    if (!readText(m_reader.attributes(), QLatin1String(name), out))
+        return fail(QStringLiteral("<%1> lacks the attribute %2").arg(elementName(), QLatin1String(name)));
+    return true;
+}
+
+bool Parser::integer(const char *name, int *out)
+{
+    QByteArray value;
+    if (!text(name, &value))
+        return false;
+    if (!parseInt(value, out))
+        return fail(QStringLiteral("<%1> %2 is no 32-bit number").arg(elementName(), QLatin1String(name)));
+    return true;
+}
+
+bool Parser::index(const char *name, int *out)
+{
+    QByteArray value;
+    if (!text(name, &value))
+        return false;
+    if (!parseIndex(value, out))
+        return fail(
+            QStringLiteral("<%1> %2 is no index from 1 to %3").arg(elementName(), QLatin1String(name)).arg(kMaxIndex));
+    return true;
+}
+
+bool Parser::leaf()
+{
+    if (m_reader.readNextStartElement())
+        return fail(QStringLiteral("unexpected element <%1>").arg(elementName()));
+    return !m_reader.hasError();
+}
+
+bool Parser::parse(StoreDocument *doc, QString *error)
+{
+    bool ok = false;
+    // The prolog: a DTD could declare entities; a store file never carries one.
+    while (!m_reader.atEnd()) {
+        const auto token = m_reader.readNext();
+        if (token == QXmlStreamReader::DTD) {
+            fail(QStringLiteral("document type declarations are not allowed"));
+            break;
+        }
+        if (token == QXmlStreamReader::StartElement) {
+            ok = parseRoot(doc);
+            break;
+        }
+    }
+    if (ok) {
+        while (!m_reader.atEnd())
+            m_reader.readNext();
+    }
+    if (m_reader.hasError())
+        ok = fail(m_reader.errorString());
+    else if (ok && !m_error.isEmpty())
+        ok = false;
+    else if (!ok && m_error.isEmpty())
+        fail(QStringLiteral("no root element"));
+    if (!ok && error)
+        *error = m_error;
+    return ok;
+}
+
+bool Parser::parseRoot(StoreDocument *doc)
+{
+    if (m_reader.name() != kRoot)
+        return fail(QStringLiteral("the root element is <%1>, not <%2>").arg(elementName(), kRoot));
+    int version = 0;
+    if (!integer("version", &version))
+        return false;
+    if (version != StoreDocument::kVersion)
+        return fail(QStringLiteral("unknown store version %1").arg(version));
+    if (m_reader.attributes().hasAttribute(QLatin1String("exported"))) {
+        int exported = 0;
+        if (!integer("exported", &exported))
+            return false;
+        doc->exported = exported != 0;
+    }
+    if (m_reader.attributes().hasAttribute(QLatin1String("currentProfile"))) {
+        int current = 0;
+        if (!index("currentProfile", &current))
+            return false;
+        doc->currentProfile = current;
+    }
+    while (m_reader.readNextStartElement()) {
+        const auto name = m_reader.name();
+        if (name == QLatin1String("profile")) {
+            Profile profile;
+            if (!parseProfile(&profile))
+                return false;
+            if (doc->findProfile(profile.index) >= 0)
+                return fail(QStringLiteral("profile %1 appears twice").arg(profile.index));
+            doc->profiles.append(profile);
+            if (doc->profiles.size() > kMaxProfiles)
+                return fail(QStringLiteral("more than %1 profiles").arg(kMaxProfiles));
+        } else if (name == QLatin1String("macro")) {
+            Macro macro;
+            if (!index("index", &macro.index) || !text("name", &macro.name) || !parseEvents(&macro.events))
+                return false;
+            if (doc->findMacro(macro.index) >= 0)
+                return fail(QStringLiteral("macro %1 appears twice").arg(macro.index));
+            doc->macros.append(macro);
+        } else if (name == QLatin1String("seniorKey")) {
+            SeniorKeyInfo info;
+            if (!parseSeniorKey(&info))
+                return false;
+            if (doc->findSeniorKey(info.bindingIndex) >= 0)
+                return fail(QStringLiteral("advanced key %1 appears twice").arg(info.bindingIndex));
+            doc->seniorKeys.append(info);
+            if (doc->seniorKeys.size() > kMaxSeniorKeys)
+                return fail(QStringLiteral("more than %1 advanced keys").arg(kMaxSeniorKeys));
+        } else {
+            return fail(QStringLiteral("unexpected element <%1>").arg(elementName()));
+        }
+    }
+    if (m_reader.hasError())
+        return false;
+    std::sort(doc->macros.begin(), doc->macros.end(), [](const Macro &a, const Macro &b) { return a.index < b.index; });
+    std::sort(doc->seniorKeys.begin(), doc->seniorKeys.end(),
+              [](const SeniorKeyInfo &a, const SeniorKeyInfo &b) { return a.bindingIndex < b.bindingIndex; });
+    return true;
+}
+
+bool Parser::parseProfile(Profile *profile)
+{
+    if (!index("index", &profile->index) || !text("name", &profile->name))
+        return false;
+    if (m_reader.attributes().hasAttribute(QLatin1String("lightSync"))) {
+        int sync = 0;
+        if (!integer("lightSync", &sync))
+            return false;
+        profile->lightSync = sync;
+    }
+    while (m_reader.readNextStartElement()) {
+        const auto name = m_reader.name();
+        if (name == QLatin1String("lightInUse")) {
+            LightInUse inUse;
+            if (!integer("target", &inUse.target) || !integer("mode", &inUse.mode) || !leaf())
+                return false;
+            for (const LightInUse &other : qAsConst(profile->lightsInUse)) {
+                if (other.target == inUse.target)
+                    return fail(QStringLiteral("light target %1 has two modes in use").arg(inUse.target));
+            }
+            profile->lightsInUse.append(inUse);
+        } else if (name == QLatin1String("light")) {
+            colorInfoData light;
+            if (!parseLight(&light))
+                return false;
+            if (profile->findLight(light.lightTarget, light.lightMode) >= 0)
+                return fail(QStringLiteral("light %1/%2 appears twice").arg(light.lightTarget).arg(light.lightMode));
+            profile->lights.append(light);
+        } else if (name == QLatin1String("sleep")) {
+            SleepTimes sleep;
+            if (profile->sleep)
+                return fail(QStringLiteral("two sleep elements"));
+            if (!integer("lightSeconds", &sleep.lightSeconds) || !integer("keyboardMinutes", &sleep.keyboardMinutes)
+                || !leaf())
+                return false;
+            profile->sleep = sleep;
+        } else if (name == QLatin1String("winLock")) {
+            WinLock lock;
+            if (profile->winLock)
+                return fail(QStringLiteral("two winLock elements"));
+            for (int i = 0; i < 4; ++i) {
+                if (!text(kWinLockFields[i], &(lock.*kWinLockMembers[i])))
+                    return false;
+            }
+            if (!leaf())
+                return false;
+            profile->winLock = lock;
+        } else if (name == QLatin1String("customLight")) {
+            CustomLight light;
+            if (!parseCustomLight(&light))
+                return false;
+            if (profile->findCustomLight(light.index) >= 0)
+                return fail(QStringLiteral("custom light %1 appears twice").arg(QString::fromUtf8(light.index)));
+            profile->customLights.append(light);
+        } else if (name == QLatin1String("key")) {
+            KeyItem key;
+            for (int i = 0; i < 6; ++i) {
+                if (!text(kKeyFields[i], &(key.*kKeyMembers[i])))
+                    return false;
+            }
+            if (!leaf())
+                return false;
+            if (profile->findKey(key.keyCode) >= 0)
+                return fail(QStringLiteral("key %1 has two items").arg(QString::fromUtf8(key.keyCode)));
+            profile->keys.insert(profile->keyInsertPosition(key.keyCode), key);
+        } else if (name == QLatin1String("macroCopy")) {
+            MacroCopy copy;
+            if (!index("index", &copy.macroIndex) || !text("name", &copy.name) || !parseEvents(&copy.events))
+                return false;
+            if (profile->findMacroCopy(copy.macroIndex) >= 0)
+                return fail(QStringLiteral("copy of macro %1 appears twice").arg(copy.macroIndex));
+            profile->macroCopies.append(copy);
+        } else {
+            return fail(QStringLiteral("unexpected element <%1>").arg(elementName()));
+        }
+    }
+    std::sort(profile->macroCopies.begin(), profile->macroCopies.end(),
+              [](const MacroCopy &a, const MacroCopy &b) { return a.macroIndex < b.macroIndex; });
+    return !m_reader.hasError();
+}
+
+bool Parser::parseLight(colorInfoData *light)
+{
+    for (const LightField &f : kLightFields) {
+        if (!integer(f.name, &(light->*f.field)))
+            return false;
+    }
+    return leaf();
+}
+
+bool Parser::parseCustomLight(CustomLight *light)
+{
+    if (!text("index", &light->index) || !text("name", &light->name) || !text("isUsing", &light->isUsing)
+        || !integer("usingFlagIndex", &light->usingFlagIndex))
+        return false;
+    while (m_reader.readNextStartElement()) {
+        if (m_reader.name() != QLatin1String("item"))
+            return fail(QStringLiteral("unexpected element <%1>").arg(elementName()));
+        CustomLightItem item;
+        if (!text("keyCode", &item.keyCode) || !text("codeName", &item.codeName))
+            return false;
+        for (const CustomItemField &f : kCustomItemInts) {
+            if (!integer(f.name, &(item.*f.field)))
+                return false;
+        }
+        if (!leaf())
+            return false;
+        light->items.append(item);
+    }
+    return !m_reader.hasError();
+}
+
+bool Parser::parseEvents(QList<MacroEvent> *events)
+{
+    while (m_reader.readNextStartElement()) {
+        if (m_reader.name() != QLatin1String("event"))
+            return fail(QStringLiteral("unexpected element <%1>").arg(elementName()));
+        MacroEvent event;
+        for (int i = 0; i < 6; ++i) {
+            if (!text(kEventFields[i], &(event.*kEventMembers[i])))
+                return false;
+        }
+        if (!leaf())
+            return false;
+        events->append(event);
+    }
+    return !m_reader.hasError();
+}
+
+bool Parser::parseSeniorKey(SeniorKeyInfo *info)
+{
+    int id = 0;
+    int type = 0;
+    QByteArray name;
+    QByteArray keys[4];
+    QByteArray actions;
+    QByteArray strokes;
+    if (!index("id", &id) || !text("name", &name) || !integer("type", &type))
+        return false;
+    if (type < SeniorKeyType_DKS || type > SeniorKeyType_TGL)
+        return fail(QStringLiteral("advanced key %1 has the unknown type %2").arg(id).arg(type));
+    for (int k = 0; k < 4; ++k) {
+        if (!text(QByteArray("key" + QByteArray::number(k + 1)).constData(), &keys[k]))
+            return false;
+    }
+    if (!text("actions", &actions) || !text("strokes", &strokes) || !integer("holdTime", &info->ValueTime)
+        || !integer("toggleKeySet", &info->tglKeySet))
+        return false;
+    int actionValues[16];
+    int strokeValues[4];
+    if (!parseIntList(actions, 16, actionValues) || !parseIntList(strokes, 4, strokeValues))
+        return fail(QStringLiteral("advanced key %1 needs 16 actions and 4 strokes").arg(id));
+    if (!leaf())
+        return false;
+    info->bindingIndex = id;
+    info->keyType = type;
+    copyToField(info->name, name);
+    for (int k = 0; k < 4; ++k)
+        copyToField(info->keys[k], keys[k]);
+    std::copy(actionValues, actionValues + 16, info->dksActions);
+    std::copy(strokeValues, strokeValues + 4, info->strokes);
+    return true;
+}
+
+void writeEvents(QXmlStreamWriter &w, const QList<MacroEvent> &events)
+{
+    for (const MacroEvent &event : events) {
+        w.writeEmptyElement(QStringLiteral("event"));
+        for (int i = 0; i < 6; ++i)
+            writeText(w, QLatin1String(kEventFields[i]), event.*kEventMembers[i]);
+    }
+}
+
+void writeProfile(QXmlStreamWriter &w, const Profile &p)
+{
+    w.writeStartElement(QStringLiteral("profile"));
+    w.writeAttribute(QStringLiteral("index"), QString::number(p.index));
+    writeText(w, QStringLiteral("name"), p.name);
+    if (p.lightSync)
+        w.writeAttribute(QStringLiteral("lightSync"), QString::number(*p.lightSync));
+    for (const LightInUse &inUse : p.lightsInUse) {
+        w.writeEmptyElement(QStringLiteral("lightInUse"));
+        w.writeAttribute(QStringLiteral("target"), QString::number(inUse.target));
+        w.writeAttribute(QStringLiteral("mode"), QString::number(inUse.mode));
+    }
+    for (const colorInfoData &light : p.lights) {
+        w.writeEmptyElement(QStringLiteral("light"));
+        for (const LightField &f : kLightFields)
+            w.writeAttribute(QLatin1String(f.name), QString::number(light.*f.field));
+    }
+    if (p.sleep) {
+        w.writeEmptyElement(QStringLiteral("sleep"));
+        w.writeAttribute(QStringLiteral("lightSeconds"), QString::number(p.sleep->lightSeconds));
+        w.writeAttribute(QStringLiteral("keyboardMinutes"), QString::number(p.sleep->keyboardMinutes));
+    }
+    if (p.winLock) {
+        w.writeEmptyElement(QStringLiteral("winLock"));
+        for (int i = 0; i < 4; ++i)
+            writeText(w, QLatin1String(kWinLockFields[i]), (*p.winLock).*kWinLockMembers[i]);
+    }
+    for (const CustomLight &light : p.customLights) {
+        w.writeStartElement(QStringLiteral("customLight"));
+        writeText(w, QStringLiteral("index"), light.index);
+        writeText(w, QStringLiteral("name"), light.name);
+        writeText(w, QStringLiteral("isUsing"), light.isUsing);
+        w.writeAttribute(QStringLiteral("usingFlagIndex"), QString::number(light.usingFlagIndex));
+        for (const CustomLightItem &item : light.items) {
+            w.writeEmptyElement(QStringLiteral("item"));
+            writeText(w, QStringLiteral("keyCode"), item.keyCode);
+            writeText(w, QStringLiteral("codeName"), item.codeName);
+            for (const CustomItemField &f : kCustomItemInts)
+                w.writeAttribute(QLatin1String(f.name), QString::number(item.*f.field));
+        }
+        w.writeEndElement();
+    }
+    for (const KeyItem &key : p.keys) {
+        w.writeEmptyElement(QStringLiteral("key"));
+        for (int i = 0; i < 6; ++i)
+            writeText(w, QLatin1String(kKeyFields[i]), key.*kKeyMembers[i]);
+    }
+    for (const MacroCopy &copy : p.macroCopies) {
+        w.writeStartElement(QStringLiteral("macroCopy"));
+        w.writeAttribute(QStringLiteral("index"), QString::number(copy.macroIndex));
+        writeText(w, QStringLiteral("name"), copy.name);
+        writeEvents(w, copy.events);
+        w.writeEndElement();
+    }
+    w.writeEndElement();
+}
+
+void writeSeniorKey(QXmlStreamWriter &w, const SeniorKeyInfo &info)
+{
+    w.writeEmptyElement(QStringLiteral("seniorKey"));
+    w.writeAttribute(QStringLiteral("id"), QString::number(info.bindingIndex));
+    writeText(w, QStringLiteral("name"), fieldText(info.name));
+    w.writeAttribute(QStringLiteral("type"), QString::number(info.keyType));
+    for (int k = 0; k < 4; ++k)
+        writeText(w, QStringLiteral("key%1").arg(k + 1), fieldText(info.keys[k]));
+    w.writeAttribute(QStringLiteral("actions"), QString::fromLatin1(joinInts(info.dksActions, 16)));
+    w.writeAttribute(QStringLiteral("strokes"), QString::fromLatin1(joinInts(info.strokes, 4)));
+    w.writeAttribute(QStringLiteral("holdTime"), QString::number(info.ValueTime));
+    w.writeAttribute(QStringLiteral("toggleKeySet"), QString::number(info.tglKeySet));
+}
+
+}  // namespace
+
+int Profile::findKey(const QByteArray &keyCode) const
+{
+    const int pos = keyInsertPosition(keyCode);
+    return pos < keys.size() && keys.at(pos).keyCode == keyCode ? pos : -1;
+}
+
+int Profile::keyInsertPosition(const QByteArray &keyCode) const
+{
+    const auto it
+        = std::lower_bound(keys.cbegin(), keys.cend(), keyCode,
+                           [](const KeyItem &item, const QByteArray &code) { return keyCodeLess(item.keyCode, code); });
+    return int(it - keys.cbegin());
+}
+
+int Profile::findLight(int target, int mode) const
+{
+    for (int i = 0; i < lights.size(); ++i) {
+        if (lights.at(i).lightTarget == target && lights.at(i).lightMode == mode)
+            return i;
+    }
+    return -1;
+}
+
+int Profile::findCustomLight(const QByteArray &slot) const
+{
+    for (int i = 0; i < customLights.size(); ++i) {
+        if (customLights.at(i).index == slot)
+            return i;
+    }
+    return -1;
+}
+
+int Profile::findMacroCopy(int macroIndex) const
+{
+    for (int i = 0; i < macroCopies.size(); ++i) {
+        if (macroCopies.at(i).macroIndex == macroIndex)
+            return i;
+    }
+    return -1;
+}
+
+int StoreDocument::findProfile(int index) const
+{
+    for (int i = 0; i < profiles.size(); ++i) {
+        if (profiles.at(i).index == index)
+            return i;
+    }
+    return -1;
+}
+
+int StoreDocument::findMacro(int index) const
+{
+    for (int i = 0; i < macros.size(); ++i) {
+        if (macros.at(i).index == index)
+            return i;
+    }
+    return -1;
+}
+
+int StoreDocument::findSeniorKey(int id) const
+{
+    for (int i = 0; i < seniorKeys.size(); ++i) {
+        if (seniorKeys.at(i).bindingIndex == id)
+            return i;
+    }
+    return -1;
+}
+
+bool StoreDocument::parse(const QByteArray &bytes, StoreDocument *doc, QString *error)
+{
+    StoreDocument parsed;
+    Parser parser(bytes);
+    if (!parser.parse(&parsed, error))
+        return false;
+    *doc = parsed;
+    return true;
+}
+
+QByteArray StoreDocument::serialize() const
+{
+    QByteArray bytes;
+    QXmlStreamWriter w(&bytes);
+    w.setAutoFormatting(true);
+    w.setAutoFormattingIndent(4);
+    w.writeStartDocument();
+    w.writeStartElement(kRoot);
+    w.writeAttribute(QStringLiteral("version"), QString::number(kVersion));
+    if (exported)
+        w.writeAttribute(QStringLiteral("exported"), QStringLiteral("1"));
+    if (currentProfile)
+        w.writeAttribute(QStringLiteral("currentProfile"), QString::number(*currentProfile));
+    for (const Profile &p : profiles)
+        writeProfile(w, p);
+    for (const Macro &macro : macros) {
+        w.writeStartElement(QStringLiteral("macro"));
+        w.writeAttribute(QStringLiteral("index"), QString::number(macro.index));
+        writeText(w, QStringLiteral("name"), macro.name);
+        writeEvents(w, macro.events);
+        w.writeEndElement();
+    }
+    for (const SeniorKeyInfo &info : seniorKeys)
+        writeSeniorKey(w, info);
+    w.writeEndDocument();
+    return bytes;
+}
+
+}  // namespace xmlstore

@@ -1,0 +1,41 @@
+#include "support/emuiofixture.h"
+
+EmuIoFixture::EmuIoFixture(const QString &model, bool receiver)
+{
+    qputenv("TAVRIX_EMU_DIR", m_dir.path().toLocal8Bit());
+    const EmuModelInfo info = EmuModels::find(model);
+    m_device = std::make_unique<EmuDevice>(m_dir.path(), info, QString(), receiver);
+    m_device->start();
+    m_hid = std::make_unique<MainHidInterFace>(0, info.name);
+    connect(m_hid.get(), &MainHidInterFace::sigHidDataArrived, this, &EmuIoFixture::onHidDataArrived);
+    connect(m_hid.get(), &MainHidInterFace::sigHidSnGetOver, this, &EmuIoFixture::onHidSnGetOver);
+}
+
+EmuIoFixture::~EmuIoFixture()
+{
+    m_hid.reset();
+    m_device.reset();
+}
+
+bool EmuIoFixture::open(bool startThread)
+{
+    if (m_hid->openHid(m_device->socketPath()) != 0)
+        return false;
+    if (startThread)
+        m_hid->start(QThread::InheritPriority);
+    return true;
+}
+
+void EmuIoFixture::onHidDataArrived(unsigned char *data, int length, int threadIndex)
+{
+    Q_UNUSED(length)
+    Q_UNUSED(threadIndex)
+    m_data.append(HidReport::fromBytes(data, HidReport::Size));
+    delete[] data;
+}
+
+void EmuIoFixture::onHidSnGetOver(unsigned char *data, QString strHidName)
+{
+    m_serial.append({HidReport::fromBytes(data, HidReport::Size), strHidName});
+    delete[] data;
+}

@@ -1,0 +1,83 @@
+#include "support/storefixture.h"
+
+#include <QFile>
+
+#include <cstring>
+
+StoreFixture::StoreFixture() = default;
+
+QByteArray StoreFixture::path(const QString &name) const
+{
+    return QFile::encodeName(m_dir.filePath(name));
+}
+
+QByteArray StoreFixture::bytes(const QByteArray &path)
+{
+    QFile file(QFile::decodeName(path));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void StoreFixture::write(const QByteArray &path, const QByteArray &content)
+{
+    QFile file(QFile::decodeName(path));
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.write(content);
+}
+
+QByteArray StoreFixture::presetCopy(const QString &name) const
+{
+    const QString target = m_dir.filePath(name);
+    QFile::remove(target);
+    if (!QFile::copy(":/images/configDir/" + name, target))
+        return QByteArray();
+    return QFile::encodeName(target);
+}
+
+void StoreFixture::addProfileDefaults(const QByteArray &layer, const QByteArray &index, const QByteArray &preset) const
+{
+    for (int target = 0; target < 3; ++target)
+        CTavrixXML_AddProFileLightInfoItem(layer, index, defaultLight(target));
+    CTavrixXML_ModifyProFileLightSynchronizeStatus(layer, index, 1);
+    const struct
+    {
+        const char *slot;
+        const char *name;
+        const char *state;
+        int flag;
+    } defaults[] = {{"0", "Alphabets", "Using", 0},
+                    {"1", "WASD+Arrows", "Using", 1},
+                    {"2", "Custom 3", "UnUsing", -1},
+                    {"3", "Custom 4", "UnUsing", -1},
+                    {"4", "Custom 5", "UnUsing", -1}};
+    for (const auto &s : defaults) {
+        CTavrixXML_AddProFileCustomLightNode(layer, index, s.slot, s.name, s.state, s.flag);
+        if (s.flag < 0)
+            continue;
+        QList<CustomLightDataInfo> keys;
+        CTavrixXML_XmlCustomLightInfoSelectAll(preset, s.slot, keys);
+        for (const CustomLightDataInfo &key : qAsConst(keys))
+            CTavrixXML_AddProFileCustomLightDataInfo(layer, index, s.slot, key);
+    }
+}
+
+QByteArray StoreFixture::newLayerFile(const QString &name, const QString &presetName) const
+{
+    const QByteArray layer = path(name);
+    CTavrixXML_CreateXMLFile(layer);
+    CTavrixXML_CreateProFileXmlParentNode(layer, "1", "Profile1", 0);
+    CTavrixXML_ModifyXMLFileProfileIndex(layer, 1);
+    addProfileDefaults(layer, "1", presetCopy(presetName));
+    return layer;
+}
+
+colorInfoData StoreFixture::defaultLight(int target)
+{
+    colorInfoData data;
+    data.lightTarget = target;
+    data.lightMode = 2;
+    data.brightness = 3;
+    data.speed = 3;
+    data.topColorR = 255;
+    data.fullColor = 1;
+    return data;
+}

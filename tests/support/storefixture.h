@@ -1,0 +1,34 @@
+#pragma once
+
+#include "sdk/tavrixxml.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+// Store files in a temporary folder for the tests of the XML store.
+class StoreFixture
+{
+public:
+    StoreFixture();
+
+    // Path of a file in the folder, in the local 8-bit encoding the store takes.
+    QByteArray path(const QString &name) const;
+    static QByteArray bytes(const QByteArray &path);
+    static void write(const QByteArray &path, const QByteArray &content);
+
+    // Copies a shipped custom light preset into the folder and returns its path.
+    QByteArray presetCopy(const QString &name) const;
+
+    // A layer file as a device's first opening leaves it: profile "1" named
+    // Profile1, current, with the default light items, light synchronisation on
+    // and the five custom lights (slots 0 and 1 from presetName).
+    QByteArray newLayerFile(const QString &name, const QString &presetName = "customLightDefaultConfig.xml") const;
+    // The default content of a new profile, as the device page adds it.
+    void addProfileDefaults(const QByteArray &layer, const QByteArray &index, const QByteArray &preset) const;
+
+    static colorInfoData defaultLight(int target);
+
+private:
+    QTemporaryDir m_dir;
+};

@@ -1,0 +1,296 @@
+#include "devicelink/lightframemodels.h"
+#include "devicelink/mainhidinterface.h"
+#include "support/emuiofixture.h"
+#include "support/kbemuexpect.h"
+#include "support/testmain.h"
+
+#include <QScopeGuard>
+#include <QThread>
+
+#include <atomic>
+#include <mutex>
+#include <thread>
+
+namespace {
+
+// Debug lines written by any thread while a test runs.
+std::mutex g_linesMutex;
+QStringList g_lines;
+QtMessageHandler g_previousHandler = nullptr;
+
+void collectLines(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    {
+        std::lock_guard<std::mutex> lock(g_linesMutex);
+        g_lines.append(message);
+    }
+    if (type != QtDebugMsg)
+        g_previousHandler(type, context, message);
+}
+
+int linesContaining(const QString &text)
+{
+    std::lock_guard<std::mutex> lock(g_linesMutex);
+    return int(std::count_if(g_lines.begin(), g_lines.end(), [&text](const QString &l) { return l.contains(text); }));
+}
+
+// One report of a light frame: kind 0 (keys), index i.
+HidReport lightFrame(int index)
+{
+    HidReport r = HidReport::command(HidCmd::WriteKeyColor, 0, 54);
+    r[4] = static_cast<uint8_t>(index);
+    r[6] = 0xAB;
+    return r;
+}
+
+QList<int> lightIndexes(const QList<HidReport> &reports)
+{
+    QList<int> indexes;
+    for (const HidReport &r : reports) {
+        if (r.code() == static_cast<uint8_t>(HidCmd::WriteKeyColor))
+            indexes.append(r[4]);
+    }
+    return indexes;
+}
+
+QList<int> range(int from, int to)
+{
+    QList<int> list;
+    for (int i = from; i < to; ++i)
+        list.append(i);
+    return list;
+}
+
+}  // namespace
+
+class TestMainHidInterface : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void firstReportIsSerialQueryAndRepliesAreHandedOver();
+    void shakeHandsEverySecondWhileOpen();
+    void commandsGoBeforeALightBatch();
+    void lightBatchIsSentWholeAndExtraFramesDropped_data();
+    void lightBatchIsSentWholeAndExtraFramesDropped();
+    void lightSendingOffDropsFramesNotCommands();
+    void failedWriteIsLoggedOnceWithItsCommandByte();
+    void openAndCloseResults();
+    void closeDuringTraffic();
+};
+
+void TestMainHidInterface::initTestCase()
+{
+    g_previousHandler = qInstallMessageHandler(collectLines);
+    QCOMPARE(MainHidInterFace::lightBatchSize("QR108"), 11);
+    QCOMPARE(MainHidInterFace::lightBatchSize("QB84"), 10);
+    QCOMPARE(MainHidInterFace::lightBatchSize("QM68"), 10);
+}
+
+void TestMainHidInterface::init()
+{
+    std::lock_guard<std::mutex> lock(g_linesMutex);
+    g_lines.clear();
+}
+
+void TestMainHidInterface::firstReportIsSerialQueryAndRepliesAreHandedOver()
+{
+    EmuIoFixture emu("QM68");
+    QVERIFY(emu.open());
+    QTRY_VERIFY(!emu.device()->receivedReports().isEmpty());
+    QCOMPARE(emu.device()->receivedReports().first(), HidReport::command(HidCmd::QuerySerialNumber));
+    QCOMPARE(emu.device()->receivedReports().first().reportId(), 0x00);
+
+    // The serial-number reply goes out with the model name, everything else as data.
+    QTRY_COMPARE(emu.serialReports().size(), 1);
+    QCOMPARE(emu.serialReports().first().first.code(), 0x15);
+    QCOMPARE(emu.serialReports().first().second, QStringLiteral("QM68"));
+    const HidReport query = HidReport::command(HidCmd::Magnetic, 0, 0x18);
+    HidReport travel = query;
+    travel[6] = static_cast<uint8_t>(MagneticSub::TravelLevel);
+    QCOMPARE(emu.hid()->appendCmdData(travel.data()), 0);
+    QTRY_COMPARE(emu.dataReports().size(), 1);
+    QCOMPARE(emu.dataReports().first().code(), static_cast<uint8_t>(HidReply::MagneticReply));
+}
+
+void TestMainHidInterface::shakeHandsEverySecondWhileOpen()
+{
+    EmuIoFixture emu("QR108");
+    const qint64 openedAt = emu.device()->elapsedMs();
+    QVERIFY(emu.open());
+    QTest::qWait(3300);
+    QList<qint64> times;
+    for (const EmuLogEntry &e : emu.device()->received()) {
+        if (e.report.code() == 0x00)
+            times.append(e.ms - openedAt);
+    }
+    QCOMPARE(times.size(), 3);
+    for (int i = 0; i < times.size(); ++i)
+        QVERIFY2(qAbs(times[i] - 1000 * (i + 1)) <= 100, qPrintable(QString::number(times[i])));
+    QCOMPARE(emu.device()->receivedReports().at(1), HidReport::fromByteArray(QByteArray::fromHex("000000000001")));
+
+    QCOMPARE(emu.hid()->closeHid(), 0);
+    const int count = emu.device()->receivedReports().size();
+    QTest::qWait(1300);
+    QCOMPARE(emu.device()->receivedReports().size(), count);
+}
+
+void TestMainHidInterface::commandsGoBeforeALightBatch()
+{
+    EmuIoFixture emu("QB84");
+    QVERIFY(emu.open(false));
+    emu.hid()->setLightSendEnabled(true);
+    for (int i = 0; i < 10; ++i)
+        QCOMPARE(emu.hid()->appendLightData(lightFrame(i).data()), 0);
+    for (const char *cmd : {"01 09", "01 01", "01 0d"}) {
+        HidReport r;
+        HidReport::fromHex(cmd, &r);
+        QCOMPARE(emu.hid()->appendCmdData(r.data()), 0);
+    }
+    emu.hid()->start();
+    QTRY_COMPARE(emu.device()->receivedReports().size(), 14);
+    const QList<HidReport> got = emu.device()->receivedReports();
+    QCOMPARE(got.mid(0, 4),
+             (QList<HidReport> {
+                 HidReport::command(HidCmd::QuerySerialNumber), HidReport::command(HidCmd::LightTypeList),
+                 HidReport::command(HidCmd::SideLightTypeList), HidReport::command(HidCmd::CheckCustomKeys)}));
+    QCOMPARE(lightIndexes(got), range(0, 10));
+    // Each write turn is followed by a read turn: the three answers and the serial came back.
+    QTRY_COMPARE(emu.dataReports().size(), 3);
+}
+
+void TestMainHidInterface::lightBatchIsSentWholeAndExtraFramesDropped_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<int>("batch");
+    QTest::newRow("ordinary model") << "QB84" << 10;
+    QTest::newRow("listed model") << "QR108" << 11;
+}
+
+void TestMainHidInterface::lightBatchIsSentWholeAndExtraFramesDropped()
+{
+    QFETCH(QString, model);
+    QFETCH(int, batch);
+    EmuIoFixture emu(model);
+    QVERIFY(emu.open());
+    emu.hid()->setLightSendEnabled(true);
+    QTRY_COMPARE(emu.device()->receivedReports().size(), 1);
+
+    for (int i = 0; i < batch - 1; ++i) {
+        QCOMPARE(emu.hid()->appendLightData(lightFrame(i).data()), 0);
+        QTest::qWait(3);
+    }
+    QTest::qWait(30);
+    QVERIFY(lightIndexes(emu.device()->receivedReports()).isEmpty());  // nothing before the batch is whole
+    QCOMPARE(emu.hid()->appendLightData(lightFrame(batch - 1).data()), 0);
+    QCOMPARE(emu.hid()->appendLightData(lightFrame(99).data()), 0);  // the batch is still being sent: dropped
+    QTRY_COMPARE(lightIndexes(emu.device()->receivedReports()), range(0, batch));
+
+    // The queue drained: the next frame starts a new batch, which waits until it is whole.
+    QCOMPARE(emu.hid()->appendLightData(lightFrame(50).data()), 0);
+    QTest::qWait(30);
+    QCOMPARE(lightIndexes(emu.device()->receivedReports()).size(), batch);
+}
+
+void TestMainHidInterface::lightSendingOffDropsFramesNotCommands()
+{
+    EmuIoFixture emu("QB84");
+    QVERIFY(emu.open());
+    for (int i = 0; i < 10; ++i)
+        QCOMPARE(emu.hid()->appendLightData(lightFrame(i).data()), 0);
+    HidReport r = HidReport::command(HidCmd::LightTypeList);
+    QCOMPARE(emu.hid()->appendCmdData(r.data()), 0);
+    QTRY_COMPARE(emu.device()->receivedReports().size(), 2);
+    QTest::qWait(30);
+    KBEMU_COMPARE_REPORTS(*emu.device(), "00 14", "01 09");
+    // Turned on, the next whole frame goes out.
+    emu.hid()->setLightSendEnabled(true);
+    for (int i = 0; i < 10; ++i)
+        emu.hid()->appendLightData(lightFrame(i).data());
+    QTRY_COMPARE(lightIndexes(emu.device()->receivedReports()), range(0, 10));
+}
+
+void TestMainHidInterface::failedWriteIsLoggedOnceWithItsCommandByte()
+{
+    EmuIoFixture emu("QM68");
+    QVERIFY(emu.open());
+    QTRY_COMPARE(emu.device()->receivedReports().size(), 1);
+    emu.device()->vanish();
+    HidReport r = HidReport::command(HidCmd::Magnetic, 0, 0x18);
+    r[6] = 0x04;
+    QCOMPARE(emu.hid()->appendCmdData(r.data()), 0);  // still open: the unplug is noticed elsewhere
+    emu.hid()->setLightSendEnabled(true);
+    for (int i = 0; i < 10; ++i)
+        emu.hid()->appendLightData(lightFrame(i).data());
+    const QString line = "-----------------------------------------****************** Send error, Cmd: 41";
+    QTRY_COMPARE(linesContaining(line), 1);
+    QTest::qWait(100);
+    QCOMPARE(linesContaining(line), 1);
+    QCOMPARE(linesContaining("Send error, Cmd: 14"), 0);  // light frames fail silently
+}
+
+void TestMainHidInterface::openAndCloseResults()
+{
+    EmuIoFixture emu("QR108");
+    QCOMPARE(emu.hid()->closeHid(), 0);  // never opened
+    QCOMPARE(emu.hid()->appendCmdData(HidReport::command(HidCmd::LightTypeList).data()), -1);
+    QCOMPARE(emu.hid()->appendLightData(lightFrame(0).data()), -1);
+
+    MainHidInterFace missing(1, "QR108");
+    QCOMPARE(missing.openHid(emu.device()->socketPath() + ".gone"), -1);
+    QVERIFY(!missing.isOpen());
+
+    QVERIFY(emu.open());
+    QCOMPARE(emu.hid()->closeHid(), 0);
+    QVERIFY(emu.hid()->isFinished());
+    QCOMPARE(emu.hid()->closeHid(), 0);
+    QCOMPARE(emu.hid()->appendCmdData(HidReport::command(HidCmd::LightTypeList).data()), -1);
+}
+
+// Producers on two threads keep both queues busy and the keyboard answers, while the
+// device is closed from the GUI thread. Run under ThreadSanitizer too.
+void TestMainHidInterface::closeDuringTraffic()
+{
+    EmuIoFixture emu("QR108");
+    QVERIFY(emu.open());
+    emu.hid()->setLightSendEnabled(true);
+    MainHidInterFace *hid = emu.hid();
+    std::atomic<bool> stop {false};
+    std::atomic<int> refused {0};
+    // Commands at a few hundred a second leave write turns for the light frames.
+    const auto produce = [&](auto append, int pauseUs) {
+        return std::thread([&stop, &refused, append, pauseUs] {
+            for (int i = 0; !stop.load(); ++i) {
+                if (append(i) < 0)
+                    ++refused;
+                QThread::usleep(pauseUs);
+            }
+        });
+    };
+    const HidReport ask = HidReport::command(HidCmd::KeyboardSettings, 2, 1);
+    std::thread producers[] = {
+        produce([hid, ask](int) { return hid->appendCmdData(ask.data()); }, 3000),
+        produce([hid](int i) { return hid->appendLightData(lightFrame(i % 11).data()); }, 200),
+    };
+    const auto stopProducers = qScopeGuard([&] {
+        stop = true;
+        for (auto &p : producers)
+            p.join();
+    });
+    QTRY_VERIFY(emu.dataReports().size() > 20);
+    QTRY_VERIFY(lightIndexes(emu.device()->receivedReports()).size() > 20);
+
+    QCOMPARE(hid->closeHid(), 0);
+    QVERIFY(hid->isFinished());
+    QTRY_VERIFY(refused.load() > 0);
+    // Reports written before the close may still be on their way; after that, nothing.
+    QTest::qWait(50);
+    const int count = emu.device()->receivedReports().size();
+    QTest::qWait(100);
+    QCOMPARE(emu.device()->receivedReports().size(), count);
+}
+
+TAVRIX_TEST_MAIN(TestMainHidInterface)
+#include "tst_mainhidinterface.moc"

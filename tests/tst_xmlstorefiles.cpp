@@ -1,0 +1,362 @@
+#include "app/ddatamanager.h"
+#include "keyboardview/keylayoutfile.h"
+#include "sdk/tavrixxml.h"
+#include "sdk/tavrixxmlkeynamestore.h"
+#include "sdk/xmlstore/storefiles.h"
+#include "support/storefixture.h"
+#include "support/testmain.h"
+
+#include <QFile>
+#include <QSet>
+
+#include <csignal>
+#include <cstring>
+#include <sys/resource.h>
+
+using xmlstore::clearStoreCache;
+
+namespace {
+
+// Counts the debug lines that name a file while the object lives.
+class DebugLineCounter
+{
+public:
+    explicit DebugLineCounter(const QString &needle)
+    {
+        s_needle = needle;
+        s_count = 0;
+        m_previous = qInstallMessageHandler(&DebugLineCounter::handler);
+    }
+    ~DebugLineCounter() { qInstallMessageHandler(m_previous); }
+    int count() const { return s_count; }
+
+private:
+    static void handler(QtMsgType, const QMessageLogContext &, const QString &message)
+    {
+        if (message.contains(s_needle))
+            ++s_count;
+    }
+    static QString s_needle;
+    static int s_count;
+    QtMessageHandler m_previous;
+};
+QString DebugLineCounter::s_needle;
+int DebugLineCounter::s_count = 0;
+
+const QByteArray kGood = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                         "<tavrixStore version=\"1\" currentProfile=\"1\">\n"
+                         "    <profile index=\"1\" name=\"Profile1\">\n"
+                         "        <key code=\"4\" name=\"A\" type=\"0\" param1=\"1\" param2=\"1\" value=\"5\"/>\n"
+                         "    </profile>\n"
+                         "    <macro index=\"1\" name=\"Macro1\"/>\n"
+                         "</tavrixStore>\n";
+
+QByteArray store(const QByteArray &body, const QByteArray &root = "<tavrixStore version=\"1\">")
+{
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n" + root + "\n" + body + "\n</tavrixStore>\n";
+}
+
+QByteArray seniorKey(int id)
+{
+    return "<seniorKey id=\"" + QByteArray::number(id)
+        + "\" name=\"DKS\" type=\"1\" key1=\"\" key2=\"\" key3=\"\" key4=\"\" "
+          "actions=\"0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0\" strokes=\"15,36,36,15\" holdTime=\"10\" toggleKeySet=\"0\"/>";
+}
+
+}  // namespace
+
+class TestXmlStoreFiles : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { clearStoreCache(); }
+    void brokenFilesFailAndStayUntouched_data();
+    void brokenFilesFailAndStayUntouched();
+    void createKeepsExistingFiles();
+    void changesOnDiskAreSeen();
+    void failedWriteKeepsTheFile();
+    void shippedPresets_data();
+    void shippedPresets();
+    void brokenPresets_data();
+    void brokenPresets();
+    void keyNamesComeFromTheStore();
+};
+
+void TestXmlStoreFiles::brokenFilesFailAndStayUntouched_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("truncated") << kGood.left(kGood.size() / 2);
+    QTest::newRow("not xml") << QByteArray("profile 1 = Profile1\n");
+    QTest::newRow("binary") << QByteArray("\x00\x01\x02\xff\xfe<", 6);
+    QTest::newRow("wrong root") << QByteArray("<customLight><customLed index=\"0\"/></customLight>");
+    QTest::newRow("no version") << store("", "<tavrixStore>");
+    QTest::newRow("newer version") << store("", "<tavrixStore version=\"2\">");
+    QTest::newRow("profile without name") << store("<profile index=\"1\"/>");
+    QTest::newRow("key without value") << store(
+        "<profile index=\"1\" name=\"P\"><key code=\"4\" name=\"A\" type=\"0\" param1=\"1\" "
+        "param2=\"1\"/></profile>");
+    QTest::newRow("huge profile index") << store("<profile index=\"99999999999\" name=\"P\"/>");
+    QTest::newRow("index zero") << store("<profile index=\"0\" name=\"P\"/>");
+    QTest::newRow("huge light value") << store(
+        "<profile index=\"1\" name=\"P\"><light lightTarget=\"0\" lightMode=\"2\" brightness=\"4294967296\" "
+        "speed=\"3\" topColorR=\"0\" topColorG=\"0\" topColorB=\"0\" bottomColorR=\"0\" bottomColorG=\"0\" "
+        "bottomColorB=\"0\" direction=\"0\" fullColor=\"1\" extParam1=\"0\" extParam2=\"0\"/></profile>");
+    QTest::newRow("number with spaces") << store("<profile index=\" 1\" name=\"P\"/>");
+    QTest::newRow("duplicate profile indexes")
+        << store("<profile index=\"1\" name=\"A\"/><profile index=\"1\" name=\"B\"/>");
+    QTest::newRow("duplicate key items") << store(
+        "<profile index=\"1\" name=\"P\">"
+        "<key code=\"4\" name=\"A\" type=\"0\" param1=\"1\" param2=\"1\" value=\"5\"/>"
+        "<key code=\"4\" name=\"A\" type=\"5\" param1=\"1\" param2=\"1\" value=\"-1\"/></profile>");
+    QTest::newRow("duplicate macro indexes") << store("<macro index=\"2\" name=\"A\"/><macro index=\"2\" name=\"B\"/>");
+    QTest::newRow("duplicate advanced-key ids") << store(seniorKey(3) + seniorKey(3));
+    QByteArray many;
+    for (int id = 1; id <= 41; ++id)
+        many += seniorKey(id);
+    QTest::newRow("41 advanced keys") << store(many);
+    QTest::newRow("short action list") << store(seniorKey(1).replace("0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0", "0,0"));
+    QTest::newRow("unknown element") << store("<profile index=\"1\" name=\"P\"><extra/></profile>");
+    QTest::newRow("bad base64") << store("<profile index=\"1\" nameBase64=\"!!!\"/>");
+    QTest::newRow("content after the root") << kGood + "<tavrixStore version=\"1\"/>";
+    QTest::newRow("entity declarations") << QByteArray(
+        "<?xml version=\"1.0\"?>\n<!DOCTYPE tavrixStore [<!ENTITY a \"aaaaaaaaaa\">"
+        "<!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\">]>\n"
+        "<tavrixStore version=\"1\"><profile index=\"1\" name=\"&b;\"/></tavrixStore>");
+}
+
+void TestXmlStoreFiles::brokenFilesFailAndStayUntouched()
+{
+    QFETCH(QByteArray, content);
+    StoreFixture fx;
+    const QByteArray file = fx.path("broken.xml");
+    StoreFixture::write(file, content);
+    const QByteArray good = fx.path("good.xml");
+    StoreFixture::write(good, kGood);
+    DebugLineCounter lines("broken.xml");
+
+    QCOMPARE(CTavrixXML_GetCreateXMLFileProfileIndex(file), -1);
+    QList<ProfileNode> profiles;
+    QVERIFY(!CTavrixXML_SelectProFileAllNodes(file, profiles));
+    QVERIFY(profiles.isEmpty());
+    QVERIFY(!CTavrixXML_IsExistenceSelectProfileNode(file, "1"));
+    KeyOperateInfo item = KeyOperateInfo::empty();
+    QVERIFY(!CTavrixXML_SelectProFileKeyOperateInfo(file, "1", "4", &item));
+    QCOMPARE(QByteArray(item.keyDec), QByteArray("-1"));
+    QCOMPARE(CTavrixXML_GetProFileValueNum(file, "1", "0", "5"), -1);
+    QCOMPARE(CTavrixXML_SelectProFileMouseLightTypeUsingIndex(file, "1", 0), -1);
+    QList<MacroNode> macros;
+    QVERIFY(!CTavrixXML_SelectMacroAllNodes(file, macros));
+    QList<SeniorKeyInfo> seniorKeys;
+    QVERIFY(!CTavrixXML_SeniorKey_SelectAllInfoItem(file, seniorKeys));
+
+    // No write replaces a file it cannot read.
+    QVERIFY(!CTavrixXML_CreateXMLFile(file));
+    QVERIFY(!CTavrixXML_SeniorKey_CreateProFileXmlParentNode(file));
+    QVERIFY(!CTavrixXML_CreateProFileXmlParentNode(file, "2", "P2", 0));
+    QVERIFY(!CTavrixXML_ModifyXMLFileProfileIndex(file, 1));
+    QVERIFY(!CTavrixXML_DeleteProFileMacroWithKeyInfoItem(file, "1", "4", "A"));
+    QVERIFY(!CTavrixXML_AddProFileMacroWithKeyInfoItem(file, "1", "5", "B", "0", "1", "1", "6"));
+    QVERIFY(!CTavrixXML_CreateMacroXmlParentNode(file, "9", "Macro9"));
+    SeniorKeyInfo info;
+    info.bindingIndex = 9;
+    info.keyType = 1;
+    QVERIFY(!CTavrixXML_SeniorKey_AddInfoItem(file, 1, info));
+    QVERIFY(!CTavrixXML_ProFileImport(file, good, "1"));
+    QVERIFY(!CTavrixXML_ProFileImport(good, file, "1"));
+    QVERIFY(!CTavrixXML_ProFileExport(file, fx.path("out.xml"), "1", 0));
+    QVERIFY(!CTavrixXML_ProFileExport(good, file, "1", 0));
+
+    QCOMPARE(StoreFixture::bytes(file), content);
+    QCOMPARE(StoreFixture::bytes(good), kGood);
+    QVERIFY(!QFile::exists(QFile::decodeName(fx.path("out.xml"))));
+    QCOMPARE(lines.count(), 1);  // found broken once, not at every call
+}
+
+void TestXmlStoreFiles::createKeepsExistingFiles()
+{
+    StoreFixture fx;
+    const QByteArray file = fx.path("store.xml");
+    StoreFixture::write(file, kGood);
+    QVERIFY(CTavrixXML_CreateXMLFile(file));
+    QCOMPARE(StoreFixture::bytes(file), kGood);
+
+    // A file of 0 bytes holds nothing to keep.
+    StoreFixture::write(file, QByteArray());
+    QVERIFY(CTavrixXML_CreateXMLFile(file));
+    QList<ProfileNode> profiles;
+    QVERIFY(CTavrixXML_SelectProFileAllNodes(file, profiles));
+    QVERIFY(profiles.isEmpty());
+
+    QVERIFY(!CTavrixXML_CreateXMLFile(fx.path("no/such/folder/store.xml")));
+    QVERIFY(!CTavrixXML_CreateXMLFile(QByteArray()));
+}
+
+void TestXmlStoreFiles::changesOnDiskAreSeen()
+{
+    StoreFixture fx;
+    const QByteArray file = fx.path("store.xml");
+    StoreFixture::write(file, kGood);
+    ProfileNodeInfo info;
+    QVERIFY(CTavrixXML_SelectProfileNodeInfo(file, "1", &info));
+    QCOMPARE(info.name, QByteArray("Profile1"));
+
+    // Rewritten in place by someone else, same size, within the same second.
+    QFile inPlace(QFile::decodeName(file));
+    QVERIFY(inPlace.open(QIODevice::ReadWrite));
+    const QByteArray renamed = QByteArray(kGood).replace("Profile1", "ProfileX");
+    QCOMPARE(renamed.size(), kGood.size());
+    inPlace.write(renamed);
+    inPlace.close();
+    QVERIFY(CTavrixXML_SelectProfileNodeInfo(file, "1", &info));
+    QCOMPARE(info.name, QByteArray("ProfileX"));
+
+    StoreFixture::write(file, "garbage");
+    QVERIFY(!CTavrixXML_SelectProfileNodeInfo(file, "1", &info));
+    StoreFixture::write(file, kGood);
+    QVERIFY(CTavrixXML_SelectProfileNodeInfo(file, "1", &info));
+    QCOMPARE(info.name, QByteArray("Profile1"));
+    QFile::remove(QFile::decodeName(file));
+    QVERIFY(!CTavrixXML_SelectProfileNodeInfo(file, "1", &info));
+}
+
+void TestXmlStoreFiles::failedWriteKeepsTheFile()
+{
+    StoreFixture fx;
+    const QByteArray file = fx.path("store.xml");
+    StoreFixture::write(file, kGood);
+    QVERIFY(CTavrixXML_IsExistenceSelectProfileNode(file, "1"));
+
+    // A file-size limit below the new content stands in for a full disk.
+    struct rlimit previous;
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &previous), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit tight = previous;
+    tight.rlim_cur = kGood.size();
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &tight), 0);
+    const bool written
+        = CTavrixXML_AddProFileMacroWithKeyInfoItem(file, "1", "5", "B", "6", "1", "1", QByteArray(200, 'x'));
+    setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, previousHandler);
+
+    QVERIFY(!written);
+    QCOMPARE(StoreFixture::bytes(file), kGood);
+    KeyOperateInfo item = KeyOperateInfo::empty();
+    QVERIFY(!CTavrixXML_SelectProFileKeyOperateInfo(file, "1", "5", &item));
+    QVERIFY(CTavrixXML_AddProFileMacroWithKeyInfoItem(file, "1", "5", "B", "6", "1", "1", "y"));
+    QVERIFY(CTavrixXML_SelectProFileKeyOperateInfo(file, "1", "5", &item));
+}
+
+void TestXmlStoreFiles::shippedPresets_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("model");
+    QTest::newRow("full size") << "customLightDefaultConfig.xml" << "QR108";
+    QTest::newRow("84 keys") << "customLightDefaultConfig_84.xml" << "QB84";
+    QTest::newRow("68 keys") << "customLightDefaultConfig_68.xml" << "QM68";
+}
+
+void TestXmlStoreFiles::shippedPresets()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, model);
+    KeyLayout layout;
+    QVERIFY(KeyLayoutFile::load(model, &layout));
+    QHash<int, QPair<int, int>> placeOfCode;
+    for (const KeyLayoutKey &key : qAsConst(layout.keys))
+        placeOfCode.insert(key.code, qMakePair(key.row, key.column));
+    StoreFixture fx;
+    const QByteArray preset = fx.presetCopy(name);
+    QVERIFY(!preset.isEmpty());
+    const QByteArray text = StoreFixture::bytes(preset);
+    QVERIFY(text.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<customLight>\r\n\t<customLed"));
+    QCOMPARE(text.count("\n"), text.count("\r\n"));
+
+    for (int slot = 0; slot < 5; ++slot) {
+        QList<CustomLightDataInfo> keys;
+        QVERIFY(CTavrixXML_XmlCustomLightInfoSelectAll(preset, QByteArray::number(slot), keys));
+        QCOMPARE(keys.size(), slot == 0 ? 34 : slot == 1 ? 8 : 0);
+        QSet<int> cells;
+        for (const CustomLightDataInfo &key : qAsConst(keys)) {
+            QVERIFY(key.indexX >= 0 && key.indexX < 6 && key.indexY >= 0 && key.indexY < 22);
+            cells.insert(key.indexX * 22 + key.indexY);
+            QCOMPARE(key.transparentNum, 128);
+            // Each preset cell lights the key the model's layout puts there.
+            QCOMPARE(placeOfCode.value(atoi(key.keyCode), qMakePair(-1, -1)), qMakePair(key.indexX, key.indexY));
+            const QList<int> expected = slot == 0 ? QList<int> {0, 0, 255} : QList<int> {255, 0, 0};
+            QCOMPARE(QList<int>() << key.colorR << key.colorG << key.colorB, expected);
+        }
+        QCOMPARE(cells.size(), keys.size());
+    }
+    QList<CustomLightDataInfo> keys;
+    QVERIFY(!CTavrixXML_XmlCustomLightInfoSelectAll(preset, "5", keys));
+}
+
+void TestXmlStoreFiles::brokenPresets_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    const QByteArray item = "<item keyCode=\"4\" codeName=\"A\" indexX=\"3\" indexY=\"1\" colorR=\"0\" colorG=\"0\" "
+                            "colorB=\"255\" transparentNum=\"128\"/>";
+    const QByteArray led = "<customLed index=\"0\" name=\"Custom 0\" isUsing=\"Using\" usingFlagIndex=\"0\">";
+    QTest::newRow("not xml") << QByteArray("customLed 0: A");
+    QTest::newRow("wrong root") << "<tavrixStore version=\"1\">" + led + item + "</customLed></tavrixStore>";
+    QTest::newRow("item without colour") << "<customLight>" + led + QByteArray(item).replace(" colorB=\"255\"", "")
+            + "</customLed></customLight>";
+    QTest::newRow("huge value") << "<customLight>" + led + QByteArray(item).replace("\"255\"", "\"1e99\"")
+            + "</customLed></customLight>";
+    QTest::newRow("truncated") << "<customLight>" + led + item.left(30);
+}
+
+void TestXmlStoreFiles::brokenPresets()
+{
+    QFETCH(QByteArray, content);
+    StoreFixture fx;
+    const QByteArray preset = fx.path("customLightDefaultConfig_99.xml");
+    StoreFixture::write(preset, content);
+    DebugLineCounter lines("customLightDefaultConfig_99.xml");
+    QList<CustomLightDataInfo> keys;
+    QVERIFY(!CTavrixXML_XmlCustomLightInfoSelectAll(preset, "0", keys));
+    QVERIFY(keys.isEmpty());
+    QCOMPARE(lines.count(), 1);
+    QVERIFY(!CTavrixXML_XmlCustomLightInfoSelectAll(fx.path("missing.xml"), "0", keys));
+}
+
+void TestXmlStoreFiles::keyNamesComeFromTheStore()
+{
+    StoreFixture fx;
+    const QByteArray macros = fx.path("appMacro.xml");
+    QVERIFY(CTavrixXML_CreateXMLFile(macros));
+    QVERIFY(CTavrixXML_CreateMacroXmlParentNode(macros, "2", "Copy \xe5\xae\x8f"));
+    const QByteArray layer = fx.newLayerFile("appProfile_Default.xml");
+    QVERIFY(CTavrixXML_ModifyProfileNodeInfo(layer, "1", "Work"));
+    const QByteArray senior = fx.path("SeniorKeyConfig.xml");
+    QVERIFY(CTavrixXML_SeniorKey_CreateXMLFile(senior));
+    SeniorKeyInfo mt;
+    mt.bindingIndex = 5;
+    mt.keyType = SeniorKeyType_MT;
+    std::strcpy(mt.name, "MT5");
+    QVERIFY(CTavrixXML_SeniorKey_AddInfoItem(senior, SeniorKeyType_MT, mt));
+
+    TavrixXmlKeyNameStore names;
+    DDataManager manager(QFile::decodeName(fx.path("appdata")));
+    manager.setKeyNameStore(&names);
+    manager.setMacroXmlPath(macros);
+    manager.setCurProfilePath(layer);
+    manager.setSeniorKeyXmlPath(senior);
+    const struct
+    {
+        const char *type;
+        const char *value;
+        QString detail;
+    } rows[] = {{"1", "2", QString::fromUtf8("Copy \xe5\xae\x8f")}, {"7", "1", "Work"}, {"40", "5", "MT5"}};
+    for (const auto &row : rows) {
+        KeyOperateInfo item = KeyOperateInfo::empty();
+        setKeyOperateField(item.operateType, row.type);
+        setKeyOperateField(item.value, row.value);
+        manager.getKeyFunctionTypeName(item);
+        QCOMPARE(manager.getKeyFunctionDetail(), row.detail);
+    }
+}
+
+TAVRIX_TEST_MAIN(TestXmlStoreFiles)
+#include "tst_xmlstorefiles.moc"

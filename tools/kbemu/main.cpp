@@ -1,0 +1,172 @@
+// kbemu: serves emulated keyboards as sockets in a folder, for the application's
+// emulated transport. See README.md beside this file.
+
+#include "emudevice.h"
+#include "emuscript.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QSocketNotifier>
+#include <QTextStream>
+
+#include <csignal>
+#include <memory>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+struct DeviceOptions
+{
+    QString model;
+    QString tag;
+    QString serial;
+    bool serialGiven = false;
+    QString script;
+    QString log;
+    bool receiver = false;
+};
+
+struct Options
+{
+    QString dir;
+    QList<DeviceOptions> devices;
+};
+
+int signalPipe[2] = {-1, -1};
+
+void onSignal(int)
+{
+    const char byte = 1;
+    // Nothing else is safe in a signal handler; the event loop does the rest.
+    (void)!::write(signalPipe[1], &byte, 1);
+}
+
+const char *usage()
+{
+    return "usage: kbemu --dir DIR --model NAME [--tag T] [--serial S] [--script FILE] [--receiver] [--log FILE]\n"
+           "             [--model NAME [...]]...\n"
+           "Each --model starts a device; the options after it apply to that device.\n";
+}
+
+bool parseArgs(const QStringList &args, Options *out, QString *error)
+{
+    for (int i = 1; i < args.size(); ++i) {
+        const QString &a = args[i];
+        if (a == QLatin1String("--receiver")) {
+            if (out->devices.isEmpty())
+                return (*error = QStringLiteral("--receiver before --model")), false;
+            out->devices.last().receiver = true;
+            continue;
+        }
+        if (i + 1 >= args.size())
+            return (*error = QStringLiteral("%1 needs a value").arg(a)), false;
+        const QString value = args[++i];
+        if (a == QLatin1String("--dir")) {
+            out->dir = value;
+            continue;
+        }
+        if (a == QLatin1String("--model")) {
+            out->devices.append(DeviceOptions {});
+            out->devices.last().model = value;
+            continue;
+        }
+        if (out->devices.isEmpty())
+            return (*error = QStringLiteral("%1 before --model").arg(a)), false;
+        DeviceOptions &d = out->devices.last();
+        if (a == QLatin1String("--tag"))
+            d.tag = value;
+        else if (a == QLatin1String("--serial"))
+            d.serial = value, d.serialGiven = true;
+        else if (a == QLatin1String("--script"))
+            d.script = value;
+        else if (a == QLatin1String("--log"))
+            d.log = value;
+        else
+            return (*error = QStringLiteral("unknown option %1").arg(a)), false;
+    }
+    if (out->dir.isEmpty() || out->devices.isEmpty())
+        return (*error = QStringLiteral("--dir and --model are required")), false;
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QTextStream err(stderr);
+
+    Options options;
+    QString error;
+    if (!parseArgs(app.arguments(), &options, &error)) {
+        err << "kbemu: " << error << "\n" << usage();
+        return 2;
+    }
+
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0) {
+        err << "kbemu: cannot set up signal handling\n";
+        return 1;
+    }
+    QSocketNotifier signalNotifier(signalPipe[0], QSocketNotifier::Read);
+    QObject::connect(&signalNotifier, &QSocketNotifier::activated, &app, [] { QCoreApplication::quit(); });
+    struct sigaction sa = {};
+    sa.sa_handler = onSignal;
+    sigemptyset(&sa.sa_mask);
+    sigaction(SIGTERM, &sa, nullptr);
+    sigaction(SIGINT, &sa, nullptr);
+
+    std::vector<std::unique_ptr<EmuDevice>> devices;
+    std::vector<std::unique_ptr<QFile>> logs;
+    QFile stdoutFile;
+    stdoutFile.open(stdout, QIODevice::WriteOnly);
+    const bool severalOnStdout = std::count_if(options.devices.begin(), options.devices.end(),
+                                               [](const DeviceOptions &d) { return d.log.isEmpty(); })
+        > 1;
+
+    for (const DeviceOptions &o : options.devices) {
+        const EmuModelInfo model = EmuModels::find(o.model);
+        if (!model.isValid()) {
+            err << "kbemu: unknown model " << o.model << "\n";
+            return 2;
+        }
+        if (o.receiver && !model.hasReceiver()) {
+            err << "kbemu: " << model.name << " has no receiver\n";
+            return 2;
+        }
+        auto device = std::make_unique<EmuDevice>(options.dir, model, o.tag, o.receiver);
+        QFile *out = &stdoutFile;
+        if (!o.log.isEmpty()) {
+            logs.push_back(std::make_unique<QFile>(o.log));
+            if (!logs.back()->open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
+                err << "kbemu: " << o.log << ": " << logs.back()->errorString() << "\n";
+                return 1;
+            }
+            out = logs.back().get();
+        }
+        const QString prefix = (severalOnStdout && o.log.isEmpty())
+            ? EmuDevice::socketFileName(model.vid, device->keyboard()->pid(), o.tag) + QLatin1Char(' ')
+            : QString();
+        device->setLineSink([out, prefix](const QString &line) {
+            out->write((prefix + line + QLatin1Char('\n')).toLatin1());
+            out->flush();
+        });
+        if (o.serialGiven)
+            device->keyboard()->state().serial = o.serial.toLatin1().left(32);
+        EmuScript script(device.get());
+        if (!o.script.isEmpty() && !script.runFile(o.script, &error)) {
+            err << "kbemu: " << o.script << ": " << error << "\n";
+            return 2;
+        }
+        if (!device->start(&error)) {
+            err << "kbemu: " << device->socketPath() << ": " << error << "\n";
+            return 1;
+        }
+        devices.push_back(std::move(device));
+    }
+
+    const int rc = app.exec();
+    // Sockets go away before the process does, so the host sees a removal.
+    devices.clear();
+    return rc;
+}

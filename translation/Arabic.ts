@@ -1,0 +1,511 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ar" sourcelanguage="en">
+<context>
+    <name>DCustomEventTipExplain</name>
+    <message>
+        <source>Default</source>
+        <translation>افتراضي</translation>
+    </message>
+</context>
+<context>
+    <name>DMainWidget</name>
+    <message>
+        <source>Settings</source>
+        <translation>الإعدادات</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>تصغير</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>تكبير</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>Hide device list</source>
+        <translation>إخفاء قائمة الأجهزة</translation>
+    </message>
+    <message>
+        <source>Show device list</source>
+        <translation>إظهار قائمة الأجهزة</translation>
+    </message>
+</context>
+<context>
+    <name>DSoftKeyboardPage</name>
+    <message>
+        <source>Form</source>
+        <translation>نموذج</translation>
+    </message>
+</context>
+<context>
+    <name>DVirtualKeyboardTool</name>
+    <message>
+        <source>DVirtualKeyboardTool</source>
+        <translation>DVirtualKeyboardTool</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>لوحة المفاتيح الافتراضية</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Unknow</source>
+        <translation>غير معروف</translation>
+    </message>
+    <message>
+        <source>Minimize(&amp;N)</source>
+        <translation>تصغير(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Maximize(&amp;X)</source>
+        <translation>تكبير(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Revert(&amp;R)</source>
+        <translation>استعادة(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Quit(&amp;Q)</source>
+        <translation>خروج(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>Remap Key</source>
+        <translation>إعادة تعيين المفتاح</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>ماكرو</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>مجموعة مفاتيح</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>الوسائط المتعددة</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>الفأرة</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>تعطيل</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>نص</translation>
+    </message>
+    <message>
+        <source>Switch Profile</source>
+        <translation>تبديل ملف التعريف</translation>
+    </message>
+    <message>
+        <source>Launch Application</source>
+        <translation>تشغيل تطبيق</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>اختصارات</translation>
+    </message>
+    <message>
+        <source>Key Config</source>
+        <translation>إعدادات المفاتيح</translation>
+    </message>
+    <message>
+        <source>Keyboard Light</source>
+        <translation>إضاءة لوحة المفاتيح</translation>
+    </message>
+    <message>
+        <source>Atmosphere Light</source>
+        <translation>إضاءة محيطية</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>مفاتيح متقدمة</translation>
+    </message>
+    <message>
+        <source>Volume +</source>
+        <translation>مستوى الصوت +</translation>
+    </message>
+    <message>
+        <source>Volume -</source>
+        <translation>مستوى الصوت -</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>كتم الصوت</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>تشغيل/إيقاف مؤقت</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>المقطع التالي</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>المقطع السابق</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>إيقاف</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>المشغل</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>الآلة الحاسبة</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>الكمبيوتر</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>المتصفح</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>البريد الإلكتروني</translation>
+    </message>
+    <message>
+        <source>Screen brightness+</source>
+        <translation>سطوع الشاشة+</translation>
+    </message>
+    <message>
+        <source>Screen brightness-</source>
+        <translation>سطوع الشاشة-</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>بحث</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>زر الفأرة الأيسر</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>زر الفأرة الأوسط</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>زر الفأرة الأيمن</translation>
+    </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation>التمرير لأعلى</translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation>التمرير لأسفل</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>للأمام</translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation>للخلف</translation>
+    </message>
+    <message>
+        <source>Sniper Key</source>
+        <translation>مفتاح القنص</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>إغلاق النافذة</translation>
+    </message>
+    <message>
+        <source>Switch windows</source>
+        <translation>تبديل النوافذ</translation>
+    </message>
+    <message>
+        <source>Show desktop</source>
+        <translation>إظهار سطح المكتب</translation>
+    </message>
+    <message>
+        <source>My computer</source>
+        <translation>جهاز الكمبيوتر</translation>
+    </message>
+    <message>
+        <source>Lock computer</source>
+        <translation>قفل الكمبيوتر</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>نسخ</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>قص</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>لصق</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>العثور على</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>جديد</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>طباعة</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>حفظ</translation>
+    </message>
+    <message>
+        <source>Lock keyboard</source>
+        <translation>قفل لوحة المفاتيح</translation>
+    </message>
+    <message>
+        <source>Lock/Unlock Win</source>
+        <translation>قفل/إلغاء قفل Win</translation>
+    </message>
+    <message>
+        <source>Lock win</source>
+        <translation>قفل Win</translation>
+    </message>
+    <message>
+        <source>Unlock win</source>
+        <translation>إلغاء قفل Win</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>الطبقة الافتراضية</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>طبقة FN</translation>
+    </message>
+    <message>
+        <source>FN1 layer</source>
+        <translation>طبقة FN1</translation>
+    </message>
+    <message>
+        <source>Power query</source>
+        <translation>الاستعلام عن البطارية</translation>
+    </message>
+    <message>
+        <source>Bluetooth 1</source>
+        <translation>بلوتوث 1</translation>
+    </message>
+    <message>
+        <source>Bluetooth 2</source>
+        <translation>بلوتوث 2</translation>
+    </message>
+    <message>
+        <source>Bluetooth 3</source>
+        <translation>بلوتوث 3</translation>
+    </message>
+    <message>
+        <source>2.4G switching</source>
+        <translation>التبديل إلى 2.4G</translation>
+    </message>
+    <message>
+        <source>USB switching</source>
+        <translation>التبديل إلى USB</translation>
+    </message>
+    <message>
+        <source>Overall light</source>
+        <translation>الإضاءة العامة</translation>
+    </message>
+    <message>
+        <source>Interaction light</source>
+        <translation>الإضاءة التفاعلية</translation>
+    </message>
+    <message>
+        <source>All light</source>
+        <translation>كل الإضاءة</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>ثابت</translation>
+    </message>
+    <message>
+        <source>Brightness +</source>
+        <translation>السطوع +</translation>
+    </message>
+    <message>
+        <source>Brightness -</source>
+        <translation>السطوع -</translation>
+    </message>
+    <message>
+        <source>Speed +</source>
+        <translation>السرعة +</translation>
+    </message>
+    <message>
+        <source>Speed -</source>
+        <translation>السرعة -</translation>
+    </message>
+    <message>
+        <source>Direction +1</source>
+        <translation>الاتجاه +1</translation>
+    </message>
+    <message>
+        <source>Direction -1</source>
+        <translation>الاتجاه -1</translation>
+    </message>
+    <message>
+        <source>Direction Loop</source>
+        <translation>تدوير الاتجاه</translation>
+    </message>
+    <message>
+        <source>Into full color</source>
+        <translation>التحويل إلى الألوان الكاملة</translation>
+    </message>
+    <message>
+        <source>Top color changed</source>
+        <translation>تغيير اللون العلوي</translation>
+    </message>
+    <message>
+        <source>Bottom color changed</source>
+        <translation>تغيير اللون السفلي</translation>
+    </message>
+    <message>
+        <source>Custom 1</source>
+        <translation>مخصص 1</translation>
+    </message>
+    <message>
+        <source>Custom 2</source>
+        <translation>مخصص 2</translation>
+    </message>
+    <message>
+        <source>Close all</source>
+        <translation>إيقاف الكل</translation>
+    </message>
+    <message>
+        <source>Close back light</source>
+        <translation>إيقاف الإضاءة الخلفية</translation>
+    </message>
+    <message>
+        <source>Stop back light</source>
+        <translation>إيقاف حركة الإضاءة الخلفية</translation>
+    </message>
+    <message>
+        <source>Light recording</source>
+        <translation>تسجيل الإضاءة</translation>
+    </message>
+    <message>
+        <source>Close side light</source>
+        <translation>إيقاف الإضاءة الجانبية</translation>
+    </message>
+    <message>
+        <source>Stop side light</source>
+        <translation>إيقاف حركة الإضاءة الجانبية</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>افتراضي</translation>
+    </message>
+    <message>
+        <source>No upgradeable devices found</source>
+        <translation>لم يتم العثور على أجهزة قابلة للترقية</translation>
+    </message>
+    <message>
+        <source>Korean/English</source>
+        <translation>الكورية/الإنجليزية</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>الصينية</translation>
+    </message>
+    <message>
+        <source>K14</source>
+        <translation>K14</translation>
+    </message>
+    <message>
+        <source>K45</source>
+        <translation>K45</translation>
+    </message>
+    <message>
+        <source>K56</source>
+        <translation>K56</translation>
+    </message>
+    <message>
+        <source>K131</source>
+        <translation>K131</translation>
+    </message>
+    <message>
+        <source>K132</source>
+        <translation>K132</translation>
+    </message>
+    <message>
+        <source>K133</source>
+        <translation>K133</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>لوحة المفاتيح الافتراضية</translation>
+    </message>
+    <message>
+        <source>The key layout of %1 could not be read</source>
+        <translation>تعذرت قراءة تخطيط مفاتيح %1</translation>
+    </message>
+    <message>
+        <source>Cannot remapped</source>
+        <translation>لا يمكن إعادة تعيينه</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>ضغط</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>تحرير</translation>
+    </message>
+    <message>
+        <source>Key triggered</source>
+        <translation>تفعيل المفتاح</translation>
+    </message>
+    <message>
+        <source>Side light %1</source>
+        <translation>الإضاءة الجانبية %1</translation>
+    </message>
+</context>
+<context>
+    <name>hidDeviceJoinFrame</name>
+    <message>
+        <source>Form</source>
+        <translation>نموذج</translation>
+    </message>
+</context>
+<context>
+    <name>keyColorRgbFrameItem</name>
+    <message>
+        <source>keyColorRgbFrameItem</source>
+        <translation>keyColorRgbFrameItem</translation>
+    </message>
+</context>
+<context>
+    <name>keySelectFrame</name>
+    <message>
+        <source>keySelectFrame</source>
+        <translation>keySelectFrame</translation>
+    </message>
+</context>
+<context>
+    <name>keyboardImageFrameItem</name>
+    <message>
+        <source>Form</source>
+        <translation>نموذج</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,511 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="cs" sourcelanguage="en">
+<context>
+    <name>DCustomEventTipExplain</name>
+    <message>
+        <source>Default</source>
+        <translation>Výchozí</translation>
+    </message>
+</context>
+<context>
+    <name>DMainWidget</name>
+    <message>
+        <source>Settings</source>
+        <translation>Nastavení</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimalizovat</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Maximalizovat</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zavřít</translation>
+    </message>
+    <message>
+        <source>Hide device list</source>
+        <translation>Skrýt seznam zařízení</translation>
+    </message>
+    <message>
+        <source>Show device list</source>
+        <translation>Zobrazit seznam zařízení</translation>
+    </message>
+</context>
+<context>
+    <name>DSoftKeyboardPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulář</translation>
+    </message>
+</context>
+<context>
+    <name>DVirtualKeyboardTool</name>
+    <message>
+        <source>DVirtualKeyboardTool</source>
+        <translation>DVirtualKeyboardTool</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>Virtuální klávesnice</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Unknow</source>
+        <translation>Neznámé</translation>
+    </message>
+    <message>
+        <source>Minimize(&amp;N)</source>
+        <translation>Minimalizovat(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Maximize(&amp;X)</source>
+        <translation>Maximalizovat(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Revert(&amp;R)</source>
+        <translation>Obnovit(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Quit(&amp;Q)</source>
+        <translation>Ukončit(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>Remap Key</source>
+        <translation>Přemapovat klávesu</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Makro</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Kombinace kláves</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>Multimédia</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Myš</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Zakázat</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Switch Profile</source>
+        <translation>Přepnout profil</translation>
+    </message>
+    <message>
+        <source>Launch Application</source>
+        <translation>Spustit aplikaci</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Zkratky</translation>
+    </message>
+    <message>
+        <source>Key Config</source>
+        <translation>Konfigurace kláves</translation>
+    </message>
+    <message>
+        <source>Keyboard Light</source>
+        <translation>Podsvícení klávesnice</translation>
+    </message>
+    <message>
+        <source>Atmosphere Light</source>
+        <translation>Ambientní osvětlení</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Pokročilé klávesy</translation>
+    </message>
+    <message>
+        <source>Volume +</source>
+        <translation>Hlasitost +</translation>
+    </message>
+    <message>
+        <source>Volume -</source>
+        <translation>Hlasitost -</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Ztlumit</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Přehrát/pozastavit</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>Další skladba</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>Předchozí skladba</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Zastavit</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Přehrávač</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Kalkulačka</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Počítač</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Prohlížeč</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Screen brightness+</source>
+        <translation>Jas obrazovky+</translation>
+    </message>
+    <message>
+        <source>Screen brightness-</source>
+        <translation>Jas obrazovky-</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Hledat</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>Levé tlačítko myši</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>Prostřední tlačítko myši</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>Pravé tlačítko myši</translation>
+    </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation>Posunout nahoru</translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation>Posunout dolů</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vpřed</translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation>Zpět</translation>
+    </message>
+    <message>
+        <source>Sniper Key</source>
+        <translation>Odstřelovací tlačítko</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>Zavřít okno</translation>
+    </message>
+    <message>
+        <source>Switch windows</source>
+        <translation>Přepnout okna</translation>
+    </message>
+    <message>
+        <source>Show desktop</source>
+        <translation>Zobrazit plochu</translation>
+    </message>
+    <message>
+        <source>My computer</source>
+        <translation>Tento počítač</translation>
+    </message>
+    <message>
+        <source>Lock computer</source>
+        <translation>Zamknout počítač</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopírovat</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Vyjmout</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Vložit</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Najít</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nový</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Tisk</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Uložit</translation>
+    </message>
+    <message>
+        <source>Lock keyboard</source>
+        <translation>Zamknout klávesnici</translation>
+    </message>
+    <message>
+        <source>Lock/Unlock Win</source>
+        <translation>Zamknout/odemknout Win</translation>
+    </message>
+    <message>
+        <source>Lock win</source>
+        <translation>Zamknout Win</translation>
+    </message>
+    <message>
+        <source>Unlock win</source>
+        <translation>Odemknout Win</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>Výchozí vrstva</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>Vrstva FN</translation>
+    </message>
+    <message>
+        <source>FN1 layer</source>
+        <translation>Vrstva FN1</translation>
+    </message>
+    <message>
+        <source>Power query</source>
+        <translation>Stav baterie</translation>
+    </message>
+    <message>
+        <source>Bluetooth 1</source>
+        <translation>Bluetooth 1</translation>
+    </message>
+    <message>
+        <source>Bluetooth 2</source>
+        <translation>Bluetooth 2</translation>
+    </message>
+    <message>
+        <source>Bluetooth 3</source>
+        <translation>Bluetooth 3</translation>
+    </message>
+    <message>
+        <source>2.4G switching</source>
+        <translation>Přepnout na 2.4G</translation>
+    </message>
+    <message>
+        <source>USB switching</source>
+        <translation>Přepnout na USB</translation>
+    </message>
+    <message>
+        <source>Overall light</source>
+        <translation>Celkové osvětlení</translation>
+    </message>
+    <message>
+        <source>Interaction light</source>
+        <translation>Interaktivní osvětlení</translation>
+    </message>
+    <message>
+        <source>All light</source>
+        <translation>Veškeré osvětlení</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>Statický</translation>
+    </message>
+    <message>
+        <source>Brightness +</source>
+        <translation>Jas +</translation>
+    </message>
+    <message>
+        <source>Brightness -</source>
+        <translation>Jas -</translation>
+    </message>
+    <message>
+        <source>Speed +</source>
+        <translation>Rychlost +</translation>
+    </message>
+    <message>
+        <source>Speed -</source>
+        <translation>Rychlost -</translation>
+    </message>
+    <message>
+        <source>Direction +1</source>
+        <translation>Směr +1</translation>
+    </message>
+    <message>
+        <source>Direction -1</source>
+        <translation>Směr -1</translation>
+    </message>
+    <message>
+        <source>Direction Loop</source>
+        <translation>Cyklus směrů</translation>
+    </message>
+    <message>
+        <source>Into full color</source>
+        <translation>Plnobarevný režim</translation>
+    </message>
+    <message>
+        <source>Top color changed</source>
+        <translation>Změnit horní barvu</translation>
+    </message>
+    <message>
+        <source>Bottom color changed</source>
+        <translation>Změnit dolní barvu</translation>
+    </message>
+    <message>
+        <source>Custom 1</source>
+        <translation>Vlastní 1</translation>
+    </message>
+    <message>
+        <source>Custom 2</source>
+        <translation>Vlastní 2</translation>
+    </message>
+    <message>
+        <source>Close all</source>
+        <translation>Vypnout vše</translation>
+    </message>
+    <message>
+        <source>Close back light</source>
+        <translation>Vypnout podsvícení</translation>
+    </message>
+    <message>
+        <source>Stop back light</source>
+        <translation>Zastavit podsvícení</translation>
+    </message>
+    <message>
+        <source>Light recording</source>
+        <translation>Záznam osvětlení</translation>
+    </message>
+    <message>
+        <source>Close side light</source>
+        <translation>Vypnout boční osvětlení</translation>
+    </message>
+    <message>
+        <source>Stop side light</source>
+        <translation>Zastavit boční osvětlení</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Výchozí</translation>
+    </message>
+    <message>
+        <source>No upgradeable devices found</source>
+        <translation>Nebyla nalezena žádná zařízení k aktualizaci</translation>
+    </message>
+    <message>
+        <source>Korean/English</source>
+        <translation>Korejština/angličtina</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Čínština</translation>
+    </message>
+    <message>
+        <source>K14</source>
+        <translation>K14</translation>
+    </message>
+    <message>
+        <source>K45</source>
+        <translation>K45</translation>
+    </message>
+    <message>
+        <source>K56</source>
+        <translation>K56</translation>
+    </message>
+    <message>
+        <source>K131</source>
+        <translation>K131</translation>
+    </message>
+    <message>
+        <source>K132</source>
+        <translation>K132</translation>
+    </message>
+    <message>
+        <source>K133</source>
+        <translation>K133</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>Virtuální klávesnice</translation>
+    </message>
+    <message>
+        <source>The key layout of %1 could not be read</source>
+        <translation>Rozložení kláves %1 nelze načíst</translation>
+    </message>
+    <message>
+        <source>Cannot remapped</source>
+        <translation>Nelze přemapovat</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>Stisk</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Uvolnění</translation>
+    </message>
+    <message>
+        <source>Key triggered</source>
+        <translation>Spuštění klávesy</translation>
+    </message>
+    <message>
+        <source>Side light %1</source>
+        <translation>Boční světlo %1</translation>
+    </message>
+</context>
+<context>
+    <name>hidDeviceJoinFrame</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulář</translation>
+    </message>
+</context>
+<context>
+    <name>keyColorRgbFrameItem</name>
+    <message>
+        <source>keyColorRgbFrameItem</source>
+        <translation>keyColorRgbFrameItem</translation>
+    </message>
+</context>
+<context>
+    <name>keySelectFrame</name>
+    <message>
+        <source>keySelectFrame</source>
+        <translation>keySelectFrame</translation>
+    </message>
+</context>
+<context>
+    <name>keyboardImageFrameItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulář</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,511 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>DCustomEventTipExplain</name>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+</context>
+<context>
+    <name>DMainWidget</name>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimieren</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Maximieren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Hide device list</source>
+        <translation>Geräteliste ausblenden</translation>
+    </message>
+    <message>
+        <source>Show device list</source>
+        <translation>Geräteliste einblenden</translation>
+    </message>
+</context>
+<context>
+    <name>DSoftKeyboardPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+</context>
+<context>
+    <name>DVirtualKeyboardTool</name>
+    <message>
+        <source>DVirtualKeyboardTool</source>
+        <translation>DVirtualKeyboardTool</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>Virtuelle Tastatur</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Unknow</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>Minimize(&amp;N)</source>
+        <translation>Minimieren(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Maximize(&amp;X)</source>
+        <translation>Maximieren(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Revert(&amp;R)</source>
+        <translation>Wiederherstellen(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Quit(&amp;Q)</source>
+        <translation>Beenden(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>Remap Key</source>
+        <translation>Taste neu belegen</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Makro</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Tastenkombination</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>Multimedia</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Maus</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Deaktivieren</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Switch Profile</source>
+        <translation>Profil wechseln</translation>
+    </message>
+    <message>
+        <source>Launch Application</source>
+        <translation>Anwendung starten</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Key Config</source>
+        <translation>Tastenkonfiguration</translation>
+    </message>
+    <message>
+        <source>Keyboard Light</source>
+        <translation>Tastaturbeleuchtung</translation>
+    </message>
+    <message>
+        <source>Atmosphere Light</source>
+        <translation>Ambientebeleuchtung</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Erweiterte Tasten</translation>
+    </message>
+    <message>
+        <source>Volume +</source>
+        <translation>Lautstärke +</translation>
+    </message>
+    <message>
+        <source>Volume -</source>
+        <translation>Lautstärke -</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Stumm</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Wiedergabe/Pause</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>Nächster Titel</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>Vorheriger Titel</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Player</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Rechner</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Browser</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-Mail</translation>
+    </message>
+    <message>
+        <source>Screen brightness+</source>
+        <translation>Bildschirmhelligkeit+</translation>
+    </message>
+    <message>
+        <source>Screen brightness-</source>
+        <translation>Bildschirmhelligkeit-</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>Linke Maustaste</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>Mittlere Maustaste</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>Rechte Maustaste</translation>
+    </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation>Nach oben scrollen</translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation>Nach unten scrollen</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vorwärts</translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Sniper Key</source>
+        <translation>Sniper-Taste</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>Fenster schließen</translation>
+    </message>
+    <message>
+        <source>Switch windows</source>
+        <translation>Fenster wechseln</translation>
+    </message>
+    <message>
+        <source>Show desktop</source>
+        <translation>Desktop anzeigen</translation>
+    </message>
+    <message>
+        <source>My computer</source>
+        <translation>Arbeitsplatz</translation>
+    </message>
+    <message>
+        <source>Lock computer</source>
+        <translation>Computer sperren</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Finden</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Lock keyboard</source>
+        <translation>Tastatur sperren</translation>
+    </message>
+    <message>
+        <source>Lock/Unlock Win</source>
+        <translation>Win sperren/entsperren</translation>
+    </message>
+    <message>
+        <source>Lock win</source>
+        <translation>Win sperren</translation>
+    </message>
+    <message>
+        <source>Unlock win</source>
+        <translation>Win entsperren</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>Standardebene</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>FN-Ebene</translation>
+    </message>
+    <message>
+        <source>FN1 layer</source>
+        <translation>FN1-Ebene</translation>
+    </message>
+    <message>
+        <source>Power query</source>
+        <translation>Akkustand abfragen</translation>
+    </message>
+    <message>
+        <source>Bluetooth 1</source>
+        <translation>Bluetooth 1</translation>
+    </message>
+    <message>
+        <source>Bluetooth 2</source>
+        <translation>Bluetooth 2</translation>
+    </message>
+    <message>
+        <source>Bluetooth 3</source>
+        <translation>Bluetooth 3</translation>
+    </message>
+    <message>
+        <source>2.4G switching</source>
+        <translation>Auf 2.4G umschalten</translation>
+    </message>
+    <message>
+        <source>USB switching</source>
+        <translation>Auf USB umschalten</translation>
+    </message>
+    <message>
+        <source>Overall light</source>
+        <translation>Gesamtbeleuchtung</translation>
+    </message>
+    <message>
+        <source>Interaction light</source>
+        <translation>Interaktive Beleuchtung</translation>
+    </message>
+    <message>
+        <source>All light</source>
+        <translation>Alle Beleuchtung</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>Statisch</translation>
+    </message>
+    <message>
+        <source>Brightness +</source>
+        <translation>Helligkeit +</translation>
+    </message>
+    <message>
+        <source>Brightness -</source>
+        <translation>Helligkeit -</translation>
+    </message>
+    <message>
+        <source>Speed +</source>
+        <translation>Geschwindigkeit +</translation>
+    </message>
+    <message>
+        <source>Speed -</source>
+        <translation>Geschwindigkeit -</translation>
+    </message>
+    <message>
+        <source>Direction +1</source>
+        <translation>Richtung +1</translation>
+    </message>
+    <message>
+        <source>Direction -1</source>
+        <translation>Richtung -1</translation>
+    </message>
+    <message>
+        <source>Direction Loop</source>
+        <translation>Richtung durchlaufen</translation>
+    </message>
+    <message>
+        <source>Into full color</source>
+        <translation>Vollfarbmodus</translation>
+    </message>
+    <message>
+        <source>Top color changed</source>
+        <translation>Obere Farbe wechseln</translation>
+    </message>
+    <message>
+        <source>Bottom color changed</source>
+        <translation>Untere Farbe wechseln</translation>
+    </message>
+    <message>
+        <source>Custom 1</source>
+        <translation>Benutzerdefiniert 1</translation>
+    </message>
+    <message>
+        <source>Custom 2</source>
+        <translation>Benutzerdefiniert 2</translation>
+    </message>
+    <message>
+        <source>Close all</source>
+        <translation>Alles aus</translation>
+    </message>
+    <message>
+        <source>Close back light</source>
+        <translation>Hintergrundbeleuchtung aus</translation>
+    </message>
+    <message>
+        <source>Stop back light</source>
+        <translation>Hintergrundbeleuchtung anhalten</translation>
+    </message>
+    <message>
+        <source>Light recording</source>
+        <translation>Lichtaufnahme</translation>
+    </message>
+    <message>
+        <source>Close side light</source>
+        <translation>Seitenbeleuchtung aus</translation>
+    </message>
+    <message>
+        <source>Stop side light</source>
+        <translation>Seitenbeleuchtung anhalten</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>No upgradeable devices found</source>
+        <translation>Keine aktualisierbaren Geräte gefunden</translation>
+    </message>
+    <message>
+        <source>Korean/English</source>
+        <translation>Koreanisch/Englisch</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Chinesisch</translation>
+    </message>
+    <message>
+        <source>K14</source>
+        <translation>K14</translation>
+    </message>
+    <message>
+        <source>K45</source>
+        <translation>K45</translation>
+    </message>
+    <message>
+        <source>K56</source>
+        <translation>K56</translation>
+    </message>
+    <message>
+        <source>K131</source>
+        <translation>K131</translation>
+    </message>
+    <message>
+        <source>K132</source>
+        <translation>K132</translation>
+    </message>
+    <message>
+        <source>K133</source>
+        <translation>K133</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>Virtuelle Tastatur</translation>
+    </message>
+    <message>
+        <source>The key layout of %1 could not be read</source>
+        <translation>Die Tastenbelegung von %1 konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Cannot remapped</source>
+        <translation>Nicht neu belegbar</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>Drücken</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Loslassen</translation>
+    </message>
+    <message>
+        <source>Key triggered</source>
+        <translation>Tastenauslösung</translation>
+    </message>
+    <message>
+        <source>Side light %1</source>
+        <translation>Seitenlicht %1</translation>
+    </message>
+</context>
+<context>
+    <name>hidDeviceJoinFrame</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+</context>
+<context>
+    <name>keyColorRgbFrameItem</name>
+    <message>
+        <source>keyColorRgbFrameItem</source>
+        <translation>keyColorRgbFrameItem</translation>
+    </message>
+</context>
+<context>
+    <name>keySelectFrame</name>
+    <message>
+        <source>keySelectFrame</source>
+        <translation>keySelectFrame</translation>
+    </message>
+</context>
+<context>
+    <name>keyboardImageFrameItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+</context>
+</TS>

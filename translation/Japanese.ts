@@ -1,0 +1,511 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja" sourcelanguage="en">
+<context>
+    <name>DCustomEventTipExplain</name>
+    <message>
+        <source>Default</source>
+        <translation>デフォルト</translation>
+    </message>
+</context>
+<context>
+    <name>DMainWidget</name>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>最大化</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Hide device list</source>
+        <translation>デバイス一覧を隠す</translation>
+    </message>
+    <message>
+        <source>Show device list</source>
+        <translation>デバイス一覧を表示</translation>
+    </message>
+</context>
+<context>
+    <name>DSoftKeyboardPage</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+</context>
+<context>
+    <name>DVirtualKeyboardTool</name>
+    <message>
+        <source>DVirtualKeyboardTool</source>
+        <translation>DVirtualKeyboardTool</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>仮想キーボード</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Unknow</source>
+        <translation>不明</translation>
+    </message>
+    <message>
+        <source>Minimize(&amp;N)</source>
+        <translation>最小化(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Maximize(&amp;X)</source>
+        <translation>最大化(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Revert(&amp;R)</source>
+        <translation>元に戻す(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Quit(&amp;Q)</source>
+        <translation>終了(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>Remap Key</source>
+        <translation>キーの再割り当て</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>マクロ</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>キーの組み合わせ</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>マルチメディア</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>マウス</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>無効</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>テキスト</translation>
+    </message>
+    <message>
+        <source>Switch Profile</source>
+        <translation>プロファイル切替</translation>
+    </message>
+    <message>
+        <source>Launch Application</source>
+        <translation>アプリケーションを起動</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>ショートカット</translation>
+    </message>
+    <message>
+        <source>Key Config</source>
+        <translation>キー設定</translation>
+    </message>
+    <message>
+        <source>Keyboard Light</source>
+        <translation>キーボードライト</translation>
+    </message>
+    <message>
+        <source>Atmosphere Light</source>
+        <translation>アンビエントライト</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>高度なキー</translation>
+    </message>
+    <message>
+        <source>Volume +</source>
+        <translation>音量 +</translation>
+    </message>
+    <message>
+        <source>Volume -</source>
+        <translation>音量 -</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>ミュート</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>再生/一時停止</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>次のトラック</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>前のトラック</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>プレーヤー</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>電卓</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>コンピューター</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>ブラウザー</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>メール</translation>
+    </message>
+    <message>
+        <source>Screen brightness+</source>
+        <translation>画面の明るさ+</translation>
+    </message>
+    <message>
+        <source>Screen brightness-</source>
+        <translation>画面の明るさ-</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>検索</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>マウス左ボタン</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>マウス中ボタン</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>マウス右ボタン</translation>
+    </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation>上にスクロール</translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation>下にスクロール</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>進む</translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>Sniper Key</source>
+        <translation>スナイパーキー</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>ウィンドウを閉じる</translation>
+    </message>
+    <message>
+        <source>Switch windows</source>
+        <translation>ウィンドウの切り替え</translation>
+    </message>
+    <message>
+        <source>Show desktop</source>
+        <translation>デスクトップを表示</translation>
+    </message>
+    <message>
+        <source>My computer</source>
+        <translation>マイコンピューター</translation>
+    </message>
+    <message>
+        <source>Lock computer</source>
+        <translation>コンピューターをロック</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>コピー</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>切り取り</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>貼り付け</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>探す</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新規作成</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>印刷</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Lock keyboard</source>
+        <translation>キーボードをロック</translation>
+    </message>
+    <message>
+        <source>Lock/Unlock Win</source>
+        <translation>Winキーのロック/解除</translation>
+    </message>
+    <message>
+        <source>Lock win</source>
+        <translation>Winキーをロック</translation>
+    </message>
+    <message>
+        <source>Unlock win</source>
+        <translation>Winキーのロック解除</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>デフォルトレイヤー</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>FNレイヤー</translation>
+    </message>
+    <message>
+        <source>FN1 layer</source>
+        <translation>FN1レイヤー</translation>
+    </message>
+    <message>
+        <source>Power query</source>
+        <translation>電池残量の確認</translation>
+    </message>
+    <message>
+        <source>Bluetooth 1</source>
+        <translation>Bluetooth 1</translation>
+    </message>
+    <message>
+        <source>Bluetooth 2</source>
+        <translation>Bluetooth 2</translation>
+    </message>
+    <message>
+        <source>Bluetooth 3</source>
+        <translation>Bluetooth 3</translation>
+    </message>
+    <message>
+        <source>2.4G switching</source>
+        <translation>2.4Gに切り替え</translation>
+    </message>
+    <message>
+        <source>USB switching</source>
+        <translation>USBに切り替え</translation>
+    </message>
+    <message>
+        <source>Overall light</source>
+        <translation>全体ライト</translation>
+    </message>
+    <message>
+        <source>Interaction light</source>
+        <translation>インタラクションライト</translation>
+    </message>
+    <message>
+        <source>All light</source>
+        <translation>すべてのライト</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>常時点灯</translation>
+    </message>
+    <message>
+        <source>Brightness +</source>
+        <translation>明るさ +</translation>
+    </message>
+    <message>
+        <source>Brightness -</source>
+        <translation>明るさ -</translation>
+    </message>
+    <message>
+        <source>Speed +</source>
+        <translation>速度 +</translation>
+    </message>
+    <message>
+        <source>Speed -</source>
+        <translation>速度 -</translation>
+    </message>
+    <message>
+        <source>Direction +1</source>
+        <translation>方向 +1</translation>
+    </message>
+    <message>
+        <source>Direction -1</source>
+        <translation>方向 -1</translation>
+    </message>
+    <message>
+        <source>Direction Loop</source>
+        <translation>方向ループ</translation>
+    </message>
+    <message>
+        <source>Into full color</source>
+        <translation>フルカラーに切り替え</translation>
+    </message>
+    <message>
+        <source>Top color changed</source>
+        <translation>上部の色を変更</translation>
+    </message>
+    <message>
+        <source>Bottom color changed</source>
+        <translation>下部の色を変更</translation>
+    </message>
+    <message>
+        <source>Custom 1</source>
+        <translation>カスタム 1</translation>
+    </message>
+    <message>
+        <source>Custom 2</source>
+        <translation>カスタム 2</translation>
+    </message>
+    <message>
+        <source>Close all</source>
+        <translation>すべてオフ</translation>
+    </message>
+    <message>
+        <source>Close back light</source>
+        <translation>バックライトをオフ</translation>
+    </message>
+    <message>
+        <source>Stop back light</source>
+        <translation>バックライトを停止</translation>
+    </message>
+    <message>
+        <source>Light recording</source>
+        <translation>ライトの録画</translation>
+    </message>
+    <message>
+        <source>Close side light</source>
+        <translation>サイドライトをオフ</translation>
+    </message>
+    <message>
+        <source>Stop side light</source>
+        <translation>サイドライトを停止</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>デフォルト</translation>
+    </message>
+    <message>
+        <source>No upgradeable devices found</source>
+        <translation>アップグレード可能なデバイスが見つかりません</translation>
+    </message>
+    <message>
+        <source>Korean/English</source>
+        <translation>韓/英</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>漢字</translation>
+    </message>
+    <message>
+        <source>K14</source>
+        <translation>K14</translation>
+    </message>
+    <message>
+        <source>K45</source>
+        <translation>K45</translation>
+    </message>
+    <message>
+        <source>K56</source>
+        <translation>K56</translation>
+    </message>
+    <message>
+        <source>K131</source>
+        <translation>K131</translation>
+    </message>
+    <message>
+        <source>K132</source>
+        <translation>K132</translation>
+    </message>
+    <message>
+        <source>K133</source>
+        <translation>K133</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>仮想キーボード</translation>
+    </message>
+    <message>
+        <source>The key layout of %1 could not be read</source>
+        <translation>%1 のキー配列を読み込めませんでした</translation>
+    </message>
+    <message>
+        <source>Cannot remapped</source>
+        <translation>再割り当てできません</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>押下</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>解放</translation>
+    </message>
+    <message>
+        <source>Key triggered</source>
+        <translation>キーのトリガー</translation>
+    </message>
+    <message>
+        <source>Side light %1</source>
+        <translation>サイドライト %1</translation>
+    </message>
+</context>
+<context>
+    <name>hidDeviceJoinFrame</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+</context>
+<context>
+    <name>keyColorRgbFrameItem</name>
+    <message>
+        <source>keyColorRgbFrameItem</source>
+        <translation>keyColorRgbFrameItem</translation>
+    </message>
+</context>
+<context>
+    <name>keySelectFrame</name>
+    <message>
+        <source>keySelectFrame</source>
+        <translation>keySelectFrame</translation>
+    </message>
+</context>
+<context>
+    <name>keyboardImageFrameItem</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+</context>
+</TS>

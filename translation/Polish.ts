@@ -1,0 +1,511 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl" sourcelanguage="en">
+<context>
+    <name>DCustomEventTipExplain</name>
+    <message>
+        <source>Default</source>
+        <translation>Domyślne</translation>
+    </message>
+</context>
+<context>
+    <name>DMainWidget</name>
+    <message>
+        <source>Settings</source>
+        <translation>Ustawienia</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimalizuj</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Maksymalizuj</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Hide device list</source>
+        <translation>Ukryj listę urządzeń</translation>
+    </message>
+    <message>
+        <source>Show device list</source>
+        <translation>Pokaż listę urządzeń</translation>
+    </message>
+</context>
+<context>
+    <name>DSoftKeyboardPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formularz</translation>
+    </message>
+</context>
+<context>
+    <name>DVirtualKeyboardTool</name>
+    <message>
+        <source>DVirtualKeyboardTool</source>
+        <translation>DVirtualKeyboardTool</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>Klawiatura wirtualna</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Unknow</source>
+        <translation>Nieznane</translation>
+    </message>
+    <message>
+        <source>Minimize(&amp;N)</source>
+        <translation>Minimalizuj(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Maximize(&amp;X)</source>
+        <translation>Maksymalizuj(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Revert(&amp;R)</source>
+        <translation>Przywróć(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Quit(&amp;Q)</source>
+        <translation>Zakończ(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>Remap Key</source>
+        <translation>Zmiana przypisania klawisza</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Makro</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Kombinacja klawiszy</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>Multimedia</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Mysz</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Wyłącz</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Tekst</translation>
+    </message>
+    <message>
+        <source>Switch Profile</source>
+        <translation>Przełącz profil</translation>
+    </message>
+    <message>
+        <source>Launch Application</source>
+        <translation>Uruchom aplikację</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Skróty</translation>
+    </message>
+    <message>
+        <source>Key Config</source>
+        <translation>Konfiguracja klawiszy</translation>
+    </message>
+    <message>
+        <source>Keyboard Light</source>
+        <translation>Podświetlenie klawiatury</translation>
+    </message>
+    <message>
+        <source>Atmosphere Light</source>
+        <translation>Oświetlenie nastrojowe</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Klawisze zaawansowane</translation>
+    </message>
+    <message>
+        <source>Volume +</source>
+        <translation>Głośność +</translation>
+    </message>
+    <message>
+        <source>Volume -</source>
+        <translation>Głośność -</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Wycisz</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Odtwórz/wstrzymaj</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>Następny utwór</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>Poprzedni utwór</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Zatrzymaj</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Odtwarzacz</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Kalkulator</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Komputer</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Przeglądarka</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Screen brightness+</source>
+        <translation>Jasność ekranu+</translation>
+    </message>
+    <message>
+        <source>Screen brightness-</source>
+        <translation>Jasność ekranu-</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Szukaj</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>Lewy przycisk myszy</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>Środkowy przycisk myszy</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>Prawy przycisk myszy</translation>
+    </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation>Przewiń w górę</translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation>Przewiń w dół</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Dalej</translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>Sniper Key</source>
+        <translation>Klawisz snajperski</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>Zamknij okno</translation>
+    </message>
+    <message>
+        <source>Switch windows</source>
+        <translation>Przełącz okna</translation>
+    </message>
+    <message>
+        <source>Show desktop</source>
+        <translation>Pokaż pulpit</translation>
+    </message>
+    <message>
+        <source>My computer</source>
+        <translation>Mój komputer</translation>
+    </message>
+    <message>
+        <source>Lock computer</source>
+        <translation>Zablokuj komputer</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiuj</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Wytnij</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Wklej</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Znajdź</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nowy</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drukuj</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Lock keyboard</source>
+        <translation>Zablokuj klawiaturę</translation>
+    </message>
+    <message>
+        <source>Lock/Unlock Win</source>
+        <translation>Zablokuj/odblokuj Win</translation>
+    </message>
+    <message>
+        <source>Lock win</source>
+        <translation>Zablokuj Win</translation>
+    </message>
+    <message>
+        <source>Unlock win</source>
+        <translation>Odblokuj Win</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>Warstwa domyślna</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>Warstwa FN</translation>
+    </message>
+    <message>
+        <source>FN1 layer</source>
+        <translation>Warstwa FN1</translation>
+    </message>
+    <message>
+        <source>Power query</source>
+        <translation>Sprawdź baterię</translation>
+    </message>
+    <message>
+        <source>Bluetooth 1</source>
+        <translation>Bluetooth 1</translation>
+    </message>
+    <message>
+        <source>Bluetooth 2</source>
+        <translation>Bluetooth 2</translation>
+    </message>
+    <message>
+        <source>Bluetooth 3</source>
+        <translation>Bluetooth 3</translation>
+    </message>
+    <message>
+        <source>2.4G switching</source>
+        <translation>Przełącz na 2.4G</translation>
+    </message>
+    <message>
+        <source>USB switching</source>
+        <translation>Przełącz na USB</translation>
+    </message>
+    <message>
+        <source>Overall light</source>
+        <translation>Oświetlenie ogólne</translation>
+    </message>
+    <message>
+        <source>Interaction light</source>
+        <translation>Oświetlenie interaktywne</translation>
+    </message>
+    <message>
+        <source>All light</source>
+        <translation>Całe oświetlenie</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>Statyczny</translation>
+    </message>
+    <message>
+        <source>Brightness +</source>
+        <translation>Jasność +</translation>
+    </message>
+    <message>
+        <source>Brightness -</source>
+        <translation>Jasność -</translation>
+    </message>
+    <message>
+        <source>Speed +</source>
+        <translation>Prędkość +</translation>
+    </message>
+    <message>
+        <source>Speed -</source>
+        <translation>Prędkość -</translation>
+    </message>
+    <message>
+        <source>Direction +1</source>
+        <translation>Kierunek +1</translation>
+    </message>
+    <message>
+        <source>Direction -1</source>
+        <translation>Kierunek -1</translation>
+    </message>
+    <message>
+        <source>Direction Loop</source>
+        <translation>Cykl kierunków</translation>
+    </message>
+    <message>
+        <source>Into full color</source>
+        <translation>Tryb pełnego koloru</translation>
+    </message>
+    <message>
+        <source>Top color changed</source>
+        <translation>Zmień kolor górny</translation>
+    </message>
+    <message>
+        <source>Bottom color changed</source>
+        <translation>Zmień kolor dolny</translation>
+    </message>
+    <message>
+        <source>Custom 1</source>
+        <translation>Niestandardowy 1</translation>
+    </message>
+    <message>
+        <source>Custom 2</source>
+        <translation>Niestandardowy 2</translation>
+    </message>
+    <message>
+        <source>Close all</source>
+        <translation>Wyłącz wszystko</translation>
+    </message>
+    <message>
+        <source>Close back light</source>
+        <translation>Wyłącz podświetlenie</translation>
+    </message>
+    <message>
+        <source>Stop back light</source>
+        <translation>Zatrzymaj podświetlenie</translation>
+    </message>
+    <message>
+        <source>Light recording</source>
+        <translation>Nagrywanie oświetlenia</translation>
+    </message>
+    <message>
+        <source>Close side light</source>
+        <translation>Wyłącz oświetlenie boczne</translation>
+    </message>
+    <message>
+        <source>Stop side light</source>
+        <translation>Zatrzymaj oświetlenie boczne</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Domyślne</translation>
+    </message>
+    <message>
+        <source>No upgradeable devices found</source>
+        <translation>Nie znaleziono urządzeń do aktualizacji</translation>
+    </message>
+    <message>
+        <source>Korean/English</source>
+        <translation>Koreański/angielski</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Chiński</translation>
+    </message>
+    <message>
+        <source>K14</source>
+        <translation>K14</translation>
+    </message>
+    <message>
+        <source>K45</source>
+        <translation>K45</translation>
+    </message>
+    <message>
+        <source>K56</source>
+        <translation>K56</translation>
+    </message>
+    <message>
+        <source>K131</source>
+        <translation>K131</translation>
+    </message>
+    <message>
+        <source>K132</source>
+        <translation>K132</translation>
+    </message>
+    <message>
+        <source>K133</source>
+        <translation>K133</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>Klawiatura wirtualna</translation>
+    </message>
+    <message>
+        <source>The key layout of %1 could not be read</source>
+        <translation>Nie można odczytać układu klawiszy %1</translation>
+    </message>
+    <message>
+        <source>Cannot remapped</source>
+        <translation>Nie można zmienić przypisania</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>Naciśnięcie</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Zwolnienie</translation>
+    </message>
+    <message>
+        <source>Key triggered</source>
+        <translation>Wyzwalanie klawisza</translation>
+    </message>
+    <message>
+        <source>Side light %1</source>
+        <translation>Oświetlenie boczne %1</translation>
+    </message>
+</context>
+<context>
+    <name>hidDeviceJoinFrame</name>
+    <message>
+        <source>Form</source>
+        <translation>Formularz</translation>
+    </message>
+</context>
+<context>
+    <name>keyColorRgbFrameItem</name>
+    <message>
+        <source>keyColorRgbFrameItem</source>
+        <translation>keyColorRgbFrameItem</translation>
+    </message>
+</context>
+<context>
+    <name>keySelectFrame</name>
+    <message>
+        <source>keySelectFrame</source>
+        <translation>keySelectFrame</translation>
+    </message>
+</context>
+<context>
+    <name>keyboardImageFrameItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Formularz</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,511 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt" sourcelanguage="en">
+<context>
+    <name>DCustomEventTipExplain</name>
+    <message>
+        <source>Default</source>
+        <translation>Predefinido</translation>
+    </message>
+</context>
+<context>
+    <name>DMainWidget</name>
+    <message>
+        <source>Settings</source>
+        <translation>Definições</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Maximizar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Hide device list</source>
+        <translation>Ocultar lista de dispositivos</translation>
+    </message>
+    <message>
+        <source>Show device list</source>
+        <translation>Mostrar lista de dispositivos</translation>
+    </message>
+</context>
+<context>
+    <name>DSoftKeyboardPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulário</translation>
+    </message>
+</context>
+<context>
+    <name>DVirtualKeyboardTool</name>
+    <message>
+        <source>DVirtualKeyboardTool</source>
+        <translation>DVirtualKeyboardTool</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>Teclado virtual</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Unknow</source>
+        <translation>Desconhecido</translation>
+    </message>
+    <message>
+        <source>Minimize(&amp;N)</source>
+        <translation>Minimizar(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Maximize(&amp;X)</source>
+        <translation>Maximizar(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Revert(&amp;R)</source>
+        <translation>Restaurar(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Quit(&amp;Q)</source>
+        <translation>Sair(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>Remap Key</source>
+        <translation>Remapear tecla</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Macro</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Combinação de teclas</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>Multimédia</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Rato</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Desativar</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Switch Profile</source>
+        <translation>Mudar perfil</translation>
+    </message>
+    <message>
+        <source>Launch Application</source>
+        <translation>Abrir aplicação</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Atalhos</translation>
+    </message>
+    <message>
+        <source>Key Config</source>
+        <translation>Configuração de teclas</translation>
+    </message>
+    <message>
+        <source>Keyboard Light</source>
+        <translation>Luz do teclado</translation>
+    </message>
+    <message>
+        <source>Atmosphere Light</source>
+        <translation>Luz ambiente</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Teclas avançadas</translation>
+    </message>
+    <message>
+        <source>Volume +</source>
+        <translation>Volume +</translation>
+    </message>
+    <message>
+        <source>Volume -</source>
+        <translation>Volume -</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Silenciar</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Reproduzir/pausa</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>Faixa seguinte</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>Faixa anterior</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Leitor</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Calculadora</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computador</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Navegador</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Screen brightness+</source>
+        <translation>Brilho do ecrã+</translation>
+    </message>
+    <message>
+        <source>Screen brightness-</source>
+        <translation>Brilho do ecrã-</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Pesquisar</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>Botão esquerdo</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>Botão central</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>Botão direito</translation>
+    </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation>Deslocar para cima</translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation>Deslocar para baixo</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Avançar</translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation>Retroceder</translation>
+    </message>
+    <message>
+        <source>Sniper Key</source>
+        <translation>Tecla sniper</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>Fechar janela</translation>
+    </message>
+    <message>
+        <source>Switch windows</source>
+        <translation>Alternar janelas</translation>
+    </message>
+    <message>
+        <source>Show desktop</source>
+        <translation>Mostrar ambiente de trabalho</translation>
+    </message>
+    <message>
+        <source>My computer</source>
+        <translation>O meu computador</translation>
+    </message>
+    <message>
+        <source>Lock computer</source>
+        <translation>Bloquear computador</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Cortar</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Colar</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Localizar</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Novo</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Lock keyboard</source>
+        <translation>Bloquear teclado</translation>
+    </message>
+    <message>
+        <source>Lock/Unlock Win</source>
+        <translation>Bloquear/desbloquear Win</translation>
+    </message>
+    <message>
+        <source>Lock win</source>
+        <translation>Bloquear Win</translation>
+    </message>
+    <message>
+        <source>Unlock win</source>
+        <translation>Desbloquear Win</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>Camada predefinida</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>Camada FN</translation>
+    </message>
+    <message>
+        <source>FN1 layer</source>
+        <translation>Camada FN1</translation>
+    </message>
+    <message>
+        <source>Power query</source>
+        <translation>Consultar bateria</translation>
+    </message>
+    <message>
+        <source>Bluetooth 1</source>
+        <translation>Bluetooth 1</translation>
+    </message>
+    <message>
+        <source>Bluetooth 2</source>
+        <translation>Bluetooth 2</translation>
+    </message>
+    <message>
+        <source>Bluetooth 3</source>
+        <translation>Bluetooth 3</translation>
+    </message>
+    <message>
+        <source>2.4G switching</source>
+        <translation>Mudar para 2.4G</translation>
+    </message>
+    <message>
+        <source>USB switching</source>
+        <translation>Mudar para USB</translation>
+    </message>
+    <message>
+        <source>Overall light</source>
+        <translation>Luz geral</translation>
+    </message>
+    <message>
+        <source>Interaction light</source>
+        <translation>Luz interativa</translation>
+    </message>
+    <message>
+        <source>All light</source>
+        <translation>Todas as luzes</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>Estático</translation>
+    </message>
+    <message>
+        <source>Brightness +</source>
+        <translation>Brilho +</translation>
+    </message>
+    <message>
+        <source>Brightness -</source>
+        <translation>Brilho -</translation>
+    </message>
+    <message>
+        <source>Speed +</source>
+        <translation>Velocidade +</translation>
+    </message>
+    <message>
+        <source>Speed -</source>
+        <translation>Velocidade -</translation>
+    </message>
+    <message>
+        <source>Direction +1</source>
+        <translation>Direção +1</translation>
+    </message>
+    <message>
+        <source>Direction -1</source>
+        <translation>Direção -1</translation>
+    </message>
+    <message>
+        <source>Direction Loop</source>
+        <translation>Ciclo de direção</translation>
+    </message>
+    <message>
+        <source>Into full color</source>
+        <translation>Passar a cor total</translation>
+    </message>
+    <message>
+        <source>Top color changed</source>
+        <translation>Mudar cor superior</translation>
+    </message>
+    <message>
+        <source>Bottom color changed</source>
+        <translation>Mudar cor inferior</translation>
+    </message>
+    <message>
+        <source>Custom 1</source>
+        <translation>Personalizado 1</translation>
+    </message>
+    <message>
+        <source>Custom 2</source>
+        <translation>Personalizado 2</translation>
+    </message>
+    <message>
+        <source>Close all</source>
+        <translation>Desligar tudo</translation>
+    </message>
+    <message>
+        <source>Close back light</source>
+        <translation>Desligar retroiluminação</translation>
+    </message>
+    <message>
+        <source>Stop back light</source>
+        <translation>Parar retroiluminação</translation>
+    </message>
+    <message>
+        <source>Light recording</source>
+        <translation>Gravação de luz</translation>
+    </message>
+    <message>
+        <source>Close side light</source>
+        <translation>Desligar luz lateral</translation>
+    </message>
+    <message>
+        <source>Stop side light</source>
+        <translation>Parar luz lateral</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predefinido</translation>
+    </message>
+    <message>
+        <source>No upgradeable devices found</source>
+        <translation>Nenhum dispositivo atualizável encontrado</translation>
+    </message>
+    <message>
+        <source>Korean/English</source>
+        <translation>Coreano/inglês</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Chinês</translation>
+    </message>
+    <message>
+        <source>K14</source>
+        <translation>K14</translation>
+    </message>
+    <message>
+        <source>K45</source>
+        <translation>K45</translation>
+    </message>
+    <message>
+        <source>K56</source>
+        <translation>K56</translation>
+    </message>
+    <message>
+        <source>K131</source>
+        <translation>K131</translation>
+    </message>
+    <message>
+        <source>K132</source>
+        <translation>K132</translation>
+    </message>
+    <message>
+        <source>K133</source>
+        <translation>K133</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>Teclado virtual</translation>
+    </message>
+    <message>
+        <source>The key layout of %1 could not be read</source>
+        <translation>Não foi possível ler a disposição das teclas de %1</translation>
+    </message>
+    <message>
+        <source>Cannot remapped</source>
+        <translation>Não pode ser remapeada</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>Premir</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Soltar</translation>
+    </message>
+    <message>
+        <source>Key triggered</source>
+        <translation>Acionamento da tecla</translation>
+    </message>
+    <message>
+        <source>Side light %1</source>
+        <translation>Luz lateral %1</translation>
+    </message>
+</context>
+<context>
+    <name>hidDeviceJoinFrame</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulário</translation>
+    </message>
+</context>
+<context>
+    <name>keyColorRgbFrameItem</name>
+    <message>
+        <source>keyColorRgbFrameItem</source>
+        <translation>keyColorRgbFrameItem</translation>
+    </message>
+</context>
+<context>
+    <name>keySelectFrame</name>
+    <message>
+        <source>keySelectFrame</source>
+        <translation>keySelectFrame</translation>
+    </message>
+</context>
+<context>
+    <name>keyboardImageFrameItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulário</translation>
+    </message>
+</context>
+</TS>

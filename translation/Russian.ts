@@ -1,0 +1,511 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru" sourcelanguage="en">
+<context>
+    <name>DCustomEventTipExplain</name>
+    <message>
+        <source>Default</source>
+        <translation>По умолчанию</translation>
+    </message>
+</context>
+<context>
+    <name>DMainWidget</name>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Свернуть</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Развернуть</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Hide device list</source>
+        <translation>Скрыть список устройств</translation>
+    </message>
+    <message>
+        <source>Show device list</source>
+        <translation>Показать список устройств</translation>
+    </message>
+</context>
+<context>
+    <name>DSoftKeyboardPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+</context>
+<context>
+    <name>DVirtualKeyboardTool</name>
+    <message>
+        <source>DVirtualKeyboardTool</source>
+        <translation>DVirtualKeyboardTool</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>Виртуальная клавиатура</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Unknow</source>
+        <translation>Неизвестно</translation>
+    </message>
+    <message>
+        <source>Minimize(&amp;N)</source>
+        <translation>Свернуть(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Maximize(&amp;X)</source>
+        <translation>Развернуть(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Revert(&amp;R)</source>
+        <translation>Восстановить(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Quit(&amp;Q)</source>
+        <translation>Выход(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>Remap Key</source>
+        <translation>Переназначение клавиши</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Макрос</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Сочетание клавиш</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>Мультимедиа</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Мышь</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Отключить</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Текст</translation>
+    </message>
+    <message>
+        <source>Switch Profile</source>
+        <translation>Сменить профиль</translation>
+    </message>
+    <message>
+        <source>Launch Application</source>
+        <translation>Запуск приложения</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Горячие клавиши</translation>
+    </message>
+    <message>
+        <source>Key Config</source>
+        <translation>Параметры клавиш</translation>
+    </message>
+    <message>
+        <source>Keyboard Light</source>
+        <translation>Подсветка клавиатуры</translation>
+    </message>
+    <message>
+        <source>Atmosphere Light</source>
+        <translation>Атмосферная подсветка</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Расширенные клавиши</translation>
+    </message>
+    <message>
+        <source>Volume +</source>
+        <translation>Громкость +</translation>
+    </message>
+    <message>
+        <source>Volume -</source>
+        <translation>Громкость -</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Без звука</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Воспроизведение/пауза</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>Следующий трек</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>Предыдущий трек</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Проигрыватель</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Калькулятор</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Компьютер</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Браузер</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>Эл. почта</translation>
+    </message>
+    <message>
+        <source>Screen brightness+</source>
+        <translation>Яркость экрана+</translation>
+    </message>
+    <message>
+        <source>Screen brightness-</source>
+        <translation>Яркость экрана-</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Поиск</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>Левая кнопка мыши</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>Средняя кнопка мыши</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>Правая кнопка мыши</translation>
+    </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation>Прокрутка вверх</translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation>Прокрутка вниз</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Вперёд</translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Sniper Key</source>
+        <translation>Снайперская клавиша</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>Закрыть окно</translation>
+    </message>
+    <message>
+        <source>Switch windows</source>
+        <translation>Переключить окна</translation>
+    </message>
+    <message>
+        <source>Show desktop</source>
+        <translation>Показать рабочий стол</translation>
+    </message>
+    <message>
+        <source>My computer</source>
+        <translation>Мой компьютер</translation>
+    </message>
+    <message>
+        <source>Lock computer</source>
+        <translation>Заблокировать компьютер</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Копировать</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Вырезать</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Вставить</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Найти</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Создать</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Печать</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Lock keyboard</source>
+        <translation>Заблокировать клавиатуру</translation>
+    </message>
+    <message>
+        <source>Lock/Unlock Win</source>
+        <translation>Блокировка/разблокировка Win</translation>
+    </message>
+    <message>
+        <source>Lock win</source>
+        <translation>Заблокировать Win</translation>
+    </message>
+    <message>
+        <source>Unlock win</source>
+        <translation>Разблокировать Win</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>Основной слой</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>Слой FN</translation>
+    </message>
+    <message>
+        <source>FN1 layer</source>
+        <translation>Слой FN1</translation>
+    </message>
+    <message>
+        <source>Power query</source>
+        <translation>Запрос заряда</translation>
+    </message>
+    <message>
+        <source>Bluetooth 1</source>
+        <translation>Bluetooth 1</translation>
+    </message>
+    <message>
+        <source>Bluetooth 2</source>
+        <translation>Bluetooth 2</translation>
+    </message>
+    <message>
+        <source>Bluetooth 3</source>
+        <translation>Bluetooth 3</translation>
+    </message>
+    <message>
+        <source>2.4G switching</source>
+        <translation>Переключение на 2.4G</translation>
+    </message>
+    <message>
+        <source>USB switching</source>
+        <translation>Переключение на USB</translation>
+    </message>
+    <message>
+        <source>Overall light</source>
+        <translation>Общая подсветка</translation>
+    </message>
+    <message>
+        <source>Interaction light</source>
+        <translation>Интерактивная подсветка</translation>
+    </message>
+    <message>
+        <source>All light</source>
+        <translation>Вся подсветка</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>Статичный</translation>
+    </message>
+    <message>
+        <source>Brightness +</source>
+        <translation>Яркость +</translation>
+    </message>
+    <message>
+        <source>Brightness -</source>
+        <translation>Яркость -</translation>
+    </message>
+    <message>
+        <source>Speed +</source>
+        <translation>Скорость +</translation>
+    </message>
+    <message>
+        <source>Speed -</source>
+        <translation>Скорость -</translation>
+    </message>
+    <message>
+        <source>Direction +1</source>
+        <translation>Направление +1</translation>
+    </message>
+    <message>
+        <source>Direction -1</source>
+        <translation>Направление -1</translation>
+    </message>
+    <message>
+        <source>Direction Loop</source>
+        <translation>Цикл направлений</translation>
+    </message>
+    <message>
+        <source>Into full color</source>
+        <translation>Полноцветный режим</translation>
+    </message>
+    <message>
+        <source>Top color changed</source>
+        <translation>Сменить верхний цвет</translation>
+    </message>
+    <message>
+        <source>Bottom color changed</source>
+        <translation>Сменить нижний цвет</translation>
+    </message>
+    <message>
+        <source>Custom 1</source>
+        <translation>Пользовательский 1</translation>
+    </message>
+    <message>
+        <source>Custom 2</source>
+        <translation>Пользовательский 2</translation>
+    </message>
+    <message>
+        <source>Close all</source>
+        <translation>Выключить всё</translation>
+    </message>
+    <message>
+        <source>Close back light</source>
+        <translation>Выключить подсветку</translation>
+    </message>
+    <message>
+        <source>Stop back light</source>
+        <translation>Остановить подсветку</translation>
+    </message>
+    <message>
+        <source>Light recording</source>
+        <translation>Запись подсветки</translation>
+    </message>
+    <message>
+        <source>Close side light</source>
+        <translation>Выключить боковую подсветку</translation>
+    </message>
+    <message>
+        <source>Stop side light</source>
+        <translation>Остановить боковую подсветку</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>По умолчанию</translation>
+    </message>
+    <message>
+        <source>No upgradeable devices found</source>
+        <translation>Устройства для обновления не найдены</translation>
+    </message>
+    <message>
+        <source>Korean/English</source>
+        <translation>Корейский/английский</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Китайский</translation>
+    </message>
+    <message>
+        <source>K14</source>
+        <translation>K14</translation>
+    </message>
+    <message>
+        <source>K45</source>
+        <translation>K45</translation>
+    </message>
+    <message>
+        <source>K56</source>
+        <translation>K56</translation>
+    </message>
+    <message>
+        <source>K131</source>
+        <translation>K131</translation>
+    </message>
+    <message>
+        <source>K132</source>
+        <translation>K132</translation>
+    </message>
+    <message>
+        <source>K133</source>
+        <translation>K133</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>Виртуальная клавиатура</translation>
+    </message>
+    <message>
+        <source>The key layout of %1 could not be read</source>
+        <translation>Не удалось прочитать раскладку клавиш %1</translation>
+    </message>
+    <message>
+        <source>Cannot remapped</source>
+        <translation>Нельзя переназначить</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>Нажатие</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Отпускание</translation>
+    </message>
+    <message>
+        <source>Key triggered</source>
+        <translation>Срабатывание клавиши</translation>
+    </message>
+    <message>
+        <source>Side light %1</source>
+        <translation>Боковая подсветка %1</translation>
+    </message>
+</context>
+<context>
+    <name>hidDeviceJoinFrame</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+</context>
+<context>
+    <name>keyColorRgbFrameItem</name>
+    <message>
+        <source>keyColorRgbFrameItem</source>
+        <translation>keyColorRgbFrameItem</translation>
+    </message>
+</context>
+<context>
+    <name>keySelectFrame</name>
+    <message>
+        <source>keySelectFrame</source>
+        <translation>keySelectFrame</translation>
+    </message>
+</context>
+<context>
+    <name>keyboardImageFrameItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,511 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="uk" sourcelanguage="en">
+<context>
+    <name>DCustomEventTipExplain</name>
+    <message>
+        <source>Default</source>
+        <translation>За замовчуванням</translation>
+    </message>
+</context>
+<context>
+    <name>DMainWidget</name>
+    <message>
+        <source>Settings</source>
+        <translation>Налаштування</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Згорнути</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Розгорнути</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрити</translation>
+    </message>
+    <message>
+        <source>Hide device list</source>
+        <translation>Сховати список пристроїв</translation>
+    </message>
+    <message>
+        <source>Show device list</source>
+        <translation>Показати список пристроїв</translation>
+    </message>
+</context>
+<context>
+    <name>DSoftKeyboardPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+</context>
+<context>
+    <name>DVirtualKeyboardTool</name>
+    <message>
+        <source>DVirtualKeyboardTool</source>
+        <translation>DVirtualKeyboardTool</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>Віртуальна клавіатура</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Unknow</source>
+        <translation>Невідомо</translation>
+    </message>
+    <message>
+        <source>Minimize(&amp;N)</source>
+        <translation>Згорнути(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Maximize(&amp;X)</source>
+        <translation>Розгорнути(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Revert(&amp;R)</source>
+        <translation>Відновити(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Quit(&amp;Q)</source>
+        <translation>Вийти(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>Remap Key</source>
+        <translation>Перепризначення клавіші</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Макрос</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Комбінація клавіш</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>Мультимедіа</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Миша</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Вимкнути</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Текст</translation>
+    </message>
+    <message>
+        <source>Switch Profile</source>
+        <translation>Змінити профіль</translation>
+    </message>
+    <message>
+        <source>Launch Application</source>
+        <translation>Запуск програми</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Гарячі клавіші</translation>
+    </message>
+    <message>
+        <source>Key Config</source>
+        <translation>Налаштування клавіш</translation>
+    </message>
+    <message>
+        <source>Keyboard Light</source>
+        <translation>Підсвічування клавіатури</translation>
+    </message>
+    <message>
+        <source>Atmosphere Light</source>
+        <translation>Атмосферне підсвічування</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Розширені клавіші</translation>
+    </message>
+    <message>
+        <source>Volume +</source>
+        <translation>Гучність +</translation>
+    </message>
+    <message>
+        <source>Volume -</source>
+        <translation>Гучність -</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Вимкнути звук</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Відтворення/пауза</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>Наступний трек</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>Попередній трек</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Програвач</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Калькулятор</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Комп&apos;ютер</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Браузер</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>Ел. пошта</translation>
+    </message>
+    <message>
+        <source>Screen brightness+</source>
+        <translation>Яскравість екрана+</translation>
+    </message>
+    <message>
+        <source>Screen brightness-</source>
+        <translation>Яскравість екрана-</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Пошук</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>Ліва кнопка миші</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>Середня кнопка миші</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>Права кнопка миші</translation>
+    </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation>Прокрутка вгору</translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation>Прокрутка вниз</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Вперед</translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Sniper Key</source>
+        <translation>Снайперська клавіша</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>Закрити вікно</translation>
+    </message>
+    <message>
+        <source>Switch windows</source>
+        <translation>Перемкнути вікна</translation>
+    </message>
+    <message>
+        <source>Show desktop</source>
+        <translation>Показати робочий стіл</translation>
+    </message>
+    <message>
+        <source>My computer</source>
+        <translation>Мій комп&apos;ютер</translation>
+    </message>
+    <message>
+        <source>Lock computer</source>
+        <translation>Заблокувати комп&apos;ютер</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Копіювати</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Вирізати</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Вставити</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Знайти</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Створити</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Друк</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Зберегти</translation>
+    </message>
+    <message>
+        <source>Lock keyboard</source>
+        <translation>Заблокувати клавіатуру</translation>
+    </message>
+    <message>
+        <source>Lock/Unlock Win</source>
+        <translation>Блокування/розблокування Win</translation>
+    </message>
+    <message>
+        <source>Lock win</source>
+        <translation>Заблокувати Win</translation>
+    </message>
+    <message>
+        <source>Unlock win</source>
+        <translation>Розблокувати Win</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>Основний шар</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>Шар FN</translation>
+    </message>
+    <message>
+        <source>FN1 layer</source>
+        <translation>Шар FN1</translation>
+    </message>
+    <message>
+        <source>Power query</source>
+        <translation>Запит заряду</translation>
+    </message>
+    <message>
+        <source>Bluetooth 1</source>
+        <translation>Bluetooth 1</translation>
+    </message>
+    <message>
+        <source>Bluetooth 2</source>
+        <translation>Bluetooth 2</translation>
+    </message>
+    <message>
+        <source>Bluetooth 3</source>
+        <translation>Bluetooth 3</translation>
+    </message>
+    <message>
+        <source>2.4G switching</source>
+        <translation>Перемикання на 2.4G</translation>
+    </message>
+    <message>
+        <source>USB switching</source>
+        <translation>Перемикання на USB</translation>
+    </message>
+    <message>
+        <source>Overall light</source>
+        <translation>Загальне підсвічування</translation>
+    </message>
+    <message>
+        <source>Interaction light</source>
+        <translation>Інтерактивне підсвічування</translation>
+    </message>
+    <message>
+        <source>All light</source>
+        <translation>Усе підсвічування</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>Статичний</translation>
+    </message>
+    <message>
+        <source>Brightness +</source>
+        <translation>Яскравість +</translation>
+    </message>
+    <message>
+        <source>Brightness -</source>
+        <translation>Яскравість -</translation>
+    </message>
+    <message>
+        <source>Speed +</source>
+        <translation>Швидкість +</translation>
+    </message>
+    <message>
+        <source>Speed -</source>
+        <translation>Швидкість -</translation>
+    </message>
+    <message>
+        <source>Direction +1</source>
+        <translation>Напрямок +1</translation>
+    </message>
+    <message>
+        <source>Direction -1</source>
+        <translation>Напрямок -1</translation>
+    </message>
+    <message>
+        <source>Direction Loop</source>
+        <translation>Цикл напрямків</translation>
+    </message>
+    <message>
+        <source>Into full color</source>
+        <translation>Повнокольоровий режим</translation>
+    </message>
+    <message>
+        <source>Top color changed</source>
+        <translation>Змінити верхній колір</translation>
+    </message>
+    <message>
+        <source>Bottom color changed</source>
+        <translation>Змінити нижній колір</translation>
+    </message>
+    <message>
+        <source>Custom 1</source>
+        <translation>Користувацький 1</translation>
+    </message>
+    <message>
+        <source>Custom 2</source>
+        <translation>Користувацький 2</translation>
+    </message>
+    <message>
+        <source>Close all</source>
+        <translation>Вимкнути все</translation>
+    </message>
+    <message>
+        <source>Close back light</source>
+        <translation>Вимкнути підсвічування</translation>
+    </message>
+    <message>
+        <source>Stop back light</source>
+        <translation>Зупинити підсвічування</translation>
+    </message>
+    <message>
+        <source>Light recording</source>
+        <translation>Запис підсвічування</translation>
+    </message>
+    <message>
+        <source>Close side light</source>
+        <translation>Вимкнути бічне підсвічування</translation>
+    </message>
+    <message>
+        <source>Stop side light</source>
+        <translation>Зупинити бічне підсвічування</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>За замовчуванням</translation>
+    </message>
+    <message>
+        <source>No upgradeable devices found</source>
+        <translation>Пристроїв для оновлення не знайдено</translation>
+    </message>
+    <message>
+        <source>Korean/English</source>
+        <translation>Корейська/англійська</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Китайська</translation>
+    </message>
+    <message>
+        <source>K14</source>
+        <translation>K14</translation>
+    </message>
+    <message>
+        <source>K45</source>
+        <translation>K45</translation>
+    </message>
+    <message>
+        <source>K56</source>
+        <translation>K56</translation>
+    </message>
+    <message>
+        <source>K131</source>
+        <translation>K131</translation>
+    </message>
+    <message>
+        <source>K132</source>
+        <translation>K132</translation>
+    </message>
+    <message>
+        <source>K133</source>
+        <translation>K133</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>Віртуальна клавіатура</translation>
+    </message>
+    <message>
+        <source>The key layout of %1 could not be read</source>
+        <translation>Не вдалося прочитати розкладку клавіш %1</translation>
+    </message>
+    <message>
+        <source>Cannot remapped</source>
+        <translation>Не можна перепризначити</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>Натискання</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Відпускання</translation>
+    </message>
+    <message>
+        <source>Key triggered</source>
+        <translation>Спрацювання клавіші</translation>
+    </message>
+    <message>
+        <source>Side light %1</source>
+        <translation>Бічне підсвічування %1</translation>
+    </message>
+</context>
+<context>
+    <name>hidDeviceJoinFrame</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+</context>
+<context>
+    <name>keyColorRgbFrameItem</name>
+    <message>
+        <source>keyColorRgbFrameItem</source>
+        <translation>keyColorRgbFrameItem</translation>
+    </message>
+</context>
+<context>
+    <name>keySelectFrame</name>
+    <message>
+        <source>keySelectFrame</source>
+        <translation>keySelectFrame</translation>
+    </message>
+</context>
+<context>
+    <name>keyboardImageFrameItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+</context>
+</TS>

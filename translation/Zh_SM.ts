@@ -1,0 +1,511 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN" sourcelanguage="en">
+<context>
+    <name>DCustomEventTipExplain</name>
+    <message>
+        <source>Default</source>
+        <translation>默认</translation>
+    </message>
+</context>
+<context>
+    <name>DMainWidget</name>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>最大化</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Hide device list</source>
+        <translation>隐藏设备列表</translation>
+    </message>
+    <message>
+        <source>Show device list</source>
+        <translation>显示设备列表</translation>
+    </message>
+</context>
+<context>
+    <name>DSoftKeyboardPage</name>
+    <message>
+        <source>Form</source>
+        <translation>表单</translation>
+    </message>
+</context>
+<context>
+    <name>DVirtualKeyboardTool</name>
+    <message>
+        <source>DVirtualKeyboardTool</source>
+        <translation>DVirtualKeyboardTool</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>虚拟键盘</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Unknow</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>Minimize(&amp;N)</source>
+        <translation>最小化(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Maximize(&amp;X)</source>
+        <translation>最大化(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Revert(&amp;R)</source>
+        <translation>还原(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Quit(&amp;Q)</source>
+        <translation>退出(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>Remap Key</source>
+        <translation>按键重映射</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>宏</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>组合键</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>多媒体</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>鼠标</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>禁用</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>文本</translation>
+    </message>
+    <message>
+        <source>Switch Profile</source>
+        <translation>切换配置</translation>
+    </message>
+    <message>
+        <source>Launch Application</source>
+        <translation>启动应用程序</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>快捷键</translation>
+    </message>
+    <message>
+        <source>Key Config</source>
+        <translation>按键配置</translation>
+    </message>
+    <message>
+        <source>Keyboard Light</source>
+        <translation>键盘灯光</translation>
+    </message>
+    <message>
+        <source>Atmosphere Light</source>
+        <translation>氛围灯</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>高级按键</translation>
+    </message>
+    <message>
+        <source>Volume +</source>
+        <translation>音量 +</translation>
+    </message>
+    <message>
+        <source>Volume -</source>
+        <translation>音量 -</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>静音</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>播放/暂停</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>下一曲</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>上一曲</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>播放器</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>计算器</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>计算机</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>浏览器</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>电子邮件</translation>
+    </message>
+    <message>
+        <source>Screen brightness+</source>
+        <translation>屏幕亮度+</translation>
+    </message>
+    <message>
+        <source>Screen brightness-</source>
+        <translation>屏幕亮度-</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>搜索</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>鼠标左键</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>鼠标中键</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>鼠标右键</translation>
+    </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation>向上滚动</translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation>向下滚动</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>前进</translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation>后退</translation>
+    </message>
+    <message>
+        <source>Sniper Key</source>
+        <translation>狙击键</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>关闭窗口</translation>
+    </message>
+    <message>
+        <source>Switch windows</source>
+        <translation>切换窗口</translation>
+    </message>
+    <message>
+        <source>Show desktop</source>
+        <translation>显示桌面</translation>
+    </message>
+    <message>
+        <source>My computer</source>
+        <translation>我的电脑</translation>
+    </message>
+    <message>
+        <source>Lock computer</source>
+        <translation>锁定电脑</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>剪切</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>粘贴</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>查找</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新建</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>打印</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Lock keyboard</source>
+        <translation>锁定键盘</translation>
+    </message>
+    <message>
+        <source>Lock/Unlock Win</source>
+        <translation>锁定/解锁Win</translation>
+    </message>
+    <message>
+        <source>Lock win</source>
+        <translation>锁定Win</translation>
+    </message>
+    <message>
+        <source>Unlock win</source>
+        <translation>解锁Win</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>默认层</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>FN层</translation>
+    </message>
+    <message>
+        <source>FN1 layer</source>
+        <translation>FN1层</translation>
+    </message>
+    <message>
+        <source>Power query</source>
+        <translation>电量查询</translation>
+    </message>
+    <message>
+        <source>Bluetooth 1</source>
+        <translation>蓝牙 1</translation>
+    </message>
+    <message>
+        <source>Bluetooth 2</source>
+        <translation>蓝牙 2</translation>
+    </message>
+    <message>
+        <source>Bluetooth 3</source>
+        <translation>蓝牙 3</translation>
+    </message>
+    <message>
+        <source>2.4G switching</source>
+        <translation>切换2.4G</translation>
+    </message>
+    <message>
+        <source>USB switching</source>
+        <translation>切换USB</translation>
+    </message>
+    <message>
+        <source>Overall light</source>
+        <translation>整体灯光</translation>
+    </message>
+    <message>
+        <source>Interaction light</source>
+        <translation>互动灯光</translation>
+    </message>
+    <message>
+        <source>All light</source>
+        <translation>全部灯光</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>常亮</translation>
+    </message>
+    <message>
+        <source>Brightness +</source>
+        <translation>亮度 +</translation>
+    </message>
+    <message>
+        <source>Brightness -</source>
+        <translation>亮度 -</translation>
+    </message>
+    <message>
+        <source>Speed +</source>
+        <translation>速度 +</translation>
+    </message>
+    <message>
+        <source>Speed -</source>
+        <translation>速度 -</translation>
+    </message>
+    <message>
+        <source>Direction +1</source>
+        <translation>方向 +1</translation>
+    </message>
+    <message>
+        <source>Direction -1</source>
+        <translation>方向 -1</translation>
+    </message>
+    <message>
+        <source>Direction Loop</source>
+        <translation>方向循环</translation>
+    </message>
+    <message>
+        <source>Into full color</source>
+        <translation>切换全彩</translation>
+    </message>
+    <message>
+        <source>Top color changed</source>
+        <translation>更换上部颜色</translation>
+    </message>
+    <message>
+        <source>Bottom color changed</source>
+        <translation>更换下部颜色</translation>
+    </message>
+    <message>
+        <source>Custom 1</source>
+        <translation>自定义 1</translation>
+    </message>
+    <message>
+        <source>Custom 2</source>
+        <translation>自定义 2</translation>
+    </message>
+    <message>
+        <source>Close all</source>
+        <translation>全部关闭</translation>
+    </message>
+    <message>
+        <source>Close back light</source>
+        <translation>关闭背光</translation>
+    </message>
+    <message>
+        <source>Stop back light</source>
+        <translation>暂停背光</translation>
+    </message>
+    <message>
+        <source>Light recording</source>
+        <translation>灯光录制</translation>
+    </message>
+    <message>
+        <source>Close side light</source>
+        <translation>关闭侧灯</translation>
+    </message>
+    <message>
+        <source>Stop side light</source>
+        <translation>暂停侧灯</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>默认</translation>
+    </message>
+    <message>
+        <source>No upgradeable devices found</source>
+        <translation>未发现可升级的设备</translation>
+    </message>
+    <message>
+        <source>Korean/English</source>
+        <translation>韩/英</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>汉字</translation>
+    </message>
+    <message>
+        <source>K14</source>
+        <translation>K14</translation>
+    </message>
+    <message>
+        <source>K45</source>
+        <translation>K45</translation>
+    </message>
+    <message>
+        <source>K56</source>
+        <translation>K56</translation>
+    </message>
+    <message>
+        <source>K131</source>
+        <translation>K131</translation>
+    </message>
+    <message>
+        <source>K132</source>
+        <translation>K132</translation>
+    </message>
+    <message>
+        <source>K133</source>
+        <translation>K133</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>虚拟键盘</translation>
+    </message>
+    <message>
+        <source>The key layout of %1 could not be read</source>
+        <translation>无法读取 %1 的按键布局</translation>
+    </message>
+    <message>
+        <source>Cannot remapped</source>
+        <translation>不可重映射</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>按下</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>释放</translation>
+    </message>
+    <message>
+        <source>Key triggered</source>
+        <translation>按键触发</translation>
+    </message>
+    <message>
+        <source>Side light %1</source>
+        <translation>侧灯 %1</translation>
+    </message>
+</context>
+<context>
+    <name>hidDeviceJoinFrame</name>
+    <message>
+        <source>Form</source>
+        <translation>表单</translation>
+    </message>
+</context>
+<context>
+    <name>keyColorRgbFrameItem</name>
+    <message>
+        <source>keyColorRgbFrameItem</source>
+        <translation>keyColorRgbFrameItem</translation>
+    </message>
+</context>
+<context>
+    <name>keySelectFrame</name>
+    <message>
+        <source>keySelectFrame</source>
+        <translation>keySelectFrame</translation>
+    </message>
+</context>
+<context>
+    <name>keyboardImageFrameItem</name>
+    <message>
+        <source>Form</source>
+        <translation>表单</translation>
+    </message>
+</context>
+</TS>

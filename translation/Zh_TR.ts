@@ -1,0 +1,511 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_TW" sourcelanguage="en">
+<context>
+    <name>DCustomEventTipExplain</name>
+    <message>
+        <source>Default</source>
+        <translation>預設</translation>
+    </message>
+</context>
+<context>
+    <name>DMainWidget</name>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>最大化</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>Hide device list</source>
+        <translation>隱藏裝置清單</translation>
+    </message>
+    <message>
+        <source>Show device list</source>
+        <translation>顯示裝置清單</translation>
+    </message>
+</context>
+<context>
+    <name>DSoftKeyboardPage</name>
+    <message>
+        <source>Form</source>
+        <translation>表單</translation>
+    </message>
+</context>
+<context>
+    <name>DVirtualKeyboardTool</name>
+    <message>
+        <source>DVirtualKeyboardTool</source>
+        <translation>DVirtualKeyboardTool</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>虛擬鍵盤</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Unknow</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>Minimize(&amp;N)</source>
+        <translation>最小化(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Maximize(&amp;X)</source>
+        <translation>最大化(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Revert(&amp;R)</source>
+        <translation>還原(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Quit(&amp;Q)</source>
+        <translation>結束(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>Remap Key</source>
+        <translation>按鍵重新對應</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>巨集</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>組合鍵</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>多媒體</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>滑鼠</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>停用</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>Switch Profile</source>
+        <translation>切換設定檔</translation>
+    </message>
+    <message>
+        <source>Launch Application</source>
+        <translation>啟動應用程式</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>快速鍵</translation>
+    </message>
+    <message>
+        <source>Key Config</source>
+        <translation>按鍵設定</translation>
+    </message>
+    <message>
+        <source>Keyboard Light</source>
+        <translation>鍵盤燈光</translation>
+    </message>
+    <message>
+        <source>Atmosphere Light</source>
+        <translation>氛圍燈</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>進階按鍵</translation>
+    </message>
+    <message>
+        <source>Volume +</source>
+        <translation>音量 +</translation>
+    </message>
+    <message>
+        <source>Volume -</source>
+        <translation>音量 -</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>靜音</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>播放/暫停</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>下一首</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>上一首</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>播放器</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>計算機</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>電腦</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>瀏覽器</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>電子郵件</translation>
+    </message>
+    <message>
+        <source>Screen brightness+</source>
+        <translation>螢幕亮度+</translation>
+    </message>
+    <message>
+        <source>Screen brightness-</source>
+        <translation>螢幕亮度-</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>搜尋</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>滑鼠左鍵</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>滑鼠中鍵</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>滑鼠右鍵</translation>
+    </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation>向上捲動</translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation>向下捲動</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>前進</translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation>後退</translation>
+    </message>
+    <message>
+        <source>Sniper Key</source>
+        <translation>狙擊鍵</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>關閉視窗</translation>
+    </message>
+    <message>
+        <source>Switch windows</source>
+        <translation>切換視窗</translation>
+    </message>
+    <message>
+        <source>Show desktop</source>
+        <translation>顯示桌面</translation>
+    </message>
+    <message>
+        <source>My computer</source>
+        <translation>我的電腦</translation>
+    </message>
+    <message>
+        <source>Lock computer</source>
+        <translation>鎖定電腦</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>複製</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>剪下</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>貼上</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>尋找</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新增</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>列印</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>Lock keyboard</source>
+        <translation>鎖定鍵盤</translation>
+    </message>
+    <message>
+        <source>Lock/Unlock Win</source>
+        <translation>鎖定/解鎖Win</translation>
+    </message>
+    <message>
+        <source>Lock win</source>
+        <translation>鎖定Win</translation>
+    </message>
+    <message>
+        <source>Unlock win</source>
+        <translation>解鎖Win</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>預設層</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>FN層</translation>
+    </message>
+    <message>
+        <source>FN1 layer</source>
+        <translation>FN1層</translation>
+    </message>
+    <message>
+        <source>Power query</source>
+        <translation>電量查詢</translation>
+    </message>
+    <message>
+        <source>Bluetooth 1</source>
+        <translation>藍牙 1</translation>
+    </message>
+    <message>
+        <source>Bluetooth 2</source>
+        <translation>藍牙 2</translation>
+    </message>
+    <message>
+        <source>Bluetooth 3</source>
+        <translation>藍牙 3</translation>
+    </message>
+    <message>
+        <source>2.4G switching</source>
+        <translation>切換2.4G</translation>
+    </message>
+    <message>
+        <source>USB switching</source>
+        <translation>切換USB</translation>
+    </message>
+    <message>
+        <source>Overall light</source>
+        <translation>整體燈光</translation>
+    </message>
+    <message>
+        <source>Interaction light</source>
+        <translation>互動燈光</translation>
+    </message>
+    <message>
+        <source>All light</source>
+        <translation>全部燈光</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>恆亮</translation>
+    </message>
+    <message>
+        <source>Brightness +</source>
+        <translation>亮度 +</translation>
+    </message>
+    <message>
+        <source>Brightness -</source>
+        <translation>亮度 -</translation>
+    </message>
+    <message>
+        <source>Speed +</source>
+        <translation>速度 +</translation>
+    </message>
+    <message>
+        <source>Speed -</source>
+        <translation>速度 -</translation>
+    </message>
+    <message>
+        <source>Direction +1</source>
+        <translation>方向 +1</translation>
+    </message>
+    <message>
+        <source>Direction -1</source>
+        <translation>方向 -1</translation>
+    </message>
+    <message>
+        <source>Direction Loop</source>
+        <translation>方向循環</translation>
+    </message>
+    <message>
+        <source>Into full color</source>
+        <translation>切換全彩</translation>
+    </message>
+    <message>
+        <source>Top color changed</source>
+        <translation>更換上部顏色</translation>
+    </message>
+    <message>
+        <source>Bottom color changed</source>
+        <translation>更換下部顏色</translation>
+    </message>
+    <message>
+        <source>Custom 1</source>
+        <translation>自訂 1</translation>
+    </message>
+    <message>
+        <source>Custom 2</source>
+        <translation>自訂 2</translation>
+    </message>
+    <message>
+        <source>Close all</source>
+        <translation>全部關閉</translation>
+    </message>
+    <message>
+        <source>Close back light</source>
+        <translation>關閉背光</translation>
+    </message>
+    <message>
+        <source>Stop back light</source>
+        <translation>暫停背光</translation>
+    </message>
+    <message>
+        <source>Light recording</source>
+        <translation>燈光錄製</translation>
+    </message>
+    <message>
+        <source>Close side light</source>
+        <translation>關閉側燈</translation>
+    </message>
+    <message>
+        <source>Stop side light</source>
+        <translation>暫停側燈</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>預設</translation>
+    </message>
+    <message>
+        <source>No upgradeable devices found</source>
+        <translation>未發現可升級的裝置</translation>
+    </message>
+    <message>
+        <source>Korean/English</source>
+        <translation>韓/英</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>漢字</translation>
+    </message>
+    <message>
+        <source>K14</source>
+        <translation>K14</translation>
+    </message>
+    <message>
+        <source>K45</source>
+        <translation>K45</translation>
+    </message>
+    <message>
+        <source>K56</source>
+        <translation>K56</translation>
+    </message>
+    <message>
+        <source>K131</source>
+        <translation>K131</translation>
+    </message>
+    <message>
+        <source>K132</source>
+        <translation>K132</translation>
+    </message>
+    <message>
+        <source>K133</source>
+        <translation>K133</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>虛擬鍵盤</translation>
+    </message>
+    <message>
+        <source>The key layout of %1 could not be read</source>
+        <translation>無法讀取 %1 的按鍵配置</translation>
+    </message>
+    <message>
+        <source>Cannot remapped</source>
+        <translation>不可重新對應</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>按下</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>放開</translation>
+    </message>
+    <message>
+        <source>Key triggered</source>
+        <translation>按鍵觸發</translation>
+    </message>
+    <message>
+        <source>Side light %1</source>
+        <translation>側燈 %1</translation>
+    </message>
+</context>
+<context>
+    <name>hidDeviceJoinFrame</name>
+    <message>
+        <source>Form</source>
+        <translation>表單</translation>
+    </message>
+</context>
+<context>
+    <name>keyColorRgbFrameItem</name>
+    <message>
+        <source>keyColorRgbFrameItem</source>
+        <translation>keyColorRgbFrameItem</translation>
+    </message>
+</context>
+<context>
+    <name>keySelectFrame</name>
+    <message>
+        <source>keySelectFrame</source>
+        <translation>keySelectFrame</translation>
+    </message>
+</context>
+<context>
+    <name>keyboardImageFrameItem</name>
+    <message>
+        <source>Form</source>
+        <translation>表單</translation>
+    </message>
+</context>
+</TS>
