@@ -4,8 +4,7 @@
 
 #include <QTimer>
 
-DFirwareInfoShow::DFirwareInfoShow(QWidget *parent)
-    : QDialog(parent)
+DFirwareInfoShow::DFirwareInfoShow(QWidget *parent) : QDialog(parent)
 {
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     setWindowTitle(QObject::tr("Firmware Info"));
