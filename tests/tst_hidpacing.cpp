@@ -153,7 +153,8 @@ void TestHidPacing::vanishedDeviceDoesNotMakeTheLoopSpin()
         QVERIFY(CTavrixHid_HidReadBuff(handle, buffer) < 0);
         CTavrixHid_highPrecisionTimerRuning(kLoopUnits, timer);
     }
-    QVERIFY(clock.nsecsElapsed() >= 100 * kLoopIntervalNs);
+    // A spinning loop would take next to nothing; the first wait may return at once.
+    QVERIFY(clock.nsecsElapsed() >= 90 * kLoopIntervalNs);
     CTavrixHid_highPrecisionTimerStop(timer);
     CTavrixHid_Close(handle);
 }
