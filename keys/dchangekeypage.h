@@ -1,21 +1,37 @@
 #pragma once
 
-#include "keys/dkeyfunctionpage.h"
+#include "keys/dkeypickerpage.h"
 
-// The function page that remaps the key to another key. For now it offers only
-// the common contract and takes the key captured through the global hook; its
-// controls come with the page itself.
-class DChangeKeyPage : public DKeyFunctionPage
+namespace Ui {
+class DChangeKeyPage;
+}
+
+// The "Remap Key" function page: the key sends another key, picked on the
+// pop-up virtual keyboard or captured from a physical keyboard while the
+// pop-up is open. Every pick is stored at once.
+class DChangeKeyPage : public DKeyPickerPage
 {
     Q_OBJECT
 
 public:
-    using DKeyFunctionPage::DKeyFunctionPage;
+    explicit DChangeKeyPage(QWidget *parent = nullptr);
+    ~DChangeKeyPage() override;
 
-    // The key captured while the page's key picker is open.
-    virtual void setTargetKey(int keyDec) { m_targetKey = keyDec; }
-    int targetKey() const { return m_targetKey; }
+    void retranslateTexts() override;
+    void loadKeyInfo() override;
+    // Takes a picked target and stores it; a code without a caption is ignored.
+    virtual void setTargetKey(int keyDec);
+
+public Q_SLOTS:
+    void onSoftKeyboardClicked_VirtualKB(int keyDec) override;
+
+protected:
+    void resetPick() override;
+    void showStoredItem(const KeyOperateInfo &item) override;
 
 private:
-    int m_targetKey = -1;
+    void saveKeyInfo();
+
+    Ui::DChangeKeyPage *ui;
+    int m_targetKey = -1;  // picked, not yet stored
 };

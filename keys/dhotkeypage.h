@@ -1,13 +1,23 @@
 #pragma once
 
-#include "keys/dkeyfunctionpage.h"
+#include "keys/dkeycodechoicepage.h"
 
-// The function page that gives the key a system shortcut. For now it offers only the common contract;
-// its controls come with the page itself.
-class DHotKeyPage : public DKeyFunctionPage
+namespace Ui {
+class DHotKeyPage;
+}
+
+// The "Shortcuts" function page: the key performs a system shortcut (close window, show desktop, copy, ...).
+class DHotKeyPage : public DKeyCodeChoicePage
 {
     Q_OBJECT
 
 public:
-    using DKeyFunctionPage::DKeyFunctionPage;
+    explicit DHotKeyPage(QWidget *parent = nullptr);
+    ~DHotKeyPage() override;
+
+protected:
+    void retranslateForm() override;
+
+private:
+    Ui::DHotKeyPage *ui;
 };

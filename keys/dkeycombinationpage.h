@@ -1,23 +1,43 @@
 #pragma once
 
-#include "keys/dkeyfunctionpage.h"
+#include "keys/dkeypickerpage.h"
+#include "keys/keycombinationpicker.h"
 
-#include <QList>
+namespace Ui {
+class DKeyCombinationPage;
+}
 
-// The function page that gives the key a modifier combination. For now it offers
-// only the common contract and takes the keys captured through the global hook;
-// its controls come with the page itself.
-class DKeyCombinationPage : public DKeyFunctionPage
+// The "Key Combination" function page: the key sends one or two modifiers
+// with one other key. The modifiers and then the main key are picked on the
+// pop-up virtual keyboard or captured from a physical keyboard; the moment the
+// main key is picked the combination is stored.
+class DKeyCombinationPage : public DKeyPickerPage
 {
     Q_OBJECT
 
 public:
-    using DKeyFunctionPage::DKeyFunctionPage;
+    explicit DKeyCombinationPage(QWidget *parent = nullptr);
+    ~DKeyCombinationPage() override;
 
-    // A key captured while the page's key picker is open.
-    virtual void addCapturedKey(int keyDec) { m_capturedKeys.append(keyDec); }
-    QList<int> capturedKeys() const { return m_capturedKeys; }
+    void retranslateTexts() override;
+    void loadKeyInfo() override;
+    // A key captured while the pop-up is open: picked like a clicked one.
+    virtual void addCapturedKey(int keyDec);
+
+    const KeyCombinationPicker &picker() const { return m_picker; }
+
+public Q_SLOTS:
+    void onSoftKeyboardClicked_VirtualKB(int keyDec) override;
+
+protected:
+    void resetPick() override;
+    void showStoredItem(const KeyOperateInfo &item) override;
+    void popupOpened() override;
+    void popupClosed() override;
 
 private:
-    QList<int> m_capturedKeys;
+    void saveKeyInfo();
+
+    Ui::DKeyCombinationPage *ui;
+    KeyCombinationPicker m_picker;
 };

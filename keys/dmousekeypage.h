@@ -1,13 +1,23 @@
 #pragma once
 
-#include "keys/dkeyfunctionpage.h"
+#include "keys/dkeycodechoicepage.h"
 
-// The function page that gives the key a mouse function. For now it offers only the common contract;
-// its controls come with the page itself.
-class DMouseKeyPage : public DKeyFunctionPage
+namespace Ui {
+class DMouseKeyPage;
+}
+
+// The "Mouse Key" function page: the key acts as a mouse button or the wheel.
+class DMouseKeyPage : public DKeyCodeChoicePage
 {
     Q_OBJECT
 
 public:
-    using DKeyFunctionPage::DKeyFunctionPage;
+    explicit DMouseKeyPage(QWidget *parent = nullptr);
+    ~DMouseKeyPage() override;
+
+protected:
+    void retranslateForm() override;
+
+private:
+    Ui::DMouseKeyPage *ui;
 };

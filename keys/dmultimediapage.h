@@ -1,13 +1,23 @@
 #pragma once
 
-#include "keys/dkeyfunctionpage.h"
+#include "keys/dkeycodechoicepage.h"
 
-// The function page that gives the key a multimedia function. For now it offers only the common contract;
-// its controls come with the page itself.
-class DMultimediaPage : public DKeyFunctionPage
+namespace Ui {
+class DMultimediaPage;
+}
+
+// The "Multimedia" function page: media, volume, application and brightness keys.
+class DMultimediaPage : public DKeyCodeChoicePage
 {
     Q_OBJECT
 
 public:
-    using DKeyFunctionPage::DKeyFunctionPage;
+    explicit DMultimediaPage(QWidget *parent = nullptr);
+    ~DMultimediaPage() override;
+
+protected:
+    void retranslateForm() override;
+
+private:
+    Ui::DMultimediaPage *ui;
 };
