@@ -24,7 +24,7 @@ constexpr int kPopupArrowX = 350;
 const QPoint kPopupOffset(357, 375);
 constexpr int kHeavyPressProfile = 1;  // the magnetic file keeps its functions under this profile
 
-QString tr(const char *text)
+QString translated(const char *text)
 {
     return QCoreApplication::translate("QObject", text);
 }
@@ -61,10 +61,10 @@ void DKeyPickerPage::setupPicker(const PickerForm &form)
 void DKeyPickerPage::retranslatePicker(const char *title, const char *placeholder)
 {
     m_virtualKeyboard->retranslateTexts();
-    m_form.title->setText(tr(title));
-    m_edit->setPlaceholderText(tr(placeholder));
-    m_form.lightPress->setText(tr("Light Press"));
-    m_form.heavyPress->setText(tr("Heavy Press"));
+    m_form.title->setText(translated(title));
+    m_edit->setPlaceholderText(translated(placeholder));
+    m_form.lightPress->setText(QObject::tr("Light Press"));
+    m_form.heavyPress->setText(QObject::tr("Heavy Press"));
 }
 
 void DKeyPickerPage::applyTheme()

@@ -618,6 +618,42 @@
         <source>Firmware Info</source>
         <translation>معلومات البرنامج الثابت</translation>
     </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>إعادة التعيين إلى أي مفتاح؟</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>أدخل المفاتيح؟</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>اختيار التطبيق</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>يرجى اختيار المسار الذي يوجد فيه تطبيقك</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>اختيار تطبيق</translation>
+    </message>
+    <message>
+        <source>Applications (*.desktop)</source>
+        <translation>التطبيقات (*.desktop)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>كل الملفات (*)</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>أدخل النص...</translation>
+    </message>
+    <message>
+        <source>Mouse Key</source>
+        <translation>مفاتيح الفأرة</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>

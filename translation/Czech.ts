@@ -618,6 +618,42 @@
         <source>Firmware Info</source>
         <translation>Informace o firmwaru</translation>
     </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>Přemapovat na kterou klávesu?</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>Zadejte klávesy?</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>Vybrat aplikaci</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>Vyberte cestu, kde se aplikace nachází</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Vybrat aplikaci</translation>
+    </message>
+    <message>
+        <source>Applications (*.desktop)</source>
+        <translation>Aplikace (*.desktop)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Všechny soubory (*)</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>Zadejte text...</translation>
+    </message>
+    <message>
+        <source>Mouse Key</source>
+        <translation>Tlačítka myši</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>

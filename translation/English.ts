@@ -618,6 +618,42 @@
         <source>Firmware Info</source>
         <translation>Firmware Info</translation>
     </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>Remap with key?</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>Enter key?</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>Select App</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>Please select the path where your app is located</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Select application</translation>
+    </message>
+    <message>
+        <source>Applications (*.desktop)</source>
+        <translation>Applications (*.desktop)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>Enter text ...</translation>
+    </message>
+    <message>
+        <source>Mouse Key</source>
+        <translation>Mouse Key</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>

@@ -618,6 +618,42 @@
         <source>Firmware Info</source>
         <translation>Informations sur le micrologiciel</translation>
     </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>Réaffecter à quelle touche ?</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>Saisir les touches ?</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>Choisir une application</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>Veuillez choisir le chemin de votre application</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Choisir l'application</translation>
+    </message>
+    <message>
+        <source>Applications (*.desktop)</source>
+        <translation>Applications (*.desktop)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>Saisissez le texte...</translation>
+    </message>
+    <message>
+        <source>Mouse Key</source>
+        <translation>Touches de souris</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>

@@ -618,6 +618,42 @@
         <source>Firmware Info</source>
         <translation>Firmware-Informationen</translation>
     </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>Auf welche Taste umbelegen?</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>Tasten eingeben?</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>App auswählen</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>Bitte wählen Sie den Pfad, unter dem sich Ihre App befindet</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Anwendung auswählen</translation>
+    </message>
+    <message>
+        <source>Applications (*.desktop)</source>
+        <translation>Anwendungen (*.desktop)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>Text eingeben ...</translation>
+    </message>
+    <message>
+        <source>Mouse Key</source>
+        <translation>Maustasten</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>

@@ -618,6 +618,42 @@
         <source>Firmware Info</source>
         <translation>Informazioni firmware</translation>
     </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>Rimappare su quale tasto?</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>Inserire i tasti?</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>Seleziona app</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>Selezionare il percorso in cui si trova l'app</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Seleziona applicazione</translation>
+    </message>
+    <message>
+        <source>Applications (*.desktop)</source>
+        <translation>Applicazioni (*.desktop)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>Inserire il testo...</translation>
+    </message>
+    <message>
+        <source>Mouse Key</source>
+        <translation>Tasti del mouse</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>

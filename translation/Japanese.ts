@@ -618,6 +618,42 @@
         <source>Firmware Info</source>
         <translation>ファームウェア情報</translation>
     </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>どのキーに割り当てますか？</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>キーを入力してください</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>アプリを選択</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>アプリの場所を選択してください</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>アプリケーションを選択</translation>
+    </message>
+    <message>
+        <source>Applications (*.desktop)</source>
+        <translation>アプリケーション (*.desktop)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>テキストを入力…</translation>
+    </message>
+    <message>
+        <source>Mouse Key</source>
+        <translation>マウスキー</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>

@@ -618,6 +618,42 @@
         <source>Firmware Info</source>
         <translation>펌웨어 정보</translation>
     </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>어떤 키로 재지정할까요?</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>키를 입력하세요</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>앱 선택</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>앱이 있는 경로를 선택하세요</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>응용 프로그램 선택</translation>
+    </message>
+    <message>
+        <source>Applications (*.desktop)</source>
+        <translation>응용 프로그램 (*.desktop)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>모든 파일 (*)</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>텍스트 입력...</translation>
+    </message>
+    <message>
+        <source>Mouse Key</source>
+        <translation>마우스 키</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>

@@ -618,6 +618,42 @@
         <source>Firmware Info</source>
         <translation>Informacje o oprogramowaniu układowym</translation>
     </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>Przypisać do którego klawisza?</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>Wprowadź klawisze?</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>Wybierz aplikację</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>Wybierz ścieżkę, w której znajduje się aplikacja</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Wybierz aplikację</translation>
+    </message>
+    <message>
+        <source>Applications (*.desktop)</source>
+        <translation>Aplikacje (*.desktop)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>Wprowadź tekst...</translation>
+    </message>
+    <message>
+        <source>Mouse Key</source>
+        <translation>Klawisze myszy</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>

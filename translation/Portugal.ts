@@ -618,6 +618,42 @@
         <source>Firmware Info</source>
         <translation>Informações do firmware</translation>
     </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>Remapear para qual tecla?</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>Introduzir teclas?</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>Selecionar aplicação</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>Selecione o caminho onde se encontra a aplicação</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Selecionar aplicação</translation>
+    </message>
+    <message>
+        <source>Applications (*.desktop)</source>
+        <translation>Aplicações (*.desktop)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos os ficheiros (*)</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>Introduza o texto...</translation>
+    </message>
+    <message>
+        <source>Mouse Key</source>
+        <translation>Teclas do rato</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>

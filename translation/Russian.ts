@@ -618,6 +618,42 @@
         <source>Firmware Info</source>
         <translation>Сведения о прошивке</translation>
     </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>Переназначить на клавишу?</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>Введите клавиши?</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>Выбор приложения</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>Выберите путь к приложению</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Выбрать приложение</translation>
+    </message>
+    <message>
+        <source>Applications (*.desktop)</source>
+        <translation>Приложения (*.desktop)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>Введите текст...</translation>
+    </message>
+    <message>
+        <source>Mouse Key</source>
+        <translation>Кнопки мыши</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>

@@ -618,6 +618,42 @@
         <source>Firmware Info</source>
         <translation>Información del firmware</translation>
     </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>¿Reasignar a qué tecla?</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>¿Introducir teclas?</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>Seleccionar aplicación</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>Seleccione la ruta donde se encuentra la aplicación</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Seleccionar aplicación</translation>
+    </message>
+    <message>
+        <source>Applications (*.desktop)</source>
+        <translation>Aplicaciones (*.desktop)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>Introduzca el texto...</translation>
+    </message>
+    <message>
+        <source>Mouse Key</source>
+        <translation>Teclas de ratón</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>

@@ -618,6 +618,42 @@
         <source>Firmware Info</source>
         <translation>Відомості про прошивку</translation>
     </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>Перепризначити на клавішу?</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>Введіть клавіші?</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>Вибір застосунку</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>Виберіть шлях до застосунку</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Вибрати застосунок</translation>
+    </message>
+    <message>
+        <source>Applications (*.desktop)</source>
+        <translation>Застосунки (*.desktop)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Усі файли (*)</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>Введіть текст...</translation>
+    </message>
+    <message>
+        <source>Mouse Key</source>
+        <translation>Кнопки миші</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>

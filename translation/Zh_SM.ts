@@ -618,6 +618,42 @@
         <source>Firmware Info</source>
         <translation>固件信息</translation>
     </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>映射为哪个按键？</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>输入按键？</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>选择应用</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>请选择应用所在的路径</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>选择应用程序</translation>
+    </message>
+    <message>
+        <source>Applications (*.desktop)</source>
+        <translation>应用程序 (*.desktop)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>输入文本……</translation>
+    </message>
+    <message>
+        <source>Mouse Key</source>
+        <translation>鼠标按键</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>

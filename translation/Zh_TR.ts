@@ -618,6 +618,42 @@
         <source>Firmware Info</source>
         <translation>韌體資訊</translation>
     </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>映射為哪個按鍵？</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>輸入按鍵？</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>選擇應用程式</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>請選擇應用程式所在的路徑</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>選擇應用程式</translation>
+    </message>
+    <message>
+        <source>Applications (*.desktop)</source>
+        <translation>應用程式 (*.desktop)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>所有檔案 (*)</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>輸入文字……</translation>
+    </message>
+    <message>
+        <source>Mouse Key</source>
+        <translation>滑鼠按鍵</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>
