@@ -3,6 +3,7 @@
 // save, the Download button and the key capture.
 
 #include "app/ddatamanager.h"
+#include "keyboardview/hiddevicejoinframe.h"
 #include "keyboardview/keyboardbutcustom.h"
 #include "keyboardview/keyselectframe.h"
 #include "keys/dchangekeypage.h"
@@ -17,12 +18,14 @@
 #include "widgets/arrowwidget.h"
 #include "widgets/dtooltipexplain.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QMovie>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 #include <memory>
 
@@ -95,6 +98,7 @@ private Q_SLOTS:
     void deviceButtons();
     void retranslateKeepsCaptionAndMovie();
     void functionTips();
+    void screenshot();
 
 private:
     void selectKey(int code, const QString &caption);
@@ -485,6 +489,51 @@ void TestKeyAssignment::functionTips()
         QApplication::sendEvent(m_page->functionButton(id), &leave);
         QVERIFY(!m_page->tipPopup()->isVisible());
     }
+}
+
+// The tab as the device page shows it, with the keyboard picture above and a
+// disabled key selected; saved under the build folder for a person to look at.
+void TestKeyAssignment::screenshot()
+{
+    QWidget tab;
+    tab.setStyleSheet("QWidget#tab{ background-color: rgb(26, 27, 49); }");
+    tab.setObjectName("tab");
+    tab.setAttribute(Qt::WA_StyledBackground);
+    auto *layout = new QVBoxLayout(&tab);
+    auto *picture = new hidDeviceJoinFrame(&tab);
+    picture->loadDevice("QR108");
+    picture->setMinimumSize(picture->pictureFrame()->size());
+    layout->addWidget(picture, 0, Qt::AlignHCenter);
+    layout->addWidget(m_page.get());
+    tab.resize(1300, picture->pictureFrame()->height() + 290);
+    DDataManager::getInstance()->setHaveSideLight(true);
+    m_page->resetPage(0);
+    storeItem(m_layer, "1", 7, 5, "-1");  // D disabled
+    m_page->onShoudUpdateKeyboard(7);
+    tab.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&tab));
+
+    keyboardButCustom *d = key(7);
+    QVERIFY(d);
+    d->click();
+    QCOMPARE(hostKeyChar()->text(), QString("D"));
+    QCOMPARE(m_page->currentPageCode(), 5);
+    QVERIFY(d->isChosen());
+    QVERIFY(d->isAssigned());
+    QTest::qWait(50);
+    const QImage shot = tab.grab().toImage();
+    const QString dir = DDataManager::getAppDirPath() + "/screenshots";
+    QDir().mkpath(dir);
+    QVERIFY(shot.save(dir + "/keyassignment_tab.png"));
+    // The Disable button shows its checked picture: orange somewhere inside it.
+    QToolButton *button = m_page->functionButton(Disable);
+    const QImage icon = button->grab().toImage();
+    bool orange = false;
+    for (int y = 0; y < icon.height() && !orange; ++y)
+        for (int x = 0; x < icon.width() && !orange; ++x)
+            orange = icon.pixelColor(x, y).red() > 200 && icon.pixelColor(x, y).blue() < 80;
+    QVERIFY(orange);
+    m_page->setParent(nullptr);
 }
 
 TAVRIX_TEST_MAIN(TestKeyAssignment)
