@@ -106,6 +106,9 @@
     <message>
         <source>Cancel</source>
         <translation>إلغاء</translation>
+    </message>
+</context>
+<context>
     <name>DSettingsDia</name>
     <message>
         <source>Settings</source>
@@ -633,52 +636,6 @@
         <translation>الإضاءة الجانبية %1</translation>
     </message>
     <message>
-        <source>Download</source>
-        <translation>تنزيل</translation>
-    </message>
-    <message>
-        <source>Type:</source>
-        <translation>النوع:</translation>
-    </message>
-    <message>
-        <source>Function:</source>
-        <translation>الوظيفة:</translation>
-    </message>
-    <message>
-        <source>Key</source>
-        <translation>المفتاح</translation>
-    </message>
-    <message>
-        <source>Please select one Key first</source>
-        <translation>الرجاء تحديد مفتاح أولاً</translation>
-    </message>
-    <message>
-        <source>Operate successful</source>
-        <translation>تمت العملية بنجاح</translation>
-    </message>
-    <message>
-        <source>Operate failed, the profile could not be saved</source>
-        <translation>فشلت العملية، تعذّر حفظ ملف التعريف</translation>
-    </message>
-    <message>
-        <source>Setting failed because the text is empty</source>
-        <translation>فشل الإعداد لأن النص فارغ</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>موافق</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>إلغاء</translation>
-    </message>
-    <message>
-        <source>Light Press</source>
-        <translation>ضغطة خفيفة</translation>
-    </message>
-    <message>
-        <source>Heavy Press</source>
-        <translation>ضغطة قوية</translation>
         <source>Settings</source>
         <translation>الإعدادات</translation>
     </message>
@@ -733,6 +690,54 @@
     <message>
         <source>Firmware Info</source>
         <translation>معلومات البرنامج الثابت</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>تنزيل</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>النوع:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>الوظيفة:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>المفتاح</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>الرجاء تحديد مفتاح أولاً</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>تمت العملية بنجاح</translation>
+    </message>
+    <message>
+        <source>Operate failed, the profile could not be saved</source>
+        <translation>فشلت العملية، تعذّر حفظ ملف التعريف</translation>
+    </message>
+    <message>
+        <source>Setting failed because the text is empty</source>
+        <translation>فشل الإعداد لأن النص فارغ</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>ضغطة خفيفة</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>ضغطة قوية</translation>
     </message>
 </context>
 <context>

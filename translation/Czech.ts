@@ -106,6 +106,9 @@
     <message>
         <source>Cancel</source>
         <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
     <name>DSettingsDia</name>
     <message>
         <source>Settings</source>
@@ -633,52 +636,6 @@
         <translation>Boční světlo %1</translation>
     </message>
     <message>
-        <source>Download</source>
-        <translation>Stáhnout</translation>
-    </message>
-    <message>
-        <source>Type:</source>
-        <translation>Typ:</translation>
-    </message>
-    <message>
-        <source>Function:</source>
-        <translation>Funkce:</translation>
-    </message>
-    <message>
-        <source>Key</source>
-        <translation>Klávesa</translation>
-    </message>
-    <message>
-        <source>Please select one Key first</source>
-        <translation>Nejprve vyberte klávesu</translation>
-    </message>
-    <message>
-        <source>Operate successful</source>
-        <translation>Operace proběhla úspěšně</translation>
-    </message>
-    <message>
-        <source>Operate failed, the profile could not be saved</source>
-        <translation>Operace selhala, profil nelze uložit</translation>
-    </message>
-    <message>
-        <source>Setting failed because the text is empty</source>
-        <translation>Nastavení selhalo, protože text je prázdný</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Zrušit</translation>
-    </message>
-    <message>
-        <source>Light Press</source>
-        <translation>Lehký stisk</translation>
-    </message>
-    <message>
-        <source>Heavy Press</source>
-        <translation>Silný stisk</translation>
         <source>Settings</source>
         <translation>Nastavení</translation>
     </message>
@@ -733,6 +690,54 @@
     <message>
         <source>Firmware Info</source>
         <translation>Informace o firmwaru</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Stáhnout</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Funkce:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Klávesa</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>Nejprve vyberte klávesu</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>Operace proběhla úspěšně</translation>
+    </message>
+    <message>
+        <source>Operate failed, the profile could not be saved</source>
+        <translation>Operace selhala, profil nelze uložit</translation>
+    </message>
+    <message>
+        <source>Setting failed because the text is empty</source>
+        <translation>Nastavení selhalo, protože text je prázdný</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Lehký stisk</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Silný stisk</translation>
     </message>
 </context>
 <context>

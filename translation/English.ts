@@ -106,6 +106,9 @@
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>DSettingsDia</name>
     <message>
         <source>Settings</source>
@@ -633,52 +636,6 @@
         <translation>Side light %1</translation>
     </message>
     <message>
-        <source>Download</source>
-        <translation>Download</translation>
-    </message>
-    <message>
-        <source>Type:</source>
-        <translation>Type:</translation>
-    </message>
-    <message>
-        <source>Function:</source>
-        <translation>Function:</translation>
-    </message>
-    <message>
-        <source>Key</source>
-        <translation>Key</translation>
-    </message>
-    <message>
-        <source>Please select one Key first</source>
-        <translation>Please select one Key first</translation>
-    </message>
-    <message>
-        <source>Operate successful</source>
-        <translation>Operate successful</translation>
-    </message>
-    <message>
-        <source>Operate failed, the profile could not be saved</source>
-        <translation>Operate failed, the profile could not be saved</translation>
-    </message>
-    <message>
-        <source>Setting failed because the text is empty</source>
-        <translation>Setting failed because the text is empty</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>Light Press</source>
-        <translation>Light Press</translation>
-    </message>
-    <message>
-        <source>Heavy Press</source>
-        <translation>Heavy Press</translation>
         <source>Settings</source>
         <translation>Settings</translation>
     </message>
@@ -733,6 +690,54 @@
     <message>
         <source>Firmware Info</source>
         <translation>Firmware Info</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Type:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Function:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Key</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>Please select one Key first</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>Operate successful</translation>
+    </message>
+    <message>
+        <source>Operate failed, the profile could not be saved</source>
+        <translation>Operate failed, the profile could not be saved</translation>
+    </message>
+    <message>
+        <source>Setting failed because the text is empty</source>
+        <translation>Setting failed because the text is empty</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Light Press</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Heavy Press</translation>
     </message>
 </context>
 <context>

@@ -106,6 +106,9 @@
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>DSettingsDia</name>
     <message>
         <source>Settings</source>
@@ -633,52 +636,6 @@
         <translation>Éclairage latéral %1</translation>
     </message>
     <message>
-        <source>Download</source>
-        <translation>Télécharger</translation>
-    </message>
-    <message>
-        <source>Type:</source>
-        <translation>Type :</translation>
-    </message>
-    <message>
-        <source>Function:</source>
-        <translation>Fonction :</translation>
-    </message>
-    <message>
-        <source>Key</source>
-        <translation>Touche</translation>
-    </message>
-    <message>
-        <source>Please select one Key first</source>
-        <translation>Veuillez d&apos;abord sélectionner une touche</translation>
-    </message>
-    <message>
-        <source>Operate successful</source>
-        <translation>Opération réussie</translation>
-    </message>
-    <message>
-        <source>Operate failed, the profile could not be saved</source>
-        <translation>Échec de l&apos;opération, le profil n&apos;a pas pu être enregistré</translation>
-    </message>
-    <message>
-        <source>Setting failed because the text is empty</source>
-        <translation>Échec du réglage : le texte est vide</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
-        <source>Light Press</source>
-        <translation>Appui léger</translation>
-    </message>
-    <message>
-        <source>Heavy Press</source>
-        <translation>Appui fort</translation>
         <source>Settings</source>
         <translation>Paramètres</translation>
     </message>
@@ -733,6 +690,54 @@
     <message>
         <source>Firmware Info</source>
         <translation>Informations sur le micrologiciel</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Télécharger</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Type :</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Fonction :</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Touche</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>Veuillez d&apos;abord sélectionner une touche</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>Opération réussie</translation>
+    </message>
+    <message>
+        <source>Operate failed, the profile could not be saved</source>
+        <translation>Échec de l&apos;opération, le profil n&apos;a pas pu être enregistré</translation>
+    </message>
+    <message>
+        <source>Setting failed because the text is empty</source>
+        <translation>Échec du réglage : le texte est vide</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Appui léger</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Appui fort</translation>
     </message>
 </context>
 <context>

@@ -106,6 +106,9 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>DSettingsDia</name>
     <message>
         <source>Settings</source>
@@ -633,52 +636,6 @@
         <translation>Seitenlicht %1</translation>
     </message>
     <message>
-        <source>Download</source>
-        <translation>Übertragen</translation>
-    </message>
-    <message>
-        <source>Type:</source>
-        <translation>Typ:</translation>
-    </message>
-    <message>
-        <source>Function:</source>
-        <translation>Funktion:</translation>
-    </message>
-    <message>
-        <source>Key</source>
-        <translation>Taste</translation>
-    </message>
-    <message>
-        <source>Please select one Key first</source>
-        <translation>Bitte zuerst eine Taste auswählen</translation>
-    </message>
-    <message>
-        <source>Operate successful</source>
-        <translation>Vorgang erfolgreich</translation>
-    </message>
-    <message>
-        <source>Operate failed, the profile could not be saved</source>
-        <translation>Vorgang fehlgeschlagen, das Profil konnte nicht gespeichert werden</translation>
-    </message>
-    <message>
-        <source>Setting failed because the text is empty</source>
-        <translation>Einstellung fehlgeschlagen, da der Text leer ist</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <source>Light Press</source>
-        <translation>Leichter Druck</translation>
-    </message>
-    <message>
-        <source>Heavy Press</source>
-        <translation>Starker Druck</translation>
         <source>Settings</source>
         <translation>Einstellungen</translation>
     </message>
@@ -733,6 +690,54 @@
     <message>
         <source>Firmware Info</source>
         <translation>Firmware-Informationen</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Übertragen</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Funktion:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Taste</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>Bitte zuerst eine Taste auswählen</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>Vorgang erfolgreich</translation>
+    </message>
+    <message>
+        <source>Operate failed, the profile could not be saved</source>
+        <translation>Vorgang fehlgeschlagen, das Profil konnte nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>Setting failed because the text is empty</source>
+        <translation>Einstellung fehlgeschlagen, da der Text leer ist</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Leichter Druck</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Starker Druck</translation>
     </message>
 </context>
 <context>

@@ -106,6 +106,9 @@
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+</context>
+<context>
     <name>DSettingsDia</name>
     <message>
         <source>Settings</source>
@@ -633,52 +636,6 @@
         <translation>Luce laterale %1</translation>
     </message>
     <message>
-        <source>Download</source>
-        <translation>Scarica</translation>
-    </message>
-    <message>
-        <source>Type:</source>
-        <translation>Tipo:</translation>
-    </message>
-    <message>
-        <source>Function:</source>
-        <translation>Funzione:</translation>
-    </message>
-    <message>
-        <source>Key</source>
-        <translation>Tasto</translation>
-    </message>
-    <message>
-        <source>Please select one Key first</source>
-        <translation>Seleziona prima un tasto</translation>
-    </message>
-    <message>
-        <source>Operate successful</source>
-        <translation>Operazione riuscita</translation>
-    </message>
-    <message>
-        <source>Operate failed, the profile could not be saved</source>
-        <translation>Operazione non riuscita, impossibile salvare il profilo</translation>
-    </message>
-    <message>
-        <source>Setting failed because the text is empty</source>
-        <translation>Impostazione non riuscita: il testo è vuoto</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annulla</translation>
-    </message>
-    <message>
-        <source>Light Press</source>
-        <translation>Pressione leggera</translation>
-    </message>
-    <message>
-        <source>Heavy Press</source>
-        <translation>Pressione forte</translation>
         <source>Settings</source>
         <translation>Impostazioni</translation>
     </message>
@@ -733,6 +690,54 @@
     <message>
         <source>Firmware Info</source>
         <translation>Informazioni firmware</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Scarica</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Tipo:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Funzione:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Tasto</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>Seleziona prima un tasto</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>Operazione riuscita</translation>
+    </message>
+    <message>
+        <source>Operate failed, the profile could not be saved</source>
+        <translation>Operazione non riuscita, impossibile salvare il profilo</translation>
+    </message>
+    <message>
+        <source>Setting failed because the text is empty</source>
+        <translation>Impostazione non riuscita: il testo è vuoto</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Pressione leggera</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Pressione forte</translation>
     </message>
 </context>
 <context>

@@ -106,6 +106,9 @@
     <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
     <name>DSettingsDia</name>
     <message>
         <source>Settings</source>
@@ -633,52 +636,6 @@
         <translation>サイドライト %1</translation>
     </message>
     <message>
-        <source>Download</source>
-        <translation>ダウンロード</translation>
-    </message>
-    <message>
-        <source>Type:</source>
-        <translation>タイプ：</translation>
-    </message>
-    <message>
-        <source>Function:</source>
-        <translation>機能：</translation>
-    </message>
-    <message>
-        <source>Key</source>
-        <translation>キー</translation>
-    </message>
-    <message>
-        <source>Please select one Key first</source>
-        <translation>先にキーを1つ選択してください</translation>
-    </message>
-    <message>
-        <source>Operate successful</source>
-        <translation>操作に成功しました</translation>
-    </message>
-    <message>
-        <source>Operate failed, the profile could not be saved</source>
-        <translation>操作に失敗しました。プロファイルを保存できません</translation>
-    </message>
-    <message>
-        <source>Setting failed because the text is empty</source>
-        <translation>テキストが空のため設定に失敗しました</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>キャンセル</translation>
-    </message>
-    <message>
-        <source>Light Press</source>
-        <translation>軽押し</translation>
-    </message>
-    <message>
-        <source>Heavy Press</source>
-        <translation>強押し</translation>
         <source>Settings</source>
         <translation>設定</translation>
     </message>
@@ -733,6 +690,54 @@
     <message>
         <source>Firmware Info</source>
         <translation>ファームウェア情報</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>ダウンロード</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>タイプ：</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>機能：</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>キー</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>先にキーを1つ選択してください</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>操作に成功しました</translation>
+    </message>
+    <message>
+        <source>Operate failed, the profile could not be saved</source>
+        <translation>操作に失敗しました。プロファイルを保存できません</translation>
+    </message>
+    <message>
+        <source>Setting failed because the text is empty</source>
+        <translation>テキストが空のため設定に失敗しました</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>軽押し</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>強押し</translation>
     </message>
 </context>
 <context>

@@ -106,6 +106,9 @@
     <message>
         <source>Cancel</source>
         <translation>취소</translation>
+    </message>
+</context>
+<context>
     <name>DSettingsDia</name>
     <message>
         <source>Settings</source>
@@ -633,52 +636,6 @@
         <translation>측면 조명 %1</translation>
     </message>
     <message>
-        <source>Download</source>
-        <translation>다운로드</translation>
-    </message>
-    <message>
-        <source>Type:</source>
-        <translation>유형:</translation>
-    </message>
-    <message>
-        <source>Function:</source>
-        <translation>기능:</translation>
-    </message>
-    <message>
-        <source>Key</source>
-        <translation>키</translation>
-    </message>
-    <message>
-        <source>Please select one Key first</source>
-        <translation>먼저 키를 하나 선택하세요</translation>
-    </message>
-    <message>
-        <source>Operate successful</source>
-        <translation>작업 성공</translation>
-    </message>
-    <message>
-        <source>Operate failed, the profile could not be saved</source>
-        <translation>작업 실패, 프로필을 저장할 수 없습니다</translation>
-    </message>
-    <message>
-        <source>Setting failed because the text is empty</source>
-        <translation>텍스트가 비어 있어 설정에 실패했습니다</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>확인</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>취소</translation>
-    </message>
-    <message>
-        <source>Light Press</source>
-        <translation>가볍게 누름</translation>
-    </message>
-    <message>
-        <source>Heavy Press</source>
-        <translation>세게 누름</translation>
         <source>Settings</source>
         <translation>설정</translation>
     </message>
@@ -733,6 +690,54 @@
     <message>
         <source>Firmware Info</source>
         <translation>펌웨어 정보</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>다운로드</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>유형:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>기능:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>키</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>먼저 키를 하나 선택하세요</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>작업 성공</translation>
+    </message>
+    <message>
+        <source>Operate failed, the profile could not be saved</source>
+        <translation>작업 실패, 프로필을 저장할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Setting failed because the text is empty</source>
+        <translation>텍스트가 비어 있어 설정에 실패했습니다</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>가볍게 누름</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>세게 누름</translation>
     </message>
 </context>
 <context>

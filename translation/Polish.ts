@@ -106,6 +106,9 @@
     <message>
         <source>Cancel</source>
         <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
     <name>DSettingsDia</name>
     <message>
         <source>Settings</source>
@@ -633,52 +636,6 @@
         <translation>Oświetlenie boczne %1</translation>
     </message>
     <message>
-        <source>Download</source>
-        <translation>Pobierz</translation>
-    </message>
-    <message>
-        <source>Type:</source>
-        <translation>Typ:</translation>
-    </message>
-    <message>
-        <source>Function:</source>
-        <translation>Funkcja:</translation>
-    </message>
-    <message>
-        <source>Key</source>
-        <translation>Klawisz</translation>
-    </message>
-    <message>
-        <source>Please select one Key first</source>
-        <translation>Najpierw wybierz klawisz</translation>
-    </message>
-    <message>
-        <source>Operate successful</source>
-        <translation>Operacja zakończona powodzeniem</translation>
-    </message>
-    <message>
-        <source>Operate failed, the profile could not be saved</source>
-        <translation>Operacja nie powiodła się, nie można zapisać profilu</translation>
-    </message>
-    <message>
-        <source>Setting failed because the text is empty</source>
-        <translation>Ustawienie nie powiodło się, ponieważ tekst jest pusty</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Anuluj</translation>
-    </message>
-    <message>
-        <source>Light Press</source>
-        <translation>Lekkie naciśnięcie</translation>
-    </message>
-    <message>
-        <source>Heavy Press</source>
-        <translation>Mocne naciśnięcie</translation>
         <source>Settings</source>
         <translation>Ustawienia</translation>
     </message>
@@ -733,6 +690,54 @@
     <message>
         <source>Firmware Info</source>
         <translation>Informacje o oprogramowaniu układowym</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Pobierz</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Funkcja:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Klawisz</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>Najpierw wybierz klawisz</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>Operacja zakończona powodzeniem</translation>
+    </message>
+    <message>
+        <source>Operate failed, the profile could not be saved</source>
+        <translation>Operacja nie powiodła się, nie można zapisać profilu</translation>
+    </message>
+    <message>
+        <source>Setting failed because the text is empty</source>
+        <translation>Ustawienie nie powiodło się, ponieważ tekst jest pusty</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Lekkie naciśnięcie</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Mocne naciśnięcie</translation>
     </message>
 </context>
 <context>

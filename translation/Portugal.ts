@@ -106,6 +106,9 @@
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>DSettingsDia</name>
     <message>
         <source>Settings</source>
@@ -633,52 +636,6 @@
         <translation>Luz lateral %1</translation>
     </message>
     <message>
-        <source>Download</source>
-        <translation>Transferir</translation>
-    </message>
-    <message>
-        <source>Type:</source>
-        <translation>Tipo:</translation>
-    </message>
-    <message>
-        <source>Function:</source>
-        <translation>Função:</translation>
-    </message>
-    <message>
-        <source>Key</source>
-        <translation>Tecla</translation>
-    </message>
-    <message>
-        <source>Please select one Key first</source>
-        <translation>Selecione primeiro uma tecla</translation>
-    </message>
-    <message>
-        <source>Operate successful</source>
-        <translation>Operação concluída</translation>
-    </message>
-    <message>
-        <source>Operate failed, the profile could not be saved</source>
-        <translation>A operação falhou: não foi possível guardar o perfil</translation>
-    </message>
-    <message>
-        <source>Setting failed because the text is empty</source>
-        <translation>A definição falhou porque o texto está vazio</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
-    </message>
-    <message>
-        <source>Light Press</source>
-        <translation>Pressão leve</translation>
-    </message>
-    <message>
-        <source>Heavy Press</source>
-        <translation>Pressão forte</translation>
         <source>Settings</source>
         <translation>Configurações</translation>
     </message>
@@ -733,6 +690,54 @@
     <message>
         <source>Firmware Info</source>
         <translation>Informações do firmware</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Transferir</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Tipo:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Função:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Tecla</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>Selecione primeiro uma tecla</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>Operação concluída</translation>
+    </message>
+    <message>
+        <source>Operate failed, the profile could not be saved</source>
+        <translation>A operação falhou: não foi possível guardar o perfil</translation>
+    </message>
+    <message>
+        <source>Setting failed because the text is empty</source>
+        <translation>A definição falhou porque o texto está vazio</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Pressão leve</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Pressão forte</translation>
     </message>
 </context>
 <context>

@@ -106,6 +106,9 @@
     <message>
         <source>Cancel</source>
         <translation>Отмена</translation>
+    </message>
+</context>
+<context>
     <name>DSettingsDia</name>
     <message>
         <source>Settings</source>
@@ -633,52 +636,6 @@
         <translation>Боковая подсветка %1</translation>
     </message>
     <message>
-        <source>Download</source>
-        <translation>Загрузить</translation>
-    </message>
-    <message>
-        <source>Type:</source>
-        <translation>Тип:</translation>
-    </message>
-    <message>
-        <source>Function:</source>
-        <translation>Функция:</translation>
-    </message>
-    <message>
-        <source>Key</source>
-        <translation>Клавиша</translation>
-    </message>
-    <message>
-        <source>Please select one Key first</source>
-        <translation>Сначала выберите клавишу</translation>
-    </message>
-    <message>
-        <source>Operate successful</source>
-        <translation>Операция выполнена</translation>
-    </message>
-    <message>
-        <source>Operate failed, the profile could not be saved</source>
-        <translation>Операция не выполнена: профиль не удалось сохранить</translation>
-    </message>
-    <message>
-        <source>Setting failed because the text is empty</source>
-        <translation>Не удалось задать: текст пуст</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>ОК</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Отмена</translation>
-    </message>
-    <message>
-        <source>Light Press</source>
-        <translation>Лёгкое нажатие</translation>
-    </message>
-    <message>
-        <source>Heavy Press</source>
-        <translation>Сильное нажатие</translation>
         <source>Settings</source>
         <translation>Настройки</translation>
     </message>
@@ -733,6 +690,54 @@
     <message>
         <source>Firmware Info</source>
         <translation>Сведения о прошивке</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Загрузить</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Тип:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Функция:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Клавиша</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>Сначала выберите клавишу</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>Операция выполнена</translation>
+    </message>
+    <message>
+        <source>Operate failed, the profile could not be saved</source>
+        <translation>Операция не выполнена: профиль не удалось сохранить</translation>
+    </message>
+    <message>
+        <source>Setting failed because the text is empty</source>
+        <translation>Не удалось задать: текст пуст</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Лёгкое нажатие</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Сильное нажатие</translation>
     </message>
 </context>
 <context>

@@ -106,6 +106,9 @@
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>DSettingsDia</name>
     <message>
         <source>Settings</source>
@@ -633,52 +636,6 @@
         <translation>Luz lateral %1</translation>
     </message>
     <message>
-        <source>Download</source>
-        <translation>Descargar</translation>
-    </message>
-    <message>
-        <source>Type:</source>
-        <translation>Tipo:</translation>
-    </message>
-    <message>
-        <source>Function:</source>
-        <translation>Función:</translation>
-    </message>
-    <message>
-        <source>Key</source>
-        <translation>Tecla</translation>
-    </message>
-    <message>
-        <source>Please select one Key first</source>
-        <translation>Seleccione primero una tecla</translation>
-    </message>
-    <message>
-        <source>Operate successful</source>
-        <translation>Operación correcta</translation>
-    </message>
-    <message>
-        <source>Operate failed, the profile could not be saved</source>
-        <translation>Error en la operación: no se pudo guardar el perfil</translation>
-    </message>
-    <message>
-        <source>Setting failed because the text is empty</source>
-        <translation>Error de configuración: el texto está vacío</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>Aceptar</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
-    </message>
-    <message>
-        <source>Light Press</source>
-        <translation>Pulsación ligera</translation>
-    </message>
-    <message>
-        <source>Heavy Press</source>
-        <translation>Pulsación fuerte</translation>
         <source>Settings</source>
         <translation>Configuración</translation>
     </message>
@@ -733,6 +690,54 @@
     <message>
         <source>Firmware Info</source>
         <translation>Información del firmware</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Descargar</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Tipo:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Función:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Tecla</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>Seleccione primero una tecla</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>Operación correcta</translation>
+    </message>
+    <message>
+        <source>Operate failed, the profile could not be saved</source>
+        <translation>Error en la operación: no se pudo guardar el perfil</translation>
+    </message>
+    <message>
+        <source>Setting failed because the text is empty</source>
+        <translation>Error de configuración: el texto está vacío</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Pulsación ligera</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Pulsación fuerte</translation>
     </message>
 </context>
 <context>

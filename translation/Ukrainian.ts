@@ -106,6 +106,9 @@
     <message>
         <source>Cancel</source>
         <translation>Скасувати</translation>
+    </message>
+</context>
+<context>
     <name>DSettingsDia</name>
     <message>
         <source>Settings</source>
@@ -633,52 +636,6 @@
         <translation>Бічне підсвічування %1</translation>
     </message>
     <message>
-        <source>Download</source>
-        <translation>Завантажити</translation>
-    </message>
-    <message>
-        <source>Type:</source>
-        <translation>Тип:</translation>
-    </message>
-    <message>
-        <source>Function:</source>
-        <translation>Функція:</translation>
-    </message>
-    <message>
-        <source>Key</source>
-        <translation>Клавіша</translation>
-    </message>
-    <message>
-        <source>Please select one Key first</source>
-        <translation>Спочатку виберіть клавішу</translation>
-    </message>
-    <message>
-        <source>Operate successful</source>
-        <translation>Операцію виконано</translation>
-    </message>
-    <message>
-        <source>Operate failed, the profile could not be saved</source>
-        <translation>Операцію не виконано: профіль не вдалося зберегти</translation>
-    </message>
-    <message>
-        <source>Setting failed because the text is empty</source>
-        <translation>Не вдалося налаштувати: текст порожній</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>ОК</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Скасувати</translation>
-    </message>
-    <message>
-        <source>Light Press</source>
-        <translation>Легке натискання</translation>
-    </message>
-    <message>
-        <source>Heavy Press</source>
-        <translation>Сильне натискання</translation>
         <source>Settings</source>
         <translation>Налаштування</translation>
     </message>
@@ -733,6 +690,54 @@
     <message>
         <source>Firmware Info</source>
         <translation>Відомості про прошивку</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Завантажити</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Тип:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Функція:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Клавіша</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>Спочатку виберіть клавішу</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>Операцію виконано</translation>
+    </message>
+    <message>
+        <source>Operate failed, the profile could not be saved</source>
+        <translation>Операцію не виконано: профіль не вдалося зберегти</translation>
+    </message>
+    <message>
+        <source>Setting failed because the text is empty</source>
+        <translation>Не вдалося налаштувати: текст порожній</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Легке натискання</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Сильне натискання</translation>
     </message>
 </context>
 <context>

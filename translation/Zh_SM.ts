@@ -106,6 +106,9 @@
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
     <name>DSettingsDia</name>
     <message>
         <source>Settings</source>
@@ -633,52 +636,6 @@
         <translation>侧灯 %1</translation>
     </message>
     <message>
-        <source>Download</source>
-        <translation>下载</translation>
-    </message>
-    <message>
-        <source>Type:</source>
-        <translation>类型：</translation>
-    </message>
-    <message>
-        <source>Function:</source>
-        <translation>功能：</translation>
-    </message>
-    <message>
-        <source>Key</source>
-        <translation>按键</translation>
-    </message>
-    <message>
-        <source>Please select one Key first</source>
-        <translation>请先选择一个按键</translation>
-    </message>
-    <message>
-        <source>Operate successful</source>
-        <translation>操作成功</translation>
-    </message>
-    <message>
-        <source>Operate failed, the profile could not be saved</source>
-        <translation>操作失败，配置文件无法保存</translation>
-    </message>
-    <message>
-        <source>Setting failed because the text is empty</source>
-        <translation>设置失败，文本为空</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
-    <message>
-        <source>Light Press</source>
-        <translation>轻按</translation>
-    </message>
-    <message>
-        <source>Heavy Press</source>
-        <translation>重按</translation>
         <source>Settings</source>
         <translation>设置</translation>
     </message>
@@ -733,6 +690,54 @@
     <message>
         <source>Firmware Info</source>
         <translation>固件信息</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>下载</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>类型：</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>功能：</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>按键</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>请先选择一个按键</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>操作成功</translation>
+    </message>
+    <message>
+        <source>Operate failed, the profile could not be saved</source>
+        <translation>操作失败，配置文件无法保存</translation>
+    </message>
+    <message>
+        <source>Setting failed because the text is empty</source>
+        <translation>设置失败，文本为空</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>轻按</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>重按</translation>
     </message>
 </context>
 <context>

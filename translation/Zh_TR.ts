@@ -106,6 +106,9 @@
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
     <name>DSettingsDia</name>
     <message>
         <source>Settings</source>
@@ -633,52 +636,6 @@
         <translation>側燈 %1</translation>
     </message>
     <message>
-        <source>Download</source>
-        <translation>下載</translation>
-    </message>
-    <message>
-        <source>Type:</source>
-        <translation>類型：</translation>
-    </message>
-    <message>
-        <source>Function:</source>
-        <translation>功能：</translation>
-    </message>
-    <message>
-        <source>Key</source>
-        <translation>按鍵</translation>
-    </message>
-    <message>
-        <source>Please select one Key first</source>
-        <translation>請先選擇一個按鍵</translation>
-    </message>
-    <message>
-        <source>Operate successful</source>
-        <translation>操作成功</translation>
-    </message>
-    <message>
-        <source>Operate failed, the profile could not be saved</source>
-        <translation>操作失敗，設定檔無法儲存</translation>
-    </message>
-    <message>
-        <source>Setting failed because the text is empty</source>
-        <translation>設定失敗，文字為空</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>確定</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
-    <message>
-        <source>Light Press</source>
-        <translation>輕按</translation>
-    </message>
-    <message>
-        <source>Heavy Press</source>
-        <translation>重按</translation>
         <source>Settings</source>
         <translation>設定</translation>
     </message>
@@ -733,6 +690,54 @@
     <message>
         <source>Firmware Info</source>
         <translation>韌體資訊</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>下載</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>類型：</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>功能：</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>按鍵</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>請先選擇一個按鍵</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>操作成功</translation>
+    </message>
+    <message>
+        <source>Operate failed, the profile could not be saved</source>
+        <translation>操作失敗，設定檔無法儲存</translation>
+    </message>
+    <message>
+        <source>Setting failed because the text is empty</source>
+        <translation>設定失敗，文字為空</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>輕按</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>重按</translation>
     </message>
 </context>
 <context>
