@@ -726,6 +726,8 @@
     <message>
         <source>Mouse Key</source>
         <translation>مفاتيح الفأرة</translation>
+    </message>
+    <message>
         <source>Download</source>
         <translation>تنزيل</translation>
     </message>

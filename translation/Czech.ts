@@ -726,6 +726,8 @@
     <message>
         <source>Mouse Key</source>
         <translation>Tlačítka myši</translation>
+    </message>
+    <message>
         <source>Download</source>
         <translation>Stáhnout</translation>
     </message>

@@ -726,6 +726,8 @@
     <message>
         <source>Mouse Key</source>
         <translation>Mouse Key</translation>
+    </message>
+    <message>
         <source>Download</source>
         <translation>Download</translation>
     </message>

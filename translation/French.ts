@@ -726,6 +726,8 @@
     <message>
         <source>Mouse Key</source>
         <translation>Touches de souris</translation>
+    </message>
+    <message>
         <source>Download</source>
         <translation>Télécharger</translation>
     </message>

@@ -726,6 +726,8 @@
     <message>
         <source>Mouse Key</source>
         <translation>Maustasten</translation>
+    </message>
+    <message>
         <source>Download</source>
         <translation>Übertragen</translation>
     </message>

@@ -726,6 +726,8 @@
     <message>
         <source>Mouse Key</source>
         <translation>Tasti del mouse</translation>
+    </message>
+    <message>
         <source>Download</source>
         <translation>Scarica</translation>
     </message>

@@ -726,6 +726,8 @@
     <message>
         <source>Mouse Key</source>
         <translation>マウスキー</translation>
+    </message>
+    <message>
         <source>Download</source>
         <translation>ダウンロード</translation>
     </message>

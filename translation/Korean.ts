@@ -726,6 +726,8 @@
     <message>
         <source>Mouse Key</source>
         <translation>마우스 키</translation>
+    </message>
+    <message>
         <source>Download</source>
         <translation>다운로드</translation>
     </message>

@@ -726,6 +726,8 @@
     <message>
         <source>Mouse Key</source>
         <translation>Klawisze myszy</translation>
+    </message>
+    <message>
         <source>Download</source>
         <translation>Pobierz</translation>
     </message>

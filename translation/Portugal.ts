@@ -726,6 +726,8 @@
     <message>
         <source>Mouse Key</source>
         <translation>Teclas do rato</translation>
+    </message>
+    <message>
         <source>Download</source>
         <translation>Transferir</translation>
     </message>

@@ -726,6 +726,8 @@
     <message>
         <source>Mouse Key</source>
         <translation>Кнопки мыши</translation>
+    </message>
+    <message>
         <source>Download</source>
         <translation>Загрузить</translation>
     </message>

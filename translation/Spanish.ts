@@ -726,6 +726,8 @@
     <message>
         <source>Mouse Key</source>
         <translation>Teclas de ratón</translation>
+    </message>
+    <message>
         <source>Download</source>
         <translation>Descargar</translation>
     </message>

@@ -726,6 +726,8 @@
     <message>
         <source>Mouse Key</source>
         <translation>Кнопки миші</translation>
+    </message>
+    <message>
         <source>Download</source>
         <translation>Завантажити</translation>
     </message>

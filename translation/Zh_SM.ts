@@ -726,6 +726,8 @@
     <message>
         <source>Mouse Key</source>
         <translation>鼠标按键</translation>
+    </message>
+    <message>
         <source>Download</source>
         <translation>下载</translation>
     </message>

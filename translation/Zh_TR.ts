@@ -726,6 +726,8 @@
     <message>
         <source>Mouse Key</source>
         <translation>滑鼠按鍵</translation>
+    </message>
+    <message>
         <source>Download</source>
         <translation>下載</translation>
     </message>
