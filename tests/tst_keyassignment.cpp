@@ -104,7 +104,13 @@ private:
     void selectKey(int code, const QString &caption);
     QString lastNotice() const;
     // The host's caption of the selected key (the pages have labels of that name too).
-    QLabel *hostKeyChar() const { return child<QLabel>(child<QFrame>(m_page.get(), "frame_6"), "label_KeyChar"); }
+    QLabel *hostKeyChar() const
+    {
+        // Through the key column: the function pages have frames of the same names.
+        QFrame *column
+            = child<QFrame>(m_page.get(), "frame_Bottom")->findChild<QFrame *>("frame_5", Qt::FindDirectChildrenOnly);
+        return child<QLabel>(column, "label_KeyChar");
+    }
     keyboardButCustom *key(int code) const { return DDataManager::getInstance()->getKeyButtonMap().value(code); }
 
     std::unique_ptr<StoreFixture> m_store;
