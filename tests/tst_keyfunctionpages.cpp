@@ -22,6 +22,7 @@
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTextEdit>
+#include <QVBoxLayout>
 #include <memory>
 
 namespace {
@@ -95,6 +96,8 @@ private Q_SLOTS:
     void textPageRefusesEmptyText();
 
     void appPageStoresPickedFile();
+
+    void screenshots();
 
 private:
     void selectKey(int key);
@@ -627,6 +630,52 @@ void TestKeyFunctionPages::appPageStoresPickedFile()
     QVERIFY(QFile::remove(program));
     page.loadKeyInfo();
     QCOMPARE(page.shownPath(), program);
+}
+
+// Each page themed, with a stored item shown, saved under the build folder for a
+// person to look at.
+void TestKeyFunctionPages::screenshots()
+{
+    DDataManager::getInstance()->setTheme(0);
+    store(kAssignedKey, "9", "5");
+    QWidget frame;
+    frame.setObjectName("shotFrame");
+    frame.setAttribute(Qt::WA_StyledBackground);
+    frame.setStyleSheet(QStringLiteral("QWidget#shotFrame{ background-color: rgb(%1); }")
+                            .arg(DDataManager::getInstance()->getThemeColorInfo().DeviceRightBgColor));
+    frame.resize(600, 200);
+    auto *layout = new QVBoxLayout(&frame);
+    const QList<QPair<QString, DKeyFunctionPage *>> pages = {
+        {"shortcut", new DHotKeyPage},
+        {"mouse", new DMouseKeyPage},
+        {"multimedia", new DMultimediaPage},
+        {"remap", new DChangeKeyPage},
+        {"combination", new DKeyCombinationPage},
+        {"text", new DKeyWithTextPage},
+        {"launch", new DKeyWithAppPage},
+    };
+    const QString dir = DDataManager::getAppDirPath() + "/screenshots";
+    QDir().mkpath(dir);
+    frame.show();
+    for (const auto &entry : pages) {
+        layout->addWidget(entry.second);
+        entry.second->applyTheme();
+        entry.second->loadKeyInfo();
+        entry.second->show();
+        QTest::qWait(20);
+        QVERIFY(frame.grab().save(dir + "/keyfunction_" + entry.first + ".png"));
+        if (auto *picker = qobject_cast<DKeyPickerPage *>(entry.second)) {
+            // The pop-up virtual keyboard, with a modifier picked on the combination page.
+            QFocusEvent focusIn(QEvent::FocusIn);
+            QApplication::sendEvent(picker->pickEdit(), &focusIn);
+            QVERIFY(picker->popup()->isVisible());
+            picker->onSoftKeyboardClicked_VirtualKB(kLeftCtrl);
+            QTest::qWait(20);
+            QVERIFY(picker->popup()->grab().save(dir + "/keyfunction_" + entry.first + "_popup.png"));
+            picker->onArrowWidgetHide();
+        }
+        delete entry.second;
+    }
 }
 
 TAVRIX_TEST_MAIN(TestKeyFunctionPages)
