@@ -172,6 +172,10 @@ void DCustomKeysPage::retranslateTexts()
     ui->label->setText(QObject::tr("Type:"));
     ui->label_2->setText(QObject::tr("Function:"));
     ui->label_3->setText(QObject::tr("Key"));
+    // The function buttons show only pictures; screen readers get the names.
+    for (int i = 0; i < kCount; ++i)
+        if (QToolButton *button = findChild<QToolButton *>(entries()[i].buttonObject))
+            button->setAccessibleName(QObject::tr(entries()[i].tipName));
     // Setting the label's text took the movie off it.
     if (m_loadingMovie)
         ui->label_Loading->setMovie(m_loadingMovie);

@@ -485,6 +485,7 @@ void TestKeyAssignment::functionTips()
         QVERIFY(m_page->tipPopup()->isVisible());
         auto *tip = m_page->tipPopup()->findChild<DToolTipExplain *>();
         QCOMPARE(tip->text(), QString(entryForButton(id)->tipName));
+        QCOMPARE(m_page->functionButton(id)->accessibleName(), tip->text());
         QEvent leave(QEvent::Leave);
         QApplication::sendEvent(m_page->functionButton(id), &leave);
         QVERIFY(!m_page->tipPopup()->isVisible());
