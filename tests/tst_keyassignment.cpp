@@ -182,7 +182,13 @@ void TestKeyAssignment::disableStoresItem()
     selectKey(4, "A");
     m_page->onCurIndexChanged_Key(Disable);
     QCOMPARE(m_page->currentPageCode(), 5);
+    // The key is recoloured before the notice is shown.
+    bool markedAtNotice = false;
+    QObject listener;
+    connect(m_page.get(), &DCustomKeysPage::sigSomeMessageTip_CustomKeysPage, &listener,
+            [&] { markedAtNotice = key(4)->isAssigned(); });
     child<QPushButton>(m_page->functionPage(Disable), "pushButton_OK")->click();
+    QVERIFY(markedAtNotice);
 
     const KeyOperateInfo item = readItem(m_layer, "1", 4);
     QCOMPARE(keyOperateField(item.keyDec), QByteArray("4"));
@@ -491,6 +497,7 @@ void TestKeyAssignment::functionTips()
         QVERIFY(m_page->tipPopup()->isVisible());
         auto *tip = m_page->tipPopup()->findChild<DToolTipExplain *>();
         QCOMPARE(tip->text(), QString(entryForButton(id)->tipName));
+        QCOMPARE(m_page->functionButton(id)->accessibleName(), tip->text());
         QEvent leave(QEvent::Leave);
         QApplication::sendEvent(m_page->functionButton(id), &leave);
         QVERIFY(!m_page->tipPopup()->isVisible());
