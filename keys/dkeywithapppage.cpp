@@ -14,6 +14,8 @@ DKeyWithAppPage::DKeyWithAppPage(QWidget *parent) : DKeyFunctionPage(parent), ui
 {
     ui->setupUi(this);
     retranslateTexts();
+    // The path box shows state: it is found by its name, whatever it reads.
+    ui->textEdit_appPath->setAccessibleDescription(ui->textEdit_appPath->objectName());
 }
 
 DKeyWithAppPage::~DKeyWithAppPage()
