@@ -17,11 +17,13 @@
 
 #include <QAbstractButton>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTextEdit>
+#include <QTranslator>
 #include <QVBoxLayout>
 #include <memory>
 
@@ -97,6 +99,7 @@ private Q_SLOTS:
 
     void appPageStoresPickedFile();
 
+    void languageChangeReachesThePages();
     void screenshots();
 
 private:
@@ -630,6 +633,52 @@ void TestKeyFunctionPages::appPageStoresPickedFile()
     QVERIFY(QFile::remove(program));
     page.loadKeyInfo();
     QCOMPARE(page.shownPath(), program);
+}
+
+namespace {
+
+// Marks every text of the "QObject" context, to see which texts a language change reaches.
+class MarkingTranslator : public QTranslator
+{
+public:
+    QString translate(const char *context, const char *source, const char *, int) const override
+    {
+        return QByteArray(context) == "QObject" ? QStringLiteral("~") + QString::fromUtf8(source) : QString();
+    }
+    bool isEmpty() const override { return false; }
+};
+
+}  // namespace
+
+void TestKeyFunctionPages::languageChangeReachesThePages()
+{
+    DHotKeyPage shortcut;
+    DMouseKeyPage mouse;
+    DChangeKeyPage remap;
+    DKeyCombinationPage combination;
+    DKeyWithTextPage text;
+    DKeyWithAppPage launch;
+    store(kAssignedKey, "0", "4");
+    remap.loadKeyInfo();
+
+    MarkingTranslator translator;
+    QCoreApplication::installTranslator(&translator);
+    for (DKeyFunctionPage *page :
+         std::initializer_list<DKeyFunctionPage *> {&shortcut, &mouse, &remap, &combination, &text, &launch})
+        page->retranslateTexts();
+    QCoreApplication::removeTranslator(&translator);
+
+    QCOMPARE(shortcut.choiceButton(5)->text(), QStringLiteral("~Copy"));
+    QCOMPARE(shortcut.findChild<QLabel *>("label")->text(), QStringLiteral("~Shortcuts"));
+    QCOMPARE(mouse.findChild<QLabel *>("label_7")->text(), QStringLiteral("~Mouse Key"));
+    QCOMPARE(remap.pickEdit()->placeholderText(), QStringLiteral("~Remap with key?"));
+    QCOMPARE(remap.pickEdit()->text(), QStringLiteral("A"));  // the shown target stays
+    QCOMPARE(remap.findChild<QAbstractButton *>("radioButton_HeavyPress")->text(), QStringLiteral("~Heavy Press"));
+    QCOMPARE(combination.findChild<QLabel *>("label_5")->text(), QStringLiteral("~Key Combination"));
+    QCOMPARE(text.findChild<QTextEdit *>()->placeholderText(), QStringLiteral("~Enter text ..."));
+    QCOMPARE(text.findChild<QPushButton *>("pushButton_Cancel")->text(), QStringLiteral("~Cancel"));
+    QCOMPARE(launch.findChild<QPushButton *>("pushButton_selectAppPath")->text(),
+             QStringLiteral("~Select application"));
 }
 
 // Each page themed, with a stored item shown, saved under the build folder for a
