@@ -14,6 +14,15 @@ uint8_t byteOf(int value)
     return static_cast<uint8_t>(value);
 }
 
+// Two data bytes, each cut to a byte.
+QByteArray pair(int first, int second)
+{
+    QByteArray data(2, '\0');
+    data[0] = static_cast<char>(byteOf(first));
+    data[1] = static_cast<char>(byteOf(second));
+    return data;
+}
+
 }  // namespace
 
 QByteArray MagneticReport::keyBitmap(const QList<KeyCell> &keys)
@@ -69,7 +78,7 @@ HidReport MagneticReport::queryTravelLevel()
 
 HidReport MagneticReport::queryKey(int row, int column)
 {
-    return command(MagneticSub::KeyTrigger, QByteArray {char(byteOf(row)), char(byteOf(column))});
+    return command(MagneticSub::KeyTrigger, pair(row, column));
 }
 
 HidReport MagneticReport::resetTrigger()
@@ -79,17 +88,17 @@ HidReport MagneticReport::resetTrigger()
 
 HidReport MagneticReport::calibrate(int row, int column)
 {
-    return command(MagneticSub::Calibrate, QByteArray {char(byteOf(row)), char(byteOf(column))});
+    return command(MagneticSub::Calibrate, pair(row, column));
 }
 
 HidReport MagneticReport::reportRate(bool set, int kHz)
 {
-    return command(MagneticSub::ReportRate, QByteArray {char(set ? 1 : 0), char(set ? byteOf(kHz) : 0)});
+    return command(MagneticSub::ReportRate, pair(set ? 1 : 0, set ? kHz : 0));
 }
 
 HidReport MagneticReport::debounce(bool set, int level)
 {
-    return command(MagneticSub::Debounce, QByteArray {char(set ? 1 : 0), char(set ? byteOf(level) : 0)});
+    return command(MagneticSub::Debounce, pair(set ? 1 : 0, set ? level : 0));
 }
 
 bool MagneticReport::send(MainHidInterFace *hid, const HidReport &report)

@@ -32,7 +32,7 @@ QString cleanedPath(const QString &value)
 // drive letters of paths written the Windows way, not addresses.
 bool isAddress(const QString &text, QUrl *url)
 {
-    const QUrl candidate(text, QUrl::StrictMode);
+    const QUrl candidate(text, QUrl::TolerantMode);
     if (!candidate.isValid() || candidate.scheme().size() < 2)
         return false;
     *url = candidate;
