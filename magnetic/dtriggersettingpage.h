@@ -26,8 +26,8 @@ public Q_SLOTS:
     // Live travel of a key (row, column, level), relayed by the data manager.
     void onBackDynamicDisplaySensitivityNum(int indexX, int indexY, int sensitivityNum);
     // The keyboard's answer to a click query on a key.
-    void onQueryDynamicDisplaySensitivityNum_BackInfo(int type, int pressNum, int releaseNum,
-                                                      int QuickTriggerPressNum, int QuickTriggerReleaseNum);
+    void onQueryDynamicDisplaySensitivityNum_BackInfo(int type, int pressNum, int releaseNum, int QuickTriggerPressNum,
+                                                      int QuickTriggerReleaseNum);
 
 Q_SIGNALS:
     void sigMagnetsKeysApplyConfig(int selMode, int strengthNum_L, int strengthNum_R, int strengthNum_QuickTrigger_L,

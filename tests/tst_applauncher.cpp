@@ -84,7 +84,8 @@ void TestAppLauncher::plan_data()
     QTest::newRow("program on the search path") << "sh" << A::StartProgram << QStandardPaths::findExecutable("sh");
     QTest::newRow("document") << m_document << A::OpenUrl << QUrl::fromLocalFile(m_document).toString();
     QTest::newRow("folder") << m_dir.path() << A::OpenUrl << QUrl::fromLocalFile(m_dir.path()).toString();
-    QTest::newRow("home-relative") << "~/readme.txt" << A::OpenUrl << QUrl::fromLocalFile(home + "/readme.txt").toString();
+    QTest::newRow("home-relative") << "~/readme.txt" << A::OpenUrl
+                                   << QUrl::fromLocalFile(home + "/readme.txt").toString();
     QTest::newRow("web address") << "https://example.org/a?b=c" << A::OpenUrl << "https://example.org/a?b=c";
     QTest::newRow("missing file") << m_dir.filePath("absent") << A::None << "";
     QTest::newRow("missing program name") << "no-such-program-here" << A::None << "";

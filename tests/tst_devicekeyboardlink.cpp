@@ -114,11 +114,9 @@ void TestDeviceKeyboardLink::queryChainInOrder_data()
     const QStringList tail {"01 01", "01 0d"};
     QTest::newRow("side-light model") << "QR108" << lights + tail;
     QTest::newRow("wireless model") << "QB84" << lights + tail;
-    QTest::newRow("magnetic model")
-        << "QM68"
-        << lights
-               + QStringList {"01 29 00 00 00 18 04", "01 29 00 00 00 18 0a 00", "01 29 00 00 00 18 09 00"}
-               + tail;
+    QTest::newRow("magnetic model") << "QM68"
+                                    << lights
+            + QStringList {"01 29 00 00 00 18 04", "01 29 00 00 00 18 0a 00", "01 29 00 00 00 18 09 00"} + tail;
 }
 
 void TestDeviceKeyboardLink::queryChainInOrder()
@@ -176,7 +174,8 @@ void TestDeviceKeyboardLink::unusableSerialIsReplaced_data()
     QTest::newRow("31 characters") << QByteArray("0123456789abcdef0123456789abcde");
     QTest::newRow("path characters") << QByteArray("../../../../../../../../../../x/");
     QTest::newRow("blank inside") << QByteArray("0123456789abcdef 123456789abcdef");
-    QTest::newRow("Latin-1 letter") << QByteArray("0123456789abcdef0123456789abcd\xe9" "f");
+    QTest::newRow("Latin-1 letter") << QByteArray("0123456789abcdef0123456789abcd\xe9"
+                                                  "f");
 }
 
 void TestDeviceKeyboardLink::unusableSerialIsReplaced()
@@ -220,10 +219,14 @@ void TestDeviceKeyboardLink::folderNames_data()
 {
     QTest::addColumn<QString>("model");
     QTest::addColumn<QString>("safe");
-    QTest::newRow("plain") << "QM68" << "QM68";
-    QTest::newRow("separators and dots") << "../QR/108" << "QR108";
-    QTest::newRow("blanks and quotes") << "Q \"B\" 84" << "QB84";
-    QTest::newRow("nothing left") << "../.." << "";
+    QTest::newRow("plain") << "QM68"
+                           << "QM68";
+    QTest::newRow("separators and dots") << "../QR/108"
+                                         << "QR108";
+    QTest::newRow("blanks and quotes") << "Q \"B\" 84"
+                                       << "QB84";
+    QTest::newRow("nothing left") << "../.."
+                                  << "";
     QTest::newRow("non-ASCII letters") << QString::fromUtf8("Qé84") << "Q84";
     QTest::newRow("too long") << QString(80, 'a') << QString(64, 'a');
 }
@@ -241,12 +244,14 @@ void TestDeviceKeyboardLink::dispatcherSignals_data()
     QTest::addColumn<QByteArray>("signal");
     QTest::addColumn<QVariantList>("args");
     const QString path = "/nonexistent/vid_1209&pid_0001.sock";
-    QTest::newRow("status") << "01 01 00 00 00 09 00 00 00 01 55 00 01 00" << QByteArray("sigSendChargingStatusAndElectricity")
+    QTest::newRow("status") << "01 01 00 00 00 09 00 00 00 01 55 00 01 00"
+                            << QByteArray("sigSendChargingStatusAndElectricity")
                             << QVariantList {1, 0x55, 0, 1, QString()};
-    QTest::newRow("status with download result")
-        << "01 01 00 00 00 09 00 00 00 00 64 00 00 03" << QByteArray("sigRuningOnboardDownloadStatus") << QVariantList {3};
+    QTest::newRow("status with download result") << "01 01 00 00 00 09 00 00 00 00 64 00 00 03"
+                                                 << QByteArray("sigRuningOnboardDownloadStatus") << QVariantList {3};
     QTest::newRow("sleep times set") << "01 14 00" << QByteArray("sigSleepTimeSetSuccessful") << QVariantList {};
-    QTest::newRow("onboard acknowledgement") << "01 19 03 00 02" << QByteArray("sigRuningOnboard0x19Cmd") << QVariantList {};
+    QTest::newRow("onboard acknowledgement")
+        << "01 19 03 00 02" << QByteArray("sigRuningOnboard0x19Cmd") << QVariantList {};
     QTest::newRow("onboard macro reply") << "01 18" << QByteArray("sigRuningOnboard0x18Cmd") << QVariantList {};
     QTest::newRow("receiver number") << "01 0b c8" << QByteArray("sigQN9080Recv0x0bCmd") << QVariantList {200};
     QTest::newRow("text, six fields") << "01 0d 00 00 00 00 " + QString(QByteArray("a,b,c,d,e5,f").toHex(' '))
@@ -254,9 +259,10 @@ void TestDeviceKeyboardLink::dispatcherSignals_data()
     QTest::newRow("text, four fields") << "01 0d 00 00 00 00 " + QString(QByteArray("a,b,c,d").toHex(' '))
                                        << QByteArray("sigWaitForDataReturn_0x0d") << QVariantList {path, ""};
     // No 0 byte: the text ends with the report.
-    QTest::newRow("text without end")
-        << "01 0d 00 00 00 00 " + QString(QByteArray("1,2,3,4,").toHex(' ')) + QString(" 7a").repeated(50)
-        << QByteArray("sigWaitForDataReturn_0x0d") << QVariantList {path, QString(50, 'z')};
+    QTest::newRow("text without end") << "01 0d 00 00 00 00 " + QString(QByteArray("1,2,3,4,").toHex(' '))
+            + QString(" 7a").repeated(50)
+                                      << QByteArray("sigWaitForDataReturn_0x0d")
+                                      << QVariantList {path, QString(50, 'z')};
     QTest::newRow("custom light slot") << "01 09 01" << QByteArray("sigCustomLight_ConfigHaveChanged_HidSend0x09")
                                        << QVariantList {0, 10, 1};
 }
@@ -349,9 +355,8 @@ void TestDeviceKeyboardLink::keyboardModeOnlyForItsModel()
             r[14] = uint8_t(m);
             deliver(*link, r);
         }
-        const QList<QVariantList> expected = qstrcmp(model, "QB84") == 0
-            ? QList<QVariantList> {{0}, {2}, {0}}
-            : QList<QVariantList> {};
+        const QList<QVariantList> expected
+            = qstrcmp(model, "QB84") == 0 ? QList<QVariantList> {{0}, {2}, {0}} : QList<QVariantList> {};
         QCOMPARE(QList<QVariantList>(mode), expected);
     }
 }
@@ -364,8 +369,7 @@ void TestDeviceKeyboardLink::customKeyBitmapReplacesList()
     HidReport all = HidReport::reply(HidReply::CustomKeyBitmap, 0, 0x16);
     all[6 + 21] = 0xFF;  // bits 6 and 7 are no rows
     deliver(*link, all);
-    QCOMPARE(link->getCustomKeyList(),
-             (QList<QPair<int, int>> {{0, 21}, {1, 21}, {2, 21}, {3, 21}, {4, 21}, {5, 21}}));
+    QCOMPARE(link->getCustomKeyList(), (QList<QPair<int, int>> {{0, 21}, {1, 21}, {2, 21}, {3, 21}, {4, 21}, {5, 21}}));
 }
 
 void TestDeviceKeyboardLink::lightConfigSavedOnceKnown()

@@ -116,25 +116,26 @@ void TestKeyboardRequests::winLockFilter_data()
     QTest::newRow("Alt+Tab blocked, held and pressed again")
         << true << Choices {true, false, false, false}
         << QStringList {"04 > 04", "04:2b > 04", "04 > 04", "04:2b > 04", "00 > 00"};
-    QTest::newRow("right Alt+Tab blocked") << true << Choices {true, false, false, false}
-                                           << QStringList {"40:2b > 40", "40:2b,04 > 40:04"};
+    QTest::newRow("right Alt+Tab blocked")
+        << true << Choices {true, false, false, false} << QStringList {"40:2b > 40", "40:2b,04 > 40:04"};
     QTest::newRow("Alt+F4 blocked, Alt+Tab not")
         << true << Choices {false, true, false, false} << QStringList {"04:2b > 04:2b", "04 > 04", "04:3d > 04"};
     QTest::newRow("Windows key blocked") << true << Choices {false, false, false, true}
                                          << QStringList {"08:07 > 00:07", "80:07 > 00:07", "00 > 00"};
-    QTest::newRow("Windows key held, not blocked") << true << Choices {true, true, true, false}
-                                                   << QStringList {"0c:2b > 0c:2b"};
-    QTest::newRow("right Shift+Tab blocked") << true << Choices {false, false, true, false}
-                                             << QStringList {"20:2b > 20", "02:2b > 02"};
-    QTest::newRow("Shift+Tab not blocked") << true << Choices {true, true, false, true}
-                                           << QStringList {"02:2b > 02:2b"};
+    QTest::newRow("Windows key held, not blocked")
+        << true << Choices {true, true, true, false} << QStringList {"0c:2b > 0c:2b"};
+    QTest::newRow("right Shift+Tab blocked")
+        << true << Choices {false, false, true, false} << QStringList {"20:2b > 20", "02:2b > 02"};
+    QTest::newRow("Shift+Tab not blocked")
+        << true << Choices {true, true, false, true} << QStringList {"02:2b > 02:2b"};
     QTest::newRow("Alt and right Shift: each modifier's rule")
         << true << Choices {false, false, true, false} << QStringList {"24:2b > 24"};
     QTest::newRow("Ctrl has no rule") << true << all << QStringList {"01:2b,3d > 01:2b,3d"};
     QTest::newRow("Win lock off") << false << all << QStringList {"04:2b > 04:2b", "08:07 > 08:07"};
     QTest::newRow("second of three keys released")
-        << false << none << QStringList {"00:04 > 00:04", "00:04,05 > 00:04,05", "00:04,05,06 > 00:04,05,06",
-                                         "00:04,06 > 00:04,06", "00 > 00"};
+        << false << none
+        << QStringList {"00:04 > 00:04", "00:04,05 > 00:04,05", "00:04,05,06 > 00:04,05,06", "00:04,06 > 00:04,06",
+                        "00 > 00"};
     QTest::newRow("released key in the last slot")
         << false << none
         << QStringList {"00:04,05,06,07,08,09 > 00:04,05,06,07,08,09", "00:04,05,06,07,08 > 00:04,05,06,07,08"};
@@ -226,10 +227,10 @@ void TestKeyboardRequests::hostKeyFunctions_data()
     QTest::newRow("text") << int(KeyOperateType_Text) << QByteArray("Grüße, 世界") << 1
                           << QStringList {QString::fromUtf8("Grüße, 世界")} << none << no;
     QTest::newRow("text, not run") << int(KeyOperateType_Text) << QByteArray("x") << 0 << no << none << no;
-    QTest::newRow("switch profile") << int(KeyOperateType_SwitchProfile) << QByteArray("3") << 1 << no
-                                    << QList<int> {3} << no;
-    QTest::newRow("launch program") << int(KeyOperateType_LaunchApplication) << QByteArray("/bin/sh") << 1 << no
-                                    << none << QStringList {"/bin/sh"};
+    QTest::newRow("switch profile") << int(KeyOperateType_SwitchProfile) << QByteArray("3") << 1 << no << QList<int> {3}
+                                    << no;
+    QTest::newRow("launch program") << int(KeyOperateType_LaunchApplication) << QByteArray("/bin/sh") << 1 << no << none
+                                    << QStringList {"/bin/sh"};
     QTest::newRow("launch, shell text is one path")
         << int(KeyOperateType_LaunchApplication) << QByteArray("/bin/sh -c 'touch x'; true") << 1 << no << none << no;
     QTest::newRow("disabled key") << int(KeyOperateType_Disable) << QByteArray("1") << 1 << no << none << no;

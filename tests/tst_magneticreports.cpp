@@ -56,7 +56,8 @@ void TestMagneticReports::keyBitmap_data()
     const QString zeros = QString(" 00").repeated(20).mid(1);
     QTest::newRow("corners") << Keys {{0, 0}, {5, 0}, {2, 21}} << "21 " + zeros + " 04";
     QTest::newRow("none") << Keys {} << "00 " + zeros + " 00";
-    QTest::newRow("outside the matrix sets nothing") << Keys {{6, 0}, {-1, 3}, {0, 22}, {0, -1}} << "00 " + zeros + " 00";
+    QTest::newRow("outside the matrix sets nothing")
+        << Keys {{6, 0}, {-1, 3}, {0, 22}, {0, -1}} << "00 " + zeros + " 00";
     QTest::newRow("same key twice") << Keys {{3, 1}, {3, 1}} << "00 08 " + zeros;
 }
 
@@ -84,12 +85,12 @@ void TestMagneticReports::reports_data()
         << apply(TriggerSelMode_QuickTriggerSeparate, 20, 15, 5, 3) << head + "0d " + cornersHex + " 14 0f 05 03";
     QTest::newRow("apply, single point") << apply(TriggerSelMode_Single, 12, 12, 3, 3)
                                          << head + "00 " + cornersHex + " 0c 0c 03 03";
-    QTest::newRow("apply, separate points") << apply(TriggerSelMode_Separate, 30, 10, 1, 1)
-                                            << head + "01 " + cornersHex + " 1e 0a 01 01";
-    QTest::newRow("apply, quick trigger") << apply(TriggerSelMode_QuickTrigger, 25, 25, 20, 20)
-                                          << head + "0c " + cornersHex + " 19 19 14 14";
-    QTest::newRow("apply, values cut to a byte") << apply(TriggerSelMode_Single, 300, 256, -1, 2)
-                                                 << head + "00 " + cornersHex + " 2c 00 ff 02";
+    QTest::newRow("apply, separate points")
+        << apply(TriggerSelMode_Separate, 30, 10, 1, 1) << head + "01 " + cornersHex + " 1e 0a 01 01";
+    QTest::newRow("apply, quick trigger")
+        << apply(TriggerSelMode_QuickTrigger, 25, 25, 20, 20) << head + "0c " + cornersHex + " 19 19 14 14";
+    QTest::newRow("apply, values cut to a byte")
+        << apply(TriggerSelMode_Single, 300, 256, -1, 2) << head + "00 " + cornersHex + " 2c 00 ff 02";
     QTest::newRow("selection") << MagneticReport::selectKeys(corners) << head + "02 " + cornersHex;
     QTest::newRow("empty selection") << MagneticReport::selectKeys(MagneticReport::keyBitmap({})) << head + "02";
     QTest::newRow("trigger tab left") << MagneticReport::leaveTriggerTab() << head + "03";
@@ -126,17 +127,24 @@ void TestMagneticReports::replies_data()
     QTest::addColumn<QString>("reply");
     QTest::addColumn<QString>("effect");
     QTest::addColumn<QVariantList>("values");
-    QTest::newRow("live travel") << "01 21 00 00 00 18 01 02 11 c8" << "live" << QVariantList {2, 17, 200};
-    QTest::newRow("travel level") << "01 21 00 00 00 18 04 fa" << "precision" << QVariantList {250};
-    QTest::newRow("key settings after a click") << "01 21 00 00 00 18 05 0d 14 0f 05 03" << "click"
-                                                << QVariantList {13, 20, 15, 5, 3};
-    QTest::newRow("key settings after hovering") << "01 21 00 00 00 18 05 01 14 0f 05 03" << "hover"
-                                                 << QVariantList {1, 20, 15};
-    QTest::newRow("calibration status") << "01 21 00 00 00 18 07 03" << "calibration" << QVariantList {3};
-    QTest::newRow("report rate") << "01 21 00 00 00 18 09 04" << "rate" << QVariantList {4};
-    QTest::newRow("debounce") << "01 21 00 00 00 18 0a 07" << "debounce" << QVariantList {7};
-    QTest::newRow("selection echo ignored") << "01 21 00 00 00 18 02 ff ff" << "none" << QVariantList {};
-    QTest::newRow("unknown sub-code ignored") << "01 21 00 00 00 18 08 01" << "none" << QVariantList {};
+    QTest::newRow("live travel") << "01 21 00 00 00 18 01 02 11 c8"
+                                 << "live" << QVariantList {2, 17, 200};
+    QTest::newRow("travel level") << "01 21 00 00 00 18 04 fa"
+                                  << "precision" << QVariantList {250};
+    QTest::newRow("key settings after a click") << "01 21 00 00 00 18 05 0d 14 0f 05 03"
+                                                << "click" << QVariantList {13, 20, 15, 5, 3};
+    QTest::newRow("key settings after hovering") << "01 21 00 00 00 18 05 01 14 0f 05 03"
+                                                 << "hover" << QVariantList {1, 20, 15};
+    QTest::newRow("calibration status") << "01 21 00 00 00 18 07 03"
+                                        << "calibration" << QVariantList {3};
+    QTest::newRow("report rate") << "01 21 00 00 00 18 09 04"
+                                 << "rate" << QVariantList {4};
+    QTest::newRow("debounce") << "01 21 00 00 00 18 0a 07"
+                              << "debounce" << QVariantList {7};
+    QTest::newRow("selection echo ignored") << "01 21 00 00 00 18 02 ff ff"
+                                            << "none" << QVariantList {};
+    QTest::newRow("unknown sub-code ignored") << "01 21 00 00 00 18 08 01"
+                                              << "none" << QVariantList {};
 }
 
 void TestMagneticReports::replies()
@@ -181,8 +189,8 @@ void TestMagneticReports::keyboardTakesSettingsAndCalibrates()
     QSignalSpy calibration(DDataManager::getInstance(), &DDataManager::sigTheMagneticKeyboardCalibrationStatusBack);
     f.keyboard()->setCalibrationResult(0, 20);
 
-    QVERIFY(MagneticReport::send(hid, MagneticReport::apply({TriggerSelMode_QuickTrigger, 18, 18, 4, 4},
-                                                            MagneticReport::keyBitmap(keys))));
+    QVERIFY(MagneticReport::send(
+        hid, MagneticReport::apply({TriggerSelMode_QuickTrigger, 18, 18, 4, 4}, MagneticReport::keyBitmap(keys))));
     QVERIFY(MagneticReport::send(hid, MagneticReport::debounce(true, 5)));
     QVERIFY(MagneticReport::send(hid, MagneticReport::calibrate(3, 4)));
     QTRY_COMPARE(calibration.count(), 2);

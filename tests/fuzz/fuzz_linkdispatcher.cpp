@@ -16,13 +16,14 @@
 
 namespace {
 
-void quiet(QtMsgType, const QMessageLogContext &, const QString &) {}
+void quiet(QtMsgType, const QMessageLogContext &, const QString &)
+{ }
 
 // Nothing leaves the fuzzer: no clipboard, no keystrokes, no processes.
 class NoPaste : public PasteBackend
 {
 public:
-    void setClipboardText(const QString &) override {}
+    void setClipboardText(const QString &) override { }
     bool typePasteShortcut() override { return true; }
 };
 
