@@ -41,6 +41,12 @@ NoLaunch noLaunch;
 
 }  // namespace
 
+// The font library keeps a cache for the life of the process; the data manager's fonts fill it.
+extern "C" const char *__lsan_default_suppressions()
+{
+    return "leak:libfontconfig";
+}
+
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
     qInstallMessageHandler(quiet);
