@@ -4,14 +4,12 @@
 #include "devicelink/ddevicehidcmdsend.h"
 #include "devicelink/devicefoldername.h"
 #include "devicelink/mainhidinterface.h"
-#include "keys/keyoperatetype.h"
 #include "platform/applauncher.h"
 #include "platform/pastebackend.h"
 #include "sdk/devicecatalogue.h"
 #include "sdk/tavrixxml.h"
 
 #include <QDebug>
-#include <QHash>
 
 #include <memory>
 

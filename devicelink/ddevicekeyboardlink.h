@@ -8,6 +8,7 @@
 #include "sdk/tavrixrecords.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QPair>

@@ -89,6 +89,7 @@ private Q_SLOTS:
     void queryChainInOrder_data();
     void queryChainInOrder();
     void followUpQueriesAfterListReplies();
+    void requeryIsSavedAndAnnounced();
     void unusableSerialIsReplaced_data();
     void unusableSerialIsReplaced();
     void newSerialNotQueuedStaysInvalid();
@@ -165,6 +166,28 @@ void TestDeviceKeyboardLink::followUpQueriesAfterListReplies()
     QCOMPARE(f.link()->getKeyboardLightTypeList().lightTypeList, (QList<int> {1, 2}));
     QCOMPARE(f.link()->getKeyboardLightTypeList().speedMax, 4);
     QCOMPARE(f.link()->getKeyboardLightTypeList().brightnessMax, 5);
+}
+
+void TestDeviceKeyboardLink::requeryIsSavedAndAnnounced()
+{
+    // A keyboard behind a receiver that comes back is asked again; its answers now go
+    // straight into the profile and are announced.
+    StoreFixture store;
+    const QByteArray layer = store.newLayerFile("appProfile_Default.xml");
+    LinkFixture f("QR108");
+    QVERIFY(f.open());
+    QVERIFY(f.waitForChain());
+    f.link()->setProfilePath(layer);
+    f.keyboard()->state().keyboardLight.mode = 7;
+    f.device()->clearReceived();
+    QSignalSpy changed(f.link(), &DDeviceKeyboardLink::sigLightConfigHaveChanged_HidSend);
+    f.link()->requeryLightConfig();
+    QTRY_COMPARE(changed.count(), 2);
+    QVERIFY(f.waitForReceived(HidCmd::CheckCustomKeys, 2));
+    KBEMU_COMPARE_REPORTS(*f.device(), "01 06 01", "01 07 01", "01 0d");
+    QCOMPARE(changed.at(0), (QVariantList {0, 7}));
+    QCOMPARE(changed.at(1), (QVariantList {1, int(f.keyboard()->state().sideLight.mode)}));
+    QCOMPARE(CTavrixXML_SelectProFileMouseLightTypeUsingIndex(layer, "1", 0), 7);
 }
 
 void TestDeviceKeyboardLink::unusableSerialIsReplaced_data()
