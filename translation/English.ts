@@ -44,6 +44,13 @@
     </message>
 </context>
 <context>
+    <name>DDeviceKeyboardLink</name>
+    <message>
+        <source>The text is on the clipboard: press Ctrl+V to paste it</source>
+        <translation>The text is on the clipboard: press Ctrl+V to paste it</translation>
+    </message>
+</context>
+<context>
     <name>DKeyDisablePage</name>
     <message>
         <source>Disable</source>
@@ -207,6 +214,17 @@
     <message>
         <source>Virtual Keyboard</source>
         <translation>Virtual Keyboard</translation>
+    </message>
+</context>
+<context>
+    <name>MagneticReport</name>
+    <message>
+        <source>Operate successful</source>
+        <translation>Operate successful</translation>
+    </message>
+    <message>
+        <source>Operate failed: the keyboard is not connected</source>
+        <translation>Operate failed: the keyboard is not connected</translation>
     </message>
 </context>
 <context>

@@ -44,6 +44,13 @@
     </message>
 </context>
 <context>
+    <name>DDeviceKeyboardLink</name>
+    <message>
+        <source>The text is on the clipboard: press Ctrl+V to paste it</source>
+        <translation>Der Text liegt in der Zwischenablage: Drücken Sie Strg+V, um ihn einzufügen</translation>
+    </message>
+</context>
+<context>
     <name>DKeyDisablePage</name>
     <message>
         <source>Disable</source>
@@ -207,6 +214,17 @@
     <message>
         <source>Virtual Keyboard</source>
         <translation>Virtuelle Tastatur</translation>
+    </message>
+</context>
+<context>
+    <name>MagneticReport</name>
+    <message>
+        <source>Operate successful</source>
+        <translation>Vorgang erfolgreich</translation>
+    </message>
+    <message>
+        <source>Operate failed: the keyboard is not connected</source>
+        <translation>Vorgang fehlgeschlagen: Die Tastatur ist nicht verbunden</translation>
     </message>
 </context>
 <context>

@@ -44,6 +44,13 @@
     </message>
 </context>
 <context>
+    <name>DDeviceKeyboardLink</name>
+    <message>
+        <source>The text is on the clipboard: press Ctrl+V to paste it</source>
+        <translation>El texto está en el portapapeles: pulse Ctrl+V para pegarlo</translation>
+    </message>
+</context>
+<context>
     <name>DKeyDisablePage</name>
     <message>
         <source>Disable</source>
@@ -207,6 +214,17 @@
     <message>
         <source>Virtual Keyboard</source>
         <translation>Teclado virtual</translation>
+    </message>
+</context>
+<context>
+    <name>MagneticReport</name>
+    <message>
+        <source>Operate successful</source>
+        <translation>Operación realizada con éxito</translation>
+    </message>
+    <message>
+        <source>Operate failed: the keyboard is not connected</source>
+        <translation>La operación ha fallado: el teclado no está conectado</translation>
     </message>
 </context>
 <context>

@@ -44,6 +44,13 @@
     </message>
 </context>
 <context>
+    <name>DDeviceKeyboardLink</name>
+    <message>
+        <source>The text is on the clipboard: press Ctrl+V to paste it</source>
+        <translation>文本已复制到剪贴板：请按 Ctrl+V 粘贴</translation>
+    </message>
+</context>
+<context>
     <name>DKeyDisablePage</name>
     <message>
         <source>Disable</source>
@@ -207,6 +214,17 @@
     <message>
         <source>Virtual Keyboard</source>
         <translation>虚拟键盘</translation>
+    </message>
+</context>
+<context>
+    <name>MagneticReport</name>
+    <message>
+        <source>Operate successful</source>
+        <translation>操作成功</translation>
+    </message>
+    <message>
+        <source>Operate failed: the keyboard is not connected</source>
+        <translation>操作失败：键盘未连接</translation>
     </message>
 </context>
 <context>
