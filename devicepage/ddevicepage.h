@@ -230,9 +230,10 @@ private:
     void adaptToDeviceType();
     void prepareCurrentProfile(DDeviceKeyboardLink *link);
     void onSerialPollTick();
-    bool selectFallbackDevice();
+    // The first usable device in path order, among present when given; false when none.
+    bool selectFallbackDevice(const QMap<QString, hidStructInfoAll> *present = nullptr);
     bool handleArrival(const QMap<QString, hidStructInfoAll> &fresh, const QString &newPath);
-    bool handleRemoval(const QString &oldPath);
+    bool handleRemoval(const QString &oldPath, const QMap<QString, hidStructInfoAll> &present);
     void closeLinkThread(DDeviceKeyboardLink *link);
     void reorderDeviceList();
     void runDeferredWork();

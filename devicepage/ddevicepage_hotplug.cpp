@@ -59,7 +59,7 @@ void DDevicePage::hidDeviceConnectChanging(int changeType, QString)
         }
         const bool doRemoval = !oldPath.isEmpty() && (preferred == kChangeRemoval || newPath.isEmpty());
         if (doRemoval) {
-            handleRemoval(oldPath);
+            handleRemoval(oldPath, fresh);
             removed = true;
         } else if (!newPath.isEmpty()) {
             handleArrival(fresh, newPath);
@@ -103,7 +103,7 @@ bool DDevicePage::handleArrival(const QMap<QString, hidStructInfoAll> &fresh, co
     return true;
 }
 
-bool DDevicePage::handleRemoval(const QString &oldPath)
+bool DDevicePage::handleRemoval(const QString &oldPath, const QMap<QString, hidStructInfoAll> &present)
 {
     qDebug() << "--------------- 拔出设备 ---------------";
     hidStructInfoAll record = deviceInfos.value(oldPath);
@@ -135,7 +135,7 @@ bool DDevicePage::handleRemoval(const QString &oldPath)
         currentHid = nullptr;
         waitingForSerial = false;
         serialPollTimer->stop();
-        if (deviceInfos.isEmpty() || !selectFallbackDevice())
+        if (deviceInfos.isEmpty() || !selectFallbackDevice(&present))
             showNoDevice();
     } else {
         closeLinkThread(link);
@@ -150,9 +150,12 @@ bool DDevicePage::handleRemoval(const QString &oldPath)
     return true;
 }
 
-bool DDevicePage::selectFallbackDevice()
+bool DDevicePage::selectFallbackDevice(const QMap<QString, hidStructInfoAll> *present)
 {
     for (auto it = deviceInfos.cbegin(); it != deviceInfos.cend(); ++it) {
+        // A device that went in the same change is no fallback, though it is not handled yet.
+        if (present && !present->contains(it.key()))
+            continue;
         const hidStructInfoAll &info = it.value();
         if (info.connectType == 0 || dongleStates.value(it.key(), 1) == 0) {
             hidStructInfoAll record = info;
