@@ -27,9 +27,9 @@ constexpr PictureBox kPictureBoxes[] = {
     {"QN18", 100, 89},
 };
 
-const char *const kSelectedSheet = "QFrame#frame_DeviceImageBg{ border: 1px solid rgb(%1, 255); } "
+const char *const kSelectedSheet = "QFrame#frame_DeviceImageBg{ border: 1px solid rgba(%1, 255); } "
                                    "QFrame#frame_DeviceImageBg:hover{ border: 1px solid rgb(%1); }";
-const char *const kUnselectedSheet = "QFrame#frame_DeviceImageBg{ border: 1px solid rgb(%1, 0); } "
+const char *const kUnselectedSheet = "QFrame#frame_DeviceImageBg{ border: 1px solid rgba(%1, 0); } "
                                      "QFrame#frame_DeviceImageBg:hover{ border: 1px solid rgb(%1); }";
 
 QString recordText(const char *text, std::size_t size)

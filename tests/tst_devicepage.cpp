@@ -174,6 +174,7 @@ private Q_SLOTS:
     void twoArrivalsInOneNotice();
     void changeDuringAnotherIsHandledAfter();
     void leavingTriggerTabSendsOneReport();
+    void magneticCommandsFromTheTriggerTab();
     void zoomStopsAtItsLimits();
     void tabTipsNameTheirButtons();
 };
@@ -584,6 +585,55 @@ void TestDevicePage::leavingTriggerTabSendsOneReport()
     page->onCurIndexChangedMainPage(3);
     QCOMPARE(macro.count(), 1);
     QCOMPARE(tabs->currentWidget(), before);
+}
+
+void TestDevicePage::magneticCommandsFromTheTriggerTab()
+{
+    Rig rig;
+    EmuDevice *keyboard = rig.add("QM68", "m");
+    DDevicePage *page = rig.open();
+    page->onCurIndexChangedMainPage(4);
+    QVERIFY(waitUntil([&] { return indexOfReport(keyboard->receivedReports(), "01 13 02") >= 0; }, 3000));
+    keyboard->clearReceived();
+
+    // Nothing selected: a notice and no report.
+    page->onMagnetsKeysApplyConfig(13, 20, 15, 5, 3);
+    QCOMPARE(page->pageNotice()->text(), QString("Please select one Key first"));
+
+    // The first key of the picture selected with the rubber band: the selection report,
+    // then the apply report with that key's bit and the four values.
+    keyboardButCustom *key = nullptr;
+    for (int cell = 0; cell < DDevicePage::kRows * DDevicePage::kColumns && !key; ++cell) {
+        keyboardButCustom *candidate = page->keyButtonAt(cell / DDevicePage::kColumns, cell % DDevicePage::kColumns);
+        if (candidate && candidate->keyDec() != 0)
+            key = candidate;
+    }
+    QVERIFY(key);
+    const QPoint corner = key->mapTo(page->keyboardPicture(), QPoint(0, 0));
+    page->keyboardPicture()->selectKeysInRect(corner.x() - 2, corner.y() - 2, corner.x() + 2, corner.y() + 2);
+    QByteArray bitmap(22, '\0');
+    bitmap[key->keyColumn()] = char(1 << key->keyRow());
+    const QString bitmapHex = QString::fromLatin1(bitmap.toHex(' '));
+    page->onMagnetsKeysApplyConfig(13, 20, 15, 5, 3);
+    QCOMPARE(page->pageNotice()->text(), QString("Operate successful"));
+    page->onKeyRateOfReturnCurrentNum(8);
+    QCOMPARE(DDataManager::getInstance()->getKeyRateOfReturnNum(), 8);
+
+    // Calibration needs its mode and a key first.
+    page->onKeyCalibrationStartRuning();
+    QCOMPARE(page->pageNotice()->text(), QString("Please switch to key calibration mode first"));
+    page->onCalibrationMode(1);
+    page->onKeyCalibrationStartRuning();
+    QCOMPARE(page->pageNotice()->text(), QString("Please select one Key first"));
+    page->onTheMagneticKeyboardCalibrationStatusBack(3);
+    QCOMPARE(page->pageNotice()->text(), QString("Unknow"));
+    page->onCalibrationMode(0);
+
+    QVERIFY(waitUntil([&] { return countReports(keyboard->receivedReports(), "01 29") >= 5; }, 3000));
+    const QString select = "01 29 00 00 00 18 02 " + bitmapHex;
+    const QString apply = "01 29 00 00 00 18 0d " + bitmapHex + " 14 0f 05 03";
+    KBEMU_COMPARE_REPORTS(*keyboard, select, apply, "01 29 00 00 00 18 09 01 08", "01 29 00 00 00 18 02",
+                          "01 29 00 00 00 18 02");
 }
 
 void TestDevicePage::zoomStopsAtItsLimits()
