@@ -113,6 +113,10 @@
     <message>
         <source>Unknow</source>
         <translation>غير معروف</translation>
+    <name>DDeviceKeyboardLink</name>
+    <message>
+        <source>The text is on the clipboard: press Ctrl+V to paste it</source>
+        <translation>النص موجود في الحافظة: اضغط Ctrl+V للصقه</translation>
     </message>
 </context>
 <context>
@@ -241,6 +245,17 @@
     <message>
         <source>Virtual Keyboard</source>
         <translation>لوحة المفاتيح الافتراضية</translation>
+    </message>
+</context>
+<context>
+    <name>MagneticReport</name>
+    <message>
+        <source>Operate successful</source>
+        <translation>تمت العملية بنجاح</translation>
+    </message>
+    <message>
+        <source>Operate failed: the keyboard is not connected</source>
+        <translation>فشلت العملية: لوحة المفاتيح غير متصلة</translation>
     </message>
 </context>
 <context>

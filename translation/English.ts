@@ -113,6 +113,10 @@
     <message>
         <source>Unknow</source>
         <translation>Unknow</translation>
+    <name>DDeviceKeyboardLink</name>
+    <message>
+        <source>The text is on the clipboard: press Ctrl+V to paste it</source>
+        <translation>The text is on the clipboard: press Ctrl+V to paste it</translation>
     </message>
 </context>
 <context>
@@ -241,6 +245,17 @@
     <message>
         <source>Virtual Keyboard</source>
         <translation>Virtual Keyboard</translation>
+    </message>
+</context>
+<context>
+    <name>MagneticReport</name>
+    <message>
+        <source>Operate successful</source>
+        <translation>Operate successful</translation>
+    </message>
+    <message>
+        <source>Operate failed: the keyboard is not connected</source>
+        <translation>Operate failed: the keyboard is not connected</translation>
     </message>
 </context>
 <context>

@@ -113,6 +113,10 @@
     <message>
         <source>Unknow</source>
         <translation>Sconosciuto</translation>
+    <name>DDeviceKeyboardLink</name>
+    <message>
+        <source>The text is on the clipboard: press Ctrl+V to paste it</source>
+        <translation>Il testo è negli appunti: premi Ctrl+V per incollarlo</translation>
     </message>
 </context>
 <context>
@@ -241,6 +245,17 @@
     <message>
         <source>Virtual Keyboard</source>
         <translation>Tastiera virtuale</translation>
+    </message>
+</context>
+<context>
+    <name>MagneticReport</name>
+    <message>
+        <source>Operate successful</source>
+        <translation>Operazione riuscita</translation>
+    </message>
+    <message>
+        <source>Operate failed: the keyboard is not connected</source>
+        <translation>Operazione non riuscita: la tastiera non è collegata</translation>
     </message>
 </context>
 <context>

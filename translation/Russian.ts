@@ -113,6 +113,10 @@
     <message>
         <source>Unknow</source>
         <translation>Неизвестно</translation>
+    <name>DDeviceKeyboardLink</name>
+    <message>
+        <source>The text is on the clipboard: press Ctrl+V to paste it</source>
+        <translation>Текст скопирован в буфер обмена: нажмите Ctrl+V, чтобы вставить его</translation>
     </message>
 </context>
 <context>
@@ -241,6 +245,17 @@
     <message>
         <source>Virtual Keyboard</source>
         <translation>Виртуальная клавиатура</translation>
+    </message>
+</context>
+<context>
+    <name>MagneticReport</name>
+    <message>
+        <source>Operate successful</source>
+        <translation>Операция выполнена успешно</translation>
+    </message>
+    <message>
+        <source>Operate failed: the keyboard is not connected</source>
+        <translation>Операция не выполнена: клавиатура не подключена</translation>
     </message>
 </context>
 <context>

@@ -113,6 +113,10 @@
     <message>
         <source>Unknow</source>
         <translation>未知</translation>
+    <name>DDeviceKeyboardLink</name>
+    <message>
+        <source>The text is on the clipboard: press Ctrl+V to paste it</source>
+        <translation>文本已复制到剪贴板：请按 Ctrl+V 粘贴</translation>
     </message>
 </context>
 <context>
@@ -241,6 +245,17 @@
     <message>
         <source>Virtual Keyboard</source>
         <translation>虚拟键盘</translation>
+    </message>
+</context>
+<context>
+    <name>MagneticReport</name>
+    <message>
+        <source>Operate successful</source>
+        <translation>操作成功</translation>
+    </message>
+    <message>
+        <source>Operate failed: the keyboard is not connected</source>
+        <translation>操作失败：键盘未连接</translation>
     </message>
 </context>
 <context>
