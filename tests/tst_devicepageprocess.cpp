@@ -134,6 +134,19 @@ void TestDevicePageProcess::twoKeyboardsOpenTheFirstAndShowTheirCards()
     QTest::qWait(2500);
     QVERIFY(receivedCommand(full, "00 00 00 00 00 01"));
     QVERIFY(receivedCommand(magnetic, "00 00 00 00 00 01"));
+
+    // The current keyboard is unplugged: the application notices it by itself and opens
+    // the other one, whose profile files then appear.
+    const QString magneticSerial = QString::fromLatin1(EmuKeyboard::defaultSerial(magnetic.model(), false, "b"));
+    const QString magneticFolder = home.path() + "/.local/share/quorin-driver/UserConfig/QM68/" + magneticSerial;
+    full.vanish();
+    QVERIFY(waitUntil([&] { return QFile::exists(magneticFolder + "/appProfile_Magnetic.xml"); }, 10000));
+    QVERIFY(waitUntil([&] { return receivedCommand(magnetic, "01 13 02"); }, 5000));
+    // Plugged in again, it gets a new link that runs the query chain again.
+    full.clearReceived();
+    QVERIFY(full.comeBack());
+    QVERIFY(waitUntil([&] { return receivedCommand(full, "01 01"); }, 10000));
+    QVERIFY(app.state() == QProcess::Running);
 }
 
 TAVRIX_TEST_MAIN(TestDevicePageProcess)
