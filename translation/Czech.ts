@@ -9,6 +9,13 @@
     </message>
 </context>
 <context>
+    <name>DDeviceKeyboardLink</name>
+    <message>
+        <source>The text is on the clipboard: press Ctrl+V to paste it</source>
+        <translation>Text je ve schránce: stiskněte Ctrl+V pro jeho vložení</translation>
+    </message>
+</context>
+<context>
     <name>DDevicePage</name>
     <message>
         <source>产品列表</source>
@@ -113,10 +120,6 @@
     <message>
         <source>Unknow</source>
         <translation>Neznámé</translation>
-    <name>DDeviceKeyboardLink</name>
-    <message>
-        <source>The text is on the clipboard: press Ctrl+V to paste it</source>
-        <translation>Text je ve schránce: stiskněte Ctrl+V pro jeho vložení</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,13 @@
     </message>
 </context>
 <context>
+    <name>DDeviceKeyboardLink</name>
+    <message>
+        <source>The text is on the clipboard: press Ctrl+V to paste it</source>
+        <translation>텍스트가 클립보드에 있습니다. Ctrl+V를 눌러 붙여 넣으세요</translation>
+    </message>
+</context>
+<context>
     <name>DDevicePage</name>
     <message>
         <source>产品列表</source>
@@ -113,10 +120,6 @@
     <message>
         <source>Unknow</source>
         <translation>알 수 없음</translation>
-    <name>DDeviceKeyboardLink</name>
-    <message>
-        <source>The text is on the clipboard: press Ctrl+V to paste it</source>
-        <translation>텍스트가 클립보드에 있습니다. Ctrl+V를 눌러 붙여 넣으세요</translation>
     </message>
 </context>
 <context>

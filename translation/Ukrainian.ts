@@ -9,6 +9,13 @@
     </message>
 </context>
 <context>
+    <name>DDeviceKeyboardLink</name>
+    <message>
+        <source>The text is on the clipboard: press Ctrl+V to paste it</source>
+        <translation>Текст у буфері обміну: натисніть Ctrl+V, щоб вставити його</translation>
+    </message>
+</context>
+<context>
     <name>DDevicePage</name>
     <message>
         <source>产品列表</source>
@@ -113,10 +120,6 @@
     <message>
         <source>Unknow</source>
         <translation>Невідомо</translation>
-    <name>DDeviceKeyboardLink</name>
-    <message>
-        <source>The text is on the clipboard: press Ctrl+V to paste it</source>
-        <translation>Текст у буфері обміну: натисніть Ctrl+V, щоб вставити його</translation>
     </message>
 </context>
 <context>
