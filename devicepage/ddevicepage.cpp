@@ -103,13 +103,7 @@ DDevicePage::DDevicePage(QWidget *parent) : QWidget(parent), ui(new Ui::DDeviceP
     tabs->addButton(ui->toolButton_TriggerSetting, TabTrigger);
     ui->toolButton_CustomKey->setChecked(true);
     connect(tabs, &QButtonGroup::idClicked, this, &DDevicePage::onCurIndexChangedMainPage);
-    // The tab buttons show pictures only; their names come from the tab tips.
-    ui->toolButton_CustomKey->setAccessibleName(tr("Key Custom"));
-    ui->toolButton_LightConfig->setAccessibleName(tr("Light Setting"));
-    ui->toolButton_MacroDialog->setAccessibleName(tr("Macro"));
-    ui->toolButton_Performance->setAccessibleName(tr("Performance"));
-    ui->toolButton_TriggerSetting->setAccessibleName(tr("Trigger Setting"));
-    ui->toolButton_SeniorKey->setAccessibleName(tr("Senior Keys"));
+    nameTabButtons();
 
     ui->label_Charging->hide();
     chargeAnimationValue = 0;
@@ -138,6 +132,17 @@ DDevicePage::DDevicePage(QWidget *parent) : QWidget(parent), ui(new Ui::DDeviceP
 DDevicePage::~DDevicePage()
 {
     delete ui;
+}
+
+void DDevicePage::nameTabButtons()
+{
+    // The tab buttons show pictures only; their names are those of the tab tips.
+    ui->toolButton_CustomKey->setAccessibleName(tr("Key Custom"));
+    ui->toolButton_LightConfig->setAccessibleName(tr("Light Setting"));
+    ui->toolButton_MacroDialog->setAccessibleName(tr("Macro"));
+    ui->toolButton_Performance->setAccessibleName(tr("Performance"));
+    ui->toolButton_TriggerSetting->setAccessibleName(tr("Trigger Setting"));
+    ui->toolButton_SeniorKey->setAccessibleName(tr("Senior Keys"));
 }
 
 void DDevicePage::initSubPages()
@@ -393,6 +398,7 @@ void DDevicePage::retranslateTexts()
     ui->retranslateUi(this);
     buildCompanyLink(DDataManager::getInstance()->getThemeColorInfo().TextCheckedColor);
     ui->label->setText(tr("Device List"));
+    nameTabButtons();
     if (waitingForSerial)
         ui->label_Tip->setText(tr("The device is not ready"));
     else

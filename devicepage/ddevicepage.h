@@ -219,6 +219,7 @@ protected:
 
 private:
     void initSubPages();
+    void nameTabButtons();
     void buildCompanyLink(const QString &linkColor);
     DDeviceListItem *newCard(const hidStructInfoAll &info);
     bool waitForLink(DDeviceKeyboardLink *link, int ms);

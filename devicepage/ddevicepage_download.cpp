@@ -8,14 +8,25 @@ void DDevicePage::onTheKeyboardIntoDownloading()
     customKeysPage->stopDownloadAnimation();
 }
 
+// Only the current keyboard's acknowledgements and status may reach a download.
+
 void DDevicePage::onRuningOnboard0x19Cmd()
-{ }
+{
+    if (sender() && !isFromCurrentLink())
+        return;
+}
 
 void DDevicePage::onRuningOnboard0x18Cmd()
-{ }
+{
+    if (sender() && !isFromCurrentLink())
+        return;
+}
 
 void DDevicePage::onRuningOnboardDownloadStatus(int)
-{ }
+{
+    if (sender() && !isFromCurrentLink())
+        return;
+}
 
 void DDevicePage::onQN9080Recv0x0bCmd(int)
 { }

@@ -165,6 +165,7 @@ private Q_SLOTS:
     void oneCableKeyboardIsOpened_data();
     void oneCableKeyboardIsOpened();
     void receiverKeyboardOpensWhenPresent();
+    void eventsDuringStartUpWaitForIt();
     void clicksSwitchBetweenKeyboards();
     void clickDuringSwitchIsDropped();
     void reportsOfOtherKeyboardChangeNothing();
@@ -332,6 +333,33 @@ void TestDevicePage::receiverKeyboardOpensWhenPresent()
     QCOMPARE(rig.shownPage(), QString("page_HaveDevice"));
     QCOMPARE(rig.cardTexts().first(), QString("Wireless 84(2.4G)"));
     QCOMPARE(rig.lastNames(), (QStringList {"Quorin QB84", "Wireless 84"}));
+}
+
+void TestDevicePage::eventsDuringStartUpWaitForIt()
+{
+    // The first keyboard never answers: the start-up waits for its link. Inside that
+    // wait the second keyboard's card is clicked (its link does not exist yet) and a
+    // third keyboard arrives with its notice.
+    Rig rig;
+    EmuDevice *first = rig.add("QR108", "a", false, false);
+    first->keyboard()->setSilent(true);
+    first->start();
+    EmuDevice *second = rig.add("QB84", "b");
+    EmuDevice *third = nullptr;
+    QTimer::singleShot(500, [&] {
+        QVERIFY(rig.page && rig.card(second));
+        QVERIFY(!rig.page->getKeyboardLinkMap().contains(second->socketPath()));
+        rig.click(second);
+        third = rig.add("QM68", "c");
+        rig.page->hidDeviceConnectChanging(DDevicePage::kChangeArrival, "hidPath");
+    });
+    DDevicePage *page = rig.open();
+    QVERIFY(third);
+    QVERIFY(
+        waitUntil([&] { return page->getKeyboardLinkMap().contains(third->socketPath()) && !page->isBusy(); }, 10000));
+    // The start-up opened the first keyboard as it would have; the click did nothing.
+    QCOMPARE(rig.currentPath(), first->socketPath());
+    QCOMPARE(page->getKeyboardLinkMap().size(), 3);
 }
 
 void TestDevicePage::clicksSwitchBetweenKeyboards()
