@@ -65,7 +65,11 @@ void TestKeyAssignmentDevicePage::downloadHoldsProfileSwitches()
     QVERIFY(d);
     d->click();
     QCOMPARE(DDataManager::getInstance()->getClickedKeyCode(), 7);
-    QCOMPARE(tab->findChild<QFrame *>("frame_6")->findChild<QLabel *>("label_KeyChar")->text(), QString("D"));
+    // The tab's own key column: the function pages have frames and labels of the same names.
+    QFrame *keyColumn
+        = tab->findChild<QFrame *>("frame_Bottom")->findChild<QFrame *>("frame_5", Qt::FindDirectChildrenOnly);
+    QVERIFY(keyColumn);
+    QCOMPARE(keyColumn->findChild<QLabel *>("label_KeyChar")->text(), QString("D"));
 
     QVERIFY(CTavrixXML_CreateProFileXmlParentNode(page->currentProfilePath(), "2", "Profile2", 0));
     page->loadProfileList();
