@@ -58,7 +58,11 @@ def merge(ours_path, theirs_path):
         root.remove(c)
     for c in ordered:
         root.append(c)
-    ET.indent(ours, space="    ")
+    # lupdate's layout: contexts at the left margin, four spaces per level inside.
+    root.text = "\n"
+    for c in ordered:
+        ET.indent(c, space="    ")
+        c.tail = "\n"
     ours.write(ours_path, encoding="utf-8", xml_declaration=True)
     with open(ours_path, encoding="utf-8") as f:
         text = f.read()
