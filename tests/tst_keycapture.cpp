@@ -6,6 +6,7 @@
 #include "app/windowshookinterface.h"
 #include "keyboardview/keyboardbutcustom.h"
 #include "keyboardview/keyselectframe.h"
+#include "keyboardview/keytippopup.h"
 #include "keys/dchangekeypage.h"
 #include "keys/dcustomkeyspage.h"
 #include "keys/dkeycombinationpage.h"
@@ -238,6 +239,11 @@ void TestKeyCapture::reservedKeyNotTaken()
     keyboardButCustom *b = DDataManager::getInstance()->getKeyButtonMap().value(5);
     b->setSelectable(false);
     QSignalSpy intoTab(m_page.get(), &DCustomKeysPage::sigAutoIntoCustomKeysPage);
+    // Its tip says why.
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(b, &enter);
+    QCOMPARE(m_picture->tipPopup()->content().functionDetail, QString("Cannot remapped"));
+    QVERIFY(!m_picture->tipPopup()->content().canRemap);
     b->click();
     QVERIFY(intoTab.isEmpty());
     QCOMPARE(DDataManager::getInstance()->getClickedKeyCode(), -1);
