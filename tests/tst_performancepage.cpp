@@ -4,8 +4,10 @@
 #include "support/testmain.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QFrame>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -238,6 +240,31 @@ private Q_SLOTS:
         QTRY_VERIFY(QFile::exists(marker));
         QCOMPARE(notices.count(), 1);
         qputenv("PATH", oldPath);
+    }
+
+    // Kept for a person to look at: the tab as the device page shows it.
+    void screenshot()
+    {
+        DDataManager *data = DDataManager::getInstance();
+        data->setTheme(0);
+        CTavrixXML_AddProFileFunctionInfo(layer, "1", "1", "0", "0", "1");
+        data->setCurProductName(DPerformancePage::kProhibitSleepProductName);
+        QWidget host;
+        host.setObjectName("host");
+        host.setStyleSheet(QStringLiteral("QWidget#host{background-color:rgb(%1);}")
+                               .arg(data->getThemeColorInfo().DeviceRightBgColor));
+        host.setAttribute(Qt::WA_StyledBackground);
+        auto *layout = new QHBoxLayout(&host);
+        page->setParent(&host);
+        layout->addWidget(page.data());
+        page->applyTheme();
+        page->reloadSettings();
+        host.resize(1096, 260);
+        host.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&host));
+        QDir().mkpath(QCoreApplication::applicationDirPath() + "/screenshots");
+        QVERIFY(host.grab().save(QCoreApplication::applicationDirPath() + "/screenshots/performancepage.png"));
+        page->setParent(nullptr);
     }
 
 private:

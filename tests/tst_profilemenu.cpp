@@ -1,7 +1,9 @@
 #include "app/ddatamanager.h"
 #include "devicepage/dprofilemenutoolwidget.h"
 #include "support/testmain.h"
+#include "widgets/arrowwidget.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QWindow>
 
@@ -118,6 +120,26 @@ private Q_SLOTS:
         DProfileMenuToolWidget after(nullptr);
         QVERIFY(after.styleSheet().contains(QStringLiteral("rgb(%1)").arg(second.MacroLeftBgColor)));
         data->setTheme(0);
+    }
+
+    // Kept for a person to look at: the menu in its pop-up, as the device page opens it.
+    void screenshot()
+    {
+        DDataManager::getInstance()->setTheme(0);
+        QWidget page;
+        page.resize(400, 300);
+        ArrowWidget popup(ArrowWidget::ArrowBottom, &page);
+        auto *content = new DProfileMenuToolWidget(&page);
+        popup.setCenterWidget(content);
+        popup.setFixedSize(160, 180);
+        popup.setArrowPosX(120);
+        popup.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&popup));
+        // The pointer rests on the second entry, as it would while choosing.
+        QTest::mouseMove(content->findChild<QLabel *>("label_Delete"));
+        QDir().mkpath(QCoreApplication::applicationDirPath() + "/screenshots");
+        QVERIFY(popup.grab().save(QCoreApplication::applicationDirPath() + "/screenshots/profilemenu.png"));
+        QVERIFY(content->findChild<QLabel *>("label_ModifyNanme")->geometry().bottom() < 180);
     }
 
 private:
