@@ -132,8 +132,10 @@ void ProfileController::setKeysSelectable(const QList<QPair<int, int>> &cells, b
         if (cell.first < 0 || cell.first >= kGridRows || cell.second < 0 || cell.second >= kGridColumns)
             continue;
         const int position = cell.first * kGridColumns + cell.second;
-        if (position < keys.size() && keys.at(position))
+        if (position < keys.size() && keys.at(position)) {
             keys.at(position)->setSelectable(selectable);
+            keys.at(position)->update();
+        }
     }
 }
 
@@ -301,6 +303,71 @@ bool ProfileController::switchLayer(int pageIndex)
     m_profileIndex = resolveCurrentIndex(m_profilePath);
     Q_EMIT sigCurrentProfileChanged();
     return true;
+}
+
+bool ProfileController::refreshMacroCopy(const QString &macroIndex)
+{
+    const QByteArray macro = macroIndex.toLatin1();
+    const QByteArray index = QByteArray::number(m_profileIndex);
+    if (CTavrixXML_GetProFileValueNum(m_profilePath, index, "1", macro) <= 0)
+        return false;
+    const QByteArray node = "Macro" + macro;
+    CTavrixXML_DeleteProFileBindMacroNode(m_profilePath, index, macro, node);
+    QList<MacroEventItem> events;
+    CTavrixXML_SelectAllKeyOrMouseEvent(DDataManager::getInstance()->getMacroXmlPath(), macro, events);
+    return CTavrixXML_AddProFileBindMacroItem(m_profilePath, index, events, macro, node);
+}
+
+bool ProfileController::saveCustomLightColors(int slot)
+{
+    // Without a slot in use there is no stored light these colours belong to.
+    if (slot < 0)
+        return false;
+    const QByteArray slotText = QByteArray::number(slot);
+    const QByteArray index = QByteArray::number(m_profileIndex);
+    if (!CTavrixXML_ClearProFileCustomLightNode(m_profilePath, index, slotText))
+        return false;
+    bool saved = true;
+    for (keyboardButCustom *key : DDataManager::getInstance()->getKeyButtonList()) {
+        const QColor color = key ? key->customLightColor() : QColor();
+        if (!key || (color.red() == 0 && color.green() == 0 && color.blue() == 0))
+            continue;
+        CustomLightDataInfo item;
+        qstrncpy(item.keyCode, QByteArray::number(key->keyDec()).constData(), sizeof(item.keyCode));
+        qstrncpy(item.codeName, key->keyCharacter().toLatin1().constData(), sizeof(item.codeName));
+        item.indexX = key->keyRow();
+        item.indexY = key->keyColumn();
+        item.colorR = color.red();
+        item.colorG = color.green();
+        item.colorB = color.blue();
+        item.transparentNum = 128;
+        saved = CTavrixXML_AddProFileCustomLightDataInfo(m_profilePath, index, slotText, item) && saved;
+    }
+    return saved;
+}
+
+void ProfileController::loadCustomLightColors(const QByteArray &slot)
+{
+    const QList<keyboardButCustom *> keys = DDataManager::getInstance()->getKeyButtonList();
+    const QColor black(0, 0, 0);
+    for (keyboardButCustom *key : keys) {
+        if (key) {
+            key->setKeyColor(black);
+            key->setCustomLightColor(black);
+        }
+    }
+    QList<CustomLightDataInfo> items;
+    CTavrixXML_ProFileCustomLightInfoSelectAll(m_profilePath, QByteArray::number(m_profileIndex), slot, items);
+    for (const CustomLightDataInfo &item : qAsConst(items)) {
+        if (item.indexX < 0 || item.indexX >= kGridRows || item.indexY < 0 || item.indexY >= kGridColumns)
+            continue;
+        const int position = item.indexX * kGridColumns + item.indexY;
+        if (position >= keys.size() || !keys.at(position))
+            continue;
+        const QColor color(qBound(0, item.colorR, 255), qBound(0, item.colorG, 255), qBound(0, item.colorB, 255));
+        keys.at(position)->setKeyColor(color);
+        keys.at(position)->setCustomLightColor(color);
+    }
 }
 
 bool ProfileController::submitSleepTime(int lightSleepTime, int keyboardSleepTime, int prohibitSleepStatus)

@@ -82,6 +82,19 @@ public:
     // 0 Default, other FN; false when that layer is already current.
     bool switchLayer(int pageIndex);
 
+    // After the macro editor changed macroIndex: when a key of the current profile
+    // plays it, the profile's copy of the macro is renewed from the macro file (a
+    // macro that no longer exists leaves an empty copy). False when no key plays it.
+    bool refreshMacroCopy(const QString &macroIndex);
+
+    // Custom light slot in use -> the key buttons' custom colours. Rewrites the
+    // slot's keys from the keys of the picture (the data manager's key-button
+    // list) that are not black. A slot below 0 (none in use) writes nothing.
+    bool saveCustomLightColors(int slot);
+    // Colours every key of the picture with the slot's stored colour, black where
+    // the slot holds none.
+    void loadCustomLightColors(const QByteArray &slot);
+
     // Both times in seconds. Refuses times the keyboard cannot take, sends them
     // (sigSendSleepTime) and waits up to kSleepAckWaitMs for
     // onSleepTimeAcknowledged; only an acknowledged pair is stored.

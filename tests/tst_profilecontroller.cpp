@@ -570,6 +570,94 @@ private Q_SLOTS:
             QVERIFY2(waited >= ProfileController::kSleepAckWaitMs - 5, qPrintable(QString::number(waited)));
     }
 
+    // The profile's copy of a macro follows the macro file, in the current profile only.
+    void macroCopyFollowsTheMacro()
+    {
+        const QByteArray macros = store->path("appMacro.xml");
+        QVERIFY(CTavrixXML_CreateXMLFile(macros));
+        QVERIFY(CTavrixXML_CreateMacroXmlParentNode(macros, "3", "Macro3"));
+        QList<MacroEventItem> events;
+        for (const char *step : {"down", "up"}) {
+            MacroEventItem e;
+            qstrcpy(e.mark, "1");
+            qstrcpy(e.delay, "20");
+            qstrcpy(e.type, "key");
+            qstrcpy(e.keyCode, "4");
+            qstrcpy(e.codeName, "A");
+            qstrcpy(e.operateExplain, step);
+            events << e;
+        }
+        QVERIFY(CTavrixXML_AddKeyOrMouseEventItem(macros, events, "3"));
+        DDataManager::getInstance()->setMacroXmlPath(macros);
+        addProfiles(layer, {2});
+
+        // No key of the current profile plays it: nothing is written.
+        CTavrixXML_AddProFileMacroWithKeyInfoItem(layer, "2", "5", "B", "1", "1", "1", "3");
+        const QByteArray before = StoreFixture::bytes(layer);
+        QVERIFY(!controller->refreshMacroCopy("3"));
+        QCOMPARE(StoreFixture::bytes(layer), before);
+
+        CTavrixXML_AddProFileMacroWithKeyInfoItem(layer, "1", "4", "A", "1", "1", "1", "3");
+        CTavrixXML_AddProFileBindMacroItem(layer, "1", events.mid(0, 1), "3", "Macro3");
+        QVERIFY(controller->refreshMacroCopy("3"));
+        QList<MacroEventItem> copy;
+        QVERIFY(CTavrixXML_ProFileMacroWithKeyInfoSelectAll(layer, "1", "3", "Macro3", copy));
+        QCOMPARE(copy.size(), 2);
+        QCOMPARE(QByteArray(copy[1].operateExplain), QByteArray("up"));
+        QList<MacroEventItem> other;
+        QVERIFY(!CTavrixXML_ProFileMacroWithKeyInfoSelectAll(layer, "2", "3", "Macro3", other));
+
+        QVERIFY(CTavrixXML_DeleteMacroNode(macros, "3"));
+        controller->refreshMacroCopy("3");
+        copy.clear();
+        CTavrixXML_ProFileMacroWithKeyInfoSelectAll(layer, "1", "3", "Macro3", copy);
+        QCOMPARE(copy.size(), 0);
+    }
+
+    // Only the non-black keys are stored, each with transparency 128; no slot in use
+    // writes nothing.
+    void customLightColors()
+    {
+        QWidget host;
+        QList<keyboardButCustom *> buttons;
+        for (int i = 0; i < 132; ++i) {
+            auto *key = new keyboardButCustom(&host);
+            key->setMatrixPosition(i / 22, i % 22);
+            key->setKeyInfo(i + 4, QString("K%1").arg(i));
+            key->setCustomLightColor(Qt::black);
+            key->setShowKeyColor(true);
+            buttons << key;
+        }
+        DDataManager::getInstance()->setKeyButtonList(buttons);
+        buttons[1]->setCustomLightColor(QColor(0, 0, 1));
+        buttons[2 * 22 + 5]->setCustomLightColor(QColor(10, 20, 30));
+
+        const QByteArray before = StoreFixture::bytes(layer);
+        QVERIFY(!controller->saveCustomLightColors(-1));
+        QCOMPARE(StoreFixture::bytes(layer), before);
+
+        QVERIFY(controller->saveCustomLightColors(1));
+        QList<CustomLightDataInfo> stored;
+        CTavrixXML_ProFileCustomLightInfoSelectAll(layer, "1", "1", stored);
+        QCOMPARE(stored.size(), 2);
+        QCOMPARE(QByteArray(stored[1].keyCode), QByteArray::number(2 * 22 + 5 + 4));
+        QCOMPARE(QByteArray(stored[1].codeName), QByteArray("K49"));
+        QCOMPARE((QList<int> {stored[1].indexX, stored[1].indexY, stored[1].colorR, stored[1].colorG, stored[1].colorB,
+                              stored[1].transparentNum}),
+                 (QList<int> {2, 5, 10, 20, 30, 128}));
+        QCOMPARE(customLightKeys(layer, 1, "0"), customLightKeys(layer, 1, "0"));
+
+        // Choosing a slot shows its colours, black elsewhere.
+        for (keyboardButCustom *key : qAsConst(buttons))
+            key->setCustomLightColor(Qt::white);
+        controller->loadCustomLightColors("1");
+        QCOMPARE(buttons[2 * 22 + 5]->customLightColor(), QColor(10, 20, 30));
+        QCOMPARE(buttons[2 * 22 + 5]->keyColor(), QColor(10, 20, 30));
+        QCOMPARE(buttons[0]->customLightColor(), QColor(Qt::black));
+        QCOMPARE(buttons[131]->keyColor(), QColor(Qt::black));
+        DDataManager::getInstance()->setKeyButtonList({});
+    }
+
 private:
     QString lastNotice() const { return notices->isEmpty() ? QString() : notices->last().at(0).toString(); }
 
