@@ -299,6 +299,9 @@ bool ProfileController::switchLayer(int pageIndex)
     if (pageIndex == m_currentLayer)
         return false;
     m_currentLayer = pageIndex;
+    // Without a device's files there is no folder to find the other layer in.
+    if (m_profilePath.isEmpty())
+        return false;
     m_profilePath = QFile::encodeName(profileFileName(QFile::decodeName(m_profilePath), pageIndex));
     m_profileIndex = resolveCurrentIndex(m_profilePath);
     Q_EMIT sigCurrentProfileChanged();
