@@ -32,7 +32,7 @@ public:
 
     void setProfileIndex(int index) { m_profileIndex = index; }
     // The path is held whole, whatever its length.
-    void setProfilePath(const char *path) { m_profilePath = QByteArray(path); }
+    void setProfilePath(const QByteArray &path) { m_profilePath = path; }
     int profileIndex() const { return m_profileIndex; }
     QByteArray profilePath() const { return m_profilePath; }
 

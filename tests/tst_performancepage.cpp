@@ -41,7 +41,7 @@ private Q_SLOTS:
         data->setHidDeviceType(3);
         data->setProhibitSleep(0);
         page.reset(new DPerformancePage(nullptr));
-        page->setProfilePath(layer.constData());
+        page->setProfilePath(layer);
         page->setProfileIndex(1);
         page->reloadSettings();
     }
