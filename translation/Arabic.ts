@@ -9,6 +9,120 @@
     </message>
 </context>
 <context>
+    <name>DDeviceKeyboardLink</name>
+    <message>
+        <source>The text is on the clipboard: press Ctrl+V to paste it</source>
+        <translation>النص موجود في الحافظة: اضغط Ctrl+V للصقه</translation>
+    </message>
+</context>
+<context>
+    <name>DDevicePage</name>
+    <message>
+        <source>产品列表</source>
+        <translation>قائمة المنتجات</translation>
+    </message>
+    <message>
+        <source>测试按键</source>
+        <translation>زر الاختبار</translation>
+    </message>
+    <message>
+        <source>切换主模式</source>
+        <translation>تبديل الوضع الرئيسي</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>لوحة المفاتيح</translation>
+    </message>
+    <message>
+        <source>电量显示</source>
+        <translation>عرض البطارية</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>الجهاز غير متصل</translation>
+    </message>
+    <message>
+        <source>Device List</source>
+        <translation>قائمة الأجهزة</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>تخصيص المفاتيح</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>إعدادات الإضاءة</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>ماكرو</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>الأداء</translation>
+    </message>
+    <message>
+        <source>Trigger Setting</source>
+        <translation>إعدادات التشغيل</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>المفاتيح المتقدمة</translation>
+    </message>
+    <message>
+        <source>The device is not ready</source>
+        <translation>الجهاز غير جاهز بعد</translation>
+    </message>
+    <message>
+        <source>The device is offline</source>
+        <translation>الجهاز غير متصل بالشبكة</translation>
+    </message>
+    <message>
+        <source>The device has been turned on</source>
+        <translation>تم فتح هذا الجهاز بالفعل</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>يرجى تحديد مفتاح أولاً</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>تلميح</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>هل تريد إعادة تعيين ملف التعريف الحالي؟</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>نعم</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>لا</translation>
+    </message>
+    <message>
+        <source>Please switch to key calibration mode first</source>
+        <translation>يرجى التبديل إلى وضع معايرة المفاتيح أولاً</translation>
+    </message>
+    <message>
+        <source>The key calibration successful</source>
+        <translation>نجحت معايرة المفتاح</translation>
+    </message>
+    <message>
+        <source>The key calibration runing</source>
+        <translation>جارٍ معايرة المفتاح</translation>
+    </message>
+    <message>
+        <source>The key calibration failed</source>
+        <translation>فشلت معايرة المفتاح</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>غير معروف</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -36,6 +150,89 @@
     </message>
 </context>
 <context>
+    <name>DSettingsDia</name>
+    <message>
+        <source>Settings</source>
+        <translation>الإعدادات</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>عام</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>حول</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>اللغة</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>السمة</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>صورة الخلفية</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>التشغيل التلقائي</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>تشغيل التطبيق عند بدء تشغيل النظام (مصغّرًا)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>التصغير إلى علبة النظام عند الإغلاق</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>الترقية</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>التحقق من ترقية البرنامج الثابت</translation>
+    </message>
+    <message>
+        <source>Application software</source>
+        <translation>برنامج التطبيق</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>التحقق من التحديثات</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>داكن</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>فاتح</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>أزرق</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>وردي</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>أخرى</translation>
+    </message>
+    <message>
+        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+    </message>
+</context>
+<context>
     <name>DSoftKeyboardPage</name>
     <message>
         <source>Form</source>
@@ -51,6 +248,17 @@
     <message>
         <source>Virtual Keyboard</source>
         <translation>لوحة المفاتيح الافتراضية</translation>
+    </message>
+</context>
+<context>
+    <name>MagneticReport</name>
+    <message>
+        <source>Operate successful</source>
+        <translation>تمت العملية بنجاح</translation>
+    </message>
+    <message>
+        <source>Operate failed: the keyboard is not connected</source>
+        <translation>فشلت العملية: لوحة المفاتيح غير متصلة</translation>
     </message>
 </context>
 <context>
@@ -478,6 +686,62 @@
     <message>
         <source>Side light %1</source>
         <translation>الإضاءة الجانبية %1</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>الإعدادات</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>عام</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>حول</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>اللغة</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>السمة</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>صورة الخلفية</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>التشغيل التلقائي</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>تشغيل التطبيق عند بدء تشغيل النظام (مصغّرًا)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>التصغير إلى علبة النظام عند الإغلاق</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>الترقية</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>التحقق من ترقية البرنامج الثابت</translation>
+    </message>
+    <message>
+        <source>Set config success</source>
+        <translation>تم الإعداد بنجاح</translation>
+    </message>
+    <message>
+        <source>Set config failed</source>
+        <translation>فشل الإعداد</translation>
+    </message>
+    <message>
+        <source>Firmware Info</source>
+        <translation>معلومات البرنامج الثابت</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,120 @@
     </message>
 </context>
 <context>
+    <name>DDeviceKeyboardLink</name>
+    <message>
+        <source>The text is on the clipboard: press Ctrl+V to paste it</source>
+        <translation>Text je ve schránce: stiskněte Ctrl+V pro jeho vložení</translation>
+    </message>
+</context>
+<context>
+    <name>DDevicePage</name>
+    <message>
+        <source>产品列表</source>
+        <translation>Seznam produktů</translation>
+    </message>
+    <message>
+        <source>测试按键</source>
+        <translation>Testovací tlačítko</translation>
+    </message>
+    <message>
+        <source>切换主模式</source>
+        <translation>Přepnout hlavní režim</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Klávesnice</translation>
+    </message>
+    <message>
+        <source>电量显示</source>
+        <translation>Stav baterie</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>Zařízení není připojeno</translation>
+    </message>
+    <message>
+        <source>Device List</source>
+        <translation>Seznam zařízení</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>Přizpůsobení kláves</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>Nastavení podsvícení</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Makro</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>Výkon</translation>
+    </message>
+    <message>
+        <source>Trigger Setting</source>
+        <translation>Nastavení spouštění</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Pokročilé klávesy</translation>
+    </message>
+    <message>
+        <source>The device is not ready</source>
+        <translation>Zařízení ještě není připraveno</translation>
+    </message>
+    <message>
+        <source>The device is offline</source>
+        <translation>Zařízení je offline</translation>
+    </message>
+    <message>
+        <source>The device has been turned on</source>
+        <translation>Zařízení je již otevřeno</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>Nejprve vyberte klávesu</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Upozornění</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Obnovit aktuální profil?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ano</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Ne</translation>
+    </message>
+    <message>
+        <source>Please switch to key calibration mode first</source>
+        <translation>Nejprve přepněte do režimu kalibrace kláves</translation>
+    </message>
+    <message>
+        <source>The key calibration successful</source>
+        <translation>Kalibrace klávesy proběhla úspěšně</translation>
+    </message>
+    <message>
+        <source>The key calibration runing</source>
+        <translation>Probíhá kalibrace klávesy</translation>
+    </message>
+    <message>
+        <source>The key calibration failed</source>
+        <translation>Kalibrace klávesy selhala</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Neznámé</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -36,6 +150,89 @@
     </message>
 </context>
 <context>
+    <name>DSettingsDia</name>
+    <message>
+        <source>Settings</source>
+        <translation>Nastavení</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zavřít</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Obecné</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>O aplikaci</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Jazyk</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Motiv</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>Obrázek pozadí</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Automatické spuštění</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Spouštět aplikaci při startu systému (minimalizovanou)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Při zavření minimalizovat do oznamovací oblasti</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Aktualizace</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Zkontrolovat aktualizaci firmwaru</translation>
+    </message>
+    <message>
+        <source>Application software</source>
+        <translation>Aplikační software</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>Zkontrolovat aktualizace</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Tmavý</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Světlý</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Modrý</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Růžový</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Jiný</translation>
+    </message>
+    <message>
+        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+    </message>
+</context>
+<context>
     <name>DSoftKeyboardPage</name>
     <message>
         <source>Form</source>
@@ -51,6 +248,17 @@
     <message>
         <source>Virtual Keyboard</source>
         <translation>Virtuální klávesnice</translation>
+    </message>
+</context>
+<context>
+    <name>MagneticReport</name>
+    <message>
+        <source>Operate successful</source>
+        <translation>Operace byla úspěšná</translation>
+    </message>
+    <message>
+        <source>Operate failed: the keyboard is not connected</source>
+        <translation>Operace se nezdařila: klávesnice není připojena</translation>
     </message>
 </context>
 <context>
@@ -478,6 +686,62 @@
     <message>
         <source>Side light %1</source>
         <translation>Boční světlo %1</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Nastavení</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Obecné</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>O aplikaci</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Jazyk</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Motiv</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>Obrázek pozadí</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Automatické spuštění</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Spouštět aplikaci při startu systému (minimalizovanou)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Při zavření minimalizovat do oznamovací oblasti</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Aktualizace</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Zkontrolovat aktualizaci firmwaru</translation>
+    </message>
+    <message>
+        <source>Set config success</source>
+        <translation>Nastavení uloženo</translation>
+    </message>
+    <message>
+        <source>Set config failed</source>
+        <translation>Nastavení se nezdařilo</translation>
+    </message>
+    <message>
+        <source>Firmware Info</source>
+        <translation>Informace o firmwaru</translation>
     </message>
 </context>
 <context>

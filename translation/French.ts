@@ -9,6 +9,120 @@
     </message>
 </context>
 <context>
+    <name>DDeviceKeyboardLink</name>
+    <message>
+        <source>The text is on the clipboard: press Ctrl+V to paste it</source>
+        <translation>Le texte est dans le presse-papiers : appuyez sur Ctrl+V pour le coller</translation>
+    </message>
+</context>
+<context>
+    <name>DDevicePage</name>
+    <message>
+        <source>产品列表</source>
+        <translation>Liste des produits</translation>
+    </message>
+    <message>
+        <source>测试按键</source>
+        <translation>Bouton de test</translation>
+    </message>
+    <message>
+        <source>切换主模式</source>
+        <translation>Changer de mode principal</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Clavier</translation>
+    </message>
+    <message>
+        <source>电量显示</source>
+        <translation>Niveau de batterie</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>Périphérique non connecté</translation>
+    </message>
+    <message>
+        <source>Device List</source>
+        <translation>Liste des périphériques</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>Personnalisation des touches</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>Réglages de l&apos;éclairage</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Macro</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>Performances</translation>
+    </message>
+    <message>
+        <source>Trigger Setting</source>
+        <translation>Réglages de déclenchement</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Touches avancées</translation>
+    </message>
+    <message>
+        <source>The device is not ready</source>
+        <translation>Le périphérique n&apos;est pas encore prêt</translation>
+    </message>
+    <message>
+        <source>The device is offline</source>
+        <translation>Le périphérique est hors ligne</translation>
+    </message>
+    <message>
+        <source>The device has been turned on</source>
+        <translation>Le périphérique est déjà ouvert</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>Veuillez d&apos;abord sélectionner une touche</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Astuce</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Réinitialiser le profil actuel ?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Please switch to key calibration mode first</source>
+        <translation>Veuillez d&apos;abord passer en mode de calibrage des touches</translation>
+    </message>
+    <message>
+        <source>The key calibration successful</source>
+        <translation>Calibrage de la touche réussi</translation>
+    </message>
+    <message>
+        <source>The key calibration runing</source>
+        <translation>Calibrage de la touche en cours</translation>
+    </message>
+    <message>
+        <source>The key calibration failed</source>
+        <translation>Échec du calibrage de la touche</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Inconnu</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -36,6 +150,89 @@
     </message>
 </context>
 <context>
+    <name>DSettingsDia</name>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Thème</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>Image d&apos;arrière-plan</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Démarrage automatique</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Lancer l&apos;application au démarrage du système (réduite)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Réduire dans la zone de notification à la fermeture</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Mise à jour</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Vérifier la mise à jour du micrologiciel</translation>
+    </message>
+    <message>
+        <source>Application software</source>
+        <translation>Logiciel d&apos;application</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>Rechercher des mises à jour</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Sombre</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Clair</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Rose</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Autre</translation>
+    </message>
+    <message>
+        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+    </message>
+</context>
+<context>
     <name>DSoftKeyboardPage</name>
     <message>
         <source>Form</source>
@@ -51,6 +248,17 @@
     <message>
         <source>Virtual Keyboard</source>
         <translation>Clavier virtuel</translation>
+    </message>
+</context>
+<context>
+    <name>MagneticReport</name>
+    <message>
+        <source>Operate successful</source>
+        <translation>Opération réussie</translation>
+    </message>
+    <message>
+        <source>Operate failed: the keyboard is not connected</source>
+        <translation>Échec de l&apos;opération : le clavier n&apos;est pas connecté</translation>
     </message>
 </context>
 <context>
@@ -478,6 +686,62 @@
     <message>
         <source>Side light %1</source>
         <translation>Éclairage latéral %1</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Thème</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>Image d&apos;arrière-plan</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Démarrage automatique</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Lancer l&apos;application au démarrage du système (réduite)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Réduire dans la zone de notification à la fermeture</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Mise à jour</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Vérifier la mise à jour du micrologiciel</translation>
+    </message>
+    <message>
+        <source>Set config success</source>
+        <translation>Paramètre enregistré</translation>
+    </message>
+    <message>
+        <source>Set config failed</source>
+        <translation>Échec du paramétrage</translation>
+    </message>
+    <message>
+        <source>Firmware Info</source>
+        <translation>Informations sur le micrologiciel</translation>
     </message>
 </context>
 <context>

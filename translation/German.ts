@@ -9,6 +9,120 @@
     </message>
 </context>
 <context>
+    <name>DDeviceKeyboardLink</name>
+    <message>
+        <source>The text is on the clipboard: press Ctrl+V to paste it</source>
+        <translation>Der Text liegt in der Zwischenablage: Drücken Sie Strg+V, um ihn einzufügen</translation>
+    </message>
+</context>
+<context>
+    <name>DDevicePage</name>
+    <message>
+        <source>产品列表</source>
+        <translation>Produktliste</translation>
+    </message>
+    <message>
+        <source>测试按键</source>
+        <translation>Testtaste</translation>
+    </message>
+    <message>
+        <source>切换主模式</source>
+        <translation>Hauptmodus wechseln</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Tastatur</translation>
+    </message>
+    <message>
+        <source>电量显示</source>
+        <translation>Akkuanzeige</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>Gerät nicht verbunden</translation>
+    </message>
+    <message>
+        <source>Device List</source>
+        <translation>Geräteliste</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>Tastenbelegung</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>Beleuchtung</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Makro</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>Leistung</translation>
+    </message>
+    <message>
+        <source>Trigger Setting</source>
+        <translation>Auslöseeinstellungen</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Erweiterte Tasten</translation>
+    </message>
+    <message>
+        <source>The device is not ready</source>
+        <translation>Das Gerät ist noch nicht bereit</translation>
+    </message>
+    <message>
+        <source>The device is offline</source>
+        <translation>Das Gerät ist offline</translation>
+    </message>
+    <message>
+        <source>The device has been turned on</source>
+        <translation>Das Gerät ist bereits geöffnet</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>Bitte zuerst eine Taste auswählen</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Aktuelles Profil zurücksetzen?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Please switch to key calibration mode first</source>
+        <translation>Bitte zuerst in den Tastenkalibrierungsmodus wechseln</translation>
+    </message>
+    <message>
+        <source>The key calibration successful</source>
+        <translation>Tastenkalibrierung erfolgreich</translation>
+    </message>
+    <message>
+        <source>The key calibration runing</source>
+        <translation>Tastenkalibrierung läuft</translation>
+    </message>
+    <message>
+        <source>The key calibration failed</source>
+        <translation>Tastenkalibrierung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Unbekannt</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -36,6 +150,89 @@
     </message>
 </context>
 <context>
+    <name>DSettingsDia</name>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Design</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>Hintergrundbild</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Autostart</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Anwendung beim Systemstart starten (minimiert)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Beim Schließen in den Infobereich minimieren</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Aktualisierung</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Firmware-Aktualisierung prüfen</translation>
+    </message>
+    <message>
+        <source>Application software</source>
+        <translation>Anwendungssoftware</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>Nach Updates suchen</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Dunkel</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Hell</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Rosa</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Andere</translation>
+    </message>
+    <message>
+        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+    </message>
+</context>
+<context>
     <name>DSoftKeyboardPage</name>
     <message>
         <source>Form</source>
@@ -51,6 +248,17 @@
     <message>
         <source>Virtual Keyboard</source>
         <translation>Virtuelle Tastatur</translation>
+    </message>
+</context>
+<context>
+    <name>MagneticReport</name>
+    <message>
+        <source>Operate successful</source>
+        <translation>Vorgang erfolgreich</translation>
+    </message>
+    <message>
+        <source>Operate failed: the keyboard is not connected</source>
+        <translation>Vorgang fehlgeschlagen: Die Tastatur ist nicht verbunden</translation>
     </message>
 </context>
 <context>
@@ -478,6 +686,62 @@
     <message>
         <source>Side light %1</source>
         <translation>Seitenlicht %1</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Design</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>Hintergrundbild</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Autostart</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Anwendung beim Systemstart starten (minimiert)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Beim Schließen in den Infobereich minimieren</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Aktualisierung</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Firmware-Aktualisierung prüfen</translation>
+    </message>
+    <message>
+        <source>Set config success</source>
+        <translation>Einstellung gespeichert</translation>
+    </message>
+    <message>
+        <source>Set config failed</source>
+        <translation>Einstellung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Firmware Info</source>
+        <translation>Firmware-Informationen</translation>
     </message>
 </context>
 <context>

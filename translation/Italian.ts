@@ -9,6 +9,120 @@
     </message>
 </context>
 <context>
+    <name>DDeviceKeyboardLink</name>
+    <message>
+        <source>The text is on the clipboard: press Ctrl+V to paste it</source>
+        <translation>Il testo è negli appunti: premi Ctrl+V per incollarlo</translation>
+    </message>
+</context>
+<context>
+    <name>DDevicePage</name>
+    <message>
+        <source>产品列表</source>
+        <translation>Elenco prodotti</translation>
+    </message>
+    <message>
+        <source>测试按键</source>
+        <translation>Pulsante di prova</translation>
+    </message>
+    <message>
+        <source>切换主模式</source>
+        <translation>Cambia modalità principale</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Tastiera</translation>
+    </message>
+    <message>
+        <source>电量显示</source>
+        <translation>Livello batteria</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>Dispositivo non collegato</translation>
+    </message>
+    <message>
+        <source>Device List</source>
+        <translation>Elenco dispositivi</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>Personalizza tasti</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>Impostazioni luci</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Macro</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>Prestazioni</translation>
+    </message>
+    <message>
+        <source>Trigger Setting</source>
+        <translation>Impostazioni di attivazione</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Tasti avanzati</translation>
+    </message>
+    <message>
+        <source>The device is not ready</source>
+        <translation>Il dispositivo non è ancora pronto</translation>
+    </message>
+    <message>
+        <source>The device is offline</source>
+        <translation>Il dispositivo è offline</translation>
+    </message>
+    <message>
+        <source>The device has been turned on</source>
+        <translation>Il dispositivo è già aperto</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>Selezionare prima un tasto</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Avviso</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Ripristinare il profilo corrente?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Please switch to key calibration mode first</source>
+        <translation>Passare prima alla modalità di calibrazione dei tasti</translation>
+    </message>
+    <message>
+        <source>The key calibration successful</source>
+        <translation>Calibrazione del tasto riuscita</translation>
+    </message>
+    <message>
+        <source>The key calibration runing</source>
+        <translation>Calibrazione del tasto in corso</translation>
+    </message>
+    <message>
+        <source>The key calibration failed</source>
+        <translation>Calibrazione del tasto non riuscita</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Sconosciuto</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -36,6 +150,89 @@
     </message>
 </context>
 <context>
+    <name>DSettingsDia</name>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Generale</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Tema</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>Immagine di sfondo</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Avvio automatico</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Avvia l&apos;applicazione all&apos;avvio del sistema (ridotta a icona)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Riduci nell&apos;area di notifica alla chiusura</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Aggiornamento</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Verifica aggiornamento firmware</translation>
+    </message>
+    <message>
+        <source>Application software</source>
+        <translation>Software applicativo</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>Verifica aggiornamenti</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Scuro</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Chiaro</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blu</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Rosa</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Altro</translation>
+    </message>
+    <message>
+        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+    </message>
+</context>
+<context>
     <name>DSoftKeyboardPage</name>
     <message>
         <source>Form</source>
@@ -51,6 +248,17 @@
     <message>
         <source>Virtual Keyboard</source>
         <translation>Tastiera virtuale</translation>
+    </message>
+</context>
+<context>
+    <name>MagneticReport</name>
+    <message>
+        <source>Operate successful</source>
+        <translation>Operazione riuscita</translation>
+    </message>
+    <message>
+        <source>Operate failed: the keyboard is not connected</source>
+        <translation>Operazione non riuscita: la tastiera non è collegata</translation>
     </message>
 </context>
 <context>
@@ -478,6 +686,62 @@
     <message>
         <source>Side light %1</source>
         <translation>Luce laterale %1</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Generale</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Tema</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>Immagine di sfondo</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Avvio automatico</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Avvia l&apos;applicazione all&apos;avvio del sistema (ridotta a icona)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Riduci nell&apos;area di notifica alla chiusura</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Aggiornamento</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Verifica aggiornamento firmware</translation>
+    </message>
+    <message>
+        <source>Set config success</source>
+        <translation>Impostazione salvata</translation>
+    </message>
+    <message>
+        <source>Set config failed</source>
+        <translation>Impostazione non riuscita</translation>
+    </message>
+    <message>
+        <source>Firmware Info</source>
+        <translation>Informazioni firmware</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,120 @@
     </message>
 </context>
 <context>
+    <name>DDeviceKeyboardLink</name>
+    <message>
+        <source>The text is on the clipboard: press Ctrl+V to paste it</source>
+        <translation>Tekst jest w schowku: naciśnij Ctrl+V, aby go wkleić</translation>
+    </message>
+</context>
+<context>
+    <name>DDevicePage</name>
+    <message>
+        <source>产品列表</source>
+        <translation>Lista produktów</translation>
+    </message>
+    <message>
+        <source>测试按键</source>
+        <translation>Przycisk testowy</translation>
+    </message>
+    <message>
+        <source>切换主模式</source>
+        <translation>Przełącz tryb główny</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Klawiatura</translation>
+    </message>
+    <message>
+        <source>电量显示</source>
+        <translation>Poziom baterii</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>Urządzenie nie jest podłączone</translation>
+    </message>
+    <message>
+        <source>Device List</source>
+        <translation>Lista urządzeń</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>Dostosowanie klawiszy</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>Ustawienia podświetlenia</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Makro</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>Wydajność</translation>
+    </message>
+    <message>
+        <source>Trigger Setting</source>
+        <translation>Ustawienia wyzwalania</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Klawisze zaawansowane</translation>
+    </message>
+    <message>
+        <source>The device is not ready</source>
+        <translation>Urządzenie nie jest jeszcze gotowe</translation>
+    </message>
+    <message>
+        <source>The device is offline</source>
+        <translation>Urządzenie jest offline</translation>
+    </message>
+    <message>
+        <source>The device has been turned on</source>
+        <translation>Urządzenie jest już otwarte</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>Najpierw wybierz klawisz</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Wskazówka</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Zresetować bieżący profil?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Tak</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>Please switch to key calibration mode first</source>
+        <translation>Najpierw przełącz na tryb kalibracji klawiszy</translation>
+    </message>
+    <message>
+        <source>The key calibration successful</source>
+        <translation>Kalibracja klawisza zakończona powodzeniem</translation>
+    </message>
+    <message>
+        <source>The key calibration runing</source>
+        <translation>Trwa kalibracja klawisza</translation>
+    </message>
+    <message>
+        <source>The key calibration failed</source>
+        <translation>Kalibracja klawisza nie powiodła się</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Nieznany</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -36,6 +150,89 @@
     </message>
 </context>
 <context>
+    <name>DSettingsDia</name>
+    <message>
+        <source>Settings</source>
+        <translation>Ustawienia</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Ogólne</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>O programie</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Język</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Motyw</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>Obraz tła</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Autostart</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Uruchamiaj aplikację przy starcie systemu (zminimalizowaną)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Minimalizuj do zasobnika przy zamykaniu</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Aktualizacja</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Sprawdź aktualizację oprogramowania układowego</translation>
+    </message>
+    <message>
+        <source>Application software</source>
+        <translation>Oprogramowanie aplikacyjne</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>Sprawdź aktualizacje</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Ciemny</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Jasny</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Niebieski</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Różowy</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Inny</translation>
+    </message>
+    <message>
+        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+    </message>
+</context>
+<context>
     <name>DSoftKeyboardPage</name>
     <message>
         <source>Form</source>
@@ -51,6 +248,17 @@
     <message>
         <source>Virtual Keyboard</source>
         <translation>Klawiatura wirtualna</translation>
+    </message>
+</context>
+<context>
+    <name>MagneticReport</name>
+    <message>
+        <source>Operate successful</source>
+        <translation>Operacja zakończona powodzeniem</translation>
+    </message>
+    <message>
+        <source>Operate failed: the keyboard is not connected</source>
+        <translation>Operacja nie powiodła się: klawiatura nie jest podłączona</translation>
     </message>
 </context>
 <context>
@@ -478,6 +686,62 @@
     <message>
         <source>Side light %1</source>
         <translation>Oświetlenie boczne %1</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ustawienia</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Ogólne</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>O programie</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Język</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Motyw</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>Obraz tła</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Autostart</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Uruchamiaj aplikację przy starcie systemu (zminimalizowaną)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Minimalizuj do zasobnika przy zamykaniu</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Aktualizacja</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Sprawdź aktualizację oprogramowania układowego</translation>
+    </message>
+    <message>
+        <source>Set config success</source>
+        <translation>Ustawienie zapisane</translation>
+    </message>
+    <message>
+        <source>Set config failed</source>
+        <translation>Nie udało się zapisać ustawienia</translation>
+    </message>
+    <message>
+        <source>Firmware Info</source>
+        <translation>Informacje o oprogramowaniu układowym</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,120 @@
     </message>
 </context>
 <context>
+    <name>DDeviceKeyboardLink</name>
+    <message>
+        <source>The text is on the clipboard: press Ctrl+V to paste it</source>
+        <translation>O texto está na área de transferência: prima Ctrl+V para o colar</translation>
+    </message>
+</context>
+<context>
+    <name>DDevicePage</name>
+    <message>
+        <source>产品列表</source>
+        <translation>Lista de produtos</translation>
+    </message>
+    <message>
+        <source>测试按键</source>
+        <translation>Botão de teste</translation>
+    </message>
+    <message>
+        <source>切换主模式</source>
+        <translation>Alternar modo principal</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Teclado</translation>
+    </message>
+    <message>
+        <source>电量显示</source>
+        <translation>Nível da bateria</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>Dispositivo não conectado</translation>
+    </message>
+    <message>
+        <source>Device List</source>
+        <translation>Lista de dispositivos</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>Personalizar teclas</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>Configuração de iluminação</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Macro</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>Desempenho</translation>
+    </message>
+    <message>
+        <source>Trigger Setting</source>
+        <translation>Configuração de acionamento</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Teclas avançadas</translation>
+    </message>
+    <message>
+        <source>The device is not ready</source>
+        <translation>O dispositivo ainda não está pronto</translation>
+    </message>
+    <message>
+        <source>The device is offline</source>
+        <translation>O dispositivo está offline</translation>
+    </message>
+    <message>
+        <source>The device has been turned on</source>
+        <translation>O dispositivo já está aberto</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>Selecione primeiro uma tecla</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Redefinir o perfil atual?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sim</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Não</translation>
+    </message>
+    <message>
+        <source>Please switch to key calibration mode first</source>
+        <translation>Mude primeiro para o modo de calibração de teclas</translation>
+    </message>
+    <message>
+        <source>The key calibration successful</source>
+        <translation>Calibração da tecla concluída</translation>
+    </message>
+    <message>
+        <source>The key calibration runing</source>
+        <translation>Calibrando a tecla</translation>
+    </message>
+    <message>
+        <source>The key calibration failed</source>
+        <translation>A calibração da tecla falhou</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Desconhecido</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -36,6 +150,89 @@
     </message>
 </context>
 <context>
+    <name>DSettingsDia</name>
+    <message>
+        <source>Settings</source>
+        <translation>Configurações</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Geral</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Tema</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>Imagem de fundo</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Início automático</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Iniciar a aplicação quando o sistema arranca (minimizada)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Minimizar para a área de notificação ao fechar</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Atualização</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Verificar atualização de firmware</translation>
+    </message>
+    <message>
+        <source>Application software</source>
+        <translation>Software de aplicação</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>Verificar atualizações</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Escuro</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Claro</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Rosa</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Outro</translation>
+    </message>
+    <message>
+        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+    </message>
+</context>
+<context>
     <name>DSoftKeyboardPage</name>
     <message>
         <source>Form</source>
@@ -51,6 +248,17 @@
     <message>
         <source>Virtual Keyboard</source>
         <translation>Teclado virtual</translation>
+    </message>
+</context>
+<context>
+    <name>MagneticReport</name>
+    <message>
+        <source>Operate successful</source>
+        <translation>Operação concluída com sucesso</translation>
+    </message>
+    <message>
+        <source>Operate failed: the keyboard is not connected</source>
+        <translation>A operação falhou: o teclado não está ligado</translation>
     </message>
 </context>
 <context>
@@ -478,6 +686,62 @@
     <message>
         <source>Side light %1</source>
         <translation>Luz lateral %1</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Configurações</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Geral</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Tema</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>Imagem de fundo</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Início automático</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Iniciar a aplicação quando o sistema arranca (minimizada)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Minimizar para a área de notificação ao fechar</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Atualização</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Verificar atualização de firmware</translation>
+    </message>
+    <message>
+        <source>Set config success</source>
+        <translation>Configuração guardada</translation>
+    </message>
+    <message>
+        <source>Set config failed</source>
+        <translation>Não foi possível guardar a configuração</translation>
+    </message>
+    <message>
+        <source>Firmware Info</source>
+        <translation>Informações do firmware</translation>
     </message>
 </context>
 <context>

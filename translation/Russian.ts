@@ -9,6 +9,120 @@
     </message>
 </context>
 <context>
+    <name>DDeviceKeyboardLink</name>
+    <message>
+        <source>The text is on the clipboard: press Ctrl+V to paste it</source>
+        <translation>Текст скопирован в буфер обмена: нажмите Ctrl+V, чтобы вставить его</translation>
+    </message>
+</context>
+<context>
+    <name>DDevicePage</name>
+    <message>
+        <source>产品列表</source>
+        <translation>Список продуктов</translation>
+    </message>
+    <message>
+        <source>测试按键</source>
+        <translation>Тестовая кнопка</translation>
+    </message>
+    <message>
+        <source>切换主模式</source>
+        <translation>Сменить основной режим</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Клавиатура</translation>
+    </message>
+    <message>
+        <source>电量显示</source>
+        <translation>Заряд батареи</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>Устройство не подключено</translation>
+    </message>
+    <message>
+        <source>Device List</source>
+        <translation>Список устройств</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>Настройка клавиш</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>Настройка подсветки</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Макрос</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>Производительность</translation>
+    </message>
+    <message>
+        <source>Trigger Setting</source>
+        <translation>Настройка срабатывания</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Расширенные клавиши</translation>
+    </message>
+    <message>
+        <source>The device is not ready</source>
+        <translation>Устройство ещё не готово</translation>
+    </message>
+    <message>
+        <source>The device is offline</source>
+        <translation>Устройство не в сети</translation>
+    </message>
+    <message>
+        <source>The device has been turned on</source>
+        <translation>Это устройство уже открыто</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>Сначала выберите клавишу</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Подсказка</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Сбросить текущий профиль?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Please switch to key calibration mode first</source>
+        <translation>Сначала включите режим калибровки клавиш</translation>
+    </message>
+    <message>
+        <source>The key calibration successful</source>
+        <translation>Калибровка клавиши выполнена</translation>
+    </message>
+    <message>
+        <source>The key calibration runing</source>
+        <translation>Идёт калибровка клавиши</translation>
+    </message>
+    <message>
+        <source>The key calibration failed</source>
+        <translation>Калибровка клавиши не удалась</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Неизвестно</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -36,6 +150,89 @@
     </message>
 </context>
 <context>
+    <name>DSettingsDia</name>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Общие</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Тема</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>Фоновое изображение</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Автозапуск</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Запускать приложение при старте системы (свёрнутым)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Сворачивать в трей при закрытии</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Обновление</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Проверить обновление прошивки</translation>
+    </message>
+    <message>
+        <source>Application software</source>
+        <translation>Прикладное программное обеспечение</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>Проверить обновления</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Тёмная</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Светлая</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Синяя</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Розовая</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Другая</translation>
+    </message>
+    <message>
+        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+    </message>
+</context>
+<context>
     <name>DSoftKeyboardPage</name>
     <message>
         <source>Form</source>
@@ -51,6 +248,17 @@
     <message>
         <source>Virtual Keyboard</source>
         <translation>Виртуальная клавиатура</translation>
+    </message>
+</context>
+<context>
+    <name>MagneticReport</name>
+    <message>
+        <source>Operate successful</source>
+        <translation>Операция выполнена успешно</translation>
+    </message>
+    <message>
+        <source>Operate failed: the keyboard is not connected</source>
+        <translation>Операция не выполнена: клавиатура не подключена</translation>
     </message>
 </context>
 <context>
@@ -478,6 +686,62 @@
     <message>
         <source>Side light %1</source>
         <translation>Боковая подсветка %1</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Общие</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Тема</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>Фоновое изображение</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Автозапуск</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Запускать приложение при старте системы (свёрнутым)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Сворачивать в трей при закрытии</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Обновление</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Проверить обновление прошивки</translation>
+    </message>
+    <message>
+        <source>Set config success</source>
+        <translation>Настройки сохранены</translation>
+    </message>
+    <message>
+        <source>Set config failed</source>
+        <translation>Не удалось сохранить настройку</translation>
+    </message>
+    <message>
+        <source>Firmware Info</source>
+        <translation>Сведения о прошивке</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,120 @@
     </message>
 </context>
 <context>
+    <name>DDeviceKeyboardLink</name>
+    <message>
+        <source>The text is on the clipboard: press Ctrl+V to paste it</source>
+        <translation>Текст у буфері обміну: натисніть Ctrl+V, щоб вставити його</translation>
+    </message>
+</context>
+<context>
+    <name>DDevicePage</name>
+    <message>
+        <source>产品列表</source>
+        <translation>Список продуктів</translation>
+    </message>
+    <message>
+        <source>测试按键</source>
+        <translation>Тестова кнопка</translation>
+    </message>
+    <message>
+        <source>切换主模式</source>
+        <translation>Змінити основний режим</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Клавіатура</translation>
+    </message>
+    <message>
+        <source>电量显示</source>
+        <translation>Заряд батареї</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>Пристрій не підключено</translation>
+    </message>
+    <message>
+        <source>Device List</source>
+        <translation>Список пристроїв</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>Налаштування клавіш</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>Налаштування підсвічування</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Макрос</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>Продуктивність</translation>
+    </message>
+    <message>
+        <source>Trigger Setting</source>
+        <translation>Налаштування спрацьовування</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Розширені клавіші</translation>
+    </message>
+    <message>
+        <source>The device is not ready</source>
+        <translation>Пристрій ще не готовий</translation>
+    </message>
+    <message>
+        <source>The device is offline</source>
+        <translation>Пристрій не в мережі</translation>
+    </message>
+    <message>
+        <source>The device has been turned on</source>
+        <translation>Цей пристрій уже відкрито</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>Спочатку виберіть клавішу</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Підказка</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Скинути поточний профіль?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Так</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Ні</translation>
+    </message>
+    <message>
+        <source>Please switch to key calibration mode first</source>
+        <translation>Спочатку увімкніть режим калібрування клавіш</translation>
+    </message>
+    <message>
+        <source>The key calibration successful</source>
+        <translation>Калібрування клавіші виконано</translation>
+    </message>
+    <message>
+        <source>The key calibration runing</source>
+        <translation>Триває калібрування клавіші</translation>
+    </message>
+    <message>
+        <source>The key calibration failed</source>
+        <translation>Калібрування клавіші не вдалося</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Невідомо</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -36,6 +150,89 @@
     </message>
 </context>
 <context>
+    <name>DSettingsDia</name>
+    <message>
+        <source>Settings</source>
+        <translation>Налаштування</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрити</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Загальні</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Про програму</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Мова</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Тема</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>Фонове зображення</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Автозапуск</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Запускати застосунок під час старту системи (згорнутим)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Згортати в трей під час закриття</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Оновлення</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Перевірити оновлення прошивки</translation>
+    </message>
+    <message>
+        <source>Application software</source>
+        <translation>Прикладне програмне забезпечення</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>Перевірити оновлення</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Темна</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Світла</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Синя</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Рожева</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Інша</translation>
+    </message>
+    <message>
+        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+    </message>
+</context>
+<context>
     <name>DSoftKeyboardPage</name>
     <message>
         <source>Form</source>
@@ -51,6 +248,17 @@
     <message>
         <source>Virtual Keyboard</source>
         <translation>Віртуальна клавіатура</translation>
+    </message>
+</context>
+<context>
+    <name>MagneticReport</name>
+    <message>
+        <source>Operate successful</source>
+        <translation>Операцію виконано успішно</translation>
+    </message>
+    <message>
+        <source>Operate failed: the keyboard is not connected</source>
+        <translation>Операцію не виконано: клавіатуру не підключено</translation>
     </message>
 </context>
 <context>
@@ -478,6 +686,62 @@
     <message>
         <source>Side light %1</source>
         <translation>Бічне підсвічування %1</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Налаштування</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Загальні</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Про програму</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Мова</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Тема</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>Фонове зображення</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Автозапуск</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Запускати застосунок під час старту системи (згорнутим)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Згортати в трей під час закриття</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Оновлення</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Перевірити оновлення прошивки</translation>
+    </message>
+    <message>
+        <source>Set config success</source>
+        <translation>Налаштування збережено</translation>
+    </message>
+    <message>
+        <source>Set config failed</source>
+        <translation>Не вдалося зберегти налаштування</translation>
+    </message>
+    <message>
+        <source>Firmware Info</source>
+        <translation>Відомості про прошивку</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,120 @@
     </message>
 </context>
 <context>
+    <name>DDeviceKeyboardLink</name>
+    <message>
+        <source>The text is on the clipboard: press Ctrl+V to paste it</source>
+        <translation>文字已複製到剪貼簿：請按 Ctrl+V 貼上</translation>
+    </message>
+</context>
+<context>
+    <name>DDevicePage</name>
+    <message>
+        <source>产品列表</source>
+        <translation>產品列表</translation>
+    </message>
+    <message>
+        <source>测试按键</source>
+        <translation>測試按鍵</translation>
+    </message>
+    <message>
+        <source>切换主模式</source>
+        <translation>切換主模式</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>鍵盤</translation>
+    </message>
+    <message>
+        <source>电量显示</source>
+        <translation>電量顯示</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>裝置未連線</translation>
+    </message>
+    <message>
+        <source>Device List</source>
+        <translation>裝置列表</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>按鍵自訂</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>燈光設定</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>巨集</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>效能</translation>
+    </message>
+    <message>
+        <source>Trigger Setting</source>
+        <translation>觸發設定</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>進階按鍵</translation>
+    </message>
+    <message>
+        <source>The device is not ready</source>
+        <translation>裝置尚未就緒</translation>
+    </message>
+    <message>
+        <source>The device is offline</source>
+        <translation>裝置已離線</translation>
+    </message>
+    <message>
+        <source>The device has been turned on</source>
+        <translation>該裝置已開啟</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>請先選擇一個按鍵</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>是否重設目前設定檔？</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>Please switch to key calibration mode first</source>
+        <translation>請先切換到按鍵校準模式</translation>
+    </message>
+    <message>
+        <source>The key calibration successful</source>
+        <translation>按鍵校準成功</translation>
+    </message>
+    <message>
+        <source>The key calibration runing</source>
+        <translation>按鍵校準中</translation>
+    </message>
+    <message>
+        <source>The key calibration failed</source>
+        <translation>按鍵校準失敗</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>未知</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -36,6 +150,89 @@
     </message>
 </context>
 <context>
+    <name>DSettingsDia</name>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>一般</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>關於</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>語言</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>主題</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>背景圖片</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>自動啟動</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>系統啟動時執行應用程式（最小化）</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>關閉時最小化到系統匣</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>升級</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>檢查韌體升級</translation>
+    </message>
+    <message>
+        <source>Application software</source>
+        <translation>應用軟體</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>檢查更新</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>深色</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>淺色</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>藍色</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>粉紅色</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>其他</translation>
+    </message>
+    <message>
+        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+    </message>
+</context>
+<context>
     <name>DSoftKeyboardPage</name>
     <message>
         <source>Form</source>
@@ -51,6 +248,17 @@
     <message>
         <source>Virtual Keyboard</source>
         <translation>虛擬鍵盤</translation>
+    </message>
+</context>
+<context>
+    <name>MagneticReport</name>
+    <message>
+        <source>Operate successful</source>
+        <translation>操作成功</translation>
+    </message>
+    <message>
+        <source>Operate failed: the keyboard is not connected</source>
+        <translation>操作失敗：鍵盤未連接</translation>
     </message>
 </context>
 <context>
@@ -478,6 +686,62 @@
     <message>
         <source>Side light %1</source>
         <translation>側燈 %1</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>一般</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>關於</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>語言</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>主題</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>背景圖片</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>自動啟動</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>系統啟動時執行應用程式（最小化）</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>關閉時最小化到系統匣</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>升級</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>檢查韌體升級</translation>
+    </message>
+    <message>
+        <source>Set config success</source>
+        <translation>設定成功</translation>
+    </message>
+    <message>
+        <source>Set config failed</source>
+        <translation>設定失敗</translation>
+    </message>
+    <message>
+        <source>Firmware Info</source>
+        <translation>韌體資訊</translation>
     </message>
 </context>
 <context>
