@@ -9,8 +9,10 @@
 #include "devicepage/profilecontroller.h"
 #include "emudevice.h"
 #include "emumodel.h"
+#include "keyboardview/hiddevicejoinframe.h"
 #include "keyboardview/keyboardbutcustom.h"
 #include "keys/dcustomkeyspage.h"
+#include "lighting/dlightsconfigpage.h"
 #include "sdk/tavrixxml.h"
 #include "support/testmain.h"
 #include "widgets/arrowwidget.h"
@@ -212,7 +214,55 @@ private Q_SLOTS:
         QCOMPARE(combo->currentText(), QString("Office"));
     }
 
+    // Custom colours on the lighting tab: a rubber band picks keys, the colour lands
+    // on them and in the custom light in use; leaving the custom mode drops the pick.
+    void customLightRelays()
+    {
+        page->onCurIndexChangedMainPage(1);
+        colorInfoData mode;
+        mode.lightMode = 10;
+        Q_EMIT page->lightsConfigTab()->sigSelectCurrentLightTypeIndex_KB(10, mode);
+        keyboardButCustom *esc = page->keyButtonAt(0, 0);
+        const QPoint corner = esc->geometry().topLeft();
+        page->onDragArea_SelectKeys(corner.x() - 2, corner.y() - 2, corner.x() + 2, corner.y() + 2);
+        QCOMPARE(page->keyboardPicture()->selectedKeys(), QList<keyboardButCustom *> {esc});
+
+        colorInfoData colour;
+        colour.topColorR = 1;
+        colour.topColorG = 2;
+        colour.topColorB = 3;
+        // No custom light in use: the keys take the colour, the profile stays as it was.
+        const QByteArray before = storeBytes(layer);
+        Q_EMIT page->lightsConfigTab()->sigLightConfigHaveChanged_Custom(0, colour);
+        QCOMPARE(esc->customLightColor(), QColor(1, 2, 3));
+        QCOMPARE(storeBytes(layer), before);
+
+        page->lightsConfigTab()->followDeviceCustomLight(0, 10, 3);
+        Q_EMIT page->lightsConfigTab()->sigLightConfigHaveChanged_Custom(0, colour);
+        QList<CustomLightDataInfo> stored;
+        CTavrixXML_ProFileCustomLightInfoSelectAll(layer, "1", "3", stored);
+        QCOMPARE(stored.size(), 1);
+        QCOMPARE(QByteArray(stored[0].keyCode), QByteArray::number(esc->keyDec()));
+
+        mode.lightMode = 6;  // reacts to key presses
+        Q_EMIT page->lightsConfigTab()->sigSelectCurrentLightTypeIndex_KB(6, mode);
+        QVERIFY(page->keyboardPicture()->selectedKeys().isEmpty());
+        QVERIFY(page->customKeysTab()->isInteractiveCapture());
+        mode.lightMode = 2;
+        Q_EMIT page->lightsConfigTab()->sigSelectCurrentLightTypeIndex_KB(2, mode);
+        QVERIFY(!page->customKeysTab()->isInteractiveCapture());
+        // Outside the custom mode the rubber band selects nothing.
+        page->onDragArea_SelectKeys(corner.x() - 2, corner.y() - 2, corner.x() + 2, corner.y() + 2);
+        QVERIFY(page->keyboardPicture()->selectedKeys().isEmpty());
+    }
+
 private:
+    static QByteArray storeBytes(const QByteArray &path)
+    {
+        QFile file(QFile::decodeName(path));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
     std::unique_ptr<QTemporaryDir> dir;
     std::unique_ptr<EmuDevice> device;
     DDevicePage *page = nullptr;
