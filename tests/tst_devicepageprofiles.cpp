@@ -28,6 +28,7 @@
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTemporaryDir>
+#include <QToolButton>
 
 #include <memory>
 
@@ -254,6 +255,18 @@ private Q_SLOTS:
         // Outside the custom mode the rubber band selects nothing.
         page->onDragArea_SelectKeys(corner.x() - 2, corner.y() - 2, corner.x() + 2, corner.y() + 2);
         QVERIFY(page->keyboardPicture()->selectedKeys().isEmpty());
+    }
+
+    // Kept for a person to look at: the page on its performance tab.
+    void screenshot()
+    {
+        DDataManager::getInstance()->setTheme(0);
+        page->applyTheme();
+        page->findChild<QToolButton *>("toolButton_Performance")->click();
+        QCOMPARE(page->currentMainTabId(), 2);
+        QTest::qWait(50);
+        QDir().mkpath(QCoreApplication::applicationDirPath() + "/screenshots");
+        QVERIFY(page->grab().save(QCoreApplication::applicationDirPath() + "/screenshots/devicepage_performance.png"));
     }
 
 private:
