@@ -188,6 +188,7 @@ void TestKeyCapture::interactiveLight()
     m_page->onCurIndexChanged_Key(RemapKey);  // whichever page is shown, mode 5 only reports
     m_page->setInteractiveLightCapture(true);
     QCOMPARE(m_page->hookMode(), int(DCustomKeysPage::HookMode_InteractiveLight));
+    QVERIFY(m_page->isInteractiveCapture());
     QCOMPARE(m_backend->injectKey(66, 0, 0), 0);  // passed on
     m_backend->injectKey(66, 0, kUp);
     m_backend->injectKey(67, 0, 0);  // C: not on the picture
@@ -199,6 +200,7 @@ void TestKeyCapture::interactiveLight()
     QCOMPARE(qobject_cast<DChangeKeyPage *>(m_page->functionPage(RemapKey))->targetKey(), -1);
     m_page->setInteractiveLightCapture(false);
     QVERIFY(!WindowsHookInterface::isKeyboardHookInstalled());
+    QVERIFY(!m_page->isInteractiveCapture());
 }
 
 void TestKeyCapture::macroRecordResult()
