@@ -85,6 +85,13 @@ void TestKeyAssignmentDevicePage::downloadHoldsProfileSwitches()
     QCOMPARE(profiles->currentData().toInt(), 1);
     page->onCustomEventChangProfile(2);
     QCOMPARE(page->currentProfileIndex(), 1);
+    const QByteArray layerFile = page->currentProfilePath();
+    page->onDefaultLayerAndFnLayerSwitch(1);
+    QCOMPARE(page->currentProfilePath(), layerFile);
+    page->onProfileDelete();
+    QList<ProfileNode> nodes;
+    QVERIFY(CTavrixXML_SelectProFileAllNodes(layerFile, nodes));
+    QCOMPARE(nodes.size(), 2);
 
     tab->stopDownloadAnimation();
     profiles->setCurrentIndex(profiles->findData(2));

@@ -301,8 +301,8 @@
         <translation>Other</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -332,6 +332,109 @@
     <message>
         <source>Operate failed: the keyboard is not connected</source>
         <translation>Operate failed: the keyboard is not connected</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileController</name>
+    <message>
+        <source>The number of profile has reached the maximum</source>
+        <translation>The number of profile has reached the maximum</translation>
+    </message>
+    <message>
+        <source>Create failed, the index node is already existence, please checked</source>
+        <translation>Create failed, the index node is already existence, please checked</translation>
+    </message>
+    <message>
+        <source>Create profile failed</source>
+        <translation>Create profile failed</translation>
+    </message>
+    <message>
+        <source>Create profile successful</source>
+        <translation>Create profile successful</translation>
+    </message>
+    <message>
+        <source>Need keep at least one profile</source>
+        <translation>Need keep at least one profile</translation>
+    </message>
+    <message>
+        <source>Delete profile failed</source>
+        <translation>Delete profile failed</translation>
+    </message>
+    <message>
+        <source>Delete profile successful</source>
+        <translation>Delete profile successful</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Please select save directory first</translation>
+    </message>
+    <message>
+        <source>This index node non-existent</source>
+        <translation>This index node non-existent</translation>
+    </message>
+    <message>
+        <source>The profile name cannot be used as a file name</source>
+        <translation>The profile name cannot be used as a file name</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>Export profile successful</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>Export profile failed</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>Please select import file first</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>Import profile failed</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>Import profile successful</translation>
+    </message>
+    <message>
+        <source>Profile name can't empty</source>
+        <translation>Profile name can't empty</translation>
+    </message>
+    <message>
+        <source>Modify profile info failed</source>
+        <translation>Modify profile info failed</translation>
+    </message>
+    <message>
+        <source>Modify profile info successful</source>
+        <translation>Modify profile info successful</translation>
+    </message>
+    <message>
+        <source>Reset the current profile failed</source>
+        <translation>Reset the current profile failed</translation>
+    </message>
+    <message>
+        <source>Reset the current profile successful</source>
+        <translation>Reset the current profile successful</translation>
+    </message>
+    <message>
+        <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
+        <translation>The time when the light enters sleep cannot be longer than the keyboard enters sleep</translation>
+    </message>
+    <message>
+        <source>Keyboard enters sleep time is too short</source>
+        <translation>Keyboard enters sleep time is too short</translation>
+    </message>
+    <message>
+        <source>Sleep time set failed</source>
+        <translation>Sleep time set failed</translation>
+    </message>
+    <message>
+        <source>Saving the sleep time failed</source>
+        <translation>Saving the sleep time failed</translation>
+    </message>
+    <message>
+        <source>Sleep time has been set</source>
+        <translation>Sleep time has been set</translation>
     </message>
 </context>
 <context>
@@ -899,6 +1002,118 @@
     <message>
         <source>Heavy Press</source>
         <translation>Heavy Press</translation>
+    </message>
+    <message>
+        <source>If Win Lock is on:</source>
+        <translation>If Win Lock is on:</translation>
+    </message>
+    <message>
+        <source>Disable Windows key</source>
+        <translation>Disable Windows key</translation>
+    </message>
+    <message>
+        <source>Disable SHIFT+TAB</source>
+        <translation>Disable SHIFT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+TAB</source>
+        <translation>Disable ALT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+F4</source>
+        <translation>Disable ALT+F4</translation>
+    </message>
+    <message>
+        <source>Light into sleep:</source>
+        <translation>Light into sleep:</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>Second</translation>
+    </message>
+    <message>
+        <source>Keyboard into sleep:</source>
+        <translation>Keyboard into sleep:</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minute</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Submit</translation>
+    </message>
+    <message>
+        <source>Reset current profile</source>
+        <translation>Reset current profile</translation>
+    </message>
+    <message>
+        <source>Keyboard properties</source>
+        <translation>Keyboard properties</translation>
+    </message>
+    <message>
+        <source>Prohibit Sleep</source>
+        <translation>Prohibit Sleep</translation>
+    </message>
+    <message>
+        <source>Saving the Win lock choices failed</source>
+        <translation>Saving the Win lock choices failed</translation>
+    </message>
+    <message>
+        <source>The desktop's keyboard settings could not be opened</source>
+        <translation>The desktop's keyboard settings could not be opened</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Create</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Modify Name</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>Save directory</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>Open profile file</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>Profile files(*.xml)</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Tip</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Whether to reset the current profile?</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 already exists. Do you want to replace it?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
     </message>
 </context>
 <context>

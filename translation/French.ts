@@ -86,7 +86,7 @@
     </message>
     <message>
         <source>Light Setting</source>
-        <translation>Réglages de l&apos;éclairage</translation>
+        <translation>Réglages de l'éclairage</translation>
     </message>
     <message>
         <source>Macro</source>
@@ -106,7 +106,7 @@
     </message>
     <message>
         <source>The device is not ready</source>
-        <translation>Le périphérique n&apos;est pas encore prêt</translation>
+        <translation>Le périphérique n'est pas encore prêt</translation>
     </message>
     <message>
         <source>The device is offline</source>
@@ -118,7 +118,7 @@
     </message>
     <message>
         <source>Please select one Key first</source>
-        <translation>Veuillez d&apos;abord sélectionner une touche</translation>
+        <translation>Veuillez d'abord sélectionner une touche</translation>
     </message>
     <message>
         <source>Tip</source>
@@ -138,7 +138,7 @@
     </message>
     <message>
         <source>Please switch to key calibration mode first</source>
-        <translation>Veuillez d&apos;abord passer en mode de calibrage des touches</translation>
+        <translation>Veuillez d'abord passer en mode de calibrage des touches</translation>
     </message>
     <message>
         <source>The key calibration successful</source>
@@ -250,7 +250,7 @@
     </message>
     <message>
         <source>Background image</source>
-        <translation>Image d&apos;arrière-plan</translation>
+        <translation>Image d'arrière-plan</translation>
     </message>
     <message>
         <source>Auto start</source>
@@ -258,7 +258,7 @@
     </message>
     <message>
         <source>Launch applications when the system starts (Minimized)</source>
-        <translation>Lancer l&apos;application au démarrage du système (réduite)</translation>
+        <translation>Lancer l'application au démarrage du système (réduite)</translation>
     </message>
     <message>
         <source>Close startup to tray</source>
@@ -274,7 +274,7 @@
     </message>
     <message>
         <source>Application software</source>
-        <translation>Logiciel d&apos;application</translation>
+        <translation>Logiciel d'application</translation>
     </message>
     <message>
         <source>Check Update</source>
@@ -301,8 +301,8 @@
         <translation>Autre</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -331,7 +331,110 @@
     </message>
     <message>
         <source>Operate failed: the keyboard is not connected</source>
-        <translation>Échec de l&apos;opération : le clavier n&apos;est pas connecté</translation>
+        <translation>Échec de l'opération : le clavier n'est pas connecté</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileController</name>
+    <message>
+        <source>The number of profile has reached the maximum</source>
+        <translation>Le nombre maximal de profils est atteint</translation>
+    </message>
+    <message>
+        <source>Create failed, the index node is already existence, please checked</source>
+        <translation>Échec de la création : un profil avec cet index existe déjà, veuillez vérifier</translation>
+    </message>
+    <message>
+        <source>Create profile failed</source>
+        <translation>Échec de la création du profil</translation>
+    </message>
+    <message>
+        <source>Create profile successful</source>
+        <translation>Profil créé avec succès</translation>
+    </message>
+    <message>
+        <source>Need keep at least one profile</source>
+        <translation>Au moins un profil doit être conservé</translation>
+    </message>
+    <message>
+        <source>Delete profile failed</source>
+        <translation>Échec de la suppression du profil</translation>
+    </message>
+    <message>
+        <source>Delete profile successful</source>
+        <translation>Profil supprimé avec succès</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Veuillez d'abord choisir le dossier de destination</translation>
+    </message>
+    <message>
+        <source>This index node non-existent</source>
+        <translation>Aucun profil n'existe pour cet index</translation>
+    </message>
+    <message>
+        <source>The profile name cannot be used as a file name</source>
+        <translation>Le nom du profil ne peut pas servir de nom de fichier</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>Profil exporté avec succès</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>Échec de l'exportation du profil</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>Veuillez d'abord choisir le fichier à importer</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>Échec de l'importation du profil</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>Profil importé avec succès</translation>
+    </message>
+    <message>
+        <source>Profile name can't empty</source>
+        <translation>Le nom du profil ne peut pas être vide</translation>
+    </message>
+    <message>
+        <source>Modify profile info failed</source>
+        <translation>Échec de la modification du profil</translation>
+    </message>
+    <message>
+        <source>Modify profile info successful</source>
+        <translation>Profil modifié avec succès</translation>
+    </message>
+    <message>
+        <source>Reset the current profile failed</source>
+        <translation>Échec de la réinitialisation du profil actuel</translation>
+    </message>
+    <message>
+        <source>Reset the current profile successful</source>
+        <translation>Profil actuel réinitialisé avec succès</translation>
+    </message>
+    <message>
+        <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
+        <translation>La mise en veille de l'éclairage ne peut pas être plus tardive que celle du clavier</translation>
+    </message>
+    <message>
+        <source>Keyboard enters sleep time is too short</source>
+        <translation>Le délai de mise en veille du clavier est trop court</translation>
+    </message>
+    <message>
+        <source>Sleep time set failed</source>
+        <translation>Échec du réglage du délai de veille</translation>
+    </message>
+    <message>
+        <source>Saving the sleep time failed</source>
+        <translation>Échec de l'enregistrement du délai de veille</translation>
+    </message>
+    <message>
+        <source>Sleep time has been set</source>
+        <translation>Le délai de veille a été réglé</translation>
     </message>
 </context>
 <context>
@@ -406,7 +509,7 @@
     </message>
     <message>
         <source>Atmosphere Light</source>
-        <translation>Éclairage d&apos;ambiance</translation>
+        <translation>Éclairage d'ambiance</translation>
     </message>
     <message>
         <source>Senior Keys</source>
@@ -462,11 +565,11 @@
     </message>
     <message>
         <source>Screen brightness+</source>
-        <translation>Luminosité de l&apos;écran+</translation>
+        <translation>Luminosité de l'écran+</translation>
     </message>
     <message>
         <source>Screen brightness-</source>
-        <translation>Luminosité de l&apos;écran-</translation>
+        <translation>Luminosité de l'écran-</translation>
     </message>
     <message>
         <source>Search</source>
@@ -522,7 +625,7 @@
     </message>
     <message>
         <source>Lock computer</source>
-        <translation>Verrouiller l&apos;ordinateur</translation>
+        <translation>Verrouiller l'ordinateur</translation>
     </message>
     <message>
         <source>Copy</source>
@@ -614,7 +717,7 @@
     </message>
     <message>
         <source>All light</source>
-        <translation>Tout l&apos;éclairage</translation>
+        <translation>Tout l'éclairage</translation>
     </message>
     <message>
         <source>Static</source>
@@ -682,15 +785,15 @@
     </message>
     <message>
         <source>Light recording</source>
-        <translation>Enregistrement de l&apos;éclairage</translation>
+        <translation>Enregistrement de l'éclairage</translation>
     </message>
     <message>
         <source>Close side light</source>
-        <translation>Éteindre l&apos;éclairage latéral</translation>
+        <translation>Éteindre l'éclairage latéral</translation>
     </message>
     <message>
         <source>Stop side light</source>
-        <translation>Figer l&apos;éclairage latéral</translation>
+        <translation>Figer l'éclairage latéral</translation>
     </message>
     <message>
         <source>Default</source>
@@ -782,7 +885,7 @@
     </message>
     <message>
         <source>Background image</source>
-        <translation>Image d&apos;arrière-plan</translation>
+        <translation>Image d'arrière-plan</translation>
     </message>
     <message>
         <source>Auto start</source>
@@ -790,7 +893,7 @@
     </message>
     <message>
         <source>Launch applications when the system starts (Minimized)</source>
-        <translation>Lancer l&apos;application au démarrage du système (réduite)</translation>
+        <translation>Lancer l'application au démarrage du système (réduite)</translation>
     </message>
     <message>
         <source>Close startup to tray</source>
@@ -870,7 +973,7 @@
     </message>
     <message>
         <source>Please select one Key first</source>
-        <translation>Veuillez d&apos;abord sélectionner une touche</translation>
+        <translation>Veuillez d'abord sélectionner une touche</translation>
     </message>
     <message>
         <source>Operate successful</source>
@@ -878,7 +981,7 @@
     </message>
     <message>
         <source>Operate failed, the profile could not be saved</source>
-        <translation>Échec de l&apos;opération, le profil n&apos;a pas pu être enregistré</translation>
+        <translation>Échec de l'opération, le profil n'a pas pu être enregistré</translation>
     </message>
     <message>
         <source>Setting failed because the text is empty</source>
@@ -899,6 +1002,118 @@
     <message>
         <source>Heavy Press</source>
         <translation>Appui fort</translation>
+    </message>
+    <message>
+        <source>If Win Lock is on:</source>
+        <translation>Quand le verrouillage Win est actif :</translation>
+    </message>
+    <message>
+        <source>Disable Windows key</source>
+        <translation>Désactiver la touche Windows</translation>
+    </message>
+    <message>
+        <source>Disable SHIFT+TAB</source>
+        <translation>Désactiver SHIFT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+TAB</source>
+        <translation>Désactiver ALT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+F4</source>
+        <translation>Désactiver ALT+F4</translation>
+    </message>
+    <message>
+        <source>Light into sleep:</source>
+        <translation>Veille de l'éclairage :</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>secondes</translation>
+    </message>
+    <message>
+        <source>Keyboard into sleep:</source>
+        <translation>Veille du clavier :</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>minutes</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Valider</translation>
+    </message>
+    <message>
+        <source>Reset current profile</source>
+        <translation>Réinitialiser le profil actuel</translation>
+    </message>
+    <message>
+        <source>Keyboard properties</source>
+        <translation>Propriétés du clavier</translation>
+    </message>
+    <message>
+        <source>Prohibit Sleep</source>
+        <translation>Empêcher la veille</translation>
+    </message>
+    <message>
+        <source>Saving the Win lock choices failed</source>
+        <translation>Échec de l'enregistrement des options du verrouillage Win</translation>
+    </message>
+    <message>
+        <source>The desktop's keyboard settings could not be opened</source>
+        <translation>Impossible d'ouvrir les paramètres du clavier du bureau</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Créer</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Renommer</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>Dossier de destination</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>Ouvrir un fichier de profil</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>Fichiers de profil(*.xml)</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Réinitialiser le profil actuel ?</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 existe déjà. Voulez-vous le remplacer ?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
     </message>
 </context>
 <context>

@@ -258,11 +258,11 @@
     </message>
     <message>
         <source>Launch applications when the system starts (Minimized)</source>
-        <translation>Avvia l&apos;applicazione all&apos;avvio del sistema (ridotta a icona)</translation>
+        <translation>Avvia l'applicazione all'avvio del sistema (ridotta a icona)</translation>
     </message>
     <message>
         <source>Close startup to tray</source>
-        <translation>Riduci nell&apos;area di notifica alla chiusura</translation>
+        <translation>Riduci nell'area di notifica alla chiusura</translation>
     </message>
     <message>
         <source>Upgrade</source>
@@ -301,8 +301,8 @@
         <translation>Altro</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -332,6 +332,109 @@
     <message>
         <source>Operate failed: the keyboard is not connected</source>
         <translation>Operazione non riuscita: la tastiera non è collegata</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileController</name>
+    <message>
+        <source>The number of profile has reached the maximum</source>
+        <translation>È stato raggiunto il numero massimo di profili</translation>
+    </message>
+    <message>
+        <source>Create failed, the index node is already existence, please checked</source>
+        <translation>Creazione non riuscita: esiste già un profilo con questo indice, verificare</translation>
+    </message>
+    <message>
+        <source>Create profile failed</source>
+        <translation>Creazione del profilo non riuscita</translation>
+    </message>
+    <message>
+        <source>Create profile successful</source>
+        <translation>Profilo creato correttamente</translation>
+    </message>
+    <message>
+        <source>Need keep at least one profile</source>
+        <translation>È necessario mantenere almeno un profilo</translation>
+    </message>
+    <message>
+        <source>Delete profile failed</source>
+        <translation>Eliminazione del profilo non riuscita</translation>
+    </message>
+    <message>
+        <source>Delete profile successful</source>
+        <translation>Profilo eliminato correttamente</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Selezionare prima la cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>This index node non-existent</source>
+        <translation>Non esiste alcun profilo con questo indice</translation>
+    </message>
+    <message>
+        <source>The profile name cannot be used as a file name</source>
+        <translation>Il nome del profilo non può essere usato come nome di file</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>Profilo esportato correttamente</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>Esportazione del profilo non riuscita</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>Selezionare prima il file da importare</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>Importazione del profilo non riuscita</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>Profilo importato correttamente</translation>
+    </message>
+    <message>
+        <source>Profile name can't empty</source>
+        <translation>Il nome del profilo non può essere vuoto</translation>
+    </message>
+    <message>
+        <source>Modify profile info failed</source>
+        <translation>Modifica del profilo non riuscita</translation>
+    </message>
+    <message>
+        <source>Modify profile info successful</source>
+        <translation>Profilo modificato correttamente</translation>
+    </message>
+    <message>
+        <source>Reset the current profile failed</source>
+        <translation>Ripristino del profilo corrente non riuscito</translation>
+    </message>
+    <message>
+        <source>Reset the current profile successful</source>
+        <translation>Profilo corrente ripristinato correttamente</translation>
+    </message>
+    <message>
+        <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
+        <translation>Il tempo di sospensione dell'illuminazione non può superare quello della tastiera</translation>
+    </message>
+    <message>
+        <source>Keyboard enters sleep time is too short</source>
+        <translation>Il tempo di sospensione della tastiera è troppo breve</translation>
+    </message>
+    <message>
+        <source>Sleep time set failed</source>
+        <translation>Impostazione del tempo di sospensione non riuscita</translation>
+    </message>
+    <message>
+        <source>Saving the sleep time failed</source>
+        <translation>Salvataggio del tempo di sospensione non riuscito</translation>
+    </message>
+    <message>
+        <source>Sleep time has been set</source>
+        <translation>Il tempo di sospensione è stato impostato</translation>
     </message>
 </context>
 <context>
@@ -406,7 +509,7 @@
     </message>
     <message>
         <source>Atmosphere Light</source>
-        <translation>Luce d&apos;atmosfera</translation>
+        <translation>Luce d'atmosfera</translation>
     </message>
     <message>
         <source>Senior Keys</source>
@@ -790,11 +893,11 @@
     </message>
     <message>
         <source>Launch applications when the system starts (Minimized)</source>
-        <translation>Avvia l&apos;applicazione all&apos;avvio del sistema (ridotta a icona)</translation>
+        <translation>Avvia l'applicazione all'avvio del sistema (ridotta a icona)</translation>
     </message>
     <message>
         <source>Close startup to tray</source>
-        <translation>Riduci nell&apos;area di notifica alla chiusura</translation>
+        <translation>Riduci nell'area di notifica alla chiusura</translation>
     </message>
     <message>
         <source>Upgrade</source>
@@ -899,6 +1002,118 @@
     <message>
         <source>Heavy Press</source>
         <translation>Pressione forte</translation>
+    </message>
+    <message>
+        <source>If Win Lock is on:</source>
+        <translation>Con il blocco Win attivo:</translation>
+    </message>
+    <message>
+        <source>Disable Windows key</source>
+        <translation>Disattiva il tasto Windows</translation>
+    </message>
+    <message>
+        <source>Disable SHIFT+TAB</source>
+        <translation>Disattiva SHIFT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+TAB</source>
+        <translation>Disattiva ALT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+F4</source>
+        <translation>Disattiva ALT+F4</translation>
+    </message>
+    <message>
+        <source>Light into sleep:</source>
+        <translation>Sospensione illuminazione:</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>secondi</translation>
+    </message>
+    <message>
+        <source>Keyboard into sleep:</source>
+        <translation>Sospensione tastiera:</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>minuti</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Applica</translation>
+    </message>
+    <message>
+        <source>Reset current profile</source>
+        <translation>Ripristina il profilo corrente</translation>
+    </message>
+    <message>
+        <source>Keyboard properties</source>
+        <translation>Proprietà della tastiera</translation>
+    </message>
+    <message>
+        <source>Prohibit Sleep</source>
+        <translation>Impedisci la sospensione</translation>
+    </message>
+    <message>
+        <source>Saving the Win lock choices failed</source>
+        <translation>Salvataggio delle opzioni del blocco Win non riuscito</translation>
+    </message>
+    <message>
+        <source>The desktop's keyboard settings could not be opened</source>
+        <translation>Impossibile aprire le impostazioni della tastiera del desktop</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Crea</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Esporta</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importa</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Rinomina</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>Cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>Apri file del profilo</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>File di profilo(*.xml)</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Avviso</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Ripristinare il profilo corrente?</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 esiste già. Sostituirlo?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
     </message>
 </context>
 <context>
