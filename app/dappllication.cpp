@@ -60,13 +60,15 @@ DAppllication::DAppllication(const QString &appId, int &argc, char **argv, bool 
         return;
     }
 
+    // A log-out or Ctrl+C ends the program like a close requested by the system.
+    // Caught before any window shows, so one that comes while the main window is
+    // still being built waits for the event loop instead of killing the program.
+    auto *quitSignals = new QuitSignals(this);
+    connect(quitSignals, &QuitSignals::sigQuitRequested, this, &DAppllication::onQuitRequested);
+
     settingsAndLanguageStep();
     listenForLaterStarts();
     loginStep();
-
-    // A log-out or Ctrl+C ends the program like a close requested by the system.
-    auto *quitSignals = new QuitSignals(this);
-    connect(quitSignals, &QuitSignals::sigQuitRequested, this, &DAppllication::onQuitRequested);
 }
 
 DAppllication::~DAppllication() = default;
