@@ -36,6 +36,89 @@
     </message>
 </context>
 <context>
+    <name>DSettingsDia</name>
+    <message>
+        <source>Settings</source>
+        <translation>الإعدادات</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>عام</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>حول</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>اللغة</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>السمة</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>صورة الخلفية</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>التشغيل التلقائي</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>تشغيل التطبيق عند بدء تشغيل النظام (مصغّرًا)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>التصغير إلى علبة النظام عند الإغلاق</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>الترقية</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>التحقق من ترقية البرنامج الثابت</translation>
+    </message>
+    <message>
+        <source>Application software</source>
+        <translation>برنامج التطبيق</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>التحقق من التحديثات</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>داكن</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>فاتح</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>أزرق</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>وردي</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>أخرى</translation>
+    </message>
+    <message>
+        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+    </message>
+</context>
+<context>
     <name>DSoftKeyboardPage</name>
     <message>
         <source>Form</source>
@@ -478,6 +561,62 @@
     <message>
         <source>Side light %1</source>
         <translation>الإضاءة الجانبية %1</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>الإعدادات</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>عام</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>حول</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>اللغة</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>السمة</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>صورة الخلفية</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>التشغيل التلقائي</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>تشغيل التطبيق عند بدء تشغيل النظام (مصغّرًا)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>التصغير إلى علبة النظام عند الإغلاق</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>الترقية</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>التحقق من ترقية البرنامج الثابت</translation>
+    </message>
+    <message>
+        <source>Set config success</source>
+        <translation>تم الإعداد بنجاح</translation>
+    </message>
+    <message>
+        <source>Set config failed</source>
+        <translation>فشل الإعداد</translation>
+    </message>
+    <message>
+        <source>Firmware Info</source>
+        <translation>معلومات البرنامج الثابت</translation>
     </message>
 </context>
 <context>

@@ -36,6 +36,89 @@
     </message>
 </context>
 <context>
+    <name>DSettingsDia</name>
+    <message>
+        <source>Settings</source>
+        <translation>Nastavení</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zavřít</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Obecné</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>O aplikaci</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Jazyk</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Motiv</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>Obrázek pozadí</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Automatické spuštění</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Spouštět aplikaci při startu systému (minimalizovanou)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Při zavření minimalizovat do oznamovací oblasti</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Aktualizace</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Zkontrolovat aktualizaci firmwaru</translation>
+    </message>
+    <message>
+        <source>Application software</source>
+        <translation>Aplikační software</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>Zkontrolovat aktualizace</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Tmavý</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Světlý</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Modrý</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Růžový</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Jiný</translation>
+    </message>
+    <message>
+        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+    </message>
+</context>
+<context>
     <name>DSoftKeyboardPage</name>
     <message>
         <source>Form</source>
@@ -478,6 +561,62 @@
     <message>
         <source>Side light %1</source>
         <translation>Boční světlo %1</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Nastavení</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Obecné</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>O aplikaci</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Jazyk</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Motiv</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>Obrázek pozadí</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Automatické spuštění</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Spouštět aplikaci při startu systému (minimalizovanou)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Při zavření minimalizovat do oznamovací oblasti</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Aktualizace</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Zkontrolovat aktualizaci firmwaru</translation>
+    </message>
+    <message>
+        <source>Set config success</source>
+        <translation>Nastavení uloženo</translation>
+    </message>
+    <message>
+        <source>Set config failed</source>
+        <translation>Nastavení se nezdařilo</translation>
+    </message>
+    <message>
+        <source>Firmware Info</source>
+        <translation>Informace o firmwaru</translation>
     </message>
 </context>
 <context>

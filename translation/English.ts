@@ -36,6 +36,89 @@
     </message>
 </context>
 <context>
+    <name>DSettingsDia</name>
+    <message>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Theme</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>Background image</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Auto start</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Launch applications when the system starts (Minimized)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Close startup to tray</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Upgrade</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Firmware upgrade check</translation>
+    </message>
+    <message>
+        <source>Application software</source>
+        <translation>Application software</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>Check Update</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Dark</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Light</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blue</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Pink</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Other</translation>
+    </message>
+    <message>
+        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+    </message>
+</context>
+<context>
     <name>DSoftKeyboardPage</name>
     <message>
         <source>Form</source>
@@ -478,6 +561,62 @@
     <message>
         <source>Side light %1</source>
         <translation>Side light %1</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Theme</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>Background image</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Auto start</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Launch applications when the system starts (Minimized)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Close startup to tray</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Upgrade</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Firmware upgrade check</translation>
+    </message>
+    <message>
+        <source>Set config success</source>
+        <translation>Set config success</translation>
+    </message>
+    <message>
+        <source>Set config failed</source>
+        <translation>Set config failed</translation>
+    </message>
+    <message>
+        <source>Firmware Info</source>
+        <translation>Firmware Info</translation>
     </message>
 </context>
 <context>

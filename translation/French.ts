@@ -36,6 +36,89 @@
     </message>
 </context>
 <context>
+    <name>DSettingsDia</name>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Thème</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>Image d&apos;arrière-plan</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Démarrage automatique</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Lancer l&apos;application au démarrage du système (réduite)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Réduire dans la zone de notification à la fermeture</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Mise à jour</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Vérifier la mise à jour du micrologiciel</translation>
+    </message>
+    <message>
+        <source>Application software</source>
+        <translation>Logiciel d&apos;application</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>Rechercher des mises à jour</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Sombre</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Clair</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Rose</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Autre</translation>
+    </message>
+    <message>
+        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+    </message>
+</context>
+<context>
     <name>DSoftKeyboardPage</name>
     <message>
         <source>Form</source>
@@ -478,6 +561,62 @@
     <message>
         <source>Side light %1</source>
         <translation>Éclairage latéral %1</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Thème</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>Image d&apos;arrière-plan</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Démarrage automatique</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Lancer l&apos;application au démarrage du système (réduite)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Réduire dans la zone de notification à la fermeture</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Mise à jour</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Vérifier la mise à jour du micrologiciel</translation>
+    </message>
+    <message>
+        <source>Set config success</source>
+        <translation>Paramètre enregistré</translation>
+    </message>
+    <message>
+        <source>Set config failed</source>
+        <translation>Échec du paramétrage</translation>
+    </message>
+    <message>
+        <source>Firmware Info</source>
+        <translation>Informations sur le micrologiciel</translation>
     </message>
 </context>
 <context>

@@ -36,6 +36,89 @@
     </message>
 </context>
 <context>
+    <name>DSettingsDia</name>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>一般</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>情報</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>テーマ</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>背景画像</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>自動起動</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>システム起動時にアプリケーションを起動する（最小化）</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>閉じるときにトレイに格納する</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>アップグレード</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>ファームウェアの更新を確認</translation>
+    </message>
+    <message>
+        <source>Application software</source>
+        <translation>アプリケーションソフトウェア</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>更新を確認</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>ダーク</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>ライト</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>ブルー</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>ピンク</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>その他</translation>
+    </message>
+    <message>
+        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+    </message>
+</context>
+<context>
     <name>DSoftKeyboardPage</name>
     <message>
         <source>Form</source>
@@ -478,6 +561,62 @@
     <message>
         <source>Side light %1</source>
         <translation>サイドライト %1</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>一般</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>情報</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>テーマ</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>背景画像</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>自動起動</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>システム起動時にアプリケーションを起動する（最小化）</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>閉じるときにトレイに格納する</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>アップグレード</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>ファームウェアの更新を確認</translation>
+    </message>
+    <message>
+        <source>Set config success</source>
+        <translation>設定に成功しました</translation>
+    </message>
+    <message>
+        <source>Set config failed</source>
+        <translation>設定に失敗しました</translation>
+    </message>
+    <message>
+        <source>Firmware Info</source>
+        <translation>ファームウェア情報</translation>
     </message>
 </context>
 <context>

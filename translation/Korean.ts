@@ -36,6 +36,89 @@
     </message>
 </context>
 <context>
+    <name>DSettingsDia</name>
+    <message>
+        <source>Settings</source>
+        <translation>설정</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>일반</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>정보</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>언어</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>테마</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>배경 이미지</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>자동 시작</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>시스템 시작 시 응용 프로그램 실행(최소화)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>닫을 때 트레이로 최소화</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>업그레이드</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>펌웨어 업그레이드 확인</translation>
+    </message>
+    <message>
+        <source>Application software</source>
+        <translation>응용 소프트웨어</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>업데이트 확인</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>다크</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>라이트</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>블루</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>핑크</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>기타</translation>
+    </message>
+    <message>
+        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+    </message>
+</context>
+<context>
     <name>DSoftKeyboardPage</name>
     <message>
         <source>Form</source>
@@ -478,6 +561,62 @@
     <message>
         <source>Side light %1</source>
         <translation>측면 조명 %1</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>설정</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>일반</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>정보</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>언어</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>테마</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>배경 이미지</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>자동 시작</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>시스템 시작 시 응용 프로그램 실행(최소화)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>닫을 때 트레이로 최소화</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>업그레이드</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>펌웨어 업그레이드 확인</translation>
+    </message>
+    <message>
+        <source>Set config success</source>
+        <translation>설정 성공</translation>
+    </message>
+    <message>
+        <source>Set config failed</source>
+        <translation>설정 실패</translation>
+    </message>
+    <message>
+        <source>Firmware Info</source>
+        <translation>펌웨어 정보</translation>
     </message>
 </context>
 <context>

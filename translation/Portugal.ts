@@ -36,6 +36,89 @@
     </message>
 </context>
 <context>
+    <name>DSettingsDia</name>
+    <message>
+        <source>Settings</source>
+        <translation>Configurações</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Geral</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Tema</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>Imagem de fundo</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Início automático</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Iniciar a aplicação quando o sistema arranca (minimizada)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Minimizar para a área de notificação ao fechar</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Atualização</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Verificar atualização de firmware</translation>
+    </message>
+    <message>
+        <source>Application software</source>
+        <translation>Software de aplicação</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>Verificar atualizações</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Escuro</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Claro</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Rosa</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Outro</translation>
+    </message>
+    <message>
+        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+    </message>
+</context>
+<context>
     <name>DSoftKeyboardPage</name>
     <message>
         <source>Form</source>
@@ -478,6 +561,62 @@
     <message>
         <source>Side light %1</source>
         <translation>Luz lateral %1</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Configurações</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Geral</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Tema</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>Imagem de fundo</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Início automático</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Iniciar a aplicação quando o sistema arranca (minimizada)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Minimizar para a área de notificação ao fechar</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Atualização</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Verificar atualização de firmware</translation>
+    </message>
+    <message>
+        <source>Set config success</source>
+        <translation>Configuração guardada</translation>
+    </message>
+    <message>
+        <source>Set config failed</source>
+        <translation>Não foi possível guardar a configuração</translation>
+    </message>
+    <message>
+        <source>Firmware Info</source>
+        <translation>Informações do firmware</translation>
     </message>
 </context>
 <context>

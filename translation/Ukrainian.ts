@@ -36,6 +36,89 @@
     </message>
 </context>
 <context>
+    <name>DSettingsDia</name>
+    <message>
+        <source>Settings</source>
+        <translation>Налаштування</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрити</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Загальні</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Про програму</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Мова</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Тема</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>Фонове зображення</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Автозапуск</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Запускати застосунок під час старту системи (згорнутим)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Згортати в трей під час закриття</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Оновлення</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Перевірити оновлення прошивки</translation>
+    </message>
+    <message>
+        <source>Application software</source>
+        <translation>Прикладне програмне забезпечення</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>Перевірити оновлення</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Темна</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Світла</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Синя</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Рожева</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Інша</translation>
+    </message>
+    <message>
+        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+    </message>
+</context>
+<context>
     <name>DSoftKeyboardPage</name>
     <message>
         <source>Form</source>
@@ -478,6 +561,62 @@
     <message>
         <source>Side light %1</source>
         <translation>Бічне підсвічування %1</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Налаштування</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Загальні</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Про програму</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Мова</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Тема</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>Фонове зображення</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Автозапуск</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Запускати застосунок під час старту системи (згорнутим)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Згортати в трей під час закриття</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Оновлення</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Перевірити оновлення прошивки</translation>
+    </message>
+    <message>
+        <source>Set config success</source>
+        <translation>Налаштування збережено</translation>
+    </message>
+    <message>
+        <source>Set config failed</source>
+        <translation>Не вдалося зберегти налаштування</translation>
+    </message>
+    <message>
+        <source>Firmware Info</source>
+        <translation>Відомості про прошивку</translation>
     </message>
 </context>
 <context>
