@@ -618,6 +618,22 @@
         <source>Firmware Info</source>
         <translation>Firmware Info</translation>
     </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>Download config successful</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Download config failed, Please try again</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
+        <translation>Download refused: %1 keys play macros, the keyboard holds %2 macros</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
+        <translation>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>
