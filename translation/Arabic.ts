@@ -9,6 +9,13 @@
     </message>
 </context>
 <context>
+    <name>DDeviceKeyboardLink</name>
+    <message>
+        <source>The text is on the clipboard: press Ctrl+V to paste it</source>
+        <translation>النص موجود في الحافظة: اضغط Ctrl+V للصقه</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -134,6 +141,17 @@
     <message>
         <source>Virtual Keyboard</source>
         <translation>لوحة المفاتيح الافتراضية</translation>
+    </message>
+</context>
+<context>
+    <name>MagneticReport</name>
+    <message>
+        <source>Operate successful</source>
+        <translation>تمت العملية بنجاح</translation>
+    </message>
+    <message>
+        <source>Operate failed: the keyboard is not connected</source>
+        <translation>فشلت العملية: لوحة المفاتيح غير متصلة</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,13 @@
     </message>
 </context>
 <context>
+    <name>DDeviceKeyboardLink</name>
+    <message>
+        <source>The text is on the clipboard: press Ctrl+V to paste it</source>
+        <translation>Text je ve schránce: stiskněte Ctrl+V pro jeho vložení</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -134,6 +141,17 @@
     <message>
         <source>Virtual Keyboard</source>
         <translation>Virtuální klávesnice</translation>
+    </message>
+</context>
+<context>
+    <name>MagneticReport</name>
+    <message>
+        <source>Operate successful</source>
+        <translation>Operace byla úspěšná</translation>
+    </message>
+    <message>
+        <source>Operate failed: the keyboard is not connected</source>
+        <translation>Operace se nezdařila: klávesnice není připojena</translation>
     </message>
 </context>
 <context>

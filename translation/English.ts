@@ -9,6 +9,13 @@
     </message>
 </context>
 <context>
+    <name>DDeviceKeyboardLink</name>
+    <message>
+        <source>The text is on the clipboard: press Ctrl+V to paste it</source>
+        <translation>The text is on the clipboard: press Ctrl+V to paste it</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -134,6 +141,17 @@
     <message>
         <source>Virtual Keyboard</source>
         <translation>Virtual Keyboard</translation>
+    </message>
+</context>
+<context>
+    <name>MagneticReport</name>
+    <message>
+        <source>Operate successful</source>
+        <translation>Operate successful</translation>
+    </message>
+    <message>
+        <source>Operate failed: the keyboard is not connected</source>
+        <translation>Operate failed: the keyboard is not connected</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,13 @@
     </message>
 </context>
 <context>
+    <name>DDeviceKeyboardLink</name>
+    <message>
+        <source>The text is on the clipboard: press Ctrl+V to paste it</source>
+        <translation>Le texte est dans le presse-papiers : appuyez sur Ctrl+V pour le coller</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -134,6 +141,17 @@
     <message>
         <source>Virtual Keyboard</source>
         <translation>Clavier virtuel</translation>
+    </message>
+</context>
+<context>
+    <name>MagneticReport</name>
+    <message>
+        <source>Operate successful</source>
+        <translation>Opération réussie</translation>
+    </message>
+    <message>
+        <source>Operate failed: the keyboard is not connected</source>
+        <translation>Échec de l&apos;opération : le clavier n&apos;est pas connecté</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,13 @@
     </message>
 </context>
 <context>
+    <name>DDeviceKeyboardLink</name>
+    <message>
+        <source>The text is on the clipboard: press Ctrl+V to paste it</source>
+        <translation>Der Text liegt in der Zwischenablage: Drücken Sie Strg+V, um ihn einzufügen</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -134,6 +141,17 @@
     <message>
         <source>Virtual Keyboard</source>
         <translation>Virtuelle Tastatur</translation>
+    </message>
+</context>
+<context>
+    <name>MagneticReport</name>
+    <message>
+        <source>Operate successful</source>
+        <translation>Vorgang erfolgreich</translation>
+    </message>
+    <message>
+        <source>Operate failed: the keyboard is not connected</source>
+        <translation>Vorgang fehlgeschlagen: Die Tastatur ist nicht verbunden</translation>
     </message>
 </context>
 <context>
