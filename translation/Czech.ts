@@ -16,6 +16,113 @@
     </message>
 </context>
 <context>
+    <name>DDevicePage</name>
+    <message>
+        <source>产品列表</source>
+        <translation>Seznam produktů</translation>
+    </message>
+    <message>
+        <source>测试按键</source>
+        <translation>Testovací tlačítko</translation>
+    </message>
+    <message>
+        <source>切换主模式</source>
+        <translation>Přepnout hlavní režim</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Klávesnice</translation>
+    </message>
+    <message>
+        <source>电量显示</source>
+        <translation>Stav baterie</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>Zařízení není připojeno</translation>
+    </message>
+    <message>
+        <source>Device List</source>
+        <translation>Seznam zařízení</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>Přizpůsobení kláves</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>Nastavení podsvícení</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Makro</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>Výkon</translation>
+    </message>
+    <message>
+        <source>Trigger Setting</source>
+        <translation>Nastavení spouštění</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Pokročilé klávesy</translation>
+    </message>
+    <message>
+        <source>The device is not ready</source>
+        <translation>Zařízení ještě není připraveno</translation>
+    </message>
+    <message>
+        <source>The device is offline</source>
+        <translation>Zařízení je offline</translation>
+    </message>
+    <message>
+        <source>The device has been turned on</source>
+        <translation>Zařízení je již otevřeno</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>Nejprve vyberte klávesu</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Upozornění</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Obnovit aktuální profil?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ano</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Ne</translation>
+    </message>
+    <message>
+        <source>Please switch to key calibration mode first</source>
+        <translation>Nejprve přepněte do režimu kalibrace kláves</translation>
+    </message>
+    <message>
+        <source>The key calibration successful</source>
+        <translation>Kalibrace klávesy proběhla úspěšně</translation>
+    </message>
+    <message>
+        <source>The key calibration runing</source>
+        <translation>Probíhá kalibrace klávesy</translation>
+    </message>
+    <message>
+        <source>The key calibration failed</source>
+        <translation>Kalibrace klávesy selhala</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Neznámé</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>

@@ -16,6 +16,113 @@
     </message>
 </context>
 <context>
+    <name>DDevicePage</name>
+    <message>
+        <source>产品列表</source>
+        <translation>Product List</translation>
+    </message>
+    <message>
+        <source>测试按键</source>
+        <translation>Test Button</translation>
+    </message>
+    <message>
+        <source>切换主模式</source>
+        <translation>Switch Main Mode</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Keyboard</translation>
+    </message>
+    <message>
+        <source>电量显示</source>
+        <translation>Battery Level</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>Device not connected</translation>
+    </message>
+    <message>
+        <source>Device List</source>
+        <translation>Device List</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>Key Custom</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>Light Setting</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Macro</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>Performance</translation>
+    </message>
+    <message>
+        <source>Trigger Setting</source>
+        <translation>Trigger Setting</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Senior Keys</translation>
+    </message>
+    <message>
+        <source>The device is not ready</source>
+        <translation>The device is not ready</translation>
+    </message>
+    <message>
+        <source>The device is offline</source>
+        <translation>The device is offline</translation>
+    </message>
+    <message>
+        <source>The device has been turned on</source>
+        <translation>The device has been turned on</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>Please select one Key first</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Tip</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Whether to reset the current profile?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Please switch to key calibration mode first</source>
+        <translation>Please switch to key calibration mode first</translation>
+    </message>
+    <message>
+        <source>The key calibration successful</source>
+        <translation>The key calibration successful</translation>
+    </message>
+    <message>
+        <source>The key calibration runing</source>
+        <translation>The key calibration runing</translation>
+    </message>
+    <message>
+        <source>The key calibration failed</source>
+        <translation>The key calibration failed</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Unknow</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>

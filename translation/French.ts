@@ -16,6 +16,113 @@
     </message>
 </context>
 <context>
+    <name>DDevicePage</name>
+    <message>
+        <source>产品列表</source>
+        <translation>Liste des produits</translation>
+    </message>
+    <message>
+        <source>测试按键</source>
+        <translation>Bouton de test</translation>
+    </message>
+    <message>
+        <source>切换主模式</source>
+        <translation>Changer de mode principal</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Clavier</translation>
+    </message>
+    <message>
+        <source>电量显示</source>
+        <translation>Niveau de batterie</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>Périphérique non connecté</translation>
+    </message>
+    <message>
+        <source>Device List</source>
+        <translation>Liste des périphériques</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>Personnalisation des touches</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>Réglages de l&apos;éclairage</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Macro</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>Performances</translation>
+    </message>
+    <message>
+        <source>Trigger Setting</source>
+        <translation>Réglages de déclenchement</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Touches avancées</translation>
+    </message>
+    <message>
+        <source>The device is not ready</source>
+        <translation>Le périphérique n&apos;est pas encore prêt</translation>
+    </message>
+    <message>
+        <source>The device is offline</source>
+        <translation>Le périphérique est hors ligne</translation>
+    </message>
+    <message>
+        <source>The device has been turned on</source>
+        <translation>Le périphérique est déjà ouvert</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>Veuillez d&apos;abord sélectionner une touche</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Astuce</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Réinitialiser le profil actuel ?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Please switch to key calibration mode first</source>
+        <translation>Veuillez d&apos;abord passer en mode de calibrage des touches</translation>
+    </message>
+    <message>
+        <source>The key calibration successful</source>
+        <translation>Calibrage de la touche réussi</translation>
+    </message>
+    <message>
+        <source>The key calibration runing</source>
+        <translation>Calibrage de la touche en cours</translation>
+    </message>
+    <message>
+        <source>The key calibration failed</source>
+        <translation>Échec du calibrage de la touche</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Inconnu</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>

@@ -16,6 +16,113 @@
     </message>
 </context>
 <context>
+    <name>DDevicePage</name>
+    <message>
+        <source>产品列表</source>
+        <translation>Elenco prodotti</translation>
+    </message>
+    <message>
+        <source>测试按键</source>
+        <translation>Pulsante di prova</translation>
+    </message>
+    <message>
+        <source>切换主模式</source>
+        <translation>Cambia modalità principale</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Tastiera</translation>
+    </message>
+    <message>
+        <source>电量显示</source>
+        <translation>Livello batteria</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>Dispositivo non collegato</translation>
+    </message>
+    <message>
+        <source>Device List</source>
+        <translation>Elenco dispositivi</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>Personalizza tasti</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>Impostazioni luci</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Macro</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>Prestazioni</translation>
+    </message>
+    <message>
+        <source>Trigger Setting</source>
+        <translation>Impostazioni di attivazione</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Tasti avanzati</translation>
+    </message>
+    <message>
+        <source>The device is not ready</source>
+        <translation>Il dispositivo non è ancora pronto</translation>
+    </message>
+    <message>
+        <source>The device is offline</source>
+        <translation>Il dispositivo è offline</translation>
+    </message>
+    <message>
+        <source>The device has been turned on</source>
+        <translation>Il dispositivo è già aperto</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>Selezionare prima un tasto</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Avviso</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Ripristinare il profilo corrente?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Please switch to key calibration mode first</source>
+        <translation>Passare prima alla modalità di calibrazione dei tasti</translation>
+    </message>
+    <message>
+        <source>The key calibration successful</source>
+        <translation>Calibrazione del tasto riuscita</translation>
+    </message>
+    <message>
+        <source>The key calibration runing</source>
+        <translation>Calibrazione del tasto in corso</translation>
+    </message>
+    <message>
+        <source>The key calibration failed</source>
+        <translation>Calibrazione del tasto non riuscita</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Sconosciuto</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>

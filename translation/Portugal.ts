@@ -16,6 +16,113 @@
     </message>
 </context>
 <context>
+    <name>DDevicePage</name>
+    <message>
+        <source>产品列表</source>
+        <translation>Lista de produtos</translation>
+    </message>
+    <message>
+        <source>测试按键</source>
+        <translation>Botão de teste</translation>
+    </message>
+    <message>
+        <source>切换主模式</source>
+        <translation>Alternar modo principal</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Teclado</translation>
+    </message>
+    <message>
+        <source>电量显示</source>
+        <translation>Nível da bateria</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>Dispositivo não conectado</translation>
+    </message>
+    <message>
+        <source>Device List</source>
+        <translation>Lista de dispositivos</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>Personalizar teclas</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>Configuração de iluminação</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Macro</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>Desempenho</translation>
+    </message>
+    <message>
+        <source>Trigger Setting</source>
+        <translation>Configuração de acionamento</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Teclas avançadas</translation>
+    </message>
+    <message>
+        <source>The device is not ready</source>
+        <translation>O dispositivo ainda não está pronto</translation>
+    </message>
+    <message>
+        <source>The device is offline</source>
+        <translation>O dispositivo está offline</translation>
+    </message>
+    <message>
+        <source>The device has been turned on</source>
+        <translation>O dispositivo já está aberto</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>Selecione primeiro uma tecla</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Redefinir o perfil atual?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sim</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Não</translation>
+    </message>
+    <message>
+        <source>Please switch to key calibration mode first</source>
+        <translation>Mude primeiro para o modo de calibração de teclas</translation>
+    </message>
+    <message>
+        <source>The key calibration successful</source>
+        <translation>Calibração da tecla concluída</translation>
+    </message>
+    <message>
+        <source>The key calibration runing</source>
+        <translation>Calibrando a tecla</translation>
+    </message>
+    <message>
+        <source>The key calibration failed</source>
+        <translation>A calibração da tecla falhou</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Desconhecido</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>

@@ -16,6 +16,113 @@
     </message>
 </context>
 <context>
+    <name>DDevicePage</name>
+    <message>
+        <source>产品列表</source>
+        <translation>Список продуктів</translation>
+    </message>
+    <message>
+        <source>测试按键</source>
+        <translation>Тестова кнопка</translation>
+    </message>
+    <message>
+        <source>切换主模式</source>
+        <translation>Змінити основний режим</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Клавіатура</translation>
+    </message>
+    <message>
+        <source>电量显示</source>
+        <translation>Заряд батареї</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>Пристрій не підключено</translation>
+    </message>
+    <message>
+        <source>Device List</source>
+        <translation>Список пристроїв</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>Налаштування клавіш</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>Налаштування підсвічування</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Макрос</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>Продуктивність</translation>
+    </message>
+    <message>
+        <source>Trigger Setting</source>
+        <translation>Налаштування спрацьовування</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Розширені клавіші</translation>
+    </message>
+    <message>
+        <source>The device is not ready</source>
+        <translation>Пристрій ще не готовий</translation>
+    </message>
+    <message>
+        <source>The device is offline</source>
+        <translation>Пристрій не в мережі</translation>
+    </message>
+    <message>
+        <source>The device has been turned on</source>
+        <translation>Цей пристрій уже відкрито</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>Спочатку виберіть клавішу</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Підказка</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Скинути поточний профіль?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Так</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Ні</translation>
+    </message>
+    <message>
+        <source>Please switch to key calibration mode first</source>
+        <translation>Спочатку увімкніть режим калібрування клавіш</translation>
+    </message>
+    <message>
+        <source>The key calibration successful</source>
+        <translation>Калібрування клавіші виконано</translation>
+    </message>
+    <message>
+        <source>The key calibration runing</source>
+        <translation>Триває калібрування клавіші</translation>
+    </message>
+    <message>
+        <source>The key calibration failed</source>
+        <translation>Калібрування клавіші не вдалося</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Невідомо</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>

@@ -16,6 +16,113 @@
     </message>
 </context>
 <context>
+    <name>DDevicePage</name>
+    <message>
+        <source>产品列表</source>
+        <translation>產品列表</translation>
+    </message>
+    <message>
+        <source>测试按键</source>
+        <translation>測試按鍵</translation>
+    </message>
+    <message>
+        <source>切换主模式</source>
+        <translation>切換主模式</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>鍵盤</translation>
+    </message>
+    <message>
+        <source>电量显示</source>
+        <translation>電量顯示</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>裝置未連線</translation>
+    </message>
+    <message>
+        <source>Device List</source>
+        <translation>裝置列表</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>按鍵自訂</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>燈光設定</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>巨集</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>效能</translation>
+    </message>
+    <message>
+        <source>Trigger Setting</source>
+        <translation>觸發設定</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>進階按鍵</translation>
+    </message>
+    <message>
+        <source>The device is not ready</source>
+        <translation>裝置尚未就緒</translation>
+    </message>
+    <message>
+        <source>The device is offline</source>
+        <translation>裝置已離線</translation>
+    </message>
+    <message>
+        <source>The device has been turned on</source>
+        <translation>該裝置已開啟</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>請先選擇一個按鍵</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>是否重設目前設定檔？</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>Please switch to key calibration mode first</source>
+        <translation>請先切換到按鍵校準模式</translation>
+    </message>
+    <message>
+        <source>The key calibration successful</source>
+        <translation>按鍵校準成功</translation>
+    </message>
+    <message>
+        <source>The key calibration runing</source>
+        <translation>按鍵校準中</translation>
+    </message>
+    <message>
+        <source>The key calibration failed</source>
+        <translation>按鍵校準失敗</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>未知</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
