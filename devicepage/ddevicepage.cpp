@@ -89,6 +89,7 @@ DDevicePage::DDevicePage(QWidget *parent) : QWidget(parent), ui(new Ui::DDeviceP
     ui->stackedWidget_3->setCurrentWidget(ui->page_TipShow);
     lightEngine = new lightDealMain;
     initSubPages();
+    initOnboardDownload();
 
     for (QWidget *button :
          {static_cast<QWidget *>(ui->toolButton_CustomKey), static_cast<QWidget *>(ui->toolButton_LightConfig),
