@@ -46,7 +46,8 @@ bool OnboardDownload::start(const OnboardDownloadTarget &target)
     m_target = target;
     m_active = true;
     m_attempt = 0;
-    if (!targetOpen()) {
+    // Without an open keyboard or its profile files there is nothing to write, or nothing to write it from.
+    if (!targetOpen() || m_target.profileFolder.isEmpty()) {
         finish(false, failureNotice());
         return true;
     }

@@ -47,7 +47,7 @@ public:
     // Starts a download. False, with nothing done, while one runs. Otherwise the download
     // ends with exactly one sigDownloadFinished, at once when it is refused (more macro
     // keys or advanced-key bindings than the keyboard has slots: nothing is sent) or when
-    // there is no open target.
+    // there is no open target or no profile folder.
     bool start(const OnboardDownloadTarget &target);
     bool isRunning() const { return m_active; }
     QString targetPath() const { return m_target.devicePath; }

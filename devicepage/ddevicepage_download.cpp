@@ -29,7 +29,10 @@ void DDevicePage::onTheKeyboardIntoDownloading()
     OnboardDownloadTarget target;
     target.hid = currentLink ? currentHid : nullptr;
     target.devicePath = currentLink ? currentLink->devicePath() : QString();
-    target.profileFolder = profileDir;
+    // While the keyboard's serial number is awaited its files are not made yet, and the
+    // folder still names the keyboard that was current before.
+    if (currentLink && !waitingForSerial)
+        target.profileFolder = profileDir;
     target.seniorKeyPath = dm->getSeniorKeyXmlPath();
     target.magnetic = dm->isMagneticKeyboard();
     for (const keyboardButCustom *key : dm->getKeyButtonList())

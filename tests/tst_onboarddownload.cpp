@@ -221,6 +221,8 @@ private Q_SLOTS:
     void unreadableLayerAndBadStatusFailTwice();
     void keyboardGoingAwayEndsTheDownload_data();
     void keyboardGoingAwayEndsTheDownload();
+    void nothingToWriteFailsAtOnce_data();
+    void nothingToWriteFailsAtOnce();
 };
 
 void TestOnboardDownload::profileWithoutMacros()
@@ -501,6 +503,35 @@ void TestOnboardDownload::keyboardGoingAwayEndsTheDownload()
     QCOMPARE(rig.notice, QStringLiteral("Download config failed, Please try again"));
     QVERIFY2(clock.elapsed() < 1500, "no waiting for a keyboard that is gone");
     QVERIFY(!rig.download.isRunning());
+}
+
+void TestOnboardDownload::nothingToWriteFailsAtOnce_data()
+{
+    QTest::addColumn<QString>("missing");
+    QTest::newRow("no current keyboard") << "hid";
+    QTest::newRow("keyboard closed") << "open";
+    QTest::newRow("profile files not made yet") << "folder";
+}
+
+void TestOnboardDownload::nothingToWriteFailsAtOnce()
+{
+    QFETCH(QString, missing);
+
+    Rig rig("QR108");
+    OnboardDownloadTarget target = rig.target();
+    if (missing == "hid")
+        target.hid = nullptr;
+    else if (missing == "open")
+        rig.hid->closeHid();
+    else
+        target.profileFolder.clear();
+    QSignalSpy finished(&rig.download, &OnboardDownload::sigDownloadFinished);
+    QVERIFY(rig.download.start(target));
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(finished.first().at(0).toBool(), false);
+    QCOMPARE(finished.first().at(1).toString(), QStringLiteral("Download config failed, Please try again"));
+    QTest::qWait(50);
+    QCOMPARE(rig.wire(), QStringList());
 }
 
 TAVRIX_TEST_MAIN(TestOnboardDownload)
