@@ -151,6 +151,8 @@ void DMacroPage::applyTheme()
         macroSheet(QString("QFrame#frame_6{background-color: rgb(%1);}").arg(t.MacroRightBgColor) + panel));
     ui->frame_9->setStyleSheet(
         macroSheet(QString("QFrame#frame_9{background-color: rgb(%1);}").arg(t.MacroRightBgColor) + panel));
+    ui->frame_23->setStyleSheet(
+        QString("QFrame#frame_23{border: none;}QLabel{color: rgb(%1);}").arg(t.TextDefaultColor));
     ui->lineEdit_EnterKey->setStyleSheet(macroSheet(lineEdit("QLineEdit", t.MacroRightBgColor, 10)));
     ui->lineEdit_PressKey->setStyleSheet(macroSheet(lineEdit("QLineEdit", t.MacroRightBgColor, 10)));
     const QString button
@@ -300,6 +302,7 @@ void DMacroPage::onMacroItemMouseClicked(QString strMacroIndex, QString strMacro
     }
 
     eventSelected = false;
+    selectedRow = nullptr;
     curMacroIndex = strMacroIndex;
     curMacroName = strMacroName;
     pressCount = 0;
