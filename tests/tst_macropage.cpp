@@ -3,10 +3,12 @@
 // screenshot of the editor in the build folder (screenshots/macro_editor.png).
 
 #include "app/ddatamanager.h"
+#include "app/windowshookinterface.h"
 #include "macros/dcatchkeyandmouseitem.h"
 #include "macros/dmacrolistitem.h"
 #include "macros/dmacropage.h"
 #include "macros/macroeventtext.h"
+#include "platform/injecthookbackend.h"
 #include "sdk/tavrixxml.h"
 #include "support/testmain.h"
 #include "ui_dmacropage.h"
@@ -67,6 +69,7 @@ private:
     bool m_hookOn = false;
     bool m_grantHook = true;
     quint32 m_now = 1000;
+    WindowsHookInterface *m_hook = nullptr;  // when set, the hook requests drive it
 
     void addMacro(const QByteArray &index, const QByteArray &name, const QList<Ev> &events = {})
     {
@@ -111,6 +114,7 @@ private Q_SLOTS:
     void listsMacrosAndShowsEvents();
     void recordsKeysAndMouseWithMarksAndDelays();
     void recordingLimits();
+    void recordsThroughTheHook();
     void delayModes_data();
     void delayModes();
     void keyEntryFillsKeyField();
@@ -139,6 +143,13 @@ void TestMacroPage::initTestCase()
     // The key-assignment page's part: grant or refuse the recording hook.
     connect(data, &DDataManager::sigHookRuningStrtusCtrl_MacroRecord, this, [this, data](bool start) {
         ++m_hookRequests;
+        if (m_hook) {
+            m_hook->stopHook();
+            const bool running = !start || m_hook->startHook(WindowsHookInterface::MacroRecord) == 1;
+            m_hookOn = start && running;
+            data->setMacroHookRunning(running);
+            return;
+        }
         m_hookOn = start && m_grantHook;
         data->setMacroHookRunning(start ? m_grantHook : true);
     });
@@ -281,6 +292,34 @@ void TestMacroPage::recordingLimits()
     QCOMPARE(stored("2").size(), 40);
     QCOMPARE(page->pressCountValue(), 20);
     QCOMPARE(MacroEventText::read(stored("2").last()).keyCode, QString::number('T' - 'A' + 4));
+}
+
+void TestMacroPage::recordsThroughTheHook()
+{
+    auto backend = std::make_unique<InjectHookBackend>();
+    InjectHookBackend *inject = backend.get();
+    WindowsHookInterface::setBackend(std::move(backend));
+    WindowsHookInterface hook;
+    m_hook = &hook;
+    addMacro("1", "Macro1");
+    QScopedPointer<DMacroPage> page(openPage());
+
+    releaseOnRecord(page.data());
+    QVERIFY(inject->keyboardInstalled() && inject->mouseInstalled());
+    inject->injectKey(13, 0x1C, 0);  // main Enter
+    inject->injectKey(13, 0x1C, 0x80);
+    inject->injectMouse(0x204);
+    inject->injectMouse(0x205);
+    // Clicks on the record button itself are not recorded.
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(page->form()->frame_Record, &enter);
+    inject->injectMouse(0x201);
+    inject->injectMouse(0x202);
+    releaseOnRecord(page.data());
+    m_hook = nullptr;
+    QVERIFY(!inject->keyboardInstalled() && !inject->mouseInstalled());
+    QCOMPARE(summary(stored("1")), (QStringList {"1:down:40", "1:up:40", "2:down:516", "2:up:517"}));
+    QCOMPARE(MacroEventText::read(stored("1").at(2)).codeName, QString("Right Click"));
 }
 
 void TestMacroPage::delayModes_data()
