@@ -123,6 +123,132 @@
     </message>
 </context>
 <context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Binding</source>
+        <translation>مرتبطة</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>Macro Record</source>
+        <translation>تسجيل الماكرو</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>وحدات الماكرو</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>إعداد التأخير</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>التأخير المسجل</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>بدون تأخير</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>التأخير الافتراضي</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>مللي ثانية</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>تسجيل</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>قائمة الأحداث</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>التسجيل فارغ</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>إدراج حدث</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>الموضع</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>إدراج بعد</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>إدراج قبل</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>الحدث</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>حدث لوحة المفاتيح</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>حدث الماوس</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>التأخير</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>الإجراء</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>يرجى إدخال مفتاح</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>نقرة يسرى</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>نقرة وسطى</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>نقرة يمنى</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>أدخل قيمة التأخير</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>إدراج</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>الخصائص</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>المفتاح</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>الماوس</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>تعديل</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -228,8 +354,8 @@
         <translation>أخرى</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -259,6 +385,109 @@
     <message>
         <source>Operate failed: the keyboard is not connected</source>
         <translation>فشلت العملية: لوحة المفاتيح غير متصلة</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileController</name>
+    <message>
+        <source>The number of profile has reached the maximum</source>
+        <translation>تم الوصول إلى الحد الأقصى لعدد ملفات التعريف</translation>
+    </message>
+    <message>
+        <source>Create failed, the index node is already existence, please checked</source>
+        <translation>فشل الإنشاء، ملف التعريف بهذا الفهرس موجود بالفعل، يرجى التحقق</translation>
+    </message>
+    <message>
+        <source>Create profile failed</source>
+        <translation>فشل إنشاء ملف التعريف</translation>
+    </message>
+    <message>
+        <source>Create profile successful</source>
+        <translation>تم إنشاء ملف التعريف بنجاح</translation>
+    </message>
+    <message>
+        <source>Need keep at least one profile</source>
+        <translation>يجب الاحتفاظ بملف تعريف واحد على الأقل</translation>
+    </message>
+    <message>
+        <source>Delete profile failed</source>
+        <translation>فشل حذف ملف التعريف</translation>
+    </message>
+    <message>
+        <source>Delete profile successful</source>
+        <translation>تم حذف ملف التعريف بنجاح</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>يرجى اختيار مجلد الحفظ أولاً</translation>
+    </message>
+    <message>
+        <source>This index node non-existent</source>
+        <translation>ملف التعريف بهذا الفهرس غير موجود</translation>
+    </message>
+    <message>
+        <source>The profile name cannot be used as a file name</source>
+        <translation>لا يمكن استخدام اسم ملف التعريف كاسم ملف</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>تم تصدير ملف التعريف بنجاح</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>فشل تصدير ملف التعريف</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>يرجى اختيار ملف الاستيراد أولاً</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>فشل استيراد ملف التعريف</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>تم استيراد ملف التعريف بنجاح</translation>
+    </message>
+    <message>
+        <source>Profile name can't empty</source>
+        <translation>لا يمكن أن يكون اسم ملف التعريف فارغًا</translation>
+    </message>
+    <message>
+        <source>Modify profile info failed</source>
+        <translation>فشل تعديل معلومات ملف التعريف</translation>
+    </message>
+    <message>
+        <source>Modify profile info successful</source>
+        <translation>تم تعديل معلومات ملف التعريف بنجاح</translation>
+    </message>
+    <message>
+        <source>Reset the current profile failed</source>
+        <translation>فشلت إعادة تعيين ملف التعريف الحالي</translation>
+    </message>
+    <message>
+        <source>Reset the current profile successful</source>
+        <translation>تمت إعادة تعيين ملف التعريف الحالي بنجاح</translation>
+    </message>
+    <message>
+        <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
+        <translation>لا يمكن أن تكون مدة دخول الإضاءة في السكون أطول من مدة دخول لوحة المفاتيح في السكون</translation>
+    </message>
+    <message>
+        <source>Keyboard enters sleep time is too short</source>
+        <translation>مدة دخول لوحة المفاتيح في السكون قصيرة جدًا</translation>
+    </message>
+    <message>
+        <source>Sleep time set failed</source>
+        <translation>فشل ضبط مدة السكون</translation>
+    </message>
+    <message>
+        <source>Saving the sleep time failed</source>
+        <translation>فشل حفظ مدة السكون</translation>
+    </message>
+    <message>
+        <source>Sleep time has been set</source>
+        <translation>تم ضبط مدة السكون</translation>
     </message>
 </context>
 <context>
@@ -759,6 +988,234 @@
         <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
         <translation>تم رفض التنزيل: %1 مفاتيح مرتبطة بمفاتيح متقدمة، ولوحة المفاتيح تتسع لـ %2 مفاتيح متقدمة فقط</translation>
     </message>
+    <message>
+        <source>If Win Lock is on:</source>
+        <translation>عند تفعيل قفل Win:</translation>
+    </message>
+    <message>
+        <source>Disable Windows key</source>
+        <translation>تعطيل مفتاح Windows</translation>
+    </message>
+    <message>
+        <source>Disable SHIFT+TAB</source>
+        <translation>تعطيل SHIFT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+TAB</source>
+        <translation>تعطيل ALT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+F4</source>
+        <translation>تعطيل ALT+F4</translation>
+    </message>
+    <message>
+        <source>Light into sleep:</source>
+        <translation>سكون الإضاءة بعد:</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>ثانية</translation>
+    </message>
+    <message>
+        <source>Keyboard into sleep:</source>
+        <translation>سكون لوحة المفاتيح بعد:</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>دقيقة</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>إرسال</translation>
+    </message>
+    <message>
+        <source>Reset current profile</source>
+        <translation>إعادة تعيين ملف التعريف الحالي</translation>
+    </message>
+    <message>
+        <source>Keyboard properties</source>
+        <translation>خصائص لوحة المفاتيح</translation>
+    </message>
+    <message>
+        <source>Prohibit Sleep</source>
+        <translation>منع السكون</translation>
+    </message>
+    <message>
+        <source>Saving the Win lock choices failed</source>
+        <translation>فشل حفظ خيارات قفل Win</translation>
+    </message>
+    <message>
+        <source>The desktop's keyboard settings could not be opened</source>
+        <translation>تعذر فتح إعدادات لوحة المفاتيح في سطح المكتب</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>إنشاء</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>تصدير</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>استيراد</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>تغيير الاسم</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>مجلد الحفظ</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>فتح ملف التعريف</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>ملفات التعريف(*.xml)</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>تنبيه</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>هل تريد إعادة تعيين ملف التعريف الحالي؟</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 موجود بالفعل. هل تريد استبداله؟</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>نعم</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>لا</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>نقرة يسرى</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>نقرة وسطى</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>نقرة يمنى</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>القائمة</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>مسح</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>لأعلى</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>لأسفل</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>بدء التسجيل</translation>
+    </message>
+    <message>
+        <source>Stop record</source>
+        <translation>إيقاف التسجيل</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>تمت إضافة الماكرو</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>تم حذف الماكرو</translation>
+    </message>
+    <message>
+        <source>Macro name can't be empty</source>
+        <translation>لا يمكن أن يكون اسم الماكرو فارغًا</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>تم تغيير اسم الماكرو</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>يرجى تحديد موضع أولاً</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>يرجى إدخال مفتاح</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>تم بلوغ الحد الأقصى للأحداث</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>تم الإدراج</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>تم التعديل</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>يرجى تحديد ماكرو أولاً</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>تم مسح تسجيل الماكرو</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>يرجى تحديد مجلد الحفظ أولاً</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>تم تصدير الماكرو</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>فتح ملف ماكرو</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>ملفات الماكرو(*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is damaged</source>
+        <translation>فشل الاستيراد: الملف تالف</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>تم استيراد الماكرو</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>بدأ تسجيل الماكرو</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>توقف تسجيل الماكرو</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>
@@ -786,6 +1243,21 @@
     <message>
         <source>Form</source>
         <translation>نموذج</translation>
+    </message>
+</context>
+<context>
+    <name>macroMenuToolWidget</name>
+    <message>
+        <source>Export</source>
+        <translation>تصدير</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>تغيير الاسم</translation>
     </message>
 </context>
 </TS>

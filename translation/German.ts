@@ -123,6 +123,132 @@
     </message>
 </context>
 <context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Binding</source>
+        <translation>Zugewiesen</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>Macro Record</source>
+        <translation>Makroaufnahme</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>Makros</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>Verzögerung</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>Aufgenommene Verzögerung</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>Keine Verzögerung</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>Standardverzögerung</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Aufnehmen</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>Ereignisse</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>Keine Aufnahme</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>Ereignis einfügen</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>Danach einfügen</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>Davor einfügen</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Ereignis</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>Tastaturereignis</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>Mausereignis</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Verzögerung</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Aktion</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Bitte eine Taste drücken</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Linksklick</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Mittelklick</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Rechtsklick</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>Verzögerung eingeben</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Eigenschaften</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>Taste</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Maus</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Ändern</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -228,8 +354,8 @@
         <translation>Andere</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -259,6 +385,109 @@
     <message>
         <source>Operate failed: the keyboard is not connected</source>
         <translation>Vorgang fehlgeschlagen: Die Tastatur ist nicht verbunden</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileController</name>
+    <message>
+        <source>The number of profile has reached the maximum</source>
+        <translation>Die maximale Anzahl an Profilen ist erreicht</translation>
+    </message>
+    <message>
+        <source>Create failed, the index node is already existence, please checked</source>
+        <translation>Erstellen fehlgeschlagen: Ein Profil mit diesem Index existiert bereits, bitte prüfen</translation>
+    </message>
+    <message>
+        <source>Create profile failed</source>
+        <translation>Profil konnte nicht erstellt werden</translation>
+    </message>
+    <message>
+        <source>Create profile successful</source>
+        <translation>Profil erfolgreich erstellt</translation>
+    </message>
+    <message>
+        <source>Need keep at least one profile</source>
+        <translation>Mindestens ein Profil muss erhalten bleiben</translation>
+    </message>
+    <message>
+        <source>Delete profile failed</source>
+        <translation>Profil konnte nicht gelöscht werden</translation>
+    </message>
+    <message>
+        <source>Delete profile successful</source>
+        <translation>Profil erfolgreich gelöscht</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Bitte zuerst einen Zielordner wählen</translation>
+    </message>
+    <message>
+        <source>This index node non-existent</source>
+        <translation>Zu diesem Index gibt es kein Profil</translation>
+    </message>
+    <message>
+        <source>The profile name cannot be used as a file name</source>
+        <translation>Der Profilname kann nicht als Dateiname verwendet werden</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>Profil erfolgreich exportiert</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>Profil konnte nicht exportiert werden</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>Bitte zuerst eine Datei zum Importieren wählen</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>Profil konnte nicht importiert werden</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>Profil erfolgreich importiert</translation>
+    </message>
+    <message>
+        <source>Profile name can't empty</source>
+        <translation>Der Profilname darf nicht leer sein</translation>
+    </message>
+    <message>
+        <source>Modify profile info failed</source>
+        <translation>Profil konnte nicht geändert werden</translation>
+    </message>
+    <message>
+        <source>Modify profile info successful</source>
+        <translation>Profil erfolgreich geändert</translation>
+    </message>
+    <message>
+        <source>Reset the current profile failed</source>
+        <translation>Aktuelles Profil konnte nicht zurückgesetzt werden</translation>
+    </message>
+    <message>
+        <source>Reset the current profile successful</source>
+        <translation>Aktuelles Profil erfolgreich zurückgesetzt</translation>
+    </message>
+    <message>
+        <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
+        <translation>Die Ruhezeit der Beleuchtung darf nicht länger sein als die der Tastatur</translation>
+    </message>
+    <message>
+        <source>Keyboard enters sleep time is too short</source>
+        <translation>Die Ruhezeit der Tastatur ist zu kurz</translation>
+    </message>
+    <message>
+        <source>Sleep time set failed</source>
+        <translation>Ruhezeit konnte nicht eingestellt werden</translation>
+    </message>
+    <message>
+        <source>Saving the sleep time failed</source>
+        <translation>Ruhezeit konnte nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>Sleep time has been set</source>
+        <translation>Ruhezeit wurde eingestellt</translation>
     </message>
 </context>
 <context>
@@ -759,6 +988,234 @@
         <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
         <translation>Übertragung abgelehnt: %1 Tasten sind an erweiterte Tasten gebunden, die Tastatur speichert höchstens %2 erweiterte Tasten</translation>
     </message>
+    <message>
+        <source>If Win Lock is on:</source>
+        <translation>Bei aktiver Win-Sperre:</translation>
+    </message>
+    <message>
+        <source>Disable Windows key</source>
+        <translation>Windows-Taste sperren</translation>
+    </message>
+    <message>
+        <source>Disable SHIFT+TAB</source>
+        <translation>SHIFT+TAB sperren</translation>
+    </message>
+    <message>
+        <source>Disable ALT+TAB</source>
+        <translation>ALT+TAB sperren</translation>
+    </message>
+    <message>
+        <source>Disable ALT+F4</source>
+        <translation>ALT+F4 sperren</translation>
+    </message>
+    <message>
+        <source>Light into sleep:</source>
+        <translation>Beleuchtung ruht nach:</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>Keyboard into sleep:</source>
+        <translation>Tastatur ruht nach:</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Reset current profile</source>
+        <translation>Aktuelles Profil zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Keyboard properties</source>
+        <translation>Tastatureigenschaften</translation>
+    </message>
+    <message>
+        <source>Prohibit Sleep</source>
+        <translation>Ruhezustand verhindern</translation>
+    </message>
+    <message>
+        <source>Saving the Win lock choices failed</source>
+        <translation>Einstellungen der Win-Sperre konnten nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>The desktop's keyboard settings could not be opened</source>
+        <translation>Die Tastatureinstellungen des Desktops konnten nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>Zielordner</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>Profildatei öffnen</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>Profildateien(*.xml)</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Aktuelles Profil zurücksetzen?</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 existiert bereits. Ersetzen?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Linksklick</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Mittelklick</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Rechtsklick</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>Aufnahme starten</translation>
+    </message>
+    <message>
+        <source>Stop record</source>
+        <translation>Aufnahme beenden</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>Makro hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>Makro gelöscht</translation>
+    </message>
+    <message>
+        <source>Macro name can't be empty</source>
+        <translation>Der Makroname darf nicht leer sein</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>Makroname geändert</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>Bitte zuerst eine Position wählen</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Bitte eine Taste drücken</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>Die Höchstzahl an Ereignissen ist erreicht</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>Eingefügt</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>Geändert</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>Bitte zuerst ein Makro wählen</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>Makroaufnahme geleert</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Bitte zuerst einen Zielordner wählen</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>Makro exportiert</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>Makrodatei öffnen</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>Makrodateien(*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is damaged</source>
+        <translation>Import fehlgeschlagen: Die Datei ist beschädigt</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>Makro importiert</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>Makroaufnahme gestartet</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>Makroaufnahme beendet</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>
@@ -786,6 +1243,21 @@
     <message>
         <source>Form</source>
         <translation>Formular</translation>
+    </message>
+</context>
+<context>
+    <name>macroMenuToolWidget</name>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Umbenennen</translation>
     </message>
 </context>
 </TS>

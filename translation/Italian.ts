@@ -123,6 +123,132 @@
     </message>
 </context>
 <context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Binding</source>
+        <translation>Assegnata</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>Macro Record</source>
+        <translation>Registrazione macro</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>Macro</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>Ritardo</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>Ritardo registrato</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>Nessun ritardo</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>Ritardo predefinito</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Registra</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>Eventi</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>Registrazione vuota</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>Inserisci evento</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posizione</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>Inserisci dopo</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>Inserisci prima</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Evento</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>Evento tastiera</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>Evento mouse</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Ritardo</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Azione</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Inserisci un tasto</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Clic sinistro</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Clic centrale</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Clic destro</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>Inserisci il ritardo</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Inserisci</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Proprietà</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>Tasto</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Mouse</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Modifica</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -185,11 +311,11 @@
     </message>
     <message>
         <source>Launch applications when the system starts (Minimized)</source>
-        <translation>Avvia l&apos;applicazione all&apos;avvio del sistema (ridotta a icona)</translation>
+        <translation>Avvia l'applicazione all'avvio del sistema (ridotta a icona)</translation>
     </message>
     <message>
         <source>Close startup to tray</source>
-        <translation>Riduci nell&apos;area di notifica alla chiusura</translation>
+        <translation>Riduci nell'area di notifica alla chiusura</translation>
     </message>
     <message>
         <source>Upgrade</source>
@@ -228,8 +354,8 @@
         <translation>Altro</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -259,6 +385,109 @@
     <message>
         <source>Operate failed: the keyboard is not connected</source>
         <translation>Operazione non riuscita: la tastiera non è collegata</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileController</name>
+    <message>
+        <source>The number of profile has reached the maximum</source>
+        <translation>È stato raggiunto il numero massimo di profili</translation>
+    </message>
+    <message>
+        <source>Create failed, the index node is already existence, please checked</source>
+        <translation>Creazione non riuscita: esiste già un profilo con questo indice, verificare</translation>
+    </message>
+    <message>
+        <source>Create profile failed</source>
+        <translation>Creazione del profilo non riuscita</translation>
+    </message>
+    <message>
+        <source>Create profile successful</source>
+        <translation>Profilo creato correttamente</translation>
+    </message>
+    <message>
+        <source>Need keep at least one profile</source>
+        <translation>È necessario mantenere almeno un profilo</translation>
+    </message>
+    <message>
+        <source>Delete profile failed</source>
+        <translation>Eliminazione del profilo non riuscita</translation>
+    </message>
+    <message>
+        <source>Delete profile successful</source>
+        <translation>Profilo eliminato correttamente</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Selezionare prima la cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>This index node non-existent</source>
+        <translation>Non esiste alcun profilo con questo indice</translation>
+    </message>
+    <message>
+        <source>The profile name cannot be used as a file name</source>
+        <translation>Il nome del profilo non può essere usato come nome di file</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>Profilo esportato correttamente</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>Esportazione del profilo non riuscita</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>Selezionare prima il file da importare</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>Importazione del profilo non riuscita</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>Profilo importato correttamente</translation>
+    </message>
+    <message>
+        <source>Profile name can't empty</source>
+        <translation>Il nome del profilo non può essere vuoto</translation>
+    </message>
+    <message>
+        <source>Modify profile info failed</source>
+        <translation>Modifica del profilo non riuscita</translation>
+    </message>
+    <message>
+        <source>Modify profile info successful</source>
+        <translation>Profilo modificato correttamente</translation>
+    </message>
+    <message>
+        <source>Reset the current profile failed</source>
+        <translation>Ripristino del profilo corrente non riuscito</translation>
+    </message>
+    <message>
+        <source>Reset the current profile successful</source>
+        <translation>Profilo corrente ripristinato correttamente</translation>
+    </message>
+    <message>
+        <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
+        <translation>Il tempo di sospensione dell'illuminazione non può superare quello della tastiera</translation>
+    </message>
+    <message>
+        <source>Keyboard enters sleep time is too short</source>
+        <translation>Il tempo di sospensione della tastiera è troppo breve</translation>
+    </message>
+    <message>
+        <source>Sleep time set failed</source>
+        <translation>Impostazione del tempo di sospensione non riuscita</translation>
+    </message>
+    <message>
+        <source>Saving the sleep time failed</source>
+        <translation>Salvataggio del tempo di sospensione non riuscito</translation>
+    </message>
+    <message>
+        <source>Sleep time has been set</source>
+        <translation>Il tempo di sospensione è stato impostato</translation>
     </message>
 </context>
 <context>
@@ -333,7 +562,7 @@
     </message>
     <message>
         <source>Atmosphere Light</source>
-        <translation>Luce d&apos;atmosfera</translation>
+        <translation>Luce d'atmosfera</translation>
     </message>
     <message>
         <source>Senior Keys</source>
@@ -717,11 +946,11 @@
     </message>
     <message>
         <source>Launch applications when the system starts (Minimized)</source>
-        <translation>Avvia l&apos;applicazione all&apos;avvio del sistema (ridotta a icona)</translation>
+        <translation>Avvia l'applicazione all'avvio del sistema (ridotta a icona)</translation>
     </message>
     <message>
         <source>Close startup to tray</source>
-        <translation>Riduci nell&apos;area di notifica alla chiusura</translation>
+        <translation>Riduci nell'area di notifica alla chiusura</translation>
     </message>
     <message>
         <source>Upgrade</source>
@@ -759,6 +988,234 @@
         <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
         <translation>Download rifiutato: %1 tasti sono associati a tasti avanzati, la tastiera ne contiene al massimo %2</translation>
     </message>
+    <message>
+        <source>If Win Lock is on:</source>
+        <translation>Con il blocco Win attivo:</translation>
+    </message>
+    <message>
+        <source>Disable Windows key</source>
+        <translation>Disattiva il tasto Windows</translation>
+    </message>
+    <message>
+        <source>Disable SHIFT+TAB</source>
+        <translation>Disattiva SHIFT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+TAB</source>
+        <translation>Disattiva ALT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+F4</source>
+        <translation>Disattiva ALT+F4</translation>
+    </message>
+    <message>
+        <source>Light into sleep:</source>
+        <translation>Sospensione illuminazione:</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>secondi</translation>
+    </message>
+    <message>
+        <source>Keyboard into sleep:</source>
+        <translation>Sospensione tastiera:</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>minuti</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Applica</translation>
+    </message>
+    <message>
+        <source>Reset current profile</source>
+        <translation>Ripristina il profilo corrente</translation>
+    </message>
+    <message>
+        <source>Keyboard properties</source>
+        <translation>Proprietà della tastiera</translation>
+    </message>
+    <message>
+        <source>Prohibit Sleep</source>
+        <translation>Impedisci la sospensione</translation>
+    </message>
+    <message>
+        <source>Saving the Win lock choices failed</source>
+        <translation>Salvataggio delle opzioni del blocco Win non riuscito</translation>
+    </message>
+    <message>
+        <source>The desktop's keyboard settings could not be opened</source>
+        <translation>Impossibile aprire le impostazioni della tastiera del desktop</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Crea</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Esporta</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importa</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Rinomina</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>Cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>Apri file del profilo</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>File di profilo(*.xml)</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Avviso</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Ripristinare il profilo corrente?</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 esiste già. Sostituirlo?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Clic sinistro</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Clic centrale</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Clic destro</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Svuota</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Su</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Giù</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>Avvia registrazione</translation>
+    </message>
+    <message>
+        <source>Stop record</source>
+        <translation>Ferma registrazione</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>Macro aggiunta</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>Macro eliminata</translation>
+    </message>
+    <message>
+        <source>Macro name can't be empty</source>
+        <translation>Il nome della macro non può essere vuoto</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>Nome della macro modificato</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>Seleziona prima una posizione</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Inserisci un tasto</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>È stato raggiunto il limite di eventi</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>Inserimento riuscito</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>Modifica riuscita</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>Seleziona prima una macro</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>Registrazione della macro svuotata</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Seleziona prima una cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>Macro esportata</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>Apri file macro</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>File macro(*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is damaged</source>
+        <translation>Importazione non riuscita: il file è danneggiato</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>Macro importata</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>Registrazione della macro avviata</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>Registrazione della macro fermata</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>
@@ -786,6 +1243,21 @@
     <message>
         <source>Form</source>
         <translation>Modulo</translation>
+    </message>
+</context>
+<context>
+    <name>macroMenuToolWidget</name>
+    <message>
+        <source>Export</source>
+        <translation>Esporta</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Rinomina</translation>
     </message>
 </context>
 </TS>

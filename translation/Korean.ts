@@ -123,6 +123,132 @@
     </message>
 </context>
 <context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Binding</source>
+        <translation>할당됨</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>Macro Record</source>
+        <translation>매크로 녹화</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>매크로 목록</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>지연 설정</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>녹화된 지연</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>지연 없음</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>기본 지연</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>녹화</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>이벤트 목록</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>녹화가 비어 있습니다</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>이벤트 삽입</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>위치</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>뒤에 삽입</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>앞에 삽입</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>이벤트</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>키보드 이벤트</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>마우스 이벤트</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>지연</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>동작</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>키를 입력하세요</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>왼쪽 클릭</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>가운데 클릭</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>오른쪽 클릭</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>지연 값을 입력하세요</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>삽입</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>속성</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>키</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>마우스</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>수정</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -228,8 +354,8 @@
         <translation>기타</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -259,6 +385,109 @@
     <message>
         <source>Operate failed: the keyboard is not connected</source>
         <translation>작업 실패: 키보드가 연결되어 있지 않습니다</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileController</name>
+    <message>
+        <source>The number of profile has reached the maximum</source>
+        <translation>프로필 수가 최대에 도달했습니다</translation>
+    </message>
+    <message>
+        <source>Create failed, the index node is already existence, please checked</source>
+        <translation>생성 실패: 해당 인덱스의 프로필이 이미 있습니다. 확인하십시오</translation>
+    </message>
+    <message>
+        <source>Create profile failed</source>
+        <translation>프로필 생성에 실패했습니다</translation>
+    </message>
+    <message>
+        <source>Create profile successful</source>
+        <translation>프로필을 만들었습니다</translation>
+    </message>
+    <message>
+        <source>Need keep at least one profile</source>
+        <translation>프로필을 하나 이상 유지해야 합니다</translation>
+    </message>
+    <message>
+        <source>Delete profile failed</source>
+        <translation>프로필 삭제에 실패했습니다</translation>
+    </message>
+    <message>
+        <source>Delete profile successful</source>
+        <translation>프로필을 삭제했습니다</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>먼저 저장할 폴더를 선택하십시오</translation>
+    </message>
+    <message>
+        <source>This index node non-existent</source>
+        <translation>해당 인덱스의 프로필이 없습니다</translation>
+    </message>
+    <message>
+        <source>The profile name cannot be used as a file name</source>
+        <translation>이 프로필 이름은 파일 이름으로 사용할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>프로필을 내보냈습니다</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>프로필 내보내기에 실패했습니다</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>먼저 가져올 파일을 선택하십시오</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>프로필 가져오기에 실패했습니다</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>프로필을 가져왔습니다</translation>
+    </message>
+    <message>
+        <source>Profile name can't empty</source>
+        <translation>프로필 이름은 비워 둘 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Modify profile info failed</source>
+        <translation>프로필 정보 변경에 실패했습니다</translation>
+    </message>
+    <message>
+        <source>Modify profile info successful</source>
+        <translation>프로필 정보를 변경했습니다</translation>
+    </message>
+    <message>
+        <source>Reset the current profile failed</source>
+        <translation>현재 프로필 초기화에 실패했습니다</translation>
+    </message>
+    <message>
+        <source>Reset the current profile successful</source>
+        <translation>현재 프로필을 초기화했습니다</translation>
+    </message>
+    <message>
+        <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
+        <translation>조명 절전 시간은 키보드 절전 시간보다 길 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Keyboard enters sleep time is too short</source>
+        <translation>키보드 절전 시간이 너무 짧습니다</translation>
+    </message>
+    <message>
+        <source>Sleep time set failed</source>
+        <translation>절전 시간 설정에 실패했습니다</translation>
+    </message>
+    <message>
+        <source>Saving the sleep time failed</source>
+        <translation>절전 시간 저장에 실패했습니다</translation>
+    </message>
+    <message>
+        <source>Sleep time has been set</source>
+        <translation>절전 시간을 설정했습니다</translation>
     </message>
 </context>
 <context>
@@ -759,6 +988,234 @@
         <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
         <translation>다운로드 거부: 고급 키에 연결된 키가 %1개입니다. 키보드에는 고급 키를 %2개까지 저장할 수 있습니다</translation>
     </message>
+    <message>
+        <source>If Win Lock is on:</source>
+        <translation>Win 잠금이 켜져 있을 때:</translation>
+    </message>
+    <message>
+        <source>Disable Windows key</source>
+        <translation>Windows 키 사용 안 함</translation>
+    </message>
+    <message>
+        <source>Disable SHIFT+TAB</source>
+        <translation>SHIFT+TAB 사용 안 함</translation>
+    </message>
+    <message>
+        <source>Disable ALT+TAB</source>
+        <translation>ALT+TAB 사용 안 함</translation>
+    </message>
+    <message>
+        <source>Disable ALT+F4</source>
+        <translation>ALT+F4 사용 안 함</translation>
+    </message>
+    <message>
+        <source>Light into sleep:</source>
+        <translation>조명 절전:</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>초</translation>
+    </message>
+    <message>
+        <source>Keyboard into sleep:</source>
+        <translation>키보드 절전:</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>분</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>적용</translation>
+    </message>
+    <message>
+        <source>Reset current profile</source>
+        <translation>현재 프로필 초기화</translation>
+    </message>
+    <message>
+        <source>Keyboard properties</source>
+        <translation>키보드 속성</translation>
+    </message>
+    <message>
+        <source>Prohibit Sleep</source>
+        <translation>절전 금지</translation>
+    </message>
+    <message>
+        <source>Saving the Win lock choices failed</source>
+        <translation>Win 잠금 설정 저장에 실패했습니다</translation>
+    </message>
+    <message>
+        <source>The desktop's keyboard settings could not be opened</source>
+        <translation>데스크톱의 키보드 설정을 열 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>만들기</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>내보내기</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>가져오기</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>이름 변경</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>저장 폴더</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>프로필 파일 열기</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>프로필 파일(*.xml)</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>알림</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>현재 프로필을 초기화하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1이(가) 이미 있습니다. 바꾸시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>예</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>아니요</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>왼쪽 클릭</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>가운데 클릭</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>오른쪽 클릭</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>메뉴</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>비우기</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>위로</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>아래로</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>녹화 시작</translation>
+    </message>
+    <message>
+        <source>Stop record</source>
+        <translation>녹화 중지</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>매크로를 추가했습니다</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>매크로를 삭제했습니다</translation>
+    </message>
+    <message>
+        <source>Macro name can't be empty</source>
+        <translation>매크로 이름은 비워 둘 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>매크로 이름을 변경했습니다</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>먼저 위치를 선택하세요</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>키를 입력하세요</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>이벤트 기록 한도에 도달했습니다</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>삽입했습니다</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>수정했습니다</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>먼저 매크로를 선택하세요</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>매크로 녹화를 비웠습니다</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>먼저 저장 폴더를 선택하세요</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>매크로를 내보냈습니다</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>매크로 파일 열기</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>매크로 파일(*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is damaged</source>
+        <translation>가져오기 실패: 파일이 손상되었습니다</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>매크로를 가져왔습니다</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>매크로 녹화를 시작했습니다</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>매크로 녹화를 중지했습니다</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>
@@ -786,6 +1243,21 @@
     <message>
         <source>Form</source>
         <translation>양식</translation>
+    </message>
+</context>
+<context>
+    <name>macroMenuToolWidget</name>
+    <message>
+        <source>Export</source>
+        <translation>내보내기</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>이름 변경</translation>
     </message>
 </context>
 </TS>

@@ -123,6 +123,132 @@
     </message>
 </context>
 <context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Binding</source>
+        <translation>Przypisana</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>Macro Record</source>
+        <translation>Nagrywanie makra</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>Makra</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>Opóźnienie</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>Nagrane opóźnienie</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>Bez opóźnienia</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>Domyślne opóźnienie</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Nagrywaj</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>Zdarzenia</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>Nagranie jest puste</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>Wstaw zdarzenie</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Pozycja</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>Wstaw za</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>Wstaw przed</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Zdarzenie</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>Zdarzenie klawiatury</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>Zdarzenie myszy</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Opóźnienie</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Akcja</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Naciśnij klawisz</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Lewy klik</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Środkowy klik</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Prawy klik</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>Wpisz opóźnienie</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Wstaw</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Właściwości</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>Klawisz</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Mysz</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Zmień</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -228,8 +354,8 @@
         <translation>Inny</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -259,6 +385,109 @@
     <message>
         <source>Operate failed: the keyboard is not connected</source>
         <translation>Operacja nie powiodła się: klawiatura nie jest podłączona</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileController</name>
+    <message>
+        <source>The number of profile has reached the maximum</source>
+        <translation>Osiągnięto maksymalną liczbę profili</translation>
+    </message>
+    <message>
+        <source>Create failed, the index node is already existence, please checked</source>
+        <translation>Nie udało się utworzyć: profil o tym indeksie już istnieje, sprawdź</translation>
+    </message>
+    <message>
+        <source>Create profile failed</source>
+        <translation>Nie udało się utworzyć profilu</translation>
+    </message>
+    <message>
+        <source>Create profile successful</source>
+        <translation>Profil został utworzony</translation>
+    </message>
+    <message>
+        <source>Need keep at least one profile</source>
+        <translation>Musi pozostać co najmniej jeden profil</translation>
+    </message>
+    <message>
+        <source>Delete profile failed</source>
+        <translation>Nie udało się usunąć profilu</translation>
+    </message>
+    <message>
+        <source>Delete profile successful</source>
+        <translation>Profil został usunięty</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Najpierw wybierz folder docelowy</translation>
+    </message>
+    <message>
+        <source>This index node non-existent</source>
+        <translation>Profil o tym indeksie nie istnieje</translation>
+    </message>
+    <message>
+        <source>The profile name cannot be used as a file name</source>
+        <translation>Nazwy profilu nie można użyć jako nazwy pliku</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>Profil został wyeksportowany</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>Nie udało się wyeksportować profilu</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>Najpierw wybierz plik do zaimportowania</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>Nie udało się zaimportować profilu</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>Profil został zaimportowany</translation>
+    </message>
+    <message>
+        <source>Profile name can't empty</source>
+        <translation>Nazwa profilu nie może być pusta</translation>
+    </message>
+    <message>
+        <source>Modify profile info failed</source>
+        <translation>Nie udało się zmienić profilu</translation>
+    </message>
+    <message>
+        <source>Modify profile info successful</source>
+        <translation>Profil został zmieniony</translation>
+    </message>
+    <message>
+        <source>Reset the current profile failed</source>
+        <translation>Nie udało się zresetować bieżącego profilu</translation>
+    </message>
+    <message>
+        <source>Reset the current profile successful</source>
+        <translation>Bieżący profil został zresetowany</translation>
+    </message>
+    <message>
+        <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
+        <translation>Czas uśpienia podświetlenia nie może być dłuższy niż czas uśpienia klawiatury</translation>
+    </message>
+    <message>
+        <source>Keyboard enters sleep time is too short</source>
+        <translation>Czas uśpienia klawiatury jest zbyt krótki</translation>
+    </message>
+    <message>
+        <source>Sleep time set failed</source>
+        <translation>Nie udało się ustawić czasu uśpienia</translation>
+    </message>
+    <message>
+        <source>Saving the sleep time failed</source>
+        <translation>Nie udało się zapisać czasu uśpienia</translation>
+    </message>
+    <message>
+        <source>Sleep time has been set</source>
+        <translation>Czas uśpienia został ustawiony</translation>
     </message>
 </context>
 <context>
@@ -759,6 +988,234 @@
         <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
         <translation>Przesyłanie odrzucone: %1 klawiszy przypisano do klawiszy zaawansowanych, klawiatura mieści %2 klawiszy zaawansowanych</translation>
     </message>
+    <message>
+        <source>If Win Lock is on:</source>
+        <translation>Gdy blokada Win jest włączona:</translation>
+    </message>
+    <message>
+        <source>Disable Windows key</source>
+        <translation>Wyłącz klawisz Windows</translation>
+    </message>
+    <message>
+        <source>Disable SHIFT+TAB</source>
+        <translation>Wyłącz SHIFT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+TAB</source>
+        <translation>Wyłącz ALT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+F4</source>
+        <translation>Wyłącz ALT+F4</translation>
+    </message>
+    <message>
+        <source>Light into sleep:</source>
+        <translation>Uśpienie podświetlenia po:</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>sekund</translation>
+    </message>
+    <message>
+        <source>Keyboard into sleep:</source>
+        <translation>Uśpienie klawiatury po:</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>minut</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Zastosuj</translation>
+    </message>
+    <message>
+        <source>Reset current profile</source>
+        <translation>Zresetuj bieżący profil</translation>
+    </message>
+    <message>
+        <source>Keyboard properties</source>
+        <translation>Właściwości klawiatury</translation>
+    </message>
+    <message>
+        <source>Prohibit Sleep</source>
+        <translation>Zablokuj uśpienie</translation>
+    </message>
+    <message>
+        <source>Saving the Win lock choices failed</source>
+        <translation>Nie udało się zapisać ustawień blokady Win</translation>
+    </message>
+    <message>
+        <source>The desktop's keyboard settings could not be opened</source>
+        <translation>Nie udało się otworzyć ustawień klawiatury pulpitu</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Utwórz</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Eksportuj</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importuj</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Zmień nazwę</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>Folder docelowy</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>Otwórz plik profilu</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>Pliki profili(*.xml)</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Wskazówka</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Zresetować bieżący profil?</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 już istnieje. Czy chcesz go zastąpić?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Tak</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Lewy klik</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Środkowy klik</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Prawy klik</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Wyczyść</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>W górę</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>W dół</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>Rozpocznij nagrywanie</translation>
+    </message>
+    <message>
+        <source>Stop record</source>
+        <translation>Zatrzymaj nagrywanie</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>Dodano makro</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>Usunięto makro</translation>
+    </message>
+    <message>
+        <source>Macro name can't be empty</source>
+        <translation>Nazwa makra nie może być pusta</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>Zmieniono nazwę makra</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>Najpierw wybierz pozycję</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Naciśnij klawisz</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>Osiągnięto limit zdarzeń</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>Wstawiono</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>Zmieniono</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>Najpierw wybierz makro</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>Wyczyszczono nagranie makra</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Najpierw wybierz folder zapisu</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>Wyeksportowano makro</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>Otwórz plik makra</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>Pliki makr(*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is damaged</source>
+        <translation>Import nieudany: plik jest uszkodzony</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>Zaimportowano makro</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>Rozpoczęto nagrywanie makra</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>Zatrzymano nagrywanie makra</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>
@@ -786,6 +1243,21 @@
     <message>
         <source>Form</source>
         <translation>Formularz</translation>
+    </message>
+</context>
+<context>
+    <name>macroMenuToolWidget</name>
+    <message>
+        <source>Export</source>
+        <translation>Eksportuj</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Zmień nazwę</translation>
     </message>
 </context>
 </TS>

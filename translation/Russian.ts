@@ -123,6 +123,132 @@
     </message>
 </context>
 <context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Binding</source>
+        <translation>Назначена</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>Macro Record</source>
+        <translation>Запись макроса</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>Макросы</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>Задержка</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>Записанная задержка</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>Без задержки</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>Задержка по умолчанию</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>мс</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Запись</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>События</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>Запись пуста</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>Вставить событие</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Позиция</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>Вставить после</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>Вставить перед</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Событие</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>Событие клавиатуры</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>Событие мыши</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Задержка</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Действие</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Нажмите клавишу</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Левый щелчок</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Средний щелчок</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Правый щелчок</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>Введите задержку</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Вставить</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Свойства</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>Клавиша</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Мышь</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Изменить</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -228,8 +354,8 @@
         <translation>Другая</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -259,6 +385,109 @@
     <message>
         <source>Operate failed: the keyboard is not connected</source>
         <translation>Операция не выполнена: клавиатура не подключена</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileController</name>
+    <message>
+        <source>The number of profile has reached the maximum</source>
+        <translation>Достигнуто максимальное количество профилей</translation>
+    </message>
+    <message>
+        <source>Create failed, the index node is already existence, please checked</source>
+        <translation>Не удалось создать: профиль с этим индексом уже существует, проверьте</translation>
+    </message>
+    <message>
+        <source>Create profile failed</source>
+        <translation>Не удалось создать профиль</translation>
+    </message>
+    <message>
+        <source>Create profile successful</source>
+        <translation>Профиль создан</translation>
+    </message>
+    <message>
+        <source>Need keep at least one profile</source>
+        <translation>Нужно оставить хотя бы один профиль</translation>
+    </message>
+    <message>
+        <source>Delete profile failed</source>
+        <translation>Не удалось удалить профиль</translation>
+    </message>
+    <message>
+        <source>Delete profile successful</source>
+        <translation>Профиль удалён</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Сначала выберите папку для сохранения</translation>
+    </message>
+    <message>
+        <source>This index node non-existent</source>
+        <translation>Профиль с этим индексом не существует</translation>
+    </message>
+    <message>
+        <source>The profile name cannot be used as a file name</source>
+        <translation>Имя профиля нельзя использовать как имя файла</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>Профиль экспортирован</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>Не удалось экспортировать профиль</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>Сначала выберите файл для импорта</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>Не удалось импортировать профиль</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>Профиль импортирован</translation>
+    </message>
+    <message>
+        <source>Profile name can't empty</source>
+        <translation>Имя профиля не может быть пустым</translation>
+    </message>
+    <message>
+        <source>Modify profile info failed</source>
+        <translation>Не удалось изменить сведения о профиле</translation>
+    </message>
+    <message>
+        <source>Modify profile info successful</source>
+        <translation>Сведения о профиле изменены</translation>
+    </message>
+    <message>
+        <source>Reset the current profile failed</source>
+        <translation>Не удалось сбросить текущий профиль</translation>
+    </message>
+    <message>
+        <source>Reset the current profile successful</source>
+        <translation>Текущий профиль сброшен</translation>
+    </message>
+    <message>
+        <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
+        <translation>Время до отключения подсветки не может быть больше времени до перехода клавиатуры в сон</translation>
+    </message>
+    <message>
+        <source>Keyboard enters sleep time is too short</source>
+        <translation>Время до перехода клавиатуры в сон слишком короткое</translation>
+    </message>
+    <message>
+        <source>Sleep time set failed</source>
+        <translation>Не удалось задать время сна</translation>
+    </message>
+    <message>
+        <source>Saving the sleep time failed</source>
+        <translation>Не удалось сохранить время сна</translation>
+    </message>
+    <message>
+        <source>Sleep time has been set</source>
+        <translation>Время сна задано</translation>
     </message>
 </context>
 <context>
@@ -759,6 +988,234 @@
         <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
         <translation>Загрузка отклонена: %1 клавиш привязаны к расширенным клавишам, клавиатура вмещает не более %2 расширенных клавиш</translation>
     </message>
+    <message>
+        <source>If Win Lock is on:</source>
+        <translation>Когда включена блокировка Win:</translation>
+    </message>
+    <message>
+        <source>Disable Windows key</source>
+        <translation>Отключить клавишу Windows</translation>
+    </message>
+    <message>
+        <source>Disable SHIFT+TAB</source>
+        <translation>Отключить SHIFT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+TAB</source>
+        <translation>Отключить ALT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+F4</source>
+        <translation>Отключить ALT+F4</translation>
+    </message>
+    <message>
+        <source>Light into sleep:</source>
+        <translation>Отключение подсветки через:</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>сек.</translation>
+    </message>
+    <message>
+        <source>Keyboard into sleep:</source>
+        <translation>Сон клавиатуры через:</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>мин.</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Reset current profile</source>
+        <translation>Сбросить текущий профиль</translation>
+    </message>
+    <message>
+        <source>Keyboard properties</source>
+        <translation>Свойства клавиатуры</translation>
+    </message>
+    <message>
+        <source>Prohibit Sleep</source>
+        <translation>Запретить сон</translation>
+    </message>
+    <message>
+        <source>Saving the Win lock choices failed</source>
+        <translation>Не удалось сохранить настройки блокировки Win</translation>
+    </message>
+    <message>
+        <source>The desktop's keyboard settings could not be opened</source>
+        <translation>Не удалось открыть настройки клавиатуры рабочего стола</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Создать</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Экспорт</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Импорт</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Переименовать</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>Папка для сохранения</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>Открыть файл профиля</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>Файлы профилей(*.xml)</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Подсказка</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Сбросить текущий профиль?</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 уже существует. Заменить?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Левый щелчок</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Средний щелчок</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Правый щелчок</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Меню</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистить</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Вверх</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Вниз</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>Начать запись</translation>
+    </message>
+    <message>
+        <source>Stop record</source>
+        <translation>Остановить запись</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>Макрос добавлен</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>Макрос удалён</translation>
+    </message>
+    <message>
+        <source>Macro name can't be empty</source>
+        <translation>Имя макроса не может быть пустым</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>Имя макроса изменено</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>Сначала выберите позицию</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Нажмите клавишу</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>Достигнут предел числа событий</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>Вставлено</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>Изменено</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>Сначала выберите макрос</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>Запись макроса очищена</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Сначала выберите папку для сохранения</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>Макрос экспортирован</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>Открыть файл макроса</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>Файлы макросов(*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is damaged</source>
+        <translation>Не удалось импортировать: файл повреждён</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>Макрос импортирован</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>Запись макроса начата</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>Запись макроса остановлена</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>
@@ -786,6 +1243,21 @@
     <message>
         <source>Form</source>
         <translation>Форма</translation>
+    </message>
+</context>
+<context>
+    <name>macroMenuToolWidget</name>
+    <message>
+        <source>Export</source>
+        <translation>Экспорт</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Переименовать</translation>
     </message>
 </context>
 </TS>

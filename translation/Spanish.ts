@@ -123,6 +123,132 @@
     </message>
 </context>
 <context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Binding</source>
+        <translation>Asignada</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>Macro Record</source>
+        <translation>Grabación de macro</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>Macros</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>Retardo</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>Retardo grabado</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>Sin retardo</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>Retardo predeterminado</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Grabar</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>Eventos</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>Grabación vacía</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>Insertar evento</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posición</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>Insertar después</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>Insertar antes</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Evento</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>Evento de teclado</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>Evento de ratón</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Retardo</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Acción</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Introduzca una tecla</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Clic izquierdo</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Clic central</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Clic derecho</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>Introduzca el retardo</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Insertar</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Propiedades</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>Tecla</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Ratón</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Modificar</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -228,8 +354,8 @@
         <translation>Otro</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -259,6 +385,109 @@
     <message>
         <source>Operate failed: the keyboard is not connected</source>
         <translation>La operación ha fallado: el teclado no está conectado</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileController</name>
+    <message>
+        <source>The number of profile has reached the maximum</source>
+        <translation>Se ha alcanzado el número máximo de perfiles</translation>
+    </message>
+    <message>
+        <source>Create failed, the index node is already existence, please checked</source>
+        <translation>Error al crear: ya existe un perfil con ese índice, compruébelo</translation>
+    </message>
+    <message>
+        <source>Create profile failed</source>
+        <translation>Error al crear el perfil</translation>
+    </message>
+    <message>
+        <source>Create profile successful</source>
+        <translation>Perfil creado correctamente</translation>
+    </message>
+    <message>
+        <source>Need keep at least one profile</source>
+        <translation>Debe conservar al menos un perfil</translation>
+    </message>
+    <message>
+        <source>Delete profile failed</source>
+        <translation>Error al eliminar el perfil</translation>
+    </message>
+    <message>
+        <source>Delete profile successful</source>
+        <translation>Perfil eliminado correctamente</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Seleccione primero la carpeta de destino</translation>
+    </message>
+    <message>
+        <source>This index node non-existent</source>
+        <translation>No existe ningún perfil con este índice</translation>
+    </message>
+    <message>
+        <source>The profile name cannot be used as a file name</source>
+        <translation>El nombre del perfil no puede usarse como nombre de archivo</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>Perfil exportado correctamente</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>Error al exportar el perfil</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>Seleccione primero el archivo que desea importar</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>Error al importar el perfil</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>Perfil importado correctamente</translation>
+    </message>
+    <message>
+        <source>Profile name can't empty</source>
+        <translation>El nombre del perfil no puede estar vacío</translation>
+    </message>
+    <message>
+        <source>Modify profile info failed</source>
+        <translation>Error al modificar el perfil</translation>
+    </message>
+    <message>
+        <source>Modify profile info successful</source>
+        <translation>Perfil modificado correctamente</translation>
+    </message>
+    <message>
+        <source>Reset the current profile failed</source>
+        <translation>Error al restablecer el perfil actual</translation>
+    </message>
+    <message>
+        <source>Reset the current profile successful</source>
+        <translation>Perfil actual restablecido correctamente</translation>
+    </message>
+    <message>
+        <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
+        <translation>El tiempo de reposo de la iluminación no puede ser mayor que el del teclado</translation>
+    </message>
+    <message>
+        <source>Keyboard enters sleep time is too short</source>
+        <translation>El tiempo de reposo del teclado es demasiado corto</translation>
+    </message>
+    <message>
+        <source>Sleep time set failed</source>
+        <translation>Error al configurar el tiempo de reposo</translation>
+    </message>
+    <message>
+        <source>Saving the sleep time failed</source>
+        <translation>Error al guardar el tiempo de reposo</translation>
+    </message>
+    <message>
+        <source>Sleep time has been set</source>
+        <translation>Se ha configurado el tiempo de reposo</translation>
     </message>
 </context>
 <context>
@@ -759,6 +988,234 @@
         <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
         <translation>Descarga rechazada: %1 teclas están asignadas a teclas avanzadas, el teclado admite como máximo %2 teclas avanzadas</translation>
     </message>
+    <message>
+        <source>If Win Lock is on:</source>
+        <translation>Con el bloqueo de Win activado:</translation>
+    </message>
+    <message>
+        <source>Disable Windows key</source>
+        <translation>Desactivar la tecla Windows</translation>
+    </message>
+    <message>
+        <source>Disable SHIFT+TAB</source>
+        <translation>Desactivar SHIFT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+TAB</source>
+        <translation>Desactivar ALT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+F4</source>
+        <translation>Desactivar ALT+F4</translation>
+    </message>
+    <message>
+        <source>Light into sleep:</source>
+        <translation>Reposo de la iluminación:</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>segundos</translation>
+    </message>
+    <message>
+        <source>Keyboard into sleep:</source>
+        <translation>Reposo del teclado:</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>minutos</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Reset current profile</source>
+        <translation>Restablecer el perfil actual</translation>
+    </message>
+    <message>
+        <source>Keyboard properties</source>
+        <translation>Propiedades del teclado</translation>
+    </message>
+    <message>
+        <source>Prohibit Sleep</source>
+        <translation>Impedir el reposo</translation>
+    </message>
+    <message>
+        <source>Saving the Win lock choices failed</source>
+        <translation>Error al guardar las opciones del bloqueo de Win</translation>
+    </message>
+    <message>
+        <source>The desktop's keyboard settings could not be opened</source>
+        <translation>No se pudo abrir la configuración del teclado del escritorio</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Crear</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Cambiar nombre</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>Carpeta de destino</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>Abrir archivo de perfil</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>Archivos de perfil(*.xml)</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>¿Restablecer el perfil actual?</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 ya existe. ¿Desea reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Clic izquierdo</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Clic central</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Clic derecho</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menú</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Vaciar</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Bajar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>Iniciar grabación</translation>
+    </message>
+    <message>
+        <source>Stop record</source>
+        <translation>Detener grabación</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>Macro añadida</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>Macro eliminada</translation>
+    </message>
+    <message>
+        <source>Macro name can't be empty</source>
+        <translation>El nombre de la macro no puede estar vacío</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>Nombre de la macro cambiado</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>Seleccione primero una posición</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Introduzca una tecla</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>Se ha alcanzado el límite de eventos</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>Insertado</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>Modificado</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>Seleccione primero una macro</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>Grabación de la macro vaciada</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Seleccione primero una carpeta de destino</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>Macro exportada</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>Abrir archivo de macro</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>Archivos de macro(*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is damaged</source>
+        <translation>Error al importar: el archivo está dañado</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>Macro importada</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>Grabación de la macro iniciada</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>Grabación de la macro detenida</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>
@@ -786,6 +1243,21 @@
     <message>
         <source>Form</source>
         <translation>Formulario</translation>
+    </message>
+</context>
+<context>
+    <name>macroMenuToolWidget</name>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Cambiar nombre</translation>
     </message>
 </context>
 </TS>
