@@ -60,14 +60,15 @@ DAppllication::DAppllication(const QString &appId, int &argc, char **argv, bool 
         return;
     }
 
+    settingsAndLanguageStep();
+    listenForLaterStarts();
+
     // A log-out or Ctrl+C ends the program like a close requested by the system.
-    // Caught before any window shows, so one that comes while the main window is
-    // still being built waits for the event loop instead of killing the program.
+    // Caught before the window exists, so a signal that comes as soon as the window
+    // shows is handled once the event loop runs rather than killing the process.
     auto *quitSignals = new QuitSignals(this);
     connect(quitSignals, &QuitSignals::sigQuitRequested, this, &DAppllication::onQuitRequested);
 
-    settingsAndLanguageStep();
-    listenForLaterStarts();
     loginStep();
 }
 
