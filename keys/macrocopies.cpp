@@ -1,5 +1,6 @@
 #include "keys/macrocopies.h"
 
+#include "app/ddatamanager.h"
 #include "keys/keyoperatetype.h"
 #include "sdk/tavrixxml.h"
 
@@ -49,6 +50,12 @@ int renewEverywhere(const QList<QByteArray> &layerFiles, const QByteArray &macro
         }
     }
     return failed ? -1 : renewed;
+}
+
+int renewEditedMacro(const QByteArray &macroIndex)
+{
+    const DDataManager *dm = DDataManager::getInstance();
+    return renewEverywhere(layerFilesUnder(dm->getUserConfigDir()), dm->getMacroXmlPath(), macroIndex);
 }
 
 QList<QByteArray> layerFilesUnder(const QString &userConfigDir)

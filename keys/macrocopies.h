@@ -25,6 +25,10 @@ bool copyIntoProfile(const QByteArray &layerFile, const QByteArray &profileIndex
 // others are still renewed).
 int renewEverywhere(const QList<QByteArray> &layerFiles, const QByteArray &macroFile, const QByteArray &macroIndex);
 
+// renewEverywhere over every layer file of the user configuration folder, with
+// the macro file the data manager names: what follows an edit in the macro editor.
+int renewEditedMacro(const QByteArray &macroIndex);
+
 // Every layer file of every device under the user configuration folder
 // (<folder>/<model>/<serial>/appProfile_*.xml), in a stable order.
 QList<QByteArray> layerFilesUnder(const QString &userConfigDir);
