@@ -73,6 +73,9 @@ DCustomKeysPage::DCustomKeysPage(QWidget *parent) : QWidget(parent), ui(new Ui::
 {
     ui->setupUi(this);
     retranslateTexts();
+    // Labels that show state are found by their names, whatever they read.
+    for (QLabel *label : {ui->label_KeyChar, ui->label_Loading})
+        label->setAccessibleDescription(label->objectName());
 
     DDataManager *dm = DDataManager::getInstance();
     connect(dm, SIGNAL(sigKeyButtonClickedReturnKeyCodeAndKeyChar(int, QString)), this,
@@ -172,6 +175,10 @@ void DCustomKeysPage::retranslateTexts()
     ui->label->setText(QObject::tr("Type:"));
     ui->label_2->setText(QObject::tr("Function:"));
     ui->label_3->setText(QObject::tr("Key"));
+    // The function buttons show only pictures; screen readers get the names.
+    for (int i = 0; i < kCount; ++i)
+        if (QToolButton *button = findChild<QToolButton *>(entries()[i].buttonObject))
+            button->setAccessibleName(QObject::tr(entries()[i].tipName));
     // Setting the label's text took the movie off it.
     if (m_loadingMovie)
         ui->label_Loading->setMovie(m_loadingMovie);

@@ -4,10 +4,7 @@
 #include "keys/dcustomkeyspage.h"
 
 #include "app/ddatamanager.h"
-#if __has_include("app/windowshookinterface.h")
 #include "app/windowshookinterface.h"
-#define TAVRIX_HOOK_LANDED 1
-#endif
 #include "keyboardview/keyboardbutcustom.h"
 #include "keys/dchangekeypage.h"
 #include "keys/dkeycombinationpage.h"
@@ -52,7 +49,6 @@ int capturedVirtualKey(int keyCode, int hookFlag)
 
 }  // namespace
 
-#ifdef TAVRIX_HOOK_LANDED
 void DCustomKeysPage::createHook()
 {
     m_hook = new WindowsHookInterface();
@@ -80,21 +76,6 @@ int DCustomKeysPage::startHook(int mode)
     m_hookMode = mode;
     return m_hook->startHook(mode);
 }
-#else
-void DCustomKeysPage::createHook()
-{ }
-void DCustomKeysPage::destroyHook()
-{ }
-int DCustomKeysPage::stopHook()
-{
-    return 1;
-}
-int DCustomKeysPage::startHook(int mode)
-{
-    m_hookMode = mode;
-    return 0;
-}
-#endif
 
 void DCustomKeysPage::setInteractiveLightCapture(bool on, int)
 {

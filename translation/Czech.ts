@@ -9,6 +9,56 @@
     </message>
 </context>
 <context>
+    <name>DCustomKeysPage</name>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Funkce:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Klávesa</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Mezerník</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>Výchozí vrstva</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>Vrstva FN</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>Načítání</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Stáhnout</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyDisablePage</name>
+    <message>
+        <source>Disable</source>
+        <translation>Zakázat</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -33,6 +83,29 @@
     <message>
         <source>Show device list</source>
         <translation>Zobrazit seznam zařízení</translation>
+    </message>
+</context>
+<context>
+    <name>DResetDefaultPage</name>
+    <message>
+        <source>Light Press</source>
+        <translation>Lehký stisk</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Silný stisk</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Výchozí</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
     </message>
 </context>
 <context>
@@ -657,6 +730,52 @@
     <message>
         <source>There is no macro to assign, please record a macro first</source>
         <translation>Není k dispozici žádné makro k přiřazení, nejprve nahrajte makro</translation>
+        <source>Download</source>
+        <translation>Stáhnout</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Funkce:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Klávesa</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>Nejprve vyberte klávesu</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>Operace proběhla úspěšně</translation>
+    </message>
+    <message>
+        <source>Operate failed, the profile could not be saved</source>
+        <translation>Operace selhala, profil nelze uložit</translation>
+    </message>
+    <message>
+        <source>Setting failed because the text is empty</source>
+        <translation>Nastavení selhalo, protože text je prázdný</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Lehký stisk</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Silný stisk</translation>
     </message>
 </context>
 <context>

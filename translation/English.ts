@@ -9,6 +9,56 @@
     </message>
 </context>
 <context>
+    <name>DCustomKeysPage</name>
+    <message>
+        <source>Type:</source>
+        <translation>Type:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Function:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Key</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Space</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>Default layer</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>FN layer</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>Loading</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Download</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyDisablePage</name>
+    <message>
+        <source>Disable</source>
+        <translation>Disable</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -33,6 +83,29 @@
     <message>
         <source>Show device list</source>
         <translation>Show device list</translation>
+    </message>
+</context>
+<context>
+    <name>DResetDefaultPage</name>
+    <message>
+        <source>Light Press</source>
+        <translation>Light Press</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Heavy Press</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Default</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -657,6 +730,52 @@
     <message>
         <source>There is no macro to assign, please record a macro first</source>
         <translation>There is no macro to assign, please record a macro first</translation>
+        <source>Download</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Type:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Function:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Key</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>Please select one Key first</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>Operate successful</translation>
+    </message>
+    <message>
+        <source>Operate failed, the profile could not be saved</source>
+        <translation>Operate failed, the profile could not be saved</translation>
+    </message>
+    <message>
+        <source>Setting failed because the text is empty</source>
+        <translation>Setting failed because the text is empty</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Light Press</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Heavy Press</translation>
     </message>
 </context>
 <context>

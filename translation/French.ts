@@ -9,6 +9,56 @@
     </message>
 </context>
 <context>
+    <name>DCustomKeysPage</name>
+    <message>
+        <source>Type:</source>
+        <translation>Type :</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Fonction :</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Touche</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espace</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>Couche par défaut</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>Couche FN</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>Chargement</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Télécharger</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyDisablePage</name>
+    <message>
+        <source>Disable</source>
+        <translation>Désactiver</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -33,6 +83,29 @@
     <message>
         <source>Show device list</source>
         <translation>Afficher la liste des appareils</translation>
+    </message>
+</context>
+<context>
+    <name>DResetDefaultPage</name>
+    <message>
+        <source>Light Press</source>
+        <translation>Appui léger</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Appui fort</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -657,6 +730,52 @@
     <message>
         <source>There is no macro to assign, please record a macro first</source>
         <translation>Aucune macro à attribuer, veuillez d'abord enregistrer une macro</translation>
+        <source>Download</source>
+        <translation>Télécharger</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Type :</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Fonction :</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Touche</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>Veuillez d&apos;abord sélectionner une touche</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>Opération réussie</translation>
+    </message>
+    <message>
+        <source>Operate failed, the profile could not be saved</source>
+        <translation>Échec de l&apos;opération, le profil n&apos;a pas pu être enregistré</translation>
+    </message>
+    <message>
+        <source>Setting failed because the text is empty</source>
+        <translation>Échec du réglage : le texte est vide</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Appui léger</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Appui fort</translation>
     </message>
 </context>
 <context>

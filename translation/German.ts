@@ -9,6 +9,56 @@
     </message>
 </context>
 <context>
+    <name>DCustomKeysPage</name>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Funktion:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Taste</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Leertaste</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>Standardebene</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>FN-Ebene</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>Wird geladen</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Übertragen</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyDisablePage</name>
+    <message>
+        <source>Disable</source>
+        <translation>Deaktivieren</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -33,6 +83,29 @@
     <message>
         <source>Show device list</source>
         <translation>Geräteliste einblenden</translation>
+    </message>
+</context>
+<context>
+    <name>DResetDefaultPage</name>
+    <message>
+        <source>Light Press</source>
+        <translation>Leichter Druck</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Starker Druck</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -657,6 +730,52 @@
     <message>
         <source>There is no macro to assign, please record a macro first</source>
         <translation>Kein Makro zum Zuweisen vorhanden, bitte zuerst ein Makro aufnehmen</translation>
+        <source>Download</source>
+        <translation>Übertragen</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Funktion:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Taste</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>Bitte zuerst eine Taste auswählen</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>Vorgang erfolgreich</translation>
+    </message>
+    <message>
+        <source>Operate failed, the profile could not be saved</source>
+        <translation>Vorgang fehlgeschlagen, das Profil konnte nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>Setting failed because the text is empty</source>
+        <translation>Einstellung fehlgeschlagen, da der Text leer ist</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Leichter Druck</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Starker Druck</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,56 @@
     </message>
 </context>
 <context>
+    <name>DCustomKeysPage</name>
+    <message>
+        <source>Type:</source>
+        <translation>Tipo:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Funzione:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Tasto</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Spazio</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>Livello predefinito</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>Livello FN</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>Caricamento</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Scarica</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyDisablePage</name>
+    <message>
+        <source>Disable</source>
+        <translation>Disattiva</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -33,6 +83,29 @@
     <message>
         <source>Show device list</source>
         <translation>Mostra elenco dispositivi</translation>
+    </message>
+</context>
+<context>
+    <name>DResetDefaultPage</name>
+    <message>
+        <source>Light Press</source>
+        <translation>Pressione leggera</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Pressione forte</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predefinito</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -657,6 +730,52 @@
     <message>
         <source>There is no macro to assign, please record a macro first</source>
         <translation>Nessuna macro da assegnare, registra prima una macro</translation>
+        <source>Download</source>
+        <translation>Scarica</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Tipo:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Funzione:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Tasto</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>Seleziona prima un tasto</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>Operazione riuscita</translation>
+    </message>
+    <message>
+        <source>Operate failed, the profile could not be saved</source>
+        <translation>Operazione non riuscita, impossibile salvare il profilo</translation>
+    </message>
+    <message>
+        <source>Setting failed because the text is empty</source>
+        <translation>Impostazione non riuscita: il testo è vuoto</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Pressione leggera</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Pressione forte</translation>
     </message>
 </context>
 <context>

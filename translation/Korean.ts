@@ -9,6 +9,56 @@
     </message>
 </context>
 <context>
+    <name>DCustomKeysPage</name>
+    <message>
+        <source>Type:</source>
+        <translation>유형:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>기능:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>키</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>스페이스</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>기본 레이어</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>FN 레이어</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>로딩 중</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>다운로드</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyDisablePage</name>
+    <message>
+        <source>Disable</source>
+        <translation>비활성화</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -33,6 +83,29 @@
     <message>
         <source>Show device list</source>
         <translation>장치 목록 표시</translation>
+    </message>
+</context>
+<context>
+    <name>DResetDefaultPage</name>
+    <message>
+        <source>Light Press</source>
+        <translation>가볍게 누름</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>세게 누름</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>기본값</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
     </message>
 </context>
 <context>
@@ -657,6 +730,52 @@
     <message>
         <source>There is no macro to assign, please record a macro first</source>
         <translation>지정할 매크로가 없습니다. 먼저 매크로를 녹화하세요</translation>
+        <source>Download</source>
+        <translation>다운로드</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>유형:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>기능:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>키</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>먼저 키를 하나 선택하세요</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>작업 성공</translation>
+    </message>
+    <message>
+        <source>Operate failed, the profile could not be saved</source>
+        <translation>작업 실패, 프로필을 저장할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Setting failed because the text is empty</source>
+        <translation>텍스트가 비어 있어 설정에 실패했습니다</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>가볍게 누름</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>세게 누름</translation>
     </message>
 </context>
 <context>

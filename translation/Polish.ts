@@ -9,6 +9,56 @@
     </message>
 </context>
 <context>
+    <name>DCustomKeysPage</name>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Funkcja:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Klawisz</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Spacja</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>Warstwa domyślna</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>Warstwa FN</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>Ładowanie</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Pobierz</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyDisablePage</name>
+    <message>
+        <source>Disable</source>
+        <translation>Wyłącz</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -33,6 +83,29 @@
     <message>
         <source>Show device list</source>
         <translation>Pokaż listę urządzeń</translation>
+    </message>
+</context>
+<context>
+    <name>DResetDefaultPage</name>
+    <message>
+        <source>Light Press</source>
+        <translation>Lekkie naciśnięcie</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Mocne naciśnięcie</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Domyślne</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
     </message>
 </context>
 <context>
@@ -657,6 +730,52 @@
     <message>
         <source>There is no macro to assign, please record a macro first</source>
         <translation>Brak makra do przypisania, najpierw nagraj makro</translation>
+        <source>Download</source>
+        <translation>Pobierz</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Funkcja:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Klawisz</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>Najpierw wybierz klawisz</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>Operacja zakończona powodzeniem</translation>
+    </message>
+    <message>
+        <source>Operate failed, the profile could not be saved</source>
+        <translation>Operacja nie powiodła się, nie można zapisać profilu</translation>
+    </message>
+    <message>
+        <source>Setting failed because the text is empty</source>
+        <translation>Ustawienie nie powiodło się, ponieważ tekst jest pusty</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Lekkie naciśnięcie</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Mocne naciśnięcie</translation>
     </message>
 </context>
 <context>

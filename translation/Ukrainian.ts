@@ -9,6 +9,56 @@
     </message>
 </context>
 <context>
+    <name>DCustomKeysPage</name>
+    <message>
+        <source>Type:</source>
+        <translation>Тип:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Функція:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Клавіша</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Пробіл</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>Основний шар</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>Шар FN</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>Завантаження</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Завантажити</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyDisablePage</name>
+    <message>
+        <source>Disable</source>
+        <translation>Вимкнути</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Скасувати</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -33,6 +83,29 @@
     <message>
         <source>Show device list</source>
         <translation>Показати список пристроїв</translation>
+    </message>
+</context>
+<context>
+    <name>DResetDefaultPage</name>
+    <message>
+        <source>Light Press</source>
+        <translation>Легке натискання</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Сильне натискання</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>За замовчуванням</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Скасувати</translation>
     </message>
 </context>
 <context>
@@ -657,6 +730,52 @@
     <message>
         <source>There is no macro to assign, please record a macro first</source>
         <translation>Немає макросу для призначення, спочатку запишіть макрос</translation>
+        <source>Download</source>
+        <translation>Завантажити</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Тип:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Функція:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Клавіша</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>Спочатку виберіть клавішу</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>Операцію виконано</translation>
+    </message>
+    <message>
+        <source>Operate failed, the profile could not be saved</source>
+        <translation>Операцію не виконано: профіль не вдалося зберегти</translation>
+    </message>
+    <message>
+        <source>Setting failed because the text is empty</source>
+        <translation>Не вдалося налаштувати: текст порожній</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Легке натискання</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Сильне натискання</translation>
     </message>
 </context>
 <context>
