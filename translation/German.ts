@@ -692,44 +692,6 @@
         <translation>Firmware-Informationen</translation>
     </message>
     <message>
-        <source>Assign Macro</source>
-        <translation>Makro zuweisen</translation>
-    </message>
-    <message>
-        <source>Assign Profile</source>
-        <translation>Profil zuweisen</translation>
-    </message>
-    <message>
-        <source>Continous playback on/off</source>
-        <translation>Dauerwiedergabe ein/aus</translation>
-    </message>
-    <message>
-        <source>Play Number</source>
-        <translation>Anzahl der Wiedergaben</translation>
-    </message>
-    <message>
-        <source>Play Number 1,2,3...</source>
-        <translation>Anzahl der Wiedergaben 1,2,3...</translation>
-    </message>
-    <message>
-        <source>Play Type</source>
-        <translation>Wiedergabeart</translation>
-    </message>
-    <message>
-        <source>Play multiple times</source>
-        <translation>Mehrmals abspielen</translation>
-    </message>
-    <message>
-        <source>Play once</source>
-        <translation>Einmal abspielen</translation>
-    </message>
-    <message>
-        <source>Play while assigned key is pressed</source>
-        <translation>Abspielen, solange die zugewiesene Taste gedrückt ist</translation>
-    </message>
-    <message>
-        <source>There is no macro to assign, please record a macro first</source>
-        <translation>Kein Makro zum Zuweisen vorhanden, bitte zuerst ein Makro aufnehmen</translation>
         <source>Download</source>
         <translation>Übertragen</translation>
     </message>
@@ -776,6 +738,46 @@
     <message>
         <source>Heavy Press</source>
         <translation>Starker Druck</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>Makro zuweisen</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Profil zuweisen</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Dauerwiedergabe ein/aus</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Anzahl der Wiedergaben</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Anzahl der Wiedergaben 1,2,3...</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>Wiedergabeart</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Mehrmals abspielen</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Einmal abspielen</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Abspielen, solange die zugewiesene Taste gedrückt ist</translation>
+    </message>
+    <message>
+        <source>There is no macro to assign, please record a macro first</source>
+        <translation>Kein Makro zum Zuweisen vorhanden, bitte zuerst ein Makro aufnehmen</translation>
     </message>
 </context>
 <context>

@@ -692,44 +692,6 @@
         <translation>Сведения о прошивке</translation>
     </message>
     <message>
-        <source>Assign Macro</source>
-        <translation>Назначить макрос</translation>
-    </message>
-    <message>
-        <source>Assign Profile</source>
-        <translation>Назначить профиль</translation>
-    </message>
-    <message>
-        <source>Continous playback on/off</source>
-        <translation>Непрерывное воспроизведение вкл./выкл.</translation>
-    </message>
-    <message>
-        <source>Play Number</source>
-        <translation>Количество повторов</translation>
-    </message>
-    <message>
-        <source>Play Number 1,2,3...</source>
-        <translation>Количество повторов 1,2,3...</translation>
-    </message>
-    <message>
-        <source>Play Type</source>
-        <translation>Режим воспроизведения</translation>
-    </message>
-    <message>
-        <source>Play multiple times</source>
-        <translation>Воспроизвести несколько раз</translation>
-    </message>
-    <message>
-        <source>Play once</source>
-        <translation>Воспроизвести один раз</translation>
-    </message>
-    <message>
-        <source>Play while assigned key is pressed</source>
-        <translation>Воспроизводить, пока нажата назначенная клавиша</translation>
-    </message>
-    <message>
-        <source>There is no macro to assign, please record a macro first</source>
-        <translation>Нет макроса для назначения, сначала запишите макрос</translation>
         <source>Download</source>
         <translation>Загрузить</translation>
     </message>
@@ -776,6 +738,46 @@
     <message>
         <source>Heavy Press</source>
         <translation>Сильное нажатие</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>Назначить макрос</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Назначить профиль</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Непрерывное воспроизведение вкл./выкл.</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Количество повторов</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Количество повторов 1,2,3...</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>Режим воспроизведения</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Воспроизвести несколько раз</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Воспроизвести один раз</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Воспроизводить, пока нажата назначенная клавиша</translation>
+    </message>
+    <message>
+        <source>There is no macro to assign, please record a macro first</source>
+        <translation>Нет макроса для назначения, сначала запишите макрос</translation>
     </message>
 </context>
 <context>

@@ -692,44 +692,6 @@
         <translation>Відомості про прошивку</translation>
     </message>
     <message>
-        <source>Assign Macro</source>
-        <translation>Призначити макрос</translation>
-    </message>
-    <message>
-        <source>Assign Profile</source>
-        <translation>Призначити профіль</translation>
-    </message>
-    <message>
-        <source>Continous playback on/off</source>
-        <translation>Безперервне відтворення увімк./вимк.</translation>
-    </message>
-    <message>
-        <source>Play Number</source>
-        <translation>Кількість повторів</translation>
-    </message>
-    <message>
-        <source>Play Number 1,2,3...</source>
-        <translation>Кількість повторів 1,2,3...</translation>
-    </message>
-    <message>
-        <source>Play Type</source>
-        <translation>Режим відтворення</translation>
-    </message>
-    <message>
-        <source>Play multiple times</source>
-        <translation>Відтворити кілька разів</translation>
-    </message>
-    <message>
-        <source>Play once</source>
-        <translation>Відтворити один раз</translation>
-    </message>
-    <message>
-        <source>Play while assigned key is pressed</source>
-        <translation>Відтворювати, поки натиснуто призначену клавішу</translation>
-    </message>
-    <message>
-        <source>There is no macro to assign, please record a macro first</source>
-        <translation>Немає макросу для призначення, спочатку запишіть макрос</translation>
         <source>Download</source>
         <translation>Завантажити</translation>
     </message>
@@ -776,6 +738,46 @@
     <message>
         <source>Heavy Press</source>
         <translation>Сильне натискання</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>Призначити макрос</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Призначити профіль</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Безперервне відтворення увімк./вимк.</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Кількість повторів</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Кількість повторів 1,2,3...</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>Режим відтворення</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Відтворити кілька разів</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Відтворити один раз</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Відтворювати, поки натиснуто призначену клавішу</translation>
+    </message>
+    <message>
+        <source>There is no macro to assign, please record a macro first</source>
+        <translation>Немає макросу для призначення, спочатку запишіть макрос</translation>
     </message>
 </context>
 <context>
