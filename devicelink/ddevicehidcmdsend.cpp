@@ -140,11 +140,13 @@ void DDeviceHidCmdSend::send(Query query)
     send(buildQuery(query), fixedCommand(query).failureLine);
 }
 
-QString DDeviceHidCmdSend::writeSN(QString sn)
+QString DDeviceHidCmdSend::writeSN(QString sn, bool *queued)
 {
     if (sn.isEmpty())
         sn = newSerialNumber();
-    send(buildWriteSN(sn.toLocal8Bit()), "USB serial port [Write SN] Failed ...");
+    const bool sent = send(buildWriteSN(sn.toLocal8Bit()), "USB serial port [Write SN] Failed ...");
+    if (queued)
+        *queued = sent;
     return sn;
 }
 

@@ -36,8 +36,9 @@ public:
     void setHidInterface(MainHidInterFace *hid) { m_hid = hid; }
     MainHidInterFace *hidInterface() const { return m_hid; }
 
-    // Stores the serial number (a new random one when sn is empty) and returns it.
-    QString writeSN(QString sn);
+    // Stores the serial number (a new random one when sn is empty) and returns it; queued
+    // (when given) tells whether the report reached the device's queue.
+    QString writeSN(QString sn, bool *queued = nullptr);
     void writeSixKey(const unsigned char *keyReport);
     void writeFullKey(const unsigned char *report);
     void inquireLightMode();

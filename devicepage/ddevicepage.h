@@ -1,27 +1,130 @@
 #pragma once
 
+#include "lighting/colorinfodata.h"
+#include "sdk/tavrixrecords.h"
+
+#include <QByteArray>
+#include <QElapsedTimer>
+#include <QList>
+#include <QMap>
+#include <QPoint>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
-// Stand-in for the device page: only the interface the main window calls, with no
-// behaviour behind it yet. The page itself (device list, cards, links, tabs) is
-// still to be built; until then the main area stays empty.
+class ArrowWidget;
+class CbNotice;
+class DCustomKeysPage;
+class DDeviceKeyboardLink;
+class DDeviceListItem;
+class DLightsConfigPage;
+class DPerformancePage;
+class DTriggerSettingPage;
+struct HidReport;
+class MainHidInterFace;
+class QTimer;
+class QVBoxLayout;
+class dragShowArea;
+class hidDeviceJoinFrame;
+class keyboardButCustom;
+class lightDealMain;
+
+namespace Ui {
+class DDevicePage;
+}
+
+// The page on which the user works with keyboards: the device list with one card
+// per device on the left, the picture of the current keyboard, the tab buttons,
+// battery and connection display and profile controls below it, and the four tab
+// pages at the bottom. It owns one device link per opened keyboard (kept for the
+// life of the process), the light engine and the toast all its tabs use, and
+// switches the current keyboard on card clicks, hot-plug and receiver reports.
 class DDevicePage : public QWidget
 {
     Q_OBJECT
 
 public:
+    static constexpr int kRows = 6;
+    static constexpr int kColumns = 22;
+    // Bounded waits for a device's link (milliseconds).
+    static constexpr int kLinkReadyWaitMs = 1300;
+    static constexpr int kProfileReadyWaitMs = 1500;
+    static constexpr int kEnumerateDelayMs = 200;
+    // Hot-plug change codes the main window passes.
+    static constexpr int kChangeArrival = 11;
+    static constexpr int kChangeRemoval = 12;
+
     explicit DDevicePage(QWidget *parent = nullptr);
+    ~DDevicePage() override;
 
     void retranslateTexts();
     void applyTheme();
-    void setHidListVisible(bool visible);
+    void showTabToolTip(int index);
+    QPoint tipPosition() const;
+    void clearDeviceListLayout();
+
+    // Device list and links
+    void createDeviceLink(hidStructInfoAll info);
+    void openDevice(hidStructInfoAll info);
+    void startLightEngine();
+    void stopLightEngine();
     void stopLightEngineOnClose();
-    // changeType 11: a supported device arrived, 12: one was removed.
-    void hidDeviceConnectChanging(int changeType, QString hidPath);
+    void setHidListVisible(bool visible);
     // Closes every device link and waits for its I/O thread to end, so the process
     // can leave without threads still touching devices.
     void closeAllLinks();
+
+    // Hot-plug entry: changeType 11 arrival, 12 removal; the path text is not used.
+    void hidDeviceConnectChanging(int changeType, QString hidPath);
+
+    // Profile files of the current device
+    void initProfileFiles(hidStructInfoAll device, int = 0);
+    void loadProfileData();
+    void loadProfileList();
+    void addDefaultLightItems(int profileIndex);
+    void addDefaultCustomLights(int profileIndex);
+    void loadCustomLightPreset(int profileIndex, int slot);
+    // Resource name of the custom light preset for a key count and model.
+    static QString customLightPresetName(int keyCount, const QString &modelName);
+
+    // Copies for the main window's firmware check and update.
+    QMap<QString, DDeviceKeyboardLink *> getKeyboardLinkMap() const { return deviceLinks; }
+    QList<hidStructInfoAll> getHidDeviceList() const { return deviceInfos.values(); }
+
+    // State, for the main window and for tests.
+    DDeviceListItem *currentDeviceCard() const { return currentCard; }
+    DDeviceKeyboardLink *currentDeviceLink() const { return currentLink; }
+    MainHidInterFace *currentHidInterface() const { return currentHid; }
+    QMap<QString, DDeviceListItem *> deviceCardMap() const { return deviceCards; }
+    // The cards in list order, as the device-list layout holds them.
+    QList<DDeviceListItem *> deviceCardsInOrder() const;
+    QMap<QString, int> dongleStateMap() const { return dongleStates; }
+    int linkThreadIndex(const QString &path) const { return linkThreadIndexes.value(path, 0); }
+    QString currentSerialNumber() const { return serialNumber; }
+    QString currentProfileDir() const { return profileDir; }
+    QByteArray currentProfilePath() const { return profilePath; }
+    int currentProfileIndex() const { return profileIndex; }
+    int currentMainTabId() const { return currentMainTab; }
+    float currentZoomFactor() const { return zoomFactor; }
+    hidDeviceJoinFrame *keyboardPicture() const;
+    keyboardButCustom *keyButtonAt(int row, int column) const { return keyButtons[row][column]; }
+    lightDealMain *lightEngineObject() const { return lightEngine; }
+    CbNotice *pageNotice() const { return notice; }
+    DCustomKeysPage *customKeysTab() const { return customKeysPage; }
+    DLightsConfigPage *lightsConfigTab() const { return lightsConfigPage; }
+    DPerformancePage *performanceTab() const { return performancePage; }
+    DTriggerSettingPage *triggerSettingTab() const { return triggerSettingPage; }
+    ArrowWidget *lastArrowPopup() const;
+    bool isBusy() const { return switchBusy || hotPlugBusy || enumerating; }
+    bool isWaitingForSerial() const { return waitingForSerial; }
+    // Queues a report on the current device's I/O thread; false when none is current
+    // or the queue refuses it.
+    bool sendToCurrentDevice(const unsigned char *report, const char *failureLine);
+
+    // The page's record of a device found by the library, and of a model without one.
+    static hidStructInfoAll deviceRecord(const HidDeviceInfoStu &device, const FirmwareInfoStu &firmware,
+                                         const HidInfoStu &model);
+    static hidStructInfoAll offlineRecord(const HidInfoStu &model);
 
 Q_SIGNALS:
     void sigShowMacroPage();
@@ -30,4 +133,183 @@ Q_SIGNALS:
     void sigMacroListHaveChangedSendToDevice(QString strMacroIndex, QString strMacroName);
     void sigHaveCheckUpgradeFirmwareNUC();
     void sigIntoOrRemoveHidOver();
+
+public Q_SLOTS:
+    // Page relays: tabs, light engine, drag area and keyboard reports
+    void onDragArea_SelectKeys(int startX, int startY, int endX, int endY);
+    void onDragShowAreaMouseMovePoint(int moveX, int moveY);
+    void onDragAreaMousePressOrRelease(bool isMousePress);
+    void onDragAreaMoveOneKey(bool isSelectedOneKey);
+    void onTheKeyboardModeChanged(int mode);
+    void onAutoIntoCustomKeysPage();
+    void onInteractLightsPointXY(int indexX, int indexY);
+    void onScrollSheetSet();
+    void onEveryPageBackTip(QString strTip);
+    void onSelectCurrentLightTypeIndex_KB(int lightIndex, colorInfoData data);
+    void onSelectCurrentLightTypeIndex_Side(int lightIndex, colorInfoData data);
+    void onLightConfigHaveChanged(int lightConfigChangedFrom, colorInfoData data);
+    void onLightConfigHaveChanged_Custom(int lightConfigChangedFrom, colorInfoData data);
+    void onCustomLightItemHaveChanged(int flagIndex, QString strCustomLightIndex, QString strCustomLightName);
+    void onLightAndKeyboardSleepTime(int lightSleepTime, int keyboardSleepTime, int prohibitSleepStatus);
+    void onLockWinKeyAbout(int feature1, int feature2, int feature3, int feature4);
+    void onLightConfigHaveChanged_HidSend(int hidType, int ledType);
+    void onCustomLight_ConfigHaveChanged_HidSend0x09(int hidType, int ledType, int usingCustomIndex);
+    void onMacroListHaveChangedSendToDevice(QString strMacroIndex, QString strMacroName);
+
+    // Profiles
+    void onCloseMenuWidow();
+    void onProfileCreate();
+    void onProfileDelete();
+    void onProfileExport();
+    void onProfileImport();
+    void onProfileModifyName();
+    void onDefaultLayerAndFnLayerSwitch(int pageIndex);
+    void onResetoreCurrentProfile();
+    void onCustomEventChangProfile(int changeProfileIndex);
+    void on_pushButton_ProfileOperate_clicked();
+    void on_pushButton_Save_clicked();
+    void on_pushButton_Cancel_clicked();
+    void on_comboBox_profileList_currentIndexChanged(QString);
+
+    // Device list
+    void onLoadDeviceList();
+    void onHidItemMouseClicked(hidStructInfoAll info);
+
+    // Battery and receiver
+    void onSendChargingStatusAndElectricity(int ChargingStatus, int Electricity, int KeyboardMode, int is24GValid,
+                                            QString strCurrentSN);
+    void onTimerChangingBatteryNum();
+    void onDongleStatus(int is24GValid, QString strCurrentHidPath, QString strCurrentHidName);
+    void onWaitForDataReturn_0x0d(QString strCurrentHidPath, QString strHidName);
+    void onSleepTimeSetSuccessful();
+    void onUpdateDeviceListShow();
+
+    // Magnetic switches
+    void onTheDragAreaHaveChanged(int operateType, int selectedStatus, int indexX, int indexY);
+    void onMagnetsKeysApplyConfig(int selMode, int strengthNum_L, int strengthNum_R, int strengthNum_QuickTrigger_L,
+                                  int strengthNum_QuickTrigger_R);
+    void onMagnetsKeyboardDefaultSensitivity();
+    void onQueryDynamicDisplaySensitivityNum(int indexX, int indexY);
+    void onKeyAntiShakeCurrentNum(int KeyAntiShakeNum);
+    void onKeyRateOfReturnCurrentNum(int rateOfReturnNumDel);
+    void onCalibrationMode(int selMode);
+    void onKeyCalibrationStartRuning();
+    void onTheMagneticKeyboardCalibrationPoint(int keyPointX, int keyPointY);
+    void onTheMagneticKeyboardCalibrationStatusBack(int keyCalibrationStatus);
+
+    // Onboard download
+    void onTheKeyboardIntoDownloading();
+    void onRuningOnboard0x19Cmd();
+    void onRuningOnboard0x18Cmd();
+    void onRuningOnboardDownloadStatus(int statusNum);
+    void onQN9080Recv0x0bCmd(int recvNum);
+
+    // This page
+    void onCurIndexChangedMainPage(int selIndex);
+    void on_toolButton_MacroDialog_clicked();
+    void on_toolButton_SeniorKey_clicked();
+    void onLickActivited(QString str);
+    void on_pushButton_MoreBig_clicked();
+    void on_pushButton_MoreSmall_clicked();
+    void on_pushButton_Test_clicked();
+    void on_pushButton_ChangModeTest_clicked();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void initSubPages();
+    void nameTabButtons();
+    void buildCompanyLink(const QString &linkColor);
+    DDeviceListItem *newCard(const hidStructInfoAll &info);
+    bool waitForLink(DDeviceKeyboardLink *link, int ms);
+    bool isFromCurrentLink() const;
+    bool isRubberBandActive() const;
+    void selectCard(DDeviceListItem *card);
+    void showNoDevice();
+    void buildKeyboardView(const hidStructInfoAll &info);
+    void adaptToDeviceType();
+    void prepareCurrentProfile(DDeviceKeyboardLink *link);
+    void onSerialPollTick();
+    // The first usable device in path order, among present when given; false when none.
+    bool selectFallbackDevice(const QMap<QString, hidStructInfoAll> *present = nullptr);
+    bool handleArrival(const QMap<QString, hidStructInfoAll> &fresh, const QString &newPath);
+    bool handleRemoval(const QString &oldPath, const QMap<QString, hidStructInfoAll> &present);
+    void closeLinkThread(DDeviceKeyboardLink *link);
+    void reorderDeviceList();
+    void runDeferredWork();
+    void scheduleDeferredWork();
+    // Every supported device the library lists now, by path; with ordered, also in the
+    // library's order, and with offline, a record of each model without a device.
+    QMap<QString, hidStructInfoAll> enumerateDevices(QList<hidStructInfoAll> *ordered,
+                                                     QList<hidStructInfoAll> *offline) const;
+    QByteArray magneticBitmapOfSelection() const;
+    bool sendMagnetic(const HidReport &report);
+
+    Ui::DDevicePage *ui;
+    QString desktopPath;
+    CbNotice *notice = nullptr;
+    QElapsedTimer waitTimer;
+    int currentMainTab = -1;
+    int currentKeyboardLightMode = -1;
+    QString companyLink;
+    DCustomKeysPage *customKeysPage = nullptr;
+    DLightsConfigPage *lightsConfigPage = nullptr;
+    DPerformancePage *performancePage = nullptr;
+    DTriggerSettingPage *triggerSettingPage = nullptr;
+    QString scrollBarStyle;
+    lightDealMain *lightEngine = nullptr;
+    QPointer<ArrowWidget> arrowPopup;
+    QPointer<hidDeviceJoinFrame> keyboardView;
+    QPointer<dragShowArea> dragArea;
+    float zoomFactor = 1.0f;
+    bool testLightView = false;
+    int currentLayer = -1;
+    bool sleepTimeAcknowledged = false;
+    QByteArray profilePath;
+    QString serialNumber;
+    int profileIndex = 1;
+    QMap<QString, DDeviceKeyboardLink *> deviceLinks;
+    DDeviceListItem *currentCard = nullptr;
+    DDeviceKeyboardLink *currentLink = nullptr;
+    MainHidInterFace *currentHid = nullptr;
+    QString profileDir;
+    int customLightSlot = -1;
+    QTimer *batteryTimer = nullptr;
+    int calibrationPointX = -1;
+    int calibrationPointY = -1;
+
+    // Device list and links
+    bool hotPlugBusy = false;
+    bool switchBusy = false;
+    QPointer<QWidget> keyboardViewHost;
+    bool firstOpen = true;
+    hidStructInfoAll currentDeviceInfo {};
+    QMap<QString, hidStructInfoAll> deviceInfos;
+    QMap<QString, int> dongleStates;
+    QMap<QString, DDeviceListItem *> deviceCards;
+    int linkCount = 0;
+    keyboardButCustom *keyButtons[kRows][kColumns] = {};
+    QVBoxLayout *deviceListLayout = nullptr;
+    QMap<QString, int> linkThreadIndexes;
+
+    // Battery
+    int chargeAnimationValue = 0;
+
+    // Events that arrived while the page was busy with another device change, and
+    // are handled once it is done.
+    bool enumerating = false;
+    bool hotPlugPending = false;
+    struct DongleReport
+    {
+        int is24GValid;
+        QString path;
+        QString name;
+    };
+    QList<DongleReport> deferredDongleReports;
+    bool deferredScheduled = false;
+
+    // The current device's serial number is not known yet: its profile files wait for it.
+    bool waitingForSerial = false;
+    QTimer *serialPollTimer = nullptr;
 };

@@ -44,6 +44,120 @@
     </message>
 </context>
 <context>
+    <name>DDeviceKeyboardLink</name>
+    <message>
+        <source>The text is on the clipboard: press Ctrl+V to paste it</source>
+        <translation>النص موجود في الحافظة: اضغط Ctrl+V للصقه</translation>
+    </message>
+</context>
+<context>
+    <name>DDevicePage</name>
+    <message>
+        <source>产品列表</source>
+        <translation>قائمة المنتجات</translation>
+    </message>
+    <message>
+        <source>测试按键</source>
+        <translation>زر الاختبار</translation>
+    </message>
+    <message>
+        <source>切换主模式</source>
+        <translation>تبديل الوضع الرئيسي</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>لوحة المفاتيح</translation>
+    </message>
+    <message>
+        <source>电量显示</source>
+        <translation>عرض البطارية</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>الجهاز غير متصل</translation>
+    </message>
+    <message>
+        <source>Device List</source>
+        <translation>قائمة الأجهزة</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>تخصيص المفاتيح</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>إعدادات الإضاءة</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>ماكرو</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>الأداء</translation>
+    </message>
+    <message>
+        <source>Trigger Setting</source>
+        <translation>إعدادات التشغيل</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>المفاتيح المتقدمة</translation>
+    </message>
+    <message>
+        <source>The device is not ready</source>
+        <translation>الجهاز غير جاهز بعد</translation>
+    </message>
+    <message>
+        <source>The device is offline</source>
+        <translation>الجهاز غير متصل بالشبكة</translation>
+    </message>
+    <message>
+        <source>The device has been turned on</source>
+        <translation>تم فتح هذا الجهاز بالفعل</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>يرجى تحديد مفتاح أولاً</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>تلميح</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>هل تريد إعادة تعيين ملف التعريف الحالي؟</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>نعم</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>لا</translation>
+    </message>
+    <message>
+        <source>Please switch to key calibration mode first</source>
+        <translation>يرجى التبديل إلى وضع معايرة المفاتيح أولاً</translation>
+    </message>
+    <message>
+        <source>The key calibration successful</source>
+        <translation>نجحت معايرة المفتاح</translation>
+    </message>
+    <message>
+        <source>The key calibration runing</source>
+        <translation>جارٍ معايرة المفتاح</translation>
+    </message>
+    <message>
+        <source>The key calibration failed</source>
+        <translation>فشلت معايرة المفتاح</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>غير معروف</translation>
+    </message>
+</context>
+<context>
     <name>DKeyDisablePage</name>
     <message>
         <source>Disable</source>
@@ -187,8 +301,8 @@
         <translation>أخرى</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -207,6 +321,17 @@
     <message>
         <source>Virtual Keyboard</source>
         <translation>لوحة المفاتيح الافتراضية</translation>
+    </message>
+</context>
+<context>
+    <name>MagneticReport</name>
+    <message>
+        <source>Operate successful</source>
+        <translation>تمت العملية بنجاح</translation>
+    </message>
+    <message>
+        <source>Operate failed: the keyboard is not connected</source>
+        <translation>فشلت العملية: لوحة المفاتيح غير متصلة</translation>
     </message>
 </context>
 <context>

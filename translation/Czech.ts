@@ -44,6 +44,120 @@
     </message>
 </context>
 <context>
+    <name>DDeviceKeyboardLink</name>
+    <message>
+        <source>The text is on the clipboard: press Ctrl+V to paste it</source>
+        <translation>Text je ve schránce: stiskněte Ctrl+V pro jeho vložení</translation>
+    </message>
+</context>
+<context>
+    <name>DDevicePage</name>
+    <message>
+        <source>产品列表</source>
+        <translation>Seznam produktů</translation>
+    </message>
+    <message>
+        <source>测试按键</source>
+        <translation>Testovací tlačítko</translation>
+    </message>
+    <message>
+        <source>切换主模式</source>
+        <translation>Přepnout hlavní režim</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Klávesnice</translation>
+    </message>
+    <message>
+        <source>电量显示</source>
+        <translation>Stav baterie</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>Zařízení není připojeno</translation>
+    </message>
+    <message>
+        <source>Device List</source>
+        <translation>Seznam zařízení</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>Přizpůsobení kláves</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>Nastavení podsvícení</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Makro</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>Výkon</translation>
+    </message>
+    <message>
+        <source>Trigger Setting</source>
+        <translation>Nastavení spouštění</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Pokročilé klávesy</translation>
+    </message>
+    <message>
+        <source>The device is not ready</source>
+        <translation>Zařízení ještě není připraveno</translation>
+    </message>
+    <message>
+        <source>The device is offline</source>
+        <translation>Zařízení je offline</translation>
+    </message>
+    <message>
+        <source>The device has been turned on</source>
+        <translation>Zařízení je již otevřeno</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>Nejprve vyberte klávesu</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Upozornění</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Obnovit aktuální profil?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ano</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Ne</translation>
+    </message>
+    <message>
+        <source>Please switch to key calibration mode first</source>
+        <translation>Nejprve přepněte do režimu kalibrace kláves</translation>
+    </message>
+    <message>
+        <source>The key calibration successful</source>
+        <translation>Kalibrace klávesy proběhla úspěšně</translation>
+    </message>
+    <message>
+        <source>The key calibration runing</source>
+        <translation>Probíhá kalibrace klávesy</translation>
+    </message>
+    <message>
+        <source>The key calibration failed</source>
+        <translation>Kalibrace klávesy selhala</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Neznámé</translation>
+    </message>
+</context>
+<context>
     <name>DKeyDisablePage</name>
     <message>
         <source>Disable</source>
@@ -187,8 +301,8 @@
         <translation>Jiný</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -207,6 +321,17 @@
     <message>
         <source>Virtual Keyboard</source>
         <translation>Virtuální klávesnice</translation>
+    </message>
+</context>
+<context>
+    <name>MagneticReport</name>
+    <message>
+        <source>Operate successful</source>
+        <translation>Operace byla úspěšná</translation>
+    </message>
+    <message>
+        <source>Operate failed: the keyboard is not connected</source>
+        <translation>Operace se nezdařila: klávesnice není připojena</translation>
     </message>
 </context>
 <context>

@@ -44,6 +44,120 @@
     </message>
 </context>
 <context>
+    <name>DDeviceKeyboardLink</name>
+    <message>
+        <source>The text is on the clipboard: press Ctrl+V to paste it</source>
+        <translation>The text is on the clipboard: press Ctrl+V to paste it</translation>
+    </message>
+</context>
+<context>
+    <name>DDevicePage</name>
+    <message>
+        <source>产品列表</source>
+        <translation>Product List</translation>
+    </message>
+    <message>
+        <source>测试按键</source>
+        <translation>Test Button</translation>
+    </message>
+    <message>
+        <source>切换主模式</source>
+        <translation>Switch Main Mode</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Keyboard</translation>
+    </message>
+    <message>
+        <source>电量显示</source>
+        <translation>Battery Level</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>Device not connected</translation>
+    </message>
+    <message>
+        <source>Device List</source>
+        <translation>Device List</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>Key Custom</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>Light Setting</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Macro</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>Performance</translation>
+    </message>
+    <message>
+        <source>Trigger Setting</source>
+        <translation>Trigger Setting</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Senior Keys</translation>
+    </message>
+    <message>
+        <source>The device is not ready</source>
+        <translation>The device is not ready</translation>
+    </message>
+    <message>
+        <source>The device is offline</source>
+        <translation>The device is offline</translation>
+    </message>
+    <message>
+        <source>The device has been turned on</source>
+        <translation>The device has been turned on</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>Please select one Key first</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Tip</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Whether to reset the current profile?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Please switch to key calibration mode first</source>
+        <translation>Please switch to key calibration mode first</translation>
+    </message>
+    <message>
+        <source>The key calibration successful</source>
+        <translation>The key calibration successful</translation>
+    </message>
+    <message>
+        <source>The key calibration runing</source>
+        <translation>The key calibration runing</translation>
+    </message>
+    <message>
+        <source>The key calibration failed</source>
+        <translation>The key calibration failed</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Unknow</translation>
+    </message>
+</context>
+<context>
     <name>DKeyDisablePage</name>
     <message>
         <source>Disable</source>
@@ -187,8 +301,8 @@
         <translation>Other</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -207,6 +321,17 @@
     <message>
         <source>Virtual Keyboard</source>
         <translation>Virtual Keyboard</translation>
+    </message>
+</context>
+<context>
+    <name>MagneticReport</name>
+    <message>
+        <source>Operate successful</source>
+        <translation>Operate successful</translation>
+    </message>
+    <message>
+        <source>Operate failed: the keyboard is not connected</source>
+        <translation>Operate failed: the keyboard is not connected</translation>
     </message>
 </context>
 <context>

@@ -44,6 +44,120 @@
     </message>
 </context>
 <context>
+    <name>DDeviceKeyboardLink</name>
+    <message>
+        <source>The text is on the clipboard: press Ctrl+V to paste it</source>
+        <translation>Le texte est dans le presse-papiers : appuyez sur Ctrl+V pour le coller</translation>
+    </message>
+</context>
+<context>
+    <name>DDevicePage</name>
+    <message>
+        <source>产品列表</source>
+        <translation>Liste des produits</translation>
+    </message>
+    <message>
+        <source>测试按键</source>
+        <translation>Bouton de test</translation>
+    </message>
+    <message>
+        <source>切换主模式</source>
+        <translation>Changer de mode principal</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Clavier</translation>
+    </message>
+    <message>
+        <source>电量显示</source>
+        <translation>Niveau de batterie</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>Périphérique non connecté</translation>
+    </message>
+    <message>
+        <source>Device List</source>
+        <translation>Liste des périphériques</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>Personnalisation des touches</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>Réglages de l'éclairage</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Macro</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>Performances</translation>
+    </message>
+    <message>
+        <source>Trigger Setting</source>
+        <translation>Réglages de déclenchement</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Touches avancées</translation>
+    </message>
+    <message>
+        <source>The device is not ready</source>
+        <translation>Le périphérique n'est pas encore prêt</translation>
+    </message>
+    <message>
+        <source>The device is offline</source>
+        <translation>Le périphérique est hors ligne</translation>
+    </message>
+    <message>
+        <source>The device has been turned on</source>
+        <translation>Le périphérique est déjà ouvert</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>Veuillez d'abord sélectionner une touche</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Astuce</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Réinitialiser le profil actuel ?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Please switch to key calibration mode first</source>
+        <translation>Veuillez d'abord passer en mode de calibrage des touches</translation>
+    </message>
+    <message>
+        <source>The key calibration successful</source>
+        <translation>Calibrage de la touche réussi</translation>
+    </message>
+    <message>
+        <source>The key calibration runing</source>
+        <translation>Calibrage de la touche en cours</translation>
+    </message>
+    <message>
+        <source>The key calibration failed</source>
+        <translation>Échec du calibrage de la touche</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Inconnu</translation>
+    </message>
+</context>
+<context>
     <name>DKeyDisablePage</name>
     <message>
         <source>Disable</source>
@@ -136,7 +250,7 @@
     </message>
     <message>
         <source>Background image</source>
-        <translation>Image d&apos;arrière-plan</translation>
+        <translation>Image d'arrière-plan</translation>
     </message>
     <message>
         <source>Auto start</source>
@@ -144,7 +258,7 @@
     </message>
     <message>
         <source>Launch applications when the system starts (Minimized)</source>
-        <translation>Lancer l&apos;application au démarrage du système (réduite)</translation>
+        <translation>Lancer l'application au démarrage du système (réduite)</translation>
     </message>
     <message>
         <source>Close startup to tray</source>
@@ -160,7 +274,7 @@
     </message>
     <message>
         <source>Application software</source>
-        <translation>Logiciel d&apos;application</translation>
+        <translation>Logiciel d'application</translation>
     </message>
     <message>
         <source>Check Update</source>
@@ -187,8 +301,8 @@
         <translation>Autre</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -207,6 +321,17 @@
     <message>
         <source>Virtual Keyboard</source>
         <translation>Clavier virtuel</translation>
+    </message>
+</context>
+<context>
+    <name>MagneticReport</name>
+    <message>
+        <source>Operate successful</source>
+        <translation>Opération réussie</translation>
+    </message>
+    <message>
+        <source>Operate failed: the keyboard is not connected</source>
+        <translation>Échec de l'opération : le clavier n'est pas connecté</translation>
     </message>
 </context>
 <context>
@@ -281,7 +406,7 @@
     </message>
     <message>
         <source>Atmosphere Light</source>
-        <translation>Éclairage d&apos;ambiance</translation>
+        <translation>Éclairage d'ambiance</translation>
     </message>
     <message>
         <source>Senior Keys</source>
@@ -337,11 +462,11 @@
     </message>
     <message>
         <source>Screen brightness+</source>
-        <translation>Luminosité de l&apos;écran+</translation>
+        <translation>Luminosité de l'écran+</translation>
     </message>
     <message>
         <source>Screen brightness-</source>
-        <translation>Luminosité de l&apos;écran-</translation>
+        <translation>Luminosité de l'écran-</translation>
     </message>
     <message>
         <source>Search</source>
@@ -397,7 +522,7 @@
     </message>
     <message>
         <source>Lock computer</source>
-        <translation>Verrouiller l&apos;ordinateur</translation>
+        <translation>Verrouiller l'ordinateur</translation>
     </message>
     <message>
         <source>Copy</source>
@@ -489,7 +614,7 @@
     </message>
     <message>
         <source>All light</source>
-        <translation>Tout l&apos;éclairage</translation>
+        <translation>Tout l'éclairage</translation>
     </message>
     <message>
         <source>Static</source>
@@ -557,15 +682,15 @@
     </message>
     <message>
         <source>Light recording</source>
-        <translation>Enregistrement de l&apos;éclairage</translation>
+        <translation>Enregistrement de l'éclairage</translation>
     </message>
     <message>
         <source>Close side light</source>
-        <translation>Éteindre l&apos;éclairage latéral</translation>
+        <translation>Éteindre l'éclairage latéral</translation>
     </message>
     <message>
         <source>Stop side light</source>
-        <translation>Figer l&apos;éclairage latéral</translation>
+        <translation>Figer l'éclairage latéral</translation>
     </message>
     <message>
         <source>Default</source>
@@ -657,7 +782,7 @@
     </message>
     <message>
         <source>Background image</source>
-        <translation>Image d&apos;arrière-plan</translation>
+        <translation>Image d'arrière-plan</translation>
     </message>
     <message>
         <source>Auto start</source>
@@ -665,7 +790,7 @@
     </message>
     <message>
         <source>Launch applications when the system starts (Minimized)</source>
-        <translation>Lancer l&apos;application au démarrage du système (réduite)</translation>
+        <translation>Lancer l'application au démarrage du système (réduite)</translation>
     </message>
     <message>
         <source>Close startup to tray</source>
@@ -709,7 +834,7 @@
     </message>
     <message>
         <source>Please select one Key first</source>
-        <translation>Veuillez d&apos;abord sélectionner une touche</translation>
+        <translation>Veuillez d'abord sélectionner une touche</translation>
     </message>
     <message>
         <source>Operate successful</source>
@@ -717,7 +842,7 @@
     </message>
     <message>
         <source>Operate failed, the profile could not be saved</source>
-        <translation>Échec de l&apos;opération, le profil n&apos;a pas pu être enregistré</translation>
+        <translation>Échec de l'opération, le profil n'a pas pu être enregistré</translation>
     </message>
     <message>
         <source>Setting failed because the text is empty</source>

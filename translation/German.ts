@@ -44,6 +44,120 @@
     </message>
 </context>
 <context>
+    <name>DDeviceKeyboardLink</name>
+    <message>
+        <source>The text is on the clipboard: press Ctrl+V to paste it</source>
+        <translation>Der Text liegt in der Zwischenablage: Drücken Sie Strg+V, um ihn einzufügen</translation>
+    </message>
+</context>
+<context>
+    <name>DDevicePage</name>
+    <message>
+        <source>产品列表</source>
+        <translation>Produktliste</translation>
+    </message>
+    <message>
+        <source>测试按键</source>
+        <translation>Testtaste</translation>
+    </message>
+    <message>
+        <source>切换主模式</source>
+        <translation>Hauptmodus wechseln</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Tastatur</translation>
+    </message>
+    <message>
+        <source>电量显示</source>
+        <translation>Akkuanzeige</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>Gerät nicht verbunden</translation>
+    </message>
+    <message>
+        <source>Device List</source>
+        <translation>Geräteliste</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>Tastenbelegung</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>Beleuchtung</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Makro</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>Leistung</translation>
+    </message>
+    <message>
+        <source>Trigger Setting</source>
+        <translation>Auslöseeinstellungen</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Erweiterte Tasten</translation>
+    </message>
+    <message>
+        <source>The device is not ready</source>
+        <translation>Das Gerät ist noch nicht bereit</translation>
+    </message>
+    <message>
+        <source>The device is offline</source>
+        <translation>Das Gerät ist offline</translation>
+    </message>
+    <message>
+        <source>The device has been turned on</source>
+        <translation>Das Gerät ist bereits geöffnet</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>Bitte zuerst eine Taste auswählen</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Aktuelles Profil zurücksetzen?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Please switch to key calibration mode first</source>
+        <translation>Bitte zuerst in den Tastenkalibrierungsmodus wechseln</translation>
+    </message>
+    <message>
+        <source>The key calibration successful</source>
+        <translation>Tastenkalibrierung erfolgreich</translation>
+    </message>
+    <message>
+        <source>The key calibration runing</source>
+        <translation>Tastenkalibrierung läuft</translation>
+    </message>
+    <message>
+        <source>The key calibration failed</source>
+        <translation>Tastenkalibrierung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Unbekannt</translation>
+    </message>
+</context>
+<context>
     <name>DKeyDisablePage</name>
     <message>
         <source>Disable</source>
@@ -187,8 +301,8 @@
         <translation>Andere</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -207,6 +321,17 @@
     <message>
         <source>Virtual Keyboard</source>
         <translation>Virtuelle Tastatur</translation>
+    </message>
+</context>
+<context>
+    <name>MagneticReport</name>
+    <message>
+        <source>Operate successful</source>
+        <translation>Vorgang erfolgreich</translation>
+    </message>
+    <message>
+        <source>Operate failed: the keyboard is not connected</source>
+        <translation>Vorgang fehlgeschlagen: Die Tastatur ist nicht verbunden</translation>
     </message>
 </context>
 <context>

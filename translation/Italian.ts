@@ -44,6 +44,120 @@
     </message>
 </context>
 <context>
+    <name>DDeviceKeyboardLink</name>
+    <message>
+        <source>The text is on the clipboard: press Ctrl+V to paste it</source>
+        <translation>Il testo è negli appunti: premi Ctrl+V per incollarlo</translation>
+    </message>
+</context>
+<context>
+    <name>DDevicePage</name>
+    <message>
+        <source>产品列表</source>
+        <translation>Elenco prodotti</translation>
+    </message>
+    <message>
+        <source>测试按键</source>
+        <translation>Pulsante di prova</translation>
+    </message>
+    <message>
+        <source>切换主模式</source>
+        <translation>Cambia modalità principale</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Tastiera</translation>
+    </message>
+    <message>
+        <source>电量显示</source>
+        <translation>Livello batteria</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>Dispositivo non collegato</translation>
+    </message>
+    <message>
+        <source>Device List</source>
+        <translation>Elenco dispositivi</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>Personalizza tasti</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>Impostazioni luci</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Macro</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>Prestazioni</translation>
+    </message>
+    <message>
+        <source>Trigger Setting</source>
+        <translation>Impostazioni di attivazione</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Tasti avanzati</translation>
+    </message>
+    <message>
+        <source>The device is not ready</source>
+        <translation>Il dispositivo non è ancora pronto</translation>
+    </message>
+    <message>
+        <source>The device is offline</source>
+        <translation>Il dispositivo è offline</translation>
+    </message>
+    <message>
+        <source>The device has been turned on</source>
+        <translation>Il dispositivo è già aperto</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>Selezionare prima un tasto</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Avviso</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Ripristinare il profilo corrente?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Please switch to key calibration mode first</source>
+        <translation>Passare prima alla modalità di calibrazione dei tasti</translation>
+    </message>
+    <message>
+        <source>The key calibration successful</source>
+        <translation>Calibrazione del tasto riuscita</translation>
+    </message>
+    <message>
+        <source>The key calibration runing</source>
+        <translation>Calibrazione del tasto in corso</translation>
+    </message>
+    <message>
+        <source>The key calibration failed</source>
+        <translation>Calibrazione del tasto non riuscita</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Sconosciuto</translation>
+    </message>
+</context>
+<context>
     <name>DKeyDisablePage</name>
     <message>
         <source>Disable</source>
@@ -144,11 +258,11 @@
     </message>
     <message>
         <source>Launch applications when the system starts (Minimized)</source>
-        <translation>Avvia l&apos;applicazione all&apos;avvio del sistema (ridotta a icona)</translation>
+        <translation>Avvia l'applicazione all'avvio del sistema (ridotta a icona)</translation>
     </message>
     <message>
         <source>Close startup to tray</source>
-        <translation>Riduci nell&apos;area di notifica alla chiusura</translation>
+        <translation>Riduci nell'area di notifica alla chiusura</translation>
     </message>
     <message>
         <source>Upgrade</source>
@@ -187,8 +301,8 @@
         <translation>Altro</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -207,6 +321,17 @@
     <message>
         <source>Virtual Keyboard</source>
         <translation>Tastiera virtuale</translation>
+    </message>
+</context>
+<context>
+    <name>MagneticReport</name>
+    <message>
+        <source>Operate successful</source>
+        <translation>Operazione riuscita</translation>
+    </message>
+    <message>
+        <source>Operate failed: the keyboard is not connected</source>
+        <translation>Operazione non riuscita: la tastiera non è collegata</translation>
     </message>
 </context>
 <context>
@@ -281,7 +406,7 @@
     </message>
     <message>
         <source>Atmosphere Light</source>
-        <translation>Luce d&apos;atmosfera</translation>
+        <translation>Luce d'atmosfera</translation>
     </message>
     <message>
         <source>Senior Keys</source>
@@ -665,11 +790,11 @@
     </message>
     <message>
         <source>Launch applications when the system starts (Minimized)</source>
-        <translation>Avvia l&apos;applicazione all&apos;avvio del sistema (ridotta a icona)</translation>
+        <translation>Avvia l'applicazione all'avvio del sistema (ridotta a icona)</translation>
     </message>
     <message>
         <source>Close startup to tray</source>
-        <translation>Riduci nell&apos;area di notifica alla chiusura</translation>
+        <translation>Riduci nell'area di notifica alla chiusura</translation>
     </message>
     <message>
         <source>Upgrade</source>

@@ -44,6 +44,120 @@
     </message>
 </context>
 <context>
+    <name>DDeviceKeyboardLink</name>
+    <message>
+        <source>The text is on the clipboard: press Ctrl+V to paste it</source>
+        <translation>テキストはクリップボードにあります。Ctrl+V を押して貼り付けてください</translation>
+    </message>
+</context>
+<context>
+    <name>DDevicePage</name>
+    <message>
+        <source>产品列表</source>
+        <translation>製品一覧</translation>
+    </message>
+    <message>
+        <source>测试按键</source>
+        <translation>テストボタン</translation>
+    </message>
+    <message>
+        <source>切换主模式</source>
+        <translation>メインモード切替</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>キーボード</translation>
+    </message>
+    <message>
+        <source>电量显示</source>
+        <translation>バッテリー表示</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>デバイスが接続されていません</translation>
+    </message>
+    <message>
+        <source>Device List</source>
+        <translation>デバイス一覧</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>キーのカスタマイズ</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>ライト設定</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>マクロ</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>パフォーマンス</translation>
+    </message>
+    <message>
+        <source>Trigger Setting</source>
+        <translation>トリガー設定</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>アドバンストキー</translation>
+    </message>
+    <message>
+        <source>The device is not ready</source>
+        <translation>デバイスの準備ができていません</translation>
+    </message>
+    <message>
+        <source>The device is offline</source>
+        <translation>デバイスはオフラインです</translation>
+    </message>
+    <message>
+        <source>The device has been turned on</source>
+        <translation>このデバイスは既に開かれています</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>先にキーを選択してください</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>ヒント</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>現在のプロファイルをリセットしますか？</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>はい</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>いいえ</translation>
+    </message>
+    <message>
+        <source>Please switch to key calibration mode first</source>
+        <translation>先にキー校正モードに切り替えてください</translation>
+    </message>
+    <message>
+        <source>The key calibration successful</source>
+        <translation>キー校正に成功しました</translation>
+    </message>
+    <message>
+        <source>The key calibration runing</source>
+        <translation>キー校正中</translation>
+    </message>
+    <message>
+        <source>The key calibration failed</source>
+        <translation>キー校正に失敗しました</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>不明</translation>
+    </message>
+</context>
+<context>
     <name>DKeyDisablePage</name>
     <message>
         <source>Disable</source>
@@ -187,8 +301,8 @@
         <translation>その他</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -207,6 +321,17 @@
     <message>
         <source>Virtual Keyboard</source>
         <translation>仮想キーボード</translation>
+    </message>
+</context>
+<context>
+    <name>MagneticReport</name>
+    <message>
+        <source>Operate successful</source>
+        <translation>操作に成功しました</translation>
+    </message>
+    <message>
+        <source>Operate failed: the keyboard is not connected</source>
+        <translation>操作に失敗しました：キーボードが接続されていません</translation>
     </message>
 </context>
 <context>

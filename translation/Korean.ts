@@ -44,6 +44,120 @@
     </message>
 </context>
 <context>
+    <name>DDeviceKeyboardLink</name>
+    <message>
+        <source>The text is on the clipboard: press Ctrl+V to paste it</source>
+        <translation>텍스트가 클립보드에 있습니다. Ctrl+V를 눌러 붙여 넣으세요</translation>
+    </message>
+</context>
+<context>
+    <name>DDevicePage</name>
+    <message>
+        <source>产品列表</source>
+        <translation>제품 목록</translation>
+    </message>
+    <message>
+        <source>测试按键</source>
+        <translation>테스트 버튼</translation>
+    </message>
+    <message>
+        <source>切换主模式</source>
+        <translation>메인 모드 전환</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>키보드</translation>
+    </message>
+    <message>
+        <source>电量显示</source>
+        <translation>배터리 표시</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>장치가 연결되지 않았습니다</translation>
+    </message>
+    <message>
+        <source>Device List</source>
+        <translation>장치 목록</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>키 사용자 지정</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>조명 설정</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>매크로</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>성능</translation>
+    </message>
+    <message>
+        <source>Trigger Setting</source>
+        <translation>트리거 설정</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>고급 키</translation>
+    </message>
+    <message>
+        <source>The device is not ready</source>
+        <translation>장치가 아직 준비되지 않았습니다</translation>
+    </message>
+    <message>
+        <source>The device is offline</source>
+        <translation>장치가 오프라인입니다</translation>
+    </message>
+    <message>
+        <source>The device has been turned on</source>
+        <translation>이 장치는 이미 열려 있습니다</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>먼저 키를 하나 선택하세요</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>알림</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>현재 프로필을 초기화하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>예</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>아니요</translation>
+    </message>
+    <message>
+        <source>Please switch to key calibration mode first</source>
+        <translation>먼저 키 보정 모드로 전환하세요</translation>
+    </message>
+    <message>
+        <source>The key calibration successful</source>
+        <translation>키 보정에 성공했습니다</translation>
+    </message>
+    <message>
+        <source>The key calibration runing</source>
+        <translation>키 보정 중</translation>
+    </message>
+    <message>
+        <source>The key calibration failed</source>
+        <translation>키 보정에 실패했습니다</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>알 수 없음</translation>
+    </message>
+</context>
+<context>
     <name>DKeyDisablePage</name>
     <message>
         <source>Disable</source>
@@ -187,8 +301,8 @@
         <translation>기타</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -207,6 +321,17 @@
     <message>
         <source>Virtual Keyboard</source>
         <translation>가상 키보드</translation>
+    </message>
+</context>
+<context>
+    <name>MagneticReport</name>
+    <message>
+        <source>Operate successful</source>
+        <translation>작업 성공</translation>
+    </message>
+    <message>
+        <source>Operate failed: the keyboard is not connected</source>
+        <translation>작업 실패: 키보드가 연결되어 있지 않습니다</translation>
     </message>
 </context>
 <context>

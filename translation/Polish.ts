@@ -44,6 +44,120 @@
     </message>
 </context>
 <context>
+    <name>DDeviceKeyboardLink</name>
+    <message>
+        <source>The text is on the clipboard: press Ctrl+V to paste it</source>
+        <translation>Tekst jest w schowku: naciśnij Ctrl+V, aby go wkleić</translation>
+    </message>
+</context>
+<context>
+    <name>DDevicePage</name>
+    <message>
+        <source>产品列表</source>
+        <translation>Lista produktów</translation>
+    </message>
+    <message>
+        <source>测试按键</source>
+        <translation>Przycisk testowy</translation>
+    </message>
+    <message>
+        <source>切换主模式</source>
+        <translation>Przełącz tryb główny</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Klawiatura</translation>
+    </message>
+    <message>
+        <source>电量显示</source>
+        <translation>Poziom baterii</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>Urządzenie nie jest podłączone</translation>
+    </message>
+    <message>
+        <source>Device List</source>
+        <translation>Lista urządzeń</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>Dostosowanie klawiszy</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>Ustawienia podświetlenia</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Makro</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>Wydajność</translation>
+    </message>
+    <message>
+        <source>Trigger Setting</source>
+        <translation>Ustawienia wyzwalania</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Klawisze zaawansowane</translation>
+    </message>
+    <message>
+        <source>The device is not ready</source>
+        <translation>Urządzenie nie jest jeszcze gotowe</translation>
+    </message>
+    <message>
+        <source>The device is offline</source>
+        <translation>Urządzenie jest offline</translation>
+    </message>
+    <message>
+        <source>The device has been turned on</source>
+        <translation>Urządzenie jest już otwarte</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>Najpierw wybierz klawisz</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Wskazówka</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Zresetować bieżący profil?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Tak</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>Please switch to key calibration mode first</source>
+        <translation>Najpierw przełącz na tryb kalibracji klawiszy</translation>
+    </message>
+    <message>
+        <source>The key calibration successful</source>
+        <translation>Kalibracja klawisza zakończona powodzeniem</translation>
+    </message>
+    <message>
+        <source>The key calibration runing</source>
+        <translation>Trwa kalibracja klawisza</translation>
+    </message>
+    <message>
+        <source>The key calibration failed</source>
+        <translation>Kalibracja klawisza nie powiodła się</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Nieznany</translation>
+    </message>
+</context>
+<context>
     <name>DKeyDisablePage</name>
     <message>
         <source>Disable</source>
@@ -187,8 +301,8 @@
         <translation>Inny</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -207,6 +321,17 @@
     <message>
         <source>Virtual Keyboard</source>
         <translation>Klawiatura wirtualna</translation>
+    </message>
+</context>
+<context>
+    <name>MagneticReport</name>
+    <message>
+        <source>Operate successful</source>
+        <translation>Operacja zakończona powodzeniem</translation>
+    </message>
+    <message>
+        <source>Operate failed: the keyboard is not connected</source>
+        <translation>Operacja nie powiodła się: klawiatura nie jest podłączona</translation>
     </message>
 </context>
 <context>

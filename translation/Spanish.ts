@@ -44,6 +44,120 @@
     </message>
 </context>
 <context>
+    <name>DDeviceKeyboardLink</name>
+    <message>
+        <source>The text is on the clipboard: press Ctrl+V to paste it</source>
+        <translation>El texto está en el portapapeles: pulse Ctrl+V para pegarlo</translation>
+    </message>
+</context>
+<context>
+    <name>DDevicePage</name>
+    <message>
+        <source>产品列表</source>
+        <translation>Lista de productos</translation>
+    </message>
+    <message>
+        <source>测试按键</source>
+        <translation>Botón de prueba</translation>
+    </message>
+    <message>
+        <source>切换主模式</source>
+        <translation>Cambiar modo principal</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Teclado</translation>
+    </message>
+    <message>
+        <source>电量显示</source>
+        <translation>Nivel de batería</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>Dispositivo no conectado</translation>
+    </message>
+    <message>
+        <source>Device List</source>
+        <translation>Lista de dispositivos</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>Personalizar teclas</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>Ajustes de iluminación</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Macro</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>Rendimiento</translation>
+    </message>
+    <message>
+        <source>Trigger Setting</source>
+        <translation>Ajustes de activación</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Teclas avanzadas</translation>
+    </message>
+    <message>
+        <source>The device is not ready</source>
+        <translation>El dispositivo aún no está listo</translation>
+    </message>
+    <message>
+        <source>The device is offline</source>
+        <translation>El dispositivo está desconectado</translation>
+    </message>
+    <message>
+        <source>The device has been turned on</source>
+        <translation>El dispositivo ya está abierto</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>Seleccione primero una tecla</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>¿Restablecer el perfil actual?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Please switch to key calibration mode first</source>
+        <translation>Cambie primero al modo de calibración de teclas</translation>
+    </message>
+    <message>
+        <source>The key calibration successful</source>
+        <translation>Calibración de la tecla correcta</translation>
+    </message>
+    <message>
+        <source>The key calibration runing</source>
+        <translation>Calibrando la tecla</translation>
+    </message>
+    <message>
+        <source>The key calibration failed</source>
+        <translation>La calibración de la tecla ha fallado</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Desconocido</translation>
+    </message>
+</context>
+<context>
     <name>DKeyDisablePage</name>
     <message>
         <source>Disable</source>
@@ -187,8 +301,8 @@
         <translation>Otro</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -207,6 +321,17 @@
     <message>
         <source>Virtual Keyboard</source>
         <translation>Teclado virtual</translation>
+    </message>
+</context>
+<context>
+    <name>MagneticReport</name>
+    <message>
+        <source>Operate successful</source>
+        <translation>Operación realizada con éxito</translation>
+    </message>
+    <message>
+        <source>Operate failed: the keyboard is not connected</source>
+        <translation>La operación ha fallado: el teclado no está conectado</translation>
     </message>
 </context>
 <context>

@@ -44,6 +44,120 @@
     </message>
 </context>
 <context>
+    <name>DDeviceKeyboardLink</name>
+    <message>
+        <source>The text is on the clipboard: press Ctrl+V to paste it</source>
+        <translation>Текст у буфері обміну: натисніть Ctrl+V, щоб вставити його</translation>
+    </message>
+</context>
+<context>
+    <name>DDevicePage</name>
+    <message>
+        <source>产品列表</source>
+        <translation>Список продуктів</translation>
+    </message>
+    <message>
+        <source>测试按键</source>
+        <translation>Тестова кнопка</translation>
+    </message>
+    <message>
+        <source>切换主模式</source>
+        <translation>Змінити основний режим</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Клавіатура</translation>
+    </message>
+    <message>
+        <source>电量显示</source>
+        <translation>Заряд батареї</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>Пристрій не підключено</translation>
+    </message>
+    <message>
+        <source>Device List</source>
+        <translation>Список пристроїв</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>Налаштування клавіш</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>Налаштування підсвічування</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Макрос</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>Продуктивність</translation>
+    </message>
+    <message>
+        <source>Trigger Setting</source>
+        <translation>Налаштування спрацьовування</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Розширені клавіші</translation>
+    </message>
+    <message>
+        <source>The device is not ready</source>
+        <translation>Пристрій ще не готовий</translation>
+    </message>
+    <message>
+        <source>The device is offline</source>
+        <translation>Пристрій не в мережі</translation>
+    </message>
+    <message>
+        <source>The device has been turned on</source>
+        <translation>Цей пристрій уже відкрито</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>Спочатку виберіть клавішу</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Підказка</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Скинути поточний профіль?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Так</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Ні</translation>
+    </message>
+    <message>
+        <source>Please switch to key calibration mode first</source>
+        <translation>Спочатку увімкніть режим калібрування клавіш</translation>
+    </message>
+    <message>
+        <source>The key calibration successful</source>
+        <translation>Калібрування клавіші виконано</translation>
+    </message>
+    <message>
+        <source>The key calibration runing</source>
+        <translation>Триває калібрування клавіші</translation>
+    </message>
+    <message>
+        <source>The key calibration failed</source>
+        <translation>Калібрування клавіші не вдалося</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Невідомо</translation>
+    </message>
+</context>
+<context>
     <name>DKeyDisablePage</name>
     <message>
         <source>Disable</source>
@@ -187,8 +301,8 @@
         <translation>Інша</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -207,6 +321,17 @@
     <message>
         <source>Virtual Keyboard</source>
         <translation>Віртуальна клавіатура</translation>
+    </message>
+</context>
+<context>
+    <name>MagneticReport</name>
+    <message>
+        <source>Operate successful</source>
+        <translation>Операцію виконано успішно</translation>
+    </message>
+    <message>
+        <source>Operate failed: the keyboard is not connected</source>
+        <translation>Операцію не виконано: клавіатуру не підключено</translation>
     </message>
 </context>
 <context>
@@ -325,7 +450,7 @@
     </message>
     <message>
         <source>Computer</source>
-        <translation>Комп&apos;ютер</translation>
+        <translation>Комп'ютер</translation>
     </message>
     <message>
         <source>Browser</source>
@@ -393,11 +518,11 @@
     </message>
     <message>
         <source>My computer</source>
-        <translation>Мій комп&apos;ютер</translation>
+        <translation>Мій комп'ютер</translation>
     </message>
     <message>
         <source>Lock computer</source>
-        <translation>Заблокувати комп&apos;ютер</translation>
+        <translation>Заблокувати комп'ютер</translation>
     </message>
     <message>
         <source>Copy</source>

@@ -44,6 +44,120 @@
     </message>
 </context>
 <context>
+    <name>DDeviceKeyboardLink</name>
+    <message>
+        <source>The text is on the clipboard: press Ctrl+V to paste it</source>
+        <translation>文本已复制到剪贴板：请按 Ctrl+V 粘贴</translation>
+    </message>
+</context>
+<context>
+    <name>DDevicePage</name>
+    <message>
+        <source>产品列表</source>
+        <translation>产品列表</translation>
+    </message>
+    <message>
+        <source>测试按键</source>
+        <translation>测试按键</translation>
+    </message>
+    <message>
+        <source>切换主模式</source>
+        <translation>切换主模式</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>键盘</translation>
+    </message>
+    <message>
+        <source>电量显示</source>
+        <translation>电量显示</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>设备未连接</translation>
+    </message>
+    <message>
+        <source>Device List</source>
+        <translation>设备列表</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>按键自定义</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>灯光设置</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>宏</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>性能</translation>
+    </message>
+    <message>
+        <source>Trigger Setting</source>
+        <translation>触发设置</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>高级按键</translation>
+    </message>
+    <message>
+        <source>The device is not ready</source>
+        <translation>设备尚未就绪</translation>
+    </message>
+    <message>
+        <source>The device is offline</source>
+        <translation>设备已离线</translation>
+    </message>
+    <message>
+        <source>The device has been turned on</source>
+        <translation>该设备已打开</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>请先选择一个按键</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>是否重置当前配置？</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>Please switch to key calibration mode first</source>
+        <translation>请先切换到按键校准模式</translation>
+    </message>
+    <message>
+        <source>The key calibration successful</source>
+        <translation>按键校准成功</translation>
+    </message>
+    <message>
+        <source>The key calibration runing</source>
+        <translation>按键校准中</translation>
+    </message>
+    <message>
+        <source>The key calibration failed</source>
+        <translation>按键校准失败</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>未知</translation>
+    </message>
+</context>
+<context>
     <name>DKeyDisablePage</name>
     <message>
         <source>Disable</source>
@@ -187,8 +301,8 @@
         <translation>其他</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -207,6 +321,17 @@
     <message>
         <source>Virtual Keyboard</source>
         <translation>虚拟键盘</translation>
+    </message>
+</context>
+<context>
+    <name>MagneticReport</name>
+    <message>
+        <source>Operate successful</source>
+        <translation>操作成功</translation>
+    </message>
+    <message>
+        <source>Operate failed: the keyboard is not connected</source>
+        <translation>操作失败：键盘未连接</translation>
     </message>
 </context>
 <context>

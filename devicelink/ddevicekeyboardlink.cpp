@@ -1,0 +1,379 @@
+#include "devicelink/ddevicekeyboardlink.h"
+
+#include "app/ddatamanager.h"
+#include "devicelink/ddevicehidcmdsend.h"
+#include "devicelink/devicefoldername.h"
+#include "devicelink/mainhidinterface.h"
+#include "platform/applauncher.h"
+#include "platform/pastebackend.h"
+#include "sdk/devicecatalogue.h"
+#include "sdk/tavrixxml.h"
+
+#include <QDebug>
+
+#include <memory>
+
+namespace {
+
+constexpr int kSerialOffset = 6;
+constexpr int kSerialBytes = 32;
+constexpr int kTextReplyField = 4;  // the fifth comma-separated field of reply 0x0D
+constexpr int kCustomLightMode = 10;
+
+uint8_t replyByte(HidReply reply)
+{
+    return static_cast<uint8_t>(reply);
+}
+
+// Bytes from..to-1 up to the first 0 byte, as Latin-1.
+QString latin1Text(const HidReport &r, int from, int to)
+{
+    QByteArray bytes = r.mid(from, to - from);
+    const int end = bytes.indexOf('\0');
+    if (end >= 0)
+        bytes.truncate(end);
+    return QString::fromLatin1(bytes);
+}
+
+// Bytes 6..17 of a light configuration reply as the record of a target.
+colorInfoData lightRecord(int target, const HidReport &r)
+{
+    colorInfoData c;
+    c.lightTarget = target;
+    c.lightMode = r[6];
+    c.brightness = r[7] + 1;
+    c.speed = r[8] + 1;
+    c.topColorR = r[9];
+    c.topColorG = r[10];
+    c.topColorB = r[11];
+    c.bottomColorR = r[12];
+    c.bottomColorG = r[13];
+    c.bottomColorB = r[14];
+    c.direction = r[15];
+    c.fullColor = r[16];
+    c.extParam1 = r[17];
+    c.extParam2 = 0;
+    return c;
+}
+
+}  // namespace
+
+DDeviceKeyboardLink::DDeviceKeyboardLink(QObject *parent)
+    : QObject(parent), m_paste(PasteBackend::system()), m_launcher(AppLaunchBackend::system())
+{ }
+
+DDeviceKeyboardLink::~DDeviceKeyboardLink()
+{
+    delete m_cmdSend;
+    if (m_hid) {
+        m_hid->closeHid();
+        delete m_hid;
+    }
+}
+
+bool DDeviceKeyboardLink::openHid(int threadIndex, hidStructInfoAll info)
+{
+    if (m_hid)
+        return m_cmdSend != nullptr;
+    m_info = info;
+    m_hidName = QString::fromUtf8(m_info.hidName, int(tavrixTextLength(m_info.hidName)));
+    m_hid = new MainHidInterFace(threadIndex, m_hidName);
+    connect(m_hid, &MainHidInterFace::sigOpenHidSuccessful, this, &DDeviceKeyboardLink::onOpenHidSuccessful);
+    connect(m_hid, &MainHidInterFace::sigHidDataArrived, this, &DDeviceKeyboardLink::onHidDataArrived);
+    connect(m_hid, &MainHidInterFace::sigHidSnGetOver, this, &DDeviceKeyboardLink::onHidSNDataArrived);
+    if (m_hid->openHid(devicePath()) != 0) {
+        qDebug() << "Open the device-failed";
+        return false;
+    }
+    m_hid->start(QThread::InheritPriority);
+    m_cmdSend = new DDeviceHidCmdSend();
+    m_cmdSend->setHidInterface(m_hid);
+    return true;
+}
+
+QString DDeviceKeyboardLink::devicePath() const
+{
+    return QString::fromLatin1(m_info.hidPath, int(tavrixTextLength(m_info.hidPath)));
+}
+
+void DDeviceKeyboardLink::onOpenHidSuccessful()
+{ }
+
+// ---- forwarders -------------------------------------------------------------------------
+
+void DDeviceKeyboardLink::resetKeyboard()
+{
+    if (m_cmdSend)
+        m_cmdSend->resetKeyboard();
+}
+
+void DDeviceKeyboardLink::checkSleepTime()
+{
+    if (m_cmdSend)
+        m_cmdSend->checkSleepTime();
+}
+
+void DDeviceKeyboardLink::setSleepTime(int lightSleepTime, int keyboardSleepTime, int prohibitSleepStatus)
+{
+    if (m_cmdSend)
+        m_cmdSend->setSleepTime(lightSleepTime, keyboardSleepTime, prohibitSleepStatus);
+}
+
+void DDeviceKeyboardLink::lockWinKey(int feature1, int feature2, int feature3, int feature4)
+{
+    if (m_cmdSend)
+        m_cmdSend->lockWin(feature1, feature2, feature3, feature4);
+}
+
+void DDeviceKeyboardLink::requeryLightConfig()
+{
+    if (m_cmdSend) {
+        m_cmdSend->inquireKeyboardLightConfig();
+        m_cmdSend->inquireSideLightConfig();
+        m_cmdSend->checkLayoutSupportCustom();
+    }
+    m_lightInfoKnown = true;
+}
+
+// ---- start-up query chain ---------------------------------------------------------------
+
+void DDeviceKeyboardLink::onHidSNDataArrived(unsigned char *data, QString strHidName)
+{
+    Q_UNUSED(strHidName)
+    const std::unique_ptr<unsigned char[]> owned(data);
+    if (data)
+        handleSerialNumber(HidReport::fromBytes(data, HidReport::Size));
+}
+
+void DDeviceKeyboardLink::handleSerialNumber(const HidReport &report)
+{
+    const QString reported = latin1Text(report, kSerialOffset, kSerialOffset + kSerialBytes);
+    if (DeviceFolderName::isValidSerial(reported)) {
+        m_serialNumber = reported;
+    } else if (m_cmdSend) {
+        // The serial number names the keyboard's profile folder: one that is missing, short
+        // or holds anything but letters and digits is replaced by a new one, which counts
+        // only once the keyboard can be sent it.
+        bool queued = false;
+        const QString fresh = m_cmdSend->writeSN(QString(), &queued);
+        m_serialNumber = queued ? fresh : QString();
+    }
+    queueStartQueries();
+}
+
+bool DDeviceKeyboardLink::isMagneticModel() const
+{
+    const CatalogueModel *model = DeviceCatalogue::instance().findModel(m_hidName);
+    return model && model->magnetic;
+}
+
+void DDeviceKeyboardLink::queueStartQueries()
+{
+    if (!m_cmdSend)
+        return;
+    m_cmdSend->inquireKeyboardLightConfig();
+    m_cmdSend->inquireSideLightConfig();
+    m_cmdSend->inquireLightMode();
+    if (isMagneticModel()) {
+        m_cmdSend->queryTravelLevel();
+        m_cmdSend->queryAntiShake();
+        m_cmdSend->queryRateOfReturn();
+    }
+}
+
+// ---- dispatcher -------------------------------------------------------------------------
+
+const QHash<uint8_t, DDeviceKeyboardLink::Handler> &DDeviceKeyboardLink::handlers()
+{
+    static const QHash<uint8_t, Handler> table = {
+        {replyByte(HidReply::DeviceStatus), &DDeviceKeyboardLink::parseDeviceStatus},
+        {replyByte(HidReply::KeyboardSettingsAck), &DDeviceKeyboardLink::parseKeyboardSettings},
+        {replyByte(HidReply::SixKeyReport), &DDeviceKeyboardLink::parseSixKeyReport},
+        {replyByte(HidReply::FullKeyReport), &DDeviceKeyboardLink::parseFullKeyReport},
+        {replyByte(HidReply::LightTypeList), &DDeviceKeyboardLink::parseLightTypeList},
+        {replyByte(HidReply::SideLightTypeList), &DDeviceKeyboardLink::parseSideLightTypeList},
+        {replyByte(HidReply::KeyboardLightConfig), &DDeviceKeyboardLink::parseKeyboardLightConfig},
+        {replyByte(HidReply::SideLightConfig), &DDeviceKeyboardLink::parseSideLightConfig},
+        {replyByte(HidReply::MouseLightIndex), &DDeviceKeyboardLink::parseMouseLightIndex},
+        {replyByte(HidReply::CustomKeyBitmap), &DDeviceKeyboardLink::parseCustomKeyBitmap},
+        {replyByte(HidReply::OnboardAck), &DDeviceKeyboardLink::parseOnboardAck},
+        {replyByte(HidReply::OnboardMacroReply), &DDeviceKeyboardLink::parseOnboardMacroReply},
+        {0x0D, &DDeviceKeyboardLink::parseTextReply},
+        {0x0B, &DDeviceKeyboardLink::parseReceiverNumber},
+        {replyByte(HidReply::HostKeyFunction), &DDeviceKeyboardLink::parseHostKeyFunction},
+        {replyByte(HidReply::MagneticReply), &DDeviceKeyboardLink::parseMagneticReply},
+    };
+    return table;
+}
+
+void DDeviceKeyboardLink::onHidDataArrived(unsigned char *data, int length, int threadIndex)
+{
+    Q_UNUSED(threadIndex)
+    const std::unique_ptr<unsigned char[]> owned(data);
+    if (!data || length < HidReport::Size)
+        return;
+    const HidReport report = HidReport::fromBytes(data, HidReport::Size);
+    if (const Handler handler = handlers().value(report.code(), nullptr))
+        (this->*handler)(report);
+}
+
+void DDeviceKeyboardLink::parseDeviceStatus(const HidReport &r)
+{
+    if (r.length() == 0)
+        return;
+    m_winLockOn = r[6] == 1;
+    Q_EMIT sigSendChargingStatusAndElectricity(r[9], r[10], r[11], r[12], m_serialNumber);
+    if (m_wireless) {
+        if (r[11] == 1 && r[12] != m_lastLinkValid)
+            Q_EMIT sigDongleStatus(r[12], devicePath(), m_hidName);
+        m_lastLinkValid = r[12];
+    }
+    if (r[13] != 0)
+        Q_EMIT sigRuningOnboardDownloadStatus(r[13]);
+    if (m_hidName == QLatin1String(KeyboardModeModel) && (m_lastKeyboardMode == -1 || m_lastKeyboardMode != r[14])) {
+        m_lastKeyboardMode = r[14];
+        Q_EMIT sigTheKeyboardModeChanged(r[14]);
+    }
+}
+
+void DDeviceKeyboardLink::parseKeyboardSettings(const HidReport &r)
+{
+    switch (static_cast<KeyboardSettingsSub>(r.sub())) {
+    case KeyboardSettingsSub::ResetOrWinLock: Q_EMIT sigSleepTimeSetSuccessful(); break;
+    case KeyboardSettingsSub::AskSleep: {
+        const int lightSeconds = r.u16(9);
+        const int keyboardSeconds = r.u16(11);
+        DDataManager::getInstance()->setProhibitSleep(r[13]);
+        if (hasProfile())
+            CTavrixXML_SetProFileIntoSleepTimeInfo(m_profilePath, profileIndexText(), lightSeconds,
+                                                   keyboardSeconds / 60);
+        break;
+    }
+    default: break;
+    }
+}
+
+void DDeviceKeyboardLink::parseFullKeyReport(const HidReport &r)
+{
+    if (m_cmdSend)
+        m_cmdSend->writeFullKey(r.data());
+}
+
+void DDeviceKeyboardLink::parseLightTypeList(const HidReport &r)
+{
+    m_keyboardLightTypes = LightTypeListInfo::parse(r);
+    qDebug().nospace() << "-------------[Keyboard] hidName:" << m_hidName
+                       << " lightTypeList Num:" << m_keyboardLightTypes.lightTypeList.size()
+                       << "  SpeedMax:" << m_keyboardLightTypes.speedMax
+                       << "  BrightnessMax:" << m_keyboardLightTypes.brightnessMax;
+    if (m_cmdSend)
+        m_cmdSend->inquireSideLightMode();
+}
+
+void DDeviceKeyboardLink::parseSideLightTypeList(const HidReport &r)
+{
+    m_sideLightTypes = LightTypeListInfo::parse(r);
+    qDebug().nospace() << "-------------[Side] hidName:" << m_hidName
+                       << " lightTypeList Num:" << m_sideLightTypes.lightTypeList.size()
+                       << "  SpeedMax:" << m_sideLightTypes.speedMax
+                       << "  BrightnessMax:" << m_sideLightTypes.brightnessMax;
+    DDataManager::getInstance()->setHaveSideLight(!m_sideLightTypes.lightTypeList.isEmpty());
+    m_lightListReady = true;
+    if (m_cmdSend)
+        m_cmdSend->checkLayoutSupportCustom();
+}
+
+void DDeviceKeyboardLink::parseKeyboardLightConfig(const HidReport &r)
+{
+    m_keyboardLight = lightRecord(0, r);
+    m_keyboardLightReceived = true;
+    qDebug().nospace() << "-------------------------->>>>>>>>>>>>>>>>>>>>>> *** [Hid 0x07 return] ledBrightness:"
+                       << m_keyboardLight.brightness << " ledSpeed:" << m_keyboardLight.speed
+                       << " ledType:" << m_keyboardLight.lightMode;
+    if (m_lightInfoKnown)
+        saveLightInfoToProfile(0);
+}
+
+void DDeviceKeyboardLink::parseSideLightConfig(const HidReport &r)
+{
+    m_sideLight = lightRecord(1, r);
+    m_sideLightReceived = true;
+    if (m_lightInfoKnown)
+        saveLightInfoToProfile(1);
+}
+
+void DDeviceKeyboardLink::saveLightInfoToProfile(int target)
+{
+    const bool received = target == 0 ? m_keyboardLightReceived : m_sideLightReceived;
+    if (!received)
+        return;
+    const colorInfoData record = target == 0 ? m_keyboardLight : m_sideLight;
+    if (hasProfile()) {
+        const QByteArray index = profileIndexText();
+        if (CTavrixXML_IsProFileAlreadyHaveLightInfo(m_profilePath, index, target, record.lightMode))
+            CTavrixXML_ModifyProFileLightInfoItem(m_profilePath, index, target, record.lightMode, record);
+        else
+            CTavrixXML_AddProFileLightInfoItem(m_profilePath, index, record);
+        CTavrixXML_ModifyProFileMouseLightUsingIndex(m_profilePath, index, target, record.lightMode);
+    }
+    if (m_lightInfoKnown)
+        Q_EMIT sigLightConfigHaveChanged_HidSend(target, record.lightMode);
+    m_lightInfoKnown = true;
+}
+
+void DDeviceKeyboardLink::parseMouseLightIndex(const HidReport &r)
+{
+    if (hasProfile())
+        CTavrixXML_ModifyProFileMouseLightUsingIndex(m_profilePath, profileIndexText(), 0, kCustomLightMode);
+    Q_EMIT sigCustomLight_ConfigHaveChanged_HidSend0x09(0, kCustomLightMode, r.sub());
+}
+
+void DDeviceKeyboardLink::parseCustomKeyBitmap(const HidReport &r)
+{
+    // Each reply is the whole bitmap, so it replaces what an earlier one said.
+    m_customKeyList.clear();
+    for (int column = 0; column < 22; ++column) {
+        const uint8_t bits = r[6 + column];
+        for (int row = 0; row < 6; ++row) {
+            if (bits & (1u << row))
+                m_customKeyList.append({row, column});
+        }
+    }
+}
+
+void DDeviceKeyboardLink::parseOnboardAck(const HidReport &)
+{
+    Q_EMIT sigRuningOnboard0x19Cmd();
+}
+
+void DDeviceKeyboardLink::parseOnboardMacroReply(const HidReport &)
+{
+    Q_EMIT sigRuningOnboard0x18Cmd();
+}
+
+void DDeviceKeyboardLink::parseTextReply(const HidReport &r)
+{
+    const QStringList fields = latin1Text(r, 6, HidReport::Size).split(QLatin1Char(','));
+    Q_EMIT sigWaitForDataReturn_0x0d(devicePath(), fields.value(kTextReplyField));
+}
+
+void DDeviceKeyboardLink::parseReceiverNumber(const HidReport &r)
+{
+    Q_EMIT sigQN9080Recv0x0bCmd(r.sub());
+}
+
+void DDeviceKeyboardLink::parseMagneticReply(const HidReport &r)
+{
+    DDataManager *data = DDataManager::getInstance();
+    switch (static_cast<MagneticSub>(r[6])) {
+    case static_cast<MagneticSub>(kMagneticLiveTravel):
+        data->relayBackDynamicDisplaySensitivityNum(r[7], r[8], r[9]);
+        break;
+    case MagneticSub::TravelLevel: data->setMagneticPrecision(r[7]); break;
+    case MagneticSub::KeyTrigger: data->relaySensitivityBackInfo(r[7], r[8], r[9], r[10], r[11]); break;
+    case MagneticSub::Calibrate: data->relayCalibrationStatus(r[7]); break;
+    case MagneticSub::ReportRate: data->setKeyRateOfReturnNum(r[7]); break;
+    case MagneticSub::Debounce: data->setKeyAntiShakeNum(r[7]); break;
+    default: break;
+    }
+}

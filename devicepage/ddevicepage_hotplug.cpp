@@ -1,0 +1,202 @@
+// Hot-plug of devices: after the main window's notice the page enumerates again,
+// adds or removes the devices that came or went, picks another device when the
+// current one left, and reorders the device list.
+#include "app/ddatamanager.h"
+#include "devicelink/ddevicekeyboardlink.h"
+#include "devicelink/mainhidinterface.h"
+#include "devicepage/ddevicelistitem.h"
+#include "devicepage/ddevicepage.h"
+#include "keyboardview/hiddevicejoinframe.h"
+#include "keyboardview/keyboardbutcustom.h"
+#include "keys/dcustomkeyspage.h"
+#include "lighting/lightdealmain.h"
+#include "ui_ddevicepage.h"
+
+#include <QDebug>
+#include <QTimer>
+
+#include <cstring>
+
+namespace {
+
+// Changes handled per notice before the page gives up on a device list that keeps
+// changing under it; the next notice carries on.
+constexpr int kMaxChangesPerNotice = 32;
+
+QString modelOf(const hidStructInfoAll &info)
+{
+    return QString::fromLatin1(info.hidName, int(strnlen(info.hidName, sizeof info.hidName)));
+}
+
+}  // namespace
+
+void DDevicePage::hidDeviceConnectChanging(int changeType, QString)
+{
+    // A change that comes while another change, a switch or the start-up is under
+    // way is not lost: it is handled as soon as the page is free again.
+    if (isBusy()) {
+        hotPlugPending = true;
+        return;
+    }
+    hotPlugBusy = true;
+
+    // The notice names no device and may stand for several: after the change it
+    // announces, keep enumerating until the page's devices match the library's.
+    bool changed = false;
+    bool removed = false;
+    int preferred = changeType;
+    for (int round = 0; round < kMaxChangesPerNotice; ++round) {
+        const QMap<QString, hidStructInfoAll> fresh = enumerateDevices(nullptr, nullptr);
+        QString newPath;
+        for (auto it = fresh.cbegin(); it != fresh.cend() && newPath.isEmpty(); ++it) {
+            if (!deviceInfos.contains(it.key()))
+                newPath = it.key();
+        }
+        QString oldPath;
+        for (auto it = deviceInfos.cbegin(); it != deviceInfos.cend() && oldPath.isEmpty(); ++it) {
+            if (!fresh.contains(it.key()))
+                oldPath = it.key();
+        }
+        const bool doRemoval = !oldPath.isEmpty() && (preferred == kChangeRemoval || newPath.isEmpty());
+        if (doRemoval) {
+            handleRemoval(oldPath, fresh);
+            removed = true;
+        } else if (!newPath.isEmpty()) {
+            handleArrival(fresh, newPath);
+        } else {
+            break;
+        }
+        changed = true;
+        preferred = 0;
+    }
+
+    if (changed || (changeType != kChangeArrival && changeType != kChangeRemoval && changeType != 0))
+        reorderDeviceList();
+    if (removed)
+        Q_EMIT sigIntoOrRemoveHidOver();
+    hotPlugBusy = false;
+    scheduleDeferredWork();
+}
+
+bool DDevicePage::handleArrival(const QMap<QString, hidStructInfoAll> &fresh, const QString &newPath)
+{
+    qDebug() << "--------------- 插入设备 ---------------";
+    hidStructInfoAll record = fresh.value(newPath);
+    record.onlineStatus = record.connectType == 0 ? 1 : 0;
+    deviceInfos.insert(newPath, record);
+    ui->stackedWidget_3->setCurrentWidget(ui->page_HaveDevice);
+
+    const QString model = modelOf(record);
+    DDeviceListItem *card = deviceCards.take(model);
+    if (!card)
+        card = newCard(record);
+    deviceCards.insert(newPath, card);
+    card->setDeviceInfo(record);
+    createDeviceLink(record);
+
+    // The waits of the link may have seen the device go again.
+    if (record.connectType == 0 && deviceInfos.contains(newPath) && (fresh.size() == 1 || !currentCard || !currentLink))
+        onHidItemMouseClicked(record);
+    if (!currentCard || !currentLink)
+        showNoDevice();
+    qDebug() << "-------------------- *** [Insert end] *** --------------------";
+    return true;
+}
+
+bool DDevicePage::handleRemoval(const QString &oldPath, const QMap<QString, hidStructInfoAll> &present)
+{
+    qDebug() << "--------------- 拔出设备 ---------------";
+    hidStructInfoAll record = deviceInfos.value(oldPath);
+    const QString model = modelOf(record);
+    // The card now stands for its model: its key becomes the model name.
+    std::memset(record.hidPath, 0, sizeof record.hidPath);
+    std::memcpy(record.hidPath, record.hidName, strnlen(record.hidName, sizeof record.hidName - 1));
+    record.onlineStatus = 0;
+    DDeviceListItem *card = deviceCards.take(oldPath);
+    if (card) {
+        card->setDeviceInfo(record);
+        deviceCards.insert(model, card);
+    }
+    deviceInfos.remove(oldPath);
+
+    DDeviceKeyboardLink *link = deviceLinks.value(oldPath);
+    if (card && card == currentCard) {
+        if (keyboardView)
+            keyboardView->clearSelection(false);
+        if (lightEngine->isKeyTickRunning() || lightEngine->isSideTickRunning())
+            stopLightEngine();
+        customKeysPage->setInteractiveLightCapture(false, 0);
+        if (currentHid) {
+            currentHid->closeHid();
+            currentHid->quit();
+        }
+        currentCard = nullptr;
+        currentLink = nullptr;
+        currentHid = nullptr;
+        waitingForSerial = false;
+        serialPollTimer->stop();
+        if (deviceInfos.isEmpty() || !selectFallbackDevice(&present))
+            showNoDevice();
+    } else {
+        closeLinkThread(link);
+        // A receiver whose keyboard went absent keeps its I/O thread as the current one.
+        if (link && currentHid == link->getHidInterface())
+            currentHid = nullptr;
+    }
+    deviceLinks.remove(oldPath);
+    linkThreadIndexes.remove(oldPath);
+    dongleStates.remove(oldPath);
+    qDebug() << "-------------------- *** [OutPut end] *** --------------------";
+    return true;
+}
+
+bool DDevicePage::selectFallbackDevice(const QMap<QString, hidStructInfoAll> *present)
+{
+    for (auto it = deviceInfos.cbegin(); it != deviceInfos.cend(); ++it) {
+        // A device that went in the same change is no fallback, though it is not handled yet.
+        if (present && !present->contains(it.key()))
+            continue;
+        const hidStructInfoAll &info = it.value();
+        if (info.connectType == 0 || dongleStates.value(it.key(), 1) == 0) {
+            hidStructInfoAll record = info;
+            record.onlineStatus = 1;
+            onHidItemMouseClicked(record);
+            return currentCard != nullptr;
+        }
+    }
+    return false;
+}
+
+void DDevicePage::reorderDeviceList()
+{
+    QList<DDeviceListItem *> first;
+    QList<DDeviceListItem *> second;
+    QList<DDeviceListItem *> third;
+    if (currentCard)
+        first.append(currentCard);
+    for (DDeviceListItem *card : deviceCards) {
+        if (card == currentCard)
+            continue;
+        if (card->onlineStatus() == 1)
+            (card->hidInfo().connectType == 0 ? first : second).append(card);
+        else
+            third.append(card);
+    }
+
+    const QList<DDeviceListItem *> keep = deviceCards.values();
+    while (deviceListLayout->count() > 1) {
+        QLayoutItem *item = deviceListLayout->takeAt(0);
+        QWidget *w = item->widget();
+        delete item;
+        auto *card = qobject_cast<DDeviceListItem *>(w);
+        if (card && !keep.contains(card)) {
+            card->setParent(nullptr);
+            card->deleteLater();
+        }
+    }
+    deviceListLayout->setContentsMargins(12, 0, 0, 0);
+    deviceListLayout->setSpacing(10);
+    for (DDeviceListItem *card : first + second + third)
+        deviceListLayout->insertWidget(deviceListLayout->count() - 1, card);
+    qDebug() << "-------------------- *** [Update hid list] End *** -------------------";
+}

@@ -1,0 +1,6 @@
+#include "devicepage/dperformancepage.h"
+
+DPerformancePage::DPerformancePage(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("DPerformancePage"));
+}

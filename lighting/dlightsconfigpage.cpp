@@ -1,0 +1,6 @@
+#include "lighting/dlightsconfigpage.h"
+
+DLightsConfigPage::DLightsConfigPage(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("DLightsConfigPage"));
+}

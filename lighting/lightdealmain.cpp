@@ -1,0 +1,4 @@
+#include "lighting/lightdealmain.h"
+
+lightDealMain::lightDealMain(QObject *parent) : QObject(parent)
+{ }

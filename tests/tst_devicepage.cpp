@@ -1,0 +1,707 @@
+// The device page with emulated keyboards in this process: enumeration and cards, one
+// link per keyboard, opening and switching, profile files, battery and receiver
+// reports, hot-plug, and the guards against reports and events of the wrong keyboard.
+#include "app/ddatamanager.h"
+#include "devicelink/ddevicekeyboardlink.h"
+#include "devicelink/mainhidinterface.h"
+#include "devicepage/ddevicelistitem.h"
+#include "devicepage/ddevicepage.h"
+#include "emudevice.h"
+#include "emumodel.h"
+#include "keyboardview/hiddevicejoinframe.h"
+#include "keyboardview/keyboardbutcustom.h"
+#include "support/kbemuexpect.h"
+#include "support/testmain.h"
+#include "widgets/arrowwidget.h"
+#include "widgets/batteryitem.h"
+#include "widgets/cbnotice.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStackedWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolButton>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+bool waitUntil(const std::function<bool()> &condition, int timeoutMs)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!condition()) {
+        if (timer.elapsed() > timeoutMs)
+            return false;
+        QTest::qWait(20);
+    }
+    return true;
+}
+
+QString text(const char *field, std::size_t size)
+{
+    return QString::fromLatin1(field, int(strnlen(field, size)));
+}
+
+// Index of the first received report that starts with these bytes, -1 when none did.
+int indexOfReport(const QList<HidReport> &reports, const QString &hex, int from = 0)
+{
+    HidReport wanted;
+    HidReport::fromHex(hex, &wanted);
+    const QByteArray head = wanted.toByteArray().left(hex.split(' ', Qt::SkipEmptyParts).size());
+    for (int i = from; i < reports.size(); ++i) {
+        if (reports[i].toByteArray().startsWith(head))
+            return i;
+    }
+    return -1;
+}
+
+int countReports(const QList<HidReport> &reports, const QString &hex)
+{
+    int n = 0;
+    for (int i = indexOfReport(reports, hex); i >= 0; i = indexOfReport(reports, hex, i + 1))
+        ++n;
+    return n;
+}
+
+// Emulated keyboards in a folder of their own, and the page that sees them.
+class Rig
+{
+public:
+    Rig() { qputenv("TAVRIX_EMU_DIR", m_dir.path().toLocal8Bit()); }
+    ~Rig()
+    {
+        if (page) {
+            page->closeAllLinks();
+            delete page;
+        }
+        qunsetenv("TAVRIX_EMU_DIR");
+    }
+
+    EmuDevice *add(const QString &model, const QString &tag, bool receiver = false, bool start = true,
+                   const QByteArray &serial = QByteArray())
+    {
+        m_devices.push_back(std::make_unique<EmuDevice>(m_dir.path(), EmuModels::find(model), tag, receiver));
+        EmuDevice *device = m_devices.back().get();
+        if (!serial.isNull())
+            device->keyboard()->state().serial = serial;
+        if (start)
+            device->start();
+        return device;
+    }
+
+    // Builds the page and waits until its start-up enumeration is over.
+    DDevicePage *open()
+    {
+        page = new DDevicePage;
+        names = std::make_unique<QSignalSpy>(page, &DDevicePage::sigReturnHidLikeName);
+        enumerated = std::make_unique<QSignalSpy>(page, &DDevicePage::sigHaveCheckUpgradeFirmwareNUC);
+        page->resize(1280, 700);
+        page->show();
+        waitUntil([&] { return enumerated->count() > 0 && !page->isBusy(); }, 20000);
+        return page;
+    }
+
+    QStringList cardTexts() const
+    {
+        QStringList texts;
+        for (DDeviceListItem *card : page->deviceCardsInOrder())
+            texts << card->deviceText();
+        return texts;
+    }
+    QString shownPage() const
+    {
+        return page->findChild<QStackedWidget *>("stackedWidget_3")->currentWidget()->objectName();
+    }
+    QString tip() const { return page->findChild<QLabel *>("label_Tip")->text(); }
+    QString currentPath() const
+    {
+        return page->currentDeviceCard() ? text(page->currentDeviceCard()->hidInfo().hidPath, 256) : QString();
+    }
+    QStringList lastNames() const
+    {
+        return names->isEmpty() ? QStringList()
+                                : QStringList {names->last().at(0).toString(), names->last().at(1).toString()};
+    }
+    DDeviceListItem *card(EmuDevice *device) const { return page->deviceCardMap().value(device->socketPath()); }
+    void click(EmuDevice *device) const { QTest::mouseClick(card(device), Qt::LeftButton); }
+    bool waitIdle(int ms = 10000) const
+    {
+        return waitUntil([&] { return !page->isBusy(); }, ms);
+    }
+
+    DDevicePage *page = nullptr;
+    std::unique_ptr<QSignalSpy> names;
+    std::unique_ptr<QSignalSpy> enumerated;
+
+private:
+    QTemporaryDir m_dir;
+    std::vector<std::unique_ptr<EmuDevice>> m_devices;
+};
+
+QString profileFolder(const QString &model, const QByteArray &serial)
+{
+    return DDataManager::getInstance()->getUserConfigDir() + "/" + model + "/" + QString::fromLatin1(serial);
+}
+
+}  // namespace
+
+class TestDevicePage : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cardShowsDeviceState_data();
+    void cardShowsDeviceState();
+    void recordCutsLongTexts();
+    void oneCableKeyboardIsOpened_data();
+    void oneCableKeyboardIsOpened();
+    void receiverKeyboardOpensWhenPresent();
+    void eventsDuringStartUpWaitForIt();
+    void clicksSwitchBetweenKeyboards();
+    void clickDuringSwitchIsDropped();
+    void reportsOfOtherKeyboardChangeNothing();
+    void batteryDisplay();
+    void deviceWithoutSerialWaitsForIt();
+    void unplugAndPlugBack();
+    void twoArrivalsInOneNotice();
+    void changeDuringAnotherIsHandledAfter();
+    void leavingTriggerTabSendsOneReport();
+    void magneticCommandsFromTheTriggerTab();
+    void zoomStopsAtItsLimits();
+    void tabTipsNameTheirButtons();
+};
+
+void TestDevicePage::init()
+{
+    QDir(DDataManager::getInstance()->getUserConfigDir()).removeRecursively();
+}
+
+void TestDevicePage::cardShowsDeviceState_data()
+{
+    QTest::addColumn<QString>("product");
+    QTest::addColumn<int>("online");
+    QTest::addColumn<int>("connectType");
+    QTest::addColumn<QString>("deviceText");
+    QTest::addColumn<bool>("visible");
+    QTest::newRow("cable") << "Quorin QR108" << 1 << 0 << "RGB(USB)" << true;
+    QTest::newRow("receiver") << "Quorin QR108" << 1 << 1 << "RGB(2.4G)" << true;
+    QTest::newRow("offline") << "Quorin QR108" << 0 << 0 << "RGB(OffLine)" << false;
+    QTest::newRow("no product name") << "" << 1 << 0 << "RGB(USB)" << true;
+}
+
+void TestDevicePage::cardShowsDeviceState()
+{
+    QFETCH(QString, product);
+    QFETCH(int, online);
+    QFETCH(int, connectType);
+    QFETCH(QString, deviceText);
+    QFETCH(bool, visible);
+
+    QWidget list;
+    auto *card = new DDeviceListItem(&list);
+    list.show();
+    hidStructInfoAll info {};
+    tavrixCopyText(info.productName, product.toUtf8().constData());
+    tavrixCopyText(info.likeName, "RGB");
+    tavrixCopyText(info.hidName, "NoSuchModel");
+    info.onlineStatus = online;
+    info.connectType = connectType;
+    card->setDeviceInfo(info);
+
+    QCOMPARE(card->size(), QSize(190, 140));
+    QCOMPARE(card->productText(), product);
+    QCOMPARE(card->deviceText(), deviceText);
+    QCOMPARE(card->isVisible(), visible);
+    QCOMPARE(card->isDimmed(), online == 0);
+    QVERIFY(!card->hasPicture());
+
+    // Every press reports the card's record, an offline one too; the page decides.
+    QSignalSpy pressed(card, &DDeviceListItem::sigHidItemMouseClicked);
+    card->press();
+    QCOMPARE(pressed.count(), 1);
+    QCOMPARE(pressed.first().first().value<hidStructInfoAll>().onlineStatus, online);
+
+    // A theme change keeps the selection border.
+    card->setSelected(true);
+    card->applyTheme();
+    QVERIFY(card->isSelected());
+    QVERIFY(card->imageFrameStyleSheet().contains(", 255)"));
+}
+
+void TestDevicePage::recordCutsLongTexts()
+{
+    HidDeviceInfoStu device {};
+    FirmwareInfoStu firmware {};
+    HidInfoStu model {};
+    std::memset(model.productName, 'P', sizeof model.productName);  // no NUL at all
+    std::memset(model.deviceKind, 'k', sizeof model.deviceKind);
+    std::memset(firmware.text[FirmwareInfoStu::IdentityPart0], 'F', FirmwareInfoStu::TextSize);
+    tavrixCopyText(device.hidPath, "/dev/x");
+    device.connectType = 7;
+    model.keyCount = 84;
+    const hidStructInfoAll info = DDevicePage::deviceRecord(device, firmware, model);
+    QCOMPARE(strnlen(info.productName, sizeof info.productName), sizeof info.productName - 1);
+    QCOMPARE(strnlen(info.deviceKind, sizeof info.deviceKind), sizeof info.deviceKind - 1);
+    // The firmware text (64 bytes) is not read past its own end into the next one.
+    QCOMPARE(strnlen(info.firmwareIdPart0, sizeof info.firmwareIdPart0), std::size_t(FirmwareInfoStu::TextSize));
+    QCOMPARE(info.connectType, 1);
+    QCOMPARE(info.onlineStatus, 0);
+    QCOMPARE(info.keyCount, 84);
+}
+
+void TestDevicePage::oneCableKeyboardIsOpened_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<QStringList>("cards");
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<bool>("magnetic");
+    QTest::newRow("full size") << "QR108"
+                               << QStringList {"RGB Full-size(USB)", "Wireless 84(OffLine)", "Magnetic 68(OffLine)"}
+                               << QStringList {"Quorin QR108", "RGB Full-size"} << false;
+    QTest::newRow("magnetic") << "QM68"
+                              << QStringList {"Magnetic 68(USB)", "Wireless 84(OffLine)", "RGB Full-size(OffLine)"}
+                              << QStringList {"Quorin QM68", "Magnetic 68"} << true;
+}
+
+void TestDevicePage::oneCableKeyboardIsOpened()
+{
+    QFETCH(QString, model);
+    QFETCH(QStringList, cards);
+    QFETCH(QStringList, names);
+    QFETCH(bool, magnetic);
+
+    Rig rig;
+    EmuDevice *keyboard = rig.add(model, "one");
+    DDevicePage *page = rig.open();
+    QCOMPARE(rig.enumerated->count(), 1);
+    QCOMPARE(rig.cardTexts(), cards);
+    QCOMPARE(rig.currentPath(), keyboard->socketPath());
+    QCOMPARE(page->linkThreadIndex(keyboard->socketPath()), 1);
+    QCOMPARE(rig.lastNames(), names);
+    QCOMPARE(rig.shownPage(), QString("page_HaveDevice"));
+    QVERIFY(page->keyboardPicture());
+    QCOMPARE(page->keyboardPicture()->modelName(), model);
+    QVERIFY(page->keyButtonAt(0, 0));
+    QCOMPARE(page->findChild<QToolButton *>("toolButton_TriggerSetting")->isVisibleTo(page), magnetic);
+    QCOMPARE(page->findChild<QWidget *>("frame_Battery")->isVisibleTo(page), !magnetic);
+
+    const QByteArray serial = EmuKeyboard::defaultSerial(keyboard->model(), false, "one");
+    QCOMPARE(page->currentSerialNumber(), QString::fromLatin1(serial));
+    const QString folder = profileFolder(model, serial);
+    QVERIFY(QFile::exists(folder + "/appProfile_Default.xml"));
+    QVERIFY(QFile::exists(folder + "/appProfile_FN.xml"));
+    QCOMPARE(QFile::exists(folder + "/appProfile_Magnetic.xml"), magnetic);
+    QCOMPARE(page->currentProfileIndex(), 1);
+    QCOMPARE(page->currentProfilePath(), QFile::encodeName(folder + "/appProfile_Default.xml"));
+    QCOMPARE(page->findChild<QComboBox *>("comboBox_profileList")->currentText(), QString("Profile1"));
+
+    // The sleep times are asked for once the query chain has run.
+    QVERIFY(waitUntil([&] { return indexOfReport(keyboard->receivedReports(), "01 13 02") >= 0; }, 3000));
+    const QList<HidReport> received = keyboard->receivedReports();
+    const int chainEnd = indexOfReport(received, "01 01");
+    QVERIFY(chainEnd > indexOfReport(received, "00 14"));
+    QVERIFY(indexOfReport(received, "01 13 02") > chainEnd);
+}
+
+void TestDevicePage::receiverKeyboardOpensWhenPresent()
+{
+    Rig rig;
+    EmuDevice *receiver = rig.add("QB84", "rx", true, false);
+    receiver->keyboard()->state().status.linkAbsent = 1;  // the keyboard behind it sleeps
+    receiver->start();
+    DDevicePage *page = rig.open();
+    QCOMPARE(rig.shownPage(), QString("page_TipShow"));
+    QCOMPARE(rig.tip(), QString("Device not connected"));
+    QCOMPARE(rig.lastNames(), (QStringList {"HID", "RGB"}));
+    QVERIFY(page->getKeyboardLinkMap().contains(receiver->socketPath()));
+    QVERIFY(!page->currentDeviceLink());
+    QVERIFY(waitUntil([&] { return page->dongleStateMap().value(receiver->socketPath()) == 1; }, 3000));
+
+    // The keyboard wakes up: its card comes online and it is opened.
+    receiver->keyboard()->setLinkPresent(true);
+    QVERIFY(waitUntil([&] { return page->currentDeviceLink() && !page->isBusy(); }, 10000));
+    QCOMPARE(rig.currentPath(), receiver->socketPath());
+    QCOMPARE(rig.shownPage(), QString("page_HaveDevice"));
+    QCOMPARE(rig.cardTexts().first(), QString("Wireless 84(2.4G)"));
+    QCOMPARE(rig.lastNames(), (QStringList {"Quorin QB84", "Wireless 84"}));
+}
+
+void TestDevicePage::eventsDuringStartUpWaitForIt()
+{
+    // The first keyboard never answers: the start-up waits for its link. Inside that
+    // wait the second keyboard's card is clicked (its link does not exist yet) and a
+    // third keyboard arrives with its notice.
+    Rig rig;
+    EmuDevice *first = rig.add("QR108", "a", false, false);
+    first->keyboard()->setSilent(true);
+    first->start();
+    EmuDevice *second = rig.add("QB84", "b");
+    EmuDevice *third = nullptr;
+    QTimer::singleShot(500, [&] {
+        QVERIFY(rig.page && rig.card(second));
+        QVERIFY(!rig.page->getKeyboardLinkMap().contains(second->socketPath()));
+        rig.click(second);
+        third = rig.add("QM68", "c");
+        rig.page->hidDeviceConnectChanging(DDevicePage::kChangeArrival, "hidPath");
+    });
+    DDevicePage *page = rig.open();
+    QVERIFY(third);
+    QVERIFY(
+        waitUntil([&] { return page->getKeyboardLinkMap().contains(third->socketPath()) && !page->isBusy(); }, 10000));
+    // The start-up opened the first keyboard as it would have; the click did nothing.
+    QCOMPARE(rig.currentPath(), first->socketPath());
+    QCOMPARE(page->getKeyboardLinkMap().size(), 3);
+}
+
+void TestDevicePage::clicksSwitchBetweenKeyboards()
+{
+    Rig rig;
+    EmuDevice *first = rig.add("QR108", "a");
+    EmuDevice *second = rig.add("QB84", "b");
+    DDevicePage *page = rig.open();
+    QCOMPARE(rig.currentPath(), first->socketPath());
+    QCOMPARE(page->linkThreadIndex(second->socketPath()), 2);
+    MainHidInterFace *firstHid = page->currentHidInterface();
+
+    rig.click(second);
+    QVERIFY(rig.waitIdle());
+    QCOMPARE(rig.currentPath(), second->socketPath());
+    QVERIFY(rig.card(second)->isSelected());
+    QVERIFY(!rig.card(first)->isSelected());
+    QCOMPARE(rig.lastNames(), (QStringList {"Quorin QB84", "Wireless 84"}));
+    // The keyboard left behind keeps its I/O thread.
+    QVERIFY(firstHid->isOpen());
+    QVERIFY(QFile::exists(profileFolder("QB84", EmuKeyboard::defaultSerial(second->model(), false, "b"))
+                          + "/appProfile_Default.xml"));
+
+    const int namesBefore = rig.names->count();
+    rig.click(second);
+    QCOMPARE(page->pageNotice()->text(), QString("The device has been turned on"));
+    QCOMPARE(rig.names->count(), namesBefore);
+
+    // An offline card (the model without a device) answers with its notice.
+    DDeviceListItem *offline = page->deviceCardMap().value("QM68");
+    QVERIFY(offline);
+    offline->press();
+    QCOMPARE(page->pageNotice()->text(), QString("The device is offline"));
+    QCOMPARE(rig.currentPath(), second->socketPath());
+
+    rig.click(first);
+    QVERIFY(rig.waitIdle());
+    QCOMPARE(rig.currentPath(), first->socketPath());
+}
+
+void TestDevicePage::clickDuringSwitchIsDropped()
+{
+    Rig rig;
+    EmuDevice *first = rig.add("QR108", "a");
+    // The second keyboard never answers, so opening it waits the whole 1500 ms.
+    EmuDevice *second = rig.add("QB84", "b", false, false);
+    second->keyboard()->setSilent(true);
+    second->start();
+    rig.open();
+    QCOMPARE(rig.currentPath(), first->socketPath());
+    int clicksDuringSwitch = 0;
+    QTimer::singleShot(300, [&] {
+        ++clicksDuringSwitch;
+        rig.click(first);
+    });
+    rig.click(second);
+    QCOMPARE(clicksDuringSwitch, 1);
+    QVERIFY(rig.waitIdle());
+    QCOMPARE(rig.currentPath(), second->socketPath());
+}
+
+void TestDevicePage::reportsOfOtherKeyboardChangeNothing()
+{
+    // Both keyboards report the same serial number: only the link tells them apart.
+    const QByteArray serial = "0123456789abcdef0123456789ABCDEF";
+    Rig rig;
+    EmuDevice *first = rig.add("QR108", "a", false, true, serial);
+    EmuDevice *second = rig.add("QB84", "b", false, true, serial);
+    DDevicePage *page = rig.open();
+    QCOMPARE(rig.currentPath(), first->socketPath());
+    auto *battery = page->findChild<BatteryItem *>("label_ElectricityNum");
+    auto *charging = page->findChild<QLabel *>("label_Charging");
+    auto *mode = page->findChild<QLabel *>("label_Mode");
+    QVERIFY(waitUntil([&] { return battery->value() == 100; }, 3000));
+
+    second->keyboard()->state().status.charging = 0;
+    second->keyboard()->state().status.battery = 12;
+    second->keyboard()->state().status.keyboardMode = 2;
+    second->keyboard()->sendStatus();
+    QSignalSpy statusSeen(page->getKeyboardLinkMap().value(second->socketPath()),
+                          &DDeviceKeyboardLink::sigSendChargingStatusAndElectricity);
+    QVERIFY(statusSeen.wait(3000));
+    QTest::qWait(100);
+    QCOMPARE(battery->value(), 100);
+    QVERIFY(charging->isHidden());
+    QCOMPARE(mode->text(), QString("USB"));
+
+    // The current keyboard's own report does reach the display.
+    first->keyboard()->state().status.battery = 57;
+    first->keyboard()->sendStatus();
+    QVERIFY(waitUntil([&] { return battery->value() == 57; }, 3000));
+}
+
+void TestDevicePage::batteryDisplay()
+{
+    Rig rig;
+    DDevicePage *page = rig.open();
+    auto *battery = page->findChild<BatteryItem *>("label_ElectricityNum");
+    auto *charging = page->findChild<QLabel *>("label_Charging");
+    auto *mode = page->findChild<QLabel *>("label_Mode");
+    const QString sn = page->currentSerialNumber();  // no device: the empty serial number
+
+    page->onSendChargingStatusAndElectricity(1, 40, 0, 0, sn);
+    QVERIFY(!charging->isHidden());
+    QVERIFY(!battery->showText());
+    // The gauge showed 60 before; the animation starts again from 0.
+    QVERIFY(waitUntil([&] { return battery->value() >= 3 && battery->value() < 60; }, 3000));
+    // A second charging report leaves the running animation alone: it goes on, not back to 0.
+    const int shown = battery->value();
+    page->onSendChargingStatusAndElectricity(1, 40, 0, 0, sn);
+    QVERIFY(waitUntil([&] { return battery->value() != shown; }, 3000));
+    QVERIFY(battery->value() > shown);
+
+    page->onSendChargingStatusAndElectricity(0, 57, 1, 0, sn);
+    QVERIFY(charging->isHidden());
+    QCOMPARE(battery->value(), 57);
+    QVERIFY(battery->showText());
+    QCOMPARE(mode->text(), QString("2.4G"));
+    QTest::qWait(120);
+    QCOMPARE(battery->value(), 57);  // the animation stopped
+
+    page->onSendChargingStatusAndElectricity(2, 20, 0, 0, sn);
+    QCOMPARE(battery->value(), 100);
+    QVERIFY(battery->showText());
+    QVERIFY(!charging->isHidden());
+
+    // Another keyboard's serial number, or an absent keyboard behind its receiver: nothing.
+    page->onSendChargingStatusAndElectricity(0, 5, 0, 0, "another");
+    page->onSendChargingStatusAndElectricity(0, 5, 1, 1, sn);
+    QCOMPARE(battery->value(), 100);
+    QCOMPARE(mode->text(), QString("USB"));
+}
+
+void TestDevicePage::deviceWithoutSerialWaitsForIt()
+{
+    Rig rig;
+    EmuDevice *keyboard = rig.add("QR108", "nosn", false, false);
+    keyboard->keyboard()->overrideAnswer(0x14, {});  // the serial query goes unanswered
+    keyboard->start();
+    DDevicePage *page = rig.open();
+    QCOMPARE(rig.currentPath(), keyboard->socketPath());
+    QVERIFY(page->isWaitingForSerial());
+    QCOMPARE(rig.shownPage(), QString("page_TipShow"));
+    QCOMPARE(rig.tip(), QString("The device is not ready"));
+    QVERIFY(!QDir(DDataManager::getInstance()->getUserConfigDir() + "/QR108").exists());
+
+    // The serial number arrives late: the files are prepared then.
+    const QByteArray serial = "fedcba9876543210fedcba9876543210";
+    HidReport reply = HidReport::reply(HidReply::SerialNumber, 0, 0x20);
+    reply.setBytes(6, serial);
+    keyboard->keyboard()->sendReport(reply);
+    QVERIFY(waitUntil([&] { return !page->isWaitingForSerial(); }, 3000));
+    QCOMPARE(rig.shownPage(), QString("page_HaveDevice"));
+    QVERIFY(QFile::exists(profileFolder("QR108", serial) + "/appProfile_FN.xml"));
+}
+
+void TestDevicePage::unplugAndPlugBack()
+{
+    Rig rig;
+    EmuDevice *keyboard = rig.add("QR108", "hp");
+    DDevicePage *page = rig.open();
+    MainHidInterFace *hid = page->currentHidInterface();
+    QSignalSpy over(page, &DDevicePage::sigIntoOrRemoveHidOver);
+
+    keyboard->vanish();
+    page->hidDeviceConnectChanging(DDevicePage::kChangeRemoval, "hidPath");
+    QVERIFY(!hid->isOpen());
+    QVERIFY(!page->currentDeviceLink());
+    QCOMPARE(over.count(), 1);
+    QCOMPARE(rig.shownPage(), QString("page_TipShow"));
+    QCOMPARE(rig.lastNames(), (QStringList {"HID", "RGB"}));
+    QVERIFY(!page->getKeyboardLinkMap().contains(keyboard->socketPath()));
+    // Its card stays as the model's offline card, at the end of the list.
+    QCOMPARE(rig.cardTexts().last(), QString("RGB Full-size(OffLine)"));
+    QVERIFY(page->deviceCardMap().contains("QR108"));
+
+    keyboard->comeBack();
+    page->hidDeviceConnectChanging(DDevicePage::kChangeArrival, "hidPath");
+    QVERIFY(rig.waitIdle());
+    QCOMPARE(rig.currentPath(), keyboard->socketPath());
+    QCOMPARE(page->linkThreadIndex(keyboard->socketPath()), 2);
+    QCOMPARE(rig.cardTexts().first(), QString("RGB Full-size(USB)"));
+    QCOMPARE(rig.shownPage(), QString("page_HaveDevice"));
+}
+
+void TestDevicePage::twoArrivalsInOneNotice()
+{
+    Rig rig;
+    EmuDevice *first = rig.add("QR108", "a");
+    DDevicePage *page = rig.open();
+    EmuDevice *second = rig.add("QB84", "b");
+    EmuDevice *third = rig.add("QM68", "c");
+    page->hidDeviceConnectChanging(DDevicePage::kChangeArrival, "hidPath");
+    QVERIFY(rig.waitIdle());
+    QVERIFY(page->getKeyboardLinkMap().contains(second->socketPath()));
+    QVERIFY(page->getKeyboardLinkMap().contains(third->socketPath()));
+    // The current keyboard stays; the newcomers follow it in path order.
+    QCOMPARE(rig.currentPath(), first->socketPath());
+    QCOMPARE(rig.cardTexts(), (QStringList {"RGB Full-size(USB)", "Magnetic 68(USB)", "Wireless 84(USB)"}));
+
+    // Two removals in one notice, the current keyboard among them: the one left is
+    // opened, never the other one that went.
+    first->vanish();
+    third->vanish();
+    QSignalSpy names(page, &DDevicePage::sigReturnHidLikeName);
+    page->hidDeviceConnectChanging(DDevicePage::kChangeRemoval, "hidPath");
+    QVERIFY(rig.waitIdle());
+    QCOMPARE(page->getKeyboardLinkMap().keys(), QStringList {second->socketPath()});
+    QCOMPARE(rig.currentPath(), second->socketPath());
+    QCOMPARE(names.count(), 1);
+}
+
+void TestDevicePage::changeDuringAnotherIsHandledAfter()
+{
+    Rig rig;
+    rig.add("QR108", "a");
+    DDevicePage *page = rig.open();
+    // The arriving keyboard stays silent, so its link's ready wait runs its full time;
+    // a second keyboard arrives, with its notice, inside that wait.
+    EmuDevice *slow = rig.add("QB84", "slow", false, false);
+    slow->keyboard()->setSilent(true);
+    slow->start();
+    EmuDevice *late = nullptr;
+    QTimer::singleShot(300, [&] {
+        late = rig.add("QM68", "late");
+        page->hidDeviceConnectChanging(DDevicePage::kChangeArrival, "hidPath");
+    });
+    page->hidDeviceConnectChanging(DDevicePage::kChangeArrival, "hidPath");
+    QVERIFY(late);
+    QVERIFY(waitUntil([&] { return page->getKeyboardLinkMap().contains(late->socketPath()); }, 10000));
+    QVERIFY(page->getKeyboardLinkMap().contains(slow->socketPath()));
+}
+
+void TestDevicePage::leavingTriggerTabSendsOneReport()
+{
+    Rig rig;
+    EmuDevice *keyboard = rig.add("QM68", "t");
+    DDevicePage *page = rig.open();
+    keyboard->clearReceived();
+    page->onCurIndexChangedMainPage(4);
+    page->onCurIndexChangedMainPage(4);
+    page->onCurIndexChangedMainPage(1);
+    page->onCurIndexChangedMainPage(2);
+    QTest::qWait(300);
+    QCOMPARE(countReports(keyboard->receivedReports(), "01 29 00 00 00 18 03"), 1);
+
+    // Id 3 shows no tab page of its own but asks for the macro editor.
+    QSignalSpy macro(page, &DDevicePage::sigShowMacroPage);
+    auto *tabs = page->findChild<QStackedWidget *>("stackedWidget");
+    QWidget *before = tabs->currentWidget();
+    page->onCurIndexChangedMainPage(3);
+    QCOMPARE(macro.count(), 1);
+    QCOMPARE(tabs->currentWidget(), before);
+}
+
+void TestDevicePage::magneticCommandsFromTheTriggerTab()
+{
+    Rig rig;
+    EmuDevice *keyboard = rig.add("QM68", "m");
+    DDevicePage *page = rig.open();
+    page->onCurIndexChangedMainPage(4);
+    QVERIFY(waitUntil([&] { return indexOfReport(keyboard->receivedReports(), "01 13 02") >= 0; }, 3000));
+    keyboard->clearReceived();
+
+    // Nothing selected: a notice and no report.
+    page->onMagnetsKeysApplyConfig(13, 20, 15, 5, 3);
+    QCOMPARE(page->pageNotice()->text(), QString("Please select one Key first"));
+
+    // The first key of the picture selected with the rubber band: the selection report,
+    // then the apply report with that key's bit and the four values.
+    keyboardButCustom *key = nullptr;
+    for (int cell = 0; cell < DDevicePage::kRows * DDevicePage::kColumns && !key; ++cell) {
+        keyboardButCustom *candidate = page->keyButtonAt(cell / DDevicePage::kColumns, cell % DDevicePage::kColumns);
+        if (candidate && candidate->keyDec() != 0)
+            key = candidate;
+    }
+    QVERIFY(key);
+    const QPoint corner = key->mapTo(page->keyboardPicture(), QPoint(0, 0));
+    page->keyboardPicture()->selectKeysInRect(corner.x() - 2, corner.y() - 2, corner.x() + 2, corner.y() + 2);
+    QByteArray bitmap(22, '\0');
+    bitmap[key->keyColumn()] = char(1 << key->keyRow());
+    const QString bitmapHex = QString::fromLatin1(bitmap.toHex(' '));
+    page->onMagnetsKeysApplyConfig(13, 20, 15, 5, 3);
+    QCOMPARE(page->pageNotice()->text(), QString("Operate successful"));
+    page->onKeyRateOfReturnCurrentNum(8);
+    QCOMPARE(DDataManager::getInstance()->getKeyRateOfReturnNum(), 8);
+
+    // Calibration needs its mode and a key first.
+    page->onKeyCalibrationStartRuning();
+    QCOMPARE(page->pageNotice()->text(), QString("Please switch to key calibration mode first"));
+    page->onCalibrationMode(1);
+    page->onKeyCalibrationStartRuning();
+    QCOMPARE(page->pageNotice()->text(), QString("Please select one Key first"));
+    page->onTheMagneticKeyboardCalibrationStatusBack(3);
+    QCOMPARE(page->pageNotice()->text(), QString("Unknow"));
+    page->onCalibrationMode(0);
+
+    QVERIFY(waitUntil([&] { return countReports(keyboard->receivedReports(), "01 29") >= 5; }, 3000));
+    const QString select = "01 29 00 00 00 18 02 " + bitmapHex;
+    const QString apply = "01 29 00 00 00 18 0d " + bitmapHex + " 14 0f 05 03";
+    KBEMU_COMPARE_REPORTS(*keyboard, select, apply, "01 29 00 00 00 18 09 01 08", "01 29 00 00 00 18 02",
+                          "01 29 00 00 00 18 02");
+}
+
+void TestDevicePage::zoomStopsAtItsLimits()
+{
+    Rig rig;
+    rig.add("QB84", "z");
+    DDevicePage *page = rig.open();
+    auto *factor = page->findChild<QLabel *>("label_Multiple");
+    auto *bigger = page->findChild<QPushButton *>("pushButton_MoreBig");
+    auto *smaller = page->findChild<QPushButton *>("pushButton_MoreSmall");
+    smaller->click();
+    QCOMPARE(factor->text(), QString("1.0"));
+    for (int i = 0; i < 11; ++i)
+        bigger->click();
+    QCOMPARE(factor->text(), QString("2.0"));
+    QVERIFY(qAbs(page->currentZoomFactor() - 2.0f) < 0.01f);
+    QVERIFY(qAbs(page->keyboardPicture()->scale() - 2.0f) < 0.01f);
+    for (int i = 0; i < 12; ++i)
+        smaller->click();
+    QCOMPARE(factor->text(), QString("1.0"));
+}
+
+void TestDevicePage::tabTipsNameTheirButtons()
+{
+    Rig rig;
+    DDevicePage *page = rig.open();
+    const QStringList buttons = {"toolButton_CustomKey",   "toolButton_LightConfig",    "toolButton_MacroDialog",
+                                 "toolButton_Performance", "toolButton_TriggerSetting", "toolButton_SeniorKey"};
+    const QStringList texts = {"Key Custom", "Light Setting", "Macro", "Performance", "Trigger Setting", "Senior Keys"};
+    for (int i = 0; i < buttons.size(); ++i) {
+        QEvent enter(QEvent::Enter);
+        QCoreApplication::sendEvent(page->findChild<QToolButton *>(buttons[i]), &enter);
+        QVERIFY(page->lastArrowPopup());
+        QVERIFY(page->lastArrowPopup()->isVisible());
+        QCOMPARE(page->lastArrowPopup()->findChild<QLabel *>()->text(), texts[i]);
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(page->findChild<QToolButton *>(buttons[i]), &leave);
+        QVERIFY(!page->lastArrowPopup()->isVisible());
+    }
+}
+
+TAVRIX_TEST_MAIN(TestDevicePage)
+#include "tst_devicepage.moc"

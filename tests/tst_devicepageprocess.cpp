@@ -1,0 +1,153 @@
+// The device page in the real executable, with two emulated keyboards beside it on a
+// private X server: the cards, the keyboard picture and the tabs as the user sees
+// them, and what reaches the keyboards and the disk.
+#include "emudevice.h"
+#include "emumodel.h"
+#include "support/testmain.h"
+#include "support/xvfbserver.h"
+#include "x11probe.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QScopeGuard>
+#include <QSharedMemory>
+#include <QTemporaryDir>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+const QString kTitle = QStringLiteral("Quorin");
+
+bool waitUntil(const std::function<bool()> &condition, int timeoutMs)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!condition()) {
+        if (timer.elapsed() > timeoutMs)
+            return false;
+        QTest::qWait(50);
+    }
+    return true;
+}
+
+bool receivedCommand(EmuDevice &device, const QString &hex)
+{
+    HidReport wanted;
+    HidReport::fromHex(hex, &wanted);
+    const QByteArray head = wanted.toByteArray().left(hex.split(' ').size());
+    for (const HidReport &r : device.receivedReports()) {
+        if (r.toByteArray().startsWith(head))
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+class TestDevicePageProcess : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void twoKeyboardsOpenTheFirstAndShowTheirCards();
+
+private:
+    XvfbServer m_x;
+};
+
+void TestDevicePageProcess::initTestCase()
+{
+    if (!m_x.start(QSize(1920, 1080)))
+        QSKIP("Xvfb is not available");
+}
+
+void TestDevicePageProcess::twoKeyboardsOpenTheFirstAndShowTheirCards()
+{
+    QTemporaryDir home;
+    QTemporaryDir emuDir;
+    QDir().mkpath(home.path() + "/run");
+    QFile::setPermissions(home.path() + "/run",
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+
+    EmuDevice full(emuDir.path(), EmuModels::find("QR108"), "a");
+    EmuDevice magnetic(emuDir.path(), EmuModels::find("QM68"), "b");
+    QVERIFY(full.start());
+    QVERIFY(magnetic.start());
+
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("HOME", home.path());
+    env.insert("XDG_CONFIG_HOME", home.path() + "/.config");
+    env.insert("XDG_DATA_HOME", home.path() + "/.local/share");
+    env.insert("XDG_CACHE_HOME", home.path() + "/.cache");
+    env.insert("XDG_RUNTIME_DIR", home.path() + "/run");
+    env.insert("TMPDIR", home.path());
+    env.insert("DISPLAY", m_x.display());
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    env.insert("TAVRIX_EMU_DIR", emuDir.path());
+    QProcess app;
+    app.setProcessEnvironment(env);
+    app.setWorkingDirectory(home.path());
+    app.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    app.start(QString::fromLocal8Bit(qgetenv("TAVRIX_BIN_DIR")) + "/quorin-driver", QStringList());
+    QVERIFY(app.waitForStarted(5000));
+    auto stopApp = qScopeGuard([&] {
+        app.kill();
+        app.waitForFinished(3000);
+        const QByteArray saved = qgetenv("TMPDIR");
+        qputenv("TMPDIR", home.path().toLocal8Bit());
+        QSharedMemory segment(QStringLiteral("QuorinV2.0_1.2.0.1"));
+        if (segment.attach())
+            segment.detach();
+        qputenv("TMPDIR", saved);
+    });
+
+    // The first keyboard in the library's order (the QR108's socket sorts first) is
+    // opened: its profile files appear under its serial number.
+    const QString serial = QString::fromLatin1(EmuKeyboard::defaultSerial(full.model(), false, "a"));
+    const QString folder = home.path() + "/.local/share/quorin-driver/UserConfig/QR108/" + serial;
+    QVERIFY2(waitUntil([&] { return QFile::exists(folder + "/appProfile_FN.xml"); }, 15000), qPrintable(folder));
+    QVERIFY(QFile::exists(folder + "/appProfile_Default.xml"));
+    // The chain ran on both keyboards; the opened one was asked for its sleep times.
+    QVERIFY(waitUntil([&] { return receivedCommand(full, "01 13 02"); }, 5000));
+    QVERIFY(receivedCommand(magnetic, "01 09"));
+    QVERIFY(!receivedCommand(magnetic, "01 13 02"));
+    QVERIFY(!QDir(home.path() + "/.local/share/quorin-driver/UserConfig/QM68").exists());
+
+    QTest::qWait(1500);
+    const QList<X11Window> windows = X11Probe::windows(m_x.display(), app.processId(), kTitle);
+    QVERIFY(!windows.isEmpty());
+    const QImage screen = X11Probe::grabScreen(m_x.display());
+    QVERIFY(!screen.isNull());
+    const QImage shot = screen.copy(windows.first().geometry);
+    const QString shots = QString::fromLocal8Bit(qgetenv("TAVRIX_BIN_DIR")) + "/../screenshots";
+    QDir().mkpath(shots);
+    QVERIFY(shot.save(shots + "/devicepage_two_keyboards.png"));
+
+    // Shake-hands keep reaching both keyboards while the first one is current.
+    full.clearReceived();
+    magnetic.clearReceived();
+    QTest::qWait(2500);
+    QVERIFY(receivedCommand(full, "00 00 00 00 00 01"));
+    QVERIFY(receivedCommand(magnetic, "00 00 00 00 00 01"));
+
+    // The current keyboard is unplugged: the application notices it by itself and opens
+    // the other one, whose profile files then appear.
+    const QString magneticSerial = QString::fromLatin1(EmuKeyboard::defaultSerial(magnetic.model(), false, "b"));
+    const QString magneticFolder = home.path() + "/.local/share/quorin-driver/UserConfig/QM68/" + magneticSerial;
+    full.vanish();
+    QVERIFY(waitUntil([&] { return QFile::exists(magneticFolder + "/appProfile_Magnetic.xml"); }, 10000));
+    QVERIFY(waitUntil([&] { return receivedCommand(magnetic, "01 13 02"); }, 5000));
+    // Plugged in again, it gets a new link that runs the query chain again.
+    full.clearReceived();
+    QVERIFY(full.comeBack());
+    QVERIFY(waitUntil([&] { return receivedCommand(full, "01 01"); }, 10000));
+    QVERIFY(app.state() == QProcess::Running);
+}
+
+TAVRIX_TEST_MAIN(TestDevicePageProcess)
+#include "tst_devicepageprocess.moc"
