@@ -89,6 +89,7 @@ DDevicePage::DDevicePage(QWidget *parent) : QWidget(parent), ui(new Ui::DDeviceP
     ui->stackedWidget_3->setCurrentWidget(ui->page_TipShow);
     lightEngine = new lightDealMain;
     initSubPages();
+    initProfileController();
 
     for (QWidget *button :
          {static_cast<QWidget *>(ui->toolButton_CustomKey), static_cast<QWidget *>(ui->toolButton_LightConfig),
@@ -179,6 +180,8 @@ void DDevicePage::initSubPages()
     connect(performancePage, &DPerformancePage::sigLightAndKeyboardSleepTime, this,
             &DDevicePage::onLightAndKeyboardSleepTime);
     connect(performancePage, &DPerformancePage::sigLockWinKeyAbout, this, &DDevicePage::onLockWinKeyAbout);
+    connect(performancePage, &DPerformancePage::sigSomeMessageTip_PerformancePage, this,
+            &DDevicePage::onEveryPageBackTip);
 
     triggerSettingPage = new DTriggerSettingPage(ui->page_TriggerSetting);
     ui->page_TriggerSetting->layout()->addWidget(triggerSettingPage);

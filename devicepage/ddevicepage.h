@@ -22,6 +22,8 @@ class DPerformancePage;
 class DTriggerSettingPage;
 struct HidReport;
 class MainHidInterFace;
+class ProfileController;
+class ProfileDefaults;
 class QTimer;
 class QVBoxLayout;
 class dragShowArea;
@@ -84,8 +86,8 @@ public:
     void addDefaultLightItems(int profileIndex);
     void addDefaultCustomLights(int profileIndex);
     void loadCustomLightPreset(int profileIndex, int slot);
-    // Resource name of the custom light preset for a key count and model.
-    static QString customLightPresetName(int keyCount, const QString &modelName);
+    // Rewrites the keys of the custom light slot in use from the key buttons.
+    void saveCustomLightColors();
 
     // Copies for the main window's firmware check and update.
     QMap<QString, DDeviceKeyboardLink *> getKeyboardLinkMap() const { return deviceLinks; }
@@ -114,6 +116,8 @@ public:
     DLightsConfigPage *lightsConfigTab() const { return lightsConfigPage; }
     DPerformancePage *performanceTab() const { return performancePage; }
     DTriggerSettingPage *triggerSettingTab() const { return triggerSettingPage; }
+    ProfileController *profileController() const { return profiles; }
+    int currentLayerIndex() const { return currentLayer; }
     ArrowWidget *lastArrowPopup() const;
     bool isBusy() const { return switchBusy || hotPlugBusy || enumerating; }
     bool isWaitingForSerial() const { return waitingForSerial; }
@@ -219,6 +223,11 @@ protected:
 
 private:
     void initSubPages();
+    void initProfileController();
+    // The defaults of a new profile of the current device.
+    ProfileDefaults newProfileDefaults() const;
+    // The profile controller changed the layer file or the current profile.
+    void onProfileSwitched();
     void nameTabButtons();
     void buildCompanyLink(const QString &linkColor);
     DDeviceListItem *newCard(const hidStructInfoAll &info);
@@ -278,6 +287,8 @@ private:
     QTimer *batteryTimer = nullptr;
     int calibrationPointX = -1;
     int calibrationPointY = -1;
+    // The profile operations of the current layer file, and the sleep times.
+    ProfileController *profiles = nullptr;
 
     // Device list and links
     bool hotPlugBusy = false;

@@ -3,6 +3,7 @@
 #include "devicelink/ddevicekeyboardlink.h"
 #include "devicepage/ddevicelistitem.h"
 #include "devicepage/ddevicepage.h"
+#include "devicepage/profilecontroller.h"
 #include "keyboardview/hiddevicejoinframe.h"
 #include "keyboardview/keyboardbutcustom.h"
 #include "lighting/lightdealmain.h"
@@ -77,6 +78,7 @@ void DDevicePage::onSleepTimeSetSuccessful()
     if (sender() && !isFromCurrentLink())
         return;
     sleepTimeAcknowledged = true;
+    profiles->onSleepTimeAcknowledged();
 }
 
 void DDevicePage::onWaitForDataReturn_0x0d(QString, QString)

@@ -7,6 +7,8 @@
 #include "devicepage/customlightdatainfo.h"
 #include "devicepage/ddevicepage.h"
 #include "devicepage/dperformancepage.h"
+#include "devicepage/profilecontroller.h"
+#include "devicepage/profiledefaults.h"
 #include "devicepage/profilenode.h"
 #include "keyboardview/hiddevicejoinframe.h"
 #include "keyboardview/keyboardbutcustom.h"
@@ -18,52 +20,15 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTimer>
-
-#include <array>
 
 namespace {
 
-const char *const kDefaultLayerFile = "appProfile_Default.xml";
-const char *const kFnLayerFile = "appProfile_FN.xml";
+const char *const kDefaultLayerFile = ProfileController::kDefaultLayerFile;
+const char *const kFnLayerFile = ProfileController::kFnLayerFile;
 const char *const kMagneticLayerFile = "appProfile_Magnetic.xml";
-const char *const kPresetFolder = ":/images/configDir/";
-
-// Custom light preset of the models that have one of their own, by key count.
-struct ModelPreset
-{
-    int keyCount;
-    const char *model;
-    const char *presetModel;  // the model whose preset file it shares
-};
-// No model of the catalogue has a preset of its own yet.
-constexpr std::array<ModelPreset, 0> kModelPresets {};
 
 }  // namespace
-
-QString DDevicePage::customLightPresetName(int keyCount, const QString &modelName)
-{
-    for (const ModelPreset &entry : kModelPresets) {
-        if (entry.keyCount == keyCount && modelName == QLatin1String(entry.model))
-            return QStringLiteral("customLightDefaultConfig_%1.xml").arg(QLatin1String(entry.presetModel));
-    }
-    switch (keyCount) {
-    case 84:
-    case 69: return QStringLiteral("customLightDefaultConfig_84.xml");
-    case 83: return QStringLiteral("customLightDefaultConfig_83.xml");
-    case 97:
-    case 98:
-    case 99:
-    case 100: return QStringLiteral("customLightDefaultConfig_98.xml");
-    case 68: return QStringLiteral("customLightDefaultConfig_68.xml");
-    case 61: return QStringLiteral("customLightDefaultConfig_61.xml");
-    case 34: return QStringLiteral("customLightDefaultConfig_34.xml");
-    case 18: return QStringLiteral("customLightDefaultConfig_18.xml");
-    case 82: return QStringLiteral("customLightDefaultConfig_82.xml");
-    default: return QStringLiteral("customLightDefaultConfig.xml");
-    }
-}
 
 void DDevicePage::initProfileFiles(hidStructInfoAll device, int)
 {
@@ -165,7 +130,16 @@ void DDevicePage::loadProfileData()
     if (keyboardView)
         keyboardView->clearLightPreview();
 
-    profileIndex = CTavrixXML_GetCreateXMLFileProfileIndex(profilePath);
+    // A stored index that names no profile (the file was edited, or an older
+    // version left it) falls back to the first profile.
+    profileIndex = ProfileController::resolveCurrentIndex(profilePath);
+    profiles->setProfilePath(profilePath);
+    profiles->setProfileIndex(profileIndex);
+    profiles->setCurrentLayer(currentLayer);
+    profiles->setPresetDevice(
+        currentDeviceInfo.keyCount,
+        QString::fromLatin1(currentDeviceInfo.hidName,
+                            int(strnlen(currentDeviceInfo.hidName, sizeof currentDeviceInfo.hidName))));
     if (currentLink) {
         currentLink->setProfileIndex(profileIndex);
         currentLink->setProfilePath(profilePath);
@@ -239,67 +213,26 @@ void DDevicePage::loadProfileList()
     }
 }
 
+ProfileDefaults DDevicePage::newProfileDefaults() const
+{
+    const QString model = QString::fromLatin1(
+        currentDeviceInfo.hidName, int(strnlen(currentDeviceInfo.hidName, sizeof currentDeviceInfo.hidName)));
+    return ProfileDefaults(currentDeviceInfo.keyCount, model);
+}
+
 void DDevicePage::addDefaultLightItems(int index)
 {
-    const QByteArray indexText = QByteArray::number(index);
-    for (int target = 0; target < 3; ++target) {
-        colorInfoData data;
-        data.lightTarget = target;
-        data.lightMode = 2;
-        data.brightness = 3;
-        data.speed = 3;
-        data.topColorR = 255;
-        data.fullColor = 1;
-        CTavrixXML_AddProFileLightInfoItem(profilePath, indexText, data);
-    }
-    if (DDataManager::getInstance()->isLightSynchronize())
-        CTavrixXML_ModifyProFileLightSynchronizeStatus(profilePath, indexText, 1);
+    ProfileDefaults::addDefaultLightItems(profilePath, index);
 }
 
 void DDevicePage::addDefaultCustomLights(int index)
 {
-    struct Slot
-    {
-        const char *slot;
-        QString name;
-        const char *state;
-        int flag;
-    };
-    const Slot customSlots[] = {
-        {"0", QStringLiteral("Alphabets"), "Using", 0},
-        {"1", QStringLiteral("WASD+Arrows"), "Using", 1},
-        {"2", QStringLiteral("Custom %1").arg(3), "UnUsing", -1},
-        {"3", QStringLiteral("Custom %1").arg(4), "UnUsing", -1},
-        {"4", QStringLiteral("Custom %1").arg(5), "UnUsing", -1},
-    };
-    const QByteArray indexText = QByteArray::number(index);
-    for (const Slot &slot : customSlots) {
-        CTavrixXML_AddProFileCustomLightNode(profilePath, indexText, slot.slot, slot.name.toUtf8(), slot.state,
-                                             slot.flag);
-        if (slot.flag >= 0)
-            loadCustomLightPreset(index, slot.flag);
-    }
+    newProfileDefaults().addDefaultCustomLights(profilePath, index);
 }
 
 void DDevicePage::loadCustomLightPreset(int index, int slot)
 {
-    const QString model = QString::fromLatin1(
-        currentDeviceInfo.hidName, int(strnlen(currentDeviceInfo.hidName, sizeof currentDeviceInfo.hidName)));
-    const QString name = customLightPresetName(currentDeviceInfo.keyCount, model);
-    // The store reads presets from disk: a copy in a folder that removes itself.
-    QTemporaryDir folder;
-    QByteArray presetPath;
-    if (folder.isValid()) {
-        const QString copy = folder.path() + QLatin1Char('/') + name;
-        if (QFile::copy(QLatin1String(kPresetFolder) + name, copy))
-            presetPath = QFile::encodeName(copy);
-    }
-    const QByteArray slotText = QByteArray::number(slot);
-    QList<CustomLightDataInfo> items;
-    CTavrixXML_XmlCustomLightInfoSelectAll(presetPath, slotText, items);
-    const QByteArray indexText = QByteArray::number(index);
-    for (const CustomLightDataInfo &item : items)
-        CTavrixXML_AddProFileCustomLightDataInfo(profilePath, indexText, slotText, item);
+    newProfileDefaults().loadCustomLightPreset(profilePath, index, slot);
 }
 
 void DDevicePage::on_comboBox_profileList_currentIndexChanged(QString)
@@ -325,7 +258,7 @@ void DDevicePage::onCustomEventChangProfile(int changeProfileIndex)
     }
     if (!currentLink || profilePath.isEmpty())
         return;
-    profileIndex = changeProfileIndex;
-    CTavrixXML_ModifyXMLFileProfileIndex(profilePath, profileIndex);
-    loadProfileData();
+    // A profile that no longer exists is not switched to; the controller has the
+    // page reload on a switch.
+    profiles->switchProfileFromKeyboard(changeProfileIndex);
 }

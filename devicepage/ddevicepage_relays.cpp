@@ -2,7 +2,10 @@
 // picture and the keyboard's own reports. Reports of a keyboard that is not the
 // current one never act on the page.
 #include "app/ddatamanager.h"
+#include "devicelink/ddevicekeyboardlink.h"
 #include "devicepage/ddevicepage.h"
+#include "devicepage/pagerelayrules.h"
+#include "devicepage/profilecontroller.h"
 #include "keyboardview/dragshowarea.h"
 #include "keyboardview/hiddevicejoinframe.h"
 #include "keyboardview/keyboardbutcustom.h"
@@ -15,24 +18,7 @@
 
 namespace {
 
-constexpr int kTriggerTab = 4;
 constexpr int kCustomKeysTab = 0;
-constexpr int kLightsTab = 1;
-constexpr int kCustomLightMode = 10;
-
-// Keyboard light modes that react to key presses: the key hook feeds them.
-bool isKeyReactiveMode(int mode)
-{
-    switch (mode) {
-    case 6:
-    case 7:
-    case 8:
-    case 11:
-    case 12:
-    case 16: return true;
-    default: return false;
-    }
-}
 
 }  // namespace
 
@@ -78,7 +64,7 @@ void DDevicePage::onLightConfigHaveChanged_HidSend(int hidType, int ledType)
     lightsConfigPage->followDeviceLightChange(hidType, ledType);
     keySelectFrame *keyLayer = DDataManager::getInstance()->getKeySelectFrame();
     if (hidType == 0) {
-        if (currentMainTab != kTriggerTab) {
+        if (currentMainTab != PageRelayRules::kTriggerTab) {
             if (keyboardView)
                 keyboardView->selectKeysInRect(0, 0, 0, 0);
             if (dragArea)
@@ -86,7 +72,7 @@ void DDevicePage::onLightConfigHaveChanged_HidSend(int hidType, int ledType)
             if (keyLayer)
                 keyLayer->setKeysShowSelected(false);
         }
-        customKeysPage->setInteractiveLightCapture(isKeyReactiveMode(ledType), 0);
+        customKeysPage->setInteractiveLightCapture(PageRelayRules::isKeyReactiveMode(ledType), 0);
     }
     if (currentMainTab == kCustomKeysTab && keyLayer)
         keyLayer->setKeysShowSelected(true);
@@ -96,7 +82,7 @@ void DDevicePage::onCustomLight_ConfigHaveChanged_HidSend0x09(int hidType, int l
 {
     if (sender() && !isFromCurrentLink())
         return;
-    if (currentMainTab != kTriggerTab) {
+    if (currentMainTab != PageRelayRules::kTriggerTab) {
         if (keyboardView)
             keyboardView->selectKeysInRect(0, 0, 0, 0);
         if (dragArea)
@@ -109,25 +95,16 @@ void DDevicePage::onCustomLight_ConfigHaveChanged_HidSend0x09(int hidType, int l
 
 bool DDevicePage::isRubberBandActive() const
 {
-    return currentMainTab == kTriggerTab
-        || (currentMainTab == kLightsTab && currentKeyboardLightMode == kCustomLightMode);
+    return PageRelayRules::isRubberBandActive(currentMainTab, currentKeyboardLightMode);
 }
 
 void DDevicePage::onDragArea_SelectKeys(int startX, int startY, int endX, int endY)
 {
     if (!isRubberBandActive() || !keyboardView)
         return;
-    // A click without movement is no selection.
-    if (startX == endX && startY == endY && startX && startY && endX && endY)
-        return;
-    int left = 0, top = 0, right = 0, bottom = 0;
-    if (startX != endX && startY != endY) {
-        left = qMin(startX, endX);
-        right = qMax(startX, endX);
-        top = qMin(startY, endY);
-        bottom = qMax(startY, endY);
-    }
-    keyboardView->selectKeysInRect(left, top, right, bottom);
+    PageRelayRules::KeyRect rect;
+    if (PageRelayRules::dragRectangle(startX, startY, endX, endY, &rect))
+        keyboardView->selectKeysInRect(rect.left, rect.top, rect.right, rect.bottom);
 }
 
 void DDevicePage::onDragShowAreaMouseMovePoint(int moveX, int moveY)
@@ -142,29 +119,79 @@ void DDevicePage::onDragAreaMousePressOrRelease(bool isMousePress)
         keyboardView->toggleKeyAt(isMousePress);
 }
 
-// The relays below belong to the lighting, performance and macro tabs; they are
-// filled in with those tabs.
+void DDevicePage::onSelectCurrentLightTypeIndex_KB(int lightIndex, colorInfoData data)
+{
+    // Leaving the custom mode ends the selection of keys to colour.
+    if (currentKeyboardLightMode == PageRelayRules::kCustomLightMode && lightIndex != PageRelayRules::kCustomLightMode
+        && keyboardView)
+        keyboardView->selectKeysInRect(0, 0, 0, 0);
+    customKeysPage->setInteractiveLightCapture(PageRelayRules::isKeyReactiveMode(data.lightMode), 0);
+    const bool custom = lightIndex == PageRelayRules::kCustomLightMode;
+    if (dragArea)
+        dragArea->setDragEnabled(custom);
+    if (keySelectFrame *keyLayer = DDataManager::getInstance()->getKeySelectFrame())
+        keyLayer->setKeysShowSelected(custom);
+    currentKeyboardLightMode = lightIndex;
+    lightEngine->setKeyboardColorInfoData(data);
+}
 
-void DDevicePage::onSelectCurrentLightTypeIndex_KB(int, colorInfoData)
-{ }
+void DDevicePage::onSelectCurrentLightTypeIndex_Side(int, colorInfoData data)
+{
+    lightEngine->setSideColorInfoData(data);
+}
 
-void DDevicePage::onSelectCurrentLightTypeIndex_Side(int, colorInfoData)
-{ }
+void DDevicePage::onLightConfigHaveChanged(int, colorInfoData data)
+{
+    switch (data.lightTarget) {
+    case 0: lightEngine->keyboardColorInfoDataChanged(data); break;
+    case 1: lightEngine->sideColorInfoDataChanged(data); break;
+    default: break;
+    }
+}
 
-void DDevicePage::onLightConfigHaveChanged(int, colorInfoData)
-{ }
+void DDevicePage::onLightConfigHaveChanged_Custom(int, colorInfoData data)
+{
+    const QColor color(qBound(0, data.topColorR, 255), qBound(0, data.topColorG, 255), qBound(0, data.topColorB, 255));
+    if (keyboardView) {
+        for (keyboardButCustom *key : keyboardView->selectedKeys()) {
+            key->setKeyColor(color);
+            key->setCustomLightColor(color);
+        }
+    }
+    lightEngine->setCustomLightColors(1, customLightSlot);
+    saveCustomLightColors();
+    lightsConfigPage->uploadCustomLightColors();
+}
 
-void DDevicePage::onLightConfigHaveChanged_Custom(int, colorInfoData)
-{ }
+void DDevicePage::saveCustomLightColors()
+{
+    // Without a custom light in use the colours belong to no stored slot.
+    profiles->saveCustomLightColors(lightsConfigPage->usingCustomLightIndex());
+}
 
-void DDevicePage::onCustomLightItemHaveChanged(int, QString, QString)
-{ }
+void DDevicePage::onCustomLightItemHaveChanged(int flagIndex, QString strCustomLightIndex, QString)
+{
+    profiles->loadCustomLightColors(strCustomLightIndex.toUtf8());
+    customLightSlot = flagIndex;
+    lightEngine->setCustomLightColors(0, flagIndex);
+}
 
-void DDevicePage::onLightAndKeyboardSleepTime(int, int, int)
-{ }
+void DDevicePage::onLightAndKeyboardSleepTime(int lightSleepTime, int keyboardSleepTime, int prohibitSleepStatus)
+{
+    if (!currentLink)
+        return;
+    sleepTimeAcknowledged = false;
+    profiles->submitSleepTime(lightSleepTime, keyboardSleepTime, prohibitSleepStatus);
+}
 
-void DDevicePage::onLockWinKeyAbout(int, int, int, int)
-{ }
+void DDevicePage::onLockWinKeyAbout(int feature1, int feature2, int feature3, int feature4)
+{
+    if (currentLink)
+        currentLink->lockWinKey(feature1, feature2, feature3, feature4);
+}
 
-void DDevicePage::onMacroListHaveChangedSendToDevice(QString, QString)
-{ }
+void DDevicePage::onMacroListHaveChangedSendToDevice(QString strMacroIndex, QString)
+{
+    if (!profilePath.isEmpty())
+        profiles->refreshMacroCopy(strMacroIndex);
+}

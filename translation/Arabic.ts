@@ -335,6 +335,109 @@
     </message>
 </context>
 <context>
+    <name>ProfileController</name>
+    <message>
+        <source>The number of profile has reached the maximum</source>
+        <translation>تم الوصول إلى الحد الأقصى لعدد ملفات التعريف</translation>
+    </message>
+    <message>
+        <source>Create failed, the index node is already existence, please checked</source>
+        <translation>فشل الإنشاء، ملف التعريف بهذا الفهرس موجود بالفعل، يرجى التحقق</translation>
+    </message>
+    <message>
+        <source>Create profile failed</source>
+        <translation>فشل إنشاء ملف التعريف</translation>
+    </message>
+    <message>
+        <source>Create profile successful</source>
+        <translation>تم إنشاء ملف التعريف بنجاح</translation>
+    </message>
+    <message>
+        <source>Need keep at least one profile</source>
+        <translation>يجب الاحتفاظ بملف تعريف واحد على الأقل</translation>
+    </message>
+    <message>
+        <source>Delete profile failed</source>
+        <translation>فشل حذف ملف التعريف</translation>
+    </message>
+    <message>
+        <source>Delete profile successful</source>
+        <translation>تم حذف ملف التعريف بنجاح</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>يرجى اختيار مجلد الحفظ أولاً</translation>
+    </message>
+    <message>
+        <source>This index node non-existent</source>
+        <translation>ملف التعريف بهذا الفهرس غير موجود</translation>
+    </message>
+    <message>
+        <source>The profile name cannot be used as a file name</source>
+        <translation>لا يمكن استخدام اسم ملف التعريف كاسم ملف</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>تم تصدير ملف التعريف بنجاح</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>فشل تصدير ملف التعريف</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>يرجى اختيار ملف الاستيراد أولاً</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>فشل استيراد ملف التعريف</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>تم استيراد ملف التعريف بنجاح</translation>
+    </message>
+    <message>
+        <source>Profile name can't empty</source>
+        <translation>لا يمكن أن يكون اسم ملف التعريف فارغًا</translation>
+    </message>
+    <message>
+        <source>Modify profile info failed</source>
+        <translation>فشل تعديل معلومات ملف التعريف</translation>
+    </message>
+    <message>
+        <source>Modify profile info successful</source>
+        <translation>تم تعديل معلومات ملف التعريف بنجاح</translation>
+    </message>
+    <message>
+        <source>Reset the current profile failed</source>
+        <translation>فشلت إعادة تعيين ملف التعريف الحالي</translation>
+    </message>
+    <message>
+        <source>Reset the current profile successful</source>
+        <translation>تمت إعادة تعيين ملف التعريف الحالي بنجاح</translation>
+    </message>
+    <message>
+        <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
+        <translation>لا يمكن أن تكون مدة دخول الإضاءة في السكون أطول من مدة دخول لوحة المفاتيح في السكون</translation>
+    </message>
+    <message>
+        <source>Keyboard enters sleep time is too short</source>
+        <translation>مدة دخول لوحة المفاتيح في السكون قصيرة جدًا</translation>
+    </message>
+    <message>
+        <source>Sleep time set failed</source>
+        <translation>فشل ضبط مدة السكون</translation>
+    </message>
+    <message>
+        <source>Saving the sleep time failed</source>
+        <translation>فشل حفظ مدة السكون</translation>
+    </message>
+    <message>
+        <source>Sleep time has been set</source>
+        <translation>تم ضبط مدة السكون</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Unknow</source>
@@ -903,6 +1006,118 @@
     <message>
         <source>There is no macro to assign, please record a macro first</source>
         <translation>لا يوجد ماكرو لتعيينه، يرجى تسجيل ماكرو أولاً</translation>
+    </message>
+    <message>
+        <source>If Win Lock is on:</source>
+        <translation>عند تفعيل قفل Win:</translation>
+    </message>
+    <message>
+        <source>Disable Windows key</source>
+        <translation>تعطيل مفتاح Windows</translation>
+    </message>
+    <message>
+        <source>Disable SHIFT+TAB</source>
+        <translation>تعطيل SHIFT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+TAB</source>
+        <translation>تعطيل ALT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+F4</source>
+        <translation>تعطيل ALT+F4</translation>
+    </message>
+    <message>
+        <source>Light into sleep:</source>
+        <translation>سكون الإضاءة بعد:</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>ثانية</translation>
+    </message>
+    <message>
+        <source>Keyboard into sleep:</source>
+        <translation>سكون لوحة المفاتيح بعد:</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>دقيقة</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>إرسال</translation>
+    </message>
+    <message>
+        <source>Reset current profile</source>
+        <translation>إعادة تعيين ملف التعريف الحالي</translation>
+    </message>
+    <message>
+        <source>Keyboard properties</source>
+        <translation>خصائص لوحة المفاتيح</translation>
+    </message>
+    <message>
+        <source>Prohibit Sleep</source>
+        <translation>منع السكون</translation>
+    </message>
+    <message>
+        <source>Saving the Win lock choices failed</source>
+        <translation>فشل حفظ خيارات قفل Win</translation>
+    </message>
+    <message>
+        <source>The desktop's keyboard settings could not be opened</source>
+        <translation>تعذر فتح إعدادات لوحة المفاتيح في سطح المكتب</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>إنشاء</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>تصدير</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>استيراد</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>تغيير الاسم</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>مجلد الحفظ</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>فتح ملف التعريف</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>ملفات التعريف(*.xml)</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>تنبيه</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>هل تريد إعادة تعيين ملف التعريف الحالي؟</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 موجود بالفعل. هل تريد استبداله؟</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>نعم</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>لا</translation>
     </message>
 </context>
 <context>

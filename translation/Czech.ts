@@ -335,6 +335,109 @@
     </message>
 </context>
 <context>
+    <name>ProfileController</name>
+    <message>
+        <source>The number of profile has reached the maximum</source>
+        <translation>Byl dosažen maximální počet profilů</translation>
+    </message>
+    <message>
+        <source>Create failed, the index node is already existence, please checked</source>
+        <translation>Vytvoření se nezdařilo: profil s tímto indexem již existuje, zkontrolujte to</translation>
+    </message>
+    <message>
+        <source>Create profile failed</source>
+        <translation>Vytvoření profilu se nezdařilo</translation>
+    </message>
+    <message>
+        <source>Create profile successful</source>
+        <translation>Profil byl vytvořen</translation>
+    </message>
+    <message>
+        <source>Need keep at least one profile</source>
+        <translation>Musí zůstat alespoň jeden profil</translation>
+    </message>
+    <message>
+        <source>Delete profile failed</source>
+        <translation>Odstranění profilu se nezdařilo</translation>
+    </message>
+    <message>
+        <source>Delete profile successful</source>
+        <translation>Profil byl odstraněn</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Nejprve vyberte složku pro uložení</translation>
+    </message>
+    <message>
+        <source>This index node non-existent</source>
+        <translation>Profil s tímto indexem neexistuje</translation>
+    </message>
+    <message>
+        <source>The profile name cannot be used as a file name</source>
+        <translation>Název profilu nelze použít jako název souboru</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>Profil byl exportován</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>Export profilu se nezdařil</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>Nejprve vyberte soubor k importu</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>Import profilu se nezdařil</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>Profil byl importován</translation>
+    </message>
+    <message>
+        <source>Profile name can't empty</source>
+        <translation>Název profilu nesmí být prázdný</translation>
+    </message>
+    <message>
+        <source>Modify profile info failed</source>
+        <translation>Změna profilu se nezdařila</translation>
+    </message>
+    <message>
+        <source>Modify profile info successful</source>
+        <translation>Profil byl změněn</translation>
+    </message>
+    <message>
+        <source>Reset the current profile failed</source>
+        <translation>Obnovení aktuálního profilu se nezdařilo</translation>
+    </message>
+    <message>
+        <source>Reset the current profile successful</source>
+        <translation>Aktuální profil byl obnoven</translation>
+    </message>
+    <message>
+        <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
+        <translation>Doba do uspání podsvícení nesmí být delší než doba do uspání klávesnice</translation>
+    </message>
+    <message>
+        <source>Keyboard enters sleep time is too short</source>
+        <translation>Doba do uspání klávesnice je příliš krátká</translation>
+    </message>
+    <message>
+        <source>Sleep time set failed</source>
+        <translation>Nastavení doby uspání se nezdařilo</translation>
+    </message>
+    <message>
+        <source>Saving the sleep time failed</source>
+        <translation>Uložení doby uspání se nezdařilo</translation>
+    </message>
+    <message>
+        <source>Sleep time has been set</source>
+        <translation>Doba uspání byla nastavena</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Unknow</source>
@@ -903,6 +1006,118 @@
     <message>
         <source>There is no macro to assign, please record a macro first</source>
         <translation>Není k dispozici žádné makro k přiřazení, nejprve nahrajte makro</translation>
+    </message>
+    <message>
+        <source>If Win Lock is on:</source>
+        <translation>Když je zapnutý zámek Win:</translation>
+    </message>
+    <message>
+        <source>Disable Windows key</source>
+        <translation>Zakázat klávesu Windows</translation>
+    </message>
+    <message>
+        <source>Disable SHIFT+TAB</source>
+        <translation>Zakázat SHIFT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+TAB</source>
+        <translation>Zakázat ALT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+F4</source>
+        <translation>Zakázat ALT+F4</translation>
+    </message>
+    <message>
+        <source>Light into sleep:</source>
+        <translation>Uspání podsvícení po:</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>sekund</translation>
+    </message>
+    <message>
+        <source>Keyboard into sleep:</source>
+        <translation>Uspání klávesnice po:</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>minut</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Použít</translation>
+    </message>
+    <message>
+        <source>Reset current profile</source>
+        <translation>Obnovit aktuální profil</translation>
+    </message>
+    <message>
+        <source>Keyboard properties</source>
+        <translation>Vlastnosti klávesnice</translation>
+    </message>
+    <message>
+        <source>Prohibit Sleep</source>
+        <translation>Zakázat uspání</translation>
+    </message>
+    <message>
+        <source>Saving the Win lock choices failed</source>
+        <translation>Uložení nastavení zámku Win se nezdařilo</translation>
+    </message>
+    <message>
+        <source>The desktop's keyboard settings could not be opened</source>
+        <translation>Nastavení klávesnice pracovního prostředí se nepodařilo otevřít</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Vytvořit</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Odstranit</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportovat</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importovat</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Přejmenovat</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>Složka pro uložení</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>Otevřít soubor profilu</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>Soubory profilů(*.xml)</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Upozornění</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Obnovit aktuální profil?</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 již existuje. Chcete jej nahradit?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ano</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Ne</translation>
     </message>
 </context>
 <context>

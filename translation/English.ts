@@ -335,6 +335,109 @@
     </message>
 </context>
 <context>
+    <name>ProfileController</name>
+    <message>
+        <source>The number of profile has reached the maximum</source>
+        <translation>The number of profile has reached the maximum</translation>
+    </message>
+    <message>
+        <source>Create failed, the index node is already existence, please checked</source>
+        <translation>Create failed, the index node is already existence, please checked</translation>
+    </message>
+    <message>
+        <source>Create profile failed</source>
+        <translation>Create profile failed</translation>
+    </message>
+    <message>
+        <source>Create profile successful</source>
+        <translation>Create profile successful</translation>
+    </message>
+    <message>
+        <source>Need keep at least one profile</source>
+        <translation>Need keep at least one profile</translation>
+    </message>
+    <message>
+        <source>Delete profile failed</source>
+        <translation>Delete profile failed</translation>
+    </message>
+    <message>
+        <source>Delete profile successful</source>
+        <translation>Delete profile successful</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Please select save directory first</translation>
+    </message>
+    <message>
+        <source>This index node non-existent</source>
+        <translation>This index node non-existent</translation>
+    </message>
+    <message>
+        <source>The profile name cannot be used as a file name</source>
+        <translation>The profile name cannot be used as a file name</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>Export profile successful</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>Export profile failed</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>Please select import file first</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>Import profile failed</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>Import profile successful</translation>
+    </message>
+    <message>
+        <source>Profile name can't empty</source>
+        <translation>Profile name can't empty</translation>
+    </message>
+    <message>
+        <source>Modify profile info failed</source>
+        <translation>Modify profile info failed</translation>
+    </message>
+    <message>
+        <source>Modify profile info successful</source>
+        <translation>Modify profile info successful</translation>
+    </message>
+    <message>
+        <source>Reset the current profile failed</source>
+        <translation>Reset the current profile failed</translation>
+    </message>
+    <message>
+        <source>Reset the current profile successful</source>
+        <translation>Reset the current profile successful</translation>
+    </message>
+    <message>
+        <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
+        <translation>The time when the light enters sleep cannot be longer than the keyboard enters sleep</translation>
+    </message>
+    <message>
+        <source>Keyboard enters sleep time is too short</source>
+        <translation>Keyboard enters sleep time is too short</translation>
+    </message>
+    <message>
+        <source>Sleep time set failed</source>
+        <translation>Sleep time set failed</translation>
+    </message>
+    <message>
+        <source>Saving the sleep time failed</source>
+        <translation>Saving the sleep time failed</translation>
+    </message>
+    <message>
+        <source>Sleep time has been set</source>
+        <translation>Sleep time has been set</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Unknow</source>
@@ -903,6 +1006,118 @@
     <message>
         <source>There is no macro to assign, please record a macro first</source>
         <translation>There is no macro to assign, please record a macro first</translation>
+    </message>
+    <message>
+        <source>If Win Lock is on:</source>
+        <translation>If Win Lock is on:</translation>
+    </message>
+    <message>
+        <source>Disable Windows key</source>
+        <translation>Disable Windows key</translation>
+    </message>
+    <message>
+        <source>Disable SHIFT+TAB</source>
+        <translation>Disable SHIFT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+TAB</source>
+        <translation>Disable ALT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+F4</source>
+        <translation>Disable ALT+F4</translation>
+    </message>
+    <message>
+        <source>Light into sleep:</source>
+        <translation>Light into sleep:</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>Second</translation>
+    </message>
+    <message>
+        <source>Keyboard into sleep:</source>
+        <translation>Keyboard into sleep:</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minute</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Submit</translation>
+    </message>
+    <message>
+        <source>Reset current profile</source>
+        <translation>Reset current profile</translation>
+    </message>
+    <message>
+        <source>Keyboard properties</source>
+        <translation>Keyboard properties</translation>
+    </message>
+    <message>
+        <source>Prohibit Sleep</source>
+        <translation>Prohibit Sleep</translation>
+    </message>
+    <message>
+        <source>Saving the Win lock choices failed</source>
+        <translation>Saving the Win lock choices failed</translation>
+    </message>
+    <message>
+        <source>The desktop's keyboard settings could not be opened</source>
+        <translation>The desktop's keyboard settings could not be opened</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Create</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Modify Name</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>Save directory</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>Open profile file</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>Profile files(*.xml)</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Tip</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Whether to reset the current profile?</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 already exists. Do you want to replace it?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
     </message>
 </context>
 <context>

@@ -335,6 +335,109 @@
     </message>
 </context>
 <context>
+    <name>ProfileController</name>
+    <message>
+        <source>The number of profile has reached the maximum</source>
+        <translation>Le nombre maximal de profils est atteint</translation>
+    </message>
+    <message>
+        <source>Create failed, the index node is already existence, please checked</source>
+        <translation>Échec de la création : un profil avec cet index existe déjà, veuillez vérifier</translation>
+    </message>
+    <message>
+        <source>Create profile failed</source>
+        <translation>Échec de la création du profil</translation>
+    </message>
+    <message>
+        <source>Create profile successful</source>
+        <translation>Profil créé avec succès</translation>
+    </message>
+    <message>
+        <source>Need keep at least one profile</source>
+        <translation>Au moins un profil doit être conservé</translation>
+    </message>
+    <message>
+        <source>Delete profile failed</source>
+        <translation>Échec de la suppression du profil</translation>
+    </message>
+    <message>
+        <source>Delete profile successful</source>
+        <translation>Profil supprimé avec succès</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Veuillez d'abord choisir le dossier de destination</translation>
+    </message>
+    <message>
+        <source>This index node non-existent</source>
+        <translation>Aucun profil n'existe pour cet index</translation>
+    </message>
+    <message>
+        <source>The profile name cannot be used as a file name</source>
+        <translation>Le nom du profil ne peut pas servir de nom de fichier</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>Profil exporté avec succès</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>Échec de l'exportation du profil</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>Veuillez d'abord choisir le fichier à importer</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>Échec de l'importation du profil</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>Profil importé avec succès</translation>
+    </message>
+    <message>
+        <source>Profile name can't empty</source>
+        <translation>Le nom du profil ne peut pas être vide</translation>
+    </message>
+    <message>
+        <source>Modify profile info failed</source>
+        <translation>Échec de la modification du profil</translation>
+    </message>
+    <message>
+        <source>Modify profile info successful</source>
+        <translation>Profil modifié avec succès</translation>
+    </message>
+    <message>
+        <source>Reset the current profile failed</source>
+        <translation>Échec de la réinitialisation du profil actuel</translation>
+    </message>
+    <message>
+        <source>Reset the current profile successful</source>
+        <translation>Profil actuel réinitialisé avec succès</translation>
+    </message>
+    <message>
+        <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
+        <translation>La mise en veille de l'éclairage ne peut pas être plus tardive que celle du clavier</translation>
+    </message>
+    <message>
+        <source>Keyboard enters sleep time is too short</source>
+        <translation>Le délai de mise en veille du clavier est trop court</translation>
+    </message>
+    <message>
+        <source>Sleep time set failed</source>
+        <translation>Échec du réglage du délai de veille</translation>
+    </message>
+    <message>
+        <source>Saving the sleep time failed</source>
+        <translation>Échec de l'enregistrement du délai de veille</translation>
+    </message>
+    <message>
+        <source>Sleep time has been set</source>
+        <translation>Le délai de veille a été réglé</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Unknow</source>
@@ -903,6 +1006,118 @@
     <message>
         <source>There is no macro to assign, please record a macro first</source>
         <translation>Aucune macro à attribuer, veuillez d'abord enregistrer une macro</translation>
+    </message>
+    <message>
+        <source>If Win Lock is on:</source>
+        <translation>Quand le verrouillage Win est actif :</translation>
+    </message>
+    <message>
+        <source>Disable Windows key</source>
+        <translation>Désactiver la touche Windows</translation>
+    </message>
+    <message>
+        <source>Disable SHIFT+TAB</source>
+        <translation>Désactiver SHIFT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+TAB</source>
+        <translation>Désactiver ALT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+F4</source>
+        <translation>Désactiver ALT+F4</translation>
+    </message>
+    <message>
+        <source>Light into sleep:</source>
+        <translation>Veille de l'éclairage :</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>secondes</translation>
+    </message>
+    <message>
+        <source>Keyboard into sleep:</source>
+        <translation>Veille du clavier :</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>minutes</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Valider</translation>
+    </message>
+    <message>
+        <source>Reset current profile</source>
+        <translation>Réinitialiser le profil actuel</translation>
+    </message>
+    <message>
+        <source>Keyboard properties</source>
+        <translation>Propriétés du clavier</translation>
+    </message>
+    <message>
+        <source>Prohibit Sleep</source>
+        <translation>Empêcher la veille</translation>
+    </message>
+    <message>
+        <source>Saving the Win lock choices failed</source>
+        <translation>Échec de l'enregistrement des options du verrouillage Win</translation>
+    </message>
+    <message>
+        <source>The desktop's keyboard settings could not be opened</source>
+        <translation>Impossible d'ouvrir les paramètres du clavier du bureau</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Créer</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Renommer</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>Dossier de destination</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>Ouvrir un fichier de profil</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>Fichiers de profil(*.xml)</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Réinitialiser le profil actuel ?</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 existe déjà. Voulez-vous le remplacer ?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
     </message>
 </context>
 <context>

@@ -335,6 +335,109 @@
     </message>
 </context>
 <context>
+    <name>ProfileController</name>
+    <message>
+        <source>The number of profile has reached the maximum</source>
+        <translation>Die maximale Anzahl an Profilen ist erreicht</translation>
+    </message>
+    <message>
+        <source>Create failed, the index node is already existence, please checked</source>
+        <translation>Erstellen fehlgeschlagen: Ein Profil mit diesem Index existiert bereits, bitte prüfen</translation>
+    </message>
+    <message>
+        <source>Create profile failed</source>
+        <translation>Profil konnte nicht erstellt werden</translation>
+    </message>
+    <message>
+        <source>Create profile successful</source>
+        <translation>Profil erfolgreich erstellt</translation>
+    </message>
+    <message>
+        <source>Need keep at least one profile</source>
+        <translation>Mindestens ein Profil muss erhalten bleiben</translation>
+    </message>
+    <message>
+        <source>Delete profile failed</source>
+        <translation>Profil konnte nicht gelöscht werden</translation>
+    </message>
+    <message>
+        <source>Delete profile successful</source>
+        <translation>Profil erfolgreich gelöscht</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Bitte zuerst einen Zielordner wählen</translation>
+    </message>
+    <message>
+        <source>This index node non-existent</source>
+        <translation>Zu diesem Index gibt es kein Profil</translation>
+    </message>
+    <message>
+        <source>The profile name cannot be used as a file name</source>
+        <translation>Der Profilname kann nicht als Dateiname verwendet werden</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>Profil erfolgreich exportiert</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>Profil konnte nicht exportiert werden</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>Bitte zuerst eine Datei zum Importieren wählen</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>Profil konnte nicht importiert werden</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>Profil erfolgreich importiert</translation>
+    </message>
+    <message>
+        <source>Profile name can't empty</source>
+        <translation>Der Profilname darf nicht leer sein</translation>
+    </message>
+    <message>
+        <source>Modify profile info failed</source>
+        <translation>Profil konnte nicht geändert werden</translation>
+    </message>
+    <message>
+        <source>Modify profile info successful</source>
+        <translation>Profil erfolgreich geändert</translation>
+    </message>
+    <message>
+        <source>Reset the current profile failed</source>
+        <translation>Aktuelles Profil konnte nicht zurückgesetzt werden</translation>
+    </message>
+    <message>
+        <source>Reset the current profile successful</source>
+        <translation>Aktuelles Profil erfolgreich zurückgesetzt</translation>
+    </message>
+    <message>
+        <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
+        <translation>Die Ruhezeit der Beleuchtung darf nicht länger sein als die der Tastatur</translation>
+    </message>
+    <message>
+        <source>Keyboard enters sleep time is too short</source>
+        <translation>Die Ruhezeit der Tastatur ist zu kurz</translation>
+    </message>
+    <message>
+        <source>Sleep time set failed</source>
+        <translation>Ruhezeit konnte nicht eingestellt werden</translation>
+    </message>
+    <message>
+        <source>Saving the sleep time failed</source>
+        <translation>Ruhezeit konnte nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>Sleep time has been set</source>
+        <translation>Ruhezeit wurde eingestellt</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Unknow</source>
@@ -903,6 +1006,118 @@
     <message>
         <source>There is no macro to assign, please record a macro first</source>
         <translation>Kein Makro zum Zuweisen vorhanden, bitte zuerst ein Makro aufnehmen</translation>
+    </message>
+    <message>
+        <source>If Win Lock is on:</source>
+        <translation>Bei aktiver Win-Sperre:</translation>
+    </message>
+    <message>
+        <source>Disable Windows key</source>
+        <translation>Windows-Taste sperren</translation>
+    </message>
+    <message>
+        <source>Disable SHIFT+TAB</source>
+        <translation>SHIFT+TAB sperren</translation>
+    </message>
+    <message>
+        <source>Disable ALT+TAB</source>
+        <translation>ALT+TAB sperren</translation>
+    </message>
+    <message>
+        <source>Disable ALT+F4</source>
+        <translation>ALT+F4 sperren</translation>
+    </message>
+    <message>
+        <source>Light into sleep:</source>
+        <translation>Beleuchtung ruht nach:</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>Keyboard into sleep:</source>
+        <translation>Tastatur ruht nach:</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Reset current profile</source>
+        <translation>Aktuelles Profil zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Keyboard properties</source>
+        <translation>Tastatureigenschaften</translation>
+    </message>
+    <message>
+        <source>Prohibit Sleep</source>
+        <translation>Ruhezustand verhindern</translation>
+    </message>
+    <message>
+        <source>Saving the Win lock choices failed</source>
+        <translation>Einstellungen der Win-Sperre konnten nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>The desktop's keyboard settings could not be opened</source>
+        <translation>Die Tastatureinstellungen des Desktops konnten nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>Zielordner</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>Profildatei öffnen</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>Profildateien(*.xml)</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Aktuelles Profil zurücksetzen?</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 existiert bereits. Ersetzen?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
     </message>
 </context>
 <context>

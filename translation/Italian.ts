@@ -335,6 +335,109 @@
     </message>
 </context>
 <context>
+    <name>ProfileController</name>
+    <message>
+        <source>The number of profile has reached the maximum</source>
+        <translation>È stato raggiunto il numero massimo di profili</translation>
+    </message>
+    <message>
+        <source>Create failed, the index node is already existence, please checked</source>
+        <translation>Creazione non riuscita: esiste già un profilo con questo indice, verificare</translation>
+    </message>
+    <message>
+        <source>Create profile failed</source>
+        <translation>Creazione del profilo non riuscita</translation>
+    </message>
+    <message>
+        <source>Create profile successful</source>
+        <translation>Profilo creato correttamente</translation>
+    </message>
+    <message>
+        <source>Need keep at least one profile</source>
+        <translation>È necessario mantenere almeno un profilo</translation>
+    </message>
+    <message>
+        <source>Delete profile failed</source>
+        <translation>Eliminazione del profilo non riuscita</translation>
+    </message>
+    <message>
+        <source>Delete profile successful</source>
+        <translation>Profilo eliminato correttamente</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Selezionare prima la cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>This index node non-existent</source>
+        <translation>Non esiste alcun profilo con questo indice</translation>
+    </message>
+    <message>
+        <source>The profile name cannot be used as a file name</source>
+        <translation>Il nome del profilo non può essere usato come nome di file</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>Profilo esportato correttamente</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>Esportazione del profilo non riuscita</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>Selezionare prima il file da importare</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>Importazione del profilo non riuscita</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>Profilo importato correttamente</translation>
+    </message>
+    <message>
+        <source>Profile name can't empty</source>
+        <translation>Il nome del profilo non può essere vuoto</translation>
+    </message>
+    <message>
+        <source>Modify profile info failed</source>
+        <translation>Modifica del profilo non riuscita</translation>
+    </message>
+    <message>
+        <source>Modify profile info successful</source>
+        <translation>Profilo modificato correttamente</translation>
+    </message>
+    <message>
+        <source>Reset the current profile failed</source>
+        <translation>Ripristino del profilo corrente non riuscito</translation>
+    </message>
+    <message>
+        <source>Reset the current profile successful</source>
+        <translation>Profilo corrente ripristinato correttamente</translation>
+    </message>
+    <message>
+        <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
+        <translation>Il tempo di sospensione dell'illuminazione non può superare quello della tastiera</translation>
+    </message>
+    <message>
+        <source>Keyboard enters sleep time is too short</source>
+        <translation>Il tempo di sospensione della tastiera è troppo breve</translation>
+    </message>
+    <message>
+        <source>Sleep time set failed</source>
+        <translation>Impostazione del tempo di sospensione non riuscita</translation>
+    </message>
+    <message>
+        <source>Saving the sleep time failed</source>
+        <translation>Salvataggio del tempo di sospensione non riuscito</translation>
+    </message>
+    <message>
+        <source>Sleep time has been set</source>
+        <translation>Il tempo di sospensione è stato impostato</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Unknow</source>
@@ -903,6 +1006,118 @@
     <message>
         <source>There is no macro to assign, please record a macro first</source>
         <translation>Nessuna macro da assegnare, registra prima una macro</translation>
+    </message>
+    <message>
+        <source>If Win Lock is on:</source>
+        <translation>Con il blocco Win attivo:</translation>
+    </message>
+    <message>
+        <source>Disable Windows key</source>
+        <translation>Disattiva il tasto Windows</translation>
+    </message>
+    <message>
+        <source>Disable SHIFT+TAB</source>
+        <translation>Disattiva SHIFT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+TAB</source>
+        <translation>Disattiva ALT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+F4</source>
+        <translation>Disattiva ALT+F4</translation>
+    </message>
+    <message>
+        <source>Light into sleep:</source>
+        <translation>Sospensione illuminazione:</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>secondi</translation>
+    </message>
+    <message>
+        <source>Keyboard into sleep:</source>
+        <translation>Sospensione tastiera:</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>minuti</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Applica</translation>
+    </message>
+    <message>
+        <source>Reset current profile</source>
+        <translation>Ripristina il profilo corrente</translation>
+    </message>
+    <message>
+        <source>Keyboard properties</source>
+        <translation>Proprietà della tastiera</translation>
+    </message>
+    <message>
+        <source>Prohibit Sleep</source>
+        <translation>Impedisci la sospensione</translation>
+    </message>
+    <message>
+        <source>Saving the Win lock choices failed</source>
+        <translation>Salvataggio delle opzioni del blocco Win non riuscito</translation>
+    </message>
+    <message>
+        <source>The desktop's keyboard settings could not be opened</source>
+        <translation>Impossibile aprire le impostazioni della tastiera del desktop</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Crea</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Esporta</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importa</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Rinomina</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>Cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>Apri file del profilo</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>File di profilo(*.xml)</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Avviso</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Ripristinare il profilo corrente?</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 esiste già. Sostituirlo?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
     </message>
 </context>
 <context>

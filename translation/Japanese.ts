@@ -335,6 +335,109 @@
     </message>
 </context>
 <context>
+    <name>ProfileController</name>
+    <message>
+        <source>The number of profile has reached the maximum</source>
+        <translation>プロファイル数が上限に達しました</translation>
+    </message>
+    <message>
+        <source>Create failed, the index node is already existence, please checked</source>
+        <translation>作成に失敗しました。このインデックスのプロファイルは既に存在します。確認してください</translation>
+    </message>
+    <message>
+        <source>Create profile failed</source>
+        <translation>プロファイルの作成に失敗しました</translation>
+    </message>
+    <message>
+        <source>Create profile successful</source>
+        <translation>プロファイルを作成しました</translation>
+    </message>
+    <message>
+        <source>Need keep at least one profile</source>
+        <translation>少なくとも1つのプロファイルを残す必要があります</translation>
+    </message>
+    <message>
+        <source>Delete profile failed</source>
+        <translation>プロファイルの削除に失敗しました</translation>
+    </message>
+    <message>
+        <source>Delete profile successful</source>
+        <translation>プロファイルを削除しました</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>先に保存先フォルダーを選択してください</translation>
+    </message>
+    <message>
+        <source>This index node non-existent</source>
+        <translation>このインデックスのプロファイルは存在しません</translation>
+    </message>
+    <message>
+        <source>The profile name cannot be used as a file name</source>
+        <translation>このプロファイル名はファイル名として使用できません</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>プロファイルをエクスポートしました</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>プロファイルのエクスポートに失敗しました</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>先にインポートするファイルを選択してください</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>プロファイルのインポートに失敗しました</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>プロファイルをインポートしました</translation>
+    </message>
+    <message>
+        <source>Profile name can't empty</source>
+        <translation>プロファイル名を空にすることはできません</translation>
+    </message>
+    <message>
+        <source>Modify profile info failed</source>
+        <translation>プロファイル情報の変更に失敗しました</translation>
+    </message>
+    <message>
+        <source>Modify profile info successful</source>
+        <translation>プロファイル情報を変更しました</translation>
+    </message>
+    <message>
+        <source>Reset the current profile failed</source>
+        <translation>現在のプロファイルのリセットに失敗しました</translation>
+    </message>
+    <message>
+        <source>Reset the current profile successful</source>
+        <translation>現在のプロファイルをリセットしました</translation>
+    </message>
+    <message>
+        <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
+        <translation>ライトがスリープに入るまでの時間は、キーボードがスリープに入るまでの時間より長くできません</translation>
+    </message>
+    <message>
+        <source>Keyboard enters sleep time is too short</source>
+        <translation>キーボードがスリープに入るまでの時間が短すぎます</translation>
+    </message>
+    <message>
+        <source>Sleep time set failed</source>
+        <translation>スリープ時間の設定に失敗しました</translation>
+    </message>
+    <message>
+        <source>Saving the sleep time failed</source>
+        <translation>スリープ時間の保存に失敗しました</translation>
+    </message>
+    <message>
+        <source>Sleep time has been set</source>
+        <translation>スリープ時間を設定しました</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Unknow</source>
@@ -903,6 +1006,118 @@
     <message>
         <source>There is no macro to assign, please record a macro first</source>
         <translation>割り当てるマクロがありません。先にマクロを記録してください</translation>
+    </message>
+    <message>
+        <source>If Win Lock is on:</source>
+        <translation>Win ロックがオンのとき：</translation>
+    </message>
+    <message>
+        <source>Disable Windows key</source>
+        <translation>Windows キーを無効にする</translation>
+    </message>
+    <message>
+        <source>Disable SHIFT+TAB</source>
+        <translation>SHIFT+TAB を無効にする</translation>
+    </message>
+    <message>
+        <source>Disable ALT+TAB</source>
+        <translation>ALT+TAB を無効にする</translation>
+    </message>
+    <message>
+        <source>Disable ALT+F4</source>
+        <translation>ALT+F4 を無効にする</translation>
+    </message>
+    <message>
+        <source>Light into sleep:</source>
+        <translation>ライトのスリープ：</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>Keyboard into sleep:</source>
+        <translation>キーボードのスリープ：</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>分</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>送信</translation>
+    </message>
+    <message>
+        <source>Reset current profile</source>
+        <translation>現在のプロファイルをリセット</translation>
+    </message>
+    <message>
+        <source>Keyboard properties</source>
+        <translation>キーボードのプロパティ</translation>
+    </message>
+    <message>
+        <source>Prohibit Sleep</source>
+        <translation>スリープを禁止</translation>
+    </message>
+    <message>
+        <source>Saving the Win lock choices failed</source>
+        <translation>Win ロックの設定の保存に失敗しました</translation>
+    </message>
+    <message>
+        <source>The desktop's keyboard settings could not be opened</source>
+        <translation>デスクトップのキーボード設定を開けませんでした</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>新規作成</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>エクスポート</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>インポート</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>名前を変更</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>保存先フォルダー</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>プロファイルファイルを開く</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>プロファイルファイル(*.xml)</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>ヒント</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>現在のプロファイルをリセットしますか？</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 は既に存在します。置き換えますか？</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>はい</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>いいえ</translation>
     </message>
 </context>
 <context>

@@ -335,6 +335,109 @@
     </message>
 </context>
 <context>
+    <name>ProfileController</name>
+    <message>
+        <source>The number of profile has reached the maximum</source>
+        <translation>프로필 수가 최대에 도달했습니다</translation>
+    </message>
+    <message>
+        <source>Create failed, the index node is already existence, please checked</source>
+        <translation>생성 실패: 해당 인덱스의 프로필이 이미 있습니다. 확인하십시오</translation>
+    </message>
+    <message>
+        <source>Create profile failed</source>
+        <translation>프로필 생성에 실패했습니다</translation>
+    </message>
+    <message>
+        <source>Create profile successful</source>
+        <translation>프로필을 만들었습니다</translation>
+    </message>
+    <message>
+        <source>Need keep at least one profile</source>
+        <translation>프로필을 하나 이상 유지해야 합니다</translation>
+    </message>
+    <message>
+        <source>Delete profile failed</source>
+        <translation>프로필 삭제에 실패했습니다</translation>
+    </message>
+    <message>
+        <source>Delete profile successful</source>
+        <translation>프로필을 삭제했습니다</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>먼저 저장할 폴더를 선택하십시오</translation>
+    </message>
+    <message>
+        <source>This index node non-existent</source>
+        <translation>해당 인덱스의 프로필이 없습니다</translation>
+    </message>
+    <message>
+        <source>The profile name cannot be used as a file name</source>
+        <translation>이 프로필 이름은 파일 이름으로 사용할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>프로필을 내보냈습니다</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>프로필 내보내기에 실패했습니다</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>먼저 가져올 파일을 선택하십시오</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>프로필 가져오기에 실패했습니다</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>프로필을 가져왔습니다</translation>
+    </message>
+    <message>
+        <source>Profile name can't empty</source>
+        <translation>프로필 이름은 비워 둘 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Modify profile info failed</source>
+        <translation>프로필 정보 변경에 실패했습니다</translation>
+    </message>
+    <message>
+        <source>Modify profile info successful</source>
+        <translation>프로필 정보를 변경했습니다</translation>
+    </message>
+    <message>
+        <source>Reset the current profile failed</source>
+        <translation>현재 프로필 초기화에 실패했습니다</translation>
+    </message>
+    <message>
+        <source>Reset the current profile successful</source>
+        <translation>현재 프로필을 초기화했습니다</translation>
+    </message>
+    <message>
+        <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
+        <translation>조명 절전 시간은 키보드 절전 시간보다 길 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Keyboard enters sleep time is too short</source>
+        <translation>키보드 절전 시간이 너무 짧습니다</translation>
+    </message>
+    <message>
+        <source>Sleep time set failed</source>
+        <translation>절전 시간 설정에 실패했습니다</translation>
+    </message>
+    <message>
+        <source>Saving the sleep time failed</source>
+        <translation>절전 시간 저장에 실패했습니다</translation>
+    </message>
+    <message>
+        <source>Sleep time has been set</source>
+        <translation>절전 시간을 설정했습니다</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Unknow</source>
@@ -903,6 +1006,118 @@
     <message>
         <source>There is no macro to assign, please record a macro first</source>
         <translation>지정할 매크로가 없습니다. 먼저 매크로를 녹화하세요</translation>
+    </message>
+    <message>
+        <source>If Win Lock is on:</source>
+        <translation>Win 잠금이 켜져 있을 때:</translation>
+    </message>
+    <message>
+        <source>Disable Windows key</source>
+        <translation>Windows 키 사용 안 함</translation>
+    </message>
+    <message>
+        <source>Disable SHIFT+TAB</source>
+        <translation>SHIFT+TAB 사용 안 함</translation>
+    </message>
+    <message>
+        <source>Disable ALT+TAB</source>
+        <translation>ALT+TAB 사용 안 함</translation>
+    </message>
+    <message>
+        <source>Disable ALT+F4</source>
+        <translation>ALT+F4 사용 안 함</translation>
+    </message>
+    <message>
+        <source>Light into sleep:</source>
+        <translation>조명 절전:</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>초</translation>
+    </message>
+    <message>
+        <source>Keyboard into sleep:</source>
+        <translation>키보드 절전:</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>분</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>적용</translation>
+    </message>
+    <message>
+        <source>Reset current profile</source>
+        <translation>현재 프로필 초기화</translation>
+    </message>
+    <message>
+        <source>Keyboard properties</source>
+        <translation>키보드 속성</translation>
+    </message>
+    <message>
+        <source>Prohibit Sleep</source>
+        <translation>절전 금지</translation>
+    </message>
+    <message>
+        <source>Saving the Win lock choices failed</source>
+        <translation>Win 잠금 설정 저장에 실패했습니다</translation>
+    </message>
+    <message>
+        <source>The desktop's keyboard settings could not be opened</source>
+        <translation>데스크톱의 키보드 설정을 열 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>만들기</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>내보내기</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>가져오기</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>이름 변경</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>저장 폴더</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>프로필 파일 열기</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>프로필 파일(*.xml)</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>알림</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>현재 프로필을 초기화하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1이(가) 이미 있습니다. 바꾸시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>예</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>아니요</translation>
     </message>
 </context>
 <context>

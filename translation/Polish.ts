@@ -335,6 +335,109 @@
     </message>
 </context>
 <context>
+    <name>ProfileController</name>
+    <message>
+        <source>The number of profile has reached the maximum</source>
+        <translation>Osiągnięto maksymalną liczbę profili</translation>
+    </message>
+    <message>
+        <source>Create failed, the index node is already existence, please checked</source>
+        <translation>Nie udało się utworzyć: profil o tym indeksie już istnieje, sprawdź</translation>
+    </message>
+    <message>
+        <source>Create profile failed</source>
+        <translation>Nie udało się utworzyć profilu</translation>
+    </message>
+    <message>
+        <source>Create profile successful</source>
+        <translation>Profil został utworzony</translation>
+    </message>
+    <message>
+        <source>Need keep at least one profile</source>
+        <translation>Musi pozostać co najmniej jeden profil</translation>
+    </message>
+    <message>
+        <source>Delete profile failed</source>
+        <translation>Nie udało się usunąć profilu</translation>
+    </message>
+    <message>
+        <source>Delete profile successful</source>
+        <translation>Profil został usunięty</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Najpierw wybierz folder docelowy</translation>
+    </message>
+    <message>
+        <source>This index node non-existent</source>
+        <translation>Profil o tym indeksie nie istnieje</translation>
+    </message>
+    <message>
+        <source>The profile name cannot be used as a file name</source>
+        <translation>Nazwy profilu nie można użyć jako nazwy pliku</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>Profil został wyeksportowany</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>Nie udało się wyeksportować profilu</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>Najpierw wybierz plik do zaimportowania</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>Nie udało się zaimportować profilu</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>Profil został zaimportowany</translation>
+    </message>
+    <message>
+        <source>Profile name can't empty</source>
+        <translation>Nazwa profilu nie może być pusta</translation>
+    </message>
+    <message>
+        <source>Modify profile info failed</source>
+        <translation>Nie udało się zmienić profilu</translation>
+    </message>
+    <message>
+        <source>Modify profile info successful</source>
+        <translation>Profil został zmieniony</translation>
+    </message>
+    <message>
+        <source>Reset the current profile failed</source>
+        <translation>Nie udało się zresetować bieżącego profilu</translation>
+    </message>
+    <message>
+        <source>Reset the current profile successful</source>
+        <translation>Bieżący profil został zresetowany</translation>
+    </message>
+    <message>
+        <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
+        <translation>Czas uśpienia podświetlenia nie może być dłuższy niż czas uśpienia klawiatury</translation>
+    </message>
+    <message>
+        <source>Keyboard enters sleep time is too short</source>
+        <translation>Czas uśpienia klawiatury jest zbyt krótki</translation>
+    </message>
+    <message>
+        <source>Sleep time set failed</source>
+        <translation>Nie udało się ustawić czasu uśpienia</translation>
+    </message>
+    <message>
+        <source>Saving the sleep time failed</source>
+        <translation>Nie udało się zapisać czasu uśpienia</translation>
+    </message>
+    <message>
+        <source>Sleep time has been set</source>
+        <translation>Czas uśpienia został ustawiony</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Unknow</source>
@@ -903,6 +1006,118 @@
     <message>
         <source>There is no macro to assign, please record a macro first</source>
         <translation>Brak makra do przypisania, najpierw nagraj makro</translation>
+    </message>
+    <message>
+        <source>If Win Lock is on:</source>
+        <translation>Gdy blokada Win jest włączona:</translation>
+    </message>
+    <message>
+        <source>Disable Windows key</source>
+        <translation>Wyłącz klawisz Windows</translation>
+    </message>
+    <message>
+        <source>Disable SHIFT+TAB</source>
+        <translation>Wyłącz SHIFT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+TAB</source>
+        <translation>Wyłącz ALT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+F4</source>
+        <translation>Wyłącz ALT+F4</translation>
+    </message>
+    <message>
+        <source>Light into sleep:</source>
+        <translation>Uśpienie podświetlenia po:</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>sekund</translation>
+    </message>
+    <message>
+        <source>Keyboard into sleep:</source>
+        <translation>Uśpienie klawiatury po:</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>minut</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Zastosuj</translation>
+    </message>
+    <message>
+        <source>Reset current profile</source>
+        <translation>Zresetuj bieżący profil</translation>
+    </message>
+    <message>
+        <source>Keyboard properties</source>
+        <translation>Właściwości klawiatury</translation>
+    </message>
+    <message>
+        <source>Prohibit Sleep</source>
+        <translation>Zablokuj uśpienie</translation>
+    </message>
+    <message>
+        <source>Saving the Win lock choices failed</source>
+        <translation>Nie udało się zapisać ustawień blokady Win</translation>
+    </message>
+    <message>
+        <source>The desktop's keyboard settings could not be opened</source>
+        <translation>Nie udało się otworzyć ustawień klawiatury pulpitu</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Utwórz</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Eksportuj</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importuj</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Zmień nazwę</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>Folder docelowy</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>Otwórz plik profilu</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>Pliki profili(*.xml)</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Wskazówka</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Zresetować bieżący profil?</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 już istnieje. Czy chcesz go zastąpić?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Tak</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nie</translation>
     </message>
 </context>
 <context>

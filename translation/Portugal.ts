@@ -335,6 +335,109 @@
     </message>
 </context>
 <context>
+    <name>ProfileController</name>
+    <message>
+        <source>The number of profile has reached the maximum</source>
+        <translation>O número máximo de perfis foi atingido</translation>
+    </message>
+    <message>
+        <source>Create failed, the index node is already existence, please checked</source>
+        <translation>Falha ao criar: já existe um perfil com esse índice, verifique</translation>
+    </message>
+    <message>
+        <source>Create profile failed</source>
+        <translation>Falha ao criar o perfil</translation>
+    </message>
+    <message>
+        <source>Create profile successful</source>
+        <translation>Perfil criado com sucesso</translation>
+    </message>
+    <message>
+        <source>Need keep at least one profile</source>
+        <translation>É necessário manter pelo menos um perfil</translation>
+    </message>
+    <message>
+        <source>Delete profile failed</source>
+        <translation>Falha ao excluir o perfil</translation>
+    </message>
+    <message>
+        <source>Delete profile successful</source>
+        <translation>Perfil excluído com sucesso</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Selecione primeiro a pasta de destino</translation>
+    </message>
+    <message>
+        <source>This index node non-existent</source>
+        <translation>Não existe perfil com este índice</translation>
+    </message>
+    <message>
+        <source>The profile name cannot be used as a file name</source>
+        <translation>O nome do perfil não pode ser usado como nome de arquivo</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>Perfil exportado com sucesso</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>Falha ao exportar o perfil</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>Selecione primeiro o arquivo a importar</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>Falha ao importar o perfil</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>Perfil importado com sucesso</translation>
+    </message>
+    <message>
+        <source>Profile name can't empty</source>
+        <translation>O nome do perfil não pode ficar vazio</translation>
+    </message>
+    <message>
+        <source>Modify profile info failed</source>
+        <translation>Falha ao alterar o perfil</translation>
+    </message>
+    <message>
+        <source>Modify profile info successful</source>
+        <translation>Perfil alterado com sucesso</translation>
+    </message>
+    <message>
+        <source>Reset the current profile failed</source>
+        <translation>Falha ao redefinir o perfil atual</translation>
+    </message>
+    <message>
+        <source>Reset the current profile successful</source>
+        <translation>Perfil atual redefinido com sucesso</translation>
+    </message>
+    <message>
+        <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
+        <translation>O tempo de repouso da iluminação não pode ser maior que o do teclado</translation>
+    </message>
+    <message>
+        <source>Keyboard enters sleep time is too short</source>
+        <translation>O tempo de repouso do teclado é muito curto</translation>
+    </message>
+    <message>
+        <source>Sleep time set failed</source>
+        <translation>Falha ao definir o tempo de repouso</translation>
+    </message>
+    <message>
+        <source>Saving the sleep time failed</source>
+        <translation>Falha ao salvar o tempo de repouso</translation>
+    </message>
+    <message>
+        <source>Sleep time has been set</source>
+        <translation>O tempo de repouso foi definido</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Unknow</source>
@@ -903,6 +1006,118 @@
     <message>
         <source>There is no macro to assign, please record a macro first</source>
         <translation>Não há nenhuma macro para atribuir; grave primeiro uma macro</translation>
+    </message>
+    <message>
+        <source>If Win Lock is on:</source>
+        <translation>Com o bloqueio do Win ativado:</translation>
+    </message>
+    <message>
+        <source>Disable Windows key</source>
+        <translation>Desativar a tecla Windows</translation>
+    </message>
+    <message>
+        <source>Disable SHIFT+TAB</source>
+        <translation>Desativar SHIFT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+TAB</source>
+        <translation>Desativar ALT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+F4</source>
+        <translation>Desativar ALT+F4</translation>
+    </message>
+    <message>
+        <source>Light into sleep:</source>
+        <translation>Repouso da iluminação:</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>segundos</translation>
+    </message>
+    <message>
+        <source>Keyboard into sleep:</source>
+        <translation>Repouso do teclado:</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>minutos</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Reset current profile</source>
+        <translation>Redefinir o perfil atual</translation>
+    </message>
+    <message>
+        <source>Keyboard properties</source>
+        <translation>Propriedades do teclado</translation>
+    </message>
+    <message>
+        <source>Prohibit Sleep</source>
+        <translation>Impedir o repouso</translation>
+    </message>
+    <message>
+        <source>Saving the Win lock choices failed</source>
+        <translation>Falha ao salvar as opções do bloqueio do Win</translation>
+    </message>
+    <message>
+        <source>The desktop's keyboard settings could not be opened</source>
+        <translation>Não foi possível abrir as configurações de teclado da área de trabalho</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Criar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Renomear</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>Pasta de destino</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>Abrir arquivo de perfil</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>Arquivos de perfil(*.xml)</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Redefinir o perfil atual?</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 já existe. Deseja substituí-lo?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sim</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Não</translation>
     </message>
 </context>
 <context>

@@ -335,6 +335,109 @@
     </message>
 </context>
 <context>
+    <name>ProfileController</name>
+    <message>
+        <source>The number of profile has reached the maximum</source>
+        <translation>Достигнуто максимальное количество профилей</translation>
+    </message>
+    <message>
+        <source>Create failed, the index node is already existence, please checked</source>
+        <translation>Не удалось создать: профиль с этим индексом уже существует, проверьте</translation>
+    </message>
+    <message>
+        <source>Create profile failed</source>
+        <translation>Не удалось создать профиль</translation>
+    </message>
+    <message>
+        <source>Create profile successful</source>
+        <translation>Профиль создан</translation>
+    </message>
+    <message>
+        <source>Need keep at least one profile</source>
+        <translation>Нужно оставить хотя бы один профиль</translation>
+    </message>
+    <message>
+        <source>Delete profile failed</source>
+        <translation>Не удалось удалить профиль</translation>
+    </message>
+    <message>
+        <source>Delete profile successful</source>
+        <translation>Профиль удалён</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Сначала выберите папку для сохранения</translation>
+    </message>
+    <message>
+        <source>This index node non-existent</source>
+        <translation>Профиль с этим индексом не существует</translation>
+    </message>
+    <message>
+        <source>The profile name cannot be used as a file name</source>
+        <translation>Имя профиля нельзя использовать как имя файла</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>Профиль экспортирован</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>Не удалось экспортировать профиль</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>Сначала выберите файл для импорта</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>Не удалось импортировать профиль</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>Профиль импортирован</translation>
+    </message>
+    <message>
+        <source>Profile name can't empty</source>
+        <translation>Имя профиля не может быть пустым</translation>
+    </message>
+    <message>
+        <source>Modify profile info failed</source>
+        <translation>Не удалось изменить сведения о профиле</translation>
+    </message>
+    <message>
+        <source>Modify profile info successful</source>
+        <translation>Сведения о профиле изменены</translation>
+    </message>
+    <message>
+        <source>Reset the current profile failed</source>
+        <translation>Не удалось сбросить текущий профиль</translation>
+    </message>
+    <message>
+        <source>Reset the current profile successful</source>
+        <translation>Текущий профиль сброшен</translation>
+    </message>
+    <message>
+        <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
+        <translation>Время до отключения подсветки не может быть больше времени до перехода клавиатуры в сон</translation>
+    </message>
+    <message>
+        <source>Keyboard enters sleep time is too short</source>
+        <translation>Время до перехода клавиатуры в сон слишком короткое</translation>
+    </message>
+    <message>
+        <source>Sleep time set failed</source>
+        <translation>Не удалось задать время сна</translation>
+    </message>
+    <message>
+        <source>Saving the sleep time failed</source>
+        <translation>Не удалось сохранить время сна</translation>
+    </message>
+    <message>
+        <source>Sleep time has been set</source>
+        <translation>Время сна задано</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Unknow</source>
@@ -903,6 +1006,118 @@
     <message>
         <source>There is no macro to assign, please record a macro first</source>
         <translation>Нет макроса для назначения, сначала запишите макрос</translation>
+    </message>
+    <message>
+        <source>If Win Lock is on:</source>
+        <translation>Когда включена блокировка Win:</translation>
+    </message>
+    <message>
+        <source>Disable Windows key</source>
+        <translation>Отключить клавишу Windows</translation>
+    </message>
+    <message>
+        <source>Disable SHIFT+TAB</source>
+        <translation>Отключить SHIFT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+TAB</source>
+        <translation>Отключить ALT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+F4</source>
+        <translation>Отключить ALT+F4</translation>
+    </message>
+    <message>
+        <source>Light into sleep:</source>
+        <translation>Отключение подсветки через:</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>сек.</translation>
+    </message>
+    <message>
+        <source>Keyboard into sleep:</source>
+        <translation>Сон клавиатуры через:</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>мин.</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Reset current profile</source>
+        <translation>Сбросить текущий профиль</translation>
+    </message>
+    <message>
+        <source>Keyboard properties</source>
+        <translation>Свойства клавиатуры</translation>
+    </message>
+    <message>
+        <source>Prohibit Sleep</source>
+        <translation>Запретить сон</translation>
+    </message>
+    <message>
+        <source>Saving the Win lock choices failed</source>
+        <translation>Не удалось сохранить настройки блокировки Win</translation>
+    </message>
+    <message>
+        <source>The desktop's keyboard settings could not be opened</source>
+        <translation>Не удалось открыть настройки клавиатуры рабочего стола</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Создать</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Экспорт</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Импорт</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Переименовать</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>Папка для сохранения</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>Открыть файл профиля</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>Файлы профилей(*.xml)</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Подсказка</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Сбросить текущий профиль?</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 уже существует. Заменить?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Нет</translation>
     </message>
 </context>
 <context>

@@ -335,6 +335,109 @@
     </message>
 </context>
 <context>
+    <name>ProfileController</name>
+    <message>
+        <source>The number of profile has reached the maximum</source>
+        <translation>Se ha alcanzado el número máximo de perfiles</translation>
+    </message>
+    <message>
+        <source>Create failed, the index node is already existence, please checked</source>
+        <translation>Error al crear: ya existe un perfil con ese índice, compruébelo</translation>
+    </message>
+    <message>
+        <source>Create profile failed</source>
+        <translation>Error al crear el perfil</translation>
+    </message>
+    <message>
+        <source>Create profile successful</source>
+        <translation>Perfil creado correctamente</translation>
+    </message>
+    <message>
+        <source>Need keep at least one profile</source>
+        <translation>Debe conservar al menos un perfil</translation>
+    </message>
+    <message>
+        <source>Delete profile failed</source>
+        <translation>Error al eliminar el perfil</translation>
+    </message>
+    <message>
+        <source>Delete profile successful</source>
+        <translation>Perfil eliminado correctamente</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Seleccione primero la carpeta de destino</translation>
+    </message>
+    <message>
+        <source>This index node non-existent</source>
+        <translation>No existe ningún perfil con este índice</translation>
+    </message>
+    <message>
+        <source>The profile name cannot be used as a file name</source>
+        <translation>El nombre del perfil no puede usarse como nombre de archivo</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>Perfil exportado correctamente</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>Error al exportar el perfil</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>Seleccione primero el archivo que desea importar</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>Error al importar el perfil</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>Perfil importado correctamente</translation>
+    </message>
+    <message>
+        <source>Profile name can't empty</source>
+        <translation>El nombre del perfil no puede estar vacío</translation>
+    </message>
+    <message>
+        <source>Modify profile info failed</source>
+        <translation>Error al modificar el perfil</translation>
+    </message>
+    <message>
+        <source>Modify profile info successful</source>
+        <translation>Perfil modificado correctamente</translation>
+    </message>
+    <message>
+        <source>Reset the current profile failed</source>
+        <translation>Error al restablecer el perfil actual</translation>
+    </message>
+    <message>
+        <source>Reset the current profile successful</source>
+        <translation>Perfil actual restablecido correctamente</translation>
+    </message>
+    <message>
+        <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
+        <translation>El tiempo de reposo de la iluminación no puede ser mayor que el del teclado</translation>
+    </message>
+    <message>
+        <source>Keyboard enters sleep time is too short</source>
+        <translation>El tiempo de reposo del teclado es demasiado corto</translation>
+    </message>
+    <message>
+        <source>Sleep time set failed</source>
+        <translation>Error al configurar el tiempo de reposo</translation>
+    </message>
+    <message>
+        <source>Saving the sleep time failed</source>
+        <translation>Error al guardar el tiempo de reposo</translation>
+    </message>
+    <message>
+        <source>Sleep time has been set</source>
+        <translation>Se ha configurado el tiempo de reposo</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Unknow</source>
@@ -903,6 +1006,118 @@
     <message>
         <source>There is no macro to assign, please record a macro first</source>
         <translation>No hay ninguna macro para asignar; grabe primero una macro</translation>
+    </message>
+    <message>
+        <source>If Win Lock is on:</source>
+        <translation>Con el bloqueo de Win activado:</translation>
+    </message>
+    <message>
+        <source>Disable Windows key</source>
+        <translation>Desactivar la tecla Windows</translation>
+    </message>
+    <message>
+        <source>Disable SHIFT+TAB</source>
+        <translation>Desactivar SHIFT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+TAB</source>
+        <translation>Desactivar ALT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+F4</source>
+        <translation>Desactivar ALT+F4</translation>
+    </message>
+    <message>
+        <source>Light into sleep:</source>
+        <translation>Reposo de la iluminación:</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>segundos</translation>
+    </message>
+    <message>
+        <source>Keyboard into sleep:</source>
+        <translation>Reposo del teclado:</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>minutos</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Reset current profile</source>
+        <translation>Restablecer el perfil actual</translation>
+    </message>
+    <message>
+        <source>Keyboard properties</source>
+        <translation>Propiedades del teclado</translation>
+    </message>
+    <message>
+        <source>Prohibit Sleep</source>
+        <translation>Impedir el reposo</translation>
+    </message>
+    <message>
+        <source>Saving the Win lock choices failed</source>
+        <translation>Error al guardar las opciones del bloqueo de Win</translation>
+    </message>
+    <message>
+        <source>The desktop's keyboard settings could not be opened</source>
+        <translation>No se pudo abrir la configuración del teclado del escritorio</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Crear</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Cambiar nombre</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>Carpeta de destino</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>Abrir archivo de perfil</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>Archivos de perfil(*.xml)</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>¿Restablecer el perfil actual?</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 ya existe. ¿Desea reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
     </message>
 </context>
 <context>

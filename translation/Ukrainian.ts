@@ -335,6 +335,109 @@
     </message>
 </context>
 <context>
+    <name>ProfileController</name>
+    <message>
+        <source>The number of profile has reached the maximum</source>
+        <translation>Досягнуто максимальної кількості профілів</translation>
+    </message>
+    <message>
+        <source>Create failed, the index node is already existence, please checked</source>
+        <translation>Не вдалося створити: профіль із цим індексом уже існує, перевірте</translation>
+    </message>
+    <message>
+        <source>Create profile failed</source>
+        <translation>Не вдалося створити профіль</translation>
+    </message>
+    <message>
+        <source>Create profile successful</source>
+        <translation>Профіль створено</translation>
+    </message>
+    <message>
+        <source>Need keep at least one profile</source>
+        <translation>Потрібно залишити принаймні один профіль</translation>
+    </message>
+    <message>
+        <source>Delete profile failed</source>
+        <translation>Не вдалося видалити профіль</translation>
+    </message>
+    <message>
+        <source>Delete profile successful</source>
+        <translation>Профіль видалено</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Спочатку виберіть теку для збереження</translation>
+    </message>
+    <message>
+        <source>This index node non-existent</source>
+        <translation>Профілю з цим індексом не існує</translation>
+    </message>
+    <message>
+        <source>The profile name cannot be used as a file name</source>
+        <translation>Назву профілю не можна використати як назву файлу</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>Профіль експортовано</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>Не вдалося експортувати профіль</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>Спочатку виберіть файл для імпорту</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>Не вдалося імпортувати профіль</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>Профіль імпортовано</translation>
+    </message>
+    <message>
+        <source>Profile name can't empty</source>
+        <translation>Назва профілю не може бути порожньою</translation>
+    </message>
+    <message>
+        <source>Modify profile info failed</source>
+        <translation>Не вдалося змінити відомості профілю</translation>
+    </message>
+    <message>
+        <source>Modify profile info successful</source>
+        <translation>Відомості профілю змінено</translation>
+    </message>
+    <message>
+        <source>Reset the current profile failed</source>
+        <translation>Не вдалося скинути поточний профіль</translation>
+    </message>
+    <message>
+        <source>Reset the current profile successful</source>
+        <translation>Поточний профіль скинуто</translation>
+    </message>
+    <message>
+        <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
+        <translation>Час до вимкнення підсвічування не може бути більшим за час до переходу клавіатури в сон</translation>
+    </message>
+    <message>
+        <source>Keyboard enters sleep time is too short</source>
+        <translation>Час до переходу клавіатури в сон занадто короткий</translation>
+    </message>
+    <message>
+        <source>Sleep time set failed</source>
+        <translation>Не вдалося встановити час сну</translation>
+    </message>
+    <message>
+        <source>Saving the sleep time failed</source>
+        <translation>Не вдалося зберегти час сну</translation>
+    </message>
+    <message>
+        <source>Sleep time has been set</source>
+        <translation>Час сну встановлено</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Unknow</source>
@@ -903,6 +1006,118 @@
     <message>
         <source>There is no macro to assign, please record a macro first</source>
         <translation>Немає макросу для призначення, спочатку запишіть макрос</translation>
+    </message>
+    <message>
+        <source>If Win Lock is on:</source>
+        <translation>Коли ввімкнено блокування Win:</translation>
+    </message>
+    <message>
+        <source>Disable Windows key</source>
+        <translation>Вимкнути клавішу Windows</translation>
+    </message>
+    <message>
+        <source>Disable SHIFT+TAB</source>
+        <translation>Вимкнути SHIFT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+TAB</source>
+        <translation>Вимкнути ALT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+F4</source>
+        <translation>Вимкнути ALT+F4</translation>
+    </message>
+    <message>
+        <source>Light into sleep:</source>
+        <translation>Вимкнення підсвічування через:</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>с</translation>
+    </message>
+    <message>
+        <source>Keyboard into sleep:</source>
+        <translation>Сон клавіатури через:</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>хв</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Застосувати</translation>
+    </message>
+    <message>
+        <source>Reset current profile</source>
+        <translation>Скинути поточний профіль</translation>
+    </message>
+    <message>
+        <source>Keyboard properties</source>
+        <translation>Властивості клавіатури</translation>
+    </message>
+    <message>
+        <source>Prohibit Sleep</source>
+        <translation>Заборонити сон</translation>
+    </message>
+    <message>
+        <source>Saving the Win lock choices failed</source>
+        <translation>Не вдалося зберегти налаштування блокування Win</translation>
+    </message>
+    <message>
+        <source>The desktop's keyboard settings could not be opened</source>
+        <translation>Не вдалося відкрити налаштування клавіатури робочого столу</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Створити</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Видалити</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Експорт</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Імпорт</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Перейменувати</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>Тека для збереження</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>Відкрити файл профілю</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>Файли профілів(*.xml)</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Підказка</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Скинути поточний профіль?</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 вже існує. Замінити?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Так</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Ні</translation>
     </message>
 </context>
 <context>

@@ -335,6 +335,109 @@
     </message>
 </context>
 <context>
+    <name>ProfileController</name>
+    <message>
+        <source>The number of profile has reached the maximum</source>
+        <translation>配置文件数量已达上限</translation>
+    </message>
+    <message>
+        <source>Create failed, the index node is already existence, please checked</source>
+        <translation>创建失败，该索引的配置文件已存在，请检查</translation>
+    </message>
+    <message>
+        <source>Create profile failed</source>
+        <translation>创建配置文件失败</translation>
+    </message>
+    <message>
+        <source>Create profile successful</source>
+        <translation>创建配置文件成功</translation>
+    </message>
+    <message>
+        <source>Need keep at least one profile</source>
+        <translation>至少需要保留一个配置文件</translation>
+    </message>
+    <message>
+        <source>Delete profile failed</source>
+        <translation>删除配置文件失败</translation>
+    </message>
+    <message>
+        <source>Delete profile successful</source>
+        <translation>删除配置文件成功</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>请先选择保存目录</translation>
+    </message>
+    <message>
+        <source>This index node non-existent</source>
+        <translation>该索引的配置文件不存在</translation>
+    </message>
+    <message>
+        <source>The profile name cannot be used as a file name</source>
+        <translation>该配置文件名称不能用作文件名</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>导出配置文件成功</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>导出配置文件失败</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>请先选择要导入的文件</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>导入配置文件失败</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>导入配置文件成功</translation>
+    </message>
+    <message>
+        <source>Profile name can't empty</source>
+        <translation>配置文件名称不能为空</translation>
+    </message>
+    <message>
+        <source>Modify profile info failed</source>
+        <translation>修改配置文件信息失败</translation>
+    </message>
+    <message>
+        <source>Modify profile info successful</source>
+        <translation>修改配置文件信息成功</translation>
+    </message>
+    <message>
+        <source>Reset the current profile failed</source>
+        <translation>重置当前配置文件失败</translation>
+    </message>
+    <message>
+        <source>Reset the current profile successful</source>
+        <translation>重置当前配置文件成功</translation>
+    </message>
+    <message>
+        <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
+        <translation>灯光进入休眠的时间不能长于键盘进入休眠的时间</translation>
+    </message>
+    <message>
+        <source>Keyboard enters sleep time is too short</source>
+        <translation>键盘进入休眠的时间太短</translation>
+    </message>
+    <message>
+        <source>Sleep time set failed</source>
+        <translation>休眠时间设置失败</translation>
+    </message>
+    <message>
+        <source>Saving the sleep time failed</source>
+        <translation>保存休眠时间失败</translation>
+    </message>
+    <message>
+        <source>Sleep time has been set</source>
+        <translation>休眠时间已设置</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Unknow</source>
@@ -903,6 +1006,118 @@
     <message>
         <source>There is no macro to assign, please record a macro first</source>
         <translation>没有可指定的宏，请先录制宏</translation>
+    </message>
+    <message>
+        <source>If Win Lock is on:</source>
+        <translation>Win 锁开启时：</translation>
+    </message>
+    <message>
+        <source>Disable Windows key</source>
+        <translation>禁用 Windows 键</translation>
+    </message>
+    <message>
+        <source>Disable SHIFT+TAB</source>
+        <translation>禁用 SHIFT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+TAB</source>
+        <translation>禁用 ALT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+F4</source>
+        <translation>禁用 ALT+F4</translation>
+    </message>
+    <message>
+        <source>Light into sleep:</source>
+        <translation>灯光进入休眠：</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>Keyboard into sleep:</source>
+        <translation>键盘进入休眠：</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>分钟</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>提交</translation>
+    </message>
+    <message>
+        <source>Reset current profile</source>
+        <translation>重置当前配置文件</translation>
+    </message>
+    <message>
+        <source>Keyboard properties</source>
+        <translation>键盘属性</translation>
+    </message>
+    <message>
+        <source>Prohibit Sleep</source>
+        <translation>禁止休眠</translation>
+    </message>
+    <message>
+        <source>Saving the Win lock choices failed</source>
+        <translation>保存 Win 锁设置失败</translation>
+    </message>
+    <message>
+        <source>The desktop's keyboard settings could not be opened</source>
+        <translation>无法打开桌面的键盘设置</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>新建</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>导出</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>导入</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>修改名称</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>保存目录</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>打开配置文件</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>配置文件(*.xml)</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>是否重置当前配置文件？</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 已存在。是否替换？</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
     </message>
 </context>
 <context>

@@ -335,6 +335,109 @@
     </message>
 </context>
 <context>
+    <name>ProfileController</name>
+    <message>
+        <source>The number of profile has reached the maximum</source>
+        <translation>設定檔數量已達上限</translation>
+    </message>
+    <message>
+        <source>Create failed, the index node is already existence, please checked</source>
+        <translation>建立失敗，該索引的設定檔已存在，請檢查</translation>
+    </message>
+    <message>
+        <source>Create profile failed</source>
+        <translation>建立設定檔失敗</translation>
+    </message>
+    <message>
+        <source>Create profile successful</source>
+        <translation>建立設定檔成功</translation>
+    </message>
+    <message>
+        <source>Need keep at least one profile</source>
+        <translation>至少需要保留一個設定檔</translation>
+    </message>
+    <message>
+        <source>Delete profile failed</source>
+        <translation>刪除設定檔失敗</translation>
+    </message>
+    <message>
+        <source>Delete profile successful</source>
+        <translation>刪除設定檔成功</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>請先選擇儲存目錄</translation>
+    </message>
+    <message>
+        <source>This index node non-existent</source>
+        <translation>該索引的設定檔不存在</translation>
+    </message>
+    <message>
+        <source>The profile name cannot be used as a file name</source>
+        <translation>該設定檔名稱不能用作檔案名稱</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>匯出設定檔成功</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>匯出設定檔失敗</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>請先選擇要匯入的檔案</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>匯入設定檔失敗</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>匯入設定檔成功</translation>
+    </message>
+    <message>
+        <source>Profile name can't empty</source>
+        <translation>設定檔名稱不能為空</translation>
+    </message>
+    <message>
+        <source>Modify profile info failed</source>
+        <translation>修改設定檔資訊失敗</translation>
+    </message>
+    <message>
+        <source>Modify profile info successful</source>
+        <translation>修改設定檔資訊成功</translation>
+    </message>
+    <message>
+        <source>Reset the current profile failed</source>
+        <translation>重設目前設定檔失敗</translation>
+    </message>
+    <message>
+        <source>Reset the current profile successful</source>
+        <translation>重設目前設定檔成功</translation>
+    </message>
+    <message>
+        <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
+        <translation>燈光進入休眠的時間不能長於鍵盤進入休眠的時間</translation>
+    </message>
+    <message>
+        <source>Keyboard enters sleep time is too short</source>
+        <translation>鍵盤進入休眠的時間太短</translation>
+    </message>
+    <message>
+        <source>Sleep time set failed</source>
+        <translation>休眠時間設定失敗</translation>
+    </message>
+    <message>
+        <source>Saving the sleep time failed</source>
+        <translation>儲存休眠時間失敗</translation>
+    </message>
+    <message>
+        <source>Sleep time has been set</source>
+        <translation>休眠時間已設定</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Unknow</source>
@@ -903,6 +1006,118 @@
     <message>
         <source>There is no macro to assign, please record a macro first</source>
         <translation>沒有可指定的巨集，請先錄製巨集</translation>
+    </message>
+    <message>
+        <source>If Win Lock is on:</source>
+        <translation>Win 鎖開啟時：</translation>
+    </message>
+    <message>
+        <source>Disable Windows key</source>
+        <translation>停用 Windows 鍵</translation>
+    </message>
+    <message>
+        <source>Disable SHIFT+TAB</source>
+        <translation>停用 SHIFT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+TAB</source>
+        <translation>停用 ALT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+F4</source>
+        <translation>停用 ALT+F4</translation>
+    </message>
+    <message>
+        <source>Light into sleep:</source>
+        <translation>燈光進入休眠：</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>Keyboard into sleep:</source>
+        <translation>鍵盤進入休眠：</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>分鐘</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>提交</translation>
+    </message>
+    <message>
+        <source>Reset current profile</source>
+        <translation>重設目前設定檔</translation>
+    </message>
+    <message>
+        <source>Keyboard properties</source>
+        <translation>鍵盤內容</translation>
+    </message>
+    <message>
+        <source>Prohibit Sleep</source>
+        <translation>禁止休眠</translation>
+    </message>
+    <message>
+        <source>Saving the Win lock choices failed</source>
+        <translation>儲存 Win 鎖設定失敗</translation>
+    </message>
+    <message>
+        <source>The desktop's keyboard settings could not be opened</source>
+        <translation>無法開啟桌面的鍵盤設定</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>新增</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>刪除</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>匯出</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>匯入</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>修改名稱</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>儲存目錄</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>開啟設定檔</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>設定檔(*.xml)</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>是否重設目前設定檔？</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 已存在。是否取代？</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include "lighting/colorinfodata.h"
+
+// The content every new profile receives (a new layer file, a created or a reset
+// profile): one light item per light target and five custom lights, the first
+// two seeded from the custom light preset that fits the keyboard.
+class ProfileDefaults
+{
+public:
+    static constexpr int kCustomLightCount = 5;
+
+    // The keyboard whose preset seeds the custom lights.
+    ProfileDefaults(int keyCount, const QString &modelName) : m_keyCount(keyCount), m_modelName(modelName) { }
+
+    // The default light item of one target.
+    static colorInfoData defaultLight(int target);
+    // File name of the preset among the resources under ":/images/configDir/".
+    static QString presetFileName(int keyCount, const QString &modelName);
+
+    // Three light items (targets 0, 1 and 2) and, when the default settings ask
+    // for it, light synchronisation.
+    static void addDefaultLightItems(const QByteArray &path, int profileIndex);
+    void addDefaultCustomLights(const QByteArray &path, int profileIndex) const;
+    // Copies the keys of one preset slot into the profile's custom light of that
+    // slot. A preset that cannot be copied leaves the slot without keys.
+    void loadCustomLightPreset(const QByteArray &path, int profileIndex, int slot) const;
+    // Everything above, for a profile that was just created.
+    void addAll(const QByteArray &path, int profileIndex) const;
+
+private:
+    int m_keyCount;
+    QString m_modelName;
+};
