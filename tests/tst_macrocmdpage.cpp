@@ -1,4 +1,5 @@
 #include "app/ddatamanager.h"
+#include "devicepage/ddevicepage.h"
 #include "keys/dcustomkeyspage.h"
 #include "keys/dmacrocmdpage.h"
 #include "keys/keyfunctionpagetable.h"
@@ -152,6 +153,7 @@ private Q_SLOTS:
     void emptyMacroListRefuses();
     void firstBindingCopiesMacro();
     void editedMacroRenewedInEveryProfile();
+    void devicePageRenewsEveryCopyAfterAnEdit();
     void hostTellsWhyMacroBindingFailed();
 
 private:
@@ -385,6 +387,33 @@ void TestMacroCmdPage::editedMacroRenewedInEveryProfile()
     QCOMPARE(MacroCopies::renewEverywhere(files, m_macros, "3"), -1);
     QCOMPARE(copyCodes(a, "1", "3"), QByteArray(""));
     QCOMPARE(copyCodes(aFn, "1", "3"), QByteArray(""));
+}
+
+void TestMacroCmdPage::devicePageRenewsEveryCopyAfterAnEdit()
+{
+    // Profiles of a device that is not the one shown, under the user's folder.
+    const QString root = DDataManager::getInstance()->getUserConfigDir();
+    QDir(root).removeRecursively();
+    const QByteArray layer = QFile::encodeName(root + "/QB84/SN5/appProfile_FN.xml");
+    QDir().mkpath(root + "/QB84/SN5");
+    CTavrixXML_CreateXMLFile(layer);
+    CTavrixXML_CreateProFileXmlParentNode(layer, "1", "Profile1", 0);
+    CTavrixXML_CreateProFileXmlParentNode(layer, "2", "Profile2", 0);
+    DMacroCmdPage page;
+    MacroPageView view(page);
+    for (int profile : {1, 2}) {
+        pointAt(layer, profile);
+        page.loadKeyInfo();
+        view.run("pick:5");
+    }
+    pointAt(m_layer);
+
+    replaceMacroEvents(m_macros, "5", "8");
+    DDevicePage devicePage;
+    emit devicePage.sigMacroListHaveChangedSendToDevice("5", "Beta");
+    QCOMPARE(copyCodes(layer, "1", "5"), QByteArray("8down 8up"));
+    QCOMPARE(copyCodes(layer, "2", "5"), QByteArray("8down 8up"));
+    QDir(root).removeRecursively();
 }
 
 void TestMacroCmdPage::hostTellsWhyMacroBindingFailed()
