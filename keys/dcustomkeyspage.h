@@ -60,6 +60,8 @@ public:
     bool isDownloading() const { return m_downloading; }
     int currentPageCode() const { return m_pageCode; }
     int hookMode() const { return m_hookMode; }
+    // The hook runs for the key-reactive light effects.
+    bool isInteractiveCapture() const { return m_hookRunning && m_hookMode == HookMode_InteractiveLight; }
     int profileIndex() const { return m_profileIndex; }
     QByteArray profilePath() const { return m_profilePath; }
     DKeyFunctionPage *functionPage(int buttonId) const;
@@ -111,6 +113,7 @@ private:
     Ui::DCustomKeysPage *ui;
     WindowsHookInterface *m_hook = nullptr;  // no parent: it lives exactly as long as the page
     int m_hookMode = HookMode_None;
+    bool m_hookRunning = false;
     QByteArray m_profilePath;
     int m_profileIndex = 1;
     QPointer<ArrowWidget> m_tipPopup;

@@ -67,6 +67,7 @@ void DCustomKeysPage::destroyHook()
 
 int DCustomKeysPage::stopHook()
 {
+    m_hookRunning = false;
     return m_hook->stopHook();
 }
 
@@ -74,7 +75,9 @@ int DCustomKeysPage::startHook(int mode)
 {
     m_hook->stopHook();
     m_hookMode = mode;
-    return m_hook->startHook(mode);
+    const int result = m_hook->startHook(mode);
+    m_hookRunning = result == 1;
+    return result;
 }
 
 void DCustomKeysPage::setInteractiveLightCapture(bool on, int)

@@ -9,6 +9,7 @@
 #include "keys/dchangekeypage.h"
 #include "keys/dcustomkeyspage.h"
 #include "keys/dkeycombinationpage.h"
+#include "keys/dkeyfunctionpage.h"
 #include "keys/keyfunctionpagetable.h"
 #include "keys/keyoperateinfo.h"
 #include "sdk/tavrixxml.h"
@@ -86,6 +87,8 @@ private Q_SLOTS:
     void pageShownForStoredItem_data();
     void pageShownForStoredItem();
     void heavyPressItemOpensItsPage();
+    void pageSignalsReachHost_data();
+    void pageSignalsReachHost();
     void noKeySelected();
     void failureNotices_data();
     void failureNotices();
@@ -291,6 +294,43 @@ void TestKeyAssignment::heavyPressItemOpensItsPage()
     selectKey(5, "B");
     selectKey(4, "A");
     QCOMPARE(m_page->currentPageCode(), 10);
+}
+
+void TestKeyAssignment::pageSignalsReachHost_data()
+{
+    QTest::addColumn<int>("buttonId");
+    QTest::addColumn<bool>("successNotice");
+    QTest::addColumn<bool>("cancelHandled");
+    for (int i = 0; i < kCount; ++i) {
+        const int id = entries()[i].buttonId;
+        // Remap and combination picks are stored without a notice; only the text
+        // and disable pages have a Cancel the host follows.
+        QTest::newRow(entries()[i].tipName)
+            << id << (id != RemapKey && id != KeyCombination) << (id == Text || id == Disable);
+    }
+}
+
+void TestKeyAssignment::pageSignalsReachHost()
+{
+    QFETCH(int, buttonId);
+    QFETCH(bool, successNotice);
+    QFETCH(bool, cancelHandled);
+    DKeyFunctionPage *page = m_page->functionPage(buttonId);
+    QVERIFY(page);
+    QCOMPARE(page->parentWidget()->objectName(), QString(entryForButton(buttonId)->containerObject));
+    storeItem(m_layer, "1", 4, 0, "5");
+    key(4)->setAssigned(false);
+    emit page->sigShoudUpdateKeyboard(4);
+    QVERIFY(key(4)->isAssigned());
+    emit page->sigCustomKeyInfoSaveSuccessful();
+    QCOMPARE(m_notices->count(), successNotice ? 1 : 0);
+    emit page->sigCustomKeyInfoSaveFailed(buttonId, DKeyFunctionPage::SaveFailure_StoreWrite);
+    QCOMPARE(lastNotice(), QString("Operate failed, the profile could not be saved"));
+
+    selectKey(4, "A");
+    m_page->onCurIndexChanged_Key(Disable);
+    emit page->sigClickedCancel();
+    QCOMPARE(m_page->currentPageCode(), cancelHandled ? 10 : 5);
 }
 
 void TestKeyAssignment::noKeySelected()

@@ -6,6 +6,7 @@
 #include "app/windowshookinterface.h"
 #include "keyboardview/keyboardbutcustom.h"
 #include "keyboardview/keyselectframe.h"
+#include "keyboardview/keytippopup.h"
 #include "keys/dchangekeypage.h"
 #include "keys/dcustomkeyspage.h"
 #include "keys/dkeycombinationpage.h"
@@ -187,6 +188,7 @@ void TestKeyCapture::interactiveLight()
     m_page->onCurIndexChanged_Key(RemapKey);  // whichever page is shown, mode 5 only reports
     m_page->setInteractiveLightCapture(true);
     QCOMPARE(m_page->hookMode(), int(DCustomKeysPage::HookMode_InteractiveLight));
+    QVERIFY(m_page->isInteractiveCapture());
     QCOMPARE(m_backend->injectKey(66, 0, 0), 0);  // passed on
     m_backend->injectKey(66, 0, kUp);
     m_backend->injectKey(67, 0, 0);  // C: not on the picture
@@ -198,6 +200,7 @@ void TestKeyCapture::interactiveLight()
     QCOMPARE(qobject_cast<DChangeKeyPage *>(m_page->functionPage(RemapKey))->targetKey(), -1);
     m_page->setInteractiveLightCapture(false);
     QVERIFY(!WindowsHookInterface::isKeyboardHookInstalled());
+    QVERIFY(!m_page->isInteractiveCapture());
 }
 
 void TestKeyCapture::macroRecordResult()
@@ -238,6 +241,11 @@ void TestKeyCapture::reservedKeyNotTaken()
     keyboardButCustom *b = DDataManager::getInstance()->getKeyButtonMap().value(5);
     b->setSelectable(false);
     QSignalSpy intoTab(m_page.get(), &DCustomKeysPage::sigAutoIntoCustomKeysPage);
+    // Its tip says why.
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(b, &enter);
+    QCOMPARE(m_picture->tipPopup()->content().functionDetail, QString("Cannot remapped"));
+    QVERIFY(!m_picture->tipPopup()->content().canRemap);
     b->click();
     QVERIFY(intoTab.isEmpty());
     QCOMPARE(DDataManager::getInstance()->getClickedKeyCode(), -1);
