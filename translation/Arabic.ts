@@ -173,6 +173,132 @@
     </message>
 </context>
 <context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Binding</source>
+        <translation>مرتبطة</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>Macro Record</source>
+        <translation>تسجيل الماكرو</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>وحدات الماكرو</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>إعداد التأخير</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>التأخير المسجل</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>بدون تأخير</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>التأخير الافتراضي</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>مللي ثانية</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>تسجيل</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>قائمة الأحداث</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>التسجيل فارغ</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>إدراج حدث</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>الموضع</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>إدراج بعد</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>إدراج قبل</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>الحدث</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>حدث لوحة المفاتيح</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>حدث الماوس</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>التأخير</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>الإجراء</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>يرجى إدخال مفتاح</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>نقرة يسرى</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>نقرة وسطى</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>نقرة يمنى</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>أدخل قيمة التأخير</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>إدراج</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>الخصائص</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>المفتاح</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>الماوس</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>تعديل</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -1119,6 +1245,122 @@
         <source>No</source>
         <translation>لا</translation>
     </message>
+    <message>
+        <source>Left Click</source>
+        <translation>نقرة يسرى</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>نقرة وسطى</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>نقرة يمنى</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>القائمة</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>مسح</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>لأعلى</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>لأسفل</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>بدء التسجيل</translation>
+    </message>
+    <message>
+        <source>Stop record</source>
+        <translation>إيقاف التسجيل</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>تمت إضافة الماكرو</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>تم حذف الماكرو</translation>
+    </message>
+    <message>
+        <source>Macro name can't be empty</source>
+        <translation>لا يمكن أن يكون اسم الماكرو فارغًا</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>تم تغيير اسم الماكرو</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>يرجى تحديد موضع أولاً</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>يرجى إدخال مفتاح</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>تم بلوغ الحد الأقصى للأحداث</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>تم الإدراج</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>تم التعديل</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>يرجى تحديد ماكرو أولاً</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>تم مسح تسجيل الماكرو</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>يرجى تحديد مجلد الحفظ أولاً</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>تم تصدير الماكرو</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>فتح ملف ماكرو</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>ملفات الماكرو(*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is damaged</source>
+        <translation>فشل الاستيراد: الملف تالف</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>تم استيراد الماكرو</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>بدأ تسجيل الماكرو</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>توقف تسجيل الماكرو</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>
@@ -1146,6 +1388,21 @@
     <message>
         <source>Form</source>
         <translation>نموذج</translation>
+    </message>
+</context>
+<context>
+    <name>macroMenuToolWidget</name>
+    <message>
+        <source>Export</source>
+        <translation>تصدير</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>تغيير الاسم</translation>
     </message>
 </context>
 </TS>

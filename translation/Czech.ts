@@ -173,6 +173,132 @@
     </message>
 </context>
 <context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Binding</source>
+        <translation>Přiřazeno</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>Macro Record</source>
+        <translation>Nahrávání makra</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>Makra</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>Prodleva</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>Nahraná prodleva</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>Bez prodlevy</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>Výchozí prodleva</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Nahrávat</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>Události</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>Záznam je prázdný</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>Vložit událost</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Pozice</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>Vložit za</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>Vložit před</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Událost</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>Událost klávesnice</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>Událost myši</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Prodleva</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Akce</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Stiskněte klávesu</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Levé tlačítko</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Prostřední tlačítko</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Pravé tlačítko</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>Zadejte prodlevu</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Vložit</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Vlastnosti</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>Klávesa</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Myš</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Změnit</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -1119,6 +1245,122 @@
         <source>No</source>
         <translation>Ne</translation>
     </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Levé tlačítko</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Prostřední tlačítko</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Pravé tlačítko</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Nabídka</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Vymazat</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Nahoru</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Dolů</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zavřít</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>Spustit nahrávání</translation>
+    </message>
+    <message>
+        <source>Stop record</source>
+        <translation>Zastavit nahrávání</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>Makro přidáno</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>Makro smazáno</translation>
+    </message>
+    <message>
+        <source>Macro name can't be empty</source>
+        <translation>Název makra nesmí být prázdný</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>Název makra změněn</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>Nejprve vyberte pozici</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Stiskněte klávesu</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>Bylo dosaženo limitu událostí</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>Vloženo</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>Změněno</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>Nejprve vyberte makro</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>Záznam makra vymazán</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Nejprve vyberte složku pro uložení</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>Makro exportováno</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>Otevřít soubor makra</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>Soubory maker(*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is damaged</source>
+        <translation>Import se nezdařil: soubor je poškozen</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>Makro importováno</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>Nahrávání makra zahájeno</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>Nahrávání makra zastaveno</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>
@@ -1146,6 +1388,21 @@
     <message>
         <source>Form</source>
         <translation>Formulář</translation>
+    </message>
+</context>
+<context>
+    <name>macroMenuToolWidget</name>
+    <message>
+        <source>Export</source>
+        <translation>Exportovat</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Smazat</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Přejmenovat</translation>
     </message>
 </context>
 </TS>

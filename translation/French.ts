@@ -173,6 +173,132 @@
     </message>
 </context>
 <context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Binding</source>
+        <translation>Associée</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>Macro Record</source>
+        <translation>Enregistrement de macro</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>Macros</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>Délai</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>Délai enregistré</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>Sans délai</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>Délai par défaut</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>Événements</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>Aucun enregistrement</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>Insérer un événement</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>Insérer après</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>Insérer avant</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Événement</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>Événement clavier</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>Événement souris</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Délai</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Veuillez saisir une touche</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Clic gauche</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Clic central</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Clic droit</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>Saisissez le délai</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Insérer</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Propriétés</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>Touche</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Souris</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Modifier</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -1119,6 +1245,122 @@
         <source>No</source>
         <translation>Non</translation>
     </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Clic gauche</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Clic central</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Clic droit</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Vider</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>Démarrer l'enregistrement</translation>
+    </message>
+    <message>
+        <source>Stop record</source>
+        <translation>Arrêter l'enregistrement</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>Macro ajoutée</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>Macro supprimée</translation>
+    </message>
+    <message>
+        <source>Macro name can't be empty</source>
+        <translation>Le nom de la macro ne peut pas être vide</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>Nom de la macro modifié</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>Veuillez d'abord choisir une position</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Veuillez saisir une touche</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>Le nombre maximal d'événements est atteint</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>Insertion réussie</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>Modification réussie</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>Veuillez d'abord choisir une macro</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>Enregistrement de la macro vidé</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Veuillez d'abord choisir un dossier</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>Macro exportée</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>Ouvrir un fichier de macro</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>Fichiers de macro(*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is damaged</source>
+        <translation>Échec de l'importation : le fichier est endommagé</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>Macro importée</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>Enregistrement de la macro démarré</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>Enregistrement de la macro arrêté</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>
@@ -1146,6 +1388,21 @@
     <message>
         <source>Form</source>
         <translation>Formulaire</translation>
+    </message>
+</context>
+<context>
+    <name>macroMenuToolWidget</name>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Renommer</translation>
     </message>
 </context>
 </TS>

@@ -173,6 +173,132 @@
     </message>
 </context>
 <context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Binding</source>
+        <translation>Assegnata</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>Macro Record</source>
+        <translation>Registrazione macro</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>Macro</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>Ritardo</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>Ritardo registrato</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>Nessun ritardo</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>Ritardo predefinito</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Registra</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>Eventi</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>Registrazione vuota</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>Inserisci evento</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posizione</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>Inserisci dopo</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>Inserisci prima</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Evento</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>Evento tastiera</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>Evento mouse</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Ritardo</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Azione</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Inserisci un tasto</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Clic sinistro</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Clic centrale</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Clic destro</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>Inserisci il ritardo</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Inserisci</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Proprietà</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>Tasto</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Mouse</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Modifica</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -1119,6 +1245,122 @@
         <source>No</source>
         <translation>No</translation>
     </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Clic sinistro</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Clic centrale</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Clic destro</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Svuota</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Su</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Giù</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>Avvia registrazione</translation>
+    </message>
+    <message>
+        <source>Stop record</source>
+        <translation>Ferma registrazione</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>Macro aggiunta</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>Macro eliminata</translation>
+    </message>
+    <message>
+        <source>Macro name can't be empty</source>
+        <translation>Il nome della macro non può essere vuoto</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>Nome della macro modificato</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>Seleziona prima una posizione</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Inserisci un tasto</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>È stato raggiunto il limite di eventi</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>Inserimento riuscito</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>Modifica riuscita</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>Seleziona prima una macro</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>Registrazione della macro svuotata</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Seleziona prima una cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>Macro esportata</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>Apri file macro</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>File macro(*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is damaged</source>
+        <translation>Importazione non riuscita: il file è danneggiato</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>Macro importata</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>Registrazione della macro avviata</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>Registrazione della macro fermata</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>
@@ -1146,6 +1388,21 @@
     <message>
         <source>Form</source>
         <translation>Modulo</translation>
+    </message>
+</context>
+<context>
+    <name>macroMenuToolWidget</name>
+    <message>
+        <source>Export</source>
+        <translation>Esporta</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Rinomina</translation>
     </message>
 </context>
 </TS>

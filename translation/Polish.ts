@@ -173,6 +173,132 @@
     </message>
 </context>
 <context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Binding</source>
+        <translation>Przypisana</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>Macro Record</source>
+        <translation>Nagrywanie makra</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>Makra</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>Opóźnienie</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>Nagrane opóźnienie</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>Bez opóźnienia</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>Domyślne opóźnienie</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Nagrywaj</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>Zdarzenia</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>Nagranie jest puste</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>Wstaw zdarzenie</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Pozycja</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>Wstaw za</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>Wstaw przed</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Zdarzenie</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>Zdarzenie klawiatury</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>Zdarzenie myszy</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Opóźnienie</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Akcja</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Naciśnij klawisz</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Lewy klik</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Środkowy klik</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Prawy klik</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>Wpisz opóźnienie</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Wstaw</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Właściwości</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>Klawisz</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Mysz</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Zmień</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -1119,6 +1245,122 @@
         <source>No</source>
         <translation>Nie</translation>
     </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Lewy klik</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Środkowy klik</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Prawy klik</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Wyczyść</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>W górę</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>W dół</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>Rozpocznij nagrywanie</translation>
+    </message>
+    <message>
+        <source>Stop record</source>
+        <translation>Zatrzymaj nagrywanie</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>Dodano makro</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>Usunięto makro</translation>
+    </message>
+    <message>
+        <source>Macro name can't be empty</source>
+        <translation>Nazwa makra nie może być pusta</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>Zmieniono nazwę makra</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>Najpierw wybierz pozycję</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Naciśnij klawisz</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>Osiągnięto limit zdarzeń</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>Wstawiono</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>Zmieniono</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>Najpierw wybierz makro</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>Wyczyszczono nagranie makra</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Najpierw wybierz folder zapisu</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>Wyeksportowano makro</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>Otwórz plik makra</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>Pliki makr(*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is damaged</source>
+        <translation>Import nieudany: plik jest uszkodzony</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>Zaimportowano makro</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>Rozpoczęto nagrywanie makra</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>Zatrzymano nagrywanie makra</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>
@@ -1146,6 +1388,21 @@
     <message>
         <source>Form</source>
         <translation>Formularz</translation>
+    </message>
+</context>
+<context>
+    <name>macroMenuToolWidget</name>
+    <message>
+        <source>Export</source>
+        <translation>Eksportuj</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Zmień nazwę</translation>
     </message>
 </context>
 </TS>

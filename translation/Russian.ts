@@ -173,6 +173,132 @@
     </message>
 </context>
 <context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Binding</source>
+        <translation>Назначена</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>Macro Record</source>
+        <translation>Запись макроса</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>Макросы</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>Задержка</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>Записанная задержка</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>Без задержки</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>Задержка по умолчанию</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>мс</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Запись</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>События</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>Запись пуста</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>Вставить событие</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Позиция</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>Вставить после</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>Вставить перед</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Событие</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>Событие клавиатуры</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>Событие мыши</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Задержка</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Действие</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Нажмите клавишу</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Левый щелчок</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Средний щелчок</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Правый щелчок</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>Введите задержку</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Вставить</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Свойства</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>Клавиша</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Мышь</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Изменить</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -1119,6 +1245,122 @@
         <source>No</source>
         <translation>Нет</translation>
     </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Левый щелчок</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Средний щелчок</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Правый щелчок</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Меню</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистить</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Вверх</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Вниз</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>Начать запись</translation>
+    </message>
+    <message>
+        <source>Stop record</source>
+        <translation>Остановить запись</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>Макрос добавлен</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>Макрос удалён</translation>
+    </message>
+    <message>
+        <source>Macro name can't be empty</source>
+        <translation>Имя макроса не может быть пустым</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>Имя макроса изменено</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>Сначала выберите позицию</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Нажмите клавишу</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>Достигнут предел числа событий</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>Вставлено</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>Изменено</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>Сначала выберите макрос</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>Запись макроса очищена</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Сначала выберите папку для сохранения</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>Макрос экспортирован</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>Открыть файл макроса</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>Файлы макросов(*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is damaged</source>
+        <translation>Не удалось импортировать: файл повреждён</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>Макрос импортирован</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>Запись макроса начата</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>Запись макроса остановлена</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>
@@ -1146,6 +1388,21 @@
     <message>
         <source>Form</source>
         <translation>Форма</translation>
+    </message>
+</context>
+<context>
+    <name>macroMenuToolWidget</name>
+    <message>
+        <source>Export</source>
+        <translation>Экспорт</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Переименовать</translation>
     </message>
 </context>
 </TS>
