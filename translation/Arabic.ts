@@ -1361,6 +1361,22 @@
         <source>Stop record macro</source>
         <translation>توقف تسجيل الماكرو</translation>
     </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>تم تنزيل الإعدادات بنجاح</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>فشل تنزيل الإعدادات، يرجى المحاولة مرة أخرى</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
+        <translation>تم رفض التنزيل: %1 مفاتيح تشغّل وحدات ماكرو، ولوحة المفاتيح تتسع لـ %2 وحدات ماكرو فقط</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
+        <translation>تم رفض التنزيل: %1 مفاتيح مرتبطة بمفاتيح متقدمة، ولوحة المفاتيح تتسع لـ %2 مفاتيح متقدمة فقط</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>

@@ -1361,6 +1361,22 @@
         <source>Stop record macro</source>
         <translation>Nahrávání makra zastaveno</translation>
     </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>Konfigurace byla úspěšně nahrána</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Nahrání konfigurace se nezdařilo, zkuste to prosím znovu</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
+        <translation>Nahrání odmítnuto: %1 kláves spouští makra, klávesnice pojme %2 maker</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
+        <translation>Nahrání odmítnuto: %1 kláves je přiřazeno k pokročilým klávesám, klávesnice pojme %2 pokročilých kláves</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>

@@ -1361,6 +1361,22 @@
         <source>Stop record macro</source>
         <translation>Stop record macro</translation>
     </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>Download config successful</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Download config failed, Please try again</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
+        <translation>Download refused: %1 keys play macros, the keyboard holds %2 macros</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
+        <translation>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>

@@ -1361,6 +1361,22 @@
         <source>Stop record macro</source>
         <translation>Enregistrement de la macro arrêté</translation>
     </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>Configuration téléchargée avec succès</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Échec du téléchargement de la configuration, veuillez réessayer</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
+        <translation>Téléchargement refusé : %1 touches exécutent des macros, le clavier en contient au plus %2</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
+        <translation>Téléchargement refusé : %1 touches sont liées à des touches avancées, le clavier en contient au plus %2</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>

@@ -1361,6 +1361,22 @@
         <source>Stop record macro</source>
         <translation>Makroaufnahme beendet</translation>
     </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>Konfiguration erfolgreich übertragen</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Übertragung der Konfiguration fehlgeschlagen, bitte erneut versuchen</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
+        <translation>Übertragung abgelehnt: %1 Tasten spielen Makros ab, die Tastatur speichert höchstens %2 Makros</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
+        <translation>Übertragung abgelehnt: %1 Tasten sind an erweiterte Tasten gebunden, die Tastatur speichert höchstens %2 erweiterte Tasten</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>

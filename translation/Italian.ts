@@ -1361,6 +1361,22 @@
         <source>Stop record macro</source>
         <translation>Registrazione della macro fermata</translation>
     </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>Configurazione scaricata correttamente</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Download della configurazione non riuscito, riprova</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
+        <translation>Download rifiutato: %1 tasti eseguono macro, la tastiera ne contiene al massimo %2</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
+        <translation>Download rifiutato: %1 tasti sono associati a tasti avanzati, la tastiera ne contiene al massimo %2</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>

@@ -1361,6 +1361,22 @@
         <source>Stop record macro</source>
         <translation>マクロの記録を停止しました</translation>
     </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>設定のダウンロードに成功しました</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>設定のダウンロードに失敗しました。もう一度お試しください</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
+        <translation>ダウンロードを中止しました: マクロを実行するキーが %1 個あります。キーボードに保存できるマクロは %2 個までです</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
+        <translation>ダウンロードを中止しました: 高度なキーに割り当てられたキーが %1 個あります。キーボードに保存できる高度なキーは %2 個までです</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>

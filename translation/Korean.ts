@@ -1361,6 +1361,22 @@
         <source>Stop record macro</source>
         <translation>매크로 녹화를 중지했습니다</translation>
     </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>설정 다운로드 성공</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>설정 다운로드에 실패했습니다. 다시 시도하십시오</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
+        <translation>다운로드 거부: 매크로를 실행하는 키가 %1개입니다. 키보드에는 매크로를 %2개까지 저장할 수 있습니다</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
+        <translation>다운로드 거부: 고급 키에 연결된 키가 %1개입니다. 키보드에는 고급 키를 %2개까지 저장할 수 있습니다</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>

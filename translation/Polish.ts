@@ -1361,6 +1361,22 @@
         <source>Stop record macro</source>
         <translation>Zatrzymano nagrywanie makra</translation>
     </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>Konfiguracja została pomyślnie przesłana</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Przesłanie konfiguracji nie powiodło się, spróbuj ponownie</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
+        <translation>Przesyłanie odrzucone: %1 klawiszy odtwarza makra, klawiatura mieści %2 makr</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
+        <translation>Przesyłanie odrzucone: %1 klawiszy przypisano do klawiszy zaawansowanych, klawiatura mieści %2 klawiszy zaawansowanych</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>

@@ -1361,6 +1361,22 @@
         <source>Stop record macro</source>
         <translation>Gravação da macro parada</translation>
     </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>Configuração transferida com sucesso</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Falha ao transferir a configuração, tente novamente</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
+        <translation>Transferência recusada: %1 teclas executam macros, o teclado guarda no máximo %2 macros</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
+        <translation>Transferência recusada: %1 teclas estão associadas a teclas avançadas, o teclado guarda no máximo %2 teclas avançadas</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>

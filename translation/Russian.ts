@@ -1361,6 +1361,22 @@
         <source>Stop record macro</source>
         <translation>Запись макроса остановлена</translation>
     </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>Настройки успешно загружены</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Не удалось загрузить настройки, попробуйте ещё раз</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
+        <translation>Загрузка отклонена: %1 клавиш воспроизводят макросы, клавиатура вмещает не более %2 макросов</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
+        <translation>Загрузка отклонена: %1 клавиш привязаны к расширенным клавишам, клавиатура вмещает не более %2 расширенных клавиш</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>

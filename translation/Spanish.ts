@@ -1361,6 +1361,22 @@
         <source>Stop record macro</source>
         <translation>Grabación de la macro detenida</translation>
     </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>Configuración descargada correctamente</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Error al descargar la configuración, inténtelo de nuevo</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
+        <translation>Descarga rechazada: %1 teclas reproducen macros, el teclado admite como máximo %2 macros</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
+        <translation>Descarga rechazada: %1 teclas están asignadas a teclas avanzadas, el teclado admite como máximo %2 teclas avanzadas</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>

@@ -1361,6 +1361,22 @@
         <source>Stop record macro</source>
         <translation>Запис макросу зупинено</translation>
     </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>Налаштування успішно завантажено</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Не вдалося завантажити налаштування, спробуйте ще раз</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
+        <translation>Завантаження відхилено: %1 клавіш відтворюють макроси, клавіатура вміщує не більше %2 макросів</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
+        <translation>Завантаження відхилено: %1 клавіш прив'язано до розширених клавіш, клавіатура вміщує не більше %2 розширених клавіш</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>

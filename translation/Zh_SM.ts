@@ -1361,6 +1361,22 @@
         <source>Stop record macro</source>
         <translation>停止录制宏</translation>
     </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>配置下载成功</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>配置下载失败，请重试</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
+        <translation>已拒绝下载：%1 个按键绑定了宏，键盘最多只能存储 %2 个宏</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
+        <translation>已拒绝下载：%1 个按键绑定了高级按键，键盘最多只能存储 %2 个高级按键</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>

@@ -1361,6 +1361,22 @@
         <source>Stop record macro</source>
         <translation>停止錄製巨集</translation>
     </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>配置下載成功</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>配置下載失敗，請重試</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
+        <translation>已拒絕下載：%1 個按鍵綁定了巨集，鍵盤最多只能儲存 %2 個巨集</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
+        <translation>已拒絕下載：%1 個按鍵綁定了進階按鍵，鍵盤最多只能儲存 %2 個進階按鍵</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>
