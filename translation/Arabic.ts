@@ -1373,6 +1373,46 @@
         <source>Stop record macro</source>
         <translation>توقف تسجيل الماكرو</translation>
     </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>تعيين ماكرو</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>تعيين ملف التعريف</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>تشغيل/إيقاف التشغيل المستمر</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>عدد مرات التشغيل</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>عدد مرات التشغيل 1،2،3...</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>نوع التشغيل</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>تشغيل عدة مرات</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>تشغيل مرة واحدة</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>التشغيل أثناء الضغط على المفتاح المعين</translation>
+    </message>
+    <message>
+        <source>There is no macro to assign, please record a macro first</source>
+        <translation>لا يوجد ماكرو لتعيينه، يرجى تسجيل ماكرو أولاً</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>

@@ -1373,6 +1373,46 @@
         <source>Stop record macro</source>
         <translation>Nahrávání makra zastaveno</translation>
     </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>Přiřadit makro</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Přiřadit profil</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Nepřetržité přehrávání zap./vyp.</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Počet přehrání</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Počet přehrání 1,2,3...</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>Způsob přehrávání</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Přehrát vícekrát</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Přehrát jednou</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Přehrávat, dokud je přiřazená klávesa stisknutá</translation>
+    </message>
+    <message>
+        <source>There is no macro to assign, please record a macro first</source>
+        <translation>Není k dispozici žádné makro k přiřazení, nejprve nahrajte makro</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>

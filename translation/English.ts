@@ -1373,6 +1373,46 @@
         <source>Stop record macro</source>
         <translation>Stop record macro</translation>
     </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>Assign Macro</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Assign Profile</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Continous playback on/off</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Play Number</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Play Number 1,2,3...</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>Play Type</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Play multiple times</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Play once</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Play while assigned key is pressed</translation>
+    </message>
+    <message>
+        <source>There is no macro to assign, please record a macro first</source>
+        <translation>There is no macro to assign, please record a macro first</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>

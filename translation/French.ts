@@ -1373,6 +1373,46 @@
         <source>Stop record macro</source>
         <translation>Enregistrement de la macro arrêté</translation>
     </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>Attribuer une macro</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Attribuer un profil</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Lecture continue activée/désactivée</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Nombre de lectures</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Nombre de lectures 1,2,3...</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>Mode de lecture</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Lire plusieurs fois</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Lire une fois</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Lire tant que la touche attribuée est enfoncée</translation>
+    </message>
+    <message>
+        <source>There is no macro to assign, please record a macro first</source>
+        <translation>Aucune macro à attribuer, veuillez d'abord enregistrer une macro</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>

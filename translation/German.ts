@@ -1373,6 +1373,46 @@
         <source>Stop record macro</source>
         <translation>Makroaufnahme beendet</translation>
     </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>Makro zuweisen</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Profil zuweisen</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Dauerwiedergabe ein/aus</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Anzahl der Wiedergaben</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Anzahl der Wiedergaben 1,2,3...</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>Wiedergabeart</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Mehrmals abspielen</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Einmal abspielen</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Abspielen, solange die zugewiesene Taste gedrückt ist</translation>
+    </message>
+    <message>
+        <source>There is no macro to assign, please record a macro first</source>
+        <translation>Kein Makro zum Zuweisen vorhanden, bitte zuerst ein Makro aufnehmen</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>

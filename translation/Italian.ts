@@ -1373,6 +1373,46 @@
         <source>Stop record macro</source>
         <translation>Registrazione della macro fermata</translation>
     </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>Assegna macro</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Assegna profilo</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Riproduzione continua on/off</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Numero di riproduzioni</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Numero di riproduzioni 1,2,3...</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>Modalità di riproduzione</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Riproduci più volte</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Riproduci una volta</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Riproduci finché il tasto assegnato è premuto</translation>
+    </message>
+    <message>
+        <source>There is no macro to assign, please record a macro first</source>
+        <translation>Nessuna macro da assegnare, registra prima una macro</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>

@@ -1373,6 +1373,46 @@
         <source>Stop record macro</source>
         <translation>マクロの記録を停止しました</translation>
     </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>マクロを割り当て</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>プロファイルを割り当て</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>連続再生オン/オフ</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>再生回数</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>再生回数 1,2,3...</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>再生方法</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>複数回再生</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>1回再生</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>割り当てキーを押している間再生</translation>
+    </message>
+    <message>
+        <source>There is no macro to assign, please record a macro first</source>
+        <translation>割り当てるマクロがありません。先にマクロを記録してください</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>

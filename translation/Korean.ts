@@ -1373,6 +1373,46 @@
         <source>Stop record macro</source>
         <translation>매크로 녹화를 중지했습니다</translation>
     </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>매크로 지정</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>프로필 지정</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>연속 재생 켜기/끄기</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>재생 횟수</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>재생 횟수 1,2,3...</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>재생 방식</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>여러 번 재생</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>한 번 재생</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>지정된 키를 누르는 동안 재생</translation>
+    </message>
+    <message>
+        <source>There is no macro to assign, please record a macro first</source>
+        <translation>지정할 매크로가 없습니다. 먼저 매크로를 녹화하세요</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>

@@ -1373,6 +1373,46 @@
         <source>Stop record macro</source>
         <translation>Zatrzymano nagrywanie makra</translation>
     </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>Przypisz makro</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Przypisz profil</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Odtwarzanie ciągłe wł./wył.</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Liczba odtworzeń</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Liczba odtworzeń 1,2,3...</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>Tryb odtwarzania</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Odtwórz wielokrotnie</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Odtwórz raz</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Odtwarzaj, gdy przypisany klawisz jest wciśnięty</translation>
+    </message>
+    <message>
+        <source>There is no macro to assign, please record a macro first</source>
+        <translation>Brak makra do przypisania, najpierw nagraj makro</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>

@@ -1373,6 +1373,46 @@
         <source>Stop record macro</source>
         <translation>Gravação da macro parada</translation>
     </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>Atribuir macro</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Atribuir perfil</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Reprodução contínua ligada/desligada</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Número de reproduções</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Número de reproduções 1,2,3...</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>Modo de reprodução</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Reproduzir várias vezes</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Reproduzir uma vez</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Reproduzir enquanto a tecla atribuída estiver premida</translation>
+    </message>
+    <message>
+        <source>There is no macro to assign, please record a macro first</source>
+        <translation>Não há nenhuma macro para atribuir; grave primeiro uma macro</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>

@@ -1373,6 +1373,46 @@
         <source>Stop record macro</source>
         <translation>Запись макроса остановлена</translation>
     </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>Назначить макрос</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Назначить профиль</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Непрерывное воспроизведение вкл./выкл.</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Количество повторов</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Количество повторов 1,2,3...</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>Режим воспроизведения</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Воспроизвести несколько раз</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Воспроизвести один раз</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Воспроизводить, пока нажата назначенная клавиша</translation>
+    </message>
+    <message>
+        <source>There is no macro to assign, please record a macro first</source>
+        <translation>Нет макроса для назначения, сначала запишите макрос</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>

@@ -1373,6 +1373,46 @@
         <source>Stop record macro</source>
         <translation>Grabación de la macro detenida</translation>
     </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>Asignar macro</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Asignar perfil</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Reproducción continua activada/desactivada</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Número de reproducciones</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Número de reproducciones 1,2,3...</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>Modo de reproducción</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Reproducir varias veces</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Reproducir una vez</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Reproducir mientras se pulsa la tecla asignada</translation>
+    </message>
+    <message>
+        <source>There is no macro to assign, please record a macro first</source>
+        <translation>No hay ninguna macro para asignar; grabe primero una macro</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>

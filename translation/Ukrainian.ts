@@ -1373,6 +1373,46 @@
         <source>Stop record macro</source>
         <translation>Запис макросу зупинено</translation>
     </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>Призначити макрос</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Призначити профіль</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Безперервне відтворення увімк./вимк.</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Кількість повторів</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Кількість повторів 1,2,3...</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>Режим відтворення</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Відтворити кілька разів</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Відтворити один раз</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Відтворювати, поки натиснуто призначену клавішу</translation>
+    </message>
+    <message>
+        <source>There is no macro to assign, please record a macro first</source>
+        <translation>Немає макросу для призначення, спочатку запишіть макрос</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>

@@ -1373,6 +1373,46 @@
         <source>Stop record macro</source>
         <translation>停止录制宏</translation>
     </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>指定宏</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>指定配置文件</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>连续播放开/关</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>播放次数</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>播放次数 1,2,3...</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>播放方式</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>播放多次</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>播放一次</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>按住指定按键时播放</translation>
+    </message>
+    <message>
+        <source>There is no macro to assign, please record a macro first</source>
+        <translation>没有可指定的宏，请先录制宏</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>

@@ -1373,6 +1373,46 @@
         <source>Stop record macro</source>
         <translation>停止錄製巨集</translation>
     </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>指定巨集</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>指定設定檔</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>連續播放開/關</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>播放次數</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>播放次數 1,2,3...</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>播放方式</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>播放多次</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>播放一次</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>按住指定按鍵時播放</translation>
+    </message>
+    <message>
+        <source>There is no macro to assign, please record a macro first</source>
+        <translation>沒有可指定的巨集，請先錄製巨集</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>
