@@ -409,6 +409,8 @@ void DCustomKeysPage::onCustomKeyInfoSaveFailed(int operateType, int errorIndex)
         text = QObject::tr("Operate failed, the profile could not be saved");
     else if (operateType == KeyOperateType_Text && errorIndex == 0)
         text = QObject::tr("Setting failed because the text is empty");
+    else if (operateType == KeyOperateType_Macro && errorIndex == 0)
+        text = QObject::tr("There is no macro to assign, please record a macro first");
     else if (operateType == KeyOperateType_Unknown && errorIndex == 0)
         text = QObject::tr("Please select one Key first");
     emit sigSomeMessageTip_CustomKeysPage(text);

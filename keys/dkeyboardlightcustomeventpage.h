@@ -1,13 +1,29 @@
 #pragma once
 
-#include "keys/dkeyfunctionpage.h"
+#include "keys/dradiofunctionpage.h"
 
-// The function page that gives the key a keyboard-light function. For now it offers only the common contract;
-// its controls come with the page itself.
-class DKeyboardLightCustomEventPage : public DKeyFunctionPage
+namespace Ui {
+class DKeyboardLightCustomEventPage;
+}
+
+// The "Keyboard Light" function page: the key changes the keyboard's lighting
+// (light list, brightness, speed, direction, colours, switching off, recording,
+// the custom lights).
+class DKeyboardLightCustomEventPage : public DRadioFunctionPage
 {
     Q_OBJECT
 
 public:
-    using DKeyFunctionPage::DKeyFunctionPage;
+    explicit DKeyboardLightCustomEventPage(QWidget *parent = nullptr);
+    ~DKeyboardLightCustomEventPage() override;
+
+    void retranslateTexts() override;
+    void applyTheme() override;
+
+public Q_SLOTS:
+    void onScrollSheetSet();
+
+private:
+    Ui::DKeyboardLightCustomEventPage *ui;
+    QString m_scrollSheet;
 };

@@ -1,13 +1,26 @@
 #pragma once
 
-#include "keys/dkeyfunctionpage.h"
+#include "keys/dradiofunctionpage.h"
 
-// The function page that gives the key a keyboard function. For now it offers only the common contract;
-// its controls come with the page itself.
-class DKeyConfigFunctionPage : public DKeyFunctionPage
+namespace Ui {
+class DKeyConfigFunctionPage;
+}
+
+// The "Key Config" function page: the key locks the keyboard, toggles the Win
+// lock, queries the power state or switches the connection (USB, 2.4 GHz, one of
+// three Bluetooth channels).
+class DKeyConfigFunctionPage : public DRadioFunctionPage
 {
     Q_OBJECT
 
 public:
-    using DKeyFunctionPage::DKeyFunctionPage;
+    explicit DKeyConfigFunctionPage(QWidget *parent = nullptr);
+    ~DKeyConfigFunctionPage() override;
+
+    void retranslateTexts() override;
+    void applyTheme() override;
+    void loadKeyInfo() override;
+
+private:
+    Ui::DKeyConfigFunctionPage *ui;
 };

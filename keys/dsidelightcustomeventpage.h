@@ -1,13 +1,23 @@
 #pragma once
 
-#include "keys/dkeyfunctionpage.h"
+#include "keys/dradiofunctionpage.h"
 
-// The function page that gives the key a side-light function. For now it offers only the common contract;
-// its controls come with the page itself.
-class DSideLightCustomEventPage : public DKeyFunctionPage
+namespace Ui {
+class DSideLightCustomEventPage;
+}
+
+// The "Atmosphere Light" function page: the key changes the side lights.
+class DSideLightCustomEventPage : public DRadioFunctionPage
 {
     Q_OBJECT
 
 public:
-    using DKeyFunctionPage::DKeyFunctionPage;
+    explicit DSideLightCustomEventPage(QWidget *parent = nullptr);
+    ~DSideLightCustomEventPage() override;
+
+    void retranslateTexts() override;
+    void applyTheme() override;
+
+private:
+    Ui::DSideLightCustomEventPage *ui;
 };

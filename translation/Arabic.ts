@@ -1094,6 +1094,46 @@
         <translation>ضغطة قوية</translation>
     </message>
     <message>
+        <source>Assign Macro</source>
+        <translation>تعيين ماكرو</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>تعيين ملف التعريف</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>تشغيل/إيقاف التشغيل المستمر</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>عدد مرات التشغيل</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>عدد مرات التشغيل 1،2،3...</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>نوع التشغيل</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>تشغيل عدة مرات</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>تشغيل مرة واحدة</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>التشغيل أثناء الضغط على المفتاح المعين</translation>
+    </message>
+    <message>
+        <source>There is no macro to assign, please record a macro first</source>
+        <translation>لا يوجد ماكرو لتعيينه، يرجى تسجيل ماكرو أولاً</translation>
+    </message>
+    <message>
         <source>If Win Lock is on:</source>
         <translation>عند تفعيل قفل Win:</translation>
     </message>
@@ -1204,22 +1244,6 @@
     <message>
         <source>No</source>
         <translation>لا</translation>
-    </message>
-    <message>
-        <source>Download config successful</source>
-        <translation>تم تنزيل الإعدادات بنجاح</translation>
-    </message>
-    <message>
-        <source>Download config failed, Please try again</source>
-        <translation>فشل تنزيل الإعدادات، يرجى المحاولة مرة أخرى</translation>
-    </message>
-    <message>
-        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
-        <translation>تم رفض التنزيل: %1 مفاتيح تشغّل وحدات ماكرو، ولوحة المفاتيح تتسع لـ %2 وحدات ماكرو فقط</translation>
-    </message>
-    <message>
-        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
-        <translation>تم رفض التنزيل: %1 مفاتيح مرتبطة بمفاتيح متقدمة، ولوحة المفاتيح تتسع لـ %2 مفاتيح متقدمة فقط</translation>
     </message>
     <message>
         <source>Left Click</source>
@@ -1336,6 +1360,22 @@
     <message>
         <source>Stop record macro</source>
         <translation>توقف تسجيل الماكرو</translation>
+    </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>تم تنزيل الإعدادات بنجاح</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>فشل تنزيل الإعدادات، يرجى المحاولة مرة أخرى</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
+        <translation>تم رفض التنزيل: %1 مفاتيح تشغّل وحدات ماكرو، ولوحة المفاتيح تتسع لـ %2 وحدات ماكرو فقط</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
+        <translation>تم رفض التنزيل: %1 مفاتيح مرتبطة بمفاتيح متقدمة، ولوحة المفاتيح تتسع لـ %2 مفاتيح متقدمة فقط</translation>
     </message>
 </context>
 <context>

@@ -1094,6 +1094,46 @@
         <translation>Silný stisk</translation>
     </message>
     <message>
+        <source>Assign Macro</source>
+        <translation>Přiřadit makro</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Přiřadit profil</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Nepřetržité přehrávání zap./vyp.</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Počet přehrání</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Počet přehrání 1,2,3...</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>Způsob přehrávání</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Přehrát vícekrát</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Přehrát jednou</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Přehrávat, dokud je přiřazená klávesa stisknutá</translation>
+    </message>
+    <message>
+        <source>There is no macro to assign, please record a macro first</source>
+        <translation>Není k dispozici žádné makro k přiřazení, nejprve nahrajte makro</translation>
+    </message>
+    <message>
         <source>If Win Lock is on:</source>
         <translation>Když je zapnutý zámek Win:</translation>
     </message>
@@ -1204,22 +1244,6 @@
     <message>
         <source>No</source>
         <translation>Ne</translation>
-    </message>
-    <message>
-        <source>Download config successful</source>
-        <translation>Konfigurace byla úspěšně nahrána</translation>
-    </message>
-    <message>
-        <source>Download config failed, Please try again</source>
-        <translation>Nahrání konfigurace se nezdařilo, zkuste to prosím znovu</translation>
-    </message>
-    <message>
-        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
-        <translation>Nahrání odmítnuto: %1 kláves spouští makra, klávesnice pojme %2 maker</translation>
-    </message>
-    <message>
-        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
-        <translation>Nahrání odmítnuto: %1 kláves je přiřazeno k pokročilým klávesám, klávesnice pojme %2 pokročilých kláves</translation>
     </message>
     <message>
         <source>Left Click</source>
@@ -1336,6 +1360,22 @@
     <message>
         <source>Stop record macro</source>
         <translation>Nahrávání makra zastaveno</translation>
+    </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>Konfigurace byla úspěšně nahrána</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Nahrání konfigurace se nezdařilo, zkuste to prosím znovu</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
+        <translation>Nahrání odmítnuto: %1 kláves spouští makra, klávesnice pojme %2 maker</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
+        <translation>Nahrání odmítnuto: %1 kláves je přiřazeno k pokročilým klávesám, klávesnice pojme %2 pokročilých kláves</translation>
     </message>
 </context>
 <context>

@@ -1094,6 +1094,46 @@
         <translation>Heavy Press</translation>
     </message>
     <message>
+        <source>Assign Macro</source>
+        <translation>Assign Macro</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Assign Profile</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Continous playback on/off</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Play Number</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Play Number 1,2,3...</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>Play Type</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Play multiple times</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Play once</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Play while assigned key is pressed</translation>
+    </message>
+    <message>
+        <source>There is no macro to assign, please record a macro first</source>
+        <translation>There is no macro to assign, please record a macro first</translation>
+    </message>
+    <message>
         <source>If Win Lock is on:</source>
         <translation>If Win Lock is on:</translation>
     </message>
@@ -1204,22 +1244,6 @@
     <message>
         <source>No</source>
         <translation>No</translation>
-    </message>
-    <message>
-        <source>Download config successful</source>
-        <translation>Download config successful</translation>
-    </message>
-    <message>
-        <source>Download config failed, Please try again</source>
-        <translation>Download config failed, Please try again</translation>
-    </message>
-    <message>
-        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
-        <translation>Download refused: %1 keys play macros, the keyboard holds %2 macros</translation>
-    </message>
-    <message>
-        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
-        <translation>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</translation>
     </message>
     <message>
         <source>Left Click</source>
@@ -1336,6 +1360,22 @@
     <message>
         <source>Stop record macro</source>
         <translation>Stop record macro</translation>
+    </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>Download config successful</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Download config failed, Please try again</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
+        <translation>Download refused: %1 keys play macros, the keyboard holds %2 macros</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
+        <translation>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</translation>
     </message>
 </context>
 <context>

@@ -1094,6 +1094,46 @@
         <translation>Appui fort</translation>
     </message>
     <message>
+        <source>Assign Macro</source>
+        <translation>Attribuer une macro</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Attribuer un profil</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Lecture continue activée/désactivée</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Nombre de lectures</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Nombre de lectures 1,2,3...</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>Mode de lecture</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Lire plusieurs fois</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Lire une fois</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Lire tant que la touche attribuée est enfoncée</translation>
+    </message>
+    <message>
+        <source>There is no macro to assign, please record a macro first</source>
+        <translation>Aucune macro à attribuer, veuillez d'abord enregistrer une macro</translation>
+    </message>
+    <message>
         <source>If Win Lock is on:</source>
         <translation>Quand le verrouillage Win est actif :</translation>
     </message>
@@ -1204,22 +1244,6 @@
     <message>
         <source>No</source>
         <translation>Non</translation>
-    </message>
-    <message>
-        <source>Download config successful</source>
-        <translation>Configuration téléchargée avec succès</translation>
-    </message>
-    <message>
-        <source>Download config failed, Please try again</source>
-        <translation>Échec du téléchargement de la configuration, veuillez réessayer</translation>
-    </message>
-    <message>
-        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
-        <translation>Téléchargement refusé : %1 touches exécutent des macros, le clavier en contient au plus %2</translation>
-    </message>
-    <message>
-        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
-        <translation>Téléchargement refusé : %1 touches sont liées à des touches avancées, le clavier en contient au plus %2</translation>
     </message>
     <message>
         <source>Left Click</source>
@@ -1336,6 +1360,22 @@
     <message>
         <source>Stop record macro</source>
         <translation>Enregistrement de la macro arrêté</translation>
+    </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>Configuration téléchargée avec succès</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Échec du téléchargement de la configuration, veuillez réessayer</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
+        <translation>Téléchargement refusé : %1 touches exécutent des macros, le clavier en contient au plus %2</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
+        <translation>Téléchargement refusé : %1 touches sont liées à des touches avancées, le clavier en contient au plus %2</translation>
     </message>
 </context>
 <context>

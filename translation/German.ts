@@ -1094,6 +1094,46 @@
         <translation>Starker Druck</translation>
     </message>
     <message>
+        <source>Assign Macro</source>
+        <translation>Makro zuweisen</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Profil zuweisen</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Dauerwiedergabe ein/aus</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Anzahl der Wiedergaben</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Anzahl der Wiedergaben 1,2,3...</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>Wiedergabeart</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Mehrmals abspielen</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Einmal abspielen</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Abspielen, solange die zugewiesene Taste gedrückt ist</translation>
+    </message>
+    <message>
+        <source>There is no macro to assign, please record a macro first</source>
+        <translation>Kein Makro zum Zuweisen vorhanden, bitte zuerst ein Makro aufnehmen</translation>
+    </message>
+    <message>
         <source>If Win Lock is on:</source>
         <translation>Bei aktiver Win-Sperre:</translation>
     </message>
@@ -1204,22 +1244,6 @@
     <message>
         <source>No</source>
         <translation>Nein</translation>
-    </message>
-    <message>
-        <source>Download config successful</source>
-        <translation>Konfiguration erfolgreich übertragen</translation>
-    </message>
-    <message>
-        <source>Download config failed, Please try again</source>
-        <translation>Übertragung der Konfiguration fehlgeschlagen, bitte erneut versuchen</translation>
-    </message>
-    <message>
-        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
-        <translation>Übertragung abgelehnt: %1 Tasten spielen Makros ab, die Tastatur speichert höchstens %2 Makros</translation>
-    </message>
-    <message>
-        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
-        <translation>Übertragung abgelehnt: %1 Tasten sind an erweiterte Tasten gebunden, die Tastatur speichert höchstens %2 erweiterte Tasten</translation>
     </message>
     <message>
         <source>Left Click</source>
@@ -1336,6 +1360,22 @@
     <message>
         <source>Stop record macro</source>
         <translation>Makroaufnahme beendet</translation>
+    </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>Konfiguration erfolgreich übertragen</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Übertragung der Konfiguration fehlgeschlagen, bitte erneut versuchen</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
+        <translation>Übertragung abgelehnt: %1 Tasten spielen Makros ab, die Tastatur speichert höchstens %2 Makros</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
+        <translation>Übertragung abgelehnt: %1 Tasten sind an erweiterte Tasten gebunden, die Tastatur speichert höchstens %2 erweiterte Tasten</translation>
     </message>
 </context>
 <context>

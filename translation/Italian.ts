@@ -1094,6 +1094,46 @@
         <translation>Pressione forte</translation>
     </message>
     <message>
+        <source>Assign Macro</source>
+        <translation>Assegna macro</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Assegna profilo</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Riproduzione continua on/off</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Numero di riproduzioni</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Numero di riproduzioni 1,2,3...</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>Modalità di riproduzione</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Riproduci più volte</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Riproduci una volta</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Riproduci finché il tasto assegnato è premuto</translation>
+    </message>
+    <message>
+        <source>There is no macro to assign, please record a macro first</source>
+        <translation>Nessuna macro da assegnare, registra prima una macro</translation>
+    </message>
+    <message>
         <source>If Win Lock is on:</source>
         <translation>Con il blocco Win attivo:</translation>
     </message>
@@ -1204,22 +1244,6 @@
     <message>
         <source>No</source>
         <translation>No</translation>
-    </message>
-    <message>
-        <source>Download config successful</source>
-        <translation>Configurazione scaricata correttamente</translation>
-    </message>
-    <message>
-        <source>Download config failed, Please try again</source>
-        <translation>Download della configurazione non riuscito, riprova</translation>
-    </message>
-    <message>
-        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
-        <translation>Download rifiutato: %1 tasti eseguono macro, la tastiera ne contiene al massimo %2</translation>
-    </message>
-    <message>
-        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
-        <translation>Download rifiutato: %1 tasti sono associati a tasti avanzati, la tastiera ne contiene al massimo %2</translation>
     </message>
     <message>
         <source>Left Click</source>
@@ -1336,6 +1360,22 @@
     <message>
         <source>Stop record macro</source>
         <translation>Registrazione della macro fermata</translation>
+    </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>Configurazione scaricata correttamente</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Download della configurazione non riuscito, riprova</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
+        <translation>Download rifiutato: %1 tasti eseguono macro, la tastiera ne contiene al massimo %2</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
+        <translation>Download rifiutato: %1 tasti sono associati a tasti avanzati, la tastiera ne contiene al massimo %2</translation>
     </message>
 </context>
 <context>

@@ -1094,6 +1094,46 @@
         <translation>強押し</translation>
     </message>
     <message>
+        <source>Assign Macro</source>
+        <translation>マクロを割り当て</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>プロファイルを割り当て</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>連続再生オン/オフ</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>再生回数</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>再生回数 1,2,3...</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>再生方法</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>複数回再生</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>1回再生</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>割り当てキーを押している間再生</translation>
+    </message>
+    <message>
+        <source>There is no macro to assign, please record a macro first</source>
+        <translation>割り当てるマクロがありません。先にマクロを記録してください</translation>
+    </message>
+    <message>
         <source>If Win Lock is on:</source>
         <translation>Win ロックがオンのとき：</translation>
     </message>
@@ -1204,22 +1244,6 @@
     <message>
         <source>No</source>
         <translation>いいえ</translation>
-    </message>
-    <message>
-        <source>Download config successful</source>
-        <translation>設定のダウンロードに成功しました</translation>
-    </message>
-    <message>
-        <source>Download config failed, Please try again</source>
-        <translation>設定のダウンロードに失敗しました。もう一度お試しください</translation>
-    </message>
-    <message>
-        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
-        <translation>ダウンロードを中止しました: マクロを実行するキーが %1 個あります。キーボードに保存できるマクロは %2 個までです</translation>
-    </message>
-    <message>
-        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
-        <translation>ダウンロードを中止しました: 高度なキーに割り当てられたキーが %1 個あります。キーボードに保存できる高度なキーは %2 個までです</translation>
     </message>
     <message>
         <source>Left Click</source>
@@ -1336,6 +1360,22 @@
     <message>
         <source>Stop record macro</source>
         <translation>マクロの記録を停止しました</translation>
+    </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>設定のダウンロードに成功しました</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>設定のダウンロードに失敗しました。もう一度お試しください</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
+        <translation>ダウンロードを中止しました: マクロを実行するキーが %1 個あります。キーボードに保存できるマクロは %2 個までです</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
+        <translation>ダウンロードを中止しました: 高度なキーに割り当てられたキーが %1 個あります。キーボードに保存できる高度なキーは %2 個までです</translation>
     </message>
 </context>
 <context>

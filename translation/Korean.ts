@@ -1094,6 +1094,46 @@
         <translation>세게 누름</translation>
     </message>
     <message>
+        <source>Assign Macro</source>
+        <translation>매크로 지정</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>프로필 지정</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>연속 재생 켜기/끄기</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>재생 횟수</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>재생 횟수 1,2,3...</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>재생 방식</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>여러 번 재생</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>한 번 재생</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>지정된 키를 누르는 동안 재생</translation>
+    </message>
+    <message>
+        <source>There is no macro to assign, please record a macro first</source>
+        <translation>지정할 매크로가 없습니다. 먼저 매크로를 녹화하세요</translation>
+    </message>
+    <message>
         <source>If Win Lock is on:</source>
         <translation>Win 잠금이 켜져 있을 때:</translation>
     </message>
@@ -1204,22 +1244,6 @@
     <message>
         <source>No</source>
         <translation>아니요</translation>
-    </message>
-    <message>
-        <source>Download config successful</source>
-        <translation>설정 다운로드 성공</translation>
-    </message>
-    <message>
-        <source>Download config failed, Please try again</source>
-        <translation>설정 다운로드에 실패했습니다. 다시 시도하십시오</translation>
-    </message>
-    <message>
-        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
-        <translation>다운로드 거부: 매크로를 실행하는 키가 %1개입니다. 키보드에는 매크로를 %2개까지 저장할 수 있습니다</translation>
-    </message>
-    <message>
-        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
-        <translation>다운로드 거부: 고급 키에 연결된 키가 %1개입니다. 키보드에는 고급 키를 %2개까지 저장할 수 있습니다</translation>
     </message>
     <message>
         <source>Left Click</source>
@@ -1336,6 +1360,22 @@
     <message>
         <source>Stop record macro</source>
         <translation>매크로 녹화를 중지했습니다</translation>
+    </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>설정 다운로드 성공</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>설정 다운로드에 실패했습니다. 다시 시도하십시오</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
+        <translation>다운로드 거부: 매크로를 실행하는 키가 %1개입니다. 키보드에는 매크로를 %2개까지 저장할 수 있습니다</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
+        <translation>다운로드 거부: 고급 키에 연결된 키가 %1개입니다. 키보드에는 고급 키를 %2개까지 저장할 수 있습니다</translation>
     </message>
 </context>
 <context>

@@ -1094,6 +1094,46 @@
         <translation>Mocne naciśnięcie</translation>
     </message>
     <message>
+        <source>Assign Macro</source>
+        <translation>Przypisz makro</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Przypisz profil</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Odtwarzanie ciągłe wł./wył.</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Liczba odtworzeń</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Liczba odtworzeń 1,2,3...</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>Tryb odtwarzania</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Odtwórz wielokrotnie</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Odtwórz raz</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Odtwarzaj, gdy przypisany klawisz jest wciśnięty</translation>
+    </message>
+    <message>
+        <source>There is no macro to assign, please record a macro first</source>
+        <translation>Brak makra do przypisania, najpierw nagraj makro</translation>
+    </message>
+    <message>
         <source>If Win Lock is on:</source>
         <translation>Gdy blokada Win jest włączona:</translation>
     </message>
@@ -1204,22 +1244,6 @@
     <message>
         <source>No</source>
         <translation>Nie</translation>
-    </message>
-    <message>
-        <source>Download config successful</source>
-        <translation>Konfiguracja została pomyślnie przesłana</translation>
-    </message>
-    <message>
-        <source>Download config failed, Please try again</source>
-        <translation>Przesłanie konfiguracji nie powiodło się, spróbuj ponownie</translation>
-    </message>
-    <message>
-        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
-        <translation>Przesyłanie odrzucone: %1 klawiszy odtwarza makra, klawiatura mieści %2 makr</translation>
-    </message>
-    <message>
-        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
-        <translation>Przesyłanie odrzucone: %1 klawiszy przypisano do klawiszy zaawansowanych, klawiatura mieści %2 klawiszy zaawansowanych</translation>
     </message>
     <message>
         <source>Left Click</source>
@@ -1336,6 +1360,22 @@
     <message>
         <source>Stop record macro</source>
         <translation>Zatrzymano nagrywanie makra</translation>
+    </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>Konfiguracja została pomyślnie przesłana</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Przesłanie konfiguracji nie powiodło się, spróbuj ponownie</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
+        <translation>Przesyłanie odrzucone: %1 klawiszy odtwarza makra, klawiatura mieści %2 makr</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
+        <translation>Przesyłanie odrzucone: %1 klawiszy przypisano do klawiszy zaawansowanych, klawiatura mieści %2 klawiszy zaawansowanych</translation>
     </message>
 </context>
 <context>

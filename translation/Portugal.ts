@@ -1094,6 +1094,46 @@
         <translation>Pressão forte</translation>
     </message>
     <message>
+        <source>Assign Macro</source>
+        <translation>Atribuir macro</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Atribuir perfil</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Reprodução contínua ligada/desligada</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Número de reproduções</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Número de reproduções 1,2,3...</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>Modo de reprodução</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Reproduzir várias vezes</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Reproduzir uma vez</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Reproduzir enquanto a tecla atribuída estiver premida</translation>
+    </message>
+    <message>
+        <source>There is no macro to assign, please record a macro first</source>
+        <translation>Não há nenhuma macro para atribuir; grave primeiro uma macro</translation>
+    </message>
+    <message>
         <source>If Win Lock is on:</source>
         <translation>Com o bloqueio do Win ativado:</translation>
     </message>
@@ -1204,22 +1244,6 @@
     <message>
         <source>No</source>
         <translation>Não</translation>
-    </message>
-    <message>
-        <source>Download config successful</source>
-        <translation>Configuração transferida com sucesso</translation>
-    </message>
-    <message>
-        <source>Download config failed, Please try again</source>
-        <translation>Falha ao transferir a configuração, tente novamente</translation>
-    </message>
-    <message>
-        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
-        <translation>Transferência recusada: %1 teclas executam macros, o teclado guarda no máximo %2 macros</translation>
-    </message>
-    <message>
-        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
-        <translation>Transferência recusada: %1 teclas estão associadas a teclas avançadas, o teclado guarda no máximo %2 teclas avançadas</translation>
     </message>
     <message>
         <source>Left Click</source>
@@ -1336,6 +1360,22 @@
     <message>
         <source>Stop record macro</source>
         <translation>Gravação da macro parada</translation>
+    </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>Configuração transferida com sucesso</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Falha ao transferir a configuração, tente novamente</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
+        <translation>Transferência recusada: %1 teclas executam macros, o teclado guarda no máximo %2 macros</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
+        <translation>Transferência recusada: %1 teclas estão associadas a teclas avançadas, o teclado guarda no máximo %2 teclas avançadas</translation>
     </message>
 </context>
 <context>

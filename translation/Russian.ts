@@ -1094,6 +1094,46 @@
         <translation>Сильное нажатие</translation>
     </message>
     <message>
+        <source>Assign Macro</source>
+        <translation>Назначить макрос</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Назначить профиль</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Непрерывное воспроизведение вкл./выкл.</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Количество повторов</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Количество повторов 1,2,3...</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>Режим воспроизведения</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Воспроизвести несколько раз</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Воспроизвести один раз</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Воспроизводить, пока нажата назначенная клавиша</translation>
+    </message>
+    <message>
+        <source>There is no macro to assign, please record a macro first</source>
+        <translation>Нет макроса для назначения, сначала запишите макрос</translation>
+    </message>
+    <message>
         <source>If Win Lock is on:</source>
         <translation>Когда включена блокировка Win:</translation>
     </message>
@@ -1204,22 +1244,6 @@
     <message>
         <source>No</source>
         <translation>Нет</translation>
-    </message>
-    <message>
-        <source>Download config successful</source>
-        <translation>Настройки успешно загружены</translation>
-    </message>
-    <message>
-        <source>Download config failed, Please try again</source>
-        <translation>Не удалось загрузить настройки, попробуйте ещё раз</translation>
-    </message>
-    <message>
-        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
-        <translation>Загрузка отклонена: %1 клавиш воспроизводят макросы, клавиатура вмещает не более %2 макросов</translation>
-    </message>
-    <message>
-        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
-        <translation>Загрузка отклонена: %1 клавиш привязаны к расширенным клавишам, клавиатура вмещает не более %2 расширенных клавиш</translation>
     </message>
     <message>
         <source>Left Click</source>
@@ -1336,6 +1360,22 @@
     <message>
         <source>Stop record macro</source>
         <translation>Запись макроса остановлена</translation>
+    </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>Настройки успешно загружены</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Не удалось загрузить настройки, попробуйте ещё раз</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
+        <translation>Загрузка отклонена: %1 клавиш воспроизводят макросы, клавиатура вмещает не более %2 макросов</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
+        <translation>Загрузка отклонена: %1 клавиш привязаны к расширенным клавишам, клавиатура вмещает не более %2 расширенных клавиш</translation>
     </message>
 </context>
 <context>

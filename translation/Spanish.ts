@@ -1094,6 +1094,46 @@
         <translation>Pulsación fuerte</translation>
     </message>
     <message>
+        <source>Assign Macro</source>
+        <translation>Asignar macro</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Asignar perfil</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Reproducción continua activada/desactivada</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Número de reproducciones</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Número de reproducciones 1,2,3...</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>Modo de reproducción</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Reproducir varias veces</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Reproducir una vez</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Reproducir mientras se pulsa la tecla asignada</translation>
+    </message>
+    <message>
+        <source>There is no macro to assign, please record a macro first</source>
+        <translation>No hay ninguna macro para asignar; grabe primero una macro</translation>
+    </message>
+    <message>
         <source>If Win Lock is on:</source>
         <translation>Con el bloqueo de Win activado:</translation>
     </message>
@@ -1204,22 +1244,6 @@
     <message>
         <source>No</source>
         <translation>No</translation>
-    </message>
-    <message>
-        <source>Download config successful</source>
-        <translation>Configuración descargada correctamente</translation>
-    </message>
-    <message>
-        <source>Download config failed, Please try again</source>
-        <translation>Error al descargar la configuración, inténtelo de nuevo</translation>
-    </message>
-    <message>
-        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
-        <translation>Descarga rechazada: %1 teclas reproducen macros, el teclado admite como máximo %2 macros</translation>
-    </message>
-    <message>
-        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
-        <translation>Descarga rechazada: %1 teclas están asignadas a teclas avanzadas, el teclado admite como máximo %2 teclas avanzadas</translation>
     </message>
     <message>
         <source>Left Click</source>
@@ -1336,6 +1360,22 @@
     <message>
         <source>Stop record macro</source>
         <translation>Grabación de la macro detenida</translation>
+    </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>Configuración descargada correctamente</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Error al descargar la configuración, inténtelo de nuevo</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
+        <translation>Descarga rechazada: %1 teclas reproducen macros, el teclado admite como máximo %2 macros</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
+        <translation>Descarga rechazada: %1 teclas están asignadas a teclas avanzadas, el teclado admite como máximo %2 teclas avanzadas</translation>
     </message>
 </context>
 <context>

@@ -1094,6 +1094,46 @@
         <translation>Сильне натискання</translation>
     </message>
     <message>
+        <source>Assign Macro</source>
+        <translation>Призначити макрос</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Призначити профіль</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Безперервне відтворення увімк./вимк.</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Кількість повторів</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Кількість повторів 1,2,3...</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>Режим відтворення</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Відтворити кілька разів</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Відтворити один раз</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Відтворювати, поки натиснуто призначену клавішу</translation>
+    </message>
+    <message>
+        <source>There is no macro to assign, please record a macro first</source>
+        <translation>Немає макросу для призначення, спочатку запишіть макрос</translation>
+    </message>
+    <message>
         <source>If Win Lock is on:</source>
         <translation>Коли ввімкнено блокування Win:</translation>
     </message>
@@ -1204,22 +1244,6 @@
     <message>
         <source>No</source>
         <translation>Ні</translation>
-    </message>
-    <message>
-        <source>Download config successful</source>
-        <translation>Налаштування успішно завантажено</translation>
-    </message>
-    <message>
-        <source>Download config failed, Please try again</source>
-        <translation>Не вдалося завантажити налаштування, спробуйте ще раз</translation>
-    </message>
-    <message>
-        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
-        <translation>Завантаження відхилено: %1 клавіш відтворюють макроси, клавіатура вміщує не більше %2 макросів</translation>
-    </message>
-    <message>
-        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
-        <translation>Завантаження відхилено: %1 клавіш прив'язано до розширених клавіш, клавіатура вміщує не більше %2 розширених клавіш</translation>
     </message>
     <message>
         <source>Left Click</source>
@@ -1336,6 +1360,22 @@
     <message>
         <source>Stop record macro</source>
         <translation>Запис макросу зупинено</translation>
+    </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>Налаштування успішно завантажено</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Не вдалося завантажити налаштування, спробуйте ще раз</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
+        <translation>Завантаження відхилено: %1 клавіш відтворюють макроси, клавіатура вміщує не більше %2 макросів</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
+        <translation>Завантаження відхилено: %1 клавіш прив'язано до розширених клавіш, клавіатура вміщує не більше %2 розширених клавіш</translation>
     </message>
 </context>
 <context>

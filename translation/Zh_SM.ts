@@ -1094,6 +1094,46 @@
         <translation>重按</translation>
     </message>
     <message>
+        <source>Assign Macro</source>
+        <translation>指定宏</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>指定配置文件</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>连续播放开/关</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>播放次数</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>播放次数 1,2,3...</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>播放方式</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>播放多次</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>播放一次</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>按住指定按键时播放</translation>
+    </message>
+    <message>
+        <source>There is no macro to assign, please record a macro first</source>
+        <translation>没有可指定的宏，请先录制宏</translation>
+    </message>
+    <message>
         <source>If Win Lock is on:</source>
         <translation>Win 锁开启时：</translation>
     </message>
@@ -1204,22 +1244,6 @@
     <message>
         <source>No</source>
         <translation>否</translation>
-    </message>
-    <message>
-        <source>Download config successful</source>
-        <translation>配置下载成功</translation>
-    </message>
-    <message>
-        <source>Download config failed, Please try again</source>
-        <translation>配置下载失败，请重试</translation>
-    </message>
-    <message>
-        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
-        <translation>已拒绝下载：%1 个按键绑定了宏，键盘最多只能存储 %2 个宏</translation>
-    </message>
-    <message>
-        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
-        <translation>已拒绝下载：%1 个按键绑定了高级按键，键盘最多只能存储 %2 个高级按键</translation>
     </message>
     <message>
         <source>Left Click</source>
@@ -1336,6 +1360,22 @@
     <message>
         <source>Stop record macro</source>
         <translation>停止录制宏</translation>
+    </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>配置下载成功</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>配置下载失败，请重试</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
+        <translation>已拒绝下载：%1 个按键绑定了宏，键盘最多只能存储 %2 个宏</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
+        <translation>已拒绝下载：%1 个按键绑定了高级按键，键盘最多只能存储 %2 个高级按键</translation>
     </message>
 </context>
 <context>

@@ -1094,6 +1094,46 @@
         <translation>重按</translation>
     </message>
     <message>
+        <source>Assign Macro</source>
+        <translation>指定巨集</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>指定設定檔</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>連續播放開/關</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>播放次數</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>播放次數 1,2,3...</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>播放方式</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>播放多次</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>播放一次</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>按住指定按鍵時播放</translation>
+    </message>
+    <message>
+        <source>There is no macro to assign, please record a macro first</source>
+        <translation>沒有可指定的巨集，請先錄製巨集</translation>
+    </message>
+    <message>
         <source>If Win Lock is on:</source>
         <translation>Win 鎖開啟時：</translation>
     </message>
@@ -1204,22 +1244,6 @@
     <message>
         <source>No</source>
         <translation>否</translation>
-    </message>
-    <message>
-        <source>Download config successful</source>
-        <translation>配置下載成功</translation>
-    </message>
-    <message>
-        <source>Download config failed, Please try again</source>
-        <translation>配置下載失敗，請重試</translation>
-    </message>
-    <message>
-        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
-        <translation>已拒絕下載：%1 個按鍵綁定了巨集，鍵盤最多只能儲存 %2 個巨集</translation>
-    </message>
-    <message>
-        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
-        <translation>已拒絕下載：%1 個按鍵綁定了進階按鍵，鍵盤最多只能儲存 %2 個進階按鍵</translation>
     </message>
     <message>
         <source>Left Click</source>
@@ -1336,6 +1360,22 @@
     <message>
         <source>Stop record macro</source>
         <translation>停止錄製巨集</translation>
+    </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>配置下載成功</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>配置下載失敗，請重試</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
+        <translation>已拒絕下載：%1 個按鍵綁定了巨集，鍵盤最多只能儲存 %2 個巨集</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
+        <translation>已拒絕下載：%1 個按鍵綁定了進階按鍵，鍵盤最多只能儲存 %2 個進階按鍵</translation>
     </message>
 </context>
 <context>
