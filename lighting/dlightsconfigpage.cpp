@@ -24,6 +24,15 @@ using namespace LightModes;
 
 namespace {
 
+// An exclusive group refuses to uncheck its checked button; the page needs "none checked".
+void uncheckAll(QButtonGroup *group)
+{
+    group->setExclusive(false);
+    for (QAbstractButton *b : group->buttons())
+        b->setChecked(false);
+    group->setExclusive(true);
+}
+
 QColor colourFromText(const QString &text)
 {
     const QStringList parts = text.split(',');
@@ -152,8 +161,7 @@ void DLightsConfigPage::reloadKeyboardLight()
     ui->stackedWidget->setCurrentWidget(ui->page_KeyboardLightMode);
     setSliderSteps(m_keyboardTypes);
     ui->frame_D->hide();
-    for (QAbstractButton *b : m_keyboardGroup->buttons())
-        b->setChecked(false);
+    uncheckAll(m_keyboardGroup);
     if (m_profilePath.isEmpty())
         return;
     m_keyboardMode = CTavrixXML_SelectProFileMouseLightTypeUsingIndex(m_profilePath, indexText(), KeyboardTarget);
@@ -241,8 +249,7 @@ void DLightsConfigPage::loadLightParameters(int target)
     styleColourButton(ui->pushButton_TopColor, m_pendingTop);
     styleColourButton(ui->pushButton_BottomColor, m_pendingBottom);
     ui->pushButton_TopColor->setChecked(true);
-    for (QAbstractButton *b : m_directionGroup->buttons())
-        b->setChecked(false);
+    uncheckAll(m_directionGroup);
     if (QAbstractButton *b = m_directionGroup->button(m_record.direction))
         b->setChecked(true);
     m_speedSlider->setPosition(m_record.speed - 1);
@@ -293,14 +300,12 @@ void DLightsConfigPage::updateSideModeControls(int mode)
 void DLightsConfigPage::markSelectedMode(int target)
 {
     if (target == KeyboardTarget) {
-        for (QAbstractButton *b : m_keyboardGroup->buttons())
-            b->setChecked(false);
+        uncheckAll(m_keyboardGroup);
         if (const ModeInfo *m = keyboardMode(m_keyboardMode))
             m_keyboardGroup->button(m->buttonId)->setChecked(true);
         ui->label_LightMode->setText(keyboardModeName(m_keyboardMode));
     } else {
-        for (QAbstractButton *b : m_sideGroup->buttons())
-            b->setChecked(false);
+        uncheckAll(m_sideGroup);
         if (const ModeInfo *m = sideMode(m_sideMode))
             m_sideGroup->button(m->buttonId)->setChecked(true);
         ui->label_LightMode->setText(sideModeName(m_sideMode));
@@ -349,8 +354,7 @@ void DLightsConfigPage::onBackCurrentPositionNum_Speed(int currPositionIndex)
 
 void DLightsConfigPage::onCurIndexChanged_LedDirection(int selIndex)
 {
-    for (QAbstractButton *b : m_directionGroup->buttons())
-        b->setChecked(false);
+    uncheckAll(m_directionGroup);
     if (QAbstractButton *b = m_directionGroup->button(selIndex))
         b->setChecked(true);
     m_record.direction = selIndex;

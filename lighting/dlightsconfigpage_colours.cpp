@@ -44,6 +44,12 @@ const char *const kScrollSheet
 
 constexpr int kSwitchTipId = 900;
 
+// rgba() needs four values; theme colours may give three.
+QString withAlpha(const QString &text)
+{
+    return text.split(',').size() == 3 ? text + QStringLiteral(",255") : text;
+}
+
 QColor colourFromText(const QString &text)
 {
     const QStringList parts = text.split(',');
@@ -332,7 +338,8 @@ void DLightsConfigPage::applyTheme()
         QStringLiteral("QWidget#scrollAreaWidgetContents_3{\tbackground-color: rgb(%1); }")
             .arg(theme.DeviceRightBgColor));
     m_scrollSheet = QString::fromLatin1(kScrollSheet)
-                        .arg(theme.AllScrollBgColor, theme.AllScrollBarColorDef, theme.AllScrollBarColorHover);
+                        .arg(theme.AllScrollBgColor, withAlpha(theme.AllScrollBarColorDef),
+                             withAlpha(theme.AllScrollBarColorHover));
     QTimer::singleShot(200, this, &DLightsConfigPage::onScrollSheetSet);
     setSliderColours();
 }

@@ -125,7 +125,8 @@ def mode_button(name, folder, stem, checked):
     item(lambda: widget('QToolButton', name, b))
 
 
-PAGE_SHEET = f'''QLabel#label, QLabel#label_24, QLabel#label_25, QLabel#label_26, QLabel#label_23
+PAGE_SHEET = f'''QFrame {{ border: none; }}
+QLabel#label, QLabel#label_24, QLabel#label_25, QLabel#label_26, QLabel#label_23
 {{ color: rgb(158, 158, 158); font: 75 12pt {FONT}; }}
 QLabel#label_2, QLabel#label_3, QLabel#label_4, QLabel#label_R, QLabel#label_G, QLabel#label_B
 {{ color: rgb(158, 158, 158); font: 75 8pt {FONT}; }}
