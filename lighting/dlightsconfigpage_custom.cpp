@@ -127,7 +127,9 @@ void DLightsConfigPage::onCustomLightUsingStatus(bool)
                 inSlot[row->usingState()] = row;
         }
     }
-    if (m_customSlot == -1)
+    // The keyboard has slots 0 and 1 only; any other reported slot would put the set
+    // into a slot no other set can take back, so it is treated like none.
+    if (m_customSlot != 0 && m_customSlot != 1)
         m_customSlot = 0;
     if (inUse != 2)
         return;

@@ -585,6 +585,32 @@ private Q_SLOTS:
         QCOMPARE(lightReports(emu->device()->receivedReports()).size(), before);
     }
 
+    void oddReportedSlotStillKeepsTwoSetsInUse()
+    {
+        page->reloadKeyboardLight();
+        page->followDeviceCustomLight(0, 10, 7);
+        QCOMPARE(page->usingCustomLightIndex(), -1);
+        page->customLightRows().at(2)->findChild<QCheckBox *>("checkBox")->click();
+        QList<CustomLightNodeInfo> nodes;
+        CTavrixXML_SelectProFileCustomLightAllNodes(layer, "1", nodes);
+        QList<int> usedSlots;
+        for (const CustomLightNodeInfo &n : nodes)
+            usedSlots << n.usingFlagIndex;
+        QCOMPARE(usedSlots, QList<int>({-1, 1, 0, -1, -1}));
+    }
+
+    void retranslatedLabels()
+    {
+        page->retranslateTexts();
+        QCOMPARE(page->findChild<QLabel *>("label_LightMode")->text(), QString("Wave"));
+        QCOMPARE(page->findChild<QLineEdit *>("lineEdit_G")->text(), QString("255"));
+        page->reloadKeyboardLight();
+        page->findChild<QToolButton *>("toolButton_Fireworks")->click();
+        page->retranslateTexts();
+        QCOMPARE(page->findChild<QLabel *>("label_LightMode")->text(), QString("Fireworks"));
+        QVERIFY(page->findChild<QToolButton *>("toolButton_Fireworks")->text().isEmpty());
+    }
+
     void renamingARow()
     {
         page->reloadKeyboardLight();
