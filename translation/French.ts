@@ -74,7 +74,7 @@
     </message>
     <message>
         <source>Light Setting</source>
-        <translation>Réglages de l&apos;éclairage</translation>
+        <translation>Réglages de l'éclairage</translation>
     </message>
     <message>
         <source>Macro</source>
@@ -94,7 +94,7 @@
     </message>
     <message>
         <source>The device is not ready</source>
-        <translation>Le périphérique n&apos;est pas encore prêt</translation>
+        <translation>Le périphérique n'est pas encore prêt</translation>
     </message>
     <message>
         <source>The device is offline</source>
@@ -106,7 +106,7 @@
     </message>
     <message>
         <source>Please select one Key first</source>
-        <translation>Veuillez d&apos;abord sélectionner une touche</translation>
+        <translation>Veuillez d'abord sélectionner une touche</translation>
     </message>
     <message>
         <source>Tip</source>
@@ -126,7 +126,7 @@
     </message>
     <message>
         <source>Please switch to key calibration mode first</source>
-        <translation>Veuillez d&apos;abord passer en mode de calibrage des touches</translation>
+        <translation>Veuillez d'abord passer en mode de calibrage des touches</translation>
     </message>
     <message>
         <source>The key calibration successful</source>
@@ -173,7 +173,7 @@
     </message>
     <message>
         <source>Light mode</source>
-        <translation>Mode d&apos;éclairage</translation>
+        <translation>Mode d'éclairage</translation>
     </message>
     <message>
         <source>Full color</source>
@@ -210,6 +210,132 @@
     <message>
         <source>Custom light</source>
         <translation>Éclairage personnalisé</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Binding</source>
+        <translation>Associée</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>Macro Record</source>
+        <translation>Enregistrement de macro</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>Macros</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>Délai</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>Délai enregistré</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>Sans délai</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>Délai par défaut</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>Événements</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>Aucun enregistrement</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>Insérer un événement</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>Insérer après</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>Insérer avant</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Événement</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>Événement clavier</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>Événement souris</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Délai</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Veuillez saisir une touche</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Clic gauche</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Clic central</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Clic droit</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>Saisissez le délai</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Insérer</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Propriétés</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>Touche</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Souris</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Modifier</translation>
     </message>
 </context>
 <context>
@@ -267,7 +393,7 @@
     </message>
     <message>
         <source>Background image</source>
-        <translation>Image d&apos;arrière-plan</translation>
+        <translation>Image d'arrière-plan</translation>
     </message>
     <message>
         <source>Auto start</source>
@@ -275,7 +401,7 @@
     </message>
     <message>
         <source>Launch applications when the system starts (Minimized)</source>
-        <translation>Lancer l&apos;application au démarrage du système (réduite)</translation>
+        <translation>Lancer l'application au démarrage du système (réduite)</translation>
     </message>
     <message>
         <source>Close startup to tray</source>
@@ -291,7 +417,7 @@
     </message>
     <message>
         <source>Application software</source>
-        <translation>Logiciel d&apos;application</translation>
+        <translation>Logiciel d'application</translation>
     </message>
     <message>
         <source>Check Update</source>
@@ -318,8 +444,8 @@
         <translation>Autre</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -348,7 +474,7 @@
     </message>
     <message>
         <source>Operate failed: the keyboard is not connected</source>
-        <translation>Échec de l&apos;opération : le clavier n&apos;est pas connecté</translation>
+        <translation>Échec de l'opération : le clavier n'est pas connecté</translation>
     </message>
 </context>
 <context>
@@ -383,11 +509,11 @@
     </message>
     <message>
         <source>Please select save directory first</source>
-        <translation>Veuillez d&apos;abord choisir le dossier de destination</translation>
+        <translation>Veuillez d'abord choisir le dossier de destination</translation>
     </message>
     <message>
         <source>This index node non-existent</source>
-        <translation>Aucun profil n&apos;existe pour cet index</translation>
+        <translation>Aucun profil n'existe pour cet index</translation>
     </message>
     <message>
         <source>The profile name cannot be used as a file name</source>
@@ -399,22 +525,22 @@
     </message>
     <message>
         <source>Export profile failed</source>
-        <translation>Échec de l&apos;exportation du profil</translation>
+        <translation>Échec de l'exportation du profil</translation>
     </message>
     <message>
         <source>Please select import file first</source>
-        <translation>Veuillez d&apos;abord choisir le fichier à importer</translation>
+        <translation>Veuillez d'abord choisir le fichier à importer</translation>
     </message>
     <message>
         <source>Import profile failed</source>
-        <translation>Échec de l&apos;importation du profil</translation>
+        <translation>Échec de l'importation du profil</translation>
     </message>
     <message>
         <source>Import profile successful</source>
         <translation>Profil importé avec succès</translation>
     </message>
     <message>
-        <source>Profile name can&apos;t empty</source>
+        <source>Profile name can't empty</source>
         <translation>Le nom du profil ne peut pas être vide</translation>
     </message>
     <message>
@@ -435,7 +561,7 @@
     </message>
     <message>
         <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
-        <translation>La mise en veille de l&apos;éclairage ne peut pas être plus tardive que celle du clavier</translation>
+        <translation>La mise en veille de l'éclairage ne peut pas être plus tardive que celle du clavier</translation>
     </message>
     <message>
         <source>Keyboard enters sleep time is too short</source>
@@ -447,7 +573,7 @@
     </message>
     <message>
         <source>Saving the sleep time failed</source>
-        <translation>Échec de l&apos;enregistrement du délai de veille</translation>
+        <translation>Échec de l'enregistrement du délai de veille</translation>
     </message>
     <message>
         <source>Sleep time has been set</source>
@@ -526,7 +652,7 @@
     </message>
     <message>
         <source>Atmosphere Light</source>
-        <translation>Éclairage d&apos;ambiance</translation>
+        <translation>Éclairage d'ambiance</translation>
     </message>
     <message>
         <source>Senior Keys</source>
@@ -582,11 +708,11 @@
     </message>
     <message>
         <source>Screen brightness+</source>
-        <translation>Luminosité de l&apos;écran+</translation>
+        <translation>Luminosité de l'écran+</translation>
     </message>
     <message>
         <source>Screen brightness-</source>
-        <translation>Luminosité de l&apos;écran-</translation>
+        <translation>Luminosité de l'écran-</translation>
     </message>
     <message>
         <source>Search</source>
@@ -642,7 +768,7 @@
     </message>
     <message>
         <source>Lock computer</source>
-        <translation>Verrouiller l&apos;ordinateur</translation>
+        <translation>Verrouiller l'ordinateur</translation>
     </message>
     <message>
         <source>Copy</source>
@@ -734,7 +860,7 @@
     </message>
     <message>
         <source>All light</source>
-        <translation>Tout l&apos;éclairage</translation>
+        <translation>Tout l'éclairage</translation>
     </message>
     <message>
         <source>Static</source>
@@ -802,15 +928,15 @@
     </message>
     <message>
         <source>Light recording</source>
-        <translation>Enregistrement de l&apos;éclairage</translation>
+        <translation>Enregistrement de l'éclairage</translation>
     </message>
     <message>
         <source>Close side light</source>
-        <translation>Éteindre l&apos;éclairage latéral</translation>
+        <translation>Éteindre l'éclairage latéral</translation>
     </message>
     <message>
         <source>Stop side light</source>
-        <translation>Figer l&apos;éclairage latéral</translation>
+        <translation>Figer l'éclairage latéral</translation>
     </message>
     <message>
         <source>Default</source>
@@ -902,7 +1028,7 @@
     </message>
     <message>
         <source>Background image</source>
-        <translation>Image d&apos;arrière-plan</translation>
+        <translation>Image d'arrière-plan</translation>
     </message>
     <message>
         <source>Auto start</source>
@@ -910,7 +1036,7 @@
     </message>
     <message>
         <source>Launch applications when the system starts (Minimized)</source>
-        <translation>Lancer l&apos;application au démarrage du système (réduite)</translation>
+        <translation>Lancer l'application au démarrage du système (réduite)</translation>
     </message>
     <message>
         <source>Close startup to tray</source>
@@ -958,7 +1084,7 @@
     </message>
     <message>
         <source>Light into sleep:</source>
-        <translation>Veille de l&apos;éclairage :</translation>
+        <translation>Veille de l'éclairage :</translation>
     </message>
     <message>
         <source>Second</source>
@@ -990,11 +1116,11 @@
     </message>
     <message>
         <source>Saving the Win lock choices failed</source>
-        <translation>Échec de l&apos;enregistrement des options du verrouillage Win</translation>
+        <translation>Échec de l'enregistrement des options du verrouillage Win</translation>
     </message>
     <message>
-        <source>The desktop&apos;s keyboard settings could not be opened</source>
-        <translation>Impossible d&apos;ouvrir les paramètres du clavier du bureau</translation>
+        <source>The desktop's keyboard settings could not be opened</source>
+        <translation>Impossible d'ouvrir les paramètres du clavier du bureau</translation>
     </message>
     <message>
         <source>Create</source>
@@ -1094,7 +1220,7 @@
     </message>
     <message>
         <source>The device has no atmosphere lamp</source>
-        <translation>L&apos;appareil n&apos;a pas d&apos;éclairage d&apos;ambiance</translation>
+        <translation>L'appareil n'a pas d'éclairage d'ambiance</translation>
     </message>
     <message>
         <source>DPI</source>
@@ -1105,12 +1231,12 @@
         <translation>Vague</translation>
     </message>
     <message>
-        <source>Custom light name can&apos;t be empty</source>
-        <translation>Le nom de l&apos;éclairage personnalisé ne peut pas être vide</translation>
+        <source>Custom light name can't be empty</source>
+        <translation>Le nom de l'éclairage personnalisé ne peut pas être vide</translation>
     </message>
     <message>
         <source>Modify custom light name successful</source>
-        <translation>Nom de l&apos;éclairage personnalisé modifié</translation>
+        <translation>Nom de l'éclairage personnalisé modifié</translation>
     </message>
     <message>
         <source>Breath</source>
@@ -1166,7 +1292,7 @@
     </message>
     <message>
         <source>Fireworks</source>
-        <translation>Feux d&apos;artifice</translation>
+        <translation>Feux d'artifice</translation>
     </message>
     <message>
         <source>Musical Rhythm</source>
@@ -1179,6 +1305,134 @@
     <message>
         <source>Close</source>
         <translation>Éteint</translation>
+    </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>Configuration téléchargée avec succès</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Échec du téléchargement de la configuration, veuillez réessayer</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
+        <translation>Téléchargement refusé : %1 touches exécutent des macros, le clavier en contient au plus %2</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
+        <translation>Téléchargement refusé : %1 touches sont liées à des touches avancées, le clavier en contient au plus %2</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Clic gauche</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Clic central</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Clic droit</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Vider</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>Démarrer l'enregistrement</translation>
+    </message>
+    <message>
+        <source>Stop record</source>
+        <translation>Arrêter l'enregistrement</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>Macro ajoutée</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>Macro supprimée</translation>
+    </message>
+    <message>
+        <source>Macro name can't be empty</source>
+        <translation>Le nom de la macro ne peut pas être vide</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>Nom de la macro modifié</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>Veuillez d'abord choisir une position</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Veuillez saisir une touche</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>Le nombre maximal d'événements est atteint</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>Insertion réussie</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>Modification réussie</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>Veuillez d'abord choisir une macro</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>Enregistrement de la macro vidé</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Veuillez d'abord choisir un dossier</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>Macro exportée</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>Ouvrir un fichier de macro</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>Fichiers de macro(*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is damaged</source>
+        <translation>Échec de l'importation : le fichier est endommagé</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>Macro importée</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>Enregistrement de la macro démarré</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>Enregistrement de la macro arrêté</translation>
     </message>
 </context>
 <context>
@@ -1214,6 +1468,21 @@
     <message>
         <source>Form</source>
         <translation>Formulaire</translation>
+    </message>
+</context>
+<context>
+    <name>macroMenuToolWidget</name>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Renommer</translation>
     </message>
 </context>
 </TS>
