@@ -125,7 +125,7 @@ def mode_button(name, folder, stem, checked):
     item(lambda: widget('QToolButton', name, b))
 
 
-PAGE_SHEET = f'''QFrame {{ border: none; }}
+PAGE_SHEET = f'''QFrame {{ border: 0px; }}
 QLabel#label, QLabel#label_24, QLabel#label_25, QLabel#label_26, QLabel#label_23
 {{ color: rgb(158, 158, 158); font: 75 12pt {FONT}; }}
 QLabel#label_2, QLabel#label_3, QLabel#label_4, QLabel#label_R, QLabel#label_G, QLabel#label_B
