@@ -9,6 +9,41 @@
     </message>
 </context>
 <context>
+    <name>DCustomKeysPage</name>
+    <message>
+        <source>Type:</source>
+        <translation>Type:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Function:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Key</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Space</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>Default layer</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>FN layer</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>Loading</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Download</translation>
+    </message>
+</context>
+<context>
     <name>DCustomLightListItem</name>
     <message>
         <source>Form</source>
@@ -143,6 +178,21 @@
     <message>
         <source>Unknow</source>
         <translation>Unknow</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyDisablePage</name>
+    <message>
+        <source>Disable</source>
+        <translation>Disable</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -363,6 +413,29 @@
     <message>
         <source>Show device list</source>
         <translation>Show device list</translation>
+    </message>
+</context>
+<context>
+    <name>DResetDefaultPage</name>
+    <message>
+        <source>Light Press</source>
+        <translation>Light Press</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Heavy Press</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Default</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -1433,6 +1506,90 @@
     <message>
         <source>Stop record macro</source>
         <translation>Stop record macro</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Function:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Key</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>Please select one Key first</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>Operate successful</translation>
+    </message>
+    <message>
+        <source>Operate failed, the profile could not be saved</source>
+        <translation>Operate failed, the profile could not be saved</translation>
+    </message>
+    <message>
+        <source>Setting failed because the text is empty</source>
+        <translation>Setting failed because the text is empty</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Light Press</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Heavy Press</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>Assign Macro</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Assign Profile</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Continous playback on/off</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Play Number</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Play Number 1,2,3...</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>Play Type</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Play multiple times</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Play once</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Play while assigned key is pressed</translation>
+    </message>
+    <message>
+        <source>There is no macro to assign, please record a macro first</source>
+        <translation>There is no macro to assign, please record a macro first</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,41 @@
     </message>
 </context>
 <context>
+    <name>DCustomKeysPage</name>
+    <message>
+        <source>Type:</source>
+        <translation>Type :</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Fonction :</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Touche</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espace</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>Couche par défaut</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>Couche FN</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>Chargement</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Télécharger</translation>
+    </message>
+</context>
+<context>
     <name>DCustomLightListItem</name>
     <message>
         <source>Form</source>
@@ -143,6 +178,21 @@
     <message>
         <source>Unknow</source>
         <translation>Inconnu</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyDisablePage</name>
+    <message>
+        <source>Disable</source>
+        <translation>Désactiver</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -363,6 +413,29 @@
     <message>
         <source>Show device list</source>
         <translation>Afficher la liste des appareils</translation>
+    </message>
+</context>
+<context>
+    <name>DResetDefaultPage</name>
+    <message>
+        <source>Light Press</source>
+        <translation>Appui léger</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Appui fort</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -1433,6 +1506,90 @@
     <message>
         <source>Stop record macro</source>
         <translation>Enregistrement de la macro arrêté</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Télécharger</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Fonction :</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Touche</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>Veuillez d'abord sélectionner une touche</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>Opération réussie</translation>
+    </message>
+    <message>
+        <source>Operate failed, the profile could not be saved</source>
+        <translation>Échec de l'opération, le profil n'a pas pu être enregistré</translation>
+    </message>
+    <message>
+        <source>Setting failed because the text is empty</source>
+        <translation>Échec du réglage : le texte est vide</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Appui léger</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Appui fort</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>Attribuer une macro</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Attribuer un profil</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Lecture continue activée/désactivée</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Nombre de lectures</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Nombre de lectures 1,2,3...</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>Mode de lecture</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Lire plusieurs fois</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Lire une fois</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Lire tant que la touche attribuée est enfoncée</translation>
+    </message>
+    <message>
+        <source>There is no macro to assign, please record a macro first</source>
+        <translation>Aucune macro à attribuer, veuillez d'abord enregistrer une macro</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,41 @@
     </message>
 </context>
 <context>
+    <name>DCustomKeysPage</name>
+    <message>
+        <source>Type:</source>
+        <translation>タイプ：</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>機能：</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>キー</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>スペース</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>デフォルトレイヤー</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>FNレイヤー</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>読み込み中</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>ダウンロード</translation>
+    </message>
+</context>
+<context>
     <name>DCustomLightListItem</name>
     <message>
         <source>Form</source>
@@ -143,6 +178,21 @@
     <message>
         <source>Unknow</source>
         <translation>不明</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyDisablePage</name>
+    <message>
+        <source>Disable</source>
+        <translation>無効</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
@@ -363,6 +413,29 @@
     <message>
         <source>Show device list</source>
         <translation>デバイス一覧を表示</translation>
+    </message>
+</context>
+<context>
+    <name>DResetDefaultPage</name>
+    <message>
+        <source>Light Press</source>
+        <translation>軽押し</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>強押し</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>デフォルト</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
@@ -1433,6 +1506,90 @@
     <message>
         <source>Stop record macro</source>
         <translation>マクロの記録を停止しました</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>ダウンロード</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>機能：</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>キー</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>先にキーを1つ選択してください</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>操作に成功しました</translation>
+    </message>
+    <message>
+        <source>Operate failed, the profile could not be saved</source>
+        <translation>操作に失敗しました。プロファイルを保存できません</translation>
+    </message>
+    <message>
+        <source>Setting failed because the text is empty</source>
+        <translation>テキストが空のため設定に失敗しました</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>軽押し</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>強押し</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>マクロを割り当て</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>プロファイルを割り当て</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>連続再生オン/オフ</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>再生回数</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>再生回数 1,2,3...</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>再生方法</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>複数回再生</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>1回再生</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>割り当てキーを押している間再生</translation>
+    </message>
+    <message>
+        <source>There is no macro to assign, please record a macro first</source>
+        <translation>割り当てるマクロがありません。先にマクロを記録してください</translation>
     </message>
 </context>
 <context>

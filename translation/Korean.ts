@@ -9,6 +9,41 @@
     </message>
 </context>
 <context>
+    <name>DCustomKeysPage</name>
+    <message>
+        <source>Type:</source>
+        <translation>유형:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>기능:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>키</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>스페이스</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>기본 레이어</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>FN 레이어</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>로딩 중</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>다운로드</translation>
+    </message>
+</context>
+<context>
     <name>DCustomLightListItem</name>
     <message>
         <source>Form</source>
@@ -143,6 +178,21 @@
     <message>
         <source>Unknow</source>
         <translation>알 수 없음</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyDisablePage</name>
+    <message>
+        <source>Disable</source>
+        <translation>비활성화</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
     </message>
 </context>
 <context>
@@ -363,6 +413,29 @@
     <message>
         <source>Show device list</source>
         <translation>장치 목록 표시</translation>
+    </message>
+</context>
+<context>
+    <name>DResetDefaultPage</name>
+    <message>
+        <source>Light Press</source>
+        <translation>가볍게 누름</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>세게 누름</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>기본값</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
     </message>
 </context>
 <context>
@@ -1433,6 +1506,90 @@
     <message>
         <source>Stop record macro</source>
         <translation>매크로 녹화를 중지했습니다</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>다운로드</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>기능:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>키</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>먼저 키를 하나 선택하세요</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>작업 성공</translation>
+    </message>
+    <message>
+        <source>Operate failed, the profile could not be saved</source>
+        <translation>작업 실패, 프로필을 저장할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Setting failed because the text is empty</source>
+        <translation>텍스트가 비어 있어 설정에 실패했습니다</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>가볍게 누름</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>세게 누름</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>매크로 지정</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>프로필 지정</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>연속 재생 켜기/끄기</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>재생 횟수</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>재생 횟수 1,2,3...</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>재생 방식</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>여러 번 재생</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>한 번 재생</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>지정된 키를 누르는 동안 재생</translation>
+    </message>
+    <message>
+        <source>There is no macro to assign, please record a macro first</source>
+        <translation>지정할 매크로가 없습니다. 먼저 매크로를 녹화하세요</translation>
     </message>
 </context>
 <context>
