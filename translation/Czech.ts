@@ -44,6 +44,29 @@
     </message>
 </context>
 <context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulář</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>Vlastní osvětlení</translation>
+    </message>
+    <message>
+        <source>Use this custom light</source>
+        <translation>Použít toto vlastní osvětlení</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Uložit</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
     <name>DDeviceKeyboardLink</name>
     <message>
         <source>The text is on the clipboard: press Ctrl+V to paste it</source>
@@ -170,6 +193,73 @@
     <message>
         <source>Cancel</source>
         <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
+    <name>DLightsConfigPage</name>
+    <message>
+        <source>DLightsConfigPage</source>
+        <translation>DLightsConfigPage</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Jas:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Rychlost:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Směr:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Light mode</source>
+        <translation>Režim osvětlení</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Plné barvy</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Horní barva</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Dolní barva</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>255</source>
+        <translation>255</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Vlastní osvětlení</translation>
     </message>
 </context>
 <context>
@@ -1412,6 +1502,137 @@
     <message>
         <source>There is no macro to assign, please record a macro first</source>
         <translation>Není k dispozici žádné makro k přiřazení, nejprve nahrajte makro</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Jas:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Rychlost:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Směr:</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Plné barvy</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Horní barva</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Dolní barva</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Vlastní osvětlení</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Jas</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Rychlost</translation>
+    </message>
+    <message>
+        <source>Keyboard/Ambient</source>
+        <translation>Klávesnice/okolí</translation>
+    </message>
+    <message>
+        <source>The device has no atmosphere lamp</source>
+        <translation>Zařízení nemá okolní osvětlení</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>Vlna</translation>
+    </message>
+    <message>
+        <source>Custom light name can't be empty</source>
+        <translation>Název vlastního osvětlení nesmí být prázdný</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>Název vlastního osvětlení byl změněn</translation>
+    </message>
+    <message>
+        <source>Breath</source>
+        <translation>Dýchání</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>Neon</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>Radar</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>Had</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>Reakce</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>Polární záře</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>Vlnky</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>Třpyt</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Vlastní</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Kříž</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>Odezva na rychlost</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>Automatické vlnky</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>Pruhy</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>Ohňostroj</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>Hudební rytmus</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>Srážka</translation>
+    </message>
+</context>
+<context>
+    <name>SVColorArea</name>
+    <message>
+        <source>Colour picker</source>
+        <translation>Výběr barvy</translation>
     </message>
 </context>
 <context>

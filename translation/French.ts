@@ -44,6 +44,29 @@
     </message>
 </context>
 <context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>Éclairage personnalisé</translation>
+    </message>
+    <message>
+        <source>Use this custom light</source>
+        <translation>Utiliser cet éclairage personnalisé</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>DDeviceKeyboardLink</name>
     <message>
         <source>The text is on the clipboard: press Ctrl+V to paste it</source>
@@ -170,6 +193,73 @@
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>DLightsConfigPage</name>
+    <message>
+        <source>DLightsConfigPage</source>
+        <translation>DLightsConfigPage</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Type :</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Luminosité :</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Vitesse :</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Direction :</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Light mode</source>
+        <translation>Mode d'éclairage</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Toutes couleurs</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Couleur du haut</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Couleur du bas</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>255</source>
+        <translation>255</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Éclairage personnalisé</translation>
     </message>
 </context>
 <context>
@@ -1412,6 +1502,137 @@
     <message>
         <source>There is no macro to assign, please record a macro first</source>
         <translation>Aucune macro à attribuer, veuillez d'abord enregistrer une macro</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Luminosité :</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Vitesse :</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Direction :</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Toutes couleurs</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Couleur du haut</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Couleur du bas</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Éclairage personnalisé</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Luminosité</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <source>Keyboard/Ambient</source>
+        <translation>Clavier/ambiance</translation>
+    </message>
+    <message>
+        <source>The device has no atmosphere lamp</source>
+        <translation>L'appareil n'a pas d'éclairage d'ambiance</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>Vague</translation>
+    </message>
+    <message>
+        <source>Custom light name can't be empty</source>
+        <translation>Le nom de l'éclairage personnalisé ne peut pas être vide</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>Nom de l'éclairage personnalisé modifié</translation>
+    </message>
+    <message>
+        <source>Breath</source>
+        <translation>Respiration</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>Néon</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>Radar</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>Serpent</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>Réactif</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>Aurore</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>Ondulation</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>Scintillement</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personnalisé</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Croix</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>Réponse à la vitesse</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>Ondulation auto</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>Stries</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>Feux d'artifice</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>Rythme musical</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>Collision</translation>
+    </message>
+</context>
+<context>
+    <name>SVColorArea</name>
+    <message>
+        <source>Colour picker</source>
+        <translation>Sélecteur de couleur</translation>
     </message>
 </context>
 <context>

@@ -44,6 +44,29 @@
     </message>
 </context>
 <context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>Eigene Beleuchtung</translation>
+    </message>
+    <message>
+        <source>Use this custom light</source>
+        <translation>Diese eigene Beleuchtung verwenden</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>DDeviceKeyboardLink</name>
     <message>
         <source>The text is on the clipboard: press Ctrl+V to paste it</source>
@@ -170,6 +193,73 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>DLightsConfigPage</name>
+    <message>
+        <source>DLightsConfigPage</source>
+        <translation>DLightsConfigPage</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Helligkeit:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Geschwindigkeit:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Richtung:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Light mode</source>
+        <translation>Lichtmodus</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Vollfarbe</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Obere Farbe</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Untere Farbe</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>255</source>
+        <translation>255</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Eigene Beleuchtung</translation>
     </message>
 </context>
 <context>
@@ -1412,6 +1502,137 @@
     <message>
         <source>There is no macro to assign, please record a macro first</source>
         <translation>Kein Makro zum Zuweisen vorhanden, bitte zuerst ein Makro aufnehmen</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Helligkeit:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Geschwindigkeit:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Richtung:</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Vollfarbe</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Obere Farbe</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Untere Farbe</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Eigene Beleuchtung</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Helligkeit</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Keyboard/Ambient</source>
+        <translation>Tastatur/Umgebung</translation>
+    </message>
+    <message>
+        <source>The device has no atmosphere lamp</source>
+        <translation>Das Gerät hat keine Umgebungsbeleuchtung</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>Welle</translation>
+    </message>
+    <message>
+        <source>Custom light name can't be empty</source>
+        <translation>Der Name der eigenen Beleuchtung darf nicht leer sein</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>Name der eigenen Beleuchtung geändert</translation>
+    </message>
+    <message>
+        <source>Breath</source>
+        <translation>Atmen</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>Neon</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>Radar</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>Schlange</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>Reaktiv</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>Polarlicht</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>Kräuseln</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>Funkeln</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Eigene</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Kreuz</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>Tempo-Reaktion</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>Auto-Kräuseln</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>Streifen</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>Feuerwerk</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>Musikrhythmus</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>Kollision</translation>
+    </message>
+</context>
+<context>
+    <name>SVColorArea</name>
+    <message>
+        <source>Colour picker</source>
+        <translation>Farbwähler</translation>
     </message>
 </context>
 <context>

@@ -44,6 +44,29 @@
     </message>
 </context>
 <context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>Illuminazione personalizzata</translation>
+    </message>
+    <message>
+        <source>Use this custom light</source>
+        <translation>Usa questa illuminazione personalizzata</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
     <name>DDeviceKeyboardLink</name>
     <message>
         <source>The text is on the clipboard: press Ctrl+V to paste it</source>
@@ -170,6 +193,73 @@
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>DLightsConfigPage</name>
+    <message>
+        <source>DLightsConfigPage</source>
+        <translation>DLightsConfigPage</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Tipo:</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Luminosità:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Velocità:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Direzione:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Light mode</source>
+        <translation>Modalità luce</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Tutti i colori</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Colore superiore</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Colore inferiore</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>255</source>
+        <translation>255</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Illuminazione personalizzata</translation>
     </message>
 </context>
 <context>
@@ -1412,6 +1502,137 @@
     <message>
         <source>There is no macro to assign, please record a macro first</source>
         <translation>Nessuna macro da assegnare, registra prima una macro</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Luminosità:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Velocità:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Direzione:</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Tutti i colori</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Colore superiore</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Colore inferiore</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Illuminazione personalizzata</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Luminosità</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocità</translation>
+    </message>
+    <message>
+        <source>Keyboard/Ambient</source>
+        <translation>Tastiera/ambiente</translation>
+    </message>
+    <message>
+        <source>The device has no atmosphere lamp</source>
+        <translation>Il dispositivo non ha luci d'ambiente</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>Onda</translation>
+    </message>
+    <message>
+        <source>Custom light name can't be empty</source>
+        <translation>Il nome dell'illuminazione personalizzata non può essere vuoto</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>Nome dell'illuminazione personalizzata modificato</translation>
+    </message>
+    <message>
+        <source>Breath</source>
+        <translation>Respiro</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>Neon</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>Radar</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>Serpente</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>Reattivo</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>Aurora</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>Increspatura</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>Scintillio</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizzato</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Croce</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>Risposta alla velocità</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>Increspatura automatica</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>Striature</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>Fuochi d'artificio</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>Ritmo musicale</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>Collisione</translation>
+    </message>
+</context>
+<context>
+    <name>SVColorArea</name>
+    <message>
+        <source>Colour picker</source>
+        <translation>Selettore colore</translation>
     </message>
 </context>
 <context>

@@ -44,6 +44,29 @@
     </message>
 </context>
 <context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>カスタムライト項目</translation>
+    </message>
+    <message>
+        <source>Use this custom light</source>
+        <translation>このカスタムライトを使用</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
     <name>DDeviceKeyboardLink</name>
     <message>
         <source>The text is on the clipboard: press Ctrl+V to paste it</source>
@@ -170,6 +193,73 @@
     <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>DLightsConfigPage</name>
+    <message>
+        <source>DLightsConfigPage</source>
+        <translation>DLightsConfigPage</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>タイプ:</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>明るさ:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>速度:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>方向:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Light mode</source>
+        <translation>ライトモード</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>フルカラー</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>上の色</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>下の色</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>255</source>
+        <translation>255</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>カスタムライト</translation>
     </message>
 </context>
 <context>
@@ -1412,6 +1502,137 @@
     <message>
         <source>There is no macro to assign, please record a macro first</source>
         <translation>割り当てるマクロがありません。先にマクロを記録してください</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>明るさ:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>速度:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>方向:</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>フルカラー</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>上の色</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>下の色</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>カスタムライト</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>明るさ</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>Keyboard/Ambient</source>
+        <translation>キーボード/アンビエント</translation>
+    </message>
+    <message>
+        <source>The device has no atmosphere lamp</source>
+        <translation>このデバイスにはアンビエントライトがありません</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>ウェーブ</translation>
+    </message>
+    <message>
+        <source>Custom light name can't be empty</source>
+        <translation>カスタムライトの名前は空にできません</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>カスタムライトの名前を変更しました</translation>
+    </message>
+    <message>
+        <source>Breath</source>
+        <translation>ブリーズ</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>ネオン</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>レーダー</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>スネーク</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>リアクティブ</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>オーロラ</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>リップル</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>きらめき</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>カスタム</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>クロス</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>スピード反応</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>オートリップル</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>ストライプ</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>花火</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>ミュージックリズム</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>コリジョン</translation>
+    </message>
+</context>
+<context>
+    <name>SVColorArea</name>
+    <message>
+        <source>Colour picker</source>
+        <translation>カラーピッカー</translation>
     </message>
 </context>
 <context>

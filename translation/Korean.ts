@@ -44,6 +44,29 @@
     </message>
 </context>
 <context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>폼</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>사용자 조명 항목</translation>
+    </message>
+    <message>
+        <source>Use this custom light</source>
+        <translation>이 사용자 조명 사용</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>저장</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+</context>
+<context>
     <name>DDeviceKeyboardLink</name>
     <message>
         <source>The text is on the clipboard: press Ctrl+V to paste it</source>
@@ -170,6 +193,73 @@
     <message>
         <source>Cancel</source>
         <translation>취소</translation>
+    </message>
+</context>
+<context>
+    <name>DLightsConfigPage</name>
+    <message>
+        <source>DLightsConfigPage</source>
+        <translation>DLightsConfigPage</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>유형:</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>밝기:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>속도:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>방향:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Light mode</source>
+        <translation>조명 모드</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>풀 컬러</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>위쪽 색상</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>아래쪽 색상</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>255</source>
+        <translation>255</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>사용자 조명</translation>
     </message>
 </context>
 <context>
@@ -1412,6 +1502,137 @@
     <message>
         <source>There is no macro to assign, please record a macro first</source>
         <translation>지정할 매크로가 없습니다. 먼저 매크로를 녹화하세요</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>밝기:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>속도:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>방향:</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>풀 컬러</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>위쪽 색상</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>아래쪽 색상</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>사용자 조명</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>밝기</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>속도</translation>
+    </message>
+    <message>
+        <source>Keyboard/Ambient</source>
+        <translation>키보드/주변광</translation>
+    </message>
+    <message>
+        <source>The device has no atmosphere lamp</source>
+        <translation>이 장치에는 주변 조명이 없습니다</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>웨이브</translation>
+    </message>
+    <message>
+        <source>Custom light name can't be empty</source>
+        <translation>사용자 조명 이름은 비워 둘 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>사용자 조명 이름을 변경했습니다</translation>
+    </message>
+    <message>
+        <source>Breath</source>
+        <translation>호흡</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>네온</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>레이더</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>스네이크</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>리액티브</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>오로라</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>물결</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>반짝임</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>사용자</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>크로스</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>속도 반응</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>자동 물결</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>줄무늬</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>불꽃놀이</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>음악 리듬</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>충돌</translation>
+    </message>
+</context>
+<context>
+    <name>SVColorArea</name>
+    <message>
+        <source>Colour picker</source>
+        <translation>색상 선택기</translation>
     </message>
 </context>
 <context>

@@ -44,6 +44,29 @@
     </message>
 </context>
 <context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Formularz</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>Własne podświetlenie</translation>
+    </message>
+    <message>
+        <source>Use this custom light</source>
+        <translation>Użyj tego podświetlenia</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
     <name>DDeviceKeyboardLink</name>
     <message>
         <source>The text is on the clipboard: press Ctrl+V to paste it</source>
@@ -170,6 +193,73 @@
     <message>
         <source>Cancel</source>
         <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>DLightsConfigPage</name>
+    <message>
+        <source>DLightsConfigPage</source>
+        <translation>DLightsConfigPage</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Jasność:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Prędkość:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Kierunek:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Light mode</source>
+        <translation>Tryb podświetlenia</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Pełny kolor</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Kolor górny</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Kolor dolny</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>255</source>
+        <translation>255</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Własne podświetlenie</translation>
     </message>
 </context>
 <context>
@@ -1412,6 +1502,137 @@
     <message>
         <source>There is no macro to assign, please record a macro first</source>
         <translation>Brak makra do przypisania, najpierw nagraj makro</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Jasność:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Prędkość:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Kierunek:</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Pełny kolor</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Kolor górny</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Kolor dolny</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Własne podświetlenie</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Jasność</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Prędkość</translation>
+    </message>
+    <message>
+        <source>Keyboard/Ambient</source>
+        <translation>Klawiatura/otoczenie</translation>
+    </message>
+    <message>
+        <source>The device has no atmosphere lamp</source>
+        <translation>Urządzenie nie ma podświetlenia otoczenia</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>Fala</translation>
+    </message>
+    <message>
+        <source>Custom light name can't be empty</source>
+        <translation>Nazwa własnego podświetlenia nie może być pusta</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>Zmieniono nazwę własnego podświetlenia</translation>
+    </message>
+    <message>
+        <source>Breath</source>
+        <translation>Oddech</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>Neon</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>Radar</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>Wąż</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>Reakcja</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>Zorza</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>Fale</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>Migotanie</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Własne</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Krzyż</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>Reakcja na tempo</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>Automatyczne fale</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>Prążki</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>Fajerwerki</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>Rytm muzyki</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>Zderzenie</translation>
+    </message>
+</context>
+<context>
+    <name>SVColorArea</name>
+    <message>
+        <source>Colour picker</source>
+        <translation>Próbnik koloru</translation>
     </message>
 </context>
 <context>

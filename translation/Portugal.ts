@@ -44,6 +44,29 @@
     </message>
 </context>
 <context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulário</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>Iluminação personalizada</translation>
+    </message>
+    <message>
+        <source>Use this custom light</source>
+        <translation>Usar esta iluminação personalizada</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>DDeviceKeyboardLink</name>
     <message>
         <source>The text is on the clipboard: press Ctrl+V to paste it</source>
@@ -170,6 +193,73 @@
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>DLightsConfigPage</name>
+    <message>
+        <source>DLightsConfigPage</source>
+        <translation>DLightsConfigPage</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Tipo:</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Brilho:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Velocidade:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Direção:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Light mode</source>
+        <translation>Modo de iluminação</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Cor completa</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Cor superior</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Cor inferior</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>255</source>
+        <translation>255</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Iluminação personalizada</translation>
     </message>
 </context>
 <context>
@@ -1412,6 +1502,137 @@
     <message>
         <source>There is no macro to assign, please record a macro first</source>
         <translation>Não há nenhuma macro para atribuir; grave primeiro uma macro</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Brilho:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Velocidade:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Direção:</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Cor completa</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Cor superior</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Cor inferior</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Iluminação personalizada</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Brilho</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocidade</translation>
+    </message>
+    <message>
+        <source>Keyboard/Ambient</source>
+        <translation>Teclado/ambiente</translation>
+    </message>
+    <message>
+        <source>The device has no atmosphere lamp</source>
+        <translation>O dispositivo não tem luz ambiente</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>Onda</translation>
+    </message>
+    <message>
+        <source>Custom light name can't be empty</source>
+        <translation>O nome da iluminação personalizada não pode estar vazio</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>Nome da iluminação personalizada alterado</translation>
+    </message>
+    <message>
+        <source>Breath</source>
+        <translation>Respiração</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>Néon</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>Radar</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>Serpente</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>Reativo</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>Aurora</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>Ondulação</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>Cintilar</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Cruz</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>Resposta à velocidade</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>Ondulação automática</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>Estrias</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>Fogos de artifício</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>Ritmo musical</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>Colisão</translation>
+    </message>
+</context>
+<context>
+    <name>SVColorArea</name>
+    <message>
+        <source>Colour picker</source>
+        <translation>Seletor de cor</translation>
     </message>
 </context>
 <context>

@@ -44,6 +44,29 @@
     </message>
 </context>
 <context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>Своя подсветка</translation>
+    </message>
+    <message>
+        <source>Use this custom light</source>
+        <translation>Использовать эту подсветку</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
     <name>DDeviceKeyboardLink</name>
     <message>
         <source>The text is on the clipboard: press Ctrl+V to paste it</source>
@@ -170,6 +193,73 @@
     <message>
         <source>Cancel</source>
         <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>DLightsConfigPage</name>
+    <message>
+        <source>DLightsConfigPage</source>
+        <translation>DLightsConfigPage</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Тип:</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Яркость:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Скорость:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Направление:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Light mode</source>
+        <translation>Режим подсветки</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Все цвета</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Верхний цвет</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Нижний цвет</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>255</source>
+        <translation>255</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Своя подсветка</translation>
     </message>
 </context>
 <context>
@@ -1412,6 +1502,137 @@
     <message>
         <source>There is no macro to assign, please record a macro first</source>
         <translation>Нет макроса для назначения, сначала запишите макрос</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Яркость:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Скорость:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Направление:</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Все цвета</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Верхний цвет</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Нижний цвет</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Своя подсветка</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Яркость</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Скорость</translation>
+    </message>
+    <message>
+        <source>Keyboard/Ambient</source>
+        <translation>Клавиатура/окружение</translation>
+    </message>
+    <message>
+        <source>The device has no atmosphere lamp</source>
+        <translation>У устройства нет подсветки окружения</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>Волна</translation>
+    </message>
+    <message>
+        <source>Custom light name can't be empty</source>
+        <translation>Имя своей подсветки не может быть пустым</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>Имя своей подсветки изменено</translation>
+    </message>
+    <message>
+        <source>Breath</source>
+        <translation>Дыхание</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>Неон</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>Радар</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>Змейка</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>Реакция</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>Северное сияние</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>Рябь</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>Мерцание</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Своё</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Крест</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>Отклик на скорость</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>Авторябь</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>Полосы</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>Фейерверк</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>Музыкальный ритм</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>Столкновение</translation>
+    </message>
+</context>
+<context>
+    <name>SVColorArea</name>
+    <message>
+        <source>Colour picker</source>
+        <translation>Выбор цвета</translation>
     </message>
 </context>
 <context>

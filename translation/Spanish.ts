@@ -44,6 +44,29 @@
     </message>
 </context>
 <context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>Iluminación personalizada</translation>
+    </message>
+    <message>
+        <source>Use this custom light</source>
+        <translation>Usar esta iluminación personalizada</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>DDeviceKeyboardLink</name>
     <message>
         <source>The text is on the clipboard: press Ctrl+V to paste it</source>
@@ -170,6 +193,73 @@
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>DLightsConfigPage</name>
+    <message>
+        <source>DLightsConfigPage</source>
+        <translation>DLightsConfigPage</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Tipo:</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Brillo:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Velocidad:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Dirección:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Light mode</source>
+        <translation>Modo de iluminación</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Todos los colores</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Color superior</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Color inferior</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>255</source>
+        <translation>255</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Iluminación personalizada</translation>
     </message>
 </context>
 <context>
@@ -1412,6 +1502,137 @@
     <message>
         <source>There is no macro to assign, please record a macro first</source>
         <translation>No hay ninguna macro para asignar; grabe primero una macro</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Brillo:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Velocidad:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Dirección:</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Todos los colores</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Color superior</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Color inferior</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Iluminación personalizada</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Brillo</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocidad</translation>
+    </message>
+    <message>
+        <source>Keyboard/Ambient</source>
+        <translation>Teclado/ambiente</translation>
+    </message>
+    <message>
+        <source>The device has no atmosphere lamp</source>
+        <translation>El dispositivo no tiene luz ambiental</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>Ola</translation>
+    </message>
+    <message>
+        <source>Custom light name can't be empty</source>
+        <translation>El nombre de la iluminación personalizada no puede estar vacío</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>Nombre de la iluminación personalizada cambiado</translation>
+    </message>
+    <message>
+        <source>Breath</source>
+        <translation>Respiración</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>Neón</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>Radar</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>Serpiente</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>Reactivo</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>Aurora</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>Ondas</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>Centelleo</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Cruz</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>Respuesta a la velocidad</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>Ondas automáticas</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>Estrías</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>Fuegos artificiales</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>Ritmo musical</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>Colisión</translation>
+    </message>
+</context>
+<context>
+    <name>SVColorArea</name>
+    <message>
+        <source>Colour picker</source>
+        <translation>Selector de color</translation>
     </message>
 </context>
 <context>

@@ -44,6 +44,29 @@
     </message>
 </context>
 <context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>Власне підсвічування</translation>
+    </message>
+    <message>
+        <source>Use this custom light</source>
+        <translation>Використати це підсвічування</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Зберегти</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Скасувати</translation>
+    </message>
+</context>
+<context>
     <name>DDeviceKeyboardLink</name>
     <message>
         <source>The text is on the clipboard: press Ctrl+V to paste it</source>
@@ -170,6 +193,73 @@
     <message>
         <source>Cancel</source>
         <translation>Скасувати</translation>
+    </message>
+</context>
+<context>
+    <name>DLightsConfigPage</name>
+    <message>
+        <source>DLightsConfigPage</source>
+        <translation>DLightsConfigPage</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Тип:</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Яскравість:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Швидкість:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Напрямок:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Light mode</source>
+        <translation>Режим підсвічування</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Усі кольори</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Верхній колір</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Нижній колір</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>255</source>
+        <translation>255</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Власне підсвічування</translation>
     </message>
 </context>
 <context>
@@ -1412,6 +1502,137 @@
     <message>
         <source>There is no macro to assign, please record a macro first</source>
         <translation>Немає макросу для призначення, спочатку запишіть макрос</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Яскравість:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Швидкість:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Напрямок:</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Усі кольори</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Верхній колір</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Нижній колір</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Власне підсвічування</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Яскравість</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Швидкість</translation>
+    </message>
+    <message>
+        <source>Keyboard/Ambient</source>
+        <translation>Клавіатура/оточення</translation>
+    </message>
+    <message>
+        <source>The device has no atmosphere lamp</source>
+        <translation>Пристрій не має підсвічування оточення</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>Хвиля</translation>
+    </message>
+    <message>
+        <source>Custom light name can't be empty</source>
+        <translation>Назва власного підсвічування не може бути порожньою</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>Назву власного підсвічування змінено</translation>
+    </message>
+    <message>
+        <source>Breath</source>
+        <translation>Дихання</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>Неон</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>Радар</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>Змійка</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>Реакція</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>Полярне сяйво</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>Брижі</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>Мерехтіння</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Власне</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Хрест</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>Відгук на швидкість</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>Автобрижі</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>Смуги</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>Феєрверк</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>Музичний ритм</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>Зіткнення</translation>
+    </message>
+</context>
+<context>
+    <name>SVColorArea</name>
+    <message>
+        <source>Colour picker</source>
+        <translation>Вибір кольору</translation>
     </message>
 </context>
 <context>

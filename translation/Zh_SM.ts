@@ -44,6 +44,29 @@
     </message>
 </context>
 <context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>表单</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>自定义灯光项</translation>
+    </message>
+    <message>
+        <source>Use this custom light</source>
+        <translation>使用此自定义灯光</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
     <name>DDeviceKeyboardLink</name>
     <message>
         <source>The text is on the clipboard: press Ctrl+V to paste it</source>
@@ -170,6 +193,73 @@
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>DLightsConfigPage</name>
+    <message>
+        <source>DLightsConfigPage</source>
+        <translation>DLightsConfigPage</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>类型：</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>亮度：</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>速度：</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>方向：</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Light mode</source>
+        <translation>灯光模式</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>全彩</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>上层颜色</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>下层颜色</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>255</source>
+        <translation>255</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>自定义灯光</translation>
     </message>
 </context>
 <context>
@@ -1412,6 +1502,137 @@
     <message>
         <source>There is no macro to assign, please record a macro first</source>
         <translation>没有可指定的宏，请先录制宏</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>亮度：</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>速度：</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>方向：</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>全彩</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>上层颜色</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>下层颜色</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>自定义灯光</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>亮度</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>Keyboard/Ambient</source>
+        <translation>键盘/氛围灯</translation>
+    </message>
+    <message>
+        <source>The device has no atmosphere lamp</source>
+        <translation>该设备没有氛围灯</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>波浪</translation>
+    </message>
+    <message>
+        <source>Custom light name can't be empty</source>
+        <translation>自定义灯光名称不能为空</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>自定义灯光名称修改成功</translation>
+    </message>
+    <message>
+        <source>Breath</source>
+        <translation>呼吸</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>霓虹</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>雷达</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>贪吃蛇</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>触发</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>极光</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>涟漪</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>闪烁</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>自定义</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>十字</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>速度响应</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>自动涟漪</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>条纹</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>烟花</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>音乐律动</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>碰撞</translation>
+    </message>
+</context>
+<context>
+    <name>SVColorArea</name>
+    <message>
+        <source>Colour picker</source>
+        <translation>取色器</translation>
     </message>
 </context>
 <context>

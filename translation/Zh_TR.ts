@@ -44,6 +44,29 @@
     </message>
 </context>
 <context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>表單</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>自訂燈光項</translation>
+    </message>
+    <message>
+        <source>Use this custom light</source>
+        <translation>使用此自訂燈光</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
     <name>DDeviceKeyboardLink</name>
     <message>
         <source>The text is on the clipboard: press Ctrl+V to paste it</source>
@@ -170,6 +193,73 @@
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>DLightsConfigPage</name>
+    <message>
+        <source>DLightsConfigPage</source>
+        <translation>DLightsConfigPage</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>類型：</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>亮度：</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>速度：</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>方向：</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Light mode</source>
+        <translation>燈光模式</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>全彩</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>上層顏色</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>下層顏色</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>255</source>
+        <translation>255</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>自訂燈光</translation>
     </message>
 </context>
 <context>
@@ -1412,6 +1502,137 @@
     <message>
         <source>There is no macro to assign, please record a macro first</source>
         <translation>沒有可指定的巨集，請先錄製巨集</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>亮度：</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>速度：</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>方向：</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>全彩</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>上層顏色</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>下層顏色</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>自訂燈光</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>亮度</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>Keyboard/Ambient</source>
+        <translation>鍵盤/氛圍燈</translation>
+    </message>
+    <message>
+        <source>The device has no atmosphere lamp</source>
+        <translation>該裝置沒有氛圍燈</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>波浪</translation>
+    </message>
+    <message>
+        <source>Custom light name can't be empty</source>
+        <translation>自訂燈光名稱不能為空</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>自訂燈光名稱修改成功</translation>
+    </message>
+    <message>
+        <source>Breath</source>
+        <translation>呼吸</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>霓虹</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>雷達</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>貪食蛇</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>觸發</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>極光</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>漣漪</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>閃爍</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>自訂</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>十字</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>速度回應</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>自動漣漪</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>條紋</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>煙火</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>音樂律動</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>碰撞</translation>
+    </message>
+</context>
+<context>
+    <name>SVColorArea</name>
+    <message>
+        <source>Colour picker</source>
+        <translation>取色器</translation>
     </message>
 </context>
 <context>
