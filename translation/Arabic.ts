@@ -123,6 +123,37 @@
     </message>
 </context>
 <context>
+    <name>DKeyCalibrationExplainDia</name>
+    <message>
+        <source>DKeyCalibrationExplainDia</source>
+        <translation>DKeyCalibrationExplainDia</translation>
+    </message>
+    <message>
+        <source>1.Explain</source>
+        <translation>1.شرح</translation>
+    </message>
+    <message>
+        <source>2.Explain</source>
+        <translation>2.شرح</translation>
+    </message>
+    <message>
+        <source>3.Explain</source>
+        <translation>3.شرح</translation>
+    </message>
+    <message>
+        <source>4.Explain</source>
+        <translation>4.شرح</translation>
+    </message>
+    <message>
+        <source>5.Explain</source>
+        <translation>5.شرح</translation>
+    </message>
+    <message>
+        <source>Explain</source>
+        <translation>شرح</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -147,6 +178,13 @@
     <message>
         <source>Show device list</source>
         <translation>إظهار قائمة الأجهزة</translation>
+    </message>
+</context>
+<context>
+    <name>DSensitivityShowWidget</name>
+    <message>
+        <source>Key travel</source>
+        <translation>مسافة المفتاح</translation>
     </message>
 </context>
 <context>
@@ -237,6 +275,93 @@
     <message>
         <source>Form</source>
         <translation>نموذج</translation>
+    </message>
+</context>
+<context>
+    <name>DTriggerSettingPage</name>
+    <message>
+        <source>DTriggerSettingPage</source>
+        <translation>DTriggerSettingPage</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>تشغيل سريع</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>خصّص مسافة التشغيل ومسافة الإرجاع وفق نيتك في ضغط الزر أو تحريره.</translation>
+    </message>
+    <message>
+        <source>Secondary sensitivity</source>
+        <translation>حساسية ثانوية</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>يمكنك ضبط قيم المسافة للتشغيل السريع عند الضغط (التشغيل) وعند التحرير (الإرجاع) كلٍّ على حدة.</translation>
+    </message>
+    <message>
+        <source>Press/Release</source>
+        <translation>ضغط/تحرير</translation>
+    </message>
+    <message>
+        <source>0.1mm</source>
+        <translation>0.1mm</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>ضغط</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>تحرير</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>منع ارتداد المفاتيح</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>تطبيق</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>إعادة ضبط الحساسية</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>معدل الإبلاغ</translation>
+    </message>
+    <message>
+        <source>1K</source>
+        <translation>1K</translation>
+    </message>
+    <message>
+        <source>Into calibration mode</source>
+        <translation>الدخول إلى وضع المعايرة</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>بدء المعايرة</translation>
+    </message>
+    <message>
+        <source>Intensity tracking</source>
+        <translation>تتبع شدة الضغط</translation>
+    </message>
+    <message>
+        <source>Report rate</source>
+        <translation>معدل الإبلاغ</translation>
+    </message>
+    <message>
+        <source>Key calibration steps</source>
+        <translation>خطوات معايرة المفاتيح</translation>
+    </message>
+    <message>
+        <source>About the travel scale</source>
+        <translation>حول مقياس المسافة</translation>
     </message>
 </context>
 <context>
@@ -957,6 +1082,74 @@
     <message>
         <source>No</source>
         <translation>لا</translation>
+    </message>
+    <message>
+        <source>1.Into key calibration mode first;</source>
+        <translation>1.ادخل أولاً إلى وضع معايرة المفاتيح؛</translation>
+    </message>
+    <message>
+        <source>2.Select one key;</source>
+        <translation>2.اختر مفتاحًا واحدًا؛</translation>
+    </message>
+    <message>
+        <source>3.Clicked &quot;Start calibration&quot;;</source>
+        <translation>3.انقر على &quot;بدء المعايرة&quot;؛</translation>
+    </message>
+    <message>
+        <source>4.Press the selected key;</source>
+        <translation>4.اضغط المفتاح المحدد؛</translation>
+    </message>
+    <message>
+        <source>5.Return key calibration results;</source>
+        <translation>5.تظهر نتيجة معايرة المفتاح؛</translation>
+    </message>
+    <message>
+        <source>Set the required press key duration for triggering.</source>
+        <translation>اضبط مسافة ضغط المفتاح اللازمة للتشغيل.</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>تطبيق</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>تشغيل سريع</translation>
+    </message>
+    <message>
+        <source>Sensitivity of pressing and releasing</source>
+        <translation>حساسية الضغط والتحرير</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>إعادة ضبط الحساسية</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>معدل الإبلاغ</translation>
+    </message>
+    <message>
+        <source>Key calibration mode</source>
+        <translation>وضع معايرة المفاتيح</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>بدء المعايرة</translation>
+    </message>
+    <message>
+        <source>Trigger</source>
+        <translation>تشغيل</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>إرجاع</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>خصّص مسافة التشغيل ومسافة الإرجاع وفق نيتك في ضغط الزر أو تحريره.</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>يمكنك ضبط قيم المسافة للتشغيل السريع عند الضغط (التشغيل) وعند التحرير (الإرجاع) كلٍّ على حدة.</translation>
     </message>
 </context>
 <context>

@@ -123,6 +123,37 @@
     </message>
 </context>
 <context>
+    <name>DKeyCalibrationExplainDia</name>
+    <message>
+        <source>DKeyCalibrationExplainDia</source>
+        <translation>DKeyCalibrationExplainDia</translation>
+    </message>
+    <message>
+        <source>1.Explain</source>
+        <translation>1.Vysvětlení</translation>
+    </message>
+    <message>
+        <source>2.Explain</source>
+        <translation>2.Vysvětlení</translation>
+    </message>
+    <message>
+        <source>3.Explain</source>
+        <translation>3.Vysvětlení</translation>
+    </message>
+    <message>
+        <source>4.Explain</source>
+        <translation>4.Vysvětlení</translation>
+    </message>
+    <message>
+        <source>5.Explain</source>
+        <translation>5.Vysvětlení</translation>
+    </message>
+    <message>
+        <source>Explain</source>
+        <translation>Vysvětlení</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -147,6 +178,13 @@
     <message>
         <source>Show device list</source>
         <translation>Zobrazit seznam zařízení</translation>
+    </message>
+</context>
+<context>
+    <name>DSensitivityShowWidget</name>
+    <message>
+        <source>Key travel</source>
+        <translation>Dráha klávesy</translation>
     </message>
 </context>
 <context>
@@ -237,6 +275,93 @@
     <message>
         <source>Form</source>
         <translation>Formulář</translation>
+    </message>
+</context>
+<context>
+    <name>DTriggerSettingPage</name>
+    <message>
+        <source>DTriggerSettingPage</source>
+        <translation>DTriggerSettingPage</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>Rychlá spoušť</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>Upravte dráhu sepnutí a dráhu resetu podle toho, zda chcete klávesu stisknout, nebo uvolnit.</translation>
+    </message>
+    <message>
+        <source>Secondary sensitivity</source>
+        <translation>Sekundární citlivost</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>Dráhu rychlé spouště lze nastavit zvlášť pro stisk (sepnutí) a uvolnění (reset).</translation>
+    </message>
+    <message>
+        <source>Press/Release</source>
+        <translation>Stisk/uvolnění</translation>
+    </message>
+    <message>
+        <source>0.1mm</source>
+        <translation>0.1mm</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>Stisk</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Uvolnění</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>Odrušení zákmitů kláves</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Použít</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>Obnovit citlivost</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>Frekvence hlášení</translation>
+    </message>
+    <message>
+        <source>1K</source>
+        <translation>1K</translation>
+    </message>
+    <message>
+        <source>Into calibration mode</source>
+        <translation>Přejít do režimu kalibrace</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Spustit kalibraci</translation>
+    </message>
+    <message>
+        <source>Intensity tracking</source>
+        <translation>Sledování síly stisku</translation>
+    </message>
+    <message>
+        <source>Report rate</source>
+        <translation>Frekvence hlášení</translation>
+    </message>
+    <message>
+        <source>Key calibration steps</source>
+        <translation>Kroky kalibrace kláves</translation>
+    </message>
+    <message>
+        <source>About the travel scale</source>
+        <translation>O stupnici dráhy</translation>
     </message>
 </context>
 <context>
@@ -957,6 +1082,74 @@
     <message>
         <source>No</source>
         <translation>Ne</translation>
+    </message>
+    <message>
+        <source>1.Into key calibration mode first;</source>
+        <translation>1.Nejprve přejděte do režimu kalibrace kláves;</translation>
+    </message>
+    <message>
+        <source>2.Select one key;</source>
+        <translation>2.Vyberte jednu klávesu;</translation>
+    </message>
+    <message>
+        <source>3.Clicked &quot;Start calibration&quot;;</source>
+        <translation>3.Klikněte na „Spustit kalibraci“;</translation>
+    </message>
+    <message>
+        <source>4.Press the selected key;</source>
+        <translation>4.Stiskněte vybranou klávesu;</translation>
+    </message>
+    <message>
+        <source>5.Return key calibration results;</source>
+        <translation>5.Zobrazí se výsledek kalibrace klávesy;</translation>
+    </message>
+    <message>
+        <source>Set the required press key duration for triggering.</source>
+        <translation>Nastavte dráhu stisku potřebnou k sepnutí.</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Použít</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>Rychlá spoušť</translation>
+    </message>
+    <message>
+        <source>Sensitivity of pressing and releasing</source>
+        <translation>Citlivost stisku a uvolnění</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>Obnovit citlivost</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>Frekvence hlášení</translation>
+    </message>
+    <message>
+        <source>Key calibration mode</source>
+        <translation>Režim kalibrace kláves</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Spustit kalibraci</translation>
+    </message>
+    <message>
+        <source>Trigger</source>
+        <translation>Sepnutí</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>Upravte dráhu sepnutí a dráhu resetu podle toho, zda chcete klávesu stisknout, nebo uvolnit.</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>Dráhu rychlé spouště lze nastavit zvlášť pro stisk (sepnutí) a uvolnění (reset).</translation>
     </message>
 </context>
 <context>

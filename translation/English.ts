@@ -123,6 +123,37 @@
     </message>
 </context>
 <context>
+    <name>DKeyCalibrationExplainDia</name>
+    <message>
+        <source>DKeyCalibrationExplainDia</source>
+        <translation>DKeyCalibrationExplainDia</translation>
+    </message>
+    <message>
+        <source>1.Explain</source>
+        <translation>1.Explain</translation>
+    </message>
+    <message>
+        <source>2.Explain</source>
+        <translation>2.Explain</translation>
+    </message>
+    <message>
+        <source>3.Explain</source>
+        <translation>3.Explain</translation>
+    </message>
+    <message>
+        <source>4.Explain</source>
+        <translation>4.Explain</translation>
+    </message>
+    <message>
+        <source>5.Explain</source>
+        <translation>5.Explain</translation>
+    </message>
+    <message>
+        <source>Explain</source>
+        <translation>Explain</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -147,6 +178,13 @@
     <message>
         <source>Show device list</source>
         <translation>Show device list</translation>
+    </message>
+</context>
+<context>
+    <name>DSensitivityShowWidget</name>
+    <message>
+        <source>Key travel</source>
+        <translation>Key travel</translation>
     </message>
 </context>
 <context>
@@ -237,6 +275,93 @@
     <message>
         <source>Form</source>
         <translation>Form</translation>
+    </message>
+</context>
+<context>
+    <name>DTriggerSettingPage</name>
+    <message>
+        <source>DTriggerSettingPage</source>
+        <translation>DTriggerSettingPage</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>Quick trigger</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</translation>
+    </message>
+    <message>
+        <source>Secondary sensitivity</source>
+        <translation>Secondary sensitivity</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</translation>
+    </message>
+    <message>
+        <source>Press/Release</source>
+        <translation>Press/Release</translation>
+    </message>
+    <message>
+        <source>0.1mm</source>
+        <translation>0.1mm</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>Press</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Release</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>Key anti shake</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>Reset sensitivity</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>Rate return</translation>
+    </message>
+    <message>
+        <source>1K</source>
+        <translation>1K</translation>
+    </message>
+    <message>
+        <source>Into calibration mode</source>
+        <translation>Into calibration mode</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Start calibration</translation>
+    </message>
+    <message>
+        <source>Intensity tracking</source>
+        <translation>Intensity tracking</translation>
+    </message>
+    <message>
+        <source>Report rate</source>
+        <translation>Report rate</translation>
+    </message>
+    <message>
+        <source>Key calibration steps</source>
+        <translation>Key calibration steps</translation>
+    </message>
+    <message>
+        <source>About the travel scale</source>
+        <translation>About the travel scale</translation>
     </message>
 </context>
 <context>
@@ -957,6 +1082,74 @@
     <message>
         <source>No</source>
         <translation>No</translation>
+    </message>
+    <message>
+        <source>1.Into key calibration mode first;</source>
+        <translation>1.Into key calibration mode first;</translation>
+    </message>
+    <message>
+        <source>2.Select one key;</source>
+        <translation>2.Select one key;</translation>
+    </message>
+    <message>
+        <source>3.Clicked &quot;Start calibration&quot;;</source>
+        <translation>3.Clicked &quot;Start calibration&quot;;</translation>
+    </message>
+    <message>
+        <source>4.Press the selected key;</source>
+        <translation>4.Press the selected key;</translation>
+    </message>
+    <message>
+        <source>5.Return key calibration results;</source>
+        <translation>5.Return key calibration results;</translation>
+    </message>
+    <message>
+        <source>Set the required press key duration for triggering.</source>
+        <translation>Set the required press key duration for triggering.</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>Quick trigger</translation>
+    </message>
+    <message>
+        <source>Sensitivity of pressing and releasing</source>
+        <translation>Sensitivity of pressing and releasing</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>Reset sensitivity</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>Rate return</translation>
+    </message>
+    <message>
+        <source>Key calibration mode</source>
+        <translation>Key calibration mode</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Start calibration</translation>
+    </message>
+    <message>
+        <source>Trigger</source>
+        <translation>Trigger</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</translation>
     </message>
 </context>
 <context>

@@ -123,6 +123,37 @@
     </message>
 </context>
 <context>
+    <name>DKeyCalibrationExplainDia</name>
+    <message>
+        <source>DKeyCalibrationExplainDia</source>
+        <translation>DKeyCalibrationExplainDia</translation>
+    </message>
+    <message>
+        <source>1.Explain</source>
+        <translation>1.Explication</translation>
+    </message>
+    <message>
+        <source>2.Explain</source>
+        <translation>2.Explication</translation>
+    </message>
+    <message>
+        <source>3.Explain</source>
+        <translation>3.Explication</translation>
+    </message>
+    <message>
+        <source>4.Explain</source>
+        <translation>4.Explication</translation>
+    </message>
+    <message>
+        <source>5.Explain</source>
+        <translation>5.Explication</translation>
+    </message>
+    <message>
+        <source>Explain</source>
+        <translation>Explication</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -147,6 +178,13 @@
     <message>
         <source>Show device list</source>
         <translation>Afficher la liste des appareils</translation>
+    </message>
+</context>
+<context>
+    <name>DSensitivityShowWidget</name>
+    <message>
+        <source>Key travel</source>
+        <translation>Course de la touche</translation>
     </message>
 </context>
 <context>
@@ -237,6 +275,93 @@
     <message>
         <source>Form</source>
         <translation>Formulaire</translation>
+    </message>
+</context>
+<context>
+    <name>DTriggerSettingPage</name>
+    <message>
+        <source>DTriggerSettingPage</source>
+        <translation>DTriggerSettingPage</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>Déclenchement rapide</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>Personnalisez la course de déclenchement et la course de réinitialisation selon votre intention d&apos;appuyer sur la touche ou de la relâcher.</translation>
+    </message>
+    <message>
+        <source>Secondary sensitivity</source>
+        <translation>Sensibilité secondaire</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>Vous pouvez régler séparément la course du déclenchement rapide à l&apos;appui (déclenchement) et au relâchement (réinitialisation).</translation>
+    </message>
+    <message>
+        <source>Press/Release</source>
+        <translation>Appui/relâchement</translation>
+    </message>
+    <message>
+        <source>0.1mm</source>
+        <translation>0.1mm</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>Appui</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Relâchement</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>Anti-rebond des touches</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>Réinitialiser la sensibilité</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>Taux de rapport</translation>
+    </message>
+    <message>
+        <source>1K</source>
+        <translation>1K</translation>
+    </message>
+    <message>
+        <source>Into calibration mode</source>
+        <translation>Entrer en mode calibrage</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Démarrer le calibrage</translation>
+    </message>
+    <message>
+        <source>Intensity tracking</source>
+        <translation>Suivi de l&apos;intensité</translation>
+    </message>
+    <message>
+        <source>Report rate</source>
+        <translation>Taux de rapport</translation>
+    </message>
+    <message>
+        <source>Key calibration steps</source>
+        <translation>Étapes du calibrage des touches</translation>
+    </message>
+    <message>
+        <source>About the travel scale</source>
+        <translation>À propos de l&apos;échelle de course</translation>
     </message>
 </context>
 <context>
@@ -957,6 +1082,74 @@
     <message>
         <source>No</source>
         <translation>Non</translation>
+    </message>
+    <message>
+        <source>1.Into key calibration mode first;</source>
+        <translation>1.Entrez d&apos;abord en mode de calibrage des touches ;</translation>
+    </message>
+    <message>
+        <source>2.Select one key;</source>
+        <translation>2.Sélectionnez une touche ;</translation>
+    </message>
+    <message>
+        <source>3.Clicked &quot;Start calibration&quot;;</source>
+        <translation>3.Cliquez sur « Démarrer le calibrage » ;</translation>
+    </message>
+    <message>
+        <source>4.Press the selected key;</source>
+        <translation>4.Appuyez sur la touche sélectionnée ;</translation>
+    </message>
+    <message>
+        <source>5.Return key calibration results;</source>
+        <translation>5.Le résultat du calibrage s&apos;affiche ;</translation>
+    </message>
+    <message>
+        <source>Set the required press key duration for triggering.</source>
+        <translation>Réglez la course d&apos;appui nécessaire au déclenchement.</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>Déclenchement rapide</translation>
+    </message>
+    <message>
+        <source>Sensitivity of pressing and releasing</source>
+        <translation>Sensibilité à l&apos;appui et au relâchement</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>Réinitialiser la sensibilité</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>Taux de rapport</translation>
+    </message>
+    <message>
+        <source>Key calibration mode</source>
+        <translation>Mode de calibrage des touches</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Démarrer le calibrage</translation>
+    </message>
+    <message>
+        <source>Trigger</source>
+        <translation>Déclenchement</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialisation</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>Personnalisez la course de déclenchement et la course de réinitialisation selon votre intention d&apos;appuyer sur la touche ou de la relâcher.</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>Vous pouvez régler séparément la course du déclenchement rapide à l&apos;appui (déclenchement) et au relâchement (réinitialisation).</translation>
     </message>
 </context>
 <context>

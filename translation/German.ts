@@ -123,6 +123,37 @@
     </message>
 </context>
 <context>
+    <name>DKeyCalibrationExplainDia</name>
+    <message>
+        <source>DKeyCalibrationExplainDia</source>
+        <translation>DKeyCalibrationExplainDia</translation>
+    </message>
+    <message>
+        <source>1.Explain</source>
+        <translation>1.Erklärung</translation>
+    </message>
+    <message>
+        <source>2.Explain</source>
+        <translation>2.Erklärung</translation>
+    </message>
+    <message>
+        <source>3.Explain</source>
+        <translation>3.Erklärung</translation>
+    </message>
+    <message>
+        <source>4.Explain</source>
+        <translation>4.Erklärung</translation>
+    </message>
+    <message>
+        <source>5.Explain</source>
+        <translation>5.Erklärung</translation>
+    </message>
+    <message>
+        <source>Explain</source>
+        <translation>Erklärung</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -147,6 +178,13 @@
     <message>
         <source>Show device list</source>
         <translation>Geräteliste einblenden</translation>
+    </message>
+</context>
+<context>
+    <name>DSensitivityShowWidget</name>
+    <message>
+        <source>Key travel</source>
+        <translation>Tastenweg</translation>
     </message>
 </context>
 <context>
@@ -237,6 +275,93 @@
     <message>
         <source>Form</source>
         <translation>Formular</translation>
+    </message>
+</context>
+<context>
+    <name>DTriggerSettingPage</name>
+    <message>
+        <source>DTriggerSettingPage</source>
+        <translation>DTriggerSettingPage</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>Schnellauslösung</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>Passen Sie Auslöse- und Rücksetzweg daran an, ob Sie die Taste drücken oder loslassen wollen.</translation>
+    </message>
+    <message>
+        <source>Secondary sensitivity</source>
+        <translation>Sekundäre Empfindlichkeit</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>Sie können die Wege der Schnellauslösung für Drücken (Auslösen) und Loslassen (Zurücksetzen) getrennt einstellen.</translation>
+    </message>
+    <message>
+        <source>Press/Release</source>
+        <translation>Drücken/Loslassen</translation>
+    </message>
+    <message>
+        <source>0.1mm</source>
+        <translation>0.1mm</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>Drücken</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Loslassen</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>Tastenentprellung</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>Empfindlichkeit zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>Abfragerate</translation>
+    </message>
+    <message>
+        <source>1K</source>
+        <translation>1K</translation>
+    </message>
+    <message>
+        <source>Into calibration mode</source>
+        <translation>Kalibriermodus starten</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Kalibrierung starten</translation>
+    </message>
+    <message>
+        <source>Intensity tracking</source>
+        <translation>Druckstärkeverfolgung</translation>
+    </message>
+    <message>
+        <source>Report rate</source>
+        <translation>Abfragerate</translation>
+    </message>
+    <message>
+        <source>Key calibration steps</source>
+        <translation>Schritte der Tastenkalibrierung</translation>
+    </message>
+    <message>
+        <source>About the travel scale</source>
+        <translation>Über die Wegskala</translation>
     </message>
 </context>
 <context>
@@ -957,6 +1082,74 @@
     <message>
         <source>No</source>
         <translation>Nein</translation>
+    </message>
+    <message>
+        <source>1.Into key calibration mode first;</source>
+        <translation>1.Zuerst den Tastenkalibriermodus einschalten;</translation>
+    </message>
+    <message>
+        <source>2.Select one key;</source>
+        <translation>2.Eine Taste auswählen;</translation>
+    </message>
+    <message>
+        <source>3.Clicked &quot;Start calibration&quot;;</source>
+        <translation>3.Auf „Kalibrierung starten“ klicken;</translation>
+    </message>
+    <message>
+        <source>4.Press the selected key;</source>
+        <translation>4.Die ausgewählte Taste drücken;</translation>
+    </message>
+    <message>
+        <source>5.Return key calibration results;</source>
+        <translation>5.Das Kalibrierergebnis wird gemeldet;</translation>
+    </message>
+    <message>
+        <source>Set the required press key duration for triggering.</source>
+        <translation>Legen Sie fest, wie weit die Taste zum Auslösen gedrückt werden muss.</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>Schnellauslösung</translation>
+    </message>
+    <message>
+        <source>Sensitivity of pressing and releasing</source>
+        <translation>Empfindlichkeit für Drücken und Loslassen</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>Empfindlichkeit zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>Abfragerate</translation>
+    </message>
+    <message>
+        <source>Key calibration mode</source>
+        <translation>Tastenkalibriermodus</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Kalibrierung starten</translation>
+    </message>
+    <message>
+        <source>Trigger</source>
+        <translation>Auslösen</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>Passen Sie Auslöse- und Rücksetzweg daran an, ob Sie die Taste drücken oder loslassen wollen.</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>Sie können die Wege der Schnellauslösung für Drücken (Auslösen) und Loslassen (Zurücksetzen) getrennt einstellen.</translation>
     </message>
 </context>
 <context>

@@ -123,6 +123,37 @@
     </message>
 </context>
 <context>
+    <name>DKeyCalibrationExplainDia</name>
+    <message>
+        <source>DKeyCalibrationExplainDia</source>
+        <translation>DKeyCalibrationExplainDia</translation>
+    </message>
+    <message>
+        <source>1.Explain</source>
+        <translation>1.Spiegazione</translation>
+    </message>
+    <message>
+        <source>2.Explain</source>
+        <translation>2.Spiegazione</translation>
+    </message>
+    <message>
+        <source>3.Explain</source>
+        <translation>3.Spiegazione</translation>
+    </message>
+    <message>
+        <source>4.Explain</source>
+        <translation>4.Spiegazione</translation>
+    </message>
+    <message>
+        <source>5.Explain</source>
+        <translation>5.Spiegazione</translation>
+    </message>
+    <message>
+        <source>Explain</source>
+        <translation>Spiegazione</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -147,6 +178,13 @@
     <message>
         <source>Show device list</source>
         <translation>Mostra elenco dispositivi</translation>
+    </message>
+</context>
+<context>
+    <name>DSensitivityShowWidget</name>
+    <message>
+        <source>Key travel</source>
+        <translation>Corsa del tasto</translation>
     </message>
 </context>
 <context>
@@ -237,6 +275,93 @@
     <message>
         <source>Form</source>
         <translation>Modulo</translation>
+    </message>
+</context>
+<context>
+    <name>DTriggerSettingPage</name>
+    <message>
+        <source>DTriggerSettingPage</source>
+        <translation>DTriggerSettingPage</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>Attivazione rapida</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>Personalizza la corsa di attivazione e quella di ripristino in base all&apos;intenzione di premere o rilasciare il tasto.</translation>
+    </message>
+    <message>
+        <source>Secondary sensitivity</source>
+        <translation>Sensibilità secondaria</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>Puoi impostare separatamente la corsa dell&apos;attivazione rapida alla pressione (attivazione) e al rilascio (ripristino).</translation>
+    </message>
+    <message>
+        <source>Press/Release</source>
+        <translation>Pressione/rilascio</translation>
+    </message>
+    <message>
+        <source>0.1mm</source>
+        <translation>0.1mm</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>Pressione</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Rilascio</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>Antirimbalzo tasti</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Applica</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>Ripristina sensibilità</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>Frequenza di polling</translation>
+    </message>
+    <message>
+        <source>1K</source>
+        <translation>1K</translation>
+    </message>
+    <message>
+        <source>Into calibration mode</source>
+        <translation>Entra in modalità calibrazione</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Avvia calibrazione</translation>
+    </message>
+    <message>
+        <source>Intensity tracking</source>
+        <translation>Rilevamento dell&apos;intensità</translation>
+    </message>
+    <message>
+        <source>Report rate</source>
+        <translation>Frequenza di polling</translation>
+    </message>
+    <message>
+        <source>Key calibration steps</source>
+        <translation>Passaggi della calibrazione dei tasti</translation>
+    </message>
+    <message>
+        <source>About the travel scale</source>
+        <translation>Informazioni sulla scala della corsa</translation>
     </message>
 </context>
 <context>
@@ -957,6 +1082,74 @@
     <message>
         <source>No</source>
         <translation>No</translation>
+    </message>
+    <message>
+        <source>1.Into key calibration mode first;</source>
+        <translation>1.Entra prima nella modalità calibrazione tasti;</translation>
+    </message>
+    <message>
+        <source>2.Select one key;</source>
+        <translation>2.Seleziona un tasto;</translation>
+    </message>
+    <message>
+        <source>3.Clicked &quot;Start calibration&quot;;</source>
+        <translation>3.Fai clic su &quot;Avvia calibrazione&quot;;</translation>
+    </message>
+    <message>
+        <source>4.Press the selected key;</source>
+        <translation>4.Premi il tasto selezionato;</translation>
+    </message>
+    <message>
+        <source>5.Return key calibration results;</source>
+        <translation>5.Viene mostrato il risultato della calibrazione;</translation>
+    </message>
+    <message>
+        <source>Set the required press key duration for triggering.</source>
+        <translation>Imposta la corsa di pressione necessaria per l&apos;attivazione.</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Applica</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>Attivazione rapida</translation>
+    </message>
+    <message>
+        <source>Sensitivity of pressing and releasing</source>
+        <translation>Sensibilità di pressione e rilascio</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>Ripristina sensibilità</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>Frequenza di polling</translation>
+    </message>
+    <message>
+        <source>Key calibration mode</source>
+        <translation>Modalità calibrazione tasti</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Avvia calibrazione</translation>
+    </message>
+    <message>
+        <source>Trigger</source>
+        <translation>Attivazione</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Ripristino</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>Personalizza la corsa di attivazione e quella di ripristino in base all&apos;intenzione di premere o rilasciare il tasto.</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>Puoi impostare separatamente la corsa dell&apos;attivazione rapida alla pressione (attivazione) e al rilascio (ripristino).</translation>
     </message>
 </context>
 <context>

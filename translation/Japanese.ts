@@ -123,6 +123,37 @@
     </message>
 </context>
 <context>
+    <name>DKeyCalibrationExplainDia</name>
+    <message>
+        <source>DKeyCalibrationExplainDia</source>
+        <translation>DKeyCalibrationExplainDia</translation>
+    </message>
+    <message>
+        <source>1.Explain</source>
+        <translation>1.説明</translation>
+    </message>
+    <message>
+        <source>2.Explain</source>
+        <translation>2.説明</translation>
+    </message>
+    <message>
+        <source>3.Explain</source>
+        <translation>3.説明</translation>
+    </message>
+    <message>
+        <source>4.Explain</source>
+        <translation>4.説明</translation>
+    </message>
+    <message>
+        <source>5.Explain</source>
+        <translation>5.説明</translation>
+    </message>
+    <message>
+        <source>Explain</source>
+        <translation>説明</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -147,6 +178,13 @@
     <message>
         <source>Show device list</source>
         <translation>デバイス一覧を表示</translation>
+    </message>
+</context>
+<context>
+    <name>DSensitivityShowWidget</name>
+    <message>
+        <source>Key travel</source>
+        <translation>キーストローク</translation>
     </message>
 </context>
 <context>
@@ -237,6 +275,93 @@
     <message>
         <source>Form</source>
         <translation>フォーム</translation>
+    </message>
+</context>
+<context>
+    <name>DTriggerSettingPage</name>
+    <message>
+        <source>DTriggerSettingPage</source>
+        <translation>DTriggerSettingPage</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>ラピッドトリガー</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>キーを押す・離す意図に合わせて、トリガーストロークとリセットストロークを調整します。</translation>
+    </message>
+    <message>
+        <source>Secondary sensitivity</source>
+        <translation>セカンダリ感度</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>ラピッドトリガーの押下（トリガー）と解放（リセット）のストローク値を個別に設定できます。</translation>
+    </message>
+    <message>
+        <source>Press/Release</source>
+        <translation>押下/解放</translation>
+    </message>
+    <message>
+        <source>0.1mm</source>
+        <translation>0.1mm</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>押下</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>解放</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>キーのチャタリング防止</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>適用</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>感度をリセット</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>レポートレート</translation>
+    </message>
+    <message>
+        <source>1K</source>
+        <translation>1K</translation>
+    </message>
+    <message>
+        <source>Into calibration mode</source>
+        <translation>キャリブレーションモードに入る</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>キャリブレーション開始</translation>
+    </message>
+    <message>
+        <source>Intensity tracking</source>
+        <translation>押下強度トラッキング</translation>
+    </message>
+    <message>
+        <source>Report rate</source>
+        <translation>レポートレート</translation>
+    </message>
+    <message>
+        <source>Key calibration steps</source>
+        <translation>キーキャリブレーションの手順</translation>
+    </message>
+    <message>
+        <source>About the travel scale</source>
+        <translation>ストロークスケールについて</translation>
     </message>
 </context>
 <context>
@@ -957,6 +1082,74 @@
     <message>
         <source>No</source>
         <translation>いいえ</translation>
+    </message>
+    <message>
+        <source>1.Into key calibration mode first;</source>
+        <translation>1.まずキーキャリブレーションモードに入ります；</translation>
+    </message>
+    <message>
+        <source>2.Select one key;</source>
+        <translation>2.キーを1つ選択します；</translation>
+    </message>
+    <message>
+        <source>3.Clicked &quot;Start calibration&quot;;</source>
+        <translation>3.「キャリブレーション開始」をクリックします；</translation>
+    </message>
+    <message>
+        <source>4.Press the selected key;</source>
+        <translation>4.選択したキーを押します；</translation>
+    </message>
+    <message>
+        <source>5.Return key calibration results;</source>
+        <translation>5.キャリブレーション結果が返されます；</translation>
+    </message>
+    <message>
+        <source>Set the required press key duration for triggering.</source>
+        <translation>トリガーに必要なキーの押し込み量を設定します。</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>適用</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>ラピッドトリガー</translation>
+    </message>
+    <message>
+        <source>Sensitivity of pressing and releasing</source>
+        <translation>押下と解放の感度</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>感度をリセット</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>レポートレート</translation>
+    </message>
+    <message>
+        <source>Key calibration mode</source>
+        <translation>キーキャリブレーションモード</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>キャリブレーション開始</translation>
+    </message>
+    <message>
+        <source>Trigger</source>
+        <translation>トリガー</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>リセット</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>キーを押す・離す意図に合わせて、トリガーストロークとリセットストロークを調整します。</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>ラピッドトリガーの押下（トリガー）と解放（リセット）のストローク値を個別に設定できます。</translation>
     </message>
 </context>
 <context>

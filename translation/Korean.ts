@@ -123,6 +123,37 @@
     </message>
 </context>
 <context>
+    <name>DKeyCalibrationExplainDia</name>
+    <message>
+        <source>DKeyCalibrationExplainDia</source>
+        <translation>DKeyCalibrationExplainDia</translation>
+    </message>
+    <message>
+        <source>1.Explain</source>
+        <translation>1.설명</translation>
+    </message>
+    <message>
+        <source>2.Explain</source>
+        <translation>2.설명</translation>
+    </message>
+    <message>
+        <source>3.Explain</source>
+        <translation>3.설명</translation>
+    </message>
+    <message>
+        <source>4.Explain</source>
+        <translation>4.설명</translation>
+    </message>
+    <message>
+        <source>5.Explain</source>
+        <translation>5.설명</translation>
+    </message>
+    <message>
+        <source>Explain</source>
+        <translation>설명</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -147,6 +178,13 @@
     <message>
         <source>Show device list</source>
         <translation>장치 목록 표시</translation>
+    </message>
+</context>
+<context>
+    <name>DSensitivityShowWidget</name>
+    <message>
+        <source>Key travel</source>
+        <translation>키 행정</translation>
     </message>
 </context>
 <context>
@@ -237,6 +275,93 @@
     <message>
         <source>Form</source>
         <translation>양식</translation>
+    </message>
+</context>
+<context>
+    <name>DTriggerSettingPage</name>
+    <message>
+        <source>DTriggerSettingPage</source>
+        <translation>DTriggerSettingPage</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>래피드 트리거</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>키를 누르거나 떼려는 의도에 맞춰 트리거 행정과 리셋 행정을 조정합니다.</translation>
+    </message>
+    <message>
+        <source>Secondary sensitivity</source>
+        <translation>보조 감도</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>래피드 트리거의 누름(트리거)과 뗌(리셋) 행정 값을 따로 설정할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Press/Release</source>
+        <translation>누름/뗌</translation>
+    </message>
+    <message>
+        <source>0.1mm</source>
+        <translation>0.1mm</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>누름</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>뗌</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>키 디바운스</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>적용</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>감도 초기화</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>폴링 레이트</translation>
+    </message>
+    <message>
+        <source>1K</source>
+        <translation>1K</translation>
+    </message>
+    <message>
+        <source>Into calibration mode</source>
+        <translation>보정 모드 진입</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>보정 시작</translation>
+    </message>
+    <message>
+        <source>Intensity tracking</source>
+        <translation>누름 강도 추적</translation>
+    </message>
+    <message>
+        <source>Report rate</source>
+        <translation>폴링 레이트</translation>
+    </message>
+    <message>
+        <source>Key calibration steps</source>
+        <translation>키 보정 단계</translation>
+    </message>
+    <message>
+        <source>About the travel scale</source>
+        <translation>행정 눈금 안내</translation>
     </message>
 </context>
 <context>
@@ -957,6 +1082,74 @@
     <message>
         <source>No</source>
         <translation>아니요</translation>
+    </message>
+    <message>
+        <source>1.Into key calibration mode first;</source>
+        <translation>1.먼저 키 보정 모드로 들어갑니다;</translation>
+    </message>
+    <message>
+        <source>2.Select one key;</source>
+        <translation>2.키 하나를 선택합니다;</translation>
+    </message>
+    <message>
+        <source>3.Clicked &quot;Start calibration&quot;;</source>
+        <translation>3.&quot;보정 시작&quot;을 클릭합니다;</translation>
+    </message>
+    <message>
+        <source>4.Press the selected key;</source>
+        <translation>4.선택한 키를 누릅니다;</translation>
+    </message>
+    <message>
+        <source>5.Return key calibration results;</source>
+        <translation>5.키 보정 결과가 표시됩니다;</translation>
+    </message>
+    <message>
+        <source>Set the required press key duration for triggering.</source>
+        <translation>트리거에 필요한 키 누름 행정을 설정합니다.</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>적용</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>래피드 트리거</translation>
+    </message>
+    <message>
+        <source>Sensitivity of pressing and releasing</source>
+        <translation>누름 및 뗌 감도</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>감도 초기화</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>폴링 레이트</translation>
+    </message>
+    <message>
+        <source>Key calibration mode</source>
+        <translation>키 보정 모드</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>보정 시작</translation>
+    </message>
+    <message>
+        <source>Trigger</source>
+        <translation>트리거</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>리셋</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>키를 누르거나 떼려는 의도에 맞춰 트리거 행정과 리셋 행정을 조정합니다.</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>래피드 트리거의 누름(트리거)과 뗌(리셋) 행정 값을 따로 설정할 수 있습니다.</translation>
     </message>
 </context>
 <context>

@@ -123,6 +123,37 @@
     </message>
 </context>
 <context>
+    <name>DKeyCalibrationExplainDia</name>
+    <message>
+        <source>DKeyCalibrationExplainDia</source>
+        <translation>DKeyCalibrationExplainDia</translation>
+    </message>
+    <message>
+        <source>1.Explain</source>
+        <translation>1.Objaśnienie</translation>
+    </message>
+    <message>
+        <source>2.Explain</source>
+        <translation>2.Objaśnienie</translation>
+    </message>
+    <message>
+        <source>3.Explain</source>
+        <translation>3.Objaśnienie</translation>
+    </message>
+    <message>
+        <source>4.Explain</source>
+        <translation>4.Objaśnienie</translation>
+    </message>
+    <message>
+        <source>5.Explain</source>
+        <translation>5.Objaśnienie</translation>
+    </message>
+    <message>
+        <source>Explain</source>
+        <translation>Objaśnienie</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -147,6 +178,13 @@
     <message>
         <source>Show device list</source>
         <translation>Pokaż listę urządzeń</translation>
+    </message>
+</context>
+<context>
+    <name>DSensitivityShowWidget</name>
+    <message>
+        <source>Key travel</source>
+        <translation>Skok klawisza</translation>
     </message>
 </context>
 <context>
@@ -237,6 +275,93 @@
     <message>
         <source>Form</source>
         <translation>Formularz</translation>
+    </message>
+</context>
+<context>
+    <name>DTriggerSettingPage</name>
+    <message>
+        <source>DTriggerSettingPage</source>
+        <translation>DTriggerSettingPage</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>Szybki wyzwalacz</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>Dostosuj skok wyzwolenia i skok resetu do zamiaru naciśnięcia lub zwolnienia klawisza.</translation>
+    </message>
+    <message>
+        <source>Secondary sensitivity</source>
+        <translation>Czułość dodatkowa</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>Możesz osobno ustawić skok szybkiego wyzwalacza dla naciśnięcia (wyzwolenie) i zwolnienia (reset).</translation>
+    </message>
+    <message>
+        <source>Press/Release</source>
+        <translation>Naciśnięcie/zwolnienie</translation>
+    </message>
+    <message>
+        <source>0.1mm</source>
+        <translation>0.1mm</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>Naciśnięcie</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Zwolnienie</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>Eliminacja drgań klawiszy</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Zastosuj</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>Resetuj czułość</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>Częstotliwość raportowania</translation>
+    </message>
+    <message>
+        <source>1K</source>
+        <translation>1K</translation>
+    </message>
+    <message>
+        <source>Into calibration mode</source>
+        <translation>Wejdź w tryb kalibracji</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Rozpocznij kalibrację</translation>
+    </message>
+    <message>
+        <source>Intensity tracking</source>
+        <translation>Śledzenie siły nacisku</translation>
+    </message>
+    <message>
+        <source>Report rate</source>
+        <translation>Częstotliwość raportowania</translation>
+    </message>
+    <message>
+        <source>Key calibration steps</source>
+        <translation>Kroki kalibracji klawiszy</translation>
+    </message>
+    <message>
+        <source>About the travel scale</source>
+        <translation>O skali skoku</translation>
     </message>
 </context>
 <context>
@@ -957,6 +1082,74 @@
     <message>
         <source>No</source>
         <translation>Nie</translation>
+    </message>
+    <message>
+        <source>1.Into key calibration mode first;</source>
+        <translation>1.Najpierw wejdź w tryb kalibracji klawiszy;</translation>
+    </message>
+    <message>
+        <source>2.Select one key;</source>
+        <translation>2.Wybierz jeden klawisz;</translation>
+    </message>
+    <message>
+        <source>3.Clicked &quot;Start calibration&quot;;</source>
+        <translation>3.Kliknij „Rozpocznij kalibrację”;</translation>
+    </message>
+    <message>
+        <source>4.Press the selected key;</source>
+        <translation>4.Naciśnij wybrany klawisz;</translation>
+    </message>
+    <message>
+        <source>5.Return key calibration results;</source>
+        <translation>5.Zostanie podany wynik kalibracji klawisza;</translation>
+    </message>
+    <message>
+        <source>Set the required press key duration for triggering.</source>
+        <translation>Ustaw skok naciśnięcia potrzebny do wyzwolenia.</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Zastosuj</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>Szybki wyzwalacz</translation>
+    </message>
+    <message>
+        <source>Sensitivity of pressing and releasing</source>
+        <translation>Czułość naciśnięcia i zwolnienia</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>Resetuj czułość</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>Częstotliwość raportowania</translation>
+    </message>
+    <message>
+        <source>Key calibration mode</source>
+        <translation>Tryb kalibracji klawiszy</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Rozpocznij kalibrację</translation>
+    </message>
+    <message>
+        <source>Trigger</source>
+        <translation>Wyzwolenie</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>Dostosuj skok wyzwolenia i skok resetu do zamiaru naciśnięcia lub zwolnienia klawisza.</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>Możesz osobno ustawić skok szybkiego wyzwalacza dla naciśnięcia (wyzwolenie) i zwolnienia (reset).</translation>
     </message>
 </context>
 <context>

@@ -123,6 +123,37 @@
     </message>
 </context>
 <context>
+    <name>DKeyCalibrationExplainDia</name>
+    <message>
+        <source>DKeyCalibrationExplainDia</source>
+        <translation>DKeyCalibrationExplainDia</translation>
+    </message>
+    <message>
+        <source>1.Explain</source>
+        <translation>1.Explicação</translation>
+    </message>
+    <message>
+        <source>2.Explain</source>
+        <translation>2.Explicação</translation>
+    </message>
+    <message>
+        <source>3.Explain</source>
+        <translation>3.Explicação</translation>
+    </message>
+    <message>
+        <source>4.Explain</source>
+        <translation>4.Explicação</translation>
+    </message>
+    <message>
+        <source>5.Explain</source>
+        <translation>5.Explicação</translation>
+    </message>
+    <message>
+        <source>Explain</source>
+        <translation>Explicação</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -147,6 +178,13 @@
     <message>
         <source>Show device list</source>
         <translation>Mostrar lista de dispositivos</translation>
+    </message>
+</context>
+<context>
+    <name>DSensitivityShowWidget</name>
+    <message>
+        <source>Key travel</source>
+        <translation>Curso da tecla</translation>
     </message>
 </context>
 <context>
@@ -237,6 +275,93 @@
     <message>
         <source>Form</source>
         <translation>Formulário</translation>
+    </message>
+</context>
+<context>
+    <name>DTriggerSettingPage</name>
+    <message>
+        <source>DTriggerSettingPage</source>
+        <translation>DTriggerSettingPage</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>Disparo rápido</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>Personalize o curso de acionamento e o curso de reinício conforme a intenção de premir ou soltar a tecla.</translation>
+    </message>
+    <message>
+        <source>Secondary sensitivity</source>
+        <translation>Sensibilidade secundária</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>Pode definir separadamente o curso do disparo rápido ao premir (acionamento) e ao soltar (reinício).</translation>
+    </message>
+    <message>
+        <source>Press/Release</source>
+        <translation>Premir/soltar</translation>
+    </message>
+    <message>
+        <source>0.1mm</source>
+        <translation>0.1mm</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>Premir</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Soltar</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>Antirressalto das teclas</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>Repor sensibilidade</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>Taxa de sondagem</translation>
+    </message>
+    <message>
+        <source>1K</source>
+        <translation>1K</translation>
+    </message>
+    <message>
+        <source>Into calibration mode</source>
+        <translation>Entrar no modo de calibração</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Iniciar calibração</translation>
+    </message>
+    <message>
+        <source>Intensity tracking</source>
+        <translation>Acompanhamento da intensidade</translation>
+    </message>
+    <message>
+        <source>Report rate</source>
+        <translation>Taxa de sondagem</translation>
+    </message>
+    <message>
+        <source>Key calibration steps</source>
+        <translation>Passos de calibração das teclas</translation>
+    </message>
+    <message>
+        <source>About the travel scale</source>
+        <translation>Sobre a escala de curso</translation>
     </message>
 </context>
 <context>
@@ -957,6 +1082,74 @@
     <message>
         <source>No</source>
         <translation>Não</translation>
+    </message>
+    <message>
+        <source>1.Into key calibration mode first;</source>
+        <translation>1.Entre primeiro no modo de calibração das teclas;</translation>
+    </message>
+    <message>
+        <source>2.Select one key;</source>
+        <translation>2.Selecione uma tecla;</translation>
+    </message>
+    <message>
+        <source>3.Clicked &quot;Start calibration&quot;;</source>
+        <translation>3.Clique em &quot;Iniciar calibração&quot;;</translation>
+    </message>
+    <message>
+        <source>4.Press the selected key;</source>
+        <translation>4.Prima a tecla selecionada;</translation>
+    </message>
+    <message>
+        <source>5.Return key calibration results;</source>
+        <translation>5.É mostrado o resultado da calibração;</translation>
+    </message>
+    <message>
+        <source>Set the required press key duration for triggering.</source>
+        <translation>Defina o curso de pressão necessário para o acionamento.</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>Disparo rápido</translation>
+    </message>
+    <message>
+        <source>Sensitivity of pressing and releasing</source>
+        <translation>Sensibilidade ao premir e ao soltar</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>Repor sensibilidade</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>Taxa de sondagem</translation>
+    </message>
+    <message>
+        <source>Key calibration mode</source>
+        <translation>Modo de calibração das teclas</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Iniciar calibração</translation>
+    </message>
+    <message>
+        <source>Trigger</source>
+        <translation>Acionamento</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reinício</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>Personalize o curso de acionamento e o curso de reinício conforme a intenção de premir ou soltar a tecla.</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>Pode definir separadamente o curso do disparo rápido ao premir (acionamento) e ao soltar (reinício).</translation>
     </message>
 </context>
 <context>

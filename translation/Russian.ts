@@ -123,6 +123,37 @@
     </message>
 </context>
 <context>
+    <name>DKeyCalibrationExplainDia</name>
+    <message>
+        <source>DKeyCalibrationExplainDia</source>
+        <translation>DKeyCalibrationExplainDia</translation>
+    </message>
+    <message>
+        <source>1.Explain</source>
+        <translation>1.Пояснение</translation>
+    </message>
+    <message>
+        <source>2.Explain</source>
+        <translation>2.Пояснение</translation>
+    </message>
+    <message>
+        <source>3.Explain</source>
+        <translation>3.Пояснение</translation>
+    </message>
+    <message>
+        <source>4.Explain</source>
+        <translation>4.Пояснение</translation>
+    </message>
+    <message>
+        <source>5.Explain</source>
+        <translation>5.Пояснение</translation>
+    </message>
+    <message>
+        <source>Explain</source>
+        <translation>Пояснение</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -147,6 +178,13 @@
     <message>
         <source>Show device list</source>
         <translation>Показать список устройств</translation>
+    </message>
+</context>
+<context>
+    <name>DSensitivityShowWidget</name>
+    <message>
+        <source>Key travel</source>
+        <translation>Ход клавиши</translation>
     </message>
 </context>
 <context>
@@ -237,6 +275,93 @@
     <message>
         <source>Form</source>
         <translation>Форма</translation>
+    </message>
+</context>
+<context>
+    <name>DTriggerSettingPage</name>
+    <message>
+        <source>DTriggerSettingPage</source>
+        <translation>DTriggerSettingPage</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>Быстрый триггер</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>Настройте ход срабатывания и ход сброса в зависимости от того, нажимаете вы клавишу или отпускаете её.</translation>
+    </message>
+    <message>
+        <source>Secondary sensitivity</source>
+        <translation>Вторичная чувствительность</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>Можно отдельно задать ход быстрого триггера для нажатия (срабатывание) и отпускания (сброс).</translation>
+    </message>
+    <message>
+        <source>Press/Release</source>
+        <translation>Нажатие/отпускание</translation>
+    </message>
+    <message>
+        <source>0.1mm</source>
+        <translation>0.1mm</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>Нажатие</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Отпускание</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>Антидребезг клавиш</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>Сбросить чувствительность</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>Частота опроса</translation>
+    </message>
+    <message>
+        <source>1K</source>
+        <translation>1K</translation>
+    </message>
+    <message>
+        <source>Into calibration mode</source>
+        <translation>Войти в режим калибровки</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Начать калибровку</translation>
+    </message>
+    <message>
+        <source>Intensity tracking</source>
+        <translation>Отслеживание силы нажатия</translation>
+    </message>
+    <message>
+        <source>Report rate</source>
+        <translation>Частота опроса</translation>
+    </message>
+    <message>
+        <source>Key calibration steps</source>
+        <translation>Шаги калибровки клавиш</translation>
+    </message>
+    <message>
+        <source>About the travel scale</source>
+        <translation>О шкале хода</translation>
     </message>
 </context>
 <context>
@@ -957,6 +1082,74 @@
     <message>
         <source>No</source>
         <translation>Нет</translation>
+    </message>
+    <message>
+        <source>1.Into key calibration mode first;</source>
+        <translation>1.Сначала войдите в режим калибровки клавиш;</translation>
+    </message>
+    <message>
+        <source>2.Select one key;</source>
+        <translation>2.Выберите одну клавишу;</translation>
+    </message>
+    <message>
+        <source>3.Clicked &quot;Start calibration&quot;;</source>
+        <translation>3.Нажмите «Начать калибровку»;</translation>
+    </message>
+    <message>
+        <source>4.Press the selected key;</source>
+        <translation>4.Нажмите выбранную клавишу;</translation>
+    </message>
+    <message>
+        <source>5.Return key calibration results;</source>
+        <translation>5.Получите результат калибровки клавиши;</translation>
+    </message>
+    <message>
+        <source>Set the required press key duration for triggering.</source>
+        <translation>Задайте ход нажатия клавиши, необходимый для срабатывания.</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>Быстрый триггер</translation>
+    </message>
+    <message>
+        <source>Sensitivity of pressing and releasing</source>
+        <translation>Чувствительность нажатия и отпускания</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>Сбросить чувствительность</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>Частота опроса</translation>
+    </message>
+    <message>
+        <source>Key calibration mode</source>
+        <translation>Режим калибровки клавиш</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Начать калибровку</translation>
+    </message>
+    <message>
+        <source>Trigger</source>
+        <translation>Срабатывание</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сброс</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>Настройте ход срабатывания и ход сброса в зависимости от того, нажимаете вы клавишу или отпускаете её.</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>Можно отдельно задать ход быстрого триггера для нажатия (срабатывание) и отпускания (сброс).</translation>
     </message>
 </context>
 <context>

@@ -123,6 +123,37 @@
     </message>
 </context>
 <context>
+    <name>DKeyCalibrationExplainDia</name>
+    <message>
+        <source>DKeyCalibrationExplainDia</source>
+        <translation>DKeyCalibrationExplainDia</translation>
+    </message>
+    <message>
+        <source>1.Explain</source>
+        <translation>1.Explicación</translation>
+    </message>
+    <message>
+        <source>2.Explain</source>
+        <translation>2.Explicación</translation>
+    </message>
+    <message>
+        <source>3.Explain</source>
+        <translation>3.Explicación</translation>
+    </message>
+    <message>
+        <source>4.Explain</source>
+        <translation>4.Explicación</translation>
+    </message>
+    <message>
+        <source>5.Explain</source>
+        <translation>5.Explicación</translation>
+    </message>
+    <message>
+        <source>Explain</source>
+        <translation>Explicación</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -147,6 +178,13 @@
     <message>
         <source>Show device list</source>
         <translation>Mostrar lista de dispositivos</translation>
+    </message>
+</context>
+<context>
+    <name>DSensitivityShowWidget</name>
+    <message>
+        <source>Key travel</source>
+        <translation>Recorrido de la tecla</translation>
     </message>
 </context>
 <context>
@@ -237,6 +275,93 @@
     <message>
         <source>Form</source>
         <translation>Formulario</translation>
+    </message>
+</context>
+<context>
+    <name>DTriggerSettingPage</name>
+    <message>
+        <source>DTriggerSettingPage</source>
+        <translation>DTriggerSettingPage</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>Disparo rápido</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>Personaliza el recorrido de activación y el de reinicio según tu intención de pulsar o soltar la tecla.</translation>
+    </message>
+    <message>
+        <source>Secondary sensitivity</source>
+        <translation>Sensibilidad secundaria</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>Puedes ajustar por separado el recorrido del disparo rápido al pulsar (activación) y al soltar (reinicio).</translation>
+    </message>
+    <message>
+        <source>Press/Release</source>
+        <translation>Pulsar/soltar</translation>
+    </message>
+    <message>
+        <source>0.1mm</source>
+        <translation>0.1mm</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>Pulsar</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Soltar</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>Antirrebote de teclas</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>Restablecer sensibilidad</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>Tasa de sondeo</translation>
+    </message>
+    <message>
+        <source>1K</source>
+        <translation>1K</translation>
+    </message>
+    <message>
+        <source>Into calibration mode</source>
+        <translation>Entrar en modo de calibración</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Iniciar calibración</translation>
+    </message>
+    <message>
+        <source>Intensity tracking</source>
+        <translation>Seguimiento de intensidad</translation>
+    </message>
+    <message>
+        <source>Report rate</source>
+        <translation>Tasa de sondeo</translation>
+    </message>
+    <message>
+        <source>Key calibration steps</source>
+        <translation>Pasos de calibración de teclas</translation>
+    </message>
+    <message>
+        <source>About the travel scale</source>
+        <translation>Acerca de la escala de recorrido</translation>
     </message>
 </context>
 <context>
@@ -957,6 +1082,74 @@
     <message>
         <source>No</source>
         <translation>No</translation>
+    </message>
+    <message>
+        <source>1.Into key calibration mode first;</source>
+        <translation>1.Entra primero en el modo de calibración de teclas;</translation>
+    </message>
+    <message>
+        <source>2.Select one key;</source>
+        <translation>2.Selecciona una tecla;</translation>
+    </message>
+    <message>
+        <source>3.Clicked &quot;Start calibration&quot;;</source>
+        <translation>3.Haz clic en &quot;Iniciar calibración&quot;;</translation>
+    </message>
+    <message>
+        <source>4.Press the selected key;</source>
+        <translation>4.Pulsa la tecla seleccionada;</translation>
+    </message>
+    <message>
+        <source>5.Return key calibration results;</source>
+        <translation>5.Se muestra el resultado de la calibración;</translation>
+    </message>
+    <message>
+        <source>Set the required press key duration for triggering.</source>
+        <translation>Ajusta el recorrido de pulsación necesario para la activación.</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>Disparo rápido</translation>
+    </message>
+    <message>
+        <source>Sensitivity of pressing and releasing</source>
+        <translation>Sensibilidad al pulsar y al soltar</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>Restablecer sensibilidad</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>Tasa de sondeo</translation>
+    </message>
+    <message>
+        <source>Key calibration mode</source>
+        <translation>Modo de calibración de teclas</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Iniciar calibración</translation>
+    </message>
+    <message>
+        <source>Trigger</source>
+        <translation>Activación</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reinicio</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>Personaliza el recorrido de activación y el de reinicio según tu intención de pulsar o soltar la tecla.</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>Puedes ajustar por separado el recorrido del disparo rápido al pulsar (activación) y al soltar (reinicio).</translation>
     </message>
 </context>
 <context>

@@ -123,6 +123,37 @@
     </message>
 </context>
 <context>
+    <name>DKeyCalibrationExplainDia</name>
+    <message>
+        <source>DKeyCalibrationExplainDia</source>
+        <translation>DKeyCalibrationExplainDia</translation>
+    </message>
+    <message>
+        <source>1.Explain</source>
+        <translation>1.Пояснення</translation>
+    </message>
+    <message>
+        <source>2.Explain</source>
+        <translation>2.Пояснення</translation>
+    </message>
+    <message>
+        <source>3.Explain</source>
+        <translation>3.Пояснення</translation>
+    </message>
+    <message>
+        <source>4.Explain</source>
+        <translation>4.Пояснення</translation>
+    </message>
+    <message>
+        <source>5.Explain</source>
+        <translation>5.Пояснення</translation>
+    </message>
+    <message>
+        <source>Explain</source>
+        <translation>Пояснення</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -147,6 +178,13 @@
     <message>
         <source>Show device list</source>
         <translation>Показати список пристроїв</translation>
+    </message>
+</context>
+<context>
+    <name>DSensitivityShowWidget</name>
+    <message>
+        <source>Key travel</source>
+        <translation>Хід клавіші</translation>
     </message>
 </context>
 <context>
@@ -237,6 +275,93 @@
     <message>
         <source>Form</source>
         <translation>Форма</translation>
+    </message>
+</context>
+<context>
+    <name>DTriggerSettingPage</name>
+    <message>
+        <source>DTriggerSettingPage</source>
+        <translation>DTriggerSettingPage</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>Швидкий тригер</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>Налаштуйте хід спрацювання та хід скидання залежно від того, натискаєте ви клавішу чи відпускаєте її.</translation>
+    </message>
+    <message>
+        <source>Secondary sensitivity</source>
+        <translation>Вторинна чутливість</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>Можна окремо задати хід швидкого тригера для натискання (спрацювання) і відпускання (скидання).</translation>
+    </message>
+    <message>
+        <source>Press/Release</source>
+        <translation>Натискання/відпускання</translation>
+    </message>
+    <message>
+        <source>0.1mm</source>
+        <translation>0.1mm</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>Натискання</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Відпускання</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>Антибрязкіт клавіш</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Застосувати</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>Скинути чутливість</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>Частота опитування</translation>
+    </message>
+    <message>
+        <source>1K</source>
+        <translation>1K</translation>
+    </message>
+    <message>
+        <source>Into calibration mode</source>
+        <translation>Увійти в режим калібрування</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Почати калібрування</translation>
+    </message>
+    <message>
+        <source>Intensity tracking</source>
+        <translation>Відстеження сили натискання</translation>
+    </message>
+    <message>
+        <source>Report rate</source>
+        <translation>Частота опитування</translation>
+    </message>
+    <message>
+        <source>Key calibration steps</source>
+        <translation>Кроки калібрування клавіш</translation>
+    </message>
+    <message>
+        <source>About the travel scale</source>
+        <translation>Про шкалу ходу</translation>
     </message>
 </context>
 <context>
@@ -957,6 +1082,74 @@
     <message>
         <source>No</source>
         <translation>Ні</translation>
+    </message>
+    <message>
+        <source>1.Into key calibration mode first;</source>
+        <translation>1.Спочатку увійдіть у режим калібрування клавіш;</translation>
+    </message>
+    <message>
+        <source>2.Select one key;</source>
+        <translation>2.Виберіть одну клавішу;</translation>
+    </message>
+    <message>
+        <source>3.Clicked &quot;Start calibration&quot;;</source>
+        <translation>3.Натисніть «Почати калібрування»;</translation>
+    </message>
+    <message>
+        <source>4.Press the selected key;</source>
+        <translation>4.Натисніть вибрану клавішу;</translation>
+    </message>
+    <message>
+        <source>5.Return key calibration results;</source>
+        <translation>5.Отримайте результат калібрування клавіші;</translation>
+    </message>
+    <message>
+        <source>Set the required press key duration for triggering.</source>
+        <translation>Задайте хід натискання клавіші, потрібний для спрацювання.</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Застосувати</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>Швидкий тригер</translation>
+    </message>
+    <message>
+        <source>Sensitivity of pressing and releasing</source>
+        <translation>Чутливість натискання та відпускання</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>Скинути чутливість</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>Частота опитування</translation>
+    </message>
+    <message>
+        <source>Key calibration mode</source>
+        <translation>Режим калібрування клавіш</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Почати калібрування</translation>
+    </message>
+    <message>
+        <source>Trigger</source>
+        <translation>Спрацювання</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Скидання</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>Налаштуйте хід спрацювання та хід скидання залежно від того, натискаєте ви клавішу чи відпускаєте її.</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>Можна окремо задати хід швидкого тригера для натискання (спрацювання) і відпускання (скидання).</translation>
     </message>
 </context>
 <context>

@@ -123,6 +123,37 @@
     </message>
 </context>
 <context>
+    <name>DKeyCalibrationExplainDia</name>
+    <message>
+        <source>DKeyCalibrationExplainDia</source>
+        <translation>DKeyCalibrationExplainDia</translation>
+    </message>
+    <message>
+        <source>1.Explain</source>
+        <translation>1.说明</translation>
+    </message>
+    <message>
+        <source>2.Explain</source>
+        <translation>2.说明</translation>
+    </message>
+    <message>
+        <source>3.Explain</source>
+        <translation>3.说明</translation>
+    </message>
+    <message>
+        <source>4.Explain</source>
+        <translation>4.说明</translation>
+    </message>
+    <message>
+        <source>5.Explain</source>
+        <translation>5.说明</translation>
+    </message>
+    <message>
+        <source>Explain</source>
+        <translation>说明</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -147,6 +178,13 @@
     <message>
         <source>Show device list</source>
         <translation>显示设备列表</translation>
+    </message>
+</context>
+<context>
+    <name>DSensitivityShowWidget</name>
+    <message>
+        <source>Key travel</source>
+        <translation>按键行程</translation>
     </message>
 </context>
 <context>
@@ -237,6 +275,93 @@
     <message>
         <source>Form</source>
         <translation>表单</translation>
+    </message>
+</context>
+<context>
+    <name>DTriggerSettingPage</name>
+    <message>
+        <source>DTriggerSettingPage</source>
+        <translation>DTriggerSettingPage</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>快速触发</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>根据按下或松开按键的意图，自定义调整触发行程和复位行程。</translation>
+    </message>
+    <message>
+        <source>Secondary sensitivity</source>
+        <translation>二级灵敏度</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>可分别设置快速触发按下（触发）和松开（复位）的行程值。</translation>
+    </message>
+    <message>
+        <source>Press/Release</source>
+        <translation>按下/松开</translation>
+    </message>
+    <message>
+        <source>0.1mm</source>
+        <translation>0.1mm</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>按下</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>松开</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>按键防抖</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>应用</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>重置灵敏度</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>回报率</translation>
+    </message>
+    <message>
+        <source>1K</source>
+        <translation>1K</translation>
+    </message>
+    <message>
+        <source>Into calibration mode</source>
+        <translation>进入校准模式</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>开始校准</translation>
+    </message>
+    <message>
+        <source>Intensity tracking</source>
+        <translation>力度跟踪</translation>
+    </message>
+    <message>
+        <source>Report rate</source>
+        <translation>回报率</translation>
+    </message>
+    <message>
+        <source>Key calibration steps</source>
+        <translation>按键校准步骤</translation>
+    </message>
+    <message>
+        <source>About the travel scale</source>
+        <translation>关于行程刻度</translation>
     </message>
 </context>
 <context>
@@ -957,6 +1082,74 @@
     <message>
         <source>No</source>
         <translation>否</translation>
+    </message>
+    <message>
+        <source>1.Into key calibration mode first;</source>
+        <translation>1.先进入按键校准模式；</translation>
+    </message>
+    <message>
+        <source>2.Select one key;</source>
+        <translation>2.选择一个按键；</translation>
+    </message>
+    <message>
+        <source>3.Clicked &quot;Start calibration&quot;;</source>
+        <translation>3.点击“开始校准”；</translation>
+    </message>
+    <message>
+        <source>4.Press the selected key;</source>
+        <translation>4.按下所选按键；</translation>
+    </message>
+    <message>
+        <source>5.Return key calibration results;</source>
+        <translation>5.返回按键校准结果；</translation>
+    </message>
+    <message>
+        <source>Set the required press key duration for triggering.</source>
+        <translation>设置触发所需的按键行程。</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>应用</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>快速触发</translation>
+    </message>
+    <message>
+        <source>Sensitivity of pressing and releasing</source>
+        <translation>按下与松开灵敏度</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>重置灵敏度</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>回报率</translation>
+    </message>
+    <message>
+        <source>Key calibration mode</source>
+        <translation>按键校准模式</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>开始校准</translation>
+    </message>
+    <message>
+        <source>Trigger</source>
+        <translation>触发</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>复位</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>根据按下或松开按键的意图，自定义调整触发行程和复位行程。</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>可分别设置快速触发按下（触发）和松开（复位）的行程值。</translation>
     </message>
 </context>
 <context>

@@ -123,6 +123,37 @@
     </message>
 </context>
 <context>
+    <name>DKeyCalibrationExplainDia</name>
+    <message>
+        <source>DKeyCalibrationExplainDia</source>
+        <translation>DKeyCalibrationExplainDia</translation>
+    </message>
+    <message>
+        <source>1.Explain</source>
+        <translation>1.說明</translation>
+    </message>
+    <message>
+        <source>2.Explain</source>
+        <translation>2.說明</translation>
+    </message>
+    <message>
+        <source>3.Explain</source>
+        <translation>3.說明</translation>
+    </message>
+    <message>
+        <source>4.Explain</source>
+        <translation>4.說明</translation>
+    </message>
+    <message>
+        <source>5.Explain</source>
+        <translation>5.說明</translation>
+    </message>
+    <message>
+        <source>Explain</source>
+        <translation>說明</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -147,6 +178,13 @@
     <message>
         <source>Show device list</source>
         <translation>顯示裝置清單</translation>
+    </message>
+</context>
+<context>
+    <name>DSensitivityShowWidget</name>
+    <message>
+        <source>Key travel</source>
+        <translation>按鍵行程</translation>
     </message>
 </context>
 <context>
@@ -237,6 +275,93 @@
     <message>
         <source>Form</source>
         <translation>表單</translation>
+    </message>
+</context>
+<context>
+    <name>DTriggerSettingPage</name>
+    <message>
+        <source>DTriggerSettingPage</source>
+        <translation>DTriggerSettingPage</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>快速觸發</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>根據按下或放開按鍵的意圖，自訂調整觸發行程和復位行程。</translation>
+    </message>
+    <message>
+        <source>Secondary sensitivity</source>
+        <translation>二級靈敏度</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>可分別設定快速觸發按下（觸發）和放開（復位）的行程值。</translation>
+    </message>
+    <message>
+        <source>Press/Release</source>
+        <translation>按下/放開</translation>
+    </message>
+    <message>
+        <source>0.1mm</source>
+        <translation>0.1mm</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>按下</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>放開</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>按鍵防抖</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>套用</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>重設靈敏度</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>回報率</translation>
+    </message>
+    <message>
+        <source>1K</source>
+        <translation>1K</translation>
+    </message>
+    <message>
+        <source>Into calibration mode</source>
+        <translation>進入校準模式</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>開始校準</translation>
+    </message>
+    <message>
+        <source>Intensity tracking</source>
+        <translation>力度追蹤</translation>
+    </message>
+    <message>
+        <source>Report rate</source>
+        <translation>回報率</translation>
+    </message>
+    <message>
+        <source>Key calibration steps</source>
+        <translation>按鍵校準步驟</translation>
+    </message>
+    <message>
+        <source>About the travel scale</source>
+        <translation>關於行程刻度</translation>
     </message>
 </context>
 <context>
@@ -957,6 +1082,74 @@
     <message>
         <source>No</source>
         <translation>否</translation>
+    </message>
+    <message>
+        <source>1.Into key calibration mode first;</source>
+        <translation>1.先進入按鍵校準模式；</translation>
+    </message>
+    <message>
+        <source>2.Select one key;</source>
+        <translation>2.選擇一個按鍵；</translation>
+    </message>
+    <message>
+        <source>3.Clicked &quot;Start calibration&quot;;</source>
+        <translation>3.點擊「開始校準」；</translation>
+    </message>
+    <message>
+        <source>4.Press the selected key;</source>
+        <translation>4.按下所選按鍵；</translation>
+    </message>
+    <message>
+        <source>5.Return key calibration results;</source>
+        <translation>5.返回按鍵校準結果；</translation>
+    </message>
+    <message>
+        <source>Set the required press key duration for triggering.</source>
+        <translation>設定觸發所需的按鍵行程。</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>套用</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>快速觸發</translation>
+    </message>
+    <message>
+        <source>Sensitivity of pressing and releasing</source>
+        <translation>按下與放開靈敏度</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>重設靈敏度</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>回報率</translation>
+    </message>
+    <message>
+        <source>Key calibration mode</source>
+        <translation>按鍵校準模式</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>開始校準</translation>
+    </message>
+    <message>
+        <source>Trigger</source>
+        <translation>觸發</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>復位</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>根據按下或放開按鍵的意圖，自訂調整觸發行程和復位行程。</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>可分別設定快速觸發按下（觸發）和放開（復位）的行程值。</translation>
     </message>
 </context>
 <context>
