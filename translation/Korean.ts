@@ -123,6 +123,13 @@
     </message>
 </context>
 <context>
+    <name>DDksShowWidget</name>
+    <message>
+        <source>Dynamic keystroke actions</source>
+        <translation>다이내믹 키스트로크 동작</translation>
+    </message>
+</context>
+<context>
     <name>DKeyCalibrationExplainDia</name>
     <message>
         <source>DKeyCalibrationExplainDia</source>
