@@ -188,6 +188,19 @@
     </message>
 </context>
 <context>
+    <name>DSeniorKeysRecordExplainDia</name>
+    <message>
+        <source>DSeniorKeysRecordExplainDia</source>
+        <translation>DSeniorKeysRecordExplainDia</translation>
+    </message>
+    <message>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
+When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>عند اختيار &quot;مفتاح واحد&quot;، يكفي النقر على مفتاح لإكمال إعداده؛ 
+عند اختيار &quot;تركيبة مفاتيح&quot;، يجب اختيار مفتاح تعديل واحد على الأقل ومفتاح آخر لإكمال إدخال التركيبة، مثل L_Shift+A أو L_Shift+L_Ctrl+A؛</translation>
+    </message>
+</context>
+<context>
     <name>DSensitivityShowWidget</name>
     <message>
         <source>Key travel</source>
@@ -282,6 +295,25 @@
     <message>
         <source>Form</source>
         <translation>نموذج</translation>
+    </message>
+</context>
+<context>
+    <name>DStrokeConfigView</name>
+    <message>
+        <source>DStrokeConfigView</source>
+        <translation>DStrokeConfigView</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>نقاط تشغيل إجراءات DKS</translation>
+    </message>
+    <message>
+        <source>4.0mm</source>
+        <translation>4.0mm</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
     </message>
 </context>
 <context>
@@ -1157,6 +1189,18 @@
     <message>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
         <translation>يمكنك ضبط قيم المسافة للتشغيل السريع عند الضغط (التشغيل) وعند التحرير (الإرجاع) كلٍّ على حدة.</translation>
+    </message>
+    <message>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <translation>عند اختيار &quot;مفتاح واحد&quot;، يكفي النقر على مفتاح لإكمال إعداده؛</translation>
+    </message>
+    <message>
+        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>عند اختيار &quot;تركيبة مفاتيح&quot;، يجب اختيار مفتاح تعديل واحد على الأقل ومفتاح آخر لإكمال إدخال التركيبة، مثل L_Shift+A أو L_Shift+L_Ctrl+A؛</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>نقاط تشغيل إجراءات DKS</translation>
     </message>
 </context>
 <context>

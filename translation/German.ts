@@ -188,6 +188,19 @@
     </message>
 </context>
 <context>
+    <name>DSeniorKeysRecordExplainDia</name>
+    <message>
+        <source>DSeniorKeysRecordExplainDia</source>
+        <translation>DSeniorKeysRecordExplainDia</translation>
+    </message>
+    <message>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
+When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>Bei „Einzeltaste“ genügt ein Klick auf eine Taste, um die Belegung abzuschließen; 
+Bei „Tastenkombination“ müssen mindestens eine Zusatztaste und eine weitere Taste gewählt werden, um die Kombination einzugeben, etwa L_Shift+A oder L_Shift+L_Ctrl+A;</translation>
+    </message>
+</context>
+<context>
     <name>DSensitivityShowWidget</name>
     <message>
         <source>Key travel</source>
@@ -282,6 +295,25 @@
     <message>
         <source>Form</source>
         <translation>Formular</translation>
+    </message>
+</context>
+<context>
+    <name>DStrokeConfigView</name>
+    <message>
+        <source>DStrokeConfigView</source>
+        <translation>DStrokeConfigView</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>Auslösepunkte der DKS-Aktionen</translation>
+    </message>
+    <message>
+        <source>4.0mm</source>
+        <translation>4.0mm</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -1157,6 +1189,18 @@
     <message>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
         <translation>Sie können die Wege der Schnellauslösung für Drücken (Auslösen) und Loslassen (Zurücksetzen) getrennt einstellen.</translation>
+    </message>
+    <message>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <translation>Bei „Einzeltaste“ genügt ein Klick auf eine Taste, um die Belegung abzuschließen;</translation>
+    </message>
+    <message>
+        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>Bei „Tastenkombination“ müssen mindestens eine Zusatztaste und eine weitere Taste gewählt werden, um die Kombination einzugeben, etwa L_Shift+A oder L_Shift+L_Ctrl+A;</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>Auslösepunkte der DKS-Aktionen</translation>
     </message>
 </context>
 <context>

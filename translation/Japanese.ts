@@ -188,6 +188,19 @@
     </message>
 </context>
 <context>
+    <name>DSeniorKeysRecordExplainDia</name>
+    <message>
+        <source>DSeniorKeysRecordExplainDia</source>
+        <translation>DSeniorKeysRecordExplainDia</translation>
+    </message>
+    <message>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
+When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>「シングルキー」を選んだ場合は、キーを1つクリックするだけで設定が完了します； 
+「キーの組み合わせ」を選んだ場合は、修飾キーを1つ以上と他のキーを1つ選ぶと入力が完了します（例：L_Shift+A、L_Shift+L_Ctrl+A）；</translation>
+    </message>
+</context>
+<context>
     <name>DSensitivityShowWidget</name>
     <message>
         <source>Key travel</source>
@@ -282,6 +295,25 @@
     <message>
         <source>Form</source>
         <translation>フォーム</translation>
+    </message>
+</context>
+<context>
+    <name>DStrokeConfigView</name>
+    <message>
+        <source>DStrokeConfigView</source>
+        <translation>DStrokeConfigView</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>DKS 動作のトリガーポイント</translation>
+    </message>
+    <message>
+        <source>4.0mm</source>
+        <translation>4.0mm</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
     </message>
 </context>
 <context>
@@ -1157,6 +1189,18 @@
     <message>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
         <translation>ラピッドトリガーの押下（トリガー）と解放（リセット）のストローク値を個別に設定できます。</translation>
+    </message>
+    <message>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <translation>「シングルキー」を選んだ場合は、キーを1つクリックするだけで設定が完了します；</translation>
+    </message>
+    <message>
+        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>「キーの組み合わせ」を選んだ場合は、修飾キーを1つ以上と他のキーを1つ選ぶと入力が完了します（例：L_Shift+A、L_Shift+L_Ctrl+A）；</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>DKS 動作のトリガーポイント</translation>
     </message>
 </context>
 <context>

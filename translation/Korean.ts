@@ -188,6 +188,19 @@
     </message>
 </context>
 <context>
+    <name>DSeniorKeysRecordExplainDia</name>
+    <message>
+        <source>DSeniorKeysRecordExplainDia</source>
+        <translation>DSeniorKeysRecordExplainDia</translation>
+    </message>
+    <message>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
+When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>&quot;단일 키&quot;를 선택하면 키 하나만 클릭해도 키 설정이 완료됩니다; 
+&quot;키 조합&quot;을 선택하면 조합 키를 하나 이상과 다른 키 하나를 선택해야 입력이 완료됩니다(예: L_Shift+A 또는 L_Shift+L_Ctrl+A);</translation>
+    </message>
+</context>
+<context>
     <name>DSensitivityShowWidget</name>
     <message>
         <source>Key travel</source>
@@ -282,6 +295,25 @@
     <message>
         <source>Form</source>
         <translation>양식</translation>
+    </message>
+</context>
+<context>
+    <name>DStrokeConfigView</name>
+    <message>
+        <source>DStrokeConfigView</source>
+        <translation>DStrokeConfigView</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>DKS 동작의 트리거 지점</translation>
+    </message>
+    <message>
+        <source>4.0mm</source>
+        <translation>4.0mm</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
     </message>
 </context>
 <context>
@@ -1157,6 +1189,18 @@
     <message>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
         <translation>래피드 트리거의 누름(트리거)과 뗌(리셋) 행정 값을 따로 설정할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <translation>&quot;단일 키&quot;를 선택하면 키 하나만 클릭해도 키 설정이 완료됩니다;</translation>
+    </message>
+    <message>
+        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>&quot;키 조합&quot;을 선택하면 조합 키를 하나 이상과 다른 키 하나를 선택해야 입력이 완료됩니다(예: L_Shift+A 또는 L_Shift+L_Ctrl+A);</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>DKS 동작의 트리거 지점</translation>
     </message>
 </context>
 <context>

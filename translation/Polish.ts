@@ -188,6 +188,19 @@
     </message>
 </context>
 <context>
+    <name>DSeniorKeysRecordExplainDia</name>
+    <message>
+        <source>DSeniorKeysRecordExplainDia</source>
+        <translation>DSeniorKeysRecordExplainDia</translation>
+    </message>
+    <message>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
+When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>Gdy wybrano „Pojedynczy klawisz”, wystarczy kliknąć klawisz, aby zakończyć konfigurację; 
+Gdy wybrano „Kombinacja klawiszy”, trzeba wybrać co najmniej jeden modyfikator i jeden inny klawisz, aby zakończyć wprowadzanie, np. L_Shift+A lub L_Shift+L_Ctrl+A;</translation>
+    </message>
+</context>
+<context>
     <name>DSensitivityShowWidget</name>
     <message>
         <source>Key travel</source>
@@ -282,6 +295,25 @@
     <message>
         <source>Form</source>
         <translation>Formularz</translation>
+    </message>
+</context>
+<context>
+    <name>DStrokeConfigView</name>
+    <message>
+        <source>DStrokeConfigView</source>
+        <translation>DStrokeConfigView</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>Punkty wyzwolenia akcji DKS</translation>
+    </message>
+    <message>
+        <source>4.0mm</source>
+        <translation>4.0mm</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
     </message>
 </context>
 <context>
@@ -1157,6 +1189,18 @@
     <message>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
         <translation>Możesz osobno ustawić skok szybkiego wyzwalacza dla naciśnięcia (wyzwolenie) i zwolnienia (reset).</translation>
+    </message>
+    <message>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <translation>Gdy wybrano „Pojedynczy klawisz”, wystarczy kliknąć klawisz, aby zakończyć konfigurację;</translation>
+    </message>
+    <message>
+        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>Gdy wybrano „Kombinacja klawiszy”, trzeba wybrać co najmniej jeden modyfikator i jeden inny klawisz, aby zakończyć wprowadzanie, np. L_Shift+A lub L_Shift+L_Ctrl+A;</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>Punkty wyzwolenia akcji DKS</translation>
     </message>
 </context>
 <context>
