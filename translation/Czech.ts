@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="cs" sourcelanguage="en">
 <context>
+    <name>DAllKeysShowPage</name>
+    <message>
+        <source>DAllKeysShowPage</source>
+        <translation>DAllKeysShowPage</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Kombinace kláves</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>Běžné klávesy</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Speciální klávesy</translation>
+    </message>
+</context>
+<context>
     <name>DCustomEventTipExplain</name>
     <message>
         <source>Default</source>
@@ -1201,6 +1220,14 @@ Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifiká
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>Body sepnutí akcí DKS</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>Běžné klávesy</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Speciální klávesy</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>DAllKeysShowPage</name>
+    <message>
+        <source>DAllKeysShowPage</source>
+        <translation>DAllKeysShowPage</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Combinaison de touches</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>Touches normales</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Touches spéciales</translation>
+    </message>
+</context>
+<context>
     <name>DCustomEventTipExplain</name>
     <message>
         <source>Default</source>
@@ -1201,6 +1220,14 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>Points de déclenchement des actions DKS</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>Touches normales</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Touches spéciales</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>DAllKeysShowPage</name>
+    <message>
+        <source>DAllKeysShowPage</source>
+        <translation>DAllKeysShowPage</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Tastenkombination</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>Normale Tasten</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Sondertasten</translation>
+    </message>
+</context>
+<context>
     <name>DCustomEventTipExplain</name>
     <message>
         <source>Default</source>
@@ -1201,6 +1220,14 @@ Bei „Tastenkombination“ müssen mindestens eine Zusatztaste und eine weitere
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>Auslösepunkte der DKS-Aktionen</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>Normale Tasten</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Sondertasten</translation>
     </message>
 </context>
 <context>

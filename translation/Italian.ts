@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="en">
 <context>
+    <name>DAllKeysShowPage</name>
+    <message>
+        <source>DAllKeysShowPage</source>
+        <translation>DAllKeysShowPage</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Combinazione di tasti</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>Tasti normali</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Tasti speciali</translation>
+    </message>
+</context>
+<context>
     <name>DCustomEventTipExplain</name>
     <message>
         <source>Default</source>
@@ -1201,6 +1220,14 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>Punti di attivazione delle azioni DKS</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>Tasti normali</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Tasti speciali</translation>
     </message>
 </context>
 <context>

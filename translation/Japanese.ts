@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja" sourcelanguage="en">
 <context>
+    <name>DAllKeysShowPage</name>
+    <message>
+        <source>DAllKeysShowPage</source>
+        <translation>DAllKeysShowPage</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>キーの組み合わせ</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>通常キー</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>特殊キー</translation>
+    </message>
+</context>
+<context>
     <name>DCustomEventTipExplain</name>
     <message>
         <source>Default</source>
@@ -1201,6 +1220,14 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>DKS 動作のトリガーポイント</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>通常キー</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>特殊キー</translation>
     </message>
 </context>
 <context>

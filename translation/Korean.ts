@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko" sourcelanguage="en">
 <context>
+    <name>DAllKeysShowPage</name>
+    <message>
+        <source>DAllKeysShowPage</source>
+        <translation>DAllKeysShowPage</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>키 조합</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>일반 키</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>특수 키</translation>
+    </message>
+</context>
+<context>
     <name>DCustomEventTipExplain</name>
     <message>
         <source>Default</source>
@@ -1201,6 +1220,14 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>DKS 동작의 트리거 지점</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>일반 키</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>특수 키</translation>
     </message>
 </context>
 <context>

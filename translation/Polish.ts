@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl" sourcelanguage="en">
 <context>
+    <name>DAllKeysShowPage</name>
+    <message>
+        <source>DAllKeysShowPage</source>
+        <translation>DAllKeysShowPage</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Kombinacja klawiszy</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>Zwykłe klawisze</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Klawisze specjalne</translation>
+    </message>
+</context>
+<context>
     <name>DCustomEventTipExplain</name>
     <message>
         <source>Default</source>
@@ -1201,6 +1220,14 @@ Gdy wybrano „Kombinacja klawiszy”, trzeba wybrać co najmniej jeden modyfika
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>Punkty wyzwolenia akcji DKS</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>Zwykłe klawisze</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Klawisze specjalne</translation>
     </message>
 </context>
 <context>

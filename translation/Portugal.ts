@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt" sourcelanguage="en">
 <context>
+    <name>DAllKeysShowPage</name>
+    <message>
+        <source>DAllKeysShowPage</source>
+        <translation>DAllKeysShowPage</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Combinação de teclas</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>Teclas normais</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Teclas especiais</translation>
+    </message>
+</context>
+<context>
     <name>DCustomEventTipExplain</name>
     <message>
         <source>Default</source>
@@ -1201,6 +1220,14 @@ Com &quot;Combinação de teclas&quot; selecionada, é preciso escolher pelo men
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>Pontos de acionamento das ações DKS</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>Teclas normais</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Teclas especiais</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>DAllKeysShowPage</name>
+    <message>
+        <source>DAllKeysShowPage</source>
+        <translation>DAllKeysShowPage</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Combinación de teclas</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>Teclas normales</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Teclas especiales</translation>
+    </message>
+</context>
+<context>
     <name>DCustomEventTipExplain</name>
     <message>
         <source>Default</source>
@@ -1201,6 +1220,14 @@ Con &quot;Combinación de teclas&quot; seleccionada, hay que elegir al menos una
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>Puntos de activación de las acciones DKS</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>Teclas normales</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Teclas especiales</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en">
 <context>
+    <name>DAllKeysShowPage</name>
+    <message>
+        <source>DAllKeysShowPage</source>
+        <translation>DAllKeysShowPage</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>组合键</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>普通键</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>特殊键</translation>
+    </message>
+</context>
+<context>
     <name>DCustomEventTipExplain</name>
     <message>
         <source>Default</source>
@@ -1201,6 +1220,14 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>DKS 动作的触发点</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>普通键</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>特殊键</translation>
     </message>
 </context>
 <context>
