@@ -207,6 +207,37 @@
     </message>
 </context>
 <context>
+    <name>DSeniorKeyEventListItem</name>
+    <message>
+        <source>DSeniorKeyEventListItem</source>
+        <translation>DSeniorKeyEventListItem</translation>
+    </message>
+    <message>
+        <source>DKS</source>
+        <translation>DKS</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+</context>
+<context>
     <name>DSeniorKeysRecordExplainDia</name>
     <message>
         <source>DSeniorKeysRecordExplainDia</source>
