@@ -238,6 +238,101 @@
     </message>
 </context>
 <context>
+    <name>DSeniorKeysPage</name>
+    <message>
+        <source>DSeniorKeysPage</source>
+        <translation>DSeniorKeysPage</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Pokročilé klávesy</translation>
+    </message>
+    <message>
+        <source>DKS</source>
+        <translation>DKS</translation>
+    </message>
+    <message>
+        <source>MT</source>
+        <translation>MT</translation>
+    </message>
+    <message>
+        <source>TGL</source>
+        <translation>TGL</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Vytvořit</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>1.0mm</source>
+        <translation>1.0mm</translation>
+    </message>
+    <message>
+        <source>2.0mm</source>
+        <translation>2.0mm</translation>
+    </message>
+    <message>
+        <source>3.0mm</source>
+        <translation>3.0mm</translation>
+    </message>
+    <message>
+        <source>4.0mm</source>
+        <translation>4.0mm</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Podržení</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Stisk</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>Doba podržení</translation>
+    </message>
+    <message>
+        <source>1000MS</source>
+        <translation>1000MS</translation>
+    </message>
+    <message>
+        <source>10/40</source>
+        <translation>10/40</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>Žádné pokročilé klávesy</translation>
+    </message>
+    <message>
+        <source>Single Key</source>
+        <translation>Jedna klávesa</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Kombinace kláves</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+</context>
+<context>
     <name>DSeniorKeysRecordExplainDia</name>
     <message>
         <source>DSeniorKeysRecordExplainDia</source>
@@ -1259,6 +1354,42 @@ Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifiká
     <message>
         <source>Special Keys</source>
         <translation>Speciální klávesy</translation>
+    </message>
+    <message>
+        <source>Single Key</source>
+        <translation>Jedna klávesa</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Podržení</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Stisk</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>Doba podržení</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>Žádné pokročilé klávesy</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zavřít</translation>
+    </message>
+    <message>
+        <source>The number of senior keys has reached the maximum</source>
+        <translation>Byl dosažen nejvyšší počet pokročilých kláves</translation>
+    </message>
+    <message>
+        <source>Create senior keys successful</source>
+        <translation>Pokročilá klávesa vytvořena</translation>
+    </message>
+    <message>
+        <source>Delete senior keys successful</source>
+        <translation>Pokročilá klávesa smazána</translation>
     </message>
 </context>
 <context>

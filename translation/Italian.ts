@@ -238,6 +238,101 @@
     </message>
 </context>
 <context>
+    <name>DSeniorKeysPage</name>
+    <message>
+        <source>DSeniorKeysPage</source>
+        <translation>DSeniorKeysPage</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Tasti avanzati</translation>
+    </message>
+    <message>
+        <source>DKS</source>
+        <translation>DKS</translation>
+    </message>
+    <message>
+        <source>MT</source>
+        <translation>MT</translation>
+    </message>
+    <message>
+        <source>TGL</source>
+        <translation>TGL</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Crea</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>1.0mm</source>
+        <translation>1.0mm</translation>
+    </message>
+    <message>
+        <source>2.0mm</source>
+        <translation>2.0mm</translation>
+    </message>
+    <message>
+        <source>3.0mm</source>
+        <translation>3.0mm</translation>
+    </message>
+    <message>
+        <source>4.0mm</source>
+        <translation>4.0mm</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Tenere</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Tocco</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>Durata della pressione</translation>
+    </message>
+    <message>
+        <source>1000MS</source>
+        <translation>1000MS</translation>
+    </message>
+    <message>
+        <source>10/40</source>
+        <translation>10/40</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>Nessun tasto avanzato</translation>
+    </message>
+    <message>
+        <source>Single Key</source>
+        <translation>Tasto singolo</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Combinazione di tasti</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+</context>
+<context>
     <name>DSeniorKeysRecordExplainDia</name>
     <message>
         <source>DSeniorKeysRecordExplainDia</source>
@@ -1259,6 +1354,42 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
     <message>
         <source>Special Keys</source>
         <translation>Tasti speciali</translation>
+    </message>
+    <message>
+        <source>Single Key</source>
+        <translation>Tasto singolo</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Tenere</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Tocco</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>Durata della pressione</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>Nessun tasto avanzato</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>The number of senior keys has reached the maximum</source>
+        <translation>È stato raggiunto il numero massimo di tasti avanzati</translation>
+    </message>
+    <message>
+        <source>Create senior keys successful</source>
+        <translation>Tasto avanzato creato</translation>
+    </message>
+    <message>
+        <source>Delete senior keys successful</source>
+        <translation>Tasto avanzato eliminato</translation>
     </message>
 </context>
 <context>

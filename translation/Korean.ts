@@ -238,6 +238,101 @@
     </message>
 </context>
 <context>
+    <name>DSeniorKeysPage</name>
+    <message>
+        <source>DSeniorKeysPage</source>
+        <translation>DSeniorKeysPage</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>고급 키</translation>
+    </message>
+    <message>
+        <source>DKS</source>
+        <translation>DKS</translation>
+    </message>
+    <message>
+        <source>MT</source>
+        <translation>MT</translation>
+    </message>
+    <message>
+        <source>TGL</source>
+        <translation>TGL</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>생성</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>1.0mm</source>
+        <translation>1.0mm</translation>
+    </message>
+    <message>
+        <source>2.0mm</source>
+        <translation>2.0mm</translation>
+    </message>
+    <message>
+        <source>3.0mm</source>
+        <translation>3.0mm</translation>
+    </message>
+    <message>
+        <source>4.0mm</source>
+        <translation>4.0mm</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>누르고 있기</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>클릭</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>누름 유지 시간</translation>
+    </message>
+    <message>
+        <source>1000MS</source>
+        <translation>1000MS</translation>
+    </message>
+    <message>
+        <source>10/40</source>
+        <translation>10/40</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>고급 키가 없습니다</translation>
+    </message>
+    <message>
+        <source>Single Key</source>
+        <translation>단일 키</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>키 조합</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+</context>
+<context>
     <name>DSeniorKeysRecordExplainDia</name>
     <message>
         <source>DSeniorKeysRecordExplainDia</source>
@@ -1259,6 +1354,42 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     <message>
         <source>Special Keys</source>
         <translation>특수 키</translation>
+    </message>
+    <message>
+        <source>Single Key</source>
+        <translation>단일 키</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>누르고 있기</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>클릭</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>누름 유지 시간</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>고급 키가 없습니다</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>The number of senior keys has reached the maximum</source>
+        <translation>고급 키 개수가 최대치에 도달했습니다</translation>
+    </message>
+    <message>
+        <source>Create senior keys successful</source>
+        <translation>고급 키를 생성했습니다</translation>
+    </message>
+    <message>
+        <source>Delete senior keys successful</source>
+        <translation>고급 키를 삭제했습니다</translation>
     </message>
 </context>
 <context>

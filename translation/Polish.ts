@@ -238,6 +238,101 @@
     </message>
 </context>
 <context>
+    <name>DSeniorKeysPage</name>
+    <message>
+        <source>DSeniorKeysPage</source>
+        <translation>DSeniorKeysPage</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Klawisze zaawansowane</translation>
+    </message>
+    <message>
+        <source>DKS</source>
+        <translation>DKS</translation>
+    </message>
+    <message>
+        <source>MT</source>
+        <translation>MT</translation>
+    </message>
+    <message>
+        <source>TGL</source>
+        <translation>TGL</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Utwórz</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>1.0mm</source>
+        <translation>1.0mm</translation>
+    </message>
+    <message>
+        <source>2.0mm</source>
+        <translation>2.0mm</translation>
+    </message>
+    <message>
+        <source>3.0mm</source>
+        <translation>3.0mm</translation>
+    </message>
+    <message>
+        <source>4.0mm</source>
+        <translation>4.0mm</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Przytrzymanie</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Kliknięcie</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>Czas przytrzymania</translation>
+    </message>
+    <message>
+        <source>1000MS</source>
+        <translation>1000MS</translation>
+    </message>
+    <message>
+        <source>10/40</source>
+        <translation>10/40</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>Brak klawiszy zaawansowanych</translation>
+    </message>
+    <message>
+        <source>Single Key</source>
+        <translation>Pojedynczy klawisz</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Kombinacja klawiszy</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+</context>
+<context>
     <name>DSeniorKeysRecordExplainDia</name>
     <message>
         <source>DSeniorKeysRecordExplainDia</source>
@@ -1259,6 +1354,42 @@ Gdy wybrano „Kombinacja klawiszy”, trzeba wybrać co najmniej jeden modyfika
     <message>
         <source>Special Keys</source>
         <translation>Klawisze specjalne</translation>
+    </message>
+    <message>
+        <source>Single Key</source>
+        <translation>Pojedynczy klawisz</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Przytrzymanie</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Kliknięcie</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>Czas przytrzymania</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>Brak klawiszy zaawansowanych</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>The number of senior keys has reached the maximum</source>
+        <translation>Osiągnięto maksymalną liczbę klawiszy zaawansowanych</translation>
+    </message>
+    <message>
+        <source>Create senior keys successful</source>
+        <translation>Utworzono klawisz zaawansowany</translation>
+    </message>
+    <message>
+        <source>Delete senior keys successful</source>
+        <translation>Usunięto klawisz zaawansowany</translation>
     </message>
 </context>
 <context>

@@ -238,6 +238,101 @@
     </message>
 </context>
 <context>
+    <name>DSeniorKeysPage</name>
+    <message>
+        <source>DSeniorKeysPage</source>
+        <translation>DSeniorKeysPage</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Teclas avanzadas</translation>
+    </message>
+    <message>
+        <source>DKS</source>
+        <translation>DKS</translation>
+    </message>
+    <message>
+        <source>MT</source>
+        <translation>MT</translation>
+    </message>
+    <message>
+        <source>TGL</source>
+        <translation>TGL</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Crear</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>1.0mm</source>
+        <translation>1.0mm</translation>
+    </message>
+    <message>
+        <source>2.0mm</source>
+        <translation>2.0mm</translation>
+    </message>
+    <message>
+        <source>3.0mm</source>
+        <translation>3.0mm</translation>
+    </message>
+    <message>
+        <source>4.0mm</source>
+        <translation>4.0mm</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Mantener</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Pulsación</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>Duración de la pulsación mantenida</translation>
+    </message>
+    <message>
+        <source>1000MS</source>
+        <translation>1000MS</translation>
+    </message>
+    <message>
+        <source>10/40</source>
+        <translation>10/40</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>No hay teclas avanzadas</translation>
+    </message>
+    <message>
+        <source>Single Key</source>
+        <translation>Tecla única</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Combinación de teclas</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+</context>
+<context>
     <name>DSeniorKeysRecordExplainDia</name>
     <message>
         <source>DSeniorKeysRecordExplainDia</source>
@@ -1259,6 +1354,42 @@ Con &quot;Combinación de teclas&quot; seleccionada, hay que elegir al menos una
     <message>
         <source>Special Keys</source>
         <translation>Teclas especiales</translation>
+    </message>
+    <message>
+        <source>Single Key</source>
+        <translation>Tecla única</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Mantener</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Pulsación</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>Duración de la pulsación mantenida</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>No hay teclas avanzadas</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>The number of senior keys has reached the maximum</source>
+        <translation>Se ha alcanzado el número máximo de teclas avanzadas</translation>
+    </message>
+    <message>
+        <source>Create senior keys successful</source>
+        <translation>Tecla avanzada creada</translation>
+    </message>
+    <message>
+        <source>Delete senior keys successful</source>
+        <translation>Tecla avanzada eliminada</translation>
     </message>
 </context>
 <context>

@@ -238,6 +238,101 @@
     </message>
 </context>
 <context>
+    <name>DSeniorKeysPage</name>
+    <message>
+        <source>DSeniorKeysPage</source>
+        <translation>DSeniorKeysPage</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Розширені клавіші</translation>
+    </message>
+    <message>
+        <source>DKS</source>
+        <translation>DKS</translation>
+    </message>
+    <message>
+        <source>MT</source>
+        <translation>MT</translation>
+    </message>
+    <message>
+        <source>TGL</source>
+        <translation>TGL</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Створити</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>1.0mm</source>
+        <translation>1.0mm</translation>
+    </message>
+    <message>
+        <source>2.0mm</source>
+        <translation>2.0mm</translation>
+    </message>
+    <message>
+        <source>3.0mm</source>
+        <translation>3.0mm</translation>
+    </message>
+    <message>
+        <source>4.0mm</source>
+        <translation>4.0mm</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Утримання</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Натискання</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>Тривалість утримання</translation>
+    </message>
+    <message>
+        <source>1000MS</source>
+        <translation>1000MS</translation>
+    </message>
+    <message>
+        <source>10/40</source>
+        <translation>10/40</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>Розширених клавіш немає</translation>
+    </message>
+    <message>
+        <source>Single Key</source>
+        <translation>Одна клавіша</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Комбінація клавіш</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+</context>
+<context>
     <name>DSeniorKeysRecordExplainDia</name>
     <message>
         <source>DSeniorKeysRecordExplainDia</source>
@@ -1259,6 +1354,42 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     <message>
         <source>Special Keys</source>
         <translation>Спеціальні клавіші</translation>
+    </message>
+    <message>
+        <source>Single Key</source>
+        <translation>Одна клавіша</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Утримання</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Натискання</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>Тривалість утримання</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>Розширених клавіш немає</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрити</translation>
+    </message>
+    <message>
+        <source>The number of senior keys has reached the maximum</source>
+        <translation>Досягнуто максимальної кількості розширених клавіш</translation>
+    </message>
+    <message>
+        <source>Create senior keys successful</source>
+        <translation>Розширену клавішу створено</translation>
+    </message>
+    <message>
+        <source>Delete senior keys successful</source>
+        <translation>Розширену клавішу видалено</translation>
     </message>
 </context>
 <context>
