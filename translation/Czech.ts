@@ -28,6 +28,41 @@
     </message>
 </context>
 <context>
+    <name>DCustomKeysPage</name>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Funkce:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Klávesa</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Mezerník</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>Výchozí vrstva</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>Vrstva FN</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>Načítání</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Stáhnout</translation>
+    </message>
+</context>
+<context>
     <name>DDeviceKeyboardLink</name>
     <message>
         <source>The text is on the clipboard: press Ctrl+V to paste it</source>
@@ -180,6 +215,147 @@
     </message>
 </context>
 <context>
+    <name>DKeyDisablePage</name>
+    <message>
+        <source>Disable</source>
+        <translation>Zakázat</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Binding</source>
+        <translation>Přiřazeno</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>Macro Record</source>
+        <translation>Nahrávání makra</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>Makra</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>Prodleva</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>Nahraná prodleva</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>Bez prodlevy</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>Výchozí prodleva</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Nahrávat</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>Události</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>Záznam je prázdný</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>Vložit událost</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Pozice</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>Vložit za</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>Vložit před</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Událost</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>Událost klávesnice</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>Událost myši</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Prodleva</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Akce</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Stiskněte klávesu</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Levé tlačítko</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Prostřední tlačítko</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Pravé tlačítko</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>Zadejte prodlevu</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Vložit</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Vlastnosti</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>Klávesa</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Myš</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Změnit</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -204,6 +380,29 @@
     <message>
         <source>Show device list</source>
         <translation>Zobrazit seznam zařízení</translation>
+    </message>
+</context>
+<context>
+    <name>DResetDefaultPage</name>
+    <message>
+        <source>Light Press</source>
+        <translation>Lehký stisk</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Silný stisk</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Výchozí</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
     </message>
 </context>
 <context>
@@ -339,8 +538,8 @@
         <translation>DSeniorKeysRecordExplainDia</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
-When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
+When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
         <translation>Je-li zvolena „Jedna klávesa“, stačí kliknout na klávesu a nastavení je hotové; 
 Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifikátor a jednu další klávesu, například L_Shift+A nebo L_Shift+L_Ctrl+A;</translation>
     </message>
@@ -431,8 +630,8 @@ Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifiká
         <translation>Jiný</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -633,7 +832,7 @@ Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifiká
         <translation>Profil byl importován</translation>
     </message>
     <message>
-        <source>Profile name can&apos;t empty</source>
+        <source>Profile name can't empty</source>
         <translation>Název profilu nesmí být prázdný</translation>
     </message>
     <message>
@@ -1212,7 +1411,7 @@ Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifiká
         <translation>Uložení nastavení zámku Win se nezdařilo</translation>
     </message>
     <message>
-        <source>The desktop&apos;s keyboard settings could not be opened</source>
+        <source>The desktop's keyboard settings could not be opened</source>
         <translation>Nastavení klávesnice pracovního prostředí se nepodařilo otevřít</translation>
     </message>
     <message>
@@ -1276,7 +1475,7 @@ Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifiká
         <translation>2.Vyberte jednu klávesu;</translation>
     </message>
     <message>
-        <source>3.Clicked &quot;Start calibration&quot;;</source>
+        <source>3.Clicked "Start calibration";</source>
         <translation>3.Klikněte na „Spustit kalibraci“;</translation>
     </message>
     <message>
@@ -1336,11 +1535,11 @@ Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifiká
         <translation>Dráhu rychlé spouště lze nastavit zvlášť pro stisk (sepnutí) a uvolnění (reset).</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
         <translation>Je-li zvolena „Jedna klávesa“, stačí kliknout na klávesu a nastavení je hotové;</translation>
     </message>
     <message>
-        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
         <translation>Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifikátor a jednu další klávesu, například L_Shift+A nebo L_Shift+L_Ctrl+A;</translation>
     </message>
     <message>
@@ -1391,6 +1590,222 @@ Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifiká
         <source>Delete senior keys successful</source>
         <translation>Pokročilá klávesa smazána</translation>
     </message>
+    <message>
+        <source>Download</source>
+        <translation>Stáhnout</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Funkce:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Klávesa</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>Nejprve vyberte klávesu</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>Operace proběhla úspěšně</translation>
+    </message>
+    <message>
+        <source>Operate failed, the profile could not be saved</source>
+        <translation>Operace selhala, profil nelze uložit</translation>
+    </message>
+    <message>
+        <source>Setting failed because the text is empty</source>
+        <translation>Nastavení selhalo, protože text je prázdný</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Lehký stisk</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Silný stisk</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>Přiřadit makro</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Přiřadit profil</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Nepřetržité přehrávání zap./vyp.</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Počet přehrání</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Počet přehrání 1,2,3...</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>Způsob přehrávání</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Přehrát vícekrát</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Přehrát jednou</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Přehrávat, dokud je přiřazená klávesa stisknutá</translation>
+    </message>
+    <message>
+        <source>There is no macro to assign, please record a macro first</source>
+        <translation>Není k dispozici žádné makro k přiřazení, nejprve nahrajte makro</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Levé tlačítko</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Prostřední tlačítko</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Pravé tlačítko</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Nabídka</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Vymazat</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Nahoru</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Dolů</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>Spustit nahrávání</translation>
+    </message>
+    <message>
+        <source>Stop record</source>
+        <translation>Zastavit nahrávání</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>Makro přidáno</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>Makro smazáno</translation>
+    </message>
+    <message>
+        <source>Macro name can't be empty</source>
+        <translation>Název makra nesmí být prázdný</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>Název makra změněn</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>Nejprve vyberte pozici</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Stiskněte klávesu</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>Bylo dosaženo limitu událostí</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>Vloženo</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>Změněno</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>Nejprve vyberte makro</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>Záznam makra vymazán</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Nejprve vyberte složku pro uložení</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>Makro exportováno</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>Otevřít soubor makra</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>Soubory maker(*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is damaged</source>
+        <translation>Import se nezdařil: soubor je poškozen</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>Makro importováno</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>Nahrávání makra zahájeno</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>Nahrávání makra zastaveno</translation>
+    </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>Konfigurace byla úspěšně nahrána</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Nahrání konfigurace se nezdařilo, zkuste to prosím znovu</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
+        <translation>Nahrání odmítnuto: %1 kláves spouští makra, klávesnice pojme %2 maker</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
+        <translation>Nahrání odmítnuto: %1 kláves je přiřazeno k pokročilým klávesám, klávesnice pojme %2 pokročilých kláves</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>
@@ -1418,6 +1833,21 @@ Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifiká
     <message>
         <source>Form</source>
         <translation>Formulář</translation>
+    </message>
+</context>
+<context>
+    <name>macroMenuToolWidget</name>
+    <message>
+        <source>Export</source>
+        <translation>Exportovat</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Smazat</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Přejmenovat</translation>
     </message>
 </context>
 </TS>

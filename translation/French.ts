@@ -28,6 +28,41 @@
     </message>
 </context>
 <context>
+    <name>DCustomKeysPage</name>
+    <message>
+        <source>Type:</source>
+        <translation>Type :</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Fonction :</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Touche</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espace</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>Couche par défaut</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>Couche FN</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>Chargement</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Télécharger</translation>
+    </message>
+</context>
+<context>
     <name>DDeviceKeyboardLink</name>
     <message>
         <source>The text is on the clipboard: press Ctrl+V to paste it</source>
@@ -70,7 +105,7 @@
     </message>
     <message>
         <source>Light Setting</source>
-        <translation>Réglages de l&apos;éclairage</translation>
+        <translation>Réglages de l'éclairage</translation>
     </message>
     <message>
         <source>Macro</source>
@@ -90,7 +125,7 @@
     </message>
     <message>
         <source>The device is not ready</source>
-        <translation>Le périphérique n&apos;est pas encore prêt</translation>
+        <translation>Le périphérique n'est pas encore prêt</translation>
     </message>
     <message>
         <source>The device is offline</source>
@@ -102,7 +137,7 @@
     </message>
     <message>
         <source>Please select one Key first</source>
-        <translation>Veuillez d&apos;abord sélectionner une touche</translation>
+        <translation>Veuillez d'abord sélectionner une touche</translation>
     </message>
     <message>
         <source>Tip</source>
@@ -122,7 +157,7 @@
     </message>
     <message>
         <source>Please switch to key calibration mode first</source>
-        <translation>Veuillez d&apos;abord passer en mode de calibrage des touches</translation>
+        <translation>Veuillez d'abord passer en mode de calibrage des touches</translation>
     </message>
     <message>
         <source>The key calibration successful</source>
@@ -180,6 +215,147 @@
     </message>
 </context>
 <context>
+    <name>DKeyDisablePage</name>
+    <message>
+        <source>Disable</source>
+        <translation>Désactiver</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Binding</source>
+        <translation>Associée</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>Macro Record</source>
+        <translation>Enregistrement de macro</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>Macros</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>Délai</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>Délai enregistré</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>Sans délai</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>Délai par défaut</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>Événements</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>Aucun enregistrement</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>Insérer un événement</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>Insérer après</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>Insérer avant</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Événement</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>Événement clavier</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>Événement souris</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Délai</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Veuillez saisir une touche</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Clic gauche</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Clic central</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Clic droit</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>Saisissez le délai</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Insérer</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Propriétés</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>Touche</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Souris</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Modifier</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -204,6 +380,29 @@
     <message>
         <source>Show device list</source>
         <translation>Afficher la liste des appareils</translation>
+    </message>
+</context>
+<context>
+    <name>DResetDefaultPage</name>
+    <message>
+        <source>Light Press</source>
+        <translation>Appui léger</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Appui fort</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -339,8 +538,8 @@
         <translation>DSeniorKeysRecordExplainDia</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
-When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
+When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
         <translation>Avec « Touche unique », il suffit de cliquer sur une touche pour terminer la configuration ; 
 Avec « Combinaison de touches », choisissez au moins une touche de modification et une autre touche pour terminer la combinaison, par exemple L_Shift+A ou L_Shift+L_Ctrl+A ;</translation>
     </message>
@@ -380,7 +579,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Background image</source>
-        <translation>Image d&apos;arrière-plan</translation>
+        <translation>Image d'arrière-plan</translation>
     </message>
     <message>
         <source>Auto start</source>
@@ -388,7 +587,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Launch applications when the system starts (Minimized)</source>
-        <translation>Lancer l&apos;application au démarrage du système (réduite)</translation>
+        <translation>Lancer l'application au démarrage du système (réduite)</translation>
     </message>
     <message>
         <source>Close startup to tray</source>
@@ -404,7 +603,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Application software</source>
-        <translation>Logiciel d&apos;application</translation>
+        <translation>Logiciel d'application</translation>
     </message>
     <message>
         <source>Check Update</source>
@@ -431,8 +630,8 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
         <translation>Autre</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -473,7 +672,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
-        <translation>Personnalisez la course de déclenchement et la course de réinitialisation selon votre intention d&apos;appuyer sur la touche ou de la relâcher.</translation>
+        <translation>Personnalisez la course de déclenchement et la course de réinitialisation selon votre intention d'appuyer sur la touche ou de la relâcher.</translation>
     </message>
     <message>
         <source>Secondary sensitivity</source>
@@ -481,7 +680,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
-        <translation>Vous pouvez régler séparément la course du déclenchement rapide à l&apos;appui (déclenchement) et au relâchement (réinitialisation).</translation>
+        <translation>Vous pouvez régler séparément la course du déclenchement rapide à l'appui (déclenchement) et au relâchement (réinitialisation).</translation>
     </message>
     <message>
         <source>Press/Release</source>
@@ -533,7 +732,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Intensity tracking</source>
-        <translation>Suivi de l&apos;intensité</translation>
+        <translation>Suivi de l'intensité</translation>
     </message>
     <message>
         <source>Report rate</source>
@@ -545,7 +744,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>About the travel scale</source>
-        <translation>À propos de l&apos;échelle de course</translation>
+        <translation>À propos de l'échelle de course</translation>
     </message>
 </context>
 <context>
@@ -567,7 +766,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Operate failed: the keyboard is not connected</source>
-        <translation>Échec de l&apos;opération : le clavier n&apos;est pas connecté</translation>
+        <translation>Échec de l'opération : le clavier n'est pas connecté</translation>
     </message>
 </context>
 <context>
@@ -602,11 +801,11 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Please select save directory first</source>
-        <translation>Veuillez d&apos;abord choisir le dossier de destination</translation>
+        <translation>Veuillez d'abord choisir le dossier de destination</translation>
     </message>
     <message>
         <source>This index node non-existent</source>
-        <translation>Aucun profil n&apos;existe pour cet index</translation>
+        <translation>Aucun profil n'existe pour cet index</translation>
     </message>
     <message>
         <source>The profile name cannot be used as a file name</source>
@@ -618,22 +817,22 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Export profile failed</source>
-        <translation>Échec de l&apos;exportation du profil</translation>
+        <translation>Échec de l'exportation du profil</translation>
     </message>
     <message>
         <source>Please select import file first</source>
-        <translation>Veuillez d&apos;abord choisir le fichier à importer</translation>
+        <translation>Veuillez d'abord choisir le fichier à importer</translation>
     </message>
     <message>
         <source>Import profile failed</source>
-        <translation>Échec de l&apos;importation du profil</translation>
+        <translation>Échec de l'importation du profil</translation>
     </message>
     <message>
         <source>Import profile successful</source>
         <translation>Profil importé avec succès</translation>
     </message>
     <message>
-        <source>Profile name can&apos;t empty</source>
+        <source>Profile name can't empty</source>
         <translation>Le nom du profil ne peut pas être vide</translation>
     </message>
     <message>
@@ -654,7 +853,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
-        <translation>La mise en veille de l&apos;éclairage ne peut pas être plus tardive que celle du clavier</translation>
+        <translation>La mise en veille de l'éclairage ne peut pas être plus tardive que celle du clavier</translation>
     </message>
     <message>
         <source>Keyboard enters sleep time is too short</source>
@@ -666,7 +865,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Saving the sleep time failed</source>
-        <translation>Échec de l&apos;enregistrement du délai de veille</translation>
+        <translation>Échec de l'enregistrement du délai de veille</translation>
     </message>
     <message>
         <source>Sleep time has been set</source>
@@ -745,7 +944,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Atmosphere Light</source>
-        <translation>Éclairage d&apos;ambiance</translation>
+        <translation>Éclairage d'ambiance</translation>
     </message>
     <message>
         <source>Senior Keys</source>
@@ -801,11 +1000,11 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Screen brightness+</source>
-        <translation>Luminosité de l&apos;écran+</translation>
+        <translation>Luminosité de l'écran+</translation>
     </message>
     <message>
         <source>Screen brightness-</source>
-        <translation>Luminosité de l&apos;écran-</translation>
+        <translation>Luminosité de l'écran-</translation>
     </message>
     <message>
         <source>Search</source>
@@ -861,7 +1060,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Lock computer</source>
-        <translation>Verrouiller l&apos;ordinateur</translation>
+        <translation>Verrouiller l'ordinateur</translation>
     </message>
     <message>
         <source>Copy</source>
@@ -953,7 +1152,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>All light</source>
-        <translation>Tout l&apos;éclairage</translation>
+        <translation>Tout l'éclairage</translation>
     </message>
     <message>
         <source>Static</source>
@@ -1021,15 +1220,15 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Light recording</source>
-        <translation>Enregistrement de l&apos;éclairage</translation>
+        <translation>Enregistrement de l'éclairage</translation>
     </message>
     <message>
         <source>Close side light</source>
-        <translation>Éteindre l&apos;éclairage latéral</translation>
+        <translation>Éteindre l'éclairage latéral</translation>
     </message>
     <message>
         <source>Stop side light</source>
-        <translation>Figer l&apos;éclairage latéral</translation>
+        <translation>Figer l'éclairage latéral</translation>
     </message>
     <message>
         <source>Default</source>
@@ -1121,7 +1320,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Background image</source>
-        <translation>Image d&apos;arrière-plan</translation>
+        <translation>Image d'arrière-plan</translation>
     </message>
     <message>
         <source>Auto start</source>
@@ -1129,7 +1328,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Launch applications when the system starts (Minimized)</source>
-        <translation>Lancer l&apos;application au démarrage du système (réduite)</translation>
+        <translation>Lancer l'application au démarrage du système (réduite)</translation>
     </message>
     <message>
         <source>Close startup to tray</source>
@@ -1177,7 +1376,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Light into sleep:</source>
-        <translation>Veille de l&apos;éclairage :</translation>
+        <translation>Veille de l'éclairage :</translation>
     </message>
     <message>
         <source>Second</source>
@@ -1209,11 +1408,11 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Saving the Win lock choices failed</source>
-        <translation>Échec de l&apos;enregistrement des options du verrouillage Win</translation>
+        <translation>Échec de l'enregistrement des options du verrouillage Win</translation>
     </message>
     <message>
-        <source>The desktop&apos;s keyboard settings could not be opened</source>
-        <translation>Impossible d&apos;ouvrir les paramètres du clavier du bureau</translation>
+        <source>The desktop's keyboard settings could not be opened</source>
+        <translation>Impossible d'ouvrir les paramètres du clavier du bureau</translation>
     </message>
     <message>
         <source>Create</source>
@@ -1269,14 +1468,14 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>1.Into key calibration mode first;</source>
-        <translation>1.Entrez d&apos;abord en mode de calibrage des touches ;</translation>
+        <translation>1.Entrez d'abord en mode de calibrage des touches ;</translation>
     </message>
     <message>
         <source>2.Select one key;</source>
         <translation>2.Sélectionnez une touche ;</translation>
     </message>
     <message>
-        <source>3.Clicked &quot;Start calibration&quot;;</source>
+        <source>3.Clicked "Start calibration";</source>
         <translation>3.Cliquez sur « Démarrer le calibrage » ;</translation>
     </message>
     <message>
@@ -1285,11 +1484,11 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>5.Return key calibration results;</source>
-        <translation>5.Le résultat du calibrage s&apos;affiche ;</translation>
+        <translation>5.Le résultat du calibrage s'affiche ;</translation>
     </message>
     <message>
         <source>Set the required press key duration for triggering.</source>
-        <translation>Réglez la course d&apos;appui nécessaire au déclenchement.</translation>
+        <translation>Réglez la course d'appui nécessaire au déclenchement.</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -1301,7 +1500,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Sensitivity of pressing and releasing</source>
-        <translation>Sensibilité à l&apos;appui et au relâchement</translation>
+        <translation>Sensibilité à l'appui et au relâchement</translation>
     </message>
     <message>
         <source>Reset sensitivity</source>
@@ -1329,18 +1528,18 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
-        <translation>Personnalisez la course de déclenchement et la course de réinitialisation selon votre intention d&apos;appuyer sur la touche ou de la relâcher.</translation>
+        <translation>Personnalisez la course de déclenchement et la course de réinitialisation selon votre intention d'appuyer sur la touche ou de la relâcher.</translation>
     </message>
     <message>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
-        <translation>Vous pouvez régler séparément la course du déclenchement rapide à l&apos;appui (déclenchement) et au relâchement (réinitialisation).</translation>
+        <translation>Vous pouvez régler séparément la course du déclenchement rapide à l'appui (déclenchement) et au relâchement (réinitialisation).</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
         <translation>Avec « Touche unique », il suffit de cliquer sur une touche pour terminer la configuration ;</translation>
     </message>
     <message>
-        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
         <translation>Avec « Combinaison de touches », choisissez au moins une touche de modification et une autre touche pour terminer la combinaison, par exemple L_Shift+A ou L_Shift+L_Ctrl+A ;</translation>
     </message>
     <message>
@@ -1391,6 +1590,222 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
         <source>Delete senior keys successful</source>
         <translation>Touche avancée supprimée</translation>
     </message>
+    <message>
+        <source>Download</source>
+        <translation>Télécharger</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Type :</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Fonction :</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Touche</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>Veuillez d'abord sélectionner une touche</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>Opération réussie</translation>
+    </message>
+    <message>
+        <source>Operate failed, the profile could not be saved</source>
+        <translation>Échec de l'opération, le profil n'a pas pu être enregistré</translation>
+    </message>
+    <message>
+        <source>Setting failed because the text is empty</source>
+        <translation>Échec du réglage : le texte est vide</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Appui léger</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Appui fort</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>Attribuer une macro</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Attribuer un profil</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Lecture continue activée/désactivée</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Nombre de lectures</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Nombre de lectures 1,2,3...</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>Mode de lecture</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Lire plusieurs fois</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Lire une fois</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Lire tant que la touche attribuée est enfoncée</translation>
+    </message>
+    <message>
+        <source>There is no macro to assign, please record a macro first</source>
+        <translation>Aucune macro à attribuer, veuillez d'abord enregistrer une macro</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Clic gauche</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Clic central</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Clic droit</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Vider</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>Démarrer l'enregistrement</translation>
+    </message>
+    <message>
+        <source>Stop record</source>
+        <translation>Arrêter l'enregistrement</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>Macro ajoutée</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>Macro supprimée</translation>
+    </message>
+    <message>
+        <source>Macro name can't be empty</source>
+        <translation>Le nom de la macro ne peut pas être vide</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>Nom de la macro modifié</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>Veuillez d'abord choisir une position</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Veuillez saisir une touche</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>Le nombre maximal d'événements est atteint</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>Insertion réussie</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>Modification réussie</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>Veuillez d'abord choisir une macro</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>Enregistrement de la macro vidé</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Veuillez d'abord choisir un dossier</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>Macro exportée</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>Ouvrir un fichier de macro</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>Fichiers de macro(*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is damaged</source>
+        <translation>Échec de l'importation : le fichier est endommagé</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>Macro importée</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>Enregistrement de la macro démarré</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>Enregistrement de la macro arrêté</translation>
+    </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>Configuration téléchargée avec succès</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Échec du téléchargement de la configuration, veuillez réessayer</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
+        <translation>Téléchargement refusé : %1 touches exécutent des macros, le clavier en contient au plus %2</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
+        <translation>Téléchargement refusé : %1 touches sont liées à des touches avancées, le clavier en contient au plus %2</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>
@@ -1418,6 +1833,21 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     <message>
         <source>Form</source>
         <translation>Formulaire</translation>
+    </message>
+</context>
+<context>
+    <name>macroMenuToolWidget</name>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Renommer</translation>
     </message>
 </context>
 </TS>

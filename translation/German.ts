@@ -28,6 +28,41 @@
     </message>
 </context>
 <context>
+    <name>DCustomKeysPage</name>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Funktion:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Taste</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Leertaste</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>Standardebene</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>FN-Ebene</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>Wird geladen</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Übertragen</translation>
+    </message>
+</context>
+<context>
     <name>DDeviceKeyboardLink</name>
     <message>
         <source>The text is on the clipboard: press Ctrl+V to paste it</source>
@@ -180,6 +215,147 @@
     </message>
 </context>
 <context>
+    <name>DKeyDisablePage</name>
+    <message>
+        <source>Disable</source>
+        <translation>Deaktivieren</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Binding</source>
+        <translation>Zugewiesen</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>Macro Record</source>
+        <translation>Makroaufnahme</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>Makros</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>Verzögerung</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>Aufgenommene Verzögerung</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>Keine Verzögerung</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>Standardverzögerung</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Aufnehmen</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>Ereignisse</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>Keine Aufnahme</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>Ereignis einfügen</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>Danach einfügen</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>Davor einfügen</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Ereignis</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>Tastaturereignis</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>Mausereignis</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Verzögerung</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Aktion</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Bitte eine Taste drücken</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Linksklick</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Mittelklick</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Rechtsklick</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>Verzögerung eingeben</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Eigenschaften</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>Taste</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Maus</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Ändern</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -204,6 +380,29 @@
     <message>
         <source>Show device list</source>
         <translation>Geräteliste einblenden</translation>
+    </message>
+</context>
+<context>
+    <name>DResetDefaultPage</name>
+    <message>
+        <source>Light Press</source>
+        <translation>Leichter Druck</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Starker Druck</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -339,8 +538,8 @@
         <translation>DSeniorKeysRecordExplainDia</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
-When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
+When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
         <translation>Bei „Einzeltaste“ genügt ein Klick auf eine Taste, um die Belegung abzuschließen; 
 Bei „Tastenkombination“ müssen mindestens eine Zusatztaste und eine weitere Taste gewählt werden, um die Kombination einzugeben, etwa L_Shift+A oder L_Shift+L_Ctrl+A;</translation>
     </message>
@@ -431,8 +630,8 @@ Bei „Tastenkombination“ müssen mindestens eine Zusatztaste und eine weitere
         <translation>Andere</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -633,7 +832,7 @@ Bei „Tastenkombination“ müssen mindestens eine Zusatztaste und eine weitere
         <translation>Profil erfolgreich importiert</translation>
     </message>
     <message>
-        <source>Profile name can&apos;t empty</source>
+        <source>Profile name can't empty</source>
         <translation>Der Profilname darf nicht leer sein</translation>
     </message>
     <message>
@@ -1212,7 +1411,7 @@ Bei „Tastenkombination“ müssen mindestens eine Zusatztaste und eine weitere
         <translation>Einstellungen der Win-Sperre konnten nicht gespeichert werden</translation>
     </message>
     <message>
-        <source>The desktop&apos;s keyboard settings could not be opened</source>
+        <source>The desktop's keyboard settings could not be opened</source>
         <translation>Die Tastatureinstellungen des Desktops konnten nicht geöffnet werden</translation>
     </message>
     <message>
@@ -1276,7 +1475,7 @@ Bei „Tastenkombination“ müssen mindestens eine Zusatztaste und eine weitere
         <translation>2.Eine Taste auswählen;</translation>
     </message>
     <message>
-        <source>3.Clicked &quot;Start calibration&quot;;</source>
+        <source>3.Clicked "Start calibration";</source>
         <translation>3.Auf „Kalibrierung starten“ klicken;</translation>
     </message>
     <message>
@@ -1336,11 +1535,11 @@ Bei „Tastenkombination“ müssen mindestens eine Zusatztaste und eine weitere
         <translation>Sie können die Wege der Schnellauslösung für Drücken (Auslösen) und Loslassen (Zurücksetzen) getrennt einstellen.</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
         <translation>Bei „Einzeltaste“ genügt ein Klick auf eine Taste, um die Belegung abzuschließen;</translation>
     </message>
     <message>
-        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
         <translation>Bei „Tastenkombination“ müssen mindestens eine Zusatztaste und eine weitere Taste gewählt werden, um die Kombination einzugeben, etwa L_Shift+A oder L_Shift+L_Ctrl+A;</translation>
     </message>
     <message>
@@ -1391,6 +1590,222 @@ Bei „Tastenkombination“ müssen mindestens eine Zusatztaste und eine weitere
         <source>Delete senior keys successful</source>
         <translation>Erweiterte Taste gelöscht</translation>
     </message>
+    <message>
+        <source>Download</source>
+        <translation>Übertragen</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Funktion:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Taste</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>Bitte zuerst eine Taste auswählen</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>Vorgang erfolgreich</translation>
+    </message>
+    <message>
+        <source>Operate failed, the profile could not be saved</source>
+        <translation>Vorgang fehlgeschlagen, das Profil konnte nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>Setting failed because the text is empty</source>
+        <translation>Einstellung fehlgeschlagen, da der Text leer ist</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Leichter Druck</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Starker Druck</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>Makro zuweisen</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Profil zuweisen</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Dauerwiedergabe ein/aus</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Anzahl der Wiedergaben</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Anzahl der Wiedergaben 1,2,3...</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>Wiedergabeart</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Mehrmals abspielen</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Einmal abspielen</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Abspielen, solange die zugewiesene Taste gedrückt ist</translation>
+    </message>
+    <message>
+        <source>There is no macro to assign, please record a macro first</source>
+        <translation>Kein Makro zum Zuweisen vorhanden, bitte zuerst ein Makro aufnehmen</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Linksklick</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Mittelklick</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Rechtsklick</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>Aufnahme starten</translation>
+    </message>
+    <message>
+        <source>Stop record</source>
+        <translation>Aufnahme beenden</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>Makro hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>Makro gelöscht</translation>
+    </message>
+    <message>
+        <source>Macro name can't be empty</source>
+        <translation>Der Makroname darf nicht leer sein</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>Makroname geändert</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>Bitte zuerst eine Position wählen</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Bitte eine Taste drücken</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>Die Höchstzahl an Ereignissen ist erreicht</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>Eingefügt</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>Geändert</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>Bitte zuerst ein Makro wählen</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>Makroaufnahme geleert</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Bitte zuerst einen Zielordner wählen</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>Makro exportiert</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>Makrodatei öffnen</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>Makrodateien(*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is damaged</source>
+        <translation>Import fehlgeschlagen: Die Datei ist beschädigt</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>Makro importiert</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>Makroaufnahme gestartet</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>Makroaufnahme beendet</translation>
+    </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>Konfiguration erfolgreich übertragen</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Übertragung der Konfiguration fehlgeschlagen, bitte erneut versuchen</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
+        <translation>Übertragung abgelehnt: %1 Tasten spielen Makros ab, die Tastatur speichert höchstens %2 Makros</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
+        <translation>Übertragung abgelehnt: %1 Tasten sind an erweiterte Tasten gebunden, die Tastatur speichert höchstens %2 erweiterte Tasten</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>
@@ -1418,6 +1833,21 @@ Bei „Tastenkombination“ müssen mindestens eine Zusatztaste und eine weitere
     <message>
         <source>Form</source>
         <translation>Formular</translation>
+    </message>
+</context>
+<context>
+    <name>macroMenuToolWidget</name>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Umbenennen</translation>
     </message>
 </context>
 </TS>

@@ -28,6 +28,41 @@
     </message>
 </context>
 <context>
+    <name>DCustomKeysPage</name>
+    <message>
+        <source>Type:</source>
+        <translation>Tipo:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Funzione:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Tasto</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Spazio</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>Livello predefinito</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>Livello FN</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>Caricamento</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Scarica</translation>
+    </message>
+</context>
+<context>
     <name>DDeviceKeyboardLink</name>
     <message>
         <source>The text is on the clipboard: press Ctrl+V to paste it</source>
@@ -180,6 +215,147 @@
     </message>
 </context>
 <context>
+    <name>DKeyDisablePage</name>
+    <message>
+        <source>Disable</source>
+        <translation>Disattiva</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Binding</source>
+        <translation>Assegnata</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>Macro Record</source>
+        <translation>Registrazione macro</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>Macro</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>Ritardo</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>Ritardo registrato</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>Nessun ritardo</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>Ritardo predefinito</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Registra</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>Eventi</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>Registrazione vuota</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>Inserisci evento</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posizione</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>Inserisci dopo</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>Inserisci prima</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Evento</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>Evento tastiera</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>Evento mouse</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Ritardo</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Azione</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Inserisci un tasto</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Clic sinistro</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Clic centrale</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Clic destro</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>Inserisci il ritardo</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Inserisci</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Proprietà</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>Tasto</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Mouse</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Modifica</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -204,6 +380,29 @@
     <message>
         <source>Show device list</source>
         <translation>Mostra elenco dispositivi</translation>
+    </message>
+</context>
+<context>
+    <name>DResetDefaultPage</name>
+    <message>
+        <source>Light Press</source>
+        <translation>Pressione leggera</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Pressione forte</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predefinito</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -339,10 +538,10 @@
         <translation>DSeniorKeysRecordExplainDia</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
-When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation>Con &quot;Tasto singolo&quot; selezionato, basta fare clic su un tasto per completare la configurazione; 
-Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un tasto modificatore e un altro tasto per completare la combinazione, ad esempio L_Shift+A o L_Shift+L_Ctrl+A;</translation>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
+When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>Con "Tasto singolo" selezionato, basta fare clic su un tasto per completare la configurazione; 
+Con "Combinazione di tasti" selezionata, occorre scegliere almeno un tasto modificatore e un altro tasto per completare la combinazione, ad esempio L_Shift+A o L_Shift+L_Ctrl+A;</translation>
     </message>
 </context>
 <context>
@@ -388,11 +587,11 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
     </message>
     <message>
         <source>Launch applications when the system starts (Minimized)</source>
-        <translation>Avvia l&apos;applicazione all&apos;avvio del sistema (ridotta a icona)</translation>
+        <translation>Avvia l'applicazione all'avvio del sistema (ridotta a icona)</translation>
     </message>
     <message>
         <source>Close startup to tray</source>
-        <translation>Riduci nell&apos;area di notifica alla chiusura</translation>
+        <translation>Riduci nell'area di notifica alla chiusura</translation>
     </message>
     <message>
         <source>Upgrade</source>
@@ -431,8 +630,8 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
         <translation>Altro</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -473,7 +672,7 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
     </message>
     <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
-        <translation>Personalizza la corsa di attivazione e quella di ripristino in base all&apos;intenzione di premere o rilasciare il tasto.</translation>
+        <translation>Personalizza la corsa di attivazione e quella di ripristino in base all'intenzione di premere o rilasciare il tasto.</translation>
     </message>
     <message>
         <source>Secondary sensitivity</source>
@@ -481,7 +680,7 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
     </message>
     <message>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
-        <translation>Puoi impostare separatamente la corsa dell&apos;attivazione rapida alla pressione (attivazione) e al rilascio (ripristino).</translation>
+        <translation>Puoi impostare separatamente la corsa dell'attivazione rapida alla pressione (attivazione) e al rilascio (ripristino).</translation>
     </message>
     <message>
         <source>Press/Release</source>
@@ -533,7 +732,7 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
     </message>
     <message>
         <source>Intensity tracking</source>
-        <translation>Rilevamento dell&apos;intensità</translation>
+        <translation>Rilevamento dell'intensità</translation>
     </message>
     <message>
         <source>Report rate</source>
@@ -633,7 +832,7 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
         <translation>Profilo importato correttamente</translation>
     </message>
     <message>
-        <source>Profile name can&apos;t empty</source>
+        <source>Profile name can't empty</source>
         <translation>Il nome del profilo non può essere vuoto</translation>
     </message>
     <message>
@@ -654,7 +853,7 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
     </message>
     <message>
         <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
-        <translation>Il tempo di sospensione dell&apos;illuminazione non può superare quello della tastiera</translation>
+        <translation>Il tempo di sospensione dell'illuminazione non può superare quello della tastiera</translation>
     </message>
     <message>
         <source>Keyboard enters sleep time is too short</source>
@@ -745,7 +944,7 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
     </message>
     <message>
         <source>Atmosphere Light</source>
-        <translation>Luce d&apos;atmosfera</translation>
+        <translation>Luce d'atmosfera</translation>
     </message>
     <message>
         <source>Senior Keys</source>
@@ -1129,11 +1328,11 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
     </message>
     <message>
         <source>Launch applications when the system starts (Minimized)</source>
-        <translation>Avvia l&apos;applicazione all&apos;avvio del sistema (ridotta a icona)</translation>
+        <translation>Avvia l'applicazione all'avvio del sistema (ridotta a icona)</translation>
     </message>
     <message>
         <source>Close startup to tray</source>
-        <translation>Riduci nell&apos;area di notifica alla chiusura</translation>
+        <translation>Riduci nell'area di notifica alla chiusura</translation>
     </message>
     <message>
         <source>Upgrade</source>
@@ -1212,7 +1411,7 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
         <translation>Salvataggio delle opzioni del blocco Win non riuscito</translation>
     </message>
     <message>
-        <source>The desktop&apos;s keyboard settings could not be opened</source>
+        <source>The desktop's keyboard settings could not be opened</source>
         <translation>Impossibile aprire le impostazioni della tastiera del desktop</translation>
     </message>
     <message>
@@ -1276,8 +1475,8 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
         <translation>2.Seleziona un tasto;</translation>
     </message>
     <message>
-        <source>3.Clicked &quot;Start calibration&quot;;</source>
-        <translation>3.Fai clic su &quot;Avvia calibrazione&quot;;</translation>
+        <source>3.Clicked "Start calibration";</source>
+        <translation>3.Fai clic su "Avvia calibrazione";</translation>
     </message>
     <message>
         <source>4.Press the selected key;</source>
@@ -1289,7 +1488,7 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
     </message>
     <message>
         <source>Set the required press key duration for triggering.</source>
-        <translation>Imposta la corsa di pressione necessaria per l&apos;attivazione.</translation>
+        <translation>Imposta la corsa di pressione necessaria per l'attivazione.</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -1329,19 +1528,19 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
     </message>
     <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
-        <translation>Personalizza la corsa di attivazione e quella di ripristino in base all&apos;intenzione di premere o rilasciare il tasto.</translation>
+        <translation>Personalizza la corsa di attivazione e quella di ripristino in base all'intenzione di premere o rilasciare il tasto.</translation>
     </message>
     <message>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
-        <translation>Puoi impostare separatamente la corsa dell&apos;attivazione rapida alla pressione (attivazione) e al rilascio (ripristino).</translation>
+        <translation>Puoi impostare separatamente la corsa dell'attivazione rapida alla pressione (attivazione) e al rilascio (ripristino).</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
-        <translation>Con &quot;Tasto singolo&quot; selezionato, basta fare clic su un tasto per completare la configurazione;</translation>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
+        <translation>Con "Tasto singolo" selezionato, basta fare clic su un tasto per completare la configurazione;</translation>
     </message>
     <message>
-        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation>Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un tasto modificatore e un altro tasto per completare la combinazione, ad esempio L_Shift+A o L_Shift+L_Ctrl+A;</translation>
+        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>Con "Combinazione di tasti" selezionata, occorre scegliere almeno un tasto modificatore e un altro tasto per completare la combinazione, ad esempio L_Shift+A o L_Shift+L_Ctrl+A;</translation>
     </message>
     <message>
         <source>Trigger points for DKS actions</source>
@@ -1391,6 +1590,222 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
         <source>Delete senior keys successful</source>
         <translation>Tasto avanzato eliminato</translation>
     </message>
+    <message>
+        <source>Download</source>
+        <translation>Scarica</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Tipo:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Funzione:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Tasto</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>Seleziona prima un tasto</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>Operazione riuscita</translation>
+    </message>
+    <message>
+        <source>Operate failed, the profile could not be saved</source>
+        <translation>Operazione non riuscita, impossibile salvare il profilo</translation>
+    </message>
+    <message>
+        <source>Setting failed because the text is empty</source>
+        <translation>Impostazione non riuscita: il testo è vuoto</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Pressione leggera</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Pressione forte</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>Assegna macro</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Assegna profilo</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Riproduzione continua on/off</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Numero di riproduzioni</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Numero di riproduzioni 1,2,3...</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>Modalità di riproduzione</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Riproduci più volte</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Riproduci una volta</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Riproduci finché il tasto assegnato è premuto</translation>
+    </message>
+    <message>
+        <source>There is no macro to assign, please record a macro first</source>
+        <translation>Nessuna macro da assegnare, registra prima una macro</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Clic sinistro</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Clic centrale</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Clic destro</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Svuota</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Su</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Giù</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>Avvia registrazione</translation>
+    </message>
+    <message>
+        <source>Stop record</source>
+        <translation>Ferma registrazione</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>Macro aggiunta</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>Macro eliminata</translation>
+    </message>
+    <message>
+        <source>Macro name can't be empty</source>
+        <translation>Il nome della macro non può essere vuoto</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>Nome della macro modificato</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>Seleziona prima una posizione</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Inserisci un tasto</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>È stato raggiunto il limite di eventi</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>Inserimento riuscito</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>Modifica riuscita</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>Seleziona prima una macro</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>Registrazione della macro svuotata</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Seleziona prima una cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>Macro esportata</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>Apri file macro</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>File macro(*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is damaged</source>
+        <translation>Importazione non riuscita: il file è danneggiato</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>Macro importata</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>Registrazione della macro avviata</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>Registrazione della macro fermata</translation>
+    </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>Configurazione scaricata correttamente</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Download della configurazione non riuscito, riprova</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
+        <translation>Download rifiutato: %1 tasti eseguono macro, la tastiera ne contiene al massimo %2</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
+        <translation>Download rifiutato: %1 tasti sono associati a tasti avanzati, la tastiera ne contiene al massimo %2</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>
@@ -1418,6 +1833,21 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
     <message>
         <source>Form</source>
         <translation>Modulo</translation>
+    </message>
+</context>
+<context>
+    <name>macroMenuToolWidget</name>
+    <message>
+        <source>Export</source>
+        <translation>Esporta</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Rinomina</translation>
     </message>
 </context>
 </TS>

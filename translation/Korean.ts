@@ -28,6 +28,41 @@
     </message>
 </context>
 <context>
+    <name>DCustomKeysPage</name>
+    <message>
+        <source>Type:</source>
+        <translation>유형:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>기능:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>키</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>스페이스</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>기본 레이어</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>FN 레이어</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>로딩 중</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>다운로드</translation>
+    </message>
+</context>
+<context>
     <name>DDeviceKeyboardLink</name>
     <message>
         <source>The text is on the clipboard: press Ctrl+V to paste it</source>
@@ -180,6 +215,147 @@
     </message>
 </context>
 <context>
+    <name>DKeyDisablePage</name>
+    <message>
+        <source>Disable</source>
+        <translation>비활성화</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Binding</source>
+        <translation>할당됨</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>Macro Record</source>
+        <translation>매크로 녹화</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>매크로 목록</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>지연 설정</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>녹화된 지연</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>지연 없음</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>기본 지연</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>녹화</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>이벤트 목록</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>녹화가 비어 있습니다</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>이벤트 삽입</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>위치</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>뒤에 삽입</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>앞에 삽입</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>이벤트</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>키보드 이벤트</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>마우스 이벤트</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>지연</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>동작</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>키를 입력하세요</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>왼쪽 클릭</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>가운데 클릭</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>오른쪽 클릭</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>지연 값을 입력하세요</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>삽입</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>속성</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>키</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>마우스</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>수정</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -204,6 +380,29 @@
     <message>
         <source>Show device list</source>
         <translation>장치 목록 표시</translation>
+    </message>
+</context>
+<context>
+    <name>DResetDefaultPage</name>
+    <message>
+        <source>Light Press</source>
+        <translation>가볍게 누름</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>세게 누름</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>기본값</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
     </message>
 </context>
 <context>
@@ -339,10 +538,10 @@
         <translation>DSeniorKeysRecordExplainDia</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
-When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation>&quot;단일 키&quot;를 선택하면 키 하나만 클릭해도 키 설정이 완료됩니다; 
-&quot;키 조합&quot;을 선택하면 조합 키를 하나 이상과 다른 키 하나를 선택해야 입력이 완료됩니다(예: L_Shift+A 또는 L_Shift+L_Ctrl+A);</translation>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
+When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>"단일 키"를 선택하면 키 하나만 클릭해도 키 설정이 완료됩니다; 
+"키 조합"을 선택하면 조합 키를 하나 이상과 다른 키 하나를 선택해야 입력이 완료됩니다(예: L_Shift+A 또는 L_Shift+L_Ctrl+A);</translation>
     </message>
 </context>
 <context>
@@ -431,8 +630,8 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>기타</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -633,7 +832,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>프로필을 가져왔습니다</translation>
     </message>
     <message>
-        <source>Profile name can&apos;t empty</source>
+        <source>Profile name can't empty</source>
         <translation>프로필 이름은 비워 둘 수 없습니다</translation>
     </message>
     <message>
@@ -1212,7 +1411,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>Win 잠금 설정 저장에 실패했습니다</translation>
     </message>
     <message>
-        <source>The desktop&apos;s keyboard settings could not be opened</source>
+        <source>The desktop's keyboard settings could not be opened</source>
         <translation>데스크톱의 키보드 설정을 열 수 없습니다</translation>
     </message>
     <message>
@@ -1276,8 +1475,8 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>2.키 하나를 선택합니다;</translation>
     </message>
     <message>
-        <source>3.Clicked &quot;Start calibration&quot;;</source>
-        <translation>3.&quot;보정 시작&quot;을 클릭합니다;</translation>
+        <source>3.Clicked "Start calibration";</source>
+        <translation>3."보정 시작"을 클릭합니다;</translation>
     </message>
     <message>
         <source>4.Press the selected key;</source>
@@ -1336,12 +1535,12 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>래피드 트리거의 누름(트리거)과 뗌(리셋) 행정 값을 따로 설정할 수 있습니다.</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
-        <translation>&quot;단일 키&quot;를 선택하면 키 하나만 클릭해도 키 설정이 완료됩니다;</translation>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
+        <translation>"단일 키"를 선택하면 키 하나만 클릭해도 키 설정이 완료됩니다;</translation>
     </message>
     <message>
-        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation>&quot;키 조합&quot;을 선택하면 조합 키를 하나 이상과 다른 키 하나를 선택해야 입력이 완료됩니다(예: L_Shift+A 또는 L_Shift+L_Ctrl+A);</translation>
+        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>"키 조합"을 선택하면 조합 키를 하나 이상과 다른 키 하나를 선택해야 입력이 완료됩니다(예: L_Shift+A 또는 L_Shift+L_Ctrl+A);</translation>
     </message>
     <message>
         <source>Trigger points for DKS actions</source>
@@ -1391,6 +1590,222 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <source>Delete senior keys successful</source>
         <translation>고급 키를 삭제했습니다</translation>
     </message>
+    <message>
+        <source>Download</source>
+        <translation>다운로드</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>유형:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>기능:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>키</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>먼저 키를 하나 선택하세요</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>작업 성공</translation>
+    </message>
+    <message>
+        <source>Operate failed, the profile could not be saved</source>
+        <translation>작업 실패, 프로필을 저장할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Setting failed because the text is empty</source>
+        <translation>텍스트가 비어 있어 설정에 실패했습니다</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>가볍게 누름</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>세게 누름</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>매크로 지정</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>프로필 지정</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>연속 재생 켜기/끄기</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>재생 횟수</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>재생 횟수 1,2,3...</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>재생 방식</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>여러 번 재생</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>한 번 재생</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>지정된 키를 누르는 동안 재생</translation>
+    </message>
+    <message>
+        <source>There is no macro to assign, please record a macro first</source>
+        <translation>지정할 매크로가 없습니다. 먼저 매크로를 녹화하세요</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>왼쪽 클릭</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>가운데 클릭</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>오른쪽 클릭</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>메뉴</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>비우기</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>위로</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>아래로</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>녹화 시작</translation>
+    </message>
+    <message>
+        <source>Stop record</source>
+        <translation>녹화 중지</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>매크로를 추가했습니다</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>매크로를 삭제했습니다</translation>
+    </message>
+    <message>
+        <source>Macro name can't be empty</source>
+        <translation>매크로 이름은 비워 둘 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>매크로 이름을 변경했습니다</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>먼저 위치를 선택하세요</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>키를 입력하세요</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>이벤트 기록 한도에 도달했습니다</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>삽입했습니다</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>수정했습니다</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>먼저 매크로를 선택하세요</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>매크로 녹화를 비웠습니다</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>먼저 저장 폴더를 선택하세요</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>매크로를 내보냈습니다</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>매크로 파일 열기</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>매크로 파일(*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is damaged</source>
+        <translation>가져오기 실패: 파일이 손상되었습니다</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>매크로를 가져왔습니다</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>매크로 녹화를 시작했습니다</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>매크로 녹화를 중지했습니다</translation>
+    </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>설정 다운로드 성공</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>설정 다운로드에 실패했습니다. 다시 시도하십시오</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
+        <translation>다운로드 거부: 매크로를 실행하는 키가 %1개입니다. 키보드에는 매크로를 %2개까지 저장할 수 있습니다</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
+        <translation>다운로드 거부: 고급 키에 연결된 키가 %1개입니다. 키보드에는 고급 키를 %2개까지 저장할 수 있습니다</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>
@@ -1418,6 +1833,21 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     <message>
         <source>Form</source>
         <translation>양식</translation>
+    </message>
+</context>
+<context>
+    <name>macroMenuToolWidget</name>
+    <message>
+        <source>Export</source>
+        <translation>내보내기</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>이름 변경</translation>
     </message>
 </context>
 </TS>

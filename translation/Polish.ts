@@ -28,6 +28,41 @@
     </message>
 </context>
 <context>
+    <name>DCustomKeysPage</name>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Funkcja:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Klawisz</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Spacja</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>Warstwa domyślna</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>Warstwa FN</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>Ładowanie</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Pobierz</translation>
+    </message>
+</context>
+<context>
     <name>DDeviceKeyboardLink</name>
     <message>
         <source>The text is on the clipboard: press Ctrl+V to paste it</source>
@@ -180,6 +215,147 @@
     </message>
 </context>
 <context>
+    <name>DKeyDisablePage</name>
+    <message>
+        <source>Disable</source>
+        <translation>Wyłącz</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Binding</source>
+        <translation>Przypisana</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>Macro Record</source>
+        <translation>Nagrywanie makra</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>Makra</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>Opóźnienie</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>Nagrane opóźnienie</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>Bez opóźnienia</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>Domyślne opóźnienie</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Nagrywaj</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>Zdarzenia</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>Nagranie jest puste</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>Wstaw zdarzenie</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Pozycja</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>Wstaw za</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>Wstaw przed</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Zdarzenie</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>Zdarzenie klawiatury</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>Zdarzenie myszy</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Opóźnienie</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Akcja</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Naciśnij klawisz</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Lewy klik</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Środkowy klik</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Prawy klik</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>Wpisz opóźnienie</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Wstaw</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Właściwości</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>Klawisz</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Mysz</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Zmień</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -204,6 +380,29 @@
     <message>
         <source>Show device list</source>
         <translation>Pokaż listę urządzeń</translation>
+    </message>
+</context>
+<context>
+    <name>DResetDefaultPage</name>
+    <message>
+        <source>Light Press</source>
+        <translation>Lekkie naciśnięcie</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Mocne naciśnięcie</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Domyślne</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
     </message>
 </context>
 <context>
@@ -339,8 +538,8 @@
         <translation>DSeniorKeysRecordExplainDia</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
-When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
+When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
         <translation>Gdy wybrano „Pojedynczy klawisz”, wystarczy kliknąć klawisz, aby zakończyć konfigurację; 
 Gdy wybrano „Kombinacja klawiszy”, trzeba wybrać co najmniej jeden modyfikator i jeden inny klawisz, aby zakończyć wprowadzanie, np. L_Shift+A lub L_Shift+L_Ctrl+A;</translation>
     </message>
@@ -431,8 +630,8 @@ Gdy wybrano „Kombinacja klawiszy”, trzeba wybrać co najmniej jeden modyfika
         <translation>Inny</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -633,7 +832,7 @@ Gdy wybrano „Kombinacja klawiszy”, trzeba wybrać co najmniej jeden modyfika
         <translation>Profil został zaimportowany</translation>
     </message>
     <message>
-        <source>Profile name can&apos;t empty</source>
+        <source>Profile name can't empty</source>
         <translation>Nazwa profilu nie może być pusta</translation>
     </message>
     <message>
@@ -1212,7 +1411,7 @@ Gdy wybrano „Kombinacja klawiszy”, trzeba wybrać co najmniej jeden modyfika
         <translation>Nie udało się zapisać ustawień blokady Win</translation>
     </message>
     <message>
-        <source>The desktop&apos;s keyboard settings could not be opened</source>
+        <source>The desktop's keyboard settings could not be opened</source>
         <translation>Nie udało się otworzyć ustawień klawiatury pulpitu</translation>
     </message>
     <message>
@@ -1276,7 +1475,7 @@ Gdy wybrano „Kombinacja klawiszy”, trzeba wybrać co najmniej jeden modyfika
         <translation>2.Wybierz jeden klawisz;</translation>
     </message>
     <message>
-        <source>3.Clicked &quot;Start calibration&quot;;</source>
+        <source>3.Clicked "Start calibration";</source>
         <translation>3.Kliknij „Rozpocznij kalibrację”;</translation>
     </message>
     <message>
@@ -1336,11 +1535,11 @@ Gdy wybrano „Kombinacja klawiszy”, trzeba wybrać co najmniej jeden modyfika
         <translation>Możesz osobno ustawić skok szybkiego wyzwalacza dla naciśnięcia (wyzwolenie) i zwolnienia (reset).</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
         <translation>Gdy wybrano „Pojedynczy klawisz”, wystarczy kliknąć klawisz, aby zakończyć konfigurację;</translation>
     </message>
     <message>
-        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
         <translation>Gdy wybrano „Kombinacja klawiszy”, trzeba wybrać co najmniej jeden modyfikator i jeden inny klawisz, aby zakończyć wprowadzanie, np. L_Shift+A lub L_Shift+L_Ctrl+A;</translation>
     </message>
     <message>
@@ -1391,6 +1590,222 @@ Gdy wybrano „Kombinacja klawiszy”, trzeba wybrać co najmniej jeden modyfika
         <source>Delete senior keys successful</source>
         <translation>Usunięto klawisz zaawansowany</translation>
     </message>
+    <message>
+        <source>Download</source>
+        <translation>Pobierz</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Funkcja:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Klawisz</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>Najpierw wybierz klawisz</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>Operacja zakończona powodzeniem</translation>
+    </message>
+    <message>
+        <source>Operate failed, the profile could not be saved</source>
+        <translation>Operacja nie powiodła się, nie można zapisać profilu</translation>
+    </message>
+    <message>
+        <source>Setting failed because the text is empty</source>
+        <translation>Ustawienie nie powiodło się, ponieważ tekst jest pusty</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Lekkie naciśnięcie</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Mocne naciśnięcie</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>Przypisz makro</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Przypisz profil</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Odtwarzanie ciągłe wł./wył.</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Liczba odtworzeń</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Liczba odtworzeń 1,2,3...</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>Tryb odtwarzania</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Odtwórz wielokrotnie</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Odtwórz raz</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Odtwarzaj, gdy przypisany klawisz jest wciśnięty</translation>
+    </message>
+    <message>
+        <source>There is no macro to assign, please record a macro first</source>
+        <translation>Brak makra do przypisania, najpierw nagraj makro</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Lewy klik</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Środkowy klik</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Prawy klik</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Wyczyść</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>W górę</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>W dół</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>Rozpocznij nagrywanie</translation>
+    </message>
+    <message>
+        <source>Stop record</source>
+        <translation>Zatrzymaj nagrywanie</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>Dodano makro</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>Usunięto makro</translation>
+    </message>
+    <message>
+        <source>Macro name can't be empty</source>
+        <translation>Nazwa makra nie może być pusta</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>Zmieniono nazwę makra</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>Najpierw wybierz pozycję</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Naciśnij klawisz</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>Osiągnięto limit zdarzeń</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>Wstawiono</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>Zmieniono</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>Najpierw wybierz makro</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>Wyczyszczono nagranie makra</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Najpierw wybierz folder zapisu</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>Wyeksportowano makro</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>Otwórz plik makra</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>Pliki makr(*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is damaged</source>
+        <translation>Import nieudany: plik jest uszkodzony</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>Zaimportowano makro</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>Rozpoczęto nagrywanie makra</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>Zatrzymano nagrywanie makra</translation>
+    </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>Konfiguracja została pomyślnie przesłana</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Przesłanie konfiguracji nie powiodło się, spróbuj ponownie</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
+        <translation>Przesyłanie odrzucone: %1 klawiszy odtwarza makra, klawiatura mieści %2 makr</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
+        <translation>Przesyłanie odrzucone: %1 klawiszy przypisano do klawiszy zaawansowanych, klawiatura mieści %2 klawiszy zaawansowanych</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>
@@ -1418,6 +1833,21 @@ Gdy wybrano „Kombinacja klawiszy”, trzeba wybrać co najmniej jeden modyfika
     <message>
         <source>Form</source>
         <translation>Formularz</translation>
+    </message>
+</context>
+<context>
+    <name>macroMenuToolWidget</name>
+    <message>
+        <source>Export</source>
+        <translation>Eksportuj</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Zmień nazwę</translation>
     </message>
 </context>
 </TS>

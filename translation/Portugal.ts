@@ -28,6 +28,41 @@
     </message>
 </context>
 <context>
+    <name>DCustomKeysPage</name>
+    <message>
+        <source>Type:</source>
+        <translation>Tipo:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Função:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Tecla</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espaço</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>Camada predefinida</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>Camada FN</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>A carregar</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Transferir</translation>
+    </message>
+</context>
+<context>
     <name>DDeviceKeyboardLink</name>
     <message>
         <source>The text is on the clipboard: press Ctrl+V to paste it</source>
@@ -180,6 +215,147 @@
     </message>
 </context>
 <context>
+    <name>DKeyDisablePage</name>
+    <message>
+        <source>Disable</source>
+        <translation>Desativar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Binding</source>
+        <translation>Atribuída</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>Macro Record</source>
+        <translation>Gravação de macro</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>Macros</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>Atraso</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>Atraso gravado</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>Sem atraso</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>Atraso predefinido</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Gravar</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>Eventos</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>Gravação vazia</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>Inserir evento</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posição</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>Inserir depois</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>Inserir antes</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Evento</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>Evento de teclado</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>Evento de rato</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Atraso</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Ação</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Introduza uma tecla</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Clique esquerdo</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Clique central</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Clique direito</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>Introduza o atraso</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Inserir</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Propriedades</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>Tecla</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Rato</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Modificar</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -204,6 +380,29 @@
     <message>
         <source>Show device list</source>
         <translation>Mostrar lista de dispositivos</translation>
+    </message>
+</context>
+<context>
+    <name>DResetDefaultPage</name>
+    <message>
+        <source>Light Press</source>
+        <translation>Pressão leve</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Pressão forte</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predefinido</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -339,10 +538,10 @@
         <translation>DSeniorKeysRecordExplainDia</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
-When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation>Com &quot;Tecla única&quot; selecionada, basta clicar numa tecla para concluir a configuração; 
-Com &quot;Combinação de teclas&quot; selecionada, é preciso escolher pelo menos uma tecla modificadora e outra tecla para concluir a combinação, por exemplo L_Shift+A ou L_Shift+L_Ctrl+A;</translation>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
+When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>Com "Tecla única" selecionada, basta clicar numa tecla para concluir a configuração; 
+Com "Combinação de teclas" selecionada, é preciso escolher pelo menos uma tecla modificadora e outra tecla para concluir a combinação, por exemplo L_Shift+A ou L_Shift+L_Ctrl+A;</translation>
     </message>
 </context>
 <context>
@@ -431,8 +630,8 @@ Com &quot;Combinação de teclas&quot; selecionada, é preciso escolher pelo men
         <translation>Outro</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -633,7 +832,7 @@ Com &quot;Combinação de teclas&quot; selecionada, é preciso escolher pelo men
         <translation>Perfil importado com sucesso</translation>
     </message>
     <message>
-        <source>Profile name can&apos;t empty</source>
+        <source>Profile name can't empty</source>
         <translation>O nome do perfil não pode ficar vazio</translation>
     </message>
     <message>
@@ -1212,7 +1411,7 @@ Com &quot;Combinação de teclas&quot; selecionada, é preciso escolher pelo men
         <translation>Falha ao salvar as opções do bloqueio do Win</translation>
     </message>
     <message>
-        <source>The desktop&apos;s keyboard settings could not be opened</source>
+        <source>The desktop's keyboard settings could not be opened</source>
         <translation>Não foi possível abrir as configurações de teclado da área de trabalho</translation>
     </message>
     <message>
@@ -1276,8 +1475,8 @@ Com &quot;Combinação de teclas&quot; selecionada, é preciso escolher pelo men
         <translation>2.Selecione uma tecla;</translation>
     </message>
     <message>
-        <source>3.Clicked &quot;Start calibration&quot;;</source>
-        <translation>3.Clique em &quot;Iniciar calibração&quot;;</translation>
+        <source>3.Clicked "Start calibration";</source>
+        <translation>3.Clique em "Iniciar calibração";</translation>
     </message>
     <message>
         <source>4.Press the selected key;</source>
@@ -1336,12 +1535,12 @@ Com &quot;Combinação de teclas&quot; selecionada, é preciso escolher pelo men
         <translation>Pode definir separadamente o curso do disparo rápido ao premir (acionamento) e ao soltar (reinício).</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
-        <translation>Com &quot;Tecla única&quot; selecionada, basta clicar numa tecla para concluir a configuração;</translation>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
+        <translation>Com "Tecla única" selecionada, basta clicar numa tecla para concluir a configuração;</translation>
     </message>
     <message>
-        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation>Com &quot;Combinação de teclas&quot; selecionada, é preciso escolher pelo menos uma tecla modificadora e outra tecla para concluir a combinação, por exemplo L_Shift+A ou L_Shift+L_Ctrl+A;</translation>
+        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>Com "Combinação de teclas" selecionada, é preciso escolher pelo menos uma tecla modificadora e outra tecla para concluir a combinação, por exemplo L_Shift+A ou L_Shift+L_Ctrl+A;</translation>
     </message>
     <message>
         <source>Trigger points for DKS actions</source>
@@ -1391,6 +1590,222 @@ Com &quot;Combinação de teclas&quot; selecionada, é preciso escolher pelo men
         <source>Delete senior keys successful</source>
         <translation>Tecla avançada eliminada</translation>
     </message>
+    <message>
+        <source>Download</source>
+        <translation>Transferir</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Tipo:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Função:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Tecla</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>Selecione primeiro uma tecla</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>Operação concluída</translation>
+    </message>
+    <message>
+        <source>Operate failed, the profile could not be saved</source>
+        <translation>A operação falhou: não foi possível guardar o perfil</translation>
+    </message>
+    <message>
+        <source>Setting failed because the text is empty</source>
+        <translation>A definição falhou porque o texto está vazio</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Pressão leve</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Pressão forte</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>Atribuir macro</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Atribuir perfil</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Reprodução contínua ligada/desligada</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Número de reproduções</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Número de reproduções 1,2,3...</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>Modo de reprodução</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Reproduzir várias vezes</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Reproduzir uma vez</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Reproduzir enquanto a tecla atribuída estiver premida</translation>
+    </message>
+    <message>
+        <source>There is no macro to assign, please record a macro first</source>
+        <translation>Não há nenhuma macro para atribuir; grave primeiro uma macro</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Clique esquerdo</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Clique central</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Clique direito</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Descer</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>Iniciar gravação</translation>
+    </message>
+    <message>
+        <source>Stop record</source>
+        <translation>Parar gravação</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>Macro adicionada</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>Macro eliminada</translation>
+    </message>
+    <message>
+        <source>Macro name can't be empty</source>
+        <translation>O nome da macro não pode estar vazio</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>Nome da macro alterado</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>Selecione primeiro uma posição</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Introduza uma tecla</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>Foi atingido o limite de eventos</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>Inserido</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>Modificado</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>Selecione primeiro uma macro</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>Gravação da macro limpa</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Selecione primeiro uma pasta de destino</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>Macro exportada</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>Abrir ficheiro de macro</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>Ficheiros de macro(*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is damaged</source>
+        <translation>Falha na importação: o ficheiro está danificado</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>Macro importada</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>Gravação da macro iniciada</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>Gravação da macro parada</translation>
+    </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>Configuração transferida com sucesso</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Falha ao transferir a configuração, tente novamente</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
+        <translation>Transferência recusada: %1 teclas executam macros, o teclado guarda no máximo %2 macros</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
+        <translation>Transferência recusada: %1 teclas estão associadas a teclas avançadas, o teclado guarda no máximo %2 teclas avançadas</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>
@@ -1418,6 +1833,21 @@ Com &quot;Combinação de teclas&quot; selecionada, é preciso escolher pelo men
     <message>
         <source>Form</source>
         <translation>Formulário</translation>
+    </message>
+</context>
+<context>
+    <name>macroMenuToolWidget</name>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Mudar o nome</translation>
     </message>
 </context>
 </TS>

@@ -28,6 +28,41 @@
     </message>
 </context>
 <context>
+    <name>DCustomKeysPage</name>
+    <message>
+        <source>Type:</source>
+        <translation>Тип:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Функция:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Клавиша</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Пробел</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>Основной слой</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>Слой FN</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>Загрузка</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Загрузить</translation>
+    </message>
+</context>
+<context>
     <name>DDeviceKeyboardLink</name>
     <message>
         <source>The text is on the clipboard: press Ctrl+V to paste it</source>
@@ -180,6 +215,147 @@
     </message>
 </context>
 <context>
+    <name>DKeyDisablePage</name>
+    <message>
+        <source>Disable</source>
+        <translation>Отключить</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Binding</source>
+        <translation>Назначена</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>Macro Record</source>
+        <translation>Запись макроса</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>Макросы</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>Задержка</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>Записанная задержка</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>Без задержки</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>Задержка по умолчанию</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>мс</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Запись</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>События</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>Запись пуста</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>Вставить событие</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Позиция</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>Вставить после</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>Вставить перед</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Событие</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>Событие клавиатуры</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>Событие мыши</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Задержка</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Действие</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Нажмите клавишу</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Левый щелчок</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Средний щелчок</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Правый щелчок</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>Введите задержку</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Вставить</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Свойства</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>Клавиша</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Мышь</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Изменить</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -204,6 +380,29 @@
     <message>
         <source>Show device list</source>
         <translation>Показать список устройств</translation>
+    </message>
+</context>
+<context>
+    <name>DResetDefaultPage</name>
+    <message>
+        <source>Light Press</source>
+        <translation>Лёгкое нажатие</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Сильное нажатие</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>По умолчанию</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
     </message>
 </context>
 <context>
@@ -339,8 +538,8 @@
         <translation>DSeniorKeysRecordExplainDia</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
-When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
+When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
         <translation>Если выбрана «Одна клавиша», достаточно щёлкнуть нужную клавишу, чтобы завершить настройку; 
 Если выбрано «Сочетание клавиш», для ввода сочетания нужно выбрать хотя бы одну клавишу-модификатор и ещё одну клавишу, например L_Shift+A или L_Shift+L_Ctrl+A;</translation>
     </message>
@@ -431,8 +630,8 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>Другая</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -633,7 +832,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>Профиль импортирован</translation>
     </message>
     <message>
-        <source>Profile name can&apos;t empty</source>
+        <source>Profile name can't empty</source>
         <translation>Имя профиля не может быть пустым</translation>
     </message>
     <message>
@@ -1212,7 +1411,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>Не удалось сохранить настройки блокировки Win</translation>
     </message>
     <message>
-        <source>The desktop&apos;s keyboard settings could not be opened</source>
+        <source>The desktop's keyboard settings could not be opened</source>
         <translation>Не удалось открыть настройки клавиатуры рабочего стола</translation>
     </message>
     <message>
@@ -1276,7 +1475,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>2.Выберите одну клавишу;</translation>
     </message>
     <message>
-        <source>3.Clicked &quot;Start calibration&quot;;</source>
+        <source>3.Clicked "Start calibration";</source>
         <translation>3.Нажмите «Начать калибровку»;</translation>
     </message>
     <message>
@@ -1336,11 +1535,11 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>Можно отдельно задать ход быстрого триггера для нажатия (срабатывание) и отпускания (сброс).</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
         <translation>Если выбрана «Одна клавиша», достаточно щёлкнуть нужную клавишу, чтобы завершить настройку;</translation>
     </message>
     <message>
-        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
         <translation>Если выбрано «Сочетание клавиш», для ввода сочетания нужно выбрать хотя бы одну клавишу-модификатор и ещё одну клавишу, например L_Shift+A или L_Shift+L_Ctrl+A;</translation>
     </message>
     <message>
@@ -1391,6 +1590,222 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <source>Delete senior keys successful</source>
         <translation>Расширенная клавиша удалена</translation>
     </message>
+    <message>
+        <source>Download</source>
+        <translation>Загрузить</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Тип:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Функция:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Клавиша</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>Сначала выберите клавишу</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>Операция выполнена</translation>
+    </message>
+    <message>
+        <source>Operate failed, the profile could not be saved</source>
+        <translation>Операция не выполнена: профиль не удалось сохранить</translation>
+    </message>
+    <message>
+        <source>Setting failed because the text is empty</source>
+        <translation>Не удалось задать: текст пуст</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Лёгкое нажатие</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Сильное нажатие</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>Назначить макрос</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Назначить профиль</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Непрерывное воспроизведение вкл./выкл.</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Количество повторов</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Количество повторов 1,2,3...</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>Режим воспроизведения</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Воспроизвести несколько раз</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Воспроизвести один раз</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Воспроизводить, пока нажата назначенная клавиша</translation>
+    </message>
+    <message>
+        <source>There is no macro to assign, please record a macro first</source>
+        <translation>Нет макроса для назначения, сначала запишите макрос</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Левый щелчок</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Средний щелчок</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Правый щелчок</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Меню</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистить</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Вверх</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Вниз</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>Начать запись</translation>
+    </message>
+    <message>
+        <source>Stop record</source>
+        <translation>Остановить запись</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>Макрос добавлен</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>Макрос удалён</translation>
+    </message>
+    <message>
+        <source>Macro name can't be empty</source>
+        <translation>Имя макроса не может быть пустым</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>Имя макроса изменено</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>Сначала выберите позицию</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Нажмите клавишу</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>Достигнут предел числа событий</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>Вставлено</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>Изменено</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>Сначала выберите макрос</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>Запись макроса очищена</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Сначала выберите папку для сохранения</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>Макрос экспортирован</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>Открыть файл макроса</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>Файлы макросов(*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is damaged</source>
+        <translation>Не удалось импортировать: файл повреждён</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>Макрос импортирован</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>Запись макроса начата</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>Запись макроса остановлена</translation>
+    </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>Настройки успешно загружены</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Не удалось загрузить настройки, попробуйте ещё раз</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
+        <translation>Загрузка отклонена: %1 клавиш воспроизводят макросы, клавиатура вмещает не более %2 макросов</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
+        <translation>Загрузка отклонена: %1 клавиш привязаны к расширенным клавишам, клавиатура вмещает не более %2 расширенных клавиш</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>
@@ -1418,6 +1833,21 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     <message>
         <source>Form</source>
         <translation>Форма</translation>
+    </message>
+</context>
+<context>
+    <name>macroMenuToolWidget</name>
+    <message>
+        <source>Export</source>
+        <translation>Экспорт</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Переименовать</translation>
     </message>
 </context>
 </TS>

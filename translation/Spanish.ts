@@ -28,6 +28,41 @@
     </message>
 </context>
 <context>
+    <name>DCustomKeysPage</name>
+    <message>
+        <source>Type:</source>
+        <translation>Tipo:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Función:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Tecla</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espacio</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>Capa predeterminada</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>Capa FN</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>Cargando</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Descargar</translation>
+    </message>
+</context>
+<context>
     <name>DDeviceKeyboardLink</name>
     <message>
         <source>The text is on the clipboard: press Ctrl+V to paste it</source>
@@ -180,6 +215,147 @@
     </message>
 </context>
 <context>
+    <name>DKeyDisablePage</name>
+    <message>
+        <source>Disable</source>
+        <translation>Desactivar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Binding</source>
+        <translation>Asignada</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>Macro Record</source>
+        <translation>Grabación de macro</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>Macros</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>Retardo</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>Retardo grabado</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>Sin retardo</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>Retardo predeterminado</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Grabar</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>Eventos</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>Grabación vacía</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>Insertar evento</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posición</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>Insertar después</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>Insertar antes</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Evento</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>Evento de teclado</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>Evento de ratón</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Retardo</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Acción</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Introduzca una tecla</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Clic izquierdo</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Clic central</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Clic derecho</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>Introduzca el retardo</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Insertar</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Propiedades</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>Tecla</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Ratón</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Modificar</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -204,6 +380,29 @@
     <message>
         <source>Show device list</source>
         <translation>Mostrar lista de dispositivos</translation>
+    </message>
+</context>
+<context>
+    <name>DResetDefaultPage</name>
+    <message>
+        <source>Light Press</source>
+        <translation>Pulsación ligera</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Pulsación fuerte</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predeterminado</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -339,10 +538,10 @@
         <translation>DSeniorKeysRecordExplainDia</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
-When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation>Con &quot;Tecla única&quot; seleccionada, basta con hacer clic en una tecla para completar la configuración; 
-Con &quot;Combinación de teclas&quot; seleccionada, hay que elegir al menos una tecla modificadora y otra tecla para completar la combinación, por ejemplo L_Shift+A o L_Shift+L_Ctrl+A;</translation>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
+When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>Con "Tecla única" seleccionada, basta con hacer clic en una tecla para completar la configuración; 
+Con "Combinación de teclas" seleccionada, hay que elegir al menos una tecla modificadora y otra tecla para completar la combinación, por ejemplo L_Shift+A o L_Shift+L_Ctrl+A;</translation>
     </message>
 </context>
 <context>
@@ -431,8 +630,8 @@ Con &quot;Combinación de teclas&quot; seleccionada, hay que elegir al menos una
         <translation>Otro</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -633,7 +832,7 @@ Con &quot;Combinación de teclas&quot; seleccionada, hay que elegir al menos una
         <translation>Perfil importado correctamente</translation>
     </message>
     <message>
-        <source>Profile name can&apos;t empty</source>
+        <source>Profile name can't empty</source>
         <translation>El nombre del perfil no puede estar vacío</translation>
     </message>
     <message>
@@ -1212,7 +1411,7 @@ Con &quot;Combinación de teclas&quot; seleccionada, hay que elegir al menos una
         <translation>Error al guardar las opciones del bloqueo de Win</translation>
     </message>
     <message>
-        <source>The desktop&apos;s keyboard settings could not be opened</source>
+        <source>The desktop's keyboard settings could not be opened</source>
         <translation>No se pudo abrir la configuración del teclado del escritorio</translation>
     </message>
     <message>
@@ -1276,8 +1475,8 @@ Con &quot;Combinación de teclas&quot; seleccionada, hay que elegir al menos una
         <translation>2.Selecciona una tecla;</translation>
     </message>
     <message>
-        <source>3.Clicked &quot;Start calibration&quot;;</source>
-        <translation>3.Haz clic en &quot;Iniciar calibración&quot;;</translation>
+        <source>3.Clicked "Start calibration";</source>
+        <translation>3.Haz clic en "Iniciar calibración";</translation>
     </message>
     <message>
         <source>4.Press the selected key;</source>
@@ -1336,12 +1535,12 @@ Con &quot;Combinación de teclas&quot; seleccionada, hay que elegir al menos una
         <translation>Puedes ajustar por separado el recorrido del disparo rápido al pulsar (activación) y al soltar (reinicio).</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
-        <translation>Con &quot;Tecla única&quot; seleccionada, basta con hacer clic en una tecla para completar la configuración;</translation>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
+        <translation>Con "Tecla única" seleccionada, basta con hacer clic en una tecla para completar la configuración;</translation>
     </message>
     <message>
-        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation>Con &quot;Combinación de teclas&quot; seleccionada, hay que elegir al menos una tecla modificadora y otra tecla para completar la combinación, por ejemplo L_Shift+A o L_Shift+L_Ctrl+A;</translation>
+        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>Con "Combinación de teclas" seleccionada, hay que elegir al menos una tecla modificadora y otra tecla para completar la combinación, por ejemplo L_Shift+A o L_Shift+L_Ctrl+A;</translation>
     </message>
     <message>
         <source>Trigger points for DKS actions</source>
@@ -1391,6 +1590,222 @@ Con &quot;Combinación de teclas&quot; seleccionada, hay que elegir al menos una
         <source>Delete senior keys successful</source>
         <translation>Tecla avanzada eliminada</translation>
     </message>
+    <message>
+        <source>Download</source>
+        <translation>Descargar</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Tipo:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Función:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Tecla</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>Seleccione primero una tecla</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>Operación correcta</translation>
+    </message>
+    <message>
+        <source>Operate failed, the profile could not be saved</source>
+        <translation>Error en la operación: no se pudo guardar el perfil</translation>
+    </message>
+    <message>
+        <source>Setting failed because the text is empty</source>
+        <translation>Error de configuración: el texto está vacío</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Pulsación ligera</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Pulsación fuerte</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>Asignar macro</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Asignar perfil</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Reproducción continua activada/desactivada</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Número de reproducciones</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Número de reproducciones 1,2,3...</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>Modo de reproducción</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Reproducir varias veces</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Reproducir una vez</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Reproducir mientras se pulsa la tecla asignada</translation>
+    </message>
+    <message>
+        <source>There is no macro to assign, please record a macro first</source>
+        <translation>No hay ninguna macro para asignar; grabe primero una macro</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Clic izquierdo</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Clic central</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Clic derecho</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menú</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Vaciar</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Bajar</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>Iniciar grabación</translation>
+    </message>
+    <message>
+        <source>Stop record</source>
+        <translation>Detener grabación</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>Macro añadida</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>Macro eliminada</translation>
+    </message>
+    <message>
+        <source>Macro name can't be empty</source>
+        <translation>El nombre de la macro no puede estar vacío</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>Nombre de la macro cambiado</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>Seleccione primero una posición</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Introduzca una tecla</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>Se ha alcanzado el límite de eventos</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>Insertado</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>Modificado</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>Seleccione primero una macro</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>Grabación de la macro vaciada</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Seleccione primero una carpeta de destino</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>Macro exportada</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>Abrir archivo de macro</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>Archivos de macro(*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is damaged</source>
+        <translation>Error al importar: el archivo está dañado</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>Macro importada</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>Grabación de la macro iniciada</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>Grabación de la macro detenida</translation>
+    </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>Configuración descargada correctamente</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Error al descargar la configuración, inténtelo de nuevo</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
+        <translation>Descarga rechazada: %1 teclas reproducen macros, el teclado admite como máximo %2 macros</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
+        <translation>Descarga rechazada: %1 teclas están asignadas a teclas avanzadas, el teclado admite como máximo %2 teclas avanzadas</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>
@@ -1418,6 +1833,21 @@ Con &quot;Combinación de teclas&quot; seleccionada, hay que elegir al menos una
     <message>
         <source>Form</source>
         <translation>Formulario</translation>
+    </message>
+</context>
+<context>
+    <name>macroMenuToolWidget</name>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Cambiar nombre</translation>
     </message>
 </context>
 </TS>

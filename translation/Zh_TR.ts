@@ -28,6 +28,41 @@
     </message>
 </context>
 <context>
+    <name>DCustomKeysPage</name>
+    <message>
+        <source>Type:</source>
+        <translation>類型：</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>功能：</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>按鍵</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>空白鍵</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>預設層</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>FN層</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>載入中</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>下載</translation>
+    </message>
+</context>
+<context>
     <name>DDeviceKeyboardLink</name>
     <message>
         <source>The text is on the clipboard: press Ctrl+V to paste it</source>
@@ -180,6 +215,147 @@
     </message>
 </context>
 <context>
+    <name>DKeyDisablePage</name>
+    <message>
+        <source>Disable</source>
+        <translation>停用</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Binding</source>
+        <translation>已綁定</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>Macro Record</source>
+        <translation>巨集錄製</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>巨集列表</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>延遲設定</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>錄製延遲</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>無延遲</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>預設延遲</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>毫秒</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>錄製</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>事件列表</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>錄製為空</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>插入事件</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>在其後插入</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>在其前插入</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>事件</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>鍵盤事件</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>滑鼠事件</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>延遲</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>操作</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>請輸入按鍵</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>左鍵點擊</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>中鍵點擊</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>右鍵點擊</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>請輸入延遲數值</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>插入</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>屬性</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>按鍵</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>滑鼠</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>修改</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -204,6 +380,29 @@
     <message>
         <source>Show device list</source>
         <translation>顯示裝置清單</translation>
+    </message>
+</context>
+<context>
+    <name>DResetDefaultPage</name>
+    <message>
+        <source>Light Press</source>
+        <translation>輕按</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>重按</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>預設</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
@@ -339,8 +538,8 @@
         <translation>DSeniorKeysRecordExplainDia</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
-When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
+When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
         <translation>選擇「單鍵」時，只需點擊某個按鍵即可完成按鍵設定； 
 選擇「組合鍵」時，至少需要選擇一個組合鍵和一個其他按鍵才能完成組合鍵的輸入，例如 L_Shift+A 或 L_Shift+L_Ctrl+A；</translation>
     </message>
@@ -431,8 +630,8 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>其他</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -633,7 +832,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>匯入設定檔成功</translation>
     </message>
     <message>
-        <source>Profile name can&apos;t empty</source>
+        <source>Profile name can't empty</source>
         <translation>設定檔名稱不能為空</translation>
     </message>
     <message>
@@ -1212,7 +1411,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>儲存 Win 鎖設定失敗</translation>
     </message>
     <message>
-        <source>The desktop&apos;s keyboard settings could not be opened</source>
+        <source>The desktop's keyboard settings could not be opened</source>
         <translation>無法開啟桌面的鍵盤設定</translation>
     </message>
     <message>
@@ -1276,7 +1475,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>2.選擇一個按鍵；</translation>
     </message>
     <message>
-        <source>3.Clicked &quot;Start calibration&quot;;</source>
+        <source>3.Clicked "Start calibration";</source>
         <translation>3.點擊「開始校準」；</translation>
     </message>
     <message>
@@ -1336,11 +1535,11 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>可分別設定快速觸發按下（觸發）和放開（復位）的行程值。</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
         <translation>選擇「單鍵」時，只需點擊某個按鍵即可完成按鍵設定；</translation>
     </message>
     <message>
-        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
         <translation>選擇「組合鍵」時，至少需要選擇一個組合鍵和一個其他按鍵才能完成組合鍵的輸入，例如 L_Shift+A 或 L_Shift+L_Ctrl+A；</translation>
     </message>
     <message>
@@ -1391,6 +1590,222 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <source>Delete senior keys successful</source>
         <translation>進階鍵刪除成功</translation>
     </message>
+    <message>
+        <source>Download</source>
+        <translation>下載</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>類型：</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>功能：</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>按鍵</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>請先選擇一個按鍵</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>操作成功</translation>
+    </message>
+    <message>
+        <source>Operate failed, the profile could not be saved</source>
+        <translation>操作失敗，設定檔無法儲存</translation>
+    </message>
+    <message>
+        <source>Setting failed because the text is empty</source>
+        <translation>設定失敗，文字為空</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>輕按</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>重按</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>指定巨集</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>指定設定檔</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>連續播放開/關</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>播放次數</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>播放次數 1,2,3...</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>播放方式</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>播放多次</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>播放一次</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>按住指定按鍵時播放</translation>
+    </message>
+    <message>
+        <source>There is no macro to assign, please record a macro first</source>
+        <translation>沒有可指定的巨集，請先錄製巨集</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>左鍵點擊</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>中鍵點擊</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>右鍵點擊</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>選單</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清空</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>開始錄製</translation>
+    </message>
+    <message>
+        <source>Stop record</source>
+        <translation>停止錄製</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>新增巨集成功</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>刪除巨集成功</translation>
+    </message>
+    <message>
+        <source>Macro name can't be empty</source>
+        <translation>巨集名稱不能為空</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>修改巨集名稱成功</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>請先選擇具體位置</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>請輸入按鍵</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>錄製事件已達上限</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>插入成功</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>修改成功</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>請先選擇巨集</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>清空巨集錄製成功</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>請先選擇儲存目錄</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>匯出巨集成功</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>開啟巨集檔案</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>巨集檔案(*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is damaged</source>
+        <translation>匯入巨集失敗：檔案已損壞</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>匯入巨集成功</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>開始錄製巨集</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>停止錄製巨集</translation>
+    </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>配置下載成功</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>配置下載失敗，請重試</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
+        <translation>已拒絕下載：%1 個按鍵綁定了巨集，鍵盤最多只能儲存 %2 個巨集</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
+        <translation>已拒絕下載：%1 個按鍵綁定了進階按鍵，鍵盤最多只能儲存 %2 個進階按鍵</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>
@@ -1418,6 +1833,21 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     <message>
         <source>Form</source>
         <translation>表單</translation>
+    </message>
+</context>
+<context>
+    <name>macroMenuToolWidget</name>
+    <message>
+        <source>Export</source>
+        <translation>匯出</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>刪除</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>修改名稱</translation>
     </message>
 </context>
 </TS>

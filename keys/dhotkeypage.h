@@ -1,0 +1,13 @@
+#pragma once
+
+#include "keys/dkeyfunctionpage.h"
+
+// The function page that gives the key a system shortcut. For now it offers only the common contract;
+// its controls come with the page itself.
+class DHotKeyPage : public DKeyFunctionPage
+{
+    Q_OBJECT
+
+public:
+    using DKeyFunctionPage::DKeyFunctionPage;
+};
