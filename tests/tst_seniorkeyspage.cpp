@@ -5,6 +5,7 @@
 #include "advancedkeys/ddksshowwidget.h"
 #include "advancedkeys/dseniorkeyeventlistitem.h"
 #include "advancedkeys/dseniorkeyspage.h"
+#include "advancedkeys/dstrokeconfigview.h"
 #include "advancedkeys/seniorkeys.h"
 #include "app/ddatamanager.h"
 #include "sdk/xmlstore/storefiles.h"
@@ -218,6 +219,40 @@ private Q_SLOTS:
         QTest::qWait(250);
         QDir().mkpath(QCoreApplication::applicationDirPath() + "/screenshots");
         QVERIFY(page->grab().save(QCoreApplication::applicationDirPath() + "/screenshots/seniorkeys_editor.png"));
+    }
+
+    void triggerPointsThroughTheLink()
+    {
+        add(SeniorKeyType_DKS);
+        open();
+        Q_EMIT page->findChild<QLabel *>("label_Stroke04")->linkActivated("Company|1.5mm|");
+        auto *view = page->findChild<DStrokeConfigView *>();
+        QVERIFY(view && view->isVisible());
+        QWidget *layer = page->findChild<QWidget *>("widget");
+        QVERIFY(layer && layer->isVisible());
+        auto *slider = view->findChild<QSlider *>("horizontalSlider_StrokeView");
+        slider->setValue(22);
+        Q_EMIT slider->sliderReleased();
+        QCOMPARE(page->currentRecord().strokes[0], 22);
+        QCOMPARE(page->grid()->getStuInfo().strokes[3], 22);
+        QVERIFY(label("label_Stroke01").contains(">2.2mm</span>"));
+        QVERIFY(label("label_Stroke04").contains(">2.2mm</span>"));
+        QCOMPARE(storedRecord(1).strokes[3], 22);
+        view->findChild<QPushButton *>("pushButton_Close")->click();
+        QVERIFY(!layer->isVisible());
+    }
+
+    void helpPopupFollowsThePointer()
+    {
+        open();
+        auto *button = page->findChild<QToolButton *>("toolButton_ExplainInfo");
+        QEvent enter(QEvent::Enter);
+        QCoreApplication::sendEvent(button, &enter);
+        QVERIFY(page->explainPopup() && page->explainPopup()->isVisible());
+        QCOMPARE(page->explainPopup()->size(), QSize(390, 290));
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(button, &leave);
+        QVERIFY(!page->explainPopup()->isVisible());
     }
 
 private:
