@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko" sourcelanguage="en">
 <context>
+    <name>DAllKeysShowPage</name>
+    <message>
+        <source>DAllKeysShowPage</source>
+        <translation>DAllKeysShowPage</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>키 조합</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>일반 키</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>특수 키</translation>
+    </message>
+</context>
+<context>
     <name>DCustomEventTipExplain</name>
     <message>
         <source>Default</source>
@@ -178,6 +197,44 @@
     <message>
         <source>Unknow</source>
         <translation>알 수 없음</translation>
+    </message>
+</context>
+<context>
+    <name>DDksShowWidget</name>
+    <message>
+        <source>Dynamic keystroke actions</source>
+        <translation>다이내믹 키스트로크 동작</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyCalibrationExplainDia</name>
+    <message>
+        <source>DKeyCalibrationExplainDia</source>
+        <translation>DKeyCalibrationExplainDia</translation>
+    </message>
+    <message>
+        <source>1.Explain</source>
+        <translation>1.설명</translation>
+    </message>
+    <message>
+        <source>2.Explain</source>
+        <translation>2.설명</translation>
+    </message>
+    <message>
+        <source>3.Explain</source>
+        <translation>3.설명</translation>
+    </message>
+    <message>
+        <source>4.Explain</source>
+        <translation>4.설명</translation>
+    </message>
+    <message>
+        <source>5.Explain</source>
+        <translation>5.설명</translation>
+    </message>
+    <message>
+        <source>Explain</source>
+        <translation>설명</translation>
     </message>
 </context>
 <context>
@@ -439,6 +496,152 @@
     </message>
 </context>
 <context>
+    <name>DSeniorKeyEventListItem</name>
+    <message>
+        <source>DSeniorKeyEventListItem</source>
+        <translation>DSeniorKeyEventListItem</translation>
+    </message>
+    <message>
+        <source>DKS</source>
+        <translation>DKS</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>삭제</translation>
+    </message>
+</context>
+<context>
+    <name>DSeniorKeysPage</name>
+    <message>
+        <source>DSeniorKeysPage</source>
+        <translation>DSeniorKeysPage</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>고급 키</translation>
+    </message>
+    <message>
+        <source>DKS</source>
+        <translation>DKS</translation>
+    </message>
+    <message>
+        <source>MT</source>
+        <translation>MT</translation>
+    </message>
+    <message>
+        <source>TGL</source>
+        <translation>TGL</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>생성</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>1.0mm</source>
+        <translation>1.0mm</translation>
+    </message>
+    <message>
+        <source>2.0mm</source>
+        <translation>2.0mm</translation>
+    </message>
+    <message>
+        <source>3.0mm</source>
+        <translation>3.0mm</translation>
+    </message>
+    <message>
+        <source>4.0mm</source>
+        <translation>4.0mm</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>누르고 있기</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>클릭</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>누름 유지 시간</translation>
+    </message>
+    <message>
+        <source>1000MS</source>
+        <translation>1000MS</translation>
+    </message>
+    <message>
+        <source>10/40</source>
+        <translation>10/40</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>고급 키가 없습니다</translation>
+    </message>
+    <message>
+        <source>Single Key</source>
+        <translation>단일 키</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>키 조합</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+</context>
+<context>
+    <name>DSeniorKeysRecordExplainDia</name>
+    <message>
+        <source>DSeniorKeysRecordExplainDia</source>
+        <translation>DSeniorKeysRecordExplainDia</translation>
+    </message>
+    <message>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
+When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>"단일 키"를 선택하면 키 하나만 클릭해도 키 설정이 완료됩니다; 
+"키 조합"을 선택하면 조합 키를 하나 이상과 다른 키 하나를 선택해야 입력이 완료됩니다(예: L_Shift+A 또는 L_Shift+L_Ctrl+A);</translation>
+    </message>
+</context>
+<context>
+    <name>DSensitivityShowWidget</name>
+    <message>
+        <source>Key travel</source>
+        <translation>키 행정</translation>
+    </message>
+</context>
+<context>
     <name>DSettingsDia</name>
     <message>
         <source>Settings</source>
@@ -526,6 +729,112 @@
     <message>
         <source>Form</source>
         <translation>양식</translation>
+    </message>
+</context>
+<context>
+    <name>DStrokeConfigView</name>
+    <message>
+        <source>DStrokeConfigView</source>
+        <translation>DStrokeConfigView</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>DKS 동작의 트리거 지점</translation>
+    </message>
+    <message>
+        <source>4.0mm</source>
+        <translation>4.0mm</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+</context>
+<context>
+    <name>DTriggerSettingPage</name>
+    <message>
+        <source>DTriggerSettingPage</source>
+        <translation>DTriggerSettingPage</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>래피드 트리거</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>키를 누르거나 떼려는 의도에 맞춰 트리거 행정과 리셋 행정을 조정합니다.</translation>
+    </message>
+    <message>
+        <source>Secondary sensitivity</source>
+        <translation>보조 감도</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>래피드 트리거의 누름(트리거)과 뗌(리셋) 행정 값을 따로 설정할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Press/Release</source>
+        <translation>누름/뗌</translation>
+    </message>
+    <message>
+        <source>0.1mm</source>
+        <translation>0.1mm</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>누름</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>뗌</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>키 디바운스</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>적용</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>감도 초기화</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>폴링 레이트</translation>
+    </message>
+    <message>
+        <source>1K</source>
+        <translation>1K</translation>
+    </message>
+    <message>
+        <source>Into calibration mode</source>
+        <translation>보정 모드 진입</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>보정 시작</translation>
+    </message>
+    <message>
+        <source>Intensity tracking</source>
+        <translation>누름 강도 추적</translation>
+    </message>
+    <message>
+        <source>Report rate</source>
+        <translation>폴링 레이트</translation>
+    </message>
+    <message>
+        <source>Key calibration steps</source>
+        <translation>키 보정 단계</translation>
+    </message>
+    <message>
+        <source>About the travel scale</source>
+        <translation>행정 눈금 안내</translation>
     </message>
 </context>
 <context>
@@ -1626,6 +1935,126 @@
     <message>
         <source>Collision</source>
         <translation>충돌</translation>
+    </message>
+    <message>
+        <source>1.Into key calibration mode first;</source>
+        <translation>1.먼저 키 보정 모드로 들어갑니다;</translation>
+    </message>
+    <message>
+        <source>2.Select one key;</source>
+        <translation>2.키 하나를 선택합니다;</translation>
+    </message>
+    <message>
+        <source>3.Clicked "Start calibration";</source>
+        <translation>3."보정 시작"을 클릭합니다;</translation>
+    </message>
+    <message>
+        <source>4.Press the selected key;</source>
+        <translation>4.선택한 키를 누릅니다;</translation>
+    </message>
+    <message>
+        <source>5.Return key calibration results;</source>
+        <translation>5.키 보정 결과가 표시됩니다;</translation>
+    </message>
+    <message>
+        <source>Set the required press key duration for triggering.</source>
+        <translation>트리거에 필요한 키 누름 행정을 설정합니다.</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>적용</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>래피드 트리거</translation>
+    </message>
+    <message>
+        <source>Sensitivity of pressing and releasing</source>
+        <translation>누름 및 뗌 감도</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>감도 초기화</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>폴링 레이트</translation>
+    </message>
+    <message>
+        <source>Key calibration mode</source>
+        <translation>키 보정 모드</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>보정 시작</translation>
+    </message>
+    <message>
+        <source>Trigger</source>
+        <translation>트리거</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>리셋</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>키를 누르거나 떼려는 의도에 맞춰 트리거 행정과 리셋 행정을 조정합니다.</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>래피드 트리거의 누름(트리거)과 뗌(리셋) 행정 값을 따로 설정할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
+        <translation>"단일 키"를 선택하면 키 하나만 클릭해도 키 설정이 완료됩니다;</translation>
+    </message>
+    <message>
+        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>"키 조합"을 선택하면 조합 키를 하나 이상과 다른 키 하나를 선택해야 입력이 완료됩니다(예: L_Shift+A 또는 L_Shift+L_Ctrl+A);</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>DKS 동작의 트리거 지점</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>일반 키</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>특수 키</translation>
+    </message>
+    <message>
+        <source>Single Key</source>
+        <translation>단일 키</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>누르고 있기</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>클릭</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>누름 유지 시간</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>고급 키가 없습니다</translation>
+    </message>
+    <message>
+        <source>The number of senior keys has reached the maximum</source>
+        <translation>고급 키 개수가 최대치에 도달했습니다</translation>
+    </message>
+    <message>
+        <source>Create senior keys successful</source>
+        <translation>고급 키를 생성했습니다</translation>
+    </message>
+    <message>
+        <source>Delete senior keys successful</source>
+        <translation>고급 키를 삭제했습니다</translation>
     </message>
 </context>
 <context>
