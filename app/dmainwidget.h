@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/devicechangefilter.h"
+#include "sdk/tavrixrecords.h"
 
 #include <QByteArray>
 #include <QFunctionPointer>
@@ -12,6 +13,7 @@
 #include <QWidget>
 
 class DDevicePage;
+class DUpdateFirmwareDia;
 class QAction;
 class QMenu;
 class QPushButton;
@@ -75,6 +77,15 @@ public:
     QFunctionPointer JL_upgradeDevice = nullptr;
     QFunctionPointer JL_queryDevicePidVid = nullptr;
 
+    // Firmware engine: the last check's result and the open update dialog.
+    bool checkUpgradeableDevices(bool manual);
+    bool isFirmwareUpgradeable(hidStructInfoAll device);
+    QList<hidStructInfoAll> upgradeHidList() const { return m_upgradeHidList; }
+    DUpdateFirmwareDia *updateFirmwareDialog() const;
+    QWidget *upgradeMask() const { return m_pUpgradeMask; }
+    // Where the check looks for images; the compiled-in folder unless a test points elsewhere.
+    void setFirmwareImageFolder(const QString &folder) { m_firmwareImageFolder = folder; }
+
 Q_SIGNALS:
     void sigHidDeviceConnectChanging_Into(QString hidPath);
     void sigHidDeviceConnectChanging_Remove(QString hidPath);
@@ -109,6 +120,10 @@ public Q_SLOTS:
     void onHaveCheckUpgradeFirmwareNUC();
     void onFirmwareUpgradeCheck();
     void ontheHidIntoFirmwareUpgrade();
+    void ontheHidIntoFirmwareUpgradeWait();
+    void onUpdateFirmwareWindowOpen();
+    void onUpdateFirmwareWindowClose();
+    void onStartHidUpgrade(QString strHidPath, QString strSN, QString strHidName, int hidUsbOrDongle);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -165,4 +180,16 @@ private:
     QString m_deviceName;
     QObject *m_hotPlugSource = nullptr;
     QTimer *m_bootloaderHandOff = nullptr;
+
+    // Firmware engine state (GUI thread).
+    QList<hidStructInfoAll> m_upgradeHidList;
+    QString m_strUpgradeVersion;
+    bool m_bManualUpgradeCheck = false;
+    QPointer<DUpdateFirmwareDia> m_pUpdateFirmwareDia;
+    QPointer<QWidget> m_pUpgradeMask;
+    bool m_bUpgradeRequested = false;
+    QString m_strUpgradeHidName;
+    int m_upgradeUsbOrDongle = 0;
+    int m_upgradeRetryNum = 0;
+    QString m_firmwareImageFolder;
 };

@@ -628,10 +628,10 @@
         <translation>DSeniorKeysRecordExplainDia</translation>
     </message>
     <message>
-        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
-When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation>عند اختيار "مفتاح واحد"، يكفي النقر على مفتاح لإكمال إعداده؛ 
-عند اختيار "تركيبة مفاتيح"، يجب اختيار مفتاح تعديل واحد على الأقل ومفتاح آخر لإكمال إدخال التركيبة، مثل L_Shift+A أو L_Shift+L_Ctrl+A؛</translation>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
+When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>عند اختيار &quot;مفتاح واحد&quot;، يكفي النقر على مفتاح لإكمال إعداده؛ 
+عند اختيار &quot;تركيبة مفاتيح&quot;، يجب اختيار مفتاح تعديل واحد على الأقل ومفتاح آخر لإكمال إدخال التركيبة، مثل L_Shift+A أو L_Shift+L_Ctrl+A؛</translation>
     </message>
 </context>
 <context>
@@ -720,8 +720,8 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>أخرى</translation>
     </message>
     <message>
-        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -838,6 +838,13 @@ When "Key Combination" is selected, at least one combination key and one other k
     </message>
 </context>
 <context>
+    <name>DUpdateFirmwareDia</name>
+    <message>
+        <source>Update Firmware</source>
+        <translation>تحديث البرنامج الثابت</translation>
+    </message>
+</context>
+<context>
     <name>DVirtualKeyboardTool</name>
     <message>
         <source>DVirtualKeyboardTool</source>
@@ -922,7 +929,7 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>تم استيراد ملف التعريف بنجاح</translation>
     </message>
     <message>
-        <source>Profile name can't empty</source>
+        <source>Profile name can&apos;t empty</source>
         <translation>لا يمكن أن يكون اسم ملف التعريف فارغًا</translation>
     </message>
     <message>
@@ -1585,7 +1592,7 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>فشل حفظ خيارات قفل Win</translation>
     </message>
     <message>
-        <source>The desktop's keyboard settings could not be opened</source>
+        <source>The desktop&apos;s keyboard settings could not be opened</source>
         <translation>تعذر فتح إعدادات لوحة المفاتيح في سطح المكتب</translation>
     </message>
     <message>
@@ -1705,7 +1712,7 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>تم حذف الماكرو</translation>
     </message>
     <message>
-        <source>Macro name can't be empty</source>
+        <source>Macro name can&apos;t be empty</source>
         <translation>لا يمكن أن يكون اسم الماكرو فارغًا</translation>
     </message>
     <message>
@@ -1865,7 +1872,7 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>موجة</translation>
     </message>
     <message>
-        <source>Custom light name can't be empty</source>
+        <source>Custom light name can&apos;t be empty</source>
         <translation>لا يمكن أن يكون اسم الإضاءة المخصصة فارغًا</translation>
     </message>
     <message>
@@ -1945,8 +1952,8 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>2.اختر مفتاحًا واحدًا؛</translation>
     </message>
     <message>
-        <source>3.Clicked "Start calibration";</source>
-        <translation>3.انقر على "بدء المعايرة"؛</translation>
+        <source>3.Clicked &quot;Start calibration&quot;;</source>
+        <translation>3.انقر على &quot;بدء المعايرة&quot;؛</translation>
     </message>
     <message>
         <source>4.Press the selected key;</source>
@@ -2005,12 +2012,12 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>يمكنك ضبط قيم المسافة للتشغيل السريع عند الضغط (التشغيل) وعند التحرير (الإرجاع) كلٍّ على حدة.</translation>
     </message>
     <message>
-        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
-        <translation>عند اختيار "مفتاح واحد"، يكفي النقر على مفتاح لإكمال إعداده؛</translation>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <translation>عند اختيار &quot;مفتاح واحد&quot;، يكفي النقر على مفتاح لإكمال إعداده؛</translation>
     </message>
     <message>
-        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation>عند اختيار "تركيبة مفاتيح"، يجب اختيار مفتاح تعديل واحد على الأقل ومفتاح آخر لإكمال إدخال التركيبة، مثل L_Shift+A أو L_Shift+L_Ctrl+A؛</translation>
+        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>عند اختيار &quot;تركيبة مفاتيح&quot;، يجب اختيار مفتاح تعديل واحد على الأقل ومفتاح آخر لإكمال إدخال التركيبة، مثل L_Shift+A أو L_Shift+L_Ctrl+A؛</translation>
     </message>
     <message>
         <source>Trigger points for DKS actions</source>
@@ -2056,12 +2063,79 @@ When "Key Combination" is selected, at least one combination key and one other k
         <source>Delete senior keys successful</source>
         <translation>تم حذف المفتاح المتقدم بنجاح</translation>
     </message>
+    <message>
+        <source>Update Firmware</source>
+        <translation>تحديث البرنامج الثابت</translation>
+    </message>
+    <message>
+        <source>If the firmware is being updated, do not unplug the device!</source>
+        <translation>أثناء تحديث البرنامج الثابت، لا تفصل الجهاز!</translation>
+    </message>
+    <message>
+        <source>Update successful</source>
+        <translation>تم التحديث بنجاح</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation>فشل التحديث</translation>
+    </message>
+    <message>
+        <source>Product name:</source>
+        <translation>اسم المنتج:</translation>
+    </message>
+    <message>
+        <source>Update progress:</source>
+        <translation>تقدم التحديث:</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation>الإصدار الحالي:</translation>
+    </message>
+    <message>
+        <source>New version:</source>
+        <translation>الإصدار الجديد:</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>تحديث</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>اكتمل</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>
     <message>
         <source>Colour picker</source>
         <translation>منتقي الألوان</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateFirmwareInfoItem</name>
+    <message>
+        <source>Product name:</source>
+        <translation>اسم المنتج:</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation>الإصدار الحالي:</translation>
+    </message>
+    <message>
+        <source>Update progress:</source>
+        <translation>تقدم التحديث:</translation>
+    </message>
+    <message>
+        <source>New version:</source>
+        <translation>الإصدار الجديد:</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>تحديث</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>اكتمل</translation>
     </message>
 </context>
 <context>

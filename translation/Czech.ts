@@ -628,8 +628,8 @@
         <translation>DSeniorKeysRecordExplainDia</translation>
     </message>
     <message>
-        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
-When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
+When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
         <translation>Je-li zvolena „Jedna klávesa“, stačí kliknout na klávesu a nastavení je hotové; 
 Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifikátor a jednu další klávesu, například L_Shift+A nebo L_Shift+L_Ctrl+A;</translation>
     </message>
@@ -720,8 +720,8 @@ Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifiká
         <translation>Jiný</translation>
     </message>
     <message>
-        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -838,6 +838,13 @@ Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifiká
     </message>
 </context>
 <context>
+    <name>DUpdateFirmwareDia</name>
+    <message>
+        <source>Update Firmware</source>
+        <translation>Aktualizace firmwaru</translation>
+    </message>
+</context>
+<context>
     <name>DVirtualKeyboardTool</name>
     <message>
         <source>DVirtualKeyboardTool</source>
@@ -922,7 +929,7 @@ Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifiká
         <translation>Profil byl importován</translation>
     </message>
     <message>
-        <source>Profile name can't empty</source>
+        <source>Profile name can&apos;t empty</source>
         <translation>Název profilu nesmí být prázdný</translation>
     </message>
     <message>
@@ -1585,7 +1592,7 @@ Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifiká
         <translation>Uložení nastavení zámku Win se nezdařilo</translation>
     </message>
     <message>
-        <source>The desktop's keyboard settings could not be opened</source>
+        <source>The desktop&apos;s keyboard settings could not be opened</source>
         <translation>Nastavení klávesnice pracovního prostředí se nepodařilo otevřít</translation>
     </message>
     <message>
@@ -1705,7 +1712,7 @@ Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifiká
         <translation>Makro smazáno</translation>
     </message>
     <message>
-        <source>Macro name can't be empty</source>
+        <source>Macro name can&apos;t be empty</source>
         <translation>Název makra nesmí být prázdný</translation>
     </message>
     <message>
@@ -1865,7 +1872,7 @@ Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifiká
         <translation>Vlna</translation>
     </message>
     <message>
-        <source>Custom light name can't be empty</source>
+        <source>Custom light name can&apos;t be empty</source>
         <translation>Název vlastního osvětlení nesmí být prázdný</translation>
     </message>
     <message>
@@ -1945,7 +1952,7 @@ Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifiká
         <translation>2.Vyberte jednu klávesu;</translation>
     </message>
     <message>
-        <source>3.Clicked "Start calibration";</source>
+        <source>3.Clicked &quot;Start calibration&quot;;</source>
         <translation>3.Klikněte na „Spustit kalibraci“;</translation>
     </message>
     <message>
@@ -2005,11 +2012,11 @@ Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifiká
         <translation>Dráhu rychlé spouště lze nastavit zvlášť pro stisk (sepnutí) a uvolnění (reset).</translation>
     </message>
     <message>
-        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
         <translation>Je-li zvolena „Jedna klávesa“, stačí kliknout na klávesu a nastavení je hotové;</translation>
     </message>
     <message>
-        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
         <translation>Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifikátor a jednu další klávesu, například L_Shift+A nebo L_Shift+L_Ctrl+A;</translation>
     </message>
     <message>
@@ -2056,12 +2063,79 @@ Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifiká
         <source>Delete senior keys successful</source>
         <translation>Pokročilá klávesa smazána</translation>
     </message>
+    <message>
+        <source>Update Firmware</source>
+        <translation>Aktualizace firmwaru</translation>
+    </message>
+    <message>
+        <source>If the firmware is being updated, do not unplug the device!</source>
+        <translation>Během aktualizace firmwaru zařízení neodpojujte!</translation>
+    </message>
+    <message>
+        <source>Update successful</source>
+        <translation>Aktualizace proběhla úspěšně</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation>Aktualizace se nezdařila</translation>
+    </message>
+    <message>
+        <source>Product name:</source>
+        <translation>Název produktu:</translation>
+    </message>
+    <message>
+        <source>Update progress:</source>
+        <translation>Průběh:</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation>Aktuální verze:</translation>
+    </message>
+    <message>
+        <source>New version:</source>
+        <translation>Nová verze:</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Aktualizovat</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Dokončeno</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>
     <message>
         <source>Colour picker</source>
         <translation>Výběr barvy</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateFirmwareInfoItem</name>
+    <message>
+        <source>Product name:</source>
+        <translation>Název produktu:</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation>Aktuální verze:</translation>
+    </message>
+    <message>
+        <source>Update progress:</source>
+        <translation>Průběh:</translation>
+    </message>
+    <message>
+        <source>New version:</source>
+        <translation>Nová verze:</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Aktualizovat</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Dokončeno</translation>
     </message>
 </context>
 <context>

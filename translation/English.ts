@@ -628,10 +628,10 @@
         <translation>DSeniorKeysRecordExplainDia</translation>
     </message>
     <message>
-        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
-When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation>When "Single Key" is selected, simply click a certain key to complete key configuration; 
-When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</translation>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
+When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
+When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</translation>
     </message>
 </context>
 <context>
@@ -720,8 +720,8 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>Other</translation>
     </message>
     <message>
-        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -838,6 +838,13 @@ When "Key Combination" is selected, at least one combination key and one other k
     </message>
 </context>
 <context>
+    <name>DUpdateFirmwareDia</name>
+    <message>
+        <source>Update Firmware</source>
+        <translation>Update Firmware</translation>
+    </message>
+</context>
+<context>
     <name>DVirtualKeyboardTool</name>
     <message>
         <source>DVirtualKeyboardTool</source>
@@ -922,8 +929,8 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>Import profile successful</translation>
     </message>
     <message>
-        <source>Profile name can't empty</source>
-        <translation>Profile name can't empty</translation>
+        <source>Profile name can&apos;t empty</source>
+        <translation>Profile name can&apos;t empty</translation>
     </message>
     <message>
         <source>Modify profile info failed</source>
@@ -1585,8 +1592,8 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>Saving the Win lock choices failed</translation>
     </message>
     <message>
-        <source>The desktop's keyboard settings could not be opened</source>
-        <translation>The desktop's keyboard settings could not be opened</translation>
+        <source>The desktop&apos;s keyboard settings could not be opened</source>
+        <translation>The desktop&apos;s keyboard settings could not be opened</translation>
     </message>
     <message>
         <source>Create</source>
@@ -1705,8 +1712,8 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>Delete macro successful</translation>
     </message>
     <message>
-        <source>Macro name can't be empty</source>
-        <translation>Macro name can't be empty</translation>
+        <source>Macro name can&apos;t be empty</source>
+        <translation>Macro name can&apos;t be empty</translation>
     </message>
     <message>
         <source>Modify macro name successful</source>
@@ -1865,8 +1872,8 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>Wave</translation>
     </message>
     <message>
-        <source>Custom light name can't be empty</source>
-        <translation>Custom light name can't be empty</translation>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>Custom light name can&apos;t be empty</translation>
     </message>
     <message>
         <source>Modify custom light name successful</source>
@@ -1945,8 +1952,8 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>2.Select one key;</translation>
     </message>
     <message>
-        <source>3.Clicked "Start calibration";</source>
-        <translation>3.Clicked "Start calibration";</translation>
+        <source>3.Clicked &quot;Start calibration&quot;;</source>
+        <translation>3.Clicked &quot;Start calibration&quot;;</translation>
     </message>
     <message>
         <source>4.Press the selected key;</source>
@@ -2005,12 +2012,12 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</translation>
     </message>
     <message>
-        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
-        <translation>When "Single Key" is selected, simply click a certain key to complete key configuration;</translation>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <translation>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</translation>
     </message>
     <message>
-        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</translation>
+        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</translation>
     </message>
     <message>
         <source>Trigger points for DKS actions</source>
@@ -2056,12 +2063,79 @@ When "Key Combination" is selected, at least one combination key and one other k
         <source>Delete senior keys successful</source>
         <translation>Delete senior keys successful</translation>
     </message>
+    <message>
+        <source>Update Firmware</source>
+        <translation>Update Firmware</translation>
+    </message>
+    <message>
+        <source>If the firmware is being updated, do not unplug the device!</source>
+        <translation>If the firmware is being updated, do not unplug the device!</translation>
+    </message>
+    <message>
+        <source>Update successful</source>
+        <translation>Update successful</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation>Update failed</translation>
+    </message>
+    <message>
+        <source>Product name:</source>
+        <translation>Product name:</translation>
+    </message>
+    <message>
+        <source>Update progress:</source>
+        <translation>Update progress:</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation>Current version:</translation>
+    </message>
+    <message>
+        <source>New version:</source>
+        <translation>New version:</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Update</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Complete</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>
     <message>
         <source>Colour picker</source>
         <translation>Colour picker</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateFirmwareInfoItem</name>
+    <message>
+        <source>Product name:</source>
+        <translation>Product name:</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation>Current version:</translation>
+    </message>
+    <message>
+        <source>Update progress:</source>
+        <translation>Update progress:</translation>
+    </message>
+    <message>
+        <source>New version:</source>
+        <translation>New version:</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Update</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Complete</translation>
     </message>
 </context>
 <context>

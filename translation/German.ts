@@ -628,8 +628,8 @@
         <translation>DSeniorKeysRecordExplainDia</translation>
     </message>
     <message>
-        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
-When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
+When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
         <translation>Bei „Einzeltaste“ genügt ein Klick auf eine Taste, um die Belegung abzuschließen; 
 Bei „Tastenkombination“ müssen mindestens eine Zusatztaste und eine weitere Taste gewählt werden, um die Kombination einzugeben, etwa L_Shift+A oder L_Shift+L_Ctrl+A;</translation>
     </message>
@@ -720,8 +720,8 @@ Bei „Tastenkombination“ müssen mindestens eine Zusatztaste und eine weitere
         <translation>Andere</translation>
     </message>
     <message>
-        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -838,6 +838,13 @@ Bei „Tastenkombination“ müssen mindestens eine Zusatztaste und eine weitere
     </message>
 </context>
 <context>
+    <name>DUpdateFirmwareDia</name>
+    <message>
+        <source>Update Firmware</source>
+        <translation>Firmware aktualisieren</translation>
+    </message>
+</context>
+<context>
     <name>DVirtualKeyboardTool</name>
     <message>
         <source>DVirtualKeyboardTool</source>
@@ -922,7 +929,7 @@ Bei „Tastenkombination“ müssen mindestens eine Zusatztaste und eine weitere
         <translation>Profil erfolgreich importiert</translation>
     </message>
     <message>
-        <source>Profile name can't empty</source>
+        <source>Profile name can&apos;t empty</source>
         <translation>Der Profilname darf nicht leer sein</translation>
     </message>
     <message>
@@ -1585,7 +1592,7 @@ Bei „Tastenkombination“ müssen mindestens eine Zusatztaste und eine weitere
         <translation>Einstellungen der Win-Sperre konnten nicht gespeichert werden</translation>
     </message>
     <message>
-        <source>The desktop's keyboard settings could not be opened</source>
+        <source>The desktop&apos;s keyboard settings could not be opened</source>
         <translation>Die Tastatureinstellungen des Desktops konnten nicht geöffnet werden</translation>
     </message>
     <message>
@@ -1705,7 +1712,7 @@ Bei „Tastenkombination“ müssen mindestens eine Zusatztaste und eine weitere
         <translation>Makro gelöscht</translation>
     </message>
     <message>
-        <source>Macro name can't be empty</source>
+        <source>Macro name can&apos;t be empty</source>
         <translation>Der Makroname darf nicht leer sein</translation>
     </message>
     <message>
@@ -1865,7 +1872,7 @@ Bei „Tastenkombination“ müssen mindestens eine Zusatztaste und eine weitere
         <translation>Welle</translation>
     </message>
     <message>
-        <source>Custom light name can't be empty</source>
+        <source>Custom light name can&apos;t be empty</source>
         <translation>Der Name der eigenen Beleuchtung darf nicht leer sein</translation>
     </message>
     <message>
@@ -1945,7 +1952,7 @@ Bei „Tastenkombination“ müssen mindestens eine Zusatztaste und eine weitere
         <translation>2.Eine Taste auswählen;</translation>
     </message>
     <message>
-        <source>3.Clicked "Start calibration";</source>
+        <source>3.Clicked &quot;Start calibration&quot;;</source>
         <translation>3.Auf „Kalibrierung starten“ klicken;</translation>
     </message>
     <message>
@@ -2005,11 +2012,11 @@ Bei „Tastenkombination“ müssen mindestens eine Zusatztaste und eine weitere
         <translation>Sie können die Wege der Schnellauslösung für Drücken (Auslösen) und Loslassen (Zurücksetzen) getrennt einstellen.</translation>
     </message>
     <message>
-        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
         <translation>Bei „Einzeltaste“ genügt ein Klick auf eine Taste, um die Belegung abzuschließen;</translation>
     </message>
     <message>
-        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
         <translation>Bei „Tastenkombination“ müssen mindestens eine Zusatztaste und eine weitere Taste gewählt werden, um die Kombination einzugeben, etwa L_Shift+A oder L_Shift+L_Ctrl+A;</translation>
     </message>
     <message>
@@ -2056,12 +2063,79 @@ Bei „Tastenkombination“ müssen mindestens eine Zusatztaste und eine weitere
         <source>Delete senior keys successful</source>
         <translation>Erweiterte Taste gelöscht</translation>
     </message>
+    <message>
+        <source>Update Firmware</source>
+        <translation>Firmware aktualisieren</translation>
+    </message>
+    <message>
+        <source>If the firmware is being updated, do not unplug the device!</source>
+        <translation>Trennen Sie das Gerät nicht, während die Firmware aktualisiert wird!</translation>
+    </message>
+    <message>
+        <source>Update successful</source>
+        <translation>Aktualisierung erfolgreich</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation>Aktualisierung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Product name:</source>
+        <translation>Produktname:</translation>
+    </message>
+    <message>
+        <source>Update progress:</source>
+        <translation>Fortschritt:</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation>Aktuelle Version:</translation>
+    </message>
+    <message>
+        <source>New version:</source>
+        <translation>Neue Version:</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Fertig</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>
     <message>
         <source>Colour picker</source>
         <translation>Farbwähler</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateFirmwareInfoItem</name>
+    <message>
+        <source>Product name:</source>
+        <translation>Produktname:</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation>Aktuelle Version:</translation>
+    </message>
+    <message>
+        <source>Update progress:</source>
+        <translation>Fortschritt:</translation>
+    </message>
+    <message>
+        <source>New version:</source>
+        <translation>Neue Version:</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Fertig</translation>
     </message>
 </context>
 <context>

@@ -628,10 +628,10 @@
         <translation>DSeniorKeysRecordExplainDia</translation>
     </message>
     <message>
-        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
-When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation>"단일 키"를 선택하면 키 하나만 클릭해도 키 설정이 완료됩니다; 
-"키 조합"을 선택하면 조합 키를 하나 이상과 다른 키 하나를 선택해야 입력이 완료됩니다(예: L_Shift+A 또는 L_Shift+L_Ctrl+A);</translation>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
+When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>&quot;단일 키&quot;를 선택하면 키 하나만 클릭해도 키 설정이 완료됩니다; 
+&quot;키 조합&quot;을 선택하면 조합 키를 하나 이상과 다른 키 하나를 선택해야 입력이 완료됩니다(예: L_Shift+A 또는 L_Shift+L_Ctrl+A);</translation>
     </message>
 </context>
 <context>
@@ -720,8 +720,8 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>기타</translation>
     </message>
     <message>
-        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -838,6 +838,13 @@ When "Key Combination" is selected, at least one combination key and one other k
     </message>
 </context>
 <context>
+    <name>DUpdateFirmwareDia</name>
+    <message>
+        <source>Update Firmware</source>
+        <translation>펌웨어 업데이트</translation>
+    </message>
+</context>
+<context>
     <name>DVirtualKeyboardTool</name>
     <message>
         <source>DVirtualKeyboardTool</source>
@@ -922,7 +929,7 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>프로필을 가져왔습니다</translation>
     </message>
     <message>
-        <source>Profile name can't empty</source>
+        <source>Profile name can&apos;t empty</source>
         <translation>프로필 이름은 비워 둘 수 없습니다</translation>
     </message>
     <message>
@@ -1585,7 +1592,7 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>Win 잠금 설정 저장에 실패했습니다</translation>
     </message>
     <message>
-        <source>The desktop's keyboard settings could not be opened</source>
+        <source>The desktop&apos;s keyboard settings could not be opened</source>
         <translation>데스크톱의 키보드 설정을 열 수 없습니다</translation>
     </message>
     <message>
@@ -1705,7 +1712,7 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>매크로를 삭제했습니다</translation>
     </message>
     <message>
-        <source>Macro name can't be empty</source>
+        <source>Macro name can&apos;t be empty</source>
         <translation>매크로 이름은 비워 둘 수 없습니다</translation>
     </message>
     <message>
@@ -1865,7 +1872,7 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>웨이브</translation>
     </message>
     <message>
-        <source>Custom light name can't be empty</source>
+        <source>Custom light name can&apos;t be empty</source>
         <translation>사용자 조명 이름은 비워 둘 수 없습니다</translation>
     </message>
     <message>
@@ -1945,8 +1952,8 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>2.키 하나를 선택합니다;</translation>
     </message>
     <message>
-        <source>3.Clicked "Start calibration";</source>
-        <translation>3."보정 시작"을 클릭합니다;</translation>
+        <source>3.Clicked &quot;Start calibration&quot;;</source>
+        <translation>3.&quot;보정 시작&quot;을 클릭합니다;</translation>
     </message>
     <message>
         <source>4.Press the selected key;</source>
@@ -2005,12 +2012,12 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>래피드 트리거의 누름(트리거)과 뗌(리셋) 행정 값을 따로 설정할 수 있습니다.</translation>
     </message>
     <message>
-        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
-        <translation>"단일 키"를 선택하면 키 하나만 클릭해도 키 설정이 완료됩니다;</translation>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <translation>&quot;단일 키&quot;를 선택하면 키 하나만 클릭해도 키 설정이 완료됩니다;</translation>
     </message>
     <message>
-        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation>"키 조합"을 선택하면 조합 키를 하나 이상과 다른 키 하나를 선택해야 입력이 완료됩니다(예: L_Shift+A 또는 L_Shift+L_Ctrl+A);</translation>
+        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>&quot;키 조합&quot;을 선택하면 조합 키를 하나 이상과 다른 키 하나를 선택해야 입력이 완료됩니다(예: L_Shift+A 또는 L_Shift+L_Ctrl+A);</translation>
     </message>
     <message>
         <source>Trigger points for DKS actions</source>
@@ -2056,12 +2063,79 @@ When "Key Combination" is selected, at least one combination key and one other k
         <source>Delete senior keys successful</source>
         <translation>고급 키를 삭제했습니다</translation>
     </message>
+    <message>
+        <source>Update Firmware</source>
+        <translation>펌웨어 업데이트</translation>
+    </message>
+    <message>
+        <source>If the firmware is being updated, do not unplug the device!</source>
+        <translation>펌웨어 업데이트 중에는 장치를 분리하지 마십시오!</translation>
+    </message>
+    <message>
+        <source>Update successful</source>
+        <translation>업데이트 성공</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation>업데이트 실패</translation>
+    </message>
+    <message>
+        <source>Product name:</source>
+        <translation>제품명:</translation>
+    </message>
+    <message>
+        <source>Update progress:</source>
+        <translation>업데이트 진행률:</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation>현재 버전:</translation>
+    </message>
+    <message>
+        <source>New version:</source>
+        <translation>새 버전:</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>업데이트</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>완료</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>
     <message>
         <source>Colour picker</source>
         <translation>색상 선택기</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateFirmwareInfoItem</name>
+    <message>
+        <source>Product name:</source>
+        <translation>제품명:</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation>현재 버전:</translation>
+    </message>
+    <message>
+        <source>Update progress:</source>
+        <translation>업데이트 진행률:</translation>
+    </message>
+    <message>
+        <source>New version:</source>
+        <translation>새 버전:</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>업데이트</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>완료</translation>
     </message>
 </context>
 <context>

@@ -628,10 +628,10 @@
         <translation>DSeniorKeysRecordExplainDia</translation>
     </message>
     <message>
-        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
-When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation>Com "Tecla única" selecionada, basta clicar numa tecla para concluir a configuração; 
-Com "Combinação de teclas" selecionada, é preciso escolher pelo menos uma tecla modificadora e outra tecla para concluir a combinação, por exemplo L_Shift+A ou L_Shift+L_Ctrl+A;</translation>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
+When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>Com &quot;Tecla única&quot; selecionada, basta clicar numa tecla para concluir a configuração; 
+Com &quot;Combinação de teclas&quot; selecionada, é preciso escolher pelo menos uma tecla modificadora e outra tecla para concluir a combinação, por exemplo L_Shift+A ou L_Shift+L_Ctrl+A;</translation>
     </message>
 </context>
 <context>
@@ -720,8 +720,8 @@ Com "Combinação de teclas" selecionada, é preciso escolher pelo menos uma tec
         <translation>Outro</translation>
     </message>
     <message>
-        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -838,6 +838,13 @@ Com "Combinação de teclas" selecionada, é preciso escolher pelo menos uma tec
     </message>
 </context>
 <context>
+    <name>DUpdateFirmwareDia</name>
+    <message>
+        <source>Update Firmware</source>
+        <translation>Atualizar firmware</translation>
+    </message>
+</context>
+<context>
     <name>DVirtualKeyboardTool</name>
     <message>
         <source>DVirtualKeyboardTool</source>
@@ -922,7 +929,7 @@ Com "Combinação de teclas" selecionada, é preciso escolher pelo menos uma tec
         <translation>Perfil importado com sucesso</translation>
     </message>
     <message>
-        <source>Profile name can't empty</source>
+        <source>Profile name can&apos;t empty</source>
         <translation>O nome do perfil não pode ficar vazio</translation>
     </message>
     <message>
@@ -1585,7 +1592,7 @@ Com "Combinação de teclas" selecionada, é preciso escolher pelo menos uma tec
         <translation>Falha ao salvar as opções do bloqueio do Win</translation>
     </message>
     <message>
-        <source>The desktop's keyboard settings could not be opened</source>
+        <source>The desktop&apos;s keyboard settings could not be opened</source>
         <translation>Não foi possível abrir as configurações de teclado da área de trabalho</translation>
     </message>
     <message>
@@ -1705,7 +1712,7 @@ Com "Combinação de teclas" selecionada, é preciso escolher pelo menos uma tec
         <translation>Macro eliminada</translation>
     </message>
     <message>
-        <source>Macro name can't be empty</source>
+        <source>Macro name can&apos;t be empty</source>
         <translation>O nome da macro não pode estar vazio</translation>
     </message>
     <message>
@@ -1865,7 +1872,7 @@ Com "Combinação de teclas" selecionada, é preciso escolher pelo menos uma tec
         <translation>Onda</translation>
     </message>
     <message>
-        <source>Custom light name can't be empty</source>
+        <source>Custom light name can&apos;t be empty</source>
         <translation>O nome da iluminação personalizada não pode estar vazio</translation>
     </message>
     <message>
@@ -1945,8 +1952,8 @@ Com "Combinação de teclas" selecionada, é preciso escolher pelo menos uma tec
         <translation>2.Selecione uma tecla;</translation>
     </message>
     <message>
-        <source>3.Clicked "Start calibration";</source>
-        <translation>3.Clique em "Iniciar calibração";</translation>
+        <source>3.Clicked &quot;Start calibration&quot;;</source>
+        <translation>3.Clique em &quot;Iniciar calibração&quot;;</translation>
     </message>
     <message>
         <source>4.Press the selected key;</source>
@@ -2005,12 +2012,12 @@ Com "Combinação de teclas" selecionada, é preciso escolher pelo menos uma tec
         <translation>Pode definir separadamente o curso do disparo rápido ao premir (acionamento) e ao soltar (reinício).</translation>
     </message>
     <message>
-        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
-        <translation>Com "Tecla única" selecionada, basta clicar numa tecla para concluir a configuração;</translation>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <translation>Com &quot;Tecla única&quot; selecionada, basta clicar numa tecla para concluir a configuração;</translation>
     </message>
     <message>
-        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation>Com "Combinação de teclas" selecionada, é preciso escolher pelo menos uma tecla modificadora e outra tecla para concluir a combinação, por exemplo L_Shift+A ou L_Shift+L_Ctrl+A;</translation>
+        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>Com &quot;Combinação de teclas&quot; selecionada, é preciso escolher pelo menos uma tecla modificadora e outra tecla para concluir a combinação, por exemplo L_Shift+A ou L_Shift+L_Ctrl+A;</translation>
     </message>
     <message>
         <source>Trigger points for DKS actions</source>
@@ -2056,12 +2063,79 @@ Com "Combinação de teclas" selecionada, é preciso escolher pelo menos uma tec
         <source>Delete senior keys successful</source>
         <translation>Tecla avançada eliminada</translation>
     </message>
+    <message>
+        <source>Update Firmware</source>
+        <translation>Atualizar firmware</translation>
+    </message>
+    <message>
+        <source>If the firmware is being updated, do not unplug the device!</source>
+        <translation>Não desligue o dispositivo enquanto o firmware está a ser atualizado!</translation>
+    </message>
+    <message>
+        <source>Update successful</source>
+        <translation>Atualização concluída com êxito</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation>A atualização falhou</translation>
+    </message>
+    <message>
+        <source>Product name:</source>
+        <translation>Nome do produto:</translation>
+    </message>
+    <message>
+        <source>Update progress:</source>
+        <translation>Progresso:</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation>Versão atual:</translation>
+    </message>
+    <message>
+        <source>New version:</source>
+        <translation>Nova versão:</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Atualizar</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Concluído</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>
     <message>
         <source>Colour picker</source>
         <translation>Seletor de cor</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateFirmwareInfoItem</name>
+    <message>
+        <source>Product name:</source>
+        <translation>Nome do produto:</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation>Versão atual:</translation>
+    </message>
+    <message>
+        <source>Update progress:</source>
+        <translation>Progresso:</translation>
+    </message>
+    <message>
+        <source>New version:</source>
+        <translation>Nova versão:</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Atualizar</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Concluído</translation>
     </message>
 </context>
 <context>

@@ -628,10 +628,10 @@
         <translation>DSeniorKeysRecordExplainDia</translation>
     </message>
     <message>
-        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
-When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation>Con "Tecla única" seleccionada, basta con hacer clic en una tecla para completar la configuración; 
-Con "Combinación de teclas" seleccionada, hay que elegir al menos una tecla modificadora y otra tecla para completar la combinación, por ejemplo L_Shift+A o L_Shift+L_Ctrl+A;</translation>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
+When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>Con &quot;Tecla única&quot; seleccionada, basta con hacer clic en una tecla para completar la configuración; 
+Con &quot;Combinación de teclas&quot; seleccionada, hay que elegir al menos una tecla modificadora y otra tecla para completar la combinación, por ejemplo L_Shift+A o L_Shift+L_Ctrl+A;</translation>
     </message>
 </context>
 <context>
@@ -720,8 +720,8 @@ Con "Combinación de teclas" seleccionada, hay que elegir al menos una tecla mod
         <translation>Otro</translation>
     </message>
     <message>
-        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -838,6 +838,13 @@ Con "Combinación de teclas" seleccionada, hay que elegir al menos una tecla mod
     </message>
 </context>
 <context>
+    <name>DUpdateFirmwareDia</name>
+    <message>
+        <source>Update Firmware</source>
+        <translation>Actualizar firmware</translation>
+    </message>
+</context>
+<context>
     <name>DVirtualKeyboardTool</name>
     <message>
         <source>DVirtualKeyboardTool</source>
@@ -922,7 +929,7 @@ Con "Combinación de teclas" seleccionada, hay que elegir al menos una tecla mod
         <translation>Perfil importado correctamente</translation>
     </message>
     <message>
-        <source>Profile name can't empty</source>
+        <source>Profile name can&apos;t empty</source>
         <translation>El nombre del perfil no puede estar vacío</translation>
     </message>
     <message>
@@ -1585,7 +1592,7 @@ Con "Combinación de teclas" seleccionada, hay que elegir al menos una tecla mod
         <translation>Error al guardar las opciones del bloqueo de Win</translation>
     </message>
     <message>
-        <source>The desktop's keyboard settings could not be opened</source>
+        <source>The desktop&apos;s keyboard settings could not be opened</source>
         <translation>No se pudo abrir la configuración del teclado del escritorio</translation>
     </message>
     <message>
@@ -1705,7 +1712,7 @@ Con "Combinación de teclas" seleccionada, hay que elegir al menos una tecla mod
         <translation>Macro eliminada</translation>
     </message>
     <message>
-        <source>Macro name can't be empty</source>
+        <source>Macro name can&apos;t be empty</source>
         <translation>El nombre de la macro no puede estar vacío</translation>
     </message>
     <message>
@@ -1865,7 +1872,7 @@ Con "Combinación de teclas" seleccionada, hay que elegir al menos una tecla mod
         <translation>Ola</translation>
     </message>
     <message>
-        <source>Custom light name can't be empty</source>
+        <source>Custom light name can&apos;t be empty</source>
         <translation>El nombre de la iluminación personalizada no puede estar vacío</translation>
     </message>
     <message>
@@ -1945,8 +1952,8 @@ Con "Combinación de teclas" seleccionada, hay que elegir al menos una tecla mod
         <translation>2.Selecciona una tecla;</translation>
     </message>
     <message>
-        <source>3.Clicked "Start calibration";</source>
-        <translation>3.Haz clic en "Iniciar calibración";</translation>
+        <source>3.Clicked &quot;Start calibration&quot;;</source>
+        <translation>3.Haz clic en &quot;Iniciar calibración&quot;;</translation>
     </message>
     <message>
         <source>4.Press the selected key;</source>
@@ -2005,12 +2012,12 @@ Con "Combinación de teclas" seleccionada, hay que elegir al menos una tecla mod
         <translation>Puedes ajustar por separado el recorrido del disparo rápido al pulsar (activación) y al soltar (reinicio).</translation>
     </message>
     <message>
-        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
-        <translation>Con "Tecla única" seleccionada, basta con hacer clic en una tecla para completar la configuración;</translation>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <translation>Con &quot;Tecla única&quot; seleccionada, basta con hacer clic en una tecla para completar la configuración;</translation>
     </message>
     <message>
-        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation>Con "Combinación de teclas" seleccionada, hay que elegir al menos una tecla modificadora y otra tecla para completar la combinación, por ejemplo L_Shift+A o L_Shift+L_Ctrl+A;</translation>
+        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>Con &quot;Combinación de teclas&quot; seleccionada, hay que elegir al menos una tecla modificadora y otra tecla para completar la combinación, por ejemplo L_Shift+A o L_Shift+L_Ctrl+A;</translation>
     </message>
     <message>
         <source>Trigger points for DKS actions</source>
@@ -2056,12 +2063,79 @@ Con "Combinación de teclas" seleccionada, hay que elegir al menos una tecla mod
         <source>Delete senior keys successful</source>
         <translation>Tecla avanzada eliminada</translation>
     </message>
+    <message>
+        <source>Update Firmware</source>
+        <translation>Actualizar firmware</translation>
+    </message>
+    <message>
+        <source>If the firmware is being updated, do not unplug the device!</source>
+        <translation>¡No desconecte el dispositivo mientras se actualiza el firmware!</translation>
+    </message>
+    <message>
+        <source>Update successful</source>
+        <translation>Actualización correcta</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation>Error de actualización</translation>
+    </message>
+    <message>
+        <source>Product name:</source>
+        <translation>Nombre del producto:</translation>
+    </message>
+    <message>
+        <source>Update progress:</source>
+        <translation>Progreso:</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation>Versión actual:</translation>
+    </message>
+    <message>
+        <source>New version:</source>
+        <translation>Nueva versión:</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Actualizar</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Completado</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>
     <message>
         <source>Colour picker</source>
         <translation>Selector de color</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateFirmwareInfoItem</name>
+    <message>
+        <source>Product name:</source>
+        <translation>Nombre del producto:</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation>Versión actual:</translation>
+    </message>
+    <message>
+        <source>Update progress:</source>
+        <translation>Progreso:</translation>
+    </message>
+    <message>
+        <source>New version:</source>
+        <translation>Nueva versión:</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Actualizar</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Completado</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,181 @@
+#include "firmware/dupdatefirmwaredia.h"
+
+#include "app/ddatamanager.h"
+#include "devicelink/ddevicekeyboardlink.h"
+#include "firmware/updatefirmwareinfoitem.h"
+#include "ui_dupdatefirmwaredia.h"
+#include "widgets/cbnotice.h"
+
+#include <QLayoutItem>
+
+namespace {
+
+constexpr int kWidth = 740;
+constexpr int kHeight = 520;
+
+// A theme colour text "r,g,b[,a]" as a colour with the given alpha.
+QColor themeColor(const QString &text, int alpha)
+{
+    const QStringList parts = text.split(QLatin1Char(','));
+    const auto part = [&parts](int i) { return i < parts.size() ? parts.at(i).trimmed().toInt() : 0; };
+    return QColor(part(0), part(1), part(2), alpha);
+}
+
+}  // namespace
+
+DUpdateFirmwareDia::DUpdateFirmwareDia(QWidget *parent) : QDialog(parent), ui(new Ui::DUpdateFirmwareDia)
+{
+    ui->setupUi(this);
+    setWindowFlags(Qt::FramelessWindowHint | Qt::Tool);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_TranslucentBackground);
+    setFixedSize(kWidth, kHeight);
+    ui->label_Title->setText(QObject::tr("Update Firmware"));
+    if (parent)
+        move((parent->width() - kWidth) / 2, (parent->height() - kHeight) / 2);
+
+    ui->widget_Tip->setTextFont(QStringLiteral("Microsoft Yahei"), 14);
+    ui->widget_Tip->setBackground(QColor(0, 0, 0, 1));
+    ui->widget_Tip->setForeground(QColor(255, 50, 0, 255));
+    ui->widget_Tip->setText(QObject::tr("If the firmware is being updated, do not unplug the device!"));
+
+    const ThemeColorInfo theme = DDataManager::getInstance()->getThemeColorInfo();
+    m_notice = new CbNotice(this);
+    m_notice->setTextPixelSize(16);
+    m_notice->setBackgroundColor(themeColor(theme.AllBgColor, 200));
+    m_notice->setTextColor(themeColor(theme.TextCheckedColor, 255));
+    QFont font(theme.TextFont);
+    font.setPixelSize(14);
+    m_notice->setTextFont(font);
+    applyTheme();
+
+    connect(this, &DUpdateFirmwareDia::sigUpgradeProgress, this, &DUpdateFirmwareDia::onUpgradeProgress);
+    connect(this, &DUpdateFirmwareDia::sigUpgradeFirmwareSuc, this, &DUpdateFirmwareDia::onUpgradeFirmwareSuc);
+    connect(this, &DUpdateFirmwareDia::sigUpgradeFirmwareFailed, this, &DUpdateFirmwareDia::onUpgradeFirmwareFailed);
+}
+
+DUpdateFirmwareDia::~DUpdateFirmwareDia()
+{
+    delete ui;
+}
+
+void DUpdateFirmwareDia::applyTheme()
+{
+    const ThemeColorInfo theme = DDataManager::getInstance()->getThemeColorInfo();
+    ui->frame_Bg->setStyleSheet(
+        QStringLiteral("QFrame#frame_Bg { background-color: rgb(%1); border: 1px solid rgb(%2); border-radius: 12px; }")
+            .arg(theme.UpgradeBgColor, theme.TextCheckedColor));
+    ui->frame_Title->setStyleSheet(
+        QStringLiteral("QFrame#frame_Title { background-color: rgb(%1); border: none; border-bottom: 2px solid rgb(%2);"
+                       " border-top-left-radius: 12px; border-top-right-radius: 12px; }"
+                       "QLabel#label_Title { color: rgb(%3); font-weight: 75; font-size: 13pt; font-family: \"%4\"; }")
+            .arg(theme.UpgradeBgColor, theme.UpgradeBorderColor, theme.TextCheckedColor, theme.TextFont));
+    ui->widget_4->setStyleSheet(
+        QStringLiteral(
+            "QScrollBar:vertical { background: transparent; width: 3px; margin-top: 3px; margin-bottom: 3px; }"
+            "QScrollBar::handle:vertical { background: rgba(0, 0, 0, 20%); min-height: 20px; border-radius: 1px; }"
+            "QScrollBar::handle:vertical:hover { background: rgba(0, 0, 0, 30%); }"
+            "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0px; }"
+            "QScrollBar::add-page:vertical, QScrollBar:sub-page:vertical { background: rgb(%1);"
+            " border-radius: 3px; }")
+            .arg(theme.AllScrollBarColorDef));
+    ui->scrollArea_2->setStyleSheet(QStringLiteral("QScrollArea#scrollArea_2 { background: rgba(0,0,0,1); }"));
+    ui->scrollAreaWidgetContents_2->setStyleSheet(
+        QStringLiteral("QWidget#scrollAreaWidgetContents_2 { background: rgba(0,0,0,1); }"));
+}
+
+void DUpdateFirmwareDia::setDeviceList(const QList<hidStructInfoAll> &devices,
+                                       const QMap<QString, DDeviceKeyboardLink *> &links)
+{
+    clearDeviceList();
+    m_rows.clear();
+    for (const hidStructInfoAll &device : devices) {
+        const QString path = QString::fromUtf8(device.hidPath, int(strnlen(device.hidPath, sizeof device.hidPath)));
+        DDeviceKeyboardLink *link = links.value(path, nullptr);
+        auto *row = new UpdateFirmwareInfoItem(ui->scrollAreaWidgetContents_2);
+        // A device without a link keeps its row: its keyboard cannot be sent into
+        // update mode, but the user still sees it and a flashing may still start.
+        row->setDeviceInfo(device, link ? link->getHidInterface() : nullptr, link ? link->getCurrentSN() : QString());
+        connect(row, &UpdateFirmwareInfoItem::sigStartUpgradeing, this, &DUpdateFirmwareDia::onStartUpgradeing);
+        m_rowsLayout->insertWidget(m_rowsLayout->count() - 1, row);
+        m_rows.append(row);
+    }
+}
+
+void DUpdateFirmwareDia::clearDeviceList()
+{
+    m_rowsLayout = ui->verticalLayout_17;
+    while (m_rowsLayout->count() > 1) {
+        QLayoutItem *item = m_rowsLayout->takeAt(0);
+        if (QWidget *widget = item->widget())
+            widget->deleteLater();
+        delete item;
+    }
+}
+
+void DUpdateFirmwareDia::onStartUpgradeing()
+{
+    m_lastPercent.storeRelaxed(-1);
+    auto *row = qobject_cast<UpdateFirmwareInfoItem *>(sender());
+    if (!row)
+        return;
+    m_activeRow = row;
+    for (UpdateFirmwareInfoItem *each : qAsConst(m_rows))
+        each->setUpdateButtonEnabled(each == row);
+    Q_EMIT sigStartHidUpgrade(row->getHidPath(), row->getHidSn(), row->getHidName(), row->getHidUsbOrDongle());
+}
+
+void DUpdateFirmwareDia::setUpgradeProgress(int total, int done)
+{
+    // A total of 0 carries no progress; dividing by it would show nonsense.
+    if (total <= 0)
+        return;
+    const int percent = static_cast<int>(static_cast<float>(done) / static_cast<float>(total) * 100.0f);
+    if (percent <= m_lastPercent.loadRelaxed())
+        return;
+    m_lastPercent.storeRelaxed(percent);
+    Q_EMIT sigUpgradeProgress(percent);
+}
+
+void DUpdateFirmwareDia::upgradeSucceeded()
+{
+    Q_EMIT sigUpgradeFirmwareSuc();
+}
+
+void DUpdateFirmwareDia::upgradeFailed()
+{
+    Q_EMIT sigUpgradeFirmwareFailed();
+}
+
+void DUpdateFirmwareDia::onUpgradeProgress(int ProgressNum)
+{
+    if (m_activeRow)
+        m_activeRow->setProgress(ProgressNum);
+}
+
+void DUpdateFirmwareDia::onUpgradeFirmwareSuc()
+{
+    if (m_activeRow)
+        m_activeRow->showUpdateSucceeded();
+    for (UpdateFirmwareInfoItem *row : qAsConst(m_rows))
+        row->setUpdateButtonEnabled(true);
+    showNotice(QObject::tr("Update successful"));
+}
+
+void DUpdateFirmwareDia::onUpgradeFirmwareFailed()
+{
+    if (m_activeRow)
+        m_activeRow->showUpdateFailed();
+    showNotice(QObject::tr("Update failed"));
+}
+
+void DUpdateFirmwareDia::showNotice(const QString &text)
+{
+    m_notice->showMessageAt(text, rect().center());
+}
+
+void DUpdateFirmwareDia::on_pushButton_Close_clicked()
+{
+    Q_EMIT sigUpdateFirmwareWindowClose();
+    close();
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "sdk/tavrixrecords.h"
+
+#include <QAtomicInt>
+#include <QDialog>
+#include <QList>
+#include <QMap>
+#include <QPointer>
+#include <QString>
+
+class CbNotice;
+class DDeviceKeyboardLink;
+class QVBoxLayout;
+#include "firmware/updatefirmwareinfoitem.h"
+
+namespace Ui {
+class DUpdateFirmwareDia;
+}
+
+// The frameless dialog that offers the upgradeable devices, one row each, lets
+// the user start one update at a time and shows its progress and result. The
+// firmware engine reports through setUpgradeProgress, upgradeSucceeded and
+// upgradeFailed from any thread; each only emits, so the rows change on the GUI
+// thread.
+class DUpdateFirmwareDia : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit DUpdateFirmwareDia(QWidget *parent = nullptr);
+    ~DUpdateFirmwareDia() override;
+
+    void setDeviceList(const QList<hidStructInfoAll> &devices, const QMap<QString, DDeviceKeyboardLink *> &links);
+    void clearDeviceList();
+
+    void setUpgradeProgress(int total, int done);
+    void upgradeSucceeded();
+    void upgradeFailed();
+
+    QList<UpdateFirmwareInfoItem *> rows() const { return m_rows; }
+    UpdateFirmwareInfoItem *activeRow() const { return m_activeRow; }
+
+Q_SIGNALS:
+    void sigUpdateFirmwareWindowClose();
+    void sigStartHidUpgrade(QString strHidPath, QString strSn, QString strHidName, int hidUsbOrDongle);
+    void sigUpgradeProgress(int ProgressNum);
+    void sigUpgradeFirmwareSuc();
+    void sigUpgradeFirmwareFailed();
+
+public Q_SLOTS:
+    void onStartUpgradeing();
+    void onUpgradeProgress(int ProgressNum);
+    void onUpgradeFirmwareSuc();
+    void onUpgradeFirmwareFailed();
+    void on_pushButton_Close_clicked();
+
+private:
+    void applyTheme();
+    void showNotice(const QString &text);
+
+    Ui::DUpdateFirmwareDia *ui;
+    QVBoxLayout *m_rowsLayout = nullptr;
+    QPointer<UpdateFirmwareInfoItem> m_activeRow;
+    QList<UpdateFirmwareInfoItem *> m_rows;
+    CbNotice *m_notice = nullptr;
+    // Written by the reporting threads, reset on the GUI thread when an update
+    // starts; only one update runs at a time.
+    QAtomicInt m_lastPercent {-1};
+};

@@ -1,0 +1,165 @@
+#include "firmware/firmwareimagecheck.h"
+
+#include <QDebug>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <algorithm>
+
+namespace FirmwareImageCheck {
+
+namespace {
+
+struct ModelImage
+{
+    const char *model;
+    ImageKind kind;
+};
+
+// Which catalogue models take which kind of image.
+const ModelImage kModelImages[] = {
+    {"QB84", ImageKind::ChipVendor},
+    {"QR108", ImageKind::Bootloader},
+};
+
+QByteArray fieldText(const char *text, std::size_t capacity)
+{
+    return QByteArray(text, int(strnlen(text, capacity)));
+}
+
+template <std::size_t N> QByteArray fieldText(const char (&text)[N])
+{
+    return fieldText(text, N);
+}
+
+// Copies an image out of the resources so that it is read as an ordinary file,
+// as the flashing later does.
+bool copyImage(const QString &source, const QTemporaryDir &dir, const QString &name, QString *copy)
+{
+    if (!dir.isValid())
+        return false;
+    *copy = dir.path() + QLatin1Char('/') + name;
+    return QFile::copy(source, *copy);
+}
+
+}  // namespace
+
+QString defaultImageFolder()
+{
+    return QStringLiteral(":/images/UpdateFirmwareFile/");
+}
+
+ImageKind imageKindOf(const QString &modelName)
+{
+    for (const ModelImage &entry : kModelImages) {
+        if (modelName == QLatin1String(entry.model))
+            return entry.kind;
+    }
+    return ImageKind::None;
+}
+
+QString imageFileName(const QString &modelName, int connection)
+{
+    const ImageKind kind = imageKindOf(modelName);
+    if (kind == ImageKind::None)
+        return QString();
+    const QString suffix = kind == ImageKind::ChipVendor ? QStringLiteral(".ufw") : QStringLiteral(".bin");
+    return modelName + (connection == 0 ? QString() : QStringLiteral("_Dongle")) + suffix;
+}
+
+bool isVersionNewer(const QByteArray &image, const QByteArray &device)
+{
+    const auto fold = [](char c) {
+        const unsigned char u = static_cast<unsigned char>(c);
+        return (u >= 'A' && u <= 'Z') ? static_cast<unsigned char>(u + ('a' - 'A')) : u;
+    };
+    const int common = std::min(image.size(), device.size());
+    for (int i = 0; i < common; ++i) {
+        const unsigned char a = fold(image.at(i));
+        const unsigned char b = fold(device.at(i));
+        if (a != b)
+            return a > b;
+    }
+    return image.size() > device.size();
+}
+
+QList<QByteArray> bootloaderIdentity(const QByteArray &image)
+{
+    QByteArray text = image.mid(kIdentityOffset, kIdentityLength);
+    const int nul = text.indexOf('\0');
+    if (nul >= 0)
+        text.truncate(nul);
+    QList<QByteArray> fields = text.split(',');
+    while (fields.size() < 6)
+        fields.append(QByteArray());
+    return fields.mid(0, 6);
+}
+
+bool bootloaderImageFits(const QList<QByteArray> &identity, const hidStructInfoAll &device, QByteArray *version)
+{
+    if (identity.size() < 6)
+        return false;
+    const QByteArray expected[] = {fieldText(device.firmwareIdPart0), fieldText(device.firmwareIdPart1),
+                                   fieldText(device.firmwareIdPart3), fieldText(device.hidName)};
+    const int fields[] = {0, 1, 3, 4};
+    for (int i = 0; i < 4; ++i) {
+        if (identity.at(fields[i]).compare(expected[i], Qt::CaseInsensitive) != 0)
+            return false;
+    }
+    if (!isVersionNewer(identity.at(5), fieldText(device.firmwareVersion)))
+        return false;
+    *version = identity.at(5);
+    return true;
+}
+
+bool isFirmwareUpgradeable(const hidStructInfoAll &device, const QString &imageFolder, bool chipLibraryLoaded,
+                           QByteArray *version)
+{
+    const QString model = QString::fromUtf8(fieldText(device.hidName));
+    const ImageKind kind = imageKindOf(model);
+    // The chip vendor's library alone understands its images; without it no
+    // chip model can be offered.
+    if (kind == ImageKind::None || (kind == ImageKind::ChipVendor && !chipLibraryLoaded))
+        return false;
+    if (kind == ImageKind::ChipVendor) {
+        // Reading chip images needs the vendor's entry points, which this build
+        // does not drive yet.
+        return false;
+    }
+    const QString name = imageFileName(model, device.connectType);
+    QTemporaryDir dir;
+    QString copy;
+    if (!copyImage(imageFolder + name, dir, name, &copy))
+        return false;
+    QFile file(copy);
+    if (!file.open(QIODevice::ReadOnly)) {
+        qDebug() << "Open hex file error 02";
+        return false;
+    }
+    QByteArray image = file.read(kMaxImageBytes);
+    file.close();
+    image.append(QByteArray(kMaxImageBytes - image.size(), '\0'));
+    return bootloaderImageFits(bootloaderIdentity(image), device, version);
+}
+
+QList<hidStructInfoAll> upgradeableDevices(QList<hidStructInfoAll> devices, const QString &imageFolder,
+                                           bool chipLibraryLoaded)
+{
+    // Examined in ascending order of the device path (UTF-16 code units), so two
+    // keyboards of one model come in the same order on every check.
+    std::stable_sort(devices.begin(), devices.end(), [](const hidStructInfoAll &a, const hidStructInfoAll &b) {
+        return QString::fromUtf8(fieldText(a.hidPath)) < QString::fromUtf8(fieldText(b.hidPath));
+    });
+    QList<hidStructInfoAll> result;
+    for (const hidStructInfoAll &device : qAsConst(devices)) {
+        QByteArray version;
+        if (!isFirmwareUpgradeable(device, imageFolder, chipLibraryLoaded, &version))
+            continue;
+        hidStructInfoAll copy = device;
+        tavrixCopyText(copy.newFirmwareVersion, version.constData());
+        result.append(copy);
+    }
+    return result;
+}
+
+}  // namespace FirmwareImageCheck

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "sdk/tavrixrecords.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+// Decides which connected keyboards have a newer firmware image among the
+// images the application carries. Pure logic over device records and image
+// files; the main window runs it on the GUI thread and keeps the result.
+namespace FirmwareImageCheck {
+
+// Where the compiled-in images live.
+QString defaultImageFolder();
+
+// The two kinds of image: flashed by the chip vendor's library, or through the
+// keyboard's own USB bootloader.
+enum class ImageKind
+{
+    None,
+    ChipVendor,
+    Bootloader
+};
+
+ImageKind imageKindOf(const QString &modelName);
+
+// File name of a device's image: "<model>.bin" for a cable-connected bootloader
+// model, "<model>_Dongle.bin" through the receiver (".ufw" for chip models);
+// empty for a model without an image kind.
+QString imageFileName(const QString &modelName, int connection);
+
+// True when `image` sorts strictly after `device`: byte-wise text order with A-Z
+// folded to lower case, a prefix sorting first. Version texts are compared as
+// texts on purpose, so "V1.10" is not newer than "V1.9".
+bool isVersionNewer(const QByteArray &image, const QByteArray &device);
+
+// Offset and length of the identity text inside a bootloader image, and how much
+// of an image is read at most.
+constexpr int kIdentityOffset = 0x10840;
+constexpr int kIdentityLength = 50;
+constexpr int kMaxImageBytes = 0x80000;
+
+// The six comma-separated identity fields of a bootloader image (missing ones
+// empty, text after a sixth comma ignored).
+QList<QByteArray> bootloaderIdentity(const QByteArray &image);
+
+// Compares a bootloader image's identity with a device record; on a match sets
+// `version` to the image's firmware version.
+bool bootloaderImageFits(const QList<QByteArray> &identity, const hidStructInfoAll &device, QByteArray *version);
+
+// The decision for one device: copies its image from `imageFolder` into a fresh
+// temporary folder (removed afterwards), reads it and compares. Chip-vendor
+// images need the vendor's library; without it they are never offered.
+bool isFirmwareUpgradeable(const hidStructInfoAll &device, const QString &imageFolder, bool chipLibraryLoaded,
+                           QByteArray *version);
+
+// Runs the decision for every record in ascending order of the device path and
+// returns copies of the upgradeable ones with their new version filled.
+QList<hidStructInfoAll> upgradeableDevices(QList<hidStructInfoAll> devices, const QString &imageFolder,
+                                           bool chipLibraryLoaded);
+
+}  // namespace FirmwareImageCheck

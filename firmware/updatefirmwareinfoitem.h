@@ -1,0 +1,57 @@
+#pragma once
+
+#include "sdk/tavrixrecords.h"
+
+#include <QString>
+#include <QWidget>
+
+class MainHidInterFace;
+
+namespace Ui {
+class UpdateFirmwareInfoItem;
+}
+
+// One row of the firmware update dialog: a device with its current and newer
+// firmware version, a progress bar and an Update button. Update puts the
+// keyboard into its firmware-update mode and tells the dialog; the row itself
+// never flashes anything.
+class UpdateFirmwareInfoItem : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit UpdateFirmwareInfoItem(QWidget *parent = nullptr);
+    ~UpdateFirmwareInfoItem() override;
+
+    void setDeviceInfo(hidStructInfoAll info, MainHidInterFace *hid, QString serialNumber);
+    MainHidInterFace *getHidInterface() const { return m_hid; }
+    QString getHidPath() const { return m_hidPath; }
+    QString getHidSn() const { return m_serialNumber; }
+    QString getHidName() const { return m_hidName; }
+    int getHidUsbOrDongle() const { return m_usbOrDongle; }
+    QString getNewVersion() const { return m_newVersion; }
+    bool isBusy() const { return m_busy; }
+
+    void setUpdateButtonEnabled(bool enabled);
+    void setProgress(int percent);
+    void showUpdateSucceeded();
+    void showUpdateFailed();
+
+Q_SIGNALS:
+    void sigStartUpgradeing();
+
+private Q_SLOTS:
+    void on_pushButton_Update_clicked();
+
+private:
+    void applyTheme();
+
+    Ui::UpdateFirmwareInfoItem *ui;
+    MainHidInterFace *m_hid = nullptr;
+    QString m_hidPath;
+    QString m_serialNumber;
+    QString m_hidName;
+    int m_usbOrDongle = 0;
+    QString m_newVersion;
+    bool m_busy = false;
+};

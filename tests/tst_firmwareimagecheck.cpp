@@ -1,0 +1,169 @@
+// The firmware image check: version order, the identity of bootloader images,
+// the image chosen by model and connection, and the order of the result.
+#include "firmware/firmwareimagecheck.h"
+#include "support/testmain.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+using namespace FirmwareImageCheck;
+
+namespace {
+
+hidStructInfoAll record(const char *path, const char *model, int connection, const char *version,
+                        const char *part0 = "Quorin-QR108", const char *part1 = "_0001", const char *part3 = "")
+{
+    hidStructInfoAll info {};
+    tavrixCopyText(info.hidPath, path);
+    tavrixCopyText(info.hidName, model);
+    tavrixCopyText(info.firmwareVersion, version);
+    tavrixCopyText(info.firmwareIdPart0, part0);
+    tavrixCopyText(info.firmwareIdPart1, part1);
+    tavrixCopyText(info.firmwareIdPart3, part3);
+    info.connectType = connection;
+    return info;
+}
+
+QByteArray imageWithIdentity(const QByteArray &identity, int size = kIdentityOffset + kIdentityLength)
+{
+    QByteArray image(size, '\0');
+    image.replace(kIdentityOffset, qMin(identity.size(), size - kIdentityOffset),
+                  identity.left(size - kIdentityOffset));
+    return image;
+}
+
+}  // namespace
+
+class TestFirmwareImageCheck : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void versionOrder_data()
+    {
+        QTest::addColumn<QByteArray>("image");
+        QTest::addColumn<QByteArray>("device");
+        QTest::addColumn<bool>("newer");
+        QTest::newRow("newer") << QByteArray("V1.01") << QByteArray("V1.00") << true;
+        QTest::newRow("older") << QByteArray("V1.00") << QByteArray("V1.01") << false;
+        QTest::newRow("equal") << QByteArray("V1.00") << QByteArray("V1.00") << false;
+        QTest::newRow("equal in other case") << QByteArray("v1.0a") << QByteArray("V1.0A") << false;
+        QTest::newRow("text order, not numbers") << QByteArray("V1.10") << QByteArray("V1.9") << false;
+        QTest::newRow("longer after its prefix") << QByteArray("V1.0") << QByteArray("V1.") << true;
+        QTest::newRow("anything after empty") << QByteArray("0") << QByteArray() << true;
+        QTest::newRow("empty never newer") << QByteArray() << QByteArray() << false;
+        // Folding to lower case puts letters after '_' (0x5F).
+        QTest::newRow("folded letter after underscore") << QByteArray("A") << QByteArray("_") << true;
+        QTest::newRow("high bytes unsigned") << QByteArray("\xe9") << QByteArray("z") << true;
+    }
+    void versionOrder()
+    {
+        QFETCH(QByteArray, image);
+        QFETCH(QByteArray, device);
+        QFETCH(bool, newer);
+        QCOMPARE(isVersionNewer(image, device), newer);
+    }
+
+    void imageNames()
+    {
+        QCOMPARE(imageFileName(QStringLiteral("QR108"), 0), QStringLiteral("QR108.bin"));
+        QCOMPARE(imageFileName(QStringLiteral("QR108"), 1), QStringLiteral("QR108_Dongle.bin"));
+        QCOMPARE(imageFileName(QStringLiteral("QB84"), 0), QStringLiteral("QB84.ufw"));
+        QCOMPARE(imageFileName(QStringLiteral("QB84"), 2), QStringLiteral("QB84_Dongle.ufw"));
+        QVERIFY(imageFileName(QStringLiteral("QM68"), 0).isEmpty());
+        QVERIFY(imageFileName(QStringLiteral("qr108"), 0).isEmpty());
+    }
+
+    void identityFit_data()
+    {
+        QTest::addColumn<QByteArray>("identity");
+        QTest::addColumn<bool>("fits");
+        QTest::addColumn<QByteArray>("version");
+        QTest::newRow("match") << QByteArray("Quorin-QR108,_0001,,,QR108,V1.01") << true << QByteArray("V1.01");
+        QTest::newRow("case ignored") << QByteArray("QUORIN-qr108,_0001,,,qr108,V1.01") << true << QByteArray("V1.01");
+        QTest::newRow("field 2 not compared")
+            << QByteArray("Quorin-QR108,_0001,xyz,,QR108,V1.01") << true << QByteArray("V1.01");
+        QTest::newRow("text after sixth comma ignored")
+            << QByteArray("Quorin-QR108,_0001,,,QR108,V1.02,junk") << true << QByteArray("V1.02");
+        QTest::newRow("part 0 differs") << QByteArray("Quorin-QR109,_0001,,,QR108,V1.01") << false << QByteArray();
+        QTest::newRow("part 1 differs") << QByteArray("Quorin-QR108,_0002,,,QR108,V1.01") << false << QByteArray();
+        QTest::newRow("part 3 differs") << QByteArray("Quorin-QR108,_0001,,x,QR108,V1.01") << false << QByteArray();
+        QTest::newRow("model differs") << QByteArray("Quorin-QR108,_0001,,,QM68,V1.01") << false << QByteArray();
+        QTest::newRow("same version") << QByteArray("Quorin-QR108,_0001,,,QR108,v1.00") << false << QByteArray();
+        QTest::newRow("five fields") << QByteArray("Quorin-QR108,_0001,,,QR108") << false << QByteArray();
+        QTest::newRow("empty") << QByteArray() << false << QByteArray();
+    }
+    void identityFit()
+    {
+        QFETCH(QByteArray, identity);
+        QFETCH(bool, fits);
+        QFETCH(QByteArray, version);
+        QByteArray found;
+        const hidStructInfoAll device = record("/p", "QR108", 0, "V1.00");
+        QCOMPARE(bootloaderImageFits(bootloaderIdentity(imageWithIdentity(identity)), device, &found), fits);
+        QCOMPARE(found, version);
+    }
+
+    // The identity ends at the first NUL, or after 50 bytes when it has none; an
+    // image too short to hold it reads as zeros.
+    void identityBounds()
+    {
+        const QByteArray fiftyOne = QByteArray("a,b,c,d,e,") + QByteArray(41, 'v');
+        QCOMPARE(bootloaderIdentity(imageWithIdentity(fiftyOne, kIdentityOffset + 60)).at(5), QByteArray(40, 'v'));
+        QByteArray withNul = imageWithIdentity("a,b,c,d,e,V2");
+        withNul[kIdentityOffset + 11] = '\0';
+        QCOMPARE(bootloaderIdentity(withNul).at(5), QByteArray("V"));
+        const QList<QByteArray> none = bootloaderIdentity(QByteArray(100, 'x'));
+        QCOMPARE(none.size(), 6);
+        QVERIFY(none.at(0).isEmpty() && none.at(5).isEmpty());
+    }
+
+    // The whole check over a folder of images: order by device path, the dongle
+    // image for receiver devices, and chip models only with the vendor library.
+    void upgradeableDevicesFromFolder()
+    {
+        QTemporaryDir images;
+        QVERIFY(images.isValid());
+        QFile bin(images.path() + QStringLiteral("/QR108.bin"));
+        QVERIFY(bin.open(QIODevice::WriteOnly));
+        bin.write(imageWithIdentity("Quorin-QR108,_0001,,,QR108,V1.05"));
+        bin.close();
+        QFile ufw(images.path() + QStringLiteral("/QB84.ufw"));
+        QVERIFY(ufw.open(QIODevice::WriteOnly));
+        ufw.write("chip image");
+        ufw.close();
+        const QString folder = images.path() + QLatin1Char('/');
+
+        const QList<hidStructInfoAll> devices = {
+            record("/z/second", "QR108", 0, "V1.00"),  record("/a/receiver", "QR108", 1, "V1.00"),  // no _Dongle image
+            record("/B/first", "QR108", 0, "V1.04"),  // 'B' sorts before 'z'
+            record("/c/current", "QR108", 0, "V1.05"), record("/d/chip", "QB84", 0, ""),
+            record("/e/other", "QM68", 0, ""),
+        };
+        const QList<hidStructInfoAll> found = upgradeableDevices(devices, folder, false);
+        QCOMPARE(found.size(), 2);
+        QCOMPARE(QByteArray(found.at(0).hidPath), QByteArray("/B/first"));
+        QCOMPARE(QByteArray(found.at(1).hidPath), QByteArray("/z/second"));
+        QCOMPARE(QByteArray(found.at(0).newFirmwareVersion), QByteArray("V1.05"));
+        // The caller's records keep their new-version field empty.
+        QCOMPARE(QByteArray(devices.at(0).newFirmwareVersion), QByteArray());
+
+        QVERIFY(upgradeableDevices({}, folder, false).isEmpty());
+        QVERIFY(upgradeableDevices(devices, folder + QStringLiteral("missing/"), false).isEmpty());
+    }
+
+    // The image the application carries is offered to an emulated keyboard with
+    // the emulator's default identity and version.
+    void shippedImageFitsDefaultDevice()
+    {
+        QByteArray version;
+        const hidStructInfoAll device = record("/p", "QR108", 0, "V1.00");
+        QVERIFY(isFirmwareUpgradeable(device, defaultImageFolder(), false, &version));
+        QCOMPARE(version, QByteArray("V1.01"));
+        const hidStructInfoAll receiver = record("/p", "QR108", 1, "V1.00");
+        QVERIFY(!isFirmwareUpgradeable(receiver, defaultImageFolder(), false, &version));
+    }
+};
+
+TAVRIX_TEST_MAIN(TestFirmwareImageCheck)
+#include "tst_firmwareimagecheck.moc"

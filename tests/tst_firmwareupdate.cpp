@@ -1,0 +1,232 @@
+// The firmware update dialog and its rows: starting one update at a time, the
+// report that puts the keyboard into update mode, progress that never goes back,
+// the results, and the main window's opening of the dialog after a check.
+#include "app/dmainwidget.h"
+#include "app/dsettingsdia.h"
+#include "devicepage/ddevicepage.h"
+#include "emudevice.h"
+#include "emumodel.h"
+#include "firmware/dupdatefirmwaredia.h"
+#include "firmware/updatefirmwareinfoitem.h"
+#include "support/linkfixture.h"
+#include "support/testmain.h"
+#include "widgets/cbnotice.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStackedWidget>
+#include <QTemporaryDir>
+#include <QThread>
+
+namespace {
+
+QPushButton *updateButton(UpdateFirmwareInfoItem *row)
+{
+    return row->findChild<QPushButton *>("pushButton_Update");
+}
+
+QString labelText(QWidget *row, const char *name)
+{
+    return row->findChild<QLabel *>(name)->text();
+}
+
+QString shownPage(UpdateFirmwareInfoItem *row)
+{
+    return row->findChild<QStackedWidget *>("stackedWidget")->currentWidget()->objectName();
+}
+
+hidStructInfoAll offered(hidStructInfoAll info, const char *version, const char *newVersion)
+{
+    tavrixCopyText(info.productName, "Quorin");
+    tavrixCopyText(info.likeName, "QR108");
+    tavrixCopyText(info.firmwareVersion, version);
+    tavrixCopyText(info.newFirmwareVersion, newVersion);
+    return info;
+}
+
+}  // namespace
+
+class TestFirmwareUpdate : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void rowsStartOneUpdateAndShowResults();
+    void progressNeverGoesBack();
+    void reportsFromAWorkerReachTheRow();
+    void mainWindowOpensDialogAfterCheck();
+};
+
+void TestFirmwareUpdate::rowsStartOneUpdateAndShowResults()
+{
+    LinkFixture fixture(QStringLiteral("QR108"));
+    QVERIFY(fixture.open());
+    QVERIFY(fixture.waitForChain());
+    hidStructInfoAll second = offered(fixture.record(), "V0.9", "V1.01");
+    tavrixCopyText(second.hidPath, "/no/link");
+    tavrixCopyText(second.likeName, "");
+    second.connectType = 1;
+
+    DUpdateFirmwareDia dialog;
+    dialog.setDeviceList({offered(fixture.record(), "V1.00", "V1.01"), second},
+                         {{QString::fromLatin1(fixture.record().hidPath), fixture.link()}});
+    QCOMPARE(dialog.rows().size(), 2);
+    UpdateFirmwareInfoItem *linked = dialog.rows().at(0);
+    UpdateFirmwareInfoItem *unlinked = dialog.rows().at(1);
+    QCOMPARE(labelText(linked, "label_HidLikeName"), QStringLiteral("Quorin QR108"));
+    QCOMPARE(labelText(unlinked, "label_HidLikeName"), QStringLiteral("Quorin "));
+    QCOMPARE(labelText(linked, "label_OldVer"), QStringLiteral("V1.00"));
+    QCOMPARE(labelText(linked, "label_NewVer"), QStringLiteral("V1.01"));
+    QCOMPARE(labelText(linked, "label_ProgressNum"), QStringLiteral("0%"));
+    QCOMPARE(updateButton(linked)->text(), QStringLiteral("Update"));
+
+    QSignalSpy started(&dialog, &DUpdateFirmwareDia::sigStartHidUpgrade);
+    QTest::mouseClick(updateButton(linked), Qt::LeftButton);
+    QVERIFY(fixture.waitForReceived(HidCmd::IntoFirmware, 1));
+    QCOMPARE(fixture.received().last(), HidReport::command(HidCmd::IntoFirmware));
+    QCOMPARE(started.count(), 1);
+    QCOMPARE(started.first().at(0).toString(), QString::fromLatin1(fixture.record().hidPath));
+    QCOMPARE(started.first().at(1).toString(), fixture.link()->getCurrentSN());
+    QCOMPARE(started.first().at(2).toString(), QStringLiteral("QR108"));
+    QCOMPARE(started.first().at(3).toInt(), 0);
+    QVERIFY(updateButton(linked)->isEnabled());
+    QVERIFY(!updateButton(unlinked)->isEnabled());
+
+    // A second press while the update runs sends nothing.
+    updateButton(linked)->click();
+    QTest::qWait(100);
+    QCOMPARE(fixture.keyboard()->receivedCount(uint8_t(HidCmd::IntoFirmware)), 1);
+    QCOMPARE(started.count(), 1);
+
+    // Failure: the active row is ready again, the others stay disabled.
+    dialog.upgradeFailed();
+    QTRY_COMPARE(dialog.findChild<CbNotice *>()->text(), QStringLiteral("Update failed"));
+    QCOMPARE(shownPage(linked), QStringLiteral("page_1"));
+    QVERIFY(!linked->isBusy());
+    QVERIFY(!updateButton(unlinked)->isEnabled());
+    updateButton(linked)->click();
+    QVERIFY(fixture.waitForReceived(HidCmd::IntoFirmware, 2));
+    QCOMPARE(started.count(), 2);
+
+    // Success: the row shows its completed page and every button is usable again.
+    dialog.upgradeSucceeded();
+    QTRY_COMPARE(dialog.findChild<CbNotice *>()->text(), QStringLiteral("Update successful"));
+    QCOMPARE(shownPage(linked), QStringLiteral("page_2"));
+    QCOMPARE(labelText(linked, "label_SuccessfulTip"), QStringLiteral("Complete"));
+    QVERIFY(updateButton(unlinked)->isEnabled());
+
+    // A row without a link still starts the flashing path.
+    updateButton(unlinked)->click();
+    QCOMPARE(started.count(), 3);
+    QCOMPARE(started.last().at(3).toInt(), 1);
+    QVERIFY(unlinked->isBusy());
+    QVERIFY(!updateButton(linked)->isEnabled());
+}
+
+void TestFirmwareUpdate::progressNeverGoesBack()
+{
+    hidStructInfoAll device {};
+    tavrixCopyText(device.hidPath, "/a");
+    DUpdateFirmwareDia dialog;
+    dialog.setDeviceList({device}, {});
+    UpdateFirmwareInfoItem *row = dialog.rows().first();
+    QSignalSpy progress(&dialog, &DUpdateFirmwareDia::sigUpgradeProgress);
+    updateButton(row)->click();
+
+    for (int percent : {10, 10, 5, 20})
+        dialog.setUpgradeProgress(100, percent);
+    dialog.setUpgradeProgress(0, 5);
+    QCOMPARE(progress.count(), 2);
+    QCOMPARE(progress.at(0).at(0).toInt(), 10);
+    QCOMPARE(progress.at(1).at(0).toInt(), 20);
+    QCOMPARE(row->findChild<QProgressBar *>()->value(), 20);
+    QCOMPARE(labelText(row, "label_ProgressNum"), QStringLiteral("20%"));
+
+    // A new update starts from nothing: its first report shows, even 0.
+    dialog.upgradeFailed();
+    updateButton(row)->click();
+    dialog.setUpgradeProgress(100, 0);
+    dialog.setUpgradeProgress(3, 1);
+    dialog.setUpgradeProgress(100, 100);
+    QCOMPARE(progress.count(), 5);
+    QCOMPARE(progress.at(2).at(0).toInt(), 0);
+    QCOMPARE(progress.at(3).at(0).toInt(), 33);
+    QCOMPARE(labelText(row, "label_ProgressNum"), QStringLiteral("100%"));
+}
+
+void TestFirmwareUpdate::reportsFromAWorkerReachTheRow()
+{
+    hidStructInfoAll device {};
+    tavrixCopyText(device.hidPath, "/a");
+    DUpdateFirmwareDia dialog;
+    dialog.setDeviceList({device}, {});
+    UpdateFirmwareInfoItem *row = dialog.rows().first();
+    updateButton(row)->click();
+
+    QThread *worker = QThread::create([&dialog] {
+        for (int done = 1; done <= 4; ++done)
+            dialog.setUpgradeProgress(4, done);
+        dialog.upgradeSucceeded();
+    });
+    worker->start();
+    QVERIFY(worker->wait(5000));
+    delete worker;
+    QTRY_COMPARE(shownPage(row), QStringLiteral("page_2"));
+    QCOMPARE(row->findChild<QProgressBar *>()->value(), 100);
+}
+
+void TestFirmwareUpdate::mainWindowOpensDialogAfterCheck()
+{
+    QTemporaryDir emu;
+    qputenv("TAVRIX_EMU_DIR", emu.path().toLocal8Bit());
+    EmuDevice keyboard(emu.path(), EmuModels::find(QStringLiteral("QR108")), QStringLiteral("a"), false);
+    keyboard.start();
+    EmuDevice other(emu.path(), EmuModels::find(QStringLiteral("QM68")), QStringLiteral("b"), false);
+    other.start();
+    DMainWidget w;
+    w.resize(1200, 760);
+    w.show();
+    QVERIFY(QTest::qWaitFor([&w] { return w.devicePage()->getHidDeviceList().size() == 2; }, 10000));
+
+    // Manual check: the shipped image is newer than the keyboard's V1.00; no dimming.
+    QVERIFY(w.checkUpgradeableDevices(true));
+    QCOMPARE(w.upgradeHidList().size(), 1);
+    QCOMPARE(QByteArray(w.upgradeHidList().first().newFirmwareVersion), QByteArray("V1.01"));
+    DUpdateFirmwareDia *dialog = w.updateFirmwareDialog();
+    QVERIFY(dialog && dialog->isVisible());
+    QCOMPARE(dialog->windowModality(), Qt::WindowModal);
+    QCOMPARE(dialog->rows().size(), 1);
+    QCOMPARE(dialog->rows().first()->getHidPath(), keyboard.socketPath());
+    QVERIFY(w.upgradeMask() && !w.upgradeMask()->isVisible());
+
+    // A second check while it is open opens no second dialog.
+    QVERIFY(w.checkUpgradeableDevices(true));
+    QCOMPARE(w.findChildren<DUpdateFirmwareDia *>().size(), 1);
+
+    dialog->findChild<QPushButton *>("pushButton_Close")->click();
+    QVERIFY(!w.updateFirmwareDialog());
+    QTRY_COMPARE(w.findChildren<DUpdateFirmwareDia *>().size(), 0);
+
+    // The automatic check opens the dialog a second later, over a dimmed window.
+    QVERIFY(w.checkUpgradeableDevices(false));
+    QVERIFY(!w.updateFirmwareDialog());
+    QTRY_VERIFY_WITH_TIMEOUT(w.updateFirmwareDialog(), 3000);
+    QVERIFY(w.upgradeMask()->isVisible());
+    QCOMPARE(w.upgradeMask()->size(), w.size());
+    w.updateFirmwareDialog()->findChild<QPushButton *>("pushButton_Close")->click();
+    QVERIFY(!w.upgradeMask()->isVisible());
+
+    // Nothing newer: the settings dialog says so.
+    w.setFirmwareImageFolder(emu.path() + QStringLiteral("/none/"));
+    DSettingsDia settings(&w);
+    connect(&settings, &DSettingsDia::sigFirmwareUpgradeCheck, &w, &DMainWidget::onFirmwareUpgradeCheck);
+    Q_EMIT settings.sigFirmwareUpgradeCheck();
+    QCOMPARE(settings.notice()->text(), QStringLiteral("No upgradeable devices found"));
+    QVERIFY(w.upgradeHidList().isEmpty());
+    qunsetenv("TAVRIX_EMU_DIR");
+}
+
+TAVRIX_TEST_MAIN(TestFirmwareUpdate)
+#include "tst_firmwareupdate.moc"
