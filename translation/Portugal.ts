@@ -207,6 +207,13 @@
     </message>
 </context>
 <context>
+    <name>DFirwareInfoShow</name>
+    <message>
+        <source>Firmware Info</source>
+        <translation>Informação do firmware</translation>
+    </message>
+</context>
+<context>
     <name>DKeyCalibrationExplainDia</name>
     <message>
         <source>DKeyCalibrationExplainDia</source>

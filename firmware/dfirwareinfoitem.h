@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QWidget>
+
+namespace Ui {
+class DFirwareInfoItem;
+}
+
+// One entry of the firmware information dialog: a firmware identity above its
+// version and build date. Fixed colours; it does not follow the theme.
+class DFirwareInfoItem : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit DFirwareInfoItem(QWidget *parent = nullptr);
+    ~DFirwareInfoItem() override;
+
+    // Shows the identity from after its first "-" (the maker's prefix), or
+    // whole when it has none, and the version line as given.
+    void setFirmwareInfo(const QString &identity, const QString &versionLine);
+
+    QString identityText() const;
+    QString versionText() const;
+
+private:
+    Ui::DFirwareInfoItem *ui;
+};
