@@ -150,6 +150,7 @@ DMainWidget::DMainWidget(QWidget *parent) : QWidget(parent), ui(new Ui::DMainWid
 
 DMainWidget::~DMainWidget()
 {
+    waitForBootloaderWorker();
     if (s_mainWindow == this)
         s_mainWindow = nullptr;
     delete ui;

@@ -3,6 +3,7 @@
 #include "app/devicechangefilter.h"
 #include "sdk/tavrixrecords.h"
 
+#include <QAtomicInt>
 #include <QByteArray>
 #include <QFunctionPointer>
 #include <QList>
@@ -18,6 +19,7 @@ class QAction;
 class QMenu;
 class QPushButton;
 class QSettings;
+class QThread;
 class QTimer;
 
 namespace Ui {
@@ -85,6 +87,10 @@ public:
     QWidget *upgradeMask() const { return m_pUpgradeMask; }
     // Where the check looks for images; the compiled-in folder unless a test points elsewhere.
     void setFirmwareImageFolder(const QString &folder) { m_firmwareImageFolder = folder; }
+    // Bootloader flashing: progress from the maker's library (any thread), and
+    // whether an attempt is flashing now.
+    void onHidUpgradeProgress(int total, int done);
+    bool isBootloaderAttemptRunning() const { return m_bootloaderAttemptRunning.loadAcquire() != 0; }
 
 Q_SIGNALS:
     void sigHidDeviceConnectChanging_Into(QString hidPath);
@@ -192,4 +198,13 @@ private:
     int m_upgradeUsbOrDongle = 0;
     int m_upgradeRetryNum = 0;
     QString m_firmwareImageFolder;
+    int m_hBootloaderHid = 0;  // 0: no bootloader device open
+    QAtomicInt m_bootloaderAttemptRunning {0};
+    QPointer<QThread> m_bootloaderWorker;
+
+    void openHidBootloader();
+    void runHidUpgrade();
+    void retryHidFirmwareUpgrade();
+    void reportUpgradeResult(bool succeeded);
+    void waitForBootloaderWorker();
 };

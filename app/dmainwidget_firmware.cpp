@@ -6,13 +6,33 @@
 #include "devicepage/ddevicepage.h"
 #include "firmware/dupdatefirmwaredia.h"
 #include "firmware/firmwareimagecheck.h"
+#include "sdk/tavrixfirmware.h"
+#include "sdk/tavrixhid.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
+
+#include <string>
+#include <vector>
 
 namespace {
 
 constexpr int kAutomaticCheckDelayMs = 2000;
 constexpr int kAutomaticDialogDelayMs = 1000;
+constexpr int kMaxBootloaderRetries = 3;
+constexpr int kBootloaderImageBytes = 0x80000;
+
+// The maker's library reports progress without a context; the main window is
+// the one process-wide engine.
+void hidUpgradeProgressCallback(int total, int done)
+{
+    if (DMainWidget *window = DMainWidget::mainWindow())
+        window->onHidUpgradeProgress(total, done);
+}
 
 }  // namespace
 
@@ -142,5 +162,107 @@ void DMainWidget::onStartHidUpgrade(QString strHidPath, QString strSN, QString s
 
 void DMainWidget::ontheHidIntoFirmwareUpgrade()
 {
-    // SEAM: the bootloader flashing starts here; with no engine it returns without effect.
+    // A bootloader that arrives outside a started update, without a dialog to
+    // report to, or while an attempt is flashing is left alone.
+    if (!m_bUpgradeRequested || !m_pUpdateFirmwareDia || m_strUpgradeHidName.isEmpty())
+        return;
+    if (!m_bootloaderAttemptRunning.testAndSetOrdered(0, 1))
+        return;
+    openHidBootloader();
+}
+
+void DMainWidget::openHidBootloader()
+{
+    std::vector<std::string> paths;
+    CTavrixHid_GetBootloaderPathList(paths);
+    int handle = 0;
+    for (const std::string &path : paths) {
+        handle = CTavrixHid_OpenPath(path.c_str());
+        if (handle > 0)
+            break;
+    }
+    if (handle <= 0) {
+        // No bootloader to talk to counts as a failed attempt, so the update
+        // ends with a result instead of waiting for ever.
+        retryHidFirmwareUpgrade();
+        return;
+    }
+    m_hBootloaderHid = handle;
+    waitForBootloaderWorker();
+    QThread *worker = QThread::create([this] { runHidUpgrade(); });
+    connect(worker, &QThread::finished, worker, &QObject::deleteLater);
+    m_bootloaderWorker = worker;
+    worker->start();
+}
+
+void DMainWidget::runHidUpgrade()
+{
+    const QString name = m_strUpgradeHidName + (m_upgradeUsbOrDongle == 0 ? QString() : QStringLiteral("_Dongle"))
+        + QStringLiteral(".bin");
+    const int isDongle = m_upgradeUsbOrDongle == 0 ? 0 : 1;
+    const QString folder
+        = m_firmwareImageFolder.isEmpty() ? FirmwareImageCheck::defaultImageFolder() : m_firmwareImageFolder;
+    int result = TavrixFirmwareNoImage;
+    {
+        QTemporaryDir dir;
+        const QString copy = dir.path() + QLatin1Char('/') + name;
+        if (dir.isValid() && QFile::copy(folder + name, copy) && QFileInfo(copy).isFile())
+            result = CTavrixHid_FirmwareUpgrade(m_hBootloaderHid, QFile::encodeName(copy).constData(),
+                                                kBootloaderImageBytes, 0, isDongle, hidUpgradeProgressCallback);
+    }
+    if (m_hBootloaderHid > 0)
+        CTavrixHid_Close(m_hBootloaderHid);
+    m_hBootloaderHid = 0;
+    if (result == TavrixFirmwareOk) {
+        m_bootloaderAttemptRunning.storeRelease(0);
+        reportUpgradeResult(true);
+        return;
+    }
+    // The next attempt starts from the GUI thread, after this one closed its handle.
+    QMetaObject::invokeMethod(
+        this, [this] { retryHidFirmwareUpgrade(); }, Qt::QueuedConnection);
+}
+
+void DMainWidget::retryHidFirmwareUpgrade()
+{
+    if (m_upgradeRetryNum < kMaxBootloaderRetries) {
+        ++m_upgradeRetryNum;
+        openHidBootloader();
+        return;
+    }
+    m_bootloaderAttemptRunning.storeRelease(0);
+    reportUpgradeResult(false);
+}
+
+void DMainWidget::reportUpgradeResult(bool succeeded)
+{
+    // Workers report through the GUI thread; a dialog closed meanwhile hears nothing.
+    QMetaObject::invokeMethod(
+        this,
+        [this, succeeded] {
+            if (!m_pUpdateFirmwareDia)
+                return;
+            if (succeeded)
+                m_pUpdateFirmwareDia->upgradeSucceeded();
+            else
+                m_pUpdateFirmwareDia->upgradeFailed();
+        },
+        Qt::QueuedConnection);
+}
+
+void DMainWidget::onHidUpgradeProgress(int total, int done)
+{
+    QMetaObject::invokeMethod(
+        this,
+        [this, total, done] {
+            if (m_pUpdateFirmwareDia)
+                m_pUpdateFirmwareDia->setUpgradeProgress(total, done);
+        },
+        Qt::QueuedConnection);
+}
+
+void DMainWidget::waitForBootloaderWorker()
+{
+    if (m_bootloaderWorker && m_bootloaderWorker.data() != QThread::currentThread())
+        m_bootloaderWorker->wait();
 }

@@ -1,5 +1,7 @@
 #include "firmware/firmwareimagecheck.h"
 
+#include "sdk/devicecatalogue.h"
+
 #include <QDebug>
 #include <QFile>
 #include <QTemporaryDir>
@@ -9,18 +11,6 @@
 namespace FirmwareImageCheck {
 
 namespace {
-
-struct ModelImage
-{
-    const char *model;
-    ImageKind kind;
-};
-
-// Which catalogue models take which kind of image.
-const ModelImage kModelImages[] = {
-    {"QB84", ImageKind::ChipVendor},
-    {"QR108", ImageKind::Bootloader},
-};
 
 QByteArray fieldText(const char *text, std::size_t capacity)
 {
@@ -51,10 +41,14 @@ QString defaultImageFolder()
 
 ImageKind imageKindOf(const QString &modelName)
 {
-    for (const ModelImage &entry : kModelImages) {
-        if (modelName == QLatin1String(entry.model))
-            return entry.kind;
-    }
+    // The device catalogue names each model's update path.
+    const CatalogueModel *model = DeviceCatalogue::instance().findModel(modelName);
+    if (!model)
+        return ImageKind::None;
+    if (model->firmwarePath == QLatin1String("chipVendor"))
+        return ImageKind::ChipVendor;
+    if (model->firmwarePath == QLatin1String("bootloader"))
+        return ImageKind::Bootloader;
     return ImageKind::None;
 }
 

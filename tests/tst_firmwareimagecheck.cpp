@@ -70,7 +70,7 @@ private Q_SLOTS:
         QCOMPARE(imageFileName(QStringLiteral("QR108"), 1), QStringLiteral("QR108_Dongle.bin"));
         QCOMPARE(imageFileName(QStringLiteral("QB84"), 0), QStringLiteral("QB84.ufw"));
         QCOMPARE(imageFileName(QStringLiteral("QB84"), 2), QStringLiteral("QB84_Dongle.ufw"));
-        QVERIFY(imageFileName(QStringLiteral("QM68"), 0).isEmpty());
+        QVERIFY(imageFileName(QStringLiteral("QX1"), 0).isEmpty());
         QVERIFY(imageFileName(QStringLiteral("qr108"), 0).isEmpty());
     }
 
@@ -138,7 +138,7 @@ private Q_SLOTS:
             record("/z/second", "QR108", 0, "V1.00"),  record("/a/receiver", "QR108", 1, "V1.00"),  // no _Dongle image
             record("/B/first", "QR108", 0, "V1.04"),  // 'B' sorts before 'z'
             record("/c/current", "QR108", 0, "V1.05"), record("/d/chip", "QB84", 0, ""),
-            record("/e/other", "QM68", 0, ""),
+            record("/e/other", "QM68", 0, ""),  // bootloader model without an image
         };
         const QList<hidStructInfoAll> found = upgradeableDevices(devices, folder, false);
         QCOMPARE(found.size(), 2);
