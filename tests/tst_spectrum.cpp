@@ -140,17 +140,16 @@ private Q_SLOTS:
         source->packets = {QByteArray(3, 'x'), QByteArray(40, 'y'), QByteArray(42, 'z')};
         capture.setSourceFactory([source] { return std::unique_ptr<AudioPacketSource>(source); });
         QList<QByteArray> received;
-        connect(&capture, &DSoundCardAudioCapture::sigSendCaptureAudioData, this,
-                [&received](BYTE *data, int size) {
-                    received.append(QByteArray(reinterpret_cast<const char *>(data), size));
-                    delete[] data;
-                });
+        connect(&capture, &DSoundCardAudioCapture::sigSendCaptureAudioData, this, [&received](BYTE *data, int size) {
+            received.append(QByteArray(reinterpret_cast<const char *>(data), size));
+            delete[] data;
+        });
         QCOMPARE(capture.startCapture(), 0);
         QVERIFY(capture.isCapturing());
         QTRY_COMPARE(received.size(), 2);
         QCOMPARE(received.at(0), QByteArray(40, 'y'));
         QCOMPARE(received.at(1), QByteArray(40, 'z'));  // 10 frames of 4 bytes; the odd bytes stay out
-        QVERIFY(capture.isCapturing());  // a source that failed keeps the flag until stopped
+        QVERIFY(capture.isCapturing());                 // a source that failed keeps the flag until stopped
         QCOMPARE(capture.stopCapture(), 0);
         QVERIFY(!capture.isCapturing());
         QCOMPARE(capture.stopCapture(), 0);
