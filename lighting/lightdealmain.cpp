@@ -59,6 +59,13 @@ LightWorkInfo workFrom(const colorInfoData &d)
 
 }  // namespace
 
+bool lightDealMain::isRunFlagSet(const QThread *thread) const
+{
+    if (thread == m_keyTick || thread == m_sideTick)
+        return static_cast<const LightFrameTickThread *>(thread)->runFlag();
+    return static_cast<const LightIntervalThread *>(thread)->runFlag();
+}
+
 GuardedSideLightButtons &GuardedSideLightButtons::operator=(const QList<sideLightButtonCustom *> &buttons)
 {
     m_buttons.clear();
@@ -268,6 +275,12 @@ void lightDealMain::loadProfileColorInfo()
 void lightDealMain::setLightTickRunning(bool on)
 {
     if (on) {
+        // A tick stopped a moment ago may still be finishing its last sleep; it ends within
+        // one pass, and is waited for so that this start is not lost.
+        for (QThread *thread : {static_cast<QThread *>(m_keyTick), static_cast<QThread *>(m_sideTick),
+                                static_cast<QThread *>(m_previewTick)})
+            if (thread->isRunning() && !isRunFlagSet(thread))
+                thread->wait();
         if (!m_keyTick->isRunning()) {
             m_keyTickRunning = true;
             m_keyTick->setRunFlag(true);
@@ -284,11 +297,11 @@ void lightDealMain::setLightTickRunning(bool on)
         }
         return;
     }
-    if (m_previewTick->isRunning()) {
+    if (m_previewTick->isRunning() && m_previewTick->runFlag()) {
         m_previewTick->setRunFlag(false);
         m_previewTick->quit();
     }
-    if (m_keyTick->isRunning() || m_sideTick->isRunning()) {
+    if ((m_keyTick->isRunning() && m_keyTick->runFlag()) || (m_sideTick->isRunning() && m_sideTick->runFlag())) {
         m_keyTickRunning = false;
         m_sideTickRunning = false;
         m_keyTick->setRunFlag(false);

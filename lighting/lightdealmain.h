@@ -19,6 +19,7 @@
 class keyboardButCustom;
 class sideLightButtonCustom;
 class MainHidInterFace;
+class QThread;
 class QTimer;
 class updateLightMainThread;
 class updateLightMainThreadSide;
@@ -157,6 +158,7 @@ private:
         int darkeningStep = 22;
     };
 
+    bool isRunFlagSet(const QThread *thread) const;
     void updateWorkingColorInfo(int target);
     void pushKeyboardColorInfo();
     void pushSideColorInfo();

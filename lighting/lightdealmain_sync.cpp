@@ -58,6 +58,9 @@ HidReport lightDealMain::synchronizeReport() const
 void lightDealMain::setLightSynchronize(bool on)
 {
     if (on) {
+        // A send tick still finishing after a stop would otherwise swallow this start.
+        if (m_sendTick->isRunning() && !m_sendTick->runFlag())
+            m_sendTick->wait();
         if (m_sendTick->isRunning())
             return;
         if (m_hid)
@@ -69,7 +72,8 @@ void lightDealMain::setLightSynchronize(bool on)
         m_sendTick->start(QThread::InheritPriority);
         return;
     }
-    if (!m_sendTick->isRunning())
+    // Only a running synchronisation is ended: a second stop while the tick finishes queues nothing.
+    if (!m_sendTick->isRunning() || !m_sendTick->runFlag())
         return;
     if (m_hid)
         m_hid->setLightSendEnabled(false);

@@ -1,6 +1,9 @@
+#include "keyboardview/keyboardbutcustom.h"
+#include "keyboardview/sidelightbuttoncustom.h"
 #include "lighting/audiopacketsource.h"
 #include "lighting/dsoundcardaudiocapture.h"
 #include "lighting/lightdealmain.h"
+#include "support/emuiofixture.h"
 #include "support/testmain.h"
 
 #include <QtEndian>
@@ -409,6 +412,82 @@ private Q_SLOTS:
         QVERIFY(!e.engine.isLightSynchronize());
     }
 
+    void synchronisationReachesTheKeyboard()
+    {
+        EmuIoFixture emu(QStringLiteral("QR108"));
+        QVERIFY(emu.open());
+        Engine e;
+        e.engine.setHidInterface(emu.hid());
+        e.engine.setLightSynchronize(true);
+        e.engine.setLightSynchronize(true);
+        EmuKeyboard *keyboard = emu.device()->keyboard();
+        QTRY_VERIFY(keyboard->state().lightSync);
+        // One whole frame: 8 key reports and, for 45 side lights, 3 side reports.
+        QTRY_VERIFY(keyboard->state().lightFrame.contains(qMakePair(1, 2)));
+        QCOMPARE(keyboard->state().lightFrame.value(qMakePair(0, 7)).size(), 18);
+        QCOMPARE(keyboard->state().lightFrame.value(qMakePair(1, 2)).size(), 27);
+        e.engine.setLightSynchronize(false);
+        e.engine.setLightSynchronize(false);
+        QTRY_VERIFY(!keyboard->state().lightSync);
+        QTest::qWait(50);
+        QCOMPARE(keyboard->receivedCount(0x16), 2);  // one on, one off
+        // Restarting right after a stop, while the send tick still finishes, is not lost.
+        e.engine.setLightSynchronize(true);
+        e.engine.setLightSynchronize(false);
+        e.engine.setLightSynchronize(true);
+        QVERIFY(e.engine.isLightSynchronize());
+        QTRY_COMPARE(keyboard->receivedCount(0x16), 5);
+        QTRY_VERIFY(keyboard->state().lightSync);
+        e.engine.setLightSynchronize(false);
+    }
+
+    void customAndSideFramesReachTheButtons()
+    {
+        Engine e;
+        QWidget host;
+        for (int r = 0; r < lightDealMain::kRows; ++r) {
+            for (int c = 0; c < lightDealMain::kColumns; ++c) {
+                auto *key = new keyboardButCustom(&host);
+                key->setShowKeyColor(true);
+                key->setCustomLightColor(c == 0 ? QColor(0, 0, 0) : QColor(10, 20, 30));
+                e.engine.keyButtons[r][c] = key;
+            }
+        }
+        QList<sideLightButtonCustom *> sides;
+        for (int n = 0; n < 3; ++n)
+            sides.append(new sideLightButtonCustom(&host));
+        e.engine.sideLightButtons = sides;
+        e.engine.loadProfileColorInfo();  // no profile: the records stay, the side LEDs are counted
+        e.engine.setKeyboardColorInfoData(record(0, 10));
+        colorInfoData side = record(1, 0);
+        side.topColorR = 200;
+        e.engine.setSideColorInfoData(side);
+        e.engine.setCustomLightColors(1, 0);
+
+        Frame frame;
+        e.engine.onKeyboardFrame(frame.cells);  // Custom mode ignores the library's frame
+        QCOMPARE(e.engine.previewColor(1), QColor(10, 20, 30, 180));
+        QCOMPARE(e.engine.previewColor(0).alpha(), 0);  // a black Custom colour is transparent
+        LightFrameCell cells[lightDealMain::kSideCells] {};
+        for (LightFrameCell &c : cells)
+            c.red = 200, c.intensity = 255;
+        e.engine.onSideFrame(cells);
+        QCOMPARE(e.engine.previewColor(132), QColor(200, 0, 0, 250));
+        QCOMPARE(e.engine.previewColor(135), QColor(0, 0, 0, 255));  // beyond the 3 side lights
+
+        e.engine.setPreviewEnabled(true);
+        e.engine.setLightTickRunning(true);
+        QTRY_COMPARE(e.engine.keyButtons[0][1]->keyColor(), e.engine.previewColor(1));
+        QTRY_COMPARE(sides.at(0)->color(), e.engine.previewColor(132));
+        e.engine.setLightTickRunning(false);
+
+        // A rebuilt keyboard picture deletes its buttons; the engine then passes them over.
+        delete sides.takeFirst();
+        delete e.engine.keyButtons[0][1].data();
+        e.engine.onDviceUpdateAllKeyColorUI();
+        e.engine.onDviceUpdateAllSideLightColorUI();
+    }
+
     void ticksRunAndStop()
     {
         Engine e;
@@ -420,6 +499,11 @@ private Q_SLOTS:
         QTRY_VERIFY(e.engine.previewColor(0).isValid() && e.engine.previewColor(0).alpha() > 0);
         e.engine.setLightTickRunning(false);
         QVERIFY(!e.engine.isKeyTickRunning() && !e.engine.isSideTickRunning());
+        e.engine.setLightTickRunning(false);
+        // A start right after a stop runs the ticks again.
+        e.engine.setLightTickRunning(true);
+        e.engine.keyboardColorInfoDataChanged(record(0, 2));  // previews back to opaque black
+        QTRY_VERIFY(e.engine.previewColor(0) != QColor(0, 0, 0, 255));
         e.engine.setLightTickRunning(false);
     }
 };
