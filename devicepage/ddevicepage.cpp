@@ -90,6 +90,7 @@ DDevicePage::DDevicePage(QWidget *parent) : QWidget(parent), ui(new Ui::DDeviceP
     lightEngine = new lightDealMain;
     initSubPages();
     initProfileController();
+    initOnboardDownload();
 
     for (QWidget *button :
          {static_cast<QWidget *>(ui->toolButton_CustomKey), static_cast<QWidget *>(ui->toolButton_LightConfig),

@@ -22,6 +22,7 @@ class DPerformancePage;
 class DTriggerSettingPage;
 struct HidReport;
 class MainHidInterFace;
+class OnboardDownload;
 class ProfileController;
 class ProfileDefaults;
 class QTimer;
@@ -119,7 +120,10 @@ public:
     ProfileController *profileController() const { return profiles; }
     int currentLayerIndex() const { return currentLayer; }
     ArrowWidget *lastArrowPopup() const;
-    bool isBusy() const { return switchBusy || hotPlugBusy || enumerating; }
+    // A download holds its keyboard: the page switches to no other one until it ends.
+    bool isBusy() const { return switchBusy || hotPlugBusy || enumerating || isDownloading(); }
+    bool isDownloading() const;
+    OnboardDownload *onboardDownloader() const { return onboardDownload; }
     bool isWaitingForSerial() const { return waitingForSerial; }
     // Queues a report on the current device's I/O thread; false when none is current
     // or the queue refuses it.
@@ -254,6 +258,9 @@ private:
                                                      QList<hidStructInfoAll> *offline) const;
     QByteArray magneticBitmapOfSelection() const;
     bool sendMagnetic(const HidReport &report);
+    void initOnboardDownload();
+    void onOnboardDownloadFinished(bool success, const QString &noticeText);
+    void endDownloadIfTargetGone(const QMap<QString, hidStructInfoAll> &present);
 
     Ui::DDevicePage *ui;
     QString desktopPath;
@@ -323,4 +330,6 @@ private:
     // The current device's serial number is not known yet: its profile files wait for it.
     bool waitingForSerial = false;
     QTimer *serialPollTimer = nullptr;
+
+    OnboardDownload *onboardDownload = nullptr;
 };

@@ -1,6 +1,7 @@
 // Battery, charging and connection display of the current keyboard, and the
 // keyboard behind a 2.4 GHz receiver becoming present or absent.
 #include "devicelink/ddevicekeyboardlink.h"
+#include "devicelink/onboarddownload.h"
 #include "devicepage/ddevicelistitem.h"
 #include "devicepage/ddevicepage.h"
 #include "devicepage/profilecontroller.h"
@@ -86,8 +87,11 @@ void DDevicePage::onWaitForDataReturn_0x0d(QString, QString)
 
 void DDevicePage::onDongleStatus(int is24GValid, QString strCurrentHidPath, QString strCurrentHidName)
 {
-    // During the start-up, a switch or a hot-plug change the report waits until the
-    // page is free, so it never meets a half-made device.
+    // The keyboard being written went away behind its receiver: its download ends.
+    if (isDownloading() && is24GValid == 1 && strCurrentHidPath == onboardDownloader()->targetPath())
+        onboardDownloader()->onDeviceRemoved(strCurrentHidPath);
+    // During the start-up, a switch, a download or a hot-plug change the report waits
+    // until the page is free, so it never meets a half-made device.
     if (isBusy()) {
         deferredDongleReports.append({is24GValid, strCurrentHidPath, strCurrentHidName});
         return;

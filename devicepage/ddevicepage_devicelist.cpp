@@ -348,7 +348,8 @@ void DDevicePage::onHidItemMouseClicked(hidStructInfoAll info)
         notice->showMessageAt(tr("The device is offline"), tipPosition());
         return;
     }
-    if (switchBusy || enumerating)
+    // A download keeps its keyboard current until it ends.
+    if (switchBusy || enumerating || isDownloading())
         return;
     const QString path = latin1Field(info.hidPath, sizeof info.hidPath);
     // A device whose link is not made yet (the start-up is still waiting for an

@@ -32,8 +32,10 @@ QString modelOf(const hidStructInfoAll &info)
 
 void DDevicePage::hidDeviceConnectChanging(int changeType, QString)
 {
-    // A change that comes while another change, a switch or the start-up is under
-    // way is not lost: it is handled as soon as the page is free again.
+    if (isDownloading())
+        endDownloadIfTargetGone(enumerateDevices(nullptr, nullptr));
+    // A change that comes while another change, a switch, a download or the start-up
+    // is under way is not lost: it is handled as soon as the page is free again.
     if (isBusy()) {
         hotPlugPending = true;
         return;

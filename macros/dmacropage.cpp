@@ -1,17 +1,451 @@
 #include "macros/dmacropage.h"
 
-#include <QCloseEvent>
+#include "app/ddatamanager.h"
+#include "macros/dcatchkeyandmouseitem.h"
+#include "macros/dmacrolistitem.h"
+#include "macros/macroeventtext.h"
+#include "macros/macrosheet.h"
+#include "sdk/tavrixxml.h"
+#include "ui_dmacropage.h"
+#include "widgets/arrowwidget.h"
+#include "widgets/cbnotice.h"
 
-DMacroPage::DMacroPage(QWidget *parent) : QWidget(parent)
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QDebug>
+#include <QElapsedTimer>
+#include <QIntValidator>
+#include <QScrollBar>
+#include <QStandardPaths>
+#include <QTimer>
+
+namespace {
+
+quint32 systemTick()
 {
-    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
-    setAttribute(Qt::WA_TranslucentBackground);
+    // Milliseconds of a monotonic clock; never 0, since 0 means "no event yet".
+    static QElapsedTimer clock;
+    if (!clock.isValid())
+        clock.start();
+    return static_cast<quint32>(clock.elapsed()) + 1;
+}
+
+QString fontRule(const QString &family, int pt, int weight = 75)
+{
+    return QString("font: %1 %2pt \"%3\";").arg(weight).arg(pt).arg(family);
+}
+
+}  // namespace
+
+DMacroPage::DMacroPage(QWidget *parent) : QDialog(parent), ui(new Ui::DMacroPage), m_tick(systemTick)
+{
+    ui->setupUi(this);
+
+    ui->pushButton_Import->setToolTip(QObject::tr("Import"));
+    ui->pushButton_Add->setToolTip(QObject::tr("Create"));
+    ui->pushButton_ClearMacroLst->setToolTip(QObject::tr("Clear"));
+    ui->pushButton_MoveUp->setToolTip(QObject::tr("Up"));
+    ui->pushButton_MoveDown->setToolTip(QObject::tr("Down"));
+    for (QPushButton *button : {ui->pushButton_Close, ui->pushButton_Import, ui->pushButton_Add,
+                                ui->pushButton_ClearMacroLst, ui->pushButton_MoveUp, ui->pushButton_MoveDown})
+        button->setAccessibleName(button->toolTip().isEmpty() ? QObject::tr("Close") : button->toolTip());
+
+    setWindowFlags(windowFlags() | Qt::FramelessWindowHint | Qt::Tool);
     setAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_TranslucentBackground);
     setFixedSize(1050, 690);
+    ui->radioButton_Delay->hide();
+
+    dialogStartDir = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+
+    m_notice = new CbNotice(this);
+    m_notice->setTextPixelSize(14);
+
+    macroListLayout = ui->verticalLayout_17;
+    eventListLayout = ui->verticalLayout_20;
+    clearMacroList();
+    clearEventRows();
+    m_delayModeGroup = new QButtonGroup(this);
+    m_delayModeGroup->addButton(ui->radioButton_RecordDelay, 0);
+    m_delayModeGroup->addButton(ui->radioButton_NoDelay, 1);
+    m_delayModeGroup->addButton(ui->radioButton_DefaultDelay, 2);
+    ui->radioButton_InsertAfter->setChecked(true);
+    ui->radioButton_Key->setChecked(true);
+    ui->radioButton_MouseLeft->setChecked(true);
+
+    auto *validator = new QIntValidator(0, 65535, this);
+    ui->lineEdit_EnterDelayNum->setValidator(validator);
+    ui->lineEdit_DelayNum->setValidator(validator);
+    ui->lineEdit_DefaultDelayNum->setValidator(validator);
+
+    ui->radioButton_RecordDelay->setChecked(true);
+    ui->stackedWidget->setCurrentWidget(ui->page_Key);
+
+    ui->frame_Record->installEventFilter(this);
+    ui->frame_Record->setCursor(Qt::PointingHandCursor);
+    ui->frame_Record->setAccessibleName(QObject::tr("Start record"));
+    ui->lineEdit_EnterKey->installEventFilter(this);
+    ui->lineEdit_PressKey->installEventFilter(this);
+
+    DDataManager *data = DDataManager::getInstance();
+    connect(data, &DDataManager::sigRecviveStreamEX_MacroKeyboard, this, &DMacroPage::onKeyboardRecviveStream);
+    connect(data, &DDataManager::sigRecviveStreamEX_MacroMouse, this, &DMacroPage::onMouseRecviveStream);
+    keyCaptionMap = data->getKeyCharMap();
+    vkToKeyCodeMap = data->getVkToHidMap();
+
+    applyTheme();
+    setRecordLook(false);
+
+    QTimer::singleShot(200, this, &DMacroPage::onLoadMacroList);
+}
+
+DMacroPage::~DMacroPage()
+{
+    delete ui;
+}
+
+void DMacroPage::applyTheme()
+{
+    const ThemeColorInfo t = DDataManager::getInstance()->getThemeColorInfo();
+    const QString f = t.TextFont;
+    const QString radio = QString("QRadioButton{color: rgb(%1); %3}"
+                                  "QRadioButton:checked{color: rgb(%2);}"
+                                  "QRadioButton::indicator:checked{background-color: rgb(%2); border-radius: 6px;"
+                                  " border: 2px solid white;}")
+                              .arg(t.TextDefaultColor, t.TextCheckedColor, fontRule(f, 10));
+    auto lineEdit = [&](const QString &selector, const QString &bg, int pt) {
+        return QString("%1{color: rgb(%2); %3 background-color: rgb(%4); border: 1px solid rgb(%5);"
+                       " border-radius: 4px;}%1:hover{border: 1px solid rgb(%6);}%1:focus{border: 1px solid rgb(%6);}")
+            .arg(selector, t.TextDefaultColor, fontRule(f, pt), bg, t.MacroBorderColor, t.TextCheckedColor);
+    };
+    const QString boxed = "QFrame#%1{background-color: rgb(%2); border: 2px solid rgb(%3); border-radius: 12px;}";
+
+    ui->frame_Bg->setStyleSheet(macroSheet(QString("QFrame{border: none;}QFrame#frame_Bg{border: 1px solid rgb(%1); "
+                                                   "background-color: rgb(%2); border-radius: 12px;}")
+                                               .arg(t.TextCheckedColor, t.SettingsTitleColorStart)));
+    ui->frame_Title->setStyleSheet(
+        macroSheet(QString("QFrame#frame_Title{background-color: rgb(%1); border: none;"
+                           " border-bottom: 3px solid rgb(%2); border-top-left-radius: 12px;"
+                           " border-top-right-radius: 12px;}"
+                           "QLabel#label_Title{color: rgb(%3);}")
+                       .arg(t.SettingsTitleColorStart, t.MacroBorderColor, t.TextCheckedColor)));
+    ui->frame_29->setStyleSheet(
+        macroSheet(QString("QFrame#frame_29{background-color: rgb(%1);}").arg(t.MacroLeftBgColor)));
+    ui->frame_Center->setStyleSheet(
+        macroSheet(QString("QFrame#frame_Center{background-color: rgb(%1);}").arg(t.MacroCenterBgColor)));
+    ui->frame_Right->setStyleSheet(
+        macroSheet(QString("QFrame#frame_Right{background-color: rgb(%1);}").arg(t.MacroCenterBgColor)));
+    ui->frame_3->setStyleSheet(
+        macroSheet(QString("QFrame#frame_3{border: 2px solid rgb(%1); border-radius: 12px;}").arg(t.MacroBorderColor)));
+    for (QFrame *frame : {ui->frame_34, ui->frame_5, ui->frame_8, ui->frame_13})
+        frame->setStyleSheet(macroSheet(boxed.arg(frame->objectName(), t.MacroLeftBgColor, t.MacroBorderColor)));
+    ui->frame_24->setStyleSheet(
+        macroSheet(QString("QFrame#frame_24{background-color: rgb(%1);}"
+                           "QLabel#label_10{color: rgb(%2);}"
+                           "QLabel#label_11{color: rgb(%3); %4}")
+                       .arg(t.MacroLeftBgColor, t.TextCheckedColor, t.TextDefaultColor, fontRule(f, 11))
+                   + radio + lineEdit("QLineEdit", t.MacroLeftBgColor, 8)));
+    const QString panel = QString("QLabel{color: rgb(%1);}").arg(t.TextDefaultColor) + radio
+        + lineEdit("QLineEdit", t.MacroRightBgColor, 10);
+    ui->frame_6->setStyleSheet(
+        macroSheet(QString("QFrame#frame_6{background-color: rgb(%1);}").arg(t.MacroRightBgColor) + panel));
+    ui->frame_9->setStyleSheet(
+        macroSheet(QString("QFrame#frame_9{background-color: rgb(%1);}").arg(t.MacroRightBgColor) + panel));
+    ui->frame_23->setStyleSheet(
+        QString("QFrame#frame_23{border: none;}QLabel{color: rgb(%1);}").arg(t.TextDefaultColor));
+    ui->lineEdit_EnterKey->setStyleSheet(macroSheet(lineEdit("QLineEdit", t.MacroRightBgColor, 10)));
+    ui->lineEdit_PressKey->setStyleSheet(macroSheet(lineEdit("QLineEdit", t.MacroRightBgColor, 10)));
+    const QString button
+        = QString("QPushButton{border-radius: 8px; border: 2px solid rgb(%1); background-color: rgb(%2);"
+                  " color: rgb(%3);}QPushButton:hover{border: 2px solid rgb(%4);}"
+                  "QPushButton:pressed{color: rgb(%4); border: 2px solid rgb(%4);}")
+              .arg(t.MacroBorderColor, t.MacroRightBgColor, t.TextDefaultColor, t.TextCheckedColor);
+    ui->pushButton_InsertMacro->setStyleSheet(macroSheet(button));
+    ui->pushButton_ModifyMacro->setStyleSheet(macroSheet(button));
+    for (QLabel *label : {ui->label_MacroGroup, ui->label_12, ui->label_14, ui->label_InsertMacro, ui->label_Property})
+        label->setStyleSheet(macroSheet(QString("QLabel{color: rgb(%1);}").arg(t.TextCheckedColor)));
+    ui->label_TotalTime->setStyleSheet(
+        macroSheet(QString("QLabel{color: rgb(%1); %2}").arg(t.TextDefaultColor, fontRule(f, 11))));
+    for (QWidget *w : std::initializer_list<QWidget *> {ui->scrollArea_2, ui->scrollAreaWidgetContents_2,
+                                                        ui->scrollArea_3, ui->scrollAreaWidgetContents_3})
+        w->setStyleSheet(QString("#%1{background-color: transparent;}").arg(w->objectName()));
+
+    // The lists show the panel behind them.
+    ui->scrollArea_2->viewport()->setAutoFillBackground(false);
+    ui->scrollArea_3->viewport()->setAutoFillBackground(false);
+    scrollBarSheet = QString("QScrollBar:vertical{background: transparent; width: 4px; margin: 3px 0px 3px 0px;}"
+                             "QScrollBar::handle:vertical{background: rgb(%1); min-height: 20px; border-radius: 2px;}"
+                             "QScrollBar::handle:vertical:hover{background: rgb(%2);}"
+                             "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical{background: rgb(%3);"
+                             " border-radius: 3px;}"
+                             "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical{height: 0px;}")
+                         .arg(t.AllScrollBarColorDef, t.AllScrollBarColorHover, t.AllScrollBgColor);
+    ui->widget_5->setStyleSheet(macroSheet(scrollBarSheet));
+    QTimer::singleShot(200, this, &DMacroPage::onScrollSheetSet);
+
+    DDataManager *data = DDataManager::getInstance();
+    auto setFont = [&](QWidget *w, int style, int pt) {
+        QFont font = data->getFont(style);
+        font.setPointSize(pt);
+        w->setFont(font);
+    };
+    for (QWidget *w : std::initializer_list<QWidget *> {ui->label_Title, ui->label_MacroGroup, ui->label_10,
+                                                        ui->label_12, ui->label_InsertMacro, ui->label_Property})
+        setFont(w, 0, 12);
+    setFont(ui->pushButton_InsertMacro, 0, 11);
+    setFont(ui->pushButton_ModifyMacro, 0, 11);
+    setFont(ui->label_14, 0, 18);
+    for (QWidget *w : std::initializer_list<QWidget *> {ui->label_5, ui->label_6, ui->label_7, ui->label_2, ui->label_4,
+                                                        ui->label_3, ui->label_13})
+        setFont(w, 1, 10);
+
+    QColor noticeBg = ArrowWidget::colorFromThemeText(t.AllBgColor);
+    noticeBg.setAlpha(200);
+    m_notice->setBackgroundColor(noticeBg);
+    m_notice->setTextColor(ArrowWidget::colorFromThemeText(t.TextCheckedColor));
+    QFont noticeFont(f);
+    noticeFont.setPixelSize(14);
+    m_notice->setTextFont(noticeFont);
+}
+
+void DMacroPage::onScrollSheetSet()
+{
+    ui->widget_4->setStyleSheet(macroSheet(scrollBarSheet));
+}
+
+void DMacroPage::setRecordLook(bool recording)
+{
+    const ThemeColorInfo t = DDataManager::getInstance()->getThemeColorInfo();
+    QFont font = DDataManager::getInstance()->getFont(0);
+    font.setPointSize(13);
+    ui->label->setFont(font);
+    ui->label->setStyleSheet(
+        macroSheet(QString("QLabel{color: rgb(%1);}").arg(recording ? t.TextCheckedColor : t.TextDefaultColor)));
+    ui->frame_Record->setStyleSheet(
+        macroSheet(QString("QFrame#frame_Record{border: 2px solid rgb(%1); border-radius: 8px;}"
+                           "QFrame#frame_Record:hover{border: 2px solid rgb(%2);}")
+                       .arg(recording ? t.TextCheckedColor : t.MacroBorderColor, t.TextCheckedColor)));
+    ui->frame_RecordIco->setStyleSheet(macroSheet(recording ? "border-image:url(:/images/macro/recordSel.png);"
+                                                            : "border-image:url(:/images/macro/recordDef.png);"));
+    ui->label->setText(recording ? QObject::tr("Stop record") : QObject::tr("Start record"));
+    ui->frame_Record->setAccessibleName(ui->label->text());
+}
+
+void DMacroPage::showNotice(const QString &text)
+{
+    m_notice->showMessageAt(text, rect().center());
+}
+
+void DMacroPage::showTotalDelay()
+{
+    ui->label_TotalTime->setText(QString::number(totalDelay) + " MS");
+}
+
+void DMacroPage::onLoadMacroList()
+{
+    loadMacroList();
+}
+
+void DMacroPage::loadMacroList()
+{
+    clearMacroList();
+    macroItems.clear();
+    curMacroItem = nullptr;
+
+    QList<MacroNode> nodes;
+    CTavrixXML_SelectMacroAllNodes(m_macroXmlPath, nodes);
+    if (nodes.isEmpty())
+        ui->stackedWidget_2->setCurrentWidget(ui->page_isEmpty);
+
+    for (const MacroNode &node : nodes) {
+        auto *item = new DMacroListItem(ui->scrollAreaWidgetContents_2);
+        connect(item, SIGNAL(sigMacroItemMouseClicked(QString, QString)), this,
+                SLOT(onMacroItemMouseClicked(QString, QString)));
+        connect(item, SIGNAL(sigModifyMacroItemNameIsEmpty()), this, SLOT(onModifyMacroItemNameIsEmpty()));
+        connect(item, SIGNAL(sigModifyMacroItemNameSuccess()), this, SLOT(onModifyMacroItemNameSuccess()));
+        connect(item, SIGNAL(sigExportMacroChildList(QString, QString)), this,
+                SLOT(onExportMacroChildList(QString, QString)));
+        connect(item, SIGNAL(sigDeleteMacro(QString, QString)), this, SLOT(onDeleteMacro(QString, QString)));
+        item->setMacroXmlPath(m_macroXmlPath);
+        item->setMacroInfo(QString::fromLatin1(node.index), QString::fromUtf8(node.name));
+        macroListLayout->insertWidget(macroListLayout->count() - 1, item);
+        macroItems.append(item);
+        if (!curMacroItem) {
+            curMacroItem = item;
+            item->setSelected(true);
+        }
+    }
+    if (curMacroItem)
+        onMacroItemMouseClicked(curMacroItem->macroIndex(), curMacroItem->macroName());
+}
+
+void DMacroPage::onMacroItemMouseClicked(QString strMacroIndex, QString strMacroName)
+{
+    if (m_isRecording)
+        return;
+
+    DMacroListItem *clicked = nullptr;
+    if (selectFirstOnReload && !macroItems.isEmpty()) {
+        clicked = macroItems.first();
+        selectFirstOnReload = false;
+    } else {
+        clicked = qobject_cast<DMacroListItem *>(sender());
+    }
+    if (clicked && clicked != curMacroItem) {
+        lastDelay = 0;
+        totalDelay = 0;
+        for (DMacroListItem *item : qAsConst(macroItems))
+            item->setSelected(item == clicked);
+        selectedRowPos = 0;
+        curMacroItem = clicked;
+        recordedEvents.clear();
+    }
+
+    eventSelected = false;
+    selectedRow = nullptr;
+    curMacroIndex = strMacroIndex;
+    curMacroName = strMacroName;
+    pressCount = 0;
+    lastEventTick = 0;
+    lastDelay = 0;
+    totalDelay = 0;
+    clearEventRows();
+    eventRows.clear();
+    showTotalDelay();
+
+    QList<MacroEventItem> events;
+    const bool ok = CTavrixXML_SelectAllKeyOrMouseEvent(m_macroXmlPath, strMacroIndex.toLatin1(), events);
+    if (!ok || events.isEmpty()) {
+        ui->stackedWidget_2->setCurrentWidget(ui->page_isEmpty);
+        return;
+    }
+    ui->stackedWidget_2->setCurrentWidget(ui->page_catchList);
+    for (const MacroEventItem &event : qAsConst(events)) {
+        const MacroEventText::Fields f = MacroEventText::read(event);
+        if (f.operateExplain == "down")
+            ++pressCount;
+        const int delay = MacroEventText::toInt(f.delay);
+        auto *row = makeEventRow(f.mark, delay, f.type, MacroEventText::toInt(f.keyCode), f.codeName, f.operateExplain);
+        eventListLayout->insertWidget(eventListLayout->count() - 1, row);
+        lastDelay = delay;
+        totalDelay += delay;
+    }
+    showTotalDelay();
+    ui->scrollArea_3->verticalScrollBar()->setValue(0);
+}
+
+DCatchKeyAndMouseItem *DMacroPage::makeEventRow(const QString &mark, int delay, const QString &type, int keyCode,
+                                                const QString &codeName, const QString &operateExplain)
+{
+    auto *row = new DCatchKeyAndMouseItem(mark, ui->scrollAreaWidgetContents_3);
+    row->setEventData(delay, type, keyCode, codeName, operateExplain);
+    connect(row, SIGNAL(sigKeyOrMouseEventClick(QString, QString, QString, QString, QString)), this,
+            SLOT(onKeyOrMouseEventClick(QString, QString, QString, QString, QString)));
+    connect(row, SIGNAL(sigMouseEnter(QString, QString)), this, SLOT(onMouseEnter(QString, QString)));
+    connect(row, SIGNAL(sigMouseLeave(QString, QString)), this, SLOT(onMouseLeave(QString, QString)));
+    connect(row, SIGNAL(sigDeleteKeyAndMouseEvent()), this, SLOT(onDeleteKeyAndMouseEvent()));
+    eventRows.append(row);
+    return row;
+}
+
+void DMacroPage::insertEventRow(QString mark, int delay, QString type, int keyCode, QString codeName,
+                                QString operateExplain, int position)
+{
+    auto *row = makeEventRow(mark, delay, type, keyCode, codeName, operateExplain);
+    eventListLayout->insertWidget(qBound(0, position, eventListLayout->count() - 1), row);
+}
+
+namespace {
+
+// Takes every item but the trailing spacer out of the layout; the widgets go later,
+// since the call may come from inside one of their own signals.
+void clearLayoutKeepingSpacer(QLayout *layout)
+{
+    while (layout->count() > 1) {
+        QLayoutItem *item = layout->takeAt(0);
+        if (QWidget *w = item->widget()) {
+            w->hide();
+            w->deleteLater();
+        }
+        delete item;
+    }
+}
+
+}  // namespace
+
+void DMacroPage::clearMacroList()
+{
+    clearLayoutKeepingSpacer(macroListLayout);
+}
+
+void DMacroPage::clearEventRows()
+{
+    clearLayoutKeepingSpacer(eventListLayout);
+}
+
+QList<DCatchKeyAndMouseItem *> DMacroPage::eventRowsInOrder() const
+{
+    QList<DCatchKeyAndMouseItem *> rows;
+    for (int i = 0; i < eventRowCount(); ++i)
+        rows.append(rowAt(i));
+    return rows;
+}
+
+DCatchKeyAndMouseItem *DMacroPage::rowAt(int position) const
+{
+    if (position < 0 || position >= eventRowCount())
+        return nullptr;
+    return qobject_cast<DCatchKeyAndMouseItem *>(eventListLayout->itemAt(position)->widget());
+}
+
+int DMacroPage::eventRowCount() const
+{
+    return eventListLayout->count() - 1;
+}
+
+int DMacroPage::nextMarkBase()
+{
+    QList<MacroEventItem> events;
+    CTavrixXML_SelectAllKeyOrMouseEvent(m_macroXmlPath, curMacroIndex.toLatin1(), events);
+    return MacroEventText::nextMark(events);
+}
+
+void DMacroPage::notifyMacroListChanged()
+{
+    Q_EMIT sigMacroListHaveChanged(curMacroIndex, curMacroName);
+}
+
+void DMacroPage::resizeEvent(QResizeEvent *event)
+{
+    const int w = contentsRect().width();
+    ui->frame_Left->setMaximumWidth((w / 10) * 3);
+    ui->frame_Right->setMaximumWidth((w / 10) * 3);
+    ui->frame_Center->setMaximumWidth((w / 10) * 4);
+    QDialog::resizeEvent(event);
+}
+
+void DMacroPage::on_pushButton_Close_clicked()
+{
+    DDataManager::getInstance()->setHookRunningMacroRecord(false);
+    m_closeAnnounced = true;
+    Q_EMIT sigMacroPageClose();
+    close();
+}
+
+void DMacroPage::reject()
+{
+    on_pushButton_Close_clicked();
 }
 
 void DMacroPage::closeEvent(QCloseEvent *event)
 {
-    Q_EMIT sigMacroPageClose();
-    QWidget::closeEvent(event);
+    qDebug() << "------------------------- *** [DMacroPage] closeEvent *** -------------------------";
+    // Closed by other means than the close button (the owner, the window system):
+    // the hook and the dimming layer must still be released.
+    if (!m_closeAnnounced) {
+        m_closeAnnounced = true;
+        DDataManager::getInstance()->setHookRunningMacroRecord(false);
+        Q_EMIT sigMacroPageClose();
+    }
+    event->accept();
 }

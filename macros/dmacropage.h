@@ -1,28 +1,168 @@
 #pragma once
 
-#include <QByteArray>
-#include <QString>
-#include <QWidget>
+#include "macros/macroeventitem.h"
 
-// Stand-in for the macro editor dialog: the shape and signals the main window
-// relies on, no editor yet. Frameless, fixed size, deletes itself when closed.
-class DMacroPage : public QWidget
+#include <QByteArray>
+#include <QDialog>
+#include <QList>
+#include <QMap>
+#include <QString>
+
+#include <functional>
+
+class CbNotice;
+class DCatchKeyAndMouseItem;
+class DMacroListItem;
+class QButtonGroup;
+class QVBoxLayout;
+
+namespace Ui {
+class DMacroPage;
+}
+
+// The macro editor: the macro list, the recorder, the event list of the current
+// macro and the panels that insert and change events. Everything it shows comes
+// from the macro store and every change is written there at once; a change of
+// the current macro's events is reported with sigMacroListHaveChanged.
+class DMacroPage : public QDialog
 {
     Q_OBJECT
 
 public:
     explicit DMacroPage(QWidget *parent = nullptr);
+    ~DMacroPage() override;
 
     void setMacroXmlPath(const QByteArray &path) { m_macroXmlPath = path; }
     QByteArray macroXmlPath() const { return m_macroXmlPath; }
+
+    void loadMacroList();
+    void clearMacroList();
+    void clearEventRows();
+    void insertEventRow(QString mark, int delay, QString type, int keyCode, QString codeName, QString operateExplain,
+                        int position);
+    int nextMarkBase();
+    void notifyMacroListChanged();
+    void toggleRecording();
+
+    // Export and import without their file dialogs: the slots ask for the folder
+    // or file, these do the work. Both report the outcome as a notice.
+    void exportMacroTo(const QString &folder, const QString &strMacroIndex, const QString &strMacroName);
+    void importMacroFile(const QString &filePath);
+
+    // Millisecond clock used for recorded delays; replaceable for tests.
+    void setTickSource(std::function<quint32()> tick) { m_tick = std::move(tick); }
+
+    // State for owners and tests.
+    QString currentMacroIndex() const { return curMacroIndex; }
+    QString currentMacroName() const { return curMacroName; }
+    bool isRecording() const { return m_isRecording; }
+    int pressCountValue() const { return pressCount; }
+    int totalDelayValue() const { return totalDelay; }
+    QList<DMacroListItem *> macroListItems() const { return macroItems; }
+    QList<DCatchKeyAndMouseItem *> eventRowsInOrder() const;
+    CbNotice *notice() const { return m_notice; }
+    Ui::DMacroPage *form() const { return ui; }
 
 Q_SIGNALS:
     void sigMacroPageClose();
     void sigMacroListHaveChanged(QString strMacroIndex, QString strMacroName);
 
+public Q_SLOTS:
+    void onLoadMacroList();
+    void onMacroItemMouseClicked(QString strMacroIndex, QString strMacroName);
+    void onScrollSheetSet();
+    void onKeyboardRecviveStream(int keyCode, int scCode, int flag, int hookFlag);
+    void onMouseRecviveStream(int nCode, quintptr wParam, qintptr lParam);
+
+    void onModifyMacroItemNameIsEmpty();
+    void onModifyMacroItemNameSuccess();
+    void onDeleteMacro(QString strMacroIndex, QString strMacroName);
+    void onKeyOrMouseEventClick(QString delay, QString type, QString keyCode, QString codeName, QString operateExplain);
+    void onMouseEnter(QString selectMark, QString selectOperateExplain);
+    void onMouseLeave(QString selectMark, QString selectOperateExplain);
+    void onDeleteKeyAndMouseEvent();
+    void onExportMacroChildList(QString strMacroIndex, QString strMacroName);
+
+    void reject() override;
+
+private Q_SLOTS:
+    void on_pushButton_Close_clicked();
+    void on_pushButton_Add_clicked();
+    void on_pushButton_Import_clicked();
+    void on_pushButton_ClearMacroLst_clicked();
+    void on_pushButton_MoveUp_clicked();
+    void on_pushButton_MoveDown_clicked();
+    void on_pushButton_InsertMacro_clicked();
+    void on_pushButton_ModifyMacro_clicked();
+    void on_radioButton_Key_clicked();
+    void on_radioButton_Mouse_clicked();
+    void on_radioButton_KeyboardEvent_clicked();
+    void on_radioButton_MouseEvent_clicked();
+
 protected:
+    void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void applyTheme();
+    void setRecordLook(bool recording);
+    void showNotice(const QString &text);
+    void showTotalDelay();
+    void setPanelsEnabled(bool enabled);
+    DCatchKeyAndMouseItem *makeEventRow(const QString &mark, int delay, const QString &type, int keyCode,
+                                        const QString &codeName, const QString &operateExplain);
+    void removeEventRow(DCatchKeyAndMouseItem *row);
+    DCatchKeyAndMouseItem *rowAt(int position) const;
+    int eventRowCount() const;
+    void rewriteCurrentMacro();
+    void emptyEventList();
+
+    void addKeyDownEvent(QString caption, int keyCode);
+    void addKeyUpEvent();
+    void addMouseDownEvent(QString caption, int message);
+    void addMouseUpEvent(QString caption, int message);
+    void addEventRow(QString mark, int delay, QString type, int keyCode, QString codeName, QString operateExplain);
+    void saveRecording();
+    void stampDelay(bool firstMayBeZero);
+
+    Ui::DMacroPage *ui;
+    QString dialogStartDir;
     QByteArray m_macroXmlPath;
+    QVBoxLayout *macroListLayout = nullptr;
+    QVBoxLayout *eventListLayout = nullptr;
+    CbNotice *m_notice = nullptr;
+    QMap<int, QString> keyCaptionMap;
+    QMap<int, int> vkToKeyCodeMap;
+    DMacroListItem *curMacroItem = nullptr;
+    QList<DMacroListItem *> macroItems;
+    bool m_isRecording = false;
+    int lastDelay = 0;
+    quint32 lastEventTick = 0;
+    bool mouseCaptureSuppressed = false;
+    int pressCount = 0;
+    QList<DCatchKeyAndMouseItem *> eventRows;
+    int totalDelay = 0;
+    QString releaseCaption;
+    int releaseKeyCode = -1;
+    int releaseMark = -1;
+    int markCounter = 0;
+    QMap<int, int> pressedMarks;
+    QList<MacroEventItem> recordedEvents;
+    bool selectFirstOnReload = false;
+    bool eventSelected = false;
+    DCatchKeyAndMouseItem *selectedRow = nullptr;
+    QString selectedMark;
+    QString selectedOperateExplain;
+    int selectedIsUp = -1;
+    int selectedRowPos = 0;
+    QString enteredKeyCaption;
+    int enteredKeyCode = -1;
+    QString curMacroIndex;
+    QString curMacroName;
+    QString scrollBarSheet;
+
+    QButtonGroup *m_delayModeGroup = nullptr;
+    bool m_closeAnnounced = false;
+    std::function<quint32()> m_tick;
 };

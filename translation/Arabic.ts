@@ -123,6 +123,132 @@
     </message>
 </context>
 <context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Binding</source>
+        <translation>مرتبطة</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>Macro Record</source>
+        <translation>تسجيل الماكرو</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>وحدات الماكرو</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>إعداد التأخير</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>التأخير المسجل</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>بدون تأخير</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>التأخير الافتراضي</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>مللي ثانية</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>تسجيل</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>قائمة الأحداث</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>التسجيل فارغ</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>إدراج حدث</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>الموضع</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>إدراج بعد</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>إدراج قبل</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>الحدث</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>حدث لوحة المفاتيح</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>حدث الماوس</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>التأخير</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>الإجراء</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>يرجى إدخال مفتاح</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>نقرة يسرى</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>نقرة وسطى</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>نقرة يمنى</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>أدخل قيمة التأخير</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>إدراج</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>الخصائص</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>المفتاح</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>الماوس</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>تعديل</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -228,8 +354,8 @@
         <translation>أخرى</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -324,7 +450,7 @@
         <translation>تم استيراد ملف التعريف بنجاح</translation>
     </message>
     <message>
-        <source>Profile name can&apos;t empty</source>
+        <source>Profile name can't empty</source>
         <translation>لا يمكن أن يكون اسم ملف التعريف فارغًا</translation>
     </message>
     <message>
@@ -847,6 +973,22 @@
         <translation>معلومات البرنامج الثابت</translation>
     </message>
     <message>
+        <source>Download config successful</source>
+        <translation>تم تنزيل الإعدادات بنجاح</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>فشل تنزيل الإعدادات، يرجى المحاولة مرة أخرى</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
+        <translation>تم رفض التنزيل: %1 مفاتيح تشغّل وحدات ماكرو، ولوحة المفاتيح تتسع لـ %2 وحدات ماكرو فقط</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
+        <translation>تم رفض التنزيل: %1 مفاتيح مرتبطة بمفاتيح متقدمة، ولوحة المفاتيح تتسع لـ %2 مفاتيح متقدمة فقط</translation>
+    </message>
+    <message>
         <source>If Win Lock is on:</source>
         <translation>عند تفعيل قفل Win:</translation>
     </message>
@@ -903,7 +1045,7 @@
         <translation>فشل حفظ خيارات قفل Win</translation>
     </message>
     <message>
-        <source>The desktop&apos;s keyboard settings could not be opened</source>
+        <source>The desktop's keyboard settings could not be opened</source>
         <translation>تعذر فتح إعدادات لوحة المفاتيح في سطح المكتب</translation>
     </message>
     <message>
@@ -958,6 +1100,122 @@
         <source>No</source>
         <translation>لا</translation>
     </message>
+    <message>
+        <source>Left Click</source>
+        <translation>نقرة يسرى</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>نقرة وسطى</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>نقرة يمنى</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>القائمة</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>مسح</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>لأعلى</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>لأسفل</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>بدء التسجيل</translation>
+    </message>
+    <message>
+        <source>Stop record</source>
+        <translation>إيقاف التسجيل</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>تمت إضافة الماكرو</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>تم حذف الماكرو</translation>
+    </message>
+    <message>
+        <source>Macro name can't be empty</source>
+        <translation>لا يمكن أن يكون اسم الماكرو فارغًا</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>تم تغيير اسم الماكرو</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>يرجى تحديد موضع أولاً</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>يرجى إدخال مفتاح</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>تم بلوغ الحد الأقصى للأحداث</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>تم الإدراج</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>تم التعديل</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>يرجى تحديد ماكرو أولاً</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>تم مسح تسجيل الماكرو</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>يرجى تحديد مجلد الحفظ أولاً</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>تم تصدير الماكرو</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>فتح ملف ماكرو</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>ملفات الماكرو(*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is damaged</source>
+        <translation>فشل الاستيراد: الملف تالف</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>تم استيراد الماكرو</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>بدأ تسجيل الماكرو</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>توقف تسجيل الماكرو</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>
@@ -985,6 +1243,21 @@
     <message>
         <source>Form</source>
         <translation>نموذج</translation>
+    </message>
+</context>
+<context>
+    <name>macroMenuToolWidget</name>
+    <message>
+        <source>Export</source>
+        <translation>تصدير</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>تغيير الاسم</translation>
     </message>
 </context>
 </TS>

@@ -123,6 +123,132 @@
     </message>
 </context>
 <context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Binding</source>
+        <translation>Přiřazeno</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>Macro Record</source>
+        <translation>Nahrávání makra</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>Makra</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>Prodleva</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>Nahraná prodleva</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>Bez prodlevy</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>Výchozí prodleva</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Nahrávat</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>Události</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>Záznam je prázdný</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>Vložit událost</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Pozice</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>Vložit za</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>Vložit před</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Událost</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>Událost klávesnice</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>Událost myši</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Prodleva</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Akce</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Stiskněte klávesu</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Levé tlačítko</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Prostřední tlačítko</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Pravé tlačítko</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>Zadejte prodlevu</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Vložit</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Vlastnosti</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>Klávesa</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Myš</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Změnit</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -228,8 +354,8 @@
         <translation>Jiný</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -324,7 +450,7 @@
         <translation>Profil byl importován</translation>
     </message>
     <message>
-        <source>Profile name can&apos;t empty</source>
+        <source>Profile name can't empty</source>
         <translation>Název profilu nesmí být prázdný</translation>
     </message>
     <message>
@@ -847,6 +973,22 @@
         <translation>Informace o firmwaru</translation>
     </message>
     <message>
+        <source>Download config successful</source>
+        <translation>Konfigurace byla úspěšně nahrána</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Nahrání konfigurace se nezdařilo, zkuste to prosím znovu</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
+        <translation>Nahrání odmítnuto: %1 kláves spouští makra, klávesnice pojme %2 maker</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
+        <translation>Nahrání odmítnuto: %1 kláves je přiřazeno k pokročilým klávesám, klávesnice pojme %2 pokročilých kláves</translation>
+    </message>
+    <message>
         <source>If Win Lock is on:</source>
         <translation>Když je zapnutý zámek Win:</translation>
     </message>
@@ -903,7 +1045,7 @@
         <translation>Uložení nastavení zámku Win se nezdařilo</translation>
     </message>
     <message>
-        <source>The desktop&apos;s keyboard settings could not be opened</source>
+        <source>The desktop's keyboard settings could not be opened</source>
         <translation>Nastavení klávesnice pracovního prostředí se nepodařilo otevřít</translation>
     </message>
     <message>
@@ -958,6 +1100,122 @@
         <source>No</source>
         <translation>Ne</translation>
     </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Levé tlačítko</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Prostřední tlačítko</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Pravé tlačítko</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Nabídka</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Vymazat</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Nahoru</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Dolů</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zavřít</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>Spustit nahrávání</translation>
+    </message>
+    <message>
+        <source>Stop record</source>
+        <translation>Zastavit nahrávání</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>Makro přidáno</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>Makro smazáno</translation>
+    </message>
+    <message>
+        <source>Macro name can't be empty</source>
+        <translation>Název makra nesmí být prázdný</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>Název makra změněn</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>Nejprve vyberte pozici</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Stiskněte klávesu</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>Bylo dosaženo limitu událostí</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>Vloženo</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>Změněno</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>Nejprve vyberte makro</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>Záznam makra vymazán</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Nejprve vyberte složku pro uložení</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>Makro exportováno</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>Otevřít soubor makra</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>Soubory maker(*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is damaged</source>
+        <translation>Import se nezdařil: soubor je poškozen</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>Makro importováno</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>Nahrávání makra zahájeno</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>Nahrávání makra zastaveno</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>
@@ -985,6 +1243,21 @@
     <message>
         <source>Form</source>
         <translation>Formulář</translation>
+    </message>
+</context>
+<context>
+    <name>macroMenuToolWidget</name>
+    <message>
+        <source>Export</source>
+        <translation>Exportovat</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Smazat</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Přejmenovat</translation>
     </message>
 </context>
 </TS>

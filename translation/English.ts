@@ -123,6 +123,132 @@
     </message>
 </context>
 <context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Binding</source>
+        <translation>Binding</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>Macro Record</source>
+        <translation>Macro Record</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>Macro Group</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>Delay Setting</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>Recording delay</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>No delay</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>Default delay</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>MS</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Record</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>Event List</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>Record is empty</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>Insert Event</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>Insert event after</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>Insert event before</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Event</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>Keyboard Event</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>Mouse Event</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Delay</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Operate</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Please enter a key</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Left Click</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Center Click</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Right Click</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>Please enter delay number</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Insert</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Property</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>Press Key</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Mouse</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Modify</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -228,8 +354,8 @@
         <translation>Other</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -324,8 +450,8 @@
         <translation>Import profile successful</translation>
     </message>
     <message>
-        <source>Profile name can&apos;t empty</source>
-        <translation>Profile name can&apos;t empty</translation>
+        <source>Profile name can't empty</source>
+        <translation>Profile name can't empty</translation>
     </message>
     <message>
         <source>Modify profile info failed</source>
@@ -847,6 +973,22 @@
         <translation>Firmware Info</translation>
     </message>
     <message>
+        <source>Download config successful</source>
+        <translation>Download config successful</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Download config failed, Please try again</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
+        <translation>Download refused: %1 keys play macros, the keyboard holds %2 macros</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
+        <translation>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</translation>
+    </message>
+    <message>
         <source>If Win Lock is on:</source>
         <translation>If Win Lock is on:</translation>
     </message>
@@ -903,8 +1045,8 @@
         <translation>Saving the Win lock choices failed</translation>
     </message>
     <message>
-        <source>The desktop&apos;s keyboard settings could not be opened</source>
-        <translation>The desktop&apos;s keyboard settings could not be opened</translation>
+        <source>The desktop's keyboard settings could not be opened</source>
+        <translation>The desktop's keyboard settings could not be opened</translation>
     </message>
     <message>
         <source>Create</source>
@@ -958,6 +1100,122 @@
         <source>No</source>
         <translation>No</translation>
     </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Left Click</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Center Click</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Right Click</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>Start record</translation>
+    </message>
+    <message>
+        <source>Stop record</source>
+        <translation>Stop record</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>Add macro successful</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>Delete macro successful</translation>
+    </message>
+    <message>
+        <source>Macro name can't be empty</source>
+        <translation>Macro name can't be empty</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>Modify macro name successful</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>Please select a specific location first</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Please enter a key</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>The record of events has reached the limit</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>Insert successful</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>Modify successful</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>Please select a macro first</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>Clear record macro successful</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Please select save directory first</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>Export macro successful</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>Open macro file</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>Macro files(*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is damaged</source>
+        <translation>Import macro failed: the file is damaged</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>Import macro successful</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>Start record macro</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>Stop record macro</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>
@@ -985,6 +1243,21 @@
     <message>
         <source>Form</source>
         <translation>Form</translation>
+    </message>
+</context>
+<context>
+    <name>macroMenuToolWidget</name>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Modify Name</translation>
     </message>
 </context>
 </TS>

@@ -123,6 +123,132 @@
     </message>
 </context>
 <context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Binding</source>
+        <translation>Zugewiesen</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>Macro Record</source>
+        <translation>Makroaufnahme</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>Makros</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>Verzögerung</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>Aufgenommene Verzögerung</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>Keine Verzögerung</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>Standardverzögerung</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Aufnehmen</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>Ereignisse</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>Keine Aufnahme</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>Ereignis einfügen</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>Danach einfügen</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>Davor einfügen</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Ereignis</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>Tastaturereignis</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>Mausereignis</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Verzögerung</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Aktion</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Bitte eine Taste drücken</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Linksklick</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Mittelklick</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Rechtsklick</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>Verzögerung eingeben</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Eigenschaften</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>Taste</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Maus</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Ändern</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -228,8 +354,8 @@
         <translation>Andere</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -324,7 +450,7 @@
         <translation>Profil erfolgreich importiert</translation>
     </message>
     <message>
-        <source>Profile name can&apos;t empty</source>
+        <source>Profile name can't empty</source>
         <translation>Der Profilname darf nicht leer sein</translation>
     </message>
     <message>
@@ -847,6 +973,22 @@
         <translation>Firmware-Informationen</translation>
     </message>
     <message>
+        <source>Download config successful</source>
+        <translation>Konfiguration erfolgreich übertragen</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Übertragung der Konfiguration fehlgeschlagen, bitte erneut versuchen</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
+        <translation>Übertragung abgelehnt: %1 Tasten spielen Makros ab, die Tastatur speichert höchstens %2 Makros</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
+        <translation>Übertragung abgelehnt: %1 Tasten sind an erweiterte Tasten gebunden, die Tastatur speichert höchstens %2 erweiterte Tasten</translation>
+    </message>
+    <message>
         <source>If Win Lock is on:</source>
         <translation>Bei aktiver Win-Sperre:</translation>
     </message>
@@ -903,7 +1045,7 @@
         <translation>Einstellungen der Win-Sperre konnten nicht gespeichert werden</translation>
     </message>
     <message>
-        <source>The desktop&apos;s keyboard settings could not be opened</source>
+        <source>The desktop's keyboard settings could not be opened</source>
         <translation>Die Tastatureinstellungen des Desktops konnten nicht geöffnet werden</translation>
     </message>
     <message>
@@ -958,6 +1100,122 @@
         <source>No</source>
         <translation>Nein</translation>
     </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Linksklick</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Mittelklick</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Rechtsklick</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>Aufnahme starten</translation>
+    </message>
+    <message>
+        <source>Stop record</source>
+        <translation>Aufnahme beenden</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>Makro hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>Makro gelöscht</translation>
+    </message>
+    <message>
+        <source>Macro name can't be empty</source>
+        <translation>Der Makroname darf nicht leer sein</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>Makroname geändert</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>Bitte zuerst eine Position wählen</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Bitte eine Taste drücken</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>Die Höchstzahl an Ereignissen ist erreicht</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>Eingefügt</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>Geändert</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>Bitte zuerst ein Makro wählen</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>Makroaufnahme geleert</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Bitte zuerst einen Zielordner wählen</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>Makro exportiert</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>Makrodatei öffnen</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>Makrodateien(*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is damaged</source>
+        <translation>Import fehlgeschlagen: Die Datei ist beschädigt</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>Makro importiert</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>Makroaufnahme gestartet</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>Makroaufnahme beendet</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>
@@ -985,6 +1243,21 @@
     <message>
         <source>Form</source>
         <translation>Formular</translation>
+    </message>
+</context>
+<context>
+    <name>macroMenuToolWidget</name>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Umbenennen</translation>
     </message>
 </context>
 </TS>

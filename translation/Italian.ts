@@ -123,6 +123,132 @@
     </message>
 </context>
 <context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Binding</source>
+        <translation>Assegnata</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>Macro Record</source>
+        <translation>Registrazione macro</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>Macro</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>Ritardo</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>Ritardo registrato</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>Nessun ritardo</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>Ritardo predefinito</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Registra</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>Eventi</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>Registrazione vuota</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>Inserisci evento</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posizione</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>Inserisci dopo</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>Inserisci prima</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Evento</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>Evento tastiera</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>Evento mouse</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Ritardo</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Azione</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Inserisci un tasto</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Clic sinistro</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Clic centrale</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Clic destro</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>Inserisci il ritardo</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Inserisci</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Proprietà</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>Tasto</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Mouse</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Modifica</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -185,11 +311,11 @@
     </message>
     <message>
         <source>Launch applications when the system starts (Minimized)</source>
-        <translation>Avvia l&apos;applicazione all&apos;avvio del sistema (ridotta a icona)</translation>
+        <translation>Avvia l'applicazione all'avvio del sistema (ridotta a icona)</translation>
     </message>
     <message>
         <source>Close startup to tray</source>
-        <translation>Riduci nell&apos;area di notifica alla chiusura</translation>
+        <translation>Riduci nell'area di notifica alla chiusura</translation>
     </message>
     <message>
         <source>Upgrade</source>
@@ -228,8 +354,8 @@
         <translation>Altro</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -324,7 +450,7 @@
         <translation>Profilo importato correttamente</translation>
     </message>
     <message>
-        <source>Profile name can&apos;t empty</source>
+        <source>Profile name can't empty</source>
         <translation>Il nome del profilo non può essere vuoto</translation>
     </message>
     <message>
@@ -345,7 +471,7 @@
     </message>
     <message>
         <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
-        <translation>Il tempo di sospensione dell&apos;illuminazione non può superare quello della tastiera</translation>
+        <translation>Il tempo di sospensione dell'illuminazione non può superare quello della tastiera</translation>
     </message>
     <message>
         <source>Keyboard enters sleep time is too short</source>
@@ -436,7 +562,7 @@
     </message>
     <message>
         <source>Atmosphere Light</source>
-        <translation>Luce d&apos;atmosfera</translation>
+        <translation>Luce d'atmosfera</translation>
     </message>
     <message>
         <source>Senior Keys</source>
@@ -820,11 +946,11 @@
     </message>
     <message>
         <source>Launch applications when the system starts (Minimized)</source>
-        <translation>Avvia l&apos;applicazione all&apos;avvio del sistema (ridotta a icona)</translation>
+        <translation>Avvia l'applicazione all'avvio del sistema (ridotta a icona)</translation>
     </message>
     <message>
         <source>Close startup to tray</source>
-        <translation>Riduci nell&apos;area di notifica alla chiusura</translation>
+        <translation>Riduci nell'area di notifica alla chiusura</translation>
     </message>
     <message>
         <source>Upgrade</source>
@@ -845,6 +971,22 @@
     <message>
         <source>Firmware Info</source>
         <translation>Informazioni firmware</translation>
+    </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>Configurazione scaricata correttamente</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Download della configurazione non riuscito, riprova</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
+        <translation>Download rifiutato: %1 tasti eseguono macro, la tastiera ne contiene al massimo %2</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
+        <translation>Download rifiutato: %1 tasti sono associati a tasti avanzati, la tastiera ne contiene al massimo %2</translation>
     </message>
     <message>
         <source>If Win Lock is on:</source>
@@ -903,7 +1045,7 @@
         <translation>Salvataggio delle opzioni del blocco Win non riuscito</translation>
     </message>
     <message>
-        <source>The desktop&apos;s keyboard settings could not be opened</source>
+        <source>The desktop's keyboard settings could not be opened</source>
         <translation>Impossibile aprire le impostazioni della tastiera del desktop</translation>
     </message>
     <message>
@@ -958,6 +1100,122 @@
         <source>No</source>
         <translation>No</translation>
     </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Clic sinistro</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Clic centrale</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Clic destro</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Svuota</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Su</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Giù</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>Avvia registrazione</translation>
+    </message>
+    <message>
+        <source>Stop record</source>
+        <translation>Ferma registrazione</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>Macro aggiunta</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>Macro eliminata</translation>
+    </message>
+    <message>
+        <source>Macro name can't be empty</source>
+        <translation>Il nome della macro non può essere vuoto</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>Nome della macro modificato</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>Seleziona prima una posizione</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Inserisci un tasto</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>È stato raggiunto il limite di eventi</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>Inserimento riuscito</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>Modifica riuscita</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>Seleziona prima una macro</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>Registrazione della macro svuotata</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Seleziona prima una cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>Macro esportata</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>Apri file macro</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>File macro(*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is damaged</source>
+        <translation>Importazione non riuscita: il file è danneggiato</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>Macro importata</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>Registrazione della macro avviata</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>Registrazione della macro fermata</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>
@@ -985,6 +1243,21 @@
     <message>
         <source>Form</source>
         <translation>Modulo</translation>
+    </message>
+</context>
+<context>
+    <name>macroMenuToolWidget</name>
+    <message>
+        <source>Export</source>
+        <translation>Esporta</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Rinomina</translation>
     </message>
 </context>
 </TS>

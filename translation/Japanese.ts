@@ -123,6 +123,132 @@
     </message>
 </context>
 <context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Binding</source>
+        <translation>割り当て済み</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>Macro Record</source>
+        <translation>マクロ記録</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>マクロ一覧</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>遅延設定</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>記録した遅延</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>遅延なし</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>既定の遅延</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>ミリ秒</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>記録</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>イベント一覧</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>記録がありません</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>イベントの挿入</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>後に挿入</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>前に挿入</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>イベント</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>キーボードイベント</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>マウスイベント</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>遅延</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>操作</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>キーを入力してください</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>左クリック</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>中クリック</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>右クリック</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>遅延を入力してください</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>挿入</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>プロパティ</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>キー</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>マウス</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>変更</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -228,8 +354,8 @@
         <translation>その他</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -324,7 +450,7 @@
         <translation>プロファイルをインポートしました</translation>
     </message>
     <message>
-        <source>Profile name can&apos;t empty</source>
+        <source>Profile name can't empty</source>
         <translation>プロファイル名を空にすることはできません</translation>
     </message>
     <message>
@@ -847,6 +973,22 @@
         <translation>ファームウェア情報</translation>
     </message>
     <message>
+        <source>Download config successful</source>
+        <translation>設定のダウンロードに成功しました</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>設定のダウンロードに失敗しました。もう一度お試しください</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
+        <translation>ダウンロードを中止しました: マクロを実行するキーが %1 個あります。キーボードに保存できるマクロは %2 個までです</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
+        <translation>ダウンロードを中止しました: 高度なキーに割り当てられたキーが %1 個あります。キーボードに保存できる高度なキーは %2 個までです</translation>
+    </message>
+    <message>
         <source>If Win Lock is on:</source>
         <translation>Win ロックがオンのとき：</translation>
     </message>
@@ -903,7 +1045,7 @@
         <translation>Win ロックの設定の保存に失敗しました</translation>
     </message>
     <message>
-        <source>The desktop&apos;s keyboard settings could not be opened</source>
+        <source>The desktop's keyboard settings could not be opened</source>
         <translation>デスクトップのキーボード設定を開けませんでした</translation>
     </message>
     <message>
@@ -958,6 +1100,122 @@
         <source>No</source>
         <translation>いいえ</translation>
     </message>
+    <message>
+        <source>Left Click</source>
+        <translation>左クリック</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>中クリック</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>右クリック</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>メニュー</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>クリア</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>上へ</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>下へ</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>記録開始</translation>
+    </message>
+    <message>
+        <source>Stop record</source>
+        <translation>記録停止</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>マクロを追加しました</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>マクロを削除しました</translation>
+    </message>
+    <message>
+        <source>Macro name can't be empty</source>
+        <translation>マクロ名を空にはできません</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>マクロ名を変更しました</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>先に位置を選択してください</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>キーを入力してください</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>記録できるイベント数の上限に達しました</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>挿入しました</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>変更しました</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>先にマクロを選択してください</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>マクロの記録をクリアしました</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>先に保存先フォルダーを選択してください</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>マクロをエクスポートしました</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>マクロファイルを開く</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>マクロファイル(*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is damaged</source>
+        <translation>インポートに失敗しました：ファイルが破損しています</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>マクロをインポートしました</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>マクロの記録を開始しました</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>マクロの記録を停止しました</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>
@@ -985,6 +1243,21 @@
     <message>
         <source>Form</source>
         <translation>フォーム</translation>
+    </message>
+</context>
+<context>
+    <name>macroMenuToolWidget</name>
+    <message>
+        <source>Export</source>
+        <translation>エクスポート</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>名前の変更</translation>
     </message>
 </context>
 </TS>

@@ -123,6 +123,132 @@
     </message>
 </context>
 <context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Binding</source>
+        <translation>할당됨</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>Macro Record</source>
+        <translation>매크로 녹화</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>매크로 목록</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>지연 설정</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>녹화된 지연</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>지연 없음</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>기본 지연</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>녹화</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>이벤트 목록</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>녹화가 비어 있습니다</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>이벤트 삽입</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>위치</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>뒤에 삽입</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>앞에 삽입</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>이벤트</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>키보드 이벤트</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>마우스 이벤트</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>지연</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>동작</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>키를 입력하세요</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>왼쪽 클릭</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>가운데 클릭</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>오른쪽 클릭</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>지연 값을 입력하세요</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>삽입</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>속성</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>키</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>마우스</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>수정</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -228,8 +354,8 @@
         <translation>기타</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -324,7 +450,7 @@
         <translation>프로필을 가져왔습니다</translation>
     </message>
     <message>
-        <source>Profile name can&apos;t empty</source>
+        <source>Profile name can't empty</source>
         <translation>프로필 이름은 비워 둘 수 없습니다</translation>
     </message>
     <message>
@@ -847,6 +973,22 @@
         <translation>펌웨어 정보</translation>
     </message>
     <message>
+        <source>Download config successful</source>
+        <translation>설정 다운로드 성공</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>설정 다운로드에 실패했습니다. 다시 시도하십시오</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
+        <translation>다운로드 거부: 매크로를 실행하는 키가 %1개입니다. 키보드에는 매크로를 %2개까지 저장할 수 있습니다</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
+        <translation>다운로드 거부: 고급 키에 연결된 키가 %1개입니다. 키보드에는 고급 키를 %2개까지 저장할 수 있습니다</translation>
+    </message>
+    <message>
         <source>If Win Lock is on:</source>
         <translation>Win 잠금이 켜져 있을 때:</translation>
     </message>
@@ -903,7 +1045,7 @@
         <translation>Win 잠금 설정 저장에 실패했습니다</translation>
     </message>
     <message>
-        <source>The desktop&apos;s keyboard settings could not be opened</source>
+        <source>The desktop's keyboard settings could not be opened</source>
         <translation>데스크톱의 키보드 설정을 열 수 없습니다</translation>
     </message>
     <message>
@@ -958,6 +1100,122 @@
         <source>No</source>
         <translation>아니요</translation>
     </message>
+    <message>
+        <source>Left Click</source>
+        <translation>왼쪽 클릭</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>가운데 클릭</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>오른쪽 클릭</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>메뉴</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>비우기</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>위로</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>아래로</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>녹화 시작</translation>
+    </message>
+    <message>
+        <source>Stop record</source>
+        <translation>녹화 중지</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>매크로를 추가했습니다</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>매크로를 삭제했습니다</translation>
+    </message>
+    <message>
+        <source>Macro name can't be empty</source>
+        <translation>매크로 이름은 비워 둘 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>매크로 이름을 변경했습니다</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>먼저 위치를 선택하세요</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>키를 입력하세요</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>이벤트 기록 한도에 도달했습니다</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>삽입했습니다</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>수정했습니다</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>먼저 매크로를 선택하세요</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>매크로 녹화를 비웠습니다</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>먼저 저장 폴더를 선택하세요</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>매크로를 내보냈습니다</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>매크로 파일 열기</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>매크로 파일(*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is damaged</source>
+        <translation>가져오기 실패: 파일이 손상되었습니다</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>매크로를 가져왔습니다</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>매크로 녹화를 시작했습니다</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>매크로 녹화를 중지했습니다</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>
@@ -985,6 +1243,21 @@
     <message>
         <source>Form</source>
         <translation>양식</translation>
+    </message>
+</context>
+<context>
+    <name>macroMenuToolWidget</name>
+    <message>
+        <source>Export</source>
+        <translation>내보내기</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>이름 변경</translation>
     </message>
 </context>
 </TS>

@@ -123,6 +123,132 @@
     </message>
 </context>
 <context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Binding</source>
+        <translation>Atribuída</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>Macro Record</source>
+        <translation>Gravação de macro</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>Macros</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>Atraso</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>Atraso gravado</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>Sem atraso</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>Atraso predefinido</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Gravar</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>Eventos</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>Gravação vazia</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>Inserir evento</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posição</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>Inserir depois</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>Inserir antes</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Evento</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>Evento de teclado</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>Evento de rato</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Atraso</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Ação</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Introduza uma tecla</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Clique esquerdo</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Clique central</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Clique direito</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>Introduza o atraso</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Inserir</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Propriedades</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>Tecla</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Rato</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Modificar</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -228,8 +354,8 @@
         <translation>Outro</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -324,7 +450,7 @@
         <translation>Perfil importado com sucesso</translation>
     </message>
     <message>
-        <source>Profile name can&apos;t empty</source>
+        <source>Profile name can't empty</source>
         <translation>O nome do perfil não pode ficar vazio</translation>
     </message>
     <message>
@@ -847,6 +973,22 @@
         <translation>Informações do firmware</translation>
     </message>
     <message>
+        <source>Download config successful</source>
+        <translation>Configuração transferida com sucesso</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Falha ao transferir a configuração, tente novamente</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
+        <translation>Transferência recusada: %1 teclas executam macros, o teclado guarda no máximo %2 macros</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
+        <translation>Transferência recusada: %1 teclas estão associadas a teclas avançadas, o teclado guarda no máximo %2 teclas avançadas</translation>
+    </message>
+    <message>
         <source>If Win Lock is on:</source>
         <translation>Com o bloqueio do Win ativado:</translation>
     </message>
@@ -903,7 +1045,7 @@
         <translation>Falha ao salvar as opções do bloqueio do Win</translation>
     </message>
     <message>
-        <source>The desktop&apos;s keyboard settings could not be opened</source>
+        <source>The desktop's keyboard settings could not be opened</source>
         <translation>Não foi possível abrir as configurações de teclado da área de trabalho</translation>
     </message>
     <message>
@@ -958,6 +1100,122 @@
         <source>No</source>
         <translation>Não</translation>
     </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Clique esquerdo</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Clique central</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Clique direito</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Descer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>Iniciar gravação</translation>
+    </message>
+    <message>
+        <source>Stop record</source>
+        <translation>Parar gravação</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>Macro adicionada</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>Macro eliminada</translation>
+    </message>
+    <message>
+        <source>Macro name can't be empty</source>
+        <translation>O nome da macro não pode estar vazio</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>Nome da macro alterado</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>Selecione primeiro uma posição</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Introduza uma tecla</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>Foi atingido o limite de eventos</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>Inserido</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>Modificado</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>Selecione primeiro uma macro</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>Gravação da macro limpa</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Selecione primeiro uma pasta de destino</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>Macro exportada</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>Abrir ficheiro de macro</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>Ficheiros de macro(*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is damaged</source>
+        <translation>Falha na importação: o ficheiro está danificado</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>Macro importada</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>Gravação da macro iniciada</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>Gravação da macro parada</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>
@@ -985,6 +1243,21 @@
     <message>
         <source>Form</source>
         <translation>Formulário</translation>
+    </message>
+</context>
+<context>
+    <name>macroMenuToolWidget</name>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Mudar o nome</translation>
     </message>
 </context>
 </TS>

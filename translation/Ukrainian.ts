@@ -123,6 +123,132 @@
     </message>
 </context>
 <context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Binding</source>
+        <translation>Призначена</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>Macro Record</source>
+        <translation>Запис макросу</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>Макроси</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>Затримка</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>Записана затримка</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>Без затримки</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>Типова затримка</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>мс</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Запис</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>Події</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>Запис порожній</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>Вставити подію</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Позиція</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>Вставити після</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>Вставити перед</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Подія</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>Подія клавіатури</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>Подія миші</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Затримка</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Дія</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Натисніть клавішу</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Лівий клік</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Середній клік</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Правий клік</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>Введіть затримку</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Вставити</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Властивості</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>Клавіша</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Миша</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Змінити</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -228,8 +354,8 @@
         <translation>Інша</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -324,7 +450,7 @@
         <translation>Профіль імпортовано</translation>
     </message>
     <message>
-        <source>Profile name can&apos;t empty</source>
+        <source>Profile name can't empty</source>
         <translation>Назва профілю не може бути порожньою</translation>
     </message>
     <message>
@@ -480,7 +606,7 @@
     </message>
     <message>
         <source>Computer</source>
-        <translation>Комп&apos;ютер</translation>
+        <translation>Комп'ютер</translation>
     </message>
     <message>
         <source>Browser</source>
@@ -548,11 +674,11 @@
     </message>
     <message>
         <source>My computer</source>
-        <translation>Мій комп&apos;ютер</translation>
+        <translation>Мій комп'ютер</translation>
     </message>
     <message>
         <source>Lock computer</source>
-        <translation>Заблокувати комп&apos;ютер</translation>
+        <translation>Заблокувати комп'ютер</translation>
     </message>
     <message>
         <source>Copy</source>
@@ -847,6 +973,22 @@
         <translation>Відомості про прошивку</translation>
     </message>
     <message>
+        <source>Download config successful</source>
+        <translation>Налаштування успішно завантажено</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Не вдалося завантажити налаштування, спробуйте ще раз</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
+        <translation>Завантаження відхилено: %1 клавіш відтворюють макроси, клавіатура вміщує не більше %2 макросів</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
+        <translation>Завантаження відхилено: %1 клавіш прив'язано до розширених клавіш, клавіатура вміщує не більше %2 розширених клавіш</translation>
+    </message>
+    <message>
         <source>If Win Lock is on:</source>
         <translation>Коли ввімкнено блокування Win:</translation>
     </message>
@@ -903,7 +1045,7 @@
         <translation>Не вдалося зберегти налаштування блокування Win</translation>
     </message>
     <message>
-        <source>The desktop&apos;s keyboard settings could not be opened</source>
+        <source>The desktop's keyboard settings could not be opened</source>
         <translation>Не вдалося відкрити налаштування клавіатури робочого столу</translation>
     </message>
     <message>
@@ -958,6 +1100,122 @@
         <source>No</source>
         <translation>Ні</translation>
     </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Лівий клік</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Середній клік</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Правий клік</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Меню</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистити</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Вгору</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Вниз</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрити</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>Почати запис</translation>
+    </message>
+    <message>
+        <source>Stop record</source>
+        <translation>Зупинити запис</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>Макрос додано</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>Макрос видалено</translation>
+    </message>
+    <message>
+        <source>Macro name can't be empty</source>
+        <translation>Назва макросу не може бути порожньою</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>Назву макросу змінено</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>Спочатку виберіть позицію</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Натисніть клавішу</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>Досягнуто межі кількості подій</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>Вставлено</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>Змінено</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>Спочатку виберіть макрос</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>Запис макросу очищено</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Спочатку виберіть теку для збереження</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>Макрос експортовано</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>Відкрити файл макросу</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>Файли макросів(*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is damaged</source>
+        <translation>Не вдалося імпортувати: файл пошкоджено</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>Макрос імпортовано</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>Запис макросу розпочато</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>Запис макросу зупинено</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>
@@ -985,6 +1243,21 @@
     <message>
         <source>Form</source>
         <translation>Форма</translation>
+    </message>
+</context>
+<context>
+    <name>macroMenuToolWidget</name>
+    <message>
+        <source>Export</source>
+        <translation>Експорт</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Видалити</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Перейменувати</translation>
     </message>
 </context>
 </TS>

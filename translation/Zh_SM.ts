@@ -123,6 +123,132 @@
     </message>
 </context>
 <context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Binding</source>
+        <translation>已绑定</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>Macro Record</source>
+        <translation>宏录制</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>宏列表</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>延时设置</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>录制延时</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>无延时</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>默认延时</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>毫秒</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>录制</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>事件列表</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>录制为空</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>插入事件</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>在其后插入</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>在其前插入</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>事件</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>键盘事件</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>鼠标事件</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>延时</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>操作</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>请输入按键</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>左键单击</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>中键单击</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>右键单击</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>请输入延时数值</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>插入</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>属性</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>按键</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>鼠标</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>修改</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -228,8 +354,8 @@
         <translation>其他</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -324,7 +450,7 @@
         <translation>导入配置文件成功</translation>
     </message>
     <message>
-        <source>Profile name can&apos;t empty</source>
+        <source>Profile name can't empty</source>
         <translation>配置文件名称不能为空</translation>
     </message>
     <message>
@@ -847,6 +973,22 @@
         <translation>固件信息</translation>
     </message>
     <message>
+        <source>Download config successful</source>
+        <translation>配置下载成功</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>配置下载失败，请重试</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
+        <translation>已拒绝下载：%1 个按键绑定了宏，键盘最多只能存储 %2 个宏</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
+        <translation>已拒绝下载：%1 个按键绑定了高级按键，键盘最多只能存储 %2 个高级按键</translation>
+    </message>
+    <message>
         <source>If Win Lock is on:</source>
         <translation>Win 锁开启时：</translation>
     </message>
@@ -903,7 +1045,7 @@
         <translation>保存 Win 锁设置失败</translation>
     </message>
     <message>
-        <source>The desktop&apos;s keyboard settings could not be opened</source>
+        <source>The desktop's keyboard settings could not be opened</source>
         <translation>无法打开桌面的键盘设置</translation>
     </message>
     <message>
@@ -958,6 +1100,122 @@
         <source>No</source>
         <translation>否</translation>
     </message>
+    <message>
+        <source>Left Click</source>
+        <translation>左键单击</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>中键单击</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>右键单击</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>菜单</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清空</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>开始录制</translation>
+    </message>
+    <message>
+        <source>Stop record</source>
+        <translation>停止录制</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>添加宏成功</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>删除宏成功</translation>
+    </message>
+    <message>
+        <source>Macro name can't be empty</source>
+        <translation>宏名称不能为空</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>修改宏名称成功</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>请先选择具体位置</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>请输入按键</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>录制事件已达上限</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>插入成功</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>修改成功</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>请先选择宏</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>清空宏录制成功</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>请先选择保存目录</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>导出宏成功</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>打开宏文件</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>宏文件(*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is damaged</source>
+        <translation>导入宏失败：文件已损坏</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>导入宏成功</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>开始录制宏</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>停止录制宏</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>
@@ -985,6 +1243,21 @@
     <message>
         <source>Form</source>
         <translation>表单</translation>
+    </message>
+</context>
+<context>
+    <name>macroMenuToolWidget</name>
+    <message>
+        <source>Export</source>
+        <translation>导出</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>修改名称</translation>
     </message>
 </context>
 </TS>

@@ -123,6 +123,132 @@
     </message>
 </context>
 <context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Binding</source>
+        <translation>已綁定</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>Macro Record</source>
+        <translation>巨集錄製</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>巨集列表</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>延遲設定</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>錄製延遲</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>無延遲</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>預設延遲</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>毫秒</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>錄製</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>事件列表</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>錄製為空</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>插入事件</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>在其後插入</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>在其前插入</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>事件</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>鍵盤事件</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>滑鼠事件</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>延遲</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>操作</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>請輸入按鍵</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>左鍵點擊</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>中鍵點擊</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>右鍵點擊</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>請輸入延遲數值</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>插入</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>屬性</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>按鍵</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>滑鼠</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>修改</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Settings</source>
@@ -228,8 +354,8 @@
         <translation>其他</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -324,7 +450,7 @@
         <translation>匯入設定檔成功</translation>
     </message>
     <message>
-        <source>Profile name can&apos;t empty</source>
+        <source>Profile name can't empty</source>
         <translation>設定檔名稱不能為空</translation>
     </message>
     <message>
@@ -847,6 +973,22 @@
         <translation>韌體資訊</translation>
     </message>
     <message>
+        <source>Download config successful</source>
+        <translation>配置下載成功</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>配置下載失敗，請重試</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
+        <translation>已拒絕下載：%1 個按鍵綁定了巨集，鍵盤最多只能儲存 %2 個巨集</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
+        <translation>已拒絕下載：%1 個按鍵綁定了進階按鍵，鍵盤最多只能儲存 %2 個進階按鍵</translation>
+    </message>
+    <message>
         <source>If Win Lock is on:</source>
         <translation>Win 鎖開啟時：</translation>
     </message>
@@ -903,7 +1045,7 @@
         <translation>儲存 Win 鎖設定失敗</translation>
     </message>
     <message>
-        <source>The desktop&apos;s keyboard settings could not be opened</source>
+        <source>The desktop's keyboard settings could not be opened</source>
         <translation>無法開啟桌面的鍵盤設定</translation>
     </message>
     <message>
@@ -958,6 +1100,122 @@
         <source>No</source>
         <translation>否</translation>
     </message>
+    <message>
+        <source>Left Click</source>
+        <translation>左鍵點擊</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>中鍵點擊</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>右鍵點擊</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>選單</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清空</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>開始錄製</translation>
+    </message>
+    <message>
+        <source>Stop record</source>
+        <translation>停止錄製</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>新增巨集成功</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>刪除巨集成功</translation>
+    </message>
+    <message>
+        <source>Macro name can't be empty</source>
+        <translation>巨集名稱不能為空</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>修改巨集名稱成功</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>請先選擇具體位置</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>請輸入按鍵</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>錄製事件已達上限</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>插入成功</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>修改成功</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>請先選擇巨集</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>清空巨集錄製成功</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>請先選擇儲存目錄</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>匯出巨集成功</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>開啟巨集檔案</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>巨集檔案(*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is damaged</source>
+        <translation>匯入巨集失敗：檔案已損壞</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>匯入巨集成功</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>開始錄製巨集</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>停止錄製巨集</translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>
@@ -985,6 +1243,21 @@
     <message>
         <source>Form</source>
         <translation>表單</translation>
+    </message>
+</context>
+<context>
+    <name>macroMenuToolWidget</name>
+    <message>
+        <source>Export</source>
+        <translation>匯出</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>刪除</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>修改名稱</translation>
     </message>
 </context>
 </TS>

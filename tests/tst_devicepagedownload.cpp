@@ -1,0 +1,190 @@
+// The download started from the key-assignment tab through the device page, with
+// emulated keyboards: it writes the current keyboard, holds it until the end, and ends
+// at once when that keyboard goes away.
+#include "app/ddatamanager.h"
+#include "devicelink/ddevicekeyboardlink.h"
+#include "devicelink/mainhidinterface.h"
+#include "devicelink/onboarddownload.h"
+#include "devicepage/ddevicelistitem.h"
+#include "devicepage/ddevicepage.h"
+#include "emudevice.h"
+#include "emuonboardview.h"
+#include "keyboardview/keyboardbutcustom.h"
+#include "keys/dcustomkeyspage.h"
+#include "sdk/tavrixxml.h"
+#include "support/testmain.h"
+#include "widgets/cbnotice.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+bool waitUntil(const std::function<bool()> &condition, int timeoutMs)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!condition()) {
+        if (timer.elapsed() > timeoutMs)
+            return false;
+        QTest::qWait(20);
+    }
+    return true;
+}
+
+class Rig
+{
+public:
+    Rig() { qputenv("TAVRIX_EMU_DIR", m_dir.path().toLocal8Bit()); }
+    ~Rig()
+    {
+        if (page) {
+            page->closeAllLinks();
+            delete page;
+        }
+        qunsetenv("TAVRIX_EMU_DIR");
+    }
+
+    EmuDevice *add(const QString &model, const QString &tag)
+    {
+        m_devices.push_back(std::make_unique<EmuDevice>(m_dir.path(), EmuModels::find(model), tag));
+        m_devices.back()->start();
+        return m_devices.back().get();
+    }
+
+    DDevicePage *open()
+    {
+        page = new DDevicePage;
+        QSignalSpy enumerated(page, &DDevicePage::sigHaveCheckUpgradeFirmwareNUC);
+        page->resize(1280, 700);
+        page->show();
+        waitUntil([&] { return enumerated.count() > 0 && !page->isBusy(); }, 20000);
+        finished = std::make_unique<QSignalSpy>(page->onboardDownloader(), &OnboardDownload::sigDownloadFinished);
+        return page;
+    }
+
+    QString currentPath() const
+    {
+        return page->currentDeviceLink() ? page->currentDeviceLink()->devicePath() : QString();
+    }
+    QByteArray defaultLayer() const { return QFile::encodeName(page->currentProfileDir() + "/appProfile_Default.xml"); }
+    // The Download button's request.
+    void download() const { Q_EMIT page->customKeysTab()->sigTheKeyboardIntoDownloading(); }
+    bool waitFinished(int ms) const { return finished->count() > 0 || finished->wait(ms); }
+    QString noticeText() const { return page->pageNotice()->text(); }
+
+    DDevicePage *page = nullptr;
+    std::unique_ptr<QSignalSpy> finished;
+
+private:
+    QTemporaryDir m_dir;
+    std::vector<std::unique_ptr<EmuDevice>> m_devices;
+};
+
+}  // namespace
+
+class TestDevicePageDownload : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void downloadWritesTheCurrentKeyboard();
+    void otherKeyboardsWaitForTheEnd();
+    void targetLeavingEndsTheDownload();
+};
+
+void TestDevicePageDownload::init()
+{
+    QDir(DDataManager::getInstance()->getUserConfigDir()).removeRecursively();
+}
+
+void TestDevicePageDownload::downloadWritesTheCurrentKeyboard()
+{
+    Rig rig;
+    EmuDevice *keyboard = rig.add("QM68", "d");
+    DDevicePage *page = rig.open();
+    QCOMPARE(rig.currentPath(), keyboard->socketPath());
+    const QList<keyboardButCustom *> keys = DDataManager::getInstance()->getKeyButtonList();
+    QCOMPARE(keys.size(), 132);
+    int k = 0;
+    while (keys.at(k)->keyDec() == 0)
+        ++k;
+    const QByteArray index = QByteArray::number(CTavrixXML_GetCreateXMLFileProfileIndex(rig.defaultLayer()));
+    const QByteArray code = QByteArray::number(keys.at(k)->keyDec());
+    CTavrixXML_DeleteProFileMacroWithKeyInfoItem(rig.defaultLayer(), index, code, "");
+    QVERIFY(CTavrixXML_AddProFileMacroWithKeyInfoItem(rig.defaultLayer(), index, code, "key", "3", "1", "1", "2"));
+
+    rig.download();
+    QVERIFY(page->isBusy());
+    QVERIFY(rig.waitFinished(5000));
+    QCOMPARE(rig.noticeText(), QStringLiteral("Download config successful"));
+    QVERIFY(!page->isBusy());
+    const EmuOnboardView view(keyboard->keyboard()->state().memory);
+    QCOMPARE(view.keyItem(0, k, keys.at(k)->keyDec()), (EmuKeyItem {3, 1, 1, "2"}));
+    // The magnetic keyboard's advanced-key slots were cleared.
+    QVERIFY(view.isEmptySeniorKeySlot(39));
+}
+
+void TestDevicePageDownload::otherKeyboardsWaitForTheEnd()
+{
+    Rig rig;
+    EmuDevice *target = rig.add("QR108", "a");
+    EmuDevice *other = rig.add("QB84", "b");
+    DDevicePage *page = rig.open();
+    QCOMPARE(rig.currentPath(), target->socketPath());
+    target->keyboard()->setDownloadResult(-1);  // the keyboard being written never reports
+
+    EmuDevice *late = nullptr;
+    QTimer::singleShot(200, [&] {
+        // Another keyboard's card click, its status report of a good download, and a
+        // third keyboard's arrival, all while the target's download runs.
+        QTest::mouseClick(page->deviceCardMap().value(other->socketPath()), Qt::LeftButton);
+        other->keyboard()->sendReport(other->keyboard()->statusReport(1));
+        late = rig.add("QM68", "c");
+        page->hidDeviceConnectChanging(DDevicePage::kChangeArrival, "hidPath");
+    });
+    rig.download();
+    QVERIFY(rig.waitFinished(12000));
+    QVERIFY(late);
+    QCOMPARE(rig.finished->first().at(0).toBool(), false);
+    QCOMPARE(rig.noticeText(), QStringLiteral("Download config failed, Please try again"));
+    QCOMPARE(rig.currentPath(), target->socketPath());
+    QVERIFY(!page->deviceCardMap().value(other->socketPath())->isSelected());
+    // The arrival waited for the end and is handled now.
+    QVERIFY(!page->getKeyboardLinkMap().contains(late->socketPath()));
+    QVERIFY(waitUntil([&] { return page->getKeyboardLinkMap().contains(late->socketPath()); }, 5000));
+    QCOMPARE(rig.currentPath(), target->socketPath());
+}
+
+void TestDevicePageDownload::targetLeavingEndsTheDownload()
+{
+    Rig rig;
+    EmuDevice *target = rig.add("QR108", "gone");
+    EmuDevice *other = rig.add("QB84", "stays");
+    DDevicePage *page = rig.open();
+    QCOMPARE(rig.currentPath(), target->socketPath());
+    target->keyboard()->onReceived(0x17, 5, [&] {
+        target->vanish();
+        QTimer::singleShot(10, [&] { page->hidDeviceConnectChanging(DDevicePage::kChangeRemoval, "hidPath"); });
+    });
+    QElapsedTimer clock;
+    clock.start();
+    rig.download();
+    QVERIFY(rig.waitFinished(5000));
+    QVERIFY2(clock.elapsed() < 2000, "the download ends when its keyboard goes");
+    QCOMPARE(rig.finished->first().at(0).toBool(), false);
+    QVERIFY(!page->getKeyboardLinkMap().contains(target->socketPath()));
+    QVERIFY(waitUntil([&] { return !page->isBusy(); }, 5000));
+    QCOMPARE(rig.currentPath(), other->socketPath());
+}
+
+TAVRIX_TEST_MAIN(TestDevicePageDownload)
+#include "tst_devicepagedownload.moc"

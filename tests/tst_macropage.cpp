@@ -1,0 +1,701 @@
+// The macro editor dialog on a temporary macro store: listing, recording through
+// the data manager's hook relays, editing, export and import, closing. Leaves a
+// screenshot of the editor in the build folder (screenshots/macro_editor.png).
+
+#include "app/ddatamanager.h"
+#include "app/windowshookinterface.h"
+#include "macros/dcatchkeyandmouseitem.h"
+#include "macros/dmacrolistitem.h"
+#include "macros/dmacropage.h"
+#include "macros/macroeventtext.h"
+#include "platform/injecthookbackend.h"
+#include "sdk/tavrixxml.h"
+#include "support/testmain.h"
+#include "ui_dmacropage.h"
+#include "widgets/cbnotice.h"
+
+#include <QDir>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+namespace {
+
+struct Ev
+{
+    const char *mark;
+    int delay;
+    const char *type;
+    int keyCode;
+    const char *caption;
+    const char *state;
+};
+
+MacroEventItem item(const Ev &e)
+{
+    return MacroEventText::make(
+        {e.mark, QString::number(e.delay), e.type, QString::number(e.keyCode), QString::fromUtf8(e.caption), e.state});
+}
+
+// "mark:state:keyCode" of each event, in stored order.
+QStringList summary(const QList<MacroEventItem> &events)
+{
+    QStringList out;
+    for (const MacroEventItem &e : events) {
+        const MacroEventText::Fields f = MacroEventText::read(e);
+        out << QString("%1:%2:%3").arg(f.mark, f.operateExplain, f.keyCode);
+    }
+    return out;
+}
+
+QStringList rowSummary(const DMacroPage &page)
+{
+    QStringList out;
+    for (DCatchKeyAndMouseItem *row : page.eventRowsInOrder())
+        out << QString("%1:%2:%3").arg(row->getMark(), row->getOperateExplain(), row->getKeyCode());
+    return out;
+}
+
+}  // namespace
+
+class TestMacroPage : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QByteArray m_path;
+    int m_hookRequests = 0;
+    bool m_hookOn = false;
+    bool m_grantHook = true;
+    quint32 m_now = 1000;
+    WindowsHookInterface *m_hook = nullptr;  // when set, the hook requests drive it
+
+    void addMacro(const QByteArray &index, const QByteArray &name, const QList<Ev> &events = {})
+    {
+        QVERIFY(CTavrixXML_CreateMacroXmlParentNode(m_path, index, name));
+        QList<MacroEventItem> items;
+        for (const Ev &e : events)
+            items.append(item(e));
+        CTavrixXML_AddKeyOrMouseEventItem(m_path, items, index);
+    }
+    QList<MacroEventItem> stored(const QByteArray &index)
+    {
+        QList<MacroEventItem> events;
+        CTavrixXML_SelectAllKeyOrMouseEvent(m_path, index, events);
+        return events;
+    }
+    DMacroPage *openPage()
+    {
+        auto *page = new DMacroPage;
+        page->setMacroXmlPath(m_path);
+        page->setTickSource([this] { return m_now; });
+        page->show();
+        QTest::qWait(260);  // the list loads 200 ms after construction
+        return page;
+    }
+    void key(int vk, bool press)
+    {
+        DDataManager::getInstance()->relayMacroKeyboardStream(vk, 0, press ? 1 : 0, press ? 0 : 0x80);
+    }
+    void mouse(int message)
+    {
+        DDataManager::getInstance()->relayMacroMouseStream(0, static_cast<quintptr>(message), 0);
+    }
+    static void releaseOnRecord(DMacroPage *page) { QTest::mouseRelease(page->form()->frame_Record, Qt::LeftButton); }
+    static void pressRow(DMacroPage *page, int position)
+    {
+        QTest::mousePress(page->eventRowsInOrder().at(position), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    }
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void listsMacrosAndShowsEvents();
+    void recordsKeysAndMouseWithMarksAndDelays();
+    void recordingLimits();
+    void recordsThroughTheHook();
+    void delayModes_data();
+    void delayModes();
+    void keyEntryFillsKeyField();
+    void insertPair_data();
+    void insertPair();
+    void modifyEvent();
+    void moveNeverPassesPartner();
+    void deletePairAndClear();
+    void addAndDeleteMacros();
+    void exportAndImport();
+    void escapeClosesLikeCloseButton();
+    void screenshot();
+};
+
+void TestMacroPage::initTestCase()
+{
+    DDataManager *data = DDataManager::getInstance();
+    QMap<int, int> vkMap {{999, 40}, {998, 88}, {103, 95}};
+    QMap<int, QString> captions {{40, "Enter"}, {88, "Num Enter"}, {95, "Num 7"}};
+    for (int vk = 'A'; vk <= 'Z'; ++vk) {
+        vkMap.insert(vk, vk - 'A' + 4);
+        captions.insert(vk - 'A' + 4, QString(QChar(vk)));
+    }
+    data->setVkToHidMap(vkMap);
+    data->setKeyCharMap(captions);
+    // The key-assignment page's part: grant or refuse the recording hook.
+    connect(data, &DDataManager::sigHookRuningStrtusCtrl_MacroRecord, this, [this, data](bool start) {
+        ++m_hookRequests;
+        if (m_hook) {
+            m_hook->stopHook();
+            const bool running = !start || m_hook->startHook(WindowsHookInterface::MacroRecord) == 1;
+            m_hookOn = start && running;
+            data->setMacroHookRunning(running);
+            return;
+        }
+        m_hookOn = start && m_grantHook;
+        data->setMacroHookRunning(start ? m_grantHook : true);
+    });
+}
+
+void TestMacroPage::init()
+{
+    m_path = QFile::encodeName(m_dir.filePath(QString("appMacro_%1.xml").arg(QTest::currentTestFunction())));
+    QFile::remove(QFile::decodeName(m_path));
+    QVERIFY(CTavrixXML_CreateXMLFile(m_path));
+    m_hookRequests = 0;
+    m_hookOn = false;
+    m_grantHook = true;
+    m_now = 1000;
+}
+
+void TestMacroPage::listsMacrosAndShowsEvents()
+{
+    addMacro("1", "Macro1", {{"0", 100, "key", 4, "A", "down"}, {"0", 50, "key", 4, "A", "up"}});
+    addMacro("2", "Empty");
+    addMacro("3", "Third", {{"1", 40000, "key", 5, "B", "down"}, {"1", 40000, "key", 5, "B", "up"}});
+    QScopedPointer<DMacroPage> page(openPage());
+    Ui::DMacroPage *ui = page->form();
+
+    QCOMPARE(page->macroListItems().size(), 3);
+    QCOMPARE(page->currentMacroIndex(), QString("1"));
+    QCOMPARE(ui->label_TotalTime->text(), QString("150 MS"));
+    QCOMPARE(page->eventRowsInOrder().size(), 2);
+    QCOMPARE(page->pressCountValue(), 1);
+    QCOMPARE(ui->stackedWidget_2->currentWidget(), ui->page_catchList);
+    QCOMPARE(ui->verticalLayout_17->count(), 4);  // three entries and the trailing spacer
+    QVERIFY(ui->verticalLayout_17->itemAt(3)->spacerItem());
+
+    QTest::mousePress(page->macroListItems().at(1), Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    QCOMPARE(page->currentMacroName(), QString("Empty"));
+    QCOMPARE(ui->stackedWidget_2->currentWidget(), ui->page_isEmpty);
+    QCOMPARE(ui->label_TotalTime->text(), QString("0 MS"));
+
+    // Totals are plain sums, not held to the delay range.
+    QTest::mousePress(page->macroListItems().at(2), Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    QCOMPARE(ui->label_TotalTime->text(), QString("80000 MS"));
+    QCOMPARE(ui->verticalLayout_20->count(), 3);
+
+    QCOMPARE(ui->frame_Left->maximumWidth(), 315);
+    QCOMPARE(ui->frame_Right->maximumWidth(), 315);
+    QCOMPARE(ui->frame_Center->maximumWidth(), 420);
+    QCOMPARE(ui->stackedWidget->currentWidget(), ui->page_Key);
+    QVERIFY(ui->radioButton_Delay->isHidden());
+}
+
+void TestMacroPage::recordsKeysAndMouseWithMarksAndDelays()
+{
+    addMacro("1", "Macro1", {{"5", 10, "key", 4, "A", "down"}, {"5", 10, "key", 4, "A", "up"}});
+    QScopedPointer<DMacroPage> page(openPage());
+    QSignalSpy changed(page.data(), &DMacroPage::sigMacroListHaveChanged);
+
+    key('C', false);  // no recording, no key field: only key entry, nothing stored
+    releaseOnRecord(page.data());
+    QVERIFY(page->isRecording());
+    QVERIFY(m_hookOn);
+    QVERIFY(!page->form()->frame_Right->isEnabled());
+    QCOMPARE(page->form()->label->text(), QObject::tr("Stop record"));
+
+    key('Z', false);  // released but pressed before the recording: dropped
+    m_now = 2000;
+    key('A', true);
+    m_now = 2100;
+    key('B', true);
+    m_now = 2300;
+    key('A', false);
+    m_now = 2300 + 90000;
+    key('B', false);
+    m_now += 5;
+    mouse(0x201);
+    m_now += 7;
+    mouse(0x202);
+    mouse(0x205);  // a release without its press
+    mouse(0x200);  // not a button message
+    QCOMPARE(page->eventRowsInOrder().size(), 8);
+
+    releaseOnRecord(page.data());
+    QVERIFY(!page->isRecording());
+    QVERIFY(!m_hookOn);
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(changed.first(), (QList<QVariant> {"1", "Macro1"}));
+    QVERIFY(page->form()->frame_Right->isEnabled());
+
+    const QList<MacroEventItem> events = stored("1");
+    QCOMPARE(
+        summary(events),
+        (QStringList {"5:down:4", "5:up:4", "7:down:4", "8:down:5", "7:up:4", "8:up:5", "9:down:513", "9:up:514"}));
+    QStringList delays;
+    for (const MacroEventItem &e : events)
+        delays << MacroEventText::read(e).delay;
+    QCOMPARE(delays, (QStringList {"10", "10", "0", "100", "200", "65535", "5", "7"}));
+    QCOMPARE(MacroEventText::read(events.at(6)).codeName, QString("Left Click"));
+    QCOMPARE(page->totalDelayValue(), 20 + 100 + 200 + 65535 + 5 + 7);
+    QCOMPARE(page->pressCountValue(), 4);
+
+    // Stopping with nothing recorded still reports; a refused hook starts nothing.
+    releaseOnRecord(page.data());
+    releaseOnRecord(page.data());
+    QCOMPARE(changed.count(), 2);
+    QCOMPARE(stored("1").size(), 8);
+    m_grantHook = false;
+    releaseOnRecord(page.data());
+    QVERIFY(!page->isRecording());
+    QVERIFY(page->form()->frame_Right->isEnabled());
+}
+
+void TestMacroPage::recordingLimits()
+{
+    QList<Ev> events;
+    for (int i = 0; i < 39; ++i)
+        events.append({"100", 0, "key", 4, "A", "up"});
+    addMacro("1", "Full", events);
+    addMacro("2", "Keys");
+    QScopedPointer<DMacroPage> page(openPage());
+    const QString limit = QObject::tr("The record of events has reached the limit");
+
+    // 39 rows: one more event goes in, the next is refused.
+    releaseOnRecord(page.data());
+    key('A', true);
+    QCOMPARE(page->eventRowsInOrder().size(), 40);
+    page->notice()->showMessage("");
+    key('B', true);
+    QCOMPARE(page->eventRowsInOrder().size(), 40);
+    QCOMPARE(page->notice()->text(), limit);
+    releaseOnRecord(page.data());
+    QCOMPARE(stored("1").size(), 40);
+
+    // 20 key presses, then the 21st and its release are refused.
+    QTest::mousePress(page->macroListItems().at(1), Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    releaseOnRecord(page.data());
+    for (int i = 0; i < 21; ++i) {
+        key('A' + i, true);
+        key('A' + i, false);
+    }
+    releaseOnRecord(page.data());
+    QCOMPARE(stored("2").size(), 40);
+    QCOMPARE(page->pressCountValue(), 20);
+    QCOMPARE(MacroEventText::read(stored("2").last()).keyCode, QString::number('T' - 'A' + 4));
+}
+
+void TestMacroPage::recordsThroughTheHook()
+{
+    auto backend = std::make_unique<InjectHookBackend>();
+    InjectHookBackend *inject = backend.get();
+    WindowsHookInterface::setBackend(std::move(backend));
+    WindowsHookInterface hook;
+    m_hook = &hook;
+    addMacro("1", "Macro1");
+    QScopedPointer<DMacroPage> page(openPage());
+
+    releaseOnRecord(page.data());
+    QVERIFY(inject->keyboardInstalled() && inject->mouseInstalled());
+    inject->injectKey(13, 0x1C, 0);  // main Enter
+    inject->injectKey(13, 0x1C, 0x80);
+    inject->injectMouse(0x204);
+    inject->injectMouse(0x205);
+    // Clicks on the record button itself are not recorded.
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(page->form()->frame_Record, &enter);
+    inject->injectMouse(0x201);
+    inject->injectMouse(0x202);
+    releaseOnRecord(page.data());
+    m_hook = nullptr;
+    QVERIFY(!inject->keyboardInstalled() && !inject->mouseInstalled());
+    QCOMPARE(summary(stored("1")), (QStringList {"1:down:40", "1:up:40", "2:down:516", "2:up:517"}));
+    QCOMPARE(MacroEventText::read(stored("1").at(2)).codeName, QString("Right Click"));
+}
+
+void TestMacroPage::delayModes_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("defaultDelay");
+    QTest::addColumn<QStringList>("delays");
+    QTest::newRow("recorded") << 0 << "100" << QStringList {"0", "300"};
+    QTest::newRow("none") << 1 << "100" << QStringList {"0", "0"};
+    QTest::newRow("default") << 2 << "100" << QStringList {"100", "100"};
+    QTest::newRow("default, empty field") << 2 << "" << QStringList {"0", "0"};
+}
+
+void TestMacroPage::delayModes()
+{
+    QFETCH(int, mode);
+    QFETCH(QString, defaultDelay);
+    addMacro("1", "Macro1");
+    QScopedPointer<DMacroPage> page(openPage());
+    Ui::DMacroPage *ui = page->form();
+    QRadioButton *buttons[] = {ui->radioButton_RecordDelay, ui->radioButton_NoDelay, ui->radioButton_DefaultDelay};
+    buttons[mode]->click();
+    for (QRadioButton *b : buttons)
+        QCOMPARE(b->isChecked(), b == buttons[mode]);
+    ui->lineEdit_DefaultDelayNum->setText(defaultDelay);
+
+    releaseOnRecord(page.data());
+    key('A', true);
+    m_now += 300;
+    key('A', false);
+    releaseOnRecord(page.data());
+    QStringList delays;
+    for (const MacroEventItem &e : stored("1"))
+        delays << MacroEventText::read(e).delay;
+    QTEST(delays, "delays");
+}
+
+void TestMacroPage::keyEntryFillsKeyField()
+{
+    addMacro("1", "Macro1");
+    QScopedPointer<DMacroPage> page(openPage());
+    Ui::DMacroPage *ui = page->form();
+    page->activateWindow();
+    ui->lineEdit_EnterKey->setFocus();
+    QTRY_VERIFY(ui->lineEdit_EnterKey->hasFocus());
+    QVERIFY(m_hookOn);
+
+    DDataManager::getInstance()->relayMacroKeyboardStream(13, 0x1C, 1, 0);  // main Enter
+    QCOMPARE(ui->lineEdit_EnterKey->text(), QString("Enter"));
+    QCOMPARE(ui->lineEdit_EnterKey->maxLength(), 5);
+    DDataManager::getInstance()->relayMacroKeyboardStream(36, 0x47, 0, 0x80);  // keypad Home, released
+    QCOMPARE(ui->lineEdit_EnterKey->text(), QString("Num 7"));
+    QVERIFY(ui->lineEdit_PressKey->text().isEmpty());
+    QVERIFY(page->eventRowsInOrder().isEmpty());
+
+    ui->lineEdit_PressKey->setFocus();
+    QTRY_VERIFY(ui->lineEdit_PressKey->hasFocus());
+    key('Q', true);
+    QCOMPARE(ui->lineEdit_PressKey->text(), QString("Q"));
+    QCOMPARE(ui->lineEdit_EnterKey->text(), QString("Num 7"));
+}
+
+void TestMacroPage::insertPair_data()
+{
+    QTest::addColumn<bool>("before");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("after") << false << QStringList {"0:down:4", "1:down:5", "1:up:5", "0:up:4"};
+    QTest::newRow("before") << true << QStringList {"1:down:5", "1:up:5", "0:down:4", "0:up:4"};
+}
+
+void TestMacroPage::insertPair()
+{
+    QFETCH(bool, before);
+    addMacro("1", "Macro1", {{"0", 30, "key", 4, "A", "down"}, {"0", 20, "key", 4, "A", "up"}});
+    QScopedPointer<DMacroPage> page(openPage());
+    Ui::DMacroPage *ui = page->form();
+    QSignalSpy changed(page.data(), &DMacroPage::sigMacroListHaveChanged);
+
+    ui->pushButton_InsertMacro->click();
+    QCOMPARE(page->notice()->text(), QObject::tr("Please select a specific location first"));
+    pressRow(page.data(), 0);
+    ui->pushButton_InsertMacro->click();
+    QCOMPARE(page->notice()->text(), QObject::tr("Please enter a key"));
+
+    key('B', true);  // key entry
+    (before ? ui->radioButton_InsertBefore : ui->radioButton_InsertAfter)->setChecked(true);
+    ui->pushButton_InsertMacro->click();
+    QCOMPARE(page->notice()->text(), QObject::tr("Insert successful"));
+    QTEST(rowSummary(*page), "expected");
+    QTEST(summary(stored("1")), "expected");
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(ui->label_TotalTime->text(), QString("50 MS"));
+    QCOMPARE(page->pressCountValue(), 2);
+
+    // The selection stays on A's press wherever the pair went: a move acts on it.
+    ui->radioButton_Mouse->click();
+    QCOMPARE(ui->stackedWidget->currentWidget(), ui->page_Mouse);
+    ui->radioButton_MouseRight->setChecked(true);
+    ui->radioButton_InsertAfter->setChecked(true);
+    ui->pushButton_InsertMacro->click();
+    const QStringList rows = rowSummary(*page);
+    const int press = rows.indexOf("0:down:4");
+    QCOMPARE(rows.mid(press, 3), (QStringList {"0:down:4", "2:down:516", "2:up:517"}));
+    QCOMPARE(summary(stored("1")), rows);
+}
+
+void TestMacroPage::modifyEvent()
+{
+    addMacro("1", "Macro1",
+             {{"1", 10, "mouse", 513, "Left Click", "down"},
+              {"1", 20, "mouse", 514, "Left Click", "up"},
+              {"2", 0, "key", 4, "A", "down"},
+              {"2", 5, "key", 4, "A", "up"},
+              {"3", 7, "key", 5, "B", "down"}});
+    QScopedPointer<DMacroPage> page(openPage());
+    Ui::DMacroPage *ui = page->form();
+    QSignalSpy changed(page.data(), &DMacroPage::sigMacroListHaveChanged);
+
+    // A mouse release from left to right: both events follow, each with its own code.
+    pressRow(page.data(), 1);
+    QVERIFY(ui->radioButton_MouseEvent->isChecked());
+    QVERIFY(ui->radioButton_1left->isChecked());
+    ui->radioButton_3right->setChecked(true);
+    ui->pushButton_ModifyMacro->click();
+    QList<MacroEventItem> events = stored("1");
+    QCOMPARE(summary(events).mid(0, 2), (QStringList {"1:down:516", "1:up:517"}));
+    QCOMPARE(MacroEventText::read(events.at(0)).codeName, QString("Right Click"));
+    QCOMPARE(MacroEventText::read(events.at(0)).delay, QString("10"));
+    QCOMPARE(page->eventRowsInOrder().at(0)->captionText(), QObject::tr("Right Click"));
+
+    // Only the delay of a key press: the total grows, the release keeps its delay.
+    pressRow(page.data(), 2);
+    QCOMPARE(ui->lineEdit_PressKey->text(), QString("A"));
+    ui->lineEdit_DelayNum->setText("250");
+    ui->pushButton_ModifyMacro->click();
+    QCOMPARE(ui->label_TotalTime->text(), QString("292 MS"));
+    events = stored("1");
+    QCOMPARE(MacroEventText::read(events.at(2)).delay, QString("250"));
+    QCOMPARE(MacroEventText::read(events.at(3)).delay, QString("5"));
+    QCOMPARE(changed.count(), 2);
+
+    // A press without a release changes alone.
+    pressRow(page.data(), 4);
+    ui->lineEdit_DelayNum->setText("1");
+    ui->pushButton_ModifyMacro->click();
+    QCOMPARE(MacroEventText::read(stored("1").at(4)).delay, QString("1"));
+
+    ui->lineEdit_PressKey->clear();
+    ui->pushButton_ModifyMacro->click();
+    QCOMPARE(page->notice()->text(), QObject::tr("Please enter a key"));
+}
+
+void TestMacroPage::moveNeverPassesPartner()
+{
+    addMacro("1", "Macro1",
+             {{"0", 0, "key", 4, "A", "down"},
+              {"0", 0, "key", 4, "A", "up"},
+              {"1", 0, "key", 5, "B", "down"},
+              {"1", 0, "key", 5, "B", "up"}});
+    QScopedPointer<DMacroPage> page(openPage());
+    Ui::DMacroPage *ui = page->form();
+    QSignalSpy changed(page.data(), &DMacroPage::sigMacroListHaveChanged);
+
+    ui->pushButton_MoveUp->click();
+    QCOMPARE(page->notice()->text(), QObject::tr("Please select a specific location first"));
+
+    pressRow(page.data(), 2);  // B down
+    ui->pushButton_MoveUp->click();
+    ui->pushButton_MoveUp->click();
+    ui->pushButton_MoveUp->click();  // already first: nothing
+    const QStringList moved {"1:down:5", "0:down:4", "0:up:4", "1:up:5"};
+    QCOMPARE(rowSummary(*page), moved);
+    QCOMPARE(summary(stored("1")), moved);
+    QCOMPARE(changed.count(), 2);
+
+    pressRow(page.data(), 2);  // A up: its press is right above
+    ui->pushButton_MoveUp->click();
+    pressRow(page.data(), 1);  // A down: its release is right below
+    ui->pushButton_MoveDown->click();
+    pressRow(page.data(), 3);  // last row
+    ui->pushButton_MoveDown->click();
+    QCOMPARE(rowSummary(*page), moved);
+    QCOMPARE(changed.count(), 2);
+}
+
+void TestMacroPage::deletePairAndClear()
+{
+    addMacro("1", "Macro1",
+             {{"0", 1, "key", 4, "A", "down"},
+              {"1", 100, "key", 5, "B", "down"},
+              {"0", 2, "key", 4, "A", "up"},
+              {"1", 50, "key", 5, "B", "up"},
+              {"2", 0, "key", 6, "C", "down"},
+              {"2", 0, "key", 6, "C", "up"}});
+    QScopedPointer<DMacroPage> page(openPage());
+    Ui::DMacroPage *ui = page->form();
+    QSignalSpy changed(page.data(), &DMacroPage::sigMacroListHaveChanged);
+    QCOMPARE(ui->label_TotalTime->text(), QString("153 MS"));
+
+    QTest::mouseClick(page->eventRowsInOrder().at(3)->findChild<QPushButton *>("pushButton_Delete"), Qt::LeftButton);
+    QCOMPARE(ui->label_TotalTime->text(), QString("3 MS"));
+    QCOMPARE(rowSummary(*page), (QStringList {"0:down:4", "0:up:4", "2:down:6", "2:up:6"}));
+    QCOMPARE(summary(stored("1")), rowSummary(*page));
+    QCOMPARE(page->pressCountValue(), 2);
+    QCOMPARE(changed.count(), 1);
+
+    // Marks are never renumbered: the pair with the highest mark goes, its mark comes back.
+    QTest::mouseClick(page->eventRowsInOrder().at(2)->findChild<QPushButton *>("pushButton_Delete"), Qt::LeftButton);
+    QCOMPARE(page->nextMarkBase(), 1);
+
+    ui->pushButton_ClearMacroLst->click();
+    QCOMPARE(page->notice()->text(), QObject::tr("Clear record macro successful"));
+    QVERIFY(page->eventRowsInOrder().isEmpty());
+    QCOMPARE(ui->stackedWidget_2->currentWidget(), ui->page_isEmpty);
+    QCOMPARE(ui->label_TotalTime->text(), QString("0 MS"));
+    QVERIFY(stored("1").isEmpty());
+    QList<MacroNode> nodes;
+    CTavrixXML_SelectMacroAllNodes(m_path, nodes);
+    QCOMPARE(nodes.size(), 1);
+    QCOMPARE(nodes.first().name, QByteArray("Macro1"));
+    QCOMPARE(changed.count(), 3);
+
+    // A recording next starts with the marks of an empty macro.
+    releaseOnRecord(page.data());
+    key('A', true);
+    key('A', false);
+    releaseOnRecord(page.data());
+    QCOMPARE(summary(stored("1")), (QStringList {"1:down:4", "1:up:4"}));
+}
+
+void TestMacroPage::addAndDeleteMacros()
+{
+    addMacro("1", "Macro1", {{"0", 0, "key", 4, "A", "down"}});
+    addMacro("2", "Macro2");
+    addMacro("4", "Macro4");
+    QScopedPointer<DMacroPage> page(openPage());
+    Ui::DMacroPage *ui = page->form();
+    QSignalSpy changed(page.data(), &DMacroPage::sigMacroListHaveChanged);
+
+    ui->pushButton_Add->click();
+    QCOMPARE(page->notice()->text(), QObject::tr("Add macro successful"));
+    QCOMPARE(page->macroListItems().size(), 4);
+    QCOMPARE(page->macroListItems().at(2)->macroName(), QString("Macro3"));
+    QCOMPARE(page->currentMacroIndex(), QString("1"));
+
+    // Deleting a macro that is not current leaves the current one alone.
+    Q_EMIT page->macroListItems().at(3)->sigDeleteMacro("4", "Macro4");
+    QCOMPARE(page->currentMacroIndex(), QString("1"));
+    QCOMPARE(page->eventRowsInOrder().size(), 1);
+
+    Q_EMIT page->macroListItems().at(0)->sigDeleteMacro("1", "Macro1");
+    QCOMPARE(page->notice()->text(), QObject::tr("Delete macro successful"));
+    QCOMPARE(page->currentMacroIndex(), QString("2"));
+    QVERIFY(page->eventRowsInOrder().isEmpty());
+    Q_EMIT page->macroListItems().at(0)->sigDeleteMacro("2", "Macro2");
+    Q_EMIT page->macroListItems().at(0)->sigDeleteMacro("3", "Macro3");
+    QVERIFY(page->macroListItems().isEmpty());
+    QVERIFY(page->currentMacroIndex().isEmpty());
+    QCOMPARE(ui->stackedWidget_2->currentWidget(), ui->page_isEmpty);
+    QCOMPARE(changed.count(), 0);
+
+    // Without a macro the record button and clearing do nothing.
+    releaseOnRecord(page.data());
+    QVERIFY(!page->isRecording());
+    ui->pushButton_ClearMacroLst->click();
+    QCOMPARE(page->notice()->text(), QObject::tr("Please select a macro first"));
+    QTest::qWait(1);
+    QCOMPARE(ui->verticalLayout_17->count(), 1);
+}
+
+void TestMacroPage::exportAndImport()
+{
+    addMacro("1", "Macro1");
+    addMacro("2", "Macro2", {{"3", 40, "key", 4, "A&<\"", "down"}, {"3", 60, "key", 4, "A&<\"", "up"}});
+    addMacro("4", "Macro4");
+    QScopedPointer<DMacroPage> page(openPage());
+    QTemporaryDir out;
+
+    QFile::remove(out.filePath("Macro2.xml"));
+    QFile old(out.filePath("Macro2.xml"));
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("older export");
+    old.close();
+    page->exportMacroTo(out.path(), "2", "Macro2");
+    QCOMPARE(page->notice()->text(), QObject::tr("Export macro successful"));
+    QFile file(out.filePath("Macro2.xml"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    file.close();
+    QVERIFY(text.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Parameters profileIndex=\"1\">\n"
+                            "    <macro index=\"2\" name=\"Macro2\">\n"));
+    QVERIFY(text.contains("        <item mark=\"3\" delay=\"40\" type=\"key\" keyCode=\"4\" "
+                          "codeName=\"A&amp;&lt;&quot;\" operateExplain=\"down\"/>\n"));
+    QCOMPARE(text.count("<item "), 2);
+
+    // The export imports as the same events under the next index, named after the file.
+    page->importMacroFile(out.filePath("Macro2.xml"));
+    QCOMPARE(page->notice()->text(), QObject::tr("Import macro successful"));
+    QList<MacroNode> nodes;
+    CTavrixXML_SelectMacroAllNodes(m_path, nodes);
+    QCOMPARE(nodes.last().index, QByteArray("5"));
+    QCOMPARE(nodes.last().name, QByteArray("Macro2"));
+    QCOMPARE(summary(stored("5")), summary(stored("2")));
+    QCOMPARE(MacroEventText::read(stored("5").first()).codeName, QString("A&<\""));
+
+    // A name cut at the first dot, missing attributes empty, no limits applied.
+    QFile many(out.filePath("my.macro.xml"));
+    QVERIFY(many.open(QIODevice::WriteOnly));
+    many.write("<x>");
+    for (int i = 0; i < 50; ++i)
+        many.write(QString("<ev mark=\"%1\" type=\"key\"/>").arg(i).toUtf8());
+    many.write("</x>");
+    many.close();
+    page->importMacroFile(many.fileName());
+    nodes.clear();
+    CTavrixXML_SelectMacroAllNodes(m_path, nodes);
+    QCOMPARE(nodes.last().name, QByteArray("my"));
+    QCOMPARE(stored("6").size(), 50);
+    QVERIFY(MacroEventText::read(stored("6").first()).delay.isEmpty());
+
+    // A damaged or unreadable file adds no macro.
+    QFile broken(out.filePath("broken.xml"));
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write("<Parameters><macro><item mark=\"1\" type=\"key\"/>");
+    broken.close();
+    page->importMacroFile(broken.fileName());
+    QCOMPARE(page->notice()->text(), QObject::tr("Import macro failed: the file is damaged"));
+    page->importMacroFile(out.filePath("missing.xml"));
+    nodes.clear();
+    CTavrixXML_SelectMacroAllNodes(m_path, nodes);
+    QCOMPARE(nodes.size(), 5);
+
+    // A file name that starts with a dot gives an empty name.
+    QFile dotted(out.filePath(".xml"));
+    QVERIFY(dotted.open(QIODevice::WriteOnly));
+    dotted.write("<Parameters/>");
+    dotted.close();
+    page->importMacroFile(dotted.fileName());
+    nodes.clear();
+    CTavrixXML_SelectMacroAllNodes(m_path, nodes);
+    QCOMPARE(nodes.size(), 6);
+    QVERIFY(nodes.last().name.isEmpty());
+}
+
+void TestMacroPage::escapeClosesLikeCloseButton()
+{
+    addMacro("1", "Macro1");
+    QPointer<DMacroPage> page(openPage());
+    QSignalSpy closed(page.data(), &DMacroPage::sigMacroPageClose);
+    releaseOnRecord(page.data());
+    key('A', true);
+    QTest::keyClick(page.data(), Qt::Key_Escape);
+    QCOMPARE(closed.count(), 1);
+    QVERIFY(!m_hookOn);
+    QTRY_VERIFY(page.isNull());
+    QVERIFY(stored("1").isEmpty());  // a recording in progress is not saved
+}
+
+void TestMacroPage::screenshot()
+{
+    addMacro("1", "Copy and paste",
+             {{"1", 0, "key", 224, "Ctrl", "down"},
+              {"2", 35, "key", 6, "C", "down"},
+              {"2", 80, "key", 6, "C", "up"},
+              {"1", 20, "key", 224, "Ctrl", "up"},
+              {"3", 500, "mouse", 513, "Left Click", "down"},
+              {"3", 90, "mouse", 514, "Left Click", "up"}});
+    addMacro("2", "Macro2");
+    addMacro("3", "Greeting");
+    QScopedPointer<DMacroPage> page(openPage());
+    pressRow(page.data(), 1);
+    QTest::qWait(50);
+    const QString dir = QCoreApplication::applicationDirPath() + "/screenshots";
+    QDir().mkpath(dir);
+    QVERIFY(page->grab().save(dir + "/macro_editor.png"));
+}
+
+TAVRIX_TEST_MAIN(TestMacroPage)
+#include "tst_macropage.moc"
