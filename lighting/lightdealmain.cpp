@@ -10,6 +10,8 @@
 
 #include <QTimer>
 
+#include <cstring>
+
 namespace {
 
 // The one engine the library's frame callbacks reach; set by the constructor.
@@ -146,7 +148,8 @@ lightDealMain::~lightDealMain()
 void lightDealMain::setHidStructInfo(const hidStructInfoAll &info)
 {
     m_device = info;
-    m_modelName = QString::fromUtf8(info.productName);
+    // The field need not be terminated; never read past it.
+    m_modelName = QString::fromUtf8(info.hidName, int(strnlen(info.hidName, sizeof info.hidName)));
 }
 
 void lightDealMain::setLightCapability(const LightTypeListInfo &keyboard, const LightTypeListInfo &side)

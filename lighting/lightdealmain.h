@@ -75,6 +75,7 @@ public:
     explicit lightDealMain(QObject *parent = nullptr);
     ~lightDealMain() override;
 
+    // Keeps the record; the model name is its hidName (the catalogue's model name).
     void setHidStructInfo(const hidStructInfoAll &info);
     void setLightCapability(const LightTypeListInfo &keyboard, const LightTypeListInfo &side);
     void setHidInterface(MainHidInterFace *hid) { m_hid = hid; }

@@ -54,7 +54,7 @@ struct Engine
     {
         engine.audioCapture()->setSourceFactory([] { return std::unique_ptr<AudioPacketSource>(new NoSound); });
         hidStructInfoAll info {};
-        tavrixCopyText(info.productName, model);
+        tavrixCopyText(info.hidName, model);
         info.connectType = connectType;
         info.keyCount = keyCount;
         engine.setHidStructInfo(info);
