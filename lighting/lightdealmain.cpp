@@ -8,6 +8,7 @@
 #include "lighting/spectrumanalyser.h"
 #include "sdk/tavrixxml.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 
 #include <cstring>
@@ -120,6 +121,9 @@ lightDealMain::lightDealMain(QObject *parent) : QObject(parent)
                  SLOT(onSpectrumChanged(FrequencySpectrum))))
         qFatal("CHECKED_CONNECT failed");
 
+    if (QCoreApplication *app = QCoreApplication::instance())
+        connect(app, &QCoreApplication::aboutToQuit, this, &lightDealMain::endThreads);
+
     m_outputDeviceTimer = new QTimer(this);
     m_outputDeviceTimer->setInterval(1000);
     connect(m_outputDeviceTimer, &QTimer::timeout, this, &lightDealMain::onAudioOutputDevListChanging);
@@ -127,22 +131,29 @@ lightDealMain::lightDealMain(QObject *parent) : QObject(parent)
 
 lightDealMain::~lightDealMain()
 {
-    // The engine normally lives until the process ends; when it goes earlier its threads
-    // must have ended first, or they would emit into a destroyed object.
-    for (LightFrameTickThread *tick :
-         {static_cast<LightFrameTickThread *>(m_keyTick), static_cast<LightFrameTickThread *>(m_sideTick)})
-        tick->setRunFlag(false);
-    m_previewTick->setRunFlag(false);
-    m_sendTick->setRunFlag(false);
-    for (QThread *thread : {static_cast<QThread *>(m_keyTick), static_cast<QThread *>(m_sideTick),
-                            static_cast<QThread *>(m_previewTick), static_cast<QThread *>(m_sendTick)})
-        thread->wait();
+    endThreads();
     delete m_previewTick;
     delete m_sendTick;
     delete m_capture;
     delete m_analyser;
     if (g_lightEngine == this)
         g_lightEngine = nullptr;
+}
+
+void lightDealMain::endThreads()
+{
+    // The engine lives until the process ends; its ticks and the sound capture must end
+    // before the application goes, or they would post into a destroyed event loop.
+    m_keyTick->setRunFlag(false);
+    m_sideTick->setRunFlag(false);
+    m_previewTick->setRunFlag(false);
+    m_sendTick->setRunFlag(false);
+    for (QThread *thread : {static_cast<QThread *>(m_keyTick), static_cast<QThread *>(m_sideTick),
+                            static_cast<QThread *>(m_previewTick), static_cast<QThread *>(m_sendTick)})
+        thread->wait();
+    m_keyTickRunning = false;
+    m_sideTickRunning = false;
+    m_capture->stopCapture();
 }
 
 void lightDealMain::setHidStructInfo(const hidStructInfoAll &info)

@@ -160,6 +160,7 @@ private:
     };
 
     bool isRunFlagSet(const QThread *thread) const;
+    void endThreads();
     void updateWorkingColorInfo(int target);
     void pushKeyboardColorInfo();
     void pushSideColorInfo();
