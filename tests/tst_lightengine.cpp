@@ -361,6 +361,21 @@ private Q_SLOTS:
         QCOMPARE(report[5], uint8_t(2));
         QCOMPARE(report[6], uint8_t(7));
         QCOMPARE(e.engine.compactReport(0)[5], uint8_t(0));  // carried once
+
+        // The side payload follows the side mode: Collision carries the library's runners.
+        colorInfoData collision = record(1, 3);
+        collision.topColorR = 77;
+        e.engine.setSideColorInfoData(collision);
+        e.engine.onDviceUpdateAllSideLightColor();
+        const SideCollisionLightConfig runners = CTavrixHid_GetSideCollisionLightRuningConfig();
+        report = e.engine.compactReport(0);
+        QCOMPARE(report[34], uint8_t(3));
+        QCOMPARE(report.mid(35, 5), QByteArray(reinterpret_cast<const char *>(&runners), 5));
+        QCOMPARE(report[37], uint8_t(77));
+
+        // A keyboard without side lights leaves the side bytes 0.
+        e.engine.setLightCapability(capability(5, 4), capability(0, 0, {}));
+        QCOMPARE(e.engine.compactReport(0).mid(34, 6), QByteArray(6, '\0'));
     }
 
     void usbPassReports_data()
