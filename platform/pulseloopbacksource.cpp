@@ -18,10 +18,10 @@ PulseLoopbackSource::~PulseLoopbackSource()
 bool PulseLoopbackSource::open(int *blockAlign)
 {
     close();
-    pa_sample_spec spec;
-    spec.format = PA_SAMPLE_S16LE;
-    spec.rate = SampleRate;
-    spec.channels = Channels;
+    pa_sample_spec sampleFormat;
+    sampleFormat.format = PA_SAMPLE_S16LE;
+    sampleFormat.rate = SampleRate;
+    sampleFormat.channels = Channels;
     pa_buffer_attr attr;
     attr.maxlength = uint32_t(-1);
     attr.tlength = uint32_t(-1);
@@ -29,8 +29,8 @@ bool PulseLoopbackSource::open(int *blockAlign)
     attr.minreq = uint32_t(-1);
     attr.fragsize = PacketFrames * FrameBytes;
     int error = 0;
-    m_stream = pa_simple_new(nullptr, "quorin-driver", PA_STREAM_RECORD, "@DEFAULT_MONITOR@", "light rhythm", &spec,
-                             nullptr, &attr, &error);
+    m_stream = pa_simple_new(nullptr, "quorin-driver", PA_STREAM_RECORD, "@DEFAULT_MONITOR@", "light rhythm",
+                             &sampleFormat, nullptr, &attr, &error);
     if (!m_stream)
         return false;
     if (blockAlign)
