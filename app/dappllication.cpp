@@ -62,11 +62,14 @@ DAppllication::DAppllication(const QString &appId, int &argc, char **argv, bool 
 
     settingsAndLanguageStep();
     listenForLaterStarts();
-    loginStep();
 
     // A log-out or Ctrl+C ends the program like a close requested by the system.
+    // Caught before the window exists, so a signal that comes as soon as the window
+    // shows is handled once the event loop runs rather than killing the process.
     auto *quitSignals = new QuitSignals(this);
     connect(quitSignals, &QuitSignals::sigQuitRequested, this, &DAppllication::onQuitRequested);
+
+    loginStep();
 }
 
 DAppllication::~DAppllication() = default;

@@ -81,6 +81,9 @@ void DDevicePage::onProfileCreate()
 
 void DDevicePage::onProfileDelete()
 {
+    // A download reads the current profile until it ends.
+    if (customKeysPage->isDownloading())
+        return;
     profiles->deleteProfile();
 }
 
@@ -118,11 +121,15 @@ void DDevicePage::on_pushButton_Cancel_clicked()
 
 void DDevicePage::onResetoreCurrentProfile()
 {
+    if (customKeysPage->isDownloading())
+        return;
     profiles->resetProfile();
 }
 
 void DDevicePage::onDefaultLayerAndFnLayerSwitch(int pageIndex)
 {
+    if (customKeysPage->isDownloading())
+        return;
     if (!profiles->switchLayer(pageIndex))
         return;
     // The keys the keyboard reserves for itself cannot be given a function on the FN layer.

@@ -18,6 +18,7 @@
 #include "sdk/tavrixxml.h"
 #include "ui_ddevicepage.h"
 
+#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QTimer>
@@ -240,6 +241,12 @@ void DDevicePage::on_comboBox_profileList_currentIndexChanged(QString)
     const QVariant data = ui->comboBox_profileList->currentData();
     if (!data.isValid())
         return;
+    if (customKeysPage->isDownloading()) {
+        // The download is reading this profile; the list keeps showing it.
+        const QSignalBlocker blocker(ui->comboBox_profileList);
+        ui->comboBox_profileList->setCurrentIndex(ui->comboBox_profileList->findData(profileIndex));
+        return;
+    }
     profileIndex = data.toInt();
     CTavrixXML_ModifyXMLFileProfileIndex(profilePath, profileIndex);
     loadProfileData();
@@ -258,6 +265,10 @@ void DDevicePage::onCustomEventChangProfile(int changeProfileIndex)
     }
     if (!currentLink || profilePath.isEmpty())
         return;
+    if (customKeysPage->isDownloading()) {
+        qDebug() << "Profile switch asked for during a download, ignored:" << changeProfileIndex;
+        return;
+    }
     // A profile that no longer exists is not switched to; the controller has the
     // page reload on a switch.
     profiles->switchProfileFromKeyboard(changeProfileIndex);

@@ -11,6 +11,7 @@
 #include "keyboardview/keyboardbutcustom.h"
 #include "keyboardview/keyselectframe.h"
 #include "keys/dcustomkeyspage.h"
+#include "keys/macrocopies.h"
 #include "lighting/dlightsconfigpage.h"
 #include "lighting/lightdealmain.h"
 #include "ui_ddevicepage.h"
@@ -192,6 +193,8 @@ void DDevicePage::onLockWinKeyAbout(int feature1, int feature2, int feature3, in
 
 void DDevicePage::onMacroListHaveChangedSendToDevice(QString strMacroIndex, QString)
 {
-    if (!profilePath.isEmpty())
-        profiles->refreshMacroCopy(strMacroIndex);
+    // Every profile of every layer and device that plays the macro keeps a copy
+    // of it, and each of them is downloaded from that copy: all must follow the
+    // edit, not only the profile shown.
+    MacroCopies::renewEditedMacro(strMacroIndex.toLatin1());
 }

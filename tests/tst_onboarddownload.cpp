@@ -254,8 +254,10 @@ void TestOnboardDownload::profileWithoutMacros()
 
     QCOMPARE(rig.wire(), keyPackets(0) + keyPackets(2) + macroSlots(0));
     const QList<qint64> times = rig.wireTimes();
-    // The pause runs from the moment the key packets were queued.
-    QVERIFY2(times.at(20) - times.at(0) >= 390, "the keyboard gets its pause after the key layers");
+    // The pause runs from the moment the key packets were queued, and the first of
+    // them may reach the wire a little after that on a busy machine; without the
+    // pause the gap would be a few milliseconds.
+    QVERIFY2(times.at(20) - times.at(0) >= 300, "the keyboard gets its pause after the key layers");
 
     // The keyboard's memory holds the profile, key by key, on both layers.
     const EmuOnboardView view(rig.device->keyboard()->state().memory);
@@ -356,8 +358,8 @@ void TestOnboardDownload::magneticKeyboardClearsAdvancedKeySlots()
                  + seniorSlots(1));
     const QList<qint64> t = rig.wireTimes();
     const int firstEmptySenior = rig.wire().indexOf("A1");
-    QVERIFY2(t.at(firstEmptySenior) - t.at(firstEmptySenior - 1) >= 390, "a second pause before the advanced keys");
-    QVERIFY2(t.at(firstEmptySenior - 50) - t.at(0) >= 390, "the first pause after the key layers");
+    QVERIFY2(t.at(firstEmptySenior) - t.at(firstEmptySenior - 1) >= 300, "a second pause before the advanced keys");
+    QVERIFY2(t.at(firstEmptySenior - 50) - t.at(0) >= 300, "the first pause after the key layers");
 
     const EmuOnboardView view(rig.device->keyboard()->state().memory);
     QCOMPARE(view.keyItem(0, bound, rig.codes.at(bound)), (EmuKeyItem {40, 1, 1, "0"}));

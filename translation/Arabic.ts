@@ -9,6 +9,41 @@
     </message>
 </context>
 <context>
+    <name>DCustomKeysPage</name>
+    <message>
+        <source>Type:</source>
+        <translation>النوع:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>الوظيفة:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>المفتاح</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>مسافة</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>الطبقة الافتراضية</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>طبقة FN</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>جارٍ التحميل</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>تنزيل</translation>
+    </message>
+</context>
+<context>
     <name>DDeviceKeyboardLink</name>
     <message>
         <source>The text is on the clipboard: press Ctrl+V to paste it</source>
@@ -120,6 +155,21 @@
     <message>
         <source>Unknow</source>
         <translation>غير معروف</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyDisablePage</name>
+    <message>
+        <source>Disable</source>
+        <translation>تعطيل</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
     </message>
 </context>
 <context>
@@ -273,6 +323,29 @@
     <message>
         <source>Show device list</source>
         <translation>إظهار قائمة الأجهزة</translation>
+    </message>
+</context>
+<context>
+    <name>DResetDefaultPage</name>
+    <message>
+        <source>Light Press</source>
+        <translation>ضغطة خفيفة</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>ضغطة قوية</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>افتراضي</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
     </message>
 </context>
 <context>
@@ -973,20 +1046,88 @@
         <translation>معلومات البرنامج الثابت</translation>
     </message>
     <message>
-        <source>Download config successful</source>
-        <translation>تم تنزيل الإعدادات بنجاح</translation>
+        <source>Remap with key?</source>
+        <translation>إعادة التعيين إلى أي مفتاح؟</translation>
     </message>
     <message>
-        <source>Download config failed, Please try again</source>
-        <translation>فشل تنزيل الإعدادات، يرجى المحاولة مرة أخرى</translation>
+        <source>Enter key?</source>
+        <translation>أدخل المفاتيح؟</translation>
     </message>
     <message>
-        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
-        <translation>تم رفض التنزيل: %1 مفاتيح تشغّل وحدات ماكرو، ولوحة المفاتيح تتسع لـ %2 وحدات ماكرو فقط</translation>
+        <source>Select App</source>
+        <translation>اختيار التطبيق</translation>
     </message>
     <message>
-        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
-        <translation>تم رفض التنزيل: %1 مفاتيح مرتبطة بمفاتيح متقدمة، ولوحة المفاتيح تتسع لـ %2 مفاتيح متقدمة فقط</translation>
+        <source>Please select the path where your app is located</source>
+        <translation>يرجى اختيار المسار الذي يوجد فيه تطبيقك</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>اختيار تطبيق</translation>
+    </message>
+    <message>
+        <source>Applications (*.desktop)</source>
+        <translation>التطبيقات (*.desktop)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>كل الملفات (*)</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>أدخل النص...</translation>
+    </message>
+    <message>
+        <source>Mouse Key</source>
+        <translation>مفاتيح الفأرة</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>تنزيل</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>النوع:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>الوظيفة:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>المفتاح</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>الرجاء تحديد مفتاح أولاً</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>تمت العملية بنجاح</translation>
+    </message>
+    <message>
+        <source>Operate failed, the profile could not be saved</source>
+        <translation>فشلت العملية، تعذّر حفظ ملف التعريف</translation>
+    </message>
+    <message>
+        <source>Setting failed because the text is empty</source>
+        <translation>فشل الإعداد لأن النص فارغ</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>ضغطة خفيفة</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>ضغطة قوية</translation>
     </message>
     <message>
         <source>If Win Lock is on:</source>
@@ -1099,6 +1240,22 @@
     <message>
         <source>No</source>
         <translation>لا</translation>
+    </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>تم تنزيل الإعدادات بنجاح</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>فشل تنزيل الإعدادات، يرجى المحاولة مرة أخرى</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
+        <translation>تم رفض التنزيل: %1 مفاتيح تشغّل وحدات ماكرو، ولوحة المفاتيح تتسع لـ %2 وحدات ماكرو فقط</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
+        <translation>تم رفض التنزيل: %1 مفاتيح مرتبطة بمفاتيح متقدمة، ولوحة المفاتيح تتسع لـ %2 مفاتيح متقدمة فقط</translation>
     </message>
     <message>
         <source>Left Click</source>
@@ -1215,6 +1372,46 @@
     <message>
         <source>Stop record macro</source>
         <translation>توقف تسجيل الماكرو</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>تعيين ماكرو</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>تعيين ملف التعريف</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>تشغيل/إيقاف التشغيل المستمر</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>عدد مرات التشغيل</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>عدد مرات التشغيل 1،2،3...</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>نوع التشغيل</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>تشغيل عدة مرات</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>تشغيل مرة واحدة</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>التشغيل أثناء الضغط على المفتاح المعين</translation>
+    </message>
+    <message>
+        <source>There is no macro to assign, please record a macro first</source>
+        <translation>لا يوجد ماكرو لتعيينه، يرجى تسجيل ماكرو أولاً</translation>
     </message>
 </context>
 <context>

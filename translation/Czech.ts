@@ -9,6 +9,41 @@
     </message>
 </context>
 <context>
+    <name>DCustomKeysPage</name>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Funkce:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Klávesa</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Mezerník</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>Výchozí vrstva</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>Vrstva FN</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>Načítání</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Stáhnout</translation>
+    </message>
+</context>
+<context>
     <name>DDeviceKeyboardLink</name>
     <message>
         <source>The text is on the clipboard: press Ctrl+V to paste it</source>
@@ -120,6 +155,21 @@
     <message>
         <source>Unknow</source>
         <translation>Neznámé</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyDisablePage</name>
+    <message>
+        <source>Disable</source>
+        <translation>Zakázat</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
     </message>
 </context>
 <context>
@@ -273,6 +323,29 @@
     <message>
         <source>Show device list</source>
         <translation>Zobrazit seznam zařízení</translation>
+    </message>
+</context>
+<context>
+    <name>DResetDefaultPage</name>
+    <message>
+        <source>Light Press</source>
+        <translation>Lehký stisk</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Silný stisk</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Výchozí</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
     </message>
 </context>
 <context>
@@ -973,20 +1046,88 @@
         <translation>Informace o firmwaru</translation>
     </message>
     <message>
-        <source>Download config successful</source>
-        <translation>Konfigurace byla úspěšně nahrána</translation>
+        <source>Remap with key?</source>
+        <translation>Přemapovat na kterou klávesu?</translation>
     </message>
     <message>
-        <source>Download config failed, Please try again</source>
-        <translation>Nahrání konfigurace se nezdařilo, zkuste to prosím znovu</translation>
+        <source>Enter key?</source>
+        <translation>Zadejte klávesy?</translation>
     </message>
     <message>
-        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
-        <translation>Nahrání odmítnuto: %1 kláves spouští makra, klávesnice pojme %2 maker</translation>
+        <source>Select App</source>
+        <translation>Vybrat aplikaci</translation>
     </message>
     <message>
-        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
-        <translation>Nahrání odmítnuto: %1 kláves je přiřazeno k pokročilým klávesám, klávesnice pojme %2 pokročilých kláves</translation>
+        <source>Please select the path where your app is located</source>
+        <translation>Vyberte cestu, kde se aplikace nachází</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Vybrat aplikaci</translation>
+    </message>
+    <message>
+        <source>Applications (*.desktop)</source>
+        <translation>Aplikace (*.desktop)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Všechny soubory (*)</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>Zadejte text...</translation>
+    </message>
+    <message>
+        <source>Mouse Key</source>
+        <translation>Tlačítka myši</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Stáhnout</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Funkce:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Klávesa</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>Nejprve vyberte klávesu</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>Operace proběhla úspěšně</translation>
+    </message>
+    <message>
+        <source>Operate failed, the profile could not be saved</source>
+        <translation>Operace selhala, profil nelze uložit</translation>
+    </message>
+    <message>
+        <source>Setting failed because the text is empty</source>
+        <translation>Nastavení selhalo, protože text je prázdný</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Lehký stisk</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Silný stisk</translation>
     </message>
     <message>
         <source>If Win Lock is on:</source>
@@ -1099,6 +1240,22 @@
     <message>
         <source>No</source>
         <translation>Ne</translation>
+    </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>Konfigurace byla úspěšně nahrána</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Nahrání konfigurace se nezdařilo, zkuste to prosím znovu</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
+        <translation>Nahrání odmítnuto: %1 kláves spouští makra, klávesnice pojme %2 maker</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
+        <translation>Nahrání odmítnuto: %1 kláves je přiřazeno k pokročilým klávesám, klávesnice pojme %2 pokročilých kláves</translation>
     </message>
     <message>
         <source>Left Click</source>
@@ -1215,6 +1372,46 @@
     <message>
         <source>Stop record macro</source>
         <translation>Nahrávání makra zastaveno</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>Přiřadit makro</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Přiřadit profil</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Nepřetržité přehrávání zap./vyp.</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Počet přehrání</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Počet přehrání 1,2,3...</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>Způsob přehrávání</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Přehrát vícekrát</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Přehrát jednou</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Přehrávat, dokud je přiřazená klávesa stisknutá</translation>
+    </message>
+    <message>
+        <source>There is no macro to assign, please record a macro first</source>
+        <translation>Není k dispozici žádné makro k přiřazení, nejprve nahrajte makro</translation>
     </message>
 </context>
 <context>

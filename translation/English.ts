@@ -9,6 +9,41 @@
     </message>
 </context>
 <context>
+    <name>DCustomKeysPage</name>
+    <message>
+        <source>Type:</source>
+        <translation>Type:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Function:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Key</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Space</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>Default layer</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>FN layer</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>Loading</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Download</translation>
+    </message>
+</context>
+<context>
     <name>DDeviceKeyboardLink</name>
     <message>
         <source>The text is on the clipboard: press Ctrl+V to paste it</source>
@@ -120,6 +155,21 @@
     <message>
         <source>Unknow</source>
         <translation>Unknow</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyDisablePage</name>
+    <message>
+        <source>Disable</source>
+        <translation>Disable</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -273,6 +323,29 @@
     <message>
         <source>Show device list</source>
         <translation>Show device list</translation>
+    </message>
+</context>
+<context>
+    <name>DResetDefaultPage</name>
+    <message>
+        <source>Light Press</source>
+        <translation>Light Press</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Heavy Press</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Default</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -973,20 +1046,88 @@
         <translation>Firmware Info</translation>
     </message>
     <message>
-        <source>Download config successful</source>
-        <translation>Download config successful</translation>
+        <source>Remap with key?</source>
+        <translation>Remap with key?</translation>
     </message>
     <message>
-        <source>Download config failed, Please try again</source>
-        <translation>Download config failed, Please try again</translation>
+        <source>Enter key?</source>
+        <translation>Enter key?</translation>
     </message>
     <message>
-        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
-        <translation>Download refused: %1 keys play macros, the keyboard holds %2 macros</translation>
+        <source>Select App</source>
+        <translation>Select App</translation>
     </message>
     <message>
-        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
-        <translation>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</translation>
+        <source>Please select the path where your app is located</source>
+        <translation>Please select the path where your app is located</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Select application</translation>
+    </message>
+    <message>
+        <source>Applications (*.desktop)</source>
+        <translation>Applications (*.desktop)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>Enter text ...</translation>
+    </message>
+    <message>
+        <source>Mouse Key</source>
+        <translation>Mouse Key</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Type:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Function:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Key</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>Please select one Key first</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>Operate successful</translation>
+    </message>
+    <message>
+        <source>Operate failed, the profile could not be saved</source>
+        <translation>Operate failed, the profile could not be saved</translation>
+    </message>
+    <message>
+        <source>Setting failed because the text is empty</source>
+        <translation>Setting failed because the text is empty</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Light Press</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Heavy Press</translation>
     </message>
     <message>
         <source>If Win Lock is on:</source>
@@ -1099,6 +1240,22 @@
     <message>
         <source>No</source>
         <translation>No</translation>
+    </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>Download config successful</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Download config failed, Please try again</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
+        <translation>Download refused: %1 keys play macros, the keyboard holds %2 macros</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
+        <translation>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</translation>
     </message>
     <message>
         <source>Left Click</source>
@@ -1215,6 +1372,46 @@
     <message>
         <source>Stop record macro</source>
         <translation>Stop record macro</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>Assign Macro</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Assign Profile</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Continous playback on/off</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Play Number</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Play Number 1,2,3...</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>Play Type</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Play multiple times</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Play once</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Play while assigned key is pressed</translation>
+    </message>
+    <message>
+        <source>There is no macro to assign, please record a macro first</source>
+        <translation>There is no macro to assign, please record a macro first</translation>
     </message>
 </context>
 <context>

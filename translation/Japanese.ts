@@ -9,6 +9,41 @@
     </message>
 </context>
 <context>
+    <name>DCustomKeysPage</name>
+    <message>
+        <source>Type:</source>
+        <translation>タイプ：</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>機能：</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>キー</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>スペース</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>デフォルトレイヤー</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>FNレイヤー</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>読み込み中</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>ダウンロード</translation>
+    </message>
+</context>
+<context>
     <name>DDeviceKeyboardLink</name>
     <message>
         <source>The text is on the clipboard: press Ctrl+V to paste it</source>
@@ -120,6 +155,21 @@
     <message>
         <source>Unknow</source>
         <translation>不明</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyDisablePage</name>
+    <message>
+        <source>Disable</source>
+        <translation>無効</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
@@ -273,6 +323,29 @@
     <message>
         <source>Show device list</source>
         <translation>デバイス一覧を表示</translation>
+    </message>
+</context>
+<context>
+    <name>DResetDefaultPage</name>
+    <message>
+        <source>Light Press</source>
+        <translation>軽押し</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>強押し</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>デフォルト</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
@@ -973,20 +1046,88 @@
         <translation>ファームウェア情報</translation>
     </message>
     <message>
-        <source>Download config successful</source>
-        <translation>設定のダウンロードに成功しました</translation>
+        <source>Remap with key?</source>
+        <translation>どのキーに割り当てますか？</translation>
     </message>
     <message>
-        <source>Download config failed, Please try again</source>
-        <translation>設定のダウンロードに失敗しました。もう一度お試しください</translation>
+        <source>Enter key?</source>
+        <translation>キーを入力してください</translation>
     </message>
     <message>
-        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
-        <translation>ダウンロードを中止しました: マクロを実行するキーが %1 個あります。キーボードに保存できるマクロは %2 個までです</translation>
+        <source>Select App</source>
+        <translation>アプリを選択</translation>
     </message>
     <message>
-        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
-        <translation>ダウンロードを中止しました: 高度なキーに割り当てられたキーが %1 個あります。キーボードに保存できる高度なキーは %2 個までです</translation>
+        <source>Please select the path where your app is located</source>
+        <translation>アプリの場所を選択してください</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>アプリケーションを選択</translation>
+    </message>
+    <message>
+        <source>Applications (*.desktop)</source>
+        <translation>アプリケーション (*.desktop)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>テキストを入力…</translation>
+    </message>
+    <message>
+        <source>Mouse Key</source>
+        <translation>マウスキー</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>ダウンロード</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>タイプ：</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>機能：</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>キー</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>先にキーを1つ選択してください</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>操作に成功しました</translation>
+    </message>
+    <message>
+        <source>Operate failed, the profile could not be saved</source>
+        <translation>操作に失敗しました。プロファイルを保存できません</translation>
+    </message>
+    <message>
+        <source>Setting failed because the text is empty</source>
+        <translation>テキストが空のため設定に失敗しました</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>軽押し</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>強押し</translation>
     </message>
     <message>
         <source>If Win Lock is on:</source>
@@ -1099,6 +1240,22 @@
     <message>
         <source>No</source>
         <translation>いいえ</translation>
+    </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>設定のダウンロードに成功しました</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>設定のダウンロードに失敗しました。もう一度お試しください</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
+        <translation>ダウンロードを中止しました: マクロを実行するキーが %1 個あります。キーボードに保存できるマクロは %2 個までです</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
+        <translation>ダウンロードを中止しました: 高度なキーに割り当てられたキーが %1 個あります。キーボードに保存できる高度なキーは %2 個までです</translation>
     </message>
     <message>
         <source>Left Click</source>
@@ -1215,6 +1372,46 @@
     <message>
         <source>Stop record macro</source>
         <translation>マクロの記録を停止しました</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>マクロを割り当て</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>プロファイルを割り当て</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>連続再生オン/オフ</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>再生回数</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>再生回数 1,2,3...</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>再生方法</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>複数回再生</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>1回再生</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>割り当てキーを押している間再生</translation>
+    </message>
+    <message>
+        <source>There is no macro to assign, please record a macro first</source>
+        <translation>割り当てるマクロがありません。先にマクロを記録してください</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,41 @@
     </message>
 </context>
 <context>
+    <name>DCustomKeysPage</name>
+    <message>
+        <source>Type:</source>
+        <translation>类型：</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>功能：</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>按键</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>空格</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>默认层</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>FN层</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>加载中</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>下载</translation>
+    </message>
+</context>
+<context>
     <name>DDeviceKeyboardLink</name>
     <message>
         <source>The text is on the clipboard: press Ctrl+V to paste it</source>
@@ -120,6 +155,21 @@
     <message>
         <source>Unknow</source>
         <translation>未知</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyDisablePage</name>
+    <message>
+        <source>Disable</source>
+        <translation>禁用</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
@@ -273,6 +323,29 @@
     <message>
         <source>Show device list</source>
         <translation>显示设备列表</translation>
+    </message>
+</context>
+<context>
+    <name>DResetDefaultPage</name>
+    <message>
+        <source>Light Press</source>
+        <translation>轻按</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>重按</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>默认</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
@@ -973,20 +1046,88 @@
         <translation>固件信息</translation>
     </message>
     <message>
-        <source>Download config successful</source>
-        <translation>配置下载成功</translation>
+        <source>Remap with key?</source>
+        <translation>映射为哪个按键？</translation>
     </message>
     <message>
-        <source>Download config failed, Please try again</source>
-        <translation>配置下载失败，请重试</translation>
+        <source>Enter key?</source>
+        <translation>输入按键？</translation>
     </message>
     <message>
-        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
-        <translation>已拒绝下载：%1 个按键绑定了宏，键盘最多只能存储 %2 个宏</translation>
+        <source>Select App</source>
+        <translation>选择应用</translation>
     </message>
     <message>
-        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
-        <translation>已拒绝下载：%1 个按键绑定了高级按键，键盘最多只能存储 %2 个高级按键</translation>
+        <source>Please select the path where your app is located</source>
+        <translation>请选择应用所在的路径</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>选择应用程序</translation>
+    </message>
+    <message>
+        <source>Applications (*.desktop)</source>
+        <translation>应用程序 (*.desktop)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>输入文本……</translation>
+    </message>
+    <message>
+        <source>Mouse Key</source>
+        <translation>鼠标按键</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>下载</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>类型：</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>功能：</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>按键</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>请先选择一个按键</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>操作成功</translation>
+    </message>
+    <message>
+        <source>Operate failed, the profile could not be saved</source>
+        <translation>操作失败，配置文件无法保存</translation>
+    </message>
+    <message>
+        <source>Setting failed because the text is empty</source>
+        <translation>设置失败，文本为空</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>轻按</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>重按</translation>
     </message>
     <message>
         <source>If Win Lock is on:</source>
@@ -1099,6 +1240,22 @@
     <message>
         <source>No</source>
         <translation>否</translation>
+    </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>配置下载成功</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>配置下载失败，请重试</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys play macros, the keyboard holds %2 macros</source>
+        <translation>已拒绝下载：%1 个按键绑定了宏，键盘最多只能存储 %2 个宏</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
+        <translation>已拒绝下载：%1 个按键绑定了高级按键，键盘最多只能存储 %2 个高级按键</translation>
     </message>
     <message>
         <source>Left Click</source>
@@ -1215,6 +1372,46 @@
     <message>
         <source>Stop record macro</source>
         <translation>停止录制宏</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>指定宏</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>指定配置文件</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>连续播放开/关</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>播放次数</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>播放次数 1,2,3...</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>播放方式</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>播放多次</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>播放一次</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>按住指定按键时播放</translation>
+    </message>
+    <message>
+        <source>There is no macro to assign, please record a macro first</source>
+        <translation>没有可指定的宏，请先录制宏</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,62 @@
+#include "keys/dchangprofilepage.h"
+
+#include "keys/keyoperateinfo.h"
+#include "keys/keyoperatetype.h"
+#include "sdk/tavrixxml.h"
+#include "ui_dchangprofilepage.h"
+
+#include <QSignalBlocker>
+
+DChangProfilePage::DChangProfilePage(QWidget *parent) : DKeyFunctionPage(parent), ui(new Ui::DChangProfilePage)
+{
+    ui->setupUi(this);
+    retranslateTexts();
+}
+
+DChangProfilePage::~DChangProfilePage()
+{
+    delete ui;
+}
+
+void DChangProfilePage::retranslateTexts()
+{
+    ui->label_2->setText(QObject::tr("Assign Profile"));
+}
+
+void DChangProfilePage::loadKeyInfo()
+{
+    DKeyFunctionPage::loadKeyInfo();
+    const QSignalBlocker block(ui->comboBox_Profile);
+    ui->comboBox_Profile->clear();
+    m_profileNames.clear();
+    QList<ProfileNode> profiles;
+    CTavrixXML_SelectProFileAllNodes(m_profilePath, profiles);
+    for (const ProfileNode &profile : profiles) {
+        const QString name = QString::fromUtf8(profile.name);
+        ui->comboBox_Profile->addItem(name, QString::fromLatin1(profile.index));
+        m_profileNames.insert(keyOperateNumber(profile.index), name);
+    }
+    ui->comboBox_Profile->setCurrentIndex(profiles.isEmpty() ? -1 : 0);
+
+    KeyOperateInfo item = KeyOperateInfo::empty();
+    CTavrixXML_SelectProFileKeyOperateInfo(m_profilePath, QByteArray::number(m_profileIndex),
+                                           QByteArray::number(m_keyCode), &item);
+    if (keyOperateNumber(item.keyDec) == -1 || keyOperateNumber(item.operateType) != KeyOperateType_SwitchProfile)
+        return;
+    // By index, not by name: two profiles may share a name.
+    const int entry = ui->comboBox_Profile->findData(QString::number(keyOperateNumber(item.value)));
+    if (entry >= 0)
+        ui->comboBox_Profile->setCurrentIndex(entry);
+}
+
+void DChangProfilePage::on_comboBox_Profile_currentIndexChanged(int index)
+{
+    if (index >= 0)
+        saveKeyInfo();
+}
+
+void DChangProfilePage::saveKeyInfo()
+{
+    const int profile = ui->comboBox_Profile->currentData().toString().toInt();
+    saveKeyItem(KeyOperateType_SwitchProfile, "1", "1", QString("%1").arg(profile).toLatin1());
+}

@@ -1,0 +1,262 @@
+// Keys given a macro, an advanced key, a keyboard function and lighting functions
+// through their function pages, downloaded into the emulated keyboard: its memory
+// must hold what the pages stored.
+
+#include "app/ddatamanager.h"
+#include "devicelink/onboarddownload.h"
+#include "emudevice.h"
+#include "emuonboardview.h"
+#include "keyboardview/keylayoutfile.h"
+#include "keys/dkeyboardlightcustomeventpage.h"
+#include "keys/dkeyconfigfunctionpage.h"
+#include "keys/dmacrocmdpage.h"
+#include "keys/dseniorkeysbindingpage.h"
+#include "keys/dsidelightcustomeventpage.h"
+#include "support/storefixture.h"
+#include "support/testmain.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSignalSpy>
+
+#include <memory>
+
+namespace {
+
+MacroEventItem recorded(const char *type, int keyCode, const char *state, int delay)
+{
+    MacroEventItem e;
+    qstrncpy(e.mark, "1", sizeof e.mark);
+    qstrncpy(e.delay, QByteArray::number(delay).constData(), sizeof e.delay);
+    qstrncpy(e.type, type, sizeof e.type);
+    qstrncpy(e.keyCode, QByteArray::number(keyCode).constData(), sizeof e.keyCode);
+    qstrncpy(e.codeName, "K", sizeof e.codeName);
+    qstrncpy(e.operateExplain, state, sizeof e.operateExplain);
+    return e;
+}
+
+// An emulated keyboard with its open I/O thread, the profile's files in the data
+// manager, and a download that gets the keyboard's acknowledgements and status
+// reports as the device page forwards them.
+class Rig
+{
+public:
+    explicit Rig(const QString &model)
+    {
+        qputenv("TAVRIX_EMU_DIR", emuDir.path().toLocal8Bit());
+        device = std::make_unique<EmuDevice>(emuDir.path(), EmuModels::find(model));
+        device->start();
+        hid = new MainHidInterFace(1, model);
+        QObject::connect(hid, &MainHidInterFace::sigHidSnGetOver, [](unsigned char *data, QString) { delete[] data; });
+        QObject::connect(hid, &MainHidInterFace::sigHidDataArrived, &download,
+                         [this](unsigned char *data, int, int) { forward(data); });
+        hid->openHid(device->socketPath());
+        hid->start();
+
+        layer = store.newLayerFile("appProfile_Default.xml");
+        store.newLayerFile("appProfile_FN.xml");
+        macros = store.path("appMacro.xml");
+        CTavrixXML_CreateXMLFile(macros);
+        seniorKeys = store.path("SeniorKeyConfig.xml");
+        CTavrixXML_SeniorKey_CreateXMLFile(seniorKeys);
+        KeyLayout layout;
+        KeyLayoutFile::load(model, &layout);
+        for (const KeyLayoutKey &key : layout.keys)
+            codes.append(key.code);
+        magnetic = EmuModels::find(model).isMagnetic();
+
+        DDataManager *dm = DDataManager::getInstance();
+        dm->setCurProfilePath(layer);
+        dm->setCurProfileIndex(1);
+        dm->setMacroXmlPath(macros);
+        dm->setSeniorKeyXmlPath(seniorKeys);
+        dm->setHidDeviceType(magnetic ? 4 : 3);
+    }
+    ~Rig() { delete hid; }
+
+    // Selects the key of layout index k on the picture, as a click would.
+    int select(int k) const
+    {
+        DDataManager::getInstance()->setClickedKey(codes.at(k), QStringLiteral("K%1").arg(k));
+        return k;
+    }
+
+    // The layout index of the first real key at or after `from`.
+    int keyAt(int from) const
+    {
+        for (int k = from; k < codes.size(); ++k)
+            if (codes.at(k) != 0)
+                return k;
+        return -1;
+    }
+
+    bool run()
+    {
+        OnboardDownloadTarget t;
+        t.hid = hid;
+        t.devicePath = device->socketPath();
+        t.profileFolder = QFileInfo(QFile::decodeName(layer)).absolutePath();
+        t.seniorKeyPath = seniorKeys;
+        t.magnetic = magnetic;
+        t.keyCodes = codes;
+        QSignalSpy finished(&download, &OnboardDownload::sigDownloadFinished);
+        if (!download.start(t) || (finished.isEmpty() && !finished.wait(10000)))
+            return false;
+        return finished.first().at(0).toBool();
+    }
+
+    // The four bytes the keyboard holds for key k of the Default layer.
+    QByteArray keyBytes(int k) const { return device->keyboard()->state().memory.keyCode(0, k); }
+
+    EmuKeyItem keyboardItem(int k) const
+    {
+        return EmuOnboardView(device->keyboard()->state().memory).keyItem(0, k, codes.at(k));
+    }
+
+    QTemporaryDir emuDir;
+    std::unique_ptr<EmuDevice> device;
+    MainHidInterFace *hid = nullptr;
+    StoreFixture store;
+    QByteArray layer, macros, seniorKeys;
+    QList<int> codes;
+    bool magnetic = false;
+    OnboardDownload download;
+
+private:
+    void forward(unsigned char *data)
+    {
+        const HidReport r = HidReport::fromBytes(data, HidReport::Size);
+        delete[] data;
+        if (r.code() == static_cast<uint8_t>(HidReply::OnboardAck))
+            download.onAcknowledgement(device->socketPath());
+        if (r.code() == static_cast<uint8_t>(HidReply::DeviceStatus) && r[5] != 0 && r[13] != 0)
+            download.onDownloadStatus(device->socketPath(), r[13]);
+    }
+};
+
+void click(QWidget &page, const char *button)
+{
+    auto *radio = page.findChild<QRadioButton *>(button);
+    QVERIFY2(radio, button);
+    radio->click();
+}
+
+}  // namespace
+
+class TestBindingDownload : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void macroModesKeyboardAndLightFunctions();
+    void advancedKeyOnMagneticKeyboard();
+};
+
+void TestBindingDownload::macroModesKeyboardAndLightFunctions()
+{
+    Rig rig("QR108");
+    CTavrixXML_CreateMacroXmlParentNode(rig.macros, "4", "Copy");
+    CTavrixXML_AddKeyOrMouseEventItem(rig.macros,
+                                      {recorded("key", 224, "down", 0), recorded("key", 6, "down", 30),
+                                       recorded("key", 6, "up", 40), recorded("key", 224, "up", 20),
+                                       recorded("mouse", 513, "down", 50)},
+                                      "4");
+
+    // One key per play mode, each bound to macro 4 on the macro page.
+    DMacroCmdPage macroPage;
+    const struct
+    {
+        int key;
+        const char *button;
+        int repeat;
+        int mode;
+    } macroKeys[] = {
+        {rig.keyAt(20), "radioButton_playOne", 1, 1},
+        {rig.keyAt(40), "radioButton_playMany", 12, 2},
+        {rig.keyAt(60), "radioButton_playKeyPressRelStop", 1, 3},
+        {rig.keyAt(80), "radioButton_playWhellKeyPress", 1, 4},
+    };
+    for (const auto &m : macroKeys) {
+        rig.select(m.key);
+        macroPage.loadKeyInfo();
+        click(macroPage, m.button);
+        if (m.mode == 2)
+            QTest::keyClicks(macroPage.findChild<QLineEdit *>("lineEdit_playMany"), "2");
+    }
+
+    DKeyConfigFunctionPage configPage;
+    const int bluetooth = rig.select(rig.keyAt(25));
+    configPage.loadKeyInfo();
+    click(configPage, "radioButton_Pattern2");
+    const int receiver = rig.select(rig.keyAt(26));
+    configPage.loadKeyInfo();
+    click(configPage, "radioButton_24G");
+
+    DKeyboardLightCustomEventPage lightPage;
+    const int speed = rig.select(rig.keyAt(27));
+    lightPage.loadKeyInfo();
+    click(lightPage, "radioButton_SpeedLessen");
+    DSideLightCustomEventPage sidePage;
+    const int side = rig.select(rig.keyAt(28));
+    sidePage.loadKeyInfo();
+    click(sidePage, "radioButton_BrightnessUp");
+
+    QVERIFY(rig.run());
+
+    // The macro keys play slots 0 to 3 in layout order, each with its own mode.
+    const EmuOnboardView view(rig.device->keyboard()->state().memory);
+    const QList<EmuMacroEvent> events = {{"key", 224, true, 0},
+                                         {"key", 6, true, 30},
+                                         {"key", 6, false, 40},
+                                         {"key", 224, false, 20},
+                                         {"mouse", 513, true, 50}};
+    for (int slot = 0; slot < 4; ++slot) {
+        const auto &m = macroKeys[slot];
+        QCOMPARE(rig.keyboardItem(m.key), (EmuKeyItem {1, m.repeat, m.mode, QByteArray::number(slot)}));
+        QCOMPARE(rig.keyBytes(m.key),
+                 QByteArray::fromHex("10") + char(qMin(rig.codes.at(m.key), 255)) + char(slot) + '\0');
+        QCOMPARE(view.macro(slot).playMode, m.mode);
+        QCOMPARE(view.macro(slot).events, events);
+    }
+    QVERIFY(view.isEmptyMacroSlot(4));
+    QCOMPARE(rig.keyboardItem(bluetooth), (EmuKeyItem {19, 1, 11, "0,1"}));
+    QCOMPARE(rig.keyboardItem(receiver), (EmuKeyItem {19, 1, 11, "1,0"}));
+    QCOMPARE(rig.keyboardItem(speed), (EmuKeyItem {22, 1, 1, "1"}));
+    QCOMPARE(rig.keyboardItem(side), (EmuKeyItem {31, 1, 1, "0"}));
+    QCOMPARE(rig.keyBytes(bluetooth).toHex(' '), QByteArray("11 0b 00 01"));
+    QCOMPARE(rig.keyBytes(receiver).toHex(' '), QByteArray("11 0b 01 00"));
+    QCOMPARE(rig.keyBytes(speed).toHex(' '), QByteArray("04 01 00 00"));
+    QCOMPARE(rig.keyBytes(side).toHex(' '), QByteArray("0b 00 00 00"));
+}
+
+void TestBindingDownload::advancedKeyOnMagneticKeyboard()
+{
+    Rig rig("QM68");
+    SeniorKeyInfo mt;
+    mt.bindingIndex = 6;
+    qstrncpy(mt.name, "MT6", sizeof mt.name);
+    mt.keyType = SeniorKeyType_MT;
+    qstrncpy(mt.keys[0], "225", sizeof mt.keys[0]);
+    qstrncpy(mt.keys[1], "1,6", sizeof mt.keys[1]);
+    mt.ValueTime = 200;
+    QVERIFY(CTavrixXML_SeniorKey_AddInfoItem(rig.seniorKeys, SeniorKeyType_MT, mt));
+
+    DSeniorKeysBindingPage page;
+    const int bound = rig.select(rig.keyAt(20));
+    page.loadKeyInfo();
+    auto *combo = page.findChild<QComboBox *>("comboBox_SeniorKeys");
+    QCOMPARE(combo->count(), 1);
+    emit combo->activated(0);
+    QVERIFY(rig.run());
+
+    const EmuOnboardView view(rig.device->keyboard()->state().memory);
+    QCOMPARE(rig.keyboardItem(bound), (EmuKeyItem {40, 1, 1, "0"}));
+    QCOMPARE(rig.keyBytes(bound).toHex(' '), QByteArray("17 00 00 00"));
+    QCOMPARE(view.seniorKey(0).type, int(SeniorKeyType_MT));
+    QCOMPARE(view.seniorKey(0).keys[1], QByteArray("1,6"));
+    QCOMPARE(view.seniorKey(0).holdTimeMs, 200);
+}
+
+TAVRIX_TEST_MAIN(TestBindingDownload)
+#include "tst_bindingdownload.moc"

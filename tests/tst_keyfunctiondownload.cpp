@@ -1,0 +1,157 @@
+// From keys clicked on the keyboard picture to the keyboard's memory, through the
+// device page and an emulated keyboard: one key of each kind the remap, combination,
+// text, launch, shortcut, mouse and multimedia pages store is assigned on the
+// key-assignment tab, and Download writes each key's four-byte code into the keyboard.
+
+#include "app/ddatamanager.h"
+#include "devicepage/ddevicepage.h"
+#include "emudevice.h"
+#include "emumodel.h"
+#include "keyboardview/keyboardbutcustom.h"
+#include "keys/dchangekeypage.h"
+#include "keys/dcustomkeyspage.h"
+#include "keys/dkeycombinationpage.h"
+#include "keys/dkeywithapppage.h"
+#include "keys/keyfunctionpagetable.h"
+#include "support/testmain.h"
+
+#include <QAbstractButton>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTextEdit>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+using namespace KeyFunctionPages;
+
+bool waitUntil(const std::function<bool()> &condition, int timeoutMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition()) {
+        if (clock.elapsed() > timeoutMs)
+            return false;
+        QTest::qWait(10);
+    }
+    return true;
+}
+
+}  // namespace
+
+class TestKeyFunctionDownload : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void eachKindReachesTheKeyboard();
+
+private:
+    // The Default layer of the keyboard's memory, four bytes per key in layout order.
+    QList<QByteArray> memory() const;
+    bool download();
+
+    std::unique_ptr<EmuDevice> m_keyboard;
+    std::unique_ptr<DDevicePage> m_page;
+    QList<int> m_codes;
+};
+
+QList<QByteArray> TestKeyFunctionDownload::memory() const
+{
+    QList<QByteArray> keys;
+    for (int k = 0; k < m_codes.size(); ++k)
+        keys << m_keyboard->keyboard()->state().memory.keyCode(0, k).toHex();
+    return keys;
+}
+
+bool TestKeyFunctionDownload::download()
+{
+    DCustomKeysPage *tab = m_page->customKeysTab();
+    tab->findChild<QPushButton *>("pushButton_Download")->click();
+    return tab->isDownloading() && waitUntil([&] { return !tab->isDownloading(); }, 15000);
+}
+
+void TestKeyFunctionDownload::eachKindReachesTheKeyboard()
+{
+    QTemporaryDir emuDir;
+    qputenv("TAVRIX_EMU_DIR", emuDir.path().toLocal8Bit());
+    m_keyboard = std::make_unique<EmuDevice>(emuDir.path(), EmuModels::find("QR108"), "one");
+    QVERIFY(m_keyboard->start());
+    m_page = std::make_unique<DDevicePage>();
+    QSignalSpy enumerated(m_page.get(), &DDevicePage::sigHaveCheckUpgradeFirmwareNUC);
+    m_page->resize(1280, 700);
+    m_page->show();
+    QVERIFY(waitUntil([&] { return enumerated.count() > 0 && !m_page->isBusy(); }, 20000));
+    for (const keyboardButCustom *key : DDataManager::getInstance()->getKeyButtonList())
+        m_codes << (key ? key->keyDec() : 0);
+    DCustomKeysPage *tab = m_page->customKeysTab();
+    QVERIFY(download());
+    const QList<QByteArray> original = memory();
+
+    QTemporaryDir programs;
+    const QString program = programs.filePath("editor.desktop");
+    QFile file(program);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+
+    auto radio = [tab](int page, const char *name) {
+        return [=] { tab->functionPage(page)->findChild<QAbstractButton *>(name)->click(); };
+    };
+    // F1 to F7 (usages 58 to 64), one kind each, and the four bytes the keyboard must hold.
+    struct Assignment
+    {
+        int key;
+        int button;
+        std::function<void()> assign;
+        QByteArray bytes;
+    };
+    const QList<Assignment> assignments = {
+        {58, RemapKey, [=] { qobject_cast<DChangeKeyPage *>(tab->functionPage(RemapKey))->setTargetKey(5); },
+         "00050000"},
+        {59, KeyCombination,
+         [=] {
+             auto *page = qobject_cast<DKeyCombinationPage *>(tab->functionPage(KeyCombination));
+             page->addCapturedKey(224);
+             page->addCapturedKey(4);
+         },
+         "13e00400"},
+        {60, Text,
+         [=] {
+             tab->functionPage(Text)->findChild<QTextEdit *>("textEdit_keyText")->insertPlainText("hello");
+             tab->functionPage(Text)->findChild<QPushButton *>("pushButton_OK")->click();
+         },
+         "1600003c"},
+        {61, LaunchApplication,
+         [=] { qobject_cast<DKeyWithAppPage *>(tab->functionPage(LaunchApplication))->takeProgramPath(program); },
+         "1600003d"},
+        {62, Shortcuts, radio(Shortcuts, "radioButton_Copy"), "13e00600"},
+        {63, Mouse, radio(Mouse, "radioButton_Forward"), "12000800"},
+        {64, Multimedia, radio(Multimedia, "radioButton_wwwSearch"), "07210000"},
+    };
+    QList<QByteArray> expected = original;
+    for (const Assignment &a : assignments) {
+        keyboardButCustom *key = DDataManager::getInstance()->getKeyButtonMap().value(a.key);
+        QVERIFY(key);
+        key->click();
+        tab->functionButton(a.button)->click();
+        QCOMPARE(tab->currentPageCode(), entryForButton(a.button)->pageCode);
+        a.assign();
+        QVERIFY2(key->isAssigned(), qPrintable(QString::number(a.key)));
+        expected[m_codes.indexOf(a.key)] = a.bytes;
+    }
+    QVERIFY(download());
+    QCOMPARE(memory(), expected);
+
+    m_page->closeAllLinks();
+    m_page.reset();
+    m_keyboard.reset();
+    qunsetenv("TAVRIX_EMU_DIR");
+}
+
+TAVRIX_TEST_MAIN(TestKeyFunctionDownload)
+#include "tst_keyfunctiondownload.moc"
