@@ -62,13 +62,6 @@ LightWorkInfo workFrom(const colorInfoData &d)
 
 }  // namespace
 
-bool lightDealMain::isRunFlagSet(const QThread *thread) const
-{
-    if (thread == m_keyTick || thread == m_sideTick)
-        return static_cast<const LightFrameTickThread *>(thread)->runFlag();
-    return static_cast<const LightIntervalThread *>(thread)->runFlag();
-}
-
 GuardedSideLightButtons &GuardedSideLightButtons::operator=(const QList<sideLightButtonCustom *> &buttons)
 {
     m_buttons.clear();
@@ -148,9 +141,10 @@ void lightDealMain::endThreads()
     m_sideTick->setRunFlag(false);
     m_previewTick->setRunFlag(false);
     m_sendTick->setRunFlag(false);
-    for (QThread *thread : {static_cast<QThread *>(m_keyTick), static_cast<QThread *>(m_sideTick),
-                            static_cast<QThread *>(m_previewTick), static_cast<QThread *>(m_sendTick)})
-        thread->wait();
+    m_keyTick->waitEnded();
+    m_sideTick->waitEnded();
+    m_previewTick->waitEnded();
+    m_sendTick->waitEnded();
     m_keyTickRunning = false;
     m_sideTickRunning = false;
     m_capture->stopCapture();
@@ -291,10 +285,12 @@ void lightDealMain::setLightTickRunning(bool on)
     if (on) {
         // A tick stopped a moment ago may still be finishing its last sleep; it ends within
         // one pass, and is waited for so that this start is not lost.
-        for (QThread *thread : {static_cast<QThread *>(m_keyTick), static_cast<QThread *>(m_sideTick),
-                                static_cast<QThread *>(m_previewTick)})
-            if (thread->isRunning() && !isRunFlagSet(thread))
-                thread->wait();
+        if (m_keyTick->isRunning() && !m_keyTick->runFlag())
+            m_keyTick->waitEnded();
+        if (m_sideTick->isRunning() && !m_sideTick->runFlag())
+            m_sideTick->waitEnded();
+        if (m_previewTick->isRunning() && !m_previewTick->runFlag())
+            m_previewTick->waitEnded();
         if (!m_keyTick->isRunning()) {
             m_keyTickRunning = true;
             m_keyTick->setRunFlag(true);

@@ -159,7 +159,6 @@ private:
         int darkeningStep = 22;
     };
 
-    bool isRunFlagSet(const QThread *thread) const;
     void endThreads();
     void updateWorkingColorInfo(int target);
     void pushKeyboardColorInfo();

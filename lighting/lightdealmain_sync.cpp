@@ -60,7 +60,7 @@ void lightDealMain::setLightSynchronize(bool on)
     if (on) {
         // A send tick still finishing after a stop would otherwise swallow this start.
         if (m_sendTick->isRunning() && !m_sendTick->runFlag())
-            m_sendTick->wait();
+            m_sendTick->waitEnded();
         if (m_sendTick->isRunning())
             return;
         if (m_hid)

@@ -35,6 +35,15 @@ void LightFrameTickThread::run()
             m_stamp = s;
         }
     }
+    m_ended.store(true, std::memory_order_release);
+}
+
+// QThread::wait synchronises through Qt's own primitives; the release/acquire pair on
+// m_ended makes the hand-over explicit in C++ terms (and visible to the thread sanitizer).
+void LightFrameTickThread::waitEnded()
+{
+    wait();
+    m_ended.load(std::memory_order_acquire);
 }
 
 void LightIntervalThread::run()
@@ -43,4 +52,11 @@ void LightIntervalThread::run()
         msleep(30);
         emitTick();
     }
+    m_ended.store(true, std::memory_order_release);
+}
+
+void LightIntervalThread::waitEnded()
+{
+    wait();
+    m_ended.load(std::memory_order_acquire);
 }

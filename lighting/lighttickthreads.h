@@ -24,6 +24,8 @@ public:
 
     // The stamp the tick compares: the last digits of the millisecond clock written in decimal.
     static int clockStamp(qint64 epochMs, int digits);
+    // Waits for run() to return; afterwards everything the thread did is visible here.
+    void waitEnded();
 
 protected:
     void run() override;
@@ -33,6 +35,7 @@ private:
     std::atomic<bool> m_run {false};
     std::atomic<int> m_period;
     std::atomic<int> m_stamp {0};
+    std::atomic<bool> m_ended {false};
     const int m_digits;
 };
 
@@ -73,6 +76,7 @@ public:
     using QThread::QThread;
     void setRunFlag(bool run) { m_run = run; }
     bool runFlag() const { return m_run.load(); }
+    void waitEnded();
 
 protected:
     void run() override;
@@ -80,6 +84,7 @@ protected:
 
 private:
     std::atomic<bool> m_run {false};
+    std::atomic<bool> m_ended {false};
 };
 
 class updateLightMainThreadUI : public LightIntervalThread
