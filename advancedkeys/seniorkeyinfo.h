@@ -11,6 +11,16 @@ enum SeniorKeyType : int32_t
     SeniorKeyType_TGL = 3,  // toggle: K1
 };
 
+// What one key of a dynamic-keystroke key does at one travel point; the keyboard gets
+// the value unchanged, one byte each.
+enum DksActionState : int32_t
+{
+    DksAction_None = 0,     // no action at this point
+    DksAction_Tap = 1,      // a single action (tap) at this point
+    DksAction_Hold = 2,     // held from this point to the next one
+    DksAction_NewHold = 3,  // held from this point to the next one, as a new press not joined to what ends here
+};
+
 // One advanced key: a fixed-size record of eight fields without gaps, copied whole
 // into every add and change call of the store.
 struct SeniorKeyInfo

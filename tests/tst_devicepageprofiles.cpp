@@ -12,6 +12,7 @@
 #include "keyboardview/hiddevicejoinframe.h"
 #include "keyboardview/keyboardbutcustom.h"
 #include "keys/dcustomkeyspage.h"
+#include "lighting/dcustomlightlistitem.h"
 #include "lighting/dlightsconfigpage.h"
 #include "sdk/tavrixxml.h"
 #include "support/testmain.h"
@@ -238,7 +239,17 @@ private Q_SLOTS:
         QCOMPARE(esc->customLightColor(), QColor(1, 2, 3));
         QCOMPARE(storeBytes(layer), before);
 
-        page->lightsConfigTab()->followDeviceCustomLight(0, 10, 3);
+        // The keyboard runs custom slot 0; the user then picks set "3", which is in no slot.
+        page->lightsConfigTab()->followDeviceCustomLight(0, 10, 0);
+        DCustomLightListItem *set3 = nullptr;
+        for (DCustomLightListItem *row : page->lightsConfigTab()->customLightRows()) {
+            if (row->lightIndex() == "3")
+                set3 = row;
+        }
+        QVERIFY(set3);
+        QTest::mouseClick(set3, Qt::LeftButton, {}, QPoint(150, 10));
+        QCOMPARE(page->lightsConfigTab()->usingCustomLightIndex(), 3);
+        page->onDragArea_SelectKeys(corner.x() - 2, corner.y() - 2, corner.x() + 2, corner.y() + 2);
         Q_EMIT page->lightsConfigTab()->sigLightConfigHaveChanged_Custom(0, colour);
         QList<CustomLightDataInfo> stored;
         CTavrixXML_ProFileCustomLightInfoSelectAll(layer, "1", "3", stored);

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar" sourcelanguage="en">
 <context>
+    <name>DAllKeysShowPage</name>
+    <message>
+        <source>DAllKeysShowPage</source>
+        <translation>DAllKeysShowPage</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>تركيبة مفاتيح</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>مفاتيح عادية</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>مفاتيح خاصة</translation>
+    </message>
+</context>
+<context>
     <name>DCustomEventTipExplain</name>
     <message>
         <source>Default</source>
@@ -41,6 +60,29 @@
     <message>
         <source>Download</source>
         <translation>تنزيل</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>نموذج</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>عنصر إضاءة مخصصة</translation>
+    </message>
+    <message>
+        <source>Use this custom light</source>
+        <translation>استخدام هذه الإضاءة المخصصة</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>حفظ</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
     </message>
 </context>
 <context>
@@ -158,6 +200,44 @@
     </message>
 </context>
 <context>
+    <name>DDksShowWidget</name>
+    <message>
+        <source>Dynamic keystroke actions</source>
+        <translation>إجراءات ضغطة المفتاح الديناميكية</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyCalibrationExplainDia</name>
+    <message>
+        <source>DKeyCalibrationExplainDia</source>
+        <translation>DKeyCalibrationExplainDia</translation>
+    </message>
+    <message>
+        <source>1.Explain</source>
+        <translation>1.شرح</translation>
+    </message>
+    <message>
+        <source>2.Explain</source>
+        <translation>2.شرح</translation>
+    </message>
+    <message>
+        <source>3.Explain</source>
+        <translation>3.شرح</translation>
+    </message>
+    <message>
+        <source>4.Explain</source>
+        <translation>4.شرح</translation>
+    </message>
+    <message>
+        <source>5.Explain</source>
+        <translation>5.شرح</translation>
+    </message>
+    <message>
+        <source>Explain</source>
+        <translation>شرح</translation>
+    </message>
+</context>
+<context>
     <name>DKeyDisablePage</name>
     <message>
         <source>Disable</source>
@@ -170,6 +250,73 @@
     <message>
         <source>Cancel</source>
         <translation>إلغاء</translation>
+    </message>
+</context>
+<context>
+    <name>DLightsConfigPage</name>
+    <message>
+        <source>DLightsConfigPage</source>
+        <translation>DLightsConfigPage</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>النوع:</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>السطوع:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>السرعة:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>الاتجاه:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Light mode</source>
+        <translation>وضع الإضاءة</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>كل الألوان</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>اللون العلوي</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>اللون السفلي</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>255</source>
+        <translation>255</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>إضاءة مخصصة</translation>
     </message>
 </context>
 <context>
@@ -349,6 +496,152 @@
     </message>
 </context>
 <context>
+    <name>DSeniorKeyEventListItem</name>
+    <message>
+        <source>DSeniorKeyEventListItem</source>
+        <translation>DSeniorKeyEventListItem</translation>
+    </message>
+    <message>
+        <source>DKS</source>
+        <translation>DKS</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+</context>
+<context>
+    <name>DSeniorKeysPage</name>
+    <message>
+        <source>DSeniorKeysPage</source>
+        <translation>DSeniorKeysPage</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>مفاتيح متقدمة</translation>
+    </message>
+    <message>
+        <source>DKS</source>
+        <translation>DKS</translation>
+    </message>
+    <message>
+        <source>MT</source>
+        <translation>MT</translation>
+    </message>
+    <message>
+        <source>TGL</source>
+        <translation>TGL</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>إنشاء</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>1.0mm</source>
+        <translation>1.0mm</translation>
+    </message>
+    <message>
+        <source>2.0mm</source>
+        <translation>2.0mm</translation>
+    </message>
+    <message>
+        <source>3.0mm</source>
+        <translation>3.0mm</translation>
+    </message>
+    <message>
+        <source>4.0mm</source>
+        <translation>4.0mm</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>ضغط مطوّل</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>نقرة</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>مدة الضغط المطوّل</translation>
+    </message>
+    <message>
+        <source>1000MS</source>
+        <translation>1000MS</translation>
+    </message>
+    <message>
+        <source>10/40</source>
+        <translation>10/40</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>لا توجد مفاتيح متقدمة</translation>
+    </message>
+    <message>
+        <source>Single Key</source>
+        <translation>مفتاح واحد</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>تركيبة مفاتيح</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+</context>
+<context>
+    <name>DSeniorKeysRecordExplainDia</name>
+    <message>
+        <source>DSeniorKeysRecordExplainDia</source>
+        <translation>DSeniorKeysRecordExplainDia</translation>
+    </message>
+    <message>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
+When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>عند اختيار "مفتاح واحد"، يكفي النقر على مفتاح لإكمال إعداده؛ 
+عند اختيار "تركيبة مفاتيح"، يجب اختيار مفتاح تعديل واحد على الأقل ومفتاح آخر لإكمال إدخال التركيبة، مثل L_Shift+A أو L_Shift+L_Ctrl+A؛</translation>
+    </message>
+</context>
+<context>
+    <name>DSensitivityShowWidget</name>
+    <message>
+        <source>Key travel</source>
+        <translation>مسافة المفتاح</translation>
+    </message>
+</context>
+<context>
     <name>DSettingsDia</name>
     <message>
         <source>Settings</source>
@@ -436,6 +729,112 @@
     <message>
         <source>Form</source>
         <translation>نموذج</translation>
+    </message>
+</context>
+<context>
+    <name>DStrokeConfigView</name>
+    <message>
+        <source>DStrokeConfigView</source>
+        <translation>DStrokeConfigView</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>نقاط تشغيل إجراءات DKS</translation>
+    </message>
+    <message>
+        <source>4.0mm</source>
+        <translation>4.0mm</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+</context>
+<context>
+    <name>DTriggerSettingPage</name>
+    <message>
+        <source>DTriggerSettingPage</source>
+        <translation>DTriggerSettingPage</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>تشغيل سريع</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>خصّص مسافة التشغيل ومسافة الإرجاع وفق نيتك في ضغط الزر أو تحريره.</translation>
+    </message>
+    <message>
+        <source>Secondary sensitivity</source>
+        <translation>حساسية ثانوية</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>يمكنك ضبط قيم المسافة للتشغيل السريع عند الضغط (التشغيل) وعند التحرير (الإرجاع) كلٍّ على حدة.</translation>
+    </message>
+    <message>
+        <source>Press/Release</source>
+        <translation>ضغط/تحرير</translation>
+    </message>
+    <message>
+        <source>0.1mm</source>
+        <translation>0.1mm</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>ضغط</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>تحرير</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>منع ارتداد المفاتيح</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>تطبيق</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>إعادة ضبط الحساسية</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>معدل الإبلاغ</translation>
+    </message>
+    <message>
+        <source>1K</source>
+        <translation>1K</translation>
+    </message>
+    <message>
+        <source>Into calibration mode</source>
+        <translation>الدخول إلى وضع المعايرة</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>بدء المعايرة</translation>
+    </message>
+    <message>
+        <source>Intensity tracking</source>
+        <translation>تتبع شدة الضغط</translation>
+    </message>
+    <message>
+        <source>Report rate</source>
+        <translation>معدل الإبلاغ</translation>
+    </message>
+    <message>
+        <source>Key calibration steps</source>
+        <translation>خطوات معايرة المفاتيح</translation>
+    </message>
+    <message>
+        <source>About the travel scale</source>
+        <translation>حول مقياس المسافة</translation>
     </message>
 </context>
 <context>
@@ -1412,6 +1811,257 @@
     <message>
         <source>There is no macro to assign, please record a macro first</source>
         <translation>لا يوجد ماكرو لتعيينه، يرجى تسجيل ماكرو أولاً</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>السطوع:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>السرعة:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>الاتجاه:</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>كل الألوان</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>اللون العلوي</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>اللون السفلي</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>إضاءة مخصصة</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>السطوع</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>السرعة</translation>
+    </message>
+    <message>
+        <source>Keyboard/Ambient</source>
+        <translation>لوحة المفاتيح/المحيط</translation>
+    </message>
+    <message>
+        <source>The device has no atmosphere lamp</source>
+        <translation>لا يحتوي الجهاز على إضاءة محيطة</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>موجة</translation>
+    </message>
+    <message>
+        <source>Custom light name can't be empty</source>
+        <translation>لا يمكن أن يكون اسم الإضاءة المخصصة فارغًا</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>تم تغيير اسم الإضاءة المخصصة بنجاح</translation>
+    </message>
+    <message>
+        <source>Breath</source>
+        <translation>تنفس</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>نيون</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>رادار</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>ثعبان</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>تفاعلي</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>شفق</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>تموج</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>وميض</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>مخصص</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>تقاطع</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>استجابة السرعة</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>تموج تلقائي</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>تخطيط</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>ألعاب نارية</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>إيقاع موسيقي</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>تصادم</translation>
+    </message>
+    <message>
+        <source>1.Into key calibration mode first;</source>
+        <translation>1.ادخل أولاً إلى وضع معايرة المفاتيح؛</translation>
+    </message>
+    <message>
+        <source>2.Select one key;</source>
+        <translation>2.اختر مفتاحًا واحدًا؛</translation>
+    </message>
+    <message>
+        <source>3.Clicked "Start calibration";</source>
+        <translation>3.انقر على "بدء المعايرة"؛</translation>
+    </message>
+    <message>
+        <source>4.Press the selected key;</source>
+        <translation>4.اضغط المفتاح المحدد؛</translation>
+    </message>
+    <message>
+        <source>5.Return key calibration results;</source>
+        <translation>5.تظهر نتيجة معايرة المفتاح؛</translation>
+    </message>
+    <message>
+        <source>Set the required press key duration for triggering.</source>
+        <translation>اضبط مسافة ضغط المفتاح اللازمة للتشغيل.</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>تطبيق</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>تشغيل سريع</translation>
+    </message>
+    <message>
+        <source>Sensitivity of pressing and releasing</source>
+        <translation>حساسية الضغط والتحرير</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>إعادة ضبط الحساسية</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>معدل الإبلاغ</translation>
+    </message>
+    <message>
+        <source>Key calibration mode</source>
+        <translation>وضع معايرة المفاتيح</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>بدء المعايرة</translation>
+    </message>
+    <message>
+        <source>Trigger</source>
+        <translation>تشغيل</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>إرجاع</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>خصّص مسافة التشغيل ومسافة الإرجاع وفق نيتك في ضغط الزر أو تحريره.</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>يمكنك ضبط قيم المسافة للتشغيل السريع عند الضغط (التشغيل) وعند التحرير (الإرجاع) كلٍّ على حدة.</translation>
+    </message>
+    <message>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
+        <translation>عند اختيار "مفتاح واحد"، يكفي النقر على مفتاح لإكمال إعداده؛</translation>
+    </message>
+    <message>
+        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>عند اختيار "تركيبة مفاتيح"، يجب اختيار مفتاح تعديل واحد على الأقل ومفتاح آخر لإكمال إدخال التركيبة، مثل L_Shift+A أو L_Shift+L_Ctrl+A؛</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>نقاط تشغيل إجراءات DKS</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>مفاتيح عادية</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>مفاتيح خاصة</translation>
+    </message>
+    <message>
+        <source>Single Key</source>
+        <translation>مفتاح واحد</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>ضغط مطوّل</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>نقرة</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>مدة الضغط المطوّل</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>لا توجد مفاتيح متقدمة</translation>
+    </message>
+    <message>
+        <source>The number of senior keys has reached the maximum</source>
+        <translation>تم بلوغ الحد الأقصى لعدد المفاتيح المتقدمة</translation>
+    </message>
+    <message>
+        <source>Create senior keys successful</source>
+        <translation>تم إنشاء المفتاح المتقدم بنجاح</translation>
+    </message>
+    <message>
+        <source>Delete senior keys successful</source>
+        <translation>تم حذف المفتاح المتقدم بنجاح</translation>
+    </message>
+</context>
+<context>
+    <name>SVColorArea</name>
+    <message>
+        <source>Colour picker</source>
+        <translation>منتقي الألوان</translation>
     </message>
 </context>
 <context>

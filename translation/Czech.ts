@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="cs" sourcelanguage="en">
 <context>
+    <name>DAllKeysShowPage</name>
+    <message>
+        <source>DAllKeysShowPage</source>
+        <translation>DAllKeysShowPage</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Kombinace kláves</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>Běžné klávesy</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Speciální klávesy</translation>
+    </message>
+</context>
+<context>
     <name>DCustomEventTipExplain</name>
     <message>
         <source>Default</source>
@@ -41,6 +60,29 @@
     <message>
         <source>Download</source>
         <translation>Stáhnout</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulář</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>Vlastní osvětlení</translation>
+    </message>
+    <message>
+        <source>Use this custom light</source>
+        <translation>Použít toto vlastní osvětlení</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Uložit</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
     </message>
 </context>
 <context>
@@ -158,6 +200,44 @@
     </message>
 </context>
 <context>
+    <name>DDksShowWidget</name>
+    <message>
+        <source>Dynamic keystroke actions</source>
+        <translation>Akce dynamického stisku</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyCalibrationExplainDia</name>
+    <message>
+        <source>DKeyCalibrationExplainDia</source>
+        <translation>DKeyCalibrationExplainDia</translation>
+    </message>
+    <message>
+        <source>1.Explain</source>
+        <translation>1.Vysvětlení</translation>
+    </message>
+    <message>
+        <source>2.Explain</source>
+        <translation>2.Vysvětlení</translation>
+    </message>
+    <message>
+        <source>3.Explain</source>
+        <translation>3.Vysvětlení</translation>
+    </message>
+    <message>
+        <source>4.Explain</source>
+        <translation>4.Vysvětlení</translation>
+    </message>
+    <message>
+        <source>5.Explain</source>
+        <translation>5.Vysvětlení</translation>
+    </message>
+    <message>
+        <source>Explain</source>
+        <translation>Vysvětlení</translation>
+    </message>
+</context>
+<context>
     <name>DKeyDisablePage</name>
     <message>
         <source>Disable</source>
@@ -170,6 +250,73 @@
     <message>
         <source>Cancel</source>
         <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
+    <name>DLightsConfigPage</name>
+    <message>
+        <source>DLightsConfigPage</source>
+        <translation>DLightsConfigPage</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Jas:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Rychlost:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Směr:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Light mode</source>
+        <translation>Režim osvětlení</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Plné barvy</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Horní barva</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Dolní barva</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>255</source>
+        <translation>255</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Vlastní osvětlení</translation>
     </message>
 </context>
 <context>
@@ -349,6 +496,152 @@
     </message>
 </context>
 <context>
+    <name>DSeniorKeyEventListItem</name>
+    <message>
+        <source>DSeniorKeyEventListItem</source>
+        <translation>DSeniorKeyEventListItem</translation>
+    </message>
+    <message>
+        <source>DKS</source>
+        <translation>DKS</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Smazat</translation>
+    </message>
+</context>
+<context>
+    <name>DSeniorKeysPage</name>
+    <message>
+        <source>DSeniorKeysPage</source>
+        <translation>DSeniorKeysPage</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Pokročilé klávesy</translation>
+    </message>
+    <message>
+        <source>DKS</source>
+        <translation>DKS</translation>
+    </message>
+    <message>
+        <source>MT</source>
+        <translation>MT</translation>
+    </message>
+    <message>
+        <source>TGL</source>
+        <translation>TGL</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Vytvořit</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>1.0mm</source>
+        <translation>1.0mm</translation>
+    </message>
+    <message>
+        <source>2.0mm</source>
+        <translation>2.0mm</translation>
+    </message>
+    <message>
+        <source>3.0mm</source>
+        <translation>3.0mm</translation>
+    </message>
+    <message>
+        <source>4.0mm</source>
+        <translation>4.0mm</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Podržení</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Stisk</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>Doba podržení</translation>
+    </message>
+    <message>
+        <source>1000MS</source>
+        <translation>1000MS</translation>
+    </message>
+    <message>
+        <source>10/40</source>
+        <translation>10/40</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>Žádné pokročilé klávesy</translation>
+    </message>
+    <message>
+        <source>Single Key</source>
+        <translation>Jedna klávesa</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Kombinace kláves</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+</context>
+<context>
+    <name>DSeniorKeysRecordExplainDia</name>
+    <message>
+        <source>DSeniorKeysRecordExplainDia</source>
+        <translation>DSeniorKeysRecordExplainDia</translation>
+    </message>
+    <message>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
+When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>Je-li zvolena „Jedna klávesa“, stačí kliknout na klávesu a nastavení je hotové; 
+Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifikátor a jednu další klávesu, například L_Shift+A nebo L_Shift+L_Ctrl+A;</translation>
+    </message>
+</context>
+<context>
+    <name>DSensitivityShowWidget</name>
+    <message>
+        <source>Key travel</source>
+        <translation>Dráha klávesy</translation>
+    </message>
+</context>
+<context>
     <name>DSettingsDia</name>
     <message>
         <source>Settings</source>
@@ -436,6 +729,112 @@
     <message>
         <source>Form</source>
         <translation>Formulář</translation>
+    </message>
+</context>
+<context>
+    <name>DStrokeConfigView</name>
+    <message>
+        <source>DStrokeConfigView</source>
+        <translation>DStrokeConfigView</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>Body sepnutí akcí DKS</translation>
+    </message>
+    <message>
+        <source>4.0mm</source>
+        <translation>4.0mm</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zavřít</translation>
+    </message>
+</context>
+<context>
+    <name>DTriggerSettingPage</name>
+    <message>
+        <source>DTriggerSettingPage</source>
+        <translation>DTriggerSettingPage</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>Rychlá spoušť</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>Upravte dráhu sepnutí a dráhu resetu podle toho, zda chcete klávesu stisknout, nebo uvolnit.</translation>
+    </message>
+    <message>
+        <source>Secondary sensitivity</source>
+        <translation>Sekundární citlivost</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>Dráhu rychlé spouště lze nastavit zvlášť pro stisk (sepnutí) a uvolnění (reset).</translation>
+    </message>
+    <message>
+        <source>Press/Release</source>
+        <translation>Stisk/uvolnění</translation>
+    </message>
+    <message>
+        <source>0.1mm</source>
+        <translation>0.1mm</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>Stisk</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Uvolnění</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>Odrušení zákmitů kláves</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Použít</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>Obnovit citlivost</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>Frekvence hlášení</translation>
+    </message>
+    <message>
+        <source>1K</source>
+        <translation>1K</translation>
+    </message>
+    <message>
+        <source>Into calibration mode</source>
+        <translation>Přejít do režimu kalibrace</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Spustit kalibraci</translation>
+    </message>
+    <message>
+        <source>Intensity tracking</source>
+        <translation>Sledování síly stisku</translation>
+    </message>
+    <message>
+        <source>Report rate</source>
+        <translation>Frekvence hlášení</translation>
+    </message>
+    <message>
+        <source>Key calibration steps</source>
+        <translation>Kroky kalibrace kláves</translation>
+    </message>
+    <message>
+        <source>About the travel scale</source>
+        <translation>O stupnici dráhy</translation>
     </message>
 </context>
 <context>
@@ -1412,6 +1811,257 @@
     <message>
         <source>There is no macro to assign, please record a macro first</source>
         <translation>Není k dispozici žádné makro k přiřazení, nejprve nahrajte makro</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Jas:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Rychlost:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Směr:</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Plné barvy</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Horní barva</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Dolní barva</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Vlastní osvětlení</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Jas</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Rychlost</translation>
+    </message>
+    <message>
+        <source>Keyboard/Ambient</source>
+        <translation>Klávesnice/okolí</translation>
+    </message>
+    <message>
+        <source>The device has no atmosphere lamp</source>
+        <translation>Zařízení nemá okolní osvětlení</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>Vlna</translation>
+    </message>
+    <message>
+        <source>Custom light name can't be empty</source>
+        <translation>Název vlastního osvětlení nesmí být prázdný</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>Název vlastního osvětlení byl změněn</translation>
+    </message>
+    <message>
+        <source>Breath</source>
+        <translation>Dýchání</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>Neon</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>Radar</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>Had</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>Reakce</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>Polární záře</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>Vlnky</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>Třpyt</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Vlastní</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Kříž</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>Odezva na rychlost</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>Automatické vlnky</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>Pruhy</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>Ohňostroj</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>Hudební rytmus</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>Srážka</translation>
+    </message>
+    <message>
+        <source>1.Into key calibration mode first;</source>
+        <translation>1.Nejprve přejděte do režimu kalibrace kláves;</translation>
+    </message>
+    <message>
+        <source>2.Select one key;</source>
+        <translation>2.Vyberte jednu klávesu;</translation>
+    </message>
+    <message>
+        <source>3.Clicked "Start calibration";</source>
+        <translation>3.Klikněte na „Spustit kalibraci“;</translation>
+    </message>
+    <message>
+        <source>4.Press the selected key;</source>
+        <translation>4.Stiskněte vybranou klávesu;</translation>
+    </message>
+    <message>
+        <source>5.Return key calibration results;</source>
+        <translation>5.Zobrazí se výsledek kalibrace klávesy;</translation>
+    </message>
+    <message>
+        <source>Set the required press key duration for triggering.</source>
+        <translation>Nastavte dráhu stisku potřebnou k sepnutí.</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Použít</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>Rychlá spoušť</translation>
+    </message>
+    <message>
+        <source>Sensitivity of pressing and releasing</source>
+        <translation>Citlivost stisku a uvolnění</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>Obnovit citlivost</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>Frekvence hlášení</translation>
+    </message>
+    <message>
+        <source>Key calibration mode</source>
+        <translation>Režim kalibrace kláves</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Spustit kalibraci</translation>
+    </message>
+    <message>
+        <source>Trigger</source>
+        <translation>Sepnutí</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>Upravte dráhu sepnutí a dráhu resetu podle toho, zda chcete klávesu stisknout, nebo uvolnit.</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>Dráhu rychlé spouště lze nastavit zvlášť pro stisk (sepnutí) a uvolnění (reset).</translation>
+    </message>
+    <message>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
+        <translation>Je-li zvolena „Jedna klávesa“, stačí kliknout na klávesu a nastavení je hotové;</translation>
+    </message>
+    <message>
+        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifikátor a jednu další klávesu, například L_Shift+A nebo L_Shift+L_Ctrl+A;</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>Body sepnutí akcí DKS</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>Běžné klávesy</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Speciální klávesy</translation>
+    </message>
+    <message>
+        <source>Single Key</source>
+        <translation>Jedna klávesa</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Podržení</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Stisk</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>Doba podržení</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>Žádné pokročilé klávesy</translation>
+    </message>
+    <message>
+        <source>The number of senior keys has reached the maximum</source>
+        <translation>Byl dosažen nejvyšší počet pokročilých kláves</translation>
+    </message>
+    <message>
+        <source>Create senior keys successful</source>
+        <translation>Pokročilá klávesa vytvořena</translation>
+    </message>
+    <message>
+        <source>Delete senior keys successful</source>
+        <translation>Pokročilá klávesa smazána</translation>
+    </message>
+</context>
+<context>
+    <name>SVColorArea</name>
+    <message>
+        <source>Colour picker</source>
+        <translation>Výběr barvy</translation>
     </message>
 </context>
 <context>

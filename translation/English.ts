@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>DAllKeysShowPage</name>
+    <message>
+        <source>DAllKeysShowPage</source>
+        <translation>DAllKeysShowPage</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Key Combination</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>Normal Keys</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Special Keys</translation>
+    </message>
+</context>
+<context>
     <name>DCustomEventTipExplain</name>
     <message>
         <source>Default</source>
@@ -41,6 +60,29 @@
     <message>
         <source>Download</source>
         <translation>Download</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>Custom Light Item</translation>
+    </message>
+    <message>
+        <source>Use this custom light</source>
+        <translation>Use this custom light</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -158,6 +200,44 @@
     </message>
 </context>
 <context>
+    <name>DDksShowWidget</name>
+    <message>
+        <source>Dynamic keystroke actions</source>
+        <translation>Dynamic keystroke actions</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyCalibrationExplainDia</name>
+    <message>
+        <source>DKeyCalibrationExplainDia</source>
+        <translation>DKeyCalibrationExplainDia</translation>
+    </message>
+    <message>
+        <source>1.Explain</source>
+        <translation>1.Explain</translation>
+    </message>
+    <message>
+        <source>2.Explain</source>
+        <translation>2.Explain</translation>
+    </message>
+    <message>
+        <source>3.Explain</source>
+        <translation>3.Explain</translation>
+    </message>
+    <message>
+        <source>4.Explain</source>
+        <translation>4.Explain</translation>
+    </message>
+    <message>
+        <source>5.Explain</source>
+        <translation>5.Explain</translation>
+    </message>
+    <message>
+        <source>Explain</source>
+        <translation>Explain</translation>
+    </message>
+</context>
+<context>
     <name>DKeyDisablePage</name>
     <message>
         <source>Disable</source>
@@ -170,6 +250,73 @@
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>DLightsConfigPage</name>
+    <message>
+        <source>DLightsConfigPage</source>
+        <translation>DLightsConfigPage</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Type:</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Brightness:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Speed:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Direction:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Light mode</source>
+        <translation>Light mode</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Full color</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Top color</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Bottom color</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>255</source>
+        <translation>255</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Custom light</translation>
     </message>
 </context>
 <context>
@@ -349,6 +496,152 @@
     </message>
 </context>
 <context>
+    <name>DSeniorKeyEventListItem</name>
+    <message>
+        <source>DSeniorKeyEventListItem</source>
+        <translation>DSeniorKeyEventListItem</translation>
+    </message>
+    <message>
+        <source>DKS</source>
+        <translation>DKS</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+</context>
+<context>
+    <name>DSeniorKeysPage</name>
+    <message>
+        <source>DSeniorKeysPage</source>
+        <translation>DSeniorKeysPage</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Senior Keys</translation>
+    </message>
+    <message>
+        <source>DKS</source>
+        <translation>DKS</translation>
+    </message>
+    <message>
+        <source>MT</source>
+        <translation>MT</translation>
+    </message>
+    <message>
+        <source>TGL</source>
+        <translation>TGL</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Create</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>1.0mm</source>
+        <translation>1.0mm</translation>
+    </message>
+    <message>
+        <source>2.0mm</source>
+        <translation>2.0mm</translation>
+    </message>
+    <message>
+        <source>3.0mm</source>
+        <translation>3.0mm</translation>
+    </message>
+    <message>
+        <source>4.0mm</source>
+        <translation>4.0mm</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Hold</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Click</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>Hold Duration</translation>
+    </message>
+    <message>
+        <source>1000MS</source>
+        <translation>1000MS</translation>
+    </message>
+    <message>
+        <source>10/40</source>
+        <translation>10/40</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>Senior keys is empty</translation>
+    </message>
+    <message>
+        <source>Single Key</source>
+        <translation>Single Key</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Key Combination</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+</context>
+<context>
+    <name>DSeniorKeysRecordExplainDia</name>
+    <message>
+        <source>DSeniorKeysRecordExplainDia</source>
+        <translation>DSeniorKeysRecordExplainDia</translation>
+    </message>
+    <message>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
+When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>When "Single Key" is selected, simply click a certain key to complete key configuration; 
+When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</translation>
+    </message>
+</context>
+<context>
+    <name>DSensitivityShowWidget</name>
+    <message>
+        <source>Key travel</source>
+        <translation>Key travel</translation>
+    </message>
+</context>
+<context>
     <name>DSettingsDia</name>
     <message>
         <source>Settings</source>
@@ -436,6 +729,112 @@
     <message>
         <source>Form</source>
         <translation>Form</translation>
+    </message>
+</context>
+<context>
+    <name>DStrokeConfigView</name>
+    <message>
+        <source>DStrokeConfigView</source>
+        <translation>DStrokeConfigView</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>Trigger points for DKS actions</translation>
+    </message>
+    <message>
+        <source>4.0mm</source>
+        <translation>4.0mm</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>DTriggerSettingPage</name>
+    <message>
+        <source>DTriggerSettingPage</source>
+        <translation>DTriggerSettingPage</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>Quick trigger</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</translation>
+    </message>
+    <message>
+        <source>Secondary sensitivity</source>
+        <translation>Secondary sensitivity</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</translation>
+    </message>
+    <message>
+        <source>Press/Release</source>
+        <translation>Press/Release</translation>
+    </message>
+    <message>
+        <source>0.1mm</source>
+        <translation>0.1mm</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>Press</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Release</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>Key anti shake</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>Reset sensitivity</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>Rate return</translation>
+    </message>
+    <message>
+        <source>1K</source>
+        <translation>1K</translation>
+    </message>
+    <message>
+        <source>Into calibration mode</source>
+        <translation>Into calibration mode</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Start calibration</translation>
+    </message>
+    <message>
+        <source>Intensity tracking</source>
+        <translation>Intensity tracking</translation>
+    </message>
+    <message>
+        <source>Report rate</source>
+        <translation>Report rate</translation>
+    </message>
+    <message>
+        <source>Key calibration steps</source>
+        <translation>Key calibration steps</translation>
+    </message>
+    <message>
+        <source>About the travel scale</source>
+        <translation>About the travel scale</translation>
     </message>
 </context>
 <context>
@@ -1412,6 +1811,257 @@
     <message>
         <source>There is no macro to assign, please record a macro first</source>
         <translation>There is no macro to assign, please record a macro first</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Brightness:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Speed:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Direction:</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Full color</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Top color</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Bottom color</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Custom light</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Brightness</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>Keyboard/Ambient</source>
+        <translation>Keyboard/Ambient</translation>
+    </message>
+    <message>
+        <source>The device has no atmosphere lamp</source>
+        <translation>The device has no atmosphere lamp</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>Wave</translation>
+    </message>
+    <message>
+        <source>Custom light name can't be empty</source>
+        <translation>Custom light name can't be empty</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>Modify custom light name successful</translation>
+    </message>
+    <message>
+        <source>Breath</source>
+        <translation>Breath</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>Neon</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>Radar</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>Snake</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>Reactive</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>Aurora</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>Ripple</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>Twinkle</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Custom</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Cross</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>Speed Respond</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>Auto Ripple</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>Striation</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>Fireworks</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>Musical Rhythm</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>Collision</translation>
+    </message>
+    <message>
+        <source>1.Into key calibration mode first;</source>
+        <translation>1.Into key calibration mode first;</translation>
+    </message>
+    <message>
+        <source>2.Select one key;</source>
+        <translation>2.Select one key;</translation>
+    </message>
+    <message>
+        <source>3.Clicked "Start calibration";</source>
+        <translation>3.Clicked "Start calibration";</translation>
+    </message>
+    <message>
+        <source>4.Press the selected key;</source>
+        <translation>4.Press the selected key;</translation>
+    </message>
+    <message>
+        <source>5.Return key calibration results;</source>
+        <translation>5.Return key calibration results;</translation>
+    </message>
+    <message>
+        <source>Set the required press key duration for triggering.</source>
+        <translation>Set the required press key duration for triggering.</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>Quick trigger</translation>
+    </message>
+    <message>
+        <source>Sensitivity of pressing and releasing</source>
+        <translation>Sensitivity of pressing and releasing</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>Reset sensitivity</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>Rate return</translation>
+    </message>
+    <message>
+        <source>Key calibration mode</source>
+        <translation>Key calibration mode</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Start calibration</translation>
+    </message>
+    <message>
+        <source>Trigger</source>
+        <translation>Trigger</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</translation>
+    </message>
+    <message>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
+        <translation>When "Single Key" is selected, simply click a certain key to complete key configuration;</translation>
+    </message>
+    <message>
+        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>Trigger points for DKS actions</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>Normal Keys</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Special Keys</translation>
+    </message>
+    <message>
+        <source>Single Key</source>
+        <translation>Single Key</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Hold</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Click</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>Hold Duration</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>Senior keys is empty</translation>
+    </message>
+    <message>
+        <source>The number of senior keys has reached the maximum</source>
+        <translation>The number of senior keys has reached the maximum</translation>
+    </message>
+    <message>
+        <source>Create senior keys successful</source>
+        <translation>Create senior keys successful</translation>
+    </message>
+    <message>
+        <source>Delete senior keys successful</source>
+        <translation>Delete senior keys successful</translation>
+    </message>
+</context>
+<context>
+    <name>SVColorArea</name>
+    <message>
+        <source>Colour picker</source>
+        <translation>Colour picker</translation>
     </message>
 </context>
 <context>

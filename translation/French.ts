@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>DAllKeysShowPage</name>
+    <message>
+        <source>DAllKeysShowPage</source>
+        <translation>DAllKeysShowPage</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Combinaison de touches</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>Touches normales</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Touches spéciales</translation>
+    </message>
+</context>
+<context>
     <name>DCustomEventTipExplain</name>
     <message>
         <source>Default</source>
@@ -41,6 +60,29 @@
     <message>
         <source>Download</source>
         <translation>Télécharger</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>Éclairage personnalisé</translation>
+    </message>
+    <message>
+        <source>Use this custom light</source>
+        <translation>Utiliser cet éclairage personnalisé</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -158,6 +200,44 @@
     </message>
 </context>
 <context>
+    <name>DDksShowWidget</name>
+    <message>
+        <source>Dynamic keystroke actions</source>
+        <translation>Actions de frappe dynamique</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyCalibrationExplainDia</name>
+    <message>
+        <source>DKeyCalibrationExplainDia</source>
+        <translation>DKeyCalibrationExplainDia</translation>
+    </message>
+    <message>
+        <source>1.Explain</source>
+        <translation>1.Explication</translation>
+    </message>
+    <message>
+        <source>2.Explain</source>
+        <translation>2.Explication</translation>
+    </message>
+    <message>
+        <source>3.Explain</source>
+        <translation>3.Explication</translation>
+    </message>
+    <message>
+        <source>4.Explain</source>
+        <translation>4.Explication</translation>
+    </message>
+    <message>
+        <source>5.Explain</source>
+        <translation>5.Explication</translation>
+    </message>
+    <message>
+        <source>Explain</source>
+        <translation>Explication</translation>
+    </message>
+</context>
+<context>
     <name>DKeyDisablePage</name>
     <message>
         <source>Disable</source>
@@ -170,6 +250,73 @@
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>DLightsConfigPage</name>
+    <message>
+        <source>DLightsConfigPage</source>
+        <translation>DLightsConfigPage</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Type :</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Luminosité :</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Vitesse :</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Direction :</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Light mode</source>
+        <translation>Mode d'éclairage</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Toutes couleurs</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Couleur du haut</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Couleur du bas</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>255</source>
+        <translation>255</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Éclairage personnalisé</translation>
     </message>
 </context>
 <context>
@@ -349,6 +496,152 @@
     </message>
 </context>
 <context>
+    <name>DSeniorKeyEventListItem</name>
+    <message>
+        <source>DSeniorKeyEventListItem</source>
+        <translation>DSeniorKeyEventListItem</translation>
+    </message>
+    <message>
+        <source>DKS</source>
+        <translation>DKS</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+</context>
+<context>
+    <name>DSeniorKeysPage</name>
+    <message>
+        <source>DSeniorKeysPage</source>
+        <translation>DSeniorKeysPage</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Touches avancées</translation>
+    </message>
+    <message>
+        <source>DKS</source>
+        <translation>DKS</translation>
+    </message>
+    <message>
+        <source>MT</source>
+        <translation>MT</translation>
+    </message>
+    <message>
+        <source>TGL</source>
+        <translation>TGL</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Créer</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>1.0mm</source>
+        <translation>1.0mm</translation>
+    </message>
+    <message>
+        <source>2.0mm</source>
+        <translation>2.0mm</translation>
+    </message>
+    <message>
+        <source>3.0mm</source>
+        <translation>3.0mm</translation>
+    </message>
+    <message>
+        <source>4.0mm</source>
+        <translation>4.0mm</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Maintien</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Appui bref</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>Durée de maintien</translation>
+    </message>
+    <message>
+        <source>1000MS</source>
+        <translation>1000MS</translation>
+    </message>
+    <message>
+        <source>10/40</source>
+        <translation>10/40</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>Aucune touche avancée</translation>
+    </message>
+    <message>
+        <source>Single Key</source>
+        <translation>Touche unique</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Combinaison de touches</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+</context>
+<context>
+    <name>DSeniorKeysRecordExplainDia</name>
+    <message>
+        <source>DSeniorKeysRecordExplainDia</source>
+        <translation>DSeniorKeysRecordExplainDia</translation>
+    </message>
+    <message>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
+When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>Avec « Touche unique », il suffit de cliquer sur une touche pour terminer la configuration ; 
+Avec « Combinaison de touches », choisissez au moins une touche de modification et une autre touche pour terminer la combinaison, par exemple L_Shift+A ou L_Shift+L_Ctrl+A ;</translation>
+    </message>
+</context>
+<context>
+    <name>DSensitivityShowWidget</name>
+    <message>
+        <source>Key travel</source>
+        <translation>Course de la touche</translation>
+    </message>
+</context>
+<context>
     <name>DSettingsDia</name>
     <message>
         <source>Settings</source>
@@ -436,6 +729,112 @@
     <message>
         <source>Form</source>
         <translation>Formulaire</translation>
+    </message>
+</context>
+<context>
+    <name>DStrokeConfigView</name>
+    <message>
+        <source>DStrokeConfigView</source>
+        <translation>DStrokeConfigView</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>Points de déclenchement des actions DKS</translation>
+    </message>
+    <message>
+        <source>4.0mm</source>
+        <translation>4.0mm</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>DTriggerSettingPage</name>
+    <message>
+        <source>DTriggerSettingPage</source>
+        <translation>DTriggerSettingPage</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>Déclenchement rapide</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>Personnalisez la course de déclenchement et la course de réinitialisation selon votre intention d'appuyer sur la touche ou de la relâcher.</translation>
+    </message>
+    <message>
+        <source>Secondary sensitivity</source>
+        <translation>Sensibilité secondaire</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>Vous pouvez régler séparément la course du déclenchement rapide à l'appui (déclenchement) et au relâchement (réinitialisation).</translation>
+    </message>
+    <message>
+        <source>Press/Release</source>
+        <translation>Appui/relâchement</translation>
+    </message>
+    <message>
+        <source>0.1mm</source>
+        <translation>0.1mm</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>Appui</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Relâchement</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>Anti-rebond des touches</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>Réinitialiser la sensibilité</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>Taux de rapport</translation>
+    </message>
+    <message>
+        <source>1K</source>
+        <translation>1K</translation>
+    </message>
+    <message>
+        <source>Into calibration mode</source>
+        <translation>Entrer en mode calibrage</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Démarrer le calibrage</translation>
+    </message>
+    <message>
+        <source>Intensity tracking</source>
+        <translation>Suivi de l'intensité</translation>
+    </message>
+    <message>
+        <source>Report rate</source>
+        <translation>Taux de rapport</translation>
+    </message>
+    <message>
+        <source>Key calibration steps</source>
+        <translation>Étapes du calibrage des touches</translation>
+    </message>
+    <message>
+        <source>About the travel scale</source>
+        <translation>À propos de l'échelle de course</translation>
     </message>
 </context>
 <context>
@@ -1412,6 +1811,257 @@
     <message>
         <source>There is no macro to assign, please record a macro first</source>
         <translation>Aucune macro à attribuer, veuillez d'abord enregistrer une macro</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Luminosité :</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Vitesse :</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Direction :</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Toutes couleurs</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Couleur du haut</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Couleur du bas</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Éclairage personnalisé</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Luminosité</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <source>Keyboard/Ambient</source>
+        <translation>Clavier/ambiance</translation>
+    </message>
+    <message>
+        <source>The device has no atmosphere lamp</source>
+        <translation>L'appareil n'a pas d'éclairage d'ambiance</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>Vague</translation>
+    </message>
+    <message>
+        <source>Custom light name can't be empty</source>
+        <translation>Le nom de l'éclairage personnalisé ne peut pas être vide</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>Nom de l'éclairage personnalisé modifié</translation>
+    </message>
+    <message>
+        <source>Breath</source>
+        <translation>Respiration</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>Néon</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>Radar</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>Serpent</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>Réactif</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>Aurore</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>Ondulation</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>Scintillement</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personnalisé</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Croix</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>Réponse à la vitesse</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>Ondulation auto</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>Stries</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>Feux d'artifice</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>Rythme musical</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>Collision</translation>
+    </message>
+    <message>
+        <source>1.Into key calibration mode first;</source>
+        <translation>1.Entrez d'abord en mode de calibrage des touches ;</translation>
+    </message>
+    <message>
+        <source>2.Select one key;</source>
+        <translation>2.Sélectionnez une touche ;</translation>
+    </message>
+    <message>
+        <source>3.Clicked "Start calibration";</source>
+        <translation>3.Cliquez sur « Démarrer le calibrage » ;</translation>
+    </message>
+    <message>
+        <source>4.Press the selected key;</source>
+        <translation>4.Appuyez sur la touche sélectionnée ;</translation>
+    </message>
+    <message>
+        <source>5.Return key calibration results;</source>
+        <translation>5.Le résultat du calibrage s'affiche ;</translation>
+    </message>
+    <message>
+        <source>Set the required press key duration for triggering.</source>
+        <translation>Réglez la course d'appui nécessaire au déclenchement.</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>Déclenchement rapide</translation>
+    </message>
+    <message>
+        <source>Sensitivity of pressing and releasing</source>
+        <translation>Sensibilité à l'appui et au relâchement</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>Réinitialiser la sensibilité</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>Taux de rapport</translation>
+    </message>
+    <message>
+        <source>Key calibration mode</source>
+        <translation>Mode de calibrage des touches</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Démarrer le calibrage</translation>
+    </message>
+    <message>
+        <source>Trigger</source>
+        <translation>Déclenchement</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialisation</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>Personnalisez la course de déclenchement et la course de réinitialisation selon votre intention d'appuyer sur la touche ou de la relâcher.</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>Vous pouvez régler séparément la course du déclenchement rapide à l'appui (déclenchement) et au relâchement (réinitialisation).</translation>
+    </message>
+    <message>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
+        <translation>Avec « Touche unique », il suffit de cliquer sur une touche pour terminer la configuration ;</translation>
+    </message>
+    <message>
+        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>Avec « Combinaison de touches », choisissez au moins une touche de modification et une autre touche pour terminer la combinaison, par exemple L_Shift+A ou L_Shift+L_Ctrl+A ;</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>Points de déclenchement des actions DKS</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>Touches normales</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Touches spéciales</translation>
+    </message>
+    <message>
+        <source>Single Key</source>
+        <translation>Touche unique</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Maintien</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Appui bref</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>Durée de maintien</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>Aucune touche avancée</translation>
+    </message>
+    <message>
+        <source>The number of senior keys has reached the maximum</source>
+        <translation>Le nombre maximal de touches avancées est atteint</translation>
+    </message>
+    <message>
+        <source>Create senior keys successful</source>
+        <translation>Touche avancée créée</translation>
+    </message>
+    <message>
+        <source>Delete senior keys successful</source>
+        <translation>Touche avancée supprimée</translation>
+    </message>
+</context>
+<context>
+    <name>SVColorArea</name>
+    <message>
+        <source>Colour picker</source>
+        <translation>Sélecteur de couleur</translation>
     </message>
 </context>
 <context>

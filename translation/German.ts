@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>DAllKeysShowPage</name>
+    <message>
+        <source>DAllKeysShowPage</source>
+        <translation>DAllKeysShowPage</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Tastenkombination</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>Normale Tasten</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Sondertasten</translation>
+    </message>
+</context>
+<context>
     <name>DCustomEventTipExplain</name>
     <message>
         <source>Default</source>
@@ -41,6 +60,29 @@
     <message>
         <source>Download</source>
         <translation>Übertragen</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>Eigene Beleuchtung</translation>
+    </message>
+    <message>
+        <source>Use this custom light</source>
+        <translation>Diese eigene Beleuchtung verwenden</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -158,6 +200,44 @@
     </message>
 </context>
 <context>
+    <name>DDksShowWidget</name>
+    <message>
+        <source>Dynamic keystroke actions</source>
+        <translation>Aktionen des dynamischen Tastenanschlags</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyCalibrationExplainDia</name>
+    <message>
+        <source>DKeyCalibrationExplainDia</source>
+        <translation>DKeyCalibrationExplainDia</translation>
+    </message>
+    <message>
+        <source>1.Explain</source>
+        <translation>1.Erklärung</translation>
+    </message>
+    <message>
+        <source>2.Explain</source>
+        <translation>2.Erklärung</translation>
+    </message>
+    <message>
+        <source>3.Explain</source>
+        <translation>3.Erklärung</translation>
+    </message>
+    <message>
+        <source>4.Explain</source>
+        <translation>4.Erklärung</translation>
+    </message>
+    <message>
+        <source>5.Explain</source>
+        <translation>5.Erklärung</translation>
+    </message>
+    <message>
+        <source>Explain</source>
+        <translation>Erklärung</translation>
+    </message>
+</context>
+<context>
     <name>DKeyDisablePage</name>
     <message>
         <source>Disable</source>
@@ -170,6 +250,73 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>DLightsConfigPage</name>
+    <message>
+        <source>DLightsConfigPage</source>
+        <translation>DLightsConfigPage</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Helligkeit:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Geschwindigkeit:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Richtung:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Light mode</source>
+        <translation>Lichtmodus</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Vollfarbe</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Obere Farbe</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Untere Farbe</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>255</source>
+        <translation>255</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Eigene Beleuchtung</translation>
     </message>
 </context>
 <context>
@@ -349,6 +496,152 @@
     </message>
 </context>
 <context>
+    <name>DSeniorKeyEventListItem</name>
+    <message>
+        <source>DSeniorKeyEventListItem</source>
+        <translation>DSeniorKeyEventListItem</translation>
+    </message>
+    <message>
+        <source>DKS</source>
+        <translation>DKS</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+</context>
+<context>
+    <name>DSeniorKeysPage</name>
+    <message>
+        <source>DSeniorKeysPage</source>
+        <translation>DSeniorKeysPage</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Erweiterte Tasten</translation>
+    </message>
+    <message>
+        <source>DKS</source>
+        <translation>DKS</translation>
+    </message>
+    <message>
+        <source>MT</source>
+        <translation>MT</translation>
+    </message>
+    <message>
+        <source>TGL</source>
+        <translation>TGL</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Erstellen</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>1.0mm</source>
+        <translation>1.0mm</translation>
+    </message>
+    <message>
+        <source>2.0mm</source>
+        <translation>2.0mm</translation>
+    </message>
+    <message>
+        <source>3.0mm</source>
+        <translation>3.0mm</translation>
+    </message>
+    <message>
+        <source>4.0mm</source>
+        <translation>4.0mm</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Halten</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Tippen</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>Haltedauer</translation>
+    </message>
+    <message>
+        <source>1000MS</source>
+        <translation>1000MS</translation>
+    </message>
+    <message>
+        <source>10/40</source>
+        <translation>10/40</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>Keine erweiterten Tasten</translation>
+    </message>
+    <message>
+        <source>Single Key</source>
+        <translation>Einzeltaste</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Tastenkombination</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+</context>
+<context>
+    <name>DSeniorKeysRecordExplainDia</name>
+    <message>
+        <source>DSeniorKeysRecordExplainDia</source>
+        <translation>DSeniorKeysRecordExplainDia</translation>
+    </message>
+    <message>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
+When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>Bei „Einzeltaste“ genügt ein Klick auf eine Taste, um die Belegung abzuschließen; 
+Bei „Tastenkombination“ müssen mindestens eine Zusatztaste und eine weitere Taste gewählt werden, um die Kombination einzugeben, etwa L_Shift+A oder L_Shift+L_Ctrl+A;</translation>
+    </message>
+</context>
+<context>
+    <name>DSensitivityShowWidget</name>
+    <message>
+        <source>Key travel</source>
+        <translation>Tastenweg</translation>
+    </message>
+</context>
+<context>
     <name>DSettingsDia</name>
     <message>
         <source>Settings</source>
@@ -436,6 +729,112 @@
     <message>
         <source>Form</source>
         <translation>Formular</translation>
+    </message>
+</context>
+<context>
+    <name>DStrokeConfigView</name>
+    <message>
+        <source>DStrokeConfigView</source>
+        <translation>DStrokeConfigView</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>Auslösepunkte der DKS-Aktionen</translation>
+    </message>
+    <message>
+        <source>4.0mm</source>
+        <translation>4.0mm</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>DTriggerSettingPage</name>
+    <message>
+        <source>DTriggerSettingPage</source>
+        <translation>DTriggerSettingPage</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>Schnellauslösung</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>Passen Sie Auslöse- und Rücksetzweg daran an, ob Sie die Taste drücken oder loslassen wollen.</translation>
+    </message>
+    <message>
+        <source>Secondary sensitivity</source>
+        <translation>Sekundäre Empfindlichkeit</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>Sie können die Wege der Schnellauslösung für Drücken (Auslösen) und Loslassen (Zurücksetzen) getrennt einstellen.</translation>
+    </message>
+    <message>
+        <source>Press/Release</source>
+        <translation>Drücken/Loslassen</translation>
+    </message>
+    <message>
+        <source>0.1mm</source>
+        <translation>0.1mm</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>Drücken</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Loslassen</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>Tastenentprellung</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>Empfindlichkeit zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>Abfragerate</translation>
+    </message>
+    <message>
+        <source>1K</source>
+        <translation>1K</translation>
+    </message>
+    <message>
+        <source>Into calibration mode</source>
+        <translation>Kalibriermodus starten</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Kalibrierung starten</translation>
+    </message>
+    <message>
+        <source>Intensity tracking</source>
+        <translation>Druckstärkeverfolgung</translation>
+    </message>
+    <message>
+        <source>Report rate</source>
+        <translation>Abfragerate</translation>
+    </message>
+    <message>
+        <source>Key calibration steps</source>
+        <translation>Schritte der Tastenkalibrierung</translation>
+    </message>
+    <message>
+        <source>About the travel scale</source>
+        <translation>Über die Wegskala</translation>
     </message>
 </context>
 <context>
@@ -1412,6 +1811,257 @@
     <message>
         <source>There is no macro to assign, please record a macro first</source>
         <translation>Kein Makro zum Zuweisen vorhanden, bitte zuerst ein Makro aufnehmen</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Helligkeit:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Geschwindigkeit:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Richtung:</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Vollfarbe</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Obere Farbe</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Untere Farbe</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Eigene Beleuchtung</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Helligkeit</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Keyboard/Ambient</source>
+        <translation>Tastatur/Umgebung</translation>
+    </message>
+    <message>
+        <source>The device has no atmosphere lamp</source>
+        <translation>Das Gerät hat keine Umgebungsbeleuchtung</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>Welle</translation>
+    </message>
+    <message>
+        <source>Custom light name can't be empty</source>
+        <translation>Der Name der eigenen Beleuchtung darf nicht leer sein</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>Name der eigenen Beleuchtung geändert</translation>
+    </message>
+    <message>
+        <source>Breath</source>
+        <translation>Atmen</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>Neon</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>Radar</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>Schlange</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>Reaktiv</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>Polarlicht</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>Kräuseln</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>Funkeln</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Eigene</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Kreuz</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>Tempo-Reaktion</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>Auto-Kräuseln</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>Streifen</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>Feuerwerk</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>Musikrhythmus</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>Kollision</translation>
+    </message>
+    <message>
+        <source>1.Into key calibration mode first;</source>
+        <translation>1.Zuerst den Tastenkalibriermodus einschalten;</translation>
+    </message>
+    <message>
+        <source>2.Select one key;</source>
+        <translation>2.Eine Taste auswählen;</translation>
+    </message>
+    <message>
+        <source>3.Clicked "Start calibration";</source>
+        <translation>3.Auf „Kalibrierung starten“ klicken;</translation>
+    </message>
+    <message>
+        <source>4.Press the selected key;</source>
+        <translation>4.Die ausgewählte Taste drücken;</translation>
+    </message>
+    <message>
+        <source>5.Return key calibration results;</source>
+        <translation>5.Das Kalibrierergebnis wird gemeldet;</translation>
+    </message>
+    <message>
+        <source>Set the required press key duration for triggering.</source>
+        <translation>Legen Sie fest, wie weit die Taste zum Auslösen gedrückt werden muss.</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>Schnellauslösung</translation>
+    </message>
+    <message>
+        <source>Sensitivity of pressing and releasing</source>
+        <translation>Empfindlichkeit für Drücken und Loslassen</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>Empfindlichkeit zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>Abfragerate</translation>
+    </message>
+    <message>
+        <source>Key calibration mode</source>
+        <translation>Tastenkalibriermodus</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Kalibrierung starten</translation>
+    </message>
+    <message>
+        <source>Trigger</source>
+        <translation>Auslösen</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>Passen Sie Auslöse- und Rücksetzweg daran an, ob Sie die Taste drücken oder loslassen wollen.</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>Sie können die Wege der Schnellauslösung für Drücken (Auslösen) und Loslassen (Zurücksetzen) getrennt einstellen.</translation>
+    </message>
+    <message>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
+        <translation>Bei „Einzeltaste“ genügt ein Klick auf eine Taste, um die Belegung abzuschließen;</translation>
+    </message>
+    <message>
+        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>Bei „Tastenkombination“ müssen mindestens eine Zusatztaste und eine weitere Taste gewählt werden, um die Kombination einzugeben, etwa L_Shift+A oder L_Shift+L_Ctrl+A;</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>Auslösepunkte der DKS-Aktionen</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>Normale Tasten</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Sondertasten</translation>
+    </message>
+    <message>
+        <source>Single Key</source>
+        <translation>Einzeltaste</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Halten</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Tippen</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>Haltedauer</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>Keine erweiterten Tasten</translation>
+    </message>
+    <message>
+        <source>The number of senior keys has reached the maximum</source>
+        <translation>Die Höchstzahl erweiterter Tasten ist erreicht</translation>
+    </message>
+    <message>
+        <source>Create senior keys successful</source>
+        <translation>Erweiterte Taste erstellt</translation>
+    </message>
+    <message>
+        <source>Delete senior keys successful</source>
+        <translation>Erweiterte Taste gelöscht</translation>
+    </message>
+</context>
+<context>
+    <name>SVColorArea</name>
+    <message>
+        <source>Colour picker</source>
+        <translation>Farbwähler</translation>
     </message>
 </context>
 <context>

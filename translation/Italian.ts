@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="en">
 <context>
+    <name>DAllKeysShowPage</name>
+    <message>
+        <source>DAllKeysShowPage</source>
+        <translation>DAllKeysShowPage</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Combinazione di tasti</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>Tasti normali</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Tasti speciali</translation>
+    </message>
+</context>
+<context>
     <name>DCustomEventTipExplain</name>
     <message>
         <source>Default</source>
@@ -41,6 +60,29 @@
     <message>
         <source>Download</source>
         <translation>Scarica</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>Illuminazione personalizzata</translation>
+    </message>
+    <message>
+        <source>Use this custom light</source>
+        <translation>Usa questa illuminazione personalizzata</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -158,6 +200,44 @@
     </message>
 </context>
 <context>
+    <name>DDksShowWidget</name>
+    <message>
+        <source>Dynamic keystroke actions</source>
+        <translation>Azioni della pressione dinamica</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyCalibrationExplainDia</name>
+    <message>
+        <source>DKeyCalibrationExplainDia</source>
+        <translation>DKeyCalibrationExplainDia</translation>
+    </message>
+    <message>
+        <source>1.Explain</source>
+        <translation>1.Spiegazione</translation>
+    </message>
+    <message>
+        <source>2.Explain</source>
+        <translation>2.Spiegazione</translation>
+    </message>
+    <message>
+        <source>3.Explain</source>
+        <translation>3.Spiegazione</translation>
+    </message>
+    <message>
+        <source>4.Explain</source>
+        <translation>4.Spiegazione</translation>
+    </message>
+    <message>
+        <source>5.Explain</source>
+        <translation>5.Spiegazione</translation>
+    </message>
+    <message>
+        <source>Explain</source>
+        <translation>Spiegazione</translation>
+    </message>
+</context>
+<context>
     <name>DKeyDisablePage</name>
     <message>
         <source>Disable</source>
@@ -170,6 +250,73 @@
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>DLightsConfigPage</name>
+    <message>
+        <source>DLightsConfigPage</source>
+        <translation>DLightsConfigPage</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Tipo:</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Luminosità:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Velocità:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Direzione:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Light mode</source>
+        <translation>Modalità luce</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Tutti i colori</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Colore superiore</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Colore inferiore</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>255</source>
+        <translation>255</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Illuminazione personalizzata</translation>
     </message>
 </context>
 <context>
@@ -349,6 +496,152 @@
     </message>
 </context>
 <context>
+    <name>DSeniorKeyEventListItem</name>
+    <message>
+        <source>DSeniorKeyEventListItem</source>
+        <translation>DSeniorKeyEventListItem</translation>
+    </message>
+    <message>
+        <source>DKS</source>
+        <translation>DKS</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+</context>
+<context>
+    <name>DSeniorKeysPage</name>
+    <message>
+        <source>DSeniorKeysPage</source>
+        <translation>DSeniorKeysPage</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Tasti avanzati</translation>
+    </message>
+    <message>
+        <source>DKS</source>
+        <translation>DKS</translation>
+    </message>
+    <message>
+        <source>MT</source>
+        <translation>MT</translation>
+    </message>
+    <message>
+        <source>TGL</source>
+        <translation>TGL</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Crea</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>1.0mm</source>
+        <translation>1.0mm</translation>
+    </message>
+    <message>
+        <source>2.0mm</source>
+        <translation>2.0mm</translation>
+    </message>
+    <message>
+        <source>3.0mm</source>
+        <translation>3.0mm</translation>
+    </message>
+    <message>
+        <source>4.0mm</source>
+        <translation>4.0mm</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Tenere</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Tocco</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>Durata della pressione</translation>
+    </message>
+    <message>
+        <source>1000MS</source>
+        <translation>1000MS</translation>
+    </message>
+    <message>
+        <source>10/40</source>
+        <translation>10/40</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>Nessun tasto avanzato</translation>
+    </message>
+    <message>
+        <source>Single Key</source>
+        <translation>Tasto singolo</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Combinazione di tasti</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+</context>
+<context>
+    <name>DSeniorKeysRecordExplainDia</name>
+    <message>
+        <source>DSeniorKeysRecordExplainDia</source>
+        <translation>DSeniorKeysRecordExplainDia</translation>
+    </message>
+    <message>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
+When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>Con "Tasto singolo" selezionato, basta fare clic su un tasto per completare la configurazione; 
+Con "Combinazione di tasti" selezionata, occorre scegliere almeno un tasto modificatore e un altro tasto per completare la combinazione, ad esempio L_Shift+A o L_Shift+L_Ctrl+A;</translation>
+    </message>
+</context>
+<context>
+    <name>DSensitivityShowWidget</name>
+    <message>
+        <source>Key travel</source>
+        <translation>Corsa del tasto</translation>
+    </message>
+</context>
+<context>
     <name>DSettingsDia</name>
     <message>
         <source>Settings</source>
@@ -436,6 +729,112 @@
     <message>
         <source>Form</source>
         <translation>Modulo</translation>
+    </message>
+</context>
+<context>
+    <name>DStrokeConfigView</name>
+    <message>
+        <source>DStrokeConfigView</source>
+        <translation>DStrokeConfigView</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>Punti di attivazione delle azioni DKS</translation>
+    </message>
+    <message>
+        <source>4.0mm</source>
+        <translation>4.0mm</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>DTriggerSettingPage</name>
+    <message>
+        <source>DTriggerSettingPage</source>
+        <translation>DTriggerSettingPage</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>Attivazione rapida</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>Personalizza la corsa di attivazione e quella di ripristino in base all'intenzione di premere o rilasciare il tasto.</translation>
+    </message>
+    <message>
+        <source>Secondary sensitivity</source>
+        <translation>Sensibilità secondaria</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>Puoi impostare separatamente la corsa dell'attivazione rapida alla pressione (attivazione) e al rilascio (ripristino).</translation>
+    </message>
+    <message>
+        <source>Press/Release</source>
+        <translation>Pressione/rilascio</translation>
+    </message>
+    <message>
+        <source>0.1mm</source>
+        <translation>0.1mm</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>Pressione</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Rilascio</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>Antirimbalzo tasti</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Applica</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>Ripristina sensibilità</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>Frequenza di polling</translation>
+    </message>
+    <message>
+        <source>1K</source>
+        <translation>1K</translation>
+    </message>
+    <message>
+        <source>Into calibration mode</source>
+        <translation>Entra in modalità calibrazione</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Avvia calibrazione</translation>
+    </message>
+    <message>
+        <source>Intensity tracking</source>
+        <translation>Rilevamento dell'intensità</translation>
+    </message>
+    <message>
+        <source>Report rate</source>
+        <translation>Frequenza di polling</translation>
+    </message>
+    <message>
+        <source>Key calibration steps</source>
+        <translation>Passaggi della calibrazione dei tasti</translation>
+    </message>
+    <message>
+        <source>About the travel scale</source>
+        <translation>Informazioni sulla scala della corsa</translation>
     </message>
 </context>
 <context>
@@ -1412,6 +1811,257 @@
     <message>
         <source>There is no macro to assign, please record a macro first</source>
         <translation>Nessuna macro da assegnare, registra prima una macro</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Luminosità:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Velocità:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Direzione:</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Tutti i colori</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Colore superiore</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Colore inferiore</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Illuminazione personalizzata</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Luminosità</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocità</translation>
+    </message>
+    <message>
+        <source>Keyboard/Ambient</source>
+        <translation>Tastiera/ambiente</translation>
+    </message>
+    <message>
+        <source>The device has no atmosphere lamp</source>
+        <translation>Il dispositivo non ha luci d'ambiente</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>Onda</translation>
+    </message>
+    <message>
+        <source>Custom light name can't be empty</source>
+        <translation>Il nome dell'illuminazione personalizzata non può essere vuoto</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>Nome dell'illuminazione personalizzata modificato</translation>
+    </message>
+    <message>
+        <source>Breath</source>
+        <translation>Respiro</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>Neon</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>Radar</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>Serpente</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>Reattivo</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>Aurora</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>Increspatura</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>Scintillio</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizzato</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Croce</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>Risposta alla velocità</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>Increspatura automatica</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>Striature</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>Fuochi d'artificio</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>Ritmo musicale</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>Collisione</translation>
+    </message>
+    <message>
+        <source>1.Into key calibration mode first;</source>
+        <translation>1.Entra prima nella modalità calibrazione tasti;</translation>
+    </message>
+    <message>
+        <source>2.Select one key;</source>
+        <translation>2.Seleziona un tasto;</translation>
+    </message>
+    <message>
+        <source>3.Clicked "Start calibration";</source>
+        <translation>3.Fai clic su "Avvia calibrazione";</translation>
+    </message>
+    <message>
+        <source>4.Press the selected key;</source>
+        <translation>4.Premi il tasto selezionato;</translation>
+    </message>
+    <message>
+        <source>5.Return key calibration results;</source>
+        <translation>5.Viene mostrato il risultato della calibrazione;</translation>
+    </message>
+    <message>
+        <source>Set the required press key duration for triggering.</source>
+        <translation>Imposta la corsa di pressione necessaria per l'attivazione.</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Applica</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>Attivazione rapida</translation>
+    </message>
+    <message>
+        <source>Sensitivity of pressing and releasing</source>
+        <translation>Sensibilità di pressione e rilascio</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>Ripristina sensibilità</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>Frequenza di polling</translation>
+    </message>
+    <message>
+        <source>Key calibration mode</source>
+        <translation>Modalità calibrazione tasti</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Avvia calibrazione</translation>
+    </message>
+    <message>
+        <source>Trigger</source>
+        <translation>Attivazione</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Ripristino</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>Personalizza la corsa di attivazione e quella di ripristino in base all'intenzione di premere o rilasciare il tasto.</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>Puoi impostare separatamente la corsa dell'attivazione rapida alla pressione (attivazione) e al rilascio (ripristino).</translation>
+    </message>
+    <message>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
+        <translation>Con "Tasto singolo" selezionato, basta fare clic su un tasto per completare la configurazione;</translation>
+    </message>
+    <message>
+        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>Con "Combinazione di tasti" selezionata, occorre scegliere almeno un tasto modificatore e un altro tasto per completare la combinazione, ad esempio L_Shift+A o L_Shift+L_Ctrl+A;</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>Punti di attivazione delle azioni DKS</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>Tasti normali</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Tasti speciali</translation>
+    </message>
+    <message>
+        <source>Single Key</source>
+        <translation>Tasto singolo</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Tenere</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Tocco</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>Durata della pressione</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>Nessun tasto avanzato</translation>
+    </message>
+    <message>
+        <source>The number of senior keys has reached the maximum</source>
+        <translation>È stato raggiunto il numero massimo di tasti avanzati</translation>
+    </message>
+    <message>
+        <source>Create senior keys successful</source>
+        <translation>Tasto avanzato creato</translation>
+    </message>
+    <message>
+        <source>Delete senior keys successful</source>
+        <translation>Tasto avanzato eliminato</translation>
+    </message>
+</context>
+<context>
+    <name>SVColorArea</name>
+    <message>
+        <source>Colour picker</source>
+        <translation>Selettore colore</translation>
     </message>
 </context>
 <context>

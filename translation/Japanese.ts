@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja" sourcelanguage="en">
 <context>
+    <name>DAllKeysShowPage</name>
+    <message>
+        <source>DAllKeysShowPage</source>
+        <translation>DAllKeysShowPage</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>キーの組み合わせ</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>通常キー</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>特殊キー</translation>
+    </message>
+</context>
+<context>
     <name>DCustomEventTipExplain</name>
     <message>
         <source>Default</source>
@@ -41,6 +60,29 @@
     <message>
         <source>Download</source>
         <translation>ダウンロード</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>カスタムライト項目</translation>
+    </message>
+    <message>
+        <source>Use this custom light</source>
+        <translation>このカスタムライトを使用</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
@@ -158,6 +200,44 @@
     </message>
 </context>
 <context>
+    <name>DDksShowWidget</name>
+    <message>
+        <source>Dynamic keystroke actions</source>
+        <translation>ダイナミックキーストロークの動作</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyCalibrationExplainDia</name>
+    <message>
+        <source>DKeyCalibrationExplainDia</source>
+        <translation>DKeyCalibrationExplainDia</translation>
+    </message>
+    <message>
+        <source>1.Explain</source>
+        <translation>1.説明</translation>
+    </message>
+    <message>
+        <source>2.Explain</source>
+        <translation>2.説明</translation>
+    </message>
+    <message>
+        <source>3.Explain</source>
+        <translation>3.説明</translation>
+    </message>
+    <message>
+        <source>4.Explain</source>
+        <translation>4.説明</translation>
+    </message>
+    <message>
+        <source>5.Explain</source>
+        <translation>5.説明</translation>
+    </message>
+    <message>
+        <source>Explain</source>
+        <translation>説明</translation>
+    </message>
+</context>
+<context>
     <name>DKeyDisablePage</name>
     <message>
         <source>Disable</source>
@@ -170,6 +250,73 @@
     <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>DLightsConfigPage</name>
+    <message>
+        <source>DLightsConfigPage</source>
+        <translation>DLightsConfigPage</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>タイプ:</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>明るさ:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>速度:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>方向:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Light mode</source>
+        <translation>ライトモード</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>フルカラー</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>上の色</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>下の色</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>255</source>
+        <translation>255</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>カスタムライト</translation>
     </message>
 </context>
 <context>
@@ -349,6 +496,152 @@
     </message>
 </context>
 <context>
+    <name>DSeniorKeyEventListItem</name>
+    <message>
+        <source>DSeniorKeyEventListItem</source>
+        <translation>DSeniorKeyEventListItem</translation>
+    </message>
+    <message>
+        <source>DKS</source>
+        <translation>DKS</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+</context>
+<context>
+    <name>DSeniorKeysPage</name>
+    <message>
+        <source>DSeniorKeysPage</source>
+        <translation>DSeniorKeysPage</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>アドバンスドキー</translation>
+    </message>
+    <message>
+        <source>DKS</source>
+        <translation>DKS</translation>
+    </message>
+    <message>
+        <source>MT</source>
+        <translation>MT</translation>
+    </message>
+    <message>
+        <source>TGL</source>
+        <translation>TGL</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>作成</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>1.0mm</source>
+        <translation>1.0mm</translation>
+    </message>
+    <message>
+        <source>2.0mm</source>
+        <translation>2.0mm</translation>
+    </message>
+    <message>
+        <source>3.0mm</source>
+        <translation>3.0mm</translation>
+    </message>
+    <message>
+        <source>4.0mm</source>
+        <translation>4.0mm</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>ホールド</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>クリック</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>ホールド時間</translation>
+    </message>
+    <message>
+        <source>1000MS</source>
+        <translation>1000MS</translation>
+    </message>
+    <message>
+        <source>10/40</source>
+        <translation>10/40</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>アドバンスドキーがありません</translation>
+    </message>
+    <message>
+        <source>Single Key</source>
+        <translation>シングルキー</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>キーの組み合わせ</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+</context>
+<context>
+    <name>DSeniorKeysRecordExplainDia</name>
+    <message>
+        <source>DSeniorKeysRecordExplainDia</source>
+        <translation>DSeniorKeysRecordExplainDia</translation>
+    </message>
+    <message>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
+When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>「シングルキー」を選んだ場合は、キーを1つクリックするだけで設定が完了します； 
+「キーの組み合わせ」を選んだ場合は、修飾キーを1つ以上と他のキーを1つ選ぶと入力が完了します（例：L_Shift+A、L_Shift+L_Ctrl+A）；</translation>
+    </message>
+</context>
+<context>
+    <name>DSensitivityShowWidget</name>
+    <message>
+        <source>Key travel</source>
+        <translation>キーストローク</translation>
+    </message>
+</context>
+<context>
     <name>DSettingsDia</name>
     <message>
         <source>Settings</source>
@@ -436,6 +729,112 @@
     <message>
         <source>Form</source>
         <translation>フォーム</translation>
+    </message>
+</context>
+<context>
+    <name>DStrokeConfigView</name>
+    <message>
+        <source>DStrokeConfigView</source>
+        <translation>DStrokeConfigView</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>DKS 動作のトリガーポイント</translation>
+    </message>
+    <message>
+        <source>4.0mm</source>
+        <translation>4.0mm</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>DTriggerSettingPage</name>
+    <message>
+        <source>DTriggerSettingPage</source>
+        <translation>DTriggerSettingPage</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>ラピッドトリガー</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>キーを押す・離す意図に合わせて、トリガーストロークとリセットストロークを調整します。</translation>
+    </message>
+    <message>
+        <source>Secondary sensitivity</source>
+        <translation>セカンダリ感度</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>ラピッドトリガーの押下（トリガー）と解放（リセット）のストローク値を個別に設定できます。</translation>
+    </message>
+    <message>
+        <source>Press/Release</source>
+        <translation>押下/解放</translation>
+    </message>
+    <message>
+        <source>0.1mm</source>
+        <translation>0.1mm</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>押下</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>解放</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>キーのチャタリング防止</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>適用</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>感度をリセット</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>レポートレート</translation>
+    </message>
+    <message>
+        <source>1K</source>
+        <translation>1K</translation>
+    </message>
+    <message>
+        <source>Into calibration mode</source>
+        <translation>キャリブレーションモードに入る</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>キャリブレーション開始</translation>
+    </message>
+    <message>
+        <source>Intensity tracking</source>
+        <translation>押下強度トラッキング</translation>
+    </message>
+    <message>
+        <source>Report rate</source>
+        <translation>レポートレート</translation>
+    </message>
+    <message>
+        <source>Key calibration steps</source>
+        <translation>キーキャリブレーションの手順</translation>
+    </message>
+    <message>
+        <source>About the travel scale</source>
+        <translation>ストロークスケールについて</translation>
     </message>
 </context>
 <context>
@@ -1412,6 +1811,257 @@
     <message>
         <source>There is no macro to assign, please record a macro first</source>
         <translation>割り当てるマクロがありません。先にマクロを記録してください</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>明るさ:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>速度:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>方向:</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>フルカラー</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>上の色</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>下の色</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>カスタムライト</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>明るさ</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>Keyboard/Ambient</source>
+        <translation>キーボード/アンビエント</translation>
+    </message>
+    <message>
+        <source>The device has no atmosphere lamp</source>
+        <translation>このデバイスにはアンビエントライトがありません</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>ウェーブ</translation>
+    </message>
+    <message>
+        <source>Custom light name can't be empty</source>
+        <translation>カスタムライトの名前は空にできません</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>カスタムライトの名前を変更しました</translation>
+    </message>
+    <message>
+        <source>Breath</source>
+        <translation>ブリーズ</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>ネオン</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>レーダー</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>スネーク</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>リアクティブ</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>オーロラ</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>リップル</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>きらめき</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>カスタム</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>クロス</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>スピード反応</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>オートリップル</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>ストライプ</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>花火</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>ミュージックリズム</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>コリジョン</translation>
+    </message>
+    <message>
+        <source>1.Into key calibration mode first;</source>
+        <translation>1.まずキーキャリブレーションモードに入ります；</translation>
+    </message>
+    <message>
+        <source>2.Select one key;</source>
+        <translation>2.キーを1つ選択します；</translation>
+    </message>
+    <message>
+        <source>3.Clicked "Start calibration";</source>
+        <translation>3.「キャリブレーション開始」をクリックします；</translation>
+    </message>
+    <message>
+        <source>4.Press the selected key;</source>
+        <translation>4.選択したキーを押します；</translation>
+    </message>
+    <message>
+        <source>5.Return key calibration results;</source>
+        <translation>5.キャリブレーション結果が返されます；</translation>
+    </message>
+    <message>
+        <source>Set the required press key duration for triggering.</source>
+        <translation>トリガーに必要なキーの押し込み量を設定します。</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>適用</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>ラピッドトリガー</translation>
+    </message>
+    <message>
+        <source>Sensitivity of pressing and releasing</source>
+        <translation>押下と解放の感度</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>感度をリセット</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>レポートレート</translation>
+    </message>
+    <message>
+        <source>Key calibration mode</source>
+        <translation>キーキャリブレーションモード</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>キャリブレーション開始</translation>
+    </message>
+    <message>
+        <source>Trigger</source>
+        <translation>トリガー</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>リセット</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>キーを押す・離す意図に合わせて、トリガーストロークとリセットストロークを調整します。</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>ラピッドトリガーの押下（トリガー）と解放（リセット）のストローク値を個別に設定できます。</translation>
+    </message>
+    <message>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
+        <translation>「シングルキー」を選んだ場合は、キーを1つクリックするだけで設定が完了します；</translation>
+    </message>
+    <message>
+        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>「キーの組み合わせ」を選んだ場合は、修飾キーを1つ以上と他のキーを1つ選ぶと入力が完了します（例：L_Shift+A、L_Shift+L_Ctrl+A）；</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>DKS 動作のトリガーポイント</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>通常キー</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>特殊キー</translation>
+    </message>
+    <message>
+        <source>Single Key</source>
+        <translation>シングルキー</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>ホールド</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>クリック</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>ホールド時間</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>アドバンスドキーがありません</translation>
+    </message>
+    <message>
+        <source>The number of senior keys has reached the maximum</source>
+        <translation>アドバンスドキーの数が上限に達しました</translation>
+    </message>
+    <message>
+        <source>Create senior keys successful</source>
+        <translation>アドバンスドキーを作成しました</translation>
+    </message>
+    <message>
+        <source>Delete senior keys successful</source>
+        <translation>アドバンスドキーを削除しました</translation>
+    </message>
+</context>
+<context>
+    <name>SVColorArea</name>
+    <message>
+        <source>Colour picker</source>
+        <translation>カラーピッカー</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko" sourcelanguage="en">
 <context>
+    <name>DAllKeysShowPage</name>
+    <message>
+        <source>DAllKeysShowPage</source>
+        <translation>DAllKeysShowPage</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>키 조합</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>일반 키</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>특수 키</translation>
+    </message>
+</context>
+<context>
     <name>DCustomEventTipExplain</name>
     <message>
         <source>Default</source>
@@ -41,6 +60,29 @@
     <message>
         <source>Download</source>
         <translation>다운로드</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>폼</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>사용자 조명 항목</translation>
+    </message>
+    <message>
+        <source>Use this custom light</source>
+        <translation>이 사용자 조명 사용</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>저장</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
     </message>
 </context>
 <context>
@@ -158,6 +200,44 @@
     </message>
 </context>
 <context>
+    <name>DDksShowWidget</name>
+    <message>
+        <source>Dynamic keystroke actions</source>
+        <translation>다이내믹 키스트로크 동작</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyCalibrationExplainDia</name>
+    <message>
+        <source>DKeyCalibrationExplainDia</source>
+        <translation>DKeyCalibrationExplainDia</translation>
+    </message>
+    <message>
+        <source>1.Explain</source>
+        <translation>1.설명</translation>
+    </message>
+    <message>
+        <source>2.Explain</source>
+        <translation>2.설명</translation>
+    </message>
+    <message>
+        <source>3.Explain</source>
+        <translation>3.설명</translation>
+    </message>
+    <message>
+        <source>4.Explain</source>
+        <translation>4.설명</translation>
+    </message>
+    <message>
+        <source>5.Explain</source>
+        <translation>5.설명</translation>
+    </message>
+    <message>
+        <source>Explain</source>
+        <translation>설명</translation>
+    </message>
+</context>
+<context>
     <name>DKeyDisablePage</name>
     <message>
         <source>Disable</source>
@@ -170,6 +250,73 @@
     <message>
         <source>Cancel</source>
         <translation>취소</translation>
+    </message>
+</context>
+<context>
+    <name>DLightsConfigPage</name>
+    <message>
+        <source>DLightsConfigPage</source>
+        <translation>DLightsConfigPage</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>유형:</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>밝기:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>속도:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>방향:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Light mode</source>
+        <translation>조명 모드</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>풀 컬러</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>위쪽 색상</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>아래쪽 색상</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>255</source>
+        <translation>255</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>사용자 조명</translation>
     </message>
 </context>
 <context>
@@ -349,6 +496,152 @@
     </message>
 </context>
 <context>
+    <name>DSeniorKeyEventListItem</name>
+    <message>
+        <source>DSeniorKeyEventListItem</source>
+        <translation>DSeniorKeyEventListItem</translation>
+    </message>
+    <message>
+        <source>DKS</source>
+        <translation>DKS</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>삭제</translation>
+    </message>
+</context>
+<context>
+    <name>DSeniorKeysPage</name>
+    <message>
+        <source>DSeniorKeysPage</source>
+        <translation>DSeniorKeysPage</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>고급 키</translation>
+    </message>
+    <message>
+        <source>DKS</source>
+        <translation>DKS</translation>
+    </message>
+    <message>
+        <source>MT</source>
+        <translation>MT</translation>
+    </message>
+    <message>
+        <source>TGL</source>
+        <translation>TGL</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>생성</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>1.0mm</source>
+        <translation>1.0mm</translation>
+    </message>
+    <message>
+        <source>2.0mm</source>
+        <translation>2.0mm</translation>
+    </message>
+    <message>
+        <source>3.0mm</source>
+        <translation>3.0mm</translation>
+    </message>
+    <message>
+        <source>4.0mm</source>
+        <translation>4.0mm</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>누르고 있기</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>클릭</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>누름 유지 시간</translation>
+    </message>
+    <message>
+        <source>1000MS</source>
+        <translation>1000MS</translation>
+    </message>
+    <message>
+        <source>10/40</source>
+        <translation>10/40</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>고급 키가 없습니다</translation>
+    </message>
+    <message>
+        <source>Single Key</source>
+        <translation>단일 키</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>키 조합</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+</context>
+<context>
+    <name>DSeniorKeysRecordExplainDia</name>
+    <message>
+        <source>DSeniorKeysRecordExplainDia</source>
+        <translation>DSeniorKeysRecordExplainDia</translation>
+    </message>
+    <message>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
+When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>"단일 키"를 선택하면 키 하나만 클릭해도 키 설정이 완료됩니다; 
+"키 조합"을 선택하면 조합 키를 하나 이상과 다른 키 하나를 선택해야 입력이 완료됩니다(예: L_Shift+A 또는 L_Shift+L_Ctrl+A);</translation>
+    </message>
+</context>
+<context>
+    <name>DSensitivityShowWidget</name>
+    <message>
+        <source>Key travel</source>
+        <translation>키 행정</translation>
+    </message>
+</context>
+<context>
     <name>DSettingsDia</name>
     <message>
         <source>Settings</source>
@@ -436,6 +729,112 @@
     <message>
         <source>Form</source>
         <translation>양식</translation>
+    </message>
+</context>
+<context>
+    <name>DStrokeConfigView</name>
+    <message>
+        <source>DStrokeConfigView</source>
+        <translation>DStrokeConfigView</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>DKS 동작의 트리거 지점</translation>
+    </message>
+    <message>
+        <source>4.0mm</source>
+        <translation>4.0mm</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+</context>
+<context>
+    <name>DTriggerSettingPage</name>
+    <message>
+        <source>DTriggerSettingPage</source>
+        <translation>DTriggerSettingPage</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>래피드 트리거</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>키를 누르거나 떼려는 의도에 맞춰 트리거 행정과 리셋 행정을 조정합니다.</translation>
+    </message>
+    <message>
+        <source>Secondary sensitivity</source>
+        <translation>보조 감도</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>래피드 트리거의 누름(트리거)과 뗌(리셋) 행정 값을 따로 설정할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Press/Release</source>
+        <translation>누름/뗌</translation>
+    </message>
+    <message>
+        <source>0.1mm</source>
+        <translation>0.1mm</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>누름</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>뗌</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>키 디바운스</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>적용</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>감도 초기화</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>폴링 레이트</translation>
+    </message>
+    <message>
+        <source>1K</source>
+        <translation>1K</translation>
+    </message>
+    <message>
+        <source>Into calibration mode</source>
+        <translation>보정 모드 진입</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>보정 시작</translation>
+    </message>
+    <message>
+        <source>Intensity tracking</source>
+        <translation>누름 강도 추적</translation>
+    </message>
+    <message>
+        <source>Report rate</source>
+        <translation>폴링 레이트</translation>
+    </message>
+    <message>
+        <source>Key calibration steps</source>
+        <translation>키 보정 단계</translation>
+    </message>
+    <message>
+        <source>About the travel scale</source>
+        <translation>행정 눈금 안내</translation>
     </message>
 </context>
 <context>
@@ -1412,6 +1811,257 @@
     <message>
         <source>There is no macro to assign, please record a macro first</source>
         <translation>지정할 매크로가 없습니다. 먼저 매크로를 녹화하세요</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>밝기:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>속도:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>방향:</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>풀 컬러</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>위쪽 색상</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>아래쪽 색상</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>사용자 조명</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>밝기</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>속도</translation>
+    </message>
+    <message>
+        <source>Keyboard/Ambient</source>
+        <translation>키보드/주변광</translation>
+    </message>
+    <message>
+        <source>The device has no atmosphere lamp</source>
+        <translation>이 장치에는 주변 조명이 없습니다</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>웨이브</translation>
+    </message>
+    <message>
+        <source>Custom light name can't be empty</source>
+        <translation>사용자 조명 이름은 비워 둘 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>사용자 조명 이름을 변경했습니다</translation>
+    </message>
+    <message>
+        <source>Breath</source>
+        <translation>호흡</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>네온</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>레이더</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>스네이크</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>리액티브</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>오로라</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>물결</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>반짝임</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>사용자</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>크로스</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>속도 반응</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>자동 물결</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>줄무늬</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>불꽃놀이</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>음악 리듬</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>충돌</translation>
+    </message>
+    <message>
+        <source>1.Into key calibration mode first;</source>
+        <translation>1.먼저 키 보정 모드로 들어갑니다;</translation>
+    </message>
+    <message>
+        <source>2.Select one key;</source>
+        <translation>2.키 하나를 선택합니다;</translation>
+    </message>
+    <message>
+        <source>3.Clicked "Start calibration";</source>
+        <translation>3."보정 시작"을 클릭합니다;</translation>
+    </message>
+    <message>
+        <source>4.Press the selected key;</source>
+        <translation>4.선택한 키를 누릅니다;</translation>
+    </message>
+    <message>
+        <source>5.Return key calibration results;</source>
+        <translation>5.키 보정 결과가 표시됩니다;</translation>
+    </message>
+    <message>
+        <source>Set the required press key duration for triggering.</source>
+        <translation>트리거에 필요한 키 누름 행정을 설정합니다.</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>적용</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>래피드 트리거</translation>
+    </message>
+    <message>
+        <source>Sensitivity of pressing and releasing</source>
+        <translation>누름 및 뗌 감도</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>감도 초기화</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>폴링 레이트</translation>
+    </message>
+    <message>
+        <source>Key calibration mode</source>
+        <translation>키 보정 모드</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>보정 시작</translation>
+    </message>
+    <message>
+        <source>Trigger</source>
+        <translation>트리거</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>리셋</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>키를 누르거나 떼려는 의도에 맞춰 트리거 행정과 리셋 행정을 조정합니다.</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>래피드 트리거의 누름(트리거)과 뗌(리셋) 행정 값을 따로 설정할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
+        <translation>"단일 키"를 선택하면 키 하나만 클릭해도 키 설정이 완료됩니다;</translation>
+    </message>
+    <message>
+        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>"키 조합"을 선택하면 조합 키를 하나 이상과 다른 키 하나를 선택해야 입력이 완료됩니다(예: L_Shift+A 또는 L_Shift+L_Ctrl+A);</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>DKS 동작의 트리거 지점</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>일반 키</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>특수 키</translation>
+    </message>
+    <message>
+        <source>Single Key</source>
+        <translation>단일 키</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>누르고 있기</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>클릭</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>누름 유지 시간</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>고급 키가 없습니다</translation>
+    </message>
+    <message>
+        <source>The number of senior keys has reached the maximum</source>
+        <translation>고급 키 개수가 최대치에 도달했습니다</translation>
+    </message>
+    <message>
+        <source>Create senior keys successful</source>
+        <translation>고급 키를 생성했습니다</translation>
+    </message>
+    <message>
+        <source>Delete senior keys successful</source>
+        <translation>고급 키를 삭제했습니다</translation>
+    </message>
+</context>
+<context>
+    <name>SVColorArea</name>
+    <message>
+        <source>Colour picker</source>
+        <translation>색상 선택기</translation>
     </message>
 </context>
 <context>

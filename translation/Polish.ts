@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl" sourcelanguage="en">
 <context>
+    <name>DAllKeysShowPage</name>
+    <message>
+        <source>DAllKeysShowPage</source>
+        <translation>DAllKeysShowPage</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Kombinacja klawiszy</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>Zwykłe klawisze</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Klawisze specjalne</translation>
+    </message>
+</context>
+<context>
     <name>DCustomEventTipExplain</name>
     <message>
         <source>Default</source>
@@ -41,6 +60,29 @@
     <message>
         <source>Download</source>
         <translation>Pobierz</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Formularz</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>Własne podświetlenie</translation>
+    </message>
+    <message>
+        <source>Use this custom light</source>
+        <translation>Użyj tego podświetlenia</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
     </message>
 </context>
 <context>
@@ -158,6 +200,44 @@
     </message>
 </context>
 <context>
+    <name>DDksShowWidget</name>
+    <message>
+        <source>Dynamic keystroke actions</source>
+        <translation>Akcje dynamicznego naciśnięcia</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyCalibrationExplainDia</name>
+    <message>
+        <source>DKeyCalibrationExplainDia</source>
+        <translation>DKeyCalibrationExplainDia</translation>
+    </message>
+    <message>
+        <source>1.Explain</source>
+        <translation>1.Objaśnienie</translation>
+    </message>
+    <message>
+        <source>2.Explain</source>
+        <translation>2.Objaśnienie</translation>
+    </message>
+    <message>
+        <source>3.Explain</source>
+        <translation>3.Objaśnienie</translation>
+    </message>
+    <message>
+        <source>4.Explain</source>
+        <translation>4.Objaśnienie</translation>
+    </message>
+    <message>
+        <source>5.Explain</source>
+        <translation>5.Objaśnienie</translation>
+    </message>
+    <message>
+        <source>Explain</source>
+        <translation>Objaśnienie</translation>
+    </message>
+</context>
+<context>
     <name>DKeyDisablePage</name>
     <message>
         <source>Disable</source>
@@ -170,6 +250,73 @@
     <message>
         <source>Cancel</source>
         <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>DLightsConfigPage</name>
+    <message>
+        <source>DLightsConfigPage</source>
+        <translation>DLightsConfigPage</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Jasność:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Prędkość:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Kierunek:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Light mode</source>
+        <translation>Tryb podświetlenia</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Pełny kolor</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Kolor górny</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Kolor dolny</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>255</source>
+        <translation>255</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Własne podświetlenie</translation>
     </message>
 </context>
 <context>
@@ -349,6 +496,152 @@
     </message>
 </context>
 <context>
+    <name>DSeniorKeyEventListItem</name>
+    <message>
+        <source>DSeniorKeyEventListItem</source>
+        <translation>DSeniorKeyEventListItem</translation>
+    </message>
+    <message>
+        <source>DKS</source>
+        <translation>DKS</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Usuń</translation>
+    </message>
+</context>
+<context>
+    <name>DSeniorKeysPage</name>
+    <message>
+        <source>DSeniorKeysPage</source>
+        <translation>DSeniorKeysPage</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Klawisze zaawansowane</translation>
+    </message>
+    <message>
+        <source>DKS</source>
+        <translation>DKS</translation>
+    </message>
+    <message>
+        <source>MT</source>
+        <translation>MT</translation>
+    </message>
+    <message>
+        <source>TGL</source>
+        <translation>TGL</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Utwórz</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>1.0mm</source>
+        <translation>1.0mm</translation>
+    </message>
+    <message>
+        <source>2.0mm</source>
+        <translation>2.0mm</translation>
+    </message>
+    <message>
+        <source>3.0mm</source>
+        <translation>3.0mm</translation>
+    </message>
+    <message>
+        <source>4.0mm</source>
+        <translation>4.0mm</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Przytrzymanie</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Kliknięcie</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>Czas przytrzymania</translation>
+    </message>
+    <message>
+        <source>1000MS</source>
+        <translation>1000MS</translation>
+    </message>
+    <message>
+        <source>10/40</source>
+        <translation>10/40</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>Brak klawiszy zaawansowanych</translation>
+    </message>
+    <message>
+        <source>Single Key</source>
+        <translation>Pojedynczy klawisz</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Kombinacja klawiszy</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+</context>
+<context>
+    <name>DSeniorKeysRecordExplainDia</name>
+    <message>
+        <source>DSeniorKeysRecordExplainDia</source>
+        <translation>DSeniorKeysRecordExplainDia</translation>
+    </message>
+    <message>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
+When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>Gdy wybrano „Pojedynczy klawisz”, wystarczy kliknąć klawisz, aby zakończyć konfigurację; 
+Gdy wybrano „Kombinacja klawiszy”, trzeba wybrać co najmniej jeden modyfikator i jeden inny klawisz, aby zakończyć wprowadzanie, np. L_Shift+A lub L_Shift+L_Ctrl+A;</translation>
+    </message>
+</context>
+<context>
+    <name>DSensitivityShowWidget</name>
+    <message>
+        <source>Key travel</source>
+        <translation>Skok klawisza</translation>
+    </message>
+</context>
+<context>
     <name>DSettingsDia</name>
     <message>
         <source>Settings</source>
@@ -436,6 +729,112 @@
     <message>
         <source>Form</source>
         <translation>Formularz</translation>
+    </message>
+</context>
+<context>
+    <name>DStrokeConfigView</name>
+    <message>
+        <source>DStrokeConfigView</source>
+        <translation>DStrokeConfigView</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>Punkty wyzwolenia akcji DKS</translation>
+    </message>
+    <message>
+        <source>4.0mm</source>
+        <translation>4.0mm</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+</context>
+<context>
+    <name>DTriggerSettingPage</name>
+    <message>
+        <source>DTriggerSettingPage</source>
+        <translation>DTriggerSettingPage</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>Szybki wyzwalacz</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>Dostosuj skok wyzwolenia i skok resetu do zamiaru naciśnięcia lub zwolnienia klawisza.</translation>
+    </message>
+    <message>
+        <source>Secondary sensitivity</source>
+        <translation>Czułość dodatkowa</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>Możesz osobno ustawić skok szybkiego wyzwalacza dla naciśnięcia (wyzwolenie) i zwolnienia (reset).</translation>
+    </message>
+    <message>
+        <source>Press/Release</source>
+        <translation>Naciśnięcie/zwolnienie</translation>
+    </message>
+    <message>
+        <source>0.1mm</source>
+        <translation>0.1mm</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>Naciśnięcie</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Zwolnienie</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>Eliminacja drgań klawiszy</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Zastosuj</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>Resetuj czułość</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>Częstotliwość raportowania</translation>
+    </message>
+    <message>
+        <source>1K</source>
+        <translation>1K</translation>
+    </message>
+    <message>
+        <source>Into calibration mode</source>
+        <translation>Wejdź w tryb kalibracji</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Rozpocznij kalibrację</translation>
+    </message>
+    <message>
+        <source>Intensity tracking</source>
+        <translation>Śledzenie siły nacisku</translation>
+    </message>
+    <message>
+        <source>Report rate</source>
+        <translation>Częstotliwość raportowania</translation>
+    </message>
+    <message>
+        <source>Key calibration steps</source>
+        <translation>Kroki kalibracji klawiszy</translation>
+    </message>
+    <message>
+        <source>About the travel scale</source>
+        <translation>O skali skoku</translation>
     </message>
 </context>
 <context>
@@ -1412,6 +1811,257 @@
     <message>
         <source>There is no macro to assign, please record a macro first</source>
         <translation>Brak makra do przypisania, najpierw nagraj makro</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Jasność:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Prędkość:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Kierunek:</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Pełny kolor</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Kolor górny</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Kolor dolny</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Własne podświetlenie</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Jasność</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Prędkość</translation>
+    </message>
+    <message>
+        <source>Keyboard/Ambient</source>
+        <translation>Klawiatura/otoczenie</translation>
+    </message>
+    <message>
+        <source>The device has no atmosphere lamp</source>
+        <translation>Urządzenie nie ma podświetlenia otoczenia</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>Fala</translation>
+    </message>
+    <message>
+        <source>Custom light name can't be empty</source>
+        <translation>Nazwa własnego podświetlenia nie może być pusta</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>Zmieniono nazwę własnego podświetlenia</translation>
+    </message>
+    <message>
+        <source>Breath</source>
+        <translation>Oddech</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>Neon</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>Radar</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>Wąż</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>Reakcja</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>Zorza</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>Fale</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>Migotanie</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Własne</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Krzyż</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>Reakcja na tempo</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>Automatyczne fale</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>Prążki</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>Fajerwerki</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>Rytm muzyki</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>Zderzenie</translation>
+    </message>
+    <message>
+        <source>1.Into key calibration mode first;</source>
+        <translation>1.Najpierw wejdź w tryb kalibracji klawiszy;</translation>
+    </message>
+    <message>
+        <source>2.Select one key;</source>
+        <translation>2.Wybierz jeden klawisz;</translation>
+    </message>
+    <message>
+        <source>3.Clicked "Start calibration";</source>
+        <translation>3.Kliknij „Rozpocznij kalibrację”;</translation>
+    </message>
+    <message>
+        <source>4.Press the selected key;</source>
+        <translation>4.Naciśnij wybrany klawisz;</translation>
+    </message>
+    <message>
+        <source>5.Return key calibration results;</source>
+        <translation>5.Zostanie podany wynik kalibracji klawisza;</translation>
+    </message>
+    <message>
+        <source>Set the required press key duration for triggering.</source>
+        <translation>Ustaw skok naciśnięcia potrzebny do wyzwolenia.</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Zastosuj</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>Szybki wyzwalacz</translation>
+    </message>
+    <message>
+        <source>Sensitivity of pressing and releasing</source>
+        <translation>Czułość naciśnięcia i zwolnienia</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>Resetuj czułość</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>Częstotliwość raportowania</translation>
+    </message>
+    <message>
+        <source>Key calibration mode</source>
+        <translation>Tryb kalibracji klawiszy</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Rozpocznij kalibrację</translation>
+    </message>
+    <message>
+        <source>Trigger</source>
+        <translation>Wyzwolenie</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>Dostosuj skok wyzwolenia i skok resetu do zamiaru naciśnięcia lub zwolnienia klawisza.</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>Możesz osobno ustawić skok szybkiego wyzwalacza dla naciśnięcia (wyzwolenie) i zwolnienia (reset).</translation>
+    </message>
+    <message>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
+        <translation>Gdy wybrano „Pojedynczy klawisz”, wystarczy kliknąć klawisz, aby zakończyć konfigurację;</translation>
+    </message>
+    <message>
+        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>Gdy wybrano „Kombinacja klawiszy”, trzeba wybrać co najmniej jeden modyfikator i jeden inny klawisz, aby zakończyć wprowadzanie, np. L_Shift+A lub L_Shift+L_Ctrl+A;</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>Punkty wyzwolenia akcji DKS</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>Zwykłe klawisze</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Klawisze specjalne</translation>
+    </message>
+    <message>
+        <source>Single Key</source>
+        <translation>Pojedynczy klawisz</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Przytrzymanie</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Kliknięcie</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>Czas przytrzymania</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>Brak klawiszy zaawansowanych</translation>
+    </message>
+    <message>
+        <source>The number of senior keys has reached the maximum</source>
+        <translation>Osiągnięto maksymalną liczbę klawiszy zaawansowanych</translation>
+    </message>
+    <message>
+        <source>Create senior keys successful</source>
+        <translation>Utworzono klawisz zaawansowany</translation>
+    </message>
+    <message>
+        <source>Delete senior keys successful</source>
+        <translation>Usunięto klawisz zaawansowany</translation>
+    </message>
+</context>
+<context>
+    <name>SVColorArea</name>
+    <message>
+        <source>Colour picker</source>
+        <translation>Próbnik koloru</translation>
     </message>
 </context>
 <context>

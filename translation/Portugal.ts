@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt" sourcelanguage="en">
 <context>
+    <name>DAllKeysShowPage</name>
+    <message>
+        <source>DAllKeysShowPage</source>
+        <translation>DAllKeysShowPage</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Combinação de teclas</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>Teclas normais</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Teclas especiais</translation>
+    </message>
+</context>
+<context>
     <name>DCustomEventTipExplain</name>
     <message>
         <source>Default</source>
@@ -41,6 +60,29 @@
     <message>
         <source>Download</source>
         <translation>Transferir</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulário</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>Iluminação personalizada</translation>
+    </message>
+    <message>
+        <source>Use this custom light</source>
+        <translation>Usar esta iluminação personalizada</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -158,6 +200,44 @@
     </message>
 </context>
 <context>
+    <name>DDksShowWidget</name>
+    <message>
+        <source>Dynamic keystroke actions</source>
+        <translation>Ações de pressão dinâmica</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyCalibrationExplainDia</name>
+    <message>
+        <source>DKeyCalibrationExplainDia</source>
+        <translation>DKeyCalibrationExplainDia</translation>
+    </message>
+    <message>
+        <source>1.Explain</source>
+        <translation>1.Explicação</translation>
+    </message>
+    <message>
+        <source>2.Explain</source>
+        <translation>2.Explicação</translation>
+    </message>
+    <message>
+        <source>3.Explain</source>
+        <translation>3.Explicação</translation>
+    </message>
+    <message>
+        <source>4.Explain</source>
+        <translation>4.Explicação</translation>
+    </message>
+    <message>
+        <source>5.Explain</source>
+        <translation>5.Explicação</translation>
+    </message>
+    <message>
+        <source>Explain</source>
+        <translation>Explicação</translation>
+    </message>
+</context>
+<context>
     <name>DKeyDisablePage</name>
     <message>
         <source>Disable</source>
@@ -170,6 +250,73 @@
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>DLightsConfigPage</name>
+    <message>
+        <source>DLightsConfigPage</source>
+        <translation>DLightsConfigPage</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Tipo:</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Brilho:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Velocidade:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Direção:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Light mode</source>
+        <translation>Modo de iluminação</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Cor completa</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Cor superior</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Cor inferior</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>255</source>
+        <translation>255</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Iluminação personalizada</translation>
     </message>
 </context>
 <context>
@@ -349,6 +496,152 @@
     </message>
 </context>
 <context>
+    <name>DSeniorKeyEventListItem</name>
+    <message>
+        <source>DSeniorKeyEventListItem</source>
+        <translation>DSeniorKeyEventListItem</translation>
+    </message>
+    <message>
+        <source>DKS</source>
+        <translation>DKS</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+</context>
+<context>
+    <name>DSeniorKeysPage</name>
+    <message>
+        <source>DSeniorKeysPage</source>
+        <translation>DSeniorKeysPage</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Teclas avançadas</translation>
+    </message>
+    <message>
+        <source>DKS</source>
+        <translation>DKS</translation>
+    </message>
+    <message>
+        <source>MT</source>
+        <translation>MT</translation>
+    </message>
+    <message>
+        <source>TGL</source>
+        <translation>TGL</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Criar</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>1.0mm</source>
+        <translation>1.0mm</translation>
+    </message>
+    <message>
+        <source>2.0mm</source>
+        <translation>2.0mm</translation>
+    </message>
+    <message>
+        <source>3.0mm</source>
+        <translation>3.0mm</translation>
+    </message>
+    <message>
+        <source>4.0mm</source>
+        <translation>4.0mm</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Manter</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Toque</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>Duração da pressão mantida</translation>
+    </message>
+    <message>
+        <source>1000MS</source>
+        <translation>1000MS</translation>
+    </message>
+    <message>
+        <source>10/40</source>
+        <translation>10/40</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>Não há teclas avançadas</translation>
+    </message>
+    <message>
+        <source>Single Key</source>
+        <translation>Tecla única</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Combinação de teclas</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+</context>
+<context>
+    <name>DSeniorKeysRecordExplainDia</name>
+    <message>
+        <source>DSeniorKeysRecordExplainDia</source>
+        <translation>DSeniorKeysRecordExplainDia</translation>
+    </message>
+    <message>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
+When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>Com "Tecla única" selecionada, basta clicar numa tecla para concluir a configuração; 
+Com "Combinação de teclas" selecionada, é preciso escolher pelo menos uma tecla modificadora e outra tecla para concluir a combinação, por exemplo L_Shift+A ou L_Shift+L_Ctrl+A;</translation>
+    </message>
+</context>
+<context>
+    <name>DSensitivityShowWidget</name>
+    <message>
+        <source>Key travel</source>
+        <translation>Curso da tecla</translation>
+    </message>
+</context>
+<context>
     <name>DSettingsDia</name>
     <message>
         <source>Settings</source>
@@ -436,6 +729,112 @@
     <message>
         <source>Form</source>
         <translation>Formulário</translation>
+    </message>
+</context>
+<context>
+    <name>DStrokeConfigView</name>
+    <message>
+        <source>DStrokeConfigView</source>
+        <translation>DStrokeConfigView</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>Pontos de acionamento das ações DKS</translation>
+    </message>
+    <message>
+        <source>4.0mm</source>
+        <translation>4.0mm</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+</context>
+<context>
+    <name>DTriggerSettingPage</name>
+    <message>
+        <source>DTriggerSettingPage</source>
+        <translation>DTriggerSettingPage</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>Disparo rápido</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>Personalize o curso de acionamento e o curso de reinício conforme a intenção de premir ou soltar a tecla.</translation>
+    </message>
+    <message>
+        <source>Secondary sensitivity</source>
+        <translation>Sensibilidade secundária</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>Pode definir separadamente o curso do disparo rápido ao premir (acionamento) e ao soltar (reinício).</translation>
+    </message>
+    <message>
+        <source>Press/Release</source>
+        <translation>Premir/soltar</translation>
+    </message>
+    <message>
+        <source>0.1mm</source>
+        <translation>0.1mm</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>Premir</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Soltar</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>Antirressalto das teclas</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>Repor sensibilidade</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>Taxa de sondagem</translation>
+    </message>
+    <message>
+        <source>1K</source>
+        <translation>1K</translation>
+    </message>
+    <message>
+        <source>Into calibration mode</source>
+        <translation>Entrar no modo de calibração</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Iniciar calibração</translation>
+    </message>
+    <message>
+        <source>Intensity tracking</source>
+        <translation>Acompanhamento da intensidade</translation>
+    </message>
+    <message>
+        <source>Report rate</source>
+        <translation>Taxa de sondagem</translation>
+    </message>
+    <message>
+        <source>Key calibration steps</source>
+        <translation>Passos de calibração das teclas</translation>
+    </message>
+    <message>
+        <source>About the travel scale</source>
+        <translation>Sobre a escala de curso</translation>
     </message>
 </context>
 <context>
@@ -1412,6 +1811,257 @@
     <message>
         <source>There is no macro to assign, please record a macro first</source>
         <translation>Não há nenhuma macro para atribuir; grave primeiro uma macro</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Brilho:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Velocidade:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Direção:</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Cor completa</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Cor superior</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Cor inferior</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Iluminação personalizada</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Brilho</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocidade</translation>
+    </message>
+    <message>
+        <source>Keyboard/Ambient</source>
+        <translation>Teclado/ambiente</translation>
+    </message>
+    <message>
+        <source>The device has no atmosphere lamp</source>
+        <translation>O dispositivo não tem luz ambiente</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>Onda</translation>
+    </message>
+    <message>
+        <source>Custom light name can't be empty</source>
+        <translation>O nome da iluminação personalizada não pode estar vazio</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>Nome da iluminação personalizada alterado</translation>
+    </message>
+    <message>
+        <source>Breath</source>
+        <translation>Respiração</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>Néon</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>Radar</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>Serpente</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>Reativo</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>Aurora</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>Ondulação</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>Cintilar</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Cruz</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>Resposta à velocidade</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>Ondulação automática</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>Estrias</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>Fogos de artifício</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>Ritmo musical</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>Colisão</translation>
+    </message>
+    <message>
+        <source>1.Into key calibration mode first;</source>
+        <translation>1.Entre primeiro no modo de calibração das teclas;</translation>
+    </message>
+    <message>
+        <source>2.Select one key;</source>
+        <translation>2.Selecione uma tecla;</translation>
+    </message>
+    <message>
+        <source>3.Clicked "Start calibration";</source>
+        <translation>3.Clique em "Iniciar calibração";</translation>
+    </message>
+    <message>
+        <source>4.Press the selected key;</source>
+        <translation>4.Prima a tecla selecionada;</translation>
+    </message>
+    <message>
+        <source>5.Return key calibration results;</source>
+        <translation>5.É mostrado o resultado da calibração;</translation>
+    </message>
+    <message>
+        <source>Set the required press key duration for triggering.</source>
+        <translation>Defina o curso de pressão necessário para o acionamento.</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>Disparo rápido</translation>
+    </message>
+    <message>
+        <source>Sensitivity of pressing and releasing</source>
+        <translation>Sensibilidade ao premir e ao soltar</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>Repor sensibilidade</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>Taxa de sondagem</translation>
+    </message>
+    <message>
+        <source>Key calibration mode</source>
+        <translation>Modo de calibração das teclas</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Iniciar calibração</translation>
+    </message>
+    <message>
+        <source>Trigger</source>
+        <translation>Acionamento</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reinício</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>Personalize o curso de acionamento e o curso de reinício conforme a intenção de premir ou soltar a tecla.</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>Pode definir separadamente o curso do disparo rápido ao premir (acionamento) e ao soltar (reinício).</translation>
+    </message>
+    <message>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
+        <translation>Com "Tecla única" selecionada, basta clicar numa tecla para concluir a configuração;</translation>
+    </message>
+    <message>
+        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>Com "Combinação de teclas" selecionada, é preciso escolher pelo menos uma tecla modificadora e outra tecla para concluir a combinação, por exemplo L_Shift+A ou L_Shift+L_Ctrl+A;</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>Pontos de acionamento das ações DKS</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>Teclas normais</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Teclas especiais</translation>
+    </message>
+    <message>
+        <source>Single Key</source>
+        <translation>Tecla única</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Manter</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Toque</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>Duração da pressão mantida</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>Não há teclas avançadas</translation>
+    </message>
+    <message>
+        <source>The number of senior keys has reached the maximum</source>
+        <translation>Foi atingido o número máximo de teclas avançadas</translation>
+    </message>
+    <message>
+        <source>Create senior keys successful</source>
+        <translation>Tecla avançada criada</translation>
+    </message>
+    <message>
+        <source>Delete senior keys successful</source>
+        <translation>Tecla avançada eliminada</translation>
+    </message>
+</context>
+<context>
+    <name>SVColorArea</name>
+    <message>
+        <source>Colour picker</source>
+        <translation>Seletor de cor</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru" sourcelanguage="en">
 <context>
+    <name>DAllKeysShowPage</name>
+    <message>
+        <source>DAllKeysShowPage</source>
+        <translation>DAllKeysShowPage</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Сочетание клавиш</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>Обычные клавиши</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Специальные клавиши</translation>
+    </message>
+</context>
+<context>
     <name>DCustomEventTipExplain</name>
     <message>
         <source>Default</source>
@@ -41,6 +60,29 @@
     <message>
         <source>Download</source>
         <translation>Загрузить</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>Своя подсветка</translation>
+    </message>
+    <message>
+        <source>Use this custom light</source>
+        <translation>Использовать эту подсветку</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
     </message>
 </context>
 <context>
@@ -158,6 +200,44 @@
     </message>
 </context>
 <context>
+    <name>DDksShowWidget</name>
+    <message>
+        <source>Dynamic keystroke actions</source>
+        <translation>Действия динамического нажатия</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyCalibrationExplainDia</name>
+    <message>
+        <source>DKeyCalibrationExplainDia</source>
+        <translation>DKeyCalibrationExplainDia</translation>
+    </message>
+    <message>
+        <source>1.Explain</source>
+        <translation>1.Пояснение</translation>
+    </message>
+    <message>
+        <source>2.Explain</source>
+        <translation>2.Пояснение</translation>
+    </message>
+    <message>
+        <source>3.Explain</source>
+        <translation>3.Пояснение</translation>
+    </message>
+    <message>
+        <source>4.Explain</source>
+        <translation>4.Пояснение</translation>
+    </message>
+    <message>
+        <source>5.Explain</source>
+        <translation>5.Пояснение</translation>
+    </message>
+    <message>
+        <source>Explain</source>
+        <translation>Пояснение</translation>
+    </message>
+</context>
+<context>
     <name>DKeyDisablePage</name>
     <message>
         <source>Disable</source>
@@ -170,6 +250,73 @@
     <message>
         <source>Cancel</source>
         <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>DLightsConfigPage</name>
+    <message>
+        <source>DLightsConfigPage</source>
+        <translation>DLightsConfigPage</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Тип:</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Яркость:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Скорость:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Направление:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Light mode</source>
+        <translation>Режим подсветки</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Все цвета</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Верхний цвет</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Нижний цвет</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>255</source>
+        <translation>255</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Своя подсветка</translation>
     </message>
 </context>
 <context>
@@ -349,6 +496,152 @@
     </message>
 </context>
 <context>
+    <name>DSeniorKeyEventListItem</name>
+    <message>
+        <source>DSeniorKeyEventListItem</source>
+        <translation>DSeniorKeyEventListItem</translation>
+    </message>
+    <message>
+        <source>DKS</source>
+        <translation>DKS</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+</context>
+<context>
+    <name>DSeniorKeysPage</name>
+    <message>
+        <source>DSeniorKeysPage</source>
+        <translation>DSeniorKeysPage</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Расширенные клавиши</translation>
+    </message>
+    <message>
+        <source>DKS</source>
+        <translation>DKS</translation>
+    </message>
+    <message>
+        <source>MT</source>
+        <translation>MT</translation>
+    </message>
+    <message>
+        <source>TGL</source>
+        <translation>TGL</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Создать</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>1.0mm</source>
+        <translation>1.0mm</translation>
+    </message>
+    <message>
+        <source>2.0mm</source>
+        <translation>2.0mm</translation>
+    </message>
+    <message>
+        <source>3.0mm</source>
+        <translation>3.0mm</translation>
+    </message>
+    <message>
+        <source>4.0mm</source>
+        <translation>4.0mm</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Удержание</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Нажатие</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>Длительность удержания</translation>
+    </message>
+    <message>
+        <source>1000MS</source>
+        <translation>1000MS</translation>
+    </message>
+    <message>
+        <source>10/40</source>
+        <translation>10/40</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>Расширенных клавиш нет</translation>
+    </message>
+    <message>
+        <source>Single Key</source>
+        <translation>Одна клавиша</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Сочетание клавиш</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+</context>
+<context>
+    <name>DSeniorKeysRecordExplainDia</name>
+    <message>
+        <source>DSeniorKeysRecordExplainDia</source>
+        <translation>DSeniorKeysRecordExplainDia</translation>
+    </message>
+    <message>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
+When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>Если выбрана «Одна клавиша», достаточно щёлкнуть нужную клавишу, чтобы завершить настройку; 
+Если выбрано «Сочетание клавиш», для ввода сочетания нужно выбрать хотя бы одну клавишу-модификатор и ещё одну клавишу, например L_Shift+A или L_Shift+L_Ctrl+A;</translation>
+    </message>
+</context>
+<context>
+    <name>DSensitivityShowWidget</name>
+    <message>
+        <source>Key travel</source>
+        <translation>Ход клавиши</translation>
+    </message>
+</context>
+<context>
     <name>DSettingsDia</name>
     <message>
         <source>Settings</source>
@@ -436,6 +729,112 @@
     <message>
         <source>Form</source>
         <translation>Форма</translation>
+    </message>
+</context>
+<context>
+    <name>DStrokeConfigView</name>
+    <message>
+        <source>DStrokeConfigView</source>
+        <translation>DStrokeConfigView</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>Точки срабатывания действий DKS</translation>
+    </message>
+    <message>
+        <source>4.0mm</source>
+        <translation>4.0mm</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+</context>
+<context>
+    <name>DTriggerSettingPage</name>
+    <message>
+        <source>DTriggerSettingPage</source>
+        <translation>DTriggerSettingPage</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>Быстрый триггер</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>Настройте ход срабатывания и ход сброса в зависимости от того, нажимаете вы клавишу или отпускаете её.</translation>
+    </message>
+    <message>
+        <source>Secondary sensitivity</source>
+        <translation>Вторичная чувствительность</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>Можно отдельно задать ход быстрого триггера для нажатия (срабатывание) и отпускания (сброс).</translation>
+    </message>
+    <message>
+        <source>Press/Release</source>
+        <translation>Нажатие/отпускание</translation>
+    </message>
+    <message>
+        <source>0.1mm</source>
+        <translation>0.1mm</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>Нажатие</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Отпускание</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>Антидребезг клавиш</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>Сбросить чувствительность</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>Частота опроса</translation>
+    </message>
+    <message>
+        <source>1K</source>
+        <translation>1K</translation>
+    </message>
+    <message>
+        <source>Into calibration mode</source>
+        <translation>Войти в режим калибровки</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Начать калибровку</translation>
+    </message>
+    <message>
+        <source>Intensity tracking</source>
+        <translation>Отслеживание силы нажатия</translation>
+    </message>
+    <message>
+        <source>Report rate</source>
+        <translation>Частота опроса</translation>
+    </message>
+    <message>
+        <source>Key calibration steps</source>
+        <translation>Шаги калибровки клавиш</translation>
+    </message>
+    <message>
+        <source>About the travel scale</source>
+        <translation>О шкале хода</translation>
     </message>
 </context>
 <context>
@@ -1412,6 +1811,257 @@
     <message>
         <source>There is no macro to assign, please record a macro first</source>
         <translation>Нет макроса для назначения, сначала запишите макрос</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Яркость:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Скорость:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Направление:</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Все цвета</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Верхний цвет</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Нижний цвет</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Своя подсветка</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Яркость</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Скорость</translation>
+    </message>
+    <message>
+        <source>Keyboard/Ambient</source>
+        <translation>Клавиатура/окружение</translation>
+    </message>
+    <message>
+        <source>The device has no atmosphere lamp</source>
+        <translation>У устройства нет подсветки окружения</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>Волна</translation>
+    </message>
+    <message>
+        <source>Custom light name can't be empty</source>
+        <translation>Имя своей подсветки не может быть пустым</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>Имя своей подсветки изменено</translation>
+    </message>
+    <message>
+        <source>Breath</source>
+        <translation>Дыхание</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>Неон</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>Радар</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>Змейка</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>Реакция</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>Северное сияние</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>Рябь</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>Мерцание</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Своё</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Крест</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>Отклик на скорость</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>Авторябь</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>Полосы</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>Фейерверк</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>Музыкальный ритм</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>Столкновение</translation>
+    </message>
+    <message>
+        <source>1.Into key calibration mode first;</source>
+        <translation>1.Сначала войдите в режим калибровки клавиш;</translation>
+    </message>
+    <message>
+        <source>2.Select one key;</source>
+        <translation>2.Выберите одну клавишу;</translation>
+    </message>
+    <message>
+        <source>3.Clicked "Start calibration";</source>
+        <translation>3.Нажмите «Начать калибровку»;</translation>
+    </message>
+    <message>
+        <source>4.Press the selected key;</source>
+        <translation>4.Нажмите выбранную клавишу;</translation>
+    </message>
+    <message>
+        <source>5.Return key calibration results;</source>
+        <translation>5.Получите результат калибровки клавиши;</translation>
+    </message>
+    <message>
+        <source>Set the required press key duration for triggering.</source>
+        <translation>Задайте ход нажатия клавиши, необходимый для срабатывания.</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>Быстрый триггер</translation>
+    </message>
+    <message>
+        <source>Sensitivity of pressing and releasing</source>
+        <translation>Чувствительность нажатия и отпускания</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>Сбросить чувствительность</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>Частота опроса</translation>
+    </message>
+    <message>
+        <source>Key calibration mode</source>
+        <translation>Режим калибровки клавиш</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Начать калибровку</translation>
+    </message>
+    <message>
+        <source>Trigger</source>
+        <translation>Срабатывание</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сброс</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>Настройте ход срабатывания и ход сброса в зависимости от того, нажимаете вы клавишу или отпускаете её.</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>Можно отдельно задать ход быстрого триггера для нажатия (срабатывание) и отпускания (сброс).</translation>
+    </message>
+    <message>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
+        <translation>Если выбрана «Одна клавиша», достаточно щёлкнуть нужную клавишу, чтобы завершить настройку;</translation>
+    </message>
+    <message>
+        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>Если выбрано «Сочетание клавиш», для ввода сочетания нужно выбрать хотя бы одну клавишу-модификатор и ещё одну клавишу, например L_Shift+A или L_Shift+L_Ctrl+A;</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>Точки срабатывания действий DKS</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>Обычные клавиши</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Специальные клавиши</translation>
+    </message>
+    <message>
+        <source>Single Key</source>
+        <translation>Одна клавиша</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Удержание</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Нажатие</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>Длительность удержания</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>Расширенных клавиш нет</translation>
+    </message>
+    <message>
+        <source>The number of senior keys has reached the maximum</source>
+        <translation>Достигнуто максимальное число расширенных клавиш</translation>
+    </message>
+    <message>
+        <source>Create senior keys successful</source>
+        <translation>Расширенная клавиша создана</translation>
+    </message>
+    <message>
+        <source>Delete senior keys successful</source>
+        <translation>Расширенная клавиша удалена</translation>
+    </message>
+</context>
+<context>
+    <name>SVColorArea</name>
+    <message>
+        <source>Colour picker</source>
+        <translation>Выбор цвета</translation>
     </message>
 </context>
 <context>

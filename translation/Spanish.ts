@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>DAllKeysShowPage</name>
+    <message>
+        <source>DAllKeysShowPage</source>
+        <translation>DAllKeysShowPage</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Combinación de teclas</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>Teclas normales</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Teclas especiales</translation>
+    </message>
+</context>
+<context>
     <name>DCustomEventTipExplain</name>
     <message>
         <source>Default</source>
@@ -41,6 +60,29 @@
     <message>
         <source>Download</source>
         <translation>Descargar</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>Iluminación personalizada</translation>
+    </message>
+    <message>
+        <source>Use this custom light</source>
+        <translation>Usar esta iluminación personalizada</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -158,6 +200,44 @@
     </message>
 </context>
 <context>
+    <name>DDksShowWidget</name>
+    <message>
+        <source>Dynamic keystroke actions</source>
+        <translation>Acciones de pulsación dinámica</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyCalibrationExplainDia</name>
+    <message>
+        <source>DKeyCalibrationExplainDia</source>
+        <translation>DKeyCalibrationExplainDia</translation>
+    </message>
+    <message>
+        <source>1.Explain</source>
+        <translation>1.Explicación</translation>
+    </message>
+    <message>
+        <source>2.Explain</source>
+        <translation>2.Explicación</translation>
+    </message>
+    <message>
+        <source>3.Explain</source>
+        <translation>3.Explicación</translation>
+    </message>
+    <message>
+        <source>4.Explain</source>
+        <translation>4.Explicación</translation>
+    </message>
+    <message>
+        <source>5.Explain</source>
+        <translation>5.Explicación</translation>
+    </message>
+    <message>
+        <source>Explain</source>
+        <translation>Explicación</translation>
+    </message>
+</context>
+<context>
     <name>DKeyDisablePage</name>
     <message>
         <source>Disable</source>
@@ -170,6 +250,73 @@
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>DLightsConfigPage</name>
+    <message>
+        <source>DLightsConfigPage</source>
+        <translation>DLightsConfigPage</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Tipo:</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Brillo:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Velocidad:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Dirección:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Light mode</source>
+        <translation>Modo de iluminación</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Todos los colores</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Color superior</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Color inferior</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>255</source>
+        <translation>255</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Iluminación personalizada</translation>
     </message>
 </context>
 <context>
@@ -349,6 +496,152 @@
     </message>
 </context>
 <context>
+    <name>DSeniorKeyEventListItem</name>
+    <message>
+        <source>DSeniorKeyEventListItem</source>
+        <translation>DSeniorKeyEventListItem</translation>
+    </message>
+    <message>
+        <source>DKS</source>
+        <translation>DKS</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+</context>
+<context>
+    <name>DSeniorKeysPage</name>
+    <message>
+        <source>DSeniorKeysPage</source>
+        <translation>DSeniorKeysPage</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Teclas avanzadas</translation>
+    </message>
+    <message>
+        <source>DKS</source>
+        <translation>DKS</translation>
+    </message>
+    <message>
+        <source>MT</source>
+        <translation>MT</translation>
+    </message>
+    <message>
+        <source>TGL</source>
+        <translation>TGL</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Crear</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>1.0mm</source>
+        <translation>1.0mm</translation>
+    </message>
+    <message>
+        <source>2.0mm</source>
+        <translation>2.0mm</translation>
+    </message>
+    <message>
+        <source>3.0mm</source>
+        <translation>3.0mm</translation>
+    </message>
+    <message>
+        <source>4.0mm</source>
+        <translation>4.0mm</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Mantener</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Pulsación</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>Duración de la pulsación mantenida</translation>
+    </message>
+    <message>
+        <source>1000MS</source>
+        <translation>1000MS</translation>
+    </message>
+    <message>
+        <source>10/40</source>
+        <translation>10/40</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>No hay teclas avanzadas</translation>
+    </message>
+    <message>
+        <source>Single Key</source>
+        <translation>Tecla única</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Combinación de teclas</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+</context>
+<context>
+    <name>DSeniorKeysRecordExplainDia</name>
+    <message>
+        <source>DSeniorKeysRecordExplainDia</source>
+        <translation>DSeniorKeysRecordExplainDia</translation>
+    </message>
+    <message>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
+When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>Con "Tecla única" seleccionada, basta con hacer clic en una tecla para completar la configuración; 
+Con "Combinación de teclas" seleccionada, hay que elegir al menos una tecla modificadora y otra tecla para completar la combinación, por ejemplo L_Shift+A o L_Shift+L_Ctrl+A;</translation>
+    </message>
+</context>
+<context>
+    <name>DSensitivityShowWidget</name>
+    <message>
+        <source>Key travel</source>
+        <translation>Recorrido de la tecla</translation>
+    </message>
+</context>
+<context>
     <name>DSettingsDia</name>
     <message>
         <source>Settings</source>
@@ -436,6 +729,112 @@
     <message>
         <source>Form</source>
         <translation>Formulario</translation>
+    </message>
+</context>
+<context>
+    <name>DStrokeConfigView</name>
+    <message>
+        <source>DStrokeConfigView</source>
+        <translation>DStrokeConfigView</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>Puntos de activación de las acciones DKS</translation>
+    </message>
+    <message>
+        <source>4.0mm</source>
+        <translation>4.0mm</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>DTriggerSettingPage</name>
+    <message>
+        <source>DTriggerSettingPage</source>
+        <translation>DTriggerSettingPage</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>Disparo rápido</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>Personaliza el recorrido de activación y el de reinicio según tu intención de pulsar o soltar la tecla.</translation>
+    </message>
+    <message>
+        <source>Secondary sensitivity</source>
+        <translation>Sensibilidad secundaria</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>Puedes ajustar por separado el recorrido del disparo rápido al pulsar (activación) y al soltar (reinicio).</translation>
+    </message>
+    <message>
+        <source>Press/Release</source>
+        <translation>Pulsar/soltar</translation>
+    </message>
+    <message>
+        <source>0.1mm</source>
+        <translation>0.1mm</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>Pulsar</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Soltar</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>Antirrebote de teclas</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>Restablecer sensibilidad</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>Tasa de sondeo</translation>
+    </message>
+    <message>
+        <source>1K</source>
+        <translation>1K</translation>
+    </message>
+    <message>
+        <source>Into calibration mode</source>
+        <translation>Entrar en modo de calibración</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Iniciar calibración</translation>
+    </message>
+    <message>
+        <source>Intensity tracking</source>
+        <translation>Seguimiento de intensidad</translation>
+    </message>
+    <message>
+        <source>Report rate</source>
+        <translation>Tasa de sondeo</translation>
+    </message>
+    <message>
+        <source>Key calibration steps</source>
+        <translation>Pasos de calibración de teclas</translation>
+    </message>
+    <message>
+        <source>About the travel scale</source>
+        <translation>Acerca de la escala de recorrido</translation>
     </message>
 </context>
 <context>
@@ -1412,6 +1811,257 @@
     <message>
         <source>There is no macro to assign, please record a macro first</source>
         <translation>No hay ninguna macro para asignar; grabe primero una macro</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Brillo:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Velocidad:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Dirección:</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Todos los colores</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Color superior</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Color inferior</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Iluminación personalizada</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Brillo</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocidad</translation>
+    </message>
+    <message>
+        <source>Keyboard/Ambient</source>
+        <translation>Teclado/ambiente</translation>
+    </message>
+    <message>
+        <source>The device has no atmosphere lamp</source>
+        <translation>El dispositivo no tiene luz ambiental</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>Ola</translation>
+    </message>
+    <message>
+        <source>Custom light name can't be empty</source>
+        <translation>El nombre de la iluminación personalizada no puede estar vacío</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>Nombre de la iluminación personalizada cambiado</translation>
+    </message>
+    <message>
+        <source>Breath</source>
+        <translation>Respiración</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>Neón</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>Radar</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>Serpiente</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>Reactivo</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>Aurora</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>Ondas</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>Centelleo</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Cruz</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>Respuesta a la velocidad</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>Ondas automáticas</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>Estrías</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>Fuegos artificiales</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>Ritmo musical</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>Colisión</translation>
+    </message>
+    <message>
+        <source>1.Into key calibration mode first;</source>
+        <translation>1.Entra primero en el modo de calibración de teclas;</translation>
+    </message>
+    <message>
+        <source>2.Select one key;</source>
+        <translation>2.Selecciona una tecla;</translation>
+    </message>
+    <message>
+        <source>3.Clicked "Start calibration";</source>
+        <translation>3.Haz clic en "Iniciar calibración";</translation>
+    </message>
+    <message>
+        <source>4.Press the selected key;</source>
+        <translation>4.Pulsa la tecla seleccionada;</translation>
+    </message>
+    <message>
+        <source>5.Return key calibration results;</source>
+        <translation>5.Se muestra el resultado de la calibración;</translation>
+    </message>
+    <message>
+        <source>Set the required press key duration for triggering.</source>
+        <translation>Ajusta el recorrido de pulsación necesario para la activación.</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>Disparo rápido</translation>
+    </message>
+    <message>
+        <source>Sensitivity of pressing and releasing</source>
+        <translation>Sensibilidad al pulsar y al soltar</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>Restablecer sensibilidad</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>Tasa de sondeo</translation>
+    </message>
+    <message>
+        <source>Key calibration mode</source>
+        <translation>Modo de calibración de teclas</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Iniciar calibración</translation>
+    </message>
+    <message>
+        <source>Trigger</source>
+        <translation>Activación</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reinicio</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>Personaliza el recorrido de activación y el de reinicio según tu intención de pulsar o soltar la tecla.</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>Puedes ajustar por separado el recorrido del disparo rápido al pulsar (activación) y al soltar (reinicio).</translation>
+    </message>
+    <message>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
+        <translation>Con "Tecla única" seleccionada, basta con hacer clic en una tecla para completar la configuración;</translation>
+    </message>
+    <message>
+        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>Con "Combinación de teclas" seleccionada, hay que elegir al menos una tecla modificadora y otra tecla para completar la combinación, por ejemplo L_Shift+A o L_Shift+L_Ctrl+A;</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>Puntos de activación de las acciones DKS</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>Teclas normales</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Teclas especiales</translation>
+    </message>
+    <message>
+        <source>Single Key</source>
+        <translation>Tecla única</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Mantener</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Pulsación</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>Duración de la pulsación mantenida</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>No hay teclas avanzadas</translation>
+    </message>
+    <message>
+        <source>The number of senior keys has reached the maximum</source>
+        <translation>Se ha alcanzado el número máximo de teclas avanzadas</translation>
+    </message>
+    <message>
+        <source>Create senior keys successful</source>
+        <translation>Tecla avanzada creada</translation>
+    </message>
+    <message>
+        <source>Delete senior keys successful</source>
+        <translation>Tecla avanzada eliminada</translation>
+    </message>
+</context>
+<context>
+    <name>SVColorArea</name>
+    <message>
+        <source>Colour picker</source>
+        <translation>Selector de color</translation>
     </message>
 </context>
 <context>

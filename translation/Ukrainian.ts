@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="uk" sourcelanguage="en">
 <context>
+    <name>DAllKeysShowPage</name>
+    <message>
+        <source>DAllKeysShowPage</source>
+        <translation>DAllKeysShowPage</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Комбінація клавіш</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>Звичайні клавіші</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Спеціальні клавіші</translation>
+    </message>
+</context>
+<context>
     <name>DCustomEventTipExplain</name>
     <message>
         <source>Default</source>
@@ -41,6 +60,29 @@
     <message>
         <source>Download</source>
         <translation>Завантажити</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>Власне підсвічування</translation>
+    </message>
+    <message>
+        <source>Use this custom light</source>
+        <translation>Використати це підсвічування</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Зберегти</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Скасувати</translation>
     </message>
 </context>
 <context>
@@ -158,6 +200,44 @@
     </message>
 </context>
 <context>
+    <name>DDksShowWidget</name>
+    <message>
+        <source>Dynamic keystroke actions</source>
+        <translation>Дії динамічного натискання</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyCalibrationExplainDia</name>
+    <message>
+        <source>DKeyCalibrationExplainDia</source>
+        <translation>DKeyCalibrationExplainDia</translation>
+    </message>
+    <message>
+        <source>1.Explain</source>
+        <translation>1.Пояснення</translation>
+    </message>
+    <message>
+        <source>2.Explain</source>
+        <translation>2.Пояснення</translation>
+    </message>
+    <message>
+        <source>3.Explain</source>
+        <translation>3.Пояснення</translation>
+    </message>
+    <message>
+        <source>4.Explain</source>
+        <translation>4.Пояснення</translation>
+    </message>
+    <message>
+        <source>5.Explain</source>
+        <translation>5.Пояснення</translation>
+    </message>
+    <message>
+        <source>Explain</source>
+        <translation>Пояснення</translation>
+    </message>
+</context>
+<context>
     <name>DKeyDisablePage</name>
     <message>
         <source>Disable</source>
@@ -170,6 +250,73 @@
     <message>
         <source>Cancel</source>
         <translation>Скасувати</translation>
+    </message>
+</context>
+<context>
+    <name>DLightsConfigPage</name>
+    <message>
+        <source>DLightsConfigPage</source>
+        <translation>DLightsConfigPage</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Тип:</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Яскравість:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Швидкість:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Напрямок:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Light mode</source>
+        <translation>Режим підсвічування</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Усі кольори</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Верхній колір</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Нижній колір</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>255</source>
+        <translation>255</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Власне підсвічування</translation>
     </message>
 </context>
 <context>
@@ -349,6 +496,152 @@
     </message>
 </context>
 <context>
+    <name>DSeniorKeyEventListItem</name>
+    <message>
+        <source>DSeniorKeyEventListItem</source>
+        <translation>DSeniorKeyEventListItem</translation>
+    </message>
+    <message>
+        <source>DKS</source>
+        <translation>DKS</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Видалити</translation>
+    </message>
+</context>
+<context>
+    <name>DSeniorKeysPage</name>
+    <message>
+        <source>DSeniorKeysPage</source>
+        <translation>DSeniorKeysPage</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Розширені клавіші</translation>
+    </message>
+    <message>
+        <source>DKS</source>
+        <translation>DKS</translation>
+    </message>
+    <message>
+        <source>MT</source>
+        <translation>MT</translation>
+    </message>
+    <message>
+        <source>TGL</source>
+        <translation>TGL</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Створити</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>1.0mm</source>
+        <translation>1.0mm</translation>
+    </message>
+    <message>
+        <source>2.0mm</source>
+        <translation>2.0mm</translation>
+    </message>
+    <message>
+        <source>3.0mm</source>
+        <translation>3.0mm</translation>
+    </message>
+    <message>
+        <source>4.0mm</source>
+        <translation>4.0mm</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Утримання</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Натискання</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>Тривалість утримання</translation>
+    </message>
+    <message>
+        <source>1000MS</source>
+        <translation>1000MS</translation>
+    </message>
+    <message>
+        <source>10/40</source>
+        <translation>10/40</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>Розширених клавіш немає</translation>
+    </message>
+    <message>
+        <source>Single Key</source>
+        <translation>Одна клавіша</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Комбінація клавіш</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+</context>
+<context>
+    <name>DSeniorKeysRecordExplainDia</name>
+    <message>
+        <source>DSeniorKeysRecordExplainDia</source>
+        <translation>DSeniorKeysRecordExplainDia</translation>
+    </message>
+    <message>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
+When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>Якщо вибрано «Одна клавіша», достатньо клацнути потрібну клавішу, щоб завершити налаштування; 
+Якщо вибрано «Комбінація клавіш», для введення комбінації потрібно вибрати щонайменше одну клавішу-модифікатор і ще одну клавішу, наприклад L_Shift+A або L_Shift+L_Ctrl+A;</translation>
+    </message>
+</context>
+<context>
+    <name>DSensitivityShowWidget</name>
+    <message>
+        <source>Key travel</source>
+        <translation>Хід клавіші</translation>
+    </message>
+</context>
+<context>
     <name>DSettingsDia</name>
     <message>
         <source>Settings</source>
@@ -436,6 +729,112 @@
     <message>
         <source>Form</source>
         <translation>Форма</translation>
+    </message>
+</context>
+<context>
+    <name>DStrokeConfigView</name>
+    <message>
+        <source>DStrokeConfigView</source>
+        <translation>DStrokeConfigView</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>Точки спрацювання дій DKS</translation>
+    </message>
+    <message>
+        <source>4.0mm</source>
+        <translation>4.0mm</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрити</translation>
+    </message>
+</context>
+<context>
+    <name>DTriggerSettingPage</name>
+    <message>
+        <source>DTriggerSettingPage</source>
+        <translation>DTriggerSettingPage</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>Швидкий тригер</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>Налаштуйте хід спрацювання та хід скидання залежно від того, натискаєте ви клавішу чи відпускаєте її.</translation>
+    </message>
+    <message>
+        <source>Secondary sensitivity</source>
+        <translation>Вторинна чутливість</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>Можна окремо задати хід швидкого тригера для натискання (спрацювання) і відпускання (скидання).</translation>
+    </message>
+    <message>
+        <source>Press/Release</source>
+        <translation>Натискання/відпускання</translation>
+    </message>
+    <message>
+        <source>0.1mm</source>
+        <translation>0.1mm</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>Натискання</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Відпускання</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>Антибрязкіт клавіш</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Застосувати</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>Скинути чутливість</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>Частота опитування</translation>
+    </message>
+    <message>
+        <source>1K</source>
+        <translation>1K</translation>
+    </message>
+    <message>
+        <source>Into calibration mode</source>
+        <translation>Увійти в режим калібрування</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Почати калібрування</translation>
+    </message>
+    <message>
+        <source>Intensity tracking</source>
+        <translation>Відстеження сили натискання</translation>
+    </message>
+    <message>
+        <source>Report rate</source>
+        <translation>Частота опитування</translation>
+    </message>
+    <message>
+        <source>Key calibration steps</source>
+        <translation>Кроки калібрування клавіш</translation>
+    </message>
+    <message>
+        <source>About the travel scale</source>
+        <translation>Про шкалу ходу</translation>
     </message>
 </context>
 <context>
@@ -1412,6 +1811,257 @@
     <message>
         <source>There is no macro to assign, please record a macro first</source>
         <translation>Немає макросу для призначення, спочатку запишіть макрос</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Яскравість:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Швидкість:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Напрямок:</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Усі кольори</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Верхній колір</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Нижній колір</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Власне підсвічування</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Яскравість</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Швидкість</translation>
+    </message>
+    <message>
+        <source>Keyboard/Ambient</source>
+        <translation>Клавіатура/оточення</translation>
+    </message>
+    <message>
+        <source>The device has no atmosphere lamp</source>
+        <translation>Пристрій не має підсвічування оточення</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>Хвиля</translation>
+    </message>
+    <message>
+        <source>Custom light name can't be empty</source>
+        <translation>Назва власного підсвічування не може бути порожньою</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>Назву власного підсвічування змінено</translation>
+    </message>
+    <message>
+        <source>Breath</source>
+        <translation>Дихання</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>Неон</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>Радар</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>Змійка</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>Реакція</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>Полярне сяйво</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>Брижі</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>Мерехтіння</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Власне</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Хрест</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>Відгук на швидкість</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>Автобрижі</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>Смуги</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>Феєрверк</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>Музичний ритм</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>Зіткнення</translation>
+    </message>
+    <message>
+        <source>1.Into key calibration mode first;</source>
+        <translation>1.Спочатку увійдіть у режим калібрування клавіш;</translation>
+    </message>
+    <message>
+        <source>2.Select one key;</source>
+        <translation>2.Виберіть одну клавішу;</translation>
+    </message>
+    <message>
+        <source>3.Clicked "Start calibration";</source>
+        <translation>3.Натисніть «Почати калібрування»;</translation>
+    </message>
+    <message>
+        <source>4.Press the selected key;</source>
+        <translation>4.Натисніть вибрану клавішу;</translation>
+    </message>
+    <message>
+        <source>5.Return key calibration results;</source>
+        <translation>5.Отримайте результат калібрування клавіші;</translation>
+    </message>
+    <message>
+        <source>Set the required press key duration for triggering.</source>
+        <translation>Задайте хід натискання клавіші, потрібний для спрацювання.</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Застосувати</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>Швидкий тригер</translation>
+    </message>
+    <message>
+        <source>Sensitivity of pressing and releasing</source>
+        <translation>Чутливість натискання та відпускання</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>Скинути чутливість</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>Частота опитування</translation>
+    </message>
+    <message>
+        <source>Key calibration mode</source>
+        <translation>Режим калібрування клавіш</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Почати калібрування</translation>
+    </message>
+    <message>
+        <source>Trigger</source>
+        <translation>Спрацювання</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Скидання</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>Налаштуйте хід спрацювання та хід скидання залежно від того, натискаєте ви клавішу чи відпускаєте її.</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>Можна окремо задати хід швидкого тригера для натискання (спрацювання) і відпускання (скидання).</translation>
+    </message>
+    <message>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
+        <translation>Якщо вибрано «Одна клавіша», достатньо клацнути потрібну клавішу, щоб завершити налаштування;</translation>
+    </message>
+    <message>
+        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>Якщо вибрано «Комбінація клавіш», для введення комбінації потрібно вибрати щонайменше одну клавішу-модифікатор і ще одну клавішу, наприклад L_Shift+A або L_Shift+L_Ctrl+A;</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>Точки спрацювання дій DKS</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>Звичайні клавіші</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Спеціальні клавіші</translation>
+    </message>
+    <message>
+        <source>Single Key</source>
+        <translation>Одна клавіша</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Утримання</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Натискання</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>Тривалість утримання</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>Розширених клавіш немає</translation>
+    </message>
+    <message>
+        <source>The number of senior keys has reached the maximum</source>
+        <translation>Досягнуто максимальної кількості розширених клавіш</translation>
+    </message>
+    <message>
+        <source>Create senior keys successful</source>
+        <translation>Розширену клавішу створено</translation>
+    </message>
+    <message>
+        <source>Delete senior keys successful</source>
+        <translation>Розширену клавішу видалено</translation>
+    </message>
+</context>
+<context>
+    <name>SVColorArea</name>
+    <message>
+        <source>Colour picker</source>
+        <translation>Вибір кольору</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,119 @@
+#pragma once
+
+#include "devicelink/hidreport.h"
+#include "lighting/colorinfodata.h"
+
+#include <QByteArray>
+#include <QColor>
+#include <QList>
+#include <QString>
+
+#include <cstdint>
+
+// The vocabulary shared by the lighting code: light targets, the keyboard and side
+// mode codes with their names, buttons and controls, the record a new mode starts
+// with, and the reports that carry a record or custom key colours to the keyboard.
+namespace LightModes {
+
+enum LightTarget
+{
+    KeyboardTarget = 0,
+    SideTarget = 1
+};
+
+enum KeyboardLightMode
+{
+    KbStatic = 0,
+    KbBreath = 1,
+    KbWave = 2,
+    KbNeon = 3,
+    KbRadar = 4,
+    KbSnake = 5,
+    KbReactive = 6,
+    KbAurora = 7,
+    KbRipple = 8,
+    KbTwinkle = 9,
+    KbCustom = 10,
+    KbCross = 11,
+    KbSpeedRespond = 12,
+    KbDpi = 13,
+    KbAutoRipple = 14,
+    KbStriation = 15,
+    KbFireworks = 16,
+    KbMusicalRhythm = 100
+};
+
+enum SideLightMode
+{
+    SideStatic = 0,
+    SideBreath = 1,
+    SideWave = 2,
+    SideCollision = 3,
+    SideNeon = 4,
+    SideClose = 5
+};
+
+enum LightDirection
+{
+    DirRight = 0,
+    DirLeft = 1,
+    DirUp = 2,
+    DirDown = 3,
+    DirDispersion = 4,
+    DirGather = 5,
+    DirClockwise = 6,
+    DirAnticlockwise = 7
+};
+
+// Button group ids of the custom and musical modes, always offered.
+constexpr int kCustomButtonId = 17;
+constexpr int kMusicalButtonId = 16;
+constexpr int kDpiButtonId = 13;
+constexpr int kKeyboardButtonCount = 18;
+
+struct ModeInfo
+{
+    int code;
+    const char *name;    // untranslated, context "QObject"
+    const char *button;  // object name of the page's mode button
+    int buttonId;        // id in the page's button group
+    bool brightness;
+    bool speed;
+    QList<int> directions;  // empty: the mode offers no direction
+    bool colours;           // full colour option and the bottom colour
+    int defaultDirection;
+};
+
+const QList<ModeInfo> &keyboardModes();
+const QList<ModeInfo> &sideModes();
+// nullptr for a code or id that has no row.
+const ModeInfo *keyboardMode(int code);
+const ModeInfo *keyboardModeByButton(int buttonId);
+const ModeInfo *sideMode(int code);
+const ModeInfo *sideModeByButton(int buttonId);
+// Object names of the direction buttons, indexed by direction code.
+const QList<const char *> &directionButtons();
+
+// Translated name of a mode; empty for a code without a row.
+QString keyboardModeName(int code);
+QString sideModeName(int code);
+
+// The record of (target, mode) when the profile has none yet. A side record made while
+// the keyboard shows Snake starts black.
+colorInfoData defaultRecord(int target, int mode, int currentKeyboardMode = -1);
+
+// Keyboard (0x06) or side (0x07) mode report; the low 16 bits of msecs go to bytes 62, 63.
+HidReport modeReport(const colorInfoData &data, int target, qint64 msecs);
+// The keyboard mode report that follows a custom colour upload: no clock bytes, and the
+// full colour flag is sent as stored whatever the mode.
+HidReport customUploadModeReport(const colorInfoData &data);
+// The eight custom-LED reports (0x08) for 132 key colours, row by row; missing colours
+// are sent as black and colours past the 132nd are left out.
+QList<HidReport> customLedReports(int slot, const QList<QColor> &colours);
+
+// The profile's record of (target, mode); without one, the default record is added to
+// the profile and returned. No store call is made without a profile path.
+colorInfoData loadOrCreateRecord(const QByteArray &path, const QByteArray &index, int target, int mode,
+                                 int currentKeyboardMode = -1);
+
+}  // namespace LightModes
