@@ -2,6 +2,7 @@
 // single instance, start after a hard kill, the log-on start, first-run files,
 // crash dumps, minimum window sizes and a screenshot of the main window.
 #include "support/testmain.h"
+#include "support/waituntil.h"
 #include "support/xvfbserver.h"
 #include "x11probe.h"
 
@@ -24,18 +25,6 @@ namespace {
 
 const QString kTitle = QStringLiteral("Quorin");
 const char *const kInstanceKey = "QuorinV2.0_1.2.0.1";
-
-bool waitUntil(const std::function<bool()> &condition, int timeoutMs)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > timeoutMs)
-            return false;
-        QTest::qWait(50);
-    }
-    return true;
-}
 
 QByteArray readFile(const QString &path)
 {

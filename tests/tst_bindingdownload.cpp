@@ -3,16 +3,13 @@
 // must hold what the pages stored.
 
 #include "app/ddatamanager.h"
-#include "devicelink/onboarddownload.h"
-#include "emudevice.h"
 #include "emuonboardview.h"
-#include "keyboardview/keylayoutfile.h"
 #include "keys/dkeyboardlightcustomeventpage.h"
 #include "keys/dkeyconfigfunctionpage.h"
 #include "keys/dmacrocmdpage.h"
 #include "keys/dseniorkeysbindingpage.h"
 #include "keys/dsidelightcustomeventpage.h"
-#include "support/storefixture.h"
+#include "support/downloadrig.h"
 #include "support/testmain.h"
 
 #include <QComboBox>
@@ -36,44 +33,22 @@ MacroEventItem recorded(const char *type, int keyCode, const char *state, int de
     return e;
 }
 
-// An emulated keyboard with its open I/O thread, the profile's files in the data
-// manager, and a download that gets the keyboard's acknowledgements and status
-// reports as the device page forwards them.
-class Rig
+// The download rig with the profile's macro and advanced-key files in the data manager.
+class Rig : public DownloadRig
 {
 public:
-    explicit Rig(const QString &model)
+    explicit Rig(const QString &model) : DownloadRig(model)
     {
-        qputenv("TAVRIX_EMU_DIR", emuDir.path().toLocal8Bit());
-        device = std::make_unique<EmuDevice>(emuDir.path(), EmuModels::find(model));
-        device->start();
-        hid = new MainHidInterFace(1, model);
-        QObject::connect(hid, &MainHidInterFace::sigHidSnGetOver, [](unsigned char *data, QString) { delete[] data; });
-        QObject::connect(hid, &MainHidInterFace::sigHidDataArrived, &download,
-                         [this](unsigned char *data, int, int) { forward(data); });
-        hid->openHid(device->socketPath());
-        hid->start();
-
-        layer = store.newLayerFile("appProfile_Default.xml");
-        store.newLayerFile("appProfile_FN.xml");
         macros = store.path("appMacro.xml");
         CTavrixXML_CreateXMLFile(macros);
-        seniorKeys = store.path("SeniorKeyConfig.xml");
-        CTavrixXML_SeniorKey_CreateXMLFile(seniorKeys);
-        KeyLayout layout;
-        KeyLayoutFile::load(model, &layout);
-        for (const KeyLayoutKey &key : layout.keys)
-            codes.append(key.code);
-        magnetic = EmuModels::find(model).isMagnetic();
 
         DDataManager *dm = DDataManager::getInstance();
-        dm->setCurProfilePath(layer);
+        dm->setCurProfilePath(defaultLayer);
         dm->setCurProfileIndex(1);
         dm->setMacroXmlPath(macros);
-        dm->setSeniorKeyXmlPath(seniorKeys);
+        dm->setSeniorKeyXmlPath(seniorPath);
         dm->setHidDeviceType(magnetic ? 4 : 3);
     }
-    ~Rig() { delete hid; }
 
     // Selects the key of layout index k on the picture, as a click would.
     int select(int k) const
@@ -82,29 +57,8 @@ public:
         return k;
     }
 
-    // The layout index of the first real key at or after `from`.
-    int keyAt(int from) const
-    {
-        for (int k = from; k < codes.size(); ++k)
-            if (codes.at(k) != 0)
-                return k;
-        return -1;
-    }
-
-    bool run()
-    {
-        OnboardDownloadTarget t;
-        t.hid = hid;
-        t.devicePath = device->socketPath();
-        t.profileFolder = QFileInfo(QFile::decodeName(layer)).absolutePath();
-        t.seniorKeyPath = seniorKeys;
-        t.magnetic = magnetic;
-        t.keyCodes = codes;
-        QSignalSpy finished(&download, &OnboardDownload::sigDownloadFinished);
-        if (!download.start(t) || (finished.isEmpty() && !finished.wait(10000)))
-            return false;
-        return finished.first().at(0).toBool();
-    }
+    // A download to its end; true when it ended in success.
+    bool run() { return DownloadRig::run(10000) && success; }
 
     // The four bytes the keyboard holds for key k of the Default layer.
     QByteArray keyBytes(int k) const { return device->keyboard()->state().memory.keyCode(0, k); }
@@ -114,25 +68,7 @@ public:
         return EmuOnboardView(device->keyboard()->state().memory).keyItem(0, k, codes.at(k));
     }
 
-    QTemporaryDir emuDir;
-    std::unique_ptr<EmuDevice> device;
-    MainHidInterFace *hid = nullptr;
-    StoreFixture store;
-    QByteArray layer, macros, seniorKeys;
-    QList<int> codes;
-    bool magnetic = false;
-    OnboardDownload download;
-
-private:
-    void forward(unsigned char *data)
-    {
-        const HidReport r = HidReport::fromBytes(data, HidReport::Size);
-        delete[] data;
-        if (r.code() == static_cast<uint8_t>(HidReply::OnboardAck))
-            download.onAcknowledgement(device->socketPath());
-        if (r.code() == static_cast<uint8_t>(HidReply::DeviceStatus) && r[5] != 0 && r[13] != 0)
-            download.onDownloadStatus(device->socketPath(), r[13]);
-    }
+    QByteArray macros;
 };
 
 void click(QWidget &page, const char *button)
@@ -240,7 +176,7 @@ void TestBindingDownload::advancedKeyOnMagneticKeyboard()
     qstrncpy(mt.keys[0], "225", sizeof mt.keys[0]);
     qstrncpy(mt.keys[1], "1,6", sizeof mt.keys[1]);
     mt.ValueTime = 200;
-    QVERIFY(CTavrixXML_SeniorKey_AddInfoItem(rig.seniorKeys, SeniorKeyType_MT, mt));
+    QVERIFY(CTavrixXML_SeniorKey_AddInfoItem(rig.seniorPath, SeniorKeyType_MT, mt));
 
     DSeniorKeysBindingPage page;
     const int bound = rig.select(rig.keyAt(20));

@@ -10,15 +10,16 @@
 #include "emumodel.h"
 #include "keyboardview/hiddevicejoinframe.h"
 #include "keyboardview/keyboardbutcustom.h"
+#include "support/devicepagerig.h"
 #include "support/kbemuexpect.h"
 #include "support/testmain.h"
+#include "support/waituntil.h"
 #include "widgets/arrowwidget.h"
 #include "widgets/batteryitem.h"
 #include "widgets/cbnotice.h"
 
 #include <QComboBox>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -32,18 +33,6 @@
 #include <memory>
 
 namespace {
-
-bool waitUntil(const std::function<bool()> &condition, int timeoutMs)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > timeoutMs)
-            return false;
-        QTest::qWait(20);
-    }
-    return true;
-}
 
 QString text(const char *field, std::size_t size)
 {
@@ -71,44 +60,10 @@ int countReports(const QList<HidReport> &reports, const QString &hex)
     return n;
 }
 
-// Emulated keyboards in a folder of their own, and the page that sees them.
-class Rig
+// The device page rig with what the tests read off the page.
+class Rig : public DevicePageRig
 {
 public:
-    Rig() { qputenv("TAVRIX_EMU_DIR", m_dir.path().toLocal8Bit()); }
-    ~Rig()
-    {
-        if (page) {
-            page->closeAllLinks();
-            delete page;
-        }
-        qunsetenv("TAVRIX_EMU_DIR");
-    }
-
-    EmuDevice *add(const QString &model, const QString &tag, bool receiver = false, bool start = true,
-                   const QByteArray &serial = QByteArray())
-    {
-        m_devices.push_back(std::make_unique<EmuDevice>(m_dir.path(), EmuModels::find(model), tag, receiver));
-        EmuDevice *device = m_devices.back().get();
-        if (!serial.isNull())
-            device->keyboard()->state().serial = serial;
-        if (start)
-            device->start();
-        return device;
-    }
-
-    // Builds the page and waits until its start-up enumeration is over.
-    DDevicePage *open()
-    {
-        page = new DDevicePage;
-        names = std::make_unique<QSignalSpy>(page, &DDevicePage::sigReturnHidLikeName);
-        enumerated = std::make_unique<QSignalSpy>(page, &DDevicePage::sigHaveCheckUpgradeFirmwareNUC);
-        page->resize(1280, 700);
-        page->show();
-        waitUntil([&] { return enumerated->count() > 0 && !page->isBusy(); }, 20000);
-        return page;
-    }
-
     QStringList cardTexts() const
     {
         QStringList texts;
@@ -136,14 +91,6 @@ public:
     {
         return waitUntil([&] { return !page->isBusy(); }, ms);
     }
-
-    DDevicePage *page = nullptr;
-    std::unique_ptr<QSignalSpy> names;
-    std::unique_ptr<QSignalSpy> enumerated;
-
-private:
-    QTemporaryDir m_dir;
-    std::vector<std::unique_ptr<EmuDevice>> m_devices;
 };
 
 QString profileFolder(const QString &model, const QByteArray &serial)

@@ -12,7 +12,9 @@
 #include "keyboardview/keyboardbutcustom.h"
 #include "keys/dcustomkeyspage.h"
 #include "sdk/tavrixxml.h"
+#include "support/devicepagerig.h"
 #include "support/testmain.h"
+#include "support/waituntil.h"
 #include "widgets/cbnotice.h"
 
 #include <QDir>
@@ -27,45 +29,13 @@
 
 namespace {
 
-bool waitUntil(const std::function<bool()> &condition, int timeoutMs)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > timeoutMs)
-            return false;
-        QTest::qWait(20);
-    }
-    return true;
-}
-
-class Rig
+// The device page rig with the page's downloader watched.
+class Rig : public DevicePageRig
 {
 public:
-    Rig() { qputenv("TAVRIX_EMU_DIR", m_dir.path().toLocal8Bit()); }
-    ~Rig()
-    {
-        if (page) {
-            page->closeAllLinks();
-            delete page;
-        }
-        qunsetenv("TAVRIX_EMU_DIR");
-    }
-
-    EmuDevice *add(const QString &model, const QString &tag)
-    {
-        m_devices.push_back(std::make_unique<EmuDevice>(m_dir.path(), EmuModels::find(model), tag));
-        m_devices.back()->start();
-        return m_devices.back().get();
-    }
-
     DDevicePage *open()
     {
-        page = new DDevicePage;
-        QSignalSpy enumerated(page, &DDevicePage::sigHaveCheckUpgradeFirmwareNUC);
-        page->resize(1280, 700);
-        page->show();
-        waitUntil([&] { return enumerated.count() > 0 && !page->isBusy(); }, 20000);
+        DevicePageRig::open();
         finished = std::make_unique<QSignalSpy>(page->onboardDownloader(), &OnboardDownload::sigDownloadFinished);
         return page;
     }
@@ -80,12 +50,7 @@ public:
     bool waitFinished(int ms) const { return finished->count() > 0 || finished->wait(ms); }
     QString noticeText() const { return page->pageNotice()->text(); }
 
-    DDevicePage *page = nullptr;
     std::unique_ptr<QSignalSpy> finished;
-
-private:
-    QTemporaryDir m_dir;
-    std::vector<std::unique_ptr<EmuDevice>> m_devices;
 };
 
 }  // namespace

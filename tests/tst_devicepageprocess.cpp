@@ -4,11 +4,11 @@
 #include "emudevice.h"
 #include "emumodel.h"
 #include "support/testmain.h"
+#include "support/waituntil.h"
 #include "support/xvfbserver.h"
 #include "x11probe.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QScopeGuard>
@@ -21,18 +21,6 @@
 namespace {
 
 const QString kTitle = QStringLiteral("Quorin");
-
-bool waitUntil(const std::function<bool()> &condition, int timeoutMs)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > timeoutMs)
-            return false;
-        QTest::qWait(50);
-    }
-    return true;
-}
 
 bool receivedCommand(EmuDevice &device, const QString &hex)
 {

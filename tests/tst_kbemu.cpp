@@ -110,6 +110,7 @@ private Q_SLOTS:
     void oddSerials_data();
     void oddSerials();
     void oddAndInjectedReports();
+    void lightFramesAreKept();
     void vanishAndReturnAreRemovalAndArrival();
     void sidecarFactsReachTheLibrary();
     void scriptRejectsBadLines_data();
@@ -416,6 +417,26 @@ void TestKbEmu::oddAndInjectedReports()
     emu.host.write("01 03 00 00 00 09 02 00 04");
     emu.host.readAll(20);
     QCOMPARE(emu.device->keyboard()->state().lastSixKeyEcho, QByteArray::fromHex("0200040000000000"));
+}
+
+void TestKbEmu::lightFramesAreKept()
+{
+    EmuFixture emu;
+    QVERIFY(emu.start("QR108"));
+    emu.host.write("01 16 00 00 00 01 01");
+    emu.host.write("01 0e 01 00 02 06 0a 0b 0c 0d 0e 0f");
+    // A length byte beyond the report is cut at the report's end.
+    emu.host.write("01 0e 00 00 07 ff 01");
+    emu.host.write("01 28 98 39 06 02 07");
+    QVERIFY(emu.host.readAll(50).isEmpty());  // light frames are never answered
+    const EmuKeyboardState &state = emu.device->keyboard()->state();
+    QVERIFY(state.lightSync);
+    QCOMPARE(state.lightFrame.value(qMakePair(1, 2)), QByteArray::fromHex("0a0b0c0d0e0f"));
+    QCOMPARE(state.lightFrame.value(qMakePair(0, 7)).size(), HidReport::PayloadSize);
+    QCOMPARE(state.lastCompactLight.mid(0, 7), QByteArray::fromHex("01289839060207"));
+    emu.host.write("01 16 00 00 00 01 00");
+    emu.host.readAll(20);
+    QVERIFY(!emu.device->keyboard()->state().lightSync);
 }
 
 void TestKbEmu::vanishAndReturnAreRemovalAndArrival()

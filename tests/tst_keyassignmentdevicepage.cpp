@@ -4,38 +4,15 @@
 
 #include "app/ddatamanager.h"
 #include "devicepage/ddevicepage.h"
-#include "emudevice.h"
-#include "emumodel.h"
 #include "keyboardview/keyboardbutcustom.h"
 #include "keys/dcustomkeyspage.h"
 #include "sdk/tavrixxml.h"
+#include "support/devicepagerig.h"
 #include "support/testmain.h"
 
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
-#include <QSignalSpy>
-#include <QTemporaryDir>
-
-#include <functional>
-#include <memory>
-
-namespace {
-
-bool waitUntil(const std::function<bool()> &condition, int timeoutMs)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition()) {
-        if (clock.elapsed() > timeoutMs)
-            return false;
-        QTest::qWait(10);
-    }
-    return true;
-}
-
-}  // namespace
 
 class TestKeyAssignmentDevicePage : public QObject
 {
@@ -47,15 +24,10 @@ private Q_SLOTS:
 
 void TestKeyAssignmentDevicePage::downloadHoldsProfileSwitches()
 {
-    QTemporaryDir emuDir;
-    qputenv("TAVRIX_EMU_DIR", emuDir.path().toLocal8Bit());
-    EmuDevice keyboard(emuDir.path(), EmuModels::find("QR108"), "one");
-    QVERIFY(keyboard.start());
-    auto page = std::make_unique<DDevicePage>();
-    QSignalSpy enumerated(page.get(), &DDevicePage::sigHaveCheckUpgradeFirmwareNUC);
-    page->resize(1280, 700);
-    page->show();
-    QVERIFY(waitUntil([&] { return enumerated.count() > 0 && !page->isBusy(); }, 20000));
+    DevicePageRig rig;
+    QVERIFY(rig.add("QR108", "one", false, false)->start());
+    QVERIFY(rig.openPage());
+    DDevicePage *page = rig.page;
     DCustomKeysPage *tab = page->customKeysTab();
     QVERIFY(tab);
     QCOMPARE(tab->profilePath(), page->currentProfilePath());
@@ -77,7 +49,7 @@ void TestKeyAssignmentDevicePage::downloadHoldsProfileSwitches()
     QCOMPARE(profiles->count(), 2);
 
     // Keep the download running: the page's own download would end it at once.
-    disconnect(tab, &DCustomKeysPage::sigTheKeyboardIntoDownloading, page.get(), nullptr);
+    disconnect(tab, &DCustomKeysPage::sigTheKeyboardIntoDownloading, page, nullptr);
     tab->findChild<QPushButton *>("pushButton_Download")->click();
     QVERIFY(tab->isDownloading());
     profiles->setCurrentIndex(profiles->findData(2));
@@ -99,10 +71,6 @@ void TestKeyAssignmentDevicePage::downloadHoldsProfileSwitches()
     QCOMPARE(tab->profileIndex(), 2);
     page->onCustomEventChangProfile(1);
     QCOMPARE(page->currentProfileIndex(), 1);
-
-    page->closeAllLinks();
-    page.reset();
-    qunsetenv("TAVRIX_EMU_DIR");
 }
 
 TAVRIX_TEST_MAIN(TestKeyAssignmentDevicePage)

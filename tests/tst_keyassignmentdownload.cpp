@@ -6,39 +6,24 @@
 #include "app/ddatamanager.h"
 #include "devicepage/ddevicepage.h"
 #include "emudevice.h"
-#include "emumodel.h"
 #include "emuonboardview.h"
 #include "keyboardview/keyboardbutcustom.h"
 #include "keys/dcustomkeyspage.h"
 #include "keys/dkeyfunctionpage.h"
 #include "keys/keyfunctionpagetable.h"
 #include "sdk/tavrixxml.h"
+#include "support/devicepagerig.h"
 #include "support/testmain.h"
+#include "support/waituntil.h"
 #include "widgets/cbnotice.h"
 
-#include <QElapsedTimer>
 #include <QPushButton>
-#include <QSignalSpy>
-#include <QTemporaryDir>
 
-#include <functional>
 #include <memory>
 
 namespace {
 
 constexpr int kKeyD = 7;
-
-bool waitUntil(const std::function<bool()> &condition, int timeoutMs)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition()) {
-        if (clock.elapsed() > timeoutMs)
-            return false;
-        QTest::qWait(10);
-    }
-    return true;
-}
 
 }  // namespace
 
@@ -55,8 +40,9 @@ private:
     // Presses Download twice and waits for the download's end.
     bool download();
 
-    std::unique_ptr<EmuDevice> m_keyboard;
-    std::unique_ptr<DDevicePage> m_page;
+    std::unique_ptr<DevicePageRig> m_rig;
+    EmuDevice *m_keyboard = nullptr;
+    DDevicePage *m_page = nullptr;
     QList<int> m_codes;
 };
 
@@ -91,17 +77,12 @@ bool TestKeyAssignmentDownload::download()
 
 void TestKeyAssignmentDownload::disableDownloadResetDownload()
 {
-    QTemporaryDir emuDir;
-    qputenv("TAVRIX_EMU_DIR", emuDir.path().toLocal8Bit());
-    m_keyboard = std::make_unique<EmuDevice>(emuDir.path(), EmuModels::find("QR108"), "one");
+    m_rig = std::make_unique<DevicePageRig>();
+    m_keyboard = m_rig->add("QR108", "one", false, false);
     QVERIFY(m_keyboard->start());
-    m_page = std::make_unique<DDevicePage>();
-    QSignalSpy enumerated(m_page.get(), &DDevicePage::sigHaveCheckUpgradeFirmwareNUC);
-    m_page->resize(1280, 700);
-    m_page->show();
-    QVERIFY(waitUntil([&] { return enumerated.count() > 0 && !m_page->isBusy(); }, 20000));
-    for (const keyboardButCustom *key : DDataManager::getInstance()->getKeyButtonList())
-        m_codes << (key ? key->keyDec() : 0);
+    QVERIFY(m_rig->openPage());
+    m_page = m_rig->page;
+    m_codes = DevicePageRig::pictureKeyCodes();
     DCustomKeysPage *tab = m_page->customKeysTab();
 
     QVERIFY(download());
@@ -129,10 +110,7 @@ void TestKeyAssignmentDownload::disableDownloadResetDownload()
     QVERIFY(download());
     QCOMPARE(memory(), original);
 
-    m_page->closeAllLinks();
-    m_page.reset();
-    m_keyboard.reset();
-    qunsetenv("TAVRIX_EMU_DIR");
+    m_rig.reset();
 }
 
 TAVRIX_TEST_MAIN(TestKeyAssignmentDownload)

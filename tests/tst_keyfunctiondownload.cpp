@@ -6,20 +6,19 @@
 #include "app/ddatamanager.h"
 #include "devicepage/ddevicepage.h"
 #include "emudevice.h"
-#include "emumodel.h"
 #include "keyboardview/keyboardbutcustom.h"
 #include "keys/dchangekeypage.h"
 #include "keys/dcustomkeyspage.h"
 #include "keys/dkeycombinationpage.h"
 #include "keys/dkeywithapppage.h"
 #include "keys/keyfunctionpagetable.h"
+#include "support/devicepagerig.h"
 #include "support/testmain.h"
+#include "support/waituntil.h"
 
 #include <QAbstractButton>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTextEdit>
 
@@ -29,18 +28,6 @@
 namespace {
 
 using namespace KeyFunctionPages;
-
-bool waitUntil(const std::function<bool()> &condition, int timeoutMs)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition()) {
-        if (clock.elapsed() > timeoutMs)
-            return false;
-        QTest::qWait(10);
-    }
-    return true;
-}
 
 }  // namespace
 
@@ -56,8 +43,9 @@ private:
     QList<QByteArray> memory() const;
     bool download();
 
-    std::unique_ptr<EmuDevice> m_keyboard;
-    std::unique_ptr<DDevicePage> m_page;
+    std::unique_ptr<DevicePageRig> m_rig;
+    EmuDevice *m_keyboard = nullptr;
+    DDevicePage *m_page = nullptr;
     QList<int> m_codes;
 };
 
@@ -78,17 +66,12 @@ bool TestKeyFunctionDownload::download()
 
 void TestKeyFunctionDownload::eachKindReachesTheKeyboard()
 {
-    QTemporaryDir emuDir;
-    qputenv("TAVRIX_EMU_DIR", emuDir.path().toLocal8Bit());
-    m_keyboard = std::make_unique<EmuDevice>(emuDir.path(), EmuModels::find("QR108"), "one");
+    m_rig = std::make_unique<DevicePageRig>();
+    m_keyboard = m_rig->add("QR108", "one", false, false);
     QVERIFY(m_keyboard->start());
-    m_page = std::make_unique<DDevicePage>();
-    QSignalSpy enumerated(m_page.get(), &DDevicePage::sigHaveCheckUpgradeFirmwareNUC);
-    m_page->resize(1280, 700);
-    m_page->show();
-    QVERIFY(waitUntil([&] { return enumerated.count() > 0 && !m_page->isBusy(); }, 20000));
-    for (const keyboardButCustom *key : DDataManager::getInstance()->getKeyButtonList())
-        m_codes << (key ? key->keyDec() : 0);
+    QVERIFY(m_rig->openPage());
+    m_page = m_rig->page;
+    m_codes = DevicePageRig::pictureKeyCodes();
     DCustomKeysPage *tab = m_page->customKeysTab();
     QVERIFY(download());
     const QList<QByteArray> original = memory();
@@ -147,10 +130,7 @@ void TestKeyFunctionDownload::eachKindReachesTheKeyboard()
     QVERIFY(download());
     QCOMPARE(memory(), expected);
 
-    m_page->closeAllLinks();
-    m_page.reset();
-    m_keyboard.reset();
-    qunsetenv("TAVRIX_EMU_DIR");
+    m_rig.reset();
 }
 
 TAVRIX_TEST_MAIN(TestKeyFunctionDownload)

@@ -1,14 +1,10 @@
 // The download against the emulated keyboard through the real I/O thread: what goes on
 // the wire and in which order, the waits, and what the keyboard's memory holds afterwards.
 
-#include "devicelink/onboarddownload.h"
-#include "emudevice.h"
 #include "emuonboardview.h"
-#include "keyboardview/keylayoutfile.h"
-#include "support/storefixture.h"
+#include "support/downloadrig.h"
 #include "support/testmain.h"
 
-#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTimer>
 
@@ -20,71 +16,11 @@ constexpr int kDownload = 0x17;
 constexpr int kMacro = 0x18;
 constexpr int kSenior = 0x2A;
 
-// An emulated keyboard, its open I/O thread, the profile's store files and a download
-// that gets the keyboard's acknowledgements and status reports, as the device page
-// forwards them.
-class Rig
+// The download rig with the profile's items and what went on the wire.
+class Rig : public DownloadRig
 {
 public:
-    explicit Rig(const QString &model)
-    {
-        qputenv("TAVRIX_EMU_DIR", emuDir.path().toLocal8Bit());
-        device = std::make_unique<EmuDevice>(emuDir.path(), EmuModels::find(model));
-        device->start();
-        hid = new MainHidInterFace(1, model);
-        QObject::connect(hid, &MainHidInterFace::sigHidSnGetOver, [](unsigned char *data, QString) { delete[] data; });
-        QObject::connect(hid, &MainHidInterFace::sigHidDataArrived, &download,
-                         [this](unsigned char *data, int, int) { forward(data); });
-        hid->openHid(device->socketPath());
-        hid->start();
-        path = device->socketPath();
-
-        defaultLayer = store.newLayerFile("appProfile_Default.xml");
-        fnLayer = store.newLayerFile("appProfile_FN.xml");
-        seniorPath = store.path("SeniorKeyConfig.xml");
-        CTavrixXML_SeniorKey_CreateXMLFile(seniorPath);
-        KeyLayout layout;
-        KeyLayoutFile::load(model, &layout);
-        for (const KeyLayoutKey &key : layout.keys)
-            codes.append(key.code);
-        magnetic = EmuModels::find(model).isMagnetic();
-    }
-    ~Rig() { delete hid; }
-
-    OnboardDownloadTarget target() const
-    {
-        OnboardDownloadTarget t;
-        t.hid = hid;
-        t.devicePath = path;
-        t.profileFolder = QFileInfo(QFile::decodeName(defaultLayer)).absolutePath();
-        t.seniorKeyPath = seniorPath;
-        t.magnetic = magnetic;
-        t.keyCodes = codes;
-        return t;
-    }
-
-    // Runs a download to its end; false when it did not end within timeoutMs.
-    bool run(int timeoutMs = 5000)
-    {
-        QSignalSpy finished(&download, &OnboardDownload::sigDownloadFinished);
-        if (!download.start(target()))
-            return false;
-        if (finished.isEmpty() && !finished.wait(timeoutMs))
-            return false;
-        success = finished.first().at(0).toBool();
-        notice = finished.first().at(1).toString();
-        return true;
-    }
-
-    // The key index (in layout order) of the first key at or after index `from`.
-    int keyAt(int from) const
-    {
-        for (int k = from; k < codes.size(); ++k) {
-            if (codes.at(k) != 0)
-                return k;
-        }
-        return -1;
-    }
+    using DownloadRig::DownloadRig;
 
     // Sets (replaces) the key's item in profile 1 of the layer.
     void setItem(const QByteArray &layer, int k, const QByteArray &type, const QByteArray &value,
@@ -99,35 +35,7 @@ public:
     QStringList wire() const { return wireEntries().first; }
     QList<qint64> wireTimes() const { return wireEntries().second; }
 
-    QTemporaryDir emuDir;
-    std::unique_ptr<EmuDevice> device;
-    MainHidInterFace *hid = nullptr;
-    StoreFixture store;
-    QByteArray defaultLayer;
-    QByteArray fnLayer;
-    QByteArray seniorPath;
-    QList<int> codes;
-    bool magnetic = false;
-    QString path;
-    OnboardDownload download;
-    bool success = false;
-    QString notice;
-    // Called with every input report before it reaches the download.
-    std::function<void(const HidReport &)> onReport;
-
 private:
-    void forward(unsigned char *data)
-    {
-        const HidReport r = HidReport::fromBytes(data, HidReport::Size);
-        delete[] data;
-        if (onReport)
-            onReport(r);
-        if (r.code() == static_cast<uint8_t>(HidReply::OnboardAck))
-            download.onAcknowledgement(path);
-        if (r.code() == static_cast<uint8_t>(HidReply::DeviceStatus) && r[5] != 0 && r[13] != 0)
-            download.onDownloadStatus(path, r[13]);
-    }
-
     QPair<QStringList, QList<qint64>> wireEntries() const
     {
         QPair<QStringList, QList<qint64>> out;

@@ -146,6 +146,9 @@ const QHash<uint8_t, EmuKeyboard::Handler> &EmuKeyboard::handlers()
         {cmdByte(HidCmd::OnboardMacro), &EmuKeyboard::onOnboardMacro},
         {cmdByte(HidCmd::OnboardSeniorKey), &EmuKeyboard::onOnboardSeniorKey},
         {cmdByte(HidCmd::Magnetic), &EmuKeyboard::onMagnetic},
+        {cmdByte(HidCmd::LightSync), &EmuKeyboard::onLightSync},
+        {cmdByte(HidCmd::WriteKeyColor), &EmuKeyboard::onLightFrame},
+        {cmdByte(HidCmd::WriteKeyColor24G), &EmuKeyboard::onCompactLight},
     };
     return table;
 }
@@ -284,6 +287,25 @@ void EmuKeyboard::onSixKeyEcho(const HidReport &r)
 void EmuKeyboard::onFullKeyEcho(const HidReport &r)
 {
     m_state.lastFullKeyEcho = r.mid(6, 13);
+}
+
+// ---- light frames ----------------------------------------------------------------------
+
+void EmuKeyboard::onLightSync(const HidReport &r)
+{
+    m_state.lightSync = r[6] != 0;
+}
+
+void EmuKeyboard::onLightFrame(const HidReport &r)
+{
+    // The length byte is the host's claim; never read past the report.
+    const int length = qMin(int(r.length()), HidReport::PayloadSize);
+    m_state.lightFrame.insert(qMakePair(int(r.sub()), int(r[4])), r.mid(HidReport::PayloadOffset, length));
+}
+
+void EmuKeyboard::onCompactLight(const HidReport &r)
+{
+    m_state.lastCompactLight = r.mid(0, HidReport::Size);
 }
 
 // ---- download --------------------------------------------------------------------------

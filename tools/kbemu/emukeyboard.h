@@ -118,6 +118,9 @@ private:
     void onKeyboardSettings(const HidReport &r);
     void onSixKeyEcho(const HidReport &r);
     void onFullKeyEcho(const HidReport &r);
+    void onLightSync(const HidReport &r);
+    void onLightFrame(const HidReport &r);
+    void onCompactLight(const HidReport &r);
     void onOnboardKeys(const HidReport &r);
     void onOnboardMacro(const HidReport &r);
     void onOnboardSeniorKey(const HidReport &r);

@@ -128,4 +128,8 @@ struct EmuKeyboardState
     int resets = 0;
     QByteArray lastSixKeyEcho;   // bytes 6..13 of the last six-key report the host sent back
     QByteArray lastFullKeyEcho;  // bytes 6..18 of the last full-key report the host sent back
+    bool lightSync = false;      // the host streams its light frames (byte 6 of the last 0x16)
+    // Colour bytes of the last per-key light frame report by (kind 0 keys / 1 side, index).
+    QMap<QPair<int, int>, QByteArray> lightFrame;
+    QByteArray lastCompactLight;  // the whole last 2.4 GHz light state report (0x28)
 };

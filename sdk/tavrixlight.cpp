@@ -1,0 +1,321 @@
+#include "sdk/tavrixlight.h"
+
+#include <QtGlobal>
+
+#include <chrono>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+int64_t steadyMs()
+{
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+struct Rgb
+{
+    int r, g, b;
+};
+
+struct EffectState
+{
+    colorInfoData record {};
+    int64_t startMs = 0;
+};
+
+struct LightLibrary
+{
+    int64_t (*clock)() = steadyMs;
+    EffectState keyboard;
+    EffectState side;
+    int sideLedCount = 0;
+    LightFrameCell keyFrame[kLightKeyCells] {};
+    LightFrameCell sideFrame[kLightSideCells] {};
+    AutoRippleLightConfig autoRipple {-1, -1, 0, 0, 0};
+    SideCollisionLightConfig collision {};
+};
+
+LightLibrary &lib()
+{
+    static LightLibrary library;
+    return library;
+}
+
+constexpr double kPi = 3.14159265358979323846;
+
+// Colour wheel position (any real number, one turn per 1.0) at full saturation.
+Rgb hue(double turns)
+{
+    double h = turns - std::floor(turns);
+    const double x = h * 6.0;
+    const int sector = int(x) % 6;
+    const double f = x - std::floor(x);
+    const int up = int(255 * f);
+    const int down = 255 - up;
+    switch (sector) {
+    case 0: return {255, up, 0};
+    case 1: return {down, 255, 0};
+    case 2: return {0, 255, up};
+    case 3: return {0, down, 255};
+    case 4: return {up, 0, 255};
+    default: return {255, 0, down};
+    }
+}
+
+// Cycles per second of an effect at a speed level counted from 1.
+double rate(const colorInfoData &d)
+{
+    return 0.25 + 0.2 * qMax(0, d.speed - 1);
+}
+
+Rgb top(const colorInfoData &d)
+{
+    return {d.topColorR, d.topColorG, d.topColorB};
+}
+
+// A fixed pseudo-random number 0..1 for an integer seed, so effects are repeatable.
+double noise(uint32_t seed)
+{
+    seed ^= seed >> 16;
+    seed *= 0x7feb352dU;
+    seed ^= seed >> 15;
+    seed *= 0x846ca68bU;
+    seed ^= seed >> 16;
+    return (seed & 0xFFFFFF) / double(0x1000000);
+}
+
+void setCell(LightFrameCell &cell, Rgb colour, double intensity)
+{
+    cell.red = colour.r;
+    cell.green = colour.g;
+    cell.blue = colour.b;
+    cell.intensity = qBound(0, int(intensity), 255);
+}
+
+int clamp255(double v)
+{
+    return qBound(0, int(v), 255);
+}
+
+// Position of a key along the direction of travel: 0 right, 1 left, 2 up, 3 down,
+// 4 dispersion (away from the centre), 5 gather (towards it); 6 and 7 turn around the centre.
+double along(int direction, int row, int column)
+{
+    const double dx = column - (kLightKeyColumns - 1) / 2.0;
+    const double dy = row - (kLightKeyRows - 1) / 2.0;
+    switch (direction) {
+    case 1: return column / double(kLightKeyColumns);
+    case 2: return row / double(kLightKeyRows) * 0.5;
+    case 3: return -row / double(kLightKeyRows) * 0.5;
+    case 4: return std::sqrt(dx * dx + dy * dy * 4) / kLightKeyColumns;
+    case 5: return -std::sqrt(dx * dx + dy * dy * 4) / kLightKeyColumns;
+    case 6: return std::atan2(dy, dx) / (2 * kPi);
+    case 7: return -std::atan2(dy, dx) / (2 * kPi);
+    default: return -column / double(kLightKeyColumns);
+    }
+}
+
+void keyboardFrame(double t)
+{
+    LightLibrary &l = lib();
+    const colorInfoData &d = l.keyboard.record;
+    const double r = rate(d);
+    const bool full = d.fullColor == 1;
+    std::memset(l.keyFrame, 0, sizeof l.keyFrame);
+    for (int row = 0; row < kLightKeyRows; ++row) {
+        for (int column = 0; column < kLightKeyColumns; ++column) {
+            LightFrameCell &cell = l.keyFrame[row * kLightKeyColumns + column];
+            const uint32_t id = uint32_t(row * kLightKeyColumns + column);
+            const double pos = along(d.direction, row, column);
+            switch (d.lightMode) {
+            case 0: setCell(cell, top(d), 255); break;
+            case 1: {  // Breath: the whole board swells and fades
+                const double wave = 0.5 - 0.5 * std::cos(2 * kPi * r * t);
+                setCell(cell, full ? hue(std::floor(r * t) / 7.0) : top(d), 255 * wave);
+                break;
+            }
+            case 2: {  // Wave: colour bands travel in the chosen direction
+                const double phase = pos + r * t * 0.5;
+                setCell(cell, full ? hue(phase) : top(d), 127.5 + 127.5 * std::sin(2 * kPi * phase));
+                break;
+            }
+            case 3: setCell(cell, full ? hue(r * t * 0.2) : top(d), 255); break;  // Neon: the board shifts hue
+            case 4:     // Radar: a sweeping beam with a fading tail
+            case 15: {  // Striation: four beams
+                const int arms = d.lightMode == 4 ? 1 : 4;
+                double behind = (r * t * 0.5 - along(d.direction >= 6 ? d.direction : 6, row, column)) * arms;
+                behind -= std::floor(behind);
+                setCell(cell, full ? hue(pos) : top(d), 255 * (1.0 - behind) * (1.0 - behind));
+                cell.stepIndex = behind < 0.1 ? 1 : 0;
+                break;
+            }
+            case 5: {  // Snake: a ten-key body crawling along the rows
+                const int path = (row % 2 == 0) ? row * kLightKeyColumns + column
+                                                : row * kLightKeyColumns + (kLightKeyColumns - 1 - column);
+                const int head = int(r * t * 20) % kLightKeyCells;
+                const int behind = (head - path + kLightKeyCells) % kLightKeyCells;
+                if (behind < 10) {
+                    setCell(cell, full ? hue(path / double(kLightKeyCells)) : top(d), 255 - behind * 20);
+                    cell.stepIndex = behind + 1;
+                }
+                break;
+            }
+            case 7: {  // Aurora: slow colour curtains
+                const double phase = pos + r * t * 0.2;
+                setCell(cell, full ? hue(phase * 0.5) : top(d),
+                        160 + 95 * std::sin(2 * kPi * (phase + 0.1 * std::sin(t + row))));
+                break;
+            }
+            case 9: {  // Twinkle: each key glints on its own rhythm
+                const double glint = std::sin(2 * kPi * (r * t * 0.7 + noise(id)));
+                setCell(cell, full ? hue(noise(id + 977)) : top(d), glint > 0 ? 255 * glint : 0);
+                break;
+            }
+            case 14:  // Auto Ripple and Fireworks: rings spread from points the effect picks
+            case 16: {
+                const double period = d.lightMode == 14 ? 1.5 : 0.8;
+                const int64_t slot = int64_t(std::floor(t / period));
+                const int originRow = int(noise(uint32_t(slot) * 2 + 1) * kLightKeyRows);
+                const int originColumn = int(noise(uint32_t(slot) * 2 + 2) * kLightKeyColumns);
+                const double radius = (t - slot * period) * (4 + 4 * r);
+                const double dist = std::hypot(row - originRow, (column - originColumn) * 0.6);
+                const double ring = std::fabs(dist - radius);
+                const Rgb colour = full ? hue(noise(uint32_t(slot) + 51)) : top(d);
+                if (ring < 1.5)
+                    setCell(cell, colour, 255 * (1.5 - ring) / 1.5);
+                if (d.lightMode == 14 && row == 0 && column == 0) {
+                    cell.triggerFlag = (t - slot * period) < 0.05 ? 1 : 0;
+                    l.autoRipple = {originRow, originColumn, colour.r, colour.g, colour.b};
+                }
+                break;
+            }
+            default:  // effects driven by key presses stay dark until a key is pressed
+                break;
+            }
+        }
+    }
+}
+
+void sideFrame(double t)
+{
+    LightLibrary &l = lib();
+    const colorInfoData &d = l.side.record;
+    const double r = rate(d);
+    const bool full = d.fullColor == 1;
+    const int count = qBound(1, l.sideLedCount, kLightSideCells);
+    std::memset(l.sideFrame, 0, sizeof l.sideFrame);
+    const int left = int(r * t * 10) % (count / 2 + 1);
+    const int right = count - 1 - left;
+    l.collision = {uint8_t(left), uint8_t(right), uint8_t(d.topColorR), uint8_t(d.topColorG), uint8_t(d.topColorB)};
+    for (int n = 0; n < kLightSideCells; ++n) {
+        LightFrameCell &cell = l.sideFrame[n];
+        switch (d.lightMode) {
+        case 0: setCell(cell, top(d), 255); break;
+        case 1:
+            setCell(cell, full ? hue(std::floor(r * t) / 7.0) : top(d), 255 * (0.5 - 0.5 * std::cos(2 * kPi * r * t)));
+            break;
+        case 2: {
+            const double phase = n / double(count) + r * t * 0.5;
+            setCell(cell, full ? hue(phase) : top(d), 127.5 + 127.5 * std::sin(2 * kPi * phase));
+            break;
+        }
+        case 3: {  // Collision: two runners meet in the middle
+            const int distance = qMin(std::abs(n - left), std::abs(n - right));
+            setCell(cell, full ? hue(n / double(count)) : top(d), distance < 4 ? 255 - distance * 60 : 0);
+            cell.red2 = full ? hue(n / double(count) + 0.5).r : d.bottomColorR;
+            cell.green2 = full ? hue(n / double(count) + 0.5).g : d.bottomColorG;
+            cell.blue2 = full ? hue(n / double(count) + 0.5).b : d.bottomColorB;
+            cell.stepIndex = distance < 4 ? distance + 1 : 0;
+            break;
+        }
+        case 4: setCell(cell, full ? hue(r * t * 0.2) : top(d), 255); break;
+        default: break;  // Close and unknown modes: dark
+        }
+    }
+}
+
+double elapsedSeconds(const EffectState &effect)
+{
+    return double(lib().clock() - effect.startMs) / 1000.0;
+}
+
+}  // namespace
+
+void CTavrixHid_SetKeyboardColorInfoDataStu(colorInfoData data, int, const char *, unsigned char)
+{
+    lib().keyboard.record = data;
+    lib().keyboard.startMs = lib().clock();
+}
+
+void CTavrixHid_SetSideColorInfoDataStu(colorInfoData data, int sideLedCount, QList<int>)
+{
+    lib().side.record = data;
+    lib().side.startMs = lib().clock();
+    lib().sideLedCount = sideLedCount;
+}
+
+void CTavrixHid_SetKeyboardColorInfoDataStuHaveChanged(colorInfoData data)
+{
+    // Parameters change in place: the animation goes on from where it is.
+    lib().keyboard.record = data;
+}
+
+void CTavrixHid_SetSideColorInfoDataStuHaveChanged(colorInfoData data)
+{
+    lib().side.record = data;
+}
+
+void CTavrixHid_keyboardLightColorRuning(LightFrameCallback callback)
+{
+    keyboardFrame(elapsedSeconds(lib().keyboard));
+    if (callback)
+        callback(lib().keyFrame);
+}
+
+void CTavrixHid_sideLightColorRuning(LightFrameCallback callback)
+{
+    sideFrame(elapsedSeconds(lib().side));
+    if (callback)
+        callback(lib().sideFrame);
+}
+
+LightColorRgb CTavrixHid_lightColorMix(int row, int column)
+{
+    if (row < 0 || row >= kLightKeyRows || column < 0 || column >= kLightKeyColumns)
+        return {0, 0, 0};
+    const colorInfoData &d = lib().keyboard.record;
+    const LightFrameCell &cell = lib().keyFrame[row * kLightKeyColumns + column];
+    if (d.fullColor == 1)
+        return {cell.red, cell.green, cell.blue};
+    const int w = cell.intensity;
+    return {clamp255((cell.red * w + (255 - w) * d.bottomColorR) / 256),
+            clamp255((cell.green * w + (255 - w) * d.bottomColorG) / 256),
+            clamp255((cell.blue * w + (255 - w) * d.bottomColorB) / 256)};
+}
+
+LightColorRgb CTavrixHid_GetCurrentRippleLightColor()
+{
+    const colorInfoData &d = lib().keyboard.record;
+    if (d.fullColor == 1) {
+        const Rgb c = hue(elapsedSeconds(lib().keyboard) * 0.1);
+        return {c.r, c.g, c.b};
+    }
+    return {d.topColorR, d.topColorG, d.topColorB};
+}
+
+AutoRippleLightConfig CTavrixHid_GetCurrentAutoRippleLightConfig()
+{
+    return lib().autoRipple;
+}
+
+SideCollisionLightConfig CTavrixHid_GetSideCollisionLightRuningConfig()
+{
+    return lib().collision;
+}
+
+void CTavrixLight_SetClock(int64_t (*clock)())
+{
+    lib().clock = clock ? clock : steadyMs;
+}
