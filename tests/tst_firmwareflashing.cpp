@@ -180,6 +180,8 @@ void TestFirmwareFlashing::engineFlashesWithRetries()
             QCOMPARE(dialog->rows().first()->findChild<QProgressBar *>()->value(), 100);
         }
         QTRY_VERIFY(!w.isBootloaderAttemptRunning());
+        // The device page leaves its links' I/O threads to the caller.
+        w.devicePage()->closeAllLinks();
     }
     qunsetenv("TAVRIX_EMU_DIR");
 }

@@ -225,6 +225,8 @@ void TestFirmwareUpdate::mainWindowOpensDialogAfterCheck()
     Q_EMIT settings.sigFirmwareUpgradeCheck();
     QCOMPARE(settings.notice()->text(), QStringLiteral("No upgradeable devices found"));
     QVERIFY(w.upgradeHidList().isEmpty());
+    // The device page leaves its links' I/O threads to the caller.
+    w.devicePage()->closeAllLinks();
     qunsetenv("TAVRIX_EMU_DIR");
 }
 
