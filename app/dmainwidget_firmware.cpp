@@ -240,6 +240,8 @@ void DMainWidget::reportUpgradeResult(bool succeeded)
     QMetaObject::invokeMethod(
         this,
         [this, succeeded] {
+            // The update is over: a bootloader that shows up later is not flashed again.
+            m_bUpgradeRequested = false;
             if (!m_pUpdateFirmwareDia)
                 return;
             if (succeeded)

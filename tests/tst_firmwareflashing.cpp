@@ -180,6 +180,13 @@ void TestFirmwareFlashing::engineFlashesWithRetries()
             QCOMPARE(dialog->rows().first()->findChild<QProgressBar *>()->value(), 100);
         }
         QTRY_VERIFY(!w.isBootloaderAttemptRunning());
+        // After the result, a bootloader that arrives again is left alone.
+        const int sessions = bootloader.sessionsStarted();
+        bootloader.stop();
+        QTest::qWait(300);
+        bootloader.start();
+        QTest::qWait(1200);
+        QCOMPARE(bootloader.sessionsStarted(), sessions);
         // The device page leaves its links' I/O threads to the caller.
         w.devicePage()->closeAllLinks();
     }
