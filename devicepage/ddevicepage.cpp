@@ -133,6 +133,9 @@ DDevicePage::DDevicePage(QWidget *parent) : QWidget(parent), ui(new Ui::DDeviceP
 
 DDevicePage::~DDevicePage()
 {
+    // The links' I/O threads read the library's handle table; stop them before the
+    // links (our children) and, at process exit, the table go away.
+    closeAllLinks();
     delete ui;
 }
 
