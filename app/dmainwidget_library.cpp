@@ -7,6 +7,7 @@
 #include "sdk/tavrixhid.h"
 #include "sdk/tavrixsdk.h"
 #include "sdk/tavrixxml.h"
+#include "sdk/tavrixxmlkeynamestore.h"
 #include "ui_dmainwidget.h"
 
 #include <QDebug>
@@ -57,6 +58,9 @@ void DMainWidget::startMakerLibrary()
     m_macroXmlPath = (userConfig + QStringLiteral("/appMacro.xml")).toLocal8Bit();
     m_seniorKeyXmlPath = (userConfig + QStringLiteral("/SeniorKeyConfig.xml")).toLocal8Bit();
     createStoreFiles();
+    // Hover tips name the macro, profile or advanced key a key's function refers to.
+    static TavrixXmlKeyNameStore keyNameStore;
+    DDataManager::getInstance()->setKeyNameStore(&keyNameStore);
 
     std::vector<SupportInfoStu> supported;
     CTavrixHid_GetSupportInfoList(supported);
