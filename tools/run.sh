@@ -25,7 +25,11 @@ if [ -z "$kbemu" ]; then
 fi
 
 emu_dir="$(mktemp -d "${TMPDIR:-/tmp}/quorin-emu.XXXXXX")"
-"$kbemu" --dir "$emu_dir" --model QR108 --tag run &
+# Every report the keyboard receives is logged; with live lighting that is a
+# stream, so it goes to a file rather than the terminal.
+emu_log="$build/kbemu-run.log"
+echo "Emulated keyboard QR108 in $emu_dir; its report log: $emu_log"
+"$kbemu" --dir "$emu_dir" --model QR108 --tag run --log "$emu_log" &
 emu_pid=$!
 stop_emulator() {
   kill -TERM "$emu_pid" 2>/dev/null || true
