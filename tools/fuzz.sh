@@ -6,6 +6,7 @@ top="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$top"
 export CCACHE_DIR="${CCACHE_DIR:-$HOME/.cache/quorin-ccache}"
 export CCACHE_BASEDIR="$top"
+export CCACHE_NOHASHDIR="${CCACHE_NOHASHDIR:-true}"
 build="${FUZZ_BUILD_DIR:-$top/build-fuzz}"
 seconds="${FUZZ_SECONDS:-20}"
 CC=clang CXX=clang++ cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

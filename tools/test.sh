@@ -6,6 +6,7 @@ cd "$top"
 bash tools/install-deps.sh
 export CCACHE_DIR="${CCACHE_DIR:-$HOME/.cache/quorin-ccache}"
 export CCACHE_BASEDIR="$top"
+export CCACHE_NOHASHDIR="${CCACHE_NOHASHDIR:-true}"
 build="${BUILD_DIR:-$top/build}"
 cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$build" -j "$(nproc)"
