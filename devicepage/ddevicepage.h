@@ -76,6 +76,9 @@ public:
     // Closes every device link and waits for its I/O thread to end, so the process
     // can leave without threads still touching devices.
     void closeAllLinks();
+    // The process is ending: the light engine's ticks and sound capture end first
+    // (they feed the links), then every link's I/O thread.
+    void shutDownDevices();
 
     // Hot-plug entry: changeType 11 arrival, 12 removal; the path text is not used.
     void hidDeviceConnectChanging(int changeType, QString hidPath);

@@ -427,6 +427,13 @@ void DDevicePage::closeLinkThread(DDeviceKeyboardLink *link)
     hid->quit();
 }
 
+void DDevicePage::shutDownDevices()
+{
+    if (lightEngine)
+        lightEngine->endThreads();
+    closeAllLinks();
+}
+
 void DDevicePage::closeAllLinks()
 {
     for (DDeviceKeyboardLink *link : deviceLinks)

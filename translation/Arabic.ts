@@ -2110,6 +2110,10 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <source>Complete</source>
         <translation>اكتمل</translation>
     </message>
+    <message>
+        <source>Close startup to tray (no system tray found)</source>
+        <translation>التصغير إلى علبة النظام عند الإغلاق (لم يتم العثور على علبة النظام)</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

@@ -2110,6 +2110,10 @@ Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifiká
         <source>Complete</source>
         <translation>Dokončeno</translation>
     </message>
+    <message>
+        <source>Close startup to tray (no system tray found)</source>
+        <translation>Při zavření minimalizovat do oznamovací oblasti (oznamovací oblast nenalezena)</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

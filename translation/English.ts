@@ -2110,6 +2110,10 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <source>Complete</source>
         <translation>Complete</translation>
     </message>
+    <message>
+        <source>Close startup to tray (no system tray found)</source>
+        <translation>Close startup to tray (no system tray found)</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

@@ -2110,6 +2110,10 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
         <source>Complete</source>
         <translation>Terminé</translation>
     </message>
+    <message>
+        <source>Close startup to tray (no system tray found)</source>
+        <translation>Réduire dans la zone de notification à la fermeture (aucune zone de notification trouvée)</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

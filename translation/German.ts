@@ -2110,6 +2110,10 @@ Bei „Tastenkombination“ müssen mindestens eine Zusatztaste und eine weitere
         <source>Complete</source>
         <translation>Fertig</translation>
     </message>
+    <message>
+        <source>Close startup to tray (no system tray found)</source>
+        <translation>Beim Schließen in den Infobereich minimieren (kein Infobereich gefunden)</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

@@ -2110,6 +2110,10 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
         <source>Complete</source>
         <translation>Completato</translation>
     </message>
+    <message>
+        <source>Close startup to tray (no system tray found)</source>
+        <translation>Riduci nell&apos;area di notifica alla chiusura (area di notifica non trovata)</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

@@ -2110,6 +2110,10 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <source>Complete</source>
         <translation>완료</translation>
     </message>
+    <message>
+        <source>Close startup to tray (no system tray found)</source>
+        <translation>닫을 때 트레이로 최소화 (시스템 트레이를 찾을 수 없음)</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

@@ -2110,6 +2110,10 @@ Gdy wybrano „Kombinacja klawiszy”, trzeba wybrać co najmniej jeden modyfika
         <source>Complete</source>
         <translation>Ukończono</translation>
     </message>
+    <message>
+        <source>Close startup to tray (no system tray found)</source>
+        <translation>Minimalizuj do zasobnika przy zamykaniu (nie znaleziono zasobnika systemowego)</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

@@ -2110,6 +2110,10 @@ Com &quot;Combinação de teclas&quot; selecionada, é preciso escolher pelo men
         <source>Complete</source>
         <translation>Concluído</translation>
     </message>
+    <message>
+        <source>Close startup to tray (no system tray found)</source>
+        <translation>Minimizar para a área de notificação ao fechar (área de notificação não encontrada)</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

@@ -2110,6 +2110,10 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <source>Complete</source>
         <translation>Готово</translation>
     </message>
+    <message>
+        <source>Close startup to tray (no system tray found)</source>
+        <translation>Сворачивать в трей при закрытии (системный трей не найден)</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

@@ -2110,6 +2110,10 @@ Con &quot;Combinación de teclas&quot; seleccionada, hay que elegir al menos una
         <source>Complete</source>
         <translation>Completado</translation>
     </message>
+    <message>
+        <source>Close startup to tray (no system tray found)</source>
+        <translation>Minimizar a la bandeja al cerrar (no se encontró la bandeja del sistema)</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

@@ -2110,6 +2110,10 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <source>Complete</source>
         <translation>完成</translation>
     </message>
+    <message>
+        <source>Close startup to tray (no system tray found)</source>
+        <translation>關閉時最小化到系統匣（找不到系統匣）</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>
