@@ -245,7 +245,10 @@ void TestOnboardDownload::droppedAcknowledgementsAreResentThenRetried()
     const QList<qint64> t = rig.wireTimes();
     for (int i : {2, 3, 4, 7, 8, 9}) {
         const qint64 gap = t.at(i) - t.at(i - 1);
-        QVERIFY2(gap >= 95 && gap <= 300, qPrintable(QStringLiteral("resend %1 after %2 ms").arg(i).arg(gap)));
+        // The emulator stamps arrivals, so a late previous arrival on a busy machine
+        // shortens the next gap; the bounds only tell a timed resend from an
+        // immediate or a lost one.
+        QVERIFY2(gap >= 50 && gap <= 400, qPrintable(QStringLiteral("resend %1 after %2 ms").arg(i).arg(gap)));
     }
 }
 
