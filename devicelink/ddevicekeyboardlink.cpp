@@ -2,6 +2,7 @@
 
 #include "devicelink/ddevicehidcmdsend.h"
 #include "devicelink/devicefoldername.h"
+#include "devicelink/keyboardwideprofile.h"
 #include "devicelink/mainhidinterface.h"
 #include "platform/applauncher.h"
 #include "platform/pastebackend.h"
@@ -259,9 +260,9 @@ void DDeviceKeyboardLink::parseKeyboardSettings(const HidReport &r)
         const int keyboardSeconds = r.u16(11);
         m_prohibitSleep = r[13];
         Q_EMIT sigFactsChanged();
-        if (hasProfile())
-            CTavrixXML_SetProFileIntoSleepTimeInfo(m_profilePath, profileIndexText(), lightSeconds,
-                                                   keyboardSeconds / 60);
+        const KeyboardWideProfile::Ref profile = KeyboardWideProfile::defaultLayer(m_profilePath, m_profileIndex);
+        if (profile.isValid())
+            CTavrixXML_SetProFileIntoSleepTimeInfo(profile.path, profile.index, lightSeconds, keyboardSeconds / 60);
         break;
     }
     default: break;
