@@ -2110,6 +2110,14 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <source>Complete</source>
         <translation>اكتمل</translation>
     </message>
+    <message>
+        <source>The firmware image is not valid for this keyboard</source>
+        <translation>صورة البرنامج الثابت غير صالحة لهذه لوحة المفاتيح</translation>
+    </message>
+    <message>
+        <source>Reconnect the keyboard</source>
+        <translation>أعد توصيل لوحة المفاتيح</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

@@ -2110,6 +2110,14 @@ Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifiká
         <source>Complete</source>
         <translation>Dokončeno</translation>
     </message>
+    <message>
+        <source>The firmware image is not valid for this keyboard</source>
+        <translation>Obraz firmwaru není pro tuto klávesnici platný</translation>
+    </message>
+    <message>
+        <source>Reconnect the keyboard</source>
+        <translation>Znovu připojte klávesnici</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

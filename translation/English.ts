@@ -2110,6 +2110,14 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <source>Complete</source>
         <translation>Complete</translation>
     </message>
+    <message>
+        <source>The firmware image is not valid for this keyboard</source>
+        <translation>The firmware image is not valid for this keyboard</translation>
+    </message>
+    <message>
+        <source>Reconnect the keyboard</source>
+        <translation>Reconnect the keyboard</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

@@ -2110,6 +2110,14 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
         <source>Complete</source>
         <translation>Terminé</translation>
     </message>
+    <message>
+        <source>The firmware image is not valid for this keyboard</source>
+        <translation>L&apos;image du micrologiciel n&apos;est pas valide pour ce clavier</translation>
+    </message>
+    <message>
+        <source>Reconnect the keyboard</source>
+        <translation>Reconnectez le clavier</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

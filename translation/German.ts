@@ -2110,6 +2110,14 @@ Bei „Tastenkombination“ müssen mindestens eine Zusatztaste und eine weitere
         <source>Complete</source>
         <translation>Fertig</translation>
     </message>
+    <message>
+        <source>The firmware image is not valid for this keyboard</source>
+        <translation>Das Firmware-Abbild ist für diese Tastatur nicht gültig</translation>
+    </message>
+    <message>
+        <source>Reconnect the keyboard</source>
+        <translation>Tastatur erneut anschließen</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

@@ -2110,6 +2110,14 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
         <source>Complete</source>
         <translation>Completato</translation>
     </message>
+    <message>
+        <source>The firmware image is not valid for this keyboard</source>
+        <translation>L&apos;immagine del firmware non è valida per questa tastiera</translation>
+    </message>
+    <message>
+        <source>Reconnect the keyboard</source>
+        <translation>Ricollega la tastiera</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

@@ -2110,6 +2110,14 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <source>Complete</source>
         <translation>完了</translation>
     </message>
+    <message>
+        <source>The firmware image is not valid for this keyboard</source>
+        <translation>このファームウェアイメージはこのキーボードには使用できません</translation>
+    </message>
+    <message>
+        <source>Reconnect the keyboard</source>
+        <translation>キーボードを接続し直してください</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

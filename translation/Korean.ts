@@ -2110,6 +2110,14 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <source>Complete</source>
         <translation>완료</translation>
     </message>
+    <message>
+        <source>The firmware image is not valid for this keyboard</source>
+        <translation>이 펌웨어 이미지는 이 키보드에 맞지 않습니다</translation>
+    </message>
+    <message>
+        <source>Reconnect the keyboard</source>
+        <translation>키보드를 다시 연결하십시오</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

@@ -2110,6 +2110,14 @@ Gdy wybrano „Kombinacja klawiszy”, trzeba wybrać co najmniej jeden modyfika
         <source>Complete</source>
         <translation>Ukończono</translation>
     </message>
+    <message>
+        <source>The firmware image is not valid for this keyboard</source>
+        <translation>Obraz oprogramowania układowego nie pasuje do tej klawiatury</translation>
+    </message>
+    <message>
+        <source>Reconnect the keyboard</source>
+        <translation>Podłącz klawiaturę ponownie</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

@@ -2110,6 +2110,14 @@ Com &quot;Combinação de teclas&quot; selecionada, é preciso escolher pelo men
         <source>Complete</source>
         <translation>Concluído</translation>
     </message>
+    <message>
+        <source>The firmware image is not valid for this keyboard</source>
+        <translation>A imagem do firmware não é válida para este teclado</translation>
+    </message>
+    <message>
+        <source>Reconnect the keyboard</source>
+        <translation>Volte a ligar o teclado</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

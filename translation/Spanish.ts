@@ -2110,6 +2110,14 @@ Con &quot;Combinación de teclas&quot; seleccionada, hay que elegir al menos una
         <source>Complete</source>
         <translation>Completado</translation>
     </message>
+    <message>
+        <source>The firmware image is not valid for this keyboard</source>
+        <translation>La imagen de firmware no es válida para este teclado</translation>
+    </message>
+    <message>
+        <source>Reconnect the keyboard</source>
+        <translation>Vuelva a conectar el teclado</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

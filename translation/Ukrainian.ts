@@ -2110,6 +2110,14 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <source>Complete</source>
         <translation>Готово</translation>
     </message>
+    <message>
+        <source>The firmware image is not valid for this keyboard</source>
+        <translation>Образ мікропрограми не підходить для цієї клавіатури</translation>
+    </message>
+    <message>
+        <source>Reconnect the keyboard</source>
+        <translation>Перепідключіть клавіатуру</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

@@ -2110,6 +2110,14 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <source>Complete</source>
         <translation>完成</translation>
     </message>
+    <message>
+        <source>The firmware image is not valid for this keyboard</source>
+        <translation>该固件文件不适用于此键盘</translation>
+    </message>
+    <message>
+        <source>Reconnect the keyboard</source>
+        <translation>请重新连接键盘</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

@@ -2110,6 +2110,14 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <source>Complete</source>
         <translation>完成</translation>
     </message>
+    <message>
+        <source>The firmware image is not valid for this keyboard</source>
+        <translation>該韌體檔案不適用於此鍵盤</translation>
+    </message>
+    <message>
+        <source>Reconnect the keyboard</source>
+        <translation>請重新連接鍵盤</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>
