@@ -2174,6 +2174,13 @@ Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifiká
     </message>
 </context>
 <context>
+    <name>lightDealMain</name>
+    <message>
+        <source>Musical Rhythm cannot hear the sound output: no sound server answers</source>
+        <translation>Hudební rytmus neslyší zvukový výstup: žádný zvukový server neodpovídá</translation>
+    </message>
+</context>
+<context>
     <name>macroMenuToolWidget</name>
     <message>
         <source>Export</source>

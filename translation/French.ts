@@ -2174,6 +2174,13 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
 </context>
 <context>
+    <name>lightDealMain</name>
+    <message>
+        <source>Musical Rhythm cannot hear the sound output: no sound server answers</source>
+        <translation>Rythme musical ne peut pas entendre la sortie audio : aucun serveur de son ne répond</translation>
+    </message>
+</context>
+<context>
     <name>macroMenuToolWidget</name>
     <message>
         <source>Export</source>

@@ -2174,6 +2174,13 @@ Bei „Tastenkombination“ müssen mindestens eine Zusatztaste und eine weitere
     </message>
 </context>
 <context>
+    <name>lightDealMain</name>
+    <message>
+        <source>Musical Rhythm cannot hear the sound output: no sound server answers</source>
+        <translation>Musikrhythmus kann die Tonausgabe nicht hören: kein Soundserver antwortet</translation>
+    </message>
+</context>
+<context>
     <name>macroMenuToolWidget</name>
     <message>
         <source>Export</source>

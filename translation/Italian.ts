@@ -2174,6 +2174,13 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
     </message>
 </context>
 <context>
+    <name>lightDealMain</name>
+    <message>
+        <source>Musical Rhythm cannot hear the sound output: no sound server answers</source>
+        <translation>Ritmo musicale non riesce a sentire l&apos;uscita audio: nessun server audio risponde</translation>
+    </message>
+</context>
+<context>
     <name>macroMenuToolWidget</name>
     <message>
         <source>Export</source>

@@ -2174,6 +2174,13 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
 </context>
 <context>
+    <name>lightDealMain</name>
+    <message>
+        <source>Musical Rhythm cannot hear the sound output: no sound server answers</source>
+        <translation>ミュージックリズムは音声出力を聞き取れません：応答するサウンドサーバーがありません</translation>
+    </message>
+</context>
+<context>
     <name>macroMenuToolWidget</name>
     <message>
         <source>Export</source>

@@ -2174,6 +2174,13 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
 </context>
 <context>
+    <name>lightDealMain</name>
+    <message>
+        <source>Musical Rhythm cannot hear the sound output: no sound server answers</source>
+        <translation>음악 리듬이 사운드 출력을 들을 수 없습니다: 응답하는 사운드 서버가 없습니다</translation>
+    </message>
+</context>
+<context>
     <name>macroMenuToolWidget</name>
     <message>
         <source>Export</source>

@@ -2174,6 +2174,13 @@ Com &quot;Combinação de teclas&quot; selecionada, é preciso escolher pelo men
     </message>
 </context>
 <context>
+    <name>lightDealMain</name>
+    <message>
+        <source>Musical Rhythm cannot hear the sound output: no sound server answers</source>
+        <translation>O Ritmo musical não consegue ouvir a saída de som: nenhum servidor de som responde</translation>
+    </message>
+</context>
+<context>
     <name>macroMenuToolWidget</name>
     <message>
         <source>Export</source>

@@ -2174,6 +2174,13 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
 </context>
 <context>
+    <name>lightDealMain</name>
+    <message>
+        <source>Musical Rhythm cannot hear the sound output: no sound server answers</source>
+        <translation>«Музыкальный ритм» не слышит звуковой вывод: ни один звуковой сервер не отвечает</translation>
+    </message>
+</context>
+<context>
     <name>macroMenuToolWidget</name>
     <message>
         <source>Export</source>

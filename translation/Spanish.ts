@@ -2174,6 +2174,13 @@ Con &quot;Combinación de teclas&quot; seleccionada, hay que elegir al menos una
     </message>
 </context>
 <context>
+    <name>lightDealMain</name>
+    <message>
+        <source>Musical Rhythm cannot hear the sound output: no sound server answers</source>
+        <translation>Ritmo musical no puede oír la salida de sonido: ningún servidor de sonido responde</translation>
+    </message>
+</context>
+<context>
     <name>macroMenuToolWidget</name>
     <message>
         <source>Export</source>

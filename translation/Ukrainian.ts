@@ -2174,6 +2174,13 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
 </context>
 <context>
+    <name>lightDealMain</name>
+    <message>
+        <source>Musical Rhythm cannot hear the sound output: no sound server answers</source>
+        <translation>«Музичний ритм» не чує звукового виводу: жоден звуковий сервер не відповідає</translation>
+    </message>
+</context>
+<context>
     <name>macroMenuToolWidget</name>
     <message>
         <source>Export</source>

@@ -2174,6 +2174,13 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
 </context>
 <context>
+    <name>lightDealMain</name>
+    <message>
+        <source>Musical Rhythm cannot hear the sound output: no sound server answers</source>
+        <translation>音乐律动无法听到声音输出：没有声音服务器响应</translation>
+    </message>
+</context>
+<context>
     <name>macroMenuToolWidget</name>
     <message>
         <source>Export</source>
