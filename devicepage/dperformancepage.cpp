@@ -109,7 +109,7 @@ void DPerformancePage::reloadSettings()
     ui->lineEdit_KeyboardSleep->setReadOnly(prohibit);
     ui->checkBox_ProhibitSleep->setChecked(prohibit);
 
-    const bool offersProhibit = data->getCurProductName() == QLatin1String(kProhibitSleepProductName);
+    const bool offersProhibit = data->getCurProductName() == QLatin1String(kProhibitSleepModel);
     ui->frame_ProhibitSleep->setVisible(offersProhibit);
     if (!offersProhibit)
         ui->lineEdit_KeyboardSleep->setReadOnly(false);

@@ -36,7 +36,7 @@ private Q_SLOTS:
         store.reset(new StoreFixture);
         layer = store->newLayerFile("appProfile_Default.xml");
         DDataManager *data = DDataManager::getInstance();
-        data->setCurProductName("Quorin QR108");
+        data->setCurProductName("QR108");
         data->setMagneticKeyboard(false);
         data->setHidDeviceType(3);
         data->setProhibitSleep(0);
@@ -164,7 +164,7 @@ private Q_SLOTS:
         QVERIFY(!page->findChild<QFrame *>("frame_ProhibitSleep")->isVisibleTo(page.data()));
         QVERIFY(!edit("lineEdit_KeyboardSleep")->isReadOnly());
 
-        data->setCurProductName(DPerformancePage::kProhibitSleepProductName);
+        data->setCurProductName("QB84");
         page->reloadSettings();
         QCheckBox *box = page->findChild<QCheckBox *>("checkBox_ProhibitSleep");
         QVERIFY(page->findChild<QFrame *>("frame_ProhibitSleep")->isVisibleTo(page.data()));
@@ -248,7 +248,7 @@ private Q_SLOTS:
         DDataManager *data = DDataManager::getInstance();
         data->setTheme(0);
         CTavrixXML_AddProFileFunctionInfo(layer, "1", "1", "0", "0", "1");
-        data->setCurProductName(DPerformancePage::kProhibitSleepProductName);
+        data->setCurProductName("QB84");
         QWidget host;
         host.setObjectName("host");
         host.setStyleSheet(QStringLiteral("QWidget#host{background-color:rgb(%1);}")
