@@ -44,6 +44,7 @@ DAppllication::DAppllication(const QString &appId, int &argc, char **argv, bool 
     font.setFamily(QStringLiteral("Microsoft YaHei"));
     font.setPixelSize(12);
     QApplication::setFont(font);
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopFileName));
 
     m_serverName = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
 

@@ -5,7 +5,9 @@
 
 #include <QAtomicInt>
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QFunctionPointer>
+#include <QHash>
 #include <QList>
 #include <QPoint>
 #include <QPointer>
@@ -98,12 +100,24 @@ public:
     QList<hidStructInfoAll> upgradeHidList() const { return m_upgradeHidList; }
     DUpdateFirmwareDia *updateFirmwareDialog() const;
     QWidget *upgradeMask() const { return m_pUpgradeMask; }
-    // Where the check looks for images; the compiled-in folder unless a test points elsewhere.
+    // Where the check looks for images: each device's own folder (FirmwareImageCheck::
+    // imageFolderFor) unless a test points elsewhere.
     void setFirmwareImageFolder(const QString &folder) { m_firmwareImageFolder = folder; }
+    // How long an update waits for each step before the attempt counts as failed.
+    struct FirmwareUpgradeBounds
+    {
+        int bootloaderArrivalMs = 6000;  // from the update-mode report to the bootloader's arrival
+        int openTries = 4;               // opening the bootloader, tried this often ...
+        int openPauseMs = 500;           // ... with this pause between tries
+        int keyboardReturnMs = 8000;     // from a successful flashing to the keyboard's return
+    };
+    void setFirmwareUpgradeBounds(const FirmwareUpgradeBounds &bounds) { m_upgradeBounds = bounds; }
+    FirmwareUpgradeBounds firmwareUpgradeBounds() const { return m_upgradeBounds; }
     // Bootloader flashing: progress from the maker's library (any thread), and
-    // whether an attempt is flashing now.
+    // whether an update is between its start and its result.
     void onHidUpgradeProgress(int total, int done);
     bool isBootloaderAttemptRunning() const { return m_bootloaderAttemptRunning.loadAcquire() != 0; }
+    bool isUpgradeRunning() const { return m_upgradeStage != UpgradeStage::Idle; }
 
 Q_SIGNALS:
     void sigHidDeviceConnectChanging_Into(QString hidPath);
@@ -232,9 +246,38 @@ private:
     QAtomicInt m_bootloaderAttemptRunning {0};
     QPointer<QThread> m_bootloaderWorker;
 
+    // Where an update stands; every stage but Flashing waits on a timer of the
+    // GUI thread, so each one ends.
+    enum class UpgradeStage
+    {
+        Idle,
+        WaitingForBootloader,
+        OpeningBootloader,
+        Flashing
+    };
+    UpgradeStage m_upgradeStage = UpgradeStage::Idle;
+    FirmwareUpgradeBounds m_upgradeBounds;
+    int m_openTry = 0;
+    QTimer *m_upgradeWaitTimer = nullptr;
+    QString m_strUpgradeHidPath;
+    // The images the last check validated, by device path: what is flashed is
+    // exactly what was checked.
+    QHash<QString, QByteArray> m_upgradeImages;
+    // After a success: the keyboard is watched until it is back, to show its version.
+    QTimer *m_keyboardReturnTimer = nullptr;
+    QElapsedTimer m_keyboardReturnClock;
+    bool m_keyboardSeenGone = false;
+    QString m_upgradeOldVersion;
+    bool m_imageRefused = false;  // the last check refused an image
+
+    QTimer *upgradeWaitTimer();
+    void startBootloaderAttempt();
     void openHidBootloader();
     void runHidUpgrade();
+    void onBootloaderAttemptEnded(int result);
     void retryHidFirmwareUpgrade();
-    void reportUpgradeResult(bool succeeded);
+    void finishUpgrade(bool succeeded);
+    void watchKeyboardReturn();
+    void onKeyboardReturnTick();
     void waitForBootloaderWorker();
 };

@@ -142,6 +142,10 @@ public:
     QPointer<keyboardButCustom> keyButtons[kRows][kColumns];
     GuardedSideLightButtons sideLightButtons;
 
+Q_SIGNALS:
+    // A notice for the user (the device page shows it).
+    void sigSomeMessageTip(QString tip);
+
 public Q_SLOTS:
     void onDviceUpdateAllKeyColor();
     void onDviceUpdateAllSideLightColor();
@@ -209,6 +213,9 @@ private:
     bool m_usbPassBusy = false;
     bool m_reportBusy = false;
     bool m_previewEnabled = false;
+    bool m_keyFrameRendered = true;  // the previews hold a computed keyboard frame
+    QList<HidReport> m_lastStreamed;  // the key colour reports of the last USB pass
+    bool m_resendFrame = false;       // the next pass streams even an unchanged frame
     LightCapability m_keyboardCap;
     LightCapability m_sideCap;
     colorInfoData m_keyboardInfo {};

@@ -245,11 +245,20 @@ private Q_SLOTS:
         QTest::addColumn<bool>("secondaryChecked");
         QTest::addColumn<QString>("stackPage");
         QTest::addColumn<Config>("sent");
-        QTest::newRow("plain") << 0 << false << false << "page_SecondClose" << Config {0, 30, 30, 0, 0};
-        QTest::newRow("separate") << 1 << false << true << "page_SecondOpen" << Config {1, 30, 25, 0, 0};
-        QTest::newRow("quick") << 12 << true << false << "page_SecondClose" << Config {12, 30, 30, 0, 0};
-        QTest::newRow("quick-separate") << 13 << true << true << "page_SecondOpen" << Config {13, 30, 25, 0, 0};
-        QTest::newRow("unknown type") << 7 << false << false << "page_SecondClose" << Config {0, 30, 30, 0, 0};
+        QTest::addColumn<int>("quickPress");  // the keyboard's quick-trigger travels
+        QTest::addColumn<int>("quickRelease");
+        QTest::newRow("plain") << 0 << false << false << "page_SecondClose" << Config {0, 30, 30, 0, 0} << 5 << 3;
+        QTest::newRow("separate") << 1 << false << true << "page_SecondOpen" << Config {1, 30, 25, 0, 0} << 5 << 3;
+        // The quick-trigger travels are the ones the sliders show, within 1..20.
+        QTest::newRow("quick") << 12 << true << false << "page_SecondClose" << Config {12, 30, 30, 5, 5} << 5 << 3;
+        QTest::newRow("quick-separate") << 13 << true << true << "page_SecondOpen" << Config {13, 30, 25, 5, 3} << 5
+                                        << 3;
+        QTest::newRow("quick, travel 0") << 12 << true << false << "page_SecondClose" << Config {12, 30, 30, 1, 1} << 0
+                                         << 0;
+        QTest::newRow("quick-separate, out of range")
+            << 13 << true << true << "page_SecondOpen" << Config {13, 30, 25, 1, 20} << 0 << 40;
+        QTest::newRow("unknown type") << 7 << false << false << "page_SecondClose" << Config {0, 30, 30, 0, 0} << 5
+                                      << 3;
     }
     void keyAnswerShowsItsState()
     {
@@ -258,6 +267,8 @@ private Q_SLOTS:
         QFETCH(bool, secondaryChecked);
         QFETCH(QString, stackPage);
         QFETCH(Config, sent);
+        QFETCH(int, quickPress);
+        QFETCH(int, quickRelease);
         DTriggerSettingPage page;
         page.resize(1100, 260);
         page.show();
@@ -265,7 +276,7 @@ private Q_SLOTS:
         page.reloadSettings();
         // A click answer reaches the page through the data manager.
         DDataManager::getInstance()->queryDynamicDisplaySensitivityNum(1, 0, 0);
-        DDataManager::getInstance()->relaySensitivityBackInfo(type, 30, 25, 5, 3);
+        DDataManager::getInstance()->relaySensitivityBackInfo(type, 30, 25, quickPress, quickRelease);
         page.travelScale()->repaint();
         QCOMPARE(page.findChild<QCheckBox *>("checkBox_QuickTrigger")->isChecked(), quickChecked);
         QCOMPARE(page.findChild<QCheckBox *>("checkBox_SecondarySensitivity")->isChecked(), secondaryChecked);
@@ -276,9 +287,9 @@ private Q_SLOTS:
         QCOMPARE((Config {c.selMode, c.strengthNum_L, c.strengthNum_R, c.strengthNum_QuickTrigger_L,
                           c.strengthNum_QuickTrigger_R}),
                  sent);
-        if (type == 12)
+        if (type == 12 && quickPress == 5)
             QCOMPARE(page.findChild<QLabel *>("label_Journey3")->text(), QString("0.5mm"));
-        if (type == 13)
+        if (type == 13 && quickRelease == 3)
             QCOMPARE(page.findChild<QLabel *>("label_ReleaseJourneySecond5")->text(), QString("0.3mm"));
     }
 
