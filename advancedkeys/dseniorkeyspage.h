@@ -75,6 +75,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void nameKeySlots();
     void applyTheme();
     void clearEventList();
     void showSeniorKeyInfo(const SeniorKeyInfo &info);

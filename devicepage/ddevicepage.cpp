@@ -14,6 +14,7 @@
 #include "lighting/lightdealmain.h"
 #include "magnetic/dtriggersettingpage.h"
 #include "ui_ddevicepage.h"
+#include "widgets/accessiblecontrols.h"
 #include "widgets/arrowwidget.h"
 #include "widgets/cbnotice.h"
 #include "widgets/dtooltipexplain.h"
@@ -62,6 +63,7 @@ QFont sized(QFont font, int pointSize)
 
 DDevicePage::DDevicePage(QWidget *parent) : QWidget(parent), ui(new Ui::DDevicePage)
 {
+    AccessibleControls::install();
     ui->setupUi(this);
     ui->pushButton_Test->hide();
     ui->pushButton_ChangModeTest->hide();
@@ -148,6 +150,11 @@ void DDevicePage::nameTabButtons()
     ui->toolButton_Performance->setAccessibleName(tr("Performance"));
     ui->toolButton_TriggerSetting->setAccessibleName(tr("Trigger Setting"));
     ui->toolButton_SeniorKey->setAccessibleName(tr("Senior Keys"));
+    ui->pushButton_MoreSmall->setAccessibleName(QObject::tr("Zoom out"));
+    ui->pushButton_MoreBig->setAccessibleName(QObject::tr("Zoom in"));
+    ui->pushButton_ProfileOperate->setAccessibleName(QObject::tr("Profile menu"));
+    ui->pushButton_Save->setAccessibleName(QObject::tr("Save"));
+    ui->pushButton_Cancel->setAccessibleName(QObject::tr("Cancel"));
 }
 
 void DDevicePage::initSubPages()

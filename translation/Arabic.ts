@@ -2110,6 +2110,62 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <source>Complete</source>
         <translation>اكتمل</translation>
     </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>تصغير</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>تكبير</translation>
+    </message>
+    <message>
+        <source>Profile menu</source>
+        <translation>قائمة الملف الشخصي</translation>
+    </message>
+    <message>
+        <source>Colour %1</source>
+        <translation>اللون %1</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>يمين</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>يسار</translation>
+    </message>
+    <message>
+        <source>Disperse</source>
+        <translation>انتشار</translation>
+    </message>
+    <message>
+        <source>Gather</source>
+        <translation>تجميع</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>باتجاه عقارب الساعة</translation>
+    </message>
+    <message>
+        <source>Anticlockwise</source>
+        <translation>عكس عقارب الساعة</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>أحمر</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>أخضر</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>أزرق</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>المفتاح %1</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

@@ -2110,6 +2110,62 @@ Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifiká
         <source>Complete</source>
         <translation>Dokončeno</translation>
     </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Oddálit</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Přiblížit</translation>
+    </message>
+    <message>
+        <source>Profile menu</source>
+        <translation>Nabídka profilu</translation>
+    </message>
+    <message>
+        <source>Colour %1</source>
+        <translation>Barva %1</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Doprava</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Doleva</translation>
+    </message>
+    <message>
+        <source>Disperse</source>
+        <translation>Rozptýlit</translation>
+    </message>
+    <message>
+        <source>Gather</source>
+        <translation>Shromáždit</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>Po směru hodin</translation>
+    </message>
+    <message>
+        <source>Anticlockwise</source>
+        <translation>Proti směru hodin</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Červená</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Zelená</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Modrá</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Klávesa %1</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

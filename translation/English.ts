@@ -2110,6 +2110,62 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <source>Complete</source>
         <translation>Complete</translation>
     </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Zoom out</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Zoom in</translation>
+    </message>
+    <message>
+        <source>Profile menu</source>
+        <translation>Profile menu</translation>
+    </message>
+    <message>
+        <source>Colour %1</source>
+        <translation>Colour %1</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>Disperse</source>
+        <translation>Disperse</translation>
+    </message>
+    <message>
+        <source>Gather</source>
+        <translation>Gather</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>Clockwise</translation>
+    </message>
+    <message>
+        <source>Anticlockwise</source>
+        <translation>Anticlockwise</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Green</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blue</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Key %1</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

@@ -2110,6 +2110,62 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
         <source>Complete</source>
         <translation>Terminé</translation>
     </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Zoom arrière</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Zoom avant</translation>
+    </message>
+    <message>
+        <source>Profile menu</source>
+        <translation>Menu du profil</translation>
+    </message>
+    <message>
+        <source>Colour %1</source>
+        <translation>Couleur %1</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Disperse</source>
+        <translation>Disperser</translation>
+    </message>
+    <message>
+        <source>Gather</source>
+        <translation>Rassembler</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>Sens horaire</translation>
+    </message>
+    <message>
+        <source>Anticlockwise</source>
+        <translation>Sens antihoraire</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Touche %1</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

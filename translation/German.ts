@@ -2110,6 +2110,62 @@ Bei „Tastenkombination“ müssen mindestens eine Zusatztaste und eine weitere
         <source>Complete</source>
         <translation>Fertig</translation>
     </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Vergrößern</translation>
+    </message>
+    <message>
+        <source>Profile menu</source>
+        <translation>Profilmenü</translation>
+    </message>
+    <message>
+        <source>Colour %1</source>
+        <translation>Farbe %1</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Disperse</source>
+        <translation>Auseinander</translation>
+    </message>
+    <message>
+        <source>Gather</source>
+        <translation>Zusammen</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>Im Uhrzeigersinn</translation>
+    </message>
+    <message>
+        <source>Anticlockwise</source>
+        <translation>Gegen den Uhrzeigersinn</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Taste %1</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

@@ -2110,6 +2110,62 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
         <source>Complete</source>
         <translation>Completato</translation>
     </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Riduci</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Ingrandisci</translation>
+    </message>
+    <message>
+        <source>Profile menu</source>
+        <translation>Menu profilo</translation>
+    </message>
+    <message>
+        <source>Colour %1</source>
+        <translation>Colore %1</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Destra</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Sinistra</translation>
+    </message>
+    <message>
+        <source>Disperse</source>
+        <translation>Disperdi</translation>
+    </message>
+    <message>
+        <source>Gather</source>
+        <translation>Raccogli</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>Senso orario</translation>
+    </message>
+    <message>
+        <source>Anticlockwise</source>
+        <translation>Senso antiorario</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rosso</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blu</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Tasto %1</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

@@ -2110,6 +2110,62 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <source>Complete</source>
         <translation>完了</translation>
     </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>縮小</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>拡大</translation>
+    </message>
+    <message>
+        <source>Profile menu</source>
+        <translation>プロファイルメニュー</translation>
+    </message>
+    <message>
+        <source>Colour %1</source>
+        <translation>色 %1</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右へ</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>左へ</translation>
+    </message>
+    <message>
+        <source>Disperse</source>
+        <translation>拡散</translation>
+    </message>
+    <message>
+        <source>Gather</source>
+        <translation>集束</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>時計回り</translation>
+    </message>
+    <message>
+        <source>Anticlockwise</source>
+        <translation>反時計回り</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>赤</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>緑</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>青</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>キー %1</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

@@ -2110,6 +2110,62 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <source>Complete</source>
         <translation>완료</translation>
     </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>축소</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>확대</translation>
+    </message>
+    <message>
+        <source>Profile menu</source>
+        <translation>프로필 메뉴</translation>
+    </message>
+    <message>
+        <source>Colour %1</source>
+        <translation>색상 %1</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>오른쪽</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>왼쪽</translation>
+    </message>
+    <message>
+        <source>Disperse</source>
+        <translation>퍼짐</translation>
+    </message>
+    <message>
+        <source>Gather</source>
+        <translation>모음</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>시계 방향</translation>
+    </message>
+    <message>
+        <source>Anticlockwise</source>
+        <translation>시계 반대 방향</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>빨강</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>초록</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>파랑</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>키 %1</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

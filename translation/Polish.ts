@@ -2110,6 +2110,62 @@ Gdy wybrano „Kombinacja klawiszy”, trzeba wybrać co najmniej jeden modyfika
         <source>Complete</source>
         <translation>Ukończono</translation>
     </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Pomniejsz</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Powiększ</translation>
+    </message>
+    <message>
+        <source>Profile menu</source>
+        <translation>Menu profilu</translation>
+    </message>
+    <message>
+        <source>Colour %1</source>
+        <translation>Kolor %1</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>W prawo</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>W lewo</translation>
+    </message>
+    <message>
+        <source>Disperse</source>
+        <translation>Rozproszenie</translation>
+    </message>
+    <message>
+        <source>Gather</source>
+        <translation>Skupienie</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>Zgodnie z ruchem wskazówek</translation>
+    </message>
+    <message>
+        <source>Anticlockwise</source>
+        <translation>Przeciwnie do ruchu wskazówek</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Czerwony</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Zielony</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Niebieski</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Klawisz %1</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

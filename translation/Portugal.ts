@@ -2110,6 +2110,62 @@ Com &quot;Combinação de teclas&quot; selecionada, é preciso escolher pelo men
         <source>Complete</source>
         <translation>Concluído</translation>
     </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Diminuir zoom</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Aumentar zoom</translation>
+    </message>
+    <message>
+        <source>Profile menu</source>
+        <translation>Menu do perfil</translation>
+    </message>
+    <message>
+        <source>Colour %1</source>
+        <translation>Cor %1</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Direita</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Esquerda</translation>
+    </message>
+    <message>
+        <source>Disperse</source>
+        <translation>Dispersar</translation>
+    </message>
+    <message>
+        <source>Gather</source>
+        <translation>Reunir</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>Sentido horário</translation>
+    </message>
+    <message>
+        <source>Anticlockwise</source>
+        <translation>Sentido anti-horário</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Vermelho</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Tecla %1</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

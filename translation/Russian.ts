@@ -2110,6 +2110,62 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <source>Complete</source>
         <translation>Готово</translation>
     </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Уменьшить</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Увеличить</translation>
+    </message>
+    <message>
+        <source>Profile menu</source>
+        <translation>Меню профиля</translation>
+    </message>
+    <message>
+        <source>Colour %1</source>
+        <translation>Цвет %1</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Вправо</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Влево</translation>
+    </message>
+    <message>
+        <source>Disperse</source>
+        <translation>Расхождение</translation>
+    </message>
+    <message>
+        <source>Gather</source>
+        <translation>Схождение</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>По часовой стрелке</translation>
+    </message>
+    <message>
+        <source>Anticlockwise</source>
+        <translation>Против часовой стрелки</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Красный</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Зелёный</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Синий</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Клавиша %1</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

@@ -2110,6 +2110,62 @@ Con &quot;Combinación de teclas&quot; seleccionada, hay que elegir al menos una
         <source>Complete</source>
         <translation>Completado</translation>
     </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Alejar</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Acercar</translation>
+    </message>
+    <message>
+        <source>Profile menu</source>
+        <translation>Menú de perfil</translation>
+    </message>
+    <message>
+        <source>Colour %1</source>
+        <translation>Color %1</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Derecha</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Izquierda</translation>
+    </message>
+    <message>
+        <source>Disperse</source>
+        <translation>Dispersar</translation>
+    </message>
+    <message>
+        <source>Gather</source>
+        <translation>Reunir</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>Sentido horario</translation>
+    </message>
+    <message>
+        <source>Anticlockwise</source>
+        <translation>Sentido antihorario</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rojo</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Tecla %1</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

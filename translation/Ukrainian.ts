@@ -2110,6 +2110,62 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <source>Complete</source>
         <translation>Готово</translation>
     </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Зменшити</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Збільшити</translation>
+    </message>
+    <message>
+        <source>Profile menu</source>
+        <translation>Меню профілю</translation>
+    </message>
+    <message>
+        <source>Colour %1</source>
+        <translation>Колір %1</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Праворуч</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Ліворуч</translation>
+    </message>
+    <message>
+        <source>Disperse</source>
+        <translation>Розходження</translation>
+    </message>
+    <message>
+        <source>Gather</source>
+        <translation>Сходження</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>За годинниковою стрілкою</translation>
+    </message>
+    <message>
+        <source>Anticlockwise</source>
+        <translation>Проти годинникової стрілки</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Червоний</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Зелений</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Синій</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Клавіша %1</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

@@ -2110,6 +2110,62 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <source>Complete</source>
         <translation>完成</translation>
     </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>缩小</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>放大</translation>
+    </message>
+    <message>
+        <source>Profile menu</source>
+        <translation>配置文件菜单</translation>
+    </message>
+    <message>
+        <source>Colour %1</source>
+        <translation>颜色 %1</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>向右</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>向左</translation>
+    </message>
+    <message>
+        <source>Disperse</source>
+        <translation>扩散</translation>
+    </message>
+    <message>
+        <source>Gather</source>
+        <translation>聚拢</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>顺时针</translation>
+    </message>
+    <message>
+        <source>Anticlockwise</source>
+        <translation>逆时针</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>红</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>绿</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>蓝</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>按键 %1</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

@@ -2110,6 +2110,62 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <source>Complete</source>
         <translation>完成</translation>
     </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>縮小</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>放大</translation>
+    </message>
+    <message>
+        <source>Profile menu</source>
+        <translation>設定檔選單</translation>
+    </message>
+    <message>
+        <source>Colour %1</source>
+        <translation>顏色 %1</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>向右</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>向左</translation>
+    </message>
+    <message>
+        <source>Disperse</source>
+        <translation>擴散</translation>
+    </message>
+    <message>
+        <source>Gather</source>
+        <translation>聚攏</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>順時針</translation>
+    </message>
+    <message>
+        <source>Anticlockwise</source>
+        <translation>逆時針</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>紅</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>綠</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>藍</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>按鍵 %1</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>
