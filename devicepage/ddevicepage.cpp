@@ -90,6 +90,7 @@ DDevicePage::DDevicePage(QWidget *parent) : QWidget(parent), ui(new Ui::DDeviceP
     notice->setTextPixelSize(14);
     ui->stackedWidget_3->setCurrentWidget(ui->page_TipShow);
     lightEngine = new lightDealMain;
+    connect(lightEngine, &lightDealMain::sigSomeMessageTip, this, &DDevicePage::onEveryPageBackTip);
     initSubPages();
     initProfileController();
     initOnboardDownload();
@@ -135,9 +136,14 @@ DDevicePage::DDevicePage(QWidget *parent) : QWidget(parent), ui(new Ui::DDeviceP
 
 DDevicePage::~DDevicePage()
 {
+    // The engine streams to a link of this page: it ends its synchronisation first, so the
+    // closing links still write the keyboard's "sync off", and goes with the page.
+    stopLightEngine();
     // The links' I/O threads read the library's handle table; stop them before the
     // links (our children) and, at process exit, the table go away.
     closeAllLinks();
+    delete lightEngine;
+    lightEngine = nullptr;
     delete ui;
 }
 
