@@ -11,6 +11,7 @@
 #include "devicepage/ddevicepage.h"
 #include "devicepage/dprofilemenutoolwidget.h"
 #include "emudevice.h"
+#include "emufirmware.h"
 #include "emumodel.h"
 #include "firmware/dupdatefirmwaredia.h"
 #include "keys/dcustomkeyspage.h"
@@ -167,6 +168,9 @@ struct Rig
         magnetic = std::make_unique<EmuDevice>(emu.path(), EmuModels::find(QStringLiteral("QM68")), "b", false);
         full->start();
         magnetic->start();
+        // A newer image for the full-size keyboard, so the firmware dialog has a row.
+        if (!EmuFirmwareImages::write(emu.path(), *full))
+            return false;
         window = std::make_unique<DMainWidget>();
         window->resize(window->minimumSize());
         window->show();
