@@ -315,7 +315,7 @@ private Q_SLOTS:
         QTest::newRow("dot") << "."
                              << "";
         QTest::newRow("characters typed file names refuse") << "a<b>:\"c|d?e*f&g"
-                                                           << "a_b__c_d_e_f_g";
+                                                           << "a_b___c_d_e_f_g";
     }
 
     void exportFileName()
