@@ -10,6 +10,7 @@
 #include "sdk/tavrixxml.h"
 #include "widgets/storefilequestion.h"
 #include "ui_dseniorkeyspage.h"
+#include "widgets/accessiblecontrols.h"
 #include "widgets/cbnotice.h"
 
 #include <QButtonGroup>
@@ -58,6 +59,15 @@ DSeniorKeysPage::DSeniorKeysPage(QWidget *parent) : QDialog(parent), ui(new Ui::
     ui->label_13->setText(QObject::tr("Hold Duration"));
     ui->label_TipInfo->setText(QObject::tr("Senior keys is empty"));
     ui->pushButton_Close->setAccessibleName(QObject::tr("Close"));
+    setWindowTitle(ui->label_Title->text());
+    nameKeySlots();
+    // The arrows between the stroke values only picture the press direction; the
+    // stroke texts beside them carry the information.
+    for (QWidget *arrow : {ui->toolButton_StrokeTip01, ui->toolButton_StrokeTip02, ui->toolButton_StrokeTip03,
+                           ui->toolButton_StrokeTip04}) {
+        arrow->setFocusPolicy(Qt::NoFocus);
+        AccessibleControls::hideFromTree(arrow);
+    }
 
     m_path = DDataManager::getInstance()->getSeniorKeyXmlPath();
 
@@ -354,6 +364,7 @@ void DSeniorKeysPage::showSeniorKeyInfo(const SeniorKeyInfo &info)
                                         ui->toolButton_SeniorKey03, ui->toolButton_SeniorKey04};
         for (int slot = 0; slot < 4; ++slot)
             buttons[slot]->setText(caption(slot));
+        nameKeySlots();
         showStrokeCaptions(info);
         if (m_grid)
             m_grid->setStuInfo(info);
@@ -706,4 +717,15 @@ void DSeniorKeysPage::closeEvent(QCloseEvent *event)
     qDebug() << "------------------------- *** [DSeniorKeysPage] closeEvent *** -------------------------";
     // Not the dialog's own close handling, which would run reject() again.
     event->accept();
+}
+
+void DSeniorKeysPage::nameKeySlots()
+{
+    QToolButton *const buttons[] = {ui->toolButton_SeniorKey01, ui->toolButton_SeniorKey02, ui->toolButton_SeniorKey03,
+                                    ui->toolButton_SeniorKey04};
+    for (int slot = 0; slot < 4; ++slot) {
+        const QString name = QObject::tr("Key %1").arg(slot + 1);
+        const QString caption = buttons[slot]->text();
+        buttons[slot]->setAccessibleName(caption.isEmpty() ? name : name + QStringLiteral(": ") + caption);
+    }
 }

@@ -77,6 +77,7 @@ protected:
 private:
     // Shows why the last store call failed: the file and the reason.
     void showStoreFailure();
+    void nameKeySlots();
     void applyTheme();
     void clearEventList();
     void showSeniorKeyInfo(const SeniorKeyInfo &info);

@@ -21,6 +21,9 @@ class DAppllication : public QApplication
 
 public:
     static constexpr const char *kInstanceKey = "QuorinV2.0_1.2.0.1";
+    // Name of the installed desktop entry (without ".desktop"), which is also the
+    // program's AppStream id: lets the desktop match windows to the menu entry.
+    static constexpr const char *kDesktopFileName = "example.quorin.driver";
 
     // instanceSegment: the one-byte segment main tried to create; alreadyRunning
     // tells that the creation failed. When nobody answers on the channel the

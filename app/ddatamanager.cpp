@@ -92,7 +92,20 @@ QString DDataManager::getSettingsFilePath() const
 
 QString DDataManager::getAppDirPath()
 {
-    return QCoreApplication::applicationDirPath();
+    return dataDirFor(QCoreApplication::applicationDirPath());
+}
+
+QString DDataManager::dataDirFor(const QString &exeDir)
+{
+    const QDir dir(exeDir);
+    if (QFileInfo(dir.filePath(QStringLiteral("translation"))).isDir())
+        return dir.absolutePath();
+    // Relative to the executable, so a staged (DESTDIR) or moved installation finds
+    // its own data rather than that of the configured prefix.
+    const QString installed = QDir::cleanPath(dir.absoluteFilePath(QStringLiteral("../share/quorin-driver")));
+    if (QFileInfo(installed).isDir())
+        return installed;
+    return dir.absolutePath();
 }
 
 QString DDataManager::themeName(int index)

@@ -39,7 +39,12 @@ public:
     QString getAppDataPath() const { return m_appDataPath; }
     QString getUserConfigDir() const { return m_userConfigDir; }
     QString getSettingsFilePath() const;
+    // Folder of the program's data (translation/, images/, configDir/): see dataDirFor.
     static QString getAppDirPath();
+    // The data folder of a program whose executable lies in exeDir: exeDir itself
+    // when it holds translation/ (a build folder), else ../share/quorin-driver when
+    // that exists (installed, staged or moved as a whole), else exeDir.
+    static QString dataDirFor(const QString &exeDir);
     bool isUserConfig() const { return m_userConfig; }
     bool isBgImageUsing() const { return m_bgImageUsing; }
     void setBgImageUsing(bool on) { m_bgImageUsing = on; }

@@ -10,6 +10,7 @@
 #include "sdk/tavrixxmlkeynamestore.h"
 #include "ui_dmainwidget.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QFileInfo>
 #include <QLibrary>
@@ -94,7 +95,7 @@ void DMainWidget::createStoreFiles()
 
 void DMainWidget::loadChipUpgradeLibrary()
 {
-    QLibrary library(DDataManager::getAppDirPath() + '/' + kChipUpgradeLibrary);
+    QLibrary library(QCoreApplication::applicationDirPath() + '/' + kChipUpgradeLibrary);
     if (library.load()) {
         JL_loadUfwData = library.resolve("JL_loadUfwData");
         JL_getUfwCrc = library.resolve("JL_getUfwCrc");

@@ -45,6 +45,8 @@ const FixedCommand kFixedCommands[] = {
      kSensitivityFailed},
     {DDeviceHidCmdSend::Query::ReportRate, HidCmd::Magnetic, 0, 0x18, static_cast<uint8_t>(MagneticSub::ReportRate),
      kSensitivityFailed},
+    {DDeviceHidCmdSend::Query::SerialNumber, HidCmd::QuerySerialNumber, 0, 0, 0,
+     "---------- *** Inquire [Device SN] Failed *** ----------"},
 };
 
 const FixedCommand &fixedCommand(DDeviceHidCmdSend::Query query)
@@ -219,4 +221,9 @@ void DDeviceHidCmdSend::queryAntiShake()
 void DDeviceHidCmdSend::queryRateOfReturn()
 {
     send(Query::ReportRate);
+}
+
+void DDeviceHidCmdSend::querySerialNumber()
+{
+    send(Query::SerialNumber);
 }

@@ -29,6 +29,7 @@ public:
         TravelLevel,
         Debounce,
         ReportRate,
+        SerialNumber,
     };
 
     explicit DDeviceHidCmdSend(QObject *parent = nullptr);
@@ -54,6 +55,8 @@ public:
     void queryTravelLevel();
     void queryAntiShake();
     void queryRateOfReturn();
+    // Asks again for the serial number (the I/O thread asks once when it opens the device).
+    void querySerialNumber();
 
     // The reports themselves.
     static HidReport buildQuery(Query query);

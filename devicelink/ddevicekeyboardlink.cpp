@@ -1,8 +1,8 @@
 #include "devicelink/ddevicekeyboardlink.h"
 
-#include "app/ddatamanager.h"
 #include "devicelink/ddevicehidcmdsend.h"
 #include "devicelink/devicefoldername.h"
+#include "devicelink/keyboardwideprofile.h"
 #include "devicelink/mainhidinterface.h"
 #include "platform/applauncher.h"
 #include "platform/pastebackend.h"
@@ -148,15 +148,30 @@ void DDeviceKeyboardLink::onHidSNDataArrived(unsigned char *data, QString strHid
 void DDeviceKeyboardLink::handleSerialNumber(const HidReport &report)
 {
     const QString reported = latin1Text(report, kSerialOffset, kSerialOffset + kSerialBytes);
+    if (!m_writtenSerial.isEmpty()) {
+        // The answer to the query after a write: the new number counts only once the
+        // keyboard holds it, or its profiles would move to a new folder at every start.
+        if (reported == m_writtenSerial)
+            m_serialNumber = reported;
+        else
+            qDebug() << "USB serial port [Write SN] The keyboard kept its serial number";
+        m_writtenSerial.clear();
+        return;
+    }
+    if (m_serialHandled)
+        return;
+    m_serialHandled = true;
     if (DeviceFolderName::isValidSerial(reported)) {
         m_serialNumber = reported;
     } else if (m_cmdSend) {
         // The serial number names the keyboard's profile folder: one that is missing, short
-        // or holds anything but letters and digits is replaced by a new one, which counts
-        // only once the keyboard can be sent it.
+        // or cannot name a folder safely is replaced by a new one, asked back at once.
         bool queued = false;
         const QString fresh = m_cmdSend->writeSN(QString(), &queued);
-        m_serialNumber = queued ? fresh : QString();
+        if (queued) {
+            m_writtenSerial = fresh;
+            m_cmdSend->querySerialNumber();
+        }
     }
     queueStartQueries();
 }
@@ -243,10 +258,12 @@ void DDeviceKeyboardLink::parseKeyboardSettings(const HidReport &r)
     case KeyboardSettingsSub::AskSleep: {
         const int lightSeconds = r.u16(9);
         const int keyboardSeconds = r.u16(11);
-        DDataManager::getInstance()->setProhibitSleep(r[13]);
-        if (hasProfile())
-            noteStoreWrite(CTavrixXML_SetProFileIntoSleepTimeInfo(m_profilePath, profileIndexText(), lightSeconds,
-                                                                  keyboardSeconds / 60));
+        m_prohibitSleep = r[13];
+        Q_EMIT sigFactsChanged();
+        const KeyboardWideProfile::Ref profile = KeyboardWideProfile::defaultLayer(m_profilePath, m_profileIndex);
+        if (profile.isValid())
+            noteStoreWrite(
+                CTavrixXML_SetProFileIntoSleepTimeInfo(profile.path, profile.index, lightSeconds, keyboardSeconds / 60));
         break;
     }
     default: break;
@@ -291,8 +308,8 @@ void DDeviceKeyboardLink::parseSideLightTypeList(const HidReport &r)
                        << " lightTypeList Num:" << m_sideLightTypes.lightTypeList.size()
                        << "  SpeedMax:" << m_sideLightTypes.speedMax
                        << "  BrightnessMax:" << m_sideLightTypes.brightnessMax;
-    DDataManager::getInstance()->setHaveSideLight(!m_sideLightTypes.lightTypeList.isEmpty());
     m_lightListReady = true;
+    Q_EMIT sigFactsChanged();
     if (m_cmdSend)
         m_cmdSend->checkLayoutSupportCustom();
 }
@@ -380,16 +397,22 @@ void DDeviceKeyboardLink::parseReceiverNumber(const HidReport &r)
 
 void DDeviceKeyboardLink::parseMagneticReply(const HidReport &r)
 {
-    DDataManager *data = DDataManager::getInstance();
     switch (static_cast<MagneticSub>(r[6])) {
-    case static_cast<MagneticSub>(kMagneticLiveTravel):
-        data->relayBackDynamicDisplaySensitivityNum(r[7], r[8], r[9]);
+    case static_cast<MagneticSub>(kMagneticLiveTravel): Q_EMIT sigMagneticLiveTravel(r[7], r[8], r[9]); break;
+    case MagneticSub::KeyTrigger: Q_EMIT sigMagneticKeyTrigger(r[7], r[8], r[9], r[10], r[11]); break;
+    case MagneticSub::Calibrate: Q_EMIT sigMagneticCalibrationStatus(r[7]); break;
+    case MagneticSub::TravelLevel:
+        m_magneticPrecision = r[7];
+        Q_EMIT sigFactsChanged();
         break;
-    case MagneticSub::TravelLevel: data->setMagneticPrecision(r[7]); break;
-    case MagneticSub::KeyTrigger: data->relaySensitivityBackInfo(r[7], r[8], r[9], r[10], r[11]); break;
-    case MagneticSub::Calibrate: data->relayCalibrationStatus(r[7]); break;
-    case MagneticSub::ReportRate: data->setKeyRateOfReturnNum(r[7]); break;
-    case MagneticSub::Debounce: data->setKeyAntiShakeNum(r[7]); break;
+    case MagneticSub::ReportRate:
+        m_keyRateOfReturnNum = r[7];
+        Q_EMIT sigFactsChanged();
+        break;
+    case MagneticSub::Debounce:
+        m_keyAntiShakeNum = r[7];
+        Q_EMIT sigFactsChanged();
+        break;
     default: break;
     }
 }

@@ -23,7 +23,7 @@ class PasteBackend;
 // builder, asks the keyboard what it is once it opens (serial number, light capabilities and
 // configuration, customisable keys and, on magnetic models, travel level, debounce and report
 // rate), and handles every input report on the GUI thread: what it learns it keeps, writes
-// into the current profile, hands to the data manager or announces by signal. It also echoes
+// into the current profile or announces by signal. It also echoes
 // the keyboard's key reports (filtered while the Win lock is on) and carries out the host
 // functions the keyboard asks for.
 class DDeviceKeyboardLink : public QObject
@@ -81,6 +81,20 @@ public:
     void setLightInfoSaved(bool saved) { m_lightInfoSaved = saved; }
     bool isWinLockOn() const { return m_winLockOn; }
 
+    // What this keyboard last told about itself. Each keyboard keeps its own; the device
+    // page hands them to the rest of the application while the keyboard is the current one
+    // (sigFactsChanged says one of them changed).
+    bool hasSideLight() const { return !m_sideLightTypes.lightTypeList.isEmpty(); }
+    int getMagneticPrecision() const { return m_magneticPrecision; }
+    int getKeyAntiShakeNum() const { return m_keyAntiShakeNum; }
+    int getKeyRateOfReturnNum() const { return m_keyRateOfReturnNum; }
+    // -1 while the keyboard has not said.
+    int getProhibitSleep() const { return m_prohibitSleep; }
+    // Values written to the keyboard, which does not answer such writes.
+    void noteKeyAntiShakeNum(int value) { m_keyAntiShakeNum = value; }
+    void noteKeyRateOfReturnNum(int value) { m_keyRateOfReturnNum = value; }
+    void noteProhibitSleep(int value) { m_prohibitSleep = value; }
+
     // Key reports and the host functions a key can ask for.
     void updateKeyReport(int usage, bool pressed) { m_keyReport.updateKeyReport(usage, pressed); }
     static int modifierBitToUsage(int modifierByte) { return HostKeyReport::modifierBitToUsage(modifierByte); }
@@ -122,6 +136,13 @@ Q_SIGNALS:
     // A setting the keyboard reported (sleep times, light states) could not be
     // stored; emitted once until a later write succeeds, not for every report.
     void sigStoreWriteFailed(QString text);
+    // One of the facts above changed.
+    void sigFactsChanged();
+    // Magnetic answers that are events rather than facts.
+    void sigMagneticLiveTravel(int indexX, int indexY, int sensitivityNum);
+    void sigMagneticKeyTrigger(int type, int pressNum, int releaseNum, int quickTriggerPressNum,
+                               int quickTriggerReleaseNum);
+    void sigMagneticCalibrationStatus(int status);
 
 private:
     using Handler = void (DDeviceKeyboardLink::*)(const HidReport &);
@@ -160,6 +181,8 @@ private:
     int m_profileIndex = 1;
     bool m_lightListReady = false;
     QString m_serialNumber;
+    bool m_serialHandled = false;
+    QString m_writtenSerial;  // written to the keyboard, not yet reported back
     bool m_winLockOn = false;
     HostKeyReport m_keyReport;
     LightTypeListInfo m_keyboardLightTypes;
@@ -175,6 +198,10 @@ private:
     bool m_wireless = false;
     int m_lastKeyboardMode = -1;
     bool m_lightInfoSaved = false;
+    int m_magneticPrecision = 0;
+    int m_keyAntiShakeNum = 0;
+    int m_keyRateOfReturnNum = 0;
+    int m_prohibitSleep = -1;
     PasteBackend *m_paste = nullptr;
     AppLaunchBackend *m_launcher = nullptr;
 };

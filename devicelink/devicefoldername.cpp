@@ -14,7 +14,12 @@ bool isSafe(QChar c)
 
 bool DeviceFolderName::isValidSerial(const QString &serial)
 {
-    return serial.size() == SerialLength && std::all_of(serial.cbegin(), serial.cend(), isSafe);
+    // Any printable text names a folder on its own; only these would reach outside it
+    // or confuse whoever reads the path.
+    const auto usable = [](QChar c) {
+        return c.isPrint() && c != QLatin1Char('/') && c != QLatin1Char('\\');
+    };
+    return serial.size() == SerialLength && std::all_of(serial.cbegin(), serial.cend(), usable);
 }
 
 QString DeviceFolderName::safeModelName(const QString &modelName)

@@ -76,6 +76,7 @@ int MainHidInterFace::closeHid()
         }
         wait();
     }
+    flushCommands();
     CTavrixHid_Close(m_handle);
     m_handle = 0;
     if (m_shakeHandsTimer->isActive()) {
@@ -84,6 +85,26 @@ int MainHidInterFace::closeHid()
     }
     CTavrixHid_highPrecisionTimerStop(m_timer);
     return 0;
+}
+
+void MainHidInterFace::flushCommands()
+{
+    // Commands queued just before a close (light synchronisation off at quit, for one) still
+    // reach the keyboard: the loop has ended, so the handle is ours. A few reports at most,
+    // and none after the first failed write (a keyboard that left takes none).
+    std::deque<HidReport> pending;
+    {
+        std::lock_guard<std::mutex> lock(m_cmdMutex);
+        pending.swap(m_cmdQueue);
+    }
+    int written = 0;
+    for (const HidReport &report : pending) {
+        if (written == FlushLimit || m_handle == 0)
+            break;
+        if (CTavrixHid_HidWriteBuff(m_handle, report.data(), m_pathLatin1.constData()) < 0)
+            break;
+        ++written;
+    }
 }
 
 int MainHidInterFace::appendCmdData(const unsigned char *data)
@@ -119,6 +140,12 @@ int MainHidInterFace::appendLightData(const unsigned char *data)
     if (batchComplete)
         wakeLoop();
     return 0;
+}
+
+bool MainHidInterFace::isLightQueueEmpty()
+{
+    std::lock_guard<std::mutex> lock(m_lightMutex);
+    return m_lightQueue.empty();
 }
 
 void MainHidInterFace::setLightSendEnabled(bool enabled)

@@ -31,6 +31,8 @@ public:
     // keyboard that has nothing to say then costs about a hundred wake-ups a second, not two thousand.
     static constexpr int QuietAfterMs = 20;
     static constexpr int IdleWaitMs = 8;
+    // Commands still queued when the link closes are written before the handle goes, up to this many.
+    static constexpr int FlushLimit = 16;
 
     MainHidInterFace(int threadIndex, QString hidName, QObject *parent = nullptr);
     ~MainHidInterFace() override;
@@ -38,7 +40,8 @@ public:
     // GUI thread. 0 on success (the serial-number query is then the first report
     // written), -1 when the device cannot be opened.
     int openHid(QString path);
-    // GUI thread. Stops the loop, waits for the turn in progress, then closes the handle.
+    // GUI thread. Stops the loop, waits for the turn in progress, writes the commands still
+    // queued (light synchronisation off, typically), then closes the handle.
     int closeHid();
     bool isOpen() const { return m_open.load(); }
     QString devicePath() const { return m_path; }
@@ -50,6 +53,8 @@ public:
     // frame only whole and drops reports while the previous frame is still being sent.
     // -1 when not open, 0 otherwise (also when the report was dropped).
     int appendLightData(const unsigned char *data);
+    // Any thread. No light report is waiting to be written: a frame appended now is taken.
+    bool isLightQueueEmpty();
     void setLightSendEnabled(bool enabled);
     bool isLightSendEnabled() const { return m_lightSendEnabled.load(); }
 
@@ -72,6 +77,7 @@ private:
     bool writeTurn();
     bool readTurn();
     void idleWait();
+    void flushCommands();
     void wakeLoop();
     bool takeCommand(HidReport *report);
     bool takeLightFrame(HidReport *report);

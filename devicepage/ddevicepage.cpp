@@ -15,6 +15,7 @@
 #include "lighting/lightdealmain.h"
 #include "magnetic/dtriggersettingpage.h"
 #include "ui_ddevicepage.h"
+#include "widgets/accessiblecontrols.h"
 #include "widgets/arrowwidget.h"
 #include "widgets/cbnotice.h"
 #include "widgets/dtooltipexplain.h"
@@ -63,6 +64,7 @@ QFont sized(QFont font, int pointSize)
 
 DDevicePage::DDevicePage(QWidget *parent) : QWidget(parent), ui(new Ui::DDevicePage)
 {
+    AccessibleControls::install();
     ui->setupUi(this);
     ui->pushButton_Test->hide();
     ui->pushButton_ChangModeTest->hide();
@@ -89,6 +91,7 @@ DDevicePage::DDevicePage(QWidget *parent) : QWidget(parent), ui(new Ui::DDeviceP
     notice->setTextPixelSize(14);
     ui->stackedWidget_3->setCurrentWidget(ui->page_TipShow);
     lightEngine = new lightDealMain;
+    connect(lightEngine, &lightDealMain::sigSomeMessageTip, this, &DDevicePage::onEveryPageBackTip);
     initSubPages();
     initProfileController();
     initOnboardDownload();
@@ -134,9 +137,14 @@ DDevicePage::DDevicePage(QWidget *parent) : QWidget(parent), ui(new Ui::DDeviceP
 
 DDevicePage::~DDevicePage()
 {
+    // The engine streams to a link of this page: it ends its synchronisation first, so the
+    // closing links still write the keyboard's "sync off", and goes with the page.
+    stopLightEngine();
     // The links' I/O threads read the library's handle table; stop them before the
     // links (our children) and, at process exit, the table go away.
     closeAllLinks();
+    delete lightEngine;
+    lightEngine = nullptr;
     delete ui;
 }
 
@@ -149,6 +157,11 @@ void DDevicePage::nameTabButtons()
     ui->toolButton_Performance->setAccessibleName(tr("Performance"));
     ui->toolButton_TriggerSetting->setAccessibleName(tr("Trigger Setting"));
     ui->toolButton_SeniorKey->setAccessibleName(tr("Senior Keys"));
+    ui->pushButton_MoreSmall->setAccessibleName(QObject::tr("Zoom out"));
+    ui->pushButton_MoreBig->setAccessibleName(QObject::tr("Zoom in"));
+    ui->pushButton_ProfileOperate->setAccessibleName(QObject::tr("Profile menu"));
+    ui->pushButton_Save->setAccessibleName(QObject::tr("Save"));
+    ui->pushButton_Cancel->setAccessibleName(QObject::tr("Cancel"));
 }
 
 void DDevicePage::initSubPages()

@@ -76,6 +76,9 @@ public:
     // Closes every device link and waits for its I/O thread to end, so the process
     // can leave without threads still touching devices.
     void closeAllLinks();
+    // The process is ending: the light engine's ticks and sound capture end first
+    // (they feed the links), then every link's I/O thread.
+    void shutDownDevices();
 
     // Hot-plug entry: changeType 11 arrival, 12 removal; the path text is not used.
     void hidDeviceConnectChanging(int changeType, QString hidPath);
@@ -208,6 +211,12 @@ public Q_SLOTS:
     void onKeyCalibrationStartRuning();
     void onTheMagneticKeyboardCalibrationPoint(int keyPointX, int keyPointY);
     void onTheMagneticKeyboardCalibrationStatusBack(int keyCalibrationStatus);
+    // A keyboard's facts and magnetic answers: acted on only for the current keyboard.
+    void onLinkFactsChanged();
+    void onLinkLiveTravel(int indexX, int indexY, int sensitivityNum);
+    void onLinkKeyTrigger(int type, int pressNum, int releaseNum, int quickTriggerPressNum,
+                          int quickTriggerReleaseNum);
+    void onLinkCalibrationStatus(int status);
 
     // Onboard download
     void onTheKeyboardIntoDownloading();
@@ -241,6 +250,8 @@ private:
     DDeviceListItem *newCard(const hidStructInfoAll &info);
     bool waitForLink(DDeviceKeyboardLink *link, int ms);
     bool isFromCurrentLink() const;
+    // Hands the keyboard's own facts to the data manager, for the pages that read them there.
+    void publishLinkFacts(const DDeviceKeyboardLink *link);
     bool isRubberBandActive() const;
     void selectCard(DDeviceListItem *card);
     void showNoDevice();

@@ -216,6 +216,12 @@ void DDevicePage::createDeviceLink(hidStructInfoAll info)
     connect(link, &DDeviceKeyboardLink::sigTheKeyboardModeChanged, this, &DDevicePage::onTheKeyboardModeChanged);
     connect(link, &DDeviceKeyboardLink::sigStoreWriteFailed, this,
             [this](const QString &text) { notice->showMessageAt(text, tipPosition()); });
+    connect(link, &DDeviceKeyboardLink::sigFactsChanged, this, &DDevicePage::onLinkFactsChanged);
+    connect(link, &DDeviceKeyboardLink::sigMagneticLiveTravel, this, &DDevicePage::onLinkLiveTravel);
+    connect(link, &DDeviceKeyboardLink::sigMagneticKeyTrigger, this, &DDevicePage::onLinkKeyTrigger);
+    connect(link, &DDeviceKeyboardLink::sigMagneticCalibrationStatus, this, &DDevicePage::onLinkCalibrationStatus);
+    // A host function's notice concerns a key the user just pressed, on any keyboard.
+    connect(link, &DDeviceKeyboardLink::sigHostKeyFunctionNotice, this, &DDevicePage::onEveryPageBackTip);
 
     const QString path = latin1Field(info.hidPath, sizeof info.hidPath);
     deviceLinks.insert(path, link);
@@ -325,7 +331,7 @@ void DDevicePage::openDevice(hidStructInfoAll info)
     buildKeyboardView(info);
     adaptToDeviceType();
     DDataManager *dm = DDataManager::getInstance();
-    dm->setHaveSideLight(!link->getSideLightTypeList().lightTypeList.isEmpty());
+    publishLinkFacts(link);
     dm->setCurProductName(latin1Field(info.hidName, sizeof info.hidName));
 
     initProfileFiles(info, 0);
@@ -429,6 +435,13 @@ void DDevicePage::closeLinkThread(DDeviceKeyboardLink *link)
     hid->quit();
 }
 
+void DDevicePage::shutDownDevices()
+{
+    if (lightEngine)
+        lightEngine->endThreads();
+    closeAllLinks();
+}
+
 void DDevicePage::closeAllLinks()
 {
     for (DDeviceKeyboardLink *link : deviceLinks)
@@ -450,6 +463,17 @@ bool DDevicePage::isFromCurrentLink() const
 {
     // Every link is connected to the same slots: only the current one may act on the page.
     return currentLink && sender() == currentLink;
+}
+
+void DDevicePage::publishLinkFacts(const DDeviceKeyboardLink *link)
+{
+    DDataManager *dm = DDataManager::getInstance();
+    dm->setHaveSideLight(link->hasSideLight());
+    dm->setMagneticPrecision(link->getMagneticPrecision());
+    dm->setKeyAntiShakeNum(link->getKeyAntiShakeNum());
+    dm->setKeyRateOfReturnNum(link->getKeyRateOfReturnNum());
+    if (link->getProhibitSleep() >= 0)
+        dm->setProhibitSleep(link->getProhibitSleep());
 }
 
 void DDevicePage::scheduleDeferredWork()

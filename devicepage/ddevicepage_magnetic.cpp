@@ -1,6 +1,7 @@
 // Magnetic-switch commands built from what the trigger tab and the keyboard picture
 // report, all sent through the current keyboard's I/O thread.
 #include "app/ddatamanager.h"
+#include "devicelink/ddevicekeyboardlink.h"
 #include "devicelink/magneticreport.h"
 #include "devicepage/ddevicepage.h"
 #include "keyboardview/dragshowarea.h"
@@ -92,8 +93,10 @@ void DDevicePage::onKeyAntiShakeCurrentNum(int KeyAntiShakeNum)
     if (!currentHid)
         return;
     const bool sent = sendMagnetic(MagneticReport::debounce(true, KeyAntiShakeNum));
-    if (sent)
+    if (sent) {
+        currentLink->noteKeyAntiShakeNum(KeyAntiShakeNum);
         DDataManager::getInstance()->setKeyAntiShakeNum(KeyAntiShakeNum);
+    }
     onEveryPageBackTip(MagneticReport::resultNotice(sent));
 }
 
@@ -102,8 +105,10 @@ void DDevicePage::onKeyRateOfReturnCurrentNum(int rateOfReturnNumDel)
     if (!currentHid)
         return;
     const bool sent = sendMagnetic(MagneticReport::reportRate(true, rateOfReturnNumDel));
-    if (sent)
+    if (sent) {
+        currentLink->noteKeyRateOfReturnNum(rateOfReturnNumDel);
         DDataManager::getInstance()->setKeyRateOfReturnNum(rateOfReturnNumDel);
+    }
     onEveryPageBackTip(MagneticReport::resultNotice(sent));
 }
 
@@ -177,4 +182,30 @@ void DDevicePage::onTheMagneticKeyboardCalibrationStatusBack(int keyCalibrationS
     case 2: onEveryPageBackTip(tr("The key calibration failed")); break;
     default: onEveryPageBackTip(tr("Unknow")); break;
     }
+}
+
+void DDevicePage::onLinkFactsChanged()
+{
+    if (isFromCurrentLink())
+        publishLinkFacts(currentLink);
+}
+
+void DDevicePage::onLinkLiveTravel(int indexX, int indexY, int sensitivityNum)
+{
+    if (isFromCurrentLink())
+        DDataManager::getInstance()->relayBackDynamicDisplaySensitivityNum(indexX, indexY, sensitivityNum);
+}
+
+void DDevicePage::onLinkKeyTrigger(int type, int pressNum, int releaseNum, int quickTriggerPressNum,
+                                   int quickTriggerReleaseNum)
+{
+    if (isFromCurrentLink())
+        DDataManager::getInstance()->relaySensitivityBackInfo(type, pressNum, releaseNum, quickTriggerPressNum,
+                                                              quickTriggerReleaseNum);
+}
+
+void DDevicePage::onLinkCalibrationStatus(int status)
+{
+    if (isFromCurrentLink())
+        DDataManager::getInstance()->relayCalibrationStatus(status);
 }

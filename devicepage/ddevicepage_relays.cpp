@@ -17,6 +17,8 @@
 #include "ui_ddevicepage.h"
 #include "widgets/cbnotice.h"
 
+#include <QPointer>
+
 namespace {
 
 constexpr int kCustomKeysTab = 0;
@@ -182,7 +184,10 @@ void DDevicePage::onLightAndKeyboardSleepTime(int lightSleepTime, int keyboardSl
     if (!currentLink)
         return;
     sleepTimeAcknowledged = false;
-    profiles->submitSleepTime(lightSleepTime, keyboardSleepTime, prohibitSleepStatus);
+    // The wait for the keyboard's answer lets other events run: the keyboard may go meanwhile.
+    const QPointer<DDeviceKeyboardLink> link = currentLink;
+    if (profiles->submitSleepTime(lightSleepTime, keyboardSleepTime, prohibitSleepStatus) && link)
+        link->noteProhibitSleep(prohibitSleepStatus);
 }
 
 void DDevicePage::onLockWinKeyAbout(int feature1, int feature2, int feature3, int feature4)

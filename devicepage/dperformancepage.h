@@ -20,8 +20,9 @@ class DPerformancePage : public QWidget
     Q_OBJECT
 
 public:
-    // The model whose keyboard can be kept from sleeping.
-    static constexpr const char *kProhibitSleepProductName = "Quorin QB84";
+    // The model whose keyboard can be kept from sleeping, by its model name (what the
+    // device page gives the data manager as the current product).
+    static constexpr const char *kProhibitSleepModel = "QB84";
     // Limits of the two edits: seconds of light, minutes of keyboard.
     static constexpr int kLightSleepMax = 60000;
     static constexpr int kKeyboardSleepMin = 5;

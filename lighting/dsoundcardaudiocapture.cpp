@@ -15,7 +15,6 @@ DSoundCardAudioCapture::DSoundCardAudioCapture(QObject *parent) : QObject(parent
 
 DSoundCardAudioCapture::~DSoundCardAudioCapture()
 {
-    // A joinable std::thread may not be destroyed; the thread must end first.
     stopCapture();
 }
 
@@ -23,15 +22,14 @@ int DSoundCardAudioCapture::startCapture()
 {
     if (m_running)
         return 0;
-    m_source = m_factory ? m_factory() : nullptr;
+    auto run = std::make_shared<Run>();
+    run->source = m_factory ? m_factory() : nullptr;
     int blockAlign = 0;
-    if (!m_source || !m_source->open(&blockAlign) || blockAlign <= 0) {
-        m_source.reset();
+    if (!run->source || !run->source->open(&blockAlign) || blockAlign <= 0)
         return -1;
-    }
-    m_blockAlign = blockAlign;
-    m_stop = false;
-    m_thread = std::thread(&DSoundCardAudioCapture::captureLoop, this);
+    run->blockAlign = blockAlign;
+    m_run = run;
+    std::thread(&DSoundCardAudioCapture::captureLoop, this, run).detach();
     m_running = true;
     return 0;
 }
@@ -39,28 +37,37 @@ int DSoundCardAudioCapture::startCapture()
 int DSoundCardAudioCapture::stopCapture()
 {
     m_running = false;
-    m_stop = true;
-    if (m_thread.joinable())
-        m_thread.join();
-    if (m_source) {
-        m_source->close();
-        m_source.reset();
+    if (m_run) {
+        std::lock_guard<std::mutex> lock(m_run->handOver);
+        m_run->stopped = true;
     }
+    m_run.reset();
     return 0;
 }
 
-void DSoundCardAudioCapture::captureLoop()
+void DSoundCardAudioCapture::captureLoop(std::shared_ptr<Run> run)
 {
     QByteArray packet;
-    while (!m_stop) {
-        if (!m_source->readPacket(&packet))
+    for (;;) {
+        {
+            std::lock_guard<std::mutex> lock(run->handOver);
+            if (run->stopped)
+                break;
+        }
+        if (!run->source->readPacket(&packet))
             break;  // a failed source ends the thread; isCapturing answers true until stopped
-        const int frames = packet.size() / m_blockAlign;
+        const int frames = packet.size() / run->blockAlign;
         if (frames == 0)
             continue;
-        const int size = frames * m_blockAlign;
+        const int size = frames * run->blockAlign;
+        // Checked and handed over under the lock: once stopCapture returned, this object
+        // may be gone and is never touched again.
+        std::lock_guard<std::mutex> lock(run->handOver);
+        if (run->stopped)
+            break;
         auto *copy = new BYTE[size_t(size)];
         std::memcpy(copy, packet.constData(), size_t(size));
         emit sigSendCaptureAudioData(copy, size);
     }
+    run->source->close();
 }

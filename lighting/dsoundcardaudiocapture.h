@@ -5,6 +5,7 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <thread>
 
 class AudioPacketSource;
@@ -29,7 +30,9 @@ public:
 
     // 0 when the capture runs, -1 when no source could be opened (nothing stays open).
     int startCapture();
-    // Always 0: ends the capture thread, waits for it and releases the source.
+    // Always 0. Ends the capture without waiting for it: a read that blocks in the sound
+    // server cannot freeze the caller. No packet is handed over after this returns; the
+    // thread releases its source by itself once its read returns.
     int stopCapture();
     bool isCapturing() const { return m_running; }
 
@@ -37,12 +40,17 @@ Q_SIGNALS:
     void sigSendCaptureAudioData(BYTE *pData, int dataSize);
 
 private:
-    void captureLoop();
+    // What one capture run shares with its thread, which may outlive the stop.
+    struct Run
+    {
+        std::mutex handOver;  // held while a packet is handed over; stop takes it
+        bool stopped = false;
+        std::unique_ptr<AudioPacketSource> source;
+        int blockAlign = 0;
+    };
+    void captureLoop(std::shared_ptr<Run> run);
 
     SourceFactory m_factory;
-    std::unique_ptr<AudioPacketSource> m_source;
-    std::thread m_thread;
-    std::atomic<bool> m_stop {false};
-    int m_blockAlign = 0;
+    std::shared_ptr<Run> m_run;
     bool m_running = false;
 };

@@ -253,6 +253,9 @@ void lightDealMain::setSidePreviews(const QColor &colour)
 void lightDealMain::loadProfileColorInfo()
 {
     clearPreviewColors();
+    // Until the first frame of the loaded records is rendered the previews are only a
+    // placeholder, which is not streamed.
+    m_keyFrameRendered = false;
     DDataManager *data = DDataManager::getInstance();
     m_profileIndex = data->getCurProfileIndex();
     m_profilePath = data->getCurProfilePath();
@@ -330,8 +333,9 @@ void lightDealMain::setKeyboardColorInfoData(const colorInfoData &data)
 
 void lightDealMain::keyboardColorInfoDataChanged(const colorInfoData &data)
 {
+    // The previews keep the last frame until the next keyboard tick renders the new
+    // parameters: blanking them here would stream a black frame to the keyboard.
     m_keyboardInfo = data;
-    setKeyPreviews(QColor(0, 0, 0, 255));
     updateWorkingColorInfo(0);
     CTavrixHid_SetKeyboardColorInfoDataStuHaveChanged(data);
 }
@@ -346,7 +350,6 @@ void lightDealMain::setSideColorInfoData(const colorInfoData &data)
 void lightDealMain::sideColorInfoDataChanged(const colorInfoData &data)
 {
     m_sideInfo = data;
-    setSidePreviews(QColor(0, 0, 0, 255));
     updateWorkingColorInfo(1);
     CTavrixHid_SetSideColorInfoDataStuHaveChanged(data);
 }
@@ -370,8 +373,12 @@ void lightDealMain::onDviceUpdateAllKeyColorUI()
         return;
     for (int r = 0; r < kRows; ++r)
         for (int c = 0; c < kColumns; ++c)
-            if (keyButtons[r][c])
-                keyButtons[r][c]->setKeyColor(m_preview[r * kColumns + c]);
+            if (keyboardButCustom *button = keyButtons[r][c]) {
+                // Only keys whose colour changed are repainted: a still effect costs nothing.
+                const QColor &colour = m_preview[r * kColumns + c];
+                if (button->keyColor() != colour)
+                    button->setKeyColor(colour);
+            }
 }
 
 void lightDealMain::onDviceUpdateAllSideLightColorUI()
@@ -380,6 +387,8 @@ void lightDealMain::onDviceUpdateAllSideLightColorUI()
         return;
     const int count = qMin(sideLightButtons.size(), int(kSideCells));
     for (int n = 0; n < count; ++n)
-        if (sideLightButtonCustom *button = sideLightButtons.at(n))
-            button->setColor(m_preview[kKeyCells + n]);
+        if (sideLightButtonCustom *button = sideLightButtons.at(n)) {
+            if (button->color() != m_preview[kKeyCells + n])
+                button->setColor(m_preview[kKeyCells + n]);
+        }
 }

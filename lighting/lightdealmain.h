@@ -120,6 +120,9 @@ public:
     QList<int> columnIntensities() const { return m_columnIntensities; }
     QMap<int, int> speedRespondMap() const { return m_speedRespond; }
     DSoundCardAudioCapture *audioCapture() const { return m_capture; }
+    // Ends the light ticks, then the sound capture, and waits for each. Safe to call
+    // again; the application's quit calls it before the device links close.
+    void endThreads();
 
     // The report builders of synchronisation, from the engine's state at the call.
     HidReport synchronizeReport() const;
@@ -138,6 +141,10 @@ public:
     // pointers: a deleted button reads as null and is passed over.
     QPointer<keyboardButCustom> keyButtons[kRows][kColumns];
     GuardedSideLightButtons sideLightButtons;
+
+Q_SIGNALS:
+    // A notice for the user (the device page shows it).
+    void sigSomeMessageTip(QString tip);
 
 public Q_SLOTS:
     void onDviceUpdateAllKeyColor();
@@ -159,7 +166,6 @@ private:
         int darkeningStep = 22;
     };
 
-    void endThreads();
     void updateWorkingColorInfo(int target);
     void pushKeyboardColorInfo();
     void pushSideColorInfo();
@@ -207,6 +213,9 @@ private:
     bool m_usbPassBusy = false;
     bool m_reportBusy = false;
     bool m_previewEnabled = false;
+    bool m_keyFrameRendered = true;  // the previews hold a computed keyboard frame
+    QList<HidReport> m_lastStreamed;  // the key colour reports of the last USB pass
+    bool m_resendFrame = false;       // the next pass streams even an unchanged frame
     LightCapability m_keyboardCap;
     LightCapability m_sideCap;
     colorInfoData m_keyboardInfo {};

@@ -108,6 +108,7 @@ void lightDealMain::initMusicalRhythm(int keyCount, int bandCount, double lowHz,
 
 void lightDealMain::setMusicalRhythmEnabled(bool on)
 {
+    const bool wasOn = m_musicEnabled;
     m_musicEnabled = on;
     if (on) {
         if (m_capture->isCapturing())
@@ -115,8 +116,11 @@ void lightDealMain::setMusicalRhythmEnabled(bool on)
         m_lastOutputDevice.clear();
         m_outputDeviceTimer->start();
         setKeyPreviews(QColor(0, 0, 0, 128));
+        m_keyFrameRendered = false;  // the blank is not streamed; the first music frame is
         m_analyser->cancelAnalysis();
-        m_capture->startCapture();
+        // Told once when the mode is chosen, not again at every change of its colours.
+        if (m_capture->startCapture() < 0 && !wasOn)
+            emit sigSomeMessageTip(tr("Musical Rhythm cannot hear the sound output: no sound server answers"));
         return;
     }
     if (!m_capture->isCapturing())
@@ -125,6 +129,7 @@ void lightDealMain::setMusicalRhythmEnabled(bool on)
     m_capture->stopCapture();
     m_analyser->cancelAnalysis();
     setKeyPreviews(QColor(0, 0, 0, 128));
+    m_keyFrameRendered = false;  // streamed again once the new mode's first frame is rendered
 }
 
 void lightDealMain::applyBandColors()
@@ -229,6 +234,7 @@ void lightDealMain::setColumnLevel(int column, int level)
 
 void lightDealMain::renderMusicFrame()
 {
+    m_keyFrameRendered = true;
     m_columnLevels.clear();
     m_columnIntensities.clear();
     const int bottomR = m_keyboardWork.bottomColorR, bottomG = m_keyboardWork.bottomColorG,

@@ -48,6 +48,7 @@ QColor toColor(Rgb c, int alpha)
 
 void lightDealMain::onKeyboardFrame(const LightFrameCell *cells)
 {
+    m_keyFrameRendered = true;
     if (m_keyboardWork.lightMode == 10) {
         for (int i = 0; i < kKeyCells; ++i) {
             const Rgb c = cellColour(m_keyFrame[i]);

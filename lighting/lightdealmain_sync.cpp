@@ -66,6 +66,7 @@ void lightDealMain::setLightSynchronize(bool on)
         if (m_hid)
             m_hid->setLightSendEnabled(true);
         m_synchronizing = true;
+        m_lastStreamed.clear();
         onSendLightSynchronize0x17Cmd();
         m_keepAlive->start();
         m_sendTick->setRunFlag(true);
@@ -96,6 +97,7 @@ void lightDealMain::queueCommand(const HidReport &report, const char *failureLin
 void lightDealMain::onSendLightSynchronize0x17Cmd()
 {
     queueCommand(synchronizeReport(), "USB serial port [ Into Light Synchronous ] Failed ...");
+    m_resendFrame = true;
 }
 
 void lightDealMain::onDviceUpdateAllKeyColorSendKeyboardHid()
@@ -126,12 +128,23 @@ QList<HidReport> lightDealMain::customLedReports() const
 
 void lightDealMain::sendFrameOverUsb()
 {
-    if (m_usbPassBusy)
+    if (m_usbPassBusy || !m_keyFrameRendered)
+        return;
+    // The link takes a frame only whole and drops one that arrives while the previous is
+    // still being written: such a frame waits for the next tick instead.
+    if (m_hid && !m_hid->isLightQueueEmpty())
+        return;
+    const QList<HidReport> reports = usbFrameReports();
+    // A frame the keyboard already shows is not streamed again; it is repeated only with
+    // the synchronisation keep-alive, which is what keeps the keyboard following us.
+    if (reports == m_lastStreamed && !m_resendFrame)
         return;
     m_usbPassBusy = true;
-    for (const HidReport &report : usbFrameReports())
+    for (const HidReport &report : reports)
         sendKeyColorReport(report);
     m_usbPassBusy = false;
+    m_lastStreamed = reports;
+    m_resendFrame = false;
 }
 
 void lightDealMain::sendKeyColorReport(const HidReport &report)

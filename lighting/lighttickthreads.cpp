@@ -6,10 +6,29 @@ LightFrameTickThread::LightFrameTickThread(int periodMs, int stampDigits, QObjec
     : QThread(parent), m_period(periodMs), m_digits(stampDigits)
 { }
 
+bool TickSleeper::sleepUntil(std::chrono::steady_clock::time_point due)
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    const bool woken = m_cv.wait_until(lock, due, [this] { return m_woken; });
+    m_woken = false;
+    return !woken;
+}
+
+void TickSleeper::wake()
+{
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_woken = true;
+    }
+    m_cv.notify_all();
+}
+
 void LightFrameTickThread::setRunFlag(bool run)
 {
     m_run = run;
     m_stamp = 0;
+    if (!run)
+        m_sleeper.wake();  // ends at once, not after its current period
 }
 
 void LightFrameTickThread::setPeriod(int ms)
@@ -25,14 +44,16 @@ int LightFrameTickThread::clockStamp(qint64 epochMs, int digits)
 
 void LightFrameTickThread::run()
 {
+    using Clock = std::chrono::steady_clock;
+    Clock::time_point due = Clock::now();
     while (m_run.load()) {
-        msleep(1);
-        const int s = clockStamp(QDateTime::currentMSecsSinceEpoch(), m_digits);
-        if (s < m_stamp.load())
-            m_stamp = s;  // the clock text wrapped
-        if (s - m_stamp.load() >= m_period.load() || m_stamp.load() == 0) {
-            emitTick();
-            m_stamp = s;
+        emitTick();
+        due += std::chrono::milliseconds(m_period.load());
+        // A tick that fell behind (a suspended process) does not fire a burst to catch up.
+        const Clock::time_point now = Clock::now();
+        if (due < now)
+            due = now;
+        while (m_run.load() && m_sleeper.sleepUntil(due) == false && Clock::now() < due) {
         }
     }
     m_ended.store(true, std::memory_order_release);
@@ -46,11 +67,25 @@ void LightFrameTickThread::waitEnded()
     m_ended.load(std::memory_order_acquire);
 }
 
+void LightIntervalThread::setRunFlag(bool run)
+{
+    m_run = run;
+    if (!run)
+        m_sleeper.wake();
+}
+
 void LightIntervalThread::run()
 {
+    using Clock = std::chrono::steady_clock;
+    Clock::time_point due = Clock::now();
     while (m_run.load()) {
-        msleep(30);
-        emitTick();
+        due += std::chrono::milliseconds(30);
+        const Clock::time_point now = Clock::now();
+        if (due < now)
+            due = now;
+        m_sleeper.sleepUntil(due);
+        if (m_run.load())
+            emitTick();
     }
     m_ended.store(true, std::memory_order_release);
 }

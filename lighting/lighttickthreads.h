@@ -3,13 +3,31 @@
 #include <QThread>
 
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
 
 // The light engine's four ticks. Each only sleeps and emits a signal that is queued to the
 // engine on the GUI thread; run flags and periods are single atomic words written by the
-// GUI thread and read here without a lock.
+// GUI thread and read here without a lock. A tick sleeps until its next emission is due
+// (or until it is stopped), so a running tick wakes only to emit.
 
-// Base of the keyboard and side frame ticks: polls the clock every millisecond and fires
-// once the period has passed since the last emission (and at the first pass after a start).
+// Sleeps until a deadline on the monotonic clock, or until wake() is called.
+class TickSleeper
+{
+public:
+    // Returns false when woken early.
+    bool sleepUntil(std::chrono::steady_clock::time_point due);
+    void wake();
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_cv;
+    bool m_woken = false;
+};
+
+// Base of the keyboard and side frame ticks: fires at the first pass after a start, then
+// every period (a period change takes effect from the next emission).
 class LightFrameTickThread : public QThread
 {
     Q_OBJECT
@@ -37,6 +55,7 @@ private:
     std::atomic<int> m_stamp {0};
     std::atomic<bool> m_ended {false};
     const int m_digits;
+    TickSleeper m_sleeper;
 };
 
 class updateLightMainThread : public LightFrameTickThread
@@ -74,7 +93,7 @@ class LightIntervalThread : public QThread
 
 public:
     using QThread::QThread;
-    void setRunFlag(bool run) { m_run = run; }
+    void setRunFlag(bool run);
     bool runFlag() const { return m_run.load(); }
     void waitEnded();
 
@@ -85,6 +104,7 @@ protected:
 private:
     std::atomic<bool> m_run {false};
     std::atomic<bool> m_ended {false};
+    TickSleeper m_sleeper;
 };
 
 class updateLightMainThreadUI : public LightIntervalThread

@@ -81,9 +81,7 @@ void DMacroListItem::on_pushButton_MacroOperate_clicked()
     m_popup->setCenterWidget(menu);
     const QPushButton *button = ui->pushButton_MacroOperate;
     const QPoint anchor = button->mapToGlobal(QPoint(button->width() / 2, button->height() - 6));
-    m_popup->move(anchor - QPoint(80, 20));
-    m_popup->show();
-    m_popup->activateWindow();
+    m_popup->popUpAt(anchor - QPoint(80, 20));
 }
 
 void DMacroListItem::onCloseMenuWidow()

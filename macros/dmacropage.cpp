@@ -9,6 +9,7 @@
 #include "widgets/dialogstartfolder.h"
 #include "widgets/storefilequestion.h"
 #include "ui_dmacropage.h"
+#include "widgets/accessiblecontrols.h"
 #include "widgets/arrowwidget.h"
 #include "widgets/cbnotice.h"
 
@@ -85,7 +86,17 @@ DMacroPage::DMacroPage(QWidget *parent) : QDialog(parent), ui(new Ui::DMacroPage
 
     ui->frame_Record->installEventFilter(this);
     ui->frame_Record->setCursor(Qt::PointingHandCursor);
-    ui->frame_Record->setAccessibleName(QObject::tr("Start record"));
+    AccessibleControls::makePressable(ui->frame_Record, QObject::tr("Start record"));
+    // Fields take the names of the texts beside them (already translated by the form).
+    ui->lineEdit_DefaultDelayNum->setAccessibleName(ui->radioButton_DefaultDelay->text());
+    ui->lineEdit_EnterKey->setAccessibleName(ui->lineEdit_EnterKey->placeholderText());
+    ui->lineEdit_EnterDelayNum->setAccessibleName(ui->lineEdit_EnterDelayNum->placeholderText());
+    ui->lineEdit_DelayNum->setAccessibleName(ui->label_2->text());
+    ui->lineEdit_PressKey->setAccessibleName(ui->label_3->text());
+    // The clock beside the event list is a picture that does nothing when pressed.
+    ui->pushButton_2->setFocusPolicy(Qt::NoFocus);
+    AccessibleControls::hideFromTree(ui->pushButton_2);
+    setWindowTitle(ui->label_Title->text());
     ui->lineEdit_EnterKey->installEventFilter(this);
     ui->lineEdit_PressKey->installEventFilter(this);
 

@@ -1,10 +1,13 @@
 #include "sdk/tavrixlight.h"
 
+#include "sdk/tavrixinteractive.h"
+
 #include <QtGlobal>
 
 #include <chrono>
 #include <cmath>
 #include <cstring>
+#include <deque>
 
 namespace {
 
@@ -25,10 +28,23 @@ struct EffectState
     int64_t startMs = 0;
 };
 
+// One key press of the key-reactive effects, with the effect time it was taken at.
+struct Press
+{
+    int row;
+    int column;
+    double at;  // seconds since the effect was selected
+    uint32_t serial;
+};
+
 struct LightLibrary
 {
     int64_t (*clock)() = steadyMs;
     EffectState keyboard;
+    std::deque<Press> presses;
+    uint32_t pressSerial = 0;
+    double typingLevel = 0;  // Speed Respond: recent presses, decaying
+    double typingAt = 0;
     EffectState side;
     int sideLedCount = 0;
     LightFrameCell keyFrame[kLightKeyCells] {};
@@ -75,6 +91,101 @@ Rgb top(const colorInfoData &d)
     return {d.topColorR, d.topColorG, d.topColorB};
 }
 
+Rgb bottom(const colorInfoData &d)
+{
+    return {d.bottomColorR, d.bottomColorG, d.bottomColorB};
+}
+
+bool isBlack(Rgb c)
+{
+    return c.r == 0 && c.g == 0 && c.b == 0;
+}
+
+// A full-colour cell carries its brightness in its colour: the engine shows full-colour
+// cells as they are, so a beam or a fading trail must be in the colour itself.
+Rgb scaled(Rgb c, double intensity)
+{
+    const double f = qBound(0.0, intensity, 255.0) / 255.0;
+    return {int(c.r * f), int(c.g * f), int(c.b * f)};
+}
+
+// Neon with the chosen colours glides from the first colour to the second and back; with a
+// black second colour it dims the first instead of going dark.
+double neonLevel(const colorInfoData &d, double cycles)
+{
+    const double swing = 0.5 + 0.5 * std::cos(2 * kPi * cycles * 0.5);
+    return isBlack(bottom(d)) ? 64 + 191 * swing : 255 * swing;
+}
+
+// How long a key press shows in the key-reactive effects, shorter at higher speeds.
+double pressLifetime(const colorInfoData &d)
+{
+    return 2.0 / (1.0 + 0.35 * qMax(0, d.speed - 1));
+}
+
+// Keys per second a ring or a cross arm travels from a pressed key.
+double pressTravel(const colorInfoData &d)
+{
+    return 8.0 + 4.0 * qMax(0, d.speed - 1);
+}
+
+bool isKeyReactive(int mode)
+{
+    return mode == 6 || mode == 8 || mode == 11 || mode == 12;
+}
+
+// Takes the presses queued since the last frame and forgets those that have faded.
+void takePresses(double t)
+{
+    LightLibrary &l = lib();
+    const colorInfoData &d = l.keyboard.record;
+    const QList<QPoint> fresh = CTavrixHid_takeClickedKeyPoints();
+    if (!isKeyReactive(d.lightMode))
+        return;
+    for (const QPoint &p : fresh) {
+        l.presses.push_back({p.x(), p.y(), t, l.pressSerial++});
+        if (l.presses.size() > 64)
+            l.presses.pop_front();
+    }
+    // Speed Respond: every press adds one; the sum halves every second without typing.
+    l.typingLevel = l.typingLevel * std::pow(0.5, qMax(0.0, t - l.typingAt)) + fresh.size();
+    l.typingAt = t;
+    const double lifetime = d.lightMode == 8 ? 30.0 / pressTravel(d) : pressLifetime(d);
+    while (!l.presses.empty() && t - l.presses.front().at > lifetime)
+        l.presses.pop_front();
+}
+
+// The brightness (0..255) a key gets from the presses of a key-reactive effect.
+double pressGlow(int mode, const colorInfoData &d, int row, int column, double t, uint32_t *serial)
+{
+    const LightLibrary &l = lib();
+    double best = 0;
+    for (const Press &p : l.presses) {
+        const double age = t - p.at;
+        double glow = 0;
+        if (mode == 8) {  // Ripple: a ring spreading from the key
+            const double dist = std::hypot(row - p.row, (column - p.column) * 0.6);
+            const double ring = std::fabs(dist - age * pressTravel(d) * 0.6);
+            glow = ring < 1.2 ? 255 * (1.2 - ring) / 1.2 * (1.0 - qMin(1.0, age * pressTravel(d) / 30.0)) : 0;
+        } else {
+            const double fade = 1.0 - age / pressLifetime(d);
+            if (fade <= 0)
+                continue;
+            if (row == p.row && column == p.column) {
+                glow = 255 * fade;
+            } else if (mode == 11 && (row == p.row || column == p.column)) {  // Cross: arms grow out
+                const int along = row == p.row ? std::abs(column - p.column) : std::abs(row - p.row) * 2;
+                glow = along <= age * pressTravel(d) ? 255 * fade : 0;
+            }
+        }
+        if (glow > best) {
+            best = glow;
+            *serial = p.serial;
+        }
+    }
+    return best;
+}
+
 // A fixed pseudo-random number 0..1 for an integer seed, so effects are repeatable.
 double noise(uint32_t seed)
 {
@@ -119,6 +230,7 @@ double along(int direction, int row, int column)
 
 void keyboardFrame(double t)
 {
+    takePresses(t);
     LightLibrary &l = lib();
     const colorInfoData &d = l.keyboard.record;
     const double r = rate(d);
@@ -132,8 +244,11 @@ void keyboardFrame(double t)
             switch (d.lightMode) {
             case 0: setCell(cell, top(d), 255); break;
             case 1: {  // Breath: the whole board swells and fades
-                const double wave = 0.5 - 0.5 * std::cos(2 * kPi * r * t);
-                setCell(cell, full ? hue(std::floor(r * t) / 7.0) : top(d), 255 * wave);
+                // Down to a glow, never to black: a dark board would read as switched off.
+                const double wave = 0.06 + 0.94 * (0.5 - 0.5 * std::cos(2 * kPi * r * t));
+                // With two colours, each breath takes the next one.
+                const bool second = !isBlack(bottom(d)) && int64_t(std::floor(r * t)) % 2 == 1;
+                setCell(cell, full ? hue(std::floor(r * t) / 7.0) : second ? bottom(d) : top(d), 255 * wave);
                 break;
             }
             case 2: {  // Wave: colour bands travel in the chosen direction
@@ -141,21 +256,29 @@ void keyboardFrame(double t)
                 setCell(cell, full ? hue(phase) : top(d), 127.5 + 127.5 * std::sin(2 * kPi * phase));
                 break;
             }
-            case 3: setCell(cell, full ? hue(r * t * 0.2) : top(d), 255); break;  // Neon: the board shifts hue
+            case 3:  // Neon: the board shifts hue, or glides between the two colours
+                if (full)
+                    setCell(cell, hue(r * t * 0.2), 255);
+                else
+                    setCell(cell, top(d), neonLevel(d, r * t));
+                break;
             case 4:     // Radar: a sweeping beam with a fading tail
             case 15: {  // Striation: four beams
                 const int arms = d.lightMode == 4 ? 1 : 4;
                 double behind = (r * t * 0.5 - along(d.direction >= 6 ? d.direction : 6, row, column)) * arms;
                 behind -= std::floor(behind);
-                setCell(cell, full ? hue(pos) : top(d), 255 * (1.0 - behind) * (1.0 - behind));
+                const double beam = 255 * (1.0 - behind) * (1.0 - behind);
+                setCell(cell, full ? scaled(hue(pos), beam) : top(d), beam);
                 cell.stepIndex = behind < 0.1 ? 1 : 0;
                 break;
             }
             case 5: {  // Snake: a ten-key body crawling along the rows
                 const int path = (row % 2 == 0) ? row * kLightKeyColumns + column
                                                 : row * kLightKeyColumns + (kLightKeyColumns - 1 - column);
+                // Clockwise the snake runs the rows forwards, anticlockwise backwards.
                 const int head = int(r * t * 20) % kLightKeyCells;
-                const int behind = (head - path + kLightKeyCells) % kLightKeyCells;
+                const int behind = d.direction == 7 ? (path - (kLightKeyCells - 1 - head) + kLightKeyCells) % kLightKeyCells
+                                                    : (head - path + kLightKeyCells) % kLightKeyCells;
                 if (behind < 10) {
                     setCell(cell, full ? hue(path / double(kLightKeyCells)) : top(d), 255 - behind * 20);
                     cell.stepIndex = behind + 1;
@@ -183,15 +306,39 @@ void keyboardFrame(double t)
                 const double dist = std::hypot(row - originRow, (column - originColumn) * 0.6);
                 const double ring = std::fabs(dist - radius);
                 const Rgb colour = full ? hue(noise(uint32_t(slot) + 51)) : top(d);
-                if (ring < 1.5)
-                    setCell(cell, colour, 255 * (1.5 - ring) / 1.5);
+                if (ring < 1.5) {
+                    const double glow = 255 * (1.5 - ring) / 1.5;
+                    setCell(cell, full ? scaled(colour, glow) : colour, glow);
+                }
                 if (d.lightMode == 14 && row == 0 && column == 0) {
                     cell.triggerFlag = (t - slot * period) < 0.05 ? 1 : 0;
                     l.autoRipple = {originRow, originColumn, colour.r, colour.g, colour.b};
                 }
                 break;
             }
-            default:  // effects driven by key presses stay dark until a key is pressed
+            case 6:   // Reactive: a pressed key lights and fades
+            case 8:   // Ripple: rings spread from a pressed key
+            case 11:  // Cross: a cross through the pressed key
+            case 12: {  // Speed Respond: the faster the typing, the more rows light up
+                uint32_t serial = 0;
+                double glow = pressGlow(d.lightMode, d, row, column, t, &serial);
+                if (d.lightMode == 12) {
+                    // Rows light from the bottom (direction up) or the top (down), one per
+                    // press still counted; each row is a level of the keyboard's meter.
+                    const double level = l.typingLevel * std::pow(0.5, qMax(0.0, t - l.typingAt));
+                    const int rank = d.direction == 3 ? row + 1 : kLightKeyRows - row;
+                    double meter = qBound(0.0, level - (rank - 1), 1.0) * 255;
+                    if (meter < 8)
+                        meter = 0;  // the last trace of typing long ago
+                    if (meter > 0)
+                        cell.level = rank;
+                    glow = qMax(glow, meter);
+                }
+                if (glow > 0)
+                    setCell(cell, full ? scaled(hue(noise(serial + 7)), glow) : top(d), glow);
+                break;
+            }
+            default:
                 break;
             }
         }
@@ -213,9 +360,12 @@ void sideFrame(double t)
         LightFrameCell &cell = l.sideFrame[n];
         switch (d.lightMode) {
         case 0: setCell(cell, top(d), 255); break;
-        case 1:
-            setCell(cell, full ? hue(std::floor(r * t) / 7.0) : top(d), 255 * (0.5 - 0.5 * std::cos(2 * kPi * r * t)));
+        case 1: {
+            const bool second = !isBlack(bottom(d)) && int64_t(std::floor(r * t)) % 2 == 1;
+            setCell(cell, full ? hue(std::floor(r * t) / 7.0) : second ? bottom(d) : top(d),
+                    255 * (0.06 + 0.94 * (0.5 - 0.5 * std::cos(2 * kPi * r * t))));
             break;
+        }
         case 2: {
             const double phase = n / double(count) + r * t * 0.5;
             setCell(cell, full ? hue(phase) : top(d), 127.5 + 127.5 * std::sin(2 * kPi * phase));
@@ -230,7 +380,12 @@ void sideFrame(double t)
             cell.stepIndex = distance < 4 ? distance + 1 : 0;
             break;
         }
-        case 4: setCell(cell, full ? hue(r * t * 0.2) : top(d), 255); break;
+        case 4:
+            if (full)
+                setCell(cell, hue(r * t * 0.2), 255);
+            else
+                setCell(cell, top(d), neonLevel(d, r * t));
+            break;
         default: break;  // Close and unknown modes: dark
         }
     }
@@ -247,6 +402,10 @@ void CTavrixHid_SetKeyboardColorInfoDataStu(colorInfoData data, int, const char 
 {
     lib().keyboard.record = data;
     lib().keyboard.startMs = lib().clock();
+    // Presses belong to the effect they were made in; the new one starts from a still board.
+    lib().presses.clear();
+    lib().typingLevel = 0;
+    lib().typingAt = 0;
 }
 
 void CTavrixHid_SetSideColorInfoDataStu(colorInfoData data, int sideLedCount, QList<int>)

@@ -1,6 +1,7 @@
 #include "app/ddatamanager.h"
 #include "support/testmain.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSettings>
 #include <QSignalSpy>
@@ -42,6 +43,8 @@ private Q_SLOTS:
     void clickedKeyAndHookRelays();
     void sensitivityAnswersFollowQueryKind();
     void longPathsAreKeptWhole();
+    void dataDirFollowsTheExecutable_data();
+    void dataDirFollowsTheExecutable();
 };
 
 void TestDataManager::firstAndSecondStart_data()
@@ -241,6 +244,60 @@ void TestDataManager::longPathsAreKeptWhole()
     QCOMPARE(data.getCurProfilePath(), longPath + ".profile");
     QCOMPARE(data.getKeyboardLayoutCode(QString()), 31);
     QCOMPARE(data.getKeyboardLayoutCode("anything"), 31);
+}
+
+void TestDataManager::dataDirFollowsTheExecutable_data()
+{
+    // Folders and plain files made under a temporary root, the executable's folder
+    // and the data folder expected, all relative to that root.
+    QTest::addColumn<QStringList>("folders");
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QString>("exeDir");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("build folder") << QStringList {"build/bin/translation", "build/bin/images/hidImages"}
+                                  << QStringList() << "build/bin"
+                                  << "build/bin";
+    QTest::newRow("installed") << QStringList {"usr/bin", "usr/share/quorin-driver/translation"} << QStringList()
+                               << "usr/bin"
+                               << "usr/share/quorin-driver";
+    QTest::newRow("staged or moved, blanks in the path")
+        << QStringList {"stage dir/opt/My Apps/bin", "stage dir/opt/My Apps/share/quorin-driver"} << QStringList()
+        << "stage dir/opt/My Apps/bin"
+        << "stage dir/opt/My Apps/share/quorin-driver";
+    QTest::newRow("build folder wins over a share folder beside it")
+        << QStringList {"x/bin/translation", "x/share/quorin-driver"} << QStringList() << "x/bin"
+        << "x/bin";
+    QTest::newRow("a file named translation is no build folder")
+        << QStringList {"y/bin", "y/share/quorin-driver"} << QStringList {"y/bin/translation"} << "y/bin"
+        << "y/share/quorin-driver";
+    QTest::newRow("a file where the share folder belongs")
+        << QStringList {"f/bin", "f/share"} << QStringList {"f/share/quorin-driver"} << "f/bin"
+        << "f/bin";
+    QTest::newRow("another program's share folder")
+        << QStringList {"w/bin", "w/share/other"} << QStringList() << "w/bin"
+        << "w/bin";
+    QTest::newRow("nothing found") << QStringList {"z/bin"} << QStringList() << "z/bin"
+                                   << "z/bin";
+    QTest::newRow("dots and a trailing slash")
+        << QStringList {"v/bin", "v/share/quorin-driver"} << QStringList() << "v/bin/../bin/"
+        << "v/share/quorin-driver";
+}
+
+void TestDataManager::dataDirFollowsTheExecutable()
+{
+    QFETCH(QStringList, folders);
+    QFETCH(QStringList, files);
+    QFETCH(QString, exeDir);
+    QFETCH(QString, expected);
+    QTemporaryDir root;
+    QVERIFY(root.isValid());
+    for (const QString &folder : folders)
+        QVERIFY(QDir().mkpath(root.filePath(folder)));
+    for (const QString &file : files) {
+        QFile f(root.filePath(file));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+    }
+    QCOMPARE(DDataManager::dataDirFor(root.filePath(exeDir)), QDir::cleanPath(root.filePath(expected)));
 }
 
 TAVRIX_TEST_MAIN(TestDataManager)

@@ -90,8 +90,8 @@ private Q_SLOTS:
     void queryChainInOrder();
     void followUpQueriesAfterListReplies();
     void requeryIsSavedAndAnnounced();
-    void unusableSerialIsReplaced_data();
-    void unusableSerialIsReplaced();
+    void serialIsKeptOrReplaced_data();
+    void serialIsKeptOrReplaced();
     void newSerialNotQueuedStaysInvalid();
     void folderNames_data();
     void folderNames();
@@ -138,14 +138,14 @@ void TestDeviceKeyboardLink::queryChainInOrder()
     QCOMPARE(link->getKeyboardLightTypeList().speedMax, s.keyboardModes.speedLevels);
     QCOMPARE(link->getSideLightTypeList().lightTypeList, s.sideModes.modes);
     QVERIFY(link->isLightListReady());
-    QCOMPARE(DDataManager::getInstance()->haveSideLight(), !s.sideModes.modes.isEmpty());
+    QCOMPARE(link->hasSideLight(), !s.sideModes.modes.isEmpty());
     QCOMPARE(link->getCustomKeyList().size(), 22 * 5);  // rows 0..4 of every column
     QCOMPARE(link->getKeyboardColorInfo().lightMode, int(s.keyboardLight.mode));
     QCOMPARE(link->getKeyboardColorInfo().brightness, s.keyboardLight.brightness + 1);
     if (f.device()->model().isMagnetic()) {
-        QCOMPARE(DDataManager::getInstance()->getMagneticPrecision(), int(s.magnetic.travelLevel));
-        QCOMPARE(DDataManager::getInstance()->getKeyAntiShakeNum(), int(s.magnetic.debounce));
-        QCOMPARE(DDataManager::getInstance()->getKeyRateOfReturnNum(), int(s.magnetic.reportRate));
+        QCOMPARE(link->getMagneticPrecision(), int(s.magnetic.travelLevel));
+        QCOMPARE(link->getKeyAntiShakeNum(), int(s.magnetic.debounce));
+        QCOMPARE(link->getKeyRateOfReturnNum(), int(s.magnetic.reportRate));
     }
 }
 
@@ -190,36 +190,63 @@ void TestDeviceKeyboardLink::requeryIsSavedAndAnnounced()
     QCOMPARE(CTavrixXML_SelectProFileMouseLightTypeUsingIndex(layer, "1", 0), 7);
 }
 
-void TestDeviceKeyboardLink::unusableSerialIsReplaced_data()
+void TestDeviceKeyboardLink::serialIsKeptOrReplaced_data()
 {
     QTest::addColumn<QByteArray>("serial");
-    QTest::newRow("empty") << QByteArray();
-    QTest::newRow("31 characters") << QByteArray("0123456789abcdef0123456789abcde");
-    QTest::newRow("path characters") << QByteArray("../../../../../../../../../../x/");
-    QTest::newRow("blank inside") << QByteArray("0123456789abcdef 123456789abcdef");
+    QTest::addColumn<bool>("locked");  // the keyboard ignores serial writes
+    QTest::addColumn<QString>("outcome");  // "kept", "replaced" or "none"
+    QTest::newRow("hex digits") << QByteArray("0123456789abcdef0123456789ABCDEF") << false << "kept";
+    QTest::newRow("dash and blank") << QByteArray("SN-2024 0001-ABCDEFGHIJKLMNOPQRS") << false << "kept";
+    QTest::newRow("punctuation") << QByteArray("a.b:c*d?e<f>g|h\"i'j~k(l)m[n]o{p}") << false << "kept";
     QTest::newRow("Latin-1 letter") << QByteArray("0123456789abcdef0123456789abcd\xe9"
-                                                  "f");
+                                                  "f")
+                                    << false << "kept";
+    QTest::newRow("empty") << QByteArray() << false << "replaced";
+    QTest::newRow("31 characters") << QByteArray("0123456789abcdef0123456789abcde") << false << "replaced";
+    QTest::newRow("slashes and dots") << QByteArray("../../../../../../../../../../x/") << false << "replaced";
+    QTest::newRow("backslash") << QByteArray("0123456789abcdef\\123456789abcdef") << false << "replaced";
+    QTest::newRow("control character") << QByteArray("0123456789abcdef\t123456789abcdef") << false << "replaced";
+    QTest::newRow("Latin-1 control") << QByteArray("0123456789abcdef\x85"
+                                                   "123456789abcdef")
+                                     << false << "replaced";
+    QTest::newRow("write ignored") << QByteArray("short") << true << "none";
 }
 
-void TestDeviceKeyboardLink::unusableSerialIsReplaced()
+void TestDeviceKeyboardLink::serialIsKeptOrReplaced()
 {
     QFETCH(QByteArray, serial);
+    QFETCH(bool, locked);
+    QFETCH(QString, outcome);
     LinkFixture f("QR108");
     f.keyboard()->state().serial = serial;
+    f.keyboard()->setSerialLocked(locked);
     QVERIFY(f.open());
     QVERIFY(f.waitForChain());
 
     const QList<HidReport> got = f.received();
     QVERIFY(got.size() >= 3);
     QCOMPARE(got[0].code(), uint8_t(HidCmd::QuerySerialNumber));
-    // The new serial goes out at once, before the rest of the chain.
+    if (outcome == "kept") {
+        QCOMPARE(f.link()->getCurrentSN(), QString::fromLatin1(serial));
+        QCOMPARE(f.keyboard()->receivedCount(uint8_t(HidCmd::WriteSerialNumber)), 0);
+        QCOMPARE(got[1].code(), uint8_t(HidCmd::KeyboardLightConfig));
+        return;
+    }
+    // The new serial goes out at once and is asked back, before the rest of the chain.
     QCOMPARE(got[1].code(), uint8_t(HidCmd::WriteSerialNumber));
     QCOMPARE(got[1].length(), uint8_t(0x20));
-    QCOMPARE(got[2].code(), uint8_t(HidCmd::KeyboardLightConfig));
+    QCOMPARE(got[2].code(), uint8_t(HidCmd::QuerySerialNumber));
+    QCOMPARE(got[3].code(), uint8_t(HidCmd::KeyboardLightConfig));
     const QString written = QString::fromLatin1(got[1].mid(6, 32));
     QVERIFY2(DeviceFolderName::isValidSerial(written), qPrintable(written));
-    QCOMPARE(f.link()->getCurrentSN(), written);
-    QCOMPARE(f.keyboard()->state().serial, written.toLatin1());
+    if (outcome == "replaced") {
+        QCOMPARE(f.link()->getCurrentSN(), written);
+        QCOMPARE(f.keyboard()->state().serial, written.toLatin1());
+    } else {
+        // The keyboard did not take it: no serial, so no folder that would change at every start.
+        QVERIFY(f.link()->getCurrentSN().isEmpty());
+        QCOMPARE(f.keyboard()->state().serial, serial);
+    }
 }
 
 void TestDeviceKeyboardLink::newSerialNotQueuedStaysInvalid()
@@ -332,14 +359,12 @@ void TestDeviceKeyboardLink::ignoredReports()
     auto link = closedLink();
     link->setWirelessFlag(1);
     AllSignals spies(link.get());
-    QSignalSpy magnetic(DDataManager::getInstance(), &DDataManager::sigBackDynamicDisplaySensitivityNum);
-    const int precision = DDataManager::getInstance()->getMagneticPrecision();
+    const int precision = link->getMagneticPrecision();
     deliver(*link, hex(report), length);
     link->onHidDataArrived(nullptr, 64, 1);
     QCOMPARE(spies.total(), 0);
-    QCOMPARE(magnetic.count(), 0);
     QVERIFY(!link->isWinLockOn());
-    QCOMPARE(DDataManager::getInstance()->getMagneticPrecision(), precision);
+    QCOMPARE(link->getMagneticPrecision(), precision);
 }
 
 void TestDeviceKeyboardLink::dongleSignalOnlyOnChange()
@@ -444,7 +469,7 @@ void TestDeviceKeyboardLink::sleepReportGoesToProfile()
     QVERIFY(CTavrixXML_GetProFileIntoSleepTimeInfo(layer, "1", &sleep));
     QCOMPARE(sleep.lightSleepTime, 600);
     QCOMPARE(sleep.keyboardSleepTime, 30);
-    QCOMPARE(DDataManager::getInstance()->getProhibitSleep(), 1);
+    QCOMPARE(link->getProhibitSleep(), 1);
 }
 
 void TestDeviceKeyboardLink::emptyProfilePathTouchesNoStore()

@@ -3,13 +3,17 @@
 // reports, hot-plug, and the guards against reports and events of the wrong keyboard.
 #include "app/ddatamanager.h"
 #include "devicelink/ddevicekeyboardlink.h"
+#include "devicelink/magneticreport.h"
 #include "devicelink/mainhidinterface.h"
 #include "devicepage/ddevicelistitem.h"
 #include "devicepage/ddevicepage.h"
+#include "devicepage/dperformancepage.h"
 #include "emudevice.h"
 #include "emumodel.h"
 #include "keyboardview/hiddevicejoinframe.h"
 #include "keyboardview/keyboardbutcustom.h"
+#include "keys/dcustomkeyspage.h"
+#include "platform/pastebackend.h"
 #include "support/devicepagerig.h"
 #include "support/kbemuexpect.h"
 #include "support/testmain.h"
@@ -116,6 +120,9 @@ private Q_SLOTS:
     void clicksSwitchBetweenKeyboards();
     void clickDuringSwitchIsDropped();
     void reportsOfOtherKeyboardChangeNothing();
+    void eachKeyboardKeepsItsFacts();
+    void textKeyNoticeIsShown();
+    void prohibitSleepFollowsTheCurrentModel();
     void batteryDisplay();
     void deviceWithoutSerialWaitsForIt();
     void unplugAndPlugBack();
@@ -398,6 +405,111 @@ void TestDevicePage::reportsOfOtherKeyboardChangeNothing()
     first->keyboard()->state().status.battery = 57;
     first->keyboard()->sendStatus();
     QVERIFY(waitUntil([&] { return battery->value() == 57; }, 3000));
+}
+
+// A keyboard with side lights is current; a magnetic one without them arrives and answers
+// its own queries. What the pages read is the current keyboard's, and a switch brings the
+// other keyboard's facts along.
+void TestDevicePage::eachKeyboardKeepsItsFacts()
+{
+    Rig rig;
+    EmuDevice *lit = rig.add("QR108", "a");
+    DDevicePage *page = rig.open();
+    DDataManager *dm = DDataManager::getInstance();
+    QWidget *sideLightButton = page->customKeysTab()->findChild<QWidget *>("toolButton_SideLightAbout");
+    QVERIFY(sideLightButton);
+    QVERIFY(dm->haveSideLight());
+    QVERIFY(!sideLightButton->isHidden());
+    const auto dataManagerFacts = [dm] {
+        return QList<int> {dm->getMagneticPrecision(), dm->getKeyAntiShakeNum(), dm->getKeyRateOfReturnNum()};
+    };
+    const QList<int> litFacts = dataManagerFacts();
+
+    EmuDevice *magnetic = rig.add("QM68", "b");
+    magnetic->keyboard()->state().magnetic = [] {
+        EmuMagnetic m;
+        m.travelLevel = 55;
+        m.debounce = 6;
+        m.reportRate = 4;
+        return m;
+    }();
+    magnetic->keyboard()->setCalibrationResult(0, 10);
+    page->hidDeviceConnectChanging(DDevicePage::kChangeArrival, "hidPath");
+    QVERIFY(rig.waitIdle());
+    DDeviceKeyboardLink *magneticLink = page->getKeyboardLinkMap().value(magnetic->socketPath());
+    QVERIFY(magneticLink);
+    QVERIFY(waitUntil([&] { return magneticLink->getKeyRateOfReturnNum() == 4; }, 3000));
+    QCOMPARE(rig.currentPath(), lit->socketPath());
+    QVERIFY(dm->haveSideLight());
+    QCOMPARE(dataManagerFacts(), litFacts);
+
+    // Its magnetic events do not reach the pages while it is not the current keyboard.
+    QSignalSpy calibrationShown(dm, &DDataManager::sigTheMagneticKeyboardCalibrationStatusBack);
+    QSignalSpy calibrationAnswered(magneticLink, &DDeviceKeyboardLink::sigMagneticCalibrationStatus);
+    QVERIFY(MagneticReport::send(magneticLink->getHidInterface(), MagneticReport::calibrate(1, 1)));
+    QTRY_COMPARE(calibrationAnswered.count(), 2);
+    QCOMPARE(calibrationShown.count(), 0);
+
+    rig.click(magnetic);
+    QVERIFY(rig.waitIdle());
+    QCOMPARE(rig.currentPath(), magnetic->socketPath());
+    QVERIFY(!dm->haveSideLight());
+    QVERIFY(sideLightButton->isHidden());
+    QCOMPARE(dataManagerFacts(), (QList<int> {55, 6, 4}));
+    QVERIFY(MagneticReport::send(magneticLink->getHidInterface(), MagneticReport::calibrate(1, 1)));
+    QTRY_COMPARE(calibrationShown.count(), 2);
+    // A report rate chosen on the page is the keyboard's own from then on.
+    page->onKeyRateOfReturnCurrentNum(2);
+
+    rig.click(lit);
+    QVERIFY(rig.waitIdle());
+    QVERIFY(dm->haveSideLight());
+    QVERIFY(!sideLightButton->isHidden());
+    QCOMPARE(dataManagerFacts(), litFacts);
+
+    rig.click(magnetic);
+    QVERIFY(rig.waitIdle());
+    QCOMPARE(dataManagerFacts(), (QList<int> {55, 6, 2}));
+}
+
+void TestDevicePage::textKeyNoticeIsShown()
+{
+    // Where nothing can type the paste shortcut the page tells the user to paste,
+    // whichever keyboard's key asked for the text.
+    struct NoTyping : PasteBackend
+    {
+        void setClipboardText(const QString &) override { }
+        bool typePasteShortcut() override { return false; }
+    } paste;
+    Rig rig;
+    rig.add("QR108", "a");
+    EmuDevice *other = rig.add("QB84", "b");
+    DDevicePage *page = rig.open();
+    DDeviceKeyboardLink *link = page->getKeyboardLinkMap().value(other->socketPath());
+    QVERIFY(link && link != page->currentDeviceLink());
+    link->setPasteBackend(&paste);
+    KeyOperateInfo item = KeyOperateInfo::empty();
+    qstrncpy(item.value, "typed text", sizeof item.value);
+    link->pasteKeyText(item, 1);
+    QCOMPARE(page->pageNotice()->text(), QString("The text is on the clipboard: press Ctrl+V to paste it"));
+}
+
+void TestDevicePage::prohibitSleepFollowsTheCurrentModel()
+{
+    Rig rig;
+    rig.add("QR108", "a");
+    EmuDevice *sleeper = rig.add("QB84", "b");
+    DDevicePage *page = rig.open();
+    constexpr int performanceTab = 2;
+    QWidget *frame = page->performanceTab()->findChild<QWidget *>("frame_ProhibitSleep");
+    QVERIFY(frame);
+    page->onCurIndexChangedMainPage(performanceTab);
+    QVERIFY(!frame->isVisibleTo(page->performanceTab()));
+
+    rig.click(sleeper);
+    QVERIFY(rig.waitIdle());
+    page->onCurIndexChangedMainPage(performanceTab);
+    QVERIFY(frame->isVisibleTo(page->performanceTab()));
 }
 
 void TestDevicePage::batteryDisplay()

@@ -15,6 +15,7 @@
 #include <QSharedMemory>
 #include <QTemporaryDir>
 
+#include <csignal>
 #include <functional>
 #include <memory>
 
@@ -34,6 +35,37 @@ bool receivedCommand(EmuDevice &device, const QString &hex)
     return false;
 }
 
+// Starts the executable in its own HOME and XDG folders with the emulated keyboards of emuDir.
+void startApp(QProcess &app, const QString &home, const QString &emuDir, const QString &display)
+{
+    QDir().mkpath(home + "/run");
+    QFile::setPermissions(home + "/run", QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("HOME", home);
+    env.insert("XDG_CONFIG_HOME", home + "/.config");
+    env.insert("XDG_DATA_HOME", home + "/.local/share");
+    env.insert("XDG_CACHE_HOME", home + "/.cache");
+    env.insert("XDG_RUNTIME_DIR", home + "/run");
+    env.insert("TMPDIR", home);
+    env.insert("DISPLAY", display);
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    env.insert("TAVRIX_EMU_DIR", emuDir);
+    app.setProcessEnvironment(env);
+    app.setWorkingDirectory(home);
+    app.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    app.start(QString::fromLocal8Bit(qgetenv("TAVRIX_BIN_DIR")) + "/quorin-driver", QStringList());
+}
+
+void freeInstanceKey(const QString &home)
+{
+    const QByteArray saved = qgetenv("TMPDIR");
+    qputenv("TMPDIR", home.toLocal8Bit());
+    QSharedMemory segment(QStringLiteral("QuorinV2.0_1.2.0.1"));
+    if (segment.attach())
+        segment.detach();
+    qputenv("TMPDIR", saved);
+}
+
 }  // namespace
 
 class TestDevicePageProcess : public QObject
@@ -43,6 +75,7 @@ class TestDevicePageProcess : public QObject
 private Q_SLOTS:
     void initTestCase();
     void twoKeyboardsOpenTheFirstAndShowTheirCards();
+    void quitEndsLightSynchronisationOnTheKeyboard();
 
 private:
     XvfbServer m_x;
@@ -135,6 +168,33 @@ void TestDevicePageProcess::twoKeyboardsOpenTheFirstAndShowTheirCards()
     QVERIFY(full.comeBack());
     QVERIFY(waitUntil([&] { return receivedCommand(full, "01 01"); }, 10000));
     QVERIFY(app.state() == QProcess::Running);
+}
+
+void TestDevicePageProcess::quitEndsLightSynchronisationOnTheKeyboard()
+{
+    QTemporaryDir home;
+    QTemporaryDir emuDir;
+    EmuDevice keyboard(emuDir.path(), EmuModels::find("QR108"), "a");
+    QVERIFY(keyboard.start());
+    QProcess app;
+    startApp(app, home.path(), emuDir.path(), m_x.display());
+    QVERIFY(app.waitForStarted(5000));
+    auto stopApp = qScopeGuard([&] {
+        app.kill();
+        app.waitForFinished(3000);
+        freeInstanceKey(home.path());
+    });
+    // The application streams its frames to the keyboard...
+    QVERIFY(waitUntil([&] { return keyboard.keyboard()->state().lightSync; }, 20000));
+    QVERIFY(waitUntil([&] { return keyboard.keyboard()->receivedCount(0x0E) > 20; }, 5000));
+    // ...and a quit asked by the system ends that before the link closes: the keyboard
+    // goes back to its own effects instead of freezing on the last frame.
+    ::kill(pid_t(app.processId()), SIGTERM);
+    QVERIFY(waitUntil([&] { return app.state() == QProcess::NotRunning; }, 10000));
+    QVERIFY(waitUntil([&] { return !keyboard.keyboard()->state().lightSync; }, 2000));
+    const QList<HidReport> received = keyboard.receivedReports();
+    QVERIFY(!received.isEmpty());
+    QCOMPARE(received.last().toByteArray().left(7).toHex(' '), QByteArray("01 16 00 00 00 01 00"));
 }
 
 TAVRIX_TEST_MAIN(TestDevicePageProcess)

@@ -2,6 +2,7 @@
 #include "emuexpect.h"
 #include "emuscript.h"
 #include "platform/emudirwatcher.h"
+#include "sdk/tavrixfirmware.h"
 #include "sdk/tavrixhid.h"
 #include "support/emuhost.h"
 #include "support/kbemuexpect.h"
@@ -104,6 +105,7 @@ private Q_SLOTS:
     void commandAnswersEveryQuery_data();
     void commandAnswersEveryQuery();
     void commandLogsReportsAndStopsCleanly();
+    void commandHelpAndBootloaderStart();
     void downloadIsStoredAndReported_data();
     void downloadIsStoredAndReported();
     void replyRules_data();
@@ -225,6 +227,49 @@ void TestKbEmu::commandAnswersEveryQuery()
     HidReport got;
     QVERIFY(host.exchange(request, &got));
     QCOMPARE(EmuExpect::shortHex(got), EmuExpect::shortHex(hex(reply)));
+}
+
+// --help lists the options; --bootloader starts a keyboard in its firmware-update
+// mode, flashed from the test image the command writes, after which the keyboard
+// comes back with the image's version.
+void TestKbEmu::commandHelpAndBootloaderStart()
+{
+    QProcess help;
+    help.start(kbemuPath(), {"--help"});
+    QVERIFY(help.waitForFinished(5000));
+    QCOMPARE(help.exitCode(), 0);
+    const QString text = QString::fromLatin1(help.readAllStandardOutput());
+    for (const char *option :
+         {"--dir", "--model", "--tag", "--serial", "--script", "--receiver", "--bootloader", "--log", "--help"})
+        QVERIFY2(text.contains(QLatin1String(option)), option);
+
+    QTemporaryDir dir;
+    qputenv("TAVRIX_EMU_DIR", dir.path().toLocal8Bit());
+    QProcess command;
+    command.start(kbemuPath(), {"--dir", dir.path(), "--model", "QR108", "--tag", "u", "--bootloader"});
+    QVERIFY(command.waitForStarted());
+    const QString bootloader = dir.filePath("vid_1209&pid_000e&u.sock");
+    const QString keyboard = dir.filePath("vid_1209&pid_0001&u.sock");
+    QVERIFY(waitForFile(bootloader, true));
+    QVERIFY(!QFile::exists(keyboard));
+    QFile image(dir.filePath("firmware/QR108.bin"));
+    QVERIFY(image.open(QIODevice::ReadOnly));
+    QVERIFY(image.readAll().contains("Quorin-QR108,_0001,,,QR108,V1.01"));
+
+    const int handle = CTavrixHid_OpenPath(bootloader.toLatin1().constData());
+    QVERIFY(handle > 0);
+    QCOMPARE(
+        CTavrixHid_FirmwareUpgrade(handle, QFile::encodeName(image.fileName()).constData(), 0x80000, 0, 0, nullptr), 0);
+    CTavrixHid_Close(handle);
+    QVERIFY(waitForFile(keyboard, true));
+    QVERIFY(waitForFile(bootloader, false));
+    QFile sidecar(keyboard + ".json");
+    QVERIFY(sidecar.open(QIODevice::ReadOnly));
+    QVERIFY(sidecar.readAll().contains("\"V1.01\""));
+
+    command.terminate();
+    QVERIFY(command.waitForFinished(3000));
+    qunsetenv("TAVRIX_EMU_DIR");
 }
 
 void TestKbEmu::commandLogsReportsAndStopsCleanly()

@@ -6,6 +6,7 @@
 #include "support/emuiofixture.h"
 #include "support/testmain.h"
 
+#include <QSignalSpy>
 #include <QtEndian>
 
 #include <cmath>
@@ -456,6 +457,62 @@ private Q_SLOTS:
         e.engine.setLightSynchronize(false);
     }
 
+    // Brightness and colour changes while streaming: the keyboard never gets a black frame
+    // (the previews keep the last frame until the next tick renders the new parameters).
+    void settingChangesStreamNoBlackFrame()
+    {
+        EmuIoFixture emu(QStringLiteral("QR108"));
+        QVERIFY(emu.open());
+        Engine e;
+        e.engine.setHidInterface(emu.hid());
+        colorInfoData stat = record(0, 0);
+        stat.topColorR = 255;
+        e.engine.loadProfileColorInfo();  // previews become a black placeholder
+        e.engine.setKeyboardColorInfoData(stat);
+        e.engine.setLightTickRunning(true);
+        e.engine.setLightSynchronize(true);
+        EmuKeyboard *keyboard = emu.device()->keyboard();
+        QTRY_VERIFY(keyboard->receivedCount(0x0E) > 0);
+        for (int i = 0; i < 30; ++i) {
+            stat.brightness = 1 + i % 5;
+            stat.topColorG = (i * 40) % 256;
+            e.engine.keyboardColorInfoDataChanged(stat);
+            QVERIFY(e.engine.previewColor(0) != QColor(0, 0, 0, 255));
+            QTest::qWait(7);
+        }
+        e.engine.setLightSynchronize(false);
+        e.engine.setLightTickRunning(false);
+        int keyReports = 0;
+        for (const HidReport &r : emu.device()->receivedReports()) {
+            if (r[1] != 0x0E || r[2] != 0)
+                continue;
+            ++keyReports;
+            bool anyLit = false;
+            for (int b = 0; b < r[5]; ++b)
+                anyLit = anyLit || r[6 + b] != 0;
+            QVERIFY2(anyLit, qPrintable(r.toHex()));
+        }
+        QVERIFY(keyReports >= 8);
+    }
+
+    // Without a sound server the music mode tells the user once, when it is chosen.
+    void musicWithoutSoundServerTellsTheUser()
+    {
+        Engine e;
+        QSignalSpy tips(&e.engine, &lightDealMain::sigSomeMessageTip);
+        colorInfoData music = record(0, 100);
+        e.engine.setKeyboardColorInfoData(music);
+        QCOMPARE(tips.count(), 1);
+        QCOMPARE(tips.first().first().toString(),
+                 QStringLiteral("Musical Rhythm cannot hear the sound output: no sound server answers"));
+        music.topColorG = 90;
+        e.engine.keyboardColorInfoDataChanged(music);
+        QCOMPARE(tips.count(), 1);
+        e.engine.setKeyboardColorInfoData(record(0, 2));
+        e.engine.setKeyboardColorInfoData(music);
+        QCOMPARE(tips.count(), 2);
+    }
+
     void customAndSideFramesReachTheButtons()
     {
         Engine e;
@@ -517,7 +574,7 @@ private Q_SLOTS:
         e.engine.setLightTickRunning(false);
         // A start right after a stop runs the ticks again.
         e.engine.setLightTickRunning(true);
-        e.engine.keyboardColorInfoDataChanged(record(0, 2));  // previews back to opaque black
+        e.engine.keyboardColorInfoDataChanged(record(0, 2));
         QTRY_VERIFY(e.engine.previewColor(0) != QColor(0, 0, 0, 255));
         e.engine.setLightTickRunning(false);
     }

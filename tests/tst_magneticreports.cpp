@@ -152,30 +152,41 @@ void TestMagneticReports::replies()
     QFETCH(QString, reply);
     QFETCH(QString, effect);
     QFETCH(QVariantList, values);
-    DDataManager *dm = DDataManager::getInstance();
-    dm->setMagneticPrecision(-1);
-    dm->setKeyRateOfReturnNum(-1);
-    dm->setKeyAntiShakeNum(-1);
-    dm->queryDynamicDisplaySensitivityNum(effect == "hover" ? 0 : 1, 0, 0);
-    QSignalSpy live(dm, &DDataManager::sigBackDynamicDisplaySensitivityNum);
-    QSignalSpy click(dm, &DDataManager::sigQueryDynamicDisplaySensitivityNum_MouseClicked_BackInfo);
-    QSignalSpy hover(dm, &DDataManager::sigQueryDynamicDisplaySensitivityNum_MouseEnter_BackInfo);
-    QSignalSpy calibration(dm, &DDataManager::sigTheMagneticKeyboardCalibrationStatusBack);
-
     DDeviceKeyboardLink link;
+    link.noteKeyAntiShakeNum(-1);
+    link.noteKeyRateOfReturnNum(-1);
+    QSignalSpy live(&link, &DDeviceKeyboardLink::sigMagneticLiveTravel);
+    QSignalSpy trigger(&link, &DDeviceKeyboardLink::sigMagneticKeyTrigger);
+    QSignalSpy calibration(&link, &DDeviceKeyboardLink::sigMagneticCalibrationStatus);
+    QSignalSpy facts(&link, &DDeviceKeyboardLink::sigFactsChanged);
+    const int precisionBefore = link.getMagneticPrecision();
+
     deliver(link, hex(reply));
 
+    // The data manager's relay tells a click's answer from a hover's.
+    DDataManager *dm = DDataManager::getInstance();
+    dm->queryDynamicDisplaySensitivityNum(effect == "hover" ? 0 : 1, 0, 0);
+    QSignalSpy click(dm, &DDataManager::sigQueryDynamicDisplaySensitivityNum_MouseClicked_BackInfo);
+    QSignalSpy hover(dm, &DDataManager::sigQueryDynamicDisplaySensitivityNum_MouseEnter_BackInfo);
+    if (!trigger.isEmpty()) {
+        const QVariantList t = trigger.first();
+        dm->relaySensitivityBackInfo(t[0].toInt(), t[1].toInt(), t[2].toInt(), t[3].toInt(), t[4].toInt());
+    }
+
+    const int precision = link.getMagneticPrecision();
     const QMap<QString, QVariantList> got {
         {"live", live.isEmpty() ? QVariantList {} : live.first()},
         {"click", click.isEmpty() ? QVariantList {} : click.first()},
         {"hover", hover.isEmpty() ? QVariantList {} : hover.first()},
         {"calibration", calibration.isEmpty() ? QVariantList {} : calibration.first()},
-        {"precision", dm->getMagneticPrecision() < 0 ? QVariantList {} : QVariantList {dm->getMagneticPrecision()}},
-        {"rate", dm->getKeyRateOfReturnNum() < 0 ? QVariantList {} : QVariantList {dm->getKeyRateOfReturnNum()}},
-        {"debounce", dm->getKeyAntiShakeNum() < 0 ? QVariantList {} : QVariantList {dm->getKeyAntiShakeNum()}},
+        {"precision", precision == precisionBefore ? QVariantList {} : QVariantList {precision}},
+        {"rate", link.getKeyRateOfReturnNum() < 0 ? QVariantList {} : QVariantList {link.getKeyRateOfReturnNum()}},
+        {"debounce", link.getKeyAntiShakeNum() < 0 ? QVariantList {} : QVariantList {link.getKeyAntiShakeNum()}},
     };
     for (auto it = got.cbegin(); it != got.cend(); ++it)
         QCOMPARE(it.value(), it.key() == effect ? values : QVariantList {});
+    const bool isFact = effect == "precision" || effect == "rate" || effect == "debounce";
+    QCOMPARE(facts.count(), isFact ? 1 : 0);
 }
 
 void TestMagneticReports::keyboardTakesSettingsAndCalibrates()
@@ -186,7 +197,7 @@ void TestMagneticReports::keyboardTakesSettingsAndCalibrates()
     f.device()->clearReceived();
     MainHidInterFace *hid = f.link()->getHidInterface();
     const Keys keys {{1, 2}, {3, 4}};
-    QSignalSpy calibration(DDataManager::getInstance(), &DDataManager::sigTheMagneticKeyboardCalibrationStatusBack);
+    QSignalSpy calibration(f.link(), &DDeviceKeyboardLink::sigMagneticCalibrationStatus);
     f.keyboard()->setCalibrationResult(0, 20);
 
     QVERIFY(MagneticReport::send(
@@ -204,10 +215,8 @@ void TestMagneticReports::keyboardTakesSettingsAndCalibrates()
     QCOMPARE(m.debounce, uint8_t(5));
     QCOMPARE(m.calibrations, 1);
 
-    // The keyboard's answer to a key query reaches the data manager's relay.
-    QSignalSpy click(DDataManager::getInstance(),
-                     &DDataManager::sigQueryDynamicDisplaySensitivityNum_MouseClicked_BackInfo);
-    DDataManager::getInstance()->queryDynamicDisplaySensitivityNum(1, 3, 4);
+    // The keyboard's answer to a key query comes out of its link.
+    QSignalSpy click(f.link(), &DDeviceKeyboardLink::sigMagneticKeyTrigger);
     QVERIFY(MagneticReport::send(hid, MagneticReport::queryKey(3, 4)));
     QTRY_COMPARE(click.count(), 1);
     QCOMPARE(click.first(), (QVariantList {12, 18, 18, 4, 4}));

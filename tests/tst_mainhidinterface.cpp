@@ -4,6 +4,7 @@
 #include "support/kbemuexpect.h"
 #include "support/testmain.h"
 
+#include <QElapsedTimer>
 #include <QScopeGuard>
 #include <QThread>
 
@@ -79,6 +80,7 @@ private Q_SLOTS:
     void failedWriteIsLoggedOnceWithItsCommandByte();
     void openAndCloseResults();
     void closeDuringTraffic();
+    void commandsQueuedBeforeCloseReachTheKeyboard();
 };
 
 void TestMainHidInterface::initTestCase()
@@ -290,6 +292,35 @@ void TestMainHidInterface::closeDuringTraffic()
     const int count = emu.device()->receivedReports().size();
     QTest::qWait(100);
     QCOMPARE(emu.device()->receivedReports().size(), count);
+}
+
+// Light synchronisation off is queued right before the links close at quit; it must
+// still be written, after the commands before it, and nothing after the close.
+void TestMainHidInterface::commandsQueuedBeforeCloseReachTheKeyboard()
+{
+    EmuIoFixture emu("QR108");
+    QVERIFY(emu.open());
+    QTRY_VERIFY(!emu.device()->receivedReports().isEmpty());
+    HidReport syncOff = HidReport::command(HidCmd::LightSync, 0, 0x01);
+    const HidReport ask = HidReport::command(HidCmd::KeyboardSettings, 2, 1);
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(emu.hid()->appendCmdData(ask.data()), 0);
+    QCOMPARE(emu.hid()->appendCmdData(syncOff.data()), 0);
+    QCOMPARE(emu.hid()->closeHid(), 0);
+    QTRY_COMPARE(emu.device()->receivedReports().last(), syncOff);
+    QCOMPARE(emu.device()->keyboard()->receivedCount(0x13), 3);
+
+    // A keyboard that left takes nothing, and the close does not hang on it.
+    EmuIoFixture gone("QR108");
+    QVERIFY(gone.open());
+    QTRY_VERIFY(!gone.device()->receivedReports().isEmpty());
+    gone.device()->stop();
+    for (int i = 0; i < 40; ++i)
+        gone.hid()->appendCmdData(ask.data());
+    QElapsedTimer closing;
+    closing.start();
+    QCOMPARE(gone.hid()->closeHid(), 0);
+    QVERIFY(closing.elapsed() < 200);
 }
 
 TAVRIX_TEST_MAIN(TestMainHidInterface)

@@ -36,7 +36,7 @@ private Q_SLOTS:
         store.reset(new StoreFixture);
         layer = store->newLayerFile("appProfile_Default.xml");
         DDataManager *data = DDataManager::getInstance();
-        data->setCurProductName("Quorin QR108");
+        data->setCurProductName("QR108");
         data->setMagneticKeyboard(false);
         data->setHidDeviceType(3);
         data->setProhibitSleep(0);
@@ -156,6 +156,23 @@ private Q_SLOTS:
         QCOMPARE(edit("lineEdit_KeyboardSleep")->text(), QString("1000"));
     }
 
+    // Shown with the FN layer, the page shows and stores the Default layer's settings.
+    void fnLayerShowsTheKeyboardsSettings()
+    {
+        QVERIFY(CTavrixXML_AddProFileFunctionInfo(layer, "1", "1", "0", "0", "0"));
+        QVERIFY(CTavrixXML_SetProFileIntoSleepTimeInfo(layer, "1", 120, 15));
+        const QByteArray fnLayer = store->newLayerFile("appProfile_FN.xml");
+        page->setProfilePath(fnLayer);
+        page->reloadSettings();
+        QVERIFY(page->findChild<QCheckBox *>("checkBox_disableALT_TAB")->isChecked());
+        QCOMPARE(edit("lineEdit_LightSleep")->text(), QString("120"));
+        QCOMPARE(edit("lineEdit_KeyboardSleep")->text(), QString("15"));
+
+        page->findChild<QCheckBox *>("checkBox_disableWindowsKey")->click();
+        QCOMPARE(storedWinLock(layer), (QStringList {"1", "0", "0", "1"}));
+        QVERIFY(storedWinLock(fnLayer).last() != "1");
+    }
+
     void prohibitSleepOnlyForItsModel()
     {
         DDataManager *data = DDataManager::getInstance();
@@ -164,7 +181,7 @@ private Q_SLOTS:
         QVERIFY(!page->findChild<QFrame *>("frame_ProhibitSleep")->isVisibleTo(page.data()));
         QVERIFY(!edit("lineEdit_KeyboardSleep")->isReadOnly());
 
-        data->setCurProductName(DPerformancePage::kProhibitSleepProductName);
+        data->setCurProductName("QB84");
         page->reloadSettings();
         QCheckBox *box = page->findChild<QCheckBox *>("checkBox_ProhibitSleep");
         QVERIFY(page->findChild<QFrame *>("frame_ProhibitSleep")->isVisibleTo(page.data()));
@@ -248,7 +265,7 @@ private Q_SLOTS:
         DDataManager *data = DDataManager::getInstance();
         data->setTheme(0);
         CTavrixXML_AddProFileFunctionInfo(layer, "1", "1", "0", "0", "1");
-        data->setCurProductName(DPerformancePage::kProhibitSleepProductName);
+        data->setCurProductName("QB84");
         QWidget host;
         host.setObjectName("host");
         host.setStyleSheet(QStringLiteral("QWidget#host{background-color:rgb(%1);}")

@@ -4,9 +4,12 @@
 #include "lighting/spectrumanalyser.h"
 #include "support/testmain.h"
 
+#include <QElapsedTimer>
 #include <QSignalSpy>
+#include <QThread>
 #include <QtEndian>
 
+#include <atomic>
 #include <cmath>
 
 namespace {
@@ -65,6 +68,29 @@ public:
         return true;
     }
     void close() override { }
+};
+
+// A sound server that answers a read only after a long while (a suspended monitor).
+class SlowSource : public AudioPacketSource
+{
+public:
+    explicit SlowSource(std::atomic<int> *closed) : m_closed(closed) { }
+    bool open(int *blockAlign) override
+    {
+        *blockAlign = 4;
+        return true;
+    }
+    bool readPacket(QByteArray *packet) override
+    {
+        QThread::msleep(m_reads++ == 0 ? 0 : 600);
+        *packet = QByteArray(8, 'a');
+        return true;
+    }
+    void close() override { ++*m_closed; }
+
+private:
+    std::atomic<int> *m_closed;
+    int m_reads = 0;
 };
 
 }  // namespace
@@ -153,6 +179,35 @@ private Q_SLOTS:
         QCOMPARE(capture.stopCapture(), 0);
         QVERIFY(!capture.isCapturing());
         QCOMPARE(capture.stopCapture(), 0);
+    }
+
+    // Leaving the music mode while the capture waits in a read returns at once; nothing
+    // arrives after the stop and the source is released once its read returns.
+    void stopDoesNotWaitForABlockedRead()
+    {
+        std::atomic<int> closed {0};
+        int received = 0;
+        {
+            DSoundCardAudioCapture capture;
+            capture.setSourceFactory([&closed] { return std::unique_ptr<AudioPacketSource>(new SlowSource(&closed)); });
+            connect(&capture, &DSoundCardAudioCapture::sigSendCaptureAudioData, this, [&received](BYTE *data, int) {
+                ++received;
+                delete[] data;
+            });
+            QCOMPARE(capture.startCapture(), 0);
+            QTRY_COMPARE(received, 1);  // now blocked in the second read
+            QElapsedTimer stopping;
+            stopping.start();
+            QCOMPARE(capture.stopCapture(), 0);
+            QVERIFY2(stopping.elapsed() < 50, qPrintable(QString::number(stopping.elapsed())));
+            QCOMPARE(capture.startCapture(), 0);  // a new run may start while the old one ends
+            stopping.restart();
+            QCOMPARE(capture.stopCapture(), 0);
+            QVERIFY(stopping.elapsed() < 50);
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(closed.load(), 2, 3000);
+        QTest::qWait(20);
+        QVERIFY(received <= 2);
     }
 
     void captureWithoutSourceFails()

@@ -123,7 +123,7 @@
         <translation>El texto está en el portapapeles: pulse Ctrl+V para pegarlo</translation>
     </message>
     <message>
-        <source>The keyboard&apos;s settings could not be saved</source>
+        <source>The keyboard's settings could not be saved</source>
         <translation>No se pudieron guardar los ajustes del teclado</translation>
     </message>
 </context>
@@ -670,10 +670,10 @@
         <translation>DSeniorKeysRecordExplainDia</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
-When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation>Con &quot;Tecla única&quot; seleccionada, basta con hacer clic en una tecla para completar la configuración; 
-Con &quot;Combinación de teclas&quot; seleccionada, hay que elegir al menos una tecla modificadora y otra tecla para completar la combinación, por ejemplo L_Shift+A o L_Shift+L_Ctrl+A;</translation>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
+When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>Con "Tecla única" seleccionada, basta con hacer clic en una tecla para completar la configuración; 
+Con "Combinación de teclas" seleccionada, hay que elegir al menos una tecla modificadora y otra tecla para completar la combinación, por ejemplo L_Shift+A o L_Shift+L_Ctrl+A;</translation>
     </message>
 </context>
 <context>
@@ -762,8 +762,8 @@ Con &quot;Combinación de teclas&quot; seleccionada, hay que elegir al menos una
         <translation>Otro</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -971,7 +971,7 @@ Con &quot;Combinación de teclas&quot; seleccionada, hay que elegir al menos una
         <translation>Perfil importado correctamente</translation>
     </message>
     <message>
-        <source>Profile name can&apos;t empty</source>
+        <source>Profile name can't empty</source>
         <translation>El nombre del perfil no puede estar vacío</translation>
     </message>
     <message>
@@ -1634,7 +1634,7 @@ Con &quot;Combinación de teclas&quot; seleccionada, hay que elegir al menos una
         <translation>Error al guardar las opciones del bloqueo de Win</translation>
     </message>
     <message>
-        <source>The desktop&apos;s keyboard settings could not be opened</source>
+        <source>The desktop's keyboard settings could not be opened</source>
         <translation>No se pudo abrir la configuración del teclado del escritorio</translation>
     </message>
     <message>
@@ -1754,7 +1754,7 @@ Con &quot;Combinación de teclas&quot; seleccionada, hay que elegir al menos una
         <translation>Macro eliminada</translation>
     </message>
     <message>
-        <source>Macro name can&apos;t be empty</source>
+        <source>Macro name can't be empty</source>
         <translation>El nombre de la macro no puede estar vacío</translation>
     </message>
     <message>
@@ -1914,7 +1914,7 @@ Con &quot;Combinación de teclas&quot; seleccionada, hay que elegir al menos una
         <translation>Ola</translation>
     </message>
     <message>
-        <source>Custom light name can&apos;t be empty</source>
+        <source>Custom light name can't be empty</source>
         <translation>El nombre de la iluminación personalizada no puede estar vacío</translation>
     </message>
     <message>
@@ -1994,8 +1994,8 @@ Con &quot;Combinación de teclas&quot; seleccionada, hay que elegir al menos una
         <translation>2.Selecciona una tecla;</translation>
     </message>
     <message>
-        <source>3.Clicked &quot;Start calibration&quot;;</source>
-        <translation>3.Haz clic en &quot;Iniciar calibración&quot;;</translation>
+        <source>3.Clicked "Start calibration";</source>
+        <translation>3.Haz clic en "Iniciar calibración";</translation>
     </message>
     <message>
         <source>4.Press the selected key;</source>
@@ -2054,12 +2054,12 @@ Con &quot;Combinación de teclas&quot; seleccionada, hay que elegir al menos una
         <translation>Puedes ajustar por separado el recorrido del disparo rápido al pulsar (activación) y al soltar (reinicio).</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
-        <translation>Con &quot;Tecla única&quot; seleccionada, basta con hacer clic en una tecla para completar la configuración;</translation>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
+        <translation>Con "Tecla única" seleccionada, basta con hacer clic en una tecla para completar la configuración;</translation>
     </message>
     <message>
-        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation>Con &quot;Combinación de teclas&quot; seleccionada, hay que elegir al menos una tecla modificadora y otra tecla para completar la combinación, por ejemplo L_Shift+A o L_Shift+L_Ctrl+A;</translation>
+        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>Con "Combinación de teclas" seleccionada, hay que elegir al menos una tecla modificadora y otra tecla para completar la combinación, por ejemplo L_Shift+A o L_Shift+L_Ctrl+A;</translation>
     </message>
     <message>
         <source>Trigger points for DKS actions</source>
@@ -2177,6 +2177,74 @@ Con &quot;Combinación de teclas&quot; seleccionada, hay que elegir al menos una
         <source>Saving the advanced key failed</source>
         <translation>No se pudo guardar la tecla avanzada</translation>
     </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Alejar</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Acercar</translation>
+    </message>
+    <message>
+        <source>Profile menu</source>
+        <translation>Menú de perfil</translation>
+    </message>
+    <message>
+        <source>Colour %1</source>
+        <translation>Color %1</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Derecha</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Izquierda</translation>
+    </message>
+    <message>
+        <source>Disperse</source>
+        <translation>Dispersar</translation>
+    </message>
+    <message>
+        <source>Gather</source>
+        <translation>Reunir</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>Sentido horario</translation>
+    </message>
+    <message>
+        <source>Anticlockwise</source>
+        <translation>Sentido antihorario</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rojo</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Tecla %1</translation>
+    </message>
+    <message>
+        <source>Close startup to tray (no system tray found)</source>
+        <translation>Minimizar a la bandeja al cerrar (no se encontró la bandeja del sistema)</translation>
+    </message>
+    <message>
+        <source>The firmware image is not valid for this keyboard</source>
+        <translation>La imagen de firmware no es válida para este teclado</translation>
+    </message>
+    <message>
+        <source>Reconnect the keyboard</source>
+        <translation>Vuelva a conectar el teclado</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>
@@ -2263,6 +2331,13 @@ No se puede mostrar su contenido. ¿Conservar el archivo tal cual (la página qu
     <message>
         <source>Form</source>
         <translation>Formulario</translation>
+    </message>
+</context>
+<context>
+    <name>lightDealMain</name>
+    <message>
+        <source>Musical Rhythm cannot hear the sound output: no sound server answers</source>
+        <translation>Ritmo musical no puede oír la salida de sonido: ningún servidor de sonido responde</translation>
     </message>
 </context>
 <context>

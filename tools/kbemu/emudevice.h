@@ -56,6 +56,8 @@ public:
     int connectionCount() const { return m_connections.size(); }
 
     QString socketPath() const;
+    QString directory() const { return m_dir; }
+    QString tag() const { return m_tag; }
     QString sidecarPath() const { return socketPath() + QStringLiteral(".json"); }
     EmuKeyboard *keyboard() { return &m_keyboard; }
     const EmuModelInfo &model() const { return m_keyboard.model(); }

@@ -190,6 +190,8 @@ void EmuKeyboard::onQuerySerial(const HidReport &)
 
 void EmuKeyboard::onWriteSerial(const HidReport &r)
 {
+    if (m_serialLocked)
+        return;
     QByteArray serial = r.mid(HidReport::PayloadOffset, 32);
     const int end = serial.indexOf('\0');
     if (end >= 0)
@@ -314,8 +316,7 @@ void EmuKeyboard::onOnboardKeys(const HidReport &r)
 {
     const int layer = r.sub();
     const int packet = r[4];
-    if (layer == 0 && packet == 0)
-        m_download = DownloadSession {{}, {}, {}, false};  // a download (or its retry) begins
+    beginDownloadPacket();
     const int length = std::min<int>({r.length(), 4 * EmuOnboardMemory::KeysPerPacket, HidReport::PayloadSize});
     QByteArray &keys = m_state.memory.keys[layer];
     const int offset = packet * 4 * EmuOnboardMemory::KeysPerPacket;
@@ -330,6 +331,7 @@ void EmuKeyboard::onOnboardMacro(const HidReport &r)
 {
     const int slot = r.sub();
     const int step = r[4];
+    beginDownloadPacket();
     if (step < EmuOnboardMemory::MacroSteps) {
         QByteArray &record = m_state.memory.macros[slot];
         if (record.size() != EmuOnboardMemory::MacroRecordSize)
@@ -346,9 +348,20 @@ void EmuKeyboard::onOnboardMacro(const HidReport &r)
 
 void EmuKeyboard::onOnboardSeniorKey(const HidReport &r)
 {
+    beginDownloadPacket();
     m_state.memory.seniorKeys[r.sub()] = r.mid(HidReport::PayloadOffset, HidReport::PayloadSize);
     m_download.seniorSlots.insert(r.sub());
     checkDownloadComplete();
+}
+
+// A key's macro and advanced-key packets go out before the key packet that holds the
+// key, so a download may begin with any of the three kinds: the first download packet
+// after the last download ended starts a new one. A retry of an unfinished download
+// sends every packet again, so it simply completes the open session.
+void EmuKeyboard::beginDownloadPacket()
+{
+    if (m_download.reported)
+        m_download = DownloadSession {{}, {}, {}, false};
 }
 
 // The status report with the download result goes out once every key packet of both

@@ -46,6 +46,8 @@ public:
 
     // Misbehaviour switches.
     void setSilent(bool silent) { m_silent = silent; }
+    // A locked keyboard ignores serial-number writes (it still logs them).
+    void setSerialLocked(bool locked) { m_serialLocked = locked; }
     bool isSilent() const { return m_silent; }
     // Drops the next count replies with this reply byte (AllReplies: any reply); count < 0: all of them.
     void dropReplies(int replyByte, int count);
@@ -129,6 +131,7 @@ private:
     void lightConfig(const HidReport &r, EmuLightConfig &config, HidReply answer);
     void lightModes(const EmuLightModes &modes, HidReply answer);
     void magneticAnswer(MagneticSub sub, std::initializer_list<uint8_t> values);
+    void beginDownloadPacket();
     void checkDownloadComplete();
 
     EmuModelInfo m_model;
@@ -136,6 +139,7 @@ private:
     EmuKeyboardState m_state;
     QHash<uint8_t, int> m_receivedCounts;
     bool m_silent = false;
+    bool m_serialLocked = false;
     QHash<int, ReplyRule> m_rules;
     QHash<uint8_t, QList<QByteArray>> m_overrides;
     QMultiHash<uint8_t, QPair<int, std::function<void()>>> m_triggers;

@@ -87,6 +87,7 @@ const QMap<QString, EmuScript::Verb> &EmuScript::verbs()
         {QStringLiteral("serial"), &EmuScript::verbSerial},
         {QStringLiteral("serial-hex"), &EmuScript::verbSerialHex},
         {QStringLiteral("silent"), &EmuScript::verbSilent},
+        {QStringLiteral("serial-lock"), &EmuScript::verbSerialLock},
         {QStringLiteral("drop"), &EmuScript::verbDrop},
         {QStringLiteral("delay"), &EmuScript::verbDelay},
         {QStringLiteral("answer"), &EmuScript::verbAnswer},
@@ -186,6 +187,20 @@ bool EmuScript::verbSerialHex(const QStringList &args, Action *action, QString *
     EmuDevice *d = m_device;
     serial = serial.left(32);
     *action = [d, serial] { d->keyboard()->state().serial = serial; };
+    return true;
+}
+
+bool EmuScript::verbSerialLock(const QStringList &args, Action *action, QString *error)
+{
+    if (!argCount(args, 1, 1, error))
+        return false;
+    if (args[0] != QLatin1String("on") && args[0] != QLatin1String("off")) {
+        *error = QStringLiteral("serial-lock takes on or off");
+        return false;
+    }
+    const bool on = args[0] == QLatin1String("on");
+    EmuDevice *d = m_device;
+    *action = [d, on] { d->keyboard()->setSerialLocked(on); };
     return true;
 }
 

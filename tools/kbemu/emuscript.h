@@ -33,6 +33,7 @@ private:
     bool verbSerial(const QStringList &args, Action *action, QString *error);
     bool verbSerialHex(const QStringList &args, Action *action, QString *error);
     bool verbSilent(const QStringList &args, Action *action, QString *error);
+    bool verbSerialLock(const QStringList &args, Action *action, QString *error);
     bool verbDrop(const QStringList &args, Action *action, QString *error);
     bool verbDelay(const QStringList &args, Action *action, QString *error);
     bool verbAnswer(const QStringList &args, Action *action, QString *error);

@@ -1,0 +1,170 @@
+// The device page with its light engine streaming to a QR108 served by the kbemu command
+// (another process, so its work is not counted): for each case the page runs 10 s and
+// the bench prints this process's CPU time as a share of one core and the light reports
+// per second the keyboard received.
+//
+//   bench_lightstream [seconds per case]
+//
+// Targets: Wave at most 4% on the key tab and 8% with the lighting tab's live preview
+// shown; Static at most 2% on any tab.
+
+#include "devicepage/ddevicepage.h"
+#include "lighting/dlightsconfigpage.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolButton>
+
+#include <cstdint>
+#include <cstdio>
+#include <ctime>
+
+namespace {
+
+double processCpuSeconds()
+{
+    timespec ts {};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+    return double(ts.tv_sec) + double(ts.tv_nsec) / 1e9;
+}
+
+void runEventLoop(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+bool waitFor(const std::function<bool()> &condition, int ms)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!condition()) {
+        if (timer.elapsed() > ms)
+            return false;
+        runEventLoop(20);
+    }
+    return true;
+}
+
+// The emulator's log: "<ms since start> <64 hex bytes>" per received report.
+struct LogCount
+{
+    qint64 lastMs = 0;
+    int lightReports = 0;  // per-key colours (0x0E) and receiver light state (0x28)
+    int allReports = 0;
+};
+
+LogCount readLog(const QString &path, qint64 afterMs, qint64 untilMs = INT64_MAX)
+{
+    LogCount count;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return count;
+    while (!file.atEnd()) {
+        const QList<QByteArray> fields = file.readLine().trimmed().split(' ');
+        if (fields.size() < 3)
+            continue;
+        const qint64 ms = fields[0].toLongLong();
+        count.lastMs = qMax(count.lastMs, ms);
+        if (ms <= afterMs || ms > untilMs)
+            continue;
+        ++count.allReports;
+        const int command = fields[2].toInt(nullptr, 16);
+        if (command == 0x0E || command == 0x28)
+            ++count.lightReports;
+    }
+    return count;
+}
+
+struct Case
+{
+    const char *name;
+    const char *mode;  // the lighting page's mode button
+    const char *tab;   // the device page's tab button, or null for a hidden page
+};
+
+}  // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir home;
+    QTemporaryDir emuDir;
+    const QByteArray root = home.path().toLocal8Bit();
+    qputenv("HOME", root);
+    qputenv("XDG_DATA_HOME", root + "/.local/share");
+    qputenv("XDG_CONFIG_HOME", root + "/.config");
+    qputenv("XDG_CACHE_HOME", root + "/.cache");
+    qputenv("XDG_RUNTIME_DIR", root + "/run");
+    QDir().mkpath(home.path() + "/run");
+    qputenv("TAVRIX_EMU_DIR", emuDir.path().toLocal8Bit());
+    QApplication app(argc, argv);
+    const int seconds = argc > 1 ? qMax(1, atoi(argv[1])) : 10;
+
+    const QString log = home.path() + "/kbemu.log";
+    QProcess emulator;
+    emulator.setProcessChannelMode(QProcess::ForwardedChannels);
+    emulator.start(QCoreApplication::applicationDirPath() + "/kbemu",
+                   {"--dir", emuDir.path(), "--model", "QR108", "--log", log});
+    if (!emulator.waitForStarted(5000)
+        || !waitFor([&] { return !QDir(emuDir.path()).entryList({"*.sock"}, QDir::System).isEmpty(); }, 5000)) {
+        std::fprintf(stderr, "kbemu did not start\n");
+        return 1;
+    }
+
+    auto *page = new DDevicePage;
+    page->resize(1280, 700);
+    page->show();
+    if (!waitFor([&] { return page->currentDeviceLink() && !page->isBusy() && !page->currentProfilePath().isEmpty(); },
+                 20000)) {
+        std::fprintf(stderr, "the device page did not open the keyboard\n");
+        return 1;
+    }
+
+    const Case cases[] = {
+        {"Wave, key tab", "toolButton_Wave", "toolButton_CustomKey"},
+        {"Wave, lighting tab", "toolButton_Wave", "toolButton_LightConfig"},
+        {"Wave, page hidden", "toolButton_Wave", nullptr},
+        {"Static, key tab", "toolButton_Static", "toolButton_CustomKey"},
+        {"Static, lighting tab", "toolButton_Static", "toolButton_LightConfig"},
+        {"Static, page hidden", "toolButton_Static", nullptr},
+    };
+    std::printf("%-24s %10s %16s %14s\n", "case", "CPU %", "light reports/s", "all reports/s");
+    for (const Case &c : cases) {
+        page->show();
+        page->findChild<QToolButton *>("toolButton_LightConfig")->click();
+        page->lightsConfigTab()->findChild<QToolButton *>(c.mode)->click();
+        if (c.tab)
+            page->findChild<QToolButton *>(c.tab)->click();
+        else
+            page->hide();
+        runEventLoop(1500);  // settle: the mode change and its first frames
+        const qint64 startMs = readLog(log, 0).lastMs;
+        const double cpuStart = processCpuSeconds();
+        QElapsedTimer wall;
+        wall.start();
+        runEventLoop(seconds * 1000);
+        const double cpu = processCpuSeconds() - cpuStart;
+        const qint64 elapsedMs = wall.elapsed();
+        const double elapsed = elapsedMs / 1000.0;
+        runEventLoop(300);  // the log lines of the last reports
+        const LogCount count = readLog(log, startMs, startMs + elapsedMs);
+        std::printf("%-24s %9.2f%% %16.1f %14.1f\n", c.name, 100.0 * cpu / elapsed, count.lightReports / elapsed,
+                    count.allReports / elapsed);
+        std::fflush(stdout);
+    }
+
+    page->closeAllLinks();
+    delete page;
+    emulator.terminate();
+    emulator.waitForFinished(3000);
+    return 0;
+}
