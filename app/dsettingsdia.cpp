@@ -2,6 +2,7 @@
 
 #include "app/dappllication.h"
 #include "app/ddatamanager.h"
+#include "app/trayavailability.h"
 #include "firmware/dfirwareinfoshow.h"
 #include "platform/xdgautostart.h"
 #include "ui_dsettingsdia.h"
@@ -176,7 +177,12 @@ void DSettingsDia::setTexts()
     m_ui->checkBox_UsingBgImage->setText(QObject::tr("Background image"));
     m_ui->label_3->setText(QObject::tr("Auto start"));
     m_ui->checkBox_AutoStart->setText(QObject::tr("Launch applications when the system starts (Minimized)"));
-    m_ui->checkBox_Close->setText(QObject::tr("Close startup to tray"));
+    // Closing to a tray that the desktop does not show would hide the program for
+    // good: the option is kept but cannot be used, and says why.
+    const bool tray = TrayAvailability::isAvailable();
+    m_ui->checkBox_Close->setEnabled(tray);
+    m_ui->checkBox_Close->setText(tray ? QObject::tr("Close startup to tray")
+                                       : QObject::tr("Close startup to tray (no system tray found)"));
     m_ui->label_4->setText(QObject::tr("Upgrade"));
     m_ui->pushButton_UpgradeCheck->setText(QObject::tr("Firmware upgrade check"));
 }

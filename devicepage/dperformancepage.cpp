@@ -74,6 +74,9 @@ void DPerformancePage::setTexts()
     ui->label_5->setText(QObject::tr("Keyboard into sleep:"));
     ui->label_4->setText(QObject::tr("Minute"));
     ui->pushButton_SubmitSleepTime->setText(QObject::tr("Submit"));
+    ui->lineEdit_LightSleep->setAccessibleName(QObject::tr("Light into sleep:").remove(QLatin1Char(':')).trimmed());
+    ui->lineEdit_KeyboardSleep->setAccessibleName(
+        QObject::tr("Keyboard into sleep:").remove(QLatin1Char(':')).trimmed());
     ui->pushButton_Restore->setText(QObject::tr("Reset current profile"));
     ui->pushButton_keyboardProperties->setText(QObject::tr("Keyboard properties"));
     ui->checkBox_ProhibitSleep->setText(QObject::tr("Prohibit Sleep"));

@@ -117,6 +117,7 @@ DLightsConfigPage::DLightsConfigPage(QWidget *parent) : QWidget(parent), ui(new 
     for (const ModeInfo &m : sideModes())
         findChild<QWidget *>(m.button)->setAccessibleName(QObject::tr(m.name));
     ui->toolButton_LightSelectTypeChanged->setAccessibleName(QObject::tr("Keyboard/Ambient"));
+    nameColourControls();
 
     m_customLayout = ui->verticalLayout_39;
     QTimer::singleShot(500, this, &DLightsConfigPage::onInstallEventFilterOpen);

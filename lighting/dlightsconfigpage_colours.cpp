@@ -5,6 +5,7 @@
 #include "lighting/lightmodes.h"
 #include "lighting/svcolorarea.h"
 #include "ui_dlightsconfigpage.h"
+#include "widgets/accessiblecontrols.h"
 #include "widgets/arrowwidget.h"
 #include "widgets/dtooltipexplain.h"
 
@@ -12,6 +13,8 @@
 #include <QEvent>
 #include <QSignalBlocker>
 #include <QTimer>
+
+#include <iterator>
 
 using namespace LightModes;
 
@@ -195,6 +198,7 @@ void DLightsConfigPage::initColorSwatches()
         const QColor c = colourFromText(m_swatchColours[i]);
         swatch->setStyleSheet(
             QString::fromLatin1(kSwatchSheet).arg(c.red()).arg(c.green()).arg(c.blue()).arg(m_checkedColour));
+        AccessibleControls::makePressable(swatch, QObject::tr("Colour %1").arg(m_swatchColours[i]));
     }
 }
 
@@ -295,6 +299,29 @@ void DLightsConfigPage::retranslateTexts()
     for (const ModeInfo &m : sideModes())
         findChild<QWidget *>(m.button)->setAccessibleName(QObject::tr(m.name));
     ui->toolButton_LightSelectTypeChanged->setAccessibleName(QObject::tr("Keyboard/Ambient"));
+    nameColourControls();
+}
+
+void DLightsConfigPage::nameColourControls()
+{
+    // Same order as the direction buttons of the mode table.
+    static const char *const directionNames[]
+        = {QT_TRANSLATE_NOOP("QObject", "Right"),     QT_TRANSLATE_NOOP("QObject", "Left"),
+           QT_TRANSLATE_NOOP("QObject", "Up"),        QT_TRANSLATE_NOOP("QObject", "Down"),
+           QT_TRANSLATE_NOOP("QObject", "Disperse"),  QT_TRANSLATE_NOOP("QObject", "Gather"),
+           QT_TRANSLATE_NOOP("QObject", "Clockwise"), QT_TRANSLATE_NOOP("QObject", "Anticlockwise")};
+    for (int i = 0; i < directionButtons().size() && i < int(std::size(directionNames)); ++i)
+        if (QWidget *button = findChild<QWidget *>(QLatin1String(directionButtons()[i])))
+            button->setAccessibleName(QObject::tr(directionNames[i]));
+    ui->checkBox_FullColorMode->setAccessibleName(QObject::tr("Full color"));
+    ui->pushButton_TopColor->setAccessibleName(QObject::tr("Top color"));
+    ui->pushButton_BottomColor->setAccessibleName(QObject::tr("Bottom color"));
+    ui->lineEdit_R->setAccessibleName(QObject::tr("Red"));
+    ui->lineEdit_G->setAccessibleName(QObject::tr("Green"));
+    ui->lineEdit_B->setAccessibleName(QObject::tr("Blue"));
+    // The rainbow beside the full-colour check box is only its picture.
+    ui->pushButton->setFocusPolicy(Qt::NoFocus);
+    AccessibleControls::hideFromTree(ui->pushButton);
 }
 
 void DLightsConfigPage::applyTheme()

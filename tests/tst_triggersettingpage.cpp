@@ -16,6 +16,7 @@
 #include "widgets/arrowwidget.h"
 #include "widgets/slidercustomwidget.h"
 
+#include <QScreen>
 #include <QCheckBox>
 #include <QDir>
 #include <QLabel>
@@ -412,7 +413,11 @@ private Q_SLOTS:
         QCOMPARE(popup->size(), size);
         // Its bottom edge 2 px above the button, 38 px left of the button's centre.
         const QPoint bottomCentre = anchor->mapToGlobal(QPoint(anchor->width() / 2, anchor->height()));
-        QCOMPARE(popup->pos(), bottomCentre - QPoint(38, anchor->height() + (size.height() == 173 ? 175 : 132)));
+        // Where the screen ends first, the pop-up is moved back onto it.
+        const QPoint wanted = bottomCentre - QPoint(38, anchor->height() + (size.height() == 173 ? 175 : 132));
+        const QRect screen = QGuiApplication::screenAt(popup->geometry().center())->availableGeometry();
+        QCOMPARE(popup->pos(), ArrowWidget::fittedTopLeft(wanted, size, screen));
+        QVERIFY(screen.contains(popup->geometry()));
         QCOMPARE(popup->findChild<QStackedWidget *>("stackedWidget")->currentWidget()->objectName(), page);
 
         // A second entry replaces the first pop-up; leaving hides it.
