@@ -8,6 +8,7 @@
 #include "advancedkeys/seniorkeys.h"
 #include "app/ddatamanager.h"
 #include "sdk/tavrixxml.h"
+#include "widgets/storefilequestion.h"
 #include "ui_dseniorkeyspage.h"
 #include "widgets/accessiblecontrols.h"
 #include "widgets/cbnotice.h"
@@ -268,7 +269,19 @@ void DSeniorKeysPage::loadSeniorKeyList()
     clearEventList();
     m_selectedRow = nullptr;
     QList<SeniorKeyInfo> items;
-    if (!CTavrixXML_SeniorKey_SelectAllInfoItem(m_path, items)) {
+    bool listed = CTavrixXML_SeniorKey_SelectAllInfoItem(m_path, items);
+    if (!listed && CTavrixXML_LastFailure().kind != CTavrixXMLFailureKind::Missing) {
+        // A damaged file is named to the user, who may move it aside for a new one.
+        QString text;
+        if (StoreFileQuestion::handle(this, CTavrixXML_LastFailure(), &text)) {
+            CTavrixXML_SeniorKey_CreateXMLFile(m_path);
+            CTavrixXML_SeniorKey_CreateProFileXmlParentNode(m_path);
+            listed = CTavrixXML_SeniorKey_SelectAllInfoItem(m_path, items);
+        } else if (!text.isEmpty()) {
+            m_notice->showMessageAt(text, rect().center());
+        }
+    }
+    if (!listed) {
         qDebug() << "SelectAllInfo faliled";
         m_rows.clear();
         ui->label_EventTotalNum->setText(QStringLiteral("0/40"));
@@ -368,6 +381,14 @@ void DSeniorKeysPage::showSeniorKeyInfo(const SeniorKeyInfo &info)
     }
 }
 
+void DSeniorKeysPage::showStoreFailure()
+{
+    // Read at once: the next store call starts a new record.
+    const QString reason = CTavrixXML_FailureText(CTavrixXML_LastFailure());
+    m_notice->showMessageAt(reason.isEmpty() ? QObject::tr("Saving the advanced key failed") : reason,
+                            rect().center());
+}
+
 void DSeniorKeysPage::on_pushButton_NewCreate_clicked()
 {
     if (m_records.size() >= SeniorKeys::kMaxRecords) {
@@ -377,6 +398,7 @@ void DSeniorKeysPage::on_pushButton_NewCreate_clicked()
     const SeniorKeyInfo info = SeniorKeys::newRecord(SeniorKeys::nextBindingIndex(m_records.keys()), m_newType);
     if (!CTavrixXML_SeniorKey_AddInfoItem(m_path, m_newType, info)) {
         qDebug() << "Add faliled";
+        showStoreFailure();
         return;
     }
     m_changed = true;
@@ -389,6 +411,7 @@ void DSeniorKeysPage::onDeleteSeniorKeyEventItem(int keyType, int bindingIndex)
 {
     if (!CTavrixXML_SeniorKey_DeleteInfoItem(m_path, keyType, bindingIndex)) {
         qDebug() << "Delete faliled";
+        showStoreFailure();
         return;
     }
     m_changed = true;
@@ -410,10 +433,12 @@ void DSeniorKeysPage::onTheSeniorKeyInfoStuNeedUpdate_DKS()
 {
     m_current = m_grid->getStuInfo();
     m_records[m_current.bindingIndex] = m_current;
-    if (CTavrixXML_SeniorKey_ModifyInfoItem(m_path, m_current.keyType, m_current))
+    if (CTavrixXML_SeniorKey_ModifyInfoItem(m_path, m_current.keyType, m_current)) {
         qDebug() << "DKS Modify successful";
-    else
+    } else {
         qDebug() << "DKS Modify faliled";
+        showStoreFailure();
+    }
 }
 
 void DSeniorKeysPage::onOperateTypeChanged(int index)
@@ -447,6 +472,8 @@ void DSeniorKeysPage::writeCurrentRecord(const char *what)
     m_records[m_current.bindingIndex] = m_current;
     const bool stored = CTavrixXML_SeniorKey_ModifyInfoItem(m_path, m_current.keyType, m_current);
     qDebug().noquote() << QString::fromLatin1(what) + (stored ? " Modify successful" : " Modify faliled");
+    if (!stored)
+        showStoreFailure();
 }
 
 void DSeniorKeysPage::putIntoCurrentSlot(const QByteArray &keyString)

@@ -75,6 +75,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // Shows why the last store call failed: the file and the reason.
+    void showStoreFailure();
     void nameKeySlots();
     void applyTheme();
     void clearEventList();

@@ -1,4 +1,5 @@
 #include "devicepage/ddevicepage.h"
+#include "widgets/dialogstartfolder.h"
 
 #include "app/ddatamanager.h"
 #include "devicelink/magneticreport.h"
@@ -71,7 +72,7 @@ DDevicePage::DDevicePage(QWidget *parent) : QWidget(parent), ui(new Ui::DDeviceP
     ui->label_Multiple->hide();
     deviceListLayout = ui->verticalLayout_17;
 
-    desktopPath = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    desktopPath = dialogStartFolder();
     ui->label->setText(tr("Device List"));
     ui->label_Tip->setText(tr("Device not connected"));
 

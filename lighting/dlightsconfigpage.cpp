@@ -241,7 +241,9 @@ void DLightsConfigPage::onCurIndexChanged_Side_LightMode(int indexSel)
 void DLightsConfigPage::loadLightParameters(int target)
 {
     const int mode = target == KeyboardTarget ? m_keyboardMode : m_sideMode;
-    m_record = loadOrCreateRecord(m_profilePath, indexText(), target, mode, m_keyboardMode);
+    const LightTypeListInfo &caps = target == KeyboardTarget ? m_keyboardTypes : m_sideTypes;
+    m_record = loadOrCreateRecord(m_profilePath, indexText(), target, mode, m_keyboardMode,
+                                  {caps.brightnessMax, caps.speedMax});
     m_pendingTop = QColor(m_record.topColorR, m_record.topColorG, m_record.topColorB);
     m_pendingBottom = QColor(m_record.bottomColorR, m_record.bottomColorG, m_record.bottomColorB);
     ui->checkBox_FullColorMode->setChecked(m_record.fullColor == 1);

@@ -6,6 +6,8 @@
 #include "macros/macroeventtext.h"
 #include "macros/macrosheet.h"
 #include "sdk/tavrixxml.h"
+#include "widgets/dialogstartfolder.h"
+#include "widgets/storefilequestion.h"
 #include "ui_dmacropage.h"
 #include "widgets/accessiblecontrols.h"
 #include "widgets/arrowwidget.h"
@@ -58,7 +60,7 @@ DMacroPage::DMacroPage(QWidget *parent) : QDialog(parent), ui(new Ui::DMacroPage
     setFixedSize(1050, 690);
     ui->radioButton_Delay->hide();
 
-    dialogStartDir = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    dialogStartDir = dialogStartFolder();
 
     m_notice = new CbNotice(this);
     m_notice->setTextPixelSize(14);
@@ -271,7 +273,17 @@ void DMacroPage::loadMacroList()
     curMacroItem = nullptr;
 
     QList<MacroNode> nodes;
-    CTavrixXML_SelectMacroAllNodes(m_macroXmlPath, nodes);
+    if (!CTavrixXML_SelectMacroAllNodes(m_macroXmlPath, nodes)
+        && CTavrixXML_LastFailure().kind != CTavrixXMLFailureKind::Missing) {
+        // A damaged file is named to the user, who may move it aside for a new one.
+        QString text;
+        if (StoreFileQuestion::handle(this, CTavrixXML_LastFailure(), &text)) {
+            CTavrixXML_CreateXMLFile(m_macroXmlPath);
+            CTavrixXML_SelectMacroAllNodes(m_macroXmlPath, nodes);
+        } else if (!text.isEmpty()) {
+            showNotice(text);
+        }
+    }
     if (nodes.isEmpty())
         ui->stackedWidget_2->setCurrentWidget(ui->page_isEmpty);
 
@@ -281,6 +293,7 @@ void DMacroPage::loadMacroList()
                 SLOT(onMacroItemMouseClicked(QString, QString)));
         connect(item, SIGNAL(sigModifyMacroItemNameIsEmpty()), this, SLOT(onModifyMacroItemNameIsEmpty()));
         connect(item, SIGNAL(sigModifyMacroItemNameSuccess()), this, SLOT(onModifyMacroItemNameSuccess()));
+        connect(item, &DMacroListItem::sigModifyMacroItemNameFailed, this, &DMacroPage::showNotice);
         connect(item, SIGNAL(sigExportMacroChildList(QString, QString)), this,
                 SLOT(onExportMacroChildList(QString, QString)));
         connect(item, SIGNAL(sigDeleteMacro(QString, QString)), this, SLOT(onDeleteMacro(QString, QString)));
