@@ -8,6 +8,7 @@
 #include "macros/dmacropage.h"
 #include "platform/xdgautostart.h"
 #include "ui_dmainwidget.h"
+#include "widgets/accessiblecontrols.h"
 
 #include <QAction>
 #include <QApplication>
@@ -75,6 +76,7 @@ QSettings *openDefaultSettings(QObject *parent)
 
 DMainWidget::DMainWidget(QWidget *parent) : QWidget(parent), ui(new Ui::DMainWidget)
 {
+    AccessibleControls::install();
     m_productName = QStringLiteral("HID");
     m_deviceName = QStringLiteral("RGB");
     ui->setupUi(this);
@@ -108,6 +110,7 @@ DMainWidget::DMainWidget(QWidget *parent) : QWidget(parent), ui(new Ui::DMainWid
     // The theme logo has no function of its own; presses on it belong to the logo
     // strip, which moves the window.
     ui->pushButton->setAttribute(Qt::WA_TransparentForMouseEvents);
+    AccessibleControls::hideFromTree(ui->pushButton);  // a picture that takes no clicks
 
     m_listToggle = new QPushButton(this);
     m_listToggle->setObjectName(QStringLiteral("pushButton_ListToggle"));

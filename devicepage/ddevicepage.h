@@ -86,6 +86,10 @@ public:
     // Profile files of the current device
     void initProfileFiles(hidStructInfoAll device, int = 0);
     void loadProfileData();
+    // For a layer file about to be used: true when it must be made anew (missing,
+    // empty, or damaged and moved aside by the user); a damaged file the user
+    // keeps stays as it is.
+    bool keepOrReplaceLayerFile(const QByteArray &path);
     void loadProfileList();
     void addDefaultLightItems(int profileIndex);
     void addDefaultCustomLights(int profileIndex);

@@ -118,7 +118,9 @@ QString ProfileController::exportFileName(const QString &profileName)
 {
     QString name = profileName;
     for (QChar &c : name) {
-        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.category() == QChar::Other_Control)
+        // Separators, control characters and the characters that file dialogs and
+        // other systems' file names do not take as typed.
+        if (c.category() == QChar::Other_Control || QStringLiteral("/\\<>:\"|?*&").contains(c))
             c = QLatin1Char('_');
     }
     if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))

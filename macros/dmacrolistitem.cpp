@@ -113,8 +113,11 @@ void DMacroListItem::on_pushButton_Save_clicked()
         Q_EMIT sigModifyMacroItemNameIsEmpty();
         return;
     }
-    if (!CTavrixXML_ModifyMacroNodeName(m_macroXmlPath, m_index.toLatin1(), text.toUtf8()))
+    if (!CTavrixXML_ModifyMacroNodeName(m_macroXmlPath, m_index.toLatin1(), text.toUtf8())) {
+        const QString reason = CTavrixXML_FailureText(CTavrixXML_LastFailure());
+        Q_EMIT sigModifyMacroItemNameFailed(reason.isEmpty() ? QObject::tr("Saving the macro failed") : reason);
         return;
+    }
     m_name = text;
     ui->label_MacroName->setText(text);
     setAccessibleName(text);

@@ -339,6 +339,8 @@ private Q_SLOTS:
         QTest::newRow("other scripts") << QString::fromUtf8("配置 1") << QString::fromUtf8("配置 1");
         QTest::newRow("dot") << "."
                              << "";
+        QTest::newRow("characters typed file names refuse") << "a<b>:\"c|d?e*f&g"
+                                                           << "a_b___c_d_e_f_g";
     }
 
     void exportFileName()
