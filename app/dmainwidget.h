@@ -5,7 +5,9 @@
 
 #include <QAtomicInt>
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QFunctionPointer>
+#include <QHash>
 #include <QList>
 #include <QPoint>
 #include <QPointer>
@@ -60,6 +62,19 @@ public:
 
     // Minimum window size for the primary screen's available area.
     static QSize minimumSizeFor(const QSize &available);
+    // The first window rectangle on a screen with this available area: the
+    // designed size where it fits, never larger than the area, centred in it.
+    static QRect firstGeometry(const QRect &available);
+
+    // A start that should not show the window (auto start): hidden to the tray
+    // where there is one, otherwise minimised, so the program can always be found.
+    void startHidden();
+    // Whether the window was hidden to the tray (and not shown since).
+    bool isHiddenToTray() const { return m_hiddenToTray; }
+    QSystemTrayIcon *trayIcon() const { return m_trayIcon; }
+    // Ends the device work in order (light ticks, sound capture, device I/O) and
+    // takes the tray icon down. Runs once, on every way out of the event loop.
+    void shutDown();
     // Edge under the pointer for a window spanning tl..br (global, inclusive).
     static ResizeEdge edgeAt(const QPoint &tl, const QPoint &br, const QPoint &pointer);
     // Window rectangle after dragging `edge` to the pointer, bounded by the minimum size.
@@ -85,12 +100,24 @@ public:
     QList<hidStructInfoAll> upgradeHidList() const { return m_upgradeHidList; }
     DUpdateFirmwareDia *updateFirmwareDialog() const;
     QWidget *upgradeMask() const { return m_pUpgradeMask; }
-    // Where the check looks for images; the compiled-in folder unless a test points elsewhere.
+    // Where the check looks for images: each device's own folder (FirmwareImageCheck::
+    // imageFolderFor) unless a test points elsewhere.
     void setFirmwareImageFolder(const QString &folder) { m_firmwareImageFolder = folder; }
+    // How long an update waits for each step before the attempt counts as failed.
+    struct FirmwareUpgradeBounds
+    {
+        int bootloaderArrivalMs = 6000;  // from the update-mode report to the bootloader's arrival
+        int openTries = 4;               // opening the bootloader, tried this often ...
+        int openPauseMs = 500;           // ... with this pause between tries
+        int keyboardReturnMs = 8000;     // from a successful flashing to the keyboard's return
+    };
+    void setFirmwareUpgradeBounds(const FirmwareUpgradeBounds &bounds) { m_upgradeBounds = bounds; }
+    FirmwareUpgradeBounds firmwareUpgradeBounds() const { return m_upgradeBounds; }
     // Bootloader flashing: progress from the maker's library (any thread), and
-    // whether an attempt is flashing now.
+    // whether an update is between its start and its result.
     void onHidUpgradeProgress(int total, int done);
     bool isBootloaderAttemptRunning() const { return m_bootloaderAttemptRunning.loadAcquire() != 0; }
+    bool isUpgradeRunning() const { return m_upgradeStage != UpgradeStage::Idle; }
 
 Q_SIGNALS:
     void sigHidDeviceConnectChanging_Into(QString hidPath);
@@ -114,6 +141,9 @@ public Q_SLOTS:
     void on_pushButton_Min_clicked();
     void on_pushButton_Setting_clicked();
     void iconActivated(QSystemTrayIcon::ActivationReason reason);
+    // Follows the tray as it comes and goes; a window hidden to a tray that went
+    // away is shown again.
+    void onTrayCheck();
 
     // Device-change notices from the hot-plug source, and their relays.
     void onDeviceArrived(const QString &path);
@@ -139,11 +169,15 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void readDefaultSettings();
     void writeFirstRunSettings();
     void buildTray();
+    void createTrayIcon();
+    void hideToTray();
+    void quitApplication();
     void retranslateTray();
     void retranslateTitleBar();
     void registerDeviceNotify();
@@ -170,6 +204,10 @@ private:
     bool m_pressed = false;
     ResizeEdge m_resizeEdge = NONE;
     QSystemTrayIcon *m_trayIcon = nullptr;
+    QTimer *m_trayCheck = nullptr;
+    bool m_hiddenToTray = false;
+    bool m_quitting = false;
+    bool m_shutDown = false;
     QMenu *m_trayMenu = nullptr;
     QAction *m_actionMinimize = nullptr;
     QAction *m_actionMaximize = nullptr;
@@ -186,6 +224,12 @@ private:
     QString m_deviceName;
     QObject *m_hotPlugSource = nullptr;
     QTimer *m_bootloaderHandOff = nullptr;
+    // Device changes wait here for the system to finish setting the device up;
+    // every change within the wait goes out as one notice.
+    QTimer *m_deviceSettle = nullptr;
+    QString m_settlePath;
+    bool m_settleSawRemoval = false;
+    void onDeviceSettled();
 
     // Firmware engine state (GUI thread).
     QList<hidStructInfoAll> m_upgradeHidList;
@@ -202,9 +246,38 @@ private:
     QAtomicInt m_bootloaderAttemptRunning {0};
     QPointer<QThread> m_bootloaderWorker;
 
+    // Where an update stands; every stage but Flashing waits on a timer of the
+    // GUI thread, so each one ends.
+    enum class UpgradeStage
+    {
+        Idle,
+        WaitingForBootloader,
+        OpeningBootloader,
+        Flashing
+    };
+    UpgradeStage m_upgradeStage = UpgradeStage::Idle;
+    FirmwareUpgradeBounds m_upgradeBounds;
+    int m_openTry = 0;
+    QTimer *m_upgradeWaitTimer = nullptr;
+    QString m_strUpgradeHidPath;
+    // The images the last check validated, by device path: what is flashed is
+    // exactly what was checked.
+    QHash<QString, QByteArray> m_upgradeImages;
+    // After a success: the keyboard is watched until it is back, to show its version.
+    QTimer *m_keyboardReturnTimer = nullptr;
+    QElapsedTimer m_keyboardReturnClock;
+    bool m_keyboardSeenGone = false;
+    QString m_upgradeOldVersion;
+    bool m_imageRefused = false;  // the last check refused an image
+
+    QTimer *upgradeWaitTimer();
+    void startBootloaderAttempt();
     void openHidBootloader();
     void runHidUpgrade();
+    void onBootloaderAttemptEnded(int result);
     void retryHidFirmwareUpgrade();
-    void reportUpgradeResult(bool succeeded);
+    void finishUpgrade(bool succeeded);
+    void watchKeyboardReturn();
+    void onKeyboardReturnTick();
     void waitForBootloaderWorker();
 };

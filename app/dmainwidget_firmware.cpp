@@ -6,9 +6,12 @@
 #include "devicepage/ddevicepage.h"
 #include "firmware/dupdatefirmwaredia.h"
 #include "firmware/firmwareimagecheck.h"
+#include "firmware/updatefirmwareinfoitem.h"
 #include "sdk/tavrixfirmware.h"
 #include "sdk/tavrixhid.h"
+#include "widgets/cbnotice.h"
 
+#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -25,6 +28,7 @@ constexpr int kAutomaticCheckDelayMs = 2000;
 constexpr int kAutomaticDialogDelayMs = 1000;
 constexpr int kMaxBootloaderRetries = 3;
 constexpr int kBootloaderImageBytes = 0x80000;
+constexpr int kKeyboardReturnPollMs = 200;
 
 // The maker's library reports progress without a context; the main window is
 // the one process-wide engine.
@@ -56,27 +60,44 @@ void DMainWidget::ontheHidIntoFirmwareUpgradeWait()
 
 void DMainWidget::onFirmwareUpgradeCheck()
 {
-    if (checkUpgradeableDevices(true))
+    if (checkUpgradeableDevices(true)) {
+        // A keyboard whose image was refused is not in the list; say why.
+        if (m_imageRefused && m_pUpdateFirmwareDia)
+            m_pUpdateFirmwareDia->showImageRefused();
         return;
-    if (auto *dialog = qobject_cast<DSettingsDia *>(sender()))
+    }
+    auto *dialog = qobject_cast<DSettingsDia *>(sender());
+    if (!dialog)
+        return;
+    if (m_imageRefused)
+        dialog->notice()->showMessageAt(FirmwareImageCheck::imageRefusedText(), dialog->rect().center());
+    else
         dialog->showNoUpgradeableDevices();
 }
 
 bool DMainWidget::isFirmwareUpgradeable(hidStructInfoAll device)
 {
+    const QString path = QString::fromUtf8(device.hidPath, int(strnlen(device.hidPath, sizeof device.hidPath)));
     const QString folder
-        = m_firmwareImageFolder.isEmpty() ? FirmwareImageCheck::defaultImageFolder() : m_firmwareImageFolder;
-    QByteArray version;
+        = m_firmwareImageFolder.isEmpty() ? FirmwareImageCheck::imageFolderFor(path) : m_firmwareImageFolder;
     const bool chipLibrary = JL_loadUfwData && JL_getUfwCrc && JL_getUfwPidVid;
-    const bool upgradeable = FirmwareImageCheck::isFirmwareUpgradeable(device, folder, chipLibrary, &version);
-    if (upgradeable)
-        m_strUpgradeVersion = QString::fromLatin1(version);
-    return upgradeable;
+    const FirmwareImageCheck::Examination result = FirmwareImageCheck::examine(device, folder, chipLibrary);
+    if (result.refused)
+        m_imageRefused = true;
+    if (!result.upgradeable)
+        return false;
+    m_strUpgradeVersion = QString::fromLatin1(result.version);
+    m_upgradeImages.insert(path, result.image);
+    return true;
 }
 
 bool DMainWidget::checkUpgradeableDevices(bool manual)
 {
     m_upgradeHidList.clear();
+    m_imageRefused = false;
+    // Images of an update under way stay: its flashing reads them.
+    if (!isUpgradeRunning())
+        m_upgradeImages.clear();
     if (!m_devicePage)
         return false;
     QList<hidStructInfoAll> devices = m_devicePage->getHidDeviceList();
@@ -136,38 +157,100 @@ void DMainWidget::onUpdateFirmwareWindowClose()
     if (m_pUpgradeMask)
         m_pUpgradeMask->hide();
     m_pUpdateFirmwareDia = nullptr;
+    // Waits end with the dialog; a flashing under way runs to its end, unreported.
+    if (m_upgradeStage == UpgradeStage::WaitingForBootloader || m_upgradeStage == UpgradeStage::OpeningBootloader) {
+        upgradeWaitTimer()->stop();
+        m_upgradeStage = UpgradeStage::Idle;
+        m_bootloaderAttemptRunning.storeRelease(0);
+    }
+    m_bUpgradeRequested = false;
+    if (m_keyboardReturnTimer)
+        m_keyboardReturnTimer->stop();
 }
 
 void DMainWidget::onStartHidUpgrade(QString strHidPath, QString strSN, QString strHidName, int hidUsbOrDongle)
 {
-    Q_UNUSED(strHidPath)
     Q_UNUSED(strSN)
+    if (m_upgradeStage != UpgradeStage::Idle) {
+        // One update at a time (one may still flash for a dialog closed earlier).
+        if (m_pUpdateFirmwareDia)
+            m_pUpdateFirmwareDia->upgradeFailed();
+        return;
+    }
     m_bUpgradeRequested = true;
     m_upgradeRetryNum = 0;
+    if (m_keyboardReturnTimer)
+        m_keyboardReturnTimer->stop();
     switch (FirmwareImageCheck::imageKindOf(strHidName)) {
-    case FirmwareImageCheck::ImageKind::Bootloader:
-        // The flashing starts when the keyboard comes back as its bootloader.
+    case FirmwareImageCheck::ImageKind::Bootloader: {
         m_strUpgradeHidName = strHidName;
         m_upgradeUsbOrDongle = hidUsbOrDongle;
+        m_strUpgradeHidPath = strHidPath;
+        if (!m_upgradeImages.contains(strHidPath)) {
+            // Nothing checked to flash: refuse before the bootloader is touched.
+            m_bUpgradeRequested = false;
+            if (m_pUpdateFirmwareDia)
+                m_pUpdateFirmwareDia->showImageRefused();
+            return;
+        }
+        m_bootloaderAttemptRunning.storeRelease(1);
+        std::vector<std::string> present;
+        if (CTavrixHid_GetBootloaderPathList(present) > 0) {
+            // Already in its bootloader (a failed update before, say): flash it now.
+            startBootloaderAttempt();
+            return;
+        }
+        // The keyboard leaves for its bootloader; if none arrives in time the
+        // attempt has failed and the retries look for it again.
+        m_upgradeStage = UpgradeStage::WaitingForBootloader;
+        upgradeWaitTimer()->start(m_upgradeBounds.bootloaderArrivalMs);
         break;
+    }
     case FirmwareImageCheck::ImageKind::ChipVendor:
         // Chip models are offered only with the vendor's library, which this
         // build cannot drive; say so instead of leaving the row waiting.
+        m_bUpgradeRequested = false;
         if (m_pUpdateFirmwareDia)
             m_pUpdateFirmwareDia->upgradeFailed();
         break;
-    case FirmwareImageCheck::ImageKind::None: break;
+    case FirmwareImageCheck::ImageKind::None: m_bUpgradeRequested = false; break;
     }
+}
+
+QTimer *DMainWidget::upgradeWaitTimer()
+{
+    if (!m_upgradeWaitTimer) {
+        m_upgradeWaitTimer = new QTimer(this);
+        m_upgradeWaitTimer->setObjectName(QStringLiteral("firmwareUpgradeWait"));
+        m_upgradeWaitTimer->setSingleShot(true);
+        connect(m_upgradeWaitTimer, &QTimer::timeout, this, [this] {
+            if (m_upgradeStage == UpgradeStage::WaitingForBootloader) {
+                qDebug() << "Firmware update: no bootloader arrived";
+                retryHidFirmwareUpgrade();
+            } else if (m_upgradeStage == UpgradeStage::OpeningBootloader) {
+                openHidBootloader();
+            }
+        });
+    }
+    return m_upgradeWaitTimer;
 }
 
 void DMainWidget::ontheHidIntoFirmwareUpgrade()
 {
     // A bootloader that arrives outside a started update, without a dialog to
-    // report to, or while an attempt is flashing is left alone.
+    // report to, or while an attempt is opening or flashing is left alone.
     if (!m_bUpgradeRequested || !m_pUpdateFirmwareDia || m_strUpgradeHidName.isEmpty())
         return;
-    if (!m_bootloaderAttemptRunning.testAndSetOrdered(0, 1))
+    if (m_upgradeStage != UpgradeStage::WaitingForBootloader)
         return;
+    upgradeWaitTimer()->stop();
+    startBootloaderAttempt();
+}
+
+void DMainWidget::startBootloaderAttempt()
+{
+    m_upgradeStage = UpgradeStage::OpeningBootloader;
+    m_openTry = 0;
     openHidBootloader();
 }
 
@@ -182,12 +265,18 @@ void DMainWidget::openHidBootloader()
             break;
     }
     if (handle <= 0) {
-        // No bootloader to talk to counts as a failed attempt, so the update
-        // ends with a result instead of waiting for ever.
+        // A node that just appeared may not be accessible yet (udev still
+        // applying its rule): try again after a pause before the attempt fails.
+        if (++m_openTry < m_upgradeBounds.openTries) {
+            upgradeWaitTimer()->start(m_upgradeBounds.openPauseMs);
+            return;
+        }
+        qDebug() << "Firmware update: no bootloader could be opened";
         retryHidFirmwareUpgrade();
         return;
     }
     m_hBootloaderHid = handle;
+    m_upgradeStage = UpgradeStage::Flashing;
     waitForBootloaderWorker();
     QThread *worker = QThread::create([this] { runHidUpgrade(); });
     connect(worker, &QThread::finished, worker, &QObject::deleteLater);
@@ -200,56 +289,114 @@ void DMainWidget::runHidUpgrade()
     const QString name = m_strUpgradeHidName + (m_upgradeUsbOrDongle == 0 ? QString() : QStringLiteral("_Dongle"))
         + QStringLiteral(".bin");
     const int isDongle = m_upgradeUsbOrDongle == 0 ? 0 : 1;
-    const QString folder
-        = m_firmwareImageFolder.isEmpty() ? FirmwareImageCheck::defaultImageFolder() : m_firmwareImageFolder;
+    const QByteArray image = m_upgradeImages.value(m_strUpgradeHidPath);
     int result = TavrixFirmwareNoImage;
     {
+        // The library reads a file: it gets exactly the bytes the check validated.
         QTemporaryDir dir;
-        const QString copy = dir.path() + QLatin1Char('/') + name;
-        if (dir.isValid() && QFile::copy(folder + name, copy) && QFileInfo(copy).isFile())
-            result = CTavrixHid_FirmwareUpgrade(m_hBootloaderHid, QFile::encodeName(copy).constData(),
+        QFile copy(dir.path() + QLatin1Char('/') + name);
+        if (dir.isValid() && !image.isEmpty() && copy.open(QIODevice::WriteOnly) && copy.write(image) == image.size()) {
+            copy.close();
+            result = CTavrixHid_FirmwareUpgrade(m_hBootloaderHid, QFile::encodeName(copy.fileName()).constData(),
                                                 kBootloaderImageBytes, 0, isDongle, hidUpgradeProgressCallback);
+        }
     }
     if (m_hBootloaderHid > 0)
         CTavrixHid_Close(m_hBootloaderHid);
     m_hBootloaderHid = 0;
+    // The result and any next attempt are handled on the GUI thread.
+    QMetaObject::invokeMethod(
+        this, [this, result] { onBootloaderAttemptEnded(result); }, Qt::QueuedConnection);
+}
+
+void DMainWidget::onBootloaderAttemptEnded(int result)
+{
+    if (m_upgradeStage != UpgradeStage::Flashing)
+        return;
     if (result == TavrixFirmwareOk) {
-        m_bootloaderAttemptRunning.storeRelease(0);
-        reportUpgradeResult(true);
+        finishUpgrade(true);
         return;
     }
-    // The next attempt starts from the GUI thread, after this one closed its handle.
-    QMetaObject::invokeMethod(
-        this, [this] { retryHidFirmwareUpgrade(); }, Qt::QueuedConnection);
+    retryHidFirmwareUpgrade();
 }
 
 void DMainWidget::retryHidFirmwareUpgrade()
 {
-    if (m_upgradeRetryNum < kMaxBootloaderRetries) {
+    // With the dialog gone nobody waits for the result: no further attempt.
+    if (m_upgradeRetryNum < kMaxBootloaderRetries && m_pUpdateFirmwareDia) {
         ++m_upgradeRetryNum;
-        openHidBootloader();
+        startBootloaderAttempt();
         return;
     }
-    m_bootloaderAttemptRunning.storeRelease(0);
-    reportUpgradeResult(false);
+    finishUpgrade(false);
 }
 
-void DMainWidget::reportUpgradeResult(bool succeeded)
+void DMainWidget::finishUpgrade(bool succeeded)
 {
-    // Workers report through the GUI thread; a dialog closed meanwhile hears nothing.
-    QMetaObject::invokeMethod(
-        this,
-        [this, succeeded] {
-            // The update is over: a bootloader that shows up later is not flashed again.
-            m_bUpgradeRequested = false;
-            if (!m_pUpdateFirmwareDia)
-                return;
-            if (succeeded)
-                m_pUpdateFirmwareDia->upgradeSucceeded();
-            else
-                m_pUpdateFirmwareDia->upgradeFailed();
-        },
-        Qt::QueuedConnection);
+    upgradeWaitTimer()->stop();
+    m_upgradeStage = UpgradeStage::Idle;
+    m_bootloaderAttemptRunning.storeRelease(0);
+    // The update is over: a bootloader that shows up later is not flashed again.
+    m_bUpgradeRequested = false;
+    if (!m_pUpdateFirmwareDia)
+        return;
+    if (succeeded) {
+        m_pUpdateFirmwareDia->upgradeSucceeded();
+        watchKeyboardReturn();
+    } else {
+        m_pUpdateFirmwareDia->upgradeFailed();
+    }
+}
+
+void DMainWidget::watchKeyboardReturn()
+{
+    if (!m_keyboardReturnTimer) {
+        m_keyboardReturnTimer = new QTimer(this);
+        m_keyboardReturnTimer->setInterval(kKeyboardReturnPollMs);
+        connect(m_keyboardReturnTimer, &QTimer::timeout, this, &DMainWidget::onKeyboardReturnTick);
+    }
+    m_upgradeOldVersion.clear();
+    if (m_pUpdateFirmwareDia && m_pUpdateFirmwareDia->activeRow())
+        m_upgradeOldVersion = m_pUpdateFirmwareDia->activeRow()->currentVersion();
+    m_keyboardSeenGone = false;
+    m_keyboardReturnClock.start();
+    m_keyboardReturnTimer->start();
+    onKeyboardReturnTick();
+}
+
+void DMainWidget::onKeyboardReturnTick()
+{
+    if (!m_pUpdateFirmwareDia || !m_devicePage) {
+        m_keyboardReturnTimer->stop();
+        return;
+    }
+    // The keyboard comes back under its old path (or, for a real keyboard that
+    // enumerates anew, as the same model on the same connection).
+    const QList<hidStructInfoAll> devices = m_devicePage->getHidDeviceList();
+    const hidStructInfoAll *found = nullptr;
+    for (const hidStructInfoAll &device : devices) {
+        const QString path = QString::fromUtf8(device.hidPath, int(strnlen(device.hidPath, sizeof device.hidPath)));
+        if (path == m_strUpgradeHidPath) {
+            found = &device;
+            break;
+        }
+        if (!found && QString::fromUtf8(device.hidName) == m_strUpgradeHidName
+            && (device.connectType == 0) == (m_upgradeUsbOrDongle == 0))
+            found = &device;
+    }
+    const QString version = found ? QString::fromLatin1(found->firmwareVersion) : QString();
+    if (!found)
+        m_keyboardSeenGone = true;
+    else if (m_keyboardSeenGone || version != m_upgradeOldVersion) {
+        m_keyboardReturnTimer->stop();
+        m_pUpdateFirmwareDia->showKeyboardReturned(version);
+        return;
+    }
+    if (m_keyboardReturnClock.elapsed() >= m_upgradeBounds.keyboardReturnMs) {
+        m_keyboardReturnTimer->stop();
+        qDebug() << "Firmware update: the keyboard did not come back";
+        m_pUpdateFirmwareDia->showKeyboardNotReturned();
+    }
 }
 
 void DMainWidget::onHidUpgradeProgress(int total, int done)

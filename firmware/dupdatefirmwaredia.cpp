@@ -2,6 +2,7 @@
 
 #include "app/ddatamanager.h"
 #include "devicelink/ddevicekeyboardlink.h"
+#include "firmware/firmwareimagecheck.h"
 #include "firmware/updatefirmwareinfoitem.h"
 #include "ui_dupdatefirmwaredia.h"
 #include "widgets/cbnotice.h"
@@ -31,6 +32,8 @@ DUpdateFirmwareDia::DUpdateFirmwareDia(QWidget *parent) : QDialog(parent), ui(ne
     setAttribute(Qt::WA_TranslucentBackground);
     setFixedSize(kWidth, kHeight);
     ui->label_Title->setText(QObject::tr("Update Firmware"));
+    setWindowTitle(ui->label_Title->text());
+    ui->pushButton_Close->setAccessibleName(QObject::tr("Close"));
     if (parent)
         move((parent->width() - kWidth) / 2, (parent->height() - kHeight) / 2);
 
@@ -52,6 +55,9 @@ DUpdateFirmwareDia::DUpdateFirmwareDia(QWidget *parent) : QDialog(parent), ui(ne
     connect(this, &DUpdateFirmwareDia::sigUpgradeProgress, this, &DUpdateFirmwareDia::onUpgradeProgress);
     connect(this, &DUpdateFirmwareDia::sigUpgradeFirmwareSuc, this, &DUpdateFirmwareDia::onUpgradeFirmwareSuc);
     connect(this, &DUpdateFirmwareDia::sigUpgradeFirmwareFailed, this, &DUpdateFirmwareDia::onUpgradeFirmwareFailed);
+    // Close, Escape and the window manager's close all finish the dialog; the
+    // main window hears of each the same way and undims.
+    connect(this, &QDialog::finished, this, &DUpdateFirmwareDia::sigUpdateFirmwareWindowClose);
 }
 
 DUpdateFirmwareDia::~DUpdateFirmwareDia()
@@ -164,9 +170,36 @@ void DUpdateFirmwareDia::onUpgradeFirmwareSuc()
 
 void DUpdateFirmwareDia::onUpgradeFirmwareFailed()
 {
+    failActiveRow();
+    showNotice(QObject::tr("Update failed"));
+}
+
+void DUpdateFirmwareDia::failActiveRow()
+{
     if (m_activeRow)
         m_activeRow->showUpdateFailed();
-    showNotice(QObject::tr("Update failed"));
+    // The update is over: every row may be tried (again).
+    for (UpdateFirmwareInfoItem *row : qAsConst(m_rows))
+        row->setUpdateButtonEnabled(true);
+}
+
+void DUpdateFirmwareDia::showImageRefused()
+{
+    if (m_activeRow && m_activeRow->isBusy())
+        failActiveRow();
+    showNotice(FirmwareImageCheck::imageRefusedText());
+}
+
+void DUpdateFirmwareDia::showKeyboardReturned(const QString &version)
+{
+    if (m_activeRow)
+        m_activeRow->showKeyboardReturned(version);
+}
+
+void DUpdateFirmwareDia::showKeyboardNotReturned()
+{
+    if (m_activeRow)
+        m_activeRow->showKeyboardNotReturned();
 }
 
 void DUpdateFirmwareDia::showNotice(const QString &text)
@@ -176,6 +209,6 @@ void DUpdateFirmwareDia::showNotice(const QString &text)
 
 void DUpdateFirmwareDia::on_pushButton_Close_clicked()
 {
-    Q_EMIT sigUpdateFirmwareWindowClose();
+    // Emits sigUpdateFirmwareWindowClose through finished().
     close();
 }

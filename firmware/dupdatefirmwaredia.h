@@ -37,6 +37,11 @@ public:
     void setUpgradeProgress(int total, int done);
     void upgradeSucceeded();
     void upgradeFailed();
+    // GUI thread: an image was refused (the active row, if any, fails with the
+    // notice that says so); after a success, the keyboard's return or its absence.
+    void showImageRefused();
+    void showKeyboardReturned(const QString &version);
+    void showKeyboardNotReturned();
 
     QList<UpdateFirmwareInfoItem *> rows() const { return m_rows; }
     UpdateFirmwareInfoItem *activeRow() const { return m_activeRow; }
@@ -58,6 +63,7 @@ public Q_SLOTS:
 private:
     void applyTheme();
     void showNotice(const QString &text);
+    void failActiveRow();
 
     Ui::DUpdateFirmwareDia *ui;
     QVBoxLayout *m_rowsLayout = nullptr;

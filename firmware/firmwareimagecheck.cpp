@@ -1,7 +1,10 @@
 #include "firmware/firmwareimagecheck.h"
 
+#include "app/ddatamanager.h"
 #include "sdk/devicecatalogue.h"
+#include "sdk/emulateddevicedir.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QFile>
 #include <QTemporaryDir>
@@ -34,9 +37,37 @@ bool copyImage(const QString &source, const QTemporaryDir &dir, const QString &n
 
 }  // namespace
 
-QString defaultImageFolder()
+QString realImageFolder()
 {
-    return QStringLiteral(":/images/UpdateFirmwareFile/");
+    return DDataManager::getAppDirPath() + QStringLiteral("/firmware/");
+}
+
+QString imageFolderFor(const QString &devicePath)
+{
+    // Test images belong to emulated keyboards only: a real keyboard never sees them.
+    const QString emulated = EmulatedDeviceDir::directory();
+    if (!emulated.isEmpty() && devicePath.startsWith(emulated + QLatin1Char('/')))
+        return emulated + QStringLiteral("/firmware/");
+    return realImageFolder();
+}
+
+ImageVerdict checkBootloaderImage(const QByteArray &image, const QString &modelName)
+{
+    if (image.isEmpty())
+        return ImageVerdict::Empty;
+    if (image.size() > kFlashBytes)
+        return ImageVerdict::TooLarge;
+    QByteArray padded = image;
+    if (padded.size() < kIdentityOffset + kIdentityLength)
+        padded.append(QByteArray(kIdentityOffset + kIdentityLength - padded.size(), '\0'));
+    if (bootloaderIdentity(padded).at(4).compare(modelName.toLatin1(), Qt::CaseInsensitive) != 0)
+        return ImageVerdict::OtherModel;
+    return ImageVerdict::Valid;
+}
+
+QString imageRefusedText()
+{
+    return QObject::tr("The firmware image is not valid for this keyboard");
 }
 
 ImageKind imageKindOf(const QString &modelName)
@@ -109,31 +140,52 @@ bool bootloaderImageFits(const QList<QByteArray> &identity, const hidStructInfoA
 bool isFirmwareUpgradeable(const hidStructInfoAll &device, const QString &imageFolder, bool chipLibraryLoaded,
                            QByteArray *version)
 {
+    const Examination result = examine(device, imageFolder, chipLibraryLoaded);
+    if (result.upgradeable)
+        *version = result.version;
+    return result.upgradeable;
+}
+
+Examination examine(const hidStructInfoAll &device, const QString &imageFolder, bool chipLibraryLoaded)
+{
+    Examination result;
     const QString model = QString::fromUtf8(fieldText(device.hidName));
     const ImageKind kind = imageKindOf(model);
     // The chip vendor's library alone understands its images; without it no
     // chip model can be offered.
     if (kind == ImageKind::None || (kind == ImageKind::ChipVendor && !chipLibraryLoaded))
-        return false;
+        return result;
     if (kind == ImageKind::ChipVendor) {
         // Reading chip images needs the vendor's entry points, which this build
         // does not drive yet.
-        return false;
+        return result;
     }
     const QString name = imageFileName(model, device.connectType);
     QTemporaryDir dir;
     QString copy;
     if (!copyImage(imageFolder + name, dir, name, &copy))
-        return false;
+        return result;
     QFile file(copy);
     if (!file.open(QIODevice::ReadOnly)) {
         qDebug() << "Open hex file error 02";
-        return false;
+        return result;
     }
-    QByteArray image = file.read(kMaxImageBytes);
+    // One byte past the flash tells an image that would not fit.
+    const QByteArray image = file.read(kFlashBytes + 1);
     file.close();
-    image.append(QByteArray(kMaxImageBytes - image.size(), '\0'));
-    return bootloaderImageFits(bootloaderIdentity(image), device, version);
+    const ImageVerdict verdict = checkBootloaderImage(image, model);
+    if (verdict != ImageVerdict::Valid) {
+        qDebug() << "Firmware image refused:" << copy << int(verdict);
+        result.refused = true;
+        return result;
+    }
+    QByteArray padded = image;
+    padded.append(QByteArray(kMaxImageBytes - padded.size(), '\0'));
+    if (!bootloaderImageFits(bootloaderIdentity(padded), device, &result.version))
+        return result;
+    result.upgradeable = true;
+    result.image = image;
+    return result;
 }
 
 QList<hidStructInfoAll> upgradeableDevices(QList<hidStructInfoAll> devices, const QString &imageFolder,

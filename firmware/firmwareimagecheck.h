@@ -11,8 +11,12 @@
 // files; the main window runs it on the GUI thread and keeps the result.
 namespace FirmwareImageCheck {
 
-// Where the compiled-in images live.
-QString defaultImageFolder();
+// Where the images for a device are: "<TAVRIX_EMU_DIR>/firmware/" for an
+// emulated keyboard (its emulator writes test images there), otherwise the
+// "firmware" folder of the application's data, which holds only images shipped
+// as real firmware. Ends with "/".
+QString imageFolderFor(const QString &devicePath);
+QString realImageFolder();
 
 // The two kinds of image: flashed by the chip vendor's library, or through the
 // keyboard's own USB bootloader.
@@ -40,6 +44,24 @@ bool isVersionNewer(const QByteArray &image, const QByteArray &device);
 constexpr int kIdentityOffset = 0x10840;
 constexpr int kIdentityLength = 50;
 constexpr int kMaxImageBytes = 0x80000;
+// The keyboard's flash: an image larger than this would be cut when written.
+constexpr int kFlashBytes = 0x80000;
+
+// Why an image is refused before anything is written.
+enum class ImageVerdict
+{
+    Valid,
+    Empty,
+    TooLarge,
+    OtherModel
+};
+
+// Checks a bootloader image for a model: not empty, within the flash, and made
+// for that model (identity field 4, any letter case).
+ImageVerdict checkBootloaderImage(const QByteArray &image, const QString &modelName);
+
+// The notice a refused image gives the user.
+QString imageRefusedText();
 
 // The six comma-separated identity fields of a bootloader image (missing ones
 // empty, text after a sixth comma ignored).
@@ -54,6 +76,16 @@ bool bootloaderImageFits(const QList<QByteArray> &identity, const hidStructInfoA
 // images need the vendor's library; without it they are never offered.
 bool isFirmwareUpgradeable(const hidStructInfoAll &device, const QString &imageFolder, bool chipLibraryLoaded,
                            QByteArray *version);
+
+// The whole decision for one device, with what the engine needs afterwards.
+struct Examination
+{
+    bool upgradeable = false;
+    bool refused = false;  // an image is there but fails checkBootloaderImage
+    QByteArray version;    // the image's version when upgradeable
+    QByteArray image;      // the validated image bytes when upgradeable
+};
+Examination examine(const hidStructInfoAll &device, const QString &imageFolder, bool chipLibraryLoaded);
 
 // Runs the decision for every record in ascending order of the device path and
 // returns copies of the upgradeable ones with their new version filled.

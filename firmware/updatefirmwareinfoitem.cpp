@@ -4,8 +4,10 @@
 #include "devicelink/hidreport.h"
 #include "devicelink/mainhidinterface.h"
 #include "ui_updatefirmwareinfoitem.h"
+#include "widgets/textfit.h"
 
 #include <QDebug>
+#include <QLabel>
 
 namespace {
 
@@ -28,11 +30,18 @@ UpdateFirmwareInfoItem::UpdateFirmwareInfoItem(QWidget *parent) : QWidget(parent
     ui->progressBar->setValue(0);
     ui->label_ProgressNum->setText(QStringLiteral("0%"));
     ui->label->setText(QObject::tr("Product name:"));
-    ui->label_3->setText(QObject::tr("Update progress:"));
+    TextFit::setText(ui->label_3, QObject::tr("Update progress:"));
     ui->label_2->setText(QObject::tr("Current version:"));
-    ui->label_5->setText(QObject::tr("New version:"));
+    TextFit::setText(ui->label_5, QObject::tr("New version:"));
     ui->pushButton_Update->setText(QObject::tr("Update"));
     ui->label_SuccessfulTip->setText(QObject::tr("Complete"));
+    // Under the button or the result: what went wrong, or what is left to do.
+    m_stateLabel = new QLabel(ui->frame_Right);
+    m_stateLabel->setObjectName(QStringLiteral("label_State"));
+    m_stateLabel->setAlignment(Qt::AlignCenter);
+    m_stateLabel->setAccessibleDescription(m_stateLabel->objectName());
+    ui->verticalLayout->addWidget(m_stateLabel);
+    m_stateLabel->hide();
     applyTheme();
 }
 
@@ -70,7 +79,7 @@ void UpdateFirmwareInfoItem::setDeviceInfo(hidStructInfoAll info, MainHidInterFa
     m_hidName = recordText(info.hidName);
     m_usbOrDongle = info.connectType;
     m_newVersion = recordText(info.newFirmwareVersion);
-    ui->label_HidLikeName->setText(recordText(info.productName) + QLatin1Char(' ') + recordText(info.likeName));
+    TextFit::setText(ui->label_HidLikeName, recordText(info.productName) + QLatin1Char(' ') + recordText(info.likeName));
     ui->label_OldVer->setText(recordText(info.firmwareVersion));
     ui->label_NewVer->setText(m_newVersion);
 }
@@ -90,13 +99,42 @@ void UpdateFirmwareInfoItem::setProgress(int percent)
 void UpdateFirmwareInfoItem::showUpdateSucceeded()
 {
     ui->stackedWidget->setCurrentWidget(ui->page_2);
+    m_stateLabel->clear();
+    m_stateLabel->hide();
     m_busy = false;
 }
 
 void UpdateFirmwareInfoItem::showUpdateFailed()
 {
     ui->stackedWidget->setCurrentWidget(ui->page_1);
+    // The bar no longer claims progress that did not end in a flashed keyboard.
+    setProgress(0);
+    m_stateLabel->setText(QObject::tr("Update failed"));
+    m_stateLabel->show();
     m_busy = false;
+}
+
+void UpdateFirmwareInfoItem::showKeyboardReturned(const QString &version)
+{
+    ui->label_OldVer->setText(version);
+    m_stateLabel->clear();
+    m_stateLabel->hide();
+}
+
+void UpdateFirmwareInfoItem::showKeyboardNotReturned()
+{
+    m_stateLabel->setText(QObject::tr("Reconnect the keyboard"));
+    m_stateLabel->show();
+}
+
+QString UpdateFirmwareInfoItem::currentVersion() const
+{
+    return ui->label_OldVer->text();
+}
+
+QString UpdateFirmwareInfoItem::stateText() const
+{
+    return m_stateLabel->isHidden() ? QString() : m_stateLabel->text();
 }
 
 void UpdateFirmwareInfoItem::on_pushButton_Update_clicked()
@@ -104,6 +142,9 @@ void UpdateFirmwareInfoItem::on_pushButton_Update_clicked()
     if (m_busy)
         return;
     m_busy = true;
+    setProgress(0);
+    m_stateLabel->clear();
+    m_stateLabel->hide();
     const HidReport report = HidReport::command(HidCmd::IntoFirmware);
     // A row whose device has no link (or a closed one) still starts the flashing
     // path: the keyboard may already be waiting in its update mode.

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class MainHidInterFace;
+class QLabel;
 
 namespace Ui {
 class UpdateFirmwareInfoItem;
@@ -36,6 +37,12 @@ public:
     void setProgress(int percent);
     void showUpdateSucceeded();
     void showUpdateFailed();
+    // After a success: the keyboard is back with this version, or did not come back.
+    void showKeyboardReturned(const QString &version);
+    void showKeyboardNotReturned();
+    QString currentVersion() const;
+    // The line under the button or result that says how the last update went.
+    QString stateText() const;
 
 Q_SIGNALS:
     void sigStartUpgradeing();
@@ -54,4 +61,5 @@ private:
     int m_usbOrDongle = 0;
     QString m_newVersion;
     bool m_busy = false;
+    QLabel *m_stateLabel = nullptr;
 };

@@ -99,10 +99,13 @@ int CTavrixHid_FirmwareUpgrade(int handle, const char *imagePath, int maxSize, i
     QFile file(QFile::decodeName(imagePath ? imagePath : ""));
     if (maxSize <= 0 || !file.open(QIODevice::ReadOnly))
         return TavrixFirmwareNoImage;
-    const QByteArray image = file.read(maxSize);
+    // One byte more than fits tells an image that would be flashed truncated.
+    const QByteArray image = file.read(qint64(maxSize) + 1);
     file.close();
     if (image.isEmpty())
         return TavrixFirmwareNoImage;
+    if (image.size() > maxSize)
+        return TavrixFirmwareTooLarge;
     CTavrixHid_SetNonblocking(handle, 1);
 
     Report start = command(kStart, 0, 4);

@@ -4,6 +4,7 @@
 #include "devicepage/ddevicepage.h"
 #include "emubootloader.h"
 #include "emudevice.h"
+#include "emufirmware.h"
 #include "emumodel.h"
 #include "firmware/dupdatefirmwaredia.h"
 #include "firmware/updatefirmwareinfoitem.h"
@@ -21,6 +22,7 @@
 #include <QTimer>
 
 #include <atomic>
+#include <memory>
 
 namespace {
 
@@ -65,11 +67,55 @@ template <typename Predicate> bool serveUntil(Predicate done, int timeoutMs)
     return true;
 }
 
-QByteArray resourceImage()
+QPushButton *updateButton(UpdateFirmwareInfoItem *row)
 {
-    QFile file(QStringLiteral(":/images/UpdateFirmwareFile/QR108.bin"));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return row->findChild<QPushButton *>("pushButton_Update");
 }
+
+// One emulated QR108 that leaves for its bootloader on the update-mode report,
+// its test image in the emulator's firmware folder, and a main window that has
+// offered it an update.
+struct UpdateFixture
+{
+    QTemporaryDir emu;
+    EmuDevice keyboard {emu.path(), EmuModels::find(QStringLiteral("QR108")), QStringLiteral("a"), false};
+    EmuFirmwareCycle cycle {&keyboard};
+    std::unique_ptr<DMainWidget> window;
+
+    UpdateFixture() { qputenv("TAVRIX_EMU_DIR", emu.path().toLocal8Bit()); }
+    ~UpdateFixture()
+    {
+        if (window) {
+            // The device page leaves its links' I/O threads to the caller.
+            window->devicePage()->closeAllLinks();
+            window.reset();
+        }
+        qunsetenv("TAVRIX_EMU_DIR");
+    }
+
+    bool offer(const DMainWidget::FirmwareUpgradeBounds &bounds = DMainWidget::FirmwareUpgradeBounds())
+    {
+        if (!EmuFirmwareImages::write(emu.path(), keyboard) || !keyboard.start())
+            return false;
+        window = std::make_unique<DMainWidget>();
+        window->setFirmwareUpgradeBounds(bounds);
+        window->show();
+        if (!QTest::qWaitFor([this] { return window->devicePage()->getHidDeviceList().size() == 1; }, 10000))
+            return false;
+        if (!window->checkUpgradeableDevices(true) || !dialog())
+            return false;
+        return QTest::qWaitFor([this] { return row()->getHidInterface(); }, 5000);
+    }
+    DUpdateFirmwareDia *dialog() const { return window->updateFirmwareDialog(); }
+    UpdateFirmwareInfoItem *row() const { return dialog()->rows().first(); }
+    QString notice() const { return dialog()->findChild<CbNotice *>()->text(); }
+    // Presses Update and serves the emulators until the dialog shows a result.
+    bool updateAndWait(int timeoutMs)
+    {
+        updateButton(row())->click();
+        return row()->isBusy() && serveUntil([this] { return !row()->isBusy(); }, timeoutMs);
+    }
+};
 
 }  // namespace
 
@@ -81,6 +127,10 @@ private Q_SLOTS:
     void protocolWritesTheWholeImage();
     void engineFlashesWithRetries_data();
     void engineFlashesWithRetries();
+    void everyWaitEnds_data();
+    void everyWaitEnds();
+    void bootloaderAlreadyPresentIsFlashed();
+    void openIsRetriedWithAPause();
 };
 
 void TestFirmwareFlashing::protocolWritesTheWholeImage()
@@ -111,14 +161,28 @@ void TestFirmwareFlashing::protocolWritesTheWholeImage()
     QCOMPARE(g_total.load(), 3);
     QCOMPARE(g_done.load(), 3);
 
-    // The size limit cuts the image; a refused finish is a failure, not success.
-    QCOMPARE(flashOnWorker(handle, QFile::encodeName(imagePath), 60, 0), int(TavrixFirmwareOk));
-    QCOMPARE(bootloader.flashedImage(), image.left(60));
+    // An image larger than the flash is refused before anything is sent, never cut;
+    // one that just fits is written whole. A refused finish is a failure, not success.
+    const int sessions = bootloader.sessionsStarted();
+    QCOMPARE(flashOnWorker(handle, QFile::encodeName(imagePath), 116, 0), int(TavrixFirmwareTooLarge));
+    QCOMPARE(bootloader.sessionsStarted(), sessions);
+    QCOMPARE(flashOnWorker(handle, QFile::encodeName(imagePath), 117, 0), int(TavrixFirmwareOk));
+    QCOMPARE(bootloader.flashedImage(), image);
     bootloader.failNextSessions(1);
     QCOMPARE(flashOnWorker(handle, QFile::encodeName(imagePath), 0x80000, 0), int(TavrixFirmwareRefused));
-    QCOMPARE(bootloader.flashedImage(), image.left(60));
+    QCOMPARE(bootloader.flashedImage(), image);
     QCOMPARE(flashOnWorker(handle, QFile::encodeName(dir.filePath("missing.bin")), 0x80000, 0),
              int(TavrixFirmwareNoImage));
+    CTavrixHid_Close(handle);
+
+    // A bootloader that never answers fails after a second instead of hanging.
+    handle = CTavrixHid_OpenPath(paths.front().c_str());
+    bootloader.setSilent(true);
+    QElapsedTimer silentClock;
+    silentClock.start();
+    QCOMPARE(flashOnWorker(handle, QFile::encodeName(imagePath), 0x80000, 0), int(TavrixFirmwareNoAnswer));
+    QVERIFY(silentClock.elapsed() < 3000);
+    bootloader.setSilent(false);
     CTavrixHid_Close(handle);
 
     // A bootloader that went away fails at once instead of hanging.
@@ -145,52 +209,114 @@ void TestFirmwareFlashing::engineFlashesWithRetries()
     QFETCH(QString, notice);
     QFETCH(int, flashed);
 
-    QTemporaryDir emu;
-    qputenv("TAVRIX_EMU_DIR", emu.path().toLocal8Bit());
-    EmuDevice keyboard(emu.path(), EmuModels::find(QStringLiteral("QR108")), QStringLiteral("a"), false);
-    QVERIFY(keyboard.start());
-    // The keyboard leaves for its bootloader when asked to.
-    EmuBootloader bootloader(emu.path());
+    UpdateFixture f;
+    EmuBootloader &bootloader = *f.cycle.bootloader();
     bootloader.failNextSessions(failures);
-    connect(&keyboard, &EmuDevice::sigReportReceived, &bootloader, [&](const HidReport &report) {
-        if (report.bytes[1] == uint8_t(HidCmd::IntoFirmware))
-            QTimer::singleShot(0, &bootloader, [&] {
-                keyboard.stop();
-                bootloader.start();
-            });
-    });
-
-    {
-        DMainWidget w;
-        w.show();
-        QVERIFY(QTest::qWaitFor([&w] { return w.devicePage()->getHidDeviceList().size() == 1; }, 10000));
-        QVERIFY(w.checkUpgradeableDevices(true));
-        DUpdateFirmwareDia *dialog = w.updateFirmwareDialog();
-        QVERIFY(dialog);
-        QTRY_VERIFY(dialog->rows().first()->getHidInterface());
-        dialog->rows().first()->findChild<QPushButton *>("pushButton_Update")->click();
-
-        QVERIFY(serveUntil([&] { return !dialog->findChild<CbNotice *>()->text().isEmpty(); }, 30000));
-        QCOMPARE(dialog->findChild<CbNotice *>()->text(), notice);
-        QCOMPARE(bootloader.sessionsStarted(), failures < 4 ? failures + 1 : 4);
-        QCOMPARE(bootloader.sessionsFlashed(), flashed);
-        if (flashed) {
-            QCOMPARE(bootloader.flashedImage(), resourceImage());
-            QCOMPARE(bootloader.flashedIsDongle(), 0);
-            QCOMPARE(dialog->rows().first()->findChild<QProgressBar *>()->value(), 100);
-        }
-        QTRY_VERIFY(!w.isBootloaderAttemptRunning());
-        // After the result, a bootloader that arrives again is left alone.
-        const int sessions = bootloader.sessionsStarted();
-        bootloader.stop();
-        QTest::qWait(300);
-        bootloader.start();
-        QTest::qWait(1200);
-        QCOMPARE(bootloader.sessionsStarted(), sessions);
-        // The device page leaves its links' I/O threads to the caller.
-        w.devicePage()->closeAllLinks();
+    QVERIFY(f.offer());
+    QCOMPARE(f.row()->currentVersion(), QStringLiteral("V1.00"));
+    QVERIFY(f.updateAndWait(30000));
+    QCOMPARE(f.notice(), notice);
+    QCOMPARE(bootloader.sessionsStarted(), failures < 4 ? failures + 1 : 4);
+    QCOMPARE(bootloader.sessionsFlashed(), flashed);
+    QVERIFY(!f.window->isUpgradeRunning());
+    if (flashed) {
+        QCOMPARE(bootloader.flashedImage(), EmuFirmwareImages::bootloaderImage(f.keyboard));
+        QCOMPARE(bootloader.flashedIsDongle(), 0);
+        QCOMPARE(f.row()->findChild<QProgressBar *>()->value(), 100);
+        // The keyboard comes back with the flashed version, and the row says so.
+        QVERIFY(serveUntil([&] { return f.row()->currentVersion() == QLatin1String("V1.01"); }, 10000));
+        QVERIFY(f.row()->stateText().isEmpty());
+    } else {
+        // A failure says so on the row, claims no progress, and leaves the rows usable.
+        QCOMPARE(f.row()->stateText(), QStringLiteral("Update failed"));
+        QCOMPARE(f.row()->findChild<QProgressBar *>()->value(), 0);
+        QVERIFY(updateButton(f.row())->isEnabled());
+        QVERIFY(f.cycle.isInBootloader());
     }
-    qunsetenv("TAVRIX_EMU_DIR");
+    // After the result, a bootloader that arrives again is left alone.
+    const int sessions = bootloader.sessionsStarted();
+    const bool wasInBootloader = f.cycle.isInBootloader();
+    bootloader.stop();
+    QTest::qWait(300);
+    bootloader.start();
+    QTest::qWait(1200);
+    QCOMPARE(bootloader.sessionsStarted(), sessions);
+    if (!wasInBootloader)
+        bootloader.stop();
+}
+
+// Every wait of an update ends: each stage that gets no answer counts as a failed
+// attempt, the retries run, and the update ends in "Update failed" with the row
+// usable again.
+void TestFirmwareFlashing::everyWaitEnds_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<int>("sessions");
+    QTest::newRow("keyboard ignores the update-mode report") << QString("ignore") << 0;
+    QTest::newRow("update-mode report refused (no link)") << QString("no link") << 0;
+    QTest::newRow("bootloader never answers") << QString("silent") << 4;
+}
+
+void TestFirmwareFlashing::everyWaitEnds()
+{
+    QFETCH(QString, fault);
+    QFETCH(int, sessions);
+
+    UpdateFixture f;
+    f.cycle.setIgnoreUpdateRequest(fault == QLatin1String("ignore"));
+    f.cycle.bootloader()->setSilent(fault == QLatin1String("silent"));
+    DMainWidget::FirmwareUpgradeBounds bounds;
+    // Short where nothing arrives; a bootloader that does arrive is handed over 600 ms later.
+    bounds.bootloaderArrivalMs = sessions ? 3000 : 400;
+    bounds.openPauseMs = 50;
+    QVERIFY(f.offer(bounds));
+    if (fault == QLatin1String("no link"))
+        f.keyboard.stop();  // the report cannot be sent; the keyboard never leaves
+
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(f.updateAndWait(15000));
+    QCOMPARE(f.notice(), QStringLiteral("Update failed"));
+    QCOMPARE(f.cycle.bootloader()->sessionsStarted(), sessions);
+    QCOMPARE(f.row()->stateText(), QStringLiteral("Update failed"));
+    QVERIFY(updateButton(f.row())->isEnabled());
+    QVERIFY(!f.row()->isBusy());
+    QVERIFY(!f.window->isUpgradeRunning());
+    // Arrival 0.4 s, then three retries of four opens 50 ms apart; a silent
+    // bootloader costs a second per attempt.
+    QVERIFY2(clock.elapsed() < (sessions ? 8000 : 3000), qPrintable(QString::number(clock.elapsed())));
+}
+
+// A keyboard already in its bootloader (here: left there by a failed update) is
+// flashed when Update is pressed again; no arrival is waited for.
+void TestFirmwareFlashing::bootloaderAlreadyPresentIsFlashed()
+{
+    UpdateFixture f;
+    f.cycle.bootloader()->failNextSessions(4);
+    QVERIFY(f.offer());
+    QVERIFY(f.updateAndWait(30000));
+    QCOMPARE(f.notice(), QStringLiteral("Update failed"));
+    QVERIFY(f.cycle.isInBootloader());
+
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(f.updateAndWait(10000));
+    QCOMPARE(f.notice(), QStringLiteral("Update successful"));
+    QCOMPARE(f.cycle.bootloader()->sessionsFlashed(), 1);
+    QVERIFY(clock.elapsed() < 3000);
+    QVERIFY(serveUntil([&] { return f.row()->currentVersion() == QLatin1String("V1.01"); }, 10000));
+}
+
+// A bootloader whose node is there but cannot be opened yet (udev still applying
+// its rule) is opened after a pause, within the first attempt.
+void TestFirmwareFlashing::openIsRetriedWithAPause()
+{
+    UpdateFixture f;
+    f.cycle.bootloader()->setListenDelay(1200);
+    QVERIFY(f.offer());
+    QVERIFY(f.updateAndWait(15000));
+    QCOMPARE(f.notice(), QStringLiteral("Update successful"));
+    QCOMPARE(f.cycle.bootloader()->sessionsStarted(), 1);
 }
 
 TAVRIX_TEST_MAIN(TestFirmwareFlashing)

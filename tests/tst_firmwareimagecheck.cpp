@@ -3,6 +3,7 @@
 #include "firmware/firmwareimagecheck.h"
 #include "support/testmain.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -152,16 +153,60 @@ private Q_SLOTS:
         QVERIFY(upgradeableDevices(devices, folder + QStringLiteral("missing/"), false).isEmpty());
     }
 
-    // The image the application carries is offered to an emulated keyboard with
-    // the emulator's default identity and version.
-    void shippedImageFitsDefaultDevice()
+    // Images are refused before anything is written: empty, larger than the
+    // flash, or made for another model.
+    void imageRefusal_data()
     {
-        QByteArray version;
-        const hidStructInfoAll device = record("/p", "QR108", 0, "V1.00");
-        QVERIFY(isFirmwareUpgradeable(device, defaultImageFolder(), false, &version));
-        QCOMPARE(version, QByteArray("V1.01"));
-        const hidStructInfoAll receiver = record("/p", "QR108", 1, "V1.00");
-        QVERIFY(!isFirmwareUpgradeable(receiver, defaultImageFolder(), false, &version));
+        QTest::addColumn<QByteArray>("image");
+        QTest::addColumn<int>("verdict");
+        const QByteArray fits = imageWithIdentity("Quorin-QR108,_0001,,,QR108,V1.05");
+        QTest::newRow("valid") << fits << int(ImageVerdict::Valid);
+        QTest::newRow("model in other case")
+            << imageWithIdentity("Quorin-QR108,_0001,,,qr108,V1.05") << int(ImageVerdict::Valid);
+        QTest::newRow("exactly the flash")
+            << imageWithIdentity("Quorin-QR108,_0001,,,QR108,V1.05", kFlashBytes) << int(ImageVerdict::Valid);
+        QTest::newRow("empty") << QByteArray() << int(ImageVerdict::Empty);
+        QTest::newRow("one byte over the flash")
+            << imageWithIdentity("Quorin-QR108,_0001,,,QR108,V1.05", kFlashBytes + 1) << int(ImageVerdict::TooLarge);
+        QTest::newRow("other model") << imageWithIdentity("Quorin-QR108,_0001,,,QM68,V1.05")
+                                     << int(ImageVerdict::OtherModel);
+        QTest::newRow("too short for an identity") << QByteArray(100, 'x') << int(ImageVerdict::OtherModel);
+    }
+    void imageRefusal()
+    {
+        QFETCH(QByteArray, image);
+        QFETCH(int, verdict);
+        QCOMPARE(int(checkBootloaderImage(image, QStringLiteral("QR108"))), verdict);
+
+        // Through the whole check: a refused image is never offered, and says so.
+        QTemporaryDir images;
+        QFile bin(images.path() + QStringLiteral("/QR108.bin"));
+        QVERIFY(bin.open(QIODevice::WriteOnly));
+        bin.write(image);
+        bin.close();
+        const Examination result = examine(record("/p", "QR108", 0, "V1.00"), images.path() + QLatin1Char('/'), false);
+        QCOMPARE(result.upgradeable, verdict == int(ImageVerdict::Valid));
+        QCOMPARE(result.refused, verdict != int(ImageVerdict::Valid));
+        QCOMPARE(result.image, result.upgradeable ? image : QByteArray());
+    }
+
+    // Emulated keyboards read the emulator's test images; real ones only the
+    // application's own firmware folder.
+    void imageFolders()
+    {
+        QTemporaryDir emu;
+        qputenv("TAVRIX_EMU_DIR", emu.path().toLocal8Bit());
+        const QString emulated = QDir(emu.path()).absolutePath();
+        QCOMPARE(imageFolderFor(emulated + QStringLiteral("/vid_1209&pid_0001.sock")),
+                 emulated + QStringLiteral("/firmware/"));
+        QCOMPARE(imageFolderFor(QStringLiteral("/sys/devices/usb1/0003:1209:0001.0001/hidraw/hidraw3")),
+                 realImageFolder());
+        QCOMPARE(imageFolderFor(emulated + QStringLiteral("x/vid_1209&pid_0001.sock")), realImageFolder());
+        qunsetenv("TAVRIX_EMU_DIR");
+        QCOMPARE(imageFolderFor(emulated + QStringLiteral("/vid_1209&pid_0001.sock")), realImageFolder());
+        QVERIFY(realImageFolder().endsWith(QStringLiteral("/firmware/")));
+        // The application carries no image of its own.
+        QVERIFY(!QFile::exists(QStringLiteral(":/images/UpdateFirmwareFile/QR108.bin")));
     }
 };
 

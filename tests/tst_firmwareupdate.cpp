@@ -5,6 +5,7 @@
 #include "app/dsettingsdia.h"
 #include "devicepage/ddevicepage.h"
 #include "emudevice.h"
+#include "emufirmware.h"
 #include "emumodel.h"
 #include "firmware/dupdatefirmwaredia.h"
 #include "firmware/updatefirmwareinfoitem.h"
@@ -12,7 +13,10 @@
 #include "support/testmain.h"
 #include "widgets/cbnotice.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLabel>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -57,6 +61,8 @@ private Q_SLOTS:
     void progressNeverGoesBack();
     void reportsFromAWorkerReachTheRow();
     void mainWindowOpensDialogAfterCheck();
+    void everyCloseUndims_data();
+    void everyCloseUndims();
 };
 
 void TestFirmwareUpdate::rowsStartOneUpdateAndShowResults()
@@ -100,15 +106,17 @@ void TestFirmwareUpdate::rowsStartOneUpdateAndShowResults()
     QCOMPARE(fixture.keyboard()->receivedCount(uint8_t(HidCmd::IntoFirmware)), 1);
     QCOMPARE(started.count(), 1);
 
-    // Failure: the active row is ready again, the others stay disabled.
+    // Failure: the update is over; the active row says so and every row is usable.
     dialog.upgradeFailed();
     QTRY_COMPARE(dialog.findChild<CbNotice *>()->text(), QStringLiteral("Update failed"));
     QCOMPARE(shownPage(linked), QStringLiteral("page_1"));
+    QCOMPARE(linked->stateText(), QStringLiteral("Update failed"));
     QVERIFY(!linked->isBusy());
-    QVERIFY(!updateButton(unlinked)->isEnabled());
+    QVERIFY(updateButton(unlinked)->isEnabled());
     updateButton(linked)->click();
     QVERIFY(fixture.waitForReceived(HidCmd::IntoFirmware, 2));
     QCOMPARE(started.count(), 2);
+    QVERIFY(linked->stateText().isEmpty());
 
     // Success: the row shows its completed page and every button is usable again.
     dialog.upgradeSucceeded();
@@ -185,12 +193,14 @@ void TestFirmwareUpdate::mainWindowOpensDialogAfterCheck()
     keyboard.start();
     EmuDevice other(emu.path(), EmuModels::find(QStringLiteral("QM68")), QStringLiteral("b"), false);
     other.start();
+    // The emulator's test image for the QR108 only.
+    QVERIFY(EmuFirmwareImages::write(emu.path(), keyboard));
     DMainWidget w;
     w.resize(1200, 760);
     w.show();
     QVERIFY(QTest::qWaitFor([&w] { return w.devicePage()->getHidDeviceList().size() == 2; }, 10000));
 
-    // Manual check: the shipped image is newer than the keyboard's V1.00; no dimming.
+    // Manual check: the emulator's image is newer than the keyboard's V1.00; no dimming.
     QVERIFY(w.checkUpgradeableDevices(true));
     QCOMPARE(w.upgradeHidList().size(), 1);
     QCOMPARE(QByteArray(w.upgradeHidList().first().newFirmwareVersion), QByteArray("V1.01"));
@@ -225,7 +235,69 @@ void TestFirmwareUpdate::mainWindowOpensDialogAfterCheck()
     Q_EMIT settings.sigFirmwareUpgradeCheck();
     QCOMPARE(settings.notice()->text(), QStringLiteral("No upgradeable devices found"));
     QVERIFY(w.upgradeHidList().isEmpty());
+
+    // An image that would not fit the flash is refused, and the user is told why.
+    QDir().mkpath(emu.path() + QStringLiteral("/big"));
+    QFile big(emu.path() + QStringLiteral("/big/QR108.bin"));
+    QVERIFY(big.open(QIODevice::WriteOnly));
+    QByteArray oversize = EmuFirmwareImages::bootloaderImage(keyboard);
+    oversize.append(QByteArray(0x80000 + 1 - oversize.size(), '\xff'));
+    big.write(oversize);
+    big.close();
+    w.setFirmwareImageFolder(emu.path() + QStringLiteral("/big/"));
+    Q_EMIT settings.sigFirmwareUpgradeCheck();
+    QCOMPARE(settings.notice()->text(), QStringLiteral("The firmware image is not valid for this keyboard"));
+    QVERIFY(w.upgradeHidList().isEmpty());
+    QVERIFY(!w.updateFirmwareDialog());
     // The device page leaves its links' I/O threads to the caller.
+    w.devicePage()->closeAllLinks();
+    qunsetenv("TAVRIX_EMU_DIR");
+}
+
+// Close, Escape and the window manager's close end the dialog the same way: the
+// main window is undimmed and clickable again.
+void TestFirmwareUpdate::everyCloseUndims_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("Close button") << QString("button");
+    QTest::newRow("Escape") << QString("escape");
+    QTest::newRow("window manager") << QString("wm");
+}
+
+void TestFirmwareUpdate::everyCloseUndims()
+{
+    QFETCH(QString, how);
+    QTemporaryDir emu;
+    qputenv("TAVRIX_EMU_DIR", emu.path().toLocal8Bit());
+    EmuDevice keyboard(emu.path(), EmuModels::find(QStringLiteral("QR108")), QStringLiteral("a"), false);
+    QVERIFY(EmuFirmwareImages::write(emu.path(), keyboard));
+    QVERIFY(keyboard.start());
+    DMainWidget w;
+    w.resize(1200, 760);
+    w.show();
+    QVERIFY(QTest::qWaitFor([&w] { return w.devicePage()->getHidDeviceList().size() == 1; }, 10000));
+
+    // The automatic check dims the window behind the dialog.
+    QVERIFY(w.checkUpgradeableDevices(false));
+    QTRY_VERIFY_WITH_TIMEOUT(w.updateFirmwareDialog(), 3000);
+    QPointer<DUpdateFirmwareDia> dialog = w.updateFirmwareDialog();
+    QVERIFY(w.upgradeMask()->isVisible());
+    QSignalSpy closed(dialog.data(), &DUpdateFirmwareDia::sigUpdateFirmwareWindowClose);
+    if (how == QLatin1String("button"))
+        dialog->findChild<QPushButton *>("pushButton_Close")->click();
+    else if (how == QLatin1String("escape"))
+        QTest::keyClick(dialog.data(), Qt::Key_Escape);
+    else
+        dialog->close();  // what a window manager's close comes to
+    QCOMPARE(closed.count(), 1);
+    QVERIFY(!w.upgradeMask()->isVisible());
+    QVERIFY(!w.updateFirmwareDialog());
+    QTRY_VERIFY(!dialog);
+
+    // A later check opens a fresh dialog.
+    QVERIFY(w.checkUpgradeableDevices(true));
+    QVERIFY(w.updateFirmwareDialog());
+    w.updateFirmwareDialog()->close();
     w.devicePage()->closeAllLinks();
     qunsetenv("TAVRIX_EMU_DIR");
 }

@@ -2,6 +2,7 @@
 #include "emuexpect.h"
 #include "emuscript.h"
 #include "platform/emudirwatcher.h"
+#include "sdk/tavrixfirmware.h"
 #include "sdk/tavrixhid.h"
 #include "support/emuhost.h"
 #include "support/kbemuexpect.h"
@@ -14,6 +15,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -103,6 +105,7 @@ private Q_SLOTS:
     void commandAnswersEveryQuery_data();
     void commandAnswersEveryQuery();
     void commandLogsReportsAndStopsCleanly();
+    void commandHelpAndBootloaderStart();
     void downloadIsStoredAndReported_data();
     void downloadIsStoredAndReported();
     void replyRules_data();
@@ -113,6 +116,7 @@ private Q_SLOTS:
     void lightFramesAreKept();
     void vanishAndReturnAreRemovalAndArrival();
     void sidecarFactsReachTheLibrary();
+    void timedLinesRunInOrderAndNeverEarly();
     void scriptRejectsBadLines_data();
     void scriptRejectsBadLines();
     void compareShowsFirstDifference_data();
@@ -223,6 +227,49 @@ void TestKbEmu::commandAnswersEveryQuery()
     HidReport got;
     QVERIFY(host.exchange(request, &got));
     QCOMPARE(EmuExpect::shortHex(got), EmuExpect::shortHex(hex(reply)));
+}
+
+// --help lists the options; --bootloader starts a keyboard in its firmware-update
+// mode, flashed from the test image the command writes, after which the keyboard
+// comes back with the image's version.
+void TestKbEmu::commandHelpAndBootloaderStart()
+{
+    QProcess help;
+    help.start(kbemuPath(), {"--help"});
+    QVERIFY(help.waitForFinished(5000));
+    QCOMPARE(help.exitCode(), 0);
+    const QString text = QString::fromLatin1(help.readAllStandardOutput());
+    for (const char *option :
+         {"--dir", "--model", "--tag", "--serial", "--script", "--receiver", "--bootloader", "--log", "--help"})
+        QVERIFY2(text.contains(QLatin1String(option)), option);
+
+    QTemporaryDir dir;
+    qputenv("TAVRIX_EMU_DIR", dir.path().toLocal8Bit());
+    QProcess command;
+    command.start(kbemuPath(), {"--dir", dir.path(), "--model", "QR108", "--tag", "u", "--bootloader"});
+    QVERIFY(command.waitForStarted());
+    const QString bootloader = dir.filePath("vid_1209&pid_000e&u.sock");
+    const QString keyboard = dir.filePath("vid_1209&pid_0001&u.sock");
+    QVERIFY(waitForFile(bootloader, true));
+    QVERIFY(!QFile::exists(keyboard));
+    QFile image(dir.filePath("firmware/QR108.bin"));
+    QVERIFY(image.open(QIODevice::ReadOnly));
+    QVERIFY(image.readAll().contains("Quorin-QR108,_0001,,,QR108,V1.01"));
+
+    const int handle = CTavrixHid_OpenPath(bootloader.toLatin1().constData());
+    QVERIFY(handle > 0);
+    QCOMPARE(
+        CTavrixHid_FirmwareUpgrade(handle, QFile::encodeName(image.fileName()).constData(), 0x80000, 0, 0, nullptr), 0);
+    CTavrixHid_Close(handle);
+    QVERIFY(waitForFile(keyboard, true));
+    QVERIFY(waitForFile(bootloader, false));
+    QFile sidecar(keyboard + ".json");
+    QVERIFY(sidecar.open(QIODevice::ReadOnly));
+    QVERIFY(sidecar.readAll().contains("\"V1.01\""));
+
+    command.terminate();
+    QVERIFY(command.waitForFinished(3000));
+    qunsetenv("TAVRIX_EMU_DIR");
 }
 
 void TestKbEmu::commandLogsReportsAndStopsCleanly()
@@ -466,6 +513,35 @@ void TestKbEmu::vanishAndReturnAreRemovalAndArrival()
     // What was written before the unplug is still in memory; the fourth packet never arrived.
     QCOMPARE(emu.device->keyboard()->state().memory.keys.value(0).size(), 3 * 56);
     KBEMU_COMPARE_REPORTS(*emu.device, keyPacket(0, 0), keyPacket(0, 1), keyPacket(0, 2), "00 14");
+}
+
+// Scripted "at" lines beyond 2 s once ran on a coarse timer, up to 5 % early or
+// late, so lines a few milliseconds apart could swap.
+void TestKbEmu::timedLinesRunInOrderAndNeverEarly()
+{
+    QTemporaryDir dir;
+    EmuDevice device(dir.path(), EmuModels::find("QB84"), "at", false);
+    struct Fired
+    {
+        QString name;
+        qint64 ms;
+    };
+    QList<Fired> fired;
+    const QList<QPair<QString, qint64>> lines
+        = {{"d", 2300}, {"b1", 2100}, {"c", 2110}, {"b2", 2100}, {"a", 0}, {"e", 2301}};
+    for (const auto &line : lines) {
+        const QString name = line.first;
+        device.at(line.second, [&fired, &device, name] { fired.append({name, device.elapsedMs()}); });
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(fired.size(), lines.size(), 5000);
+    QStringList order;
+    for (const Fired &f : qAsConst(fired))
+        order << f.name;
+    QCOMPARE(order, QStringList({"a", "b1", "b2", "c", "d", "e"}));
+    for (const Fired &f : qAsConst(fired)) {
+        const qint64 due = std::find_if(lines.cbegin(), lines.cend(), [&](const auto &l) { return l.first == f.name; })->second;
+        QVERIFY2(f.ms >= due, qPrintable(QString("%1 ran at %2 ms, due at %3 ms").arg(f.name).arg(f.ms).arg(due)));
+    }
 }
 
 void TestKbEmu::sidecarFactsReachTheLibrary()

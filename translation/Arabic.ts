@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar" sourcelanguage="en">
 <context>
+    <name>CTavrixXML</name>
+    <message>
+        <source>The file %1 does not exist</source>
+        <translation>الملف %1 غير موجود</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened</source>
+        <translation>تعذر فتح الملف %1</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written</source>
+        <translation>تعذرت الكتابة في الملف %1</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be saved: the disk is full</source>
+        <translation>تعذر حفظ الملف %1: القرص ممتلئ</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged (line %2)</source>
+        <translation>الملف %1 تالف (السطر %2)</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged</source>
+        <translation>الملف %1 تالف</translation>
+    </message>
+</context>
+<context>
     <name>DAllKeysShowPage</name>
     <message>
         <source>DAllKeysShowPage</source>
@@ -84,12 +111,20 @@
         <source>Cancel</source>
         <translation>إلغاء</translation>
     </message>
+    <message>
+        <source>Renaming the custom light failed</source>
+        <translation>فشلت إعادة تسمية الإضاءة المخصصة</translation>
+    </message>
 </context>
 <context>
     <name>DDeviceKeyboardLink</name>
     <message>
         <source>The text is on the clipboard: press Ctrl+V to paste it</source>
         <translation>النص موجود في الحافظة: اضغط Ctrl+V للصقه</translation>
+    </message>
+    <message>
+        <source>The keyboard's settings could not be saved</source>
+        <translation>تعذر حفظ إعدادات لوحة المفاتيح</translation>
     </message>
 </context>
 <context>
@@ -635,10 +670,10 @@
         <translation>DSeniorKeysRecordExplainDia</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
-When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation>عند اختيار &quot;مفتاح واحد&quot;، يكفي النقر على مفتاح لإكمال إعداده؛ 
-عند اختيار &quot;تركيبة مفاتيح&quot;، يجب اختيار مفتاح تعديل واحد على الأقل ومفتاح آخر لإكمال إدخال التركيبة، مثل L_Shift+A أو L_Shift+L_Ctrl+A؛</translation>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
+When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>عند اختيار "مفتاح واحد"، يكفي النقر على مفتاح لإكمال إعداده؛ 
+عند اختيار "تركيبة مفاتيح"، يجب اختيار مفتاح تعديل واحد على الأقل ومفتاح آخر لإكمال إدخال التركيبة، مثل L_Shift+A أو L_Shift+L_Ctrl+A؛</translation>
     </message>
 </context>
 <context>
@@ -727,8 +762,8 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>أخرى</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -936,7 +971,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>تم استيراد ملف التعريف بنجاح</translation>
     </message>
     <message>
-        <source>Profile name can&apos;t empty</source>
+        <source>Profile name can't empty</source>
         <translation>لا يمكن أن يكون اسم ملف التعريف فارغًا</translation>
     </message>
     <message>
@@ -1599,7 +1634,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>فشل حفظ خيارات قفل Win</translation>
     </message>
     <message>
-        <source>The desktop&apos;s keyboard settings could not be opened</source>
+        <source>The desktop's keyboard settings could not be opened</source>
         <translation>تعذر فتح إعدادات لوحة المفاتيح في سطح المكتب</translation>
     </message>
     <message>
@@ -1719,7 +1754,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>تم حذف الماكرو</translation>
     </message>
     <message>
-        <source>Macro name can&apos;t be empty</source>
+        <source>Macro name can't be empty</source>
         <translation>لا يمكن أن يكون اسم الماكرو فارغًا</translation>
     </message>
     <message>
@@ -1879,7 +1914,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>موجة</translation>
     </message>
     <message>
-        <source>Custom light name can&apos;t be empty</source>
+        <source>Custom light name can't be empty</source>
         <translation>لا يمكن أن يكون اسم الإضاءة المخصصة فارغًا</translation>
     </message>
     <message>
@@ -1959,8 +1994,8 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>2.اختر مفتاحًا واحدًا؛</translation>
     </message>
     <message>
-        <source>3.Clicked &quot;Start calibration&quot;;</source>
-        <translation>3.انقر على &quot;بدء المعايرة&quot;؛</translation>
+        <source>3.Clicked "Start calibration";</source>
+        <translation>3.انقر على "بدء المعايرة"؛</translation>
     </message>
     <message>
         <source>4.Press the selected key;</source>
@@ -2019,12 +2054,12 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>يمكنك ضبط قيم المسافة للتشغيل السريع عند الضغط (التشغيل) وعند التحرير (الإرجاع) كلٍّ على حدة.</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
-        <translation>عند اختيار &quot;مفتاح واحد&quot;، يكفي النقر على مفتاح لإكمال إعداده؛</translation>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
+        <translation>عند اختيار "مفتاح واحد"، يكفي النقر على مفتاح لإكمال إعداده؛</translation>
     </message>
     <message>
-        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation>عند اختيار &quot;تركيبة مفاتيح&quot;، يجب اختيار مفتاح تعديل واحد على الأقل ومفتاح آخر لإكمال إدخال التركيبة، مثل L_Shift+A أو L_Shift+L_Ctrl+A؛</translation>
+        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>عند اختيار "تركيبة مفاتيح"، يجب اختيار مفتاح تعديل واحد على الأقل ومفتاح آخر لإكمال إدخال التركيبة، مثل L_Shift+A أو L_Shift+L_Ctrl+A؛</translation>
     </message>
     <message>
         <source>Trigger points for DKS actions</source>
@@ -2110,12 +2145,141 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <source>Complete</source>
         <translation>اكتمل</translation>
     </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>تصغير</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>تكبير</translation>
+    </message>
+    <message>
+        <source>Profile menu</source>
+        <translation>قائمة الملف الشخصي</translation>
+    </message>
+    <message>
+        <source>Colour %1</source>
+        <translation>اللون %1</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>يمين</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>يسار</translation>
+    </message>
+    <message>
+        <source>Disperse</source>
+        <translation>انتشار</translation>
+    </message>
+    <message>
+        <source>Gather</source>
+        <translation>تجميع</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>باتجاه عقارب الساعة</translation>
+    </message>
+    <message>
+        <source>Anticlockwise</source>
+        <translation>عكس عقارب الساعة</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>أحمر</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>أخضر</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>أزرق</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>المفتاح %1</translation>
+    </message>
+    <message>
+        <source>Close startup to tray (no system tray found)</source>
+        <translation>التصغير إلى علبة النظام عند الإغلاق (لم يتم العثور على علبة النظام)</translation>
+    </message>
+    <message>
+        <source>The firmware image is not valid for this keyboard</source>
+        <translation>صورة البرنامج الثابت غير صالحة لهذه لوحة المفاتيح</translation>
+    </message>
+    <message>
+        <source>Reconnect the keyboard</source>
+        <translation>أعد توصيل لوحة المفاتيح</translation>
+    </message>
+    <message>
+        <source>Copyright © %1. All rights reserved.</source>
+        <translation>حقوق النشر © %1. جميع الحقوق محفوظة.</translation>
+    </message>
+    <message>
+        <source>Saving the macro failed</source>
+        <translation>فشل حفظ الماكرو</translation>
+    </message>
+    <message>
+        <source>The macro name cannot be used as a file name</source>
+        <translation>لا يمكن استخدام اسم الماكرو كاسم ملف</translation>
+    </message>
+    <message>
+        <source>Export macro failed: the file %1 cannot be written</source>
+        <translation>فشل تصدير الماكرو: تعذرت الكتابة في الملف %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file %1 cannot be opened</source>
+        <translation>فشل استيراد الماكرو: تعذر فتح الملف %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is larger than %1 KB</source>
+        <translation>فشل استيراد الماكرو: الملف أكبر من %1 كيلوبايت</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file holds more than %1 events</source>
+        <translation>فشل استيراد الماكرو: يحتوي الملف على أكثر من %1 حدث</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the store already holds %1 macros</source>
+        <translation>فشل استيراد الماكرو: المخزن يحتوي بالفعل على %1 ماكرو</translation>
+    </message>
+    <message>
+        <source>Saving the advanced key failed</source>
+        <translation>فشل حفظ المفتاح المتقدم</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>
     <message>
         <source>Colour picker</source>
         <translation>منتقي الألوان</translation>
+    </message>
+</context>
+<context>
+    <name>StoreFileQuestion</name>
+    <message>
+        <source>Tip</source>
+        <translation>تنبيه</translation>
+    </message>
+    <message>
+        <source>Move aside and start anew</source>
+        <translation>نقله جانبًا والبدء من جديد</translation>
+    </message>
+    <message>
+        <source>Keep it</source>
+        <translation>الإبقاء عليه</translation>
+    </message>
+    <message>
+        <source>%1.
+Its content cannot be shown. Keep the file as it is (the page stays empty), or move it aside with the date in its name and start a new one?</source>
+        <translation>%1.
+لا يمكن عرض محتواه. هل تريد الإبقاء على الملف كما هو (تبقى الصفحة فارغة)، أم نقله جانبًا مع إضافة التاريخ إلى اسمه والبدء بملف جديد؟</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be moved aside</source>
+        <translation>تعذر نقل الملف %1 جانبًا</translation>
     </message>
 </context>
 <context>

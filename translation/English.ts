@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>CTavrixXML</name>
+    <message>
+        <source>The file %1 does not exist</source>
+        <translation>The file %1 does not exist</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened</source>
+        <translation>The file %1 cannot be opened</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written</source>
+        <translation>The file %1 cannot be written</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be saved: the disk is full</source>
+        <translation>The file %1 cannot be saved: the disk is full</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged (line %2)</source>
+        <translation>The file %1 is damaged (line %2)</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged</source>
+        <translation>The file %1 is damaged</translation>
+    </message>
+</context>
+<context>
     <name>DAllKeysShowPage</name>
     <message>
         <source>DAllKeysShowPage</source>
@@ -84,12 +111,20 @@
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>Renaming the custom light failed</source>
+        <translation>Renaming the custom light failed</translation>
+    </message>
 </context>
 <context>
     <name>DDeviceKeyboardLink</name>
     <message>
         <source>The text is on the clipboard: press Ctrl+V to paste it</source>
         <translation>The text is on the clipboard: press Ctrl+V to paste it</translation>
+    </message>
+    <message>
+        <source>The keyboard's settings could not be saved</source>
+        <translation>The keyboard's settings could not be saved</translation>
     </message>
 </context>
 <context>
@@ -635,10 +670,10 @@
         <translation>DSeniorKeysRecordExplainDia</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
-When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
-When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</translation>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
+When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>When "Single Key" is selected, simply click a certain key to complete key configuration; 
+When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</translation>
     </message>
 </context>
 <context>
@@ -727,8 +762,8 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>Other</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -936,8 +971,8 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>Import profile successful</translation>
     </message>
     <message>
-        <source>Profile name can&apos;t empty</source>
-        <translation>Profile name can&apos;t empty</translation>
+        <source>Profile name can't empty</source>
+        <translation>Profile name can't empty</translation>
     </message>
     <message>
         <source>Modify profile info failed</source>
@@ -1599,8 +1634,8 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>Saving the Win lock choices failed</translation>
     </message>
     <message>
-        <source>The desktop&apos;s keyboard settings could not be opened</source>
-        <translation>The desktop&apos;s keyboard settings could not be opened</translation>
+        <source>The desktop's keyboard settings could not be opened</source>
+        <translation>The desktop's keyboard settings could not be opened</translation>
     </message>
     <message>
         <source>Create</source>
@@ -1719,8 +1754,8 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>Delete macro successful</translation>
     </message>
     <message>
-        <source>Macro name can&apos;t be empty</source>
-        <translation>Macro name can&apos;t be empty</translation>
+        <source>Macro name can't be empty</source>
+        <translation>Macro name can't be empty</translation>
     </message>
     <message>
         <source>Modify macro name successful</source>
@@ -1879,8 +1914,8 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>Wave</translation>
     </message>
     <message>
-        <source>Custom light name can&apos;t be empty</source>
-        <translation>Custom light name can&apos;t be empty</translation>
+        <source>Custom light name can't be empty</source>
+        <translation>Custom light name can't be empty</translation>
     </message>
     <message>
         <source>Modify custom light name successful</source>
@@ -1959,8 +1994,8 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>2.Select one key;</translation>
     </message>
     <message>
-        <source>3.Clicked &quot;Start calibration&quot;;</source>
-        <translation>3.Clicked &quot;Start calibration&quot;;</translation>
+        <source>3.Clicked "Start calibration";</source>
+        <translation>3.Clicked "Start calibration";</translation>
     </message>
     <message>
         <source>4.Press the selected key;</source>
@@ -2019,12 +2054,12 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
-        <translation>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</translation>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
+        <translation>When "Single Key" is selected, simply click a certain key to complete key configuration;</translation>
     </message>
     <message>
-        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</translation>
+        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</translation>
     </message>
     <message>
         <source>Trigger points for DKS actions</source>
@@ -2110,12 +2145,141 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <source>Complete</source>
         <translation>Complete</translation>
     </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Zoom out</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Zoom in</translation>
+    </message>
+    <message>
+        <source>Profile menu</source>
+        <translation>Profile menu</translation>
+    </message>
+    <message>
+        <source>Colour %1</source>
+        <translation>Colour %1</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>Disperse</source>
+        <translation>Disperse</translation>
+    </message>
+    <message>
+        <source>Gather</source>
+        <translation>Gather</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>Clockwise</translation>
+    </message>
+    <message>
+        <source>Anticlockwise</source>
+        <translation>Anticlockwise</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Green</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blue</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Key %1</translation>
+    </message>
+    <message>
+        <source>Close startup to tray (no system tray found)</source>
+        <translation>Close startup to tray (no system tray found)</translation>
+    </message>
+    <message>
+        <source>The firmware image is not valid for this keyboard</source>
+        <translation>The firmware image is not valid for this keyboard</translation>
+    </message>
+    <message>
+        <source>Reconnect the keyboard</source>
+        <translation>Reconnect the keyboard</translation>
+    </message>
+    <message>
+        <source>Copyright © %1. All rights reserved.</source>
+        <translation>Copyright © %1. All rights reserved.</translation>
+    </message>
+    <message>
+        <source>Saving the macro failed</source>
+        <translation>Saving the macro failed</translation>
+    </message>
+    <message>
+        <source>The macro name cannot be used as a file name</source>
+        <translation>The macro name cannot be used as a file name</translation>
+    </message>
+    <message>
+        <source>Export macro failed: the file %1 cannot be written</source>
+        <translation>Export macro failed: the file %1 cannot be written</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file %1 cannot be opened</source>
+        <translation>Import macro failed: the file %1 cannot be opened</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is larger than %1 KB</source>
+        <translation>Import macro failed: the file is larger than %1 KB</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file holds more than %1 events</source>
+        <translation>Import macro failed: the file holds more than %1 events</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the store already holds %1 macros</source>
+        <translation>Import macro failed: the store already holds %1 macros</translation>
+    </message>
+    <message>
+        <source>Saving the advanced key failed</source>
+        <translation>Saving the advanced key failed</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>
     <message>
         <source>Colour picker</source>
         <translation>Colour picker</translation>
+    </message>
+</context>
+<context>
+    <name>StoreFileQuestion</name>
+    <message>
+        <source>Tip</source>
+        <translation>Tip</translation>
+    </message>
+    <message>
+        <source>Move aside and start anew</source>
+        <translation>Move aside and start anew</translation>
+    </message>
+    <message>
+        <source>Keep it</source>
+        <translation>Keep it</translation>
+    </message>
+    <message>
+        <source>%1.
+Its content cannot be shown. Keep the file as it is (the page stays empty), or move it aside with the date in its name and start a new one?</source>
+        <translation>%1.
+Its content cannot be shown. Keep the file as it is (the page stays empty), or move it aside with the date in its name and start a new one?</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be moved aside</source>
+        <translation>The file %1 cannot be moved aside</translation>
     </message>
 </context>
 <context>

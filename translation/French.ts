@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>CTavrixXML</name>
+    <message>
+        <source>The file %1 does not exist</source>
+        <translation>Le fichier %1 n'existe pas</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened</source>
+        <translation>Impossible d'ouvrir le fichier %1</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written</source>
+        <translation>Impossible d'écrire le fichier %1</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be saved: the disk is full</source>
+        <translation>Impossible d'enregistrer le fichier %1 : le disque est plein</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged (line %2)</source>
+        <translation>Le fichier %1 est endommagé (ligne %2)</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged</source>
+        <translation>Le fichier %1 est endommagé</translation>
+    </message>
+</context>
+<context>
     <name>DAllKeysShowPage</name>
     <message>
         <source>DAllKeysShowPage</source>
@@ -84,12 +111,20 @@
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>Renaming the custom light failed</source>
+        <translation>Impossible de renommer l'éclairage personnalisé</translation>
+    </message>
 </context>
 <context>
     <name>DDeviceKeyboardLink</name>
     <message>
         <source>The text is on the clipboard: press Ctrl+V to paste it</source>
         <translation>Le texte est dans le presse-papiers : appuyez sur Ctrl+V pour le coller</translation>
+    </message>
+    <message>
+        <source>The keyboard's settings could not be saved</source>
+        <translation>Impossible d'enregistrer les réglages du clavier</translation>
     </message>
 </context>
 <context>
@@ -128,7 +163,7 @@
     </message>
     <message>
         <source>Light Setting</source>
-        <translation>Réglages de l&apos;éclairage</translation>
+        <translation>Réglages de l'éclairage</translation>
     </message>
     <message>
         <source>Macro</source>
@@ -148,7 +183,7 @@
     </message>
     <message>
         <source>The device is not ready</source>
-        <translation>Le périphérique n&apos;est pas encore prêt</translation>
+        <translation>Le périphérique n'est pas encore prêt</translation>
     </message>
     <message>
         <source>The device is offline</source>
@@ -160,7 +195,7 @@
     </message>
     <message>
         <source>Please select one Key first</source>
-        <translation>Veuillez d&apos;abord sélectionner une touche</translation>
+        <translation>Veuillez d'abord sélectionner une touche</translation>
     </message>
     <message>
         <source>Tip</source>
@@ -180,7 +215,7 @@
     </message>
     <message>
         <source>Please switch to key calibration mode first</source>
-        <translation>Veuillez d&apos;abord passer en mode de calibrage des touches</translation>
+        <translation>Veuillez d'abord passer en mode de calibrage des touches</translation>
     </message>
     <message>
         <source>The key calibration successful</source>
@@ -287,7 +322,7 @@
     </message>
     <message>
         <source>Light mode</source>
-        <translation>Mode d&apos;éclairage</translation>
+        <translation>Mode d'éclairage</translation>
     </message>
     <message>
         <source>Full color</source>
@@ -635,8 +670,8 @@
         <translation>DSeniorKeysRecordExplainDia</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
-When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
+When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
         <translation>Avec « Touche unique », il suffit de cliquer sur une touche pour terminer la configuration ; 
 Avec « Combinaison de touches », choisissez au moins une touche de modification et une autre touche pour terminer la combinaison, par exemple L_Shift+A ou L_Shift+L_Ctrl+A ;</translation>
     </message>
@@ -676,7 +711,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Background image</source>
-        <translation>Image d&apos;arrière-plan</translation>
+        <translation>Image d'arrière-plan</translation>
     </message>
     <message>
         <source>Auto start</source>
@@ -684,7 +719,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Launch applications when the system starts (Minimized)</source>
-        <translation>Lancer l&apos;application au démarrage du système (réduite)</translation>
+        <translation>Lancer l'application au démarrage du système (réduite)</translation>
     </message>
     <message>
         <source>Close startup to tray</source>
@@ -700,7 +735,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Application software</source>
-        <translation>Logiciel d&apos;application</translation>
+        <translation>Logiciel d'application</translation>
     </message>
     <message>
         <source>Check Update</source>
@@ -727,8 +762,8 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
         <translation>Autre</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -769,7 +804,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
-        <translation>Personnalisez la course de déclenchement et la course de réinitialisation selon votre intention d&apos;appuyer sur la touche ou de la relâcher.</translation>
+        <translation>Personnalisez la course de déclenchement et la course de réinitialisation selon votre intention d'appuyer sur la touche ou de la relâcher.</translation>
     </message>
     <message>
         <source>Secondary sensitivity</source>
@@ -777,7 +812,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
-        <translation>Vous pouvez régler séparément la course du déclenchement rapide à l&apos;appui (déclenchement) et au relâchement (réinitialisation).</translation>
+        <translation>Vous pouvez régler séparément la course du déclenchement rapide à l'appui (déclenchement) et au relâchement (réinitialisation).</translation>
     </message>
     <message>
         <source>Press/Release</source>
@@ -829,7 +864,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Intensity tracking</source>
-        <translation>Suivi de l&apos;intensité</translation>
+        <translation>Suivi de l'intensité</translation>
     </message>
     <message>
         <source>Report rate</source>
@@ -841,7 +876,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>About the travel scale</source>
-        <translation>À propos de l&apos;échelle de course</translation>
+        <translation>À propos de l'échelle de course</translation>
     </message>
 </context>
 <context>
@@ -870,7 +905,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Operate failed: the keyboard is not connected</source>
-        <translation>Échec de l&apos;opération : le clavier n&apos;est pas connecté</translation>
+        <translation>Échec de l'opération : le clavier n'est pas connecté</translation>
     </message>
 </context>
 <context>
@@ -905,11 +940,11 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Please select save directory first</source>
-        <translation>Veuillez d&apos;abord choisir le dossier de destination</translation>
+        <translation>Veuillez d'abord choisir le dossier de destination</translation>
     </message>
     <message>
         <source>This index node non-existent</source>
-        <translation>Aucun profil n&apos;existe pour cet index</translation>
+        <translation>Aucun profil n'existe pour cet index</translation>
     </message>
     <message>
         <source>The profile name cannot be used as a file name</source>
@@ -921,22 +956,22 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Export profile failed</source>
-        <translation>Échec de l&apos;exportation du profil</translation>
+        <translation>Échec de l'exportation du profil</translation>
     </message>
     <message>
         <source>Please select import file first</source>
-        <translation>Veuillez d&apos;abord choisir le fichier à importer</translation>
+        <translation>Veuillez d'abord choisir le fichier à importer</translation>
     </message>
     <message>
         <source>Import profile failed</source>
-        <translation>Échec de l&apos;importation du profil</translation>
+        <translation>Échec de l'importation du profil</translation>
     </message>
     <message>
         <source>Import profile successful</source>
         <translation>Profil importé avec succès</translation>
     </message>
     <message>
-        <source>Profile name can&apos;t empty</source>
+        <source>Profile name can't empty</source>
         <translation>Le nom du profil ne peut pas être vide</translation>
     </message>
     <message>
@@ -957,7 +992,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
-        <translation>La mise en veille de l&apos;éclairage ne peut pas être plus tardive que celle du clavier</translation>
+        <translation>La mise en veille de l'éclairage ne peut pas être plus tardive que celle du clavier</translation>
     </message>
     <message>
         <source>Keyboard enters sleep time is too short</source>
@@ -969,7 +1004,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Saving the sleep time failed</source>
-        <translation>Échec de l&apos;enregistrement du délai de veille</translation>
+        <translation>Échec de l'enregistrement du délai de veille</translation>
     </message>
     <message>
         <source>Sleep time has been set</source>
@@ -1048,7 +1083,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Atmosphere Light</source>
-        <translation>Éclairage d&apos;ambiance</translation>
+        <translation>Éclairage d'ambiance</translation>
     </message>
     <message>
         <source>Senior Keys</source>
@@ -1104,11 +1139,11 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Screen brightness+</source>
-        <translation>Luminosité de l&apos;écran+</translation>
+        <translation>Luminosité de l'écran+</translation>
     </message>
     <message>
         <source>Screen brightness-</source>
-        <translation>Luminosité de l&apos;écran-</translation>
+        <translation>Luminosité de l'écran-</translation>
     </message>
     <message>
         <source>Search</source>
@@ -1164,7 +1199,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Lock computer</source>
-        <translation>Verrouiller l&apos;ordinateur</translation>
+        <translation>Verrouiller l'ordinateur</translation>
     </message>
     <message>
         <source>Copy</source>
@@ -1256,7 +1291,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>All light</source>
-        <translation>Tout l&apos;éclairage</translation>
+        <translation>Tout l'éclairage</translation>
     </message>
     <message>
         <source>Static</source>
@@ -1324,15 +1359,15 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Light recording</source>
-        <translation>Enregistrement de l&apos;éclairage</translation>
+        <translation>Enregistrement de l'éclairage</translation>
     </message>
     <message>
         <source>Close side light</source>
-        <translation>Éteindre l&apos;éclairage latéral</translation>
+        <translation>Éteindre l'éclairage latéral</translation>
     </message>
     <message>
         <source>Stop side light</source>
-        <translation>Figer l&apos;éclairage latéral</translation>
+        <translation>Figer l'éclairage latéral</translation>
     </message>
     <message>
         <source>Default</source>
@@ -1424,7 +1459,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Background image</source>
-        <translation>Image d&apos;arrière-plan</translation>
+        <translation>Image d'arrière-plan</translation>
     </message>
     <message>
         <source>Auto start</source>
@@ -1432,7 +1467,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Launch applications when the system starts (Minimized)</source>
-        <translation>Lancer l&apos;application au démarrage du système (réduite)</translation>
+        <translation>Lancer l'application au démarrage du système (réduite)</translation>
     </message>
     <message>
         <source>Close startup to tray</source>
@@ -1476,7 +1511,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Select application</source>
-        <translation>Choisir l&apos;application</translation>
+        <translation>Choisir l'application</translation>
     </message>
     <message>
         <source>Applications (*.desktop)</source>
@@ -1512,7 +1547,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Please select one Key first</source>
-        <translation>Veuillez d&apos;abord sélectionner une touche</translation>
+        <translation>Veuillez d'abord sélectionner une touche</translation>
     </message>
     <message>
         <source>Operate successful</source>
@@ -1520,7 +1555,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Operate failed, the profile could not be saved</source>
-        <translation>Échec de l&apos;opération, le profil n&apos;a pas pu être enregistré</translation>
+        <translation>Échec de l'opération, le profil n'a pas pu être enregistré</translation>
     </message>
     <message>
         <source>Setting failed because the text is empty</source>
@@ -1564,7 +1599,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Light into sleep:</source>
-        <translation>Veille de l&apos;éclairage :</translation>
+        <translation>Veille de l'éclairage :</translation>
     </message>
     <message>
         <source>Second</source>
@@ -1596,11 +1631,11 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Saving the Win lock choices failed</source>
-        <translation>Échec de l&apos;enregistrement des options du verrouillage Win</translation>
+        <translation>Échec de l'enregistrement des options du verrouillage Win</translation>
     </message>
     <message>
-        <source>The desktop&apos;s keyboard settings could not be opened</source>
-        <translation>Impossible d&apos;ouvrir les paramètres du clavier du bureau</translation>
+        <source>The desktop's keyboard settings could not be opened</source>
+        <translation>Impossible d'ouvrir les paramètres du clavier du bureau</translation>
     </message>
     <message>
         <source>Create</source>
@@ -1704,11 +1739,11 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Start record</source>
-        <translation>Démarrer l&apos;enregistrement</translation>
+        <translation>Démarrer l'enregistrement</translation>
     </message>
     <message>
         <source>Stop record</source>
-        <translation>Arrêter l&apos;enregistrement</translation>
+        <translation>Arrêter l'enregistrement</translation>
     </message>
     <message>
         <source>Add macro successful</source>
@@ -1719,7 +1754,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
         <translation>Macro supprimée</translation>
     </message>
     <message>
-        <source>Macro name can&apos;t be empty</source>
+        <source>Macro name can't be empty</source>
         <translation>Le nom de la macro ne peut pas être vide</translation>
     </message>
     <message>
@@ -1728,7 +1763,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Please select a specific location first</source>
-        <translation>Veuillez d&apos;abord choisir une position</translation>
+        <translation>Veuillez d'abord choisir une position</translation>
     </message>
     <message>
         <source>Please enter a key</source>
@@ -1736,7 +1771,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>The record of events has reached the limit</source>
-        <translation>Le nombre maximal d&apos;événements est atteint</translation>
+        <translation>Le nombre maximal d'événements est atteint</translation>
     </message>
     <message>
         <source>Insert successful</source>
@@ -1748,7 +1783,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Please select a macro first</source>
-        <translation>Veuillez d&apos;abord choisir une macro</translation>
+        <translation>Veuillez d'abord choisir une macro</translation>
     </message>
     <message>
         <source>Clear record macro successful</source>
@@ -1756,7 +1791,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Please select save directory first</source>
-        <translation>Veuillez d&apos;abord choisir un dossier</translation>
+        <translation>Veuillez d'abord choisir un dossier</translation>
     </message>
     <message>
         <source>Export macro successful</source>
@@ -1772,7 +1807,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Import macro failed: the file is damaged</source>
-        <translation>Échec de l&apos;importation : le fichier est endommagé</translation>
+        <translation>Échec de l'importation : le fichier est endommagé</translation>
     </message>
     <message>
         <source>Import macro successful</source>
@@ -1824,7 +1859,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>There is no macro to assign, please record a macro first</source>
-        <translation>Aucune macro à attribuer, veuillez d&apos;abord enregistrer une macro</translation>
+        <translation>Aucune macro à attribuer, veuillez d'abord enregistrer une macro</translation>
     </message>
     <message>
         <source>Brightness:</source>
@@ -1868,7 +1903,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>The device has no atmosphere lamp</source>
-        <translation>L&apos;appareil n&apos;a pas d&apos;éclairage d&apos;ambiance</translation>
+        <translation>L'appareil n'a pas d'éclairage d'ambiance</translation>
     </message>
     <message>
         <source>DPI</source>
@@ -1879,12 +1914,12 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
         <translation>Vague</translation>
     </message>
     <message>
-        <source>Custom light name can&apos;t be empty</source>
-        <translation>Le nom de l&apos;éclairage personnalisé ne peut pas être vide</translation>
+        <source>Custom light name can't be empty</source>
+        <translation>Le nom de l'éclairage personnalisé ne peut pas être vide</translation>
     </message>
     <message>
         <source>Modify custom light name successful</source>
-        <translation>Nom de l&apos;éclairage personnalisé modifié</translation>
+        <translation>Nom de l'éclairage personnalisé modifié</translation>
     </message>
     <message>
         <source>Breath</source>
@@ -1940,7 +1975,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Fireworks</source>
-        <translation>Feux d&apos;artifice</translation>
+        <translation>Feux d'artifice</translation>
     </message>
     <message>
         <source>Musical Rhythm</source>
@@ -1952,14 +1987,14 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>1.Into key calibration mode first;</source>
-        <translation>1.Entrez d&apos;abord en mode de calibrage des touches ;</translation>
+        <translation>1.Entrez d'abord en mode de calibrage des touches ;</translation>
     </message>
     <message>
         <source>2.Select one key;</source>
         <translation>2.Sélectionnez une touche ;</translation>
     </message>
     <message>
-        <source>3.Clicked &quot;Start calibration&quot;;</source>
+        <source>3.Clicked "Start calibration";</source>
         <translation>3.Cliquez sur « Démarrer le calibrage » ;</translation>
     </message>
     <message>
@@ -1968,11 +2003,11 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>5.Return key calibration results;</source>
-        <translation>5.Le résultat du calibrage s&apos;affiche ;</translation>
+        <translation>5.Le résultat du calibrage s'affiche ;</translation>
     </message>
     <message>
         <source>Set the required press key duration for triggering.</source>
-        <translation>Réglez la course d&apos;appui nécessaire au déclenchement.</translation>
+        <translation>Réglez la course d'appui nécessaire au déclenchement.</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -1984,7 +2019,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Sensitivity of pressing and releasing</source>
-        <translation>Sensibilité à l&apos;appui et au relâchement</translation>
+        <translation>Sensibilité à l'appui et au relâchement</translation>
     </message>
     <message>
         <source>Reset sensitivity</source>
@@ -2012,18 +2047,18 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
-        <translation>Personnalisez la course de déclenchement et la course de réinitialisation selon votre intention d&apos;appuyer sur la touche ou de la relâcher.</translation>
+        <translation>Personnalisez la course de déclenchement et la course de réinitialisation selon votre intention d'appuyer sur la touche ou de la relâcher.</translation>
     </message>
     <message>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
-        <translation>Vous pouvez régler séparément la course du déclenchement rapide à l&apos;appui (déclenchement) et au relâchement (réinitialisation).</translation>
+        <translation>Vous pouvez régler séparément la course du déclenchement rapide à l'appui (déclenchement) et au relâchement (réinitialisation).</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
         <translation>Avec « Touche unique », il suffit de cliquer sur une touche pour terminer la configuration ;</translation>
     </message>
     <message>
-        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
         <translation>Avec « Combinaison de touches », choisissez au moins une touche de modification et une autre touche pour terminer la combinaison, par exemple L_Shift+A ou L_Shift+L_Ctrl+A ;</translation>
     </message>
     <message>
@@ -2076,7 +2111,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>If the firmware is being updated, do not unplug the device!</source>
-        <translation>Ne débranchez pas l&apos;appareil pendant la mise à jour du micrologiciel !</translation>
+        <translation>Ne débranchez pas l'appareil pendant la mise à jour du micrologiciel !</translation>
     </message>
     <message>
         <source>Update successful</source>
@@ -2110,12 +2145,141 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
         <source>Complete</source>
         <translation>Terminé</translation>
     </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Zoom arrière</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Zoom avant</translation>
+    </message>
+    <message>
+        <source>Profile menu</source>
+        <translation>Menu du profil</translation>
+    </message>
+    <message>
+        <source>Colour %1</source>
+        <translation>Couleur %1</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Disperse</source>
+        <translation>Disperser</translation>
+    </message>
+    <message>
+        <source>Gather</source>
+        <translation>Rassembler</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>Sens horaire</translation>
+    </message>
+    <message>
+        <source>Anticlockwise</source>
+        <translation>Sens antihoraire</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Touche %1</translation>
+    </message>
+    <message>
+        <source>Close startup to tray (no system tray found)</source>
+        <translation>Réduire dans la zone de notification à la fermeture (aucune zone de notification trouvée)</translation>
+    </message>
+    <message>
+        <source>The firmware image is not valid for this keyboard</source>
+        <translation>L'image du micrologiciel n'est pas valide pour ce clavier</translation>
+    </message>
+    <message>
+        <source>Reconnect the keyboard</source>
+        <translation>Reconnectez le clavier</translation>
+    </message>
+    <message>
+        <source>Copyright © %1. All rights reserved.</source>
+        <translation>Copyright © %1. Tous droits réservés.</translation>
+    </message>
+    <message>
+        <source>Saving the macro failed</source>
+        <translation>Impossible d'enregistrer la macro</translation>
+    </message>
+    <message>
+        <source>The macro name cannot be used as a file name</source>
+        <translation>Le nom de la macro ne peut pas servir de nom de fichier</translation>
+    </message>
+    <message>
+        <source>Export macro failed: the file %1 cannot be written</source>
+        <translation>Échec de l'exportation de la macro : impossible d'écrire le fichier %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file %1 cannot be opened</source>
+        <translation>Échec de l'importation de la macro : impossible d'ouvrir le fichier %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is larger than %1 KB</source>
+        <translation>Échec de l'importation de la macro : le fichier dépasse %1 Ko</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file holds more than %1 events</source>
+        <translation>Échec de l'importation de la macro : le fichier contient plus de %1 événements</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the store already holds %1 macros</source>
+        <translation>Échec de l'importation de la macro : %1 macros sont déjà enregistrées</translation>
+    </message>
+    <message>
+        <source>Saving the advanced key failed</source>
+        <translation>Impossible d'enregistrer la touche avancée</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>
     <message>
         <source>Colour picker</source>
         <translation>Sélecteur de couleur</translation>
+    </message>
+</context>
+<context>
+    <name>StoreFileQuestion</name>
+    <message>
+        <source>Tip</source>
+        <translation>Astuce</translation>
+    </message>
+    <message>
+        <source>Move aside and start anew</source>
+        <translation>Mettre de côté et recommencer</translation>
+    </message>
+    <message>
+        <source>Keep it</source>
+        <translation>Le conserver</translation>
+    </message>
+    <message>
+        <source>%1.
+Its content cannot be shown. Keep the file as it is (the page stays empty), or move it aside with the date in its name and start a new one?</source>
+        <translation>%1.
+Son contenu ne peut pas être affiché. Conserver le fichier tel quel (la page reste vide) ou le mettre de côté avec la date dans son nom et en commencer un nouveau ?</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be moved aside</source>
+        <translation>Impossible de mettre de côté le fichier %1</translation>
     </message>
 </context>
 <context>

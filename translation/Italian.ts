@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="en">
 <context>
+    <name>CTavrixXML</name>
+    <message>
+        <source>The file %1 does not exist</source>
+        <translation>Il file %1 non esiste</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened</source>
+        <translation>Impossibile aprire il file %1</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written</source>
+        <translation>Impossibile scrivere il file %1</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be saved: the disk is full</source>
+        <translation>Impossibile salvare il file %1: il disco è pieno</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged (line %2)</source>
+        <translation>Il file %1 è danneggiato (riga %2)</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged</source>
+        <translation>Il file %1 è danneggiato</translation>
+    </message>
+</context>
+<context>
     <name>DAllKeysShowPage</name>
     <message>
         <source>DAllKeysShowPage</source>
@@ -84,12 +111,20 @@
         <source>Cancel</source>
         <translation>Annulla</translation>
     </message>
+    <message>
+        <source>Renaming the custom light failed</source>
+        <translation>Impossibile rinominare la luce personalizzata</translation>
+    </message>
 </context>
 <context>
     <name>DDeviceKeyboardLink</name>
     <message>
         <source>The text is on the clipboard: press Ctrl+V to paste it</source>
         <translation>Il testo è negli appunti: premi Ctrl+V per incollarlo</translation>
+    </message>
+    <message>
+        <source>The keyboard's settings could not be saved</source>
+        <translation>Impossibile salvare le impostazioni della tastiera</translation>
     </message>
 </context>
 <context>
@@ -635,10 +670,10 @@
         <translation>DSeniorKeysRecordExplainDia</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
-When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation>Con &quot;Tasto singolo&quot; selezionato, basta fare clic su un tasto per completare la configurazione; 
-Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un tasto modificatore e un altro tasto per completare la combinazione, ad esempio L_Shift+A o L_Shift+L_Ctrl+A;</translation>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
+When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>Con "Tasto singolo" selezionato, basta fare clic su un tasto per completare la configurazione; 
+Con "Combinazione di tasti" selezionata, occorre scegliere almeno un tasto modificatore e un altro tasto per completare la combinazione, ad esempio L_Shift+A o L_Shift+L_Ctrl+A;</translation>
     </message>
 </context>
 <context>
@@ -684,11 +719,11 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
     </message>
     <message>
         <source>Launch applications when the system starts (Minimized)</source>
-        <translation>Avvia l&apos;applicazione all&apos;avvio del sistema (ridotta a icona)</translation>
+        <translation>Avvia l'applicazione all'avvio del sistema (ridotta a icona)</translation>
     </message>
     <message>
         <source>Close startup to tray</source>
-        <translation>Riduci nell&apos;area di notifica alla chiusura</translation>
+        <translation>Riduci nell'area di notifica alla chiusura</translation>
     </message>
     <message>
         <source>Upgrade</source>
@@ -727,8 +762,8 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
         <translation>Altro</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -769,7 +804,7 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
     </message>
     <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
-        <translation>Personalizza la corsa di attivazione e quella di ripristino in base all&apos;intenzione di premere o rilasciare il tasto.</translation>
+        <translation>Personalizza la corsa di attivazione e quella di ripristino in base all'intenzione di premere o rilasciare il tasto.</translation>
     </message>
     <message>
         <source>Secondary sensitivity</source>
@@ -777,7 +812,7 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
     </message>
     <message>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
-        <translation>Puoi impostare separatamente la corsa dell&apos;attivazione rapida alla pressione (attivazione) e al rilascio (ripristino).</translation>
+        <translation>Puoi impostare separatamente la corsa dell'attivazione rapida alla pressione (attivazione) e al rilascio (ripristino).</translation>
     </message>
     <message>
         <source>Press/Release</source>
@@ -829,7 +864,7 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
     </message>
     <message>
         <source>Intensity tracking</source>
-        <translation>Rilevamento dell&apos;intensità</translation>
+        <translation>Rilevamento dell'intensità</translation>
     </message>
     <message>
         <source>Report rate</source>
@@ -936,7 +971,7 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
         <translation>Profilo importato correttamente</translation>
     </message>
     <message>
-        <source>Profile name can&apos;t empty</source>
+        <source>Profile name can't empty</source>
         <translation>Il nome del profilo non può essere vuoto</translation>
     </message>
     <message>
@@ -957,7 +992,7 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
     </message>
     <message>
         <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
-        <translation>Il tempo di sospensione dell&apos;illuminazione non può superare quello della tastiera</translation>
+        <translation>Il tempo di sospensione dell'illuminazione non può superare quello della tastiera</translation>
     </message>
     <message>
         <source>Keyboard enters sleep time is too short</source>
@@ -1048,7 +1083,7 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
     </message>
     <message>
         <source>Atmosphere Light</source>
-        <translation>Luce d&apos;atmosfera</translation>
+        <translation>Luce d'atmosfera</translation>
     </message>
     <message>
         <source>Senior Keys</source>
@@ -1432,11 +1467,11 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
     </message>
     <message>
         <source>Launch applications when the system starts (Minimized)</source>
-        <translation>Avvia l&apos;applicazione all&apos;avvio del sistema (ridotta a icona)</translation>
+        <translation>Avvia l'applicazione all'avvio del sistema (ridotta a icona)</translation>
     </message>
     <message>
         <source>Close startup to tray</source>
-        <translation>Riduci nell&apos;area di notifica alla chiusura</translation>
+        <translation>Riduci nell'area di notifica alla chiusura</translation>
     </message>
     <message>
         <source>Upgrade</source>
@@ -1472,7 +1507,7 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
     </message>
     <message>
         <source>Please select the path where your app is located</source>
-        <translation>Selezionare il percorso in cui si trova l&apos;app</translation>
+        <translation>Selezionare il percorso in cui si trova l'app</translation>
     </message>
     <message>
         <source>Select application</source>
@@ -1599,7 +1634,7 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
         <translation>Salvataggio delle opzioni del blocco Win non riuscito</translation>
     </message>
     <message>
-        <source>The desktop&apos;s keyboard settings could not be opened</source>
+        <source>The desktop's keyboard settings could not be opened</source>
         <translation>Impossibile aprire le impostazioni della tastiera del desktop</translation>
     </message>
     <message>
@@ -1719,7 +1754,7 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
         <translation>Macro eliminata</translation>
     </message>
     <message>
-        <source>Macro name can&apos;t be empty</source>
+        <source>Macro name can't be empty</source>
         <translation>Il nome della macro non può essere vuoto</translation>
     </message>
     <message>
@@ -1868,7 +1903,7 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
     </message>
     <message>
         <source>The device has no atmosphere lamp</source>
-        <translation>Il dispositivo non ha luci d&apos;ambiente</translation>
+        <translation>Il dispositivo non ha luci d'ambiente</translation>
     </message>
     <message>
         <source>DPI</source>
@@ -1879,12 +1914,12 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
         <translation>Onda</translation>
     </message>
     <message>
-        <source>Custom light name can&apos;t be empty</source>
-        <translation>Il nome dell&apos;illuminazione personalizzata non può essere vuoto</translation>
+        <source>Custom light name can't be empty</source>
+        <translation>Il nome dell'illuminazione personalizzata non può essere vuoto</translation>
     </message>
     <message>
         <source>Modify custom light name successful</source>
-        <translation>Nome dell&apos;illuminazione personalizzata modificato</translation>
+        <translation>Nome dell'illuminazione personalizzata modificato</translation>
     </message>
     <message>
         <source>Breath</source>
@@ -1940,7 +1975,7 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
     </message>
     <message>
         <source>Fireworks</source>
-        <translation>Fuochi d&apos;artificio</translation>
+        <translation>Fuochi d'artificio</translation>
     </message>
     <message>
         <source>Musical Rhythm</source>
@@ -1959,8 +1994,8 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
         <translation>2.Seleziona un tasto;</translation>
     </message>
     <message>
-        <source>3.Clicked &quot;Start calibration&quot;;</source>
-        <translation>3.Fai clic su &quot;Avvia calibrazione&quot;;</translation>
+        <source>3.Clicked "Start calibration";</source>
+        <translation>3.Fai clic su "Avvia calibrazione";</translation>
     </message>
     <message>
         <source>4.Press the selected key;</source>
@@ -1972,7 +2007,7 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
     </message>
     <message>
         <source>Set the required press key duration for triggering.</source>
-        <translation>Imposta la corsa di pressione necessaria per l&apos;attivazione.</translation>
+        <translation>Imposta la corsa di pressione necessaria per l'attivazione.</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -2012,19 +2047,19 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
     </message>
     <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
-        <translation>Personalizza la corsa di attivazione e quella di ripristino in base all&apos;intenzione di premere o rilasciare il tasto.</translation>
+        <translation>Personalizza la corsa di attivazione e quella di ripristino in base all'intenzione di premere o rilasciare il tasto.</translation>
     </message>
     <message>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
-        <translation>Puoi impostare separatamente la corsa dell&apos;attivazione rapida alla pressione (attivazione) e al rilascio (ripristino).</translation>
+        <translation>Puoi impostare separatamente la corsa dell'attivazione rapida alla pressione (attivazione) e al rilascio (ripristino).</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
-        <translation>Con &quot;Tasto singolo&quot; selezionato, basta fare clic su un tasto per completare la configurazione;</translation>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
+        <translation>Con "Tasto singolo" selezionato, basta fare clic su un tasto per completare la configurazione;</translation>
     </message>
     <message>
-        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation>Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un tasto modificatore e un altro tasto per completare la combinazione, ad esempio L_Shift+A o L_Shift+L_Ctrl+A;</translation>
+        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>Con "Combinazione di tasti" selezionata, occorre scegliere almeno un tasto modificatore e un altro tasto per completare la combinazione, ad esempio L_Shift+A o L_Shift+L_Ctrl+A;</translation>
     </message>
     <message>
         <source>Trigger points for DKS actions</source>
@@ -2076,7 +2111,7 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
     </message>
     <message>
         <source>If the firmware is being updated, do not unplug the device!</source>
-        <translation>Non scollegare il dispositivo durante l&apos;aggiornamento del firmware!</translation>
+        <translation>Non scollegare il dispositivo durante l'aggiornamento del firmware!</translation>
     </message>
     <message>
         <source>Update successful</source>
@@ -2110,12 +2145,141 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
         <source>Complete</source>
         <translation>Completato</translation>
     </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Riduci</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Ingrandisci</translation>
+    </message>
+    <message>
+        <source>Profile menu</source>
+        <translation>Menu profilo</translation>
+    </message>
+    <message>
+        <source>Colour %1</source>
+        <translation>Colore %1</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Destra</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Sinistra</translation>
+    </message>
+    <message>
+        <source>Disperse</source>
+        <translation>Disperdi</translation>
+    </message>
+    <message>
+        <source>Gather</source>
+        <translation>Raccogli</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>Senso orario</translation>
+    </message>
+    <message>
+        <source>Anticlockwise</source>
+        <translation>Senso antiorario</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rosso</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blu</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Tasto %1</translation>
+    </message>
+    <message>
+        <source>Close startup to tray (no system tray found)</source>
+        <translation>Riduci nell'area di notifica alla chiusura (area di notifica non trovata)</translation>
+    </message>
+    <message>
+        <source>The firmware image is not valid for this keyboard</source>
+        <translation>L'immagine del firmware non è valida per questa tastiera</translation>
+    </message>
+    <message>
+        <source>Reconnect the keyboard</source>
+        <translation>Ricollega la tastiera</translation>
+    </message>
+    <message>
+        <source>Copyright © %1. All rights reserved.</source>
+        <translation>Copyright © %1. Tutti i diritti riservati.</translation>
+    </message>
+    <message>
+        <source>Saving the macro failed</source>
+        <translation>Impossibile salvare la macro</translation>
+    </message>
+    <message>
+        <source>The macro name cannot be used as a file name</source>
+        <translation>Il nome della macro non può essere usato come nome di file</translation>
+    </message>
+    <message>
+        <source>Export macro failed: the file %1 cannot be written</source>
+        <translation>Esportazione della macro non riuscita: impossibile scrivere il file %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file %1 cannot be opened</source>
+        <translation>Importazione della macro non riuscita: impossibile aprire il file %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is larger than %1 KB</source>
+        <translation>Importazione della macro non riuscita: il file supera %1 KB</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file holds more than %1 events</source>
+        <translation>Importazione della macro non riuscita: il file contiene più di %1 eventi</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the store already holds %1 macros</source>
+        <translation>Importazione della macro non riuscita: sono già salvate %1 macro</translation>
+    </message>
+    <message>
+        <source>Saving the advanced key failed</source>
+        <translation>Impossibile salvare il tasto avanzato</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>
     <message>
         <source>Colour picker</source>
         <translation>Selettore colore</translation>
+    </message>
+</context>
+<context>
+    <name>StoreFileQuestion</name>
+    <message>
+        <source>Tip</source>
+        <translation>Avviso</translation>
+    </message>
+    <message>
+        <source>Move aside and start anew</source>
+        <translation>Spostarlo da parte e ricominciare</translation>
+    </message>
+    <message>
+        <source>Keep it</source>
+        <translation>Conservalo</translation>
+    </message>
+    <message>
+        <source>%1.
+Its content cannot be shown. Keep the file as it is (the page stays empty), or move it aside with the date in its name and start a new one?</source>
+        <translation>%1.
+Il contenuto non può essere mostrato. Conservare il file così com'è (la pagina resta vuota) o spostarlo da parte con la data nel nome e iniziarne uno nuovo?</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be moved aside</source>
+        <translation>Impossibile spostare da parte il file %1</translation>
     </message>
 </context>
 <context>
@@ -2177,7 +2341,7 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
     <name>lightDealMain</name>
     <message>
         <source>Musical Rhythm cannot hear the sound output: no sound server answers</source>
-        <translation>Ritmo musicale non riesce a sentire l&apos;uscita audio: nessun server audio risponde</translation>
+        <translation>Ritmo musicale non riesce a sentire l'uscita audio: nessun server audio risponde</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja" sourcelanguage="en">
 <context>
+    <name>CTavrixXML</name>
+    <message>
+        <source>The file %1 does not exist</source>
+        <translation>ファイル %1 が存在しません</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened</source>
+        <translation>ファイル %1 を開けません</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written</source>
+        <translation>ファイル %1 に書き込めません</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be saved: the disk is full</source>
+        <translation>ファイル %1 を保存できません: ディスクがいっぱいです</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged (line %2)</source>
+        <translation>ファイル %1 は破損しています（%2 行目）</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged</source>
+        <translation>ファイル %1 は破損しています</translation>
+    </message>
+</context>
+<context>
     <name>DAllKeysShowPage</name>
     <message>
         <source>DAllKeysShowPage</source>
@@ -84,12 +111,20 @@
         <source>Cancel</source>
         <translation>キャンセル</translation>
     </message>
+    <message>
+        <source>Renaming the custom light failed</source>
+        <translation>カスタムライトの名前を変更できませんでした</translation>
+    </message>
 </context>
 <context>
     <name>DDeviceKeyboardLink</name>
     <message>
         <source>The text is on the clipboard: press Ctrl+V to paste it</source>
         <translation>テキストはクリップボードにあります。Ctrl+V を押して貼り付けてください</translation>
+    </message>
+    <message>
+        <source>The keyboard's settings could not be saved</source>
+        <translation>キーボードの設定を保存できませんでした</translation>
     </message>
 </context>
 <context>
@@ -635,8 +670,8 @@
         <translation>DSeniorKeysRecordExplainDia</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
-When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
+When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
         <translation>「シングルキー」を選んだ場合は、キーを1つクリックするだけで設定が完了します； 
 「キーの組み合わせ」を選んだ場合は、修飾キーを1つ以上と他のキーを1つ選ぶと入力が完了します（例：L_Shift+A、L_Shift+L_Ctrl+A）；</translation>
     </message>
@@ -727,8 +762,8 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>その他</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -936,7 +971,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>プロファイルをインポートしました</translation>
     </message>
     <message>
-        <source>Profile name can&apos;t empty</source>
+        <source>Profile name can't empty</source>
         <translation>プロファイル名を空にすることはできません</translation>
     </message>
     <message>
@@ -1599,7 +1634,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>Win ロックの設定の保存に失敗しました</translation>
     </message>
     <message>
-        <source>The desktop&apos;s keyboard settings could not be opened</source>
+        <source>The desktop's keyboard settings could not be opened</source>
         <translation>デスクトップのキーボード設定を開けませんでした</translation>
     </message>
     <message>
@@ -1719,7 +1754,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>マクロを削除しました</translation>
     </message>
     <message>
-        <source>Macro name can&apos;t be empty</source>
+        <source>Macro name can't be empty</source>
         <translation>マクロ名を空にはできません</translation>
     </message>
     <message>
@@ -1879,7 +1914,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>ウェーブ</translation>
     </message>
     <message>
-        <source>Custom light name can&apos;t be empty</source>
+        <source>Custom light name can't be empty</source>
         <translation>カスタムライトの名前は空にできません</translation>
     </message>
     <message>
@@ -1959,7 +1994,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>2.キーを1つ選択します；</translation>
     </message>
     <message>
-        <source>3.Clicked &quot;Start calibration&quot;;</source>
+        <source>3.Clicked "Start calibration";</source>
         <translation>3.「キャリブレーション開始」をクリックします；</translation>
     </message>
     <message>
@@ -2019,11 +2054,11 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>ラピッドトリガーの押下（トリガー）と解放（リセット）のストローク値を個別に設定できます。</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
         <translation>「シングルキー」を選んだ場合は、キーを1つクリックするだけで設定が完了します；</translation>
     </message>
     <message>
-        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
         <translation>「キーの組み合わせ」を選んだ場合は、修飾キーを1つ以上と他のキーを1つ選ぶと入力が完了します（例：L_Shift+A、L_Shift+L_Ctrl+A）；</translation>
     </message>
     <message>
@@ -2110,12 +2145,141 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <source>Complete</source>
         <translation>完了</translation>
     </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>縮小</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>拡大</translation>
+    </message>
+    <message>
+        <source>Profile menu</source>
+        <translation>プロファイルメニュー</translation>
+    </message>
+    <message>
+        <source>Colour %1</source>
+        <translation>色 %1</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右へ</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>左へ</translation>
+    </message>
+    <message>
+        <source>Disperse</source>
+        <translation>拡散</translation>
+    </message>
+    <message>
+        <source>Gather</source>
+        <translation>集束</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>時計回り</translation>
+    </message>
+    <message>
+        <source>Anticlockwise</source>
+        <translation>反時計回り</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>赤</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>緑</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>青</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>キー %1</translation>
+    </message>
+    <message>
+        <source>Close startup to tray (no system tray found)</source>
+        <translation>閉じるときにトレイに格納する（システムトレイが見つかりません）</translation>
+    </message>
+    <message>
+        <source>The firmware image is not valid for this keyboard</source>
+        <translation>このファームウェアイメージはこのキーボードには使用できません</translation>
+    </message>
+    <message>
+        <source>Reconnect the keyboard</source>
+        <translation>キーボードを接続し直してください</translation>
+    </message>
+    <message>
+        <source>Copyright © %1. All rights reserved.</source>
+        <translation>Copyright © %1 無断複写・転載を禁じます。</translation>
+    </message>
+    <message>
+        <source>Saving the macro failed</source>
+        <translation>マクロを保存できませんでした</translation>
+    </message>
+    <message>
+        <source>The macro name cannot be used as a file name</source>
+        <translation>マクロ名はファイル名として使用できません</translation>
+    </message>
+    <message>
+        <source>Export macro failed: the file %1 cannot be written</source>
+        <translation>マクロのエクスポートに失敗しました: ファイル %1 に書き込めません</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file %1 cannot be opened</source>
+        <translation>マクロのインポートに失敗しました: ファイル %1 を開けません</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is larger than %1 KB</source>
+        <translation>マクロのインポートに失敗しました: ファイルが %1 KB を超えています</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file holds more than %1 events</source>
+        <translation>マクロのインポートに失敗しました: ファイルに %1 を超えるイベントがあります</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the store already holds %1 macros</source>
+        <translation>マクロのインポートに失敗しました: すでに %1 個のマクロが保存されています</translation>
+    </message>
+    <message>
+        <source>Saving the advanced key failed</source>
+        <translation>アドバンストキーを保存できませんでした</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>
     <message>
         <source>Colour picker</source>
         <translation>カラーピッカー</translation>
+    </message>
+</context>
+<context>
+    <name>StoreFileQuestion</name>
+    <message>
+        <source>Tip</source>
+        <translation>ヒント</translation>
+    </message>
+    <message>
+        <source>Move aside and start anew</source>
+        <translation>別名で退避して新しく始める</translation>
+    </message>
+    <message>
+        <source>Keep it</source>
+        <translation>そのままにする</translation>
+    </message>
+    <message>
+        <source>%1.
+Its content cannot be shown. Keep the file as it is (the page stays empty), or move it aside with the date in its name and start a new one?</source>
+        <translation>%1。
+内容を表示できません。ファイルをそのまま残しますか（ページは空のままです）、それとも日付付きの名前で退避して新しいファイルを作成しますか？</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be moved aside</source>
+        <translation>ファイル %1 を退避できません</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt" sourcelanguage="en">
 <context>
+    <name>CTavrixXML</name>
+    <message>
+        <source>The file %1 does not exist</source>
+        <translation>O arquivo %1 não existe</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened</source>
+        <translation>Não é possível abrir o arquivo %1</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written</source>
+        <translation>Não é possível gravar o arquivo %1</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be saved: the disk is full</source>
+        <translation>Não é possível salvar o arquivo %1: o disco está cheio</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged (line %2)</source>
+        <translation>O arquivo %1 está danificado (linha %2)</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged</source>
+        <translation>O arquivo %1 está danificado</translation>
+    </message>
+</context>
+<context>
     <name>DAllKeysShowPage</name>
     <message>
         <source>DAllKeysShowPage</source>
@@ -84,12 +111,20 @@
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>Renaming the custom light failed</source>
+        <translation>Falha ao renomear a luz personalizada</translation>
+    </message>
 </context>
 <context>
     <name>DDeviceKeyboardLink</name>
     <message>
         <source>The text is on the clipboard: press Ctrl+V to paste it</source>
         <translation>O texto está na área de transferência: prima Ctrl+V para o colar</translation>
+    </message>
+    <message>
+        <source>The keyboard's settings could not be saved</source>
+        <translation>Não foi possível salvar as configurações do teclado</translation>
     </message>
 </context>
 <context>
@@ -635,10 +670,10 @@
         <translation>DSeniorKeysRecordExplainDia</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
-When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation>Com &quot;Tecla única&quot; selecionada, basta clicar numa tecla para concluir a configuração; 
-Com &quot;Combinação de teclas&quot; selecionada, é preciso escolher pelo menos uma tecla modificadora e outra tecla para concluir a combinação, por exemplo L_Shift+A ou L_Shift+L_Ctrl+A;</translation>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
+When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>Com "Tecla única" selecionada, basta clicar numa tecla para concluir a configuração; 
+Com "Combinação de teclas" selecionada, é preciso escolher pelo menos uma tecla modificadora e outra tecla para concluir a combinação, por exemplo L_Shift+A ou L_Shift+L_Ctrl+A;</translation>
     </message>
 </context>
 <context>
@@ -727,8 +762,8 @@ Com &quot;Combinação de teclas&quot; selecionada, é preciso escolher pelo men
         <translation>Outro</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -936,7 +971,7 @@ Com &quot;Combinação de teclas&quot; selecionada, é preciso escolher pelo men
         <translation>Perfil importado com sucesso</translation>
     </message>
     <message>
-        <source>Profile name can&apos;t empty</source>
+        <source>Profile name can't empty</source>
         <translation>O nome do perfil não pode ficar vazio</translation>
     </message>
     <message>
@@ -1599,7 +1634,7 @@ Com &quot;Combinação de teclas&quot; selecionada, é preciso escolher pelo men
         <translation>Falha ao salvar as opções do bloqueio do Win</translation>
     </message>
     <message>
-        <source>The desktop&apos;s keyboard settings could not be opened</source>
+        <source>The desktop's keyboard settings could not be opened</source>
         <translation>Não foi possível abrir as configurações de teclado da área de trabalho</translation>
     </message>
     <message>
@@ -1719,7 +1754,7 @@ Com &quot;Combinação de teclas&quot; selecionada, é preciso escolher pelo men
         <translation>Macro eliminada</translation>
     </message>
     <message>
-        <source>Macro name can&apos;t be empty</source>
+        <source>Macro name can't be empty</source>
         <translation>O nome da macro não pode estar vazio</translation>
     </message>
     <message>
@@ -1879,7 +1914,7 @@ Com &quot;Combinação de teclas&quot; selecionada, é preciso escolher pelo men
         <translation>Onda</translation>
     </message>
     <message>
-        <source>Custom light name can&apos;t be empty</source>
+        <source>Custom light name can't be empty</source>
         <translation>O nome da iluminação personalizada não pode estar vazio</translation>
     </message>
     <message>
@@ -1959,8 +1994,8 @@ Com &quot;Combinação de teclas&quot; selecionada, é preciso escolher pelo men
         <translation>2.Selecione uma tecla;</translation>
     </message>
     <message>
-        <source>3.Clicked &quot;Start calibration&quot;;</source>
-        <translation>3.Clique em &quot;Iniciar calibração&quot;;</translation>
+        <source>3.Clicked "Start calibration";</source>
+        <translation>3.Clique em "Iniciar calibração";</translation>
     </message>
     <message>
         <source>4.Press the selected key;</source>
@@ -2019,12 +2054,12 @@ Com &quot;Combinação de teclas&quot; selecionada, é preciso escolher pelo men
         <translation>Pode definir separadamente o curso do disparo rápido ao premir (acionamento) e ao soltar (reinício).</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
-        <translation>Com &quot;Tecla única&quot; selecionada, basta clicar numa tecla para concluir a configuração;</translation>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
+        <translation>Com "Tecla única" selecionada, basta clicar numa tecla para concluir a configuração;</translation>
     </message>
     <message>
-        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation>Com &quot;Combinação de teclas&quot; selecionada, é preciso escolher pelo menos uma tecla modificadora e outra tecla para concluir a combinação, por exemplo L_Shift+A ou L_Shift+L_Ctrl+A;</translation>
+        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>Com "Combinação de teclas" selecionada, é preciso escolher pelo menos uma tecla modificadora e outra tecla para concluir a combinação, por exemplo L_Shift+A ou L_Shift+L_Ctrl+A;</translation>
     </message>
     <message>
         <source>Trigger points for DKS actions</source>
@@ -2110,12 +2145,141 @@ Com &quot;Combinação de teclas&quot; selecionada, é preciso escolher pelo men
         <source>Complete</source>
         <translation>Concluído</translation>
     </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Diminuir zoom</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Aumentar zoom</translation>
+    </message>
+    <message>
+        <source>Profile menu</source>
+        <translation>Menu do perfil</translation>
+    </message>
+    <message>
+        <source>Colour %1</source>
+        <translation>Cor %1</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Direita</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Esquerda</translation>
+    </message>
+    <message>
+        <source>Disperse</source>
+        <translation>Dispersar</translation>
+    </message>
+    <message>
+        <source>Gather</source>
+        <translation>Reunir</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>Sentido horário</translation>
+    </message>
+    <message>
+        <source>Anticlockwise</source>
+        <translation>Sentido anti-horário</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Vermelho</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Tecla %1</translation>
+    </message>
+    <message>
+        <source>Close startup to tray (no system tray found)</source>
+        <translation>Minimizar para a área de notificação ao fechar (área de notificação não encontrada)</translation>
+    </message>
+    <message>
+        <source>The firmware image is not valid for this keyboard</source>
+        <translation>A imagem do firmware não é válida para este teclado</translation>
+    </message>
+    <message>
+        <source>Reconnect the keyboard</source>
+        <translation>Volte a ligar o teclado</translation>
+    </message>
+    <message>
+        <source>Copyright © %1. All rights reserved.</source>
+        <translation>Copyright © %1. Todos os direitos reservados.</translation>
+    </message>
+    <message>
+        <source>Saving the macro failed</source>
+        <translation>Falha ao salvar a macro</translation>
+    </message>
+    <message>
+        <source>The macro name cannot be used as a file name</source>
+        <translation>O nome da macro não pode ser usado como nome de arquivo</translation>
+    </message>
+    <message>
+        <source>Export macro failed: the file %1 cannot be written</source>
+        <translation>Falha ao exportar a macro: não é possível gravar o arquivo %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file %1 cannot be opened</source>
+        <translation>Falha ao importar a macro: não é possível abrir o arquivo %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is larger than %1 KB</source>
+        <translation>Falha ao importar a macro: o arquivo é maior que %1 KB</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file holds more than %1 events</source>
+        <translation>Falha ao importar a macro: o arquivo contém mais de %1 eventos</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the store already holds %1 macros</source>
+        <translation>Falha ao importar a macro: já existem %1 macros salvas</translation>
+    </message>
+    <message>
+        <source>Saving the advanced key failed</source>
+        <translation>Falha ao salvar a tecla avançada</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>
     <message>
         <source>Colour picker</source>
         <translation>Seletor de cor</translation>
+    </message>
+</context>
+<context>
+    <name>StoreFileQuestion</name>
+    <message>
+        <source>Tip</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Move aside and start anew</source>
+        <translation>Mover para o lado e começar de novo</translation>
+    </message>
+    <message>
+        <source>Keep it</source>
+        <translation>Manter</translation>
+    </message>
+    <message>
+        <source>%1.
+Its content cannot be shown. Keep the file as it is (the page stays empty), or move it aside with the date in its name and start a new one?</source>
+        <translation>%1.
+O conteúdo não pode ser exibido. Manter o arquivo como está (a página fica vazia) ou movê-lo para o lado com a data no nome e começar um novo?</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be moved aside</source>
+        <translation>Não é possível mover o arquivo %1 para o lado</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>CTavrixXML</name>
+    <message>
+        <source>The file %1 does not exist</source>
+        <translation>El archivo %1 no existe</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened</source>
+        <translation>No se puede abrir el archivo %1</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written</source>
+        <translation>No se puede escribir el archivo %1</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be saved: the disk is full</source>
+        <translation>No se puede guardar el archivo %1: el disco está lleno</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged (line %2)</source>
+        <translation>El archivo %1 está dañado (línea %2)</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged</source>
+        <translation>El archivo %1 está dañado</translation>
+    </message>
+</context>
+<context>
     <name>DAllKeysShowPage</name>
     <message>
         <source>DAllKeysShowPage</source>
@@ -84,12 +111,20 @@
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>Renaming the custom light failed</source>
+        <translation>No se pudo cambiar el nombre de la luz personalizada</translation>
+    </message>
 </context>
 <context>
     <name>DDeviceKeyboardLink</name>
     <message>
         <source>The text is on the clipboard: press Ctrl+V to paste it</source>
         <translation>El texto está en el portapapeles: pulse Ctrl+V para pegarlo</translation>
+    </message>
+    <message>
+        <source>The keyboard's settings could not be saved</source>
+        <translation>No se pudieron guardar los ajustes del teclado</translation>
     </message>
 </context>
 <context>
@@ -635,10 +670,10 @@
         <translation>DSeniorKeysRecordExplainDia</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
-When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation>Con &quot;Tecla única&quot; seleccionada, basta con hacer clic en una tecla para completar la configuración; 
-Con &quot;Combinación de teclas&quot; seleccionada, hay que elegir al menos una tecla modificadora y otra tecla para completar la combinación, por ejemplo L_Shift+A o L_Shift+L_Ctrl+A;</translation>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
+When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>Con "Tecla única" seleccionada, basta con hacer clic en una tecla para completar la configuración; 
+Con "Combinación de teclas" seleccionada, hay que elegir al menos una tecla modificadora y otra tecla para completar la combinación, por ejemplo L_Shift+A o L_Shift+L_Ctrl+A;</translation>
     </message>
 </context>
 <context>
@@ -727,8 +762,8 @@ Con &quot;Combinación de teclas&quot; seleccionada, hay que elegir al menos una
         <translation>Otro</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -936,7 +971,7 @@ Con &quot;Combinación de teclas&quot; seleccionada, hay que elegir al menos una
         <translation>Perfil importado correctamente</translation>
     </message>
     <message>
-        <source>Profile name can&apos;t empty</source>
+        <source>Profile name can't empty</source>
         <translation>El nombre del perfil no puede estar vacío</translation>
     </message>
     <message>
@@ -1599,7 +1634,7 @@ Con &quot;Combinación de teclas&quot; seleccionada, hay que elegir al menos una
         <translation>Error al guardar las opciones del bloqueo de Win</translation>
     </message>
     <message>
-        <source>The desktop&apos;s keyboard settings could not be opened</source>
+        <source>The desktop's keyboard settings could not be opened</source>
         <translation>No se pudo abrir la configuración del teclado del escritorio</translation>
     </message>
     <message>
@@ -1719,7 +1754,7 @@ Con &quot;Combinación de teclas&quot; seleccionada, hay que elegir al menos una
         <translation>Macro eliminada</translation>
     </message>
     <message>
-        <source>Macro name can&apos;t be empty</source>
+        <source>Macro name can't be empty</source>
         <translation>El nombre de la macro no puede estar vacío</translation>
     </message>
     <message>
@@ -1879,7 +1914,7 @@ Con &quot;Combinación de teclas&quot; seleccionada, hay que elegir al menos una
         <translation>Ola</translation>
     </message>
     <message>
-        <source>Custom light name can&apos;t be empty</source>
+        <source>Custom light name can't be empty</source>
         <translation>El nombre de la iluminación personalizada no puede estar vacío</translation>
     </message>
     <message>
@@ -1959,8 +1994,8 @@ Con &quot;Combinación de teclas&quot; seleccionada, hay que elegir al menos una
         <translation>2.Selecciona una tecla;</translation>
     </message>
     <message>
-        <source>3.Clicked &quot;Start calibration&quot;;</source>
-        <translation>3.Haz clic en &quot;Iniciar calibración&quot;;</translation>
+        <source>3.Clicked "Start calibration";</source>
+        <translation>3.Haz clic en "Iniciar calibración";</translation>
     </message>
     <message>
         <source>4.Press the selected key;</source>
@@ -2019,12 +2054,12 @@ Con &quot;Combinación de teclas&quot; seleccionada, hay que elegir al menos una
         <translation>Puedes ajustar por separado el recorrido del disparo rápido al pulsar (activación) y al soltar (reinicio).</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
-        <translation>Con &quot;Tecla única&quot; seleccionada, basta con hacer clic en una tecla para completar la configuración;</translation>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
+        <translation>Con "Tecla única" seleccionada, basta con hacer clic en una tecla para completar la configuración;</translation>
     </message>
     <message>
-        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation>Con &quot;Combinación de teclas&quot; seleccionada, hay que elegir al menos una tecla modificadora y otra tecla para completar la combinación, por ejemplo L_Shift+A o L_Shift+L_Ctrl+A;</translation>
+        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>Con "Combinación de teclas" seleccionada, hay que elegir al menos una tecla modificadora y otra tecla para completar la combinación, por ejemplo L_Shift+A o L_Shift+L_Ctrl+A;</translation>
     </message>
     <message>
         <source>Trigger points for DKS actions</source>
@@ -2110,12 +2145,141 @@ Con &quot;Combinación de teclas&quot; seleccionada, hay que elegir al menos una
         <source>Complete</source>
         <translation>Completado</translation>
     </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Alejar</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Acercar</translation>
+    </message>
+    <message>
+        <source>Profile menu</source>
+        <translation>Menú de perfil</translation>
+    </message>
+    <message>
+        <source>Colour %1</source>
+        <translation>Color %1</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Derecha</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Izquierda</translation>
+    </message>
+    <message>
+        <source>Disperse</source>
+        <translation>Dispersar</translation>
+    </message>
+    <message>
+        <source>Gather</source>
+        <translation>Reunir</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>Sentido horario</translation>
+    </message>
+    <message>
+        <source>Anticlockwise</source>
+        <translation>Sentido antihorario</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rojo</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Tecla %1</translation>
+    </message>
+    <message>
+        <source>Close startup to tray (no system tray found)</source>
+        <translation>Minimizar a la bandeja al cerrar (no se encontró la bandeja del sistema)</translation>
+    </message>
+    <message>
+        <source>The firmware image is not valid for this keyboard</source>
+        <translation>La imagen de firmware no es válida para este teclado</translation>
+    </message>
+    <message>
+        <source>Reconnect the keyboard</source>
+        <translation>Vuelva a conectar el teclado</translation>
+    </message>
+    <message>
+        <source>Copyright © %1. All rights reserved.</source>
+        <translation>Copyright © %1. Todos los derechos reservados.</translation>
+    </message>
+    <message>
+        <source>Saving the macro failed</source>
+        <translation>No se pudo guardar la macro</translation>
+    </message>
+    <message>
+        <source>The macro name cannot be used as a file name</source>
+        <translation>El nombre de la macro no se puede usar como nombre de archivo</translation>
+    </message>
+    <message>
+        <source>Export macro failed: the file %1 cannot be written</source>
+        <translation>Error al exportar la macro: no se puede escribir el archivo %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file %1 cannot be opened</source>
+        <translation>Error al importar la macro: no se puede abrir el archivo %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is larger than %1 KB</source>
+        <translation>Error al importar la macro: el archivo supera los %1 KB</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file holds more than %1 events</source>
+        <translation>Error al importar la macro: el archivo contiene más de %1 eventos</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the store already holds %1 macros</source>
+        <translation>Error al importar la macro: ya hay %1 macros guardadas</translation>
+    </message>
+    <message>
+        <source>Saving the advanced key failed</source>
+        <translation>No se pudo guardar la tecla avanzada</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>
     <message>
         <source>Colour picker</source>
         <translation>Selector de color</translation>
+    </message>
+</context>
+<context>
+    <name>StoreFileQuestion</name>
+    <message>
+        <source>Tip</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Move aside and start anew</source>
+        <translation>Apartarlo y empezar de nuevo</translation>
+    </message>
+    <message>
+        <source>Keep it</source>
+        <translation>Conservarlo</translation>
+    </message>
+    <message>
+        <source>%1.
+Its content cannot be shown. Keep the file as it is (the page stays empty), or move it aside with the date in its name and start a new one?</source>
+        <translation>%1.
+No se puede mostrar su contenido. ¿Conservar el archivo tal cual (la página queda vacía) o apartarlo con la fecha en su nombre y empezar uno nuevo?</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be moved aside</source>
+        <translation>No se puede apartar el archivo %1</translation>
     </message>
 </context>
 <context>

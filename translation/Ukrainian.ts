@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="uk" sourcelanguage="en">
 <context>
+    <name>CTavrixXML</name>
+    <message>
+        <source>The file %1 does not exist</source>
+        <translation>Файл %1 не існує</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened</source>
+        <translation>Не вдається відкрити файл %1</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written</source>
+        <translation>Не вдається записати файл %1</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be saved: the disk is full</source>
+        <translation>Не вдається зберегти файл %1: диск заповнено</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged (line %2)</source>
+        <translation>Файл %1 пошкоджено (рядок %2)</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged</source>
+        <translation>Файл %1 пошкоджено</translation>
+    </message>
+</context>
+<context>
     <name>DAllKeysShowPage</name>
     <message>
         <source>DAllKeysShowPage</source>
@@ -84,12 +111,20 @@
         <source>Cancel</source>
         <translation>Скасувати</translation>
     </message>
+    <message>
+        <source>Renaming the custom light failed</source>
+        <translation>Не вдалося перейменувати власне підсвічування</translation>
+    </message>
 </context>
 <context>
     <name>DDeviceKeyboardLink</name>
     <message>
         <source>The text is on the clipboard: press Ctrl+V to paste it</source>
         <translation>Текст у буфері обміну: натисніть Ctrl+V, щоб вставити його</translation>
+    </message>
+    <message>
+        <source>The keyboard's settings could not be saved</source>
+        <translation>Не вдалося зберегти налаштування клавіатури</translation>
     </message>
 </context>
 <context>
@@ -635,8 +670,8 @@
         <translation>DSeniorKeysRecordExplainDia</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
-When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
+When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
         <translation>Якщо вибрано «Одна клавіша», достатньо клацнути потрібну клавішу, щоб завершити налаштування; 
 Якщо вибрано «Комбінація клавіш», для введення комбінації потрібно вибрати щонайменше одну клавішу-модифікатор і ще одну клавішу, наприклад L_Shift+A або L_Shift+L_Ctrl+A;</translation>
     </message>
@@ -727,8 +762,8 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>Інша</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -936,7 +971,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>Профіль імпортовано</translation>
     </message>
     <message>
-        <source>Profile name can&apos;t empty</source>
+        <source>Profile name can't empty</source>
         <translation>Назва профілю не може бути порожньою</translation>
     </message>
     <message>
@@ -1092,7 +1127,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>Computer</source>
-        <translation>Комп&apos;ютер</translation>
+        <translation>Комп'ютер</translation>
     </message>
     <message>
         <source>Browser</source>
@@ -1160,11 +1195,11 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>My computer</source>
-        <translation>Мій комп&apos;ютер</translation>
+        <translation>Мій комп'ютер</translation>
     </message>
     <message>
         <source>Lock computer</source>
-        <translation>Заблокувати комп&apos;ютер</translation>
+        <translation>Заблокувати комп'ютер</translation>
     </message>
     <message>
         <source>Copy</source>
@@ -1599,7 +1634,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>Не вдалося зберегти налаштування блокування Win</translation>
     </message>
     <message>
-        <source>The desktop&apos;s keyboard settings could not be opened</source>
+        <source>The desktop's keyboard settings could not be opened</source>
         <translation>Не вдалося відкрити налаштування клавіатури робочого столу</translation>
     </message>
     <message>
@@ -1668,7 +1703,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
-        <translation>Завантаження відхилено: %1 клавіш прив&apos;язано до розширених клавіш, клавіатура вміщує не більше %2 розширених клавіш</translation>
+        <translation>Завантаження відхилено: %1 клавіш прив'язано до розширених клавіш, клавіатура вміщує не більше %2 розширених клавіш</translation>
     </message>
     <message>
         <source>Left Click</source>
@@ -1719,7 +1754,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>Макрос видалено</translation>
     </message>
     <message>
-        <source>Macro name can&apos;t be empty</source>
+        <source>Macro name can't be empty</source>
         <translation>Назва макросу не може бути порожньою</translation>
     </message>
     <message>
@@ -1879,7 +1914,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>Хвиля</translation>
     </message>
     <message>
-        <source>Custom light name can&apos;t be empty</source>
+        <source>Custom light name can't be empty</source>
         <translation>Назва власного підсвічування не може бути порожньою</translation>
     </message>
     <message>
@@ -1959,7 +1994,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>2.Виберіть одну клавішу;</translation>
     </message>
     <message>
-        <source>3.Clicked &quot;Start calibration&quot;;</source>
+        <source>3.Clicked "Start calibration";</source>
         <translation>3.Натисніть «Почати калібрування»;</translation>
     </message>
     <message>
@@ -2019,11 +2054,11 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>Можна окремо задати хід швидкого тригера для натискання (спрацювання) і відпускання (скидання).</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
         <translation>Якщо вибрано «Одна клавіша», достатньо клацнути потрібну клавішу, щоб завершити налаштування;</translation>
     </message>
     <message>
-        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
         <translation>Якщо вибрано «Комбінація клавіш», для введення комбінації потрібно вибрати щонайменше одну клавішу-модифікатор і ще одну клавішу, наприклад L_Shift+A або L_Shift+L_Ctrl+A;</translation>
     </message>
     <message>
@@ -2076,7 +2111,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>If the firmware is being updated, do not unplug the device!</source>
-        <translation>Під час оновлення прошивки не від&apos;єднуйте пристрій!</translation>
+        <translation>Під час оновлення прошивки не від'єднуйте пристрій!</translation>
     </message>
     <message>
         <source>Update successful</source>
@@ -2110,12 +2145,141 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <source>Complete</source>
         <translation>Готово</translation>
     </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Зменшити</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Збільшити</translation>
+    </message>
+    <message>
+        <source>Profile menu</source>
+        <translation>Меню профілю</translation>
+    </message>
+    <message>
+        <source>Colour %1</source>
+        <translation>Колір %1</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Праворуч</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Ліворуч</translation>
+    </message>
+    <message>
+        <source>Disperse</source>
+        <translation>Розходження</translation>
+    </message>
+    <message>
+        <source>Gather</source>
+        <translation>Сходження</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>За годинниковою стрілкою</translation>
+    </message>
+    <message>
+        <source>Anticlockwise</source>
+        <translation>Проти годинникової стрілки</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Червоний</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Зелений</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Синій</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Клавіша %1</translation>
+    </message>
+    <message>
+        <source>Close startup to tray (no system tray found)</source>
+        <translation>Згортати в трей під час закриття (системний трей не знайдено)</translation>
+    </message>
+    <message>
+        <source>The firmware image is not valid for this keyboard</source>
+        <translation>Образ мікропрограми не підходить для цієї клавіатури</translation>
+    </message>
+    <message>
+        <source>Reconnect the keyboard</source>
+        <translation>Перепідключіть клавіатуру</translation>
+    </message>
+    <message>
+        <source>Copyright © %1. All rights reserved.</source>
+        <translation>© %1. Усі права захищено.</translation>
+    </message>
+    <message>
+        <source>Saving the macro failed</source>
+        <translation>Не вдалося зберегти макрос</translation>
+    </message>
+    <message>
+        <source>The macro name cannot be used as a file name</source>
+        <translation>Ім'я макросу не можна використати як ім'я файлу</translation>
+    </message>
+    <message>
+        <source>Export macro failed: the file %1 cannot be written</source>
+        <translation>Не вдалося експортувати макрос: неможливо записати файл %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file %1 cannot be opened</source>
+        <translation>Не вдалося імпортувати макрос: неможливо відкрити файл %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is larger than %1 KB</source>
+        <translation>Не вдалося імпортувати макрос: файл більший за %1 КБ</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file holds more than %1 events</source>
+        <translation>Не вдалося імпортувати макрос: файл містить понад %1 подій</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the store already holds %1 macros</source>
+        <translation>Не вдалося імпортувати макрос: уже збережено %1 макросів</translation>
+    </message>
+    <message>
+        <source>Saving the advanced key failed</source>
+        <translation>Не вдалося зберегти розширену клавішу</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>
     <message>
         <source>Colour picker</source>
         <translation>Вибір кольору</translation>
+    </message>
+</context>
+<context>
+    <name>StoreFileQuestion</name>
+    <message>
+        <source>Tip</source>
+        <translation>Підказка</translation>
+    </message>
+    <message>
+        <source>Move aside and start anew</source>
+        <translation>Відкласти й почати заново</translation>
+    </message>
+    <message>
+        <source>Keep it</source>
+        <translation>Залишити</translation>
+    </message>
+    <message>
+        <source>%1.
+Its content cannot be shown. Keep the file as it is (the page stays empty), or move it aside with the date in its name and start a new one?</source>
+        <translation>%1.
+Його вміст неможливо показати. Залишити файл як є (сторінка залишиться порожньою) чи відкласти його з датою в імені й почати новий?</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be moved aside</source>
+        <translation>Не вдається відкласти файл %1</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en">
 <context>
+    <name>CTavrixXML</name>
+    <message>
+        <source>The file %1 does not exist</source>
+        <translation>文件 %1 不存在</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened</source>
+        <translation>无法打开文件 %1</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written</source>
+        <translation>无法写入文件 %1</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be saved: the disk is full</source>
+        <translation>无法保存文件 %1：磁盘已满</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged (line %2)</source>
+        <translation>文件 %1 已损坏（第 %2 行）</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged</source>
+        <translation>文件 %1 已损坏</translation>
+    </message>
+</context>
+<context>
     <name>DAllKeysShowPage</name>
     <message>
         <source>DAllKeysShowPage</source>
@@ -84,12 +111,20 @@
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
+    <message>
+        <source>Renaming the custom light failed</source>
+        <translation>自定义灯光重命名失败</translation>
+    </message>
 </context>
 <context>
     <name>DDeviceKeyboardLink</name>
     <message>
         <source>The text is on the clipboard: press Ctrl+V to paste it</source>
         <translation>文本已复制到剪贴板：请按 Ctrl+V 粘贴</translation>
+    </message>
+    <message>
+        <source>The keyboard's settings could not be saved</source>
+        <translation>无法保存键盘的设置</translation>
     </message>
 </context>
 <context>
@@ -635,8 +670,8 @@
         <translation>DSeniorKeysRecordExplainDia</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
-When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
+When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
         <translation>选择“单键”时，只需点击某个按键即可完成按键配置； 
 选择“组合键”时，至少需要选择一个组合键和一个其他按键才能完成组合键的输入，例如 L_Shift+A 或 L_Shift+L_Ctrl+A；</translation>
     </message>
@@ -727,8 +762,8 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>其他</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -936,7 +971,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>导入配置文件成功</translation>
     </message>
     <message>
-        <source>Profile name can&apos;t empty</source>
+        <source>Profile name can't empty</source>
         <translation>配置文件名称不能为空</translation>
     </message>
     <message>
@@ -1599,7 +1634,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>保存 Win 锁设置失败</translation>
     </message>
     <message>
-        <source>The desktop&apos;s keyboard settings could not be opened</source>
+        <source>The desktop's keyboard settings could not be opened</source>
         <translation>无法打开桌面的键盘设置</translation>
     </message>
     <message>
@@ -1719,7 +1754,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>删除宏成功</translation>
     </message>
     <message>
-        <source>Macro name can&apos;t be empty</source>
+        <source>Macro name can't be empty</source>
         <translation>宏名称不能为空</translation>
     </message>
     <message>
@@ -1879,7 +1914,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>波浪</translation>
     </message>
     <message>
-        <source>Custom light name can&apos;t be empty</source>
+        <source>Custom light name can't be empty</source>
         <translation>自定义灯光名称不能为空</translation>
     </message>
     <message>
@@ -1959,7 +1994,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>2.选择一个按键；</translation>
     </message>
     <message>
-        <source>3.Clicked &quot;Start calibration&quot;;</source>
+        <source>3.Clicked "Start calibration";</source>
         <translation>3.点击“开始校准”；</translation>
     </message>
     <message>
@@ -2019,11 +2054,11 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>可分别设置快速触发按下（触发）和松开（复位）的行程值。</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
         <translation>选择“单键”时，只需点击某个按键即可完成按键配置；</translation>
     </message>
     <message>
-        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
         <translation>选择“组合键”时，至少需要选择一个组合键和一个其他按键才能完成组合键的输入，例如 L_Shift+A 或 L_Shift+L_Ctrl+A；</translation>
     </message>
     <message>
@@ -2110,12 +2145,141 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <source>Complete</source>
         <translation>完成</translation>
     </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>缩小</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>放大</translation>
+    </message>
+    <message>
+        <source>Profile menu</source>
+        <translation>配置文件菜单</translation>
+    </message>
+    <message>
+        <source>Colour %1</source>
+        <translation>颜色 %1</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>向右</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>向左</translation>
+    </message>
+    <message>
+        <source>Disperse</source>
+        <translation>扩散</translation>
+    </message>
+    <message>
+        <source>Gather</source>
+        <translation>聚拢</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>顺时针</translation>
+    </message>
+    <message>
+        <source>Anticlockwise</source>
+        <translation>逆时针</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>红</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>绿</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>蓝</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>按键 %1</translation>
+    </message>
+    <message>
+        <source>Close startup to tray (no system tray found)</source>
+        <translation>关闭时最小化到托盘（未找到系统托盘）</translation>
+    </message>
+    <message>
+        <source>The firmware image is not valid for this keyboard</source>
+        <translation>该固件文件不适用于此键盘</translation>
+    </message>
+    <message>
+        <source>Reconnect the keyboard</source>
+        <translation>请重新连接键盘</translation>
+    </message>
+    <message>
+        <source>Copyright © %1. All rights reserved.</source>
+        <translation>版权所有 © %1 保留所有权利</translation>
+    </message>
+    <message>
+        <source>Saving the macro failed</source>
+        <translation>保存宏失败</translation>
+    </message>
+    <message>
+        <source>The macro name cannot be used as a file name</source>
+        <translation>宏名称不能用作文件名</translation>
+    </message>
+    <message>
+        <source>Export macro failed: the file %1 cannot be written</source>
+        <translation>导出宏失败：无法写入文件 %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file %1 cannot be opened</source>
+        <translation>导入宏失败：无法打开文件 %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is larger than %1 KB</source>
+        <translation>导入宏失败：文件大于 %1 KB</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file holds more than %1 events</source>
+        <translation>导入宏失败：文件包含超过 %1 个事件</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the store already holds %1 macros</source>
+        <translation>导入宏失败：已存储 %1 个宏</translation>
+    </message>
+    <message>
+        <source>Saving the advanced key failed</source>
+        <translation>保存高级按键失败</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>
     <message>
         <source>Colour picker</source>
         <translation>取色器</translation>
+    </message>
+</context>
+<context>
+    <name>StoreFileQuestion</name>
+    <message>
+        <source>Tip</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Move aside and start anew</source>
+        <translation>移到一旁并重新开始</translation>
+    </message>
+    <message>
+        <source>Keep it</source>
+        <translation>保留</translation>
+    </message>
+    <message>
+        <source>%1.
+Its content cannot be shown. Keep the file as it is (the page stays empty), or move it aside with the date in its name and start a new one?</source>
+        <translation>%1。
+无法显示其内容。要保持该文件不变（页面保持为空），还是将其移到一旁（名称中加上日期）并新建一个？</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be moved aside</source>
+        <translation>无法将文件 %1 移到一旁</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW" sourcelanguage="en">
 <context>
+    <name>CTavrixXML</name>
+    <message>
+        <source>The file %1 does not exist</source>
+        <translation>檔案 %1 不存在</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened</source>
+        <translation>無法開啟檔案 %1</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written</source>
+        <translation>無法寫入檔案 %1</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be saved: the disk is full</source>
+        <translation>無法儲存檔案 %1：磁碟已滿</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged (line %2)</source>
+        <translation>檔案 %1 已損壞（第 %2 行）</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged</source>
+        <translation>檔案 %1 已損壞</translation>
+    </message>
+</context>
+<context>
     <name>DAllKeysShowPage</name>
     <message>
         <source>DAllKeysShowPage</source>
@@ -84,12 +111,20 @@
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
+    <message>
+        <source>Renaming the custom light failed</source>
+        <translation>自訂燈光重新命名失敗</translation>
+    </message>
 </context>
 <context>
     <name>DDeviceKeyboardLink</name>
     <message>
         <source>The text is on the clipboard: press Ctrl+V to paste it</source>
         <translation>文字已複製到剪貼簿：請按 Ctrl+V 貼上</translation>
+    </message>
+    <message>
+        <source>The keyboard's settings could not be saved</source>
+        <translation>無法儲存鍵盤的設定</translation>
     </message>
 </context>
 <context>
@@ -635,8 +670,8 @@
         <translation>DSeniorKeysRecordExplainDia</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
-When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
+When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
         <translation>選擇「單鍵」時，只需點擊某個按鍵即可完成按鍵設定； 
 選擇「組合鍵」時，至少需要選擇一個組合鍵和一個其他按鍵才能完成組合鍵的輸入，例如 L_Shift+A 或 L_Shift+L_Ctrl+A；</translation>
     </message>
@@ -727,8 +762,8 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>其他</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -936,7 +971,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>匯入設定檔成功</translation>
     </message>
     <message>
-        <source>Profile name can&apos;t empty</source>
+        <source>Profile name can't empty</source>
         <translation>設定檔名稱不能為空</translation>
     </message>
     <message>
@@ -1599,7 +1634,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>儲存 Win 鎖設定失敗</translation>
     </message>
     <message>
-        <source>The desktop&apos;s keyboard settings could not be opened</source>
+        <source>The desktop's keyboard settings could not be opened</source>
         <translation>無法開啟桌面的鍵盤設定</translation>
     </message>
     <message>
@@ -1719,7 +1754,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>刪除巨集成功</translation>
     </message>
     <message>
-        <source>Macro name can&apos;t be empty</source>
+        <source>Macro name can't be empty</source>
         <translation>巨集名稱不能為空</translation>
     </message>
     <message>
@@ -1879,7 +1914,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>波浪</translation>
     </message>
     <message>
-        <source>Custom light name can&apos;t be empty</source>
+        <source>Custom light name can't be empty</source>
         <translation>自訂燈光名稱不能為空</translation>
     </message>
     <message>
@@ -1959,7 +1994,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>2.選擇一個按鍵；</translation>
     </message>
     <message>
-        <source>3.Clicked &quot;Start calibration&quot;;</source>
+        <source>3.Clicked "Start calibration";</source>
         <translation>3.點擊「開始校準」；</translation>
     </message>
     <message>
@@ -2019,11 +2054,11 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>可分別設定快速觸發按下（觸發）和放開（復位）的行程值。</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
         <translation>選擇「單鍵」時，只需點擊某個按鍵即可完成按鍵設定；</translation>
     </message>
     <message>
-        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
         <translation>選擇「組合鍵」時，至少需要選擇一個組合鍵和一個其他按鍵才能完成組合鍵的輸入，例如 L_Shift+A 或 L_Shift+L_Ctrl+A；</translation>
     </message>
     <message>
@@ -2110,12 +2145,141 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <source>Complete</source>
         <translation>完成</translation>
     </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>縮小</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>放大</translation>
+    </message>
+    <message>
+        <source>Profile menu</source>
+        <translation>設定檔選單</translation>
+    </message>
+    <message>
+        <source>Colour %1</source>
+        <translation>顏色 %1</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>向右</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>向左</translation>
+    </message>
+    <message>
+        <source>Disperse</source>
+        <translation>擴散</translation>
+    </message>
+    <message>
+        <source>Gather</source>
+        <translation>聚攏</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>順時針</translation>
+    </message>
+    <message>
+        <source>Anticlockwise</source>
+        <translation>逆時針</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>紅</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>綠</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>藍</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>按鍵 %1</translation>
+    </message>
+    <message>
+        <source>Close startup to tray (no system tray found)</source>
+        <translation>關閉時最小化到系統匣（找不到系統匣）</translation>
+    </message>
+    <message>
+        <source>The firmware image is not valid for this keyboard</source>
+        <translation>該韌體檔案不適用於此鍵盤</translation>
+    </message>
+    <message>
+        <source>Reconnect the keyboard</source>
+        <translation>請重新連接鍵盤</translation>
+    </message>
+    <message>
+        <source>Copyright © %1. All rights reserved.</source>
+        <translation>版權所有 © %1 保留所有權利</translation>
+    </message>
+    <message>
+        <source>Saving the macro failed</source>
+        <translation>儲存巨集失敗</translation>
+    </message>
+    <message>
+        <source>The macro name cannot be used as a file name</source>
+        <translation>巨集名稱不能用作檔案名稱</translation>
+    </message>
+    <message>
+        <source>Export macro failed: the file %1 cannot be written</source>
+        <translation>匯出巨集失敗：無法寫入檔案 %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file %1 cannot be opened</source>
+        <translation>匯入巨集失敗：無法開啟檔案 %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is larger than %1 KB</source>
+        <translation>匯入巨集失敗：檔案大於 %1 KB</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file holds more than %1 events</source>
+        <translation>匯入巨集失敗：檔案包含超過 %1 個事件</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the store already holds %1 macros</source>
+        <translation>匯入巨集失敗：已儲存 %1 個巨集</translation>
+    </message>
+    <message>
+        <source>Saving the advanced key failed</source>
+        <translation>儲存進階按鍵失敗</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>
     <message>
         <source>Colour picker</source>
         <translation>取色器</translation>
+    </message>
+</context>
+<context>
+    <name>StoreFileQuestion</name>
+    <message>
+        <source>Tip</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Move aside and start anew</source>
+        <translation>移到一旁並重新開始</translation>
+    </message>
+    <message>
+        <source>Keep it</source>
+        <translation>保留</translation>
+    </message>
+    <message>
+        <source>%1.
+Its content cannot be shown. Keep the file as it is (the page stays empty), or move it aside with the date in its name and start a new one?</source>
+        <translation>%1。
+無法顯示其內容。要保持該檔案不變（頁面保持空白），還是將其移到一旁（名稱中加上日期）並新建一個？</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be moved aside</source>
+        <translation>無法將檔案 %1 移到一旁</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSocketNotifier>
+#include <QTimer>
 
 #include <cerrno>
 #include <cstring>
@@ -63,7 +64,9 @@ bool EmuBootloader::start(QString *error)
     if (fd < 0)
         return fail(QString::fromLocal8Bit(std::strerror(errno)));
     ::unlink(path.constData());
-    if (::bind(fd, reinterpret_cast<sockaddr *>(&addr), sizeof(addr)) != 0 || ::listen(fd, 8) != 0) {
+    // Bound but not yet listening, the socket is there and refuses connections.
+    const bool listenNow = m_listenDelayMs <= 0;
+    if (::bind(fd, reinterpret_cast<sockaddr *>(&addr), sizeof(addr)) != 0 || (listenNow && ::listen(fd, 8) != 0)) {
         const QString why = QString::fromLocal8Bit(std::strerror(errno));
         ::close(fd);
         return fail(why);
@@ -71,6 +74,12 @@ bool EmuBootloader::start(QString *error)
     m_listenFd = fd;
     m_listenNotifier = new QSocketNotifier(fd, QSocketNotifier::Read, this);
     connect(m_listenNotifier, &QSocketNotifier::activated, this, &EmuBootloader::onNewConnection);
+    if (!listenNow) {
+        QTimer::singleShot(m_listenDelayMs, this, [this, fd] {
+            if (m_listenFd == fd)
+                ::listen(fd, 8);
+        });
+    }
     return true;
 }
 
@@ -133,6 +142,8 @@ void EmuBootloader::onReadable(int fd)
 
 void EmuBootloader::answer(int fd, const unsigned char *request, unsigned char status)
 {
+    if (m_silent)
+        return;
     unsigned char reply[kReportSize] = {};
     reply[0] = kReportId;
     reply[1] = static_cast<unsigned char>(request[1] + kAnswerOffset);

@@ -25,6 +25,11 @@ public:
 
     // Misbehaviour: the next `count` sessions are refused at their finish.
     void failNextSessions(int count) { m_failSessions = count; }
+    // Misbehaviour: the socket appears at start but takes connections only this
+    // much later, like a hidraw node that udev has not yet opened to the user.
+    void setListenDelay(int ms) { m_listenDelayMs = ms; }
+    // Misbehaviour: answer nothing at all.
+    void setSilent(bool silent) { m_silent = silent; }
 
     // What the last completed session wrote, and how it went.
     QByteArray flashedImage() const { return m_flashed; }
@@ -60,4 +65,6 @@ private:
     int m_sessionsStarted = 0;
     int m_sessionsFlashed = 0;
     int m_failSessions = 0;
+    int m_listenDelayMs = 0;
+    bool m_silent = false;
 };

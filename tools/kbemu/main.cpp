@@ -2,6 +2,7 @@
 // emulated transport. See README.md beside this file.
 
 #include "emudevice.h"
+#include "emufirmware.h"
 #include "emuscript.h"
 
 #include <QCoreApplication>
@@ -25,6 +26,7 @@ struct DeviceOptions
     QString script;
     QString log;
     bool receiver = false;
+    bool bootloader = false;
 };
 
 struct Options
@@ -44,15 +46,43 @@ void onSignal(int)
 
 const char *usage()
 {
-    return "usage: kbemu --dir DIR --model NAME [--tag T] [--serial S] [--script FILE] [--receiver] [--log FILE]\n"
-           "             [--model NAME [...]]...\n"
+    return "usage: kbemu --dir DIR --model NAME [--tag T] [--serial S] [--script FILE] [--receiver] [--bootloader]\n"
+           "             [--log FILE] [--model NAME [...]]...\n"
+           "       kbemu --help\n"
            "Each --model starts a device; the options after it apply to that device.\n";
+}
+
+const char *help()
+{
+    return "Serves emulated keyboards as sockets in DIR (the application reads the folder named by\n"
+           "TAVRIX_EMU_DIR) until SIGTERM or SIGINT.\n"
+           "\n"
+           "  --dir DIR        folder of the sockets (made when missing)\n"
+           "  --model NAME     start a device of this model (QR108, QM68, QB84); the options below\n"
+           "                   apply to the device of the --model before them\n"
+           "  --tag T          tells alike devices apart ([A-Za-z0-9_-]+); part of the socket name\n"
+           "  --serial S       serial number text (at most 32 bytes)\n"
+           "  --script FILE    script lines run before the socket appears (see README.md)\n"
+           "  --receiver       the device is the model's 2.4 GHz receiver\n"
+           "  --bootloader     the keyboard starts in its firmware-update mode (its USB bootloader)\n"
+           "                   and comes back as the keyboard once flashed\n"
+           "  --log FILE       where the received reports go (default: standard output)\n"
+           "  --help           print this text\n"
+           "\n"
+           "A keyboard updated through its bootloader answers the update-mode report by leaving for its\n"
+           "bootloader; DIR/firmware/ gets a test image newer than the emulated firmware (V1.01).\n";
 }
 
 bool parseArgs(const QStringList &args, Options *out, QString *error)
 {
     for (int i = 1; i < args.size(); ++i) {
         const QString &a = args[i];
+        if (a == QLatin1String("--bootloader")) {
+            if (out->devices.isEmpty())
+                return (*error = QStringLiteral("--bootloader before --model")), false;
+            out->devices.last().bootloader = true;
+            continue;
+        }
         if (a == QLatin1String("--receiver")) {
             if (out->devices.isEmpty())
                 return (*error = QStringLiteral("--receiver before --model")), false;
@@ -97,6 +127,11 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QTextStream err(stderr);
 
+    if (app.arguments().contains(QStringLiteral("--help")) || app.arguments().contains(QStringLiteral("-h"))) {
+        QTextStream(stdout) << usage() << "\n" << help();
+        return 0;
+    }
+
     Options options;
     QString error;
     if (!parseArgs(app.arguments(), &options, &error)) {
@@ -117,6 +152,7 @@ int main(int argc, char *argv[])
     sigaction(SIGINT, &sa, nullptr);
 
     std::vector<std::unique_ptr<EmuDevice>> devices;
+    std::vector<std::unique_ptr<EmuFirmwareCycle>> cycles;
     std::vector<std::unique_ptr<QFile>> logs;
     QFile stdoutFile;
     stdoutFile.open(stdout, QIODevice::WriteOnly);
@@ -158,15 +194,24 @@ int main(int argc, char *argv[])
             err << "kbemu: " << o.script << ": " << error << "\n";
             return 2;
         }
-        if (!device->start(&error)) {
+        if (!EmuFirmwareImages::write(options.dir, *device, &error)) {
+            err << "kbemu: " << EmuFirmwareImages::folder(options.dir) << ": " << error << "\n";
+            return 1;
+        }
+        // The keyboard leaves for its bootloader when asked to, and comes back flashed.
+        auto cycle = std::make_unique<EmuFirmwareCycle>(device.get());
+        const bool started = o.bootloader ? cycle->startInBootloader(&error) : device->start(&error);
+        if (!started) {
             err << "kbemu: " << device->socketPath() << ": " << error << "\n";
             return 1;
         }
+        cycles.push_back(std::move(cycle));
         devices.push_back(std::move(device));
     }
 
     const int rc = app.exec();
     // Sockets go away before the process does, so the host sees a removal.
+    cycles.clear();
     devices.clear();
     return rc;
 }
