@@ -8,7 +8,9 @@
 #include "advancedkeys/seniorkeys.h"
 #include "app/ddatamanager.h"
 #include "sdk/tavrixxml.h"
+#include "widgets/storefilequestion.h"
 #include "ui_dseniorkeyspage.h"
+#include "widgets/accessiblecontrols.h"
 #include "widgets/cbnotice.h"
 
 #include <QButtonGroup>
@@ -57,6 +59,15 @@ DSeniorKeysPage::DSeniorKeysPage(QWidget *parent) : QDialog(parent), ui(new Ui::
     ui->label_13->setText(QObject::tr("Hold Duration"));
     ui->label_TipInfo->setText(QObject::tr("Senior keys is empty"));
     ui->pushButton_Close->setAccessibleName(QObject::tr("Close"));
+    setWindowTitle(ui->label_Title->text());
+    nameKeySlots();
+    // The arrows between the stroke values only picture the press direction; the
+    // stroke texts beside them carry the information.
+    for (QWidget *arrow : {ui->toolButton_StrokeTip01, ui->toolButton_StrokeTip02, ui->toolButton_StrokeTip03,
+                           ui->toolButton_StrokeTip04}) {
+        arrow->setFocusPolicy(Qt::NoFocus);
+        AccessibleControls::hideFromTree(arrow);
+    }
 
     m_path = DDataManager::getInstance()->getSeniorKeyXmlPath();
 
@@ -258,7 +269,19 @@ void DSeniorKeysPage::loadSeniorKeyList()
     clearEventList();
     m_selectedRow = nullptr;
     QList<SeniorKeyInfo> items;
-    if (!CTavrixXML_SeniorKey_SelectAllInfoItem(m_path, items)) {
+    bool listed = CTavrixXML_SeniorKey_SelectAllInfoItem(m_path, items);
+    if (!listed && CTavrixXML_LastFailure().kind != CTavrixXMLFailureKind::Missing) {
+        // A damaged file is named to the user, who may move it aside for a new one.
+        QString text;
+        if (StoreFileQuestion::handle(this, CTavrixXML_LastFailure(), &text)) {
+            CTavrixXML_SeniorKey_CreateXMLFile(m_path);
+            CTavrixXML_SeniorKey_CreateProFileXmlParentNode(m_path);
+            listed = CTavrixXML_SeniorKey_SelectAllInfoItem(m_path, items);
+        } else if (!text.isEmpty()) {
+            m_notice->showMessageAt(text, rect().center());
+        }
+    }
+    if (!listed) {
         qDebug() << "SelectAllInfo faliled";
         m_rows.clear();
         ui->label_EventTotalNum->setText(QStringLiteral("0/40"));
@@ -341,6 +364,7 @@ void DSeniorKeysPage::showSeniorKeyInfo(const SeniorKeyInfo &info)
                                         ui->toolButton_SeniorKey03, ui->toolButton_SeniorKey04};
         for (int slot = 0; slot < 4; ++slot)
             buttons[slot]->setText(caption(slot));
+        nameKeySlots();
         showStrokeCaptions(info);
         if (m_grid)
             m_grid->setStuInfo(info);
@@ -357,6 +381,14 @@ void DSeniorKeysPage::showSeniorKeyInfo(const SeniorKeyInfo &info)
     }
 }
 
+void DSeniorKeysPage::showStoreFailure()
+{
+    // Read at once: the next store call starts a new record.
+    const QString reason = CTavrixXML_FailureText(CTavrixXML_LastFailure());
+    m_notice->showMessageAt(reason.isEmpty() ? QObject::tr("Saving the advanced key failed") : reason,
+                            rect().center());
+}
+
 void DSeniorKeysPage::on_pushButton_NewCreate_clicked()
 {
     if (m_records.size() >= SeniorKeys::kMaxRecords) {
@@ -366,6 +398,7 @@ void DSeniorKeysPage::on_pushButton_NewCreate_clicked()
     const SeniorKeyInfo info = SeniorKeys::newRecord(SeniorKeys::nextBindingIndex(m_records.keys()), m_newType);
     if (!CTavrixXML_SeniorKey_AddInfoItem(m_path, m_newType, info)) {
         qDebug() << "Add faliled";
+        showStoreFailure();
         return;
     }
     m_changed = true;
@@ -378,6 +411,7 @@ void DSeniorKeysPage::onDeleteSeniorKeyEventItem(int keyType, int bindingIndex)
 {
     if (!CTavrixXML_SeniorKey_DeleteInfoItem(m_path, keyType, bindingIndex)) {
         qDebug() << "Delete faliled";
+        showStoreFailure();
         return;
     }
     m_changed = true;
@@ -399,10 +433,12 @@ void DSeniorKeysPage::onTheSeniorKeyInfoStuNeedUpdate_DKS()
 {
     m_current = m_grid->getStuInfo();
     m_records[m_current.bindingIndex] = m_current;
-    if (CTavrixXML_SeniorKey_ModifyInfoItem(m_path, m_current.keyType, m_current))
+    if (CTavrixXML_SeniorKey_ModifyInfoItem(m_path, m_current.keyType, m_current)) {
         qDebug() << "DKS Modify successful";
-    else
+    } else {
         qDebug() << "DKS Modify faliled";
+        showStoreFailure();
+    }
 }
 
 void DSeniorKeysPage::onOperateTypeChanged(int index)
@@ -436,6 +472,8 @@ void DSeniorKeysPage::writeCurrentRecord(const char *what)
     m_records[m_current.bindingIndex] = m_current;
     const bool stored = CTavrixXML_SeniorKey_ModifyInfoItem(m_path, m_current.keyType, m_current);
     qDebug().noquote() << QString::fromLatin1(what) + (stored ? " Modify successful" : " Modify faliled");
+    if (!stored)
+        showStoreFailure();
 }
 
 void DSeniorKeysPage::putIntoCurrentSlot(const QByteArray &keyString)
@@ -679,4 +717,15 @@ void DSeniorKeysPage::closeEvent(QCloseEvent *event)
     qDebug() << "------------------------- *** [DSeniorKeysPage] closeEvent *** -------------------------";
     // Not the dialog's own close handling, which would run reject() again.
     event->accept();
+}
+
+void DSeniorKeysPage::nameKeySlots()
+{
+    QToolButton *const buttons[] = {ui->toolButton_SeniorKey01, ui->toolButton_SeniorKey02, ui->toolButton_SeniorKey03,
+                                    ui->toolButton_SeniorKey04};
+    for (int slot = 0; slot < 4; ++slot) {
+        const QString name = QObject::tr("Key %1").arg(slot + 1);
+        const QString caption = buttons[slot]->text();
+        buttons[slot]->setAccessibleName(caption.isEmpty() ? name : name + QStringLiteral(": ") + caption);
+    }
 }

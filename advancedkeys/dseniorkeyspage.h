@@ -75,6 +75,9 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // Shows why the last store call failed: the file and the reason.
+    void showStoreFailure();
+    void nameKeySlots();
     void applyTheme();
     void clearEventList();
     void showSeniorKeyInfo(const SeniorKeyInfo &info);

@@ -28,6 +28,8 @@ DStrokeConfigView::DStrokeConfigView(QWidget *parent) : QWidget(parent), ui(new 
     setFixedSize(460, 150);
     ui->label->setText(QObject::tr("Trigger points for DKS actions"));
     ui->pushButton_Close->setAccessibleName(tr("Close"));
+    setWindowTitle(ui->label->text());
+    ui->horizontalSlider_StrokeView->setAccessibleName(ui->label->text());
 
     ui->horizontalSlider_StrokeView->setRange(kMinDepth, kMaxDepth);
     ui->horizontalSlider_StrokeView->setValue(kMinDepth);

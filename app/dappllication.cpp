@@ -105,7 +105,10 @@ void DAppllication::settingsAndLanguageStep()
 {
     setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
     setApplicationVersion(QStringLiteral("1.0.0.0"));
-    setQuitOnLastWindowClosed(true);
+    // The program ends only on its quit paths (Close without a tray, the tray's Quit,
+    // a log-out), never because the last visible window, such as a dialog shown
+    // while the main window is in the tray, was closed.
+    setQuitOnLastWindowClosed(false);
 
     DDataManager *data = DDataManager::getInstance();
     DDataManager::logAppRunning();
@@ -202,14 +205,15 @@ void DAppllication::onLoginFinished(bool ok)
                              QSettings::IniFormat);
     const bool autoStart = settings.value(QStringLiteral("AutoStart/isAutoStart"), false).toBool();
     if (autoStart && QCoreApplication::arguments().join(' ').contains(QLatin1String("AutoUp")))
-        m_mainWidget->hide();
+        m_mainWidget->startHidden();
 }
 
 void DAppllication::onQuitRequested()
 {
     if (m_mainWidget)
-        m_mainWidget->close();
-    QCoreApplication::exit(0);
+        m_mainWidget->onQuitApp();
+    else
+        QCoreApplication::exit(0);
 }
 
 void DAppllication::newLocalConnection()

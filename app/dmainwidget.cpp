@@ -3,10 +3,12 @@
 #include "advancedkeys/dseniorkeyspage.h"
 #include "app/ddatamanager.h"
 #include "app/dsettingsdia.h"
+#include "app/trayavailability.h"
 #include "devicepage/ddevicepage.h"
 #include "macros/dmacropage.h"
 #include "platform/xdgautostart.h"
 #include "ui_dmainwidget.h"
+#include "widgets/accessiblecontrols.h"
 
 #include <QAction>
 #include <QApplication>
@@ -34,6 +36,8 @@ constexpr int kChangeArrival = 11;
 constexpr int kChangeRemoval = 12;
 constexpr int kDeviceChangeSettleMs = 300;
 constexpr int kBootloaderHandOffMs = 600;
+constexpr int kTrayCheckMs = 2000;
+const QSize kDesignedSize(1450, 810);
 
 // Theme names by index; any other index has no name, so picture names built from
 // it have nothing between the underscore and the suffix.
@@ -72,6 +76,7 @@ QSettings *openDefaultSettings(QObject *parent)
 
 DMainWidget::DMainWidget(QWidget *parent) : QWidget(parent), ui(new Ui::DMainWidget)
 {
+    AccessibleControls::install();
     m_productName = QStringLiteral("HID");
     m_deviceName = QStringLiteral("RGB");
     ui->setupUi(this);
@@ -79,8 +84,16 @@ DMainWidget::DMainWidget(QWidget *parent) : QWidget(parent), ui(new Ui::DMainWid
     setWindowFlags(Qt::FramelessWindowHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint);
     s_mainWindow = this;
 
+    // The designed sizes only where the screen holds them: every title button must
+    // stay reachable on a small screen.
     const QScreen *screen = QGuiApplication::primaryScreen();
-    setMinimumSize(minimumSizeFor(screen ? screen->availableGeometry().size() : QSize()));
+    const QRect available = screen ? screen->availableGeometry() : QRect();
+    QSize minimum = minimumSizeFor(available.size());
+    if (available.isValid())
+        minimum = minimum.boundedTo(available.size());
+    setMinimumSize(minimum);
+    if (available.isValid())
+        setGeometry(firstGeometry(available));
 
     ui->stackedWidget_Main->setCurrentWidget(ui->page_Device);
 
@@ -97,6 +110,7 @@ DMainWidget::DMainWidget(QWidget *parent) : QWidget(parent), ui(new Ui::DMainWid
     // The theme logo has no function of its own; presses on it belong to the logo
     // strip, which moves the window.
     ui->pushButton->setAttribute(Qt::WA_TransparentForMouseEvents);
+    AccessibleControls::hideFromTree(ui->pushButton);  // a picture that takes no clicks
 
     m_listToggle = new QPushButton(this);
     m_listToggle->setObjectName(QStringLiteral("pushButton_ListToggle"));
@@ -128,6 +142,15 @@ DMainWidget::DMainWidget(QWidget *parent) : QWidget(parent), ui(new Ui::DMainWid
     m_bootloaderHandOff->setSingleShot(true);
     m_bootloaderHandOff->setInterval(kBootloaderHandOffMs);
     connect(m_bootloaderHandOff, SIGNAL(timeout()), this, SLOT(ontheHidIntoFirmwareUpgrade()));
+    m_deviceSettle = new QTimer(this);
+    m_deviceSettle->setObjectName(QStringLiteral("deviceSettle"));
+    m_deviceSettle->setSingleShot(true);
+    m_deviceSettle->setTimerType(Qt::PreciseTimer);
+    m_deviceSettle->setInterval(kDeviceChangeSettleMs);
+    connect(m_deviceSettle, &QTimer::timeout, this, &DMainWidget::onDeviceSettled);
+    // Every way out of the event loop (the quit paths, a log-out, the end of a test's
+    // loop) stops the device work before the process's objects go.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &DMainWidget::shutDown);
     registerDeviceNotify();
     startMakerLibrary();
     createDevicePage();
@@ -154,6 +177,14 @@ DMainWidget::~DMainWidget()
     if (s_mainWindow == this)
         s_mainWindow = nullptr;
     delete ui;
+}
+
+QRect DMainWidget::firstGeometry(const QRect &available)
+{
+    const QSize size = kDesignedSize.boundedTo(available.size());
+    QRect rect(QPoint(0, 0), size);
+    rect.moveCenter(available.center());
+    return rect;
 }
 
 QSize DMainWidget::minimumSizeFor(const QSize &available)
@@ -211,7 +242,19 @@ void DMainWidget::buildTray()
     m_trayMenu->addSeparator();
     m_trayMenu->addAction(m_actionQuit);
 
-    if (!QSystemTrayIcon::isSystemTrayAvailable())
+    // A tray may come (a panel starts late) or go (the panel ends) at any time.
+    m_trayCheck = new QTimer(this);
+    m_trayCheck->setObjectName(QStringLiteral("trayCheck"));
+    m_trayCheck->setInterval(kTrayCheckMs);
+    connect(m_trayCheck, &QTimer::timeout, this, &DMainWidget::onTrayCheck);
+    m_trayCheck->start();
+    if (TrayAvailability::isAvailable())
+        createTrayIcon();
+}
+
+void DMainWidget::createTrayIcon()
+{
+    if (m_trayIcon)
         return;
     m_trayIcon = new QSystemTrayIcon(this);
     m_trayIcon->setIcon(QIcon(QStringLiteral(":/images/trayLogo.ico")));
@@ -219,6 +262,71 @@ void DMainWidget::buildTray()
     m_trayIcon->setContextMenu(m_trayMenu);
     m_trayIcon->show();
     connect(m_trayIcon, &QSystemTrayIcon::activated, this, &DMainWidget::iconActivated);
+}
+
+void DMainWidget::onTrayCheck()
+{
+    if (m_shutDown)
+        return;
+    if (TrayAvailability::isAvailable()) {
+        createTrayIcon();
+        return;
+    }
+    if (m_trayIcon) {
+        m_trayIcon->hide();
+        m_trayIcon->deleteLater();
+        m_trayIcon = nullptr;
+    }
+    // Nothing would lead back to a window hidden to a tray that is gone.
+    if (m_hiddenToTray && !isVisible()) {
+        m_hiddenToTray = false;
+        showNormal();
+        raise();
+        activateWindow();
+    }
+}
+
+void DMainWidget::hideToTray()
+{
+    if (!TrayAvailability::isAvailable()) {
+        showMinimized();
+        return;
+    }
+    createTrayIcon();
+    m_hiddenToTray = true;
+    hide();
+}
+
+void DMainWidget::startHidden()
+{
+    if (TrayAvailability::isAvailable())
+        hideToTray();
+    else
+        showMinimized();
+}
+
+void DMainWidget::quitApplication()
+{
+    m_quitting = true;
+    close();
+    shutDown();
+    QCoreApplication::exit(0);
+}
+
+void DMainWidget::shutDown()
+{
+    if (m_shutDown)
+        return;
+    m_shutDown = true;
+    if (m_trayCheck)
+        m_trayCheck->stop();
+    if (m_devicePage) {
+        m_devicePage->stopLightEngineOnClose();
+        m_devicePage->shutDownDevices();
+    }
+    waitForBootloaderWorker();
+    if (m_trayIcon)
+        m_trayIcon->hide();
 }
 
 void DMainWidget::retranslateTray()
@@ -545,7 +653,7 @@ void DMainWidget::omUpdataAllUI()
 
 void DMainWidget::onMinApp()
 {
-    hide();
+    hideToTray();
 }
 
 void DMainWidget::on_pushButton_Min_clicked()
@@ -575,24 +683,37 @@ void DMainWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)
 
 void DMainWidget::on_pushButton_Close_clicked()
 {
+    // Closing to the tray needs a tray now: without one the program would run on
+    // with nothing on the screen that leads back to it.
     QSettings settings(m_settingsPath, QSettings::IniFormat);
-    if (settings.value(QStringLiteral("CloseToTray/isCloseToTray"), false).toBool()) {
-        hide();
+    if (settings.value(QStringLiteral("CloseToTray/isCloseToTray"), false).toBool()
+        && TrayAvailability::isAvailable()) {
+        hideToTray();
         return;
     }
     qDebug() << "------------------------- *** App Exit (Normal) *** ------------------------------ \n";
-    close();
-    QCoreApplication::exit(0);
+    quitApplication();
 }
 
 void DMainWidget::onQuitApp()
 {
-    close();
-    QCoreApplication::exit(0);
+    quitApplication();
+}
+
+void DMainWidget::showEvent(QShowEvent *event)
+{
+    m_hiddenToTray = false;
+    QWidget::showEvent(event);
 }
 
 void DMainWidget::closeEvent(QCloseEvent *event)
 {
+    // The window manager's close (Alt+F4, a task bar's menu) is the Close button's.
+    if (event->spontaneous() && !m_quitting) {
+        event->ignore();
+        QTimer::singleShot(0, this, &DMainWidget::on_pushButton_Close_clicked);
+        return;
+    }
     // Devices are closed and their I/O threads joined before the process leaves its
     // event loop, so no thread still works on a device while the process ends.
     if (m_devicePage) {
@@ -688,15 +809,31 @@ void DMainWidget::onUpdateApp()
 void DMainWidget::handleDeviceChange(const QString &path, bool arrival)
 {
     if (DeviceChangeFilter::firstMatch(m_supportedDevices, path) >= 0) {
-        // Give the system time to finish setting the device up before it is enumerated.
-        QThread::msleep(kDeviceChangeSettleMs);
-        if (arrival)
-            Q_EMIT sigHidDeviceConnectChanging_Into(path);
-        else
-            Q_EMIT sigHidDeviceConnectChanging_Remove(path);
+        // Give the system time to finish setting the device up before it is
+        // enumerated. One plug brings several notices (the USB device and each of
+        // its HID interfaces): the wait starts with the first and is not restarted,
+        // so they all end in one enumeration, and the window never stops for it.
+        m_settlePath = path;
+        m_settleSawRemoval = m_settleSawRemoval || !arrival;
+        if (!m_deviceSettle->isActive())
+            m_deviceSettle->start();
     }
     if (arrival && DeviceChangeFilter::firstMatch(m_bootloaders, path) >= 0)
         m_bootloaderHandOff->start();
+}
+
+void DMainWidget::onDeviceSettled()
+{
+    // Removals first: a keyboard unplugged and plugged again within the wait is
+    // then taken off the page before it is opened anew.
+    const QString path = m_settlePath;
+    const bool removal = m_settleSawRemoval;
+    m_settlePath.clear();
+    m_settleSawRemoval = false;
+    if (removal)
+        Q_EMIT sigHidDeviceConnectChanging_Remove(path);
+    else
+        Q_EMIT sigHidDeviceConnectChanging_Into(path);
 }
 
 void DMainWidget::onDeviceArrived(const QString &path)

@@ -62,6 +62,19 @@ public:
 
     // Minimum window size for the primary screen's available area.
     static QSize minimumSizeFor(const QSize &available);
+    // The first window rectangle on a screen with this available area: the
+    // designed size where it fits, never larger than the area, centred in it.
+    static QRect firstGeometry(const QRect &available);
+
+    // A start that should not show the window (auto start): hidden to the tray
+    // where there is one, otherwise minimised, so the program can always be found.
+    void startHidden();
+    // Whether the window was hidden to the tray (and not shown since).
+    bool isHiddenToTray() const { return m_hiddenToTray; }
+    QSystemTrayIcon *trayIcon() const { return m_trayIcon; }
+    // Ends the device work in order (light ticks, sound capture, device I/O) and
+    // takes the tray icon down. Runs once, on every way out of the event loop.
+    void shutDown();
     // Edge under the pointer for a window spanning tl..br (global, inclusive).
     static ResizeEdge edgeAt(const QPoint &tl, const QPoint &br, const QPoint &pointer);
     // Window rectangle after dragging `edge` to the pointer, bounded by the minimum size.
@@ -135,6 +148,9 @@ public Q_SLOTS:
     void on_pushButton_Min_clicked();
     void on_pushButton_Setting_clicked();
     void iconActivated(QSystemTrayIcon::ActivationReason reason);
+    // Follows the tray as it comes and goes; a window hidden to a tray that went
+    // away is shown again.
+    void onTrayCheck();
 
     // Device-change notices from the hot-plug source, and their relays.
     void onDeviceArrived(const QString &path);
@@ -160,11 +176,15 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void readDefaultSettings();
     void writeFirstRunSettings();
     void buildTray();
+    void createTrayIcon();
+    void hideToTray();
+    void quitApplication();
     void retranslateTray();
     void retranslateTitleBar();
     void registerDeviceNotify();
@@ -190,6 +210,10 @@ private:
     bool m_pressed = false;
     ResizeEdge m_resizeEdge = NONE;
     QSystemTrayIcon *m_trayIcon = nullptr;
+    QTimer *m_trayCheck = nullptr;
+    bool m_hiddenToTray = false;
+    bool m_quitting = false;
+    bool m_shutDown = false;
     QMenu *m_trayMenu = nullptr;
     QAction *m_actionMinimize = nullptr;
     QAction *m_actionMaximize = nullptr;
@@ -206,6 +230,12 @@ private:
     QString m_deviceName;
     QObject *m_hotPlugSource = nullptr;
     QTimer *m_bootloaderHandOff = nullptr;
+    // Device changes wait here for the system to finish setting the device up;
+    // every change within the wait goes out as one notice.
+    QTimer *m_deviceSettle = nullptr;
+    QString m_settlePath;
+    bool m_settleSawRemoval = false;
+    void onDeviceSettled();
 
     // Firmware engine state (GUI thread).
     QList<hidStructInfoAll> m_upgradeHidList;

@@ -57,6 +57,8 @@ void DMainWidget::startMakerLibrary()
     const QString userConfig = DDataManager::getInstance()->getUserConfigDir();
     m_macroXmlPath = (userConfig + QStringLiteral("/appMacro.xml")).toLocal8Bit();
     m_seniorKeyXmlPath = (userConfig + QStringLiteral("/SeniorKeyConfig.xml")).toLocal8Bit();
+    // A save cut short by a kill leaves its temporary file beside the store.
+    CTavrixXML_RemoveLeftoverTempFiles(userConfig.toLocal8Bit());
     createStoreFiles();
     // Hover tips name the macro, profile or advanced key a key's function refers to.
     static TavrixXmlKeyNameStore keyNameStore;
@@ -76,11 +78,16 @@ void DMainWidget::startMakerLibrary()
 
 void DMainWidget::createStoreFiles()
 {
-    // Only files that are not there yet are made; an existing one, even one that
-    // does not read, is left for the user.
-    if (!QFileInfo(QString::fromLocal8Bit(m_macroXmlPath)).isFile())
+    // Only files that are not there yet (or hold 0 bytes, so nothing) are made;
+    // an existing one, even one that does not read, is left for the user, who is
+    // asked about it when a page first needs it.
+    const auto missing = [](const QByteArray &path) {
+        const QFileInfo info(QString::fromLocal8Bit(path));
+        return !info.isFile() || info.size() == 0;
+    };
+    if (missing(m_macroXmlPath))
         CTavrixXML_CreateXMLFile(m_macroXmlPath);
-    if (!QFileInfo(QString::fromLocal8Bit(m_seniorKeyXmlPath)).isFile()) {
+    if (missing(m_seniorKeyXmlPath)) {
         CTavrixXML_SeniorKey_CreateXMLFile(m_seniorKeyXmlPath);
         CTavrixXML_SeniorKey_CreateProFileXmlParentNode(m_seniorKeyXmlPath);
     }

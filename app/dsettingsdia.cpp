@@ -2,11 +2,13 @@
 
 #include "app/dappllication.h"
 #include "app/ddatamanager.h"
+#include "app/trayavailability.h"
 #include "firmware/dfirwareinfoshow.h"
 #include "platform/xdgautostart.h"
 #include "ui_dsettingsdia.h"
 #include "widgets/arrowwidget.h"
 #include "widgets/cbnotice.h"
+#include "widgets/textfit.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -176,7 +178,12 @@ void DSettingsDia::setTexts()
     m_ui->checkBox_UsingBgImage->setText(QObject::tr("Background image"));
     m_ui->label_3->setText(QObject::tr("Auto start"));
     m_ui->checkBox_AutoStart->setText(QObject::tr("Launch applications when the system starts (Minimized)"));
-    m_ui->checkBox_Close->setText(QObject::tr("Close startup to tray"));
+    // Closing to a tray that the desktop does not show would hide the program for
+    // good: the option is kept but cannot be used, and says why.
+    const bool tray = TrayAvailability::isAvailable();
+    m_ui->checkBox_Close->setEnabled(tray);
+    TextFit::setText(m_ui->checkBox_Close, tray ? QObject::tr("Close startup to tray")
+                                                : QObject::tr("Close startup to tray (no system tray found)"));
     m_ui->label_4->setText(QObject::tr("Upgrade"));
     m_ui->pushButton_UpgradeCheck->setText(QObject::tr("Firmware upgrade check"));
 }
@@ -302,13 +309,10 @@ void DSettingsDia::fillAboutPage()
     defaults.setIniCodec("UTF-8");
     m_companyName = defaults.value(QStringLiteral("CompanyName/ComName"), QStringLiteral("CompanyName")).toString();
     m_companyLink = defaults.value(QStringLiteral("CompanyLink/ComLink"), kMakerWebPage).toString();
-    QString copyright
-        = defaults.value(QStringLiteral("Copyright/CopyrightStr"), QStringLiteral("Copyright")).toString();
-    // The resource writes its commas as "*".
-    copyright.replace(QLatin1Char('*'), QLatin1Char(','));
-
     m_ui->label_AppName->setText(m_companyName);
-    m_ui->label_Copyright->setText(copyright);
+    // The line is language text, so it comes from the translations, not from the
+    // settings resource (which holds one text for every language).
+    m_ui->label_Copyright->setText(QObject::tr("Copyright © %1. All rights reserved.").arg(m_companyName));
     m_ui->label_AppVersion->setText(
         defaults.value(QStringLiteral("AppVersion/Version"), QString::fromLatin1(DDataManager::kFallbackVersion))
             .toString());

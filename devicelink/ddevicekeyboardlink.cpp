@@ -2,6 +2,8 @@
 
 #include "devicelink/ddevicehidcmdsend.h"
 #include "devicelink/devicefoldername.h"
+#include "devicelink/inputreportlength.h"
+#include "devicelink/keyboardwideprofile.h"
 #include "devicelink/mainhidinterface.h"
 #include "platform/applauncher.h"
 #include "platform/pastebackend.h"
@@ -224,7 +226,7 @@ void DDeviceKeyboardLink::onHidDataArrived(unsigned char *data, int length, int 
 {
     Q_UNUSED(threadIndex)
     const std::unique_ptr<unsigned char[]> owned(data);
-    if (!data || length < HidReport::Size)
+    if (!InputReportLength::holdsItsFields(data, length))
         return;
     const HidReport report = HidReport::fromBytes(data, HidReport::Size);
     if (const Handler handler = handlers().value(report.code(), nullptr))
@@ -259,13 +261,28 @@ void DDeviceKeyboardLink::parseKeyboardSettings(const HidReport &r)
         const int keyboardSeconds = r.u16(11);
         m_prohibitSleep = r[13];
         Q_EMIT sigFactsChanged();
-        if (hasProfile())
-            CTavrixXML_SetProFileIntoSleepTimeInfo(m_profilePath, profileIndexText(), lightSeconds,
-                                                   keyboardSeconds / 60);
+        const KeyboardWideProfile::Ref profile = KeyboardWideProfile::defaultLayer(m_profilePath, m_profileIndex);
+        if (profile.isValid())
+            noteStoreWrite(
+                CTavrixXML_SetProFileIntoSleepTimeInfo(profile.path, profile.index, lightSeconds, keyboardSeconds / 60));
         break;
     }
     default: break;
     }
+}
+
+void DDeviceKeyboardLink::noteStoreWrite(bool ok)
+{
+    if (ok) {
+        m_storeFailureTold = false;
+        return;
+    }
+    if (m_storeFailureTold)
+        return;
+    m_storeFailureTold = true;
+    // Read at once: the next store call starts a new record.
+    const QString reason = CTavrixXML_FailureText(CTavrixXML_LastFailure());
+    Q_EMIT sigStoreWriteFailed(reason.isEmpty() ? tr("The keyboard's settings could not be saved") : reason);
 }
 
 void DDeviceKeyboardLink::parseFullKeyReport(const HidReport &r)
@@ -325,11 +342,12 @@ void DDeviceKeyboardLink::saveLightInfoToProfile(int target)
     const colorInfoData record = target == 0 ? m_keyboardLight : m_sideLight;
     if (hasProfile()) {
         const QByteArray index = profileIndexText();
-        if (CTavrixXML_IsProFileAlreadyHaveLightInfo(m_profilePath, index, target, record.lightMode))
-            CTavrixXML_ModifyProFileLightInfoItem(m_profilePath, index, target, record.lightMode, record);
-        else
-            CTavrixXML_AddProFileLightInfoItem(m_profilePath, index, record);
-        CTavrixXML_ModifyProFileMouseLightUsingIndex(m_profilePath, index, target, record.lightMode);
+        const bool saved
+            = CTavrixXML_IsProFileAlreadyHaveLightInfo(m_profilePath, index, target, record.lightMode)
+            ? CTavrixXML_ModifyProFileLightInfoItem(m_profilePath, index, target, record.lightMode, record)
+            : CTavrixXML_AddProFileLightInfoItem(m_profilePath, index, record);
+        noteStoreWrite(saved
+                       && CTavrixXML_ModifyProFileMouseLightUsingIndex(m_profilePath, index, target, record.lightMode));
     }
     if (m_lightInfoKnown)
         Q_EMIT sigLightConfigHaveChanged_HidSend(target, record.lightMode);
@@ -339,7 +357,8 @@ void DDeviceKeyboardLink::saveLightInfoToProfile(int target)
 void DDeviceKeyboardLink::parseMouseLightIndex(const HidReport &r)
 {
     if (hasProfile())
-        CTavrixXML_ModifyProFileMouseLightUsingIndex(m_profilePath, profileIndexText(), 0, kCustomLightMode);
+        noteStoreWrite(
+            CTavrixXML_ModifyProFileMouseLightUsingIndex(m_profilePath, profileIndexText(), 0, kCustomLightMode));
     Q_EMIT sigCustomLight_ConfigHaveChanged_HidSend0x09(0, kCustomLightMode, r.sub());
 }
 

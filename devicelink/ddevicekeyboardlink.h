@@ -112,8 +112,8 @@ public:
 
 public Q_SLOTS:
     void onOpenHidSuccessful();
-    // Each owns the 64-byte buffer it is handed and frees it before returning. Reports
-    // shorter than 64 bytes are not read.
+    // Each owns the 64-byte buffer it is handed and frees it before returning. A report
+    // shorter than 64 bytes is read when all of its fields arrived (InputReportLength).
     void onHidDataArrived(unsigned char *data, int length, int threadIndex);
     void onHidSNDataArrived(unsigned char *data, QString strHidName);
 
@@ -133,6 +133,9 @@ Q_SIGNALS:
     void sigCustomEventChangProfile(int changeProfileIndex);
     // A host function could do only part of its work: the text for the user.
     void sigHostKeyFunctionNotice(QString notice);
+    // A setting the keyboard reported (sleep times, light states) could not be
+    // stored; emitted once until a later write succeeds, not for every report.
+    void sigStoreWriteFailed(QString text);
     // One of the facts above changed.
     void sigFactsChanged();
     // Magnetic answers that are events rather than facts.
@@ -149,6 +152,8 @@ private:
     void queueStartQueries();
     bool isMagneticModel() const;
     bool hasProfile() const { return !m_profilePath.isEmpty(); }
+    // Tells a failed store write of a keyboard report once (sigStoreWriteFailed).
+    void noteStoreWrite(bool ok);
     QByteArray profileIndexText() const { return QByteArray::number(m_profileIndex); }
 
     void parseDeviceStatus(const HidReport &r);
@@ -188,6 +193,7 @@ private:
     colorInfoData m_keyboardLight {};
     colorInfoData m_sideLight {};
     bool m_lightInfoKnown = false;
+    bool m_storeFailureTold = false;
     int m_lastLinkValid = -1;
     bool m_wireless = false;
     int m_lastKeyboardMode = -1;

@@ -1,8 +1,8 @@
 // The key reports and host functions of the device link.
 
-#include "app/ddatamanager.h"
 #include "devicelink/ddevicehidcmdsend.h"
 #include "devicelink/ddevicekeyboardlink.h"
+#include "devicelink/keyboardwideprofile.h"
 #include "devicelink/mainhidinterface.h"
 #include "keys/keyoperatetype.h"
 #include "platform/applauncher.h"
@@ -11,6 +11,16 @@
 
 #include <QDebug>
 
+namespace {
+
+bool isHostFunction(int type)
+{
+    return type == KeyOperateType_Text || type == KeyOperateType_SwitchProfile
+        || type == KeyOperateType_LaunchApplication;
+}
+
+}  // namespace
+
 void DDeviceKeyboardLink::parseSixKeyReport(const HidReport &r)
 {
     m_keyReport.apply(r.data() + HidReport::PayloadOffset);
@@ -18,8 +28,9 @@ void DDeviceKeyboardLink::parseSixKeyReport(const HidReport &r)
         // The choices are read for every report, so a change on the performance page
         // counts from the next key.
         ProfileFunctionInfo choices;
-        if (hasProfile())
-            CTavrixXML_GetProFileFunctionInfo(m_profilePath, profileIndexText(), &choices);
+        const KeyboardWideProfile::Ref profile = KeyboardWideProfile::defaultLayer(m_profilePath, m_profileIndex);
+        if (profile.isValid())
+            CTavrixXML_GetProFileFunctionInfo(profile.path, profile.index, &choices);
         m_keyReport.filter(HostKeyReport::WinLockChoices::fromProfile(choices));
     }
     if (m_cmdSend)
@@ -31,9 +42,20 @@ void DDeviceKeyboardLink::runHostKeyFunction(const HidReport &report)
     const int press = report[10];
     if (press == 0)
         return;
+    // The keyboard names only the key, not the layer it was pressed on: it asks only for
+    // a key whose function runs on the host, so the layer where the key has one is meant;
+    // where both have one, the Default layer's.
+    const QByteArray code = QByteArray::number(report[9]);
     KeyOperateInfo info = KeyOperateInfo::empty();
-    if (hasProfile())
-        CTavrixXML_SelectProFileKeyOperateInfo(m_profilePath, profileIndexText(), QByteArray::number(report[9]), &info);
+    for (const KeyboardWideProfile::Ref &layer : {KeyboardWideProfile::defaultLayer(m_profilePath, m_profileIndex),
+                                                  KeyboardWideProfile::fnLayer(m_profilePath, m_profileIndex)}) {
+        if (!layer.isValid())
+            continue;
+        info = KeyOperateInfo::empty();
+        CTavrixXML_SelectProFileKeyOperateInfo(layer.path, layer.index, code, &info);
+        if (isHostFunction(keyOperateNumber(info.operateType)))
+            break;
+    }
     switch (keyOperateNumber(info.operateType)) {
     case KeyOperateType_Text: pasteKeyText(info, press); break;
     case KeyOperateType_SwitchProfile: switchProfileByKey(info, press); break;

@@ -1,5 +1,6 @@
 #include "devicelink/mainhidinterface.h"
 
+#include "devicelink/inputreportlength.h"
 #include "devicelink/lightframemodels.h"
 #include "sdk/tavrixhid.h"
 
@@ -232,8 +233,9 @@ bool MainHidInterFace::readTurn()
         unsigned char buffer[HidReport::Size];
         std::memset(buffer, 0, sizeof(buffer));
         count = CTavrixHid_HidReadBuff(m_handle, buffer);
-        if (count > 0) {
-            const bool isSerial = buffer[1] == static_cast<uint8_t>(HidReply::SerialNumber);
+        // A serial number cut short would read as a shorter one and be replaced.
+        const bool isSerial = buffer[1] == static_cast<uint8_t>(HidReply::SerialNumber);
+        if (count > 0 && (!isSerial || InputReportLength::holdsItsFields(buffer, count))) {
             const QMetaMethod signal = isSerial ? QMetaMethod::fromSignal(&MainHidInterFace::sigHidSnGetOver)
                                                 : QMetaMethod::fromSignal(&MainHidInterFace::sigHidDataArrived);
             // The copy belongs to the receiver; with nobody listening it would never be freed.

@@ -1,4 +1,5 @@
 #include "devicepage/ddevicepage.h"
+#include "widgets/dialogstartfolder.h"
 
 #include "app/ddatamanager.h"
 #include "devicelink/magneticreport.h"
@@ -14,6 +15,7 @@
 #include "lighting/lightdealmain.h"
 #include "magnetic/dtriggersettingpage.h"
 #include "ui_ddevicepage.h"
+#include "widgets/accessiblecontrols.h"
 #include "widgets/arrowwidget.h"
 #include "widgets/cbnotice.h"
 #include "widgets/dtooltipexplain.h"
@@ -62,6 +64,7 @@ QFont sized(QFont font, int pointSize)
 
 DDevicePage::DDevicePage(QWidget *parent) : QWidget(parent), ui(new Ui::DDevicePage)
 {
+    AccessibleControls::install();
     ui->setupUi(this);
     ui->pushButton_Test->hide();
     ui->pushButton_ChangModeTest->hide();
@@ -69,7 +72,7 @@ DDevicePage::DDevicePage(QWidget *parent) : QWidget(parent), ui(new Ui::DDeviceP
     ui->label_Multiple->hide();
     deviceListLayout = ui->verticalLayout_17;
 
-    desktopPath = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    desktopPath = dialogStartFolder();
     ui->label->setText(tr("Device List"));
     ui->label_Tip->setText(tr("Device not connected"));
 
@@ -154,6 +157,11 @@ void DDevicePage::nameTabButtons()
     ui->toolButton_Performance->setAccessibleName(tr("Performance"));
     ui->toolButton_TriggerSetting->setAccessibleName(tr("Trigger Setting"));
     ui->toolButton_SeniorKey->setAccessibleName(tr("Senior Keys"));
+    ui->pushButton_MoreSmall->setAccessibleName(QObject::tr("Zoom out"));
+    ui->pushButton_MoreBig->setAccessibleName(QObject::tr("Zoom in"));
+    ui->pushButton_ProfileOperate->setAccessibleName(QObject::tr("Profile menu"));
+    ui->pushButton_Save->setAccessibleName(QObject::tr("Save"));
+    ui->pushButton_Cancel->setAccessibleName(QObject::tr("Cancel"));
 }
 
 void DDevicePage::initSubPages()
@@ -479,6 +487,8 @@ void DDevicePage::applyTheme()
     ui->label_Tip->setFont(sized(bold, 20));
     ui->label_Mode->setStyleSheet(QStringLiteral("QLabel#label_Mode{color: rgb(%1);}").arg(theme.TextCheckedColor));
     ui->label_Mode->setFont(sized(normal, 13));
+    // The connection label shows "USB" or "2.4G": room for the wider of the two.
+    ui->label_Mode->setMinimumWidth(ui->label_Mode->fontMetrics().horizontalAdvance(QStringLiteral("2.4G")) + 2);
     ui->widget_RightBottom->setStyleSheet(
         QStringLiteral("QWidget#widget_RightBottom{border: none; border-top: 3px solid rgb(%1);}")
             .arg(theme.DeviceBorderColor));

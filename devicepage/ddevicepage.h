@@ -76,6 +76,9 @@ public:
     // Closes every device link and waits for its I/O thread to end, so the process
     // can leave without threads still touching devices.
     void closeAllLinks();
+    // The process is ending: the light engine's ticks and sound capture end first
+    // (they feed the links), then every link's I/O thread.
+    void shutDownDevices();
 
     // Hot-plug entry: changeType 11 arrival, 12 removal; the path text is not used.
     void hidDeviceConnectChanging(int changeType, QString hidPath);
@@ -83,6 +86,10 @@ public:
     // Profile files of the current device
     void initProfileFiles(hidStructInfoAll device, int = 0);
     void loadProfileData();
+    // For a layer file about to be used: true when it must be made anew (missing,
+    // empty, or damaged and moved aside by the user); a damaged file the user
+    // keeps stays as it is.
+    bool keepOrReplaceLayerFile(const QByteArray &path);
     void loadProfileList();
     void addDefaultLightItems(int profileIndex);
     void addDefaultCustomLights(int profileIndex);

@@ -214,6 +214,8 @@ void DDevicePage::createDeviceLink(hidStructInfoAll info)
     connect(link, &DDeviceKeyboardLink::sigCustomLight_ConfigHaveChanged_HidSend0x09, this,
             &DDevicePage::onCustomLight_ConfigHaveChanged_HidSend0x09);
     connect(link, &DDeviceKeyboardLink::sigTheKeyboardModeChanged, this, &DDevicePage::onTheKeyboardModeChanged);
+    connect(link, &DDeviceKeyboardLink::sigStoreWriteFailed, this,
+            [this](const QString &text) { notice->showMessageAt(text, tipPosition()); });
     connect(link, &DDeviceKeyboardLink::sigFactsChanged, this, &DDevicePage::onLinkFactsChanged);
     connect(link, &DDeviceKeyboardLink::sigMagneticLiveTravel, this, &DDevicePage::onLinkLiveTravel);
     connect(link, &DDeviceKeyboardLink::sigMagneticKeyTrigger, this, &DDevicePage::onLinkKeyTrigger);
@@ -431,6 +433,13 @@ void DDevicePage::closeLinkThread(DDeviceKeyboardLink *link)
         return;
     hid->closeHid();
     hid->quit();
+}
+
+void DDevicePage::shutDownDevices()
+{
+    if (lightEngine)
+        lightEngine->endThreads();
+    closeAllLinks();
 }
 
 void DDevicePage::closeAllLinks()

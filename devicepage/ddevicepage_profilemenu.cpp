@@ -63,9 +63,7 @@ void DDevicePage::on_pushButton_ProfileOperate_clicked()
     popup->setArrowPosX(120);
     arrowPopup = popup;
     QPushButton *button = ui->pushButton_ProfileOperate;
-    popup->move(button->mapToGlobal(QPoint(button->width() / 2, button->height() - 6)) - QPoint(127, 200));
-    popup->show();
-    popup->activateWindow();
+    popup->popUpAt(button->mapToGlobal(QPoint(button->width() / 2, button->height() - 6)) - QPoint(127, 200));
 }
 
 void DDevicePage::onCloseMenuWidow()

@@ -17,10 +17,13 @@
 #include "lighting/lightdealmain.h"
 #include "sdk/tavrixxml.h"
 #include "ui_ddevicepage.h"
+#include "widgets/cbnotice.h"
+#include "widgets/storefilequestion.h"
 
 #include <QDebug>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTimer>
 
 namespace {
@@ -98,7 +101,7 @@ void DDevicePage::prepareCurrentProfile(DDeviceKeyboardLink *link)
         const QByteArray path = QFile::encodeName(file);
         if (!layer.lights)
             dm->setMagneticProfilePath(path);
-        if (QFile::exists(file))
+        if (!keepOrReplaceLayerFile(path))
             continue;
         CTavrixXML_CreateXMLFile(path);
         profileIndex = 1;
@@ -120,6 +123,24 @@ void DDevicePage::prepareCurrentProfile(DDeviceKeyboardLink *link)
         link->setLightInfoSaved(true);
     }
     link->checkSleepTime();
+}
+
+bool DDevicePage::keepOrReplaceLayerFile(const QByteArray &path)
+{
+    const QFileInfo info(QFile::decodeName(path));
+    // A missing file, or one of 0 bytes (a write cut short before anything was in
+    // it), is made anew.
+    if (!info.exists() || (info.isFile() && info.size() == 0))
+        return true;
+    QList<ProfileNode> nodes;
+    if (CTavrixXML_SelectProFileAllNodes(path, nodes))
+        return false;
+    QString text;
+    if (StoreFileQuestion::handle(this, CTavrixXML_LastFailure(), &text))
+        return true;  // moved aside: start a new one
+    if (!text.isEmpty())
+        notice->showMessageAt(text, tipPosition());
+    return false;
 }
 
 void DDevicePage::loadProfileData()

@@ -1,9 +1,11 @@
 #include "devicepage/dperformancepage.h"
 
 #include "app/ddatamanager.h"
+#include "devicelink/keyboardwideprofile.h"
 #include "platform/keyboardsettingslauncher.h"
 #include "sdk/tavrixxml.h"
 #include "ui_dperformancepage.h"
+#include "widgets/textfit.h"
 
 #include <QIntValidator>
 
@@ -68,11 +70,14 @@ void DPerformancePage::setTexts()
     ui->checkBox_disableSHIFT_TAB->setText(QObject::tr("Disable SHIFT+TAB"));
     ui->checkBox_disableALT_TAB->setText(QObject::tr("Disable ALT+TAB"));
     ui->checkBox_disableALT_F4->setText(QObject::tr("Disable ALT+F4"));
-    ui->label_2->setText(QObject::tr("Light into sleep:"));
+    TextFit::setText(ui->label_2, QObject::tr("Light into sleep:"));
     ui->label_3->setText(QObject::tr("Second"));
-    ui->label_5->setText(QObject::tr("Keyboard into sleep:"));
+    TextFit::setText(ui->label_5, QObject::tr("Keyboard into sleep:"));
     ui->label_4->setText(QObject::tr("Minute"));
     ui->pushButton_SubmitSleepTime->setText(QObject::tr("Submit"));
+    ui->lineEdit_LightSleep->setAccessibleName(QObject::tr("Light into sleep:").remove(QLatin1Char(':')).trimmed());
+    ui->lineEdit_KeyboardSleep->setAccessibleName(
+        QObject::tr("Keyboard into sleep:").remove(QLatin1Char(':')).trimmed());
     ui->pushButton_Restore->setText(QObject::tr("Reset current profile"));
     ui->pushButton_keyboardProperties->setText(QObject::tr("Keyboard properties"));
     ui->checkBox_ProhibitSleep->setText(QObject::tr("Prohibit Sleep"));
@@ -88,11 +93,12 @@ void DPerformancePage::retranslateTexts()
 
 void DPerformancePage::reloadSettings()
 {
-    const QByteArray index = QByteArray::number(m_profileIndex);
+    // These settings are the keyboard's, not a layer's: the FN layer shows the same.
+    const KeyboardWideProfile::Ref profile = KeyboardWideProfile::defaultLayer(m_profilePath, m_profileIndex);
     ProfileFunctionInfo winLock;
     for (char *field : {winLock.altTab, winLock.altF4, winLock.shiftTab, winLock.winKey})
         qstrcpy(field, "0");
-    CTavrixXML_GetProFileFunctionInfo(m_profilePath, index, &winLock);
+    CTavrixXML_GetProFileFunctionInfo(profile.path, profile.index, &winLock);
     // setChecked emits no clicked(), so showing the choices stores nothing.
     ui->checkBox_disableALT_TAB->setChecked(isOn(winLock.altTab));
     ui->checkBox_disableALT_F4->setChecked(isOn(winLock.altF4));
@@ -100,7 +106,7 @@ void DPerformancePage::reloadSettings()
     ui->checkBox_disableWindowsKey->setChecked(isOn(winLock.winKey));
 
     ProfileSleepTimeInfo sleep;
-    CTavrixXML_GetProFileIntoSleepTimeInfo(m_profilePath, index, &sleep);
+    CTavrixXML_GetProFileIntoSleepTimeInfo(profile.path, profile.index, &sleep);
     ui->lineEdit_LightSleep->setText(QString::number(sleep.lightSleepTime));
     ui->lineEdit_KeyboardSleep->setText(QString::number(sleep.keyboardSleepTime));
 
@@ -123,8 +129,10 @@ void DPerformancePage::saveWinLockSettings()
     const bool shiftTab = ui->checkBox_disableSHIFT_TAB->isChecked();
     const bool altTab = ui->checkBox_disableALT_TAB->isChecked();
     const bool altF4 = ui->checkBox_disableALT_F4->isChecked();
-    if (!CTavrixXML_AddProFileFunctionInfo(m_profilePath, QByteArray::number(m_profileIndex), flagText(altTab),
-                                           flagText(altF4), flagText(shiftTab), flagText(winKey))) {
+    const KeyboardWideProfile::Ref profile = KeyboardWideProfile::defaultLayer(m_profilePath, m_profileIndex);
+    if (!profile.isValid()
+        || !CTavrixXML_AddProFileFunctionInfo(profile.path, profile.index, flagText(altTab), flagText(altF4),
+                                              flagText(shiftTab), flagText(winKey))) {
         // The keyboard's Win-lock filter reads the choices back from the profile,
         // so a choice that was not stored is not sent either.
         Q_EMIT sigSomeMessageTip_PerformancePage(QObject::tr("Saving the Win lock choices failed"));

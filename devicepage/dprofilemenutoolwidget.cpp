@@ -2,6 +2,7 @@
 
 #include "app/ddatamanager.h"
 #include "ui_dprofilemenutoolwidget.h"
+#include "widgets/accessiblecontrols.h"
 
 #include <QEvent>
 
@@ -26,8 +27,10 @@ DProfileMenuToolWidget::DProfileMenuToolWidget(QWidget *parent) : QWidget(parent
     ui->label_ModifyNanme->setText(QObject::tr("Modify Name"));
 
     for (QLabel *entry :
-         {ui->label_CreateNew, ui->label_Delete, ui->label_Export, ui->label_Import, ui->label_ModifyNanme})
+         {ui->label_CreateNew, ui->label_Delete, ui->label_Export, ui->label_Import, ui->label_ModifyNanme}) {
         entry->installEventFilter(this);
+        AccessibleControls::makePressable(entry);
+    }
 
     // The theme is read once: a menu is built anew for every opening.
     const ThemeColorInfo theme = DDataManager::getInstance()->getThemeColorInfo();

@@ -1,6 +1,7 @@
 #include "devicepage/profilecontroller.h"
 
 #include "app/ddatamanager.h"
+#include "devicelink/keyboardwideprofile.h"
 #include "devicepage/profiledefaults.h"
 #include "keyboardview/keyboardbutcustom.h"
 #include "sdk/tavrixxml.h"
@@ -117,7 +118,9 @@ QString ProfileController::exportFileName(const QString &profileName)
 {
     QString name = profileName;
     for (QChar &c : name) {
-        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.category() == QChar::Other_Control)
+        // Separators, control characters and the characters that file dialogs and
+        // other systems' file names do not take as typed.
+        if (c.category() == QChar::Other_Control || QStringLiteral("/\\<>:\"|?*&").contains(c))
             c = QLatin1Char('_');
     }
     if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
@@ -401,8 +404,9 @@ bool ProfileController::submitSleepTime(int lightSleepTime, int keyboardSleepTim
         return false;
     }
     DDataManager::getInstance()->setProhibitSleep(prohibitSleepStatus);
-    if (!CTavrixXML_SetProFileIntoSleepTimeInfo(m_profilePath, QByteArray::number(m_profileIndex), lightSleepTime,
-                                                keyboardSleepTime / 60)) {
+    const KeyboardWideProfile::Ref profile = KeyboardWideProfile::defaultLayer(m_profilePath, m_profileIndex);
+    if (!profile.isValid()
+        || !CTavrixXML_SetProFileIntoSleepTimeInfo(profile.path, profile.index, lightSleepTime, keyboardSleepTime / 60)) {
         notice(tr("Saving the sleep time failed"));
         return false;
     }

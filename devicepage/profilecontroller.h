@@ -60,8 +60,9 @@ public:
     // The stored current index of the layer file when it names a profile; else the
     // first profile's index, which is then stored. -1 when the file lists none.
     static int resolveCurrentIndex(const QByteArray &path);
-    // The file name (without ".xml") an export of this profile gets: separators and
-    // control characters become "_"; empty when the name cannot be a file name.
+    // The file name (without ".xml") an export of this profile (or macro) gets:
+    // separators, control characters and < > : " | ? * & become "_"; empty when
+    // the name cannot be a file name.
     static QString exportFileName(const QString &profileName);
     // Marks the keys at these (row, column) places of the picture's 6 × 22 key grid
     // (the data manager's key-button list) selectable or not.

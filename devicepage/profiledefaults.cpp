@@ -11,18 +11,16 @@ namespace {
 const char *const kPresetFolder = ":/images/configDir/";
 const char *const kGeneralPreset = "customLightDefaultConfig.xml";
 
-// Presets chosen by key count alone.
+// Presets chosen by key count alone: only counts with a preset file of their own; any
+// other count takes the general preset.
 const struct
 {
     int keyCount;
     const char *file;
 } kKeyCountPresets[] = {
-    {84, "customLightDefaultConfig_84.xml"},  {69, "customLightDefaultConfig_84.xml"},
-    {83, "customLightDefaultConfig_83.xml"},  {97, "customLightDefaultConfig_98.xml"},
-    {98, "customLightDefaultConfig_98.xml"},  {99, "customLightDefaultConfig_98.xml"},
-    {100, "customLightDefaultConfig_98.xml"}, {68, "customLightDefaultConfig_68.xml"},
-    {61, "customLightDefaultConfig_61.xml"},  {34, "customLightDefaultConfig_34.xml"},
-    {18, "customLightDefaultConfig_18.xml"},  {82, "customLightDefaultConfig_82.xml"},
+    {84, "customLightDefaultConfig_84.xml"},
+    {69, "customLightDefaultConfig_84.xml"},
+    {68, "customLightDefaultConfig_68.xml"},
 };
 
 // Key counts under which some models have a preset of their own, named
@@ -81,7 +79,10 @@ QString ProfileDefaults::presetFileName(int keyCount, const QString &modelName)
         if (countFits && modelName == QLatin1String(m.model))
             return QStringLiteral("customLightDefaultConfig_%1.xml").arg(QLatin1String(m.presetModel));
     }
-    return countListed ? byCount : QLatin1String(kGeneralPreset);
+    // A name without a shipped file would leave every new profile's custom lights empty.
+    if (!countListed || !QFile::exists(QLatin1String(kPresetFolder) + byCount))
+        return QLatin1String(kGeneralPreset);
+    return byCount;
 }
 
 void ProfileDefaults::addDefaultLightItems(const QByteArray &path, int profileIndex)

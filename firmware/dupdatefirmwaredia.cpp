@@ -32,6 +32,8 @@ DUpdateFirmwareDia::DUpdateFirmwareDia(QWidget *parent) : QDialog(parent), ui(ne
     setAttribute(Qt::WA_TranslucentBackground);
     setFixedSize(kWidth, kHeight);
     ui->label_Title->setText(QObject::tr("Update Firmware"));
+    setWindowTitle(ui->label_Title->text());
+    ui->pushButton_Close->setAccessibleName(QObject::tr("Close"));
     if (parent)
         move((parent->width() - kWidth) / 2, (parent->height() - kHeight) / 2);
 

@@ -248,6 +248,7 @@ void keySelectFrame::onCustomButMouseEnter()
     auto *key = qobject_cast<keyboardButCustom *>(sender());
     if (!key)
         return;
+    clearHoverExcept(key);
     const QString name = reportedCaption(key);
     DDataManager *dm = DDataManager::getInstance();
     KeyOperateInfo item = KeyOperateInfo::empty();
@@ -331,8 +332,20 @@ void keySelectFrame::onQueryDynamicDisplaySensitivityNum_BackInfo(int type, int 
     m_popup->showAbove(m_currentKey, content);
 }
 
+void keySelectFrame::clearHoverExcept(const keyboardButCustom *keep)
+{
+    // A key whose leave was never delivered (the pointer went straight into the tip
+    // window above it, or into another window) would stay marked for good.
+    for (keyboardButCustom *key : qAsConst(m_keys)) {
+        if (key != keep && key->isHovered())
+            key->setHovered(false);
+    }
+}
+
 void keySelectFrame::onArrowWidgetMouseEnter()
 {
+    // The tip covers the keys: none of them is under the pointer now.
+    clearHoverExcept(nullptr);
     QTimer::singleShot(kTravelTipCloseMs, this, &keySelectFrame::ontheArrowWillHide);
 }
 

@@ -96,6 +96,7 @@ public Q_SLOTS:
     void ontheArrowWillHide();
 
 private:
+    void clearHoverExcept(const keyboardButCustom *keep);
     void clearLayer();
     void registerWithDataManager();
     void buildSegment(const KeyLayoutSegment &segment);

@@ -6,6 +6,7 @@
 #include "sdk/tavrixxml.h"
 #include "widgets/arrowwidget.h"
 
+#include <QFocusEvent>
 #include <QButtonGroup>
 #include <QCoreApplication>
 #include <QEvent>
@@ -128,7 +129,9 @@ void DKeyPickerPage::onCurIndexChanged_ModeSel(int selIndex)
 
 bool DKeyPickerPage::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_edit && event->type() == QEvent::FocusIn && !m_popup->isPopupShown())
+    // The focus that comes back when the pop-up closes does not open it again.
+    if (watched == m_edit && event->type() == QEvent::FocusIn && !m_popup->isPopupShown()
+        && static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason)
         openPopup();
     return DKeyFunctionPage::eventFilter(watched, event);
 }
@@ -141,9 +144,7 @@ void DKeyPickerPage::openPopup()
     // the pop-up again.
     focusNextChild();
     const QPoint anchor = m_edit->mapToGlobal(QPoint(m_edit->width() / 2, m_edit->height()));
-    m_popup->move(anchor - kPopupOffset);
-    m_popup->show();
-    m_popup->activateWindow();
+    m_popup->popUpAt(anchor - kPopupOffset);
     emit sigMesgStartOrStopHook(true);
 }
 

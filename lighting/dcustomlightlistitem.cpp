@@ -106,9 +106,14 @@ void DCustomLightListItem::on_pushButton_Save_clicked()
     }
     DDataManager *dm = DDataManager::getInstance();
     const QByteArray path = dm->getCurProfilePath();
-    if (!path.isEmpty())
-        CTavrixXML_ModifyProFileCustomLightNodeName(path, QByteArray::number(dm->getCurProfileIndex()),
-                                                    m_index.toLatin1(), name.toUtf8());
+    if (!path.isEmpty()
+        && !CTavrixXML_ModifyProFileCustomLightNodeName(path, QByteArray::number(dm->getCurProfileIndex()),
+                                                        m_index.toLatin1(), name.toUtf8())) {
+        const QString reason = CTavrixXML_FailureText(CTavrixXML_LastFailure());
+        Q_EMIT sigModifyCustomLightItemNameFailed(reason.isEmpty() ? tr("Renaming the custom light failed")
+                                                                   : reason);
+        return;
+    }
     m_name = name;
     ui->label_CustomItemName->setText(name);
     ui->stackedWidget->setCurrentWidget(ui->page_Default);

@@ -34,6 +34,8 @@ Q_SIGNALS:
     void sigCustomLightItemMouseClicked(QString strCustomLightIndex, QString strCustomLightName);
     void sigModifyCustomLightItemNameIsEmpty();
     void sigModifyCustomLightItemNameSuccess();
+    // The new name could not be stored; text names the file and the reason.
+    void sigModifyCustomLightItemNameFailed(QString text);
     void sigCustomLightUsingStatus(bool isUsing);
 
 private Q_SLOTS:

@@ -121,6 +121,7 @@ private:
     void applyTypedBlue(int v);
     void typedField(int channel, const QString &text);
     void showEditColour(const QColor &c, bool blockFields);
+    void nameColourControls();
     void setPendingColour(const QColor &c);
     void styleColourButton(QAbstractButton *button, const QColor &c);
     void showModeTip(int buttonId);

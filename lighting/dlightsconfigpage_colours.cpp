@@ -5,13 +5,17 @@
 #include "lighting/lightmodes.h"
 #include "lighting/svcolorarea.h"
 #include "ui_dlightsconfigpage.h"
+#include "widgets/accessiblecontrols.h"
 #include "widgets/arrowwidget.h"
 #include "widgets/dtooltipexplain.h"
+#include "widgets/textfit.h"
 
 #include <QButtonGroup>
 #include <QEvent>
 #include <QSignalBlocker>
 #include <QTimer>
+
+#include <iterator>
 
 using namespace LightModes;
 
@@ -195,6 +199,7 @@ void DLightsConfigPage::initColorSwatches()
         const QColor c = colourFromText(m_swatchColours[i]);
         swatch->setStyleSheet(
             QString::fromLatin1(kSwatchSheet).arg(c.red()).arg(c.green()).arg(c.blue()).arg(m_checkedColour));
+        AccessibleControls::makePressable(swatch, QObject::tr("Colour %1").arg(m_swatchColours[i]));
     }
 }
 
@@ -281,9 +286,9 @@ void DLightsConfigPage::retranslateTexts()
 {
     ui->retranslateUi(this);
     ui->label->setText(QObject::tr("Type:"));
-    ui->label_24->setText(QObject::tr("Brightness:"));
-    ui->label_25->setText(QObject::tr("Speed:"));
-    ui->label_26->setText(QObject::tr("Direction:"));
+    TextFit::setText(ui->label_24, QObject::tr("Brightness:"));
+    TextFit::setText(ui->label_25, QObject::tr("Speed:"));
+    TextFit::setText(ui->label_26, QObject::tr("Direction:"));
     ui->label_2->setText(QObject::tr("Full color"));
     ui->label_3->setText(QObject::tr("Top color"));
     ui->label_4->setText(QObject::tr("Bottom color"));
@@ -295,6 +300,29 @@ void DLightsConfigPage::retranslateTexts()
     for (const ModeInfo &m : sideModes())
         findChild<QWidget *>(m.button)->setAccessibleName(QObject::tr(m.name));
     ui->toolButton_LightSelectTypeChanged->setAccessibleName(QObject::tr("Keyboard/Ambient"));
+    nameColourControls();
+}
+
+void DLightsConfigPage::nameColourControls()
+{
+    // Same order as the direction buttons of the mode table.
+    static const char *const directionNames[]
+        = {QT_TRANSLATE_NOOP("QObject", "Right"),     QT_TRANSLATE_NOOP("QObject", "Left"),
+           QT_TRANSLATE_NOOP("QObject", "Up"),        QT_TRANSLATE_NOOP("QObject", "Down"),
+           QT_TRANSLATE_NOOP("QObject", "Disperse"),  QT_TRANSLATE_NOOP("QObject", "Gather"),
+           QT_TRANSLATE_NOOP("QObject", "Clockwise"), QT_TRANSLATE_NOOP("QObject", "Anticlockwise")};
+    for (int i = 0; i < directionButtons().size() && i < int(std::size(directionNames)); ++i)
+        if (QWidget *button = findChild<QWidget *>(QLatin1String(directionButtons()[i])))
+            button->setAccessibleName(QObject::tr(directionNames[i]));
+    ui->checkBox_FullColorMode->setAccessibleName(QObject::tr("Full color"));
+    ui->pushButton_TopColor->setAccessibleName(QObject::tr("Top color"));
+    ui->pushButton_BottomColor->setAccessibleName(QObject::tr("Bottom color"));
+    ui->lineEdit_R->setAccessibleName(QObject::tr("Red"));
+    ui->lineEdit_G->setAccessibleName(QObject::tr("Green"));
+    ui->lineEdit_B->setAccessibleName(QObject::tr("Blue"));
+    // The rainbow beside the full-colour check box is only its picture.
+    ui->pushButton->setFocusPolicy(Qt::NoFocus);
+    AccessibleControls::hideFromTree(ui->pushButton);
 }
 
 void DLightsConfigPage::applyTheme()

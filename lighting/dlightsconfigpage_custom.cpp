@@ -71,6 +71,8 @@ void DLightsConfigPage::loadCustomLightList()
                 &DLightsConfigPage::onModifyCustomLightItemNameIsEmpty);
         connect(row, &DCustomLightListItem::sigModifyCustomLightItemNameSuccess, this,
                 &DLightsConfigPage::onModifyCustomLightItemNameSuccess);
+        connect(row, &DCustomLightListItem::sigModifyCustomLightItemNameFailed, this,
+                &DLightsConfigPage::sigSomeMessageTip_LightsConfigPage);
         connect(row, &DCustomLightListItem::sigCustomLightUsingStatus, this,
                 &DLightsConfigPage::onCustomLightUsingStatus);
         row->setCustomLightInfo(index, name, usingText, node.usingFlagIndex);

@@ -120,6 +120,9 @@ public:
     QList<int> columnIntensities() const { return m_columnIntensities; }
     QMap<int, int> speedRespondMap() const { return m_speedRespond; }
     DSoundCardAudioCapture *audioCapture() const { return m_capture; }
+    // Ends the light ticks, then the sound capture, and waits for each. Safe to call
+    // again; the application's quit calls it before the device links close.
+    void endThreads();
 
     // The report builders of synchronisation, from the engine's state at the call.
     HidReport synchronizeReport() const;
@@ -163,7 +166,6 @@ private:
         int darkeningStep = 22;
     };
 
-    void endThreads();
     void updateWorkingColorInfo(int target);
     void pushKeyboardColorInfo();
     void pushSideColorInfo();

@@ -81,9 +81,7 @@ void DMacroListItem::on_pushButton_MacroOperate_clicked()
     m_popup->setCenterWidget(menu);
     const QPushButton *button = ui->pushButton_MacroOperate;
     const QPoint anchor = button->mapToGlobal(QPoint(button->width() / 2, button->height() - 6));
-    m_popup->move(anchor - QPoint(80, 20));
-    m_popup->show();
-    m_popup->activateWindow();
+    m_popup->popUpAt(anchor - QPoint(80, 20));
 }
 
 void DMacroListItem::onCloseMenuWidow()
@@ -115,8 +113,11 @@ void DMacroListItem::on_pushButton_Save_clicked()
         Q_EMIT sigModifyMacroItemNameIsEmpty();
         return;
     }
-    if (!CTavrixXML_ModifyMacroNodeName(m_macroXmlPath, m_index.toLatin1(), text.toUtf8()))
+    if (!CTavrixXML_ModifyMacroNodeName(m_macroXmlPath, m_index.toLatin1(), text.toUtf8())) {
+        const QString reason = CTavrixXML_FailureText(CTavrixXML_LastFailure());
+        Q_EMIT sigModifyMacroItemNameFailed(reason.isEmpty() ? QObject::tr("Saving the macro failed") : reason);
         return;
+    }
     m_name = text;
     ui->label_MacroName->setText(text);
     setAccessibleName(text);

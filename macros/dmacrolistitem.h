@@ -34,6 +34,8 @@ Q_SIGNALS:
     void sigMacroItemMouseClicked(QString, QString);
     void sigModifyMacroItemNameIsEmpty();
     void sigModifyMacroItemNameSuccess();
+    // The new name could not be stored; text names the file and the reason.
+    void sigModifyMacroItemNameFailed(QString text);
     void sigExportMacroChildList(QString, QString);
     void sigDeleteMacro(QString, QString);
 

@@ -6,9 +6,13 @@
 #include "macros/macroeventtext.h"
 #include "macros/macrosheet.h"
 #include "sdk/tavrixxml.h"
+#include "widgets/dialogstartfolder.h"
+#include "widgets/storefilequestion.h"
 #include "ui_dmacropage.h"
+#include "widgets/accessiblecontrols.h"
 #include "widgets/arrowwidget.h"
 #include "widgets/cbnotice.h"
+#include "widgets/textfit.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -56,7 +60,7 @@ DMacroPage::DMacroPage(QWidget *parent) : QDialog(parent), ui(new Ui::DMacroPage
     setFixedSize(1050, 690);
     ui->radioButton_Delay->hide();
 
-    dialogStartDir = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    dialogStartDir = dialogStartFolder();
 
     m_notice = new CbNotice(this);
     m_notice->setTextPixelSize(14);
@@ -83,7 +87,23 @@ DMacroPage::DMacroPage(QWidget *parent) : QDialog(parent), ui(new Ui::DMacroPage
 
     ui->frame_Record->installEventFilter(this);
     ui->frame_Record->setCursor(Qt::PointingHandCursor);
-    ui->frame_Record->setAccessibleName(QObject::tr("Start record"));
+    AccessibleControls::makePressable(ui->frame_Record, QObject::tr("Start record"));
+    // Fields take the names of the texts beside them (already translated by the form).
+    ui->lineEdit_DefaultDelayNum->setAccessibleName(ui->radioButton_DefaultDelay->text());
+    ui->lineEdit_EnterKey->setAccessibleName(ui->lineEdit_EnterKey->placeholderText());
+    ui->lineEdit_EnterDelayNum->setAccessibleName(ui->lineEdit_EnterDelayNum->placeholderText());
+    ui->lineEdit_DelayNum->setAccessibleName(ui->label_2->text());
+    ui->lineEdit_PressKey->setAccessibleName(ui->label_3->text());
+    // The clock beside the event list is a picture that does nothing when pressed.
+    ui->pushButton_2->setFocusPolicy(Qt::NoFocus);
+    AccessibleControls::hideFromTree(ui->pushButton_2);
+    setWindowTitle(ui->label_Title->text());
+    // The option texts come from the form; their widths are fixed by the panel.
+    for (QAbstractButton *option : std::initializer_list<QAbstractButton *> {
+             ui->radioButton_RecordDelay, ui->radioButton_NoDelay, ui->radioButton_DefaultDelay,
+             ui->radioButton_InsertAfter, ui->radioButton_InsertBefore, ui->radioButton_Key, ui->radioButton_Mouse,
+             ui->radioButton_KeyboardEvent, ui->radioButton_MouseEvent})
+        TextFit::setText(option, option->text());
     ui->lineEdit_EnterKey->installEventFilter(this);
     ui->lineEdit_PressKey->installEventFilter(this);
 
@@ -227,8 +247,8 @@ void DMacroPage::setRecordLook(bool recording)
                        .arg(recording ? t.TextCheckedColor : t.MacroBorderColor, t.TextCheckedColor)));
     ui->frame_RecordIco->setStyleSheet(macroSheet(recording ? "border-image:url(:/images/macro/recordSel.png);"
                                                             : "border-image:url(:/images/macro/recordDef.png);"));
-    ui->label->setText(recording ? QObject::tr("Stop record") : QObject::tr("Start record"));
-    ui->frame_Record->setAccessibleName(ui->label->text());
+    TextFit::setText(ui->label, recording ? QObject::tr("Stop record") : QObject::tr("Start record"));
+    ui->frame_Record->setAccessibleName(TextFit::fullText(ui->label));
 }
 
 void DMacroPage::showNotice(const QString &text)
@@ -253,7 +273,17 @@ void DMacroPage::loadMacroList()
     curMacroItem = nullptr;
 
     QList<MacroNode> nodes;
-    CTavrixXML_SelectMacroAllNodes(m_macroXmlPath, nodes);
+    if (!CTavrixXML_SelectMacroAllNodes(m_macroXmlPath, nodes)
+        && CTavrixXML_LastFailure().kind != CTavrixXMLFailureKind::Missing) {
+        // A damaged file is named to the user, who may move it aside for a new one.
+        QString text;
+        if (StoreFileQuestion::handle(this, CTavrixXML_LastFailure(), &text)) {
+            CTavrixXML_CreateXMLFile(m_macroXmlPath);
+            CTavrixXML_SelectMacroAllNodes(m_macroXmlPath, nodes);
+        } else if (!text.isEmpty()) {
+            showNotice(text);
+        }
+    }
     if (nodes.isEmpty())
         ui->stackedWidget_2->setCurrentWidget(ui->page_isEmpty);
 
@@ -263,6 +293,7 @@ void DMacroPage::loadMacroList()
                 SLOT(onMacroItemMouseClicked(QString, QString)));
         connect(item, SIGNAL(sigModifyMacroItemNameIsEmpty()), this, SLOT(onModifyMacroItemNameIsEmpty()));
         connect(item, SIGNAL(sigModifyMacroItemNameSuccess()), this, SLOT(onModifyMacroItemNameSuccess()));
+        connect(item, &DMacroListItem::sigModifyMacroItemNameFailed, this, &DMacroPage::showNotice);
         connect(item, SIGNAL(sigExportMacroChildList(QString, QString)), this,
                 SLOT(onExportMacroChildList(QString, QString)));
         connect(item, SIGNAL(sigDeleteMacro(QString, QString)), this, SLOT(onDeleteMacro(QString, QString)));

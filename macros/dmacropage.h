@@ -44,10 +44,18 @@ public:
     void notifyMacroListChanged();
     void toggleRecording();
 
+    // Limits of an import, each refused with a notice before anything is stored.
+    static constexpr qint64 kMaxImportFileBytes = 1024 * 1024;
+    static constexpr int kMaxImportEvents = 1000;
+    static constexpr int kMaxMacros = 1000;
+
     // Export and import without their file dialogs: the slots ask for the folder
-    // or file, these do the work. Both report the outcome as a notice.
-    void exportMacroTo(const QString &folder, const QString &strMacroIndex, const QString &strMacroName);
-    void importMacroFile(const QString &filePath);
+    // or file, these do the work. Both report the outcome as a notice and return
+    // true when the file or the new macro holds the macro.
+    bool exportMacroTo(const QString &folder, const QString &strMacroIndex, const QString &strMacroName);
+    bool importMacroFile(const QString &filePath);
+    // Asked before an export replaces a file (true: replace); null: a question box.
+    void setOverwriteQuestion(std::function<bool(const QString &filePath)> ask) { m_overwriteQuestion = std::move(ask); }
 
     // Millisecond clock used for recorded delays; replaceable for tests.
     void setTickSource(std::function<quint32()> tick) { m_tick = std::move(tick); }
@@ -115,7 +123,11 @@ private:
     void removeEventRow(DCatchKeyAndMouseItem *row);
     DCatchKeyAndMouseItem *rowAt(int position) const;
     int eventRowCount() const;
-    void rewriteCurrentMacro();
+    bool rewriteCurrentMacro();
+    // Shows why a store call failed (the file and the reason) when ok is false.
+    bool stored(bool ok);
+    // Shows the current macro's events as the store holds them.
+    void reloadCurrentMacro();
     void emptyEventList();
 
     void addKeyDownEvent(QString caption, int keyCode);
@@ -165,4 +177,5 @@ private:
     QButtonGroup *m_delayModeGroup = nullptr;
     bool m_closeAnnounced = false;
     std::function<quint32()> m_tick;
+    std::function<bool(const QString &)> m_overwriteQuestion;
 };

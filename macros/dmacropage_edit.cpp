@@ -29,8 +29,9 @@ void DMacroPage::on_pushButton_Add_clicked()
     QList<MacroNode> nodes;
     CTavrixXML_SelectMacroAllNodes(m_macroXmlPath, nodes);
     const int index = MacroEventText::indexForAdd(nodes);
-    CTavrixXML_CreateMacroXmlParentNode(m_macroXmlPath, QByteArray::number(index),
-                                        QString("Macro%1").arg(index).toUtf8());
+    if (!stored(CTavrixXML_CreateMacroXmlParentNode(m_macroXmlPath, QByteArray::number(index),
+                                                    QString("Macro%1").arg(index).toUtf8())))
+        return;
     loadMacroList();
     showNotice(QObject::tr("Add macro successful"));
 }
@@ -40,6 +41,8 @@ void DMacroPage::onDeleteMacro(QString strMacroIndex, QString strMacroName)
     Q_UNUSED(strMacroName)
     if (m_isRecording)
         return;
+    if (!stored(CTavrixXML_DeleteMacroNode(m_macroXmlPath, strMacroIndex.toLatin1())))
+        return;
     auto *item = qobject_cast<DMacroListItem *>(sender());
     if (item) {
         macroListLayout->removeWidget(item);
@@ -47,7 +50,6 @@ void DMacroPage::onDeleteMacro(QString strMacroIndex, QString strMacroName)
         item->deleteLater();
         macroItems.removeAll(item);
     }
-    CTavrixXML_DeleteMacroNode(m_macroXmlPath, strMacroIndex.toLatin1());
     showNotice(QObject::tr("Delete macro successful"));
 
     if (strMacroIndex != curMacroIndex)
@@ -63,6 +65,22 @@ void DMacroPage::onDeleteMacro(QString strMacroIndex, QString strMacroName)
     curMacroIndex.clear();
     curMacroName.clear();
     emptyEventList();
+}
+
+bool DMacroPage::stored(bool ok)
+{
+    if (!ok) {
+        // Read at once: the next store call starts a new record.
+        const QString reason = CTavrixXML_FailureText(CTavrixXML_LastFailure());
+        showNotice(reason.isEmpty() ? QObject::tr("Saving the macro failed") : reason);
+    }
+    return ok;
+}
+
+void DMacroPage::reloadCurrentMacro()
+{
+    if (!curMacroIndex.isEmpty())
+        onMacroItemMouseClicked(curMacroIndex, curMacroName);
 }
 
 void DMacroPage::emptyEventList()
@@ -179,30 +197,34 @@ void DMacroPage::onDeleteKeyAndMouseEvent()
     if (!row || !eventRows.contains(row))
         return;
     const QString mark = row->getMark();
-    removeEventRow(row);
-    CTavrixXML_DeleteEventItem(m_macroXmlPath, curMacroIndex.toLatin1(), mark.toLatin1());
-    for (DCatchKeyAndMouseItem *r : qAsConst(eventRows))
-        if (r->getMark() == mark) {
-            removeEventRow(r);
-            break;
-        }
+    if (!stored(CTavrixXML_DeleteEventItem(m_macroXmlPath, curMacroIndex.toLatin1(), mark.toLatin1())))
+        return;
+    // The store drops every event of the mark; a file edited by hand may hold more than one
+    // pair under it, and the list must show what the store keeps.
+    const QList<DCatchKeyAndMouseItem *> rows = eventRows;
+    for (DCatchKeyAndMouseItem *r : rows) {
+        if (r->getMark() != mark)
+            continue;
+        if (r->getOperateExplain() == QLatin1String("down"))
+            --pressCount;
+        removeEventRow(r);
+    }
     notifyMacroListChanged();
     eventSelected = false;
-    --pressCount;
     if (eventRows.isEmpty())
         ui->stackedWidget_2->setCurrentWidget(ui->page_isEmpty);
 }
 
-void DMacroPage::rewriteCurrentMacro()
+bool DMacroPage::rewriteCurrentMacro()
 {
     const QByteArray index = curMacroIndex.toLatin1();
-    CTavrixXML_DeleteMacroNode(m_macroXmlPath, index);
-    CTavrixXML_CreateMacroXmlParentNode(m_macroXmlPath, index, curMacroName.toUtf8());
     recordedEvents.clear();
     for (DCatchKeyAndMouseItem *row : eventRowsInOrder())
         recordedEvents.append(MacroEventText::make({row->getMark(), row->getDelay(), row->getType(), row->getKeyCode(),
                                                     row->getCodeName(), row->getOperateExplain()}));
-    CTavrixXML_AddKeyOrMouseEventItem(m_macroXmlPath, recordedEvents, index);
+    return stored(CTavrixXML_DeleteMacroNode(m_macroXmlPath, index)
+                  && CTavrixXML_CreateMacroXmlParentNode(m_macroXmlPath, index, curMacroName.toUtf8())
+                  && CTavrixXML_AddKeyOrMouseEventItem(m_macroXmlPath, recordedEvents, index));
 }
 
 void DMacroPage::on_pushButton_InsertMacro_clicked()
@@ -243,7 +265,10 @@ void DMacroPage::on_pushButton_InsertMacro_clicked()
     // The selection stays on the same row, which moved down by two when the pair went before it.
     selectedRowPos = eventListLayout->indexOf(selectedRow);
 
-    rewriteCurrentMacro();
+    if (!rewriteCurrentMacro()) {
+        reloadCurrentMacro();
+        return;
+    }
     showNotice(QObject::tr("Insert successful"));
     notifyMacroListChanged();
     ++pressCount;
@@ -293,8 +318,11 @@ void DMacroPage::on_pushButton_ModifyMacro_clicked()
     const QByteArray index = curMacroIndex.toLatin1();
     const QByteArray mark = selectedMark.toLatin1();
     const QString ownState = selectedRow->getOperateExplain();
-    CTavrixXML_UpdateEventItem(m_macroXmlPath, index, mark, selectedIsUp,
-                               MacroEventText::make({selectedMark, delay, type, keyCode, caption, ownState}));
+    if (!stored(CTavrixXML_UpdateEventItem(m_macroXmlPath, index, mark, selectedIsUp,
+                                           MacroEventText::make({selectedMark, delay, type, keyCode, caption, ownState})))) {
+        reloadCurrentMacro();
+        return;
+    }
     selectedRow->setEventData(MacroEventText::toInt(delay), type, MacroEventText::toInt(keyCode), caption, ownState);
 
     DCatchKeyAndMouseItem *partner = nullptr;
@@ -310,9 +338,12 @@ void DMacroPage::on_pushButton_ModifyMacro_clicked()
         if (type == "mouse" && button)
             partnerCode = QString::number(partnerState == 1 ? button->release : button->press);
         const QString partnerDelay = partner->getDelay();
-        CTavrixXML_UpdateEventItem(m_macroXmlPath, index, mark, partnerState,
-                                   MacroEventText::make({selectedMark, partnerDelay, type, partnerCode, caption,
-                                                         partner->getOperateExplain()}));
+        if (!stored(CTavrixXML_UpdateEventItem(m_macroXmlPath, index, mark, partnerState,
+                                               MacroEventText::make({selectedMark, partnerDelay, type, partnerCode,
+                                                                     caption, partner->getOperateExplain()})))) {
+            reloadCurrentMacro();
+            return;
+        }
         partner->setEventData(MacroEventText::toInt(partnerDelay), type, MacroEventText::toInt(partnerCode), caption,
                               partner->getOperateExplain());
     }
@@ -334,12 +365,13 @@ void DMacroPage::on_pushButton_MoveUp_clicked()
         || (before->getMark() == selectedRow->getMark()
             && before->getOperateExplain() != selectedRow->getOperateExplain()))
         return;
+    if (!stored(CTavrixXML_MacroEventItemUpOrDownOperate(m_macroXmlPath, curMacroIndex.toLatin1(),
+                                                         selectedRow->getMark().toLatin1(), 1,
+                                                         selectedRow->getOperateExplain() == "down" ? 0 : 1)))
+        return;
     eventListLayout->removeWidget(selectedRow);
     eventListLayout->insertWidget(selectedRowPos - 1, selectedRow);
     --selectedRowPos;
-    CTavrixXML_MacroEventItemUpOrDownOperate(m_macroXmlPath, curMacroIndex.toLatin1(),
-                                             selectedRow->getMark().toLatin1(), 1,
-                                             selectedRow->getOperateExplain() == "down" ? 0 : 1);
     notifyMacroListChanged();
 }
 
@@ -356,12 +388,13 @@ void DMacroPage::on_pushButton_MoveDown_clicked()
     if (!next
         || (next->getMark() == selectedRow->getMark() && next->getOperateExplain() != selectedRow->getOperateExplain()))
         return;
+    if (!stored(CTavrixXML_MacroEventItemUpOrDownOperate(m_macroXmlPath, curMacroIndex.toLatin1(),
+                                                         selectedRow->getMark().toLatin1(), 0,
+                                                         selectedRow->getOperateExplain() == "down" ? 0 : 1)))
+        return;
     eventListLayout->removeWidget(selectedRow);
     eventListLayout->insertWidget(selectedRowPos + 1, selectedRow);
     ++selectedRowPos;
-    CTavrixXML_MacroEventItemUpOrDownOperate(m_macroXmlPath, curMacroIndex.toLatin1(),
-                                             selectedRow->getMark().toLatin1(), 0,
-                                             selectedRow->getOperateExplain() == "down" ? 0 : 1);
     notifyMacroListChanged();
 }
 
@@ -371,11 +404,14 @@ void DMacroPage::on_pushButton_ClearMacroLst_clicked()
         showNotice(QObject::tr("Please select a macro first"));
         return;
     }
+    const QByteArray index = curMacroIndex.toLatin1();
+    if (!stored(CTavrixXML_DeleteMacroNode(m_macroXmlPath, index)
+                && CTavrixXML_CreateMacroXmlParentNode(m_macroXmlPath, index, curMacroName.toUtf8()))) {
+        reloadCurrentMacro();
+        return;
+    }
     clearEventRows();
     eventRows.clear();
-    const QByteArray index = curMacroIndex.toLatin1();
-    CTavrixXML_DeleteMacroNode(m_macroXmlPath, index);
-    CTavrixXML_CreateMacroXmlParentNode(m_macroXmlPath, index, curMacroName.toUtf8());
     recordedEvents.clear();
     eventSelected = false;
     selectedRow = nullptr;

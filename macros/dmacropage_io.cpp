@@ -1,10 +1,14 @@
 // Export of one macro to its own XML file and import of such a file as a new macro.
 
 #include "macros/dmacropage.h"
+#include "devicepage/profilecontroller.h"
+#include "devicepage/profiledialogs.h"
 #include "macros/macroeventtext.h"
 #include "sdk/tavrixxml.h"
+#include "widgets/dialogstartfolder.h"
 
 #include <QDebug>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -14,6 +18,8 @@
 
 void DMacroPage::onExportMacroChildList(QString strMacroIndex, QString strMacroName)
 {
+    // The desktop folder may have been made or removed since the editor opened.
+    dialogStartDir = dialogStartFolder();
     const QString folder
         = QFileDialog::getExistingDirectory(this, QObject::tr("Save directory"), dialogStartDir,
                                             QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
@@ -24,43 +30,62 @@ void DMacroPage::onExportMacroChildList(QString strMacroIndex, QString strMacroN
     exportMacroTo(folder, strMacroIndex, strMacroName);
 }
 
-void DMacroPage::exportMacroTo(const QString &folder, const QString &strMacroIndex, const QString &strMacroName)
+bool DMacroPage::exportMacroTo(const QString &folder, const QString &strMacroIndex, const QString &strMacroName)
 {
+    // The name becomes one file name inside the chosen folder, never a path.
+    const QString fileName = ProfileController::exportFileName(strMacroName);
+    if (fileName.isEmpty()) {
+        showNotice(QObject::tr("The macro name cannot be used as a file name"));
+        return false;
+    }
+    const QString target = QDir(folder).filePath(fileName + QLatin1String(".xml"));
+    if (QFileInfo::exists(target)) {
+        const bool replace = m_overwriteQuestion ? m_overwriteQuestion(target)
+                                                 : WidgetProfileDialogs(this).confirmOverwrite(target);
+        if (!replace)
+            return false;
+    }
+
     QList<MacroEventItem> events;
     CTavrixXML_SelectAllKeyOrMouseEvent(m_macroXmlPath, strMacroIndex.toLatin1(), events);
 
     // Written whole or not at all: an older export of the same name survives a failed write.
-    QSaveFile file(QString("%1/%2.xml").arg(folder, strMacroName));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return;
-    QXmlStreamWriter writer(&file);
-    writer.setCodec("utf-8");
-    writer.setAutoFormatting(true);
-    writer.writeStartDocument();
-    writer.writeStartElement("Parameters");
-    writer.writeAttribute("profileIndex", "1");
-    writer.writeStartElement("macro");
-    writer.writeAttribute("index", strMacroIndex);
-    writer.writeAttribute("name", strMacroName);
-    for (const MacroEventItem &event : qAsConst(events)) {
-        const MacroEventText::Fields f = MacroEventText::read(event);
-        writer.writeEmptyElement("item");
-        writer.writeAttribute("mark", f.mark);
-        writer.writeAttribute("delay", f.delay);
-        writer.writeAttribute("type", f.type);
-        writer.writeAttribute("keyCode", f.keyCode);
-        writer.writeAttribute("codeName", f.codeName);
-        writer.writeAttribute("operateExplain", f.operateExplain);
+    QSaveFile file(target);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        QXmlStreamWriter writer(&file);
+        writer.setCodec("utf-8");
+        writer.setAutoFormatting(true);
+        writer.writeStartDocument();
+        writer.writeStartElement("Parameters");
+        writer.writeAttribute("profileIndex", "1");
+        writer.writeStartElement("macro");
+        writer.writeAttribute("index", strMacroIndex);
+        writer.writeAttribute("name", strMacroName);
+        for (const MacroEventItem &event : qAsConst(events)) {
+            const MacroEventText::Fields f = MacroEventText::read(event);
+            writer.writeEmptyElement("item");
+            writer.writeAttribute("mark", f.mark);
+            writer.writeAttribute("delay", f.delay);
+            writer.writeAttribute("type", f.type);
+            writer.writeAttribute("keyCode", f.keyCode);
+            writer.writeAttribute("codeName", f.codeName);
+            writer.writeAttribute("operateExplain", f.operateExplain);
+        }
+        writer.writeEndElement();
+        writer.writeEndDocument();
+        if (!writer.hasError() && file.commit()) {
+            showNotice(QObject::tr("Export macro successful"));
+            return true;
+        }
     }
-    writer.writeEndElement();
-    writer.writeEndDocument();
-    if (writer.hasError() || !file.commit())
-        return;
-    showNotice(QObject::tr("Export macro successful"));
+    qDebug().noquote() << "Macro export to" << target << "failed:" << file.errorString();
+    showNotice(QObject::tr("Export macro failed: the file %1 cannot be written").arg(QDir::toNativeSeparators(target)));
+    return false;
 }
 
 void DMacroPage::on_pushButton_Import_clicked()
 {
+    dialogStartDir = dialogStartFolder();
     const QString path = QFileDialog::getOpenFileName(this, QObject::tr("Open macro file"), dialogStartDir,
                                                       QObject::tr("Macro files(*.xml)"));
     if (path.isEmpty())
@@ -68,16 +93,24 @@ void DMacroPage::on_pushButton_Import_clicked()
     importMacroFile(path);
 }
 
-void DMacroPage::importMacroFile(const QString &filePath)
+bool DMacroPage::importMacroFile(const QString &filePath)
 {
     QFile file(filePath);
-    // Read the file before touching the store, so a file that cannot be read or
-    // is damaged leaves no half-made macro behind.
+    // Read the file before touching the store, so a file that cannot be read, is
+    // damaged or is beyond the limits leaves no half-made macro behind.
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         qDebug() << "Error: cannot open file";
-        return;
+        showNotice(QObject::tr("Import macro failed: the file %1 cannot be opened")
+                       .arg(QDir::toNativeSeparators(filePath)));
+        return false;
+    }
+    if (file.size() > kMaxImportFileBytes) {
+        showNotice(QObject::tr("Import macro failed: the file is larger than %1 KB").arg(kMaxImportFileBytes / 1024));
+        return false;
     }
     QList<MacroEventItem> events;
+    QString storedName;
+    bool haveStoredName = false;
     QXmlStreamReader reader(&file);
     while (!reader.atEnd()) {
         reader.readNext();
@@ -85,29 +118,55 @@ void DMacroPage::importMacroFile(const QString &filePath)
             qDebug() << reader.documentVersion() << reader.documentEncoding();
         } else if (reader.isStartElement()) {
             const QXmlStreamAttributes a = reader.attributes();
-            if (a.hasAttribute("index") && a.hasAttribute("name"))
+            if (a.hasAttribute("index") && a.hasAttribute("name")) {
                 qDebug() << a.value("index").toString() + " " + a.value("name").toString();
-            if (a.hasAttribute("mark") && a.hasAttribute("type"))
+                if (!haveStoredName) {
+                    storedName = a.value("name").toString();
+                    haveStoredName = true;
+                }
+            }
+            if (a.hasAttribute("mark") && a.hasAttribute("type")) {
+                if (events.size() >= kMaxImportEvents) {
+                    showNotice(QObject::tr("Import macro failed: the file holds more than %1 events")
+                                   .arg(kMaxImportEvents));
+                    return false;
+                }
                 events.append(
                     MacroEventText::make({a.value("mark").toString(), a.value("delay").toString(),
                                           a.value("type").toString(), a.value("keyCode").toString(),
                                           a.value("codeName").toString(), a.value("operateExplain").toString()}));
+            }
         }
     }
     file.close();
     if (reader.hasError()) {
         qDebug() << "error: " << reader.errorString();
         showNotice(QObject::tr("Import macro failed: the file is damaged"));
-        return;
+        return false;
     }
 
     const QString fileName = QFileInfo(filePath).fileName();
-    const QString name = fileName.left(fileName.indexOf('.') < 0 ? fileName.size() : fileName.indexOf('.'));
+    QString name = fileName.left(fileName.indexOf('.') < 0 ? fileName.size() : fileName.indexOf('.'));
+    // An export replaces the characters a file name cannot carry; the name in
+    // the file brings the macro's own name back.
+    if (haveStoredName && !storedName.contains(QLatin1Char('.'))
+        && ProfileController::exportFileName(storedName) == name)
+        name = storedName;
     QList<MacroNode> nodes;
-    CTavrixXML_SelectMacroAllNodes(m_macroXmlPath, nodes);
+    if (!CTavrixXML_SelectMacroAllNodes(m_macroXmlPath, nodes))
+        return stored(false);
+    if (nodes.size() >= kMaxMacros) {
+        showNotice(QObject::tr("Import macro failed: the store already holds %1 macros").arg(kMaxMacros));
+        return false;
+    }
     const QByteArray index = QByteArray::number(MacroEventText::indexForImport(nodes));
-    CTavrixXML_CreateMacroXmlParentNode(m_macroXmlPath, index, name.toUtf8());
-    CTavrixXML_AddKeyOrMouseEventItem(m_macroXmlPath, events, index);
+    if (!stored(CTavrixXML_CreateMacroXmlParentNode(m_macroXmlPath, index, name.toUtf8())))
+        return false;
+    const bool added = stored(CTavrixXML_AddKeyOrMouseEventItem(m_macroXmlPath, events, index));
+    if (!added)
+        CTavrixXML_DeleteMacroNode(m_macroXmlPath, index);  // no empty macro in its place
     loadMacroList();
-    showNotice(QObject::tr("Import macro successful"));
+    if (added)
+        showNotice(QObject::tr("Import macro successful"));
+    return added;
 }

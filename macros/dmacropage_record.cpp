@@ -99,7 +99,7 @@ void DMacroPage::toggleRecording()
 
 void DMacroPage::saveRecording()
 {
-    CTavrixXML_AddKeyOrMouseEventItem(m_macroXmlPath, recordedEvents, curMacroIndex.toLatin1());
+    stored(CTavrixXML_AddKeyOrMouseEventItem(m_macroXmlPath, recordedEvents, curMacroIndex.toLatin1()));
     onMacroItemMouseClicked(curMacroIndex, curMacroName);
 }
 

@@ -3,6 +3,7 @@
 #include "app/ddatamanager.h"
 #include "macros/macrosheet.h"
 #include "ui_macromenutoolwidget.h"
+#include "widgets/accessiblecontrols.h"
 
 #include <QEvent>
 
@@ -12,8 +13,10 @@ macroMenuToolWidget::macroMenuToolWidget(QWidget *parent) : QWidget(parent), ui(
     ui->label_Delete->setText(QObject::tr("Delete"));
     ui->label_Export->setText(QObject::tr("Export"));
     ui->label_ModifyNanme->setText(QObject::tr("Modify Name"));
-    for (QWidget *label : {ui->label_Export, ui->label_Delete, ui->label_ModifyNanme})
+    for (QWidget *label : {ui->label_Export, ui->label_Delete, ui->label_ModifyNanme}) {
         label->installEventFilter(this);
+        AccessibleControls::makePressable(label);
+    }
 
     const ThemeColorInfo theme = DDataManager::getInstance()->getThemeColorInfo();
     setStyleSheet(

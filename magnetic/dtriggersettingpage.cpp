@@ -6,6 +6,7 @@
 #include "ui_dtriggersettingpage.h"
 #include "widgets/arrowwidget.h"
 #include "widgets/slidercustomwidget.h"
+#include "widgets/textfit.h"
 
 #include <QDebug>
 #include <QEvent>
@@ -152,6 +153,8 @@ void DTriggerSettingPage::setOwnTexts()
     ui->label_4->setText(press);
     ui->label_5->setText(release);
     ui->label_3->setText(press + "/" + release);
+    TextFit::keepWrappedLinesVisible(ui->label_QuickExplain);
+    TextFit::keepWrappedLinesVisible(ui->label_SecondExplain);
     ui->label_QuickExplain->setText(QObject::tr("Customize and adjust your trigger stroke and reset stroke based on "
                                                 "your intention to press or release the button."));
     ui->label_SecondExplain->setText(QObject::tr(
@@ -217,6 +220,11 @@ MagnetKeyTriggerConfig DTriggerSettingPage::currentConfig() const
     config.strengthNum_R = separate ? m_StrengthNum_R : m_StrengthNum_C;
     config.strengthNum_QuickTrigger_L = separate ? m_QuickTrigger_StrengthNum_L : m_QuickTrigger_StrengthNum_C;
     config.strengthNum_QuickTrigger_R = separate ? m_QuickTrigger_StrengthNum_R : m_QuickTrigger_StrengthNum_C;
+    if (ui->checkBox_QuickTrigger->isChecked()) {
+        // The keyboard knows quick-trigger travels of 1 to 20 levels only.
+        config.strengthNum_QuickTrigger_L = qBound(kQuickMin, config.strengthNum_QuickTrigger_L, kQuickMax);
+        config.strengthNum_QuickTrigger_R = qBound(kQuickMin, config.strengthNum_QuickTrigger_R, kQuickMax);
+    }
     return config;
 }
 
@@ -272,13 +280,17 @@ void DTriggerSettingPage::onQueryDynamicDisplaySensitivityNum_BackInfo(int type,
         showQuickTriggerGroup(true);
         ui->checkBox_QuickTrigger->setChecked(true);
         m_scale->setQuickTriggerMode(true);
+        // What the sliders show is what Apply sends, as after the user moved them.
         if (type == TriggerSelMode_QuickTrigger) {
             ui->stackedWidget->setCurrentWidget(ui->page_SecondClose);
             show(ui->horizontalSlider_PressReleaseJourney, ui->label_Journey3, QuickTriggerPressNum);
+            m_QuickTrigger_StrengthNum_C = ui->horizontalSlider_PressReleaseJourney->value();
         } else {
             ui->stackedWidget->setCurrentWidget(ui->page_SecondOpen);
             show(ui->horizontalSlider_PressJourney, ui->label_PressJourneySecond4, QuickTriggerPressNum);
             show(ui->horizontalSlider_ReleaseJourney, ui->label_ReleaseJourneySecond5, QuickTriggerReleaseNum);
+            m_QuickTrigger_StrengthNum_L = ui->horizontalSlider_PressJourney->value();
+            m_QuickTrigger_StrengthNum_R = ui->horizontalSlider_ReleaseJourney->value();
         }
     } else {
         showQuickTriggerGroup(false);

@@ -12,7 +12,7 @@
 //   write goes through QSaveFile: a crash or a full disk leaves the previous file.
 // - A file that does not parse makes every call on it fail (false, -1 or nothing
 //   added to the list) and is never overwritten; the read that finds it broken
-//   writes one debug line naming it.
+//   writes one debug line naming it. CTavrixXML_LastFailure says why a call failed.
 // - Lists are appended to; callers hand them over empty. Records filled through a
 //   pointer are left as they were when there is nothing to fill.
 // - Parsed files are kept in memory and re-read only when they change on disk,
@@ -32,6 +32,7 @@
 #include "lighting/customlightnodeinfo.h"
 #include "macros/macroeventitem.h"
 #include "macros/macronode.h"
+#include "sdk/tavrixxmlfailure.h"
 #include "sdk/tavrixxmlrecords.h"
 
 #include <QByteArray>

@@ -93,6 +93,32 @@ private:
     QTemporaryDir m_dir;
 };
 
+// The tiny tray of the real-desktop tests, so the program sees a system tray.
+class FakeTray
+{
+public:
+    explicit FakeTray(const QString &display)
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("DISPLAY", display);
+        m_process.setProcessEnvironment(env);
+        m_process.start(QString::fromLocal8Bit(qgetenv("TAVRIX_BIN_DIR")) + "/faketray", QStringList());
+        m_ready = m_process.waitForStarted(5000) && m_process.waitForReadyRead(5000)
+            && m_process.readLine().startsWith("ready");
+    }
+    ~FakeTray()
+    {
+        m_process.terminate();
+        if (!m_process.waitForFinished(3000))
+            m_process.kill();
+    }
+    bool isReady() const { return m_ready; }
+
+private:
+    QProcess m_process;
+    bool m_ready = false;
+};
+
 class App
 {
 public:
@@ -180,6 +206,8 @@ void TestAppProcess::initTestCase()
 void TestAppProcess::secondStartEndsAndRaisesFirst()
 {
     UserHome home;
+    FakeTray tray(m_x.display());
+    QVERIFY(tray.isReady());
     // Started at log-on: the first instance sits hidden in the tray.
     App first(home, m_x.display(), {"--AutoUp"});
     QVERIFY(first.waitForWindow());
@@ -205,18 +233,27 @@ void TestAppProcess::logOnStartStaysHiddenOnlyWithAutoStart_data()
 {
     QTest::addColumn<bool>("autoStart");
     QTest::addColumn<QStringList>("args");
+    QTest::addColumn<bool>("tray");
     QTest::addColumn<bool>("shown");
-    QTest::newRow("auto start on, --AutoUp") << true << QStringList {"--AutoUp"} << false;
-    QTest::newRow("auto start off, --AutoUp") << false << QStringList {"--AutoUp"} << true;
-    QTest::newRow("auto start on, plain start") << true << QStringList {} << true;
+    QTest::newRow("auto start on, --AutoUp") << true << QStringList {"--AutoUp"} << true << false;
+    // No tray to hide in: minimised, which a server without a window manager shows.
+    QTest::newRow("auto start on, --AutoUp, no tray") << true << QStringList {"--AutoUp"} << false << true;
+    QTest::newRow("auto start off, --AutoUp") << false << QStringList {"--AutoUp"} << true << true;
+    QTest::newRow("auto start on, plain start") << true << QStringList {} << true << true;
 }
 
 void TestAppProcess::logOnStartStaysHiddenOnlyWithAutoStart()
 {
     QFETCH(bool, autoStart);
     QFETCH(QStringList, args);
+    QFETCH(bool, tray);
     QFETCH(bool, shown);
     UserHome home;
+    std::unique_ptr<FakeTray> trayProcess;
+    if (tray) {
+        trayProcess.reset(new FakeTray(m_x.display()));
+        QVERIFY(trayProcess->isReady());
+    }
     {
         QDir().mkpath(QFileInfo(home.settingsFile()).absolutePath());
         QSettings settings(home.settingsFile(), QSettings::IniFormat);

@@ -255,24 +255,32 @@ void TestDataManager::dataDirFollowsTheExecutable_data()
     QTest::addColumn<QString>("exeDir");
     QTest::addColumn<QString>("expected");
     QTest::newRow("build folder") << QStringList {"build/bin/translation", "build/bin/images/hidImages"}
-                                  << QStringList() << "build/bin" << "build/bin";
+                                  << QStringList() << "build/bin"
+                                  << "build/bin";
     QTest::newRow("installed") << QStringList {"usr/bin", "usr/share/quorin-driver/translation"} << QStringList()
-                               << "usr/bin" << "usr/share/quorin-driver";
+                               << "usr/bin"
+                               << "usr/share/quorin-driver";
     QTest::newRow("staged or moved, blanks in the path")
         << QStringList {"stage dir/opt/My Apps/bin", "stage dir/opt/My Apps/share/quorin-driver"} << QStringList()
-        << "stage dir/opt/My Apps/bin" << "stage dir/opt/My Apps/share/quorin-driver";
+        << "stage dir/opt/My Apps/bin"
+        << "stage dir/opt/My Apps/share/quorin-driver";
     QTest::newRow("build folder wins over a share folder beside it")
-        << QStringList {"x/bin/translation", "x/share/quorin-driver"} << QStringList() << "x/bin" << "x/bin";
+        << QStringList {"x/bin/translation", "x/share/quorin-driver"} << QStringList() << "x/bin"
+        << "x/bin";
     QTest::newRow("a file named translation is no build folder")
         << QStringList {"y/bin", "y/share/quorin-driver"} << QStringList {"y/bin/translation"} << "y/bin"
         << "y/share/quorin-driver";
     QTest::newRow("a file where the share folder belongs")
-        << QStringList {"f/bin", "f/share"} << QStringList {"f/share/quorin-driver"} << "f/bin" << "f/bin";
-    QTest::newRow("another program's share folder") << QStringList {"w/bin", "w/share/other"} << QStringList()
-                                                     << "w/bin" << "w/bin";
-    QTest::newRow("nothing found") << QStringList {"z/bin"} << QStringList() << "z/bin" << "z/bin";
-    QTest::newRow("dots and a trailing slash") << QStringList {"v/bin", "v/share/quorin-driver"} << QStringList()
-                                               << "v/bin/../bin/" << "v/share/quorin-driver";
+        << QStringList {"f/bin", "f/share"} << QStringList {"f/share/quorin-driver"} << "f/bin"
+        << "f/bin";
+    QTest::newRow("another program's share folder")
+        << QStringList {"w/bin", "w/share/other"} << QStringList() << "w/bin"
+        << "w/bin";
+    QTest::newRow("nothing found") << QStringList {"z/bin"} << QStringList() << "z/bin"
+                                   << "z/bin";
+    QTest::newRow("dots and a trailing slash")
+        << QStringList {"v/bin", "v/share/quorin-driver"} << QStringList() << "v/bin/../bin/"
+        << "v/share/quorin-driver";
 }
 
 void TestDataManager::dataDirFollowsTheExecutable()

@@ -15,6 +15,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -115,6 +116,7 @@ private Q_SLOTS:
     void lightFramesAreKept();
     void vanishAndReturnAreRemovalAndArrival();
     void sidecarFactsReachTheLibrary();
+    void timedLinesRunInOrderAndNeverEarly();
     void scriptRejectsBadLines_data();
     void scriptRejectsBadLines();
     void compareShowsFirstDifference_data();
@@ -511,6 +513,35 @@ void TestKbEmu::vanishAndReturnAreRemovalAndArrival()
     // What was written before the unplug is still in memory; the fourth packet never arrived.
     QCOMPARE(emu.device->keyboard()->state().memory.keys.value(0).size(), 3 * 56);
     KBEMU_COMPARE_REPORTS(*emu.device, keyPacket(0, 0), keyPacket(0, 1), keyPacket(0, 2), "00 14");
+}
+
+// Scripted "at" lines beyond 2 s once ran on a coarse timer, up to 5 % early or
+// late, so lines a few milliseconds apart could swap.
+void TestKbEmu::timedLinesRunInOrderAndNeverEarly()
+{
+    QTemporaryDir dir;
+    EmuDevice device(dir.path(), EmuModels::find("QB84"), "at", false);
+    struct Fired
+    {
+        QString name;
+        qint64 ms;
+    };
+    QList<Fired> fired;
+    const QList<QPair<QString, qint64>> lines
+        = {{"d", 2300}, {"b1", 2100}, {"c", 2110}, {"b2", 2100}, {"a", 0}, {"e", 2301}};
+    for (const auto &line : lines) {
+        const QString name = line.first;
+        device.at(line.second, [&fired, &device, name] { fired.append({name, device.elapsedMs()}); });
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(fired.size(), lines.size(), 5000);
+    QStringList order;
+    for (const Fired &f : qAsConst(fired))
+        order << f.name;
+    QCOMPARE(order, QStringList({"a", "b1", "b2", "c", "d", "e"}));
+    for (const Fired &f : qAsConst(fired)) {
+        const qint64 due = std::find_if(lines.cbegin(), lines.cend(), [&](const auto &l) { return l.first == f.name; })->second;
+        QVERIFY2(f.ms >= due, qPrintable(QString("%1 ran at %2 ms, due at %3 ms").arg(f.name).arg(f.ms).arg(due)));
+    }
 }
 
 void TestKbEmu::sidecarFactsReachTheLibrary()

@@ -100,6 +100,7 @@ private Q_SLOTS:
     void fullKeyReportEchoedUnchanged();
     void hostKeyFunctions_data();
     void hostKeyFunctions();
+    void keyboardWideSettingsIgnoreTheLayerShown();
     void pasteWithoutKeystrokesLeavesTextAndNotice();
     void pasteTypesIntoOwnFocusedWidget();
 };
@@ -272,6 +273,53 @@ void TestKeyboardRequests::hostKeyFunctions()
     QCOMPARE(launch.programs, started);
     QVERIFY(launch.urls.isEmpty());
     QCOMPARE(notice.count(), 0);
+}
+
+// The Win-lock choices are the Default layer's current profile's, and a host function is
+// the Default layer's, else the FN layer's: the same whichever layer file the page shows.
+void TestKeyboardRequests::keyboardWideSettingsIgnoreTheLayerShown()
+{
+    StoreFixture store;
+    const QByteArray defaultLayer = store.newLayerFile("appProfile_Default.xml");
+    const QByteArray fnLayer = store.newLayerFile("appProfile_FN.xml");
+    QVERIFY(CTavrixXML_CreateProFileXmlParentNode(defaultLayer, "2", "Profile2", 0));
+    QVERIFY(CTavrixXML_ModifyXMLFileProfileIndex(defaultLayer, 2));
+    QVERIFY(CTavrixXML_AddProFileFunctionInfo(defaultLayer, "2", "0", "0", "0", "1"));  // block the Windows key
+    const auto item = [](const QByteArray &layer, const QByteArray &profile, int code, int type,
+                         const QByteArray &value) {
+        QVERIFY(CTavrixXML_AddProFileMacroWithKeyInfoItem(layer, profile, QByteArray::number(code), "K",
+                                                          QByteArray::number(type), "1", "1", value));
+    };
+    item(defaultLayer, "2", 30, KeyOperateType_Text, "default text");
+    item(defaultLayer, "2", 31, KeyOperateType_RemapKey, "4");
+    item(defaultLayer, "2", 32, KeyOperateType_Text, "default wins");
+    item(defaultLayer, "1", 33, KeyOperateType_Text, "not the current profile");
+    item(fnLayer, "1", 31, KeyOperateType_LaunchApplication, "/bin/true");
+    item(fnLayer, "1", 32, KeyOperateType_Text, "fn text");
+
+    for (const auto &shown : {qMakePair(defaultLayer, 2), qMakePair(fnLayer, 1)}) {
+        DDeviceKeyboardLink link;
+        link.setProfilePath(shown.first);
+        link.setProfileIndex(shown.second);
+        FakePaste paste;
+        FakeLaunch launch;
+        link.setPasteBackend(&paste);
+        link.setAppLaunchBackend(&launch);
+        for (int code : {30, 31, 32, 33})
+            deliver(link, hostKey(code, 1));
+        QCOMPARE(paste.texts, (QStringList {"default text", "default wins"}));
+        QCOMPARE(launch.programs, QStringList {"/bin/true"});
+
+        HidReport status = HidReport::reply(HidReply::DeviceStatus, 0, 9);
+        status[6] = 1;  // the Win lock is on
+        deliver(link, status);
+        HidReport keys = HidReport::reply(HidReply::SixKeyReport, 0, 8);
+        keys[6] = 0x08;  // left GUI
+        keys[8] = 0x07;  // D
+        deliver(link, keys);
+        QCOMPARE(int(link.keyReport().hostReport()[0]), 0);
+        QCOMPARE(int(link.keyReport().hostReport()[2]), 0x07);
+    }
 }
 
 void TestKeyboardRequests::pasteWithoutKeystrokesLeavesTextAndNotice()

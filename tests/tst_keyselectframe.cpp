@@ -49,6 +49,7 @@ private Q_SLOTS:
     void headerlessFileKeepsDeviceFacts();
     void equalCodesLastOneMapped();
     void specialEnterKey();
+    void hoverMarkLeavesWithThePointer();
     void clicks_data();
     void clicks();
     void hoverTips_data();
@@ -338,6 +339,7 @@ void TestKeySelectFrame::hoverTips()
             });
     }
     keySelectFrame layer;
+    layer.move(300, 300);  // room above the keys for the tip on the screen
     QVERIFY(layer.parseKeyboardInfo(smallLayout()));
     keyboardButCustom *key = layer.keyAt(row, column);
     key->setSelectable(selectable);
@@ -355,6 +357,31 @@ void TestKeySelectFrame::hoverTips()
     hover(key, false);
     QVERIFY(!layer.tipPopup()->isShown());
     QVERIFY(!layer.tipPopup()->popup()->isVisible());
+}
+
+// The pointer may leave a key without the key hearing of it (straight into the
+// tip above it, or into another window): no key keeps a stale hover mark.
+void TestKeySelectFrame::hoverMarkLeavesWithThePointer()
+{
+    keySelectFrame layer;
+    layer.move(300, 300);
+    QVERIFY(layer.parseKeyboardInfo(smallLayout()));
+    keyboardButCustom *a = layer.keyAt(0, 0);
+    keyboardButCustom *b = layer.keyAt(1, 1);
+    hover(a, true);
+    QVERIFY(a->isHovered());
+    // Into the tip: the tip reports the pointer's arrival, the key hears nothing.
+    hover(layer.tipPopup()->popup(), true);
+    QVERIFY(!a->isHovered());
+    // From a key to another with the first one's leave lost.
+    hover(a, true);
+    hover(b, true);
+    QVERIFY(!a->isHovered());
+    QVERIFY(b->isHovered());
+    int marked = 0;
+    for (keyboardButCustom *key : layer.keyButtons())
+        marked += key->isHovered() ? 1 : 0;
+    QCOMPARE(marked, 1);
 }
 
 // The tip reads the key's item from the current profile of the layer file.

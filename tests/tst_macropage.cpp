@@ -10,6 +10,7 @@
 #include "macros/macroeventtext.h"
 #include "platform/injecthookbackend.h"
 #include "sdk/tavrixxml.h"
+#include "sdk/xmlstore/storefiles.h"
 #include "support/testmain.h"
 #include "ui_dmacropage.h"
 #include "widgets/cbnotice.h"
@@ -18,6 +19,9 @@
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+
+#include <csignal>
+#include <sys/resource.h>
 
 namespace {
 
@@ -123,8 +127,15 @@ private Q_SLOTS:
     void modifyEvent();
     void moveNeverPassesPartner();
     void deletePairAndClear();
+    void deleteRemovesEveryRowOfTheMark();
     void addAndDeleteMacros();
     void exportAndImport();
+    void exportFileNames_data();
+    void exportFileNames();
+    void importLimits_data();
+    void importLimits();
+    void damagedMacroFile();
+    void storeFailuresAreShown();
     void escapeClosesLikeCloseButton();
     void screenshot();
 };
@@ -550,6 +561,25 @@ void TestMacroPage::deletePairAndClear()
     QCOMPARE(summary(stored("1")), (QStringList {"1:down:4", "1:up:4"}));
 }
 
+void TestMacroPage::deleteRemovesEveryRowOfTheMark()
+{
+    // Two pairs under one mark (a file edited by hand): the store drops all four events.
+    addMacro("1", "Macro1",
+             {{"0", 1, "key", 4, "A", "down"},
+              {"0", 2, "key", 4, "A", "up"},
+              {"1", 10, "key", 5, "B", "down"},
+              {"0", 4, "key", 6, "C", "down"},
+              {"0", 8, "key", 6, "C", "up"},
+              {"1", 20, "key", 5, "B", "up"}});
+    QScopedPointer<DMacroPage> page(openPage());
+    QCOMPARE(page->pressCountValue(), 3);
+    QTest::mouseClick(page->eventRowsInOrder().at(4)->findChild<QPushButton *>("pushButton_Delete"), Qt::LeftButton);
+    QCOMPARE(rowSummary(*page), (QStringList {"1:down:5", "1:up:5"}));
+    QCOMPARE(summary(stored("1")), rowSummary(*page));
+    QCOMPARE(page->form()->label_TotalTime->text(), QString("30 MS"));
+    QCOMPARE(page->pressCountValue(), 1);
+}
+
 void TestMacroPage::addAndDeleteMacros()
 {
     addMacro("1", "Macro1", {{"0", 0, "key", 4, "A", "down"}});
@@ -597,14 +627,20 @@ void TestMacroPage::exportAndImport()
     addMacro("4", "Macro4");
     QScopedPointer<DMacroPage> page(openPage());
     QTemporaryDir out;
+    QStringList asked;
+    page->setOverwriteQuestion([&asked](const QString &file) {
+        asked << file;
+        return true;
+    });
 
     QFile::remove(out.filePath("Macro2.xml"));
     QFile old(out.filePath("Macro2.xml"));
     QVERIFY(old.open(QIODevice::WriteOnly));
     old.write("older export");
     old.close();
-    page->exportMacroTo(out.path(), "2", "Macro2");
+    QVERIFY(page->exportMacroTo(out.path(), "2", "Macro2"));
     QCOMPARE(page->notice()->text(), QObject::tr("Export macro successful"));
+    QCOMPARE(asked, QStringList {out.filePath("Macro2.xml")});
     QFile file(out.filePath("Macro2.xml"));
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray text = file.readAll();
@@ -662,6 +698,195 @@ void TestMacroPage::exportAndImport()
     CTavrixXML_SelectMacroAllNodes(m_path, nodes);
     QCOMPARE(nodes.size(), 6);
     QVERIFY(nodes.last().name.isEmpty());
+}
+
+void TestMacroPage::exportFileNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("file");  // "" when refused
+    QTest::newRow("climbs out") << "../../x"
+                                << ".._.._x.xml";
+    QTest::newRow("xml characters") << "a<b>&\"c"
+                                    << "a_b___c.xml";
+    QTest::newRow("only a dot") << "."
+                                << "";
+}
+
+// The macro's name becomes one file name in the chosen folder, and an export
+// with characters a file name cannot carry still imports under its own name.
+void TestMacroPage::exportFileNames()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, file);
+    addMacro("1", name.toUtf8(), {{"3", 40, "key", 4, "A", "down"}, {"3", 60, "key", 4, "A", "up"}});
+    QScopedPointer<DMacroPage> page(openPage());
+    QTemporaryDir root;
+    QVERIFY(QDir(root.path()).mkpath("a/b/out"));
+    const QString out = root.filePath("a/b/out");
+    const bool exported = page->exportMacroTo(out, "1", name);
+    QCOMPARE(QDir(root.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+    QCOMPARE(QDir(root.filePath("a")).entryList(QDir::Files | QDir::Hidden), QStringList());
+    if (file.isEmpty()) {
+        QVERIFY(!exported);
+        QCOMPARE(page->notice()->text(), QObject::tr("The macro name cannot be used as a file name"));
+        QCOMPARE(QDir(out).entryList(QDir::Files | QDir::Hidden), QStringList());
+        return;
+    }
+    QVERIFY(exported);
+    QCOMPARE(QDir(out).entryList(QDir::Files | QDir::Hidden), QStringList {file});
+    QVERIFY(page->importMacroFile(QDir(out).filePath(file)));
+    QList<MacroNode> nodes;
+    CTavrixXML_SelectMacroAllNodes(m_path, nodes);
+    QCOMPARE(nodes.size(), 2);
+    QCOMPARE(QString::fromUtf8(nodes.last().name), name.contains('.') ? file.left(file.indexOf('.')) : name);
+    QCOMPARE(summary(stored(nodes.last().index)), summary(stored("1")));
+
+    // A second export asks before replacing; "No" leaves the file as it was.
+    QFile existing(QDir(out).filePath(file));
+    QVERIFY(existing.open(QIODevice::WriteOnly));
+    existing.write("mine");
+    existing.close();
+    int asked = 0;
+    page->setOverwriteQuestion([&asked](const QString &) {
+        ++asked;
+        return false;
+    });
+    QVERIFY(!page->exportMacroTo(out, "1", name));
+    QCOMPARE(asked, 1);
+    QVERIFY(existing.open(QIODevice::ReadOnly));
+    QCOMPARE(existing.readAll(), QByteArray("mine"));
+}
+
+void TestMacroPage::importLimits_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("macrosBefore");
+    QTest::addColumn<QString>("notice");
+    const QByteArray event = "<item mark=\"1\" delay=\"10\" type=\"key\" keyCode=\"4\" codeName=\"A\" "
+                             "operateExplain=\"down\"/>\n";
+    auto file = [](const QByteArray &items) { return "<Parameters><macro index=\"1\" name=\"M\">" + items + "</macro></Parameters>"; };
+    QTest::newRow("larger than 1 MiB") << file(QByteArray(1024 * 1024, ' ') + event) << 0
+                                       << QObject::tr("Import macro failed: the file is larger than %1 KB").arg(1024);
+    QTest::newRow("too many events") << file(event.repeated(DMacroPage::kMaxImportEvents + 1)) << 0
+                                     << QObject::tr("Import macro failed: the file holds more than %1 events")
+                                            .arg(DMacroPage::kMaxImportEvents);
+    QTest::newRow("store full") << file(event) << DMacroPage::kMaxMacros
+                                << QObject::tr("Import macro failed: the store already holds %1 macros")
+                                       .arg(DMacroPage::kMaxMacros);
+    QTest::newRow("at the limits") << file(event.repeated(DMacroPage::kMaxImportEvents))
+                                   << DMacroPage::kMaxMacros - 1 << QObject::tr("Import macro successful");
+}
+
+void TestMacroPage::importLimits()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(int, macrosBefore);
+    QFETCH(QString, notice);
+    if (macrosBefore > 0) {
+        xmlstore::StoreDocument doc;
+        for (int i = 1; i <= macrosBefore; ++i)
+            doc.macros.append(xmlstore::Macro {i, "M" + QByteArray::number(i), {}});
+        QVERIFY(xmlstore::writeStore(m_path, doc));
+    }
+    QScopedPointer<DMacroPage> page(openPage());
+    QTemporaryDir out;
+    QFile file(out.filePath("Import.xml"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+    file.close();
+    const bool imported = page->importMacroFile(file.fileName());
+    QCOMPARE(page->notice()->text(), notice);
+    QList<MacroNode> nodes;
+    QVERIFY(CTavrixXML_SelectMacroAllNodes(m_path, nodes));
+    QCOMPARE(nodes.size(), macrosBefore + (imported ? 1 : 0));
+    QCOMPARE(imported, notice == QObject::tr("Import macro successful"));
+}
+
+// A macro file that does not read is named to the user once; kept, the editor
+// stays empty and the file untouched; moved aside, a new store starts.
+void TestMacroPage::damagedMacroFile()
+{
+    const QByteArray damaged = "<?xml version=\"1.0\"?>\n<tavrixStore version=\"1\">\n<macro index=\"1\"";
+    QFile file(QFile::decodeName(m_path));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(damaged);
+    file.close();
+
+    QStringList questions;
+    StoreFileQuestion::Answer answer = StoreFileQuestion::Keep;
+    StoreFileQuestion::setAsker([&](QWidget *, const QString &text) {
+        questions << text;
+        return answer;
+    });
+    StoreFileQuestion::reset();
+    {
+        QScopedPointer<DMacroPage> page(openPage());
+        QCOMPARE(questions.size(), 1);
+        QVERIFY(questions.first().contains(QFile::decodeName(m_path)));
+        QVERIFY(page->macroListItems().isEmpty());
+        page->loadMacroList();
+        QCOMPARE(questions.size(), 1);  // asked once, not at every load
+        // Adding names the file and why instead of failing silently.
+        page->form()->pushButton_Add->click();
+        QVERIFY2(page->notice()->text().contains(QFile::decodeName(m_path)), qPrintable(page->notice()->text()));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), damaged);
+        file.close();
+    }
+
+    StoreFileQuestion::reset();
+    answer = StoreFileQuestion::MoveAside;
+    QScopedPointer<DMacroPage> page(openPage());
+    QCOMPARE(questions.size(), 2);
+    const QStringList aside = QDir(m_dir.path())
+                                  .entryList({QFileInfo(file).fileName() + ".damaged-*"}, QDir::Files);
+    QCOMPARE(aside.size(), 1);
+    QFile moved(m_dir.filePath(aside.first()));
+    QVERIFY(moved.open(QIODevice::ReadOnly));
+    QCOMPARE(moved.readAll(), damaged);
+    page->form()->pushButton_Add->click();
+    QCOMPARE(page->notice()->text(), QObject::tr("Add macro successful"));
+    QCOMPARE(page->macroListItems().size(), 1);
+    StoreFileQuestion::setAsker([](QWidget *, const QString &) { return StoreFileQuestion::Keep; });
+}
+
+// Edits whose write fails say so, naming the file and the reason, and the
+// editor shows what the store holds.
+void TestMacroPage::storeFailuresAreShown()
+{
+    addMacro("1", "Macro1",
+             {{"3", 40, "key", 4, "A", "down"},
+              {"3", 60, "key", 4, "A", "up"},
+              {"4", 40, "key", 5, "B", "down"},
+              {"4", 60, "key", 5, "B", "up"}});
+    QScopedPointer<DMacroPage> page(openPage());
+    // A file-size limit below any store's size stands in for a full disk.
+    struct rlimit previous;
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &previous), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit tight = previous;
+    tight.rlim_cur = 20;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &tight), 0);
+    page->form()->pushButton_Add->click();
+    const QString addNotice = page->notice()->text();
+    page->notice()->showMessage("-");
+    pressRow(page.data(), 1);
+    page->form()->pushButton_MoveDown->click();
+    const QString moveNotice = page->notice()->text();
+    page->notice()->showMessage("-");
+    page->form()->pushButton_ClearMacroLst->click();
+    const QString clearNotice = page->notice()->text();
+    setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, previousHandler);
+
+    const QString full = CTavrixXML_FailureText({CTavrixXMLFailureKind::DiskFull, m_path, 0, QString()});
+    QCOMPARE(addNotice, full);
+    QCOMPARE(moveNotice, full);
+    QCOMPARE(clearNotice, full);
+    QCOMPARE(page->macroListItems().size(), 1);
+    const QStringList events {"3:down:4", "3:up:4", "4:down:5", "4:up:5"};
+    QCOMPARE(rowSummary(*page), events);
+    QCOMPARE(summary(stored("1")), events);
 }
 
 void TestMacroPage::escapeClosesLikeCloseButton()

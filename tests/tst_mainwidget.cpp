@@ -2,6 +2,8 @@
 #include "app/devicechangefilter.h"
 #include "app/dmainwidget.h"
 #include "app/dsettingsdia.h"
+#include "app/trayavailability.h"
+#include "devicepage/ddevicelistitem.h"
 #include "devicepage/ddevicepage.h"
 #include "macros/dmacropage.h"
 #include "platform/xdgautostart.h"
@@ -94,7 +96,12 @@ private Q_SLOTS:
     void supportedDeviceFilter();
     void deviceChangeNotices_data();
     void deviceChangeNotices();
+    void noticeBurstGivesOneEnumeration_data();
+    void noticeBurstGivesOneEnumeration();
     void emulatedSocketsReachDevicePage();
+    void firstWindowFitsScreen_data();
+    void firstWindowFitsScreen();
+    void trayFollowsDesktop();
     void closeButtonHidesToTrayOrQuits_data();
     void closeButtonHidesToTrayOrQuits();
     void quitLeavesEventLoopWithZero();
@@ -340,9 +347,14 @@ void TestMainWidget::dialogsShowOverDimmingLayer()
     w.resize(1400, 800);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
+    // The device list's first enumeration (a moment after start) gives every model
+    // without a keyboard an offline card, whose dimming overlay has the layer's
+    // object name too: wait for it, so the checks below see the same tree however
+    // fast the test runs, and look for the layer among the window's own children.
+    QTRY_VERIFY(!w.devicePage()->findChildren<DDeviceListItem *>().isEmpty());
 
     w.findChild<QPushButton *>("pushButton_Setting")->click();
-    auto *layer = w.findChild<QWidget *>("widget");
+    auto *layer = w.findChild<QWidget *>("widget", Qt::FindDirectChildrenOnly);
     QVERIFY(layer && layer->isVisible());
     QCOMPARE(layer->size(), w.size());
     auto *settings = w.findChild<DSettingsDia *>();
@@ -366,7 +378,7 @@ void TestMainWidget::dialogsShowOverDimmingLayer()
     QCOMPARE(relayed.count(), 1);
     macros->close();
     QVERIFY(!layer->isVisible());
-    QCOMPARE(w.findChildren<QWidget *>("widget").size(), 1);
+    QCOMPARE(w.findChildren<QWidget *>("widget", Qt::FindDirectChildrenOnly).size(), 1);
 }
 
 void TestMainWidget::supportedDeviceFilter_data()
@@ -424,14 +436,61 @@ void TestMainWidget::deviceChangeNotices()
         w.onDeviceArrived(path);
     else
         w.onDeviceRemoved(path);
+    // The notice never holds the window up.
+    QVERIFY(timer.elapsed() < 100);
+    QCOMPARE(intoSpy.count() + removeSpy.count(), 0);
+    // A matching change waits for the device to settle before it is handed on.
+    if (into + remove > 0) {
+        QVERIFY((into ? intoSpy : removeSpy).wait(2000));
+        QVERIFY(timer.elapsed() >= 290);
+    } else {
+        QTest::qWait(400);
+    }
     QCOMPARE(intoSpy.count(), into);
     QCOMPARE(removeSpy.count(), remove);
-    // A matching change waits for the device to settle before it is handed on.
-    if (into + remove > 0)
-        QVERIFY(timer.elapsed() >= 300);
     auto *handOffTimer = w.findChild<QTimer *>("bootloaderHandOff");
     QCOMPARE(handOffTimer->isActive(), handOff);
     QCOMPARE(handOffTimer->interval(), 600);
+}
+
+void TestMainWidget::noticeBurstGivesOneEnumeration_data()
+{
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<int>("into");
+    QTest::addColumn<int>("remove");
+    // a: arrival, r: removal of the same keyboard, one letter per notice.
+    QTest::newRow("plug: USB device and its interfaces") << "aaaaaaaaaa" << 1 << 0;
+    QTest::newRow("unplug") << "rrrrrrrrrr" << 0 << 1;
+    QTest::newRow("unplugged and plugged again") << "rrrrraaaaa" << 0 << 1;
+}
+
+void TestMainWidget::noticeBurstGivesOneEnumeration()
+{
+    QFETCH(QString, pattern);
+    QFETCH(int, into);
+    QFETCH(int, remove);
+    DMainWidget w;
+    QVERIFY(w.isLibraryStarted());
+    QSignalSpy intoSpy(&w, &DMainWidget::sigHidDeviceConnectChanging_Into);
+    QSignalSpy removeSpy(&w, &DMainWidget::sigHidDeviceConnectChanging_Remove);
+    const QString path = "/sys/devices/usb1/1-2/1-2:1.0/0003:1209:0003.0007/hidraw/hidraw2";
+    // Ten notices spread over 200 ms; the event loop runs between them.
+    QElapsedTimer blocked;
+    qint64 longest = 0;
+    for (const QChar c : pattern) {
+        blocked.start();
+        if (c == 'a')
+            w.onDeviceArrived(path);
+        else
+            w.onDeviceRemoved(path);
+        longest = qMax(longest, blocked.elapsed());
+        QTest::qWait(20);
+    }
+    QVERIFY(longest < 50);
+    QTRY_COMPARE_WITH_TIMEOUT(intoSpy.count() + removeSpy.count(), 1, 2000);
+    QTest::qWait(500);
+    QCOMPARE(intoSpy.count(), into);
+    QCOMPARE(removeSpy.count(), remove);
 }
 
 void TestMainWidget::emulatedSocketsReachDevicePage()
@@ -469,16 +528,76 @@ void TestMainWidget::emulatedSocketsReachDevicePage()
     QCOMPARE(removeSpy.count(), 1);
 }
 
+void TestMainWidget::firstWindowFitsScreen_data()
+{
+    QTest::addColumn<QRect>("available");
+    QTest::addColumn<QRect>("first");
+    QTest::newRow("large screen") << QRect(0, 0, 2560, 1440) << QRect(555, 315, 1450, 810);
+    QTest::newRow("1366x768") << QRect(0, 0, 1366, 768) << QRect(0, 0, 1366, 768);
+    QTest::newRow("1280x1024, panel on top") << QRect(0, 30, 1280, 994) << QRect(0, 122, 1280, 810);
+    QTest::newRow("second screen") << QRect(1920, 0, 1920, 1080) << QRect(2155, 135, 1450, 810);
+}
+
+void TestMainWidget::firstWindowFitsScreen()
+{
+    QFETCH(QRect, available);
+    QFETCH(QRect, first);
+    QCOMPARE(DMainWidget::firstGeometry(available), first);
+    QVERIFY(available.contains(first));
+}
+
+namespace {
+bool g_trayShown = true;
+bool trayProbe()
+{
+    return g_trayShown;
+}
+}  // namespace
+
+void TestMainWidget::trayFollowsDesktop()
+{
+    TrayAvailability::setProbe(&trayProbe);
+    g_trayShown = true;
+    QSettings(settingsPath(), QSettings::IniFormat).setValue("CloseToTray/isCloseToTray", true);
+    DMainWidget w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(w.trayIcon());
+    w.findChild<QPushButton *>("pushButton_Close")->click();
+    QVERIFY(!w.isVisible());
+    QVERIFY(w.isHiddenToTray());
+
+    // The tray goes away: the window comes back rather than staying out of reach.
+    g_trayShown = false;
+    QTRY_VERIFY_WITH_TIMEOUT(w.isVisible(), 5000);
+    QVERIFY(!w.trayIcon());
+    QVERIFY(!w.isHiddenToTray());
+
+    // An auto start with no tray is minimised, not invisible.
+    DMainWidget second;
+    second.startHidden();
+    QVERIFY(second.isVisible());
+    QVERIFY(second.isMinimized());
+    TrayAvailability::setProbe(nullptr);
+}
+
 void TestMainWidget::closeButtonHidesToTrayOrQuits_data()
 {
     QTest::addColumn<bool>("closeToTray");
-    QTest::newRow("close to tray") << true;
-    QTest::newRow("close ends the program") << false;
+    QTest::addColumn<bool>("tray");
+    QTest::addColumn<bool>("quits");
+    QTest::newRow("close to tray") << true << true << false;
+    QTest::newRow("close to tray, but no tray") << true << false << true;
+    QTest::newRow("close ends the program") << false << true << true;
 }
 
 void TestMainWidget::closeButtonHidesToTrayOrQuits()
 {
     QFETCH(bool, closeToTray);
+    QFETCH(bool, tray);
+    QFETCH(bool, quits);
+    g_trayShown = tray;
+    TrayAvailability::setProbe(&trayProbe);
     DMainWidget w;
     QSettings(settingsPath(), QSettings::IniFormat).setValue("CloseToTray/isCloseToTray", closeToTray);
     w.show();
@@ -491,8 +610,10 @@ void TestMainWidget::closeButtonHidesToTrayOrQuits()
     });
     const int code = QCoreApplication::exec();
     loopLeft = true;
-    QCOMPARE(code, closeToTray ? 42 : 0);
+    TrayAvailability::setProbe(nullptr);
+    QCOMPARE(code, quits ? 0 : 42);
     QVERIFY(!w.isVisible());
+    QCOMPARE(w.isHiddenToTray(), !quits);
 }
 
 void TestMainWidget::quitLeavesEventLoopWithZero()

@@ -156,6 +156,23 @@ private Q_SLOTS:
         QCOMPARE(edit("lineEdit_KeyboardSleep")->text(), QString("1000"));
     }
 
+    // Shown with the FN layer, the page shows and stores the Default layer's settings.
+    void fnLayerShowsTheKeyboardsSettings()
+    {
+        QVERIFY(CTavrixXML_AddProFileFunctionInfo(layer, "1", "1", "0", "0", "0"));
+        QVERIFY(CTavrixXML_SetProFileIntoSleepTimeInfo(layer, "1", 120, 15));
+        const QByteArray fnLayer = store->newLayerFile("appProfile_FN.xml");
+        page->setProfilePath(fnLayer);
+        page->reloadSettings();
+        QVERIFY(page->findChild<QCheckBox *>("checkBox_disableALT_TAB")->isChecked());
+        QCOMPARE(edit("lineEdit_LightSleep")->text(), QString("120"));
+        QCOMPARE(edit("lineEdit_KeyboardSleep")->text(), QString("15"));
+
+        page->findChild<QCheckBox *>("checkBox_disableWindowsKey")->click();
+        QCOMPARE(storedWinLock(layer), (QStringList {"1", "0", "0", "1"}));
+        QVERIFY(storedWinLock(fnLayer).last() != "1");
+    }
+
     void prohibitSleepOnlyForItsModel()
     {
         DDataManager *data = DDataManager::getInstance();

@@ -3,6 +3,8 @@
 #include "widgets/dcustomeventtipexplain.h"
 #include "widgets/dtooltipexplain.h"
 
+#include <QScreen>
+#include <QApplication>
 #include <QBoxLayout>
 #include <QLabel>
 #include <QSignalSpy>
@@ -22,6 +24,10 @@ private Q_SLOTS:
     void contentMarginsPerMode();
     void deactivationHidesOnce();
     void enterAndLeaveAreReported();
+    void fittedOnScreen_data();
+    void fittedOnScreen();
+    void shownTipStaysOnScreen();
+    void popupWindowReportsTheUsersClosing();
     void keyTipHighlight_data();
     void keyTipHighlight();
     void detailElidedAtWidthLimit();
@@ -162,6 +168,78 @@ void TestPopupTips::deactivationHidesOnce()
     popup.show();
     QCoreApplication::sendEvent(&popup, &deactivate);
     QCOMPARE(hidden.count(), 2);
+}
+
+void TestPopupTips::fittedOnScreen_data()
+{
+    QTest::addColumn<QPoint>("wanted");
+    QTest::addColumn<QPoint>("fitted");
+    const QRect area(0, 0, 1366, 768);
+    QTest::newRow("inside stays") << QPoint(100, 100) << QPoint(100, 100);
+    QTest::newRow("past the right edge") << QPoint(1300, 100) << QPoint(1366 - 310, 100);
+    QTest::newRow("past the bottom") << QPoint(100, 700) << QPoint(100, 768 - 173);
+    QTest::newRow("above and left of the screen") << QPoint(-40, -90) << QPoint(0, 0);
+}
+
+void TestPopupTips::fittedOnScreen()
+{
+    QFETCH(QPoint, wanted);
+    QFETCH(QPoint, fitted);
+    QCOMPARE(ArrowWidget::fittedTopLeft(wanted, QSize(310, 173), QRect(0, 0, 1366, 768)), fitted);
+    // Larger than the area: the top-left corner stays on it.
+    QCOMPARE(ArrowWidget::fittedTopLeft(QPoint(500, 500), QSize(2000, 900), QRect(0, 0, 1366, 768)), QPoint(0, 0));
+}
+
+void TestPopupTips::shownTipStaysOnScreen()
+{
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    ArrowWidget popup(1);
+    popup.setFixedSize(310, 173);
+    popup.setArrowPosX(30);
+    popup.move(area.right() - 100, area.bottom() - 50);
+    popup.show();
+    QVERIFY(area.contains(popup.geometry()));
+    // The arrow moves with the difference, so it still points at its control.
+    QCOMPARE(popup.arrowShift(), popup.width() - 101);
+    popup.hide();
+    popup.move(area.topLeft() + QPoint(10, 10));
+    popup.show();
+    QCOMPARE(popup.pos(), area.topLeft() + QPoint(10, 10));
+    QCOMPARE(popup.arrowShift(), 0);
+}
+
+void TestPopupTips::popupWindowReportsTheUsersClosing()
+{
+    QWidget owner;
+    owner.show();
+    ArrowWidget popup(0, &owner);
+    popup.setFixedSize(160, 130);
+    QSignalSpy hidden(&popup, &ArrowWidget::sigArrowWidgetHide);
+    popup.popUpAt(QPoint(40, 40));
+    QVERIFY(popup.isPopupWindow());
+    QVERIFY(popup.isVisible());
+    QCOMPARE(QApplication::activePopupWidget(), &popup);
+    // Escape closes it, as any pop-up.
+    QTest::keyClick(&popup, Qt::Key_Escape);
+    QVERIFY(!popup.isVisible());
+    QCOMPARE(hidden.count(), 1);
+    // The owner's own hide is not reported back, nor a deactivation after it.
+    popup.popUpAt(QPoint(40, 40));
+    popup.hide();
+    QEvent deactivate(QEvent::WindowDeactivate);
+    QCoreApplication::sendEvent(&popup, &deactivate);
+    QCOMPARE(hidden.count(), 1);
+    // A click outside closes the pop-up through close().
+    popup.popUpAt(QPoint(40, 40));
+    popup.close();
+    QVERIFY(!popup.isVisible());
+    QCOMPARE(hidden.count(), 2);
+    // A deactivation of the shown pop-up closes it once.
+    popup.popUpAt(QPoint(40, 40));
+    QCoreApplication::sendEvent(&popup, &deactivate);
+    QCoreApplication::sendEvent(&popup, &deactivate);
+    QVERIFY(!popup.isVisible());
+    QCOMPARE(hidden.count(), 3);
 }
 
 void TestPopupTips::enterAndLeaveAreReported()

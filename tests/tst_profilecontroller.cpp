@@ -2,6 +2,7 @@
 #include "devicelink/ddevicehidcmdsend.h"
 #include "devicepage/profilecontroller.h"
 #include "devicepage/profiledefaults.h"
+#include "sdk/devicecatalogue.h"
 #include "keyboardview/keyboardbutcustom.h"
 #include "support/emuiofixture.h"
 #include "support/kbemuexpect.h"
@@ -85,6 +86,30 @@ class TestProfileController : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // Every model's new profiles get the two preset custom lights from a file that ships.
+    void everyModelGetsCustomLightPresets()
+    {
+        const QVector<CatalogueModel> &models = DeviceCatalogue::instance().models();
+        QVERIFY(!models.isEmpty());
+        for (const CatalogueModel &model : models) {
+            const QString name = ProfileDefaults::presetFileName(model.keyCount, model.modelName);
+            QVERIFY2(QFile::exists(":/images/configDir/" + name), qPrintable(model.modelName + ": " + name));
+            StoreFixture files;
+            const QByteArray path = files.path(model.modelName + ".xml");
+            QVERIFY(CTavrixXML_CreateXMLFile(path));
+            QVERIFY(CTavrixXML_CreateProFileXmlParentNode(path, "1", "Profile1", 0));
+            ProfileDefaults(model.keyCount, model.modelName).addDefaultCustomLights(path, 1);
+            for (const QByteArray slot : {"0", "1"}) {
+                QList<CustomLightDataInfo> keys;
+                CTavrixXML_ProFileCustomLightInfoSelectAll(path, "1", slot, keys);
+                QVERIFY2(!keys.isEmpty(), qPrintable(model.modelName + " slot " + slot));
+            }
+        }
+        // Key counts without a file of their own take the general preset.
+        for (int keyCount : {18, 61, 82, 83, 98, 108})
+            QCOMPARE(ProfileDefaults::presetFileName(keyCount, "Any"), QString("customLightDefaultConfig.xml"));
+    }
+
     void init()
     {
         store.reset(new StoreFixture);
@@ -314,6 +339,8 @@ private Q_SLOTS:
         QTest::newRow("other scripts") << QString::fromUtf8("配置 1") << QString::fromUtf8("配置 1");
         QTest::newRow("dot") << "."
                              << "";
+        QTest::newRow("characters typed file names refuse") << "a<b>:\"c|d?e*f&g"
+                                                           << "a_b___c_d_e_f_g";
     }
 
     void exportFileName()

@@ -14,6 +14,7 @@
 #include "widgets/cbnotice.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -240,6 +241,35 @@ private Q_SLOTS:
         QCOMPARE(storedRecord(1).strokes[3], 22);
         view->findChild<QPushButton *>("pushButton_Close")->click();
         QVERIFY(!layer->isVisible());
+    }
+
+    // A damaged file is named, not shown as an empty "0/40" with a Create that
+    // fails silently; moved aside on request, a new file starts.
+    void damagedFileIsNamed()
+    {
+        const QByteArray damaged = "<tavrixStore version=\"1\"><seniorKey id=\"1\"";
+        StoreFixture::write(file, damaged);
+        StoreFileQuestion::reset();
+        int asked = 0;
+        StoreFileQuestion::setAsker([&asked](QWidget *, const QString &) {
+            return ++asked == 1 ? StoreFileQuestion::Keep : StoreFileQuestion::MoveAside;
+        });
+        open();
+        QCOMPARE(asked, 1);
+        click("pushButton_NewCreate");
+        QVERIFY2(page->notice()->text().contains(QFile::decodeName(file)), qPrintable(page->notice()->text()));
+        QCOMPARE(StoreFixture::bytes(file), damaged);
+        delete page.data();
+
+        StoreFileQuestion::reset();
+        open();
+        QCOMPARE(asked, 2);
+        QCOMPARE(QDir(QFileInfo(QFile::decodeName(file)).path()).entryList({"SeniorKeyConfig.xml.damaged-*"}).size(),
+                 1);
+        click("pushButton_NewCreate");
+        QCOMPARE(page->notice()->text(), QObject::tr("Create senior keys successful"));
+        QCOMPARE(stored().size(), 1);
+        StoreFileQuestion::setAsker([](QWidget *, const QString &) { return StoreFileQuestion::Keep; });
     }
 
     void helpPopupFollowsThePointer()

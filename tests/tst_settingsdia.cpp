@@ -1,5 +1,6 @@
 #include "app/ddatamanager.h"
 #include "app/dsettingsdia.h"
+#include "app/trayavailability.h"
 #include "firmware/dfirwareinfoshow.h"
 #include "platform/xdgautostart.h"
 #include "support/testmain.h"
@@ -62,6 +63,7 @@ private Q_SLOTS:
     void languageChoiceIsStoredAndRetranslates();
     void autoStartWritesAndRemovesTheEntry();
     void autoStartFailureIsReportedAndStaysOff();
+    void closeToTrayNeedsATray();
     void closeToTrayIsStored();
     void escAndCloseButtonLiftTheDimming_data();
     void escAndCloseButtonLiftTheDimming();
@@ -292,9 +294,39 @@ void TestSettingsDia::autoStartFailureIsReportedAndStaysOff()
     QCOMPARE(dialog->notice()->text(), QStringLiteral("Set config failed"));
 }
 
+namespace {
+bool trayShown()
+{
+    return true;
+}
+bool noTray()
+{
+    return false;
+}
+}  // namespace
+
+// Without a tray the option cannot be used and says why; its stored value stays.
+void TestSettingsDia::closeToTrayNeedsATray()
+{
+    TrayAvailability::setProbe(&noTray);
+    QSettings(m_settingsPath, QSettings::IniFormat).setValue("CloseToTray/isCloseToTray", true);
+    std::unique_ptr<DSettingsDia> dialog(openDialog());
+    Ui::DSettingsDia *form = ui(dialog.get());
+    TrayAvailability::setProbe(nullptr);
+    QVERIFY(!form->checkBox_Close->isEnabled());
+    QCOMPARE(form->checkBox_Close->text(), QStringLiteral("Close startup to tray (no system tray found)"));
+    QVERIFY(form->checkBox_Close->isChecked());
+    form->checkBox_Close->click();
+    QCOMPARE(stored("CloseToTray/isCloseToTray").toBool(), true);
+}
+
 void TestSettingsDia::closeToTrayIsStored()
 {
+    TrayAvailability::setProbe(&trayShown);
     std::unique_ptr<DSettingsDia> dialog(openDialog());
+    TrayAvailability::setProbe(nullptr);
+    QVERIFY(ui(dialog.get())->checkBox_Close->isEnabled());
+    QCOMPARE(ui(dialog.get())->checkBox_Close->text(), QStringLiteral("Close startup to tray"));
     Ui::DSettingsDia *form = ui(dialog.get());
     form->checkBox_Close->click();
     QCOMPARE(stored("CloseToTray/isCloseToTray").toBool(), true);
@@ -361,7 +393,7 @@ void TestSettingsDia::aboutPageAndLink()
     const QString name = defaults.value("CompanyName/ComName").toString();
     QCOMPARE(form->label_AppName->text(), name);
     QCOMPARE(form->label_AppVersion->text(), defaults.value("AppVersion/Version").toString());
-    QCOMPARE(form->label_Copyright->text(), defaults.value("Copyright/CopyrightStr").toString().replace('*', ','));
+    QCOMPARE(form->label_Copyright->text(), QStringLiteral("Copyright © %1. All rights reserved.").arg(name));
     QCOMPARE(form->label_Link->isVisible(), defaults.value("CompanyLinkFrame/showStatus").toBool());
     QVERIFY(form->label_Link->text().contains(QStringLiteral("Company|%1|").arg(name)));
 

@@ -16,6 +16,7 @@
 #include "widgets/arrowwidget.h"
 #include "widgets/slidercustomwidget.h"
 
+#include <QScreen>
 #include <QCheckBox>
 #include <QDir>
 #include <QLabel>
@@ -244,11 +245,20 @@ private Q_SLOTS:
         QTest::addColumn<bool>("secondaryChecked");
         QTest::addColumn<QString>("stackPage");
         QTest::addColumn<Config>("sent");
-        QTest::newRow("plain") << 0 << false << false << "page_SecondClose" << Config {0, 30, 30, 0, 0};
-        QTest::newRow("separate") << 1 << false << true << "page_SecondOpen" << Config {1, 30, 25, 0, 0};
-        QTest::newRow("quick") << 12 << true << false << "page_SecondClose" << Config {12, 30, 30, 0, 0};
-        QTest::newRow("quick-separate") << 13 << true << true << "page_SecondOpen" << Config {13, 30, 25, 0, 0};
-        QTest::newRow("unknown type") << 7 << false << false << "page_SecondClose" << Config {0, 30, 30, 0, 0};
+        QTest::addColumn<int>("quickPress");  // the keyboard's quick-trigger travels
+        QTest::addColumn<int>("quickRelease");
+        QTest::newRow("plain") << 0 << false << false << "page_SecondClose" << Config {0, 30, 30, 0, 0} << 5 << 3;
+        QTest::newRow("separate") << 1 << false << true << "page_SecondOpen" << Config {1, 30, 25, 0, 0} << 5 << 3;
+        // The quick-trigger travels are the ones the sliders show, within 1..20.
+        QTest::newRow("quick") << 12 << true << false << "page_SecondClose" << Config {12, 30, 30, 5, 5} << 5 << 3;
+        QTest::newRow("quick-separate") << 13 << true << true << "page_SecondOpen" << Config {13, 30, 25, 5, 3} << 5
+                                        << 3;
+        QTest::newRow("quick, travel 0") << 12 << true << false << "page_SecondClose" << Config {12, 30, 30, 1, 1} << 0
+                                         << 0;
+        QTest::newRow("quick-separate, out of range")
+            << 13 << true << true << "page_SecondOpen" << Config {13, 30, 25, 1, 20} << 0 << 40;
+        QTest::newRow("unknown type") << 7 << false << false << "page_SecondClose" << Config {0, 30, 30, 0, 0} << 5
+                                      << 3;
     }
     void keyAnswerShowsItsState()
     {
@@ -257,6 +267,8 @@ private Q_SLOTS:
         QFETCH(bool, secondaryChecked);
         QFETCH(QString, stackPage);
         QFETCH(Config, sent);
+        QFETCH(int, quickPress);
+        QFETCH(int, quickRelease);
         DTriggerSettingPage page;
         page.resize(1100, 260);
         page.show();
@@ -264,7 +276,7 @@ private Q_SLOTS:
         page.reloadSettings();
         // A click answer reaches the page through the data manager.
         DDataManager::getInstance()->queryDynamicDisplaySensitivityNum(1, 0, 0);
-        DDataManager::getInstance()->relaySensitivityBackInfo(type, 30, 25, 5, 3);
+        DDataManager::getInstance()->relaySensitivityBackInfo(type, 30, 25, quickPress, quickRelease);
         page.travelScale()->repaint();
         QCOMPARE(page.findChild<QCheckBox *>("checkBox_QuickTrigger")->isChecked(), quickChecked);
         QCOMPARE(page.findChild<QCheckBox *>("checkBox_SecondarySensitivity")->isChecked(), secondaryChecked);
@@ -275,9 +287,9 @@ private Q_SLOTS:
         QCOMPARE((Config {c.selMode, c.strengthNum_L, c.strengthNum_R, c.strengthNum_QuickTrigger_L,
                           c.strengthNum_QuickTrigger_R}),
                  sent);
-        if (type == 12)
+        if (type == 12 && quickPress == 5)
             QCOMPARE(page.findChild<QLabel *>("label_Journey3")->text(), QString("0.5mm"));
-        if (type == 13)
+        if (type == 13 && quickRelease == 3)
             QCOMPARE(page.findChild<QLabel *>("label_ReleaseJourneySecond5")->text(), QString("0.3mm"));
     }
 
@@ -401,7 +413,11 @@ private Q_SLOTS:
         QCOMPARE(popup->size(), size);
         // Its bottom edge 2 px above the button, 38 px left of the button's centre.
         const QPoint bottomCentre = anchor->mapToGlobal(QPoint(anchor->width() / 2, anchor->height()));
-        QCOMPARE(popup->pos(), bottomCentre - QPoint(38, anchor->height() + (size.height() == 173 ? 175 : 132)));
+        // Where the screen ends first, the pop-up is moved back onto it.
+        const QPoint wanted = bottomCentre - QPoint(38, anchor->height() + (size.height() == 173 ? 175 : 132));
+        const QRect screen = QGuiApplication::screenAt(popup->geometry().center())->availableGeometry();
+        QCOMPARE(popup->pos(), ArrowWidget::fittedTopLeft(wanted, size, screen));
+        QVERIFY(screen.contains(popup->geometry()));
         QCOMPARE(popup->findChild<QStackedWidget *>("stackedWidget")->currentWidget()->objectName(), page);
 
         // A second entry replaces the first pop-up; leaving hides it.

@@ -6,12 +6,16 @@
 #include "support/storefixture.h"
 #include "support/testmain.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QSet>
 
 #include <csignal>
 #include <cstring>
 #include <sys/resource.h>
+#include <unistd.h>
 
 using xmlstore::clearStoreCache;
 
@@ -81,6 +85,9 @@ private Q_SLOTS:
     void brokenPresets_data();
     void brokenPresets();
     void keyNamesComeFromTheStore();
+    void failuresSayWhy();
+    void damagedFileMovedAside();
+    void leftoverSaveFilesRemoved();
 };
 
 void TestXmlStoreFiles::brokenFilesFailAndStayUntouched_data()
@@ -356,6 +363,110 @@ void TestXmlStoreFiles::keyNamesComeFromTheStore()
         manager.getKeyFunctionTypeName(item);
         QCOMPARE(manager.getKeyFunctionDetail(), row.detail);
     }
+}
+
+void TestXmlStoreFiles::failuresSayWhy()
+{
+    StoreFixture fx;
+    const QByteArray good = fx.path("store.xml");
+    StoreFixture::write(good, kGood);
+    const QByteArray damaged = fx.path("damaged.xml");
+    StoreFixture::write(damaged, store("<profile index=\"1\" name=\"A\"/>\n<profile index=\"1\" name=\"B\"/>"));
+    QList<ProfileNode> nodes;
+
+    // Damaged: the line where reading stopped, told at every call, not only the first.
+    for (int round = 0; round < 2; ++round) {
+        QVERIFY(!CTavrixXML_SelectProFileAllNodes(damaged, nodes));
+        const CTavrixXMLFailure failure = CTavrixXML_LastFailure();
+        QCOMPARE(int(failure.kind), int(CTavrixXMLFailureKind::Damaged));
+        QCOMPARE(failure.path, damaged);
+        QCOMPARE(failure.line, 4);
+        QVERIFY(CTavrixXML_FailureText(failure).contains(QFile::decodeName(damaged)));
+        QVERIFY(CTavrixXML_FailureText(failure).contains("4"));
+    }
+    // A later call that works starts clean; a refusal of the call's own is no file failure.
+    QVERIFY(CTavrixXML_SelectProFileAllNodes(good, nodes));
+    QCOMPARE(int(CTavrixXML_LastFailure().kind), int(CTavrixXMLFailureKind::None));
+    QVERIFY(!CTavrixXML_CreateProFileXmlParentNode(good, "1", "Taken", 0));
+    QCOMPARE(int(CTavrixXML_LastFailure().kind), int(CTavrixXMLFailureKind::None));
+    QVERIFY(CTavrixXML_FailureText(CTavrixXML_LastFailure()).isEmpty());
+
+    QList<MacroNode> macros;
+    QVERIFY(!CTavrixXML_SelectMacroAllNodes(fx.path("missing.xml"), macros));
+    QCOMPARE(int(CTavrixXML_LastFailure().kind), int(CTavrixXMLFailureKind::Missing));
+
+    // A folder that cannot take the file.
+    QVERIFY(!CTavrixXML_CreateXMLFile(fx.path("no/such/folder/store.xml")));
+    QCOMPARE(int(CTavrixXML_LastFailure().kind), int(CTavrixXMLFailureKind::CannotWrite));
+    QVERIFY(CTavrixXML_FailureText(CTavrixXML_LastFailure()).contains("store.xml"));
+
+    // A full disk (a file-size limit stands in for it).
+    struct rlimit previous;
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &previous), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit tight = previous;
+    tight.rlim_cur = kGood.size();
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &tight), 0);
+    const bool written = CTavrixXML_CreateMacroXmlParentNode(good, "7", QByteArray(300, 'x'));
+    const CTavrixXMLFailure full = CTavrixXML_LastFailure();
+    setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, previousHandler);
+    QVERIFY(!written);
+    QCOMPARE(int(full.kind), int(CTavrixXMLFailureKind::DiskFull));
+    QCOMPARE(StoreFixture::bytes(good), kGood);
+
+    // Permissions: a read-only file and a read-only folder (root passes both).
+    if (::geteuid() == 0)
+        QSKIP("permissions do not bind the root user");
+    QFile::setPermissions(QFile::decodeName(good), QFileDevice::ReadOwner);
+    QVERIFY(!CTavrixXML_CreateMacroXmlParentNode(good, "8", "M"));
+    QCOMPARE(int(CTavrixXML_LastFailure().kind), int(CTavrixXMLFailureKind::CannotWrite));
+    QFile::setPermissions(QFile::decodeName(good), QFileDevice::WriteOwner);
+    QVERIFY(!CTavrixXML_SelectProFileAllNodes(good, nodes));
+    QCOMPARE(int(CTavrixXML_LastFailure().kind), int(CTavrixXMLFailureKind::CannotOpen));
+    QFile::setPermissions(QFile::decodeName(good), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
+
+void TestXmlStoreFiles::damagedFileMovedAside()
+{
+    StoreFixture fx;
+    const QByteArray file = fx.path("appMacro.xml");
+    StoreFixture::write(file, kGood);
+    QVERIFY(!CTavrixXML_MoveDamagedAside(file));  // a readable file stays
+    QVERIFY(!CTavrixXML_MoveDamagedAside(fx.path("missing.xml")));
+
+    const QByteArray broken = kGood.left(40);
+    for (int round = 0; round < 2; ++round) {
+        StoreFixture::write(file, broken);
+        QByteArray movedTo;
+        QVERIFY(CTavrixXML_MoveDamagedAside(file, &movedTo));
+        QVERIFY(!QFile::exists(QFile::decodeName(file)));
+        QCOMPARE(StoreFixture::bytes(movedTo), broken);  // kept byte for byte
+        const QString name = QFileInfo(QFile::decodeName(movedTo)).fileName();
+        QVERIFY2(QRegularExpression("^appMacro\\.xml\\.damaged-\\d{8}-\\d{6}(-2)?$").match(name).hasMatch(),
+                 qPrintable(name));
+        // A new store can start at the old name.
+        QVERIFY(CTavrixXML_CreateXMLFile(file));
+        QList<MacroNode> macros;
+        QVERIFY(CTavrixXML_SelectMacroAllNodes(file, macros));
+    }
+}
+
+void TestXmlStoreFiles::leftoverSaveFilesRemoved()
+{
+    StoreFixture fx;
+    const QString folder = QFile::decodeName(fx.path(""));
+    QDir(folder).mkpath("QR108/SN1");
+    const QStringList leftovers = {"appMacro.xml.Ab12Cd", "QR108/SN1/appProfile_FN.xml.x9Y8z7"};
+    const QStringList kept = {"appMacro.xml", "appMacro.xml.damaged-20260101-120000", "notes.txt.Ab12Cd",
+                              "QR108/SN1/appProfile_FN.xml", "QR108/SN1/appProfile_FN.xml.bak"};
+    for (const QString &name : leftovers + kept)
+        StoreFixture::write(QFile::encodeName(folder + "/" + name), "x");
+    QCOMPARE(CTavrixXML_RemoveLeftoverTempFiles(QFile::encodeName(folder)), leftovers.size());
+    for (const QString &name : leftovers)
+        QVERIFY2(!QFile::exists(folder + "/" + name), qPrintable(name));
+    for (const QString &name : kept)
+        QVERIFY2(QFile::exists(folder + "/" + name), qPrintable(name));
 }
 
 TAVRIX_TEST_MAIN(TestXmlStoreFiles)

@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar" sourcelanguage="en">
 <context>
+    <name>CTavrixXML</name>
+    <message>
+        <source>The file %1 does not exist</source>
+        <translation>الملف %1 غير موجود</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened</source>
+        <translation>تعذر فتح الملف %1</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written</source>
+        <translation>تعذرت الكتابة في الملف %1</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be saved: the disk is full</source>
+        <translation>تعذر حفظ الملف %1: القرص ممتلئ</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged (line %2)</source>
+        <translation>الملف %1 تالف (السطر %2)</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged</source>
+        <translation>الملف %1 تالف</translation>
+    </message>
+</context>
+<context>
     <name>DAllKeysShowPage</name>
     <message>
         <source>DAllKeysShowPage</source>
@@ -84,12 +111,20 @@
         <source>Cancel</source>
         <translation>إلغاء</translation>
     </message>
+    <message>
+        <source>Renaming the custom light failed</source>
+        <translation>فشلت إعادة تسمية الإضاءة المخصصة</translation>
+    </message>
 </context>
 <context>
     <name>DDeviceKeyboardLink</name>
     <message>
         <source>The text is on the clipboard: press Ctrl+V to paste it</source>
         <translation>النص موجود في الحافظة: اضغط Ctrl+V للصقه</translation>
+    </message>
+    <message>
+        <source>The keyboard's settings could not be saved</source>
+        <translation>تعذر حفظ إعدادات لوحة المفاتيح</translation>
     </message>
 </context>
 <context>
@@ -2111,6 +2146,66 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>اكتمل</translation>
     </message>
     <message>
+        <source>Zoom out</source>
+        <translation>تصغير</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>تكبير</translation>
+    </message>
+    <message>
+        <source>Profile menu</source>
+        <translation>قائمة الملف الشخصي</translation>
+    </message>
+    <message>
+        <source>Colour %1</source>
+        <translation>اللون %1</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>يمين</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>يسار</translation>
+    </message>
+    <message>
+        <source>Disperse</source>
+        <translation>انتشار</translation>
+    </message>
+    <message>
+        <source>Gather</source>
+        <translation>تجميع</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>باتجاه عقارب الساعة</translation>
+    </message>
+    <message>
+        <source>Anticlockwise</source>
+        <translation>عكس عقارب الساعة</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>أحمر</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>أخضر</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>أزرق</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>المفتاح %1</translation>
+    </message>
+    <message>
+        <source>Close startup to tray (no system tray found)</source>
+        <translation>التصغير إلى علبة النظام عند الإغلاق (لم يتم العثور على علبة النظام)</translation>
+    </message>
+    <message>
         <source>The firmware image is not valid for this keyboard</source>
         <translation>صورة البرنامج الثابت غير صالحة لهذه لوحة المفاتيح</translation>
     </message>
@@ -2118,12 +2213,73 @@ When "Key Combination" is selected, at least one combination key and one other k
         <source>Reconnect the keyboard</source>
         <translation>أعد توصيل لوحة المفاتيح</translation>
     </message>
+    <message>
+        <source>Copyright © %1. All rights reserved.</source>
+        <translation>حقوق النشر © %1. جميع الحقوق محفوظة.</translation>
+    </message>
+    <message>
+        <source>Saving the macro failed</source>
+        <translation>فشل حفظ الماكرو</translation>
+    </message>
+    <message>
+        <source>The macro name cannot be used as a file name</source>
+        <translation>لا يمكن استخدام اسم الماكرو كاسم ملف</translation>
+    </message>
+    <message>
+        <source>Export macro failed: the file %1 cannot be written</source>
+        <translation>فشل تصدير الماكرو: تعذرت الكتابة في الملف %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file %1 cannot be opened</source>
+        <translation>فشل استيراد الماكرو: تعذر فتح الملف %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is larger than %1 KB</source>
+        <translation>فشل استيراد الماكرو: الملف أكبر من %1 كيلوبايت</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file holds more than %1 events</source>
+        <translation>فشل استيراد الماكرو: يحتوي الملف على أكثر من %1 حدث</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the store already holds %1 macros</source>
+        <translation>فشل استيراد الماكرو: المخزن يحتوي بالفعل على %1 ماكرو</translation>
+    </message>
+    <message>
+        <source>Saving the advanced key failed</source>
+        <translation>فشل حفظ المفتاح المتقدم</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>
     <message>
         <source>Colour picker</source>
         <translation>منتقي الألوان</translation>
+    </message>
+</context>
+<context>
+    <name>StoreFileQuestion</name>
+    <message>
+        <source>Tip</source>
+        <translation>تنبيه</translation>
+    </message>
+    <message>
+        <source>Move aside and start anew</source>
+        <translation>نقله جانبًا والبدء من جديد</translation>
+    </message>
+    <message>
+        <source>Keep it</source>
+        <translation>الإبقاء عليه</translation>
+    </message>
+    <message>
+        <source>%1.
+Its content cannot be shown. Keep the file as it is (the page stays empty), or move it aside with the date in its name and start a new one?</source>
+        <translation>%1.
+لا يمكن عرض محتواه. هل تريد الإبقاء على الملف كما هو (تبقى الصفحة فارغة)، أم نقله جانبًا مع إضافة التاريخ إلى اسمه والبدء بملف جديد؟</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be moved aside</source>
+        <translation>تعذر نقل الملف %1 جانبًا</translation>
     </message>
 </context>
 <context>

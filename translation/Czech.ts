@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="cs" sourcelanguage="en">
 <context>
+    <name>CTavrixXML</name>
+    <message>
+        <source>The file %1 does not exist</source>
+        <translation>Soubor %1 neexistuje</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened</source>
+        <translation>Soubor %1 nelze otevřít</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written</source>
+        <translation>Do souboru %1 nelze zapisovat</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be saved: the disk is full</source>
+        <translation>Soubor %1 nelze uložit: disk je plný</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged (line %2)</source>
+        <translation>Soubor %1 je poškozen (řádek %2)</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged</source>
+        <translation>Soubor %1 je poškozen</translation>
+    </message>
+</context>
+<context>
     <name>DAllKeysShowPage</name>
     <message>
         <source>DAllKeysShowPage</source>
@@ -84,12 +111,20 @@
         <source>Cancel</source>
         <translation>Zrušit</translation>
     </message>
+    <message>
+        <source>Renaming the custom light failed</source>
+        <translation>Vlastní podsvícení se nepodařilo přejmenovat</translation>
+    </message>
 </context>
 <context>
     <name>DDeviceKeyboardLink</name>
     <message>
         <source>The text is on the clipboard: press Ctrl+V to paste it</source>
         <translation>Text je ve schránce: stiskněte Ctrl+V pro jeho vložení</translation>
+    </message>
+    <message>
+        <source>The keyboard's settings could not be saved</source>
+        <translation>Nastavení klávesnice se nepodařilo uložit</translation>
     </message>
 </context>
 <context>
@@ -2111,6 +2146,66 @@ Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifiká
         <translation>Dokončeno</translation>
     </message>
     <message>
+        <source>Zoom out</source>
+        <translation>Oddálit</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Přiblížit</translation>
+    </message>
+    <message>
+        <source>Profile menu</source>
+        <translation>Nabídka profilu</translation>
+    </message>
+    <message>
+        <source>Colour %1</source>
+        <translation>Barva %1</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Doprava</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Doleva</translation>
+    </message>
+    <message>
+        <source>Disperse</source>
+        <translation>Rozptýlit</translation>
+    </message>
+    <message>
+        <source>Gather</source>
+        <translation>Shromáždit</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>Po směru hodin</translation>
+    </message>
+    <message>
+        <source>Anticlockwise</source>
+        <translation>Proti směru hodin</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Červená</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Zelená</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Modrá</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Klávesa %1</translation>
+    </message>
+    <message>
+        <source>Close startup to tray (no system tray found)</source>
+        <translation>Při zavření minimalizovat do oznamovací oblasti (oznamovací oblast nenalezena)</translation>
+    </message>
+    <message>
         <source>The firmware image is not valid for this keyboard</source>
         <translation>Obraz firmwaru není pro tuto klávesnici platný</translation>
     </message>
@@ -2118,12 +2213,73 @@ Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifiká
         <source>Reconnect the keyboard</source>
         <translation>Znovu připojte klávesnici</translation>
     </message>
+    <message>
+        <source>Copyright © %1. All rights reserved.</source>
+        <translation>Copyright © %1. Všechna práva vyhrazena.</translation>
+    </message>
+    <message>
+        <source>Saving the macro failed</source>
+        <translation>Makro se nepodařilo uložit</translation>
+    </message>
+    <message>
+        <source>The macro name cannot be used as a file name</source>
+        <translation>Název makra nelze použít jako název souboru</translation>
+    </message>
+    <message>
+        <source>Export macro failed: the file %1 cannot be written</source>
+        <translation>Export makra selhal: do souboru %1 nelze zapisovat</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file %1 cannot be opened</source>
+        <translation>Import makra selhal: soubor %1 nelze otevřít</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is larger than %1 KB</source>
+        <translation>Import makra selhal: soubor je větší než %1 KB</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file holds more than %1 events</source>
+        <translation>Import makra selhal: soubor obsahuje více než %1 událostí</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the store already holds %1 macros</source>
+        <translation>Import makra selhal: uloženo je již %1 maker</translation>
+    </message>
+    <message>
+        <source>Saving the advanced key failed</source>
+        <translation>Pokročilou klávesu se nepodařilo uložit</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>
     <message>
         <source>Colour picker</source>
         <translation>Výběr barvy</translation>
+    </message>
+</context>
+<context>
+    <name>StoreFileQuestion</name>
+    <message>
+        <source>Tip</source>
+        <translation>Tip</translation>
+    </message>
+    <message>
+        <source>Move aside and start anew</source>
+        <translation>Odložit a začít znovu</translation>
+    </message>
+    <message>
+        <source>Keep it</source>
+        <translation>Ponechat</translation>
+    </message>
+    <message>
+        <source>%1.
+Its content cannot be shown. Keep the file as it is (the page stays empty), or move it aside with the date in its name and start a new one?</source>
+        <translation>%1.
+Jeho obsah nelze zobrazit. Ponechat soubor tak, jak je (stránka zůstane prázdná), nebo jej odložit s datem v názvu a začít nový?</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be moved aside</source>
+        <translation>Soubor %1 nelze odložit</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>CTavrixXML</name>
+    <message>
+        <source>The file %1 does not exist</source>
+        <translation>The file %1 does not exist</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened</source>
+        <translation>The file %1 cannot be opened</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written</source>
+        <translation>The file %1 cannot be written</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be saved: the disk is full</source>
+        <translation>The file %1 cannot be saved: the disk is full</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged (line %2)</source>
+        <translation>The file %1 is damaged (line %2)</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged</source>
+        <translation>The file %1 is damaged</translation>
+    </message>
+</context>
+<context>
     <name>DAllKeysShowPage</name>
     <message>
         <source>DAllKeysShowPage</source>
@@ -84,12 +111,20 @@
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>Renaming the custom light failed</source>
+        <translation>Renaming the custom light failed</translation>
+    </message>
 </context>
 <context>
     <name>DDeviceKeyboardLink</name>
     <message>
         <source>The text is on the clipboard: press Ctrl+V to paste it</source>
         <translation>The text is on the clipboard: press Ctrl+V to paste it</translation>
+    </message>
+    <message>
+        <source>The keyboard's settings could not be saved</source>
+        <translation>The keyboard's settings could not be saved</translation>
     </message>
 </context>
 <context>
@@ -2111,6 +2146,66 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>Complete</translation>
     </message>
     <message>
+        <source>Zoom out</source>
+        <translation>Zoom out</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Zoom in</translation>
+    </message>
+    <message>
+        <source>Profile menu</source>
+        <translation>Profile menu</translation>
+    </message>
+    <message>
+        <source>Colour %1</source>
+        <translation>Colour %1</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>Disperse</source>
+        <translation>Disperse</translation>
+    </message>
+    <message>
+        <source>Gather</source>
+        <translation>Gather</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>Clockwise</translation>
+    </message>
+    <message>
+        <source>Anticlockwise</source>
+        <translation>Anticlockwise</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Green</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blue</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Key %1</translation>
+    </message>
+    <message>
+        <source>Close startup to tray (no system tray found)</source>
+        <translation>Close startup to tray (no system tray found)</translation>
+    </message>
+    <message>
         <source>The firmware image is not valid for this keyboard</source>
         <translation>The firmware image is not valid for this keyboard</translation>
     </message>
@@ -2118,12 +2213,73 @@ When "Key Combination" is selected, at least one combination key and one other k
         <source>Reconnect the keyboard</source>
         <translation>Reconnect the keyboard</translation>
     </message>
+    <message>
+        <source>Copyright © %1. All rights reserved.</source>
+        <translation>Copyright © %1. All rights reserved.</translation>
+    </message>
+    <message>
+        <source>Saving the macro failed</source>
+        <translation>Saving the macro failed</translation>
+    </message>
+    <message>
+        <source>The macro name cannot be used as a file name</source>
+        <translation>The macro name cannot be used as a file name</translation>
+    </message>
+    <message>
+        <source>Export macro failed: the file %1 cannot be written</source>
+        <translation>Export macro failed: the file %1 cannot be written</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file %1 cannot be opened</source>
+        <translation>Import macro failed: the file %1 cannot be opened</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is larger than %1 KB</source>
+        <translation>Import macro failed: the file is larger than %1 KB</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file holds more than %1 events</source>
+        <translation>Import macro failed: the file holds more than %1 events</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the store already holds %1 macros</source>
+        <translation>Import macro failed: the store already holds %1 macros</translation>
+    </message>
+    <message>
+        <source>Saving the advanced key failed</source>
+        <translation>Saving the advanced key failed</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>
     <message>
         <source>Colour picker</source>
         <translation>Colour picker</translation>
+    </message>
+</context>
+<context>
+    <name>StoreFileQuestion</name>
+    <message>
+        <source>Tip</source>
+        <translation>Tip</translation>
+    </message>
+    <message>
+        <source>Move aside and start anew</source>
+        <translation>Move aside and start anew</translation>
+    </message>
+    <message>
+        <source>Keep it</source>
+        <translation>Keep it</translation>
+    </message>
+    <message>
+        <source>%1.
+Its content cannot be shown. Keep the file as it is (the page stays empty), or move it aside with the date in its name and start a new one?</source>
+        <translation>%1.
+Its content cannot be shown. Keep the file as it is (the page stays empty), or move it aside with the date in its name and start a new one?</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be moved aside</source>
+        <translation>The file %1 cannot be moved aside</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>CTavrixXML</name>
+    <message>
+        <source>The file %1 does not exist</source>
+        <translation>Le fichier %1 n'existe pas</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened</source>
+        <translation>Impossible d'ouvrir le fichier %1</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written</source>
+        <translation>Impossible d'écrire le fichier %1</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be saved: the disk is full</source>
+        <translation>Impossible d'enregistrer le fichier %1 : le disque est plein</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged (line %2)</source>
+        <translation>Le fichier %1 est endommagé (ligne %2)</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged</source>
+        <translation>Le fichier %1 est endommagé</translation>
+    </message>
+</context>
+<context>
     <name>DAllKeysShowPage</name>
     <message>
         <source>DAllKeysShowPage</source>
@@ -84,12 +111,20 @@
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>Renaming the custom light failed</source>
+        <translation>Impossible de renommer l'éclairage personnalisé</translation>
+    </message>
 </context>
 <context>
     <name>DDeviceKeyboardLink</name>
     <message>
         <source>The text is on the clipboard: press Ctrl+V to paste it</source>
         <translation>Le texte est dans le presse-papiers : appuyez sur Ctrl+V pour le coller</translation>
+    </message>
+    <message>
+        <source>The keyboard's settings could not be saved</source>
+        <translation>Impossible d'enregistrer les réglages du clavier</translation>
     </message>
 </context>
 <context>
@@ -2111,6 +2146,66 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
         <translation>Terminé</translation>
     </message>
     <message>
+        <source>Zoom out</source>
+        <translation>Zoom arrière</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Zoom avant</translation>
+    </message>
+    <message>
+        <source>Profile menu</source>
+        <translation>Menu du profil</translation>
+    </message>
+    <message>
+        <source>Colour %1</source>
+        <translation>Couleur %1</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Disperse</source>
+        <translation>Disperser</translation>
+    </message>
+    <message>
+        <source>Gather</source>
+        <translation>Rassembler</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>Sens horaire</translation>
+    </message>
+    <message>
+        <source>Anticlockwise</source>
+        <translation>Sens antihoraire</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Touche %1</translation>
+    </message>
+    <message>
+        <source>Close startup to tray (no system tray found)</source>
+        <translation>Réduire dans la zone de notification à la fermeture (aucune zone de notification trouvée)</translation>
+    </message>
+    <message>
         <source>The firmware image is not valid for this keyboard</source>
         <translation>L'image du micrologiciel n'est pas valide pour ce clavier</translation>
     </message>
@@ -2118,12 +2213,73 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
         <source>Reconnect the keyboard</source>
         <translation>Reconnectez le clavier</translation>
     </message>
+    <message>
+        <source>Copyright © %1. All rights reserved.</source>
+        <translation>Copyright © %1. Tous droits réservés.</translation>
+    </message>
+    <message>
+        <source>Saving the macro failed</source>
+        <translation>Impossible d'enregistrer la macro</translation>
+    </message>
+    <message>
+        <source>The macro name cannot be used as a file name</source>
+        <translation>Le nom de la macro ne peut pas servir de nom de fichier</translation>
+    </message>
+    <message>
+        <source>Export macro failed: the file %1 cannot be written</source>
+        <translation>Échec de l'exportation de la macro : impossible d'écrire le fichier %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file %1 cannot be opened</source>
+        <translation>Échec de l'importation de la macro : impossible d'ouvrir le fichier %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is larger than %1 KB</source>
+        <translation>Échec de l'importation de la macro : le fichier dépasse %1 Ko</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file holds more than %1 events</source>
+        <translation>Échec de l'importation de la macro : le fichier contient plus de %1 événements</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the store already holds %1 macros</source>
+        <translation>Échec de l'importation de la macro : %1 macros sont déjà enregistrées</translation>
+    </message>
+    <message>
+        <source>Saving the advanced key failed</source>
+        <translation>Impossible d'enregistrer la touche avancée</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>
     <message>
         <source>Colour picker</source>
         <translation>Sélecteur de couleur</translation>
+    </message>
+</context>
+<context>
+    <name>StoreFileQuestion</name>
+    <message>
+        <source>Tip</source>
+        <translation>Astuce</translation>
+    </message>
+    <message>
+        <source>Move aside and start anew</source>
+        <translation>Mettre de côté et recommencer</translation>
+    </message>
+    <message>
+        <source>Keep it</source>
+        <translation>Le conserver</translation>
+    </message>
+    <message>
+        <source>%1.
+Its content cannot be shown. Keep the file as it is (the page stays empty), or move it aside with the date in its name and start a new one?</source>
+        <translation>%1.
+Son contenu ne peut pas être affiché. Conserver le fichier tel quel (la page reste vide) ou le mettre de côté avec la date dans son nom et en commencer un nouveau ?</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be moved aside</source>
+        <translation>Impossible de mettre de côté le fichier %1</translation>
     </message>
 </context>
 <context>

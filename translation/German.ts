@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>CTavrixXML</name>
+    <message>
+        <source>The file %1 does not exist</source>
+        <translation>Die Datei %1 existiert nicht</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened</source>
+        <translation>Die Datei %1 kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be saved: the disk is full</source>
+        <translation>Die Datei %1 kann nicht gespeichert werden: Der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged (line %2)</source>
+        <translation>Die Datei %1 ist beschädigt (Zeile %2)</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged</source>
+        <translation>Die Datei %1 ist beschädigt</translation>
+    </message>
+</context>
+<context>
     <name>DAllKeysShowPage</name>
     <message>
         <source>DAllKeysShowPage</source>
@@ -84,12 +111,20 @@
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>Renaming the custom light failed</source>
+        <translation>Die benutzerdefinierte Beleuchtung konnte nicht umbenannt werden</translation>
+    </message>
 </context>
 <context>
     <name>DDeviceKeyboardLink</name>
     <message>
         <source>The text is on the clipboard: press Ctrl+V to paste it</source>
         <translation>Der Text liegt in der Zwischenablage: Drücken Sie Strg+V, um ihn einzufügen</translation>
+    </message>
+    <message>
+        <source>The keyboard's settings could not be saved</source>
+        <translation>Die Einstellungen der Tastatur konnten nicht gespeichert werden</translation>
     </message>
 </context>
 <context>
@@ -2111,6 +2146,66 @@ Bei „Tastenkombination“ müssen mindestens eine Zusatztaste und eine weitere
         <translation>Fertig</translation>
     </message>
     <message>
+        <source>Zoom out</source>
+        <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Vergrößern</translation>
+    </message>
+    <message>
+        <source>Profile menu</source>
+        <translation>Profilmenü</translation>
+    </message>
+    <message>
+        <source>Colour %1</source>
+        <translation>Farbe %1</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Disperse</source>
+        <translation>Auseinander</translation>
+    </message>
+    <message>
+        <source>Gather</source>
+        <translation>Zusammen</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>Im Uhrzeigersinn</translation>
+    </message>
+    <message>
+        <source>Anticlockwise</source>
+        <translation>Gegen den Uhrzeigersinn</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Taste %1</translation>
+    </message>
+    <message>
+        <source>Close startup to tray (no system tray found)</source>
+        <translation>Beim Schließen in den Infobereich minimieren (kein Infobereich gefunden)</translation>
+    </message>
+    <message>
         <source>The firmware image is not valid for this keyboard</source>
         <translation>Das Firmware-Abbild ist für diese Tastatur nicht gültig</translation>
     </message>
@@ -2118,12 +2213,73 @@ Bei „Tastenkombination“ müssen mindestens eine Zusatztaste und eine weitere
         <source>Reconnect the keyboard</source>
         <translation>Tastatur erneut anschließen</translation>
     </message>
+    <message>
+        <source>Copyright © %1. All rights reserved.</source>
+        <translation>Copyright © %1. Alle Rechte vorbehalten.</translation>
+    </message>
+    <message>
+        <source>Saving the macro failed</source>
+        <translation>Das Makro konnte nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>The macro name cannot be used as a file name</source>
+        <translation>Der Makroname kann nicht als Dateiname verwendet werden</translation>
+    </message>
+    <message>
+        <source>Export macro failed: the file %1 cannot be written</source>
+        <translation>Export des Makros fehlgeschlagen: Die Datei %1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file %1 cannot be opened</source>
+        <translation>Import des Makros fehlgeschlagen: Die Datei %1 kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is larger than %1 KB</source>
+        <translation>Import des Makros fehlgeschlagen: Die Datei ist größer als %1 KB</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file holds more than %1 events</source>
+        <translation>Import des Makros fehlgeschlagen: Die Datei enthält mehr als %1 Ereignisse</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the store already holds %1 macros</source>
+        <translation>Import des Makros fehlgeschlagen: Es sind bereits %1 Makros gespeichert</translation>
+    </message>
+    <message>
+        <source>Saving the advanced key failed</source>
+        <translation>Die erweiterte Taste konnte nicht gespeichert werden</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>
     <message>
         <source>Colour picker</source>
         <translation>Farbwähler</translation>
+    </message>
+</context>
+<context>
+    <name>StoreFileQuestion</name>
+    <message>
+        <source>Tip</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>Move aside and start anew</source>
+        <translation>Beiseitelegen und neu beginnen</translation>
+    </message>
+    <message>
+        <source>Keep it</source>
+        <translation>Behalten</translation>
+    </message>
+    <message>
+        <source>%1.
+Its content cannot be shown. Keep the file as it is (the page stays empty), or move it aside with the date in its name and start a new one?</source>
+        <translation>%1.
+Sein Inhalt kann nicht angezeigt werden. Die Datei so behalten, wie sie ist (die Seite bleibt leer), oder sie mit dem Datum im Namen beiseitelegen und eine neue beginnen?</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be moved aside</source>
+        <translation>Die Datei %1 kann nicht beiseitegelegt werden</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="en">
 <context>
+    <name>CTavrixXML</name>
+    <message>
+        <source>The file %1 does not exist</source>
+        <translation>Il file %1 non esiste</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened</source>
+        <translation>Impossibile aprire il file %1</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written</source>
+        <translation>Impossibile scrivere il file %1</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be saved: the disk is full</source>
+        <translation>Impossibile salvare il file %1: il disco è pieno</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged (line %2)</source>
+        <translation>Il file %1 è danneggiato (riga %2)</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged</source>
+        <translation>Il file %1 è danneggiato</translation>
+    </message>
+</context>
+<context>
     <name>DAllKeysShowPage</name>
     <message>
         <source>DAllKeysShowPage</source>
@@ -84,12 +111,20 @@
         <source>Cancel</source>
         <translation>Annulla</translation>
     </message>
+    <message>
+        <source>Renaming the custom light failed</source>
+        <translation>Impossibile rinominare la luce personalizzata</translation>
+    </message>
 </context>
 <context>
     <name>DDeviceKeyboardLink</name>
     <message>
         <source>The text is on the clipboard: press Ctrl+V to paste it</source>
         <translation>Il testo è negli appunti: premi Ctrl+V per incollarlo</translation>
+    </message>
+    <message>
+        <source>The keyboard's settings could not be saved</source>
+        <translation>Impossibile salvare le impostazioni della tastiera</translation>
     </message>
 </context>
 <context>
@@ -2111,6 +2146,66 @@ Con "Combinazione di tasti" selezionata, occorre scegliere almeno un tasto modif
         <translation>Completato</translation>
     </message>
     <message>
+        <source>Zoom out</source>
+        <translation>Riduci</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Ingrandisci</translation>
+    </message>
+    <message>
+        <source>Profile menu</source>
+        <translation>Menu profilo</translation>
+    </message>
+    <message>
+        <source>Colour %1</source>
+        <translation>Colore %1</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Destra</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Sinistra</translation>
+    </message>
+    <message>
+        <source>Disperse</source>
+        <translation>Disperdi</translation>
+    </message>
+    <message>
+        <source>Gather</source>
+        <translation>Raccogli</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>Senso orario</translation>
+    </message>
+    <message>
+        <source>Anticlockwise</source>
+        <translation>Senso antiorario</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rosso</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blu</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Tasto %1</translation>
+    </message>
+    <message>
+        <source>Close startup to tray (no system tray found)</source>
+        <translation>Riduci nell'area di notifica alla chiusura (area di notifica non trovata)</translation>
+    </message>
+    <message>
         <source>The firmware image is not valid for this keyboard</source>
         <translation>L'immagine del firmware non è valida per questa tastiera</translation>
     </message>
@@ -2118,12 +2213,73 @@ Con "Combinazione di tasti" selezionata, occorre scegliere almeno un tasto modif
         <source>Reconnect the keyboard</source>
         <translation>Ricollega la tastiera</translation>
     </message>
+    <message>
+        <source>Copyright © %1. All rights reserved.</source>
+        <translation>Copyright © %1. Tutti i diritti riservati.</translation>
+    </message>
+    <message>
+        <source>Saving the macro failed</source>
+        <translation>Impossibile salvare la macro</translation>
+    </message>
+    <message>
+        <source>The macro name cannot be used as a file name</source>
+        <translation>Il nome della macro non può essere usato come nome di file</translation>
+    </message>
+    <message>
+        <source>Export macro failed: the file %1 cannot be written</source>
+        <translation>Esportazione della macro non riuscita: impossibile scrivere il file %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file %1 cannot be opened</source>
+        <translation>Importazione della macro non riuscita: impossibile aprire il file %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is larger than %1 KB</source>
+        <translation>Importazione della macro non riuscita: il file supera %1 KB</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file holds more than %1 events</source>
+        <translation>Importazione della macro non riuscita: il file contiene più di %1 eventi</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the store already holds %1 macros</source>
+        <translation>Importazione della macro non riuscita: sono già salvate %1 macro</translation>
+    </message>
+    <message>
+        <source>Saving the advanced key failed</source>
+        <translation>Impossibile salvare il tasto avanzato</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>
     <message>
         <source>Colour picker</source>
         <translation>Selettore colore</translation>
+    </message>
+</context>
+<context>
+    <name>StoreFileQuestion</name>
+    <message>
+        <source>Tip</source>
+        <translation>Avviso</translation>
+    </message>
+    <message>
+        <source>Move aside and start anew</source>
+        <translation>Spostarlo da parte e ricominciare</translation>
+    </message>
+    <message>
+        <source>Keep it</source>
+        <translation>Conservalo</translation>
+    </message>
+    <message>
+        <source>%1.
+Its content cannot be shown. Keep the file as it is (the page stays empty), or move it aside with the date in its name and start a new one?</source>
+        <translation>%1.
+Il contenuto non può essere mostrato. Conservare il file così com'è (la pagina resta vuota) o spostarlo da parte con la data nel nome e iniziarne uno nuovo?</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be moved aside</source>
+        <translation>Impossibile spostare da parte il file %1</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja" sourcelanguage="en">
 <context>
+    <name>CTavrixXML</name>
+    <message>
+        <source>The file %1 does not exist</source>
+        <translation>ファイル %1 が存在しません</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened</source>
+        <translation>ファイル %1 を開けません</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written</source>
+        <translation>ファイル %1 に書き込めません</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be saved: the disk is full</source>
+        <translation>ファイル %1 を保存できません: ディスクがいっぱいです</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged (line %2)</source>
+        <translation>ファイル %1 は破損しています（%2 行目）</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged</source>
+        <translation>ファイル %1 は破損しています</translation>
+    </message>
+</context>
+<context>
     <name>DAllKeysShowPage</name>
     <message>
         <source>DAllKeysShowPage</source>
@@ -84,12 +111,20 @@
         <source>Cancel</source>
         <translation>キャンセル</translation>
     </message>
+    <message>
+        <source>Renaming the custom light failed</source>
+        <translation>カスタムライトの名前を変更できませんでした</translation>
+    </message>
 </context>
 <context>
     <name>DDeviceKeyboardLink</name>
     <message>
         <source>The text is on the clipboard: press Ctrl+V to paste it</source>
         <translation>テキストはクリップボードにあります。Ctrl+V を押して貼り付けてください</translation>
+    </message>
+    <message>
+        <source>The keyboard's settings could not be saved</source>
+        <translation>キーボードの設定を保存できませんでした</translation>
     </message>
 </context>
 <context>
@@ -2111,6 +2146,66 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>完了</translation>
     </message>
     <message>
+        <source>Zoom out</source>
+        <translation>縮小</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>拡大</translation>
+    </message>
+    <message>
+        <source>Profile menu</source>
+        <translation>プロファイルメニュー</translation>
+    </message>
+    <message>
+        <source>Colour %1</source>
+        <translation>色 %1</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右へ</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>左へ</translation>
+    </message>
+    <message>
+        <source>Disperse</source>
+        <translation>拡散</translation>
+    </message>
+    <message>
+        <source>Gather</source>
+        <translation>集束</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>時計回り</translation>
+    </message>
+    <message>
+        <source>Anticlockwise</source>
+        <translation>反時計回り</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>赤</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>緑</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>青</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>キー %1</translation>
+    </message>
+    <message>
+        <source>Close startup to tray (no system tray found)</source>
+        <translation>閉じるときにトレイに格納する（システムトレイが見つかりません）</translation>
+    </message>
+    <message>
         <source>The firmware image is not valid for this keyboard</source>
         <translation>このファームウェアイメージはこのキーボードには使用できません</translation>
     </message>
@@ -2118,12 +2213,73 @@ When "Key Combination" is selected, at least one combination key and one other k
         <source>Reconnect the keyboard</source>
         <translation>キーボードを接続し直してください</translation>
     </message>
+    <message>
+        <source>Copyright © %1. All rights reserved.</source>
+        <translation>Copyright © %1 無断複写・転載を禁じます。</translation>
+    </message>
+    <message>
+        <source>Saving the macro failed</source>
+        <translation>マクロを保存できませんでした</translation>
+    </message>
+    <message>
+        <source>The macro name cannot be used as a file name</source>
+        <translation>マクロ名はファイル名として使用できません</translation>
+    </message>
+    <message>
+        <source>Export macro failed: the file %1 cannot be written</source>
+        <translation>マクロのエクスポートに失敗しました: ファイル %1 に書き込めません</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file %1 cannot be opened</source>
+        <translation>マクロのインポートに失敗しました: ファイル %1 を開けません</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is larger than %1 KB</source>
+        <translation>マクロのインポートに失敗しました: ファイルが %1 KB を超えています</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file holds more than %1 events</source>
+        <translation>マクロのインポートに失敗しました: ファイルに %1 を超えるイベントがあります</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the store already holds %1 macros</source>
+        <translation>マクロのインポートに失敗しました: すでに %1 個のマクロが保存されています</translation>
+    </message>
+    <message>
+        <source>Saving the advanced key failed</source>
+        <translation>アドバンストキーを保存できませんでした</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>
     <message>
         <source>Colour picker</source>
         <translation>カラーピッカー</translation>
+    </message>
+</context>
+<context>
+    <name>StoreFileQuestion</name>
+    <message>
+        <source>Tip</source>
+        <translation>ヒント</translation>
+    </message>
+    <message>
+        <source>Move aside and start anew</source>
+        <translation>別名で退避して新しく始める</translation>
+    </message>
+    <message>
+        <source>Keep it</source>
+        <translation>そのままにする</translation>
+    </message>
+    <message>
+        <source>%1.
+Its content cannot be shown. Keep the file as it is (the page stays empty), or move it aside with the date in its name and start a new one?</source>
+        <translation>%1。
+内容を表示できません。ファイルをそのまま残しますか（ページは空のままです）、それとも日付付きの名前で退避して新しいファイルを作成しますか？</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be moved aside</source>
+        <translation>ファイル %1 を退避できません</translation>
     </message>
 </context>
 <context>

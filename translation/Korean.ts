@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko" sourcelanguage="en">
 <context>
+    <name>CTavrixXML</name>
+    <message>
+        <source>The file %1 does not exist</source>
+        <translation>파일 %1이(가) 없습니다</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened</source>
+        <translation>파일 %1을(를) 열 수 없습니다</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written</source>
+        <translation>파일 %1에 쓸 수 없습니다</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be saved: the disk is full</source>
+        <translation>파일 %1을(를) 저장할 수 없습니다: 디스크가 가득 찼습니다</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged (line %2)</source>
+        <translation>파일 %1이(가) 손상되었습니다(%2행)</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged</source>
+        <translation>파일 %1이(가) 손상되었습니다</translation>
+    </message>
+</context>
+<context>
     <name>DAllKeysShowPage</name>
     <message>
         <source>DAllKeysShowPage</source>
@@ -84,12 +111,20 @@
         <source>Cancel</source>
         <translation>취소</translation>
     </message>
+    <message>
+        <source>Renaming the custom light failed</source>
+        <translation>사용자 조명 이름 변경에 실패했습니다</translation>
+    </message>
 </context>
 <context>
     <name>DDeviceKeyboardLink</name>
     <message>
         <source>The text is on the clipboard: press Ctrl+V to paste it</source>
         <translation>텍스트가 클립보드에 있습니다. Ctrl+V를 눌러 붙여 넣으세요</translation>
+    </message>
+    <message>
+        <source>The keyboard's settings could not be saved</source>
+        <translation>키보드 설정을 저장할 수 없습니다</translation>
     </message>
 </context>
 <context>
@@ -2111,6 +2146,66 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>완료</translation>
     </message>
     <message>
+        <source>Zoom out</source>
+        <translation>축소</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>확대</translation>
+    </message>
+    <message>
+        <source>Profile menu</source>
+        <translation>프로필 메뉴</translation>
+    </message>
+    <message>
+        <source>Colour %1</source>
+        <translation>색상 %1</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>오른쪽</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>왼쪽</translation>
+    </message>
+    <message>
+        <source>Disperse</source>
+        <translation>퍼짐</translation>
+    </message>
+    <message>
+        <source>Gather</source>
+        <translation>모음</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>시계 방향</translation>
+    </message>
+    <message>
+        <source>Anticlockwise</source>
+        <translation>시계 반대 방향</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>빨강</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>초록</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>파랑</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>키 %1</translation>
+    </message>
+    <message>
+        <source>Close startup to tray (no system tray found)</source>
+        <translation>닫을 때 트레이로 최소화 (시스템 트레이를 찾을 수 없음)</translation>
+    </message>
+    <message>
         <source>The firmware image is not valid for this keyboard</source>
         <translation>이 펌웨어 이미지는 이 키보드에 맞지 않습니다</translation>
     </message>
@@ -2118,12 +2213,73 @@ When "Key Combination" is selected, at least one combination key and one other k
         <source>Reconnect the keyboard</source>
         <translation>키보드를 다시 연결하십시오</translation>
     </message>
+    <message>
+        <source>Copyright © %1. All rights reserved.</source>
+        <translation>Copyright © %1. 모든 권리 보유.</translation>
+    </message>
+    <message>
+        <source>Saving the macro failed</source>
+        <translation>매크로 저장에 실패했습니다</translation>
+    </message>
+    <message>
+        <source>The macro name cannot be used as a file name</source>
+        <translation>매크로 이름은 파일 이름으로 사용할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Export macro failed: the file %1 cannot be written</source>
+        <translation>매크로 내보내기 실패: 파일 %1에 쓸 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file %1 cannot be opened</source>
+        <translation>매크로 가져오기 실패: 파일 %1을(를) 열 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is larger than %1 KB</source>
+        <translation>매크로 가져오기 실패: 파일이 %1 KB보다 큽니다</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file holds more than %1 events</source>
+        <translation>매크로 가져오기 실패: 파일에 이벤트가 %1개를 넘습니다</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the store already holds %1 macros</source>
+        <translation>매크로 가져오기 실패: 이미 매크로 %1개가 저장되어 있습니다</translation>
+    </message>
+    <message>
+        <source>Saving the advanced key failed</source>
+        <translation>고급 키 저장에 실패했습니다</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>
     <message>
         <source>Colour picker</source>
         <translation>색상 선택기</translation>
+    </message>
+</context>
+<context>
+    <name>StoreFileQuestion</name>
+    <message>
+        <source>Tip</source>
+        <translation>알림</translation>
+    </message>
+    <message>
+        <source>Move aside and start anew</source>
+        <translation>옆으로 옮기고 새로 시작</translation>
+    </message>
+    <message>
+        <source>Keep it</source>
+        <translation>그대로 두기</translation>
+    </message>
+    <message>
+        <source>%1.
+Its content cannot be shown. Keep the file as it is (the page stays empty), or move it aside with the date in its name and start a new one?</source>
+        <translation>%1.
+내용을 표시할 수 없습니다. 파일을 그대로 둘까요(페이지는 비어 있음), 아니면 이름에 날짜를 붙여 옆으로 옮기고 새로 시작할까요?</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be moved aside</source>
+        <translation>파일 %1을(를) 옮길 수 없습니다</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl" sourcelanguage="en">
 <context>
+    <name>CTavrixXML</name>
+    <message>
+        <source>The file %1 does not exist</source>
+        <translation>Plik %1 nie istnieje</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened</source>
+        <translation>Nie można otworzyć pliku %1</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written</source>
+        <translation>Nie można zapisać pliku %1</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be saved: the disk is full</source>
+        <translation>Nie można zapisać pliku %1: dysk jest pełny</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged (line %2)</source>
+        <translation>Plik %1 jest uszkodzony (wiersz %2)</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged</source>
+        <translation>Plik %1 jest uszkodzony</translation>
+    </message>
+</context>
+<context>
     <name>DAllKeysShowPage</name>
     <message>
         <source>DAllKeysShowPage</source>
@@ -84,12 +111,20 @@
         <source>Cancel</source>
         <translation>Anuluj</translation>
     </message>
+    <message>
+        <source>Renaming the custom light failed</source>
+        <translation>Nie udało się zmienić nazwy własnego podświetlenia</translation>
+    </message>
 </context>
 <context>
     <name>DDeviceKeyboardLink</name>
     <message>
         <source>The text is on the clipboard: press Ctrl+V to paste it</source>
         <translation>Tekst jest w schowku: naciśnij Ctrl+V, aby go wkleić</translation>
+    </message>
+    <message>
+        <source>The keyboard's settings could not be saved</source>
+        <translation>Nie udało się zapisać ustawień klawiatury</translation>
     </message>
 </context>
 <context>
@@ -2111,6 +2146,66 @@ Gdy wybrano „Kombinacja klawiszy”, trzeba wybrać co najmniej jeden modyfika
         <translation>Ukończono</translation>
     </message>
     <message>
+        <source>Zoom out</source>
+        <translation>Pomniejsz</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Powiększ</translation>
+    </message>
+    <message>
+        <source>Profile menu</source>
+        <translation>Menu profilu</translation>
+    </message>
+    <message>
+        <source>Colour %1</source>
+        <translation>Kolor %1</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>W prawo</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>W lewo</translation>
+    </message>
+    <message>
+        <source>Disperse</source>
+        <translation>Rozproszenie</translation>
+    </message>
+    <message>
+        <source>Gather</source>
+        <translation>Skupienie</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>Zgodnie z ruchem wskazówek</translation>
+    </message>
+    <message>
+        <source>Anticlockwise</source>
+        <translation>Przeciwnie do ruchu wskazówek</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Czerwony</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Zielony</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Niebieski</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Klawisz %1</translation>
+    </message>
+    <message>
+        <source>Close startup to tray (no system tray found)</source>
+        <translation>Minimalizuj do zasobnika przy zamykaniu (nie znaleziono zasobnika systemowego)</translation>
+    </message>
+    <message>
         <source>The firmware image is not valid for this keyboard</source>
         <translation>Obraz oprogramowania układowego nie pasuje do tej klawiatury</translation>
     </message>
@@ -2118,12 +2213,73 @@ Gdy wybrano „Kombinacja klawiszy”, trzeba wybrać co najmniej jeden modyfika
         <source>Reconnect the keyboard</source>
         <translation>Podłącz klawiaturę ponownie</translation>
     </message>
+    <message>
+        <source>Copyright © %1. All rights reserved.</source>
+        <translation>Copyright © %1. Wszelkie prawa zastrzeżone.</translation>
+    </message>
+    <message>
+        <source>Saving the macro failed</source>
+        <translation>Nie udało się zapisać makra</translation>
+    </message>
+    <message>
+        <source>The macro name cannot be used as a file name</source>
+        <translation>Nazwy makra nie można użyć jako nazwy pliku</translation>
+    </message>
+    <message>
+        <source>Export macro failed: the file %1 cannot be written</source>
+        <translation>Eksport makra nie powiódł się: nie można zapisać pliku %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file %1 cannot be opened</source>
+        <translation>Import makra nie powiódł się: nie można otworzyć pliku %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is larger than %1 KB</source>
+        <translation>Import makra nie powiódł się: plik jest większy niż %1 KB</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file holds more than %1 events</source>
+        <translation>Import makra nie powiódł się: plik zawiera ponad %1 zdarzeń</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the store already holds %1 macros</source>
+        <translation>Import makra nie powiódł się: zapisano już %1 makr</translation>
+    </message>
+    <message>
+        <source>Saving the advanced key failed</source>
+        <translation>Nie udało się zapisać klawisza zaawansowanego</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>
     <message>
         <source>Colour picker</source>
         <translation>Próbnik koloru</translation>
+    </message>
+</context>
+<context>
+    <name>StoreFileQuestion</name>
+    <message>
+        <source>Tip</source>
+        <translation>Wskazówka</translation>
+    </message>
+    <message>
+        <source>Move aside and start anew</source>
+        <translation>Odłóż i zacznij od nowa</translation>
+    </message>
+    <message>
+        <source>Keep it</source>
+        <translation>Zachowaj</translation>
+    </message>
+    <message>
+        <source>%1.
+Its content cannot be shown. Keep the file as it is (the page stays empty), or move it aside with the date in its name and start a new one?</source>
+        <translation>%1.
+Nie można wyświetlić jego zawartości. Zachować plik bez zmian (strona pozostanie pusta) czy odłożyć go z datą w nazwie i zacząć nowy?</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be moved aside</source>
+        <translation>Nie można odłożyć pliku %1</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt" sourcelanguage="en">
 <context>
+    <name>CTavrixXML</name>
+    <message>
+        <source>The file %1 does not exist</source>
+        <translation>O arquivo %1 não existe</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened</source>
+        <translation>Não é possível abrir o arquivo %1</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written</source>
+        <translation>Não é possível gravar o arquivo %1</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be saved: the disk is full</source>
+        <translation>Não é possível salvar o arquivo %1: o disco está cheio</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged (line %2)</source>
+        <translation>O arquivo %1 está danificado (linha %2)</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged</source>
+        <translation>O arquivo %1 está danificado</translation>
+    </message>
+</context>
+<context>
     <name>DAllKeysShowPage</name>
     <message>
         <source>DAllKeysShowPage</source>
@@ -84,12 +111,20 @@
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>Renaming the custom light failed</source>
+        <translation>Falha ao renomear a luz personalizada</translation>
+    </message>
 </context>
 <context>
     <name>DDeviceKeyboardLink</name>
     <message>
         <source>The text is on the clipboard: press Ctrl+V to paste it</source>
         <translation>O texto está na área de transferência: prima Ctrl+V para o colar</translation>
+    </message>
+    <message>
+        <source>The keyboard's settings could not be saved</source>
+        <translation>Não foi possível salvar as configurações do teclado</translation>
     </message>
 </context>
 <context>
@@ -2111,6 +2146,66 @@ Com "Combinação de teclas" selecionada, é preciso escolher pelo menos uma tec
         <translation>Concluído</translation>
     </message>
     <message>
+        <source>Zoom out</source>
+        <translation>Diminuir zoom</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Aumentar zoom</translation>
+    </message>
+    <message>
+        <source>Profile menu</source>
+        <translation>Menu do perfil</translation>
+    </message>
+    <message>
+        <source>Colour %1</source>
+        <translation>Cor %1</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Direita</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Esquerda</translation>
+    </message>
+    <message>
+        <source>Disperse</source>
+        <translation>Dispersar</translation>
+    </message>
+    <message>
+        <source>Gather</source>
+        <translation>Reunir</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>Sentido horário</translation>
+    </message>
+    <message>
+        <source>Anticlockwise</source>
+        <translation>Sentido anti-horário</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Vermelho</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Tecla %1</translation>
+    </message>
+    <message>
+        <source>Close startup to tray (no system tray found)</source>
+        <translation>Minimizar para a área de notificação ao fechar (área de notificação não encontrada)</translation>
+    </message>
+    <message>
         <source>The firmware image is not valid for this keyboard</source>
         <translation>A imagem do firmware não é válida para este teclado</translation>
     </message>
@@ -2118,12 +2213,73 @@ Com "Combinação de teclas" selecionada, é preciso escolher pelo menos uma tec
         <source>Reconnect the keyboard</source>
         <translation>Volte a ligar o teclado</translation>
     </message>
+    <message>
+        <source>Copyright © %1. All rights reserved.</source>
+        <translation>Copyright © %1. Todos os direitos reservados.</translation>
+    </message>
+    <message>
+        <source>Saving the macro failed</source>
+        <translation>Falha ao salvar a macro</translation>
+    </message>
+    <message>
+        <source>The macro name cannot be used as a file name</source>
+        <translation>O nome da macro não pode ser usado como nome de arquivo</translation>
+    </message>
+    <message>
+        <source>Export macro failed: the file %1 cannot be written</source>
+        <translation>Falha ao exportar a macro: não é possível gravar o arquivo %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file %1 cannot be opened</source>
+        <translation>Falha ao importar a macro: não é possível abrir o arquivo %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is larger than %1 KB</source>
+        <translation>Falha ao importar a macro: o arquivo é maior que %1 KB</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file holds more than %1 events</source>
+        <translation>Falha ao importar a macro: o arquivo contém mais de %1 eventos</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the store already holds %1 macros</source>
+        <translation>Falha ao importar a macro: já existem %1 macros salvas</translation>
+    </message>
+    <message>
+        <source>Saving the advanced key failed</source>
+        <translation>Falha ao salvar a tecla avançada</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>
     <message>
         <source>Colour picker</source>
         <translation>Seletor de cor</translation>
+    </message>
+</context>
+<context>
+    <name>StoreFileQuestion</name>
+    <message>
+        <source>Tip</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Move aside and start anew</source>
+        <translation>Mover para o lado e começar de novo</translation>
+    </message>
+    <message>
+        <source>Keep it</source>
+        <translation>Manter</translation>
+    </message>
+    <message>
+        <source>%1.
+Its content cannot be shown. Keep the file as it is (the page stays empty), or move it aside with the date in its name and start a new one?</source>
+        <translation>%1.
+O conteúdo não pode ser exibido. Manter o arquivo como está (a página fica vazia) ou movê-lo para o lado com a data no nome e começar um novo?</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be moved aside</source>
+        <translation>Não é possível mover o arquivo %1 para o lado</translation>
     </message>
 </context>
 <context>

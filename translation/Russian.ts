@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru" sourcelanguage="en">
 <context>
+    <name>CTavrixXML</name>
+    <message>
+        <source>The file %1 does not exist</source>
+        <translation>Файл %1 не существует</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened</source>
+        <translation>Не удаётся открыть файл %1</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written</source>
+        <translation>Не удаётся записать файл %1</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be saved: the disk is full</source>
+        <translation>Не удаётся сохранить файл %1: диск заполнен</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged (line %2)</source>
+        <translation>Файл %1 повреждён (строка %2)</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged</source>
+        <translation>Файл %1 повреждён</translation>
+    </message>
+</context>
+<context>
     <name>DAllKeysShowPage</name>
     <message>
         <source>DAllKeysShowPage</source>
@@ -84,12 +111,20 @@
         <source>Cancel</source>
         <translation>Отмена</translation>
     </message>
+    <message>
+        <source>Renaming the custom light failed</source>
+        <translation>Не удалось переименовать пользовательскую подсветку</translation>
+    </message>
 </context>
 <context>
     <name>DDeviceKeyboardLink</name>
     <message>
         <source>The text is on the clipboard: press Ctrl+V to paste it</source>
         <translation>Текст скопирован в буфер обмена: нажмите Ctrl+V, чтобы вставить его</translation>
+    </message>
+    <message>
+        <source>The keyboard's settings could not be saved</source>
+        <translation>Не удалось сохранить настройки клавиатуры</translation>
     </message>
 </context>
 <context>
@@ -2111,6 +2146,66 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>Готово</translation>
     </message>
     <message>
+        <source>Zoom out</source>
+        <translation>Уменьшить</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Увеличить</translation>
+    </message>
+    <message>
+        <source>Profile menu</source>
+        <translation>Меню профиля</translation>
+    </message>
+    <message>
+        <source>Colour %1</source>
+        <translation>Цвет %1</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Вправо</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Влево</translation>
+    </message>
+    <message>
+        <source>Disperse</source>
+        <translation>Расхождение</translation>
+    </message>
+    <message>
+        <source>Gather</source>
+        <translation>Схождение</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>По часовой стрелке</translation>
+    </message>
+    <message>
+        <source>Anticlockwise</source>
+        <translation>Против часовой стрелки</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Красный</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Зелёный</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Синий</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Клавиша %1</translation>
+    </message>
+    <message>
+        <source>Close startup to tray (no system tray found)</source>
+        <translation>Сворачивать в трей при закрытии (системный трей не найден)</translation>
+    </message>
+    <message>
         <source>The firmware image is not valid for this keyboard</source>
         <translation>Образ прошивки не подходит для этой клавиатуры</translation>
     </message>
@@ -2118,12 +2213,73 @@ When "Key Combination" is selected, at least one combination key and one other k
         <source>Reconnect the keyboard</source>
         <translation>Переподключите клавиатуру</translation>
     </message>
+    <message>
+        <source>Copyright © %1. All rights reserved.</source>
+        <translation>© %1. Все права защищены.</translation>
+    </message>
+    <message>
+        <source>Saving the macro failed</source>
+        <translation>Не удалось сохранить макрос</translation>
+    </message>
+    <message>
+        <source>The macro name cannot be used as a file name</source>
+        <translation>Имя макроса нельзя использовать как имя файла</translation>
+    </message>
+    <message>
+        <source>Export macro failed: the file %1 cannot be written</source>
+        <translation>Не удалось экспортировать макрос: невозможно записать файл %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file %1 cannot be opened</source>
+        <translation>Не удалось импортировать макрос: невозможно открыть файл %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is larger than %1 KB</source>
+        <translation>Не удалось импортировать макрос: файл больше %1 КБ</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file holds more than %1 events</source>
+        <translation>Не удалось импортировать макрос: в файле больше %1 событий</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the store already holds %1 macros</source>
+        <translation>Не удалось импортировать макрос: уже сохранено %1 макросов</translation>
+    </message>
+    <message>
+        <source>Saving the advanced key failed</source>
+        <translation>Не удалось сохранить расширенную клавишу</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>
     <message>
         <source>Colour picker</source>
         <translation>Выбор цвета</translation>
+    </message>
+</context>
+<context>
+    <name>StoreFileQuestion</name>
+    <message>
+        <source>Tip</source>
+        <translation>Подсказка</translation>
+    </message>
+    <message>
+        <source>Move aside and start anew</source>
+        <translation>Отложить и начать заново</translation>
+    </message>
+    <message>
+        <source>Keep it</source>
+        <translation>Оставить</translation>
+    </message>
+    <message>
+        <source>%1.
+Its content cannot be shown. Keep the file as it is (the page stays empty), or move it aside with the date in its name and start a new one?</source>
+        <translation>%1.
+Его содержимое нельзя показать. Оставить файл как есть (страница останется пустой) или отложить его, добавив дату к имени, и начать новый?</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be moved aside</source>
+        <translation>Не удаётся отложить файл %1</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>CTavrixXML</name>
+    <message>
+        <source>The file %1 does not exist</source>
+        <translation>El archivo %1 no existe</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened</source>
+        <translation>No se puede abrir el archivo %1</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written</source>
+        <translation>No se puede escribir el archivo %1</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be saved: the disk is full</source>
+        <translation>No se puede guardar el archivo %1: el disco está lleno</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged (line %2)</source>
+        <translation>El archivo %1 está dañado (línea %2)</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged</source>
+        <translation>El archivo %1 está dañado</translation>
+    </message>
+</context>
+<context>
     <name>DAllKeysShowPage</name>
     <message>
         <source>DAllKeysShowPage</source>
@@ -84,12 +111,20 @@
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>Renaming the custom light failed</source>
+        <translation>No se pudo cambiar el nombre de la luz personalizada</translation>
+    </message>
 </context>
 <context>
     <name>DDeviceKeyboardLink</name>
     <message>
         <source>The text is on the clipboard: press Ctrl+V to paste it</source>
         <translation>El texto está en el portapapeles: pulse Ctrl+V para pegarlo</translation>
+    </message>
+    <message>
+        <source>The keyboard's settings could not be saved</source>
+        <translation>No se pudieron guardar los ajustes del teclado</translation>
     </message>
 </context>
 <context>
@@ -2111,6 +2146,66 @@ Con "Combinación de teclas" seleccionada, hay que elegir al menos una tecla mod
         <translation>Completado</translation>
     </message>
     <message>
+        <source>Zoom out</source>
+        <translation>Alejar</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Acercar</translation>
+    </message>
+    <message>
+        <source>Profile menu</source>
+        <translation>Menú de perfil</translation>
+    </message>
+    <message>
+        <source>Colour %1</source>
+        <translation>Color %1</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Derecha</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Izquierda</translation>
+    </message>
+    <message>
+        <source>Disperse</source>
+        <translation>Dispersar</translation>
+    </message>
+    <message>
+        <source>Gather</source>
+        <translation>Reunir</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>Sentido horario</translation>
+    </message>
+    <message>
+        <source>Anticlockwise</source>
+        <translation>Sentido antihorario</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rojo</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Tecla %1</translation>
+    </message>
+    <message>
+        <source>Close startup to tray (no system tray found)</source>
+        <translation>Minimizar a la bandeja al cerrar (no se encontró la bandeja del sistema)</translation>
+    </message>
+    <message>
         <source>The firmware image is not valid for this keyboard</source>
         <translation>La imagen de firmware no es válida para este teclado</translation>
     </message>
@@ -2118,12 +2213,73 @@ Con "Combinación de teclas" seleccionada, hay que elegir al menos una tecla mod
         <source>Reconnect the keyboard</source>
         <translation>Vuelva a conectar el teclado</translation>
     </message>
+    <message>
+        <source>Copyright © %1. All rights reserved.</source>
+        <translation>Copyright © %1. Todos los derechos reservados.</translation>
+    </message>
+    <message>
+        <source>Saving the macro failed</source>
+        <translation>No se pudo guardar la macro</translation>
+    </message>
+    <message>
+        <source>The macro name cannot be used as a file name</source>
+        <translation>El nombre de la macro no se puede usar como nombre de archivo</translation>
+    </message>
+    <message>
+        <source>Export macro failed: the file %1 cannot be written</source>
+        <translation>Error al exportar la macro: no se puede escribir el archivo %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file %1 cannot be opened</source>
+        <translation>Error al importar la macro: no se puede abrir el archivo %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is larger than %1 KB</source>
+        <translation>Error al importar la macro: el archivo supera los %1 KB</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file holds more than %1 events</source>
+        <translation>Error al importar la macro: el archivo contiene más de %1 eventos</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the store already holds %1 macros</source>
+        <translation>Error al importar la macro: ya hay %1 macros guardadas</translation>
+    </message>
+    <message>
+        <source>Saving the advanced key failed</source>
+        <translation>No se pudo guardar la tecla avanzada</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>
     <message>
         <source>Colour picker</source>
         <translation>Selector de color</translation>
+    </message>
+</context>
+<context>
+    <name>StoreFileQuestion</name>
+    <message>
+        <source>Tip</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Move aside and start anew</source>
+        <translation>Apartarlo y empezar de nuevo</translation>
+    </message>
+    <message>
+        <source>Keep it</source>
+        <translation>Conservarlo</translation>
+    </message>
+    <message>
+        <source>%1.
+Its content cannot be shown. Keep the file as it is (the page stays empty), or move it aside with the date in its name and start a new one?</source>
+        <translation>%1.
+No se puede mostrar su contenido. ¿Conservar el archivo tal cual (la página queda vacía) o apartarlo con la fecha en su nombre y empezar uno nuevo?</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be moved aside</source>
+        <translation>No se puede apartar el archivo %1</translation>
     </message>
 </context>
 <context>

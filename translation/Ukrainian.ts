@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="uk" sourcelanguage="en">
 <context>
+    <name>CTavrixXML</name>
+    <message>
+        <source>The file %1 does not exist</source>
+        <translation>Файл %1 не існує</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened</source>
+        <translation>Не вдається відкрити файл %1</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written</source>
+        <translation>Не вдається записати файл %1</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be saved: the disk is full</source>
+        <translation>Не вдається зберегти файл %1: диск заповнено</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged (line %2)</source>
+        <translation>Файл %1 пошкоджено (рядок %2)</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged</source>
+        <translation>Файл %1 пошкоджено</translation>
+    </message>
+</context>
+<context>
     <name>DAllKeysShowPage</name>
     <message>
         <source>DAllKeysShowPage</source>
@@ -84,12 +111,20 @@
         <source>Cancel</source>
         <translation>Скасувати</translation>
     </message>
+    <message>
+        <source>Renaming the custom light failed</source>
+        <translation>Не вдалося перейменувати власне підсвічування</translation>
+    </message>
 </context>
 <context>
     <name>DDeviceKeyboardLink</name>
     <message>
         <source>The text is on the clipboard: press Ctrl+V to paste it</source>
         <translation>Текст у буфері обміну: натисніть Ctrl+V, щоб вставити його</translation>
+    </message>
+    <message>
+        <source>The keyboard's settings could not be saved</source>
+        <translation>Не вдалося зберегти налаштування клавіатури</translation>
     </message>
 </context>
 <context>
@@ -2111,6 +2146,66 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>Готово</translation>
     </message>
     <message>
+        <source>Zoom out</source>
+        <translation>Зменшити</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Збільшити</translation>
+    </message>
+    <message>
+        <source>Profile menu</source>
+        <translation>Меню профілю</translation>
+    </message>
+    <message>
+        <source>Colour %1</source>
+        <translation>Колір %1</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Праворуч</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Ліворуч</translation>
+    </message>
+    <message>
+        <source>Disperse</source>
+        <translation>Розходження</translation>
+    </message>
+    <message>
+        <source>Gather</source>
+        <translation>Сходження</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>За годинниковою стрілкою</translation>
+    </message>
+    <message>
+        <source>Anticlockwise</source>
+        <translation>Проти годинникової стрілки</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Червоний</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Зелений</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Синій</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Клавіша %1</translation>
+    </message>
+    <message>
+        <source>Close startup to tray (no system tray found)</source>
+        <translation>Згортати в трей під час закриття (системний трей не знайдено)</translation>
+    </message>
+    <message>
         <source>The firmware image is not valid for this keyboard</source>
         <translation>Образ мікропрограми не підходить для цієї клавіатури</translation>
     </message>
@@ -2118,12 +2213,73 @@ When "Key Combination" is selected, at least one combination key and one other k
         <source>Reconnect the keyboard</source>
         <translation>Перепідключіть клавіатуру</translation>
     </message>
+    <message>
+        <source>Copyright © %1. All rights reserved.</source>
+        <translation>© %1. Усі права захищено.</translation>
+    </message>
+    <message>
+        <source>Saving the macro failed</source>
+        <translation>Не вдалося зберегти макрос</translation>
+    </message>
+    <message>
+        <source>The macro name cannot be used as a file name</source>
+        <translation>Ім'я макросу не можна використати як ім'я файлу</translation>
+    </message>
+    <message>
+        <source>Export macro failed: the file %1 cannot be written</source>
+        <translation>Не вдалося експортувати макрос: неможливо записати файл %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file %1 cannot be opened</source>
+        <translation>Не вдалося імпортувати макрос: неможливо відкрити файл %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is larger than %1 KB</source>
+        <translation>Не вдалося імпортувати макрос: файл більший за %1 КБ</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file holds more than %1 events</source>
+        <translation>Не вдалося імпортувати макрос: файл містить понад %1 подій</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the store already holds %1 macros</source>
+        <translation>Не вдалося імпортувати макрос: уже збережено %1 макросів</translation>
+    </message>
+    <message>
+        <source>Saving the advanced key failed</source>
+        <translation>Не вдалося зберегти розширену клавішу</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>
     <message>
         <source>Colour picker</source>
         <translation>Вибір кольору</translation>
+    </message>
+</context>
+<context>
+    <name>StoreFileQuestion</name>
+    <message>
+        <source>Tip</source>
+        <translation>Підказка</translation>
+    </message>
+    <message>
+        <source>Move aside and start anew</source>
+        <translation>Відкласти й почати заново</translation>
+    </message>
+    <message>
+        <source>Keep it</source>
+        <translation>Залишити</translation>
+    </message>
+    <message>
+        <source>%1.
+Its content cannot be shown. Keep the file as it is (the page stays empty), or move it aside with the date in its name and start a new one?</source>
+        <translation>%1.
+Його вміст неможливо показати. Залишити файл як є (сторінка залишиться порожньою) чи відкласти його з датою в імені й почати новий?</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be moved aside</source>
+        <translation>Не вдається відкласти файл %1</translation>
     </message>
 </context>
 <context>

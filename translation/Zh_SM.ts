@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en">
 <context>
+    <name>CTavrixXML</name>
+    <message>
+        <source>The file %1 does not exist</source>
+        <translation>文件 %1 不存在</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened</source>
+        <translation>无法打开文件 %1</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written</source>
+        <translation>无法写入文件 %1</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be saved: the disk is full</source>
+        <translation>无法保存文件 %1：磁盘已满</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged (line %2)</source>
+        <translation>文件 %1 已损坏（第 %2 行）</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged</source>
+        <translation>文件 %1 已损坏</translation>
+    </message>
+</context>
+<context>
     <name>DAllKeysShowPage</name>
     <message>
         <source>DAllKeysShowPage</source>
@@ -84,12 +111,20 @@
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
+    <message>
+        <source>Renaming the custom light failed</source>
+        <translation>自定义灯光重命名失败</translation>
+    </message>
 </context>
 <context>
     <name>DDeviceKeyboardLink</name>
     <message>
         <source>The text is on the clipboard: press Ctrl+V to paste it</source>
         <translation>文本已复制到剪贴板：请按 Ctrl+V 粘贴</translation>
+    </message>
+    <message>
+        <source>The keyboard's settings could not be saved</source>
+        <translation>无法保存键盘的设置</translation>
     </message>
 </context>
 <context>
@@ -2111,6 +2146,66 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>完成</translation>
     </message>
     <message>
+        <source>Zoom out</source>
+        <translation>缩小</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>放大</translation>
+    </message>
+    <message>
+        <source>Profile menu</source>
+        <translation>配置文件菜单</translation>
+    </message>
+    <message>
+        <source>Colour %1</source>
+        <translation>颜色 %1</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>向右</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>向左</translation>
+    </message>
+    <message>
+        <source>Disperse</source>
+        <translation>扩散</translation>
+    </message>
+    <message>
+        <source>Gather</source>
+        <translation>聚拢</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>顺时针</translation>
+    </message>
+    <message>
+        <source>Anticlockwise</source>
+        <translation>逆时针</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>红</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>绿</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>蓝</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>按键 %1</translation>
+    </message>
+    <message>
+        <source>Close startup to tray (no system tray found)</source>
+        <translation>关闭时最小化到托盘（未找到系统托盘）</translation>
+    </message>
+    <message>
         <source>The firmware image is not valid for this keyboard</source>
         <translation>该固件文件不适用于此键盘</translation>
     </message>
@@ -2118,12 +2213,73 @@ When "Key Combination" is selected, at least one combination key and one other k
         <source>Reconnect the keyboard</source>
         <translation>请重新连接键盘</translation>
     </message>
+    <message>
+        <source>Copyright © %1. All rights reserved.</source>
+        <translation>版权所有 © %1 保留所有权利</translation>
+    </message>
+    <message>
+        <source>Saving the macro failed</source>
+        <translation>保存宏失败</translation>
+    </message>
+    <message>
+        <source>The macro name cannot be used as a file name</source>
+        <translation>宏名称不能用作文件名</translation>
+    </message>
+    <message>
+        <source>Export macro failed: the file %1 cannot be written</source>
+        <translation>导出宏失败：无法写入文件 %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file %1 cannot be opened</source>
+        <translation>导入宏失败：无法打开文件 %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is larger than %1 KB</source>
+        <translation>导入宏失败：文件大于 %1 KB</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file holds more than %1 events</source>
+        <translation>导入宏失败：文件包含超过 %1 个事件</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the store already holds %1 macros</source>
+        <translation>导入宏失败：已存储 %1 个宏</translation>
+    </message>
+    <message>
+        <source>Saving the advanced key failed</source>
+        <translation>保存高级按键失败</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>
     <message>
         <source>Colour picker</source>
         <translation>取色器</translation>
+    </message>
+</context>
+<context>
+    <name>StoreFileQuestion</name>
+    <message>
+        <source>Tip</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Move aside and start anew</source>
+        <translation>移到一旁并重新开始</translation>
+    </message>
+    <message>
+        <source>Keep it</source>
+        <translation>保留</translation>
+    </message>
+    <message>
+        <source>%1.
+Its content cannot be shown. Keep the file as it is (the page stays empty), or move it aside with the date in its name and start a new one?</source>
+        <translation>%1。
+无法显示其内容。要保持该文件不变（页面保持为空），还是将其移到一旁（名称中加上日期）并新建一个？</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be moved aside</source>
+        <translation>无法将文件 %1 移到一旁</translation>
     </message>
 </context>
 <context>

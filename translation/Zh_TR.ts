@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW" sourcelanguage="en">
 <context>
+    <name>CTavrixXML</name>
+    <message>
+        <source>The file %1 does not exist</source>
+        <translation>檔案 %1 不存在</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened</source>
+        <translation>無法開啟檔案 %1</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written</source>
+        <translation>無法寫入檔案 %1</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be saved: the disk is full</source>
+        <translation>無法儲存檔案 %1：磁碟已滿</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged (line %2)</source>
+        <translation>檔案 %1 已損壞（第 %2 行）</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged</source>
+        <translation>檔案 %1 已損壞</translation>
+    </message>
+</context>
+<context>
     <name>DAllKeysShowPage</name>
     <message>
         <source>DAllKeysShowPage</source>
@@ -84,12 +111,20 @@
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
+    <message>
+        <source>Renaming the custom light failed</source>
+        <translation>自訂燈光重新命名失敗</translation>
+    </message>
 </context>
 <context>
     <name>DDeviceKeyboardLink</name>
     <message>
         <source>The text is on the clipboard: press Ctrl+V to paste it</source>
         <translation>文字已複製到剪貼簿：請按 Ctrl+V 貼上</translation>
+    </message>
+    <message>
+        <source>The keyboard's settings could not be saved</source>
+        <translation>無法儲存鍵盤的設定</translation>
     </message>
 </context>
 <context>
@@ -2111,6 +2146,66 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>完成</translation>
     </message>
     <message>
+        <source>Zoom out</source>
+        <translation>縮小</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>放大</translation>
+    </message>
+    <message>
+        <source>Profile menu</source>
+        <translation>設定檔選單</translation>
+    </message>
+    <message>
+        <source>Colour %1</source>
+        <translation>顏色 %1</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>向右</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>向左</translation>
+    </message>
+    <message>
+        <source>Disperse</source>
+        <translation>擴散</translation>
+    </message>
+    <message>
+        <source>Gather</source>
+        <translation>聚攏</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>順時針</translation>
+    </message>
+    <message>
+        <source>Anticlockwise</source>
+        <translation>逆時針</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>紅</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>綠</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>藍</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>按鍵 %1</translation>
+    </message>
+    <message>
+        <source>Close startup to tray (no system tray found)</source>
+        <translation>關閉時最小化到系統匣（找不到系統匣）</translation>
+    </message>
+    <message>
         <source>The firmware image is not valid for this keyboard</source>
         <translation>該韌體檔案不適用於此鍵盤</translation>
     </message>
@@ -2118,12 +2213,73 @@ When "Key Combination" is selected, at least one combination key and one other k
         <source>Reconnect the keyboard</source>
         <translation>請重新連接鍵盤</translation>
     </message>
+    <message>
+        <source>Copyright © %1. All rights reserved.</source>
+        <translation>版權所有 © %1 保留所有權利</translation>
+    </message>
+    <message>
+        <source>Saving the macro failed</source>
+        <translation>儲存巨集失敗</translation>
+    </message>
+    <message>
+        <source>The macro name cannot be used as a file name</source>
+        <translation>巨集名稱不能用作檔案名稱</translation>
+    </message>
+    <message>
+        <source>Export macro failed: the file %1 cannot be written</source>
+        <translation>匯出巨集失敗：無法寫入檔案 %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file %1 cannot be opened</source>
+        <translation>匯入巨集失敗：無法開啟檔案 %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is larger than %1 KB</source>
+        <translation>匯入巨集失敗：檔案大於 %1 KB</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file holds more than %1 events</source>
+        <translation>匯入巨集失敗：檔案包含超過 %1 個事件</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the store already holds %1 macros</source>
+        <translation>匯入巨集失敗：已儲存 %1 個巨集</translation>
+    </message>
+    <message>
+        <source>Saving the advanced key failed</source>
+        <translation>儲存進階按鍵失敗</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>
     <message>
         <source>Colour picker</source>
         <translation>取色器</translation>
+    </message>
+</context>
+<context>
+    <name>StoreFileQuestion</name>
+    <message>
+        <source>Tip</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Move aside and start anew</source>
+        <translation>移到一旁並重新開始</translation>
+    </message>
+    <message>
+        <source>Keep it</source>
+        <translation>保留</translation>
+    </message>
+    <message>
+        <source>%1.
+Its content cannot be shown. Keep the file as it is (the page stays empty), or move it aside with the date in its name and start a new one?</source>
+        <translation>%1。
+無法顯示其內容。要保持該檔案不變（頁面保持空白），還是將其移到一旁（名稱中加上日期）並新建一個？</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be moved aside</source>
+        <translation>無法將檔案 %1 移到一旁</translation>
     </message>
 </context>
 <context>

@@ -4,8 +4,11 @@
 
 #include <QEvent>
 #include <QGraphicsDropShadowEffect>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPainter>
+#include <QScreen>
+#include <QShowEvent>
 
 namespace {
 
@@ -97,7 +100,74 @@ void ArrowWidget::paintEvent(QPaintEvent *)
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     painter.setBrush(m_backgroundColor);
-    painter.drawPath(outline(m_arrowMode, size(), m_arrowX));
+    painter.drawPath(outline(m_arrowMode, size(), qBound(kShadowBand, m_arrowX + m_arrowShift,
+                                                        qMax(kShadowBand, width() - kShadowBand - kArrowWidth))));
+}
+
+QPoint ArrowWidget::fittedTopLeft(const QPoint &wanted, const QSize &size, const QRect &area)
+{
+    if (!area.isValid())
+        return wanted;
+    const int x = qMax(area.left(), qMin(wanted.x(), area.right() + 1 - size.width()));
+    const int y = qMax(area.top(), qMin(wanted.y(), area.bottom() + 1 - size.height()));
+    return QPoint(x, y);
+}
+
+void ArrowWidget::keepOnScreen()
+{
+    const QPoint wanted = pos() + QPoint(m_arrowShift, 0);
+    const QPoint centre = wanted + QPoint(width() / 2, height() / 2);
+    QScreen *screen = QGuiApplication::screenAt(centre);
+    if (!screen)
+        screen = QGuiApplication::screenAt(wanted);
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QPoint fitted = fittedTopLeft(wanted, size(), screen->availableGeometry());
+    m_arrowShift = wanted.x() - fitted.x();
+    if (fitted != pos())
+        move(fitted);
+}
+
+void ArrowWidget::popUpAt(const QPoint &globalTopLeft)
+{
+    if (!isPopupWindow()) {
+        const bool wasVisible = isVisible();
+        setWindowFlags(Qt::Popup | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint);
+        setAttribute(Qt::WA_TranslucentBackground);
+        if (wasVisible)
+            hide();
+    }
+    m_arrowShift = 0;
+    move(globalTopLeft);
+    show();
+    activateWindow();
+}
+
+void ArrowWidget::showEvent(QShowEvent *event)
+{
+    // The owner's move() placed the pop-up next to its control; that spot may be
+    // partly off the screen on a small display.
+    if (!event->spontaneous()) {
+        m_arrowShift = 0;
+        keepOnScreen();
+        m_closingReported = false;
+    }
+    QDialog::showEvent(event);
+}
+
+void ArrowWidget::reject()
+{
+    // A pop-up window closes itself through here: Escape, and the close() that a
+    // click outside it brings. Its owner hears of it once per showing; the owner's
+    // own hide() is not reported back to it.
+    const bool wasShown = isVisible();
+    QDialog::reject();
+    if (wasShown && !isVisible() && isPopupWindow() && !m_closingReported) {
+        m_closingReported = true;
+        emit sigArrowWidgetHide();
+    }
 }
 
 bool ArrowWidget::eventFilter(QObject *watched, QEvent *event)
@@ -106,7 +176,10 @@ bool ArrowWidget::eventFilter(QObject *watched, QEvent *event)
     // hiding, so owners hear of each closing once.
     if (watched == this && event->type() == QEvent::WindowDeactivate && isVisible()) {
         hide();
-        emit sigArrowWidgetHide();
+        if (!m_closingReported) {
+            m_closingReported = true;
+            emit sigArrowWidgetHide();
+        }
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -6,8 +6,11 @@
 
 // Frameless, translucent, always-on-top pop-up with a rounded body and a small
 // arrow pointing at the control that opened it. It hosts one content widget.
-// Owners create it once, then move, show and hide it as often as they need;
-// it hides itself when the user clicks elsewhere.
+// Owners create it once, then move, show and hide it as often as they need.
+// A tip (move + show) never takes the focus; a pop-up that takes input is
+// opened with popUpAt() as a real pop-up window, which a window manager leaves
+// alone and which closes on a click outside or Escape. Either kind is kept
+// inside the available area of its screen.
 class ArrowWidget : public QDialog
 {
     Q_OBJECT
@@ -30,6 +33,18 @@ public:
     bool isPopupShown() const { return m_popupShown; }
     void setPopupShown(bool shown) { m_popupShown = shown; }
 
+    // Opens the pop-up as a pop-up window (input goes to it until it closes)
+    // with its top-left at the global point, moved onto the screen.
+    // sigArrowWidgetHide follows each closing by the user (a click outside, Escape).
+    void popUpAt(const QPoint &globalTopLeft);
+    bool isPopupWindow() const { return windowType() == Qt::Popup; }
+    // Top-left that puts a rectangle of `size` at `wanted` inside `area` (as far
+    // as it fits; a rectangle larger than the area keeps its top-left corner in it).
+    static QPoint fittedTopLeft(const QPoint &wanted, const QSize &size, const QRect &area);
+    // Horizontal shift of the arrow after the pop-up was moved to stay on screen,
+    // so that it still points at its control.
+    int arrowShift() const { return m_arrowShift; }
+
     // Body and arrow outline of a pop-up of the given size.
     static QPainterPath outline(int arrowMode, const QSize &size, int arrowX);
     // Opaque colour from a theme text "r,g,b" or "r,g,b,a"; a fourth field is ignored.
@@ -45,11 +60,19 @@ protected:
     void enterEvent(QEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+public Q_SLOTS:
+    void reject() override;
 
 private:
+    void keepOnScreen();
+
     int m_arrowX = 50;
     int m_arrowMode = ArrowTop;
     QColor m_backgroundColor;
     bool m_popupShown = false;
     QWidget *m_content = nullptr;
+    int m_arrowShift = 0;
+    bool m_closingReported = true;  // the current showing's hide signal is out
 };

@@ -1,4 +1,5 @@
 #include "widgets/cbnotice.h"
+#include "widgets/accessiblecontrols.h"
 
 #include <QEasingCurve>
 #include <QFontMetrics>
@@ -74,7 +75,7 @@ void CbNotice::showMessageAt(const QString &text, const QPoint &centre)
 
 void CbNotice::showAt(const QPoint &centre, SizeRule rule)
 {
-    setAccessibleName(m_text);  // screen readers announce the message itself
+    setAccessibleName(m_text);
     const QSize box(QFontMetrics(font()).horizontalAdvance(m_text) + kHorizontalPadding, m_boxHeight);
     if (rule == SizeRule::Fix)
         setFixedSize(box);
@@ -90,6 +91,7 @@ void CbNotice::startShowAnimation()
     show();
     raise();
     activateWindow();
+    AccessibleControls::announce(this, m_text);  // screen readers read the message when it shows
     m_opacityEffect->setOpacity(1.0);
 
     // The effect clamps opacity to 0..1, so running from (hold + fade) seconds

@@ -2,6 +2,8 @@
 
 #include "sdk/xmlstore/storetext.h"
 
+#include <QHash>
+#include <QSet>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
@@ -66,6 +68,14 @@ bool keyCodeLess(const QByteArray &a, const QByteArray &b)
     return a < b;
 }
 
+// Adds value to seen; false when it was there already.
+template <typename T> bool insertNew(QSet<T> &seen, const T &value)
+{
+    const int before = seen.size();
+    seen.insert(value);
+    return seen.size() != before;
+}
+
 // Recursive-descent reader of one store file; the first fault ends it.
 class Parser
 {
@@ -73,12 +83,15 @@ public:
     explicit Parser(const QByteArray &bytes) : m_reader(bytes) { }
 
     bool parse(StoreDocument *doc, QString *error);
+    int errorLine() const { return m_errorLine; }
 
 private:
     bool fail(const QString &what)
     {
-        if (m_error.isEmpty())
-            m_error = QStringLiteral("%1 (line %2)").arg(what).arg(m_reader.lineNumber());
+        if (m_error.isEmpty()) {
+            m_errorLine = int(m_reader.lineNumber());
+            m_error = QStringLiteral("%1 (line %2)").arg(what).arg(m_errorLine);
+        }
         return false;
     }
     QString elementName() const { return m_reader.name().toString(); }
@@ -96,6 +109,7 @@ private:
 
     QXmlStreamReader m_reader;
     QString m_error;
+    int m_errorLine = 0;
 };
 
 bool Parser::text(const char *name, QByteArray *out)
@@ -167,6 +181,9 @@ bool Parser::parseRoot(StoreDocument *doc)
 {
     if (m_reader.name() != kRoot)
         return fail(QStringLiteral("the root element is <%1>, not <%2>").arg(elementName(), kRoot));
+    // Duplicates are found through hash sets: a file of many thousands of macros
+    // must parse in time proportional to its size.
+    QSet<int> profileIndexes, macroIndexes, seniorKeyIds;
     int version = 0;
     if (!integer("version", &version))
         return false;
@@ -190,7 +207,7 @@ bool Parser::parseRoot(StoreDocument *doc)
             Profile profile;
             if (!parseProfile(&profile))
                 return false;
-            if (doc->findProfile(profile.index) >= 0)
+            if (!insertNew(profileIndexes, profile.index))
                 return fail(QStringLiteral("profile %1 appears twice").arg(profile.index));
             doc->profiles.append(profile);
             if (doc->profiles.size() > kMaxProfiles)
@@ -199,14 +216,14 @@ bool Parser::parseRoot(StoreDocument *doc)
             Macro macro;
             if (!index("index", &macro.index) || !text("name", &macro.name) || !parseEvents(&macro.events))
                 return false;
-            if (doc->findMacro(macro.index) >= 0)
+            if (!insertNew(macroIndexes, macro.index))
                 return fail(QStringLiteral("macro %1 appears twice").arg(macro.index));
             doc->macros.append(macro);
         } else if (name == QLatin1String("seniorKey")) {
             SeniorKeyInfo info;
             if (!parseSeniorKey(&info))
                 return false;
-            if (doc->findSeniorKey(info.bindingIndex) >= 0)
+            if (!insertNew(seniorKeyIds, info.bindingIndex))
                 return fail(QStringLiteral("advanced key %1 appears twice").arg(info.bindingIndex));
             doc->seniorKeys.append(info);
             if (doc->seniorKeys.size() > kMaxSeniorKeys)
@@ -227,6 +244,9 @@ bool Parser::parseProfile(Profile *profile)
 {
     if (!index("index", &profile->index) || !text("name", &profile->name))
         return false;
+    QSet<int> targetsInUse, macroCopyIndexes;
+    QSet<QPair<int, int>> lightPairs;
+    QSet<QByteArray> customLightIndexes, keyCodes;
     if (m_reader.attributes().hasAttribute(QLatin1String("lightSync"))) {
         int sync = 0;
         if (!integer("lightSync", &sync))
@@ -239,16 +259,14 @@ bool Parser::parseProfile(Profile *profile)
             LightInUse inUse;
             if (!integer("target", &inUse.target) || !integer("mode", &inUse.mode) || !leaf())
                 return false;
-            for (const LightInUse &other : qAsConst(profile->lightsInUse)) {
-                if (other.target == inUse.target)
-                    return fail(QStringLiteral("light target %1 has two modes in use").arg(inUse.target));
-            }
+            if (!insertNew(targetsInUse, inUse.target))
+                return fail(QStringLiteral("light target %1 has two modes in use").arg(inUse.target));
             profile->lightsInUse.append(inUse);
         } else if (name == QLatin1String("light")) {
             colorInfoData light;
             if (!parseLight(&light))
                 return false;
-            if (profile->findLight(light.lightTarget, light.lightMode) >= 0)
+            if (!insertNew(lightPairs, qMakePair(int(light.lightTarget), int(light.lightMode))))
                 return fail(QStringLiteral("light %1/%2 appears twice").arg(light.lightTarget).arg(light.lightMode));
             profile->lights.append(light);
         } else if (name == QLatin1String("sleep")) {
@@ -274,7 +292,7 @@ bool Parser::parseProfile(Profile *profile)
             CustomLight light;
             if (!parseCustomLight(&light))
                 return false;
-            if (profile->findCustomLight(light.index) >= 0)
+            if (!insertNew(customLightIndexes, light.index))
                 return fail(QStringLiteral("custom light %1 appears twice").arg(QString::fromUtf8(light.index)));
             profile->customLights.append(light);
         } else if (name == QLatin1String("key")) {
@@ -285,20 +303,22 @@ bool Parser::parseProfile(Profile *profile)
             }
             if (!leaf())
                 return false;
-            if (profile->findKey(key.keyCode) >= 0)
+            if (!insertNew(keyCodes, key.keyCode))
                 return fail(QStringLiteral("key %1 has two items").arg(QString::fromUtf8(key.keyCode)));
-            profile->keys.insert(profile->keyInsertPosition(key.keyCode), key);
+            profile->keys.append(key);
         } else if (name == QLatin1String("macroCopy")) {
             MacroCopy copy;
             if (!index("index", &copy.macroIndex) || !text("name", &copy.name) || !parseEvents(&copy.events))
                 return false;
-            if (profile->findMacroCopy(copy.macroIndex) >= 0)
+            if (!insertNew(macroCopyIndexes, copy.macroIndex))
                 return fail(QStringLiteral("copy of macro %1 appears twice").arg(copy.macroIndex));
             profile->macroCopies.append(copy);
         } else {
             return fail(QStringLiteral("unexpected element <%1>").arg(elementName()));
         }
     }
+    std::stable_sort(profile->keys.begin(), profile->keys.end(),
+                     [](const KeyItem &a, const KeyItem &b) { return keyCodeLess(a.keyCode, b.keyCode); });
     std::sort(profile->macroCopies.begin(), profile->macroCopies.end(),
               [](const MacroCopy &a, const MacroCopy &b) { return a.macroIndex < b.macroIndex; });
     return !m_reader.hasError();
@@ -521,11 +541,10 @@ int StoreDocument::findProfile(int index) const
 
 int StoreDocument::findMacro(int index) const
 {
-    for (int i = 0; i < macros.size(); ++i) {
-        if (macros.at(i).index == index)
-            return i;
-    }
-    return -1;
+    // Macros are kept in ascending index order.
+    const auto it = std::lower_bound(macros.cbegin(), macros.cend(), index,
+                                     [](const Macro &macro, int wanted) { return macro.index < wanted; });
+    return it != macros.cend() && it->index == index ? int(it - macros.cbegin()) : -1;
 }
 
 int StoreDocument::findSeniorKey(int id) const
@@ -537,12 +556,15 @@ int StoreDocument::findSeniorKey(int id) const
     return -1;
 }
 
-bool StoreDocument::parse(const QByteArray &bytes, StoreDocument *doc, QString *error)
+bool StoreDocument::parse(const QByteArray &bytes, StoreDocument *doc, QString *error, int *errorLine)
 {
     StoreDocument parsed;
     Parser parser(bytes);
-    if (!parser.parse(&parsed, error))
+    if (!parser.parse(&parsed, error)) {
+        if (errorLine)
+            *errorLine = parser.errorLine();
         return false;
+    }
     *doc = parsed;
     return true;
 }

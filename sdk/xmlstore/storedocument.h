@@ -129,8 +129,9 @@ struct StoreDocument
     int findMacro(int index) const;
     int findSeniorKey(int id) const;
 
-    // Parses a whole file; on failure returns false and says why in *error.
-    static bool parse(const QByteArray &bytes, StoreDocument *doc, QString *error);
+    // Parses a whole file; on failure returns false and says why in *error and
+    // at which line in *errorLine.
+    static bool parse(const QByteArray &bytes, StoreDocument *doc, QString *error, int *errorLine = nullptr);
     QByteArray serialize() const;
 };
 

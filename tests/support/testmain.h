@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/storefilequestion.h"
+
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QTest>
@@ -16,12 +18,14 @@ private:
     QTemporaryDir m_dir;
 };
 
-#define TAVRIX_TEST_MAIN(TestClass)                                                                                    \
-    int main(int argc, char *argv[])                                                                                   \
-    {                                                                                                                  \
-        TestHome home;                                                                                                 \
-        QApplication app(argc, argv);                                                                                  \
-        TestClass tc;                                                                                                  \
-        QTEST_SET_MAIN_SOURCE_PATH                                                                                     \
-        return QTest::qExec(&tc, argc, argv);                                                                          \
+#define TAVRIX_TEST_MAIN(TestClass)                                                                                     \
+    int main(int argc, char *argv[])                                                                                    \
+    {                                                                                                                   \
+        TestHome home;                                                                                                  \
+        QApplication app(argc, argv);                                                                                   \
+        /* A damaged store file is kept unasked unless a test answers otherwise. */                                     \
+        StoreFileQuestion::setAsker([](QWidget *, const QString &) { return StoreFileQuestion::Keep; });                \
+        TestClass tc;                                                                                                   \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                                      \
+        return QTest::qExec(&tc, argc, argv);                                                                           \
     }

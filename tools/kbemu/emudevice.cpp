@@ -10,6 +10,8 @@
 #include <QSocketNotifier>
 #include <QTimer>
 
+#include <limits>
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -36,6 +38,12 @@ EmuDevice::EmuDevice(const QString &dir, const EmuModelInfo &model, const QStrin
 {
     m_clock.start();
     connect(&m_keyboard, &EmuKeyboard::sigSend, this, &EmuDevice::sendToHost);
+    // A coarse timer (Qt's default above 2 s) may fire 5 % early or late, which
+    // put scripted lines out of order.
+    m_scheduleTimer = new QTimer(this);
+    m_scheduleTimer->setSingleShot(true);
+    m_scheduleTimer->setTimerType(Qt::PreciseTimer);
+    connect(m_scheduleTimer, &QTimer::timeout, this, &EmuDevice::runDueActions);
 
     // Firmware facts no report carries: five identity texts, the version and its date.
     const QStringList identity
@@ -245,6 +253,28 @@ void EmuDevice::clearReceived()
 
 void EmuDevice::at(qint64 ms, std::function<void()> fn)
 {
-    const qint64 wait = std::max<qint64>(0, ms - m_clock.elapsed());
-    QTimer::singleShot(static_cast<int>(wait), this, std::move(fn));
+    // A multimap inserts after the entries of an equal time: script order holds.
+    m_schedule.emplace(std::max<qint64>(0, ms), std::move(fn));
+    armSchedule();
+}
+
+void EmuDevice::armSchedule()
+{
+    if (m_schedule.empty()) {
+        m_scheduleTimer->stop();
+        return;
+    }
+    const qint64 wait = std::max<qint64>(0, m_schedule.begin()->first - m_clock.elapsed());
+    m_scheduleTimer->start(static_cast<int>(std::min<qint64>(wait, std::numeric_limits<int>::max())));
+}
+
+void EmuDevice::runDueActions()
+{
+    // A precise timer may still wake a millisecond early; what is not due waits.
+    while (!m_schedule.empty() && m_schedule.begin()->first <= m_clock.elapsed()) {
+        auto action = std::move(m_schedule.begin()->second);
+        m_schedule.erase(m_schedule.begin());
+        action();  // may schedule more
+    }
+    armSchedule();
 }

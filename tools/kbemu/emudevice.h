@@ -9,7 +9,10 @@
 #include <QList>
 #include <QObject>
 
+#include <QTimer>
+
 #include <functional>
+#include <map>
 #include <mutex>
 
 class QSocketNotifier;
@@ -74,6 +77,8 @@ public:
     int ignoredMessages() const { return m_ignoredMessages; }
 
     // Runs fn ms after the device started (at once when that time has passed).
+    // Actions run in the order of their times, those of one time in the order
+    // they were given, on a precise timer at any distance.
     void at(qint64 ms, std::function<void()> fn);
 
 Q_SIGNALS:
@@ -87,6 +92,8 @@ private:
     void closeConnection(int fd);
     void sendToHost(const QByteArray &message);
     bool writeSidecar(QString *error);
+    void runDueActions();
+    void armSchedule();
 
     QString m_dir;
     QString m_tag;
@@ -101,4 +108,7 @@ private:
     std::function<void(const QString &)> m_lineSink;
     int m_ignoredMessages = 0;
     int m_dropped = 0;
+    // Scripted actions by their time since the start; equal times keep their order.
+    std::multimap<qint64, std::function<void()>> m_schedule;
+    QTimer *m_scheduleTimer = nullptr;
 };

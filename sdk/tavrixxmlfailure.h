@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Why the last store call failed, so that callers can tell the user more than
+// "failed". Each call that touches a store file on disk starts with a clean
+// record; a call that fails for a reason of its own (an index that is taken, a
+// profile that does not exist) leaves it at None.
+enum class CTavrixXMLFailureKind
+{
+    None,
+    Missing,      // the file does not exist
+    CannotOpen,   // the file exists but cannot be read (permissions, a folder, ...)
+    CannotWrite,  // the file or its folder cannot be written
+    DiskFull,     // the disk (or the user's quota) has no room for the new file
+    Damaged,      // the file is not a readable store; line says where it stops
+};
+
+struct CTavrixXMLFailure
+{
+    CTavrixXMLFailureKind kind = CTavrixXMLFailureKind::None;
+    QByteArray path;  // local 8-bit encoding, as handed to the store
+    int line = 0;     // Damaged: the line at which reading stopped (0: unknown)
+    QString detail;   // the system's or the reader's own words, for the debug output
+
+    bool isSet() const { return kind != CTavrixXMLFailureKind::None; }
+};
+
+// The reason of the last failed store call of this thread; kind None when the
+// last call did not fail on its file.
+CTavrixXMLFailure CTavrixXML_LastFailure();
+// A sentence for the user naming the file and the reason; empty for None.
+QString CTavrixXML_FailureText(const CTavrixXMLFailure &failure);
+
+// Moves a damaged store file aside, renamed "<name>.damaged-<yyyyMMdd-hhmmss>"
+// (with "-2", "-3", ... when that name is taken), so that the caller can start a
+// new one at path. False, and nothing moved, when the file is not damaged or
+// cannot be renamed. *movedTo receives the new path.
+bool CTavrixXML_MoveDamagedAside(const QByteArray &path, QByteArray *movedTo = nullptr);
+// Removes the temporary files that a save interrupted by a crash or a kill left
+// beside the store files of folder and its subfolders ("<name>.xml.XXXXXX").
+// Returns how many were removed. Call it at start, before any store is written.
+int CTavrixXML_RemoveLeftoverTempFiles(const QByteArray &folder);

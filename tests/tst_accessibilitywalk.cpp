@@ -1,0 +1,466 @@
+// Walks what assistive tools see of the main window, each tab, each function page
+// and each dialog, and fails on a control that has no name or cannot be operated;
+// then checks that the accessible actions of controls built from labels, frames
+// and check boxes do what a click does.
+
+#include "advancedkeys/dseniorkeyspage.h"
+#include "advancedkeys/dstrokeconfigview.h"
+#include "app/dmainwidget.h"
+#include "app/dsettingsdia.h"
+#include "devicepage/ddevicelistitem.h"
+#include "devicepage/ddevicepage.h"
+#include "devicepage/dprofilemenutoolwidget.h"
+#include "emudevice.h"
+#include "emufirmware.h"
+#include "emumodel.h"
+#include "firmware/dupdatefirmwaredia.h"
+#include "keys/dcustomkeyspage.h"
+#include "keys/keyfunctionpagetable.h"
+#include "lighting/dlightsconfigpage.h"
+#include "lighting/svcolorarea.h"
+#include "macros/dmacropage.h"
+#include "macros/macromenutoolwidget.h"
+#include "magnetic/dsensitivityshowwidget.h"
+#include "magnetic/dtriggersettingpage.h"
+#include "support/testmain.h"
+#include "widgets/accessiblecontrols.h"
+#include "widgets/cbnotice.h"
+#include "widgets/slidercustomwidget.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QAccessibleValueInterface>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+#include <memory>
+
+namespace {
+
+// Controls the walk lets pass, each with the reason.
+const QHash<QString, QString> &knownExceptions()
+{
+    static const QHash<QString, QString> table {
+        // Filled as the walk finds controls that are right as they are.
+    };
+    return table;
+}
+
+bool isInteractive(QAccessible::Role role)
+{
+    switch (role) {
+    case QAccessible::Button:
+    case QAccessible::CheckBox:
+    case QAccessible::RadioButton:
+    case QAccessible::ComboBox:
+    case QAccessible::EditableText:
+    case QAccessible::Slider:
+    case QAccessible::SpinBox:
+    case QAccessible::Dial:
+    case QAccessible::ButtonDropDown:
+    case QAccessible::ButtonMenu:
+    case QAccessible::PageTab:
+    case QAccessible::Link:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool needsAction(QAccessible::Role role)
+{
+    return role == QAccessible::Button || role == QAccessible::CheckBox || role == QAccessible::RadioButton
+        || role == QAccessible::ButtonDropDown || role == QAccessible::ButtonMenu || role == QAccessible::PageTab
+        || role == QAccessible::Link;
+}
+
+QString describe(QAccessibleInterface *iface)
+{
+    QObject *o = iface->object();
+    return QStringLiteral("%1 '%2' (%3)")
+        .arg(o ? QString::fromLatin1(o->metaObject()->className()) : QStringLiteral("?"),
+             o ? o->objectName() : QString(), iface->text(QAccessible::Name));
+}
+
+// Every problem found under root, one line each.
+void walk(QAccessibleInterface *iface, const QString &where, QStringList *problems, int depth = 0)
+{
+    if (!iface || depth > 60)
+        return;
+    const QAccessible::State state = iface->state();
+    if (state.invisible)
+        return;
+    const QAccessible::Role role = iface->role();
+    QObject *object = iface->object();
+    const QString objectName = object ? object->objectName() : QString();
+    if (isInteractive(role) && !knownExceptions().contains(objectName)) {
+        const QString line = where + ": " + describe(iface);
+        if (iface->text(QAccessible::Name).trimmed().isEmpty())
+            problems->append(line + " has no name");
+        if (!iface->rect().isValid() || iface->rect().isEmpty())
+            problems->append(line + " has no size");
+        if (needsAction(role) && !state.disabled) {
+            QAccessibleActionInterface *actions = iface->actionInterface();
+            const QStringList names = actions ? actions->actionNames() : QStringList();
+            if (!names.contains(QAccessibleActionInterface::pressAction())
+                && !names.contains(QAccessibleActionInterface::toggleAction())
+                && !names.contains(QAccessibleActionInterface::showMenuAction()))
+                problems->append(line + " has no press action");
+        }
+        if ((role == QAccessible::Slider || role == QAccessible::SpinBox || role == QAccessible::Dial)
+            && (!iface->valueInterface() || !iface->valueInterface()->currentValue().isValid()))
+            problems->append(line + " has no value");
+    }
+    for (int i = 0; i < iface->childCount(); ++i)
+        walk(iface->child(i), where, problems, depth + 1);
+}
+
+QStringList walkWidget(QWidget *root, const QString &where)
+{
+    QStringList problems;
+    walk(QAccessible::queryAccessibleInterface(root), where, &problems);
+    return problems;
+}
+
+QAccessibleInterface *ifaceOf(QObject *o)
+{
+    return QAccessible::queryAccessibleInterface(o);
+}
+
+void press(QObject *o, const QString &action = QAccessibleActionInterface::pressAction())
+{
+    QAccessibleInterface *iface = ifaceOf(o);
+    QVERIFY2(iface && iface->actionInterface(), qPrintable(o->objectName()));
+    QVERIFY2(iface->actionInterface()->actionNames().contains(action), qPrintable(o->objectName()));
+    iface->actionInterface()->doAction(action);
+}
+
+// Notes the mouse events a widget receives.
+struct ClickRecorder : QObject
+{
+    QList<QEvent::Type> events;
+    QPoint position;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease) {
+            events << event->type();
+            auto *mouse = static_cast<QMouseEvent *>(event);
+            if (mouse->button() == Qt::LeftButton)
+                position = mouse->pos();
+        }
+        return false;
+    }
+};
+
+// The main window with a full-size keyboard and a magnetic one.
+struct Rig
+{
+    QTemporaryDir emu;
+    std::unique_ptr<EmuDevice> full;
+    std::unique_ptr<EmuDevice> magnetic;
+    std::unique_ptr<DMainWidget> window;
+
+    bool open()
+    {
+        qputenv("TAVRIX_EMU_DIR", emu.path().toLocal8Bit());
+        full = std::make_unique<EmuDevice>(emu.path(), EmuModels::find(QStringLiteral("QR108")), "a", false);
+        magnetic = std::make_unique<EmuDevice>(emu.path(), EmuModels::find(QStringLiteral("QM68")), "b", false);
+        full->start();
+        magnetic->start();
+        // A newer image for the full-size keyboard, so the firmware dialog has a row.
+        if (!EmuFirmwareImages::write(emu.path(), *full))
+            return false;
+        window = std::make_unique<DMainWidget>();
+        window->resize(window->minimumSize());
+        window->show();
+        return QTest::qWaitFor(
+            [this] { return page()->getHidDeviceList().size() == 2 && page()->currentDeviceLink() && !page()->isBusy(); },
+            15000);
+    }
+    ~Rig()
+    {
+        if (window)
+            window->devicePage()->closeAllLinks();
+        window.reset();
+        qunsetenv("TAVRIX_EMU_DIR");
+    }
+    DDevicePage *page() const { return window->devicePage(); }
+    bool selectModel(const QString &model)
+    {
+        for (DDeviceListItem *card : page()->deviceCardsInOrder()) {
+            if (!ifaceOf(card)->text(QAccessible::Name).contains(model))
+                continue;
+            ifaceOf(card)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+            return QTest::qWaitFor([this, card] { return page()->currentDeviceCard() == card && !page()->isBusy(); },
+                                   5000);
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
+class TestAccessibilityWalk : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void cleanupTestCase();
+    void everyControlNamedAndOperable();
+    void dialogsNamedAfterTitles();
+    void tabsAndModeButtonsActLikeClicks();
+    void labelControlsActLikeClicks();
+    void noticesAreAlerts();
+    void scalesPublishTheirValues();
+
+private:
+    Rig *m_rig = nullptr;
+};
+
+void TestAccessibilityWalk::initTestCase()
+{
+    m_rig = new Rig;
+    QVERIFY(m_rig->open());
+}
+
+void TestAccessibilityWalk::cleanupTestCase()
+{
+    delete m_rig;
+}
+
+void TestAccessibilityWalk::everyControlNamedAndOperable()
+{
+    DDevicePage *page = m_rig->page();
+    QStringList problems = walkWidget(m_rig->window.get(), "main window");
+
+    const struct
+    {
+        const char *button;
+        const char *model;
+    } tabs[] = {{"toolButton_CustomKey", "QR108"},
+                {"toolButton_LightConfig", "QR108"},
+                {"toolButton_Performance", "QR108"},
+                {"toolButton_TriggerSetting", "QM68"}};
+    for (const auto &tab : tabs) {
+        QVERIFY(m_rig->selectModel(tab.model));
+        auto *button = page->findChild<QAbstractButton *>(tab.button);
+        QVERIFY(button);
+        press(button, QAccessibleActionInterface::toggleAction());
+        problems += walkWidget(page, QString::fromLatin1(tab.button));
+    }
+
+    QVERIFY(m_rig->selectModel("QR108"));
+    press(page->findChild<QAbstractButton *>("toolButton_CustomKey"));
+    DCustomKeysPage *keys = page->customKeysTab();
+    for (int i = 0; i < KeyFunctionPages::kCount; ++i) {
+        const KeyFunctionPageEntry &entry = KeyFunctionPages::entries()[i];
+        QToolButton *button = keys->functionButton(entry.buttonId);
+        if (!button || !button->isVisible())
+            continue;
+        press(button);
+        problems += walkWidget(keys, QString::fromLatin1(entry.tipName));
+    }
+    if (!problems.isEmpty())
+        QFAIL(qPrintable("\n" + problems.join('\n')));
+}
+
+void TestAccessibilityWalk::dialogsNamedAfterTitles()
+{
+    DMainWidget *w = m_rig->window.get();
+    QStringList problems;
+    auto check = [&problems](QWidget *dialog, const QString &where) {
+        QVERIFY2(dialog, qPrintable(where));
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        const QString name = ifaceOf(dialog)->text(QAccessible::Name);
+        if (name.isEmpty() || name == QString::fromLatin1(dialog->metaObject()->className()))
+            problems << where + ": dialog named '" + name + "'";
+        problems += walkWidget(dialog, where);
+    };
+
+    w->on_pushButton_Setting_clicked();
+    auto *settings = w->findChild<DSettingsDia *>();
+    check(settings, "settings");
+    delete settings;
+
+    w->onShowMacroPage();
+    auto *macros = w->findChild<DMacroPage *>();
+    check(macros, "macros");
+    delete macros;
+
+    QVERIFY(m_rig->selectModel("QM68"));
+    w->onShowSeniorKeysPage();
+    auto *senior = w->findChild<DSeniorKeysPage *>();
+    check(senior, "advanced keys");
+    delete senior;
+
+    auto *strokes = new DStrokeConfigView(w);
+    strokes->show();
+    check(strokes, "trigger points");
+    delete strokes;
+
+    QVERIFY(w->checkUpgradeableDevices(true));
+    check(w->updateFirmwareDialog(), "firmware update");
+    delete w->updateFirmwareDialog();
+
+    if (!problems.isEmpty())
+        QFAIL(qPrintable("\n" + problems.join('\n')));
+}
+
+void TestAccessibilityWalk::tabsAndModeButtonsActLikeClicks()
+{
+    DDevicePage *page = m_rig->page();
+    QVERIFY(m_rig->selectModel("QR108"));
+    // The toggle action of a tab switches the page, as a click does.
+    press(page->findChild<QAbstractButton *>("toolButton_LightConfig"), QAccessibleActionInterface::toggleAction());
+    QCOMPARE(page->currentMainTabId(), 1);
+    press(page->findChild<QAbstractButton *>("toolButton_Performance"), QAccessibleActionInterface::toggleAction());
+    QCOMPARE(page->currentMainTabId(), 2);
+    press(page->findChild<QAbstractButton *>("toolButton_LightConfig"), QAccessibleActionInterface::pressAction());
+    QCOMPARE(page->currentMainTabId(), 1);
+
+    // A light-mode button's toggle selects the mode and tells the rest of the page.
+    DLightsConfigPage *lights = page->lightsConfigTab();
+    auto *breath = lights->findChild<QAbstractButton *>("toolButton_Breath");
+    QVERIFY(breath && breath->isVisible() && !breath->isChecked());
+    const int before = lights->currentKeyboardMode();
+    press(breath, QAccessibleActionInterface::toggleAction());
+    QVERIFY(breath->isChecked());
+    QVERIFY(lights->currentKeyboardMode() != before);
+    // Toggling the checked mode again keeps it checked, as a second click does.
+    press(breath, QAccessibleActionInterface::toggleAction());
+    QVERIFY(breath->isChecked());
+}
+
+void TestAccessibilityWalk::labelControlsActLikeClicks()
+{
+    DDevicePage *page = m_rig->page();
+    QVERIFY(m_rig->selectModel("QR108"));
+    press(page->findChild<QAbstractButton *>("toolButton_LightConfig"));
+    DLightsConfigPage *lights = page->lightsConfigTab();
+
+    // A swatch's press picks its colour into the R/G/B fields.
+    QWidget *blue = lights->findChild<QWidget *>("label_Color13");
+    QVERIFY(blue);
+    QCOMPARE(ifaceOf(blue)->role(), QAccessible::Button);
+    QVERIFY(!ifaceOf(blue)->text(QAccessible::Name).isEmpty());
+    press(blue);
+    QStringList fields;
+    for (QLineEdit *edit : lights->findChildren<QLineEdit *>())
+        if (edit->isVisible())
+            fields << edit->text();
+    QVERIFY2(fields.join(',').contains("0,0,255"), qPrintable(fields.join(',')));
+
+    // Profile menu entries.
+    DProfileMenuToolWidget profileMenu;
+    const struct
+    {
+        const char *entry;
+        void (DProfileMenuToolWidget::*signal)();
+    } profileEntries[] = {
+        {"label_CreateNew", &DProfileMenuToolWidget::sigProfileCreate},
+        {"label_Delete", &DProfileMenuToolWidget::sigProfileDelete},
+        {"label_Export", &DProfileMenuToolWidget::sigProfileExport},
+        {"label_Import", &DProfileMenuToolWidget::sigProfileImport},
+        {"label_ModifyNanme", &DProfileMenuToolWidget::sigProfileModifyName},
+    };
+    for (const auto &e : profileEntries) {
+        QSignalSpy spy(&profileMenu, e.signal);
+        QWidget *entry = profileMenu.findChild<QWidget *>(e.entry);
+        QVERIFY(entry);
+        QVERIFY(!ifaceOf(entry)->text(QAccessible::Name).isEmpty());
+        press(entry);
+        QCOMPARE(spy.count(), 1);
+    }
+
+    macroMenuToolWidget macroMenu;
+    const struct
+    {
+        const char *entry;
+        void (macroMenuToolWidget::*signal)();
+    } macroEntries[] = {
+        {"label_Export", &macroMenuToolWidget::sigMacroExport},
+        {"label_Delete", &macroMenuToolWidget::sigMacroDelete},
+        {"label_ModifyNanme", &macroMenuToolWidget::sigMacroModifyNanme},
+    };
+    for (const auto &e : macroEntries) {
+        QSignalSpy spy(&macroMenu, e.signal);
+        press(macroMenu.findChild<QWidget *>(e.entry));
+        QCOMPARE(spy.count(), 1);
+    }
+
+    // Start and Stop record: the press reaches the frame as the press and release
+    // of a left click at its centre, which is what the record toggle listens to.
+    DMacroPage macros;
+    macros.show();
+    QWidget *record = macros.findChild<QWidget *>("frame_Record");
+    QVERIFY(record);
+    QCOMPARE(ifaceOf(record)->role(), QAccessible::Button);
+    QVERIFY(!ifaceOf(record)->text(QAccessible::Name).isEmpty());
+    ClickRecorder clicks;
+    record->installEventFilter(&clicks);
+    press(record);
+    QCOMPARE(clicks.events, (QList<QEvent::Type> {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}));
+    QCOMPARE(clicks.position, record->rect().center());
+}
+
+void TestAccessibilityWalk::noticesAreAlerts()
+{
+    CbNotice *notice = m_rig->page()->pageNotice();
+    notice->showMessage(QStringLiteral("Operate successful"));
+    QAccessibleInterface *iface = ifaceOf(notice);
+    QCOMPARE(iface->role(), QAccessible::AlertMessage);
+    QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("Operate successful"));
+    QVERIFY(!iface->state().invisible);
+}
+
+void TestAccessibilityWalk::scalesPublishTheirValues()
+{
+    DDevicePage *page = m_rig->page();
+    QVERIFY(m_rig->selectModel("QR108"));
+    press(page->findChild<QAbstractButton *>("toolButton_LightConfig"));
+    DLightsConfigPage *lights = page->lightsConfigTab();
+
+    // Brightness and speed: a tool that sets the value moves the handle and tells the
+    // page, as a press on that tick does.
+    const QList<sliderCustomWidget *> sliders = lights->findChildren<sliderCustomWidget *>();
+    QVERIFY(sliders.size() >= 2);
+    for (sliderCustomWidget *slider : sliders) {
+        QAccessibleInterface *iface = ifaceOf(slider);
+        QCOMPARE(iface->role(), QAccessible::Slider);
+        QVERIFY(!iface->text(QAccessible::Name).isEmpty());
+        QAccessibleValueInterface *value = iface->valueInterface();
+        QVERIFY(value);
+        QCOMPARE(value->maximumValue().toInt(), slider->stepCount());
+        QSignalSpy moved(slider, &sliderCustomWidget::sigBackCurrentPositionNum);
+        const int target = slider->position() == 1 ? 2 : 1;
+        value->setCurrentValue(target);
+        QCOMPARE(slider->position(), target);
+        QCOMPARE(value->currentValue().toInt(), target);
+        QCOMPARE(moved.count(), 1);
+        QCOMPARE(moved.first().first().toInt(), target);
+    }
+
+    // The colour picker reads out the colour it holds.
+    auto *picker = lights->findChild<SVColorArea *>();
+    QVERIFY(picker);
+    QCOMPARE(ifaceOf(picker)->role(), QAccessible::Slider);
+    QVERIFY(ifaceOf(picker)->text(QAccessible::Value).startsWith('#'));
+
+    // The key-travel scale of the trigger page, in millimetres.
+    QVERIFY(m_rig->selectModel("QM68"));
+    press(page->findChild<QAbstractButton *>("toolButton_TriggerSetting"));
+    auto *scale = page->triggerSettingTab()->findChild<DSensitivityShowWidget *>();
+    QVERIFY(scale);
+    QCOMPARE(ifaceOf(scale)->role(), QAccessible::Slider);
+    QVERIFY(ifaceOf(scale)->valueInterface()->currentValue().isValid());
+    QVERIFY2(ifaceOf(scale)->text(QAccessible::Value).endsWith(" mm"), qPrintable(ifaceOf(scale)->text(QAccessible::Value)));
+}
+
+TAVRIX_TEST_MAIN(TestAccessibilityWalk)
+#include "tst_accessibilitywalk.moc"

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Installs what is needed, builds the program and what it installs (not the tests)
+# and makes the Debian package from the install rules: build/quorin-driver_<version>_<arch>.deb.
+# Install it with: sudo apt install ./build/quorin-driver_*.deb
+set -euo pipefail
+top="$(cd "$(dirname "$0")/.." && pwd)"
+cd "$top"
+bash tools/install-deps.sh
+export CCACHE_DIR="${CCACHE_DIR:-$HOME/.cache/quorin-ccache}"
+export CCACHE_BASEDIR="$top"
+export CCACHE_NOHASHDIR="${CCACHE_NOHASHDIR:-true}"
+build="${BUILD_DIR:-$top/build}"
+cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build "$build" -j "$(nproc)" --target quorin-driver app_icons udev_rules
+cd "$build"
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$build"
+rm -rf "$build/_CPack_Packages"
+ls "$build"/quorin-driver_*.deb

@@ -1,0 +1,337 @@
+#include "widgets/accessiblecontrols.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QAccessibleValueInterface>
+#include <QAccessibleWidget>
+#include <QApplication>
+#include <QCheckBox>
+#include <QHash>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QRadioButton>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+#include <QToolButton>
+
+namespace AccessibleControls {
+namespace {
+
+enum class Kind
+{
+    Pressable,
+    Hidden,
+    Value,
+    Notice
+};
+
+struct Spec
+{
+    Kind kind = Kind::Pressable;
+    ValueSource value;
+};
+
+QHash<const QObject *, Spec> &registry()
+{
+    static QHash<const QObject *, Spec> specs;
+    return specs;
+}
+
+void remember(QWidget *widget, const Spec &spec)
+{
+    install();
+    const bool known = registry().contains(widget);
+    if (!known)
+        QObject::connect(widget, &QObject::destroyed, [](QObject *gone) { registry().remove(gone); });
+    const Kind before = known ? registry().value(widget).kind : spec.kind;
+    registry().insert(widget, spec);
+    if (known && before == spec.kind)
+        return;
+    // An interface Qt made earlier (a name change asks for one) would hide ours:
+    // drop whatever the cache holds so the next query comes to our factory.
+    if (QAccessibleInterface *cached = QAccessible::queryAccessibleInterface(widget))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(cached));
+}
+
+QString plainText(const QString &text)
+{
+    return Qt::mightBeRichText(text) ? QTextDocumentFragment::fromHtml(text).toPlainText().simplified() : text;
+}
+
+// The name a widget's own look gives it when nobody set one: its label text.
+QString visibleName(QWidget *widget)
+{
+    if (!widget->accessibleName().isEmpty())
+        return widget->accessibleName();
+    if (auto *label = qobject_cast<QLabel *>(widget))
+        return stripMnemonic(plainText(label->text()));
+    if (auto *button = qobject_cast<QAbstractButton *>(widget))
+        return stripMnemonic(button->text());
+    return widget->toolTip();
+}
+
+// A checkable button whose press and toggle actions click it, so the click
+// handlers run exactly as for the mouse.
+class ClickingButton : public QAccessibleWidget
+{
+public:
+    explicit ClickingButton(QAbstractButton *button) : QAccessibleWidget(button, roleOf(button)) { }
+
+    static QAccessible::Role roleOf(QAbstractButton *button)
+    {
+        if (qobject_cast<QCheckBox *>(button))
+            return QAccessible::CheckBox;
+        if (qobject_cast<QRadioButton *>(button))
+            return QAccessible::RadioButton;
+        return QAccessible::Button;
+    }
+
+    QAbstractButton *button() const { return static_cast<QAbstractButton *>(widget()); }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.checkable = true;
+        s.checked = button()->isChecked();
+        s.pressed = button()->isDown();
+        return s;
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name) {
+            QString name = visibleName(widget());
+            return name.isEmpty() ? QAccessibleWidget::text(t) : name;
+        }
+        return QAccessibleWidget::text(t);
+    }
+
+    QStringList actionNames() const override
+    {
+        QStringList names;
+        if (widget()->isEnabled())
+            names << pressAction() << toggleAction();
+        return names + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction() || action == toggleAction()) {
+            if (widget()->isEnabled())
+                button()->click();
+            return;
+        }
+        QAccessibleWidget::doAction(action);
+    }
+};
+
+// A label or frame that reacts to the mouse: pressed by sending the same press and
+// release a click at its centre sends (event filters see them too).
+class PressableWidget : public QAccessibleWidget
+{
+public:
+    explicit PressableWidget(QWidget *w) : QAccessibleWidget(w, QAccessible::Button) { }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return visibleName(widget());
+        return QAccessibleWidget::text(t);
+    }
+
+    QStringList actionNames() const override
+    {
+        QStringList names;
+        if (widget()->isEnabled())
+            names << pressAction();
+        return names + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString &action) override
+    {
+        if (action != pressAction()) {
+            QAccessibleWidget::doAction(action);
+            return;
+        }
+        if (!widget()->isEnabled())
+            return;
+        QPointer<QWidget> target = widget();
+        const QPoint centre = target->rect().center();
+        const QPoint global = target->mapToGlobal(centre);
+        QMouseEvent press(QEvent::MouseButtonPress, centre, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &press);
+        if (!target)
+            return;  // the press closed what it was on
+        QMouseEvent release(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton, Qt::NoButton,
+                            Qt::NoModifier);
+        QApplication::sendEvent(target, &release);
+    }
+};
+
+// Space holders: present for the layout, absent for the reader.
+class HiddenWidget : public QAccessibleWidget
+{
+public:
+    explicit HiddenWidget(QWidget *w) : QAccessibleWidget(w, QAccessible::Whitespace) { }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.invisible = true;
+        s.focusable = false;
+        return s;
+    }
+    int childCount() const override { return 0; }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    QStringList actionNames() const override { return {}; }
+};
+
+class ValueWidget : public QAccessibleWidget, public QAccessibleValueInterface
+{
+public:
+    explicit ValueWidget(QWidget *w) : QAccessibleWidget(w, QAccessible::Slider) { }
+
+    void *interface_cast(QAccessible::InterfaceType t) override
+    {
+        if (t == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface *>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+
+    ValueSource source() const { return registry().value(widget()).value; }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value) {
+            const ValueSource s = source();
+            if (s.text)
+                return s.text();
+            return s.current ? QString::number(s.current()) : QString();
+        }
+        return QAccessibleWidget::text(t);
+    }
+
+    QVariant currentValue() const override
+    {
+        const ValueSource s = source();
+        return s.current ? QVariant(s.current()) : QVariant();
+    }
+    void setCurrentValue(const QVariant &value) override
+    {
+        const ValueSource s = source();
+        if (s.set && widget()->isEnabled())
+            s.set(qBound(s.minimum, value.toDouble(), s.maximum));
+    }
+    QVariant maximumValue() const override { return source().maximum; }
+    QVariant minimumValue() const override { return source().minimum; }
+    QVariant minimumStepSize() const override { return source().step; }
+};
+
+class NoticeWidget : public QAccessibleWidget
+{
+public:
+    explicit NoticeWidget(QWidget *w) : QAccessibleWidget(w, QAccessible::AlertMessage) { }
+};
+
+QAccessibleInterface *factory(const QString &, QObject *object)
+{
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    auto *widget = static_cast<QWidget *>(object);
+    const auto spec = registry().constFind(object);
+    if (spec != registry().constEnd()) {
+        switch (spec->kind) {
+        case Kind::Pressable:
+            return new PressableWidget(widget);
+        case Kind::Hidden:
+            return new HiddenWidget(widget);
+        case Kind::Value:
+            return new ValueWidget(widget);
+        case Kind::Notice:
+            return new NoticeWidget(widget);
+        }
+    }
+    auto *button = qobject_cast<QAbstractButton *>(object);
+    if (!button || !button->isCheckable())
+        return nullptr;
+    if (auto *tool = qobject_cast<QToolButton *>(button); tool && tool->menu())
+        return nullptr;  // Qt's own interface offers the menu
+    return new ClickingButton(button);
+}
+
+}  // namespace
+
+void install()
+{
+    // Factories are asked newest first, so ours must come after Qt's widget factory,
+    // which QApplication installs when it is built.
+    static bool installed = false;
+    if (installed || !qobject_cast<QApplication *>(QCoreApplication::instance()))
+        return;
+    installed = true;
+    QAccessible::installFactory(factory);
+}
+
+void makePressable(QWidget *widget, const QString &name)
+{
+    if (!widget)
+        return;
+    remember(widget, Spec {Kind::Pressable, {}});
+    if (!name.isEmpty())
+        widget->setAccessibleName(name);
+}
+
+void hideFromTree(QWidget *widget)
+{
+    if (widget)
+        remember(widget, Spec {Kind::Hidden, {}});
+}
+
+void publishValue(QWidget *widget, const ValueSource &source)
+{
+    if (widget)
+        remember(widget, Spec {Kind::Value, source});
+}
+
+void valueChanged(QWidget *widget)
+{
+    if (!widget || !QAccessible::isActive())
+        return;
+    const ValueSource s = registry().value(widget).value;
+    if (!s.current)
+        return;
+    QAccessibleValueChangeEvent event(widget, s.current());
+    QAccessible::updateAccessibility(&event);
+}
+
+void announce(QWidget *notice, const QString &text)
+{
+    if (!notice)
+        return;
+    remember(notice, Spec {Kind::Notice, {}});
+    notice->setAccessibleName(text);
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleEvent event(notice, QAccessible::Alert);
+    QAccessible::updateAccessibility(&event);
+}
+
+QString stripMnemonic(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (int i = 0; i < text.size(); ++i) {
+        if (text.at(i) == QLatin1Char('&')) {
+            if (i + 1 < text.size() && text.at(i + 1) == QLatin1Char('&'))
+                ++i;  // "&&" is a literal ampersand
+            else
+                continue;
+        }
+        out += text.at(i);
+    }
+    return out;
+}
+
+}  // namespace AccessibleControls

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+// What assistive tools (screen readers, desktop automation) see of our widgets.
+//
+// Qt's own interface for a checkable button answers the toggle action by flipping
+// the check state alone, so tabs and mode buttons that act on `clicked` would change
+// their look without doing anything. Ours answers press and toggle with a real
+// click. Labels and frames that act on mouse presses are described here as push
+// buttons whose press action sends the press and release a click sends; custom
+// scales publish their value; layout placeholders leave the tree.
+namespace AccessibleControls {
+
+// Installs our interface factory; safe to call more than once. Must run after the
+// QApplication exists (our factory has to be asked before Qt's widget factory).
+void install();
+
+// A label or frame that acts on a mouse click: role push button, the given name (or
+// the label's own text when empty), and a press action that clicks its centre.
+void makePressable(QWidget *widget, const QString &name = QString());
+
+// A widget that is only there to hold space: hidden from assistive tools.
+void hideFromTree(QWidget *widget);
+
+// A custom scale or picker: role slider with the value the getter returns, bounded
+// by minimum and maximum; the setter, if given, lets tools change it.
+struct ValueSource
+{
+    std::function<double()> current;
+    double minimum = 0;
+    double maximum = 100;
+    double step = 1;
+    std::function<void(double)> set;
+    // What a reader says for the value, when the number alone says little.
+    std::function<QString()> text;
+};
+void publishValue(QWidget *widget, const ValueSource &source);
+
+// Tells tools that a scale's value changed (for the value-change announcement).
+void valueChanged(QWidget *widget);
+
+// A toast or notice: role alert; announces its text when it shows.
+void announce(QWidget *notice, const QString &text);
+
+// The text with single '&' mnemonic marks removed and "&&" read as '&'.
+QString stripMnemonic(const QString &text);
+
+}  // namespace AccessibleControls
