@@ -291,7 +291,26 @@ case_tray_gone_window_back() {
   check "still running" alive "$APP_PID"
 }
 
-for name in popups_with_real_pointer window_fits_small_screen close_without_tray_quits \
+# The frameless window is moved through the window manager: a drag on the logo
+# strip moves it.
+case_window_moves() {
+  new_user moves
+  start_emu --model QB84 --tag a || { fail "no keyboard"; return; }
+  start_app
+  wait_main_viewable || { fail "no main window"; return; }
+  sleep 1
+  read -r x y w h <<<"$(geometry "$MAIN")"
+  xdotool mousemove $((x + 80)) $((y + 22)) sleep 0.2 mousedown 1 sleep 0.2 mousemove $((x + 90)) $((y + 60)) \
+    sleep 0.2 mousemove $((x + 100)) $((y + 102)) sleep 0.3 mouseup 1
+  sleep 0.5
+  local x2 y2 w2 h2
+  read -r x2 y2 w2 h2 <<<"$(geometry "$MAIN")"
+  echo "    moved from $x,$y to $x2,$y2"
+  # (openbox's edge resistance may hold the left edge at the screen's.)
+  check "moved down by the drag" test $((y2 - y)) -ge 50
+}
+
+for name in popups_with_real_pointer window_moves window_fits_small_screen close_without_tray_quits \
   autoup_without_tray_minimised tray_close_hides_and_quit_ends dialog_closed_while_hidden \
   tray_gone_window_back; do
   run_case "$name"
