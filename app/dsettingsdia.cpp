@@ -8,6 +8,7 @@
 #include "ui_dsettingsdia.h"
 #include "widgets/arrowwidget.h"
 #include "widgets/cbnotice.h"
+#include "widgets/textfit.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -181,8 +182,8 @@ void DSettingsDia::setTexts()
     // good: the option is kept but cannot be used, and says why.
     const bool tray = TrayAvailability::isAvailable();
     m_ui->checkBox_Close->setEnabled(tray);
-    m_ui->checkBox_Close->setText(tray ? QObject::tr("Close startup to tray")
-                                       : QObject::tr("Close startup to tray (no system tray found)"));
+    TextFit::setText(m_ui->checkBox_Close, tray ? QObject::tr("Close startup to tray")
+                                                : QObject::tr("Close startup to tray (no system tray found)"));
     m_ui->label_4->setText(QObject::tr("Upgrade"));
     m_ui->pushButton_UpgradeCheck->setText(QObject::tr("Firmware upgrade check"));
 }
@@ -308,13 +309,10 @@ void DSettingsDia::fillAboutPage()
     defaults.setIniCodec("UTF-8");
     m_companyName = defaults.value(QStringLiteral("CompanyName/ComName"), QStringLiteral("CompanyName")).toString();
     m_companyLink = defaults.value(QStringLiteral("CompanyLink/ComLink"), kMakerWebPage).toString();
-    QString copyright
-        = defaults.value(QStringLiteral("Copyright/CopyrightStr"), QStringLiteral("Copyright")).toString();
-    // The resource writes its commas as "*".
-    copyright.replace(QLatin1Char('*'), QLatin1Char(','));
-
     m_ui->label_AppName->setText(m_companyName);
-    m_ui->label_Copyright->setText(copyright);
+    // The line is language text, so it comes from the translations, not from the
+    // settings resource (which holds one text for every language).
+    m_ui->label_Copyright->setText(QObject::tr("Copyright © %1. All rights reserved.").arg(m_companyName));
     m_ui->label_AppVersion->setText(
         defaults.value(QStringLiteral("AppVersion/Version"), QString::fromLatin1(DDataManager::kFallbackVersion))
             .toString());

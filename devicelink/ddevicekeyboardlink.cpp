@@ -2,6 +2,7 @@
 
 #include "devicelink/ddevicehidcmdsend.h"
 #include "devicelink/devicefoldername.h"
+#include "devicelink/inputreportlength.h"
 #include "devicelink/keyboardwideprofile.h"
 #include "devicelink/mainhidinterface.h"
 #include "devicelink/reportcopies.h"
@@ -231,7 +232,7 @@ void DDeviceKeyboardLink::onHidDataArrived(unsigned char *data, int length, int 
     Q_UNUSED(threadIndex)
     ReportCopies::taken(data);
     const std::unique_ptr<unsigned char[]> owned(data);
-    if (!data || length < HidReport::Size)
+    if (!InputReportLength::holdsItsFields(data, length))
         return;
     const HidReport report = HidReport::fromBytes(data, HidReport::Size);
     if (const Handler handler = handlers().value(report.code(), nullptr))

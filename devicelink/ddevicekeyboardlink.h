@@ -112,8 +112,8 @@ public:
 
 public Q_SLOTS:
     void onOpenHidSuccessful();
-    // Each owns the 64-byte buffer it is handed and frees it before returning. Reports
-    // shorter than 64 bytes are not read.
+    // Each owns the 64-byte buffer it is handed and frees it before returning. A report
+    // shorter than 64 bytes is read when all of its fields arrived (InputReportLength).
     void onHidDataArrived(unsigned char *data, int length, int threadIndex);
     void onHidSNDataArrived(unsigned char *data, QString strHidName);
 

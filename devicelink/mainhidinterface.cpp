@@ -1,5 +1,6 @@
 #include "devicelink/mainhidinterface.h"
 
+#include "devicelink/inputreportlength.h"
 #include "devicelink/lightframemodels.h"
 #include "devicelink/reportcopies.h"
 #include "sdk/tavrixhid.h"
@@ -208,10 +209,11 @@ bool MainHidInterFace::takeLightFrame(HidReport *report)
     return true;
 }
 
-bool MainHidInterFace::writeTurn()
+bool MainHidInterFace::writeTurn(bool *command)
 {
     HidReport report;
     const bool isCommand = takeCommand(&report);
+    *command = isCommand;
     const bool taken = isCommand || takeLightFrame(&report);
     if (taken) {
         if (m_open.load()) {
@@ -233,8 +235,9 @@ bool MainHidInterFace::readTurn()
         unsigned char buffer[HidReport::Size];
         std::memset(buffer, 0, sizeof(buffer));
         count = CTavrixHid_HidReadBuff(m_handle, buffer);
-        if (count > 0) {
-            const bool isSerial = buffer[1] == static_cast<uint8_t>(HidReply::SerialNumber);
+        // A serial number cut short would read as a shorter one and be replaced.
+        const bool isSerial = buffer[1] == static_cast<uint8_t>(HidReply::SerialNumber);
+        if (count > 0 && (!isSerial || InputReportLength::holdsItsFields(buffer, count))) {
             const QMetaMethod signal = isSerial ? QMetaMethod::fromSignal(&MainHidInterFace::sigHidSnGetOver)
                                                 : QMetaMethod::fromSignal(&MainHidInterFace::sigHidDataArrived);
             // The copy belongs to the receiver; with nobody listening it would never be freed.
@@ -254,14 +257,24 @@ bool MainHidInterFace::readTurn()
 void MainHidInterFace::run()
 {
     std::lock_guard<std::mutex> running(m_runMutex);
+    // Activity that may bring an answer: a command written or a report read. Light frames
+    // are never answered, so once a frame is written the loop idles straight away.
     QElapsedTimer sinceActivity;
     sinceActivity.start();
     bool wrote = false;
     while (m_open.load()) {
         if (!m_readTurnNext) {
-            wrote = writeTurn();
-            if (wrote)
+            bool command = false;
+            wrote = writeTurn(&command);
+            if (command) {
                 sinceActivity.restart();
+            } else if (wrote && sinceActivity.elapsed() >= QuietAfterMs) {
+                // A light frame while no answer is due: its reports go out one a
+                // millisecond without a read turn between them; the read follows the frame.
+                m_readTurnNext = false;
+                CTavrixHid_highPrecisionTimerRuning(2 * PacingUnits, m_timer);
+                continue;
+            }
         } else if (readTurn()) {
             sinceActivity.restart();
         } else if (!wrote && sinceActivity.elapsed() >= QuietAfterMs) {

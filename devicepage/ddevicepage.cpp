@@ -487,6 +487,8 @@ void DDevicePage::applyTheme()
     ui->label_Tip->setFont(sized(bold, 20));
     ui->label_Mode->setStyleSheet(QStringLiteral("QLabel#label_Mode{color: rgb(%1);}").arg(theme.TextCheckedColor));
     ui->label_Mode->setFont(sized(normal, 13));
+    // The connection label shows "USB" or "2.4G": room for the wider of the two.
+    ui->label_Mode->setMinimumWidth(ui->label_Mode->fontMetrics().horizontalAdvance(QStringLiteral("2.4G")) + 2);
     ui->widget_RightBottom->setStyleSheet(
         QStringLiteral("QWidget#widget_RightBottom{border: none; border-top: 3px solid rgb(%1);}")
             .arg(theme.DeviceBorderColor));

@@ -5,6 +5,7 @@
 #include "platform/keyboardsettingslauncher.h"
 #include "sdk/tavrixxml.h"
 #include "ui_dperformancepage.h"
+#include "widgets/textfit.h"
 
 #include <QIntValidator>
 
@@ -69,9 +70,9 @@ void DPerformancePage::setTexts()
     ui->checkBox_disableSHIFT_TAB->setText(QObject::tr("Disable SHIFT+TAB"));
     ui->checkBox_disableALT_TAB->setText(QObject::tr("Disable ALT+TAB"));
     ui->checkBox_disableALT_F4->setText(QObject::tr("Disable ALT+F4"));
-    ui->label_2->setText(QObject::tr("Light into sleep:"));
+    TextFit::setText(ui->label_2, QObject::tr("Light into sleep:"));
     ui->label_3->setText(QObject::tr("Second"));
-    ui->label_5->setText(QObject::tr("Keyboard into sleep:"));
+    TextFit::setText(ui->label_5, QObject::tr("Keyboard into sleep:"));
     ui->label_4->setText(QObject::tr("Minute"));
     ui->pushButton_SubmitSleepTime->setText(QObject::tr("Submit"));
     ui->lineEdit_LightSleep->setAccessibleName(QObject::tr("Light into sleep:").remove(QLatin1Char(':')).trimmed());

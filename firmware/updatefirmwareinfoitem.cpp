@@ -4,6 +4,7 @@
 #include "devicelink/hidreport.h"
 #include "devicelink/mainhidinterface.h"
 #include "ui_updatefirmwareinfoitem.h"
+#include "widgets/textfit.h"
 
 #include <QDebug>
 #include <QLabel>
@@ -29,9 +30,9 @@ UpdateFirmwareInfoItem::UpdateFirmwareInfoItem(QWidget *parent) : QWidget(parent
     ui->progressBar->setValue(0);
     ui->label_ProgressNum->setText(QStringLiteral("0%"));
     ui->label->setText(QObject::tr("Product name:"));
-    ui->label_3->setText(QObject::tr("Update progress:"));
+    TextFit::setText(ui->label_3, QObject::tr("Update progress:"));
     ui->label_2->setText(QObject::tr("Current version:"));
-    ui->label_5->setText(QObject::tr("New version:"));
+    TextFit::setText(ui->label_5, QObject::tr("New version:"));
     ui->pushButton_Update->setText(QObject::tr("Update"));
     ui->label_SuccessfulTip->setText(QObject::tr("Complete"));
     // Under the button or the result: what went wrong, or what is left to do.
@@ -78,7 +79,7 @@ void UpdateFirmwareInfoItem::setDeviceInfo(hidStructInfoAll info, MainHidInterFa
     m_hidName = recordText(info.hidName);
     m_usbOrDongle = info.connectType;
     m_newVersion = recordText(info.newFirmwareVersion);
-    ui->label_HidLikeName->setText(recordText(info.productName) + QLatin1Char(' ') + recordText(info.likeName));
+    TextFit::setText(ui->label_HidLikeName, recordText(info.productName) + QLatin1Char(' ') + recordText(info.likeName));
     ui->label_OldVer->setText(recordText(info.firmwareVersion));
     ui->label_NewVer->setText(m_newVersion);
 }

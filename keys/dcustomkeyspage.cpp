@@ -24,6 +24,7 @@
 #include "ui_dcustomkeyspage.h"
 #include "widgets/arrowwidget.h"
 #include "widgets/dtooltipexplain.h"
+#include "widgets/textfit.h"
 
 #include <QButtonGroup>
 #include <QEvent>
@@ -169,8 +170,8 @@ void DCustomKeysPage::retranslateTexts()
     const QString keyChar = ui->label_KeyChar->text();
     ui->retranslateUi(this);
     ui->label_KeyChar->setText(keyChar);
-    ui->pushButton_DefaultLayer->setText(QObject::tr("Default layer"));
-    ui->pushButton_FnLayer->setText(QObject::tr("FN layer"));
+    TextFit::setText(ui->pushButton_DefaultLayer, QObject::tr("Default layer"));
+    TextFit::setText(ui->pushButton_FnLayer, QObject::tr("FN layer"));
     ui->pushButton_Download->setText(QObject::tr("Download"));
     ui->label->setText(QObject::tr("Type:"));
     ui->label_2->setText(QObject::tr("Function:"));

@@ -11,6 +11,7 @@
 #include "widgets/arrowwidget.h"
 #include "widgets/dtooltipexplain.h"
 #include "widgets/slidercustomwidget.h"
+#include "widgets/textfit.h"
 
 #include <QButtonGroup>
 #include <QDateTime>
@@ -49,9 +50,9 @@ DLightsConfigPage::DLightsConfigPage(QWidget *parent) : QWidget(parent), ui(new 
 
     ui->label_LightMode->setText(QObject::tr("Static"));
     ui->label->setText(QObject::tr("Type:"));
-    ui->label_24->setText(QObject::tr("Brightness:"));
-    ui->label_25->setText(QObject::tr("Speed:"));
-    ui->label_26->setText(QObject::tr("Direction:"));
+    TextFit::setText(ui->label_24, QObject::tr("Brightness:"));
+    TextFit::setText(ui->label_25, QObject::tr("Speed:"));
+    TextFit::setText(ui->label_26, QObject::tr("Direction:"));
     ui->label_2->setText(QObject::tr("Full color"));
     ui->label_3->setText(QObject::tr("Top color"));
     ui->label_4->setText(QObject::tr("Bottom color"));
@@ -240,7 +241,9 @@ void DLightsConfigPage::onCurIndexChanged_Side_LightMode(int indexSel)
 void DLightsConfigPage::loadLightParameters(int target)
 {
     const int mode = target == KeyboardTarget ? m_keyboardMode : m_sideMode;
-    m_record = loadOrCreateRecord(m_profilePath, indexText(), target, mode, m_keyboardMode);
+    const LightTypeListInfo &caps = target == KeyboardTarget ? m_keyboardTypes : m_sideTypes;
+    m_record = loadOrCreateRecord(m_profilePath, indexText(), target, mode, m_keyboardMode,
+                                  {caps.brightnessMax, caps.speedMax});
     m_pendingTop = QColor(m_record.topColorR, m_record.topColorG, m_record.topColorB);
     m_pendingBottom = QColor(m_record.bottomColorR, m_record.bottomColorG, m_record.bottomColorB);
     ui->checkBox_FullColorMode->setChecked(m_record.fullColor == 1);

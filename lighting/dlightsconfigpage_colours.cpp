@@ -8,6 +8,7 @@
 #include "widgets/accessiblecontrols.h"
 #include "widgets/arrowwidget.h"
 #include "widgets/dtooltipexplain.h"
+#include "widgets/textfit.h"
 
 #include <QButtonGroup>
 #include <QEvent>
@@ -285,9 +286,9 @@ void DLightsConfigPage::retranslateTexts()
 {
     ui->retranslateUi(this);
     ui->label->setText(QObject::tr("Type:"));
-    ui->label_24->setText(QObject::tr("Brightness:"));
-    ui->label_25->setText(QObject::tr("Speed:"));
-    ui->label_26->setText(QObject::tr("Direction:"));
+    TextFit::setText(ui->label_24, QObject::tr("Brightness:"));
+    TextFit::setText(ui->label_25, QObject::tr("Speed:"));
+    TextFit::setText(ui->label_26, QObject::tr("Direction:"));
     ui->label_2->setText(QObject::tr("Full color"));
     ui->label_3->setText(QObject::tr("Top color"));
     ui->label_4->setText(QObject::tr("Bottom color"));

@@ -135,13 +135,15 @@ QString sideModeName(int code)
     return m ? QObject::tr(m->name) : QString();
 }
 
-colorInfoData defaultRecord(int target, int mode, int currentKeyboardMode)
+colorInfoData defaultRecord(int target, int mode, int currentKeyboardMode, LevelCounts levels)
 {
+    constexpr int kDefaultLevel = 3;
     colorInfoData d;
     d.lightTarget = target;
     d.lightMode = mode;
-    d.brightness = 3;
-    d.speed = 3;
+    // A keyboard with fewer levels could show neither the slider step nor the level.
+    d.brightness = levels.brightness > 0 ? qMin(kDefaultLevel, levels.brightness) : kDefaultLevel;
+    d.speed = levels.speed > 0 ? qMin(kDefaultLevel, levels.speed) : kDefaultLevel;
     d.topColorR = 255;
     d.fullColor = 1;
     if (target == KeyboardTarget) {
@@ -216,12 +218,12 @@ QList<HidReport> customLedReports(int slot, const QList<QColor> &colours)
 }
 
 colorInfoData loadOrCreateRecord(const QByteArray &path, const QByteArray &index, int target, int mode,
-                                 int currentKeyboardMode)
+                                 int currentKeyboardMode, LevelCounts levels)
 {
     colorInfoData d;
     if (!path.isEmpty() && CTavrixXML_SelectProfileColorDataInfo(path, index, target, mode, &d))
         return d;
-    d = defaultRecord(target, mode, currentKeyboardMode);
+    d = defaultRecord(target, mode, currentKeyboardMode, levels);
     if (!path.isEmpty())
         CTavrixXML_AddProFileLightInfoItem(path, index, d);
     return d;

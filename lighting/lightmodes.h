@@ -98,9 +98,16 @@ const QList<const char *> &directionButtons();
 QString keyboardModeName(int code);
 QString sideModeName(int code);
 
+// The level counts of a target as the keyboard reported them; 0 while not known.
+struct LevelCounts
+{
+    int brightness = 0;
+    int speed = 0;
+};
+
 // The record of (target, mode) when the profile has none yet. A side record made while
-// the keyboard shows Snake starts black.
-colorInfoData defaultRecord(int target, int mode, int currentKeyboardMode = -1);
+// the keyboard shows Snake starts black. Its levels stay within the target's known counts.
+colorInfoData defaultRecord(int target, int mode, int currentKeyboardMode = -1, LevelCounts levels = {});
 
 // Keyboard (0x06) or side (0x07) mode report; the low 16 bits of msecs go to bytes 62, 63.
 HidReport modeReport(const colorInfoData &data, int target, qint64 msecs);
@@ -114,6 +121,6 @@ QList<HidReport> customLedReports(int slot, const QList<QColor> &colours);
 // The profile's record of (target, mode); without one, the default record is added to
 // the profile and returned. No store call is made without a profile path.
 colorInfoData loadOrCreateRecord(const QByteArray &path, const QByteArray &index, int target, int mode,
-                                 int currentKeyboardMode = -1);
+                                 int currentKeyboardMode = -1, LevelCounts levels = {});
 
 }  // namespace LightModes

@@ -1,4 +1,5 @@
 #include "lighting/svcolorarea.h"
+#include "widgets/accessiblecontrols.h"
 
 #include <QConicalGradient>
 #include <QCursor>
@@ -15,6 +16,11 @@
 SVColorArea::SVColorArea(QWidget *parent) : QWidget(parent)
 {
     setFixedSize(120, 120);
+    AccessibleControls::ValueSource source;
+    source.current = [this] { return m_hue; };
+    source.maximum = 359;
+    source.text = [this] { return QColor::fromHsv(m_hue, m_saturation, m_value).name(); };
+    AccessibleControls::publishValue(this, source);
     setAccessibleName(tr("Colour picker"));
     drawWheel();
 }

@@ -12,6 +12,7 @@
 #include "widgets/accessiblecontrols.h"
 #include "widgets/arrowwidget.h"
 #include "widgets/cbnotice.h"
+#include "widgets/textfit.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -97,6 +98,12 @@ DMacroPage::DMacroPage(QWidget *parent) : QDialog(parent), ui(new Ui::DMacroPage
     ui->pushButton_2->setFocusPolicy(Qt::NoFocus);
     AccessibleControls::hideFromTree(ui->pushButton_2);
     setWindowTitle(ui->label_Title->text());
+    // The option texts come from the form; their widths are fixed by the panel.
+    for (QAbstractButton *option : std::initializer_list<QAbstractButton *> {
+             ui->radioButton_RecordDelay, ui->radioButton_NoDelay, ui->radioButton_DefaultDelay,
+             ui->radioButton_InsertAfter, ui->radioButton_InsertBefore, ui->radioButton_Key, ui->radioButton_Mouse,
+             ui->radioButton_KeyboardEvent, ui->radioButton_MouseEvent})
+        TextFit::setText(option, option->text());
     ui->lineEdit_EnterKey->installEventFilter(this);
     ui->lineEdit_PressKey->installEventFilter(this);
 
@@ -240,8 +247,8 @@ void DMacroPage::setRecordLook(bool recording)
                        .arg(recording ? t.TextCheckedColor : t.MacroBorderColor, t.TextCheckedColor)));
     ui->frame_RecordIco->setStyleSheet(macroSheet(recording ? "border-image:url(:/images/macro/recordSel.png);"
                                                             : "border-image:url(:/images/macro/recordDef.png);"));
-    ui->label->setText(recording ? QObject::tr("Stop record") : QObject::tr("Start record"));
-    ui->frame_Record->setAccessibleName(ui->label->text());
+    TextFit::setText(ui->label, recording ? QObject::tr("Stop record") : QObject::tr("Start record"));
+    ui->frame_Record->setAccessibleName(TextFit::fullText(ui->label));
 }
 
 void DMacroPage::showNotice(const QString &text)

@@ -199,15 +199,18 @@ void DMacroPage::onDeleteKeyAndMouseEvent()
     const QString mark = row->getMark();
     if (!stored(CTavrixXML_DeleteEventItem(m_macroXmlPath, curMacroIndex.toLatin1(), mark.toLatin1())))
         return;
-    removeEventRow(row);
-    for (DCatchKeyAndMouseItem *r : qAsConst(eventRows))
-        if (r->getMark() == mark) {
-            removeEventRow(r);
-            break;
-        }
+    // The store drops every event of the mark; a file edited by hand may hold more than one
+    // pair under it, and the list must show what the store keeps.
+    const QList<DCatchKeyAndMouseItem *> rows = eventRows;
+    for (DCatchKeyAndMouseItem *r : rows) {
+        if (r->getMark() != mark)
+            continue;
+        if (r->getOperateExplain() == QLatin1String("down"))
+            --pressCount;
+        removeEventRow(r);
+    }
     notifyMacroListChanged();
     eventSelected = false;
-    --pressCount;
     if (eventRows.isEmpty())
         ui->stackedWidget_2->setCurrentWidget(ui->page_isEmpty);
 }

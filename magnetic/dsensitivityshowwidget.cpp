@@ -1,4 +1,5 @@
 #include "magnetic/dsensitivityshowwidget.h"
+#include "widgets/accessiblecontrols.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -21,6 +22,7 @@ int liveStep(int channel, int levels)
 
 DSensitivityShowWidget::DSensitivityShowWidget(QWidget *parent) : QWidget(parent)
 {
+    publishTravel();
     setAccessibleName(tr("Key travel"));
     m_centerPicture.load(QStringLiteral(":/images/device/Sensitivity/slider_C.png"));
     m_pressPicture.load(QStringLiteral(":/images/device/Sensitivity/slider_L.png"));
@@ -43,6 +45,21 @@ void DSensitivityShowWidget::setLevelCount(int levelCount)
     m_positions.clear();
     for (int v = 1; v <= m_levelCount - 1; ++v)
         m_positions.append(m_stride * v + kTopOffset);
+    publishTravel();
+}
+
+void DSensitivityShowWidget::publishTravel()
+{
+    // Readers get the travel in millimetres: one level is 0.1 mm.
+    auto mm = [](int level) { return QString::number(level / 10.0, 'f', 1) + QStringLiteral(" mm"); };
+    AccessibleControls::ValueSource source;
+    source.current = [this] { return m_dual ? m_pressLevel : m_centerLevel; };
+    source.minimum = 1;
+    source.maximum = qMax(1, m_levelCount - 1);
+    source.text = [this, mm] {
+        return m_dual ? mm(m_pressLevel) + QStringLiteral(" / ") + mm(m_releaseLevel) : mm(m_centerLevel);
+    };
+    AccessibleControls::publishValue(this, source);
 }
 
 int DSensitivityShowWidget::levelPosition(int level) const

@@ -64,6 +64,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void publishTravel();
     struct Snap
     {
         int level = 0;

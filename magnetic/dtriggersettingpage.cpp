@@ -6,6 +6,7 @@
 #include "ui_dtriggersettingpage.h"
 #include "widgets/arrowwidget.h"
 #include "widgets/slidercustomwidget.h"
+#include "widgets/textfit.h"
 
 #include <QDebug>
 #include <QEvent>
@@ -152,6 +153,8 @@ void DTriggerSettingPage::setOwnTexts()
     ui->label_4->setText(press);
     ui->label_5->setText(release);
     ui->label_3->setText(press + "/" + release);
+    TextFit::keepWrappedLinesVisible(ui->label_QuickExplain);
+    TextFit::keepWrappedLinesVisible(ui->label_SecondExplain);
     ui->label_QuickExplain->setText(QObject::tr("Customize and adjust your trigger stroke and reset stroke based on "
                                                 "your intention to press or release the button."));
     ui->label_SecondExplain->setText(QObject::tr(

@@ -17,11 +17,15 @@
 #include "keys/dcustomkeyspage.h"
 #include "keys/keyfunctionpagetable.h"
 #include "lighting/dlightsconfigpage.h"
+#include "lighting/svcolorarea.h"
 #include "macros/dmacropage.h"
 #include "macros/macromenutoolwidget.h"
+#include "magnetic/dsensitivityshowwidget.h"
+#include "magnetic/dtriggersettingpage.h"
 #include "support/testmain.h"
 #include "widgets/accessiblecontrols.h"
 #include "widgets/cbnotice.h"
+#include "widgets/slidercustomwidget.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -213,6 +217,7 @@ private Q_SLOTS:
     void tabsAndModeButtonsActLikeClicks();
     void labelControlsActLikeClicks();
     void noticesAreAlerts();
+    void scalesPublishTheirValues();
 
 private:
     Rig *m_rig = nullptr;
@@ -412,6 +417,49 @@ void TestAccessibilityWalk::noticesAreAlerts()
     QCOMPARE(iface->role(), QAccessible::AlertMessage);
     QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("Operate successful"));
     QVERIFY(!iface->state().invisible);
+}
+
+void TestAccessibilityWalk::scalesPublishTheirValues()
+{
+    DDevicePage *page = m_rig->page();
+    QVERIFY(m_rig->selectModel("QR108"));
+    press(page->findChild<QAbstractButton *>("toolButton_LightConfig"));
+    DLightsConfigPage *lights = page->lightsConfigTab();
+
+    // Brightness and speed: a tool that sets the value moves the handle and tells the
+    // page, as a press on that tick does.
+    const QList<sliderCustomWidget *> sliders = lights->findChildren<sliderCustomWidget *>();
+    QVERIFY(sliders.size() >= 2);
+    for (sliderCustomWidget *slider : sliders) {
+        QAccessibleInterface *iface = ifaceOf(slider);
+        QCOMPARE(iface->role(), QAccessible::Slider);
+        QVERIFY(!iface->text(QAccessible::Name).isEmpty());
+        QAccessibleValueInterface *value = iface->valueInterface();
+        QVERIFY(value);
+        QCOMPARE(value->maximumValue().toInt(), slider->stepCount());
+        QSignalSpy moved(slider, &sliderCustomWidget::sigBackCurrentPositionNum);
+        const int target = slider->position() == 1 ? 2 : 1;
+        value->setCurrentValue(target);
+        QCOMPARE(slider->position(), target);
+        QCOMPARE(value->currentValue().toInt(), target);
+        QCOMPARE(moved.count(), 1);
+        QCOMPARE(moved.first().first().toInt(), target);
+    }
+
+    // The colour picker reads out the colour it holds.
+    auto *picker = lights->findChild<SVColorArea *>();
+    QVERIFY(picker);
+    QCOMPARE(ifaceOf(picker)->role(), QAccessible::Slider);
+    QVERIFY(ifaceOf(picker)->text(QAccessible::Value).startsWith('#'));
+
+    // The key-travel scale of the trigger page, in millimetres.
+    QVERIFY(m_rig->selectModel("QM68"));
+    press(page->findChild<QAbstractButton *>("toolButton_TriggerSetting"));
+    auto *scale = page->triggerSettingTab()->findChild<DSensitivityShowWidget *>();
+    QVERIFY(scale);
+    QCOMPARE(ifaceOf(scale)->role(), QAccessible::Slider);
+    QVERIFY(ifaceOf(scale)->valueInterface()->currentValue().isValid());
+    QVERIFY2(ifaceOf(scale)->text(QAccessible::Value).endsWith(" mm"), qPrintable(ifaceOf(scale)->text(QAccessible::Value)));
 }
 
 TAVRIX_TEST_MAIN(TestAccessibilityWalk)

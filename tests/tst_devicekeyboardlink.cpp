@@ -1,5 +1,6 @@
 #include "app/ddatamanager.h"
 #include "devicelink/ddevicekeyboardlink.h"
+#include "devicelink/inputreportlength.h"
 #include "devicelink/devicefoldername.h"
 #include "devicelink/mainhidinterface.h"
 #include "support/kbemuexpect.h"
@@ -97,6 +98,8 @@ private Q_SLOTS:
     void folderNames();
     void dispatcherSignals_data();
     void dispatcherSignals();
+    void shortReportsAreReadWhenTheirFieldsArrived_data();
+    void shortReportsAreReadWhenTheirFieldsArrived();
     void ignoredReports_data();
     void ignoredReports();
     void dongleSignalOnlyOnChange();
@@ -336,6 +339,53 @@ void TestDeviceKeyboardLink::dispatcherSignals()
     QCOMPARE(spy.first(), args);
 }
 
+void TestDeviceKeyboardLink::shortReportsAreReadWhenTheirFieldsArrived_data()
+{
+    QTest::addColumn<QString>("report");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<bool>("read");
+    const QString text = "01 0d 00 00 00 00 " + QString(QByteArray("a,b,c,d,e5").toHex(' ')) + " 00";
+    QTest::newRow("status, all fields") << "01 01 00 00 00 09 00 00 00 01 55 00 01 00 00" << 15 << true;
+    QTest::newRow("status, mode byte missing") << "01 01 00 00 00 09 00 00 00 01 55 00 01 00" << 14 << false;
+    QTest::newRow("sleep acknowledgement") << "01 14 00" << 3 << true;
+    QTest::newRow("sleep report cut short") << "01 14 02 00 00 08 00 00 00 02 58 07 08" << 13 << false;
+    QTest::newRow("side light list") << "01 02 00 00 00 05 00 01 02 a5 05 04" << 12 << true;
+    QTest::newRow("side light list without its level counts") << "01 02 00 00 00 05 00 01 02 a5 05" << 11 << false;
+    QTest::newRow("side light list without its marker") << "01 02 00 00 00 05 00 01 02" << 9 << false;
+    QTest::newRow("receiver number") << "01 0b c8" << 3 << true;
+    QTest::newRow("receiver number missing") << "01 0b" << 2 << false;
+    QTest::newRow("text with its end") << text << 17 << true;
+    QTest::newRow("text cut short") << text << 16 << false;
+    QTest::newRow("live travel") << "01 21 00 00 00 18 01 02 11 c8" << 10 << true;
+    QTest::newRow("live travel cut short") << "01 21 00 00 00 18 01 02 11" << 9 << false;
+    QTest::newRow("key trigger") << "01 21 00 00 00 18 05 0d 14 0f 05 03" << 12 << true;
+    QTest::newRow("key trigger cut short") << "01 21 00 00 00 18 05 0d 14 0f 05" << 11 << false;
+    QTest::newRow("report rate") << "01 21 00 00 00 18 09 04" << 8 << true;
+    // The I/O thread holds back a serial-number reply whose text may have been cut.
+    const QString serial = "01 15 00 00 00 20 " + QString(QByteArray(32, 'a').toHex(' '));
+    QTest::newRow("serial number, 32 characters") << serial << 38 << true;
+    QTest::newRow("serial number cut short") << serial << 37 << false;
+    QTest::newRow("short serial number with its end")
+        << "01 15 00 00 00 20 " + QString(QByteArray("short").toHex(' ')) + " 00" << 12 << true;
+}
+
+// A report shorter than 64 bytes counts as padded with zeros when its fields all arrived.
+void TestDeviceKeyboardLink::shortReportsAreReadWhenTheirFieldsArrived()
+{
+    QFETCH(QString, report);
+    QFETCH(int, length);
+    QFETCH(bool, read);
+    const HidReport r = hex(report);
+    if (r.code() == uint8_t(HidReply::SerialNumber)) {
+        QCOMPARE(InputReportLength::holdsItsFields(r.data(), length), read);
+        return;
+    }
+    auto link = closedLink();
+    AllSignals spies(link.get());
+    deliver(*link, r, length);
+    QCOMPARE(spies.total() > 0, read);
+}
+
 void TestDeviceKeyboardLink::ignoredReports_data()
 {
     QTest::addColumn<QString>("report");
@@ -345,6 +395,7 @@ void TestDeviceKeyboardLink::ignoredReports_data()
     QTest::newRow("0x06") << "01 06 01 00 00 0c 01" << 64;
     QTest::newRow("status of length 0") << "01 01 00 00 00 00 01 00 00 01 50 01 01 05 01" << 64;
     QTest::newRow("short status report") << "01 01 00 00 00 09 01 00 00 01 50" << 11;
+    QTest::newRow("status report without its last byte") << "01 01 00 00 00 09 01 00 00 01 50 00 00 00 01" << 14;
     QTest::newRow("short acknowledgement") << "01 19" << 2;
     QTest::newRow("empty read") << "" << 0;
     QTest::newRow("sleep ack of another kind") << "01 14 05" << 64;

@@ -205,6 +205,35 @@ private Q_SLOTS:
         QCOMPARE(loadOrCreateRecord(layer, "1", 0, 7).speed, 5);
     }
 
+    // A new record's levels fit the keyboard's level counts; unknown counts keep level 3.
+    void newRecordLevelsFitTheKeyboard_data()
+    {
+        QTest::addColumn<int>("brightnessLevels");
+        QTest::addColumn<int>("speedLevels");
+        QTest::addColumn<int>("brightness");
+        QTest::addColumn<int>("speed");
+        QTest::newRow("five levels each") << 5 << 5 << 3 << 3;
+        QTest::newRow("two brightness levels") << 2 << 5 << 2 << 3;
+        QTest::newRow("one speed level") << 4 << 1 << 3 << 1;
+        QTest::newRow("not reported") << 0 << 0 << 3 << 3;
+    }
+    void newRecordLevelsFitTheKeyboard()
+    {
+        QFETCH(int, brightnessLevels);
+        QFETCH(int, speedLevels);
+        QFETCH(int, brightness);
+        QFETCH(int, speed);
+        StoreFixture store;
+        const QByteArray layer = store.newLayerFile("layer.xml");
+        const colorInfoData made = loadOrCreateRecord(layer, "1", 1, 5, -1, {brightnessLevels, speedLevels});
+        QCOMPARE(made.brightness, brightness);
+        QCOMPARE(made.speed, speed);
+        colorInfoData stored;
+        QVERIFY(CTavrixXML_SelectProfileColorDataInfo(layer, "1", 1, 5, &stored));
+        QCOMPARE(stored.brightness, brightness);
+        QCOMPARE(stored.speed, speed);
+    }
+
     // ---- colour picker ----
 
     void pickerPressInsidePicksScreenColour()

@@ -127,6 +127,7 @@ private Q_SLOTS:
     void modifyEvent();
     void moveNeverPassesPartner();
     void deletePairAndClear();
+    void deleteRemovesEveryRowOfTheMark();
     void addAndDeleteMacros();
     void exportAndImport();
     void exportFileNames_data();
@@ -558,6 +559,25 @@ void TestMacroPage::deletePairAndClear()
     key('A', false);
     releaseOnRecord(page.data());
     QCOMPARE(summary(stored("1")), (QStringList {"1:down:4", "1:up:4"}));
+}
+
+void TestMacroPage::deleteRemovesEveryRowOfTheMark()
+{
+    // Two pairs under one mark (a file edited by hand): the store drops all four events.
+    addMacro("1", "Macro1",
+             {{"0", 1, "key", 4, "A", "down"},
+              {"0", 2, "key", 4, "A", "up"},
+              {"1", 10, "key", 5, "B", "down"},
+              {"0", 4, "key", 6, "C", "down"},
+              {"0", 8, "key", 6, "C", "up"},
+              {"1", 20, "key", 5, "B", "up"}});
+    QScopedPointer<DMacroPage> page(openPage());
+    QCOMPARE(page->pressCountValue(), 3);
+    QTest::mouseClick(page->eventRowsInOrder().at(4)->findChild<QPushButton *>("pushButton_Delete"), Qt::LeftButton);
+    QCOMPARE(rowSummary(*page), (QStringList {"1:down:5", "1:up:5"}));
+    QCOMPARE(summary(stored("1")), rowSummary(*page));
+    QCOMPARE(page->form()->label_TotalTime->text(), QString("30 MS"));
+    QCOMPARE(page->pressCountValue(), 1);
 }
 
 void TestMacroPage::addAndDeleteMacros()

@@ -393,7 +393,7 @@ void TestSettingsDia::aboutPageAndLink()
     const QString name = defaults.value("CompanyName/ComName").toString();
     QCOMPARE(form->label_AppName->text(), name);
     QCOMPARE(form->label_AppVersion->text(), defaults.value("AppVersion/Version").toString());
-    QCOMPARE(form->label_Copyright->text(), defaults.value("Copyright/CopyrightStr").toString().replace('*', ','));
+    QCOMPARE(form->label_Copyright->text(), QStringLiteral("Copyright © %1. All rights reserved.").arg(name));
     QCOMPARE(form->label_Link->isVisible(), defaults.value("CompanyLinkFrame/showStatus").toBool());
     QVERIFY(form->label_Link->text().contains(QStringLiteral("Company|%1|").arg(name)));
 

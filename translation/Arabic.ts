@@ -2146,38 +2146,6 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>اكتمل</translation>
     </message>
     <message>
-        <source>Saving the macro failed</source>
-        <translation>فشل حفظ الماكرو</translation>
-    </message>
-    <message>
-        <source>The macro name cannot be used as a file name</source>
-        <translation>لا يمكن استخدام اسم الماكرو كاسم ملف</translation>
-    </message>
-    <message>
-        <source>Export macro failed: the file %1 cannot be written</source>
-        <translation>فشل تصدير الماكرو: تعذرت الكتابة في الملف %1</translation>
-    </message>
-    <message>
-        <source>Import macro failed: the file %1 cannot be opened</source>
-        <translation>فشل استيراد الماكرو: تعذر فتح الملف %1</translation>
-    </message>
-    <message>
-        <source>Import macro failed: the file is larger than %1 KB</source>
-        <translation>فشل استيراد الماكرو: الملف أكبر من %1 كيلوبايت</translation>
-    </message>
-    <message>
-        <source>Import macro failed: the file holds more than %1 events</source>
-        <translation>فشل استيراد الماكرو: يحتوي الملف على أكثر من %1 حدث</translation>
-    </message>
-    <message>
-        <source>Import macro failed: the store already holds %1 macros</source>
-        <translation>فشل استيراد الماكرو: المخزن يحتوي بالفعل على %1 ماكرو</translation>
-    </message>
-    <message>
-        <source>Saving the advanced key failed</source>
-        <translation>فشل حفظ المفتاح المتقدم</translation>
-    </message>
-    <message>
         <source>Zoom out</source>
         <translation>تصغير</translation>
     </message>
@@ -2244,6 +2212,42 @@ When "Key Combination" is selected, at least one combination key and one other k
     <message>
         <source>Reconnect the keyboard</source>
         <translation>أعد توصيل لوحة المفاتيح</translation>
+    </message>
+    <message>
+        <source>Copyright © %1. All rights reserved.</source>
+        <translation>حقوق النشر © %1. جميع الحقوق محفوظة.</translation>
+    </message>
+    <message>
+        <source>Saving the macro failed</source>
+        <translation>فشل حفظ الماكرو</translation>
+    </message>
+    <message>
+        <source>The macro name cannot be used as a file name</source>
+        <translation>لا يمكن استخدام اسم الماكرو كاسم ملف</translation>
+    </message>
+    <message>
+        <source>Export macro failed: the file %1 cannot be written</source>
+        <translation>فشل تصدير الماكرو: تعذرت الكتابة في الملف %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file %1 cannot be opened</source>
+        <translation>فشل استيراد الماكرو: تعذر فتح الملف %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is larger than %1 KB</source>
+        <translation>فشل استيراد الماكرو: الملف أكبر من %1 كيلوبايت</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file holds more than %1 events</source>
+        <translation>فشل استيراد الماكرو: يحتوي الملف على أكثر من %1 حدث</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the store already holds %1 macros</source>
+        <translation>فشل استيراد الماكرو: المخزن يحتوي بالفعل على %1 ماكرو</translation>
+    </message>
+    <message>
+        <source>Saving the advanced key failed</source>
+        <translation>فشل حفظ المفتاح المتقدم</translation>
     </message>
 </context>
 <context>

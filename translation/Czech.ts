@@ -2146,38 +2146,6 @@ Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifiká
         <translation>Dokončeno</translation>
     </message>
     <message>
-        <source>Saving the macro failed</source>
-        <translation>Makro se nepodařilo uložit</translation>
-    </message>
-    <message>
-        <source>The macro name cannot be used as a file name</source>
-        <translation>Název makra nelze použít jako název souboru</translation>
-    </message>
-    <message>
-        <source>Export macro failed: the file %1 cannot be written</source>
-        <translation>Export makra selhal: do souboru %1 nelze zapisovat</translation>
-    </message>
-    <message>
-        <source>Import macro failed: the file %1 cannot be opened</source>
-        <translation>Import makra selhal: soubor %1 nelze otevřít</translation>
-    </message>
-    <message>
-        <source>Import macro failed: the file is larger than %1 KB</source>
-        <translation>Import makra selhal: soubor je větší než %1 KB</translation>
-    </message>
-    <message>
-        <source>Import macro failed: the file holds more than %1 events</source>
-        <translation>Import makra selhal: soubor obsahuje více než %1 událostí</translation>
-    </message>
-    <message>
-        <source>Import macro failed: the store already holds %1 macros</source>
-        <translation>Import makra selhal: uloženo je již %1 maker</translation>
-    </message>
-    <message>
-        <source>Saving the advanced key failed</source>
-        <translation>Pokročilou klávesu se nepodařilo uložit</translation>
-    </message>
-    <message>
         <source>Zoom out</source>
         <translation>Oddálit</translation>
     </message>
@@ -2244,6 +2212,42 @@ Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifiká
     <message>
         <source>Reconnect the keyboard</source>
         <translation>Znovu připojte klávesnici</translation>
+    </message>
+    <message>
+        <source>Copyright © %1. All rights reserved.</source>
+        <translation>Copyright © %1. Všechna práva vyhrazena.</translation>
+    </message>
+    <message>
+        <source>Saving the macro failed</source>
+        <translation>Makro se nepodařilo uložit</translation>
+    </message>
+    <message>
+        <source>The macro name cannot be used as a file name</source>
+        <translation>Název makra nelze použít jako název souboru</translation>
+    </message>
+    <message>
+        <source>Export macro failed: the file %1 cannot be written</source>
+        <translation>Export makra selhal: do souboru %1 nelze zapisovat</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file %1 cannot be opened</source>
+        <translation>Import makra selhal: soubor %1 nelze otevřít</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is larger than %1 KB</source>
+        <translation>Import makra selhal: soubor je větší než %1 KB</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file holds more than %1 events</source>
+        <translation>Import makra selhal: soubor obsahuje více než %1 událostí</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the store already holds %1 macros</source>
+        <translation>Import makra selhal: uloženo je již %1 maker</translation>
+    </message>
+    <message>
+        <source>Saving the advanced key failed</source>
+        <translation>Pokročilou klávesu se nepodařilo uložit</translation>
     </message>
 </context>
 <context>

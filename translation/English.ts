@@ -2146,38 +2146,6 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>Complete</translation>
     </message>
     <message>
-        <source>Saving the macro failed</source>
-        <translation>Saving the macro failed</translation>
-    </message>
-    <message>
-        <source>The macro name cannot be used as a file name</source>
-        <translation>The macro name cannot be used as a file name</translation>
-    </message>
-    <message>
-        <source>Export macro failed: the file %1 cannot be written</source>
-        <translation>Export macro failed: the file %1 cannot be written</translation>
-    </message>
-    <message>
-        <source>Import macro failed: the file %1 cannot be opened</source>
-        <translation>Import macro failed: the file %1 cannot be opened</translation>
-    </message>
-    <message>
-        <source>Import macro failed: the file is larger than %1 KB</source>
-        <translation>Import macro failed: the file is larger than %1 KB</translation>
-    </message>
-    <message>
-        <source>Import macro failed: the file holds more than %1 events</source>
-        <translation>Import macro failed: the file holds more than %1 events</translation>
-    </message>
-    <message>
-        <source>Import macro failed: the store already holds %1 macros</source>
-        <translation>Import macro failed: the store already holds %1 macros</translation>
-    </message>
-    <message>
-        <source>Saving the advanced key failed</source>
-        <translation>Saving the advanced key failed</translation>
-    </message>
-    <message>
         <source>Zoom out</source>
         <translation>Zoom out</translation>
     </message>
@@ -2244,6 +2212,42 @@ When "Key Combination" is selected, at least one combination key and one other k
     <message>
         <source>Reconnect the keyboard</source>
         <translation>Reconnect the keyboard</translation>
+    </message>
+    <message>
+        <source>Copyright © %1. All rights reserved.</source>
+        <translation>Copyright © %1. All rights reserved.</translation>
+    </message>
+    <message>
+        <source>Saving the macro failed</source>
+        <translation>Saving the macro failed</translation>
+    </message>
+    <message>
+        <source>The macro name cannot be used as a file name</source>
+        <translation>The macro name cannot be used as a file name</translation>
+    </message>
+    <message>
+        <source>Export macro failed: the file %1 cannot be written</source>
+        <translation>Export macro failed: the file %1 cannot be written</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file %1 cannot be opened</source>
+        <translation>Import macro failed: the file %1 cannot be opened</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is larger than %1 KB</source>
+        <translation>Import macro failed: the file is larger than %1 KB</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file holds more than %1 events</source>
+        <translation>Import macro failed: the file holds more than %1 events</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the store already holds %1 macros</source>
+        <translation>Import macro failed: the store already holds %1 macros</translation>
+    </message>
+    <message>
+        <source>Saving the advanced key failed</source>
+        <translation>Saving the advanced key failed</translation>
     </message>
 </context>
 <context>

@@ -2146,38 +2146,6 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
         <translation>Terminé</translation>
     </message>
     <message>
-        <source>Saving the macro failed</source>
-        <translation>Impossible d'enregistrer la macro</translation>
-    </message>
-    <message>
-        <source>The macro name cannot be used as a file name</source>
-        <translation>Le nom de la macro ne peut pas servir de nom de fichier</translation>
-    </message>
-    <message>
-        <source>Export macro failed: the file %1 cannot be written</source>
-        <translation>Échec de l'exportation de la macro : impossible d'écrire le fichier %1</translation>
-    </message>
-    <message>
-        <source>Import macro failed: the file %1 cannot be opened</source>
-        <translation>Échec de l'importation de la macro : impossible d'ouvrir le fichier %1</translation>
-    </message>
-    <message>
-        <source>Import macro failed: the file is larger than %1 KB</source>
-        <translation>Échec de l'importation de la macro : le fichier dépasse %1 Ko</translation>
-    </message>
-    <message>
-        <source>Import macro failed: the file holds more than %1 events</source>
-        <translation>Échec de l'importation de la macro : le fichier contient plus de %1 événements</translation>
-    </message>
-    <message>
-        <source>Import macro failed: the store already holds %1 macros</source>
-        <translation>Échec de l'importation de la macro : %1 macros sont déjà enregistrées</translation>
-    </message>
-    <message>
-        <source>Saving the advanced key failed</source>
-        <translation>Impossible d'enregistrer la touche avancée</translation>
-    </message>
-    <message>
         <source>Zoom out</source>
         <translation>Zoom arrière</translation>
     </message>
@@ -2244,6 +2212,42 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     <message>
         <source>Reconnect the keyboard</source>
         <translation>Reconnectez le clavier</translation>
+    </message>
+    <message>
+        <source>Copyright © %1. All rights reserved.</source>
+        <translation>Copyright © %1. Tous droits réservés.</translation>
+    </message>
+    <message>
+        <source>Saving the macro failed</source>
+        <translation>Impossible d'enregistrer la macro</translation>
+    </message>
+    <message>
+        <source>The macro name cannot be used as a file name</source>
+        <translation>Le nom de la macro ne peut pas servir de nom de fichier</translation>
+    </message>
+    <message>
+        <source>Export macro failed: the file %1 cannot be written</source>
+        <translation>Échec de l'exportation de la macro : impossible d'écrire le fichier %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file %1 cannot be opened</source>
+        <translation>Échec de l'importation de la macro : impossible d'ouvrir le fichier %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is larger than %1 KB</source>
+        <translation>Échec de l'importation de la macro : le fichier dépasse %1 Ko</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file holds more than %1 events</source>
+        <translation>Échec de l'importation de la macro : le fichier contient plus de %1 événements</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the store already holds %1 macros</source>
+        <translation>Échec de l'importation de la macro : %1 macros sont déjà enregistrées</translation>
+    </message>
+    <message>
+        <source>Saving the advanced key failed</source>
+        <translation>Impossible d'enregistrer la touche avancée</translation>
     </message>
 </context>
 <context>

@@ -2146,38 +2146,6 @@ Bei „Tastenkombination“ müssen mindestens eine Zusatztaste und eine weitere
         <translation>Fertig</translation>
     </message>
     <message>
-        <source>Saving the macro failed</source>
-        <translation>Das Makro konnte nicht gespeichert werden</translation>
-    </message>
-    <message>
-        <source>The macro name cannot be used as a file name</source>
-        <translation>Der Makroname kann nicht als Dateiname verwendet werden</translation>
-    </message>
-    <message>
-        <source>Export macro failed: the file %1 cannot be written</source>
-        <translation>Export des Makros fehlgeschlagen: Die Datei %1 kann nicht geschrieben werden</translation>
-    </message>
-    <message>
-        <source>Import macro failed: the file %1 cannot be opened</source>
-        <translation>Import des Makros fehlgeschlagen: Die Datei %1 kann nicht geöffnet werden</translation>
-    </message>
-    <message>
-        <source>Import macro failed: the file is larger than %1 KB</source>
-        <translation>Import des Makros fehlgeschlagen: Die Datei ist größer als %1 KB</translation>
-    </message>
-    <message>
-        <source>Import macro failed: the file holds more than %1 events</source>
-        <translation>Import des Makros fehlgeschlagen: Die Datei enthält mehr als %1 Ereignisse</translation>
-    </message>
-    <message>
-        <source>Import macro failed: the store already holds %1 macros</source>
-        <translation>Import des Makros fehlgeschlagen: Es sind bereits %1 Makros gespeichert</translation>
-    </message>
-    <message>
-        <source>Saving the advanced key failed</source>
-        <translation>Die erweiterte Taste konnte nicht gespeichert werden</translation>
-    </message>
-    <message>
         <source>Zoom out</source>
         <translation>Verkleinern</translation>
     </message>
@@ -2244,6 +2212,42 @@ Bei „Tastenkombination“ müssen mindestens eine Zusatztaste und eine weitere
     <message>
         <source>Reconnect the keyboard</source>
         <translation>Tastatur erneut anschließen</translation>
+    </message>
+    <message>
+        <source>Copyright © %1. All rights reserved.</source>
+        <translation>Copyright © %1. Alle Rechte vorbehalten.</translation>
+    </message>
+    <message>
+        <source>Saving the macro failed</source>
+        <translation>Das Makro konnte nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>The macro name cannot be used as a file name</source>
+        <translation>Der Makroname kann nicht als Dateiname verwendet werden</translation>
+    </message>
+    <message>
+        <source>Export macro failed: the file %1 cannot be written</source>
+        <translation>Export des Makros fehlgeschlagen: Die Datei %1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file %1 cannot be opened</source>
+        <translation>Import des Makros fehlgeschlagen: Die Datei %1 kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is larger than %1 KB</source>
+        <translation>Import des Makros fehlgeschlagen: Die Datei ist größer als %1 KB</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file holds more than %1 events</source>
+        <translation>Import des Makros fehlgeschlagen: Die Datei enthält mehr als %1 Ereignisse</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the store already holds %1 macros</source>
+        <translation>Import des Makros fehlgeschlagen: Es sind bereits %1 Makros gespeichert</translation>
+    </message>
+    <message>
+        <source>Saving the advanced key failed</source>
+        <translation>Die erweiterte Taste konnte nicht gespeichert werden</translation>
     </message>
 </context>
 <context>

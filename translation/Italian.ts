@@ -2146,38 +2146,6 @@ Con "Combinazione di tasti" selezionata, occorre scegliere almeno un tasto modif
         <translation>Completato</translation>
     </message>
     <message>
-        <source>Saving the macro failed</source>
-        <translation>Impossibile salvare la macro</translation>
-    </message>
-    <message>
-        <source>The macro name cannot be used as a file name</source>
-        <translation>Il nome della macro non può essere usato come nome di file</translation>
-    </message>
-    <message>
-        <source>Export macro failed: the file %1 cannot be written</source>
-        <translation>Esportazione della macro non riuscita: impossibile scrivere il file %1</translation>
-    </message>
-    <message>
-        <source>Import macro failed: the file %1 cannot be opened</source>
-        <translation>Importazione della macro non riuscita: impossibile aprire il file %1</translation>
-    </message>
-    <message>
-        <source>Import macro failed: the file is larger than %1 KB</source>
-        <translation>Importazione della macro non riuscita: il file supera %1 KB</translation>
-    </message>
-    <message>
-        <source>Import macro failed: the file holds more than %1 events</source>
-        <translation>Importazione della macro non riuscita: il file contiene più di %1 eventi</translation>
-    </message>
-    <message>
-        <source>Import macro failed: the store already holds %1 macros</source>
-        <translation>Importazione della macro non riuscita: sono già salvate %1 macro</translation>
-    </message>
-    <message>
-        <source>Saving the advanced key failed</source>
-        <translation>Impossibile salvare il tasto avanzato</translation>
-    </message>
-    <message>
         <source>Zoom out</source>
         <translation>Riduci</translation>
     </message>
@@ -2244,6 +2212,42 @@ Con "Combinazione di tasti" selezionata, occorre scegliere almeno un tasto modif
     <message>
         <source>Reconnect the keyboard</source>
         <translation>Ricollega la tastiera</translation>
+    </message>
+    <message>
+        <source>Copyright © %1. All rights reserved.</source>
+        <translation>Copyright © %1. Tutti i diritti riservati.</translation>
+    </message>
+    <message>
+        <source>Saving the macro failed</source>
+        <translation>Impossibile salvare la macro</translation>
+    </message>
+    <message>
+        <source>The macro name cannot be used as a file name</source>
+        <translation>Il nome della macro non può essere usato come nome di file</translation>
+    </message>
+    <message>
+        <source>Export macro failed: the file %1 cannot be written</source>
+        <translation>Esportazione della macro non riuscita: impossibile scrivere il file %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file %1 cannot be opened</source>
+        <translation>Importazione della macro non riuscita: impossibile aprire il file %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is larger than %1 KB</source>
+        <translation>Importazione della macro non riuscita: il file supera %1 KB</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file holds more than %1 events</source>
+        <translation>Importazione della macro non riuscita: il file contiene più di %1 eventi</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the store already holds %1 macros</source>
+        <translation>Importazione della macro non riuscita: sono già salvate %1 macro</translation>
+    </message>
+    <message>
+        <source>Saving the advanced key failed</source>
+        <translation>Impossibile salvare il tasto avanzato</translation>
     </message>
 </context>
 <context>

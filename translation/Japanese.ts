@@ -2146,38 +2146,6 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>完了</translation>
     </message>
     <message>
-        <source>Saving the macro failed</source>
-        <translation>マクロを保存できませんでした</translation>
-    </message>
-    <message>
-        <source>The macro name cannot be used as a file name</source>
-        <translation>マクロ名はファイル名として使用できません</translation>
-    </message>
-    <message>
-        <source>Export macro failed: the file %1 cannot be written</source>
-        <translation>マクロのエクスポートに失敗しました: ファイル %1 に書き込めません</translation>
-    </message>
-    <message>
-        <source>Import macro failed: the file %1 cannot be opened</source>
-        <translation>マクロのインポートに失敗しました: ファイル %1 を開けません</translation>
-    </message>
-    <message>
-        <source>Import macro failed: the file is larger than %1 KB</source>
-        <translation>マクロのインポートに失敗しました: ファイルが %1 KB を超えています</translation>
-    </message>
-    <message>
-        <source>Import macro failed: the file holds more than %1 events</source>
-        <translation>マクロのインポートに失敗しました: ファイルに %1 を超えるイベントがあります</translation>
-    </message>
-    <message>
-        <source>Import macro failed: the store already holds %1 macros</source>
-        <translation>マクロのインポートに失敗しました: すでに %1 個のマクロが保存されています</translation>
-    </message>
-    <message>
-        <source>Saving the advanced key failed</source>
-        <translation>アドバンストキーを保存できませんでした</translation>
-    </message>
-    <message>
         <source>Zoom out</source>
         <translation>縮小</translation>
     </message>
@@ -2244,6 +2212,42 @@ When "Key Combination" is selected, at least one combination key and one other k
     <message>
         <source>Reconnect the keyboard</source>
         <translation>キーボードを接続し直してください</translation>
+    </message>
+    <message>
+        <source>Copyright © %1. All rights reserved.</source>
+        <translation>Copyright © %1 無断複写・転載を禁じます。</translation>
+    </message>
+    <message>
+        <source>Saving the macro failed</source>
+        <translation>マクロを保存できませんでした</translation>
+    </message>
+    <message>
+        <source>The macro name cannot be used as a file name</source>
+        <translation>マクロ名はファイル名として使用できません</translation>
+    </message>
+    <message>
+        <source>Export macro failed: the file %1 cannot be written</source>
+        <translation>マクロのエクスポートに失敗しました: ファイル %1 に書き込めません</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file %1 cannot be opened</source>
+        <translation>マクロのインポートに失敗しました: ファイル %1 を開けません</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is larger than %1 KB</source>
+        <translation>マクロのインポートに失敗しました: ファイルが %1 KB を超えています</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file holds more than %1 events</source>
+        <translation>マクロのインポートに失敗しました: ファイルに %1 を超えるイベントがあります</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the store already holds %1 macros</source>
+        <translation>マクロのインポートに失敗しました: すでに %1 個のマクロが保存されています</translation>
+    </message>
+    <message>
+        <source>Saving the advanced key failed</source>
+        <translation>アドバンストキーを保存できませんでした</translation>
     </message>
 </context>
 <context>

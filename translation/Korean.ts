@@ -2146,38 +2146,6 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>완료</translation>
     </message>
     <message>
-        <source>Saving the macro failed</source>
-        <translation>매크로 저장에 실패했습니다</translation>
-    </message>
-    <message>
-        <source>The macro name cannot be used as a file name</source>
-        <translation>매크로 이름은 파일 이름으로 사용할 수 없습니다</translation>
-    </message>
-    <message>
-        <source>Export macro failed: the file %1 cannot be written</source>
-        <translation>매크로 내보내기 실패: 파일 %1에 쓸 수 없습니다</translation>
-    </message>
-    <message>
-        <source>Import macro failed: the file %1 cannot be opened</source>
-        <translation>매크로 가져오기 실패: 파일 %1을(를) 열 수 없습니다</translation>
-    </message>
-    <message>
-        <source>Import macro failed: the file is larger than %1 KB</source>
-        <translation>매크로 가져오기 실패: 파일이 %1 KB보다 큽니다</translation>
-    </message>
-    <message>
-        <source>Import macro failed: the file holds more than %1 events</source>
-        <translation>매크로 가져오기 실패: 파일에 이벤트가 %1개를 넘습니다</translation>
-    </message>
-    <message>
-        <source>Import macro failed: the store already holds %1 macros</source>
-        <translation>매크로 가져오기 실패: 이미 매크로 %1개가 저장되어 있습니다</translation>
-    </message>
-    <message>
-        <source>Saving the advanced key failed</source>
-        <translation>고급 키 저장에 실패했습니다</translation>
-    </message>
-    <message>
         <source>Zoom out</source>
         <translation>축소</translation>
     </message>
@@ -2244,6 +2212,42 @@ When "Key Combination" is selected, at least one combination key and one other k
     <message>
         <source>Reconnect the keyboard</source>
         <translation>키보드를 다시 연결하십시오</translation>
+    </message>
+    <message>
+        <source>Copyright © %1. All rights reserved.</source>
+        <translation>Copyright © %1. 모든 권리 보유.</translation>
+    </message>
+    <message>
+        <source>Saving the macro failed</source>
+        <translation>매크로 저장에 실패했습니다</translation>
+    </message>
+    <message>
+        <source>The macro name cannot be used as a file name</source>
+        <translation>매크로 이름은 파일 이름으로 사용할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Export macro failed: the file %1 cannot be written</source>
+        <translation>매크로 내보내기 실패: 파일 %1에 쓸 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file %1 cannot be opened</source>
+        <translation>매크로 가져오기 실패: 파일 %1을(를) 열 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is larger than %1 KB</source>
+        <translation>매크로 가져오기 실패: 파일이 %1 KB보다 큽니다</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file holds more than %1 events</source>
+        <translation>매크로 가져오기 실패: 파일에 이벤트가 %1개를 넘습니다</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the store already holds %1 macros</source>
+        <translation>매크로 가져오기 실패: 이미 매크로 %1개가 저장되어 있습니다</translation>
+    </message>
+    <message>
+        <source>Saving the advanced key failed</source>
+        <translation>고급 키 저장에 실패했습니다</translation>
     </message>
 </context>
 <context>

@@ -2146,38 +2146,6 @@ Gdy wybrano „Kombinacja klawiszy”, trzeba wybrać co najmniej jeden modyfika
         <translation>Ukończono</translation>
     </message>
     <message>
-        <source>Saving the macro failed</source>
-        <translation>Nie udało się zapisać makra</translation>
-    </message>
-    <message>
-        <source>The macro name cannot be used as a file name</source>
-        <translation>Nazwy makra nie można użyć jako nazwy pliku</translation>
-    </message>
-    <message>
-        <source>Export macro failed: the file %1 cannot be written</source>
-        <translation>Eksport makra nie powiódł się: nie można zapisać pliku %1</translation>
-    </message>
-    <message>
-        <source>Import macro failed: the file %1 cannot be opened</source>
-        <translation>Import makra nie powiódł się: nie można otworzyć pliku %1</translation>
-    </message>
-    <message>
-        <source>Import macro failed: the file is larger than %1 KB</source>
-        <translation>Import makra nie powiódł się: plik jest większy niż %1 KB</translation>
-    </message>
-    <message>
-        <source>Import macro failed: the file holds more than %1 events</source>
-        <translation>Import makra nie powiódł się: plik zawiera ponad %1 zdarzeń</translation>
-    </message>
-    <message>
-        <source>Import macro failed: the store already holds %1 macros</source>
-        <translation>Import makra nie powiódł się: zapisano już %1 makr</translation>
-    </message>
-    <message>
-        <source>Saving the advanced key failed</source>
-        <translation>Nie udało się zapisać klawisza zaawansowanego</translation>
-    </message>
-    <message>
         <source>Zoom out</source>
         <translation>Pomniejsz</translation>
     </message>
@@ -2244,6 +2212,42 @@ Gdy wybrano „Kombinacja klawiszy”, trzeba wybrać co najmniej jeden modyfika
     <message>
         <source>Reconnect the keyboard</source>
         <translation>Podłącz klawiaturę ponownie</translation>
+    </message>
+    <message>
+        <source>Copyright © %1. All rights reserved.</source>
+        <translation>Copyright © %1. Wszelkie prawa zastrzeżone.</translation>
+    </message>
+    <message>
+        <source>Saving the macro failed</source>
+        <translation>Nie udało się zapisać makra</translation>
+    </message>
+    <message>
+        <source>The macro name cannot be used as a file name</source>
+        <translation>Nazwy makra nie można użyć jako nazwy pliku</translation>
+    </message>
+    <message>
+        <source>Export macro failed: the file %1 cannot be written</source>
+        <translation>Eksport makra nie powiódł się: nie można zapisać pliku %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file %1 cannot be opened</source>
+        <translation>Import makra nie powiódł się: nie można otworzyć pliku %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is larger than %1 KB</source>
+        <translation>Import makra nie powiódł się: plik jest większy niż %1 KB</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file holds more than %1 events</source>
+        <translation>Import makra nie powiódł się: plik zawiera ponad %1 zdarzeń</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the store already holds %1 macros</source>
+        <translation>Import makra nie powiódł się: zapisano już %1 makr</translation>
+    </message>
+    <message>
+        <source>Saving the advanced key failed</source>
+        <translation>Nie udało się zapisać klawisza zaawansowanego</translation>
     </message>
 </context>
 <context>

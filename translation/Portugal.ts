@@ -2146,38 +2146,6 @@ Com "Combinação de teclas" selecionada, é preciso escolher pelo menos uma tec
         <translation>Concluído</translation>
     </message>
     <message>
-        <source>Saving the macro failed</source>
-        <translation>Falha ao salvar a macro</translation>
-    </message>
-    <message>
-        <source>The macro name cannot be used as a file name</source>
-        <translation>O nome da macro não pode ser usado como nome de arquivo</translation>
-    </message>
-    <message>
-        <source>Export macro failed: the file %1 cannot be written</source>
-        <translation>Falha ao exportar a macro: não é possível gravar o arquivo %1</translation>
-    </message>
-    <message>
-        <source>Import macro failed: the file %1 cannot be opened</source>
-        <translation>Falha ao importar a macro: não é possível abrir o arquivo %1</translation>
-    </message>
-    <message>
-        <source>Import macro failed: the file is larger than %1 KB</source>
-        <translation>Falha ao importar a macro: o arquivo é maior que %1 KB</translation>
-    </message>
-    <message>
-        <source>Import macro failed: the file holds more than %1 events</source>
-        <translation>Falha ao importar a macro: o arquivo contém mais de %1 eventos</translation>
-    </message>
-    <message>
-        <source>Import macro failed: the store already holds %1 macros</source>
-        <translation>Falha ao importar a macro: já existem %1 macros salvas</translation>
-    </message>
-    <message>
-        <source>Saving the advanced key failed</source>
-        <translation>Falha ao salvar a tecla avançada</translation>
-    </message>
-    <message>
         <source>Zoom out</source>
         <translation>Diminuir zoom</translation>
     </message>
@@ -2244,6 +2212,42 @@ Com "Combinação de teclas" selecionada, é preciso escolher pelo menos uma tec
     <message>
         <source>Reconnect the keyboard</source>
         <translation>Volte a ligar o teclado</translation>
+    </message>
+    <message>
+        <source>Copyright © %1. All rights reserved.</source>
+        <translation>Copyright © %1. Todos os direitos reservados.</translation>
+    </message>
+    <message>
+        <source>Saving the macro failed</source>
+        <translation>Falha ao salvar a macro</translation>
+    </message>
+    <message>
+        <source>The macro name cannot be used as a file name</source>
+        <translation>O nome da macro não pode ser usado como nome de arquivo</translation>
+    </message>
+    <message>
+        <source>Export macro failed: the file %1 cannot be written</source>
+        <translation>Falha ao exportar a macro: não é possível gravar o arquivo %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file %1 cannot be opened</source>
+        <translation>Falha ao importar a macro: não é possível abrir o arquivo %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is larger than %1 KB</source>
+        <translation>Falha ao importar a macro: o arquivo é maior que %1 KB</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file holds more than %1 events</source>
+        <translation>Falha ao importar a macro: o arquivo contém mais de %1 eventos</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the store already holds %1 macros</source>
+        <translation>Falha ao importar a macro: já existem %1 macros salvas</translation>
+    </message>
+    <message>
+        <source>Saving the advanced key failed</source>
+        <translation>Falha ao salvar a tecla avançada</translation>
     </message>
 </context>
 <context>

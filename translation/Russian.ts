@@ -2146,38 +2146,6 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>Готово</translation>
     </message>
     <message>
-        <source>Saving the macro failed</source>
-        <translation>Не удалось сохранить макрос</translation>
-    </message>
-    <message>
-        <source>The macro name cannot be used as a file name</source>
-        <translation>Имя макроса нельзя использовать как имя файла</translation>
-    </message>
-    <message>
-        <source>Export macro failed: the file %1 cannot be written</source>
-        <translation>Не удалось экспортировать макрос: невозможно записать файл %1</translation>
-    </message>
-    <message>
-        <source>Import macro failed: the file %1 cannot be opened</source>
-        <translation>Не удалось импортировать макрос: невозможно открыть файл %1</translation>
-    </message>
-    <message>
-        <source>Import macro failed: the file is larger than %1 KB</source>
-        <translation>Не удалось импортировать макрос: файл больше %1 КБ</translation>
-    </message>
-    <message>
-        <source>Import macro failed: the file holds more than %1 events</source>
-        <translation>Не удалось импортировать макрос: в файле больше %1 событий</translation>
-    </message>
-    <message>
-        <source>Import macro failed: the store already holds %1 macros</source>
-        <translation>Не удалось импортировать макрос: уже сохранено %1 макросов</translation>
-    </message>
-    <message>
-        <source>Saving the advanced key failed</source>
-        <translation>Не удалось сохранить расширенную клавишу</translation>
-    </message>
-    <message>
         <source>Zoom out</source>
         <translation>Уменьшить</translation>
     </message>
@@ -2244,6 +2212,42 @@ When "Key Combination" is selected, at least one combination key and one other k
     <message>
         <source>Reconnect the keyboard</source>
         <translation>Переподключите клавиатуру</translation>
+    </message>
+    <message>
+        <source>Copyright © %1. All rights reserved.</source>
+        <translation>© %1. Все права защищены.</translation>
+    </message>
+    <message>
+        <source>Saving the macro failed</source>
+        <translation>Не удалось сохранить макрос</translation>
+    </message>
+    <message>
+        <source>The macro name cannot be used as a file name</source>
+        <translation>Имя макроса нельзя использовать как имя файла</translation>
+    </message>
+    <message>
+        <source>Export macro failed: the file %1 cannot be written</source>
+        <translation>Не удалось экспортировать макрос: невозможно записать файл %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file %1 cannot be opened</source>
+        <translation>Не удалось импортировать макрос: невозможно открыть файл %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is larger than %1 KB</source>
+        <translation>Не удалось импортировать макрос: файл больше %1 КБ</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file holds more than %1 events</source>
+        <translation>Не удалось импортировать макрос: в файле больше %1 событий</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the store already holds %1 macros</source>
+        <translation>Не удалось импортировать макрос: уже сохранено %1 макросов</translation>
+    </message>
+    <message>
+        <source>Saving the advanced key failed</source>
+        <translation>Не удалось сохранить расширенную клавишу</translation>
     </message>
 </context>
 <context>

@@ -2146,38 +2146,6 @@ Con "Combinación de teclas" seleccionada, hay que elegir al menos una tecla mod
         <translation>Completado</translation>
     </message>
     <message>
-        <source>Saving the macro failed</source>
-        <translation>No se pudo guardar la macro</translation>
-    </message>
-    <message>
-        <source>The macro name cannot be used as a file name</source>
-        <translation>El nombre de la macro no se puede usar como nombre de archivo</translation>
-    </message>
-    <message>
-        <source>Export macro failed: the file %1 cannot be written</source>
-        <translation>Error al exportar la macro: no se puede escribir el archivo %1</translation>
-    </message>
-    <message>
-        <source>Import macro failed: the file %1 cannot be opened</source>
-        <translation>Error al importar la macro: no se puede abrir el archivo %1</translation>
-    </message>
-    <message>
-        <source>Import macro failed: the file is larger than %1 KB</source>
-        <translation>Error al importar la macro: el archivo supera los %1 KB</translation>
-    </message>
-    <message>
-        <source>Import macro failed: the file holds more than %1 events</source>
-        <translation>Error al importar la macro: el archivo contiene más de %1 eventos</translation>
-    </message>
-    <message>
-        <source>Import macro failed: the store already holds %1 macros</source>
-        <translation>Error al importar la macro: ya hay %1 macros guardadas</translation>
-    </message>
-    <message>
-        <source>Saving the advanced key failed</source>
-        <translation>No se pudo guardar la tecla avanzada</translation>
-    </message>
-    <message>
         <source>Zoom out</source>
         <translation>Alejar</translation>
     </message>
@@ -2244,6 +2212,42 @@ Con "Combinación de teclas" seleccionada, hay que elegir al menos una tecla mod
     <message>
         <source>Reconnect the keyboard</source>
         <translation>Vuelva a conectar el teclado</translation>
+    </message>
+    <message>
+        <source>Copyright © %1. All rights reserved.</source>
+        <translation>Copyright © %1. Todos los derechos reservados.</translation>
+    </message>
+    <message>
+        <source>Saving the macro failed</source>
+        <translation>No se pudo guardar la macro</translation>
+    </message>
+    <message>
+        <source>The macro name cannot be used as a file name</source>
+        <translation>El nombre de la macro no se puede usar como nombre de archivo</translation>
+    </message>
+    <message>
+        <source>Export macro failed: the file %1 cannot be written</source>
+        <translation>Error al exportar la macro: no se puede escribir el archivo %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file %1 cannot be opened</source>
+        <translation>Error al importar la macro: no se puede abrir el archivo %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is larger than %1 KB</source>
+        <translation>Error al importar la macro: el archivo supera los %1 KB</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file holds more than %1 events</source>
+        <translation>Error al importar la macro: el archivo contiene más de %1 eventos</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the store already holds %1 macros</source>
+        <translation>Error al importar la macro: ya hay %1 macros guardadas</translation>
+    </message>
+    <message>
+        <source>Saving the advanced key failed</source>
+        <translation>No se pudo guardar la tecla avanzada</translation>
     </message>
 </context>
 <context>

@@ -2146,38 +2146,6 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>Готово</translation>
     </message>
     <message>
-        <source>Saving the macro failed</source>
-        <translation>Не вдалося зберегти макрос</translation>
-    </message>
-    <message>
-        <source>The macro name cannot be used as a file name</source>
-        <translation>Ім'я макросу не можна використати як ім'я файлу</translation>
-    </message>
-    <message>
-        <source>Export macro failed: the file %1 cannot be written</source>
-        <translation>Не вдалося експортувати макрос: неможливо записати файл %1</translation>
-    </message>
-    <message>
-        <source>Import macro failed: the file %1 cannot be opened</source>
-        <translation>Не вдалося імпортувати макрос: неможливо відкрити файл %1</translation>
-    </message>
-    <message>
-        <source>Import macro failed: the file is larger than %1 KB</source>
-        <translation>Не вдалося імпортувати макрос: файл більший за %1 КБ</translation>
-    </message>
-    <message>
-        <source>Import macro failed: the file holds more than %1 events</source>
-        <translation>Не вдалося імпортувати макрос: файл містить понад %1 подій</translation>
-    </message>
-    <message>
-        <source>Import macro failed: the store already holds %1 macros</source>
-        <translation>Не вдалося імпортувати макрос: уже збережено %1 макросів</translation>
-    </message>
-    <message>
-        <source>Saving the advanced key failed</source>
-        <translation>Не вдалося зберегти розширену клавішу</translation>
-    </message>
-    <message>
         <source>Zoom out</source>
         <translation>Зменшити</translation>
     </message>
@@ -2244,6 +2212,42 @@ When "Key Combination" is selected, at least one combination key and one other k
     <message>
         <source>Reconnect the keyboard</source>
         <translation>Перепідключіть клавіатуру</translation>
+    </message>
+    <message>
+        <source>Copyright © %1. All rights reserved.</source>
+        <translation>© %1. Усі права захищено.</translation>
+    </message>
+    <message>
+        <source>Saving the macro failed</source>
+        <translation>Не вдалося зберегти макрос</translation>
+    </message>
+    <message>
+        <source>The macro name cannot be used as a file name</source>
+        <translation>Ім'я макросу не можна використати як ім'я файлу</translation>
+    </message>
+    <message>
+        <source>Export macro failed: the file %1 cannot be written</source>
+        <translation>Не вдалося експортувати макрос: неможливо записати файл %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file %1 cannot be opened</source>
+        <translation>Не вдалося імпортувати макрос: неможливо відкрити файл %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is larger than %1 KB</source>
+        <translation>Не вдалося імпортувати макрос: файл більший за %1 КБ</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file holds more than %1 events</source>
+        <translation>Не вдалося імпортувати макрос: файл містить понад %1 подій</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the store already holds %1 macros</source>
+        <translation>Не вдалося імпортувати макрос: уже збережено %1 макросів</translation>
+    </message>
+    <message>
+        <source>Saving the advanced key failed</source>
+        <translation>Не вдалося зберегти розширену клавішу</translation>
     </message>
 </context>
 <context>

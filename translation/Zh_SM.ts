@@ -2146,38 +2146,6 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>完成</translation>
     </message>
     <message>
-        <source>Saving the macro failed</source>
-        <translation>保存宏失败</translation>
-    </message>
-    <message>
-        <source>The macro name cannot be used as a file name</source>
-        <translation>宏名称不能用作文件名</translation>
-    </message>
-    <message>
-        <source>Export macro failed: the file %1 cannot be written</source>
-        <translation>导出宏失败：无法写入文件 %1</translation>
-    </message>
-    <message>
-        <source>Import macro failed: the file %1 cannot be opened</source>
-        <translation>导入宏失败：无法打开文件 %1</translation>
-    </message>
-    <message>
-        <source>Import macro failed: the file is larger than %1 KB</source>
-        <translation>导入宏失败：文件大于 %1 KB</translation>
-    </message>
-    <message>
-        <source>Import macro failed: the file holds more than %1 events</source>
-        <translation>导入宏失败：文件包含超过 %1 个事件</translation>
-    </message>
-    <message>
-        <source>Import macro failed: the store already holds %1 macros</source>
-        <translation>导入宏失败：已存储 %1 个宏</translation>
-    </message>
-    <message>
-        <source>Saving the advanced key failed</source>
-        <translation>保存高级按键失败</translation>
-    </message>
-    <message>
         <source>Zoom out</source>
         <translation>缩小</translation>
     </message>
@@ -2244,6 +2212,42 @@ When "Key Combination" is selected, at least one combination key and one other k
     <message>
         <source>Reconnect the keyboard</source>
         <translation>请重新连接键盘</translation>
+    </message>
+    <message>
+        <source>Copyright © %1. All rights reserved.</source>
+        <translation>版权所有 © %1 保留所有权利</translation>
+    </message>
+    <message>
+        <source>Saving the macro failed</source>
+        <translation>保存宏失败</translation>
+    </message>
+    <message>
+        <source>The macro name cannot be used as a file name</source>
+        <translation>宏名称不能用作文件名</translation>
+    </message>
+    <message>
+        <source>Export macro failed: the file %1 cannot be written</source>
+        <translation>导出宏失败：无法写入文件 %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file %1 cannot be opened</source>
+        <translation>导入宏失败：无法打开文件 %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is larger than %1 KB</source>
+        <translation>导入宏失败：文件大于 %1 KB</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file holds more than %1 events</source>
+        <translation>导入宏失败：文件包含超过 %1 个事件</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the store already holds %1 macros</source>
+        <translation>导入宏失败：已存储 %1 个宏</translation>
+    </message>
+    <message>
+        <source>Saving the advanced key failed</source>
+        <translation>保存高级按键失败</translation>
     </message>
 </context>
 <context>

@@ -2146,38 +2146,6 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>完成</translation>
     </message>
     <message>
-        <source>Saving the macro failed</source>
-        <translation>儲存巨集失敗</translation>
-    </message>
-    <message>
-        <source>The macro name cannot be used as a file name</source>
-        <translation>巨集名稱不能用作檔案名稱</translation>
-    </message>
-    <message>
-        <source>Export macro failed: the file %1 cannot be written</source>
-        <translation>匯出巨集失敗：無法寫入檔案 %1</translation>
-    </message>
-    <message>
-        <source>Import macro failed: the file %1 cannot be opened</source>
-        <translation>匯入巨集失敗：無法開啟檔案 %1</translation>
-    </message>
-    <message>
-        <source>Import macro failed: the file is larger than %1 KB</source>
-        <translation>匯入巨集失敗：檔案大於 %1 KB</translation>
-    </message>
-    <message>
-        <source>Import macro failed: the file holds more than %1 events</source>
-        <translation>匯入巨集失敗：檔案包含超過 %1 個事件</translation>
-    </message>
-    <message>
-        <source>Import macro failed: the store already holds %1 macros</source>
-        <translation>匯入巨集失敗：已儲存 %1 個巨集</translation>
-    </message>
-    <message>
-        <source>Saving the advanced key failed</source>
-        <translation>儲存進階按鍵失敗</translation>
-    </message>
-    <message>
         <source>Zoom out</source>
         <translation>縮小</translation>
     </message>
@@ -2244,6 +2212,42 @@ When "Key Combination" is selected, at least one combination key and one other k
     <message>
         <source>Reconnect the keyboard</source>
         <translation>請重新連接鍵盤</translation>
+    </message>
+    <message>
+        <source>Copyright © %1. All rights reserved.</source>
+        <translation>版權所有 © %1 保留所有權利</translation>
+    </message>
+    <message>
+        <source>Saving the macro failed</source>
+        <translation>儲存巨集失敗</translation>
+    </message>
+    <message>
+        <source>The macro name cannot be used as a file name</source>
+        <translation>巨集名稱不能用作檔案名稱</translation>
+    </message>
+    <message>
+        <source>Export macro failed: the file %1 cannot be written</source>
+        <translation>匯出巨集失敗：無法寫入檔案 %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file %1 cannot be opened</source>
+        <translation>匯入巨集失敗：無法開啟檔案 %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is larger than %1 KB</source>
+        <translation>匯入巨集失敗：檔案大於 %1 KB</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file holds more than %1 events</source>
+        <translation>匯入巨集失敗：檔案包含超過 %1 個事件</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the store already holds %1 macros</source>
+        <translation>匯入巨集失敗：已儲存 %1 個巨集</translation>
+    </message>
+    <message>
+        <source>Saving the advanced key failed</source>
+        <translation>儲存進階按鍵失敗</translation>
     </message>
 </context>
 <context>

@@ -206,6 +206,8 @@ public:
     {
         if (t == QAccessible::Value) {
             const ValueSource s = source();
+            if (s.text)
+                return s.text();
             return s.current ? QString::number(s.current()) : QString();
         }
         return QAccessibleWidget::text(t);

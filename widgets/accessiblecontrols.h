@@ -36,6 +36,8 @@ struct ValueSource
     double maximum = 100;
     double step = 1;
     std::function<void(double)> set;
+    // What a reader says for the value, when the number alone says little.
+    std::function<QString()> text;
 };
 void publishValue(QWidget *widget, const ValueSource &source);
 

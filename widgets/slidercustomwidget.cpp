@@ -1,5 +1,7 @@
 #include "widgets/slidercustomwidget.h"
 
+#include "widgets/accessiblecontrols.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRadialGradient>
@@ -14,6 +16,28 @@ constexpr int kHandleRadius = 6;
 sliderCustomWidget::sliderCustomWidget(QWidget *parent) : QWidget(parent)
 {
     setFixedSize(130, 30);
+    publishValue();
+}
+
+void sliderCustomWidget::publishValue()
+{
+    AccessibleControls::ValueSource source;
+    source.current = [this] { return position(); };
+    source.maximum = qMax(1, m_stepCount);
+    // Tools move the handle as a press on a tick does, and the owner hears of it.
+    source.set = [this](double value) {
+        const int index = qRound(value);
+        if (index >= 0 && index < m_ticks.size())
+            moveHandleTo(index);
+    };
+    AccessibleControls::publishValue(this, source);
+}
+
+int sliderCustomWidget::position() const
+{
+    const int steps = qMax(1, m_stepCount);
+    const int step = qMax(1, (width() - 2 * m_sideMargin) / steps);
+    return qBound(0, qRound(double(m_handleX - m_sideMargin) / step), steps);
 }
 
 void sliderCustomWidget::setFixedSize(int w, int h)
@@ -36,6 +60,7 @@ void sliderCustomWidget::setStepCount(int n)
         m_ticks.append(m_sideMargin + i * step);
     // When the span does not divide evenly the groove ends at the last tick.
     m_lineEndX = (span % n != 0) ? n * step + m_sideMargin : width() - m_sideMargin;
+    publishValue();
 }
 
 void sliderCustomWidget::setPosition(int index)
@@ -43,6 +68,7 @@ void sliderCustomWidget::setPosition(int index)
     const int steps = qMax(1, m_stepCount);
     index = qBound(0, index, steps);
     m_handleX = index * ((width() - 2 * m_sideMargin) / steps) + m_sideMargin;
+    AccessibleControls::valueChanged(this);
     update();
 }
 
@@ -87,6 +113,7 @@ void sliderCustomWidget::paintEvent(QPaintEvent *event)
 void sliderCustomWidget::moveHandleTo(int index)
 {
     m_handleX = m_ticks.at(index);
+    AccessibleControls::valueChanged(this);
     emit sigBackCurrentPositionNum(index);
     update();
 }

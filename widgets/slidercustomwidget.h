@@ -28,6 +28,8 @@ public:
     int lineY() const { return m_lineY; }
     int handleX() const { return m_handleX; }
     int handleY() const { return m_handleY; }
+    // Index of the tick the handle stands at.
+    int position() const;
 
 Q_SIGNALS:
     void sigBackCurrentPositionNum(int currPositionIndex);
@@ -40,6 +42,7 @@ protected:
 private:
     bool snapToTickNear(int x);
     void moveHandleTo(int index);
+    void publishValue();
 
     int m_stepCount = 5;
     int m_lineEndX = 120;
