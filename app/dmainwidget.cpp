@@ -177,6 +177,9 @@ DMainWidget::~DMainWidget()
     waitForBootloaderWorker();
     if (s_mainWindow == this)
         s_mainWindow = nullptr;
+    // The tray menu hangs off the desktop widget (so that it does not take the
+    // window's style sheet); it goes with the window.
+    delete m_trayMenu;
     delete ui;
 }
 

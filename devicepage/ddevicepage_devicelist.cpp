@@ -199,7 +199,7 @@ bool DDevicePage::waitForLink(DDeviceKeyboardLink *link, int ms)
 
 void DDevicePage::createDeviceLink(hidStructInfoAll info)
 {
-    auto *link = new DDeviceKeyboardLink;
+    auto *link = new DDeviceKeyboardLink(this);
     connect(link, &DDeviceKeyboardLink::sigCustomEventChangProfile, this, &DDevicePage::onCustomEventChangProfile);
     connect(link, &DDeviceKeyboardLink::sigRuningOnboard0x19Cmd, this, &DDevicePage::onRuningOnboard0x19Cmd);
     connect(link, &DDeviceKeyboardLink::sigRuningOnboard0x18Cmd, this, &DDevicePage::onRuningOnboard0x18Cmd);

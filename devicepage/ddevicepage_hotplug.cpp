@@ -156,6 +156,10 @@ bool DDevicePage::handleRemoval(const QString &oldPath, const QMap<QString, hidS
             currentHid = nullptr;
     }
     deviceLinks.remove(oldPath);
+    // Its I/O thread was told to end above; the link (and with it the thread
+    // object, which waits for the thread) goes once the current event is done.
+    if (link)
+        link->deleteLater();
     linkThreadIndexes.remove(oldPath);
     dongleStates.remove(oldPath);
     qDebug() << "-------------------- *** [OutPut end] *** --------------------";
