@@ -213,6 +213,8 @@ void DAppllication::onLoginFinished(bool ok)
     const bool autoStart = settings.value(QStringLiteral("AutoStart/isAutoStart"), false).toBool();
     if (autoStart && QCoreApplication::arguments().join(' ').contains(QLatin1String("AutoUp")))
         m_mainWidget->startHidden();
+    m_mainWidget->noticeNewCrashDump(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+                                     + QStringLiteral("/dump"));
 }
 
 void DAppllication::onQuitRequested()

@@ -16,7 +16,9 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDesktopWidget>
+#include <QDir>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -315,6 +317,30 @@ void DMainWidget::quitApplication()
     close();
     shutDown();
     QCoreApplication::exit(0);
+}
+
+QWidget *DMainWidget::noticeNewCrashDump(const QString &dumpFolder)
+{
+    const QDir folder(dumpFolder);
+    const QStringList dumps = folder.entryList({QStringLiteral("*.dmp")}, QDir::Files, QDir::Name);
+    if (dumps.isEmpty())
+        return nullptr;
+    // Dump names are dates (yyyy_MM_dd_hh_mm_ss): the last by name is the newest.
+    const QString newest = dumps.last();
+    const QString toldKey = QStringLiteral("CrashReport/lastToldDump");
+    if (m_settings->value(toldKey).toString() >= newest)
+        return nullptr;
+    m_settings->setValue(toldKey, newest);
+    m_settings->sync();
+    auto *box = new QMessageBox(QMessageBox::Warning, m_title,
+                                tr("The program ended unexpectedly last time. A report was saved in %1")
+                                    .arg(QDir::toNativeSeparators(folder.absoluteFilePath(newest))),
+                                QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("crashNotice"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    box->show();
+    return box;
 }
 
 void DMainWidget::shutDown()

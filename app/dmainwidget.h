@@ -72,6 +72,10 @@ public:
     // Whether the window was hidden to the tray (and not shown since).
     bool isHiddenToTray() const { return m_hiddenToTray; }
     QSystemTrayIcon *trayIcon() const { return m_trayIcon; }
+    // Tells the user, once per dump, that the program ended unexpectedly last time
+    // and where the report is: the newest dump in the folder not told of before.
+    // Returns the notice shown, or null.
+    QWidget *noticeNewCrashDump(const QString &dumpFolder);
     // Ends the device work in order (light ticks, sound capture, device I/O) and
     // takes the tray icon down. Runs once, on every way out of the event loop.
     void shutDown();

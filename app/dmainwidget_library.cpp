@@ -15,6 +15,8 @@
 #include <QDebug>
 #include <QFileInfo>
 #include <QLibrary>
+#include <QMessageBox>
+#include <QTimer>
 
 #include <vector>
 
@@ -50,8 +52,18 @@ void DMainWidget::startMakerLibrary()
     const int xmlResult = CTavrixXML_Init();
     const int hidResult = CTavrixHid_Init();
     const int lightResult = CTavrixLight_Init();
-    if (xmlResult != 0 || hidResult != 0 || lightResult != 0)
+    if (xmlResult != 0 || hidResult != 0 || lightResult != 0) {
+        // An empty device list with no word why would look like no keyboard at all.
+        qWarning() << "Device library did not start:" << xmlResult << hidResult << lightResult;
+        auto *box = new QMessageBox(QMessageBox::Warning, m_title,
+                                    tr("The device library could not be started: no keyboard can be found."),
+                                    QMessageBox::Ok, this);
+        box->setObjectName(QStringLiteral("libraryNotice"));
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->setWindowModality(Qt::NonModal);
+        QTimer::singleShot(0, box, &QWidget::show);
         return;
+    }
     m_libraryStarted = true;
 
     const QString userConfig = DDataManager::getInstance()->getUserConfigDir();

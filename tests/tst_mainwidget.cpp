@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
@@ -102,6 +103,7 @@ private Q_SLOTS:
     void firstWindowFitsScreen_data();
     void firstWindowFitsScreen();
     void trayFollowsDesktop();
+    void crashDumpToldOncePerDump();
     void closeButtonHidesToTrayOrQuits_data();
     void closeButtonHidesToTrayOrQuits();
     void quitLeavesEventLoopWithZero();
@@ -579,6 +581,34 @@ void TestMainWidget::trayFollowsDesktop()
     QVERIFY(second.isVisible());
     QVERIFY(second.isMinimized());
     TrayAvailability::setProbe(nullptr);
+}
+
+// A crash dump is told of once, at the first start after it was written.
+void TestMainWidget::crashDumpToldOncePerDump()
+{
+    QTemporaryDir dumps;
+    DMainWidget w;
+    QVERIFY(!w.noticeNewCrashDump(dumps.path()));
+    auto writeDump = [&](const QString &name) {
+        QFile f(dumps.filePath(name));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+    };
+    writeDump("2026_01_02_10_00_00.dmp");
+    QWidget *notice = w.noticeNewCrashDump(dumps.path());
+    QVERIFY(notice && notice->isVisible());
+    auto *box = qobject_cast<QMessageBox *>(notice);
+    QVERIFY(box);
+    QVERIFY(box->text().startsWith("The program ended unexpectedly last time."));
+    QVERIFY(box->text().contains("2026_01_02_10_00_00.dmp"));
+    box->close();
+    // The next start says nothing about the same dump, not even in a new window.
+    DMainWidget later;
+    QVERIFY(!later.noticeNewCrashDump(dumps.path()));
+    // A newer dump is told of again; an older one left behind is not.
+    writeDump("2025_12_31_09_00_00.dmp");
+    QVERIFY(!later.noticeNewCrashDump(dumps.path()));
+    writeDump("2026_02_01_08_00_00.dmp");
+    QVERIFY(later.noticeNewCrashDump(dumps.path()));
 }
 
 void TestMainWidget::closeButtonHidesToTrayOrQuits_data()

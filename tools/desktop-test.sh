@@ -310,9 +310,42 @@ case_window_moves() {
   check "moved down by the drag" test $((y2 - y)) -ge 50
 }
 
+# After a crash, the next start says so once, with the report's place; closing that
+# notice leaves the program running; the start after that says nothing.
+crash_notice() {
+  local w
+  for w in $(xdotool search --all --pid "$APP_PID" --name '^Quorin$' 2>/dev/null); do
+    viewable "$w" && [ "$(xwininfo -id "$w" | awk '/Width:/{print $2}')" -lt 600 ] && { echo "$w"; return; }
+  done
+}
+has_crash_notice() { [ -n "$(crash_notice)" ]; }
+no_crash_notice() { ! has_crash_notice; }
+case_crash_told_once() {
+  new_user crash
+  start_emu --model QB84 --tag a || { fail "no keyboard"; return; }
+  (env $(user_env) TAVRIX_TEST_CRASH=segv "$bin/quorin-driver" >"$U/crash.log" 2>&1) 2>/dev/null
+  ls "$(dump_dir)"/*.dmp >/dev/null 2>&1 || { fail "no dump written by the test crash"; return; }
+  start_app
+  wait_main_viewable || { fail "no main window"; return; }
+  wait_for 5 has_crash_notice || { fail "no crash notice"; return; }
+  local notice
+  notice="$(crash_notice)"
+  xdotool windowactivate --sync "$notice" key Return 2>/dev/null
+  wait_for 5 bash -c "! xwininfo -id $notice 2>/dev/null | grep -q IsViewable" || fail "the notice did not close"
+  sleep 0.5
+  check "still running after the notice" alive "$APP_PID"
+  kill -TERM "$APP_PID"
+  wait_exit 10
+  check "ended with 0 (got $CODE)" test "$CODE" = 0
+  start_app
+  wait_main_viewable || { fail "no main window at the next start"; return; }
+  sleep 1.5
+  check "no notice for the same dump again" no_crash_notice
+}
+
 for name in popups_with_real_pointer window_moves window_fits_small_screen close_without_tray_quits \
   autoup_without_tray_minimised tray_close_hides_and_quit_ends dialog_closed_while_hidden \
-  tray_gone_window_back; do
+  tray_gone_window_back crash_told_once; do
   run_case "$name"
 done
 
