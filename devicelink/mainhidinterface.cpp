@@ -2,6 +2,7 @@
 
 #include "devicelink/inputreportlength.h"
 #include "devicelink/lightframemodels.h"
+#include "devicelink/reportcopies.h"
 #include "sdk/tavrixhid.h"
 
 #include <QDebug>
@@ -241,8 +242,7 @@ bool MainHidInterFace::readTurn()
                                                 : QMetaMethod::fromSignal(&MainHidInterFace::sigHidDataArrived);
             // The copy belongs to the receiver; with nobody listening it would never be freed.
             if (isSignalConnected(signal)) {
-                auto *copy = new unsigned char[HidReport::Size];
-                std::memcpy(copy, buffer, HidReport::Size);
+                unsigned char *copy = ReportCopies::make(this, buffer, HidReport::Size);
                 if (isSerial)
                     Q_EMIT sigHidSnGetOver(copy, m_strHidName);
                 else
