@@ -73,7 +73,12 @@ DAppllication::DAppllication(const QString &appId, int &argc, char **argv, bool 
     loginStep();
 }
 
-DAppllication::~DAppllication() = default;
+DAppllication::~DAppllication()
+{
+    // Reached when the event loop returns (a system-requested close). The main
+    // window stays to the end of the process; the hidden login form goes here.
+    delete m_loginWidget;
+}
 
 DAppllication *DAppllication::instance()
 {
@@ -82,8 +87,10 @@ DAppllication *DAppllication::instance()
 
 QtLinguist *DAppllication::linguist()
 {
-    if (!m_linguist)
+    if (!m_linguist) {
         m_linguist = new QtLinguist();
+        m_linguist->setParent(this);  // goes with the application
+    }
     return m_linguist;
 }
 

@@ -24,6 +24,7 @@
 #include <QSettings>
 #include <QThread>
 #include <QTimer>
+#include <QWindow>
 
 DMainWidget *DMainWidget::s_mainWindow = nullptr;
 
@@ -176,6 +177,9 @@ DMainWidget::~DMainWidget()
     waitForBootloaderWorker();
     if (s_mainWindow == this)
         s_mainWindow = nullptr;
+    // The tray menu hangs off the desktop widget (so that it does not take the
+    // window's style sheet); it goes with the window.
+    delete m_trayMenu;
     delete ui;
 }
 
@@ -466,12 +470,42 @@ void DMainWidget::checkResizeEdge(int globalX, int globalY)
     setCursor(cursorFor(edgeAt(tl, br, QPoint(globalX, globalY))));
 }
 
+static Qt::Edges edgesOf(DMainWidget::ResizeEdge edge)
+{
+    switch (edge) {
+    case DMainWidget::UP: return Qt::TopEdge;
+    case DMainWidget::DOWN: return Qt::BottomEdge;
+    case DMainWidget::LEFT: return Qt::LeftEdge;
+    case DMainWidget::RIGHT: return Qt::RightEdge;
+    case DMainWidget::LEFTTOP: return Qt::LeftEdge | Qt::TopEdge;
+    case DMainWidget::LEFTBOTTOM: return Qt::LeftEdge | Qt::BottomEdge;
+    case DMainWidget::RIGHTBOTTOM: return Qt::RightEdge | Qt::BottomEdge;
+    case DMainWidget::RIGHTTOP: return Qt::RightEdge | Qt::TopEdge;
+    default: return Qt::Edges();
+    }
+}
+
 void DMainWidget::mousePressEvent(QMouseEvent *event)
 {
     m_moving = false;
     if (event->button() == Qt::LeftButton) {
         m_pressed = true;
         const QRect logoStrip(ui->frame_4->mapTo(this, QPoint(0, 0)), ui->frame_4->size());
+        // The window system moves and resizes the window where it can: under Wayland
+        // and tiling managers the window's own move() and setGeometry() do nothing.
+        // Where it cannot (no such support), the window does it itself.
+        const bool normal = !isMaximized() && !isFullScreen();
+        QWindow *native = windowHandle();
+        if (normal && native && m_resizeEdge != NONE && native->startSystemResize(edgesOf(m_resizeEdge))) {
+            m_pressed = false;
+            event->accept();
+            return;
+        }
+        if (normal && native && logoStrip.contains(event->pos()) && native->startSystemMove()) {
+            m_pressed = false;
+            event->accept();
+            return;
+        }
         if (logoStrip.contains(event->pos())) {
             m_dragOffset = event->globalPos() - frameGeometry().topLeft();
             event->accept();

@@ -94,6 +94,12 @@ public:
     QFunctionPointer JL_upgradeDevice = nullptr;
     QFunctionPointer JL_queryDevicePidVid = nullptr;
 
+    // Loads the chip vendor's upgrade library (the constructor: from beside the
+    // program); false, and chip keyboards get no update, unless all five calls are there.
+    bool loadChipUpgradeLibrary(const QString &path);
+    // Chip-vendor flashing: progress from the vendor's library (any thread).
+    void onJlUpgradeProgress(int percent);
+
     // Firmware engine: the last check's result and the open update dialog.
     bool checkUpgradeableDevices(bool manual);
     bool isFirmwareUpgradeable(hidStructInfoAll device);
@@ -110,6 +116,7 @@ public:
         int openTries = 4;               // opening the bootloader, tried this often ...
         int openPauseMs = 500;           // ... with this pause between tries
         int keyboardReturnMs = 8000;     // from a successful flashing to the keyboard's return
+        int chipScanDelayMs = 2000;      // chip keyboards: from the update-mode report to the drive scan
     };
     void setFirmwareUpgradeBounds(const FirmwareUpgradeBounds &bounds) { m_upgradeBounds = bounds; }
     FirmwareUpgradeBounds firmwareUpgradeBounds() const { return m_upgradeBounds; }
@@ -183,7 +190,6 @@ private:
     void registerDeviceNotify();
     void startMakerLibrary();
     void createStoreFiles();
-    void loadChipUpgradeLibrary();
     void createDevicePage();
     void setListToggleStyle(bool listVisible);
     void placeListToggle();
@@ -253,6 +259,7 @@ private:
         Idle,
         WaitingForBootloader,
         OpeningBootloader,
+        WaitingForChipDrive,
         Flashing
     };
     UpgradeStage m_upgradeStage = UpgradeStage::Idle;
@@ -269,6 +276,7 @@ private:
     bool m_keyboardSeenGone = false;
     QString m_upgradeOldVersion;
     bool m_imageRefused = false;  // the last check refused an image
+    QString m_strJlDrive = QStringLiteral("A:");
 
     QTimer *upgradeWaitTimer();
     void startBootloaderAttempt();
@@ -277,6 +285,9 @@ private:
     void onBootloaderAttemptEnded(int result);
     void retryHidFirmwareUpgrade();
     void finishUpgrade(bool succeeded);
+    void scanJlUpgradeDrive();
+    void runJlUpgrade();
+    void onJlUpgradeEnded(int result);
     void watchKeyboardReturn();
     void onKeyboardReturnTick();
     void waitForBootloaderWorker();

@@ -7,6 +7,7 @@
 #include "firmware/dupdatefirmwaredia.h"
 #include "firmware/firmwareimagecheck.h"
 #include "firmware/updatefirmwareinfoitem.h"
+#include "sdk/chipupgradelibrary.h"
 #include "sdk/tavrixfirmware.h"
 #include "sdk/tavrixhid.h"
 #include "widgets/cbnotice.h"
@@ -36,6 +37,12 @@ void hidUpgradeProgressCallback(int total, int done)
 {
     if (DMainWidget *window = DMainWidget::mainWindow())
         window->onHidUpgradeProgress(total, done);
+}
+
+void jlUpgradeProgressCallback(int percent)
+{
+    if (DMainWidget *window = DMainWidget::mainWindow())
+        window->onJlUpgradeProgress(percent);
 }
 
 }  // namespace
@@ -80,8 +87,11 @@ bool DMainWidget::isFirmwareUpgradeable(hidStructInfoAll device)
     const QString path = QString::fromUtf8(device.hidPath, int(strnlen(device.hidPath, sizeof device.hidPath)));
     const QString folder
         = m_firmwareImageFolder.isEmpty() ? FirmwareImageCheck::imageFolderFor(path) : m_firmwareImageFolder;
-    const bool chipLibrary = JL_loadUfwData && JL_getUfwCrc && JL_getUfwPidVid;
-    const FirmwareImageCheck::Examination result = FirmwareImageCheck::examine(device, folder, chipLibrary);
+    FirmwareImageCheck::ChipCalls chip;
+    chip.loadUfwData = reinterpret_cast<JlLoadUfwDataFn>(JL_loadUfwData);
+    chip.getUfwCrc = reinterpret_cast<JlGetUfwCrcFn>(JL_getUfwCrc);
+    chip.getUfwPidVid = reinterpret_cast<JlGetUfwPidVidFn>(JL_getUfwPidVid);
+    const FirmwareImageCheck::Examination result = FirmwareImageCheck::examine(device, folder, chip);
     if (result.refused)
         m_imageRefused = true;
     if (!result.upgradeable)
@@ -158,7 +168,8 @@ void DMainWidget::onUpdateFirmwareWindowClose()
         m_pUpgradeMask->hide();
     m_pUpdateFirmwareDia = nullptr;
     // Waits end with the dialog; a flashing under way runs to its end, unreported.
-    if (m_upgradeStage == UpgradeStage::WaitingForBootloader || m_upgradeStage == UpgradeStage::OpeningBootloader) {
+    if (m_upgradeStage == UpgradeStage::WaitingForBootloader || m_upgradeStage == UpgradeStage::OpeningBootloader
+        || m_upgradeStage == UpgradeStage::WaitingForChipDrive) {
         upgradeWaitTimer()->stop();
         m_upgradeStage = UpgradeStage::Idle;
         m_bootloaderAttemptRunning.storeRelease(0);
@@ -207,11 +218,19 @@ void DMainWidget::onStartHidUpgrade(QString strHidPath, QString strSN, QString s
         break;
     }
     case FirmwareImageCheck::ImageKind::ChipVendor:
-        // Chip models are offered only with the vendor's library, which this
-        // build cannot drive; say so instead of leaving the row waiting.
-        m_bUpgradeRequested = false;
-        if (m_pUpdateFirmwareDia)
-            m_pUpdateFirmwareDia->upgradeFailed();
+        m_strUpgradeHidName = strHidName;
+        m_upgradeUsbOrDongle = hidUsbOrDongle;
+        m_strUpgradeHidPath = strHidPath;
+        if (!JL_upgradeDevice || !JL_queryDevicePidVid || !m_upgradeImages.contains(strHidPath)) {
+            m_bUpgradeRequested = false;
+            if (m_pUpdateFirmwareDia)
+                m_pUpdateFirmwareDia->showImageRefused();
+            return;
+        }
+        // The keyboard needs a moment to show up in its update mode; the event
+        // loop keeps running meanwhile.
+        m_upgradeStage = UpgradeStage::WaitingForChipDrive;
+        upgradeWaitTimer()->start(m_upgradeBounds.chipScanDelayMs);
         break;
     case FirmwareImageCheck::ImageKind::None: m_bUpgradeRequested = false; break;
     }
@@ -229,6 +248,8 @@ QTimer *DMainWidget::upgradeWaitTimer()
                 retryHidFirmwareUpgrade();
             } else if (m_upgradeStage == UpgradeStage::OpeningBootloader) {
                 openHidBootloader();
+            } else if (m_upgradeStage == UpgradeStage::WaitingForChipDrive) {
+                scanJlUpgradeDrive();
             }
         });
     }
@@ -329,6 +350,67 @@ void DMainWidget::retryHidFirmwareUpgrade()
         return;
     }
     finishUpgrade(false);
+}
+
+void DMainWidget::scanJlUpgradeDrive()
+{
+    // The library flashes the image it loaded last, which the check may have
+    // left as another keyboard's: load this keyboard's own image again.
+    const QByteArray image = m_upgradeImages.value(m_strUpgradeHidPath);
+    if (reinterpret_cast<JlLoadUfwDataFn>(JL_loadUfwData)(reinterpret_cast<const unsigned char *>(image.constData()),
+                                                          image.size())
+        != 0) {
+        qDebug() << "---------------- *** File error 02 JL *** ---------------";
+        finishUpgrade(false);
+        return;
+    }
+    const auto query = reinterpret_cast<JlQueryDevicePidVidFn>(JL_queryDevicePidVid);
+    for (char drive = 'A'; drive <= 'Z'; ++drive) {
+        m_strJlDrive = QString(QLatin1Char(drive)) + QLatin1Char(':');
+        char pidVid[16] = {};
+        char version[8] = {};
+        const int result = query(drive, pidVid, sizeof pidVid, version, sizeof version);
+        if (result == 0) {
+            m_upgradeStage = UpgradeStage::Flashing;
+            waitForBootloaderWorker();
+            QThread *worker = QThread::create([this] { runJlUpgrade(); });
+            connect(worker, &QThread::finished, worker, &QObject::deleteLater);
+            m_bootloaderWorker = worker;
+            worker->start();
+            return;
+        }
+        if (result == ChipUpgradeLibrary::kResultNoDevice && drive < 'Z')
+            continue;
+        // An error on one drive ends the scan; so does no keyboard on any.
+        qDebug().noquote() << QStringLiteral("JL m_queryDevicePidVid()  csErrorText:")
+                + ChipUpgradeLibrary::errorText(result, false);
+        finishUpgrade(false);
+        return;
+    }
+}
+
+void DMainWidget::runJlUpgrade()
+{
+    const char drive = m_strJlDrive.toLatin1().at(0);
+    const int result = reinterpret_cast<JlUpgradeDeviceFn>(JL_upgradeDevice)(drive, 1, 1, jlUpgradeProgressCallback);
+    QMetaObject::invokeMethod(
+        this, [this, result] { onJlUpgradeEnded(result); }, Qt::QueuedConnection);
+}
+
+void DMainWidget::onJlUpgradeEnded(int result)
+{
+    if (m_upgradeStage != UpgradeStage::Flashing)
+        return;
+    // No retry on this path: the vendor's library decides what can be tried again.
+    if (result != 0)
+        qDebug().noquote() << QStringLiteral("JL m_upgradeDevice()  csErrorText:")
+                + ChipUpgradeLibrary::errorText(result, true);
+    finishUpgrade(result == 0);
+}
+
+void DMainWidget::onJlUpgradeProgress(int percent)
+{
+    onHidUpgradeProgress(100, percent);
 }
 
 void DMainWidget::finishUpgrade(bool succeeded)

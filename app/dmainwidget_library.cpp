@@ -3,6 +3,7 @@
 #include "app/ddatamanager.h"
 #include "app/dmainwidget.h"
 #include "platform/hotplugsource.h"
+#include "sdk/chipupgradelibrary.h"
 #include "sdk/devicecatalogue.h"
 #include "sdk/tavrixhid.h"
 #include "sdk/tavrixsdk.h"
@@ -19,8 +20,6 @@
 
 namespace {
 
-// The chip vendor's upgrade library, looked for beside the executable.
-constexpr const char *kChipUpgradeLibrary = "quorin_chipupgrade";
 // The catalogue's name for the USB bootloader that firmware updates talk to.
 constexpr const char *kUsbBootloader = "usbBootloader";
 
@@ -73,7 +72,8 @@ void DMainWidget::startMakerLibrary()
                                    QString::fromLatin1(entry.pid, int(qstrnlen(entry.pid, sizeof(entry.pid))))});
     }
 
-    loadChipUpgradeLibrary();
+    loadChipUpgradeLibrary(QCoreApplication::applicationDirPath() + QLatin1Char('/')
+                           + QLatin1String(ChipUpgradeLibrary::kFileName));
 }
 
 void DMainWidget::createStoreFiles()
@@ -93,9 +93,10 @@ void DMainWidget::createStoreFiles()
     }
 }
 
-void DMainWidget::loadChipUpgradeLibrary()
+bool DMainWidget::loadChipUpgradeLibrary(const QString &path)
 {
-    QLibrary library(QCoreApplication::applicationDirPath() + '/' + kChipUpgradeLibrary);
+    JL_loadUfwData = JL_getUfwCrc = JL_getUfwPidVid = JL_upgradeDevice = JL_queryDevicePidVid = nullptr;
+    QLibrary library(path);
     if (library.load()) {
         JL_loadUfwData = library.resolve("JL_loadUfwData");
         JL_getUfwCrc = library.resolve("JL_getUfwCrc");
@@ -107,5 +108,7 @@ void DMainWidget::loadChipUpgradeLibrary()
         // All five or none: a partly loaded library is treated as not loaded.
         JL_loadUfwData = JL_getUfwCrc = JL_getUfwPidVid = JL_upgradeDevice = JL_queryDevicePidVid = nullptr;
         qDebug() << "-------------------- *** [ Load JL dll Failed ] *** -----------------------";
+        return false;
     }
+    return true;
 }

@@ -3,9 +3,9 @@
 // the bench prints this process's CPU time as a share of one core and the light reports
 // per second the keyboard received.
 //
-//   bench_lightstream [seconds per case]
+//   bench_lightstream [seconds per case] [text the case names must contain]
 //
-// Targets: Wave at most 4% on the key tab and 8% with the lighting tab's live preview
+// Keyboard and side lights run the same mode. Targets: Wave at most 4% on the key tab and 8% with the lighting tab's live preview
 // shown; Static at most 2% on any tab.
 
 #include "devicepage/ddevicepage.h"
@@ -16,6 +16,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QMap>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -24,6 +25,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <ctime>
+#include <unistd.h>
 
 namespace {
 
@@ -51,6 +53,27 @@ bool waitFor(const std::function<bool()> &condition, int ms)
         runEventLoop(20);
     }
     return true;
+}
+
+// CPU seconds by thread name, from /proc (clock-tick resolution).
+QMap<QString, double> threadCpuSeconds()
+{
+    QMap<QString, double> byName;
+    const double tick = double(sysconf(_SC_CLK_TCK));
+    for (const QString &tid : QDir("/proc/self/task").entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile stat("/proc/self/task/" + tid + "/stat");
+        if (!stat.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray line = stat.readAll();
+        const int open = line.indexOf('('), close = line.lastIndexOf(')');
+        if (open < 0 || close < 0)
+            continue;
+        const QString name = QString::fromLatin1(line.mid(open + 1, close - open - 1));
+        const QList<QByteArray> fields = line.mid(close + 2).split(' ');
+        if (fields.size() > 12)
+            byName[name] += (fields[11].toDouble() + fields[12].toDouble()) / tick;
+    }
+    return byName;
 }
 
 // The emulator's log: "<ms since start> <64 hex bytes>" per received report.
@@ -86,8 +109,9 @@ LogCount readLog(const QString &path, qint64 afterMs, qint64 untilMs = INT64_MAX
 struct Case
 {
     const char *name;
-    const char *mode;  // the lighting page's mode button
-    const char *tab;   // the device page's tab button, or null for a hidden page
+    const char *mode;      // the lighting page's keyboard mode button
+    const char *sideMode;  // and its side mode button
+    const char *tab;       // the device page's tab button, or null for a hidden page
 };
 
 }  // namespace
@@ -130,24 +154,29 @@ int main(int argc, char *argv[])
     }
 
     const Case cases[] = {
-        {"Wave, key tab", "toolButton_Wave", "toolButton_CustomKey"},
-        {"Wave, lighting tab", "toolButton_Wave", "toolButton_LightConfig"},
-        {"Wave, page hidden", "toolButton_Wave", nullptr},
-        {"Static, key tab", "toolButton_Static", "toolButton_CustomKey"},
-        {"Static, lighting tab", "toolButton_Static", "toolButton_LightConfig"},
-        {"Static, page hidden", "toolButton_Static", nullptr},
+        {"Wave, key tab", "toolButton_Wave", "toolButton_SideWave", "toolButton_CustomKey"},
+        {"Wave, lighting tab", "toolButton_Wave", "toolButton_SideWave", "toolButton_LightConfig"},
+        {"Wave, page hidden", "toolButton_Wave", "toolButton_SideWave", nullptr},
+        {"Static, key tab", "toolButton_Static", "toolButton_SideStatic", "toolButton_CustomKey"},
+        {"Static, lighting tab", "toolButton_Static", "toolButton_SideStatic", "toolButton_LightConfig"},
+        {"Static, page hidden", "toolButton_Static", "toolButton_SideStatic", nullptr},
     };
     std::printf("%-24s %10s %16s %14s\n", "case", "CPU %", "light reports/s", "all reports/s");
+    const QString only = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
     for (const Case &c : cases) {
+        if (!QString::fromLatin1(c.name).contains(only))
+            continue;
         page->show();
         page->findChild<QToolButton *>("toolButton_LightConfig")->click();
         page->lightsConfigTab()->findChild<QToolButton *>(c.mode)->click();
+        page->lightsConfigTab()->findChild<QToolButton *>(c.sideMode)->click();
         if (c.tab)
             page->findChild<QToolButton *>(c.tab)->click();
         else
             page->hide();
         runEventLoop(1500);  // settle: the mode change and its first frames
         const qint64 startMs = readLog(log, 0).lastMs;
+        const QMap<QString, double> threadsStart = threadCpuSeconds();
         const double cpuStart = processCpuSeconds();
         QElapsedTimer wall;
         wall.start();
@@ -157,8 +186,15 @@ int main(int argc, char *argv[])
         const double elapsed = elapsedMs / 1000.0;
         runEventLoop(300);  // the log lines of the last reports
         const LogCount count = readLog(log, startMs, startMs + elapsedMs);
-        std::printf("%-24s %9.2f%% %16.1f %14.1f\n", c.name, 100.0 * cpu / elapsed, count.lightReports / elapsed,
-                    count.allReports / elapsed);
+        const QMap<QString, double> threadsEnd = threadCpuSeconds();
+        QString threads;
+        for (auto it = threadsEnd.begin(); it != threadsEnd.end(); ++it) {
+            const double share = 100.0 * (it.value() - threadsStart.value(it.key())) / elapsed;
+            if (share >= 0.05)
+                threads += QStringLiteral("  %1 %2%").arg(it.key()).arg(share, 0, 'f', 1);
+        }
+        std::printf("%-24s %9.2f%% %16.1f %14.1f   by thread:%s\n", c.name, 100.0 * cpu / elapsed,
+                    count.lightReports / elapsed, count.allReports / elapsed, qPrintable(threads));
         std::fflush(stdout);
     }
 

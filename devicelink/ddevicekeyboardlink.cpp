@@ -5,6 +5,7 @@
 #include "devicelink/inputreportlength.h"
 #include "devicelink/keyboardwideprofile.h"
 #include "devicelink/mainhidinterface.h"
+#include "devicelink/reportcopies.h"
 #include "platform/applauncher.h"
 #include "platform/pastebackend.h"
 #include "sdk/devicecatalogue.h"
@@ -68,7 +69,10 @@ DDeviceKeyboardLink::~DDeviceKeyboardLink()
     delete m_cmdSend;
     if (m_hid) {
         m_hid->closeHid();
-        delete m_hid;
+        const MainHidInterFace *sender = m_hid;
+        delete m_hid;  // waits for its thread: it sends nothing more
+        // Reports queued for this link and not yet delivered are dropped with it.
+        ReportCopies::freeUndelivered(sender);
     }
 }
 
@@ -141,6 +145,7 @@ void DDeviceKeyboardLink::requeryLightConfig()
 void DDeviceKeyboardLink::onHidSNDataArrived(unsigned char *data, QString strHidName)
 {
     Q_UNUSED(strHidName)
+    ReportCopies::taken(data);
     const std::unique_ptr<unsigned char[]> owned(data);
     if (data)
         handleSerialNumber(HidReport::fromBytes(data, HidReport::Size));
@@ -225,6 +230,7 @@ const QHash<uint8_t, DDeviceKeyboardLink::Handler> &DDeviceKeyboardLink::handler
 void DDeviceKeyboardLink::onHidDataArrived(unsigned char *data, int length, int threadIndex)
 {
     Q_UNUSED(threadIndex)
+    ReportCopies::taken(data);
     const std::unique_ptr<unsigned char[]> owned(data);
     if (!InputReportLength::holdsItsFields(data, length))
         return;

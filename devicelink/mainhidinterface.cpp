@@ -2,6 +2,7 @@
 
 #include "devicelink/inputreportlength.h"
 #include "devicelink/lightframemodels.h"
+#include "devicelink/reportcopies.h"
 #include "sdk/tavrixhid.h"
 
 #include <QDebug>
@@ -208,10 +209,11 @@ bool MainHidInterFace::takeLightFrame(HidReport *report)
     return true;
 }
 
-bool MainHidInterFace::writeTurn()
+bool MainHidInterFace::writeTurn(bool *command)
 {
     HidReport report;
     const bool isCommand = takeCommand(&report);
+    *command = isCommand;
     const bool taken = isCommand || takeLightFrame(&report);
     if (taken) {
         if (m_open.load()) {
@@ -240,8 +242,7 @@ bool MainHidInterFace::readTurn()
                                                 : QMetaMethod::fromSignal(&MainHidInterFace::sigHidDataArrived);
             // The copy belongs to the receiver; with nobody listening it would never be freed.
             if (isSignalConnected(signal)) {
-                auto *copy = new unsigned char[HidReport::Size];
-                std::memcpy(copy, buffer, HidReport::Size);
+                unsigned char *copy = ReportCopies::make(this, buffer, HidReport::Size);
                 if (isSerial)
                     Q_EMIT sigHidSnGetOver(copy, m_strHidName);
                 else
@@ -256,14 +257,24 @@ bool MainHidInterFace::readTurn()
 void MainHidInterFace::run()
 {
     std::lock_guard<std::mutex> running(m_runMutex);
+    // Activity that may bring an answer: a command written or a report read. Light frames
+    // are never answered, so once a frame is written the loop idles straight away.
     QElapsedTimer sinceActivity;
     sinceActivity.start();
     bool wrote = false;
     while (m_open.load()) {
         if (!m_readTurnNext) {
-            wrote = writeTurn();
-            if (wrote)
+            bool command = false;
+            wrote = writeTurn(&command);
+            if (command) {
                 sinceActivity.restart();
+            } else if (wrote && sinceActivity.elapsed() >= QuietAfterMs) {
+                // A light frame while no answer is due: its reports go out one a
+                // millisecond without a read turn between them; the read follows the frame.
+                m_readTurnNext = false;
+                CTavrixHid_highPrecisionTimerRuning(2 * PacingUnits, m_timer);
+                continue;
+            }
         } else if (readTurn()) {
             sinceActivity.restart();
         } else if (!wrote && sinceActivity.elapsed() >= QuietAfterMs) {

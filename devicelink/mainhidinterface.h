@@ -26,11 +26,12 @@ public:
     // read turn per millisecond at most).
     static constexpr int PacingUnits = 100;
     static constexpr int ShakeHandsIntervalMs = 1000;
-    // Once nothing has been written or read for QuietAfterMs, the pause after an empty read
-    // turn lasts up to IdleWaitMs instead, and ends at once when a report is queued: an open
-    // keyboard that has nothing to say then costs about a hundred wake-ups a second, not two thousand.
+    // Once no command has been written and nothing read for QuietAfterMs (light frames get no
+    // answer and do not count), the pause after an empty read turn lasts up to IdleWaitMs
+    // instead, and ends at once when a report is queued: an open keyboard that has nothing to
+    // say then costs about a hundred wake-ups a second, not two thousand.
     static constexpr int QuietAfterMs = 20;
-    static constexpr int IdleWaitMs = 8;
+    static constexpr int IdleWaitMs = 16;
     // Commands still queued when the link closes are written before the handle goes, up to this many.
     static constexpr int FlushLimit = 16;
 
@@ -74,7 +75,7 @@ protected:
 
 private:
     // Each returns whether a report went out or came in.
-    bool writeTurn();
+    bool writeTurn(bool *command);
     bool readTurn();
     void idleWait();
     void flushCommands();

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QList>
+#include <QHash>
 #include <QMap>
 #include <QPoint>
 #include <QPointer>
@@ -319,6 +320,10 @@ private:
     bool firstOpen = true;
     hidStructInfoAll currentDeviceInfo {};
     QMap<QString, hidStructInfoAll> deviceInfos;
+    // The plug each known path stood for when it was taken in: a device unplugged
+    // and plugged again at the same path between two enumerations is a new one.
+    QHash<QString, QByteArray> deviceInstances;
+    bool isNewPlugAtSamePath(const QString &path) const;
     QMap<QString, int> dongleStates;
     QMap<QString, DDeviceListItem *> deviceCards;
     int linkCount = 0;

@@ -10,6 +10,7 @@
 #include "lighting/lightdealmain.h"
 #include "ui_ddevicepage.h"
 
+#include "sdk/emulateddevicedir.h"
 #include <QDebug>
 #include <QTimer>
 
@@ -165,6 +166,7 @@ void DDevicePage::onUpdateDeviceListShow()
         if (info.onlineStatus == 1 || info.connectType != 0) {
             deviceCards.insert(pathOf(info), card);
             deviceInfos.insert(pathOf(info), info);
+            deviceInstances.insert(pathOf(info), EmulatedDeviceDir::instanceOf(pathOf(info)));
         } else {
             deviceCards.insert(modelOf(info), card);
         }

@@ -11,6 +11,7 @@
 #include "keyboardview/keyselectframe.h"
 #include "keys/dcustomkeyspage.h"
 #include "lighting/lightdealmain.h"
+#include "sdk/emulateddevicedir.h"
 #include "sdk/tavrixhid.h"
 #include "ui_ddevicepage.h"
 #include "widgets/cbnotice.h"
@@ -152,6 +153,7 @@ void DDevicePage::onLoadDeviceList()
             dongleStates[path] = 1;
         }
         deviceInfos.insert(path, info);
+        deviceInstances.insert(path, EmulatedDeviceDir::instanceOf(path));
     }
     const QList<hidStructInfoAll> cards = cable + receiver + offline;
 
@@ -197,7 +199,7 @@ bool DDevicePage::waitForLink(DDeviceKeyboardLink *link, int ms)
 
 void DDevicePage::createDeviceLink(hidStructInfoAll info)
 {
-    auto *link = new DDeviceKeyboardLink;
+    auto *link = new DDeviceKeyboardLink(this);
     connect(link, &DDeviceKeyboardLink::sigCustomEventChangProfile, this, &DDevicePage::onCustomEventChangProfile);
     connect(link, &DDeviceKeyboardLink::sigRuningOnboard0x19Cmd, this, &DDevicePage::onRuningOnboard0x19Cmd);
     connect(link, &DDeviceKeyboardLink::sigRuningOnboard0x18Cmd, this, &DDevicePage::onRuningOnboard0x18Cmd);

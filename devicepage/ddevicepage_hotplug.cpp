@@ -12,6 +12,7 @@
 #include "lighting/lightdealmain.h"
 #include "ui_ddevicepage.h"
 
+#include "sdk/emulateddevicedir.h"
 #include <QDebug>
 #include <QTimer>
 
@@ -56,7 +57,7 @@ void DDevicePage::hidDeviceConnectChanging(int changeType, QString)
         }
         QString oldPath;
         for (auto it = deviceInfos.cbegin(); it != deviceInfos.cend() && oldPath.isEmpty(); ++it) {
-            if (!fresh.contains(it.key()))
+            if (!fresh.contains(it.key()) || isNewPlugAtSamePath(it.key()))
                 oldPath = it.key();
         }
         const bool doRemoval = !oldPath.isEmpty() && (preferred == kChangeRemoval || newPath.isEmpty());
@@ -80,12 +81,20 @@ void DDevicePage::hidDeviceConnectChanging(int changeType, QString)
     scheduleDeferredWork();
 }
 
+bool DDevicePage::isNewPlugAtSamePath(const QString &path) const
+{
+    const auto known = deviceInstances.constFind(path);
+    return known != deviceInstances.cend() && !known.value().isEmpty()
+        && EmulatedDeviceDir::instanceOf(path) != known.value();
+}
+
 bool DDevicePage::handleArrival(const QMap<QString, hidStructInfoAll> &fresh, const QString &newPath)
 {
     qDebug() << "--------------- 插入设备 ---------------";
     hidStructInfoAll record = fresh.value(newPath);
     record.onlineStatus = record.connectType == 0 ? 1 : 0;
     deviceInfos.insert(newPath, record);
+    deviceInstances.insert(newPath, EmulatedDeviceDir::instanceOf(newPath));
     ui->stackedWidget_3->setCurrentWidget(ui->page_HaveDevice);
 
     const QString model = modelOf(record);
@@ -120,6 +129,7 @@ bool DDevicePage::handleRemoval(const QString &oldPath, const QMap<QString, hidS
         deviceCards.insert(model, card);
     }
     deviceInfos.remove(oldPath);
+    deviceInstances.remove(oldPath);
 
     DDeviceKeyboardLink *link = deviceLinks.value(oldPath);
     if (card && card == currentCard) {
@@ -146,6 +156,10 @@ bool DDevicePage::handleRemoval(const QString &oldPath, const QMap<QString, hidS
             currentHid = nullptr;
     }
     deviceLinks.remove(oldPath);
+    // Its I/O thread was told to end above; the link (and with it the thread
+    // object, which waits for the thread) goes once the current event is done.
+    if (link)
+        link->deleteLater();
     linkThreadIndexes.remove(oldPath);
     dongleStates.remove(oldPath);
     qDebug() << "-------------------- *** [OutPut end] *** --------------------";

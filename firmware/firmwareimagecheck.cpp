@@ -35,6 +35,60 @@ bool copyImage(const QString &source, const QTemporaryDir &dir, const QString &n
     return QFile::copy(source, *copy);
 }
 
+Examination examineChipImage(const hidStructInfoAll &device, const QString &model, const QString &imageFolder,
+                             const ChipCalls &chip)
+{
+    Examination result;
+    const QString name = imageFileName(model, device.connectType);
+    QTemporaryDir dir;
+    QString copy;
+    if (!copyImage(imageFolder + name, dir, name, &copy))
+        return result;
+    QFile file(copy);
+    if (!file.open(QIODevice::ReadOnly)) {
+        qDebug() << "Open hex file error 01";
+        return result;
+    }
+    const QByteArray image = file.read(kFlashBytes + 1);
+    file.close();
+    if (image.isEmpty() || image.size() > kFlashBytes) {
+        qDebug() << "Firmware image refused:" << copy << image.size();
+        result.refused = true;
+        return result;
+    }
+    if (chip.loadUfwData(reinterpret_cast<const unsigned char *>(image.constData()), image.size()) != 0) {
+        qDebug() << "---------------- *** File error 02 JL *** ---------------";
+        return result;
+    }
+    unsigned short crc16 = 0;
+    unsigned int crc32 = 0;
+    if (chip.getUfwCrc(&crc16, &crc32) != 0) {
+        qDebug() << "---------------- *** File error 03 JL *** ---------------";
+        return result;
+    }
+    char identity[ChipUpgradeLibrary::kIdentitySize] = {};
+    char version[ChipUpgradeLibrary::kVersionSize] = {};
+    if (chip.getUfwPidVid(identity, sizeof identity, version, sizeof version) != 0) {
+        qDebug() << "---------------- *** File error 04 JL *** ---------------";
+        return result;
+    }
+    result.version = fieldText(version, sizeof version);
+    // An image under this model's name that is made for another is refused.
+    if (QString::fromLatin1(fieldText(identity, sizeof identity)) != model) {
+        qDebug() << "Firmware image refused:" << copy << "identity" << fieldText(identity, sizeof identity);
+        result.refused = true;
+        result.version.clear();
+        return result;
+    }
+    if (!isVersionNewer(result.version, fieldText(device.firmwareVersion))) {
+        result.version.clear();
+        return result;
+    }
+    result.upgradeable = true;
+    result.image = image;
+    return result;
+}
+
 }  // namespace
 
 QString realImageFolder()
@@ -137,29 +191,26 @@ bool bootloaderImageFits(const QList<QByteArray> &identity, const hidStructInfoA
     return true;
 }
 
-bool isFirmwareUpgradeable(const hidStructInfoAll &device, const QString &imageFolder, bool chipLibraryLoaded,
+bool isFirmwareUpgradeable(const hidStructInfoAll &device, const QString &imageFolder, const ChipCalls &chip,
                            QByteArray *version)
 {
-    const Examination result = examine(device, imageFolder, chipLibraryLoaded);
+    const Examination result = examine(device, imageFolder, chip);
     if (result.upgradeable)
         *version = result.version;
     return result.upgradeable;
 }
 
-Examination examine(const hidStructInfoAll &device, const QString &imageFolder, bool chipLibraryLoaded)
+Examination examine(const hidStructInfoAll &device, const QString &imageFolder, const ChipCalls &chip)
 {
     Examination result;
     const QString model = QString::fromUtf8(fieldText(device.hidName));
     const ImageKind kind = imageKindOf(model);
     // The chip vendor's library alone understands its images; without it no
     // chip model can be offered.
-    if (kind == ImageKind::None || (kind == ImageKind::ChipVendor && !chipLibraryLoaded))
+    if (kind == ImageKind::None || (kind == ImageKind::ChipVendor && !chip.isLoaded()))
         return result;
-    if (kind == ImageKind::ChipVendor) {
-        // Reading chip images needs the vendor's entry points, which this build
-        // does not drive yet.
-        return result;
-    }
+    if (kind == ImageKind::ChipVendor)
+        return examineChipImage(device, model, imageFolder, chip);
     const QString name = imageFileName(model, device.connectType);
     QTemporaryDir dir;
     QString copy;
@@ -189,7 +240,7 @@ Examination examine(const hidStructInfoAll &device, const QString &imageFolder, 
 }
 
 QList<hidStructInfoAll> upgradeableDevices(QList<hidStructInfoAll> devices, const QString &imageFolder,
-                                           bool chipLibraryLoaded)
+                                           const ChipCalls &chip)
 {
     // Examined in ascending order of the device path (UTF-16 code units), so two
     // keyboards of one model come in the same order on every check.
@@ -199,7 +250,7 @@ QList<hidStructInfoAll> upgradeableDevices(QList<hidStructInfoAll> devices, cons
     QList<hidStructInfoAll> result;
     for (const hidStructInfoAll &device : qAsConst(devices)) {
         QByteArray version;
-        if (!isFirmwareUpgradeable(device, imageFolder, chipLibraryLoaded, &version))
+        if (!isFirmwareUpgradeable(device, imageFolder, chip, &version))
             continue;
         hidStructInfoAll copy = device;
         tavrixCopyText(copy.newFirmwareVersion, version.constData());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sdk/chipupgradelibrary.h"
 #include "sdk/tavrixrecords.h"
 
 #include <QByteArray>
@@ -17,6 +18,16 @@ namespace FirmwareImageCheck {
 // as real firmware. Ends with "/".
 QString imageFolderFor(const QString &devicePath);
 QString realImageFolder();
+
+// The calls of the chip vendor's library that read its images; all null when the
+// library is not loaded.
+struct ChipCalls
+{
+    JlLoadUfwDataFn loadUfwData = nullptr;
+    JlGetUfwCrcFn getUfwCrc = nullptr;
+    JlGetUfwPidVidFn getUfwPidVid = nullptr;
+    bool isLoaded() const { return loadUfwData && getUfwCrc && getUfwPidVid; }
+};
 
 // The two kinds of image: flashed by the chip vendor's library, or through the
 // keyboard's own USB bootloader.
@@ -73,8 +84,8 @@ bool bootloaderImageFits(const QList<QByteArray> &identity, const hidStructInfoA
 
 // The decision for one device: copies its image from `imageFolder` into a fresh
 // temporary folder (removed afterwards), reads it and compares. Chip-vendor
-// images need the vendor's library; without it they are never offered.
-bool isFirmwareUpgradeable(const hidStructInfoAll &device, const QString &imageFolder, bool chipLibraryLoaded,
+// images are read through the vendor's library; without it they are never offered.
+bool isFirmwareUpgradeable(const hidStructInfoAll &device, const QString &imageFolder, const ChipCalls &chip,
                            QByteArray *version);
 
 // The whole decision for one device, with what the engine needs afterwards.
@@ -85,11 +96,11 @@ struct Examination
     QByteArray version;    // the image's version when upgradeable
     QByteArray image;      // the validated image bytes when upgradeable
 };
-Examination examine(const hidStructInfoAll &device, const QString &imageFolder, bool chipLibraryLoaded);
+Examination examine(const hidStructInfoAll &device, const QString &imageFolder, const ChipCalls &chip);
 
 // Runs the decision for every record in ascending order of the device path and
 // returns copies of the upgradeable ones with their new version filled.
 QList<hidStructInfoAll> upgradeableDevices(QList<hidStructInfoAll> devices, const QString &imageFolder,
-                                           bool chipLibraryLoaded);
+                                           const ChipCalls &chip);
 
 }  // namespace FirmwareImageCheck

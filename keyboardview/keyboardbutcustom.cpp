@@ -1,5 +1,6 @@
 #include "keyboardview/keyboardbutcustom.h"
 
+#include <QHash>
 #include <QPainter>
 #include <QPolygon>
 #include <QRegion>
@@ -158,11 +159,14 @@ void keyboardButCustom::setTriggerView(bool on)
 
 void keyboardButCustom::setKeyColor(const QColor &color)
 {
-    m_keyColor = color;
+    setKeyColorQuietly(color);
     if (m_showKeyColor)
         update();
-    else
-        m_keyColor = kTransparent;
+}
+
+void keyboardButCustom::setKeyColorQuietly(const QColor &color)
+{
+    m_keyColor = m_showKeyColor ? color : kTransparent;
 }
 
 void keyboardButCustom::enterEvent(QEvent *event)
@@ -202,7 +206,10 @@ void keyboardButCustom::paintLightPreview(QPainter &p)
 {
     if (!m_showSelected) {
         const QColor c = (!m_specialEnter && isRotaryCode(m_keyCode)) ? kTransparent : m_keyColor;
-        drawOutline(p, c, c);
+        if (m_specialEnter)
+            drawOutline(p, c, c);
+        else
+            drawTintedOutline(p, c);
         return;
     }
     const bool marked = m_hovered || m_dragSelected;
@@ -246,6 +253,75 @@ void keyboardButCustom::drawRectOutline(QPainter &p, const QColor &fill, const Q
     p.fillRect(rect().adjusted(1, 1, -1, -1), fill);
     p.setPen(QPen(QBrush(border), 3.0, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
     p.drawRoundedRect(QRectF(0, 0, m_keyWidth, m_keyHeight), 6.0, 6.0, Qt::AbsoluteSize);
+}
+
+// The light preview repaints every key many times a second. The key's face and outline
+// are drawn once per size in white; each paint only tints them with the key's colour, the
+// outline over the face as drawRectOutline draws them. A pixel's look depends only on the
+// pair (face cover, outline cover), and a key has few distinct pairs: each paint works out
+// the colour of every pair once and then copies colours.
+void keyboardButCustom::drawTintedOutline(QPainter &p, const QColor &colour)
+{
+    if (colour.alpha() == 0)
+        return;
+    const QSize size = this->size();
+    if (m_tinted.size() != size || m_maskKeySize != QSize(m_keyWidth, m_keyHeight))
+        buildOutlineMask();
+    const QRgb c = qPremultiply(colour.rgba());
+    const uint channels[4] = {uint(qRed(c)), uint(qGreen(c)), uint(qBlue(c)), uint(qAlpha(c))};
+    QVector<QRgb> pairColours(m_coverPairs.size());
+    for (int i = 0; i < m_coverPairs.size(); ++i) {
+        const uint f = m_coverPairs[i] >> 8, r = m_coverPairs[i] & 0xFF;
+        const uint keep = 255 - (channels[3] * r + 127) / 255;  // what the outline leaves of the face
+        uint v[4];
+        for (int k = 0; k < 4; ++k)
+            v[k] = (channels[k] * r + 127) / 255 + (((channels[k] * f + 127) / 255) * keep + 127) / 255;
+        pairColours[i] = qRgba(int(v[0]), int(v[1]), int(v[2]), int(v[3]));
+    }
+    const quint16 *index = m_pixelPair.constData();
+    for (int y = 0; y < size.height(); ++y) {
+        QRgb *out = reinterpret_cast<QRgb *>(m_tinted.scanLine(y));
+        for (int x = 0; x < size.width(); ++x)
+            out[x] = pairColours[*index++];
+    }
+    p.drawImage(0, 0, m_tinted);
+}
+
+void keyboardButCustom::buildOutlineMask()
+{
+    const QSize size = this->size();
+    QImage face(size, QImage::Format_ARGB32_Premultiplied);
+    face.fill(Qt::transparent);
+    QImage ring = face;
+    {
+        QPainter painter(&face);
+        painter.fillRect(rect().adjusted(1, 1, -1, -1), Qt::white);
+    }
+    {
+        QPainter painter(&ring);
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        painter.setPen(QPen(QBrush(Qt::white), 3.0, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+        painter.drawRoundedRect(QRectF(0, 0, m_keyWidth, m_keyHeight), 6.0, 6.0, Qt::AbsoluteSize);
+    }
+    m_coverPairs.clear();
+    m_pixelPair.resize(size.width() * size.height());
+    QHash<quint16, quint16> seen;
+    int n = 0;
+    for (int y = 0; y < size.height(); ++y) {
+        const QRgb *f = reinterpret_cast<const QRgb *>(face.constScanLine(y));
+        const QRgb *r = reinterpret_cast<const QRgb *>(ring.constScanLine(y));
+        for (int x = 0; x < size.width(); ++x) {
+            const quint16 pair = quint16(qAlpha(f[x]) << 8 | qAlpha(r[x]));
+            auto it = seen.constFind(pair);
+            if (it == seen.constEnd()) {
+                it = seen.insert(pair, quint16(m_coverPairs.size()));
+                m_coverPairs.append(pair);
+            }
+            m_pixelPair[n++] = it.value();
+        }
+    }
+    m_maskKeySize = QSize(m_keyWidth, m_keyHeight);
+    m_tinted = QImage(size, QImage::Format_ARGB32_Premultiplied);
 }
 
 void keyboardButCustom::drawEnterOutline(QPainter &p, const QColor &fill, const QColor &border)

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QColor>
+#include <QImage>
+#include <QVector>
 #include <QPoint>
 #include <QToolButton>
 
@@ -72,6 +74,8 @@ public:
     void setShowKeyColor(bool show) { m_showKeyColor = show; }
     bool showKeyColor() const { return m_showKeyColor; }
     void setKeyColor(const QColor &color);
+    // The same without scheduling a repaint: for callers that repaint many keys at once.
+    void setKeyColorQuietly(const QColor &color);
     QColor keyColor() const { return m_keyColor; }
     void setCustomLightColor(const QColor &color) { m_customLightColor = color; }
     QColor customLightColor() const { return m_customLightColor; }
@@ -101,6 +105,8 @@ private:
     void paintNormal(QPainter &p);
     void drawOutline(QPainter &p, const QColor &fill, const QColor &border);
     void drawRectOutline(QPainter &p, const QColor &fill, const QColor &border);
+    void drawTintedOutline(QPainter &p, const QColor &colour);
+    void buildOutlineMask();
     void drawEnterOutline(QPainter &p, const QColor &fill, const QColor &border);
     void updateEnterMask();
     static QColor withFillAlpha(QColor color);
@@ -109,6 +115,12 @@ private:
     bool m_dragSelected = false;
     int m_keyWidth = 34;
     int m_keyHeight = 38;
+    // The light preview's key shape: per pixel an index into the distinct pairs of face and
+    // outline cover (face << 8 | outline), and the tinted image it is painted from.
+    QVector<quint16> m_pixelPair;
+    QVector<quint16> m_coverPairs;
+    QSize m_maskKeySize;
+    QImage m_tinted;
     bool m_assigned = false;
     bool m_selected = false;
     int m_posX = 0;

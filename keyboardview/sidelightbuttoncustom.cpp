@@ -47,14 +47,41 @@ void sideLightButtonCustom::paintEvent(QPaintEvent *)
     // A square segment has no long side to spread the light along.
     if (m_width == m_height)
         return;
+    // The light preview repaints every segment many times a second: the soft shape is
+    // drawn once per size, and each paint only tints it with the current colour.
+    const QSize size(m_width, m_height);
+    if (m_shape.size() != size || m_shapeRounded != m_rounded) {
+        m_shape = QImage(size, QImage::Format_ARGB32_Premultiplied);
+        m_shape.fill(Qt::transparent);
+        QPainter shape(&m_shape);
+        paintShape(shape, Qt::white);
+        m_shapeRounded = m_rounded;
+        m_tinted = QImage(size, QImage::Format_ARGB32_Premultiplied);
+    }
+    const QRgb colour = qPremultiply(m_color.rgba());
+    QRgb tint[256];
+    for (uint w = 0; w < 256; ++w)
+        tint[w] = qRgba(int((qRed(colour) * w + 127) / 255), int((qGreen(colour) * w + 127) / 255),
+                        int((qBlue(colour) * w + 127) / 255), int((qAlpha(colour) * w + 127) / 255));
+    for (int y = 0; y < size.height(); ++y) {
+        const QRgb *weight = reinterpret_cast<const QRgb *>(m_shape.constScanLine(y));
+        QRgb *out = reinterpret_cast<QRgb *>(m_tinted.scanLine(y));
+        for (int x = 0; x < size.width(); ++x)
+            out[x] = tint[qAlpha(weight[x])];
+    }
     QPainter p(this);
+    p.drawImage(0, 0, m_tinted);
+}
+
+void sideLightButtonCustom::paintShape(QPainter &p, const QColor &colour) const
+{
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setPen(Qt::NoPen);
     const QPointF end = m_width > m_height ? QPointF(m_width, 0) : QPointF(0, m_height);
     QLinearGradient gradient(QPointF(0, 0), end);
     gradient.setSpread(QGradient::RepeatSpread);
     gradient.setColorAt(0.0, Qt::transparent);
-    gradient.setColorAt(0.5, m_color);
+    gradient.setColorAt(0.5, colour);
     gradient.setColorAt(1.0, Qt::transparent);
     p.setBrush(gradient);
     const QRectF area(0, 0, m_width, m_height);

@@ -1,11 +1,14 @@
 #pragma once
 
 #include <QColor>
+#include <QImage>
 #include <QPoint>
 #include <QToolButton>
 
 // One side-light (ambient strip) segment of the keyboard picture: its light
 // colour drawn as a soft gradient along the segment's long side.
+class QPainter;
+
 class sideLightButtonCustom : public QToolButton
 {
     Q_OBJECT
@@ -28,6 +31,11 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void paintShape(QPainter &p, const QColor &colour) const;
+
+    QImage m_shape;   // the segment's soft shape in white, at its size
+    bool m_shapeRounded = false;
+    QImage m_tinted;  // the shape in the current colour
     int m_width = 10;
     int m_height = 10;
     int m_posX = 0;

@@ -7,6 +7,7 @@
 #include "widgets/arrowwidget.h"
 
 #include <QFocusEvent>
+#include <QMouseEvent>
 #include <QButtonGroup>
 #include <QCoreApplication>
 #include <QEvent>
@@ -129,10 +130,20 @@ void DKeyPickerPage::onCurIndexChanged_ModeSel(int selIndex)
 
 bool DKeyPickerPage::eventFilter(QObject *watched, QEvent *event)
 {
-    // The focus that comes back when the pop-up closes does not open it again.
-    if (watched == m_edit && event->type() == QEvent::FocusIn && !m_popup->isPopupShown()
-        && static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason)
+    if (watched != m_edit || m_popup->isPopupShown())
+        return DKeyFunctionPage::eventFilter(watched, event);
+    if (event->type() == QEvent::FocusIn) {
+        // Focus that comes with the window's activation or back from the closed
+        // pop-up opens nothing. A click opens the pop-up once the button is
+        // released: a pop-up shown between the press and the release would take
+        // the release for a click outside it and close at once.
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason != Qt::MouseFocusReason && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            openPopup();
+    } else if (event->type() == QEvent::MouseButtonRelease
+               && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
         openPopup();
+    }
     return DKeyFunctionPage::eventFilter(watched, event);
 }
 

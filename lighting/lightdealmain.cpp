@@ -9,6 +9,7 @@
 #include "sdk/tavrixxml.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QTimer>
 
 #include <cstring>
@@ -173,6 +174,8 @@ void lightDealMain::setLightCapability(const LightTypeListInfo &keyboard, const 
     };
     fill(m_keyboardCap, keyboard);
     fill(m_sideCap, side);
+    m_keyRenderDirty = true;
+    m_sideRenderDirty = true;
 }
 
 int lightDealMain::darkeningFactor(int target, int brightness) const
@@ -201,6 +204,8 @@ int lightDealMain::sideTickPeriod() const
 
 void lightDealMain::updateWorkingColorInfo(int target)
 {
+    m_keyRenderDirty = true;
+    m_sideRenderDirty = true;
     if (target == 0) {
         m_keyboardWork = workFrom(m_keyboardInfo);
         const int index = m_keyboardWork.speedIndex;
@@ -240,12 +245,14 @@ void lightDealMain::clearPreviewColors()
 
 void lightDealMain::setKeyPreviews(const QColor &colour)
 {
+    m_keyRenderDirty = true;
     for (int i = 0; i < kKeyCells; ++i)
         m_preview[i] = colour;
 }
 
 void lightDealMain::setSidePreviews(const QColor &colour)
 {
+    m_sideRenderDirty = true;
     for (int i = kKeyCells; i < kPreviewCount; ++i)
         m_preview[i] = colour;
 }
@@ -371,14 +378,39 @@ void lightDealMain::onDviceUpdateAllKeyColorUI()
 {
     if (!m_keyTickRunning || !m_previewEnabled)
         return;
-    for (int r = 0; r < kRows; ++r)
-        for (int c = 0; c < kColumns; ++c)
-            if (keyboardButCustom *button = keyButtons[r][c]) {
-                // Only keys whose colour changed are repainted: a still effect costs nothing.
-                const QColor &colour = m_preview[r * kColumns + c];
-                if (button->keyColor() != colour)
-                    button->setKeyColor(colour);
+    // Only keys whose colour changed are repainted: a still effect costs nothing. When many
+    // change, the area they share is repainted once, which costs the window system far less
+    // than as many separate small areas.
+    QList<keyboardButCustom *> changed;
+    for (int r = 0; r < kRows; ++r) {
+        for (int c = 0; c < kColumns; ++c) {
+            keyboardButCustom *button = keyButtons[r][c];
+            if (!button || !button->showKeyColor())
+                continue;  // a key that shows no light colour has nothing to repaint
+            const QColor &colour = m_preview[r * kColumns + c];
+            if (button->keyColor() != colour) {
+                button->setKeyColorQuietly(colour);
+                changed.append(button);
             }
+        }
+    }
+    repaintKeys(changed);
+}
+
+void lightDealMain::repaintKeys(const QList<keyboardButCustom *> &keys)
+{
+    if (keys.size() < kBatchRepaintKeys) {
+        for (keyboardButCustom *key : keys)
+            key->update();
+        return;
+    }
+    QHash<QWidget *, QRect> areas;
+    for (keyboardButCustom *key : keys) {
+        if (QWidget *parent = key->parentWidget())
+            areas[parent] |= key->geometry();
+    }
+    for (auto it = areas.begin(); it != areas.end(); ++it)
+        it.key()->update(it.value());
 }
 
 void lightDealMain::onDviceUpdateAllSideLightColorUI()

@@ -170,6 +170,8 @@ private:
     void pushKeyboardColorInfo();
     void pushSideColorInfo();
     void clearPreviewColors();
+    void repaintKeys(const QList<keyboardButCustom *> &keys);
+    static constexpr int kBatchRepaintKeys = 24;
     void setKeyPreviews(const QColor &colour);
     void setSidePreviews(const QColor &colour);
     QColor darken(const QColor &colour, const LightWorkInfo &work, const LightCapability &cap) const;
@@ -214,6 +216,9 @@ private:
     bool m_reportBusy = false;
     bool m_previewEnabled = false;
     bool m_keyFrameRendered = true;  // the previews hold a computed keyboard frame
+    // The previews must be rendered again even from an unchanged frame (parameters changed).
+    bool m_keyRenderDirty = true;
+    bool m_sideRenderDirty = true;
     QList<HidReport> m_lastStreamed;  // the key colour reports of the last USB pass
     bool m_resendFrame = false;       // the next pass streams even an unchanged frame
     LightCapability m_keyboardCap;

@@ -235,6 +235,7 @@ void lightDealMain::setColumnLevel(int column, int level)
 void lightDealMain::renderMusicFrame()
 {
     m_keyFrameRendered = true;
+    m_keyRenderDirty = true;  // the music frame is written over the library's
     m_columnLevels.clear();
     m_columnIntensities.clear();
     const int bottomR = m_keyboardWork.bottomColorR, bottomG = m_keyboardWork.bottomColorG,

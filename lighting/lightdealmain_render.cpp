@@ -58,6 +58,11 @@ void lightDealMain::onKeyboardFrame(const LightFrameCell *cells)
         }
         return;
     }
+    // A still effect hands over the same frame tick after tick: with the parameters unchanged
+    // since it was rendered, the previews already hold it.
+    if (!m_keyRenderDirty && std::memcmp(m_keyFrame, cells, sizeof m_keyFrame) == 0)
+        return;
+    m_keyRenderDirty = false;
     std::memcpy(m_keyFrame, cells, sizeof m_keyFrame);
     const int mode = m_keyboardInfo.lightMode;
     if (mode == 10 || mode == 13 || mode > 16 || mode < 0)
@@ -140,6 +145,9 @@ void lightDealMain::renderKeyboardCell(int index, const LightFrameCell &cell)
 
 void lightDealMain::onSideFrame(const LightFrameCell *cells)
 {
+    if (!m_sideRenderDirty && std::memcmp(m_sideFrame, cells, sizeof m_sideFrame) == 0)
+        return;
+    m_sideRenderDirty = false;
     std::memcpy(m_sideFrame, cells, sizeof m_sideFrame);
     const int count = qMin(m_sideLeds.size(), int(kSideCells));
     for (int n = 0; n < count; ++n)
@@ -186,6 +194,7 @@ void lightDealMain::renderSideCell(int n, const LightFrameCell &cell)
 
 void lightDealMain::setCustomLightColors(int source, int customIndex)
 {
+    m_keyRenderDirty = true;
     for (int r = 0; r < kRows; ++r) {
         for (int c = 0; c < kColumns; ++c) {
             LightFrameCell cell {};

@@ -4,6 +4,7 @@
 #include "devicepage/profilecontroller.h"
 #include "devicepage/profiledialogs.h"
 #include "macros/macroeventtext.h"
+#include "macros/macrofile.h"
 #include "sdk/tavrixxml.h"
 #include "widgets/dialogstartfolder.h"
 
@@ -13,8 +14,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QXmlStreamReader>
-#include <QXmlStreamWriter>
 
 void DMacroPage::onExportMacroChildList(QString strMacroIndex, QString strMacroName)
 {
@@ -50,33 +49,12 @@ bool DMacroPage::exportMacroTo(const QString &folder, const QString &strMacroInd
     CTavrixXML_SelectAllKeyOrMouseEvent(m_macroXmlPath, strMacroIndex.toLatin1(), events);
 
     // Written whole or not at all: an older export of the same name survives a failed write.
+    const QByteArray bytes = MacroFile::write(strMacroIndex, strMacroName, events);
     QSaveFile file(target);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        QXmlStreamWriter writer(&file);
-        writer.setCodec("utf-8");
-        writer.setAutoFormatting(true);
-        writer.writeStartDocument();
-        writer.writeStartElement("Parameters");
-        writer.writeAttribute("profileIndex", "1");
-        writer.writeStartElement("macro");
-        writer.writeAttribute("index", strMacroIndex);
-        writer.writeAttribute("name", strMacroName);
-        for (const MacroEventItem &event : qAsConst(events)) {
-            const MacroEventText::Fields f = MacroEventText::read(event);
-            writer.writeEmptyElement("item");
-            writer.writeAttribute("mark", f.mark);
-            writer.writeAttribute("delay", f.delay);
-            writer.writeAttribute("type", f.type);
-            writer.writeAttribute("keyCode", f.keyCode);
-            writer.writeAttribute("codeName", f.codeName);
-            writer.writeAttribute("operateExplain", f.operateExplain);
-        }
-        writer.writeEndElement();
-        writer.writeEndDocument();
-        if (!writer.hasError() && file.commit()) {
-            showNotice(QObject::tr("Export macro successful"));
-            return true;
-        }
+    if (!bytes.isEmpty() && file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+        && file.write(bytes) == bytes.size() && file.commit()) {
+        showNotice(QObject::tr("Export macro successful"));
+        return true;
     }
     qDebug().noquote() << "Macro export to" << target << "failed:" << file.errorString();
     showNotice(QObject::tr("Export macro failed: the file %1 cannot be written").arg(QDir::toNativeSeparators(target)));
@@ -108,42 +86,20 @@ bool DMacroPage::importMacroFile(const QString &filePath)
         showNotice(QObject::tr("Import macro failed: the file is larger than %1 KB").arg(kMaxImportFileBytes / 1024));
         return false;
     }
-    QList<MacroEventItem> events;
-    QString storedName;
-    bool haveStoredName = false;
-    QXmlStreamReader reader(&file);
-    while (!reader.atEnd()) {
-        reader.readNext();
-        if (reader.isStartDocument()) {
-            qDebug() << reader.documentVersion() << reader.documentEncoding();
-        } else if (reader.isStartElement()) {
-            const QXmlStreamAttributes a = reader.attributes();
-            if (a.hasAttribute("index") && a.hasAttribute("name")) {
-                qDebug() << a.value("index").toString() + " " + a.value("name").toString();
-                if (!haveStoredName) {
-                    storedName = a.value("name").toString();
-                    haveStoredName = true;
-                }
-            }
-            if (a.hasAttribute("mark") && a.hasAttribute("type")) {
-                if (events.size() >= kMaxImportEvents) {
-                    showNotice(QObject::tr("Import macro failed: the file holds more than %1 events")
-                                   .arg(kMaxImportEvents));
-                    return false;
-                }
-                events.append(
-                    MacroEventText::make({a.value("mark").toString(), a.value("delay").toString(),
-                                          a.value("type").toString(), a.value("keyCode").toString(),
-                                          a.value("codeName").toString(), a.value("operateExplain").toString()}));
-            }
-        }
-    }
+    MacroFile::Content content;
+    const MacroFile::ReadResult read = MacroFile::read(&file, kMaxImportEvents, &content);
     file.close();
-    if (reader.hasError()) {
-        qDebug() << "error: " << reader.errorString();
+    if (read == MacroFile::ReadResult::TooManyEvents) {
+        showNotice(QObject::tr("Import macro failed: the file holds more than %1 events").arg(kMaxImportEvents));
+        return false;
+    }
+    if (read == MacroFile::ReadResult::Damaged) {
         showNotice(QObject::tr("Import macro failed: the file is damaged"));
         return false;
     }
+    const QList<MacroEventItem> &events = content.events;
+    const QString &storedName = content.name;
+    const bool haveStoredName = content.hasName;
 
     const QString fileName = QFileInfo(filePath).fileName();
     QString name = fileName.left(fileName.indexOf('.') < 0 ? fileName.size() : fileName.indexOf('.'));

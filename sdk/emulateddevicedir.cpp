@@ -23,6 +23,17 @@ QString EmulatedDeviceDir::directory()
     return QDir::cleanPath(info.absoluteFilePath());
 }
 
+QByteArray EmulatedDeviceDir::instanceOf(const QString &path)
+{
+    if (!parsePath(path, nullptr))
+        return QByteArray();
+    struct stat status;
+    if (lstat(QFile::encodeName(path).constData(), &status) != 0 || !S_ISSOCK(status.st_mode))
+        return QByteArray();
+    return QByteArray::number(quint64(status.st_ino)) + ':' + QByteArray::number(qint64(status.st_ctim.tv_sec)) + '.'
+        + QByteArray::number(qint64(status.st_ctim.tv_nsec));
+}
+
 bool EmulatedDeviceDir::parseFileName(const QString &fileName, Name *name)
 {
     static const QRegularExpression pattern(

@@ -36,6 +36,12 @@ public:
     // True when the path's file name fits the pattern (whatever its folder).
     static bool parsePath(const QString &path, Name *name);
 
+    // What tells one plug of a device from the next at the same path: for an
+    // emulated socket its inode and change time (a socket made again gets new
+    // ones); empty for any other path (a real device's sysfs path already names
+    // its kernel instance, which a new plug changes) and for a path that is gone.
+    static QByteArray instanceOf(const QString &path);
+
     // The sockets in dir whose names fit, sorted by path.
     static QVector<Entry> scan(const QString &dir);
 

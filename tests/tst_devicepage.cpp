@@ -14,6 +14,7 @@
 #include "keyboardview/keyboardbutcustom.h"
 #include "keys/dcustomkeyspage.h"
 #include "platform/pastebackend.h"
+#include "sdk/emulateddevicedir.h"
 #include "support/devicepagerig.h"
 #include "support/kbemuexpect.h"
 #include "support/testmain.h"
@@ -126,6 +127,7 @@ private Q_SLOTS:
     void batteryDisplay();
     void deviceWithoutSerialWaitsForIt();
     void unplugAndPlugBack();
+    void plugAgainAtSamePathIsNewDevice();
     void twoArrivalsInOneNotice();
     void changeDuringAnotherIsHandledAfter();
     void leavingTriggerTabSendsOneReport();
@@ -602,6 +604,39 @@ void TestDevicePage::unplugAndPlugBack()
     QCOMPARE(page->linkThreadIndex(keyboard->socketPath()), 2);
     QCOMPARE(rig.cardTexts().first(), QString("RGB Full-size(USB)"));
     QCOMPARE(rig.shownPage(), QString("page_HaveDevice"));
+}
+
+// Unplugged and plugged again at the same path before the page enumerates: the
+// set of paths is the same, but it is a new plug and gets a new link.
+void TestDevicePage::plugAgainAtSamePathIsNewDevice()
+{
+    Rig rig;
+    EmuDevice *keyboard = rig.add("QR108", "again");
+    DDevicePage *page = rig.open();
+    MainHidInterFace *hid = page->currentHidInterface();
+    QVERIFY(hid && hid->isOpen());
+    const QByteArray before = EmulatedDeviceDir::instanceOf(keyboard->socketPath());
+    QVERIFY(!before.isEmpty());
+
+    keyboard->vanish();
+    keyboard->comeBack();
+    QVERIFY(EmulatedDeviceDir::instanceOf(keyboard->socketPath()) != before);
+    QSignalSpy over(page, &DDevicePage::sigIntoOrRemoveHidOver);
+    page->hidDeviceConnectChanging(DDevicePage::kChangeRemoval, "hidPath");
+    QVERIFY(rig.waitIdle());
+    QCOMPARE(over.count(), 1);
+    QVERIFY(!hid->isOpen());
+    QCOMPARE(rig.currentPath(), keyboard->socketPath());
+    QVERIFY(page->currentHidInterface() && page->currentHidInterface() != hid);
+    QVERIFY(page->currentHidInterface()->isOpen());
+    QCOMPARE(page->linkThreadIndex(keyboard->socketPath()), 2);
+    QCOMPARE(rig.shownPage(), QString("page_HaveDevice"));
+
+    // A notice with nothing new changes nothing.
+    MainHidInterFace *now = page->currentHidInterface();
+    page->hidDeviceConnectChanging(DDevicePage::kChangeArrival, "hidPath");
+    QVERIFY(rig.waitIdle());
+    QCOMPARE(page->currentHidInterface(), now);
 }
 
 void TestDevicePage::twoArrivalsInOneNotice()

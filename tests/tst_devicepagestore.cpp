@@ -1,5 +1,5 @@
-// The device page's layer files when they are empty or damaged, and the store
-// writes that keyboard reports cause when they fail.
+// The device page's layer files when they are empty or damaged, the store
+// writes that keyboard reports cause when they fail, and the ownership of links.
 #include "app/ddatamanager.h"
 #include "devicelink/ddevicekeyboardlink.h"
 #include "devicepage/ddevicepage.h"
@@ -14,6 +14,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPointer>
 
 namespace {
 
@@ -112,6 +113,20 @@ private Q_SLOTS:
         QTest::qWait(300);
         QCOMPARE(told.count(), 0);
         QCOMPARE(read(defaultLayer), kDamaged);
+    }
+
+    // A link belongs to the page and goes when its keyboard is unplugged.
+    void unpluggedLinkIsDeleted()
+    {
+        DevicePageRig rig;
+        EmuDevice *keyboard = rig.add("QR108", "gone");
+        DDevicePage *page = rig.open();
+        QPointer<DDeviceKeyboardLink> link = page->currentDeviceLink();
+        QVERIFY(link);
+        QCOMPARE(link->parent(), page);
+        keyboard->vanish();
+        page->hidDeviceConnectChanging(DDevicePage::kChangeRemoval, "hidPath");
+        QTRY_VERIFY(link.isNull());
     }
 };
 

@@ -141,7 +141,7 @@ private Q_SLOTS:
             record("/c/current", "QR108", 0, "V1.05"), record("/d/chip", "QB84", 0, ""),
             record("/e/other", "QM68", 0, ""),  // bootloader model without an image
         };
-        const QList<hidStructInfoAll> found = upgradeableDevices(devices, folder, false);
+        const QList<hidStructInfoAll> found = upgradeableDevices(devices, folder, ChipCalls());
         QCOMPARE(found.size(), 2);
         QCOMPARE(QByteArray(found.at(0).hidPath), QByteArray("/B/first"));
         QCOMPARE(QByteArray(found.at(1).hidPath), QByteArray("/z/second"));
@@ -149,8 +149,8 @@ private Q_SLOTS:
         // The caller's records keep their new-version field empty.
         QCOMPARE(QByteArray(devices.at(0).newFirmwareVersion), QByteArray());
 
-        QVERIFY(upgradeableDevices({}, folder, false).isEmpty());
-        QVERIFY(upgradeableDevices(devices, folder + QStringLiteral("missing/"), false).isEmpty());
+        QVERIFY(upgradeableDevices({}, folder, ChipCalls()).isEmpty());
+        QVERIFY(upgradeableDevices(devices, folder + QStringLiteral("missing/"), ChipCalls()).isEmpty());
     }
 
     // Images are refused before anything is written: empty, larger than the
@@ -184,7 +184,8 @@ private Q_SLOTS:
         QVERIFY(bin.open(QIODevice::WriteOnly));
         bin.write(image);
         bin.close();
-        const Examination result = examine(record("/p", "QR108", 0, "V1.00"), images.path() + QLatin1Char('/'), false);
+        const Examination result
+            = examine(record("/p", "QR108", 0, "V1.00"), images.path() + QLatin1Char('/'), ChipCalls());
         QCOMPARE(result.upgradeable, verdict == int(ImageVerdict::Valid));
         QCOMPARE(result.refused, verdict != int(ImageVerdict::Valid));
         QCOMPARE(result.image, result.upgradeable ? image : QByteArray());

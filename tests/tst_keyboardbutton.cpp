@@ -67,6 +67,8 @@ private Q_SLOTS:
     void enterOffsetAndMask();
     void hoverEventsAndAccessibility();
     void sideLightGradient();
+    void previewKeyTintedLikeDrawn_data();
+    void previewKeyTintedLikeDrawn();
 };
 
 void TestKeyboardButton::paintPrecedence_data()
@@ -234,6 +236,44 @@ void TestKeyboardButton::sideLightGradient()
     segment.setSegmentSize(10, 10);  // square: nothing drawn
     image = paintOf(segment);
     QCOMPARE(image.pixelColor(5, 5).alpha(), 0);
+}
+
+void TestKeyboardButton::previewKeyTintedLikeDrawn_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QColor>("colour");
+    QTest::newRow("square, preview alpha") << QSize(40, 40) << QColor(250, 30, 0, 180);
+    QTest::newRow("wide, opaque") << QSize(86, 40) << QColor(10, 120, 255);
+    QTest::newRow("faint") << QSize(52, 38) << QColor(200, 200, 40, 40);
+    QTest::newRow("colour changed after a paint") << QSize(40, 40) << QColor(0, 255, 90, 180);
+}
+
+// The live preview paints keys from a shape worked out once per size; it must look like the
+// key drawn outright (face, then the rounded outline over it) in every colour.
+void TestKeyboardButton::previewKeyTintedLikeDrawn()
+{
+    QFETCH(QSize, size);
+    QFETCH(QColor, colour);
+    keyboardButCustom drawn;
+    keyboardButCustom tinted;
+    for (keyboardButCustom *key : {&drawn, &tinted}) {
+        key->setKeySize(size.width(), size.height());
+        key->setKeyInfo(4, "K");
+        key->setShowKeyColor(true);
+        key->setLightPreview(true);
+        key->setKeyColor(QColor(255, 255, 255, 90));
+    }
+    tinted.setShowSelected(false);
+    paintOf(tinted);  // the shape is kept; a new colour is only a new tint
+    drawn.setKeyColor(colour);
+    tinted.setKeyColor(colour);
+    const QImage want = paintOf(drawn);
+    const QImage got = paintOf(tinted);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            QVERIFY2(near(got.pixelColor(x, y), want.pixelColor(x, y), 2),
+                     qPrintable(QString("(%1,%2) ").arg(x).arg(y) + text(got.pixelColor(x, y)) + " expected "
+                                + text(want.pixelColor(x, y))));
 }
 
 TAVRIX_TEST_MAIN(TestKeyboardButton)

@@ -597,6 +597,26 @@ private Q_SLOTS:
             QVERIFY2(waited >= ProfileController::kSleepAckWaitMs - 5, qPrintable(QString::number(waited)));
     }
 
+    // Sleep times are the keyboard's: submitted while the FN layer is shown, they are
+    // stored in the Default layer's current profile.
+    void sleepTimeGoesToTheDefaultLayer()
+    {
+        EmuIoFixture emu(QStringLiteral("QR108"));
+        QVERIFY(emu.open());
+        DDeviceHidCmdSend builder;
+        builder.setHidInterface(emu.hid());
+        connect(controller.data(), &ProfileController::sigSendSleepTime, &builder, &DDeviceHidCmdSend::setSleepTime);
+        connect(controller.data(), &ProfileController::sigSendSleepTime, controller.data(),
+                &ProfileController::onSleepTimeAcknowledged);
+        controller->setProfilePath(fnLayer);
+        QVERIFY(controller->submitSleepTime(120, 600, 0));
+        ProfileSleepTimeInfo info;
+        QVERIFY(CTavrixXML_GetProFileIntoSleepTimeInfo(layer, "1", &info));
+        QCOMPARE((QList<int> {info.lightSleepTime, info.keyboardSleepTime}), (QList<int> {120, 10}));
+        ProfileSleepTimeInfo fnInfo;
+        QVERIFY(!CTavrixXML_GetProFileIntoSleepTimeInfo(fnLayer, "1", &fnInfo) || fnInfo.lightSleepTime != 120);
+    }
+
     // The profile's copy of a macro follows the macro file, in the current profile only.
     void macroCopyFollowsTheMacro()
     {

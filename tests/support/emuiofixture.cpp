@@ -1,5 +1,7 @@
 #include "support/emuiofixture.h"
 
+#include "devicelink/reportcopies.h"
+
 EmuIoFixture::EmuIoFixture(const QString &model, bool receiver)
 {
     qputenv("TAVRIX_EMU_DIR", m_dir.path().toLocal8Bit());
@@ -13,7 +15,10 @@ EmuIoFixture::EmuIoFixture(const QString &model, bool receiver)
 
 EmuIoFixture::~EmuIoFixture()
 {
+    const MainHidInterFace *sender = m_hid.get();
     m_hid.reset();
+    // Reports still queued for this fixture are dropped with it.
+    ReportCopies::freeUndelivered(sender);
     m_device.reset();
 }
 
@@ -31,11 +36,13 @@ void EmuIoFixture::onHidDataArrived(unsigned char *data, int length, int threadI
     Q_UNUSED(length)
     Q_UNUSED(threadIndex)
     m_data.append(HidReport::fromBytes(data, HidReport::Size));
+    ReportCopies::taken(data);
     delete[] data;
 }
 
 void EmuIoFixture::onHidSnGetOver(unsigned char *data, QString strHidName)
 {
     m_serial.append({HidReport::fromBytes(data, HidReport::Size), strHidName});
+    ReportCopies::taken(data);
     delete[] data;
 }

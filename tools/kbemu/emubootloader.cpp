@@ -20,6 +20,8 @@ namespace {
 
 constexpr uint16_t kVid = 0x1209;
 constexpr uint16_t kPid = 0x000E;
+constexpr uint16_t kChipPid = 0x000F;
+constexpr uint8_t kChipFlashed = 0x50;
 constexpr int kReportSize = 64;
 constexpr unsigned char kStatusFailed = 1;
 
@@ -41,7 +43,7 @@ EmuBootloader::~EmuBootloader()
 
 QString EmuBootloader::socketPath() const
 {
-    return QDir(m_dir).absoluteFilePath(EmuDevice::socketFileName(kVid, kPid, m_tag));
+    return QDir(m_dir).absoluteFilePath(EmuDevice::socketFileName(kVid, m_chipMode ? kChipPid : kPid, m_tag));
 }
 
 bool EmuBootloader::start(QString *error)
@@ -157,6 +159,16 @@ void EmuBootloader::handle(int fd, const unsigned char *report)
 {
     if (report[0] != kReportId)
         return;
+    if (m_chipMode) {
+        if (report[1] == kChipFlashed) {
+            ++m_sessionsStarted;
+            ++m_sessionsFlashed;
+            m_chipVersion = QByteArray(reinterpret_cast<const char *>(report + 6), 4);
+            m_chipVersion.truncate(int(qstrnlen(m_chipVersion.constData(), 4)));
+            Q_EMIT sigFlashed();
+        }
+        return;
+    }
     switch (report[1]) {
     case kStart:
         ++m_sessionsStarted;

@@ -17,6 +17,14 @@ class EmuBootloader : public QObject
 
 public:
     explicit EmuBootloader(const QString &dir, const QString &tag = QString(), QObject *parent = nullptr);
+
+    // Plays the chip-upgrade mode of a keyboard with a Bluetooth chip instead
+    // (1209:000F): the vendor's library finds it and flashes it its own way; the
+    // test stand-in of that library ends a flashing with the report
+    // 01 50 .. [6..9] the new version, which counts as a flashed session.
+    void setChipUpgradeMode(bool on) { m_chipMode = on; }
+    bool isChipUpgradeMode() const { return m_chipMode; }
+    QByteArray chipVersion() const { return m_chipVersion; }
     ~EmuBootloader() override;
 
     bool start(QString *error = nullptr);
@@ -66,5 +74,7 @@ private:
     int m_sessionsFlashed = 0;
     int m_failSessions = 0;
     int m_listenDelayMs = 0;
+    bool m_chipMode = false;
+    QByteArray m_chipVersion;
     bool m_silent = false;
 };

@@ -20,6 +20,17 @@ bool isBootloaderModel(const QString &modelName)
     return model && model->firmwarePath == QLatin1String("bootloader");
 }
 
+bool isChipModel(const QString &modelName)
+{
+    const CatalogueModel *model = DeviceCatalogue::instance().findModel(modelName);
+    return model && model->firmwarePath == QLatin1String("chipVendor");
+}
+
+bool hasUpdateMode(const QString &modelName)
+{
+    return isBootloaderModel(modelName) || isChipModel(modelName);
+}
+
 }  // namespace
 
 QString EmuFirmwareImages::folder(const QString &emuDir)
@@ -42,9 +53,22 @@ QByteArray EmuFirmwareImages::bootloaderImage(const EmuDevice &device, const QBy
     return image;
 }
 
+QByteArray EmuFirmwareImages::chipImage(const QString &modelName, const QByteArray &version)
+{
+    QByteArray image("QUFW");
+    QByteArray identity = modelName.toLatin1().left(16);
+    identity.append(QByteArray(17 - identity.size(), '\0'));
+    QByteArray v = version.left(4);
+    v.append(QByteArray(4 - v.size(), '\0'));
+    image += identity + v;
+    for (int i = 0; i < 4096; ++i)
+        image.append(char((i * 13 + 5) % 251));
+    return image;
+}
+
 bool EmuFirmwareImages::write(const QString &emuDir, const EmuDevice &device, QString *error)
 {
-    if (!isBootloaderModel(device.model().name))
+    if (!hasUpdateMode(device.model().name))
         return true;
     const QString dir = folder(emuDir);
     QDir().mkpath(dir);
@@ -53,7 +77,9 @@ bool EmuFirmwareImages::write(const QString &emuDir, const EmuDevice &device, QS
         ? 1
         : 0;
     QSaveFile file(dir + QLatin1Char('/') + FirmwareImageCheck::imageFileName(device.model().name, connection));
-    if (!file.open(QIODevice::WriteOnly) || file.write(bootloaderImage(device)) < 0 || !file.commit()) {
+    const QByteArray image
+        = isChipModel(device.model().name) ? chipImage(device.model().name) : bootloaderImage(device);
+    if (!file.open(QIODevice::WriteOnly) || file.write(image) < 0 || !file.commit()) {
         if (error)
             *error = file.errorString();
         return false;
@@ -64,8 +90,9 @@ bool EmuFirmwareImages::write(const QString &emuDir, const EmuDevice &device, QS
 EmuFirmwareCycle::EmuFirmwareCycle(EmuDevice *device, QObject *parent)
     : QObject(parent), m_device(device), m_bootloader(new EmuBootloader(device->directory(), device->tag(), this))
 {
+    m_bootloader->setChipUpgradeMode(isChipModel(device->model().name));
     connect(device, &EmuDevice::sigReportReceived, this, [this](const HidReport &report) {
-        if (m_ignore || m_inBootloader || !isBootloaderModel(m_device->model().name) || report.bytes[0] != 0x01
+        if (m_ignore || m_inBootloader || !hasUpdateMode(m_device->model().name) || report.bytes[0] != 0x01
             || report.bytes[1] != uint8_t(HidCmd::IntoFirmware))
             return;
         QTimer::singleShot(m_leaveDelayMs, this, &EmuFirmwareCycle::enterBootloader);
@@ -78,9 +105,9 @@ EmuFirmwareCycle::~EmuFirmwareCycle() = default;
 
 bool EmuFirmwareCycle::startInBootloader(QString *error)
 {
-    if (!isBootloaderModel(m_device->model().name)) {
+    if (!hasUpdateMode(m_device->model().name)) {
         if (error)
-            *error = QStringLiteral("%1 has no USB bootloader").arg(m_device->model().name);
+            *error = QStringLiteral("%1 has no update mode").arg(m_device->model().name);
         return false;
     }
     m_device->stop();
@@ -102,10 +129,13 @@ void EmuFirmwareCycle::returnFromBootloader()
 {
     if (!m_inBootloader)
         return;
-    QByteArray image = m_bootloader->flashedImage();
-    image.append(QByteArray(
-        qMax(0, FirmwareImageCheck::kIdentityOffset + FirmwareImageCheck::kIdentityLength - image.size()), '\0'));
-    const QByteArray version = FirmwareImageCheck::bootloaderIdentity(image).at(5);
+    QByteArray version = m_bootloader->chipVersion();
+    if (!m_bootloader->isChipUpgradeMode()) {
+        QByteArray image = m_bootloader->flashedImage();
+        const int identityEnd = FirmwareImageCheck::kIdentityOffset + FirmwareImageCheck::kIdentityLength;
+        image.append(QByteArray(qMax(0, identityEnd - image.size()), '\0'));
+        version = FirmwareImageCheck::bootloaderIdentity(image).at(5);
+    }
     m_bootloader->stop();
     m_inBootloader = false;
     if (!version.isEmpty())

@@ -20,16 +20,22 @@ QString folder(const QString &emuDir);
 // identity text.
 QByteArray bootloaderImage(const EmuDevice &device, const QByteArray &version = "V1.01");
 
-// Writes the image of the device's model and connection ("<model>[_Dongle].bin")
-// into folder(emuDir). Models updated otherwise get nothing. False on a write error.
+// A chip-vendor image for the test stand-in of the vendor's library: "QUFW", the
+// identity (17 bytes, NUL-padded: the model name), the version (4 bytes), then a
+// payload.
+QByteArray chipImage(const QString &modelName, const QByteArray &version = "V1.1");
+
+// Writes the image of the device's model and connection ("<model>[_Dongle].bin",
+// or ".ufw" for a chip-vendor model) into folder(emuDir). False on a write error.
 bool write(const QString &emuDir, const EmuDevice &device, QString *error = nullptr);
 
 }  // namespace EmuFirmwareImages
 
-// A keyboard that goes into its USB bootloader when the host sends the update-mode
-// report (01 0A 00): its socket goes away and the bootloader's appears; after a
-// flashing the bootloader goes and the keyboard comes back, with the version of
-// the flashed image. Runs in the thread that creates it.
+// A keyboard that goes into its update mode when the host sends the update-mode
+// report (01 0A 00): its socket goes away and its USB bootloader's (or, for a
+// chip-vendor model, its chip-upgrade mode's) appears; after a flashing that goes
+// and the keyboard comes back, with the version of the flashed image. Runs in the
+// thread that creates it.
 class EmuFirmwareCycle : public QObject
 {
     Q_OBJECT

@@ -64,13 +64,14 @@ const char *help()
            "  --serial S       serial number text (at most 32 bytes)\n"
            "  --script FILE    script lines run before the socket appears (see README.md)\n"
            "  --receiver       the device is the model's 2.4 GHz receiver\n"
-           "  --bootloader     the keyboard starts in its firmware-update mode (its USB bootloader)\n"
+           "  --bootloader     the keyboard starts in its firmware-update mode (its USB bootloader,\n"
+           "                   or the chip-upgrade mode of QB84)\n"
            "                   and comes back as the keyboard once flashed\n"
            "  --log FILE       where the received reports go (default: standard output)\n"
            "  --help           print this text\n"
            "\n"
-           "A keyboard updated through its bootloader answers the update-mode report by leaving for its\n"
-           "bootloader; DIR/firmware/ gets a test image newer than the emulated firmware (V1.01).\n";
+           "A keyboard answers the update-mode report by leaving for its update mode; DIR/firmware/\n"
+           "gets a test image newer than the emulated firmware (V1.01, chip keyboards V1.1).\n";
 }
 
 bool parseArgs(const QStringList &args, Options *out, QString *error)

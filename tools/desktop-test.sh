@@ -1,0 +1,320 @@
+#!/usr/bin/env bash
+# Real-desktop tests: the built program on a private X server (Xvfb, 1366x768) with
+# a real window manager (openbox), an emulated keyboard (kbemu), and a tiny system
+# tray (faketray) where a case needs one; driven with xdotool, read with
+# xwininfo/xprop. Each case runs in its own HOME, XDG folders, XDG_RUNTIME_DIR and
+# TMPDIR, and ends exactly the processes it started.
+#
+#   tools/desktop-test.sh [PATTERN]     runs the cases whose name matches PATTERN
+#
+# Uses the tree in BUILD_DIR (default build/), built beforehand. A failing case
+# leaves a screenshot in BUILD_DIR/tests/screenshots/desktop/. Exits 1 on any failure.
+set -uo pipefail
+top="$(cd "$(dirname "$0")/.." && pwd)"
+build="${BUILD_DIR:-$top/build}"
+bin="$build/bin"
+pattern="${1:-}"
+shots="$build/tests/screenshots/desktop"
+mkdir -p "$shots"
+
+for tool in Xvfb openbox xdotool xwininfo xprop import; do
+  command -v "$tool" >/dev/null || { echo "desktop-test: $tool is missing (tools/install-deps.sh)" >&2; exit 1; }
+done
+for exe in quorin-driver kbemu faketray; do
+  [ -x "$bin/$exe" ] || { echo "desktop-test: $bin/$exe is not built" >&2; exit 1; }
+done
+[ -x "$build/tests/tst_desktoppopups" ] || { echo "desktop-test: tests/tst_desktoppopups is not built" >&2; exit 1; }
+
+work="$(mktemp -d "${TMPDIR:-/tmp}/desktop-test.XXXXXX")"
+pids=()          # every process started here, ended at exit
+failures=0
+started_all=$SECONDS
+
+stop_pid() {
+  local pid="$1"
+  kill -TERM "$pid" 2>/dev/null || return 0
+  for _ in $(seq 30); do kill -0 "$pid" 2>/dev/null || return 0; sleep 0.1; done
+  kill -KILL "$pid" 2>/dev/null || true
+}
+cleanup() {
+  local i
+  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do stop_pid "${pids[$i]}"; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# ---- the X server and the window manager --------------------------------------
+Xvfb -displayfd 9 -screen 0 1366x768x24 -nolisten tcp -noreset 9>"$work/display" >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+[ -s "$work/display" ] || { echo "desktop-test: Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
+export DISPLAY=":$(head -n1 "$work/display")"
+openbox --sm-disable >"$work/openbox.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.05; done
+xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' || { echo "desktop-test: openbox did not start" >&2; exit 1; }
+echo "desktop-test: X server $DISPLAY at 1366x768 with openbox"
+
+# ---- helpers ------------------------------------------------------------------
+# One user's private world; sets U to its folder.
+new_user() {
+  U="$work/$1"
+  mkdir -p "$U/run" "$U/emu" "$U/tmp"
+  chmod 700 "$U/run"
+}
+user_env() {
+  echo HOME="$U" XDG_CONFIG_HOME="$U/.config" XDG_DATA_HOME="$U/.local/share" XDG_CACHE_HOME="$U/.cache" \
+    XDG_RUNTIME_DIR="$U/run" TMPDIR="$U/tmp" TAVRIX_EMU_DIR="$U/emu" QT_QPA_PLATFORM=xcb
+}
+settings_file() { echo "$U/.local/share/quorin-driver/UserConfig/TavrixConfig.ini"; }
+dump_dir() { echo "$U/.local/share/quorin-driver/dump"; }
+write_setting() {  # SECTION KEY VALUE (the file is new for each user)
+  mkdir -p "$(dirname "$(settings_file)")"
+  printf '[%s]\n%s=%s\n' "$1" "$2" "$3" >>"$(settings_file)"
+}
+start_emu() {  # kbemu arguments after --dir
+  env $(user_env) "$bin/kbemu" --dir "$U/emu" "$@" --log "$U/kbemu.log" >/dev/null 2>&1 &
+  EMU_PID=$!
+  pids+=($EMU_PID)
+  for _ in $(seq 50); do ls "$U/emu"/*.sock >/dev/null 2>&1 && return 0; sleep 0.05; done
+  echo "kbemu did not serve" >&2
+  return 1
+}
+start_app() {  # program arguments
+  env $(user_env) "$bin/quorin-driver" "$@" >"$U/app.log" 2>&1 &
+  APP_PID=$!
+  pids+=($APP_PID)
+}
+start_tray() {
+  "$bin/faketray" >"$work/faketray.log" 2>&1 &
+  TRAY_PID=$!
+  pids+=($TRAY_PID)
+  for _ in $(seq 50); do grep -q ready "$work/faketray.log" 2>/dev/null && return 0; sleep 0.05; done
+  echo "faketray did not start" >&2
+  return 1
+}
+# The main window of APP_PID (mapped or not); empty when there is none. The tray
+# icon's window carries the same name: the main window is the large one.
+main_window() {
+  local w
+  for w in $(xdotool search --all --pid "$APP_PID" --name '^Quorin$' 2>/dev/null); do
+    [ "$(xwininfo -id "$w" 2>/dev/null | awk '/Width:/{print $2}')" -ge 600 ] 2>/dev/null && { echo "$w"; return; }
+  done
+}
+window_named() { xdotool search --all --pid "$APP_PID" --name "$1" 2>/dev/null | head -n1; }
+viewable() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
+wm_state() { xprop -id "$1" WM_STATE 2>/dev/null | sed -n 's/.*window state: //p'; }
+geometry() {  # prints "x y w h"
+  xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} /Width:/{w=$2} /Height:/{h=$2} END{print x, y, w, h}'
+}
+alive() { kill -0 "$1" 2>/dev/null; }
+has_main() { [ -n "$(main_window)" ]; }
+wait_for() {  # SECONDS COMMAND...: true once COMMAND succeeds within the time
+  local until=$((SECONDS + $1)); shift
+  while [ $SECONDS -le $until ]; do "$@" && return 0; sleep 0.1; done
+  return 1
+}
+main_viewable() {
+  MAIN="$(main_window)"
+  [ -n "$MAIN" ] && viewable "$MAIN"
+}
+wait_main_viewable() { wait_for 20 main_viewable; }
+# Sets CODE to the exit code of APP_PID once it ends within SECONDS; 124 when it
+# does not end. (Runs in this shell: only the parent can wait for the process.)
+wait_exit() {
+  local until=$((SECONDS + $1)) state
+  while [ $SECONDS -le $until ]; do
+    state="$(ps -o stat= -p "$APP_PID" 2>/dev/null)"
+    [ -z "$state" ] || [[ "$state" == Z* ]] && break
+    sleep 0.1
+  done
+  state="$(ps -o stat= -p "$APP_PID" 2>/dev/null)"
+  if [ -n "$state" ] && [[ "$state" != Z* ]]; then CODE=124; return; fi
+  wait "$APP_PID"
+  CODE=$?
+}
+click() { xdotool mousemove "$1" "$2" sleep 0.1 click 1; }
+no_dump() { ! ls "$(dump_dir)"/*.dmp >/dev/null 2>&1; }
+
+fail() {
+  echo "    $*"
+  CASE_OK=0
+}
+check() {  # DESCRIPTION COMMAND...
+  local what="$1"; shift
+  "$@" || fail "not true: $what"
+}
+run_case() {
+  local name="$1"
+  if [ -n "$pattern" ] && ! [[ "$name" =~ $pattern ]]; then return; fi
+  CASE_OK=1
+  local started=$SECONDS
+  local before=${#pids[@]}
+  "case_$name"
+  if [ "$CASE_OK" = 1 ]; then
+    echo "PASS $name ($((SECONDS - started)) s)"
+  else
+    import -window root "$shots/$name.png" 2>/dev/null
+    echo "FAIL $name (screenshot: $shots/$name.png)"
+    [ -f "${U:-}/app.log" ] && tail -n 15 "$U/app.log" | sed 's/^/    app: /'
+    failures=$((failures + 1))
+  fi
+  # End what the case started, newest first.
+  local i
+  for ((i = ${#pids[@]} - 1; i >= before; i--)); do stop_pid "${pids[$i]}"; done
+  pids=("${pids[@]:0:$before}")
+}
+
+# ---- cases --------------------------------------------------------------------
+
+# Pop-ups under the window manager, with real clicks: they stay open, take the
+# click on their keys, close on Escape or a click outside, stay on the screen;
+# a key's hover mark goes when the pointer glides into its tip.
+case_popups_with_real_pointer() {
+  new_user popups
+  local out
+  out="$(cd "$build" && env $(user_env) TAVRIX_DESKTOP=1 TAVRIX_SOURCE_DIR="$top" TAVRIX_BIN_DIR="$bin" \
+    timeout 120 "$build/tests/tst_desktoppopups" 2>&1)"
+  local code=$?
+  echo "$out" | grep -E '^(PASS|FAIL|SKIP|Totals)' | sed 's/^/    /'
+  [ $code -eq 0 ] || fail "tst_desktoppopups failed ($code)"
+  echo "$out" | grep -q '^SKIP' && fail "tst_desktoppopups skipped"
+}
+
+# On a 1366x768 screen the whole window, and so every title button, is on the screen.
+case_window_fits_small_screen() {
+  new_user fits
+  start_emu --model QB84 --tag a || { fail "no keyboard"; return; }
+  start_app
+  wait_main_viewable || { fail "no main window"; return; }
+  sleep 1
+  read -r x y w h <<<"$(geometry "$MAIN")"
+  echo "    window at $x,$y size ${w}x$h"
+  check "window inside 1366x768" test "$x" -ge 0 -a "$y" -ge 0 -a $((x + w)) -le 1366 -a $((y + h)) -le 768
+  import -window root "$shots/window_1366x768.png" 2>/dev/null
+}
+
+# With no tray, Close ends the program: no process is left without a window.
+case_close_without_tray_quits() {
+  new_user closequits
+  start_emu --model QB84 --tag a || { fail "no keyboard"; return; }
+  start_app
+  wait_main_viewable || { fail "no main window"; return; }
+  sleep 1
+  read -r x y w h <<<"$(geometry "$MAIN")"
+  click $((x + w - 25)) $((y + 22))
+  wait_exit 10
+  check "program ended with 0 (got $CODE)" test "$CODE" = 0
+  check "no crash dump" no_dump
+}
+
+# A log-on start with no tray is minimised, not invisible; a log-out (SIGTERM) ends it with 0.
+case_autoup_without_tray_minimised() {
+  new_user autoup
+  write_setting AutoStart isAutoStart true
+  start_emu --model QB84 --tag a || { fail "no keyboard"; return; }
+  start_app --AutoUp
+  wait_for 20 has_main || { fail "no main window"; return; }
+  MAIN="$(main_window)"
+  wait_for 5 bash -c "xprop -id $MAIN WM_STATE | grep -q Iconic" || fail "window state: $(wm_state "$MAIN"), not Iconic"
+  check "still running" alive "$APP_PID"
+  kill -TERM "$APP_PID"
+  wait_exit 10
+  check "log-out ended it with 0 (got $CODE)" test "$CODE" = 0
+  check "no crash dump" no_dump
+}
+
+# With a tray, Close hides the window and the program runs on; the tray's Quit ends it with 0.
+case_tray_close_hides_and_quit_ends() {
+  new_user trayquit
+  start_tray || { fail "no tray"; return; }
+  start_emu --model QB84 --tag a || { fail "no keyboard"; return; }
+  start_app
+  wait_main_viewable || { fail "no main window"; return; }
+  sleep 1
+  wait_for 10 grep -q docked "$work/faketray.log" || fail "no tray icon docked"
+  read -r x y w h <<<"$(geometry "$MAIN")"
+  click $((x + w - 25)) $((y + 22))
+  wait_for 5 bash -c "! xwininfo -id $MAIN | grep -q IsViewable" || fail "Close did not hide the window"
+  sleep 1
+  check "running in the tray" alive "$APP_PID"
+  # The tray icon's menu: right click, then its Quit(&Q).
+  xdotool mousemove 16 16 sleep 0.2 click 3 sleep 0.5 key q
+  wait_exit 10
+  check "tray Quit ended it with 0 (got $CODE)" test "$CODE" = 0
+  check "no crash dump" no_dump
+}
+
+# Hidden in the tray at log-on, a dialog that comes up (the firmware offer) is
+# closed: the program keeps running.
+case_dialog_closed_while_hidden() {
+  new_user dialoghidden
+  write_setting AutoStart isAutoStart true
+  start_tray || { fail "no tray"; return; }
+  start_emu --model QR108 --tag a || { fail "no keyboard"; return; }
+  start_app --AutoUp
+  # The firmware offer for the emulated keyboard (its test image is newer).
+  dialog_viewable() {
+    dialog="$(window_named '^Update Firmware$')"
+    [ -n "$dialog" ] && viewable "$dialog"
+  }
+  local dialog
+  wait_for 20 dialog_viewable || { fail "the firmware dialog did not come up"; return; }
+  wait_for 5 has_main
+  MAIN="$(main_window)"
+  check "main window hidden" bash -c "! xwininfo -id $MAIN | grep -q IsViewable"
+  sleep 0.5
+  read -r x y w h <<<"$(geometry "$dialog")"
+  click $((x + w - 24)) $((y + 22))
+  wait_for 5 bash -c "! xwininfo -id $dialog 2>/dev/null | grep -q IsViewable" || fail "the dialog did not close"
+  sleep 2
+  check "still running after the dialog closed" alive "$APP_PID"
+  kill -TERM "$APP_PID"
+  wait_exit 10
+  check "ended with 0 (got $CODE)" test "$CODE" = 0
+  check "no crash dump" no_dump
+}
+
+# The tray goes away while the window is hidden in it: the window comes back.
+case_tray_gone_window_back() {
+  new_user traygone
+  start_tray || { fail "no tray"; return; }
+  start_emu --model QB84 --tag a || { fail "no keyboard"; return; }
+  start_app
+  wait_main_viewable || { fail "no main window"; return; }
+  sleep 1
+  read -r x y w h <<<"$(geometry "$MAIN")"
+  click $((x + w - 25)) $((y + 22))
+  wait_for 5 bash -c "! xwininfo -id $MAIN | grep -q IsViewable" || { fail "Close did not hide the window"; return; }
+  stop_pid "$TRAY_PID"
+  wait_for 8 viewable "$MAIN" || fail "window not shown again after the tray went away"
+  check "still running" alive "$APP_PID"
+}
+
+# The frameless window is moved through the window manager: a drag on the logo
+# strip moves it.
+case_window_moves() {
+  new_user moves
+  start_emu --model QB84 --tag a || { fail "no keyboard"; return; }
+  start_app
+  wait_main_viewable || { fail "no main window"; return; }
+  sleep 1
+  read -r x y w h <<<"$(geometry "$MAIN")"
+  xdotool mousemove $((x + 80)) $((y + 22)) sleep 0.2 mousedown 1 sleep 0.2 mousemove $((x + 90)) $((y + 60)) \
+    sleep 0.2 mousemove $((x + 100)) $((y + 102)) sleep 0.3 mouseup 1
+  sleep 0.5
+  local x2 y2 w2 h2
+  read -r x2 y2 w2 h2 <<<"$(geometry "$MAIN")"
+  echo "    moved from $x,$y to $x2,$y2"
+  # (openbox's edge resistance may hold the left edge at the screen's.)
+  check "moved down by the drag" test $((y2 - y)) -ge 50
+}
+
+for name in popups_with_real_pointer window_moves window_fits_small_screen close_without_tray_quits \
+  autoup_without_tray_minimised tray_close_hides_and_quit_ends dialog_closed_while_hidden \
+  tray_gone_window_back; do
+  run_case "$name"
+done
+
+echo "desktop-test: $failures failed, took $((SECONDS - started_all)) s"
+[ "$failures" -eq 0 ]
