@@ -12,6 +12,7 @@
 #include "ui_dseniorkeyspage.h"
 #include "widgets/accessiblecontrols.h"
 #include "widgets/cbnotice.h"
+#include "widgets/windowshape.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -45,6 +46,7 @@ DSeniorKeysPage::DSeniorKeysPage(QWidget *parent) : QDialog(parent), ui(new Ui::
     setWindowFlags(Qt::FramelessWindowHint | Qt::Tool);
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_TranslucentBackground);
+    WindowShape::followRoundedRect(this, 12);  // no black corners without a compositor
     setFixedSize(930, 590);
 
     m_notice = new CbNotice(this);

@@ -3,6 +3,7 @@
 #include "app/ddatamanager.h"
 #include "sdk/tavrixxml.h"
 #include "ui_dstrokeconfigview.h"
+#include "widgets/windowshape.h"
 
 #include <QCloseEvent>
 #include <QDebug>
@@ -25,6 +26,7 @@ DStrokeConfigView::DStrokeConfigView(QWidget *parent) : QWidget(parent), ui(new 
     setWindowFlags(Qt::FramelessWindowHint | Qt::Tool);
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_TranslucentBackground);
+    WindowShape::followRoundedRect(this, 12);  // no black corners without a compositor
     setFixedSize(460, 150);
     ui->label->setText(QObject::tr("Trigger points for DKS actions"));
     ui->pushButton_Close->setAccessibleName(tr("Close"));

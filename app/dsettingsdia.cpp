@@ -9,6 +9,7 @@
 #include "widgets/arrowwidget.h"
 #include "widgets/cbnotice.h"
 #include "widgets/textfit.h"
+#include "widgets/windowshape.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -80,6 +81,7 @@ DSettingsDia::DSettingsDia(QWidget *parent) : QDialog(parent), m_ui(new Ui::DSet
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_TranslucentBackground);
+    WindowShape::followRoundedRect(this, 12);  // no black corners without a compositor
     setFixedSize(700, 500);
 
     setTexts();

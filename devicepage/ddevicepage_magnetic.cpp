@@ -9,6 +9,7 @@
 #include "keyboardview/keyboardbutcustom.h"
 #include "keyboardview/keyselectframe.h"
 #include "magnetic/dtriggersettingpage.h"
+#include "widgets/themeddialog.h"
 
 #include <QMessageBox>
 #include <QPushButton>
@@ -70,6 +71,7 @@ void DDevicePage::onMagnetsKeyboardDefaultSensitivity()
         return;
     QMessageBox box(QMessageBox::Question, tr("Tip"), tr("Whether to reset the current profile?"),
                     QMessageBox::NoButton, this, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    ThemedDialog::apply(&box);
     QPushButton *yes = box.addButton(tr("Yes"), QMessageBox::YesRole);
     box.addButton(tr("No"), QMessageBox::NoRole);
     box.setDefaultButton(yes);

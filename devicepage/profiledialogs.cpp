@@ -1,4 +1,5 @@
 #include "devicepage/profiledialogs.h"
+#include "widgets/themeddialog.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -32,6 +33,7 @@ bool WidgetProfileDialogs::confirmOverwrite(const QString &filePath)
 bool WidgetProfileDialogs::askYesNo(QWidget *parent, const QString &title, const QString &text)
 {
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
+    ThemedDialog::apply(&box);
     QPushButton *yes = box.addButton(QObject::tr("Yes"), QMessageBox::YesRole);
     box.addButton(QObject::tr("No"), QMessageBox::NoRole);
     box.exec();

@@ -4,6 +4,7 @@
 #include "firmware/dfirwareinfoitem.h"
 #include "sdk/tavrixhid.h"
 #include "ui_dfirwareinfoshow.h"
+#include "widgets/themeddialog.h"
 
 #include <QTimer>
 
@@ -30,6 +31,7 @@ DFirwareInfoShow::DFirwareInfoShow(QWidget *parent) : QDialog(parent), ui(new Ui
     setWindowTitle(QObject::tr("Firmware Info"));
     setFixedSize(350, 370);
     ui->frame_26->hide();
+    ThemedDialog::apply(this);
     const ThemeColorInfo theme = DDataManager::getInstance()->getThemeColorInfo();
     ui->frame_2->setStyleSheet(QStringLiteral("QFrame#frame_2 { border: none; border-top: 2px solid rgb(%1); }")
                                    .arg(theme.SettingsBorderColor));

@@ -6,6 +6,7 @@
 #include "firmware/updatefirmwareinfoitem.h"
 #include "ui_dupdatefirmwaredia.h"
 #include "widgets/cbnotice.h"
+#include "widgets/windowshape.h"
 
 #include <QLayoutItem>
 
@@ -30,6 +31,7 @@ DUpdateFirmwareDia::DUpdateFirmwareDia(QWidget *parent) : QDialog(parent), ui(ne
     setWindowFlags(Qt::FramelessWindowHint | Qt::Tool);
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_TranslucentBackground);
+    WindowShape::followRoundedRect(this, 12);  // no black corners without a compositor
     setFixedSize(kWidth, kHeight);
     ui->label_Title->setText(QObject::tr("Update Firmware"));
     setWindowTitle(ui->label_Title->text());
@@ -85,9 +87,12 @@ void DUpdateFirmwareDia::applyTheme()
             "QScrollBar::add-page:vertical, QScrollBar:sub-page:vertical { background: rgb(%1);"
             " border-radius: 3px; }")
             .arg(theme.AllScrollBarColorDef));
-    ui->scrollArea_2->setStyleSheet(QStringLiteral("QScrollArea#scrollArea_2 { background: rgba(0,0,0,1); }"));
+    // The list area in the dialog's own colour: a see-through area shows black
+    // where the desktop does not compose translucent windows.
+    ui->scrollArea_2->setStyleSheet(
+        QStringLiteral("QScrollArea#scrollArea_2 { background: rgb(%1); border: none; }").arg(theme.UpgradeBgColor));
     ui->scrollAreaWidgetContents_2->setStyleSheet(
-        QStringLiteral("QWidget#scrollAreaWidgetContents_2 { background: rgba(0,0,0,1); }"));
+        QStringLiteral("QWidget#scrollAreaWidgetContents_2 { background: rgb(%1); }").arg(theme.UpgradeBgColor));
 }
 
 void DUpdateFirmwareDia::setDeviceList(const QList<hidStructInfoAll> &devices,

@@ -13,6 +13,7 @@
 #include "widgets/arrowwidget.h"
 #include "widgets/cbnotice.h"
 #include "widgets/textfit.h"
+#include "widgets/windowshape.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -57,6 +58,7 @@ DMacroPage::DMacroPage(QWidget *parent) : QDialog(parent), ui(new Ui::DMacroPage
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint | Qt::Tool);
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_TranslucentBackground);
+    WindowShape::followRoundedRect(this, 12);  // no black corners without a compositor
     setFixedSize(1050, 690);
     ui->radioButton_Delay->hide();
 

@@ -3,13 +3,18 @@
 #include "lighting/audiopacketsource.h"
 #include "lighting/dsoundcardaudiocapture.h"
 #include "lighting/lightdealmain.h"
+#include "lighting/lighttickthreads.h"
 #include "support/emuiofixture.h"
 #include "support/testmain.h"
 
+#include <QElapsedTimer>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QtEndian>
 
+#include <atomic>
 #include <cmath>
+#include <ctime>
 #include <cstring>
 
 namespace {
@@ -511,6 +516,92 @@ private Q_SLOTS:
         e.engine.setKeyboardColorInfoData(record(0, 2));
         e.engine.setKeyboardColorInfoData(music);
         QCOMPARE(tips.count(), 2);
+    }
+
+    // A frame tick keeps its period but sleeps between emissions instead of looking at the
+    // clock every millisecond, and a stop ends it without waiting out the period.
+    void frameTickSleepsUntilDue()
+    {
+        updateLightMainThread tick;
+        tick.setPeriod(20);
+        std::atomic<int> emissions {0};
+        std::atomic<qint64> firstCpuNs {0}, lastCpuNs {0};
+        connect(
+            &tick, &updateLightMainThread::sigDviceUpdateAllKeyColor, &tick,
+            [&] {
+                timespec ts {};
+                clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+                const qint64 ns = qint64(ts.tv_sec) * 1000000000 + ts.tv_nsec;
+                if (emissions++ == 0)
+                    firstCpuNs = ns;
+                lastCpuNs = ns;
+            },
+            Qt::DirectConnection);
+        tick.setRunFlag(true);
+        tick.start();
+        auto stop = qScopeGuard([&tick] {
+            tick.setRunFlag(false);
+            tick.waitEnded();
+        });
+        QTest::qWait(500);
+        const int fired = emissions.load();
+        QVERIFY2(fired >= 20 && fired <= 27, qPrintable(QString::number(fired)));
+        // Polling every millisecond costs the thread several milliseconds over half a second.
+        QVERIFY2(lastCpuNs - firstCpuNs < 3000000, qPrintable(QString::number(lastCpuNs - firstCpuNs)));
+        tick.setPeriod(28);
+        QElapsedTimer stopping;
+        stopping.start();
+        tick.setRunFlag(false);
+        tick.waitEnded();
+        QVERIFY(stopping.elapsed() < 15);
+    }
+
+    // The preview repaints a key only when its colour changed: a still effect repaints nothing.
+    void previewRepaintsOnlyChangedKeys()
+    {
+        Engine e;
+        QWidget host;
+        host.resize(900, 300);
+        int paints = 0;
+        struct PaintCounter : QObject
+        {
+            int *count;
+            bool eventFilter(QObject *, QEvent *event) override
+            {
+                if (event->type() == QEvent::Paint)
+                    ++*count;
+                return false;
+            }
+        } counter;
+        counter.count = &paints;
+        for (int r = 0; r < lightDealMain::kRows; ++r) {
+            for (int c = 0; c < lightDealMain::kColumns; ++c) {
+                auto *key = new keyboardButCustom(&host);
+                key->setKeySize(38, 38);
+                key->move(c * 40, r * 40);
+                key->setShowKeyColor(true);
+                key->setShowSelected(false);
+                key->setLightPreview(true);
+                key->installEventFilter(&counter);
+                e.engine.keyButtons[r][c] = key;
+            }
+        }
+        host.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&host));
+        colorInfoData stat = record(0, 0);
+        stat.topColorR = 200;
+        e.engine.setKeyboardColorInfoData(stat);
+        e.engine.setPreviewEnabled(true);
+        e.engine.setLightTickRunning(true);
+        QTRY_COMPARE(e.engine.keyButtons[2][3]->keyColor(), e.engine.previewColor(2 * 22 + 3));
+        QTest::qWait(100);
+        paints = 0;
+        QTest::qWait(300);
+        QCOMPARE(paints, 0);
+        stat.topColorG = 150;
+        e.engine.keyboardColorInfoDataChanged(stat);
+        QTRY_VERIFY(paints >= lightDealMain::kKeyCells);
+        e.engine.setLightTickRunning(false);
     }
 
     void customAndSideFramesReachTheButtons()

@@ -1,6 +1,7 @@
 #include "widgets/arrowwidget.h"
 
 #include "app/ddatamanager.h"
+#include "widgets/windowshape.h"
 
 #include <QEvent>
 #include <QGraphicsDropShadowEffect>
@@ -34,6 +35,7 @@ ArrowWidget::ArrowWidget(int arrowMode, QWidget *parent) : QDialog(parent)
     setGraphicsEffect(shadow);
     installEventFilter(this);
     m_arrowMode = arrowMode;
+    WindowShape::follow(this, [this](const QSize &size) { return outline(m_arrowMode, size, drawnArrowX()); });
     m_backgroundColor = colorFromThemeText(DDataManager::getInstance()->getThemeColorInfo().AllBgColor);
 }
 
@@ -100,8 +102,12 @@ void ArrowWidget::paintEvent(QPaintEvent *)
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     painter.setBrush(m_backgroundColor);
-    painter.drawPath(outline(m_arrowMode, size(), qBound(kShadowBand, m_arrowX + m_arrowShift,
-                                                        qMax(kShadowBand, width() - kShadowBand - kArrowWidth))));
+    painter.drawPath(outline(m_arrowMode, size(), drawnArrowX()));
+}
+
+int ArrowWidget::drawnArrowX() const
+{
+    return qBound(kShadowBand, m_arrowX + m_arrowShift, qMax(kShadowBand, width() - kShadowBand - kArrowWidth));
 }
 
 QPoint ArrowWidget::fittedTopLeft(const QPoint &wanted, const QSize &size, const QRect &area)
@@ -155,6 +161,7 @@ void ArrowWidget::showEvent(QShowEvent *event)
         m_closingReported = false;
     }
     QDialog::showEvent(event);
+    WindowShape::update(this);  // the arrow may have moved to keep the pop-up on screen
 }
 
 void ArrowWidget::reject()

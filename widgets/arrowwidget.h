@@ -47,6 +47,8 @@ public:
 
     // Body and arrow outline of a pop-up of the given size.
     static QPainterPath outline(int arrowMode, const QSize &size, int arrowX);
+    // x of the arrow as painted: shifted with the pop-up and kept on the body.
+    int drawnArrowX() const;
     // Opaque colour from a theme text "r,g,b" or "r,g,b,a"; a fourth field is ignored.
     static QColor colorFromThemeText(const QString &text);
 

@@ -1,4 +1,5 @@
 #include "widgets/storefilequestion.h"
+#include "widgets/themeddialog.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -13,6 +14,7 @@ StoreFileQuestion::Answer askWithBox(QWidget *parent, const QString &text)
 {
     QMessageBox box(QMessageBox::Warning, QCoreApplication::translate("StoreFileQuestion", "Tip"), text,
                     QMessageBox::NoButton, parent);
+    ThemedDialog::apply(&box);
     QPushButton *moveAside
         = box.addButton(QCoreApplication::translate("StoreFileQuestion", "Move aside and start anew"),
                         QMessageBox::DestructiveRole);
