@@ -2257,6 +2257,10 @@ Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifiká
         <source>Saving the advanced key failed</source>
         <translation>Pokročilou klávesu se nepodařilo uložit</translation>
     </message>
+    <message>
+        <source>Saving the light settings failed</source>
+        <translation>Uložení nastavení osvětlení se nezdařilo</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

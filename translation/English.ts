@@ -2257,6 +2257,10 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <source>Saving the advanced key failed</source>
         <translation>Saving the advanced key failed</translation>
     </message>
+    <message>
+        <source>Saving the light settings failed</source>
+        <translation>Saving the light settings failed</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

@@ -2257,6 +2257,10 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
         <source>Saving the advanced key failed</source>
         <translation>Impossible d&apos;enregistrer la touche avancée</translation>
     </message>
+    <message>
+        <source>Saving the light settings failed</source>
+        <translation>Échec de l&apos;enregistrement des réglages d&apos;éclairage</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

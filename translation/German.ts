@@ -2257,6 +2257,10 @@ Bei „Tastenkombination“ müssen mindestens eine Zusatztaste und eine weitere
         <source>Saving the advanced key failed</source>
         <translation>Die erweiterte Taste konnte nicht gespeichert werden</translation>
     </message>
+    <message>
+        <source>Saving the light settings failed</source>
+        <translation>Die Lichteinstellungen konnten nicht gespeichert werden</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

@@ -2257,6 +2257,10 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
         <source>Saving the advanced key failed</source>
         <translation>Impossibile salvare il tasto avanzato</translation>
     </message>
+    <message>
+        <source>Saving the light settings failed</source>
+        <translation>Salvataggio delle impostazioni luci non riuscito</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

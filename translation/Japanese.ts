@@ -2257,6 +2257,10 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <source>Saving the advanced key failed</source>
         <translation>アドバンストキーを保存できませんでした</translation>
     </message>
+    <message>
+        <source>Saving the light settings failed</source>
+        <translation>ライト設定の保存に失敗しました</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

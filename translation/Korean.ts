@@ -2257,6 +2257,10 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <source>Saving the advanced key failed</source>
         <translation>고급 키 저장에 실패했습니다</translation>
     </message>
+    <message>
+        <source>Saving the light settings failed</source>
+        <translation>조명 설정 저장에 실패했습니다</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

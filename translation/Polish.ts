@@ -2257,6 +2257,10 @@ Gdy wybrano „Kombinacja klawiszy”, trzeba wybrać co najmniej jeden modyfika
         <source>Saving the advanced key failed</source>
         <translation>Nie udało się zapisać klawisza zaawansowanego</translation>
     </message>
+    <message>
+        <source>Saving the light settings failed</source>
+        <translation>Nie udało się zapisać ustawień podświetlenia</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

@@ -2257,6 +2257,10 @@ Com &quot;Combinação de teclas&quot; selecionada, é preciso escolher pelo men
         <source>Saving the advanced key failed</source>
         <translation>Falha ao salvar a tecla avançada</translation>
     </message>
+    <message>
+        <source>Saving the light settings failed</source>
+        <translation>Falha ao guardar as definições de iluminação</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

@@ -2257,6 +2257,10 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <source>Saving the advanced key failed</source>
         <translation>Не удалось сохранить расширенную клавишу</translation>
     </message>
+    <message>
+        <source>Saving the light settings failed</source>
+        <translation>Не удалось сохранить настройки подсветки</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

@@ -2257,6 +2257,10 @@ Con &quot;Combinación de teclas&quot; seleccionada, hay que elegir al menos una
         <source>Saving the advanced key failed</source>
         <translation>No se pudo guardar la tecla avanzada</translation>
     </message>
+    <message>
+        <source>Saving the light settings failed</source>
+        <translation>No se pudo guardar la configuración de iluminación</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

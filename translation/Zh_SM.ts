@@ -2257,6 +2257,10 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <source>Saving the advanced key failed</source>
         <translation>保存高级按键失败</translation>
     </message>
+    <message>
+        <source>Saving the light settings failed</source>
+        <translation>保存灯光设置失败</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

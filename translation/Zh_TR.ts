@@ -2257,6 +2257,10 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <source>Saving the advanced key failed</source>
         <translation>儲存進階按鍵失敗</translation>
     </message>
+    <message>
+        <source>Saving the light settings failed</source>
+        <translation>儲存燈光設定失敗</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>
