@@ -2257,6 +2257,18 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <source>Saving the advanced key failed</source>
         <translation>فشل حفظ المفتاح المتقدم</translation>
     </message>
+    <message>
+        <source>Key %1, point %2</source>
+        <translation>المفتاح %1، النقطة %2</translation>
+    </message>
+    <message>
+        <source>Hold, as a new press</source>
+        <translation>ضغط مستمر، كضغطة جديدة</translation>
+    </message>
+    <message>
+        <source>No action</source>
+        <translation>لا إجراء</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

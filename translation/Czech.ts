@@ -2257,6 +2257,18 @@ Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifiká
         <source>Saving the advanced key failed</source>
         <translation>Pokročilou klávesu se nepodařilo uložit</translation>
     </message>
+    <message>
+        <source>Key %1, point %2</source>
+        <translation>Klávesa %1, bod %2</translation>
+    </message>
+    <message>
+        <source>Hold, as a new press</source>
+        <translation>Držení, jako nový stisk</translation>
+    </message>
+    <message>
+        <source>No action</source>
+        <translation>Žádná akce</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

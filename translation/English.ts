@@ -2257,6 +2257,18 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <source>Saving the advanced key failed</source>
         <translation>Saving the advanced key failed</translation>
     </message>
+    <message>
+        <source>Key %1, point %2</source>
+        <translation>Key %1, point %2</translation>
+    </message>
+    <message>
+        <source>Hold, as a new press</source>
+        <translation>Hold, as a new press</translation>
+    </message>
+    <message>
+        <source>No action</source>
+        <translation>No action</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

@@ -2257,6 +2257,18 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
         <source>Saving the advanced key failed</source>
         <translation>Impossible d&apos;enregistrer la touche avancée</translation>
     </message>
+    <message>
+        <source>Key %1, point %2</source>
+        <translation>Touche %1, point %2</translation>
+    </message>
+    <message>
+        <source>Hold, as a new press</source>
+        <translation>Maintien, comme nouvel appui</translation>
+    </message>
+    <message>
+        <source>No action</source>
+        <translation>Aucune action</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

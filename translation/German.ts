@@ -2257,6 +2257,18 @@ Bei „Tastenkombination“ müssen mindestens eine Zusatztaste und eine weitere
         <source>Saving the advanced key failed</source>
         <translation>Die erweiterte Taste konnte nicht gespeichert werden</translation>
     </message>
+    <message>
+        <source>Key %1, point %2</source>
+        <translation>Taste %1, Punkt %2</translation>
+    </message>
+    <message>
+        <source>Hold, as a new press</source>
+        <translation>Halten, als neuer Tastendruck</translation>
+    </message>
+    <message>
+        <source>No action</source>
+        <translation>Keine Aktion</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

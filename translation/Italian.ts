@@ -2257,6 +2257,18 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
         <source>Saving the advanced key failed</source>
         <translation>Impossibile salvare il tasto avanzato</translation>
     </message>
+    <message>
+        <source>Key %1, point %2</source>
+        <translation>Tasto %1, punto %2</translation>
+    </message>
+    <message>
+        <source>Hold, as a new press</source>
+        <translation>Tieni premuto, come nuova pressione</translation>
+    </message>
+    <message>
+        <source>No action</source>
+        <translation>Nessuna azione</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

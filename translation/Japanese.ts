@@ -2257,6 +2257,18 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <source>Saving the advanced key failed</source>
         <translation>アドバンストキーを保存できませんでした</translation>
     </message>
+    <message>
+        <source>Key %1, point %2</source>
+        <translation>キー %1、ポイント %2</translation>
+    </message>
+    <message>
+        <source>Hold, as a new press</source>
+        <translation>長押し（新しい押下として）</translation>
+    </message>
+    <message>
+        <source>No action</source>
+        <translation>動作なし</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

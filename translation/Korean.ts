@@ -2257,6 +2257,18 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <source>Saving the advanced key failed</source>
         <translation>고급 키 저장에 실패했습니다</translation>
     </message>
+    <message>
+        <source>Key %1, point %2</source>
+        <translation>키 %1, 지점 %2</translation>
+    </message>
+    <message>
+        <source>Hold, as a new press</source>
+        <translation>누르고 있기, 새 누름으로</translation>
+    </message>
+    <message>
+        <source>No action</source>
+        <translation>동작 없음</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

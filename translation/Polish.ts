@@ -2257,6 +2257,18 @@ Gdy wybrano „Kombinacja klawiszy”, trzeba wybrać co najmniej jeden modyfika
         <source>Saving the advanced key failed</source>
         <translation>Nie udało się zapisać klawisza zaawansowanego</translation>
     </message>
+    <message>
+        <source>Key %1, point %2</source>
+        <translation>Klawisz %1, punkt %2</translation>
+    </message>
+    <message>
+        <source>Hold, as a new press</source>
+        <translation>Przytrzymanie, jako nowe naciśnięcie</translation>
+    </message>
+    <message>
+        <source>No action</source>
+        <translation>Brak akcji</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

@@ -2257,6 +2257,18 @@ Com &quot;Combinação de teclas&quot; selecionada, é preciso escolher pelo men
         <source>Saving the advanced key failed</source>
         <translation>Falha ao salvar a tecla avançada</translation>
     </message>
+    <message>
+        <source>Key %1, point %2</source>
+        <translation>Tecla %1, ponto %2</translation>
+    </message>
+    <message>
+        <source>Hold, as a new press</source>
+        <translation>Manter, como novo toque</translation>
+    </message>
+    <message>
+        <source>No action</source>
+        <translation>Sem ação</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

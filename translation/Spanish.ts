@@ -2257,6 +2257,18 @@ Con &quot;Combinación de teclas&quot; seleccionada, hay que elegir al menos una
         <source>Saving the advanced key failed</source>
         <translation>No se pudo guardar la tecla avanzada</translation>
     </message>
+    <message>
+        <source>Key %1, point %2</source>
+        <translation>Tecla %1, punto %2</translation>
+    </message>
+    <message>
+        <source>Hold, as a new press</source>
+        <translation>Mantener, como nueva pulsación</translation>
+    </message>
+    <message>
+        <source>No action</source>
+        <translation>Sin acción</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

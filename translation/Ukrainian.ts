@@ -2257,6 +2257,18 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <source>Saving the advanced key failed</source>
         <translation>Не вдалося зберегти розширену клавішу</translation>
     </message>
+    <message>
+        <source>Key %1, point %2</source>
+        <translation>Клавіша %1, точка %2</translation>
+    </message>
+    <message>
+        <source>Hold, as a new press</source>
+        <translation>Утримання, як нове натискання</translation>
+    </message>
+    <message>
+        <source>No action</source>
+        <translation>Немає дії</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

@@ -2257,6 +2257,18 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <source>Saving the advanced key failed</source>
         <translation>保存高级按键失败</translation>
     </message>
+    <message>
+        <source>Key %1, point %2</source>
+        <translation>按键 %1，触发点 %2</translation>
+    </message>
+    <message>
+        <source>Hold, as a new press</source>
+        <translation>按住，作为新的按下</translation>
+    </message>
+    <message>
+        <source>No action</source>
+        <translation>无动作</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

@@ -2257,6 +2257,18 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <source>Saving the advanced key failed</source>
         <translation>儲存進階按鍵失敗</translation>
     </message>
+    <message>
+        <source>Key %1, point %2</source>
+        <translation>按鍵 %1，觸發點 %2</translation>
+    </message>
+    <message>
+        <source>Hold, as a new press</source>
+        <translation>按住，作為新的按下</translation>
+    </message>
+    <message>
+        <source>No action</source>
+        <translation>無動作</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>
