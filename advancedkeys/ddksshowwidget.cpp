@@ -1,7 +1,9 @@
 #include "advancedkeys/ddksshowwidget.h"
 
 #include "app/ddatamanager.h"
+#include "widgets/accessiblecontrols.h"
 
+#include <QApplication>
 #include <QDebug>
 #include <QMouseEvent>
 #include <QPainter>
@@ -33,6 +35,41 @@ DDksShowWidget::DDksShowWidget(QWidget *parent) : QWidget(parent)
     m_addSel.load(QStringLiteral(":/images/DKS/addEventSel.png"));
     setMouseTracking(true);
     setAccessibleName(tr("Dynamic keystroke actions"));
+
+    // Each point of each key row reads as a cell with its action; pressing it is a
+    // click on the point.
+    AccessibleControls::GridSource cells;
+    cells.rows = 4;
+    cells.columns = 4;
+    cells.name = [](int key, int point) { return QObject::tr("Key %1, point %2").arg(key + 1).arg(point + 1); };
+    cells.value = [this](int key, int point) { return actionText(state(point, key)); };
+    cells.rect = [this](int key, int point) { return QRect(pointX(point) - 8, rowY(key) - 8, kIcon, kIcon); };
+    cells.press = [this](int key, int point) { clickPoint(key, point); };
+    AccessibleControls::publishGrid(this, cells);
+}
+
+QString DDksShowWidget::actionText(int state)
+{
+    switch (state) {
+    case DksAction_Tap: return QObject::tr("Click");
+    case DksAction_Hold: return QObject::tr("Hold");
+    case DksAction_NewHold: return QObject::tr("Hold, as a new press");
+    default: return QObject::tr("No action");
+    }
+}
+
+void DDksShowWidget::clickPoint(int key, int point)
+{
+    if (key < 0 || key > 3 || point < 0 || point > 3)
+        return;
+    const QPoint at(pointX(point), rowY(key));
+    const QPoint global = mapToGlobal(at);
+    QMouseEvent move(QEvent::MouseMove, at, global, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(this, &move);
+    QApplication::sendEvent(this, &press);
+    QApplication::sendEvent(this, &release);
 }
 
 void DDksShowWidget::initGrid(int width, int height)

@@ -36,6 +36,11 @@ public:
     // when the row matches no edit (states the grid never makes itself).
     static bool barEdit(const Row &row, int column, Row *edited);
 
+    // What a click on point p of key row k does (the accessible press of that cell).
+    void clickPoint(int key, int point);
+    // The spoken name of a cell's action state.
+    static QString actionText(int state);
+
 Q_SIGNALS:
     void sigDksPageMouseMovePointXY(int posX, int posY);
     void sigTheSeniorKeyInfoStuNeedUpdate_DKS();

@@ -92,9 +92,9 @@ public:
     // keeps stays as it is.
     bool keepOrReplaceLayerFile(const QByteArray &path);
     void loadProfileList();
-    void addDefaultLightItems(int profileIndex);
-    void addDefaultCustomLights(int profileIndex);
-    void loadCustomLightPreset(int profileIndex, int slot);
+    bool addDefaultLightItems(int profileIndex);
+    bool addDefaultCustomLights(int profileIndex);
+    bool loadCustomLightPreset(int profileIndex, int slot);
     // Rewrites the keys of the custom light slot in use from the key buttons.
     void saveCustomLightColors();
 

@@ -96,6 +96,8 @@ void DDevicePage::prepareCurrentProfile(DDeviceKeyboardLink *link)
     QList<Layer> layers = {{kDefaultLayerFile, true}, {kFnLayerFile, true}};
     if (dm->isMagneticKeyboard())
         layers.append({kMagneticLayerFile, false});
+    // A new layer file the store cannot write is told once, not once per layer.
+    bool failureShown = false;
     for (const Layer &layer : layers) {
         const QString file = profileDir + QLatin1Char('/') + QLatin1String(layer.file);
         const QByteArray path = QFile::encodeName(file);
@@ -103,14 +105,17 @@ void DDevicePage::prepareCurrentProfile(DDeviceKeyboardLink *link)
             dm->setMagneticProfilePath(path);
         if (!keepOrReplaceLayerFile(path))
             continue;
-        CTavrixXML_CreateXMLFile(path);
         profileIndex = 1;
-        CTavrixXML_CreateProFileXmlParentNode(path, "1", QStringLiteral("Profile%1").arg(1).toUtf8(), 0);
-        CTavrixXML_ModifyXMLFileProfileIndex(path, 1);
         profilePath = path;
-        if (layer.lights) {
-            addDefaultLightItems(1);
-            addDefaultCustomLights(1);
+        const bool made = CTavrixXML_CreateXMLFile(path)
+            && CTavrixXML_CreateProFileXmlParentNode(path, "1", QStringLiteral("Profile%1").arg(1).toUtf8(), 0)
+            && CTavrixXML_ModifyXMLFileProfileIndex(path, 1)
+            && (!layer.lights || (addDefaultLightItems(1) && addDefaultCustomLights(1)));
+        if (!made && !failureShown) {
+            failureShown = true;
+            const QString reason = CTavrixXML_FailureText(CTavrixXML_LastFailure());
+            notice->showMessageAt(reason.isEmpty() ? ProfileController::tr("Create profile failed") : reason,
+                                  tipPosition());
         }
     }
 
@@ -242,19 +247,19 @@ ProfileDefaults DDevicePage::newProfileDefaults() const
     return ProfileDefaults(currentDeviceInfo.keyCount, model);
 }
 
-void DDevicePage::addDefaultLightItems(int index)
+bool DDevicePage::addDefaultLightItems(int index)
 {
-    ProfileDefaults::addDefaultLightItems(profilePath, index);
+    return ProfileDefaults::addDefaultLightItems(profilePath, index);
 }
 
-void DDevicePage::addDefaultCustomLights(int index)
+bool DDevicePage::addDefaultCustomLights(int index)
 {
-    newProfileDefaults().addDefaultCustomLights(profilePath, index);
+    return newProfileDefaults().addDefaultCustomLights(profilePath, index);
 }
 
-void DDevicePage::loadCustomLightPreset(int index, int slot)
+bool DDevicePage::loadCustomLightPreset(int index, int slot)
 {
-    newProfileDefaults().loadCustomLightPreset(profilePath, index, slot);
+    return newProfileDefaults().loadCustomLightPreset(profilePath, index, slot);
 }
 
 void DDevicePage::on_comboBox_profileList_currentIndexChanged(QString)

@@ -53,6 +53,14 @@ QString profileFileName(const QString &layerFile, int layer)
         + QLatin1String(layer == 0 ? ProfileController::kDefaultLayerFile : ProfileController::kFnLayerFile);
 }
 
+// The file and reason of the store call that just failed, or fallback when the
+// store gave none.
+QString failureText(const QString &fallback)
+{
+    const QString reason = CTavrixXML_FailureText(CTavrixXML_LastFailure());
+    return reason.isEmpty() ? fallback : reason;
+}
+
 }  // namespace
 
 ProfileController::ProfileController(QObject *parent) : QObject(parent)
@@ -160,9 +168,11 @@ bool ProfileController::createProfile()
         notice(tr("Create profile failed"));
         return false;
     }
-    ProfileDefaults(m_keyCount, m_modelName).addAll(m_profilePath, index);
+    const bool filled = ProfileDefaults(m_keyCount, m_modelName).addAll(m_profilePath, index);
+    // Read at once: the next store call starts a new record.
+    const QString failure = filled ? QString() : failureText(tr("Create profile failed"));
     Q_EMIT sigProfileListChanged();
-    notice(tr("Create profile successful"));
+    notice(filled ? tr("Create profile successful") : failure);
     return true;
 }
 
@@ -274,10 +284,11 @@ bool ProfileController::resetProfile()
         notice(tr("Reset the current profile failed"));
         return false;
     }
-    ProfileDefaults(m_keyCount, m_modelName).addAll(m_profilePath, m_profileIndex);
+    const bool filled = ProfileDefaults(m_keyCount, m_modelName).addAll(m_profilePath, m_profileIndex);
+    const QString failure = filled ? QString() : failureText(tr("Reset the current profile failed"));
     Q_EMIT sigCurrentProfileChanged();
     Q_EMIT sigResetKeyboard();
-    notice(tr("Reset the current profile successful"));
+    notice(filled ? tr("Reset the current profile successful") : failure);
     Q_EMIT sigAskSleepTime();
     return true;
 }

@@ -85,16 +85,18 @@ QString ProfileDefaults::presetFileName(int keyCount, const QString &modelName)
     return byCount;
 }
 
-void ProfileDefaults::addDefaultLightItems(const QByteArray &path, int profileIndex)
+bool ProfileDefaults::addDefaultLightItems(const QByteArray &path, int profileIndex)
 {
     const QByteArray index = QByteArray::number(profileIndex);
-    for (int target = 0; target < 3; ++target)
-        CTavrixXML_AddProFileLightInfoItem(path, index, defaultLight(target));
-    if (DDataManager::getInstance()->isLightSynchronize())
-        CTavrixXML_ModifyProFileLightSynchronizeStatus(path, index, 1);
+    for (int target = 0; target < 3; ++target) {
+        if (!CTavrixXML_AddProFileLightInfoItem(path, index, defaultLight(target)))
+            return false;
+    }
+    return !DDataManager::getInstance()->isLightSynchronize()
+        || CTavrixXML_ModifyProFileLightSynchronizeStatus(path, index, 1);
 }
 
-void ProfileDefaults::addDefaultCustomLights(const QByteArray &path, int profileIndex) const
+bool ProfileDefaults::addDefaultCustomLights(const QByteArray &path, int profileIndex) const
 {
     const QByteArray index = QByteArray::number(profileIndex);
     for (int slot = 0; slot < kCustomLightCount; ++slot) {
@@ -102,13 +104,14 @@ void ProfileDefaults::addDefaultCustomLights(const QByteArray &path, int profile
         QString name = QLatin1String(light.name);
         if (name.contains(QLatin1String("%1")))
             name = name.arg(slot + 1);
-        CTavrixXML_AddProFileCustomLightNode(path, index, light.slot, name.toUtf8(), light.state, light.flag);
-        if (light.flag >= 0)
-            loadCustomLightPreset(path, profileIndex, slot);
+        if (!CTavrixXML_AddProFileCustomLightNode(path, index, light.slot, name.toUtf8(), light.state, light.flag)
+            || (light.flag >= 0 && !loadCustomLightPreset(path, profileIndex, slot)))
+            return false;
     }
+    return true;
 }
 
-void ProfileDefaults::loadCustomLightPreset(const QByteArray &path, int profileIndex, int slot) const
+bool ProfileDefaults::loadCustomLightPreset(const QByteArray &path, int profileIndex, int slot) const
 {
     // The store reads presets from disk, so the resource is copied out first.
     const QString name = presetFileName(m_keyCount, m_modelName);
@@ -124,12 +127,14 @@ void ProfileDefaults::loadCustomLightPreset(const QByteArray &path, int profileI
     if (!presetPath.isEmpty())
         CTavrixXML_XmlCustomLightInfoSelectAll(presetPath, slotText, keys);
     const QByteArray index = QByteArray::number(profileIndex);
-    for (const CustomLightDataInfo &key : qAsConst(keys))
-        CTavrixXML_AddProFileCustomLightDataInfo(path, index, slotText, key);
+    for (const CustomLightDataInfo &key : qAsConst(keys)) {
+        if (!CTavrixXML_AddProFileCustomLightDataInfo(path, index, slotText, key))
+            return false;
+    }
+    return true;
 }
 
-void ProfileDefaults::addAll(const QByteArray &path, int profileIndex) const
+bool ProfileDefaults::addAll(const QByteArray &path, int profileIndex) const
 {
-    addDefaultLightItems(path, profileIndex);
-    addDefaultCustomLights(path, profileIndex);
+    return addDefaultLightItems(path, profileIndex) && addDefaultCustomLights(path, profileIndex);
 }

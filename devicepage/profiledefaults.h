@@ -7,7 +7,9 @@
 
 // The content every new profile receives (a new layer file, a created or a reset
 // profile): one light item per light target and five custom lights, the first
-// two seeded from the custom light preset that fits the keyboard.
+// two seeded from the custom light preset that fits the keyboard. Each adder
+// stops at the first write the store refuses and returns false, leaving the
+// reason in CTavrixXML_LastFailure().
 class ProfileDefaults
 {
 public:
@@ -23,13 +25,14 @@ public:
 
     // Three light items (targets 0, 1 and 2) and, when the default settings ask
     // for it, light synchronisation.
-    static void addDefaultLightItems(const QByteArray &path, int profileIndex);
-    void addDefaultCustomLights(const QByteArray &path, int profileIndex) const;
+    static bool addDefaultLightItems(const QByteArray &path, int profileIndex);
+    bool addDefaultCustomLights(const QByteArray &path, int profileIndex) const;
     // Copies the keys of one preset slot into the profile's custom light of that
-    // slot. A preset that cannot be copied leaves the slot without keys.
-    void loadCustomLightPreset(const QByteArray &path, int profileIndex, int slot) const;
+    // slot. A preset that cannot be copied leaves the slot without keys (not a
+    // failure: only writes to the profile count).
+    bool loadCustomLightPreset(const QByteArray &path, int profileIndex, int slot) const;
     // Everything above, for a profile that was just created.
-    void addAll(const QByteArray &path, int profileIndex) const;
+    bool addAll(const QByteArray &path, int profileIndex) const;
 
 private:
     int m_keyCount;

@@ -406,8 +406,10 @@ void DCustomKeysPage::onCustomKeyInfoSaveSuccessful()
 void DCustomKeysPage::onCustomKeyInfoSaveFailed(int operateType, int errorIndex)
 {
     QString text = QObject::tr("Unknow");
+    const auto *page = qobject_cast<const DKeyFunctionPage *>(sender());
     if (errorIndex == DKeyFunctionPage::SaveFailure_StoreWrite)
-        text = QObject::tr("Operate failed, the profile could not be saved");
+        text = page && !page->storeFailureText().isEmpty() ? page->storeFailureText()
+                                                           : QObject::tr("Operate failed, the profile could not be saved");
     else if (operateType == KeyOperateType_Text && errorIndex == 0)
         text = QObject::tr("Setting failed because the text is empty");
     else if (operateType == KeyOperateType_Macro && errorIndex == 0)

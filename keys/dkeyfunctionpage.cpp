@@ -30,6 +30,7 @@ bool DKeyFunctionPage::saveKeyItem(int operateType, const QByteArray &param1, co
     if (!added) {
         // A failed write must not read as success: the key keeps whatever the
         // store still holds, and the host says the save failed.
+        noteStoreFailure();
         qDebug() << "Key item not stored:" << m_profilePath << index << code << operateType;
         emit sigCustomKeyInfoSaveFailed(operateType, SaveFailure_StoreWrite);
         return false;
@@ -37,6 +38,11 @@ bool DKeyFunctionPage::saveKeyItem(int operateType, const QByteArray &param1, co
     emit sigShoudUpdateKeyboard(m_keyCode);
     emit sigCustomKeyInfoSaveSuccessful();
     return true;
+}
+
+void DKeyFunctionPage::noteStoreFailure()
+{
+    m_storeFailure = CTavrixXML_FailureText(CTavrixXML_LastFailure());
 }
 
 QString DKeyFunctionPage::titleSheet()

@@ -36,6 +36,9 @@ public:
     QString keyName() const { return m_keyName; }
     int profileIndex() const { return m_profileIndex; }
     QByteArray profilePath() const { return m_profilePath; }
+    // The file and reason of the last SaveFailure_StoreWrite, for the host's
+    // notice; empty when the store gave none.
+    QString storeFailureText() const { return m_storeFailure; }
 
 Q_SIGNALS:
     void sigShoudUpdateKeyboard(int keyDec);
@@ -57,9 +60,13 @@ protected:
     static QString buttonSheet();
     // The normal theme font at the given point size.
     static QFont themeFont(int pointSize);
+    // Keeps the reason of the store call that just failed; call it before
+    // anything else touches the store (the next call starts a new record).
+    void noteStoreFailure();
 
     int m_keyCode = -1;
     QString m_keyName;
     int m_profileIndex = 1;
     QByteArray m_profilePath;
+    QString m_storeFailure;
 };

@@ -225,6 +225,7 @@ void DMacroCmdPage::saveKeyInfo(int count, int mode)
     // The first key of the profile that binds this macro brings its copy along.
     if (CTavrixXML_GetProFileValueNum(m_profilePath, index, QByteArray::number(KeyOperateType_Macro), macro) < 1
         && !MacroCopies::copyIntoProfile(m_profilePath, index, m_macroFilePath, macro)) {
+        noteStoreFailure();
         emit sigCustomKeyInfoSaveFailed(KeyOperateType_Macro, SaveFailure_StoreWrite);
         return;
     }

@@ -118,6 +118,8 @@ void DResetDefaultPage::on_pushButton_OK_clicked()
         stored
             = CTavrixXML_DeleteProFileMacroWithKeyInfoItem(m_profilePath, index, code, m_keyName.toLatin1()) && stored;
     }
+    if (!stored)
+        noteStoreFailure();
     // The key is recoloured from what the store now holds, whichever way it went.
     emit sigShoudUpdateKeyboard(m_keyCode);
     if (!stored) {

@@ -242,8 +242,11 @@ void DLightsConfigPage::loadLightParameters(int target)
 {
     const int mode = target == KeyboardTarget ? m_keyboardMode : m_sideMode;
     const LightTypeListInfo &caps = target == KeyboardTarget ? m_keyboardTypes : m_sideTypes;
+    bool recordStored = true;
     m_record = loadOrCreateRecord(m_profilePath, indexText(), target, mode, m_keyboardMode,
-                                  {caps.brightnessMax, caps.speedMax});
+                                  {caps.brightnessMax, caps.speedMax}, &recordStored);
+    if (!recordStored)
+        stored(false);
     m_pendingTop = QColor(m_record.topColorR, m_record.topColorG, m_record.topColorB);
     m_pendingBottom = QColor(m_record.bottomColorR, m_record.bottomColorG, m_record.bottomColorB);
     ui->checkBox_FullColorMode->setChecked(m_record.fullColor == 1);
@@ -259,7 +262,7 @@ void DLightsConfigPage::loadLightParameters(int target)
     m_speedSlider->setPosition(m_record.speed - 1);
     m_brightnessSlider->setPosition(m_record.brightness - 1);
     if (!m_profilePath.isEmpty())
-        CTavrixXML_ModifyProFileMouseLightUsingIndex(m_profilePath, indexText(), target, mode);
+        stored(CTavrixXML_ModifyProFileMouseLightUsingIndex(m_profilePath, indexText(), target, mode));
     markSelectedMode(target);
 }
 
@@ -371,6 +374,25 @@ void DLightsConfigPage::on_checkBox_FullColorMode_clicked()
     applyLightChange(1);
 }
 
+bool DLightsConfigPage::stored(bool ok)
+{
+    if (ok)
+        return true;
+    // Read at once: the next store call starts a new record.
+    const QString reason = CTavrixXML_FailureText(CTavrixXML_LastFailure());
+    const QString text = reason.isEmpty() ? QObject::tr("Saving the light settings failed") : reason;
+    // A write that unchanged settings need succeeds without touching the disk, so
+    // success cannot end a burst; quiet time does.
+    const bool repeat = text == m_storeNotice && m_storeNoticeClock.isValid()
+        && m_storeNoticeClock.elapsed() < kStoreNoticeQuietMs;
+    m_storeNoticeClock.restart();
+    if (!repeat) {
+        m_storeNotice = text;
+        Q_EMIT sigSomeMessageTip_LightsConfigPage(text);
+    }
+    return false;
+}
+
 void DLightsConfigPage::applyLightChange(int lightConfigChangedFrom)
 {
     if (m_pickerPressed)
@@ -386,8 +408,8 @@ void DLightsConfigPage::applyLightChange(int lightConfigChangedFrom)
     if (!m_profilePath.isEmpty()
         && CTavrixXML_IsProFileAlreadyHaveLightInfo(m_profilePath, indexText(), m_record.lightTarget,
                                                     m_record.lightMode))
-        CTavrixXML_ModifyProFileLightInfoItem(m_profilePath, indexText(), m_record.lightTarget, m_record.lightMode,
-                                              m_record);
+        stored(CTavrixXML_ModifyProFileLightInfoItem(m_profilePath, indexText(), m_record.lightTarget,
+                                                     m_record.lightMode, m_record));
     Q_EMIT sigLightConfigHaveChanged(lightConfigChangedFrom, m_record);
     if (m_record.lightTarget == KeyboardTarget)
         sendKeyboardModeReport(m_record);

@@ -4,6 +4,7 @@
 #include "lighting/colorinfodata.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QColor>
 #include <QList>
 #include <QString>
@@ -104,6 +105,12 @@ protected:
 
 private:
     QByteArray indexText() const { return QByteArray::number(m_profileIndex); }
+    // Says, naming the file and the reason, that a write of the page's own light
+    // settings failed; the same failure again within kStoreNoticeQuietMs of the
+    // last stays silent, so that a slider drag over a full disk gives one notice,
+    // not one per step.
+    bool stored(bool ok);
+    static constexpr int kStoreNoticeQuietMs = 3000;
     void loadLightParameters(int target);
     void updateKeyboardModeControls(int mode);
     void updateSideModeControls(int mode);
@@ -162,6 +169,8 @@ private:
     QList<DCustomLightListItem *> m_customRows;
     int m_customSlot = -1;
     bool m_resetSlot = true;
+    QString m_storeNotice;
+    QElapsedTimer m_storeNoticeClock;
     QString m_scrollSheet;
     QButtonGroup *m_keyboardGroup = nullptr;
     QButtonGroup *m_sideGroup = nullptr;

@@ -218,14 +218,19 @@ QList<HidReport> customLedReports(int slot, const QList<QColor> &colours)
 }
 
 colorInfoData loadOrCreateRecord(const QByteArray &path, const QByteArray &index, int target, int mode,
-                                 int currentKeyboardMode, LevelCounts levels)
+                                 int currentKeyboardMode, LevelCounts levels, bool *stored)
 {
+    if (stored)
+        *stored = true;
     colorInfoData d;
     if (!path.isEmpty() && CTavrixXML_SelectProfileColorDataInfo(path, index, target, mode, &d))
         return d;
     d = defaultRecord(target, mode, currentKeyboardMode, levels);
-    if (!path.isEmpty())
-        CTavrixXML_AddProFileLightInfoItem(path, index, d);
+    if (!path.isEmpty()) {
+        const bool ok = CTavrixXML_AddProFileLightInfoItem(path, index, d);
+        if (stored)
+            *stored = ok;
+    }
     return d;
 }
 

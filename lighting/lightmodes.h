@@ -119,8 +119,9 @@ HidReport customUploadModeReport(const colorInfoData &data);
 QList<HidReport> customLedReports(int slot, const QList<QColor> &colours);
 
 // The profile's record of (target, mode); without one, the default record is added to
-// the profile and returned. No store call is made without a profile path.
+// the profile and returned. No store call is made without a profile path. *stored
+// (when given) says whether that addition reached the file (true when none was needed).
 colorInfoData loadOrCreateRecord(const QByteArray &path, const QByteArray &index, int target, int mode,
-                                 int currentKeyboardMode = -1, LevelCounts levels = {});
+                                 int currentKeyboardMode = -1, LevelCounts levels = {}, bool *stored = nullptr);
 
 }  // namespace LightModes

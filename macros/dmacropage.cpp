@@ -377,6 +377,8 @@ DCatchKeyAndMouseItem *DMacroPage::makeEventRow(const QString &mark, int delay, 
     connect(row, SIGNAL(sigMouseEnter(QString, QString)), this, SLOT(onMouseEnter(QString, QString)));
     connect(row, SIGNAL(sigMouseLeave(QString, QString)), this, SLOT(onMouseLeave(QString, QString)));
     connect(row, SIGNAL(sigDeleteKeyAndMouseEvent()), this, SLOT(onDeleteKeyAndMouseEvent()));
+    // Assistive tools select a row with its press action, as a click does.
+    AccessibleControls::makeSelectable(row, [this, row] { return eventSelected && selectedRow == row; });
     eventRows.append(row);
     return row;
 }
@@ -386,6 +388,18 @@ void DMacroPage::insertEventRow(QString mark, int delay, QString type, int keyCo
 {
     auto *row = makeEventRow(mark, delay, type, keyCode, codeName, operateExplain);
     eventListLayout->insertWidget(qBound(0, position, eventListLayout->count() - 1), row);
+    keepTreeInScreenOrder(row);
+}
+
+// Assistive tools list a widget's children in creation order, not layout order:
+// a row placed in the middle moves among its siblings to where it shows.
+void DMacroPage::keepTreeInScreenOrder(DCatchKeyAndMouseItem *row)
+{
+    if (DCatchKeyAndMouseItem *next = rowAt(eventListLayout->indexOf(row) + 1))
+        row->stackUnder(next);
+    else
+        row->raise();
+    AccessibleControls::childrenReordered(row->parentWidget());
 }
 
 namespace {

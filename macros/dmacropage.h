@@ -121,6 +121,7 @@ private:
     DCatchKeyAndMouseItem *makeEventRow(const QString &mark, int delay, const QString &type, int keyCode,
                                         const QString &codeName, const QString &operateExplain);
     void removeEventRow(DCatchKeyAndMouseItem *row);
+    void keepTreeInScreenOrder(DCatchKeyAndMouseItem *row);
     DCatchKeyAndMouseItem *rowAt(int position) const;
     int eventRowCount() const;
     bool rewriteCurrentMacro();

@@ -371,6 +371,7 @@ void DMacroPage::on_pushButton_MoveUp_clicked()
         return;
     eventListLayout->removeWidget(selectedRow);
     eventListLayout->insertWidget(selectedRowPos - 1, selectedRow);
+    keepTreeInScreenOrder(selectedRow);
     --selectedRowPos;
     notifyMacroListChanged();
 }
@@ -394,6 +395,7 @@ void DMacroPage::on_pushButton_MoveDown_clicked()
         return;
     eventListLayout->removeWidget(selectedRow);
     eventListLayout->insertWidget(selectedRowPos + 1, selectedRow);
+    keepTreeInScreenOrder(selectedRow);
     ++selectedRowPos;
     notifyMacroListChanged();
 }

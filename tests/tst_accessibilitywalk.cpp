@@ -3,6 +3,7 @@
 // then checks that the accessible actions of controls built from labels, frames
 // and check boxes do what a click does.
 
+#include "advancedkeys/ddksshowwidget.h"
 #include "advancedkeys/dseniorkeyspage.h"
 #include "advancedkeys/dstrokeconfigview.h"
 #include "app/dmainwidget.h"
@@ -18,11 +19,15 @@
 #include "keys/keyfunctionpagetable.h"
 #include "lighting/dlightsconfigpage.h"
 #include "lighting/svcolorarea.h"
+#include "macros/dcatchkeyandmouseitem.h"
 #include "macros/dmacropage.h"
+#include "macros/macroeventtext.h"
 #include "macros/macromenutoolwidget.h"
 #include "magnetic/dsensitivityshowwidget.h"
 #include "magnetic/dtriggersettingpage.h"
+#include "sdk/tavrixxml.h"
 #include "support/testmain.h"
+#include "ui_dmacropage.h"
 #include "widgets/accessiblecontrols.h"
 #include "widgets/cbnotice.h"
 #include "widgets/slidercustomwidget.h"
@@ -39,6 +44,7 @@
 #include <QToolButton>
 
 #include <memory>
+#include <tuple>
 
 namespace {
 
@@ -218,6 +224,8 @@ private Q_SLOTS:
     void labelControlsActLikeClicks();
     void noticesAreAlerts();
     void scalesPublishTheirValues();
+    void macroRowsSelectableInScreenOrder();
+    void dksGridCellsReadTheirActions();
 
 private:
     Rig *m_rig = nullptr;
@@ -460,6 +468,98 @@ void TestAccessibilityWalk::scalesPublishTheirValues()
     QCOMPARE(ifaceOf(scale)->role(), QAccessible::Slider);
     QVERIFY(ifaceOf(scale)->valueInterface()->currentValue().isValid());
     QVERIFY2(ifaceOf(scale)->text(QAccessible::Value).endsWith(" mm"), qPrintable(ifaceOf(scale)->text(QAccessible::Value)));
+}
+
+void TestAccessibilityWalk::macroRowsSelectableInScreenOrder()
+{
+    QTemporaryDir dir;
+    const QByteArray path = QFile::encodeName(dir.filePath("macros.xml"));
+    QVERIFY(CTavrixXML_CreateXMLFile(path));
+    QVERIFY(CTavrixXML_CreateMacroXmlParentNode(path, "1", "Macro1"));
+    QList<MacroEventItem> events;
+    for (const auto &e : {std::make_tuple("0", "4", "A", "down"), std::make_tuple("0", "4", "A", "up"),
+                          std::make_tuple("1", "5", "B", "down"), std::make_tuple("1", "5", "B", "up")})
+        events << MacroEventText::make({std::get<0>(e), "10", "key", std::get<1>(e), std::get<2>(e), std::get<3>(e)});
+    CTavrixXML_AddKeyOrMouseEventItem(path, events, "1");
+    DMacroPage page;
+    page.setMacroXmlPath(path);
+    page.show();
+    QTRY_COMPARE(page.eventRowsInOrder().size(), 4);
+
+    // The tree lists the rows as the screen shows them, top to bottom.
+    auto treeOrder = [&page] {
+        QList<DCatchKeyAndMouseItem *> rows;
+        QAccessibleInterface *list = ifaceOf(page.eventRowsInOrder().first()->parentWidget());
+        for (int i = 0; i < list->childCount(); ++i)
+            if (auto *row = qobject_cast<DCatchKeyAndMouseItem *>(list->child(i)->object()))
+                rows << row;
+        return rows;
+    };
+    QCOMPARE(treeOrder(), page.eventRowsInOrder());
+
+    // The press action selects a row as a click does; the tree says which one is.
+    DCatchKeyAndMouseItem *bPress = page.eventRowsInOrder().at(2);
+    QCOMPARE(ifaceOf(bPress)->role(), QAccessible::ListItem);
+    QCOMPARE(ifaceOf(bPress)->text(QAccessible::Name), QString("B"));
+    QCOMPARE(ifaceOf(bPress)->text(QAccessible::Description), QString("Press, 10 MS"));
+    QCOMPARE(ifaceOf(page.eventRowsInOrder().at(3))->text(QAccessible::Description), QString("Release, 10 MS"));
+    QVERIFY(ifaceOf(bPress)->state().selectable);
+    QVERIFY(!ifaceOf(bPress)->state().selected);
+    press(bPress);
+    QVERIFY(ifaceOf(bPress)->state().selected);
+    QVERIFY(!ifaceOf(page.eventRowsInOrder().at(0))->state().selected);
+    QCOMPARE(page.form()->lineEdit_DelayNum->text(), QString("10"));
+
+    // After a move and after inserts in the middle, the order still matches.
+    page.form()->pushButton_MoveUp->click();
+    QCOMPARE(page.eventRowsInOrder().at(1), bPress);
+    QCOMPARE(treeOrder(), page.eventRowsInOrder());
+    page.insertEventRow("2", 0, "key", 6, "C", "down", 1);
+    page.insertEventRow("2", 0, "key", 6, "C", "up", 2);
+    QCOMPARE(page.eventRowsInOrder().size(), 6);
+    QCOMPARE(page.eventRowsInOrder().at(1)->getCodeName(), QString("C"));
+    QCOMPARE(treeOrder(), page.eventRowsInOrder());
+}
+
+void TestAccessibilityWalk::dksGridCellsReadTheirActions()
+{
+    DDksShowWidget grid;
+    grid.resize(400, 200);
+    grid.initGrid(400, 200);
+    SeniorKeyInfo info;
+    info.dksActions[0 * 4 + 1] = DksAction_Tap;
+    info.dksActions[2 * 4 + 0] = DksAction_Hold;
+    info.dksActions[3 * 4 + 2] = DksAction_NewHold;
+    grid.setStuInfo(info);
+    grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+
+    QAccessibleInterface *iface = ifaceOf(&grid);
+    QCOMPARE(iface->childCount(), 16);
+    const struct
+    {
+        int key, point;
+        QString value;
+    } cells[] = {{0, 0, "No action"}, {0, 1, "Click"}, {2, 0, "Hold"}, {3, 2, "Hold, as a new press"}};
+    for (const auto &c : cells) {
+        QAccessibleInterface *cell = iface->child(c.key * 4 + c.point);
+        QVERIFY(cell);
+        QCOMPARE(cell->text(QAccessible::Name), QString("Key %1, point %2").arg(c.key + 1).arg(c.point + 1));
+        QCOMPARE(cell->text(QAccessible::Value), c.value);
+        QCOMPARE(cell->parent(), iface);
+        QCOMPARE(iface->indexOfChild(cell), c.key * 4 + c.point);
+        QVERIFY(cell->rect().contains(grid.mapToGlobal(QPoint(grid.pointX(c.point), grid.rowY(c.key)))));
+    }
+
+    // Pressing an empty point adds a tap, pressing it again takes it away, as clicks do.
+    QSignalSpy edited(&grid, &DDksShowWidget::sigTheSeniorKeyInfoStuNeedUpdate_DKS);
+    QAccessibleInterface *first = iface->child(0);
+    first->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(first->text(QAccessible::Value), QString("Click"));
+    QCOMPARE(grid.getStuInfo().dksActions[0], int(DksAction_Tap));
+    first->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(grid.getStuInfo().dksActions[0], int(DksAction_None));
+    QCOMPARE(edited.count(), 2);
 }
 
 TAVRIX_TEST_MAIN(TestAccessibilityWalk)

@@ -381,7 +381,8 @@ void TestKeyAssignment::storeWriteFailureIsTold()
     StoreFixture::write(m_layer, "<not a store");
     child<QPushButton>(m_page->functionPage(Disable), "pushButton_OK")->click();
     QCOMPARE(m_notices->count(), 1);
-    QCOMPARE(lastNotice(), QString("Operate failed, the profile could not be saved"));
+    // The notice names the file and why it took no write.
+    QCOMPARE(lastNotice(), CTavrixXML_FailureText({CTavrixXMLFailureKind::Damaged, m_layer, 1, QString()}));
     QVERIFY(!key(4)->isAssigned());
     QCOMPARE(StoreFixture::bytes(m_layer), QByteArray("<not a store"));
 }

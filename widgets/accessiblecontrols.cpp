@@ -24,13 +24,17 @@ enum class Kind
     Pressable,
     Hidden,
     Value,
-    Notice
+    Notice,
+    Selectable,
+    Grid
 };
 
 struct Spec
 {
     Kind kind = Kind::Pressable;
     ValueSource value;
+    std::function<bool()> selected;
+    GridSource grid;
 };
 
 QHash<const QObject *, Spec> &registry()
@@ -170,6 +174,152 @@ public:
     }
 };
 
+// A row of a list: pressed like a label control, and says whether it is selected.
+class SelectableWidget : public PressableWidget
+{
+public:
+    explicit SelectableWidget(QWidget *w) : PressableWidget(w) { }
+
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = PressableWidget::state();
+        s.selectable = true;
+        const std::function<bool()> selected = registry().value(widget()).selected;
+        s.selected = selected && selected();
+        return s;
+    }
+};
+
+class GridWidget;
+
+// One cell of a custom-painted grid; lives as long as the grid's interface.
+class GridCell : public QAccessibleInterface, public QAccessibleActionInterface
+{
+public:
+    GridCell(QWidget *grid, int row, int column) : m_grid(grid), m_row(row), m_column(column) { }
+
+    GridSource source() const { return m_grid ? registry().value(m_grid.data()).grid : GridSource(); }
+
+    bool isValid() const override { return m_grid; }
+    QObject *object() const override { return nullptr; }
+    QWindow *window() const override
+    {
+        QAccessibleInterface *p = parent();
+        return p ? p->window() : nullptr;
+    }
+    QAccessibleInterface *parent() const override
+    {
+        return m_grid ? QAccessible::queryAccessibleInterface(m_grid.data()) : nullptr;
+    }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text t) const override
+    {
+        const GridSource s = source();
+        if (t == QAccessible::Name && s.name)
+            return s.name(m_row, m_column);
+        if (t == QAccessible::Value && s.value)
+            return s.value(m_row, m_column);
+        return QString();
+    }
+    void setText(QAccessible::Text, const QString &) override { }
+    QRect rect() const override
+    {
+        const GridSource s = source();
+        if (!m_grid || !s.rect)
+            return QRect();
+        const QRect local = s.rect(m_row, m_column);
+        return QRect(m_grid->mapToGlobal(local.topLeft()), local.size());
+    }
+    QAccessible::Role role() const override { return QAccessible::Cell; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s;
+        if (!m_grid || !m_grid->isVisible())
+            s.invisible = true;
+        if (m_grid && !m_grid->isEnabled())
+            s.disabled = true;
+        return s;
+    }
+    void *interface_cast(QAccessible::InterfaceType t) override
+    {
+        if (t == QAccessible::ActionInterface)
+            return static_cast<QAccessibleActionInterface *>(this);
+        return nullptr;
+    }
+    QStringList actionNames() const override
+    {
+        if (!m_grid || !m_grid->isEnabled() || !source().press)
+            return {};
+        return {pressAction()};
+    }
+    void doAction(const QString &action) override
+    {
+        const GridSource s = source();
+        if (action == pressAction() && m_grid && m_grid->isEnabled() && s.press)
+            s.press(m_row, m_column);
+    }
+    QStringList keyBindingsForAction(const QString &) const override { return {}; }
+
+private:
+    QPointer<QWidget> m_grid;
+    int m_row;
+    int m_column;
+};
+
+// A custom-painted grid: its cells, row by row, are its children.
+class GridWidget : public QAccessibleWidget
+{
+public:
+    explicit GridWidget(QWidget *w) : QAccessibleWidget(w, QAccessible::Table) { }
+    ~GridWidget() override
+    {
+        for (QAccessible::Id id : qAsConst(m_cells))
+            QAccessible::deleteAccessibleInterface(id);
+    }
+
+    GridSource source() const { return registry().value(widget()).grid; }
+
+    int childCount() const override
+    {
+        const GridSource s = source();
+        return s.rows * s.columns;
+    }
+    QAccessibleInterface *child(int index) const override
+    {
+        const GridSource s = source();
+        if (index < 0 || index >= s.rows * s.columns)
+            return nullptr;
+        auto found = m_cells.constFind(index);
+        if (found != m_cells.constEnd())
+            return QAccessible::accessibleInterface(*found);
+        auto *cell = new GridCell(widget(), index / s.columns, index % s.columns);
+        m_cells.insert(index, QAccessible::registerAccessibleInterface(cell));
+        return cell;
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        for (auto it = m_cells.constBegin(); it != m_cells.constEnd(); ++it)
+            if (QAccessible::accessibleInterface(it.value()) == child)
+                return it.key();
+        return -1;
+    }
+    QAccessibleInterface *childAt(int x, int y) const override
+    {
+        for (int i = 0; i < childCount(); ++i)
+            if (QAccessibleInterface *c = child(i); c && c->rect().contains(x, y))
+                return c;
+        return nullptr;
+    }
+
+private:
+    mutable QHash<int, QAccessible::Id> m_cells;
+};
+
 // Space holders: present for the layout, absent for the reader.
 class HiddenWidget : public QAccessibleWidget
 {
@@ -251,6 +401,10 @@ QAccessibleInterface *factory(const QString &, QObject *object)
             return new ValueWidget(widget);
         case Kind::Notice:
             return new NoticeWidget(widget);
+        case Kind::Selectable:
+            return new SelectableWidget(widget);
+        case Kind::Grid:
+            return new GridWidget(widget);
         }
     }
     auto *button = qobject_cast<QAbstractButton *>(object);
@@ -293,6 +447,34 @@ void publishValue(QWidget *widget, const ValueSource &source)
 {
     if (widget)
         remember(widget, Spec {Kind::Value, source});
+}
+
+void makeSelectable(QWidget *widget, const std::function<bool()> &isSelected, const QString &name)
+{
+    if (!widget)
+        return;
+    Spec spec {Kind::Selectable, {}};
+    spec.selected = isSelected;
+    remember(widget, spec);
+    if (!name.isEmpty())
+        widget->setAccessibleName(name);
+}
+
+void publishGrid(QWidget *widget, const GridSource &source)
+{
+    if (!widget)
+        return;
+    Spec spec {Kind::Grid, {}};
+    spec.grid = source;
+    remember(widget, spec);
+}
+
+void childrenReordered(QWidget *parent)
+{
+    if (!parent || !QAccessible::isActive())
+        return;
+    QAccessibleEvent event(parent, QAccessible::ObjectReorder);
+    QAccessible::updateAccessibility(&event);
 }
 
 void valueChanged(QWidget *widget)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QString>
 
 #include <functional>
@@ -40,6 +41,28 @@ struct ValueSource
     std::function<QString()> text;
 };
 void publishValue(QWidget *widget, const ValueSource &source);
+
+// A list row that a click selects: role list item, selectable, selected while the
+// getter says so; its press action clicks it like makePressable.
+void makeSelectable(QWidget *widget, const std::function<bool()> &isSelected, const QString &name = QString());
+
+// A custom-painted grid of cells: each cell appears to tools as a child with its
+// own name, value (its state) and place; press, if given, does what a click on
+// the cell does.
+struct GridSource
+{
+    int rows = 0;
+    int columns = 0;
+    std::function<QString(int row, int column)> name;
+    std::function<QString(int row, int column)> value;
+    std::function<QRect(int row, int column)> rect;  // in the widget's coordinates
+    std::function<void(int row, int column)> press;
+};
+void publishGrid(QWidget *widget, const GridSource &source);
+
+// Tells tools that the order of a widget's children changed (after a reorder of
+// children to follow the screen).
+void childrenReordered(QWidget *parent);
 
 // Tells tools that a scale's value changed (for the value-change announcement).
 void valueChanged(QWidget *widget);
