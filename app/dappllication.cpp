@@ -14,12 +14,13 @@
 #include <QGraphicsOpacityEffect>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QLockFile>
 #include <QMouseEvent>
 #include <QPropertyAnimation>
 #include <QSettings>
-#include <QSharedMemory>
 #include <QStandardPaths>
 #include <QTextStream>
+#include <QTimer>
 
 #include <cstdlib>
 
@@ -31,11 +32,9 @@ constexpr int kReadTimeoutMs = 1000;
 
 }  // namespace
 
-DAppllication::DAppllication(const QString &appId, int &argc, char **argv, bool alreadyRunning,
-                             QSharedMemory *instanceSegment)
-    : QApplication(argc, argv), m_instanceSegment(instanceSegment)
+DAppllication::DAppllication(int &argc, char **argv)
+    : QApplication(argc, argv)
 {
-    Q_UNUSED(appId);
     std::srand(static_cast<unsigned>(QDateTime::currentMSecsSinceEpoch()));
     CrashDump::setDumpFolder(
         (QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/dump")).toLocal8Bit());
@@ -46,19 +45,26 @@ DAppllication::DAppllication(const QString &appId, int &argc, char **argv, bool 
     QApplication::setFont(font);
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopFileName));
 
-    m_serverName = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    const QString folder = instanceFolder();
+    const QString baseName = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    m_serverName = folder + QLatin1Char('/') + baseName;
 
-    // A running instance answers on the channel: hand it our argument and build
-    // nothing. When the segment is held but nobody answers, the holder died without
-    // freeing it; take it over and start normally, unless it is still in use.
-    if (sendToRunningInstance()) {
-        m_running = true;
-        return;
-    }
-    if (alreadyRunning && !takeOverStaleSegment()) {
-        qDebug() << "Instance key held by a process that does not answer; not starting";
-        m_running = true;
-        return;
+    // The lock is held for the whole run. A lock whose holder has died is stale and
+    // taken over whatever its age; one held by a live instance means: hand that
+    // instance our argument (it brings its window to the front) and build nothing.
+    m_instanceLock.reset(new QLockFile(folder + QLatin1Char('/') + baseName + QStringLiteral(".lock")));
+    m_instanceLock->setStaleLockTime(0);
+    if (!m_instanceLock->tryLock(0)) {
+        const bool held = m_instanceLock->error() == QLockFile::LockFailedError;
+        if (sendToRunningInstance() || held) {
+            if (held)
+                qDebug() << "Another instance of this user is running";
+            m_running = true;
+            return;
+        }
+        // The lock cannot be made here at all; the channel, which nobody
+        // answered, is then the only guard.
+        qDebug() << "Instance lock unusable in" << folder;
     }
 
     settingsAndLanguageStep();
@@ -151,30 +157,27 @@ bool DAppllication::sendToRunningInstance()
     return true;
 }
 
-bool DAppllication::takeOverStaleSegment()
+QString DAppllication::instanceFolder()
 {
-    if (!m_instanceSegment)
-        return false;
-    // Attaching and detaching frees the segment when no live process is attached;
-    // a segment still in use stays and the create below fails.
-    if (m_instanceSegment->attach())
-        m_instanceSegment->detach();
-    if (!m_instanceSegment->create(1, QSharedMemory::ReadWrite)) {
-        if (m_instanceSegment->error() == QSharedMemory::AlreadyExists)
-            return false;
-        // The key itself cannot be used here (no shared memory for this user); the
-        // channel, which nobody answered, is then the only guard.
-        qDebug() << "Instance key unusable:" << m_instanceSegment->errorString();
-        return true;
+    // The runtime location is XDG_RUNTIME_DIR, or a runtime-USER folder in the
+    // temporary folder; it is empty when that folder is not the user's own.
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isWritable()) {
+        folder = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/quorin-driver-run");
+        QDir().mkpath(folder);
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+                                          | QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser);
     }
-    qDebug() << "Took over the instance key left by an instance that ended without freeing it";
-    return true;
+    return folder;
 }
 
 void DAppllication::listenForLaterStarts()
 {
     m_localServer = new QLocalServer(this);
+    m_localServer->setSocketOptions(QLocalServer::UserAccessOption);
     connect(m_localServer, SIGNAL(newConnection()), this, SLOT(newLocalConnection()));
+    // A socket file left by a dead instance is in the way; it is ours (the folder
+    // is private and we hold the lock), so it goes.
     if (!m_localServer->listen(m_serverName) && m_localServer->serverError() == QAbstractSocket::AddressInUseError) {
         QLocalServer::removeServer(m_serverName);
         m_localServer->listen(m_serverName);
@@ -230,9 +233,12 @@ void DAppllication::newLocalConnection()
     QLocalSocket *socket = m_localServer ? m_localServer->nextPendingConnection() : nullptr;
     if (!socket)
         return;
-    // What the later start sends is not used; it only asks for the window.
-    socket->waitForReadyRead(kReadTimeoutMs);
-    delete socket;
+    // What the later start sends is not used; it only asks for the window. The
+    // socket is dropped without waiting, so a slow or silent peer never holds up
+    // the GUI thread.
+    connect(socket, &QLocalSocket::readyRead, socket, [socket] { socket->readAll(); });
+    connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+    QTimer::singleShot(kReadTimeoutMs, socket, &QObject::deleteLater);
     if (!m_activationWindow)
         return;
     m_activationWindow->raise();

@@ -4,10 +4,12 @@
 #include <QPointer>
 #include <QString>
 
+#include <memory>
+
 class DLoginWidget;
 class DMainWidget;
 class QLocalServer;
-class QSharedMemory;
+class QLockFile;
 class QtLinguist;
 
 // The application object. Its constructor runs the whole start-up on the GUI
@@ -20,16 +22,13 @@ class DAppllication : public QApplication
     Q_OBJECT
 
 public:
-    static constexpr const char *kInstanceKey = "QuorinV2.0_1.2.0.1";
     // Name of the installed desktop entry (without ".desktop"), which is also the
     // program's AppStream id: lets the desktop match windows to the menu entry.
     static constexpr const char *kDesktopFileName = "example.quorin.driver";
 
-    // instanceSegment: the one-byte segment main tried to create; alreadyRunning
-    // tells that the creation failed. When nobody answers on the channel the
-    // segment is a leftover of a crashed instance and is taken over.
-    DAppllication(const QString &appId, int &argc, char **argv, bool alreadyRunning,
-                  QSharedMemory *instanceSegment = nullptr);
+    // The instance lock is a lock file next to the local socket in the user's own
+    // runtime folder; a lock left by a process that died is taken over.
+    DAppllication(int &argc, char **argv);
     ~DAppllication() override;
 
     bool isRunning() const { return m_running; }
@@ -42,6 +41,11 @@ public:
 
     DMainWidget *mainWindow() const { return m_mainWidget; }
 
+    // The folder of the instance lock and socket: XDG_RUNTIME_DIR when it is the
+    // user's own, otherwise a 0700 folder of the user's. Never a folder that
+    // another user can write to, so nobody else's file can stand in the way.
+    static QString instanceFolder();
+
 public Q_SLOTS:
     void onLoginFinished(bool ok);
     void newLocalConnection();
@@ -52,7 +56,6 @@ private:
     QtLinguist *linguist();
     void settingsAndLanguageStep();
     bool sendToRunningInstance();
-    bool takeOverStaleSegment();
     void listenForLaterStarts();
     void loginStep();
 
@@ -63,5 +66,5 @@ private:
     QLocalServer *m_localServer = nullptr;
     QString m_serverName;
     QPointer<QWidget> m_activationWindow;
-    QSharedMemory *m_instanceSegment = nullptr;
+    std::unique_ptr<QLockFile> m_instanceLock;
 };

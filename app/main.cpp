@@ -2,7 +2,6 @@
 #include "platform/crashdump.h"
 
 #include <QDebug>
-#include <QSharedMemory>
 #include <QTimer>
 
 #include <cstdlib>
@@ -29,15 +28,9 @@ int main(int argc, char *argv[])
 {
     CrashDump::install();
 
-    QSharedMemory segment(QString::fromLatin1(DAppllication::kInstanceKey));
-    bool alreadyRunning = false;
-    if (!segment.create(1, QSharedMemory::ReadWrite)) {
-        qDebug() << "--------------- EXE already runing -----------------";
-        alreadyRunning = true;
-    }
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
 
-    DAppllication app(QString::fromLatin1(DAppllication::kInstanceKey), argc, argv, alreadyRunning, &segment);
+    DAppllication app(argc, argv);
     if (app.isRunning())
         return 1;
     scheduleTestCrash();

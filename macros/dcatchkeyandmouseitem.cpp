@@ -82,6 +82,19 @@ void DCatchKeyAndMouseItem::setEventData(int delay, QString type, int keyCode, Q
     m_keyCode = QString::number(keyCode);
     m_codeName = codeName;
     m_operateExplain = operateExplain;
+    describeForTools();
+}
+
+// The press/release picture and the delay, for readers that cannot see the row.
+void DCatchKeyAndMouseItem::describeForTools()
+{
+    QStringList parts;
+    if (m_operateExplain == "down")
+        parts << QObject::tr("Press");
+    else if (m_operateExplain == "up")
+        parts << QObject::tr("Release");
+    parts << ui->label_DelayTime->text();
+    setAccessibleDescription(parts.join(QStringLiteral(", ")));
 }
 
 void DCatchKeyAndMouseItem::applyLook(const QString &background, const QString &labelColor)
@@ -110,6 +123,7 @@ void DCatchKeyAndMouseItem::setDelay(int ms)
 {
     m_delay = QString::number(ms);
     ui->label_DelayTime->setText(m_delay + " MS");
+    describeForTools();
 }
 
 QString DCatchKeyAndMouseItem::delayText() const

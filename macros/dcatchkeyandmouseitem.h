@@ -53,6 +53,7 @@ protected:
 
 private:
     void applyLook(const QString &background, const QString &labelColor);
+    void describeForTools();
 
     Ui::DCatchKeyAndMouseItem *ui;
     QString m_mark;

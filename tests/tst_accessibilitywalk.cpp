@@ -500,6 +500,9 @@ void TestAccessibilityWalk::macroRowsSelectableInScreenOrder()
     // The press action selects a row as a click does; the tree says which one is.
     DCatchKeyAndMouseItem *bPress = page.eventRowsInOrder().at(2);
     QCOMPARE(ifaceOf(bPress)->role(), QAccessible::ListItem);
+    QCOMPARE(ifaceOf(bPress)->text(QAccessible::Name), QString("B"));
+    QCOMPARE(ifaceOf(bPress)->text(QAccessible::Description), QString("Press, 10 MS"));
+    QCOMPARE(ifaceOf(page.eventRowsInOrder().at(3))->text(QAccessible::Description), QString("Release, 10 MS"));
     QVERIFY(ifaceOf(bPress)->state().selectable);
     QVERIFY(!ifaceOf(bPress)->state().selected);
     press(bPress);

@@ -12,19 +12,22 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSettings>
-#include <QSharedMemory>
+#include <QLocalSocket>
 #include <QTemporaryDir>
 
 #include <csignal>
 #include <functional>
 #include <memory>
+#include <pwd.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
 const QString kTitle = QStringLiteral("Quorin");
-const char *const kInstanceKey = "QuorinV2.0_1.2.0.1";
 
 QByteArray readFile(const QString &path)
 {
@@ -32,8 +35,8 @@ QByteArray readFile(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-// One user's world: HOME, XDG folders and the temporary folder (which holds the
-// instance key's file and the local socket), all private to one test.
+// One user's world: HOME, XDG folders, the runtime folder (which holds the
+// instance lock and the local socket) and the temporary folder, all private to one test.
 class UserHome
 {
 public:
@@ -43,7 +46,6 @@ public:
         QFile::setPermissions(m_dir.path() + "/run",
                               QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     }
-    ~UserHome() { freeInstanceKey(); }
 
     QString path() const { return m_dir.path(); }
     QString dataDir() const { return path() + "/.local/share/quorin-driver"; }
@@ -66,28 +68,8 @@ public:
         return env;
     }
 
-    bool instanceKeyHeld()
-    {
-        const QByteArray saved = qgetenv("TMPDIR");
-        qputenv("TMPDIR", path().toLocal8Bit());
-        QSharedMemory segment(QString::fromLatin1(kInstanceKey));
-        const bool held = segment.attach();
-        if (held)
-            segment.detach();
-        qputenv("TMPDIR", saved);
-        return held;
-    }
-
-    // A killed instance leaves its segment behind; free it so no test leaks one.
-    void freeInstanceKey()
-    {
-        const QByteArray saved = qgetenv("TMPDIR");
-        qputenv("TMPDIR", path().toLocal8Bit());
-        QSharedMemory segment(QString::fromLatin1(kInstanceKey));
-        if (segment.attach())
-            segment.detach();
-        qputenv("TMPDIR", saved);
-    }
+    QString runDir() const { return path() + "/run"; }
+    bool instanceLockHeld() const { return QFile::exists(runDir() + "/quorin-driver.lock"); }
 
 private:
     QTemporaryDir m_dir;
@@ -176,6 +158,8 @@ class TestAppProcess : public QObject
 private Q_SLOTS:
     void initTestCase();
     void secondStartEndsAndRaisesFirst();
+    void instanceLockInUsersOwnFolder_data();
+    void instanceLockInUsersOwnFolder();
     void logOnStartStaysHiddenOnlyWithAutoStart_data();
     void logOnStartStaysHiddenOnlyWithAutoStart();
     void startAfterHardKillComesUp();
@@ -214,6 +198,15 @@ void TestAppProcess::secondStartEndsAndRaisesFirst()
     QTest::qWait(300);
     QVERIFY(!first.windowShown());
 
+    // Peers that connect and say nothing must not hold up the running instance.
+    QList<QLocalSocket *> silent;
+    auto closeSilent = qScopeGuard([&] { qDeleteAll(silent); });
+    for (int i = 0; i < 3; ++i) {
+        silent << new QLocalSocket;
+        silent.last()->connectToServer(home.runDir() + "/quorin-driver");
+        QVERIFY(silent.last()->waitForConnected(1000));
+    }
+
     QElapsedTimer timer;
     timer.start();
     App second(home, m_x.display(), {"--some", "last-argument"});
@@ -225,7 +218,73 @@ void TestAppProcess::secondStartEndsAndRaisesFirst()
     QVERIFY2(took < 1000, qPrintable(QString("second start took %1 ms").arg(took)));
     QVERIFY(!second.hasWindow());
 
-    QVERIFY(waitUntil([&] { return first.windowShown(); }, 3000));
+    // Waiting out a silent peer, as a blocking read would, takes a second or more.
+    QVERIFY(waitUntil([&] { return first.windowShown(); }, 5000));
+    QVERIFY2(timer.elapsed() < 600, qPrintable(QString("window raised %1 ms after the start").arg(timer.elapsed())));
+    QCOMPARE(first.process().state(), QProcess::Running);
+}
+
+void TestAppProcess::instanceLockInUsersOwnFolder_data()
+{
+    QTest::addColumn<bool>("runtimeDirSet");
+    QTest::addColumn<bool>("foreignRuntimeFolder");
+    QTest::addColumn<QString>("expectedFolder");
+    const QString user = QString::fromLocal8Bit(getpwuid(geteuid())->pw_name);
+    QTest::newRow("XDG_RUNTIME_DIR set") << true << false << "run";
+    QTest::newRow("XDG_RUNTIME_DIR unset") << false << false << "tmp/runtime-" + user;
+    // Someone else made the runtime folder in the shared temporary folder first.
+    QTest::newRow("unset, temp runtime folder of another user") << false << true << ".cache/quorin-driver-run";
+}
+
+// Another user's files of the program's names in the shared temporary folder
+// never stop a start, the lock and socket sit in a folder only this user can
+// enter, and a second start of the same user is still turned away.
+void TestAppProcess::instanceLockInUsersOwnFolder()
+{
+    QFETCH(bool, runtimeDirSet);
+    QFETCH(bool, foreignRuntimeFolder);
+    QFETCH(QString, expectedFolder);
+    if (foreignRuntimeFolder && geteuid() != 0)
+        QSKIP("making another user's folder needs root");
+    const uid_t nobody = 65534;
+    UserHome home;
+    const QString tmp = home.path() + "/tmp";
+    QVERIFY(QDir().mkpath(tmp));
+    QFile::setPermissions(tmp, QFileDevice::Permissions(0x7777));
+    for (const QString &name : {QString("quorin-driver"), QString("quorin-driver.lock")}) {
+        QFile foreign(tmp + "/" + name);
+        QVERIFY(foreign.open(QIODevice::WriteOnly));
+        foreign.write("99999\nquorin-driver\n\n");
+        foreign.close();
+        QFile::setPermissions(foreign.fileName(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        if (geteuid() == 0)
+            QCOMPARE(::chown(qPrintable(foreign.fileName()), nobody, nobody), 0);
+    }
+    const QString user = QString::fromLocal8Bit(getpwuid(geteuid())->pw_name);
+    if (foreignRuntimeFolder) {
+        QVERIFY(QDir().mkpath(tmp + "/runtime-" + user));
+        QCOMPARE(::chown(qPrintable(tmp + "/runtime-" + user), nobody, nobody), 0);
+    }
+    QMap<QString, QString> env {{"TMPDIR", tmp}};
+    if (!runtimeDirSet)
+        env.insert("XDG_RUNTIME_DIR", QString());
+    const QString folder = home.path() + "/" + expectedFolder;
+
+    App first(home, m_x.display(), {}, env);
+    QVERIFY(first.waitForWindow());
+    QVERIFY2(QFile::exists(folder + "/quorin-driver.lock"), qPrintable(folder));
+    QVERIFY(QFile::exists(folder + "/quorin-driver"));
+    struct stat info {};
+    QCOMPARE(::stat(qPrintable(folder), &info), 0);
+    QCOMPARE(info.st_uid, geteuid());
+    QCOMPARE(info.st_mode & 0777, mode_t(0700));
+    QCOMPARE(::stat(qPrintable(folder + "/quorin-driver"), &info), 0);
+    QCOMPARE(info.st_mode & 077, mode_t(0));
+
+    App second(home, m_x.display(), {}, env);
+    QVERIFY(second.process().waitForFinished(5000));
+    QCOMPARE(second.process().exitCode(), 1);
+    QVERIFY(!second.hasWindow());
     QCOMPARE(first.process().state(), QProcess::Running);
 }
 
@@ -274,8 +333,9 @@ void TestAppProcess::startAfterHardKillComesUp()
         QVERIFY(first.waitForWindow());
         first.killHard();
     }
-    // The dead instance's key and socket are still there; nobody answers on them.
-    QVERIFY(QFile::exists(home.path() + "/quorin-driver"));
+    // The dead instance's lock and socket are still there; nobody answers on them.
+    QVERIFY(QFile::exists(home.runDir() + "/quorin-driver"));
+    QVERIFY(home.instanceLockHeld());
 
     App next(home, m_x.display());
     QVERIFY(next.waitForWindow(5000));
@@ -331,7 +391,7 @@ void TestAppProcess::terminationEndsNormallyAndFreesKey()
     QVERIFY(app.process().waitForFinished(5000));
     QCOMPARE(app.process().exitStatus(), QProcess::NormalExit);
     QCOMPARE(app.process().exitCode(), 0);
-    QVERIFY(!home.instanceKeyHeld());
+    QVERIFY(!home.instanceLockHeld());
 }
 
 void TestAppProcess::languageIndexAtStart_data()

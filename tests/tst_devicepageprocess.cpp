@@ -12,7 +12,6 @@
 #include <QFile>
 #include <QProcess>
 #include <QScopeGuard>
-#include <QSharedMemory>
 #include <QTemporaryDir>
 
 #include <csignal>
@@ -54,16 +53,6 @@ void startApp(QProcess &app, const QString &home, const QString &emuDir, const Q
     app.setWorkingDirectory(home);
     app.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     app.start(QString::fromLocal8Bit(qgetenv("TAVRIX_BIN_DIR")) + "/quorin-driver", QStringList());
-}
-
-void freeInstanceKey(const QString &home)
-{
-    const QByteArray saved = qgetenv("TMPDIR");
-    qputenv("TMPDIR", home.toLocal8Bit());
-    QSharedMemory segment(QStringLiteral("QuorinV2.0_1.2.0.1"));
-    if (segment.attach())
-        segment.detach();
-    qputenv("TMPDIR", saved);
 }
 
 }  // namespace
@@ -119,12 +108,6 @@ void TestDevicePageProcess::twoKeyboardsOpenTheFirstAndShowTheirCards()
     auto stopApp = qScopeGuard([&] {
         app.kill();
         app.waitForFinished(3000);
-        const QByteArray saved = qgetenv("TMPDIR");
-        qputenv("TMPDIR", home.path().toLocal8Bit());
-        QSharedMemory segment(QStringLiteral("QuorinV2.0_1.2.0.1"));
-        if (segment.attach())
-            segment.detach();
-        qputenv("TMPDIR", saved);
     });
 
     // The first keyboard in the library's order (the QR108's socket sorts first) is
@@ -182,7 +165,6 @@ void TestDevicePageProcess::quitEndsLightSynchronisationOnTheKeyboard()
     auto stopApp = qScopeGuard([&] {
         app.kill();
         app.waitForFinished(3000);
-        freeInstanceKey(home.path());
     });
     // The application streams its frames to the keyboard...
     QVERIFY(waitUntil([&] { return keyboard.keyboard()->state().lightSync; }, 20000));
