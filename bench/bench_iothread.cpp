@@ -5,6 +5,7 @@
 //    as a share of one core.
 
 #include "devicelink/mainhidinterface.h"
+#include "devicelink/reportcopies.h"
 #include "emudevice.h"
 
 #include <QCoreApplication>
@@ -47,10 +48,14 @@ struct OpenDevice
         device->start();
         hid = std::make_unique<MainHidInterFace>(0, model);
         // The link frees every input report copy; so does this receiver.
-        QObject::connect(hid.get(), &MainHidInterFace::sigHidDataArrived,
-                         [](unsigned char *data, int, int) { delete[] data; });
-        QObject::connect(hid.get(), &MainHidInterFace::sigHidSnGetOver,
-                         [](unsigned char *data, const QString &) { delete[] data; });
+        QObject::connect(hid.get(), &MainHidInterFace::sigHidDataArrived, [](unsigned char *data, int, int) {
+            ReportCopies::taken(data);
+            delete[] data;
+        });
+        QObject::connect(hid.get(), &MainHidInterFace::sigHidSnGetOver, [](unsigned char *data, const QString &) {
+            ReportCopies::taken(data);
+            delete[] data;
+        });
         hid->openHid(device->socketPath());
         hid->start();
     }

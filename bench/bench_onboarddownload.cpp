@@ -4,6 +4,7 @@
 // (the full-speed interrupt endpoint's rate) plus the fixed pauses the keyboard is given.
 
 #include "devicelink/onboarddownload.h"
+#include "devicelink/reportcopies.h"
 #include "emudevice.h"
 #include "keyboardview/keylayoutfile.h"
 #include "sdk/tavrixxml.h"
@@ -37,12 +38,15 @@ struct DownloadSetup
         device->start();
         hid = std::make_unique<MainHidInterFace>(1, model);
         const QString path = device->socketPath();
-        QObject::connect(hid.get(), &MainHidInterFace::sigHidSnGetOver,
-                         [](unsigned char *data, QString) { delete[] data; });
+        QObject::connect(hid.get(), &MainHidInterFace::sigHidSnGetOver, [](unsigned char *data, QString) {
+            ReportCopies::taken(data);
+            delete[] data;
+        });
         // What the device page forwards from the target's link.
         QObject::connect(hid.get(), &MainHidInterFace::sigHidDataArrived, &download,
                          [this, path](unsigned char *data, int, int) {
                              const HidReport r = HidReport::fromBytes(data, HidReport::Size);
+                             ReportCopies::taken(data);
                              delete[] data;
                              if (r.code() == static_cast<uint8_t>(HidReply::OnboardAck))
                                  download.onAcknowledgement(path);

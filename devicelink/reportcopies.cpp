@@ -14,10 +14,23 @@ QMutex &registryMutex()
     return mutex;
 }
 
+// A report read while the program quits may be queued to a receiver that is never
+// destroyed (the main window lives to the end) after its event loop has ended:
+// whatever is still registered when the process ends is freed here.
+struct Registry
+{
+    QHash<const unsigned char *, const void *> copies;
+    ~Registry()
+    {
+        for (auto it = copies.cbegin(); it != copies.cend(); ++it)
+            delete[] it.key();
+    }
+};
+
 QHash<const unsigned char *, const void *> &registry()
 {
-    static QHash<const unsigned char *, const void *> copies;
-    return copies;
+    static Registry registry;
+    return registry.copies;
 }
 
 }  // namespace

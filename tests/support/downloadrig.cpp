@@ -1,5 +1,6 @@
 #include "downloadrig.h"
 
+#include "devicelink/reportcopies.h"
 #include "emumodel.h"
 #include "keyboardview/keylayoutfile.h"
 
@@ -12,7 +13,10 @@ DownloadRig::DownloadRig(const QString &model)
     device = std::make_unique<EmuDevice>(emuDir.path(), EmuModels::find(model));
     device->start();
     hid = new MainHidInterFace(1, model);
-    QObject::connect(hid, &MainHidInterFace::sigHidSnGetOver, [](unsigned char *data, QString) { delete[] data; });
+    QObject::connect(hid, &MainHidInterFace::sigHidSnGetOver, [](unsigned char *data, QString) {
+        ReportCopies::taken(data);
+        delete[] data;
+    });
     QObject::connect(hid, &MainHidInterFace::sigHidDataArrived, &download,
                      [this](unsigned char *data, int, int) { forward(data); });
     hid->openHid(device->socketPath());
@@ -71,6 +75,7 @@ int DownloadRig::keyAt(int from) const
 void DownloadRig::forward(unsigned char *data)
 {
     const HidReport r = HidReport::fromBytes(data, HidReport::Size);
+    ReportCopies::taken(data);
     delete[] data;
     if (onReport)
         onReport(r);
