@@ -293,6 +293,25 @@ case_tray_gone_window_back() {
 
 # The frameless window is moved through the window manager: a drag on the logo
 # strip moves it.
+# A drag from the bottom-right corner resizes the frameless window (through the
+# window system where it can); it starts at the size of a small screen, so inwards.
+case_window_resizes() {
+  new_user resizes
+  start_emu --model QB84 --tag a || { fail "no keyboard"; return; }
+  start_app
+  wait_main_viewable || { fail "no main window"; return; }
+  sleep 1
+  read -r x y w h <<<"$(geometry "$MAIN")"
+  xdotool mousemove $((x + w - 2)) $((y + h - 2)) sleep 0.3 mousedown 1 sleep 0.2 mousemove $((x + w - 20)) $((y + h - 15)) \
+    sleep 0.2 mousemove $((x + w - 60)) $((y + h - 40)) sleep 0.3 mouseup 1
+  sleep 0.5
+  local x2 y2 w2 h2
+  read -r x2 y2 w2 h2 <<<"$(geometry "$MAIN")"
+  echo "    resized from ${w}x$h to ${w2}x$h2"
+  check "narrower after the drag" test $((w - w2)) -ge 30
+  check "lower after the drag" test $((h - h2)) -ge 20
+}
+
 case_window_moves() {
   new_user moves
   start_emu --model QB84 --tag a || { fail "no keyboard"; return; }
@@ -343,7 +362,7 @@ case_crash_told_once() {
   check "no notice for the same dump again" no_crash_notice
 }
 
-for name in popups_with_real_pointer window_moves window_fits_small_screen close_without_tray_quits \
+for name in popups_with_real_pointer window_moves window_resizes window_fits_small_screen close_without_tray_quits \
   autoup_without_tray_minimised tray_close_hides_and_quit_ends dialog_closed_while_hidden \
   tray_gone_window_back crash_told_once; do
   run_case "$name"
