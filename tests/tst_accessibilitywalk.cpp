@@ -26,6 +26,7 @@
 #include "magnetic/dsensitivityshowwidget.h"
 #include "magnetic/dtriggersettingpage.h"
 #include "sdk/tavrixxml.h"
+#include "support/mainwindowrig.h"
 #include "support/testmain.h"
 #include "ui_dmacropage.h"
 #include "widgets/accessiblecontrols.h"
@@ -163,51 +164,7 @@ struct ClickRecorder : QObject
     }
 };
 
-// The main window with a full-size keyboard and a magnetic one.
-struct Rig
-{
-    QTemporaryDir emu;
-    std::unique_ptr<EmuDevice> full;
-    std::unique_ptr<EmuDevice> magnetic;
-    std::unique_ptr<DMainWidget> window;
-
-    bool open()
-    {
-        qputenv("TAVRIX_EMU_DIR", emu.path().toLocal8Bit());
-        full = std::make_unique<EmuDevice>(emu.path(), EmuModels::find(QStringLiteral("QR108")), "a", false);
-        magnetic = std::make_unique<EmuDevice>(emu.path(), EmuModels::find(QStringLiteral("QM68")), "b", false);
-        full->start();
-        magnetic->start();
-        // A newer image for the full-size keyboard, so the firmware dialog has a row.
-        if (!EmuFirmwareImages::write(emu.path(), *full))
-            return false;
-        window = std::make_unique<DMainWidget>();
-        window->resize(window->minimumSize());
-        window->show();
-        return QTest::qWaitFor(
-            [this] { return page()->getHidDeviceList().size() == 2 && page()->currentDeviceLink() && !page()->isBusy(); },
-            15000);
-    }
-    ~Rig()
-    {
-        if (window)
-            window->devicePage()->closeAllLinks();
-        window.reset();
-        qunsetenv("TAVRIX_EMU_DIR");
-    }
-    DDevicePage *page() const { return window->devicePage(); }
-    bool selectModel(const QString &model)
-    {
-        for (DDeviceListItem *card : page()->deviceCardsInOrder()) {
-            if (!ifaceOf(card)->text(QAccessible::Name).contains(model))
-                continue;
-            ifaceOf(card)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-            return QTest::qWaitFor([this, card] { return page()->currentDeviceCard() == card && !page()->isBusy(); },
-                                   5000);
-        }
-        return false;
-    }
-};
+using Rig = MainWindowRig;
 
 }  // namespace
 

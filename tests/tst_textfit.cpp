@@ -17,6 +17,7 @@
 #include "keys/dcustomkeyspage.h"
 #include "keys/keyfunctionpagetable.h"
 #include "macros/dmacropage.h"
+#include "support/mainwindowrig.h"
 #include "support/testmain.h"
 #include "widgets/textfit.h"
 
@@ -158,50 +159,7 @@ QStringList misfits(QWidget *root, const QString &language, const QString &where
     return found;
 }
 
-struct Rig
-{
-    QTemporaryDir emu;
-    std::unique_ptr<EmuDevice> full;
-    std::unique_ptr<EmuDevice> magnetic;
-    std::unique_ptr<DMainWidget> window;
-
-    bool open()
-    {
-        qputenv("TAVRIX_EMU_DIR", emu.path().toLocal8Bit());
-        full = std::make_unique<EmuDevice>(emu.path(), EmuModels::find(QStringLiteral("QR108")), "a", false);
-        magnetic = std::make_unique<EmuDevice>(emu.path(), EmuModels::find(QStringLiteral("QM68")), "b", false);
-        full->start();
-        magnetic->start();
-        // A newer image for the full-size keyboard, so the firmware dialog has a row.
-        if (!EmuFirmwareImages::write(emu.path(), *full))
-            return false;
-        window = std::make_unique<DMainWidget>();
-        window->resize(window->minimumSize());
-        window->show();
-        return QTest::qWaitFor(
-            [this] { return page()->getHidDeviceList().size() == 2 && page()->currentDeviceLink() && !page()->isBusy(); },
-            15000);
-    }
-    ~Rig()
-    {
-        if (window)
-            window->devicePage()->closeAllLinks();
-        window.reset();
-        qunsetenv("TAVRIX_EMU_DIR");
-    }
-    DDevicePage *page() const { return window->devicePage(); }
-    bool selectModel(const QString &model)
-    {
-        for (DDeviceListItem *card : page()->deviceCardsInOrder()) {
-            if (!card->accessibleName().contains(model))
-                continue;
-            card->press();
-            return QTest::qWaitFor([this, card] { return page()->currentDeviceCard() == card && !page()->isBusy(); },
-                                   5000);
-        }
-        return false;
-    }
-};
+using Rig = MainWindowRig;
 
 }  // namespace
 
