@@ -6,6 +6,7 @@
 #include "devicepage/ddevicelistitem.h"
 #include "devicepage/ddevicepage.h"
 #include "macros/dmacropage.h"
+#include "sdk/devicecatalogue.h"
 #include "platform/xdgautostart.h"
 #include "support/testmain.h"
 #include "widgets/cbnotice.h"
@@ -81,6 +82,7 @@ private Q_SLOTS:
     void firstRunWritesTrayAndAutoStartKeys();
     void laterStartRewritesNothing();
     void libraryStartMakesStoreFilesOnce();
+    void libraryFailureIsTold();
     void minimumSizeByScreen_data();
     void minimumSizeByScreen();
     void edgeUnderPointer_data();
@@ -186,6 +188,35 @@ void TestMainWidget::libraryStartMakesStoreFilesOnce()
     DMainWidget again;
     QCOMPARE(readFile(dir + "/appMacro.xml"), QByteArray("<not a store"));
     QCOMPARE(readFile(dir + "/SeniorKeyConfig.xml"), senior);
+}
+
+void TestMainWidget::libraryFailureIsTold()
+{
+    auto libraryNotice = [](const DMainWidget &w) {
+        QTest::qWait(50);
+        return w.findChild<QMessageBox *>("libraryNotice");
+    };
+    {
+        DMainWidget started;
+        QVERIFY(started.isLibraryStarted());
+        QVERIFY(!libraryNotice(started));
+    }
+    // A catalogue that lists no keyboard is one way the device library fails to start.
+    auto &catalogue = const_cast<DeviceCatalogue &>(DeviceCatalogue::instance());
+    struct Restore {
+        DeviceCatalogue &catalogue;
+        ~Restore() { catalogue.loadFile(DeviceCatalogue::kResourcePath); }
+    } restore {catalogue};
+    QVERIFY(!catalogue.loadJson("not a catalogue"));
+    QVERIFY(catalogue.isEmpty());
+    std::unique_ptr<DMainWidget> w(new DMainWidget);
+    QVERIFY(!w->isLibraryStarted());
+    QMessageBox *notice = libraryNotice(*w);
+    QVERIFY(notice && notice->isVisible());
+    QCOMPARE(notice->text(), QString("The device library could not be started: no keyboard can be found."));
+    // The notice does not hold the window up: it closes like any other and the window stays.
+    QTest::keyClick(notice, Qt::Key_Escape);
+    QTRY_VERIFY(!libraryNotice(*w));
 }
 
 void TestMainWidget::minimumSizeByScreen_data()
