@@ -95,7 +95,7 @@ private:
 
 }  // namespace
 
-class TestSpectrum : public QObject
+class TestSoundBands : public QObject
 {
     Q_OBJECT
 
@@ -224,5 +224,5 @@ private Q_SLOTS:
     }
 };
 
-TAVRIX_TEST_MAIN(TestSpectrum)
-#include "tst_spectrum.moc"
+TAVRIX_TEST_MAIN(TestSoundBands)
+#include "tst_soundbands.moc"
