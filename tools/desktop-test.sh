@@ -11,7 +11,8 @@
 # leaves a screenshot in BUILD_DIR/tests/screenshots/desktop/. Exits 1 on any failure.
 set -uo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
-build="${BUILD_DIR:-$top/build}"
+# Absolute, since some cases run from inside the build tree.
+build="$(cd "${BUILD_DIR:-$top/build}" && pwd)" || { echo "desktop-test: no build tree at ${BUILD_DIR:-$top/build}" >&2; exit 1; }
 bin="$build/bin"
 pattern="${1:-}"
 shots="$build/tests/screenshots/desktop"
@@ -135,7 +136,18 @@ wait_exit() {
 }
 click() { xdotool mousemove "$1" "$2" sleep 0.1 click 1; }
 no_dump() { ! ls "$(dump_dir)"/*.dmp >/dev/null 2>&1; }
+click_close() {  # WINDOW [PIXELS FROM THE RIGHT EDGE]: the title bar's close button
+  local x y w h
+  read -r x y w h <<<"$(geometry "$1")"
+  click $((x + w - ${2:-25})) $((y + 22))
+}
 
+# APP_PID ends within 10 s with exit code 0 and leaves no crash dump.
+ends_cleanly() {  # WHAT
+  wait_exit 10
+  check "$1 with 0 (got $CODE)" test "$CODE" = 0
+  check "no crash dump" no_dump
+}
 fail() {
   echo "    $*"
   CASE_OK=0
@@ -201,11 +213,8 @@ case_close_without_tray_quits() {
   start_app
   wait_main_viewable || { fail "no main window"; return; }
   sleep 1
-  read -r x y w h <<<"$(geometry "$MAIN")"
-  click $((x + w - 25)) $((y + 22))
-  wait_exit 10
-  check "program ended with 0 (got $CODE)" test "$CODE" = 0
-  check "no crash dump" no_dump
+  click_close "$MAIN"
+  ends_cleanly "program ended"
 }
 
 # A log-on start with no tray is minimised, not invisible; a log-out (SIGTERM) ends it with 0.
@@ -219,9 +228,7 @@ case_autoup_without_tray_minimised() {
   wait_for 5 bash -c "xprop -id $MAIN WM_STATE | grep -q Iconic" || fail "window state: $(wm_state "$MAIN"), not Iconic"
   check "still running" alive "$APP_PID"
   kill -TERM "$APP_PID"
-  wait_exit 10
-  check "log-out ended it with 0 (got $CODE)" test "$CODE" = 0
-  check "no crash dump" no_dump
+  ends_cleanly "log-out ended it"
 }
 
 # With a tray, Close hides the window and the program runs on; the tray's Quit ends it with 0.
@@ -233,16 +240,13 @@ case_tray_close_hides_and_quit_ends() {
   wait_main_viewable || { fail "no main window"; return; }
   sleep 1
   wait_for 10 grep -q docked "$work/faketray.log" || fail "no tray icon docked"
-  read -r x y w h <<<"$(geometry "$MAIN")"
-  click $((x + w - 25)) $((y + 22))
+  click_close "$MAIN"
   wait_for 5 bash -c "! xwininfo -id $MAIN | grep -q IsViewable" || fail "Close did not hide the window"
   sleep 1
   check "running in the tray" alive "$APP_PID"
   # The tray icon's menu: right click, then its Quit(&Q).
   xdotool mousemove 16 16 sleep 0.2 click 3 sleep 0.5 key q
-  wait_exit 10
-  check "tray Quit ended it with 0 (got $CODE)" test "$CODE" = 0
-  check "no crash dump" no_dump
+  ends_cleanly "tray Quit ended it"
 }
 
 # Hidden in the tray at log-on, a dialog that comes up (the firmware offer) is
@@ -264,15 +268,12 @@ case_dialog_closed_while_hidden() {
   MAIN="$(main_window)"
   check "main window hidden" bash -c "! xwininfo -id $MAIN | grep -q IsViewable"
   sleep 0.5
-  read -r x y w h <<<"$(geometry "$dialog")"
-  click $((x + w - 24)) $((y + 22))
+  click_close "$dialog" 24
   wait_for 5 bash -c "! xwininfo -id $dialog 2>/dev/null | grep -q IsViewable" || fail "the dialog did not close"
   sleep 2
   check "still running after the dialog closed" alive "$APP_PID"
   kill -TERM "$APP_PID"
-  wait_exit 10
-  check "ended with 0 (got $CODE)" test "$CODE" = 0
-  check "no crash dump" no_dump
+  ends_cleanly "ended"
 }
 
 # The tray goes away while the window is hidden in it: the window comes back.
@@ -283,16 +284,13 @@ case_tray_gone_window_back() {
   start_app
   wait_main_viewable || { fail "no main window"; return; }
   sleep 1
-  read -r x y w h <<<"$(geometry "$MAIN")"
-  click $((x + w - 25)) $((y + 22))
+  click_close "$MAIN"
   wait_for 5 bash -c "! xwininfo -id $MAIN | grep -q IsViewable" || { fail "Close did not hide the window"; return; }
   stop_pid "$TRAY_PID"
   wait_for 8 viewable "$MAIN" || fail "window not shown again after the tray went away"
   check "still running" alive "$APP_PID"
 }
 
-# The frameless window is moved through the window manager: a drag on the logo
-# strip moves it.
 # A drag from the bottom-right corner resizes the frameless window (through the
 # window system where it can); it starts at the size of a small screen, so inwards.
 case_window_resizes() {
@@ -312,6 +310,8 @@ case_window_resizes() {
   check "lower after the drag" test $((h - h2)) -ge 20
 }
 
+# The frameless window is moved through the window manager: a drag on the logo
+# strip moves it.
 case_window_moves() {
   new_user moves
   start_emu --model QB84 --tag a || { fail "no keyboard"; return; }

@@ -4,12 +4,11 @@
 // travel, trigger and calibration answers are relayed to the trigger page. No
 // page may crash or read out of bounds whatever values a keyboard reports.
 
+#include "fuzzsupport.h"
 #include "app/ddatamanager.h"
 #include "devicelink/ddevicekeyboardlink.h"
 #include "devicepage/dperformancepage.h"
 #include "magnetic/dtriggersettingpage.h"
-#include "platform/applauncher.h"
-#include "platform/pastebackend.h"
 #include "sdk/tavrixxml.h"
 
 #include <QApplication>
@@ -21,46 +20,19 @@
 
 namespace {
 
-void quiet(QtMsgType, const QMessageLogContext &, const QString &)
-{ }
-
-// Nothing leaves the fuzzer: no clipboard, no keystrokes, no processes.
-class NoPaste : public PasteBackend
-{
-public:
-    void setClipboardText(const QString &) override { }
-    bool typePasteShortcut() override { return true; }
-};
-
-class NoLaunch : public AppLaunchBackend
-{
-public:
-    bool startDetached(const QString &) override { return true; }
-    bool openUrl(const QUrl &) override { return true; }
-};
-
 QTemporaryDir *workDir = nullptr;
 DDeviceKeyboardLink *link = nullptr;
 DPerformancePage *performance = nullptr;
 DTriggerSettingPage *trigger = nullptr;
-NoPaste noPaste;
-NoLaunch noLaunch;
+fuzzsupport::NoPaste noPaste;
+fuzzsupport::NoLaunch noLaunch;
 
 }  // namespace
 
-// The font library keeps a cache for the life of the process; the data manager's fonts fill it.
-extern "C" const char *__lsan_default_suppressions()
-{
-    return "leak:libfontconfig";
-}
-
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
-    qInstallMessageHandler(quiet);
-    workDir = new QTemporaryDir;
-    qputenv("HOME", workDir->path().toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", workDir->filePath("config").toLocal8Bit());
-    qputenv("XDG_DATA_HOME", workDir->filePath("data").toLocal8Bit());
+    fuzzsupport::silenceMessages();
+    workDir = fuzzsupport::privateHome();
     qputenv("QT_QPA_PLATFORM", "offscreen");
     new QApplication(*argc, *argv);
     const QByteArray layer = QFile::encodeName(workDir->filePath("appProfile_Default.xml"));

@@ -7,6 +7,7 @@
 // Input: byte 0 and 1 give the image length (high byte first, cut to what is
 // there), then the image, then the answers in 64-byte reports.
 
+#include "fuzzsupport.h"
 #include "firmware/firmwareimagecheck.h"
 #include "sdk/bootloaderprotocol.h"
 #include "sdk/hidhandletable.h"
@@ -21,9 +22,6 @@
 #include <cstring>
 
 namespace {
-
-void quiet(QtMsgType, const QMessageLogContext &, const QString &)
-{ }
 
 // A bootloader that answers from the input and is gone when the input is used up.
 class ScriptedBootloader : public HidDevice
@@ -64,7 +62,7 @@ QTemporaryDir *workDir = nullptr;
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
-    qInstallMessageHandler(quiet);
+    fuzzsupport::silenceMessages();
     new QCoreApplication(*argc, *argv);
     workDir = new QTemporaryDir;
     return 0;

@@ -2,9 +2,8 @@
 // misbehaving keyboard might send them: no handler may read past the 64-byte buffer, and
 // the key-report copy must keep its shape.
 
+#include "fuzzsupport.h"
 #include "devicelink/ddevicekeyboardlink.h"
-#include "platform/applauncher.h"
-#include "platform/pastebackend.h"
 #include "sdk/tavrixxml.h"
 
 #include <QGuiApplication>
@@ -16,44 +15,17 @@
 
 namespace {
 
-void quiet(QtMsgType, const QMessageLogContext &, const QString &)
-{ }
-
-// Nothing leaves the fuzzer: no clipboard, no keystrokes, no processes.
-class NoPaste : public PasteBackend
-{
-public:
-    void setClipboardText(const QString &) override { }
-    bool typePasteShortcut() override { return true; }
-};
-
-class NoLaunch : public AppLaunchBackend
-{
-public:
-    bool startDetached(const QString &) override { return true; }
-    bool openUrl(const QUrl &) override { return true; }
-};
-
 QTemporaryDir *workDir = nullptr;
 DDeviceKeyboardLink *link = nullptr;
-NoPaste noPaste;
-NoLaunch noLaunch;
+fuzzsupport::NoPaste noPaste;
+fuzzsupport::NoLaunch noLaunch;
 
 }  // namespace
 
-// The font library keeps a cache for the life of the process; the data manager's fonts fill it.
-extern "C" const char *__lsan_default_suppressions()
-{
-    return "leak:libfontconfig";
-}
-
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
-    qInstallMessageHandler(quiet);
-    workDir = new QTemporaryDir;
-    qputenv("HOME", workDir->path().toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", workDir->filePath("config").toLocal8Bit());
-    qputenv("XDG_DATA_HOME", workDir->filePath("data").toLocal8Bit());
+    fuzzsupport::silenceMessages();
+    workDir = fuzzsupport::privateHome();
     new QGuiApplication(*argc, *argv);
     const QByteArray layer = QFile::encodeName(workDir->filePath("appProfile_Default.xml"));
     CTavrixXML_CreateXMLFile(layer);

@@ -2,6 +2,7 @@
 // and the events it reads must survive an export and a second import unchanged,
 // as the user's exported macros must.
 
+#include "fuzzsupport.h"
 #include "macros/macroeventtext.h"
 #include "macros/macrofile.h"
 
@@ -12,9 +13,6 @@
 #include <cstring>
 
 namespace {
-
-void quiet(QtMsgType, const QMessageLogContext &, const QString &)
-{ }
 
 constexpr int kMaxEvents = 1000;
 
@@ -33,7 +31,7 @@ bool sameEvents(const QList<MacroEventItem> &a, const QList<MacroEventItem> &b)
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
-    qInstallMessageHandler(quiet);
+    fuzzsupport::silenceMessages();
     new QCoreApplication(*argc, *argv);
     return 0;
 }

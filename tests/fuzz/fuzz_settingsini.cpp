@@ -5,6 +5,7 @@
 //
 // Input: the three files, separated by NUL bytes (settings, defaults, theme).
 
+#include "fuzzsupport.h"
 #include "app/ddatamanager.h"
 
 #include <QDir>
@@ -15,9 +16,6 @@
 #include <cstdint>
 
 namespace {
-
-void quiet(QtMsgType, const QMessageLogContext &, const QString &)
-{ }
 
 QTemporaryDir *workDir = nullptr;
 
@@ -30,19 +28,10 @@ void writeFile(const QString &path, const QByteArray &bytes)
 
 }  // namespace
 
-// The font library keeps a cache for the life of the process; the data manager's fonts fill it.
-extern "C" const char *__lsan_default_suppressions()
-{
-    return "leak:libfontconfig";
-}
-
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
-    qInstallMessageHandler(quiet);
-    workDir = new QTemporaryDir;
-    qputenv("HOME", workDir->path().toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", workDir->filePath("config").toLocal8Bit());
-    qputenv("XDG_DATA_HOME", workDir->filePath("data").toLocal8Bit());
+    fuzzsupport::silenceMessages();
+    workDir = fuzzsupport::privateHome();
     new QGuiApplication(*argc, *argv);
     // The user's theme is read beside the executable (here the fuzz build's bin folder).
     QDir().mkpath(DDataManager::getAppDirPath() + "/configDir");

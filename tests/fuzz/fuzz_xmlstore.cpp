@@ -2,6 +2,7 @@
 // Whatever the store accepts must write back to a file that reads the same, and
 // a file it refuses must come through every call unchanged.
 
+#include "fuzzsupport.h"
 #include "sdk/tavrixxml.h"
 #include "sdk/xmlstore/presetfile.h"
 #include "sdk/xmlstore/storedocument.h"
@@ -19,8 +20,6 @@ namespace {
 
 QTemporaryDir *workDir = nullptr;
 
-void quiet(QtMsgType, const QMessageLogContext &, const QString &) {}
-
 QByteArray fileBytes(const QByteArray &path)
 {
     QFile file(QFile::decodeName(path));
@@ -31,7 +30,7 @@ QByteArray fileBytes(const QByteArray &path)
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    qInstallMessageHandler(quiet);
+    fuzzsupport::silenceMessages();
     workDir = new QTemporaryDir;
     return 0;
 }
