@@ -25,14 +25,24 @@ template <std::size_t N> QByteArray fieldText(const char (&text)[N])
     return fieldText(text, N);
 }
 
-// Copies an image out of the resources so that it is read as an ordinary file,
-// as the flashing later does.
-bool copyImage(const QString &source, const QTemporaryDir &dir, const QString &name, QString *copy)
+// Reads an image through a copy of it as an ordinary file, as the flashing later
+// does, one byte past the flash so that an image that would not fit shows.
+// False when it cannot be copied or read.
+bool readImage(const QString &source, const QString &name, QByteArray *image)
 {
+    QTemporaryDir dir;
     if (!dir.isValid())
         return false;
-    *copy = dir.path() + QLatin1Char('/') + name;
-    return QFile::copy(source, *copy);
+    const QString copy = dir.path() + QLatin1Char('/') + name;
+    if (!QFile::copy(source, copy))
+        return false;
+    QFile file(copy);
+    if (!file.open(QIODevice::ReadOnly)) {
+        qDebug() << "Cannot open the copy of the firmware image" << copy;
+        return false;
+    }
+    *image = file.read(kFlashBytes + 1);
+    return true;
 }
 
 Examination examineChipImage(const hidStructInfoAll &device, const QString &model, const QString &imageFolder,
@@ -40,19 +50,11 @@ Examination examineChipImage(const hidStructInfoAll &device, const QString &mode
 {
     Examination result;
     const QString name = imageFileName(model, device.connectType);
-    QTemporaryDir dir;
-    QString copy;
-    if (!copyImage(imageFolder + name, dir, name, &copy))
+    QByteArray image;
+    if (!readImage(imageFolder + name, name, &image))
         return result;
-    QFile file(copy);
-    if (!file.open(QIODevice::ReadOnly)) {
-        qDebug() << "Open hex file error 01";
-        return result;
-    }
-    const QByteArray image = file.read(kFlashBytes + 1);
-    file.close();
     if (image.isEmpty() || image.size() > kFlashBytes) {
-        qDebug() << "Firmware image refused:" << copy << image.size();
+        qDebug() << "Firmware image refused:" << name << image.size();
         result.refused = true;
         return result;
     }
@@ -75,7 +77,7 @@ Examination examineChipImage(const hidStructInfoAll &device, const QString &mode
     result.version = fieldText(version, sizeof version);
     // An image under this model's name that is made for another is refused.
     if (QString::fromLatin1(fieldText(identity, sizeof identity)) != model) {
-        qDebug() << "Firmware image refused:" << copy << "identity" << fieldText(identity, sizeof identity);
+        qDebug() << "Firmware image refused:" << name << "identity" << fieldText(identity, sizeof identity);
         result.refused = true;
         result.version.clear();
         return result;
@@ -212,21 +214,12 @@ Examination examine(const hidStructInfoAll &device, const QString &imageFolder, 
     if (kind == ImageKind::ChipVendor)
         return examineChipImage(device, model, imageFolder, chip);
     const QString name = imageFileName(model, device.connectType);
-    QTemporaryDir dir;
-    QString copy;
-    if (!copyImage(imageFolder + name, dir, name, &copy))
+    QByteArray image;
+    if (!readImage(imageFolder + name, name, &image))
         return result;
-    QFile file(copy);
-    if (!file.open(QIODevice::ReadOnly)) {
-        qDebug() << "Open hex file error 02";
-        return result;
-    }
-    // One byte past the flash tells an image that would not fit.
-    const QByteArray image = file.read(kFlashBytes + 1);
-    file.close();
     const ImageVerdict verdict = checkBootloaderImage(image, model);
     if (verdict != ImageVerdict::Valid) {
-        qDebug() << "Firmware image refused:" << copy << int(verdict);
+        qDebug() << "Firmware image refused:" << name << int(verdict);
         result.refused = true;
         return result;
     }

@@ -204,15 +204,7 @@ void TestAccessibilityWalk::everyControlNamedAndOperable()
     DDevicePage *page = m_rig->page();
     QStringList problems = walkWidget(m_rig->window.get(), "main window");
 
-    const struct
-    {
-        const char *button;
-        const char *model;
-    } tabs[] = {{"toolButton_CustomKey", "QR108"},
-                {"toolButton_LightConfig", "QR108"},
-                {"toolButton_Performance", "QR108"},
-                {"toolButton_TriggerSetting", "QM68"}};
-    for (const auto &tab : tabs) {
+    for (const MainWindowRig::Tab &tab : MainWindowRig::kTabs) {
         QVERIFY(m_rig->selectModel(tab.model));
         auto *button = page->findChild<QAbstractButton *>(tab.button);
         QVERIFY(button);

@@ -212,15 +212,7 @@ void TestTextFit::everyTextFits()
     QCoreApplication::processEvents();
 
     QStringList problems;
-    const struct
-    {
-        const char *button;
-        const char *model;
-    } tabs[] = {{"toolButton_CustomKey", "QR108"},
-                {"toolButton_LightConfig", "QR108"},
-                {"toolButton_Performance", "QR108"},
-                {"toolButton_TriggerSetting", "QM68"}};
-    for (const auto &tab : tabs) {
+    for (const MainWindowRig::Tab &tab : MainWindowRig::kTabs) {
         QVERIFY(m_rig->selectModel(tab.model));
         page->findChild<QAbstractButton *>(tab.button)->click();
         QCoreApplication::processEvents();

@@ -6,6 +6,11 @@
 
 #include <QTest>
 
+const MainWindowRig::Tab MainWindowRig::kTabs[4] = {{"toolButton_CustomKey", "QR108"},
+                                                    {"toolButton_LightConfig", "QR108"},
+                                                    {"toolButton_Performance", "QR108"},
+                                                    {"toolButton_TriggerSetting", "QM68"}};
+
 bool MainWindowRig::open()
 {
     qputenv("TAVRIX_EMU_DIR", emu.path().toLocal8Bit());

@@ -17,6 +17,14 @@ struct MainWindowRig
     std::unique_ptr<EmuDevice> magnetic;
     std::unique_ptr<DMainWidget> window;
 
+    // The device page's tab buttons, each with the model of a keyboard that has the tab.
+    struct Tab
+    {
+        const char *button;
+        const char *model;
+    };
+    static const Tab kTabs[4];
+
     // Shows the window and waits until both keyboards are listed and one is open.
     bool open();
     ~MainWindowRig();
