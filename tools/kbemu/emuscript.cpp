@@ -59,6 +59,19 @@ bool argCount(const QStringList &args, int min, int max, QString *error)
     return false;
 }
 
+// The single "on" or "off" argument of a switch verb.
+bool onOff(const QStringList &args, const char *verb, bool *on, QString *error)
+{
+    if (!argCount(args, 1, 1, error))
+        return false;
+    if (args[0] != QLatin1String("on") && args[0] != QLatin1String("off")) {
+        *error = QStringLiteral("%1 takes on or off").arg(QLatin1String(verb));
+        return false;
+    }
+    *on = args[0] == QLatin1String("on");
+    return true;
+}
+
 // A reply byte, or "any" for every reply.
 bool replyByte(const QString &text, int *out, QString *error)
 {
@@ -192,13 +205,9 @@ bool EmuScript::verbSerialHex(const QStringList &args, Action *action, QString *
 
 bool EmuScript::verbSerialLock(const QStringList &args, Action *action, QString *error)
 {
-    if (!argCount(args, 1, 1, error))
+    bool on = false;
+    if (!onOff(args, "serial-lock", &on, error))
         return false;
-    if (args[0] != QLatin1String("on") && args[0] != QLatin1String("off")) {
-        *error = QStringLiteral("serial-lock takes on or off");
-        return false;
-    }
-    const bool on = args[0] == QLatin1String("on");
     EmuDevice *d = m_device;
     *action = [d, on] { d->keyboard()->setSerialLocked(on); };
     return true;
@@ -206,13 +215,9 @@ bool EmuScript::verbSerialLock(const QStringList &args, Action *action, QString 
 
 bool EmuScript::verbSilent(const QStringList &args, Action *action, QString *error)
 {
-    if (!argCount(args, 1, 1, error))
+    bool on = false;
+    if (!onOff(args, "silent", &on, error))
         return false;
-    if (args[0] != QLatin1String("on") && args[0] != QLatin1String("off")) {
-        *error = QStringLiteral("silent takes on or off");
-        return false;
-    }
-    const bool on = args[0] == QLatin1String("on");
     EmuDevice *d = m_device;
     *action = [d, on] { d->keyboard()->setSilent(on); };
     return true;
