@@ -104,7 +104,7 @@ void TestDevicePageProcess::twoKeyboardsOpenTheFirstAndShowTheirCards()
     app.setWorkingDirectory(home.path());
     app.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     app.start(QString::fromLocal8Bit(qgetenv("TAVRIX_BIN_DIR")) + "/quorin-driver", QStringList());
-    QVERIFY(app.waitForStarted(5000));
+    QVERIFY(app.waitForStarted(30000));
     auto stopApp = qScopeGuard([&] {
         app.kill();
         app.waitForFinished(3000);
@@ -114,10 +114,10 @@ void TestDevicePageProcess::twoKeyboardsOpenTheFirstAndShowTheirCards()
     // opened: its profile files appear under its serial number.
     const QString serial = QString::fromLatin1(EmuKeyboard::defaultSerial(full.model(), false, "a"));
     const QString folder = home.path() + "/.local/share/quorin-driver/UserConfig/QR108/" + serial;
-    QVERIFY2(waitUntil([&] { return QFile::exists(folder + "/appProfile_FN.xml"); }, 15000), qPrintable(folder));
+    QVERIFY2(waitUntil([&] { return QFile::exists(folder + "/appProfile_FN.xml"); }, 60000), qPrintable(folder));
     QVERIFY(QFile::exists(folder + "/appProfile_Default.xml"));
     // The chain ran on both keyboards; the opened one was asked for its sleep times.
-    QVERIFY(waitUntil([&] { return receivedCommand(full, "01 13 02"); }, 5000));
+    QVERIFY(waitUntil([&] { return receivedCommand(full, "01 13 02"); }, 60000));
     QVERIFY(receivedCommand(magnetic, "01 09"));
     QVERIFY(!receivedCommand(magnetic, "01 13 02"));
     QVERIFY(!QDir(home.path() + "/.local/share/quorin-driver/UserConfig/QM68").exists());
@@ -135,21 +135,20 @@ void TestDevicePageProcess::twoKeyboardsOpenTheFirstAndShowTheirCards()
     // Shake-hands keep reaching both keyboards while the first one is current.
     full.clearReceived();
     magnetic.clearReceived();
-    QTest::qWait(2500);
-    QVERIFY(receivedCommand(full, "00 00 00 00 00 01"));
-    QVERIFY(receivedCommand(magnetic, "00 00 00 00 00 01"));
+    QVERIFY(waitUntil([&] { return receivedCommand(full, "00 00 00 00 00 01"); }, 60000));
+    QVERIFY(waitUntil([&] { return receivedCommand(magnetic, "00 00 00 00 00 01"); }, 60000));
 
     // The current keyboard is unplugged: the application notices it by itself and opens
     // the other one, whose profile files then appear.
     const QString magneticSerial = QString::fromLatin1(EmuKeyboard::defaultSerial(magnetic.model(), false, "b"));
     const QString magneticFolder = home.path() + "/.local/share/quorin-driver/UserConfig/QM68/" + magneticSerial;
     full.vanish();
-    QVERIFY(waitUntil([&] { return QFile::exists(magneticFolder + "/appProfile_Magnetic.xml"); }, 10000));
-    QVERIFY(waitUntil([&] { return receivedCommand(magnetic, "01 13 02"); }, 5000));
+    QVERIFY(waitUntil([&] { return QFile::exists(magneticFolder + "/appProfile_Magnetic.xml"); }, 60000));
+    QVERIFY(waitUntil([&] { return receivedCommand(magnetic, "01 13 02"); }, 60000));
     // Plugged in again, it gets a new link that runs the query chain again.
     full.clearReceived();
     QVERIFY(full.comeBack());
-    QVERIFY(waitUntil([&] { return receivedCommand(full, "01 01"); }, 10000));
+    QVERIFY(waitUntil([&] { return receivedCommand(full, "01 01"); }, 60000));
     QVERIFY(app.state() == QProcess::Running);
 }
 
@@ -161,19 +160,19 @@ void TestDevicePageProcess::quitEndsLightSynchronisationOnTheKeyboard()
     QVERIFY(keyboard.start());
     QProcess app;
     startApp(app, home.path(), emuDir.path(), m_x.display());
-    QVERIFY(app.waitForStarted(5000));
+    QVERIFY(app.waitForStarted(30000));
     auto stopApp = qScopeGuard([&] {
         app.kill();
         app.waitForFinished(3000);
     });
     // The application streams its frames to the keyboard...
-    QVERIFY(waitUntil([&] { return keyboard.keyboard()->state().lightSync; }, 20000));
-    QVERIFY(waitUntil([&] { return keyboard.keyboard()->receivedCount(0x0E) > 20; }, 5000));
+    QVERIFY(waitUntil([&] { return keyboard.keyboard()->state().lightSync; }, 60000));
+    QVERIFY(waitUntil([&] { return keyboard.keyboard()->receivedCount(0x0E) > 20; }, 60000));
     // ...and a quit asked by the system ends that before the link closes: the keyboard
     // goes back to its own effects instead of freezing on the last frame.
     ::kill(pid_t(app.processId()), SIGTERM);
-    QVERIFY(waitUntil([&] { return app.state() == QProcess::NotRunning; }, 10000));
-    QVERIFY(waitUntil([&] { return !keyboard.keyboard()->state().lightSync; }, 2000));
+    QVERIFY(waitUntil([&] { return app.state() == QProcess::NotRunning; }, 60000));
+    QVERIFY(waitUntil([&] { return !keyboard.keyboard()->state().lightSync; }, 60000));
     const QList<HidReport> received = keyboard.receivedReports();
     QVERIFY(!received.isEmpty());
     QCOMPARE(received.last().toByteArray().left(7).toHex(' '), QByteArray("01 16 00 00 00 01 00"));
