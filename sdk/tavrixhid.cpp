@@ -104,6 +104,12 @@ int CTavrixHid_HidReadBuff(int handle, unsigned char *buffer)
     return device->read(buffer, kTavrixHidReportSize);
 }
 
+int CTavrixHid_WaitForInput(int handle, int wakeFd, int timeoutMs)
+{
+    const std::shared_ptr<HidDevice> device = HidHandleTable::instance().find(handle);
+    return device ? device->waitForInput(wakeFd, timeoutMs) : -1;
+}
+
 int CTavrixHid_Close(int handle)
 {
     return HidHandleTable::instance().remove(handle) ? 0 : -1;
