@@ -11,6 +11,7 @@
 //
 // Targets: one enumeration per settled burst, no GUI-thread block of tens of milliseconds.
 
+#include "benchsupport.h"
 #include "devicepage/ddevicepage.h"
 
 #include <QApplication>
@@ -28,6 +29,8 @@
 #include <unistd.h>
 
 namespace {
+
+using namespace BenchSupport;
 
 // Times every event the top-level loop hands out; events handled inside a nested loop
 // count towards the event that started that loop.
@@ -62,25 +65,6 @@ double threadCpuMs()
     timespec ts {};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
     return double(ts.tv_sec) * 1e3 + double(ts.tv_nsec) / 1e6;
-}
-
-void runEventLoop(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-bool waitFor(const std::function<bool()> &condition, int ms)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > ms)
-            return false;
-        runEventLoop(5);
-    }
-    return true;
 }
 
 // Counts the listings of a folder.
@@ -167,7 +151,7 @@ int main(int argc, char *argv[])
         QElapsedTimer timer;
         timer.start();
         QTimer::singleShot(0, page, [page, changeType] { page->hidDeviceConnectChanging(changeType, "hidPath"); });
-        if (!waitFor(done, 20000))
+        if (!waitFor(done, 20000, 5))
             std::fprintf(stderr, "%s: the page did not finish\n", what);
         const qint64 doneMs = timer.elapsed();
         runEventLoop(200);

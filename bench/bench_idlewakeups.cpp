@@ -12,6 +12,7 @@
 // Targets: one idle keyboard in Static at most 20 wake-ups a second and under 0.5% of a
 // core; each further idle keyboard at most 5 wake-ups a second more.
 
+#include "benchsupport.h"
 #include "devicepage/ddevicepage.h"
 #include "lighting/dlightsconfigpage.h"
 
@@ -32,31 +33,7 @@
 
 namespace {
 
-double processCpuSeconds()
-{
-    timespec ts {};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
-    return double(ts.tv_sec) + double(ts.tv_nsec) / 1e9;
-}
-
-void runEventLoop(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-bool waitFor(const std::function<bool()> &condition, int ms)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > ms)
-            return false;
-        runEventLoop(20);
-    }
-    return true;
-}
+using namespace BenchSupport;
 
 // Voluntary context switches by thread; threads that ended are not counted.
 QMap<QString, qint64> switchesByThread()
