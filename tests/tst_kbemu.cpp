@@ -32,7 +32,7 @@ QString socketPath(const QTemporaryDir &dir, const QString &name)
     return dir.filePath(name);
 }
 
-bool waitForFile(const QString &path, bool present, int timeoutMs = 3000)
+bool waitForFile(const QString &path, bool present, int timeoutMs = 60000)
 {
     QElapsedTimer clock;
     clock.start();
