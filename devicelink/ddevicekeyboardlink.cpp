@@ -157,10 +157,14 @@ void DDeviceKeyboardLink::handleSerialNumber(const HidReport &report)
     if (!m_writtenSerial.isEmpty()) {
         // The answer to the query after a write: the new number counts only once the
         // keyboard holds it, or its profiles would move to a new folder at every start.
-        if (reported == m_writtenSerial)
+        if (reported == m_writtenSerial) {
             m_serialNumber = reported;
-        else
+        } else {
+            // A keyboard without writable serial memory: its folder is named from what it
+            // reported first, which it reports the same at every start.
             qDebug() << "USB serial port [Write SN] The keyboard kept its serial number";
+            m_serialNumber = DeviceFolderName::serialFromReport(m_hidName, m_unusableSerial);
+        }
         m_writtenSerial.clear();
         return;
     }
@@ -176,6 +180,7 @@ void DDeviceKeyboardLink::handleSerialNumber(const HidReport &report)
         const QString fresh = m_cmdSend->writeSN(QString(), &queued);
         if (queued) {
             m_writtenSerial = fresh;
+            m_unusableSerial = reported;
             m_cmdSend->querySerialNumber();
         }
     }
@@ -269,8 +274,8 @@ void DDeviceKeyboardLink::parseKeyboardSettings(const HidReport &r)
         Q_EMIT sigFactsChanged();
         const KeyboardWideProfile::Ref profile = KeyboardWideProfile::defaultLayer(m_profilePath, m_profileIndex);
         if (profile.isValid())
-            noteStoreWrite(
-                CTavrixXML_SetProFileIntoSleepTimeInfo(profile.path, profile.index, lightSeconds, keyboardSeconds / 60));
+            noteStoreWrite(CTavrixXML_SetProFileIntoSleepTimeInfo(profile.path, profile.index, lightSeconds,
+                                                                  keyboardSeconds / 60));
         break;
     }
     default: break;
@@ -348,8 +353,7 @@ void DDeviceKeyboardLink::saveLightInfoToProfile(int target)
     const colorInfoData record = target == 0 ? m_keyboardLight : m_sideLight;
     if (hasProfile()) {
         const QByteArray index = profileIndexText();
-        const bool saved
-            = CTavrixXML_IsProFileAlreadyHaveLightInfo(m_profilePath, index, target, record.lightMode)
+        const bool saved = CTavrixXML_IsProFileAlreadyHaveLightInfo(m_profilePath, index, target, record.lightMode)
             ? CTavrixXML_ModifyProFileLightInfoItem(m_profilePath, index, target, record.lightMode, record)
             : CTavrixXML_AddProFileLightInfoItem(m_profilePath, index, record);
         noteStoreWrite(saved
