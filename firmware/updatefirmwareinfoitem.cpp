@@ -79,9 +79,15 @@ void UpdateFirmwareInfoItem::setDeviceInfo(hidStructInfoAll info, MainHidInterFa
     m_hidName = recordText(info.hidName);
     m_usbOrDongle = info.connectType;
     m_newVersion = recordText(info.newFirmwareVersion);
-    TextFit::setText(ui->label_HidLikeName, recordText(info.productName) + QLatin1Char(' ') + recordText(info.likeName));
+    TextFit::setText(ui->label_HidLikeName,
+                     recordText(info.productName) + QLatin1Char(' ') + recordText(info.likeName));
     ui->label_OldVer->setText(recordText(info.firmwareVersion));
     ui->label_NewVer->setText(m_newVersion);
+}
+
+MainHidInterFace *UpdateFirmwareInfoItem::getHidInterface() const
+{
+    return m_hid;
 }
 
 void UpdateFirmwareInfoItem::setUpdateButtonEnabled(bool enabled)
@@ -106,10 +112,15 @@ void UpdateFirmwareInfoItem::showUpdateSucceeded()
 
 void UpdateFirmwareInfoItem::showUpdateFailed()
 {
+    showUpdateFailed(QObject::tr("Update failed"));
+}
+
+void UpdateFirmwareInfoItem::showUpdateFailed(const QString &reason)
+{
     ui->stackedWidget->setCurrentWidget(ui->page_1);
     // The bar no longer claims progress that did not end in a flashed keyboard.
     setProgress(0);
-    m_stateLabel->setText(QObject::tr("Update failed"));
+    m_stateLabel->setText(reason);
     m_stateLabel->show();
     m_busy = false;
 }
@@ -145,6 +156,7 @@ void UpdateFirmwareInfoItem::on_pushButton_Update_clicked()
     setProgress(0);
     m_stateLabel->clear();
     m_stateLabel->hide();
+    Q_EMIT sigAboutToRequestUpdateMode();
     const HidReport report = HidReport::command(HidCmd::IntoFirmware);
     // A row whose device has no link (or a closed one) still starts the flashing
     // path: the keyboard may already be waiting in its update mode.
