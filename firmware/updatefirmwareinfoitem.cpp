@@ -11,6 +11,8 @@
 
 namespace {
 
+constexpr int kStateTextWidth = 200;
+
 QString recordText(const char *text, std::size_t capacity)
 {
     return QString::fromUtf8(text, int(strnlen(text, capacity)));
@@ -39,6 +41,11 @@ UpdateFirmwareInfoItem::UpdateFirmwareInfoItem(QWidget *parent) : QWidget(parent
     m_stateLabel = new QLabel(ui->frame_Right);
     m_stateLabel->setObjectName(QStringLiteral("label_State"));
     m_stateLabel->setAlignment(Qt::AlignCenter);
+    // A reason says what to do: it takes lines under the button, and the row grows
+    // for them, instead of pushing the row's other columns aside.
+    m_stateLabel->setWordWrap(true);
+    m_stateLabel->setMaximumWidth(kStateTextWidth);
+    ui->frame_Bg110->setMaximumHeight(QWIDGETSIZE_MAX);
     m_stateLabel->setAccessibleDescription(m_stateLabel->objectName());
     ui->verticalLayout->addWidget(m_stateLabel);
     m_stateLabel->hide();

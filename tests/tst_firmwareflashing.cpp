@@ -13,6 +13,7 @@
 #include "support/testmain.h"
 #include "widgets/cbnotice.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProgressBar>
@@ -392,6 +393,11 @@ void TestFirmwareFlashing::imageGoesOnlyIntoItsKeyboard()
     QCOMPARE(f.cycle.bootloader()->sessionsStarted(), 0);
     QCOMPARE(f.row()->stateText(), notice);
     QVERIFY(updateButton(f.row())->isEnabled());
+    if (situation == QLatin1String("unplugged")) {
+        const QString shots = QCoreApplication::applicationDirPath() + "/screenshots";
+        QDir().mkpath(shots);
+        QVERIFY(f.dialog()->grab().save(shots + "/firmware_other_in_update_mode.png"));
+    }
 }
 
 // A bootloader whose node is there but cannot be opened yet (udev still applying
