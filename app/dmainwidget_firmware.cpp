@@ -373,7 +373,7 @@ void DMainWidget::openHidBootloader()
     // looked for again.
     int handle = 0;
     if (takeRequestedBootloader())
-        handle = CTavrixHid_OpenPath(m_upgradeBootloaderPath.toLocal8Bit().constData());
+        handle = CTavrixHid_OpenPath(m_upgradeBootloaderPath.toStdString().c_str());
     else if (m_upgradeStage == UpgradeStage::Idle)
         return;  // refused: the update is over
     if (handle <= 0) {
