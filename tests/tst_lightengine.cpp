@@ -14,8 +14,8 @@
 
 #include <atomic>
 #include <cmath>
-#include <ctime>
 #include <cstring>
+#include <ctime>
 
 namespace {
 
@@ -460,6 +460,23 @@ private Q_SLOTS:
         QTRY_COMPARE(keyboard->receivedCount(0x16), 5);
         QTRY_VERIFY(keyboard->state().lightSync);
         e.engine.setLightSynchronize(false);
+    }
+
+    // The link deletes the keyboard's I/O object when the keyboard goes, while the engine
+    // still streams; frames and commands queued before that must not reach the freed object.
+    void keyboardGoneWhileSynchronising()
+    {
+        Engine e;
+        auto *hid = new MainHidInterFace(0, QStringLiteral("QR108"));
+        e.engine.setHidInterface(hid);
+        e.engine.setLightTickRunning(true);
+        e.engine.setLightSynchronize(true);
+        delete hid;
+        QCOMPARE(e.engine.hidInterface(), nullptr);
+        e.engine.onDviceUpdateAllKeyColorSendKeyboardHid();
+        e.engine.onSendLightSynchronize0x17Cmd();
+        e.engine.setLightSynchronize(false);
+        e.engine.setLightTickRunning(false);
     }
 
     // Brightness and colour changes while streaming: the keyboard never gets a black frame
