@@ -17,6 +17,7 @@
 
 #include <QDir>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -312,6 +313,8 @@ void TestMacroPage::recordsThroughTheHook()
     WindowsHookInterface::setBackend(std::move(backend));
     WindowsHookInterface hook;
     m_hook = &hook;
+    // A failure below returns early: the next test must not reach the gone hook.
+    const auto forgetHook = qScopeGuard([this] { m_hook = nullptr; });
     addMacro("1", "Macro1");
     QScopedPointer<DMacroPage> page(openPage());
 
@@ -764,17 +767,19 @@ void TestMacroPage::importLimits_data()
     QTest::addColumn<QString>("notice");
     const QByteArray event = "<item mark=\"1\" delay=\"10\" type=\"key\" keyCode=\"4\" codeName=\"A\" "
                              "operateExplain=\"down\"/>\n";
-    auto file = [](const QByteArray &items) { return "<Parameters><macro index=\"1\" name=\"M\">" + items + "</macro></Parameters>"; };
+    auto file = [](const QByteArray &items) {
+        return "<Parameters><macro index=\"1\" name=\"M\">" + items + "</macro></Parameters>";
+    };
     QTest::newRow("larger than 1 MiB") << file(QByteArray(1024 * 1024, ' ') + event) << 0
                                        << QObject::tr("Import macro failed: the file is larger than %1 KB").arg(1024);
-    QTest::newRow("too many events") << file(event.repeated(DMacroPage::kMaxImportEvents + 1)) << 0
-                                     << QObject::tr("Import macro failed: the file holds more than %1 events")
-                                            .arg(DMacroPage::kMaxImportEvents);
-    QTest::newRow("store full") << file(event) << DMacroPage::kMaxMacros
-                                << QObject::tr("Import macro failed: the store already holds %1 macros")
-                                       .arg(DMacroPage::kMaxMacros);
-    QTest::newRow("at the limits") << file(event.repeated(DMacroPage::kMaxImportEvents))
-                                   << DMacroPage::kMaxMacros - 1 << QObject::tr("Import macro successful");
+    QTest::newRow("too many events")
+        << file(event.repeated(DMacroPage::kMaxImportEvents + 1)) << 0
+        << QObject::tr("Import macro failed: the file holds more than %1 events").arg(DMacroPage::kMaxImportEvents);
+    QTest::newRow("store full")
+        << file(event) << DMacroPage::kMaxMacros
+        << QObject::tr("Import macro failed: the store already holds %1 macros").arg(DMacroPage::kMaxMacros);
+    QTest::newRow("at the limits") << file(event.repeated(DMacroPage::kMaxImportEvents)) << DMacroPage::kMaxMacros - 1
+                                   << QObject::tr("Import macro successful");
 }
 
 void TestMacroPage::importLimits()
@@ -838,8 +843,7 @@ void TestMacroPage::damagedMacroFile()
     answer = StoreFileQuestion::MoveAside;
     QScopedPointer<DMacroPage> page(openPage());
     QCOMPARE(questions.size(), 2);
-    const QStringList aside = QDir(m_dir.path())
-                                  .entryList({QFileInfo(file).fileName() + ".damaged-*"}, QDir::Files);
+    const QStringList aside = QDir(m_dir.path()).entryList({QFileInfo(file).fileName() + ".damaged-*"}, QDir::Files);
     QCOMPARE(aside.size(), 1);
     QFile moved(m_dir.filePath(aside.first()));
     QVERIFY(moved.open(QIODevice::ReadOnly));
