@@ -6,26 +6,31 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <memory>
+
 // Points HOME and the XDG folders into a fresh temporary folder for the life of
-// the object, so no test reads or writes the real user's settings.
+// the object, so no test reads or writes the real user's settings. A test that
+// runs its own executable as a child hands the child its home through
+// TAVRIX_TEST_HOME, so both see the same files.
 class TestHome
 {
 public:
     TestHome();
-    QString path() const { return m_dir.path(); }
+    QString path() const { return m_path; }
 
 private:
-    QTemporaryDir m_dir;
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_path;
 };
 
-#define TAVRIX_TEST_MAIN(TestClass)                                                                                     \
-    int main(int argc, char *argv[])                                                                                    \
-    {                                                                                                                   \
-        TestHome home;                                                                                                  \
-        QApplication app(argc, argv);                                                                                   \
-        /* A damaged store file is kept unasked unless a test answers otherwise. */                                     \
-        StoreFileQuestion::setAsker([](QWidget *, const QString &) { return StoreFileQuestion::Keep; });                \
-        TestClass tc;                                                                                                   \
-        QTEST_SET_MAIN_SOURCE_PATH                                                                                      \
-        return QTest::qExec(&tc, argc, argv);                                                                           \
+#define TAVRIX_TEST_MAIN(TestClass)                                                                                    \
+    int main(int argc, char *argv[])                                                                                   \
+    {                                                                                                                  \
+        TestHome home;                                                                                                 \
+        QApplication app(argc, argv);                                                                                  \
+        /* A damaged store file is kept unasked unless a test answers otherwise. */                                    \
+        StoreFileQuestion::setAsker([](QWidget *, const QString &) { return StoreFileQuestion::Keep; });               \
+        TestClass tc;                                                                                                  \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                                     \
+        return QTest::qExec(&tc, argc, argv);                                                                          \
     }
