@@ -313,6 +313,8 @@ bool ProfileController::saveCustomLightColors(int slot)
         return false;
     const QByteArray slotText = QByteArray::number(slot);
     const QByteArray index = QByteArray::number(m_profileIndex);
+    // One key per change, a hundred or more of them: written to the file once.
+    CTavrixXMLBatch batch(m_profilePath);
     if (!CTavrixXML_ClearProFileCustomLightNode(m_profilePath, index, slotText))
         return false;
     bool saved = true;
@@ -331,7 +333,7 @@ bool ProfileController::saveCustomLightColors(int slot)
         item.transparentNum = 128;
         saved = CTavrixXML_AddProFileCustomLightDataInfo(m_profilePath, index, slotText, item) && saved;
     }
-    return saved;
+    return batch.commit() && saved;
 }
 
 void ProfileController::loadCustomLightColors(const QByteArray &slot)

@@ -699,7 +699,11 @@ private Q_SLOTS:
         QVERIFY(!controller->saveCustomLightColors(-1));
         QCOMPARE(StoreFixture::bytes(layer), before);
 
+        int writes = 0;
+        xmlstore::setWriteHook([&writes](const QByteArray &) { ++writes; });
         QVERIFY(controller->saveCustomLightColors(1));
+        xmlstore::setWriteHook(nullptr);
+        QCOMPARE(writes, 1);  // the clear and every key, in one write
         QList<CustomLightDataInfo> stored;
         CTavrixXML_ProFileCustomLightInfoSelectAll(layer, "1", "1", stored);
         QCOMPARE(stored.size(), 2);
