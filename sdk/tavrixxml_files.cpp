@@ -1,5 +1,6 @@
 // Recovery of store files: damaged files moved aside, leftovers of saves removed.
 
+#include "platform/logcategories.h"
 #include "sdk/tavrixxmlfailure.h"
 
 #include "sdk/tavrixxml.h"
@@ -7,7 +8,6 @@
 #include "sdk/xmlstore/storefiles.h"
 
 #include <QDateTime>
-#include <QDebug>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
@@ -25,7 +25,7 @@ bool CTavrixXML_MoveDamagedAside(const QByteArray &path, QByteArray *movedTo)
     for (int n = 2; QFileInfo::exists(target); ++n)
         target = base + QLatin1Char('-') + QString::number(n);
     if (!QFile::rename(file, target)) {
-        qDebug().noquote() << "Store file" << file << "cannot be moved to" << target;
+        qCDebug(lcStore).noquote() << "Store file" << file << "cannot be moved to" << target;
         return false;
     }
     readStore(path);  // forget the damaged copy
@@ -50,7 +50,7 @@ int CTavrixXML_RemoveLeftoverTempFiles(const QByteArray &folder)
         if (QFile::remove(file))
             ++removed;
         else
-            qDebug().noquote() << "Leftover save file" << file << "cannot be removed";
+            qCDebug(lcStore).noquote() << "Leftover save file" << file << "cannot be removed";
     }
     return removed;
 }

@@ -1,10 +1,10 @@
 #include "sdk/xmlstore/storefiles.h"
+#include "platform/logcategories.h"
 
 #include "sdk/tavrixxmlfailure.h"
 #include "sdk/xmlstore/savefile.h"
 
 #include <QCoreApplication>
-#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QHash>
@@ -157,7 +157,7 @@ FileState readLocked(const QByteArray &path, DocPtr *doc)
         cache().remove(path);
         const QString detail = statError == EINVAL ? QStringLiteral("not a regular file")
                                                    : QString::fromLocal8Bit(std::strerror(statError));
-        qDebug().noquote() << "Store file" << QFile::decodeName(path) << "cannot be read:" << detail;
+        qCDebug(lcStore).noquote() << "Store file" << QFile::decodeName(path) << "cannot be read:" << detail;
         setFailure(CTavrixXMLFailureKind::CannotOpen, path, detail);
         return FileState::Broken;
     }
@@ -195,7 +195,7 @@ FileState readLocked(const QByteArray &path, DocPtr *doc)
         }
     }
     if (!entry.doc) {
-        qDebug().noquote() << "Store file" << QFile::decodeName(path) << "cannot be read:" << entry.error;
+        qCDebug(lcStore).noquote() << "Store file" << QFile::decodeName(path) << "cannot be read:" << entry.error;
         setFailure(entry.failure, path, entry.error, entry.errorLine);
     }
     remember(path, entry);
@@ -209,7 +209,7 @@ bool writeFailed(const QByteArray &path, int error, const QString &what)
     const CTavrixXMLFailureKind kind
         = isOutOfSpace(error) ? CTavrixXMLFailureKind::DiskFull : CTavrixXMLFailureKind::CannotWrite;
     const QString detail = error ? QString::fromLocal8Bit(std::strerror(error)) : what;
-    qDebug().noquote() << "Store file" << QFile::decodeName(path) << "cannot be written:" << what << detail;
+    qCDebug(lcStore).noquote() << "Store file" << QFile::decodeName(path) << "cannot be written:" << what << detail;
     setFailure(kind, path, detail);
     if (!path.isEmpty())
         failedWrites().insert(path, t_failure);

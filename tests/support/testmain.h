@@ -3,6 +3,7 @@
 #include "widgets/storefilequestion.h"
 
 #include <QApplication>
+#include <QLoggingCategory>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -28,6 +29,8 @@ private:
     {                                                                                                                  \
         TestHome home;                                                                                                 \
         QApplication app(argc, argv);                                                                                  \
+        /* Tests read the program's debug lines, which a normal start keeps off. */                                    \
+        QLoggingCategory::setFilterRules(QStringLiteral("quorin.*.debug=true"));                                       \
         /* A damaged store file is kept unasked unless a test answers otherwise. */                                    \
         StoreFileQuestion::setAsker([](QWidget *, const QString &) { return StoreFileQuestion::Keep; });               \
         TestClass tc;                                                                                                  \
