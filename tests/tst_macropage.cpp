@@ -5,7 +5,7 @@
 #include "app/ddatamanager.h"
 #include "app/windowshookinterface.h"
 #include "macros/dcatchkeyandmouseitem.h"
-#include "macros/dmacrolistitem.h"
+#include "macros/dmacrolistview.h"
 #include "macros/dmacropage.h"
 #include "macros/macroeventtext.h"
 #include "platform/injecthookbackend.h"
@@ -60,6 +60,15 @@ QStringList rowSummary(const DMacroPage &page)
     for (DCatchKeyAndMouseItem *row : page.eventRowsInOrder())
         out << QString("%1:%2:%3").arg(row->getMark(), row->getOperateExplain(), row->getKeyCode());
     return out;
+}
+
+// A left press on the name of a macro list row, as the user makes it.
+void pressMacroRow(DMacroPage *page, int row)
+{
+    DMacroListView *list = page->macroList();
+    list->scrollTo(list->model()->index(row, 0));
+    const QPoint point = list->rowRect(row).topLeft() - list->viewport()->pos() + QPoint(10, 10);
+    QTest::mousePress(list->viewport(), Qt::LeftButton, Qt::NoModifier, point);
 }
 
 }  // namespace
@@ -196,22 +205,24 @@ void TestMacroPage::listsMacrosAndShowsEvents()
     QScopedPointer<DMacroPage> page(openPage());
     Ui::DMacroPage *ui = page->form();
 
-    QCOMPARE(page->macroListItems().size(), 3);
+    QCOMPARE(page->macroList()->macroCount(), 3);
     QCOMPARE(page->currentMacroIndex(), QString("1"));
     QCOMPARE(ui->label_TotalTime->text(), QString("150 MS"));
     QCOMPARE(page->eventRowsInOrder().size(), 2);
     QCOMPARE(page->pressCountValue(), 1);
     QCOMPARE(ui->stackedWidget_2->currentWidget(), ui->page_catchList);
-    QCOMPARE(ui->verticalLayout_17->count(), 4);  // three entries and the trailing spacer
-    QVERIFY(ui->verticalLayout_17->itemAt(3)->spacerItem());
+    QCOMPARE(page->macroList()->selectedRow(), 0);
+    QCOMPARE(ui->verticalLayout_17->count(), 1);  // the list, which scrolls itself
+    QCOMPARE(ui->verticalLayout_17->itemAt(0)->widget(), page->macroList());
 
-    QTest::mousePress(page->macroListItems().at(1), Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    pressMacroRow(page.data(), 1);
     QCOMPARE(page->currentMacroName(), QString("Empty"));
+    QCOMPARE(page->macroList()->selectedRow(), 1);
     QCOMPARE(ui->stackedWidget_2->currentWidget(), ui->page_isEmpty);
     QCOMPARE(ui->label_TotalTime->text(), QString("0 MS"));
 
     // Totals are plain sums, not held to the delay range.
-    QTest::mousePress(page->macroListItems().at(2), Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    pressMacroRow(page.data(), 2);
     QCOMPARE(ui->label_TotalTime->text(), QString("80000 MS"));
     QCOMPARE(ui->verticalLayout_20->count(), 3);
 
@@ -304,7 +315,7 @@ void TestMacroPage::recordingLimits()
     QCOMPARE(stored("1").size(), 40);
 
     // 20 key presses, then the 21st and its release are refused.
-    QTest::mousePress(page->macroListItems().at(1), Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    pressMacroRow(page.data(), 1);
     releaseOnRecord(page.data());
     for (int i = 0; i < 21; ++i) {
         key('A' + i, true);
@@ -604,22 +615,22 @@ void TestMacroPage::addAndDeleteMacros()
 
     ui->pushButton_Add->click();
     QCOMPARE(page->notice()->text(), QObject::tr("Add macro successful"));
-    QCOMPARE(page->macroListItems().size(), 4);
-    QCOMPARE(page->macroListItems().at(2)->macroName(), QString("Macro3"));
+    QCOMPARE(page->macroList()->macroCount(), 4);
+    QCOMPARE(page->macroList()->macroNameAt(2), QString("Macro3"));
     QCOMPARE(page->currentMacroIndex(), QString("1"));
 
     // Deleting a macro that is not current leaves the current one alone.
-    Q_EMIT page->macroListItems().at(3)->sigDeleteMacro("4", "Macro4");
+    Q_EMIT page->macroList()->sigDeleteMacro("4", "Macro4");
     QCOMPARE(page->currentMacroIndex(), QString("1"));
     QCOMPARE(page->eventRowsInOrder().size(), 1);
 
-    Q_EMIT page->macroListItems().at(0)->sigDeleteMacro("1", "Macro1");
+    Q_EMIT page->macroList()->sigDeleteMacro("1", "Macro1");
     QCOMPARE(page->notice()->text(), QObject::tr("Delete macro successful"));
     QCOMPARE(page->currentMacroIndex(), QString("2"));
     QVERIFY(page->eventRowsInOrder().isEmpty());
-    Q_EMIT page->macroListItems().at(0)->sigDeleteMacro("2", "Macro2");
-    Q_EMIT page->macroListItems().at(0)->sigDeleteMacro("3", "Macro3");
-    QVERIFY(page->macroListItems().isEmpty());
+    Q_EMIT page->macroList()->sigDeleteMacro("2", "Macro2");
+    Q_EMIT page->macroList()->sigDeleteMacro("3", "Macro3");
+    QCOMPARE(page->macroList()->macroCount(), 0);
     QVERIFY(page->currentMacroIndex().isEmpty());
     QCOMPARE(ui->stackedWidget_2->currentWidget(), ui->page_isEmpty);
     QCOMPARE(changed.count(), 0);
@@ -838,7 +849,7 @@ void TestMacroPage::damagedMacroFile()
         QScopedPointer<DMacroPage> page(openPage());
         QCOMPARE(questions.size(), 1);
         QVERIFY(questions.first().contains(QFile::decodeName(m_path)));
-        QVERIFY(page->macroListItems().isEmpty());
+        QCOMPARE(page->macroList()->macroCount(), 0);
         page->loadMacroList();
         QCOMPARE(questions.size(), 1);  // asked once, not at every load
         // Adding names the file and why instead of failing silently.
@@ -860,7 +871,7 @@ void TestMacroPage::damagedMacroFile()
     QCOMPARE(moved.readAll(), damaged);
     page->form()->pushButton_Add->click();
     QCOMPARE(page->notice()->text(), QObject::tr("Add macro successful"));
-    QCOMPARE(page->macroListItems().size(), 1);
+    QCOMPARE(page->macroList()->macroCount(), 1);
     StoreFileQuestion::setAsker([](QWidget *, const QString &) { return StoreFileQuestion::Keep; });
 }
 
@@ -897,7 +908,7 @@ void TestMacroPage::storeFailuresAreShown()
     QCOMPARE(addNotice, full);
     QCOMPARE(moveNotice, full);
     QCOMPARE(clearNotice, full);
-    QCOMPARE(page->macroListItems().size(), 1);
+    QCOMPARE(page->macroList()->macroCount(), 1);
     const QStringList events {"3:down:4", "3:up:4", "4:down:5", "4:up:5"};
     QCOMPARE(rowSummary(*page), events);
     QCOMPARE(summary(stored("1")), events);
