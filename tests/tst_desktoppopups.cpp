@@ -359,20 +359,17 @@ void TestDesktopPopups::popupsDrawnWholeInPlace()
     const QColor fill = commonest(shot, body.adjusted(6, 6, -6, -6));
     QVERIFY2(fill.lightness() < 200, qPrintable(fill.name()));  // the body, not the white behind
     // The body's colour reaches each edge of the body: no band drawn see-through.
+    QList<QPoint> edges;
     for (int y = body.top() + 6; y <= body.bottom() - 6; ++y)
-        for (int x : {body.left() + 2, body.right() - 2})
-            QVERIFY2(near(QColor(shot.pixel(x, y)), fill),
-                     qPrintable(QStringLiteral("(%1,%2) is %3, the body %4")
-                                    .arg(x)
-                                    .arg(y)
-                                    .arg(QColor(shot.pixel(x, y)).name(), fill.name())));
+        edges << QPoint(body.left() + 2, y) << QPoint(body.right() - 2, y);
     for (int x = body.left() + 6; x <= body.right() - 6; ++x)
-        for (int y : {body.top() + 2, body.bottom() - 2})
-            QVERIFY2(near(QColor(shot.pixel(x, y)), fill),
-                     qPrintable(QStringLiteral("(%1,%2) is %3, the body %4")
-                                    .arg(x)
-                                    .arg(y)
-                                    .arg(QColor(shot.pixel(x, y)).name(), fill.name())));
+        edges << QPoint(x, body.top() + 2) << QPoint(x, body.bottom() - 2);
+    for (const QPoint &p : qAsConst(edges))
+        QVERIFY2(near(QColor(shot.pixel(p)), fill),
+                 qPrintable(QStringLiteral("(%1,%2) is %3, the body %4")
+                                .arg(p.x())
+                                .arg(p.y())
+                                .arg(QColor(shot.pixel(p)).name(), fill.name())));
     // Beside the body the white window behind shows (at most a soft shadow on it).
     QVERIFY2(QColor(shot.pixel(3, size.height() / 2)).lightness() > 200,
              qPrintable(QColor(shot.pixel(3, size.height() / 2)).name()));
