@@ -362,13 +362,6 @@
     </message>
 </context>
 <context>
-    <name>DMacroListItem</name>
-    <message>
-        <source>Binding</source>
-        <translation>Přiřazeno</translation>
-    </message>
-</context>
-<context>
     <name>DMacroPage</name>
     <message>
         <source>Macro Record</source>
@@ -1724,10 +1717,6 @@ Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifiká
     <message>
         <source>Right Click</source>
         <translation>Pravé tlačítko</translation>
-    </message>
-    <message>
-        <source>Menu</source>
-        <translation>Nabídka</translation>
     </message>
     <message>
         <source>Clear</source>

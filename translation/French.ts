@@ -362,13 +362,6 @@
     </message>
 </context>
 <context>
-    <name>DMacroListItem</name>
-    <message>
-        <source>Binding</source>
-        <translation>Associée</translation>
-    </message>
-</context>
-<context>
     <name>DMacroPage</name>
     <message>
         <source>Macro Record</source>
@@ -1724,10 +1717,6 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     <message>
         <source>Right Click</source>
         <translation>Clic droit</translation>
-    </message>
-    <message>
-        <source>Menu</source>
-        <translation>Menu</translation>
     </message>
     <message>
         <source>Clear</source>

@@ -362,13 +362,6 @@
     </message>
 </context>
 <context>
-    <name>DMacroListItem</name>
-    <message>
-        <source>Binding</source>
-        <translation>Zugewiesen</translation>
-    </message>
-</context>
-<context>
     <name>DMacroPage</name>
     <message>
         <source>Macro Record</source>
@@ -1724,10 +1717,6 @@ Bei „Tastenkombination“ müssen mindestens eine Zusatztaste und eine weitere
     <message>
         <source>Right Click</source>
         <translation>Rechtsklick</translation>
-    </message>
-    <message>
-        <source>Menu</source>
-        <translation>Menü</translation>
     </message>
     <message>
         <source>Clear</source>

@@ -362,13 +362,6 @@
     </message>
 </context>
 <context>
-    <name>DMacroListItem</name>
-    <message>
-        <source>Binding</source>
-        <translation>Assegnata</translation>
-    </message>
-</context>
-<context>
     <name>DMacroPage</name>
     <message>
         <source>Macro Record</source>
@@ -1724,10 +1717,6 @@ Con "Combinazione di tasti" selezionata, occorre scegliere almeno un tasto modif
     <message>
         <source>Right Click</source>
         <translation>Clic destro</translation>
-    </message>
-    <message>
-        <source>Menu</source>
-        <translation>Menu</translation>
     </message>
     <message>
         <source>Clear</source>

@@ -362,13 +362,6 @@
     </message>
 </context>
 <context>
-    <name>DMacroListItem</name>
-    <message>
-        <source>Binding</source>
-        <translation>Przypisana</translation>
-    </message>
-</context>
-<context>
     <name>DMacroPage</name>
     <message>
         <source>Macro Record</source>
@@ -1724,10 +1717,6 @@ Gdy wybrano „Kombinacja klawiszy”, trzeba wybrać co najmniej jeden modyfika
     <message>
         <source>Right Click</source>
         <translation>Prawy klik</translation>
-    </message>
-    <message>
-        <source>Menu</source>
-        <translation>Menu</translation>
     </message>
     <message>
         <source>Clear</source>

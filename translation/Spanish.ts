@@ -362,13 +362,6 @@
     </message>
 </context>
 <context>
-    <name>DMacroListItem</name>
-    <message>
-        <source>Binding</source>
-        <translation>Asignada</translation>
-    </message>
-</context>
-<context>
     <name>DMacroPage</name>
     <message>
         <source>Macro Record</source>
@@ -1724,10 +1717,6 @@ Con "Combinación de teclas" seleccionada, hay que elegir al menos una tecla mod
     <message>
         <source>Right Click</source>
         <translation>Clic derecho</translation>
-    </message>
-    <message>
-        <source>Menu</source>
-        <translation>Menú</translation>
     </message>
     <message>
         <source>Clear</source>

@@ -362,13 +362,6 @@
     </message>
 </context>
 <context>
-    <name>DMacroListItem</name>
-    <message>
-        <source>Binding</source>
-        <translation>已绑定</translation>
-    </message>
-</context>
-<context>
     <name>DMacroPage</name>
     <message>
         <source>Macro Record</source>
@@ -1724,10 +1717,6 @@ When "Key Combination" is selected, at least one combination key and one other k
     <message>
         <source>Right Click</source>
         <translation>右键单击</translation>
-    </message>
-    <message>
-        <source>Menu</source>
-        <translation>菜单</translation>
     </message>
     <message>
         <source>Clear</source>
