@@ -17,6 +17,7 @@
 
 #include <QDir>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -333,6 +334,8 @@ void TestMacroPage::recordsThroughTheHook()
     WindowsHookInterface::setBackend(std::move(backend));
     WindowsHookInterface hook;
     m_hook = &hook;
+    // A failure below returns early: the next test must not reach the gone hook.
+    const auto forgetHook = qScopeGuard([this] { m_hook = nullptr; });
     addMacro("1", "Macro1");
     QScopedPointer<DMacroPage> page(openPage());
 
