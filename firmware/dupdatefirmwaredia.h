@@ -67,6 +67,7 @@ public Q_SLOTS:
 
 private:
     void applyTheme();
+    void fitToRows();
     void showNotice(const QString &text);
     void failActiveRow(const QString &reason);
 

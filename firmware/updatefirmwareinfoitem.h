@@ -58,6 +58,9 @@ private Q_SLOTS:
 
 private:
     void applyTheme();
+    void fitColumns();
+
+    static constexpr int kMinProgressWidth = 120;
 
     Ui::UpdateFirmwareInfoItem *ui;
     // The link goes with its keyboard (into its bootloader, say); the row outlives it.
