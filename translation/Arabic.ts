@@ -123,7 +123,7 @@
         <translation>النص موجود في الحافظة: اضغط Ctrl+V للصقه</translation>
     </message>
     <message>
-        <source>The keyboard's settings could not be saved</source>
+        <source>The keyboard&apos;s settings could not be saved</source>
         <translation>تعذر حفظ إعدادات لوحة المفاتيح</translation>
     </message>
 </context>
@@ -232,6 +232,12 @@
     <message>
         <source>Unknow</source>
         <translation>غير معروف</translation>
+    </message>
+    <message>
+        <source>The keyboard was found but cannot be opened.
+Unplug it and plug it in again, or reload the device rules:</source>
+        <translation>تم العثور على لوحة المفاتيح لكن لا يمكن فتحها.
+افصلها ثم أعد توصيلها، أو أعد تحميل قواعد الأجهزة:</translation>
     </message>
 </context>
 <context>
@@ -678,10 +684,10 @@
         <translation>DSeniorKeysRecordExplainDia</translation>
     </message>
     <message>
-        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
-When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation>عند اختيار "مفتاح واحد"، يكفي النقر على مفتاح لإكمال إعداده؛ 
-عند اختيار "تركيبة مفاتيح"، يجب اختيار مفتاح تعديل واحد على الأقل ومفتاح آخر لإكمال إدخال التركيبة، مثل L_Shift+A أو L_Shift+L_Ctrl+A؛</translation>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
+When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>عند اختيار &quot;مفتاح واحد&quot;، يكفي النقر على مفتاح لإكمال إعداده؛ 
+عند اختيار &quot;تركيبة مفاتيح&quot;، يجب اختيار مفتاح تعديل واحد على الأقل ومفتاح آخر لإكمال إدخال التركيبة، مثل L_Shift+A أو L_Shift+L_Ctrl+A؛</translation>
     </message>
 </context>
 <context>
@@ -770,8 +776,8 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>أخرى</translation>
     </message>
     <message>
-        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -979,7 +985,7 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>تم استيراد ملف التعريف بنجاح</translation>
     </message>
     <message>
-        <source>Profile name can't empty</source>
+        <source>Profile name can&apos;t empty</source>
         <translation>لا يمكن أن يكون اسم ملف التعريف فارغًا</translation>
     </message>
     <message>
@@ -1642,7 +1648,7 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>فشل حفظ خيارات قفل Win</translation>
     </message>
     <message>
-        <source>The desktop's keyboard settings could not be opened</source>
+        <source>The desktop&apos;s keyboard settings could not be opened</source>
         <translation>تعذر فتح إعدادات لوحة المفاتيح في سطح المكتب</translation>
     </message>
     <message>
@@ -1762,7 +1768,7 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>تم حذف الماكرو</translation>
     </message>
     <message>
-        <source>Macro name can't be empty</source>
+        <source>Macro name can&apos;t be empty</source>
         <translation>لا يمكن أن يكون اسم الماكرو فارغًا</translation>
     </message>
     <message>
@@ -1922,7 +1928,7 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>موجة</translation>
     </message>
     <message>
-        <source>Custom light name can't be empty</source>
+        <source>Custom light name can&apos;t be empty</source>
         <translation>لا يمكن أن يكون اسم الإضاءة المخصصة فارغًا</translation>
     </message>
     <message>
@@ -2002,8 +2008,8 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>2.اختر مفتاحًا واحدًا؛</translation>
     </message>
     <message>
-        <source>3.Clicked "Start calibration";</source>
-        <translation>3.انقر على "بدء المعايرة"؛</translation>
+        <source>3.Clicked &quot;Start calibration&quot;;</source>
+        <translation>3.انقر على &quot;بدء المعايرة&quot;؛</translation>
     </message>
     <message>
         <source>4.Press the selected key;</source>
@@ -2062,12 +2068,12 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>يمكنك ضبط قيم المسافة للتشغيل السريع عند الضغط (التشغيل) وعند التحرير (الإرجاع) كلٍّ على حدة.</translation>
     </message>
     <message>
-        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
-        <translation>عند اختيار "مفتاح واحد"، يكفي النقر على مفتاح لإكمال إعداده؛</translation>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <translation>عند اختيار &quot;مفتاح واحد&quot;، يكفي النقر على مفتاح لإكمال إعداده؛</translation>
     </message>
     <message>
-        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation>عند اختيار "تركيبة مفاتيح"، يجب اختيار مفتاح تعديل واحد على الأقل ومفتاح آخر لإكمال إدخال التركيبة، مثل L_Shift+A أو L_Shift+L_Ctrl+A؛</translation>
+        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>عند اختيار &quot;تركيبة مفاتيح&quot;، يجب اختيار مفتاح تعديل واحد على الأقل ومفتاح آخر لإكمال إدخال التركيبة، مثل L_Shift+A أو L_Shift+L_Ctrl+A؛</translation>
     </message>
     <message>
         <source>Trigger points for DKS actions</source>

@@ -123,7 +123,7 @@
         <translation>Text je ve schránce: stiskněte Ctrl+V pro jeho vložení</translation>
     </message>
     <message>
-        <source>The keyboard's settings could not be saved</source>
+        <source>The keyboard&apos;s settings could not be saved</source>
         <translation>Nastavení klávesnice se nepodařilo uložit</translation>
     </message>
 </context>
@@ -232,6 +232,12 @@
     <message>
         <source>Unknow</source>
         <translation>Neznámé</translation>
+    </message>
+    <message>
+        <source>The keyboard was found but cannot be opened.
+Unplug it and plug it in again, or reload the device rules:</source>
+        <translation>Klávesnice byla nalezena, ale nelze ji otevřít.
+Odpojte ji a znovu připojte, nebo znovu načtěte pravidla zařízení:</translation>
     </message>
 </context>
 <context>
@@ -678,8 +684,8 @@
         <translation>DSeniorKeysRecordExplainDia</translation>
     </message>
     <message>
-        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
-When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
+When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
         <translation>Je-li zvolena „Jedna klávesa“, stačí kliknout na klávesu a nastavení je hotové; 
 Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifikátor a jednu další klávesu, například L_Shift+A nebo L_Shift+L_Ctrl+A;</translation>
     </message>
@@ -770,8 +776,8 @@ Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifiká
         <translation>Jiný</translation>
     </message>
     <message>
-        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -979,7 +985,7 @@ Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifiká
         <translation>Profil byl importován</translation>
     </message>
     <message>
-        <source>Profile name can't empty</source>
+        <source>Profile name can&apos;t empty</source>
         <translation>Název profilu nesmí být prázdný</translation>
     </message>
     <message>
@@ -1642,7 +1648,7 @@ Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifiká
         <translation>Uložení nastavení zámku Win se nezdařilo</translation>
     </message>
     <message>
-        <source>The desktop's keyboard settings could not be opened</source>
+        <source>The desktop&apos;s keyboard settings could not be opened</source>
         <translation>Nastavení klávesnice pracovního prostředí se nepodařilo otevřít</translation>
     </message>
     <message>
@@ -1762,7 +1768,7 @@ Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifiká
         <translation>Makro smazáno</translation>
     </message>
     <message>
-        <source>Macro name can't be empty</source>
+        <source>Macro name can&apos;t be empty</source>
         <translation>Název makra nesmí být prázdný</translation>
     </message>
     <message>
@@ -1922,7 +1928,7 @@ Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifiká
         <translation>Vlna</translation>
     </message>
     <message>
-        <source>Custom light name can't be empty</source>
+        <source>Custom light name can&apos;t be empty</source>
         <translation>Název vlastního osvětlení nesmí být prázdný</translation>
     </message>
     <message>
@@ -2002,7 +2008,7 @@ Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifiká
         <translation>2.Vyberte jednu klávesu;</translation>
     </message>
     <message>
-        <source>3.Clicked "Start calibration";</source>
+        <source>3.Clicked &quot;Start calibration&quot;;</source>
         <translation>3.Klikněte na „Spustit kalibraci“;</translation>
     </message>
     <message>
@@ -2062,11 +2068,11 @@ Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifiká
         <translation>Dráhu rychlé spouště lze nastavit zvlášť pro stisk (sepnutí) a uvolnění (reset).</translation>
     </message>
     <message>
-        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
         <translation>Je-li zvolena „Jedna klávesa“, stačí kliknout na klávesu a nastavení je hotové;</translation>
     </message>
     <message>
-        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
         <translation>Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifikátor a jednu další klávesu, například L_Shift+A nebo L_Shift+L_Ctrl+A;</translation>
     </message>
     <message>

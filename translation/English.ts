@@ -123,8 +123,8 @@
         <translation>The text is on the clipboard: press Ctrl+V to paste it</translation>
     </message>
     <message>
-        <source>The keyboard's settings could not be saved</source>
-        <translation>The keyboard's settings could not be saved</translation>
+        <source>The keyboard&apos;s settings could not be saved</source>
+        <translation>The keyboard&apos;s settings could not be saved</translation>
     </message>
 </context>
 <context>
@@ -232,6 +232,12 @@
     <message>
         <source>Unknow</source>
         <translation>Unknow</translation>
+    </message>
+    <message>
+        <source>The keyboard was found but cannot be opened.
+Unplug it and plug it in again, or reload the device rules:</source>
+        <translation>The keyboard was found but cannot be opened.
+Unplug it and plug it in again, or reload the device rules:</translation>
     </message>
 </context>
 <context>
@@ -678,10 +684,10 @@
         <translation>DSeniorKeysRecordExplainDia</translation>
     </message>
     <message>
-        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
-When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation>When "Single Key" is selected, simply click a certain key to complete key configuration; 
-When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</translation>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
+When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
+When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</translation>
     </message>
 </context>
 <context>
@@ -770,8 +776,8 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>Other</translation>
     </message>
     <message>
-        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -979,8 +985,8 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>Import profile successful</translation>
     </message>
     <message>
-        <source>Profile name can't empty</source>
-        <translation>Profile name can't empty</translation>
+        <source>Profile name can&apos;t empty</source>
+        <translation>Profile name can&apos;t empty</translation>
     </message>
     <message>
         <source>Modify profile info failed</source>
@@ -1642,8 +1648,8 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>Saving the Win lock choices failed</translation>
     </message>
     <message>
-        <source>The desktop's keyboard settings could not be opened</source>
-        <translation>The desktop's keyboard settings could not be opened</translation>
+        <source>The desktop&apos;s keyboard settings could not be opened</source>
+        <translation>The desktop&apos;s keyboard settings could not be opened</translation>
     </message>
     <message>
         <source>Create</source>
@@ -1762,8 +1768,8 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>Delete macro successful</translation>
     </message>
     <message>
-        <source>Macro name can't be empty</source>
-        <translation>Macro name can't be empty</translation>
+        <source>Macro name can&apos;t be empty</source>
+        <translation>Macro name can&apos;t be empty</translation>
     </message>
     <message>
         <source>Modify macro name successful</source>
@@ -1922,8 +1928,8 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>Wave</translation>
     </message>
     <message>
-        <source>Custom light name can't be empty</source>
-        <translation>Custom light name can't be empty</translation>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>Custom light name can&apos;t be empty</translation>
     </message>
     <message>
         <source>Modify custom light name successful</source>
@@ -2002,8 +2008,8 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>2.Select one key;</translation>
     </message>
     <message>
-        <source>3.Clicked "Start calibration";</source>
-        <translation>3.Clicked "Start calibration";</translation>
+        <source>3.Clicked &quot;Start calibration&quot;;</source>
+        <translation>3.Clicked &quot;Start calibration&quot;;</translation>
     </message>
     <message>
         <source>4.Press the selected key;</source>
@@ -2062,12 +2068,12 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</translation>
     </message>
     <message>
-        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
-        <translation>When "Single Key" is selected, simply click a certain key to complete key configuration;</translation>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <translation>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</translation>
     </message>
     <message>
-        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</translation>
+        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</translation>
     </message>
     <message>
         <source>Trigger points for DKS actions</source>

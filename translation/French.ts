@@ -5,19 +5,19 @@
     <name>CTavrixXML</name>
     <message>
         <source>The file %1 does not exist</source>
-        <translation>Le fichier %1 n'existe pas</translation>
+        <translation>Le fichier %1 n&apos;existe pas</translation>
     </message>
     <message>
         <source>The file %1 cannot be opened</source>
-        <translation>Impossible d'ouvrir le fichier %1</translation>
+        <translation>Impossible d&apos;ouvrir le fichier %1</translation>
     </message>
     <message>
         <source>The file %1 cannot be written</source>
-        <translation>Impossible d'écrire le fichier %1</translation>
+        <translation>Impossible d&apos;écrire le fichier %1</translation>
     </message>
     <message>
         <source>The file %1 cannot be saved: the disk is full</source>
-        <translation>Impossible d'enregistrer le fichier %1 : le disque est plein</translation>
+        <translation>Impossible d&apos;enregistrer le fichier %1 : le disque est plein</translation>
     </message>
     <message>
         <source>The file %1 is damaged (line %2)</source>
@@ -113,7 +113,7 @@
     </message>
     <message>
         <source>Renaming the custom light failed</source>
-        <translation>Impossible de renommer l'éclairage personnalisé</translation>
+        <translation>Impossible de renommer l&apos;éclairage personnalisé</translation>
     </message>
 </context>
 <context>
@@ -123,8 +123,8 @@
         <translation>Le texte est dans le presse-papiers : appuyez sur Ctrl+V pour le coller</translation>
     </message>
     <message>
-        <source>The keyboard's settings could not be saved</source>
-        <translation>Impossible d'enregistrer les réglages du clavier</translation>
+        <source>The keyboard&apos;s settings could not be saved</source>
+        <translation>Impossible d&apos;enregistrer les réglages du clavier</translation>
     </message>
 </context>
 <context>
@@ -163,7 +163,7 @@
     </message>
     <message>
         <source>Light Setting</source>
-        <translation>Réglages de l'éclairage</translation>
+        <translation>Réglages de l&apos;éclairage</translation>
     </message>
     <message>
         <source>Macro</source>
@@ -183,7 +183,7 @@
     </message>
     <message>
         <source>The device is not ready</source>
-        <translation>Le périphérique n'est pas encore prêt</translation>
+        <translation>Le périphérique n&apos;est pas encore prêt</translation>
     </message>
     <message>
         <source>The device is offline</source>
@@ -195,7 +195,7 @@
     </message>
     <message>
         <source>Please select one Key first</source>
-        <translation>Veuillez d'abord sélectionner une touche</translation>
+        <translation>Veuillez d&apos;abord sélectionner une touche</translation>
     </message>
     <message>
         <source>Tip</source>
@@ -215,7 +215,7 @@
     </message>
     <message>
         <source>Please switch to key calibration mode first</source>
-        <translation>Veuillez d'abord passer en mode de calibrage des touches</translation>
+        <translation>Veuillez d&apos;abord passer en mode de calibrage des touches</translation>
     </message>
     <message>
         <source>The key calibration successful</source>
@@ -232,6 +232,12 @@
     <message>
         <source>Unknow</source>
         <translation>Inconnu</translation>
+    </message>
+    <message>
+        <source>The keyboard was found but cannot be opened.
+Unplug it and plug it in again, or reload the device rules:</source>
+        <translation>Le clavier a été trouvé mais ne peut pas être ouvert.
+Débranchez-le puis rebranchez-le, ou rechargez les règles des périphériques :</translation>
     </message>
 </context>
 <context>
@@ -322,7 +328,7 @@
     </message>
     <message>
         <source>Light mode</source>
-        <translation>Mode d'éclairage</translation>
+        <translation>Mode d&apos;éclairage</translation>
     </message>
     <message>
         <source>Full color</source>
@@ -515,11 +521,11 @@
     </message>
     <message>
         <source>The program ended unexpectedly last time. A report was saved in %1</source>
-        <translation>Le programme s'est arrêté de manière inattendue la dernière fois. Un rapport a été enregistré dans %1</translation>
+        <translation>Le programme s&apos;est arrêté de manière inattendue la dernière fois. Un rapport a été enregistré dans %1</translation>
     </message>
     <message>
         <source>The device library could not be started: no keyboard can be found.</source>
-        <translation>La bibliothèque des périphériques n'a pas pu démarrer : aucun clavier ne peut être trouvé.</translation>
+        <translation>La bibliothèque des périphériques n&apos;a pas pu démarrer : aucun clavier ne peut être trouvé.</translation>
     </message>
 </context>
 <context>
@@ -678,8 +684,8 @@
         <translation>DSeniorKeysRecordExplainDia</translation>
     </message>
     <message>
-        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
-When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
+When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
         <translation>Avec « Touche unique », il suffit de cliquer sur une touche pour terminer la configuration ; 
 Avec « Combinaison de touches », choisissez au moins une touche de modification et une autre touche pour terminer la combinaison, par exemple L_Shift+A ou L_Shift+L_Ctrl+A ;</translation>
     </message>
@@ -719,7 +725,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Background image</source>
-        <translation>Image d'arrière-plan</translation>
+        <translation>Image d&apos;arrière-plan</translation>
     </message>
     <message>
         <source>Auto start</source>
@@ -727,7 +733,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Launch applications when the system starts (Minimized)</source>
-        <translation>Lancer l'application au démarrage du système (réduite)</translation>
+        <translation>Lancer l&apos;application au démarrage du système (réduite)</translation>
     </message>
     <message>
         <source>Close startup to tray</source>
@@ -743,7 +749,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Application software</source>
-        <translation>Logiciel d'application</translation>
+        <translation>Logiciel d&apos;application</translation>
     </message>
     <message>
         <source>Check Update</source>
@@ -770,8 +776,8 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
         <translation>Autre</translation>
     </message>
     <message>
-        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -812,7 +818,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
-        <translation>Personnalisez la course de déclenchement et la course de réinitialisation selon votre intention d'appuyer sur la touche ou de la relâcher.</translation>
+        <translation>Personnalisez la course de déclenchement et la course de réinitialisation selon votre intention d&apos;appuyer sur la touche ou de la relâcher.</translation>
     </message>
     <message>
         <source>Secondary sensitivity</source>
@@ -820,7 +826,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
-        <translation>Vous pouvez régler séparément la course du déclenchement rapide à l'appui (déclenchement) et au relâchement (réinitialisation).</translation>
+        <translation>Vous pouvez régler séparément la course du déclenchement rapide à l&apos;appui (déclenchement) et au relâchement (réinitialisation).</translation>
     </message>
     <message>
         <source>Press/Release</source>
@@ -872,7 +878,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Intensity tracking</source>
-        <translation>Suivi de l'intensité</translation>
+        <translation>Suivi de l&apos;intensité</translation>
     </message>
     <message>
         <source>Report rate</source>
@@ -884,7 +890,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>About the travel scale</source>
-        <translation>À propos de l'échelle de course</translation>
+        <translation>À propos de l&apos;échelle de course</translation>
     </message>
 </context>
 <context>
@@ -913,7 +919,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Operate failed: the keyboard is not connected</source>
-        <translation>Échec de l'opération : le clavier n'est pas connecté</translation>
+        <translation>Échec de l&apos;opération : le clavier n&apos;est pas connecté</translation>
     </message>
 </context>
 <context>
@@ -948,11 +954,11 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Please select save directory first</source>
-        <translation>Veuillez d'abord choisir le dossier de destination</translation>
+        <translation>Veuillez d&apos;abord choisir le dossier de destination</translation>
     </message>
     <message>
         <source>This index node non-existent</source>
-        <translation>Aucun profil n'existe pour cet index</translation>
+        <translation>Aucun profil n&apos;existe pour cet index</translation>
     </message>
     <message>
         <source>The profile name cannot be used as a file name</source>
@@ -964,22 +970,22 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Export profile failed</source>
-        <translation>Échec de l'exportation du profil</translation>
+        <translation>Échec de l&apos;exportation du profil</translation>
     </message>
     <message>
         <source>Please select import file first</source>
-        <translation>Veuillez d'abord choisir le fichier à importer</translation>
+        <translation>Veuillez d&apos;abord choisir le fichier à importer</translation>
     </message>
     <message>
         <source>Import profile failed</source>
-        <translation>Échec de l'importation du profil</translation>
+        <translation>Échec de l&apos;importation du profil</translation>
     </message>
     <message>
         <source>Import profile successful</source>
         <translation>Profil importé avec succès</translation>
     </message>
     <message>
-        <source>Profile name can't empty</source>
+        <source>Profile name can&apos;t empty</source>
         <translation>Le nom du profil ne peut pas être vide</translation>
     </message>
     <message>
@@ -1000,7 +1006,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
-        <translation>La mise en veille de l'éclairage ne peut pas être plus tardive que celle du clavier</translation>
+        <translation>La mise en veille de l&apos;éclairage ne peut pas être plus tardive que celle du clavier</translation>
     </message>
     <message>
         <source>Keyboard enters sleep time is too short</source>
@@ -1012,7 +1018,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Saving the sleep time failed</source>
-        <translation>Échec de l'enregistrement du délai de veille</translation>
+        <translation>Échec de l&apos;enregistrement du délai de veille</translation>
     </message>
     <message>
         <source>Sleep time has been set</source>
@@ -1091,7 +1097,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Atmosphere Light</source>
-        <translation>Éclairage d'ambiance</translation>
+        <translation>Éclairage d&apos;ambiance</translation>
     </message>
     <message>
         <source>Senior Keys</source>
@@ -1147,11 +1153,11 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Screen brightness+</source>
-        <translation>Luminosité de l'écran+</translation>
+        <translation>Luminosité de l&apos;écran+</translation>
     </message>
     <message>
         <source>Screen brightness-</source>
-        <translation>Luminosité de l'écran-</translation>
+        <translation>Luminosité de l&apos;écran-</translation>
     </message>
     <message>
         <source>Search</source>
@@ -1207,7 +1213,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Lock computer</source>
-        <translation>Verrouiller l'ordinateur</translation>
+        <translation>Verrouiller l&apos;ordinateur</translation>
     </message>
     <message>
         <source>Copy</source>
@@ -1299,7 +1305,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>All light</source>
-        <translation>Tout l'éclairage</translation>
+        <translation>Tout l&apos;éclairage</translation>
     </message>
     <message>
         <source>Static</source>
@@ -1367,15 +1373,15 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Light recording</source>
-        <translation>Enregistrement de l'éclairage</translation>
+        <translation>Enregistrement de l&apos;éclairage</translation>
     </message>
     <message>
         <source>Close side light</source>
-        <translation>Éteindre l'éclairage latéral</translation>
+        <translation>Éteindre l&apos;éclairage latéral</translation>
     </message>
     <message>
         <source>Stop side light</source>
-        <translation>Figer l'éclairage latéral</translation>
+        <translation>Figer l&apos;éclairage latéral</translation>
     </message>
     <message>
         <source>Default</source>
@@ -1467,7 +1473,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Background image</source>
-        <translation>Image d'arrière-plan</translation>
+        <translation>Image d&apos;arrière-plan</translation>
     </message>
     <message>
         <source>Auto start</source>
@@ -1475,7 +1481,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Launch applications when the system starts (Minimized)</source>
-        <translation>Lancer l'application au démarrage du système (réduite)</translation>
+        <translation>Lancer l&apos;application au démarrage du système (réduite)</translation>
     </message>
     <message>
         <source>Close startup to tray</source>
@@ -1519,7 +1525,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Select application</source>
-        <translation>Choisir l'application</translation>
+        <translation>Choisir l&apos;application</translation>
     </message>
     <message>
         <source>Applications (*.desktop)</source>
@@ -1555,7 +1561,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Please select one Key first</source>
-        <translation>Veuillez d'abord sélectionner une touche</translation>
+        <translation>Veuillez d&apos;abord sélectionner une touche</translation>
     </message>
     <message>
         <source>Operate successful</source>
@@ -1563,7 +1569,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Operate failed, the profile could not be saved</source>
-        <translation>Échec de l'opération, le profil n'a pas pu être enregistré</translation>
+        <translation>Échec de l&apos;opération, le profil n&apos;a pas pu être enregistré</translation>
     </message>
     <message>
         <source>Setting failed because the text is empty</source>
@@ -1607,7 +1613,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Light into sleep:</source>
-        <translation>Veille de l'éclairage :</translation>
+        <translation>Veille de l&apos;éclairage :</translation>
     </message>
     <message>
         <source>Second</source>
@@ -1639,11 +1645,11 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Saving the Win lock choices failed</source>
-        <translation>Échec de l'enregistrement des options du verrouillage Win</translation>
+        <translation>Échec de l&apos;enregistrement des options du verrouillage Win</translation>
     </message>
     <message>
-        <source>The desktop's keyboard settings could not be opened</source>
-        <translation>Impossible d'ouvrir les paramètres du clavier du bureau</translation>
+        <source>The desktop&apos;s keyboard settings could not be opened</source>
+        <translation>Impossible d&apos;ouvrir les paramètres du clavier du bureau</translation>
     </message>
     <message>
         <source>Create</source>
@@ -1747,11 +1753,11 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Start record</source>
-        <translation>Démarrer l'enregistrement</translation>
+        <translation>Démarrer l&apos;enregistrement</translation>
     </message>
     <message>
         <source>Stop record</source>
-        <translation>Arrêter l'enregistrement</translation>
+        <translation>Arrêter l&apos;enregistrement</translation>
     </message>
     <message>
         <source>Add macro successful</source>
@@ -1762,7 +1768,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
         <translation>Macro supprimée</translation>
     </message>
     <message>
-        <source>Macro name can't be empty</source>
+        <source>Macro name can&apos;t be empty</source>
         <translation>Le nom de la macro ne peut pas être vide</translation>
     </message>
     <message>
@@ -1771,7 +1777,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Please select a specific location first</source>
-        <translation>Veuillez d'abord choisir une position</translation>
+        <translation>Veuillez d&apos;abord choisir une position</translation>
     </message>
     <message>
         <source>Please enter a key</source>
@@ -1779,7 +1785,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>The record of events has reached the limit</source>
-        <translation>Le nombre maximal d'événements est atteint</translation>
+        <translation>Le nombre maximal d&apos;événements est atteint</translation>
     </message>
     <message>
         <source>Insert successful</source>
@@ -1791,7 +1797,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Please select a macro first</source>
-        <translation>Veuillez d'abord choisir une macro</translation>
+        <translation>Veuillez d&apos;abord choisir une macro</translation>
     </message>
     <message>
         <source>Clear record macro successful</source>
@@ -1799,7 +1805,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Please select save directory first</source>
-        <translation>Veuillez d'abord choisir un dossier</translation>
+        <translation>Veuillez d&apos;abord choisir un dossier</translation>
     </message>
     <message>
         <source>Export macro successful</source>
@@ -1815,7 +1821,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Import macro failed: the file is damaged</source>
-        <translation>Échec de l'importation : le fichier est endommagé</translation>
+        <translation>Échec de l&apos;importation : le fichier est endommagé</translation>
     </message>
     <message>
         <source>Import macro successful</source>
@@ -1867,7 +1873,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>There is no macro to assign, please record a macro first</source>
-        <translation>Aucune macro à attribuer, veuillez d'abord enregistrer une macro</translation>
+        <translation>Aucune macro à attribuer, veuillez d&apos;abord enregistrer une macro</translation>
     </message>
     <message>
         <source>Brightness:</source>
@@ -1911,7 +1917,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>The device has no atmosphere lamp</source>
-        <translation>L'appareil n'a pas d'éclairage d'ambiance</translation>
+        <translation>L&apos;appareil n&apos;a pas d&apos;éclairage d&apos;ambiance</translation>
     </message>
     <message>
         <source>DPI</source>
@@ -1922,12 +1928,12 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
         <translation>Vague</translation>
     </message>
     <message>
-        <source>Custom light name can't be empty</source>
-        <translation>Le nom de l'éclairage personnalisé ne peut pas être vide</translation>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>Le nom de l&apos;éclairage personnalisé ne peut pas être vide</translation>
     </message>
     <message>
         <source>Modify custom light name successful</source>
-        <translation>Nom de l'éclairage personnalisé modifié</translation>
+        <translation>Nom de l&apos;éclairage personnalisé modifié</translation>
     </message>
     <message>
         <source>Breath</source>
@@ -1983,7 +1989,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Fireworks</source>
-        <translation>Feux d'artifice</translation>
+        <translation>Feux d&apos;artifice</translation>
     </message>
     <message>
         <source>Musical Rhythm</source>
@@ -1995,14 +2001,14 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>1.Into key calibration mode first;</source>
-        <translation>1.Entrez d'abord en mode de calibrage des touches ;</translation>
+        <translation>1.Entrez d&apos;abord en mode de calibrage des touches ;</translation>
     </message>
     <message>
         <source>2.Select one key;</source>
         <translation>2.Sélectionnez une touche ;</translation>
     </message>
     <message>
-        <source>3.Clicked "Start calibration";</source>
+        <source>3.Clicked &quot;Start calibration&quot;;</source>
         <translation>3.Cliquez sur « Démarrer le calibrage » ;</translation>
     </message>
     <message>
@@ -2011,11 +2017,11 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>5.Return key calibration results;</source>
-        <translation>5.Le résultat du calibrage s'affiche ;</translation>
+        <translation>5.Le résultat du calibrage s&apos;affiche ;</translation>
     </message>
     <message>
         <source>Set the required press key duration for triggering.</source>
-        <translation>Réglez la course d'appui nécessaire au déclenchement.</translation>
+        <translation>Réglez la course d&apos;appui nécessaire au déclenchement.</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -2027,7 +2033,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Sensitivity of pressing and releasing</source>
-        <translation>Sensibilité à l'appui et au relâchement</translation>
+        <translation>Sensibilité à l&apos;appui et au relâchement</translation>
     </message>
     <message>
         <source>Reset sensitivity</source>
@@ -2055,18 +2061,18 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
-        <translation>Personnalisez la course de déclenchement et la course de réinitialisation selon votre intention d'appuyer sur la touche ou de la relâcher.</translation>
+        <translation>Personnalisez la course de déclenchement et la course de réinitialisation selon votre intention d&apos;appuyer sur la touche ou de la relâcher.</translation>
     </message>
     <message>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
-        <translation>Vous pouvez régler séparément la course du déclenchement rapide à l'appui (déclenchement) et au relâchement (réinitialisation).</translation>
+        <translation>Vous pouvez régler séparément la course du déclenchement rapide à l&apos;appui (déclenchement) et au relâchement (réinitialisation).</translation>
     </message>
     <message>
-        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
         <translation>Avec « Touche unique », il suffit de cliquer sur une touche pour terminer la configuration ;</translation>
     </message>
     <message>
-        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
         <translation>Avec « Combinaison de touches », choisissez au moins une touche de modification et une autre touche pour terminer la combinaison, par exemple L_Shift+A ou L_Shift+L_Ctrl+A ;</translation>
     </message>
     <message>
@@ -2119,7 +2125,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>If the firmware is being updated, do not unplug the device!</source>
-        <translation>Ne débranchez pas l'appareil pendant la mise à jour du micrologiciel !</translation>
+        <translation>Ne débranchez pas l&apos;appareil pendant la mise à jour du micrologiciel !</translation>
     </message>
     <message>
         <source>Update successful</source>
@@ -2215,7 +2221,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>The firmware image is not valid for this keyboard</source>
-        <translation>L'image du micrologiciel n'est pas valide pour ce clavier</translation>
+        <translation>L&apos;image du micrologiciel n&apos;est pas valide pour ce clavier</translation>
     </message>
     <message>
         <source>Reconnect the keyboard</source>
@@ -2227,7 +2233,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Saving the macro failed</source>
-        <translation>Impossible d'enregistrer la macro</translation>
+        <translation>Impossible d&apos;enregistrer la macro</translation>
     </message>
     <message>
         <source>The macro name cannot be used as a file name</source>
@@ -2235,31 +2241,31 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Export macro failed: the file %1 cannot be written</source>
-        <translation>Échec de l'exportation de la macro : impossible d'écrire le fichier %1</translation>
+        <translation>Échec de l&apos;exportation de la macro : impossible d&apos;écrire le fichier %1</translation>
     </message>
     <message>
         <source>Import macro failed: the file %1 cannot be opened</source>
-        <translation>Échec de l'importation de la macro : impossible d'ouvrir le fichier %1</translation>
+        <translation>Échec de l&apos;importation de la macro : impossible d&apos;ouvrir le fichier %1</translation>
     </message>
     <message>
         <source>Import macro failed: the file is larger than %1 KB</source>
-        <translation>Échec de l'importation de la macro : le fichier dépasse %1 Ko</translation>
+        <translation>Échec de l&apos;importation de la macro : le fichier dépasse %1 Ko</translation>
     </message>
     <message>
         <source>Import macro failed: the file holds more than %1 events</source>
-        <translation>Échec de l'importation de la macro : le fichier contient plus de %1 événements</translation>
+        <translation>Échec de l&apos;importation de la macro : le fichier contient plus de %1 événements</translation>
     </message>
     <message>
         <source>Import macro failed: the store already holds %1 macros</source>
-        <translation>Échec de l'importation de la macro : %1 macros sont déjà enregistrées</translation>
+        <translation>Échec de l&apos;importation de la macro : %1 macros sont déjà enregistrées</translation>
     </message>
     <message>
         <source>Saving the advanced key failed</source>
-        <translation>Impossible d'enregistrer la touche avancée</translation>
+        <translation>Impossible d&apos;enregistrer la touche avancée</translation>
     </message>
     <message>
         <source>Saving the light settings failed</source>
-        <translation>Échec de l'enregistrement des réglages d'éclairage</translation>
+        <translation>Échec de l&apos;enregistrement des réglages d&apos;éclairage</translation>
     </message>
     <message>
         <source>Key %1, point %2</source>

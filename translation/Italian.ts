@@ -123,7 +123,7 @@
         <translation>Il testo è negli appunti: premi Ctrl+V per incollarlo</translation>
     </message>
     <message>
-        <source>The keyboard's settings could not be saved</source>
+        <source>The keyboard&apos;s settings could not be saved</source>
         <translation>Impossibile salvare le impostazioni della tastiera</translation>
     </message>
 </context>
@@ -232,6 +232,12 @@
     <message>
         <source>Unknow</source>
         <translation>Sconosciuto</translation>
+    </message>
+    <message>
+        <source>The keyboard was found but cannot be opened.
+Unplug it and plug it in again, or reload the device rules:</source>
+        <translation>La tastiera è stata trovata ma non può essere aperta.
+Scollegala e ricollegala, oppure ricarica le regole dei dispositivi:</translation>
     </message>
 </context>
 <context>
@@ -515,7 +521,7 @@
     </message>
     <message>
         <source>The program ended unexpectedly last time. A report was saved in %1</source>
-        <translation>L'ultima volta il programma è terminato in modo imprevisto. È stato salvato un rapporto in %1</translation>
+        <translation>L&apos;ultima volta il programma è terminato in modo imprevisto. È stato salvato un rapporto in %1</translation>
     </message>
     <message>
         <source>The device library could not be started: no keyboard can be found.</source>
@@ -678,10 +684,10 @@
         <translation>DSeniorKeysRecordExplainDia</translation>
     </message>
     <message>
-        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
-When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation>Con "Tasto singolo" selezionato, basta fare clic su un tasto per completare la configurazione; 
-Con "Combinazione di tasti" selezionata, occorre scegliere almeno un tasto modificatore e un altro tasto per completare la combinazione, ad esempio L_Shift+A o L_Shift+L_Ctrl+A;</translation>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
+When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>Con &quot;Tasto singolo&quot; selezionato, basta fare clic su un tasto per completare la configurazione; 
+Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un tasto modificatore e un altro tasto per completare la combinazione, ad esempio L_Shift+A o L_Shift+L_Ctrl+A;</translation>
     </message>
 </context>
 <context>
@@ -727,11 +733,11 @@ Con "Combinazione di tasti" selezionata, occorre scegliere almeno un tasto modif
     </message>
     <message>
         <source>Launch applications when the system starts (Minimized)</source>
-        <translation>Avvia l'applicazione all'avvio del sistema (ridotta a icona)</translation>
+        <translation>Avvia l&apos;applicazione all&apos;avvio del sistema (ridotta a icona)</translation>
     </message>
     <message>
         <source>Close startup to tray</source>
-        <translation>Riduci nell'area di notifica alla chiusura</translation>
+        <translation>Riduci nell&apos;area di notifica alla chiusura</translation>
     </message>
     <message>
         <source>Upgrade</source>
@@ -770,8 +776,8 @@ Con "Combinazione di tasti" selezionata, occorre scegliere almeno un tasto modif
         <translation>Altro</translation>
     </message>
     <message>
-        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -812,7 +818,7 @@ Con "Combinazione di tasti" selezionata, occorre scegliere almeno un tasto modif
     </message>
     <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
-        <translation>Personalizza la corsa di attivazione e quella di ripristino in base all'intenzione di premere o rilasciare il tasto.</translation>
+        <translation>Personalizza la corsa di attivazione e quella di ripristino in base all&apos;intenzione di premere o rilasciare il tasto.</translation>
     </message>
     <message>
         <source>Secondary sensitivity</source>
@@ -820,7 +826,7 @@ Con "Combinazione di tasti" selezionata, occorre scegliere almeno un tasto modif
     </message>
     <message>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
-        <translation>Puoi impostare separatamente la corsa dell'attivazione rapida alla pressione (attivazione) e al rilascio (ripristino).</translation>
+        <translation>Puoi impostare separatamente la corsa dell&apos;attivazione rapida alla pressione (attivazione) e al rilascio (ripristino).</translation>
     </message>
     <message>
         <source>Press/Release</source>
@@ -872,7 +878,7 @@ Con "Combinazione di tasti" selezionata, occorre scegliere almeno un tasto modif
     </message>
     <message>
         <source>Intensity tracking</source>
-        <translation>Rilevamento dell'intensità</translation>
+        <translation>Rilevamento dell&apos;intensità</translation>
     </message>
     <message>
         <source>Report rate</source>
@@ -979,7 +985,7 @@ Con "Combinazione di tasti" selezionata, occorre scegliere almeno un tasto modif
         <translation>Profilo importato correttamente</translation>
     </message>
     <message>
-        <source>Profile name can't empty</source>
+        <source>Profile name can&apos;t empty</source>
         <translation>Il nome del profilo non può essere vuoto</translation>
     </message>
     <message>
@@ -1000,7 +1006,7 @@ Con "Combinazione di tasti" selezionata, occorre scegliere almeno un tasto modif
     </message>
     <message>
         <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
-        <translation>Il tempo di sospensione dell'illuminazione non può superare quello della tastiera</translation>
+        <translation>Il tempo di sospensione dell&apos;illuminazione non può superare quello della tastiera</translation>
     </message>
     <message>
         <source>Keyboard enters sleep time is too short</source>
@@ -1091,7 +1097,7 @@ Con "Combinazione di tasti" selezionata, occorre scegliere almeno un tasto modif
     </message>
     <message>
         <source>Atmosphere Light</source>
-        <translation>Luce d'atmosfera</translation>
+        <translation>Luce d&apos;atmosfera</translation>
     </message>
     <message>
         <source>Senior Keys</source>
@@ -1475,11 +1481,11 @@ Con "Combinazione di tasti" selezionata, occorre scegliere almeno un tasto modif
     </message>
     <message>
         <source>Launch applications when the system starts (Minimized)</source>
-        <translation>Avvia l'applicazione all'avvio del sistema (ridotta a icona)</translation>
+        <translation>Avvia l&apos;applicazione all&apos;avvio del sistema (ridotta a icona)</translation>
     </message>
     <message>
         <source>Close startup to tray</source>
-        <translation>Riduci nell'area di notifica alla chiusura</translation>
+        <translation>Riduci nell&apos;area di notifica alla chiusura</translation>
     </message>
     <message>
         <source>Upgrade</source>
@@ -1515,7 +1521,7 @@ Con "Combinazione di tasti" selezionata, occorre scegliere almeno un tasto modif
     </message>
     <message>
         <source>Please select the path where your app is located</source>
-        <translation>Selezionare il percorso in cui si trova l'app</translation>
+        <translation>Selezionare il percorso in cui si trova l&apos;app</translation>
     </message>
     <message>
         <source>Select application</source>
@@ -1642,7 +1648,7 @@ Con "Combinazione di tasti" selezionata, occorre scegliere almeno un tasto modif
         <translation>Salvataggio delle opzioni del blocco Win non riuscito</translation>
     </message>
     <message>
-        <source>The desktop's keyboard settings could not be opened</source>
+        <source>The desktop&apos;s keyboard settings could not be opened</source>
         <translation>Impossibile aprire le impostazioni della tastiera del desktop</translation>
     </message>
     <message>
@@ -1762,7 +1768,7 @@ Con "Combinazione di tasti" selezionata, occorre scegliere almeno un tasto modif
         <translation>Macro eliminata</translation>
     </message>
     <message>
-        <source>Macro name can't be empty</source>
+        <source>Macro name can&apos;t be empty</source>
         <translation>Il nome della macro non può essere vuoto</translation>
     </message>
     <message>
@@ -1911,7 +1917,7 @@ Con "Combinazione di tasti" selezionata, occorre scegliere almeno un tasto modif
     </message>
     <message>
         <source>The device has no atmosphere lamp</source>
-        <translation>Il dispositivo non ha luci d'ambiente</translation>
+        <translation>Il dispositivo non ha luci d&apos;ambiente</translation>
     </message>
     <message>
         <source>DPI</source>
@@ -1922,12 +1928,12 @@ Con "Combinazione di tasti" selezionata, occorre scegliere almeno un tasto modif
         <translation>Onda</translation>
     </message>
     <message>
-        <source>Custom light name can't be empty</source>
-        <translation>Il nome dell'illuminazione personalizzata non può essere vuoto</translation>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>Il nome dell&apos;illuminazione personalizzata non può essere vuoto</translation>
     </message>
     <message>
         <source>Modify custom light name successful</source>
-        <translation>Nome dell'illuminazione personalizzata modificato</translation>
+        <translation>Nome dell&apos;illuminazione personalizzata modificato</translation>
     </message>
     <message>
         <source>Breath</source>
@@ -1983,7 +1989,7 @@ Con "Combinazione di tasti" selezionata, occorre scegliere almeno un tasto modif
     </message>
     <message>
         <source>Fireworks</source>
-        <translation>Fuochi d'artificio</translation>
+        <translation>Fuochi d&apos;artificio</translation>
     </message>
     <message>
         <source>Musical Rhythm</source>
@@ -2002,8 +2008,8 @@ Con "Combinazione di tasti" selezionata, occorre scegliere almeno un tasto modif
         <translation>2.Seleziona un tasto;</translation>
     </message>
     <message>
-        <source>3.Clicked "Start calibration";</source>
-        <translation>3.Fai clic su "Avvia calibrazione";</translation>
+        <source>3.Clicked &quot;Start calibration&quot;;</source>
+        <translation>3.Fai clic su &quot;Avvia calibrazione&quot;;</translation>
     </message>
     <message>
         <source>4.Press the selected key;</source>
@@ -2015,7 +2021,7 @@ Con "Combinazione di tasti" selezionata, occorre scegliere almeno un tasto modif
     </message>
     <message>
         <source>Set the required press key duration for triggering.</source>
-        <translation>Imposta la corsa di pressione necessaria per l'attivazione.</translation>
+        <translation>Imposta la corsa di pressione necessaria per l&apos;attivazione.</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -2055,19 +2061,19 @@ Con "Combinazione di tasti" selezionata, occorre scegliere almeno un tasto modif
     </message>
     <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
-        <translation>Personalizza la corsa di attivazione e quella di ripristino in base all'intenzione di premere o rilasciare il tasto.</translation>
+        <translation>Personalizza la corsa di attivazione e quella di ripristino in base all&apos;intenzione di premere o rilasciare il tasto.</translation>
     </message>
     <message>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
-        <translation>Puoi impostare separatamente la corsa dell'attivazione rapida alla pressione (attivazione) e al rilascio (ripristino).</translation>
+        <translation>Puoi impostare separatamente la corsa dell&apos;attivazione rapida alla pressione (attivazione) e al rilascio (ripristino).</translation>
     </message>
     <message>
-        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
-        <translation>Con "Tasto singolo" selezionato, basta fare clic su un tasto per completare la configurazione;</translation>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <translation>Con &quot;Tasto singolo&quot; selezionato, basta fare clic su un tasto per completare la configurazione;</translation>
     </message>
     <message>
-        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation>Con "Combinazione di tasti" selezionata, occorre scegliere almeno un tasto modificatore e un altro tasto per completare la combinazione, ad esempio L_Shift+A o L_Shift+L_Ctrl+A;</translation>
+        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un tasto modificatore e un altro tasto per completare la combinazione, ad esempio L_Shift+A o L_Shift+L_Ctrl+A;</translation>
     </message>
     <message>
         <source>Trigger points for DKS actions</source>
@@ -2119,7 +2125,7 @@ Con "Combinazione di tasti" selezionata, occorre scegliere almeno un tasto modif
     </message>
     <message>
         <source>If the firmware is being updated, do not unplug the device!</source>
-        <translation>Non scollegare il dispositivo durante l'aggiornamento del firmware!</translation>
+        <translation>Non scollegare il dispositivo durante l&apos;aggiornamento del firmware!</translation>
     </message>
     <message>
         <source>Update successful</source>
@@ -2211,11 +2217,11 @@ Con "Combinazione di tasti" selezionata, occorre scegliere almeno un tasto modif
     </message>
     <message>
         <source>Close startup to tray (no system tray found)</source>
-        <translation>Riduci nell'area di notifica alla chiusura (area di notifica non trovata)</translation>
+        <translation>Riduci nell&apos;area di notifica alla chiusura (area di notifica non trovata)</translation>
     </message>
     <message>
         <source>The firmware image is not valid for this keyboard</source>
-        <translation>L'immagine del firmware non è valida per questa tastiera</translation>
+        <translation>L&apos;immagine del firmware non è valida per questa tastiera</translation>
     </message>
     <message>
         <source>Reconnect the keyboard</source>
@@ -2299,7 +2305,7 @@ Con "Combinazione di tasti" selezionata, occorre scegliere almeno un tasto modif
         <source>%1.
 Its content cannot be shown. Keep the file as it is (the page stays empty), or move it aside with the date in its name and start a new one?</source>
         <translation>%1.
-Il contenuto non può essere mostrato. Conservare il file così com'è (la pagina resta vuota) o spostarlo da parte con la data nel nome e iniziarne uno nuovo?</translation>
+Il contenuto non può essere mostrato. Conservare il file così com&apos;è (la pagina resta vuota) o spostarlo da parte con la data nel nome e iniziarne uno nuovo?</translation>
     </message>
     <message>
         <source>The file %1 cannot be moved aside</source>
@@ -2365,7 +2371,7 @@ Il contenuto non può essere mostrato. Conservare il file così com'è (la pagin
     <name>lightDealMain</name>
     <message>
         <source>Musical Rhythm cannot hear the sound output: no sound server answers</source>
-        <translation>Ritmo musicale non riesce a sentire l'uscita audio: nessun server audio risponde</translation>
+        <translation>Ritmo musicale non riesce a sentire l&apos;uscita audio: nessun server audio risponde</translation>
     </message>
 </context>
 <context>

@@ -123,7 +123,7 @@
         <translation>テキストはクリップボードにあります。Ctrl+V を押して貼り付けてください</translation>
     </message>
     <message>
-        <source>The keyboard's settings could not be saved</source>
+        <source>The keyboard&apos;s settings could not be saved</source>
         <translation>キーボードの設定を保存できませんでした</translation>
     </message>
 </context>
@@ -232,6 +232,12 @@
     <message>
         <source>Unknow</source>
         <translation>不明</translation>
+    </message>
+    <message>
+        <source>The keyboard was found but cannot be opened.
+Unplug it and plug it in again, or reload the device rules:</source>
+        <translation>キーボードは見つかりましたが、開けません。
+いったん抜いて差し直すか、デバイスのルールを再読み込みしてください：</translation>
     </message>
 </context>
 <context>
@@ -678,8 +684,8 @@
         <translation>DSeniorKeysRecordExplainDia</translation>
     </message>
     <message>
-        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
-When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
+When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
         <translation>「シングルキー」を選んだ場合は、キーを1つクリックするだけで設定が完了します； 
 「キーの組み合わせ」を選んだ場合は、修飾キーを1つ以上と他のキーを1つ選ぶと入力が完了します（例：L_Shift+A、L_Shift+L_Ctrl+A）；</translation>
     </message>
@@ -770,8 +776,8 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>その他</translation>
     </message>
     <message>
-        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -979,7 +985,7 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>プロファイルをインポートしました</translation>
     </message>
     <message>
-        <source>Profile name can't empty</source>
+        <source>Profile name can&apos;t empty</source>
         <translation>プロファイル名を空にすることはできません</translation>
     </message>
     <message>
@@ -1642,7 +1648,7 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>Win ロックの設定の保存に失敗しました</translation>
     </message>
     <message>
-        <source>The desktop's keyboard settings could not be opened</source>
+        <source>The desktop&apos;s keyboard settings could not be opened</source>
         <translation>デスクトップのキーボード設定を開けませんでした</translation>
     </message>
     <message>
@@ -1762,7 +1768,7 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>マクロを削除しました</translation>
     </message>
     <message>
-        <source>Macro name can't be empty</source>
+        <source>Macro name can&apos;t be empty</source>
         <translation>マクロ名を空にはできません</translation>
     </message>
     <message>
@@ -1922,7 +1928,7 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>ウェーブ</translation>
     </message>
     <message>
-        <source>Custom light name can't be empty</source>
+        <source>Custom light name can&apos;t be empty</source>
         <translation>カスタムライトの名前は空にできません</translation>
     </message>
     <message>
@@ -2002,7 +2008,7 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>2.キーを1つ選択します；</translation>
     </message>
     <message>
-        <source>3.Clicked "Start calibration";</source>
+        <source>3.Clicked &quot;Start calibration&quot;;</source>
         <translation>3.「キャリブレーション開始」をクリックします；</translation>
     </message>
     <message>
@@ -2062,11 +2068,11 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>ラピッドトリガーの押下（トリガー）と解放（リセット）のストローク値を個別に設定できます。</translation>
     </message>
     <message>
-        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
         <translation>「シングルキー」を選んだ場合は、キーを1つクリックするだけで設定が完了します；</translation>
     </message>
     <message>
-        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
         <translation>「キーの組み合わせ」を選んだ場合は、修飾キーを1つ以上と他のキーを1つ選ぶと入力が完了します（例：L_Shift+A、L_Shift+L_Ctrl+A）；</translation>
     </message>
     <message>

@@ -123,7 +123,7 @@
         <translation>텍스트가 클립보드에 있습니다. Ctrl+V를 눌러 붙여 넣으세요</translation>
     </message>
     <message>
-        <source>The keyboard's settings could not be saved</source>
+        <source>The keyboard&apos;s settings could not be saved</source>
         <translation>키보드 설정을 저장할 수 없습니다</translation>
     </message>
 </context>
@@ -232,6 +232,12 @@
     <message>
         <source>Unknow</source>
         <translation>알 수 없음</translation>
+    </message>
+    <message>
+        <source>The keyboard was found but cannot be opened.
+Unplug it and plug it in again, or reload the device rules:</source>
+        <translation>키보드를 찾았지만 열 수 없습니다.
+뽑았다가 다시 꽂거나 장치 규칙을 다시 불러오세요:</translation>
     </message>
 </context>
 <context>
@@ -678,10 +684,10 @@
         <translation>DSeniorKeysRecordExplainDia</translation>
     </message>
     <message>
-        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
-When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation>"단일 키"를 선택하면 키 하나만 클릭해도 키 설정이 완료됩니다; 
-"키 조합"을 선택하면 조합 키를 하나 이상과 다른 키 하나를 선택해야 입력이 완료됩니다(예: L_Shift+A 또는 L_Shift+L_Ctrl+A);</translation>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
+When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>&quot;단일 키&quot;를 선택하면 키 하나만 클릭해도 키 설정이 완료됩니다; 
+&quot;키 조합&quot;을 선택하면 조합 키를 하나 이상과 다른 키 하나를 선택해야 입력이 완료됩니다(예: L_Shift+A 또는 L_Shift+L_Ctrl+A);</translation>
     </message>
 </context>
 <context>
@@ -770,8 +776,8 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>기타</translation>
     </message>
     <message>
-        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -979,7 +985,7 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>프로필을 가져왔습니다</translation>
     </message>
     <message>
-        <source>Profile name can't empty</source>
+        <source>Profile name can&apos;t empty</source>
         <translation>프로필 이름은 비워 둘 수 없습니다</translation>
     </message>
     <message>
@@ -1642,7 +1648,7 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>Win 잠금 설정 저장에 실패했습니다</translation>
     </message>
     <message>
-        <source>The desktop's keyboard settings could not be opened</source>
+        <source>The desktop&apos;s keyboard settings could not be opened</source>
         <translation>데스크톱의 키보드 설정을 열 수 없습니다</translation>
     </message>
     <message>
@@ -1762,7 +1768,7 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>매크로를 삭제했습니다</translation>
     </message>
     <message>
-        <source>Macro name can't be empty</source>
+        <source>Macro name can&apos;t be empty</source>
         <translation>매크로 이름은 비워 둘 수 없습니다</translation>
     </message>
     <message>
@@ -1922,7 +1928,7 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>웨이브</translation>
     </message>
     <message>
-        <source>Custom light name can't be empty</source>
+        <source>Custom light name can&apos;t be empty</source>
         <translation>사용자 조명 이름은 비워 둘 수 없습니다</translation>
     </message>
     <message>
@@ -2002,8 +2008,8 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>2.키 하나를 선택합니다;</translation>
     </message>
     <message>
-        <source>3.Clicked "Start calibration";</source>
-        <translation>3."보정 시작"을 클릭합니다;</translation>
+        <source>3.Clicked &quot;Start calibration&quot;;</source>
+        <translation>3.&quot;보정 시작&quot;을 클릭합니다;</translation>
     </message>
     <message>
         <source>4.Press the selected key;</source>
@@ -2062,12 +2068,12 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>래피드 트리거의 누름(트리거)과 뗌(리셋) 행정 값을 따로 설정할 수 있습니다.</translation>
     </message>
     <message>
-        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
-        <translation>"단일 키"를 선택하면 키 하나만 클릭해도 키 설정이 완료됩니다;</translation>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <translation>&quot;단일 키&quot;를 선택하면 키 하나만 클릭해도 키 설정이 완료됩니다;</translation>
     </message>
     <message>
-        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation>"키 조합"을 선택하면 조합 키를 하나 이상과 다른 키 하나를 선택해야 입력이 완료됩니다(예: L_Shift+A 또는 L_Shift+L_Ctrl+A);</translation>
+        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>&quot;키 조합&quot;을 선택하면 조합 키를 하나 이상과 다른 키 하나를 선택해야 입력이 완료됩니다(예: L_Shift+A 또는 L_Shift+L_Ctrl+A);</translation>
     </message>
     <message>
         <source>Trigger points for DKS actions</source>

@@ -123,7 +123,7 @@
         <translation>O texto está na área de transferência: prima Ctrl+V para o colar</translation>
     </message>
     <message>
-        <source>The keyboard's settings could not be saved</source>
+        <source>The keyboard&apos;s settings could not be saved</source>
         <translation>Não foi possível salvar as configurações do teclado</translation>
     </message>
 </context>
@@ -232,6 +232,12 @@
     <message>
         <source>Unknow</source>
         <translation>Desconhecido</translation>
+    </message>
+    <message>
+        <source>The keyboard was found but cannot be opened.
+Unplug it and plug it in again, or reload the device rules:</source>
+        <translation>O teclado foi encontrado, mas não pode ser aberto.
+Desligue-o e volte a ligá-lo, ou recarregue as regras de dispositivos:</translation>
     </message>
 </context>
 <context>
@@ -678,10 +684,10 @@
         <translation>DSeniorKeysRecordExplainDia</translation>
     </message>
     <message>
-        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
-When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation>Com "Tecla única" selecionada, basta clicar numa tecla para concluir a configuração; 
-Com "Combinação de teclas" selecionada, é preciso escolher pelo menos uma tecla modificadora e outra tecla para concluir a combinação, por exemplo L_Shift+A ou L_Shift+L_Ctrl+A;</translation>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
+When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>Com &quot;Tecla única&quot; selecionada, basta clicar numa tecla para concluir a configuração; 
+Com &quot;Combinação de teclas&quot; selecionada, é preciso escolher pelo menos uma tecla modificadora e outra tecla para concluir a combinação, por exemplo L_Shift+A ou L_Shift+L_Ctrl+A;</translation>
     </message>
 </context>
 <context>
@@ -770,8 +776,8 @@ Com "Combinação de teclas" selecionada, é preciso escolher pelo menos uma tec
         <translation>Outro</translation>
     </message>
     <message>
-        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -979,7 +985,7 @@ Com "Combinação de teclas" selecionada, é preciso escolher pelo menos uma tec
         <translation>Perfil importado com sucesso</translation>
     </message>
     <message>
-        <source>Profile name can't empty</source>
+        <source>Profile name can&apos;t empty</source>
         <translation>O nome do perfil não pode ficar vazio</translation>
     </message>
     <message>
@@ -1642,7 +1648,7 @@ Com "Combinação de teclas" selecionada, é preciso escolher pelo menos uma tec
         <translation>Falha ao salvar as opções do bloqueio do Win</translation>
     </message>
     <message>
-        <source>The desktop's keyboard settings could not be opened</source>
+        <source>The desktop&apos;s keyboard settings could not be opened</source>
         <translation>Não foi possível abrir as configurações de teclado da área de trabalho</translation>
     </message>
     <message>
@@ -1762,7 +1768,7 @@ Com "Combinação de teclas" selecionada, é preciso escolher pelo menos uma tec
         <translation>Macro eliminada</translation>
     </message>
     <message>
-        <source>Macro name can't be empty</source>
+        <source>Macro name can&apos;t be empty</source>
         <translation>O nome da macro não pode estar vazio</translation>
     </message>
     <message>
@@ -1922,7 +1928,7 @@ Com "Combinação de teclas" selecionada, é preciso escolher pelo menos uma tec
         <translation>Onda</translation>
     </message>
     <message>
-        <source>Custom light name can't be empty</source>
+        <source>Custom light name can&apos;t be empty</source>
         <translation>O nome da iluminação personalizada não pode estar vazio</translation>
     </message>
     <message>
@@ -2002,8 +2008,8 @@ Com "Combinação de teclas" selecionada, é preciso escolher pelo menos uma tec
         <translation>2.Selecione uma tecla;</translation>
     </message>
     <message>
-        <source>3.Clicked "Start calibration";</source>
-        <translation>3.Clique em "Iniciar calibração";</translation>
+        <source>3.Clicked &quot;Start calibration&quot;;</source>
+        <translation>3.Clique em &quot;Iniciar calibração&quot;;</translation>
     </message>
     <message>
         <source>4.Press the selected key;</source>
@@ -2062,12 +2068,12 @@ Com "Combinação de teclas" selecionada, é preciso escolher pelo menos uma tec
         <translation>Pode definir separadamente o curso do disparo rápido ao premir (acionamento) e ao soltar (reinício).</translation>
     </message>
     <message>
-        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
-        <translation>Com "Tecla única" selecionada, basta clicar numa tecla para concluir a configuração;</translation>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <translation>Com &quot;Tecla única&quot; selecionada, basta clicar numa tecla para concluir a configuração;</translation>
     </message>
     <message>
-        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation>Com "Combinação de teclas" selecionada, é preciso escolher pelo menos uma tecla modificadora e outra tecla para concluir a combinação, por exemplo L_Shift+A ou L_Shift+L_Ctrl+A;</translation>
+        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>Com &quot;Combinação de teclas&quot; selecionada, é preciso escolher pelo menos uma tecla modificadora e outra tecla para concluir a combinação, por exemplo L_Shift+A ou L_Shift+L_Ctrl+A;</translation>
     </message>
     <message>
         <source>Trigger points for DKS actions</source>

@@ -123,7 +123,7 @@
         <translation>Текст скопирован в буфер обмена: нажмите Ctrl+V, чтобы вставить его</translation>
     </message>
     <message>
-        <source>The keyboard's settings could not be saved</source>
+        <source>The keyboard&apos;s settings could not be saved</source>
         <translation>Не удалось сохранить настройки клавиатуры</translation>
     </message>
 </context>
@@ -232,6 +232,12 @@
     <message>
         <source>Unknow</source>
         <translation>Неизвестно</translation>
+    </message>
+    <message>
+        <source>The keyboard was found but cannot be opened.
+Unplug it and plug it in again, or reload the device rules:</source>
+        <translation>Клавиатура найдена, но её не удаётся открыть.
+Отключите и снова подключите её или перезагрузите правила устройств:</translation>
     </message>
 </context>
 <context>
@@ -678,8 +684,8 @@
         <translation>DSeniorKeysRecordExplainDia</translation>
     </message>
     <message>
-        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
-When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
+When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
         <translation>Если выбрана «Одна клавиша», достаточно щёлкнуть нужную клавишу, чтобы завершить настройку; 
 Если выбрано «Сочетание клавиш», для ввода сочетания нужно выбрать хотя бы одну клавишу-модификатор и ещё одну клавишу, например L_Shift+A или L_Shift+L_Ctrl+A;</translation>
     </message>
@@ -770,8 +776,8 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>Другая</translation>
     </message>
     <message>
-        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -979,7 +985,7 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>Профиль импортирован</translation>
     </message>
     <message>
-        <source>Profile name can't empty</source>
+        <source>Profile name can&apos;t empty</source>
         <translation>Имя профиля не может быть пустым</translation>
     </message>
     <message>
@@ -1642,7 +1648,7 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>Не удалось сохранить настройки блокировки Win</translation>
     </message>
     <message>
-        <source>The desktop's keyboard settings could not be opened</source>
+        <source>The desktop&apos;s keyboard settings could not be opened</source>
         <translation>Не удалось открыть настройки клавиатуры рабочего стола</translation>
     </message>
     <message>
@@ -1762,7 +1768,7 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>Макрос удалён</translation>
     </message>
     <message>
-        <source>Macro name can't be empty</source>
+        <source>Macro name can&apos;t be empty</source>
         <translation>Имя макроса не может быть пустым</translation>
     </message>
     <message>
@@ -1922,7 +1928,7 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>Волна</translation>
     </message>
     <message>
-        <source>Custom light name can't be empty</source>
+        <source>Custom light name can&apos;t be empty</source>
         <translation>Имя своей подсветки не может быть пустым</translation>
     </message>
     <message>
@@ -2002,7 +2008,7 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>2.Выберите одну клавишу;</translation>
     </message>
     <message>
-        <source>3.Clicked "Start calibration";</source>
+        <source>3.Clicked &quot;Start calibration&quot;;</source>
         <translation>3.Нажмите «Начать калибровку»;</translation>
     </message>
     <message>
@@ -2062,11 +2068,11 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>Можно отдельно задать ход быстрого триггера для нажатия (срабатывание) и отпускания (сброс).</translation>
     </message>
     <message>
-        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
         <translation>Если выбрана «Одна клавиша», достаточно щёлкнуть нужную клавишу, чтобы завершить настройку;</translation>
     </message>
     <message>
-        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
         <translation>Если выбрано «Сочетание клавиш», для ввода сочетания нужно выбрать хотя бы одну клавишу-модификатор и ещё одну клавишу, например L_Shift+A или L_Shift+L_Ctrl+A;</translation>
     </message>
     <message>

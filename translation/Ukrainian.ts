@@ -123,7 +123,7 @@
         <translation>Текст у буфері обміну: натисніть Ctrl+V, щоб вставити його</translation>
     </message>
     <message>
-        <source>The keyboard's settings could not be saved</source>
+        <source>The keyboard&apos;s settings could not be saved</source>
         <translation>Не вдалося зберегти налаштування клавіатури</translation>
     </message>
 </context>
@@ -232,6 +232,12 @@
     <message>
         <source>Unknow</source>
         <translation>Невідомо</translation>
+    </message>
+    <message>
+        <source>The keyboard was found but cannot be opened.
+Unplug it and plug it in again, or reload the device rules:</source>
+        <translation>Клавіатуру знайдено, але її не вдається відкрити.
+Від’єднайте та знову під’єднайте її або перезавантажте правила пристроїв:</translation>
     </message>
 </context>
 <context>
@@ -678,8 +684,8 @@
         <translation>DSeniorKeysRecordExplainDia</translation>
     </message>
     <message>
-        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
-When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
+When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
         <translation>Якщо вибрано «Одна клавіша», достатньо клацнути потрібну клавішу, щоб завершити налаштування; 
 Якщо вибрано «Комбінація клавіш», для введення комбінації потрібно вибрати щонайменше одну клавішу-модифікатор і ще одну клавішу, наприклад L_Shift+A або L_Shift+L_Ctrl+A;</translation>
     </message>
@@ -770,8 +776,8 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>Інша</translation>
     </message>
     <message>
-        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -979,7 +985,7 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>Профіль імпортовано</translation>
     </message>
     <message>
-        <source>Profile name can't empty</source>
+        <source>Profile name can&apos;t empty</source>
         <translation>Назва профілю не може бути порожньою</translation>
     </message>
     <message>
@@ -1135,7 +1141,7 @@ When "Key Combination" is selected, at least one combination key and one other k
     </message>
     <message>
         <source>Computer</source>
-        <translation>Комп'ютер</translation>
+        <translation>Комп&apos;ютер</translation>
     </message>
     <message>
         <source>Browser</source>
@@ -1203,11 +1209,11 @@ When "Key Combination" is selected, at least one combination key and one other k
     </message>
     <message>
         <source>My computer</source>
-        <translation>Мій комп'ютер</translation>
+        <translation>Мій комп&apos;ютер</translation>
     </message>
     <message>
         <source>Lock computer</source>
-        <translation>Заблокувати комп'ютер</translation>
+        <translation>Заблокувати комп&apos;ютер</translation>
     </message>
     <message>
         <source>Copy</source>
@@ -1642,7 +1648,7 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>Не вдалося зберегти налаштування блокування Win</translation>
     </message>
     <message>
-        <source>The desktop's keyboard settings could not be opened</source>
+        <source>The desktop&apos;s keyboard settings could not be opened</source>
         <translation>Не вдалося відкрити налаштування клавіатури робочого столу</translation>
     </message>
     <message>
@@ -1711,7 +1717,7 @@ When "Key Combination" is selected, at least one combination key and one other k
     </message>
     <message>
         <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
-        <translation>Завантаження відхилено: %1 клавіш прив'язано до розширених клавіш, клавіатура вміщує не більше %2 розширених клавіш</translation>
+        <translation>Завантаження відхилено: %1 клавіш прив&apos;язано до розширених клавіш, клавіатура вміщує не більше %2 розширених клавіш</translation>
     </message>
     <message>
         <source>Left Click</source>
@@ -1762,7 +1768,7 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>Макрос видалено</translation>
     </message>
     <message>
-        <source>Macro name can't be empty</source>
+        <source>Macro name can&apos;t be empty</source>
         <translation>Назва макросу не може бути порожньою</translation>
     </message>
     <message>
@@ -1922,7 +1928,7 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>Хвиля</translation>
     </message>
     <message>
-        <source>Custom light name can't be empty</source>
+        <source>Custom light name can&apos;t be empty</source>
         <translation>Назва власного підсвічування не може бути порожньою</translation>
     </message>
     <message>
@@ -2002,7 +2008,7 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>2.Виберіть одну клавішу;</translation>
     </message>
     <message>
-        <source>3.Clicked "Start calibration";</source>
+        <source>3.Clicked &quot;Start calibration&quot;;</source>
         <translation>3.Натисніть «Почати калібрування»;</translation>
     </message>
     <message>
@@ -2062,11 +2068,11 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>Можна окремо задати хід швидкого тригера для натискання (спрацювання) і відпускання (скидання).</translation>
     </message>
     <message>
-        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
         <translation>Якщо вибрано «Одна клавіша», достатньо клацнути потрібну клавішу, щоб завершити налаштування;</translation>
     </message>
     <message>
-        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
         <translation>Якщо вибрано «Комбінація клавіш», для введення комбінації потрібно вибрати щонайменше одну клавішу-модифікатор і ще одну клавішу, наприклад L_Shift+A або L_Shift+L_Ctrl+A;</translation>
     </message>
     <message>
@@ -2119,7 +2125,7 @@ When "Key Combination" is selected, at least one combination key and one other k
     </message>
     <message>
         <source>If the firmware is being updated, do not unplug the device!</source>
-        <translation>Під час оновлення прошивки не від'єднуйте пристрій!</translation>
+        <translation>Під час оновлення прошивки не від&apos;єднуйте пристрій!</translation>
     </message>
     <message>
         <source>Update successful</source>
@@ -2231,7 +2237,7 @@ When "Key Combination" is selected, at least one combination key and one other k
     </message>
     <message>
         <source>The macro name cannot be used as a file name</source>
-        <translation>Ім'я макросу не можна використати як ім'я файлу</translation>
+        <translation>Ім&apos;я макросу не можна використати як ім&apos;я файлу</translation>
     </message>
     <message>
         <source>Export macro failed: the file %1 cannot be written</source>
