@@ -16,6 +16,7 @@ PACKAGES=(
   openbox xdotool x11-utils imagemagick
   desktop-file-utils appstream lintian dpkg-dev file inotify-tools
   udev umockdev
+  stress-ng
 )
 
 missing=()
