@@ -5,6 +5,7 @@
 
 #include <QTimer>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 
@@ -43,6 +44,9 @@ bool answerInformationOptions(int &argc, char **argv)
 int main(int argc, char *argv[])
 {
     CrashDump::install();
+    // A write past the process's file-size limit must fail with EFBIG, which the
+    // store tells like a full disk, instead of ending the program unannounced.
+    std::signal(SIGXFSZ, SIG_IGN);
     QCoreApplication::setApplicationVersion(AppVersion::number());
     if (answerInformationOptions(argc, argv))
         return 0;

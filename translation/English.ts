@@ -27,6 +27,14 @@
         <source>The file %1 is damaged</source>
         <translation>The file %1 is damaged</translation>
     </message>
+    <message>
+        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KB, more than any settings file holds</source>
+        <translation>The file %1 is damaged (line %2): it holds a text longer than %3 KB, more than any settings file holds</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: it is larger than %2 MB, more than any settings file holds</source>
+        <translation>The file %1 is damaged: it is larger than %2 MB, more than any settings file holds</translation>
+    </message>
 </context>
 <context>
     <name>DAllKeysShowPage</name>
@@ -365,13 +373,6 @@ Unplug it and plug it in again, or reload the device rules:</translation>
     <message>
         <source>Custom light</source>
         <translation>Custom light</translation>
-    </message>
-</context>
-<context>
-    <name>DMacroListItem</name>
-    <message>
-        <source>Binding</source>
-        <translation>Binding</translation>
     </message>
 </context>
 <context>
@@ -1730,10 +1731,6 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     <message>
         <source>Right Click</source>
         <translation>Right Click</translation>
-    </message>
-    <message>
-        <source>Menu</source>
-        <translation>Menu</translation>
     </message>
     <message>
         <source>Clear</source>

@@ -27,6 +27,14 @@
         <source>The file %1 is damaged</source>
         <translation>Le fichier %1 est endommagé</translation>
     </message>
+    <message>
+        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KB, more than any settings file holds</source>
+        <translation>Le fichier %1 est endommagé (ligne %2) : il contient un texte de plus de %3 Ko, plus qu&apos;aucun fichier de paramètres n&apos;en contient</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: it is larger than %2 MB, more than any settings file holds</source>
+        <translation>Le fichier %1 est endommagé : il dépasse %2 Mo, plus qu&apos;aucun fichier de paramètres</translation>
+    </message>
 </context>
 <context>
     <name>DAllKeysShowPage</name>
@@ -365,13 +373,6 @@ Débranchez-le puis rebranchez-le, ou rechargez les règles des périphériques 
     <message>
         <source>Custom light</source>
         <translation>Éclairage personnalisé</translation>
-    </message>
-</context>
-<context>
-    <name>DMacroListItem</name>
-    <message>
-        <source>Binding</source>
-        <translation>Associée</translation>
     </message>
 </context>
 <context>
@@ -1730,10 +1731,6 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     <message>
         <source>Right Click</source>
         <translation>Clic droit</translation>
-    </message>
-    <message>
-        <source>Menu</source>
-        <translation>Menu</translation>
     </message>
     <message>
         <source>Clear</source>

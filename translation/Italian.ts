@@ -27,6 +27,14 @@
         <source>The file %1 is damaged</source>
         <translation>Il file %1 è danneggiato</translation>
     </message>
+    <message>
+        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KB, more than any settings file holds</source>
+        <translation>Il file %1 è danneggiato (riga %2): contiene un testo più lungo di %3 KB, più di quanto contenga qualsiasi file di impostazioni</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: it is larger than %2 MB, more than any settings file holds</source>
+        <translation>Il file %1 è danneggiato: è più grande di %2 MB, più di qualsiasi file di impostazioni</translation>
+    </message>
 </context>
 <context>
     <name>DAllKeysShowPage</name>
@@ -365,13 +373,6 @@ Scollegala e ricollegala, oppure ricarica le regole dei dispositivi:</translatio
     <message>
         <source>Custom light</source>
         <translation>Illuminazione personalizzata</translation>
-    </message>
-</context>
-<context>
-    <name>DMacroListItem</name>
-    <message>
-        <source>Binding</source>
-        <translation>Assegnata</translation>
     </message>
 </context>
 <context>
@@ -1730,10 +1731,6 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
     <message>
         <source>Right Click</source>
         <translation>Clic destro</translation>
-    </message>
-    <message>
-        <source>Menu</source>
-        <translation>Menu</translation>
     </message>
     <message>
         <source>Clear</source>

@@ -27,6 +27,14 @@
         <source>The file %1 is damaged</source>
         <translation>ファイル %1 は破損しています</translation>
     </message>
+    <message>
+        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KB, more than any settings file holds</source>
+        <translation>ファイル %1 は破損しています（%2 行目）：%3 KB を超えるテキストが含まれており、どの設定ファイルの内容よりも大きすぎます</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: it is larger than %2 MB, more than any settings file holds</source>
+        <translation>ファイル %1 は破損しています：%2 MB を超えており、どの設定ファイルよりも大きすぎます</translation>
+    </message>
 </context>
 <context>
     <name>DAllKeysShowPage</name>
@@ -365,13 +373,6 @@ Unplug it and plug it in again, or reload the device rules:</source>
     <message>
         <source>Custom light</source>
         <translation>カスタムライト</translation>
-    </message>
-</context>
-<context>
-    <name>DMacroListItem</name>
-    <message>
-        <source>Binding</source>
-        <translation>割り当て済み</translation>
     </message>
 </context>
 <context>
@@ -1730,10 +1731,6 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     <message>
         <source>Right Click</source>
         <translation>右クリック</translation>
-    </message>
-    <message>
-        <source>Menu</source>
-        <translation>メニュー</translation>
     </message>
     <message>
         <source>Clear</source>

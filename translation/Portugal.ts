@@ -27,6 +27,14 @@
         <source>The file %1 is damaged</source>
         <translation>O arquivo %1 está danificado</translation>
     </message>
+    <message>
+        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KB, more than any settings file holds</source>
+        <translation>O ficheiro %1 está danificado (linha %2): contém um texto com mais de %3 KB, mais do que qualquer ficheiro de definições contém</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: it is larger than %2 MB, more than any settings file holds</source>
+        <translation>O ficheiro %1 está danificado: tem mais de %2 MB, mais do que qualquer ficheiro de definições</translation>
+    </message>
 </context>
 <context>
     <name>DAllKeysShowPage</name>
@@ -365,13 +373,6 @@ Desligue-o e volte a ligá-lo, ou recarregue as regras de dispositivos:</transla
     <message>
         <source>Custom light</source>
         <translation>Iluminação personalizada</translation>
-    </message>
-</context>
-<context>
-    <name>DMacroListItem</name>
-    <message>
-        <source>Binding</source>
-        <translation>Atribuída</translation>
     </message>
 </context>
 <context>
@@ -1730,10 +1731,6 @@ Com &quot;Combinação de teclas&quot; selecionada, é preciso escolher pelo men
     <message>
         <source>Right Click</source>
         <translation>Clique direito</translation>
-    </message>
-    <message>
-        <source>Menu</source>
-        <translation>Menu</translation>
     </message>
     <message>
         <source>Clear</source>

@@ -27,6 +27,14 @@
         <source>The file %1 is damaged</source>
         <translation>El archivo %1 está dañado</translation>
     </message>
+    <message>
+        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KB, more than any settings file holds</source>
+        <translation>El archivo %1 está dañado (línea %2): contiene un texto de más de %3 KB, más de lo que contiene cualquier archivo de configuración</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: it is larger than %2 MB, more than any settings file holds</source>
+        <translation>El archivo %1 está dañado: ocupa más de %2 MB, más de lo que ocupa cualquier archivo de configuración</translation>
+    </message>
 </context>
 <context>
     <name>DAllKeysShowPage</name>
@@ -365,13 +373,6 @@ Desconéctelo y vuelva a conectarlo, o recargue las reglas de dispositivos:</tra
     <message>
         <source>Custom light</source>
         <translation>Iluminación personalizada</translation>
-    </message>
-</context>
-<context>
-    <name>DMacroListItem</name>
-    <message>
-        <source>Binding</source>
-        <translation>Asignada</translation>
     </message>
 </context>
 <context>
@@ -1730,10 +1731,6 @@ Con &quot;Combinación de teclas&quot; seleccionada, hay que elegir al menos una
     <message>
         <source>Right Click</source>
         <translation>Clic derecho</translation>
-    </message>
-    <message>
-        <source>Menu</source>
-        <translation>Menú</translation>
     </message>
     <message>
         <source>Clear</source>

@@ -27,6 +27,14 @@
         <source>The file %1 is damaged</source>
         <translation>Файл %1 пошкоджено</translation>
     </message>
+    <message>
+        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KB, more than any settings file holds</source>
+        <translation>Файл %1 пошкоджено (рядок %2): у ньому текст довший за %3 КБ, більше, ніж у будь-якому файлі налаштувань</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: it is larger than %2 MB, more than any settings file holds</source>
+        <translation>Файл %1 пошкоджено: він більший за %2 МБ, більший за будь-який файл налаштувань</translation>
+    </message>
 </context>
 <context>
     <name>DAllKeysShowPage</name>
@@ -365,13 +373,6 @@ Unplug it and plug it in again, or reload the device rules:</source>
     <message>
         <source>Custom light</source>
         <translation>Власне підсвічування</translation>
-    </message>
-</context>
-<context>
-    <name>DMacroListItem</name>
-    <message>
-        <source>Binding</source>
-        <translation>Призначена</translation>
     </message>
 </context>
 <context>
@@ -1730,10 +1731,6 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     <message>
         <source>Right Click</source>
         <translation>Правий клік</translation>
-    </message>
-    <message>
-        <source>Menu</source>
-        <translation>Меню</translation>
     </message>
     <message>
         <source>Clear</source>

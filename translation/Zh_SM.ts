@@ -27,6 +27,14 @@
         <source>The file %1 is damaged</source>
         <translation>文件 %1 已损坏</translation>
     </message>
+    <message>
+        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KB, more than any settings file holds</source>
+        <translation>文件 %1 已损坏（第 %2 行）：其中的文本超过 %3 KB，超出任何设置文件的容量</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: it is larger than %2 MB, more than any settings file holds</source>
+        <translation>文件 %1 已损坏：其大小超过 %2 MB，超出任何设置文件的容量</translation>
+    </message>
 </context>
 <context>
     <name>DAllKeysShowPage</name>
@@ -365,13 +373,6 @@ Unplug it and plug it in again, or reload the device rules:</source>
     <message>
         <source>Custom light</source>
         <translation>自定义灯光</translation>
-    </message>
-</context>
-<context>
-    <name>DMacroListItem</name>
-    <message>
-        <source>Binding</source>
-        <translation>已绑定</translation>
     </message>
 </context>
 <context>
@@ -1730,10 +1731,6 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     <message>
         <source>Right Click</source>
         <translation>右键单击</translation>
-    </message>
-    <message>
-        <source>Menu</source>
-        <translation>菜单</translation>
     </message>
     <message>
         <source>Clear</source>
