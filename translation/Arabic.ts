@@ -1018,6 +1018,14 @@ When "Key Combination" is selected, at least one combination key and one other k
         <source>Sleep time has been set</source>
         <translation>تم ضبط مدة السكون</translation>
     </message>
+    <message>
+        <source>Import profile successful, as "%1": the name "%2" is taken</source>
+        <translation>تم استيراد ملف التعريف باسم "%1": الاسم "%2" مستخدم</translation>
+    </message>
+    <message>
+        <source>The profile name is unchanged</source>
+        <translation>لم يتغير اسم ملف التعريف</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -2272,6 +2280,18 @@ When "Key Combination" is selected, at least one combination key and one other k
     <message>
         <source>No action</source>
         <translation>لا إجراء</translation>
+    </message>
+    <message>
+        <source>Select a macro</source>
+        <translation>اختر ماكرو</translation>
+    </message>
+    <message>
+        <source>Select an advanced key</source>
+        <translation>اختر مفتاحًا متقدمًا</translation>
+    </message>
+    <message>
+        <source>Please create or select a macro first</source>
+        <translation>يرجى إنشاء ماكرو أو اختياره أولاً</translation>
     </message>
 </context>
 <context>

@@ -1018,6 +1018,14 @@ Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifiká
         <source>Sleep time has been set</source>
         <translation>Doba uspání byla nastavena</translation>
     </message>
+    <message>
+        <source>Import profile successful, as "%1": the name "%2" is taken</source>
+        <translation>Profil importován jako „%1“: název „%2“ je obsazen</translation>
+    </message>
+    <message>
+        <source>The profile name is unchanged</source>
+        <translation>Název profilu se nezměnil</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -2272,6 +2280,18 @@ Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifiká
     <message>
         <source>No action</source>
         <translation>Žádná akce</translation>
+    </message>
+    <message>
+        <source>Select a macro</source>
+        <translation>Vyberte makro</translation>
+    </message>
+    <message>
+        <source>Select an advanced key</source>
+        <translation>Vyberte rozšířenou klávesu</translation>
+    </message>
+    <message>
+        <source>Please create or select a macro first</source>
+        <translation>Nejprve vytvořte nebo vyberte makro</translation>
     </message>
 </context>
 <context>

@@ -1018,6 +1018,14 @@ When "Key Combination" is selected, at least one combination key and one other k
         <source>Sleep time has been set</source>
         <translation>Sleep time has been set</translation>
     </message>
+    <message>
+        <source>Import profile successful, as "%1": the name "%2" is taken</source>
+        <translation>Import profile successful, as "%1": the name "%2" is taken</translation>
+    </message>
+    <message>
+        <source>The profile name is unchanged</source>
+        <translation>The profile name is unchanged</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -2272,6 +2280,18 @@ When "Key Combination" is selected, at least one combination key and one other k
     <message>
         <source>No action</source>
         <translation>No action</translation>
+    </message>
+    <message>
+        <source>Select a macro</source>
+        <translation>Select a macro</translation>
+    </message>
+    <message>
+        <source>Select an advanced key</source>
+        <translation>Select an advanced key</translation>
+    </message>
+    <message>
+        <source>Please create or select a macro first</source>
+        <translation>Please create or select a macro first</translation>
     </message>
 </context>
 <context>

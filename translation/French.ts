@@ -1018,6 +1018,14 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
         <source>Sleep time has been set</source>
         <translation>Le délai de veille a été réglé</translation>
     </message>
+    <message>
+        <source>Import profile successful, as "%1": the name "%2" is taken</source>
+        <translation>Profil importé sous le nom « %1 » : le nom « %2 » est déjà pris</translation>
+    </message>
+    <message>
+        <source>The profile name is unchanged</source>
+        <translation>Le nom du profil n'a pas changé</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -2272,6 +2280,18 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     <message>
         <source>No action</source>
         <translation>Aucune action</translation>
+    </message>
+    <message>
+        <source>Select a macro</source>
+        <translation>Choisir une macro</translation>
+    </message>
+    <message>
+        <source>Select an advanced key</source>
+        <translation>Choisir une touche avancée</translation>
+    </message>
+    <message>
+        <source>Please create or select a macro first</source>
+        <translation>Veuillez d'abord créer ou choisir une macro</translation>
     </message>
 </context>
 <context>

@@ -1018,6 +1018,14 @@ Bei „Tastenkombination“ müssen mindestens eine Zusatztaste und eine weitere
         <source>Sleep time has been set</source>
         <translation>Ruhezeit wurde eingestellt</translation>
     </message>
+    <message>
+        <source>Import profile successful, as "%1": the name "%2" is taken</source>
+        <translation>Profil als „%1“ importiert: Der Name „%2“ ist schon vergeben</translation>
+    </message>
+    <message>
+        <source>The profile name is unchanged</source>
+        <translation>Der Profilname ist unverändert</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -2272,6 +2280,18 @@ Bei „Tastenkombination“ müssen mindestens eine Zusatztaste und eine weitere
     <message>
         <source>No action</source>
         <translation>Keine Aktion</translation>
+    </message>
+    <message>
+        <source>Select a macro</source>
+        <translation>Makro wählen</translation>
+    </message>
+    <message>
+        <source>Select an advanced key</source>
+        <translation>Erweiterte Taste wählen</translation>
+    </message>
+    <message>
+        <source>Please create or select a macro first</source>
+        <translation>Bitte zuerst ein Makro anlegen oder wählen</translation>
     </message>
 </context>
 <context>

@@ -1018,6 +1018,14 @@ Con "Combinazione di tasti" selezionata, occorre scegliere almeno un tasto modif
         <source>Sleep time has been set</source>
         <translation>Il tempo di sospensione è stato impostato</translation>
     </message>
+    <message>
+        <source>Import profile successful, as "%1": the name "%2" is taken</source>
+        <translation>Profilo importato come "%1": il nome "%2" è già in uso</translation>
+    </message>
+    <message>
+        <source>The profile name is unchanged</source>
+        <translation>Il nome del profilo non è cambiato</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -2272,6 +2280,18 @@ Con "Combinazione di tasti" selezionata, occorre scegliere almeno un tasto modif
     <message>
         <source>No action</source>
         <translation>Nessuna azione</translation>
+    </message>
+    <message>
+        <source>Select a macro</source>
+        <translation>Seleziona una macro</translation>
+    </message>
+    <message>
+        <source>Select an advanced key</source>
+        <translation>Seleziona un tasto avanzato</translation>
+    </message>
+    <message>
+        <source>Please create or select a macro first</source>
+        <translation>Crea o seleziona prima una macro</translation>
     </message>
 </context>
 <context>

@@ -1018,6 +1018,14 @@ When "Key Combination" is selected, at least one combination key and one other k
         <source>Sleep time has been set</source>
         <translation>スリープ時間を設定しました</translation>
     </message>
+    <message>
+        <source>Import profile successful, as "%1": the name "%2" is taken</source>
+        <translation>プロファイルを「%1」としてインポートしました：名前「%2」は使用中です</translation>
+    </message>
+    <message>
+        <source>The profile name is unchanged</source>
+        <translation>プロファイル名は変更されていません</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -2272,6 +2280,18 @@ When "Key Combination" is selected, at least one combination key and one other k
     <message>
         <source>No action</source>
         <translation>動作なし</translation>
+    </message>
+    <message>
+        <source>Select a macro</source>
+        <translation>マクロを選択</translation>
+    </message>
+    <message>
+        <source>Select an advanced key</source>
+        <translation>アドバンストキーを選択</translation>
+    </message>
+    <message>
+        <source>Please create or select a macro first</source>
+        <translation>先にマクロを作成するか選択してください</translation>
     </message>
 </context>
 <context>

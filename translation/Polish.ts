@@ -1018,6 +1018,14 @@ Gdy wybrano „Kombinacja klawiszy”, trzeba wybrać co najmniej jeden modyfika
         <source>Sleep time has been set</source>
         <translation>Czas uśpienia został ustawiony</translation>
     </message>
+    <message>
+        <source>Import profile successful, as "%1": the name "%2" is taken</source>
+        <translation>Zaimportowano profil jako „%1”: nazwa „%2” jest zajęta</translation>
+    </message>
+    <message>
+        <source>The profile name is unchanged</source>
+        <translation>Nazwa profilu nie została zmieniona</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -2272,6 +2280,18 @@ Gdy wybrano „Kombinacja klawiszy”, trzeba wybrać co najmniej jeden modyfika
     <message>
         <source>No action</source>
         <translation>Brak akcji</translation>
+    </message>
+    <message>
+        <source>Select a macro</source>
+        <translation>Wybierz makro</translation>
+    </message>
+    <message>
+        <source>Select an advanced key</source>
+        <translation>Wybierz klawisz zaawansowany</translation>
+    </message>
+    <message>
+        <source>Please create or select a macro first</source>
+        <translation>Najpierw utwórz lub wybierz makro</translation>
     </message>
 </context>
 <context>

@@ -1018,6 +1018,14 @@ Com "Combinação de teclas" selecionada, é preciso escolher pelo menos uma tec
         <source>Sleep time has been set</source>
         <translation>O tempo de repouso foi definido</translation>
     </message>
+    <message>
+        <source>Import profile successful, as "%1": the name "%2" is taken</source>
+        <translation>Perfil importado como "%1": o nome "%2" já existe</translation>
+    </message>
+    <message>
+        <source>The profile name is unchanged</source>
+        <translation>O nome do perfil não foi alterado</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -2272,6 +2280,18 @@ Com "Combinação de teclas" selecionada, é preciso escolher pelo menos uma tec
     <message>
         <source>No action</source>
         <translation>Sem ação</translation>
+    </message>
+    <message>
+        <source>Select a macro</source>
+        <translation>Selecione uma macro</translation>
+    </message>
+    <message>
+        <source>Select an advanced key</source>
+        <translation>Selecione uma tecla avançada</translation>
+    </message>
+    <message>
+        <source>Please create or select a macro first</source>
+        <translation>Crie ou selecione primeiro uma macro</translation>
     </message>
 </context>
 <context>

@@ -1018,6 +1018,14 @@ When "Key Combination" is selected, at least one combination key and one other k
         <source>Sleep time has been set</source>
         <translation>Время сна задано</translation>
     </message>
+    <message>
+        <source>Import profile successful, as "%1": the name "%2" is taken</source>
+        <translation>Профиль импортирован как «%1»: имя «%2» уже занято</translation>
+    </message>
+    <message>
+        <source>The profile name is unchanged</source>
+        <translation>Имя профиля не изменилось</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -2272,6 +2280,18 @@ When "Key Combination" is selected, at least one combination key and one other k
     <message>
         <source>No action</source>
         <translation>Нет действия</translation>
+    </message>
+    <message>
+        <source>Select a macro</source>
+        <translation>Выберите макрос</translation>
+    </message>
+    <message>
+        <source>Select an advanced key</source>
+        <translation>Выберите расширенную клавишу</translation>
+    </message>
+    <message>
+        <source>Please create or select a macro first</source>
+        <translation>Сначала создайте или выберите макрос</translation>
     </message>
 </context>
 <context>

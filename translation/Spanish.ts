@@ -1018,6 +1018,14 @@ Con "Combinación de teclas" seleccionada, hay que elegir al menos una tecla mod
         <source>Sleep time has been set</source>
         <translation>Se ha configurado el tiempo de reposo</translation>
     </message>
+    <message>
+        <source>Import profile successful, as "%1": the name "%2" is taken</source>
+        <translation>Perfil importado como "%1": el nombre "%2" ya existe</translation>
+    </message>
+    <message>
+        <source>The profile name is unchanged</source>
+        <translation>El nombre del perfil no ha cambiado</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -2272,6 +2280,18 @@ Con "Combinación de teclas" seleccionada, hay que elegir al menos una tecla mod
     <message>
         <source>No action</source>
         <translation>Sin acción</translation>
+    </message>
+    <message>
+        <source>Select a macro</source>
+        <translation>Seleccione una macro</translation>
+    </message>
+    <message>
+        <source>Select an advanced key</source>
+        <translation>Seleccione una tecla avanzada</translation>
+    </message>
+    <message>
+        <source>Please create or select a macro first</source>
+        <translation>Primero cree o seleccione una macro</translation>
     </message>
 </context>
 <context>

@@ -1018,6 +1018,14 @@ When "Key Combination" is selected, at least one combination key and one other k
         <source>Sleep time has been set</source>
         <translation>Час сну встановлено</translation>
     </message>
+    <message>
+        <source>Import profile successful, as "%1": the name "%2" is taken</source>
+        <translation>Профіль імпортовано як «%1»: назва «%2» вже зайнята</translation>
+    </message>
+    <message>
+        <source>The profile name is unchanged</source>
+        <translation>Назва профілю не змінилася</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -2272,6 +2280,18 @@ When "Key Combination" is selected, at least one combination key and one other k
     <message>
         <source>No action</source>
         <translation>Немає дії</translation>
+    </message>
+    <message>
+        <source>Select a macro</source>
+        <translation>Виберіть макрос</translation>
+    </message>
+    <message>
+        <source>Select an advanced key</source>
+        <translation>Виберіть розширену клавішу</translation>
+    </message>
+    <message>
+        <source>Please create or select a macro first</source>
+        <translation>Спочатку створіть або виберіть макрос</translation>
     </message>
 </context>
 <context>
