@@ -249,6 +249,21 @@ case_tray_close_hides_and_quit_ends() {
   ends_cleanly "tray Quit ended it"
 }
 
+# Alt+F4 (the window manager's close) ends the program even with a tray and "Close
+# startup to tray" on (a first start turns it on): only the title bar's button hides it.
+case_wm_close_ends_with_tray() {
+  new_user wmclose
+  start_tray || { fail "no tray"; return; }
+  start_emu --model QB84 --tag a || { fail "no keyboard"; return; }
+  start_app
+  wait_main_viewable || { fail "no main window"; return; }
+  sleep 1
+  wait_for 10 grep -q docked "$work/faketray.log" || fail "no tray icon docked"
+  xdotool windowactivate --sync "$MAIN" 2>/dev/null
+  xdotool key --clearmodifiers alt+F4
+  ends_cleanly "Alt+F4 ended it"
+}
+
 # Hidden in the tray at log-on, a dialog that comes up (the firmware offer) is
 # closed: the program keeps running.
 case_dialog_closed_while_hidden() {
@@ -363,7 +378,7 @@ case_crash_told_once() {
 }
 
 for name in popups_with_real_pointer window_moves window_resizes window_fits_small_screen close_without_tray_quits \
-  autoup_without_tray_minimised tray_close_hides_and_quit_ends dialog_closed_while_hidden \
+  autoup_without_tray_minimised tray_close_hides_and_quit_ends wm_close_ends_with_tray dialog_closed_while_hidden \
   tray_gone_window_back crash_told_once; do
   run_case "$name"
 done
