@@ -268,13 +268,14 @@ key_popup_viewable() {
 }
 key_popup_closed() { ! key_popup_viewable; }
 profile_layer() { find "$U/.local/share/quorin-driver/UserConfig" -name appProfile_Default.xml 2>/dev/null | head -n1; }
+has_profile_layer() { [ -n "$(profile_layer)" ]; }
 remapped_a() { grep -q '<key code="4" name="A" type="0" param1="1" param2="1" value="41"/>' "$(profile_layer)"; }
 case_key_popup_escape_cancels() {
   new_user keyescape
   start_emu --model QB84 --tag a || { fail "no keyboard"; return; }
   start_app
   wait_main_viewable || { fail "no main window"; return; }
-  wait_for 10 test -n "$(profile_layer)" || { fail "no profile file"; return; }
+  wait_for 20 has_profile_layer || { fail "no profile file"; return; }
   sleep 1
   local x y w h
   read -r x y w h <<<"$(geometry "$MAIN")"
