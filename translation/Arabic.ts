@@ -131,7 +131,7 @@
         <translation>النص موجود في الحافظة: اضغط Ctrl+V للصقه</translation>
     </message>
     <message>
-        <source>The keyboard&apos;s settings could not be saved</source>
+        <source>The keyboard's settings could not be saved</source>
         <translation>تعذر حفظ إعدادات لوحة المفاتيح</translation>
     </message>
 </context>
@@ -373,6 +373,13 @@ Unplug it and plug it in again, or reload the device rules:</source>
     <message>
         <source>Custom light</source>
         <translation>إضاءة مخصصة</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Binding</source>
+        <translation>مرتبطة</translation>
     </message>
 </context>
 <context>
@@ -685,10 +692,10 @@ Unplug it and plug it in again, or reload the device rules:</source>
         <translation>DSeniorKeysRecordExplainDia</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
-When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation>عند اختيار &quot;مفتاح واحد&quot;، يكفي النقر على مفتاح لإكمال إعداده؛ 
-عند اختيار &quot;تركيبة مفاتيح&quot;، يجب اختيار مفتاح تعديل واحد على الأقل ومفتاح آخر لإكمال إدخال التركيبة، مثل L_Shift+A أو L_Shift+L_Ctrl+A؛</translation>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
+When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>عند اختيار "مفتاح واحد"، يكفي النقر على مفتاح لإكمال إعداده؛ 
+عند اختيار "تركيبة مفاتيح"، يجب اختيار مفتاح تعديل واحد على الأقل ومفتاح آخر لإكمال إدخال التركيبة، مثل L_Shift+A أو L_Shift+L_Ctrl+A؛</translation>
     </message>
 </context>
 <context>
@@ -777,8 +784,8 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>أخرى</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -986,7 +993,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>تم استيراد ملف التعريف بنجاح</translation>
     </message>
     <message>
-        <source>Profile name can&apos;t empty</source>
+        <source>Profile name can't empty</source>
         <translation>لا يمكن أن يكون اسم ملف التعريف فارغًا</translation>
     </message>
     <message>
@@ -1024,6 +1031,14 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     <message>
         <source>Sleep time has been set</source>
         <translation>تم ضبط مدة السكون</translation>
+    </message>
+    <message>
+        <source>Import profile successful, as "%1": the name "%2" is taken</source>
+        <translation>تم استيراد ملف التعريف باسم "%1": الاسم "%2" مستخدم</translation>
+    </message>
+    <message>
+        <source>The profile name is unchanged</source>
+        <translation>لم يتغير اسم ملف التعريف</translation>
     </message>
 </context>
 <context>
@@ -1649,7 +1664,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>فشل حفظ خيارات قفل Win</translation>
     </message>
     <message>
-        <source>The desktop&apos;s keyboard settings could not be opened</source>
+        <source>The desktop's keyboard settings could not be opened</source>
         <translation>تعذر فتح إعدادات لوحة المفاتيح في سطح المكتب</translation>
     </message>
     <message>
@@ -1765,7 +1780,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>تم حذف الماكرو</translation>
     </message>
     <message>
-        <source>Macro name can&apos;t be empty</source>
+        <source>Macro name can't be empty</source>
         <translation>لا يمكن أن يكون اسم الماكرو فارغًا</translation>
     </message>
     <message>
@@ -1925,7 +1940,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>موجة</translation>
     </message>
     <message>
-        <source>Custom light name can&apos;t be empty</source>
+        <source>Custom light name can't be empty</source>
         <translation>لا يمكن أن يكون اسم الإضاءة المخصصة فارغًا</translation>
     </message>
     <message>
@@ -2005,8 +2020,8 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>2.اختر مفتاحًا واحدًا؛</translation>
     </message>
     <message>
-        <source>3.Clicked &quot;Start calibration&quot;;</source>
-        <translation>3.انقر على &quot;بدء المعايرة&quot;؛</translation>
+        <source>3.Clicked "Start calibration";</source>
+        <translation>3.انقر على "بدء المعايرة"؛</translation>
     </message>
     <message>
         <source>4.Press the selected key;</source>
@@ -2065,12 +2080,12 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>يمكنك ضبط قيم المسافة للتشغيل السريع عند الضغط (التشغيل) وعند التحرير (الإرجاع) كلٍّ على حدة.</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
-        <translation>عند اختيار &quot;مفتاح واحد&quot;، يكفي النقر على مفتاح لإكمال إعداده؛</translation>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
+        <translation>عند اختيار "مفتاح واحد"، يكفي النقر على مفتاح لإكمال إعداده؛</translation>
     </message>
     <message>
-        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation>عند اختيار &quot;تركيبة مفاتيح&quot;، يجب اختيار مفتاح تعديل واحد على الأقل ومفتاح آخر لإكمال إدخال التركيبة، مثل L_Shift+A أو L_Shift+L_Ctrl+A؛</translation>
+        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>عند اختيار "تركيبة مفاتيح"، يجب اختيار مفتاح تعديل واحد على الأقل ومفتاح آخر لإكمال إدخال التركيبة، مثل L_Shift+A أو L_Shift+L_Ctrl+A؛</translation>
     </message>
     <message>
         <source>Trigger points for DKS actions</source>
@@ -2275,6 +2290,22 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     <message>
         <source>No action</source>
         <translation>لا إجراء</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>القائمة</translation>
+    </message>
+    <message>
+        <source>Select a macro</source>
+        <translation>اختر ماكرو</translation>
+    </message>
+    <message>
+        <source>Select an advanced key</source>
+        <translation>اختر مفتاحًا متقدمًا</translation>
+    </message>
+    <message>
+        <source>Please create or select a macro first</source>
+        <translation>يرجى إنشاء ماكرو أو اختياره أولاً</translation>
     </message>
 </context>
 <context>

@@ -131,7 +131,7 @@
         <translation>Text je ve schránce: stiskněte Ctrl+V pro jeho vložení</translation>
     </message>
     <message>
-        <source>The keyboard&apos;s settings could not be saved</source>
+        <source>The keyboard's settings could not be saved</source>
         <translation>Nastavení klávesnice se nepodařilo uložit</translation>
     </message>
 </context>
@@ -373,6 +373,13 @@ Odpojte ji a znovu připojte, nebo znovu načtěte pravidla zařízení:</transl
     <message>
         <source>Custom light</source>
         <translation>Vlastní osvětlení</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Binding</source>
+        <translation>Přiřazeno</translation>
     </message>
 </context>
 <context>
@@ -685,8 +692,8 @@ Odpojte ji a znovu připojte, nebo znovu načtěte pravidla zařízení:</transl
         <translation>DSeniorKeysRecordExplainDia</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
-When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
+When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
         <translation>Je-li zvolena „Jedna klávesa“, stačí kliknout na klávesu a nastavení je hotové; 
 Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifikátor a jednu další klávesu, například L_Shift+A nebo L_Shift+L_Ctrl+A;</translation>
     </message>
@@ -777,8 +784,8 @@ Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifiká
         <translation>Jiný</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -986,7 +993,7 @@ Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifiká
         <translation>Profil byl importován</translation>
     </message>
     <message>
-        <source>Profile name can&apos;t empty</source>
+        <source>Profile name can't empty</source>
         <translation>Název profilu nesmí být prázdný</translation>
     </message>
     <message>
@@ -1024,6 +1031,14 @@ Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifiká
     <message>
         <source>Sleep time has been set</source>
         <translation>Doba uspání byla nastavena</translation>
+    </message>
+    <message>
+        <source>Import profile successful, as "%1": the name "%2" is taken</source>
+        <translation>Profil importován jako „%1“: název „%2“ je obsazen</translation>
+    </message>
+    <message>
+        <source>The profile name is unchanged</source>
+        <translation>Název profilu se nezměnil</translation>
     </message>
 </context>
 <context>
@@ -1649,7 +1664,7 @@ Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifiká
         <translation>Uložení nastavení zámku Win se nezdařilo</translation>
     </message>
     <message>
-        <source>The desktop&apos;s keyboard settings could not be opened</source>
+        <source>The desktop's keyboard settings could not be opened</source>
         <translation>Nastavení klávesnice pracovního prostředí se nepodařilo otevřít</translation>
     </message>
     <message>
@@ -1765,7 +1780,7 @@ Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifiká
         <translation>Makro smazáno</translation>
     </message>
     <message>
-        <source>Macro name can&apos;t be empty</source>
+        <source>Macro name can't be empty</source>
         <translation>Název makra nesmí být prázdný</translation>
     </message>
     <message>
@@ -1925,7 +1940,7 @@ Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifiká
         <translation>Vlna</translation>
     </message>
     <message>
-        <source>Custom light name can&apos;t be empty</source>
+        <source>Custom light name can't be empty</source>
         <translation>Název vlastního osvětlení nesmí být prázdný</translation>
     </message>
     <message>
@@ -2005,7 +2020,7 @@ Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifiká
         <translation>2.Vyberte jednu klávesu;</translation>
     </message>
     <message>
-        <source>3.Clicked &quot;Start calibration&quot;;</source>
+        <source>3.Clicked "Start calibration";</source>
         <translation>3.Klikněte na „Spustit kalibraci“;</translation>
     </message>
     <message>
@@ -2065,11 +2080,11 @@ Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifiká
         <translation>Dráhu rychlé spouště lze nastavit zvlášť pro stisk (sepnutí) a uvolnění (reset).</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
         <translation>Je-li zvolena „Jedna klávesa“, stačí kliknout na klávesu a nastavení je hotové;</translation>
     </message>
     <message>
-        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
         <translation>Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifikátor a jednu další klávesu, například L_Shift+A nebo L_Shift+L_Ctrl+A;</translation>
     </message>
     <message>
@@ -2275,6 +2290,22 @@ Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifiká
     <message>
         <source>No action</source>
         <translation>Žádná akce</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Nabídka</translation>
+    </message>
+    <message>
+        <source>Select a macro</source>
+        <translation>Vyberte makro</translation>
+    </message>
+    <message>
+        <source>Select an advanced key</source>
+        <translation>Vyberte rozšířenou klávesu</translation>
+    </message>
+    <message>
+        <source>Please create or select a macro first</source>
+        <translation>Nejprve vytvořte nebo vyberte makro</translation>
     </message>
 </context>
 <context>

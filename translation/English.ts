@@ -131,8 +131,8 @@
         <translation>The text is on the clipboard: press Ctrl+V to paste it</translation>
     </message>
     <message>
-        <source>The keyboard&apos;s settings could not be saved</source>
-        <translation>The keyboard&apos;s settings could not be saved</translation>
+        <source>The keyboard's settings could not be saved</source>
+        <translation>The keyboard's settings could not be saved</translation>
     </message>
 </context>
 <context>
@@ -373,6 +373,13 @@ Unplug it and plug it in again, or reload the device rules:</translation>
     <message>
         <source>Custom light</source>
         <translation>Custom light</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Binding</source>
+        <translation>Binding</translation>
     </message>
 </context>
 <context>
@@ -685,10 +692,10 @@ Unplug it and plug it in again, or reload the device rules:</translation>
         <translation>DSeniorKeysRecordExplainDia</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
-When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
-When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</translation>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
+When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>When "Single Key" is selected, simply click a certain key to complete key configuration; 
+When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</translation>
     </message>
 </context>
 <context>
@@ -777,8 +784,8 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>Other</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -986,8 +993,8 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>Import profile successful</translation>
     </message>
     <message>
-        <source>Profile name can&apos;t empty</source>
-        <translation>Profile name can&apos;t empty</translation>
+        <source>Profile name can't empty</source>
+        <translation>Profile name can't empty</translation>
     </message>
     <message>
         <source>Modify profile info failed</source>
@@ -1024,6 +1031,14 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     <message>
         <source>Sleep time has been set</source>
         <translation>Sleep time has been set</translation>
+    </message>
+    <message>
+        <source>Import profile successful, as "%1": the name "%2" is taken</source>
+        <translation>Import profile successful, as "%1": the name "%2" is taken</translation>
+    </message>
+    <message>
+        <source>The profile name is unchanged</source>
+        <translation>The profile name is unchanged</translation>
     </message>
 </context>
 <context>
@@ -1649,8 +1664,8 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>Saving the Win lock choices failed</translation>
     </message>
     <message>
-        <source>The desktop&apos;s keyboard settings could not be opened</source>
-        <translation>The desktop&apos;s keyboard settings could not be opened</translation>
+        <source>The desktop's keyboard settings could not be opened</source>
+        <translation>The desktop's keyboard settings could not be opened</translation>
     </message>
     <message>
         <source>Create</source>
@@ -1765,8 +1780,8 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>Delete macro successful</translation>
     </message>
     <message>
-        <source>Macro name can&apos;t be empty</source>
-        <translation>Macro name can&apos;t be empty</translation>
+        <source>Macro name can't be empty</source>
+        <translation>Macro name can't be empty</translation>
     </message>
     <message>
         <source>Modify macro name successful</source>
@@ -1925,8 +1940,8 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>Wave</translation>
     </message>
     <message>
-        <source>Custom light name can&apos;t be empty</source>
-        <translation>Custom light name can&apos;t be empty</translation>
+        <source>Custom light name can't be empty</source>
+        <translation>Custom light name can't be empty</translation>
     </message>
     <message>
         <source>Modify custom light name successful</source>
@@ -2005,8 +2020,8 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>2.Select one key;</translation>
     </message>
     <message>
-        <source>3.Clicked &quot;Start calibration&quot;;</source>
-        <translation>3.Clicked &quot;Start calibration&quot;;</translation>
+        <source>3.Clicked "Start calibration";</source>
+        <translation>3.Clicked "Start calibration";</translation>
     </message>
     <message>
         <source>4.Press the selected key;</source>
@@ -2065,12 +2080,12 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
-        <translation>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</translation>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
+        <translation>When "Single Key" is selected, simply click a certain key to complete key configuration;</translation>
     </message>
     <message>
-        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</translation>
+        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</translation>
     </message>
     <message>
         <source>Trigger points for DKS actions</source>
@@ -2275,6 +2290,22 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     <message>
         <source>No action</source>
         <translation>No action</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Select a macro</source>
+        <translation>Select a macro</translation>
+    </message>
+    <message>
+        <source>Select an advanced key</source>
+        <translation>Select an advanced key</translation>
+    </message>
+    <message>
+        <source>Please create or select a macro first</source>
+        <translation>Please create or select a macro first</translation>
     </message>
 </context>
 <context>

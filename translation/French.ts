@@ -5,19 +5,19 @@
     <name>CTavrixXML</name>
     <message>
         <source>The file %1 does not exist</source>
-        <translation>Le fichier %1 n&apos;existe pas</translation>
+        <translation>Le fichier %1 n'existe pas</translation>
     </message>
     <message>
         <source>The file %1 cannot be opened</source>
-        <translation>Impossible d&apos;ouvrir le fichier %1</translation>
+        <translation>Impossible d'ouvrir le fichier %1</translation>
     </message>
     <message>
         <source>The file %1 cannot be written</source>
-        <translation>Impossible d&apos;écrire le fichier %1</translation>
+        <translation>Impossible d'écrire le fichier %1</translation>
     </message>
     <message>
         <source>The file %1 cannot be saved: the disk is full</source>
-        <translation>Impossible d&apos;enregistrer le fichier %1 : le disque est plein</translation>
+        <translation>Impossible d'enregistrer le fichier %1 : le disque est plein</translation>
     </message>
     <message>
         <source>The file %1 is damaged (line %2)</source>
@@ -29,11 +29,11 @@
     </message>
     <message>
         <source>The file %1 is damaged (line %2): it holds a text longer than %3 KB, more than any settings file holds</source>
-        <translation>Le fichier %1 est endommagé (ligne %2) : il contient un texte de plus de %3 Ko, plus qu&apos;aucun fichier de paramètres n&apos;en contient</translation>
+        <translation>Le fichier %1 est endommagé (ligne %2) : il contient un texte de plus de %3 Ko, plus qu'aucun fichier de paramètres n'en contient</translation>
     </message>
     <message>
         <source>The file %1 is damaged: it is larger than %2 MB, more than any settings file holds</source>
-        <translation>Le fichier %1 est endommagé : il dépasse %2 Mo, plus qu&apos;aucun fichier de paramètres</translation>
+        <translation>Le fichier %1 est endommagé : il dépasse %2 Mo, plus qu'aucun fichier de paramètres</translation>
     </message>
 </context>
 <context>
@@ -121,7 +121,7 @@
     </message>
     <message>
         <source>Renaming the custom light failed</source>
-        <translation>Impossible de renommer l&apos;éclairage personnalisé</translation>
+        <translation>Impossible de renommer l'éclairage personnalisé</translation>
     </message>
 </context>
 <context>
@@ -131,8 +131,8 @@
         <translation>Le texte est dans le presse-papiers : appuyez sur Ctrl+V pour le coller</translation>
     </message>
     <message>
-        <source>The keyboard&apos;s settings could not be saved</source>
-        <translation>Impossible d&apos;enregistrer les réglages du clavier</translation>
+        <source>The keyboard's settings could not be saved</source>
+        <translation>Impossible d'enregistrer les réglages du clavier</translation>
     </message>
 </context>
 <context>
@@ -171,7 +171,7 @@
     </message>
     <message>
         <source>Light Setting</source>
-        <translation>Réglages de l&apos;éclairage</translation>
+        <translation>Réglages de l'éclairage</translation>
     </message>
     <message>
         <source>Macro</source>
@@ -191,7 +191,7 @@
     </message>
     <message>
         <source>The device is not ready</source>
-        <translation>Le périphérique n&apos;est pas encore prêt</translation>
+        <translation>Le périphérique n'est pas encore prêt</translation>
     </message>
     <message>
         <source>The device is offline</source>
@@ -203,7 +203,7 @@
     </message>
     <message>
         <source>Please select one Key first</source>
-        <translation>Veuillez d&apos;abord sélectionner une touche</translation>
+        <translation>Veuillez d'abord sélectionner une touche</translation>
     </message>
     <message>
         <source>Tip</source>
@@ -223,7 +223,7 @@
     </message>
     <message>
         <source>Please switch to key calibration mode first</source>
-        <translation>Veuillez d&apos;abord passer en mode de calibrage des touches</translation>
+        <translation>Veuillez d'abord passer en mode de calibrage des touches</translation>
     </message>
     <message>
         <source>The key calibration successful</source>
@@ -336,7 +336,7 @@ Débranchez-le puis rebranchez-le, ou rechargez les règles des périphériques 
     </message>
     <message>
         <source>Light mode</source>
-        <translation>Mode d&apos;éclairage</translation>
+        <translation>Mode d'éclairage</translation>
     </message>
     <message>
         <source>Full color</source>
@@ -373,6 +373,13 @@ Débranchez-le puis rebranchez-le, ou rechargez les règles des périphériques 
     <message>
         <source>Custom light</source>
         <translation>Éclairage personnalisé</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Binding</source>
+        <translation>Associée</translation>
     </message>
 </context>
 <context>
@@ -522,11 +529,11 @@ Débranchez-le puis rebranchez-le, ou rechargez les règles des périphériques 
     </message>
     <message>
         <source>The program ended unexpectedly last time. A report was saved in %1</source>
-        <translation>Le programme s&apos;est arrêté de manière inattendue la dernière fois. Un rapport a été enregistré dans %1</translation>
+        <translation>Le programme s'est arrêté de manière inattendue la dernière fois. Un rapport a été enregistré dans %1</translation>
     </message>
     <message>
         <source>The device library could not be started: no keyboard can be found.</source>
-        <translation>La bibliothèque des périphériques n&apos;a pas pu démarrer : aucun clavier ne peut être trouvé.</translation>
+        <translation>La bibliothèque des périphériques n'a pas pu démarrer : aucun clavier ne peut être trouvé.</translation>
     </message>
 </context>
 <context>
@@ -685,8 +692,8 @@ Débranchez-le puis rebranchez-le, ou rechargez les règles des périphériques 
         <translation>DSeniorKeysRecordExplainDia</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
-When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
+When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
         <translation>Avec « Touche unique », il suffit de cliquer sur une touche pour terminer la configuration ; 
 Avec « Combinaison de touches », choisissez au moins une touche de modification et une autre touche pour terminer la combinaison, par exemple L_Shift+A ou L_Shift+L_Ctrl+A ;</translation>
     </message>
@@ -726,7 +733,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Background image</source>
-        <translation>Image d&apos;arrière-plan</translation>
+        <translation>Image d'arrière-plan</translation>
     </message>
     <message>
         <source>Auto start</source>
@@ -734,7 +741,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Launch applications when the system starts (Minimized)</source>
-        <translation>Lancer l&apos;application au démarrage du système (réduite)</translation>
+        <translation>Lancer l'application au démarrage du système (réduite)</translation>
     </message>
     <message>
         <source>Close startup to tray</source>
@@ -750,7 +757,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Application software</source>
-        <translation>Logiciel d&apos;application</translation>
+        <translation>Logiciel d'application</translation>
     </message>
     <message>
         <source>Check Update</source>
@@ -777,8 +784,8 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
         <translation>Autre</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -819,7 +826,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
-        <translation>Personnalisez la course de déclenchement et la course de réinitialisation selon votre intention d&apos;appuyer sur la touche ou de la relâcher.</translation>
+        <translation>Personnalisez la course de déclenchement et la course de réinitialisation selon votre intention d'appuyer sur la touche ou de la relâcher.</translation>
     </message>
     <message>
         <source>Secondary sensitivity</source>
@@ -827,7 +834,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
-        <translation>Vous pouvez régler séparément la course du déclenchement rapide à l&apos;appui (déclenchement) et au relâchement (réinitialisation).</translation>
+        <translation>Vous pouvez régler séparément la course du déclenchement rapide à l'appui (déclenchement) et au relâchement (réinitialisation).</translation>
     </message>
     <message>
         <source>Press/Release</source>
@@ -879,7 +886,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Intensity tracking</source>
-        <translation>Suivi de l&apos;intensité</translation>
+        <translation>Suivi de l'intensité</translation>
     </message>
     <message>
         <source>Report rate</source>
@@ -891,7 +898,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>About the travel scale</source>
-        <translation>À propos de l&apos;échelle de course</translation>
+        <translation>À propos de l'échelle de course</translation>
     </message>
 </context>
 <context>
@@ -920,7 +927,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Operate failed: the keyboard is not connected</source>
-        <translation>Échec de l&apos;opération : le clavier n&apos;est pas connecté</translation>
+        <translation>Échec de l'opération : le clavier n'est pas connecté</translation>
     </message>
 </context>
 <context>
@@ -955,11 +962,11 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Please select save directory first</source>
-        <translation>Veuillez d&apos;abord choisir le dossier de destination</translation>
+        <translation>Veuillez d'abord choisir le dossier de destination</translation>
     </message>
     <message>
         <source>This index node non-existent</source>
-        <translation>Aucun profil n&apos;existe pour cet index</translation>
+        <translation>Aucun profil n'existe pour cet index</translation>
     </message>
     <message>
         <source>The profile name cannot be used as a file name</source>
@@ -971,22 +978,22 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Export profile failed</source>
-        <translation>Échec de l&apos;exportation du profil</translation>
+        <translation>Échec de l'exportation du profil</translation>
     </message>
     <message>
         <source>Please select import file first</source>
-        <translation>Veuillez d&apos;abord choisir le fichier à importer</translation>
+        <translation>Veuillez d'abord choisir le fichier à importer</translation>
     </message>
     <message>
         <source>Import profile failed</source>
-        <translation>Échec de l&apos;importation du profil</translation>
+        <translation>Échec de l'importation du profil</translation>
     </message>
     <message>
         <source>Import profile successful</source>
         <translation>Profil importé avec succès</translation>
     </message>
     <message>
-        <source>Profile name can&apos;t empty</source>
+        <source>Profile name can't empty</source>
         <translation>Le nom du profil ne peut pas être vide</translation>
     </message>
     <message>
@@ -1007,7 +1014,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
-        <translation>La mise en veille de l&apos;éclairage ne peut pas être plus tardive que celle du clavier</translation>
+        <translation>La mise en veille de l'éclairage ne peut pas être plus tardive que celle du clavier</translation>
     </message>
     <message>
         <source>Keyboard enters sleep time is too short</source>
@@ -1019,11 +1026,19 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Saving the sleep time failed</source>
-        <translation>Échec de l&apos;enregistrement du délai de veille</translation>
+        <translation>Échec de l'enregistrement du délai de veille</translation>
     </message>
     <message>
         <source>Sleep time has been set</source>
         <translation>Le délai de veille a été réglé</translation>
+    </message>
+    <message>
+        <source>Import profile successful, as "%1": the name "%2" is taken</source>
+        <translation>Profil importé sous le nom « %1 » : le nom « %2 » est déjà pris</translation>
+    </message>
+    <message>
+        <source>The profile name is unchanged</source>
+        <translation>Le nom du profil n'a pas changé</translation>
     </message>
 </context>
 <context>
@@ -1098,7 +1113,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Atmosphere Light</source>
-        <translation>Éclairage d&apos;ambiance</translation>
+        <translation>Éclairage d'ambiance</translation>
     </message>
     <message>
         <source>Senior Keys</source>
@@ -1154,11 +1169,11 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Screen brightness+</source>
-        <translation>Luminosité de l&apos;écran+</translation>
+        <translation>Luminosité de l'écran+</translation>
     </message>
     <message>
         <source>Screen brightness-</source>
-        <translation>Luminosité de l&apos;écran-</translation>
+        <translation>Luminosité de l'écran-</translation>
     </message>
     <message>
         <source>Search</source>
@@ -1214,7 +1229,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Lock computer</source>
-        <translation>Verrouiller l&apos;ordinateur</translation>
+        <translation>Verrouiller l'ordinateur</translation>
     </message>
     <message>
         <source>Copy</source>
@@ -1306,7 +1321,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>All light</source>
-        <translation>Tout l&apos;éclairage</translation>
+        <translation>Tout l'éclairage</translation>
     </message>
     <message>
         <source>Static</source>
@@ -1374,15 +1389,15 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Light recording</source>
-        <translation>Enregistrement de l&apos;éclairage</translation>
+        <translation>Enregistrement de l'éclairage</translation>
     </message>
     <message>
         <source>Close side light</source>
-        <translation>Éteindre l&apos;éclairage latéral</translation>
+        <translation>Éteindre l'éclairage latéral</translation>
     </message>
     <message>
         <source>Stop side light</source>
-        <translation>Figer l&apos;éclairage latéral</translation>
+        <translation>Figer l'éclairage latéral</translation>
     </message>
     <message>
         <source>Default</source>
@@ -1474,7 +1489,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Background image</source>
-        <translation>Image d&apos;arrière-plan</translation>
+        <translation>Image d'arrière-plan</translation>
     </message>
     <message>
         <source>Auto start</source>
@@ -1482,7 +1497,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Launch applications when the system starts (Minimized)</source>
-        <translation>Lancer l&apos;application au démarrage du système (réduite)</translation>
+        <translation>Lancer l'application au démarrage du système (réduite)</translation>
     </message>
     <message>
         <source>Close startup to tray</source>
@@ -1526,7 +1541,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Select application</source>
-        <translation>Choisir l&apos;application</translation>
+        <translation>Choisir l'application</translation>
     </message>
     <message>
         <source>Applications (*.desktop)</source>
@@ -1562,7 +1577,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Please select one Key first</source>
-        <translation>Veuillez d&apos;abord sélectionner une touche</translation>
+        <translation>Veuillez d'abord sélectionner une touche</translation>
     </message>
     <message>
         <source>Operate successful</source>
@@ -1570,7 +1585,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Operate failed, the profile could not be saved</source>
-        <translation>Échec de l&apos;opération, le profil n&apos;a pas pu être enregistré</translation>
+        <translation>Échec de l'opération, le profil n'a pas pu être enregistré</translation>
     </message>
     <message>
         <source>Setting failed because the text is empty</source>
@@ -1614,7 +1629,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Light into sleep:</source>
-        <translation>Veille de l&apos;éclairage :</translation>
+        <translation>Veille de l'éclairage :</translation>
     </message>
     <message>
         <source>Second</source>
@@ -1646,11 +1661,11 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Saving the Win lock choices failed</source>
-        <translation>Échec de l&apos;enregistrement des options du verrouillage Win</translation>
+        <translation>Échec de l'enregistrement des options du verrouillage Win</translation>
     </message>
     <message>
-        <source>The desktop&apos;s keyboard settings could not be opened</source>
-        <translation>Impossible d&apos;ouvrir les paramètres du clavier du bureau</translation>
+        <source>The desktop's keyboard settings could not be opened</source>
+        <translation>Impossible d'ouvrir les paramètres du clavier du bureau</translation>
     </message>
     <message>
         <source>Create</source>
@@ -1750,11 +1765,11 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Start record</source>
-        <translation>Démarrer l&apos;enregistrement</translation>
+        <translation>Démarrer l'enregistrement</translation>
     </message>
     <message>
         <source>Stop record</source>
-        <translation>Arrêter l&apos;enregistrement</translation>
+        <translation>Arrêter l'enregistrement</translation>
     </message>
     <message>
         <source>Add macro successful</source>
@@ -1765,7 +1780,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
         <translation>Macro supprimée</translation>
     </message>
     <message>
-        <source>Macro name can&apos;t be empty</source>
+        <source>Macro name can't be empty</source>
         <translation>Le nom de la macro ne peut pas être vide</translation>
     </message>
     <message>
@@ -1774,7 +1789,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Please select a specific location first</source>
-        <translation>Veuillez d&apos;abord choisir une position</translation>
+        <translation>Veuillez d'abord choisir une position</translation>
     </message>
     <message>
         <source>Please enter a key</source>
@@ -1782,7 +1797,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>The record of events has reached the limit</source>
-        <translation>Le nombre maximal d&apos;événements est atteint</translation>
+        <translation>Le nombre maximal d'événements est atteint</translation>
     </message>
     <message>
         <source>Insert successful</source>
@@ -1794,7 +1809,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Please select a macro first</source>
-        <translation>Veuillez d&apos;abord choisir une macro</translation>
+        <translation>Veuillez d'abord choisir une macro</translation>
     </message>
     <message>
         <source>Clear record macro successful</source>
@@ -1802,7 +1817,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Please select save directory first</source>
-        <translation>Veuillez d&apos;abord choisir un dossier</translation>
+        <translation>Veuillez d'abord choisir un dossier</translation>
     </message>
     <message>
         <source>Export macro successful</source>
@@ -1818,7 +1833,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Import macro failed: the file is damaged</source>
-        <translation>Échec de l&apos;importation : le fichier est endommagé</translation>
+        <translation>Échec de l'importation : le fichier est endommagé</translation>
     </message>
     <message>
         <source>Import macro successful</source>
@@ -1870,7 +1885,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>There is no macro to assign, please record a macro first</source>
-        <translation>Aucune macro à attribuer, veuillez d&apos;abord enregistrer une macro</translation>
+        <translation>Aucune macro à attribuer, veuillez d'abord enregistrer une macro</translation>
     </message>
     <message>
         <source>Brightness:</source>
@@ -1914,7 +1929,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>The device has no atmosphere lamp</source>
-        <translation>L&apos;appareil n&apos;a pas d&apos;éclairage d&apos;ambiance</translation>
+        <translation>L'appareil n'a pas d'éclairage d'ambiance</translation>
     </message>
     <message>
         <source>DPI</source>
@@ -1925,12 +1940,12 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
         <translation>Vague</translation>
     </message>
     <message>
-        <source>Custom light name can&apos;t be empty</source>
-        <translation>Le nom de l&apos;éclairage personnalisé ne peut pas être vide</translation>
+        <source>Custom light name can't be empty</source>
+        <translation>Le nom de l'éclairage personnalisé ne peut pas être vide</translation>
     </message>
     <message>
         <source>Modify custom light name successful</source>
-        <translation>Nom de l&apos;éclairage personnalisé modifié</translation>
+        <translation>Nom de l'éclairage personnalisé modifié</translation>
     </message>
     <message>
         <source>Breath</source>
@@ -1986,7 +2001,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Fireworks</source>
-        <translation>Feux d&apos;artifice</translation>
+        <translation>Feux d'artifice</translation>
     </message>
     <message>
         <source>Musical Rhythm</source>
@@ -1998,14 +2013,14 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>1.Into key calibration mode first;</source>
-        <translation>1.Entrez d&apos;abord en mode de calibrage des touches ;</translation>
+        <translation>1.Entrez d'abord en mode de calibrage des touches ;</translation>
     </message>
     <message>
         <source>2.Select one key;</source>
         <translation>2.Sélectionnez une touche ;</translation>
     </message>
     <message>
-        <source>3.Clicked &quot;Start calibration&quot;;</source>
+        <source>3.Clicked "Start calibration";</source>
         <translation>3.Cliquez sur « Démarrer le calibrage » ;</translation>
     </message>
     <message>
@@ -2014,11 +2029,11 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>5.Return key calibration results;</source>
-        <translation>5.Le résultat du calibrage s&apos;affiche ;</translation>
+        <translation>5.Le résultat du calibrage s'affiche ;</translation>
     </message>
     <message>
         <source>Set the required press key duration for triggering.</source>
-        <translation>Réglez la course d&apos;appui nécessaire au déclenchement.</translation>
+        <translation>Réglez la course d'appui nécessaire au déclenchement.</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -2030,7 +2045,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Sensitivity of pressing and releasing</source>
-        <translation>Sensibilité à l&apos;appui et au relâchement</translation>
+        <translation>Sensibilité à l'appui et au relâchement</translation>
     </message>
     <message>
         <source>Reset sensitivity</source>
@@ -2058,18 +2073,18 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
-        <translation>Personnalisez la course de déclenchement et la course de réinitialisation selon votre intention d&apos;appuyer sur la touche ou de la relâcher.</translation>
+        <translation>Personnalisez la course de déclenchement et la course de réinitialisation selon votre intention d'appuyer sur la touche ou de la relâcher.</translation>
     </message>
     <message>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
-        <translation>Vous pouvez régler séparément la course du déclenchement rapide à l&apos;appui (déclenchement) et au relâchement (réinitialisation).</translation>
+        <translation>Vous pouvez régler séparément la course du déclenchement rapide à l'appui (déclenchement) et au relâchement (réinitialisation).</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
         <translation>Avec « Touche unique », il suffit de cliquer sur une touche pour terminer la configuration ;</translation>
     </message>
     <message>
-        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
         <translation>Avec « Combinaison de touches », choisissez au moins une touche de modification et une autre touche pour terminer la combinaison, par exemple L_Shift+A ou L_Shift+L_Ctrl+A ;</translation>
     </message>
     <message>
@@ -2122,7 +2137,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>If the firmware is being updated, do not unplug the device!</source>
-        <translation>Ne débranchez pas l&apos;appareil pendant la mise à jour du micrologiciel !</translation>
+        <translation>Ne débranchez pas l'appareil pendant la mise à jour du micrologiciel !</translation>
     </message>
     <message>
         <source>Update successful</source>
@@ -2218,7 +2233,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>The firmware image is not valid for this keyboard</source>
-        <translation>L&apos;image du micrologiciel n&apos;est pas valide pour ce clavier</translation>
+        <translation>L'image du micrologiciel n'est pas valide pour ce clavier</translation>
     </message>
     <message>
         <source>Reconnect the keyboard</source>
@@ -2230,7 +2245,7 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Saving the macro failed</source>
-        <translation>Impossible d&apos;enregistrer la macro</translation>
+        <translation>Impossible d'enregistrer la macro</translation>
     </message>
     <message>
         <source>The macro name cannot be used as a file name</source>
@@ -2238,31 +2253,31 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     </message>
     <message>
         <source>Export macro failed: the file %1 cannot be written</source>
-        <translation>Échec de l&apos;exportation de la macro : impossible d&apos;écrire le fichier %1</translation>
+        <translation>Échec de l'exportation de la macro : impossible d'écrire le fichier %1</translation>
     </message>
     <message>
         <source>Import macro failed: the file %1 cannot be opened</source>
-        <translation>Échec de l&apos;importation de la macro : impossible d&apos;ouvrir le fichier %1</translation>
+        <translation>Échec de l'importation de la macro : impossible d'ouvrir le fichier %1</translation>
     </message>
     <message>
         <source>Import macro failed: the file is larger than %1 KB</source>
-        <translation>Échec de l&apos;importation de la macro : le fichier dépasse %1 Ko</translation>
+        <translation>Échec de l'importation de la macro : le fichier dépasse %1 Ko</translation>
     </message>
     <message>
         <source>Import macro failed: the file holds more than %1 events</source>
-        <translation>Échec de l&apos;importation de la macro : le fichier contient plus de %1 événements</translation>
+        <translation>Échec de l'importation de la macro : le fichier contient plus de %1 événements</translation>
     </message>
     <message>
         <source>Import macro failed: the store already holds %1 macros</source>
-        <translation>Échec de l&apos;importation de la macro : %1 macros sont déjà enregistrées</translation>
+        <translation>Échec de l'importation de la macro : %1 macros sont déjà enregistrées</translation>
     </message>
     <message>
         <source>Saving the advanced key failed</source>
-        <translation>Impossible d&apos;enregistrer la touche avancée</translation>
+        <translation>Impossible d'enregistrer la touche avancée</translation>
     </message>
     <message>
         <source>Saving the light settings failed</source>
-        <translation>Échec de l&apos;enregistrement des réglages d&apos;éclairage</translation>
+        <translation>Échec de l'enregistrement des réglages d'éclairage</translation>
     </message>
     <message>
         <source>Key %1, point %2</source>
@@ -2275,6 +2290,22 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     <message>
         <source>No action</source>
         <translation>Aucune action</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Select a macro</source>
+        <translation>Choisir une macro</translation>
+    </message>
+    <message>
+        <source>Select an advanced key</source>
+        <translation>Choisir une touche avancée</translation>
+    </message>
+    <message>
+        <source>Please create or select a macro first</source>
+        <translation>Veuillez d'abord créer ou choisir une macro</translation>
     </message>
 </context>
 <context>

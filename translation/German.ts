@@ -131,7 +131,7 @@
         <translation>Der Text liegt in der Zwischenablage: Drücken Sie Strg+V, um ihn einzufügen</translation>
     </message>
     <message>
-        <source>The keyboard&apos;s settings could not be saved</source>
+        <source>The keyboard's settings could not be saved</source>
         <translation>Die Einstellungen der Tastatur konnten nicht gespeichert werden</translation>
     </message>
 </context>
@@ -373,6 +373,13 @@ Ziehen Sie sie ab und stecken Sie sie wieder ein, oder laden Sie die Geräterege
     <message>
         <source>Custom light</source>
         <translation>Eigene Beleuchtung</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Binding</source>
+        <translation>Zugewiesen</translation>
     </message>
 </context>
 <context>
@@ -685,8 +692,8 @@ Ziehen Sie sie ab und stecken Sie sie wieder ein, oder laden Sie die Geräterege
         <translation>DSeniorKeysRecordExplainDia</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
-When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
+When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
         <translation>Bei „Einzeltaste“ genügt ein Klick auf eine Taste, um die Belegung abzuschließen; 
 Bei „Tastenkombination“ müssen mindestens eine Zusatztaste und eine weitere Taste gewählt werden, um die Kombination einzugeben, etwa L_Shift+A oder L_Shift+L_Ctrl+A;</translation>
     </message>
@@ -777,8 +784,8 @@ Bei „Tastenkombination“ müssen mindestens eine Zusatztaste und eine weitere
         <translation>Andere</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -986,7 +993,7 @@ Bei „Tastenkombination“ müssen mindestens eine Zusatztaste und eine weitere
         <translation>Profil erfolgreich importiert</translation>
     </message>
     <message>
-        <source>Profile name can&apos;t empty</source>
+        <source>Profile name can't empty</source>
         <translation>Der Profilname darf nicht leer sein</translation>
     </message>
     <message>
@@ -1024,6 +1031,14 @@ Bei „Tastenkombination“ müssen mindestens eine Zusatztaste und eine weitere
     <message>
         <source>Sleep time has been set</source>
         <translation>Ruhezeit wurde eingestellt</translation>
+    </message>
+    <message>
+        <source>Import profile successful, as "%1": the name "%2" is taken</source>
+        <translation>Profil als „%1“ importiert: Der Name „%2“ ist schon vergeben</translation>
+    </message>
+    <message>
+        <source>The profile name is unchanged</source>
+        <translation>Der Profilname ist unverändert</translation>
     </message>
 </context>
 <context>
@@ -1649,7 +1664,7 @@ Bei „Tastenkombination“ müssen mindestens eine Zusatztaste und eine weitere
         <translation>Einstellungen der Win-Sperre konnten nicht gespeichert werden</translation>
     </message>
     <message>
-        <source>The desktop&apos;s keyboard settings could not be opened</source>
+        <source>The desktop's keyboard settings could not be opened</source>
         <translation>Die Tastatureinstellungen des Desktops konnten nicht geöffnet werden</translation>
     </message>
     <message>
@@ -1765,7 +1780,7 @@ Bei „Tastenkombination“ müssen mindestens eine Zusatztaste und eine weitere
         <translation>Makro gelöscht</translation>
     </message>
     <message>
-        <source>Macro name can&apos;t be empty</source>
+        <source>Macro name can't be empty</source>
         <translation>Der Makroname darf nicht leer sein</translation>
     </message>
     <message>
@@ -1925,7 +1940,7 @@ Bei „Tastenkombination“ müssen mindestens eine Zusatztaste und eine weitere
         <translation>Welle</translation>
     </message>
     <message>
-        <source>Custom light name can&apos;t be empty</source>
+        <source>Custom light name can't be empty</source>
         <translation>Der Name der eigenen Beleuchtung darf nicht leer sein</translation>
     </message>
     <message>
@@ -2005,7 +2020,7 @@ Bei „Tastenkombination“ müssen mindestens eine Zusatztaste und eine weitere
         <translation>2.Eine Taste auswählen;</translation>
     </message>
     <message>
-        <source>3.Clicked &quot;Start calibration&quot;;</source>
+        <source>3.Clicked "Start calibration";</source>
         <translation>3.Auf „Kalibrierung starten“ klicken;</translation>
     </message>
     <message>
@@ -2065,11 +2080,11 @@ Bei „Tastenkombination“ müssen mindestens eine Zusatztaste und eine weitere
         <translation>Sie können die Wege der Schnellauslösung für Drücken (Auslösen) und Loslassen (Zurücksetzen) getrennt einstellen.</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
         <translation>Bei „Einzeltaste“ genügt ein Klick auf eine Taste, um die Belegung abzuschließen;</translation>
     </message>
     <message>
-        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
         <translation>Bei „Tastenkombination“ müssen mindestens eine Zusatztaste und eine weitere Taste gewählt werden, um die Kombination einzugeben, etwa L_Shift+A oder L_Shift+L_Ctrl+A;</translation>
     </message>
     <message>
@@ -2275,6 +2290,22 @@ Bei „Tastenkombination“ müssen mindestens eine Zusatztaste und eine weitere
     <message>
         <source>No action</source>
         <translation>Keine Aktion</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Select a macro</source>
+        <translation>Makro wählen</translation>
+    </message>
+    <message>
+        <source>Select an advanced key</source>
+        <translation>Erweiterte Taste wählen</translation>
+    </message>
+    <message>
+        <source>Please create or select a macro first</source>
+        <translation>Bitte zuerst ein Makro anlegen oder wählen</translation>
     </message>
 </context>
 <context>

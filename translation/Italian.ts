@@ -131,7 +131,7 @@
         <translation>Il testo è negli appunti: premi Ctrl+V per incollarlo</translation>
     </message>
     <message>
-        <source>The keyboard&apos;s settings could not be saved</source>
+        <source>The keyboard's settings could not be saved</source>
         <translation>Impossibile salvare le impostazioni della tastiera</translation>
     </message>
 </context>
@@ -376,6 +376,13 @@ Scollegala e ricollegala, oppure ricarica le regole dei dispositivi:</translatio
     </message>
 </context>
 <context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Binding</source>
+        <translation>Assegnata</translation>
+    </message>
+</context>
+<context>
     <name>DMacroPage</name>
     <message>
         <source>Macro Record</source>
@@ -522,7 +529,7 @@ Scollegala e ricollegala, oppure ricarica le regole dei dispositivi:</translatio
     </message>
     <message>
         <source>The program ended unexpectedly last time. A report was saved in %1</source>
-        <translation>L&apos;ultima volta il programma è terminato in modo imprevisto. È stato salvato un rapporto in %1</translation>
+        <translation>L'ultima volta il programma è terminato in modo imprevisto. È stato salvato un rapporto in %1</translation>
     </message>
     <message>
         <source>The device library could not be started: no keyboard can be found.</source>
@@ -685,10 +692,10 @@ Scollegala e ricollegala, oppure ricarica le regole dei dispositivi:</translatio
         <translation>DSeniorKeysRecordExplainDia</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
-When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation>Con &quot;Tasto singolo&quot; selezionato, basta fare clic su un tasto per completare la configurazione; 
-Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un tasto modificatore e un altro tasto per completare la combinazione, ad esempio L_Shift+A o L_Shift+L_Ctrl+A;</translation>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
+When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>Con "Tasto singolo" selezionato, basta fare clic su un tasto per completare la configurazione; 
+Con "Combinazione di tasti" selezionata, occorre scegliere almeno un tasto modificatore e un altro tasto per completare la combinazione, ad esempio L_Shift+A o L_Shift+L_Ctrl+A;</translation>
     </message>
 </context>
 <context>
@@ -734,11 +741,11 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
     </message>
     <message>
         <source>Launch applications when the system starts (Minimized)</source>
-        <translation>Avvia l&apos;applicazione all&apos;avvio del sistema (ridotta a icona)</translation>
+        <translation>Avvia l'applicazione all'avvio del sistema (ridotta a icona)</translation>
     </message>
     <message>
         <source>Close startup to tray</source>
-        <translation>Riduci nell&apos;area di notifica alla chiusura</translation>
+        <translation>Riduci nell'area di notifica alla chiusura</translation>
     </message>
     <message>
         <source>Upgrade</source>
@@ -777,8 +784,8 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
         <translation>Altro</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -819,7 +826,7 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
     </message>
     <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
-        <translation>Personalizza la corsa di attivazione e quella di ripristino in base all&apos;intenzione di premere o rilasciare il tasto.</translation>
+        <translation>Personalizza la corsa di attivazione e quella di ripristino in base all'intenzione di premere o rilasciare il tasto.</translation>
     </message>
     <message>
         <source>Secondary sensitivity</source>
@@ -827,7 +834,7 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
     </message>
     <message>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
-        <translation>Puoi impostare separatamente la corsa dell&apos;attivazione rapida alla pressione (attivazione) e al rilascio (ripristino).</translation>
+        <translation>Puoi impostare separatamente la corsa dell'attivazione rapida alla pressione (attivazione) e al rilascio (ripristino).</translation>
     </message>
     <message>
         <source>Press/Release</source>
@@ -879,7 +886,7 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
     </message>
     <message>
         <source>Intensity tracking</source>
-        <translation>Rilevamento dell&apos;intensità</translation>
+        <translation>Rilevamento dell'intensità</translation>
     </message>
     <message>
         <source>Report rate</source>
@@ -986,7 +993,7 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
         <translation>Profilo importato correttamente</translation>
     </message>
     <message>
-        <source>Profile name can&apos;t empty</source>
+        <source>Profile name can't empty</source>
         <translation>Il nome del profilo non può essere vuoto</translation>
     </message>
     <message>
@@ -1007,7 +1014,7 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
     </message>
     <message>
         <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
-        <translation>Il tempo di sospensione dell&apos;illuminazione non può superare quello della tastiera</translation>
+        <translation>Il tempo di sospensione dell'illuminazione non può superare quello della tastiera</translation>
     </message>
     <message>
         <source>Keyboard enters sleep time is too short</source>
@@ -1024,6 +1031,14 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
     <message>
         <source>Sleep time has been set</source>
         <translation>Il tempo di sospensione è stato impostato</translation>
+    </message>
+    <message>
+        <source>Import profile successful, as "%1": the name "%2" is taken</source>
+        <translation>Profilo importato come "%1": il nome "%2" è già in uso</translation>
+    </message>
+    <message>
+        <source>The profile name is unchanged</source>
+        <translation>Il nome del profilo non è cambiato</translation>
     </message>
 </context>
 <context>
@@ -1098,7 +1113,7 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
     </message>
     <message>
         <source>Atmosphere Light</source>
-        <translation>Luce d&apos;atmosfera</translation>
+        <translation>Luce d'atmosfera</translation>
     </message>
     <message>
         <source>Senior Keys</source>
@@ -1482,11 +1497,11 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
     </message>
     <message>
         <source>Launch applications when the system starts (Minimized)</source>
-        <translation>Avvia l&apos;applicazione all&apos;avvio del sistema (ridotta a icona)</translation>
+        <translation>Avvia l'applicazione all'avvio del sistema (ridotta a icona)</translation>
     </message>
     <message>
         <source>Close startup to tray</source>
-        <translation>Riduci nell&apos;area di notifica alla chiusura</translation>
+        <translation>Riduci nell'area di notifica alla chiusura</translation>
     </message>
     <message>
         <source>Upgrade</source>
@@ -1522,7 +1537,7 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
     </message>
     <message>
         <source>Please select the path where your app is located</source>
-        <translation>Selezionare il percorso in cui si trova l&apos;app</translation>
+        <translation>Selezionare il percorso in cui si trova l'app</translation>
     </message>
     <message>
         <source>Select application</source>
@@ -1649,7 +1664,7 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
         <translation>Salvataggio delle opzioni del blocco Win non riuscito</translation>
     </message>
     <message>
-        <source>The desktop&apos;s keyboard settings could not be opened</source>
+        <source>The desktop's keyboard settings could not be opened</source>
         <translation>Impossibile aprire le impostazioni della tastiera del desktop</translation>
     </message>
     <message>
@@ -1765,7 +1780,7 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
         <translation>Macro eliminata</translation>
     </message>
     <message>
-        <source>Macro name can&apos;t be empty</source>
+        <source>Macro name can't be empty</source>
         <translation>Il nome della macro non può essere vuoto</translation>
     </message>
     <message>
@@ -1914,7 +1929,7 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
     </message>
     <message>
         <source>The device has no atmosphere lamp</source>
-        <translation>Il dispositivo non ha luci d&apos;ambiente</translation>
+        <translation>Il dispositivo non ha luci d'ambiente</translation>
     </message>
     <message>
         <source>DPI</source>
@@ -1925,12 +1940,12 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
         <translation>Onda</translation>
     </message>
     <message>
-        <source>Custom light name can&apos;t be empty</source>
-        <translation>Il nome dell&apos;illuminazione personalizzata non può essere vuoto</translation>
+        <source>Custom light name can't be empty</source>
+        <translation>Il nome dell'illuminazione personalizzata non può essere vuoto</translation>
     </message>
     <message>
         <source>Modify custom light name successful</source>
-        <translation>Nome dell&apos;illuminazione personalizzata modificato</translation>
+        <translation>Nome dell'illuminazione personalizzata modificato</translation>
     </message>
     <message>
         <source>Breath</source>
@@ -1986,7 +2001,7 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
     </message>
     <message>
         <source>Fireworks</source>
-        <translation>Fuochi d&apos;artificio</translation>
+        <translation>Fuochi d'artificio</translation>
     </message>
     <message>
         <source>Musical Rhythm</source>
@@ -2005,8 +2020,8 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
         <translation>2.Seleziona un tasto;</translation>
     </message>
     <message>
-        <source>3.Clicked &quot;Start calibration&quot;;</source>
-        <translation>3.Fai clic su &quot;Avvia calibrazione&quot;;</translation>
+        <source>3.Clicked "Start calibration";</source>
+        <translation>3.Fai clic su "Avvia calibrazione";</translation>
     </message>
     <message>
         <source>4.Press the selected key;</source>
@@ -2018,7 +2033,7 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
     </message>
     <message>
         <source>Set the required press key duration for triggering.</source>
-        <translation>Imposta la corsa di pressione necessaria per l&apos;attivazione.</translation>
+        <translation>Imposta la corsa di pressione necessaria per l'attivazione.</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -2058,19 +2073,19 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
     </message>
     <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
-        <translation>Personalizza la corsa di attivazione e quella di ripristino in base all&apos;intenzione di premere o rilasciare il tasto.</translation>
+        <translation>Personalizza la corsa di attivazione e quella di ripristino in base all'intenzione di premere o rilasciare il tasto.</translation>
     </message>
     <message>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
-        <translation>Puoi impostare separatamente la corsa dell&apos;attivazione rapida alla pressione (attivazione) e al rilascio (ripristino).</translation>
+        <translation>Puoi impostare separatamente la corsa dell'attivazione rapida alla pressione (attivazione) e al rilascio (ripristino).</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
-        <translation>Con &quot;Tasto singolo&quot; selezionato, basta fare clic su un tasto per completare la configurazione;</translation>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
+        <translation>Con "Tasto singolo" selezionato, basta fare clic su un tasto per completare la configurazione;</translation>
     </message>
     <message>
-        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation>Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un tasto modificatore e un altro tasto per completare la combinazione, ad esempio L_Shift+A o L_Shift+L_Ctrl+A;</translation>
+        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>Con "Combinazione di tasti" selezionata, occorre scegliere almeno un tasto modificatore e un altro tasto per completare la combinazione, ad esempio L_Shift+A o L_Shift+L_Ctrl+A;</translation>
     </message>
     <message>
         <source>Trigger points for DKS actions</source>
@@ -2122,7 +2137,7 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
     </message>
     <message>
         <source>If the firmware is being updated, do not unplug the device!</source>
-        <translation>Non scollegare il dispositivo durante l&apos;aggiornamento del firmware!</translation>
+        <translation>Non scollegare il dispositivo durante l'aggiornamento del firmware!</translation>
     </message>
     <message>
         <source>Update successful</source>
@@ -2214,11 +2229,11 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
     </message>
     <message>
         <source>Close startup to tray (no system tray found)</source>
-        <translation>Riduci nell&apos;area di notifica alla chiusura (area di notifica non trovata)</translation>
+        <translation>Riduci nell'area di notifica alla chiusura (area di notifica non trovata)</translation>
     </message>
     <message>
         <source>The firmware image is not valid for this keyboard</source>
-        <translation>L&apos;immagine del firmware non è valida per questa tastiera</translation>
+        <translation>L'immagine del firmware non è valida per questa tastiera</translation>
     </message>
     <message>
         <source>Reconnect the keyboard</source>
@@ -2276,6 +2291,22 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
         <source>No action</source>
         <translation>Nessuna azione</translation>
     </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Select a macro</source>
+        <translation>Seleziona una macro</translation>
+    </message>
+    <message>
+        <source>Select an advanced key</source>
+        <translation>Seleziona un tasto avanzato</translation>
+    </message>
+    <message>
+        <source>Please create or select a macro first</source>
+        <translation>Crea o seleziona prima una macro</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>
@@ -2302,7 +2333,7 @@ Con &quot;Combinazione di tasti&quot; selezionata, occorre scegliere almeno un t
         <source>%1.
 Its content cannot be shown. Keep the file as it is (the page stays empty), or move it aside with the date in its name and start a new one?</source>
         <translation>%1.
-Il contenuto non può essere mostrato. Conservare il file così com&apos;è (la pagina resta vuota) o spostarlo da parte con la data nel nome e iniziarne uno nuovo?</translation>
+Il contenuto non può essere mostrato. Conservare il file così com'è (la pagina resta vuota) o spostarlo da parte con la data nel nome e iniziarne uno nuovo?</translation>
     </message>
     <message>
         <source>The file %1 cannot be moved aside</source>
@@ -2368,7 +2399,7 @@ Il contenuto non può essere mostrato. Conservare il file così com&apos;è (la 
     <name>lightDealMain</name>
     <message>
         <source>Musical Rhythm cannot hear the sound output: no sound server answers</source>
-        <translation>Ritmo musicale non riesce a sentire l&apos;uscita audio: nessun server audio risponde</translation>
+        <translation>Ritmo musicale non riesce a sentire l'uscita audio: nessun server audio risponde</translation>
     </message>
 </context>
 <context>

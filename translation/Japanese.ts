@@ -131,7 +131,7 @@
         <translation>テキストはクリップボードにあります。Ctrl+V を押して貼り付けてください</translation>
     </message>
     <message>
-        <source>The keyboard&apos;s settings could not be saved</source>
+        <source>The keyboard's settings could not be saved</source>
         <translation>キーボードの設定を保存できませんでした</translation>
     </message>
 </context>
@@ -373,6 +373,13 @@ Unplug it and plug it in again, or reload the device rules:</source>
     <message>
         <source>Custom light</source>
         <translation>カスタムライト</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Binding</source>
+        <translation>割り当て済み</translation>
     </message>
 </context>
 <context>
@@ -685,8 +692,8 @@ Unplug it and plug it in again, or reload the device rules:</source>
         <translation>DSeniorKeysRecordExplainDia</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
-When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
+When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
         <translation>「シングルキー」を選んだ場合は、キーを1つクリックするだけで設定が完了します； 
 「キーの組み合わせ」を選んだ場合は、修飾キーを1つ以上と他のキーを1つ選ぶと入力が完了します（例：L_Shift+A、L_Shift+L_Ctrl+A）；</translation>
     </message>
@@ -777,8 +784,8 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>その他</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -986,7 +993,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>プロファイルをインポートしました</translation>
     </message>
     <message>
-        <source>Profile name can&apos;t empty</source>
+        <source>Profile name can't empty</source>
         <translation>プロファイル名を空にすることはできません</translation>
     </message>
     <message>
@@ -1024,6 +1031,14 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     <message>
         <source>Sleep time has been set</source>
         <translation>スリープ時間を設定しました</translation>
+    </message>
+    <message>
+        <source>Import profile successful, as "%1": the name "%2" is taken</source>
+        <translation>プロファイルを「%1」としてインポートしました：名前「%2」は使用中です</translation>
+    </message>
+    <message>
+        <source>The profile name is unchanged</source>
+        <translation>プロファイル名は変更されていません</translation>
     </message>
 </context>
 <context>
@@ -1649,7 +1664,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>Win ロックの設定の保存に失敗しました</translation>
     </message>
     <message>
-        <source>The desktop&apos;s keyboard settings could not be opened</source>
+        <source>The desktop's keyboard settings could not be opened</source>
         <translation>デスクトップのキーボード設定を開けませんでした</translation>
     </message>
     <message>
@@ -1765,7 +1780,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>マクロを削除しました</translation>
     </message>
     <message>
-        <source>Macro name can&apos;t be empty</source>
+        <source>Macro name can't be empty</source>
         <translation>マクロ名を空にはできません</translation>
     </message>
     <message>
@@ -1925,7 +1940,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>ウェーブ</translation>
     </message>
     <message>
-        <source>Custom light name can&apos;t be empty</source>
+        <source>Custom light name can't be empty</source>
         <translation>カスタムライトの名前は空にできません</translation>
     </message>
     <message>
@@ -2005,7 +2020,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>2.キーを1つ選択します；</translation>
     </message>
     <message>
-        <source>3.Clicked &quot;Start calibration&quot;;</source>
+        <source>3.Clicked "Start calibration";</source>
         <translation>3.「キャリブレーション開始」をクリックします；</translation>
     </message>
     <message>
@@ -2065,11 +2080,11 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>ラピッドトリガーの押下（トリガー）と解放（リセット）のストローク値を個別に設定できます。</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
         <translation>「シングルキー」を選んだ場合は、キーを1つクリックするだけで設定が完了します；</translation>
     </message>
     <message>
-        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
         <translation>「キーの組み合わせ」を選んだ場合は、修飾キーを1つ以上と他のキーを1つ選ぶと入力が完了します（例：L_Shift+A、L_Shift+L_Ctrl+A）；</translation>
     </message>
     <message>
@@ -2275,6 +2290,22 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     <message>
         <source>No action</source>
         <translation>動作なし</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>メニュー</translation>
+    </message>
+    <message>
+        <source>Select a macro</source>
+        <translation>マクロを選択</translation>
+    </message>
+    <message>
+        <source>Select an advanced key</source>
+        <translation>アドバンストキーを選択</translation>
+    </message>
+    <message>
+        <source>Please create or select a macro first</source>
+        <translation>先にマクロを作成するか選択してください</translation>
     </message>
 </context>
 <context>

@@ -131,7 +131,7 @@
         <translation>텍스트가 클립보드에 있습니다. Ctrl+V를 눌러 붙여 넣으세요</translation>
     </message>
     <message>
-        <source>The keyboard&apos;s settings could not be saved</source>
+        <source>The keyboard's settings could not be saved</source>
         <translation>키보드 설정을 저장할 수 없습니다</translation>
     </message>
 </context>
@@ -373,6 +373,13 @@ Unplug it and plug it in again, or reload the device rules:</source>
     <message>
         <source>Custom light</source>
         <translation>사용자 조명</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Binding</source>
+        <translation>할당됨</translation>
     </message>
 </context>
 <context>
@@ -685,10 +692,10 @@ Unplug it and plug it in again, or reload the device rules:</source>
         <translation>DSeniorKeysRecordExplainDia</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
-When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation>&quot;단일 키&quot;를 선택하면 키 하나만 클릭해도 키 설정이 완료됩니다; 
-&quot;키 조합&quot;을 선택하면 조합 키를 하나 이상과 다른 키 하나를 선택해야 입력이 완료됩니다(예: L_Shift+A 또는 L_Shift+L_Ctrl+A);</translation>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
+When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>"단일 키"를 선택하면 키 하나만 클릭해도 키 설정이 완료됩니다; 
+"키 조합"을 선택하면 조합 키를 하나 이상과 다른 키 하나를 선택해야 입력이 완료됩니다(예: L_Shift+A 또는 L_Shift+L_Ctrl+A);</translation>
     </message>
 </context>
 <context>
@@ -777,8 +784,8 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>기타</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -986,7 +993,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>프로필을 가져왔습니다</translation>
     </message>
     <message>
-        <source>Profile name can&apos;t empty</source>
+        <source>Profile name can't empty</source>
         <translation>프로필 이름은 비워 둘 수 없습니다</translation>
     </message>
     <message>
@@ -1024,6 +1031,14 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     <message>
         <source>Sleep time has been set</source>
         <translation>절전 시간을 설정했습니다</translation>
+    </message>
+    <message>
+        <source>Import profile successful, as "%1": the name "%2" is taken</source>
+        <translation>프로필을 "%1"(으)로 가져왔습니다: 이름 "%2"은(는) 이미 사용 중입니다</translation>
+    </message>
+    <message>
+        <source>The profile name is unchanged</source>
+        <translation>프로필 이름이 바뀌지 않았습니다</translation>
     </message>
 </context>
 <context>
@@ -1649,7 +1664,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>Win 잠금 설정 저장에 실패했습니다</translation>
     </message>
     <message>
-        <source>The desktop&apos;s keyboard settings could not be opened</source>
+        <source>The desktop's keyboard settings could not be opened</source>
         <translation>데스크톱의 키보드 설정을 열 수 없습니다</translation>
     </message>
     <message>
@@ -1765,7 +1780,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>매크로를 삭제했습니다</translation>
     </message>
     <message>
-        <source>Macro name can&apos;t be empty</source>
+        <source>Macro name can't be empty</source>
         <translation>매크로 이름은 비워 둘 수 없습니다</translation>
     </message>
     <message>
@@ -1925,7 +1940,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>웨이브</translation>
     </message>
     <message>
-        <source>Custom light name can&apos;t be empty</source>
+        <source>Custom light name can't be empty</source>
         <translation>사용자 조명 이름은 비워 둘 수 없습니다</translation>
     </message>
     <message>
@@ -2005,8 +2020,8 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>2.키 하나를 선택합니다;</translation>
     </message>
     <message>
-        <source>3.Clicked &quot;Start calibration&quot;;</source>
-        <translation>3.&quot;보정 시작&quot;을 클릭합니다;</translation>
+        <source>3.Clicked "Start calibration";</source>
+        <translation>3."보정 시작"을 클릭합니다;</translation>
     </message>
     <message>
         <source>4.Press the selected key;</source>
@@ -2065,12 +2080,12 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>래피드 트리거의 누름(트리거)과 뗌(리셋) 행정 값을 따로 설정할 수 있습니다.</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
-        <translation>&quot;단일 키&quot;를 선택하면 키 하나만 클릭해도 키 설정이 완료됩니다;</translation>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
+        <translation>"단일 키"를 선택하면 키 하나만 클릭해도 키 설정이 완료됩니다;</translation>
     </message>
     <message>
-        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation>&quot;키 조합&quot;을 선택하면 조합 키를 하나 이상과 다른 키 하나를 선택해야 입력이 완료됩니다(예: L_Shift+A 또는 L_Shift+L_Ctrl+A);</translation>
+        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>"키 조합"을 선택하면 조합 키를 하나 이상과 다른 키 하나를 선택해야 입력이 완료됩니다(예: L_Shift+A 또는 L_Shift+L_Ctrl+A);</translation>
     </message>
     <message>
         <source>Trigger points for DKS actions</source>
@@ -2275,6 +2290,22 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     <message>
         <source>No action</source>
         <translation>동작 없음</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>메뉴</translation>
+    </message>
+    <message>
+        <source>Select a macro</source>
+        <translation>매크로 선택</translation>
+    </message>
+    <message>
+        <source>Select an advanced key</source>
+        <translation>고급 키 선택</translation>
+    </message>
+    <message>
+        <source>Please create or select a macro first</source>
+        <translation>먼저 매크로를 만들거나 선택하세요</translation>
     </message>
 </context>
 <context>

@@ -131,7 +131,7 @@
         <translation>O texto está na área de transferência: prima Ctrl+V para o colar</translation>
     </message>
     <message>
-        <source>The keyboard&apos;s settings could not be saved</source>
+        <source>The keyboard's settings could not be saved</source>
         <translation>Não foi possível salvar as configurações do teclado</translation>
     </message>
 </context>
@@ -373,6 +373,13 @@ Desligue-o e volte a ligá-lo, ou recarregue as regras de dispositivos:</transla
     <message>
         <source>Custom light</source>
         <translation>Iluminação personalizada</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Binding</source>
+        <translation>Atribuída</translation>
     </message>
 </context>
 <context>
@@ -685,10 +692,10 @@ Desligue-o e volte a ligá-lo, ou recarregue as regras de dispositivos:</transla
         <translation>DSeniorKeysRecordExplainDia</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
-When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation>Com &quot;Tecla única&quot; selecionada, basta clicar numa tecla para concluir a configuração; 
-Com &quot;Combinação de teclas&quot; selecionada, é preciso escolher pelo menos uma tecla modificadora e outra tecla para concluir a combinação, por exemplo L_Shift+A ou L_Shift+L_Ctrl+A;</translation>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
+When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>Com "Tecla única" selecionada, basta clicar numa tecla para concluir a configuração; 
+Com "Combinação de teclas" selecionada, é preciso escolher pelo menos uma tecla modificadora e outra tecla para concluir a combinação, por exemplo L_Shift+A ou L_Shift+L_Ctrl+A;</translation>
     </message>
 </context>
 <context>
@@ -777,8 +784,8 @@ Com &quot;Combinação de teclas&quot; selecionada, é preciso escolher pelo men
         <translation>Outro</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -986,7 +993,7 @@ Com &quot;Combinação de teclas&quot; selecionada, é preciso escolher pelo men
         <translation>Perfil importado com sucesso</translation>
     </message>
     <message>
-        <source>Profile name can&apos;t empty</source>
+        <source>Profile name can't empty</source>
         <translation>O nome do perfil não pode ficar vazio</translation>
     </message>
     <message>
@@ -1024,6 +1031,14 @@ Com &quot;Combinação de teclas&quot; selecionada, é preciso escolher pelo men
     <message>
         <source>Sleep time has been set</source>
         <translation>O tempo de repouso foi definido</translation>
+    </message>
+    <message>
+        <source>Import profile successful, as "%1": the name "%2" is taken</source>
+        <translation>Perfil importado como "%1": o nome "%2" já existe</translation>
+    </message>
+    <message>
+        <source>The profile name is unchanged</source>
+        <translation>O nome do perfil não foi alterado</translation>
     </message>
 </context>
 <context>
@@ -1649,7 +1664,7 @@ Com &quot;Combinação de teclas&quot; selecionada, é preciso escolher pelo men
         <translation>Falha ao salvar as opções do bloqueio do Win</translation>
     </message>
     <message>
-        <source>The desktop&apos;s keyboard settings could not be opened</source>
+        <source>The desktop's keyboard settings could not be opened</source>
         <translation>Não foi possível abrir as configurações de teclado da área de trabalho</translation>
     </message>
     <message>
@@ -1765,7 +1780,7 @@ Com &quot;Combinação de teclas&quot; selecionada, é preciso escolher pelo men
         <translation>Macro eliminada</translation>
     </message>
     <message>
-        <source>Macro name can&apos;t be empty</source>
+        <source>Macro name can't be empty</source>
         <translation>O nome da macro não pode estar vazio</translation>
     </message>
     <message>
@@ -1925,7 +1940,7 @@ Com &quot;Combinação de teclas&quot; selecionada, é preciso escolher pelo men
         <translation>Onda</translation>
     </message>
     <message>
-        <source>Custom light name can&apos;t be empty</source>
+        <source>Custom light name can't be empty</source>
         <translation>O nome da iluminação personalizada não pode estar vazio</translation>
     </message>
     <message>
@@ -2005,8 +2020,8 @@ Com &quot;Combinação de teclas&quot; selecionada, é preciso escolher pelo men
         <translation>2.Selecione uma tecla;</translation>
     </message>
     <message>
-        <source>3.Clicked &quot;Start calibration&quot;;</source>
-        <translation>3.Clique em &quot;Iniciar calibração&quot;;</translation>
+        <source>3.Clicked "Start calibration";</source>
+        <translation>3.Clique em "Iniciar calibração";</translation>
     </message>
     <message>
         <source>4.Press the selected key;</source>
@@ -2065,12 +2080,12 @@ Com &quot;Combinação de teclas&quot; selecionada, é preciso escolher pelo men
         <translation>Pode definir separadamente o curso do disparo rápido ao premir (acionamento) e ao soltar (reinício).</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
-        <translation>Com &quot;Tecla única&quot; selecionada, basta clicar numa tecla para concluir a configuração;</translation>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
+        <translation>Com "Tecla única" selecionada, basta clicar numa tecla para concluir a configuração;</translation>
     </message>
     <message>
-        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation>Com &quot;Combinação de teclas&quot; selecionada, é preciso escolher pelo menos uma tecla modificadora e outra tecla para concluir a combinação, por exemplo L_Shift+A ou L_Shift+L_Ctrl+A;</translation>
+        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>Com "Combinação de teclas" selecionada, é preciso escolher pelo menos uma tecla modificadora e outra tecla para concluir a combinação, por exemplo L_Shift+A ou L_Shift+L_Ctrl+A;</translation>
     </message>
     <message>
         <source>Trigger points for DKS actions</source>
@@ -2275,6 +2290,22 @@ Com &quot;Combinação de teclas&quot; selecionada, é preciso escolher pelo men
     <message>
         <source>No action</source>
         <translation>Sem ação</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Select a macro</source>
+        <translation>Selecione uma macro</translation>
+    </message>
+    <message>
+        <source>Select an advanced key</source>
+        <translation>Selecione uma tecla avançada</translation>
+    </message>
+    <message>
+        <source>Please create or select a macro first</source>
+        <translation>Crie ou selecione primeiro uma macro</translation>
     </message>
 </context>
 <context>

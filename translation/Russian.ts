@@ -131,7 +131,7 @@
         <translation>Текст скопирован в буфер обмена: нажмите Ctrl+V, чтобы вставить его</translation>
     </message>
     <message>
-        <source>The keyboard&apos;s settings could not be saved</source>
+        <source>The keyboard's settings could not be saved</source>
         <translation>Не удалось сохранить настройки клавиатуры</translation>
     </message>
 </context>
@@ -373,6 +373,13 @@ Unplug it and plug it in again, or reload the device rules:</source>
     <message>
         <source>Custom light</source>
         <translation>Своя подсветка</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Binding</source>
+        <translation>Назначена</translation>
     </message>
 </context>
 <context>
@@ -685,8 +692,8 @@ Unplug it and plug it in again, or reload the device rules:</source>
         <translation>DSeniorKeysRecordExplainDia</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
-When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
+When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
         <translation>Если выбрана «Одна клавиша», достаточно щёлкнуть нужную клавишу, чтобы завершить настройку; 
 Если выбрано «Сочетание клавиш», для ввода сочетания нужно выбрать хотя бы одну клавишу-модификатор и ещё одну клавишу, например L_Shift+A или L_Shift+L_Ctrl+A;</translation>
     </message>
@@ -777,8 +784,8 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>Другая</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -986,7 +993,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>Профиль импортирован</translation>
     </message>
     <message>
-        <source>Profile name can&apos;t empty</source>
+        <source>Profile name can't empty</source>
         <translation>Имя профиля не может быть пустым</translation>
     </message>
     <message>
@@ -1024,6 +1031,14 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     <message>
         <source>Sleep time has been set</source>
         <translation>Время сна задано</translation>
+    </message>
+    <message>
+        <source>Import profile successful, as "%1": the name "%2" is taken</source>
+        <translation>Профиль импортирован как «%1»: имя «%2» уже занято</translation>
+    </message>
+    <message>
+        <source>The profile name is unchanged</source>
+        <translation>Имя профиля не изменилось</translation>
     </message>
 </context>
 <context>
@@ -1649,7 +1664,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>Не удалось сохранить настройки блокировки Win</translation>
     </message>
     <message>
-        <source>The desktop&apos;s keyboard settings could not be opened</source>
+        <source>The desktop's keyboard settings could not be opened</source>
         <translation>Не удалось открыть настройки клавиатуры рабочего стола</translation>
     </message>
     <message>
@@ -1765,7 +1780,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>Макрос удалён</translation>
     </message>
     <message>
-        <source>Macro name can&apos;t be empty</source>
+        <source>Macro name can't be empty</source>
         <translation>Имя макроса не может быть пустым</translation>
     </message>
     <message>
@@ -1925,7 +1940,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>Волна</translation>
     </message>
     <message>
-        <source>Custom light name can&apos;t be empty</source>
+        <source>Custom light name can't be empty</source>
         <translation>Имя своей подсветки не может быть пустым</translation>
     </message>
     <message>
@@ -2005,7 +2020,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>2.Выберите одну клавишу;</translation>
     </message>
     <message>
-        <source>3.Clicked &quot;Start calibration&quot;;</source>
+        <source>3.Clicked "Start calibration";</source>
         <translation>3.Нажмите «Начать калибровку»;</translation>
     </message>
     <message>
@@ -2065,11 +2080,11 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>Можно отдельно задать ход быстрого триггера для нажатия (срабатывание) и отпускания (сброс).</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
         <translation>Если выбрана «Одна клавиша», достаточно щёлкнуть нужную клавишу, чтобы завершить настройку;</translation>
     </message>
     <message>
-        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
         <translation>Если выбрано «Сочетание клавиш», для ввода сочетания нужно выбрать хотя бы одну клавишу-модификатор и ещё одну клавишу, например L_Shift+A или L_Shift+L_Ctrl+A;</translation>
     </message>
     <message>
@@ -2275,6 +2290,22 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     <message>
         <source>No action</source>
         <translation>Нет действия</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Меню</translation>
+    </message>
+    <message>
+        <source>Select a macro</source>
+        <translation>Выберите макрос</translation>
+    </message>
+    <message>
+        <source>Select an advanced key</source>
+        <translation>Выберите расширенную клавишу</translation>
+    </message>
+    <message>
+        <source>Please create or select a macro first</source>
+        <translation>Сначала создайте или выберите макрос</translation>
     </message>
 </context>
 <context>

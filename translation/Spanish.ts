@@ -131,7 +131,7 @@
         <translation>El texto está en el portapapeles: pulse Ctrl+V para pegarlo</translation>
     </message>
     <message>
-        <source>The keyboard&apos;s settings could not be saved</source>
+        <source>The keyboard's settings could not be saved</source>
         <translation>No se pudieron guardar los ajustes del teclado</translation>
     </message>
 </context>
@@ -373,6 +373,13 @@ Desconéctelo y vuelva a conectarlo, o recargue las reglas de dispositivos:</tra
     <message>
         <source>Custom light</source>
         <translation>Iluminación personalizada</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Binding</source>
+        <translation>Asignada</translation>
     </message>
 </context>
 <context>
@@ -685,10 +692,10 @@ Desconéctelo y vuelva a conectarlo, o recargue las reglas de dispositivos:</tra
         <translation>DSeniorKeysRecordExplainDia</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
-When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation>Con &quot;Tecla única&quot; seleccionada, basta con hacer clic en una tecla para completar la configuración; 
-Con &quot;Combinación de teclas&quot; seleccionada, hay que elegir al menos una tecla modificadora y otra tecla para completar la combinación, por ejemplo L_Shift+A o L_Shift+L_Ctrl+A;</translation>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
+When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>Con "Tecla única" seleccionada, basta con hacer clic en una tecla para completar la configuración; 
+Con "Combinación de teclas" seleccionada, hay que elegir al menos una tecla modificadora y otra tecla para completar la combinación, por ejemplo L_Shift+A o L_Shift+L_Ctrl+A;</translation>
     </message>
 </context>
 <context>
@@ -777,8 +784,8 @@ Con &quot;Combinación de teclas&quot; seleccionada, hay que elegir al menos una
         <translation>Otro</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -986,7 +993,7 @@ Con &quot;Combinación de teclas&quot; seleccionada, hay que elegir al menos una
         <translation>Perfil importado correctamente</translation>
     </message>
     <message>
-        <source>Profile name can&apos;t empty</source>
+        <source>Profile name can't empty</source>
         <translation>El nombre del perfil no puede estar vacío</translation>
     </message>
     <message>
@@ -1024,6 +1031,14 @@ Con &quot;Combinación de teclas&quot; seleccionada, hay que elegir al menos una
     <message>
         <source>Sleep time has been set</source>
         <translation>Se ha configurado el tiempo de reposo</translation>
+    </message>
+    <message>
+        <source>Import profile successful, as "%1": the name "%2" is taken</source>
+        <translation>Perfil importado como "%1": el nombre "%2" ya existe</translation>
+    </message>
+    <message>
+        <source>The profile name is unchanged</source>
+        <translation>El nombre del perfil no ha cambiado</translation>
     </message>
 </context>
 <context>
@@ -1649,7 +1664,7 @@ Con &quot;Combinación de teclas&quot; seleccionada, hay que elegir al menos una
         <translation>Error al guardar las opciones del bloqueo de Win</translation>
     </message>
     <message>
-        <source>The desktop&apos;s keyboard settings could not be opened</source>
+        <source>The desktop's keyboard settings could not be opened</source>
         <translation>No se pudo abrir la configuración del teclado del escritorio</translation>
     </message>
     <message>
@@ -1765,7 +1780,7 @@ Con &quot;Combinación de teclas&quot; seleccionada, hay que elegir al menos una
         <translation>Macro eliminada</translation>
     </message>
     <message>
-        <source>Macro name can&apos;t be empty</source>
+        <source>Macro name can't be empty</source>
         <translation>El nombre de la macro no puede estar vacío</translation>
     </message>
     <message>
@@ -1925,7 +1940,7 @@ Con &quot;Combinación de teclas&quot; seleccionada, hay que elegir al menos una
         <translation>Ola</translation>
     </message>
     <message>
-        <source>Custom light name can&apos;t be empty</source>
+        <source>Custom light name can't be empty</source>
         <translation>El nombre de la iluminación personalizada no puede estar vacío</translation>
     </message>
     <message>
@@ -2005,8 +2020,8 @@ Con &quot;Combinación de teclas&quot; seleccionada, hay que elegir al menos una
         <translation>2.Selecciona una tecla;</translation>
     </message>
     <message>
-        <source>3.Clicked &quot;Start calibration&quot;;</source>
-        <translation>3.Haz clic en &quot;Iniciar calibración&quot;;</translation>
+        <source>3.Clicked "Start calibration";</source>
+        <translation>3.Haz clic en "Iniciar calibración";</translation>
     </message>
     <message>
         <source>4.Press the selected key;</source>
@@ -2065,12 +2080,12 @@ Con &quot;Combinación de teclas&quot; seleccionada, hay que elegir al menos una
         <translation>Puedes ajustar por separado el recorrido del disparo rápido al pulsar (activación) y al soltar (reinicio).</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
-        <translation>Con &quot;Tecla única&quot; seleccionada, basta con hacer clic en una tecla para completar la configuración;</translation>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
+        <translation>Con "Tecla única" seleccionada, basta con hacer clic en una tecla para completar la configuración;</translation>
     </message>
     <message>
-        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation>Con &quot;Combinación de teclas&quot; seleccionada, hay que elegir al menos una tecla modificadora y otra tecla para completar la combinación, por ejemplo L_Shift+A o L_Shift+L_Ctrl+A;</translation>
+        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>Con "Combinación de teclas" seleccionada, hay que elegir al menos una tecla modificadora y otra tecla para completar la combinación, por ejemplo L_Shift+A o L_Shift+L_Ctrl+A;</translation>
     </message>
     <message>
         <source>Trigger points for DKS actions</source>
@@ -2275,6 +2290,22 @@ Con &quot;Combinación de teclas&quot; seleccionada, hay que elegir al menos una
     <message>
         <source>No action</source>
         <translation>Sin acción</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menú</translation>
+    </message>
+    <message>
+        <source>Select a macro</source>
+        <translation>Seleccione una macro</translation>
+    </message>
+    <message>
+        <source>Select an advanced key</source>
+        <translation>Seleccione una tecla avanzada</translation>
+    </message>
+    <message>
+        <source>Please create or select a macro first</source>
+        <translation>Primero cree o seleccione una macro</translation>
     </message>
 </context>
 <context>

@@ -131,7 +131,7 @@
         <translation>Текст у буфері обміну: натисніть Ctrl+V, щоб вставити його</translation>
     </message>
     <message>
-        <source>The keyboard&apos;s settings could not be saved</source>
+        <source>The keyboard's settings could not be saved</source>
         <translation>Не вдалося зберегти налаштування клавіатури</translation>
     </message>
 </context>
@@ -373,6 +373,13 @@ Unplug it and plug it in again, or reload the device rules:</source>
     <message>
         <source>Custom light</source>
         <translation>Власне підсвічування</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Binding</source>
+        <translation>Призначена</translation>
     </message>
 </context>
 <context>
@@ -685,8 +692,8 @@ Unplug it and plug it in again, or reload the device rules:</source>
         <translation>DSeniorKeysRecordExplainDia</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
-When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration; 
+When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
         <translation>Якщо вибрано «Одна клавіша», достатньо клацнути потрібну клавішу, щоб завершити налаштування; 
 Якщо вибрано «Комбінація клавіш», для введення комбінації потрібно вибрати щонайменше одну клавішу-модифікатор і ще одну клавішу, наприклад L_Shift+A або L_Shift+L_Ctrl+A;</translation>
     </message>
@@ -777,8 +784,8 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>Інша</translation>
     </message>
     <message>
-        <source>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;span style=&quot; font-family:&apos;%3&apos;; font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot; font-size:12pt; text-decoration: underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
+        <source>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</source>
+        <translation>&lt;span style=" font-family:'%3'; font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style=" font-size:12pt; text-decoration: underline; color:rgb(%2);"&gt;%1&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -986,7 +993,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>Профіль імпортовано</translation>
     </message>
     <message>
-        <source>Profile name can&apos;t empty</source>
+        <source>Profile name can't empty</source>
         <translation>Назва профілю не може бути порожньою</translation>
     </message>
     <message>
@@ -1024,6 +1031,14 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     <message>
         <source>Sleep time has been set</source>
         <translation>Час сну встановлено</translation>
+    </message>
+    <message>
+        <source>Import profile successful, as "%1": the name "%2" is taken</source>
+        <translation>Профіль імпортовано як «%1»: назва «%2» вже зайнята</translation>
+    </message>
+    <message>
+        <source>The profile name is unchanged</source>
+        <translation>Назва профілю не змінилася</translation>
     </message>
 </context>
 <context>
@@ -1142,7 +1157,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>Computer</source>
-        <translation>Комп&apos;ютер</translation>
+        <translation>Комп'ютер</translation>
     </message>
     <message>
         <source>Browser</source>
@@ -1210,11 +1225,11 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>My computer</source>
-        <translation>Мій комп&apos;ютер</translation>
+        <translation>Мій комп'ютер</translation>
     </message>
     <message>
         <source>Lock computer</source>
-        <translation>Заблокувати комп&apos;ютер</translation>
+        <translation>Заблокувати комп'ютер</translation>
     </message>
     <message>
         <source>Copy</source>
@@ -1649,7 +1664,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>Не вдалося зберегти налаштування блокування Win</translation>
     </message>
     <message>
-        <source>The desktop&apos;s keyboard settings could not be opened</source>
+        <source>The desktop's keyboard settings could not be opened</source>
         <translation>Не вдалося відкрити налаштування клавіатури робочого столу</translation>
     </message>
     <message>
@@ -1718,7 +1733,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>Download refused: %1 keys are bound to advanced keys, the keyboard holds %2 advanced keys</source>
-        <translation>Завантаження відхилено: %1 клавіш прив&apos;язано до розширених клавіш, клавіатура вміщує не більше %2 розширених клавіш</translation>
+        <translation>Завантаження відхилено: %1 клавіш прив'язано до розширених клавіш, клавіатура вміщує не більше %2 розширених клавіш</translation>
     </message>
     <message>
         <source>Left Click</source>
@@ -1765,7 +1780,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>Макрос видалено</translation>
     </message>
     <message>
-        <source>Macro name can&apos;t be empty</source>
+        <source>Macro name can't be empty</source>
         <translation>Назва макросу не може бути порожньою</translation>
     </message>
     <message>
@@ -1925,7 +1940,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>Хвиля</translation>
     </message>
     <message>
-        <source>Custom light name can&apos;t be empty</source>
+        <source>Custom light name can't be empty</source>
         <translation>Назва власного підсвічування не може бути порожньою</translation>
     </message>
     <message>
@@ -2005,7 +2020,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>2.Виберіть одну клавішу;</translation>
     </message>
     <message>
-        <source>3.Clicked &quot;Start calibration&quot;;</source>
+        <source>3.Clicked "Start calibration";</source>
         <translation>3.Натисніть «Почати калібрування»;</translation>
     </message>
     <message>
@@ -2065,11 +2080,11 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>Можна окремо задати хід швидкого тригера для натискання (спрацювання) і відпускання (скидання).</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
         <translation>Якщо вибрано «Одна клавіша», достатньо клацнути потрібну клавішу, щоб завершити налаштування;</translation>
     </message>
     <message>
-        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
         <translation>Якщо вибрано «Комбінація клавіш», для введення комбінації потрібно вибрати щонайменше одну клавішу-модифікатор і ще одну клавішу, наприклад L_Shift+A або L_Shift+L_Ctrl+A;</translation>
     </message>
     <message>
@@ -2122,7 +2137,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>If the firmware is being updated, do not unplug the device!</source>
-        <translation>Під час оновлення прошивки не від&apos;єднуйте пристрій!</translation>
+        <translation>Під час оновлення прошивки не від'єднуйте пристрій!</translation>
     </message>
     <message>
         <source>Update successful</source>
@@ -2234,7 +2249,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>The macro name cannot be used as a file name</source>
-        <translation>Ім&apos;я макросу не можна використати як ім&apos;я файлу</translation>
+        <translation>Ім'я макросу не можна використати як ім'я файлу</translation>
     </message>
     <message>
         <source>Export macro failed: the file %1 cannot be written</source>
@@ -2275,6 +2290,22 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     <message>
         <source>No action</source>
         <translation>Немає дії</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Меню</translation>
+    </message>
+    <message>
+        <source>Select a macro</source>
+        <translation>Виберіть макрос</translation>
+    </message>
+    <message>
+        <source>Select an advanced key</source>
+        <translation>Виберіть розширену клавішу</translation>
+    </message>
+    <message>
+        <source>Please create or select a macro first</source>
+        <translation>Спочатку створіть або виберіть макрос</translation>
     </message>
 </context>
 <context>
