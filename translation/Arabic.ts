@@ -241,6 +241,12 @@
         <source>Unknow</source>
         <translation>غير معروف</translation>
     </message>
+    <message>
+        <source>The keyboard was found but cannot be opened.
+Unplug it and plug it in again, or reload the device rules:</source>
+        <translation>تم العثور على لوحة المفاتيح لكن لا يمكن فتحها.
+افصلها ثم أعد توصيلها، أو أعد تحميل قواعد الأجهزة:</translation>
+    </message>
 </context>
 <context>
     <name>DDksShowWidget</name>
@@ -1025,6 +1031,14 @@ When "Key Combination" is selected, at least one combination key and one other k
     <message>
         <source>Sleep time has been set</source>
         <translation>تم ضبط مدة السكون</translation>
+    </message>
+    <message>
+        <source>Import profile successful, as "%1": the name "%2" is taken</source>
+        <translation>تم استيراد ملف التعريف باسم "%1": الاسم "%2" مستخدم</translation>
+    </message>
+    <message>
+        <source>The profile name is unchanged</source>
+        <translation>لم يتغير اسم ملف التعريف</translation>
     </message>
 </context>
 <context>
@@ -2284,6 +2298,18 @@ When "Key Combination" is selected, at least one combination key and one other k
     <message>
         <source>Another keyboard is in update mode: finish or unplug it, then try again</source>
         <translation>لوحة مفاتيح أخرى في وضع التحديث: أكمل تحديثها أو افصلها، ثم حاول مرة أخرى</translation>
+    </message>
+    <message>
+        <source>Select a macro</source>
+        <translation>اختر ماكرو</translation>
+    </message>
+    <message>
+        <source>Select an advanced key</source>
+        <translation>اختر مفتاحًا متقدمًا</translation>
+    </message>
+    <message>
+        <source>Please create or select a macro first</source>
+        <translation>يرجى إنشاء ماكرو أو اختياره أولاً</translation>
     </message>
 </context>
 <context>

@@ -241,6 +241,12 @@
         <source>Unknow</source>
         <translation>Neznámé</translation>
     </message>
+    <message>
+        <source>The keyboard was found but cannot be opened.
+Unplug it and plug it in again, or reload the device rules:</source>
+        <translation>Klávesnice byla nalezena, ale nelze ji otevřít.
+Odpojte ji a znovu připojte, nebo znovu načtěte pravidla zařízení:</translation>
+    </message>
 </context>
 <context>
     <name>DDksShowWidget</name>
@@ -1025,6 +1031,14 @@ Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifiká
     <message>
         <source>Sleep time has been set</source>
         <translation>Doba uspání byla nastavena</translation>
+    </message>
+    <message>
+        <source>Import profile successful, as "%1": the name "%2" is taken</source>
+        <translation>Profil importován jako „%1“: název „%2“ je obsazen</translation>
+    </message>
+    <message>
+        <source>The profile name is unchanged</source>
+        <translation>Název profilu se nezměnil</translation>
     </message>
 </context>
 <context>
@@ -2284,6 +2298,18 @@ Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifiká
     <message>
         <source>Another keyboard is in update mode: finish or unplug it, then try again</source>
         <translation>Jiná klávesnice je v režimu aktualizace: dokončete ji nebo ji odpojte a zkuste to znovu</translation>
+    </message>
+    <message>
+        <source>Select a macro</source>
+        <translation>Vyberte makro</translation>
+    </message>
+    <message>
+        <source>Select an advanced key</source>
+        <translation>Vyberte rozšířenou klávesu</translation>
+    </message>
+    <message>
+        <source>Please create or select a macro first</source>
+        <translation>Nejprve vytvořte nebo vyberte makro</translation>
     </message>
 </context>
 <context>

@@ -241,6 +241,12 @@
         <source>Unknow</source>
         <translation>Sconosciuto</translation>
     </message>
+    <message>
+        <source>The keyboard was found but cannot be opened.
+Unplug it and plug it in again, or reload the device rules:</source>
+        <translation>La tastiera è stata trovata ma non può essere aperta.
+Scollegala e ricollegala, oppure ricarica le regole dei dispositivi:</translation>
+    </message>
 </context>
 <context>
     <name>DDksShowWidget</name>
@@ -1025,6 +1031,14 @@ Con "Combinazione di tasti" selezionata, occorre scegliere almeno un tasto modif
     <message>
         <source>Sleep time has been set</source>
         <translation>Il tempo di sospensione è stato impostato</translation>
+    </message>
+    <message>
+        <source>Import profile successful, as "%1": the name "%2" is taken</source>
+        <translation>Profilo importato come "%1": il nome "%2" è già in uso</translation>
+    </message>
+    <message>
+        <source>The profile name is unchanged</source>
+        <translation>Il nome del profilo non è cambiato</translation>
     </message>
 </context>
 <context>
@@ -2284,6 +2298,18 @@ Con "Combinazione di tasti" selezionata, occorre scegliere almeno un tasto modif
     <message>
         <source>Another keyboard is in update mode: finish or unplug it, then try again</source>
         <translation>Un'altra tastiera è in modalità aggiornamento: completala o scollegala, poi riprova</translation>
+    </message>
+    <message>
+        <source>Select a macro</source>
+        <translation>Seleziona una macro</translation>
+    </message>
+    <message>
+        <source>Select an advanced key</source>
+        <translation>Seleziona un tasto avanzato</translation>
+    </message>
+    <message>
+        <source>Please create or select a macro first</source>
+        <translation>Crea o seleziona prima una macro</translation>
     </message>
 </context>
 <context>

@@ -241,6 +241,12 @@
         <source>Unknow</source>
         <translation>Nieznany</translation>
     </message>
+    <message>
+        <source>The keyboard was found but cannot be opened.
+Unplug it and plug it in again, or reload the device rules:</source>
+        <translation>Klawiaturę znaleziono, ale nie można jej otworzyć.
+Odłącz ją i podłącz ponownie albo wczytaj ponownie reguły urządzeń:</translation>
+    </message>
 </context>
 <context>
     <name>DDksShowWidget</name>
@@ -1025,6 +1031,14 @@ Gdy wybrano „Kombinacja klawiszy”, trzeba wybrać co najmniej jeden modyfika
     <message>
         <source>Sleep time has been set</source>
         <translation>Czas uśpienia został ustawiony</translation>
+    </message>
+    <message>
+        <source>Import profile successful, as "%1": the name "%2" is taken</source>
+        <translation>Zaimportowano profil jako „%1”: nazwa „%2” jest zajęta</translation>
+    </message>
+    <message>
+        <source>The profile name is unchanged</source>
+        <translation>Nazwa profilu nie została zmieniona</translation>
     </message>
 </context>
 <context>
@@ -2284,6 +2298,18 @@ Gdy wybrano „Kombinacja klawiszy”, trzeba wybrać co najmniej jeden modyfika
     <message>
         <source>Another keyboard is in update mode: finish or unplug it, then try again</source>
         <translation>Inna klawiatura jest w trybie aktualizacji: dokończ ją lub odłącz, a potem spróbuj ponownie</translation>
+    </message>
+    <message>
+        <source>Select a macro</source>
+        <translation>Wybierz makro</translation>
+    </message>
+    <message>
+        <source>Select an advanced key</source>
+        <translation>Wybierz klawisz zaawansowany</translation>
+    </message>
+    <message>
+        <source>Please create or select a macro first</source>
+        <translation>Najpierw utwórz lub wybierz makro</translation>
     </message>
 </context>
 <context>
