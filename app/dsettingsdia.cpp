@@ -1,4 +1,5 @@
 #include "app/dsettingsdia.h"
+#include "app/appversion.h"
 #include "platform/logcategories.h"
 
 #include "app/dappllication.h"
@@ -9,7 +10,9 @@
 #include "ui_dsettingsdia.h"
 #include "widgets/arrowwidget.h"
 #include "widgets/cbnotice.h"
+#include "widgets/readablecolour.h"
 #include "widgets/textfit.h"
+#include "widgets/themedcombobox.h"
 #include "widgets/windowshape.h"
 
 #include <QButtonGroup>
@@ -184,8 +187,9 @@ void DSettingsDia::setTexts()
     // good: the option is kept but cannot be used, and says why.
     const bool tray = TrayAvailability::isAvailable();
     m_ui->checkBox_Close->setEnabled(tray);
-    TextFit::setText(m_ui->checkBox_Close, tray ? QObject::tr("Close startup to tray")
-                                                : QObject::tr("Close startup to tray (no system tray found)"));
+    TextFit::setText(m_ui->checkBox_Close,
+                     tray ? QObject::tr("Close startup to tray")
+                          : QObject::tr("Close startup to tray (no system tray found)"));
     m_ui->label_4->setText(QObject::tr("Upgrade"));
     m_ui->pushButton_UpgradeCheck->setText(QObject::tr("Firmware upgrade check"));
 }
@@ -315,9 +319,7 @@ void DSettingsDia::fillAboutPage()
     // The line is language text, so it comes from the translations, not from the
     // settings resource (which holds one text for every language).
     m_ui->label_Copyright->setText(QObject::tr("Copyright © %1. All rights reserved.").arg(m_companyName));
-    m_ui->label_AppVersion->setText(
-        defaults.value(QStringLiteral("AppVersion/Version"), QString::fromLatin1(DDataManager::kFallbackVersion))
-            .toString());
+    m_ui->label_AppVersion->setText(AppVersion::displayText());
     m_ui->label_Link->setVisible(defaults.value(QStringLiteral("CompanyLinkFrame/showStatus"), false).toBool());
     m_ui->label_Link->setAlignment(Qt::AlignCenter);
     updateLinkText();
@@ -376,19 +378,19 @@ void DSettingsDia::applyTheme()
                        " QPushButton:pressed, QPushButton:checked{color:rgb(%5); background-color:rgb(%6);}")
             .arg(t.SettingsControlDefaultColor, t.TextDefaultColor, t.TextFont, t.SettingsControlHoverBgColor,
                  t.TextCheckedColor, t.SettingsControlSelectedBgColor));
+    const QColor boxText = ReadableColour::on(ArrowWidget::colorFromThemeText(t.SettingsControlDefaultColor),
+                                              ArrowWidget::colorFromThemeText(t.TextDefaultColor));
     m_ui->page_Settings->setStyleSheet(
         QStringLiteral("QLabel{color:rgb(%1); font-weight:bold; font-size:10pt; font-family:'%2';}"
                        " QComboBox{background-color:rgb(%3); border:1px solid rgb(%4); color:rgb(%5);"
                        " font-weight:bold; font-size:10pt; font-family:'%2'; border-radius:4px; padding-left:5px;}"
                        " QComboBox:hover{border:1px solid rgb(%1);}"
-                       " QComboBox QAbstractItemView{background-color:rgb(%3); color:rgb(%5);"
-                       " selection-background-color:rgb(%6); selection-color:rgb(%1); outline:none;}"
-                       " QComboBox QAbstractItemView::item{height:40px;}"
                        " QComboBox::drop-down{width:20px; border:none;}"
                        " QComboBox::down-arrow{image:url(:/images/publicIco/comboxDef.png);}"
                        " QComboBox::down-arrow:on{image:url(:/images/publicIco/comboxSel.png);}")
             .arg(t.TextCheckedColor, t.TextFont, t.SettingsControlDefaultColor, t.SettingsBorderColor,
-                 t.TextDefaultColor, t.SettingsControlHoverBgColor));
+                 ReadableColour::sheetText(boxText))
+        + ThemedComboBox::listSheet(t, t.SettingsControlDefaultColor));
     const QString checkBoxes
         = QStringLiteral("QCheckBox{color:rgb(%1); font-weight:bold; font-size:10pt; font-family:'%3';}"
                          " QCheckBox:checked{color:rgb(%2);}"

@@ -31,6 +31,10 @@ class DDeviceKeyboardLink : public QObject
     Q_OBJECT
 
 public:
+    // Tells a failed write of this keyboard's profile files once (sigStoreWriteFailed)
+    // with the reason the store gives, else fallback; quiet until a write succeeds, so
+    // the first failure's reason stays on show.
+    void noteStoreWrite(bool ok, const QString &fallback = QString());
     using KeyCell = QPair<int, int>;  // row, column
 
     explicit DDeviceKeyboardLink(QObject *parent = nullptr);
@@ -41,6 +45,11 @@ public:
     // Opens the device of the record and starts its I/O thread; false when it cannot be
     // opened (the link then stays without a builder and receives nothing).
     bool openHid(int threadIndex, hidStructInfoAll info);
+    // Tries the open again after a failed one (true once the link is open), and
+    // whether the last failure was a refused permission: the keyboard is there but
+    // its node is not the user's to open yet.
+    bool retryOpen();
+    bool isOpenDenied() const;
 
     // The current profile of this keyboard. The path starts empty; while it is, nothing is
     // read from or written to the profile store.
@@ -145,6 +154,7 @@ Q_SIGNALS:
     void sigMagneticCalibrationStatus(int status);
 
 private:
+    bool startLink();
     using Handler = void (DDeviceKeyboardLink::*)(const HidReport &);
     static const QHash<uint8_t, Handler> &handlers();
 
@@ -152,8 +162,6 @@ private:
     void queueStartQueries();
     bool isMagneticModel() const;
     bool hasProfile() const { return !m_profilePath.isEmpty(); }
-    // Tells a failed store write of a keyboard report once (sigStoreWriteFailed).
-    void noteStoreWrite(bool ok);
     QByteArray profileIndexText() const { return QByteArray::number(m_profileIndex); }
 
     void parseDeviceStatus(const HidReport &r);
@@ -182,7 +190,8 @@ private:
     bool m_lightListReady = false;
     QString m_serialNumber;
     bool m_serialHandled = false;
-    QString m_writtenSerial;  // written to the keyboard, not yet reported back
+    QString m_writtenSerial;   // written to the keyboard, not yet reported back
+    QString m_unusableSerial;  // what the keyboard reported before that write
     bool m_winLockOn = false;
     HostKeyReport m_keyReport;
     LightTypeListInfo m_keyboardLightTypes;

@@ -6,31 +6,10 @@
 #include "keys/macrocopies.h"
 #include "sdk/tavrixxml.h"
 #include "ui_dmacrocmdpage.h"
+#include "widgets/themedcombobox.h"
 
 #include <QIntValidator>
 #include <QSignalBlocker>
-
-namespace {
-
-// The combo box look shared by the pages that pick from a list.
-QString comboSheet(const ThemeColorInfo &theme)
-{
-    return QStringLiteral("QComboBox{ background-color: rgb(%1); padding-left: 5px; border: 1px solid rgb(%2); "
-                          "font: 75 10pt \"%5\"; color: rgb(%3); border-radius: 4px; }"
-                          "QComboBox:hover{ border: 1px solid rgb(%4); }"
-                          "QComboBox QAbstractItemView::item{ height: 40px; padding-left: 10px; }"
-                          "QComboBox::down-arrow{ image: url(:/images/publicIco/comboxDef.png); width: 14px; "
-                          "height: 14px; }"
-                          "QComboBox::down-arrow:hover{ image: url(:/images/publicIco/comboxDef.png); }"
-                          "QComboBox::down-arrow:on{ image: url(:/images/publicIco/comboxSel.png); }"
-                          "QComboBox QAbstractItemView{ outline: 0px; selection-background-color: rgb(255, 35, 76); }"
-                          "QComboBox::drop-down{ width: 20px; padding-right: 3px; background: transparent; "
-                          "border: none; }")
-        .arg(theme.DeviceRightBgColor, theme.DeviceBorderColor, theme.TextDefaultColor, theme.TextCheckedColor,
-             theme.TextFont);
-}
-
-}  // namespace
 
 DMacroCmdPage::DMacroCmdPage(QWidget *parent) : DKeyFunctionPage(parent), ui(new Ui::DMacroCmdPage)
 {
@@ -58,6 +37,7 @@ void DMacroCmdPage::retranslateTexts()
     ui->label_3->setText(QObject::tr("Play Number"));
     ui->lineEdit_playMany->setPlaceholderText(QObject::tr("Play Number 1,2,3..."));
     ui->label_2->setText(QObject::tr("Assign Macro"));
+    ui->comboBox_Macro->setPlaceholderText(QObject::tr("Select a macro"));
 }
 
 void DMacroCmdPage::applyTheme()
@@ -75,7 +55,7 @@ void DMacroCmdPage::applyTheme()
                                  "QLineEdit:focus{ border: 1px solid rgb(%2); }")
                       .arg(theme.TextDefaultColor, theme.TextCheckedColor, theme.TextFont, theme.DeviceRightBgColor,
                            theme.DeviceBorderColor));
-    ui->comboBox_Macro->setStyleSheet(comboSheet(theme));
+    ThemedComboBox::apply(ui->comboBox_Macro, ThemedComboBox::functionPageSheet(theme));
 }
 
 void DMacroCmdPage::loadKeyInfo()
@@ -101,8 +81,8 @@ void DMacroCmdPage::loadKeyInfo()
         ui->comboBox_Macro->addItem(name, QString::fromLatin1(macro.index));
         m_macroNames.insert(keyOperateNumber(macro.index), name);
     }
-    if (ui->comboBox_Macro->count() > 0)
-        ui->comboBox_Macro->setCurrentIndex(0);
+    // No macro is shown as chosen until one is stored or picked.
+    ui->comboBox_Macro->setCurrentIndex(-1);
 
     KeyOperateInfo item = KeyOperateInfo::empty();
     CTavrixXML_SelectProFileKeyOperateInfo(m_profilePath, QByteArray::number(m_profileIndex),
@@ -211,11 +191,14 @@ void DMacroCmdPage::apply()
 void DMacroCmdPage::saveKeyInfo(int count, int mode)
 {
     // The key binds the macro the list shows; with no macro recorded there is
-    // nothing to bind.
-    if (ui->comboBox_Macro->currentIndex() < 0) {
+    // nothing to bind. With macros listed but none picked yet, the play mode is
+    // kept for the pick and nothing is stored.
+    if (ui->comboBox_Macro->count() == 0) {
         emit sigCustomKeyInfoSaveFailed(KeyOperateType_Macro, SaveFailure_Refused);
         return;
     }
+    if (ui->comboBox_Macro->currentIndex() < 0)
+        return;
     m_macroIndex = ui->comboBox_Macro->currentData().toString().toInt();
     if (mode != PlayMode_Times)
         count = 1;

@@ -2,6 +2,7 @@
 
 #include "devicelink/hidreport.h"
 #include "devicelink/lighttypelistinfo.h"
+#include "devicelink/mainhidinterface.h"
 #include "lighting/colorinfodata.h"
 #include "lighting/frequencyspectrum.h"
 #include "sdk/tavrixlight.h"
@@ -18,7 +19,6 @@
 
 class keyboardButCustom;
 class sideLightButtonCustom;
-class MainHidInterFace;
 class QThread;
 class QTimer;
 class updateLightMainThread;
@@ -203,7 +203,9 @@ private:
 
     hidStructInfoAll m_device {};
     QString m_modelName;
-    MainHidInterFace *m_hid = nullptr;
+    // The keyboard's I/O object belongs to its link, which deletes it when the keyboard goes;
+    // a frame or command queued before that finds the pointer cleared, not freed memory.
+    QPointer<MainHidInterFace> m_hid;
     QByteArray m_profilePath;
     int m_profileIndex = 1;
     QTimer *m_keepAlive = nullptr;

@@ -479,6 +479,23 @@ private Q_SLOTS:
         e.engine.setLightSynchronize(false);
     }
 
+    // The link deletes the keyboard's I/O object when the keyboard goes, while the engine
+    // still streams; frames and commands queued before that must not reach the freed object.
+    void keyboardGoneWhileSynchronising()
+    {
+        Engine e;
+        auto *hid = new MainHidInterFace(0, QStringLiteral("QR108"));
+        e.engine.setHidInterface(hid);
+        e.engine.setLightTickRunning(true);
+        e.engine.setLightSynchronize(true);
+        delete hid;
+        QCOMPARE(e.engine.hidInterface(), nullptr);
+        e.engine.onDviceUpdateAllKeyColorSendKeyboardHid();
+        e.engine.onSendLightSynchronize0x17Cmd();
+        e.engine.setLightSynchronize(false);
+        e.engine.setLightTickRunning(false);
+    }
+
     // Brightness and colour changes while streaming: the keyboard never gets a black frame
     // (the previews keep the last frame until the next tick renders the new parameters).
     void settingChangesStreamNoBlackFrame()

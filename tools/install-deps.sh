@@ -13,8 +13,9 @@ PACKAGES=(
   clang libclang-rt-14-dev
   xvfb xauth fonts-wqy-microhei fonts-dejavu-core
   python3
-  openbox xdotool x11-utils imagemagick
+  openbox xcompmgr xdotool x11-utils imagemagick
   desktop-file-utils appstream lintian dpkg-dev file inotify-tools
+  udev umockdev
   stress-ng
 )
 

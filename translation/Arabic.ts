@@ -27,6 +27,14 @@
         <source>The file %1 is damaged</source>
         <translation>الملف %1 تالف</translation>
     </message>
+    <message>
+        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KB, more than any settings file holds</source>
+        <translation>الملف %1 تالف (السطر %2): يحتوي على نص أطول من %3 ك.ب، أكثر مما يحتويه أي ملف إعدادات</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: it is larger than %2 MB, more than any settings file holds</source>
+        <translation>الملف %1 تالف: حجمه أكبر من %2 م.ب، أكثر مما يحتويه أي ملف إعدادات</translation>
+    </message>
 </context>
 <context>
     <name>DAllKeysShowPage</name>
@@ -233,6 +241,12 @@
         <source>Unknow</source>
         <translation>غير معروف</translation>
     </message>
+    <message>
+        <source>The keyboard was found but cannot be opened.
+Unplug it and plug it in again, or reload the device rules:</source>
+        <translation>تم العثور على لوحة المفاتيح لكن لا يمكن فتحها.
+افصلها ثم أعد توصيلها، أو أعد تحميل قواعد الأجهزة:</translation>
+    </message>
 </context>
 <context>
     <name>DDksShowWidget</name>
@@ -359,6 +373,13 @@
     <message>
         <source>Custom light</source>
         <translation>إضاءة مخصصة</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Binding</source>
+        <translation>مرتبطة</translation>
     </message>
 </context>
 <context>
@@ -1010,6 +1031,14 @@ When "Key Combination" is selected, at least one combination key and one other k
     <message>
         <source>Sleep time has been set</source>
         <translation>تم ضبط مدة السكون</translation>
+    </message>
+    <message>
+        <source>Import profile successful, as "%1": the name "%2" is taken</source>
+        <translation>تم استيراد ملف التعريف باسم "%1": الاسم "%2" مستخدم</translation>
+    </message>
+    <message>
+        <source>The profile name is unchanged</source>
+        <translation>لم يتغير اسم ملف التعريف</translation>
     </message>
 </context>
 <context>
@@ -1719,6 +1748,10 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>نقرة يمنى</translation>
     </message>
     <message>
+        <source>Menu</source>
+        <translation>القائمة</translation>
+    </message>
+    <message>
         <source>Clear</source>
         <translation>مسح</translation>
     </message>
@@ -2261,6 +2294,22 @@ When "Key Combination" is selected, at least one combination key and one other k
     <message>
         <source>No action</source>
         <translation>لا إجراء</translation>
+    </message>
+    <message>
+        <source>Another keyboard is in update mode: finish or unplug it, then try again</source>
+        <translation>لوحة مفاتيح أخرى في وضع التحديث: أكمل تحديثها أو افصلها، ثم حاول مرة أخرى</translation>
+    </message>
+    <message>
+        <source>Select a macro</source>
+        <translation>اختر ماكرو</translation>
+    </message>
+    <message>
+        <source>Select an advanced key</source>
+        <translation>اختر مفتاحًا متقدمًا</translation>
+    </message>
+    <message>
+        <source>Please create or select a macro first</source>
+        <translation>يرجى إنشاء ماكرو أو اختياره أولاً</translation>
     </message>
 </context>
 <context>

@@ -27,6 +27,14 @@
         <source>The file %1 is damaged</source>
         <translation>Soubor %1 je poškozen</translation>
     </message>
+    <message>
+        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KB, more than any settings file holds</source>
+        <translation>Soubor %1 je poškozený (řádek %2): obsahuje text delší než %3 KB, víc, než obsahuje jakýkoli soubor nastavení</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: it is larger than %2 MB, more than any settings file holds</source>
+        <translation>Soubor %1 je poškozený: je větší než %2 MB, větší než jakýkoli soubor nastavení</translation>
+    </message>
 </context>
 <context>
     <name>DAllKeysShowPage</name>
@@ -233,6 +241,12 @@
         <source>Unknow</source>
         <translation>Neznámé</translation>
     </message>
+    <message>
+        <source>The keyboard was found but cannot be opened.
+Unplug it and plug it in again, or reload the device rules:</source>
+        <translation>Klávesnice byla nalezena, ale nelze ji otevřít.
+Odpojte ji a znovu připojte, nebo znovu načtěte pravidla zařízení:</translation>
+    </message>
 </context>
 <context>
     <name>DDksShowWidget</name>
@@ -359,6 +373,13 @@
     <message>
         <source>Custom light</source>
         <translation>Vlastní osvětlení</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Binding</source>
+        <translation>Přiřazeno</translation>
     </message>
 </context>
 <context>
@@ -1010,6 +1031,14 @@ Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifiká
     <message>
         <source>Sleep time has been set</source>
         <translation>Doba uspání byla nastavena</translation>
+    </message>
+    <message>
+        <source>Import profile successful, as "%1": the name "%2" is taken</source>
+        <translation>Profil importován jako „%1“: název „%2“ je obsazen</translation>
+    </message>
+    <message>
+        <source>The profile name is unchanged</source>
+        <translation>Název profilu se nezměnil</translation>
     </message>
 </context>
 <context>
@@ -1719,6 +1748,10 @@ Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifiká
         <translation>Pravé tlačítko</translation>
     </message>
     <message>
+        <source>Menu</source>
+        <translation>Nabídka</translation>
+    </message>
+    <message>
         <source>Clear</source>
         <translation>Vymazat</translation>
     </message>
@@ -2261,6 +2294,22 @@ Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifiká
     <message>
         <source>No action</source>
         <translation>Žádná akce</translation>
+    </message>
+    <message>
+        <source>Another keyboard is in update mode: finish or unplug it, then try again</source>
+        <translation>Jiná klávesnice je v režimu aktualizace: dokončete ji nebo ji odpojte a zkuste to znovu</translation>
+    </message>
+    <message>
+        <source>Select a macro</source>
+        <translation>Vyberte makro</translation>
+    </message>
+    <message>
+        <source>Select an advanced key</source>
+        <translation>Vyberte rozšířenou klávesu</translation>
+    </message>
+    <message>
+        <source>Please create or select a macro first</source>
+        <translation>Nejprve vytvořte nebo vyberte makro</translation>
     </message>
 </context>
 <context>

@@ -27,6 +27,14 @@
         <source>The file %1 is damaged</source>
         <translation>The file %1 is damaged</translation>
     </message>
+    <message>
+        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KB, more than any settings file holds</source>
+        <translation>The file %1 is damaged (line %2): it holds a text longer than %3 KB, more than any settings file holds</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: it is larger than %2 MB, more than any settings file holds</source>
+        <translation>The file %1 is damaged: it is larger than %2 MB, more than any settings file holds</translation>
+    </message>
 </context>
 <context>
     <name>DAllKeysShowPage</name>
@@ -233,6 +241,12 @@
         <source>Unknow</source>
         <translation>Unknow</translation>
     </message>
+    <message>
+        <source>The keyboard was found but cannot be opened.
+Unplug it and plug it in again, or reload the device rules:</source>
+        <translation>The keyboard was found but cannot be opened.
+Unplug it and plug it in again, or reload the device rules:</translation>
+    </message>
 </context>
 <context>
     <name>DDksShowWidget</name>
@@ -359,6 +373,13 @@
     <message>
         <source>Custom light</source>
         <translation>Custom light</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Binding</source>
+        <translation>Binding</translation>
     </message>
 </context>
 <context>
@@ -1010,6 +1031,14 @@ When "Key Combination" is selected, at least one combination key and one other k
     <message>
         <source>Sleep time has been set</source>
         <translation>Sleep time has been set</translation>
+    </message>
+    <message>
+        <source>Import profile successful, as "%1": the name "%2" is taken</source>
+        <translation>Import profile successful, as "%1": the name "%2" is taken</translation>
+    </message>
+    <message>
+        <source>The profile name is unchanged</source>
+        <translation>The profile name is unchanged</translation>
     </message>
 </context>
 <context>
@@ -1719,6 +1748,10 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>Right Click</translation>
     </message>
     <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
         <source>Clear</source>
         <translation>Clear</translation>
     </message>
@@ -2261,6 +2294,22 @@ When "Key Combination" is selected, at least one combination key and one other k
     <message>
         <source>No action</source>
         <translation>No action</translation>
+    </message>
+    <message>
+        <source>Another keyboard is in update mode: finish or unplug it, then try again</source>
+        <translation>Another keyboard is in update mode: finish or unplug it, then try again</translation>
+    </message>
+    <message>
+        <source>Select a macro</source>
+        <translation>Select a macro</translation>
+    </message>
+    <message>
+        <source>Select an advanced key</source>
+        <translation>Select an advanced key</translation>
+    </message>
+    <message>
+        <source>Please create or select a macro first</source>
+        <translation>Please create or select a macro first</translation>
     </message>
 </context>
 <context>

@@ -27,6 +27,14 @@
         <source>The file %1 is damaged</source>
         <translation>Le fichier %1 est endommagé</translation>
     </message>
+    <message>
+        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KB, more than any settings file holds</source>
+        <translation>Le fichier %1 est endommagé (ligne %2) : il contient un texte de plus de %3 Ko, plus qu'aucun fichier de paramètres n'en contient</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: it is larger than %2 MB, more than any settings file holds</source>
+        <translation>Le fichier %1 est endommagé : il dépasse %2 Mo, plus qu'aucun fichier de paramètres</translation>
+    </message>
 </context>
 <context>
     <name>DAllKeysShowPage</name>
@@ -233,6 +241,12 @@
         <source>Unknow</source>
         <translation>Inconnu</translation>
     </message>
+    <message>
+        <source>The keyboard was found but cannot be opened.
+Unplug it and plug it in again, or reload the device rules:</source>
+        <translation>Le clavier a été trouvé mais ne peut pas être ouvert.
+Débranchez-le puis rebranchez-le, ou rechargez les règles des périphériques :</translation>
+    </message>
 </context>
 <context>
     <name>DDksShowWidget</name>
@@ -359,6 +373,13 @@
     <message>
         <source>Custom light</source>
         <translation>Éclairage personnalisé</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Binding</source>
+        <translation>Associée</translation>
     </message>
 </context>
 <context>
@@ -1010,6 +1031,14 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     <message>
         <source>Sleep time has been set</source>
         <translation>Le délai de veille a été réglé</translation>
+    </message>
+    <message>
+        <source>Import profile successful, as "%1": the name "%2" is taken</source>
+        <translation>Profil importé sous le nom « %1 » : le nom « %2 » est déjà pris</translation>
+    </message>
+    <message>
+        <source>The profile name is unchanged</source>
+        <translation>Le nom du profil n'a pas changé</translation>
     </message>
 </context>
 <context>
@@ -1719,6 +1748,10 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
         <translation>Clic droit</translation>
     </message>
     <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
         <source>Clear</source>
         <translation>Vider</translation>
     </message>
@@ -2261,6 +2294,22 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     <message>
         <source>No action</source>
         <translation>Aucune action</translation>
+    </message>
+    <message>
+        <source>Another keyboard is in update mode: finish or unplug it, then try again</source>
+        <translation>Un autre clavier est en mode mise à jour : terminez-la ou débranchez-le, puis réessayez</translation>
+    </message>
+    <message>
+        <source>Select a macro</source>
+        <translation>Choisir une macro</translation>
+    </message>
+    <message>
+        <source>Select an advanced key</source>
+        <translation>Choisir une touche avancée</translation>
+    </message>
+    <message>
+        <source>Please create or select a macro first</source>
+        <translation>Veuillez d'abord créer ou choisir une macro</translation>
     </message>
 </context>
 <context>

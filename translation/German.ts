@@ -27,6 +27,14 @@
         <source>The file %1 is damaged</source>
         <translation>Die Datei %1 ist beschädigt</translation>
     </message>
+    <message>
+        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KB, more than any settings file holds</source>
+        <translation>Die Datei %1 ist beschädigt (Zeile %2): Sie enthält einen Text von mehr als %3 KB, mehr als jede Einstellungsdatei enthält</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: it is larger than %2 MB, more than any settings file holds</source>
+        <translation>Die Datei %1 ist beschädigt: Sie ist größer als %2 MB, größer als jede Einstellungsdatei</translation>
+    </message>
 </context>
 <context>
     <name>DAllKeysShowPage</name>
@@ -233,6 +241,12 @@
         <source>Unknow</source>
         <translation>Unbekannt</translation>
     </message>
+    <message>
+        <source>The keyboard was found but cannot be opened.
+Unplug it and plug it in again, or reload the device rules:</source>
+        <translation>Die Tastatur wurde gefunden, kann aber nicht geöffnet werden.
+Ziehen Sie sie ab und stecken Sie sie wieder ein, oder laden Sie die Geräteregeln neu:</translation>
+    </message>
 </context>
 <context>
     <name>DDksShowWidget</name>
@@ -359,6 +373,13 @@
     <message>
         <source>Custom light</source>
         <translation>Eigene Beleuchtung</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Binding</source>
+        <translation>Zugewiesen</translation>
     </message>
 </context>
 <context>
@@ -1010,6 +1031,14 @@ Bei „Tastenkombination“ müssen mindestens eine Zusatztaste und eine weitere
     <message>
         <source>Sleep time has been set</source>
         <translation>Ruhezeit wurde eingestellt</translation>
+    </message>
+    <message>
+        <source>Import profile successful, as "%1": the name "%2" is taken</source>
+        <translation>Profil als „%1“ importiert: Der Name „%2“ ist schon vergeben</translation>
+    </message>
+    <message>
+        <source>The profile name is unchanged</source>
+        <translation>Der Profilname ist unverändert</translation>
     </message>
 </context>
 <context>
@@ -1719,6 +1748,10 @@ Bei „Tastenkombination“ müssen mindestens eine Zusatztaste und eine weitere
         <translation>Rechtsklick</translation>
     </message>
     <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
         <source>Clear</source>
         <translation>Leeren</translation>
     </message>
@@ -2261,6 +2294,22 @@ Bei „Tastenkombination“ müssen mindestens eine Zusatztaste und eine weitere
     <message>
         <source>No action</source>
         <translation>Keine Aktion</translation>
+    </message>
+    <message>
+        <source>Another keyboard is in update mode: finish or unplug it, then try again</source>
+        <translation>Eine andere Tastatur ist im Update-Modus: Update abschließen oder sie trennen, dann erneut versuchen</translation>
+    </message>
+    <message>
+        <source>Select a macro</source>
+        <translation>Makro wählen</translation>
+    </message>
+    <message>
+        <source>Select an advanced key</source>
+        <translation>Erweiterte Taste wählen</translation>
+    </message>
+    <message>
+        <source>Please create or select a macro first</source>
+        <translation>Bitte zuerst ein Makro anlegen oder wählen</translation>
     </message>
 </context>
 <context>

@@ -27,6 +27,14 @@
         <source>The file %1 is damaged</source>
         <translation>Il file %1 è danneggiato</translation>
     </message>
+    <message>
+        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KB, more than any settings file holds</source>
+        <translation>Il file %1 è danneggiato (riga %2): contiene un testo più lungo di %3 KB, più di quanto contenga qualsiasi file di impostazioni</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: it is larger than %2 MB, more than any settings file holds</source>
+        <translation>Il file %1 è danneggiato: è più grande di %2 MB, più di qualsiasi file di impostazioni</translation>
+    </message>
 </context>
 <context>
     <name>DAllKeysShowPage</name>
@@ -233,6 +241,12 @@
         <source>Unknow</source>
         <translation>Sconosciuto</translation>
     </message>
+    <message>
+        <source>The keyboard was found but cannot be opened.
+Unplug it and plug it in again, or reload the device rules:</source>
+        <translation>La tastiera è stata trovata ma non può essere aperta.
+Scollegala e ricollegala, oppure ricarica le regole dei dispositivi:</translation>
+    </message>
 </context>
 <context>
     <name>DDksShowWidget</name>
@@ -359,6 +373,13 @@
     <message>
         <source>Custom light</source>
         <translation>Illuminazione personalizzata</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Binding</source>
+        <translation>Assegnata</translation>
     </message>
 </context>
 <context>
@@ -1010,6 +1031,14 @@ Con "Combinazione di tasti" selezionata, occorre scegliere almeno un tasto modif
     <message>
         <source>Sleep time has been set</source>
         <translation>Il tempo di sospensione è stato impostato</translation>
+    </message>
+    <message>
+        <source>Import profile successful, as "%1": the name "%2" is taken</source>
+        <translation>Profilo importato come "%1": il nome "%2" è già in uso</translation>
+    </message>
+    <message>
+        <source>The profile name is unchanged</source>
+        <translation>Il nome del profilo non è cambiato</translation>
     </message>
 </context>
 <context>
@@ -1719,6 +1748,10 @@ Con "Combinazione di tasti" selezionata, occorre scegliere almeno un tasto modif
         <translation>Clic destro</translation>
     </message>
     <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
         <source>Clear</source>
         <translation>Svuota</translation>
     </message>
@@ -2261,6 +2294,22 @@ Con "Combinazione di tasti" selezionata, occorre scegliere almeno un tasto modif
     <message>
         <source>No action</source>
         <translation>Nessuna azione</translation>
+    </message>
+    <message>
+        <source>Another keyboard is in update mode: finish or unplug it, then try again</source>
+        <translation>Un'altra tastiera è in modalità aggiornamento: completala o scollegala, poi riprova</translation>
+    </message>
+    <message>
+        <source>Select a macro</source>
+        <translation>Seleziona una macro</translation>
+    </message>
+    <message>
+        <source>Select an advanced key</source>
+        <translation>Seleziona un tasto avanzato</translation>
+    </message>
+    <message>
+        <source>Please create or select a macro first</source>
+        <translation>Crea o seleziona prima una macro</translation>
     </message>
 </context>
 <context>

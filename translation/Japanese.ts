@@ -27,6 +27,14 @@
         <source>The file %1 is damaged</source>
         <translation>ファイル %1 は破損しています</translation>
     </message>
+    <message>
+        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KB, more than any settings file holds</source>
+        <translation>ファイル %1 は破損しています（%2 行目）：%3 KB を超えるテキストが含まれており、どの設定ファイルの内容よりも大きすぎます</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: it is larger than %2 MB, more than any settings file holds</source>
+        <translation>ファイル %1 は破損しています：%2 MB を超えており、どの設定ファイルよりも大きすぎます</translation>
+    </message>
 </context>
 <context>
     <name>DAllKeysShowPage</name>
@@ -233,6 +241,12 @@
         <source>Unknow</source>
         <translation>不明</translation>
     </message>
+    <message>
+        <source>The keyboard was found but cannot be opened.
+Unplug it and plug it in again, or reload the device rules:</source>
+        <translation>キーボードは見つかりましたが、開けません。
+いったん抜いて差し直すか、デバイスのルールを再読み込みしてください：</translation>
+    </message>
 </context>
 <context>
     <name>DDksShowWidget</name>
@@ -359,6 +373,13 @@
     <message>
         <source>Custom light</source>
         <translation>カスタムライト</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Binding</source>
+        <translation>割り当て済み</translation>
     </message>
 </context>
 <context>
@@ -1010,6 +1031,14 @@ When "Key Combination" is selected, at least one combination key and one other k
     <message>
         <source>Sleep time has been set</source>
         <translation>スリープ時間を設定しました</translation>
+    </message>
+    <message>
+        <source>Import profile successful, as "%1": the name "%2" is taken</source>
+        <translation>プロファイルを「%1」としてインポートしました：名前「%2」は使用中です</translation>
+    </message>
+    <message>
+        <source>The profile name is unchanged</source>
+        <translation>プロファイル名は変更されていません</translation>
     </message>
 </context>
 <context>
@@ -1719,6 +1748,10 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>右クリック</translation>
     </message>
     <message>
+        <source>Menu</source>
+        <translation>メニュー</translation>
+    </message>
+    <message>
         <source>Clear</source>
         <translation>クリア</translation>
     </message>
@@ -2261,6 +2294,22 @@ When "Key Combination" is selected, at least one combination key and one other k
     <message>
         <source>No action</source>
         <translation>動作なし</translation>
+    </message>
+    <message>
+        <source>Another keyboard is in update mode: finish or unplug it, then try again</source>
+        <translation>別のキーボードがアップデートモードです：その更新を完了するか取り外してから、もう一度お試しください</translation>
+    </message>
+    <message>
+        <source>Select a macro</source>
+        <translation>マクロを選択</translation>
+    </message>
+    <message>
+        <source>Select an advanced key</source>
+        <translation>アドバンストキーを選択</translation>
+    </message>
+    <message>
+        <source>Please create or select a macro first</source>
+        <translation>先にマクロを作成するか選択してください</translation>
     </message>
 </context>
 <context>

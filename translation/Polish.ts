@@ -27,6 +27,14 @@
         <source>The file %1 is damaged</source>
         <translation>Plik %1 jest uszkodzony</translation>
     </message>
+    <message>
+        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KB, more than any settings file holds</source>
+        <translation>Plik %1 jest uszkodzony (wiersz %2): zawiera tekst dłuższy niż %3 KB, więcej niż zawiera jakikolwiek plik ustawień</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: it is larger than %2 MB, more than any settings file holds</source>
+        <translation>Plik %1 jest uszkodzony: jest większy niż %2 MB, większy niż jakikolwiek plik ustawień</translation>
+    </message>
 </context>
 <context>
     <name>DAllKeysShowPage</name>
@@ -233,6 +241,12 @@
         <source>Unknow</source>
         <translation>Nieznany</translation>
     </message>
+    <message>
+        <source>The keyboard was found but cannot be opened.
+Unplug it and plug it in again, or reload the device rules:</source>
+        <translation>Klawiaturę znaleziono, ale nie można jej otworzyć.
+Odłącz ją i podłącz ponownie albo wczytaj ponownie reguły urządzeń:</translation>
+    </message>
 </context>
 <context>
     <name>DDksShowWidget</name>
@@ -359,6 +373,13 @@
     <message>
         <source>Custom light</source>
         <translation>Własne podświetlenie</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Binding</source>
+        <translation>Przypisana</translation>
     </message>
 </context>
 <context>
@@ -1010,6 +1031,14 @@ Gdy wybrano „Kombinacja klawiszy”, trzeba wybrać co najmniej jeden modyfika
     <message>
         <source>Sleep time has been set</source>
         <translation>Czas uśpienia został ustawiony</translation>
+    </message>
+    <message>
+        <source>Import profile successful, as "%1": the name "%2" is taken</source>
+        <translation>Zaimportowano profil jako „%1”: nazwa „%2” jest zajęta</translation>
+    </message>
+    <message>
+        <source>The profile name is unchanged</source>
+        <translation>Nazwa profilu nie została zmieniona</translation>
     </message>
 </context>
 <context>
@@ -1719,6 +1748,10 @@ Gdy wybrano „Kombinacja klawiszy”, trzeba wybrać co najmniej jeden modyfika
         <translation>Prawy klik</translation>
     </message>
     <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
         <source>Clear</source>
         <translation>Wyczyść</translation>
     </message>
@@ -2261,6 +2294,22 @@ Gdy wybrano „Kombinacja klawiszy”, trzeba wybrać co najmniej jeden modyfika
     <message>
         <source>No action</source>
         <translation>Brak akcji</translation>
+    </message>
+    <message>
+        <source>Another keyboard is in update mode: finish or unplug it, then try again</source>
+        <translation>Inna klawiatura jest w trybie aktualizacji: dokończ ją lub odłącz, a potem spróbuj ponownie</translation>
+    </message>
+    <message>
+        <source>Select a macro</source>
+        <translation>Wybierz makro</translation>
+    </message>
+    <message>
+        <source>Select an advanced key</source>
+        <translation>Wybierz klawisz zaawansowany</translation>
+    </message>
+    <message>
+        <source>Please create or select a macro first</source>
+        <translation>Najpierw utwórz lub wybierz makro</translation>
     </message>
 </context>
 <context>

@@ -27,6 +27,14 @@
         <source>The file %1 is damaged</source>
         <translation>O arquivo %1 está danificado</translation>
     </message>
+    <message>
+        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KB, more than any settings file holds</source>
+        <translation>O ficheiro %1 está danificado (linha %2): contém um texto com mais de %3 KB, mais do que qualquer ficheiro de definições contém</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: it is larger than %2 MB, more than any settings file holds</source>
+        <translation>O ficheiro %1 está danificado: tem mais de %2 MB, mais do que qualquer ficheiro de definições</translation>
+    </message>
 </context>
 <context>
     <name>DAllKeysShowPage</name>
@@ -233,6 +241,12 @@
         <source>Unknow</source>
         <translation>Desconhecido</translation>
     </message>
+    <message>
+        <source>The keyboard was found but cannot be opened.
+Unplug it and plug it in again, or reload the device rules:</source>
+        <translation>O teclado foi encontrado, mas não pode ser aberto.
+Desligue-o e volte a ligá-lo, ou recarregue as regras de dispositivos:</translation>
+    </message>
 </context>
 <context>
     <name>DDksShowWidget</name>
@@ -359,6 +373,13 @@
     <message>
         <source>Custom light</source>
         <translation>Iluminação personalizada</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Binding</source>
+        <translation>Atribuída</translation>
     </message>
 </context>
 <context>
@@ -1010,6 +1031,14 @@ Com "Combinação de teclas" selecionada, é preciso escolher pelo menos uma tec
     <message>
         <source>Sleep time has been set</source>
         <translation>O tempo de repouso foi definido</translation>
+    </message>
+    <message>
+        <source>Import profile successful, as "%1": the name "%2" is taken</source>
+        <translation>Perfil importado como "%1": o nome "%2" já existe</translation>
+    </message>
+    <message>
+        <source>The profile name is unchanged</source>
+        <translation>O nome do perfil não foi alterado</translation>
     </message>
 </context>
 <context>
@@ -1719,6 +1748,10 @@ Com "Combinação de teclas" selecionada, é preciso escolher pelo menos uma tec
         <translation>Clique direito</translation>
     </message>
     <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
         <source>Clear</source>
         <translation>Limpar</translation>
     </message>
@@ -2261,6 +2294,22 @@ Com "Combinação de teclas" selecionada, é preciso escolher pelo menos uma tec
     <message>
         <source>No action</source>
         <translation>Sem ação</translation>
+    </message>
+    <message>
+        <source>Another keyboard is in update mode: finish or unplug it, then try again</source>
+        <translation>Outro teclado está no modo de atualização: conclua ou desligue-o e tente novamente</translation>
+    </message>
+    <message>
+        <source>Select a macro</source>
+        <translation>Selecione uma macro</translation>
+    </message>
+    <message>
+        <source>Select an advanced key</source>
+        <translation>Selecione uma tecla avançada</translation>
+    </message>
+    <message>
+        <source>Please create or select a macro first</source>
+        <translation>Crie ou selecione primeiro uma macro</translation>
     </message>
 </context>
 <context>

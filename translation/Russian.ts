@@ -27,6 +27,14 @@
         <source>The file %1 is damaged</source>
         <translation>Файл %1 повреждён</translation>
     </message>
+    <message>
+        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KB, more than any settings file holds</source>
+        <translation>Файл %1 повреждён (строка %2): в нём текст длиннее %3 КБ, больше, чем в любом файле настроек</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: it is larger than %2 MB, more than any settings file holds</source>
+        <translation>Файл %1 повреждён: он больше %2 МБ, больше любого файла настроек</translation>
+    </message>
 </context>
 <context>
     <name>DAllKeysShowPage</name>
@@ -233,6 +241,12 @@
         <source>Unknow</source>
         <translation>Неизвестно</translation>
     </message>
+    <message>
+        <source>The keyboard was found but cannot be opened.
+Unplug it and plug it in again, or reload the device rules:</source>
+        <translation>Клавиатура найдена, но её не удаётся открыть.
+Отключите и снова подключите её или перезагрузите правила устройств:</translation>
+    </message>
 </context>
 <context>
     <name>DDksShowWidget</name>
@@ -359,6 +373,13 @@
     <message>
         <source>Custom light</source>
         <translation>Своя подсветка</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Binding</source>
+        <translation>Назначена</translation>
     </message>
 </context>
 <context>
@@ -1010,6 +1031,14 @@ When "Key Combination" is selected, at least one combination key and one other k
     <message>
         <source>Sleep time has been set</source>
         <translation>Время сна задано</translation>
+    </message>
+    <message>
+        <source>Import profile successful, as "%1": the name "%2" is taken</source>
+        <translation>Профиль импортирован как «%1»: имя «%2» уже занято</translation>
+    </message>
+    <message>
+        <source>The profile name is unchanged</source>
+        <translation>Имя профиля не изменилось</translation>
     </message>
 </context>
 <context>
@@ -1719,6 +1748,10 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>Правый щелчок</translation>
     </message>
     <message>
+        <source>Menu</source>
+        <translation>Меню</translation>
+    </message>
+    <message>
         <source>Clear</source>
         <translation>Очистить</translation>
     </message>
@@ -2261,6 +2294,22 @@ When "Key Combination" is selected, at least one combination key and one other k
     <message>
         <source>No action</source>
         <translation>Нет действия</translation>
+    </message>
+    <message>
+        <source>Another keyboard is in update mode: finish or unplug it, then try again</source>
+        <translation>Другая клавиатура в режиме обновления: завершите обновление или отключите её, затем повторите</translation>
+    </message>
+    <message>
+        <source>Select a macro</source>
+        <translation>Выберите макрос</translation>
+    </message>
+    <message>
+        <source>Select an advanced key</source>
+        <translation>Выберите расширенную клавишу</translation>
+    </message>
+    <message>
+        <source>Please create or select a macro first</source>
+        <translation>Сначала создайте или выберите макрос</translation>
     </message>
 </context>
 <context>

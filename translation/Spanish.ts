@@ -27,6 +27,14 @@
         <source>The file %1 is damaged</source>
         <translation>El archivo %1 está dañado</translation>
     </message>
+    <message>
+        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KB, more than any settings file holds</source>
+        <translation>El archivo %1 está dañado (línea %2): contiene un texto de más de %3 KB, más de lo que contiene cualquier archivo de configuración</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: it is larger than %2 MB, more than any settings file holds</source>
+        <translation>El archivo %1 está dañado: ocupa más de %2 MB, más de lo que ocupa cualquier archivo de configuración</translation>
+    </message>
 </context>
 <context>
     <name>DAllKeysShowPage</name>
@@ -233,6 +241,12 @@
         <source>Unknow</source>
         <translation>Desconocido</translation>
     </message>
+    <message>
+        <source>The keyboard was found but cannot be opened.
+Unplug it and plug it in again, or reload the device rules:</source>
+        <translation>Se encontró el teclado, pero no se puede abrir.
+Desconéctelo y vuelva a conectarlo, o recargue las reglas de dispositivos:</translation>
+    </message>
 </context>
 <context>
     <name>DDksShowWidget</name>
@@ -359,6 +373,13 @@
     <message>
         <source>Custom light</source>
         <translation>Iluminación personalizada</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Binding</source>
+        <translation>Asignada</translation>
     </message>
 </context>
 <context>
@@ -1010,6 +1031,14 @@ Con "Combinación de teclas" seleccionada, hay que elegir al menos una tecla mod
     <message>
         <source>Sleep time has been set</source>
         <translation>Se ha configurado el tiempo de reposo</translation>
+    </message>
+    <message>
+        <source>Import profile successful, as "%1": the name "%2" is taken</source>
+        <translation>Perfil importado como "%1": el nombre "%2" ya existe</translation>
+    </message>
+    <message>
+        <source>The profile name is unchanged</source>
+        <translation>El nombre del perfil no ha cambiado</translation>
     </message>
 </context>
 <context>
@@ -1719,6 +1748,10 @@ Con "Combinación de teclas" seleccionada, hay que elegir al menos una tecla mod
         <translation>Clic derecho</translation>
     </message>
     <message>
+        <source>Menu</source>
+        <translation>Menú</translation>
+    </message>
+    <message>
         <source>Clear</source>
         <translation>Vaciar</translation>
     </message>
@@ -2261,6 +2294,22 @@ Con "Combinación de teclas" seleccionada, hay que elegir al menos una tecla mod
     <message>
         <source>No action</source>
         <translation>Sin acción</translation>
+    </message>
+    <message>
+        <source>Another keyboard is in update mode: finish or unplug it, then try again</source>
+        <translation>Otro teclado está en modo de actualización: termine o desconéctelo y vuelva a intentarlo</translation>
+    </message>
+    <message>
+        <source>Select a macro</source>
+        <translation>Seleccione una macro</translation>
+    </message>
+    <message>
+        <source>Select an advanced key</source>
+        <translation>Seleccione una tecla avanzada</translation>
+    </message>
+    <message>
+        <source>Please create or select a macro first</source>
+        <translation>Primero cree o seleccione una macro</translation>
     </message>
 </context>
 <context>

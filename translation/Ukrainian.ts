@@ -27,6 +27,14 @@
         <source>The file %1 is damaged</source>
         <translation>Файл %1 пошкоджено</translation>
     </message>
+    <message>
+        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KB, more than any settings file holds</source>
+        <translation>Файл %1 пошкоджено (рядок %2): у ньому текст довший за %3 КБ, більше, ніж у будь-якому файлі налаштувань</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: it is larger than %2 MB, more than any settings file holds</source>
+        <translation>Файл %1 пошкоджено: він більший за %2 МБ, більший за будь-який файл налаштувань</translation>
+    </message>
 </context>
 <context>
     <name>DAllKeysShowPage</name>
@@ -233,6 +241,12 @@
         <source>Unknow</source>
         <translation>Невідомо</translation>
     </message>
+    <message>
+        <source>The keyboard was found but cannot be opened.
+Unplug it and plug it in again, or reload the device rules:</source>
+        <translation>Клавіатуру знайдено, але її не вдається відкрити.
+Від’єднайте та знову під’єднайте її або перезавантажте правила пристроїв:</translation>
+    </message>
 </context>
 <context>
     <name>DDksShowWidget</name>
@@ -359,6 +373,13 @@
     <message>
         <source>Custom light</source>
         <translation>Власне підсвічування</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Binding</source>
+        <translation>Призначена</translation>
     </message>
 </context>
 <context>
@@ -1010,6 +1031,14 @@ When "Key Combination" is selected, at least one combination key and one other k
     <message>
         <source>Sleep time has been set</source>
         <translation>Час сну встановлено</translation>
+    </message>
+    <message>
+        <source>Import profile successful, as "%1": the name "%2" is taken</source>
+        <translation>Профіль імпортовано як «%1»: назва «%2» вже зайнята</translation>
+    </message>
+    <message>
+        <source>The profile name is unchanged</source>
+        <translation>Назва профілю не змінилася</translation>
     </message>
 </context>
 <context>
@@ -1719,6 +1748,10 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>Правий клік</translation>
     </message>
     <message>
+        <source>Menu</source>
+        <translation>Меню</translation>
+    </message>
+    <message>
         <source>Clear</source>
         <translation>Очистити</translation>
     </message>
@@ -2261,6 +2294,22 @@ When "Key Combination" is selected, at least one combination key and one other k
     <message>
         <source>No action</source>
         <translation>Немає дії</translation>
+    </message>
+    <message>
+        <source>Another keyboard is in update mode: finish or unplug it, then try again</source>
+        <translation>Інша клавіатура в режимі оновлення: завершіть оновлення або від'єднайте її, потім повторіть</translation>
+    </message>
+    <message>
+        <source>Select a macro</source>
+        <translation>Виберіть макрос</translation>
+    </message>
+    <message>
+        <source>Select an advanced key</source>
+        <translation>Виберіть розширену клавішу</translation>
+    </message>
+    <message>
+        <source>Please create or select a macro first</source>
+        <translation>Спочатку створіть або виберіть макрос</translation>
     </message>
 </context>
 <context>

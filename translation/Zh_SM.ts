@@ -27,6 +27,14 @@
         <source>The file %1 is damaged</source>
         <translation>文件 %1 已损坏</translation>
     </message>
+    <message>
+        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KB, more than any settings file holds</source>
+        <translation>文件 %1 已损坏（第 %2 行）：其中的文本超过 %3 KB，超出任何设置文件的容量</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: it is larger than %2 MB, more than any settings file holds</source>
+        <translation>文件 %1 已损坏：其大小超过 %2 MB，超出任何设置文件的容量</translation>
+    </message>
 </context>
 <context>
     <name>DAllKeysShowPage</name>
@@ -233,6 +241,12 @@
         <source>Unknow</source>
         <translation>未知</translation>
     </message>
+    <message>
+        <source>The keyboard was found but cannot be opened.
+Unplug it and plug it in again, or reload the device rules:</source>
+        <translation>已找到键盘，但无法打开。
+请拔下后重新插入，或重新加载设备规则：</translation>
+    </message>
 </context>
 <context>
     <name>DDksShowWidget</name>
@@ -359,6 +373,13 @@
     <message>
         <source>Custom light</source>
         <translation>自定义灯光</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Binding</source>
+        <translation>已绑定</translation>
     </message>
 </context>
 <context>
@@ -1010,6 +1031,14 @@ When "Key Combination" is selected, at least one combination key and one other k
     <message>
         <source>Sleep time has been set</source>
         <translation>休眠时间已设置</translation>
+    </message>
+    <message>
+        <source>Import profile successful, as "%1": the name "%2" is taken</source>
+        <translation>导入配置文件成功，名称为“%1”：名称“%2”已被占用</translation>
+    </message>
+    <message>
+        <source>The profile name is unchanged</source>
+        <translation>配置文件名称未改变</translation>
     </message>
 </context>
 <context>
@@ -1719,6 +1748,10 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>右键单击</translation>
     </message>
     <message>
+        <source>Menu</source>
+        <translation>菜单</translation>
+    </message>
+    <message>
         <source>Clear</source>
         <translation>清空</translation>
     </message>
@@ -2261,6 +2294,22 @@ When "Key Combination" is selected, at least one combination key and one other k
     <message>
         <source>No action</source>
         <translation>无动作</translation>
+    </message>
+    <message>
+        <source>Another keyboard is in update mode: finish or unplug it, then try again</source>
+        <translation>另一个键盘处于升级模式：请先完成其升级或拔下它，然后重试</translation>
+    </message>
+    <message>
+        <source>Select a macro</source>
+        <translation>选择一个宏</translation>
+    </message>
+    <message>
+        <source>Select an advanced key</source>
+        <translation>选择一个高级按键</translation>
+    </message>
+    <message>
+        <source>Please create or select a macro first</source>
+        <translation>请先新建或选择一个宏</translation>
     </message>
 </context>
 <context>

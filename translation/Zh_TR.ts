@@ -27,6 +27,14 @@
         <source>The file %1 is damaged</source>
         <translation>檔案 %1 已損壞</translation>
     </message>
+    <message>
+        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KB, more than any settings file holds</source>
+        <translation>檔案 %1 已損壞（第 %2 行）：其中的文字超過 %3 KB，超出任何設定檔的容量</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: it is larger than %2 MB, more than any settings file holds</source>
+        <translation>檔案 %1 已損壞：其大小超過 %2 MB，超出任何設定檔的容量</translation>
+    </message>
 </context>
 <context>
     <name>DAllKeysShowPage</name>
@@ -233,6 +241,12 @@
         <source>Unknow</source>
         <translation>未知</translation>
     </message>
+    <message>
+        <source>The keyboard was found but cannot be opened.
+Unplug it and plug it in again, or reload the device rules:</source>
+        <translation>已找到鍵盤，但無法開啟。
+請拔下後重新插入，或重新載入裝置規則：</translation>
+    </message>
 </context>
 <context>
     <name>DDksShowWidget</name>
@@ -359,6 +373,13 @@
     <message>
         <source>Custom light</source>
         <translation>自訂燈光</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Binding</source>
+        <translation>已綁定</translation>
     </message>
 </context>
 <context>
@@ -1010,6 +1031,14 @@ When "Key Combination" is selected, at least one combination key and one other k
     <message>
         <source>Sleep time has been set</source>
         <translation>休眠時間已設定</translation>
+    </message>
+    <message>
+        <source>Import profile successful, as "%1": the name "%2" is taken</source>
+        <translation>匯入設定檔成功，名稱為「%1」：名稱「%2」已被使用</translation>
+    </message>
+    <message>
+        <source>The profile name is unchanged</source>
+        <translation>設定檔名稱未變更</translation>
     </message>
 </context>
 <context>
@@ -1719,6 +1748,10 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>右鍵點擊</translation>
     </message>
     <message>
+        <source>Menu</source>
+        <translation>選單</translation>
+    </message>
+    <message>
         <source>Clear</source>
         <translation>清空</translation>
     </message>
@@ -2261,6 +2294,22 @@ When "Key Combination" is selected, at least one combination key and one other k
     <message>
         <source>No action</source>
         <translation>無動作</translation>
+    </message>
+    <message>
+        <source>Another keyboard is in update mode: finish or unplug it, then try again</source>
+        <translation>另一個鍵盤處於升級模式：請先完成其升級或拔下它，然後重試</translation>
+    </message>
+    <message>
+        <source>Select a macro</source>
+        <translation>選擇一個巨集</translation>
+    </message>
+    <message>
+        <source>Select an advanced key</source>
+        <translation>選擇一個進階按鍵</translation>
+    </message>
+    <message>
+        <source>Please create or select a macro first</source>
+        <translation>請先新增或選擇一個巨集</translation>
     </message>
 </context>
 <context>
