@@ -31,9 +31,9 @@ struct LanguageRow
 };
 
 const LanguageRow kLanguages[] = {
-    {"简体中文", 1}, {"English", 3},   {"繁體中文", 2},     {"한국어", 5},   {"Русский", 6},
-    {"日本語", 4},   {"Español", 8},   {"Português", 9},    {"Deutsch", 10}, {"Italiano", 11},
-    {"Polski", 12},  {"Français", 13}, {"\u00A0عربي ،", 7}, {"Україна", 14}, {"Čeština", 15},
+    {"简体中文", 1}, {"English", 3},   {"繁體中文", 2},  {"한국어", 5},      {"Русский", 6},
+    {"日本語", 4},   {"Español", 8},   {"Português", 9}, {"Deutsch", 10},    {"Italiano", 11},
+    {"Polski", 12},  {"Français", 13}, {"العربية", 7},   {"Українська", 14}, {"Čeština", 15},
 };
 
 // Theme numbers in the order of the theme box.
@@ -184,8 +184,9 @@ void DSettingsDia::setTexts()
     // good: the option is kept but cannot be used, and says why.
     const bool tray = TrayAvailability::isAvailable();
     m_ui->checkBox_Close->setEnabled(tray);
-    TextFit::setText(m_ui->checkBox_Close, tray ? QObject::tr("Close startup to tray")
-                                                : QObject::tr("Close startup to tray (no system tray found)"));
+    TextFit::setText(m_ui->checkBox_Close,
+                     tray ? QObject::tr("Close startup to tray")
+                          : QObject::tr("Close startup to tray (no system tray found)"));
     m_ui->label_4->setText(QObject::tr("Upgrade"));
     m_ui->pushButton_UpgradeCheck->setText(QObject::tr("Firmware upgrade check"));
 }

@@ -223,7 +223,7 @@
     </message>
     <message>
         <source>The key calibration runing</source>
-        <translation>The key calibration runing</translation>
+        <translation>The key calibration is running</translation>
     </message>
     <message>
         <source>The key calibration failed</source>
@@ -231,7 +231,7 @@
     </message>
     <message>
         <source>Unknow</source>
-        <translation>Unknow</translation>
+        <translation>Unknown</translation>
     </message>
 </context>
 <context>
@@ -1023,7 +1023,7 @@ When "Key Combination" is selected, at least one combination key and one other k
     <name>QObject</name>
     <message>
         <source>Unknow</source>
-        <translation>Unknow</translation>
+        <translation>Unknown</translation>
     </message>
     <message>
         <source>Minimize(&amp;N)</source>
@@ -1839,7 +1839,7 @@ When "Key Combination" is selected, at least one combination key and one other k
     </message>
     <message>
         <source>Continous playback on/off</source>
-        <translation>Continous playback on/off</translation>
+        <translation>Continuous playback on/off</translation>
     </message>
     <message>
         <source>Play Number</source>
