@@ -1359,11 +1359,11 @@ Bei „Tastenkombination“ müssen mindestens eine Zusatztaste und eine weitere
     </message>
     <message>
         <source>Close back light</source>
-        <translation>Hintergrundbeleuchtung aus</translation>
+        <translation>Hintergrundlicht aus</translation>
     </message>
     <message>
         <source>Stop back light</source>
-        <translation>Hintergrundbeleuchtung anhalten</translation>
+        <translation>Hintergrundlicht anhalten</translation>
     </message>
     <message>
         <source>Light recording</source>
