@@ -96,12 +96,6 @@ void ScreenWalk::run()
 {
     m_window->activateWindow();
     visit(QStringLiteral("main"));
-    // A first start may offer firmware updates at once; that dialog is shown on its own
-    // later.
-    if (QWidget *offer = m_window->updateFirmwareDialog(); offer && offer->isVisible()) {
-        offer->close();
-        settle();
-    }
     keyPages();
     lightPages();
     performancePage();
@@ -117,6 +111,13 @@ void ScreenWalk::run()
 void ScreenWalk::visit(const QString &name)
 {
     settle();
+    // A keyboard with newer firmware at hand is offered an update unasked; that
+    // dialog has a screen of its own and would hide the others.
+    if (!m_firmwareStep)
+        if (QWidget *offer = m_window->updateFirmwareDialog(); offer && offer->isVisible()) {
+            offer->close();
+            settle();
+        }
     m_visit(fileSafe(name));
 }
 
@@ -153,8 +154,13 @@ bool ScreenWalk::visitOpened(const QString &name, const std::function<void()> &o
                 added << w;
         return added;
     };
-    open();
-    if (!QTest::qWaitFor([&] { return !opened().isEmpty(); }, kOpenTimeoutMs)) {
+    // Tried twice: a control may still be taking in what its page just loaded.
+    bool shown = false;
+    for (int attempt = 0; attempt < 2 && !shown; ++attempt) {
+        open();
+        shown = QTest::qWaitFor([&] { return !opened().isEmpty(); }, kOpenTimeoutMs / 2);
+    }
+    if (!shown) {
         miss(name);
         return false;
     }
@@ -212,6 +218,20 @@ void ScreenWalk::visitDropDowns(QWidget *root, const QString &name)
     }
 }
 
+void ScreenWalk::chooseKeyA(const QString &name)
+{
+    // The A key: chosen, so the function pages show what they offer for it.
+    keyboardButCustom *key = nullptr;
+    for (keyboardButCustom *k : m_window->devicePage()->findChildren<keyboardButCustom *>())
+        if (k->isVisible() && k->keyDec() == 4)
+            key = k;
+    if (!key)
+        return miss(name + QStringLiteral(": key A on the keyboard picture"));
+    visitOpened(name + QStringLiteral("-key-tip"), [&] { hover(key); });
+    key->click();
+    visit(name + QStringLiteral("-key-chosen"));
+}
+
 void ScreenWalk::keyPages()
 {
     DDevicePage *page = m_window->devicePage();
@@ -220,18 +240,7 @@ void ScreenWalk::keyPages()
     visit(QStringLiteral("keys"));
     if (auto *tabButton = page->findChild<QWidget *>(QStringLiteral("toolButton_CustomKey")))
         visitOpened(QStringLiteral("keys-tab-tip"), [&] { hover(tabButton); });
-    // The A key: chosen, so the function pages show what they offer for it.
-    keyboardButCustom *key = nullptr;
-    for (keyboardButCustom *k : page->findChildren<keyboardButCustom *>())
-        if (k->isVisible() && k->keyDec() == 4)
-            key = k;
-    if (key) {
-        visitOpened(QStringLiteral("keys-key-tip"), [&] { hover(key); });
-        key->click();
-        visit(QStringLiteral("keys-key-chosen"));
-    } else {
-        miss(QStringLiteral("key A on the keyboard picture"));
-    }
+    chooseKeyA(QStringLiteral("keys"));
     if (auto *menu = page->findChild<QAbstractButton *>(QStringLiteral("pushButton_ProfileOperate")))
         visitOpened(QStringLiteral("keys-profile-menu"), [menu] { menu->click(); });
     visitDropDowns(page, QStringLiteral("keys"));
@@ -266,9 +275,10 @@ void ScreenWalk::keyPages()
         }
     };
     functionPages(QStringLiteral("keys-"), false);
-    if (selectModel(page, QStringLiteral("QM68")) && tab("toolButton_CustomKey"))
+    if (selectModel(page, QStringLiteral("QM68")) && tab("toolButton_CustomKey")) {
+        chooseKeyA(QStringLiteral("qm68-keys"));
         functionPages(QStringLiteral("qm68-keys-"), true);
-    else
+    } else
         miss(QStringLiteral("QM68 key page"));
 }
 
@@ -413,8 +423,13 @@ void ScreenWalk::macroDialog()
         macros = shownWindow<DMacroPage>();
     if (!macros || !QTest::qWaitForWindowExposed(macros))
         return miss(QStringLiteral("macro dialog again"));
+    // The editor fills its macro list once it is shown.
+    QAbstractButton *menu = nullptr;
+    QTest::qWaitFor(
+        [&] { return (menu = shownChild<QAbstractButton>(macros, QStringLiteral("pushButton_MacroOperate"))); },
+        kOpenTimeoutMs);
     visit(QStringLiteral("macro"));
-    if (auto *menu = shownChild<QAbstractButton>(macros, QStringLiteral("pushButton_MacroOperate")))
+    if (menu)
         visitOpened(QStringLiteral("macro-menu"), [menu] { menu->click(); });
     else
         miss(QStringLiteral("macro menu"));
@@ -467,7 +482,8 @@ void ScreenWalk::advancedKeysDialog()
             create->click();
         visit(name + QStringLiteral("-created"));
         visitDropDowns(senior, name);
-        if (qstrcmp(kind, "radioButton_DKS") == 0) {
+        if (qstrcmp(kind, "radioButton_DKS") == 0
+            && QTest::qWaitFor([senior] { return senior->hasSelection(); }, kOpenTimeoutMs)) {
             visitOpened(QStringLiteral("advanced-DKS-trigger-points"), [senior] {
                 QMetaObject::invokeMethod(senior, "onLickActivited_Stroke01", Q_ARG(QString, QString()));
             });
@@ -505,6 +521,7 @@ void ScreenWalk::advancedKeysDialog()
 
 void ScreenWalk::firmwareDialog()
 {
+    m_firmwareStep = true;
     if (!m_window->updateFirmwareDialog() && !m_window->checkUpgradeableDevices(true))
         return miss(QStringLiteral("firmware dialog"));
     QWidget *dialog = m_window->updateFirmwareDialog();

@@ -34,6 +34,7 @@ public:
 
 private:
     void keyPages();
+    void chooseKeyA(const QString &name);
     void lightPages();
     void performancePage();
     void magneticPages();
@@ -58,4 +59,5 @@ private:
     DMainWidget *m_window;
     Visit m_visit;
     QStringList m_missed;
+    bool m_firmwareStep = false;
 };
