@@ -1,11 +1,11 @@
 #include "advancedkeys/dallkeysshowpage.h"
+#include "platform/logcategories.h"
 
 #include "advancedkeys/dallkeysitemkey.h"
 #include "keyboardview/layoutjson.h"
 #include "ui_dallkeysshowpage.h"
 #include "widgets/flowlayout.h"
 
-#include <QDebug>
 #include <QFile>
 
 namespace {
@@ -35,7 +35,7 @@ void DAllKeysShowPage::loadKeyboardInfo()
 {
     QFile file(QStringLiteral(":/images/configDir/AllKeysInfo.config"));
     if (!file.open(QIODevice::ReadOnly)) {
-        qDebug() << "------------------------ loadKeyboardInfo => fp == NULL -------------------------";
+        qCDebug(lcKeys) << "------------------------ loadKeyboardInfo => fp == NULL -------------------------";
         return;
     }
     parseKeyboardInfo(file.readAll());

@@ -1,10 +1,10 @@
 #include "advancedkeys/ddksshowwidget.h"
+#include "platform/logcategories.h"
 
 #include "app/ddatamanager.h"
 #include "widgets/accessiblecontrols.h"
 
 #include <QApplication>
-#include <QDebug>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -220,8 +220,8 @@ void DDksShowWidget::mousePressEvent(QMouseEvent *event)
     Row after;
     if (!barEdit(before, column, &after))
         return;
-    qDebug() << "[Change Befor] Line [0]:" << before;
-    qDebug() << "[Change After] Line [0]:" << after;
+    qCDebug(lcKeys) << "[Change Befor] Line [0]:" << before;
+    qCDebug(lcKeys) << "[Change After] Line [0]:" << after;
     m_OneHorizontalKeysTypeTemp = after;
     m_editRow = row;
     m_pending = true;
@@ -256,7 +256,7 @@ void DDksShowWidget::drawBar(QPainter &painter, int x, int y, int width, int alp
 void DDksShowWidget::followDrag(QPainter &painter)
 {
     if (m_mousePressPosX > m_dragX) {
-        qDebug() << "m_mousePressPosX:" << m_mousePressPosX;
+        qCDebug(lcKeys) << "m_mousePressPosX:" << m_mousePressPosX;
         return;
     }
     if (m_pointsRight <= 0 || m_cellW <= 0)
@@ -279,7 +279,7 @@ void DDksShowWidget::followDrag(QPainter &painter)
     if (w == m_lastWidth)
         return;
     if (w > m_lastWidth) {
-        qDebug() << "[Move] Left->Right";
+        qCDebug(lcKeys) << "[Move] Left->Right";
         if (w > 10) {
             m_pending = true;
             if (half < w && w < m_cellW) {
@@ -311,7 +311,7 @@ void DDksShowWidget::followDrag(QPainter &painter)
             }
         }
     } else {
-        qDebug() << "[Move] Right->Left";
+        qCDebug(lcKeys) << "[Move] Right->Left";
         if (w > 10) {
             m_pending = true;
             if (m_cellW + half < w && w < 2 * m_cellW + half) {
@@ -324,7 +324,7 @@ void DDksShowWidget::followDrag(QPainter &painter)
             }
         }
     }
-    qDebug() << "m_OneHorizontalKeysTypeTemp [0]:" << t;
+    qCDebug(lcKeys) << "m_OneHorizontalKeysTypeTemp [0]:" << t;
     m_lastWidth = w;
 }
 

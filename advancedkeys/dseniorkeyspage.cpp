@@ -1,4 +1,5 @@
 #include "advancedkeys/dseniorkeyspage.h"
+#include "platform/logcategories.h"
 
 #include "advancedkeys/dallkeysshowpage.h"
 #include "advancedkeys/ddksshowwidget.h"
@@ -16,7 +17,6 @@
 
 #include <QButtonGroup>
 #include <QCloseEvent>
-#include <QDebug>
 #include <QMouseEvent>
 #include <QTimer>
 
@@ -284,7 +284,7 @@ void DSeniorKeysPage::loadSeniorKeyList()
         }
     }
     if (!listed) {
-        qDebug() << "SelectAllInfo faliled";
+        qCDebug(lcKeys) << "SelectAllInfo faliled";
         m_rows.clear();
         ui->label_EventTotalNum->setText(QStringLiteral("0/40"));
         return;
@@ -309,7 +309,7 @@ void DSeniorKeysPage::loadSeniorKeyList()
     }
     if (m_selectedRow)
         selectSeniorKey(m_records.firstKey());
-    qDebug() << "SelectAllInfo successful";
+    qCDebug(lcKeys) << "SelectAllInfo successful";
     ui->label_EventTotalNum->setText(QString::number(m_records.size()) + QStringLiteral("/40"));
 }
 
@@ -399,26 +399,26 @@ void DSeniorKeysPage::on_pushButton_NewCreate_clicked()
     }
     const SeniorKeyInfo info = SeniorKeys::newRecord(SeniorKeys::nextBindingIndex(m_records.keys()), m_newType);
     if (!CTavrixXML_SeniorKey_AddInfoItem(m_path, m_newType, info)) {
-        qDebug() << "Add faliled";
+        qCDebug(lcKeys) << "Add faliled";
         showStoreFailure();
         return;
     }
     m_changed = true;
     m_notice->showMessageAt(QObject::tr("Create senior keys successful"), rect().center());
-    qDebug() << "Add successful";
+    qCDebug(lcKeys) << "Add successful";
     loadSeniorKeyList();
 }
 
 void DSeniorKeysPage::onDeleteSeniorKeyEventItem(int keyType, int bindingIndex)
 {
     if (!CTavrixXML_SeniorKey_DeleteInfoItem(m_path, keyType, bindingIndex)) {
-        qDebug() << "Delete faliled";
+        qCDebug(lcKeys) << "Delete faliled";
         showStoreFailure();
         return;
     }
     m_changed = true;
     m_notice->showMessageAt(QObject::tr("Delete senior keys successful"), rect().center());
-    qDebug() << "Delete successful";
+    qCDebug(lcKeys) << "Delete successful";
     loadSeniorKeyList();
 }
 
@@ -436,9 +436,9 @@ void DSeniorKeysPage::onTheSeniorKeyInfoStuNeedUpdate_DKS()
     m_current = m_grid->getStuInfo();
     m_records[m_current.bindingIndex] = m_current;
     if (CTavrixXML_SeniorKey_ModifyInfoItem(m_path, m_current.keyType, m_current)) {
-        qDebug() << "DKS Modify successful";
+        qCDebug(lcKeys) << "DKS Modify successful";
     } else {
-        qDebug() << "DKS Modify faliled";
+        qCDebug(lcKeys) << "DKS Modify faliled";
         showStoreFailure();
     }
 }
@@ -473,7 +473,7 @@ void DSeniorKeysPage::writeCurrentRecord(const char *what)
         m_selectedRow->setInfo(m_current);
     m_records[m_current.bindingIndex] = m_current;
     const bool stored = CTavrixXML_SeniorKey_ModifyInfoItem(m_path, m_current.keyType, m_current);
-    qDebug().noquote() << QString::fromLatin1(what) + (stored ? " Modify successful" : " Modify faliled");
+    qCDebug(lcKeys).noquote() << QString::fromLatin1(what) + (stored ? " Modify successful" : " Modify faliled");
     if (!stored)
         showStoreFailure();
 }
@@ -569,7 +569,7 @@ void DSeniorKeysPage::onSliderHoldDurationValue(int HoldDurationValue)
 void DSeniorKeysPage::onSliderHoldDurationReleased()
 {
     const int value = ui->horizontalSlider_HoldDuration->value();
-    qDebug() << "-------------------------------- [Mouse Released] sliderCurVal:" << value;
+    qCDebug(lcKeys) << "-------------------------------- [Mouse Released] sliderCurVal:" << value;
     if (!m_selectedRow)
         return;
     m_current.ValueTime = value * 10;
@@ -716,7 +716,7 @@ void DSeniorKeysPage::reject()
 
 void DSeniorKeysPage::closeEvent(QCloseEvent *event)
 {
-    qDebug() << "------------------------- *** [DSeniorKeysPage] closeEvent *** -------------------------";
+    qCDebug(lcKeys) << "------------------------- *** [DSeniorKeysPage] closeEvent *** -------------------------";
     // Not the dialog's own close handling, which would run reject() again.
     event->accept();
 }

@@ -1,4 +1,5 @@
 #include "advancedkeys/dstrokeconfigview.h"
+#include "platform/logcategories.h"
 
 #include "app/ddatamanager.h"
 #include "sdk/tavrixxml.h"
@@ -6,7 +7,6 @@
 #include "widgets/windowshape.h"
 
 #include <QCloseEvent>
-#include <QDebug>
 
 namespace {
 
@@ -84,12 +84,13 @@ void DStrokeConfigView::onSliderStrokeViewValue(int Value)
 
 void DStrokeConfigView::onSliderStrokeViewPressed()
 {
-    qDebug() << "------------------ *** [DStrokeConfigView::onSliderStrokeViewPressed] Pressed *** ------------------";
+    qCDebug(lcKeys)
+        << "------------------ *** [DStrokeConfigView::onSliderStrokeViewPressed] Pressed *** ------------------";
 }
 
 void DStrokeConfigView::onSliderStrokeViewReleased()
 {
-    qDebug()
+    qCDebug(lcKeys)
         << "------------------ *** [DStrokeConfigView::onSliderStrokeViewReleased] Released *** ------------------";
     const int depth = ui->horizontalSlider_StrokeView->value();
     const QByteArray path = DDataManager::getInstance()->getSeniorKeyXmlPath();
@@ -108,6 +109,6 @@ void DStrokeConfigView::on_pushButton_Close_clicked()
 
 void DStrokeConfigView::closeEvent(QCloseEvent *event)
 {
-    qDebug() << "------------------ *** [DStrokeConfigView] closeEvent *** ------------------";
+    qCDebug(lcKeys) << "------------------ *** [DStrokeConfigView] closeEvent *** ------------------";
     event->accept();
 }

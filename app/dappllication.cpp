@@ -1,4 +1,5 @@
 #include "app/dappllication.h"
+#include "platform/logcategories.h"
 
 #include "app/ddatamanager.h"
 #include "app/dloginwidget.h"
@@ -8,7 +9,6 @@
 #include "platform/quitsignals.h"
 
 #include <QDateTime>
-#include <QDebug>
 #include <QDir>
 #include <QFileInfo>
 #include <QGraphicsOpacityEffect>
@@ -54,13 +54,13 @@ DAppllication::DAppllication(int &argc, char **argv) : QApplication(argc, argv)
         const bool held = m_instanceLock->error() == QLockFile::LockFailedError;
         if (sendToRunningInstance() || held) {
             if (held)
-                qDebug() << "Another instance of this user is running";
+                qCDebug(lcApp) << "Another instance of this user is running";
             m_running = true;
             return;
         }
         // The lock cannot be made here at all; the channel, which nobody
         // answered, is then the only guard.
-        qDebug() << "Instance lock unusable in" << folder;
+        qCWarning(lcApp) << "Instance lock unusable in" << folder;
     }
 
     settingsAndLanguageStep();

@@ -1,8 +1,8 @@
 #include "app/ddatamanager.h"
+#include "platform/logcategories.h"
 
 #include <QColor>
 #include <QCoreApplication>
-#include <QDebug>
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
@@ -82,7 +82,7 @@ DDataManager *DDataManager::getInstance()
 
 void DDataManager::logAppRunning()
 {
-    qDebug() << "------------------------- *** App Runing *** ------------------------------";
+    qCDebug(lcApp) << "------------------------- *** App Runing *** ------------------------------";
 }
 
 QString DDataManager::getSettingsFilePath() const
@@ -146,7 +146,7 @@ void DDataManager::setTheme(int index)
     // An unreadable theme would leave every page unstyled; the dark theme is always
     // built in, so fall back to it.
     if (!loadThemeFile(themeFilePath(index), info)) {
-        qDebug() << "Theme file unreadable, using the Black theme:" << themeFilePath(index);
+        qCWarning(lcApp) << "Theme file unreadable, using the Black theme:" << themeFilePath(index);
         loadThemeFile(themeFilePath(0), info);
     }
     m_themeColorInfo = info;

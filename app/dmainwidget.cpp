@@ -1,4 +1,5 @@
 #include "app/dmainwidget.h"
+#include "platform/logcategories.h"
 
 #include "advancedkeys/dseniorkeyspage.h"
 #include "app/ddatamanager.h"
@@ -14,7 +15,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDebug>
 #include <QDesktopWidget>
 #include <QDir>
 #include <QMenu>
@@ -219,8 +219,8 @@ void DMainWidget::writeFirstRunSettings()
         const bool written = XdgAutoStart::write(QCoreApplication::applicationName(), m_title,
                                                  QCoreApplication::applicationFilePath());
         if (!written)
-            qDebug() << "Auto-start entry could not be written:"
-                     << XdgAutoStart::entryPath(QCoreApplication::applicationName());
+            qCWarning(lcApp) << "Auto-start entry could not be written:"
+                             << XdgAutoStart::entryPath(QCoreApplication::applicationName());
         m_settings->setValue(QStringLiteral("AutoStart/isAutoStart"), written);
     }
     if (!m_settings->contains(QStringLiteral("MinimizeToTray/isMinimizeToTray")))
@@ -751,7 +751,7 @@ void DMainWidget::on_pushButton_Close_clicked()
         hideToTray();
         return;
     }
-    qDebug() << "------------------------- *** App Exit (Normal) *** ------------------------------ \n";
+    qCDebug(lcApp) << "------------------------- *** App Exit (Normal) *** ------------------------------ \n";
     quitApplication();
 }
 

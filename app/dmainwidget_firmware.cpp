@@ -7,12 +7,12 @@
 #include "firmware/dupdatefirmwaredia.h"
 #include "firmware/firmwareimagecheck.h"
 #include "firmware/updatefirmwareinfoitem.h"
+#include "platform/logcategories.h"
 #include "sdk/chipupgradelibrary.h"
 #include "sdk/tavrixfirmware.h"
 #include "sdk/tavrixhid.h"
 #include "widgets/cbnotice.h"
 
-#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -244,7 +244,7 @@ QTimer *DMainWidget::upgradeWaitTimer()
         m_upgradeWaitTimer->setSingleShot(true);
         connect(m_upgradeWaitTimer, &QTimer::timeout, this, [this] {
             if (m_upgradeStage == UpgradeStage::WaitingForBootloader) {
-                qDebug() << "Firmware update: no bootloader arrived";
+                qCDebug(lcFirmware) << "Firmware update: no bootloader arrived";
                 retryHidFirmwareUpgrade();
             } else if (m_upgradeStage == UpgradeStage::OpeningBootloader) {
                 openHidBootloader();
@@ -292,7 +292,7 @@ void DMainWidget::openHidBootloader()
             upgradeWaitTimer()->start(m_upgradeBounds.openPauseMs);
             return;
         }
-        qDebug() << "Firmware update: no bootloader could be opened";
+        qCDebug(lcFirmware) << "Firmware update: no bootloader could be opened";
         retryHidFirmwareUpgrade();
         return;
     }
@@ -360,7 +360,7 @@ void DMainWidget::scanJlUpgradeDrive()
     if (reinterpret_cast<JlLoadUfwDataFn>(JL_loadUfwData)(reinterpret_cast<const unsigned char *>(image.constData()),
                                                           image.size())
         != 0) {
-        qDebug() << "---------------- *** File error 02 JL *** ---------------";
+        qCDebug(lcFirmware) << "---------------- *** File error 02 JL *** ---------------";
         finishUpgrade(false);
         return;
     }
@@ -382,7 +382,7 @@ void DMainWidget::scanJlUpgradeDrive()
         if (result == ChipUpgradeLibrary::kResultNoDevice && drive < 'Z')
             continue;
         // An error on one drive ends the scan; so does no keyboard on any.
-        qDebug().noquote() << QStringLiteral("JL m_queryDevicePidVid()  csErrorText:")
+        qCDebug(lcFirmware).noquote() << QStringLiteral("JL m_queryDevicePidVid()  csErrorText:")
                 + ChipUpgradeLibrary::errorText(result, false);
         finishUpgrade(false);
         return;
@@ -403,7 +403,7 @@ void DMainWidget::onJlUpgradeEnded(int result)
         return;
     // No retry on this path: the vendor's library decides what can be tried again.
     if (result != 0)
-        qDebug().noquote() << QStringLiteral("JL m_upgradeDevice()  csErrorText:")
+        qCDebug(lcFirmware).noquote() << QStringLiteral("JL m_upgradeDevice()  csErrorText:")
                 + ChipUpgradeLibrary::errorText(result, true);
     finishUpgrade(result == 0);
 }
@@ -476,7 +476,7 @@ void DMainWidget::onKeyboardReturnTick()
     }
     if (m_keyboardReturnClock.elapsed() >= m_upgradeBounds.keyboardReturnMs) {
         m_keyboardReturnTimer->stop();
-        qDebug() << "Firmware update: the keyboard did not come back";
+        qCDebug(lcFirmware) << "Firmware update: the keyboard did not come back";
         m_pUpdateFirmwareDia->showKeyboardNotReturned();
     }
 }

@@ -3,6 +3,7 @@
 #include "app/ddatamanager.h"
 #include "app/dmainwidget.h"
 #include "platform/hotplugsource.h"
+#include "platform/logcategories.h"
 #include "sdk/chipupgradelibrary.h"
 #include "sdk/devicecatalogue.h"
 #include "sdk/tavrixhid.h"
@@ -12,7 +13,6 @@
 #include "ui_dmainwidget.h"
 
 #include <QCoreApplication>
-#include <QDebug>
 #include <QFileInfo>
 #include <QLibrary>
 #include <QMessageBox>
@@ -54,7 +54,7 @@ void DMainWidget::startMakerLibrary()
     const int lightResult = CTavrixLight_Init();
     if (xmlResult != 0 || hidResult != 0 || lightResult != 0) {
         // An empty device list with no word why would look like no keyboard at all.
-        qWarning() << "Device library did not start:" << xmlResult << hidResult << lightResult;
+        qCWarning(lcFirmware) << "Device library did not start:" << xmlResult << hidResult << lightResult;
         auto *box = new QMessageBox(QMessageBox::Warning, m_title,
                                     tr("The device library could not be started: no keyboard can be found."),
                                     QMessageBox::Ok, this);
@@ -119,7 +119,7 @@ bool DMainWidget::loadChipUpgradeLibrary(const QString &path)
     if (!JL_loadUfwData || !JL_getUfwCrc || !JL_getUfwPidVid || !JL_upgradeDevice || !JL_queryDevicePidVid) {
         // All five or none: a partly loaded library is treated as not loaded.
         JL_loadUfwData = JL_getUfwCrc = JL_getUfwPidVid = JL_upgradeDevice = JL_queryDevicePidVid = nullptr;
-        qDebug() << "-------------------- *** [ Load JL dll Failed ] *** -----------------------";
+        qCDebug(lcFirmware) << "-------------------- *** [ Load JL dll Failed ] *** -----------------------";
         return false;
     }
     return true;

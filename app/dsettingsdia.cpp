@@ -1,4 +1,5 @@
 #include "app/dsettingsdia.h"
+#include "platform/logcategories.h"
 
 #include "app/dappllication.h"
 #include "app/ddatamanager.h"
@@ -13,7 +14,6 @@
 
 #include <QButtonGroup>
 #include <QCloseEvent>
-#include <QDebug>
 #include <QDesktopServices>
 #include <QListView>
 #include <QMouseEvent>
@@ -241,7 +241,7 @@ void DSettingsDia::on_checkBox_AutoStart_clicked()
     }
     // The box and the setting say what the desktop will really do at the next log-in.
     const bool present = XdgAutoStart::exists(appName);
-    qDebug() << "Auto-start entry could not be changed:" << XdgAutoStart::entryPath(appName);
+    qCWarning(lcApp) << "Auto-start entry could not be changed:" << XdgAutoStart::entryPath(appName);
     m_ui->checkBox_AutoStart->setChecked(present);
     writeSetting(kAutoStartKey, present);
     showNotice(QObject::tr("Set config failed"));
@@ -464,7 +464,7 @@ void DSettingsDia::reject()
 
 void DSettingsDia::closeEvent(QCloseEvent *event)
 {
-    qDebug() << "------------------------- *** [DSettingsDia] closeEvent *** -------------------------";
+    qCDebug(lcApp) << "------------------------- *** [DSettingsDia] closeEvent *** -------------------------";
     signalClose();
     event->accept();
 }

@@ -1,10 +1,10 @@
 #include "app/windowshookinterface.h"
+#include "platform/logcategories.h"
 
 #include "app/ddatamanager.h"
 #include "platform/hookbackend.h"
 
 #include <QCoreApplication>
-#include <QDebug>
 #include <QMap>
 #include <QPointer>
 
@@ -151,7 +151,7 @@ int WindowsHookInterface::startHook(int mode)
         s.backend = HookBackend::createDefault();
     registerCleanup();
     if (!s.backend->installKeyboard(&g_procedures)) {
-        qDebug("Set keyboard Hook error, error code=%ld", s.backend->errorCode());
+        qCDebug(lcPlatform, "Set keyboard Hook error, error code=%ld", s.backend->errorCode());
         return 0;
     }
     s.keyboardInstalled = true;
@@ -159,7 +159,7 @@ int WindowsHookInterface::startHook(int mode)
 
     if (mode == MacroRecord) {
         if (!s.backend->installMouse(&g_procedures)) {
-            qDebug("Set mouse Hook error, error code=%ld", s.backend->errorCode());
+            qCDebug(lcPlatform, "Set mouse Hook error, error code=%ld", s.backend->errorCode());
             return 0;
         }
         s.mouseInstalled = true;

@@ -1,8 +1,8 @@
 #include "devicelink/ddevicehidcmdsend.h"
+#include "platform/logcategories.h"
 
 #include "devicelink/mainhidinterface.h"
 
-#include <QDebug>
 #include <QUuid>
 
 #include <algorithm>
@@ -133,7 +133,7 @@ bool DDeviceHidCmdSend::send(const HidReport &report, const char *failureLine)
 {
     if (m_hid && m_hid->appendCmdData(report.data()) >= 0)
         return true;
-    qDebug().noquote() << failureLine;
+    qCDebug(lcDevice).noquote() << failureLine;
     return false;
 }
 

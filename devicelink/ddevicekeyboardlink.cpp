@@ -1,4 +1,5 @@
 #include "devicelink/ddevicekeyboardlink.h"
+#include "platform/logcategories.h"
 
 #include "devicelink/ddevicehidcmdsend.h"
 #include "devicelink/devicefoldername.h"
@@ -10,8 +11,6 @@
 #include "platform/pastebackend.h"
 #include "sdk/devicecatalogue.h"
 #include "sdk/tavrixxml.h"
-
-#include <QDebug>
 
 #include <memory>
 
@@ -87,7 +86,7 @@ bool DDeviceKeyboardLink::openHid(int threadIndex, hidStructInfoAll info)
     connect(m_hid, &MainHidInterFace::sigHidDataArrived, this, &DDeviceKeyboardLink::onHidDataArrived);
     connect(m_hid, &MainHidInterFace::sigHidSnGetOver, this, &DDeviceKeyboardLink::onHidSNDataArrived);
     if (m_hid->openHid(devicePath()) != 0) {
-        qDebug() << "Open the device-failed";
+        qCDebug(lcDevice) << "Open the device-failed";
         return false;
     }
     m_hid->start(QThread::InheritPriority);
@@ -160,7 +159,7 @@ void DDeviceKeyboardLink::handleSerialNumber(const HidReport &report)
         if (reported == m_writtenSerial)
             m_serialNumber = reported;
         else
-            qDebug() << "USB serial port [Write SN] The keyboard kept its serial number";
+            qCDebug(lcDevice) << "USB serial port [Write SN] The keyboard kept its serial number";
         m_writtenSerial.clear();
         return;
     }
@@ -300,10 +299,10 @@ void DDeviceKeyboardLink::parseFullKeyReport(const HidReport &r)
 void DDeviceKeyboardLink::parseLightTypeList(const HidReport &r)
 {
     m_keyboardLightTypes = LightTypeListInfo::parse(r);
-    qDebug().nospace() << "-------------[Keyboard] hidName:" << m_hidName
-                       << " lightTypeList Num:" << m_keyboardLightTypes.lightTypeList.size()
-                       << "  SpeedMax:" << m_keyboardLightTypes.speedMax
-                       << "  BrightnessMax:" << m_keyboardLightTypes.brightnessMax;
+    qCDebug(lcDevice).nospace() << "-------------[Keyboard] hidName:" << m_hidName
+                                << " lightTypeList Num:" << m_keyboardLightTypes.lightTypeList.size()
+                                << "  SpeedMax:" << m_keyboardLightTypes.speedMax
+                                << "  BrightnessMax:" << m_keyboardLightTypes.brightnessMax;
     if (m_cmdSend)
         m_cmdSend->inquireSideLightMode();
 }
@@ -311,10 +310,10 @@ void DDeviceKeyboardLink::parseLightTypeList(const HidReport &r)
 void DDeviceKeyboardLink::parseSideLightTypeList(const HidReport &r)
 {
     m_sideLightTypes = LightTypeListInfo::parse(r);
-    qDebug().nospace() << "-------------[Side] hidName:" << m_hidName
-                       << " lightTypeList Num:" << m_sideLightTypes.lightTypeList.size()
-                       << "  SpeedMax:" << m_sideLightTypes.speedMax
-                       << "  BrightnessMax:" << m_sideLightTypes.brightnessMax;
+    qCDebug(lcDevice).nospace() << "-------------[Side] hidName:" << m_hidName
+                                << " lightTypeList Num:" << m_sideLightTypes.lightTypeList.size()
+                                << "  SpeedMax:" << m_sideLightTypes.speedMax
+                                << "  BrightnessMax:" << m_sideLightTypes.brightnessMax;
     m_lightListReady = true;
     Q_EMIT sigFactsChanged();
     if (m_cmdSend)
@@ -325,9 +324,10 @@ void DDeviceKeyboardLink::parseKeyboardLightConfig(const HidReport &r)
 {
     m_keyboardLight = lightRecord(0, r);
     m_keyboardLightReceived = true;
-    qDebug().nospace() << "-------------------------->>>>>>>>>>>>>>>>>>>>>> *** [Hid 0x07 return] ledBrightness:"
-                       << m_keyboardLight.brightness << " ledSpeed:" << m_keyboardLight.speed
-                       << " ledType:" << m_keyboardLight.lightMode;
+    qCDebug(lcDevice).nospace()
+        << "-------------------------->>>>>>>>>>>>>>>>>>>>>> *** [Hid 0x07 return] ledBrightness:"
+        << m_keyboardLight.brightness << " ledSpeed:" << m_keyboardLight.speed
+        << " ledType:" << m_keyboardLight.lightMode;
     if (m_lightInfoKnown)
         saveLightInfoToProfile(0);
 }

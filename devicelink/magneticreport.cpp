@@ -1,9 +1,9 @@
 #include "devicelink/magneticreport.h"
+#include "platform/logcategories.h"
 
 #include "devicelink/mainhidinterface.h"
 
 #include <QCoreApplication>
-#include <QDebug>
 
 #include <algorithm>
 
@@ -105,7 +105,7 @@ bool MagneticReport::send(MainHidInterFace *hid, const HidReport &report)
 {
     if (hid && hid->appendCmdData(report.data()) >= 0)
         return true;
-    qDebug().noquote() << "USB serial port [Write Sensitivity-data] Failed ...";
+    qCDebug(lcDevice).noquote() << "USB serial port [Write Sensitivity-data] Failed ...";
     return false;
 }
 

@@ -1,11 +1,11 @@
 #include "devicelink/mainhidinterface.h"
+#include "platform/logcategories.h"
 
 #include "devicelink/inputreportlength.h"
 #include "devicelink/lightframemodels.h"
 #include "devicelink/reportcopies.h"
 #include "sdk/tavrixhid.h"
 
-#include <QDebug>
 #include <QElapsedTimer>
 #include <QMetaMethod>
 #include <QTimer>
@@ -47,16 +47,16 @@ int MainHidInterFace::openHid(QString path)
     m_pathLatin1 = m_path.toLatin1();
     m_handle = CTavrixHid_OpenPath(m_pathLatin1.constData());
     if (m_handle == 0) {
-        qDebug() << "Unable to open device\n";
+        qCDebug(lcDevice) << "Unable to open device\n";
         m_open.store(false);
         return -1;
     }
-    qDebug() << "Open device success";
+    qCDebug(lcDevice) << "Open device success";
     m_readTurnNext = false;
     m_open.store(true);
     const HidReport query = HidReport::command(HidCmd::QuerySerialNumber);
     if (appendCmdData(query.data()) < 0)
-        qDebug() << "---------- *** Inquire [Device SN] Failed *** ----------";
+        qCDebug(lcDevice) << "---------- *** Inquire [Device SN] Failed *** ----------";
     m_shakeHandsRunNum = 0;
     m_shakeHandsTimer->start(ShakeHandsIntervalMs);
     CTavrixHid_SetNonblocking(m_handle, 1);
@@ -182,8 +182,9 @@ void MainHidInterFace::onShakeHandsRuning()
         return;
     HidReport shakeHands = HidReport::command(HidCmd::ShakeHands, 0, 0x01);
     if (appendCmdData(shakeHands.data()) < 0) {
-        qDebug().noquote() << "---------- *** ShakeHands Failed [MainHidInterFace] *** ---------- m_strHidName:"
-                           << m_strHidName << "  Stop_m_ShakeHandsRunNum:" << m_shakeHandsRunNum;
+        qCDebug(lcDevice).noquote()
+            << "---------- *** ShakeHands Failed [MainHidInterFace] *** ---------- m_strHidName:" << m_strHidName
+            << "  Stop_m_ShakeHandsRunNum:" << m_shakeHandsRunNum;
         return;
     }
     ++m_shakeHandsRunNum;
@@ -219,8 +220,9 @@ bool MainHidInterFace::writeTurn(bool *command)
         if (m_open.load()) {
             const int written = CTavrixHid_HidWriteBuff(m_handle, report.data(), m_pathLatin1.constData());
             if (written < 0 && isCommand) {
-                qDebug().noquote() << "-----------------------------------------****************** Send error, Cmd:"
-                                   << int(report.code());
+                qCDebug(lcDevice).noquote()
+                    << "-----------------------------------------****************** Send error, Cmd:"
+                    << int(report.code());
             }
         }
     }

@@ -1,8 +1,8 @@
 #include "devicelink/onboarddownload.h"
+#include "platform/logcategories.h"
 
 #include "sdk/tavrixxml.h"
 
-#include <QDebug>
 #include <QTimer>
 
 namespace {
@@ -152,7 +152,7 @@ void OnboardDownload::run()
             }
             return;
         case OnboardStep::LayerUnreadable:
-            qDebug() << "---------- *** Onboard download: a layer file holds no profile index *** ----------";
+            qCDebug(lcDevice) << "---------- *** Onboard download: a layer file holds no profile index *** ----------";
             endAttempt(false);
             return;
         }
@@ -164,7 +164,7 @@ bool OnboardDownload::queue(const HidReport &report, const char *failureLine)
 {
     if (targetOpen() && m_target.hid->appendCmdData(report.data()) == 0)
         return true;
-    qDebug() << failureLine;
+    qCDebug(lcDevice) << failureLine;
     // The target is fixed for the whole download; once it is closed nothing can reach it.
     finish(false, failureNotice());
     return false;
@@ -237,7 +237,8 @@ void OnboardDownload::endAttempt(bool statusOk)
     const bool success = statusOk && m_running && m_status == 1;
     if (!success && m_attempt + 1 < Attempts) {
         ++m_attempt;
-        qDebug() << "-------------------------- *** Onboard Download [Try again] *** --------------------------";
+        qCDebug(lcDevice)
+            << "-------------------------- *** Onboard Download [Try again] *** --------------------------";
         startAttempt();
         return;
     }

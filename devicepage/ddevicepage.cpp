@@ -1,4 +1,5 @@
 #include "devicepage/ddevicepage.h"
+#include "platform/logcategories.h"
 #include "widgets/dialogstartfolder.h"
 
 #include "app/ddatamanager.h"
@@ -21,7 +22,6 @@
 #include "widgets/dtooltipexplain.h"
 
 #include <QButtonGroup>
-#include <QDebug>
 #include <QDesktopServices>
 #include <QEvent>
 #include <QSettings>
@@ -361,7 +361,7 @@ void DDevicePage::on_toolButton_SeniorKey_clicked()
 void DDevicePage::on_pushButton_Test_clicked()
 {
     if (keySelectFrame *keyLayer = DDataManager::getInstance()->getKeySelectFrame())
-        qDebug() << "key layer at" << keyLayer->pos();
+        qCDebug(lcDevice) << "key layer at" << keyLayer->pos();
 }
 
 void DDevicePage::on_pushButton_ChangModeTest_clicked()

@@ -8,10 +8,10 @@
 #include "keyboardview/hiddevicejoinframe.h"
 #include "keyboardview/keyboardbutcustom.h"
 #include "lighting/lightdealmain.h"
+#include "platform/logcategories.h"
 #include "ui_ddevicepage.h"
 
 #include "sdk/emulateddevicedir.h"
-#include <QDebug>
 #include <QTimer>
 
 namespace {
@@ -175,5 +175,5 @@ void DDevicePage::onUpdateDeviceListShow()
         currentCard = deviceCards.value(currentPath);
     for (DDeviceListItem *card : deviceCards)
         card->setSelected(card == currentCard);
-    qDebug() << "-------------------- *** [ 2.4G loading hid list over ] *** -------------------";
+    qCDebug(lcDevice) << "-------------------- *** [ 2.4G loading hid list over ] *** -------------------";
 }

@@ -11,13 +11,13 @@
 #include "keyboardview/keyselectframe.h"
 #include "keys/dcustomkeyspage.h"
 #include "lighting/lightdealmain.h"
+#include "platform/logcategories.h"
 #include "sdk/emulateddevicedir.h"
 #include "sdk/tavrixhid.h"
 #include "ui_ddevicepage.h"
 #include "widgets/cbnotice.h"
 
 #include <QCoreApplication>
-#include <QDebug>
 #include <QStackedLayout>
 #include <QTimer>
 
@@ -455,7 +455,7 @@ bool DDevicePage::sendToCurrentDevice(const unsigned char *report, const char *f
     if (!currentHid)
         return false;
     if (currentHid->appendCmdData(report) < 0) {
-        qDebug() << failureLine;
+        qCDebug(lcDevice) << failureLine;
         return false;
     }
     return true;

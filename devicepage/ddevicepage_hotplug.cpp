@@ -10,10 +10,10 @@
 #include "keyboardview/keyboardbutcustom.h"
 #include "keys/dcustomkeyspage.h"
 #include "lighting/lightdealmain.h"
+#include "platform/logcategories.h"
 #include "ui_ddevicepage.h"
 
 #include "sdk/emulateddevicedir.h"
-#include <QDebug>
 #include <QTimer>
 
 #include <cstring>
@@ -90,7 +90,7 @@ bool DDevicePage::isNewPlugAtSamePath(const QString &path) const
 
 bool DDevicePage::handleArrival(const QMap<QString, hidStructInfoAll> &fresh, const QString &newPath)
 {
-    qDebug() << "--------------- 插入设备 ---------------";
+    qCDebug(lcDevice) << "--------------- 插入设备 ---------------";
     hidStructInfoAll record = fresh.value(newPath);
     record.onlineStatus = record.connectType == 0 ? 1 : 0;
     deviceInfos.insert(newPath, record);
@@ -110,13 +110,13 @@ bool DDevicePage::handleArrival(const QMap<QString, hidStructInfoAll> &fresh, co
         onHidItemMouseClicked(record);
     if (!currentCard || !currentLink)
         showNoDevice();
-    qDebug() << "-------------------- *** [Insert end] *** --------------------";
+    qCDebug(lcDevice) << "-------------------- *** [Insert end] *** --------------------";
     return true;
 }
 
 bool DDevicePage::handleRemoval(const QString &oldPath, const QMap<QString, hidStructInfoAll> &present)
 {
-    qDebug() << "--------------- 拔出设备 ---------------";
+    qCDebug(lcDevice) << "--------------- 拔出设备 ---------------";
     hidStructInfoAll record = deviceInfos.value(oldPath);
     const QString model = modelOf(record);
     // The card now stands for its model: its key becomes the model name.
@@ -162,7 +162,7 @@ bool DDevicePage::handleRemoval(const QString &oldPath, const QMap<QString, hidS
         link->deleteLater();
     linkThreadIndexes.remove(oldPath);
     dongleStates.remove(oldPath);
-    qDebug() << "-------------------- *** [OutPut end] *** --------------------";
+    qCDebug(lcDevice) << "-------------------- *** [OutPut end] *** --------------------";
     return true;
 }
 
@@ -214,5 +214,5 @@ void DDevicePage::reorderDeviceList()
     deviceListLayout->setSpacing(10);
     for (DDeviceListItem *card : first + second + third)
         deviceListLayout->insertWidget(deviceListLayout->count() - 1, card);
-    qDebug() << "-------------------- *** [Update hid list] End *** -------------------";
+    qCDebug(lcDevice) << "-------------------- *** [Update hid list] End *** -------------------";
 }

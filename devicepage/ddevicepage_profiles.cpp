@@ -15,12 +15,12 @@
 #include "keys/dcustomkeyspage.h"
 #include "lighting/dlightsconfigpage.h"
 #include "lighting/lightdealmain.h"
+#include "platform/logcategories.h"
 #include "sdk/tavrixxml.h"
 #include "ui_ddevicepage.h"
 #include "widgets/cbnotice.h"
 #include "widgets/storefilequestion.h"
 
-#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -292,7 +292,7 @@ void DDevicePage::onCustomEventChangProfile(int changeProfileIndex)
     if (!currentLink || profilePath.isEmpty())
         return;
     if (customKeysPage->isDownloading()) {
-        qDebug() << "Profile switch asked for during a download, ignored:" << changeProfileIndex;
+        qCDebug(lcDevice) << "Profile switch asked for during a download, ignored:" << changeProfileIndex;
         return;
     }
     // A profile that no longer exists is not switched to; the controller has the

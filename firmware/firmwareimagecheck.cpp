@@ -1,11 +1,11 @@
 #include "firmware/firmwareimagecheck.h"
+#include "platform/logcategories.h"
 
 #include "app/ddatamanager.h"
 #include "sdk/devicecatalogue.h"
 #include "sdk/emulateddevicedir.h"
 
 #include <QCoreApplication>
-#include <QDebug>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -38,7 +38,7 @@ bool readImage(const QString &source, const QString &name, QByteArray *image)
         return false;
     QFile file(copy);
     if (!file.open(QIODevice::ReadOnly)) {
-        qDebug() << "Cannot open the copy of the firmware image" << copy;
+        qCDebug(lcFirmware) << "Cannot open the copy of the firmware image" << copy;
         return false;
     }
     *image = file.read(kFlashBytes + 1);
@@ -54,30 +54,30 @@ Examination examineChipImage(const hidStructInfoAll &device, const QString &mode
     if (!readImage(imageFolder + name, name, &image))
         return result;
     if (image.isEmpty() || image.size() > kFlashBytes) {
-        qDebug() << "Firmware image refused:" << name << image.size();
+        qCDebug(lcFirmware) << "Firmware image refused:" << name << image.size();
         result.refused = true;
         return result;
     }
     if (chip.loadUfwData(reinterpret_cast<const unsigned char *>(image.constData()), image.size()) != 0) {
-        qDebug() << "---------------- *** File error 02 JL *** ---------------";
+        qCDebug(lcFirmware) << "---------------- *** File error 02 JL *** ---------------";
         return result;
     }
     unsigned short crc16 = 0;
     unsigned int crc32 = 0;
     if (chip.getUfwCrc(&crc16, &crc32) != 0) {
-        qDebug() << "---------------- *** File error 03 JL *** ---------------";
+        qCDebug(lcFirmware) << "---------------- *** File error 03 JL *** ---------------";
         return result;
     }
     char identity[ChipUpgradeLibrary::kIdentitySize] = {};
     char version[ChipUpgradeLibrary::kVersionSize] = {};
     if (chip.getUfwPidVid(identity, sizeof identity, version, sizeof version) != 0) {
-        qDebug() << "---------------- *** File error 04 JL *** ---------------";
+        qCDebug(lcFirmware) << "---------------- *** File error 04 JL *** ---------------";
         return result;
     }
     result.version = fieldText(version, sizeof version);
     // An image under this model's name that is made for another is refused.
     if (QString::fromLatin1(fieldText(identity, sizeof identity)) != model) {
-        qDebug() << "Firmware image refused:" << name << "identity" << fieldText(identity, sizeof identity);
+        qCDebug(lcFirmware) << "Firmware image refused:" << name << "identity" << fieldText(identity, sizeof identity);
         result.refused = true;
         result.version.clear();
         return result;
@@ -219,7 +219,7 @@ Examination examine(const hidStructInfoAll &device, const QString &imageFolder, 
         return result;
     const ImageVerdict verdict = checkBootloaderImage(image, model);
     if (verdict != ImageVerdict::Valid) {
-        qDebug() << "Firmware image refused:" << name << int(verdict);
+        qCDebug(lcFirmware) << "Firmware image refused:" << name << int(verdict);
         result.refused = true;
         return result;
     }

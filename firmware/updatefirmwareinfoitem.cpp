@@ -1,4 +1,5 @@
 #include "firmware/updatefirmwareinfoitem.h"
+#include "platform/logcategories.h"
 
 #include "app/ddatamanager.h"
 #include "devicelink/hidreport.h"
@@ -6,7 +7,6 @@
 #include "ui_updatefirmwareinfoitem.h"
 #include "widgets/textfit.h"
 
-#include <QDebug>
 #include <QLabel>
 
 namespace {
@@ -149,6 +149,6 @@ void UpdateFirmwareInfoItem::on_pushButton_Update_clicked()
     // A row whose device has no link (or a closed one) still starts the flashing
     // path: the keyboard may already be waiting in its update mode.
     if (!m_hid || m_hid->appendCmdData(report.bytes.data()) < 0)
-        qDebug() << "USB serial port [Into firmware] Failed ...";
+        qCDebug(lcFirmware) << "USB serial port [Into firmware] Failed ...";
     Q_EMIT sigStartUpgradeing();
 }

@@ -1,4 +1,5 @@
 #include "keyboardview/dsoftkeyboardpage.h"
+#include "platform/logcategories.h"
 
 #include "app/ddatamanager.h"
 #include "keyboardview/keylayoutfile.h"
@@ -6,7 +7,6 @@
 #include "keyboardview/softkeyboardbutcustom.h"
 #include "ui_dsoftkeyboardpage.h"
 
-#include <QDebug>
 #include <QFile>
 
 namespace {
@@ -86,7 +86,8 @@ bool DSoftKeyboardPage::loadLayout(int layoutCode)
 
     QFile file(QStringLiteral(":/images/configDir/") + layoutFileName(layoutCode));
     if (!file.open(QIODevice::ReadOnly)) {
-        qDebug() << "------------------------ Softkeyboard loadKeyboardInfo => fp == NULL -------------------------";
+        qCDebug(lcKeys)
+            << "------------------------ Softkeyboard loadKeyboardInfo => fp == NULL -------------------------";
         return false;
     }
     return parseKeyboardInfo(file.readAll());
@@ -128,7 +129,7 @@ bool DSoftKeyboardPage::parseKeyboardInfo(const QByteArray &text)
                 && w <= kMaxCoordinate && h <= kMaxCoordinate;
             if (!complete || !placeable) {
                 // The other keys are still usable; this one is left out.
-                qDebug() << "Soft keyboard layout" << source << "row" << row << "entry" << place << "skipped";
+                qCDebug(lcKeys) << "Soft keyboard layout" << source << "row" << row << "entry" << place << "skipped";
                 ++place;
                 continue;
             }

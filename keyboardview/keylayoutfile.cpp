@@ -1,6 +1,6 @@
 #include "keyboardview/keylayoutfile.h"
+#include "platform/logcategories.h"
 
-#include <QDebug>
 #include <QFile>
 
 #include "keyboardview/layoutjson.h"
@@ -37,12 +37,12 @@ bool readHeader(const cJSON *root, const QString &source, KeyLayout *layout)
     int deviceType = 0;
     if (!cJSON_IsObject(header) || !intMember(header, "sideLightHave", &sideLightHave)
         || !intMember(header, "specialEnterKey", &specialEnter) || !intMember(header, "hidDeviceType", &deviceType)) {
-        qDebug() << "Keyboard layout" << source << "rejected: header lacks a required member";
+        qCDebug(lcKeys) << "Keyboard layout" << source << "rejected: header lacks a required member";
         return false;
     }
     int shape = 0;
     if (specialEnter == 1 && !intMember(header, "specialEnterKeyShape", &shape)) {
-        qDebug() << "Keyboard layout" << source << "rejected: special Enter without its shape";
+        qCDebug(lcKeys) << "Keyboard layout" << source << "rejected: special Enter without its shape";
         return false;
     }
     layout->hasHeader = true;
@@ -58,7 +58,7 @@ bool readSegments(const cJSON *root, const QString &source, KeyLayout *layout)
     if (!row)
         return true;
     if (!cJSON_IsArray(row)) {
-        qDebug() << "Keyboard layout" << source << "rejected: side-light row is not an array";
+        qCDebug(lcKeys) << "Keyboard layout" << source << "rejected: side-light row is not an array";
         return false;
     }
     const cJSON *entry = nullptr;
@@ -71,7 +71,7 @@ bool readSegments(const cJSON *root, const QString &source, KeyLayout *layout)
             || !intMember(entry, "Index", &s.index) || !intMember(entry, "validStatus", &s.validStatus)
             || !intMember(entry, "SidePosition", &s.sidePosition)
             || !geometryValid(s.posX, s.posY, s.width, s.height)) {
-            qDebug() << "Keyboard layout" << source << "rejected: side-light entry" << place << "is incomplete";
+            qCDebug(lcKeys) << "Keyboard layout" << source << "rejected: side-light entry" << place << "is incomplete";
             return false;
         }
         layout->segments.append(s);
@@ -85,8 +85,8 @@ bool readKeyRow(const cJSON *root, int fileRow, const QString &source, KeyLayout
     const QByteArray rowName = LayoutJson::rowName(fileRow);
     const cJSON *row = cJSON_GetObjectItemCaseSensitive(root, rowName.constData());
     if (!cJSON_IsArray(row) || cJSON_GetArraySize(row) != KeyLayoutFile::kColumns) {
-        qDebug() << "Keyboard layout" << source << "rejected:" << rowName << "is missing or does not hold"
-                 << KeyLayoutFile::kColumns << "entries";
+        qCDebug(lcKeys) << "Keyboard layout" << source << "rejected:" << rowName << "is missing or does not hold"
+                        << KeyLayoutFile::kColumns << "entries";
         return false;
     }
     const cJSON *entry = nullptr;
@@ -99,7 +99,8 @@ bool readKeyRow(const cJSON *root, int fileRow, const QString &source, KeyLayout
         if (!cJSON_IsObject(entry) || !intMember(entry, "PosX", &k.posX) || !intMember(entry, "PosY", &k.posY)
             || !intMember(entry, "Width", &k.width) || !intMember(entry, "Height", &k.height)
             || !intMember(entry, "Dec", &k.code) || !geometryValid(k.posX, k.posY, k.width, k.height)) {
-            qDebug() << "Keyboard layout" << source << "rejected:" << rowName << "entry" << column << "is incomplete";
+            qCDebug(lcKeys) << "Keyboard layout" << source << "rejected:" << rowName << "entry" << column
+                            << "is incomplete";
             return false;
         }
         k.caption = isApostropheCode(k.code)
@@ -146,7 +147,8 @@ bool KeyLayoutFile::load(const QString &model, KeyLayout *out)
     *out = KeyLayout();
     QFile file(resourcePath(model));
     if (model.isEmpty() || !file.open(QIODevice::ReadOnly)) {
-        qDebug() << "------------------------ NormalKeyboard loadKeyboardInfo => fp == NULL -------------------------";
+        qCDebug(lcKeys)
+            << "------------------------ NormalKeyboard loadKeyboardInfo => fp == NULL -------------------------";
         return false;
     }
     return parse(file.readAll(), fileName(model), out);
@@ -158,7 +160,7 @@ bool KeyLayoutFile::parse(const QByteArray &text, const QString &sourceName, Key
     // Only the first complete JSON value counts; whatever follows it is ignored.
     const LayoutJson::Ptr root = LayoutJson::parseFirstValue(text);
     if (!root || !cJSON_IsObject(root.get())) {
-        qDebug() << "Keyboard layout" << sourceName << "rejected: not a JSON object";
+        qCDebug(lcKeys) << "Keyboard layout" << sourceName << "rejected: not a JSON object";
         return false;
     }
     KeyLayout layout;

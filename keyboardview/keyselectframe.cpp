@@ -1,4 +1,5 @@
 #include "keyboardview/keyselectframe.h"
+#include "platform/logcategories.h"
 
 #include "app/ddatamanager.h"
 #include "keyboardview/keyboardbutcustom.h"
@@ -9,7 +10,6 @@
 #include "sdk/tavrixxml.h"
 #include "ui_keyselectframe.h"
 
-#include <QDebug>
 #include <QEventLoop>
 #include <QFile>
 #include <QTimer>
@@ -85,7 +85,8 @@ bool keySelectFrame::loadKeyboardInfo(const QString &modelName)
     m_modelName = modelName;
     QFile file(KeyLayoutFile::resourcePath(modelName));
     if (modelName.isEmpty() || !file.open(QIODevice::ReadOnly)) {
-        qDebug() << "------------------------ NormalKeyboard loadKeyboardInfo => fp == NULL -------------------------";
+        qCDebug(lcKeys)
+            << "------------------------ NormalKeyboard loadKeyboardInfo => fp == NULL -------------------------";
         clearLayer();
         registerWithDataManager();
         Q_EMIT sigKeyboardLoadFailed(modelName);
@@ -318,8 +319,8 @@ void keySelectFrame::hideTravelTip()
 
 void keySelectFrame::onQueryDynamicDisplaySensitivityNum_BackInfo(int type, int pressNum, int releaseNum)
 {
-    qDebug() << "----------------------------------- BackInfo type:" << type << "  pressNum:" << pressNum
-             << " releaseNum:" << releaseNum;
+    qCDebug(lcKeys) << "----------------------------------- BackInfo type:" << type << "  pressNum:" << pressNum
+                    << " releaseNum:" << releaseNum;
     if (!m_currentKey)
         return;
     const double press = pressNum / 10.0;

@@ -1,9 +1,8 @@
 #include "keys/dkeyfunctionpage.h"
+#include "platform/logcategories.h"
 
 #include "app/ddatamanager.h"
 #include "sdk/tavrixxml.h"
-
-#include <QDebug>
 
 DKeyFunctionPage::DKeyFunctionPage(QWidget *parent) : QWidget(parent)
 { }
@@ -31,7 +30,7 @@ bool DKeyFunctionPage::saveKeyItem(int operateType, const QByteArray &param1, co
         // A failed write must not read as success: the key keeps whatever the
         // store still holds, and the host says the save failed.
         noteStoreFailure();
-        qDebug() << "Key item not stored:" << m_profilePath << index << code << operateType;
+        qCDebug(lcKeys) << "Key item not stored:" << m_profilePath << index << code << operateType;
         emit sigCustomKeyInfoSaveFailed(operateType, SaveFailure_StoreWrite);
         return false;
     }

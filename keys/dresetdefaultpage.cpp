@@ -1,4 +1,5 @@
 #include "keys/dresetdefaultpage.h"
+#include "platform/logcategories.h"
 
 #include "app/ddatamanager.h"
 #include "keys/keyoperateinfo.h"
@@ -7,7 +8,6 @@
 #include "ui_dresetdefaultpage.h"
 
 #include <QButtonGroup>
-#include <QDebug>
 
 DResetDefaultPage::DResetDefaultPage(QWidget *parent) : DKeyFunctionPage(parent), ui(new Ui::DResetDefaultPage)
 {
@@ -123,7 +123,7 @@ void DResetDefaultPage::on_pushButton_OK_clicked()
     // The key is recoloured from what the store now holds, whichever way it went.
     emit sigShoudUpdateKeyboard(m_keyCode);
     if (!stored) {
-        qDebug() << "Key item not removed:" << m_profilePath << index << code;
+        qCDebug(lcKeys) << "Key item not removed:" << m_profilePath << index << code;
         emit sigCustomKeyInfoSaveFailed(KeyOperateType_Unknown, SaveFailure_StoreWrite);
         return;
     }

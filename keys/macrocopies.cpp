@@ -1,10 +1,10 @@
 #include "keys/macrocopies.h"
+#include "platform/logcategories.h"
 
 #include "app/ddatamanager.h"
 #include "keys/keyoperatetype.h"
 #include "sdk/tavrixxml.h"
 
-#include <QDebug>
 #include <QDir>
 #include <QFile>
 
@@ -44,7 +44,7 @@ int renewEverywhere(const QList<QByteArray> &layerFiles, const QByteArray &macro
             if (copyIntoProfile(layerFile, profile.index, macroFile, macroIndex)) {
                 ++renewed;
             } else {
-                qDebug() << "Macro copy not renewed:" << layerFile << profile.index << macroIndex;
+                qCDebug(lcKeys) << "Macro copy not renewed:" << layerFile << profile.index << macroIndex;
                 failed = true;
             }
         }

@@ -1,4 +1,5 @@
 #include "lighting/dlightsconfigpage.h"
+#include "platform/logcategories.h"
 
 #include "app/ddatamanager.h"
 #include "devicelink/mainhidinterface.h"
@@ -14,7 +15,6 @@
 
 #include <QButtonGroup>
 #include <QDateTime>
-#include <QDebug>
 #include <QEvent>
 #include <QLineEdit>
 #include <QThread>
@@ -430,7 +430,7 @@ void DLightsConfigPage::sendKeyboardModeReport(colorInfoData data)
         return;
     const HidReport r = modeReport(data, KeyboardTarget, QDateTime::currentMSecsSinceEpoch());
     if (m_hid->appendCmdData(r.data()) < 0)
-        qDebug() << "USB serial port [Write Led] Failed ...";
+        qCDebug(lcLight) << "USB serial port [Write Led] Failed ...";
 }
 
 void DLightsConfigPage::sendSideModeReport(colorInfoData data)
@@ -439,7 +439,7 @@ void DLightsConfigPage::sendSideModeReport(colorInfoData data)
         return;
     const HidReport r = modeReport(data, SideTarget, QDateTime::currentMSecsSinceEpoch());
     if (m_hid->appendCmdData(r.data()) < 0)
-        qDebug() << "USB serial port [Write Side Led] Failed ...";
+        qCDebug(lcLight) << "USB serial port [Write Side Led] Failed ...";
 }
 
 void DLightsConfigPage::fitLabelColumns()

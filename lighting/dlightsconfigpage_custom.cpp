@@ -6,10 +6,10 @@
 #include "lighting/dcustomlightlistitem.h"
 #include "lighting/dlightsconfigpage.h"
 #include "lighting/lightmodes.h"
+#include "platform/logcategories.h"
 #include "sdk/tavrixxml.h"
 #include "ui_dlightsconfigpage.h"
 
-#include <QDebug>
 #include <QThread>
 
 using namespace LightModes;
@@ -178,7 +178,7 @@ void DLightsConfigPage::sendCustomLedColors(int slot)
         return;
     const HidReport mode = customUploadModeReport(m_record);
     if (m_hid->appendCmdData(mode.data()) < 0)
-        qDebug() << "USB serial port [Write Led] Failed ...";
+        qCDebug(lcLight) << "USB serial port [Write Led] Failed ...";
 }
 
 void DLightsConfigPage::sendCustomLedPacket(int slot, int, int packetNumber, const QList<int> &values)
@@ -195,5 +195,5 @@ void DLightsConfigPage::sendCustomLedPacket(int slot, int, int packetNumber, con
     for (int i = 0; i < count; ++i)
         r[6 + i] = static_cast<uint8_t>(values[i] & 0xFF);
     if (m_hid->appendCmdData(r.data()) < 0)
-        qDebug() << "USB serial port [Write custom-Led] Failed ...";
+        qCDebug(lcLight) << "USB serial port [Write custom-Led] Failed ...";
 }

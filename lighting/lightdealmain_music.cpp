@@ -3,14 +3,13 @@
 #include "lighting/dsoundcardaudiocapture.h"
 #include "lighting/lightdealmain.h"
 #include "lighting/spectrumanalyser.h"
+#include "platform/logcategories.h"
 
 #include <QAudioDeviceInfo>
-#include <QDebug>
 #include <QSet>
 #include <QTimer>
 
 #include <cmath>
-#include <cstdio>
 
 namespace {
 
@@ -103,7 +102,7 @@ void lightDealMain::initMusicalRhythm(int keyCount, int bandCount, double lowHz,
             m_columnToBand.insert(column++, b);
     while (column < kColumns)
         m_columnToBand.insert(column++, 0);
-    qDebug() << "------------- Init [Musical Rhythm] Over ---------------";
+    qCDebug(lcLight) << "------------- Init [Musical Rhythm] Over ---------------";
 }
 
 void lightDealMain::setMusicalRhythmEnabled(bool on)
@@ -168,8 +167,8 @@ void lightDealMain::onSendCaptureAudioData(BYTE *pData, int dataSize)
                 const QByteArray chunk = m_audioBuffer.left(kAnalysisBytes);
                 m_audioBuffer.clear();
                 m_analyser->calculate(chunk, m_audioFormat);
-                std::printf("-------------------------*** onSendCaptureAudioData [Runing Deal] "
-                            "***-------------------------\n");
+                qCDebug(lcLight) << "-------------------------*** onSendCaptureAudioData [Runing Deal] "
+                                    "***-------------------------";
             }
             g_analysisCounter = (g_analysisCounter + 1) % 10;
         }

@@ -4,9 +4,9 @@
 #include "keyboardview/keyboardbutcustom.h"
 #include "lighting/lightdealmain.h"
 #include "lighting/lighttickthreads.h"
+#include "platform/logcategories.h"
 
 #include <QDateTime>
-#include <QDebug>
 #include <QTimer>
 
 namespace {
@@ -91,7 +91,7 @@ void lightDealMain::queueCommand(const HidReport &report, const char *failureLin
     if (!m_hid)
         return;
     if (m_hid->appendCmdData(report.data()) < 0)
-        qDebug() << failureLine;
+        qCDebug(lcLight) << failureLine;
 }
 
 void lightDealMain::onSendLightSynchronize0x17Cmd()
@@ -153,7 +153,7 @@ void lightDealMain::sendKeyColorReport(const HidReport &report)
         return;
     m_reportBusy = true;
     if (m_hid && m_hid->appendLightData(report.data()) < 0)
-        qDebug() << "USB serial port [Write keyboard Color] Failed ... USB";
+        qCDebug(lcLight) << "USB serial port [Write keyboard Color] Failed ... USB";
     m_reportBusy = false;
 }
 
@@ -254,7 +254,7 @@ void lightDealMain::sendFrameOver24G()
 {
     const HidReport report = compactReport(QDateTime::currentMSecsSinceEpoch());
     if (m_hid && m_hid->appendCmdData(report.data()) < 0)
-        qDebug() << "USB serial port [Write keyboard Color] Failed ... 2.4G";
+        qCDebug(lcLight) << "USB serial port [Write keyboard Color] Failed ... 2.4G";
 }
 
 void lightDealMain::setInteractLightPoint(int row, int column)

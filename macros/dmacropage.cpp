@@ -1,4 +1,5 @@
 #include "macros/dmacropage.h"
+#include "platform/logcategories.h"
 
 #include "app/ddatamanager.h"
 #include "macros/dcatchkeyandmouseitem.h"
@@ -17,7 +18,6 @@
 
 #include <QButtonGroup>
 #include <QCloseEvent>
-#include <QDebug>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QIntValidator>
@@ -496,7 +496,7 @@ void DMacroPage::reject()
 
 void DMacroPage::closeEvent(QCloseEvent *event)
 {
-    qDebug() << "------------------------- *** [DMacroPage] closeEvent *** -------------------------";
+    qCDebug(lcMacro) << "------------------------- *** [DMacroPage] closeEvent *** -------------------------";
     // Closed by other means than the close button (the owner, the window system):
     // the hook and the dimming layer must still be released.
     if (!m_closeAnnounced) {

@@ -1,14 +1,14 @@
 // Export of one macro to its own XML file and import of such a file as a new macro.
 
-#include "macros/dmacropage.h"
 #include "devicepage/profilecontroller.h"
 #include "devicepage/profiledialogs.h"
+#include "macros/dmacropage.h"
 #include "macros/macroeventtext.h"
 #include "macros/macrofile.h"
+#include "platform/logcategories.h"
 #include "sdk/tavrixxml.h"
 #include "widgets/dialogstartfolder.h"
 
-#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -56,7 +56,7 @@ bool DMacroPage::exportMacroTo(const QString &folder, const QString &strMacroInd
         showNotice(QObject::tr("Export macro successful"));
         return true;
     }
-    qDebug().noquote() << "Macro export to" << target << "failed:" << file.errorString();
+    qCDebug(lcMacro).noquote() << "Macro export to" << target << "failed:" << file.errorString();
     showNotice(QObject::tr("Export macro failed: the file %1 cannot be written").arg(QDir::toNativeSeparators(target)));
     return false;
 }
@@ -77,7 +77,7 @@ bool DMacroPage::importMacroFile(const QString &filePath)
     // Read the file before touching the store, so a file that cannot be read, is
     // damaged or is beyond the limits leaves no half-made macro behind.
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        qDebug() << "Error: cannot open file";
+        qCDebug(lcMacro) << "Error: cannot open file";
         showNotice(QObject::tr("Import macro failed: the file %1 cannot be opened")
                        .arg(QDir::toNativeSeparators(filePath)));
         return false;

@@ -1,9 +1,9 @@
 #include "macros/macrofile.h"
+#include "platform/logcategories.h"
 
 #include "macros/macroeventtext.h"
 
 #include <QBuffer>
-#include <QDebug>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
@@ -44,11 +44,11 @@ ReadResult read(QIODevice *device, int maxEvents, Content *content, QString *err
     while (!reader.atEnd()) {
         reader.readNext();
         if (reader.isStartDocument()) {
-            qDebug() << reader.documentVersion() << reader.documentEncoding();
+            qCDebug(lcMacro) << reader.documentVersion() << reader.documentEncoding();
         } else if (reader.isStartElement()) {
             const QXmlStreamAttributes a = reader.attributes();
             if (a.hasAttribute("index") && a.hasAttribute("name")) {
-                qDebug() << a.value("index").toString() + " " + a.value("name").toString();
+                qCDebug(lcMacro) << a.value("index").toString() + " " + a.value("name").toString();
                 if (!content->hasName) {
                     content->name = a.value("name").toString();
                     content->hasName = true;
@@ -65,7 +65,7 @@ ReadResult read(QIODevice *device, int maxEvents, Content *content, QString *err
         }
     }
     if (reader.hasError()) {
-        qDebug() << "error: " << reader.errorString();
+        qCDebug(lcMacro) << "error: " << reader.errorString();
         if (error)
             *error = reader.errorString();
         return ReadResult::Damaged;

@@ -1,4 +1,5 @@
 #include "magnetic/dtriggersettingpage.h"
+#include "platform/logcategories.h"
 
 #include "app/ddatamanager.h"
 #include "magnetic/dkeycalibrationexplaindia.h"
@@ -8,7 +9,6 @@
 #include "widgets/slidercustomwidget.h"
 #include "widgets/textfit.h"
 
-#include <QDebug>
 #include <QEvent>
 #include <QTimer>
 
@@ -251,7 +251,7 @@ void DTriggerSettingPage::onCurrentStrengthNumBack(int whereData, int StrengthNu
     case DSensitivityShowWidget::LEFT: m_StrengthNum_L = StrengthNum; break;
     case DSensitivityShowWidget::CENTER: m_StrengthNum_C = StrengthNum; break;
     case DSensitivityShowWidget::RIGHT: m_StrengthNum_R = StrengthNum; break;
-    default: qDebug() << "------------------------ [ ERROR ] ----------------------------"; break;
+    default: qCDebug(lcKeys) << "------------------------ [ ERROR ] ----------------------------"; break;
     }
 }
 
@@ -331,22 +331,22 @@ void DTriggerSettingPage::onSliderReleaseJourneyValue(int Value)
 void DTriggerSettingPage::onSliderPressReleaseJourneyReleased()
 {
     m_QuickTrigger_StrengthNum_C = ui->horizontalSlider_PressReleaseJourney->value();
-    qDebug() << "------------------------------------------------- ABC m_QuickTrigger_StrengthNum_C:"
-             << m_QuickTrigger_StrengthNum_C;
+    qCDebug(lcKeys) << "------------------------------------------------- ABC m_QuickTrigger_StrengthNum_C:"
+                    << m_QuickTrigger_StrengthNum_C;
 }
 
 void DTriggerSettingPage::onSliderPressJourneyReleased()
 {
     m_QuickTrigger_StrengthNum_L = ui->horizontalSlider_PressJourney->value();
-    qDebug() << "------------------------------------------------- ABC m_QuickTrigger_StrengthNum_L:"
-             << m_QuickTrigger_StrengthNum_L;
+    qCDebug(lcKeys) << "------------------------------------------------- ABC m_QuickTrigger_StrengthNum_L:"
+                    << m_QuickTrigger_StrengthNum_L;
 }
 
 void DTriggerSettingPage::onSliderReleaseJourneyReleased()
 {
     m_QuickTrigger_StrengthNum_R = ui->horizontalSlider_ReleaseJourney->value();
-    qDebug() << "------------------------------------------------- ABC m_QuickTrigger_StrengthNum_R:"
-             << m_QuickTrigger_StrengthNum_R;
+    qCDebug(lcKeys) << "------------------------------------------------- ABC m_QuickTrigger_StrengthNum_R:"
+                    << m_QuickTrigger_StrengthNum_R;
 }
 
 void DTriggerSettingPage::on_checkBox_QuickTrigger_clicked()

@@ -1,6 +1,6 @@
 #include "platform/applauncher.h"
+#include "platform/logcategories.h"
 
-#include <QDebug>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -92,6 +92,6 @@ bool AppLauncher::launch(const QString &value, AppLaunchBackend *backend)
     case Action::None: break;
     }
     if (!ok)
-        qWarning().noquote() << "Launch Application failed:" << value;
+        qCWarning(lcPlatform).noquote() << "Launch Application failed:" << value;
     return ok;
 }

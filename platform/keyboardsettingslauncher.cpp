@@ -1,6 +1,6 @@
 #include "platform/keyboardsettingslauncher.h"
+#include "platform/logcategories.h"
 
-#include <QDebug>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -41,7 +41,7 @@ bool KeyboardSettingsLauncher::launch(QString *startedProgram, const QStringList
         if (path.isEmpty())
             continue;
         if (!QProcess::startDetached(path, c.arguments)) {
-            qDebug() << "Keyboard settings" << path << "could not be started";
+            qCWarning(lcPlatform) << "Keyboard settings" << path << "could not be started";
             return false;
         }
         if (startedProgram)

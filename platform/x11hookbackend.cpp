@@ -1,8 +1,8 @@
 #include "platform/x11hookbackend.h"
+#include "platform/logcategories.h"
 
 #include "platform/virtualkeytable.h"
 
-#include <QDebug>
 #include <QSocketNotifier>
 
 // X11 headers last: they define macros (None, KeyPress, Bool, ...) that clash
@@ -27,7 +27,7 @@ QList<Display *> g_ownDisplays;
 int onXError(Display *display, XErrorEvent *error)
 {
     if (g_ownDisplays.contains(display)) {
-        qDebug("X11 hook: X error %d on request %d", int(error->error_code), int(error->request_code));
+        qCDebug(lcPlatform, "X11 hook: X error %d on request %d", int(error->error_code), int(error->request_code));
         return 0;
     }
     return g_previousHandler ? g_previousHandler(display, error) : 0;
@@ -256,7 +256,7 @@ void X11HookBackend::updateGrab()
             = XGrabKeyboard(m_control, DefaultRootWindow(m_control), False, GrabModeAsync, GrabModeAsync, CurrentTime);
         m_grabbed = result == GrabSuccess;
         if (!m_grabbed)
-            qDebug("X11 hook: keyboard grab failed (%d), keys are observed only", result);
+            qCDebug(lcPlatform, "X11 hook: keyboard grab failed (%d), keys are observed only", result);
     } else {
         XUngrabKeyboard(m_control, CurrentTime);
         m_grabbed = false;

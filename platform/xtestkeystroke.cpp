@@ -1,6 +1,5 @@
 #include "platform/xtestkeystroke.h"
-
-#include <QDebug>
+#include "platform/logcategories.h"
 
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
@@ -16,7 +15,7 @@ Display *display()
         Display *d = XOpenDisplay(nullptr);
         int eventBase = 0, errorBase = 0, major = 0, minor = 0;
         if (d && !XTestQueryExtension(d, &eventBase, &errorBase, &major, &minor)) {
-            qWarning().noquote() << "The X server has no XTEST extension: pasted texts are not typed";
+            qCWarning(lcPlatform).noquote() << "The X server has no XTEST extension: pasted texts are not typed";
             XCloseDisplay(d);
             d = nullptr;
         }

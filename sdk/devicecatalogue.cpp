@@ -1,6 +1,6 @@
 #include "sdk/devicecatalogue.h"
+#include "platform/logcategories.h"
 
-#include <QDebug>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -71,7 +71,7 @@ const DeviceCatalogue &DeviceCatalogue::instance()
         DeviceCatalogue loaded;
         QString error;
         if (!loaded.loadFile(QString::fromLatin1(kResourcePath), &error))
-            qWarning() << "Device catalogue not loaded:" << error;
+            qCWarning(lcStore) << "Device catalogue not loaded:" << error;
         return loaded;
     }();
     return catalogue;

@@ -1,11 +1,11 @@
 // Recovery of store files: damaged files moved aside, leftovers of saves removed.
 
+#include "platform/logcategories.h"
 #include "sdk/tavrixxmlfailure.h"
 
 #include "sdk/xmlstore/storefiles.h"
 
 #include <QDateTime>
-#include <QDebug>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
@@ -24,7 +24,7 @@ bool CTavrixXML_MoveDamagedAside(const QByteArray &path, QByteArray *movedTo)
     for (int n = 2; QFileInfo::exists(target); ++n)
         target = base + QLatin1Char('-') + QString::number(n);
     if (!QFile::rename(file, target)) {
-        qDebug().noquote() << "Store file" << file << "cannot be moved to" << target;
+        qCDebug(lcStore).noquote() << "Store file" << file << "cannot be moved to" << target;
         return false;
     }
     readStore(path);  // forget the damaged copy
@@ -49,7 +49,7 @@ int CTavrixXML_RemoveLeftoverTempFiles(const QByteArray &folder)
         if (QFile::remove(file))
             ++removed;
         else
-            qDebug().noquote() << "Leftover save file" << file << "cannot be removed";
+            qCDebug(lcStore).noquote() << "Leftover save file" << file << "cannot be removed";
     }
     return removed;
 }

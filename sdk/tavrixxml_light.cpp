@@ -1,13 +1,13 @@
 // Light items, modes in use and custom lights of a profile, and the custom
 // light preset files.
 
+#include "platform/logcategories.h"
 #include "sdk/tavrixxml.h"
 
 #include "sdk/xmlstore/presetfile.h"
 #include "sdk/xmlstore/storeaccess.h"
 #include "sdk/xmlstore/storetext.h"
 
-#include <QDebug>
 #include <QFile>
 
 #include <cstring>
@@ -261,7 +261,7 @@ bool CTavrixXML_XmlCustomLightInfoSelectAll(const QByteArray &presetPath, const 
     else if (parsePreset(file.readAll(), &leds, &error))
         error.clear();
     if (!error.isEmpty()) {
-        qDebug().noquote() << "Custom light preset" << file.fileName() << "cannot be read:" << error;
+        qCDebug(lcStore).noquote() << "Custom light preset" << file.fileName() << "cannot be read:" << error;
         return false;
     }
     for (const PresetLed &led : qAsConst(leds)) {

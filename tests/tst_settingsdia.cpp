@@ -288,7 +288,7 @@ void TestSettingsDia::autoStartFailureIsReportedAndStaysOff()
 
     std::unique_ptr<DSettingsDia> dialog(openDialog());
     Ui::DSettingsDia *form = ui(dialog.get());
-    QTest::ignoreMessage(QtDebugMsg, QRegularExpression("Auto-start entry could not be changed"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Auto-start entry could not be changed"));
     form->checkBox_AutoStart->click();
     QVERIFY(!form->checkBox_AutoStart->isChecked());
     QCOMPARE(stored("AutoStart/isAutoStart").toBool(), false);

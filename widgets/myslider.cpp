@@ -1,7 +1,7 @@
 #include "widgets/myslider.h"
+#include "platform/logcategories.h"
 
 #include <QCoreApplication>
-#include <QDebug>
 #include <QMouseEvent>
 #include <QWheelEvent>
 
@@ -26,13 +26,13 @@ void MySlider::mousePressEvent(QMouseEvent *event)
 {
     const int handleX = handlePosition();
     const int x = event->pos().x();
-    qDebug() << "--------------- currentPosX:" << handleX << " currentX:" << x << " width():" << width()
-             << " maximum():" << maximum();
+    qCDebug(lcKeys) << "--------------- currentPosX:" << handleX << " currentX:" << x << " width():" << width()
+                    << " maximum():" << maximum();
     if (x < handleX - m_leftMargin || x > handleX + m_rightMargin) {
-        qDebug() << "--------------- return ---------------";
+        qCDebug(lcKeys) << "--------------- return ---------------";
         return;
     }
-    qDebug() << "--------------- goon ---------------";
+    qCDebug(lcKeys) << "--------------- goon ---------------";
     // Let the slider start a drag, but never let the press make the value jump.
     const int kept = value();
     QSlider::mousePressEvent(event);

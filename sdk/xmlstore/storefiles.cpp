@@ -1,9 +1,9 @@
 #include "sdk/xmlstore/storefiles.h"
+#include "platform/logcategories.h"
 
 #include "sdk/tavrixxmlfailure.h"
 
 #include <QCoreApplication>
-#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QHash>
@@ -139,7 +139,7 @@ FileState readLocked(const QByteArray &path, DocPtr *doc)
         }
     }
     if (!entry.doc) {
-        qDebug().noquote() << "Store file" << QFile::decodeName(path) << "cannot be read:" << entry.error;
+        qCDebug(lcStore).noquote() << "Store file" << QFile::decodeName(path) << "cannot be read:" << entry.error;
         setFailure(entry.failure, path, entry.error, entry.errorLine);
     }
     remember(path, entry);
@@ -153,7 +153,7 @@ bool writeFailed(const QByteArray &path, int error, const QString &what)
     const CTavrixXMLFailureKind kind
         = isOutOfSpace(error) ? CTavrixXMLFailureKind::DiskFull : CTavrixXMLFailureKind::CannotWrite;
     const QString detail = error ? QString::fromLocal8Bit(std::strerror(error)) : what;
-    qDebug().noquote() << "Store file" << QFile::decodeName(path) << "cannot be written:" << what << detail;
+    qCDebug(lcStore).noquote() << "Store file" << QFile::decodeName(path) << "cannot be written:" << what << detail;
     setFailure(kind, path, detail);
     return false;
 }
