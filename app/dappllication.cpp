@@ -30,6 +30,16 @@ constexpr int kConnectTimeoutMs = 500;
 constexpr int kWriteTimeoutMs = 30000;
 constexpr int kReadTimeoutMs = 1000;
 
+// How long a later start's connection may stay silent before it is dropped. Tests that
+// keep silent peers connected on purpose set a longer time in TAVRIX_TEST_PEER_TIMEOUT_MS,
+// so that their check does not depend on how fast the machine starts the program.
+int peerReadTimeoutMs()
+{
+    bool ok = false;
+    const int ms = qEnvironmentVariableIntValue("TAVRIX_TEST_PEER_TIMEOUT_MS", &ok);
+    return ok && ms > 0 ? ms : kReadTimeoutMs;
+}
+
 }  // namespace
 
 DAppllication::DAppllication(int &argc, char **argv) : QApplication(argc, argv)
@@ -244,7 +254,7 @@ void DAppllication::newLocalConnection()
     // the GUI thread.
     connect(socket, &QLocalSocket::readyRead, socket, [socket] { socket->readAll(); });
     connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-    QTimer::singleShot(kReadTimeoutMs, socket, &QObject::deleteLater);
+    QTimer::singleShot(peerReadTimeoutMs(), socket, &QObject::deleteLater);
     if (!m_activationWindow)
         return;
     m_activationWindow->raise();

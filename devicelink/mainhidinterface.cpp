@@ -118,8 +118,26 @@ int MainHidInterFace::appendCmdData(const unsigned char *data)
         std::lock_guard<std::mutex> lock(m_cmdMutex);
         m_cmdQueue.push_back(report);
     }
+    observeCommand(CommandStage::Queued, report);
     wakeLoop();
     return 0;
+}
+
+void MainHidInterFace::setCommandObserver(CommandObserver observer)
+{
+    std::lock_guard<std::mutex> lock(m_cmdMutex);
+    m_commandObserver = observer ? std::make_shared<const CommandObserver>(std::move(observer)) : nullptr;
+}
+
+void MainHidInterFace::observeCommand(CommandStage stage, const HidReport &report)
+{
+    std::shared_ptr<const CommandObserver> observer;
+    {
+        std::lock_guard<std::mutex> lock(m_cmdMutex);
+        observer = m_commandObserver;
+    }
+    if (observer)
+        (*observer)(stage, report);
 }
 
 int MainHidInterFace::appendLightData(const unsigned char *data)
@@ -200,6 +218,12 @@ bool MainHidInterFace::takeCommand(HidReport *report)
     return true;
 }
 
+void MainHidInterFace::putBackCommand(const HidReport &report)
+{
+    std::lock_guard<std::mutex> lock(m_cmdMutex);
+    m_cmdQueue.push_front(report);
+}
+
 bool MainHidInterFace::takeLightFrame(HidReport *report)
 {
     std::lock_guard<std::mutex> lock(m_lightMutex);
@@ -215,6 +239,8 @@ bool MainHidInterFace::writeTurn(bool *command)
     HidReport report;
     const bool isCommand = takeCommand(&report);
     *command = isCommand;
+    if (isCommand)
+        observeCommand(CommandStage::Taken, report);
     const bool taken = isCommand || takeLightFrame(&report);
     if (taken) {
         if (m_open.load()) {
@@ -224,6 +250,10 @@ bool MainHidInterFace::writeTurn(bool *command)
                     << "-----------------------------------------****************** Send error, Cmd:"
                     << int(report.code());
             }
+        } else if (isCommand) {
+            // The link began to close after the command was taken: it goes back to the front
+            // of the queue, so the close writes it first, in its order.
+            putBackCommand(report);
         }
     }
     m_readTurnNext = true;

@@ -9,6 +9,8 @@
 #include <atomic>
 #include <condition_variable>
 #include <deque>
+#include <functional>
+#include <memory>
 #include <mutex>
 
 class QTimer;
@@ -62,6 +64,17 @@ public:
     // Reports a light batch holds for this model: the last one both completes and is queued.
     static int lightBatchSize(const QString &hidName);
 
+    // For tests: called with each command report right after it was queued (on the
+    // queueing thread) and right after the I/O loop took it off the queue, before it is
+    // written (on the I/O thread). An observer that blocks holds the loop at that point.
+    enum class CommandStage
+    {
+        Queued,
+        Taken,
+    };
+    using CommandObserver = std::function<void(CommandStage, const HidReport &)>;
+    void setCommandObserver(CommandObserver observer);
+
 public Q_SLOTS:
     void onShakeHandsRuning();
 
@@ -81,6 +94,8 @@ private:
     void flushCommands();
     void wakeLoop();
     bool takeCommand(HidReport *report);
+    void putBackCommand(const HidReport &report);
+    void observeCommand(CommandStage stage, const HidReport &report);
     bool takeLightFrame(HidReport *report);
 
     HighPrecisionTimerStu m_timer {};
@@ -108,6 +123,7 @@ private:
 
     std::mutex m_cmdMutex;
     std::deque<HidReport> m_cmdQueue;
+    std::shared_ptr<const CommandObserver> m_commandObserver;  // guarded by m_cmdMutex
     std::mutex m_lightMutex;
     std::deque<HidReport> m_lightQueue;
 };

@@ -29,6 +29,18 @@ OnboardDownload::OnboardDownload(QObject *parent)
     connect(m_statusTimer, &QTimer::timeout, this, &OnboardDownload::onStatusTimeout);
 }
 
+void OnboardDownload::setWaits(const Waits &waits)
+{
+    m_ackTimer->setInterval(waits.ackMs);
+    m_pauseTimer->setInterval(waits.pauseMs);
+    m_statusTimer->setInterval(waits.statusMs);
+}
+
+OnboardDownload::Waits OnboardDownload::waits() const
+{
+    return Waits {m_ackTimer->interval(), m_pauseTimer->interval(), m_statusTimer->interval()};
+}
+
 QString OnboardDownload::successNotice()
 {
     return QObject::tr("Download config successful");

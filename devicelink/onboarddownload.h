@@ -44,6 +44,17 @@ public:
 
     explicit OnboardDownload(QObject *parent = nullptr);
 
+    // The bounded waits, in milliseconds. Tests set other times so that what they check
+    // does not depend on how fast the machine is; set them before a download starts.
+    struct Waits
+    {
+        int ackMs = AckWaitMs;
+        int pauseMs = PauseMs;
+        int statusMs = StatusWaitMs;
+    };
+    void setWaits(const Waits &waits);
+    Waits waits() const;
+
     // Starts a download. False, with nothing done, while one runs. Otherwise the download
     // ends with exactly one sigDownloadFinished, at once when it is refused (more macro
     // keys or advanced-key bindings than the keyboard has slots: nothing is sent) or when

@@ -6,4 +6,4 @@ target_link_libraries(tst_appprocess PRIVATE X11)
 add_dependencies(tst_appprocess quorin-driver)
 set_tests_properties(tst_appprocess PROPERTIES
   RESOURCE_LOCK quorin_instance
-  TIMEOUT 240)
+  TIMEOUT 600)

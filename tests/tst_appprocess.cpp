@@ -8,13 +8,12 @@
 
 #include <QDateTime>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
+#include <QLocalSocket>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSettings>
-#include <QLocalSocket>
 #include <QTemporaryDir>
 
 #include <csignal>
@@ -134,7 +133,7 @@ public:
         const QList<X11Window> list = windows();
         return !list.isEmpty() && list.first().viewable;
     }
-    bool waitForWindow(int ms = 15000) const
+    bool waitForWindow(int ms = 30000) const
     {
         return waitUntil([this] { return hasWindow(); }, ms);
     }
@@ -192,8 +191,9 @@ void TestAppProcess::secondStartEndsAndRaisesFirst()
     UserHome home;
     FakeTray tray(m_x.display());
     QVERIFY(tray.isReady());
-    // Started at log-on: the first instance sits hidden in the tray.
-    App first(home, m_x.display(), {"--AutoUp"});
+    // Started at log-on: the first instance sits hidden in the tray. Silent peers are
+    // dropped only after ten minutes here, far longer than any wait below.
+    App first(home, m_x.display(), {"--AutoUp"}, {{"TAVRIX_TEST_PEER_TIMEOUT_MS", "600000"}});
     QVERIFY(first.waitForWindow());
     QTest::qWait(300);
     QVERIFY(!first.windowShown());
@@ -204,24 +204,21 @@ void TestAppProcess::secondStartEndsAndRaisesFirst()
     for (int i = 0; i < 3; ++i) {
         silent << new QLocalSocket;
         silent.last()->connectToServer(home.runDir() + "/quorin-driver");
-        QVERIFY(silent.last()->waitForConnected(1000));
+        QVERIFY(silent.last()->waitForConnected(10000));
     }
 
-    QElapsedTimer timer;
-    timer.start();
     App second(home, m_x.display(), {"--some", "last-argument"});
-    QVERIFY(second.process().waitForFinished(5000));
-    const qint64 took = timer.elapsed();
-    qDebug() << "second start took" << took << "ms";
+    QVERIFY(second.process().waitForFinished(30000));
     QCOMPARE(second.process().exitStatus(), QProcess::NormalExit);
     QCOMPARE(second.process().exitCode(), 1);
-    QVERIFY2(took < 1000, qPrintable(QString("second start took %1 ms").arg(took)));
     QVERIFY(!second.hasWindow());
 
-    // Waiting out a silent peer, as a blocking read would, takes a second or more.
-    QVERIFY(waitUntil([&] { return first.windowShown(); }, 5000));
-    QVERIFY2(timer.elapsed() < 600, qPrintable(QString("window raised %1 ms after the start").arg(timer.elapsed())));
+    // Waiting out the silent peers first, as a blocking read would, takes half an hour.
+    QVERIFY(waitUntil([&] { return first.windowShown(); }, 30000));
     QCOMPARE(first.process().state(), QProcess::Running);
+    QTest::qWait(50);
+    for (QLocalSocket *peer : silent)
+        QCOMPARE(peer->state(), QLocalSocket::ConnectedState);
 }
 
 void TestAppProcess::instanceLockInUsersOwnFolder_data()
@@ -274,7 +271,9 @@ void TestAppProcess::instanceLockInUsersOwnFolder()
     QVERIFY(first.waitForWindow());
     QVERIFY2(QFile::exists(folder + "/quorin-driver.lock"), qPrintable(folder));
     QVERIFY(QFile::exists(folder + "/quorin-driver"));
-    struct stat info {};
+    struct stat info
+    {
+    };
     QCOMPARE(::stat(qPrintable(folder), &info), 0);
     QCOMPARE(info.st_uid, geteuid());
     QCOMPARE(info.st_mode & 0777, mode_t(0700));
@@ -282,7 +281,7 @@ void TestAppProcess::instanceLockInUsersOwnFolder()
     QCOMPARE(info.st_mode & 077, mode_t(0));
 
     App second(home, m_x.display(), {}, env);
-    QVERIFY(second.process().waitForFinished(5000));
+    QVERIFY(second.process().waitForFinished(30000));
     QCOMPARE(second.process().exitCode(), 1);
     QVERIFY(!second.hasWindow());
     QCOMPARE(first.process().state(), QProcess::Running);
@@ -320,8 +319,12 @@ void TestAppProcess::logOnStartStaysHiddenOnlyWithAutoStart()
     }
     App app(home, m_x.display(), args);
     QVERIFY(app.waitForWindow());
-    QTest::qWait(500);
-    QCOMPARE(app.windowShown(), shown);
+    if (shown) {
+        QVERIFY(waitUntil([&] { return app.windowShown(); }, 30000));
+    } else {
+        QTest::qWait(500);
+        QVERIFY(!app.windowShown());
+    }
     QCOMPARE(app.process().state(), QProcess::Running);
 }
 
@@ -338,13 +341,13 @@ void TestAppProcess::startAfterHardKillComesUp()
     QVERIFY(home.instanceLockHeld());
 
     App next(home, m_x.display());
-    QVERIFY(next.waitForWindow(5000));
-    QVERIFY(waitUntil([&] { return next.windowShown(); }, 3000));
+    QVERIFY(next.waitForWindow());
+    QVERIFY(waitUntil([&] { return next.windowShown(); }, 30000));
     QCOMPARE(next.process().state(), QProcess::Running);
 
     // And it holds the key again: a further start is turned away.
     App third(home, m_x.display());
-    QVERIFY(third.process().waitForFinished(5000));
+    QVERIFY(third.process().waitForFinished(30000));
     QCOMPARE(third.process().exitCode(), 1);
 }
 
@@ -354,7 +357,7 @@ void TestAppProcess::firstStartWritesSettingsSecondRewritesNothing()
     {
         App first(home, m_x.display());
         QVERIFY(first.waitForWindow());
-        QVERIFY(waitUntil([&] { return QFile::exists(home.autostartFile()); }, 3000));
+        QVERIFY(waitUntil([&] { return QFile::exists(home.autostartFile()); }, 30000));
         QSettings settings(home.settingsFile(), QSettings::IniFormat);
         for (const char *key :
              {"AutoStart/isAutoStart", "MinimizeToTray/isMinimizeToTray", "CloseToTray/isCloseToTray"})
@@ -388,7 +391,7 @@ void TestAppProcess::terminationEndsNormallyAndFreesKey()
     App app(home, m_x.display());
     QVERIFY(app.waitForWindow());
     ::kill(static_cast<pid_t>(app.pid()), signal);
-    QVERIFY(app.process().waitForFinished(5000));
+    QVERIFY(app.process().waitForFinished(30000));
     QCOMPARE(app.process().exitStatus(), QProcess::NormalExit);
     QCOMPARE(app.process().exitCode(), 0);
     QVERIFY(!home.instanceLockHeld());
@@ -437,7 +440,7 @@ void TestAppProcess::crashLeavesDumpAndEndsBySignal()
     UserHome home;
     const QDateTime started = QDateTime::currentDateTime();
     App app(home, m_x.display(), {}, {{"TAVRIX_TEST_CRASH", kind}});
-    QVERIFY(app.process().waitForFinished(15000));
+    QVERIFY(app.process().waitForFinished(30000));
     QCOMPARE(app.process().exitStatus(), QProcess::CrashExit);
     QCOMPARE(app.process().exitCode(), signal);
 
@@ -475,7 +478,7 @@ void TestAppProcess::minimumSizeFollowsScreen()
     UserHome home;
     App app(home, x.display());
     QVERIFY(app.waitForWindow());
-    QVERIFY(waitUntil([&] { return app.windowShown(); }, 3000));
+    QVERIFY(waitUntil([&] { return app.windowShown(); }, 30000));
     QCOMPARE(app.windows().first().minimumSize, minimum);
 }
 
@@ -484,7 +487,7 @@ void TestAppProcess::screenshotOfMainWindow()
     UserHome home;
     App app(home, m_x.display());
     QVERIFY(app.waitForWindow());
-    QVERIFY(waitUntil([&] { return app.windowShown(); }, 3000));
+    QVERIFY(waitUntil([&] { return app.windowShown(); }, 30000));
     QTest::qWait(1000);
     const X11Window window = app.windows().first();
     const QImage screen = X11Probe::grabScreen(m_x.display());

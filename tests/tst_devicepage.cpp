@@ -302,17 +302,24 @@ void TestDevicePage::eventsDuringStartUpWaitForIt()
     first->start();
     EmuDevice *second = rig.add("QB84", "b");
     EmuDevice *third = nullptr;
-    QTimer::singleShot(500, [&] {
-        QVERIFY(rig.page && rig.card(second));
+    // Runs at every pass of the event loop until the start-up is inside the first
+    // keyboard's wait: its link exists, the second's not yet.
+    QTimer during;
+    during.setInterval(0);
+    QObject::connect(&during, &QTimer::timeout, [&] {
+        if (!rig.page || !rig.card(second) || !rig.page->getKeyboardLinkMap().contains(first->socketPath()))
+            return;
+        during.stop();
         QVERIFY(!rig.page->getKeyboardLinkMap().contains(second->socketPath()));
         rig.click(second);
         third = rig.add("QM68", "c");
         rig.page->hidDeviceConnectChanging(DDevicePage::kChangeArrival, "hidPath");
     });
+    during.start();
     DDevicePage *page = rig.open();
     QVERIFY(third);
     QVERIFY(
-        waitUntil([&] { return page->getKeyboardLinkMap().contains(third->socketPath()) && !page->isBusy(); }, 10000));
+        waitUntil([&] { return page->getKeyboardLinkMap().contains(third->socketPath()) && !page->isBusy(); }, 30000));
     // The start-up opened the first keyboard as it would have; the click did nothing.
     QCOMPARE(rig.currentPath(), first->socketPath());
     QCOMPARE(page->getKeyboardLinkMap().size(), 3);

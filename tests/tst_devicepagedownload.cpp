@@ -18,7 +18,6 @@
 #include "widgets/cbnotice.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -89,7 +88,7 @@ void TestDevicePageDownload::downloadWritesTheCurrentKeyboard()
 
     rig.download();
     QVERIFY(page->isBusy());
-    QVERIFY(rig.waitFinished(5000));
+    QVERIFY(rig.waitFinished(30000));
     QCOMPARE(rig.noticeText(), QStringLiteral("Download config successful"));
     QVERIFY(!page->isBusy());
     const EmuOnboardView view(keyboard->keyboard()->state().memory);
@@ -117,7 +116,7 @@ void TestDevicePageDownload::otherKeyboardsWaitForTheEnd()
         page->hidDeviceConnectChanging(DDevicePage::kChangeArrival, "hidPath");
     });
     rig.download();
-    QVERIFY(rig.waitFinished(12000));
+    QVERIFY(rig.waitFinished(30000));
     QVERIFY(late);
     QCOMPARE(rig.finished->first().at(0).toBool(), false);
     QCOMPARE(rig.noticeText(), QStringLiteral("Download config failed, Please try again"));
@@ -125,7 +124,7 @@ void TestDevicePageDownload::otherKeyboardsWaitForTheEnd()
     QVERIFY(!page->deviceCardMap().value(other->socketPath())->isSelected());
     // The arrival waited for the end and is handled now.
     QVERIFY(!page->getKeyboardLinkMap().contains(late->socketPath()));
-    QVERIFY(waitUntil([&] { return page->getKeyboardLinkMap().contains(late->socketPath()); }, 5000));
+    QVERIFY(waitUntil([&] { return page->getKeyboardLinkMap().contains(late->socketPath()); }, 30000));
     QCOMPARE(rig.currentPath(), target->socketPath());
 }
 
@@ -140,14 +139,14 @@ void TestDevicePageDownload::targetLeavingEndsTheDownload()
         target->vanish();
         QTimer::singleShot(10, [&] { page->hidDeviceConnectChanging(DDevicePage::kChangeRemoval, "hidPath"); });
     });
-    QElapsedTimer clock;
-    clock.start();
+    // The download ends when its keyboard goes, not when a wait runs out: here every
+    // wait lasts ten minutes.
+    page->onboardDownloader()->setWaits({600000, OnboardDownload::PauseMs, 600000});
     rig.download();
-    QVERIFY(rig.waitFinished(5000));
-    QVERIFY2(clock.elapsed() < 2000, "the download ends when its keyboard goes");
+    QVERIFY(rig.waitFinished(60000));
     QCOMPARE(rig.finished->first().at(0).toBool(), false);
     QVERIFY(!page->getKeyboardLinkMap().contains(target->socketPath()));
-    QVERIFY(waitUntil([&] { return !page->isBusy(); }, 5000));
+    QVERIFY(waitUntil([&] { return !page->isBusy(); }, 30000));
     QCOMPARE(rig.currentPath(), other->socketPath());
 }
 

@@ -6,4 +6,4 @@ target_link_libraries(tst_devicepageprocess PRIVATE X11)
 add_dependencies(tst_devicepageprocess quorin-driver)
 set_tests_properties(tst_devicepageprocess PROPERTIES
   RESOURCE_LOCK quorin_instance
-  TIMEOUT 180)
+  TIMEOUT 300)

@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <memory>
 
@@ -80,8 +81,10 @@ struct ChipFixture
         window = std::make_unique<DMainWidget>();
         if (withLibrary && !window->loadChipUpgradeLibrary(qEnvironmentVariable("TAVRIX_CHIPSTUB")))
             return false;
+        // The drive scan waits until the test lets it go (scanNow), once the keyboard has
+        // had its chance to switch: the switch and the scan never race.
         DMainWidget::FirmwareUpgradeBounds bounds;
-        bounds.chipScanDelayMs = 300;
+        bounds.chipScanDelayMs = 600000;
         window->setFirmwareUpgradeBounds(bounds);
         window->show();
         return QTest::qWaitFor([this] { return window->devicePage()->getHidDeviceList().size() == 1; }, 10000);
@@ -89,6 +92,15 @@ struct ChipFixture
     DUpdateFirmwareDia *dialog() const { return window->updateFirmwareDialog(); }
     UpdateFirmwareInfoItem *row() const { return dialog()->rows().first(); }
     QString notice() const { return dialog()->findChild<CbNotice *>()->text(); }
+    // Ends the wait before the drive scan.
+    bool scanNow() const
+    {
+        auto *wait = window->findChild<QTimer *>(QStringLiteral("firmwareUpgradeWait"));
+        if (!wait || !wait->isActive())
+            return false;
+        wait->start(0);
+        return true;
+    }
 };
 
 }  // namespace
@@ -203,8 +215,12 @@ void TestFirmwareChipUpgrade::outcomes()
     QSignalSpy progress(f.dialog(), &DUpdateFirmwareDia::sigUpgradeProgress);
     g_debugLines.clear();
 
+    QSignalSpy switched(&f.cycle, &EmuFirmwareCycle::sigEnteredBootloader);
     f.row()->findChild<QPushButton *>("pushButton_Update")->click();
-    QTRY_VERIFY_WITH_TIMEOUT(!f.row()->isBusy(), 10000);
+    if (entersUpdateMode)
+        QVERIFY(switched.wait(30000));
+    QVERIFY(f.scanNow());
+    QTRY_VERIFY_WITH_TIMEOUT(!f.row()->isBusy(), 30000);
     QCOMPARE(f.notice(), notice);
     QCOMPARE(QString::fromLatin1(m_stub.queried()), queried);
     // The keyboard's own image is loaded again before the scan.
@@ -230,7 +246,7 @@ void TestFirmwareChipUpgrade::outcomes()
     }
     if (notice == QLatin1String("Update successful")) {
         // The emulated keyboard comes back from its chip-upgrade mode with the new version.
-        QTRY_COMPARE_WITH_TIMEOUT(f.row()->currentVersion(), QStringLiteral("V1.1"), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(f.row()->currentVersion(), QStringLiteral("V1.1"), 30000);
     } else {
         QCOMPARE(f.row()->stateText(), QStringLiteral("Update failed"));
         QVERIFY(f.row()->findChild<QPushButton *>("pushButton_Update")->isEnabled());

@@ -7,17 +7,34 @@
 #include "support/emuiofixture.h"
 #include "support/testmain.h"
 
-#include <QElapsedTimer>
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QtEndian>
 
+#include <QFile>
+
 #include <atomic>
+#include <chrono>
 #include <cmath>
-#include <ctime>
 #include <cstring>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 namespace {
+
+// The context switches a thread made by blocking (sleeping, waiting), from the kernel's
+// count; -1 when it cannot be read.
+qint64 voluntarySwitches(pid_t tid)
+{
+    QFile status(QStringLiteral("/proc/self/task/%1/status").arg(tid));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("voluntary_ctxt_switches:"))
+            return line.mid(int(qstrlen("voluntary_ctxt_switches:"))).trimmed().toLongLong();
+    }
+    return -1;
+}
 
 LightTypeListInfo capability(int speeds, int brightness, QList<int> modes = {0, 1, 2})
 {
@@ -525,16 +542,20 @@ private Q_SLOTS:
         updateLightMainThread tick;
         tick.setPeriod(20);
         std::atomic<int> emissions {0};
-        std::atomic<qint64> firstCpuNs {0}, lastCpuNs {0};
+        std::atomic<pid_t> tid {0};
+        std::atomic<qint64> firstNs {0}, lastNs {0};
         connect(
             &tick, &updateLightMainThread::sigDviceUpdateAllKeyColor, &tick,
             [&] {
-                timespec ts {};
-                clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-                const qint64 ns = qint64(ts.tv_sec) * 1000000000 + ts.tv_nsec;
-                if (emissions++ == 0)
-                    firstCpuNs = ns;
-                lastCpuNs = ns;
+                const qint64 ns = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                      std::chrono::steady_clock::now().time_since_epoch())
+                                      .count();
+                if (emissions.load() == 0) {
+                    tid = pid_t(syscall(SYS_gettid));
+                    firstNs = ns;
+                }
+                lastNs = ns;
+                ++emissions;
             },
             Qt::DirectConnection);
         tick.setRunFlag(true);
@@ -543,17 +564,40 @@ private Q_SLOTS:
             tick.setRunFlag(false);
             tick.waitEnded();
         });
-        QTest::qWait(500);
-        const int fired = emissions.load();
-        QVERIFY2(fired >= 20 && fired <= 27, qPrintable(QString::number(fired)));
-        // Polling every millisecond costs the thread several milliseconds over half a second.
-        QVERIFY2(lastCpuNs - firstCpuNs < 3000000, qPrintable(QString::number(lastCpuNs - firstCpuNs)));
-        tick.setPeriod(28);
-        QElapsedTimer stopping;
-        stopping.start();
+        QTRY_VERIFY(emissions.load() >= 1);
+        // The thread blocks once per emission while it sleeps until the next is due;
+        // polling the clock every millisecond would block some twenty times per emission.
+        const qint64 switchesBefore = voluntarySwitches(tid);
+        const int emittedBefore = emissions.load();
+        QVERIFY(switchesBefore >= 0);
+        QTRY_VERIFY_WITH_TIMEOUT(emissions.load() >= emittedBefore + 20, 20000);
+        const qint64 switches = voluntarySwitches(tid) - switchesBefore;
+        const int emitted = emissions.load() - emittedBefore;
+        QVERIFY2(switches <= 2 * emitted + 5,
+                 qPrintable(QStringLiteral("%1 wake-ups for %2 emissions").arg(switches).arg(emitted)));
+        // Never more often than its period (a late tick fires once, it does not catch up).
         tick.setRunFlag(false);
         tick.waitEnded();
-        QVERIFY(stopping.elapsed() < 15);
+        const qint64 spanMs = (lastNs.load() - firstNs.load()) / 1000000;
+        QVERIFY2(emissions.load() <= spanMs / 20 + 2,
+                 qPrintable(QStringLiteral("%1 emissions in %2 ms").arg(emissions.load()).arg(spanMs)));
+    }
+
+    // Stopping wakes a sleeping tick at once instead of letting its period run out.
+    void stoppingWakesASleepingTick()
+    {
+        struct SlowTick : LightFrameTickThread
+        {
+            SlowTick() : LightFrameTickThread(600000, 8, nullptr) { }
+            std::atomic<int> emissions {0};
+            void emitTick() override { ++emissions; }
+        } tick;
+        tick.setRunFlag(true);
+        tick.start();
+        QTRY_COMPARE(tick.emissions.load(), 1);  // now asleep for ten minutes
+        tick.setRunFlag(false);
+        QVERIFY(tick.wait(60000));
+        QCOMPARE(tick.emissions.load(), 1);
     }
 
     // The preview repaints a key only when its colour changed: a still effect repaints nothing.

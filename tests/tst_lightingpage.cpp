@@ -386,7 +386,7 @@ private Q_SLOTS:
         for (QToolButton *b : page->findChild<QWidget *>("page_KeyboardLightMode")->findChildren<QToolButton *>())
             QVERIFY2(!b->isChecked(), qPrintable(b->objectName()));
         QCOMPARE(storeBytes(), before);
-        QTest::qWait(60);
+        QVERIFY(emu->waitForQueuedCommands());
         QCOMPARE(reportsWithCode(emu->device()->receivedReports(), 0x06).size(), 0);
     }
 
@@ -513,6 +513,7 @@ private Q_SLOTS:
         QVERIFY(CTavrixXML_AddProFileLightInfoItem(layer, "1", reported));
         QVERIFY(CTavrixXML_ModifyProFileMouseLightUsingIndex(layer, "1", 0, 9));
         QSignalSpy changed(page, &DLightsConfigPage::sigLightConfigHaveChanged);
+        QVERIFY(emu->waitForQueuedCommands());
         const int sentBefore = reportsWithCode(emu->device()->receivedReports(), 0x06).size();
         page->followDeviceLightChange(0, 9);
         QVERIFY(page->isKeyboardShown());
@@ -521,7 +522,7 @@ private Q_SLOTS:
         QCOMPARE(changed[0][1].value<colorInfoData>().lightMode, 9);
         QCOMPARE(changed[0][1].value<colorInfoData>().speed, 2);
         QVERIFY(page->findChild<QToolButton *>("toolButton_Twinkle")->isChecked());
-        QTest::qWait(60);
+        QVERIFY(emu->waitForQueuedCommands());
         QCOMPARE(reportsWithCode(emu->device()->receivedReports(), 0x06).size(), sentBefore);
     }
 
@@ -556,7 +557,7 @@ private Q_SLOTS:
         page->findChild<QToolButton *>("toolButton_CustomLed")->click();
         for (int i = 0; i < keys.size(); ++i)
             keys[i]->setKeyColor(QColor(i, 1, 2));
-        QTest::qWait(50);
+        QVERIFY(emu->waitForQueuedCommands());
         const int before = lightReports(emu->device()->receivedReports()).size();
         DCustomLightListItem *set1 = page->customLightRows().at(1);
         DCustomLightListItem *set4 = page->customLightRows().at(4);
@@ -607,10 +608,10 @@ private Q_SLOTS:
         QTest::mouseClick(page->customLightRows().at(3), Qt::LeftButton, {}, QPoint(150, 10));
         QCOMPARE(page->customSlot(), -1);
         QCOMPARE(page->usingCustomLightIndex(), 3);
-        QTest::qWait(50);
+        QVERIFY(emu->waitForQueuedCommands());
         const int before = lightReports(emu->device()->receivedReports()).size();
         page->uploadCustomLightColors();
-        QTest::qWait(60);
+        QVERIFY(emu->waitForQueuedCommands());
         QCOMPARE(lightReports(emu->device()->receivedReports()).size(), before);
     }
 

@@ -15,6 +15,7 @@ PACKAGES=(
   python3
   openbox xdotool x11-utils imagemagick xcompmgr
   desktop-file-utils appstream lintian dpkg-dev file inotify-tools
+  stress-ng
 )
 
 missing=()

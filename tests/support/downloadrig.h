@@ -28,7 +28,7 @@ public:
     OnboardDownloadTarget target() const;
 
     // Runs a download to its end; false when it did not end within timeoutMs.
-    bool run(int timeoutMs = 5000);
+    bool run(int timeoutMs = 30000);
 
     // The key index (in layout order) of the first key at or after index `from`.
     int keyAt(int from) const;

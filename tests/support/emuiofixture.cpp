@@ -1,6 +1,7 @@
 #include "support/emuiofixture.h"
 
 #include "devicelink/reportcopies.h"
+#include "support/waituntil.h"
 
 EmuIoFixture::EmuIoFixture(const QString &model, bool receiver)
 {
@@ -29,6 +30,16 @@ bool EmuIoFixture::open(bool startThread)
     if (startThread)
         m_hid->start(QThread::InheritPriority);
     return true;
+}
+
+bool EmuIoFixture::waitForQueuedCommands(int timeoutMs)
+{
+    HidReport marker = HidReport::command(HidCmd::ShakeHands, 0, 0x01);
+    marker[10] = 0xA5;
+    marker[11] = static_cast<uint8_t>(++m_markers);
+    if (m_hid->appendCmdData(marker.data()) != 0)
+        return false;
+    return waitUntil([&] { return m_device->receivedReports().contains(marker); }, timeoutMs);
 }
 
 void EmuIoFixture::onHidDataArrived(unsigned char *data, int length, int threadIndex)

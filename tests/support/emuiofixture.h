@@ -24,6 +24,11 @@ public:
     // Opens the device; with startThread the I/O loop runs as the device link would start it.
     bool open(bool startThread = true);
 
+    // Waits until every command queued so far has reached the keyboard: a marker report
+    // queued behind them (a shake-hands with its own bytes) arrived. False when it did
+    // not within timeoutMs.
+    bool waitForQueuedCommands(int timeoutMs = 20000);
+
     // Input reports the I/O thread handed over, in order (copies of the freed buffers).
     QList<HidReport> dataReports() const { return m_data; }
     QList<QPair<HidReport, QString>> serialReports() const { return m_serial; }
@@ -38,4 +43,5 @@ private:
     std::unique_ptr<MainHidInterFace> m_hid;
     QList<HidReport> m_data;
     QList<QPair<HidReport, QString>> m_serial;
+    int m_markers = 0;
 };

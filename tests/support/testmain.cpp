@@ -1,6 +1,41 @@
 #include "support/testmain.h"
 
 #include <QDir>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <csignal>
+#include <cstdlib>
+#include <unistd.h>
+
+TestTempRoot::TestTempRoot()
+{
+    const QString memory = qEnvironmentVariable("TAVRIX_TEST_TMPFS");
+    if (memory.isEmpty() || !QFileInfo(memory).isDir())
+        return;
+    const QString base = memory + QStringLiteral("/quorin-tests-%1").arg(getuid());
+    if (!QDir().mkpath(base))
+        return;
+    QFile::setPermissions(base, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    // Left by runs that were killed: named after a process that is gone.
+    for (const QString &name : QDir(base).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        bool ok = false;
+        const pid_t pid = name.section(QLatin1Char('-'), 0, 0).toInt(&ok);
+        if (ok && pid > 0 && ::kill(pid, 0) != 0 && errno == ESRCH)
+            QDir(base + QLatin1Char('/') + name).removeRecursively();
+    }
+    QByteArray folder = QFile::encodeName(base + QStringLiteral("/%1-XXXXXX").arg(getpid()));
+    if (!mkdtemp(folder.data()))
+        return;
+    m_path = QFile::decodeName(folder);
+    qputenv("TMPDIR", folder);
+}
+
+TestTempRoot::~TestTempRoot()
+{
+    if (!m_path.isEmpty())
+        QDir(m_path).removeRecursively();
+}
 
 TestHome::TestHome()
 {

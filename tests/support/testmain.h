@@ -7,6 +7,22 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+// When TAVRIX_TEST_TMPFS names a folder in memory, the temporary folder (and with it
+// HOME below and every QTemporaryDir) moves into a folder of this run's own there: every
+// store write ends in an fdatasync, which a busy disk makes slow. The folder goes at the
+// end; folders of runs that were killed go at the next run's start.
+class TestTempRoot
+{
+public:
+    TestTempRoot();
+    ~TestTempRoot();
+    TestTempRoot(const TestTempRoot &) = delete;
+    TestTempRoot &operator=(const TestTempRoot &) = delete;
+
+private:
+    QString m_path;
+};
+
 // Points HOME and the XDG folders into a fresh temporary folder for the life of
 // the object, so no test reads or writes the real user's settings.
 class TestHome
@@ -22,6 +38,7 @@ private:
 #define TAVRIX_TEST_MAIN(TestClass)                                                                                    \
     int main(int argc, char *argv[])                                                                                   \
     {                                                                                                                  \
+        TestTempRoot tempRoot;                                                                                         \
         TestHome home;                                                                                                 \
         QApplication app(argc, argv);                                                                                  \
         /* Tests read the program's debug lines, which a normal start keeps off. */                                    \
