@@ -165,6 +165,13 @@ bool ScreenWalk::visitOpened(const QString &name, const std::function<void()> &o
         return false;
     }
     visit(name);
+    // Pop-ups first, as a click elsewhere would close them; what stays open of them
+    // would take the next clicks.
+    while (QWidget *popup = QApplication::activePopupWidget()) {
+        popup->close();
+        if (QApplication::activePopupWidget() == popup)
+            popup->hide();
+    }
     for (QWidget *w : opened()) {
         QPointer<QWidget> guard(w);
         w->close();
