@@ -9,7 +9,9 @@
 #include "ui_dsettingsdia.h"
 #include "widgets/arrowwidget.h"
 #include "widgets/cbnotice.h"
+#include "widgets/readablecolour.h"
 #include "widgets/textfit.h"
+#include "widgets/themedcombobox.h"
 #include "widgets/windowshape.h"
 
 #include <QButtonGroup>
@@ -377,19 +379,19 @@ void DSettingsDia::applyTheme()
                        " QPushButton:pressed, QPushButton:checked{color:rgb(%5); background-color:rgb(%6);}")
             .arg(t.SettingsControlDefaultColor, t.TextDefaultColor, t.TextFont, t.SettingsControlHoverBgColor,
                  t.TextCheckedColor, t.SettingsControlSelectedBgColor));
+    const QColor boxText = ReadableColour::on(ArrowWidget::colorFromThemeText(t.SettingsControlDefaultColor),
+                                              ArrowWidget::colorFromThemeText(t.TextDefaultColor));
     m_ui->page_Settings->setStyleSheet(
         QStringLiteral("QLabel{color:rgb(%1); font-weight:bold; font-size:10pt; font-family:'%2';}"
                        " QComboBox{background-color:rgb(%3); border:1px solid rgb(%4); color:rgb(%5);"
                        " font-weight:bold; font-size:10pt; font-family:'%2'; border-radius:4px; padding-left:5px;}"
                        " QComboBox:hover{border:1px solid rgb(%1);}"
-                       " QComboBox QAbstractItemView{background-color:rgb(%3); color:rgb(%5);"
-                       " selection-background-color:rgb(%6); selection-color:rgb(%1); outline:none;}"
-                       " QComboBox QAbstractItemView::item{height:40px;}"
                        " QComboBox::drop-down{width:20px; border:none;}"
                        " QComboBox::down-arrow{image:url(:/images/publicIco/comboxDef.png);}"
                        " QComboBox::down-arrow:on{image:url(:/images/publicIco/comboxSel.png);}")
             .arg(t.TextCheckedColor, t.TextFont, t.SettingsControlDefaultColor, t.SettingsBorderColor,
-                 t.TextDefaultColor, t.SettingsControlHoverBgColor));
+                 ReadableColour::sheetText(boxText))
+        + ThemedComboBox::listSheet(t, t.SettingsControlDefaultColor));
     const QString checkBoxes
         = QStringLiteral("QCheckBox{color:rgb(%1); font-weight:bold; font-size:10pt; font-family:'%3';}"
                          " QCheckBox:checked{color:rgb(%2);}"

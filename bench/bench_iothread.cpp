@@ -4,6 +4,7 @@
 //  - CPU time per second of wall time of an open, idle device (only shake-hands flowing),
 //    as a share of one core.
 
+#include "benchsupport.h"
 #include "devicelink/mainhidinterface.h"
 #include "devicelink/reportcopies.h"
 #include "emudevice.h"
@@ -20,19 +21,7 @@
 
 namespace {
 
-double processCpuSeconds()
-{
-    timespec ts {};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
-    return double(ts.tv_sec) + double(ts.tv_nsec) / 1e9;
-}
-
-void runEventLoop(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    loop.exec();
-}
+using namespace BenchSupport;
 
 // An emulated keyboard served by this thread's event loop and an open I/O thread for it.
 struct OpenDevice

@@ -8,6 +8,7 @@
 // Keyboard and side lights run the same mode. Targets: Wave at most 4% on the key tab and 8% with the lighting tab's live preview
 // shown; Static at most 2% on any tab.
 
+#include "benchsupport.h"
 #include "devicepage/ddevicepage.h"
 #include "lighting/dlightsconfigpage.h"
 
@@ -29,31 +30,7 @@
 
 namespace {
 
-double processCpuSeconds()
-{
-    timespec ts {};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
-    return double(ts.tv_sec) + double(ts.tv_nsec) / 1e9;
-}
-
-void runEventLoop(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-bool waitFor(const std::function<bool()> &condition, int ms)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > ms)
-            return false;
-        runEventLoop(20);
-    }
-    return true;
-}
+using namespace BenchSupport;
 
 // CPU seconds by thread name, from /proc (clock-tick resolution).
 QMap<QString, double> threadCpuSeconds()

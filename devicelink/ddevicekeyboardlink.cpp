@@ -7,6 +7,7 @@
 #include "devicelink/keyboardwideprofile.h"
 #include "devicelink/mainhidinterface.h"
 #include "devicelink/reportcopies.h"
+#include "lighting/lightmodes.h"
 #include "platform/applauncher.h"
 #include "platform/pastebackend.h"
 #include "sdk/devicecatalogue.h"
@@ -55,6 +56,28 @@ colorInfoData lightRecord(int target, const HidReport &r)
     c.extParam1 = r[17];
     c.extParam2 = 0;
     return c;
+}
+
+// Makes a light configuration the keyboard reported fit the ranges a record may
+// hold, given the target's capabilities as far as they are known yet: levels from
+// 1 to the level count (a count of 0 reads as one level), direction 0..7, the
+// full-colour flag 0 or 1. False for a mode no such target has (a garbled reply),
+// which is then not taken at all.
+bool fitReportedLight(colorInfoData *c, const LightTypeListInfo &types)
+{
+    const bool known = c->lightTarget == 0 ? LightModes::keyboardMode(c->lightMode) != nullptr
+                                           : LightModes::sideMode(c->lightMode) != nullptr;
+    if (!known || (!types.lightTypeList.isEmpty() && !types.lightTypeList.contains(c->lightMode)))
+        return false;
+    const bool capsKnown = !types.lightTypeList.isEmpty() || types.brightnessMax > 0 || types.speedMax > 0;
+    if (capsKnown) {
+        c->brightness = qBound(1, c->brightness, qMax(1, types.brightnessMax));
+        c->speed = qBound(1, c->speed, qMax(1, types.speedMax));
+    }
+    c->direction = qBound(0, c->direction, int(LightModes::DirAnticlockwise));
+    c->fullColor = c->fullColor ? 1 : 0;
+    c->extParam2 = 0;
+    return true;
 }
 
 }  // namespace
@@ -268,15 +291,15 @@ void DDeviceKeyboardLink::parseKeyboardSettings(const HidReport &r)
         Q_EMIT sigFactsChanged();
         const KeyboardWideProfile::Ref profile = KeyboardWideProfile::defaultLayer(m_profilePath, m_profileIndex);
         if (profile.isValid())
-            noteStoreWrite(
-                CTavrixXML_SetProFileIntoSleepTimeInfo(profile.path, profile.index, lightSeconds, keyboardSeconds / 60));
+            noteStoreWrite(CTavrixXML_SetProFileIntoSleepTimeInfo(profile.path, profile.index, lightSeconds,
+                                                                  keyboardSeconds / 60));
         break;
     }
     default: break;
     }
 }
 
-void DDeviceKeyboardLink::noteStoreWrite(bool ok)
+void DDeviceKeyboardLink::noteStoreWrite(bool ok, const QString &fallback)
 {
     if (ok) {
         m_storeFailureTold = false;
@@ -287,7 +310,10 @@ void DDeviceKeyboardLink::noteStoreWrite(bool ok)
     m_storeFailureTold = true;
     // Read at once: the next store call starts a new record.
     const QString reason = CTavrixXML_FailureText(CTavrixXML_LastFailure());
-    Q_EMIT sigStoreWriteFailed(reason.isEmpty() ? tr("The keyboard's settings could not be saved") : reason);
+    if (!reason.isEmpty())
+        Q_EMIT sigStoreWriteFailed(reason);
+    else
+        Q_EMIT sigStoreWriteFailed(fallback.isEmpty() ? tr("The keyboard's settings could not be saved") : fallback);
 }
 
 void DDeviceKeyboardLink::parseFullKeyReport(const HidReport &r)
@@ -322,7 +348,12 @@ void DDeviceKeyboardLink::parseSideLightTypeList(const HidReport &r)
 
 void DDeviceKeyboardLink::parseKeyboardLightConfig(const HidReport &r)
 {
-    m_keyboardLight = lightRecord(0, r);
+    colorInfoData reported = lightRecord(0, r);
+    if (!fitReportedLight(&reported, m_keyboardLightTypes)) {
+        qCDebug(lcDevice) << "Keyboard light configuration ignored: no mode" << reported.lightMode;
+        return;
+    }
+    m_keyboardLight = reported;
     m_keyboardLightReceived = true;
     qCDebug(lcDevice).nospace()
         << "-------------------------->>>>>>>>>>>>>>>>>>>>>> *** [Hid 0x07 return] ledBrightness:"
@@ -334,7 +365,12 @@ void DDeviceKeyboardLink::parseKeyboardLightConfig(const HidReport &r)
 
 void DDeviceKeyboardLink::parseSideLightConfig(const HidReport &r)
 {
-    m_sideLight = lightRecord(1, r);
+    colorInfoData reported = lightRecord(1, r);
+    if (!fitReportedLight(&reported, m_sideLightTypes)) {
+        qCDebug(lcDevice) << "Side light configuration ignored: no mode" << reported.lightMode;
+        return;
+    }
+    m_sideLight = reported;
     m_sideLightReceived = true;
     if (m_lightInfoKnown)
         saveLightInfoToProfile(1);
@@ -345,15 +381,24 @@ void DDeviceKeyboardLink::saveLightInfoToProfile(int target)
     const bool received = target == 0 ? m_keyboardLightReceived : m_sideLightReceived;
     if (!received)
         return;
-    const colorInfoData record = target == 0 ? m_keyboardLight : m_sideLight;
+    // The capabilities may have come after the configuration: fitted again to them.
+    colorInfoData &reported = target == 0 ? m_keyboardLight : m_sideLight;
+    if (!fitReportedLight(&reported, target == 0 ? m_keyboardLightTypes : m_sideLightTypes)) {
+        qCDebug(lcDevice) << "Light configuration not saved: no mode" << reported.lightMode << "of target" << target;
+        m_lightInfoKnown = true;
+        return;
+    }
+    const colorInfoData record = reported;
     if (hasProfile()) {
         const QByteArray index = profileIndexText();
-        const bool saved
-            = CTavrixXML_IsProFileAlreadyHaveLightInfo(m_profilePath, index, target, record.lightMode)
+        // The record and the mode in use go to the file in one write.
+        CTavrixXMLBatch batch(m_profilePath);
+        const bool saved = CTavrixXML_IsProFileAlreadyHaveLightInfo(m_profilePath, index, target, record.lightMode)
             ? CTavrixXML_ModifyProFileLightInfoItem(m_profilePath, index, target, record.lightMode, record)
             : CTavrixXML_AddProFileLightInfoItem(m_profilePath, index, record);
         noteStoreWrite(saved
-                       && CTavrixXML_ModifyProFileMouseLightUsingIndex(m_profilePath, index, target, record.lightMode));
+                       && CTavrixXML_ModifyProFileMouseLightUsingIndex(m_profilePath, index, target, record.lightMode)
+                       && batch.commit());
     }
     if (m_lightInfoKnown)
         Q_EMIT sigLightConfigHaveChanged_HidSend(target, record.lightMode);

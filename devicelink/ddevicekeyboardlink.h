@@ -31,6 +31,10 @@ class DDeviceKeyboardLink : public QObject
     Q_OBJECT
 
 public:
+    // Tells a failed write of this keyboard's profile files once (sigStoreWriteFailed)
+    // with the reason the store gives, else fallback; quiet until a write succeeds, so
+    // the first failure's reason stays on show.
+    void noteStoreWrite(bool ok, const QString &fallback = QString());
     using KeyCell = QPair<int, int>;  // row, column
 
     explicit DDeviceKeyboardLink(QObject *parent = nullptr);
@@ -152,8 +156,6 @@ private:
     void queueStartQueries();
     bool isMagneticModel() const;
     bool hasProfile() const { return !m_profilePath.isEmpty(); }
-    // Tells a failed store write of a keyboard report once (sigStoreWriteFailed).
-    void noteStoreWrite(bool ok);
     QByteArray profileIndexText() const { return QByteArray::number(m_profileIndex); }
 
     void parseDeviceStatus(const HidReport &r);

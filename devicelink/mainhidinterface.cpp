@@ -11,6 +11,9 @@
 #include <QTimer>
 
 #include <cstring>
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
 
 MainHidInterFace::MainHidInterFace(int threadIndex, QString hidName, QObject *parent)
     : QThread(parent)
@@ -24,6 +27,7 @@ MainHidInterFace::MainHidInterFace(int threadIndex, QString hidName, QObject *pa
     // A coarse timer may drift by up to 5% a period; the keep-alive keeps to its second.
     m_shakeHandsTimer->setTimerType(Qt::PreciseTimer);
     connect(m_shakeHandsTimer, &QTimer::timeout, this, &MainHidInterFace::onShakeHandsRuning);
+    m_wakeFd = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
     CTavrixHid_highPrecisionTimerInit(&m_timer);
     CTavrixHid_highPrecisionTimerStart(m_timer);
 }
@@ -32,6 +36,8 @@ MainHidInterFace::~MainHidInterFace()
 {
     closeHid();
     wait();
+    if (m_wakeFd >= 0)
+        ::close(m_wakeFd);
 }
 
 int MainHidInterFace::lightBatchSize(const QString &hidName)
@@ -177,21 +183,38 @@ void MainHidInterFace::setLightSendEnabled(bool enabled)
 
 void MainHidInterFace::wakeLoop()
 {
+    // Either the loop sees the new count before it sleeps, or it is already marked as
+    // sleeping and the write wakes it.
     m_queuedCount.fetch_add(1);
-    if (m_idleWaiting.load()) {
-        std::lock_guard<std::mutex> lock(m_wakeMutex);
-        m_wake.notify_one();
+    if (m_idleWaiting.load() && m_wakeFd >= 0) {
+        const uint64_t one = 1;
+        (void)!::write(m_wakeFd, &one, sizeof one);
     }
 }
 
 void MainHidInterFace::idleWait()
 {
     const unsigned seen = m_queuedCount.load();
-    std::unique_lock<std::mutex> lock(m_wakeMutex);
     m_idleWaiting.store(true);
-    m_wake.wait_for(lock, std::chrono::milliseconds(IdleWaitMs),
-                    [this, seen] { return m_queuedCount.load() != seen || !m_open.load(); });
+    if (m_queuedCount.load() == seen && m_open.load()) {
+        pollfd wake {m_wakeFd, POLLIN, 0};
+        poll(&wake, m_wakeFd >= 0 ? 1 : 0, IdleWaitMs);
+    }
     m_idleWaiting.store(false);
+    uint64_t drained = 0;
+    (void)!::read(m_wakeFd, &drained, sizeof drained);
+}
+
+bool MainHidInterFace::waitForWork()
+{
+    const unsigned seen = m_queuedCount.load();
+    m_idleWaiting.store(true);
+    if (m_queuedCount.load() == seen && m_open.load())
+        m_tellsInput = CTavrixHid_WaitForInput(m_handle, m_wakeFd, IdleInputWaitMs) >= 0;
+    m_idleWaiting.store(false);
+    uint64_t drained = 0;
+    (void)!::read(m_wakeFd, &drained, sizeof drained);
+    return m_tellsInput;
 }
 
 void MainHidInterFace::onShakeHandsRuning()
@@ -306,9 +329,16 @@ void MainHidInterFace::run()
                 m_readTurnNext = false;
                 CTavrixHid_highPrecisionTimerRuning(2 * PacingUnits, m_timer);
                 continue;
+            } else if (!wrote && m_tellsInput) {
+                // Nothing went out, so there is no spacing to keep: the read turn follows.
+                continue;
             }
         } else if (readTurn()) {
             sinceActivity.restart();
+        } else if (!wrote && waitForWork()) {
+            // Nothing went out and nothing came in: slept until either happens. The pacing
+            // call after the next write turn returns at once, as its interval has passed.
+            continue;
         } else if (!wrote && sinceActivity.elapsed() >= QuietAfterMs) {
             // Quiet: wait longer, but only until something is queued. The pacing call after
             // the next write turn then returns at once, as its interval has long passed.

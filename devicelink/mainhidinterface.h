@@ -7,7 +7,6 @@
 #include <QThread>
 
 #include <atomic>
-#include <condition_variable>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -30,10 +29,13 @@ public:
     static constexpr int ShakeHandsIntervalMs = 1000;
     // Once no command has been written and nothing read for QuietAfterMs (light frames get no
     // answer and do not count), the pause after an empty read turn lasts up to IdleWaitMs
-    // instead, and ends at once when a report is queued: an open keyboard that has nothing to
-    // say then costs about a hundred wake-ups a second, not two thousand.
+    // instead, and ends at once when a report is queued. A device that tells when input
+    // comes is not polled at all: after a turn with nothing to write and nothing to read,
+    // the loop sleeps until a report comes in or is queued (at most IdleInputWaitMs), so an
+    // idle keyboard costs a few wake-ups a second, those of its keep-alive.
     static constexpr int QuietAfterMs = 20;
     static constexpr int IdleWaitMs = 16;
+    static constexpr int IdleInputWaitMs = 1000;
     // Commands still queued when the link closes are written before the handle goes, up to this many.
     static constexpr int FlushLimit = 16;
 
@@ -91,6 +93,9 @@ private:
     bool writeTurn(bool *command);
     bool readTurn();
     void idleWait();
+    // Sleeps until input may be waiting or a report is queued; false when the device
+    // cannot tell that input came (the loop then looks for it by reading).
+    bool waitForWork();
     void flushCommands();
     void wakeLoop();
     bool takeCommand(HidReport *report);
@@ -109,15 +114,15 @@ private:
     int m_shakeHandsRunNum = 0;
     std::atomic<bool> m_lightSendEnabled {false};
     bool m_readTurnNext = false;          // I/O thread only
+    bool m_tellsInput = false;            // I/O thread only: the device wakes the loop on input
     bool m_collectingLightBatch = false;  // guarded by m_lightMutex
     const int m_lightBatchSize;
 
     // Held by the loop while it runs: closing takes it, so the handle is closed only after
     // the last turn.
     std::mutex m_runMutex;
-    // Wakes the loop from its idle wait. Producers take the lock only while the loop sleeps.
-    std::mutex m_wakeMutex;
-    std::condition_variable m_wake;
+    // Wakes the loop from its idle wait: producers write it only while the loop sleeps.
+    int m_wakeFd = -1;
     std::atomic<unsigned> m_queuedCount {0};
     std::atomic<bool> m_idleWaiting {false};
 

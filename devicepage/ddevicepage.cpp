@@ -20,6 +20,8 @@
 #include "widgets/arrowwidget.h"
 #include "widgets/cbnotice.h"
 #include "widgets/dtooltipexplain.h"
+#include "widgets/readablecolour.h"
+#include "widgets/themedcombobox.h"
 
 #include <QButtonGroup>
 #include <QDesktopServices>
@@ -471,18 +473,21 @@ void DDevicePage::applyTheme()
         card->applyTheme();
     ui->frame_Right->setStyleSheet(
         QStringLiteral("QFrame#frame_Right{background-color: rgb(%1);}").arg(theme.DeviceRightBgColor));
-    ui->comboBox_profileList->setStyleSheet(
+    const QColor profileText = ReadableColour::on(ArrowWidget::colorFromThemeText(theme.DeviceRightBgColor),
+                                                  ArrowWidget::colorFromThemeText(theme.TextDefaultColor));
+    ThemedComboBox::apply(
+        ui->comboBox_profileList,
         QStringLiteral("QComboBox#comboBox_profileList{background-color: rgb(%1); border: 1px solid rgb(%2); "
                        "color: rgb(%3); font: bold 10pt \"%4\"; border-radius: 4px; padding-left: 5px;}"
                        "QComboBox#comboBox_profileList:hover{border: 1px solid rgb(%5);}"
-                       "QComboBox#comboBox_profileList QAbstractItemView{outline: 0px;}"
-                       "QComboBox#comboBox_profileList QAbstractItemView::item{height: 40px;}"
                        "QComboBox#comboBox_profileList::drop-down{background: transparent; width: 20px; border: none;}"
                        "QComboBox#comboBox_profileList::down-arrow{width: 10px; height: 10px; "
                        "image: url(:/images/publicIco/comboxDef.png);}"
                        "QComboBox#comboBox_profileList::down-arrow:on{image: url(:/images/publicIco/comboxSel.png);}")
-            .arg(theme.DeviceRightBgColor, theme.DeviceBorderColor, theme.TextDefaultColor, theme.TextFont,
-                 theme.TextCheckedColor));
+                .arg(theme.DeviceRightBgColor, theme.DeviceBorderColor, ReadableColour::sheetText(profileText),
+                     theme.TextFont, theme.TextCheckedColor)
+            + ThemedComboBox::listSheet(theme, theme.DeviceRightBgColor,
+                                        QStringLiteral("QComboBox#comboBox_profileList")));
     ui->label_Tip->setStyleSheet(QStringLiteral("QLabel#label_Tip{color: rgb(%1);}").arg(theme.TextCheckedColor));
     ui->label_Tip->setFont(sized(bold, 20));
     ui->label_Mode->setStyleSheet(QStringLiteral("QLabel#label_Mode{color: rgb(%1);}").arg(theme.TextCheckedColor));

@@ -43,13 +43,14 @@ void DDevicePage::hidDeviceConnectChanging(int changeType, QString)
     }
     hotPlugBusy = true;
 
-    // The notice names no device and may stand for several: after the change it
-    // announces, keep enumerating until the page's devices match the library's.
+    // The notice names no device and may stand for several: one listing of the devices,
+    // then the changes it shows one after the other until the page's devices match it. A
+    // change that comes while they are handled brings its own notice, which waits.
     bool changed = false;
     bool removed = false;
     int preferred = changeType;
+    const QMap<QString, hidStructInfoAll> fresh = enumerateDevices(nullptr, nullptr);
     for (int round = 0; round < kMaxChangesPerNotice; ++round) {
-        const QMap<QString, hidStructInfoAll> fresh = enumerateDevices(nullptr, nullptr);
         QString newPath;
         for (auto it = fresh.cbegin(); it != fresh.cend() && newPath.isEmpty(); ++it) {
             if (!deviceInfos.contains(it.key()))

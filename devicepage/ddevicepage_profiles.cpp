@@ -107,15 +107,18 @@ void DDevicePage::prepareCurrentProfile(DDeviceKeyboardLink *link)
             continue;
         profileIndex = 1;
         profilePath = path;
+        // Made whole in memory and written once: a kill or a full disk leaves no
+        // half-made file that would pass for a layer file at the next start.
+        CTavrixXMLBatch batch(path);
         const bool made = CTavrixXML_CreateXMLFile(path)
             && CTavrixXML_CreateProFileXmlParentNode(path, "1", QStringLiteral("Profile%1").arg(1).toUtf8(), 0)
             && CTavrixXML_ModifyXMLFileProfileIndex(path, 1)
-            && (!layer.lights || (addDefaultLightItems(1) && addDefaultCustomLights(1)));
+            && (!layer.lights || (addDefaultLightItems(1) && addDefaultCustomLights(1))) && batch.commit();
         if (!made && !failureShown) {
             failureShown = true;
-            const QString reason = CTavrixXML_FailureText(CTavrixXML_LastFailure());
-            notice->showMessageAt(reason.isEmpty() ? ProfileController::tr("Create profile failed") : reason,
-                                  tipPosition());
+            // Told through the link, which then keeps this first reason instead of
+            // the "does not exist" of its own writes to the file that is not there.
+            link->noteStoreWrite(false, ProfileController::tr("Create profile failed"));
         }
     }
 
@@ -138,8 +141,10 @@ bool DDevicePage::keepOrReplaceLayerFile(const QByteArray &path)
     if (!info.exists() || (info.isFile() && info.size() == 0))
         return true;
     QList<ProfileNode> nodes;
+    // A store without any profile holds nothing of the user's (a save of an
+    // earlier version cut short, say): it is made anew.
     if (CTavrixXML_SelectProFileAllNodes(path, nodes))
-        return false;
+        return nodes.isEmpty();
     QString text;
     if (StoreFileQuestion::handle(this, CTavrixXML_LastFailure(), &text))
         return true;  // moved aside: start a new one

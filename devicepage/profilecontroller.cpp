@@ -10,40 +10,12 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QTimer>
 
 namespace {
 
 constexpr int kGridColumns = 22;
 constexpr int kGridRows = 6;
-
-// The bytes of a layer file, to put back when an operation that removes a profile
-// before adding it again fails halfway.
-class LayerFileBackup
-{
-public:
-    explicit LayerFileBackup(const QByteArray &path) : m_path(QFile::decodeName(path))
-    {
-        QFile file(m_path);
-        m_valid = file.open(QIODevice::ReadOnly);
-        if (m_valid)
-            m_content = file.readAll();
-    }
-
-    bool restore() const
-    {
-        if (!m_valid)
-            return false;
-        QSaveFile file(m_path);
-        return file.open(QIODevice::WriteOnly) && file.write(m_content) == m_content.size() && file.commit();
-    }
-
-private:
-    QString m_path;
-    QByteArray m_content;
-    bool m_valid = false;
-};
 
 QString profileFileName(const QString &layerFile, int layer)
 {
@@ -163,16 +135,17 @@ bool ProfileController::createProfile()
         notice(tr("Create failed, the index node is already existence, please checked"));
         return false;
     }
+    // The profile and its defaults reach the file in one write, or not at all.
+    CTavrixXMLBatch batch(m_profilePath);
     if (!CTavrixXML_CreateProFileXmlParentNode(m_profilePath, indexText,
-                                               QStringLiteral("Profile%1").arg(index).toLatin1(), 0)) {
-        notice(tr("Create profile failed"));
+                                               QStringLiteral("Profile%1").arg(index).toLatin1(), 0)
+        || !ProfileDefaults(m_keyCount, m_modelName).addAll(m_profilePath, index) || !batch.commit()) {
+        // Read at once: the next store call starts a new record.
+        notice(failureText(tr("Create profile failed")));
         return false;
     }
-    const bool filled = ProfileDefaults(m_keyCount, m_modelName).addAll(m_profilePath, index);
-    // Read at once: the next store call starts a new record.
-    const QString failure = filled ? QString() : failureText(tr("Create profile failed"));
     Q_EMIT sigProfileListChanged();
-    notice(filled ? tr("Create profile successful") : failure);
+    notice(tr("Create profile successful"));
     return true;
 }
 
@@ -275,20 +248,18 @@ bool ProfileController::resetProfile()
         return false;
     QString name;
     const QByteArray index = QByteArray::number(m_profileIndex);
-    // The profile is removed and made again; should either step fail the file
-    // gets its old bytes back, so the profile is never lost.
-    const LayerFileBackup backup(m_profilePath);
+    // The profile is removed and made again in memory and written once: should any
+    // step fail the file keeps its old bytes, so the profile is never lost.
+    CTavrixXMLBatch batch(m_profilePath);
     if (!currentProfileName(&name) || !CTavrixXML_DeleteProFileSelectedNode(m_profilePath, index)
-        || !CTavrixXML_CreateProFileXmlParentNode(m_profilePath, index, name.toUtf8(), 0)) {
-        backup.restore();
-        notice(tr("Reset the current profile failed"));
+        || !CTavrixXML_CreateProFileXmlParentNode(m_profilePath, index, name.toUtf8(), 0)
+        || !ProfileDefaults(m_keyCount, m_modelName).addAll(m_profilePath, m_profileIndex) || !batch.commit()) {
+        notice(failureText(tr("Reset the current profile failed")));
         return false;
     }
-    const bool filled = ProfileDefaults(m_keyCount, m_modelName).addAll(m_profilePath, m_profileIndex);
-    const QString failure = filled ? QString() : failureText(tr("Reset the current profile failed"));
     Q_EMIT sigCurrentProfileChanged();
     Q_EMIT sigResetKeyboard();
-    notice(filled ? tr("Reset the current profile successful") : failure);
+    notice(tr("Reset the current profile successful"));
     Q_EMIT sigAskSleepTime();
     return true;
 }
@@ -342,6 +313,8 @@ bool ProfileController::saveCustomLightColors(int slot)
         return false;
     const QByteArray slotText = QByteArray::number(slot);
     const QByteArray index = QByteArray::number(m_profileIndex);
+    // One key per change, a hundred or more of them: written to the file once.
+    CTavrixXMLBatch batch(m_profilePath);
     if (!CTavrixXML_ClearProFileCustomLightNode(m_profilePath, index, slotText))
         return false;
     bool saved = true;
@@ -360,7 +333,7 @@ bool ProfileController::saveCustomLightColors(int slot)
         item.transparentNum = 128;
         saved = CTavrixXML_AddProFileCustomLightDataInfo(m_profilePath, index, slotText, item) && saved;
     }
-    return saved;
+    return batch.commit() && saved;
 }
 
 void ProfileController::loadCustomLightColors(const QByteArray &slot)
@@ -417,7 +390,8 @@ bool ProfileController::submitSleepTime(int lightSleepTime, int keyboardSleepTim
     DDataManager::getInstance()->setProhibitSleep(prohibitSleepStatus);
     const KeyboardWideProfile::Ref profile = KeyboardWideProfile::defaultLayer(m_profilePath, m_profileIndex);
     if (!profile.isValid()
-        || !CTavrixXML_SetProFileIntoSleepTimeInfo(profile.path, profile.index, lightSleepTime, keyboardSleepTime / 60)) {
+        || !CTavrixXML_SetProFileIntoSleepTimeInfo(profile.path, profile.index, lightSleepTime,
+                                                   keyboardSleepTime / 60)) {
         notice(tr("Saving the sleep time failed"));
         return false;
     }

@@ -9,11 +9,17 @@
 #include "widgets/windowshape.h"
 
 #include <QLayoutItem>
+#include <QScreen>
+#include <QScrollBar>
 
 namespace {
 
-constexpr int kWidth = 740;
-constexpr int kHeight = 520;
+// The dialog is never narrower than this, so its warning line reads comfortably.
+constexpr int kMinWidth = 740;
+// Rows shown without scrolling; more rows scroll.
+constexpr int kVisibleRows = 4;
+// Room around the rows, so they do not touch the title bar or the warning line.
+constexpr int kListMargin = 12;
 
 // A theme colour text "r,g,b[,a]" as a colour with the given alpha.
 QColor themeColor(const QString &text, int alpha)
@@ -32,12 +38,10 @@ DUpdateFirmwareDia::DUpdateFirmwareDia(QWidget *parent) : QDialog(parent), ui(ne
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_TranslucentBackground);
     WindowShape::followRoundedRect(this, 12);  // no black corners without a compositor
-    setFixedSize(kWidth, kHeight);
+    ui->verticalLayout_17->setContentsMargins(kListMargin, kListMargin / 2, kListMargin, kListMargin / 2);
     ui->label_Title->setText(QObject::tr("Update Firmware"));
     setWindowTitle(ui->label_Title->text());
     ui->pushButton_Close->setAccessibleName(QObject::tr("Close"));
-    if (parent)
-        move((parent->width() - kWidth) / 2, (parent->height() - kHeight) / 2);
 
     ui->widget_Tip->setTextFont(QStringLiteral("Microsoft Yahei"), 14);
     ui->widget_Tip->setBackground(QColor(0, 0, 0, 1));
@@ -53,6 +57,9 @@ DUpdateFirmwareDia::DUpdateFirmwareDia(QWidget *parent) : QDialog(parent), ui(ne
     font.setPixelSize(14);
     m_notice->setTextFont(font);
     applyTheme();
+    fitToRows();
+    if (parent)
+        move((parent->width() - width()) / 2, (parent->height() - height()) / 2);
 
     connect(this, &DUpdateFirmwareDia::sigUpgradeProgress, this, &DUpdateFirmwareDia::onUpgradeProgress);
     connect(this, &DUpdateFirmwareDia::sigUpgradeFirmwareSuc, this, &DUpdateFirmwareDia::onUpgradeFirmwareSuc);
@@ -70,8 +77,10 @@ DUpdateFirmwareDia::~DUpdateFirmwareDia()
 void DUpdateFirmwareDia::applyTheme()
 {
     const ThemeColorInfo theme = DDataManager::getInstance()->getThemeColorInfo();
+    // The frames inside only group; they draw no box of their own.
     ui->frame_Bg->setStyleSheet(
-        QStringLiteral("QFrame#frame_Bg { background-color: rgb(%1); border: 1px solid rgb(%2); border-radius: 12px; }")
+        QStringLiteral("QFrame#frame_Bg QFrame { border: none; }"
+                       "QFrame#frame_Bg { background-color: rgb(%1); border: 1px solid rgb(%2); border-radius: 12px; }")
             .arg(theme.UpgradeBgColor, theme.TextCheckedColor));
     ui->frame_Title->setStyleSheet(
         QStringLiteral("QFrame#frame_Title { background-color: rgb(%1); border: none; border-bottom: 2px solid rgb(%2);"
@@ -111,6 +120,30 @@ void DUpdateFirmwareDia::setDeviceList(const QList<hidStructInfoAll> &devices,
         m_rowsLayout->insertWidget(m_rowsLayout->count() - 1, row);
         m_rows.append(row);
     }
+    fitToRows();
+}
+
+void DUpdateFirmwareDia::fitToRows()
+{
+    // As wide as the widest row needs for its texts and as tall as its rows (a few;
+    // more scroll), instead of a large fixed size that left most of it empty; never
+    // larger than the screen.
+    constexpr int kRowHeight = 70;
+    int rowsWidth = 0;
+    for (UpdateFirmwareInfoItem *row : qAsConst(m_rows))
+        rowsWidth = qMax(rowsWidth, row->minimumSizeHint().width());
+    const QMargins list = ui->verticalLayout_17->contentsMargins();
+    const int shownRows = qBound(1, int(m_rows.size()), kVisibleRows);
+    const bool scrolls = m_rows.size() > kVisibleRows;
+    const int scrollBar = scrolls ? ui->scrollArea_2->verticalScrollBar()->sizeHint().width() : 0;
+    ui->scrollArea_2->setFixedHeight(shownRows * kRowHeight + list.top() + list.bottom());
+    QSize wanted(qMax(kMinWidth, rowsWidth + list.left() + list.right() + scrollBar + 2), 0);
+    layout()->activate();
+    wanted.setHeight(layout()->minimumSize().height());
+    const QScreen *shownOn = parentWidget() ? parentWidget()->screen() : screen();
+    if (shownOn)
+        wanted = wanted.boundedTo(shownOn->availableGeometry().size() - QSize(20, 20));
+    setFixedSize(wanted);
 }
 
 void DUpdateFirmwareDia::clearDeviceList()

@@ -62,6 +62,7 @@ public Q_SLOTS:
 
 private:
     void applyTheme();
+    void fitToRows();
     void showNotice(const QString &text);
     void failActiveRow();
 

@@ -5,6 +5,8 @@
 #include "devicelink/hidreport.h"
 #include "devicelink/mainhidinterface.h"
 #include "ui_updatefirmwareinfoitem.h"
+#include "widgets/arrowwidget.h"
+#include "widgets/readablecolour.h"
 #include "widgets/textfit.h"
 
 #include <QLabel>
@@ -21,11 +23,25 @@ template <std::size_t N> QString recordText(const char (&text)[N])
     return recordText(text, N);
 }
 
+QString failedText()
+{
+    return QObject::tr("Update failed");
+}
+
+QString reconnectText()
+{
+    return QObject::tr("Reconnect the keyboard");
+}
+
 }  // namespace
 
 UpdateFirmwareInfoItem::UpdateFirmwareInfoItem(QWidget *parent) : QWidget(parent), ui(new Ui::UpdateFirmwareInfoItem)
 {
     ui->setupUi(this);
+    // Room between each caption and its value,
+    ui->horizontalLayout_3->setSpacing(8);
+    ui->horizontalLayout_7->setSpacing(8);
+    ui->horizontalLayout_2->setSpacing(16);  // and between the columns
     ui->stackedWidget->setCurrentWidget(ui->page_1);
     ui->progressBar->setValue(0);
     ui->label_ProgressNum->setText(QStringLiteral("0%"));
@@ -43,6 +59,7 @@ UpdateFirmwareInfoItem::UpdateFirmwareInfoItem(QWidget *parent) : QWidget(parent
     ui->verticalLayout->addWidget(m_stateLabel);
     m_stateLabel->hide();
     applyTheme();
+    fitColumns();
 }
 
 UpdateFirmwareInfoItem::~UpdateFirmwareInfoItem()
@@ -54,14 +71,21 @@ void UpdateFirmwareInfoItem::applyTheme()
 {
     const ThemeColorInfo theme = DDataManager::getInstance()->getThemeColorInfo();
     ui->frame_Bg110->setStyleSheet(
-        QStringLiteral("QFrame#frame_Bg110 { border: none; border-bottom: 2px solid rgb(%1); }"
+        QStringLiteral("QFrame#frame_Bg110 QFrame { border: none; }"
+                       "QFrame#frame_Bg110 { border: none; border-bottom: 2px solid rgb(%1); }"
                        "QFrame#frame_Bg110 QLabel { color: rgb(%2); font-weight: 75; font-size: 12pt;"
                        " font-family: \"%3\"; }")
             .arg(theme.UpgradeItemBorderColor, theme.TextCheckedColor, theme.TextFont));
+    // The filled part in the theme's accent, moved from the groove's colour as far
+    // as it takes to stand out from it: a full bar must never look emptier than an
+    // empty one.
+    const QColor groove = ArrowWidget::colorFromThemeText(theme.UpgradeProgressBarTopColor);
+    const QColor filled = ReadableColour::on(groove, ArrowWidget::colorFromThemeText(theme.AllThemeColor),
+                                             ReadableColour::kMarkContrast);
     ui->progressBar->setStyleSheet(
         QStringLiteral("QProgressBar { background-color: rgb(%1); border-radius: 6px; }"
                        "QProgressBar::chunk { background-color: rgb(%2); border-radius: 6px; }")
-            .arg(theme.UpgradeProgressBarTopColor, theme.UpgradeProgressBarBottomColor));
+            .arg(theme.UpgradeProgressBarTopColor, ReadableColour::sheetText(filled)));
     ui->pushButton_Update->setStyleSheet(
         QStringLiteral("QPushButton { border-radius: 8px; border: 2px solid rgb(%1); background-color: rgb(%2);"
                        " color: rgb(%3); font-weight: 75; font-size: 10pt; font-family: \"%4\"; }"
@@ -79,9 +103,33 @@ void UpdateFirmwareInfoItem::setDeviceInfo(hidStructInfoAll info, MainHidInterFa
     m_hidName = recordText(info.hidName);
     m_usbOrDongle = info.connectType;
     m_newVersion = recordText(info.newFirmwareVersion);
-    TextFit::setText(ui->label_HidLikeName, recordText(info.productName) + QLatin1Char(' ') + recordText(info.likeName));
+    TextFit::setText(ui->label_HidLikeName,
+                     recordText(info.productName) + QLatin1Char(' ') + recordText(info.likeName));
     ui->label_OldVer->setText(recordText(info.firmwareVersion));
     ui->label_NewVer->setText(m_newVersion);
+    fitColumns();
+}
+
+void UpdateFirmwareInfoItem::fitColumns()
+{
+    // Each column as wide as its texts, so the dialog can make room for them; only
+    // a product name longer than any catalogue's is cut (with its whole text as tip).
+    constexpr int kLongestProductText = 360;
+    ensurePolished();
+    for (QLabel *label : {ui->label, ui->label_2, ui->label_3, ui->label_5, ui->label_HidLikeName, ui->label_OldVer,
+                          ui->label_NewVer}) {
+        label->ensurePolished();
+        const int needed = label->fontMetrics().horizontalAdvance(TextFit::fullText(label)) + 4;
+        label->setMinimumWidth(label == ui->label_HidLikeName ? qMin(needed, kLongestProductText) : needed);
+    }
+    ui->progressBar->setMinimumWidth(kMinProgressWidth);
+    // The right column holds the button, or the result and what went wrong under it.
+    m_stateLabel->ensurePolished();
+    int right = ui->pushButton_Update->minimumWidth();
+    for (const QString &text : {failedText(), reconnectText(), ui->label_SuccessfulTip->text()})
+        right = qMax(right, m_stateLabel->fontMetrics().horizontalAdvance(text) + 4);
+    const QMargins margins = ui->verticalLayout->contentsMargins();
+    ui->frame_Right->setMinimumWidth(right + margins.left() + margins.right());
 }
 
 void UpdateFirmwareInfoItem::setUpdateButtonEnabled(bool enabled)
@@ -109,7 +157,7 @@ void UpdateFirmwareInfoItem::showUpdateFailed()
     ui->stackedWidget->setCurrentWidget(ui->page_1);
     // The bar no longer claims progress that did not end in a flashed keyboard.
     setProgress(0);
-    m_stateLabel->setText(QObject::tr("Update failed"));
+    m_stateLabel->setText(failedText());
     m_stateLabel->show();
     m_busy = false;
 }
@@ -123,7 +171,7 @@ void UpdateFirmwareInfoItem::showKeyboardReturned(const QString &version)
 
 void UpdateFirmwareInfoItem::showKeyboardNotReturned()
 {
-    m_stateLabel->setText(QObject::tr("Reconnect the keyboard"));
+    m_stateLabel->setText(reconnectText());
     m_stateLabel->show();
 }
 

@@ -52,6 +52,9 @@ private Q_SLOTS:
 
 private:
     void applyTheme();
+    void fitColumns();
+
+    static constexpr int kMinProgressWidth = 120;
 
     Ui::UpdateFirmwareInfoItem *ui;
     MainHidInterFace *m_hid = nullptr;

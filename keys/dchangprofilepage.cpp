@@ -1,9 +1,11 @@
 #include "keys/dchangprofilepage.h"
 
+#include "app/ddatamanager.h"
 #include "keys/keyoperateinfo.h"
 #include "keys/keyoperatetype.h"
 #include "sdk/tavrixxml.h"
 #include "ui_dchangprofilepage.h"
+#include "widgets/themedcombobox.h"
 
 #include <QSignalBlocker>
 
@@ -21,6 +23,15 @@ DChangProfilePage::~DChangProfilePage()
 void DChangProfilePage::retranslateTexts()
 {
     ui->label_2->setText(QObject::tr("Assign Profile"));
+}
+
+void DChangProfilePage::applyTheme()
+{
+    // Themed like the other pages that pick from a list, so its list reads in every theme.
+    const ThemeColorInfo theme = DDataManager::getInstance()->getThemeColorInfo();
+    ui->label_2->setStyleSheet(
+        QStringLiteral("QLabel{ color: rgb(%1); font: 75 11pt \"%2\"; }").arg(theme.TextDefaultColor, theme.TextFont));
+    ThemedComboBox::apply(ui->comboBox_Profile, ThemedComboBox::functionPageSheet(theme));
 }
 
 void DChangProfilePage::loadKeyInfo()

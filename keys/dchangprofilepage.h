@@ -20,6 +20,7 @@ public:
     ~DChangProfilePage() override;
 
     void retranslateTexts() override;
+    void applyTheme() override;
     void loadKeyInfo() override;
 
 public Q_SLOTS:

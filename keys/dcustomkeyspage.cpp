@@ -248,7 +248,7 @@ void DCustomKeysPage::applyTheme()
                  theme.DeviceRightBgColor, theme.TextCheckedColor));
     ui->pushButton_Download->setFont(font(12));
     for (int i = 0; i < kCount; ++i)
-        if (m_pages[i] && entries()[i].buttonId != SwitchProfile)
+        if (m_pages[i])
             m_pages[i]->applyTheme();
 }
 

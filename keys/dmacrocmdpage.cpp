@@ -6,31 +6,10 @@
 #include "keys/macrocopies.h"
 #include "sdk/tavrixxml.h"
 #include "ui_dmacrocmdpage.h"
+#include "widgets/themedcombobox.h"
 
 #include <QIntValidator>
 #include <QSignalBlocker>
-
-namespace {
-
-// The combo box look shared by the pages that pick from a list.
-QString comboSheet(const ThemeColorInfo &theme)
-{
-    return QStringLiteral("QComboBox{ background-color: rgb(%1); padding-left: 5px; border: 1px solid rgb(%2); "
-                          "font: 75 10pt \"%5\"; color: rgb(%3); border-radius: 4px; }"
-                          "QComboBox:hover{ border: 1px solid rgb(%4); }"
-                          "QComboBox QAbstractItemView::item{ height: 40px; padding-left: 10px; }"
-                          "QComboBox::down-arrow{ image: url(:/images/publicIco/comboxDef.png); width: 14px; "
-                          "height: 14px; }"
-                          "QComboBox::down-arrow:hover{ image: url(:/images/publicIco/comboxDef.png); }"
-                          "QComboBox::down-arrow:on{ image: url(:/images/publicIco/comboxSel.png); }"
-                          "QComboBox QAbstractItemView{ outline: 0px; selection-background-color: rgb(255, 35, 76); }"
-                          "QComboBox::drop-down{ width: 20px; padding-right: 3px; background: transparent; "
-                          "border: none; }")
-        .arg(theme.DeviceRightBgColor, theme.DeviceBorderColor, theme.TextDefaultColor, theme.TextCheckedColor,
-             theme.TextFont);
-}
-
-}  // namespace
 
 DMacroCmdPage::DMacroCmdPage(QWidget *parent) : DKeyFunctionPage(parent), ui(new Ui::DMacroCmdPage)
 {
@@ -75,7 +54,7 @@ void DMacroCmdPage::applyTheme()
                                  "QLineEdit:focus{ border: 1px solid rgb(%2); }")
                       .arg(theme.TextDefaultColor, theme.TextCheckedColor, theme.TextFont, theme.DeviceRightBgColor,
                            theme.DeviceBorderColor));
-    ui->comboBox_Macro->setStyleSheet(comboSheet(theme));
+    ThemedComboBox::apply(ui->comboBox_Macro, ThemedComboBox::functionPageSheet(theme));
 }
 
 void DMacroCmdPage::loadKeyInfo()

@@ -5,6 +5,7 @@
 #include "keys/keyoperatetype.h"
 #include "sdk/tavrixxml.h"
 #include "ui_dseniorkeysbindingpage.h"
+#include "widgets/themedcombobox.h"
 
 #include <QSignalBlocker>
 
@@ -32,20 +33,7 @@ void DSeniorKeysBindingPage::applyTheme()
     const ThemeColorInfo theme = DDataManager::getInstance()->getThemeColorInfo();
     ui->label_2->setStyleSheet(
         QStringLiteral("QLabel{ color: rgb(%1); font: 75 12pt \"%2\"; }").arg(theme.TextDefaultColor, theme.TextFont));
-    ui->comboBox_SeniorKeys->setStyleSheet(
-        QStringLiteral("QComboBox{ background-color: rgb(%1); padding-left: 5px; border: 1px solid rgb(%2); "
-                       "color: rgb(%3); font: 75 10pt \"%5\"; border-radius: 4px; }"
-                       "QComboBox:hover{ border: 1px solid rgb(%4); }"
-                       "QComboBox QAbstractItemView::item{ height: 40px; padding-left: 10px; }"
-                       "QComboBox::down-arrow{ image: url(:/images/publicIco/comboxDef.png); width: 14px; "
-                       "height: 14px; }"
-                       "QComboBox::down-arrow:hover{ image: url(:/images/publicIco/comboxDef.png); }"
-                       "QComboBox::down-arrow:on{ image: url(:/images/publicIco/comboxSel.png); }"
-                       "QComboBox QAbstractItemView{ outline: 0px; selection-background-color: rgb(255, 35, 76); }"
-                       "QComboBox::drop-down{ width: 20px; padding-right: 3px; background: transparent; "
-                       "border: none; }")
-            .arg(theme.DeviceRightBgColor, theme.DeviceBorderColor, theme.TextDefaultColor, theme.TextCheckedColor,
-                 theme.TextFont));
+    ThemedComboBox::apply(ui->comboBox_SeniorKeys, ThemedComboBox::functionPageSheet(theme));
 }
 
 void DSeniorKeysBindingPage::loadKeyInfo()

@@ -1,19 +1,20 @@
 #pragma once
 
 #include "devicelink/lighttypelistinfo.h"
+#include "devicelink/mainhidinterface.h"
 #include "lighting/colorinfodata.h"
 
 #include <QByteArray>
 #include <QColor>
 #include <QElapsedTimer>
 #include <QList>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
 
 class ArrowWidget;
 class DCustomLightListItem;
-class MainHidInterFace;
 class QAbstractButton;
 class QButtonGroup;
 class QVBoxLayout;
@@ -149,7 +150,7 @@ private:
     int m_profileIndex = 1;
     QString m_borderColour = QStringLiteral("52, 52, 86");
     QString m_checkedColour = QStringLiteral("255, 143, 31");
-    MainHidInterFace *m_hid = nullptr;
+    QPointer<MainHidInterFace> m_hid;  // the link owns it and deletes it when the keyboard goes
     ArrowWidget *m_tip = nullptr;
     SVColorArea *m_colorArea = nullptr;
     QColor m_editColour {255, 0, 0};

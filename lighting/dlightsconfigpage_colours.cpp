@@ -83,10 +83,14 @@ void DLightsConfigPage::styleColourButton(QAbstractButton *button, const QColor 
 
 void DLightsConfigPage::setPendingColour(const QColor &c)
 {
-    if (ui->pushButton_TopColor->isChecked())
-        m_pendingTop = c;
-    else
+    // The colour button being edited shows the colour at once, however it came:
+    // the wheel, its knob, a swatch or the typed fields.
+    const bool bottom = m_colourGroup->checkedButton() == ui->pushButton_BottomColor;
+    if (bottom)
         m_pendingBottom = c;
+    else
+        m_pendingTop = c;
+    styleColourButton(bottom ? ui->pushButton_BottomColor : ui->pushButton_TopColor, c);
 }
 
 void DLightsConfigPage::onSVColorAreaMouseIsPress(bool isMousePress)
@@ -117,7 +121,6 @@ void DLightsConfigPage::onColorItemSelcSignal(QColor color)
     if (!m_pickerPressed)
         m_editColour = color;
     showEditColour(color, false);
-    styleColourButton(m_colourGroup->checkedButton() ? m_colourGroup->checkedButton() : ui->pushButton_TopColor, color);
     setPendingColour(color);
     applyLightChange(0);
 }
@@ -138,6 +141,7 @@ void DLightsConfigPage::typedField(int channel, const QString &text)
         return;
     }
     m_lastFieldValue = v;
+    m_colorArea->clearPickMark();  // a typed colour was not picked on the wheel
     if (channel == 0)
         applyTypedRed(v);
     else if (channel == 1)

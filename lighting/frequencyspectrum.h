@@ -5,7 +5,7 @@
 #include <QVector>
 
 // The window applied to the samples before the transform.
-enum WindowFunction
+enum WindowFunction : int
 {
     NoWindow = 0,
     HannWindow = 1,

@@ -204,6 +204,7 @@ int lightDealMain::sideTickPeriod() const
 
 void lightDealMain::updateWorkingColorInfo(int target)
 {
+    wakeTicks();
     m_keyRenderDirty = true;
     m_sideRenderDirty = true;
     if (target == 0) {
@@ -290,8 +291,56 @@ void lightDealMain::loadProfileColorInfo()
     }
 }
 
+void lightDealMain::setPreviewEnabled(bool on)
+{
+    m_previewEnabled = on;
+    wakeTicks();  // the previews take the frame the ticks hold
+}
+
+bool lightDealMain::isStillLight() const
+{
+    // Static keys; side lights that are static, off, or absent.
+    const bool keysStill = m_keyboardInfo.lightMode == 0;
+    const bool sideStill = !m_sideLightsPresent || m_sideInfo.lightMode == 0 || m_sideInfo.lightMode == 5;
+    return keysStill && sideStill;
+}
+
+void lightDealMain::restTicksWhenStill()
+{
+    const bool moved = m_frameMoved;
+    m_frameMoved = false;
+    if (m_ticksResting)
+        return;
+    if (!isStillLight() || moved || m_keyRenderDirty || (m_sideLightsPresent && m_sideRenderDirty) || !isFrameSent()) {
+        m_stillPasses = 0;
+        return;
+    }
+    if (++m_stillPasses < kStillPassesBeforeRest)
+        return;
+    m_ticksResting = true;
+    m_keyTick->setHeld(true);
+    m_sideTick->setHeld(true);
+    m_previewTick->setHeld(true);
+    // Over the receiver every send tick carries the keyboard's clock, still light or not.
+    if (m_device.connectType == 0)
+        m_sendTick->setHeld(true);
+}
+
+void lightDealMain::wakeTicks()
+{
+    m_stillPasses = 0;
+    if (!m_ticksResting)
+        return;
+    m_ticksResting = false;
+    m_keyTick->setHeld(false);
+    m_sideTick->setHeld(false);
+    m_previewTick->setHeld(false);
+    m_sendTick->setHeld(false);
+}
+
 void lightDealMain::setLightTickRunning(bool on)
 {
+    wakeTicks();
     if (on) {
         // A tick stopped a moment ago may still be finishing its last sleep; it ends within
         // one pass, and is waited for so that this start is not lost.
@@ -376,6 +425,7 @@ void lightDealMain::onDviceUpdateAllSideLightColor()
 
 void lightDealMain::onDviceUpdateAllKeyColorUI()
 {
+    restTicksWhenStill();
     if (!m_keyTickRunning || !m_previewEnabled)
         return;
     // Only keys whose colour changed are repainted: a still effect costs nothing. When many

@@ -2,6 +2,7 @@
 
 #include "devicelink/hidreport.h"
 #include "devicelink/lighttypelistinfo.h"
+#include "devicelink/mainhidinterface.h"
 #include "lighting/colorinfodata.h"
 #include "lighting/frequencyspectrum.h"
 #include "sdk/tavrixlight.h"
@@ -18,7 +19,6 @@
 
 class keyboardButCustom;
 class sideLightButtonCustom;
-class MainHidInterFace;
 class QThread;
 class QTimer;
 class updateLightMainThread;
@@ -81,11 +81,14 @@ public:
     void setHidInterface(MainHidInterFace *hid) { m_hid = hid; }
     void initMusicalRhythm(int keyCount, int bandCount, double lowHz, double highHz);
     void loadProfileColorInfo();
-    void setPreviewEnabled(bool on) { m_previewEnabled = on; }
+    void setPreviewEnabled(bool on);
     void setLightTickRunning(bool on);
     void setLightSynchronize(bool on);
     bool isKeyTickRunning() const { return m_keyTickRunning; }
     bool isSideTickRunning() const { return m_sideTickRunning; }
+    // The ticks rest while the light stands still and its frame is shown and sent; any
+    // change of what the light shows wakes them.
+    bool areTicksResting() const { return m_ticksResting; }
 
     void setKeyboardColorInfoData(const colorInfoData &data);
     void keyboardColorInfoDataChanged(const colorInfoData &data);
@@ -176,6 +179,13 @@ private:
     void setSidePreviews(const QColor &colour);
     QColor darken(const QColor &colour, const LightWorkInfo &work, const LightCapability &cap) const;
 
+    // Passes of the preview tick a still light must stay unchanged before the ticks rest.
+    static constexpr int kStillPassesBeforeRest = 3;
+    bool isStillLight() const;
+    bool isFrameSent() const;
+    void restTicksWhenStill();
+    void wakeTicks();
+
     void renderKeyboardCell(int index, const LightFrameCell &cell);
     void renderSideCell(int index, const LightFrameCell &cell);
 
@@ -193,7 +203,9 @@ private:
 
     hidStructInfoAll m_device {};
     QString m_modelName;
-    MainHidInterFace *m_hid = nullptr;
+    // The keyboard's I/O object belongs to its link, which deletes it when the keyboard goes;
+    // a frame or command queued before that finds the pointer cleared, not freed memory.
+    QPointer<MainHidInterFace> m_hid;
     QByteArray m_profilePath;
     int m_profileIndex = 1;
     QTimer *m_keepAlive = nullptr;
@@ -219,6 +231,9 @@ private:
     // The previews must be rendered again even from an unchanged frame (parameters changed).
     bool m_keyRenderDirty = true;
     bool m_sideRenderDirty = true;
+    bool m_frameMoved = false;  // a tick rendered a frame that differs from the one before
+    int m_stillPasses = 0;
+    bool m_ticksResting = false;
     QList<HidReport> m_lastStreamed;  // the key colour reports of the last USB pass
     bool m_resendFrame = false;       // the next pass streams even an unchanged frame
     LightCapability m_keyboardCap;

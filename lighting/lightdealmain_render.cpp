@@ -63,6 +63,7 @@ void lightDealMain::onKeyboardFrame(const LightFrameCell *cells)
     if (!m_keyRenderDirty && std::memcmp(m_keyFrame, cells, sizeof m_keyFrame) == 0)
         return;
     m_keyRenderDirty = false;
+    m_frameMoved = true;
     std::memcpy(m_keyFrame, cells, sizeof m_keyFrame);
     const int mode = m_keyboardInfo.lightMode;
     if (mode == 10 || mode == 13 || mode > 16 || mode < 0)
@@ -148,6 +149,7 @@ void lightDealMain::onSideFrame(const LightFrameCell *cells)
     if (!m_sideRenderDirty && std::memcmp(m_sideFrame, cells, sizeof m_sideFrame) == 0)
         return;
     m_sideRenderDirty = false;
+    m_frameMoved = true;
     std::memcpy(m_sideFrame, cells, sizeof m_sideFrame);
     const int count = qMin(m_sideLeds.size(), int(kSideCells));
     for (int n = 0; n < count; ++n)
@@ -194,6 +196,7 @@ void lightDealMain::renderSideCell(int n, const LightFrameCell &cell)
 
 void lightDealMain::setCustomLightColors(int source, int customIndex)
 {
+    wakeTicks();
     m_keyRenderDirty = true;
     for (int r = 0; r < kRows; ++r) {
         for (int c = 0; c < kColumns; ++c) {

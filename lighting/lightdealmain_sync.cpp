@@ -57,6 +57,7 @@ HidReport lightDealMain::synchronizeReport() const
 
 void lightDealMain::setLightSynchronize(bool on)
 {
+    wakeTicks();
     if (on) {
         // A send tick still finishing after a stop would otherwise swallow this start.
         if (m_sendTick->isRunning() && !m_sendTick->runFlag())
@@ -86,6 +87,14 @@ void lightDealMain::setLightSynchronize(bool on)
     onSendLightSynchronize0x17Cmd();
 }
 
+// The keyboard shows the frame of the last pass, and nothing of it is still on its way.
+bool lightDealMain::isFrameSent() const
+{
+    if (!m_synchronizing || m_device.connectType != 0)
+        return true;
+    return !m_resendFrame && (!m_hid || m_hid->isLightQueueEmpty()) && m_lastStreamed == usbFrameReports();
+}
+
 void lightDealMain::queueCommand(const HidReport &report, const char *failureLine)
 {
     if (!m_hid)
@@ -98,6 +107,12 @@ void lightDealMain::onSendLightSynchronize0x17Cmd()
 {
     queueCommand(synchronizeReport(), "USB serial port [ Into Light Synchronous ] Failed ...");
     m_resendFrame = true;
+    // The frame goes out again with it. A still light sends it from here rather than
+    // waking every tick for it; should it not go out now, the ticks take over.
+    if (m_ticksResting && m_synchronizing)
+        onDviceUpdateAllKeyColorSendKeyboardHid();
+    if (m_resendFrame && m_synchronizing && m_device.connectType == 0)
+        wakeTicks();
 }
 
 void lightDealMain::onDviceUpdateAllKeyColorSendKeyboardHid()
@@ -261,6 +276,7 @@ void lightDealMain::setInteractLightPoint(int row, int column)
 {
     if (m_device.connectType != 1)
         return;
+    wakeTicks();
     m_rippleRow = row;
     m_rippleColumn = column;
     m_rippleColour = CTavrixHid_GetCurrentRippleLightColor();

@@ -14,6 +14,13 @@ bool TickSleeper::sleepUntil(std::chrono::steady_clock::time_point due)
     return !woken;
 }
 
+void TickSleeper::sleepWhile(const std::atomic<bool> &flag)
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    m_cv.wait(lock, [this, &flag] { return m_woken || !flag.load(); });
+    m_woken = false;
+}
+
 void TickSleeper::wake()
 {
     {
@@ -29,6 +36,12 @@ void LightFrameTickThread::setRunFlag(bool run)
     m_stamp = 0;
     if (!run)
         m_sleeper.wake();  // ends at once, not after its current period
+}
+
+void LightFrameTickThread::setHeld(bool held)
+{
+    if (m_held.exchange(held) && !held)
+        m_sleeper.wake();
 }
 
 void LightFrameTickThread::setPeriod(int ms)
@@ -47,14 +60,18 @@ void LightFrameTickThread::run()
     using Clock = std::chrono::steady_clock;
     Clock::time_point due = Clock::now();
     while (m_run.load()) {
+        if (m_held.load()) {
+            m_sleeper.sleepWhile(m_held);
+            due = Clock::now();  // released: the first tick comes at once
+            continue;
+        }
         emitTick();
         due += std::chrono::milliseconds(m_period.load());
         // A tick that fell behind (a suspended process) does not fire a burst to catch up.
         const Clock::time_point now = Clock::now();
         if (due < now)
             due = now;
-        while (m_run.load() && m_sleeper.sleepUntil(due) == false && Clock::now() < due) {
-        }
+        while (m_run.load() && m_sleeper.sleepUntil(due) == false && Clock::now() < due) { }
     }
     m_ended.store(true, std::memory_order_release);
 }
@@ -74,11 +91,22 @@ void LightIntervalThread::setRunFlag(bool run)
         m_sleeper.wake();
 }
 
+void LightIntervalThread::setHeld(bool held)
+{
+    if (m_held.exchange(held) && !held)
+        m_sleeper.wake();
+}
+
 void LightIntervalThread::run()
 {
     using Clock = std::chrono::steady_clock;
     Clock::time_point due = Clock::now();
     while (m_run.load()) {
+        if (m_held.load()) {
+            m_sleeper.sleepWhile(m_held);
+            due = Clock::now();
+            continue;
+        }
         due += std::chrono::milliseconds(30);
         const Clock::time_point now = Clock::now();
         if (due < now)

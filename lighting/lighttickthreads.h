@@ -10,7 +10,9 @@
 // The light engine's four ticks. Each only sleeps and emits a signal that is queued to the
 // engine on the GUI thread; run flags and periods are single atomic words written by the
 // GUI thread and read here without a lock. A tick sleeps until its next emission is due
-// (or until it is stopped), so a running tick wakes only to emit.
+// (or until it is stopped), so a running tick wakes only to emit. A held tick keeps
+// running but neither emits nor wakes until it is released or stopped: a light that does
+// not move needs no frames.
 
 // Sleeps until a deadline on the monotonic clock, or until wake() is called.
 class TickSleeper
@@ -19,6 +21,8 @@ public:
     // Returns false when woken early.
     bool sleepUntil(std::chrono::steady_clock::time_point due);
     void wake();
+    // Sleeps while the flag is set, until wake(); returns at once when it is not.
+    void sleepWhile(const std::atomic<bool> &flag);
 
 private:
     std::mutex m_mutex;
@@ -36,6 +40,8 @@ public:
     LightFrameTickThread(int periodMs, int stampDigits, QObject *parent);
     void setRunFlag(bool run);
     bool runFlag() const { return m_run.load(); }
+    void setHeld(bool held);
+    bool isHeld() const { return m_held.load(); }
     // Clamped to 8..28 ms.
     void setPeriod(int ms);
     int period() const { return m_period.load(); }
@@ -51,6 +57,7 @@ protected:
 
 private:
     std::atomic<bool> m_run {false};
+    std::atomic<bool> m_held {false};
     std::atomic<int> m_period;
     std::atomic<int> m_stamp {0};
     std::atomic<bool> m_ended {false};
@@ -95,6 +102,8 @@ public:
     using QThread::QThread;
     void setRunFlag(bool run);
     bool runFlag() const { return m_run.load(); }
+    void setHeld(bool held);
+    bool isHeld() const { return m_held.load(); }
     void waitEnded();
 
 protected:
@@ -103,6 +112,7 @@ protected:
 
 private:
     std::atomic<bool> m_run {false};
+    std::atomic<bool> m_held {false};
     std::atomic<bool> m_ended {false};
     TickSleeper m_sleeper;
 };

@@ -56,6 +56,13 @@ void SVColorArea::drawWheel()
 void SVColorArea::clearValueRotate()
 {
     m_valueRotate = 0;
+    m_pickPos = QPoint(-1, -1);
+    update();
+}
+
+void SVColorArea::clearPickMark()
+{
+    m_pickPos = QPoint(-1, -1);
     update();
 }
 
@@ -161,6 +168,7 @@ void SVColorArea::mousePressEvent(QMouseEvent *event)
         m_value = qBound(0, 255 - pos.y(), 255);
         Q_EMIT svChangedSignal(m_hue, m_saturation, m_value);
         print2();
+        m_pickPos = pos;
         m_valueRotate = 0;
         update();
     } else {
@@ -213,6 +221,15 @@ void SVColorArea::paintEvent(QPaintEvent *)
     knob.setColorAt(1, m_knobEnd);
     p.setBrush(knob);
     p.drawEllipse(-10, -58, 16, 16);
+    p.resetTransform();
+    // The spot of the last pick: a light ring with a dark rim, seen on any hue.
+    if (m_pickPos.x() >= 0) {
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(40, 40, 40), 3));
+        p.drawEllipse(QPointF(m_pickPos), 4.5, 4.5);
+        p.setPen(QPen(QColor(250, 250, 250), 1.5));
+        p.drawEllipse(QPointF(m_pickPos), 4.5, 4.5);
+    }
     p.end();
 
     Q_EMIT sigMoveingStatus(int(m_valueRotate), int(a));

@@ -13,7 +13,13 @@ class SVColorArea : public QWidget
 public:
     explicit SVColorArea(QWidget *parent = nullptr);
 
+    // Knob back to the undarkened position and no pick mark: the colour now comes
+    // from elsewhere (a swatch, the stored settings, the other colour button).
     void clearValueRotate();
+    // Removes the mark of the last pick on the wheel.
+    void clearPickMark();
+    // Where the last pick on the wheel was, (-1, -1) when there is no mark.
+    QPoint pickMark() const { return m_pickPos; }
     void setHue(int h);
     void setSaturation(int s);
     void setHsvValue(int v);
@@ -64,4 +70,5 @@ private:
     int m_startAngleOffset = 0;
     int m_endAngleOffset = 0;
     bool m_pressedInside = false;
+    QPoint m_pickPos {-1, -1};
 };

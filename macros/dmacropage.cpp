@@ -3,7 +3,7 @@
 
 #include "app/ddatamanager.h"
 #include "macros/dcatchkeyandmouseitem.h"
-#include "macros/dmacrolistitem.h"
+#include "macros/dmacrolistview.h"
 #include "macros/macroeventtext.h"
 #include "macros/macrosheet.h"
 #include "sdk/tavrixxml.h"
@@ -74,8 +74,19 @@ DMacroPage::DMacroPage(QWidget *parent) : QDialog(parent), ui(new Ui::DMacroPage
 
     macroListLayout = ui->verticalLayout_17;
     eventListLayout = ui->verticalLayout_20;
-    clearMacroList();
     clearEventRows();
+    // The macro list is one painted view in place of the list's spacer; it scrolls itself.
+    delete macroListLayout->takeAt(macroListLayout->count() - 1);
+    m_macroList = new DMacroListView(ui->scrollAreaWidgetContents_2);
+    macroListLayout->addWidget(m_macroList);
+    connect(m_macroList, &DMacroListView::sigMacroItemMouseClicked, this, &DMacroPage::onMacroItemMouseClicked);
+    connect(m_macroList, &DMacroListView::sigModifyMacroItemNameIsEmpty, this,
+            &DMacroPage::onModifyMacroItemNameIsEmpty);
+    connect(m_macroList, &DMacroListView::sigModifyMacroItemNameSuccess, this,
+            &DMacroPage::onModifyMacroItemNameSuccess);
+    connect(m_macroList, &DMacroListView::sigModifyMacroItemNameFailed, this, &DMacroPage::showNotice);
+    connect(m_macroList, &DMacroListView::sigExportMacroChildList, this, &DMacroPage::onExportMacroChildList);
+    connect(m_macroList, &DMacroListView::sigDeleteMacro, this, &DMacroPage::onDeleteMacro);
     m_delayModeGroup = new QButtonGroup(this);
     m_delayModeGroup->addButton(ui->radioButton_RecordDelay, 0);
     m_delayModeGroup->addButton(ui->radioButton_NoDelay, 1);
@@ -280,8 +291,6 @@ void DMacroPage::onLoadMacroList()
 void DMacroPage::loadMacroList()
 {
     clearMacroList();
-    macroItems.clear();
-    curMacroItem = nullptr;
 
     QList<MacroNode> nodes;
     if (!CTavrixXML_SelectMacroAllNodes(m_macroXmlPath, nodes)
@@ -298,27 +307,12 @@ void DMacroPage::loadMacroList()
     if (nodes.isEmpty())
         ui->stackedWidget_2->setCurrentWidget(ui->page_isEmpty);
 
-    for (const MacroNode &node : nodes) {
-        auto *item = new DMacroListItem(ui->scrollAreaWidgetContents_2);
-        connect(item, SIGNAL(sigMacroItemMouseClicked(QString, QString)), this,
-                SLOT(onMacroItemMouseClicked(QString, QString)));
-        connect(item, SIGNAL(sigModifyMacroItemNameIsEmpty()), this, SLOT(onModifyMacroItemNameIsEmpty()));
-        connect(item, SIGNAL(sigModifyMacroItemNameSuccess()), this, SLOT(onModifyMacroItemNameSuccess()));
-        connect(item, &DMacroListItem::sigModifyMacroItemNameFailed, this, &DMacroPage::showNotice);
-        connect(item, SIGNAL(sigExportMacroChildList(QString, QString)), this,
-                SLOT(onExportMacroChildList(QString, QString)));
-        connect(item, SIGNAL(sigDeleteMacro(QString, QString)), this, SLOT(onDeleteMacro(QString, QString)));
-        item->setMacroXmlPath(m_macroXmlPath);
-        item->setMacroInfo(QString::fromLatin1(node.index), QString::fromUtf8(node.name));
-        macroListLayout->insertWidget(macroListLayout->count() - 1, item);
-        macroItems.append(item);
-        if (!curMacroItem) {
-            curMacroItem = item;
-            item->setSelected(true);
-        }
+    m_macroList->setMacroXmlPath(m_macroXmlPath);
+    m_macroList->setMacros(nodes);
+    if (m_macroList->macroCount() > 0) {
+        m_macroList->setSelectedRow(0);
+        onMacroItemMouseClicked(m_macroList->macroIndexAt(0), m_macroList->macroNameAt(0));
     }
-    if (curMacroItem)
-        onMacroItemMouseClicked(curMacroItem->macroIndex(), curMacroItem->macroName());
 }
 
 void DMacroPage::onMacroItemMouseClicked(QString strMacroIndex, QString strMacroName)
@@ -326,20 +320,18 @@ void DMacroPage::onMacroItemMouseClicked(QString strMacroIndex, QString strMacro
     if (m_isRecording)
         return;
 
-    DMacroListItem *clicked = nullptr;
-    if (selectFirstOnReload && !macroItems.isEmpty()) {
-        clicked = macroItems.first();
+    int clicked = -1;
+    if (selectFirstOnReload && m_macroList->macroCount() > 0) {
+        clicked = 0;
         selectFirstOnReload = false;
-    } else {
-        clicked = qobject_cast<DMacroListItem *>(sender());
+    } else if (sender() == m_macroList) {
+        clicked = m_macroList->rowOfMacro(strMacroIndex);
     }
-    if (clicked && clicked != curMacroItem) {
+    if (clicked >= 0 && clicked != m_macroList->selectedRow()) {
         lastDelay = 0;
         totalDelay = 0;
-        for (DMacroListItem *item : qAsConst(macroItems))
-            item->setSelected(item == clicked);
+        m_macroList->setSelectedRow(clicked);
         selectedRowPos = 0;
-        curMacroItem = clicked;
         recordedEvents.clear();
     }
 
@@ -431,7 +423,7 @@ void clearLayoutKeepingSpacer(QLayout *layout)
 
 void DMacroPage::clearMacroList()
 {
-    clearLayoutKeepingSpacer(macroListLayout);
+    m_macroList->clearMacros();
 }
 
 void DMacroPage::clearEventRows()

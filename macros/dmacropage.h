@@ -12,7 +12,7 @@
 
 class CbNotice;
 class DCatchKeyAndMouseItem;
-class DMacroListItem;
+class DMacroListView;
 class QButtonGroup;
 class QVBoxLayout;
 
@@ -55,7 +55,10 @@ public:
     bool exportMacroTo(const QString &folder, const QString &strMacroIndex, const QString &strMacroName);
     bool importMacroFile(const QString &filePath);
     // Asked before an export replaces a file (true: replace); null: a question box.
-    void setOverwriteQuestion(std::function<bool(const QString &filePath)> ask) { m_overwriteQuestion = std::move(ask); }
+    void setOverwriteQuestion(std::function<bool(const QString &filePath)> ask)
+    {
+        m_overwriteQuestion = std::move(ask);
+    }
 
     // Millisecond clock used for recorded delays; replaceable for tests.
     void setTickSource(std::function<quint32()> tick) { m_tick = std::move(tick); }
@@ -66,7 +69,7 @@ public:
     bool isRecording() const { return m_isRecording; }
     int pressCountValue() const { return pressCount; }
     int totalDelayValue() const { return totalDelay; }
-    QList<DMacroListItem *> macroListItems() const { return macroItems; }
+    DMacroListView *macroList() const { return m_macroList; }
     QList<DCatchKeyAndMouseItem *> eventRowsInOrder() const;
     CbNotice *notice() const { return m_notice; }
     Ui::DMacroPage *form() const { return ui; }
@@ -147,8 +150,7 @@ private:
     CbNotice *m_notice = nullptr;
     QMap<int, QString> keyCaptionMap;
     QMap<int, int> vkToKeyCodeMap;
-    DMacroListItem *curMacroItem = nullptr;
-    QList<DMacroListItem *> macroItems;
+    DMacroListView *m_macroList = nullptr;
     bool m_isRecording = false;
     int lastDelay = 0;
     quint32 lastEventTick = 0;

@@ -2,7 +2,7 @@
 // changing, moving, deleting and clearing the events of the current macro.
 
 #include "macros/dcatchkeyandmouseitem.h"
-#include "macros/dmacrolistitem.h"
+#include "macros/dmacrolistview.h"
 #include "macros/dmacropage.h"
 #include "macros/macroeventtext.h"
 #include "sdk/tavrixxml.h"
@@ -43,23 +43,18 @@ void DMacroPage::onDeleteMacro(QString strMacroIndex, QString strMacroName)
         return;
     if (!stored(CTavrixXML_DeleteMacroNode(m_macroXmlPath, strMacroIndex.toLatin1())))
         return;
-    auto *item = qobject_cast<DMacroListItem *>(sender());
-    if (item) {
-        macroListLayout->removeWidget(item);
-        item->hide();
-        item->deleteLater();
-        macroItems.removeAll(item);
-    }
+    if (sender() == m_macroList)
+        m_macroList->removeMacro(strMacroIndex);
     showNotice(QObject::tr("Delete macro successful"));
 
     if (strMacroIndex != curMacroIndex)
         return;
-    curMacroItem = nullptr;
+    m_macroList->setSelectedRow(-1);
     QList<MacroNode> nodes;
     CTavrixXML_SelectMacroAllNodes(m_macroXmlPath, nodes);
-    if (!nodes.isEmpty() && !macroItems.isEmpty()) {
+    if (!nodes.isEmpty() && m_macroList->macroCount() > 0) {
         selectFirstOnReload = true;
-        onMacroItemMouseClicked(macroItems.first()->macroIndex(), macroItems.first()->macroName());
+        onMacroItemMouseClicked(m_macroList->macroIndexAt(0), m_macroList->macroNameAt(0));
         return;
     }
     curMacroIndex.clear();
@@ -102,9 +97,9 @@ void DMacroPage::onModifyMacroItemNameIsEmpty()
 void DMacroPage::onModifyMacroItemNameSuccess()
 {
     showNotice(QObject::tr("Modify macro name successful"));
-    auto *item = qobject_cast<DMacroListItem *>(sender());
-    if (item && item == curMacroItem)
-        curMacroName = item->macroName();
+    const int current = m_macroList->selectedRow();
+    if (current >= 0 && m_macroList->macroIndexAt(current) == curMacroIndex)
+        curMacroName = m_macroList->macroNameAt(current);
 }
 
 void DMacroPage::onKeyOrMouseEventClick(QString delay, QString type, QString keyCode, QString codeName,
@@ -318,8 +313,9 @@ void DMacroPage::on_pushButton_ModifyMacro_clicked()
     const QByteArray index = curMacroIndex.toLatin1();
     const QByteArray mark = selectedMark.toLatin1();
     const QString ownState = selectedRow->getOperateExplain();
-    if (!stored(CTavrixXML_UpdateEventItem(m_macroXmlPath, index, mark, selectedIsUp,
-                                           MacroEventText::make({selectedMark, delay, type, keyCode, caption, ownState})))) {
+    if (!stored(CTavrixXML_UpdateEventItem(
+            m_macroXmlPath, index, mark, selectedIsUp,
+            MacroEventText::make({selectedMark, delay, type, keyCode, caption, ownState})))) {
         reloadCurrentMacro();
         return;
     }

@@ -39,8 +39,8 @@ bool DMacroPage::exportMacroTo(const QString &folder, const QString &strMacroInd
     }
     const QString target = QDir(folder).filePath(fileName + QLatin1String(".xml"));
     if (QFileInfo::exists(target)) {
-        const bool replace = m_overwriteQuestion ? m_overwriteQuestion(target)
-                                                 : WidgetProfileDialogs(this).confirmOverwrite(target);
+        const bool replace
+            = m_overwriteQuestion ? m_overwriteQuestion(target) : WidgetProfileDialogs(this).confirmOverwrite(target);
         if (!replace)
             return false;
     }
@@ -51,8 +51,8 @@ bool DMacroPage::exportMacroTo(const QString &folder, const QString &strMacroInd
     // Written whole or not at all: an older export of the same name survives a failed write.
     const QByteArray bytes = MacroFile::write(strMacroIndex, strMacroName, events);
     QSaveFile file(target);
-    if (!bytes.isEmpty() && file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-        && file.write(bytes) == bytes.size() && file.commit()) {
+    if (!bytes.isEmpty() && file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size()
+        && file.commit()) {
         showNotice(QObject::tr("Export macro successful"));
         return true;
     }
@@ -78,8 +78,8 @@ bool DMacroPage::importMacroFile(const QString &filePath)
     // damaged or is beyond the limits leaves no half-made macro behind.
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         qCDebug(lcMacro) << "Error: cannot open file";
-        showNotice(QObject::tr("Import macro failed: the file %1 cannot be opened")
-                       .arg(QDir::toNativeSeparators(filePath)));
+        showNotice(
+            QObject::tr("Import macro failed: the file %1 cannot be opened").arg(QDir::toNativeSeparators(filePath)));
         return false;
     }
     if (file.size() > kMaxImportFileBytes) {

@@ -4,6 +4,7 @@
 
 #include "app/ddatamanager.h"
 #include "macros/dcatchkeyandmouseitem.h"
+#include "macros/dmacrolistview.h"
 #include "macros/dmacropage.h"
 #include "macros/macroeventtext.h"
 #include "macros/macrokeytranslate.h"
@@ -66,7 +67,7 @@ void DMacroPage::toggleRecording()
 {
     DDataManager *data = DDataManager::getInstance();
     if (!m_isRecording) {
-        if (!curMacroItem)
+        if (m_macroList->selectedRow() < 0)
             return;
         // Recording flag first: the disabled key field's focus loss must not stop the hook.
         m_isRecording = true;

@@ -55,6 +55,11 @@ void EmulatedHidDevice::shutdown()
     ::shutdown(m_fd, SHUT_RDWR);
 }
 
+int EmulatedHidDevice::waitForInput(int wakeFd, int timeoutMs)
+{
+    return waitOnDescriptor(m_gone ? -1 : m_fd, wakeFd, timeoutMs);
+}
+
 bool EmulatedHidDevice::peerHungUp() const
 {
     pollfd item {m_fd, POLLIN | POLLRDHUP, 0};

@@ -21,6 +21,7 @@ public:
 
     int write(const unsigned char *data, int length) override;
     int read(unsigned char *buffer, int size) override;
+    int waitForInput(int wakeFd, int timeoutMs) override;
     void shutdown() override;
 
 private:

@@ -2,6 +2,9 @@
 
 #include <hidapi/hidapi.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 std::unique_ptr<HidapiHidDevice> HidapiHidDevice::open(const QByteArray &devnode)
 {
     if (devnode.isEmpty())
@@ -9,15 +12,30 @@ std::unique_ptr<HidapiHidDevice> HidapiHidDevice::open(const QByteArray &devnode
     hid_device *device = hid_open_path(devnode.constData());
     if (!device)
         return nullptr;
-    return std::unique_ptr<HidapiHidDevice>(new HidapiHidDevice(device));
+    const int watchFd = ::open(devnode.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    return std::unique_ptr<HidapiHidDevice>(new HidapiHidDevice(device, watchFd));
 }
 
-HidapiHidDevice::HidapiHidDevice(hid_device_ *device) : m_device(device)
+HidapiHidDevice::HidapiHidDevice(hid_device_ *device, int watchFd) : m_device(device), m_watchFd(watchFd)
 { }
 
 HidapiHidDevice::~HidapiHidDevice()
 {
     hid_close(m_device);
+    if (m_watchFd >= 0)
+        ::close(m_watchFd);
+}
+
+int HidapiHidDevice::waitForInput(int wakeFd, int timeoutMs)
+{
+    if (m_watchFd < 0)
+        return -1;
+    const int ready = waitOnDescriptor(m_watchFd, wakeFd, timeoutMs);
+    if (ready == 1) {
+        unsigned char copy[256];
+        while (::read(m_watchFd, copy, sizeof copy) > 0) { }
+    }
+    return ready;
 }
 
 int HidapiHidDevice::write(const unsigned char *data, int length)

@@ -18,9 +18,13 @@ public:
 
     int write(const unsigned char *data, int length) override;
     int read(unsigned char *buffer, int size) override;
+    int waitForInput(int wakeFd, int timeoutMs) override;
 
 private:
-    explicit HidapiHidDevice(hid_device_ *device);
+    HidapiHidDevice(hid_device_ *device, int watchFd);
 
     hid_device_ *const m_device;
+    // A second opening of the node, only to learn that a report came: hidraw hands every
+    // opening its own copy of each report, so the copies here are read and dropped.
+    const int m_watchFd;
 };

@@ -21,11 +21,20 @@ public:
     void setNonblocking(bool on) { m_nonblocking = on; }
     bool isNonblocking() const { return m_nonblocking; }
 
+    // Sleeps until an input report may be read, wakeFd becomes readable, or timeoutMs
+    // passes. Returns 1 when input may be waiting, 0 otherwise (woken, timed out, or the
+    // device is gone: a gone device never wakes the caller), -1 when the device cannot
+    // tell that input came, so the caller must look for it by reading.
+    virtual int waitForInput(int wakeFd, int timeoutMs);
+
     // Called once by close: later writes and reads fail, a blocked read returns.
     virtual void shutdown() { m_closed = true; }
     bool isClosed() const { return m_closed; }
 
 protected:
+    // The wait on one descriptor of the device (-1: none) and wakeFd.
+    int waitOnDescriptor(int inputFd, int wakeFd, int timeoutMs);
+
     // How long a blocking read sleeps between looks at the closed flag.
     static constexpr int kBlockingReadSliceMs = 100;
 

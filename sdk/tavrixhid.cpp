@@ -9,7 +9,11 @@
 #include "sdk/hidrawdevices.h"
 #include "sdk/pacingtimer.h"
 
+#include <QElapsedTimer>
 #include <QFile>
+#include <QVector>
+
+#include <mutex>
 
 static_assert(kTavrixHidReportSize == EmulatedHidDevice::kReportSize);
 
@@ -33,10 +37,53 @@ int CTavrixHid_GetSupportInfoList(std::vector<SupportInfoStu> &list)
     return int(list.size());
 }
 
+namespace {
+
+// The devices of the latest listing. The records of the paths just listed are asked for
+// right after it, one by one; a real device's record would otherwise take a listing of
+// all devices each.
+struct LatestListing
+{
+    static constexpr qint64 kFreshMs = 1000;
+    std::mutex mutex;
+    QElapsedTimer taken;
+    QVector<HidEnumerator::Device> devices;
+
+    void keep(const QVector<HidEnumerator::Device> &listed)
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        devices = listed;
+        taken.start();
+    }
+    bool find(const QByteArray &path, HidEnumerator::Device *device)
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        if (!taken.isValid() || taken.elapsed() > kFreshMs)
+            return false;
+        for (const HidEnumerator::Device &listed : qAsConst(devices)) {
+            if (!listed.emulated && listed.path == path) {
+                *device = listed;
+                return true;
+            }
+        }
+        return false;
+    }
+};
+
+LatestListing &latestListing()
+{
+    static LatestListing listing;
+    return listing;
+}
+
+}  // namespace
+
 int CTavrixHid_GetHidInfoList(std::vector<std::string> &paths)
 {
     paths.clear();
-    for (const HidEnumerator::Device &device : HidEnumerator(DeviceCatalogue::instance()).devices())
+    const QVector<HidEnumerator::Device> devices = HidEnumerator(DeviceCatalogue::instance()).devices();
+    latestListing().keep(devices);
+    for (const HidEnumerator::Device &device : devices)
         paths.emplace_back(device.path.constData(), size_t(device.path.size()));
     return int(paths.size());
 }
@@ -59,7 +106,9 @@ bool CTavrixHid_GetHidAndFirmwareInfoStu(const char *path, HidDeviceInfoStu *dev
     std::memset(device, 0, sizeof *device);
     std::memset(firmware, 0, sizeof *firmware);
     HidEnumerator::Device found;
-    if (!HidEnumerator(DeviceCatalogue::instance()).find(tavrixFileSystemPath(path), &found))
+    const QByteArray fileSystemPath = tavrixFileSystemPath(path);
+    if (!latestListing().find(fileSystemPath, &found)
+        && !HidEnumerator(DeviceCatalogue::instance()).find(fileSystemPath, &found))
         return false;
     HidEnumerator::fillDeviceInfo(found, device);
     HidEnumerator::fillFirmwareInfo(found, firmware);
@@ -102,6 +151,12 @@ int CTavrixHid_HidReadBuff(int handle, unsigned char *buffer)
     if (!device)
         return -1;
     return device->read(buffer, kTavrixHidReportSize);
+}
+
+int CTavrixHid_WaitForInput(int handle, int wakeFd, int timeoutMs)
+{
+    const std::shared_ptr<HidDevice> device = HidHandleTable::instance().find(handle);
+    return device ? device->waitForInput(wakeFd, timeoutMs) : -1;
 }
 
 int CTavrixHid_Close(int handle)

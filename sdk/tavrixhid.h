@@ -53,6 +53,11 @@ int CTavrixHid_HidWriteBuff(int handle, const unsigned char *report, const char 
 // none is pending in non-blocking mode; -1 when the device is gone or the
 // handle unknown. Messages of another length than 64 are dropped.
 int CTavrixHid_HidReadBuff(int handle, unsigned char *buffer);
+// Sleeps until an input report may be read from the device, wakeFd (an eventfd or pipe
+// end) becomes readable, or timeoutMs passes. 1: input may be waiting; 0: woken, timed
+// out, or the device is gone; -1: unknown handle, or a device that cannot tell (then
+// only reading finds its input).
+int CTavrixHid_WaitForInput(int handle, int wakeFd, int timeoutMs);
 // Closes the handle; later writes and reads with it return -1. Returns 0, or
 // -1 for an unknown handle.
 int CTavrixHid_Close(int handle);

@@ -9,7 +9,8 @@
 //   Latin-1 text, names and captions UTF-8. Texts are kept whole, whatever their
 //   length; only the fixed-size records truncate, at a UTF-8 character boundary.
 // - Write calls return true when the file holds the change afterwards. Every
-//   write goes through QSaveFile: a crash or a full disk leaves the previous file.
+//   write replaces the whole file through a synced temporary file: a crash or a
+//   full disk leaves the previous file.
 // - A file that does not parse makes every call on it fail (false, -1 or nothing
 //   added to the list) and is never overwritten; the read that finds it broken
 //   writes one debug line naming it. CTavrixXML_LastFailure says why a call failed.
@@ -39,6 +40,27 @@
 #include <QList>
 
 // ---- Store files and profiles of a layer file ----
+
+// Collects the changes of every store call on path in memory, from its making to
+// commit(), which writes the file once: a kill or a full disk on the way leaves
+// the file as it was. Reads of path in between see the collected changes. A batch
+// that ends uncommitted drops them. A batch on a path that is batched already
+// leaves the writing to the outer one.
+class CTavrixXMLBatch
+{
+public:
+    explicit CTavrixXMLBatch(const QByteArray &path);
+    ~CTavrixXMLBatch();
+    CTavrixXMLBatch(const CTavrixXMLBatch &) = delete;
+    CTavrixXMLBatch &operator=(const CTavrixXMLBatch &) = delete;
+
+    // True when the file holds the changes (CTavrixXML_LastFailure says why not).
+    bool commit();
+
+private:
+    QByteArray m_path;
+    bool m_owner;
+};
 
 // Creates an empty store at path. An existing file is left untouched (true when it
 // is a readable store); only an empty file is replaced.

@@ -3,13 +3,14 @@
 #include "platform/logcategories.h"
 #include "sdk/tavrixxmlfailure.h"
 
+#include "sdk/tavrixxml.h"
+#include "sdk/xmlstore/savefile.h"
 #include "sdk/xmlstore/storefiles.h"
 
 #include <QDateTime>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 using namespace xmlstore;
 
@@ -37,14 +38,14 @@ int CTavrixXML_RemoveLeftoverTempFiles(const QByteArray &folder)
 {
     if (folder.isEmpty())
         return 0;
-    // QSaveFile writes "<name>.XXXXXX" beside the file and renames it over the
-    // file at commit; a process killed before that leaves it behind.
-    static const QRegularExpression leftover(QStringLiteral("^.+\\.xml\\.[A-Za-z0-9]{6}$"));
+    // Only the store's own temporary names are removed. Files named like the
+    // "<name>.xml.XXXXXX" of earlier versions' saves stay: "appMacro.xml.before"
+    // or "appProfile_Default.xml.backup" may be the user's own.
     int removed = 0;
     QDirIterator it(QFile::decodeName(folder), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString file = it.next();
-        if (!leftover.match(it.fileName()).hasMatch())
+        if (!isSaveTempName(it.fileName()))
             continue;
         if (QFile::remove(file))
             ++removed;
@@ -52,4 +53,21 @@ int CTavrixXML_RemoveLeftoverTempFiles(const QByteArray &folder)
             qCDebug(lcStore).noquote() << "Leftover save file" << file << "cannot be removed";
     }
     return removed;
+}
+
+CTavrixXMLBatch::CTavrixXMLBatch(const QByteArray &path) : m_path(path), m_owner(beginBatch(path))
+{ }
+
+CTavrixXMLBatch::~CTavrixXMLBatch()
+{
+    if (m_owner)
+        discardBatch(m_path);
+}
+
+bool CTavrixXMLBatch::commit()
+{
+    if (!m_owner)
+        return true;
+    m_owner = false;
+    return commitBatch(m_path);
 }

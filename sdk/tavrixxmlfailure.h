@@ -15,7 +15,14 @@ enum class CTavrixXMLFailureKind
     CannotWrite,  // the file or its folder cannot be written
     DiskFull,     // the disk (or the user's quota) has no room for the new file
     Damaged,      // the file is not a readable store; line says where it stops
+    TooLarge,     // the file (line 0) or a text in it (at line) is larger than any store's
 };
+
+// True for the kinds of a file that is there but holds no readable store.
+inline bool CTavrixXML_IsDamaged(CTavrixXMLFailureKind kind)
+{
+    return kind == CTavrixXMLFailureKind::Damaged || kind == CTavrixXMLFailureKind::TooLarge;
+}
 
 struct CTavrixXMLFailure
 {
@@ -39,6 +46,7 @@ QString CTavrixXML_FailureText(const CTavrixXMLFailure &failure);
 // cannot be renamed. *movedTo receives the new path.
 bool CTavrixXML_MoveDamagedAside(const QByteArray &path, QByteArray *movedTo = nullptr);
 // Removes the temporary files that a save interrupted by a crash or a kill left
-// beside the store files of folder and its subfolders ("<name>.xml.XXXXXX").
+// beside the store files of folder and its subfolders (the store's own temporary
+// names only, never a file a user could have named).
 // Returns how many were removed. Call it at start, before any store is written.
 int CTavrixXML_RemoveLeftoverTempFiles(const QByteArray &folder);

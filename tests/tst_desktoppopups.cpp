@@ -3,23 +3,31 @@
 // QT_QPA_PLATFORM=xcb), where focus and activation behave as on a user's
 // desktop; the plain offscreen run only skips.
 #include "app/ddatamanager.h"
+#include "devicepage/dprofilemenutoolwidget.h"
 #include "keyboardview/dsoftkeyboardpage.h"
 #include "keyboardview/dvirtualkeyboardtool.h"
 #include "keyboardview/keyboardbutcustom.h"
-#include "keyboardview/softkeyboardbutcustom.h"
 #include "keyboardview/keyselectframe.h"
 #include "keyboardview/keytippopup.h"
+#include "keyboardview/softkeyboardbutcustom.h"
 #include "keys/dchangekeypage.h"
 #include "keys/dkeycombinationpage.h"
 #include "keys/keyoperateinfo.h"
+#include "platform/windowcompositing.h"
 #include "sdk/tavrixxml.h"
 #include "support/layoutfixture.h"
 #include "support/storefixture.h"
 #include "support/testmain.h"
 #include "widgets/arrowwidget.h"
+#include "widgets/dcustomeventtipexplain.h"
+#include "widgets/dtooltipexplain.h"
+#include "widgets/readablecolour.h"
 
+#include <QDir>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QHash>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -59,6 +67,35 @@ QPoint centreOf(const QWidget *w)
     return w->mapToGlobal(w->rect().center());
 }
 
+bool near(const QColor &a, const QColor &b)
+{
+    return qAbs(a.red() - b.red()) <= 16 && qAbs(a.green() - b.green()) <= 16 && qAbs(a.blue() - b.blue()) <= 16;
+}
+
+QColor commonest(const QImage &image, const QRect &area)
+{
+    QHash<QRgb, int> counts;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            ++counts[image.pixel(x, y)];
+    QRgb best = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        if (it.value() > counts.value(best))
+            best = it.key();
+    return QColor(best);
+}
+
+// Bounding box of the pixels in `area` that stand out from the body colour: text.
+QRect inkIn(const QImage &image, const QRect &area, const QColor &body)
+{
+    QRect ink;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (ReadableColour::contrast(QColor(image.pixel(x, y)), body) >= 1.8)
+                ink |= QRect(x, y, 1, 1);
+    return ink;
+}
+
 QByteArray storedValue(const QByteArray &layer, int key)
 {
     KeyOperateInfo info = KeyOperateInfo::empty();
@@ -81,6 +118,8 @@ private Q_SLOTS:
     void menuPopupTakesAClickAfterASecond();
     void popupsStayOnTheScreen();
     void hoverMarkGoesWhenThePointerEntersTheTip();
+    void popupsDrawnWholeInPlace_data();
+    void popupsDrawnWholeInPlace();
 
 private:
     std::unique_ptr<StoreFixture> m_store;
@@ -236,6 +275,128 @@ void TestDesktopPopups::hoverMarkGoesWhenThePointerEntersTheTip()
     for (keyboardButCustom *key : layer.keyButtons())
         marked += key->isHovered() ? 1 : 0;
     QCOMPARE(marked, 0);
+}
+
+void TestDesktopPopups::popupsDrawnWholeInPlace_data()
+{
+    QTest::addColumn<int>("arrowMode");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("content");  // 0 key tip, 1 one-line tip, 2 profile menu
+    QTest::addColumn<bool>("asPopup");
+    QTest::newRow("key tip") << int(ArrowWidget::ArrowBottom) << QSize(260, 120) << 0 << false;
+    QTest::newRow("type button tip") << int(ArrowWidget::ArrowBottom) << QSize(230, 70) << 1 << false;
+    QTest::newRow("tip under its control") << int(ArrowWidget::ArrowTop) << QSize(230, 80) << 1 << false;
+    QTest::newRow("profile menu") << int(ArrowWidget::ArrowBottom) << QSize(160, 180) << 2 << true;
+}
+
+// Without a compositor the pop-ups once drew their content shifted up and left
+// under their shape mask: the first line cut at the top, the left column cut and a
+// black band along the right and bottom edges. The pop-up is read back from the
+// screen: its body shows its colour up to every edge, its first line sits whole
+// inside it, and the margin around the body shows what lies behind.
+// tools/desktop-test.sh runs this with and without xcompmgr (TAVRIX_COMPOSITOR).
+void TestDesktopPopups::popupsDrawnWholeInPlace()
+{
+    QFETCH(int, arrowMode);
+    QFETCH(QSize, size);
+    QFETCH(int, content);
+    QFETCH(bool, asPopup);
+    const QByteArray compositor = qgetenv("TAVRIX_COMPOSITOR");
+    if (!compositor.isEmpty())
+        QTRY_COMPARE(WindowCompositing::isActive(), compositor == "1");  // a compositor just started takes its time
+
+    QWidget backdrop;
+    backdrop.setWindowFlags(Qt::FramelessWindowHint);
+    backdrop.setStyleSheet("background: white;");
+    backdrop.setAttribute(Qt::WA_StyledBackground);
+    backdrop.setGeometry(QGuiApplication::primaryScreen()->geometry());
+    backdrop.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&backdrop));
+
+    ArrowWidget popup(arrowMode);
+    QWidget *firstLine = nullptr;
+    if (content == 0) {
+        auto *tip = new DCustomEventTipExplain;
+        tip->setInfo(
+            {QStringLiteral("Esc"), QStringLiteral("Key Combination"), QStringLiteral("Ctrl + Certain"), true});
+        firstLine = tip->keyNameLabel();
+        popup.setCenterWidget(tip);
+    } else if (content == 1) {
+        auto *tip = new DToolTipExplain;
+        tip->setText(QStringLiteral("Combination"));
+        firstLine = tip->findChild<QLabel *>();
+        popup.setCenterWidget(tip);
+    } else {
+        auto *menu = new DProfileMenuToolWidget;
+        firstLine = menu->findChild<QLabel *>(QStringLiteral("label_CreateNew"));
+        popup.setCenterWidget(menu);
+    }
+    QVERIFY(firstLine);
+    popup.setFixedSize(size);
+    popup.setArrowPosX(30);
+    if (asPopup) {
+        popup.popUpAt(QPoint(400, 200));
+    } else {
+        popup.move(400, 200);
+        popup.show();
+    }
+    QVERIFY(QTest::qWaitForWindowExposed(&popup));
+    QTest::qWait(300);  // the window system draws it
+    QCOMPARE(popup.geometry().topLeft(), QPoint(400, 200));
+
+    const QImage shot = QGuiApplication::primaryScreen()
+                            ->grabWindow(0, popup.x(), popup.y(), popup.width(), popup.height())
+                            .toImage()
+                            .convertToFormat(QImage::Format_RGB32);
+    const QString dir = QCoreApplication::applicationDirPath() + "/screenshots/desktop";
+    QDir().mkpath(dir);
+    shot.save(QStringLiteral("%1/popup_%2_%3.png")
+                  .arg(dir, QString::fromLatin1(QTest::currentDataTag()).replace(' ', '_'),
+                       WindowCompositing::isActive() ? "composed" : "plain"));
+
+    const int top = arrowMode == ArrowWidget::ArrowTop ? 25 : 15;
+    const QRect body(15, top, size.width() - 30, size.height() - top - 15);
+    const QColor fill = commonest(shot, body.adjusted(6, 6, -6, -6));
+    QVERIFY2(fill.lightness() < 200, qPrintable(fill.name()));  // the body, not the white behind
+    // The body's colour reaches each edge of the body: no band drawn see-through.
+    QList<QPoint> edges;
+    for (int y = body.top() + 6; y <= body.bottom() - 6; ++y)
+        edges << QPoint(body.left() + 2, y) << QPoint(body.right() - 2, y);
+    for (int x = body.left() + 6; x <= body.right() - 6; ++x)
+        edges << QPoint(x, body.top() + 2) << QPoint(x, body.bottom() - 2);
+    for (const QPoint &p : qAsConst(edges))
+        QVERIFY2(near(QColor(shot.pixel(p)), fill),
+                 qPrintable(QStringLiteral("(%1,%2) is %3, the body %4")
+                                .arg(p.x())
+                                .arg(p.y())
+                                .arg(QColor(shot.pixel(p)).name(), fill.name())));
+    // Beside the body the white window behind shows (at most a soft shadow on it).
+    QVERIFY2(QColor(shot.pixel(3, size.height() / 2)).lightness() > 200,
+             qPrintable(QColor(shot.pixel(3, size.height() / 2)).name()));
+
+    // The first line: its text lies inside its own place, clear of the body's edges,
+    // as tall as the font draws it.
+    const QRect place(firstLine->mapTo(&popup, QPoint(0, 0)), firstLine->size());
+    const QRect area = place & body.adjusted(2, 2, -2, -2);  // clear of the body's soft edge
+    const QRect ink = inkIn(shot, area, fill);
+    QVERIFY2(!ink.isEmpty(), "the first line shows no text");
+    const auto *label = qobject_cast<QLabel *>(firstLine);
+    const QRect glyphs = label->fontMetrics().tightBoundingRect(label->text());
+    const QString where = QStringLiteral("text at %1,%2 %3x%4 in its place at %5,%6 %7x%8, glyphs %9 high")
+                              .arg(ink.x())
+                              .arg(ink.y())
+                              .arg(ink.width())
+                              .arg(ink.height())
+                              .arg(place.x())
+                              .arg(place.y())
+                              .arg(place.width())
+                              .arg(place.height())
+                              .arg(glyphs.height());
+    QVERIFY2(ink.top() > area.top() && ink.left() > area.left() && ink.right() < area.right(), qPrintable(where));
+    QVERIFY2(ink.height() >= glyphs.height() - 2, qPrintable(where));
+    // Centred where its label centres it (the tips) or at its left margin (the menu).
+    if (label->alignment() & Qt::AlignHCenter)
+        QVERIFY2(qAbs(ink.center().x() - place.center().x()) <= 3, qPrintable(where));
 }
 
 TAVRIX_TEST_MAIN(TestDesktopPopups)

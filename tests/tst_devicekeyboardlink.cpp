@@ -1,7 +1,7 @@
 #include "app/ddatamanager.h"
 #include "devicelink/ddevicekeyboardlink.h"
-#include "devicelink/inputreportlength.h"
 #include "devicelink/devicefoldername.h"
+#include "devicelink/inputreportlength.h"
 #include "devicelink/mainhidinterface.h"
 #include "support/kbemuexpect.h"
 #include "support/linkfixture.h"
@@ -106,6 +106,8 @@ private Q_SLOTS:
     void keyboardModeOnlyForItsModel();
     void customKeyBitmapReplacesList();
     void lightConfigSavedOnceKnown();
+    void reportedLightFitsTheRanges_data();
+    void reportedLightFitsTheRanges();
     void sleepReportGoesToProfile();
     void emptyProfilePathTouchesNoStore();
 };
@@ -196,7 +198,7 @@ void TestDeviceKeyboardLink::requeryIsSavedAndAnnounced()
 void TestDeviceKeyboardLink::serialIsKeptOrReplaced_data()
 {
     QTest::addColumn<QByteArray>("serial");
-    QTest::addColumn<bool>("locked");  // the keyboard ignores serial writes
+    QTest::addColumn<bool>("locked");      // the keyboard ignores serial writes
     QTest::addColumn<QString>("outcome");  // "kept", "replaced" or "none"
     QTest::newRow("hex digits") << QByteArray("0123456789abcdef0123456789ABCDEF") << false << "kept";
     QTest::newRow("dash and blank") << QByteArray("SN-2024 0001-ABCDEFGHIJKLMNOPQRS") << false << "kept";
@@ -507,6 +509,51 @@ void TestDeviceKeyboardLink::lightConfigSavedOnceKnown()
 
     deliver(*link, hex("01 09 01"));  // the keyboard runs a custom light
     QCOMPARE(CTavrixXML_SelectProFileMouseLightTypeUsingIndex(layer, "1", 0), 10);
+}
+
+void TestDeviceKeyboardLink::reportedLightFitsTheRanges_data()
+{
+    // Bytes 6..17 of a keyboard light configuration reply; the keyboard offers modes
+    // 0, 1, 2 and 5 with 4 speed and 5 brightness levels.
+    QTest::addColumn<QString>("reply");
+    QTest::addColumn<QList<int>>("stored");  // mode, brightness, speed, direction, full colour; empty: none
+    QTest::newRow("in range") << "05 02 01 0a 0b 0c 0d 0e 0f 01 01 07" << QList<int> {5, 3, 2, 1, 1};
+    QTest::newRow("levels above the counts") << "05 f8 c8 0a 0b 0c 0d 0e 0f 01 00 07" << QList<int> {5, 5, 4, 1, 0};
+    QTest::newRow("direction and flag out of range")
+        << "02 00 00 0a 0b 0c 0d 0e 0f c8 09 07" << QList<int> {2, 1, 1, 7, 1};
+    QTest::newRow("mode not offered") << "03 02 01 0a 0b 0c 0d 0e 0f 01 01 07" << QList<int> {};
+    QTest::newRow("no such mode") << "4d 02 01 0a 0b 0c 0d 0e 0f 01 01 07" << QList<int> {};
+}
+
+// A keyboard that answers garbage must not have it taken as its light settings.
+void TestDeviceKeyboardLink::reportedLightFitsTheRanges()
+{
+    QFETCH(QString, reply);
+    QFETCH(QList<int>, stored);
+    StoreFixture store;
+    const QByteArray layer = store.newLayerFile("appProfile_Default.xml");
+    auto link = closedLink();
+    link->setProfilePath(layer);
+    link->setProfileIndex(1);
+    HidReport list = HidReport::reply(HidReply::LightTypeList);
+    list.setBytes(6, QByteArray::fromHex("00010205a50405"));
+    deliver(*link, list);
+    QSignalSpy changed(link.get(), &DDeviceKeyboardLink::sigLightConfigHaveChanged_HidSend);
+    const QByteArray before = StoreFixture::bytes(layer);
+    deliver(*link, hex("01 07 00 00 00 0c " + reply));
+    link->saveLightInfoToProfile(0);
+    deliver(*link, hex("01 07 00 00 00 0c " + reply));  // once known: saved and announced
+    if (stored.isEmpty()) {
+        QCOMPARE(StoreFixture::bytes(layer), before);
+        QCOMPARE(changed.count(), 0);
+        return;
+    }
+    colorInfoData record;
+    QVERIFY(CTavrixXML_SelectProfileColorDataInfo(layer, "1", 0, stored[0], &record));
+    QCOMPARE((QList<int> {record.lightMode, record.brightness, record.speed, record.direction, record.fullColor}),
+             stored);
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(link->getKeyboardColorInfo().brightness, stored[1]);
 }
 
 void TestDeviceKeyboardLink::sleepReportGoesToProfile()

@@ -36,6 +36,8 @@
 
 #include <functional>
 #include <memory>
+#include <sys/inotify.h>
+#include <unistd.h>
 
 namespace {
 
@@ -104,6 +106,35 @@ QString profileFolder(const QString &model, const QByteArray &serial)
 }
 
 }  // namespace
+
+// Counts the listings of a folder (each opening of it for reading).
+class FolderListings
+{
+public:
+    explicit FolderListings(const QString &dir) : m_fd(inotify_init1(IN_NONBLOCK | IN_CLOEXEC))
+    {
+        if (m_fd >= 0)
+            inotify_add_watch(m_fd, QFile::encodeName(dir).constData(), IN_OPEN | IN_ONLYDIR);
+    }
+    ~FolderListings() { ::close(m_fd); }
+    int take()
+    {
+        int count = 0;
+        alignas(inotify_event) char buffer[4096];
+        ssize_t n = 0;
+        while ((n = ::read(m_fd, buffer, sizeof buffer)) > 0) {
+            for (ssize_t at = 0; at < n;) {
+                const auto *event = reinterpret_cast<const inotify_event *>(buffer + at);
+                count += (event->mask & IN_ISDIR) && event->len == 0;
+                at += ssize_t(sizeof(inotify_event) + event->len);
+            }
+        }
+        return count;
+    }
+
+private:
+    int m_fd;
+};
 
 class TestDevicePage : public QObject
 {
@@ -653,8 +684,11 @@ void TestDevicePage::twoArrivalsInOneNotice()
     DDevicePage *page = rig.open();
     EmuDevice *second = rig.add("QB84", "b");
     EmuDevice *third = rig.add("QM68", "c");
+    // One notice, one listing of the devices, however many came.
+    FolderListings listings(EmulatedDeviceDir::directory());
     page->hidDeviceConnectChanging(DDevicePage::kChangeArrival, "hidPath");
     QVERIFY(rig.waitIdle());
+    QCOMPARE(listings.take(), 1);
     QVERIFY(page->getKeyboardLinkMap().contains(second->socketPath()));
     QVERIFY(page->getKeyboardLinkMap().contains(third->socketPath()));
     // The current keyboard stays; the newcomers follow it in path order.
@@ -666,8 +700,10 @@ void TestDevicePage::twoArrivalsInOneNotice()
     first->vanish();
     third->vanish();
     QSignalSpy names(page, &DDevicePage::sigReturnHidLikeName);
+    listings.take();
     page->hidDeviceConnectChanging(DDevicePage::kChangeRemoval, "hidPath");
     QVERIFY(rig.waitIdle());
+    QCOMPARE(listings.take(), 1);
     QCOMPARE(page->getKeyboardLinkMap().keys(), QStringList {second->socketPath()});
     QCOMPARE(rig.currentPath(), second->socketPath());
     QCOMPARE(names.count(), 1);

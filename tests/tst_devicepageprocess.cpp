@@ -17,6 +17,7 @@
 #include <csignal>
 #include <functional>
 #include <memory>
+#include <sys/resource.h>
 
 namespace {
 
@@ -55,6 +56,27 @@ void startApp(QProcess &app, const QString &home, const QString &emuDir, const Q
     app.start(QString::fromLocal8Bit(qgetenv("TAVRIX_BIN_DIR")) + "/quorin-driver", QStringList());
 }
 
+// The executable started under a file-size limit, as a shell's "ulimit -f" would
+// start it, with the limit's signal at its default (ending the process).
+class SizeLimitedProcess : public QProcess
+{
+public:
+    explicit SizeLimitedProcess(rlim_t limit) : m_limit(limit) { }
+
+protected:
+    void setupChildProcess() override
+    {
+        struct rlimit limit;
+        ::getrlimit(RLIMIT_FSIZE, &limit);
+        limit.rlim_cur = m_limit;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        ::signal(SIGXFSZ, SIG_DFL);
+    }
+
+private:
+    rlim_t m_limit;
+};
+
 }  // namespace
 
 class TestDevicePageProcess : public QObject
@@ -65,6 +87,7 @@ private Q_SLOTS:
     void initTestCase();
     void twoKeyboardsOpenTheFirstAndShowTheirCards();
     void quitEndsLightSynchronisationOnTheKeyboard();
+    void fileSizeLimitFailsTheSavesNotTheProgram();
 
 private:
     XvfbServer m_x;
@@ -177,6 +200,34 @@ void TestDevicePageProcess::quitEndsLightSynchronisationOnTheKeyboard()
     const QList<HidReport> received = keyboard.receivedReports();
     QVERIFY(!received.isEmpty());
     QCOMPARE(received.last().toByteArray().left(7).toHex(' '), QByteArray("01 16 00 00 00 01 00"));
+}
+
+// A file-size limit below a new keyboard's profile files: their saves fail (and are
+// told), and the program goes on instead of being ended by the kernel at the first one.
+void TestDevicePageProcess::fileSizeLimitFailsTheSavesNotTheProgram()
+{
+    QTemporaryDir home;
+    QTemporaryDir emuDir;
+    EmuDevice keyboard(emuDir.path(), EmuModels::find("QR108"), "a");
+    QVERIFY(keyboard.start());
+    SizeLimitedProcess app(4096);
+    startApp(app, home.path(), emuDir.path(), m_x.display());
+    QVERIFY(app.waitForStarted(5000));
+    auto stopApp = qScopeGuard([&] {
+        app.kill();
+        app.waitForFinished(3000);
+    });
+    // The sleep-time query follows the preparation of the profile files.
+    QVERIFY(
+        waitUntil([&] { return receivedCommand(keyboard, "01 13 02") || app.state() != QProcess::Running; }, 20000));
+    QCOMPARE(app.state(), QProcess::Running);
+    const QString serial = QString::fromLatin1(EmuKeyboard::defaultSerial(keyboard.model(), false, "a"));
+    const QString folder = home.path() + "/.local/share/quorin-driver/UserConfig/QR108/" + serial;
+    QVERIFY(QDir(folder).exists());
+    QVERIFY(!QFile::exists(folder + "/appProfile_Default.xml"));
+    ::kill(pid_t(app.processId()), SIGTERM);
+    QVERIFY(waitUntil([&] { return app.state() == QProcess::NotRunning; }, 10000));
+    QCOMPARE(app.exitStatus(), QProcess::NormalExit);
 }
 
 TAVRIX_TEST_MAIN(TestDevicePageProcess)

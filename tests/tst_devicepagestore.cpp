@@ -3,10 +3,13 @@
 #include "app/ddatamanager.h"
 #include "devicelink/ddevicekeyboardlink.h"
 #include "devicepage/ddevicepage.h"
+#include "devicepage/profiledefaults.h"
 #include "emudevice.h"
 #include "emukeyboard.h"
 #include "sdk/tavrixxml.h"
+#include "sdk/xmlstore/storefiles.h"
 #include "support/devicepagerig.h"
+#include "support/storefixture.h"
 #include "support/testmain.h"
 #include "support/waituntil.h"
 #include "widgets/cbnotice.h"
@@ -15,6 +18,10 @@
 #include <QDir>
 #include <QFile>
 #include <QPointer>
+#include <QProcess>
+
+#include <csignal>
+#include <cstdio>
 
 namespace {
 
@@ -35,6 +42,28 @@ QByteArray read(const QString &file)
 {
     QFile f(file);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+const char *const kLayerFiles[] = {"appProfile_Default.xml", "appProfile_FN.xml"};
+
+// What a usable layer file holds after a keyboard's first connection: profile 1 as
+// the current one, with the default light items and the five custom lights.
+void verifyUsableLayers(const QString &folder)
+{
+    for (const char *layer : kLayerFiles) {
+        const QByteArray path = QFile::encodeName(folder + "/" + layer);
+        QList<ProfileNode> nodes;
+        QVERIFY2(CTavrixXML_SelectProFileAllNodes(path, nodes), layer);
+        QCOMPARE(nodes.size(), 1);
+        QCOMPARE(CTavrixXML_GetCreateXMLFileProfileIndex(path), 1);
+        for (int target = 0; target < 3; ++target)
+            QVERIFY2(CTavrixXML_IsProFileAlreadyHaveLightInfo(path, "1", target,
+                                                              ProfileDefaults::defaultLight(target).lightMode),
+                     layer);
+        QList<CustomLightNodeInfo> customLights;
+        QVERIFY(CTavrixXML_SelectProFileCustomLightAllNodes(path, "1", customLights));
+        QCOMPARE(customLights.size(), int(ProfileDefaults::kCustomLightCount));
+    }
 }
 
 const QByteArray kDamaged = "<?xml version=\"1.0\"?>\n<tavrixStore version=\"1\">\n<profile index=\"1\"";
@@ -86,6 +115,112 @@ private Q_SLOTS:
             QCOMPARE(nodes.first().name, QByteArray("Profile1"));
         }
         QCOMPARE(page->currentProfileIndex(), 1);
+    }
+
+    // A store that parses but holds no profile (an earlier version's first save cut
+    // short) has nothing of the user's in it: it is made anew, not shown empty.
+    void layerFileWithoutProfileIsRebuilt()
+    {
+        DevicePageRig rig;
+        EmuDevice *keyboard = rig.add("QR108", "one");
+        const QString folder = layerFolder(keyboard, "QR108", "one");
+        QVERIFY(QDir().mkpath(folder));
+        for (const char *layer : kLayerFiles)
+            write(folder + "/" + layer, "<?xml version=\"1.0\"?>\n<tavrixStore version=\"1\"/>\n");
+        DDevicePage *page = rig.open();
+        verifyUsableLayers(folder);
+        QCOMPARE(page->currentProfileIndex(), 1);
+    }
+
+    // A full disk at a new keyboard's first connection: the notice names the full disk,
+    // not a "does not exist" of the keyboard's later writes to the file never made.
+    void fullDiskAtFirstConnectionIsTold()
+    {
+        DevicePageRig rig;
+        EmuDevice *keyboard = rig.add("QR108", "one");
+        const QString folder = layerFolder(keyboard, "QR108", "one");
+        DDevicePage *page = nullptr;
+        StoreFixture::withFileSizeLimit(1024, [&] { page = rig.open(); });
+        QVERIFY(page && page->currentDeviceLink());
+        const QString full = CTavrixXML_FailureText(
+            {CTavrixXMLFailureKind::DiskFull, QFile::encodeName(folder + "/appProfile_Default.xml"), 0, QString()});
+        QCOMPARE(page->pageNotice()->text(), full);
+        // The keyboard's reports that would be stored keep it on show.
+        page->currentDeviceLink()->saveLightInfoToProfile(0);
+        QCOMPARE(page->pageNotice()->text(), full);
+    }
+
+    // A new keyboard's first connection killed at each of its store writes in turn: the
+    // next start always finds usable layer files. The writes are few (each file is made
+    // whole in memory and written once), so the window never waits on many syncs.
+    void firstConnectionKilledAtEveryWrite()
+    {
+        const QString folder = DDataManager::getInstance()->getUserConfigDir();
+        int writes = -1;
+        for (int killAt = 1; writes < 0; ++killAt) {
+            QVERIFY2(killAt < 50, "the first connection never ended");
+            QDir(folder).removeRecursively();
+            QProcess child;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert("TAVRIX_TEST_HOME", qEnvironmentVariable("HOME"));
+            // What the killed child leaves in its temporary folders goes with this test's home.
+            const QString childTemp = qEnvironmentVariable("HOME") + "/tmp";
+            QVERIFY(QDir().mkpath(childTemp));
+            env.insert("TMPDIR", childTemp);
+            env.insert("TAVRIX_TEST_KILL_AT_WRITE", QString::number(killAt));
+            child.setProcessEnvironment(env);
+            child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+            child.start(QCoreApplication::applicationFilePath(), {"firstConnectionChild"});
+            QVERIFY(child.waitForFinished(120000));
+            if (child.exitStatus() == QProcess::NormalExit) {
+                QCOMPARE(child.exitCode(), 0);
+                const QByteArray out = child.readAllStandardOutput();
+                const int at = out.indexOf("store writes: ");
+                QVERIFY2(at >= 0, out.constData());
+                writes = out.mid(at + 14).split('\n').first().trimmed().toInt();
+            }
+            // The next start.
+            DevicePageRig rig;
+            EmuDevice *keyboard = rig.add("QR108", "one");
+            DDevicePage *page = rig.open();
+            const QString layers = layerFolder(keyboard, "QR108", "one");
+            verifyUsableLayers(layers);
+            if (QTest::currentTestFailed())
+                qWarning("after a kill at store write %d", killAt);
+            QVERIFY(!QTest::currentTestFailed());
+            QCOMPARE(page->currentProfileIndex(), 1);
+            QVERIFY2(!page->pageNotice()->text().contains("fail", Qt::CaseInsensitive),
+                     qPrintable(page->pageNotice()->text()));
+        }
+        qInfo("a new keyboard's first connection makes %d store writes", writes);
+        QVERIFY(writes > 0);
+        QVERIFY2(writes <= 6, qPrintable(QString::number(writes)));
+    }
+
+    // Run only as the child of firstConnectionKilledAtEveryWrite: a new keyboard's first
+    // connection, killed at the store write TAVRIX_TEST_KILL_AT_WRITE names.
+    void firstConnectionChild()
+    {
+        const int killAt = qEnvironmentVariableIntValue("TAVRIX_TEST_KILL_AT_WRITE");
+        if (killAt <= 0)
+            QSKIP("run as a child of firstConnectionKilledAtEveryWrite");
+        int writes = 0;
+        xmlstore::setWriteHook([&writes, killAt](const QByteArray &) {
+            if (++writes == killAt)
+                std::raise(SIGKILL);
+        });
+        DevicePageRig rig;
+        EmuDevice *keyboard = rig.add("QR108", "one");
+        DDevicePage *page = rig.open();
+        QVERIFY(page->currentDeviceLink());
+        // The last write of a first connection: the sleep times the keyboard reports.
+        const QByteArray defaultLayer
+            = QFile::encodeName(layerFolder(keyboard, "QR108", "one") + "/appProfile_Default.xml");
+        ProfileSleepTimeInfo sleep;
+        QVERIFY(waitUntil([&] { return CTavrixXML_GetProFileIntoSleepTimeInfo(defaultLayer, "1", &sleep); }, 20000));
+        std::printf("store writes: %d\n", writes);
+        std::fflush(stdout);
+        xmlstore::setWriteHook(nullptr);
     }
 
     // A damaged layer file the user keeps stays byte for byte; the writes that the

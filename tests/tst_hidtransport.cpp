@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include <cstring>
+#include <sys/eventfd.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <thread>
@@ -61,6 +62,7 @@ private slots:
     void closedOrUnknownHandleFails();
     void closeWakesABlockedRead();
     void writeToAStuckPeerGivesUp();
+    void waitForInputEndsOnReportOrWake();
 
 private:
     QString devicePath(const QString &name = QStringLiteral("vid_1209&pid_0001.sock")) const
@@ -289,4 +291,45 @@ void TestHidTransport::writeToAStuckPeerGivesUp()
 }
 
 TAVRIX_TEST_MAIN(TestHidTransport)
+// The idle I/O loop sleeps here: a report from the keyboard or a write to the wake
+// descriptor ends the sleep at once, and a keyboard that left does not end it early
+// (the loop would spin).
+void TestHidTransport::waitForInputEndsOnReportOrWake()
+{
+    SeqPacketPeer peer(devicePath());
+    const int handle = openAccepted(peer);
+    QVERIFY(handle > 0);
+    const int wakeFd = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
+    QVERIFY(wakeFd >= 0);
+    constexpr int kLongMs = 20000;
+    QElapsedTimer timer;
+
+    QVERIFY(peer.send(report(0x02, 1)));
+    timer.start();
+    QCOMPARE(CTavrixHid_WaitForInput(handle, wakeFd, kLongMs), 1);
+    unsigned char buffer[kTavrixHidReportSize];
+    QCOMPARE(CTavrixHid_HidReadBuff(handle, buffer), kTavrixHidReportSize);
+
+    std::thread waker([wakeFd] {
+        QTest::qSleep(20);
+        const uint64_t one = 1;
+        QCOMPARE(::write(wakeFd, &one, sizeof one), ssize_t(sizeof one));
+    });
+    QCOMPARE(CTavrixHid_WaitForInput(handle, wakeFd, kLongMs), 0);
+    waker.join();
+    QVERIFY2(timer.elapsed() < kLongMs / 2, "a report or a wake ends the wait");
+    uint64_t drained = 0;
+    QCOMPARE(::read(wakeFd, &drained, sizeof drained), ssize_t(sizeof drained));
+
+    QCOMPARE(CTavrixHid_WaitForInput(handle, wakeFd, 30), 0);  // nothing: the time passes
+    peer.closeConnection();
+    QVERIFY(CTavrixHid_HidReadBuff(handle, buffer) <= 0);
+    timer.restart();
+    QCOMPARE(CTavrixHid_WaitForInput(handle, wakeFd, 100), 0);
+    QVERIFY2(timer.elapsed() >= 90, "a keyboard that left must not end the wait");
+    CTavrixHid_Close(handle);
+    QCOMPARE(CTavrixHid_WaitForInput(handle, wakeFd, 0), -1);
+    ::close(wakeFd);
+}
+
 #include "tst_hidtransport.moc"

@@ -479,6 +479,23 @@ private Q_SLOTS:
         e.engine.setLightSynchronize(false);
     }
 
+    // The link deletes the keyboard's I/O object when the keyboard goes, while the engine
+    // still streams; frames and commands queued before that must not reach the freed object.
+    void keyboardGoneWhileSynchronising()
+    {
+        Engine e;
+        auto *hid = new MainHidInterFace(0, QStringLiteral("QR108"));
+        e.engine.setHidInterface(hid);
+        e.engine.setLightTickRunning(true);
+        e.engine.setLightSynchronize(true);
+        delete hid;
+        QCOMPARE(e.engine.hidInterface(), nullptr);
+        e.engine.onDviceUpdateAllKeyColorSendKeyboardHid();
+        e.engine.onSendLightSynchronize0x17Cmd();
+        e.engine.setLightSynchronize(false);
+        e.engine.setLightTickRunning(false);
+    }
+
     // Brightness and colour changes while streaming: the keyboard never gets a black frame
     // (the previews keep the last frame until the next tick renders the new parameters).
     void settingChangesStreamNoBlackFrame()
@@ -693,6 +710,55 @@ private Q_SLOTS:
         delete e.engine.keyButtons[0][1].data();
         e.engine.onDviceUpdateAllKeyColorUI();
         e.engine.onDviceUpdateAllSideLightColorUI();
+    }
+
+    // Static keys and side lights: once the frame is shown and sent the ticks rest; the
+    // keep-alive resends the frame without waking them; a moving mode wakes them, and
+    // Static again lets them rest again.
+    void stillLightRestsItsTicks()
+    {
+        EmuIoFixture emu(QStringLiteral("QR108"));
+        QVERIFY(emu.open());
+        Engine e;
+        e.engine.setHidInterface(emu.hid());
+        colorInfoData stat = record(0, 0);
+        stat.topColorB = 200;
+        e.engine.setKeyboardColorInfoData(stat);
+        e.engine.setSideColorInfoData(record(1, 0));
+        e.engine.setPreviewEnabled(true);
+        e.engine.setLightTickRunning(true);
+        e.engine.setLightSynchronize(true);
+        QTRY_VERIFY(e.engine.areTicksResting());
+        auto *keyTick = e.engine.findChild<updateLightMainThread *>();
+        auto *sideTick = e.engine.findChild<updateLightMainThreadSide *>();
+        QVERIFY(keyTick && sideTick);
+        QSignalSpy keyTicks(keyTick, &updateLightMainThread::sigDviceUpdateAllKeyColor);
+        QSignalSpy sideTicks(sideTick, &updateLightMainThreadSide::sigDviceUpdateAllKeyColorSide);
+
+        EmuKeyboard *keyboard = emu.device()->keyboard();
+        const int colourReports = keyboard->receivedCount(0x0E);
+        e.engine.onSendLightSynchronize0x17Cmd();
+        // 8 key reports and 3 for the 45 side lights.
+        QTRY_VERIFY(keyboard->receivedCount(0x0E) >= colourReports + 11);
+        QTest::qWait(150);
+        QCOMPARE(keyTicks.count(), 0);
+        QCOMPARE(sideTicks.count(), 0);
+        QVERIFY(e.engine.areTicksResting());
+
+        e.engine.keyboardColorInfoDataChanged(record(0, 2));
+        QVERIFY(!e.engine.areTicksResting());
+        QTRY_VERIFY(keyTicks.count() > 20);
+        QVERIFY(!e.engine.areTicksResting());
+        e.engine.keyboardColorInfoDataChanged(stat);
+        QTRY_VERIFY(e.engine.areTicksResting());
+
+        // Stopping and starting again while resting runs the ticks again.
+        e.engine.setLightSynchronize(false);
+        e.engine.setLightTickRunning(false);
+        keyTicks.clear();
+        e.engine.setLightTickRunning(true);
+        QTRY_VERIFY(keyTicks.count() > 0);
+        e.engine.setLightTickRunning(false);
     }
 
     void ticksRunAndStop()

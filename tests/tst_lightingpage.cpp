@@ -482,6 +482,55 @@ private Q_SLOTS:
         QCOMPARE(QColor(stored.bottomColorR, stored.bottomColorG, stored.bottomColorB), QColor(120, 129, 255));
     }
 
+    // A pick on the wheel once coloured the keyboard but left the colour button as it
+    // was, and the wheel showed no sign of where the pick was.
+    void wheelPickShowsOnTheColourButtonAndTheWheel()
+    {
+        page->reloadKeyboardLight();
+        page->findChild<QToolButton *>("toolButton_Breath")->click();
+        auto *top = page->findChild<QPushButton *>("pushButton_TopColor");
+        auto *wheel = page->findChild<SVColorArea *>();
+        QVERIFY(top && wheel);
+        auto buttonColour = [top] {
+            const QImage shot = top->grab().toImage();
+            return QColor(shot.pixel(shot.width() / 2, shot.height() / 2));
+        };
+        QCOMPARE(buttonColour(), QColor(255, 0, 0));
+        const QPoint spot(48, 72);
+        auto darkAroundSpot = [wheel, spot] {
+            const QImage shot = wheel->grab().toImage();
+            int dark = 0;
+            for (int y = spot.y() - 6; y <= spot.y() + 6; ++y)
+                for (int x = spot.x() - 6; x <= spot.x() + 6; ++x)
+                    dark += QColor(shot.pixel(x, y)).lightness() < 80 ? 1 : 0;
+            return dark;
+        };
+        QCOMPARE(darkAroundSpot(), 0);
+
+        // The offscreen platform reads every screen pixel as white.
+        QTest::mousePress(wheel, Qt::LeftButton, {}, spot);
+        QCOMPARE(buttonColour(), QColor(255, 255, 255));
+        QCOMPARE(wheel->pickMark(), spot);
+        QVERIFY(darkAroundSpot() > 10);
+        QTest::mouseRelease(wheel, Qt::LeftButton, {}, spot);
+        colorInfoData stored;
+        QVERIFY(CTavrixXML_SelectProfileColorDataInfo(layer, "1", 0, 1, &stored));
+        QCOMPARE(QColor(stored.topColorR, stored.topColorG, stored.topColorB), QColor(255, 255, 255));
+
+        // The knob darkens the picked colour on the button as well.
+        page->onSVColorAreaMouseIsPress(true);
+        page->onMoveingStatus(50, -180);
+        page->onSVColorAreaMouseIsPress(false);
+        QCOMPARE(buttonColour().rgb(), QColor::fromHsv(0, 0, 127).rgb());
+
+        // A swatch takes over: its colour on the button, no pick mark on the wheel.
+        page->onInstallEventFilterOpen();
+        QTest::mousePress(page->findChild<QLabel *>("label_Color13"), Qt::LeftButton);  // blue
+        QCOMPARE(buttonColour(), QColor(0, 0, 255));
+        QCOMPARE(wheel->pickMark(), QPoint(-1, -1));
+        QCOMPARE(darkAroundSpot(), 0);
+    }
+
     void modeTipNamesTheButton()
     {
         page->onInstallEventFilterOpen();

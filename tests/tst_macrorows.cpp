@@ -1,11 +1,14 @@
 // The event row and the macro list entry of the macro editor.
 
 #include "macros/dcatchkeyandmouseitem.h"
-#include "macros/dmacrolistitem.h"
+#include "macros/dmacrolistview.h"
 #include "macros/macromenutoolwidget.h"
 #include "sdk/tavrixxml.h"
 #include "support/testmain.h"
+#include "widgets/arrowwidget.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -23,6 +26,7 @@ private Q_SLOTS:
     void listEntryClickAndRename();
     void listEntryRenameRefusals();
     void menuEntriesTriggerOnRelease();
+    void listRowsForAssistiveTools();
 };
 
 void TestMacroRows::eventRowShowsEvent_data()
@@ -125,101 +129,177 @@ void TestMacroRows::eventRowSignalsAndDelay()
     QVERIFY(!row->isDeleteButtonShown());
 }
 
-void TestMacroRows::listEntryClickAndRename()
+namespace {
+
+// A list of macros written to a store in a temporary folder.
+struct MacroListFixture
 {
     QTemporaryDir dir;
-    const QByteArray path = QFile::encodeName(dir.filePath("appMacro.xml"));
-    QVERIFY(CTavrixXML_CreateXMLFile(path));
-    QVERIFY(CTavrixXML_CreateMacroXmlParentNode(path, "3", "Macro3"));
-
+    QByteArray path = QFile::encodeName(dir.filePath("appMacro.xml"));
     QWidget host;
-    auto *entry = new DMacroListItem(&host);
-    QCOMPARE(entry->macroIndex(), QString("-1"));
-    QVERIFY(entry->macroName().isEmpty());
-    entry->setMacroXmlPath(path);
-    entry->setMacroInfo("3", "Macro3");
-    host.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&host));
+    DMacroListView *list = new DMacroListView(&host);
 
-    QSignalSpy clicked(entry, &DMacroListItem::sigMacroItemMouseClicked);
-    QSignalSpy renamed(entry, &DMacroListItem::sigModifyMacroItemNameSuccess);
-    QTest::mouseClick(entry, Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
-    QTest::mouseDClick(entry, Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
+    explicit MacroListFixture(const QList<MacroNode> &stored, const QList<MacroNode> &shown)
+    {
+        CTavrixXML_CreateXMLFile(path);
+        for (const MacroNode &node : stored)
+            CTavrixXML_CreateMacroXmlParentNode(path, node.index, node.name);
+        list->setMacroXmlPath(path);
+        list->setMacros(shown);
+        list->resize(300, 400);
+    }
+    explicit MacroListFixture(const QList<MacroNode> &nodes) : MacroListFixture(nodes, nodes) { }
+    QPoint nameAt(int row) const { return list->rowRect(row).topLeft() - list->viewport()->pos() + QPoint(20, 20); }
+    QPoint buttonAt(int row) const { return list->menuButtonRect(row).center() - list->viewport()->pos(); }
+};
+
+}  // namespace
+
+void TestMacroRows::listEntryClickAndRename()
+{
+    MacroListFixture f(QList<MacroNode> {{"3", "Macro3"}, {"7", "Macro7"}});
+    f.host.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.host));
+    QCOMPARE(f.list->macroCount(), 2);
+    QCOMPARE(f.list->selectedRow(), -1);
+
+    QSignalSpy clicked(f.list, &DMacroListView::sigMacroItemMouseClicked);
+    QSignalSpy renamed(f.list, &DMacroListView::sigModifyMacroItemNameSuccess);
+    QWidget *viewport = f.list->viewport();
+    QTest::mouseClick(viewport, Qt::LeftButton, Qt::NoModifier, f.nameAt(1));
+    QTest::mouseDClick(viewport, Qt::LeftButton, Qt::NoModifier, f.nameAt(1));
     QCOMPARE(clicked.count(), 1);
-    QCOMPARE(clicked.first(), (QList<QVariant> {"3", "Macro3"}));
-    QVERIFY(entry->isRenaming());
+    QCOMPARE(clicked.first(), (QList<QVariant> {"7", "Macro7"}));
+    QCOMPARE(f.list->renamingRow(), 1);
+    // Which row shows selected is the editor's choice, not the click's.
+    QCOMPARE(f.list->selectedRow(), -1);
+    // A press below the last row is no click on a macro.
+    QTest::mouseClick(viewport, Qt::LeftButton, Qt::NoModifier, QPoint(20, 3 * DMacroListView::kRowHeight));
+    QCOMPARE(clicked.count(), 1);
 
-    auto *field = entry->findChild<QLineEdit *>("lineEdit_MacroName");
-    QCOMPARE(field->text(), QString("Macro3"));
+    QLineEdit *field = f.list->nameField();
+    QVERIFY(field && field->isVisible());
+    QCOMPARE(field->text(), QString("Macro7"));
     // Cancel drops the typed text; the next rename starts from the stored name.
     field->setText("typed");
-    QTest::mouseClick(entry->findChild<QPushButton *>("pushButton_Cancel"), Qt::LeftButton);
-    QVERIFY(!entry->isRenaming());
-    entry->onMacroModifyNanme();
-    QCOMPARE(field->text(), QString("Macro3"));
+    QTest::mouseClick(f.list->findChild<QPushButton *>("pushButton_Cancel"), Qt::LeftButton);
+    QCOMPARE(f.list->renamingRow(), -1);
+    f.list->startRename(1);
+    field = f.list->nameField();
+    QCOMPARE(field->text(), QString("Macro7"));
 
     field->setText("  Läufer ");
-    QTest::mouseClick(entry->findChild<QPushButton *>("pushButton_Save"), Qt::LeftButton);
+    QTest::mouseClick(f.list->findChild<QPushButton *>("pushButton_Save"), Qt::LeftButton);
     QCOMPARE(renamed.count(), 1);
-    QVERIFY(!entry->isRenaming());
-    QCOMPARE(entry->macroName(), QString("  Läufer "));
+    QCOMPARE(f.list->renamingRow(), -1);
+    QCOMPARE(f.list->macroNameAt(1), QString("  Läufer "));
     QList<MacroNode> nodes;
-    CTavrixXML_SelectMacroAllNodes(path, nodes);
-    QCOMPARE(QString::fromUtf8(nodes.value(0).name), QString("  Läufer "));
-    QCOMPARE(entry->findChild<QLabel *>("label_MacroName")->text(), QString("  Läufer "));
+    CTavrixXML_SelectMacroAllNodes(f.path, nodes);
+    QCOMPARE(QString::fromUtf8(nodes.value(1).name), QString("  Läufer "));
+    QCOMPARE(QString::fromUtf8(nodes.value(0).name), QString("Macro3"));
 }
 
 void TestMacroRows::listEntryRenameRefusals()
 {
-    QTemporaryDir dir;
-    const QByteArray path = QFile::encodeName(dir.filePath("appMacro.xml"));
-    QVERIFY(CTavrixXML_CreateXMLFile(path));
-
-    DMacroListItem entry;
-    entry.setMacroXmlPath(path);
-    entry.setMacroInfo("9", "Gone");  // not in the store: the library refuses
-    QSignalSpy empty(&entry, &DMacroListItem::sigModifyMacroItemNameIsEmpty);
-    QSignalSpy renamed(&entry, &DMacroListItem::sigModifyMacroItemNameSuccess);
-    entry.onMacroModifyNanme();
-    auto *field = entry.findChild<QLineEdit *>("lineEdit_MacroName");
-    auto *save = entry.findChild<QPushButton *>("pushButton_Save");
+    MacroListFixture f({}, {{"9", "Gone"}});  // not in the store: the library refuses
+    QSignalSpy empty(f.list, &DMacroListView::sigModifyMacroItemNameIsEmpty);
+    QSignalSpy renamed(f.list, &DMacroListView::sigModifyMacroItemNameSuccess);
+    QSignalSpy failed(f.list, &DMacroListView::sigModifyMacroItemNameFailed);
+    f.list->startRename(0);
+    QLineEdit *field = f.list->nameField();
+    auto *save = f.list->findChild<QPushButton *>("pushButton_Save");
 
     field->clear();
     save->click();
     QCOMPARE(empty.count(), 1);
-    QVERIFY(entry.isRenaming());
+    QCOMPARE(f.list->renamingRow(), 0);
 
     field->setText("New");
     save->click();
     QCOMPARE(renamed.count(), 0);
-    QVERIFY(entry.isRenaming());
-    QCOMPARE(entry.macroName(), QString("Gone"));
+    QCOMPARE(failed.count(), 1);
+    QVERIFY(!failed.first().first().toString().isEmpty());
+    QCOMPARE(f.list->renamingRow(), 0);
+    QCOMPARE(f.list->macroNameAt(0), QString("Gone"));
     QCOMPARE(field->text(), QString("New"));
 }
 
 void TestMacroRows::menuEntriesTriggerOnRelease()
 {
-    DMacroListItem entry;
-    entry.setMacroInfo("5", "Five");
-    QSignalSpy exported(&entry, &DMacroListItem::sigExportMacroChildList);
-    QSignalSpy deleted(&entry, &DMacroListItem::sigDeleteMacro);
+    MacroListFixture f({}, {{"4", "Four"}, {"5", "Five"}});
+    f.host.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.host));
+    QSignalSpy exported(f.list, &DMacroListView::sigExportMacroChildList);
+    QSignalSpy deleted(f.list, &DMacroListView::sigDeleteMacro);
+    QSignalSpy clicked(f.list, &DMacroListView::sigMacroItemMouseClicked);
 
-    entry.findChild<QPushButton *>("pushButton_MacroOperate")->click();
-    QVERIFY(entry.popupFrame());
-    auto *menu = entry.findChild<macroMenuToolWidget *>();
+    // The menu button opens the menu on its click and does not choose the macro.
+    QTest::mouseClick(f.list->viewport(), Qt::LeftButton, Qt::NoModifier, f.buttonAt(1));
+    QCOMPARE(clicked.count(), 0);
+    QVERIFY(f.list->popupFrame());
+    auto *menu = f.list->popupFrame()->findChild<macroMenuToolWidget *>();
     QVERIFY(menu);
     QSignalSpy closed(menu, &macroMenuToolWidget::sigCloseMenuWidow);
     QTest::mouseRelease(menu->findChild<QLabel *>("label_Export"), Qt::RightButton);
     QCOMPARE(closed.count(), 1);
     QCOMPARE(exported.count(), 1);
     QCOMPARE(exported.first(), (QList<QVariant> {"5", "Five"}));
-    QVERIFY(!entry.popupFrame()->isVisible());
+    QVERIFY(!f.list->popupFrame()->isVisible());
 
     QTest::mouseRelease(menu->findChild<QLabel *>("label_Delete"), Qt::LeftButton);
     QCOMPARE(deleted.count(), 1);
+    QCOMPARE(deleted.first(), (QList<QVariant> {"5", "Five"}));
     QTest::mouseRelease(menu->findChild<QLabel *>("label_ModifyNanme"), Qt::LeftButton);
-    QVERIFY(entry.isRenaming());
+    QCOMPARE(f.list->renamingRow(), 1);
     QCOMPARE(menu->findChild<QLabel *>("label_Delete")->text(), QObject::tr("Delete"));
+
+    // A press that leaves the button before its release opens nothing.
+    QPointer<ArrowWidget> first = f.list->popupFrame();
+    QTest::mousePress(f.list->viewport(), Qt::LeftButton, Qt::NoModifier, f.buttonAt(0));
+    QTest::mouseRelease(f.list->viewport(), Qt::LeftButton, Qt::NoModifier, f.nameAt(0));
+    QCOMPARE(f.list->popupFrame(), first.data());
+}
+
+// What assistive tools see: one list item per macro, named after it, whose press action
+// chooses the macro as a click does and whose menu action opens its menu; the name field
+// of a rename joins the tree.
+void TestMacroRows::listRowsForAssistiveTools()
+{
+    MacroListFixture f(QList<MacroNode> {{"1", "Alpha"}, {"2", "Beta"}});
+    f.host.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.host));
+    QAccessibleInterface *list = QAccessible::queryAccessibleInterface(f.list);
+    QVERIFY(list);
+    QCOMPARE(list->role(), QAccessible::List);
+    QCOMPARE(list->childCount(), 2);
+    QAccessibleInterface *beta = list->child(1);
+    QCOMPARE(beta->role(), QAccessible::ListItem);
+    QCOMPARE(beta->text(QAccessible::Name), QString("Beta"));
+    QVERIFY(beta->rect().isValid());
+    QVERIFY(beta->state().selectable && !beta->state().selected);
+
+    QSignalSpy clicked(f.list, &DMacroListView::sigMacroItemMouseClicked);
+    beta->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(clicked.count(), 1);
+    QCOMPARE(clicked.first(), (QList<QVariant> {"2", "Beta"}));
+    f.list->setSelectedRow(1);
+    QVERIFY(beta->state().selected);
+
+    QVERIFY(beta->actionInterface()->actionNames().contains(QAccessibleActionInterface::showMenuAction()));
+    beta->actionInterface()->doAction(QAccessibleActionInterface::showMenuAction());
+    QVERIFY(f.list->popupFrame() && f.list->popupFrame()->isVisible());
+    f.list->popupFrame()->hide();
+
+    f.list->startRename(0);
+    QCOMPARE(list->childCount(), 3);
+    QCOMPARE(list->child(2)->object(), f.list->nameField()->parent());
+    f.list->cancelRename();
+    QCOMPARE(list->childCount(), 2);
+
+    // A new list of macros is a new set of rows.
+    f.list->setMacros({{"8", "Gamma"}});
+    QCOMPARE(list->childCount(), 1);
+    QCOMPARE(list->child(0)->text(QAccessible::Name), QString("Gamma"));
 }
 
 TAVRIX_TEST_MAIN(TestMacroRows)

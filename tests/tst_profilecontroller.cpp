@@ -2,8 +2,9 @@
 #include "devicelink/ddevicehidcmdsend.h"
 #include "devicepage/profilecontroller.h"
 #include "devicepage/profiledefaults.h"
-#include "sdk/devicecatalogue.h"
 #include "keyboardview/keyboardbutcustom.h"
+#include "sdk/devicecatalogue.h"
+#include "sdk/xmlstore/storefiles.h"
 #include "support/emuiofixture.h"
 #include "support/kbemuexpect.h"
 #include "support/storefixture.h"
@@ -11,6 +12,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTimer>
 
@@ -340,7 +342,7 @@ private Q_SLOTS:
         QTest::newRow("dot") << "."
                              << "";
         QTest::newRow("characters typed file names refuse") << "a<b>:\"c|d?e*f&g"
-                                                           << "a_b___c_d_e_f_g";
+                                                            << "a_b___c_d_e_f_g";
     }
 
     void exportFileName()
@@ -428,6 +430,20 @@ private Q_SLOTS:
         QCOMPARE(customLightKeys(layer, 2, "0"), customLightKeys(layer, 1, "0"));
         QTRY_COMPARE(EmuExpect::without(emu.device()->receivedReports(), {0x00}).size(), 3);
         KBEMU_COMPARE_REPORTS(*emu.device(), "00 14", "01 13 00 00 00 01 01", "01 13 02 00 00 01");
+    }
+
+    // A new profile's defaults (about a hundred store changes) and a reset reach the
+    // disk in one synced write each, so neither holds the window on a busy disk.
+    void createAndResetWriteTheFileOnce()
+    {
+        int writes = 0;
+        xmlstore::setWriteHook([&writes](const QByteArray &) { ++writes; });
+        const auto removeHook = qScopeGuard([] { xmlstore::setWriteHook(nullptr); });
+        QVERIFY(controller->createProfile());
+        QCOMPARE(writes, 1);
+        QCOMPARE(customLightKeys(layer, 2, "0"), customLightKeys(layer, 1, "0"));
+        QVERIFY(controller->resetProfile());
+        QCOMPARE(writes, 2);
     }
 
     void resetAnsweredNo()
@@ -683,7 +699,11 @@ private Q_SLOTS:
         QVERIFY(!controller->saveCustomLightColors(-1));
         QCOMPARE(StoreFixture::bytes(layer), before);
 
+        int writes = 0;
+        xmlstore::setWriteHook([&writes](const QByteArray &) { ++writes; });
         QVERIFY(controller->saveCustomLightColors(1));
+        xmlstore::setWriteHook(nullptr);
+        QCOMPARE(writes, 1);  // the clear and every key, in one write
         QList<CustomLightDataInfo> stored;
         CTavrixXML_ProFileCustomLightInfoSelectAll(layer, "1", "1", stored);
         QCOMPARE(stored.size(), 2);

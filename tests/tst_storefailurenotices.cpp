@@ -18,10 +18,8 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QToolButton>
-#include <csignal>
 #include <functional>
 #include <memory>
-#include <sys/resource.h>
 
 namespace {
 
@@ -33,21 +31,6 @@ public:
     bool confirmReset() override { return true; }
     bool confirmOverwrite(const QString &) override { return true; }
 };
-
-// Runs action with the process unable to grow any file past limit bytes, which
-// the store meets like a full disk.
-void withFileSizeLimit(qint64 limit, const std::function<void()> &action)
-{
-    struct rlimit previous;
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &previous), 0);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit tight = previous;
-    tight.rlim_cur = rlim_t(limit);
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &tight), 0);
-    action();
-    setrlimit(RLIMIT_FSIZE, &previous);
-    std::signal(SIGXFSZ, previousHandler);
-}
 
 }  // namespace
 
@@ -96,7 +79,7 @@ private Q_SLOTS:
                 if (caller == "custom light")
                     page.findChild<QToolButton *>("toolButton_CustomLed")->click();
                 connect(&page, &DLightsConfigPage::sigSomeMessageTip_LightsConfigPage, this, told);
-                withFileSizeLimit(20, [&] {
+                StoreFixture::withFileSizeLimit(20, [&] {
                     if (caller == "light") {
                         // A slider drag: one write per step.
                         for (int step = 0; step < 4; ++step)
@@ -118,7 +101,7 @@ private Q_SLOTS:
             page.onCurIndexChanged_Key(KeyFunctionPages::Disable);
             auto *ok = page.functionPage(KeyFunctionPages::Disable)->findChild<QPushButton *>("pushButton_OK");
             QVERIFY(ok);
-            withFileSizeLimit(20, [&] { ok->click(); });
+            StoreFixture::withFileSizeLimit(20, [&] { ok->click(); });
             dm->clearClickedKey();
         } else {
             YesDialogs dialogs;
@@ -131,12 +114,15 @@ private Q_SLOTS:
             // Room for the profile itself but not for all of its default lights
             // (under the limit the presets cannot be copied out, so a reset
             // profile is small).
-            withFileSizeLimit(caller == "create" ? size + 300 : 800, [&] {
+            // Either is written whole or not at all: the file keeps its old bytes.
+            const QByteArray before = StoreFixture::bytes(layer);
+            StoreFixture::withFileSizeLimit(caller == "create" ? size + 300 : 800, [&] {
                 if (caller == "create")
-                    QVERIFY(controller.createProfile());
+                    QVERIFY(!controller.createProfile());
                 else
-                    QVERIFY(controller.resetProfile());
+                    QVERIFY(!controller.resetProfile());
             });
+            QCOMPARE(StoreFixture::bytes(layer), before);
         }
 
         const QString full = CTavrixXML_FailureText({CTavrixXMLFailureKind::DiskFull, layer, 0, QString()});

@@ -15,9 +15,10 @@
 #include <csignal>
 #include <cstring>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
-using xmlstore::clearStoreCache;
+using namespace xmlstore;
 
 namespace {
 
@@ -88,6 +89,9 @@ private Q_SLOTS:
     void failuresSayWhy();
     void damagedFileMovedAside();
     void leftoverSaveFilesRemoved();
+    void oversizedStoresAreRefusedWithTheirReason_data();
+    void oversizedStoresAreRefusedWithTheirReason();
+    void writesAboveTheLimitAreRefused();
 };
 
 void TestXmlStoreFiles::brokenFilesFailAndStayUntouched_data()
@@ -258,9 +262,12 @@ void TestXmlStoreFiles::shippedPresets_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("model");
-    QTest::newRow("full size") << "customLightDefaultConfig.xml" << "QR108";
-    QTest::newRow("84 keys") << "customLightDefaultConfig_84.xml" << "QB84";
-    QTest::newRow("68 keys") << "customLightDefaultConfig_68.xml" << "QM68";
+    QTest::newRow("full size") << "customLightDefaultConfig.xml"
+                               << "QR108";
+    QTest::newRow("84 keys") << "customLightDefaultConfig_84.xml"
+                             << "QB84";
+    QTest::newRow("68 keys") << "customLightDefaultConfig_68.xml"
+                             << "QM68";
 }
 
 void TestXmlStoreFiles::shippedPresets()
@@ -400,6 +407,16 @@ void TestXmlStoreFiles::failuresSayWhy()
     QCOMPARE(int(CTavrixXML_LastFailure().kind), int(CTavrixXMLFailureKind::CannotWrite));
     QVERIFY(CTavrixXML_FailureText(CTavrixXML_LastFailure()).contains("store.xml"));
 
+    // A profile that is a link to a FIFO is never opened (the read would wait for a
+    // writer for ever) and is told as a file that cannot be opened, not as a missing one.
+    const QByteArray fifo = fx.path("fifo");
+    QCOMPARE(::mkfifo(fifo.constData(), 0600), 0);
+    QVERIFY(QFile::link(QFile::decodeName(fifo), QFile::decodeName(fx.path("appProfile_Default.xml"))));
+    QVERIFY(!CTavrixXML_SelectProFileAllNodes(fx.path("appProfile_Default.xml"), nodes));
+    QCOMPARE(int(CTavrixXML_LastFailure().kind), int(CTavrixXMLFailureKind::CannotOpen));
+    QVERIFY(!CTavrixXML_CreateXMLFile(fx.path("appProfile_Default.xml")));
+    QCOMPARE(int(CTavrixXML_LastFailure().kind), int(CTavrixXMLFailureKind::CannotOpen));
+
     // A full disk (a file-size limit stands in for it).
     struct rlimit previous;
     QCOMPARE(getrlimit(RLIMIT_FSIZE, &previous), 0);
@@ -457,9 +474,30 @@ void TestXmlStoreFiles::leftoverSaveFilesRemoved()
     StoreFixture fx;
     const QString folder = QFile::decodeName(fx.path(""));
     QDir(folder).mkpath("QR108/SN1");
-    const QStringList leftovers = {"appMacro.xml.Ab12Cd", "QR108/SN1/appProfile_FN.xml.x9Y8z7"};
-    const QStringList kept = {"appMacro.xml", "appMacro.xml.damaged-20260101-120000", "notes.txt.Ab12Cd",
-                              "QR108/SN1/appProfile_FN.xml", "QR108/SN1/appProfile_FN.xml.bak"};
+    // The name a save writes under before it replaces the file: caught while it exists.
+    QStringList during;
+    setWriteHook([&during, folder](const QByteArray &) {
+        during = QDir(folder + "/QR108/SN1").entryList(QDir::Files | QDir::Hidden);
+    });
+    QVERIFY(CTavrixXML_CreateXMLFile(QFile::encodeName(folder + "/QR108/SN1/appProfile_FN.xml")));
+    setWriteHook(nullptr);
+    QCOMPARE(during.size(), 1);
+    const QString saveTemp = "QR108/SN1/" + during.first();
+
+    const QStringList leftovers = {".appMacro.xml.quorin-save-Ab12Cd", saveTemp};
+    // The user's own files, whatever they look like; also names of the "<name>.XXXXXX"
+    // form that other programs (and earlier versions) use: they cannot be told apart
+    // from a user's "appMacro.xml.before".
+    const QStringList kept = {"appMacro.xml",
+                              "appMacro.xml.damaged-20260101-120000",
+                              "notes.txt.Ab12Cd",
+                              "appMacro.xml.before",
+                              "QR108/SN1/appProfile_FN.xml",
+                              "QR108/SN1/appProfile_FN.xml.bak",
+                              "QR108/SN1/appProfile_Default.xml.backup",
+                              "appMacro.xml.Ab12Cd",
+                              ".appMacro.xml.quorin-save-",
+                              "appMacro.xml.quorin-save-Ab12Cd"};
     for (const QString &name : leftovers + kept)
         StoreFixture::write(QFile::encodeName(folder + "/" + name), "x");
     QCOMPARE(CTavrixXML_RemoveLeftoverTempFiles(QFile::encodeName(folder)), leftovers.size());
@@ -467,6 +505,74 @@ void TestXmlStoreFiles::leftoverSaveFilesRemoved()
         QVERIFY2(!QFile::exists(folder + "/" + name), qPrintable(name));
     for (const QString &name : kept)
         QVERIFY2(QFile::exists(folder + "/" + name), qPrintable(name));
+}
+
+void TestXmlStoreFiles::oversizedStoresAreRefusedWithTheirReason_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("line");  // -1: accepted; 0: the file is too large; else the line of the text
+    const QByteArray longest(kMaxTextBytes, 'n');
+    QTest::newRow("longest name") << store("<profile index=\"1\" name=\"" + longest + "\"/>") << -1;
+    QTest::newRow("name one byte longer") << store("<profile index=\"1\" name=\"" + longest + "n\"/>") << 3;
+    QTest::newRow("encoded name too long")
+        << store("<macro index=\"1\" nameBase64=\"" + QByteArray(kMaxTextBytes + 3, '\x01').toBase64() + "\"/>") << 3;
+    const QByteArray largest = store(QByteArray(int(kMaxFileSize) - store("").size(), ' '));
+    QTest::newRow("largest file") << largest << -1;
+    QTest::newRow("one byte larger") << largest + ' ' << 0;
+}
+
+// Files no store of the program reaches are refused before they can hold the window
+// for seconds: named damaged, with the reason, and moved aside if the user says so.
+void TestXmlStoreFiles::oversizedStoresAreRefusedWithTheirReason()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(int, line);
+    StoreFixture fx;
+    const QByteArray file = fx.path("appMacro.xml");
+    StoreFixture::write(file, content);
+    QList<MacroNode> macros;
+    const bool read = CTavrixXML_SelectMacroAllNodes(file, macros);
+    const CTavrixXMLFailure failure = CTavrixXML_LastFailure();
+    QCOMPARE(read, line < 0);
+    if (read)
+        return;
+    QCOMPARE(int(failure.kind), int(CTavrixXMLFailureKind::TooLarge));
+    QCOMPARE(failure.line, line);
+    const QString text = CTavrixXML_FailureText(failure);
+    QVERIFY2(text.contains(line ? QString("longer than %1 KB").arg(kMaxTextBytes / 1024)
+                                : QString("larger than %1 MB").arg(kMaxFileSize / (1024 * 1024))),
+             qPrintable(text));
+    QStringList asked;
+    StoreFileQuestion::reset();
+    StoreFileQuestion::setAsker([&asked](QWidget *, const QString &question) {
+        asked << question;
+        return StoreFileQuestion::MoveAside;
+    });
+    const bool movedAside = StoreFileQuestion::handle(nullptr, failure);
+    StoreFileQuestion::setAsker([](QWidget *, const QString &) { return StoreFileQuestion::Keep; });
+    QVERIFY(movedAside);
+    QCOMPARE(asked.size(), 1);
+    QVERIFY(asked.first().startsWith(text));
+    QVERIFY(!QFile::exists(QFile::decodeName(file)));
+}
+
+// A write that would make a file the next read refuses is not made.
+void TestXmlStoreFiles::writesAboveTheLimitAreRefused()
+{
+    StoreFixture fx;
+    const QByteArray file = fx.path("appMacro.xml");
+    StoreFixture::write(file, kGood);
+    StoreDocument doc;
+    Macro macro;
+    macro.index = 1;
+    macro.name = QByteArray(kMaxTextBytes, 'm');
+    for (int i = 1; i * kMaxTextBytes <= kMaxFileSize; ++i) {
+        macro.index = i;
+        doc.macros.append(macro);
+    }
+    QVERIFY(!writeStore(file, doc));
+    QCOMPARE(int(CTavrixXML_LastFailure().kind), int(CTavrixXMLFailureKind::CannotWrite));
+    QCOMPARE(StoreFixture::bytes(file), kGood);
 }
 
 TAVRIX_TEST_MAIN(TestXmlStoreFiles)

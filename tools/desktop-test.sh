@@ -18,7 +18,7 @@ pattern="${1:-}"
 shots="$build/tests/screenshots/desktop"
 mkdir -p "$shots"
 
-for tool in Xvfb openbox xdotool xwininfo xprop import; do
+for tool in Xvfb openbox xcompmgr xdotool xwininfo xprop import; do
   command -v "$tool" >/dev/null || { echo "desktop-test: $tool is missing (tools/install-deps.sh)" >&2; exit 1; }
 done
 for exe in quorin-driver kbemu faketray; do
@@ -184,12 +184,26 @@ run_case() {
 # a key's hover mark goes when the pointer glides into its tip.
 case_popups_with_real_pointer() {
   new_user popups
+  run_popup_test 0
+}
+
+# The pop-ups' pictures once more with a compositing manager (xcompmgr) running:
+# drawn whole there too, with their soft shadow instead of the cut-out shape.
+case_popups_drawn_whole_with_compositor() {
+  new_user composed
+  xcompmgr >"$work/xcompmgr.log" 2>&1 &
+  pids+=($!)
+  run_popup_test 1 popupsDrawnWholeInPlace
+}
+
+run_popup_test() {  # COMPOSITOR(0/1) [TEST FUNCTIONS]
+  local compositor="$1"; shift
   local out
-  out="$(cd "$build" && env $(user_env) TAVRIX_DESKTOP=1 TAVRIX_SOURCE_DIR="$top" TAVRIX_BIN_DIR="$bin" \
-    timeout 120 "$build/tests/tst_desktoppopups" 2>&1)"
+  out="$(cd "$build" && env $(user_env) TAVRIX_DESKTOP=1 TAVRIX_COMPOSITOR="$compositor" TAVRIX_SOURCE_DIR="$top" \
+    TAVRIX_BIN_DIR="$bin" timeout 120 "$build/tests/tst_desktoppopups" "$@" 2>&1)"
   local code=$?
   echo "$out" | grep -E '^(PASS|FAIL|SKIP|Totals)' | sed 's/^/    /'
-  [ $code -eq 0 ] || fail "tst_desktoppopups failed ($code)"
+  [ $code -eq 0 ] || { fail "tst_desktoppopups failed ($code)"; echo "$out" | grep -A3 '^FAIL' | sed 's/^/    /'; }
   echo "$out" | grep -q '^SKIP' && fail "tst_desktoppopups skipped"
 }
 
@@ -362,7 +376,7 @@ case_crash_told_once() {
   check "no notice for the same dump again" no_crash_notice
 }
 
-for name in popups_with_real_pointer window_moves window_resizes window_fits_small_screen close_without_tray_quits \
+for name in popups_with_real_pointer popups_drawn_whole_with_compositor window_moves window_resizes window_fits_small_screen close_without_tray_quits \
   autoup_without_tray_minimised tray_close_hides_and_quit_ends dialog_closed_while_hidden \
   tray_gone_window_back crash_told_once; do
   run_case "$name"

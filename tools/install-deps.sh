@@ -13,7 +13,7 @@ PACKAGES=(
   clang libclang-rt-14-dev
   xvfb xauth fonts-wqy-microhei fonts-dejavu-core
   python3
-  openbox xdotool x11-utils imagemagick xcompmgr
+  openbox xcompmgr xdotool x11-utils imagemagick
   desktop-file-utils appstream lintian dpkg-dev file inotify-tools
   stress-ng
 )

@@ -27,6 +27,14 @@
         <source>The file %1 is damaged</source>
         <translation>الملف %1 تالف</translation>
     </message>
+    <message>
+        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KB, more than any settings file holds</source>
+        <translation>الملف %1 تالف (السطر %2): يحتوي على نص أطول من %3 ك.ب، أكثر مما يحتويه أي ملف إعدادات</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: it is larger than %2 MB, more than any settings file holds</source>
+        <translation>الملف %1 تالف: حجمه أكبر من %2 م.ب، أكثر مما يحتويه أي ملف إعدادات</translation>
+    </message>
 </context>
 <context>
     <name>DAllKeysShowPage</name>

@@ -27,6 +27,14 @@
         <source>The file %1 is damaged</source>
         <translation>Soubor %1 je poškozen</translation>
     </message>
+    <message>
+        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KB, more than any settings file holds</source>
+        <translation>Soubor %1 je poškozený (řádek %2): obsahuje text delší než %3 KB, víc, než obsahuje jakýkoli soubor nastavení</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: it is larger than %2 MB, more than any settings file holds</source>
+        <translation>Soubor %1 je poškozený: je větší než %2 MB, větší než jakýkoli soubor nastavení</translation>
+    </message>
 </context>
 <context>
     <name>DAllKeysShowPage</name>

@@ -27,6 +27,14 @@
         <source>The file %1 is damaged</source>
         <translation>The file %1 is damaged</translation>
     </message>
+    <message>
+        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KB, more than any settings file holds</source>
+        <translation>The file %1 is damaged (line %2): it holds a text longer than %3 KB, more than any settings file holds</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: it is larger than %2 MB, more than any settings file holds</source>
+        <translation>The file %1 is damaged: it is larger than %2 MB, more than any settings file holds</translation>
+    </message>
 </context>
 <context>
     <name>DAllKeysShowPage</name>

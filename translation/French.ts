@@ -27,6 +27,14 @@
         <source>The file %1 is damaged</source>
         <translation>Le fichier %1 est endommagé</translation>
     </message>
+    <message>
+        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KB, more than any settings file holds</source>
+        <translation>Le fichier %1 est endommagé (ligne %2) : il contient un texte de plus de %3 Ko, plus qu'aucun fichier de paramètres n'en contient</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: it is larger than %2 MB, more than any settings file holds</source>
+        <translation>Le fichier %1 est endommagé : il dépasse %2 Mo, plus qu'aucun fichier de paramètres</translation>
+    </message>
 </context>
 <context>
     <name>DAllKeysShowPage</name>

@@ -27,6 +27,14 @@
         <source>The file %1 is damaged</source>
         <translation>Die Datei %1 ist beschädigt</translation>
     </message>
+    <message>
+        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KB, more than any settings file holds</source>
+        <translation>Die Datei %1 ist beschädigt (Zeile %2): Sie enthält einen Text von mehr als %3 KB, mehr als jede Einstellungsdatei enthält</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: it is larger than %2 MB, more than any settings file holds</source>
+        <translation>Die Datei %1 ist beschädigt: Sie ist größer als %2 MB, größer als jede Einstellungsdatei</translation>
+    </message>
 </context>
 <context>
     <name>DAllKeysShowPage</name>

@@ -27,6 +27,14 @@
         <source>The file %1 is damaged</source>
         <translation>Il file %1 è danneggiato</translation>
     </message>
+    <message>
+        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KB, more than any settings file holds</source>
+        <translation>Il file %1 è danneggiato (riga %2): contiene un testo più lungo di %3 KB, più di quanto contenga qualsiasi file di impostazioni</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: it is larger than %2 MB, more than any settings file holds</source>
+        <translation>Il file %1 è danneggiato: è più grande di %2 MB, più di qualsiasi file di impostazioni</translation>
+    </message>
 </context>
 <context>
     <name>DAllKeysShowPage</name>

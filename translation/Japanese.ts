@@ -27,6 +27,14 @@
         <source>The file %1 is damaged</source>
         <translation>ファイル %1 は破損しています</translation>
     </message>
+    <message>
+        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KB, more than any settings file holds</source>
+        <translation>ファイル %1 は破損しています（%2 行目）：%3 KB を超えるテキストが含まれており、どの設定ファイルの内容よりも大きすぎます</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: it is larger than %2 MB, more than any settings file holds</source>
+        <translation>ファイル %1 は破損しています：%2 MB を超えており、どの設定ファイルよりも大きすぎます</translation>
+    </message>
 </context>
 <context>
     <name>DAllKeysShowPage</name>

@@ -27,6 +27,14 @@
         <source>The file %1 is damaged</source>
         <translation>파일 %1이(가) 손상되었습니다</translation>
     </message>
+    <message>
+        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KB, more than any settings file holds</source>
+        <translation>파일 %1이(가) 손상되었습니다(%2번째 줄): %3 KB보다 긴 텍스트가 있어 어떤 설정 파일보다도 큽니다</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: it is larger than %2 MB, more than any settings file holds</source>
+        <translation>파일 %1이(가) 손상되었습니다: %2 MB보다 커서 어떤 설정 파일보다도 큽니다</translation>
+    </message>
 </context>
 <context>
     <name>DAllKeysShowPage</name>

@@ -27,6 +27,14 @@
         <source>The file %1 is damaged</source>
         <translation>Plik %1 jest uszkodzony</translation>
     </message>
+    <message>
+        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KB, more than any settings file holds</source>
+        <translation>Plik %1 jest uszkodzony (wiersz %2): zawiera tekst dłuższy niż %3 KB, więcej niż zawiera jakikolwiek plik ustawień</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: it is larger than %2 MB, more than any settings file holds</source>
+        <translation>Plik %1 jest uszkodzony: jest większy niż %2 MB, większy niż jakikolwiek plik ustawień</translation>
+    </message>
 </context>
 <context>
     <name>DAllKeysShowPage</name>

@@ -27,6 +27,14 @@
         <source>The file %1 is damaged</source>
         <translation>O arquivo %1 está danificado</translation>
     </message>
+    <message>
+        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KB, more than any settings file holds</source>
+        <translation>O ficheiro %1 está danificado (linha %2): contém um texto com mais de %3 KB, mais do que qualquer ficheiro de definições contém</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: it is larger than %2 MB, more than any settings file holds</source>
+        <translation>O ficheiro %1 está danificado: tem mais de %2 MB, mais do que qualquer ficheiro de definições</translation>
+    </message>
 </context>
 <context>
     <name>DAllKeysShowPage</name>

@@ -27,6 +27,14 @@
         <source>The file %1 is damaged</source>
         <translation>Файл %1 повреждён</translation>
     </message>
+    <message>
+        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KB, more than any settings file holds</source>
+        <translation>Файл %1 повреждён (строка %2): в нём текст длиннее %3 КБ, больше, чем в любом файле настроек</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: it is larger than %2 MB, more than any settings file holds</source>
+        <translation>Файл %1 повреждён: он больше %2 МБ, больше любого файла настроек</translation>
+    </message>
 </context>
 <context>
     <name>DAllKeysShowPage</name>

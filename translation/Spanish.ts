@@ -27,6 +27,14 @@
         <source>The file %1 is damaged</source>
         <translation>El archivo %1 está dañado</translation>
     </message>
+    <message>
+        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KB, more than any settings file holds</source>
+        <translation>El archivo %1 está dañado (línea %2): contiene un texto de más de %3 KB, más de lo que contiene cualquier archivo de configuración</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: it is larger than %2 MB, more than any settings file holds</source>
+        <translation>El archivo %1 está dañado: ocupa más de %2 MB, más de lo que ocupa cualquier archivo de configuración</translation>
+    </message>
 </context>
 <context>
     <name>DAllKeysShowPage</name>

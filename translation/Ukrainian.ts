@@ -27,6 +27,14 @@
         <source>The file %1 is damaged</source>
         <translation>Файл %1 пошкоджено</translation>
     </message>
+    <message>
+        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KB, more than any settings file holds</source>
+        <translation>Файл %1 пошкоджено (рядок %2): у ньому текст довший за %3 КБ, більше, ніж у будь-якому файлі налаштувань</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: it is larger than %2 MB, more than any settings file holds</source>
+        <translation>Файл %1 пошкоджено: він більший за %2 МБ, більший за будь-який файл налаштувань</translation>
+    </message>
 </context>
 <context>
     <name>DAllKeysShowPage</name>

@@ -27,6 +27,14 @@
         <source>The file %1 is damaged</source>
         <translation>文件 %1 已损坏</translation>
     </message>
+    <message>
+        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KB, more than any settings file holds</source>
+        <translation>文件 %1 已损坏（第 %2 行）：其中的文本超过 %3 KB，超出任何设置文件的容量</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: it is larger than %2 MB, more than any settings file holds</source>
+        <translation>文件 %1 已损坏：其大小超过 %2 MB，超出任何设置文件的容量</translation>
+    </message>
 </context>
 <context>
     <name>DAllKeysShowPage</name>

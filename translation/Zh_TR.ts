@@ -27,6 +27,14 @@
         <source>The file %1 is damaged</source>
         <translation>檔案 %1 已損壞</translation>
     </message>
+    <message>
+        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KB, more than any settings file holds</source>
+        <translation>檔案 %1 已損壞（第 %2 行）：其中的文字超過 %3 KB，超出任何設定檔的容量</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: it is larger than %2 MB, more than any settings file holds</source>
+        <translation>檔案 %1 已損壞：其大小超過 %2 MB，超出任何設定檔的容量</translation>
+    </message>
 </context>
 <context>
     <name>DAllKeysShowPage</name>

@@ -168,8 +168,7 @@ public:
         QApplication::sendEvent(target, &press);
         if (!target)
             return;  // the press closed what it was on
-        QMouseEvent release(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton, Qt::NoButton,
-                            Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(target, &release);
     }
 };
@@ -235,7 +234,7 @@ public:
         const QRect local = s.rect(m_row, m_column);
         return QRect(m_grid->mapToGlobal(local.topLeft()), local.size());
     }
-    QAccessible::Role role() const override { return QAccessible::Cell; }
+    QAccessible::Role role() const override { return source().cellRole; }
     QAccessible::State state() const override
     {
         QAccessible::State s;
@@ -243,6 +242,11 @@ public:
             s.invisible = true;
         if (m_grid && !m_grid->isEnabled())
             s.disabled = true;
+        const GridSource source = this->source();
+        if (source.selected) {
+            s.selectable = true;
+            s.selected = source.selected(m_row, m_column);
+        }
         return s;
     }
     void *interface_cast(QAccessible::InterfaceType t) override
@@ -253,15 +257,25 @@ public:
     }
     QStringList actionNames() const override
     {
-        if (!m_grid || !m_grid->isEnabled() || !source().press)
-            return {};
-        return {pressAction()};
+        const GridSource s = source();
+        QStringList names;
+        if (!m_grid || !m_grid->isEnabled())
+            return names;
+        if (s.press)
+            names << pressAction();
+        if (s.menu)
+            names << showMenuAction();
+        return names;
     }
     void doAction(const QString &action) override
     {
         const GridSource s = source();
-        if (action == pressAction() && m_grid && m_grid->isEnabled() && s.press)
+        if (!m_grid || !m_grid->isEnabled())
+            return;
+        if (action == pressAction() && s.press)
             s.press(m_row, m_column);
+        else if (action == showMenuAction() && s.menu)
+            s.menu(m_row, m_column);
     }
     QStringList keyBindingsForAction(const QString &) const override { return {}; }
 
@@ -276,6 +290,7 @@ class GridWidget : public QAccessibleWidget
 {
 public:
     explicit GridWidget(QWidget *w) : QAccessibleWidget(w, QAccessible::Table) { }
+    QAccessible::Role role() const override { return source().role; }
     ~GridWidget() override
     {
         for (QAccessible::Id id : qAsConst(m_cells))
@@ -284,15 +299,23 @@ public:
 
     GridSource source() const { return registry().value(widget()).grid; }
 
+    QList<QWidget *> extras() const
+    {
+        const GridSource s = source();
+        return s.extraChildren ? s.extraChildren() : QList<QWidget *>();
+    }
     int childCount() const override
     {
         const GridSource s = source();
-        return s.rows * s.columns;
+        return s.rows * s.columns + extras().size();
     }
     QAccessibleInterface *child(int index) const override
     {
         const GridSource s = source();
-        if (index < 0 || index >= s.rows * s.columns)
+        const int cells = s.rows * s.columns;
+        if (index >= cells && index < childCount())
+            return QAccessible::queryAccessibleInterface(extras().at(index - cells));
+        if (index < 0 || index >= cells)
             return nullptr;
         auto found = m_cells.constFind(index);
         if (found != m_cells.constEnd())
@@ -306,6 +329,10 @@ public:
         for (auto it = m_cells.constBegin(); it != m_cells.constEnd(); ++it)
             if (QAccessible::accessibleInterface(it.value()) == child)
                 return it.key();
+        const QList<QWidget *> more = extras();
+        for (int i = 0; i < more.size(); ++i)
+            if (child && child->object() == more.at(i))
+                return source().rows * source().columns + i;
         return -1;
     }
     QAccessibleInterface *childAt(int x, int y) const override
@@ -393,18 +420,12 @@ QAccessibleInterface *factory(const QString &, QObject *object)
     const auto spec = registry().constFind(object);
     if (spec != registry().constEnd()) {
         switch (spec->kind) {
-        case Kind::Pressable:
-            return new PressableWidget(widget);
-        case Kind::Hidden:
-            return new HiddenWidget(widget);
-        case Kind::Value:
-            return new ValueWidget(widget);
-        case Kind::Notice:
-            return new NoticeWidget(widget);
-        case Kind::Selectable:
-            return new SelectableWidget(widget);
-        case Kind::Grid:
-            return new GridWidget(widget);
+        case Kind::Pressable: return new PressableWidget(widget);
+        case Kind::Hidden: return new HiddenWidget(widget);
+        case Kind::Value: return new ValueWidget(widget);
+        case Kind::Notice: return new NoticeWidget(widget);
+        case Kind::Selectable: return new SelectableWidget(widget);
+        case Kind::Grid: return new GridWidget(widget);
         }
     }
     auto *button = qobject_cast<QAbstractButton *>(object);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QAccessible>
+#include <QList>
 #include <QRect>
 #include <QString>
 
@@ -57,6 +59,14 @@ struct GridSource
     std::function<QString(int row, int column)> value;
     std::function<QRect(int row, int column)> rect;  // in the widget's coordinates
     std::function<void(int row, int column)> press;
+    // A list of painted rows rather than a table of cells: the roles, a selected state,
+    // and a menu action ("showMenu") when given.
+    QAccessible::Role role = QAccessible::Table;
+    QAccessible::Role cellRole = QAccessible::Cell;
+    std::function<bool(int row, int column)> selected;
+    std::function<void(int row, int column)> menu;
+    // Widgets shown over the cells (an editor in place of a row) follow them in the tree.
+    std::function<QList<QWidget *>()> extraChildren;
 };
 void publishGrid(QWidget *widget, const GridSource &source);
 

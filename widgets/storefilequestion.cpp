@@ -15,9 +15,8 @@ StoreFileQuestion::Answer askWithBox(QWidget *parent, const QString &text)
     QMessageBox box(QMessageBox::Warning, QCoreApplication::translate("StoreFileQuestion", "Tip"), text,
                     QMessageBox::NoButton, parent);
     ThemedDialog::apply(&box);
-    QPushButton *moveAside
-        = box.addButton(QCoreApplication::translate("StoreFileQuestion", "Move aside and start anew"),
-                        QMessageBox::DestructiveRole);
+    QPushButton *moveAside = box.addButton(
+        QCoreApplication::translate("StoreFileQuestion", "Move aside and start anew"), QMessageBox::DestructiveRole);
     QPushButton *keep
         = box.addButton(QCoreApplication::translate("StoreFileQuestion", "Keep it"), QMessageBox::RejectRole);
     box.setDefaultButton(keep);
@@ -53,7 +52,7 @@ bool StoreFileQuestion::handle(QWidget *parent, const CTavrixXMLFailure &failure
 {
     if (noticeText)
         noticeText->clear();
-    if (failure.kind != CTavrixXMLFailureKind::Damaged) {
+    if (!CTavrixXML_IsDamaged(failure.kind)) {
         if (noticeText)
             *noticeText = CTavrixXML_FailureText(failure);
         return false;

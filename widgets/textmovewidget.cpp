@@ -78,7 +78,7 @@ void TextMoveWidget::setText(QString text)
 void TextMoveWidget::setTextFont(QString textFont, int textFontSize)
 {
     setFont(QFont(textFont, textFontSize));
-    m_label->setStyleSheet(QStringLiteral("font: 75 %2pt \"%1\"").arg(textFont).arg(textFontSize));
+    applyLabelSheet();
     m_label->adjustSize();
     m_y = (height() - QFontMetrics(font()).height()) / 2;
     m_label->move(m_x, m_y);
@@ -106,6 +106,20 @@ void TextMoveWidget::setForeground(QColor foreground)
     QPalette palette = m_label->palette();
     palette.setColor(QPalette::WindowText, foreground);
     m_label->setPalette(palette);
+    applyLabelSheet();
+}
+
+void TextMoveWidget::applyLabelSheet()
+{
+    // The text's colour goes in the sheet as well: inside a window with a style
+    // sheet, the sheet's colours replace the palette's.
+    m_label->setStyleSheet(QStringLiteral("font: 75 %2pt \"%1\"; color: rgba(%3, %4, %5, %6);")
+                               .arg(font().family())
+                               .arg(font().pointSize())
+                               .arg(m_foreground.red())
+                               .arg(m_foreground.green())
+                               .arg(m_foreground.blue())
+                               .arg(m_foreground.alpha()));
 }
 
 void TextMoveWidget::setBackground(QColor background)

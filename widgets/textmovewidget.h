@@ -49,6 +49,7 @@ protected:
 
 private:
     void setUnderline(bool on);
+    void applyLabelSheet();
 
     QString m_text = QStringLiteral("0123456789");
     int m_step = 2;

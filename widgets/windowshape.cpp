@@ -4,6 +4,7 @@
 
 #include <QBitmap>
 #include <QEvent>
+#include <QGraphicsEffect>
 #include <QHash>
 #include <QPainter>
 #include <QPointer>
@@ -67,7 +68,14 @@ void update(QWidget *window)
     const Outline outline = outlines().value(window);
     if (!outline || window->size().isEmpty())
         return;
-    if (WindowCompositing::isActive()) {
+    const bool composed = WindowCompositing::isActive();
+    // A drop shadow falls in the margin that the mask cuts away, so without a
+    // compositor it could not show; worse, a graphics effect on a masked window
+    // draws its picture shifted by the mask's offset, leaving the top and left of
+    // the content cut and a see-through (black) band at the right and bottom.
+    if (QGraphicsEffect *effect = window->graphicsEffect())
+        effect->setEnabled(composed);
+    if (composed) {
         if (!window->mask().isEmpty())
             window->clearMask();
         return;

@@ -9,7 +9,8 @@ class QWidget;
 
 // Keeps a shaped top-level window (rounded frame, arrow pop-up) right on desktops
 // without a compositing manager: there the window gets a mask of its painted
-// shape, so the transparent margin is cut away instead of drawn black. With a
+// shape, so the transparent margin is cut away instead of drawn black, and its
+// graphics effect (a drop shadow in that margin) is switched off. With a
 // compositor the mask is cleared and the soft edges and shadow show.
 namespace WindowShape {
 

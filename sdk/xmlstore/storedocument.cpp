@@ -84,6 +84,7 @@ public:
 
     bool parse(StoreDocument *doc, QString *error);
     int errorLine() const { return m_errorLine; }
+    bool textTooLong() const { return m_textTooLong; }
 
 private:
     bool fail(const QString &what)
@@ -110,12 +111,19 @@ private:
     QXmlStreamReader m_reader;
     QString m_error;
     int m_errorLine = 0;
+    bool m_textTooLong = false;
 };
 
 bool Parser::text(const char *name, QByteArray *out)
 {
     if (!readText(m_reader.attributes(), QLatin1String(name), out))
         return fail(QStringLiteral("<%1> lacks the attribute %2").arg(elementName(), QLatin1String(name)));
+    if (out->size() > kMaxTextBytes) {
+        m_textTooLong = m_error.isEmpty();
+        return fail(QStringLiteral("<%1> %2 is longer than %3 bytes")
+                        .arg(elementName(), QLatin1String(name))
+                        .arg(kMaxTextBytes));
+    }
     return true;
 }
 
@@ -556,13 +564,16 @@ int StoreDocument::findSeniorKey(int id) const
     return -1;
 }
 
-bool StoreDocument::parse(const QByteArray &bytes, StoreDocument *doc, QString *error, int *errorLine)
+bool StoreDocument::parse(const QByteArray &bytes, StoreDocument *doc, QString *error, int *errorLine,
+                          bool *textTooLong)
 {
     StoreDocument parsed;
     Parser parser(bytes);
     if (!parser.parse(&parsed, error)) {
         if (errorLine)
             *errorLine = parser.errorLine();
+        if (textTooLong)
+            *textTooLong = parser.textTooLong();
         return false;
     }
     *doc = parsed;

@@ -19,8 +19,14 @@ namespace xmlstore {
 constexpr int kMaxIndex = 999999;
 constexpr int kMaxProfiles = 10;
 constexpr int kMaxSeniorKeys = 40;
-// Files above this size are refused unread.
-constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;
+// Limits far above any real store: a layer file of ten profiles full of keys,
+// lights, custom lights and macro copies is about half the file size, a text
+// typed into any field stays below the text length. Reading the largest file
+// accepted then keeps the window responsive (bench/bench_storeparse). Files
+// above the size are refused unread; a file holding a longer text is refused as
+// damaged. Writes that would make a larger file are refused as well.
+constexpr qint64 kMaxFileSize = 3 * 1024 * 1024;
+constexpr int kMaxTextBytes = 256 * 1024;
 
 struct KeyItem
 {
@@ -130,8 +136,9 @@ struct StoreDocument
     int findSeniorKey(int id) const;
 
     // Parses a whole file; on failure returns false and says why in *error and
-    // at which line in *errorLine.
-    static bool parse(const QByteArray &bytes, StoreDocument *doc, QString *error, int *errorLine = nullptr);
+    // at which line in *errorLine; *textTooLong tells a text over kMaxTextBytes.
+    static bool parse(const QByteArray &bytes, StoreDocument *doc, QString *error, int *errorLine = nullptr,
+                      bool *textTooLong = nullptr);
     QByteArray serialize() const;
 };
 

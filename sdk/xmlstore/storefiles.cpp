@@ -2,6 +2,7 @@
 #include "platform/logcategories.h"
 
 #include "sdk/tavrixxmlfailure.h"
+#include "sdk/xmlstore/savefile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -9,7 +10,6 @@
 #include <QHash>
 #include <QMutex>
 #include <QMutexLocker>
-#include <QSaveFile>
 
 #include <cerrno>
 #include <cstring>
@@ -33,7 +33,7 @@ bool isOutOfSpace(int error)
     return error == ENOSPC || error == EDQUOT || error == EFBIG;
 }
 
-// What identifies one version of a file on disk. QSaveFile replaces a file by
+// What identifies one version of a file on disk. A save replaces a file by
 // renaming a new one over it, so a rewrite changes the inode even within the
 // resolution of the file times.
 struct FileStamp
@@ -52,17 +52,28 @@ struct FileStamp
     }
 };
 
-bool stampOf(const QByteArray &path, FileStamp *stamp)
+// 0 when path names a regular file (links followed), else why not: an errno
+// value, EINVAL for something that is no regular file (a folder, a FIFO, a device).
+int statOf(const QByteArray &path, FileStamp *stamp)
 {
     struct stat st;
-    if (::stat(path.constData(), &st) != 0 || !S_ISREG(st.st_mode))
-        return false;
+    if (path.isEmpty())
+        return ENOENT;
+    if (::stat(path.constData(), &st) != 0)
+        return errno;
+    if (!S_ISREG(st.st_mode))
+        return S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
     stamp->device = st.st_dev;
     stamp->inode = st.st_ino;
     stamp->size = st.st_size;
     stamp->modified = st.st_mtim;
     stamp->changed = st.st_ctim;
-    return true;
+    return 0;
+}
+
+bool stampOf(const QByteArray &path, FileStamp *stamp)
+{
+    return statOf(path, stamp) == 0;
 }
 
 struct CacheEntry
@@ -91,6 +102,29 @@ QHash<QByteArray, CacheEntry> &cache()
     return entries;
 }
 
+// Batched paths and what was collected for each (nullptr: nothing written yet,
+// reads still come from the file).
+QHash<QByteArray, DocPtr> &batches()
+{
+    static QHash<QByteArray, DocPtr> pending;
+    return pending;
+}
+
+// The failure of the last write to each path that could not be made, until one
+// succeeds: a file that is missing because it could not be saved is told by that
+// reason (a full disk), not as one that does not exist.
+QHash<QByteArray, CTavrixXMLFailure> &failedWrites()
+{
+    static QHash<QByteArray, CTavrixXMLFailure> failures;
+    return failures;
+}
+
+std::function<void(const QByteArray &)> &writeHook()
+{
+    static std::function<void(const QByteArray &)> hook;
+    return hook;
+}
+
 void remember(const QByteArray &path, const CacheEntry &entry)
 {
     auto &entries = cache();
@@ -101,11 +135,31 @@ void remember(const QByteArray &path, const CacheEntry &entry)
 
 FileState readLocked(const QByteArray &path, DocPtr *doc)
 {
+    const auto batched = batches().constFind(path);
+    if (batched != batches().constEnd() && *batched) {
+        if (doc)
+            *doc = *batched;
+        return FileState::Valid;
+    }
     FileStamp stamp;
-    if (path.isEmpty() || !stampOf(path, &stamp)) {
+    const int statError = statOf(path, &stamp);
+    if (statError == ENOENT || statError == ENOTDIR) {
         cache().remove(path);
-        setFailure(CTavrixXMLFailureKind::Missing, path, QStringLiteral("no such file"));
+        const auto failedWrite = failedWrites().constFind(path);
+        if (failedWrite != failedWrites().constEnd())
+            t_failure = *failedWrite;
+        else
+            setFailure(CTavrixXMLFailureKind::Missing, path, QStringLiteral("no such file"));
         return FileState::Missing;
+    }
+    if (statError != 0) {
+        // Never opened: a FIFO would block the reader, a folder reads as nothing.
+        cache().remove(path);
+        const QString detail = statError == EINVAL ? QStringLiteral("not a regular file")
+                                                   : QString::fromLocal8Bit(std::strerror(statError));
+        qCDebug(lcStore).noquote() << "Store file" << QFile::decodeName(path) << "cannot be read:" << detail;
+        setFailure(CTavrixXMLFailureKind::CannotOpen, path, detail);
+        return FileState::Broken;
     }
     if (stamp.size == 0) {
         cache().remove(path);
@@ -123,7 +177,7 @@ FileState readLocked(const QByteArray &path, DocPtr *doc)
     CacheEntry entry;
     entry.stamp = stamp;
     if (stamp.size > kMaxFileSize) {
-        entry.failure = CTavrixXMLFailureKind::Damaged;
+        entry.failure = CTavrixXMLFailureKind::TooLarge;
         entry.error = QStringLiteral("the file is larger than %1 bytes").arg(kMaxFileSize);
     } else {
         QFile file(QFile::decodeName(path));
@@ -132,10 +186,12 @@ FileState readLocked(const QByteArray &path, DocPtr *doc)
             entry.error = file.errorString();
         } else {
             auto fresh = std::make_shared<StoreDocument>();
-            if (StoreDocument::parse(file.read(kMaxFileSize + 1), fresh.get(), &entry.error, &entry.errorLine))
+            bool textTooLong = false;
+            if (StoreDocument::parse(file.read(kMaxFileSize + 1), fresh.get(), &entry.error, &entry.errorLine,
+                                     &textTooLong))
                 entry.doc = fresh;
             else
-                entry.failure = CTavrixXMLFailureKind::Damaged;
+                entry.failure = textTooLong ? CTavrixXMLFailureKind::TooLarge : CTavrixXMLFailureKind::Damaged;
         }
     }
     if (!entry.doc) {
@@ -155,8 +211,12 @@ bool writeFailed(const QByteArray &path, int error, const QString &what)
     const QString detail = error ? QString::fromLocal8Bit(std::strerror(error)) : what;
     qCDebug(lcStore).noquote() << "Store file" << QFile::decodeName(path) << "cannot be written:" << what << detail;
     setFailure(kind, path, detail);
+    if (!path.isEmpty())
+        failedWrites().insert(path, t_failure);
     return false;
 }
+
+bool writeToDisk(const QByteArray &path, const std::shared_ptr<const StoreDocument> &kept);
 
 bool writeLocked(const QByteArray &path, const StoreDocument &doc)
 {
@@ -164,25 +224,28 @@ bool writeLocked(const QByteArray &path, const StoreDocument &doc)
         setFailure(CTavrixXMLFailureKind::CannotWrite, path, QStringLiteral("no file name"));
         return false;
     }
-    auto kept = std::make_shared<StoreDocument>(doc);
-    QSaveFile file(QFile::decodeName(path));
-    // Unbuffered: through the write buffer, a short write on a full disk goes
-    // unnoticed and commit() would put a truncated file in place of the old one.
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return writeFailed(path, errno, file.errorString());
-    const QByteArray bytes = kept->serialize();
-    errno = 0;
-    const qint64 written = file.write(bytes);
-    if (written != bytes.size()) {
-        // Not committed: the QSaveFile removes its temporary file, the old one stays.
-        const int error = errno;
-        return writeFailed(path, error ? error : ENOSPC,
-                           QStringLiteral("%1 of %2 bytes written").arg(written).arg(bytes.size()));
+    auto kept = std::make_shared<const StoreDocument>(doc);
+    const auto batched = batches().find(path);
+    if (batched != batches().end()) {
+        *batched = kept;
+        return true;
     }
-    errno = 0;
-    if (!file.commit())
-        return writeFailed(path, errno, file.errorString());
+    return writeToDisk(path, kept);
+}
+
+bool writeToDisk(const QByteArray &path, const std::shared_ptr<const StoreDocument> &kept)
+{
+    const QByteArray bytes = kept->serialize();
+    // A file the next read would refuse is not written: the old one stays usable.
+    if (bytes.size() > kMaxFileSize)
+        return writeFailed(path, 0, QStringLiteral("%1 bytes are above the store's limit").arg(bytes.size()));
+    const SaveResult saved = saveWhole(path, bytes, [&path] {
+        if (writeHook())
+            writeHook()(path);
+    });
+    if (!saved.ok)
+        return writeFailed(path, saved.error, saved.what);
+    failedWrites().remove(path);
     FileStamp stamp;
     if (stampOf(path, &stamp))
         remember(path, CacheEntry {stamp, kept, CTavrixXMLFailureKind::None, 0, QString()});
@@ -229,10 +292,40 @@ bool writeStore(const QByteArray &path, const StoreDocument &doc)
     return writeLocked(path, doc);
 }
 
+bool beginBatch(const QByteArray &path)
+{
+    QMutexLocker lock(&cacheMutex());
+    if (path.isEmpty() || batches().contains(path))
+        return false;
+    batches().insert(path, nullptr);
+    return true;
+}
+
+bool commitBatch(const QByteArray &path)
+{
+    QMutexLocker lock(&cacheMutex());
+    t_failure = CTavrixXMLFailure();
+    const DocPtr collected = batches().take(path);
+    return !collected || writeToDisk(path, collected);
+}
+
+void discardBatch(const QByteArray &path)
+{
+    QMutexLocker lock(&cacheMutex());
+    batches().remove(path);
+}
+
+void setWriteHook(std::function<void(const QByteArray &path)> hook)
+{
+    QMutexLocker lock(&cacheMutex());
+    writeHook() = std::move(hook);
+}
+
 void clearStoreCache()
 {
     QMutexLocker lock(&cacheMutex());
     cache().clear();
+    failedWrites().clear();
 }
 
 }  // namespace xmlstore
@@ -255,6 +348,19 @@ QString CTavrixXML_FailureText(const CTavrixXMLFailure &failure)
         return QCoreApplication::translate("CTavrixXML", "The file %1 cannot be written").arg(file);
     case CTavrixXMLFailureKind::DiskFull:
         return QCoreApplication::translate("CTavrixXML", "The file %1 cannot be saved: the disk is full").arg(file);
+    case CTavrixXMLFailureKind::TooLarge:
+        if (failure.line > 0)
+            return QCoreApplication::translate("CTavrixXML",
+                                               "The file %1 is damaged (line %2): it holds a text longer than %3 KB, "
+                                               "more than any settings file holds")
+                .arg(file)
+                .arg(failure.line)
+                .arg(xmlstore::kMaxTextBytes / 1024);
+        return QCoreApplication::translate("CTavrixXML",
+                                           "The file %1 is damaged: it is larger than %2 MB, more than any settings "
+                                           "file holds")
+            .arg(file)
+            .arg(xmlstore::kMaxFileSize / (1024 * 1024));
     case CTavrixXMLFailureKind::Damaged:
         if (failure.line > 0)
             return QCoreApplication::translate("CTavrixXML", "The file %1 is damaged (line %2)")

@@ -41,7 +41,23 @@ bool updateStore(const QByteArray &path, const std::function<Change(StoreDocumen
 // Writes doc as the whole content of path through QSaveFile.
 bool writeStore(const QByteArray &path, const StoreDocument &doc);
 
-// Forgets every parsed copy (for tests and benchmarks that measure a first read).
+// A batch collects the writes to one file in memory: from beginBatch to
+// commitBatch, the calls on path read and change a document in memory, and
+// commitBatch writes the file once, whole. A kill or a full disk before that
+// leaves the file as it was. beginBatch returns false, and starts nothing, when
+// path is batched already (the outer batch writes it). discardBatch forgets the
+// collected changes. Batches are meant for one call chain of the GUI thread.
+bool beginBatch(const QByteArray &path);
+bool commitBatch(const QByteArray &path);
+void discardBatch(const QByteArray &path);
+
+// Called with the file's path after its new content was written to the
+// temporary file and before that replaces the file; tests place faults there
+// (a kill, a count of the writes). An empty hook removes it.
+void setWriteHook(std::function<void(const QByteArray &path)> hook);
+
+// Forgets every parsed copy and failed write (for tests and benchmarks that
+// measure a first read).
 void clearStoreCache();
 
 }  // namespace xmlstore

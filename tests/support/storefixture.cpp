@@ -2,7 +2,11 @@
 
 #include <QFile>
 
+#include <QTest>
+
+#include <csignal>
 #include <cstring>
+#include <sys/resource.h>
 
 StoreFixture::StoreFixture() = default;
 
@@ -80,4 +84,17 @@ colorInfoData StoreFixture::defaultLight(int target)
     data.topColorR = 255;
     data.fullColor = 1;
     return data;
+}
+
+void StoreFixture::withFileSizeLimit(qint64 limit, const std::function<void()> &action)
+{
+    struct rlimit previous;
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &previous), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit tight = previous;
+    tight.rlim_cur = rlim_t(limit);
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &tight), 0);
+    action();
+    setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, previousHandler);
 }

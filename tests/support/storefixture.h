@@ -6,6 +6,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <functional>
+
 // Store files in a temporary folder for the tests of the XML store.
 class StoreFixture
 {
@@ -28,6 +30,10 @@ public:
     void addProfileDefaults(const QByteArray &layer, const QByteArray &index, const QByteArray &preset) const;
 
     static colorInfoData defaultLight(int target);
+
+    // Runs action with the process unable to grow any file past limit bytes, which
+    // the store meets like a full disk (the limit's signal ignored, as the program does).
+    static void withFileSizeLimit(qint64 limit, const std::function<void()> &action);
 
 private:
     QTemporaryDir m_dir;

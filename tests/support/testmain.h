@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <memory>
+
 // When TAVRIX_TEST_TMPFS names a folder in memory, the temporary folder (and with it
 // HOME below and every QTemporaryDir) moves into a folder of this run's own there: every
 // store write ends in an fdatasync, which a busy disk makes slow. The folder goes at the
@@ -24,15 +26,18 @@ private:
 };
 
 // Points HOME and the XDG folders into a fresh temporary folder for the life of
-// the object, so no test reads or writes the real user's settings.
+// the object, so no test reads or writes the real user's settings. A test that
+// runs its own executable as a child hands the child its home through
+// TAVRIX_TEST_HOME, so both see the same files.
 class TestHome
 {
 public:
     TestHome();
-    QString path() const { return m_dir.path(); }
+    QString path() const { return m_path; }
 
 private:
-    QTemporaryDir m_dir;
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_path;
 };
 
 #define TAVRIX_TEST_MAIN(TestClass)                                                                                    \

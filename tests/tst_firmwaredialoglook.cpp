@@ -1,0 +1,197 @@
+// How the firmware update dialog looks: its progress bar shows what is done in
+// every theme, each row's columns show their texts whole in English, German and
+// Chinese, and the dialog is as large as its rows and no larger.
+#include "app/ddatamanager.h"
+#include "app/qtlinguist.h"
+#include "firmware/dupdatefirmwaredia.h"
+#include "firmware/updatefirmwareinfoitem.h"
+#include "support/testmain.h"
+#include "widgets/readablecolour.h"
+#include "widgets/textfit.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+
+namespace {
+
+hidStructInfoAll device(int n)
+{
+    hidStructInfoAll d {};
+    qstrcpy(d.productName, "Quorin");
+    qstrcpy(d.likeName, "QR108 RGB Full-size");
+    qstrcpy(d.hidPath, qPrintable(QStringLiteral("/no/link/%1").arg(n)));
+    qstrcpy(d.firmwareVersion, "V1.00");
+    qstrcpy(d.newFirmwareVersion, "V1.01");
+    return d;
+}
+
+QList<hidStructInfoAll> devices(int count)
+{
+    QList<hidStructInfoAll> list;
+    for (int i = 0; i < count; ++i)
+        list << device(i);
+    return list;
+}
+
+QString screenshotDir()
+{
+    const QString dir = QCoreApplication::applicationDirPath() + "/screenshots";
+    QDir().mkpath(dir);
+    return dir;
+}
+
+}  // namespace
+
+class TestFirmwareDialogLook : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void filledBarStandsOutFromItsGroove_data();
+    void filledBarStandsOutFromItsGroove();
+    void columnsShowTheirTextsWhole_data();
+    void columnsShowTheirTextsWhole();
+    void heightFollowsTheRows_data();
+    void heightFollowsTheRows();
+    void cleanupTestCase();
+
+private:
+    QtLinguist m_linguist {QString::fromLocal8Bit(qgetenv("TAVRIX_BIN_DIR")) + "/translation"};
+};
+
+void TestFirmwareDialogLook::filledBarStandsOutFromItsGroove_data()
+{
+    QTest::addColumn<int>("theme");
+    const char *const names[] = {"Black", "Light", "Blue", "Pink", "Other"};
+    for (int i = 0; i < 5; ++i)
+        QTest::newRow(names[i]) << i;
+}
+
+// The filled part was once darker than the groove: a full bar looked emptier than
+// an empty one. Read from the drawn bar: the filled part differs from the groove
+// at least as much as the parts of a control must (3:1).
+void TestFirmwareDialogLook::filledBarStandsOutFromItsGroove()
+{
+    QFETCH(int, theme);
+    DDataManager::getInstance()->setTheme(theme);
+    UpdateFirmwareInfoItem row;
+    row.setDeviceInfo(device(0), nullptr, QString());
+    row.resize(900, 70);
+    row.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&row));
+    row.setProgress(50);
+    auto *bar = row.findChild<QProgressBar *>("progressBar");
+    QVERIFY(bar);
+    const QImage image = bar->grab().toImage();
+    image.save(QStringLiteral("%1/firmware_progress_%2.png").arg(screenshotDir(), QTest::currentDataTag()));
+    const QColor filled(image.pixel(image.width() / 4, image.height() / 2));
+    const QColor groove(image.pixel(image.width() * 3 / 4, image.height() / 2));
+    const double ratio = ReadableColour::contrast(filled, groove);
+    QVERIFY2(ratio >= ReadableColour::kMarkContrast,
+             qPrintable(
+                 QStringLiteral("filled %1, groove %2: %3:1").arg(filled.name(), groove.name()).arg(ratio, 0, 'f', 2)));
+}
+
+void TestFirmwareDialogLook::columnsShowTheirTextsWhole_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::newRow("English") << int(QtLinguist::English);
+    QTest::newRow("German") << int(QtLinguist::German);
+    QTest::newRow("Chinese") << int(QtLinguist::Zh_SM);
+}
+
+// "Quorin QR108 RGB…" and "Update pr…" were cut in English in a dialog of fixed
+// size. Every text of a row now shows whole, with the room it needs, inside the
+// dialog, and the dialog still fits a 1366x768 screen.
+void TestFirmwareDialogLook::columnsShowTheirTextsWhole()
+{
+    QFETCH(int, language);
+    const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
+    if (screen.width() < 1366 || screen.height() < 768)
+        QSKIP("needs a 1366x768 screen (the Xvfb run)");
+    QVERIFY(m_linguist.loadLanguage(language));
+    DDataManager::getInstance()->setTheme(0);
+    DUpdateFirmwareDia dialog;
+    dialog.setDeviceList(devices(1), {});
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QCoreApplication::processEvents();
+    dialog.grab().save(QStringLiteral("%1/firmware_dialog_%2.png").arg(screenshotDir(), QTest::currentDataTag()));
+
+    QVERIFY(dialog.width() <= screen.width() && dialog.height() <= screen.height());
+    QCOMPARE(dialog.rows().size(), 1);
+    QStringList cut;
+    auto *area = dialog.findChild<QScrollArea *>("scrollArea_2");
+    QVERIFY(area);
+    const QRect shown(area->viewport()->mapTo(&dialog, QPoint(0, 0)), area->viewport()->size());
+    for (QWidget *w : dialog.rows().first()->findChildren<QWidget *>()) {
+        auto *label = qobject_cast<QLabel *>(w);
+        auto *button = qobject_cast<QPushButton *>(w);
+        if (!w->isVisible() || (!label && !button))
+            continue;
+        const QString text = label ? label->text() : button->text();
+        if (text.isEmpty())
+            continue;
+        const QString full = TextFit::fullText(w);
+        const int needed = w->fontMetrics().horizontalAdvance(full);
+        const QRect place(w->mapTo(&dialog, QPoint(0, 0)), w->size());
+        if (text != full || needed > TextFit::textRoom(w) + 1 || !shown.contains(place))
+            cut << QStringLiteral("%1 \"%2\" shown as \"%3\", needs %4 px, has %5, at %6,%7 %8x%9 of %10x%11")
+                       .arg(w->objectName(), full, text)
+                       .arg(needed)
+                       .arg(TextFit::textRoom(w))
+                       .arg(place.x())
+                       .arg(place.y())
+                       .arg(place.width())
+                       .arg(place.height())
+                       .arg(shown.right() + 1)
+                       .arg(shown.bottom() + 1);
+    }
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join("\n")));
+}
+
+void TestFirmwareDialogLook::heightFollowsTheRows_data()
+{
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("shown");
+    QTest::newRow("one row") << 1 << 1;
+    QTest::newRow("three rows") << 3 << 3;
+    QTest::newRow("six rows scroll") << 6 << 4;
+}
+
+// The dialog was 520 px high and empty below its one row: now the list is as tall
+// as its rows, up to four; more scroll.
+void TestFirmwareDialogLook::heightFollowsTheRows()
+{
+    QFETCH(int, rows);
+    QFETCH(int, shown);
+    QVERIFY(m_linguist.loadLanguage(QtLinguist::English));
+    DUpdateFirmwareDia dialog;
+    dialog.setDeviceList(devices(rows), {});
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto *area = dialog.findChild<QScrollArea *>("scrollArea_2");
+    QVERIFY(area);
+    const int rowHeight = dialog.rows().first()->height();
+    QCOMPARE(rowHeight, 70);
+    // The list shows the rows it can and little else: at most a margin's worth of space.
+    const int spare = area->viewport()->height() - shown * rowHeight;
+    QVERIFY2(spare >= 0 && spare <= 24, qPrintable(QString::number(spare)));
+    QCOMPARE(area->verticalScrollBar()->maximum() > 0, rows > shown);
+    // Title bar, list and warning line: nothing else takes height.
+    QVERIFY2(dialog.height() <= area->height() + 45 + 60, qPrintable(QString::number(dialog.height())));
+}
+
+void TestFirmwareDialogLook::cleanupTestCase()
+{
+    m_linguist.loadLanguage(QtLinguist::English);
+    DDataManager::getInstance()->setTheme(0);
+}
+
+TAVRIX_TEST_MAIN(TestFirmwareDialogLook)
+#include "tst_firmwaredialoglook.moc"
