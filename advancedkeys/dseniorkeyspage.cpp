@@ -9,10 +9,10 @@
 #include "advancedkeys/seniorkeys.h"
 #include "app/ddatamanager.h"
 #include "sdk/tavrixxml.h"
-#include "widgets/storefilequestion.h"
 #include "ui_dseniorkeyspage.h"
 #include "widgets/accessiblecontrols.h"
 #include "widgets/cbnotice.h"
+#include "widgets/storefilequestion.h"
 #include "widgets/windowshape.h"
 
 #include <QButtonGroup>
@@ -313,6 +313,11 @@ void DSeniorKeysPage::loadSeniorKeyList()
     ui->label_EventTotalNum->setText(QString::number(m_records.size()) + QStringLiteral("/40"));
 }
 
+DSeniorKeyEventListItem *DSeniorKeysPage::selectedRow() const
+{
+    return m_selectedRow.data();
+}
+
 void DSeniorKeysPage::selectSeniorKey(int id)
 {
     for (DSeniorKeyEventListItem *row : qAsConst(m_rows))
@@ -387,8 +392,7 @@ void DSeniorKeysPage::showStoreFailure()
 {
     // Read at once: the next store call starts a new record.
     const QString reason = CTavrixXML_FailureText(CTavrixXML_LastFailure());
-    m_notice->showMessageAt(reason.isEmpty() ? QObject::tr("Saving the advanced key failed") : reason,
-                            rect().center());
+    m_notice->showMessageAt(reason.isEmpty() ? QObject::tr("Saving the advanced key failed") : reason, rect().center());
 }
 
 void DSeniorKeysPage::on_pushButton_NewCreate_clicked()
@@ -407,6 +411,11 @@ void DSeniorKeysPage::on_pushButton_NewCreate_clicked()
     m_notice->showMessageAt(QObject::tr("Create senior keys successful"), rect().center());
     qCDebug(lcKeys) << "Add successful";
     loadSeniorKeyList();
+    // The new item is the one the user goes on to edit.
+    if (DSeniorKeyEventListItem *row = m_rows.value(info.bindingIndex)) {
+        m_selectedRow = row;
+        selectSeniorKey(info.bindingIndex);
+    }
 }
 
 void DSeniorKeysPage::onDeleteSeniorKeyEventItem(int keyType, int bindingIndex)

@@ -34,6 +34,7 @@ public:
     // For the owner's checks: the record shown, whether one is selected, the stored copies.
     SeniorKeyInfo currentRecord() const { return m_current; }
     bool hasSelection() const { return !m_selectedRow.isNull(); }
+    DSeniorKeyEventListItem *selectedRow() const;
     QMap<int, SeniorKeyInfo> records() const { return m_records; }
     DDksShowWidget *grid() const { return m_grid; }
     DAllKeysShowPage *picker() const { return m_picker; }

@@ -1,6 +1,7 @@
 #include "app/dappllication.h"
 #include "platform/logcategories.h"
 
+#include "app/appversion.h"
 #include "app/ddatamanager.h"
 #include "app/dloginwidget.h"
 #include "app/dmainwidget.h"
@@ -131,7 +132,7 @@ bool DAppllication::notify(QObject *receiver, QEvent *event)
 void DAppllication::settingsAndLanguageStep()
 {
     setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
-    setApplicationVersion(QStringLiteral("1.0.0.0"));
+    setApplicationVersion(AppVersion::number());
     // The program ends only on its quit paths (Close without a tray, the tray's Quit,
     // a log-out), never because the last visible window, such as a dialog shown
     // while the main window is in the tray, was closed.

@@ -1,4 +1,5 @@
 #include "app/ddatamanager.h"
+#include "app/appversion.h"
 #include "platform/logcategories.h"
 
 #include <QColor>
@@ -58,15 +59,15 @@ DDataManager::DDataManager(const QString &appDataPath, const QString &defaultSet
     setTheme(themeIndex);
     m_defaultFont.setFamily(kAppFontFamily);
 
-    applyVersionRule(settings, defaults);
+    applyVersionRule(settings);
     m_lightSynchronize = defaults.value("LightSynchronize/isSynchronize", false).toBool();
     m_deviceListAutoHide = true;
     settings.sync();
 }
 
-void DDataManager::applyVersionRule(QSettings &settings, QSettings &defaults)
+void DDataManager::applyVersionRule(QSettings &settings)
 {
-    m_appVersion = defaults.value("AppVersion/Version", QString(kFallbackVersion)).toString();
+    m_appVersion = AppVersion::displayText();
     const QString recorded = settings.value("oldVersion/VersionInfo").toString();
     m_versionChanged = (m_appVersion != recorded);
     if (m_versionChanged)

@@ -26,7 +26,6 @@ public:
     // Resource that holds the application's read-only constants.
     static constexpr const char *kDefaultSettingsResource = ":/images/configDir/TavrixDefaultConfig.ini";
     static constexpr const char *kSettingsFileName = "TavrixConfig.ini";
-    static constexpr const char *kFallbackVersion = "V_1.00.00";
 
     // appDataPath empty: the platform's per-user application-data folder.
     // defaultSettingsPath empty: the built-in default settings resource.
@@ -157,7 +156,7 @@ Q_SIGNALS:
     void sigSeniorKeysListItemHaveChanged();
 
 private:
-    void applyVersionRule(class QSettings &settings, class QSettings &defaults);
+    void applyVersionRule(class QSettings &settings);
     bool loadThemeFile(const QString &path, ThemeColorInfo &info) const;
 
     static DDataManager *m_pInstance;

@@ -768,10 +768,12 @@ void DMainWidget::showEvent(QShowEvent *event)
 
 void DMainWidget::closeEvent(QCloseEvent *event)
 {
-    // The window manager's close (Alt+F4, a task bar's menu) is the Close button's.
+    // A close the window system asks for (Alt+F4, the window menu, a task bar) ends
+    // the program; only the title bar's own close button may hide it in the tray.
+    // The quit runs outside this event, with the device work stopped in order.
     if (event->spontaneous() && !m_quitting) {
         event->ignore();
-        QTimer::singleShot(0, this, &DMainWidget::on_pushButton_Close_clicked);
+        QTimer::singleShot(0, this, &DMainWidget::quitApplication);
         return;
     }
     // Devices are closed and their I/O threads joined before the process leaves its

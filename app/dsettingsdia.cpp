@@ -1,4 +1,5 @@
 #include "app/dsettingsdia.h"
+#include "app/appversion.h"
 #include "platform/logcategories.h"
 
 #include "app/dappllication.h"
@@ -318,9 +319,7 @@ void DSettingsDia::fillAboutPage()
     // The line is language text, so it comes from the translations, not from the
     // settings resource (which holds one text for every language).
     m_ui->label_Copyright->setText(QObject::tr("Copyright © %1. All rights reserved.").arg(m_companyName));
-    m_ui->label_AppVersion->setText(
-        defaults.value(QStringLiteral("AppVersion/Version"), QString::fromLatin1(DDataManager::kFallbackVersion))
-            .toString());
+    m_ui->label_AppVersion->setText(AppVersion::displayText());
     m_ui->label_Link->setVisible(defaults.value(QStringLiteral("CompanyLinkFrame/showStatus"), false).toBool());
     m_ui->label_Link->setAlignment(Qt::AlignCenter);
     updateLinkText();

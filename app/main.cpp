@@ -1,10 +1,12 @@
+#include "app/appversion.h"
+#include "app/commandline.h"
 #include "app/dappllication.h"
 #include "platform/crashdump.h"
 
-#include <QDebug>
 #include <QTimer>
 
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 
 namespace {
@@ -25,12 +27,29 @@ void scheduleTestCrash()
 
 }  // namespace
 
+// Answers --help and --version without a window or the instance lock; true when
+// it did, and the program ends.
+bool answerInformationOptions(int &argc, char **argv)
+{
+    QString answer;
+    {
+        const QCoreApplication plain(argc, argv);
+        if (!CommandLine::informationAnswer(QCoreApplication::arguments(), &answer))
+            return false;
+    }
+    std::fputs(answer.toLocal8Bit().constData(), stdout);
+    return true;
+}
+
 int main(int argc, char *argv[])
 {
     CrashDump::install();
     // A write past the process's file-size limit must fail with EFBIG, which the
     // store tells like a full disk, instead of ending the program unannounced.
     std::signal(SIGXFSZ, SIG_IGN);
+    QCoreApplication::setApplicationVersion(AppVersion::number());
+    if (answerInformationOptions(argc, argv))
+        return 0;
 
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
 

@@ -108,6 +108,23 @@ bool DDeviceKeyboardLink::openHid(int threadIndex, hidStructInfoAll info)
     connect(m_hid, &MainHidInterFace::sigOpenHidSuccessful, this, &DDeviceKeyboardLink::onOpenHidSuccessful);
     connect(m_hid, &MainHidInterFace::sigHidDataArrived, this, &DDeviceKeyboardLink::onHidDataArrived);
     connect(m_hid, &MainHidInterFace::sigHidSnGetOver, this, &DDeviceKeyboardLink::onHidSNDataArrived);
+    return startLink();
+}
+
+bool DDeviceKeyboardLink::retryOpen()
+{
+    if (!m_hid || m_cmdSend)
+        return m_cmdSend != nullptr;
+    return startLink();
+}
+
+bool DDeviceKeyboardLink::isOpenDenied() const
+{
+    return m_hid && !m_cmdSend && m_hid->isOpenDenied();
+}
+
+bool DDeviceKeyboardLink::startLink()
+{
     if (m_hid->openHid(devicePath()) != 0) {
         qCDebug(lcDevice) << "Open the device-failed";
         return false;

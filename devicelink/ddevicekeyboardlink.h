@@ -45,6 +45,11 @@ public:
     // Opens the device of the record and starts its I/O thread; false when it cannot be
     // opened (the link then stays without a builder and receives nothing).
     bool openHid(int threadIndex, hidStructInfoAll info);
+    // Tries the open again after a failed one (true once the link is open), and
+    // whether the last failure was a refused permission: the keyboard is there but
+    // its node is not the user's to open yet.
+    bool retryOpen();
+    bool isOpenDenied() const;
 
     // The current profile of this keyboard. The path starts empty; while it is, nothing is
     // read from or written to the profile store.
@@ -149,6 +154,7 @@ Q_SIGNALS:
     void sigMagneticCalibrationStatus(int status);
 
 private:
+    bool startLink();
     using Handler = void (DDeviceKeyboardLink::*)(const HidReport &);
     static const QHash<uint8_t, Handler> &handlers();
 

@@ -52,6 +52,7 @@ int MainHidInterFace::openHid(QString path)
     m_path = std::move(path);
     m_pathLatin1 = m_path.toLatin1();
     m_handle = CTavrixHid_OpenPath(m_pathLatin1.constData());
+    m_openDenied = m_handle == 0 && CTavrixHid_LastOpenDenied();
     if (m_handle == 0) {
         qCDebug(lcDevice) << "Unable to open device\n";
         m_open.store(false);

@@ -49,6 +49,8 @@ public:
     // queued (light synchronisation off, typically), then closes the handle.
     int closeHid();
     bool isOpen() const { return m_open.load(); }
+    // The last openHid failed because the user may not open the device's node.
+    bool isOpenDenied() const { return m_openDenied; }
     QString devicePath() const { return m_path; }
     QString hidName() const { return m_strHidName; }
 
@@ -108,6 +110,7 @@ private:
     const QString m_strHidName;
     int m_handle = 0;  // written on the GUI thread only while the loop is not running
     std::atomic<bool> m_open {false};
+    bool m_openDenied = false;
     QString m_path;
     QByteArray m_pathLatin1;
     QTimer *m_shakeHandsTimer = nullptr;

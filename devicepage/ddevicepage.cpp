@@ -132,6 +132,9 @@ DDevicePage::DDevicePage(QWidget *parent) : QWidget(parent), ui(new Ui::DDeviceP
     serialPollTimer = new QTimer(this);
     serialPollTimer->setInterval(200);
     connect(serialPollTimer, &QTimer::timeout, this, &DDevicePage::onSerialPollTick);
+    openRetryTimer = new QTimer(this);
+    openRetryTimer->setInterval(1000);
+    connect(openRetryTimer, &QTimer::timeout, this, &DDevicePage::onOpenRetryTick);
 
     // The enumeration runs once the main window is shown.
     QTimer::singleShot(kEnumerateDelayMs, this, &DDevicePage::onLoadDeviceList);
@@ -422,7 +425,9 @@ void DDevicePage::retranslateTexts()
     buildCompanyLink(DDataManager::getInstance()->getThemeColorInfo().TextCheckedColor);
     ui->label->setText(tr("Device List"));
     nameTabButtons();
-    if (waitingForSerial)
+    if (!deniedPath.isEmpty())
+        ui->label_Tip->setText(openDeniedText());
+    else if (waitingForSerial)
         ui->label_Tip->setText(tr("The device is not ready"));
     else
         ui->label_Tip->setText(tr("Device not connected"));

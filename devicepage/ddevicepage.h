@@ -256,10 +256,13 @@ private:
     bool isRubberBandActive() const;
     void selectCard(DDeviceListItem *card);
     void showNoDevice();
+    void showOpenDenied(const QString &path);
+    QString openDeniedText() const;
     void buildKeyboardView(const hidStructInfoAll &info);
     void adaptToDeviceType();
     void prepareCurrentProfile(DDeviceKeyboardLink *link);
     void onSerialPollTick();
+    void onOpenRetryTick();
     // The first usable device in path order, among present when given; false when none.
     bool selectFallbackDevice(const QMap<QString, hidStructInfoAll> *present = nullptr);
     bool handleArrival(const QMap<QString, hidStructInfoAll> &fresh, const QString &newPath);
@@ -350,6 +353,11 @@ private:
     // The current device's serial number is not known yet: its profile files wait for it.
     bool waitingForSerial = false;
     QTimer *serialPollTimer = nullptr;
+
+    // The current keyboard was found but its node may not be opened (no permission):
+    // the page says so and tries the open again until the rule reaches the node.
+    QString deniedPath;
+    QTimer *openRetryTimer = nullptr;
 
     OnboardDownload *onboardDownload = nullptr;
 };

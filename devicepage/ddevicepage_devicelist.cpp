@@ -245,9 +245,44 @@ void DDevicePage::showNoDevice()
 {
     waitingForSerial = false;
     serialPollTimer->stop();
+    deniedPath.clear();
+    openRetryTimer->stop();
     ui->label_Tip->setText(tr("Device not connected"));
     ui->stackedWidget_3->setCurrentWidget(ui->page_TipShow);
     Q_EMIT sigReturnHidLikeName(QStringLiteral("HID"), QStringLiteral("RGB"));
+}
+
+void DDevicePage::showOpenDenied(const QString &path)
+{
+    deniedPath = path;
+    ui->label_Tip->setText(openDeniedText());
+    ui->stackedWidget_3->setCurrentWidget(ui->page_TipShow);
+    openRetryTimer->start();
+}
+
+QString DDevicePage::openDeniedText() const
+{
+    return tr("The keyboard was found but cannot be opened.\nUnplug it and plug it in again, or reload the "
+              "device rules:")
+        + QStringLiteral("\nsudo udevadm control --reload-rules && sudo udevadm trigger");
+}
+
+// Once the rule reaches the node (after the rules are reloaded) the open succeeds
+// and the keyboard is opened as usual; a replug comes through hot-plug instead.
+void DDevicePage::onOpenRetryTick()
+{
+    DDeviceKeyboardLink *link = deviceLinks.value(deniedPath);
+    if (!link || link != currentLink) {
+        deniedPath.clear();
+        openRetryTimer->stop();
+        return;
+    }
+    if (isBusy() || !link->retryOpen())
+        return;
+    const QString path = deniedPath;
+    deniedPath.clear();
+    openRetryTimer->stop();
+    openDevice(deviceInfos.value(path));
 }
 
 void DDevicePage::buildKeyboardView(const hidStructInfoAll &info)
@@ -327,6 +362,13 @@ void DDevicePage::openDevice(hidStructInfoAll info)
     }
     currentLink = link;
     currentHid = link->getHidInterface();
+    if (link->isOpenDenied()) {
+        showOpenDenied(path);
+        switchBusy = false;
+        return;
+    }
+    deniedPath.clear();
+    openRetryTimer->stop();
 
     zoomFactor = 1.0f;
     ui->label_Multiple->setText(QString::number(double(zoomFactor), 'f', 1));

@@ -102,6 +102,9 @@ void DDevicePage::onProfileModifyName()
         return;
     ui->lineEdit_profileName->setText(name);
     ui->stackedWidget_2->setCurrentWidget(ui->page_ModifyName);
+    // Typing goes into the name at once, replacing it.
+    ui->lineEdit_profileName->setFocus(Qt::OtherFocusReason);
+    ui->lineEdit_profileName->selectAll();
 }
 
 void DDevicePage::on_pushButton_Save_clicked()

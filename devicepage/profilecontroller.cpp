@@ -12,6 +12,8 @@
 #include <QFileInfo>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kGridColumns = 22;
@@ -208,13 +210,45 @@ bool ProfileController::importProfile()
     const QByteArray importPath = QFile::encodeName(file);
     const QList<ProfileNode> imported = nodes(importPath);
     const QByteArray importIndex = imported.isEmpty() ? QByteArrayLiteral("1") : imported.last().index;
+    const QList<ProfileNode> before = nodes(m_profilePath);
     if (!CTavrixXML_ProFileImport(m_profilePath, importPath, importIndex)) {
         notice(tr("Import profile failed"));
         return false;
     }
+    // Two profiles of one name cannot be told apart in the list: the imported one
+    // gets the first free "Name (n)".
+    QString renamedFrom;
+    QString newName;
+    QStringList names;
+    for (const ProfileNode &node : before)
+        names << QString::fromUtf8(node.name);
+    for (const ProfileNode &node : nodes(m_profilePath)) {
+        if (std::any_of(before.cbegin(), before.cend(),
+                        [&](const ProfileNode &old) { return old.index == node.index; }))
+            continue;
+        const QString name = QString::fromUtf8(node.name);
+        if (!names.contains(name))
+            break;
+        newName = distinctName(name, names);
+        if (CTavrixXML_ModifyProfileNodeInfo(m_profilePath, node.index, newName.toUtf8()))
+            renamedFrom = name;
+        break;
+    }
     Q_EMIT sigProfileListChanged();
-    notice(tr("Import profile successful"));
+    if (renamedFrom.isEmpty())
+        notice(tr("Import profile successful"));
+    else
+        notice(tr("Import profile successful, as \"%1\": the name \"%2\" is taken").arg(newName, renamedFrom));
     return true;
+}
+
+QString ProfileController::distinctName(const QString &name, const QStringList &taken)
+{
+    for (int n = 2;; ++n) {
+        const QString candidate = QStringLiteral("%1 (%2)").arg(name).arg(n);
+        if (!taken.contains(candidate))
+            return candidate;
+    }
 }
 
 bool ProfileController::currentProfileName(QString *name) const
@@ -231,6 +265,11 @@ bool ProfileController::renameProfile(const QString &name)
 {
     if (name.isEmpty()) {
         notice(tr("Profile name can't empty"));
+        return false;
+    }
+    QString current;
+    if (currentProfileName(&current) && current == name) {
+        notice(tr("The profile name is unchanged"));
         return false;
     }
     if (!CTavrixXML_ModifyProfileNodeInfo(m_profilePath, QByteArray::number(m_profileIndex), name.toUtf8())) {

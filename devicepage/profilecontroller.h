@@ -64,6 +64,8 @@ public:
     // separators, control characters and < > : " | ? * & become "_"; empty when
     // the name cannot be a file name.
     static QString exportFileName(const QString &profileName);
+    // "name (n)" with the lowest n from 2 that no entry of taken holds.
+    static QString distinctName(const QString &name, const QStringList &taken);
     // Marks the keys at these (row, column) places of the picture's 6 × 22 key grid
     // (the data manager's key-button list) selectable or not.
     static void setKeysSelectable(const QList<QPair<int, int>> &cells, bool selectable);

@@ -14,6 +14,7 @@
 namespace {
 
 constexpr int kVkReturn = 13;
+constexpr int kVkEscape = 27;
 constexpr int kMainEnter = 999;
 constexpr int kKeypadEnter = 998;
 constexpr int kFlagReleased = 128;
@@ -130,7 +131,18 @@ void DCustomKeysPage::onKeyboardRecviveStream(int keyCode, int scCode, int flag,
         emit sigInteractLightsPointXY(key->keyRow(), key->keyColumn());
         return;
     }
-    if (m_hookMode == HookMode_MacroRecord || hid == vkToHid.constEnd())
+    if (m_hookMode == HookMode_MacroRecord)
+        return;
+    // Escape closes a key pop-up as a cancel: the key keeps its function. A remap
+    // to Esc is picked on the pop-up's own Esc key.
+    if (vk == kVkEscape) {
+        if (m_pageCode == KeyFunctionPages::kRemapPageCode)
+            m_remapPage->cancelPick();
+        else if (m_pageCode == KeyFunctionPages::kCombinationPageCode)
+            m_combinationPage->cancelPick();
+        return;
+    }
+    if (hid == vkToHid.constEnd())
         return;
     if (m_pageCode == KeyFunctionPages::kRemapPageCode)
         m_remapPage->setTargetKey(hid.value());

@@ -38,6 +38,7 @@ void DKeyCombinationPage::loadKeyInfo()
 void DKeyCombinationPage::resetPick()
 {
     m_picker.reset();
+    virtualKeyboard()->clearKeyHighlights();
 }
 
 void DKeyCombinationPage::showStoredItem(const KeyOperateInfo &item)

@@ -61,6 +61,7 @@ void DKeyPickerPage::setupPicker(const PickerForm &form)
             &DKeyPickerPage::onSoftKeyboardClicked_VirtualKB);
     m_popup = new ArrowWidget(ArrowWidget::ArrowBottom, this);
     connect(m_popup, &ArrowWidget::sigArrowWidgetHide, this, &DKeyPickerPage::onArrowWidgetHide);
+    connect(m_popup, &ArrowWidget::sigArrowWidgetEscape, this, &DKeyPickerPage::cancelPick);
     m_popup->setFixedSize(kPopupWidth, kPopupHeight);
     m_popup->setArrowPosX(kPopupArrowX);
     m_popup->setCenterWidget(m_virtualKeyboard);
@@ -169,6 +170,16 @@ void DKeyPickerPage::openPopup()
     const QPoint anchor = m_edit->mapToGlobal(QPoint(m_edit->width() / 2, m_edit->height()));
     m_popup->popUpAt(anchor - kPopupOffset);
     emit sigMesgStartOrStopHook(true);
+}
+
+void DKeyPickerPage::cancelPick()
+{
+    const int pressMode = m_pressModeGroup->checkedId();
+    onCurIndexChanged_ModeSel(pressMode < 0 ? 0 : pressMode);
+    if (!m_popup->isPopupShown())
+        return;
+    m_popup->hide();
+    onArrowWidgetHide();
 }
 
 void DKeyPickerPage::onArrowWidgetHide()

@@ -36,6 +36,9 @@ public Q_SLOTS:
     void onCurIndexChanged_ModeSel(int selIndex);
     virtual void onSoftKeyboardClicked_VirtualKB(int keyDec) = 0;
     void onArrowWidgetHide();
+    // Escape while the pop-up is open: nothing is stored, a half-picked entry is
+    // dropped, the stored item shows again and the pop-up closes.
+    void cancelPick();
 
 protected:
     DKeyPickerPage(QWidget *parent);

@@ -37,6 +37,7 @@ void DMacroCmdPage::retranslateTexts()
     ui->label_3->setText(QObject::tr("Play Number"));
     ui->lineEdit_playMany->setPlaceholderText(QObject::tr("Play Number 1,2,3..."));
     ui->label_2->setText(QObject::tr("Assign Macro"));
+    ui->comboBox_Macro->setPlaceholderText(QObject::tr("Select a macro"));
 }
 
 void DMacroCmdPage::applyTheme()
@@ -80,8 +81,8 @@ void DMacroCmdPage::loadKeyInfo()
         ui->comboBox_Macro->addItem(name, QString::fromLatin1(macro.index));
         m_macroNames.insert(keyOperateNumber(macro.index), name);
     }
-    if (ui->comboBox_Macro->count() > 0)
-        ui->comboBox_Macro->setCurrentIndex(0);
+    // No macro is shown as chosen until one is stored or picked.
+    ui->comboBox_Macro->setCurrentIndex(-1);
 
     KeyOperateInfo item = KeyOperateInfo::empty();
     CTavrixXML_SelectProFileKeyOperateInfo(m_profilePath, QByteArray::number(m_profileIndex),
@@ -190,11 +191,14 @@ void DMacroCmdPage::apply()
 void DMacroCmdPage::saveKeyInfo(int count, int mode)
 {
     // The key binds the macro the list shows; with no macro recorded there is
-    // nothing to bind.
-    if (ui->comboBox_Macro->currentIndex() < 0) {
+    // nothing to bind. With macros listed but none picked yet, the play mode is
+    // kept for the pick and nothing is stored.
+    if (ui->comboBox_Macro->count() == 0) {
         emit sigCustomKeyInfoSaveFailed(KeyOperateType_Macro, SaveFailure_Refused);
         return;
     }
+    if (ui->comboBox_Macro->currentIndex() < 0)
+        return;
     m_macroIndex = ui->comboBox_Macro->currentData().toString().toInt();
     if (mode != PlayMode_Times)
         count = 1;

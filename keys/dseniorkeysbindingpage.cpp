@@ -26,6 +26,7 @@ DSeniorKeysBindingPage::~DSeniorKeysBindingPage()
 void DSeniorKeysBindingPage::retranslateTexts()
 {
     ui->label_2->setText(QObject::tr("Senior Keys"));
+    ui->comboBox_SeniorKeys->setPlaceholderText(QObject::tr("Select an advanced key"));
 }
 
 void DSeniorKeysBindingPage::applyTheme()
@@ -52,7 +53,8 @@ void DSeniorKeysBindingPage::loadKeyInfo()
         ui->comboBox_SeniorKeys->addItem(
             QString::fromUtf8(record.name, static_cast<int>(qstrnlen(record.name, sizeof record.name))),
             QString::number(record.bindingIndex));
-    ui->comboBox_SeniorKeys->setCurrentIndex(m_seniorKeys.isEmpty() ? -1 : 0);
+    // No advanced key is shown as chosen until one is stored or picked.
+    ui->comboBox_SeniorKeys->setCurrentIndex(-1);
 
     KeyOperateInfo item = KeyOperateInfo::empty();
     CTavrixXML_SelectProFileKeyOperateInfo(m_profilePath, QByteArray::number(m_profileIndex),

@@ -67,8 +67,11 @@ void DMacroPage::toggleRecording()
 {
     DDataManager *data = DDataManager::getInstance();
     if (!m_isRecording) {
-        if (m_macroList->selectedRow() < 0)
+        if (m_macroList->selectedRow() < 0) {
+            // Recording needs a macro to add the events to.
+            showNotice(QObject::tr("Please create or select a macro first"));
             return;
+        }
         // Recording flag first: the disabled key field's focus loss must not stop the hook.
         m_isRecording = true;
         if (!data->setHookRunningMacroRecord(true)) {

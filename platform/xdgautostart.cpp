@@ -71,6 +71,11 @@ bool write(const QString &appName, const QString &displayName, const QString &pr
     text += QStringLiteral("Type=Application\n");
     text += QStringLiteral("Name=") + escapeStringValue(displayName) + '\n';
     text += QStringLiteral("Exec=") + escapeStringValue(execLine(programPath)) + '\n';
+    // Once the program is removed the desktop skips the entry instead of failing
+    // to start it at every log-in.
+    text += QStringLiteral("TryExec=") + escapeStringValue(programPath) + '\n';
+    // The installed icon carries the program's name.
+    text += QStringLiteral("Icon=") + escapeStringValue(appName) + '\n';
     text += QStringLiteral("Terminal=false\n");
     text += QStringLiteral("X-GNOME-Autostart-enabled=true\n");
     file.write(text.toUtf8());

@@ -14,7 +14,8 @@ QString entryPath(const QString &appName);
 // requires, followed by " --AutoUp".
 QString execLine(const QString &programPath);
 
-// Writes (or rewrites) the entry; true only when the file is on disk.
+// Writes (or rewrites) the entry; true only when the file is on disk. Besides
+// Exec it names the program in TryExec and the icon by the application name.
 bool write(const QString &appName, const QString &displayName, const QString &programPath);
 
 // Removes the entry; true when no entry is left.

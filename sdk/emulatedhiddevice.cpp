@@ -37,7 +37,9 @@ std::unique_ptr<EmulatedHidDevice> EmulatedHidDevice::connectTo(const QByteArray
             break;
         usleep(kConnectRetryUs);
     }
+    const int reason = errno;  // a caller tells a refused connection from a missing one
     ::close(fd);
+    errno = reason;
     return nullptr;
 }
 

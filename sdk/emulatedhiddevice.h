@@ -15,7 +15,8 @@ public:
     // A write waits at most this long for room in the peer's queue.
     static constexpr int kWriteTimeoutMs = 1000;
 
-    // Connects to the socket; null when nothing listens there.
+    // Connects to the socket; null when nothing listens there or the socket may not
+    // be used (errno tells which).
     static std::unique_ptr<EmulatedHidDevice> connectTo(const QByteArray &socketPath);
     ~EmulatedHidDevice() override;
 

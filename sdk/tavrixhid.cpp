@@ -15,6 +15,34 @@
 
 #include <mutex>
 
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+thread_local bool t_lastOpenDenied = false;
+
+bool isPermissionError(int error)
+{
+    return error == EACCES || error == EPERM;
+}
+
+// hidapi keeps no reason for a failed open; the node's own open tells it.
+bool nodeDenied(const QByteArray &devnode)
+{
+    if (devnode.isEmpty())
+        return false;
+    const int fd = ::open(devnode.constData(), O_RDWR | O_CLOEXEC | O_NONBLOCK);
+    if (fd >= 0) {
+        ::close(fd);
+        return false;
+    }
+    return isPermissionError(errno);
+}
+
+}  // namespace
+
 static_assert(kTavrixHidReportSize == EmulatedHidDevice::kReportSize);
 
 int CTavrixHid_GetSupportInfoList(std::vector<SupportInfoStu> &list)
@@ -120,12 +148,23 @@ int CTavrixHid_OpenPath(const char *path)
     const QByteArray fsPath = tavrixFileSystemPath(path);
     if (fsPath.isEmpty())
         return 0;
+    t_lastOpenDenied = false;
     std::shared_ptr<HidDevice> device;
-    if (EmulatedDeviceDir::parsePath(QFile::decodeName(fsPath), nullptr))
+    if (EmulatedDeviceDir::parsePath(QFile::decodeName(fsPath), nullptr)) {
+        errno = 0;
         device = EmulatedHidDevice::connectTo(fsPath);
-    else
-        device = HidapiHidDevice::open(HidrawDevices::devnodeForPath(fsPath));
+        t_lastOpenDenied = !device && isPermissionError(errno);
+    } else {
+        const QByteArray devnode = HidrawDevices::devnodeForPath(fsPath);
+        device = HidapiHidDevice::open(devnode);
+        t_lastOpenDenied = !device && nodeDenied(devnode);
+    }
     return device ? HidHandleTable::instance().add(std::move(device)) : 0;
+}
+
+bool CTavrixHid_LastOpenDenied()
+{
+    return t_lastOpenDenied;
 }
 
 int CTavrixHid_SetNonblocking(int handle, int nonblock)

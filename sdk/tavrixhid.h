@@ -43,6 +43,10 @@ bool CTavrixHid_GetHidAndFirmwareInfoStu(const char *path, HidDeviceInfoStu *dev
 // Opens the device at path; returns its handle (a small positive integer), 0
 // when it cannot be opened.
 int CTavrixHid_OpenPath(const char *path);
+// True when the last CTavrixHid_OpenPath of the calling thread failed for lack of
+// permission: the device is there, but the user may not open its node (the udev
+// rule has not reached it yet).
+bool CTavrixHid_LastOpenDenied();
 // nonblock 1: reads return at once. Returns 0, or -1 for an unknown handle.
 int CTavrixHid_SetNonblocking(int handle, int nonblock);
 // Writes one 64-byte report. path is the device's path; the handle alone names

@@ -129,9 +129,16 @@ double pressTravel(const colorInfoData &d)
     return 8.0 + 4.0 * qMax(0, d.speed - 1);
 }
 
+// The modes that answer key presses: the key-assignment page captures presses for them.
 bool isKeyReactive(int mode)
 {
-    return mode == 6 || mode == 8 || mode == 11 || mode == 12;
+    return mode == 6 || mode == 7 || mode == 8 || mode == 11 || mode == 12 || mode == 16;
+}
+
+// Ripple and Fireworks send rings out from a pressed key; they last until they leave the board.
+bool pressSendsRing(int mode)
+{
+    return mode == 8 || mode == 16;
 }
 
 // Takes the presses queued since the last frame and forgets those that have faded.
@@ -150,7 +157,7 @@ void takePresses(double t)
     // Speed Respond: every press adds one; the sum halves every second without typing.
     l.typingLevel = l.typingLevel * std::pow(0.5, qMax(0.0, t - l.typingAt)) + fresh.size();
     l.typingAt = t;
-    const double lifetime = d.lightMode == 8 ? 30.0 / pressTravel(d) : pressLifetime(d);
+    const double lifetime = pressSendsRing(d.lightMode) ? 30.0 / pressTravel(d) : pressLifetime(d);
     while (!l.presses.empty() && t - l.presses.front().at > lifetime)
         l.presses.pop_front();
 }
@@ -163,7 +170,7 @@ double pressGlow(int mode, const colorInfoData &d, int row, int column, double t
     for (const Press &p : l.presses) {
         const double age = t - p.at;
         double glow = 0;
-        if (mode == 8) {  // Ripple: a ring spreading from the key
+        if (pressSendsRing(mode)) {  // Ripple and Fireworks: a ring spreading from the key
             const double dist = std::hypot(row - p.row, (column - p.column) * 0.6);
             const double ring = std::fabs(dist - age * pressTravel(d) * 0.6);
             glow = ring < 1.2 ? 255 * (1.2 - ring) / 1.2 * (1.0 - qMin(1.0, age * pressTravel(d) / 30.0)) : 0;
@@ -171,7 +178,10 @@ double pressGlow(int mode, const colorInfoData &d, int row, int column, double t
             const double fade = 1.0 - age / pressLifetime(d);
             if (fade <= 0)
                 continue;
-            if (row == p.row && column == p.column) {
+            if (mode == 7) {  // Aurora: the curtain flares up around the key
+                const double dist = std::hypot(row - p.row, (column - p.column) * 0.6);
+                glow = dist < 2.5 ? 255 * fade * (1.0 - dist / 2.5) : 0;
+            } else if (row == p.row && column == p.column) {
                 glow = 255 * fade;
             } else if (mode == 11 && (row == p.row || column == p.column)) {  // Cross: arms grow out
                 const int along = row == p.row ? std::abs(column - p.column) : std::abs(row - p.row) * 2;
@@ -277,18 +287,24 @@ void keyboardFrame(double t)
                                                 : row * kLightKeyColumns + (kLightKeyColumns - 1 - column);
                 // Clockwise the snake runs the rows forwards, anticlockwise backwards.
                 const int head = int(r * t * 20) % kLightKeyCells;
-                const int behind = d.direction == 7 ? (path - (kLightKeyCells - 1 - head) + kLightKeyCells) % kLightKeyCells
-                                                    : (head - path + kLightKeyCells) % kLightKeyCells;
+                const int behind = d.direction == 7
+                    ? (path - (kLightKeyCells - 1 - head) + kLightKeyCells) % kLightKeyCells
+                    : (head - path + kLightKeyCells) % kLightKeyCells;
                 if (behind < 10) {
                     setCell(cell, full ? hue(path / double(kLightKeyCells)) : top(d), 255 - behind * 20);
                     cell.stepIndex = behind + 1;
                 }
                 break;
             }
-            case 7: {  // Aurora: slow colour curtains
+            case 7: {  // Aurora: slow colour curtains that flare where a key is pressed
                 const double phase = pos + r * t * 0.2;
-                setCell(cell, full ? hue(phase * 0.5) : top(d),
-                        160 + 95 * std::sin(2 * kPi * (phase + 0.1 * std::sin(t + row))));
+                const double curtain = 160 + 95 * std::sin(2 * kPi * (phase + 0.1 * std::sin(t + row)));
+                uint32_t serial = 0;
+                const double flare = pressGlow(d.lightMode, d, row, column, t, &serial);
+                // A flare lifts the curtain towards full light and, in full colour, turns it
+                // half way round the colour wheel, so it shows on a bright curtain too.
+                const double level = curtain + (255 - curtain) * flare / 255;
+                setCell(cell, full ? hue(phase * 0.5 + 0.5 * flare / 255) : top(d), level);
                 break;
             }
             case 9: {  // Twinkle: each key glints on its own rhythm
@@ -296,8 +312,8 @@ void keyboardFrame(double t)
                 setCell(cell, full ? hue(noise(id + 977)) : top(d), glint > 0 ? 255 * glint : 0);
                 break;
             }
-            case 14:  // Auto Ripple and Fireworks: rings spread from points the effect picks
-            case 16: {
+            case 14:    // Auto Ripple and Fireworks: rings spread from points the effect picks;
+            case 16: {  // in Fireworks a pressed key sends a burst of its own
                 const double period = d.lightMode == 14 ? 1.5 : 0.8;
                 const int64_t slot = int64_t(std::floor(t / period));
                 const int originRow = int(noise(uint32_t(slot) * 2 + 1) * kLightKeyRows);
@@ -306,19 +322,27 @@ void keyboardFrame(double t)
                 const double dist = std::hypot(row - originRow, (column - originColumn) * 0.6);
                 const double ring = std::fabs(dist - radius);
                 const Rgb colour = full ? hue(noise(uint32_t(slot) + 51)) : top(d);
-                if (ring < 1.5) {
-                    const double glow = 255 * (1.5 - ring) / 1.5;
-                    setCell(cell, full ? scaled(colour, glow) : colour, glow);
+                double glow = ring < 1.5 ? 255 * (1.5 - ring) / 1.5 : 0;
+                Rgb shown = colour;
+                if (d.lightMode == 16) {
+                    uint32_t serial = 0;
+                    const double burst = pressGlow(d.lightMode, d, row, column, t, &serial);
+                    if (burst > glow) {
+                        glow = burst;
+                        shown = full ? hue(noise(serial + 7)) : top(d);
+                    }
                 }
+                if (glow > 0)
+                    setCell(cell, full ? scaled(shown, glow) : shown, glow);
                 if (d.lightMode == 14 && row == 0 && column == 0) {
                     cell.triggerFlag = (t - slot * period) < 0.05 ? 1 : 0;
                     l.autoRipple = {originRow, originColumn, colour.r, colour.g, colour.b};
                 }
                 break;
             }
-            case 6:   // Reactive: a pressed key lights and fades
-            case 8:   // Ripple: rings spread from a pressed key
-            case 11:  // Cross: a cross through the pressed key
+            case 6:     // Reactive: a pressed key lights and fades
+            case 8:     // Ripple: rings spread from a pressed key
+            case 11:    // Cross: a cross through the pressed key
             case 12: {  // Speed Respond: the faster the typing, the more rows light up
                 uint32_t serial = 0;
                 double glow = pressGlow(d.lightMode, d, row, column, t, &serial);
@@ -338,8 +362,7 @@ void keyboardFrame(double t)
                     setCell(cell, full ? scaled(hue(noise(serial + 7)), glow) : top(d), glow);
                 break;
             }
-            default:
-                break;
+            default: break;
             }
         }
     }
@@ -362,7 +385,10 @@ void sideFrame(double t)
         case 0: setCell(cell, top(d), 255); break;
         case 1: {
             const bool second = !isBlack(bottom(d)) && int64_t(std::floor(r * t)) % 2 == 1;
-            setCell(cell, full ? hue(std::floor(r * t) / 7.0) : second ? bottom(d) : top(d),
+            setCell(cell,
+                    full         ? hue(std::floor(r * t) / 7.0)
+                        : second ? bottom(d)
+                                 : top(d),
                     255 * (0.06 + 0.94 * (0.5 - 0.5 * std::cos(2 * kPi * r * t))));
             break;
         }

@@ -1,3 +1,4 @@
+#include "app/appversion.h"
 #include "app/ddatamanager.h"
 #include "support/testmain.h"
 
@@ -34,6 +35,9 @@ class TestDataManager : public QObject
 private Q_SLOTS:
     void firstAndSecondStart_data();
     void firstAndSecondStart();
+    void updateIsSeenOnce();
+    void versionDisplayText_data();
+    void versionDisplayText();
     void storedThemeIndex_data();
     void storedThemeIndex();
     void alphaRule_data();
@@ -51,9 +55,10 @@ void TestDataManager::firstAndSecondStart_data()
 {
     QTest::addColumn<QString>("defaults");
     QTest::addColumn<QString>("expectedVersion");
-    QTest::newRow("shipped resource") << QString() << "V_2.03.01";
-    QTest::newRow("resource without version") << "[MyselfConfig]\nuserConfig=false\n"
-                                              << "V_1.00.00";
+    // The version is the build's own, whatever a settings resource says.
+    QTest::newRow("shipped resource") << QString() << AppVersion::displayText();
+    QTest::newRow("resource with a version of its own") << "[AppVersion]\nVersion=V_1.00.00\n"
+                                                        << AppVersion::displayText();
 }
 
 void TestDataManager::firstAndSecondStart()
@@ -82,6 +87,44 @@ void TestDataManager::firstAndSecondStart()
     QVERIFY(!second.isVersionChanged());
     QCOMPARE(readAll(iniPath), afterFirst);
     QCOMPARE(QFileInfo(iniPath).lastModified(), modified);
+}
+
+// A start after an update of the program records the new version and says it
+// changed, once: the automatic firmware check after an update depends on it.
+void TestDataManager::updateIsSeenOnce()
+{
+    QTemporaryDir dir;
+    const QString appData = dir.filePath("data/app");
+    {
+        DDataManager first(appData);
+        QSettings ini(first.getSettingsFilePath(), QSettings::IniFormat);
+        ini.setValue("oldVersion/VersionInfo", "V_2.02.09");
+    }
+    DDataManager updated(appData);
+    QVERIFY(updated.isVersionChanged());
+    QCOMPARE(QSettings(updated.getSettingsFilePath(), QSettings::IniFormat).value("oldVersion/VersionInfo").toString(),
+             AppVersion::displayText());
+    DDataManager next(appData);
+    QVERIFY(!next.isVersionChanged());
+}
+
+void TestDataManager::versionDisplayText_data()
+{
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("padded") << "2.3.1"
+                            << "V_2.03.01";
+    QTest::newRow("two digits") << "10.12.20"
+                                << "V_10.12.20";
+    QTest::newRow("no patch") << "3.0"
+                              << "V_3.00.00";
+}
+
+void TestDataManager::versionDisplayText()
+{
+    QFETCH(QString, number);
+    QFETCH(QString, text);
+    QCOMPARE(AppVersion::displayTextFor(number), text);
 }
 
 void TestDataManager::storedThemeIndex_data()

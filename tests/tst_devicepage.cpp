@@ -23,6 +23,10 @@
 #include "widgets/batteryitem.h"
 #include "widgets/cbnotice.h"
 
+#include <linux/capability.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -100,6 +104,28 @@ public:
     }
 };
 
+// Root opens any file whatever its mode. For the life of the object this thread
+// (the GUI thread, which opens the devices) loses that override, so a node without
+// permission is refused as it is for a normal user.
+class NoFileAccessOverride
+{
+public:
+    NoFileAccessOverride() { setEffective(false); }
+    ~NoFileAccessOverride() { setEffective(true); }
+
+private:
+    static void setEffective(bool on)
+    {
+        __user_cap_header_struct header {_LINUX_CAPABILITY_VERSION_3, 0};
+        __user_cap_data_struct data[2] {};
+        if (syscall(SYS_capget, &header, data) != 0)
+            return;
+        const quint32 mask = (1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH);
+        data[0].effective = on ? (data[0].effective | (mask & data[0].permitted)) : (data[0].effective & ~mask);
+        syscall(SYS_capset, &header, data);
+    }
+};
+
 QString profileFolder(const QString &model, const QByteArray &serial)
 {
     return DDataManager::getInstance()->getUserConfigDir() + "/" + model + "/" + QString::fromLatin1(serial);
@@ -148,6 +174,7 @@ private Q_SLOTS:
     void oneCableKeyboardIsOpened_data();
     void oneCableKeyboardIsOpened();
     void receiverKeyboardOpensWhenPresent();
+    void keyboardThatCannotBeOpenedIsTold();
     void eventsDuringStartUpWaitForIt();
     void clicksSwitchBetweenKeyboards();
     void clickDuringSwitchIsDropped();
@@ -320,6 +347,28 @@ void TestDevicePage::receiverKeyboardOpensWhenPresent()
     QCOMPARE(rig.shownPage(), QString("page_HaveDevice"));
     QCOMPARE(rig.cardTexts().first(), QString("Wireless 84(2.4G)"));
     QCOMPARE(rig.lastNames(), (QStringList {"Quorin QB84", "Wireless 84"}));
+}
+
+void TestDevicePage::keyboardThatCannotBeOpenedIsTold()
+{
+    Rig rig;
+    EmuDevice *device = rig.add("QR108", "locked", false, true);
+    // The keyboard is there but its node is not the user's yet, as before the udev
+    // rule reaches it: a socket without write permission refuses the connection.
+    const QFileDevice::Permissions open = QFile::permissions(device->socketPath());
+    QVERIFY(QFile::setPermissions(device->socketPath(), QFileDevice::ReadOwner));
+    NoFileAccessOverride asNormalUser;
+    DDevicePage *page = rig.open();
+    QCOMPARE(rig.shownPage(), QString("page_TipShow"));
+    QVERIFY2(rig.tip().startsWith("The keyboard was found but cannot be opened."), qPrintable(rig.tip()));
+    QVERIFY(rig.tip().contains("sudo udevadm control --reload-rules && sudo udevadm trigger"));
+    QVERIFY(device->receivedReports().isEmpty());
+
+    // The rules are reloaded: the page opens the keyboard on its own.
+    QVERIFY(QFile::setPermissions(device->socketPath(), open));
+    QVERIFY(waitUntil([&] { return rig.shownPage() == "page_HaveDevice" && !page->isBusy(); }, 10000));
+    QCOMPARE(rig.currentPath(), device->socketPath());
+    QCOMPARE(rig.tip(), QString("Device not connected"));
 }
 
 void TestDevicePage::eventsDuringStartUpWaitForIt()

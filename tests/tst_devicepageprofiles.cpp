@@ -206,6 +206,13 @@ private Q_SLOTS:
         auto *edit = page->findChild<QLineEdit *>("lineEdit_profileName");
         QCOMPARE(names->currentWidget()->objectName(), QString("page_ModifyName"));
         QCOMPARE(edit->text(), QString("Profile1"));
+        // The name field takes the keys at once; what is typed replaces the name.
+        page->activateWindow();
+        QTRY_COMPARE(QApplication::focusWidget(), edit);
+        QCOMPARE(edit->selectedText(), QString("Profile1"));
+        page->findChild<QPushButton *>("pushButton_Save")->click();
+        QCOMPARE(names->currentWidget()->objectName(), QString("page_ModifyName"));
+        QCOMPARE(page->pageNotice()->text(), QString("The profile name is unchanged"));
         edit->clear();
         page->findChild<QPushButton *>("pushButton_Save")->click();
         QCOMPARE(names->currentWidget()->objectName(), QString("page_ModifyName"));

@@ -350,11 +350,13 @@ void TestFunctionChoicePages::seniorKeysPageListsAndStores()
     QCOMPARE(entries, QStringList({"Same:2", "Same:4", "TGL7:7"}));
     QCOMPARE(combo->currentData().toString(), QString("4"));
 
-    // A remap to key 7 is no advanced key 7; a gone id shows the first entry.
+    // A remap to key 7 is no advanced key 7, and a gone id names none: the list
+    // shows no choice, its prompt, until the user picks one.
     for (const QByteArray &stored : {QByteArray("0,1,1,7"), QByteArray("40,1,1,9")}) {
         storeItem(m_layer, kKey, stored);
         page.loadKeyInfo();
-        QCOMPARE(combo->currentIndex(), 0);
+        QCOMPARE(combo->currentIndex(), -1);
+        QCOMPARE(combo->placeholderText(), QString("Select an advanced key"));
     }
     QCOMPARE(saved.count(), 0);
 

@@ -4,12 +4,14 @@
 
 #include "app/ddatamanager.h"
 #include "app/windowshookinterface.h"
+#include "keyboardview/dvirtualkeyboardtool.h"
 #include "keyboardview/keyboardbutcustom.h"
 #include "keyboardview/keyselectframe.h"
 #include "keyboardview/keytippopup.h"
 #include "keys/dchangekeypage.h"
 #include "keys/dcustomkeyspage.h"
 #include "keys/dkeycombinationpage.h"
+#include "keys/dkeypickerpage.h"
 #include "keys/keyfunctionpagetable.h"
 #include "keys/keyoperateinfo.h"
 #include "platform/injecthookbackend.h"
@@ -18,8 +20,10 @@
 #include "support/layoutfixture.h"
 #include "support/storefixture.h"
 #include "support/testmain.h"
+#include "widgets/arrowwidget.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QSignalSpy>
 
 #include <memory>
@@ -32,7 +36,7 @@ constexpr quint32 kExtended = 1;
 constexpr quint32 kAlt = 32;
 constexpr quint32 kUp = 128;
 
-// A at (0,0), B at (0,1), Enter at (1,0), keypad 7 at (2,0), Home at (2,1), Fn at (0,2).
+// A at (0,0), B at (0,1), Enter at (1,0), keypad 7 at (2,0), Home at (2,1), Fn at (0,2), Esc at (3,0).
 QByteArray smallLayout()
 {
     LayoutFixture f;
@@ -42,12 +46,14 @@ QByteArray smallLayout()
     f.setKey(1, 0, 40, 3, 35, 30, 30, "\"Enter\"");
     f.setKey(2, 0, 95, 3, 67, 30, 30, "\"7\"");
     f.setKey(2, 1, 74, 35, 67, 30, 30, "\"Home\"");
+    f.setKey(3, 0, 41, 3, 99, 30, 30, "\"Esc\"");
     return f.text();
 }
 
 // Virtual-key code to key code, as the soft-keyboard layout gives it; C (67) is
 // mapped but not on the picture, nor is left Shift (160).
-const QMap<int, int> kVkToHid = {{65, 4}, {66, 5}, {67, 6}, {999, 40}, {998, 88}, {103, 95}, {36, 74}, {160, 225}};
+const QMap<int, int> kVkToHid
+    = {{65, 4}, {66, 5}, {67, 6}, {999, 40}, {998, 88}, {103, 95}, {36, 74}, {160, 225}, {27, 41}};
 
 constexpr int kSelectedKey = 5;  // B, whose function the capture pages store
 
@@ -82,9 +88,13 @@ private Q_SLOTS:
     void macroRecordResult();
     void modesExcludeEachOther();
     void reservedKeyNotTaken();
+    void escapeCancelsThePick_data();
+    void escapeCancelsThePick();
 
 private:
     void openPicker(int buttonId);
+    // Opens the page's pop-up as a click into its line edit does.
+    DKeyPickerPage *openPopup(int buttonId);
 
     InjectHookBackend *m_backend = nullptr;
     std::unique_ptr<StoreFixture> m_store;
@@ -127,6 +137,16 @@ void TestKeyCapture::openPicker(int buttonId)
     DDataManager::getInstance()->setClickedKey(kSelectedKey, "B");
     m_page->onCurIndexChanged_Key(buttonId);
     emit m_page->functionPage(buttonId)->sigMesgStartOrStopHook(true);
+}
+
+DKeyPickerPage *TestKeyCapture::openPopup(int buttonId)
+{
+    DDataManager::getInstance()->setClickedKey(kSelectedKey, "B");
+    m_page->onCurIndexChanged_Key(buttonId);
+    auto *picker = qobject_cast<DKeyPickerPage *>(m_page->functionPage(buttonId));
+    if (picker)
+        QTest::mouseRelease(picker->pickEdit(), Qt::LeftButton);
+    return picker;
 }
 
 void TestKeyCapture::capturedKeyCode_data()
@@ -276,6 +296,70 @@ void TestKeyCapture::reservedKeyNotTaken()
     DDataManager::getInstance()->getKeyButtonMap().value(4)->click();
     QCOMPARE(intoTab.count(), 1);
     QCOMPARE(DDataManager::getInstance()->getClickedKeyCode(), 4);
+}
+
+void TestKeyCapture::escapeCancelsThePick_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QByteArray>("stored");  // the key's item before: "" none, else "type:value"
+    QTest::addColumn<QList<int>>("before");  // virtual keys pressed before Escape
+    QTest::addColumn<bool>("throughPopup");  // Escape reaches the pop-up, not the capture
+    QTest::addColumn<QString>("shown");      // the line edit after the cancel
+
+    const QList<int> none;
+    QTest::newRow("remap, captured Escape") << int(RemapKey) << QByteArray() << none << false << "";
+    QTest::newRow("remap, Escape in the pop-up") << int(RemapKey) << QByteArray() << none << true << "";
+    QTest::newRow("remap kept") << int(RemapKey) << QByteArray("0:4") << none << false << "A";
+    QTest::newRow("combination, half picked") << int(KeyCombination) << QByteArray() << QList<int> {160} << false << "";
+    QTest::newRow("combination, Escape in the pop-up")
+        << int(KeyCombination) << QByteArray("2:2,4") << QList<int> {160} << true << "L_SHIFT+A";
+}
+
+// Escape that closes a key pop-up stores nothing and drops a half-made pick; Esc is
+// still a target through the pop-up's own Esc key.
+void TestKeyCapture::escapeCancelsThePick()
+{
+    QFETCH(int, page);
+    QFETCH(QByteArray, stored);
+    QFETCH(QList<int>, before);
+    QFETCH(bool, throughPopup);
+    QFETCH(QString, shown);
+    DDataManager *dm = DDataManager::getInstance();
+    if (!stored.isEmpty()) {
+        const QList<QByteArray> parts = stored.split(':');
+        CTavrixXML_AddProFileMacroWithKeyInfoItem(dm->getCurProfilePath(), "1", QByteArray::number(kSelectedKey), "B",
+                                                  parts[0], "1", "1", parts[1]);
+    }
+    DKeyPickerPage *picker = openPopup(page);
+    QVERIFY(picker);
+    QVERIFY(picker->popup()->isPopupShown());
+    QVERIFY(WindowsHookInterface::isKeyboardHookInstalled());
+    QSignalSpy saves(picker, &DKeyFunctionPage::sigShoudUpdateKeyboard);
+    for (int vk : before)
+        m_backend->injectKey(vk, 0, 0);
+    if (throughPopup) {
+        QTest::keyClick(picker->popup(), Qt::Key_Escape);
+    } else {
+        QCOMPARE(m_backend->injectKey(27, 0, 0), 1);  // swallowed: it reaches no other program
+        m_backend->injectKey(27, 0, kUp);
+    }
+    QCOMPARE(storedItem(), stored);
+    QCOMPARE(saves.count(), 0);
+    QVERIFY(!picker->popup()->isPopupShown());
+    QVERIFY(!picker->popup()->isVisible());
+    QVERIFY(!WindowsHookInterface::isKeyboardHookInstalled());
+    QCOMPARE(picker->pickEdit()->text(), shown);
+
+    // Opened again, the pick starts afresh: a lone key completes no combination.
+    openPopup(page);
+    m_backend->injectKey(65, 0, 0);
+    QCOMPARE(storedItem(), page == RemapKey ? QByteArray("0:4") : stored);
+    // The pop-up's own Esc key is a pick like any other.
+    if (page == RemapKey) {
+        emit picker->virtualKeyboard()->sigSoftKeyboardClicked_VirtualKB(41);
+        QCOMPARE(storedItem(), QByteArray("0:41"));
+    }
+    picker->cancelPick();
 }
 
 TAVRIX_TEST_MAIN(TestKeyCapture)

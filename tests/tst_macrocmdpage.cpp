@@ -194,8 +194,9 @@ void TestMacroCmdPage::loadShowsStoredBinding_data()
     QTest::addColumn<bool>("countEnabled");
     QTest::addColumn<QString>("shownMacro");
 
+    // A key bound to no listed macro shows no macro: the list waits for a pick.
     QTest::newRow("no item") << QList<QByteArray>() << "radioButton_playOne"
-                             << "1" << false << "2";
+                             << "1" << false << "";
     QTest::newRow("times") << QList<QByteArray> {"1", "12", "2", "3"} << "radioButton_playMany"
                            << "12" << true << "3";
     QTest::newRow("toggle ignores count") << QList<QByteArray> {"1", "9", "3", "2"} << "radioButton_playKeyPressRelStop"
@@ -207,11 +208,11 @@ void TestMacroCmdPage::loadShowsStoredBinding_data()
     QTest::newRow("same name, second macro") << QList<QByteArray> {"1", "1", "1", "5"} << "radioButton_playOne"
                                              << "1" << false << "5";
     QTest::newRow("macro gone") << QList<QByteArray> {"1", "1", "1", "9"} << "radioButton_playOne"
-                                << "1" << false << "2";
+                                << "1" << false << "";
     QTest::newRow("stored count 0") << QList<QByteArray> {"1", "0", "2", "3"} << "radioButton_playMany"
                                     << "1" << true << "3";
     QTest::newRow("other function") << QList<QByteArray> {"0", "1", "1", "5"} << "radioButton_playOne"
-                                    << "1" << false << "2";
+                                    << "1" << false << "";
 }
 
 void TestMacroCmdPage::loadShowsStoredBinding()
@@ -235,6 +236,7 @@ void TestMacroCmdPage::loadShowsStoredBinding()
     QCOMPARE(view.count->isEnabled(), countEnabled);
     QCOMPARE(view.macros->count(), 3);
     QCOMPARE(view.macros->currentData().toString(), shownMacro);
+    QCOMPARE(view.macros->currentIndex() == -1, shownMacro.isEmpty());
     // Showing, and re-translating, store nothing.
     page.retranslateTexts();
     QCOMPARE(saved.count(), 0);
@@ -249,23 +251,30 @@ void TestMacroCmdPage::userStepsStore_data()
     QTest::addColumn<int>("saves");
 
     const QList<QByteArray> none;
-    QTest::newRow("once binds the macro shown") << none << QStringList {"once"} << QByteArray("1,1,1,2") << 1;
-    QTest::newRow("count typed") << none << QStringList {"many", "type:2"} << QByteArray("1,12,2,2") << 2;
-    QTest::newRow("pick while many") << none << QStringList {"many", "type:2", "pick:3"} << QByteArray("1,12,2,3") << 3;
+    // Until a macro is picked a play mode is only kept for the pick.
+    QTest::newRow("mode before a pick stores nothing")
+        << none << QStringList {"once", "held"} << QByteArray("none") << 0;
+    QTest::newRow("mode kept for the pick")
+        << none << QStringList {"many", "type:2", "pick:3"} << QByteArray("1,12,2,3") << 1;
+    QTest::newRow("count typed") << none << QStringList {"pick:2", "many", "type:2"} << QByteArray("1,12,2,2") << 3;
+    QTest::newRow("pick while many") << none << QStringList {"pick:2", "many", "type:2", "pick:3"}
+                                     << QByteArray("1,12,2,3") << 4;
     QTest::newRow("pick same entry again") << none << QStringList {"pick:2", "pick:2"} << QByteArray("1,1,1,2") << 2;
     QTest::newRow("cleared count is not stored")
-        << none << QStringList {"many", "type:2", "clear"} << QByteArray("1,12,2,2") << 2;
-    QTest::newRow("zero is not stored") << none << QStringList {"many", "clear", "type:0"} << QByteArray("1,1,2,2")
-                                        << 1;
+        << none << QStringList {"pick:2", "many", "type:2", "clear"} << QByteArray("1,12,2,2") << 3;
+    QTest::newRow("zero is not stored") << none << QStringList {"pick:2", "many", "clear", "type:0"}
+                                        << QByteArray("1,1,2,2") << 2;
     QTest::newRow("many with an empty field keeps the count")
-        << none << QStringList {"many", "type:5", "clear", "once", "many"} << QByteArray("1,15,2,2") << 4;
+        << none << QStringList {"pick:2", "many", "type:5", "clear", "once", "many"} << QByteArray("1,15,2,2") << 5;
     QTest::newRow("toggle stores count 1")
-        << none << QStringList {"many", "type:2", "toggle"} << QByteArray("1,1,3,2") << 3;
-    QTest::newRow("while held") << none << QStringList {"held"} << QByteArray("1,1,4,2") << 1;
+        << none << QStringList {"pick:2", "many", "type:2", "toggle"} << QByteArray("1,1,3,2") << 4;
+    QTest::newRow("while held") << none << QStringList {"pick:2", "held"} << QByteArray("1,1,4,2") << 2;
     QTest::newRow("stored binding kept") << QList<QByteArray> {"1", "7", "2", "5"} << QStringList {"type:0"}
                                          << QByteArray("1,70,2,5") << 1;
-    QTest::newRow("gone macro: binds the shown one")
-        << QList<QByteArray> {"1", "1", "1", "9"} << QStringList {"toggle"} << QByteArray("1,1,3,2") << 1;
+    QTest::newRow("gone macro: kept until a pick")
+        << QList<QByteArray> {"1", "1", "1", "9"} << QStringList {"toggle"} << QByteArray("1,1,1,9") << 0;
+    QTest::newRow("gone macro: replaced by the pick")
+        << QList<QByteArray> {"1", "1", "1", "9"} << QStringList {"toggle", "pick:2"} << QByteArray("1,1,3,2") << 1;
     QTest::newRow("other function replaced")
         << QList<QByteArray> {"5", "1", "1", "-1"} << QStringList {"pick:5"} << QByteArray("1,1,1,5") << 1;
 }

@@ -635,9 +635,10 @@ void TestMacroPage::addAndDeleteMacros()
     QCOMPARE(ui->stackedWidget_2->currentWidget(), ui->page_isEmpty);
     QCOMPARE(changed.count(), 0);
 
-    // Without a macro the record button and clearing do nothing.
+    // Without a macro the record button and clearing do nothing but say why.
     releaseOnRecord(page.data());
     QVERIFY(!page->isRecording());
+    QCOMPARE(page->notice()->text(), QObject::tr("Please create or select a macro first"));
     ui->pushButton_ClearMacroLst->click();
     QCOMPARE(page->notice()->text(), QObject::tr("Please select a macro first"));
     QTest::qWait(1);

@@ -6,11 +6,12 @@
 #include "devicepage/ddevicelistitem.h"
 #include "devicepage/ddevicepage.h"
 #include "macros/dmacropage.h"
-#include "sdk/devicecatalogue.h"
 #include "platform/xdgautostart.h"
+#include "sdk/devicecatalogue.h"
 #include "support/testmain.h"
 #include "widgets/cbnotice.h"
 
+#include <QCloseEvent>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -21,6 +22,7 @@
 #include <QStackedWidget>
 #include <QStandardPaths>
 #include <QTimer>
+#include <QtTest/qtestspontaneevent.h>
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>
@@ -203,7 +205,8 @@ void TestMainWidget::libraryFailureIsTold()
     }
     // A catalogue that lists no keyboard is one way the device library fails to start.
     auto &catalogue = const_cast<DeviceCatalogue &>(DeviceCatalogue::instance());
-    struct Restore {
+    struct Restore
+    {
         DeviceCatalogue &catalogue;
         ~Restore() { catalogue.loadFile(DeviceCatalogue::kResourcePath); }
     } restore {catalogue};
@@ -653,16 +656,21 @@ void TestMainWidget::closeButtonHidesToTrayOrQuits_data()
 {
     QTest::addColumn<bool>("closeToTray");
     QTest::addColumn<bool>("tray");
+    QTest::addColumn<bool>("fromWindowManager");
     QTest::addColumn<bool>("quits");
-    QTest::newRow("close to tray") << true << true << false;
-    QTest::newRow("close to tray, but no tray") << true << false << true;
-    QTest::newRow("close ends the program") << false << true << true;
+    QTest::newRow("close to tray") << true << true << false << false;
+    QTest::newRow("close to tray, but no tray") << true << false << false << true;
+    QTest::newRow("close ends the program") << false << true << false << true;
+    // Alt+F4 or the window menu's Close: the program ends, close to tray or not.
+    QTest::newRow("window manager, close to tray") << true << true << true << true;
+    QTest::newRow("window manager") << false << true << true << true;
 }
 
 void TestMainWidget::closeButtonHidesToTrayOrQuits()
 {
     QFETCH(bool, closeToTray);
     QFETCH(bool, tray);
+    QFETCH(bool, fromWindowManager);
     QFETCH(bool, quits);
     g_trayShown = tray;
     TrayAvailability::setProbe(&trayProbe);
@@ -670,14 +678,26 @@ void TestMainWidget::closeButtonHidesToTrayOrQuits()
     QSettings(settingsPath(), QSettings::IniFormat).setValue("CloseToTray/isCloseToTray", closeToTray);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    bool loopLeft = false;
-    QTimer::singleShot(0, &w, [&] { w.findChild<QPushButton *>("pushButton_Close")->click(); });
-    QTimer::singleShot(500, &w, [&] {
-        if (!loopLeft)
+    QTimer::singleShot(0, &w, [&] {
+        if (fromWindowManager) {
+            // What the window system delivers for Alt+F4: a spontaneous close event
+            // (handed over directly, since sending an event marks it as the program's own).
+            QCloseEvent close;
+            QSpontaneKeyEvent::setSpontaneous(&close);
+            static_cast<QObject &>(w).event(&close);
+        } else {
+            w.findChild<QPushButton *>("pushButton_Close")->click();
+        }
+    });
+    // The loop ends by the quit, or here once the window went to the tray.
+    QTimer watch;
+    connect(&watch, &QTimer::timeout, &w, [&] {
+        if (w.isHiddenToTray())
             QCoreApplication::exit(42);
     });
+    watch.start(10);
     const int code = QCoreApplication::exec();
-    loopLeft = true;
+    watch.stop();
     TrayAvailability::setProbe(nullptr);
     QCOMPARE(code, quits ? 0 : 42);
     QVERIFY(!w.isVisible());

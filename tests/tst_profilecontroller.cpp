@@ -222,6 +222,8 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("stored");
         QTest::addColumn<QString>("notice");
         QTest::newRow("empty") << "" << QByteArray("Profile1") << "Profile name can't empty";
+        // Saving the name as it was changes nothing, and is not told as a change.
+        QTest::newRow("unchanged") << "Profile1" << QByteArray("Profile1") << "The profile name is unchanged";
         QTest::newRow("utf-8") << QString::fromUtf8("Büro ✓") << QString::fromUtf8("Büro ✓").toUtf8()
                                << "Modify profile info successful";
     }
@@ -234,10 +236,14 @@ private Q_SLOTS:
         QString shown;
         QVERIFY(controller->currentProfileName(&shown));
         QCOMPARE(shown, QString("Profile1"));
-        QCOMPARE(controller->renameProfile(name), !name.isEmpty());
+        const QByteArray before = StoreFixture::bytes(layer);
+        const bool renamed = stored != "Profile1";
+        QCOMPARE(controller->renameProfile(name), renamed);
         QCOMPARE(nameOf(layer, 1), stored);
         QCOMPARE(lastNotice(), notice);
-        QCOMPARE(lists->count(), name.isEmpty() ? 0 : 1);
+        QCOMPARE(lists->count(), renamed ? 1 : 0);
+        if (!renamed)
+            QCOMPARE(StoreFixture::bytes(layer), before);
     }
 
     // An export imports again, under a free index of the layer file, with its content.
@@ -253,15 +259,36 @@ private Q_SLOTS:
 
         dialogs.file = exported;
         QVERIFY(controller->importProfile());
-        QCOMPARE(lastNotice(), QString("Import profile successful"));
+        // The name is taken by the profile it came from: the copy gets its own.
+        QCOMPARE(lastNotice(),
+                 QString("Import profile successful, as \"Work/Play\t1 (2)\": the name \"Work/Play\t1\" is taken"));
         QCOMPARE(indexesOf(layer), (QList<int> {1, 2, 3}));
-        QCOMPARE(nameOf(layer, 3), QByteArray("Work/Play\t1"));
+        QCOMPARE(nameOf(layer, 3), QByteArray("Work/Play\t1 (2)"));
+        QCOMPARE(nameOf(layer, 1), QByteArray("Work/Play\t1"));
         KeyOperateInfo item;
         QVERIFY(CTavrixXML_SelectProFileKeyOperateInfo(layer, "3", "4", &item));
         QCOMPARE(QByteArray(item.value), QByteArray("5"));
         QCOMPARE(customLightKeys(layer, 3, "0"), customLightKeys(layer, 1, "0"));
         QCOMPARE(lists->count(), 1);
         QCOMPARE(reloads->count(), 0);
+    }
+
+    // Each import of a name in use takes the next free number; a free name is kept.
+    void importedNamesStayDistinct()
+    {
+        CTavrixXML_ModifyProfileNodeInfo(layer, "1", "Gaming");
+        QVERIFY(controller->exportProfile());
+        dialogs.file = QDir(exportDir->path()).filePath("Gaming.xml");
+        CTavrixXML_CreateProFileXmlParentNode(layer, "2", "Gaming (2)", 0);
+        QVERIFY(controller->importProfile());
+        QCOMPARE(nameOf(layer, 3), QByteArray("Gaming (3)"));
+        QVERIFY(controller->importProfile());
+        QCOMPARE(nameOf(layer, 4), QByteArray("Gaming (4)"));
+        QCOMPARE(lastNotice(), QString("Import profile successful, as \"Gaming (4)\": the name \"Gaming\" is taken"));
+        CTavrixXML_ModifyProfileNodeInfo(layer, "1", "Work");
+        QVERIFY(controller->importProfile());
+        QCOMPARE(nameOf(layer, 5), QByteArray("Gaming"));
+        QCOMPARE(lastNotice(), QString("Import profile successful"));
     }
 
     void exportAsksBeforeReplacing()

@@ -66,16 +66,39 @@ private Q_SLOTS:
         QCOMPARE(page->findChild<QToolButton *>("toolButton_SeniorKey01")->text(), QString());
     }
 
-    void createdKeyOfTheChosenTypeLowestStaysSelected()
+    void createdKeyOpensInTheEditor_data()
     {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QString>("editor");
+        QTest::addColumn<QString>("slot");
+        QTest::newRow("DKS") << "radioButton_DKS" << QByteArray("DKS3") << "page_DKS"
+                             << "toolButton_SeniorKey01";
+        QTest::newRow("MT") << "radioButton_MT" << QByteArray("MT3") << "page_MT"
+                            << "toolButton_HoldKey";
+        QTest::newRow("TGL") << "radioButton_TGL" << QByteArray("TGL3") << "page_TGL"
+                             << "toolButton_TglKey";
+    }
+
+    // The item just created is the one shown for editing, whatever was selected before.
+    void createdKeyOpensInTheEditor()
+    {
+        QFETCH(QString, type);
+        QFETCH(QByteArray, name);
+        QFETCH(QString, editor);
+        QFETCH(QString, slot);
         add(SeniorKeyType_DKS);
         add(SeniorKeyType_MT);
         open();
-        page->findChild<QRadioButton *>("radioButton_MT")->click();
+        QCOMPARE(page->currentRecord().bindingIndex, 1);
+        page->findChild<QRadioButton *>(type)->click();
         click("pushButton_NewCreate");
         QCOMPARE(stored(), (QList<int> {1, 2, 3}));
-        QCOMPARE(QByteArray(page->records().value(3).name), QByteArray("MT3"));
-        QCOMPARE(page->currentRecord().bindingIndex, 1);
+        QCOMPARE(QByteArray(page->currentRecord().name), name);
+        QCOMPARE(page->currentRecord().bindingIndex, 3);
+        QCOMPARE(stacked("stackedWidget_2"), editor);
+        QVERIFY(page->findChild<QToolButton *>(slot)->isChecked());
+        QCOMPARE(page->selectedRow(), page->row(3));
     }
 
     void limitOfForty()

@@ -88,27 +88,57 @@ void TestTavrixSdk::udevRuleMatchesTheCatalogue()
     QFile file(rulesPath);
     QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
 
-    // sysfs writes the ids in lower case and udev compares them exactly.
-    static const QRegularExpression rule(QString::fromLatin1(
+    // sysfs writes the ids in lower case and udev compares them exactly. A keyboard
+    // is opened only at its configuration interface: usb_id reads the interface
+    // number first. The firmware-update modes are opened whole.
+    static const QRegularExpression import(QString::fromLatin1(
+        R"re(^SUBSYSTEM=="hidraw", ATTRS\{idVendor\}=="([0-9a-f]{4})", ATTRS\{idProduct\}=="([0-9a-f]{4})", IMPORT\{builtin\}="usb_id"$)re"));
+    static const QRegularExpression interface(QString::fromLatin1(
+        R"re(^SUBSYSTEM=="hidraw", ENV\{ID_VENDOR_ID\}=="([0-9a-f]{4})", ENV\{ID_MODEL_ID\}=="([0-9a-f]{4})", ENV\{ID_USB_INTERFACE_NUM\}=="[0-9a-f]{2}", TAG\+="uaccess"$)re"));
+    static const QRegularExpression whole(QString::fromLatin1(
         R"re(^SUBSYSTEM=="(hidraw|usb)", ATTRS?\{idVendor\}=="([0-9a-f]{4})", ATTRS?\{idProduct\}=="([0-9a-f]{4})", TAG\+="uaccess"$)re"));
-    QSet<QString> hidrawIds;
-    QSet<QString> allIds;
+    QSet<QString> imported;
+    QSet<QString> interfaceIds;
+    QSet<QString> wholeHidrawIds;
+    QSet<QString> wholeUsbIds;
     for (const QString &line : QString::fromUtf8(file.readAll()).split('\n')) {
         if (line.isEmpty() || line.startsWith('#'))
             continue;
-        const QRegularExpressionMatch match = rule.match(line);
+        QRegularExpressionMatch match = import.match(line);
+        if (match.hasMatch()) {
+            imported.insert(match.captured(1) + ':' + match.captured(2));
+            continue;
+        }
+        match = interface.match(line);
+        if (match.hasMatch()) {
+            const QString id = match.captured(1) + ':' + match.captured(2);
+            QVERIFY2(imported.contains(id), qPrintable(line));
+            interfaceIds.insert(id);
+            continue;
+        }
+        match = whole.match(line);
         QVERIFY2(match.hasMatch(), qPrintable(line));
-        const QString id = match.captured(2) + ':' + match.captured(3);
-        allIds.insert(id);
-        if (match.captured(1) == "hidraw")
-            hidrawIds.insert(id);
+        (match.captured(1) == "hidraw" ? wholeHidrawIds : wholeUsbIds)
+            .insert(match.captured(2) + ':' + match.captured(3));
+    }
+    const auto hexPair = [](quint16 vid, quint16 pid) {
+        return DeviceCatalogue::hexId(vid, false) + ':' + DeviceCatalogue::hexId(pid, false);
+    };
+    QSet<QString> keyboardIds;
+    for (const CatalogueModel &model : DeviceCatalogue::instance().models()) {
+        keyboardIds.insert(hexPair(model.vid, model.cablePid));
+        if (model.receiverPid)
+            keyboardIds.insert(hexPair(model.vid, model.receiverPid));
     }
     QSet<QString> catalogueIds;
     for (const auto &id : DeviceCatalogue::instance().allUsbIds())
-        catalogueIds.insert(DeviceCatalogue::hexId(id.first, false) + ':' + DeviceCatalogue::hexId(id.second, false));
+        catalogueIds.insert(hexPair(id.first, id.second));
     QCOMPARE(catalogueIds.size(), 7);
-    QCOMPARE(hidrawIds, catalogueIds);
-    QCOMPARE(allIds, catalogueIds);
+    QCOMPARE(keyboardIds.size(), 5);
+    QCOMPARE(interfaceIds, keyboardIds);
+    QCOMPARE(imported, keyboardIds);
+    QCOMPARE(wholeHidrawIds, catalogueIds - keyboardIds);
+    QCOMPARE(wholeUsbIds, catalogueIds - keyboardIds);
 }
 
 TAVRIX_TEST_MAIN(TestTavrixSdk)

@@ -54,6 +54,9 @@ void TestXdgAutoStart::writeThenRemove()
     QVERIFY(text.contains("\nName=Quorin\n"));
     // The quoted argument's backslash is escaped once more at the file level.
     QVERIFY(text.contains("\nExec=\"/opt/a\\\\\\\\b/quorin-driver\" --AutoUp\n"));
+    // TryExec takes the path as a plain string value: no quoting, one escape.
+    QVERIFY(text.contains("\nTryExec=/opt/a\\\\b/quorin-driver\n"));
+    QVERIFY(text.contains("\nIcon=quorin-driver\n"));
     QVERIFY(XdgAutoStart::exists("quorin-driver"));
 
     QVERIFY(XdgAutoStart::remove("quorin-driver"));

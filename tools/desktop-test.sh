@@ -245,15 +245,21 @@ case_autoup_without_tray_minimised() {
   ends_cleanly "log-out ended it"
 }
 
-# With a tray, Close hides the window and the program runs on; the tray's Quit ends it with 0.
-case_tray_close_hides_and_quit_ends() {
-  new_user trayquit
-  start_tray || { fail "no tray"; return; }
-  start_emu --model QB84 --tag a || { fail "no keyboard"; return; }
+# A new user's program with a tray and its icon docked there; false (and the case
+# failed) when any of them did not come.
+start_app_with_tray() {  # USER
+  new_user "$1"
+  start_tray || { fail "no tray"; return 1; }
+  start_emu --model QB84 --tag a || { fail "no keyboard"; return 1; }
   start_app
-  wait_main_viewable || { fail "no main window"; return; }
+  wait_main_viewable || { fail "no main window"; return 1; }
   sleep 1
   wait_for 10 grep -q docked "$work/faketray.log" || fail "no tray icon docked"
+}
+
+# With a tray, Close hides the window and the program runs on; the tray's Quit ends it with 0.
+case_tray_close_hides_and_quit_ends() {
+  start_app_with_tray trayquit || return
   click_close "$MAIN"
   wait_for 5 bash -c "! xwininfo -id $MAIN | grep -q IsViewable" || fail "Close did not hide the window"
   sleep 1
@@ -261,6 +267,59 @@ case_tray_close_hides_and_quit_ends() {
   # The tray icon's menu: right click, then its Quit(&Q).
   xdotool mousemove 16 16 sleep 0.2 click 3 sleep 0.5 key q
   ends_cleanly "tray Quit ended it"
+}
+
+# The key pop-up of Remap Key: Escape closes it as a cancel and A keeps its function;
+# the pop-up's own Esc key still remaps A to Esc. Points are taken on the window
+# (the QB84's picture and the key-assignment tab at 1366x768).
+key_popup_viewable() {
+  local w
+  for w in $(xdotool search --all --pid "$APP_PID" 2>/dev/null); do
+    xwininfo -id "$w" 2>/dev/null | awk '/Width:/{w=$2} /Height:/{h=$2} /Map State: IsViewable/{v=1} END{exit !(w == 1050 && h == 345 && v)}' \
+      && return 0
+  done
+  return 1
+}
+key_popup_closed() { ! key_popup_viewable; }
+profile_layer() { find "$U/.local/share/quorin-driver/UserConfig" -name appProfile_Default.xml 2>/dev/null | head -n1; }
+has_profile_layer() { [ -n "$(profile_layer)" ]; }
+remapped_a() { grep -q '<key code="4" name="A" type="0" param1="1" param2="1" value="41"/>' "$(profile_layer)"; }
+case_key_popup_escape_cancels() {
+  new_user keyescape
+  start_emu --model QB84 --tag a || { fail "no keyboard"; return; }
+  start_app
+  wait_main_viewable || { fail "no main window"; return; }
+  wait_for 20 has_profile_layer || { fail "no profile file"; return; }
+  sleep 1
+  local x y w h
+  read -r x y w h <<<"$(geometry "$MAIN")"
+  click $((x + 609)) $((y + 280))  # A on the keyboard picture
+  sleep 0.5
+  click $((x + 393)) $((y + 533))  # the Remap Key type
+  sleep 0.5
+  click $((x + 651)) $((y + 679))  # into the field: the pop-up opens
+  wait_for 5 key_popup_viewable || { fail "the key pop-up did not open"; return; }
+  sleep 0.5
+  xdotool key Escape
+  wait_for 5 key_popup_closed || fail "Escape did not close the pop-up"
+  sleep 1
+  check "Escape left A unmapped" bash -c "! grep -q '<key code=\"4\"' '$(profile_layer)'"
+  click $((x + 651)) $((y + 679))
+  wait_for 5 key_popup_viewable || { fail "the key pop-up did not open again"; return; }
+  sleep 0.5
+  click $((x + 324)) $((y + 387))  # the pop-up's own Esc key
+  wait_for 5 remapped_a || fail "the pop-up's Esc key did not remap A to Esc"
+  kill -TERM "$APP_PID"
+  ends_cleanly "ended"
+}
+
+# Alt+F4 (the window manager's close) ends the program even with a tray and "Close
+# startup to tray" on (a first start turns it on): only the title bar's button hides it.
+case_wm_close_ends_with_tray() {
+  start_app_with_tray wmclose || return
+  xdotool windowactivate --sync "$MAIN" 2>/dev/null
+  xdotool key --clearmodifiers alt+F4
+  ends_cleanly "Alt+F4 ended it"
 }
 
 # Hidden in the tray at log-on, a dialog that comes up (the firmware offer) is
@@ -376,8 +435,9 @@ case_crash_told_once() {
   check "no notice for the same dump again" no_crash_notice
 }
 
-for name in popups_with_real_pointer popups_drawn_whole_with_compositor window_moves window_resizes window_fits_small_screen close_without_tray_quits \
-  autoup_without_tray_minimised tray_close_hides_and_quit_ends dialog_closed_while_hidden \
+for name in popups_with_real_pointer popups_drawn_whole_with_compositor key_popup_escape_cancels window_moves \
+  window_resizes window_fits_small_screen close_without_tray_quits autoup_without_tray_minimised \
+  tray_close_hides_and_quit_ends wm_close_ends_with_tray dialog_closed_while_hidden \
   tray_gone_window_back crash_told_once; do
   run_case "$name"
 done

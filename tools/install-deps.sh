@@ -15,6 +15,7 @@ PACKAGES=(
   python3
   openbox xcompmgr xdotool x11-utils imagemagick
   desktop-file-utils appstream lintian dpkg-dev file inotify-tools
+  udev umockdev
   stress-ng
 )
 

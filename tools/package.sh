@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is needed, builds the program and what it installs (not the tests)
-# and makes the Debian package from the install rules: build/quorin-driver_<version>_<arch>.deb.
-# Install it with: sudo apt install ./build/quorin-driver_*.deb
+# Installs every Debian package the build and the tests need (tools/install-deps.sh),
+# builds the program and what it installs (not the tests) and makes the Debian
+# package from the install rules: build/quorin-driver_<version>_<arch>.deb, whose
+# name it prints last. Older packages in the build folder are removed first, so
+# the one left is the one just made. Install it with
+#   sudo apt install ./build/quorin-driver_<version>_<arch>.deb
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$top"
@@ -13,6 +16,7 @@ build="${BUILD_DIR:-$top/build}"
 cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$build" -j "$(nproc)" --target quorin-driver app_icons udev_rules
 cd "$build"
+rm -f "$build"/quorin-driver_*.deb
 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$build"
 rm -rf "$build/_CPack_Packages"
 ls "$build"/quorin-driver_*.deb

@@ -241,6 +241,12 @@
         <source>Unknow</source>
         <translation>غير معروف</translation>
     </message>
+    <message>
+        <source>The keyboard was found but cannot be opened.
+Unplug it and plug it in again, or reload the device rules:</source>
+        <translation>تم العثور على لوحة المفاتيح لكن لا يمكن فتحها.
+افصلها ثم أعد توصيلها، أو أعد تحميل قواعد الأجهزة:</translation>
+    </message>
 </context>
 <context>
     <name>DDksShowWidget</name>
@@ -1026,6 +1032,14 @@ When "Key Combination" is selected, at least one combination key and one other k
         <source>Sleep time has been set</source>
         <translation>تم ضبط مدة السكون</translation>
     </message>
+    <message>
+        <source>Import profile successful, as "%1": the name "%2" is taken</source>
+        <translation>تم استيراد ملف التعريف باسم "%1": الاسم "%2" مستخدم</translation>
+    </message>
+    <message>
+        <source>The profile name is unchanged</source>
+        <translation>لم يتغير اسم ملف التعريف</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1734,10 +1748,6 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>نقرة يمنى</translation>
     </message>
     <message>
-        <source>Menu</source>
-        <translation>القائمة</translation>
-    </message>
-    <message>
         <source>Clear</source>
         <translation>مسح</translation>
     </message>
@@ -2280,6 +2290,22 @@ When "Key Combination" is selected, at least one combination key and one other k
     <message>
         <source>No action</source>
         <translation>لا إجراء</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>القائمة</translation>
+    </message>
+    <message>
+        <source>Select a macro</source>
+        <translation>اختر ماكرو</translation>
+    </message>
+    <message>
+        <source>Select an advanced key</source>
+        <translation>اختر مفتاحًا متقدمًا</translation>
+    </message>
+    <message>
+        <source>Please create or select a macro first</source>
+        <translation>يرجى إنشاء ماكرو أو اختياره أولاً</translation>
     </message>
 </context>
 <context>

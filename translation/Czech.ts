@@ -241,6 +241,12 @@
         <source>Unknow</source>
         <translation>Neznámé</translation>
     </message>
+    <message>
+        <source>The keyboard was found but cannot be opened.
+Unplug it and plug it in again, or reload the device rules:</source>
+        <translation>Klávesnice byla nalezena, ale nelze ji otevřít.
+Odpojte ji a znovu připojte, nebo znovu načtěte pravidla zařízení:</translation>
+    </message>
 </context>
 <context>
     <name>DDksShowWidget</name>
@@ -1026,6 +1032,14 @@ Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifiká
         <source>Sleep time has been set</source>
         <translation>Doba uspání byla nastavena</translation>
     </message>
+    <message>
+        <source>Import profile successful, as "%1": the name "%2" is taken</source>
+        <translation>Profil importován jako „%1“: název „%2“ je obsazen</translation>
+    </message>
+    <message>
+        <source>The profile name is unchanged</source>
+        <translation>Název profilu se nezměnil</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1734,10 +1748,6 @@ Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifiká
         <translation>Pravé tlačítko</translation>
     </message>
     <message>
-        <source>Menu</source>
-        <translation>Nabídka</translation>
-    </message>
-    <message>
         <source>Clear</source>
         <translation>Vymazat</translation>
     </message>
@@ -2280,6 +2290,22 @@ Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifiká
     <message>
         <source>No action</source>
         <translation>Žádná akce</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Nabídka</translation>
+    </message>
+    <message>
+        <source>Select a macro</source>
+        <translation>Vyberte makro</translation>
+    </message>
+    <message>
+        <source>Select an advanced key</source>
+        <translation>Vyberte rozšířenou klávesu</translation>
+    </message>
+    <message>
+        <source>Please create or select a macro first</source>
+        <translation>Nejprve vytvořte nebo vyberte makro</translation>
     </message>
 </context>
 <context>

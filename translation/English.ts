@@ -241,6 +241,12 @@
         <source>Unknow</source>
         <translation>Unknown</translation>
     </message>
+    <message>
+        <source>The keyboard was found but cannot be opened.
+Unplug it and plug it in again, or reload the device rules:</source>
+        <translation>The keyboard was found but cannot be opened.
+Unplug it and plug it in again, or reload the device rules:</translation>
+    </message>
 </context>
 <context>
     <name>DDksShowWidget</name>
@@ -1025,6 +1031,14 @@ When "Key Combination" is selected, at least one combination key and one other k
     <message>
         <source>Sleep time has been set</source>
         <translation>Sleep time has been set</translation>
+    </message>
+    <message>
+        <source>Import profile successful, as "%1": the name "%2" is taken</source>
+        <translation>Import profile successful, as "%1": the name "%2" is taken</translation>
+    </message>
+    <message>
+        <source>The profile name is unchanged</source>
+        <translation>The profile name is unchanged</translation>
     </message>
 </context>
 <context>
@@ -2280,6 +2294,18 @@ When "Key Combination" is selected, at least one combination key and one other k
     <message>
         <source>No action</source>
         <translation>No action</translation>
+    </message>
+    <message>
+        <source>Select a macro</source>
+        <translation>Select a macro</translation>
+    </message>
+    <message>
+        <source>Select an advanced key</source>
+        <translation>Select an advanced key</translation>
+    </message>
+    <message>
+        <source>Please create or select a macro first</source>
+        <translation>Please create or select a macro first</translation>
     </message>
 </context>
 <context>

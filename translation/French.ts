@@ -241,6 +241,12 @@
         <source>Unknow</source>
         <translation>Inconnu</translation>
     </message>
+    <message>
+        <source>The keyboard was found but cannot be opened.
+Unplug it and plug it in again, or reload the device rules:</source>
+        <translation>Le clavier a été trouvé mais ne peut pas être ouvert.
+Débranchez-le puis rebranchez-le, ou rechargez les règles des périphériques :</translation>
+    </message>
 </context>
 <context>
     <name>DDksShowWidget</name>
@@ -1026,6 +1032,14 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
         <source>Sleep time has been set</source>
         <translation>Le délai de veille a été réglé</translation>
     </message>
+    <message>
+        <source>Import profile successful, as "%1": the name "%2" is taken</source>
+        <translation>Profil importé sous le nom « %1 » : le nom « %2 » est déjà pris</translation>
+    </message>
+    <message>
+        <source>The profile name is unchanged</source>
+        <translation>Le nom du profil n'a pas changé</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1734,10 +1748,6 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
         <translation>Clic droit</translation>
     </message>
     <message>
-        <source>Menu</source>
-        <translation>Menu</translation>
-    </message>
-    <message>
         <source>Clear</source>
         <translation>Vider</translation>
     </message>
@@ -2280,6 +2290,22 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     <message>
         <source>No action</source>
         <translation>Aucune action</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Select a macro</source>
+        <translation>Choisir une macro</translation>
+    </message>
+    <message>
+        <source>Select an advanced key</source>
+        <translation>Choisir une touche avancée</translation>
+    </message>
+    <message>
+        <source>Please create or select a macro first</source>
+        <translation>Veuillez d'abord créer ou choisir une macro</translation>
     </message>
 </context>
 <context>

@@ -241,6 +241,12 @@
         <source>Unknow</source>
         <translation>Unbekannt</translation>
     </message>
+    <message>
+        <source>The keyboard was found but cannot be opened.
+Unplug it and plug it in again, or reload the device rules:</source>
+        <translation>Die Tastatur wurde gefunden, kann aber nicht geöffnet werden.
+Ziehen Sie sie ab und stecken Sie sie wieder ein, oder laden Sie die Geräteregeln neu:</translation>
+    </message>
 </context>
 <context>
     <name>DDksShowWidget</name>
@@ -1025,6 +1031,14 @@ Bei „Tastenkombination“ müssen mindestens eine Zusatztaste und eine weitere
     <message>
         <source>Sleep time has been set</source>
         <translation>Ruhezeit wurde eingestellt</translation>
+    </message>
+    <message>
+        <source>Import profile successful, as "%1": the name "%2" is taken</source>
+        <translation>Profil als „%1“ importiert: Der Name „%2“ ist schon vergeben</translation>
+    </message>
+    <message>
+        <source>The profile name is unchanged</source>
+        <translation>Der Profilname ist unverändert</translation>
     </message>
 </context>
 <context>
@@ -2280,6 +2294,18 @@ Bei „Tastenkombination“ müssen mindestens eine Zusatztaste und eine weitere
     <message>
         <source>No action</source>
         <translation>Keine Aktion</translation>
+    </message>
+    <message>
+        <source>Select a macro</source>
+        <translation>Makro wählen</translation>
+    </message>
+    <message>
+        <source>Select an advanced key</source>
+        <translation>Erweiterte Taste wählen</translation>
+    </message>
+    <message>
+        <source>Please create or select a macro first</source>
+        <translation>Bitte zuerst ein Makro anlegen oder wählen</translation>
     </message>
 </context>
 <context>

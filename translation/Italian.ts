@@ -241,6 +241,12 @@
         <source>Unknow</source>
         <translation>Sconosciuto</translation>
     </message>
+    <message>
+        <source>The keyboard was found but cannot be opened.
+Unplug it and plug it in again, or reload the device rules:</source>
+        <translation>La tastiera è stata trovata ma non può essere aperta.
+Scollegala e ricollegala, oppure ricarica le regole dei dispositivi:</translation>
+    </message>
 </context>
 <context>
     <name>DDksShowWidget</name>
@@ -1026,6 +1032,14 @@ Con "Combinazione di tasti" selezionata, occorre scegliere almeno un tasto modif
         <source>Sleep time has been set</source>
         <translation>Il tempo di sospensione è stato impostato</translation>
     </message>
+    <message>
+        <source>Import profile successful, as "%1": the name "%2" is taken</source>
+        <translation>Profilo importato come "%1": il nome "%2" è già in uso</translation>
+    </message>
+    <message>
+        <source>The profile name is unchanged</source>
+        <translation>Il nome del profilo non è cambiato</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1734,10 +1748,6 @@ Con "Combinazione di tasti" selezionata, occorre scegliere almeno un tasto modif
         <translation>Clic destro</translation>
     </message>
     <message>
-        <source>Menu</source>
-        <translation>Menu</translation>
-    </message>
-    <message>
         <source>Clear</source>
         <translation>Svuota</translation>
     </message>
@@ -2280,6 +2290,22 @@ Con "Combinazione di tasti" selezionata, occorre scegliere almeno un tasto modif
     <message>
         <source>No action</source>
         <translation>Nessuna azione</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Select a macro</source>
+        <translation>Seleziona una macro</translation>
+    </message>
+    <message>
+        <source>Select an advanced key</source>
+        <translation>Seleziona un tasto avanzato</translation>
+    </message>
+    <message>
+        <source>Please create or select a macro first</source>
+        <translation>Crea o seleziona prima una macro</translation>
     </message>
 </context>
 <context>

@@ -241,6 +241,12 @@
         <source>Unknow</source>
         <translation>不明</translation>
     </message>
+    <message>
+        <source>The keyboard was found but cannot be opened.
+Unplug it and plug it in again, or reload the device rules:</source>
+        <translation>キーボードは見つかりましたが、開けません。
+いったん抜いて差し直すか、デバイスのルールを再読み込みしてください：</translation>
+    </message>
 </context>
 <context>
     <name>DDksShowWidget</name>
@@ -1026,6 +1032,14 @@ When "Key Combination" is selected, at least one combination key and one other k
         <source>Sleep time has been set</source>
         <translation>スリープ時間を設定しました</translation>
     </message>
+    <message>
+        <source>Import profile successful, as "%1": the name "%2" is taken</source>
+        <translation>プロファイルを「%1」としてインポートしました：名前「%2」は使用中です</translation>
+    </message>
+    <message>
+        <source>The profile name is unchanged</source>
+        <translation>プロファイル名は変更されていません</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1734,10 +1748,6 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>右クリック</translation>
     </message>
     <message>
-        <source>Menu</source>
-        <translation>メニュー</translation>
-    </message>
-    <message>
         <source>Clear</source>
         <translation>クリア</translation>
     </message>
@@ -2280,6 +2290,22 @@ When "Key Combination" is selected, at least one combination key and one other k
     <message>
         <source>No action</source>
         <translation>動作なし</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>メニュー</translation>
+    </message>
+    <message>
+        <source>Select a macro</source>
+        <translation>マクロを選択</translation>
+    </message>
+    <message>
+        <source>Select an advanced key</source>
+        <translation>アドバンストキーを選択</translation>
+    </message>
+    <message>
+        <source>Please create or select a macro first</source>
+        <translation>先にマクロを作成するか選択してください</translation>
     </message>
 </context>
 <context>

@@ -241,6 +241,12 @@
         <source>Unknow</source>
         <translation>알 수 없음</translation>
     </message>
+    <message>
+        <source>The keyboard was found but cannot be opened.
+Unplug it and plug it in again, or reload the device rules:</source>
+        <translation>키보드를 찾았지만 열 수 없습니다.
+뽑았다가 다시 꽂거나 장치 규칙을 다시 불러오세요:</translation>
+    </message>
 </context>
 <context>
     <name>DDksShowWidget</name>
@@ -1026,6 +1032,14 @@ When "Key Combination" is selected, at least one combination key and one other k
         <source>Sleep time has been set</source>
         <translation>절전 시간을 설정했습니다</translation>
     </message>
+    <message>
+        <source>Import profile successful, as "%1": the name "%2" is taken</source>
+        <translation>프로필을 "%1"(으)로 가져왔습니다: 이름 "%2"은(는) 이미 사용 중입니다</translation>
+    </message>
+    <message>
+        <source>The profile name is unchanged</source>
+        <translation>프로필 이름이 바뀌지 않았습니다</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1734,10 +1748,6 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>오른쪽 클릭</translation>
     </message>
     <message>
-        <source>Menu</source>
-        <translation>메뉴</translation>
-    </message>
-    <message>
         <source>Clear</source>
         <translation>비우기</translation>
     </message>
@@ -2280,6 +2290,22 @@ When "Key Combination" is selected, at least one combination key and one other k
     <message>
         <source>No action</source>
         <translation>동작 없음</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>메뉴</translation>
+    </message>
+    <message>
+        <source>Select a macro</source>
+        <translation>매크로 선택</translation>
+    </message>
+    <message>
+        <source>Select an advanced key</source>
+        <translation>고급 키 선택</translation>
+    </message>
+    <message>
+        <source>Please create or select a macro first</source>
+        <translation>먼저 매크로를 만들거나 선택하세요</translation>
     </message>
 </context>
 <context>

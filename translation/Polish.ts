@@ -241,6 +241,12 @@
         <source>Unknow</source>
         <translation>Nieznany</translation>
     </message>
+    <message>
+        <source>The keyboard was found but cannot be opened.
+Unplug it and plug it in again, or reload the device rules:</source>
+        <translation>Klawiaturę znaleziono, ale nie można jej otworzyć.
+Odłącz ją i podłącz ponownie albo wczytaj ponownie reguły urządzeń:</translation>
+    </message>
 </context>
 <context>
     <name>DDksShowWidget</name>
@@ -1026,6 +1032,14 @@ Gdy wybrano „Kombinacja klawiszy”, trzeba wybrać co najmniej jeden modyfika
         <source>Sleep time has been set</source>
         <translation>Czas uśpienia został ustawiony</translation>
     </message>
+    <message>
+        <source>Import profile successful, as "%1": the name "%2" is taken</source>
+        <translation>Zaimportowano profil jako „%1”: nazwa „%2” jest zajęta</translation>
+    </message>
+    <message>
+        <source>The profile name is unchanged</source>
+        <translation>Nazwa profilu nie została zmieniona</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1734,10 +1748,6 @@ Gdy wybrano „Kombinacja klawiszy”, trzeba wybrać co najmniej jeden modyfika
         <translation>Prawy klik</translation>
     </message>
     <message>
-        <source>Menu</source>
-        <translation>Menu</translation>
-    </message>
-    <message>
         <source>Clear</source>
         <translation>Wyczyść</translation>
     </message>
@@ -2280,6 +2290,22 @@ Gdy wybrano „Kombinacja klawiszy”, trzeba wybrać co najmniej jeden modyfika
     <message>
         <source>No action</source>
         <translation>Brak akcji</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Select a macro</source>
+        <translation>Wybierz makro</translation>
+    </message>
+    <message>
+        <source>Select an advanced key</source>
+        <translation>Wybierz klawisz zaawansowany</translation>
+    </message>
+    <message>
+        <source>Please create or select a macro first</source>
+        <translation>Najpierw utwórz lub wybierz makro</translation>
     </message>
 </context>
 <context>

@@ -241,6 +241,12 @@
         <source>Unknow</source>
         <translation>Desconhecido</translation>
     </message>
+    <message>
+        <source>The keyboard was found but cannot be opened.
+Unplug it and plug it in again, or reload the device rules:</source>
+        <translation>O teclado foi encontrado, mas não pode ser aberto.
+Desligue-o e volte a ligá-lo, ou recarregue as regras de dispositivos:</translation>
+    </message>
 </context>
 <context>
     <name>DDksShowWidget</name>
@@ -1026,6 +1032,14 @@ Com "Combinação de teclas" selecionada, é preciso escolher pelo menos uma tec
         <source>Sleep time has been set</source>
         <translation>O tempo de repouso foi definido</translation>
     </message>
+    <message>
+        <source>Import profile successful, as "%1": the name "%2" is taken</source>
+        <translation>Perfil importado como "%1": o nome "%2" já existe</translation>
+    </message>
+    <message>
+        <source>The profile name is unchanged</source>
+        <translation>O nome do perfil não foi alterado</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1734,10 +1748,6 @@ Com "Combinação de teclas" selecionada, é preciso escolher pelo menos uma tec
         <translation>Clique direito</translation>
     </message>
     <message>
-        <source>Menu</source>
-        <translation>Menu</translation>
-    </message>
-    <message>
         <source>Clear</source>
         <translation>Limpar</translation>
     </message>
@@ -2280,6 +2290,22 @@ Com "Combinação de teclas" selecionada, é preciso escolher pelo menos uma tec
     <message>
         <source>No action</source>
         <translation>Sem ação</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Select a macro</source>
+        <translation>Selecione uma macro</translation>
+    </message>
+    <message>
+        <source>Select an advanced key</source>
+        <translation>Selecione uma tecla avançada</translation>
+    </message>
+    <message>
+        <source>Please create or select a macro first</source>
+        <translation>Crie ou selecione primeiro uma macro</translation>
     </message>
 </context>
 <context>

@@ -241,6 +241,12 @@
         <source>Unknow</source>
         <translation>Неизвестно</translation>
     </message>
+    <message>
+        <source>The keyboard was found but cannot be opened.
+Unplug it and plug it in again, or reload the device rules:</source>
+        <translation>Клавиатура найдена, но её не удаётся открыть.
+Отключите и снова подключите её или перезагрузите правила устройств:</translation>
+    </message>
 </context>
 <context>
     <name>DDksShowWidget</name>
@@ -1026,6 +1032,14 @@ When "Key Combination" is selected, at least one combination key and one other k
         <source>Sleep time has been set</source>
         <translation>Время сна задано</translation>
     </message>
+    <message>
+        <source>Import profile successful, as "%1": the name "%2" is taken</source>
+        <translation>Профиль импортирован как «%1»: имя «%2» уже занято</translation>
+    </message>
+    <message>
+        <source>The profile name is unchanged</source>
+        <translation>Имя профиля не изменилось</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1734,10 +1748,6 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>Правый щелчок</translation>
     </message>
     <message>
-        <source>Menu</source>
-        <translation>Меню</translation>
-    </message>
-    <message>
         <source>Clear</source>
         <translation>Очистить</translation>
     </message>
@@ -2280,6 +2290,22 @@ When "Key Combination" is selected, at least one combination key and one other k
     <message>
         <source>No action</source>
         <translation>Нет действия</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Меню</translation>
+    </message>
+    <message>
+        <source>Select a macro</source>
+        <translation>Выберите макрос</translation>
+    </message>
+    <message>
+        <source>Select an advanced key</source>
+        <translation>Выберите расширенную клавишу</translation>
+    </message>
+    <message>
+        <source>Please create or select a macro first</source>
+        <translation>Сначала создайте или выберите макрос</translation>
     </message>
 </context>
 <context>

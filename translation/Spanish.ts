@@ -241,6 +241,12 @@
         <source>Unknow</source>
         <translation>Desconocido</translation>
     </message>
+    <message>
+        <source>The keyboard was found but cannot be opened.
+Unplug it and plug it in again, or reload the device rules:</source>
+        <translation>Se encontró el teclado, pero no se puede abrir.
+Desconéctelo y vuelva a conectarlo, o recargue las reglas de dispositivos:</translation>
+    </message>
 </context>
 <context>
     <name>DDksShowWidget</name>
@@ -1026,6 +1032,14 @@ Con "Combinación de teclas" seleccionada, hay que elegir al menos una tecla mod
         <source>Sleep time has been set</source>
         <translation>Se ha configurado el tiempo de reposo</translation>
     </message>
+    <message>
+        <source>Import profile successful, as "%1": the name "%2" is taken</source>
+        <translation>Perfil importado como "%1": el nombre "%2" ya existe</translation>
+    </message>
+    <message>
+        <source>The profile name is unchanged</source>
+        <translation>El nombre del perfil no ha cambiado</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1734,10 +1748,6 @@ Con "Combinación de teclas" seleccionada, hay que elegir al menos una tecla mod
         <translation>Clic derecho</translation>
     </message>
     <message>
-        <source>Menu</source>
-        <translation>Menú</translation>
-    </message>
-    <message>
         <source>Clear</source>
         <translation>Vaciar</translation>
     </message>
@@ -2280,6 +2290,22 @@ Con "Combinación de teclas" seleccionada, hay que elegir al menos una tecla mod
     <message>
         <source>No action</source>
         <translation>Sin acción</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menú</translation>
+    </message>
+    <message>
+        <source>Select a macro</source>
+        <translation>Seleccione una macro</translation>
+    </message>
+    <message>
+        <source>Select an advanced key</source>
+        <translation>Seleccione una tecla avanzada</translation>
+    </message>
+    <message>
+        <source>Please create or select a macro first</source>
+        <translation>Primero cree o seleccione una macro</translation>
     </message>
 </context>
 <context>

@@ -241,6 +241,12 @@
         <source>Unknow</source>
         <translation>Невідомо</translation>
     </message>
+    <message>
+        <source>The keyboard was found but cannot be opened.
+Unplug it and plug it in again, or reload the device rules:</source>
+        <translation>Клавіатуру знайдено, але її не вдається відкрити.
+Від’єднайте та знову під’єднайте її або перезавантажте правила пристроїв:</translation>
+    </message>
 </context>
 <context>
     <name>DDksShowWidget</name>
@@ -1026,6 +1032,14 @@ When "Key Combination" is selected, at least one combination key and one other k
         <source>Sleep time has been set</source>
         <translation>Час сну встановлено</translation>
     </message>
+    <message>
+        <source>Import profile successful, as "%1": the name "%2" is taken</source>
+        <translation>Профіль імпортовано як «%1»: назва «%2» вже зайнята</translation>
+    </message>
+    <message>
+        <source>The profile name is unchanged</source>
+        <translation>Назва профілю не змінилася</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1734,10 +1748,6 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>Правий клік</translation>
     </message>
     <message>
-        <source>Menu</source>
-        <translation>Меню</translation>
-    </message>
-    <message>
         <source>Clear</source>
         <translation>Очистити</translation>
     </message>
@@ -2280,6 +2290,22 @@ When "Key Combination" is selected, at least one combination key and one other k
     <message>
         <source>No action</source>
         <translation>Немає дії</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Меню</translation>
+    </message>
+    <message>
+        <source>Select a macro</source>
+        <translation>Виберіть макрос</translation>
+    </message>
+    <message>
+        <source>Select an advanced key</source>
+        <translation>Виберіть розширену клавішу</translation>
+    </message>
+    <message>
+        <source>Please create or select a macro first</source>
+        <translation>Спочатку створіть або виберіть макрос</translation>
     </message>
 </context>
 <context>

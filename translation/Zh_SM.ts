@@ -241,6 +241,12 @@
         <source>Unknow</source>
         <translation>未知</translation>
     </message>
+    <message>
+        <source>The keyboard was found but cannot be opened.
+Unplug it and plug it in again, or reload the device rules:</source>
+        <translation>已找到键盘，但无法打开。
+请拔下后重新插入，或重新加载设备规则：</translation>
+    </message>
 </context>
 <context>
     <name>DDksShowWidget</name>
@@ -1026,6 +1032,14 @@ When "Key Combination" is selected, at least one combination key and one other k
         <source>Sleep time has been set</source>
         <translation>休眠时间已设置</translation>
     </message>
+    <message>
+        <source>Import profile successful, as "%1": the name "%2" is taken</source>
+        <translation>导入配置文件成功，名称为“%1”：名称“%2”已被占用</translation>
+    </message>
+    <message>
+        <source>The profile name is unchanged</source>
+        <translation>配置文件名称未改变</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1734,10 +1748,6 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>右键单击</translation>
     </message>
     <message>
-        <source>Menu</source>
-        <translation>菜单</translation>
-    </message>
-    <message>
         <source>Clear</source>
         <translation>清空</translation>
     </message>
@@ -2280,6 +2290,22 @@ When "Key Combination" is selected, at least one combination key and one other k
     <message>
         <source>No action</source>
         <translation>无动作</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>菜单</translation>
+    </message>
+    <message>
+        <source>Select a macro</source>
+        <translation>选择一个宏</translation>
+    </message>
+    <message>
+        <source>Select an advanced key</source>
+        <translation>选择一个高级按键</translation>
+    </message>
+    <message>
+        <source>Please create or select a macro first</source>
+        <translation>请先新建或选择一个宏</translation>
     </message>
 </context>
 <context>

@@ -241,6 +241,12 @@
         <source>Unknow</source>
         <translation>未知</translation>
     </message>
+    <message>
+        <source>The keyboard was found but cannot be opened.
+Unplug it and plug it in again, or reload the device rules:</source>
+        <translation>已找到鍵盤，但無法開啟。
+請拔下後重新插入，或重新載入裝置規則：</translation>
+    </message>
 </context>
 <context>
     <name>DDksShowWidget</name>
@@ -1026,6 +1032,14 @@ When "Key Combination" is selected, at least one combination key and one other k
         <source>Sleep time has been set</source>
         <translation>休眠時間已設定</translation>
     </message>
+    <message>
+        <source>Import profile successful, as "%1": the name "%2" is taken</source>
+        <translation>匯入設定檔成功，名稱為「%1」：名稱「%2」已被使用</translation>
+    </message>
+    <message>
+        <source>The profile name is unchanged</source>
+        <translation>設定檔名稱未變更</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1734,10 +1748,6 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>右鍵點擊</translation>
     </message>
     <message>
-        <source>Menu</source>
-        <translation>選單</translation>
-    </message>
-    <message>
         <source>Clear</source>
         <translation>清空</translation>
     </message>
@@ -2280,6 +2290,22 @@ When "Key Combination" is selected, at least one combination key and one other k
     <message>
         <source>No action</source>
         <translation>無動作</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>選單</translation>
+    </message>
+    <message>
+        <source>Select a macro</source>
+        <translation>選擇一個巨集</translation>
+    </message>
+    <message>
+        <source>Select an advanced key</source>
+        <translation>選擇一個進階按鍵</translation>
+    </message>
+    <message>
+        <source>Please create or select a macro first</source>
+        <translation>請先新增或選擇一個巨集</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 #include <QGraphicsDropShadowEffect>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QShowEvent>
@@ -189,6 +190,13 @@ bool ArrowWidget::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void ArrowWidget::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && isPopupWindow() && isVisible())
+        emit sigArrowWidgetEscape();
+    QDialog::keyPressEvent(event);
 }
 
 void ArrowWidget::enterEvent(QEvent *event)

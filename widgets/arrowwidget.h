@@ -54,11 +54,14 @@ public:
 
 Q_SIGNALS:
     void sigArrowWidgetHide();
+    // Escape pressed in a pop-up window, just before it closes: the user cancels.
+    void sigArrowWidgetEscape();
     void sigArrowWidgetMouseEnter();
     void sigArrowWidgetMouseLeave();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void enterEvent(QEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
