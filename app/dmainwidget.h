@@ -12,6 +12,7 @@
 #include <QPoint>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QSystemTrayIcon>
 #include <QWidget>
 
@@ -171,6 +172,7 @@ public Q_SLOTS:
     void onUpdateFirmwareWindowOpen();
     void onUpdateFirmwareWindowClose();
     void onStartHidUpgrade(QString strHidPath, QString strSN, QString strHidName, int hidUsbOrDongle);
+    void onAboutToRequestUpdateMode(QString strHidPath);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -271,6 +273,14 @@ private:
     int m_openTry = 0;
     QTimer *m_upgradeWaitTimer = nullptr;
     QString m_strUpgradeHidPath;
+    // Bootloader-model keyboards share one bootloader VID/PID, so a bootloader is
+    // told apart by when it came: the paths present just before a row sent its
+    // keyboard the update-mode report, the bootloader this update flashes (empty
+    // until known), and each keyboard's bootloader that came after its own request.
+    QStringList m_bootloadersBeforeRequest;
+    QString m_requestedKeyboardPath;
+    QString m_upgradeBootloaderPath;
+    QHash<QString, QString> m_keyboardBootloaders;
     // The images the last check validated, by device path: what is flashed is
     // exactly what was checked.
     QHash<QString, QByteArray> m_upgradeImages;
@@ -288,7 +298,15 @@ private:
     void runHidUpgrade();
     void onBootloaderAttemptEnded(int result);
     void retryHidFirmwareUpgrade();
-    void finishUpgrade(bool succeeded);
+    void finishUpgrade(bool succeeded, const QString &reason = QString());
+    enum class BootloaderMatch
+    {
+        None,
+        One,
+        Several
+    };
+    BootloaderMatch findRequestedBootloader(QString *path) const;
+    bool takeRequestedBootloader();
     void scanJlUpgradeDrive();
     void runJlUpgrade();
     void onJlUpgradeEnded(int result);

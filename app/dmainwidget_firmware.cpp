@@ -20,6 +20,7 @@
 #include <QThread>
 #include <QTimer>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,30 @@ void jlUpgradeProgressCallback(int percent)
 {
     if (DMainWidget *window = DMainWidget::mainWindow())
         window->onJlUpgradeProgress(percent);
+}
+
+QStringList bootloaderPaths()
+{
+    std::vector<std::string> found;
+    CTavrixHid_GetBootloaderPathList(found);
+    QStringList paths;
+    for (const std::string &path : found)
+        paths << QString::fromStdString(path);
+    return paths;
+}
+
+// Whether the keyboard at this path is there as a keyboard (not gone, nor in its
+// bootloader).
+bool isKeyboardPresent(const QString &path)
+{
+    std::vector<std::string> found;
+    CTavrixHid_GetHidInfoList(found);
+    return std::find(found.begin(), found.end(), path.toStdString()) != found.end();
+}
+
+QString otherKeyboardInUpdateModeText()
+{
+    return QObject::tr("Another keyboard is in update mode: finish or unplug it, then try again");
 }
 
 }  // namespace
@@ -157,6 +182,7 @@ void DMainWidget::onUpdateFirmwareWindowOpen()
                           m_devicePage ? m_devicePage->getKeyboardLinkMap() : QMap<QString, DDeviceKeyboardLink *>());
     connect(dialog, &DUpdateFirmwareDia::sigUpdateFirmwareWindowClose, this, &DMainWidget::onUpdateFirmwareWindowClose);
     connect(dialog, &DUpdateFirmwareDia::sigStartHidUpgrade, this, &DMainWidget::onStartHidUpgrade);
+    connect(dialog, &DUpdateFirmwareDia::sigAboutToRequestUpdateMode, this, &DMainWidget::onAboutToRequestUpdateMode);
     dialog->move(x() + (width() - dialog->width()) / 2, y() + (height() - dialog->height()) / 2);
     dialog->setWindowModality(Qt::WindowModal);
     dialog->show();
@@ -177,6 +203,15 @@ void DMainWidget::onUpdateFirmwareWindowClose()
     m_bUpgradeRequested = false;
     if (m_keyboardReturnTimer)
         m_keyboardReturnTimer->stop();
+}
+
+void DMainWidget::onAboutToRequestUpdateMode(QString strHidPath)
+{
+    // Taken before the report leaves: a bootloader missing here came after it.
+    if (m_upgradeStage != UpgradeStage::Idle)
+        return;
+    m_bootloadersBeforeRequest = bootloaderPaths();
+    m_requestedKeyboardPath = strHidPath;
 }
 
 void DMainWidget::onStartHidUpgrade(QString strHidPath, QString strSN, QString strHidName, int hidUsbOrDongle)
@@ -204,13 +239,28 @@ void DMainWidget::onStartHidUpgrade(QString strHidPath, QString strSN, QString s
                 m_pUpdateFirmwareDia->showImageRefused();
             return;
         }
-        m_bootloaderAttemptRunning.storeRelease(1);
-        std::vector<std::string> present;
-        if (CTavrixHid_GetBootloaderPathList(present) > 0) {
-            // Already in its bootloader (a failed update before, say): flash it now.
+        if (m_requestedKeyboardPath != strHidPath)
+            onAboutToRequestUpdateMode(strHidPath);
+        m_requestedKeyboardPath.clear();
+        m_upgradeBootloaderPath.clear();
+        if (!isKeyboardPresent(strHidPath)) {
+            // Not there as a keyboard: only the bootloader it went into after its own
+            // request (an update that failed, say) is certainly this keyboard's.
+            const QString own = m_keyboardBootloaders.value(strHidPath);
+            if (own.isEmpty() || !m_bootloadersBeforeRequest.contains(own)) {
+                m_bUpgradeRequested = false;
+                if (m_pUpdateFirmwareDia)
+                    m_pUpdateFirmwareDia->upgradeRefused(m_bootloadersBeforeRequest.isEmpty()
+                                                             ? QObject::tr("Reconnect the keyboard")
+                                                             : otherKeyboardInUpdateModeText());
+                return;
+            }
+            m_upgradeBootloaderPath = own;
+            m_bootloaderAttemptRunning.storeRelease(1);
             startBootloaderAttempt();
             return;
         }
+        m_bootloaderAttemptRunning.storeRelease(1);
         // The keyboard leaves for its bootloader; if none arrives in time the
         // attempt has failed and the retries look for it again.
         m_upgradeStage = UpgradeStage::WaitingForBootloader;
@@ -264,8 +314,50 @@ void DMainWidget::ontheHidIntoFirmwareUpgrade()
         return;
     if (m_upgradeStage != UpgradeStage::WaitingForBootloader)
         return;
+    // Another keyboard's bootloader is no reason to stop waiting for this one's.
+    if (!takeRequestedBootloader())
+        return;
     upgradeWaitTimer()->stop();
-    startBootloaderAttempt();
+    if (m_upgradeStage == UpgradeStage::WaitingForBootloader)
+        startBootloaderAttempt();
+}
+
+DMainWidget::BootloaderMatch DMainWidget::findRequestedBootloader(QString *path) const
+{
+    // The keyboard's own bootloader comes after its request, once the keyboard
+    // has gone; a bootloader that came while the keyboard was still there is
+    // another one's, and so is one of two that came.
+    QStringList arrived;
+    for (const QString &present : bootloaderPaths()) {
+        if (!m_bootloadersBeforeRequest.contains(present))
+            arrived << present;
+    }
+    if (arrived.isEmpty() || isKeyboardPresent(m_strUpgradeHidPath))
+        return BootloaderMatch::None;
+    if (arrived.size() > 1)
+        return BootloaderMatch::Several;
+    *path = arrived.first();
+    return BootloaderMatch::One;
+}
+
+bool DMainWidget::takeRequestedBootloader()
+{
+    // True when the bootloader to flash is known; an update that cannot tell its
+    // keyboard's bootloader from another ends here, with nothing written.
+    if (!m_upgradeBootloaderPath.isEmpty())
+        return true;
+    QString path;
+    switch (findRequestedBootloader(&path)) {
+    case BootloaderMatch::None: return false;
+    case BootloaderMatch::Several:
+        qCDebug(lcFirmware) << "Firmware update: more than one bootloader came; none is flashed";
+        finishUpgrade(false, otherKeyboardInUpdateModeText());
+        return false;
+    case BootloaderMatch::One: break;
+    }
+    m_upgradeBootloaderPath = path;
+    m_keyboardBootloaders.insert(m_strUpgradeHidPath, path);
+    return true;
 }
 
 void DMainWidget::startBootloaderAttempt()
@@ -277,14 +369,13 @@ void DMainWidget::startBootloaderAttempt()
 
 void DMainWidget::openHidBootloader()
 {
-    std::vector<std::string> paths;
-    CTavrixHid_GetBootloaderPathList(paths);
+    // Only this keyboard's bootloader is ever opened; until it is known it is
+    // looked for again.
     int handle = 0;
-    for (const std::string &path : paths) {
-        handle = CTavrixHid_OpenPath(path.c_str());
-        if (handle > 0)
-            break;
-    }
+    if (takeRequestedBootloader())
+        handle = CTavrixHid_OpenPath(m_upgradeBootloaderPath.toStdString().c_str());
+    else if (m_upgradeStage == UpgradeStage::Idle)
+        return;  // refused: the update is over
     if (handle <= 0) {
         // A node that just appeared may not be accessible yet (udev still
         // applying its rule): try again after a pause before the attempt fails.
@@ -413,18 +504,23 @@ void DMainWidget::onJlUpgradeProgress(int percent)
     onHidUpgradeProgress(100, percent);
 }
 
-void DMainWidget::finishUpgrade(bool succeeded)
+void DMainWidget::finishUpgrade(bool succeeded, const QString &reason)
 {
     upgradeWaitTimer()->stop();
     m_upgradeStage = UpgradeStage::Idle;
     m_bootloaderAttemptRunning.storeRelease(0);
     // The update is over: a bootloader that shows up later is not flashed again.
     m_bUpgradeRequested = false;
+    // A flashed keyboard leaves its bootloader; a later one at that path is not its.
+    if (succeeded)
+        m_keyboardBootloaders.remove(m_strUpgradeHidPath);
     if (!m_pUpdateFirmwareDia)
         return;
     if (succeeded) {
         m_pUpdateFirmwareDia->upgradeSucceeded();
         watchKeyboardReturn();
+    } else if (!reason.isEmpty()) {
+        m_pUpdateFirmwareDia->upgradeRefused(reason);
     } else {
         m_pUpdateFirmwareDia->upgradeFailed();
     }

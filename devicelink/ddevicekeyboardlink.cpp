@@ -196,10 +196,14 @@ void DDeviceKeyboardLink::handleSerialNumber(const HidReport &report)
     if (!m_writtenSerial.isEmpty()) {
         // The answer to the query after a write: the new number counts only once the
         // keyboard holds it, or its profiles would move to a new folder at every start.
-        if (reported == m_writtenSerial)
+        if (reported == m_writtenSerial) {
             m_serialNumber = reported;
-        else
+        } else {
+            // A keyboard without writable serial memory: its folder is named from what it
+            // reported first, which it reports the same at every start.
             qCDebug(lcDevice) << "USB serial port [Write SN] The keyboard kept its serial number";
+            m_serialNumber = DeviceFolderName::serialFromReport(m_hidName, m_unusableSerial);
+        }
         m_writtenSerial.clear();
         return;
     }
@@ -215,6 +219,7 @@ void DDeviceKeyboardLink::handleSerialNumber(const HidReport &report)
         const QString fresh = m_cmdSend->writeSN(QString(), &queued);
         if (queued) {
             m_writtenSerial = fresh;
+            m_unusableSerial = reported;
             m_cmdSend->querySerialNumber();
         }
     }

@@ -190,7 +190,8 @@ private:
     bool m_lightListReady = false;
     QString m_serialNumber;
     bool m_serialHandled = false;
-    QString m_writtenSerial;  // written to the keyboard, not yet reported back
+    QString m_writtenSerial;   // written to the keyboard, not yet reported back
+    QString m_unusableSerial;  // what the keyboard reported before that write
     bool m_winLockOn = false;
     HostKeyReport m_keyReport;
     LightTypeListInfo m_keyboardLightTypes;

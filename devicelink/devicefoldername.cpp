@@ -1,5 +1,7 @@
 #include "devicelink/devicefoldername.h"
 
+#include <QCryptographicHash>
+
 #include <algorithm>
 
 namespace {
@@ -16,9 +18,7 @@ bool DeviceFolderName::isValidSerial(const QString &serial)
 {
     // Any printable text names a folder on its own; only these would reach outside it
     // or confuse whoever reads the path.
-    const auto usable = [](QChar c) {
-        return c.isPrint() && c != QLatin1Char('/') && c != QLatin1Char('\\');
-    };
+    const auto usable = [](QChar c) { return c.isPrint() && c != QLatin1Char('/') && c != QLatin1Char('\\'); };
     return serial.size() == SerialLength && std::all_of(serial.cbegin(), serial.cend(), usable);
 }
 
@@ -30,4 +30,13 @@ QString DeviceFolderName::safeModelName(const QString &modelName)
             safe.append(c);
     }
     return safe.left(ModelNameMax);
+}
+
+QString DeviceFolderName::serialFromReport(const QString &modelName, const QString &reported)
+{
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    hash.addData(modelName.toUtf8());
+    hash.addData(QByteArray(1, '\0'));
+    hash.addData(reported.toLatin1());
+    return QString::fromLatin1(hash.result().left(SerialLength / 2).toHex());
 }

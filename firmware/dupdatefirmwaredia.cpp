@@ -116,6 +116,8 @@ void DUpdateFirmwareDia::setDeviceList(const QList<hidStructInfoAll> &devices,
         // A device without a link keeps its row: its keyboard cannot be sent into
         // update mode, but the user still sees it and a flashing may still start.
         row->setDeviceInfo(device, link ? link->getHidInterface() : nullptr, link ? link->getCurrentSN() : QString());
+        connect(row, &UpdateFirmwareInfoItem::sigAboutToRequestUpdateMode, this,
+                [this, row] { Q_EMIT sigAboutToRequestUpdateMode(row->getHidPath()); });
         connect(row, &UpdateFirmwareInfoItem::sigStartUpgradeing, this, &DUpdateFirmwareDia::onStartUpgradeing);
         m_rowsLayout->insertWidget(m_rowsLayout->count() - 1, row);
         m_rows.append(row);
@@ -208,24 +210,33 @@ void DUpdateFirmwareDia::onUpgradeFirmwareSuc()
 
 void DUpdateFirmwareDia::onUpgradeFirmwareFailed()
 {
-    failActiveRow();
+    failActiveRow(QObject::tr("Update failed"));
     showNotice(QObject::tr("Update failed"));
 }
 
-void DUpdateFirmwareDia::failActiveRow()
+void DUpdateFirmwareDia::failActiveRow(const QString &reason)
 {
-    if (m_activeRow)
-        m_activeRow->showUpdateFailed();
-    // The update is over: every row may be tried (again).
-    for (UpdateFirmwareInfoItem *row : qAsConst(m_rows))
-        row->setUpdateButtonEnabled(true);
+    // Only the failed row can be tried again: its keyboard may wait in its
+    // bootloader, and another row's update must not meet it there. The other rows
+    // stay disabled until an update succeeds or the dialog opens anew.
+    if (!m_activeRow)
+        return;
+    m_activeRow->showUpdateFailed(reason);
+    m_activeRow->setUpdateButtonEnabled(true);
 }
 
 void DUpdateFirmwareDia::showImageRefused()
 {
     if (m_activeRow && m_activeRow->isBusy())
-        failActiveRow();
+        failActiveRow(QObject::tr("Update failed"));
     showNotice(FirmwareImageCheck::imageRefusedText());
+}
+
+void DUpdateFirmwareDia::upgradeRefused(const QString &reason)
+{
+    if (m_activeRow && m_activeRow->isBusy())
+        failActiveRow(reason);
+    showNotice(reason);
 }
 
 void DUpdateFirmwareDia::showKeyboardReturned(const QString &version)

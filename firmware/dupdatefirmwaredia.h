@@ -40,6 +40,9 @@ public:
     // GUI thread: an image was refused (the active row, if any, fails with the
     // notice that says so); after a success, the keyboard's return or its absence.
     void showImageRefused();
+    // GUI thread: the update ended before anything was written, for this reason
+    // (which says what the user can do); shown on the active row and as the notice.
+    void upgradeRefused(const QString &reason);
     void showKeyboardReturned(const QString &version);
     void showKeyboardNotReturned();
 
@@ -49,6 +52,8 @@ public:
 Q_SIGNALS:
     void sigUpdateFirmwareWindowClose();
     void sigStartHidUpgrade(QString strHidPath, QString strSn, QString strHidName, int hidUsbOrDongle);
+    // A row is about to send its keyboard into update mode.
+    void sigAboutToRequestUpdateMode(QString strHidPath);
     void sigUpgradeProgress(int ProgressNum);
     void sigUpgradeFirmwareSuc();
     void sigUpgradeFirmwareFailed();
@@ -64,7 +69,7 @@ private:
     void applyTheme();
     void fitToRows();
     void showNotice(const QString &text);
-    void failActiveRow();
+    void failActiveRow(const QString &reason);
 
     Ui::DUpdateFirmwareDia *ui;
     QVBoxLayout *m_rowsLayout = nullptr;

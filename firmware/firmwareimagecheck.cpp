@@ -26,9 +26,9 @@ template <std::size_t N> QByteArray fieldText(const char (&text)[N])
 }
 
 // Reads an image through a copy of it as an ordinary file, as the flashing later
-// does, one byte past the flash so that an image that would not fit shows.
+// does, one byte past `limit` so that an image that would not fit shows.
 // False when it cannot be copied or read.
-bool readImage(const QString &source, const QString &name, QByteArray *image)
+bool readImage(const QString &source, const QString &name, int limit, QByteArray *image)
 {
     QTemporaryDir dir;
     if (!dir.isValid())
@@ -41,7 +41,7 @@ bool readImage(const QString &source, const QString &name, QByteArray *image)
         qCDebug(lcFirmware) << "Cannot open the copy of the firmware image" << copy;
         return false;
     }
-    *image = file.read(kFlashBytes + 1);
+    *image = file.read(qint64(limit) + 1);
     return true;
 }
 
@@ -51,9 +51,11 @@ Examination examineChipImage(const hidStructInfoAll &device, const QString &mode
     Examination result;
     const QString name = imageFileName(model, device.connectType);
     QByteArray image;
-    if (!readImage(imageFolder + name, name, &image))
+    if (!readImage(imageFolder + name, name, kMaxChipImageBytes, &image))
         return result;
-    if (image.isEmpty() || image.size() > kFlashBytes) {
+    // The bootloader's flash size means nothing here: the vendor's library judges
+    // its own images.
+    if (image.isEmpty() || image.size() > kMaxChipImageBytes) {
         qCDebug(lcFirmware) << "Firmware image refused:" << name << image.size();
         result.refused = true;
         return result;
@@ -215,7 +217,7 @@ Examination examine(const hidStructInfoAll &device, const QString &imageFolder, 
         return examineChipImage(device, model, imageFolder, chip);
     const QString name = imageFileName(model, device.connectType);
     QByteArray image;
-    if (!readImage(imageFolder + name, name, &image))
+    if (!readImage(imageFolder + name, name, kFlashBytes, &image))
         return result;
     const ImageVerdict verdict = checkBootloaderImage(image, model);
     if (verdict != ImageVerdict::Valid) {

@@ -57,6 +57,11 @@ constexpr int kIdentityLength = 50;
 constexpr int kMaxImageBytes = 0x80000;
 // The keyboard's flash: an image larger than this would be cut when written.
 constexpr int kFlashBytes = 0x80000;
+// Chip-vendor images are checked by the vendor's library, which knows its chip's
+// flash; the check itself only keeps a wrong file (a disk image under a .ufw name,
+// say) from being read into memory whole. 16 MiB is more than the flash of any
+// Bluetooth keyboard chip.
+constexpr int kMaxChipImageBytes = 16 * 1024 * 1024;
 
 // Why an image is refused before anything is written.
 enum class ImageVerdict

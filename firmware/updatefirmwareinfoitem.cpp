@@ -13,6 +13,8 @@
 
 namespace {
 
+constexpr int kStateTextWidth = 200;
+
 QString recordText(const char *text, std::size_t capacity)
 {
     return QString::fromUtf8(text, int(strnlen(text, capacity)));
@@ -55,6 +57,11 @@ UpdateFirmwareInfoItem::UpdateFirmwareInfoItem(QWidget *parent) : QWidget(parent
     m_stateLabel = new QLabel(ui->frame_Right);
     m_stateLabel->setObjectName(QStringLiteral("label_State"));
     m_stateLabel->setAlignment(Qt::AlignCenter);
+    // A reason says what to do: it takes lines under the button, and the row grows
+    // for them, instead of pushing the row's other columns aside.
+    m_stateLabel->setWordWrap(true);
+    m_stateLabel->setMaximumWidth(kStateTextWidth);
+    ui->frame_Bg110->setMaximumHeight(QWIDGETSIZE_MAX);
     m_stateLabel->setAccessibleDescription(m_stateLabel->objectName());
     ui->verticalLayout->addWidget(m_stateLabel);
     m_stateLabel->hide();
@@ -132,6 +139,11 @@ void UpdateFirmwareInfoItem::fitColumns()
     ui->frame_Right->setMinimumWidth(right + margins.left() + margins.right());
 }
 
+MainHidInterFace *UpdateFirmwareInfoItem::getHidInterface() const
+{
+    return m_hid;
+}
+
 void UpdateFirmwareInfoItem::setUpdateButtonEnabled(bool enabled)
 {
     ui->pushButton_Update->setEnabled(enabled);
@@ -154,10 +166,15 @@ void UpdateFirmwareInfoItem::showUpdateSucceeded()
 
 void UpdateFirmwareInfoItem::showUpdateFailed()
 {
+    showUpdateFailed(failedText());
+}
+
+void UpdateFirmwareInfoItem::showUpdateFailed(const QString &reason)
+{
     ui->stackedWidget->setCurrentWidget(ui->page_1);
     // The bar no longer claims progress that did not end in a flashed keyboard.
     setProgress(0);
-    m_stateLabel->setText(failedText());
+    m_stateLabel->setText(reason);
     m_stateLabel->show();
     m_busy = false;
 }
@@ -193,6 +210,7 @@ void UpdateFirmwareInfoItem::on_pushButton_Update_clicked()
     setProgress(0);
     m_stateLabel->clear();
     m_stateLabel->hide();
+    Q_EMIT sigAboutToRequestUpdateMode();
     const HidReport report = HidReport::command(HidCmd::IntoFirmware);
     // A row whose device has no link (or a closed one) still starts the flashing
     // path: the keyboard may already be waiting in its update mode.

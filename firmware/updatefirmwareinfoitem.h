@@ -2,6 +2,7 @@
 
 #include "sdk/tavrixrecords.h"
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -25,7 +26,7 @@ public:
     ~UpdateFirmwareInfoItem() override;
 
     void setDeviceInfo(hidStructInfoAll info, MainHidInterFace *hid, QString serialNumber);
-    MainHidInterFace *getHidInterface() const { return m_hid; }
+    MainHidInterFace *getHidInterface() const;
     QString getHidPath() const { return m_hidPath; }
     QString getHidSn() const { return m_serialNumber; }
     QString getHidName() const { return m_hidName; }
@@ -37,6 +38,8 @@ public:
     void setProgress(int percent);
     void showUpdateSucceeded();
     void showUpdateFailed();
+    // A failure with its reason and what the user can do, instead of "Update failed".
+    void showUpdateFailed(const QString &reason);
     // After a success: the keyboard is back with this version, or did not come back.
     void showKeyboardReturned(const QString &version);
     void showKeyboardNotReturned();
@@ -45,6 +48,9 @@ public:
     QString stateText() const;
 
 Q_SIGNALS:
+    // Just before the update-mode report is queued, so that what comes after it
+    // can be told from what was there before.
+    void sigAboutToRequestUpdateMode();
     void sigStartUpgradeing();
 
 private Q_SLOTS:
@@ -57,7 +63,8 @@ private:
     static constexpr int kMinProgressWidth = 120;
 
     Ui::UpdateFirmwareInfoItem *ui;
-    MainHidInterFace *m_hid = nullptr;
+    // The link goes with its keyboard (into its bootloader, say); the row outlives it.
+    QPointer<MainHidInterFace> m_hid;
     QString m_hidPath;
     QString m_serialNumber;
     QString m_hidName;

@@ -3,6 +3,7 @@
 #include "app/ddatamanager.h"
 #include "devicelink/ddevicekeyboardlink.h"
 #include "devicepage/ddevicepage.h"
+#include "devicepage/profilecontroller.h"
 #include "devicepage/profiledefaults.h"
 #include "emudevice.h"
 #include "emukeyboard.h"
@@ -248,6 +249,40 @@ private Q_SLOTS:
         QTest::qWait(300);
         QCOMPARE(told.count(), 0);
         QCOMPARE(read(defaultLayer), kDamaged);
+    }
+
+    // A keyboard that will not keep a written serial number still gets its profiles,
+    // in the same folder at every start: a change made to them is there after a restart.
+    void keyboardKeepingNoWrittenSerialKeepsItsProfiles()
+    {
+        DevicePageRig rig;
+        EmuDevice *keyboard = rig.add("QR108", "locked", false, false, "abc");
+        keyboard->keyboard()->setSerialLocked(true);
+        QVERIFY(keyboard->start());
+        DDevicePage *page = rig.open();
+        QTRY_VERIFY_WITH_TIMEOUT(!page->currentProfilePath().isEmpty(), 10000);
+        const QByteArray path = page->currentProfilePath();
+        QVERIFY2(path.startsWith(QFile::encodeName(DDataManager::getInstance()->getUserConfigDir() + "/QR108/")),
+                 path.constData());
+        QVERIFY(page->profileController()->createProfile());
+        QList<ProfileNode> before;
+        QVERIFY(CTavrixXML_SelectProFileAllNodes(path, before));
+        QCOMPARE(before.size(), 2);
+
+        // Restart: new page and link objects, the keyboard plugged in again.
+        page->closeAllLinks();
+        delete page;
+        rig.page = nullptr;
+        keyboard->stop();
+        QVERIFY(keyboard->start());
+        page = rig.open();
+        QTRY_VERIFY_WITH_TIMEOUT(!page->currentProfilePath().isEmpty(), 10000);
+        QCOMPARE(page->currentProfilePath(), path);
+        QList<ProfileNode> after;
+        QVERIFY(CTavrixXML_SelectProFileAllNodes(page->currentProfilePath(), after));
+        QCOMPARE(after.size(), 2);
+        QCOMPARE(after.last().name, before.last().name);
+        QCOMPARE(keyboard->keyboard()->state().serial, QByteArray("abc"));
     }
 
     // A link belongs to the page and goes when its keyboard is unplugged.

@@ -13,6 +13,7 @@
 #include "support/testmain.h"
 #include "widgets/cbnotice.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProgressBar>
@@ -74,12 +75,15 @@ QPushButton *updateButton(UpdateFirmwareInfoItem *row)
 
 // One emulated QR108 that leaves for its bootloader on the update-mode report,
 // its test image in the emulator's firmware folder, and a main window that has
-// offered it an update.
+// offered it an update. Beside it a QM68, whose bootloader has the same VID/PID
+// and, by its tag, is found first; it takes part only where a test starts it.
 struct UpdateFixture
 {
     QTemporaryDir emu;
     EmuDevice keyboard {emu.path(), EmuModels::find(QStringLiteral("QR108")), QStringLiteral("a"), false};
     EmuFirmwareCycle cycle {&keyboard};
+    EmuDevice other {emu.path(), EmuModels::find(QStringLiteral("QM68")), QStringLiteral("0"), false};
+    EmuFirmwareCycle otherCycle {&other};
     std::unique_ptr<DMainWidget> window;
 
     UpdateFixture() { qputenv("TAVRIX_EMU_DIR", emu.path().toLocal8Bit()); }
@@ -93,27 +97,42 @@ struct UpdateFixture
         qunsetenv("TAVRIX_EMU_DIR");
     }
 
-    bool offer(const DMainWidget::FirmwareUpgradeBounds &bounds = DMainWidget::FirmwareUpgradeBounds())
+    bool offer(const DMainWidget::FirmwareUpgradeBounds &bounds = DMainWidget::FirmwareUpgradeBounds(),
+               bool otherKeyboard = false)
     {
-        if (!EmuFirmwareImages::write(emu.path(), keyboard) || !keyboard.start())
+        if (!EmuFirmwareImages::write(emu.path(), keyboard) || !EmuFirmwareImages::write(emu.path(), other)
+            || !keyboard.start() || (otherKeyboard && !other.start()))
             return false;
+        const int keyboards = otherKeyboard ? 2 : 1;
         window = std::make_unique<DMainWidget>();
         window->setFirmwareUpgradeBounds(bounds);
         window->show();
-        if (!QTest::qWaitFor([this] { return window->devicePage()->getHidDeviceList().size() == 1; }, 10000))
+        if (!QTest::qWaitFor([&] { return window->devicePage()->getHidDeviceList().size() == keyboards; }, 10000))
             return false;
-        if (!window->checkUpgradeableDevices(true) || !dialog())
+        if (!window->checkUpgradeableDevices(true) || !dialog() || dialog()->rows().size() != keyboards)
             return false;
-        return QTest::qWaitFor([this] { return row()->getHidInterface(); }, 5000);
+        return QTest::qWaitFor(
+            [this] {
+                for (UpdateFirmwareInfoItem *each : dialog()->rows()) {
+                    if (!each->getHidInterface())
+                        return false;
+                }
+                return true;
+            },
+            5000);
     }
     DUpdateFirmwareDia *dialog() const { return window->updateFirmwareDialog(); }
+    // The QR108's row (its path sorts first); the QM68's when it has one.
     UpdateFirmwareInfoItem *row() const { return dialog()->rows().first(); }
+    UpdateFirmwareInfoItem *otherRow() const { return dialog()->rows().last(); }
     QString notice() const { return dialog()->findChild<CbNotice *>()->text(); }
     // Presses Update and serves the emulators until the dialog shows a result.
-    bool updateAndWait(int timeoutMs)
+    bool updateAndWait(int timeoutMs) { return updateAndWait(row(), timeoutMs); }
+    bool updateAndWait(UpdateFirmwareInfoItem *item, int timeoutMs)
     {
-        updateButton(row())->click();
-        return row()->isBusy() && serveUntil([this] { return !row()->isBusy(); }, timeoutMs);
+        // A refusal may come at once, before anything was sent.
+        updateButton(item)->click();
+        return serveUntil([item] { return !item->isBusy(); }, timeoutMs);
     }
 };
 
@@ -130,6 +149,8 @@ private Q_SLOTS:
     void everyWaitEnds_data();
     void everyWaitEnds();
     void bootloaderAlreadyPresentIsFlashed();
+    void imageGoesOnlyIntoItsKeyboard_data();
+    void imageGoesOnlyIntoItsKeyboard();
     void openIsRetriedWithAPause();
 };
 
@@ -247,20 +268,23 @@ void TestFirmwareFlashing::engineFlashesWithRetries()
 
 // Every wait of an update ends: each stage that gets no answer counts as a failed
 // attempt, the retries run, and the update ends in "Update failed" with the row
-// usable again.
+// usable again. A keyboard that is gone, with no bootloader there, is not waited
+// for at all.
 void TestFirmwareFlashing::everyWaitEnds_data()
 {
     QTest::addColumn<QString>("fault");
     QTest::addColumn<int>("sessions");
-    QTest::newRow("keyboard ignores the update-mode report") << QString("ignore") << 0;
-    QTest::newRow("update-mode report refused (no link)") << QString("no link") << 0;
-    QTest::newRow("bootloader never answers") << QString("silent") << 4;
+    QTest::addColumn<QString>("outcome");
+    QTest::newRow("keyboard ignores the update-mode report") << QString("ignore") << 0 << "Update failed";
+    QTest::newRow("keyboard gone (no link)") << QString("no link") << 0 << "Reconnect the keyboard";
+    QTest::newRow("bootloader never answers") << QString("silent") << 4 << "Update failed";
 }
 
 void TestFirmwareFlashing::everyWaitEnds()
 {
     QFETCH(QString, fault);
     QFETCH(int, sessions);
+    QFETCH(QString, outcome);
 
     UpdateFixture f;
     f.cycle.setIgnoreUpdateRequest(fault == QLatin1String("ignore"));
@@ -276,9 +300,9 @@ void TestFirmwareFlashing::everyWaitEnds()
     QElapsedTimer clock;
     clock.start();
     QVERIFY(f.updateAndWait(15000));
-    QCOMPARE(f.notice(), QStringLiteral("Update failed"));
+    QCOMPARE(f.notice(), outcome);
     QCOMPARE(f.cycle.bootloader()->sessionsStarted(), sessions);
-    QCOMPARE(f.row()->stateText(), QStringLiteral("Update failed"));
+    QCOMPARE(f.row()->stateText(), outcome);
     QVERIFY(updateButton(f.row())->isEnabled());
     QVERIFY(!f.row()->isBusy());
     QVERIFY(!f.window->isUpgradeRunning());
@@ -288,24 +312,92 @@ void TestFirmwareFlashing::everyWaitEnds()
 }
 
 // A keyboard already in its bootloader (here: left there by a failed update) is
-// flashed when Update is pressed again; no arrival is waited for.
+// flashed when Update is pressed again; no arrival is waited for. Until then only
+// its row can be used: another row's update must not meet that bootloader.
 void TestFirmwareFlashing::bootloaderAlreadyPresentIsFlashed()
 {
     UpdateFixture f;
     f.cycle.bootloader()->failNextSessions(4);
-    QVERIFY(f.offer());
+    QVERIFY(f.offer(DMainWidget::FirmwareUpgradeBounds(), true));
     QVERIFY(f.updateAndWait(30000));
     QCOMPARE(f.notice(), QStringLiteral("Update failed"));
     QVERIFY(f.cycle.isInBootloader());
+    QVERIFY(updateButton(f.row())->isEnabled());
+    QVERIFY(!updateButton(f.otherRow())->isEnabled());
 
     QElapsedTimer clock;
     clock.start();
     QVERIFY(f.updateAndWait(10000));
     QCOMPARE(f.notice(), QStringLiteral("Update successful"));
     QCOMPARE(f.cycle.bootloader()->sessionsFlashed(), 1);
+    QCOMPARE(f.cycle.bootloader()->flashedImage(), EmuFirmwareImages::bootloaderImage(f.keyboard));
+    QCOMPARE(f.otherCycle.bootloader()->sessionsStarted(), 0);
     // Well under the 6 s an update would wait for a bootloader to arrive.
     QVERIFY2(clock.elapsed() < 5500, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY(updateButton(f.otherRow())->isEnabled());
     QVERIFY(serveUntil([&] { return f.row()->currentVersion() == QLatin1String("V1.01"); }, 10000));
+}
+
+// The QR108 and the QM68 share their bootloader's VID/PID. An image goes only into
+// the bootloader that came after the QR108's own update-mode report, once the
+// QR108 had gone; any other bootloader is never written, and where the two cannot
+// be told apart the row says why and what to do.
+void TestFirmwareFlashing::imageGoesOnlyIntoItsKeyboard_data()
+{
+    QTest::addColumn<QString>("situation");
+    QTest::addColumn<QString>("notice");
+    const QString other = QStringLiteral("Another keyboard is in update mode: finish or unplug it, then try again");
+    QTest::newRow("the other keyboard waits in its bootloader") << "waiting"
+                                                                << "Update successful";
+    QTest::newRow("the other keyboard leaves with this one") << "together" << other;
+    QTest::newRow("a bootloader comes, this keyboard stays") << "stays"
+                                                             << "Update failed";
+    QTest::newRow("this keyboard unplugged, the other waits") << "unplugged" << other;
+}
+
+void TestFirmwareFlashing::imageGoesOnlyIntoItsKeyboard()
+{
+    QFETCH(QString, situation);
+    QFETCH(QString, notice);
+
+    UpdateFixture f;
+    if (situation == QLatin1String("waiting"))
+        QVERIFY(f.otherCycle.startInBootloader());
+    DMainWidget::FirmwareUpgradeBounds bounds;
+    bounds.bootloaderArrivalMs = 1500;
+    bounds.openPauseMs = 50;
+    QVERIFY(f.offer(bounds, situation == QLatin1String("together")));
+    if (situation == QLatin1String("together")) {
+        connect(&f.cycle, &EmuFirmwareCycle::sigEnteredBootloader, &f.otherCycle,
+                [&] { f.otherCycle.startInBootloader(); });
+    } else if (situation == QLatin1String("stays")) {
+        f.cycle.setIgnoreUpdateRequest(true);
+        // Comes just after this keyboard's update-mode report.
+        connect(&f.keyboard, &EmuDevice::sigReportReceived, &f.otherCycle,
+                [&] { f.otherCycle.isInBootloader() || f.otherCycle.startInBootloader(); });
+    } else if (situation == QLatin1String("unplugged")) {
+        f.keyboard.stop();
+        QVERIFY(f.otherCycle.startInBootloader());
+    }
+
+    QVERIFY(f.updateAndWait(20000));
+    QCOMPARE(f.notice(), notice);
+    QCOMPARE(f.otherCycle.bootloader()->sessionsStarted(), 0);
+    QVERIFY(!f.window->isUpgradeRunning());
+    if (situation == QLatin1String("waiting")) {
+        QCOMPARE(f.cycle.bootloader()->flashedImage(), EmuFirmwareImages::bootloaderImage(f.keyboard));
+        QVERIFY(serveUntil([&] { return f.row()->currentVersion() == QLatin1String("V1.01"); }, 10000));
+        QVERIFY(f.otherCycle.isInBootloader());
+        return;
+    }
+    QCOMPARE(f.cycle.bootloader()->sessionsStarted(), 0);
+    QCOMPARE(f.row()->stateText(), notice);
+    QVERIFY(updateButton(f.row())->isEnabled());
+    if (situation == QLatin1String("unplugged")) {
+        const QString shots = QCoreApplication::applicationDirPath() + "/screenshots";
+        QDir().mkpath(shots);
+        QVERIFY(f.dialog()->grab().save(shots + "/firmware_other_in_update_mode.png"));
+    }
 }
 
 // A bootloader whose node is there but cannot be opened yet (udev still applying

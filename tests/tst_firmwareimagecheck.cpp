@@ -33,6 +33,39 @@ QByteArray imageWithIdentity(const QByteArray &identity, int size = kIdentityOff
     return image;
 }
 
+// A stand-in of the chip vendor's image calls: an image is "QUFW", a 17-byte
+// identity and a 4-byte version; anything else is the library's refusal.
+QByteArray g_ufw;
+
+int fakeLoadUfw(const unsigned char *data, int length)
+{
+    g_ufw = QByteArray(reinterpret_cast<const char *>(data), length);
+    return g_ufw.size() >= 25 && g_ufw.startsWith("QUFW") ? 0 : -1;
+}
+
+int fakeUfwCrc(unsigned short *crc16, unsigned int *crc32)
+{
+    *crc16 = 0;
+    *crc32 = 0;
+    return g_ufw.startsWith("QUFW") ? 0 : -1;
+}
+
+int fakeUfwPidVid(char *identity, int identitySize, char *version, int versionSize)
+{
+    if (!g_ufw.startsWith("QUFW") || identitySize < 17 || versionSize < 4)
+        return -1;
+    memcpy(identity, g_ufw.constData() + 4, 17);
+    memcpy(version, g_ufw.constData() + 21, 4);
+    return 0;
+}
+
+QByteArray ufwImage(int size)
+{
+    QByteArray image = QByteArray("QUFW") + QByteArray("QB84").leftJustified(17, '\0') + QByteArray("V1.1");
+    image.append(QByteArray(qMax(0, size - image.size()), '\x5a'));
+    return image.left(size);
+}
+
 }  // namespace
 
 class TestFirmwareImageCheck : public QObject
@@ -189,6 +222,44 @@ private Q_SLOTS:
         QCOMPARE(result.upgradeable, verdict == int(ImageVerdict::Valid));
         QCOMPARE(result.refused, verdict != int(ImageVerdict::Valid));
         QCOMPARE(result.image, result.upgradeable ? image : QByteArray());
+    }
+
+    // A chip-vendor image is judged by the vendor's library alone: the keyboard
+    // bootloader's flash size is no limit for it, only a bound against reading a
+    // wrong file whole.
+    void chipImageSizes_data()
+    {
+        QTest::addColumn<QByteArray>("image");
+        QTest::addColumn<bool>("upgradeable");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("small") << ufwImage(4096) << true << false;
+        QTest::newRow("one byte over the bootloader's flash") << ufwImage(kFlashBytes + 1) << true << false;
+        QTest::newRow("4 MiB") << ufwImage(4 * 1024 * 1024) << true << false;
+        QTest::newRow("exactly the bound") << ufwImage(kMaxChipImageBytes) << true << false;
+        QTest::newRow("one byte over the bound") << ufwImage(kMaxChipImageBytes + 1) << false << true;
+        QTest::newRow("empty") << QByteArray() << false << true;
+        QTest::newRow("refused by the library") << QByteArray(kFlashBytes + 1, 'x') << false << false;
+    }
+    void chipImageSizes()
+    {
+        QFETCH(QByteArray, image);
+        QFETCH(bool, upgradeable);
+        QFETCH(bool, refused);
+        QTemporaryDir images;
+        QFile ufw(images.path() + QStringLiteral("/QB84.ufw"));
+        QVERIFY(ufw.open(QIODevice::WriteOnly));
+        QCOMPARE(ufw.write(image), qint64(image.size()));
+        ufw.close();
+        ChipCalls chip;
+        chip.loadUfwData = fakeLoadUfw;
+        chip.getUfwCrc = fakeUfwCrc;
+        chip.getUfwPidVid = fakeUfwPidVid;
+        const Examination result = examine(record("/chip", "QB84", 0, "V1.0"), images.path() + QLatin1Char('/'), chip);
+        QCOMPARE(result.upgradeable, upgradeable);
+        QCOMPARE(result.refused, refused);
+        QCOMPARE(result.image.size(), upgradeable ? image.size() : 0);
+        if (upgradeable)
+            QCOMPARE(result.version, QByteArray("V1.1"));
     }
 
     // Emulated keyboards read the emulator's test images; real ones only the

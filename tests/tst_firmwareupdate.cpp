@@ -89,8 +89,14 @@ void TestFirmwareUpdate::rowsStartOneUpdateAndShowResults()
     QCOMPARE(updateButton(linked)->text(), QStringLiteral("Update"));
 
     QSignalSpy started(&dialog, &DUpdateFirmwareDia::sigStartHidUpgrade);
+    // The main window hears which keyboard is about to be asked, before the start.
+    QSignalSpy announced(&dialog, &DUpdateFirmwareDia::sigAboutToRequestUpdateMode);
+    connect(&dialog, &DUpdateFirmwareDia::sigStartHidUpgrade, this,
+            [&] { QCOMPARE(announced.count(), started.count()); });
     QTest::mouseClick(updateButton(linked), Qt::LeftButton);
     QVERIFY(fixture.waitForReceived(HidCmd::IntoFirmware, 1));
+    QCOMPARE(announced.count(), 1);
+    QCOMPARE(announced.first().first().toString(), QString::fromLatin1(fixture.record().hidPath));
     QCOMPARE(fixture.received().last(), HidReport::command(HidCmd::IntoFirmware));
     QCOMPARE(started.count(), 1);
     QCOMPARE(started.first().at(0).toString(), QString::fromLatin1(fixture.record().hidPath));
@@ -106,13 +112,15 @@ void TestFirmwareUpdate::rowsStartOneUpdateAndShowResults()
     QCOMPARE(fixture.keyboard()->receivedCount(uint8_t(HidCmd::IntoFirmware)), 1);
     QCOMPARE(started.count(), 1);
 
-    // Failure: the update is over; the active row says so and every row is usable.
+    // Failure: the active row says so and can be tried again; the others stay
+    // disabled, as its keyboard may wait in its bootloader.
     dialog.upgradeFailed();
     QTRY_COMPARE(dialog.findChild<CbNotice *>()->text(), QStringLiteral("Update failed"));
     QCOMPARE(shownPage(linked), QStringLiteral("page_1"));
     QCOMPARE(linked->stateText(), QStringLiteral("Update failed"));
     QVERIFY(!linked->isBusy());
-    QVERIFY(updateButton(unlinked)->isEnabled());
+    QVERIFY(updateButton(linked)->isEnabled());
+    QVERIFY(!updateButton(unlinked)->isEnabled());
     updateButton(linked)->click();
     QVERIFY(fixture.waitForReceived(HidCmd::IntoFirmware, 2));
     QCOMPARE(started.count(), 2);

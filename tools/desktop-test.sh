@@ -435,10 +435,39 @@ case_crash_told_once() {
   check "no notice for the same dump again" no_crash_notice
 }
 
+# A QM68 waits in its bootloader and a QR108 is offered an update; the two share
+# their bootloader's VID/PID. Update on the QR108's row flashes the QR108, which
+# comes back at V1.01; the QM68's bootloader is left alone, still waiting.
+fw_dialog_viewable() {
+  FW_DIALOG="$(window_named '^Update Firmware$')"
+  [ -n "$FW_DIALOG" ] && viewable "$FW_DIALOG"
+}
+case_firmware_goes_into_chosen_keyboard() {
+  new_user fwchoice
+  start_emu --model QM68 --tag a --bootloader --model QR108 --tag b || { fail "no keyboards"; return; }
+  start_app
+  wait_for 25 fw_dialog_viewable || { fail "the firmware dialog did not come up"; return; }
+  sleep 1
+  local x y w h
+  read -r x y w h <<<"$(geometry "$FW_DIALOG")"
+  # The only row (the QM68 in its bootloader has none): its Update button sits at
+  # the row's right end, the row right under the 45 px title bar.
+  click $((x + w - 80)) $((y + 45 + 35))
+  local returned="$U/emu/vid_1209&pid_0001&b.sock.json"
+  wait_for 30 grep -qs '"V1.01"' "$returned" || fail "the QR108 did not come back at V1.01"
+  sleep 0.5
+  import -window root "$shots/firmware_chosen_keyboard.png" 2>/dev/null
+  check "the QM68 still waits in its bootloader" test -S "$U/emu/vid_1209&pid_000e&a.sock"
+  check "the QM68 was not flashed" test ! -e "$U/emu/vid_1209&pid_0003&a.sock"
+  check "the QR108 left its bootloader" test ! -e "$U/emu/vid_1209&pid_000e&b.sock"
+  kill -TERM "$APP_PID"
+  ends_cleanly "ended"
+}
+
 for name in popups_with_real_pointer popups_drawn_whole_with_compositor key_popup_escape_cancels window_moves \
   window_resizes window_fits_small_screen close_without_tray_quits autoup_without_tray_minimised \
   tray_close_hides_and_quit_ends wm_close_ends_with_tray dialog_closed_while_hidden \
-  tray_gone_window_back crash_told_once; do
+  tray_gone_window_back crash_told_once firmware_goes_into_chosen_keyboard; do
   run_case "$name"
 done
 

@@ -1748,6 +1748,10 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>نقرة يمنى</translation>
     </message>
     <message>
+        <source>Menu</source>
+        <translation>القائمة</translation>
+    </message>
+    <message>
         <source>Clear</source>
         <translation>مسح</translation>
     </message>
@@ -2292,8 +2296,8 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>لا إجراء</translation>
     </message>
     <message>
-        <source>Menu</source>
-        <translation>القائمة</translation>
+        <source>Another keyboard is in update mode: finish or unplug it, then try again</source>
+        <translation>لوحة مفاتيح أخرى في وضع التحديث: أكمل تحديثها أو افصلها، ثم حاول مرة أخرى</translation>
     </message>
     <message>
         <source>Select a macro</source>

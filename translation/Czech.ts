@@ -1748,6 +1748,10 @@ Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifiká
         <translation>Pravé tlačítko</translation>
     </message>
     <message>
+        <source>Menu</source>
+        <translation>Nabídka</translation>
+    </message>
+    <message>
         <source>Clear</source>
         <translation>Vymazat</translation>
     </message>
@@ -2292,8 +2296,8 @@ Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifiká
         <translation>Žádná akce</translation>
     </message>
     <message>
-        <source>Menu</source>
-        <translation>Nabídka</translation>
+        <source>Another keyboard is in update mode: finish or unplug it, then try again</source>
+        <translation>Jiná klávesnice je v režimu aktualizace: dokončete ji nebo ji odpojte a zkuste to znovu</translation>
     </message>
     <message>
         <source>Select a macro</source>

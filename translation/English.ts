@@ -2307,6 +2307,10 @@ When "Key Combination" is selected, at least one combination key and one other k
         <source>Please create or select a macro first</source>
         <translation>Please create or select a macro first</translation>
     </message>
+    <message>
+        <source>Another keyboard is in update mode: finish or unplug it, then try again</source>
+        <translation>Another keyboard is in update mode: finish or unplug it, then try again</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

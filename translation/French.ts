@@ -1748,6 +1748,10 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
         <translation>Clic droit</translation>
     </message>
     <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
         <source>Clear</source>
         <translation>Vider</translation>
     </message>
@@ -2292,8 +2296,8 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
         <translation>Aucune action</translation>
     </message>
     <message>
-        <source>Menu</source>
-        <translation>Menu</translation>
+        <source>Another keyboard is in update mode: finish or unplug it, then try again</source>
+        <translation>Un autre clavier est en mode mise à jour : terminez-la ou débranchez-le, puis réessayez</translation>
     </message>
     <message>
         <source>Select a macro</source>

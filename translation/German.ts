@@ -2307,6 +2307,10 @@ Bei „Tastenkombination“ müssen mindestens eine Zusatztaste und eine weitere
         <source>Please create or select a macro first</source>
         <translation>Bitte zuerst ein Makro anlegen oder wählen</translation>
     </message>
+    <message>
+        <source>Another keyboard is in update mode: finish or unplug it, then try again</source>
+        <translation>Eine andere Tastatur ist im Update-Modus: Update abschließen oder sie trennen, dann erneut versuchen</translation>
+    </message>
 </context>
 <context>
     <name>SVColorArea</name>

@@ -1748,6 +1748,10 @@ Con "Combinazione di tasti" selezionata, occorre scegliere almeno un tasto modif
         <translation>Clic destro</translation>
     </message>
     <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
         <source>Clear</source>
         <translation>Svuota</translation>
     </message>
@@ -2292,8 +2296,8 @@ Con "Combinazione di tasti" selezionata, occorre scegliere almeno un tasto modif
         <translation>Nessuna azione</translation>
     </message>
     <message>
-        <source>Menu</source>
-        <translation>Menu</translation>
+        <source>Another keyboard is in update mode: finish or unplug it, then try again</source>
+        <translation>Un'altra tastiera è in modalità aggiornamento: completala o scollegala, poi riprova</translation>
     </message>
     <message>
         <source>Select a macro</source>

@@ -1748,6 +1748,10 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>右クリック</translation>
     </message>
     <message>
+        <source>Menu</source>
+        <translation>メニュー</translation>
+    </message>
+    <message>
         <source>Clear</source>
         <translation>クリア</translation>
     </message>
@@ -2292,8 +2296,8 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>動作なし</translation>
     </message>
     <message>
-        <source>Menu</source>
-        <translation>メニュー</translation>
+        <source>Another keyboard is in update mode: finish or unplug it, then try again</source>
+        <translation>別のキーボードがアップデートモードです：その更新を完了するか取り外してから、もう一度お試しください</translation>
     </message>
     <message>
         <source>Select a macro</source>

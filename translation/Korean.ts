@@ -1748,6 +1748,10 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>오른쪽 클릭</translation>
     </message>
     <message>
+        <source>Menu</source>
+        <translation>메뉴</translation>
+    </message>
+    <message>
         <source>Clear</source>
         <translation>비우기</translation>
     </message>
@@ -2292,8 +2296,8 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>동작 없음</translation>
     </message>
     <message>
-        <source>Menu</source>
-        <translation>메뉴</translation>
+        <source>Another keyboard is in update mode: finish or unplug it, then try again</source>
+        <translation>다른 키보드가 업데이트 모드입니다: 업데이트를 마치거나 분리한 후 다시 시도하세요</translation>
     </message>
     <message>
         <source>Select a macro</source>

@@ -1748,6 +1748,10 @@ Gdy wybrano „Kombinacja klawiszy”, trzeba wybrać co najmniej jeden modyfika
         <translation>Prawy klik</translation>
     </message>
     <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
         <source>Clear</source>
         <translation>Wyczyść</translation>
     </message>
@@ -2292,8 +2296,8 @@ Gdy wybrano „Kombinacja klawiszy”, trzeba wybrać co najmniej jeden modyfika
         <translation>Brak akcji</translation>
     </message>
     <message>
-        <source>Menu</source>
-        <translation>Menu</translation>
+        <source>Another keyboard is in update mode: finish or unplug it, then try again</source>
+        <translation>Inna klawiatura jest w trybie aktualizacji: dokończ ją lub odłącz, a potem spróbuj ponownie</translation>
     </message>
     <message>
         <source>Select a macro</source>

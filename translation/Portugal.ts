@@ -1748,6 +1748,10 @@ Com "Combinação de teclas" selecionada, é preciso escolher pelo menos uma tec
         <translation>Clique direito</translation>
     </message>
     <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
         <source>Clear</source>
         <translation>Limpar</translation>
     </message>
@@ -2292,8 +2296,8 @@ Com "Combinação de teclas" selecionada, é preciso escolher pelo menos uma tec
         <translation>Sem ação</translation>
     </message>
     <message>
-        <source>Menu</source>
-        <translation>Menu</translation>
+        <source>Another keyboard is in update mode: finish or unplug it, then try again</source>
+        <translation>Outro teclado está no modo de atualização: conclua ou desligue-o e tente novamente</translation>
     </message>
     <message>
         <source>Select a macro</source>

@@ -1748,6 +1748,10 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>Правый щелчок</translation>
     </message>
     <message>
+        <source>Menu</source>
+        <translation>Меню</translation>
+    </message>
+    <message>
         <source>Clear</source>
         <translation>Очистить</translation>
     </message>
@@ -2292,8 +2296,8 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>Нет действия</translation>
     </message>
     <message>
-        <source>Menu</source>
-        <translation>Меню</translation>
+        <source>Another keyboard is in update mode: finish or unplug it, then try again</source>
+        <translation>Другая клавиатура в режиме обновления: завершите обновление или отключите её, затем повторите</translation>
     </message>
     <message>
         <source>Select a macro</source>

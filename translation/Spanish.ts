@@ -1748,6 +1748,10 @@ Con "Combinación de teclas" seleccionada, hay que elegir al menos una tecla mod
         <translation>Clic derecho</translation>
     </message>
     <message>
+        <source>Menu</source>
+        <translation>Menú</translation>
+    </message>
+    <message>
         <source>Clear</source>
         <translation>Vaciar</translation>
     </message>
@@ -2292,8 +2296,8 @@ Con "Combinación de teclas" seleccionada, hay que elegir al menos una tecla mod
         <translation>Sin acción</translation>
     </message>
     <message>
-        <source>Menu</source>
-        <translation>Menú</translation>
+        <source>Another keyboard is in update mode: finish or unplug it, then try again</source>
+        <translation>Otro teclado está en modo de actualización: termine o desconéctelo y vuelva a intentarlo</translation>
     </message>
     <message>
         <source>Select a macro</source>

@@ -1748,6 +1748,10 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>Правий клік</translation>
     </message>
     <message>
+        <source>Menu</source>
+        <translation>Меню</translation>
+    </message>
+    <message>
         <source>Clear</source>
         <translation>Очистити</translation>
     </message>
@@ -2292,8 +2296,8 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>Немає дії</translation>
     </message>
     <message>
-        <source>Menu</source>
-        <translation>Меню</translation>
+        <source>Another keyboard is in update mode: finish or unplug it, then try again</source>
+        <translation>Інша клавіатура в режимі оновлення: завершіть оновлення або від'єднайте її, потім повторіть</translation>
     </message>
     <message>
         <source>Select a macro</source>

@@ -1748,6 +1748,10 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>右键单击</translation>
     </message>
     <message>
+        <source>Menu</source>
+        <translation>菜单</translation>
+    </message>
+    <message>
         <source>Clear</source>
         <translation>清空</translation>
     </message>
@@ -2292,8 +2296,8 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>无动作</translation>
     </message>
     <message>
-        <source>Menu</source>
-        <translation>菜单</translation>
+        <source>Another keyboard is in update mode: finish or unplug it, then try again</source>
+        <translation>另一个键盘处于升级模式：请先完成其升级或拔下它，然后重试</translation>
     </message>
     <message>
         <source>Select a macro</source>

@@ -1748,6 +1748,10 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>右鍵點擊</translation>
     </message>
     <message>
+        <source>Menu</source>
+        <translation>選單</translation>
+    </message>
+    <message>
         <source>Clear</source>
         <translation>清空</translation>
     </message>
@@ -2292,8 +2296,8 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>無動作</translation>
     </message>
     <message>
-        <source>Menu</source>
-        <translation>選單</translation>
+        <source>Another keyboard is in update mode: finish or unplug it, then try again</source>
+        <translation>另一個鍵盤處於升級模式：請先完成其升級或拔下它，然後重試</translation>
     </message>
     <message>
         <source>Select a macro</source>
