@@ -43,17 +43,13 @@ int peerReadTimeoutMs()
 
 }  // namespace
 
-DAppllication::DAppllication(int &argc, char **argv)
-    : QApplication(argc, argv)
+DAppllication::DAppllication(int &argc, char **argv) : QApplication(argc, argv)
 {
     std::srand(static_cast<unsigned>(QDateTime::currentMSecsSinceEpoch()));
     CrashDump::setDumpFolder(
         (QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/dump")).toLocal8Bit());
 
-    QFont font = QApplication::font();
-    font.setFamily(QStringLiteral("Microsoft YaHei"));
-    font.setPixelSize(12);
-    QApplication::setFont(font);
+    setInterfaceFont();
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopFileName));
 
     const QString folder = instanceFolder();
@@ -88,6 +84,14 @@ DAppllication::DAppllication(int &argc, char **argv)
     connect(quitSignals, &QuitSignals::sigQuitRequested, this, &DAppllication::onQuitRequested);
 
     loginStep();
+}
+
+void DAppllication::setInterfaceFont()
+{
+    QFont font = QApplication::font();
+    font.setFamily(QStringLiteral("Microsoft YaHei"));
+    font.setPixelSize(12);
+    QApplication::setFont(font);
 }
 
 DAppllication::~DAppllication()
@@ -174,10 +178,12 @@ QString DAppllication::instanceFolder()
     // temporary folder; it is empty when that folder is not the user's own.
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (folder.isEmpty() || !QFileInfo(folder).isWritable()) {
-        folder = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/quorin-driver-run");
+        folder = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)
+            + QStringLiteral("/quorin-driver-run");
         QDir().mkpath(folder);
-        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
-                                          | QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser);
+        QFile::setPermissions(folder,
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+                                  | QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser);
     }
     return folder;
 }

@@ -32,6 +32,8 @@ public:
     ~DAppllication() override;
 
     bool isRunning() const { return m_running; }
+    // The font every window is laid out in (tests that measure texts use it too).
+    static void setInterfaceFont();
     static DAppllication *instance();
 
     // Loads and installs a language (a QtLinguist::Language value).

@@ -34,9 +34,9 @@ struct LanguageRow
 };
 
 const LanguageRow kLanguages[] = {
-    {"简体中文", 1}, {"English", 3},   {"繁體中文", 2},     {"한국어", 5},   {"Русский", 6},
-    {"日本語", 4},   {"Español", 8},   {"Português", 9},    {"Deutsch", 10}, {"Italiano", 11},
-    {"Polski", 12},  {"Français", 13}, {"\u00A0عربي ،", 7}, {"Україна", 14}, {"Čeština", 15},
+    {"简体中文", 1}, {"English", 3},   {"繁體中文", 2},  {"한국어", 5},      {"Русский", 6},
+    {"日本語", 4},   {"Español", 8},   {"Português", 9}, {"Deutsch", 10},    {"Italiano", 11},
+    {"Polski", 12},  {"Français", 13}, {"العربية", 7},   {"Українська", 14}, {"Čeština", 15},
 };
 
 // Theme numbers in the order of the theme box.

@@ -24,7 +24,6 @@
 #include "ui_dcustomkeyspage.h"
 #include "widgets/arrowwidget.h"
 #include "widgets/dtooltipexplain.h"
-#include "widgets/textfit.h"
 
 #include <QButtonGroup>
 #include <QEvent>
@@ -37,6 +36,23 @@
 namespace {
 
 using namespace KeyFunctionPages;
+
+// The key column keeps its designed width unless the layer buttons' texts, side by
+// side, need more.
+void fitKeyColumn(QWidget *column, QWidget *layerRow)
+{
+    constexpr int kDesignedWidth = 200;
+    int needed = 0;
+    for (QPushButton *button : layerRow->findChildren<QPushButton *>(QString(), Qt::FindDirectChildrenOnly)) {
+        button->ensurePolished();
+        needed += qMax(button->sizeHint().width(), button->fontMetrics().horizontalAdvance(button->text()) + 12);
+    }
+    if (QLayout *row = layerRow->layout())
+        needed += row->spacing() + row->contentsMargins().left() + row->contentsMargins().right();
+    if (QLayout *own = column->layout())
+        needed += own->contentsMargins().left() + own->contentsMargins().right();
+    column->setFixedWidth(qMax(kDesignedWidth, needed));
+}
 
 DKeyFunctionPage *makeFunctionPage(int buttonId, QWidget *parent)
 {
@@ -170,8 +186,9 @@ void DCustomKeysPage::retranslateTexts()
     const QString keyChar = ui->label_KeyChar->text();
     ui->retranslateUi(this);
     ui->label_KeyChar->setText(keyChar);
-    TextFit::setText(ui->pushButton_DefaultLayer, QObject::tr("Default layer"));
-    TextFit::setText(ui->pushButton_FnLayer, QObject::tr("FN layer"));
+    ui->pushButton_DefaultLayer->setText(QObject::tr("Default layer"));
+    ui->pushButton_FnLayer->setText(QObject::tr("FN layer"));
+    fitKeyColumn(ui->frame_5, ui->frame_8);
     ui->pushButton_Download->setText(QObject::tr("Download"));
     ui->label->setText(QObject::tr("Type:"));
     ui->label_2->setText(QObject::tr("Function:"));
@@ -217,6 +234,7 @@ void DCustomKeysPage::applyTheme()
         button->setStyleSheet(layerSheet);
         button->setFont(font(10));
     }
+    fitKeyColumn(ui->frame_5, ui->frame_8);
     ui->label_KeyChar->setStyleSheet(
         QStringLiteral("QLabel#label_KeyChar{ color: rgb(%1); border: 3px solid rgb(%2); border-radius: 8px; }")
             .arg(theme.TextCheckedColor, theme.DeviceBorderColor));
@@ -408,8 +426,9 @@ void DCustomKeysPage::onCustomKeyInfoSaveFailed(int operateType, int errorIndex)
     QString text = QObject::tr("Unknow");
     const auto *page = qobject_cast<const DKeyFunctionPage *>(sender());
     if (errorIndex == DKeyFunctionPage::SaveFailure_StoreWrite)
-        text = page && !page->storeFailureText().isEmpty() ? page->storeFailureText()
-                                                           : QObject::tr("Operate failed, the profile could not be saved");
+        text = page && !page->storeFailureText().isEmpty()
+            ? page->storeFailureText()
+            : QObject::tr("Operate failed, the profile could not be saved");
     else if (operateType == KeyOperateType_Text && errorIndex == 0)
         text = QObject::tr("Setting failed because the text is empty");
     else if (operateType == KeyOperateType_Macro && errorIndex == 0)

@@ -31,6 +31,16 @@ QString translated(const char *text)
     return QCoreApplication::translate("QObject", text);
 }
 
+// The key field is at least as wide as the design has it and as its hint needs.
+void fitPickEdit(QLineEdit *edit)
+{
+    constexpr int kDesignedWidth = 200;
+    // Frame, the line edit's own margins and a little air on either side.
+    constexpr int kChrome = 16;
+    edit->setMinimumWidth(
+        qMax(kDesignedWidth, edit->fontMetrics().horizontalAdvance(edit->placeholderText()) + kChrome));
+}
+
 }  // namespace
 
 DKeyPickerPage::DKeyPickerPage(QWidget *parent) : DKeyFunctionPage(parent)
@@ -68,6 +78,7 @@ void DKeyPickerPage::retranslatePicker(const char *title, const char *placeholde
     m_virtualKeyboard->retranslateTexts();
     m_form.title->setText(translated(title));
     m_edit->setPlaceholderText(translated(placeholder));
+    fitPickEdit(m_edit);
     m_form.lightPress->setText(QObject::tr("Light Press"));
     m_form.heavyPress->setText(QObject::tr("Heavy Press"));
 }
@@ -85,6 +96,7 @@ void DKeyPickerPage::applyTheme()
                        "QLineEdit:pressed{ border: 1px solid rgb(%4); }")
             .arg(theme.TextDefaultColor, theme.DeviceRightBgColor, theme.DeviceBorderColor, theme.TextCheckedColor));
     m_edit->setFont(themeFont(11));
+    fitPickEdit(m_edit);
     const QColor background = ArrowWidget::colorFromThemeText(theme.AllBgColor);
     m_popup->setBackgroundColor(background.red(), background.green(), background.blue());
     m_virtualKeyboard->applyTheme();

@@ -12,7 +12,6 @@
 #include "widgets/arrowwidget.h"
 #include "widgets/dtooltipexplain.h"
 #include "widgets/slidercustomwidget.h"
-#include "widgets/textfit.h"
 
 #include <QButtonGroup>
 #include <QDateTime>
@@ -50,9 +49,7 @@ DLightsConfigPage::DLightsConfigPage(QWidget *parent) : QWidget(parent), ui(new 
 
     ui->label_LightMode->setText(QObject::tr("Static"));
     ui->label->setText(QObject::tr("Type:"));
-    TextFit::setText(ui->label_24, QObject::tr("Brightness:"));
-    TextFit::setText(ui->label_25, QObject::tr("Speed:"));
-    TextFit::setText(ui->label_26, QObject::tr("Direction:"));
+    fitLabelColumns();
     ui->label_2->setText(QObject::tr("Full color"));
     ui->label_3->setText(QObject::tr("Top color"));
     ui->label_4->setText(QObject::tr("Bottom color"));
@@ -383,8 +380,8 @@ bool DLightsConfigPage::stored(bool ok)
     const QString text = reason.isEmpty() ? QObject::tr("Saving the light settings failed") : reason;
     // A write that unchanged settings need succeeds without touching the disk, so
     // success cannot end a burst; quiet time does.
-    const bool repeat = text == m_storeNotice && m_storeNoticeClock.isValid()
-        && m_storeNoticeClock.elapsed() < kStoreNoticeQuietMs;
+    const bool repeat
+        = text == m_storeNotice && m_storeNoticeClock.isValid() && m_storeNoticeClock.elapsed() < kStoreNoticeQuietMs;
     m_storeNoticeClock.restart();
     if (!repeat) {
         m_storeNotice = text;
@@ -443,4 +440,28 @@ void DLightsConfigPage::sendSideModeReport(colorInfoData data)
     const HidReport r = modeReport(data, SideTarget, QDateTime::currentMSecsSinceEpoch());
     if (m_hid->appendCmdData(r.data()) < 0)
         qCDebug(lcLight) << "USB serial port [Write Side Led] Failed ...";
+}
+
+void DLightsConfigPage::fitLabelColumns()
+{
+    constexpr int kDesignedLabelWidth = 110;
+    constexpr int kDesignedColumnWidth = 270;
+    const QList<QPair<QLabel *, QString>> rows = {{ui->label_24, QObject::tr("Brightness:")},
+                                                  {ui->label_25, QObject::tr("Speed:")},
+                                                  {ui->label_26, QObject::tr("Direction:")}};
+    int width = kDesignedLabelWidth;
+    for (const auto &row : rows) {
+        row.first->setText(row.second);
+        width = qMax(width, row.first->fontMetrics().horizontalAdvance(row.second) + 4);
+    }
+    for (const auto &row : rows)
+        row.first->setFixedWidth(width);
+    ui->frame_A->setFixedWidth(kDesignedColumnWidth + width - kDesignedLabelWidth);
+
+    constexpr int kDesignedCustomWidth = 210;
+    constexpr int kCustomIndent = 40;
+    const QString custom = QObject::tr("Custom light");
+    ui->label_23->setText(custom);
+    ui->frame_D->setFixedWidth(
+        qMax(kDesignedCustomWidth, kCustomIndent + ui->label_23->fontMetrics().horizontalAdvance(custom) + 4));
 }

@@ -105,6 +105,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Names the brightness, speed and direction rows and the custom-light column; the
+    // labels get the width their texts need, and their columns grow by as much.
+    void fitLabelColumns();
     QByteArray indexText() const { return QByteArray::number(m_profileIndex); }
     // Says, naming the file and the reason, that a write of the page's own light
     // settings failed; the same failure again within kStoreNoticeQuietMs of the

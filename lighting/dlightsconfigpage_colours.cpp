@@ -8,7 +8,6 @@
 #include "widgets/accessiblecontrols.h"
 #include "widgets/arrowwidget.h"
 #include "widgets/dtooltipexplain.h"
-#include "widgets/textfit.h"
 
 #include <QButtonGroup>
 #include <QEvent>
@@ -290,9 +289,7 @@ void DLightsConfigPage::retranslateTexts()
 {
     ui->retranslateUi(this);
     ui->label->setText(QObject::tr("Type:"));
-    TextFit::setText(ui->label_24, QObject::tr("Brightness:"));
-    TextFit::setText(ui->label_25, QObject::tr("Speed:"));
-    TextFit::setText(ui->label_26, QObject::tr("Direction:"));
+    fitLabelColumns();
     ui->label_2->setText(QObject::tr("Full color"));
     ui->label_3->setText(QObject::tr("Top color"));
     ui->label_4->setText(QObject::tr("Bottom color"));
@@ -344,6 +341,7 @@ void DLightsConfigPage::applyTheme()
         l->setStyleSheet(labelSheet);
         l->setFont(font);
     }
+    fitLabelColumns();
     font.setPointSize(8);
     for (QLabel *l : {ui->label_2, ui->label_3, ui->label_4, ui->label_R, ui->label_G, ui->label_B}) {
         l->setStyleSheet(labelSheet);

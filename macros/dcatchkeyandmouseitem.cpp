@@ -4,6 +4,7 @@
 #include "macros/macrosheet.h"
 #include "ui_dcatchkeyandmouseitem.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 
 namespace {
@@ -61,7 +62,8 @@ void DCatchKeyAndMouseItem::setEventData(int delay, QString type, int keyCode, Q
                 macroSheet("QPushButton{ border-image:url(:/images/macro/keyUpDef.png);}"));
     }
 
-    ui->label_DelayTime->setText(QString::number(delay) + " MS");
+    ui->label_DelayTime->setText(QString::number(delay) + QLatin1Char(' ')
+                                 + QCoreApplication::translate("DMacroPage", "MS"));
 
     QString caption = codeName;
     if (type.contains("mouse")) {
@@ -122,7 +124,7 @@ void DCatchKeyAndMouseItem::setSelected(bool on)
 void DCatchKeyAndMouseItem::setDelay(int ms)
 {
     m_delay = QString::number(ms);
-    ui->label_DelayTime->setText(m_delay + " MS");
+    ui->label_DelayTime->setText(m_delay + QLatin1Char(' ') + QCoreApplication::translate("DMacroPage", "MS"));
     describeForTools();
 }
 

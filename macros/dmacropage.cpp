@@ -19,12 +19,17 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QIntValidator>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTimer>
 
 namespace {
+
+constexpr int kDialogWidth = 1050;
+constexpr int kDialogHeight = 690;
 
 quint32 systemTick()
 {
@@ -59,7 +64,7 @@ DMacroPage::DMacroPage(QWidget *parent) : QDialog(parent), ui(new Ui::DMacroPage
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_TranslucentBackground);
     WindowShape::followRoundedRect(this, 12);  // no black corners without a compositor
-    setFixedSize(1050, 690);
+    setFixedSize(kDialogWidth, kDialogHeight);
     ui->radioButton_Delay->hide();
 
     dialogStartDir = dialogStartFolder();
@@ -111,12 +116,6 @@ DMacroPage::DMacroPage(QWidget *parent) : QDialog(parent), ui(new Ui::DMacroPage
     ui->pushButton_2->setFocusPolicy(Qt::NoFocus);
     AccessibleControls::hideFromTree(ui->pushButton_2);
     setWindowTitle(ui->label_Title->text());
-    // The option texts come from the form; their widths are fixed by the panel.
-    for (QAbstractButton *option : std::initializer_list<QAbstractButton *> {
-             ui->radioButton_RecordDelay, ui->radioButton_NoDelay, ui->radioButton_DefaultDelay,
-             ui->radioButton_InsertAfter, ui->radioButton_InsertBefore, ui->radioButton_Key, ui->radioButton_Mouse,
-             ui->radioButton_KeyboardEvent, ui->radioButton_MouseEvent})
-        TextFit::setText(option, option->text());
     ui->lineEdit_EnterKey->installEventFilter(this);
     ui->lineEdit_PressKey->installEventFilter(this);
 
@@ -128,6 +127,12 @@ DMacroPage::DMacroPage(QWidget *parent) : QDialog(parent), ui(new Ui::DMacroPage
 
     applyTheme();
     setRecordLook(false);
+    // Wider than the design's width where the texts of a language need it (fonts come
+    // with the style sheets, hence the polish), never wider than the screen.
+    ensurePolished();
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const int widest = screen ? screen->availableGeometry().width() : kDialogWidth;
+    setFixedSize(qBound(kDialogWidth, minimumSizeHint().width(), qMax(kDialogWidth, widest)), kDialogHeight);
 
     QTimer::singleShot(200, this, &DMacroPage::onLoadMacroList);
 }
@@ -260,8 +265,12 @@ void DMacroPage::setRecordLook(bool recording)
                        .arg(recording ? t.TextCheckedColor : t.MacroBorderColor, t.TextCheckedColor)));
     ui->frame_RecordIco->setStyleSheet(macroSheet(recording ? "border-image:url(:/images/macro/recordSel.png);"
                                                             : "border-image:url(:/images/macro/recordDef.png);"));
-    TextFit::setText(ui->label, recording ? QObject::tr("Stop record") : QObject::tr("Start record"));
-    ui->frame_Record->setAccessibleName(TextFit::fullText(ui->label));
+    // Room for either text, so switching between them never cuts the longer one.
+    const QString start = QObject::tr("Start record"), stop = QObject::tr("Stop record");
+    const QFontMetrics metrics(font);
+    ui->label->setMinimumWidth(qMax(metrics.horizontalAdvance(start), metrics.horizontalAdvance(stop)) + 2);
+    ui->label->setText(recording ? stop : start);
+    ui->frame_Record->setAccessibleName(ui->label->text());
 }
 
 void DMacroPage::showNotice(const QString &text)
@@ -271,7 +280,7 @@ void DMacroPage::showNotice(const QString &text)
 
 void DMacroPage::showTotalDelay()
 {
-    ui->label_TotalTime->setText(QString::number(totalDelay) + " MS");
+    ui->label_TotalTime->setText(QString::number(totalDelay) + QLatin1Char(' ') + tr("MS"));
 }
 
 void DMacroPage::onLoadMacroList()
@@ -456,10 +465,11 @@ void DMacroPage::notifyMacroListChanged()
 
 void DMacroPage::resizeEvent(QResizeEvent *event)
 {
+    // The columns share the width 3:4:3, each at least as wide as its texts need.
     const int w = contentsRect().width();
-    ui->frame_Left->setMaximumWidth((w / 10) * 3);
-    ui->frame_Right->setMaximumWidth((w / 10) * 3);
-    ui->frame_Center->setMaximumWidth((w / 10) * 4);
+    ui->frame_Left->setMaximumWidth(qMax((w / 10) * 3, ui->frame_Left->minimumSizeHint().width()));
+    ui->frame_Right->setMaximumWidth(qMax((w / 10) * 3, ui->frame_Right->minimumSizeHint().width()));
+    ui->frame_Center->setMaximumWidth(qMax((w / 10) * 4, ui->frame_Center->minimumSizeHint().width()));
     QDialog::resizeEvent(event);
 }
 

@@ -159,6 +159,28 @@ void DTriggerSettingPage::setOwnTexts()
                                                 "your intention to press or release the button."));
     ui->label_SecondExplain->setText(QObject::tr(
         "You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting)."));
+    fitOptionColumn();
+}
+
+void DTriggerSettingPage::fitOptionColumn()
+{
+    constexpr int kDesignedPanelWidth = 537;
+    // What the designed panel leaves for an option's text line, its scroll bar aside.
+    constexpr int kDesignedOptionRoom = 265;
+    for (QLabel *explain : {ui->label_QuickExplain, ui->label_SecondExplain}) {
+        explain->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        QSizePolicy policy = explain->sizePolicy();
+        policy.setVerticalPolicy(QSizePolicy::Maximum);
+        explain->setSizePolicy(policy);
+    }
+    // The explanation's bottom margin is all the air the option below it needs.
+    ui->horizontalLayout_23->setContentsMargins(10, 0, 0, 2);
+    int widest = 0;
+    for (QCheckBox *option : {ui->checkBox_QuickTrigger, ui->checkBox_SecondarySensitivity}) {
+        option->ensurePolished();
+        widest = qMax(widest, option->sizeHint().width());
+    }
+    ui->frame_AAA->setFixedWidth(kDesignedPanelWidth + qMax(0, widest - kDesignedOptionRoom));
 }
 
 void DTriggerSettingPage::retranslateTexts()
@@ -503,6 +525,7 @@ void DTriggerSettingPage::applyTheme()
               .arg(rgb(t.TextDefaultColor), rgb(t.TextCheckedColor), t.TextFont);
     ui->frame_Bottom->setStyleSheet(checkSheet);
     ui->frame_4->setStyleSheet(checkSheet);
+    fitOptionColumn();
 
     QFont buttonFont = data->getFont(1);
     buttonFont.setPointSize(11);

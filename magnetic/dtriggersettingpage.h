@@ -88,6 +88,9 @@ private Q_SLOTS:
 
 private:
     void setOwnTexts();
+    // The quick-trigger column is as wide as its options' texts need (the panel grows
+    // past its designed width for that), and its explanations keep to their lines.
+    void fitOptionColumn();
     void applyScaleAndSelectorColours();
     void showQuickTriggerGroup(bool shown);
     void setAllQuickSliders(int value);

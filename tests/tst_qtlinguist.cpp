@@ -33,6 +33,8 @@ private Q_SLOTS:
     void everyLanguageLoadsAndTranslatesTitleBar();
     void unknownLanguageChangesNothing();
     void missingFileFallsBackToSourceTexts();
+    void englishShowsSourceMisspellingsMended_data();
+    void englishShowsSourceMisspellingsMended();
 };
 
 void TestQtLinguist::systemLanguageMapping_data()
@@ -118,6 +120,37 @@ void TestQtLinguist::missingFileFallsBackToSourceTexts()
 
     QtLinguist nowhere(dir.filePath("absent"));
     QVERIFY(!nowhere.loadLanguage(QtLinguist::English));
+}
+
+void TestQtLinguist::englishShowsSourceMisspellingsMended_data()
+{
+    // Stored files and the other languages key on the source texts, which stay as
+    // they are; English shows them spelt right.
+    QTest::addColumn<QString>("context");
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("key name") << "QObject"
+                              << "Unknow"
+                              << "Unknown";
+    QTest::newRow("notice") << "DDevicePage"
+                            << "Unknow"
+                            << "Unknown";
+    QTest::newRow("multimedia") << "QObject"
+                                << "Continous playback on/off"
+                                << "Continuous playback on/off";
+    QTest::newRow("calibration") << "DDevicePage"
+                                 << "The key calibration runing"
+                                 << "The key calibration is running";
+}
+
+void TestQtLinguist::englishShowsSourceMisspellingsMended()
+{
+    QFETCH(QString, context);
+    QFETCH(QString, source);
+    QFETCH(QString, shown);
+    QtLinguist linguist(builtTranslations());
+    QVERIFY(linguist.loadLanguage(QtLinguist::English));
+    QCOMPARE(QCoreApplication::translate(qPrintable(context), qPrintable(source)), shown);
 }
 
 TAVRIX_TEST_MAIN(TestQtLinguist)

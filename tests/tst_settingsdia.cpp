@@ -158,7 +158,9 @@ void TestSettingsDia::openingShowsTheFileAndWritesNothing_data()
         << "[Language]\nselectLanguageIndex=4\n[Theme]\nselectThemeIndex=2\n[AutoStart]\nisAutoStart=true\n"
         << QStringLiteral("日本語") << "Blue" << true << false;
     QTest::newRow("Arabic, close to tray") << "[Language]\nselectLanguageIndex=7\n[CloseToTray]\nisCloseToTray=true\n"
-                                           << QStringLiteral("\u00A0عربي ،") << "Dark" << false << true;
+                                           << QStringLiteral("العربية") << "Dark" << false << true;
+    QTest::newRow("Ukrainian, named as the language") << "[Language]\nselectLanguageIndex=14\n"
+                                                      << QStringLiteral("Українська") << "Dark" << false << false;
     QTest::newRow("language out of range") << "[Language]\nselectLanguageIndex=16\n"
                                            << chinese << "Dark" << false << false;
     QTest::newRow("language 0") << "[Language]\nselectLanguageIndex=0\n" << chinese << "Dark" << false << false;

@@ -231,7 +231,7 @@
     </message>
     <message>
         <source>The key calibration runing</source>
-        <translation>The key calibration runing</translation>
+        <translation>The key calibration is running</translation>
     </message>
     <message>
         <source>The key calibration failed</source>
@@ -239,7 +239,7 @@
     </message>
     <message>
         <source>Unknow</source>
-        <translation>Unknow</translation>
+        <translation>Unknown</translation>
     </message>
     <message>
         <source>The keyboard was found but cannot be opened.
@@ -1045,7 +1045,7 @@ When "Key Combination" is selected, at least one combination key and one other k
     <name>QObject</name>
     <message>
         <source>Unknow</source>
-        <translation>Unknow</translation>
+        <translation>Unknown</translation>
     </message>
     <message>
         <source>Minimize(&amp;N)</source>
@@ -1861,7 +1861,7 @@ When "Key Combination" is selected, at least one combination key and one other k
     </message>
     <message>
         <source>Continous playback on/off</source>
-        <translation>Continous playback on/off</translation>
+        <translation>Continuous playback on/off</translation>
     </message>
     <message>
         <source>Play Number</source>
@@ -2296,10 +2296,6 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>No action</translation>
     </message>
     <message>
-        <source>Another keyboard is in update mode: finish or unplug it, then try again</source>
-        <translation>Another keyboard is in update mode: finish or unplug it, then try again</translation>
-    </message>
-    <message>
         <source>Select a macro</source>
         <translation>Select a macro</translation>
     </message>
@@ -2310,6 +2306,10 @@ When "Key Combination" is selected, at least one combination key and one other k
     <message>
         <source>Please create or select a macro first</source>
         <translation>Please create or select a macro first</translation>
+    </message>
+    <message>
+        <source>Another keyboard is in update mode: finish or unplug it, then try again</source>
+        <translation>Another keyboard is in update mode: finish or unplug it, then try again</translation>
     </message>
 </context>
 <context>

@@ -1381,11 +1381,11 @@ Bei „Tastenkombination“ müssen mindestens eine Zusatztaste und eine weitere
     </message>
     <message>
         <source>Close back light</source>
-        <translation>Hintergrundbeleuchtung aus</translation>
+        <translation>Hintergrundlicht aus</translation>
     </message>
     <message>
         <source>Stop back light</source>
-        <translation>Hintergrundbeleuchtung anhalten</translation>
+        <translation>Hintergrundlicht anhalten</translation>
     </message>
     <message>
         <source>Light recording</source>
@@ -2296,10 +2296,6 @@ Bei „Tastenkombination“ müssen mindestens eine Zusatztaste und eine weitere
         <translation>Keine Aktion</translation>
     </message>
     <message>
-        <source>Another keyboard is in update mode: finish or unplug it, then try again</source>
-        <translation>Eine andere Tastatur ist im Update-Modus: Update abschließen oder sie trennen, dann erneut versuchen</translation>
-    </message>
-    <message>
         <source>Select a macro</source>
         <translation>Makro wählen</translation>
     </message>
@@ -2310,6 +2306,10 @@ Bei „Tastenkombination“ müssen mindestens eine Zusatztaste und eine weitere
     <message>
         <source>Please create or select a macro first</source>
         <translation>Bitte zuerst ein Makro anlegen oder wählen</translation>
+    </message>
+    <message>
+        <source>Another keyboard is in update mode: finish or unplug it, then try again</source>
+        <translation>Eine andere Tastatur ist im Update-Modus: Update abschließen oder sie trennen, dann erneut versuchen</translation>
     </message>
 </context>
 <context>

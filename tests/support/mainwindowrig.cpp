@@ -3,6 +3,7 @@
 #include "devicepage/ddevicelistitem.h"
 #include "emufirmware.h"
 #include "emumodel.h"
+#include "support/screenwalk.h"
 
 #include <QTest>
 
@@ -38,12 +39,5 @@ MainWindowRig::~MainWindowRig()
 
 bool MainWindowRig::selectModel(const QString &model)
 {
-    for (DDeviceListItem *card : page()->deviceCardsInOrder()) {
-        if (!card->accessibleName().contains(model))
-            continue;
-        card->press();
-        return QTest::qWaitFor([this, card] { return page()->currentDeviceCard() == card && !page()->isBusy(); },
-                               5000);
-    }
-    return false;
+    return ScreenWalk::selectModel(page(), model);
 }
