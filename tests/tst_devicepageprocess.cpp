@@ -209,7 +209,8 @@ void TestDevicePageProcess::fileSizeLimitFailsTheSavesNotTheProgram()
     QTemporaryDir emuDir;
     EmuDevice keyboard(emuDir.path(), EmuModels::find("QR108"), "a");
     QVERIFY(keyboard.start());
-    SizeLimitedProcess app(4096);
+    // Below the size of a new keyboard's smallest layer file (about 1.6 KB).
+    SizeLimitedProcess app(1024);
     startApp(app, home.path(), emuDir.path(), m_x.display());
     QVERIFY(app.waitForStarted(5000));
     auto stopApp = qScopeGuard([&] {
@@ -223,7 +224,9 @@ void TestDevicePageProcess::fileSizeLimitFailsTheSavesNotTheProgram()
     const QString serial = QString::fromLatin1(EmuKeyboard::defaultSerial(keyboard.model(), false, "a"));
     const QString folder = home.path() + "/.local/share/quorin-driver/UserConfig/QR108/" + serial;
     QVERIFY(QDir(folder).exists());
-    QVERIFY(!QFile::exists(folder + "/appProfile_Default.xml"));
+    QVERIFY2(!QFile::exists(folder + "/appProfile_Default.xml"),
+             qPrintable(QString::number(QFileInfo(folder + "/appProfile_Default.xml").size()) + " "
+                        + QDir(folder).entryList(QDir::AllEntries | QDir::Hidden).join(",")));
     ::kill(pid_t(app.processId()), SIGTERM);
     QVERIFY(waitUntil([&] { return app.state() == QProcess::NotRunning; }, 10000));
     QCOMPARE(app.exitStatus(), QProcess::NormalExit);
