@@ -1,9 +1,11 @@
 #include "app/dmainwidget.h"
 #include "app/qtlinguist.h"
+#include "firmware/dfirwareinfoshow.h"
 #include "support/testmain.h"
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -35,6 +37,7 @@ private Q_SLOTS:
     void missingFileFallsBackToSourceTexts();
     void englishShowsSourceMisspellingsMended_data();
     void englishShowsSourceMisspellingsMended();
+    void formTextsFollowTheirClassName();
 };
 
 void TestQtLinguist::systemLanguageMapping_data()
@@ -151,6 +154,19 @@ void TestQtLinguist::englishShowsSourceMisspellingsMended()
     QtLinguist linguist(builtTranslations());
     QVERIFY(linguist.loadLanguage(QtLinguist::English));
     QCOMPARE(QCoreApplication::translate(qPrintable(context), qPrintable(source)), shown);
+}
+
+void TestQtLinguist::formTextsFollowTheirClassName()
+{
+    // A form's texts are translated in the context of its class name: the context in
+    // the translation files must be renamed with the class.
+    QTemporaryDir emu;
+    qputenv("TAVRIX_EMU_DIR", emu.path().toLocal8Bit());
+    QtLinguist linguist(builtTranslations());
+    QVERIFY(linguist.loadLanguage(QtLinguist::German));
+    DFirwareInfoShow dialog;
+    QCOMPARE(dialog.findChild<QLabel *>("label_10")->text(), QString("Firmware-Informationen"));
+    qunsetenv("TAVRIX_EMU_DIR");
 }
 
 TAVRIX_TEST_MAIN(TestQtLinguist)
