@@ -2,10 +2,10 @@
 #include "app/appversion.h"
 #include "platform/logcategories.h"
 
-#include "app/dappllication.h"
+#include "app/dapplication.h"
 #include "app/ddatamanager.h"
 #include "app/trayavailability.h"
-#include "firmware/dfirwareinfoshow.h"
+#include "firmware/dfirmwareinfoshow.h"
 #include "platform/xdgautostart.h"
 #include "ui_dsettingsdia.h"
 #include "widgets/arrowwidget.h"
@@ -59,7 +59,7 @@ const QString kMakerWebPage = QStringLiteral("https://www.quorin.example");
 DSettingsDia::LanguageLoader &languageLoader()
 {
     static DSettingsDia::LanguageLoader loader = [](int language) {
-        DAppllication *app = DAppllication::instance();
+        DApplication *app = DApplication::instance();
         return app && app->setLanguage(language);
     };
     return loader;
@@ -435,7 +435,7 @@ bool DSettingsDia::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_ui->frame_LogoSet && event->type() == QEvent::MouseButtonDblClick
         && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
         // Stays a child of this dialog; its result is of no interest.
-        auto *info = new DFirwareInfoShow(this);
+        auto *info = new DFirmwareInfoShow(this);
         info->exec();
         return true;
     }

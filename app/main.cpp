@@ -1,6 +1,6 @@
 #include "app/appversion.h"
 #include "app/commandline.h"
-#include "app/dappllication.h"
+#include "app/dapplication.h"
 #include "platform/crashdump.h"
 
 #include <QTimer>
@@ -53,7 +53,7 @@ int main(int argc, char *argv[])
 
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
 
-    DAppllication app(argc, argv);
+    DApplication app(argc, argv);
     if (app.isRunning())
         return 1;
     scheduleTestCrash();

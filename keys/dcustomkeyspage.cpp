@@ -3,7 +3,7 @@
 #include "app/ddatamanager.h"
 #include "keyboardview/keyboardbutcustom.h"
 #include "keys/dchangekeypage.h"
-#include "keys/dchangprofilepage.h"
+#include "keys/dchangeprofilepage.h"
 #include "keys/dhotkeypage.h"
 #include "keys/dkeyboardlightcustomeventpage.h"
 #include "keys/dkeycombinationpage.h"
@@ -66,7 +66,7 @@ DKeyFunctionPage *makeFunctionPage(int buttonId, QWidget *parent)
     case Multimedia: return new DMultimediaPage(parent);
     case KeyCombination: return new DKeyCombinationPage(parent);
     case Shortcuts: return new DHotKeyPage(parent);
-    case SwitchProfile: return new DChangProfilePage(parent);
+    case SwitchProfile: return new DChangeProfilePage(parent);
     case LaunchApplication: return new DKeyWithAppPage(parent);
     case KeyboardLight: return new DKeyboardLightCustomEventPage(parent);
     case SideLight: return new DSideLightCustomEventPage(parent);

@@ -2,8 +2,8 @@
 // the keyboards present, in identity order, with the version and date line.
 #include "emudevice.h"
 #include "emumodel.h"
-#include "firmware/dfirwareinfoitem.h"
-#include "firmware/dfirwareinfoshow.h"
+#include "firmware/dfirmwareinfoitem.h"
+#include "firmware/dfirmwareinfoshow.h"
 #include "support/testmain.h"
 
 #include <QJsonArray>
@@ -30,7 +30,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, identity);
         QFETCH(QString, shown);
-        DFirwareInfoItem item;
+        DFirmwareInfoItem item;
         item.setFirmwareInfo(identity, QStringLiteral("V1---"));
         QCOMPARE(item.identityText(), shown);
         QCOMPARE(item.versionText(), QStringLiteral("V1---"));
@@ -41,7 +41,7 @@ private Q_SLOTS:
         QTemporaryDir emu;
         qputenv("TAVRIX_EMU_DIR", emu.path().toLocal8Bit());
         {
-            DFirwareInfoShow empty;
+            DFirmwareInfoShow empty;
             QTest::qWait(300);
             QVERIFY(empty.entries().isEmpty());
             QCOMPARE(empty.windowTitle(), QStringLiteral("Firmware Info"));
@@ -60,7 +60,7 @@ private Q_SLOTS:
         add("QR108", "b", {"Z-one", "", "", "", "Cable"}, "V1.02", "2024-02-02");
         add("QM68", "c", {"A-two", "_0003", "", "", "Cable"}, "V2.00", "");
 
-        DFirwareInfoShow dialog;
+        DFirmwareInfoShow dialog;
         QVERIFY(dialog.entries().isEmpty());
         QTRY_COMPARE(dialog.entries().size(), 2);
         QCOMPARE(dialog.entries().at(0)->identityText(), QStringLiteral("two_0003,Cable"));

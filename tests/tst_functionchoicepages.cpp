@@ -1,5 +1,5 @@
 #include "app/ddatamanager.h"
-#include "keys/dchangprofilepage.h"
+#include "keys/dchangeprofilepage.h"
 #include "keys/dkeyboardlightcustomeventpage.h"
 #include "keys/dkeyconfigfunctionpage.h"
 #include "keys/dseniorkeysbindingpage.h"
@@ -291,7 +291,7 @@ void TestFunctionChoicePages::profilePageListsAndStores()
 {
     CTavrixXML_CreateProFileXmlParentNode(m_layer, "3", "Game", 0);
     CTavrixXML_CreateProFileXmlParentNode(m_layer, "2", "Game", 0);
-    DChangProfilePage page;
+    DChangeProfilePage page;
     auto *combo = page.findChild<QComboBox *>("comboBox_Profile");
     QSignalSpy saved(&page, &DKeyFunctionPage::sigCustomKeyInfoSaveSuccessful);
 

@@ -1,6 +1,6 @@
 #include "app/dmainwidget.h"
 #include "app/qtlinguist.h"
-#include "firmware/dfirwareinfoshow.h"
+#include "firmware/dfirmwareinfoshow.h"
 #include "support/testmain.h"
 
 #include <QDir>
@@ -164,7 +164,7 @@ void TestQtLinguist::formTextsFollowTheirClassName()
     qputenv("TAVRIX_EMU_DIR", emu.path().toLocal8Bit());
     QtLinguist linguist(builtTranslations());
     QVERIFY(linguist.loadLanguage(QtLinguist::German));
-    DFirwareInfoShow dialog;
+    DFirmwareInfoShow dialog;
     QCOMPARE(dialog.findChild<QLabel *>("label_10")->text(), QString("Firmware-Informationen"));
     qunsetenv("TAVRIX_EMU_DIR");
 }

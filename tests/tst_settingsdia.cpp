@@ -2,7 +2,7 @@
 #include "app/ddatamanager.h"
 #include "app/dsettingsdia.h"
 #include "app/trayavailability.h"
-#include "firmware/dfirwareinfoshow.h"
+#include "firmware/dfirmwareinfoshow.h"
 #include "platform/xdgautostart.h"
 #include "support/testmain.h"
 #include "ui_dsettingsdia.h"
@@ -415,14 +415,14 @@ void TestSettingsDia::logoDoubleClickOpensFirmwareInfo()
     std::unique_ptr<DSettingsDia> dialog(openDialog());
     QString title;
     QTimer::singleShot(0, this, [&title]() {
-        if (auto *info = qobject_cast<DFirwareInfoShow *>(QApplication::activeModalWidget())) {
+        if (auto *info = qobject_cast<DFirmwareInfoShow *>(QApplication::activeModalWidget())) {
             title = info->windowTitle();
             info->reject();
         }
     });
     QTest::mouseDClick(ui(dialog.get())->frame_LogoSet, Qt::LeftButton);
     QCOMPARE(title, QStringLiteral("Firmware Info"));
-    QCOMPARE(dialog->findChildren<DFirwareInfoShow *>().size(), 1);
+    QCOMPARE(dialog->findChildren<DFirmwareInfoShow *>().size(), 1);
 }
 
 // Pictures of both pages, saved under the build folder (tests/screenshots) for a

@@ -7,7 +7,7 @@
 
 #include "advancedkeys/dallkeysitemkey.h"
 #include "advancedkeys/dseniorkeyspage.h"
-#include "app/dappllication.h"
+#include "app/dapplication.h"
 #include "app/dmainwidget.h"
 #include "app/dsettingsdia.h"
 #include "app/qtlinguist.h"
@@ -290,7 +290,7 @@ void TestTextFit::initTestCase()
     if (!screen || screen->availableGeometry().width() < 1366 || screen->availableGeometry().height() < 768)
         QSKIP("needs a screen of at least 1366x768");
     // Texts are measured in the font the program lays its windows out in.
-    DAppllication::setInterfaceFont();
+    DApplication::setInterfaceFont();
     m_linguist = new QtLinguist(QString::fromLocal8Bit(qgetenv("TAVRIX_BIN_DIR")) + "/translation");
     m_rig = new Rig;
     QVERIFY(m_rig->open());

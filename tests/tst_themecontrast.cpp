@@ -4,7 +4,7 @@
 // colours that read.
 #include "app/ddatamanager.h"
 #include "app/dsettingsdia.h"
-#include "keys/dchangprofilepage.h"
+#include "keys/dchangeprofilepage.h"
 #include "keys/dmacrocmdpage.h"
 #include "keys/dseniorkeysbindingpage.h"
 #include "support/devicepagerig.h"
@@ -157,7 +157,7 @@ void TestThemeContrast::dropDownListsReadInEveryTheme()
     const FunctionPage pages[] = {
         {[] { return new DMacroCmdPage; }, "comboBox_Macro"},
         {[] { return new DSeniorKeysBindingPage; }, "comboBox_SeniorKeys"},
-        {[] { return new DChangProfilePage; }, "comboBox_Profile"},
+        {[] { return new DChangeProfilePage; }, "comboBox_Profile"},
     };
     for (const FunctionPage &p : pages) {
         data->setTheme(before);

@@ -256,7 +256,7 @@ Odpojte ji a znovu připojte, nebo znovu načtěte pravidla zařízení:</transl
     </message>
 </context>
 <context>
-    <name>DFirwareInfoShow</name>
+    <name>DFirmwareInfoShow</name>
     <message>
         <source>Firmware Info</source>
         <translation>Informace o firmwaru</translation>

@@ -256,7 +256,7 @@ Unplug it and plug it in again, or reload the device rules:</translation>
     </message>
 </context>
 <context>
-    <name>DFirwareInfoShow</name>
+    <name>DFirmwareInfoShow</name>
     <message>
         <source>Firmware Info</source>
         <translation>Firmware Info</translation>

@@ -256,7 +256,7 @@ Débranchez-le puis rebranchez-le, ou rechargez les règles des périphériques 
     </message>
 </context>
 <context>
-    <name>DFirwareInfoShow</name>
+    <name>DFirmwareInfoShow</name>
     <message>
         <source>Firmware Info</source>
         <translation>Informations sur le micrologiciel</translation>

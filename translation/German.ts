@@ -256,7 +256,7 @@ Ziehen Sie sie ab und stecken Sie sie wieder ein, oder laden Sie die Geräterege
     </message>
 </context>
 <context>
-    <name>DFirwareInfoShow</name>
+    <name>DFirmwareInfoShow</name>
     <message>
         <source>Firmware Info</source>
         <translation>Firmware-Informationen</translation>

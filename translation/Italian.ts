@@ -256,7 +256,7 @@ Scollegala e ricollegala, oppure ricarica le regole dei dispositivi:</translatio
     </message>
 </context>
 <context>
-    <name>DFirwareInfoShow</name>
+    <name>DFirmwareInfoShow</name>
     <message>
         <source>Firmware Info</source>
         <translation>Informazioni firmware</translation>

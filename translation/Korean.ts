@@ -256,7 +256,7 @@ Unplug it and plug it in again, or reload the device rules:</source>
     </message>
 </context>
 <context>
-    <name>DFirwareInfoShow</name>
+    <name>DFirmwareInfoShow</name>
     <message>
         <source>Firmware Info</source>
         <translation>펌웨어 정보</translation>

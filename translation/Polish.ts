@@ -256,7 +256,7 @@ Odłącz ją i podłącz ponownie albo wczytaj ponownie reguły urządzeń:</tra
     </message>
 </context>
 <context>
-    <name>DFirwareInfoShow</name>
+    <name>DFirmwareInfoShow</name>
     <message>
         <source>Firmware Info</source>
         <translation>Informacje o oprogramowaniu</translation>

@@ -256,7 +256,7 @@ Desligue-o e volte a ligá-lo, ou recarregue as regras de dispositivos:</transla
     </message>
 </context>
 <context>
-    <name>DFirwareInfoShow</name>
+    <name>DFirmwareInfoShow</name>
     <message>
         <source>Firmware Info</source>
         <translation>Informação do firmware</translation>

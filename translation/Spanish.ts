@@ -256,7 +256,7 @@ Desconéctelo y vuelva a conectarlo, o recargue las reglas de dispositivos:</tra
     </message>
 </context>
 <context>
-    <name>DFirwareInfoShow</name>
+    <name>DFirmwareInfoShow</name>
     <message>
         <source>Firmware Info</source>
         <translation>Información del firmware</translation>

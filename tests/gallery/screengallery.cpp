@@ -5,7 +5,7 @@
 //   screengallery OUT_DIR
 //
 // Exits 2 when a screen could not be shown (listed on stderr).
-#include "app/dappllication.h"
+#include "app/dapplication.h"
 #include "app/dmainwidget.h"
 #include "devicepage/ddevicepage.h"
 #include "support/screenwalk.h"
@@ -24,7 +24,7 @@ int main(int argc, char *argv[])
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     // The program's name, so its settings and data folders are the program's own.
     QCoreApplication::setApplicationName(QStringLiteral("quorin-driver"));
-    DAppllication app(argc, argv);
+    DApplication app(argc, argv);
     if (app.isRunning() || argc < 2) {
         std::fprintf(stderr, "screengallery: usage: screengallery OUT_DIR (and no other instance running)\n");
         return 1;

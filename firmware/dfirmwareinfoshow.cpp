@@ -1,9 +1,9 @@
-#include "firmware/dfirwareinfoshow.h"
+#include "firmware/dfirmwareinfoshow.h"
 
 #include "app/ddatamanager.h"
-#include "firmware/dfirwareinfoitem.h"
+#include "firmware/dfirmwareinfoitem.h"
 #include "sdk/tavrixhid.h"
-#include "ui_dfirwareinfoshow.h"
+#include "ui_dfirmwareinfoshow.h"
 #include "widgets/themeddialog.h"
 
 #include <QTimer>
@@ -23,7 +23,7 @@ QString firmwareText(const FirmwareInfoStu &firmware, int index)
 
 }  // namespace
 
-DFirwareInfoShow::DFirwareInfoShow(QWidget *parent) : QDialog(parent), ui(new Ui::DFirwareInfoShow)
+DFirmwareInfoShow::DFirmwareInfoShow(QWidget *parent) : QDialog(parent), ui(new Ui::DFirmwareInfoShow)
 {
     ui->setupUi(this);
     m_listLayout = ui->verticalLayout_17;
@@ -37,15 +37,15 @@ DFirwareInfoShow::DFirwareInfoShow(QWidget *parent) : QDialog(parent), ui(new Ui
                                    .arg(theme.SettingsBorderColor));
     ui->scrollAreaWidgetContents_2->setStyleSheet(
         QStringLiteral("QWidget#scrollAreaWidgetContents_2 { background-color: rgb(%1); }").arg(theme.SettingsBgColor));
-    QTimer::singleShot(kLoadDelayMs, this, &DFirwareInfoShow::onLoadingFirmwareInfo);
+    QTimer::singleShot(kLoadDelayMs, this, &DFirmwareInfoShow::onLoadingFirmwareInfo);
 }
 
-DFirwareInfoShow::~DFirwareInfoShow()
+DFirmwareInfoShow::~DFirmwareInfoShow()
 {
     delete ui;
 }
 
-void DFirwareInfoShow::onLoadingFirmwareInfo()
+void DFirmwareInfoShow::onLoadingFirmwareInfo()
 {
     QMap<QString, QString> infos;
     std::vector<std::string> paths;
@@ -68,17 +68,17 @@ void DFirwareInfoShow::onLoadingFirmwareInfo()
     setFirmwareInfoList(infos);
 }
 
-void DFirwareInfoShow::setFirmwareInfoList(QMap<QString, QString> infos)
+void DFirmwareInfoShow::setFirmwareInfoList(QMap<QString, QString> infos)
 {
     clearFirmwareInfoList();
     for (auto it = infos.cbegin(); it != infos.cend(); ++it) {
-        auto *entry = new DFirwareInfoItem(ui->scrollAreaWidgetContents_2);
+        auto *entry = new DFirmwareInfoItem(ui->scrollAreaWidgetContents_2);
         entry->setFirmwareInfo(it.key(), it.value());
         m_listLayout->insertWidget(m_listLayout->count() - 1, entry);
     }
 }
 
-void DFirwareInfoShow::clearFirmwareInfoList()
+void DFirmwareInfoShow::clearFirmwareInfoList()
 {
     while (m_listLayout->count() > 1) {
         QLayoutItem *item = m_listLayout->takeAt(0);
@@ -88,11 +88,11 @@ void DFirwareInfoShow::clearFirmwareInfoList()
     }
 }
 
-QList<DFirwareInfoItem *> DFirwareInfoShow::entries() const
+QList<DFirmwareInfoItem *> DFirmwareInfoShow::entries() const
 {
-    QList<DFirwareInfoItem *> list;
+    QList<DFirmwareInfoItem *> list;
     for (int i = 0; i < m_listLayout->count(); ++i) {
-        if (auto *entry = qobject_cast<DFirwareInfoItem *>(m_listLayout->itemAt(i)->widget()))
+        if (auto *entry = qobject_cast<DFirmwareInfoItem *>(m_listLayout->itemAt(i)->widget()))
             list.append(entry);
     }
     return list;

@@ -1,31 +1,31 @@
-#include "keys/dchangprofilepage.h"
+#include "keys/dchangeprofilepage.h"
 
 #include "app/ddatamanager.h"
 #include "keys/keyoperateinfo.h"
 #include "keys/keyoperatetype.h"
 #include "sdk/tavrixxml.h"
-#include "ui_dchangprofilepage.h"
+#include "ui_dchangeprofilepage.h"
 #include "widgets/themedcombobox.h"
 
 #include <QSignalBlocker>
 
-DChangProfilePage::DChangProfilePage(QWidget *parent) : DKeyFunctionPage(parent), ui(new Ui::DChangProfilePage)
+DChangeProfilePage::DChangeProfilePage(QWidget *parent) : DKeyFunctionPage(parent), ui(new Ui::DChangeProfilePage)
 {
     ui->setupUi(this);
     retranslateTexts();
 }
 
-DChangProfilePage::~DChangProfilePage()
+DChangeProfilePage::~DChangeProfilePage()
 {
     delete ui;
 }
 
-void DChangProfilePage::retranslateTexts()
+void DChangeProfilePage::retranslateTexts()
 {
     ui->label_2->setText(QObject::tr("Assign Profile"));
 }
 
-void DChangProfilePage::applyTheme()
+void DChangeProfilePage::applyTheme()
 {
     // Themed like the other pages that pick from a list, so its list reads in every theme.
     const ThemeColorInfo theme = DDataManager::getInstance()->getThemeColorInfo();
@@ -34,7 +34,7 @@ void DChangProfilePage::applyTheme()
     ThemedComboBox::apply(ui->comboBox_Profile, ThemedComboBox::functionPageSheet(theme));
 }
 
-void DChangProfilePage::loadKeyInfo()
+void DChangeProfilePage::loadKeyInfo()
 {
     DKeyFunctionPage::loadKeyInfo();
     const QSignalBlocker block(ui->comboBox_Profile);
@@ -60,13 +60,13 @@ void DChangProfilePage::loadKeyInfo()
         ui->comboBox_Profile->setCurrentIndex(entry);
 }
 
-void DChangProfilePage::on_comboBox_Profile_currentIndexChanged(int index)
+void DChangeProfilePage::on_comboBox_Profile_currentIndexChanged(int index)
 {
     if (index >= 0)
         saveKeyInfo();
 }
 
-void DChangProfilePage::saveKeyInfo()
+void DChangeProfilePage::saveKeyInfo()
 {
     const int profile = ui->comboBox_Profile->currentData().toString().toInt();
     saveKeyItem(KeyOperateType_SwitchProfile, "1", "1", QString("%1").arg(profile).toLatin1());

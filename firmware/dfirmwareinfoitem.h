@@ -3,18 +3,18 @@
 #include <QWidget>
 
 namespace Ui {
-class DFirwareInfoItem;
+class DFirmwareInfoItem;
 }
 
 // One entry of the firmware information dialog: a firmware identity above its
 // version and build date. Fixed colours; it does not follow the theme.
-class DFirwareInfoItem : public QWidget
+class DFirmwareInfoItem : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit DFirwareInfoItem(QWidget *parent = nullptr);
-    ~DFirwareInfoItem() override;
+    explicit DFirmwareInfoItem(QWidget *parent = nullptr);
+    ~DFirmwareInfoItem() override;
 
     // Shows the identity from after its first "-" (the maker's prefix), or
     // whole when it has none, and the version line as given.
@@ -24,5 +24,5 @@ public:
     QString versionText() const;
 
 private:
-    Ui::DFirwareInfoItem *ui;
+    Ui::DFirmwareInfoItem *ui;
 };

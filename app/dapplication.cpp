@@ -1,4 +1,4 @@
-#include "app/dappllication.h"
+#include "app/dapplication.h"
 #include "platform/logcategories.h"
 
 #include "app/appversion.h"
@@ -43,7 +43,7 @@ int peerReadTimeoutMs()
 
 }  // namespace
 
-DAppllication::DAppllication(int &argc, char **argv) : QApplication(argc, argv)
+DApplication::DApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
     std::srand(static_cast<unsigned>(QDateTime::currentMSecsSinceEpoch()));
     CrashDump::setDumpFolder(
@@ -81,12 +81,12 @@ DAppllication::DAppllication(int &argc, char **argv) : QApplication(argc, argv)
     // Caught before the window exists, so a signal that comes as soon as the window
     // shows is handled once the event loop runs rather than killing the process.
     auto *quitSignals = new QuitSignals(this);
-    connect(quitSignals, &QuitSignals::sigQuitRequested, this, &DAppllication::onQuitRequested);
+    connect(quitSignals, &QuitSignals::sigQuitRequested, this, &DApplication::onQuitRequested);
 
     loginStep();
 }
 
-void DAppllication::setInterfaceFont()
+void DApplication::setInterfaceFont()
 {
     QFont font = QApplication::font();
     font.setFamily(QStringLiteral("Microsoft YaHei"));
@@ -94,19 +94,19 @@ void DAppllication::setInterfaceFont()
     QApplication::setFont(font);
 }
 
-DAppllication::~DAppllication()
+DApplication::~DApplication()
 {
     // Reached when the event loop returns (a system-requested close). The main
     // window stays to the end of the process; the hidden login form goes here.
     delete m_loginWidget;
 }
 
-DAppllication *DAppllication::instance()
+DApplication *DApplication::instance()
 {
-    return qobject_cast<DAppllication *>(QCoreApplication::instance());
+    return qobject_cast<DApplication *>(QCoreApplication::instance());
 }
 
-QtLinguist *DAppllication::linguist()
+QtLinguist *DApplication::linguist()
 {
     if (!m_linguist) {
         m_linguist = new QtLinguist();
@@ -115,12 +115,12 @@ QtLinguist *DAppllication::linguist()
     return m_linguist;
 }
 
-bool DAppllication::setLanguage(int index)
+bool DApplication::setLanguage(int index)
 {
     return linguist()->loadLanguage(index);
 }
 
-bool DAppllication::notify(QObject *receiver, QEvent *event)
+bool DApplication::notify(QObject *receiver, QEvent *event)
 {
     if (event->type() == QEvent::MouseMove && m_mainWidget) {
         const QPoint p = static_cast<QMouseEvent *>(event)->globalPos();
@@ -129,7 +129,7 @@ bool DAppllication::notify(QObject *receiver, QEvent *event)
     return QApplication::notify(receiver, event);
 }
 
-void DAppllication::settingsAndLanguageStep()
+void DApplication::settingsAndLanguageStep()
 {
     setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
     setApplicationVersion(AppVersion::number());
@@ -156,7 +156,7 @@ void DAppllication::settingsAndLanguageStep()
     QSettings::setDefaultFormat(QSettings::IniFormat);
 }
 
-bool DAppllication::sendToRunningInstance()
+bool DApplication::sendToRunningInstance()
 {
     QLocalSocket socket;
     socket.connectToServer(m_serverName, QIODevice::ReadWrite);
@@ -172,7 +172,7 @@ bool DAppllication::sendToRunningInstance()
     return true;
 }
 
-QString DAppllication::instanceFolder()
+QString DApplication::instanceFolder()
 {
     // The runtime location is XDG_RUNTIME_DIR, or a runtime-USER folder in the
     // temporary folder; it is empty when that folder is not the user's own.
@@ -188,7 +188,7 @@ QString DAppllication::instanceFolder()
     return folder;
 }
 
-void DAppllication::listenForLaterStarts()
+void DApplication::listenForLaterStarts()
 {
     m_localServer = new QLocalServer(this);
     m_localServer->setSocketOptions(QLocalServer::UserAccessOption);
@@ -201,7 +201,7 @@ void DAppllication::listenForLaterStarts()
     }
 }
 
-void DAppllication::loginStep()
+void DApplication::loginStep()
 {
     m_loginWidget = new DLoginWidget();
     m_activationWindow = m_loginWidget;
@@ -209,7 +209,7 @@ void DAppllication::loginStep()
     m_loginWidget->on_pushButton_Login_clicked();
 }
 
-void DAppllication::onLoginFinished(bool ok)
+void DApplication::onLoginFinished(bool ok)
 {
     if (!ok)
         return;
@@ -237,7 +237,7 @@ void DAppllication::onLoginFinished(bool ok)
                                      + QStringLiteral("/dump"));
 }
 
-void DAppllication::onQuitRequested()
+void DApplication::onQuitRequested()
 {
     if (m_mainWidget)
         m_mainWidget->onQuitApp();
@@ -245,7 +245,7 @@ void DAppllication::onQuitRequested()
         QCoreApplication::exit(0);
 }
 
-void DAppllication::newLocalConnection()
+void DApplication::newLocalConnection()
 {
     QLocalSocket *socket = m_localServer ? m_localServer->nextPendingConnection() : nullptr;
     if (!socket)

@@ -5,19 +5,19 @@
 #include <QMap>
 
 namespace Ui {
-class DChangProfilePage;
+class DChangeProfilePage;
 }
 
 // The "Switch Profile" function page: the key switches the application to one
 // profile of the layer file. New keys are not offered this function, but a key
 // that holds one shows it here and can be pointed at another profile.
-class DChangProfilePage : public DKeyFunctionPage
+class DChangeProfilePage : public DKeyFunctionPage
 {
     Q_OBJECT
 
 public:
-    explicit DChangProfilePage(QWidget *parent = nullptr);
-    ~DChangProfilePage() override;
+    explicit DChangeProfilePage(QWidget *parent = nullptr);
+    ~DChangeProfilePage() override;
 
     void retranslateTexts() override;
     void applyTheme() override;
@@ -29,6 +29,6 @@ public Q_SLOTS:
 private:
     void saveKeyInfo();
 
-    Ui::DChangProfilePage *ui;
+    Ui::DChangeProfilePage *ui;
     QMap<int, QString> m_profileNames;
 };

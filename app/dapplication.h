@@ -17,7 +17,7 @@ class QtLinguist;
 // step and the main window. Only one instance of the program runs per user: a
 // second start hands its last argument to the running one, which brings its window
 // to the front, and then ends with code 1.
-class DAppllication : public QApplication
+class DApplication : public QApplication
 {
     Q_OBJECT
 
@@ -28,13 +28,13 @@ public:
 
     // The instance lock is a lock file next to the local socket in the user's own
     // runtime folder; a lock left by a process that died is taken over.
-    DAppllication(int &argc, char **argv);
-    ~DAppllication() override;
+    DApplication(int &argc, char **argv);
+    ~DApplication() override;
 
     bool isRunning() const { return m_running; }
     // The font every window is laid out in (tests that measure texts use it too).
     static void setInterfaceFont();
-    static DAppllication *instance();
+    static DApplication *instance();
 
     // Loads and installs a language (a QtLinguist::Language value).
     bool setLanguage(int index);

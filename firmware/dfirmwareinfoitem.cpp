@@ -1,8 +1,8 @@
-#include "firmware/dfirwareinfoitem.h"
+#include "firmware/dfirmwareinfoitem.h"
 
-#include "ui_dfirwareinfoitem.h"
+#include "ui_dfirmwareinfoitem.h"
 
-DFirwareInfoItem::DFirwareInfoItem(QWidget *parent) : QWidget(parent), ui(new Ui::DFirwareInfoItem)
+DFirmwareInfoItem::DFirmwareInfoItem(QWidget *parent) : QWidget(parent), ui(new Ui::DFirmwareInfoItem)
 {
     ui->setupUi(this);
     const QString labelSheet = QStringLiteral(
@@ -12,24 +12,24 @@ DFirwareInfoItem::DFirwareInfoItem(QWidget *parent) : QWidget(parent), ui(new Ui
     ui->frame->setStyleSheet(QStringLiteral("QFrame#frame { border: none; border-bottom: 1px solid rgb(50,50,50); }"));
 }
 
-DFirwareInfoItem::~DFirwareInfoItem()
+DFirmwareInfoItem::~DFirmwareInfoItem()
 {
     delete ui;
 }
 
-void DFirwareInfoItem::setFirmwareInfo(const QString &identity, const QString &versionLine)
+void DFirmwareInfoItem::setFirmwareInfo(const QString &identity, const QString &versionLine)
 {
     const int dash = identity.indexOf(QLatin1Char('-'));
     ui->label_HidInfo->setText(dash < 0 ? identity : identity.mid(dash + 1));
     ui->label_DataTimeInfo->setText(versionLine);
 }
 
-QString DFirwareInfoItem::identityText() const
+QString DFirmwareInfoItem::identityText() const
 {
     return ui->label_HidInfo->text();
 }
 
-QString DFirwareInfoItem::versionText() const
+QString DFirmwareInfoItem::versionText() const
 {
     return ui->label_DataTimeInfo->text();
 }
