@@ -218,12 +218,12 @@ bool DDataManager::setHookRunningMacroRecord(bool isStartHook)
 
 void DDataManager::relayMacroKeyboardStream(int keyCode, int scCode, int flag, int hookFlag)
 {
-    Q_EMIT sigRecviveStreamEX_MacroKeyboard(keyCode, scCode, flag, hookFlag);
+    Q_EMIT sigReceiveStreamEX_MacroKeyboard(keyCode, scCode, flag, hookFlag);
 }
 
 void DDataManager::relayMacroMouseStream(int nCode, quintptr wParam, qintptr lParam)
 {
-    Q_EMIT sigRecviveStreamEX_MacroMouse(nCode, wParam, lParam);
+    Q_EMIT sigReceiveStreamEX_MacroMouse(nCode, wParam, lParam);
 }
 
 void DDataManager::relayBackDynamicDisplaySensitivityNum(int indexX, int indexY, int sensitivityNum)

@@ -143,8 +143,8 @@ public:
 Q_SIGNALS:
     void sigKeyButtonClickedReturnKeyCodeAndKeyChar(int keyCode, QString strChar);
     void sigHookRuningStrtusCtrl_MacroRecord(bool isStartHook);
-    void sigRecviveStreamEX_MacroKeyboard(int keyCode, int scCode, int flag, int hookFlag);
-    void sigRecviveStreamEX_MacroMouse(int nCode, quintptr wParam, qintptr lParam);
+    void sigReceiveStreamEX_MacroKeyboard(int keyCode, int scCode, int flag, int hookFlag);
+    void sigReceiveStreamEX_MacroMouse(int nCode, quintptr wParam, qintptr lParam);
     void sigBackDynamicDisplaySensitivityNum(int indexX, int indexY, int sensitivityNum);
     void sigQueryDynamicDisplaySensitivityNum(int indexX, int indexY);
     void sigQueryDynamicDisplaySensitivityNum_MouseEnter_BackInfo(int type, int pressNum, int releaseNum);

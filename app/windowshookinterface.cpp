@@ -235,7 +235,7 @@ bool WindowsHookInterface::keyboardProc(const HookKeyRecord &record)
         DDataManager::getInstance()->relayMacroKeyboardStream(int(record.vkCode), int(record.scanCode), flag,
                                                               int(record.flags));
     else
-        Q_EMIT hook->sigKeyboardRecviveStreamEX_Key(int(record.vkCode), int(record.scanCode), flag, int(record.flags));
+        Q_EMIT hook->sigKeyboardReceiveStreamEX_Key(int(record.vkCode), int(record.scanCode), flag, int(record.flags));
 
     if ((hook ? hook->m_mode : mode) == InteractiveLight)
         return false;

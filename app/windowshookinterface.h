@@ -49,7 +49,7 @@ public:
 
 Q_SIGNALS:
     // flag: 1 for a key's first press, 0 for a release.
-    void sigKeyboardRecviveStreamEX_Key(int keyCode, int scCode, int flag, int hookFlag);
+    void sigKeyboardReceiveStreamEX_Key(int keyCode, int scCode, int flag, int hookFlag);
 
 private:
     friend struct HookProcedures;

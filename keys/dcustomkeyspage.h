@@ -89,7 +89,7 @@ public Q_SLOTS:
     void onClickedCancel();
     void onMesgStartOrStopHook(bool isStartHook);
     void onHookRuningStrtusCtrl_MacroRecord(bool isStartHook);
-    void onKeyboardRecviveStream(int keyCode, int scCode, int flag, int hookFlag);
+    void onKeyboardReceiveStream(int keyCode, int scCode, int flag, int hookFlag);
     void onSeniorKeysListItemHaveChanged();
     void onInstallEventFilterOpen();
     void on_pushButton_Download_clicked();

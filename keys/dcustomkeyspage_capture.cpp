@@ -53,8 +53,8 @@ int capturedVirtualKey(int keyCode, int hookFlag)
 void DCustomKeysPage::createHook()
 {
     m_hook = new WindowsHookInterface();
-    connect(m_hook, &WindowsHookInterface::sigKeyboardRecviveStreamEX_Key, this,
-            &DCustomKeysPage::onKeyboardRecviveStream);
+    connect(m_hook, &WindowsHookInterface::sigKeyboardReceiveStreamEX_Key, this,
+            &DCustomKeysPage::onKeyboardReceiveStream);
 }
 
 void DCustomKeysPage::destroyHook()
@@ -111,7 +111,7 @@ void DCustomKeysPage::onMesgStartOrStopHook(bool isStartHook)
         startHook(HookMode_CombinationCapture);
 }
 
-void DCustomKeysPage::onKeyboardRecviveStream(int keyCode, int scCode, int flag, int hookFlag)
+void DCustomKeysPage::onKeyboardReceiveStream(int keyCode, int scCode, int flag, int hookFlag)
 {
     Q_UNUSED(scCode)
     // Only first presses go on: releases and held-key repeats are not captures.

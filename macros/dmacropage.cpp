@@ -120,8 +120,8 @@ DMacroPage::DMacroPage(QWidget *parent) : QDialog(parent), ui(new Ui::DMacroPage
     ui->lineEdit_PressKey->installEventFilter(this);
 
     DDataManager *data = DDataManager::getInstance();
-    connect(data, &DDataManager::sigRecviveStreamEX_MacroKeyboard, this, &DMacroPage::onKeyboardRecviveStream);
-    connect(data, &DDataManager::sigRecviveStreamEX_MacroMouse, this, &DMacroPage::onMouseRecviveStream);
+    connect(data, &DDataManager::sigReceiveStreamEX_MacroKeyboard, this, &DMacroPage::onKeyboardReceiveStream);
+    connect(data, &DDataManager::sigReceiveStreamEX_MacroMouse, this, &DMacroPage::onMouseReceiveStream);
     keyCaptionMap = data->getKeyCharMap();
     vkToKeyCodeMap = data->getVkToHidMap();
 

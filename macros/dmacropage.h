@@ -82,8 +82,8 @@ public Q_SLOTS:
     void onLoadMacroList();
     void onMacroItemMouseClicked(QString strMacroIndex, QString strMacroName);
     void onScrollSheetSet();
-    void onKeyboardRecviveStream(int keyCode, int scCode, int flag, int hookFlag);
-    void onMouseRecviveStream(int nCode, quintptr wParam, qintptr lParam);
+    void onKeyboardReceiveStream(int keyCode, int scCode, int flag, int hookFlag);
+    void onMouseReceiveStream(int nCode, quintptr wParam, qintptr lParam);
 
     void onModifyMacroItemNameIsEmpty();
     void onModifyMacroItemNameSuccess();

@@ -107,7 +107,7 @@ void DMacroPage::saveRecording()
     onMacroItemMouseClicked(curMacroIndex, curMacroName);
 }
 
-void DMacroPage::onKeyboardRecviveStream(int keyCode, int scCode, int flag, int hookFlag)
+void DMacroPage::onKeyboardReceiveStream(int keyCode, int scCode, int flag, int hookFlag)
 {
     const MacroHookKey key = translateMacroHookKey(keyCode, scCode, flag == 1, hookFlag);
     if (key.press && pressCount >= kMaxPresses) {
@@ -139,7 +139,7 @@ void DMacroPage::onKeyboardRecviveStream(int keyCode, int scCode, int flag, int 
     field->setText(caption);
 }
 
-void DMacroPage::onMouseRecviveStream(int nCode, quintptr wParam, qintptr lParam)
+void DMacroPage::onMouseReceiveStream(int nCode, quintptr wParam, qintptr lParam)
 {
     Q_UNUSED(nCode)
     Q_UNUSED(lParam)

@@ -99,7 +99,7 @@ void TestHookBackends::applicationBackendSwallowsOnlyWhatTheModeSays()
 {
     WindowsHookInterface::setBackend(std::make_unique<AppHookBackend>());
     WindowsHookInterface hook;
-    QSignalSpy spy(&hook, &WindowsHookInterface::sigKeyboardRecviveStreamEX_Key);
+    QSignalSpy spy(&hook, &WindowsHookInterface::sigKeyboardReceiveStreamEX_Key);
 
     QLineEdit edit;
     edit.show();
@@ -139,7 +139,7 @@ void TestHookBackends::applicationBackendReportsButtonsAndWheel()
     WindowsHookInterface::setBackend(std::make_unique<AppHookBackend>());
     WindowsHookInterface hook;
     QList<QPair<int, qint16>> seen;
-    connect(DDataManager::getInstance(), &DDataManager::sigRecviveStreamEX_MacroMouse, this,
+    connect(DDataManager::getInstance(), &DDataManager::sigReceiveStreamEX_MacroMouse, this,
             [&seen](int, quintptr message, qintptr record) {
                 seen.append({int(message), qint16(reinterpret_cast<const HookMouseRecord *>(record)->mouseData >> 16)});
             });

@@ -119,7 +119,7 @@ void TestHookX11::keysArriveWithTheirCodes()
     QFETCH(int, releaseFlags);
 
     setNumLock(numLock);
-    QSignalSpy spy(m_hook, &WindowsHookInterface::sigKeyboardRecviveStreamEX_Key);
+    QSignalSpy spy(m_hook, &WindowsHookInterface::sigKeyboardReceiveStreamEX_Key);
     QCOMPARE(m_hook->startHook(WindowsHookInterface::RemapKey), 1);
     key(keycode, true);
     key(keycode, false);
@@ -131,7 +131,7 @@ void TestHookX11::keysArriveWithTheirCodes()
 
 void TestHookX11::heldKeyGivesOnePressAndOneRelease()
 {
-    QSignalSpy spy(m_hook, &WindowsHookInterface::sigKeyboardRecviveStreamEX_Key);
+    QSignalSpy spy(m_hook, &WindowsHookInterface::sigKeyboardReceiveStreamEX_Key);
     QCOMPARE(m_hook->startHook(WindowsHookInterface::RemapKey), 1);
     // Longer than the server's repeat delay, so the key repeats meanwhile.
     XkbSetAutoRepeatRate(m_display, XkbUseCoreKbd, 100, 20);
@@ -153,7 +153,7 @@ void TestHookX11::captureTakesTheKeyboardInteractiveDoesNot()
     // Starting again while installed only switches the mode, which lets go.
     QCOMPARE(m_hook->startHook(WindowsHookInterface::InteractiveLight), 1);
     QCOMPARE(m_hook->mode(), int(WindowsHookInterface::InteractiveLight));
-    QSignalSpy spy(m_hook, &WindowsHookInterface::sigKeyboardRecviveStreamEX_Key);
+    QSignalSpy spy(m_hook, &WindowsHookInterface::sigKeyboardReceiveStreamEX_Key);
     key(kKeyA, true);
     key(kKeyA, false);
     QTRY_COMPARE(spy.count(), 2);
@@ -174,11 +174,11 @@ void TestHookX11::macroModeRelaysButtonsAndWheel()
     DDataManager *data = DDataManager::getInstance();
     QList<QPair<quint32, qint16>> seen;  // message and the high word of mouseData
     QMetaObject::Connection connection = connect(
-        data, &DDataManager::sigRecviveStreamEX_MacroMouse, this, [&seen](int, quintptr message, qintptr record) {
+        data, &DDataManager::sigReceiveStreamEX_MacroMouse, this, [&seen](int, quintptr message, qintptr record) {
             const auto *mouse = reinterpret_cast<const HookMouseRecord *>(record);
             seen.append({quint32(message), qint16(mouse->mouseData >> 16)});
         });
-    QSignalSpy keys(data, &DDataManager::sigRecviveStreamEX_MacroKeyboard);
+    QSignalSpy keys(data, &DDataManager::sigReceiveStreamEX_MacroKeyboard);
 
     QCOMPARE(m_hook->startHook(WindowsHookInterface::MacroRecord), 1);
     QVERIFY(WindowsHookInterface::isMouseHookInstalled());

@@ -71,8 +71,8 @@ void TestWindowsHook::heldKeyReportsOnePressAndOneRelease()
 {
     QFETCH(int, mode);
     // Macro recording reports through the data manager, the others by signal.
-    QSignalSpy hookSpy(m_hook.get(), &WindowsHookInterface::sigKeyboardRecviveStreamEX_Key);
-    QSignalSpy macroSpy(DDataManager::getInstance(), &DDataManager::sigRecviveStreamEX_MacroKeyboard);
+    QSignalSpy hookSpy(m_hook.get(), &WindowsHookInterface::sigKeyboardReceiveStreamEX_Key);
+    QSignalSpy macroSpy(DDataManager::getInstance(), &DDataManager::sigReceiveStreamEX_MacroKeyboard);
     QSignalSpy &spy = mode == WindowsHookInterface::MacroRecord ? macroSpy : hookSpy;
 
     QCOMPARE(m_hook->startHook(mode), 1);
@@ -128,8 +128,8 @@ void TestWindowsHook::swallowingFollowsModeAndKey()
     QFETCH(int, mode);
     QFETCH(int, vk);
     QFETCH(int, swallowed);
-    QSignalSpy hookSpy(m_hook.get(), &WindowsHookInterface::sigKeyboardRecviveStreamEX_Key);
-    QSignalSpy macroSpy(DDataManager::getInstance(), &DDataManager::sigRecviveStreamEX_MacroKeyboard);
+    QSignalSpy hookSpy(m_hook.get(), &WindowsHookInterface::sigKeyboardReceiveStreamEX_Key);
+    QSignalSpy macroSpy(DDataManager::getInstance(), &DDataManager::sigReceiveStreamEX_MacroKeyboard);
 
     QCOMPARE(m_hook->startHook(mode), 1);
     QCOMPARE(m_backend->swallowKeys(), mode != WindowsHookInterface::InteractiveLight);
@@ -159,7 +159,7 @@ void TestWindowsHook::onlyTheFivePressFlagsArePresses()
 {
     QFETCH(int, flags);
     QFETCH(int, flag);
-    QSignalSpy spy(m_hook.get(), &WindowsHookInterface::sigKeyboardRecviveStreamEX_Key);
+    QSignalSpy spy(m_hook.get(), &WindowsHookInterface::sigKeyboardReceiveStreamEX_Key);
     m_hook->startHook(WindowsHookInterface::RemapKey);
     m_backend->injectKey(kVkA, kScanA, flags);
     QCOMPARE(spy.count(), 1);
@@ -169,7 +169,7 @@ void TestWindowsHook::onlyTheFivePressFlagsArePresses()
 
 void TestWindowsHook::releaseOfKeyHeldBeforeStartIsReported()
 {
-    QSignalSpy spy(m_hook.get(), &WindowsHookInterface::sigKeyboardRecviveStreamEX_Key);
+    QSignalSpy spy(m_hook.get(), &WindowsHookInterface::sigKeyboardReceiveStreamEX_Key);
     m_hook->startHook(WindowsHookInterface::RemapKey);
     m_backend->injectKey('B', 0x30, 0x00);
     QCOMPARE(m_backend->injectKey(kVkA, kScanA, 0x80), 1);
@@ -188,11 +188,11 @@ void TestWindowsHook::releaseOfKeyHeldBeforeStartIsReported()
 void TestWindowsHook::macroModeRelaysKeysButtonsAndWheel()
 {
     DDataManager *data = DDataManager::getInstance();
-    QSignalSpy hookSpy(m_hook.get(), &WindowsHookInterface::sigKeyboardRecviveStreamEX_Key);
-    QSignalSpy keySpy(data, &DDataManager::sigRecviveStreamEX_MacroKeyboard);
+    QSignalSpy hookSpy(m_hook.get(), &WindowsHookInterface::sigKeyboardReceiveStreamEX_Key);
+    QSignalSpy keySpy(data, &DDataManager::sigReceiveStreamEX_MacroKeyboard);
     QList<QPair<int, quint32>> mouse;  // message and mouseData, read while the record is valid
     QList<int> codes;
-    connect(data, &DDataManager::sigRecviveStreamEX_MacroMouse, this, [&](int nCode, quintptr message, qintptr record) {
+    connect(data, &DDataManager::sigReceiveStreamEX_MacroMouse, this, [&](int nCode, quintptr message, qintptr record) {
         codes.append(nCode);
         mouse.append({int(message), reinterpret_cast<const HookMouseRecord *>(record)->mouseData});
     });
@@ -224,7 +224,7 @@ void TestWindowsHook::macroModeRelaysKeysButtonsAndWheel()
 
 void TestWindowsHook::secondStartOnlySwitchesMode()
 {
-    QSignalSpy spy(m_hook.get(), &WindowsHookInterface::sigKeyboardRecviveStreamEX_Key);
+    QSignalSpy spy(m_hook.get(), &WindowsHookInterface::sigKeyboardReceiveStreamEX_Key);
     QCOMPARE(m_hook->startHook(WindowsHookInterface::RemapKey), 1);
     QCOMPARE(m_hook->startHook(WindowsHookInterface::KeyCombination), 1);
     QCOMPARE(m_backend->keyboardInstallCount(), 1);
@@ -283,7 +283,7 @@ void TestWindowsHook::failedInstallationsReportZeroAndRetry()
 
 void TestWindowsHook::fullPressedTableIgnoresNewPresses()
 {
-    QSignalSpy spy(m_hook.get(), &WindowsHookInterface::sigKeyboardRecviveStreamEX_Key);
+    QSignalSpy spy(m_hook.get(), &WindowsHookInterface::sigKeyboardReceiveStreamEX_Key);
     m_hook->startHook(WindowsHookInterface::RemapKey);
     for (quint32 vk = 1; vk <= quint32(WindowsHookInterface::kPressedKeyTableSize); ++vk)
         m_backend->injectKey(vk, 0, 0x00);
@@ -303,16 +303,16 @@ void TestWindowsHook::fullPressedTableIgnoresNewPresses()
 
 void TestWindowsHook::lastConstructedObjectReceivesAndMayGoAway()
 {
-    QSignalSpy firstSpy(m_hook.get(), &WindowsHookInterface::sigKeyboardRecviveStreamEX_Key);
+    QSignalSpy firstSpy(m_hook.get(), &WindowsHookInterface::sigKeyboardReceiveStreamEX_Key);
     auto second = std::make_unique<WindowsHookInterface>();
-    QSignalSpy secondSpy(second.get(), &WindowsHookInterface::sigKeyboardRecviveStreamEX_Key);
+    QSignalSpy secondSpy(second.get(), &WindowsHookInterface::sigKeyboardReceiveStreamEX_Key);
     QCOMPARE(second->startHook(WindowsHookInterface::RemapKey), 1);
     m_backend->injectKey(kVkA, kScanA, 0x00);
     QCOMPARE(firstSpy.count(), 0);
     QCOMPARE(secondSpy.count(), 1);
 
     // A receiver that deletes the object while handling a key.
-    connect(second.get(), &WindowsHookInterface::sigKeyboardRecviveStreamEX_Key, this, [&second]() { second.reset(); });
+    connect(second.get(), &WindowsHookInterface::sigKeyboardReceiveStreamEX_Key, this, [&second]() { second.reset(); });
     QCOMPARE(m_backend->injectKey('B', 0x30, 0x00), 1);
     QVERIFY(!second);
     QVERIFY(!WindowsHookInterface::isKeyboardHookInstalled());
