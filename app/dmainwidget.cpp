@@ -695,7 +695,7 @@ void DMainWidget::onChangAppTheme(int index)
     update();
 }
 
-void DMainWidget::omUpdataAllUI()
+void DMainWidget::onUpdateAllUI()
 {
     ui->retranslateUi(this);
     setWindowTitle(m_title);
@@ -818,7 +818,7 @@ void DMainWidget::on_pushButton_Setting_clicked()
     showDimmingLayer();
     auto *dialog = new DSettingsDia(this);
     connect(dialog, SIGNAL(sigSettingsWindowClose()), this, SLOT(onSettingsWindowClose()));
-    connect(dialog, SIGNAL(sigUpdataAllUI()), this, SLOT(omUpdataAllUI()));
+    connect(dialog, SIGNAL(sigUpdateAllUI()), this, SLOT(onUpdateAllUI()));
     connect(dialog, SIGNAL(sigUpdateApp()), this, SLOT(onUpdateApp()));
     connect(dialog, SIGNAL(sigChangAppTheme(int)), this, SLOT(onChangAppTheme(int)));
     connect(dialog, SIGNAL(sigFirmwareUpgradeCheck()), this, SLOT(onFirmwareUpgradeCheck()));

@@ -144,7 +144,7 @@ public Q_SLOTS:
     void onSeniorKeysPageClose();
     void onReturnHidLikeName(QString productName, QString likeName);
     void onSettingsWindowClose();
-    void omUpdataAllUI();
+    void onUpdateAllUI();
     void onUpdateApp();
     void onChangAppTheme(int index);
     void onClickCtrlHidListStatusBut();

@@ -268,7 +268,7 @@ void DSettingsDia::on_comboBox_Language_currentIndexChanged(const QString &text)
     fillThemeBox();
     selectTheme(m_themeIndex);
     setTexts();
-    Q_EMIT sigUpdataAllUI();
+    Q_EMIT sigUpdateAllUI();
     m_ui->comboBox_Theme->blockSignals(false);
 }
 

@@ -40,7 +40,7 @@ public:
 
 Q_SIGNALS:
     void sigSettingsWindowClose();
-    void sigUpdataAllUI();
+    void sigUpdateAllUI();
     void sigChangAppTheme(int index);
     void sigFirmwareUpgradeCheck();
     void sigUpdateApp();

@@ -87,7 +87,7 @@ lightDealMain::lightDealMain(QObject *parent) : QObject(parent)
     m_keyTick = new updateLightMainThread(this);
     m_sideTick = new updateLightMainThreadSide(this);
     m_previewTick = new updateLightMainThreadUI;
-    m_sendTick = new sendLightUpdataThread;
+    m_sendTick = new sendLightUpdateThread;
     connect(m_keyTick, &updateLightMainThread::sigDviceUpdateAllKeyColor, this,
             &lightDealMain::onDviceUpdateAllKeyColor);
     connect(m_sideTick, &updateLightMainThreadSide::sigDviceUpdateAllKeyColorSide, this,
@@ -96,7 +96,7 @@ lightDealMain::lightDealMain(QObject *parent) : QObject(parent)
             &lightDealMain::onDviceUpdateAllKeyColorUI);
     connect(m_previewTick, &updateLightMainThreadUI::sigDviceUpdateAllKeyColorUI, this,
             &lightDealMain::onDviceUpdateAllSideLightColorUI);
-    connect(m_sendTick, &sendLightUpdataThread::sigDviceUpdateAllKeyColorSendKeyboardHid, this,
+    connect(m_sendTick, &sendLightUpdateThread::sigDviceUpdateAllKeyColorSendKeyboardHid, this,
             &lightDealMain::onDviceUpdateAllKeyColorSendKeyboardHid);
 
     m_audioFormat.setSampleRate(44100);

@@ -24,7 +24,7 @@ class QTimer;
 class updateLightMainThread;
 class updateLightMainThreadSide;
 class updateLightMainThreadUI;
-class sendLightUpdataThread;
+class sendLightUpdateThread;
 class DSoundCardAudioCapture;
 class SpectrumAnalyser;
 
@@ -217,7 +217,7 @@ private:
     updateLightMainThread *m_keyTick = nullptr;
     updateLightMainThreadSide *m_sideTick = nullptr;
     updateLightMainThreadUI *m_previewTick = nullptr;
-    sendLightUpdataThread *m_sendTick = nullptr;
+    sendLightUpdateThread *m_sendTick = nullptr;
     LightTypeListInfo m_keyboardTypes;
     LightTypeListInfo m_sideTypes;
     QColor m_preview[kPreviewCount];

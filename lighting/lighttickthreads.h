@@ -131,7 +131,7 @@ protected:
     void emitTick() override { emit sigDviceUpdateAllKeyColorUI(); }
 };
 
-class sendLightUpdataThread : public LightIntervalThread
+class sendLightUpdateThread : public LightIntervalThread
 {
     Q_OBJECT
 

@@ -18,7 +18,7 @@ QString builtTranslations()
 
 QString closeTip(DMainWidget &w)
 {
-    w.omUpdataAllUI();
+    w.onUpdateAllUI();
     return w.findChild<QPushButton *>("pushButton_Close")->toolTip();
 }
 

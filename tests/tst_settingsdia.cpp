@@ -225,7 +225,7 @@ void TestSettingsDia::languageChoiceIsStoredAndRetranslates()
     m_loaderResult = loads;
     std::unique_ptr<DSettingsDia> dialog(openDialog());
     Ui::DSettingsDia *form = ui(dialog.get());
-    QSignalSpy updated(dialog.get(), &DSettingsDia::sigUpdataAllUI);
+    QSignalSpy updated(dialog.get(), &DSettingsDia::sigUpdateAllUI);
     QSignalSpy themed(dialog.get(), &DSettingsDia::sigChangAppTheme);
     const QString languageText = form->comboBox_Language->itemText(item);
 

@@ -325,7 +325,7 @@ void TestTextFit::everyTextFits()
     QVERIFY(m_linguist->loadLanguage(language));
     DMainWidget *w = m_rig->window.get();
     DDevicePage *page = m_rig->page();
-    w->omUpdataAllUI();
+    w->onUpdateAllUI();
     QCoreApplication::processEvents();
 
     // One line per widget and problem, however many screens show it.
