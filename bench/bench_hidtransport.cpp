@@ -108,12 +108,12 @@ void BM_PacingInterval(benchmark::State &state)
     HighPrecisionTimerStu timer;
     CTavrixHid_highPrecisionTimerInit(&timer);
     CTavrixHid_highPrecisionTimerStart(timer);
-    CTavrixHid_highPrecisionTimerRuning(units, timer);
+    CTavrixHid_highPrecisionTimerRunning(units, timer);
     std::vector<double> deviations;
     double totalUs = 0;
     auto last = std::chrono::steady_clock::now();
     for (auto _ : state) {
-        CTavrixHid_highPrecisionTimerRuning(units, timer);
+        CTavrixHid_highPrecisionTimerRunning(units, timer);
         const auto now = std::chrono::steady_clock::now();
         const double us = std::chrono::duration<double, std::micro>(now - last).count();
         last = now;
@@ -170,9 +170,9 @@ void BM_PacedIoLoop(benchmark::State &state)
         while (std::chrono::steady_clock::now() - start < std::chrono::seconds(1)) {
             if (full && CTavrixHid_HidWriteBuff(handle, report, "bench") == kTavrixHidReportSize)
                 ++written;
-            CTavrixHid_highPrecisionTimerRuning(100, timer);
+            CTavrixHid_highPrecisionTimerRunning(100, timer);
             CTavrixHid_HidReadBuff(handle, answer);
-            CTavrixHid_highPrecisionTimerRuning(100, timer);
+            CTavrixHid_highPrecisionTimerRunning(100, timer);
         }
         cpu += threadCpuSeconds() - cpuStart;
         wall += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

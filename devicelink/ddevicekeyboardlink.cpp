@@ -295,7 +295,7 @@ void DDeviceKeyboardLink::parseDeviceStatus(const HidReport &r)
         m_lastLinkValid = r[12];
     }
     if (r[13] != 0)
-        Q_EMIT sigRuningOnboardDownloadStatus(r[13]);
+        Q_EMIT sigRunningOnboardDownloadStatus(r[13]);
     if (m_hidName == QLatin1String(KeyboardModeModel) && (m_lastKeyboardMode == -1 || m_lastKeyboardMode != r[14])) {
         m_lastKeyboardMode = r[14];
         Q_EMIT sigTheKeyboardModeChanged(r[14]);
@@ -450,12 +450,12 @@ void DDeviceKeyboardLink::parseCustomKeyBitmap(const HidReport &r)
 
 void DDeviceKeyboardLink::parseOnboardAck(const HidReport &)
 {
-    Q_EMIT sigRuningOnboard0x19Cmd();
+    Q_EMIT sigRunningOnboard0x19Cmd();
 }
 
 void DDeviceKeyboardLink::parseOnboardMacroReply(const HidReport &)
 {
-    Q_EMIT sigRuningOnboard0x18Cmd();
+    Q_EMIT sigRunningOnboard0x18Cmd();
 }
 
 void DDeviceKeyboardLink::parseTextReply(const HidReport &r)

@@ -130,11 +130,11 @@ Q_SIGNALS:
     void sigSendChargingStatusAndElectricity(int ChargingStatus, int Electricity, int KeyboardMode, int is24GValid,
                                              QString strCurrentSN);
     void sigDongleStatus(int is24GValid, QString strCurrentHidPath, QString strCurrentHidName);
-    void sigRuningOnboardDownloadStatus(int statusNun);
+    void sigRunningOnboardDownloadStatus(int statusNun);
     void sigTheKeyboardModeChanged(int mode);
     void sigSleepTimeSetSuccessful();
-    void sigRuningOnboard0x19Cmd();
-    void sigRuningOnboard0x18Cmd();
+    void sigRunningOnboard0x19Cmd();
+    void sigRunningOnboard0x18Cmd();
     void sigQN9080Recv0x0bCmd(int recvNum);
     void sigWaitForDataReturn_0x0d(QString strCurrentHidPath, QString strHidName);
     void sigLightConfigHaveChanged_HidSend(int hidType, int ledType);

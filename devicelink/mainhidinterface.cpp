@@ -26,7 +26,7 @@ MainHidInterFace::MainHidInterFace(int threadIndex, QString hidName, QObject *pa
     m_shakeHandsTimer->setInterval(ShakeHandsIntervalMs);
     // A coarse timer may drift by up to 5% a period; the keep-alive keeps to its second.
     m_shakeHandsTimer->setTimerType(Qt::PreciseTimer);
-    connect(m_shakeHandsTimer, &QTimer::timeout, this, &MainHidInterFace::onShakeHandsRuning);
+    connect(m_shakeHandsTimer, &QTimer::timeout, this, &MainHidInterFace::onShakeHandsRunning);
     m_wakeFd = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
     CTavrixHid_highPrecisionTimerInit(&m_timer);
     CTavrixHid_highPrecisionTimerStart(m_timer);
@@ -218,7 +218,7 @@ bool MainHidInterFace::waitForWork()
     return m_tellsInput;
 }
 
-void MainHidInterFace::onShakeHandsRuning()
+void MainHidInterFace::onShakeHandsRunning()
 {
     if (!m_open.load())
         return;
@@ -328,7 +328,7 @@ void MainHidInterFace::run()
                 // A light frame while no answer is due: its reports go out one a
                 // millisecond without a read turn between them; the read follows the frame.
                 m_readTurnNext = false;
-                CTavrixHid_highPrecisionTimerRuning(2 * PacingUnits, m_timer);
+                CTavrixHid_highPrecisionTimerRunning(2 * PacingUnits, m_timer);
                 continue;
             } else if (!wrote && m_tellsInput) {
                 // Nothing went out, so there is no spacing to keep: the read turn follows.
@@ -346,6 +346,6 @@ void MainHidInterFace::run()
             idleWait();
             continue;
         }
-        CTavrixHid_highPrecisionTimerRuning(PacingUnits, m_timer);
+        CTavrixHid_highPrecisionTimerRunning(PacingUnits, m_timer);
     }
 }

@@ -80,7 +80,7 @@ public:
     void setCommandObserver(CommandObserver observer);
 
 public Q_SLOTS:
-    void onShakeHandsRuning();
+    void onShakeHandsRunning();
 
 Q_SIGNALS:
     void sigOpenHidSuccessful();

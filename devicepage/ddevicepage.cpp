@@ -217,8 +217,8 @@ void DDevicePage::initSubPages()
     connect(triggerSettingPage, &DTriggerSettingPage::sigKeyRateOfReturnCurrentNum, this,
             &DDevicePage::onKeyRateOfReturnCurrentNum);
     connect(triggerSettingPage, &DTriggerSettingPage::sigCalibrationMode, this, &DDevicePage::onCalibrationMode);
-    connect(triggerSettingPage, &DTriggerSettingPage::sigKeyCalibrationStartRuning, this,
-            &DDevicePage::onKeyCalibrationStartRuning);
+    connect(triggerSettingPage, &DTriggerSettingPage::sigKeyCalibrationStartRunning, this,
+            &DDevicePage::onKeyCalibrationStartRunning);
 }
 
 void DDevicePage::buildCompanyLink(const QString &linkColor)

@@ -209,7 +209,7 @@ public Q_SLOTS:
     void onKeyAntiShakeCurrentNum(int KeyAntiShakeNum);
     void onKeyRateOfReturnCurrentNum(int rateOfReturnNumDel);
     void onCalibrationMode(int selMode);
-    void onKeyCalibrationStartRuning();
+    void onKeyCalibrationStartRunning();
     void onTheMagneticKeyboardCalibrationPoint(int keyPointX, int keyPointY);
     void onTheMagneticKeyboardCalibrationStatusBack(int keyCalibrationStatus);
     // A keyboard's facts and magnetic answers: acted on only for the current keyboard.
@@ -221,9 +221,9 @@ public Q_SLOTS:
 
     // Onboard download
     void onTheKeyboardIntoDownloading();
-    void onRuningOnboard0x19Cmd();
-    void onRuningOnboard0x18Cmd();
-    void onRuningOnboardDownloadStatus(int statusNum);
+    void onRunningOnboard0x19Cmd();
+    void onRunningOnboard0x18Cmd();
+    void onRunningOnboardDownloadStatus(int statusNum);
     void onQN9080Recv0x0bCmd(int recvNum);
 
     // This page

@@ -201,11 +201,11 @@ void DDevicePage::createDeviceLink(hidStructInfoAll info)
 {
     auto *link = new DDeviceKeyboardLink(this);
     connect(link, &DDeviceKeyboardLink::sigCustomEventChangProfile, this, &DDevicePage::onCustomEventChangProfile);
-    connect(link, &DDeviceKeyboardLink::sigRuningOnboard0x19Cmd, this, &DDevicePage::onRuningOnboard0x19Cmd);
-    connect(link, &DDeviceKeyboardLink::sigRuningOnboard0x18Cmd, this, &DDevicePage::onRuningOnboard0x18Cmd);
+    connect(link, &DDeviceKeyboardLink::sigRunningOnboard0x19Cmd, this, &DDevicePage::onRunningOnboard0x19Cmd);
+    connect(link, &DDeviceKeyboardLink::sigRunningOnboard0x18Cmd, this, &DDevicePage::onRunningOnboard0x18Cmd);
     connect(link, &DDeviceKeyboardLink::sigQN9080Recv0x0bCmd, this, &DDevicePage::onQN9080Recv0x0bCmd);
-    connect(link, &DDeviceKeyboardLink::sigRuningOnboardDownloadStatus, this,
-            &DDevicePage::onRuningOnboardDownloadStatus);
+    connect(link, &DDeviceKeyboardLink::sigRunningOnboardDownloadStatus, this,
+            &DDevicePage::onRunningOnboardDownloadStatus);
     connect(link, &DDeviceKeyboardLink::sigSendChargingStatusAndElectricity, this,
             &DDevicePage::onSendChargingStatusAndElectricity);
     connect(link, &DDeviceKeyboardLink::sigDongleStatus, this, &DDevicePage::onDongleStatus);

@@ -56,16 +56,16 @@ void DDevicePage::endDownloadIfTargetGone(const QMap<QString, hidStructInfoAll> 
 
 // Acknowledgements and status count only from the keyboard being written.
 
-void DDevicePage::onRuningOnboard0x19Cmd()
+void DDevicePage::onRunningOnboard0x19Cmd()
 {
     if (auto *link = qobject_cast<DDeviceKeyboardLink *>(sender()))
         onboardDownload->onAcknowledgement(link->devicePath());
 }
 
-void DDevicePage::onRuningOnboard0x18Cmd()
+void DDevicePage::onRunningOnboard0x18Cmd()
 { }
 
-void DDevicePage::onRuningOnboardDownloadStatus(int statusNum)
+void DDevicePage::onRunningOnboardDownloadStatus(int statusNum)
 {
     if (auto *link = qobject_cast<DDeviceKeyboardLink *>(sender()))
         onboardDownload->onDownloadStatus(link->devicePath(), statusNum);

@@ -160,7 +160,7 @@ void DDevicePage::onTheMagneticKeyboardCalibrationPoint(int keyPointX, int keyPo
     triggerSettingPage->clearLiveTravel();
 }
 
-void DDevicePage::onKeyCalibrationStartRuning()
+void DDevicePage::onKeyCalibrationStartRunning()
 {
     if (!DDataManager::getInstance()->getCalibrationMode()) {
         onEveryPageBackTip(tr("Please switch to key calibration mode first"));

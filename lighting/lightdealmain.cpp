@@ -415,12 +415,12 @@ void lightDealMain::onDviceUpdateAllKeyColor()
     if (m_keyboardInfo.lightMode == 100)
         renderMusicFrame();
     else
-        CTavrixHid_keyboardLightColorRuning(keyboardLightFrameCallback);
+        CTavrixHid_keyboardLightColorRunning(keyboardLightFrameCallback);
 }
 
 void lightDealMain::onDviceUpdateAllSideLightColor()
 {
-    CTavrixHid_sideLightColorRuning(sideLightFrameCallback);
+    CTavrixHid_sideLightColorRunning(sideLightFrameCallback);
 }
 
 void lightDealMain::onDviceUpdateAllKeyColorUI()

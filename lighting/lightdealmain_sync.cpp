@@ -251,7 +251,7 @@ HidReport lightDealMain::compactReport(qint64 epochMs)
             break;
         }
         case 3: {
-            const SideCollisionLightConfig s = CTavrixHid_GetSideCollisionLightRuningConfig();
+            const SideCollisionLightConfig s = CTavrixHid_GetSideCollisionLightRunningConfig();
             report[35] = s.leftPosition;
             report[36] = s.rightPosition;
             report[37] = s.red;

@@ -428,7 +428,7 @@ void DTriggerSettingPage::on_checkBox_CalibrationMode_clicked()
 
 void DTriggerSettingPage::on_pushButton_KeyCalibration_clicked()
 {
-    Q_EMIT sigKeyCalibrationStartRuning();
+    Q_EMIT sigKeyCalibrationStartRunning();
 }
 
 void DTriggerSettingPage::on_checkBox_IntensityTracking_clicked()

@@ -71,7 +71,7 @@ Q_SIGNALS:
     void sigKeyAntiShakeCurrentNum(int KeyAntiShakeNum);
     void sigKeyRateOfReturnCurrentNum(int rateOfReturnNumDel);
     void sigCalibrationMode(int selMode);
-    void sigKeyCalibrationStartRuning();
+    void sigKeyCalibrationStartRunning();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

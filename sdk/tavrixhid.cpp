@@ -214,7 +214,7 @@ void CTavrixHid_highPrecisionTimerStart(HighPrecisionTimerStu timer)
     PacingTimers::instance().start(timer);
 }
 
-void CTavrixHid_highPrecisionTimerRuning(int units, HighPrecisionTimerStu timer)
+void CTavrixHid_highPrecisionTimerRunning(int units, HighPrecisionTimerStu timer)
 {
     PacingTimers::instance().wait(units, timer);
 }

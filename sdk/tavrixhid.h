@@ -72,5 +72,5 @@ int CTavrixHid_Close(int handle);
 void CTavrixHid_highPrecisionTimerInit(HighPrecisionTimerStu *timer);
 void CTavrixHid_highPrecisionTimerStart(HighPrecisionTimerStu timer);
 // Returns units x 5 us after this timer's previous wait returned.
-void CTavrixHid_highPrecisionTimerRuning(int units, HighPrecisionTimerStu timer);
+void CTavrixHid_highPrecisionTimerRunning(int units, HighPrecisionTimerStu timer);
 void CTavrixHid_highPrecisionTimerStop(HighPrecisionTimerStu timer);

@@ -452,14 +452,14 @@ void CTavrixHid_SetSideColorInfoDataStuHaveChanged(colorInfoData data)
     lib().side.record = data;
 }
 
-void CTavrixHid_keyboardLightColorRuning(LightFrameCallback callback)
+void CTavrixHid_keyboardLightColorRunning(LightFrameCallback callback)
 {
     keyboardFrame(elapsedSeconds(lib().keyboard));
     if (callback)
         callback(lib().keyFrame);
 }
 
-void CTavrixHid_sideLightColorRuning(LightFrameCallback callback)
+void CTavrixHid_sideLightColorRunning(LightFrameCallback callback)
 {
     sideFrame(elapsedSeconds(lib().side));
     if (callback)
@@ -495,7 +495,7 @@ AutoRippleLightConfig CTavrixHid_GetCurrentAutoRippleLightConfig()
     return lib().autoRipple;
 }
 
-SideCollisionLightConfig CTavrixHid_GetSideCollisionLightRuningConfig()
+SideCollisionLightConfig CTavrixHid_GetSideCollisionLightRunningConfig()
 {
     return lib().collision;
 }

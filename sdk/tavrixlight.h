@@ -70,14 +70,14 @@ void CTavrixHid_SetSideColorInfoDataStu(colorInfoData data, int sideLedCount, QL
 void CTavrixHid_SetKeyboardColorInfoDataStuHaveChanged(colorInfoData data);
 void CTavrixHid_SetSideColorInfoDataStuHaveChanged(colorInfoData data);
 
-void CTavrixHid_keyboardLightColorRuning(LightFrameCallback callback);
-void CTavrixHid_sideLightColorRuning(LightFrameCallback callback);
+void CTavrixHid_keyboardLightColorRunning(LightFrameCallback callback);
+void CTavrixHid_sideLightColorRunning(LightFrameCallback callback);
 
 // The full colour of a key cell in the last keyboard frame; black outside the matrix.
 LightColorRgb CTavrixHid_lightColorMix(int row, int column);
 LightColorRgb CTavrixHid_GetCurrentRippleLightColor();
 AutoRippleLightConfig CTavrixHid_GetCurrentAutoRippleLightConfig();
-SideCollisionLightConfig CTavrixHid_GetSideCollisionLightRuningConfig();
+SideCollisionLightConfig CTavrixHid_GetSideCollisionLightRunningConfig();
 
 // The millisecond clock the effects run on (a monotonic clock by default); tests set their own.
 void CTavrixLight_SetClock(int64_t (*clock)());

@@ -308,11 +308,11 @@ void TestDeviceKeyboardLink::dispatcherSignals_data()
                             << QByteArray("sigSendChargingStatusAndElectricity")
                             << QVariantList {1, 0x55, 0, 1, QString()};
     QTest::newRow("status with download result") << "01 01 00 00 00 09 00 00 00 00 64 00 00 03"
-                                                 << QByteArray("sigRuningOnboardDownloadStatus") << QVariantList {3};
+                                                 << QByteArray("sigRunningOnboardDownloadStatus") << QVariantList {3};
     QTest::newRow("sleep times set") << "01 14 00" << QByteArray("sigSleepTimeSetSuccessful") << QVariantList {};
     QTest::newRow("onboard acknowledgement")
-        << "01 19 03 00 02" << QByteArray("sigRuningOnboard0x19Cmd") << QVariantList {};
-    QTest::newRow("onboard macro reply") << "01 18" << QByteArray("sigRuningOnboard0x18Cmd") << QVariantList {};
+        << "01 19 03 00 02" << QByteArray("sigRunningOnboard0x19Cmd") << QVariantList {};
+    QTest::newRow("onboard macro reply") << "01 18" << QByteArray("sigRunningOnboard0x18Cmd") << QVariantList {};
     QTest::newRow("receiver number") << "01 0b c8" << QByteArray("sigQN9080Recv0x0bCmd") << QVariantList {200};
     QTest::newRow("text, six fields") << "01 0d 00 00 00 00 " + QString(QByteArray("a,b,c,d,e5,f").toHex(' '))
                                       << QByteArray("sigWaitForDataReturn_0x0d") << QVariantList {path, "e5"};

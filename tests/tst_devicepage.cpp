@@ -834,10 +834,10 @@ void TestDevicePage::magneticCommandsFromTheTriggerTab()
     QCOMPARE(DDataManager::getInstance()->getKeyRateOfReturnNum(), 8);
 
     // Calibration needs its mode and a key first.
-    page->onKeyCalibrationStartRuning();
+    page->onKeyCalibrationStartRunning();
     QCOMPARE(page->pageNotice()->text(), QString("Please switch to key calibration mode first"));
     page->onCalibrationMode(1);
-    page->onKeyCalibrationStartRuning();
+    page->onKeyCalibrationStartRunning();
     QCOMPARE(page->pageNotice()->text(), QString("Please select one Key first"));
     page->onTheMagneticKeyboardCalibrationStatusBack(3);
     QCOMPARE(page->pageNotice()->text(), QString("Unknow"));

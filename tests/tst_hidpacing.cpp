@@ -29,13 +29,13 @@ void busyFor(qint64 ns)
 // accuracy is measured by the pacing benchmark.
 qint64 medianIntervalNs(HighPrecisionTimerStu timer, int calls, qint64 workNs)
 {
-    CTavrixHid_highPrecisionTimerRuning(kLoopUnits, timer);  // sets the rhythm
+    CTavrixHid_highPrecisionTimerRunning(kLoopUnits, timer);  // sets the rhythm
     QVector<qint64> intervals;
     QElapsedTimer clock;
     clock.start();
     for (int i = 0; i < calls; ++i) {
         busyFor(workNs);
-        CTavrixHid_highPrecisionTimerRuning(kLoopUnits, timer);
+        CTavrixHid_highPrecisionTimerRunning(kLoopUnits, timer);
         intervals.append(clock.nsecsElapsed());
         clock.restart();
     }
@@ -49,7 +49,7 @@ qint64 wait(HighPrecisionTimerStu timer, int count)
     QElapsedTimer clock;
     clock.start();
     for (int i = 0; i < count; ++i)
-        CTavrixHid_highPrecisionTimerRuning(kLoopUnits, timer);
+        CTavrixHid_highPrecisionTimerRunning(kLoopUnits, timer);
     return clock.nsecsElapsed();
 }
 
@@ -94,14 +94,14 @@ void TestHidPacing::lateCallerIsNotMadeToCatchUp()
     HighPrecisionTimerStu timer;
     CTavrixHid_highPrecisionTimerInit(&timer);
     CTavrixHid_highPrecisionTimerStart(timer);
-    CTavrixHid_highPrecisionTimerRuning(kLoopUnits, timer);
+    CTavrixHid_highPrecisionTimerRunning(kLoopUnits, timer);
     QTest::qSleep(20);  // a turn that took 40 intervals
-    CTavrixHid_highPrecisionTimerRuning(kLoopUnits, timer);
+    CTavrixHid_highPrecisionTimerRunning(kLoopUnits, timer);
     // The missed intervals are not paid back by ten waits returning at once.
     QElapsedTimer clock;
     clock.start();
     for (int i = 0; i < 10; ++i)
-        CTavrixHid_highPrecisionTimerRuning(kLoopUnits, timer);
+        CTavrixHid_highPrecisionTimerRunning(kLoopUnits, timer);
     CTavrixHid_highPrecisionTimerStop(timer);
     QVERIFY2(clock.nsecsElapsed() >= 9 * kLoopIntervalNs, qPrintable(QString::number(clock.nsecsElapsed())));
 }
@@ -128,7 +128,7 @@ void TestHidPacing::timerWithoutStartStillWaits()
     QElapsedTimer clock;
     clock.start();
     for (int i = 0; i < 20; ++i)
-        CTavrixHid_highPrecisionTimerRuning(kLoopUnits, timer);
+        CTavrixHid_highPrecisionTimerRunning(kLoopUnits, timer);
     QVERIFY(clock.nsecsElapsed() >= 20 * kLoopIntervalNs);
     CTavrixHid_highPrecisionTimerStop(timer);
 }
@@ -151,7 +151,7 @@ void TestHidPacing::vanishedDeviceDoesNotMakeTheLoopSpin()
     for (int turn = 0; turn < 100; ++turn) {
         QCOMPARE(CTavrixHid_HidWriteBuff(handle, buffer, "test"), -1);
         QVERIFY(CTavrixHid_HidReadBuff(handle, buffer) < 0);
-        CTavrixHid_highPrecisionTimerRuning(kLoopUnits, timer);
+        CTavrixHid_highPrecisionTimerRunning(kLoopUnits, timer);
     }
     // A spinning loop would take next to nothing; the first wait may return at once.
     QVERIFY(clock.nsecsElapsed() >= 90 * kLoopIntervalNs);

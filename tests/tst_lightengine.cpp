@@ -390,7 +390,7 @@ private Q_SLOTS:
         collision.topColorR = 77;
         e.engine.setSideColorInfoData(collision);
         e.engine.onDviceUpdateAllSideLightColor();
-        const SideCollisionLightConfig runners = CTavrixHid_GetSideCollisionLightRuningConfig();
+        const SideCollisionLightConfig runners = CTavrixHid_GetSideCollisionLightRunningConfig();
         report = e.engine.compactReport(0);
         QCOMPARE(report[34], uint8_t(3));
         QCOMPARE(report.mid(35, 5), QByteArray(reinterpret_cast<const char *>(&runners), 5));

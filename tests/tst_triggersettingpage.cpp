@@ -345,7 +345,7 @@ private Q_SLOTS:
     {
         DTriggerSettingPage page;
         QSignalSpy mode(&page, &DTriggerSettingPage::sigCalibrationMode);
-        QSignalSpy start(&page, &DTriggerSettingPage::sigKeyCalibrationStartRuning);
+        QSignalSpy start(&page, &DTriggerSettingPage::sigKeyCalibrationStartRunning);
         auto *box = page.findChild<QCheckBox *>("checkBox_CalibrationMode");
         box->click();
         box->click();
