@@ -212,7 +212,7 @@ bool DDataManager::setHookRunningMacroRecord(bool isStartHook)
 {
     // The listener starts or stops the hook and stores its result through
     // setMacroHookRunning before the emit returns.
-    Q_EMIT sigHookRunningStrtusCtrl_MacroRecord(isStartHook);
+    Q_EMIT sigHookRunningStatusCtrl_MacroRecord(isStartHook);
     return m_macroHookRunning;
 }
 

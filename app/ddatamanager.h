@@ -142,7 +142,7 @@ public:
 
 Q_SIGNALS:
     void sigKeyButtonClickedReturnKeyCodeAndKeyChar(int keyCode, QString strChar);
-    void sigHookRunningStrtusCtrl_MacroRecord(bool isStartHook);
+    void sigHookRunningStatusCtrl_MacroRecord(bool isStartHook);
     void sigReceiveStreamEX_MacroKeyboard(int keyCode, int scCode, int flag, int hookFlag);
     void sigReceiveStreamEX_MacroMouse(int nCode, quintptr wParam, qintptr lParam);
     void sigBackDynamicDisplaySensitivityNum(int indexX, int indexY, int sensitivityNum);

@@ -97,8 +97,8 @@ DCustomKeysPage::DCustomKeysPage(QWidget *parent) : QWidget(parent), ui(new Ui::
     DDataManager *dm = DDataManager::getInstance();
     connect(dm, SIGNAL(sigKeyButtonClickedReturnKeyCodeAndKeyChar(int, QString)), this,
             SLOT(onKeyButtonClickedReturnKeyCodeAndKeyChar(int, QString)));
-    connect(dm, SIGNAL(sigHookRunningStrtusCtrl_MacroRecord(bool)), this,
-            SLOT(onHookRunningStrtusCtrl_MacroRecord(bool)));
+    connect(dm, SIGNAL(sigHookRunningStatusCtrl_MacroRecord(bool)), this,
+            SLOT(onHookRunningStatusCtrl_MacroRecord(bool)));
     connect(dm, SIGNAL(sigSeniorKeysListItemHaveChanged()), this, SLOT(onSeniorKeysListItemHaveChanged()));
     createHook();
 

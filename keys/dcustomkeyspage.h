@@ -88,7 +88,7 @@ public Q_SLOTS:
     void onCustomKeyInfoSaveFailed(int operateType, int errorIndex);
     void onClickedCancel();
     void onMesgStartOrStopHook(bool isStartHook);
-    void onHookRunningStrtusCtrl_MacroRecord(bool isStartHook);
+    void onHookRunningStatusCtrl_MacroRecord(bool isStartHook);
     void onKeyboardReceiveStream(int keyCode, int scCode, int flag, int hookFlag);
     void onSeniorKeysListItemHaveChanged();
     void onInstallEventFilterOpen();

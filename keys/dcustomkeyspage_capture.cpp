@@ -95,7 +95,7 @@ void DCustomKeysPage::setMacroRecordCapture(bool on)
     DDataManager::getInstance()->setMacroHookRunning(result == 1);
 }
 
-void DCustomKeysPage::onHookRunningStrtusCtrl_MacroRecord(bool isStartHook)
+void DCustomKeysPage::onHookRunningStatusCtrl_MacroRecord(bool isStartHook)
 {
     setMacroRecordCapture(isStartHook);
 }

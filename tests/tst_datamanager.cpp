@@ -246,7 +246,7 @@ void TestDataManager::clickedKeyAndHookRelays()
     QCOMPARE(data.setHookRunningMacroRecord(true), false);
 
     // A listener answers through the manager before the relay returns.
-    connect(&data, &DDataManager::sigHookRunningStrtusCtrl_MacroRecord, &data,
+    connect(&data, &DDataManager::sigHookRunningStatusCtrl_MacroRecord, &data,
             [&data](bool start) { data.setMacroHookRunning(start); });
     QCOMPARE(data.setHookRunningMacroRecord(true), true);
     QCOMPARE(data.setHookRunningMacroRecord(false), false);

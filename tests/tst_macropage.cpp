@@ -172,7 +172,7 @@ void TestMacroPage::initTestCase()
     data->setVkToHidMap(vkMap);
     data->setKeyCharMap(captions);
     // The key-assignment page's part: grant or refuse the recording hook.
-    connect(data, &DDataManager::sigHookRunningStrtusCtrl_MacroRecord, this, [this, data](bool start) {
+    connect(data, &DDataManager::sigHookRunningStatusCtrl_MacroRecord, this, [this, data](bool start) {
         ++m_hookRequests;
         if (m_hook) {
             m_hook->stopHook();
