@@ -65,7 +65,7 @@ DLightsConfigPage::DLightsConfigPage(QWidget *parent) : QWidget(parent), ui(new 
     m_colorArea = new SVColorArea(ui->frame_Color);
     ui->frame_Color->layout()->addWidget(m_colorArea);
     connect(m_colorArea, &SVColorArea::sigGetRGB, this, &DLightsConfigPage::onGetRGB);
-    connect(m_colorArea, &SVColorArea::sigMoveingStatus, this, &DLightsConfigPage::onMoveingStatus);
+    connect(m_colorArea, &SVColorArea::sigMovingStatus, this, &DLightsConfigPage::onMovingStatus);
     connect(m_colorArea, &SVColorArea::sigMouseIsPress, this, &DLightsConfigPage::onSVColorAreaMouseIsPress);
 
     m_brightnessSlider = new sliderCustomWidget(ui->frame_SliderBrightness);

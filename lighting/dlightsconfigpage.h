@@ -87,7 +87,7 @@ public Q_SLOTS:
     void on_toolButton_LightSelectTypeChanged_clicked();
     void on_checkBox_FullColorMode_clicked();
     void onGetRGB(int r, int g, int b);
-    void onMoveingStatus(int valueRotate, int degRotate);
+    void onMovingStatus(int valueRotate, int degRotate);
     void onSVColorAreaMouseIsPress(bool isMousePress);
     void onColorItemSelcSignal(QColor color);
     void onCurIndexChanged_LightTopOrBottomColor(int selIndex);

@@ -106,7 +106,7 @@ void DLightsConfigPage::onGetRGB(int r, int g, int b)
     setPendingColour(m_editColour);
 }
 
-void DLightsConfigPage::onMoveingStatus(int valueRotate, int)
+void DLightsConfigPage::onMovingStatus(int valueRotate, int)
 {
     if (valueRotate == 0)
         return;

@@ -232,5 +232,5 @@ void SVColorArea::paintEvent(QPaintEvent *)
     }
     p.end();
 
-    Q_EMIT sigMoveingStatus(int(m_valueRotate), int(a));
+    Q_EMIT sigMovingStatus(int(m_valueRotate), int(a));
 }

@@ -38,7 +38,7 @@ Q_SIGNALS:
     void svChangedSignal(int h, int s, int v);
     void sigGetRGB(int R, int G, int B);
     void sigGetHexRGB(QString strHexRGB);
-    void sigMoveingStatus(int valueRotate, int degRotate);
+    void sigMovingStatus(int valueRotate, int degRotate);
     void sigMouseIsPress(bool isPress);
 
 public Q_SLOTS:

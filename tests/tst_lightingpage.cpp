@@ -250,7 +250,7 @@ private Q_SLOTS:
         // The offscreen platform cannot read the screen: the pixel reads white.
         QCOMPARE(order, QStringList({"press 1", "sv 70 205", "rgb 255 255 255", "#FFFFFF"}));
         QCOMPARE(area.valueRotate(), 0.0);
-        QSignalSpy moving(&area, &SVColorArea::sigMoveingStatus);
+        QSignalSpy moving(&area, &SVColorArea::sigMovingStatus);
         drag(&area, QPoint(60, 112));  // onto the ring, button held
         QCOMPARE(area.valueRotate(), 0.0);
         QTest::mouseRelease(&area, Qt::LeftButton, {}, QPoint(60, 112));
@@ -280,7 +280,7 @@ private Q_SLOTS:
         // A drag that started on the ring goes on turning the knob across the wheel.
         drag(&area, QPoint(59, 110));
         QVERIFY(qAbs(area.valueRotate() - 50.0) < 1.0);
-        QSignalSpy moving(&area, &SVColorArea::sigMoveingStatus);
+        QSignalSpy moving(&area, &SVColorArea::sigMovingStatus);
         area.grab();
         QCOMPARE(moving.count(), 1);
         QCOMPARE(moving[0][0].toInt(), int(area.valueRotate()));
@@ -427,11 +427,11 @@ private Q_SLOTS:
         QSignalSpy changed(page, &DLightsConfigPage::sigLightConfigHaveChanged);
         page->onSVColorAreaMouseIsPress(true);
         page->onGetRGB(0, 0, 255);
-        page->onMoveingStatus(0, 0);  // the knob's reset paint changes nothing
+        page->onMovingStatus(0, 0);  // the knob's reset paint changes nothing
         QCOMPARE(page->findChild<QLineEdit *>("lineEdit_B")->text(), QString("255"));
-        page->onMoveingStatus(50, -180);               // half dark
+        page->onMovingStatus(50, -180);               // half dark
         page->onColorItemSelcSignal(QColor(1, 2, 3));  // a swatch while held changes the pending colour
-        page->onMoveingStatus(100, -360);              // fully dark: black
+        page->onMovingStatus(100, -360);              // fully dark: black
         QCOMPARE(page->findChild<QLineEdit *>("lineEdit_B")->text(), QString("0"));
         QCOMPARE(changed.count(), 0);
         page->onSVColorAreaMouseIsPress(false);
@@ -441,7 +441,7 @@ private Q_SLOTS:
         QCOMPARE(QColor(sent.topColorR, sent.topColorG, sent.topColorB), QColor(0, 0, 0));
         // The knob darkens the colour picked last, not the one that passed through the fields.
         page->onSVColorAreaMouseIsPress(true);
-        page->onMoveingStatus(50, -180);
+        page->onMovingStatus(50, -180);
         page->onSVColorAreaMouseIsPress(false);
         const colorInfoData half = changed.last()[1].value<colorInfoData>();
         QCOMPARE(QColor(half.topColorR, half.topColorG, half.topColorB).rgb(), QColor::fromHsv(240, 255, 127).rgb());
@@ -519,7 +519,7 @@ private Q_SLOTS:
 
         // The knob darkens the picked colour on the button as well.
         page->onSVColorAreaMouseIsPress(true);
-        page->onMoveingStatus(50, -180);
+        page->onMovingStatus(50, -180);
         page->onSVColorAreaMouseIsPress(false);
         QCOMPARE(buttonColour().rgb(), QColor::fromHsv(0, 0, 127).rgb());
 
