@@ -89,7 +89,7 @@ public Q_SLOTS:
     void onGetRGB(int r, int g, int b);
     void onMovingStatus(int valueRotate, int degRotate);
     void onSVColorAreaMouseIsPress(bool isMousePress);
-    void onColorItemSelcSignal(QColor color);
+    void onColorItemSelectSignal(QColor color);
     void onCurIndexChanged_LightTopOrBottomColor(int selIndex);
     void on_lineEdit_R_textChanged(const QString &text);
     void on_lineEdit_G_textChanged(const QString &text);

@@ -116,7 +116,7 @@ void DLightsConfigPage::onMovingStatus(int valueRotate, int)
     setPendingColour(dark);
 }
 
-void DLightsConfigPage::onColorItemSelcSignal(QColor color)
+void DLightsConfigPage::onColorItemSelectSignal(QColor color)
 {
     if (!m_pickerPressed)
         m_editColour = color;
@@ -152,19 +152,19 @@ void DLightsConfigPage::typedField(int channel, const QString &text)
 
 void DLightsConfigPage::applyTypedRed(int v)
 {
-    onColorItemSelcSignal(QColor(qBound(0, v, 255), qBound(0, ui->lineEdit_G->text().toInt(), 255),
+    onColorItemSelectSignal(QColor(qBound(0, v, 255), qBound(0, ui->lineEdit_G->text().toInt(), 255),
                                  qBound(0, ui->lineEdit_B->text().toInt(), 255), 255));
 }
 
 void DLightsConfigPage::applyTypedGreen(int v)
 {
-    onColorItemSelcSignal(QColor(qBound(0, ui->lineEdit_R->text().toInt(), 255), qBound(0, v, 255),
+    onColorItemSelectSignal(QColor(qBound(0, ui->lineEdit_R->text().toInt(), 255), qBound(0, v, 255),
                                  qBound(0, ui->lineEdit_B->text().toInt(), 255), 255));
 }
 
 void DLightsConfigPage::applyTypedBlue(int v)
 {
-    onColorItemSelcSignal(QColor(qBound(0, ui->lineEdit_R->text().toInt(), 255),
+    onColorItemSelectSignal(QColor(qBound(0, ui->lineEdit_R->text().toInt(), 255),
                                  qBound(0, ui->lineEdit_G->text().toInt(), 255), qBound(0, v, 255), 255));
 }
 
@@ -209,7 +209,7 @@ void DLightsConfigPage::initColorSwatches()
 void DLightsConfigPage::pickSwatchColor(const QString &text)
 {
     m_colorArea->clearValueRotate();
-    onColorItemSelcSignal(colourFromText(text));
+    onColorItemSelectSignal(colourFromText(text));
 }
 
 void DLightsConfigPage::onInstallEventFilterOpen()

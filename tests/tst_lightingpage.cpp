@@ -430,7 +430,7 @@ private Q_SLOTS:
         page->onMovingStatus(0, 0);  // the knob's reset paint changes nothing
         QCOMPARE(page->findChild<QLineEdit *>("lineEdit_B")->text(), QString("255"));
         page->onMovingStatus(50, -180);               // half dark
-        page->onColorItemSelcSignal(QColor(1, 2, 3));  // a swatch while held changes the pending colour
+        page->onColorItemSelectSignal(QColor(1, 2, 3));  // a swatch while held changes the pending colour
         page->onMovingStatus(100, -360);              // fully dark: black
         QCOMPARE(page->findChild<QLineEdit *>("lineEdit_B")->text(), QString("0"));
         QCOMPARE(changed.count(), 0);
@@ -596,7 +596,7 @@ private Q_SLOTS:
         connect(page, &DLightsConfigPage::sigLightConfigHaveChanged_Custom,
                 [&](int from, colorInfoData) { changes << QString("custom %1").arg(from); });
         page->onBackCurrentPositionNum_Brightness(1);
-        page->onColorItemSelcSignal(QColor(9, 9, 9));
+        page->onColorItemSelectSignal(QColor(9, 9, 9));
         QCOMPARE(changes, QStringList({"changed 2", "changed 0", "custom 0"}));
     }
 
