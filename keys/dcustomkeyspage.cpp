@@ -165,7 +165,7 @@ void DCustomKeysPage::connectFunctionPage(DKeyFunctionPage *page, int buttonId)
     if (buttonId == Text || buttonId == Disable)
         connect(page, SIGNAL(sigClickedCancel()), this, SLOT(onClickedCancel()));
     if (capture)
-        connect(page, SIGNAL(sigMesgStartOrStopHook(bool)), this, SLOT(onMesgStartOrStopHook(bool)));
+        connect(page, SIGNAL(sigMessageStartOrStopHook(bool)), this, SLOT(onMessageStartOrStopHook(bool)));
 }
 
 DKeyFunctionPage *DCustomKeysPage::functionPage(int buttonId) const

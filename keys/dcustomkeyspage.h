@@ -87,7 +87,7 @@ public Q_SLOTS:
     void onCustomKeyInfoSaveSuccessful();
     void onCustomKeyInfoSaveFailed(int operateType, int errorIndex);
     void onClickedCancel();
-    void onMesgStartOrStopHook(bool isStartHook);
+    void onMessageStartOrStopHook(bool isStartHook);
     void onHookRunningStatusCtrl_MacroRecord(bool isStartHook);
     void onKeyboardReceiveStream(int keyCode, int scCode, int flag, int hookFlag);
     void onSeniorKeysListItemHaveChanged();

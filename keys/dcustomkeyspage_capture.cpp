@@ -100,7 +100,7 @@ void DCustomKeysPage::onHookRunningStatusCtrl_MacroRecord(bool isStartHook)
     setMacroRecordCapture(isStartHook);
 }
 
-void DCustomKeysPage::onMesgStartOrStopHook(bool isStartHook)
+void DCustomKeysPage::onMessageStartOrStopHook(bool isStartHook)
 {
     stopHook();
     if (!isStartHook)

@@ -45,7 +45,7 @@ Q_SIGNALS:
     void sigCustomKeyInfoSaveSuccessful();
     void sigCustomKeyInfoSaveFailed(int operateType, int errorIndex);
     void sigClickedCancel();
-    void sigMesgStartOrStopHook(bool isStartHook);
+    void sigMessageStartOrStopHook(bool isStartHook);
 
 protected:
     // Replaces the key's item with (operateType, param1, param2, value) in the

@@ -169,7 +169,7 @@ void DKeyPickerPage::openPopup()
     focusNextChild();
     const QPoint anchor = m_edit->mapToGlobal(QPoint(m_edit->width() / 2, m_edit->height()));
     m_popup->popUpAt(anchor - kPopupOffset);
-    emit sigMesgStartOrStopHook(true);
+    emit sigMessageStartOrStopHook(true);
 }
 
 void DKeyPickerPage::cancelPick()
@@ -184,7 +184,7 @@ void DKeyPickerPage::cancelPick()
 
 void DKeyPickerPage::onArrowWidgetHide()
 {
-    emit sigMesgStartOrStopHook(false);
+    emit sigMessageStartOrStopHook(false);
     popupClosed();
     m_popup->setPopupShown(false);
     m_popup->hide();

@@ -136,7 +136,7 @@ void TestKeyCapture::openPicker(int buttonId)
 {
     DDataManager::getInstance()->setClickedKey(kSelectedKey, "B");
     m_page->onCurIndexChanged_Key(buttonId);
-    emit m_page->functionPage(buttonId)->sigMesgStartOrStopHook(true);
+    emit m_page->functionPage(buttonId)->sigMessageStartOrStopHook(true);
 }
 
 DKeyPickerPage *TestKeyCapture::openPopup(int buttonId)
@@ -208,7 +208,7 @@ void TestKeyCapture::combinationCollectsKeys()
     QCOMPARE(storedItem(), QByteArray("2:2,40"));
     // Closing the picker stops the hook.
     auto *combination = qobject_cast<DKeyCombinationPage *>(m_page->functionPage(KeyCombination));
-    emit combination->sigMesgStartOrStopHook(false);
+    emit combination->sigMessageStartOrStopHook(false);
     QVERIFY(!WindowsHookInterface::isKeyboardHookInstalled());
     QCOMPARE(m_backend->injectKey(160, 0, 0), -1);
     QCOMPARE(m_backend->injectKey(66, 0, 0), -1);
@@ -219,7 +219,7 @@ void TestKeyCapture::captureOnlyForCapturePages()
 {
     DDataManager::getInstance()->setClickedKey(5, "B");
     m_page->onCurIndexChanged_Key(Disable);
-    m_page->onMesgStartOrStopHook(true);
+    m_page->onMessageStartOrStopHook(true);
     QVERIFY(!WindowsHookInterface::isKeyboardHookInstalled());
 }
 
@@ -271,7 +271,7 @@ void TestKeyCapture::modesExcludeEachOther()
     QCOMPARE(m_page->hookMode(), int(DCustomKeysPage::HookMode_RemapCapture));
     QCOMPARE(m_backend->injectKey(65, 0, 0), 1);
     // ...and closing it leaves the hook stopped until the next light change.
-    emit m_page->functionPage(RemapKey)->sigMesgStartOrStopHook(false);
+    emit m_page->functionPage(RemapKey)->sigMessageStartOrStopHook(false);
     QVERIFY(!WindowsHookInterface::isKeyboardHookInstalled());
     QCOMPARE(m_page->hookMode(), int(DCustomKeysPage::HookMode_RemapCapture));
 }

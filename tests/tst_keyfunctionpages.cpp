@@ -53,7 +53,7 @@ public:
         connect(page, &DKeyFunctionPage::sigCustomKeyInfoSaveFailed, this,
                 [this](int type, int reason) { events << QStringLiteral("failed %1,%2").arg(type).arg(reason); });
         connect(page, &DKeyFunctionPage::sigClickedCancel, this, [this] { events << QStringLiteral("cancel"); });
-        connect(page, &DKeyFunctionPage::sigMesgStartOrStopHook, this,
+        connect(page, &DKeyFunctionPage::sigMessageStartOrStopHook, this,
                 [this](bool on) { events << QStringLiteral("hook %1").arg(on); });
     }
     QStringList events;
