@@ -171,7 +171,7 @@ DMainWidget::DMainWidget(QWidget *parent) : QWidget(parent), ui(new Ui::DMainWid
         onClickCtrlHidListStatusBut();
     }
 
-    onChangAppTheme(m_settings->value(QStringLiteral("Theme/selectThemeIndex"), 0).toInt());
+    onChangeAppTheme(m_settings->value(QStringLiteral("Theme/selectThemeIndex"), 0).toInt());
 }
 
 DMainWidget::~DMainWidget()
@@ -648,7 +648,7 @@ void DMainWidget::onReturnHidLikeName(QString productName, QString likeName)
 // ---------------------------------------------------------------------------
 // Theme and language
 
-void DMainWidget::onChangAppTheme(int index)
+void DMainWidget::onChangeAppTheme(int index)
 {
     DDataManager *data = DDataManager::getInstance();
     QSettings *defaults = openDefaultSettings(nullptr);
@@ -820,7 +820,7 @@ void DMainWidget::on_pushButton_Setting_clicked()
     connect(dialog, SIGNAL(sigSettingsWindowClose()), this, SLOT(onSettingsWindowClose()));
     connect(dialog, SIGNAL(sigUpdateAllUI()), this, SLOT(onUpdateAllUI()));
     connect(dialog, SIGNAL(sigUpdateApp()), this, SLOT(onUpdateApp()));
-    connect(dialog, SIGNAL(sigChangAppTheme(int)), this, SLOT(onChangAppTheme(int)));
+    connect(dialog, SIGNAL(sigChangeAppTheme(int)), this, SLOT(onChangeAppTheme(int)));
     connect(dialog, SIGNAL(sigFirmwareUpgradeCheck()), this, SLOT(onFirmwareUpgradeCheck()));
     centreOverWindow(dialog);
 }

@@ -146,7 +146,7 @@ public Q_SLOTS:
     void onSettingsWindowClose();
     void onUpdateAllUI();
     void onUpdateApp();
-    void onChangAppTheme(int index);
+    void onChangeAppTheme(int index);
     void onClickCtrlHidListStatusBut();
     void on_pushButton_Close_clicked();
     void on_pushButton_Max_clicked();

@@ -285,7 +285,7 @@ void DSettingsDia::on_comboBox_Theme_currentIndexChanged(const QString &text)
     m_themeIndex = index;
     DDataManager::getInstance()->setTheme(index);
     applyTheme();
-    Q_EMIT sigChangAppTheme(m_themeIndex);
+    Q_EMIT sigChangeAppTheme(m_themeIndex);
 }
 
 void DSettingsDia::on_checkBox_UsingBgImage_clicked()
@@ -296,7 +296,7 @@ void DSettingsDia::on_checkBox_UsingBgImage_clicked()
     data->setBgImageUsing(on);
     data->setTheme(m_themeIndex);
     applyTheme();
-    Q_EMIT sigChangAppTheme(m_themeIndex);
+    Q_EMIT sigChangeAppTheme(m_themeIndex);
 }
 
 void DSettingsDia::on_pushButton_UpgradeCheck_clicked()

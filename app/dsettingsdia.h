@@ -41,7 +41,7 @@ public:
 Q_SIGNALS:
     void sigSettingsWindowClose();
     void sigUpdateAllUI();
-    void sigChangAppTheme(int index);
+    void sigChangeAppTheme(int index);
     void sigFirmwareUpgradeCheck();
     void sigUpdateApp();
 

@@ -139,7 +139,7 @@ Q_SIGNALS:
     void sigWaitForDataReturn_0x0d(QString strCurrentHidPath, QString strHidName);
     void sigLightConfigHaveChanged_HidSend(int hidType, int ledType);
     void sigCustomLight_ConfigHaveChanged_HidSend0x09(int hidType, int ledType, int usingCustomIndex);
-    void sigCustomEventChangProfile(int changeProfileIndex);
+    void sigCustomEventChangeProfile(int changeProfileIndex);
     // A host function could do only part of its work: the text for the user.
     void sigHostKeyFunctionNotice(QString notice);
     // A setting the keyboard reported (sleep times, light states) could not be

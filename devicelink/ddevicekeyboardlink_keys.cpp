@@ -77,7 +77,7 @@ void DDeviceKeyboardLink::pasteKeyText(KeyOperateInfo info, int press)
 void DDeviceKeyboardLink::switchProfileByKey(KeyOperateInfo info, int press)
 {
     Q_UNUSED(press)
-    Q_EMIT sigCustomEventChangProfile(keyOperateNumber(info.value));
+    Q_EMIT sigCustomEventChangeProfile(keyOperateNumber(info.value));
 }
 
 void DDeviceKeyboardLink::launchKeyApp(KeyOperateInfo info, int press)

@@ -69,8 +69,8 @@ DDevicePage::DDevicePage(QWidget *parent) : QWidget(parent), ui(new Ui::DDeviceP
     AccessibleControls::install();
     ui->setupUi(this);
     ui->pushButton_Test->hide();
-    ui->pushButton_ChangModeTest->hide();
-    ui->label_ChangModeTest->hide();
+    ui->pushButton_ChangeModeTest->hide();
+    ui->label_ChangeModeTest->hide();
     ui->label_Multiple->hide();
     deviceListLayout = ui->verticalLayout_17;
 
@@ -329,23 +329,23 @@ void DDevicePage::onCurIndexChangedMainPage(int selIndex)
     case TabCustomKeys:
         ui->stackedWidget->setCurrentWidget(ui->page_CustomKeys);
         customKeysPage->resetPage(currentLayer);
-        ui->label_ChangModeTest->setText(QStringLiteral("Keyboard"));
+        ui->label_ChangeModeTest->setText(QStringLiteral("Keyboard"));
         break;
     case TabLights:
         ui->stackedWidget->setCurrentWidget(ui->page_LightsConfig);
         lightsConfigPage->reloadKeyboardLight();
-        ui->label_ChangModeTest->setText(QStringLiteral("Light"));
+        ui->label_ChangeModeTest->setText(QStringLiteral("Light"));
         break;
     case TabPerformance:
         ui->stackedWidget->setCurrentWidget(ui->page_Performance);
         performancePage->reloadSettings();
-        ui->label_ChangModeTest->setText(QStringLiteral("Keyboard"));
+        ui->label_ChangeModeTest->setText(QStringLiteral("Keyboard"));
         break;
     case TabMacro: Q_EMIT sigShowMacroPage(); break;
     case TabTrigger:
         ui->stackedWidget->setCurrentWidget(ui->page_TriggerSetting);
         triggerSettingPage->reloadSettings();
-        ui->label_ChangModeTest->setText(QStringLiteral("Trigger"));
+        ui->label_ChangeModeTest->setText(QStringLiteral("Trigger"));
         break;
     default: break;
     }
@@ -369,7 +369,7 @@ void DDevicePage::on_pushButton_Test_clicked()
         qCDebug(lcDevice) << "key layer at" << keyLayer->pos();
 }
 
-void DDevicePage::on_pushButton_ChangModeTest_clicked()
+void DDevicePage::on_pushButton_ChangeModeTest_clicked()
 {
     testLightView = !testLightView;
     if (!keyboardView || !dragArea)
@@ -378,12 +378,12 @@ void DDevicePage::on_pushButton_ChangModeTest_clicked()
         dragArea->raise();
         dragArea->show();
         keyboardView->clearSelection(true);
-        ui->label_ChangModeTest->setText(QStringLiteral("Light"));
+        ui->label_ChangeModeTest->setText(QStringLiteral("Light"));
     } else {
         keyboardView->raise();
         keyboardView->show();
         keyboardView->clearSelection(false);
-        ui->label_ChangModeTest->setText(QStringLiteral("Keyboard"));
+        ui->label_ChangeModeTest->setText(QStringLiteral("Keyboard"));
     }
 }
 

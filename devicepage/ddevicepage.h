@@ -181,7 +181,7 @@ public Q_SLOTS:
     void onProfileModifyName();
     void onDefaultLayerAndFnLayerSwitch(int pageIndex);
     void onResetoreCurrentProfile();
-    void onCustomEventChangProfile(int changeProfileIndex);
+    void onCustomEventChangeProfile(int changeProfileIndex);
     void on_pushButton_ProfileOperate_clicked();
     void on_pushButton_Save_clicked();
     void on_pushButton_Cancel_clicked();
@@ -234,7 +234,7 @@ public Q_SLOTS:
     void on_pushButton_MoreBig_clicked();
     void on_pushButton_MoreSmall_clicked();
     void on_pushButton_Test_clicked();
-    void on_pushButton_ChangModeTest_clicked();
+    void on_pushButton_ChangeModeTest_clicked();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

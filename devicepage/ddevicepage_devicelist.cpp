@@ -200,7 +200,7 @@ bool DDevicePage::waitForLink(DDeviceKeyboardLink *link, int ms)
 void DDevicePage::createDeviceLink(hidStructInfoAll info)
 {
     auto *link = new DDeviceKeyboardLink(this);
-    connect(link, &DDeviceKeyboardLink::sigCustomEventChangProfile, this, &DDevicePage::onCustomEventChangProfile);
+    connect(link, &DDeviceKeyboardLink::sigCustomEventChangeProfile, this, &DDevicePage::onCustomEventChangeProfile);
     connect(link, &DDeviceKeyboardLink::sigRunningOnboard0x19Cmd, this, &DDevicePage::onRunningOnboard0x19Cmd);
     connect(link, &DDeviceKeyboardLink::sigRunningOnboard0x18Cmd, this, &DDevicePage::onRunningOnboard0x18Cmd);
     connect(link, &DDeviceKeyboardLink::sigQN9080Recv0x0bCmd, this, &DDevicePage::onQN9080Recv0x0bCmd);

@@ -283,7 +283,7 @@ void DDevicePage::on_comboBox_profileList_currentIndexChanged(QString)
     loadProfileData();
 }
 
-void DDevicePage::onCustomEventChangProfile(int changeProfileIndex)
+void DDevicePage::onCustomEventChangeProfile(int changeProfileIndex)
 {
     auto *link = qobject_cast<DDeviceKeyboardLink *>(sender());
     const QByteArray indexText = QByteArray::number(changeProfileIndex);

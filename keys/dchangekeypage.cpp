@@ -8,7 +8,7 @@
 DChangeKeyPage::DChangeKeyPage(QWidget *parent) : DKeyPickerPage(parent), ui(new Ui::DChangeKeyPage)
 {
     ui->setupUi(this);
-    setupPicker({0, ui->label_44, ui->lineEdit_changForKey, ui->frame_Top2, ui->radioButton_LightPress,
+    setupPicker({0, ui->label_44, ui->lineEdit_changeForKey, ui->frame_Top2, ui->radioButton_LightPress,
                  ui->radioButton_HeavyPress});
     retranslateTexts();
 }
@@ -39,12 +39,12 @@ void DChangeKeyPage::showStoredItem(const KeyOperateInfo &item)
     // Showing a stored target does not make it pending.
     if (keyOperateNumber(item.keyDec) == -1 || keyOperateNumber(item.operateType) != KeyOperateType_RemapKey)
         return;
-    ui->lineEdit_changForKey->setText(m_captions.value(keyOperateNumber(item.value)));
+    ui->lineEdit_changeForKey->setText(m_captions.value(keyOperateNumber(item.value)));
 }
 
 void DChangeKeyPage::onSoftKeyboardClicked_VirtualKB(int keyDec)
 {
-    ui->lineEdit_changForKey->setText(DDataManager::getInstance()->getKeyCharMap().value(keyDec));
+    ui->lineEdit_changeForKey->setText(DDataManager::getInstance()->getKeyCharMap().value(keyDec));
     setTargetKey(keyDec);
 }
 
@@ -52,7 +52,7 @@ void DChangeKeyPage::setTargetKey(int keyDec)
 {
     if (keyDec == m_targetKey || !m_captions.contains(keyDec))
         return;
-    ui->lineEdit_changForKey->setText(m_captions.value(keyDec));
+    ui->lineEdit_changeForKey->setText(m_captions.value(keyDec));
     m_targetKey = keyDec;
     saveKeyInfo();
 }

@@ -175,9 +175,9 @@ private Q_SLOTS:
         CTavrixXML_CreateProFileXmlParentNode(layer, "3", "Third", 0);
         page->loadProfileList();
         DDeviceKeyboardLink *link = page->currentDeviceLink();
-        Q_EMIT link->sigCustomEventChangProfile(7);  // no such profile
+        Q_EMIT link->sigCustomEventChangeProfile(7);  // no such profile
         QCOMPARE(page->currentProfileIndex(), 1);
-        Q_EMIT link->sigCustomEventChangProfile(3);
+        Q_EMIT link->sigCustomEventChangeProfile(3);
         QCOMPARE(page->currentProfileIndex(), 3);
         QCOMPARE(CTavrixXML_GetCreateXMLFileProfileIndex(layer), 3);
         QCOMPARE(page->findChild<QComboBox *>("comboBox_profileList")->currentText(), QString("Third"));

@@ -55,7 +55,7 @@ void TestKeyAssignmentDevicePage::downloadHoldsProfileSwitches()
     profiles->setCurrentIndex(profiles->findData(2));
     QCOMPARE(page->currentProfileIndex(), 1);
     QCOMPARE(profiles->currentData().toInt(), 1);
-    page->onCustomEventChangProfile(2);
+    page->onCustomEventChangeProfile(2);
     QCOMPARE(page->currentProfileIndex(), 1);
     const QByteArray layerFile = page->currentProfilePath();
     page->onDefaultLayerAndFnLayerSwitch(1);
@@ -69,7 +69,7 @@ void TestKeyAssignmentDevicePage::downloadHoldsProfileSwitches()
     profiles->setCurrentIndex(profiles->findData(2));
     QCOMPARE(page->currentProfileIndex(), 2);
     QCOMPARE(tab->profileIndex(), 2);
-    page->onCustomEventChangProfile(1);
+    page->onCustomEventChangeProfile(1);
     QCOMPARE(page->currentProfileIndex(), 1);
 }
 

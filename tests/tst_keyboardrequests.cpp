@@ -256,7 +256,7 @@ void TestKeyboardRequests::hostKeyFunctions()
     FakeLaunch launch;
     link.setPasteBackend(&paste);
     link.setAppLaunchBackend(&launch);
-    QSignalSpy profileSwitch(&link, &DDeviceKeyboardLink::sigCustomEventChangProfile);
+    QSignalSpy profileSwitch(&link, &DDeviceKeyboardLink::sigCustomEventChangeProfile);
     QSignalSpy notice(&link, &DDeviceKeyboardLink::sigHostKeyFunctionNotice);
 
     if (type == KeyOperateType_LaunchApplication && started.isEmpty())

@@ -359,7 +359,7 @@ void TestMainWidget::themeNameInLogoPicture()
     QFETCH(int, index);
     QFETCH(QString, picture);
     DMainWidget w;
-    w.onChangAppTheme(index);
+    w.onChangeAppTheme(index);
     QVERIFY(w.findChild<QPushButton *>("pushButton")->styleSheet().contains(picture));
 }
 

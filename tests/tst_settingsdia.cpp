@@ -226,7 +226,7 @@ void TestSettingsDia::languageChoiceIsStoredAndRetranslates()
     std::unique_ptr<DSettingsDia> dialog(openDialog());
     Ui::DSettingsDia *form = ui(dialog.get());
     QSignalSpy updated(dialog.get(), &DSettingsDia::sigUpdateAllUI);
-    QSignalSpy themed(dialog.get(), &DSettingsDia::sigChangAppTheme);
+    QSignalSpy themed(dialog.get(), &DSettingsDia::sigChangeAppTheme);
     const QString languageText = form->comboBox_Language->itemText(item);
 
     form->comboBox_Language->setCurrentIndex(item);
