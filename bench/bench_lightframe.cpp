@@ -39,7 +39,7 @@ void runFrames(benchmark::State &state, int mode)
     d.fullColor = 1;
     engine.setKeyboardColorInfoData(d);
     for (auto _ : state)
-        engine.onDviceUpdateAllKeyColor();
+        engine.onDeviceUpdateAllKeyColor();
 }
 
 void BM_WaveFrame(benchmark::State &state)

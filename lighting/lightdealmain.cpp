@@ -88,16 +88,16 @@ lightDealMain::lightDealMain(QObject *parent) : QObject(parent)
     m_sideTick = new updateLightMainThreadSide(this);
     m_previewTick = new updateLightMainThreadUI;
     m_sendTick = new sendLightUpdateThread;
-    connect(m_keyTick, &updateLightMainThread::sigDviceUpdateAllKeyColor, this,
-            &lightDealMain::onDviceUpdateAllKeyColor);
-    connect(m_sideTick, &updateLightMainThreadSide::sigDviceUpdateAllKeyColorSide, this,
-            &lightDealMain::onDviceUpdateAllSideLightColor);
-    connect(m_previewTick, &updateLightMainThreadUI::sigDviceUpdateAllKeyColorUI, this,
-            &lightDealMain::onDviceUpdateAllKeyColorUI);
-    connect(m_previewTick, &updateLightMainThreadUI::sigDviceUpdateAllKeyColorUI, this,
-            &lightDealMain::onDviceUpdateAllSideLightColorUI);
-    connect(m_sendTick, &sendLightUpdateThread::sigDviceUpdateAllKeyColorSendKeyboardHid, this,
-            &lightDealMain::onDviceUpdateAllKeyColorSendKeyboardHid);
+    connect(m_keyTick, &updateLightMainThread::sigDeviceUpdateAllKeyColor, this,
+            &lightDealMain::onDeviceUpdateAllKeyColor);
+    connect(m_sideTick, &updateLightMainThreadSide::sigDeviceUpdateAllKeyColorSide, this,
+            &lightDealMain::onDeviceUpdateAllSideLightColor);
+    connect(m_previewTick, &updateLightMainThreadUI::sigDeviceUpdateAllKeyColorUI, this,
+            &lightDealMain::onDeviceUpdateAllKeyColorUI);
+    connect(m_previewTick, &updateLightMainThreadUI::sigDeviceUpdateAllKeyColorUI, this,
+            &lightDealMain::onDeviceUpdateAllSideLightColorUI);
+    connect(m_sendTick, &sendLightUpdateThread::sigDeviceUpdateAllKeyColorSendKeyboardHid, this,
+            &lightDealMain::onDeviceUpdateAllKeyColorSendKeyboardHid);
 
     m_audioFormat.setSampleRate(44100);
     m_audioFormat.setChannelCount(2);
@@ -410,7 +410,7 @@ void lightDealMain::sideColorInfoDataChanged(const colorInfoData &data)
     CTavrixHid_SetSideColorInfoDataStuHaveChanged(data);
 }
 
-void lightDealMain::onDviceUpdateAllKeyColor()
+void lightDealMain::onDeviceUpdateAllKeyColor()
 {
     if (m_keyboardInfo.lightMode == 100)
         renderMusicFrame();
@@ -418,12 +418,12 @@ void lightDealMain::onDviceUpdateAllKeyColor()
         CTavrixHid_keyboardLightColorRunning(keyboardLightFrameCallback);
 }
 
-void lightDealMain::onDviceUpdateAllSideLightColor()
+void lightDealMain::onDeviceUpdateAllSideLightColor()
 {
     CTavrixHid_sideLightColorRunning(sideLightFrameCallback);
 }
 
-void lightDealMain::onDviceUpdateAllKeyColorUI()
+void lightDealMain::onDeviceUpdateAllKeyColorUI()
 {
     restTicksWhenStill();
     if (!m_keyTickRunning || !m_previewEnabled)
@@ -463,7 +463,7 @@ void lightDealMain::repaintKeys(const QList<keyboardButCustom *> &keys)
         it.key()->update(it.value());
 }
 
-void lightDealMain::onDviceUpdateAllSideLightColorUI()
+void lightDealMain::onDeviceUpdateAllSideLightColorUI()
 {
     if (!m_sideTickRunning || !m_sideLightsPresent || !m_previewEnabled)
         return;

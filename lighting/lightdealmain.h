@@ -150,11 +150,11 @@ Q_SIGNALS:
     void sigSomeMessageTip(QString tip);
 
 public Q_SLOTS:
-    void onDviceUpdateAllKeyColor();
-    void onDviceUpdateAllSideLightColor();
-    void onDviceUpdateAllKeyColorUI();
-    void onDviceUpdateAllSideLightColorUI();
-    void onDviceUpdateAllKeyColorSendKeyboardHid();
+    void onDeviceUpdateAllKeyColor();
+    void onDeviceUpdateAllSideLightColor();
+    void onDeviceUpdateAllKeyColorUI();
+    void onDeviceUpdateAllSideLightColorUI();
+    void onDeviceUpdateAllKeyColorSendKeyboardHid();
     void onSendLightSynchronize0x17Cmd();
     void onSendCaptureAudioData(BYTE *pData, int dataSize);
     void onSpectrumChanged(const FrequencySpectrum &spectrum);

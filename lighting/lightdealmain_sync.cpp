@@ -110,12 +110,12 @@ void lightDealMain::onSendLightSynchronize0x17Cmd()
     // The frame goes out again with it. A still light sends it from here rather than
     // waking every tick for it; should it not go out now, the ticks take over.
     if (m_ticksResting && m_synchronizing)
-        onDviceUpdateAllKeyColorSendKeyboardHid();
+        onDeviceUpdateAllKeyColorSendKeyboardHid();
     if (m_resendFrame && m_synchronizing && m_device.connectType == 0)
         wakeTicks();
 }
 
-void lightDealMain::onDviceUpdateAllKeyColorSendKeyboardHid()
+void lightDealMain::onDeviceUpdateAllKeyColorSendKeyboardHid()
 {
     switch (m_device.connectType) {
     case 0: sendFrameOverUsb(); break;

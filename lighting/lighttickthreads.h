@@ -73,10 +73,10 @@ public:
     explicit updateLightMainThread(QObject *parent = nullptr) : LightFrameTickThread(12, 8, parent) { }
 
 Q_SIGNALS:
-    void sigDviceUpdateAllKeyColor();
+    void sigDeviceUpdateAllKeyColor();
 
 protected:
-    void emitTick() override { emit sigDviceUpdateAllKeyColor(); }
+    void emitTick() override { emit sigDeviceUpdateAllKeyColor(); }
 };
 
 class updateLightMainThreadSide : public LightFrameTickThread
@@ -87,10 +87,10 @@ public:
     explicit updateLightMainThreadSide(QObject *parent = nullptr) : LightFrameTickThread(15, 6, parent) { }
 
 Q_SIGNALS:
-    void sigDviceUpdateAllKeyColorSide();
+    void sigDeviceUpdateAllKeyColorSide();
 
 protected:
-    void emitTick() override { emit sigDviceUpdateAllKeyColorSide(); }
+    void emitTick() override { emit sigDeviceUpdateAllKeyColorSide(); }
 };
 
 // Fires every 30 ms while running.
@@ -125,10 +125,10 @@ public:
     using LightIntervalThread::LightIntervalThread;
 
 Q_SIGNALS:
-    void sigDviceUpdateAllKeyColorUI();
+    void sigDeviceUpdateAllKeyColorUI();
 
 protected:
-    void emitTick() override { emit sigDviceUpdateAllKeyColorUI(); }
+    void emitTick() override { emit sigDeviceUpdateAllKeyColorUI(); }
 };
 
 class sendLightUpdateThread : public LightIntervalThread
@@ -139,8 +139,8 @@ public:
     using LightIntervalThread::LightIntervalThread;
 
 Q_SIGNALS:
-    void sigDviceUpdateAllKeyColorSendKeyboardHid();
+    void sigDeviceUpdateAllKeyColorSendKeyboardHid();
 
 protected:
-    void emitTick() override { emit sigDviceUpdateAllKeyColorSendKeyboardHid(); }
+    void emitTick() override { emit sigDeviceUpdateAllKeyColorSendKeyboardHid(); }
 };

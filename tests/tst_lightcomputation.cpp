@@ -103,7 +103,7 @@ public:
     Frame frameAt(int64_t ms)
     {
         g_nowMs = ms;
-        engine.onDviceUpdateAllKeyColor();
+        engine.onDeviceUpdateAllKeyColor();
         Frame frame(lightDealMain::kKeyCells);
         for (int i = 0; i < frame.size(); ++i)
             frame[i] = engine.previewColor(i).rgb() & 0xFFFFFF;

@@ -313,7 +313,7 @@ private Q_SLOTS:
         QCOMPARE(e.engine.previewColor(0), QColor(0, 0, 0, 128));
         const QList<double> values = {0.1, 0.25, 0.4, 0.55, 0.7, 0.1, 0.25, 0.4, 0.55, 0.7, 0.0};
         e.engine.onSpectrumChanged(bandSpectrum(values));
-        e.engine.onDviceUpdateAllKeyColor();
+        e.engine.onDeviceUpdateAllKeyColor();
 
         const QList<int> levels = e.engine.columnLevels();
         QCOMPARE(levels.size(), 22);
@@ -337,9 +337,9 @@ private Q_SLOTS:
 
         // A falling top cell below 50 goes out and hands the fall to the cell below on the same tick.
         for (int tick = 0; tick < 8; ++tick)
-            e.engine.onDviceUpdateAllKeyColor();
+            e.engine.onDeviceUpdateAllKeyColor();
         QCOMPARE(e.engine.keyboardCell(4, 0).intensity, 30);  // 255 - 9 * 25
-        e.engine.onDviceUpdateAllKeyColor();
+        e.engine.onDeviceUpdateAllKeyColor();
         QCOMPARE(e.engine.keyboardCell(4, 0).intensity, 0);
         QCOMPARE(e.engine.keyboardCell(5, 0).intensity, 230);
 
@@ -364,7 +364,7 @@ private Q_SLOTS:
             }
             e.engine.onSendCaptureAudioData(data, 4096);
         }
-        e.engine.onDviceUpdateAllKeyColor();
+        e.engine.onDeviceUpdateAllKeyColor();
         QCOMPARE(e.engine.columnLevels().at(0), 5);  // band 0 holds 30..111 Hz
     }
 
@@ -389,7 +389,7 @@ private Q_SLOTS:
         colorInfoData collision = record(1, 3);
         collision.topColorR = 77;
         e.engine.setSideColorInfoData(collision);
-        e.engine.onDviceUpdateAllSideLightColor();
+        e.engine.onDeviceUpdateAllSideLightColor();
         const SideCollisionLightConfig runners = CTavrixHid_GetSideCollisionLightRunningConfig();
         report = e.engine.compactReport(0);
         QCOMPARE(report[34], uint8_t(3));
@@ -490,7 +490,7 @@ private Q_SLOTS:
         e.engine.setLightSynchronize(true);
         delete hid;
         QCOMPARE(e.engine.hidInterface(), nullptr);
-        e.engine.onDviceUpdateAllKeyColorSendKeyboardHid();
+        e.engine.onDeviceUpdateAllKeyColorSendKeyboardHid();
         e.engine.onSendLightSynchronize0x17Cmd();
         e.engine.setLightSynchronize(false);
         e.engine.setLightTickRunning(false);
@@ -562,7 +562,7 @@ private Q_SLOTS:
         std::atomic<pid_t> tid {0};
         std::atomic<qint64> firstNs {0}, lastNs {0};
         connect(
-            &tick, &updateLightMainThread::sigDviceUpdateAllKeyColor, &tick,
+            &tick, &updateLightMainThread::sigDeviceUpdateAllKeyColor, &tick,
             [&] {
                 const qint64 ns = std::chrono::duration_cast<std::chrono::nanoseconds>(
                                       std::chrono::steady_clock::now().time_since_epoch())
@@ -708,8 +708,8 @@ private Q_SLOTS:
         // A rebuilt keyboard picture deletes its buttons; the engine then passes them over.
         delete sides.takeFirst();
         delete e.engine.keyButtons[0][1].data();
-        e.engine.onDviceUpdateAllKeyColorUI();
-        e.engine.onDviceUpdateAllSideLightColorUI();
+        e.engine.onDeviceUpdateAllKeyColorUI();
+        e.engine.onDeviceUpdateAllSideLightColorUI();
     }
 
     // Static keys and side lights: once the frame is shown and sent the ticks rest; the
@@ -732,8 +732,8 @@ private Q_SLOTS:
         auto *keyTick = e.engine.findChild<updateLightMainThread *>();
         auto *sideTick = e.engine.findChild<updateLightMainThreadSide *>();
         QVERIFY(keyTick && sideTick);
-        QSignalSpy keyTicks(keyTick, &updateLightMainThread::sigDviceUpdateAllKeyColor);
-        QSignalSpy sideTicks(sideTick, &updateLightMainThreadSide::sigDviceUpdateAllKeyColorSide);
+        QSignalSpy keyTicks(keyTick, &updateLightMainThread::sigDeviceUpdateAllKeyColor);
+        QSignalSpy sideTicks(sideTick, &updateLightMainThreadSide::sigDeviceUpdateAllKeyColorSide);
 
         EmuKeyboard *keyboard = emu.device()->keyboard();
         const int colourReports = keyboard->receivedCount(0x0E);
