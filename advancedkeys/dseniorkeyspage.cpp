@@ -119,9 +119,9 @@ DSeniorKeysPage::DSeniorKeysPage(QWidget *parent) : QDialog(parent), ui(new Ui::
         link->setText(linkCaption(QStringLiteral("1.0mm")));
         link->setAlignment(Qt::AlignCenter);
     }
-    connect(ui->label_Stroke01, &QLabel::linkActivated, this, &DSeniorKeysPage::onLickActivited_Stroke01,
+    connect(ui->label_Stroke01, &QLabel::linkActivated, this, &DSeniorKeysPage::onLinkActivated_Stroke01,
             Qt::DirectConnection);
-    connect(ui->label_Stroke04, &QLabel::linkActivated, this, &DSeniorKeysPage::onLickActivited_Stroke04,
+    connect(ui->label_Stroke04, &QLabel::linkActivated, this, &DSeniorKeysPage::onLinkActivated_Stroke04,
             Qt::DirectConnection);
 
     QTimer::singleShot(200, this, &DSeniorKeysPage::onLoadDksPage);
@@ -652,12 +652,12 @@ void DSeniorKeysPage::showExplainPopup()
     m_explainPopup = popup;
 }
 
-void DSeniorKeysPage::onLickActivited_Stroke01(QString)
+void DSeniorKeysPage::onLinkActivated_Stroke01(QString)
 {
     openStrokeConfigView();
 }
 
-void DSeniorKeysPage::onLickActivited_Stroke04(QString)
+void DSeniorKeysPage::onLinkActivated_Stroke04(QString)
 {
     openStrokeConfigView();
 }

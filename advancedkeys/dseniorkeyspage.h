@@ -60,8 +60,8 @@ public Q_SLOTS:
     void onSeniorKeyEventItemClick(int bindingIndex);
     void onSliderHoldDurationValue(int HoldDurationValue);
     void onSliderHoldDurationReleased();
-    void onLickActivited_Stroke01(QString str);
-    void onLickActivited_Stroke04(QString str);
+    void onLinkActivated_Stroke01(QString str);
+    void onLinkActivated_Stroke04(QString str);
     void onTheStrokeConfigViewClose();
     void onTheDKSStrokeStuChanged();
     void on_pushButton_Close_clicked();

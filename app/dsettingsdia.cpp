@@ -132,7 +132,7 @@ DSettingsDia::DSettingsDia(QWidget *parent) : QDialog(parent), m_ui(new Ui::DSet
     m_ui->checkBox_UsingBgImage->setChecked(DDataManager::getInstance()->isBgImageUsing());
 
     fillAboutPage();
-    connect(m_ui->label_Link, &QLabel::linkActivated, this, &DSettingsDia::onLickActivited);
+    connect(m_ui->label_Link, &QLabel::linkActivated, this, &DSettingsDia::onLinkActivated);
     m_ui->frame_LogoSet->installEventFilter(this);
     applyTheme();
 }
@@ -335,7 +335,7 @@ void DSettingsDia::updateLinkText()
     m_ui->label_Link->setText(link);
 }
 
-void DSettingsDia::onLickActivited(QString str)
+void DSettingsDia::onLinkActivated(QString str)
 {
     // The anchor only names the company; the address comes from the default settings.
     Q_UNUSED(str)

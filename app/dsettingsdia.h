@@ -47,7 +47,7 @@ Q_SIGNALS:
 
 public Q_SLOTS:
     void onCurIndexChanged(int selIndex);
-    void onLickActivited(QString str);
+    void onLinkActivated(QString str);
     void reject() override;
 
 private Q_SLOTS:

@@ -86,7 +86,7 @@ DDevicePage::DDevicePage(QWidget *parent) : QWidget(parent), ui(new Ui::DDeviceP
     buildCompanyLink(QString::fromLatin1(kInitialLinkColor));
     const QString frameKey = QStringLiteral("MainPageCompanyLinkFrame/showStatus");
     ui->frame_Url->setVisible(defaults.contains(frameKey) && defaults.value(frameKey).toBool());
-    connect(ui->label_Url, &QLabel::linkActivated, this, &DDevicePage::onLickActivited, Qt::DirectConnection);
+    connect(ui->label_Url, &QLabel::linkActivated, this, &DDevicePage::onLinkActivated, Qt::DirectConnection);
 
     ui->label_ElectricityNum->setValue(60);
     notice = new CbNotice(this);
@@ -387,7 +387,7 @@ void DDevicePage::on_pushButton_ChangeModeTest_clicked()
     }
 }
 
-void DDevicePage::onLickActivited(QString)
+void DDevicePage::onLinkActivated(QString)
 {
     QDesktopServices::openUrl(QUrl(companyLink, QUrl::TolerantMode));
 }

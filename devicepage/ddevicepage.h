@@ -230,7 +230,7 @@ public Q_SLOTS:
     void onCurIndexChangedMainPage(int selIndex);
     void on_toolButton_MacroDialog_clicked();
     void on_toolButton_SeniorKey_clicked();
-    void onLickActivited(QString str);
+    void onLinkActivated(QString str);
     void on_pushButton_MoreBig_clicked();
     void on_pushButton_MoreSmall_clicked();
     void on_pushButton_Test_clicked();

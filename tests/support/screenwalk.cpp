@@ -492,7 +492,7 @@ void ScreenWalk::advancedKeysDialog()
         if (qstrcmp(kind, "radioButton_DKS") == 0
             && QTest::qWaitFor([senior] { return senior->hasSelection(); }, kOpenTimeoutMs)) {
             visitOpened(QStringLiteral("advanced-DKS-trigger-points"), [senior] {
-                QMetaObject::invokeMethod(senior, "onLickActivited_Stroke01", Q_ARG(QString, QString()));
+                QMetaObject::invokeMethod(senior, "onLinkActivated_Stroke01", Q_ARG(QString, QString()));
             });
             if (auto *view = senior->findChild<DStrokeConfigView *>())
                 if (auto *close = view->findChild<QAbstractButton *>(QStringLiteral("pushButton_Close")))
