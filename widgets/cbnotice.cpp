@@ -42,7 +42,7 @@ CbNotice::CbNotice(QWidget *parent) : QWidget(parent)
     m_opacityAnimation = new QPropertyAnimation(m_opacityEffect, "opacity", this);
     m_opacityAnimation->setEasingCurve(QEasingCurve::Linear);
 
-    connect(m_opacityAnimation, SIGNAL(finished()), this, SLOT(onHideAnimotionFinish()));
+    connect(m_opacityAnimation, SIGNAL(finished()), this, SLOT(onHideAnimationFinish()));
     hide();
 }
 
@@ -110,7 +110,7 @@ void CbNotice::onActiveHideAnimation()
     m_opacityAnimation->start(QAbstractAnimation::KeepWhenStopped);
 }
 
-void CbNotice::onHideAnimotionFinish()
+void CbNotice::onHideAnimationFinish()
 {
     emit sigFinished();
     hide();

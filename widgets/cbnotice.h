@@ -50,7 +50,7 @@ Q_SIGNALS:
 
 public Q_SLOTS:
     void onActiveHideAnimation();
-    void onHideAnimotionFinish();
+    void onHideAnimationFinish();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
