@@ -386,8 +386,8 @@ void DSettingsDia::applyTheme()
                        " font-weight:bold; font-size:10pt; font-family:'%2'; border-radius:4px; padding-left:5px;}"
                        " QComboBox:hover{border:1px solid rgb(%1);}"
                        " QComboBox::drop-down{width:20px; border:none;}"
-                       " QComboBox::down-arrow{image:url(:/images/publicIco/comboxDef.png);}"
-                       " QComboBox::down-arrow:on{image:url(:/images/publicIco/comboxSel.png);}")
+                       " QComboBox::down-arrow{image:url(:/images/publicIco/comboBoxDef.png);}"
+                       " QComboBox::down-arrow:on{image:url(:/images/publicIco/comboBoxSel.png);}")
             .arg(t.TextCheckedColor, t.TextFont, t.SettingsControlDefaultColor, t.SettingsBorderColor,
                  ReadableColour::sheetText(boxText))
         + ThemedComboBox::listSheet(t, t.SettingsControlDefaultColor));

@@ -487,8 +487,8 @@ void DDevicePage::applyTheme()
                        "QComboBox#comboBox_profileList:hover{border: 1px solid rgb(%5);}"
                        "QComboBox#comboBox_profileList::drop-down{background: transparent; width: 20px; border: none;}"
                        "QComboBox#comboBox_profileList::down-arrow{width: 10px; height: 10px; "
-                       "image: url(:/images/publicIco/comboxDef.png);}"
-                       "QComboBox#comboBox_profileList::down-arrow:on{image: url(:/images/publicIco/comboxSel.png);}")
+                       "image: url(:/images/publicIco/comboBoxDef.png);}"
+                       "QComboBox#comboBox_profileList::down-arrow:on{image: url(:/images/publicIco/comboBoxSel.png);}")
                 .arg(theme.DeviceRightBgColor, theme.DeviceBorderColor, ReadableColour::sheetText(profileText),
                      theme.TextFont, theme.TextCheckedColor)
             + ThemedComboBox::listSheet(theme, theme.DeviceRightBgColor,

@@ -18,7 +18,7 @@ DMacroCmdPage::DMacroCmdPage(QWidget *parent) : DKeyFunctionPage(parent), ui(new
     ui->lineEdit_playMany->setText(QStringLiteral("1"));
     ui->lineEdit_playMany->setEnabled(false);
     ui->radioButton_playOne->setChecked(true);
-    connect(ui->comboBox_Macro, QOverload<int>::of(&QComboBox::activated), this, &DMacroCmdPage::onComboxActivated);
+    connect(ui->comboBox_Macro, QOverload<int>::of(&QComboBox::activated), this, &DMacroCmdPage::onComboBoxActivated);
     retranslateTexts();
 }
 
@@ -157,7 +157,7 @@ void DMacroCmdPage::on_lineEdit_playMany_textChanged(const QString &)
     apply();
 }
 
-void DMacroCmdPage::onComboxActivated(int)
+void DMacroCmdPage::onComboBoxActivated(int)
 {
     apply();
 }

@@ -44,7 +44,7 @@ public Q_SLOTS:
     void on_radioButton_playKeyPressRelStop_clicked();
     void on_radioButton_playWhellKeyPress_clicked();
     void on_lineEdit_playMany_textChanged(const QString &arg1);
-    void onComboxActivated(int index);
+    void onComboBoxActivated(int index);
 
 private:
     void selectPlayMode(int mode);

@@ -15,7 +15,7 @@ DSeniorKeysBindingPage::DSeniorKeysBindingPage(QWidget *parent)
     ui->setupUi(this);
     retranslateTexts();
     connect(ui->comboBox_SeniorKeys, QOverload<int>::of(&QComboBox::activated), this,
-            &DSeniorKeysBindingPage::onComboxActivated);
+            &DSeniorKeysBindingPage::onComboBoxActivated);
 }
 
 DSeniorKeysBindingPage::~DSeniorKeysBindingPage()
@@ -68,7 +68,7 @@ void DSeniorKeysBindingPage::loadKeyInfo()
         ui->comboBox_SeniorKeys->setCurrentIndex(entry);
 }
 
-void DSeniorKeysBindingPage::onComboxActivated(int index)
+void DSeniorKeysBindingPage::onComboBoxActivated(int index)
 {
     if (index < 0)
         return;

@@ -26,7 +26,7 @@ public:
     int chosenId() const { return m_chosenId; }
 
 public Q_SLOTS:
-    void onComboxActivated(int index);
+    void onComboBoxActivated(int index);
 
 private:
     void saveKeyInfo();

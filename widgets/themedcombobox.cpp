@@ -41,10 +41,10 @@ QString functionPageSheet(const ThemeColorInfo &theme)
     return QStringLiteral("QComboBox{ background-color: rgb(%1); padding-left: 5px; border: 1px solid rgb(%2); "
                           "font: 75 10pt \"%5\"; color: rgb(%3); border-radius: 4px; }"
                           "QComboBox:hover{ border: 1px solid rgb(%4); }"
-                          "QComboBox::down-arrow{ image: url(:/images/publicIco/comboxDef.png); width: 14px; "
+                          "QComboBox::down-arrow{ image: url(:/images/publicIco/comboBoxDef.png); width: 14px; "
                           "height: 14px; }"
-                          "QComboBox::down-arrow:hover{ image: url(:/images/publicIco/comboxDef.png); }"
-                          "QComboBox::down-arrow:on{ image: url(:/images/publicIco/comboxSel.png); }"
+                          "QComboBox::down-arrow:hover{ image: url(:/images/publicIco/comboBoxDef.png); }"
+                          "QComboBox::down-arrow:on{ image: url(:/images/publicIco/comboBoxSel.png); }"
                           "QComboBox::drop-down{ width: 20px; padding-right: 3px; background: transparent; "
                           "border: none; }")
                .arg(theme.DeviceRightBgColor, theme.DeviceBorderColor, ReadableColour::sheetText(text),
