@@ -24,10 +24,10 @@ DProfileMenuToolWidget::DProfileMenuToolWidget(QWidget *parent) : QWidget(parent
     ui->label_Delete->setText(QObject::tr("Delete"));
     ui->label_Export->setText(QObject::tr("Export"));
     ui->label_Import->setText(QObject::tr("Import"));
-    ui->label_ModifyNanme->setText(QObject::tr("Modify Name"));
+    ui->label_ModifyName->setText(QObject::tr("Modify Name"));
 
     for (QLabel *entry :
-         {ui->label_CreateNew, ui->label_Delete, ui->label_Export, ui->label_Import, ui->label_ModifyNanme}) {
+         {ui->label_CreateNew, ui->label_Delete, ui->label_Export, ui->label_Import, ui->label_ModifyName}) {
         entry->installEventFilter(this);
         AccessibleControls::makePressable(entry);
     }
@@ -56,7 +56,7 @@ bool DProfileMenuToolWidget::eventFilter(QObject *watched, QEvent *event)
             {ui->label_Delete, &DProfileMenuToolWidget::sigProfileDelete},
             {ui->label_Export, &DProfileMenuToolWidget::sigProfileExport},
             {ui->label_Import, &DProfileMenuToolWidget::sigProfileImport},
-            {ui->label_ModifyNanme, &DProfileMenuToolWidget::sigProfileModifyName},
+            {ui->label_ModifyName, &DProfileMenuToolWidget::sigProfileModifyName},
         };
         for (const auto &e : entries) {
             if (e.entry != watched)

@@ -278,7 +278,7 @@ void DMacroListView::openMenu(int row)
             [this, index, name] { Q_EMIT sigExportMacroChildList(index, name); });
     connect(menu, &macroMenuToolWidget::sigMacroDelete, this,
             [this, index, name] { Q_EMIT sigDeleteMacro(index, name); });
-    connect(menu, &macroMenuToolWidget::sigMacroModifyNanme, this, [this, index] { startRename(rowOfMacro(index)); });
+    connect(menu, &macroMenuToolWidget::sigMacroModifyName, this, [this, index] { startRename(rowOfMacro(index)); });
 
     // One menu at a time: the frame of an earlier opening goes.
     if (m_popup)

@@ -12,8 +12,8 @@ macroMenuToolWidget::macroMenuToolWidget(QWidget *parent) : QWidget(parent), ui(
     ui->setupUi(this);
     ui->label_Delete->setText(QObject::tr("Delete"));
     ui->label_Export->setText(QObject::tr("Export"));
-    ui->label_ModifyNanme->setText(QObject::tr("Modify Name"));
-    for (QWidget *label : {ui->label_Export, ui->label_Delete, ui->label_ModifyNanme}) {
+    ui->label_ModifyName->setText(QObject::tr("Modify Name"));
+    for (QWidget *label : {ui->label_Export, ui->label_Delete, ui->label_ModifyName}) {
         label->installEventFilter(this);
         AccessibleControls::makePressable(label);
     }
@@ -41,9 +41,9 @@ bool macroMenuToolWidget::eventFilter(QObject *watched, QEvent *event)
         } else if (watched == ui->label_Delete) {
             Q_EMIT sigCloseMenuWidow();
             Q_EMIT sigMacroDelete();
-        } else if (watched == ui->label_ModifyNanme) {
+        } else if (watched == ui->label_ModifyName) {
             Q_EMIT sigCloseMenuWidow();
-            Q_EMIT sigMacroModifyNanme();
+            Q_EMIT sigMacroModifyName();
         }
     }
     return QWidget::eventFilter(watched, event);

@@ -20,7 +20,7 @@ Q_SIGNALS:
     void sigCloseMenuWidow();
     void sigMacroExport();
     void sigMacroDelete();
-    void sigMacroModifyNanme();
+    void sigMacroModifyName();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

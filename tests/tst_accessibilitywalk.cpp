@@ -333,7 +333,7 @@ void TestAccessibilityWalk::labelControlsActLikeClicks()
         {"label_Delete", &DProfileMenuToolWidget::sigProfileDelete},
         {"label_Export", &DProfileMenuToolWidget::sigProfileExport},
         {"label_Import", &DProfileMenuToolWidget::sigProfileImport},
-        {"label_ModifyNanme", &DProfileMenuToolWidget::sigProfileModifyName},
+        {"label_ModifyName", &DProfileMenuToolWidget::sigProfileModifyName},
     };
     for (const auto &e : profileEntries) {
         QSignalSpy spy(&profileMenu, e.signal);
@@ -352,7 +352,7 @@ void TestAccessibilityWalk::labelControlsActLikeClicks()
     } macroEntries[] = {
         {"label_Export", &macroMenuToolWidget::sigMacroExport},
         {"label_Delete", &macroMenuToolWidget::sigMacroDelete},
-        {"label_ModifyNanme", &macroMenuToolWidget::sigMacroModifyNanme},
+        {"label_ModifyName", &macroMenuToolWidget::sigMacroModifyName},
     };
     for (const auto &e : macroEntries) {
         QSignalSpy spy(&macroMenu, e.signal);

@@ -201,7 +201,7 @@ private Q_SLOTS:
 
         page->findChild<QPushButton *>("pushButton_ProfileOperate")->click();
         menu = page->lastArrowPopup()->findChild<DProfileMenuToolWidget *>();
-        QTest::mouseRelease(menu->findChild<QLabel *>("label_ModifyNanme"), Qt::LeftButton);
+        QTest::mouseRelease(menu->findChild<QLabel *>("label_ModifyName"), Qt::LeftButton);
         auto *names = page->findChild<QStackedWidget *>("stackedWidget_2");
         auto *edit = page->findChild<QLineEdit *>("lineEdit_profileName");
         QCOMPARE(names->currentWidget()->objectName(), QString("page_ModifyName"));

@@ -249,7 +249,7 @@ void TestMacroRows::menuEntriesTriggerOnRelease()
     QTest::mouseRelease(menu->findChild<QLabel *>("label_Delete"), Qt::LeftButton);
     QCOMPARE(deleted.count(), 1);
     QCOMPARE(deleted.first(), (QList<QVariant> {"5", "Five"}));
-    QTest::mouseRelease(menu->findChild<QLabel *>("label_ModifyNanme"), Qt::LeftButton);
+    QTest::mouseRelease(menu->findChild<QLabel *>("label_ModifyName"), Qt::LeftButton);
     QCOMPARE(f.list->renamingRow(), 1);
     QCOMPARE(menu->findChild<QLabel *>("label_Delete")->text(), QObject::tr("Delete"));
 

@@ -49,7 +49,7 @@ private Q_SLOTS:
     {
         const QStringList texts = {"Create", "Delete", "Export", "Import", "Modify Name"};
         const QStringList names
-            = {"label_CreateNew", "label_Delete", "label_Export", "label_Import", "label_ModifyNanme"};
+            = {"label_CreateNew", "label_Delete", "label_Export", "label_Import", "label_ModifyName"};
         for (int i = 0; i < names.size(); ++i)
             QCOMPARE(menu->findChild<QLabel *>(names[i])->text(), texts[i]);
     }
@@ -63,7 +63,7 @@ private Q_SLOTS:
                                                         {"label_Delete", "delete"},
                                                         {"label_Export", "export"},
                                                         {"label_Import", "import"},
-                                                        {"label_ModifyNanme", "rename"}};
+                                                        {"label_ModifyName", "rename"}};
         for (const auto &e : entries) {
             QTest::newRow(qPrintable(e.first + " left")) << e.first << int(Qt::LeftButton) << e.second;
         }
@@ -139,7 +139,7 @@ private Q_SLOTS:
         QTest::mouseMove(content->findChild<QLabel *>("label_Delete"));
         QDir().mkpath(QCoreApplication::applicationDirPath() + "/screenshots");
         QVERIFY(popup.grab().save(QCoreApplication::applicationDirPath() + "/screenshots/profilemenu.png"));
-        QVERIFY(content->findChild<QLabel *>("label_ModifyNanme")->geometry().bottom() < 180);
+        QVERIFY(content->findChild<QLabel *>("label_ModifyName")->geometry().bottom() < 180);
     }
 
 private:
