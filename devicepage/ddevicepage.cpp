@@ -198,8 +198,8 @@ void DDevicePage::initSubPages()
 
     performancePage = new DPerformancePage(ui->page_Performance);
     ui->page_Performance->layout()->addWidget(performancePage);
-    connect(performancePage, &DPerformancePage::sigResetoreCurrentProfile, this,
-            &DDevicePage::onResetoreCurrentProfile);
+    connect(performancePage, &DPerformancePage::sigRestoreCurrentProfile, this,
+            &DDevicePage::onRestoreCurrentProfile);
     connect(performancePage, &DPerformancePage::sigLightAndKeyboardSleepTime, this,
             &DDevicePage::onLightAndKeyboardSleepTime);
     connect(performancePage, &DPerformancePage::sigLockWinKeyAbout, this, &DDevicePage::onLockWinKeyAbout);

@@ -180,7 +180,7 @@ public Q_SLOTS:
     void onProfileImport();
     void onProfileModifyName();
     void onDefaultLayerAndFnLayerSwitch(int pageIndex);
-    void onResetoreCurrentProfile();
+    void onRestoreCurrentProfile();
     void onCustomEventChangeProfile(int changeProfileIndex);
     void on_pushButton_ProfileOperate_clicked();
     void on_pushButton_Save_clicked();

@@ -120,7 +120,7 @@ void DDevicePage::on_pushButton_Cancel_clicked()
     ui->stackedWidget_2->setCurrentWidget(ui->page_ProfileList);
 }
 
-void DDevicePage::onResetoreCurrentProfile()
+void DDevicePage::onRestoreCurrentProfile()
 {
     if (customKeysPage->isDownloading())
         return;

@@ -164,7 +164,7 @@ void DPerformancePage::on_checkBox_disableALT_F4_clicked()
 
 void DPerformancePage::on_pushButton_Restore_clicked()
 {
-    Q_EMIT sigResetoreCurrentProfile();
+    Q_EMIT sigRestoreCurrentProfile();
 }
 
 void DPerformancePage::on_pushButton_keyboardProperties_clicked()

@@ -43,7 +43,7 @@ public:
     void applyTheme();
 
 Q_SIGNALS:
-    void sigResetoreCurrentProfile();
+    void sigRestoreCurrentProfile();
     // Both times in seconds.
     void sigLightAndKeyboardSleepTime(int lightSleepTime, int keyboardSleepTime, int prohibitSleepStatus);
     // 1 = disabled: feature1 Windows key, feature2 Shift+Tab, feature3 Alt+Tab, feature4 Alt+F4.

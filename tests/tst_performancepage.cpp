@@ -228,7 +228,7 @@ private Q_SLOTS:
 
     void resetButtonOnlyAsks()
     {
-        QSignalSpy spy(page.data(), &DPerformancePage::sigResetoreCurrentProfile);
+        QSignalSpy spy(page.data(), &DPerformancePage::sigRestoreCurrentProfile);
         const QByteArray before = StoreFixture::bytes(layer);
         page->findChild<QPushButton *>("pushButton_Restore")->click();
         QCOMPARE(spy.count(), 1);
