@@ -155,8 +155,8 @@ void DCustomKeysPage::connectFunctionPage(DKeyFunctionPage *page, int buttonId)
 {
     const bool reset = buttonId == Default;
     const bool capture = buttonId == RemapKey || buttonId == KeyCombination;
-    connect(page, SIGNAL(sigShoudUpdateKeyboard(int)), this,
-            reset ? SLOT(onKeyboardAlreadyLoad(int)) : SLOT(onShoudUpdateKeyboard(int)));
+    connect(page, SIGNAL(sigShouldUpdateKeyboard(int)), this,
+            reset ? SLOT(onKeyboardAlreadyLoad(int)) : SLOT(onShouldUpdateKeyboard(int)));
     // Remap and combination picks are stored silently: their keys are recoloured, no notice.
     if (!capture)
         connect(page, SIGNAL(sigCustomKeyInfoSaveSuccessful()), this, SLOT(onCustomKeyInfoSaveSuccessful()));
@@ -406,7 +406,7 @@ void DCustomKeysPage::markKey(int keyDec, bool assigned)
     key->setAssigned(assigned);
 }
 
-void DCustomKeysPage::onShoudUpdateKeyboard(int keyDec)
+void DCustomKeysPage::onShouldUpdateKeyboard(int keyDec)
 {
     markKey(keyDec, true);
 }

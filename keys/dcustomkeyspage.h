@@ -82,7 +82,7 @@ public Q_SLOTS:
     void onCurIndexChanged_Key(int selIndex);
     void onCurIndexChanged_Mode(int selIndex);
     void onKeyButtonClickedReturnKeyCodeAndKeyChar(int keyCode, QString strChar);
-    void onShoudUpdateKeyboard(int keyDec);
+    void onShouldUpdateKeyboard(int keyDec);
     void onKeyboardAlreadyLoad(int keyDec);
     void onCustomKeyInfoSaveSuccessful();
     void onCustomKeyInfoSaveFailed(int operateType, int errorIndex);

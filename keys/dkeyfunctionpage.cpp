@@ -34,7 +34,7 @@ bool DKeyFunctionPage::saveKeyItem(int operateType, const QByteArray &param1, co
         emit sigCustomKeyInfoSaveFailed(operateType, SaveFailure_StoreWrite);
         return false;
     }
-    emit sigShoudUpdateKeyboard(m_keyCode);
+    emit sigShouldUpdateKeyboard(m_keyCode);
     emit sigCustomKeyInfoSaveSuccessful();
     return true;
 }

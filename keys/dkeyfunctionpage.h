@@ -41,7 +41,7 @@ public:
     QString storeFailureText() const { return m_storeFailure; }
 
 Q_SIGNALS:
-    void sigShoudUpdateKeyboard(int keyDec);
+    void sigShouldUpdateKeyboard(int keyDec);
     void sigCustomKeyInfoSaveSuccessful();
     void sigCustomKeyInfoSaveFailed(int operateType, int errorIndex);
     void sigClickedCancel();

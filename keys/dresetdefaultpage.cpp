@@ -121,7 +121,7 @@ void DResetDefaultPage::on_pushButton_OK_clicked()
     if (!stored)
         noteStoreFailure();
     // The key is recoloured from what the store now holds, whichever way it went.
-    emit sigShoudUpdateKeyboard(m_keyCode);
+    emit sigShouldUpdateKeyboard(m_keyCode);
     if (!stored) {
         qCDebug(lcKeys) << "Key item not removed:" << m_profilePath << index << code;
         emit sigCustomKeyInfoSaveFailed(KeyOperateType_Unknown, SaveFailure_StoreWrite);

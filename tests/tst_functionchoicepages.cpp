@@ -162,7 +162,7 @@ void TestFunctionChoicePages::buttonStoresItem()
     page->loadKeyInfo();
     QCOMPARE(checkedButton(*page), QString());
     QStringList order;
-    connect(page.get(), &DKeyFunctionPage::sigShoudUpdateKeyboard, [&](int key) { order << QString::number(key); });
+    connect(page.get(), &DKeyFunctionPage::sigShouldUpdateKeyboard, [&](int key) { order << QString::number(key); });
     connect(page.get(), &DKeyFunctionPage::sigCustomKeyInfoSaveSuccessful, [&] { order << "success"; });
     auto *radio = page->findChild<QRadioButton *>(button);
     QVERIFY(radio);

@@ -326,7 +326,7 @@ void TestKeyAssignment::pageSignalsReachHost()
     QCOMPARE(page->parentWidget()->objectName(), QString(entryForButton(buttonId)->containerObject));
     storeItem(m_layer, "1", 4, 0, "5");
     key(4)->setAssigned(false);
-    emit page->sigShoudUpdateKeyboard(4);
+    emit page->sigShouldUpdateKeyboard(4);
     QVERIFY(key(4)->isAssigned());
     emit page->sigCustomKeyInfoSaveSuccessful();
     QCOMPARE(m_notices->count(), successNotice ? 1 : 0);
@@ -563,7 +563,7 @@ void TestKeyAssignment::screenshot()
     DDataManager::getInstance()->setHaveSideLight(true);
     m_page->resetPage(0);
     storeItem(m_layer, "1", 7, 5, "-1");  // D disabled
-    m_page->onShoudUpdateKeyboard(7);
+    m_page->onShouldUpdateKeyboard(7);
     tab.show();
     QVERIFY(QTest::qWaitForWindowExposed(&tab));
 

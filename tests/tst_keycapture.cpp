@@ -181,7 +181,7 @@ void TestKeyCapture::pressesOnlyAndSwallowed()
 {
     openPicker(KeyCombination);
     auto *combination = qobject_cast<DKeyCombinationPage *>(m_page->functionPage(KeyCombination));
-    QSignalSpy saves(combination, &DKeyFunctionPage::sigShoudUpdateKeyboard);
+    QSignalSpy saves(combination, &DKeyFunctionPage::sigShouldUpdateKeyboard);
     m_backend->injectKey(160, 0, 0);
     m_backend->injectKey(160, 0, kUp);
     // Held: the repeats are neither reported nor captured; the release is ignored.
@@ -334,7 +334,7 @@ void TestKeyCapture::escapeCancelsThePick()
     QVERIFY(picker);
     QVERIFY(picker->popup()->isPopupShown());
     QVERIFY(WindowsHookInterface::isKeyboardHookInstalled());
-    QSignalSpy saves(picker, &DKeyFunctionPage::sigShoudUpdateKeyboard);
+    QSignalSpy saves(picker, &DKeyFunctionPage::sigShouldUpdateKeyboard);
     for (int vk : before)
         m_backend->injectKey(vk, 0, 0);
     if (throughPopup) {

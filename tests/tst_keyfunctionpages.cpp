@@ -46,7 +46,7 @@ class SignalLog : public QObject
 public:
     explicit SignalLog(DKeyFunctionPage *page)
     {
-        connect(page, &DKeyFunctionPage::sigShoudUpdateKeyboard, this,
+        connect(page, &DKeyFunctionPage::sigShouldUpdateKeyboard, this,
                 [this](int key) { events << QStringLiteral("update %1").arg(key); });
         connect(page, &DKeyFunctionPage::sigCustomKeyInfoSaveSuccessful, this,
                 [this] { events << QStringLiteral("success"); });

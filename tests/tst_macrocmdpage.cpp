@@ -291,7 +291,7 @@ void TestMacroCmdPage::userStepsStore()
     DMacroCmdPage page;
     page.loadKeyInfo();
     QStringList order;
-    connect(&page, &DMacroCmdPage::sigShoudUpdateKeyboard, [&](int key) { order << QString("update %1").arg(key); });
+    connect(&page, &DMacroCmdPage::sigShouldUpdateKeyboard, [&](int key) { order << QString("update %1").arg(key); });
     connect(&page, &DMacroCmdPage::sigCustomKeyInfoSaveSuccessful, [&] { order << "success"; });
     QSignalSpy failed(&page, &DMacroCmdPage::sigCustomKeyInfoSaveFailed);
     MacroPageView view(page);
@@ -315,7 +315,7 @@ void TestMacroCmdPage::emptyMacroListRefuses()
     DMacroCmdPage page;
     page.loadKeyInfo();
     QSignalSpy failed(&page, &DMacroCmdPage::sigCustomKeyInfoSaveFailed);
-    QSignalSpy updated(&page, &DMacroCmdPage::sigShoudUpdateKeyboard);
+    QSignalSpy updated(&page, &DMacroCmdPage::sigShouldUpdateKeyboard);
     QSignalSpy saved(&page, &DMacroCmdPage::sigCustomKeyInfoSaveSuccessful);
     MacroPageView view(page);
     QCOMPARE(view.macros->count(), 0);
