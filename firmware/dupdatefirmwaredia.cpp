@@ -118,7 +118,7 @@ void DUpdateFirmwareDia::setDeviceList(const QList<hidStructInfoAll> &devices,
         row->setDeviceInfo(device, link ? link->getHidInterface() : nullptr, link ? link->getCurrentSN() : QString());
         connect(row, &UpdateFirmwareInfoItem::sigAboutToRequestUpdateMode, this,
                 [this, row] { Q_EMIT sigAboutToRequestUpdateMode(row->getHidPath()); });
-        connect(row, &UpdateFirmwareInfoItem::sigStartUpgradeing, this, &DUpdateFirmwareDia::onStartUpgradeing);
+        connect(row, &UpdateFirmwareInfoItem::sigStartUpgrading, this, &DUpdateFirmwareDia::onStartUpgrading);
         m_rowsLayout->insertWidget(m_rowsLayout->count() - 1, row);
         m_rows.append(row);
     }
@@ -159,7 +159,7 @@ void DUpdateFirmwareDia::clearDeviceList()
     }
 }
 
-void DUpdateFirmwareDia::onStartUpgradeing()
+void DUpdateFirmwareDia::onStartUpgrading()
 {
     m_lastPercent.storeRelaxed(-1);
     auto *row = qobject_cast<UpdateFirmwareInfoItem *>(sender());

@@ -59,7 +59,7 @@ Q_SIGNALS:
     void sigUpgradeFirmwareFailed();
 
 public Q_SLOTS:
-    void onStartUpgradeing();
+    void onStartUpgrading();
     void onUpgradeProgress(int ProgressNum);
     void onUpgradeFirmwareSuc();
     void onUpgradeFirmwareFailed();

@@ -216,5 +216,5 @@ void UpdateFirmwareInfoItem::on_pushButton_Update_clicked()
     // path: the keyboard may already be waiting in its update mode.
     if (!m_hid || m_hid->appendCmdData(report.bytes.data()) < 0)
         qCDebug(lcFirmware) << "USB serial port [Into firmware] Failed ...";
-    Q_EMIT sigStartUpgradeing();
+    Q_EMIT sigStartUpgrading();
 }

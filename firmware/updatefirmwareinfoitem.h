@@ -51,7 +51,7 @@ Q_SIGNALS:
     // Just before the update-mode report is queued, so that what comes after it
     // can be told from what was there before.
     void sigAboutToRequestUpdateMode();
-    void sigStartUpgradeing();
+    void sigStartUpgrading();
 
 private Q_SLOTS:
     void on_pushButton_Update_clicked();
