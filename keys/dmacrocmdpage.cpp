@@ -33,7 +33,7 @@ void DMacroCmdPage::retranslateTexts()
     ui->radioButton_playOne->setText(QObject::tr("Play once"));
     ui->radioButton_playMany->setText(QObject::tr("Play multiple times"));
     ui->radioButton_playKeyPressRelStop->setText(QObject::tr("Continous playback on/off"));
-    ui->radioButton_playWhellKeyPress->setText(QObject::tr("Play while assigned key is pressed"));
+    ui->radioButton_playWhileKeyPress->setText(QObject::tr("Play while assigned key is pressed"));
     ui->label_3->setText(QObject::tr("Play Number"));
     ui->lineEdit_playMany->setPlaceholderText(QObject::tr("Play Number 1,2,3..."));
     ui->label_2->setText(QObject::tr("Assign Macro"));
@@ -109,7 +109,7 @@ void DMacroCmdPage::loadKeyInfo()
 void DMacroCmdPage::selectPlayMode(int mode)
 {
     QRadioButton *buttons[] = {ui->radioButton_playOne, ui->radioButton_playMany, ui->radioButton_playKeyPressRelStop,
-                               ui->radioButton_playWhellKeyPress};
+                               ui->radioButton_playWhileKeyPress};
     buttons[mode - PlayMode_Once]->setChecked(true);
     ui->lineEdit_playMany->setEnabled(mode == PlayMode_Times);
 }
@@ -141,7 +141,7 @@ void DMacroCmdPage::on_radioButton_playKeyPressRelStop_clicked()
     apply();
 }
 
-void DMacroCmdPage::on_radioButton_playWhellKeyPress_clicked()
+void DMacroCmdPage::on_radioButton_playWhileKeyPress_clicked()
 {
     ui->lineEdit_playMany->setEnabled(false);
     m_playMode = PlayMode_WhilePressed;
@@ -182,7 +182,7 @@ void DMacroCmdPage::apply()
     } else if (ui->radioButton_playKeyPressRelStop->isChecked()) {
         m_playMode = PlayMode_Toggle;
         saveKeyInfo(1, PlayMode_Toggle);
-    } else if (ui->radioButton_playWhellKeyPress->isChecked()) {
+    } else if (ui->radioButton_playWhileKeyPress->isChecked()) {
         m_playMode = PlayMode_WhilePressed;
         saveKeyInfo(1, PlayMode_WhilePressed);
     }

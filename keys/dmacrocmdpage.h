@@ -42,7 +42,7 @@ public Q_SLOTS:
     void on_radioButton_playOne_clicked();
     void on_radioButton_playMany_clicked();
     void on_radioButton_playKeyPressRelStop_clicked();
-    void on_radioButton_playWhellKeyPress_clicked();
+    void on_radioButton_playWhileKeyPress_clicked();
     void on_lineEdit_playMany_textChanged(const QString &arg1);
     void onComboBoxActivated(int index);
 

@@ -111,7 +111,7 @@ void TestBindingDownload::macroModesKeyboardAndLightFunctions()
         {rig.keyAt(20), "radioButton_playOne", 1, 1},
         {rig.keyAt(40), "radioButton_playMany", 12, 2},
         {rig.keyAt(60), "radioButton_playKeyPressRelStop", 1, 3},
-        {rig.keyAt(80), "radioButton_playWhellKeyPress", 1, 4},
+        {rig.keyAt(80), "radioButton_playWhileKeyPress", 1, 4},
     };
     for (const auto &m : macroKeys) {
         rig.select(m.key);

@@ -94,7 +94,7 @@ struct MacroPageView
         : once(page.findChild<QRadioButton *>("radioButton_playOne"))
         , many(page.findChild<QRadioButton *>("radioButton_playMany"))
         , toggle(page.findChild<QRadioButton *>("radioButton_playKeyPressRelStop"))
-        , held(page.findChild<QRadioButton *>("radioButton_playWhellKeyPress"))
+        , held(page.findChild<QRadioButton *>("radioButton_playWhileKeyPress"))
         , count(page.findChild<QLineEdit *>("lineEdit_playMany"))
         , macros(page.findChild<QComboBox *>("comboBox_Macro"))
     { }
@@ -201,7 +201,7 @@ void TestMacroCmdPage::loadShowsStoredBinding_data()
                            << "12" << true << "3";
     QTest::newRow("toggle ignores count") << QList<QByteArray> {"1", "9", "3", "2"} << "radioButton_playKeyPressRelStop"
                                           << "1" << false << "2";
-    QTest::newRow("while held") << QList<QByteArray> {"1", "1", "4", "3"} << "radioButton_playWhellKeyPress"
+    QTest::newRow("while held") << QList<QByteArray> {"1", "1", "4", "3"} << "radioButton_playWhileKeyPress"
                                 << "1" << false << "3";
     QTest::newRow("unknown mode") << QList<QByteArray> {"1", "1", "7", "3"} << "radioButton_playOne"
                                   << "1" << false << "3";
