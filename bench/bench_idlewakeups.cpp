@@ -17,75 +17,32 @@
 #include "lighting/dlightsconfigpage.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QEventLoop>
-#include <QFile>
 #include <QMap>
 #include <QProcess>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <QToolButton>
 
 #include <cstdio>
-#include <ctime>
-#include <functional>
 
 namespace {
 
 using namespace BenchSupport;
 
-// Voluntary context switches by thread; threads that ended are not counted.
-QMap<QString, qint64> switchesByThread()
-{
-    QMap<QString, qint64> byName;
-    for (const QString &tid : QDir("/proc/self/task").entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        QFile status("/proc/self/task/" + tid + "/status");
-        if (!status.open(QIODevice::ReadOnly))
-            continue;
-        QString name;
-        qint64 switches = 0;
-        for (const QByteArray &line : status.readAll().split('\n')) {
-            if (line.startsWith("Name:"))
-                name = QString::fromLatin1(line.mid(5).trimmed());
-            else if (line.startsWith("voluntary_ctxt_switches:"))
-                switches += line.mid(line.indexOf(':') + 1).trimmed().toLongLong();
-        }
-        byName[name + "/" + tid] += switches;
-    }
-    return byName;
-}
-
 int runOne(int keyboards, int seconds)
 {
-    QTemporaryDir home;
-    QTemporaryDir emuDir;
-    const QByteArray root = home.path().toLocal8Bit();
-    qputenv("HOME", root);
-    qputenv("XDG_DATA_HOME", root + "/.local/share");
-    qputenv("XDG_CONFIG_HOME", root + "/.config");
-    qputenv("XDG_CACHE_HOME", root + "/.cache");
-    qputenv("TAVRIX_EMU_DIR", emuDir.path().toLocal8Bit());
+    BenchEnvironment env;
 
-    QStringList args {"--dir", emuDir.path()};
+    QStringList args;
     for (int i = 0; i < keyboards; ++i)
         args << "--model" << (i == 0 ? "QR108" : "QM68") << "--tag" << QString("k%1").arg(i);
     QProcess emulator;
-    emulator.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    emulator.setStandardOutputFile(QProcess::nullDevice());
-    emulator.start(QCoreApplication::applicationDirPath() + "/kbemu", args);
-    auto sockets = [&] { return QDir(emuDir.path()).entryList({"*.sock"}, QDir::System).size(); };
-    if (!emulator.waitForStarted(5000) || !waitFor([&] { return sockets() == keyboards; }, 5000)) {
-        std::fprintf(stderr, "kbemu did not start\n");
+    if (!startEmulator(emulator, env, args, keyboards))
         return 1;
-    }
 
-    auto *page = new DDevicePage;
-    page->resize(1280, 700);
-    page->show();
-    if (!waitFor([&] { return page->currentDeviceLink() && !page->isBusy() && !page->currentProfilePath().isEmpty(); },
-                 20000)
-        || page->getKeyboardLinkMap().size() != keyboards) {
+    DDevicePage *page = showDevicePage();
+    if (!waitForOpenKeyboard(page))
+        return 1;
+    if (page->getKeyboardLinkMap().size() != keyboards) {
         std::fprintf(stderr, "the device page did not open the keyboards\n");
         return 1;
     }
@@ -95,14 +52,14 @@ int runOne(int keyboards, int seconds)
     page->findChild<QToolButton *>("toolButton_CustomKey")->click();
     runEventLoop(3000);  // settle: the mode change, its frames and their answers
 
-    const QMap<QString, qint64> before = switchesByThread();
+    const QMap<QString, qint64> before = voluntarySwitchesByThread();
     const double cpuStart = processCpuSeconds();
     QElapsedTimer wall;
     wall.start();
     runEventLoop(seconds * 1000);
     const double elapsed = wall.nsecsElapsed() / 1e9;
     const double cpu = processCpuSeconds() - cpuStart;
-    const QMap<QString, qint64> after = switchesByThread();
+    const QMap<QString, qint64> after = voluntarySwitchesByThread();
     qint64 total = 0;
     QString threads;
     for (auto it = after.begin(); it != after.end(); ++it) {

@@ -12,46 +12,18 @@
 #include "devicepage/ddevicepage.h"
 #include "lighting/dlightsconfigpage.h"
 
-#include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFile>
 #include <QMap>
 #include <QProcess>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <QToolButton>
 
 #include <cstdint>
 #include <cstdio>
-#include <ctime>
-#include <unistd.h>
 
 namespace {
 
 using namespace BenchSupport;
-
-// CPU seconds by thread name, from /proc (clock-tick resolution).
-QMap<QString, double> threadCpuSeconds()
-{
-    QMap<QString, double> byName;
-    const double tick = double(sysconf(_SC_CLK_TCK));
-    for (const QString &tid : QDir("/proc/self/task").entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        QFile stat("/proc/self/task/" + tid + "/stat");
-        if (!stat.open(QIODevice::ReadOnly))
-            continue;
-        const QByteArray line = stat.readAll();
-        const int open = line.indexOf('('), close = line.lastIndexOf(')');
-        if (open < 0 || close < 0)
-            continue;
-        const QString name = QString::fromLatin1(line.mid(open + 1, close - open - 1));
-        const QList<QByteArray> fields = line.mid(close + 2).split(' ');
-        if (fields.size() > 12)
-            byName[name] += (fields[11].toDouble() + fields[12].toDouble()) / tick;
-    }
-    return byName;
-}
 
 // The emulator's log: "<ms since start> <64 hex bytes>" per received report.
 struct LogCount
@@ -97,38 +69,18 @@ int main(int argc, char *argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir home;
-    QTemporaryDir emuDir;
-    const QByteArray root = home.path().toLocal8Bit();
-    qputenv("HOME", root);
-    qputenv("XDG_DATA_HOME", root + "/.local/share");
-    qputenv("XDG_CONFIG_HOME", root + "/.config");
-    qputenv("XDG_CACHE_HOME", root + "/.cache");
-    qputenv("XDG_RUNTIME_DIR", root + "/run");
-    QDir().mkpath(home.path() + "/run");
-    qputenv("TAVRIX_EMU_DIR", emuDir.path().toLocal8Bit());
+    BenchEnvironment env(true);
     QApplication app(argc, argv);
     const int seconds = argc > 1 ? qMax(1, atoi(argv[1])) : 10;
 
-    const QString log = home.path() + "/kbemu.log";
+    const QString log = env.home() + "/kbemu.log";
     QProcess emulator;
-    emulator.setProcessChannelMode(QProcess::ForwardedChannels);
-    emulator.start(QCoreApplication::applicationDirPath() + "/kbemu",
-                   {"--dir", emuDir.path(), "--model", "QR108", "--log", log});
-    if (!emulator.waitForStarted(5000)
-        || !waitFor([&] { return !QDir(emuDir.path()).entryList({"*.sock"}, QDir::System).isEmpty(); }, 5000)) {
-        std::fprintf(stderr, "kbemu did not start\n");
+    if (!startEmulator(emulator, env, {"--model", "QR108", "--log", log}, 1, QProcess::ForwardedChannels))
         return 1;
-    }
 
-    auto *page = new DDevicePage;
-    page->resize(1280, 700);
-    page->show();
-    if (!waitFor([&] { return page->currentDeviceLink() && !page->isBusy() && !page->currentProfilePath().isEmpty(); },
-                 20000)) {
-        std::fprintf(stderr, "the device page did not open the keyboard\n");
+    DDevicePage *page = showDevicePage();
+    if (!waitForOpenKeyboard(page))
         return 1;
-    }
 
     const Case cases[] = {
         {"Wave, key tab", "toolButton_Wave", "toolButton_SideWave", "toolButton_CustomKey"},

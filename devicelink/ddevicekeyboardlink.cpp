@@ -362,10 +362,13 @@ void DDeviceKeyboardLink::parseSideLightTypeList(const HidReport &r)
                                 << " lightTypeList Num:" << m_sideLightTypes.lightTypeList.size()
                                 << "  SpeedMax:" << m_sideLightTypes.speedMax
                                 << "  BrightnessMax:" << m_sideLightTypes.brightnessMax;
+    const bool first = !m_lightListReady;
     m_lightListReady = true;
     Q_EMIT sigFactsChanged();
     if (m_cmdSend)
         m_cmdSend->checkLayoutSupportCustom();
+    if (first)
+        Q_EMIT sigLightListReady();
 }
 
 void DDeviceKeyboardLink::parseKeyboardLightConfig(const HidReport &r)

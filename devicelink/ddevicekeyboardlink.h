@@ -147,6 +147,8 @@ Q_SIGNALS:
     void sigStoreWriteFailed(QString text);
     // One of the facts above changed.
     void sigFactsChanged();
+    // The keyboard told its light lists for the first time (isLightListReady() is now true).
+    void sigLightListReady();
     // Magnetic answers that are events rather than facts.
     void sigMagneticLiveTravel(int indexX, int indexY, int sensitivityNum);
     void sigMagneticKeyTrigger(int type, int pressNum, int releaseNum, int quickTriggerPressNum,

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QPixmapCache>
 
 namespace {
 
@@ -35,6 +36,25 @@ const char *const kUnselectedSheet = "QFrame#frame_DeviceImageBg{ border: 1px so
 QString recordText(const char *text, std::size_t size)
 {
     return QString::fromUtf8(text, int(strnlen(text, size)));
+}
+
+// A model's picture scaled to its box. Cards are redrawn on every hot-plug change and
+// receiver report; decoding the picture each time kept the GUI thread busy for
+// milliseconds per card, so each scaled picture is made once.
+QPixmap cardPicture(const QString &model, const QSize &box)
+{
+    const QString file =
+        DDataManager::getAppDirPath() + QStringLiteral("/images/hidImages/Keyboard_") + model + QStringLiteral(".png");
+    const QString key = QStringLiteral("DDeviceListItem:%1:%2x%3").arg(file).arg(box.width()).arg(box.height());
+    QPixmap picture;
+    if (QPixmapCache::find(key, &picture))
+        return picture;
+    const QImage image(file);
+    if (image.isNull())
+        return QPixmap();
+    picture = QPixmap::fromImage(image.scaled(box, Qt::KeepAspectRatio, Qt::FastTransformation));
+    QPixmapCache::insert(key, picture);
+    return picture;
 }
 
 // Lets screen readers and desktop automation name and press a card like a button.
@@ -120,14 +140,11 @@ void DDeviceListItem::setDeviceInfo(hidStructInfoAll info)
     ui->label_DeviceName->setText(recordText(info.likeName, sizeof info.likeName) + connectionSuffix(info));
 
     const QString model = recordText(info.hidName, sizeof info.hidName);
-    const QSize box = pictureBox(model, size());
-    const QImage image(DDataManager::getAppDirPath() + QStringLiteral("/images/hidImages/Keyboard_") + model
-                       + QStringLiteral(".png"));
-    if (image.isNull())
+    const QPixmap picture = cardPicture(model, pictureBox(model, size()));
+    if (picture.isNull())
         ui->label_DeviceImage->clear();
     else
-        ui->label_DeviceImage->setPixmap(
-            QPixmap::fromImage(image.scaled(box, Qt::KeepAspectRatio, Qt::FastTransformation)));
+        ui->label_DeviceImage->setPixmap(picture);
 
     // The card answers to the model it stands for, with its state.
     setAccessibleName(product.isEmpty() ? ui->label_DeviceName->text()

@@ -1,4 +1,5 @@
 #include "devicepage/ddevicepage.h"
+#include "devicepage/linkreadywait.h"
 #include "platform/logcategories.h"
 #include "widgets/dialogstartfolder.h"
 
@@ -142,6 +143,8 @@ DDevicePage::DDevicePage(QWidget *parent) : QWidget(parent), ui(new Ui::DDeviceP
 
 DDevicePage::~DDevicePage()
 {
+    // Waits for keyboards end unrun: their work would meet a page half gone.
+    qDeleteAll(findChildren<LinkReadyWait *>(QString(), Qt::FindDirectChildrenOnly));
     // The engine streams to a link of this page: it ends its synchronisation first, so the
     // closing links still write the keyboard's "sync off", and goes with the page.
     stopLightEngine();

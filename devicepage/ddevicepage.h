@@ -4,14 +4,16 @@
 #include "sdk/tavrixrecords.h"
 
 #include <QByteArray>
-#include <QElapsedTimer>
 #include <QList>
 #include <QHash>
 #include <QMap>
 #include <QPoint>
 #include <QPointer>
+#include <QSet>
 #include <QString>
 #include <QWidget>
+
+#include <functional>
 
 class ArrowWidget;
 class CbNotice;
@@ -50,7 +52,8 @@ class DDevicePage : public QWidget
 public:
     static constexpr int kRows = 6;
     static constexpr int kColumns = 22;
-    // Bounded waits for a device's link (milliseconds).
+    // Bounded waits for a device's link to know its light lists (milliseconds): after the
+    // link is made, and once more before the current device's profile files are prepared.
     static constexpr int kLinkReadyWaitMs = 1300;
     static constexpr int kProfileReadyWaitMs = 1500;
     static constexpr int kEnumerateDelayMs = 200;
@@ -67,9 +70,15 @@ public:
     QPoint tipPosition() const;
     void clearDeviceListLayout();
 
-    // Device list and links
-    void createDeviceLink(hidStructInfoAll info);
-    void openDevice(hidStructInfoAll info);
+    // Device list and links. A link is made and opened at once; what needs the keyboard
+    // to have told its light lists waits for that (a bounded time) without an event loop
+    // of its own, and the page counts as busy meanwhile. settled runs once that wait is
+    // over, with the link, or nullptr when the link went away.
+    DDeviceKeyboardLink *createDeviceLink(const hidStructInfoAll &info,
+                                          std::function<void(DDeviceKeyboardLink *)> settled = {});
+    // Makes the device current; done runs when the opening is over (at once when nothing
+    // is opened or the keyboard is ready, later when it waits for the keyboard).
+    void openDevice(hidStructInfoAll info, std::function<void()> done = {});
     void startLightEngine();
     void stopLightEngine();
     void stopLightEngineOnClose();
@@ -84,7 +93,7 @@ public:
     // Hot-plug entry: changeType 11 arrival, 12 removal; the path text is not used.
     void hidDeviceConnectChanging(int changeType, QString hidPath);
 
-    // Profile files of the current device
+    // Profile files of the current device, once its link is ready or its wait is over.
     void initProfileFiles(hidStructInfoAll device, int = 0);
     void loadProfileData();
     // For a layer file about to be used: true when it must be made anew (missing,
@@ -249,7 +258,12 @@ private:
     void nameTabButtons();
     void buildCompanyLink(const QString &linkColor);
     DDeviceListItem *newCard(const hidStructInfoAll &info);
-    bool waitForLink(DDeviceKeyboardLink *link, int ms);
+    // The switch a card click asks for, also made by hot-plug and receiver reports; done
+    // runs once, when the switch is over or was not made.
+    void switchToDevice(const hidStructInfoAll &info, DDeviceListItem *card, std::function<void()> done);
+    // Runs next once no link is waiting for its keyboard any more (at once when none is).
+    void whenLinksSettled(std::function<void()> next);
+    void finishStartUp(bool opened);
     bool isFromCurrentLink() const;
     // Hands the keyboard's own facts to the data manager, for the pages that read them there.
     void publishLinkFacts(const DDeviceKeyboardLink *link);
@@ -263,10 +277,22 @@ private:
     void prepareCurrentProfile(DDeviceKeyboardLink *link);
     void onSerialPollTick();
     void onOpenRetryTick();
-    // The first usable device in path order, among present when given; false when none.
-    bool selectFallbackDevice(const QMap<QString, hidStructInfoAll> *present = nullptr);
-    bool handleArrival(const QMap<QString, hidStructInfoAll> &fresh, const QString &newPath);
-    bool handleRemoval(const QString &oldPath, const QMap<QString, hidStructInfoAll> &present);
+    // Switches to the first usable device in path order, among present when given; false
+    // when there is none. Otherwise done runs when the switch is over, after the page
+    // said "not connected" if no device became current.
+    bool selectFallbackDevice(const QMap<QString, hidStructInfoAll> *present, std::function<void()> done);
+    // One change of a hot-plug notice; done runs when it is handled (later when it waits
+    // for a keyboard).
+    void handleArrival(const QMap<QString, hidStructInfoAll> &fresh, const QString &newPath,
+                       std::function<void()> done);
+    void handleRemoval(const QString &oldPath, const QMap<QString, hidStructInfoAll> &present,
+                       std::function<void()> done);
+    // Takes the next change of the notice under way; the change resumes the notice when it
+    // is over (later when it waits for a keyboard).
+    void continueHotPlug();
+    enum class HotPlugStep { None, Arrival, Removal };
+    HotPlugStep nextHotPlugStep(QString *path) const;
+    void finishHotPlug();
     void closeLinkThread(DDeviceKeyboardLink *link);
     void reorderDeviceList();
     void runDeferredWork();
@@ -284,7 +310,6 @@ private:
     Ui::DDevicePage *ui;
     QString desktopPath;
     CbNotice *notice = nullptr;
-    QElapsedTimer waitTimer;
     int currentMainTab = -1;
     int currentKeyboardLightMode = -1;
     QString companyLink;
@@ -318,6 +343,21 @@ private:
 
     // Device list and links
     bool hotPlugBusy = false;
+    // The hot-plug notice under way: one listing of the devices, and the changes it shows,
+    // taken one after the other.
+    struct HotPlugRun
+    {
+        QMap<QString, hidStructInfoAll> fresh;
+        int changeType = 0;
+        int preferred = 0;
+        int round = 0;
+        bool changed = false;
+        bool removed = false;
+    };
+    HotPlugRun hotPlug;
+    // Links whose keyboards have not told their light lists yet, within their wait.
+    QSet<const DDeviceKeyboardLink *> settlingLinks;
+    std::function<void()> afterLinksSettled;
     bool switchBusy = false;
     QPointer<QWidget> keyboardViewHost;
     bool firstOpen = true;

@@ -98,40 +98,50 @@ void DDevicePage::onDongleStatus(int is24GValid, QString strCurrentHidPath, QStr
         return;
     }
     dongleStates[strCurrentHidPath] = is24GValid;
+    // The list is redrawn last, after a switch this report starts is over.
+    const auto end = [this] { onUpdateDeviceListShow(); };
     DDeviceListItem *card = deviceCards.value(strCurrentHidPath);
-    if (card && deviceInfos.contains(strCurrentHidPath)) {
-        hidStructInfoAll record = deviceInfos.value(strCurrentHidPath);
-        if (is24GValid == 1) {
-            record.onlineStatus = 0;
-            card->setDeviceInfo(record);
-            if (card == currentCard) {
-                if (keyboardView)
-                    keyboardView->clearSelection(false);
-                if (lightEngine->isKeyTickRunning() || lightEngine->isSideTickRunning())
-                    stopLightEngine();
-                currentCard = nullptr;
-                currentLink = nullptr;
-                waitingForSerial = false;
-                serialPollTimer->stop();
-                if (deviceInfos.isEmpty() || !selectFallbackDevice())
-                    showNoDevice();
+    if (!card || !deviceInfos.contains(strCurrentHidPath)) {
+        end();
+        return;
+    }
+    hidStructInfoAll record = deviceInfos.value(strCurrentHidPath);
+    if (is24GValid == 1) {
+        record.onlineStatus = 0;
+        card->setDeviceInfo(record);
+        if (card == currentCard) {
+            if (keyboardView)
+                keyboardView->clearSelection(false);
+            if (lightEngine->isKeyTickRunning() || lightEngine->isSideTickRunning())
+                stopLightEngine();
+            currentCard = nullptr;
+            currentLink = nullptr;
+            waitingForSerial = false;
+            serialPollTimer->stop();
+            if (deviceInfos.isEmpty() || !selectFallbackDevice(nullptr, end)) {
+                showNoDevice();
+                end();
             }
-        } else {
-            record.onlineStatus = 1;
-            card->setDeviceInfo(record);
-            if ((!currentCard || !currentLink) && dongleStates.value(strCurrentHidPath) == 0
-                && deviceLinks.contains(strCurrentHidPath)) {
-                onHidItemMouseClicked(record);
-                DDeviceKeyboardLink *link = deviceLinks.value(strCurrentHidPath);
-                if (currentLink && currentLink == link) {
+            return;
+        }
+    } else {
+        record.onlineStatus = 1;
+        card->setDeviceInfo(record);
+        if ((!currentCard || !currentLink) && dongleStates.value(strCurrentHidPath) == 0
+            && deviceLinks.contains(strCurrentHidPath)) {
+            const QPointer<DDeviceKeyboardLink> link = deviceLinks.value(strCurrentHidPath);
+            switchToDevice(record, nullptr, [this, link, end] {
+                if (link && currentLink == link) {
                     link->requeryLightConfig();
                     if (!waitingForSerial)
                         ui->stackedWidget_3->setCurrentWidget(ui->page_HaveDevice);
                 }
-            }
+                end();
+            });
+            return;
         }
     }
-    onUpdateDeviceListShow();
+    end();
 }
 
 void DDevicePage::onUpdateDeviceListShow()

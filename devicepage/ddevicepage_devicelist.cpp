@@ -5,6 +5,7 @@
 #include "devicelink/mainhidinterface.h"
 #include "devicepage/ddevicelistitem.h"
 #include "devicepage/ddevicepage.h"
+#include "devicepage/linkreadywait.h"
 #include "keyboardview/dragshowarea.h"
 #include "keyboardview/hiddevicejoinframe.h"
 #include "keyboardview/keyboardbutcustom.h"
@@ -17,7 +18,6 @@
 #include "ui_ddevicepage.h"
 #include "widgets/cbnotice.h"
 
-#include <QCoreApplication>
 #include <QStackedLayout>
 #include <QTimer>
 
@@ -167,19 +167,29 @@ void DDevicePage::onLoadDeviceList()
         deviceCards.insert(path.isEmpty() ? latin1Field(info.hidName, sizeof info.hidName) : path, card);
     }
 
-    bool opened = false;
-    if (!deviceInfos.isEmpty()) {
-        // Links are created one after the other; each waits for its device.
-        const QList<hidStructInfoAll> records = deviceInfos.values();
-        for (const hidStructInfoAll &info : records)
-            createDeviceLink(info);
-        const hidStructInfoAll first = cards.first();
-        if (first.connectType == 0 && deviceLinks.contains(latin1Field(first.hidPath, sizeof first.hidPath))) {
-            ui->stackedWidget_3->setCurrentWidget(ui->page_HaveDevice);
-            openDevice(first);
-            opened = currentLink != nullptr;
-        }
+    if (deviceInfos.isEmpty()) {
+        finishStartUp(false);
+        return;
     }
+    // Every link is opened at once; the first keyboard is opened once all of them told
+    // what they are (or their waits are over).
+    const QList<hidStructInfoAll> records = deviceInfos.values();
+    for (const hidStructInfoAll &info : records)
+        createDeviceLink(info);
+    const hidStructInfoAll first = cards.first();
+    whenLinksSettled([this, first] {
+        const QString path = latin1Field(first.hidPath, sizeof first.hidPath);
+        if (first.connectType != 0 || !deviceLinks.contains(path)) {
+            finishStartUp(false);
+            return;
+        }
+        ui->stackedWidget_3->setCurrentWidget(ui->page_HaveDevice);
+        openDevice(first, [this] { finishStartUp(currentLink != nullptr); });
+    });
+}
+
+void DDevicePage::finishStartUp(bool opened)
+{
     enumerating = false;
     if (!opened)
         showNoDevice();
@@ -187,17 +197,19 @@ void DDevicePage::onLoadDeviceList()
     scheduleDeferredWork();
 }
 
-bool DDevicePage::waitForLink(DDeviceKeyboardLink *link, int ms)
+void DDevicePage::whenLinksSettled(std::function<void()> next)
 {
-    if (link->isLightListReady())
-        return true;
-    waitTimer.start();
-    while (waitTimer.elapsed() < ms && !link->isLightListReady())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    return link->isLightListReady();
+    if (settlingLinks.isEmpty()) {
+        next();
+        return;
+    }
+    // Only the start-up and the hot-plug notice under way wait so, one at a time.
+    Q_ASSERT(!afterLinksSettled);
+    afterLinksSettled = std::move(next);
 }
 
-void DDevicePage::createDeviceLink(hidStructInfoAll info)
+DDeviceKeyboardLink *DDevicePage::createDeviceLink(const hidStructInfoAll &info,
+                                                   std::function<void(DDeviceKeyboardLink *)> settled)
 {
     auto *link = new DDeviceKeyboardLink(this);
     connect(link, &DDeviceKeyboardLink::sigCustomEventChangeProfile, this, &DDevicePage::onCustomEventChangeProfile);
@@ -230,8 +242,24 @@ void DDevicePage::createDeviceLink(hidStructInfoAll info)
     ++linkCount;
     linkThreadIndexes.insert(path, linkCount);
     link->openHid(linkCount, info);
-    waitForLink(link, kLinkReadyWaitMs);
-    link->setWirelessFlag(true);
+
+    // Receiver reports count only once the keyboard told what it is, or its wait is over.
+    settlingLinks.insert(link);
+    const QPointer<DDeviceKeyboardLink> guard(link);
+    const DDeviceKeyboardLink *key = link;
+    LinkReadyWait::start(link, kLinkReadyWaitMs, this, [this, guard, key, settled] {
+        settlingLinks.remove(key);
+        if (guard)
+            guard->setWirelessFlag(true);
+        if (settled)
+            settled(guard.data());
+        if (settlingLinks.isEmpty() && afterLinksSettled) {
+            const std::function<void()> next = std::move(afterLinksSettled);
+            afterLinksSettled = nullptr;
+            next();
+        }
+    });
+    return link;
 }
 
 void DDevicePage::selectCard(DDeviceListItem *card)
@@ -347,12 +375,15 @@ void DDevicePage::adaptToDeviceType()
     ui->frame_FillSpace->setMinimumWidth(magnetic ? 60 : 20);
 }
 
-void DDevicePage::openDevice(hidStructInfoAll info)
+void DDevicePage::openDevice(hidStructInfoAll info, std::function<void()> done)
 {
     const QString path = latin1Field(info.hidPath, sizeof info.hidPath);
     DDeviceKeyboardLink *link = deviceLinks.value(path);
-    if (!link)
+    if (!link) {
+        if (done)
+            done();
         return;
+    }
     switchBusy = true;
     if (firstOpen) {
         firstOpen = false;
@@ -365,6 +396,8 @@ void DDevicePage::openDevice(hidStructInfoAll info)
     if (link->isOpenDenied()) {
         showOpenDenied(path);
         switchBusy = false;
+        if (done)
+            done();
         return;
     }
     deniedPath.clear();
@@ -378,20 +411,29 @@ void DDevicePage::openDevice(hidStructInfoAll info)
     publishLinkFacts(link);
     dm->setCurProductName(latin1Field(info.hidName, sizeof info.hidName));
 
-    initProfileFiles(info, 0);
-    // The waits inside may have seen this device leave or another become current.
-    if (currentLink == link) {
-        if (waitingForSerial) {
-            ui->label_Tip->setText(tr("The device is not ready"));
-            ui->stackedWidget_3->setCurrentWidget(ui->page_TipShow);
-        } else {
-            ui->label_Tip->setText(tr("Device not connected"));
-            ui->stackedWidget_3->setCurrentWidget(ui->page_HaveDevice);
-            startLightEngine();
+    // The profile files need the keyboard's serial number and light lists.
+    const QPointer<DDeviceKeyboardLink> guard(link);
+    LinkReadyWait::start(link, kProfileReadyWaitMs, this, [this, guard, info, done] {
+        // Nothing should have changed the current device meanwhile (the page was busy),
+        // but the link may have gone with its device.
+        if (guard && currentLink == guard) {
+            initProfileFiles(info, 0);
+            if (currentLink == guard) {
+                if (waitingForSerial) {
+                    ui->label_Tip->setText(tr("The device is not ready"));
+                    ui->stackedWidget_3->setCurrentWidget(ui->page_TipShow);
+                } else {
+                    ui->label_Tip->setText(tr("Device not connected"));
+                    ui->stackedWidget_3->setCurrentWidget(ui->page_HaveDevice);
+                    startLightEngine();
+                }
+            }
         }
-    }
-    switchBusy = false;
-    scheduleDeferredWork();
+        switchBusy = false;
+        scheduleDeferredWork();
+        if (done)
+            done();
+    });
 }
 
 void DDevicePage::onHidItemMouseClicked(hidStructInfoAll info)
@@ -400,29 +442,37 @@ void DDevicePage::onHidItemMouseClicked(hidStructInfoAll info)
         notice->showMessageAt(tr("The device is offline"), tipPosition());
         return;
     }
-    // A download keeps its keyboard current until it ends.
-    if (switchBusy || enumerating || isDownloading())
+    // A download keeps its keyboard current until it ends; the start-up, a switch or a
+    // hot-plug change under way drop the click.
+    if (isBusy())
         return;
     const QString path = latin1Field(info.hidPath, sizeof info.hidPath);
-    // A device whose link is not made yet (the start-up is still waiting for an
-    // earlier one) cannot be opened.
+    // A device whose link is not made yet cannot be opened.
     if (!deviceLinks.contains(path)) {
         notice->showMessageAt(tr("The device is not ready"), tipPosition());
         return;
     }
-    switchBusy = true;
-    DDeviceListItem *card = nullptr;
     auto *fromCard = qobject_cast<DDeviceListItem *>(sender());
-    if (fromCard && deviceCards.values().contains(fromCard)) {
-        card = fromCard;
-        if (card == currentCard) {
-            notice->showMessageAt(tr("The device has been turned on"), tipPosition());
-            switchBusy = false;
-            return;
-        }
-    } else {
-        card = deviceCards.value(path);
+    if (!fromCard || !deviceCards.values().contains(fromCard)) {
+        fromCard = nullptr;
+    } else if (fromCard == currentCard) {
+        notice->showMessageAt(tr("The device has been turned on"), tipPosition());
+        return;
     }
+    switchToDevice(info, fromCard, {});
+}
+
+void DDevicePage::switchToDevice(const hidStructInfoAll &info, DDeviceListItem *card, std::function<void()> done)
+{
+    const QString path = latin1Field(info.hidPath, sizeof info.hidPath);
+    if (switchBusy || enumerating || isDownloading() || !deviceLinks.contains(path)) {
+        if (done)
+            done();
+        return;
+    }
+    switchBusy = true;
+    if (!card)
+        card = deviceCards.value(path);
     if (keyboardView)
         keyboardView->clearSelection(false);
     if (lightEngine->isKeyTickRunning() || lightEngine->isSideTickRunning())
@@ -435,7 +485,7 @@ void DDevicePage::onHidItemMouseClicked(hidStructInfoAll info)
     Q_EMIT sigReturnHidLikeName(utf8Field(info.productName, sizeof info.productName),
                                 utf8Field(info.likeName, sizeof info.likeName));
     selectCard(card);
-    openDevice(info);
+    openDevice(info, std::move(done));
 }
 
 void DDevicePage::startLightEngine()

@@ -46,38 +46,71 @@ void DDevicePage::hidDeviceConnectChanging(int changeType, QString)
     // The notice names no device and may stand for several: one listing of the devices,
     // then the changes it shows one after the other until the page's devices match it. A
     // change that comes while they are handled brings its own notice, which waits.
-    bool changed = false;
-    bool removed = false;
-    int preferred = changeType;
-    const QMap<QString, hidStructInfoAll> fresh = enumerateDevices(nullptr, nullptr);
-    for (int round = 0; round < kMaxChangesPerNotice; ++round) {
-        QString newPath;
-        for (auto it = fresh.cbegin(); it != fresh.cend() && newPath.isEmpty(); ++it) {
-            if (!deviceInfos.contains(it.key()))
-                newPath = it.key();
-        }
-        QString oldPath;
-        for (auto it = deviceInfos.cbegin(); it != deviceInfos.cend() && oldPath.isEmpty(); ++it) {
-            if (!fresh.contains(it.key()) || isNewPlugAtSamePath(it.key()))
-                oldPath = it.key();
-        }
-        const bool doRemoval = !oldPath.isEmpty() && (preferred == kChangeRemoval || newPath.isEmpty());
-        if (doRemoval) {
-            handleRemoval(oldPath, fresh);
-            removed = true;
-        } else if (!newPath.isEmpty()) {
-            handleArrival(fresh, newPath);
-        } else {
-            break;
-        }
-        changed = true;
-        preferred = 0;
-    }
+    hotPlug = HotPlugRun();
+    hotPlug.fresh = enumerateDevices(nullptr, nullptr);
+    hotPlug.changeType = changeType;
+    hotPlug.preferred = changeType;
+    continueHotPlug();
+}
 
-    if (changed || (changeType != kChangeArrival && changeType != kChangeRemoval && changeType != 0))
+void DDevicePage::continueHotPlug()
+{
+    QString path;
+    const HotPlugStep step = nextHotPlugStep(&path);
+    if (step == HotPlugStep::None || hotPlug.round >= kMaxChangesPerNotice) {
+        // The notice is over once every link it made knows its keyboard.
+        whenLinksSettled([this] { finishHotPlug(); });
+        return;
+    }
+    ++hotPlug.round;
+    hotPlug.changed = true;
+    hotPlug.preferred = 0;
+    // Each further change is an event of its own, so a burst of keyboards never holds
+    // the GUI thread for all of them at once; the last one ends the notice at once.
+    auto done = [this] {
+        QString next;
+        if (nextHotPlugStep(&next) != HotPlugStep::None && hotPlug.round < kMaxChangesPerNotice)
+            QTimer::singleShot(0, this, &DDevicePage::continueHotPlug);
+        else
+            continueHotPlug();
+    };
+    if (step == HotPlugStep::Removal) {
+        hotPlug.removed = true;
+        handleRemoval(path, hotPlug.fresh, done);
+    } else {
+        handleArrival(hotPlug.fresh, path, done);
+    }
+}
+
+DDevicePage::HotPlugStep DDevicePage::nextHotPlugStep(QString *path) const
+{
+    const QMap<QString, hidStructInfoAll> &fresh = hotPlug.fresh;
+    QString newPath;
+    for (auto it = fresh.cbegin(); it != fresh.cend() && newPath.isEmpty(); ++it) {
+        if (!deviceInfos.contains(it.key()))
+            newPath = it.key();
+    }
+    QString oldPath;
+    for (auto it = deviceInfos.cbegin(); it != deviceInfos.cend() && oldPath.isEmpty(); ++it) {
+        if (!fresh.contains(it.key()) || isNewPlugAtSamePath(it.key()))
+            oldPath = it.key();
+    }
+    if (!oldPath.isEmpty() && (hotPlug.preferred == kChangeRemoval || newPath.isEmpty())) {
+        *path = oldPath;
+        return HotPlugStep::Removal;
+    }
+    *path = newPath;
+    return newPath.isEmpty() ? HotPlugStep::None : HotPlugStep::Arrival;
+}
+
+void DDevicePage::finishHotPlug()
+{
+    const int changeType = hotPlug.changeType;
+    if (hotPlug.changed || (changeType != kChangeArrival && changeType != kChangeRemoval && changeType != 0))
         reorderDeviceList();
-    if (removed)
+    if (hotPlug.removed)
         Q_EMIT sigIntoOrRemoveHidOver();
+    hotPlug = HotPlugRun();
     hotPlugBusy = false;
     scheduleDeferredWork();
 }
@@ -89,7 +122,8 @@ bool DDevicePage::isNewPlugAtSamePath(const QString &path) const
         && EmulatedDeviceDir::instanceOf(path) != known.value();
 }
 
-bool DDevicePage::handleArrival(const QMap<QString, hidStructInfoAll> &fresh, const QString &newPath)
+void DDevicePage::handleArrival(const QMap<QString, hidStructInfoAll> &fresh, const QString &newPath,
+                                std::function<void()> done)
 {
     qCDebug(lcDevice) << "--------------- 插入设备 ---------------";
     hidStructInfoAll record = fresh.value(newPath);
@@ -104,18 +138,35 @@ bool DDevicePage::handleArrival(const QMap<QString, hidStructInfoAll> &fresh, co
         card = newCard(record);
     deviceCards.insert(newPath, card);
     card->setDeviceInfo(record);
-    createDeviceLink(record);
 
-    // The waits of the link may have seen the device go again.
-    if (record.connectType == 0 && deviceInfos.contains(newPath) && (fresh.size() == 1 || !currentCard || !currentLink))
-        onHidItemMouseClicked(record);
-    if (!currentCard || !currentLink)
-        showNoDevice();
-    qCDebug(lcDevice) << "-------------------- *** [Insert end] *** --------------------";
-    return true;
+    // A cable keyboard is opened when it is the only device or none is current, once its
+    // link knows it; a keyboard that is not opened needs no wait here.
+    const bool onlyDevice = fresh.size() == 1;
+    const auto opensNow = [this, onlyDevice, record] {
+        return record.connectType == 0 && (onlyDevice || !currentCard || !currentLink);
+    };
+    const auto end = [this, done] {
+        if (!currentCard || !currentLink)
+            showNoDevice();
+        qCDebug(lcDevice) << "-------------------- *** [Insert end] *** --------------------";
+        done();
+    };
+    if (!opensNow()) {
+        createDeviceLink(record);
+        end();
+        return;
+    }
+    createDeviceLink(record, [this, newPath, record, opensNow, end](DDeviceKeyboardLink *link) {
+        // The device may have gone, or come again with a link of its own, meanwhile.
+        if (link && deviceLinks.value(newPath) == link && deviceInfos.contains(newPath) && opensNow())
+            switchToDevice(record, nullptr, end);
+        else
+            end();
+    });
 }
 
-bool DDevicePage::handleRemoval(const QString &oldPath, const QMap<QString, hidStructInfoAll> &present)
+void DDevicePage::handleRemoval(const QString &oldPath, const QMap<QString, hidStructInfoAll> &present,
+                                std::function<void()> done)
 {
     qCDebug(lcDevice) << "--------------- 拔出设备 ---------------";
     hidStructInfoAll record = deviceInfos.value(oldPath);
@@ -133,7 +184,8 @@ bool DDevicePage::handleRemoval(const QString &oldPath, const QMap<QString, hidS
     deviceInstances.remove(oldPath);
 
     DDeviceKeyboardLink *link = deviceLinks.value(oldPath);
-    if (card && card == currentCard) {
+    const bool wasCurrent = card && card == currentCard;
+    if (wasCurrent) {
         if (keyboardView)
             keyboardView->clearSelection(false);
         if (lightEngine->isKeyTickRunning() || lightEngine->isSideTickRunning())
@@ -148,8 +200,6 @@ bool DDevicePage::handleRemoval(const QString &oldPath, const QMap<QString, hidS
         currentHid = nullptr;
         waitingForSerial = false;
         serialPollTimer->stop();
-        if (deviceInfos.isEmpty() || !selectFallbackDevice(&present))
-            showNoDevice();
     } else {
         closeLinkThread(link);
         // A receiver whose keyboard went absent keeps its I/O thread as the current one.
@@ -164,10 +214,15 @@ bool DDevicePage::handleRemoval(const QString &oldPath, const QMap<QString, hidS
     linkThreadIndexes.remove(oldPath);
     dongleStates.remove(oldPath);
     qCDebug(lcDevice) << "-------------------- *** [OutPut end] *** --------------------";
-    return true;
+    // Another device takes the current one's place.
+    if (!wasCurrent || deviceInfos.isEmpty() || !selectFallbackDevice(&present, done)) {
+        if (wasCurrent)
+            showNoDevice();
+        done();
+    }
 }
 
-bool DDevicePage::selectFallbackDevice(const QMap<QString, hidStructInfoAll> *present)
+bool DDevicePage::selectFallbackDevice(const QMap<QString, hidStructInfoAll> *present, std::function<void()> done)
 {
     for (auto it = deviceInfos.cbegin(); it != deviceInfos.cend(); ++it) {
         // A device that went in the same change is no fallback, though it is not handled yet.
@@ -177,8 +232,13 @@ bool DDevicePage::selectFallbackDevice(const QMap<QString, hidStructInfoAll> *pr
         if (info.connectType == 0 || dongleStates.value(it.key(), 1) == 0) {
             hidStructInfoAll record = info;
             record.onlineStatus = 1;
-            onHidItemMouseClicked(record);
-            return currentCard != nullptr;
+            switchToDevice(record, nullptr, [this, done] {
+                if (!currentCard)
+                    showNoDevice();
+                if (done)
+                    done();
+            });
+            return true;
         }
     }
     return false;

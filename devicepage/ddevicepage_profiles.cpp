@@ -39,9 +39,6 @@ void DDevicePage::initProfileFiles(hidStructInfoAll device, int)
     DDeviceKeyboardLink *link = currentLink;
     if (!link)
         return;
-    waitForLink(link, kProfileReadyWaitMs);
-    if (currentLink != link)
-        return;  // the device left, or another became current, while waiting
     serialNumber = link->getCurrentSN();
     currentDeviceInfo = device;
     currentLayer = 0;

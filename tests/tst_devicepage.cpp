@@ -31,6 +31,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStackedWidget>
@@ -188,6 +189,8 @@ private Q_SLOTS:
     void plugAgainAtSamePathIsNewDevice();
     void twoArrivalsInOneNotice();
     void changeDuringAnotherIsHandledAfter();
+    void changeWhileKeyboardOpens_data();
+    void changeWhileKeyboardOpens();
     void leavingTriggerTabSendsOneReport();
     void magneticCommandsFromTheTriggerTab();
     void zoomStopsAtItsLimits();
@@ -374,8 +377,8 @@ void TestDevicePage::keyboardThatCannotBeOpenedIsTold()
 void TestDevicePage::eventsDuringStartUpWaitForIt()
 {
     // The first keyboard never answers: the start-up waits for its link. Inside that
-    // wait the second keyboard's card is clicked (its link does not exist yet) and a
-    // third keyboard arrives with its notice.
+    // wait the second keyboard's card is clicked and a third keyboard arrives with its
+    // notice.
     Rig rig;
     EmuDevice *first = rig.add("QR108", "a", false, false);
     first->keyboard()->setSilent(true);
@@ -383,14 +386,14 @@ void TestDevicePage::eventsDuringStartUpWaitForIt()
     EmuDevice *second = rig.add("QB84", "b");
     EmuDevice *third = nullptr;
     // Runs at every pass of the event loop until the start-up is inside the first
-    // keyboard's wait: its link exists, the second's not yet.
+    // keyboard's wait: its link exists and the page is busy.
     QTimer during;
     during.setInterval(0);
     QObject::connect(&during, &QTimer::timeout, [&] {
-        if (!rig.page || !rig.card(second) || !rig.page->getKeyboardLinkMap().contains(first->socketPath()))
+        if (!rig.page || !rig.card(second) || !rig.page->getKeyboardLinkMap().contains(first->socketPath())
+            || !rig.page->isBusy())
             return;
         during.stop();
-        QVERIFY(!rig.page->getKeyboardLinkMap().contains(second->socketPath()));
         rig.click(second);
         third = rig.add("QM68", "c");
         rig.page->hidDeviceConnectChanging(DDevicePage::kChangeArrival, "hidPath");
@@ -451,15 +454,11 @@ void TestDevicePage::clickDuringSwitchIsDropped()
     EmuDevice *second = rig.add("QB84", "b", false, false);
     second->keyboard()->setSilent(true);
     second->start();
-    rig.open();
+    DDevicePage *page = rig.open();
     QCOMPARE(rig.currentPath(), first->socketPath());
-    int clicksDuringSwitch = 0;
-    QTimer::singleShot(300, [&] {
-        ++clicksDuringSwitch;
-        rig.click(first);
-    });
     rig.click(second);
-    QCOMPARE(clicksDuringSwitch, 1);
+    QVERIFY(page->isBusy());
+    rig.click(first);
     QVERIFY(rig.waitIdle());
     QCOMPARE(rig.currentPath(), second->socketPath());
 }
@@ -700,7 +699,8 @@ void TestDevicePage::plugAgainAtSamePathIsNewDevice()
     Rig rig;
     EmuDevice *keyboard = rig.add("QR108", "again");
     DDevicePage *page = rig.open();
-    MainHidInterFace *hid = page->currentHidInterface();
+    // The old plug's I/O thread goes with its link once the change is handled.
+    const QPointer<MainHidInterFace> hid = page->currentHidInterface();
     QVERIFY(hid && hid->isOpen());
     const QByteArray before = EmulatedDeviceDir::instanceOf(keyboard->socketPath());
     QVERIFY(!before.isEmpty());
@@ -712,9 +712,9 @@ void TestDevicePage::plugAgainAtSamePathIsNewDevice()
     page->hidDeviceConnectChanging(DDevicePage::kChangeRemoval, "hidPath");
     QVERIFY(rig.waitIdle());
     QCOMPARE(over.count(), 1);
-    QVERIFY(!hid->isOpen());
+    QVERIFY(!hid || !hid->isOpen());
     QCOMPARE(rig.currentPath(), keyboard->socketPath());
-    QVERIFY(page->currentHidInterface() && page->currentHidInterface() != hid);
+    QVERIFY(page->currentHidInterface() && page->currentHidInterface() != hid.data());
     QVERIFY(page->currentHidInterface()->isOpen());
     QCOMPARE(page->linkThreadIndex(keyboard->socketPath()), 2);
     QCOMPARE(rig.shownPage(), QString("page_HaveDevice"));
@@ -769,14 +769,78 @@ void TestDevicePage::changeDuringAnotherIsHandledAfter()
     slow->keyboard()->setSilent(true);
     slow->start();
     EmuDevice *late = nullptr;
-    QTimer::singleShot(300, [&] {
+    QTimer::singleShot(300, page, [&] {
         late = rig.add("QM68", "late");
         page->hidDeviceConnectChanging(DDevicePage::kChangeArrival, "hidPath");
     });
     page->hidDeviceConnectChanging(DDevicePage::kChangeArrival, "hidPath");
-    QVERIFY(late);
-    QVERIFY(waitUntil([&] { return page->getKeyboardLinkMap().contains(late->socketPath()); }, 10000));
+    QVERIFY(waitUntil([&] { return late && page->getKeyboardLinkMap().contains(late->socketPath()); }, 10000));
     QVERIFY(page->getKeyboardLinkMap().contains(slow->socketPath()));
+}
+
+void TestDevicePage::changeWhileKeyboardOpens_data()
+{
+    QTest::addColumn<bool>("secondArrives");  // else the opening keyboard leaves
+    QTest::newRow("second keyboard arrives") << true;
+    QTest::newRow("opening keyboard leaves") << false;
+}
+
+// A keyboard that tells its light lists late is opened without an event loop inside the
+// page: the notice returns at once with the page busy, and a change that comes while the
+// keyboard opens is handled after it.
+void TestDevicePage::changeWhileKeyboardOpens()
+{
+    QFETCH(bool, secondArrives);
+    Rig rig;
+    DDevicePage *page = rig.open();
+    EmuDevice *slow = rig.add("QR108", "slow", false, false);
+    slow->keyboard()->delayReplies(int(HidReply::SideLightTypeList), 600);
+    slow->start();
+
+    // A timer that fires while one of our calls into the page runs was run by a loop
+    // the page nested.
+    bool inCall = false;
+    int firedInCall = 0;
+    QTimer probe;
+    probe.setInterval(0);
+    QObject::connect(&probe, &QTimer::timeout, [&] { firedInCall += inCall ? 1 : 0; });
+    probe.start();
+    const auto notice = [&](int change) {
+        inCall = true;
+        page->hidDeviceConnectChanging(change, "hidPath");
+        inCall = false;
+    };
+
+    notice(DDevicePage::kChangeArrival);
+    QVERIFY(page->isBusy());
+    QVERIFY(page->getKeyboardLinkMap().contains(slow->socketPath()));
+    QVERIFY(!page->getKeyboardLinkMap().value(slow->socketPath())->isLightListReady());
+    EmuDevice *fast = nullptr;
+    if (secondArrives) {
+        fast = rig.add("QM68", "fast");
+        notice(DDevicePage::kChangeArrival);
+        QVERIFY(waitUntil(
+            [&] { return page->getKeyboardLinkMap().contains(fast->socketPath()) && !page->isBusy(); }, 10000));
+    } else {
+        slow->vanish();
+        notice(DDevicePage::kChangeRemoval);
+        QVERIFY(waitUntil([&] { return page->getKeyboardLinkMap().isEmpty() && !page->isBusy(); }, 10000));
+    }
+    QCOMPARE(firedInCall, 0);
+
+    if (secondArrives) {
+        // The keyboard that came first is the current one, with its own files.
+        QCOMPARE(rig.currentPath(), slow->socketPath());
+        const QByteArray serial = EmuKeyboard::defaultSerial(slow->model(), false, "slow");
+        QCOMPARE(page->currentSerialNumber(), QString::fromLatin1(serial));
+        QCOMPARE(page->currentProfilePath(), QFile::encodeName(profileFolder("QR108", serial) + "/appProfile_Default.xml"));
+        QCOMPARE(rig.shownPage(), QString("page_HaveDevice"));
+        QCOMPARE(page->getKeyboardLinkMap().size(), 2);
+    } else {
+        QVERIFY(!page->currentDeviceLink());
+        QCOMPARE(rig.shownPage(), QString("page_TipShow"));
+        QCOMPARE(rig.tip(), QString("Device not connected"));
+    }
 }
 
 void TestDevicePage::leavingTriggerTabSendsOneReport()
