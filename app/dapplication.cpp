@@ -215,7 +215,8 @@ void DApplication::onLoginFinished(bool ok)
         return;
     auto *effect = new QGraphicsOpacityEffect(m_loginWidget);
     m_loginWidget->setGraphicsEffect(effect);
-    auto *fade = new QPropertyAnimation(effect, "opacity");
+    // Owned by the effect as well: a quit before the fade ends frees it.
+    auto *fade = new QPropertyAnimation(effect, "opacity", effect);
     fade->setDuration(100);
     fade->setStartValue(1.0);
     fade->setEndValue(0.0);

@@ -45,7 +45,7 @@ int DSoundCardAudioCapture::stopCapture()
     return 0;
 }
 
-void DSoundCardAudioCapture::captureLoop(std::shared_ptr<Run> run)
+void DSoundCardAudioCapture::captureLoop(DSoundCardAudioCapture *owner, std::shared_ptr<Run> run)
 {
     QByteArray packet;
     for (;;) {
@@ -67,7 +67,7 @@ void DSoundCardAudioCapture::captureLoop(std::shared_ptr<Run> run)
             break;
         auto *copy = new BYTE[size_t(size)];
         std::memcpy(copy, packet.constData(), size_t(size));
-        emit sigSendCaptureAudioData(copy, size);
+        emit owner->sigSendCaptureAudioData(copy, size);
     }
     run->source->close();
 }

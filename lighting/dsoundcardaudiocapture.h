@@ -48,7 +48,9 @@ private:
         std::unique_ptr<AudioPacketSource> source;
         int blockAlign = 0;
     };
-    void captureLoop(std::shared_ptr<Run> run);
+    // A free-standing loop: the thread holds the object only as a pointer it touches
+    // under the run's lock while the run is not stopped, never as its own `this`.
+    static void captureLoop(DSoundCardAudioCapture *owner, std::shared_ptr<Run> run);
 
     SourceFactory m_factory;
     std::shared_ptr<Run> m_run;

@@ -84,7 +84,7 @@ public:
         env.insert("DISPLAY", display);
         m_process.setProcessEnvironment(env);
         m_process.start(QString::fromLocal8Bit(qgetenv("TAVRIX_BIN_DIR")) + "/faketray", QStringList());
-        m_ready = m_process.waitForStarted(5000) && m_process.waitForReadyRead(5000)
+        m_ready = m_process.waitForStarted(kChildProcessWaitMs) && m_process.waitForReadyRead(kChildProcessWaitMs)
             && m_process.readLine().startsWith("ready");
     }
     ~FakeTray()

@@ -46,7 +46,7 @@ bool xdotool(const QStringList &args)
 {
     QProcess p;
     p.start(QStringLiteral("xdotool"), args);
-    return p.waitForFinished(5000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+    return p.waitForFinished(kChildProcessWaitMs) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
 }
 
 bool moveTo(const QPoint &global)

@@ -5,13 +5,16 @@
 # Any memory error, leak or undefined behaviour fails the run. Leaks wholly
 # inside Qt, X11 or D-Bus are suppressed in tests/lsan.supp, each with its reason.
 #
-# Which tests: SANITIZE_SHARD=all runs the whole suite; SANITIZE_SHARD=k/N runs
-# shard k of N, the Qt Test executables of tests/ dealt out in name order, so that
-# N runs cover the suite; SANITIZE_SHARD=commit/N picks the shard from the commit
-# checked out, so successive commits cover it in turn. Without it the run keeps
-# to the core set below, the tests of the project's own objects that CI has run
-# this way all along. The tests that start the program (on X or offscreen) start
-# the sanitized program. The benchmarks are not built.
+# Which tests: by default (SANITIZE_SHARD=all) the whole suite, every Qt Test
+# executable of tests/ with its run on a private X server. SANITIZE_SHARD=k/N runs
+# shard k of N, the executables dealt out in name order, so that N runs cover the
+# suite; SANITIZE_SHARD=commit/N picks the shard from the commit checked out;
+# SANITIZE_SHARD=core keeps to the tests of the project's own objects below, for
+# a quick look. The tests that start the program (on X or offscreen) start the
+# sanitized program. The benchmarks are not built.
+#
+# The library is built as a shared library here, so each test executable holds
+# only its own code: the whole suite's sanitized build stays near half a GB on disk.
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$top"
@@ -28,7 +31,7 @@ core=(
   tst_lightengine tst_mainwidget tst_qtlinguist tst_kbemu
 )
 mapfile -t suite < <(cd "$top/tests" && ls tst_*.cpp | sed 's/\.cpp$//' | LC_ALL=C sort)
-shard="${SANITIZE_SHARD:-core}"
+shard="${SANITIZE_SHARD:-all}"
 if [ "${shard%/*}" = commit ]; then
   commit="$(git -C "$top" rev-parse HEAD 2>/dev/null || echo 0)"
   shard="$(( 16#${commit:0:6} % ${shard#*/} + 1 ))/${shard#*/}"
@@ -52,7 +55,7 @@ echo "== sanitizer shard $shard: ${#tests[@]} of ${#suite[@]} tests: ${tests[*]}
 # build, and still a file and line in every report.
 cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=None \
   -DCMAKE_C_FLAGS="-O1 -g1" -DCMAKE_CXX_FLAGS="-O1 -g1 -fno-sanitize-recover=all" \
-  -DTAVRIX_SANITIZE=address,undefined -DTAVRIX_BUILD_BENCH=OFF > /dev/null
+  -DTAVRIX_SANITIZE=address,undefined -DTAVRIX_SHARED_CORE=ON -DTAVRIX_BUILD_BENCH=OFF > /dev/null
 # Build-time tools (picture generators) run under the sanitizers as well; their
 # leaks at exit are not what this step checks. The emulator and the translations
 # are what some of the tests run and load.
@@ -65,6 +68,10 @@ ASAN_OPTIONS=detect_leaks=0 cmake --build "$build" -j "$jobs" --target "${tests[
 export ASAN_OPTIONS="detect_leaks=1"
 export LSAN_OPTIONS="suppressions=$top/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+# With the debug information in .dwo files, the symbolizer reads them for file and line.
+if command -v llvm-symbolizer > /dev/null; then
+  export ASAN_SYMBOLIZER_PATH="$(command -v llvm-symbolizer)"
+fi
 # A test's second run on a private X server ("<name>_xvfb") belongs to its shard.
 pattern="^($(IFS='|'; echo "${tests[*]}"))(_xvfb)?\$"
 cd "$build"

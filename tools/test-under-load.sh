@@ -11,7 +11,10 @@
 #                      both: N rounds of cpu, then N of memory-disk (default);
 #                      none: no load, for comparison
 #     --cores C        CPU workers of the cpu load (default: all cores)
-#     --sanitize       also run tools/sanitize.sh in each round (its own build folder)
+#     --sanitize       also run tools/sanitize.sh in each round (its own build folder):
+#                      round i of the T rounds of a load runs shard i/T of the
+#                      sanitized suite, so each load's rounds cover it once
+#                      (SANITIZE_SHARD set by the caller runs that shard every round)
 #     --desktop        also run tools/desktop-test.sh in each round
 #     -R REGEX         only the tests whose name matches (ctest -R)
 #
@@ -38,7 +41,7 @@ while [ $# -gt 0 ]; do
     --sanitize) sanitize=1; shift ;;
     --desktop) desktop=1; shift ;;
     -R) regex="$2"; shift 2 ;;
-    -h|--help) sed -n '2,19p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
+    -h|--help) sed -n '2,22p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
     *) echo "test-under-load: unknown option $1 (see --help)" >&2; exit 2 ;;
   esac
 done
@@ -110,7 +113,7 @@ for kind in "${loads[@]}"; do
     ctest_rc=$?
     [ $ctest_rc -ne 0 ] && report+="  suite:"$'\n'"$(ctest_failures "$logs/$name.ctest.log")"$'\n'
     if [ $sanitize -eq 1 ]; then
-      bash "$top/tools/sanitize.sh" > "$logs/$name.sanitize.log" 2>&1 \
+      SANITIZE_SHARD="${SANITIZE_SHARD:-$round/$rounds}" bash "$top/tools/sanitize.sh" > "$logs/$name.sanitize.log" 2>&1 \
         || report+="  sanitizer run:"$'\n'"$(ctest_failures "$logs/$name.sanitize.log")"$'\n'
     fi
     if [ $desktop -eq 1 ]; then

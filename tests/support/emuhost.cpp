@@ -62,6 +62,17 @@ QList<HidReport> EmuHost::readAll(int quietMs)
     return reports;
 }
 
+QList<HidReport> EmuHost::readCount(int count, int timeoutMs)
+{
+    QList<HidReport> reports;
+    QElapsedTimer clock;
+    clock.start();
+    HidReport r;
+    while (reports.size() < count && read(&r, qMax(1, timeoutMs - int(clock.elapsed()))))
+        reports.append(r);
+    return reports;
+}
+
 bool EmuHost::exchange(const QString &requestHex, HidReport *reply, int timeoutMs)
 {
     return write(requestHex) == HidReport::Size && read(reply, timeoutMs);

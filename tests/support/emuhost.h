@@ -24,11 +24,15 @@ public:
     int write(const QString &hex);
     // Waits up to timeoutMs for one input report, processing events meanwhile (so an
     // emulator in this thread can answer). False when none came.
-    bool read(HidReport *report, int timeoutMs = 1000);
+    // The default is long for a loaded machine; a report that is due comes far sooner.
+    bool read(HidReport *report, int timeoutMs = 10000);
     // Reads until nothing comes for quietMs; returns what came.
     QList<HidReport> readAll(int quietMs = 100);
+    // Reads until count reports came or timeoutMs passed in all; returns what came.
+    // For replies that are due: a pause between them on a busy machine ends no wait.
+    QList<HidReport> readCount(int count, int timeoutMs = 10000);
     // Writes the request and waits for one input report.
-    bool exchange(const QString &requestHex, HidReport *reply, int timeoutMs = 1000);
+    bool exchange(const QString &requestHex, HidReport *reply, int timeoutMs = 10000);
 
 private:
     int m_handle = 0;

@@ -9,6 +9,11 @@
 
 #include <memory>
 
+// How long a test waits for a child process (the emulator, a tool, the fake tray) to
+// start, answer or end. A loaded machine, or one running the sanitized build, can take
+// seconds where an idle one takes milliseconds; a wait this long ends only on a hang.
+constexpr int kChildProcessWaitMs = 60000;
+
 // When TAVRIX_TEST_TMPFS names a folder in memory, the temporary folder (and with it
 // HOME below and every QTemporaryDir) moves into a folder of this run's own there: every
 // store write ends in an fdatasync, which a busy disk makes slow. The folder goes at the

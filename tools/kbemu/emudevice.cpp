@@ -13,6 +13,7 @@
 #include <limits>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/socket.h>
@@ -110,9 +111,6 @@ bool EmuDevice::start(QString *error)
     const QByteArray path = QFile::encodeName(socketPath());
     sockaddr_un addr {};
     addr.sun_family = AF_UNIX;
-    if (path.size() >= int(sizeof(addr.sun_path)))
-        return fail(QStringLiteral("socket path too long: %1").arg(socketPath()));
-    std::memcpy(addr.sun_path, path.constData(), static_cast<size_t>(path.size()));
     QDir().mkpath(m_dir);
     if (!writeSidecar(error))
         return false;
@@ -120,10 +118,19 @@ bool EmuDevice::start(QString *error)
     const int fd = ::socket(AF_UNIX, SOCK_SEQPACKET | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
     if (fd < 0)
         return fail(QString::fromLocal8Bit(std::strerror(errno)));
-    ::unlink(path.constData());  // a socket left behind by an emulator that did not stop cleanly
-    if (::bind(fd, reinterpret_cast<sockaddr *>(&addr), sizeof(addr)) != 0 || ::listen(fd, 8) != 0) {
+    // The socket is bound under a name of its own and renamed into place once it
+    // listens: a host that sees the path appear must never find it refusing
+    // connections, which a busy machine can stretch between bind and listen.
+    const QByteArray binding = path + ".binding";
+    if (binding.size() >= int(sizeof(addr.sun_path)))
+        return fail(QStringLiteral("socket path too long: %1").arg(socketPath()));
+    std::memcpy(addr.sun_path, binding.constData(), static_cast<size_t>(binding.size()) + 1);
+    ::unlink(binding.constData());  // a socket left behind by an emulator that did not stop cleanly
+    if (::bind(fd, reinterpret_cast<sockaddr *>(&addr), sizeof(addr)) != 0 || ::listen(fd, 8) != 0
+        || ::rename(binding.constData(), path.constData()) != 0) {
         const QString why = QString::fromLocal8Bit(std::strerror(errno));
         ::close(fd);
+        ::unlink(binding.constData());
         QFile::remove(sidecarPath());
         return fail(why);
     }
