@@ -201,7 +201,7 @@ void DCustomKeysPage::retranslateTexts()
     if (m_loadingMovie)
         ui->label_Loading->setMovie(m_loadingMovie);
     for (int i = 0; i < kCount; ++i)
-        if (m_pages[i] && entries()[i].buttonId != SeniorKeys)
+        if (m_pages[i])
             m_pages[i]->retranslateTexts();
 }
 

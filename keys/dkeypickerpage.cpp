@@ -146,12 +146,13 @@ bool DKeyPickerPage::eventFilter(QObject *watched, QEvent *event)
     if (watched != m_edit || m_popup->isPopupShown())
         return DKeyFunctionPage::eventFilter(watched, event);
     if (event->type() == QEvent::FocusIn) {
-        // Focus that comes with the window's activation or back from the closed
-        // pop-up opens nothing. A click opens the pop-up once the button is
-        // released: a pop-up shown between the press and the release would take
-        // the release for a click outside it and close at once.
+        // Only the keyboard's Tab opens the pop-up by focus. Focus that comes with the
+        // window's activation, back from the closed pop-up, or from a page switch
+        // that hands the focus on opens nothing. A click opens the pop-up once the
+        // button is released: a pop-up shown between the press and the release
+        // would take the release for a click outside it and close at once.
         const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-        if (reason != Qt::MouseFocusReason && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
             openPopup();
     } else if (event->type() == QEvent::MouseButtonRelease
                && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {

@@ -14,6 +14,7 @@
 #include "keys/keyoperateinfo.h"
 #include "sdk/tavrixxml.h"
 #include "support/layoutfixture.h"
+#include "support/markingtranslator.h"
 #include "support/storefixture.h"
 #include "support/testmain.h"
 #include "widgets/arrowwidget.h"
@@ -100,6 +101,7 @@ private Q_SLOTS:
     void resetPageClearsKey();
     void deviceButtons();
     void retranslateKeepsCaptionAndMovie();
+    void everyFunctionPageFollowsTheLanguage();
     void functionTips();
     void screenshot();
 
@@ -524,6 +526,21 @@ void TestKeyAssignment::retranslateKeepsCaptionAndMovie()
     QCOMPARE(loading->movie()->state(), QMovie::Running);
     QVERIFY(loading->movie()->isValid());
     QCOMPARE(child<QPushButton>(m_page.get(), "pushButton_Download")->text(), QString("Download"));
+}
+
+// A language chosen while the page is open reaches every function page, the
+// advanced-key binding page included (its title stayed in the start's language).
+void TestKeyAssignment::everyFunctionPageFollowsTheLanguage()
+{
+    MarkingTranslator marking;
+    QCoreApplication::installTranslator(&marking);
+    m_page->retranslateTexts();
+    QCoreApplication::removeTranslator(&marking);
+    QCOMPARE(child<QLabel>(m_page->functionPage(SeniorKeys), "label_2")->text(), QStringLiteral("~Senior Keys"));
+    QCOMPARE(child<QLabel>(m_page->functionPage(KeyCombination), "label_5")->text(),
+             QStringLiteral("~Key Combination"));
+    m_page->retranslateTexts();
+    QCOMPARE(child<QLabel>(m_page->functionPage(SeniorKeys), "label_2")->text(), QStringLiteral("Senior Keys"));
 }
 
 void TestKeyAssignment::functionTips()

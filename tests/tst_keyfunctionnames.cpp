@@ -1,6 +1,7 @@
 #include "app/ddatamanager.h"
 #include "app/keynamestore.h"
 #include "keys/keyoperateinfo.h"
+#include "support/markingtranslator.h"
 #include "support/testmain.h"
 
 #include <QTemporaryDir>
@@ -42,17 +43,6 @@ public:
         return true;
     }
     bool failSeniorKeys = false;
-};
-
-// Marks every text of the QObject context, so a test sees which texts were translated.
-class MarkingTranslator : public QTranslator
-{
-public:
-    bool isEmpty() const override { return false; }
-    QString translate(const char *context, const char *text, const char *, int) const override
-    {
-        return QByteArray(context) == "QObject" ? QStringLiteral("<%1>").arg(QString::fromUtf8(text)) : QString();
-    }
 };
 
 }  // namespace
@@ -227,7 +217,7 @@ void TestKeyFunctionNames::unterminatedFieldsStayInside()
 
 void TestKeyFunctionNames::textsGoThroughTranslation()
 {
-    MarkingTranslator translator;
+    MarkingTranslator translator(QStringLiteral("<%1>"));
     QCoreApplication::installTranslator(&translator);
     const QString name = m_manager->getKeyFunctionTypeName(makeItem("3", "1", "4"));
     const QString detail = m_manager->getKeyFunctionDetail();

@@ -11,6 +11,7 @@
 #include "keys/keyoperateinfo.h"
 #include "keys/keytextlimit.h"
 #include "sdk/tavrixxml.h"
+#include "support/markingtranslator.h"
 #include "support/storefixture.h"
 #include "support/testmain.h"
 #include "widgets/arrowwidget.h"
@@ -355,7 +356,13 @@ void TestKeyFunctionPages::pickerPopupRequestsCapture()
     page.show();
     page.loadKeyInfo();
     SignalLog log(&page);
-    QFocusEvent focusIn(QEvent::FocusIn);
+    // Focus handed on by a page switch or by the program opens nothing; the
+    // keyboard's Tab into the field does.
+    QFocusEvent handedOn(QEvent::FocusIn, Qt::OtherFocusReason);
+    QApplication::sendEvent(page.pickEdit(), &handedOn);
+    QVERIFY(!page.popup()->isPopupShown());
+    QVERIFY(log.events.isEmpty());
+    QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
     QApplication::sendEvent(page.pickEdit(), &focusIn);
     QVERIFY(page.popup()->isPopupShown());
     QApplication::sendEvent(page.pickEdit(), &focusIn);  // already open: nothing more
@@ -635,21 +642,6 @@ void TestKeyFunctionPages::appPageStoresPickedFile()
     QCOMPARE(page.shownPath(), program);
 }
 
-namespace {
-
-// Marks every text of the "QObject" context, to see which texts a language change reaches.
-class MarkingTranslator : public QTranslator
-{
-public:
-    QString translate(const char *context, const char *source, const char *, int) const override
-    {
-        return QByteArray(context) == "QObject" ? QStringLiteral("~") + QString::fromUtf8(source) : QString();
-    }
-    bool isEmpty() const override { return false; }
-};
-
-}  // namespace
-
 void TestKeyFunctionPages::languageChangeReachesThePages()
 {
     DHotKeyPage shortcut;
@@ -715,7 +707,7 @@ void TestKeyFunctionPages::screenshots()
         QVERIFY(frame.grab().save(dir + "/keyfunction_" + entry.first + ".png"));
         if (auto *picker = qobject_cast<DKeyPickerPage *>(entry.second)) {
             // The pop-up virtual keyboard, with a modifier picked on the combination page.
-            QFocusEvent focusIn(QEvent::FocusIn);
+            QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
             QApplication::sendEvent(picker->pickEdit(), &focusIn);
             QVERIFY(picker->popup()->isVisible());
             picker->onSoftKeyboardClicked_VirtualKB(kLeftCtrl);

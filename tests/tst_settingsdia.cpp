@@ -4,6 +4,7 @@
 #include "app/trayavailability.h"
 #include "firmware/dfirmwareinfoshow.h"
 #include "platform/xdgautostart.h"
+#include "support/markingtranslator.h"
 #include "support/testmain.h"
 #include "ui_dsettingsdia.h"
 #include "widgets/cbnotice.h"
@@ -21,17 +22,6 @@
 #include <QTranslator>
 
 namespace {
-
-// Marks every text it is asked for, so a retranslation shows.
-class MarkingTranslator : public QTranslator
-{
-public:
-    bool isEmpty() const override { return false; }
-    QString translate(const char *, const char *sourceText, const char *, int) const override
-    {
-        return QStringLiteral("[t]") + QString::fromUtf8(sourceText);
-    }
-};
 
 // Receives what the desktop would open.
 class UrlCatcher : public QObject
@@ -81,7 +71,7 @@ private:
     QString m_settingsPath;
     QList<QVariant> m_loaderCalls;
     bool m_loaderResult = true;
-    MarkingTranslator m_translator;
+    MarkingTranslator m_translator {QStringLiteral("[t]%1"), QByteArray()};
 };
 
 void TestSettingsDia::init()
