@@ -106,11 +106,14 @@ private:
         page->setMacroXmlPath(m_path);
         page->setTickSource([this] { return m_now; });
         page->show();
-        // The list loads from a 200 ms single-shot timer started in the constructor. One
-        // started now with the same time fires after it, whatever the machine's speed.
+        // The list loads from a 200 ms single-shot timer started in the constructor. A
+        // precise one started now and due later than that timer's latest (coarse timers
+        // move by up to 5%) fires after it, whatever the machine's speed: the event loop
+        // fires due timers in the order of their deadlines.
         bool loaded = false;
-        QTimer::singleShot(200, page, [&loaded] { loaded = true; });
-        QTest::qWaitFor([&loaded] { return loaded; }, 60000);
+        QTimer::singleShot(260, Qt::PreciseTimer, page, [&loaded] { loaded = true; });
+        if (!QTest::qWaitFor([&loaded] { return loaded; }, 60000))
+            QTest::qFail("the macro list did not load", __FILE__, __LINE__);
         return page;
     }
     void key(int vk, bool press)

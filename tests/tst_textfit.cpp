@@ -119,14 +119,6 @@ QString placeholderMisfit(QLineEdit *edit)
     return QString();
 }
 
-// The firmware dialog's row cuts its name and caption columns until the row takes
-// its column widths from its texts.
-bool firmwareRowColumn(QWidget *w)
-{
-    static const QSet<QString> columns {"label_HidLikeName", "label_3", "label_5"};
-    return columns.contains(w->objectName()) && qobject_cast<DUpdateFirmwareDia *>(w->window());
-}
-
 bool isRich(const QString &text, Qt::TextFormat format)
 {
     return format == Qt::RichText || (format == Qt::AutoText && Qt::mightBeRichText(text));
@@ -225,7 +217,7 @@ QStringList misfits(QWidget *root, const QString &language, const QString &where
 {
     QStringList found;
     for (QWidget *w : root->findChildren<QWidget *>()) {
-        if (!drawn(w) || knownExceptions().contains(w->objectName()) || firmwareRowColumn(w))
+        if (!drawn(w) || knownExceptions().contains(w->objectName()))
             continue;
         QString problem;
         QString text;

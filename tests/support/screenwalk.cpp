@@ -14,6 +14,7 @@
 #include "keys/dkeypickerpage.h"
 #include "keys/keyfunctionpagetable.h"
 #include "lighting/dlightsconfigpage.h"
+#include "macros/dmacrolistview.h"
 #include "macros/dmacropage.h"
 #include "macros/macroeventtext.h"
 #include "magnetic/dtriggersettingpage.h"
@@ -27,6 +28,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -178,6 +180,10 @@ bool ScreenWalk::visitOpened(const QString &name, const std::function<void()> &o
         if (guard)
             guard->hide();
     }
+    // The pointer a hover left on a control would show that control's tip again
+    // once a page moves another control under it; that tip would take the next click.
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        QCursor::setPos(screen->geometry().topLeft());
     settle();
     return true;
 }
@@ -430,14 +436,16 @@ void ScreenWalk::macroDialog()
         macros = shownWindow<DMacroPage>();
     if (!macros || !QTest::qWaitForWindowExposed(macros))
         return miss(QStringLiteral("macro dialog again"));
-    // The editor fills its macro list once it is shown.
-    QAbstractButton *menu = nullptr;
-    QTest::qWaitFor(
-        [&] { return (menu = shownChild<QAbstractButton>(macros, QStringLiteral("pushButton_MacroOperate"))); },
-        kOpenTimeoutMs);
+    // The editor fills its macro list once it is shown; each row paints its own "…"
+    // button, which a click at its place opens.
+    DMacroListView *list = macros->macroList();
+    const bool listed = list && QTest::qWaitFor([list] { return list->macroCount() > 0; }, kOpenTimeoutMs);
     visit(QStringLiteral("macro"));
-    if (menu)
-        visitOpened(QStringLiteral("macro-menu"), [menu] { menu->click(); });
+    if (listed)
+        visitOpened(QStringLiteral("macro-menu"), [list] {
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                              list->menuButtonRect(0).center() - list->viewport()->pos());
+        });
     else
         miss(QStringLiteral("macro menu"));
     for (const char *choice : {"radioButton_DefaultDelay", "radioButton_Mouse", "radioButton_Delay",
