@@ -77,7 +77,7 @@ start_emu() {  # kbemu arguments after --dir
   env $(user_env) "$bin/kbemu" --dir "$U/emu" "$@" --log "$U/kbemu.log" >/dev/null 2>&1 &
   EMU_PID=$!
   pids+=($EMU_PID)
-  wait_for 60 ls "$U/emu"/*.sock >/dev/null 2>&1 && return 0
+  wait_for 60 serves && return 0
   echo "kbemu did not serve" >&2
   return 1
 }
@@ -110,6 +110,7 @@ geometry() {  # prints "x y w h"
 }
 alive() { kill -0 "$1" 2>/dev/null; }
 has_main() { [ -n "$(main_window)" ]; }
+serves() { compgen -G "$U/emu/*.sock" >/dev/null; }  # the emulator's socket is in place
 wait_for() {  # SECONDS COMMAND...: true once COMMAND succeeds within the time
   local until=$((SECONDS + $1)); shift
   while [ $SECONDS -le $until ]; do "$@" && return 0; sleep 0.1; done
