@@ -375,9 +375,11 @@ case_window_resizes() {
   wait_main_viewable || { fail "no main window"; return; }
   sleep 1
   read -r x y w h <<<"$(geometry "$MAIN")"
-  xdotool mousemove $((x + w - 2)) $((y + h - 2)) sleep 0.3 mousedown 1 sleep 0.2 mousemove $((x + w - 20)) $((y + h - 15)) \
-    sleep 0.2 mousemove $((x + w - 60)) $((y + h - 40)) sleep 0.3 mouseup 1
-  sleep 0.5
+  # As for a move: a pause where the window manager takes the drag over.
+  xdotool mousemove $((x + w - 2)) $((y + h - 2)) sleep 0.3 mousedown 1 sleep 0.2 mousemove $((x + w - 4)) $((y + h - 4)) \
+    sleep 2 mousemove $((x + w - 20)) $((y + h - 15)) sleep 0.2 mousemove $((x + w - 60)) $((y + h - 40)) sleep 0.3 mouseup 1
+  resized() { local a b c d; read -r a b c d <<<"$(geometry "$MAIN")"; [ $((w - c)) -ge 30 ] && [ $((h - d)) -ge 20 ]; }
+  wait_for 10 resized
   local x2 y2 w2 h2
   read -r x2 y2 w2 h2 <<<"$(geometry "$MAIN")"
   echo "    resized from ${w}x$h to ${w2}x$h2"
@@ -394,9 +396,13 @@ case_window_moves() {
   wait_main_viewable || { fail "no main window"; return; }
   sleep 1
   read -r x y w h <<<"$(geometry "$MAIN")"
-  xdotool mousemove $((x + 80)) $((y + 22)) sleep 0.2 mousedown 1 sleep 0.2 mousemove $((x + 90)) $((y + 60)) \
-    sleep 0.2 mousemove $((x + 100)) $((y + 102)) sleep 0.3 mouseup 1
-  sleep 0.5
+  # The window manager moves the window by the pointer's way from where it took the
+  # drag over, which the program asks for at the first motion: a busy machine gets
+  # a pause there before the rest of the way.
+  xdotool mousemove $((x + 80)) $((y + 22)) sleep 0.2 mousedown 1 sleep 0.2 mousemove $((x + 82)) $((y + 28)) \
+    sleep 2 mousemove $((x + 90)) $((y + 60)) sleep 0.2 mousemove $((x + 100)) $((y + 102)) sleep 0.3 mouseup 1
+  moved_down() { local a b c d; read -r a b c d <<<"$(geometry "$MAIN")"; [ $((b - y)) -ge 50 ]; }
+  wait_for 10 moved_down
   local x2 y2 w2 h2
   read -r x2 y2 w2 h2 <<<"$(geometry "$MAIN")"
   echo "    moved from $x,$y to $x2,$y2"
