@@ -43,16 +43,6 @@ qint64 medianIntervalNs(HighPrecisionTimerStu timer, int calls, qint64 workNs)
     return intervals.at(calls / 2);
 }
 
-// Time taken by count waits.
-qint64 wait(HighPrecisionTimerStu timer, int count)
-{
-    QElapsedTimer clock;
-    clock.start();
-    for (int i = 0; i < count; ++i)
-        CTavrixHid_highPrecisionTimerRunning(kLoopUnits, timer);
-    return clock.nsecsElapsed();
-}
-
 }  // namespace
 
 class TestHidPacing : public QObject

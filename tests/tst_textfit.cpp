@@ -132,7 +132,7 @@ bool drawn(QWidget *w)
 
 QString labelMisfit(QLabel *label)
 {
-    if (label->pixmap() || label->movie())
+    if (!label->pixmap(Qt::ReturnByValue).isNull() || label->movie())
         return QString();
     const QString text = label->text();
     if (text.trimmed().isEmpty())
@@ -224,7 +224,7 @@ QStringList misfits(QWidget *root, const QString &language, const QString &where
         if (auto *label = qobject_cast<QLabel *>(w)) {
             text = label->text();
             problem = labelMisfit(label);
-            if (problem.isEmpty() && cutsCount && !label->pixmap() && !text.trimmed().isEmpty()
+            if (problem.isEmpty() && cutsCount && label->pixmap(Qt::ReturnByValue).isNull() && !text.trimmed().isEmpty()
                 && !isRich(text, label->textFormat())) {
                 problem = cutMisfit(label, text);
                 const QFontMetrics fm(label->font());

@@ -8,6 +8,7 @@
 #include <climits>
 
 #include <cstring>
+#include <iterator>
 
 using xmlstore::clearStoreCache;
 
@@ -21,6 +22,20 @@ QList<QByteArray> profileList(const QByteArray &layer)
     for (const ProfileNode &node : qAsConst(nodes))
         list << node.index + ":" + node.name;
     return list;
+}
+
+// The light item of a new profile for one target: mode 2, brightness 3, speed 3, first
+// colour red, second colour black, direction 0, full colour on.
+colorInfoData newProfileLight(int target)
+{
+    colorInfoData data;
+    data.lightTarget = target;
+    data.lightMode = 2;
+    data.brightness = 3;
+    data.speed = 3;
+    data.topColorR = 255;
+    data.fullColor = 1;
+    return data;
 }
 
 bool sameLight(const colorInfoData &a, const colorInfoData &b)
@@ -130,7 +145,7 @@ void TestXmlStoreProfiles::newLayerFileHoldsTheDefaults()
     for (int target = 0; target < 3; ++target) {
         colorInfoData data;
         QVERIFY(CTavrixXML_SelectProfileColorDataInfo(layer, "1", target, 2, &data));
-        QVERIFY(sameLight(data, StoreFixture::defaultLight(target)));
+        QVERIFY(sameLight(data, newProfileLight(target)));
         // No mode in use is stored yet: the first record of the target stands in.
         QCOMPARE(CTavrixXML_SelectProFileMouseLightTypeUsingIndex(layer, "1", target), 2);
     }
@@ -338,8 +353,18 @@ void TestXmlStoreProfiles::lightRecordsRoundTrip_data()
 void TestXmlStoreProfiles::lightRecordsRoundTrip()
 {
     QFETCH(QList<int>, fields);
+    // The record's fields in their order.
+    static int32_t colorInfoData::*const kFields[] = {
+        &colorInfoData::lightTarget,  &colorInfoData::lightMode,    &colorInfoData::brightness,
+        &colorInfoData::speed,        &colorInfoData::topColorR,    &colorInfoData::topColorG,
+        &colorInfoData::topColorB,    &colorInfoData::bottomColorR, &colorInfoData::bottomColorG,
+        &colorInfoData::bottomColorB, &colorInfoData::direction,    &colorInfoData::fullColor,
+        &colorInfoData::extParam1,    &colorInfoData::extParam2,
+    };
+    QCOMPARE(fields.size(), int(std::size(kFields)));
     colorInfoData data;
-    std::memcpy(&data, fields.toVector().constData(), sizeof data);
+    for (int i = 0; i < fields.size(); ++i)
+        data.*kFields[i] = fields[i];
     StoreFixture fx;
     const QByteArray layer = fx.newLayerFile("layer.xml");
     QVERIFY(CTavrixXML_AddProFileLightInfoItem(layer, "1", data));
@@ -353,7 +378,7 @@ void TestXmlStoreProfiles::lightItems()
 {
     StoreFixture fx;
     const QByteArray layer = fx.newLayerFile("layer.xml");
-    colorInfoData radar = StoreFixture::defaultLight(0);
+    colorInfoData radar = newProfileLight(0);
     radar.lightMode = 4;
     radar.direction = 6;
     radar.extParam1 = 77;

@@ -10,7 +10,7 @@ PACKAGES=(
   libcjson-dev libhidapi-dev libudev-dev libpulse-dev libfftw3-dev
   libx11-dev libxtst-dev libxext-dev
   libbenchmark-dev
-  clang libclang-rt-14-dev llvm
+  clang libclang-rt-14-dev llvm clang-format
   xvfb xauth fonts-wqy-microhei fonts-dejavu-core
   python3
   openbox xcompmgr xdotool x11-utils imagemagick

@@ -37,6 +37,14 @@ struct Spec
     GridSource grid;
 };
 
+Spec specOf(Kind kind, const ValueSource &value = {})
+{
+    Spec spec;
+    spec.kind = kind;
+    spec.value = value;
+    return spec;
+}
+
 QHash<const QObject *, Spec> &registry()
 {
     static QHash<const QObject *, Spec> specs;
@@ -453,7 +461,7 @@ void makePressable(QWidget *widget, const QString &name)
 {
     if (!widget)
         return;
-    remember(widget, Spec {Kind::Pressable, {}});
+    remember(widget, specOf(Kind::Pressable));
     if (!name.isEmpty())
         widget->setAccessibleName(name);
 }
@@ -461,20 +469,20 @@ void makePressable(QWidget *widget, const QString &name)
 void hideFromTree(QWidget *widget)
 {
     if (widget)
-        remember(widget, Spec {Kind::Hidden, {}});
+        remember(widget, specOf(Kind::Hidden));
 }
 
 void publishValue(QWidget *widget, const ValueSource &source)
 {
     if (widget)
-        remember(widget, Spec {Kind::Value, source});
+        remember(widget, specOf(Kind::Value, source));
 }
 
 void makeSelectable(QWidget *widget, const std::function<bool()> &isSelected, const QString &name)
 {
     if (!widget)
         return;
-    Spec spec {Kind::Selectable, {}};
+    Spec spec = specOf(Kind::Selectable);
     spec.selected = isSelected;
     remember(widget, spec);
     if (!name.isEmpty())
@@ -485,7 +493,7 @@ void publishGrid(QWidget *widget, const GridSource &source)
 {
     if (!widget)
         return;
-    Spec spec {Kind::Grid, {}};
+    Spec spec = specOf(Kind::Grid);
     spec.grid = source;
     remember(widget, spec);
 }
@@ -513,7 +521,7 @@ void announce(QWidget *notice, const QString &text)
 {
     if (!notice)
         return;
-    remember(notice, Spec {Kind::Notice, {}});
+    remember(notice, specOf(Kind::Notice));
     notice->setAccessibleName(text);
     if (!QAccessible::isActive())
         return;
