@@ -1,5 +1,5 @@
-# The X11 hook test needs an X server of its own: it runs a second time under
-# xvfb-run, where it types into that server. The plain run only skips.
+# The X11 hook test needs an X server of its own: it runs under
+# xvfb-run, where it types into that server (it has no run without one).
 find_program(TAVRIX_XVFB_RUN xvfb-run)
 if(TAVRIX_XVFB_RUN AND TARGET tst_hookx11)
   add_test(NAME tst_hookx11_xvfb

@@ -1,5 +1,5 @@
 # Text fit is checked on a 1366x768 desktop: a private X server (Xvfb), since the
-# offscreen platform's screen is 800x600 and the plain run only skips.
+# offscreen platform's screen is 800x600.
 find_program(TAVRIX_XVFB_RUN xvfb-run)
 if(TAVRIX_XVFB_RUN AND TARGET tst_textfit)
   add_test(NAME tst_textfit_xvfb

@@ -1,4 +1,4 @@
-# A second run of the window-shape test on a real X server without a compositing
+# The window-shape test runs on a real X server without a compositing
 # manager (Xvfb), where transparent window margins would be drawn black.
 find_program(TAVRIX_XVFB_RUN xvfb-run)
 if(TAVRIX_XVFB_RUN AND TARGET tst_windowshapes)

@@ -45,6 +45,14 @@ private:
     QString m_path;
 };
 
+// The exit code CTest reads as "skipped" (SKIP_RETURN_CODE): a test program whose every
+// test function skipped ran nothing, and must not be counted as passed.
+constexpr int kTestSkippedExitCode = 77;
+
+// Runs the test object as QTest::qExec does. When every test function skipped (or the
+// whole object did, from initTestCase) and nothing failed, returns kTestSkippedExitCode.
+int runTestObject(QObject *test, int argc, char *argv[]);
+
 #define TAVRIX_TEST_MAIN(TestClass)                                                                                    \
     int main(int argc, char *argv[])                                                                                   \
     {                                                                                                                  \
@@ -57,5 +65,5 @@ private:
         StoreFileQuestion::setAsker([](QWidget *, const QString &) { return StoreFileQuestion::Keep; });               \
         TestClass tc;                                                                                                  \
         QTEST_SET_MAIN_SOURCE_PATH                                                                                     \
-        return QTest::qExec(&tc, argc, argv);                                                                          \
+        return runTestObject(&tc, argc, argv);                                                                         \
     }
