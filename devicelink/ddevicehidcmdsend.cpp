@@ -124,6 +124,33 @@ HidReport DDeviceHidCmdSend::buildSleepTime(int lightSleepTime, int keyboardSlee
     return r;
 }
 
+QList<HidReport> DDeviceHidCmdSend::buildCustomLedReports(int slot, const QList<QColor> &colours)
+{
+    constexpr int kCells = 6 * 22;
+    constexpr int kCellsPerPacket = 18;
+    QList<HidReport> reports;
+    QList<int> values;
+    int packet = 0;
+    auto flush = [&]() {
+        HidReport r = HidReport::command(HidCmd::WriteCustomLed, static_cast<uint8_t>(slot & 0xFF),
+                                         static_cast<uint8_t>(values.size()));
+        r[4] = static_cast<uint8_t>(packet);
+        for (int i = 0; i < values.size(); ++i)
+            r[6 + i] = static_cast<uint8_t>(values[i] & 0xFF);
+        reports.append(r);
+        values.clear();
+        ++packet;
+    };
+    for (int cell = 0; cell < kCells; ++cell) {
+        const QColor c = cell < colours.size() ? colours[cell] : QColor(0, 0, 0);
+        values << c.red() << c.green() << c.blue();
+        const int n = cell + 1;
+        if (n % kCellsPerPacket == 0 || n == kCells)
+            flush();
+    }
+    return reports;
+}
+
 QString DDeviceHidCmdSend::newSerialNumber()
 {
     return QUuid::createUuid().toString(QUuid::Id128);

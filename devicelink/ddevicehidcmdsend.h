@@ -2,6 +2,8 @@
 
 #include "devicelink/hidreport.h"
 
+#include <QColor>
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -65,6 +67,12 @@ public:
     static HidReport buildFullKey(const unsigned char *report);
     static HidReport buildLockWin(int feature1, int feature2, int feature3, int feature4);
     static HidReport buildSleepTime(int lightSleepTime, int keyboardSleepTime, int prohibitSleepStatus);
+    // The eight custom-LED reports (0x08) for 132 key colours, row by row; missing colours
+    // are sent as black and colours past the 132nd are left out.
+    static QList<HidReport> buildCustomLedReports(int slot, const QList<QColor> &colours);
+    // The keyboard takes a custom colour upload in before it reads the next report: the
+    // last custom-LED report is followed by this pause on the wire.
+    static constexpr int CustomLedSettleMs = 5;
     // 32 lowercase hexadecimal digits from a random UUID.
     static QString newSerialNumber();
 

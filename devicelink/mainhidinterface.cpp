@@ -101,29 +101,30 @@ void MainHidInterFace::flushCommands()
     // Commands queued just before a close (light synchronisation off at quit, for one) still
     // reach the keyboard: the loop has ended, so the handle is ours. A few reports at most,
     // and none after the first failed write (a keyboard that left takes none).
-    std::deque<HidReport> pending;
+    std::deque<QueuedCommand> pending;
     {
         std::lock_guard<std::mutex> lock(m_cmdMutex);
         pending.swap(m_cmdQueue);
     }
     int written = 0;
-    for (const HidReport &report : pending) {
+    for (const QueuedCommand &command : pending) {
         if (written == FlushLimit || m_handle == 0)
             break;
-        if (CTavrixHid_HidWriteBuff(m_handle, report.data(), m_pathLatin1.constData()) < 0)
+        if (CTavrixHid_HidWriteBuff(m_handle, command.report.data(), m_pathLatin1.constData()) < 0)
             break;
         ++written;
+        pauseAfter(command);
     }
 }
 
-int MainHidInterFace::appendCmdData(const unsigned char *data)
+int MainHidInterFace::appendCmdData(const unsigned char *data, int pauseAfterMs)
 {
     if (!m_open.load() || !data)
         return -1;
     const HidReport report = HidReport::fromBytes(data, HidReport::Size);
     {
         std::lock_guard<std::mutex> lock(m_cmdMutex);
-        m_cmdQueue.push_back(report);
+        m_cmdQueue.push_back({report, qMax(0, pauseAfterMs)});
     }
     observeCommand(CommandStage::Queued, report);
     wakeLoop();
@@ -232,20 +233,26 @@ void MainHidInterFace::onShakeHandsRunning()
     ++m_shakeHandsRunNum;
 }
 
-bool MainHidInterFace::takeCommand(HidReport *report)
+bool MainHidInterFace::takeCommand(QueuedCommand *command)
 {
     std::lock_guard<std::mutex> lock(m_cmdMutex);
     if (m_cmdQueue.empty())
         return false;
-    *report = m_cmdQueue.front();
+    *command = m_cmdQueue.front();
     m_cmdQueue.pop_front();
     return true;
 }
 
-void MainHidInterFace::putBackCommand(const HidReport &report)
+void MainHidInterFace::putBackCommand(const QueuedCommand &command)
 {
     std::lock_guard<std::mutex> lock(m_cmdMutex);
-    m_cmdQueue.push_front(report);
+    m_cmdQueue.push_front(command);
+}
+
+void MainHidInterFace::pauseAfter(const QueuedCommand &command)
+{
+    if (command.pauseAfterMs > 0)
+        QThread::msleep(static_cast<unsigned long>(command.pauseAfterMs));
 }
 
 bool MainHidInterFace::takeLightFrame(HidReport *report)
@@ -260,9 +267,10 @@ bool MainHidInterFace::takeLightFrame(HidReport *report)
 
 bool MainHidInterFace::writeTurn(bool *command)
 {
-    HidReport report;
-    const bool isCommand = takeCommand(&report);
+    QueuedCommand queued;
+    const bool isCommand = takeCommand(&queued);
     *command = isCommand;
+    HidReport &report = queued.report;
     if (isCommand)
         observeCommand(CommandStage::Taken, report);
     const bool taken = isCommand || takeLightFrame(&report);
@@ -270,14 +278,14 @@ bool MainHidInterFace::writeTurn(bool *command)
         if (m_open.load()) {
             const int written = CTavrixHid_HidWriteBuff(m_handle, report.data(), m_pathLatin1.constData());
             if (written < 0 && isCommand) {
-                qCDebug(lcDevice).noquote()
-                    << "-----------------------------------------****************** Send error, Cmd:"
-                    << int(report.code());
+                qCDebug(lcDevice, "Writing command 0x%02x to the keyboard failed", unsigned(report.code()));
+            } else if (isCommand) {
+                pauseAfter(queued);
             }
         } else if (isCommand) {
             // The link began to close after the command was taken: it goes back to the front
             // of the queue, so the close writes it first, in its order.
-            putBackCommand(report);
+            putBackCommand(queued);
         }
     }
     m_readTurnNext = true;

@@ -54,8 +54,10 @@ public:
     QString devicePath() const { return m_path; }
     QString hidName() const { return m_strHidName; }
 
-    // Any thread. Copies the 64-byte report into the command queue; -1 when not open.
-    int appendCmdData(const unsigned char *data);
+    // Any thread. Copies the 64-byte report into the command queue; -1 when not open. A
+    // pause (in ms) holds back the next report written after this one, for a keyboard
+    // that needs time to take a command in.
+    int appendCmdData(const unsigned char *data, int pauseAfterMs = 0);
     // Any thread. Copies one report of a light frame into the light queue, which takes a
     // frame only whole and drops reports while the previous frame is still being sent.
     // -1 when not open, 0 otherwise (also when the report was dropped).
@@ -100,8 +102,14 @@ private:
     bool waitForWork();
     void flushCommands();
     void wakeLoop();
-    bool takeCommand(HidReport *report);
-    void putBackCommand(const HidReport &report);
+    struct QueuedCommand
+    {
+        HidReport report;
+        int pauseAfterMs = 0;
+    };
+    bool takeCommand(QueuedCommand *command);
+    void putBackCommand(const QueuedCommand &command);
+    static void pauseAfter(const QueuedCommand &command);
     void observeCommand(CommandStage stage, const HidReport &report);
     bool takeLightFrame(HidReport *report);
 
@@ -130,7 +138,7 @@ private:
     std::atomic<bool> m_idleWaiting {false};
 
     std::mutex m_cmdMutex;
-    std::deque<HidReport> m_cmdQueue;
+    std::deque<QueuedCommand> m_cmdQueue;
     std::shared_ptr<const CommandObserver> m_commandObserver;  // guarded by m_cmdMutex
     std::mutex m_lightMutex;
     std::deque<HidReport> m_lightQueue;

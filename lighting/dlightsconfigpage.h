@@ -143,7 +143,6 @@ private:
     void clearCustomLightList();
     void uploadCustomLightToSlot(const QString &index, int slot, int);
     void sendCustomLedColors(int slot);
-    void sendCustomLedPacket(int slot, int, int packetNumber, const QList<int> &values);
 
     Ui::DLightsConfigPage *ui = nullptr;
     QByteArray m_profilePath;

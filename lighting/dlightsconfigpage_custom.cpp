@@ -1,6 +1,7 @@
 // The lighting page's custom light sets: the list, choosing a set, putting it into a
 // custom slot of the keyboard and uploading its key colours.
 #include "app/ddatamanager.h"
+#include "devicelink/ddevicehidcmdsend.h"
 #include "devicelink/mainhidinterface.h"
 #include "keyboardview/keyboardbutcustom.h"
 #include "lighting/dcustomlightlistitem.h"
@@ -10,7 +11,6 @@
 #include "sdk/tavrixxml.h"
 #include "ui_dlightsconfigpage.h"
 
-#include <QThread>
 
 using namespace LightModes;
 
@@ -163,37 +163,19 @@ void DLightsConfigPage::uploadCustomLightToSlot(const QString &, int slot, int)
 
 void DLightsConfigPage::sendCustomLedColors(int slot)
 {
+    if (!m_hid)
+        return;
     QList<QColor> colours;
     for (keyboardButCustom *key : DDataManager::getInstance()->getKeyButtonList())
         colours.append(key ? key->keyColor() : QColor(0, 0, 0));
-    const QList<HidReport> packets = customLedReports(slot, colours);
+    const QList<HidReport> packets = DDeviceHidCmdSend::buildCustomLedReports(slot, colours);
     for (int p = 0; p < packets.size(); ++p) {
-        QList<int> values;
-        for (int i = 0; i < packets[p][5]; ++i)
-            values.append(packets[p][6 + i]);
-        sendCustomLedPacket(slot, 0, p, values);
+        // The I/O thread holds the mode report back until the keyboard has taken the colours in.
+        const int pause = p + 1 == packets.size() ? DDeviceHidCmdSend::CustomLedSettleMs : 0;
+        if (m_hid->appendCmdData(packets[p].data(), pause) < 0)
+            qCDebug(lcLight) << "A custom colour packet could not be queued: the keyboard is not open";
     }
-    QThread::msleep(5);
-    if (!m_hid)
-        return;
     const HidReport mode = customUploadModeReport(m_record);
     if (m_hid->appendCmdData(mode.data()) < 0)
-        qCDebug(lcLight) << "USB serial port [Write Led] Failed ...";
-}
-
-void DLightsConfigPage::sendCustomLedPacket(int slot, int, int packetNumber, const QList<int> &values)
-{
-    if (!m_hid)
-        return;
-    HidReport r;
-    r[0] = 0x01;
-    r[1] = 0x08;
-    r[2] = static_cast<uint8_t>(slot & 0xFF);
-    r[4] = static_cast<uint8_t>(packetNumber & 0xFF);
-    const int count = qMin(int(values.size()), HidReport::PayloadSize);
-    r[5] = static_cast<uint8_t>(count);
-    for (int i = 0; i < count; ++i)
-        r[6 + i] = static_cast<uint8_t>(values[i] & 0xFF);
-    if (m_hid->appendCmdData(r.data()) < 0)
-        qCDebug(lcLight) << "USB serial port [Write custom-Led] Failed ...";
+        qCDebug(lcLight) << "The custom light mode could not be queued: the keyboard is not open";
 }

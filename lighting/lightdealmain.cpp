@@ -4,6 +4,7 @@
 #include "keyboardview/keyboardbutcustom.h"
 #include "keyboardview/sidelightbuttoncustom.h"
 #include "lighting/dsoundcardaudiocapture.h"
+#include "lighting/lightmodecodes.h"
 #include "lighting/lighttickthreads.h"
 #include "lighting/spectrumanalyser.h"
 #include "sdk/tavrixxml.h"
@@ -13,6 +14,8 @@
 #include <QTimer>
 
 #include <cstring>
+
+using namespace LightModes;
 
 namespace {
 
@@ -212,7 +215,7 @@ void lightDealMain::updateWorkingColorInfo(int target)
         const int index = m_keyboardWork.speedIndex;
         m_keyTick->setPeriod(m_keyboardCap.speedCount > 4 ? tablePeriod(kLongSpeedTable, index)
                                                           : tablePeriod(kShortSpeedTable, index));
-        if (m_keyboardInfo.lightMode == 100) {
+        if (m_keyboardInfo.lightMode == KbMusicalRhythm) {
             applyBandColors();
             setMusicalRhythmEnabled(true);
         } else {
@@ -300,8 +303,8 @@ void lightDealMain::setPreviewEnabled(bool on)
 bool lightDealMain::isStillLight() const
 {
     // Static keys; side lights that are static, off, or absent.
-    const bool keysStill = m_keyboardInfo.lightMode == 0;
-    const bool sideStill = !m_sideLightsPresent || m_sideInfo.lightMode == 0 || m_sideInfo.lightMode == 5;
+    const bool keysStill = m_keyboardInfo.lightMode == KbStatic;
+    const bool sideStill = !m_sideLightsPresent || m_sideInfo.lightMode == SideStatic || m_sideInfo.lightMode == SideClose;
     return keysStill && sideStill;
 }
 
@@ -412,7 +415,7 @@ void lightDealMain::sideColorInfoDataChanged(const colorInfoData &data)
 
 void lightDealMain::onDeviceUpdateAllKeyColor()
 {
-    if (m_keyboardInfo.lightMode == 100)
+    if (m_keyboardInfo.lightMode == KbMusicalRhythm)
         renderMusicFrame();
     else
         CTavrixHid_keyboardLightColorRunning(keyboardLightFrameCallback);

@@ -1,8 +1,11 @@
 // Turning library frames into preview colours.
 #include "keyboardview/keyboardbutcustom.h"
 #include "lighting/lightdealmain.h"
+#include "lighting/lightmodecodes.h"
 
 #include <cstring>
+
+using namespace LightModes;
 
 namespace {
 
@@ -49,7 +52,7 @@ QColor toColor(Rgb c, int alpha)
 void lightDealMain::onKeyboardFrame(const LightFrameCell *cells)
 {
     m_keyFrameRendered = true;
-    if (m_keyboardWork.lightMode == 10) {
+    if (m_keyboardWork.lightMode == KbCustom) {
         for (int i = 0; i < kKeyCells; ++i) {
             const Rgb c = cellColour(m_keyFrame[i]);
             if (keyboardButCustom *button = keyButtons[i / kColumns][i % kColumns])

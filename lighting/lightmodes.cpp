@@ -175,7 +175,7 @@ HidReport recordReport(const colorInfoData &d, int target)
 HidReport modeReport(const colorInfoData &data, int target, qint64 msecs)
 {
     HidReport r = recordReport(data, target);
-    if (data.lightMode == 0)
+    if (data.lightMode == KbStatic)
         r[16] = 0;
     r[62] = static_cast<uint8_t>((msecs >> 8) & 0xFF);
     r[63] = static_cast<uint8_t>(msecs & 0xFF);
@@ -185,36 +185,6 @@ HidReport modeReport(const colorInfoData &data, int target, qint64 msecs)
 HidReport customUploadModeReport(const colorInfoData &data)
 {
     return recordReport(data, KeyboardTarget);
-}
-
-QList<HidReport> customLedReports(int slot, const QList<QColor> &colours)
-{
-    constexpr int kCells = 6 * 22;
-    constexpr int kCellsPerPacket = 18;
-    QList<HidReport> reports;
-    QList<int> values;
-    int packet = 0;
-    auto flush = [&]() {
-        HidReport r;
-        r[0] = 0x01;
-        r[1] = 0x08;
-        r[2] = static_cast<uint8_t>(slot & 0xFF);
-        r[4] = static_cast<uint8_t>(packet);
-        r[5] = static_cast<uint8_t>(values.size());
-        for (int i = 0; i < values.size(); ++i)
-            r[6 + i] = static_cast<uint8_t>(values[i] & 0xFF);
-        reports.append(r);
-        values.clear();
-        ++packet;
-    };
-    for (int cell = 0; cell < kCells; ++cell) {
-        const QColor c = cell < colours.size() ? colours[cell] : QColor(0, 0, 0);
-        values << c.red() << c.green() << c.blue();
-        const int n = cell + 1;
-        if (n % kCellsPerPacket == 0 || n == kCells)
-            flush();
-    }
-    return reports;
 }
 
 colorInfoData loadOrCreateRecord(const QByteArray &path, const QByteArray &index, int target, int mode,

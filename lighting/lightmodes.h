@@ -2,6 +2,7 @@
 
 #include "devicelink/hidreport.h"
 #include "lighting/colorinfodata.h"
+#include "lighting/lightmodecodes.h"
 
 #include <QByteArray>
 #include <QColor>
@@ -19,50 +20,6 @@ enum LightTarget
 {
     KeyboardTarget = 0,
     SideTarget = 1
-};
-
-enum KeyboardLightMode
-{
-    KbStatic = 0,
-    KbBreath = 1,
-    KbWave = 2,
-    KbNeon = 3,
-    KbRadar = 4,
-    KbSnake = 5,
-    KbReactive = 6,
-    KbAurora = 7,
-    KbRipple = 8,
-    KbTwinkle = 9,
-    KbCustom = 10,
-    KbCross = 11,
-    KbSpeedRespond = 12,
-    KbDpi = 13,
-    KbAutoRipple = 14,
-    KbStriation = 15,
-    KbFireworks = 16,
-    KbMusicalRhythm = 100
-};
-
-enum SideLightMode
-{
-    SideStatic = 0,
-    SideBreath = 1,
-    SideWave = 2,
-    SideCollision = 3,
-    SideNeon = 4,
-    SideClose = 5
-};
-
-enum LightDirection
-{
-    DirRight = 0,
-    DirLeft = 1,
-    DirUp = 2,
-    DirDown = 3,
-    DirDispersion = 4,
-    DirGather = 5,
-    DirClockwise = 6,
-    DirAnticlockwise = 7
 };
 
 // Button group ids of the custom and musical modes, always offered.
@@ -114,9 +71,6 @@ HidReport modeReport(const colorInfoData &data, int target, qint64 msecs);
 // The keyboard mode report that follows a custom colour upload: no clock bytes, and the
 // full colour flag is sent as stored whatever the mode.
 HidReport customUploadModeReport(const colorInfoData &data);
-// The eight custom-LED reports (0x08) for 132 key colours, row by row; missing colours
-// are sent as black and colours past the 132nd are left out.
-QList<HidReport> customLedReports(int slot, const QList<QColor> &colours);
 
 // The profile's record of (target, mode); without one, the default record is added to
 // the profile and returned. No store call is made without a profile path. *stored

@@ -1,5 +1,6 @@
 #include "sdk/tavrixlight.h"
 
+#include "lighting/lightmodecodes.h"
 #include "sdk/tavrixinteractive.h"
 
 #include <QtGlobal>
@@ -10,6 +11,8 @@
 #include <deque>
 
 namespace {
+
+using namespace LightModes;
 
 int64_t steadyMs()
 {
@@ -132,13 +135,14 @@ double pressTravel(const colorInfoData &d)
 // The modes that answer key presses: the key-assignment page captures presses for them.
 bool isKeyReactive(int mode)
 {
-    return mode == 6 || mode == 7 || mode == 8 || mode == 11 || mode == 12 || mode == 16;
+    return mode == KbReactive || mode == KbAurora || mode == KbRipple || mode == KbCross || mode == KbSpeedRespond
+        || mode == KbFireworks;
 }
 
 // Ripple and Fireworks send rings out from a pressed key; they last until they leave the board.
 bool pressSendsRing(int mode)
 {
-    return mode == 8 || mode == 16;
+    return mode == KbRipple || mode == KbFireworks;
 }
 
 // Takes the presses queued since the last frame and forgets those that have faded.
@@ -178,12 +182,12 @@ double pressGlow(int mode, const colorInfoData &d, int row, int column, double t
             const double fade = 1.0 - age / pressLifetime(d);
             if (fade <= 0)
                 continue;
-            if (mode == 7) {  // Aurora: the curtain flares up around the key
+            if (mode == KbAurora) {  // the curtain flares up around the key
                 const double dist = std::hypot(row - p.row, (column - p.column) * 0.6);
                 glow = dist < 2.5 ? 255 * fade * (1.0 - dist / 2.5) : 0;
             } else if (row == p.row && column == p.column) {
                 glow = 255 * fade;
-            } else if (mode == 11 && (row == p.row || column == p.column)) {  // Cross: arms grow out
+            } else if (mode == KbCross && (row == p.row || column == p.column)) {  // arms grow out
                 const int along = row == p.row ? std::abs(column - p.column) : std::abs(row - p.row) * 2;
                 glow = along <= age * pressTravel(d) ? 255 * fade : 0;
             }
@@ -227,13 +231,13 @@ double along(int direction, int row, int column)
     const double dx = column - (kLightKeyColumns - 1) / 2.0;
     const double dy = row - (kLightKeyRows - 1) / 2.0;
     switch (direction) {
-    case 1: return column / double(kLightKeyColumns);
-    case 2: return row / double(kLightKeyRows) * 0.5;
-    case 3: return -row / double(kLightKeyRows) * 0.5;
-    case 4: return std::sqrt(dx * dx + dy * dy * 4) / kLightKeyColumns;
-    case 5: return -std::sqrt(dx * dx + dy * dy * 4) / kLightKeyColumns;
-    case 6: return std::atan2(dy, dx) / (2 * kPi);
-    case 7: return -std::atan2(dy, dx) / (2 * kPi);
+    case DirLeft: return column / double(kLightKeyColumns);
+    case DirUp: return row / double(kLightKeyRows) * 0.5;
+    case DirDown: return -row / double(kLightKeyRows) * 0.5;
+    case DirDispersion: return std::sqrt(dx * dx + dy * dy * 4) / kLightKeyColumns;
+    case DirGather: return -std::sqrt(dx * dx + dy * dy * 4) / kLightKeyColumns;
+    case DirClockwise: return std::atan2(dy, dx) / (2 * kPi);
+    case DirAnticlockwise: return -std::atan2(dy, dx) / (2 * kPi);
     default: return -column / double(kLightKeyColumns);
     }
 }
@@ -252,8 +256,8 @@ void keyboardFrame(double t)
             const uint32_t id = uint32_t(row * kLightKeyColumns + column);
             const double pos = along(d.direction, row, column);
             switch (d.lightMode) {
-            case 0: setCell(cell, top(d), 255); break;
-            case 1: {  // Breath: the whole board swells and fades
+            case KbStatic: setCell(cell, top(d), 255); break;
+            case KbBreath: {  // Breath: the whole board swells and fades
                 // Down to a glow, never to black: a dark board would read as switched off.
                 const double wave = 0.06 + 0.94 * (0.5 - 0.5 * std::cos(2 * kPi * r * t));
                 // With two colours, each breath takes the next one.
@@ -261,33 +265,33 @@ void keyboardFrame(double t)
                 setCell(cell, full ? hue(std::floor(r * t) / 7.0) : second ? bottom(d) : top(d), 255 * wave);
                 break;
             }
-            case 2: {  // Wave: colour bands travel in the chosen direction
+            case KbWave: {  // Wave: colour bands travel in the chosen direction
                 const double phase = pos + r * t * 0.5;
                 setCell(cell, full ? hue(phase) : top(d), 127.5 + 127.5 * std::sin(2 * kPi * phase));
                 break;
             }
-            case 3:  // Neon: the board shifts hue, or glides between the two colours
+            case KbNeon:  // Neon: the board shifts hue, or glides between the two colours
                 if (full)
                     setCell(cell, hue(r * t * 0.2), 255);
                 else
                     setCell(cell, top(d), neonLevel(d, r * t));
                 break;
-            case 4:     // Radar: a sweeping beam with a fading tail
-            case 15: {  // Striation: four beams
-                const int arms = d.lightMode == 4 ? 1 : 4;
-                double behind = (r * t * 0.5 - along(d.direction >= 6 ? d.direction : 6, row, column)) * arms;
+            case KbRadar:     // Radar: a sweeping beam with a fading tail
+            case KbStriation: {  // Striation: four beams
+                const int arms = d.lightMode == KbRadar ? 1 : 4;
+                double behind = (r * t * 0.5 - along(d.direction >= DirClockwise ? d.direction : DirClockwise, row, column)) * arms;
                 behind -= std::floor(behind);
                 const double beam = 255 * (1.0 - behind) * (1.0 - behind);
                 setCell(cell, full ? scaled(hue(pos), beam) : top(d), beam);
                 cell.stepIndex = behind < 0.1 ? 1 : 0;
                 break;
             }
-            case 5: {  // Snake: a ten-key body crawling along the rows
+            case KbSnake: {  // Snake: a ten-key body crawling along the rows
                 const int path = (row % 2 == 0) ? row * kLightKeyColumns + column
                                                 : row * kLightKeyColumns + (kLightKeyColumns - 1 - column);
                 // Clockwise the snake runs the rows forwards, anticlockwise backwards.
                 const int head = int(r * t * 20) % kLightKeyCells;
-                const int behind = d.direction == 7
+                const int behind = d.direction == DirAnticlockwise
                     ? (path - (kLightKeyCells - 1 - head) + kLightKeyCells) % kLightKeyCells
                     : (head - path + kLightKeyCells) % kLightKeyCells;
                 if (behind < 10) {
@@ -296,7 +300,7 @@ void keyboardFrame(double t)
                 }
                 break;
             }
-            case 7: {  // Aurora: slow colour curtains that flare where a key is pressed
+            case KbAurora: {  // Aurora: slow colour curtains that flare where a key is pressed
                 const double phase = pos + r * t * 0.2;
                 const double curtain = 160 + 95 * std::sin(2 * kPi * (phase + 0.1 * std::sin(t + row)));
                 uint32_t serial = 0;
@@ -307,14 +311,14 @@ void keyboardFrame(double t)
                 setCell(cell, full ? hue(phase * 0.5 + 0.5 * flare / 255) : top(d), level);
                 break;
             }
-            case 9: {  // Twinkle: each key glints on its own rhythm
+            case KbTwinkle: {  // Twinkle: each key glints on its own rhythm
                 const double glint = std::sin(2 * kPi * (r * t * 0.7 + noise(id)));
                 setCell(cell, full ? hue(noise(id + 977)) : top(d), glint > 0 ? 255 * glint : 0);
                 break;
             }
-            case 14:    // Auto Ripple and Fireworks: rings spread from points the effect picks;
-            case 16: {  // in Fireworks a pressed key sends a burst of its own
-                const double period = d.lightMode == 14 ? 1.5 : 0.8;
+            case KbAutoRipple:    // Auto Ripple and Fireworks: rings spread from points the effect picks;
+            case KbFireworks: {  // in Fireworks a pressed key sends a burst of its own
+                const double period = d.lightMode == KbAutoRipple ? 1.5 : 0.8;
                 const int64_t slot = int64_t(std::floor(t / period));
                 const int originRow = int(noise(uint32_t(slot) * 2 + 1) * kLightKeyRows);
                 const int originColumn = int(noise(uint32_t(slot) * 2 + 2) * kLightKeyColumns);
@@ -324,7 +328,7 @@ void keyboardFrame(double t)
                 const Rgb colour = full ? hue(noise(uint32_t(slot) + 51)) : top(d);
                 double glow = ring < 1.5 ? 255 * (1.5 - ring) / 1.5 : 0;
                 Rgb shown = colour;
-                if (d.lightMode == 16) {
+                if (d.lightMode == KbFireworks) {
                     uint32_t serial = 0;
                     const double burst = pressGlow(d.lightMode, d, row, column, t, &serial);
                     if (burst > glow) {
@@ -334,23 +338,23 @@ void keyboardFrame(double t)
                 }
                 if (glow > 0)
                     setCell(cell, full ? scaled(shown, glow) : shown, glow);
-                if (d.lightMode == 14 && row == 0 && column == 0) {
+                if (d.lightMode == KbAutoRipple && row == 0 && column == 0) {
                     cell.triggerFlag = (t - slot * period) < 0.05 ? 1 : 0;
                     l.autoRipple = {originRow, originColumn, colour.r, colour.g, colour.b};
                 }
                 break;
             }
-            case 6:     // Reactive: a pressed key lights and fades
-            case 8:     // Ripple: rings spread from a pressed key
-            case 11:    // Cross: a cross through the pressed key
-            case 12: {  // Speed Respond: the faster the typing, the more rows light up
+            case KbReactive:     // Reactive: a pressed key lights and fades
+            case KbRipple:     // Ripple: rings spread from a pressed key
+            case KbCross:    // Cross: a cross through the pressed key
+            case KbSpeedRespond: {  // Speed Respond: the faster the typing, the more rows light up
                 uint32_t serial = 0;
                 double glow = pressGlow(d.lightMode, d, row, column, t, &serial);
-                if (d.lightMode == 12) {
+                if (d.lightMode == KbSpeedRespond) {
                     // Rows light from the bottom (direction up) or the top (down), one per
                     // press still counted; each row is a level of the keyboard's meter.
                     const double level = l.typingLevel * std::pow(0.5, qMax(0.0, t - l.typingAt));
-                    const int rank = d.direction == 3 ? row + 1 : kLightKeyRows - row;
+                    const int rank = d.direction == DirDown ? row + 1 : kLightKeyRows - row;
                     double meter = qBound(0.0, level - (rank - 1), 1.0) * 255;
                     if (meter < 8)
                         meter = 0;  // the last trace of typing long ago
@@ -382,8 +386,8 @@ void sideFrame(double t)
     for (int n = 0; n < kLightSideCells; ++n) {
         LightFrameCell &cell = l.sideFrame[n];
         switch (d.lightMode) {
-        case 0: setCell(cell, top(d), 255); break;
-        case 1: {
+        case SideStatic: setCell(cell, top(d), 255); break;
+        case SideBreath: {
             const bool second = !isBlack(bottom(d)) && int64_t(std::floor(r * t)) % 2 == 1;
             setCell(cell,
                     full         ? hue(std::floor(r * t) / 7.0)
@@ -392,12 +396,12 @@ void sideFrame(double t)
                     255 * (0.06 + 0.94 * (0.5 - 0.5 * std::cos(2 * kPi * r * t))));
             break;
         }
-        case 2: {
+        case SideWave: {
             const double phase = n / double(count) + r * t * 0.5;
             setCell(cell, full ? hue(phase) : top(d), 127.5 + 127.5 * std::sin(2 * kPi * phase));
             break;
         }
-        case 3: {  // Collision: two runners meet in the middle
+        case SideCollision: {  // two runners meet in the middle
             const int distance = qMin(std::abs(n - left), std::abs(n - right));
             setCell(cell, full ? hue(n / double(count)) : top(d), distance < 4 ? 255 - distance * 60 : 0);
             cell.red2 = full ? hue(n / double(count) + 0.5).r : d.bottomColorR;
@@ -406,7 +410,7 @@ void sideFrame(double t)
             cell.stepIndex = distance < 4 ? distance + 1 : 0;
             break;
         }
-        case 4:
+        case SideNeon:
             if (full)
                 setCell(cell, hue(r * t * 0.2), 255);
             else

@@ -1,12 +1,14 @@
 // The lighting tab: the mode and custom-LED reports, the colour picker, and the page
 // with an emulated keyboard and a real profile store behind it.
 #include "app/ddatamanager.h"
+#include "devicelink/ddevicehidcmdsend.h"
 #include "devicepage/ddevicepage.h"
 #include "emudevice.h"
 #include "emumodel.h"
 #include "keyboardview/keyboardbutcustom.h"
 #include "lighting/dcustomlightlistitem.h"
 #include "lighting/dlightsconfigpage.h"
+#include "lighting/lightdealmain.h"
 #include "lighting/lightmodes.h"
 #include "lighting/svcolorarea.h"
 #include "sdk/tavrixxml.h"
@@ -32,6 +34,19 @@
 using namespace LightModes;
 
 namespace {
+
+// The light engine works on the mode and has a frame of it in its preview, which the key
+// buttons show.
+bool previewShows(const lightDealMain *engine, int mode)
+{
+    if (!engine || engine->keyboardWork().lightMode != mode)
+        return false;
+    for (int i = 0; i < lightDealMain::kKeyCells; ++i) {
+        if (engine->previewColor(i) != QColor(0, 0, 0) && engine->previewColor(i).isValid())
+            return true;
+    }
+    return false;
+}
 
 colorInfoData record(int target, int mode)
 {
@@ -175,7 +190,7 @@ private Q_SLOTS:
         QList<QColor> colours;
         for (int i = 0; i < 130; ++i)  // two cells short: they go out black
             colours.append(QColor(i, 255 - i, i / 2));
-        const QList<HidReport> packets = customLedReports(1, colours);
+        const QList<HidReport> packets = DDeviceHidCmdSend::buildCustomLedReports(1, colours);
         QCOMPARE(packets.size(), 8);
         for (int p = 0; p < 8; ++p) {
             QCOMPARE(packets[p][1], uint8_t(0x08));
@@ -731,11 +746,11 @@ private Q_SLOTS:
         devicePage->applyTheme();
         devicePage->findChild<QToolButton *>("toolButton_LightConfig")->click();
         devicePage->lightsConfigTab()->findChild<QToolButton *>("toolButton_Wave")->click();
-        QTest::qWait(300);
+        QTRY_VERIFY(previewShows(devicePage->lightEngineObject(), LightModes::KbWave));
         QDir().mkpath(QCoreApplication::applicationDirPath() + "/screenshots");
         QVERIFY(devicePage->grab().save(QCoreApplication::applicationDirPath() + "/screenshots/lightingpage.png"));
         devicePage->findChild<QToolButton *>("toolButton_CustomLed")->click();
-        QTest::qWait(300);
+        QTRY_VERIFY(previewShows(devicePage->lightEngineObject(), LightModes::KbCustom));
         QVERIFY(
             devicePage->grab().save(QCoreApplication::applicationDirPath() + "/screenshots/lightingpage_custom.png"));
         devicePage->closeAllLinks();
