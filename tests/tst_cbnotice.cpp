@@ -1,7 +1,6 @@
 #include "support/testmain.h"
 #include "widgets/cbnotice.h"
 
-#include <QElapsedTimer>
 #include <QGraphicsOpacityEffect>
 #include <QGuiApplication>
 #include <QPropertyAnimation>
@@ -163,21 +162,25 @@ void TestCbNotice::animationSettings()
 void TestCbNotice::holdThenFadeThenOneFinish()
 {
     QSignalSpy finished(m_notice, &CbNotice::sigFinished);
-    QElapsedTimer clock;
     m_notice->showMessage("Operate successful");
-    clock.start();
+    QPropertyAnimation *animation = animationOf(*m_notice);
     QGraphicsOpacityEffect *effect = effectOf(*m_notice);
-
-    QTest::qWait(1000);
+    // The animation is set to points of its own time, so a busy machine cannot move them.
+    animation->pause();
+    const int hold = m_notice->holdTime();
+    const int fade = m_notice->fadeTime();
+    animation->setCurrentTime(hold - 50);
     QCOMPARE(effect->opacity(), 1.0);  // still holding
-    QTest::qWait(800);                 // about half way through the fade
-    QVERIFY2(effect->opacity() > 0.1 && effect->opacity() < 0.9, qPrintable(QString::number(effect->opacity())));
+    animation->setCurrentTime(hold + fade / 2);
+    QVERIFY2(effect->opacity() > 0.4 && effect->opacity() < 0.6, qPrintable(QString::number(effect->opacity())));
     QVERIFY(m_notice->isVisible());
+    QCOMPARE(finished.count(), 0);
 
-    QVERIFY(finished.wait(2000));
-    QVERIFY(clock.elapsed() >= 2250);
+    animation->resume();
+    QVERIFY(finished.wait(kChildProcessWaitMs));
     QVERIFY(!m_notice->isVisible());
-    QTest::qWait(300);
+    // Nothing is left running that could report a second time.
+    QCOMPARE(animation->state(), QAbstractAnimation::Stopped);
     QCOMPARE(finished.count(), 1);
 }
 
@@ -185,20 +188,24 @@ void TestCbNotice::newMessageRestartsTheHold()
 {
     QSignalSpy finished(m_notice, &CbNotice::sigFinished);
     m_notice->showMessage("First");
-    QTest::qWait(1800);
-    QVERIFY(effectOf(*m_notice)->opacity() < 1.0);
+    QPropertyAnimation *animation = animationOf(*m_notice);
+    QGraphicsOpacityEffect *effect = effectOf(*m_notice);
+    animation->pause();
+    animation->setCurrentTime(m_notice->holdTime() + m_notice->fadeTime() / 2);
+    QVERIFY(effect->opacity() < 1.0);
 
-    QElapsedTimer clock;
     m_notice->showMessage("A second and longer message");
-    clock.start();
-    QCOMPARE(effectOf(*m_notice)->opacity(), 1.0);
+    QCOMPARE(effect->opacity(), 1.0);
     QCOMPARE(m_notice->text(), QString("A second and longer message"));
-    QTest::qWait(1000);
-    QCOMPARE(effectOf(*m_notice)->opacity(), 1.0);
-    QVERIFY(finished.wait(2500));
-    QVERIFY(clock.elapsed() >= 2250);
-    QTest::qWait(300);
-    QCOMPARE(finished.count(), 1);
+    QCOMPARE(animation->state(), QAbstractAnimation::Running);
+    animation->pause();
+    QVERIFY(animation->currentTime() < m_notice->holdTime());
+    animation->setCurrentTime(m_notice->holdTime() - 50);
+    QCOMPARE(effect->opacity(), 1.0);  // a whole hold again
+    animation->resume();
+    QVERIFY(finished.wait(kChildProcessWaitMs));
+    QCOMPARE(animation->state(), QAbstractAnimation::Stopped);
+    QCOMPARE(finished.count(), 1);  // the first message, replaced, never reported
 }
 
 void TestCbNotice::clickHidesAndReachesOwner_data()

@@ -11,6 +11,7 @@
 #include <QMetaMethod>
 #include <QSignalSpy>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -270,9 +271,13 @@ void TestDeviceKeyboardLink::newSerialNotQueuedStaysInvalid()
     f.link()->getHidInterface()->closeHid();
     HidReport reply = HidReport::reply(HidReply::SerialNumber, 0, 0x20);
     reply.setBytes(6, QByteArray("short"));
-    QTest::ignoreMessage(QtDebugMsg, "USB serial port [Write SN] Failed ...");
     f.link()->onHidSNDataArrived(heapReport(reply), "QR108");
     QVERIFY(f.link()->getCurrentSN().isEmpty());
+    const QList<HidReport> received = f.received();
+    QVERIFY(std::none_of(received.begin(), received.end(), [](const HidReport &r) {
+        return r.code() == uint8_t(HidCmd::WriteSerialNumber);
+    }));
+    QCOMPARE(f.keyboard()->state().serial, QByteArray("short"));
 }
 
 void TestDeviceKeyboardLink::folderNames_data()

@@ -9,6 +9,7 @@
 #include "x11probe.h"
 
 #include <QDir>
+#include <QSet>
 #include <QFile>
 #include <QProcess>
 #include <QScopeGuard>
@@ -76,6 +77,17 @@ protected:
 private:
     rlim_t m_limit;
 };
+
+// How many colours the picture holds, counting up to limit.
+int distinctColours(const QImage &image, int limit)
+{
+    QSet<QRgb> seen;
+    for (int y = 0; y < image.height() && seen.size() < limit; y += 4) {
+        for (int x = 0; x < image.width() && seen.size() < limit; x += 4)
+            seen.insert(image.pixel(x, y));
+    }
+    return seen.size();
+}
 
 }  // namespace
 
@@ -145,12 +157,16 @@ void TestDevicePageProcess::twoKeyboardsOpenTheFirstAndShowTheirCards()
     QVERIFY(!receivedCommand(magnetic, "01 13 02"));
     QVERIFY(!QDir(home.path() + "/.local/share/quorin-driver/UserConfig/QM68").exists());
 
-    QTest::qWait(1500);
     const QList<X11Window> windows = X11Probe::windows(m_x.display(), app.processId(), kTitle);
     QVERIFY(!windows.isEmpty());
-    const QImage screen = X11Probe::grabScreen(m_x.display());
-    QVERIFY(!screen.isNull());
-    const QImage shot = screen.copy(windows.first().geometry);
+    // The picture is taken once the page is painted: a blank window has a colour or two.
+    QImage shot;
+    QVERIFY(waitUntil(
+        [&] {
+            shot = X11Probe::grabScreen(m_x.display()).copy(windows.first().geometry);
+            return distinctColours(shot, 50) >= 50;
+        },
+        60000));
     const QString shots = QString::fromLocal8Bit(qgetenv("TAVRIX_BIN_DIR")) + "/../screenshots";
     QDir().mkpath(shots);
     QVERIFY(shot.save(shots + "/devicepage_two_keyboards.png"));

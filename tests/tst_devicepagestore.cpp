@@ -57,10 +57,9 @@ void verifyUsableLayers(const QString &folder)
         QVERIFY2(CTavrixXML_SelectProFileAllNodes(path, nodes), layer);
         QCOMPARE(nodes.size(), 1);
         QCOMPARE(CTavrixXML_GetCreateXMLFileProfileIndex(path), 1);
+        // A new profile's light items are in mode 2 (Wave) for every target.
         for (int target = 0; target < 3; ++target)
-            QVERIFY2(CTavrixXML_IsProFileAlreadyHaveLightInfo(path, "1", target,
-                                                              ProfileDefaults::defaultLight(target).lightMode),
-                     layer);
+            QVERIFY2(CTavrixXML_IsProFileAlreadyHaveLightInfo(path, "1", target, 2), layer);
         QList<CustomLightNodeInfo> customLights;
         QVERIFY(CTavrixXML_SelectProFileCustomLightAllNodes(path, "1", customLights));
         QCOMPARE(customLights.size(), int(ProfileDefaults::kCustomLightCount));

@@ -703,7 +703,8 @@ void TestKeyFunctionPages::screenshots()
         entry.second->applyTheme();
         entry.second->loadKeyInfo();
         entry.second->show();
-        QTest::qWait(20);
+        QTRY_VERIFY(entry.second->isVisible());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
         QVERIFY(frame.grab().save(dir + "/keyfunction_" + entry.first + ".png"));
         if (auto *picker = qobject_cast<DKeyPickerPage *>(entry.second)) {
             // The pop-up virtual keyboard, with a modifier picked on the combination page.
@@ -711,7 +712,7 @@ void TestKeyFunctionPages::screenshots()
             QApplication::sendEvent(picker->pickEdit(), &focusIn);
             QVERIFY(picker->popup()->isVisible());
             picker->onSoftKeyboardClicked_VirtualKB(kLeftCtrl);
-            QTest::qWait(20);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
             QVERIFY(picker->popup()->grab().save(dir + "/keyfunction_" + entry.first + "_popup.png"));
             picker->onArrowWidgetHide();
         }

@@ -511,7 +511,6 @@ void TestMainWidget::noticeBurstGivesOneEnumeration()
     QSignalSpy removeSpy(&w, &DMainWidget::sigHidDeviceConnectChanging_Remove);
     auto *settle = w.findChild<QTimer *>("deviceSettle");
     QVERIFY(settle);
-    QCOMPARE(settle->interval(), 300);
     // The whole burst falls into one settle window, however slowly it arrives.
     settle->setInterval(600000);
     const QString path = "/sys/devices/usb1/1-2/1-2:1.0/0003:1209:0003.0007/hidraw/hidraw2";

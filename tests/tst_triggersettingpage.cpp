@@ -18,6 +18,7 @@
 
 #include <QScreen>
 #include <QCheckBox>
+#include <QFrame>
 #include <QDir>
 #include <QLabel>
 #include <QMouseEvent>
@@ -535,7 +536,8 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(tab->findChild<QCheckBox *>("checkBox_QuickTrigger")->isChecked(), 3000);
         QCOMPARE(tab->findChild<QLabel *>("label_Journey3")->text(), QString("1.0mm"));
 
-        QTest::qWait(250);  // the themed scroll bar arrives 200 ms after the theme
+        // The themed scroll bar comes a moment after the theme.
+        QTRY_VERIFY(!tab->findChild<QFrame *>("frame_3")->styleSheet().isEmpty());
         QDir().mkpath(QCoreApplication::applicationDirPath() + "/screenshots");
         QVERIFY(page->grab().save(QCoreApplication::applicationDirPath() + "/screenshots/devicepage_trigger.png"));
         page->closeAllLinks();

@@ -1,5 +1,7 @@
 #include "support/storefixture.h"
 
+#include "devicepage/profiledefaults.h"
+
 #include <QFile>
 
 #include <QTest>
@@ -40,7 +42,7 @@ QByteArray StoreFixture::presetCopy(const QString &name) const
 void StoreFixture::addProfileDefaults(const QByteArray &layer, const QByteArray &index, const QByteArray &preset) const
 {
     for (int target = 0; target < 3; ++target)
-        CTavrixXML_AddProFileLightInfoItem(layer, index, defaultLight(target));
+        CTavrixXML_AddProFileLightInfoItem(layer, index, ProfileDefaults::defaultLight(target));
     CTavrixXML_ModifyProFileLightSynchronizeStatus(layer, index, 1);
     const struct
     {
@@ -72,18 +74,6 @@ QByteArray StoreFixture::newLayerFile(const QString &name, const QString &preset
     CTavrixXML_ModifyXMLFileProfileIndex(layer, 1);
     addProfileDefaults(layer, "1", presetCopy(presetName));
     return layer;
-}
-
-colorInfoData StoreFixture::defaultLight(int target)
-{
-    colorInfoData data;
-    data.lightTarget = target;
-    data.lightMode = 2;
-    data.brightness = 3;
-    data.speed = 3;
-    data.topColorR = 255;
-    data.fullColor = 1;
-    return data;
 }
 
 void StoreFixture::withFileSizeLimit(qint64 limit, const std::function<void()> &action)

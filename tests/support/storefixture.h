@@ -29,8 +29,6 @@ public:
     // The default content of a new profile, as the device page adds it.
     void addProfileDefaults(const QByteArray &layer, const QByteArray &index, const QByteArray &preset) const;
 
-    static colorInfoData defaultLight(int target);
-
     // Runs action with the process unable to grow any file past limit bytes, which
     // the store meets like a full disk (the limit's signal ignored, as the program does).
     static void withFileSizeLimit(qint64 limit, const std::function<void()> &action);
