@@ -6,8 +6,11 @@
 
 #include <QElapsedTimer>
 #include <QScopeGuard>
+#include <QSignalSpy>
 #include <QThread>
+#include <QTimer>
 
+#include <algorithm>
 #include <atomic>
 #include <mutex>
 #include <thread>
@@ -147,12 +150,17 @@ void TestMainHidInterface::shakeHandsEverySecondWhileOpen()
         QVERIFY2(sent.at(i) >= 1000 * (i + 1), qPrintable(QString::number(sent.at(i))));
     QCOMPARE(emu.device()->receivedReports().at(1), HidReport::fromByteArray(QByteArray::fromHex("000000000001")));
 
+    QSignalSpy disconnected(emu.device(), &EmuDevice::sigDisconnected);
     QCOMPARE(emu.hid()->closeHid(), 0);
-    const int count = emu.device()->receivedReports().size();
     const int queuedCount = queued().size();
-    QTest::qWait(1300);
-    QCOMPARE(emu.device()->receivedReports().size(), count);
+    // Once the keyboard has seen the link go, nothing more can reach it.
+    QVERIFY(disconnected.count() > 0 || disconnected.wait(kChildProcessWaitMs));
+    const int count = emu.device()->receivedReports().size();
+    // The next shake-hands is never queued: its timer has stopped with the close.
+    const QList<QTimer *> timers = emu.hid()->findChildren<QTimer *>();
+    QVERIFY(std::none_of(timers.begin(), timers.end(), [](const QTimer *t) { return t->isActive(); }));
     QCOMPARE(queued().size(), queuedCount);
+    QCOMPARE(emu.device()->receivedReports().size(), count);
 }
 
 void TestMainHidInterface::commandsGoBeforeALightBatch()
@@ -333,13 +341,15 @@ void TestMainHidInterface::closeDuringTraffic()
     QTRY_VERIFY(emu.dataReports().size() > 20);
     QTRY_VERIFY(lightIndexes(emu.device()->receivedReports()).size() > 20);
 
+    QSignalSpy disconnected(emu.device(), &EmuDevice::sigDisconnected);
     QCOMPARE(hid->closeHid(), 0);
     QVERIFY(hid->isFinished());
     QTRY_VERIFY(refused.load() > 0);
-    // Reports written before the close may still be on their way; after that, nothing.
-    QTest::qWait(50);
+    // Reports written before the close may still be on their way until the keyboard sees
+    // the link go; after that, nothing can come.
+    QVERIFY(disconnected.count() > 0 || disconnected.wait(kChildProcessWaitMs));
     const int count = emu.device()->receivedReports().size();
-    QTest::qWait(100);
+    QTRY_VERIFY(refused.load() > 1);  // the producers kept trying meanwhile
     QCOMPARE(emu.device()->receivedReports().size(), count);
 }
 
