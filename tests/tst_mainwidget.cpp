@@ -8,6 +8,7 @@
 #include "macros/dmacropage.h"
 #include "platform/xdgautostart.h"
 #include "sdk/devicecatalogue.h"
+#include "platform/hotplugsource.h"
 #include "support/testmain.h"
 #include "widgets/cbnotice.h"
 
@@ -194,8 +195,9 @@ void TestMainWidget::libraryStartMakesStoreFilesOnce()
 
 void TestMainWidget::libraryFailureIsTold()
 {
+    // The notice is made as the window is built and shown from the event loop's next turn.
     auto libraryNotice = [](const DMainWidget &w) {
-        QTest::qWait(50);
+        QCoreApplication::processEvents();
         return w.findChild<QMessageBox *>("libraryNotice");
     };
     {
@@ -481,9 +483,9 @@ void TestMainWidget::deviceChangeNotices()
     if (into + remove > 0) {
         QVERIFY((into ? intoSpy : removeSpy).wait(20000));
         QVERIFY(timer.elapsed() >= 290);
-    } else {
-        QTest::qWait(400);
     }
+    // No settle wait is left running, so nothing more can be handed on.
+    QVERIFY(!w.findChild<QTimer *>("deviceSettle")->isActive());
     QCOMPARE(intoSpy.count(), into);
     QCOMPARE(removeSpy.count(), remove);
     QCOMPARE(handOffTimer->interval(), 600);
@@ -530,7 +532,7 @@ void TestMainWidget::noticeBurstGivesOneEnumeration()
              qPrintable(QString::number(settle->remainingTime())));
     settle->setInterval(0);  // the window ends now
     QTRY_COMPARE(intoSpy.count() + removeSpy.count(), 1);
-    QTest::qWait(50);
+    QVERIFY(!settle->isActive());  // nothing more is on its way
     QCOMPARE(intoSpy.count(), into);
     QCOMPARE(removeSpy.count(), remove);
 }
@@ -543,29 +545,38 @@ void TestMainWidget::emulatedSocketsReachDevicePage()
     qunsetenv("TAVRIX_EMU_DIR");
     QSignalSpy intoSpy(&w, &DMainWidget::sigHidDeviceConnectChanging_Into);
     QSignalSpy removeSpy(&w, &DMainWidget::sigHidDeviceConnectChanging_Remove);
+    // What the folder watcher saw: the window handles each of its notices as it comes.
+    auto *source = w.findChild<HotPlugSource *>();
+    QVERIFY(source);
+    QSignalSpy seenArrivals(source, &HotPlugSource::sigDeviceArrived);
+    QSignalSpy seenRemovals(source, &HotPlugSource::sigDeviceRemoved);
+    auto *settle = w.findChild<QTimer *>("deviceSettle");
 
     const QString supported = emu.filePath("vid_1209&pid_0003.sock");
     int fd = listenAt(supported);
     QVERIFY(fd >= 0);
-    QVERIFY(intoSpy.wait(2000));
-    QTest::qWait(400);
+    QVERIFY(intoSpy.wait(kChildProcessWaitMs));
+    QVERIFY(!settle->isActive());  // nothing more is on its way
     QCOMPARE(intoSpy.count(), 1);
     QCOMPARE(intoSpy.first().first().toString(), supported);
 
     ::close(fd);
     QFile::remove(supported);
-    QVERIFY(removeSpy.wait(2000));
-    QTest::qWait(400);
+    QVERIFY(removeSpy.wait(kChildProcessWaitMs));
+    QVERIFY(!settle->isActive());
     QCOMPARE(removeSpy.count(), 1);
     QCOMPARE(intoSpy.count(), 1);
 
+    // A keyboard the catalogue does not know: seen by the watcher, never handed on.
     const QString unknown = emu.filePath("vid_1234&pid_5678.sock");
     fd = listenAt(unknown);
     QVERIFY(fd >= 0);
-    QTest::qWait(700);
+    QTRY_VERIFY_WITH_TIMEOUT(!seenArrivals.isEmpty() && seenArrivals.last().first() == unknown, kChildProcessWaitMs);
+    QVERIFY(!settle->isActive());
     ::close(fd);
     QFile::remove(unknown);
-    QTest::qWait(700);
+    QTRY_VERIFY_WITH_TIMEOUT(!seenRemovals.isEmpty() && seenRemovals.last().first() == unknown, kChildProcessWaitMs);
+    QVERIFY(!settle->isActive());
     QCOMPARE(intoSpy.count(), 1);
     QCOMPARE(removeSpy.count(), 1);
 }
