@@ -467,7 +467,11 @@ private Q_SLOTS:
         e.engine.setLightSynchronize(false);
         e.engine.setLightSynchronize(false);
         QTRY_VERIFY(!keyboard->state().lightSync);
-        QTest::qWait(50);
+        // Commands reach the keyboard in their order: once a later one is there, every
+        // synchronisation switch queued before it is too.
+        const int asked = keyboard->receivedCount(uint8_t(HidCmd::LightTypeList));
+        QVERIFY(emu.hid()->appendCmdData(HidReport::command(HidCmd::LightTypeList).data()) == 0);
+        QTRY_VERIFY(keyboard->receivedCount(uint8_t(HidCmd::LightTypeList)) > asked);
         QCOMPARE(keyboard->receivedCount(0x16), 2);  // one on, one off
         // Restarting right after a stop, while the send tick still finishes, is not lost.
         e.engine.setLightSynchronize(true);
@@ -655,9 +659,16 @@ private Q_SLOTS:
         e.engine.setPreviewEnabled(true);
         e.engine.setLightTickRunning(true);
         QTRY_COMPARE(e.engine.keyButtons[2][3]->keyColor(), e.engine.previewColor(2 * 22 + 3));
-        QTest::qWait(100);
+        // Counted in preview ticks, not in time: ten ticks of a still frame repaint nothing.
+        auto *previewTick = e.engine.findChild<updateLightMainThreadUI *>();
+        QVERIFY(previewTick);
+        QSignalSpy ticks(previewTick, &updateLightMainThreadUI::sigDeviceUpdateAllKeyColorUI);
+        QTRY_VERIFY(ticks.count() >= 2);  // what was due from the first frame is painted
+        QCoreApplication::processEvents();
         paints = 0;
-        QTest::qWait(300);
+        ticks.clear();
+        QTRY_VERIFY_WITH_TIMEOUT(ticks.count() >= 10, kChildProcessWaitMs);
+        QCoreApplication::processEvents();
         QCOMPARE(paints, 0);
         stat.topColorG = 150;
         e.engine.keyboardColorInfoDataChanged(stat);
@@ -740,7 +751,12 @@ private Q_SLOTS:
         e.engine.onSendLightSynchronize0x17Cmd();
         // 8 key reports and 3 for the 45 side lights.
         QTRY_VERIFY(keyboard->receivedCount(0x0E) >= colourReports + 11);
-        QTest::qWait(150);
+        // A resting tick thread emits nothing however long it is given: its sleeper waits
+        // for a change. Once the send tick has passed five more times, nothing came.
+        auto *sendTick = e.engine.findChild<sendLightUpdateThread *>();
+        QVERIFY(sendTick);
+        QSignalSpy sends(sendTick, &sendLightUpdateThread::sigDeviceUpdateAllKeyColorSendKeyboardHid);
+        QTRY_VERIFY_WITH_TIMEOUT(sends.count() >= 5, kChildProcessWaitMs);
         QCOMPARE(keyTicks.count(), 0);
         QCOMPARE(sideTicks.count(), 0);
         QVERIFY(e.engine.areTicksResting());

@@ -47,6 +47,21 @@ QImage screenAt(const QRect &rect)
     return QGuiApplication::primaryScreen()->grabWindow(0, rect.x(), rect.y(), rect.width(), rect.height()).toImage();
 }
 
+// The screen at rect once the window there has drawn itself: its middle shows neither
+// the white backdrop nor black. The last picture taken when that never happens.
+QImage paintedScreenAt(const QRect &rect)
+{
+    QImage image;
+    const auto painted = [&] {
+        image = screenAt(rect);
+        const QColor middle = image.pixelColor(image.width() / 2, image.height() / 2);
+        return middle != QColor(Qt::white) && middle != QColor(Qt::black);
+    };
+    // A picture that never shows the window is judged by the checks that follow it.
+    static_cast<void>(QTest::qWaitFor(painted, kChildProcessWaitMs));
+    return image;
+}
+
 // A white window under the pop-ups, so a cut-out shows white and a black
 // transparent margin shows black.
 struct WhiteBackdrop
@@ -111,8 +126,7 @@ void TestWindowShapes::arrowPopupWithoutCompositor()
     popup.show();
     QVERIFY(QTest::qWaitForWindowExposed(&popup));
     QVERIFY(!popup.mask().isEmpty());
-    QTest::qWait(300);
-    const QImage image = screenAt(popup.geometry());
+    const QImage image = paintedScreenAt(popup.geometry());
     QVERIFY(image.save(screenshotDir() + "/arrow_popup_xvfb.png"));
     // The shadow band's corner shows the white window behind, the body its colour.
     QCOMPARE(image.pixelColor(2, 2).rgb(), QColor(Qt::white).rgb());
@@ -139,8 +153,7 @@ void TestWindowShapes::firmwareDialogWithoutCompositor()
     dialog.move(60, 60);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    QTest::qWait(300);
-    const QImage image = screenAt(dialog.geometry());
+    const QImage image = paintedScreenAt(dialog.geometry());
     QVERIFY(image.save(screenshotDir() + "/firmware_dialog_xvfb.png"));
     // Rounded corners cut away; the list area drawn in the dialog's colour.
     QCOMPARE(image.pixelColor(0, 0).rgb(), QColor(Qt::white).rgb());
@@ -169,8 +182,7 @@ void TestWindowShapes::roundedDialogsWithoutCompositor()
         d.dialog->move(20, 20);
         d.dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(d.dialog));
-        QTest::qWait(300);
-        const QImage image = screenAt(d.dialog->geometry());
+            const QImage image = paintedScreenAt(d.dialog->geometry());
         QVERIFY(image.save(screenshotDir() + "/" + d.picture));
         QCOMPARE(image.pixelColor(0, 0).rgb(), QColor(Qt::white).rgb());
         delete d.dialog;
