@@ -117,6 +117,7 @@ DDevicePage::DDevicePage(QWidget *parent) : QWidget(parent), ui(new Ui::DDeviceP
     ui->label_Charging->hide();
     chargeAnimationValue = 0;
     batteryTimer = new QTimer(this);
+    batteryTimer->setObjectName(QStringLiteral("batteryAnimation"));
     batteryTimer->setInterval(50);
     connect(batteryTimer, &QTimer::timeout, this, &DDevicePage::onTimerChangingBatteryNum);
 

@@ -484,7 +484,7 @@ void TestDevicePage::reportsOfOtherKeyboardChangeNothing()
     QSignalSpy statusSeen(page->getKeyboardLinkMap().value(second->socketPath()),
                           &DDeviceKeyboardLink::sigSendChargingStatusAndElectricity);
     QVERIFY(statusSeen.wait(3000));
-    QTest::qWait(100);
+    QCoreApplication::processEvents();  // whatever the report set going has run
     QCOMPARE(battery->value(), 100);
     QVERIFY(charging->isHidden());
     QCOMPARE(mode->text(), QString("USB"));
@@ -625,8 +625,9 @@ void TestDevicePage::batteryDisplay()
     QCOMPARE(battery->value(), 57);
     QVERIFY(battery->showText());
     QCOMPARE(mode->text(), QString("2.4G"));
-    QTest::qWait(120);
-    QCOMPARE(battery->value(), 57);  // the animation stopped
+    // The animation stopped: its timer no longer runs, so the gauge keeps its value.
+    QVERIFY(!page->findChild<QTimer *>("batteryAnimation")->isActive());
+    QCOMPARE(battery->value(), 57);
 
     page->onSendChargingStatusAndElectricity(2, 20, 0, 0, sn);
     QCOMPARE(battery->value(), 100);
@@ -853,7 +854,11 @@ void TestDevicePage::leavingTriggerTabSendsOneReport()
     page->onCurIndexChangedMainPage(4);
     page->onCurIndexChangedMainPage(1);
     page->onCurIndexChangedMainPage(2);
-    QTest::qWait(300);
+    // Reports reach the keyboard in their order: once a later one is there, so are these.
+    HidReport marker = HidReport::command(HidCmd::ShakeHands, 0, 0x01);
+    marker[10] = 0xA5;
+    QCOMPARE(page->currentDeviceLink()->getHidInterface()->appendCmdData(marker.data()), 0);
+    QVERIFY(waitUntil([&] { return keyboard->receivedReports().contains(marker); }, kChildProcessWaitMs));
     QCOMPARE(countReports(keyboard->receivedReports(), "01 29 00 00 00 18 03"), 1);
 
     // Id 3 shows no tab page of its own but asks for the macro editor.
