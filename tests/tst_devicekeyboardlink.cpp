@@ -133,7 +133,7 @@ void TestDeviceKeyboardLink::queryChainInOrder()
     LinkFixture f(model);
     QVERIFY(f.open());
     QVERIFY(f.waitForChain());
-    QTest::qWait(50);  // nothing more may follow
+    QVERIFY(f.flushCommands());  // nothing more may follow
     const QString diff = EmuExpect::compare(f.received(), expected);
     QVERIFY2(diff.isEmpty(), qPrintable(diff));
 
@@ -167,7 +167,7 @@ void TestDeviceKeyboardLink::followUpQueriesAfterListReplies()
     list.setBytes(6, QByteArray::fromHex("0102a50405"));
     f.keyboard()->sendReport(list);
     QVERIFY(f.waitForReceived(HidCmd::CheckCustomKeys, 2));
-    QTest::qWait(30);
+    QVERIFY(f.flushCommands());
     KBEMU_COMPARE_REPORTS(*f.device(), "01 01", "01 0d");
     QCOMPARE(f.link()->getKeyboardLightTypeList().lightTypeList, (QList<int> {1, 2}));
     QCOMPARE(f.link()->getKeyboardLightTypeList().speedMax, 4);

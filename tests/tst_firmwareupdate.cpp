@@ -108,7 +108,7 @@ void TestFirmwareUpdate::rowsStartOneUpdateAndShowResults()
 
     // A second press while the update runs sends nothing.
     updateButton(linked)->click();
-    QTest::qWait(100);
+    QVERIFY(fixture.flushCommands());
     QCOMPARE(fixture.keyboard()->receivedCount(uint8_t(HidCmd::IntoFirmware)), 1);
     QCOMPARE(started.count(), 1);
 

@@ -427,7 +427,8 @@ void TestOnboardDownload::tooManySlotsAreRefused()
     QCOMPARE(finished.first().at(0).toBool(), false);
     QCOMPARE(finished.first().at(1).toString(), notice);
     QVERIFY(!rig.download.isRunning());
-    QTest::qWait(100);
+    // Nothing was even queued, so nothing can be on its way to the keyboard.
+    QCOMPARE(rig.queuedNames(), QStringList());
     QCOMPARE(rig.wire(), QStringList());
 }
 
@@ -541,7 +542,7 @@ void TestOnboardDownload::nothingToWriteFailsAtOnce()
     QCOMPARE(finished.count(), 1);
     QCOMPARE(finished.first().at(0).toBool(), false);
     QCOMPARE(finished.first().at(1).toString(), QStringLiteral("Download config failed, Please try again"));
-    QTest::qWait(50);
+    QCOMPARE(rig.queuedNames(), QStringList());  // nothing queued, nothing on its way
     QCOMPARE(rig.wire(), QStringList());
 }
 

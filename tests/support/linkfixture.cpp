@@ -1,5 +1,6 @@
 #include "support/linkfixture.h"
 
+#include "devicelink/mainhidinterface.h"
 #include "emuexpect.h"
 
 #include <QTest>
@@ -44,6 +45,17 @@ bool LinkFixture::waitForReceived(HidCmd cmd, int count, int timeoutMs)
     return QTest::qWaitFor(
         [this, cmd, count] { return m_device->keyboard()->receivedCount(static_cast<uint8_t>(cmd)) >= count; },
         timeoutMs);
+}
+
+bool LinkFixture::flushCommands(int timeoutMs)
+{
+    HidReport marker = HidReport::command(HidCmd::ShakeHands, 0, 0x01);
+    marker[10] = 0xA5;
+    marker[11] = static_cast<uint8_t>(++m_markers);
+    MainHidInterFace *hid = m_link ? m_link->getHidInterface() : nullptr;
+    if (!hid || hid->appendCmdData(marker.data()) != 0)
+        return false;
+    return QTest::qWaitFor([&] { return m_device->receivedReports().contains(marker); }, timeoutMs);
 }
 
 QList<HidReport> LinkFixture::received() const

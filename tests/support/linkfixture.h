@@ -29,6 +29,10 @@ public:
     // Waits until the keyboard has received count reports with this command byte.
     bool waitForReceived(HidCmd cmd, int count, int timeoutMs = 5000);
 
+    // Sends a marker (a shake-hands, left out of received()) and waits until the keyboard
+    // has it: reports reach the keyboard in their order, so everything queued before is
+    // there too. False when the link is not open or the marker never came.
+    bool flushCommands(int timeoutMs = 60000);
     // What the keyboard received, shake-hands left out.
     QList<HidReport> received() const;
 
@@ -36,4 +40,5 @@ private:
     QTemporaryDir m_dir;
     std::unique_ptr<EmuDevice> m_device;
     std::unique_ptr<DDeviceKeyboardLink> m_link;
+    int m_markers = 0;
 };
