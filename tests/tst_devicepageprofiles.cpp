@@ -289,7 +289,7 @@ private Q_SLOTS:
         page->applyTheme();
         page->findChild<QToolButton *>("toolButton_Performance")->click();
         QCOMPARE(page->currentMainTabId(), 2);
-        QTest::qWait(50);
+        QCoreApplication::processEvents();
         QDir().mkpath(QCoreApplication::applicationDirPath() + "/screenshots");
         QVERIFY(page->grab().save(QCoreApplication::applicationDirPath() + "/screenshots/devicepage_performance.png"));
     }

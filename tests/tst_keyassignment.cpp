@@ -591,7 +591,7 @@ void TestKeyAssignment::screenshot()
     QCOMPARE(m_page->currentPageCode(), 5);
     QVERIFY(d->isChosen());
     QVERIFY(d->isAssigned());
-    QTest::qWait(50);
+    QCoreApplication::processEvents();
     const QImage shot = tab.grab().toImage();
     const QString dir = DDataManager::getAppDirPath() + "/screenshots";
     QDir().mkpath(dir);

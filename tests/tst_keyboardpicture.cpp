@@ -412,7 +412,7 @@ void TestKeyboardPicture::screenshots()
         keys.value(-10)->setSelectable(false);    // Fn reserved
         layer->setSideLightsVisible(true);        // segments in their default red
     }
-    QTest::qWait(50);
+    QCoreApplication::processEvents();  // what the changes above set going is drawn
     const QImage shot = picture.grab().toImage();
     const QString dir = DDataManager::getAppDirPath() + "/screenshots";
     QDir().mkpath(dir);

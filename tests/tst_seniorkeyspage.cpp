@@ -239,8 +239,8 @@ private Q_SLOTS:
         Q_EMIT page->grid()->sigTheSeniorKeyInfoStuNeedUpdate_DKS();
         QCOMPARE(storedRecord(1).dksActions[5], int(DksAction_Tap));
 
-        // Kept for a person to look at.
-        QTest::qWait(250);
+        // Kept for a person to look at, once the themed scroll bars have come.
+        QTRY_VERIFY(!page->findChild<QWidget *>("widget_5")->styleSheet().isEmpty());
         QDir().mkpath(QCoreApplication::applicationDirPath() + "/screenshots");
         QVERIFY(page->grab().save(QCoreApplication::applicationDirPath() + "/screenshots/seniorkeys_editor.png"));
     }

@@ -404,7 +404,7 @@ void TestSoftKeyboard::panelScreenshot()
     panel.resize(1010, 300);
     panel.show();
     QVERIFY(QTest::qWaitForWindowExposed(&panel));
-    QTest::qWait(50);
+    QCoreApplication::processEvents();
     const QString dir = DDataManager::getAppDirPath() + "/screenshots";
     QDir().mkpath(dir);
     QVERIFY(panel.grab().save(dir + "/virtualkeyboard.png"));
