@@ -35,7 +35,7 @@ void DAllKeysShowPage::loadKeyboardInfo()
 {
     QFile file(QStringLiteral(":/images/configDir/AllKeysInfo.config"));
     if (!file.open(QIODevice::ReadOnly)) {
-        qCDebug(lcKeys) << "------------------------ loadKeyboardInfo => fp == NULL -------------------------";
+        qCDebug(lcKeys) << "The keyboard layout file cannot be read:";
         return;
     }
     parseKeyboardInfo(file.readAll());

@@ -578,7 +578,7 @@ void DSeniorKeysPage::onSliderHoldDurationValue(int HoldDurationValue)
 void DSeniorKeysPage::onSliderHoldDurationReleased()
 {
     const int value = ui->horizontalSlider_HoldDuration->value();
-    qCDebug(lcKeys) << "-------------------------------- [Mouse Released] sliderCurVal:" << value;
+    qCDebug(lcKeys) << "Hold time slider released at" << value;
     if (!m_selectedRow)
         return;
     m_current.ValueTime = value * 10;
@@ -725,7 +725,7 @@ void DSeniorKeysPage::reject()
 
 void DSeniorKeysPage::closeEvent(QCloseEvent *event)
 {
-    qCDebug(lcKeys) << "------------------------- *** [DSeniorKeysPage] closeEvent *** -------------------------";
+    qCDebug(lcKeys) << "The advanced-key editor closes";
     // Not the dialog's own close handling, which would run reject() again.
     event->accept();
 }

@@ -85,13 +85,13 @@ void DStrokeConfigView::onSliderStrokeViewValue(int Value)
 void DStrokeConfigView::onSliderStrokeViewPressed()
 {
     qCDebug(lcKeys)
-        << "------------------ *** [DStrokeConfigView::onSliderStrokeViewPressed] Pressed *** ------------------";
+        << "Travel slider pressed";
 }
 
 void DStrokeConfigView::onSliderStrokeViewReleased()
 {
     qCDebug(lcKeys)
-        << "------------------ *** [DStrokeConfigView::onSliderStrokeViewReleased] Released *** ------------------";
+        << "Travel slider released";
     const int depth = ui->horizontalSlider_StrokeView->value();
     const QByteArray path = DDataManager::getInstance()->getSeniorKeyXmlPath();
     // The press point and the release end move together.
@@ -109,6 +109,6 @@ void DStrokeConfigView::on_pushButton_Close_clicked()
 
 void DStrokeConfigView::closeEvent(QCloseEvent *event)
 {
-    qCDebug(lcKeys) << "------------------ *** [DStrokeConfigView] closeEvent *** ------------------";
+    qCDebug(lcKeys) << "The travel view closes";
     event->accept();
 }

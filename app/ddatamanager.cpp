@@ -83,7 +83,7 @@ DDataManager *DDataManager::getInstance()
 
 void DDataManager::logAppRunning()
 {
-    qCDebug(lcApp) << "------------------------- *** App Runing *** ------------------------------";
+    qCDebug(lcApp) << "The program runs";
 }
 
 QString DDataManager::getSettingsFilePath() const

@@ -751,7 +751,7 @@ void DMainWidget::on_pushButton_Close_clicked()
         hideToTray();
         return;
     }
-    qCDebug(lcApp) << "------------------------- *** App Exit (Normal) *** ------------------------------ \n";
+    qCDebug(lcApp) << "The program ends normally";
     quitApplication();
 }
 

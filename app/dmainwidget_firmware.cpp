@@ -451,7 +451,7 @@ void DMainWidget::scanJlUpgradeDrive()
     if (reinterpret_cast<JlLoadUfwDataFn>(JL_loadUfwData)(reinterpret_cast<const unsigned char *>(image.constData()),
                                                           image.size())
         != 0) {
-        qCDebug(lcFirmware) << "---------------- *** File error 02 JL *** ---------------";
+        qCDebug(lcFirmware) << "The chip firmware image is empty or cannot be read";
         finishUpgrade(false);
         return;
     }

@@ -465,7 +465,7 @@ void DSettingsDia::reject()
 
 void DSettingsDia::closeEvent(QCloseEvent *event)
 {
-    qCDebug(lcApp) << "------------------------- *** [DSettingsDia] closeEvent *** -------------------------";
+    qCDebug(lcApp) << "The settings dialog closes";
     signalClose();
     event->accept();
 }

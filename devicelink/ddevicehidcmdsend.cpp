@@ -19,26 +19,26 @@ struct FixedCommand
     const char *failureLine;
 };
 
-constexpr const char *kSensitivityFailed = "USB serial port [Query Keyboard Sensitivity] Failed ...";
+constexpr const char *kSensitivityFailed = "Asking for the magnetic switch settings failed: the keyboard is not open";
 
 // Every command of fixed content, with the line written when it cannot be queued.
 const FixedCommand kFixedCommands[] = {
     {DDeviceHidCmdSend::Query::KeyboardLightTypeList, HidCmd::LightTypeList, 0, 0, 0,
-     "---------- *** Inquire [Light Mode] Failed *** ----------"},
+     "Asking for the keyboard light modes failed: the keyboard is not open"},
     {DDeviceHidCmdSend::Query::SideLightTypeList, HidCmd::SideLightTypeList, 0, 0, 0,
-     "---------- *** Inquire [Side Light Mode] Failed *** ----------"},
+     "Asking for the side light modes failed: the keyboard is not open"},
     {DDeviceHidCmdSend::Query::KeyboardLightConfig, HidCmd::KeyboardLightConfig, 1, 0, 0,
-     "---------- *** Inquire [Keyboard Light Config] Failed *** ----------"},
+     "Asking for the keyboard light settings failed: the keyboard is not open"},
     {DDeviceHidCmdSend::Query::SideLightConfig, HidCmd::SideLightConfig, 1, 0, 0,
-     "---------- *** Inquire [Side Light Config] Failed *** ----------"},
+     "Asking for the side light settings failed: the keyboard is not open"},
     {DDeviceHidCmdSend::Query::CustomKeyBitmap, HidCmd::CheckCustomKeys, 0, 0, 0,
-     "USB serial port [Check keyboard layout is support custom] Failed ..."},
+     "Asking which keys take custom colours failed: the keyboard is not open"},
     {DDeviceHidCmdSend::Query::ResetKeyboard, HidCmd::KeyboardSettings,
      static_cast<uint8_t>(KeyboardSettingsSub::ResetOrWinLock), 0x01, 0x01,
-     "---------- *** [Reset] Failed *** ----------"},
+     "Resetting the keyboard failed: the keyboard is not open"},
     {DDeviceHidCmdSend::Query::AskSleepTime, HidCmd::KeyboardSettings,
      static_cast<uint8_t>(KeyboardSettingsSub::AskSleep), 0x01, 0,
-     "---------- *** [Check Sleep time] Failed *** ----------"},
+     "Asking for the sleep times failed: the keyboard is not open"},
     {DDeviceHidCmdSend::Query::TravelLevel, HidCmd::Magnetic, 0, 0x18, static_cast<uint8_t>(MagneticSub::TravelLevel),
      kSensitivityFailed},
     {DDeviceHidCmdSend::Query::Debounce, HidCmd::Magnetic, 0, 0x18, static_cast<uint8_t>(MagneticSub::Debounce),
@@ -46,7 +46,7 @@ const FixedCommand kFixedCommands[] = {
     {DDeviceHidCmdSend::Query::ReportRate, HidCmd::Magnetic, 0, 0x18, static_cast<uint8_t>(MagneticSub::ReportRate),
      kSensitivityFailed},
     {DDeviceHidCmdSend::Query::SerialNumber, HidCmd::QuerySerialNumber, 0, 0, 0,
-     "---------- *** Inquire [Device SN] Failed *** ----------"},
+     "Asking for the serial number failed: the keyboard is not open"},
 };
 
 const FixedCommand &fixedCommand(DDeviceHidCmdSend::Query query)
@@ -57,7 +57,7 @@ const FixedCommand &fixedCommand(DDeviceHidCmdSend::Query query)
     return *it;
 }
 
-constexpr const char *kWriteKeyFailed = "USB serial port [Write Key] Failed ...";
+constexpr const char *kWriteKeyFailed = "Sending a key report back failed: the keyboard is not open";
 
 uint8_t flag(int value)
 {
@@ -173,7 +173,7 @@ QString DDeviceHidCmdSend::writeSN(QString sn, bool *queued)
 {
     if (sn.isEmpty())
         sn = newSerialNumber();
-    const bool sent = send(buildWriteSN(sn.toLocal8Bit()), "USB serial port [Write SN] Failed ...");
+    const bool sent = send(buildWriteSN(sn.toLocal8Bit()), "Writing the serial number failed: the keyboard is not open");
     if (queued)
         *queued = sent;
     return sn;
@@ -221,13 +221,13 @@ void DDeviceHidCmdSend::resetKeyboard()
 
 void DDeviceHidCmdSend::lockWin(int feature1, int feature2, int feature3, int feature4)
 {
-    send(buildLockWin(feature1, feature2, feature3, feature4), "---------- *** [Lock Win] Failed *** ----------");
+    send(buildLockWin(feature1, feature2, feature3, feature4), "Sending the Win lock shortcuts failed: the keyboard is not open");
 }
 
 void DDeviceHidCmdSend::setSleepTime(int lightSleepTime, int keyboardSleepTime, int prohibitSleepStatus)
 {
     send(buildSleepTime(lightSleepTime, keyboardSleepTime, prohibitSleepStatus),
-         "---------- *** [Set Sleep time] Failed *** ----------");
+         "Sending the sleep times failed: the keyboard is not open");
 }
 
 void DDeviceHidCmdSend::checkSleepTime()

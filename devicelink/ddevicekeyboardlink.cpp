@@ -201,7 +201,7 @@ void DDeviceKeyboardLink::handleSerialNumber(const HidReport &report)
         } else {
             // A keyboard without writable serial memory: its folder is named from what it
             // reported first, which it reports the same at every start.
-            qCDebug(lcDevice) << "USB serial port [Write SN] The keyboard kept its serial number";
+            qCDebug(lcDevice) << "The keyboard kept its old serial number after a new one was written";
             m_serialNumber = DeviceFolderName::serialFromReport(m_hidName, m_unusableSerial);
         }
         m_writtenSerial.clear();
@@ -347,7 +347,7 @@ void DDeviceKeyboardLink::parseFullKeyReport(const HidReport &r)
 void DDeviceKeyboardLink::parseLightTypeList(const HidReport &r)
 {
     m_keyboardLightTypes = LightTypeListInfo::parse(r);
-    qCDebug(lcDevice).nospace() << "-------------[Keyboard] hidName:" << m_hidName
+    qCDebug(lcDevice).nospace() << "Keyboard light settings of" << m_hidName
                                 << " lightTypeList Num:" << m_keyboardLightTypes.lightTypeList.size()
                                 << "  SpeedMax:" << m_keyboardLightTypes.speedMax
                                 << "  BrightnessMax:" << m_keyboardLightTypes.brightnessMax;
@@ -358,7 +358,7 @@ void DDeviceKeyboardLink::parseLightTypeList(const HidReport &r)
 void DDeviceKeyboardLink::parseSideLightTypeList(const HidReport &r)
 {
     m_sideLightTypes = LightTypeListInfo::parse(r);
-    qCDebug(lcDevice).nospace() << "-------------[Side] hidName:" << m_hidName
+    qCDebug(lcDevice).nospace() << "Side light settings of" << m_hidName
                                 << " lightTypeList Num:" << m_sideLightTypes.lightTypeList.size()
                                 << "  SpeedMax:" << m_sideLightTypes.speedMax
                                 << "  BrightnessMax:" << m_sideLightTypes.brightnessMax;
@@ -381,7 +381,7 @@ void DDeviceKeyboardLink::parseKeyboardLightConfig(const HidReport &r)
     m_keyboardLight = reported;
     m_keyboardLightReceived = true;
     qCDebug(lcDevice).nospace()
-        << "-------------------------->>>>>>>>>>>>>>>>>>>>>> *** [Hid 0x07 return] ledBrightness:"
+        << "Side light mode report: brightness"
         << m_keyboardLight.brightness << " ledSpeed:" << m_keyboardLight.speed
         << " ledType:" << m_keyboardLight.lightMode;
     if (m_lightInfoKnown)

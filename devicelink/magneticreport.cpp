@@ -105,7 +105,7 @@ bool MagneticReport::send(MainHidInterFace *hid, const HidReport &report)
 {
     if (hid && hid->appendCmdData(report.data()) >= 0)
         return true;
-    qCDebug(lcDevice).noquote() << "USB serial port [Write Sensitivity-data] Failed ...";
+    qCDebug(lcDevice).noquote() << "Sending the magnetic switch settings failed: the keyboard is not open";
     return false;
 }
 

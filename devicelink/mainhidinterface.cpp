@@ -63,7 +63,7 @@ int MainHidInterFace::openHid(QString path)
     m_open.store(true);
     const HidReport query = HidReport::command(HidCmd::QuerySerialNumber);
     if (appendCmdData(query.data()) < 0)
-        qCDebug(lcDevice) << "---------- *** Inquire [Device SN] Failed *** ----------";
+        qCDebug(lcDevice) << "Asking for the serial number failed: the keyboard did not take the report";
     m_shakeHandsRunNum = 0;
     m_shakeHandsTimer->start(ShakeHandsIntervalMs);
     CTavrixHid_SetNonblocking(m_handle, 1);
@@ -226,8 +226,8 @@ void MainHidInterFace::onShakeHandsRunning()
     HidReport shakeHands = HidReport::command(HidCmd::ShakeHands, 0, 0x01);
     if (appendCmdData(shakeHands.data()) < 0) {
         qCDebug(lcDevice).noquote()
-            << "---------- *** ShakeHands Failed [MainHidInterFace] *** ---------- m_strHidName:" << m_strHidName
-            << "  Stop_m_ShakeHandsRunNum:" << m_shakeHandsRunNum;
+            << "The keep-alive report could not be queued for" << m_strHidName << "after" << m_shakeHandsRunNum
+            << "keep-alive reports";
         return;
     }
     ++m_shakeHandsRunNum;

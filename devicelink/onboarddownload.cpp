@@ -128,7 +128,7 @@ void OnboardDownload::run()
         const OnboardStep &step = m_plan.steps.at(m_step);
         switch (step.kind) {
         case OnboardStep::KeyPacket:
-            if (m_running && !queue(step.report, "USB serial port [Write keyboard Onboard-data] Failed ..."))
+            if (m_running && !queue(step.report, "Download: a key report could not be queued: the keyboard is not open"))
                 return;
             break;
         case OnboardStep::AckedPacket:
@@ -142,12 +142,12 @@ void OnboardDownload::run()
             if (m_running) {
                 m_lastPacket = step.report;
                 m_acked = false;
-                if (!queue(step.report, "USB serial port [Write keyboard Macro-data list Failed ..."))
+                if (!queue(step.report, "Download: a macro report could not be queued: the keyboard is not open"))
                     return;
             }
             break;
         case OnboardStep::SeniorKeyPacket:
-            if (!queue(step.report, "USB serial port [Write SeniorKes-data] Failed ..."))
+            if (!queue(step.report, "Download: an advanced-key report could not be queued: the keyboard is not open"))
                 return;
             break;
         case OnboardStep::Pause:
@@ -164,7 +164,7 @@ void OnboardDownload::run()
             }
             return;
         case OnboardStep::LayerUnreadable:
-            qCDebug(lcDevice) << "---------- *** Onboard download: a layer file holds no profile index *** ----------";
+            qCDebug(lcDevice) << "Download: a layer file holds no profile index";
             endAttempt(false);
             return;
         }
@@ -205,7 +205,7 @@ void OnboardDownload::onAckTimeout()
         run();
         return;
     }
-    if (!queue(m_lastPacket, "USB serial port [Write keyboard Macro-data list Failed ..."))
+    if (!queue(m_lastPacket, "Download: a macro report could not be queued: the keyboard is not open"))
         return;
     m_ackTimer->start();
 }
@@ -250,7 +250,7 @@ void OnboardDownload::endAttempt(bool statusOk)
     if (!success && m_attempt + 1 < Attempts) {
         ++m_attempt;
         qCDebug(lcDevice)
-            << "-------------------------- *** Onboard Download [Try again] *** --------------------------";
+            << "Download: no answer from the keyboard, trying again";
         startAttempt();
         return;
     }

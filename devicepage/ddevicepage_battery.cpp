@@ -185,5 +185,5 @@ void DDevicePage::onUpdateDeviceListShow()
         currentCard = deviceCards.value(currentPath);
     for (DDeviceListItem *card : deviceCards)
         card->setSelected(card == currentCard);
-    qCDebug(lcDevice) << "-------------------- *** [ 2.4G loading hid list over ] *** -------------------";
+    qCDebug(lcDevice) << "The device list is read again after a wireless keyboard woke or slept";
 }

@@ -125,7 +125,7 @@ bool DDevicePage::isNewPlugAtSamePath(const QString &path) const
 void DDevicePage::handleArrival(const QMap<QString, hidStructInfoAll> &fresh, const QString &newPath,
                                 std::function<void()> done)
 {
-    qCDebug(lcDevice) << "--------------- 插入设备 ---------------";
+    qCDebug(lcDevice) << "A keyboard arrived: reading the device list again";
     hidStructInfoAll record = fresh.value(newPath);
     record.onlineStatus = record.connectType == 0 ? 1 : 0;
     deviceInfos.insert(newPath, record);
@@ -148,7 +148,7 @@ void DDevicePage::handleArrival(const QMap<QString, hidStructInfoAll> &fresh, co
     const auto end = [this, done] {
         if (!currentCard || !currentLink)
             showNoDevice();
-        qCDebug(lcDevice) << "-------------------- *** [Insert end] *** --------------------";
+        qCDebug(lcDevice) << "The arrival is handled";
         done();
     };
     if (!opensNow()) {
@@ -168,7 +168,7 @@ void DDevicePage::handleArrival(const QMap<QString, hidStructInfoAll> &fresh, co
 void DDevicePage::handleRemoval(const QString &oldPath, const QMap<QString, hidStructInfoAll> &present,
                                 std::function<void()> done)
 {
-    qCDebug(lcDevice) << "--------------- 拔出设备 ---------------";
+    qCDebug(lcDevice) << "A keyboard left: reading the device list again";
     hidStructInfoAll record = deviceInfos.value(oldPath);
     const QString model = modelOf(record);
     // The card now stands for its model: its key becomes the model name.
@@ -213,7 +213,7 @@ void DDevicePage::handleRemoval(const QString &oldPath, const QMap<QString, hidS
         link->deleteLater();
     linkThreadIndexes.remove(oldPath);
     dongleStates.remove(oldPath);
-    qCDebug(lcDevice) << "-------------------- *** [OutPut end] *** --------------------";
+    qCDebug(lcDevice) << "The removal is handled";
     // Another device takes the current one's place.
     if (!wasCurrent || deviceInfos.isEmpty() || !selectFallbackDevice(&present, done)) {
         if (wasCurrent)
@@ -275,5 +275,5 @@ void DDevicePage::reorderDeviceList()
     deviceListLayout->setSpacing(10);
     for (DDeviceListItem *card : first + second + third)
         deviceListLayout->insertWidget(deviceListLayout->count() - 1, card);
-    qCDebug(lcDevice) << "-------------------- *** [Update hid list] End *** -------------------";
+    qCDebug(lcDevice) << "The device list is read again";
 }

@@ -61,19 +61,19 @@ Examination examineChipImage(const hidStructInfoAll &device, const QString &mode
         return result;
     }
     if (chip.loadUfwData(reinterpret_cast<const unsigned char *>(image.constData()), image.size()) != 0) {
-        qCDebug(lcFirmware) << "---------------- *** File error 02 JL *** ---------------";
+        qCDebug(lcFirmware) << "The chip firmware image is empty or cannot be read";
         return result;
     }
     unsigned short crc16 = 0;
     unsigned int crc32 = 0;
     if (chip.getUfwCrc(&crc16, &crc32) != 0) {
-        qCDebug(lcFirmware) << "---------------- *** File error 03 JL *** ---------------";
+        qCDebug(lcFirmware) << "The chip firmware image is larger than any chip's flash";
         return result;
     }
     char identity[ChipUpgradeLibrary::kIdentitySize] = {};
     char version[ChipUpgradeLibrary::kVersionSize] = {};
     if (chip.getUfwPidVid(identity, sizeof identity, version, sizeof version) != 0) {
-        qCDebug(lcFirmware) << "---------------- *** File error 04 JL *** ---------------";
+        qCDebug(lcFirmware) << "The chip firmware image could not be copied for flashing";
         return result;
     }
     result.version = fieldText(version, sizeof version);

@@ -215,6 +215,6 @@ void UpdateFirmwareInfoItem::on_pushButton_Update_clicked()
     // A row whose device has no link (or a closed one) still starts the flashing
     // path: the keyboard may already be waiting in its update mode.
     if (!m_hid || m_hid->appendCmdData(report.bytes.data()) < 0)
-        qCDebug(lcFirmware) << "USB serial port [Into firmware] Failed ...";
+        qCDebug(lcFirmware) << "Sending the keyboard into its update mode failed: the keyboard is not open";
     Q_EMIT sigStartUpgrading();
 }

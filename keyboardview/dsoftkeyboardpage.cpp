@@ -87,7 +87,7 @@ bool DSoftKeyboardPage::loadLayout(int layoutCode)
     QFile file(QStringLiteral(":/images/configDir/") + layoutFileName(layoutCode));
     if (!file.open(QIODevice::ReadOnly)) {
         qCDebug(lcKeys)
-            << "------------------------ Softkeyboard loadKeyboardInfo => fp == NULL -------------------------";
+            << "The soft keyboard layout file cannot be read:";
         return false;
     }
     return parseKeyboardInfo(file.readAll());

@@ -148,7 +148,7 @@ bool KeyLayoutFile::load(const QString &model, KeyLayout *out)
     QFile file(resourcePath(model));
     if (model.isEmpty() || !file.open(QIODevice::ReadOnly)) {
         qCDebug(lcKeys)
-            << "------------------------ NormalKeyboard loadKeyboardInfo => fp == NULL -------------------------";
+            << "The keyboard layout file cannot be read:";
         return false;
     }
     return parse(file.readAll(), fileName(model), out);

@@ -86,7 +86,7 @@ bool keySelectFrame::loadKeyboardInfo(const QString &modelName)
     QFile file(KeyLayoutFile::resourcePath(modelName));
     if (modelName.isEmpty() || !file.open(QIODevice::ReadOnly)) {
         qCDebug(lcKeys)
-            << "------------------------ NormalKeyboard loadKeyboardInfo => fp == NULL -------------------------";
+            << "The keyboard layout file cannot be read:";
         clearLayer();
         registerWithDataManager();
         Q_EMIT sigKeyboardLoadFailed(modelName);
@@ -319,7 +319,7 @@ void keySelectFrame::hideTravelTip()
 
 void keySelectFrame::onQueryDynamicDisplaySensitivityNum_BackInfo(int type, int pressNum, int releaseNum)
 {
-    qCDebug(lcKeys) << "----------------------------------- BackInfo type:" << type << "  pressNum:" << pressNum
+    qCDebug(lcKeys) << "Key picture selection: type" << type << "  pressNum:" << pressNum
                     << " releaseNum:" << releaseNum;
     if (!m_currentKey)
         return;

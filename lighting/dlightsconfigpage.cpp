@@ -430,7 +430,7 @@ void DLightsConfigPage::sendKeyboardModeReport(colorInfoData data)
         return;
     const HidReport r = modeReport(data, KeyboardTarget, QDateTime::currentMSecsSinceEpoch());
     if (m_hid->appendCmdData(r.data()) < 0)
-        qCDebug(lcLight) << "USB serial port [Write Led] Failed ...";
+        qCDebug(lcLight) << "The keyboard light mode could not be queued: the keyboard is not open";
 }
 
 void DLightsConfigPage::sendSideModeReport(colorInfoData data)
@@ -439,7 +439,7 @@ void DLightsConfigPage::sendSideModeReport(colorInfoData data)
         return;
     const HidReport r = modeReport(data, SideTarget, QDateTime::currentMSecsSinceEpoch());
     if (m_hid->appendCmdData(r.data()) < 0)
-        qCDebug(lcLight) << "USB serial port [Write Side Led] Failed ...";
+        qCDebug(lcLight) << "The side light mode could not be queued: the keyboard is not open";
 }
 
 void DLightsConfigPage::fitLabelColumns()

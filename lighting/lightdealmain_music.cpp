@@ -102,7 +102,7 @@ void lightDealMain::initMusicalRhythm(int keyCount, int bandCount, double lowHz,
             m_columnToBand.insert(column++, b);
     while (column < kColumns)
         m_columnToBand.insert(column++, 0);
-    qCDebug(lcLight) << "------------- Init [Musical Rhythm] Over ---------------";
+    qCDebug(lcLight) << "The music-reactive mode is ready";
 }
 
 void lightDealMain::setMusicalRhythmEnabled(bool on)
@@ -167,8 +167,7 @@ void lightDealMain::onSendCaptureAudioData(BYTE *pData, int dataSize)
                 const QByteArray chunk = m_audioBuffer.left(kAnalysisBytes);
                 m_audioBuffer.clear();
                 m_analyser->calculate(chunk, m_audioFormat);
-                qCDebug(lcLight) << "-------------------------*** onSendCaptureAudioData [Runing Deal] "
-                                    "***-------------------------";
+                qCDebug(lcLight) << "Sound data arrived for the music-reactive mode";
             }
             g_analysisCounter = (g_analysisCounter + 1) % 10;
         }

@@ -216,6 +216,6 @@ void lightDealMain::setCustomLightColors(int source, int customIndex)
     }
     if (m_device.connectType == 1 && (source == 0 || (source == 1 && customIndex == -1))) {
         for (const HidReport &report : customLedReports())
-            queueCommand(report, "USB serial port [Write custom-Led] Failed ...");
+            queueCommand(report, "A custom colour report could not be queued: the keyboard is not open");
     }
 }

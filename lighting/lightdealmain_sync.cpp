@@ -105,7 +105,7 @@ void lightDealMain::queueCommand(const HidReport &report, const char *failureLin
 
 void lightDealMain::onSendLightSynchronize0x17Cmd()
 {
-    queueCommand(synchronizeReport(), "USB serial port [ Into Light Synchronous ] Failed ...");
+    queueCommand(synchronizeReport(), "Switching light synchronisation failed: the keyboard is not open");
     m_resendFrame = true;
     // The frame goes out again with it. A still light sends it from here rather than
     // waking every tick for it; should it not go out now, the ticks take over.
@@ -168,7 +168,7 @@ void lightDealMain::sendKeyColorReport(const HidReport &report)
         return;
     m_reportBusy = true;
     if (m_hid && m_hid->appendLightData(report.data()) < 0)
-        qCDebug(lcLight) << "USB serial port [Write keyboard Color] Failed ... USB";
+        qCDebug(lcLight) << "A key colour frame could not be queued: the keyboard is not open (cable)";
     m_reportBusy = false;
 }
 
@@ -269,7 +269,7 @@ void lightDealMain::sendFrameOver24G()
 {
     const HidReport report = compactReport(QDateTime::currentMSecsSinceEpoch());
     if (m_hid && m_hid->appendCmdData(report.data()) < 0)
-        qCDebug(lcLight) << "USB serial port [Write keyboard Color] Failed ... 2.4G";
+        qCDebug(lcLight) << "A key colour frame could not be queued: the keyboard is not open (receiver)";
 }
 
 void lightDealMain::setInteractLightPoint(int row, int column)

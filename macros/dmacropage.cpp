@@ -488,7 +488,7 @@ void DMacroPage::reject()
 
 void DMacroPage::closeEvent(QCloseEvent *event)
 {
-    qCDebug(lcMacro) << "------------------------- *** [DMacroPage] closeEvent *** -------------------------";
+    qCDebug(lcMacro) << "The macro editor closes";
     // Closed by other means than the close button (the owner, the window system):
     // the hook and the dimming layer must still be released.
     if (!m_closeAnnounced) {

@@ -273,7 +273,7 @@ void DTriggerSettingPage::onCurrentStrengthNumBack(int whereData, int StrengthNu
     case DSensitivityShowWidget::LEFT: m_StrengthNum_L = StrengthNum; break;
     case DSensitivityShowWidget::CENTER: m_StrengthNum_C = StrengthNum; break;
     case DSensitivityShowWidget::RIGHT: m_StrengthNum_R = StrengthNum; break;
-    default: qCDebug(lcKeys) << "------------------------ [ ERROR ] ----------------------------"; break;
+    default: qCDebug(lcKeys) << "Unknown travel level asked for"; break;
     }
 }
 
@@ -353,21 +353,21 @@ void DTriggerSettingPage::onSliderReleaseJourneyValue(int Value)
 void DTriggerSettingPage::onSliderPressReleaseJourneyReleased()
 {
     m_QuickTrigger_StrengthNum_C = ui->horizontalSlider_PressReleaseJourney->value();
-    qCDebug(lcKeys) << "------------------------------------------------- ABC m_QuickTrigger_StrengthNum_C:"
+    qCDebug(lcKeys) << "Quick trigger travel (centre):"
                     << m_QuickTrigger_StrengthNum_C;
 }
 
 void DTriggerSettingPage::onSliderPressJourneyReleased()
 {
     m_QuickTrigger_StrengthNum_L = ui->horizontalSlider_PressJourney->value();
-    qCDebug(lcKeys) << "------------------------------------------------- ABC m_QuickTrigger_StrengthNum_L:"
+    qCDebug(lcKeys) << "Quick trigger travel (press):"
                     << m_QuickTrigger_StrengthNum_L;
 }
 
 void DTriggerSettingPage::onSliderReleaseJourneyReleased()
 {
     m_QuickTrigger_StrengthNum_R = ui->horizontalSlider_ReleaseJourney->value();
-    qCDebug(lcKeys) << "------------------------------------------------- ABC m_QuickTrigger_StrengthNum_R:"
+    qCDebug(lcKeys) << "Quick trigger travel (release):"
                     << m_QuickTrigger_StrengthNum_R;
 }
 

@@ -73,63 +73,51 @@ void TestHidCommands::builderSendsReport_data()
 {
     QTest::addColumn<BuilderOp>("op");
     QTest::addColumn<QString>("report");
-    QTest::addColumn<QString>("failureLine");
 
-    const auto row = [](const char *name, BuilderOp op, const QString &report, const QString &failure) {
-        QTest::newRow(name) << op << report << failure;
+    const auto row = [](const char *name, BuilderOp op, const QString &report) {
+        QTest::newRow(name) << op << report;
     };
-    const QString lockWin = "---------- *** [Lock Win] Failed *** ----------";
-    const QString sleep = "---------- *** [Set Sleep time] Failed *** ----------";
-    const QString sensitivity = "USB serial port [Query Keyboard Sensitivity] Failed ...";
-    const QString key = "USB serial port [Write Key] Failed ...";
 
     row(
-        "keyboard light types", [](DDeviceHidCmdSend &b) { b.inquireLightMode(); }, "01 09",
-        "---------- *** Inquire [Light Mode] Failed *** ----------");
+        "keyboard light types", [](DDeviceHidCmdSend &b) { b.inquireLightMode(); }, "01 09");
     row(
-        "side light types", [](DDeviceHidCmdSend &b) { b.inquireSideLightMode(); }, "01 01",
-        "---------- *** Inquire [Side Light Mode] Failed *** ----------");
+        "side light types", [](DDeviceHidCmdSend &b) { b.inquireSideLightMode(); }, "01 01");
     row(
-        "keyboard light config", [](DDeviceHidCmdSend &b) { b.inquireKeyboardLightConfig(); }, "01 06 01",
-        "---------- *** Inquire [Keyboard Light Config] Failed *** ----------");
+        "keyboard light config", [](DDeviceHidCmdSend &b) { b.inquireKeyboardLightConfig(); }, "01 06 01");
     row(
-        "side light config", [](DDeviceHidCmdSend &b) { b.inquireSideLightConfig(); }, "01 07 01",
-        "---------- *** Inquire [Side Light Config] Failed *** ----------");
+        "side light config", [](DDeviceHidCmdSend &b) { b.inquireSideLightConfig(); }, "01 07 01");
     row(
-        "custom-key bitmap", [](DDeviceHidCmdSend &b) { b.checkLayoutSupportCustom(); }, "01 0d",
-        "USB serial port [Check keyboard layout is support custom] Failed ...");
+        "custom-key bitmap", [](DDeviceHidCmdSend &b) { b.checkLayoutSupportCustom(); }, "01 0d");
     row(
-        "reset", [](DDeviceHidCmdSend &b) { b.resetKeyboard(); }, "01 13 00 00 00 01 01",
-        "---------- *** [Reset] Failed *** ----------");
+        "reset", [](DDeviceHidCmdSend &b) { b.resetKeyboard(); }, "01 13 00 00 00 01 01");
     // Alt+F4 (feature4) goes to byte 15, Alt+Tab (feature3) to byte 16.
     row(
         "Win lock 1 0 1 0", [](DDeviceHidCmdSend &b) { b.lockWin(1, 0, 1, 0); },
-        "01 13 00 00 00 01 00 00 00 00 00 00 00 01 00 00 01", lockWin);
+        "01 13 00 00 00 01 00 00 00 00 00 00 00 01 00 00 01");
     row(
         "Win lock 0 0 0 1", [](DDeviceHidCmdSend &b) { b.lockWin(0, 0, 0, 1); },
-        "01 13 00 00 00 01 00 00 00 00 00 00 00 00 00 01 00", lockWin);
+        "01 13 00 00 00 01 00 00 00 00 00 00 00 00 00 01 00");
     row(
         "Win lock all", [](DDeviceHidCmdSend &b) { b.lockWin(1, 1, 1, 1); },
-        "01 13 00 00 00 01 00 00 00 00 00 00 00 01 01 01 01", lockWin);
+        "01 13 00 00 00 01 00 00 00 00 00 00 00 01 01 01 01");
     row(
         "sleep 600 1800 prohibit", [](DDeviceHidCmdSend &b) { b.setSleepTime(600, 1800, 1); },
-        "01 13 01 00 00 01 00 00 00 02 58 07 08 01", sleep);
+        "01 13 01 00 00 01 00 00 00 02 58 07 08 01");
     row(
         "sleep up to 255", [](DDeviceHidCmdSend &b) { b.setSleepTime(200, 255, 0); },
-        "01 13 01 00 00 01 00 00 00 00 c8 00 ff 00", sleep);
+        "01 13 01 00 00 01 00 00 00 00 c8 00 ff 00");
     row(
         "sleep beyond 16 bits", [](DDeviceHidCmdSend &b) { b.setSleepTime(70000, -5, 0); },
-        "01 13 01 00 00 01 00 00 00 ff ff 00 00 00", sleep);
+        "01 13 01 00 00 01 00 00 00 ff ff 00 00 00");
     row(
-        "ask sleep", [](DDeviceHidCmdSend &b) { b.checkSleepTime(); }, "01 13 02 00 00 01",
-        "---------- *** [Check Sleep time] Failed *** ----------");
+        "ask sleep", [](DDeviceHidCmdSend &b) { b.checkSleepTime(); }, "01 13 02 00 00 01");
     row(
         "six-key echo",
         [](DDeviceHidCmdSend &b) {
             const unsigned char keys[8] = {0x02, 0x00, 0x04, 0x05, 0x00, 0x00, 0x00, 0x2b};
             b.writeSixKey(keys);
         },
-        "01 03 00 00 00 09 02 00 04 05 00 00 00 2b", key);
+        "01 03 00 00 00 09 02 00 04 05 00 00 00 2b");
     row(
         "full-key echo",
         [](DDeviceHidCmdSend &b) {
@@ -137,17 +125,16 @@ void TestHidCommands::builderSendsReport_data()
             HidReport in = hex("01 05 07 07 07 0d 01 02 03 04 05 06 07 08 09 0a 0b 0c 0d ee");
             b.writeFullKey(in.data());
         },
-        "01 04 00 00 00 15 01 02 03 04 05 06 07 08 09 0a 0b 0c 0d", key);
+        "01 04 00 00 00 15 01 02 03 04 05 06 07 08 09 0a 0b 0c 0d");
     row(
-        "travel level", [](DDeviceHidCmdSend &b) { b.queryTravelLevel(); }, "01 29 00 00 00 18 04", sensitivity);
+        "travel level", [](DDeviceHidCmdSend &b) { b.queryTravelLevel(); }, "01 29 00 00 00 18 04");
     row(
-        "debounce", [](DDeviceHidCmdSend &b) { b.queryAntiShake(); }, "01 29 00 00 00 18 0a 00", sensitivity);
+        "debounce", [](DDeviceHidCmdSend &b) { b.queryAntiShake(); }, "01 29 00 00 00 18 0a 00");
     row(
-        "report rate", [](DDeviceHidCmdSend &b) { b.queryRateOfReturn(); }, "01 29 00 00 00 18 09 00", sensitivity);
+        "report rate", [](DDeviceHidCmdSend &b) { b.queryRateOfReturn(); }, "01 29 00 00 00 18 09 00");
     row(
         "serial given", [](DDeviceHidCmdSend &b) { b.writeSN(QStringLiteral("0123456789abcdef0123456789abcdefXYZ")); },
-        "01 15 00 00 00 20 " + QString::fromLatin1(QByteArray("0123456789abcdef0123456789abcdef").toHex(' ')),
-        "USB serial port [Write SN] Failed ...");
+        "01 15 00 00 00 20 " + QString::fromLatin1(QByteArray("0123456789abcdef0123456789abcdef").toHex(' ')));
 }
 
 void TestHidCommands::builderSendsReport()
@@ -172,11 +159,11 @@ void TestHidCommands::builderWithoutDeviceLogsFailure_data()
 void TestHidCommands::builderWithoutDeviceLogsFailure()
 {
     QFETCH(BuilderOp, op);
-    QFETCH(QString, failureLine);
     EmuIoFixture emu(QStringLiteral("QR108"));  // created, never opened
     DDeviceHidCmdSend builder;
     builder.setHidInterface(emu.hid());
-    QTest::ignoreMessage(QtDebugMsg, qPrintable(failureLine));
+    // The line says what could not be done, and why.
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression(" failed: the keyboard is not open$"));
     op(builder);
     // Never opened, the device has no connection on which anything could arrive.
     QVERIFY(!emu.hid()->isOpen());

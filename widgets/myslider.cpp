@@ -26,13 +26,13 @@ void MySlider::mousePressEvent(QMouseEvent *event)
 {
     const int handleX = handlePosition();
     const int x = event->pos().x();
-    qCDebug(lcKeys) << "--------------- currentPosX:" << handleX << " currentX:" << x << " width():" << width()
+    qCDebug(lcKeys) << "Slider press at handle x" << handleX << " currentX:" << x << " width():" << width()
                     << " maximum():" << maximum();
     if (x < handleX - m_leftMargin || x > handleX + m_rightMargin) {
-        qCDebug(lcKeys) << "--------------- return ---------------";
+        qCDebug(lcKeys) << "The press is outside the handle";
         return;
     }
-    qCDebug(lcKeys) << "--------------- goon ---------------";
+    qCDebug(lcKeys) << "The press is on the handle";
     // Let the slider start a drag, but never let the press make the value jump.
     const int kept = value();
     QSlider::mousePressEvent(event);
