@@ -319,6 +319,10 @@ void TestXmlStoreFiles::brokenPresets_data()
     QTest::newRow("huge value") << "<customLight>" + led + QByteArray(item).replace("\"255\"", "\"1e99\"")
             + "</customLed></customLight>";
     QTest::newRow("truncated") << "<customLight>" + led + item.left(30);
+    const QByteArray overLimit(kMaxTextBytes + 1, 't');
+    QTest::newRow("long name") << "<customLight>" + QByteArray(led).replace("Custom 0", overLimit) + item
+            + "</customLed></customLight>";
+    QTest::newRow("long element text") << "<customLight>" + led + item + overLimit + "</customLed></customLight>";
 }
 
 void TestXmlStoreFiles::brokenPresets()
@@ -516,6 +520,24 @@ void TestXmlStoreFiles::oversizedStoresAreRefusedWithTheirReason_data()
     QTest::newRow("name one byte longer") << store("<profile index=\"1\" name=\"" + longest + "n\"/>") << 3;
     QTest::newRow("encoded name too long")
         << store("<macro index=\"1\" nameBase64=\"" + QByteArray(kMaxTextBytes + 3, '\x01').toBase64() + "\"/>") << 3;
+    // Texts outside attributes are no part of a store and would be lost by the next
+    // save: they are held to the same limit.
+    const QByteArray macroWith = "<macro index=\"1\" name=\"x\">";
+    QTest::newRow("longest element text") << store(macroWith + longest + "</macro>") << -1;
+    QTest::newRow("element text one byte longer") << store(macroWith + longest + "n</macro>") << 3;
+    QTest::newRow("element text of 300000 characters") << store(macroWith + QByteArray(300000, 'x') + "</macro>")
+                                                       << 3;
+    // Measured in UTF-8 like attribute texts: 87382 three-byte characters are 262146 bytes.
+    QByteArray euros;
+    for (int i = 0; i < kMaxTextBytes / 3 + 1; ++i)
+        euros += "\xe2\x82\xac";
+    QTest::newRow("element text of multi-byte characters") << store(macroWith + euros + "</macro>") << 3;
+    const QByteArray half(kMaxTextBytes / 2, 'h');
+    QTest::newRow("text in pieces") << store(macroWith + half + "&amp;<![CDATA[" + half + "]]></macro>") << 3;
+    QTest::newRow("text between elements") << store("<profile index=\"1\" name=\"P\"/>" + longest + "n") << 3;
+    QTest::newRow("comment") << store("<!--" + longest + "n-->") << 3;
+    QTest::newRow("comment after the root") << store("") + "<!--" + longest + "n-->" << 5;
+    QTest::newRow("processing instruction") << store("<?note " + longest + "n?>") << 3;
     const QByteArray largest = store(QByteArray(int(kMaxFileSize) - store("").size(), ' '));
     QTest::newRow("largest file") << largest << -1;
     QTest::newRow("one byte larger") << largest + ' ' << 0;
@@ -538,6 +560,9 @@ void TestXmlStoreFiles::oversizedStoresAreRefusedWithTheirReason()
         return;
     QCOMPARE(int(failure.kind), int(CTavrixXMLFailureKind::TooLarge));
     QCOMPARE(failure.line, line);
+    // Never rewritten: a change is refused and the file stays byte for byte.
+    QVERIFY(!CTavrixXML_CreateMacroXmlParentNode(file, "2", "y"));
+    QCOMPARE(StoreFixture::bytes(file), content);
     const QString text = CTavrixXML_FailureText(failure);
     QVERIFY2(text.contains(line ? QString("longer than %1 KB").arg(kMaxTextBytes / 1024)
                                 : QString("larger than %1 MB").arg(kMaxFileSize / (1024 * 1024))),

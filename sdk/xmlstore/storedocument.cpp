@@ -87,19 +87,24 @@ public:
     bool textTooLong() const { return m_textTooLong; }
 
 private:
-    bool fail(const QString &what)
+    bool fail(const QString &what) { return failAt(what, int(m_reader.lineNumber())); }
+    bool failAt(const QString &what, int line)
     {
         if (m_error.isEmpty()) {
-            m_errorLine = int(m_reader.lineNumber());
+            m_errorLine = line;
             m_error = QStringLiteral("%1 (line %2)").arg(what).arg(m_errorLine);
         }
         return false;
     }
+    bool healthy() const { return m_error.isEmpty() && !m_reader.hasError(); }
     QString elementName() const { return m_reader.name().toString(); }
     bool text(const char *name, QByteArray *out);
     bool integer(const char *name, int *out);
     bool index(const char *name, int *out);
     bool leaf();  // an element that must hold no child element
+    bool nextChild();
+    bool textTokenFits();
+    bool textTooLongFault(const QString &where, int line);
 
     bool parseRoot(StoreDocument *doc);
     bool parseProfile(Profile *profile);
@@ -112,6 +117,7 @@ private:
     QString m_error;
     int m_errorLine = 0;
     bool m_textTooLong = false;
+    OutsideTextLimit m_outsideTexts;
 };
 
 bool Parser::text(const char *name, QByteArray *out)
@@ -119,7 +125,8 @@ bool Parser::text(const char *name, QByteArray *out)
     if (!readText(m_reader.attributes(), QLatin1String(name), out))
         return fail(QStringLiteral("<%1> lacks the attribute %2").arg(elementName(), QLatin1String(name)));
     if (out->size() > kMaxTextBytes) {
-        m_textTooLong = m_error.isEmpty();
+        if (m_error.isEmpty())
+            m_textTooLong = true;
         return fail(QStringLiteral("<%1> %2 is longer than %3 bytes")
                         .arg(elementName(), QLatin1String(name))
                         .arg(kMaxTextBytes));
@@ -148,11 +155,41 @@ bool Parser::index(const char *name, int *out)
     return true;
 }
 
+bool Parser::textTooLongFault(const QString &where, int line)
+{
+    if (m_error.isEmpty())
+        m_textTooLong = true;
+    return failAt(QStringLiteral("%1 is longer than %2 bytes").arg(where).arg(kMaxTextBytes), line);
+}
+
+bool Parser::textTokenFits()
+{
+    QString what;
+    int line = 0;
+    return m_outsideTexts.fits(m_reader, &what, &line) || textTooLongFault(what, line);
+}
+
+// Moves to the next child element of the current element: true at its start tag,
+// false at the end of the current element or at a fault.
+bool Parser::nextChild()
+{
+    while (!m_reader.atEnd()) {
+        const auto token = m_reader.readNext();
+        if (!textTokenFits())
+            return false;
+        if (token == QXmlStreamReader::StartElement)
+            return true;
+        if (token == QXmlStreamReader::EndElement)
+            return false;
+    }
+    return false;
+}
+
 bool Parser::leaf()
 {
-    if (m_reader.readNextStartElement())
+    if (nextChild())
         return fail(QStringLiteral("unexpected element <%1>").arg(elementName()));
-    return !m_reader.hasError();
+    return healthy();
 }
 
 bool Parser::parse(StoreDocument *doc, QString *error)
@@ -161,6 +198,8 @@ bool Parser::parse(StoreDocument *doc, QString *error)
     // The prolog: a DTD could declare entities; a store file never carries one.
     while (!m_reader.atEnd()) {
         const auto token = m_reader.readNext();
+        if (!textTokenFits())
+            break;
         if (token == QXmlStreamReader::DTD) {
             fail(QStringLiteral("document type declarations are not allowed"));
             break;
@@ -171,8 +210,11 @@ bool Parser::parse(StoreDocument *doc, QString *error)
         }
     }
     if (ok) {
-        while (!m_reader.atEnd())
+        while (!m_reader.atEnd()) {
             m_reader.readNext();
+            if (!textTokenFits())
+                break;
+        }
     }
     if (m_reader.hasError())
         ok = fail(m_reader.errorString());
@@ -209,7 +251,7 @@ bool Parser::parseRoot(StoreDocument *doc)
             return false;
         doc->currentProfile = current;
     }
-    while (m_reader.readNextStartElement()) {
+    while (nextChild()) {
         const auto name = m_reader.name();
         if (name == QLatin1String("profile")) {
             Profile profile;
@@ -240,7 +282,7 @@ bool Parser::parseRoot(StoreDocument *doc)
             return fail(QStringLiteral("unexpected element <%1>").arg(elementName()));
         }
     }
-    if (m_reader.hasError())
+    if (!healthy())
         return false;
     std::sort(doc->macros.begin(), doc->macros.end(), [](const Macro &a, const Macro &b) { return a.index < b.index; });
     std::sort(doc->seniorKeys.begin(), doc->seniorKeys.end(),
@@ -261,7 +303,7 @@ bool Parser::parseProfile(Profile *profile)
             return false;
         profile->lightSync = sync;
     }
-    while (m_reader.readNextStartElement()) {
+    while (nextChild()) {
         const auto name = m_reader.name();
         if (name == QLatin1String("lightInUse")) {
             LightInUse inUse;
@@ -329,7 +371,7 @@ bool Parser::parseProfile(Profile *profile)
                      [](const KeyItem &a, const KeyItem &b) { return keyCodeLess(a.keyCode, b.keyCode); });
     std::sort(profile->macroCopies.begin(), profile->macroCopies.end(),
               [](const MacroCopy &a, const MacroCopy &b) { return a.macroIndex < b.macroIndex; });
-    return !m_reader.hasError();
+    return healthy();
 }
 
 bool Parser::parseLight(colorInfoData *light)
@@ -346,7 +388,7 @@ bool Parser::parseCustomLight(CustomLight *light)
     if (!text("index", &light->index) || !text("name", &light->name) || !text("isUsing", &light->isUsing)
         || !integer("usingFlagIndex", &light->usingFlagIndex))
         return false;
-    while (m_reader.readNextStartElement()) {
+    while (nextChild()) {
         if (m_reader.name() != QLatin1String("item"))
             return fail(QStringLiteral("unexpected element <%1>").arg(elementName()));
         CustomLightItem item;
@@ -360,12 +402,12 @@ bool Parser::parseCustomLight(CustomLight *light)
             return false;
         light->items.append(item);
     }
-    return !m_reader.hasError();
+    return healthy();
 }
 
 bool Parser::parseEvents(QList<MacroEvent> *events)
 {
-    while (m_reader.readNextStartElement()) {
+    while (nextChild()) {
         if (m_reader.name() != QLatin1String("event"))
             return fail(QStringLiteral("unexpected element <%1>").arg(elementName()));
         MacroEvent event;
@@ -377,7 +419,7 @@ bool Parser::parseEvents(QList<MacroEvent> *events)
             return false;
         events->append(event);
     }
-    return !m_reader.hasError();
+    return healthy();
 }
 
 bool Parser::parseSeniorKey(SeniorKeyInfo *info)
