@@ -17,6 +17,7 @@
 #include "lighting/lightdealmain.h"
 #include "platform/logcategories.h"
 #include "sdk/tavrixxml.h"
+#include "sdk/xmlstore/savefile.h"
 #include "ui_ddevicepage.h"
 #include "widgets/cbnotice.h"
 #include "widgets/storefilequestion.h"
@@ -82,8 +83,11 @@ void DDevicePage::prepareCurrentProfile(DDeviceKeyboardLink *link)
     const QString modelFolder = DeviceFolderName::safeModelName(model);
     if (modelFolder.isEmpty())
         return;  // no folder can be named after this model
-    profileDir = dm->getUserConfigDir() + QLatin1Char('/') + modelFolder + QLatin1Char('/') + serialNumber;
-    QDir().mkpath(profileDir);
+    const QString modelDir = dm->getUserConfigDir() + QLatin1Char('/') + modelFolder;
+    profileDir = modelDir + QLatin1Char('/') + serialNumber;
+    // The profiles hold key texts the user typed: folders for their owner only.
+    xmlstore::makePrivateFolder(QFile::encodeName(modelDir));
+    xmlstore::makePrivateFolder(QFile::encodeName(profileDir));
 
     struct Layer
     {

@@ -18,10 +18,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPointer>
 #include <QProcess>
 
 #include <csignal>
+#include <sys/stat.h>
 #include <cstdio>
 
 namespace {
@@ -131,6 +133,31 @@ private Q_SLOTS:
         DDevicePage *page = rig.open();
         verifyUsableLayers(folder);
         QCOMPARE(page->currentProfileIndex(), 1);
+    }
+
+    // The profiles hold key texts the user typed: a keyboard's folders and layer files
+    // are its owner's only, also below a model folder an earlier version made.
+    void keyboardFilesAreForTheirOwner()
+    {
+        const mode_t previousMask = ::umask(022);
+        DevicePageRig rig;
+        EmuDevice *keyboard = rig.add("QR108", "one");
+        const QString folder = layerFolder(keyboard, "QR108", "one");
+        const QString modelFolder = QFileInfo(folder).path();
+        QVERIFY(QDir().mkpath(modelFolder));
+        QFile::setPermissions(modelFolder, QFile::permissions(modelFolder) | QFileDevice::ReadOther
+                                               | QFileDevice::ExeOther | QFileDevice::ReadGroup);
+        rig.open();
+        ::umask(previousMask);
+        auto modeOf = [](const QString &path) {
+            struct stat st;
+            return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? QString::number(st.st_mode & 07777, 8)
+                                                                          : QString("missing");
+        };
+        QCOMPARE(modeOf(modelFolder), QString("700"));
+        QCOMPARE(modeOf(folder), QString("700"));
+        for (const char *layer : kLayerFiles)
+            QCOMPARE(modeOf(folder + "/" + layer), QString("600"));
     }
 
     // A full disk at a new keyboard's first connection: the notice names the full disk,

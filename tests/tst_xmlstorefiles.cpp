@@ -2,6 +2,7 @@
 #include "keyboardview/keylayoutfile.h"
 #include "sdk/tavrixxml.h"
 #include "sdk/tavrixxmlkeynamestore.h"
+#include "sdk/xmlstore/savefile.h"
 #include "sdk/xmlstore/storefiles.h"
 #include "support/storefixture.h"
 #include "support/testmain.h"
@@ -92,6 +93,9 @@ private Q_SLOTS:
     void oversizedStoresAreRefusedWithTheirReason_data();
     void oversizedStoresAreRefusedWithTheirReason();
     void writesAboveTheLimitAreRefused();
+    void savedFilesAreForTheirOwner_data();
+    void savedFilesAreForTheirOwner();
+    void privateFoldersAndFiles();
 };
 
 void TestXmlStoreFiles::brokenFilesFailAndStayUntouched_data()
@@ -598,6 +602,99 @@ void TestXmlStoreFiles::writesAboveTheLimitAreRefused()
     QVERIFY(!writeStore(file, doc));
     QCOMPARE(int(CTavrixXML_LastFailure().kind), int(CTavrixXMLFailureKind::CannotWrite));
     QCOMPARE(StoreFixture::bytes(file), kGood);
+}
+
+
+namespace {
+
+int modeOf(const QByteArray &path)
+{
+    struct stat st;
+    return ::stat(path.constData(), &st) == 0 ? int(st.st_mode & 07777) : -1;
+}
+
+// Sets the umask for the life of the object.
+class UmaskScope
+{
+public:
+    explicit UmaskScope(mode_t mask) : m_previous(::umask(mask)) { }
+    ~UmaskScope() { ::umask(m_previous); }
+
+private:
+    mode_t m_previous;
+};
+
+}  // namespace
+
+void TestXmlStoreFiles::savedFilesAreForTheirOwner_data()
+{
+    QTest::addColumn<bool>("exported");
+    QTest::addColumn<int>("before");  // mode of the file before the save; -1: no file
+    QTest::addColumn<int>("after");
+    // The program's files: 0600, or stricter when the user made them so.
+    QTest::newRow("new store file") << false << -1 << 0600;
+    QTest::newRow("store file of an earlier version") << false << 0644 << 0600;
+    QTest::newRow("store file open to all") << false << 0666 << 0600;
+    QTest::newRow("read-only store file") << false << 0400 << 0400;
+    // An export goes where the user chose: the umask, or the mode of the file it replaces.
+    QTest::newRow("new export") << true << -1 << 0644;
+    QTest::newRow("export over a shared file") << true << 0664 << 0664;
+    QTest::newRow("export over a private file") << true << 0600 << 0600;
+}
+
+// Macros and Text-key texts hold what users type, passwords among them.
+void TestXmlStoreFiles::savedFilesAreForTheirOwner()
+{
+    QFETCH(bool, exported);
+    QFETCH(int, before);
+    QFETCH(int, after);
+    UmaskScope umask(022);
+    StoreFixture fx;
+    const QByteArray layer = fx.newLayerFile("appProfile_Default.xml");
+    const QByteArray file = exported ? fx.path("Work.xml") : fx.path("appMacro.xml");
+    if (before >= 0) {
+        StoreFixture::write(file, exported ? QByteArray() : kGood);
+        QCOMPARE(::chmod(file.constData(), mode_t(before)), 0);
+    }
+    const bool saved = exported ? CTavrixXML_ProFileExport(layer, file, "1", 0)
+                                : CTavrixXML_CreateMacroXmlParentNode(file, "7", "M")
+            || (before < 0 && CTavrixXML_CreateXMLFile(file) && CTavrixXML_CreateMacroXmlParentNode(file, "7", "M"));
+    QVERIFY(saved);
+    QCOMPARE(QString::number(modeOf(file), 8), QString::number(after, 8));
+    QCOMPARE(QString::number(modeOf(layer), 8), QString("600"));
+}
+
+void TestXmlStoreFiles::privateFoldersAndFiles()
+{
+    UmaskScope umask(022);
+    StoreFixture fx;
+    // A new folder, and the folders above it that are missing (those keep the umask).
+    const QByteArray nested = fx.path("above/data");
+    QVERIFY(makePrivateFolder(nested));
+    QCOMPARE(modeOf(nested), 0700);
+    QCOMPARE(modeOf(fx.path("above")), 0755);
+    // Folders of earlier versions are closed; what the owner has stays.
+    QCOMPARE(::chmod(nested.constData(), 0755), 0);
+    QVERIFY(makePrivateFolder(nested));
+    QCOMPARE(modeOf(nested), 0700);
+    QCOMPARE(::chmod(nested.constData(), 0555), 0);
+    QVERIFY(makePrivateFolder(nested));
+    QCOMPARE(modeOf(nested), 0500);
+    QCOMPARE(::chmod(nested.constData(), 0700), 0);
+    // A file in the way is no folder.
+    StoreFixture::write(fx.path("plain"), "x");
+    QVERIFY(!makePrivateFolder(fx.path("plain")));
+    QCOMPARE(modeOf(fx.path("plain")), 0644);
+
+    const QByteArray ini = fx.path("above/data/settings.ini");
+    QVERIFY(makePrivateFile(ini));
+    QCOMPARE(modeOf(ini), 0600);
+    QCOMPARE(StoreFixture::bytes(ini), QByteArray());
+    StoreFixture::write(ini, "[a]\nb=1\n");
+    QCOMPARE(::chmod(ini.constData(), 0644), 0);
+    QVERIFY(makePrivateFile(ini));
+    QCOMPARE(modeOf(ini), 0600);
+    QCOMPARE(StoreFixture::bytes(ini), QByteArray("[a]\nb=1\n"));  // never emptied
 }
 
 TAVRIX_TEST_MAIN(TestXmlStoreFiles)

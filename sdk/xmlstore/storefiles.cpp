@@ -239,10 +239,16 @@ bool writeToDisk(const QByteArray &path, const std::shared_ptr<const StoreDocume
     // A file the next read would refuse is not written: the old one stays usable.
     if (bytes.size() > kMaxFileSize)
         return writeFailed(path, 0, QStringLiteral("%1 bytes are above the store's limit").arg(bytes.size()));
-    const SaveResult saved = saveWhole(path, bytes, [&path] {
-        if (writeHook())
-            writeHook()(path);
-    });
+    // An exported profile goes where the user chose, to be kept or passed on as
+    // the user sees fit; every other store file is the program's own.
+    const FileAccess access = kept->exported ? FileAccess::UserChoice : FileAccess::OwnerOnly;
+    const SaveResult saved = saveWhole(
+        path, bytes,
+        [&path] {
+            if (writeHook())
+                writeHook()(path);
+        },
+        access);
     if (!saved.ok)
         return writeFailed(path, saved.error, saved.what);
     failedWrites().remove(path);
