@@ -7,8 +7,8 @@
 #include "app/dmainwidget.h"
 #include "app/qtlinguist.h"
 #include "platform/crashdump.h"
-#include "sdk/xmlstore/savefile.h"
 #include "platform/quitsignals.h"
+#include "sdk/xmlstore/savefile.h"
 
 #include <QDateTime>
 #include <QDir>

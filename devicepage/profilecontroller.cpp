@@ -158,7 +158,7 @@ bool ProfileController::deleteProfile()
         return false;
     }
     if (!CTavrixXML_DeleteProFileSelectedNode(m_profilePath, QByteArray::number(m_profileIndex))) {
-        notice(tr("Delete profile failed"));
+        notice(failureText(tr("Delete profile failed")));
         return false;
     }
     const QList<ProfileNode> list = nodes(m_profilePath);
@@ -192,8 +192,15 @@ bool ProfileController::exportProfile()
     // no empty file behind.
     const bool exported
         = CTavrixXML_ProFileExport(m_profilePath, QFile::encodeName(target), QByteArray::number(m_profileIndex), 0);
-    notice(exported ? tr("Export profile successful") : tr("Export profile failed"));
-    return exported;
+    if (exported) {
+        notice(tr("Export profile successful"));
+        return true;
+    }
+    // A target that is no earlier export is refused as it is, not as a damaged store.
+    const CTavrixXMLFailureKind kind = CTavrixXML_LastFailure().kind;
+    const bool writeFailed = kind == CTavrixXMLFailureKind::CannotWrite || kind == CTavrixXMLFailureKind::DiskFull;
+    notice(writeFailed ? failureText(tr("Export profile failed")) : tr("Export profile failed"));
+    return false;
 }
 
 bool ProfileController::importProfile()
@@ -212,7 +219,7 @@ bool ProfileController::importProfile()
     const QByteArray importIndex = imported.isEmpty() ? QByteArrayLiteral("1") : imported.last().index;
     const QList<ProfileNode> before = nodes(m_profilePath);
     if (!CTavrixXML_ProFileImport(m_profilePath, importPath, importIndex)) {
-        notice(tr("Import profile failed"));
+        notice(failureText(tr("Import profile failed")));
         return false;
     }
     // Two profiles of one name cannot be told apart in the list: the imported one
@@ -273,7 +280,7 @@ bool ProfileController::renameProfile(const QString &name)
         return false;
     }
     if (!CTavrixXML_ModifyProfileNodeInfo(m_profilePath, QByteArray::number(m_profileIndex), name.toUtf8())) {
-        notice(tr("Modify profile info failed"));
+        notice(failureText(tr("Modify profile info failed")));
         return false;
     }
     Q_EMIT sigProfileListChanged();
@@ -431,7 +438,7 @@ bool ProfileController::submitSleepTime(int lightSleepTime, int keyboardSleepTim
     if (!profile.isValid()
         || !CTavrixXML_SetProFileIntoSleepTimeInfo(profile.path, profile.index, lightSleepTime,
                                                    keyboardSleepTime / 60)) {
-        notice(tr("Saving the sleep time failed"));
+        notice(failureText(tr("Saving the sleep time failed")));
         return false;
     }
     notice(tr("Sleep time has been set"));

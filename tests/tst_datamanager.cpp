@@ -119,7 +119,7 @@ void TestDataManager::dataFolderIsForItsOwner()
     auto modeOf = [](const QString &path) {
         struct stat st;
         return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? QString::number(st.st_mode & 07777, 8)
-                                                                      : QString("missing");
+                                                                     : QString("missing");
     };
     {
         DDataManager data(appData);

@@ -22,9 +22,10 @@
 #include <QPointer>
 #include <QProcess>
 
+#include <cerrno>
 #include <csignal>
-#include <sys/stat.h>
 #include <cstdio>
+#include <sys/stat.h>
 
 namespace {
 
@@ -145,14 +146,15 @@ private Q_SLOTS:
         const QString folder = layerFolder(keyboard, "QR108", "one");
         const QString modelFolder = QFileInfo(folder).path();
         QVERIFY(QDir().mkpath(modelFolder));
-        QFile::setPermissions(modelFolder, QFile::permissions(modelFolder) | QFileDevice::ReadOther
-                                               | QFileDevice::ExeOther | QFileDevice::ReadGroup);
+        QFile::setPermissions(modelFolder,
+                              QFile::permissions(modelFolder) | QFileDevice::ReadOther | QFileDevice::ExeOther
+                                  | QFileDevice::ReadGroup);
         rig.open();
         ::umask(previousMask);
         auto modeOf = [](const QString &path) {
             struct stat st;
             return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? QString::number(st.st_mode & 07777, 8)
-                                                                          : QString("missing");
+                                                                         : QString("missing");
         };
         QCOMPARE(modeOf(modelFolder), QString("700"));
         QCOMPARE(modeOf(folder), QString("700"));
@@ -170,8 +172,9 @@ private Q_SLOTS:
         DDevicePage *page = nullptr;
         StoreFixture::withFileSizeLimit(1024, [&] { page = rig.open(); });
         QVERIFY(page && page->currentDeviceLink());
-        const QString full = CTavrixXML_FailureText(
-            {CTavrixXMLFailureKind::DiskFull, QFile::encodeName(folder + "/appProfile_Default.xml"), 0, QString()});
+        const QString full = CTavrixXML_FailureText({CTavrixXMLFailureKind::DiskFull,
+                                                     QFile::encodeName(folder + "/appProfile_Default.xml"), 0,
+                                                     QString(), CTavrixXMLDamage::Unknown, EFBIG});
         QCOMPARE(page->pageNotice()->text(), full);
         // The keyboard's reports that would be stored keep it on show.
         page->currentDeviceLink()->saveLightInfoToProfile(0);

@@ -88,6 +88,9 @@ private Q_SLOTS:
     void brokenPresets();
     void keyNamesComeFromTheStore();
     void failuresSayWhy();
+    void damagedFilesSayWhatIsWrong_data();
+    void damagedFilesSayWhatIsWrong();
+    void unreadableAndUnwritableFilesSayWhy();
     void damagedFileMovedAside();
     void leftoverSaveFilesRemoved();
     void oversizedStoresAreRefusedWithTheirReason_data();
@@ -440,16 +443,17 @@ void TestXmlStoreFiles::failuresSayWhy()
     QCOMPARE(int(full.kind), int(CTavrixXMLFailureKind::DiskFull));
     QCOMPARE(StoreFixture::bytes(good), kGood);
 
-    // Permissions: a read-only file and a read-only folder (root passes both).
-    if (::geteuid() == 0)
-        QSKIP("permissions do not bind the root user");
-    QFile::setPermissions(QFile::decodeName(good), QFileDevice::ReadOwner);
-    QVERIFY(!CTavrixXML_CreateMacroXmlParentNode(good, "8", "M"));
-    QCOMPARE(int(CTavrixXML_LastFailure().kind), int(CTavrixXMLFailureKind::CannotWrite));
-    QFile::setPermissions(QFile::decodeName(good), QFileDevice::WriteOwner);
-    QVERIFY(!CTavrixXML_SelectProFileAllNodes(good, nodes));
-    QCOMPARE(int(CTavrixXML_LastFailure().kind), int(CTavrixXMLFailureKind::CannotOpen));
+    // Permissions: a read-only file and a write-only one, for root as for any user.
+    StoreFixture::withPermissionsBinding([&] {
+        QFile::setPermissions(QFile::decodeName(good), QFileDevice::ReadOwner);
+        QVERIFY(!CTavrixXML_CreateMacroXmlParentNode(good, "8", "M"));
+        QCOMPARE(int(CTavrixXML_LastFailure().kind), int(CTavrixXMLFailureKind::CannotWrite));
+        QFile::setPermissions(QFile::decodeName(good), QFileDevice::WriteOwner);
+        QVERIFY(!CTavrixXML_SelectProFileAllNodes(good, nodes));
+        QCOMPARE(int(CTavrixXML_LastFailure().kind), int(CTavrixXMLFailureKind::CannotOpen));
+    });
     QFile::setPermissions(QFile::decodeName(good), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    QCOMPARE(StoreFixture::bytes(good), kGood);
 }
 
 void TestXmlStoreFiles::damagedFileMovedAside()
@@ -529,8 +533,7 @@ void TestXmlStoreFiles::oversizedStoresAreRefusedWithTheirReason_data()
     const QByteArray macroWith = "<macro index=\"1\" name=\"x\">";
     QTest::newRow("longest element text") << store(macroWith + longest + "</macro>") << -1;
     QTest::newRow("element text one byte longer") << store(macroWith + longest + "n</macro>") << 3;
-    QTest::newRow("element text of 300000 characters") << store(macroWith + QByteArray(300000, 'x') + "</macro>")
-                                                       << 3;
+    QTest::newRow("element text of 300000 characters") << store(macroWith + QByteArray(300000, 'x') + "</macro>") << 3;
     // Measured in UTF-8 like attribute texts: 87382 three-byte characters are 262146 bytes.
     QByteArray euros;
     for (int i = 0; i < kMaxTextBytes / 3 + 1; ++i)
@@ -568,8 +571,8 @@ void TestXmlStoreFiles::oversizedStoresAreRefusedWithTheirReason()
     QVERIFY(!CTavrixXML_CreateMacroXmlParentNode(file, "2", "y"));
     QCOMPARE(StoreFixture::bytes(file), content);
     const QString text = CTavrixXML_FailureText(failure);
-    QVERIFY2(text.contains(line ? QString("longer than %1 KB").arg(kMaxTextBytes / 1024)
-                                : QString("larger than %1 MB").arg(kMaxFileSize / (1024 * 1024))),
+    QVERIFY2(text.contains(line ? QString("longer than %1 KiB").arg(kMaxTextBytes / 1024)
+                                : QString("larger than %1 MiB").arg(kMaxFileSize / (1024 * 1024))),
              qPrintable(text));
     QStringList asked;
     StoreFileQuestion::reset();
@@ -604,7 +607,6 @@ void TestXmlStoreFiles::writesAboveTheLimitAreRefused()
     QCOMPARE(StoreFixture::bytes(file), kGood);
 }
 
-
 namespace {
 
 int modeOf(const QByteArray &path)
@@ -631,11 +633,12 @@ void TestXmlStoreFiles::savedFilesAreForTheirOwner_data()
     QTest::addColumn<bool>("exported");
     QTest::addColumn<int>("before");  // mode of the file before the save; -1: no file
     QTest::addColumn<int>("after");
-    // The program's files: 0600, or stricter when the user made them so.
+    // The program's files: 0600 (a read-only one is not written at all).
     QTest::newRow("new store file") << false << -1 << 0600;
     QTest::newRow("store file of an earlier version") << false << 0644 << 0600;
     QTest::newRow("store file open to all") << false << 0666 << 0600;
-    QTest::newRow("read-only store file") << false << 0400 << 0400;
+    QTest::newRow("store file open to the group") << false << 0640 << 0600;
+    QTest::newRow("private store file") << false << 0600 << 0600;
     // An export goes where the user chose: the umask, or the mode of the file it replaces.
     QTest::newRow("new export") << true << -1 << 0644;
     QTest::newRow("export over a shared file") << true << 0664 << 0664;
@@ -695,6 +698,105 @@ void TestXmlStoreFiles::privateFoldersAndFiles()
     QVERIFY(makePrivateFile(ini));
     QCOMPARE(modeOf(ini), 0600);
     QCOMPARE(StoreFixture::bytes(ini), QByteArray("[a]\nb=1\n"));  // never emptied
+}
+
+void TestXmlStoreFiles::damagedFilesSayWhatIsWrong_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("entity declarations") << QByteArray(
+        "<?xml version=\"1.0\"?>\n<!DOCTYPE tavrixStore [<!ENTITY a \"aaaa\">]>\n"
+        "<tavrixStore version=\"1\"><profile index=\"1\" name=\"&a;\"/></tavrixStore>")
+                                         << 2 << "it holds a document type declaration";
+    QTest::newRow("NUL bytes") << store(QByteArray("<macro index=\"1\" name=\"M\"/>\n\0\0\0", 32)) << 4
+                               << "it holds NUL bytes";
+    QTest::newRow("bytes that are no UTF-8")
+        << store("<macro index=\"1\" name=\"M\xff\xfe\"/>") << 3 << "it holds bytes that are not UTF-8 text";
+    QTest::newRow("wrong root") << QByteArray("<?xml version=\"1.0\"?>\n<customLight/>\n") << 2
+                                << "it is no settings file of this program";
+    QTest::newRow("newer version") << store("", "<tavrixStore version=\"2\">") << 2
+                                   << "it was written by a newer version of this program";
+    const QByteArray event
+        = "<event mark=\"0\" delay=\"10\" type=\"1\" keyCode=\"4\" codeName=\"A\" operateExplain=\"\">";
+    QTest::newRow("deep nesting") << store("<macro index=\"1\" name=\"M\">" + event.repeated(50)
+                                           + QByteArray("</event>").repeated(50) + "</macro>")
+                                  << 3 << "one nested where it does not belong";
+    QTest::newRow("unknown element") << store("\n<colour/>") << 4 << "an element this program does not know";
+    QTest::newRow("index out of range") << store("<macro index=\"1000000\" name=\"M\"/>") << 3
+                                        << "a value is not a number or is out of its range";
+    QTest::newRow("number out of range") << store(seniorKey(1).replace("holdTime=\"10\"", "holdTime=\"4294967296\""))
+                                         << 3 << "a value is not a number or is out of its range";
+    QTest::newRow("missing value") << store("<macro index=\"1\"/>") << 3 << "a value is missing";
+    QTest::newRow("twice") << store("<macro index=\"2\" name=\"A\"/>\n<macro index=\"2\" name=\"B\"/>") << 4
+                           << "appears twice";
+    QTest::newRow("cut short") << kGood.left(kGood.indexOf("<macro")) << 6 << "it ends too early";
+    QTest::newRow("not XML") << QByteArray("profile 1 = Profile1\n") << 1 << "its text is not well-formed XML";
+}
+
+// The question about a damaged file says what is wrong, not only where.
+void TestXmlStoreFiles::damagedFilesSayWhatIsWrong()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(int, line);
+    QFETCH(QString, reason);
+    StoreFixture fx;
+    const QByteArray file = fx.path("appMacro.xml");
+    StoreFixture::write(file, content);
+    QList<MacroNode> macros;
+    QVERIFY(!CTavrixXML_SelectMacroAllNodes(file, macros));
+    const CTavrixXMLFailure failure = CTavrixXML_LastFailure();
+    QCOMPARE(int(failure.kind), int(CTavrixXMLFailureKind::Damaged));
+    QCOMPARE(failure.line, line);
+    const QString text = CTavrixXML_FailureText(failure);
+    QVERIFY2(text.startsWith(QString("The file %1 is damaged (line %2): ").arg(QFile::decodeName(file)).arg(line)),
+             qPrintable(text));
+    QVERIFY2(text.contains(reason), qPrintable(text));
+}
+
+// A file the program may not read or write is told with the reason, whatever user
+// runs the tests.
+void TestXmlStoreFiles::unreadableAndUnwritableFilesSayWhy()
+{
+    StoreFixture fx;
+    const QByteArray file = fx.path("appMacro.xml");
+    StoreFixture::write(file, kGood);
+    QList<MacroNode> macros;
+    QCOMPARE(::chmod(file.constData(), 0), 0);
+    CTavrixXMLFailure unreadable;
+    StoreFixture::withPermissionsBinding([&] {
+        QVERIFY(!CTavrixXML_SelectMacroAllNodes(file, macros));
+        unreadable = CTavrixXML_LastFailure();
+    });
+    QCOMPARE(::chmod(file.constData(), 0600), 0);
+    QCOMPARE(int(unreadable.kind), int(CTavrixXMLFailureKind::CannotOpen));
+    QCOMPARE(CTavrixXML_FailureText(unreadable),
+             QString("The file %1 cannot be read: you have no permission for it or its folder")
+                 .arg(QFile::decodeName(file)));
+
+    const QByteArray folder = fx.path("");
+    QCOMPARE(::chmod(folder.constData(), 0500), 0);
+    CTavrixXMLFailure readOnly;
+    StoreFixture::withPermissionsBinding([&] {
+        QVERIFY(!CTavrixXML_CreateMacroXmlParentNode(file, "7", "M"));
+        readOnly = CTavrixXML_LastFailure();
+    });
+    QCOMPARE(::chmod(folder.constData(), 0700), 0);
+    QCOMPARE(int(readOnly.kind), int(CTavrixXMLFailureKind::CannotWrite));
+    QCOMPARE(CTavrixXML_FailureText(readOnly),
+             QString("The file %1 cannot be written: you have no permission for it or its folder")
+                 .arg(QFile::decodeName(file)));
+
+    CTavrixXMLFailure limited;
+    StoreFixture::withFileSizeLimit(20, [&] {
+        QVERIFY(!CTavrixXML_CreateMacroXmlParentNode(file, "7", "M"));
+        limited = CTavrixXML_LastFailure();
+    });
+    QCOMPARE(int(limited.kind), int(CTavrixXMLFailureKind::DiskFull));
+    QCOMPARE(CTavrixXML_FailureText(limited),
+             QString("The file %1 cannot be saved: the file-size limit of the program is reached")
+                 .arg(QFile::decodeName(file)));
+    QCOMPARE(StoreFixture::bytes(file), kGood);
 }
 
 TAVRIX_TEST_MAIN(TestXmlStoreFiles)

@@ -80,6 +80,10 @@ SaveResult saveWhole(const QByteArray &path, const QByteArray &bytes, const std:
     if (::stat(target.constData(), &st) == 0) {
         mode = st.st_mode & allowed;
         replacing = true;
+        // The rename needs only the folder's permission: a file made read-only
+        // would be replaced all the same without this check.
+        if (::faccessat(AT_FDCWD, target.constData(), W_OK, AT_EACCESS) != 0)
+            return failed("the file is read-only");
     }
     QByteArray temp;
     int fd = -1;
