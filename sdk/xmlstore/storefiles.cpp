@@ -353,31 +353,38 @@ CTavrixXMLFailure CTavrixXML_LastFailure()
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CTavrixXML", text);
-}
-
 // What is wrong in a damaged file, in words for the user; empty when unknown.
 QString damageText(CTavrixXMLDamage damage)
 {
     switch (damage) {
     case CTavrixXMLDamage::Unknown:
     case CTavrixXMLDamage::LongText: break;
-    case CTavrixXMLDamage::NotXml: return tr("its text is not well-formed XML");
-    case CTavrixXMLDamage::CutShort: return tr("it ends too early, as if its writing was cut short");
+    case CTavrixXMLDamage::NotXml: return QCoreApplication::translate("CTavrixXML", "its text is not well-formed XML");
+    case CTavrixXMLDamage::CutShort:
+        return QCoreApplication::translate("CTavrixXML", "it ends too early, as if its writing was cut short");
     case CTavrixXMLDamage::Declarations:
-        return tr("it holds a document type declaration, which no settings file of this program holds");
-    case CTavrixXMLDamage::NulBytes: return tr("it holds NUL bytes, as binary data does, not text");
-    case CTavrixXMLDamage::BadEncoding: return tr("it holds bytes that are not UTF-8 text");
-    case CTavrixXMLDamage::WrongRoot: return tr("it is no settings file of this program");
-    case CTavrixXMLDamage::NewerVersion: return tr("it was written by a newer version of this program");
+        return QCoreApplication::translate(
+            "CTavrixXML", "it holds a document type declaration, which no settings file of this program holds");
+    case CTavrixXMLDamage::NulBytes:
+        return QCoreApplication::translate("CTavrixXML", "it holds NUL bytes, as binary data does, not text");
+    case CTavrixXMLDamage::BadEncoding:
+        return QCoreApplication::translate("CTavrixXML", "it holds bytes that are not UTF-8 text");
+    case CTavrixXMLDamage::WrongRoot:
+        return QCoreApplication::translate("CTavrixXML", "it is no settings file of this program");
+    case CTavrixXMLDamage::NewerVersion:
+        return QCoreApplication::translate("CTavrixXML", "it was written by a newer version of this program");
     case CTavrixXMLDamage::UnknownElement:
-        return tr("it holds an element this program does not know, or one nested where it does not belong");
-    case CTavrixXMLDamage::MissingValue: return tr("a value is missing or cannot be read");
-    case CTavrixXMLDamage::BadValue: return tr("a value is not a number or is out of its range");
-    case CTavrixXMLDamage::Twice: return tr("an entry that must be unique appears twice");
-    case CTavrixXMLDamage::TooMany: return tr("it holds more profiles or advanced keys than this program allows");
+        return QCoreApplication::translate(
+            "CTavrixXML", "it holds an element this program does not know, or one nested where it does not belong");
+    case CTavrixXMLDamage::MissingValue:
+        return QCoreApplication::translate("CTavrixXML", "a value is missing or cannot be read");
+    case CTavrixXMLDamage::BadValue:
+        return QCoreApplication::translate("CTavrixXML", "a value is not a number or is out of its range");
+    case CTavrixXMLDamage::Twice:
+        return QCoreApplication::translate("CTavrixXML", "an entry that must be unique appears twice");
+    case CTavrixXMLDamage::TooMany:
+        return QCoreApplication::translate("CTavrixXML",
+                                           "it holds more profiles or advanced keys than this program allows");
     }
     return QString();
 }
@@ -387,13 +394,13 @@ QString systemErrorText(int error)
 {
     switch (error) {
     case EACCES:
-    case EPERM: return tr("you have no permission for it or its folder");
-    case EROFS: return tr("it is on a read-only disk");
-    case EISDIR: return tr("it is a folder");
-    case EINVAL: return tr("it is no regular file");
-    case ENOTDIR: return tr("a part of its path is no folder");
-    case EFBIG: return tr("the file-size limit of the program is reached");
-    case EIO: return tr("the disk reports an input/output error");
+    case EPERM: return QCoreApplication::translate("CTavrixXML", "you have no permission for it or its folder");
+    case EROFS: return QCoreApplication::translate("CTavrixXML", "it is on a read-only disk");
+    case EISDIR: return QCoreApplication::translate("CTavrixXML", "it is a folder");
+    case EINVAL: return QCoreApplication::translate("CTavrixXML", "it is no regular file");
+    case ENOTDIR: return QCoreApplication::translate("CTavrixXML", "a part of its path is no folder");
+    case EFBIG: return QCoreApplication::translate("CTavrixXML", "the file-size limit of the program is reached");
+    case EIO: return QCoreApplication::translate("CTavrixXML", "the disk reports an input/output error");
     default: return QString();
     }
 }
@@ -406,38 +413,47 @@ QString CTavrixXML_FailureText(const CTavrixXMLFailure &failure)
     const QString cause = systemErrorText(failure.systemError);
     switch (failure.kind) {
     case CTavrixXMLFailureKind::None: break;
-    case CTavrixXMLFailureKind::Missing: return tr("The file %1 does not exist").arg(file);
+    case CTavrixXMLFailureKind::Missing:
+        return QCoreApplication::translate("CTavrixXML", "The file %1 does not exist").arg(file);
     case CTavrixXMLFailureKind::CannotOpen:
         if (!cause.isEmpty())
-            return tr("The file %1 cannot be read: %2").arg(file, cause);
-        return tr("The file %1 cannot be opened").arg(file);
+            return QCoreApplication::translate("CTavrixXML", "The file %1 cannot be read: %2").arg(file, cause);
+        return QCoreApplication::translate("CTavrixXML", "The file %1 cannot be opened").arg(file);
     case CTavrixXMLFailureKind::CannotWrite:
         if (!cause.isEmpty())
-            return tr("The file %1 cannot be written: %2").arg(file, cause);
-        return tr("The file %1 cannot be written").arg(file);
+            return QCoreApplication::translate("CTavrixXML", "The file %1 cannot be written: %2").arg(file, cause);
+        return QCoreApplication::translate("CTavrixXML", "The file %1 cannot be written").arg(file);
     case CTavrixXMLFailureKind::DiskFull:
         if (failure.systemError == EFBIG)
-            return tr("The file %1 cannot be saved: %2").arg(file, cause);
-        return tr("The file %1 cannot be saved: the disk is full").arg(file);
+            return QCoreApplication::translate("CTavrixXML", "The file %1 cannot be saved: %2").arg(file, cause);
+        return QCoreApplication::translate("CTavrixXML", "The file %1 cannot be saved: the disk is full").arg(file);
     case CTavrixXMLFailureKind::TooLarge:
         if (failure.line > 0)
-            return tr("The file %1 is damaged (line %2): it holds a text longer than %3 KiB, more than any settings "
-                      "file holds")
+            return QCoreApplication::translate(
+                       "CTavrixXML",
+                       "The file %1 is damaged (line %2): it holds a text longer than %3 KiB, more than any settings "
+                       "file holds")
                 .arg(file)
                 .arg(failure.line)
                 .arg(xmlstore::kMaxTextBytes / 1024);
-        return tr("The file %1 is damaged: it is larger than %2 MiB, more than any settings file holds")
+        return QCoreApplication::translate(
+                   "CTavrixXML", "The file %1 is damaged: it is larger than %2 MiB, more than any settings file holds")
             .arg(file)
             .arg(xmlstore::kMaxFileSize / (1024 * 1024));
     case CTavrixXMLFailureKind::Damaged: {
         const QString what = damageText(failure.damage);
         if (failure.line > 0 && !what.isEmpty())
-            return tr("The file %1 is damaged (line %2): %3").arg(file).arg(failure.line).arg(what);
+            return QCoreApplication::translate("CTavrixXML", "The file %1 is damaged (line %2): %3")
+                .arg(file)
+                .arg(failure.line)
+                .arg(what);
         if (!what.isEmpty())
-            return tr("The file %1 is damaged: %2").arg(file, what);
+            return QCoreApplication::translate("CTavrixXML", "The file %1 is damaged: %2").arg(file, what);
         if (failure.line > 0)
-            return tr("The file %1 is damaged (line %2)").arg(file).arg(failure.line);
-        return tr("The file %1 is damaged").arg(file);
+            return QCoreApplication::translate("CTavrixXML", "The file %1 is damaged (line %2)")
+                .arg(file)
+                .arg(failure.line);
+        return QCoreApplication::translate("CTavrixXML", "The file %1 is damaged").arg(file);
     }
     }
     return QString();
