@@ -124,8 +124,18 @@ void ProfileController::setKeysSelectable(const QList<QPair<int, int>> &cells, b
     }
 }
 
+bool ProfileController::layerFilesReady()
+{
+    if (!m_layerFileMaker || m_layerFileMaker())
+        return true;
+    notice(failureText(tr("Create profile failed")));
+    return false;
+}
+
 bool ProfileController::createProfile()
 {
+    if (!layerFilesReady())
+        return false;
     const QList<ProfileNode> list = nodes(m_profilePath);
     if (list.size() >= kMaxProfiles) {
         notice(tr("The number of profile has reached the maximum"));
@@ -153,6 +163,8 @@ bool ProfileController::createProfile()
 
 bool ProfileController::deleteProfile()
 {
+    if (!layerFilesReady())
+        return false;
     if (nodes(m_profilePath).size() <= 1) {
         notice(tr("Need keep at least one profile"));
         return false;
@@ -170,6 +182,8 @@ bool ProfileController::deleteProfile()
 
 bool ProfileController::exportProfile()
 {
+    if (!layerFilesReady())
+        return false;
     const QString folder = dialogs()->chooseExportFolder(m_desktopPath);
     if (folder.isEmpty()) {
         notice(tr("Please select save directory first"));
@@ -210,6 +224,8 @@ bool ProfileController::importProfile()
         notice(tr("Please select import file first"), AtCentre);
         return false;
     }
+    if (!layerFilesReady())
+        return false;
     if (nodes(m_profilePath).size() >= kMaxProfiles) {
         notice(tr("The number of profile has reached the maximum"));
         return false;
@@ -274,6 +290,8 @@ bool ProfileController::renameProfile(const QString &name)
         notice(tr("Profile name can't empty"));
         return false;
     }
+    if (!layerFilesReady())
+        return false;
     QString current;
     if (currentProfileName(&current) && current == name) {
         notice(tr("The profile name is unchanged"));
@@ -290,6 +308,8 @@ bool ProfileController::renameProfile(const QString &name)
 
 bool ProfileController::resetProfile()
 {
+    if (!layerFilesReady())
+        return false;
     if (!dialogs()->confirmReset())
         return false;
     QString name;

@@ -181,6 +181,62 @@ private Q_SLOTS:
         QCOMPARE(page->pageNotice()->text(), full);
     }
 
+    void spaceBackAfterFailedFirstConnection_data()
+    {
+        QTest::addColumn<bool>("fnOnly");
+        QTest::newRow("no layer file made") << false;
+        QTest::newRow("FN layer file missing") << true;
+    }
+
+    // Layer files that a new keyboard's first connection could not make (a full disk)
+    // are made, each whole, by the next profile operation once there is room again;
+    // while there is none, the operation says why and leaves no half-made file.
+    void spaceBackAfterFailedFirstConnection()
+    {
+        QFETCH(bool, fnOnly);
+        DevicePageRig rig;
+        EmuDevice *keyboard = rig.add("QR108", "one");
+        const QString folder = layerFolder(keyboard, "QR108", "one");
+        const QString defaultLayer = folder + "/appProfile_Default.xml";
+        const QString fnLayer = folder + "/appProfile_FN.xml";
+        DDevicePage *page = nullptr;
+        if (fnOnly) {
+            page = rig.open();
+            QVERIFY(QFile::remove(fnLayer));
+        } else {
+            StoreFixture::withFileSizeLimit(1024, [&] { page = rig.open(); });
+            QVERIFY(!QFile::exists(defaultLayer));
+        }
+        QVERIFY(page);
+        ProfileController *profiles = page->profileController();
+        const QString missing = fnOnly ? fnLayer : defaultLayer;
+        StoreFixture::withFileSizeLimit(1024, [&] { QVERIFY(!profiles->createProfile()); });
+        QCOMPARE(page->pageNotice()->text(),
+                 CTavrixXML_FailureText({CTavrixXMLFailureKind::DiskFull, QFile::encodeName(missing), 0, QString(),
+                                         CTavrixXMLDamage::Unknown, EFBIG}));
+        QVERIFY(!QFile::exists(fnLayer));
+        QCOMPARE(QFile::exists(defaultLayer), fnOnly);
+
+        QVERIFY(profiles->createProfile());
+        QCOMPARE(page->pageNotice()->text(), QString("Create profile successful"));
+        QList<ProfileNode> nodes;
+        QVERIFY(CTavrixXML_SelectProFileAllNodes(QFile::encodeName(defaultLayer), nodes));
+        QCOMPARE(nodes.size(), 2);
+        QCOMPARE(page->currentProfileIndex(), 1);
+        QCOMPARE(CTavrixXML_GetCreateXMLFileProfileIndex(QFile::encodeName(fnLayer)), 1);
+        for (const QString &layer : {defaultLayer, fnLayer}) {
+            QList<CustomLightNodeInfo> customLights;
+            QVERIFY(CTavrixXML_SelectProFileCustomLightAllNodes(QFile::encodeName(layer), "1", customLights));
+            QCOMPARE(customLights.size(), int(ProfileDefaults::kCustomLightCount));
+            for (int target = 0; target < 3; ++target)
+                QVERIFY(CTavrixXML_IsProFileAlreadyHaveLightInfo(QFile::encodeName(layer), "1", target,
+                                                                 ProfileDefaults::defaultLight(target).lightMode));
+        }
+        // The keyboard's own reports are stored again.
+        page->currentDeviceLink()->saveLightInfoToProfile(0);
+        QCOMPARE(page->pageNotice()->text(), QString("Create profile successful"));
+    }
+
     // A new keyboard's first connection killed at each of its store writes in turn: the
     // next start always finds usable layer files. The writes are few (each file is made
     // whole in memory and written once), so the window never waits on many syncs.
