@@ -349,6 +349,8 @@ bool ProfileController::switchLayer(int pageIndex)
 {
     if (pageIndex == m_currentLayer)
         return false;
+    // A file that cannot be made is told; the switch shows what there is.
+    layerFilesReady();
     m_currentLayer = pageIndex;
     // Without a device's files there is no folder to find the other layer in.
     if (m_profilePath.isEmpty())

@@ -58,8 +58,8 @@ public:
     void setDialogs(ProfileDialogs *dialogs) { m_dialogs = dialogs; }
     void setDialogParent(QWidget *parent);
     // Makes the layer files that a keyboard's first connection could not make (a
-    // full disk since freed); run before every profile operation, which stops
-    // with the store's reason when it returns false.
+    // full disk since freed); run before every profile operation and layer switch.
+    // When it returns false the store's reason is told and an operation stops.
     void setLayerFileMaker(std::function<bool()> maker) { m_layerFileMaker = std::move(maker); }
 
     // The stored current index of the layer file when it names a profile; else the
