@@ -8,6 +8,7 @@
 #include "app/qtlinguist.h"
 #include "platform/crashdump.h"
 #include "platform/quitsignals.h"
+#include "sdk/xmlstore/savefile.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -46,8 +47,12 @@ int peerReadTimeoutMs()
 DApplication::DApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
     std::srand(static_cast<unsigned>(QDateTime::currentMSecsSinceEpoch()));
-    CrashDump::setDumpFolder(
-        (QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/dump")).toLocal8Bit());
+    const QByteArray dumpFolder
+        = (QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/dump")).toLocal8Bit();
+    CrashDump::setDumpFolder(dumpFolder);
+    // Dumps hold memory of the program, texts the user typed among it. The folder
+    // is made private when a dump is written; one an earlier version made is closed now.
+    xmlstore::restrictToOwner(dumpFolder);
 
     setInterfaceFont();
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopFileName));

@@ -1,6 +1,7 @@
 #include "app/ddatamanager.h"
 #include "app/appversion.h"
 #include "platform/logcategories.h"
+#include "sdk/xmlstore/savefile.h"
 
 #include <QColor>
 #include <QCoreApplication>
@@ -34,9 +35,14 @@ DDataManager::DDataManager(const QString &appDataPath, const QString &defaultSet
 
     m_appDataPath
         = appDataPath.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) : appDataPath;
-    QDir().mkpath(m_appDataPath);
+    // Macros and Text-key texts hold what users type, passwords among them: the
+    // data folder, the settings and every store file are for their owner only.
+    xmlstore::makePrivateFolder(QFile::encodeName(m_appDataPath));
     m_userConfigDir = QStringLiteral("%1/UserConfig").arg(m_appDataPath);
-    QDir().mkpath(m_userConfigDir);
+    xmlstore::makePrivateFolder(QFile::encodeName(m_userConfigDir));
+    // The settings' writer replaces the file keeping its mode, and makes a new one
+    // with the umask: made here first, it starts private.
+    xmlstore::makePrivateFile(QFile::encodeName(getSettingsFilePath()));
 
     QSettings settings(getSettingsFilePath(), QSettings::IniFormat);
     int themeIndex = readOrWriteDefault(settings, "Theme/selectThemeIndex", 0).toInt();

@@ -100,6 +100,11 @@ public:
     // empty, or damaged and moved aside by the user); a damaged file the user
     // keeps stays as it is.
     bool keepOrReplaceLayerFile(const QByteArray &path);
+    // Makes the current keyboard's layer files that are missing or empty (left so
+    // by a first connection whose writes failed), each whole, and stores the
+    // keyboard's lights in a new Default layer file. False, with the store's
+    // reason as its last failure, when one cannot be made.
+    bool makeMissingLayerFiles();
     void loadProfileList();
     bool addDefaultLightItems(int profileIndex);
     bool addDefaultCustomLights(int profileIndex);
@@ -275,6 +280,14 @@ private:
     void buildKeyboardView(const hidStructInfoAll &info);
     void adaptToDeviceType();
     void prepareCurrentProfile(DDeviceKeyboardLink *link);
+    struct LayerFile
+    {
+        QByteArray path;
+        bool lights;  // gets the light items and custom lights of a new profile
+    };
+    // The layer files of the current keyboard (empty before one was opened).
+    QList<LayerFile> layerFiles() const;
+    void storeKeyboardLights(DDeviceKeyboardLink *link);
     void onSerialPollTick();
     void onOpenRetryTick();
     // Switches to the first usable device in path order, among present when given; false

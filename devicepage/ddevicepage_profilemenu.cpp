@@ -17,6 +17,7 @@ void DDevicePage::initProfileController()
     profiles = new ProfileController(this);
     profiles->setDesktopPath(desktopPath);
     profiles->setDialogParent(this);
+    profiles->setLayerFileMaker([this] { return makeMissingLayerFiles(); });
     connect(profiles, &ProfileController::sigNotice, this, [this](const QString &text, int place) {
         notice->showMessageAt(text, place == ProfileController::AtCentre ? rect().center() : tipPosition());
     });

@@ -17,6 +17,7 @@
 #include "lighting/lightdealmain.h"
 #include "platform/logcategories.h"
 #include "sdk/tavrixxml.h"
+#include "sdk/xmlstore/savefile.h"
 #include "ui_ddevicepage.h"
 #include "widgets/cbnotice.h"
 #include "widgets/storefilequestion.h"
@@ -82,36 +83,21 @@ void DDevicePage::prepareCurrentProfile(DDeviceKeyboardLink *link)
     const QString modelFolder = DeviceFolderName::safeModelName(model);
     if (modelFolder.isEmpty())
         return;  // no folder can be named after this model
-    profileDir = dm->getUserConfigDir() + QLatin1Char('/') + modelFolder + QLatin1Char('/') + serialNumber;
-    QDir().mkpath(profileDir);
+    const QString modelDir = dm->getUserConfigDir() + QLatin1Char('/') + modelFolder;
+    profileDir = modelDir + QLatin1Char('/') + serialNumber;
+    // The profiles hold key texts the user typed: folders for their owner only.
+    xmlstore::makePrivateFolder(QFile::encodeName(modelDir));
+    xmlstore::makePrivateFolder(QFile::encodeName(profileDir));
 
-    struct Layer
-    {
-        const char *file;
-        bool lights;  // gets the light items and custom lights of a new profile
-    };
-    QList<Layer> layers = {{kDefaultLayerFile, true}, {kFnLayerFile, true}};
     if (dm->isMagneticKeyboard())
-        layers.append({kMagneticLayerFile, false});
+        dm->setMagneticProfilePath(
+            QFile::encodeName(profileDir + QLatin1Char('/') + QLatin1String(kMagneticLayerFile)));
     // A new layer file the store cannot write is told once, not once per layer.
     bool failureShown = false;
-    for (const Layer &layer : layers) {
-        const QString file = profileDir + QLatin1Char('/') + QLatin1String(layer.file);
-        const QByteArray path = QFile::encodeName(file);
-        if (!layer.lights)
-            dm->setMagneticProfilePath(path);
-        if (!keepOrReplaceLayerFile(path))
+    for (const LayerFile &layer : layerFiles()) {
+        if (!keepOrReplaceLayerFile(layer.path))
             continue;
-        profileIndex = 1;
-        profilePath = path;
-        // Made whole in memory and written once: a kill or a full disk leaves no
-        // half-made file that would pass for a layer file at the next start.
-        CTavrixXMLBatch batch(path);
-        const bool made = CTavrixXML_CreateXMLFile(path)
-            && CTavrixXML_CreateProFileXmlParentNode(path, "1", QStringLiteral("Profile%1").arg(1).toUtf8(), 0)
-            && CTavrixXML_ModifyXMLFileProfileIndex(path, 1)
-            && (!layer.lights || (addDefaultLightItems(1) && addDefaultCustomLights(1))) && batch.commit();
-        if (!made && !failureShown) {
+        if (!newProfileDefaults().makeLayerFile(layer.path, layer.lights) && !failureShown) {
             failureShown = true;
             // Told through the link, which then keeps this first reason instead of
             // the "does not exist" of its own writes to the file that is not there.
@@ -122,12 +108,61 @@ void DDevicePage::prepareCurrentProfile(DDeviceKeyboardLink *link)
     profilePath = QFile::encodeName(profileDir + QLatin1Char('/') + QLatin1String(kDefaultLayerFile));
     loadProfileData();
     if (!link->isLightInfoSaved()) {
-        link->saveLightInfoToProfile(0);
-        if (!link->getSideLightTypeList().lightTypeList.isEmpty())
-            link->saveLightInfoToProfile(1);
+        storeKeyboardLights(link);
         link->setLightInfoSaved(true);
     }
     link->checkSleepTime();
+}
+
+QList<DDevicePage::LayerFile> DDevicePage::layerFiles() const
+{
+    if (profileDir.isEmpty())
+        return {};
+    auto path
+        = [this](const char *file) { return QFile::encodeName(profileDir + QLatin1Char('/') + QLatin1String(file)); };
+    QList<LayerFile> layers = {{path(kDefaultLayerFile), true}, {path(kFnLayerFile), true}};
+    if (DDataManager::getInstance()->isMagneticKeyboard())
+        layers.append({path(kMagneticLayerFile), false});
+    return layers;
+}
+
+void DDevicePage::storeKeyboardLights(DDeviceKeyboardLink *link)
+{
+    link->saveLightInfoToProfile(0);
+    if (!link->getSideLightTypeList().lightTypeList.isEmpty())
+        link->saveLightInfoToProfile(1);
+}
+
+bool DDevicePage::makeMissingLayerFiles()
+{
+    const QList<LayerFile> layers = layerFiles();
+    if (layers.isEmpty())
+        return true;
+    xmlstore::makePrivateFolder(QFile::encodeName(QFileInfo(profileDir).path()));
+    xmlstore::makePrivateFolder(QFile::encodeName(profileDir));
+    bool made = false;
+    bool madeDefault = false;
+    for (const LayerFile &layer : layers) {
+        const QFileInfo info(QFile::decodeName(layer.path));
+        // A damaged file was asked about when the keyboard was opened; it stays.
+        if (info.exists() && !(info.isFile() && info.size() == 0))
+            continue;
+        if (!newProfileDefaults().makeLayerFile(layer.path, layer.lights))
+            return false;
+        made = true;
+        madeDefault = madeDefault || layer.path.endsWith(kDefaultLayerFile);
+    }
+    if (!made)
+        return true;
+    if (currentLink) {
+        currentLink->noteStoreWrite(true);
+        // The keyboard's lights, which its first connection could not store.
+        if (madeDefault)
+            storeKeyboardLights(currentLink);
+    }
+    // The page and the controller take up the new files' profile.
+    loadProfileData();
+    return true;
 }
 
 bool DDevicePage::keepOrReplaceLayerFile(const QByteArray &path)

@@ -124,8 +124,18 @@ void ProfileController::setKeysSelectable(const QList<QPair<int, int>> &cells, b
     }
 }
 
+bool ProfileController::layerFilesReady()
+{
+    if (!m_layerFileMaker || m_layerFileMaker())
+        return true;
+    notice(failureText(tr("Create profile failed")));
+    return false;
+}
+
 bool ProfileController::createProfile()
 {
+    if (!layerFilesReady())
+        return false;
     const QList<ProfileNode> list = nodes(m_profilePath);
     if (list.size() >= kMaxProfiles) {
         notice(tr("The number of profile has reached the maximum"));
@@ -153,12 +163,14 @@ bool ProfileController::createProfile()
 
 bool ProfileController::deleteProfile()
 {
+    if (!layerFilesReady())
+        return false;
     if (nodes(m_profilePath).size() <= 1) {
         notice(tr("Need keep at least one profile"));
         return false;
     }
     if (!CTavrixXML_DeleteProFileSelectedNode(m_profilePath, QByteArray::number(m_profileIndex))) {
-        notice(tr("Delete profile failed"));
+        notice(failureText(tr("Delete profile failed")));
         return false;
     }
     const QList<ProfileNode> list = nodes(m_profilePath);
@@ -170,6 +182,8 @@ bool ProfileController::deleteProfile()
 
 bool ProfileController::exportProfile()
 {
+    if (!layerFilesReady())
+        return false;
     const QString folder = dialogs()->chooseExportFolder(m_desktopPath);
     if (folder.isEmpty()) {
         notice(tr("Please select save directory first"));
@@ -192,8 +206,15 @@ bool ProfileController::exportProfile()
     // no empty file behind.
     const bool exported
         = CTavrixXML_ProFileExport(m_profilePath, QFile::encodeName(target), QByteArray::number(m_profileIndex), 0);
-    notice(exported ? tr("Export profile successful") : tr("Export profile failed"));
-    return exported;
+    if (exported) {
+        notice(tr("Export profile successful"));
+        return true;
+    }
+    // A target that is no earlier export is refused as it is, not as a damaged store.
+    const CTavrixXMLFailureKind kind = CTavrixXML_LastFailure().kind;
+    const bool writeFailed = kind == CTavrixXMLFailureKind::CannotWrite || kind == CTavrixXMLFailureKind::DiskFull;
+    notice(writeFailed ? failureText(tr("Export profile failed")) : tr("Export profile failed"));
+    return false;
 }
 
 bool ProfileController::importProfile()
@@ -203,6 +224,8 @@ bool ProfileController::importProfile()
         notice(tr("Please select import file first"), AtCentre);
         return false;
     }
+    if (!layerFilesReady())
+        return false;
     if (nodes(m_profilePath).size() >= kMaxProfiles) {
         notice(tr("The number of profile has reached the maximum"));
         return false;
@@ -212,7 +235,7 @@ bool ProfileController::importProfile()
     const QByteArray importIndex = imported.isEmpty() ? QByteArrayLiteral("1") : imported.last().index;
     const QList<ProfileNode> before = nodes(m_profilePath);
     if (!CTavrixXML_ProFileImport(m_profilePath, importPath, importIndex)) {
-        notice(tr("Import profile failed"));
+        notice(failureText(tr("Import profile failed")));
         return false;
     }
     // Two profiles of one name cannot be told apart in the list: the imported one
@@ -267,13 +290,15 @@ bool ProfileController::renameProfile(const QString &name)
         notice(tr("Profile name can't empty"));
         return false;
     }
+    if (!layerFilesReady())
+        return false;
     QString current;
     if (currentProfileName(&current) && current == name) {
         notice(tr("The profile name is unchanged"));
         return false;
     }
     if (!CTavrixXML_ModifyProfileNodeInfo(m_profilePath, QByteArray::number(m_profileIndex), name.toUtf8())) {
-        notice(tr("Modify profile info failed"));
+        notice(failureText(tr("Modify profile info failed")));
         return false;
     }
     Q_EMIT sigProfileListChanged();
@@ -283,6 +308,8 @@ bool ProfileController::renameProfile(const QString &name)
 
 bool ProfileController::resetProfile()
 {
+    if (!layerFilesReady())
+        return false;
     if (!dialogs()->confirmReset())
         return false;
     QString name;
@@ -322,6 +349,8 @@ bool ProfileController::switchLayer(int pageIndex)
 {
     if (pageIndex == m_currentLayer)
         return false;
+    // A file that cannot be made is told; the switch shows what there is.
+    layerFilesReady();
     m_currentLayer = pageIndex;
     // Without a device's files there is no folder to find the other layer in.
     if (m_profilePath.isEmpty())
@@ -431,7 +460,7 @@ bool ProfileController::submitSleepTime(int lightSleepTime, int keyboardSleepTim
     if (!profile.isValid()
         || !CTavrixXML_SetProFileIntoSleepTimeInfo(profile.path, profile.index, lightSleepTime,
                                                    keyboardSleepTime / 60)) {
-        notice(tr("Saving the sleep time failed"));
+        notice(failureText(tr("Saving the sleep time failed")));
         return false;
     }
     notice(tr("Sleep time has been set"));

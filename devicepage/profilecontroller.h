@@ -9,6 +9,7 @@
 #include <QPair>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 // The profile operations of the current device: create, delete, export, import,
@@ -56,6 +57,10 @@ public:
     // The dialogs to ask with (not owned); null: the real dialogs over dialogParent.
     void setDialogs(ProfileDialogs *dialogs) { m_dialogs = dialogs; }
     void setDialogParent(QWidget *parent);
+    // Makes the layer files that a keyboard's first connection could not make (a
+    // full disk since freed); run before every profile operation and layer switch.
+    // When it returns false the store's reason is told and an operation stops.
+    void setLayerFileMaker(std::function<bool()> maker) { m_layerFileMaker = std::move(maker); }
 
     // The stored current index of the layer file when it names a profile; else the
     // first profile's index, which is then stored. -1 when the file lists none.
@@ -123,6 +128,7 @@ private:
     QList<ProfileNode> nodes(const QByteArray &path) const;
     void notice(const QString &text, NoticePlace place = AtTip);
     bool makeCurrent(int index);
+    bool layerFilesReady();
 
     QByteArray m_profilePath;
     int m_profileIndex = 1;
@@ -134,4 +140,5 @@ private:
     std::unique_ptr<WidgetProfileDialogs> m_widgetDialogs;
     bool m_sleepAcknowledged = false;
     bool m_sleepWaiting = false;
+    std::function<bool()> m_layerFileMaker;
 };

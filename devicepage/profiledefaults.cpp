@@ -138,3 +138,11 @@ bool ProfileDefaults::addAll(const QByteArray &path, int profileIndex) const
 {
     return addDefaultLightItems(path, profileIndex) && addDefaultCustomLights(path, profileIndex);
 }
+
+bool ProfileDefaults::makeLayerFile(const QByteArray &path, bool lights) const
+{
+    CTavrixXMLBatch batch(path);
+    return CTavrixXML_CreateXMLFile(path)
+        && CTavrixXML_CreateProFileXmlParentNode(path, "1", QStringLiteral("Profile%1").arg(1).toUtf8(), 0)
+        && CTavrixXML_ModifyXMLFileProfileIndex(path, 1) && (!lights || addAll(path, 1)) && batch.commit();
+}

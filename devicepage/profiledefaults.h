@@ -33,6 +33,11 @@ public:
     bool loadCustomLightPreset(const QByteArray &path, int profileIndex, int slot) const;
     // Everything above, for a profile that was just created.
     bool addAll(const QByteArray &path, int profileIndex) const;
+    // A new layer file at path: profile 1, current, with the default light items
+    // and custom lights when lights is true. Made whole in memory and written once,
+    // so that a kill or a full disk leaves no half-made file that would pass for a
+    // layer file later.
+    bool makeLayerFile(const QByteArray &path, bool lights) const;
 
 private:
     int m_keyCount;

@@ -83,7 +83,7 @@ bool DMacroPage::importMacroFile(const QString &filePath)
         return false;
     }
     if (file.size() > kMaxImportFileBytes) {
-        showNotice(QObject::tr("Import macro failed: the file is larger than %1 KB").arg(kMaxImportFileBytes / 1024));
+        showNotice(QObject::tr("Import macro failed: the file is larger than %1 KiB").arg(kMaxImportFileBytes / 1024));
         return false;
     }
     MacroFile::Content content;

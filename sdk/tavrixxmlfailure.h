@@ -18,6 +18,26 @@ enum class CTavrixXMLFailureKind
     TooLarge,     // the file (line 0) or a text in it (at line) is larger than any store's
 };
 
+// What is wrong in a file that is not a readable store, for the words the user
+// is told (Damaged and TooLarge).
+enum class CTavrixXMLDamage
+{
+    Unknown,
+    NotXml,          // the XML is not well-formed
+    CutShort,        // the document ends before its root element does
+    Declarations,    // a document type declaration, which may declare entities
+    NulBytes,        // NUL bytes: binary data
+    BadEncoding,     // bytes that are not UTF-8
+    WrongRoot,       // another root element: no store at all
+    NewerVersion,    // a store version above the program's
+    UnknownElement,  // an element where none of that name belongs (also nesting)
+    MissingValue,    // a required attribute is missing or its Base64 is invalid
+    BadValue,        // no number, or a number out of its range
+    Twice,           // an index, id or key that must be unique appears twice
+    TooMany,         // more profiles or advanced keys than allowed
+    LongText,        // a text over the text limit (kind TooLarge)
+};
+
 // True for the kinds of a file that is there but holds no readable store.
 inline bool CTavrixXML_IsDamaged(CTavrixXMLFailureKind kind)
 {
@@ -30,6 +50,8 @@ struct CTavrixXMLFailure
     QByteArray path;  // local 8-bit encoding, as handed to the store
     int line = 0;     // Damaged: the line at which reading stopped (0: unknown)
     QString detail;   // the system's or the reader's own words, for the debug output
+    CTavrixXMLDamage damage = CTavrixXMLDamage::Unknown;  // Damaged, TooLarge: what is wrong
+    int systemError = 0;  // CannotOpen, CannotWrite, DiskFull: the errno value, when known
 
     bool isSet() const { return kind != CTavrixXMLFailureKind::None; }
 };

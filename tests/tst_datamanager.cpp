@@ -8,6 +8,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 namespace {
 
 // Writes a default-settings file with the given extra lines.
@@ -36,6 +38,8 @@ private Q_SLOTS:
     void firstAndSecondStart_data();
     void firstAndSecondStart();
     void updateIsSeenOnce();
+    void dataFolderIsForItsOwner_data();
+    void dataFolderIsForItsOwner();
     void versionDisplayText_data();
     void versionDisplayText();
     void storedThemeIndex_data();
@@ -87,6 +91,49 @@ void TestDataManager::firstAndSecondStart()
     QVERIFY(!second.isVersionChanged());
     QCOMPARE(readAll(iniPath), afterFirst);
     QCOMPARE(QFileInfo(iniPath).lastModified(), modified);
+}
+
+void TestDataManager::dataFolderIsForItsOwner_data()
+{
+    QTest::addColumn<bool>("earlierVersion");
+    QTest::newRow("first start") << false;
+    QTest::newRow("folder of an earlier version") << true;
+}
+
+// Macros and Text-key texts hold what users type, passwords among them: no other
+// account may read the data folder, and the settings are the owner's as well.
+void TestDataManager::dataFolderIsForItsOwner()
+{
+    QFETCH(bool, earlierVersion);
+    const mode_t previousMask = ::umask(022);
+    QTemporaryDir dir;
+    const QString appData = dir.filePath("data/app");
+    if (earlierVersion) {
+        QVERIFY(QDir().mkpath(appData + "/UserConfig"));
+        QFile ini(appData + "/UserConfig/TavrixConfig.ini");
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write("[Theme]\nselectThemeIndex=1\n");
+        ini.close();
+        QCOMPARE(::chmod(QFile::encodeName(ini.fileName()).constData(), 0644), 0);
+    }
+    auto modeOf = [](const QString &path) {
+        struct stat st;
+        return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? QString::number(st.st_mode & 07777, 8)
+                                                                     : QString("missing");
+    };
+    {
+        DDataManager data(appData);
+        QSettings ini(data.getSettingsFilePath(), QSettings::IniFormat);
+        ini.setValue("Language/selectLanguageIndex", 2);
+        ini.sync();
+        QCOMPARE(ini.status(), QSettings::NoError);
+        QCOMPARE(modeOf(appData), QString("700"));
+        QCOMPARE(modeOf(appData + "/UserConfig"), QString("700"));
+        QCOMPARE(modeOf(data.getSettingsFilePath()), QString("600"));
+        QCOMPARE(ini.value("Theme/selectThemeIndex").toInt(), earlierVersion ? 1 : 0);  // never emptied
+    }
+    ::umask(previousMask);
+    QCOMPARE(modeOf(dir.filePath("data")), QString("755"));  // not the program's
 }
 
 // A start after an update of the program records the new version and says it

@@ -18,11 +18,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPointer>
 #include <QProcess>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <sys/stat.h>
 
 namespace {
 
@@ -132,6 +135,32 @@ private Q_SLOTS:
         QCOMPARE(page->currentProfileIndex(), 1);
     }
 
+    // The profiles hold key texts the user typed: a keyboard's folders and layer files
+    // are its owner's only, also below a model folder an earlier version made.
+    void keyboardFilesAreForTheirOwner()
+    {
+        const mode_t previousMask = ::umask(022);
+        DevicePageRig rig;
+        EmuDevice *keyboard = rig.add("QR108", "one");
+        const QString folder = layerFolder(keyboard, "QR108", "one");
+        const QString modelFolder = QFileInfo(folder).path();
+        QVERIFY(QDir().mkpath(modelFolder));
+        QFile::setPermissions(modelFolder,
+                              QFile::permissions(modelFolder) | QFileDevice::ReadOther | QFileDevice::ExeOther
+                                  | QFileDevice::ReadGroup);
+        rig.open();
+        ::umask(previousMask);
+        auto modeOf = [](const QString &path) {
+            struct stat st;
+            return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? QString::number(st.st_mode & 07777, 8)
+                                                                         : QString("missing");
+        };
+        QCOMPARE(modeOf(modelFolder), QString("700"));
+        QCOMPARE(modeOf(folder), QString("700"));
+        for (const char *layer : kLayerFiles)
+            QCOMPARE(modeOf(folder + "/" + layer), QString("600"));
+    }
+
     // A full disk at a new keyboard's first connection: the notice names the full disk,
     // not a "does not exist" of the keyboard's later writes to the file never made.
     void fullDiskAtFirstConnectionIsTold()
@@ -142,12 +171,69 @@ private Q_SLOTS:
         DDevicePage *page = nullptr;
         StoreFixture::withFileSizeLimit(1024, [&] { page = rig.open(); });
         QVERIFY(page && page->currentDeviceLink());
-        const QString full = CTavrixXML_FailureText(
-            {CTavrixXMLFailureKind::DiskFull, QFile::encodeName(folder + "/appProfile_Default.xml"), 0, QString()});
+        const QString full = CTavrixXML_FailureText({CTavrixXMLFailureKind::DiskFull,
+                                                     QFile::encodeName(folder + "/appProfile_Default.xml"), 0,
+                                                     QString(), CTavrixXMLDamage::Unknown, EFBIG});
         QCOMPARE(page->pageNotice()->text(), full);
         // The keyboard's reports that would be stored keep it on show.
         page->currentDeviceLink()->saveLightInfoToProfile(0);
         QCOMPARE(page->pageNotice()->text(), full);
+    }
+
+    void spaceBackAfterFailedFirstConnection_data()
+    {
+        QTest::addColumn<bool>("fnOnly");
+        QTest::newRow("no layer file made") << false;
+        QTest::newRow("FN layer file missing") << true;
+    }
+
+    // Layer files that a new keyboard's first connection could not make (a full disk)
+    // are made, each whole, by the next profile operation once there is room again;
+    // while there is none, the operation says why and leaves no half-made file.
+    void spaceBackAfterFailedFirstConnection()
+    {
+        QFETCH(bool, fnOnly);
+        DevicePageRig rig;
+        EmuDevice *keyboard = rig.add("QR108", "one");
+        const QString folder = layerFolder(keyboard, "QR108", "one");
+        const QString defaultLayer = folder + "/appProfile_Default.xml";
+        const QString fnLayer = folder + "/appProfile_FN.xml";
+        DDevicePage *page = nullptr;
+        if (fnOnly) {
+            page = rig.open();
+            QVERIFY(QFile::remove(fnLayer));
+        } else {
+            StoreFixture::withFileSizeLimit(1024, [&] { page = rig.open(); });
+            QVERIFY(!QFile::exists(defaultLayer));
+        }
+        QVERIFY(page);
+        ProfileController *profiles = page->profileController();
+        const QString missing = fnOnly ? fnLayer : defaultLayer;
+        StoreFixture::withFileSizeLimit(1024, [&] { QVERIFY(!profiles->createProfile()); });
+        QCOMPARE(page->pageNotice()->text(),
+                 CTavrixXML_FailureText({CTavrixXMLFailureKind::DiskFull, QFile::encodeName(missing), 0, QString(),
+                                         CTavrixXMLDamage::Unknown, EFBIG}));
+        QVERIFY(!QFile::exists(fnLayer));
+        QCOMPARE(QFile::exists(defaultLayer), fnOnly);
+
+        QVERIFY(profiles->createProfile());
+        QCOMPARE(page->pageNotice()->text(), QString("Create profile successful"));
+        QList<ProfileNode> nodes;
+        QVERIFY(CTavrixXML_SelectProFileAllNodes(QFile::encodeName(defaultLayer), nodes));
+        QCOMPARE(nodes.size(), 2);
+        QCOMPARE(page->currentProfileIndex(), 1);
+        QCOMPARE(CTavrixXML_GetCreateXMLFileProfileIndex(QFile::encodeName(fnLayer)), 1);
+        for (const QString &layer : {defaultLayer, fnLayer}) {
+            QList<CustomLightNodeInfo> customLights;
+            QVERIFY(CTavrixXML_SelectProFileCustomLightAllNodes(QFile::encodeName(layer), "1", customLights));
+            QCOMPARE(customLights.size(), int(ProfileDefaults::kCustomLightCount));
+            for (int target = 0; target < 3; ++target)
+                QVERIFY(CTavrixXML_IsProFileAlreadyHaveLightInfo(QFile::encodeName(layer), "1", target,
+                                                                 ProfileDefaults::defaultLight(target).lightMode));
+        }
+        // The keyboard's own reports are stored again.
+        page->currentDeviceLink()->saveLightInfoToProfile(0);
+        QCOMPARE(page->pageNotice()->text(), QString("Create profile successful"));
     }
 
     // A new keyboard's first connection killed at each of its store writes in turn: the

@@ -384,7 +384,8 @@ void TestKeyAssignment::storeWriteFailureIsTold()
     child<QPushButton>(m_page->functionPage(Disable), "pushButton_OK")->click();
     QCOMPARE(m_notices->count(), 1);
     // The notice names the file and why it took no write.
-    QCOMPARE(lastNotice(), CTavrixXML_FailureText({CTavrixXMLFailureKind::Damaged, m_layer, 1, QString()}));
+    QCOMPARE(lastNotice(),
+             CTavrixXML_FailureText({CTavrixXMLFailureKind::Damaged, m_layer, 1, QString(), CTavrixXMLDamage::NotXml}));
     QVERIFY(!key(4)->isAssigned());
     QCOMPARE(StoreFixture::bytes(m_layer), QByteArray("<not a store"));
 }

@@ -11,6 +11,7 @@
 #include "platform/injecthookbackend.h"
 #include "sdk/tavrixxml.h"
 #include "sdk/xmlstore/storefiles.h"
+#include "support/storefixture.h"
 #include "support/testmain.h"
 #include "ui_dmacropage.h"
 #include "widgets/cbnotice.h"
@@ -22,8 +23,10 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <cerrno>
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -158,6 +161,7 @@ private Q_SLOTS:
     void importLimits_data();
     void importLimits();
     void damagedMacroFile();
+    void unreadableMacroFile();
     void storeFailuresAreShown();
     void escapeClosesLikeCloseButton();
     void screenshot();
@@ -796,7 +800,7 @@ void TestMacroPage::importLimits_data()
         return "<Parameters><macro index=\"1\" name=\"M\">" + items + "</macro></Parameters>";
     };
     QTest::newRow("larger than 1 MiB") << file(QByteArray(1024 * 1024, ' ') + event) << 0
-                                       << QObject::tr("Import macro failed: the file is larger than %1 KB").arg(1024);
+                                       << QObject::tr("Import macro failed: the file is larger than %1 KiB").arg(1024);
     QTest::newRow("too many events")
         << file(event.repeated(DMacroPage::kMaxImportEvents + 1)) << 0
         << QObject::tr("Import macro failed: the file holds more than %1 events").arg(DMacroPage::kMaxImportEvents);
@@ -879,6 +883,33 @@ void TestMacroPage::damagedMacroFile()
     StoreFileQuestion::setAsker([](QWidget *, const QString &) { return StoreFileQuestion::Keep; });
 }
 
+// A macro file the program may not read is asked about at once, with the reason,
+// like a damaged one: not shown as an empty editor that only a later edit explains.
+void TestMacroPage::unreadableMacroFile()
+{
+    QVERIFY(CTavrixXML_CreateMacroXmlParentNode(m_path, "1", "Kept"));
+    const QByteArray before = StoreFixture::bytes(m_path);
+    QCOMPARE(::chmod(m_path.constData(), 0), 0);
+    QStringList questions;
+    StoreFileQuestion::setAsker([&](QWidget *, const QString &text) {
+        questions << text;
+        return StoreFileQuestion::Keep;
+    });
+    StoreFileQuestion::reset();
+    StoreFixture::withPermissionsBinding([&] {
+        QScopedPointer<DMacroPage> page(openPage());
+        QCOMPARE(page->macroList()->macroCount(), 0);
+    });
+    QCOMPARE(::chmod(m_path.constData(), 0600), 0);
+    QCOMPARE(questions.size(), 1);
+    QVERIFY2(
+        questions.first().startsWith(QString("The file %1 cannot be read: you have no permission for it or its folder")
+                                         .arg(QFile::decodeName(m_path))),
+        qPrintable(questions.first()));
+    QCOMPARE(StoreFixture::bytes(m_path), before);
+    StoreFileQuestion::setAsker([](QWidget *, const QString &) { return StoreFileQuestion::Keep; });
+}
+
 // Edits whose write fails say so, naming the file and the reason, and the
 // editor shows what the store holds.
 void TestMacroPage::storeFailuresAreShown()
@@ -908,7 +939,8 @@ void TestMacroPage::storeFailuresAreShown()
     setrlimit(RLIMIT_FSIZE, &previous);
     std::signal(SIGXFSZ, previousHandler);
 
-    const QString full = CTavrixXML_FailureText({CTavrixXMLFailureKind::DiskFull, m_path, 0, QString()});
+    const QString full = CTavrixXML_FailureText(
+        {CTavrixXMLFailureKind::DiskFull, m_path, 0, QString(), CTavrixXMLDamage::Unknown, EFBIG});
     QCOMPARE(addNotice, full);
     QCOMPARE(moveNotice, full);
     QCOMPARE(clearNotice, full);

@@ -389,8 +389,10 @@ private Q_SLOTS:
                                  << int(ProfileController::AtCentre);
         QTest::newRow("ten profiles") << "export" << range(2, 10) << "The number of profile has reached the maximum"
                                       << int(ProfileController::AtTip);
+        // Named with what is wrong in it.
         QTest::newRow("not a profile file")
-            << "junk" << QList<int>() << "Import profile failed" << int(ProfileController::AtTip);
+            << "junk" << QList<int>() << "The file %1 is damaged (line 1): its text is not well-formed XML"
+            << int(ProfileController::AtTip);
     }
 
     void importRefused()
@@ -405,6 +407,7 @@ private Q_SLOTS:
         } else if (file == "junk") {
             dialogs.file = QDir(exportDir->path()).filePath("junk.xml");
             StoreFixture::write(QFile::encodeName(dialogs.file), "<not a store");
+            notice = notice.arg(QDir::toNativeSeparators(dialogs.file));
         }
         addProfiles(layer, add);
         const QByteArray bytes = StoreFixture::bytes(layer);

@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QToolButton>
+#include <cerrno>
 #include <functional>
 #include <memory>
 
@@ -47,6 +48,8 @@ private Q_SLOTS:
         QTest::newRow("key function assigned") << "key function";
         QTest::newRow("profile created") << "create";
         QTest::newRow("profile reset") << "reset";
+        QTest::newRow("profile renamed") << "rename";
+        QTest::newRow("profile deleted") << "delete";
     }
 
     void failedWriteIsToldOnce()
@@ -115,17 +118,29 @@ private Q_SLOTS:
             // (under the limit the presets cannot be copied out, so a reset
             // profile is small).
             // Either is written whole or not at all: the file keeps its old bytes.
+            if (caller == "delete") {
+                QVERIFY(controller.createProfile());
+                notices.clear();
+            }
             const QByteArray before = StoreFixture::bytes(layer);
-            StoreFixture::withFileSizeLimit(caller == "create" ? size + 300 : 800, [&] {
-                if (caller == "create")
-                    QVERIFY(!controller.createProfile());
-                else
-                    QVERIFY(!controller.resetProfile());
-            });
+            StoreFixture::withFileSizeLimit(caller == "create"      ? size + 300
+                                                : caller == "reset" ? 800
+                                                                    : 20,
+                                            [&] {
+                                                if (caller == "create")
+                                                    QVERIFY(!controller.createProfile());
+                                                else if (caller == "reset")
+                                                    QVERIFY(!controller.resetProfile());
+                                                else if (caller == "rename")
+                                                    QVERIFY(!controller.renameProfile("Work"));
+                                                else
+                                                    QVERIFY(!controller.deleteProfile());
+                                            });
             QCOMPARE(StoreFixture::bytes(layer), before);
         }
 
-        const QString full = CTavrixXML_FailureText({CTavrixXMLFailureKind::DiskFull, layer, 0, QString()});
+        const QString full = CTavrixXML_FailureText(
+            {CTavrixXMLFailureKind::DiskFull, layer, 0, QString(), CTavrixXMLDamage::Unknown, EFBIG});
         QCOMPARE(notices, QStringList {full});
     }
 };

@@ -2,6 +2,7 @@
 #include "keyboardview/keylayoutfile.h"
 #include "sdk/tavrixxml.h"
 #include "sdk/tavrixxmlkeynamestore.h"
+#include "sdk/xmlstore/savefile.h"
 #include "sdk/xmlstore/storefiles.h"
 #include "support/storefixture.h"
 #include "support/testmain.h"
@@ -87,11 +88,17 @@ private Q_SLOTS:
     void brokenPresets();
     void keyNamesComeFromTheStore();
     void failuresSayWhy();
+    void damagedFilesSayWhatIsWrong_data();
+    void damagedFilesSayWhatIsWrong();
+    void unreadableAndUnwritableFilesSayWhy();
     void damagedFileMovedAside();
     void leftoverSaveFilesRemoved();
     void oversizedStoresAreRefusedWithTheirReason_data();
     void oversizedStoresAreRefusedWithTheirReason();
     void writesAboveTheLimitAreRefused();
+    void savedFilesAreForTheirOwner_data();
+    void savedFilesAreForTheirOwner();
+    void privateFoldersAndFiles();
 };
 
 void TestXmlStoreFiles::brokenFilesFailAndStayUntouched_data()
@@ -319,6 +326,10 @@ void TestXmlStoreFiles::brokenPresets_data()
     QTest::newRow("huge value") << "<customLight>" + led + QByteArray(item).replace("\"255\"", "\"1e99\"")
             + "</customLed></customLight>";
     QTest::newRow("truncated") << "<customLight>" + led + item.left(30);
+    const QByteArray overLimit(kMaxTextBytes + 1, 't');
+    QTest::newRow("long name") << "<customLight>" + QByteArray(led).replace("Custom 0", overLimit) + item
+            + "</customLed></customLight>";
+    QTest::newRow("long element text") << "<customLight>" + led + item + overLimit + "</customLed></customLight>";
 }
 
 void TestXmlStoreFiles::brokenPresets()
@@ -432,16 +443,17 @@ void TestXmlStoreFiles::failuresSayWhy()
     QCOMPARE(int(full.kind), int(CTavrixXMLFailureKind::DiskFull));
     QCOMPARE(StoreFixture::bytes(good), kGood);
 
-    // Permissions: a read-only file and a read-only folder (root passes both).
-    if (::geteuid() == 0)
-        QSKIP("permissions do not bind the root user");
-    QFile::setPermissions(QFile::decodeName(good), QFileDevice::ReadOwner);
-    QVERIFY(!CTavrixXML_CreateMacroXmlParentNode(good, "8", "M"));
-    QCOMPARE(int(CTavrixXML_LastFailure().kind), int(CTavrixXMLFailureKind::CannotWrite));
-    QFile::setPermissions(QFile::decodeName(good), QFileDevice::WriteOwner);
-    QVERIFY(!CTavrixXML_SelectProFileAllNodes(good, nodes));
-    QCOMPARE(int(CTavrixXML_LastFailure().kind), int(CTavrixXMLFailureKind::CannotOpen));
+    // Permissions: a read-only file and a write-only one, for root as for any user.
+    StoreFixture::withPermissionsBinding([&] {
+        QFile::setPermissions(QFile::decodeName(good), QFileDevice::ReadOwner);
+        QVERIFY(!CTavrixXML_CreateMacroXmlParentNode(good, "8", "M"));
+        QCOMPARE(int(CTavrixXML_LastFailure().kind), int(CTavrixXMLFailureKind::CannotWrite));
+        QFile::setPermissions(QFile::decodeName(good), QFileDevice::WriteOwner);
+        QVERIFY(!CTavrixXML_SelectProFileAllNodes(good, nodes));
+        QCOMPARE(int(CTavrixXML_LastFailure().kind), int(CTavrixXMLFailureKind::CannotOpen));
+    });
     QFile::setPermissions(QFile::decodeName(good), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    QCOMPARE(StoreFixture::bytes(good), kGood);
 }
 
 void TestXmlStoreFiles::damagedFileMovedAside()
@@ -516,6 +528,23 @@ void TestXmlStoreFiles::oversizedStoresAreRefusedWithTheirReason_data()
     QTest::newRow("name one byte longer") << store("<profile index=\"1\" name=\"" + longest + "n\"/>") << 3;
     QTest::newRow("encoded name too long")
         << store("<macro index=\"1\" nameBase64=\"" + QByteArray(kMaxTextBytes + 3, '\x01').toBase64() + "\"/>") << 3;
+    // Texts outside attributes are no part of a store and would be lost by the next
+    // save: they are held to the same limit.
+    const QByteArray macroWith = "<macro index=\"1\" name=\"x\">";
+    QTest::newRow("longest element text") << store(macroWith + longest + "</macro>") << -1;
+    QTest::newRow("element text one byte longer") << store(macroWith + longest + "n</macro>") << 3;
+    QTest::newRow("element text of 300000 characters") << store(macroWith + QByteArray(300000, 'x') + "</macro>") << 3;
+    // Measured in UTF-8 like attribute texts: 87382 three-byte characters are 262146 bytes.
+    QByteArray euros;
+    for (int i = 0; i < kMaxTextBytes / 3 + 1; ++i)
+        euros += "\xe2\x82\xac";
+    QTest::newRow("element text of multi-byte characters") << store(macroWith + euros + "</macro>") << 3;
+    const QByteArray half(kMaxTextBytes / 2, 'h');
+    QTest::newRow("text in pieces") << store(macroWith + half + "&amp;<![CDATA[" + half + "]]></macro>") << 3;
+    QTest::newRow("text between elements") << store("<profile index=\"1\" name=\"P\"/>" + longest + "n") << 3;
+    QTest::newRow("comment") << store("<!--" + longest + "n-->") << 3;
+    QTest::newRow("comment after the root") << store("") + "<!--" + longest + "n-->" << 5;
+    QTest::newRow("processing instruction") << store("<?note " + longest + "n?>") << 3;
     const QByteArray largest = store(QByteArray(int(kMaxFileSize) - store("").size(), ' '));
     QTest::newRow("largest file") << largest << -1;
     QTest::newRow("one byte larger") << largest + ' ' << 0;
@@ -538,9 +567,12 @@ void TestXmlStoreFiles::oversizedStoresAreRefusedWithTheirReason()
         return;
     QCOMPARE(int(failure.kind), int(CTavrixXMLFailureKind::TooLarge));
     QCOMPARE(failure.line, line);
+    // Never rewritten: a change is refused and the file stays byte for byte.
+    QVERIFY(!CTavrixXML_CreateMacroXmlParentNode(file, "2", "y"));
+    QCOMPARE(StoreFixture::bytes(file), content);
     const QString text = CTavrixXML_FailureText(failure);
-    QVERIFY2(text.contains(line ? QString("longer than %1 KB").arg(kMaxTextBytes / 1024)
-                                : QString("larger than %1 MB").arg(kMaxFileSize / (1024 * 1024))),
+    QVERIFY2(text.contains(line ? QString("longer than %1 KiB").arg(kMaxTextBytes / 1024)
+                                : QString("larger than %1 MiB").arg(kMaxFileSize / (1024 * 1024))),
              qPrintable(text));
     QStringList asked;
     StoreFileQuestion::reset();
@@ -572,6 +604,198 @@ void TestXmlStoreFiles::writesAboveTheLimitAreRefused()
     }
     QVERIFY(!writeStore(file, doc));
     QCOMPARE(int(CTavrixXML_LastFailure().kind), int(CTavrixXMLFailureKind::CannotWrite));
+    QCOMPARE(StoreFixture::bytes(file), kGood);
+}
+
+namespace {
+
+int modeOf(const QByteArray &path)
+{
+    struct stat st;
+    return ::stat(path.constData(), &st) == 0 ? int(st.st_mode & 07777) : -1;
+}
+
+// Sets the umask for the life of the object.
+class UmaskScope
+{
+public:
+    explicit UmaskScope(mode_t mask) : m_previous(::umask(mask)) { }
+    ~UmaskScope() { ::umask(m_previous); }
+
+private:
+    mode_t m_previous;
+};
+
+}  // namespace
+
+void TestXmlStoreFiles::savedFilesAreForTheirOwner_data()
+{
+    QTest::addColumn<bool>("exported");
+    QTest::addColumn<int>("before");  // mode of the file before the save; -1: no file
+    QTest::addColumn<int>("after");
+    // The program's files: 0600 (a read-only one is not written at all).
+    QTest::newRow("new store file") << false << -1 << 0600;
+    QTest::newRow("store file of an earlier version") << false << 0644 << 0600;
+    QTest::newRow("store file open to all") << false << 0666 << 0600;
+    QTest::newRow("store file open to the group") << false << 0640 << 0600;
+    QTest::newRow("private store file") << false << 0600 << 0600;
+    // An export goes where the user chose: the umask, or the mode of the file it replaces.
+    QTest::newRow("new export") << true << -1 << 0644;
+    QTest::newRow("export over a shared file") << true << 0664 << 0664;
+    QTest::newRow("export over a private file") << true << 0600 << 0600;
+}
+
+// Macros and Text-key texts hold what users type, passwords among them.
+void TestXmlStoreFiles::savedFilesAreForTheirOwner()
+{
+    QFETCH(bool, exported);
+    QFETCH(int, before);
+    QFETCH(int, after);
+    UmaskScope umask(022);
+    StoreFixture fx;
+    const QByteArray layer = fx.newLayerFile("appProfile_Default.xml");
+    const QByteArray file = exported ? fx.path("Work.xml") : fx.path("appMacro.xml");
+    if (before >= 0) {
+        StoreFixture::write(file, exported ? QByteArray() : kGood);
+        QCOMPARE(::chmod(file.constData(), mode_t(before)), 0);
+    }
+    const bool saved = exported ? CTavrixXML_ProFileExport(layer, file, "1", 0)
+                                : CTavrixXML_CreateMacroXmlParentNode(file, "7", "M")
+            || (before < 0 && CTavrixXML_CreateXMLFile(file) && CTavrixXML_CreateMacroXmlParentNode(file, "7", "M"));
+    QVERIFY(saved);
+    QCOMPARE(QString::number(modeOf(file), 8), QString::number(after, 8));
+    QCOMPARE(QString::number(modeOf(layer), 8), QString("600"));
+}
+
+void TestXmlStoreFiles::privateFoldersAndFiles()
+{
+    UmaskScope umask(022);
+    StoreFixture fx;
+    // A new folder, and the folders above it that are missing (those keep the umask).
+    const QByteArray nested = fx.path("above/data");
+    QVERIFY(makePrivateFolder(nested));
+    QCOMPARE(modeOf(nested), 0700);
+    QCOMPARE(modeOf(fx.path("above")), 0755);
+    // Folders of earlier versions are closed; what the owner has stays.
+    QCOMPARE(::chmod(nested.constData(), 0755), 0);
+    QVERIFY(makePrivateFolder(nested));
+    QCOMPARE(modeOf(nested), 0700);
+    QCOMPARE(::chmod(nested.constData(), 0555), 0);
+    QVERIFY(makePrivateFolder(nested));
+    QCOMPARE(modeOf(nested), 0500);
+    QCOMPARE(::chmod(nested.constData(), 0700), 0);
+    // A file in the way is no folder.
+    StoreFixture::write(fx.path("plain"), "x");
+    QVERIFY(!makePrivateFolder(fx.path("plain")));
+    QCOMPARE(modeOf(fx.path("plain")), 0644);
+
+    const QByteArray ini = fx.path("above/data/settings.ini");
+    QVERIFY(makePrivateFile(ini));
+    QCOMPARE(modeOf(ini), 0600);
+    QCOMPARE(StoreFixture::bytes(ini), QByteArray());
+    StoreFixture::write(ini, "[a]\nb=1\n");
+    QCOMPARE(::chmod(ini.constData(), 0644), 0);
+    QVERIFY(makePrivateFile(ini));
+    QCOMPARE(modeOf(ini), 0600);
+    QCOMPARE(StoreFixture::bytes(ini), QByteArray("[a]\nb=1\n"));  // never emptied
+}
+
+void TestXmlStoreFiles::damagedFilesSayWhatIsWrong_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("entity declarations") << QByteArray(
+        "<?xml version=\"1.0\"?>\n<!DOCTYPE tavrixStore [<!ENTITY a \"aaaa\">]>\n"
+        "<tavrixStore version=\"1\"><profile index=\"1\" name=\"&a;\"/></tavrixStore>")
+                                         << 2 << "it holds a document type declaration";
+    QTest::newRow("NUL bytes") << store(QByteArray("<macro index=\"1\" name=\"M\"/>\n\0\0\0", 32)) << 4
+                               << "it holds NUL bytes";
+    QTest::newRow("bytes that are no UTF-8")
+        << store("<macro index=\"1\" name=\"M\xff\xfe\"/>") << 3 << "it holds bytes that are not UTF-8 text";
+    QTest::newRow("wrong root") << QByteArray("<?xml version=\"1.0\"?>\n<customLight/>\n") << 2
+                                << "it is no settings file of this program";
+    QTest::newRow("newer version") << store("", "<tavrixStore version=\"2\">") << 2
+                                   << "it was written by a newer version of this program";
+    const QByteArray event
+        = "<event mark=\"0\" delay=\"10\" type=\"1\" keyCode=\"4\" codeName=\"A\" operateExplain=\"\">";
+    QTest::newRow("deep nesting") << store("<macro index=\"1\" name=\"M\">" + event.repeated(50)
+                                           + QByteArray("</event>").repeated(50) + "</macro>")
+                                  << 3 << "one nested where it does not belong";
+    QTest::newRow("unknown element") << store("\n<colour/>") << 4 << "an element this program does not know";
+    QTest::newRow("index out of range") << store("<macro index=\"1000000\" name=\"M\"/>") << 3
+                                        << "a value is not a number or is out of its range";
+    QTest::newRow("number out of range") << store(seniorKey(1).replace("holdTime=\"10\"", "holdTime=\"4294967296\""))
+                                         << 3 << "a value is not a number or is out of its range";
+    QTest::newRow("missing value") << store("<macro index=\"1\"/>") << 3 << "a value is missing";
+    QTest::newRow("twice") << store("<macro index=\"2\" name=\"A\"/>\n<macro index=\"2\" name=\"B\"/>") << 4
+                           << "appears twice";
+    QTest::newRow("cut short") << kGood.left(kGood.indexOf("<macro")) << 6 << "it ends too early";
+    QTest::newRow("not XML") << QByteArray("profile 1 = Profile1\n") << 1 << "its text is not well-formed XML";
+}
+
+// The question about a damaged file says what is wrong, not only where.
+void TestXmlStoreFiles::damagedFilesSayWhatIsWrong()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(int, line);
+    QFETCH(QString, reason);
+    StoreFixture fx;
+    const QByteArray file = fx.path("appMacro.xml");
+    StoreFixture::write(file, content);
+    QList<MacroNode> macros;
+    QVERIFY(!CTavrixXML_SelectMacroAllNodes(file, macros));
+    const CTavrixXMLFailure failure = CTavrixXML_LastFailure();
+    QCOMPARE(int(failure.kind), int(CTavrixXMLFailureKind::Damaged));
+    QCOMPARE(failure.line, line);
+    const QString text = CTavrixXML_FailureText(failure);
+    QVERIFY2(text.startsWith(QString("The file %1 is damaged (line %2): ").arg(QFile::decodeName(file)).arg(line)),
+             qPrintable(text));
+    QVERIFY2(text.contains(reason), qPrintable(text));
+}
+
+// A file the program may not read or write is told with the reason, whatever user
+// runs the tests.
+void TestXmlStoreFiles::unreadableAndUnwritableFilesSayWhy()
+{
+    StoreFixture fx;
+    const QByteArray file = fx.path("appMacro.xml");
+    StoreFixture::write(file, kGood);
+    QList<MacroNode> macros;
+    QCOMPARE(::chmod(file.constData(), 0), 0);
+    CTavrixXMLFailure unreadable;
+    StoreFixture::withPermissionsBinding([&] {
+        QVERIFY(!CTavrixXML_SelectMacroAllNodes(file, macros));
+        unreadable = CTavrixXML_LastFailure();
+    });
+    QCOMPARE(::chmod(file.constData(), 0600), 0);
+    QCOMPARE(int(unreadable.kind), int(CTavrixXMLFailureKind::CannotOpen));
+    QCOMPARE(CTavrixXML_FailureText(unreadable),
+             QString("The file %1 cannot be read: you have no permission for it or its folder")
+                 .arg(QFile::decodeName(file)));
+
+    const QByteArray folder = fx.path("");
+    QCOMPARE(::chmod(folder.constData(), 0500), 0);
+    CTavrixXMLFailure readOnly;
+    StoreFixture::withPermissionsBinding([&] {
+        QVERIFY(!CTavrixXML_CreateMacroXmlParentNode(file, "7", "M"));
+        readOnly = CTavrixXML_LastFailure();
+    });
+    QCOMPARE(::chmod(folder.constData(), 0700), 0);
+    QCOMPARE(int(readOnly.kind), int(CTavrixXMLFailureKind::CannotWrite));
+    QCOMPARE(CTavrixXML_FailureText(readOnly),
+             QString("The file %1 cannot be written: you have no permission for it or its folder")
+                 .arg(QFile::decodeName(file)));
+
+    CTavrixXMLFailure limited;
+    StoreFixture::withFileSizeLimit(20, [&] {
+        QVERIFY(!CTavrixXML_CreateMacroXmlParentNode(file, "7", "M"));
+        limited = CTavrixXML_LastFailure();
+    });
+    QCOMPARE(int(limited.kind), int(CTavrixXMLFailureKind::DiskFull));
+    QCOMPARE(CTavrixXML_FailureText(limited),
+             QString("The file %1 cannot be saved: the file-size limit of the program is reached")
+                 .arg(QFile::decodeName(file)));
     QCOMPARE(StoreFixture::bytes(file), kGood);
 }
 

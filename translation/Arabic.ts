@@ -28,12 +28,108 @@
         <translation>الملف %1 تالف</translation>
     </message>
     <message>
-        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KB, more than any settings file holds</source>
-        <translation>الملف %1 تالف (السطر %2): يحتوي على نص أطول من %3 ك.ب، أكثر مما يحتويه أي ملف إعدادات</translation>
+        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KiB, more than any settings file holds</source>
+        <translation>الملف %1 تالف (السطر %2): يحتوي على نص أطول من %3 كيبيبايت، أكثر مما يحتويه أي ملف إعدادات</translation>
     </message>
     <message>
-        <source>The file %1 is damaged: it is larger than %2 MB, more than any settings file holds</source>
-        <translation>الملف %1 تالف: حجمه أكبر من %2 م.ب، أكثر مما يحتويه أي ملف إعدادات</translation>
+        <source>The file %1 is damaged: it is larger than %2 MiB, more than any settings file holds</source>
+        <translation>الملف %1 تالف: حجمه أكبر من %2 ميبيبايت، أكثر مما يحتويه أي ملف إعدادات</translation>
+    </message>
+    <message>
+        <source>its text is not well-formed XML</source>
+        <translation>نصه ليس XML سليم البنية</translation>
+    </message>
+    <message>
+        <source>it ends too early, as if its writing was cut short</source>
+        <translation>ينتهي مبكرًا جدًا، كأن كتابته انقطعت</translation>
+    </message>
+    <message>
+        <source>it holds a document type declaration, which no settings file of this program holds</source>
+        <translation>يحتوي على تعريف نوع مستند، ولا يحتوي أي ملف إعدادات لهذا البرنامج على مثله</translation>
+    </message>
+    <message>
+        <source>it holds NUL bytes, as binary data does, not text</source>
+        <translation>يحتوي على بايتات NUL كما في البيانات الثنائية، لا في النص</translation>
+    </message>
+    <message>
+        <source>it holds bytes that are not UTF-8 text</source>
+        <translation>يحتوي على بايتات ليست نصًا بترميز UTF-8</translation>
+    </message>
+    <message>
+        <source>it is no settings file of this program</source>
+        <translation>ليس ملف إعدادات لهذا البرنامج</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of this program</source>
+        <translation>كُتب بواسطة إصدار أحدث من هذا البرنامج</translation>
+    </message>
+    <message>
+        <source>it holds an element this program does not know, or one nested where it does not belong</source>
+        <translation>يحتوي على عنصر لا يعرفه هذا البرنامج، أو عنصر متداخل في موضع لا ينتمي إليه</translation>
+    </message>
+    <message>
+        <source>a value is missing or cannot be read</source>
+        <translation>إحدى القيم مفقودة أو تتعذر قراءتها</translation>
+    </message>
+    <message>
+        <source>a value is not a number or is out of its range</source>
+        <translation>إحدى القيم ليست رقمًا أو خارج نطاقها</translation>
+    </message>
+    <message>
+        <source>an entry that must be unique appears twice</source>
+        <translation>يظهر مرتين إدخال يجب أن يكون فريدًا</translation>
+    </message>
+    <message>
+        <source>it holds more profiles or advanced keys than this program allows</source>
+        <translation>يحتوي على ملفات تعريف أو مفاتيح متقدمة أكثر مما يسمح به هذا البرنامج</translation>
+    </message>
+    <message>
+        <source>you have no permission for it or its folder</source>
+        <translation>ليست لديك صلاحية على الملف أو مجلده</translation>
+    </message>
+    <message>
+        <source>it is on a read-only disk</source>
+        <translation>إنه على قرص للقراءة فقط</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>إنه مجلد</translation>
+    </message>
+    <message>
+        <source>it is no regular file</source>
+        <translation>ليس ملفًا عاديًا</translation>
+    </message>
+    <message>
+        <source>a part of its path is no folder</source>
+        <translation>جزء من مساره ليس مجلدًا</translation>
+    </message>
+    <message>
+        <source>the file-size limit of the program is reached</source>
+        <translation>تم بلوغ حد حجم الملفات المسموح للبرنامج</translation>
+    </message>
+    <message>
+        <source>the disk reports an input/output error</source>
+        <translation>يُبلغ القرص عن خطأ في الإدخال/الإخراج</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2</source>
+        <translation>تعذرت قراءة الملف %1: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2</source>
+        <translation>تعذرت الكتابة في الملف %1: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be saved: %2</source>
+        <translation>تعذر حفظ الملف %1: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged (line %2): %3</source>
+        <translation>الملف %1 تالف (السطر %2): %3</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: %2</source>
+        <translation>الملف %1 تالف: %2</translation>
     </message>
 </context>
 <context>
@@ -2264,8 +2360,8 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>فشل استيراد الماكرو: تعذر فتح الملف %1</translation>
     </message>
     <message>
-        <source>Import macro failed: the file is larger than %1 KB</source>
-        <translation>فشل استيراد الماكرو: الملف أكبر من %1 كيلوبايت</translation>
+        <source>Import macro failed: the file is larger than %1 KiB</source>
+        <translation>فشل استيراد الماكرو: الملف أكبر من %1 كيبيبايت</translation>
     </message>
     <message>
         <source>Import macro failed: the file holds more than %1 events</source>

@@ -28,12 +28,108 @@
         <translation>Soubor %1 je poškozen</translation>
     </message>
     <message>
-        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KB, more than any settings file holds</source>
-        <translation>Soubor %1 je poškozený (řádek %2): obsahuje text delší než %3 KB, víc, než obsahuje jakýkoli soubor nastavení</translation>
+        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KiB, more than any settings file holds</source>
+        <translation>Soubor %1 je poškozený (řádek %2): obsahuje text delší než %3 KiB, víc, než obsahuje jakýkoli soubor nastavení</translation>
     </message>
     <message>
-        <source>The file %1 is damaged: it is larger than %2 MB, more than any settings file holds</source>
-        <translation>Soubor %1 je poškozený: je větší než %2 MB, větší než jakýkoli soubor nastavení</translation>
+        <source>The file %1 is damaged: it is larger than %2 MiB, more than any settings file holds</source>
+        <translation>Soubor %1 je poškozený: je větší než %2 MiB, větší než jakýkoli soubor nastavení</translation>
+    </message>
+    <message>
+        <source>its text is not well-formed XML</source>
+        <translation>jeho text není správně utvořené XML</translation>
+    </message>
+    <message>
+        <source>it ends too early, as if its writing was cut short</source>
+        <translation>končí příliš brzy, jako by byl jeho zápis přerušen</translation>
+    </message>
+    <message>
+        <source>it holds a document type declaration, which no settings file of this program holds</source>
+        <translation>obsahuje deklaraci typu dokumentu, kterou žádný soubor nastavení tohoto programu neobsahuje</translation>
+    </message>
+    <message>
+        <source>it holds NUL bytes, as binary data does, not text</source>
+        <translation>obsahuje bajty NUL jako binární data, ne text</translation>
+    </message>
+    <message>
+        <source>it holds bytes that are not UTF-8 text</source>
+        <translation>obsahuje bajty, které nejsou textem UTF-8</translation>
+    </message>
+    <message>
+        <source>it is no settings file of this program</source>
+        <translation>není to soubor nastavení tohoto programu</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of this program</source>
+        <translation>zapsala ho novější verze tohoto programu</translation>
+    </message>
+    <message>
+        <source>it holds an element this program does not know, or one nested where it does not belong</source>
+        <translation>obsahuje prvek, který tento program nezná, nebo prvek vnořený tam, kam nepatří</translation>
+    </message>
+    <message>
+        <source>a value is missing or cannot be read</source>
+        <translation>nějaká hodnota chybí nebo ji nelze přečíst</translation>
+    </message>
+    <message>
+        <source>a value is not a number or is out of its range</source>
+        <translation>nějaká hodnota není číslo nebo je mimo svůj rozsah</translation>
+    </message>
+    <message>
+        <source>an entry that must be unique appears twice</source>
+        <translation>položka, která musí být jedinečná, se vyskytuje dvakrát</translation>
+    </message>
+    <message>
+        <source>it holds more profiles or advanced keys than this program allows</source>
+        <translation>obsahuje víc profilů nebo pokročilých kláves, než tento program dovoluje</translation>
+    </message>
+    <message>
+        <source>you have no permission for it or its folder</source>
+        <translation>k souboru nebo jeho složce nemáte oprávnění</translation>
+    </message>
+    <message>
+        <source>it is on a read-only disk</source>
+        <translation>je na disku jen pro čtení</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>je to složka</translation>
+    </message>
+    <message>
+        <source>it is no regular file</source>
+        <translation>není to běžný soubor</translation>
+    </message>
+    <message>
+        <source>a part of its path is no folder</source>
+        <translation>část jeho cesty není složka</translation>
+    </message>
+    <message>
+        <source>the file-size limit of the program is reached</source>
+        <translation>byl dosažen limit velikosti souboru pro program</translation>
+    </message>
+    <message>
+        <source>the disk reports an input/output error</source>
+        <translation>disk hlásí chybu vstupu/výstupu</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2</source>
+        <translation>Soubor %1 nelze přečíst: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2</source>
+        <translation>Do souboru %1 nelze zapisovat: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be saved: %2</source>
+        <translation>Soubor %1 nelze uložit: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged (line %2): %3</source>
+        <translation>Soubor %1 je poškozený (řádek %2): %3</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: %2</source>
+        <translation>Soubor %1 je poškozený: %2</translation>
     </message>
 </context>
 <context>
@@ -2264,8 +2360,8 @@ Je-li zvolena „Kombinace kláves“, je třeba vybrat alespoň jeden modifiká
         <translation>Import makra selhal: soubor %1 nelze otevřít</translation>
     </message>
     <message>
-        <source>Import macro failed: the file is larger than %1 KB</source>
-        <translation>Import makra selhal: soubor je větší než %1 KB</translation>
+        <source>Import macro failed: the file is larger than %1 KiB</source>
+        <translation>Import makra selhal: soubor je větší než %1 KiB</translation>
     </message>
     <message>
         <source>Import macro failed: the file holds more than %1 events</source>

@@ -28,12 +28,108 @@
         <translation>The file %1 is damaged</translation>
     </message>
     <message>
-        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KB, more than any settings file holds</source>
-        <translation>The file %1 is damaged (line %2): it holds a text longer than %3 KB, more than any settings file holds</translation>
+        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KiB, more than any settings file holds</source>
+        <translation>The file %1 is damaged (line %2): it holds a text longer than %3 KiB, more than any settings file holds</translation>
     </message>
     <message>
-        <source>The file %1 is damaged: it is larger than %2 MB, more than any settings file holds</source>
-        <translation>The file %1 is damaged: it is larger than %2 MB, more than any settings file holds</translation>
+        <source>The file %1 is damaged: it is larger than %2 MiB, more than any settings file holds</source>
+        <translation>The file %1 is damaged: it is larger than %2 MiB, more than any settings file holds</translation>
+    </message>
+    <message>
+        <source>its text is not well-formed XML</source>
+        <translation>its text is not well-formed XML</translation>
+    </message>
+    <message>
+        <source>it ends too early, as if its writing was cut short</source>
+        <translation>it ends too early, as if its writing was cut short</translation>
+    </message>
+    <message>
+        <source>it holds a document type declaration, which no settings file of this program holds</source>
+        <translation>it holds a document type declaration, which no settings file of this program holds</translation>
+    </message>
+    <message>
+        <source>it holds NUL bytes, as binary data does, not text</source>
+        <translation>it holds NUL bytes, as binary data does, not text</translation>
+    </message>
+    <message>
+        <source>it holds bytes that are not UTF-8 text</source>
+        <translation>it holds bytes that are not UTF-8 text</translation>
+    </message>
+    <message>
+        <source>it is no settings file of this program</source>
+        <translation>it is no settings file of this program</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of this program</source>
+        <translation>it was written by a newer version of this program</translation>
+    </message>
+    <message>
+        <source>it holds an element this program does not know, or one nested where it does not belong</source>
+        <translation>it holds an element this program does not know, or one nested where it does not belong</translation>
+    </message>
+    <message>
+        <source>a value is missing or cannot be read</source>
+        <translation>a value is missing or cannot be read</translation>
+    </message>
+    <message>
+        <source>a value is not a number or is out of its range</source>
+        <translation>a value is not a number or is out of its range</translation>
+    </message>
+    <message>
+        <source>an entry that must be unique appears twice</source>
+        <translation>an entry that must be unique appears twice</translation>
+    </message>
+    <message>
+        <source>it holds more profiles or advanced keys than this program allows</source>
+        <translation>it holds more profiles or advanced keys than this program allows</translation>
+    </message>
+    <message>
+        <source>you have no permission for it or its folder</source>
+        <translation>you have no permission for it or its folder</translation>
+    </message>
+    <message>
+        <source>it is on a read-only disk</source>
+        <translation>it is on a read-only disk</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>it is no regular file</source>
+        <translation>it is no regular file</translation>
+    </message>
+    <message>
+        <source>a part of its path is no folder</source>
+        <translation>a part of its path is no folder</translation>
+    </message>
+    <message>
+        <source>the file-size limit of the program is reached</source>
+        <translation>the file-size limit of the program is reached</translation>
+    </message>
+    <message>
+        <source>the disk reports an input/output error</source>
+        <translation>the disk reports an input/output error</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2</source>
+        <translation>The file %1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2</source>
+        <translation>The file %1 cannot be written: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be saved: %2</source>
+        <translation>The file %1 cannot be saved: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged (line %2): %3</source>
+        <translation>The file %1 is damaged (line %2): %3</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: %2</source>
+        <translation>The file %1 is damaged: %2</translation>
     </message>
 </context>
 <context>
@@ -2264,8 +2360,8 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>Import macro failed: the file %1 cannot be opened</translation>
     </message>
     <message>
-        <source>Import macro failed: the file is larger than %1 KB</source>
-        <translation>Import macro failed: the file is larger than %1 KB</translation>
+        <source>Import macro failed: the file is larger than %1 KiB</source>
+        <translation>Import macro failed: the file is larger than %1 KiB</translation>
     </message>
     <message>
         <source>Import macro failed: the file holds more than %1 events</source>

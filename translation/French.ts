@@ -28,12 +28,108 @@
         <translation>Le fichier %1 est endommagé</translation>
     </message>
     <message>
-        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KB, more than any settings file holds</source>
-        <translation>Le fichier %1 est endommagé (ligne %2) : il contient un texte de plus de %3 Ko, plus qu'aucun fichier de paramètres n'en contient</translation>
+        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KiB, more than any settings file holds</source>
+        <translation>Le fichier %1 est endommagé (ligne %2) : il contient un texte de plus de %3 Kio, plus qu'aucun fichier de paramètres n'en contient</translation>
     </message>
     <message>
-        <source>The file %1 is damaged: it is larger than %2 MB, more than any settings file holds</source>
-        <translation>Le fichier %1 est endommagé : il dépasse %2 Mo, plus qu'aucun fichier de paramètres</translation>
+        <source>The file %1 is damaged: it is larger than %2 MiB, more than any settings file holds</source>
+        <translation>Le fichier %1 est endommagé : il dépasse %2 Mio, plus qu'aucun fichier de paramètres</translation>
+    </message>
+    <message>
+        <source>its text is not well-formed XML</source>
+        <translation>son texte n'est pas du XML bien formé</translation>
+    </message>
+    <message>
+        <source>it ends too early, as if its writing was cut short</source>
+        <translation>il se termine trop tôt, comme si son écriture avait été interrompue</translation>
+    </message>
+    <message>
+        <source>it holds a document type declaration, which no settings file of this program holds</source>
+        <translation>il contient une déclaration de type de document, qu'aucun fichier de paramètres de ce programme ne contient</translation>
+    </message>
+    <message>
+        <source>it holds NUL bytes, as binary data does, not text</source>
+        <translation>il contient des octets NUL, comme des données binaires, et non du texte</translation>
+    </message>
+    <message>
+        <source>it holds bytes that are not UTF-8 text</source>
+        <translation>il contient des octets qui ne sont pas du texte UTF-8</translation>
+    </message>
+    <message>
+        <source>it is no settings file of this program</source>
+        <translation>ce n'est pas un fichier de paramètres de ce programme</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of this program</source>
+        <translation>il a été écrit par une version plus récente de ce programme</translation>
+    </message>
+    <message>
+        <source>it holds an element this program does not know, or one nested where it does not belong</source>
+        <translation>il contient un élément que ce programme ne connaît pas, ou un élément imbriqué là où il n'a pas sa place</translation>
+    </message>
+    <message>
+        <source>a value is missing or cannot be read</source>
+        <translation>une valeur manque ou ne peut pas être lue</translation>
+    </message>
+    <message>
+        <source>a value is not a number or is out of its range</source>
+        <translation>une valeur n'est pas un nombre ou sort de sa plage</translation>
+    </message>
+    <message>
+        <source>an entry that must be unique appears twice</source>
+        <translation>une entrée qui doit être unique apparaît deux fois</translation>
+    </message>
+    <message>
+        <source>it holds more profiles or advanced keys than this program allows</source>
+        <translation>il contient plus de profils ou de touches avancées que ce programme n'en permet</translation>
+    </message>
+    <message>
+        <source>you have no permission for it or its folder</source>
+        <translation>vous n'avez pas les droits sur ce fichier ou son dossier</translation>
+    </message>
+    <message>
+        <source>it is on a read-only disk</source>
+        <translation>il se trouve sur un disque en lecture seule</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>c'est un dossier</translation>
+    </message>
+    <message>
+        <source>it is no regular file</source>
+        <translation>ce n'est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>a part of its path is no folder</source>
+        <translation>une partie de son chemin n'est pas un dossier</translation>
+    </message>
+    <message>
+        <source>the file-size limit of the program is reached</source>
+        <translation>la limite de taille de fichier du programme est atteinte</translation>
+    </message>
+    <message>
+        <source>the disk reports an input/output error</source>
+        <translation>le disque signale une erreur d'entrée/sortie</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2</source>
+        <translation>Impossible de lire le fichier %1 : %2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2</source>
+        <translation>Impossible d'écrire le fichier %1 : %2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be saved: %2</source>
+        <translation>Impossible d'enregistrer le fichier %1 : %2</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged (line %2): %3</source>
+        <translation>Le fichier %1 est endommagé (ligne %2) : %3</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: %2</source>
+        <translation>Le fichier %1 est endommagé : %2</translation>
     </message>
 </context>
 <context>
@@ -2264,8 +2360,8 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
         <translation>Échec de l'importation de la macro : impossible d'ouvrir le fichier %1</translation>
     </message>
     <message>
-        <source>Import macro failed: the file is larger than %1 KB</source>
-        <translation>Échec de l'importation de la macro : le fichier dépasse %1 Ko</translation>
+        <source>Import macro failed: the file is larger than %1 KiB</source>
+        <translation>Échec de l'importation de la macro : le fichier dépasse %1 Kio</translation>
     </message>
     <message>
         <source>Import macro failed: the file holds more than %1 events</source>

@@ -28,12 +28,108 @@
         <translation>Die Datei %1 ist beschädigt</translation>
     </message>
     <message>
-        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KB, more than any settings file holds</source>
-        <translation>Die Datei %1 ist beschädigt (Zeile %2): Sie enthält einen Text von mehr als %3 KB, mehr als jede Einstellungsdatei enthält</translation>
+        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KiB, more than any settings file holds</source>
+        <translation>Die Datei %1 ist beschädigt (Zeile %2): Sie enthält einen Text von mehr als %3 KiB, mehr als jede Einstellungsdatei enthält</translation>
     </message>
     <message>
-        <source>The file %1 is damaged: it is larger than %2 MB, more than any settings file holds</source>
-        <translation>Die Datei %1 ist beschädigt: Sie ist größer als %2 MB, größer als jede Einstellungsdatei</translation>
+        <source>The file %1 is damaged: it is larger than %2 MiB, more than any settings file holds</source>
+        <translation>Die Datei %1 ist beschädigt: Sie ist größer als %2 MiB, größer als jede Einstellungsdatei</translation>
+    </message>
+    <message>
+        <source>its text is not well-formed XML</source>
+        <translation>Ihr Text ist kein wohlgeformtes XML</translation>
+    </message>
+    <message>
+        <source>it ends too early, as if its writing was cut short</source>
+        <translation>Sie endet zu früh, als wäre ihr Schreiben abgebrochen worden</translation>
+    </message>
+    <message>
+        <source>it holds a document type declaration, which no settings file of this program holds</source>
+        <translation>Sie enthält eine Dokumenttyp-Deklaration, die keine Einstellungsdatei dieses Programms enthält</translation>
+    </message>
+    <message>
+        <source>it holds NUL bytes, as binary data does, not text</source>
+        <translation>Sie enthält NUL-Bytes wie Binärdaten, keinen Text</translation>
+    </message>
+    <message>
+        <source>it holds bytes that are not UTF-8 text</source>
+        <translation>Sie enthält Bytes, die kein UTF-8-Text sind</translation>
+    </message>
+    <message>
+        <source>it is no settings file of this program</source>
+        <translation>Sie ist keine Einstellungsdatei dieses Programms</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of this program</source>
+        <translation>Sie wurde von einer neueren Version dieses Programms geschrieben</translation>
+    </message>
+    <message>
+        <source>it holds an element this program does not know, or one nested where it does not belong</source>
+        <translation>Sie enthält ein Element, das dieses Programm nicht kennt, oder eines, das an falscher Stelle verschachtelt ist</translation>
+    </message>
+    <message>
+        <source>a value is missing or cannot be read</source>
+        <translation>Ein Wert fehlt oder kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>a value is not a number or is out of its range</source>
+        <translation>Ein Wert ist keine Zahl oder liegt außerhalb seines Bereichs</translation>
+    </message>
+    <message>
+        <source>an entry that must be unique appears twice</source>
+        <translation>Ein Eintrag, der eindeutig sein muss, kommt zweimal vor</translation>
+    </message>
+    <message>
+        <source>it holds more profiles or advanced keys than this program allows</source>
+        <translation>Sie enthält mehr Profile oder erweiterte Tasten, als dieses Programm zulässt</translation>
+    </message>
+    <message>
+        <source>you have no permission for it or its folder</source>
+        <translation>Sie haben keine Berechtigung für die Datei oder ihren Ordner</translation>
+    </message>
+    <message>
+        <source>it is on a read-only disk</source>
+        <translation>Sie liegt auf einem schreibgeschützten Datenträger</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>Sie ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>it is no regular file</source>
+        <translation>Sie ist keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>a part of its path is no folder</source>
+        <translation>Ein Teil ihres Pfades ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>the file-size limit of the program is reached</source>
+        <translation>Die Dateigrößenbegrenzung des Programms ist erreicht</translation>
+    </message>
+    <message>
+        <source>the disk reports an input/output error</source>
+        <translation>Der Datenträger meldet einen Ein-/Ausgabefehler</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2</source>
+        <translation>Die Datei %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be saved: %2</source>
+        <translation>Die Datei %1 kann nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged (line %2): %3</source>
+        <translation>Die Datei %1 ist beschädigt (Zeile %2): %3</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: %2</source>
+        <translation>Die Datei %1 ist beschädigt: %2</translation>
     </message>
 </context>
 <context>
@@ -2264,8 +2360,8 @@ Bei „Tastenkombination“ müssen mindestens eine Zusatztaste und eine weitere
         <translation>Import des Makros fehlgeschlagen: Die Datei %1 kann nicht geöffnet werden</translation>
     </message>
     <message>
-        <source>Import macro failed: the file is larger than %1 KB</source>
-        <translation>Import des Makros fehlgeschlagen: Die Datei ist größer als %1 KB</translation>
+        <source>Import macro failed: the file is larger than %1 KiB</source>
+        <translation>Import des Makros fehlgeschlagen: Die Datei ist größer als %1 KiB</translation>
     </message>
     <message>
         <source>Import macro failed: the file holds more than %1 events</source>

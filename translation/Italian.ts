@@ -28,12 +28,108 @@
         <translation>Il file %1 è danneggiato</translation>
     </message>
     <message>
-        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KB, more than any settings file holds</source>
-        <translation>Il file %1 è danneggiato (riga %2): contiene un testo più lungo di %3 KB, più di quanto contenga qualsiasi file di impostazioni</translation>
+        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KiB, more than any settings file holds</source>
+        <translation>Il file %1 è danneggiato (riga %2): contiene un testo più lungo di %3 KiB, più di quanto contenga qualsiasi file di impostazioni</translation>
     </message>
     <message>
-        <source>The file %1 is damaged: it is larger than %2 MB, more than any settings file holds</source>
-        <translation>Il file %1 è danneggiato: è più grande di %2 MB, più di qualsiasi file di impostazioni</translation>
+        <source>The file %1 is damaged: it is larger than %2 MiB, more than any settings file holds</source>
+        <translation>Il file %1 è danneggiato: è più grande di %2 MiB, più di qualsiasi file di impostazioni</translation>
+    </message>
+    <message>
+        <source>its text is not well-formed XML</source>
+        <translation>il suo testo non è XML ben formato</translation>
+    </message>
+    <message>
+        <source>it ends too early, as if its writing was cut short</source>
+        <translation>finisce troppo presto, come se la sua scrittura fosse stata interrotta</translation>
+    </message>
+    <message>
+        <source>it holds a document type declaration, which no settings file of this program holds</source>
+        <translation>contiene una dichiarazione del tipo di documento, che nessun file di impostazioni di questo programma contiene</translation>
+    </message>
+    <message>
+        <source>it holds NUL bytes, as binary data does, not text</source>
+        <translation>contiene byte NUL, come i dati binari, non testo</translation>
+    </message>
+    <message>
+        <source>it holds bytes that are not UTF-8 text</source>
+        <translation>contiene byte che non sono testo UTF-8</translation>
+    </message>
+    <message>
+        <source>it is no settings file of this program</source>
+        <translation>non è un file di impostazioni di questo programma</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of this program</source>
+        <translation>è stato scritto da una versione più recente di questo programma</translation>
+    </message>
+    <message>
+        <source>it holds an element this program does not know, or one nested where it does not belong</source>
+        <translation>contiene un elemento che questo programma non conosce, o uno annidato dove non dovrebbe stare</translation>
+    </message>
+    <message>
+        <source>a value is missing or cannot be read</source>
+        <translation>un valore manca o non può essere letto</translation>
+    </message>
+    <message>
+        <source>a value is not a number or is out of its range</source>
+        <translation>un valore non è un numero o è fuori dal suo intervallo</translation>
+    </message>
+    <message>
+        <source>an entry that must be unique appears twice</source>
+        <translation>una voce che deve essere unica compare due volte</translation>
+    </message>
+    <message>
+        <source>it holds more profiles or advanced keys than this program allows</source>
+        <translation>contiene più profili o tasti avanzati di quanti ne consenta questo programma</translation>
+    </message>
+    <message>
+        <source>you have no permission for it or its folder</source>
+        <translation>non hai i permessi per il file o la sua cartella</translation>
+    </message>
+    <message>
+        <source>it is on a read-only disk</source>
+        <translation>si trova su un disco di sola lettura</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>è una cartella</translation>
+    </message>
+    <message>
+        <source>it is no regular file</source>
+        <translation>non è un file normale</translation>
+    </message>
+    <message>
+        <source>a part of its path is no folder</source>
+        <translation>una parte del suo percorso non è una cartella</translation>
+    </message>
+    <message>
+        <source>the file-size limit of the program is reached</source>
+        <translation>è stato raggiunto il limite di dimensione dei file del programma</translation>
+    </message>
+    <message>
+        <source>the disk reports an input/output error</source>
+        <translation>il disco segnala un errore di input/output</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2</source>
+        <translation>Impossibile leggere il file %1: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2</source>
+        <translation>Impossibile scrivere il file %1: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be saved: %2</source>
+        <translation>Impossibile salvare il file %1: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged (line %2): %3</source>
+        <translation>Il file %1 è danneggiato (riga %2): %3</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: %2</source>
+        <translation>Il file %1 è danneggiato: %2</translation>
     </message>
 </context>
 <context>
@@ -2264,8 +2360,8 @@ Con "Combinazione di tasti" selezionata, occorre scegliere almeno un tasto modif
         <translation>Importazione della macro non riuscita: impossibile aprire il file %1</translation>
     </message>
     <message>
-        <source>Import macro failed: the file is larger than %1 KB</source>
-        <translation>Importazione della macro non riuscita: il file supera %1 KB</translation>
+        <source>Import macro failed: the file is larger than %1 KiB</source>
+        <translation>Importazione della macro non riuscita: il file supera %1 KiB</translation>
     </message>
     <message>
         <source>Import macro failed: the file holds more than %1 events</source>

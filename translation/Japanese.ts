@@ -28,12 +28,108 @@
         <translation>ファイル %1 は破損しています</translation>
     </message>
     <message>
-        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KB, more than any settings file holds</source>
-        <translation>ファイル %1 は破損しています（%2 行目）：%3 KB を超えるテキストが含まれており、どの設定ファイルの内容よりも大きすぎます</translation>
+        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KiB, more than any settings file holds</source>
+        <translation>ファイル %1 は破損しています（%2 行目）：%3 KiB を超えるテキストが含まれており、どの設定ファイルの内容よりも大きすぎます</translation>
     </message>
     <message>
-        <source>The file %1 is damaged: it is larger than %2 MB, more than any settings file holds</source>
-        <translation>ファイル %1 は破損しています：%2 MB を超えており、どの設定ファイルよりも大きすぎます</translation>
+        <source>The file %1 is damaged: it is larger than %2 MiB, more than any settings file holds</source>
+        <translation>ファイル %1 は破損しています：%2 MiB を超えており、どの設定ファイルよりも大きすぎます</translation>
+    </message>
+    <message>
+        <source>its text is not well-formed XML</source>
+        <translation>内容が正しい形式の XML ではありません</translation>
+    </message>
+    <message>
+        <source>it ends too early, as if its writing was cut short</source>
+        <translation>途中で終わっています。書き込みが中断されたようです</translation>
+    </message>
+    <message>
+        <source>it holds a document type declaration, which no settings file of this program holds</source>
+        <translation>文書型宣言が含まれています。このプログラムの設定ファイルには含まれないものです</translation>
+    </message>
+    <message>
+        <source>it holds NUL bytes, as binary data does, not text</source>
+        <translation>NUL バイトが含まれています。テキストではなくバイナリデータです</translation>
+    </message>
+    <message>
+        <source>it holds bytes that are not UTF-8 text</source>
+        <translation>UTF-8 テキストではないバイトが含まれています</translation>
+    </message>
+    <message>
+        <source>it is no settings file of this program</source>
+        <translation>このプログラムの設定ファイルではありません</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of this program</source>
+        <translation>このプログラムの新しいバージョンで書き込まれました</translation>
+    </message>
+    <message>
+        <source>it holds an element this program does not know, or one nested where it does not belong</source>
+        <translation>このプログラムが知らない要素、または本来あるべきでない場所に入れ子になった要素が含まれています</translation>
+    </message>
+    <message>
+        <source>a value is missing or cannot be read</source>
+        <translation>値が欠けているか、読み取れません</translation>
+    </message>
+    <message>
+        <source>a value is not a number or is out of its range</source>
+        <translation>値が数値でないか、範囲外です</translation>
+    </message>
+    <message>
+        <source>an entry that must be unique appears twice</source>
+        <translation>一意であるべき項目が 2 回現れています</translation>
+    </message>
+    <message>
+        <source>it holds more profiles or advanced keys than this program allows</source>
+        <translation>このプログラムで許される数より多いプロファイルまたはアドバンストキーが含まれています</translation>
+    </message>
+    <message>
+        <source>you have no permission for it or its folder</source>
+        <translation>このファイルまたはそのフォルダーへのアクセス権がありません</translation>
+    </message>
+    <message>
+        <source>it is on a read-only disk</source>
+        <translation>読み取り専用のディスク上にあります</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>フォルダーです</translation>
+    </message>
+    <message>
+        <source>it is no regular file</source>
+        <translation>通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>a part of its path is no folder</source>
+        <translation>パスの一部がフォルダーではありません</translation>
+    </message>
+    <message>
+        <source>the file-size limit of the program is reached</source>
+        <translation>プログラムのファイルサイズ上限に達しました</translation>
+    </message>
+    <message>
+        <source>the disk reports an input/output error</source>
+        <translation>ディスクが入出力エラーを報告しました</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2</source>
+        <translation>ファイル %1 を読み取れません: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2</source>
+        <translation>ファイル %1 に書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be saved: %2</source>
+        <translation>ファイル %1 を保存できません: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged (line %2): %3</source>
+        <translation>ファイル %1 は破損しています（%2 行目）：%3</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: %2</source>
+        <translation>ファイル %1 は破損しています：%2</translation>
     </message>
 </context>
 <context>
@@ -2264,8 +2360,8 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>マクロのインポートに失敗しました: ファイル %1 を開けません</translation>
     </message>
     <message>
-        <source>Import macro failed: the file is larger than %1 KB</source>
-        <translation>マクロのインポートに失敗しました: ファイルが %1 KB を超えています</translation>
+        <source>Import macro failed: the file is larger than %1 KiB</source>
+        <translation>マクロのインポートに失敗しました: ファイルが %1 KiB を超えています</translation>
     </message>
     <message>
         <source>Import macro failed: the file holds more than %1 events</source>

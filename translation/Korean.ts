@@ -28,12 +28,108 @@
         <translation>파일 %1이(가) 손상되었습니다</translation>
     </message>
     <message>
-        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KB, more than any settings file holds</source>
-        <translation>파일 %1이(가) 손상되었습니다(%2번째 줄): %3 KB보다 긴 텍스트가 있어 어떤 설정 파일보다도 큽니다</translation>
+        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KiB, more than any settings file holds</source>
+        <translation>파일 %1이(가) 손상되었습니다(%2번째 줄): %3 KiB보다 긴 텍스트가 있어 어떤 설정 파일보다도 큽니다</translation>
     </message>
     <message>
-        <source>The file %1 is damaged: it is larger than %2 MB, more than any settings file holds</source>
-        <translation>파일 %1이(가) 손상되었습니다: %2 MB보다 커서 어떤 설정 파일보다도 큽니다</translation>
+        <source>The file %1 is damaged: it is larger than %2 MiB, more than any settings file holds</source>
+        <translation>파일 %1이(가) 손상되었습니다: %2 MiB보다 커서 어떤 설정 파일보다도 큽니다</translation>
+    </message>
+    <message>
+        <source>its text is not well-formed XML</source>
+        <translation>내용이 올바른 형식의 XML이 아닙니다</translation>
+    </message>
+    <message>
+        <source>it ends too early, as if its writing was cut short</source>
+        <translation>너무 일찍 끝납니다. 쓰기가 중간에 끊긴 것 같습니다</translation>
+    </message>
+    <message>
+        <source>it holds a document type declaration, which no settings file of this program holds</source>
+        <translation>문서 형식 선언이 들어 있습니다. 이 프로그램의 설정 파일에는 없는 내용입니다</translation>
+    </message>
+    <message>
+        <source>it holds NUL bytes, as binary data does, not text</source>
+        <translation>NUL 바이트가 들어 있습니다. 텍스트가 아니라 바이너리 데이터입니다</translation>
+    </message>
+    <message>
+        <source>it holds bytes that are not UTF-8 text</source>
+        <translation>UTF-8 텍스트가 아닌 바이트가 들어 있습니다</translation>
+    </message>
+    <message>
+        <source>it is no settings file of this program</source>
+        <translation>이 프로그램의 설정 파일이 아닙니다</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of this program</source>
+        <translation>이 프로그램의 새 버전이 쓴 파일입니다</translation>
+    </message>
+    <message>
+        <source>it holds an element this program does not know, or one nested where it does not belong</source>
+        <translation>이 프로그램이 모르는 요소나 있어서는 안 될 위치에 중첩된 요소가 들어 있습니다</translation>
+    </message>
+    <message>
+        <source>a value is missing or cannot be read</source>
+        <translation>값이 없거나 읽을 수 없습니다</translation>
+    </message>
+    <message>
+        <source>a value is not a number or is out of its range</source>
+        <translation>값이 숫자가 아니거나 범위를 벗어났습니다</translation>
+    </message>
+    <message>
+        <source>an entry that must be unique appears twice</source>
+        <translation>고유해야 하는 항목이 두 번 나타납니다</translation>
+    </message>
+    <message>
+        <source>it holds more profiles or advanced keys than this program allows</source>
+        <translation>이 프로그램이 허용하는 것보다 많은 프로필 또는 고급 키가 들어 있습니다</translation>
+    </message>
+    <message>
+        <source>you have no permission for it or its folder</source>
+        <translation>이 파일이나 해당 폴더에 대한 권한이 없습니다</translation>
+    </message>
+    <message>
+        <source>it is on a read-only disk</source>
+        <translation>읽기 전용 디스크에 있습니다</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>폴더입니다</translation>
+    </message>
+    <message>
+        <source>it is no regular file</source>
+        <translation>일반 파일이 아닙니다</translation>
+    </message>
+    <message>
+        <source>a part of its path is no folder</source>
+        <translation>경로의 일부가 폴더가 아닙니다</translation>
+    </message>
+    <message>
+        <source>the file-size limit of the program is reached</source>
+        <translation>프로그램의 파일 크기 제한에 도달했습니다</translation>
+    </message>
+    <message>
+        <source>the disk reports an input/output error</source>
+        <translation>디스크에서 입출력 오류를 보고했습니다</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2</source>
+        <translation>파일 %1을(를) 읽을 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2</source>
+        <translation>파일 %1에 쓸 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be saved: %2</source>
+        <translation>파일 %1을(를) 저장할 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged (line %2): %3</source>
+        <translation>파일 %1이(가) 손상되었습니다(%2번째 줄): %3</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: %2</source>
+        <translation>파일 %1이(가) 손상되었습니다: %2</translation>
     </message>
 </context>
 <context>
@@ -2264,8 +2360,8 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>매크로 가져오기 실패: 파일 %1을(를) 열 수 없습니다</translation>
     </message>
     <message>
-        <source>Import macro failed: the file is larger than %1 KB</source>
-        <translation>매크로 가져오기 실패: 파일이 %1 KB보다 큽니다</translation>
+        <source>Import macro failed: the file is larger than %1 KiB</source>
+        <translation>매크로 가져오기 실패: 파일이 %1 KiB보다 큽니다</translation>
     </message>
     <message>
         <source>Import macro failed: the file holds more than %1 events</source>

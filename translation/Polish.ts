@@ -28,12 +28,108 @@
         <translation>Plik %1 jest uszkodzony</translation>
     </message>
     <message>
-        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KB, more than any settings file holds</source>
-        <translation>Plik %1 jest uszkodzony (wiersz %2): zawiera tekst dłuższy niż %3 KB, więcej niż zawiera jakikolwiek plik ustawień</translation>
+        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KiB, more than any settings file holds</source>
+        <translation>Plik %1 jest uszkodzony (wiersz %2): zawiera tekst dłuższy niż %3 KiB, więcej niż zawiera jakikolwiek plik ustawień</translation>
     </message>
     <message>
-        <source>The file %1 is damaged: it is larger than %2 MB, more than any settings file holds</source>
-        <translation>Plik %1 jest uszkodzony: jest większy niż %2 MB, większy niż jakikolwiek plik ustawień</translation>
+        <source>The file %1 is damaged: it is larger than %2 MiB, more than any settings file holds</source>
+        <translation>Plik %1 jest uszkodzony: jest większy niż %2 MiB, większy niż jakikolwiek plik ustawień</translation>
+    </message>
+    <message>
+        <source>its text is not well-formed XML</source>
+        <translation>jego tekst nie jest poprawnym składniowo XML</translation>
+    </message>
+    <message>
+        <source>it ends too early, as if its writing was cut short</source>
+        <translation>kończy się za wcześnie, jakby jego zapis został przerwany</translation>
+    </message>
+    <message>
+        <source>it holds a document type declaration, which no settings file of this program holds</source>
+        <translation>zawiera deklarację typu dokumentu, której nie zawiera żaden plik ustawień tego programu</translation>
+    </message>
+    <message>
+        <source>it holds NUL bytes, as binary data does, not text</source>
+        <translation>zawiera bajty NUL, jak dane binarne, a nie tekst</translation>
+    </message>
+    <message>
+        <source>it holds bytes that are not UTF-8 text</source>
+        <translation>zawiera bajty, które nie są tekstem UTF-8</translation>
+    </message>
+    <message>
+        <source>it is no settings file of this program</source>
+        <translation>nie jest plikiem ustawień tego programu</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of this program</source>
+        <translation>został zapisany przez nowszą wersję tego programu</translation>
+    </message>
+    <message>
+        <source>it holds an element this program does not know, or one nested where it does not belong</source>
+        <translation>zawiera element, którego ten program nie zna, lub zagnieżdżony tam, gdzie nie powinien być</translation>
+    </message>
+    <message>
+        <source>a value is missing or cannot be read</source>
+        <translation>brakuje jakiejś wartości lub nie można jej odczytać</translation>
+    </message>
+    <message>
+        <source>a value is not a number or is out of its range</source>
+        <translation>jakaś wartość nie jest liczbą lub wykracza poza swój zakres</translation>
+    </message>
+    <message>
+        <source>an entry that must be unique appears twice</source>
+        <translation>wpis, który musi być unikatowy, występuje dwa razy</translation>
+    </message>
+    <message>
+        <source>it holds more profiles or advanced keys than this program allows</source>
+        <translation>zawiera więcej profili lub klawiszy zaawansowanych, niż pozwala ten program</translation>
+    </message>
+    <message>
+        <source>you have no permission for it or its folder</source>
+        <translation>nie masz uprawnień do pliku lub jego folderu</translation>
+    </message>
+    <message>
+        <source>it is on a read-only disk</source>
+        <translation>znajduje się na dysku tylko do odczytu</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>jest folderem</translation>
+    </message>
+    <message>
+        <source>it is no regular file</source>
+        <translation>nie jest zwykłym plikiem</translation>
+    </message>
+    <message>
+        <source>a part of its path is no folder</source>
+        <translation>część jego ścieżki nie jest folderem</translation>
+    </message>
+    <message>
+        <source>the file-size limit of the program is reached</source>
+        <translation>osiągnięto limit rozmiaru pliku dla programu</translation>
+    </message>
+    <message>
+        <source>the disk reports an input/output error</source>
+        <translation>dysk zgłasza błąd wejścia/wyjścia</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2</source>
+        <translation>Nie można odczytać pliku %1: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2</source>
+        <translation>Nie można zapisać pliku %1: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be saved: %2</source>
+        <translation>Nie można zapisać pliku %1: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged (line %2): %3</source>
+        <translation>Plik %1 jest uszkodzony (wiersz %2): %3</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: %2</source>
+        <translation>Plik %1 jest uszkodzony: %2</translation>
     </message>
 </context>
 <context>
@@ -2264,8 +2360,8 @@ Gdy wybrano „Kombinacja klawiszy”, trzeba wybrać co najmniej jeden modyfika
         <translation>Import makra nie powiódł się: nie można otworzyć pliku %1</translation>
     </message>
     <message>
-        <source>Import macro failed: the file is larger than %1 KB</source>
-        <translation>Import makra nie powiódł się: plik jest większy niż %1 KB</translation>
+        <source>Import macro failed: the file is larger than %1 KiB</source>
+        <translation>Import makra nie powiódł się: plik jest większy niż %1 KiB</translation>
     </message>
     <message>
         <source>Import macro failed: the file holds more than %1 events</source>

@@ -28,12 +28,108 @@
         <translation>O arquivo %1 está danificado</translation>
     </message>
     <message>
-        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KB, more than any settings file holds</source>
-        <translation>O ficheiro %1 está danificado (linha %2): contém um texto com mais de %3 KB, mais do que qualquer ficheiro de definições contém</translation>
+        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KiB, more than any settings file holds</source>
+        <translation>O ficheiro %1 está danificado (linha %2): contém um texto com mais de %3 KiB, mais do que qualquer ficheiro de definições contém</translation>
     </message>
     <message>
-        <source>The file %1 is damaged: it is larger than %2 MB, more than any settings file holds</source>
-        <translation>O ficheiro %1 está danificado: tem mais de %2 MB, mais do que qualquer ficheiro de definições</translation>
+        <source>The file %1 is damaged: it is larger than %2 MiB, more than any settings file holds</source>
+        <translation>O ficheiro %1 está danificado: tem mais de %2 MiB, mais do que qualquer ficheiro de definições</translation>
+    </message>
+    <message>
+        <source>its text is not well-formed XML</source>
+        <translation>o seu texto não é XML bem formado</translation>
+    </message>
+    <message>
+        <source>it ends too early, as if its writing was cut short</source>
+        <translation>termina demasiado cedo, como se a sua escrita tivesse sido interrompida</translation>
+    </message>
+    <message>
+        <source>it holds a document type declaration, which no settings file of this program holds</source>
+        <translation>contém uma declaração de tipo de documento, que nenhum ficheiro de definições deste programa contém</translation>
+    </message>
+    <message>
+        <source>it holds NUL bytes, as binary data does, not text</source>
+        <translation>contém bytes NUL, como os dados binários, não texto</translation>
+    </message>
+    <message>
+        <source>it holds bytes that are not UTF-8 text</source>
+        <translation>contém bytes que não são texto UTF-8</translation>
+    </message>
+    <message>
+        <source>it is no settings file of this program</source>
+        <translation>não é um ficheiro de definições deste programa</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of this program</source>
+        <translation>foi escrito por uma versão mais recente deste programa</translation>
+    </message>
+    <message>
+        <source>it holds an element this program does not know, or one nested where it does not belong</source>
+        <translation>contém um elemento que este programa não conhece, ou um aninhado onde não pertence</translation>
+    </message>
+    <message>
+        <source>a value is missing or cannot be read</source>
+        <translation>falta um valor ou não é possível lê-lo</translation>
+    </message>
+    <message>
+        <source>a value is not a number or is out of its range</source>
+        <translation>um valor não é um número ou está fora do seu intervalo</translation>
+    </message>
+    <message>
+        <source>an entry that must be unique appears twice</source>
+        <translation>uma entrada que deve ser única aparece duas vezes</translation>
+    </message>
+    <message>
+        <source>it holds more profiles or advanced keys than this program allows</source>
+        <translation>contém mais perfis ou teclas avançadas do que este programa permite</translation>
+    </message>
+    <message>
+        <source>you have no permission for it or its folder</source>
+        <translation>não tem permissão para o ficheiro ou a sua pasta</translation>
+    </message>
+    <message>
+        <source>it is on a read-only disk</source>
+        <translation>está num disco só de leitura</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>é uma pasta</translation>
+    </message>
+    <message>
+        <source>it is no regular file</source>
+        <translation>não é um ficheiro normal</translation>
+    </message>
+    <message>
+        <source>a part of its path is no folder</source>
+        <translation>uma parte do seu caminho não é uma pasta</translation>
+    </message>
+    <message>
+        <source>the file-size limit of the program is reached</source>
+        <translation>foi atingido o limite de tamanho de ficheiro do programa</translation>
+    </message>
+    <message>
+        <source>the disk reports an input/output error</source>
+        <translation>o disco comunica um erro de entrada/saída</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2</source>
+        <translation>Não é possível ler o ficheiro %1: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2</source>
+        <translation>Não é possível gravar o ficheiro %1: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be saved: %2</source>
+        <translation>Não é possível guardar o ficheiro %1: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged (line %2): %3</source>
+        <translation>O ficheiro %1 está danificado (linha %2): %3</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: %2</source>
+        <translation>O ficheiro %1 está danificado: %2</translation>
     </message>
 </context>
 <context>
@@ -2264,8 +2360,8 @@ Com "Combinação de teclas" selecionada, é preciso escolher pelo menos uma tec
         <translation>Falha ao importar a macro: não é possível abrir o arquivo %1</translation>
     </message>
     <message>
-        <source>Import macro failed: the file is larger than %1 KB</source>
-        <translation>Falha ao importar a macro: o arquivo é maior que %1 KB</translation>
+        <source>Import macro failed: the file is larger than %1 KiB</source>
+        <translation>Falha ao importar a macro: o arquivo é maior que %1 KiB</translation>
     </message>
     <message>
         <source>Import macro failed: the file holds more than %1 events</source>

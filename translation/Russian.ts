@@ -28,12 +28,108 @@
         <translation>Файл %1 повреждён</translation>
     </message>
     <message>
-        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KB, more than any settings file holds</source>
-        <translation>Файл %1 повреждён (строка %2): в нём текст длиннее %3 КБ, больше, чем в любом файле настроек</translation>
+        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KiB, more than any settings file holds</source>
+        <translation>Файл %1 повреждён (строка %2): в нём текст длиннее %3 КиБ, больше, чем в любом файле настроек</translation>
     </message>
     <message>
-        <source>The file %1 is damaged: it is larger than %2 MB, more than any settings file holds</source>
-        <translation>Файл %1 повреждён: он больше %2 МБ, больше любого файла настроек</translation>
+        <source>The file %1 is damaged: it is larger than %2 MiB, more than any settings file holds</source>
+        <translation>Файл %1 повреждён: он больше %2 МиБ, больше любого файла настроек</translation>
+    </message>
+    <message>
+        <source>its text is not well-formed XML</source>
+        <translation>его текст не является правильно оформленным XML</translation>
+    </message>
+    <message>
+        <source>it ends too early, as if its writing was cut short</source>
+        <translation>он обрывается слишком рано, как будто его запись была прервана</translation>
+    </message>
+    <message>
+        <source>it holds a document type declaration, which no settings file of this program holds</source>
+        <translation>в нём есть объявление типа документа, которого нет ни в одном файле настроек этой программы</translation>
+    </message>
+    <message>
+        <source>it holds NUL bytes, as binary data does, not text</source>
+        <translation>в нём есть нулевые байты (NUL), как в двоичных данных, а не в тексте</translation>
+    </message>
+    <message>
+        <source>it holds bytes that are not UTF-8 text</source>
+        <translation>в нём есть байты, не являющиеся текстом UTF-8</translation>
+    </message>
+    <message>
+        <source>it is no settings file of this program</source>
+        <translation>это не файл настроек этой программы</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of this program</source>
+        <translation>он записан более новой версией этой программы</translation>
+    </message>
+    <message>
+        <source>it holds an element this program does not know, or one nested where it does not belong</source>
+        <translation>в нём есть элемент, неизвестный этой программе, или вложенный туда, где ему не место</translation>
+    </message>
+    <message>
+        <source>a value is missing or cannot be read</source>
+        <translation>какое-то значение отсутствует или не читается</translation>
+    </message>
+    <message>
+        <source>a value is not a number or is out of its range</source>
+        <translation>какое-то значение не является числом или выходит за допустимые пределы</translation>
+    </message>
+    <message>
+        <source>an entry that must be unique appears twice</source>
+        <translation>запись, которая должна быть единственной, встречается дважды</translation>
+    </message>
+    <message>
+        <source>it holds more profiles or advanced keys than this program allows</source>
+        <translation>в нём больше профилей или расширенных клавиш, чем допускает эта программа</translation>
+    </message>
+    <message>
+        <source>you have no permission for it or its folder</source>
+        <translation>у вас нет прав на этот файл или его папку</translation>
+    </message>
+    <message>
+        <source>it is on a read-only disk</source>
+        <translation>он находится на диске только для чтения</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>это папка</translation>
+    </message>
+    <message>
+        <source>it is no regular file</source>
+        <translation>это не обычный файл</translation>
+    </message>
+    <message>
+        <source>a part of its path is no folder</source>
+        <translation>часть его пути не является папкой</translation>
+    </message>
+    <message>
+        <source>the file-size limit of the program is reached</source>
+        <translation>достигнут предел размера файла для программы</translation>
+    </message>
+    <message>
+        <source>the disk reports an input/output error</source>
+        <translation>диск сообщает об ошибке ввода-вывода</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2</source>
+        <translation>Не удаётся прочитать файл %1: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2</source>
+        <translation>Не удаётся записать файл %1: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be saved: %2</source>
+        <translation>Не удаётся сохранить файл %1: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged (line %2): %3</source>
+        <translation>Файл %1 повреждён (строка %2): %3</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: %2</source>
+        <translation>Файл %1 повреждён: %2</translation>
     </message>
 </context>
 <context>
@@ -2264,8 +2360,8 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>Не удалось импортировать макрос: невозможно открыть файл %1</translation>
     </message>
     <message>
-        <source>Import macro failed: the file is larger than %1 KB</source>
-        <translation>Не удалось импортировать макрос: файл больше %1 КБ</translation>
+        <source>Import macro failed: the file is larger than %1 KiB</source>
+        <translation>Не удалось импортировать макрос: файл больше %1 КиБ</translation>
     </message>
     <message>
         <source>Import macro failed: the file holds more than %1 events</source>

@@ -28,12 +28,108 @@
         <translation>El archivo %1 está dañado</translation>
     </message>
     <message>
-        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KB, more than any settings file holds</source>
-        <translation>El archivo %1 está dañado (línea %2): contiene un texto de más de %3 KB, más de lo que contiene cualquier archivo de configuración</translation>
+        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KiB, more than any settings file holds</source>
+        <translation>El archivo %1 está dañado (línea %2): contiene un texto de más de %3 KiB, más de lo que contiene cualquier archivo de configuración</translation>
     </message>
     <message>
-        <source>The file %1 is damaged: it is larger than %2 MB, more than any settings file holds</source>
-        <translation>El archivo %1 está dañado: ocupa más de %2 MB, más de lo que ocupa cualquier archivo de configuración</translation>
+        <source>The file %1 is damaged: it is larger than %2 MiB, more than any settings file holds</source>
+        <translation>El archivo %1 está dañado: ocupa más de %2 MiB, más de lo que ocupa cualquier archivo de configuración</translation>
+    </message>
+    <message>
+        <source>its text is not well-formed XML</source>
+        <translation>su texto no es XML bien formado</translation>
+    </message>
+    <message>
+        <source>it ends too early, as if its writing was cut short</source>
+        <translation>termina demasiado pronto, como si su escritura se hubiera interrumpido</translation>
+    </message>
+    <message>
+        <source>it holds a document type declaration, which no settings file of this program holds</source>
+        <translation>contiene una declaración de tipo de documento, que ningún archivo de configuración de este programa contiene</translation>
+    </message>
+    <message>
+        <source>it holds NUL bytes, as binary data does, not text</source>
+        <translation>contiene bytes NUL, como los datos binarios, no texto</translation>
+    </message>
+    <message>
+        <source>it holds bytes that are not UTF-8 text</source>
+        <translation>contiene bytes que no son texto UTF-8</translation>
+    </message>
+    <message>
+        <source>it is no settings file of this program</source>
+        <translation>no es un archivo de configuración de este programa</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of this program</source>
+        <translation>lo escribió una versión más reciente de este programa</translation>
+    </message>
+    <message>
+        <source>it holds an element this program does not know, or one nested where it does not belong</source>
+        <translation>contiene un elemento que este programa no conoce, o uno anidado donde no corresponde</translation>
+    </message>
+    <message>
+        <source>a value is missing or cannot be read</source>
+        <translation>falta un valor o no se puede leer</translation>
+    </message>
+    <message>
+        <source>a value is not a number or is out of its range</source>
+        <translation>un valor no es un número o está fuera de su rango</translation>
+    </message>
+    <message>
+        <source>an entry that must be unique appears twice</source>
+        <translation>una entrada que debe ser única aparece dos veces</translation>
+    </message>
+    <message>
+        <source>it holds more profiles or advanced keys than this program allows</source>
+        <translation>contiene más perfiles o teclas avanzadas de los que permite este programa</translation>
+    </message>
+    <message>
+        <source>you have no permission for it or its folder</source>
+        <translation>no tiene permiso sobre el archivo o su carpeta</translation>
+    </message>
+    <message>
+        <source>it is on a read-only disk</source>
+        <translation>está en un disco de solo lectura</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es una carpeta</translation>
+    </message>
+    <message>
+        <source>it is no regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>a part of its path is no folder</source>
+        <translation>una parte de su ruta no es una carpeta</translation>
+    </message>
+    <message>
+        <source>the file-size limit of the program is reached</source>
+        <translation>se ha alcanzado el límite de tamaño de archivo del programa</translation>
+    </message>
+    <message>
+        <source>the disk reports an input/output error</source>
+        <translation>el disco informa de un error de entrada/salida</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2</source>
+        <translation>No se puede leer el archivo %1: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2</source>
+        <translation>No se puede escribir el archivo %1: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be saved: %2</source>
+        <translation>No se puede guardar el archivo %1: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged (line %2): %3</source>
+        <translation>El archivo %1 está dañado (línea %2): %3</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: %2</source>
+        <translation>El archivo %1 está dañado: %2</translation>
     </message>
 </context>
 <context>
@@ -2264,8 +2360,8 @@ Con "Combinación de teclas" seleccionada, hay que elegir al menos una tecla mod
         <translation>Error al importar la macro: no se puede abrir el archivo %1</translation>
     </message>
     <message>
-        <source>Import macro failed: the file is larger than %1 KB</source>
-        <translation>Error al importar la macro: el archivo supera los %1 KB</translation>
+        <source>Import macro failed: the file is larger than %1 KiB</source>
+        <translation>Error al importar la macro: el archivo supera los %1 KiB</translation>
     </message>
     <message>
         <source>Import macro failed: the file holds more than %1 events</source>

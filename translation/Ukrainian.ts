@@ -28,12 +28,108 @@
         <translation>Файл %1 пошкоджено</translation>
     </message>
     <message>
-        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KB, more than any settings file holds</source>
-        <translation>Файл %1 пошкоджено (рядок %2): у ньому текст довший за %3 КБ, більше, ніж у будь-якому файлі налаштувань</translation>
+        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KiB, more than any settings file holds</source>
+        <translation>Файл %1 пошкоджено (рядок %2): у ньому текст довший за %3 КіБ, більше, ніж у будь-якому файлі налаштувань</translation>
     </message>
     <message>
-        <source>The file %1 is damaged: it is larger than %2 MB, more than any settings file holds</source>
-        <translation>Файл %1 пошкоджено: він більший за %2 МБ, більший за будь-який файл налаштувань</translation>
+        <source>The file %1 is damaged: it is larger than %2 MiB, more than any settings file holds</source>
+        <translation>Файл %1 пошкоджено: він більший за %2 МіБ, більший за будь-який файл налаштувань</translation>
+    </message>
+    <message>
+        <source>its text is not well-formed XML</source>
+        <translation>його текст не є правильно сформованим XML</translation>
+    </message>
+    <message>
+        <source>it ends too early, as if its writing was cut short</source>
+        <translation>він обривається зарано, ніби його запис було перервано</translation>
+    </message>
+    <message>
+        <source>it holds a document type declaration, which no settings file of this program holds</source>
+        <translation>у ньому є оголошення типу документа, якого немає в жодному файлі налаштувань цієї програми</translation>
+    </message>
+    <message>
+        <source>it holds NUL bytes, as binary data does, not text</source>
+        <translation>у ньому є байти NUL, як у двійкових даних, а не в тексті</translation>
+    </message>
+    <message>
+        <source>it holds bytes that are not UTF-8 text</source>
+        <translation>у ньому є байти, що не є текстом UTF-8</translation>
+    </message>
+    <message>
+        <source>it is no settings file of this program</source>
+        <translation>це не файл налаштувань цієї програми</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of this program</source>
+        <translation>його записала новіша версія цієї програми</translation>
+    </message>
+    <message>
+        <source>it holds an element this program does not know, or one nested where it does not belong</source>
+        <translation>у ньому є елемент, невідомий цій програмі, або вкладений туди, де йому не місце</translation>
+    </message>
+    <message>
+        <source>a value is missing or cannot be read</source>
+        <translation>якогось значення немає або його не вдається прочитати</translation>
+    </message>
+    <message>
+        <source>a value is not a number or is out of its range</source>
+        <translation>якесь значення не є числом або виходить за свої межі</translation>
+    </message>
+    <message>
+        <source>an entry that must be unique appears twice</source>
+        <translation>запис, який має бути єдиним, трапляється двічі</translation>
+    </message>
+    <message>
+        <source>it holds more profiles or advanced keys than this program allows</source>
+        <translation>у ньому більше профілів або розширених клавіш, ніж дозволяє ця програма</translation>
+    </message>
+    <message>
+        <source>you have no permission for it or its folder</source>
+        <translation>у вас немає прав на цей файл або його теку</translation>
+    </message>
+    <message>
+        <source>it is on a read-only disk</source>
+        <translation>він на диску лише для читання</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>це тека</translation>
+    </message>
+    <message>
+        <source>it is no regular file</source>
+        <translation>це не звичайний файл</translation>
+    </message>
+    <message>
+        <source>a part of its path is no folder</source>
+        <translation>частина його шляху не є текою</translation>
+    </message>
+    <message>
+        <source>the file-size limit of the program is reached</source>
+        <translation>досягнуто обмеження розміру файлу для програми</translation>
+    </message>
+    <message>
+        <source>the disk reports an input/output error</source>
+        <translation>диск повідомляє про помилку введення-виведення</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2</source>
+        <translation>Не вдається прочитати файл %1: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2</source>
+        <translation>Не вдається записати файл %1: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be saved: %2</source>
+        <translation>Не вдається зберегти файл %1: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged (line %2): %3</source>
+        <translation>Файл %1 пошкоджено (рядок %2): %3</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: %2</source>
+        <translation>Файл %1 пошкоджено: %2</translation>
     </message>
 </context>
 <context>
@@ -2264,8 +2360,8 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>Не вдалося імпортувати макрос: неможливо відкрити файл %1</translation>
     </message>
     <message>
-        <source>Import macro failed: the file is larger than %1 KB</source>
-        <translation>Не вдалося імпортувати макрос: файл більший за %1 КБ</translation>
+        <source>Import macro failed: the file is larger than %1 KiB</source>
+        <translation>Не вдалося імпортувати макрос: файл більший за %1 КіБ</translation>
     </message>
     <message>
         <source>Import macro failed: the file holds more than %1 events</source>

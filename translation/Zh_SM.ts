@@ -28,12 +28,108 @@
         <translation>文件 %1 已损坏</translation>
     </message>
     <message>
-        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KB, more than any settings file holds</source>
-        <translation>文件 %1 已损坏（第 %2 行）：其中的文本超过 %3 KB，超出任何设置文件的容量</translation>
+        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KiB, more than any settings file holds</source>
+        <translation>文件 %1 已损坏（第 %2 行）：其中的文本超过 %3 KiB，超出任何设置文件的容量</translation>
     </message>
     <message>
-        <source>The file %1 is damaged: it is larger than %2 MB, more than any settings file holds</source>
-        <translation>文件 %1 已损坏：其大小超过 %2 MB，超出任何设置文件的容量</translation>
+        <source>The file %1 is damaged: it is larger than %2 MiB, more than any settings file holds</source>
+        <translation>文件 %1 已损坏：其大小超过 %2 MiB，超出任何设置文件的容量</translation>
+    </message>
+    <message>
+        <source>its text is not well-formed XML</source>
+        <translation>其内容不是格式正确的 XML</translation>
+    </message>
+    <message>
+        <source>it ends too early, as if its writing was cut short</source>
+        <translation>它提前结束，像是写入时被中断了</translation>
+    </message>
+    <message>
+        <source>it holds a document type declaration, which no settings file of this program holds</source>
+        <translation>其中含有文档类型声明，本程序的设置文件从不含有这种声明</translation>
+    </message>
+    <message>
+        <source>it holds NUL bytes, as binary data does, not text</source>
+        <translation>其中含有 NUL 字节，这是二进制数据而不是文本</translation>
+    </message>
+    <message>
+        <source>it holds bytes that are not UTF-8 text</source>
+        <translation>其中含有不是 UTF-8 文本的字节</translation>
+    </message>
+    <message>
+        <source>it is no settings file of this program</source>
+        <translation>它不是本程序的设置文件</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of this program</source>
+        <translation>它是由本程序的较新版本写入的</translation>
+    </message>
+    <message>
+        <source>it holds an element this program does not know, or one nested where it does not belong</source>
+        <translation>其中含有本程序不认识的元素，或嵌套在不该出现位置的元素</translation>
+    </message>
+    <message>
+        <source>a value is missing or cannot be read</source>
+        <translation>某个值缺失或无法读取</translation>
+    </message>
+    <message>
+        <source>a value is not a number or is out of its range</source>
+        <translation>某个值不是数字或超出了范围</translation>
+    </message>
+    <message>
+        <source>an entry that must be unique appears twice</source>
+        <translation>某个必须唯一的条目出现了两次</translation>
+    </message>
+    <message>
+        <source>it holds more profiles or advanced keys than this program allows</source>
+        <translation>其中的配置文件或高级按键多于本程序允许的数量</translation>
+    </message>
+    <message>
+        <source>you have no permission for it or its folder</source>
+        <translation>您没有该文件或其所在文件夹的权限</translation>
+    </message>
+    <message>
+        <source>it is on a read-only disk</source>
+        <translation>它位于只读磁盘上</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>它是一个文件夹</translation>
+    </message>
+    <message>
+        <source>it is no regular file</source>
+        <translation>它不是普通文件</translation>
+    </message>
+    <message>
+        <source>a part of its path is no folder</source>
+        <translation>其路径中的某一部分不是文件夹</translation>
+    </message>
+    <message>
+        <source>the file-size limit of the program is reached</source>
+        <translation>已达到程序的文件大小上限</translation>
+    </message>
+    <message>
+        <source>the disk reports an input/output error</source>
+        <translation>磁盘报告了输入/输出错误</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2</source>
+        <translation>无法读取文件 %1：%2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2</source>
+        <translation>无法写入文件 %1：%2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be saved: %2</source>
+        <translation>无法保存文件 %1：%2</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged (line %2): %3</source>
+        <translation>文件 %1 已损坏（第 %2 行）：%3</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: %2</source>
+        <translation>文件 %1 已损坏：%2</translation>
     </message>
 </context>
 <context>
@@ -2264,8 +2360,8 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>导入宏失败：无法打开文件 %1</translation>
     </message>
     <message>
-        <source>Import macro failed: the file is larger than %1 KB</source>
-        <translation>导入宏失败：文件大于 %1 KB</translation>
+        <source>Import macro failed: the file is larger than %1 KiB</source>
+        <translation>导入宏失败：文件大于 %1 KiB</translation>
     </message>
     <message>
         <source>Import macro failed: the file holds more than %1 events</source>

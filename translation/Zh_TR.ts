@@ -28,12 +28,108 @@
         <translation>檔案 %1 已損壞</translation>
     </message>
     <message>
-        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KB, more than any settings file holds</source>
-        <translation>檔案 %1 已損壞（第 %2 行）：其中的文字超過 %3 KB，超出任何設定檔的容量</translation>
+        <source>The file %1 is damaged (line %2): it holds a text longer than %3 KiB, more than any settings file holds</source>
+        <translation>檔案 %1 已損壞（第 %2 行）：其中的文字超過 %3 KiB，超出任何設定檔的容量</translation>
     </message>
     <message>
-        <source>The file %1 is damaged: it is larger than %2 MB, more than any settings file holds</source>
-        <translation>檔案 %1 已損壞：其大小超過 %2 MB，超出任何設定檔的容量</translation>
+        <source>The file %1 is damaged: it is larger than %2 MiB, more than any settings file holds</source>
+        <translation>檔案 %1 已損壞：其大小超過 %2 MiB，超出任何設定檔的容量</translation>
+    </message>
+    <message>
+        <source>its text is not well-formed XML</source>
+        <translation>其內容不是格式正確的 XML</translation>
+    </message>
+    <message>
+        <source>it ends too early, as if its writing was cut short</source>
+        <translation>它提前結束，像是寫入時被中斷了</translation>
+    </message>
+    <message>
+        <source>it holds a document type declaration, which no settings file of this program holds</source>
+        <translation>其中含有文件類型宣告，本程式的設定檔從不含有這種宣告</translation>
+    </message>
+    <message>
+        <source>it holds NUL bytes, as binary data does, not text</source>
+        <translation>其中含有 NUL 位元組，這是二進位資料而不是文字</translation>
+    </message>
+    <message>
+        <source>it holds bytes that are not UTF-8 text</source>
+        <translation>其中含有不是 UTF-8 文字的位元組</translation>
+    </message>
+    <message>
+        <source>it is no settings file of this program</source>
+        <translation>它不是本程式的設定檔</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of this program</source>
+        <translation>它是由本程式的較新版本寫入的</translation>
+    </message>
+    <message>
+        <source>it holds an element this program does not know, or one nested where it does not belong</source>
+        <translation>其中含有本程式不認識的元素，或巢狀於不該出現位置的元素</translation>
+    </message>
+    <message>
+        <source>a value is missing or cannot be read</source>
+        <translation>某個值缺失或無法讀取</translation>
+    </message>
+    <message>
+        <source>a value is not a number or is out of its range</source>
+        <translation>某個值不是數字或超出了範圍</translation>
+    </message>
+    <message>
+        <source>an entry that must be unique appears twice</source>
+        <translation>某個必須唯一的項目出現了兩次</translation>
+    </message>
+    <message>
+        <source>it holds more profiles or advanced keys than this program allows</source>
+        <translation>其中的設定檔或進階按鍵多於本程式允許的數量</translation>
+    </message>
+    <message>
+        <source>you have no permission for it or its folder</source>
+        <translation>您沒有該檔案或其所在資料夾的權限</translation>
+    </message>
+    <message>
+        <source>it is on a read-only disk</source>
+        <translation>它位於唯讀磁碟上</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>它是一個資料夾</translation>
+    </message>
+    <message>
+        <source>it is no regular file</source>
+        <translation>它不是一般檔案</translation>
+    </message>
+    <message>
+        <source>a part of its path is no folder</source>
+        <translation>其路徑中的某一部分不是資料夾</translation>
+    </message>
+    <message>
+        <source>the file-size limit of the program is reached</source>
+        <translation>已達到程式的檔案大小上限</translation>
+    </message>
+    <message>
+        <source>the disk reports an input/output error</source>
+        <translation>磁碟回報了輸入/輸出錯誤</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2</source>
+        <translation>無法讀取檔案 %1：%2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2</source>
+        <translation>無法寫入檔案 %1：%2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be saved: %2</source>
+        <translation>無法儲存檔案 %1：%2</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged (line %2): %3</source>
+        <translation>檔案 %1 已損壞（第 %2 行）：%3</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: %2</source>
+        <translation>檔案 %1 已損壞：%2</translation>
     </message>
 </context>
 <context>
@@ -2264,8 +2360,8 @@ When "Key Combination" is selected, at least one combination key and one other k
         <translation>匯入巨集失敗：無法開啟檔案 %1</translation>
     </message>
     <message>
-        <source>Import macro failed: the file is larger than %1 KB</source>
-        <translation>匯入巨集失敗：檔案大於 %1 KB</translation>
+        <source>Import macro failed: the file is larger than %1 KiB</source>
+        <translation>匯入巨集失敗：檔案大於 %1 KiB</translation>
     </message>
     <message>
         <source>Import macro failed: the file holds more than %1 events</source>

@@ -52,7 +52,9 @@ bool StoreFileQuestion::handle(QWidget *parent, const CTavrixXMLFailure &failure
 {
     if (noticeText)
         noticeText->clear();
-    if (!CTavrixXML_IsDamaged(failure.kind)) {
+    // A file that cannot be read shows as little as a damaged one: both are asked
+    // about, not passed over with a notice that fades.
+    if (!CTavrixXML_IsDamaged(failure.kind) && failure.kind != CTavrixXMLFailureKind::CannotOpen) {
         if (noticeText)
             *noticeText = CTavrixXML_FailureText(failure);
         return false;

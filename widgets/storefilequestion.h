@@ -8,10 +8,10 @@
 
 class QWidget;
 
-// What a page does when the store file it needs cannot be read: a damaged file
-// is named to the user, once per file and run, with the choice to keep it as it
-// is (the page stays empty) or to move it aside and start a new one; any other
-// failure gives the text of a notice.
+// What a page does when the store file it needs cannot be read: a damaged file,
+// or one the program may not read, is named to the user with the reason, once per file and run, with the choice to keep
+// it as it is (the page stays empty) or to move it aside and start a new one; any other failure gives the text of a
+// notice.
 class StoreFileQuestion
 {
 public:
@@ -27,8 +27,8 @@ public:
     // Forgets which files were asked about (tests).
     static void reset();
 
-    // After a store call on a file failed: true when the file was damaged and has
-    // been moved aside, so the caller may create a new one. Otherwise
+    // After a store call on a file failed: true when the file was damaged or
+    // unreadable and has been moved aside, so the caller may create a new one. Otherwise
     // *noticeText (when given) receives what to tell the user, empty when the
     // user has been asked already.
     static bool handle(QWidget *parent, const CTavrixXMLFailure &failure, QString *noticeText = nullptr);

@@ -1,5 +1,6 @@
 #include "sdk/xmlstore/presetfile.h"
 
+#include "sdk/xmlstore/storedocument.h"
 #include "sdk/xmlstore/storetext.h"
 
 #include <QXmlStreamReader>
@@ -26,7 +27,10 @@ QByteArray attribute(const QXmlStreamReader &reader, const char *name, bool *ok)
         *ok = false;
         return QByteArray();
     }
-    return attributes.value(QLatin1String(name)).toUtf8();
+    const QByteArray text = attributes.value(QLatin1String(name)).toUtf8();
+    if (text.size() > kMaxTextBytes)
+        *ok = false;
+    return text;
 }
 
 bool parseItem(const QXmlStreamReader &reader, CustomLightDataInfo *item)
@@ -56,9 +60,30 @@ bool parsePreset(const QByteArray &bytes, QList<PresetLed> *leds, QString *error
         return false;
     };
 
+    OutsideTextLimit outsideTexts;
+    auto textFits = [&] {
+        QString what;
+        int line = 0;
+        return outsideTexts.fits(reader, &what, &line)
+            || failed(QStringLiteral("%1 is longer than %2 bytes").arg(what).arg(kMaxTextBytes));
+    };
+    // The next child element of the current one: true at its start tag.
+    auto nextChild = [&] {
+        while (!reader.atEnd()) {
+            const auto token = reader.readNext();
+            if (!textFits() || token == QXmlStreamReader::EndElement)
+                return false;
+            if (token == QXmlStreamReader::StartElement)
+                return true;
+        }
+        return false;
+    };
+
     bool rootSeen = false;
     while (!reader.atEnd() && fault.isEmpty()) {
         const auto token = reader.readNext();
+        if (!textFits())
+            break;
         if (token == QXmlStreamReader::DTD) {
             failed(QStringLiteral("document type declarations are not allowed"));
         } else if (token == QXmlStreamReader::StartElement) {
@@ -67,7 +92,7 @@ bool parsePreset(const QByteArray &bytes, QList<PresetLed> *leds, QString *error
                 break;
             }
             rootSeen = true;
-            while (fault.isEmpty() && reader.readNextStartElement()) {
+            while (fault.isEmpty() && nextChild()) {
                 if (reader.name() != QLatin1String("customLed")) {
                     failed(QStringLiteral("unexpected element <%1>").arg(reader.name().toString()));
                     break;
@@ -81,14 +106,14 @@ bool parsePreset(const QByteArray &bytes, QList<PresetLed> *leds, QString *error
                     failed(QStringLiteral("<customLed> lacks an attribute"));
                     break;
                 }
-                while (fault.isEmpty() && reader.readNextStartElement()) {
+                while (fault.isEmpty() && nextChild()) {
                     CustomLightDataInfo item;
                     if (reader.name() != QLatin1String("item") || !parseItem(reader, &item)) {
                         failed(QStringLiteral("<customLed> holds an element that is no complete <item>"));
                         break;
                     }
                     led.items.append(item);
-                    if (reader.readNextStartElement())
+                    if (nextChild())
                         failed(QStringLiteral("<item> holds an element"));
                 }
                 parsed.append(led);

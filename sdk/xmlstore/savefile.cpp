@@ -1,5 +1,6 @@
 #include "sdk/xmlstore/savefile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -54,7 +55,8 @@ bool writeAll(int fd, const QByteArray &bytes)
 
 }  // namespace
 
-SaveResult saveWhole(const QByteArray &path, const QByteArray &bytes, const std::function<void()> &beforeReplace)
+SaveResult saveWhole(const QByteArray &path, const QByteArray &bytes, const std::function<void()> &beforeReplace,
+                     FileAccess access)
 {
     QByteArray target = path;
     const QFileInfo info(QFile::decodeName(path));
@@ -69,12 +71,20 @@ SaveResult saveWhole(const QByteArray &path, const QByteArray &bytes, const std:
     if (name.isEmpty())
         return failed("no file name", EISDIR);
 
-    // The new file gets the permissions of the one it replaces.
-    mode_t mode = 0666;
+    // The new file gets the permissions of the one it replaces, less what others
+    // may do with a file of the program's own.
+    const mode_t allowed = access == FileAccess::OwnerOnly ? 0600 : 07777;
+    mode_t mode = access == FileAccess::OwnerOnly ? 0600 : 0666;
+    bool replacing = false;
     struct stat st;
-    if (::stat(target.constData(), &st) == 0)
-        mode = st.st_mode & 07777;
-
+    if (::stat(target.constData(), &st) == 0) {
+        mode = st.st_mode & allowed;
+        replacing = true;
+        // The rename needs only the folder's permission: a file made read-only
+        // would be replaced all the same without this check.
+        if (::faccessat(AT_FDCWD, target.constData(), W_OK, AT_EACCESS) != 0)
+            return failed("the file is read-only");
+    }
     QByteArray temp;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
@@ -85,6 +95,13 @@ SaveResult saveWhole(const QByteArray &path, const QByteArray &bytes, const std:
     }
     if (fd < 0)
         return failed("cannot create the temporary file");
+    // open() applies the umask; a replacement keeps exactly the mode it was given.
+    if ((replacing || access == FileAccess::OwnerOnly) && ::fchmod(fd, mode) != 0) {
+        const SaveResult result = failed("cannot set the temporary file's permissions");
+        ::close(fd);
+        ::unlink(temp.constData());
+        return result;
+    }
     if (!writeAll(fd, bytes) || ::fdatasync(fd) != 0) {
         const SaveResult result = failed("cannot write the temporary file");
         ::close(fd);
@@ -104,6 +121,46 @@ SaveResult saveWhole(const QByteArray &path, const QByteArray &bytes, const std:
         return result;
     }
     return SaveResult {true, 0, QString()};
+}
+
+bool restrictToOwner(const QByteArray &path)
+{
+    struct stat st;
+    if (path.isEmpty() || ::stat(path.constData(), &st) != 0)
+        return false;
+    const mode_t allowed = S_ISDIR(st.st_mode) ? 0700 : 0600;
+    const mode_t mode = st.st_mode & 07777;
+    return (mode & ~allowed) == 0 || ::chmod(path.constData(), mode & allowed) == 0;
+}
+
+bool makePrivateFolder(const QByteArray &folder)
+{
+    if (folder.isEmpty())
+        return false;
+    // Made 0700 from the start: never open to others between mkdir and chmod.
+    if (::mkdir(folder.constData(), 0700) != 0 && errno != EEXIST) {
+        if (errno != ENOENT)
+            return false;
+        const int slash = folder.lastIndexOf('/', folder.endsWith('/') ? folder.size() - 2 : -1);
+        // The folders above are not the program's: they get the umask.
+        if (slash <= 0 || !QDir().mkpath(QFile::decodeName(folder.left(slash)))
+            || (::mkdir(folder.constData(), 0700) != 0 && errno != EEXIST))
+            return false;
+    }
+    struct stat st;
+    return ::stat(folder.constData(), &st) == 0 && S_ISDIR(st.st_mode) && restrictToOwner(folder);
+}
+
+bool makePrivateFile(const QByteArray &path)
+{
+    if (path.isEmpty())
+        return false;
+    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd >= 0) {
+        ::close(fd);
+        return true;
+    }
+    return errno == EEXIST && restrictToOwner(path);
 }
 
 bool isSaveTempName(const QString &fileName)

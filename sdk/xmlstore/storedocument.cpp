@@ -80,26 +80,32 @@ template <typename T> bool insertNew(QSet<T> &seen, const T &value)
 class Parser
 {
 public:
-    explicit Parser(const QByteArray &bytes) : m_reader(bytes) { }
+    explicit Parser(const QByteArray &bytes) : m_bytes(bytes), m_reader(bytes) { }
 
     bool parse(StoreDocument *doc, QString *error);
     int errorLine() const { return m_errorLine; }
-    bool textTooLong() const { return m_textTooLong; }
+    CTavrixXMLDamage damage() const { return m_damage; }
 
 private:
-    bool fail(const QString &what)
+    bool fail(CTavrixXMLDamage damage, const QString &what) { return failAt(damage, what, int(m_reader.lineNumber())); }
+    bool failAt(CTavrixXMLDamage damage, const QString &what, int line)
     {
         if (m_error.isEmpty()) {
-            m_errorLine = int(m_reader.lineNumber());
+            m_damage = damage;
+            m_errorLine = line;
             m_error = QStringLiteral("%1 (line %2)").arg(what).arg(m_errorLine);
         }
         return false;
     }
+    bool healthy() const { return m_error.isEmpty() && !m_reader.hasError(); }
     QString elementName() const { return m_reader.name().toString(); }
     bool text(const char *name, QByteArray *out);
     bool integer(const char *name, int *out);
     bool index(const char *name, int *out);
     bool leaf();  // an element that must hold no child element
+    bool nextChild();
+    bool textTokenFits();
+    bool textTooLongFault(const QString &where, int line);
 
     bool parseRoot(StoreDocument *doc);
     bool parseProfile(Profile *profile);
@@ -108,19 +114,30 @@ private:
     bool parseEvents(QList<MacroEvent> *events);
     bool parseSeniorKey(SeniorKeyInfo *info);
 
+    CTavrixXMLDamage readerDamage(int *line) const;
+    bool readerFault()
+    {
+        int line = 0;
+        const CTavrixXMLDamage damage = readerDamage(&line);
+        return failAt(damage, m_reader.errorString(), line);
+    }
+
+    const QByteArray &m_bytes;
     QXmlStreamReader m_reader;
     QString m_error;
     int m_errorLine = 0;
-    bool m_textTooLong = false;
+    CTavrixXMLDamage m_damage = CTavrixXMLDamage::Unknown;
+    OutsideTextLimit m_outsideTexts;
 };
 
 bool Parser::text(const char *name, QByteArray *out)
 {
     if (!readText(m_reader.attributes(), QLatin1String(name), out))
-        return fail(QStringLiteral("<%1> lacks the attribute %2").arg(elementName(), QLatin1String(name)));
+        return fail(CTavrixXMLDamage::MissingValue,
+                    QStringLiteral("<%1> lacks the attribute %2").arg(elementName(), QLatin1String(name)));
     if (out->size() > kMaxTextBytes) {
-        m_textTooLong = m_error.isEmpty();
-        return fail(QStringLiteral("<%1> %2 is longer than %3 bytes")
+        return fail(CTavrixXMLDamage::LongText,
+                    QStringLiteral("<%1> %2 is longer than %3 bytes")
                         .arg(elementName(), QLatin1String(name))
                         .arg(kMaxTextBytes));
     }
@@ -133,7 +150,8 @@ bool Parser::integer(const char *name, int *out)
     if (!text(name, &value))
         return false;
     if (!parseInt(value, out))
-        return fail(QStringLiteral("<%1> %2 is no 32-bit number").arg(elementName(), QLatin1String(name)));
+        return fail(CTavrixXMLDamage::BadValue,
+                    QStringLiteral("<%1> %2 is no 32-bit number").arg(elementName(), QLatin1String(name)));
     return true;
 }
 
@@ -144,15 +162,45 @@ bool Parser::index(const char *name, int *out)
         return false;
     if (!parseIndex(value, out))
         return fail(
+            CTavrixXMLDamage::BadValue,
             QStringLiteral("<%1> %2 is no index from 1 to %3").arg(elementName(), QLatin1String(name)).arg(kMaxIndex));
     return true;
 }
 
+bool Parser::textTooLongFault(const QString &where, int line)
+{
+    return failAt(CTavrixXMLDamage::LongText,
+                  QStringLiteral("%1 is longer than %2 bytes").arg(where).arg(kMaxTextBytes), line);
+}
+
+bool Parser::textTokenFits()
+{
+    QString what;
+    int line = 0;
+    return m_outsideTexts.fits(m_reader, &what, &line) || textTooLongFault(what, line);
+}
+
+// Moves to the next child element of the current element: true at its start tag,
+// false at the end of the current element or at a fault.
+bool Parser::nextChild()
+{
+    while (!m_reader.atEnd()) {
+        const auto token = m_reader.readNext();
+        if (!textTokenFits())
+            return false;
+        if (token == QXmlStreamReader::StartElement)
+            return true;
+        if (token == QXmlStreamReader::EndElement)
+            return false;
+    }
+    return false;
+}
+
 bool Parser::leaf()
 {
-    if (m_reader.readNextStartElement())
-        return fail(QStringLiteral("unexpected element <%1>").arg(elementName()));
-    return !m_reader.hasError();
+    if (nextChild())
+        return fail(CTavrixXMLDamage::UnknownElement, QStringLiteral("unexpected element <%1>").arg(elementName()));
+    return healthy();
 }
 
 bool Parser::parse(StoreDocument *doc, QString *error)
@@ -161,8 +209,10 @@ bool Parser::parse(StoreDocument *doc, QString *error)
     // The prolog: a DTD could declare entities; a store file never carries one.
     while (!m_reader.atEnd()) {
         const auto token = m_reader.readNext();
+        if (!textTokenFits())
+            break;
         if (token == QXmlStreamReader::DTD) {
-            fail(QStringLiteral("document type declarations are not allowed"));
+            fail(CTavrixXMLDamage::Declarations, QStringLiteral("document type declarations are not allowed"));
             break;
         }
         if (token == QXmlStreamReader::StartElement) {
@@ -171,24 +221,89 @@ bool Parser::parse(StoreDocument *doc, QString *error)
         }
     }
     if (ok) {
-        while (!m_reader.atEnd())
+        while (!m_reader.atEnd()) {
             m_reader.readNext();
+            if (!textTokenFits())
+                break;
+        }
     }
     if (m_reader.hasError())
-        ok = fail(m_reader.errorString());
+        ok = readerFault();
     else if (ok && !m_error.isEmpty())
         ok = false;
     else if (!ok && m_error.isEmpty())
-        fail(QStringLiteral("no root element"));
+        fail(CTavrixXMLDamage::NotXml, QStringLiteral("no root element"));
     if (!ok && error)
         *error = m_error;
     return ok;
 }
 
+// The offset of the first byte that does not belong to a valid UTF-8 sequence,
+// or -1.
+int firstInvalidUtf8(const QByteArray &bytes)
+{
+    const auto *p = reinterpret_cast<const uchar *>(bytes.constData());
+    const int n = bytes.size();
+    for (int i = 0; i < n;) {
+        const uchar lead = p[i];
+        int extra = 0;
+        uint c = 0;
+        uint min = 0;
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        if ((lead & 0xE0) == 0xC0)
+            extra = 1, c = lead & 0x1F, min = 0x80;
+        else if ((lead & 0xF0) == 0xE0)
+            extra = 2, c = lead & 0x0F, min = 0x800;
+        else if ((lead & 0xF8) == 0xF0)
+            extra = 3, c = lead & 0x07, min = 0x10000;
+        else
+            return i;
+        if (i + extra >= n)
+            return i;
+        for (int k = 1; k <= extra; ++k) {
+            if ((p[i + k] & 0xC0) != 0x80)
+                return i;
+            c = (c << 6) | (p[i + k] & 0x3F);
+        }
+        if (c < min || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+            return i;
+        i += extra + 1;
+    }
+    return -1;
+}
+
+// What the reader's own error means to a user, and the line of the bytes at
+// fault where the reader cannot tell it.
+CTavrixXMLDamage Parser::readerDamage(int *line) const
+{
+    auto lineOf = [this](int offset) { return int(m_bytes.left(offset).count('\n')) + 1; };
+    const int nul = m_bytes.indexOf('\0');
+    if (nul >= 0) {
+        *line = lineOf(nul);
+        return CTavrixXMLDamage::NulBytes;
+    }
+    const QStringRef encoding = m_reader.documentEncoding();
+    if (encoding.isEmpty() || encoding.compare(QLatin1String("UTF-8"), Qt::CaseInsensitive) == 0) {
+        const int invalid = firstInvalidUtf8(m_bytes);
+        if (invalid >= 0) {
+            *line = lineOf(invalid);
+            return CTavrixXMLDamage::BadEncoding;
+        }
+    }
+    *line = int(m_reader.lineNumber());
+    if (m_reader.error() == QXmlStreamReader::PrematureEndOfDocumentError)
+        return CTavrixXMLDamage::CutShort;
+    return CTavrixXMLDamage::NotXml;
+}
+
 bool Parser::parseRoot(StoreDocument *doc)
 {
     if (m_reader.name() != kRoot)
-        return fail(QStringLiteral("the root element is <%1>, not <%2>").arg(elementName(), kRoot));
+        return fail(CTavrixXMLDamage::WrongRoot,
+                    QStringLiteral("the root element is <%1>, not <%2>").arg(elementName(), kRoot));
     // Duplicates are found through hash sets: a file of many thousands of macros
     // must parse in time proportional to its size.
     QSet<int> profileIndexes, macroIndexes, seniorKeyIds;
@@ -196,7 +311,8 @@ bool Parser::parseRoot(StoreDocument *doc)
     if (!integer("version", &version))
         return false;
     if (version != StoreDocument::kVersion)
-        return fail(QStringLiteral("unknown store version %1").arg(version));
+        return fail(version > StoreDocument::kVersion ? CTavrixXMLDamage::NewerVersion : CTavrixXMLDamage::BadValue,
+                    QStringLiteral("unknown store version %1").arg(version));
     if (m_reader.attributes().hasAttribute(QLatin1String("exported"))) {
         int exported = 0;
         if (!integer("exported", &exported))
@@ -209,38 +325,40 @@ bool Parser::parseRoot(StoreDocument *doc)
             return false;
         doc->currentProfile = current;
     }
-    while (m_reader.readNextStartElement()) {
+    while (nextChild()) {
         const auto name = m_reader.name();
         if (name == QLatin1String("profile")) {
             Profile profile;
             if (!parseProfile(&profile))
                 return false;
             if (!insertNew(profileIndexes, profile.index))
-                return fail(QStringLiteral("profile %1 appears twice").arg(profile.index));
+                return fail(CTavrixXMLDamage::Twice, QStringLiteral("profile %1 appears twice").arg(profile.index));
             doc->profiles.append(profile);
             if (doc->profiles.size() > kMaxProfiles)
-                return fail(QStringLiteral("more than %1 profiles").arg(kMaxProfiles));
+                return fail(CTavrixXMLDamage::TooMany, QStringLiteral("more than %1 profiles").arg(kMaxProfiles));
         } else if (name == QLatin1String("macro")) {
             Macro macro;
             if (!index("index", &macro.index) || !text("name", &macro.name) || !parseEvents(&macro.events))
                 return false;
             if (!insertNew(macroIndexes, macro.index))
-                return fail(QStringLiteral("macro %1 appears twice").arg(macro.index));
+                return fail(CTavrixXMLDamage::Twice, QStringLiteral("macro %1 appears twice").arg(macro.index));
             doc->macros.append(macro);
         } else if (name == QLatin1String("seniorKey")) {
             SeniorKeyInfo info;
             if (!parseSeniorKey(&info))
                 return false;
             if (!insertNew(seniorKeyIds, info.bindingIndex))
-                return fail(QStringLiteral("advanced key %1 appears twice").arg(info.bindingIndex));
+                return fail(CTavrixXMLDamage::Twice,
+                            QStringLiteral("advanced key %1 appears twice").arg(info.bindingIndex));
             doc->seniorKeys.append(info);
             if (doc->seniorKeys.size() > kMaxSeniorKeys)
-                return fail(QStringLiteral("more than %1 advanced keys").arg(kMaxSeniorKeys));
+                return fail(CTavrixXMLDamage::TooMany,
+                            QStringLiteral("more than %1 advanced keys").arg(kMaxSeniorKeys));
         } else {
-            return fail(QStringLiteral("unexpected element <%1>").arg(elementName()));
+            return fail(CTavrixXMLDamage::UnknownElement, QStringLiteral("unexpected element <%1>").arg(elementName()));
         }
     }
-    if (m_reader.hasError())
+    if (!healthy())
         return false;
     std::sort(doc->macros.begin(), doc->macros.end(), [](const Macro &a, const Macro &b) { return a.index < b.index; });
     std::sort(doc->seniorKeys.begin(), doc->seniorKeys.end(),
@@ -261,26 +379,28 @@ bool Parser::parseProfile(Profile *profile)
             return false;
         profile->lightSync = sync;
     }
-    while (m_reader.readNextStartElement()) {
+    while (nextChild()) {
         const auto name = m_reader.name();
         if (name == QLatin1String("lightInUse")) {
             LightInUse inUse;
             if (!integer("target", &inUse.target) || !integer("mode", &inUse.mode) || !leaf())
                 return false;
             if (!insertNew(targetsInUse, inUse.target))
-                return fail(QStringLiteral("light target %1 has two modes in use").arg(inUse.target));
+                return fail(CTavrixXMLDamage::Twice,
+                            QStringLiteral("light target %1 has two modes in use").arg(inUse.target));
             profile->lightsInUse.append(inUse);
         } else if (name == QLatin1String("light")) {
             colorInfoData light;
             if (!parseLight(&light))
                 return false;
             if (!insertNew(lightPairs, qMakePair(int(light.lightTarget), int(light.lightMode))))
-                return fail(QStringLiteral("light %1/%2 appears twice").arg(light.lightTarget).arg(light.lightMode));
+                return fail(CTavrixXMLDamage::Twice,
+                            QStringLiteral("light %1/%2 appears twice").arg(light.lightTarget).arg(light.lightMode));
             profile->lights.append(light);
         } else if (name == QLatin1String("sleep")) {
             SleepTimes sleep;
             if (profile->sleep)
-                return fail(QStringLiteral("two sleep elements"));
+                return fail(CTavrixXMLDamage::Twice, QStringLiteral("two sleep elements"));
             if (!integer("lightSeconds", &sleep.lightSeconds) || !integer("keyboardMinutes", &sleep.keyboardMinutes)
                 || !leaf())
                 return false;
@@ -288,7 +408,7 @@ bool Parser::parseProfile(Profile *profile)
         } else if (name == QLatin1String("winLock")) {
             WinLock lock;
             if (profile->winLock)
-                return fail(QStringLiteral("two winLock elements"));
+                return fail(CTavrixXMLDamage::Twice, QStringLiteral("two winLock elements"));
             for (int i = 0; i < 4; ++i) {
                 if (!text(kWinLockFields[i], &(lock.*kWinLockMembers[i])))
                     return false;
@@ -301,7 +421,8 @@ bool Parser::parseProfile(Profile *profile)
             if (!parseCustomLight(&light))
                 return false;
             if (!insertNew(customLightIndexes, light.index))
-                return fail(QStringLiteral("custom light %1 appears twice").arg(QString::fromUtf8(light.index)));
+                return fail(CTavrixXMLDamage::Twice,
+                            QStringLiteral("custom light %1 appears twice").arg(QString::fromUtf8(light.index)));
             profile->customLights.append(light);
         } else if (name == QLatin1String("key")) {
             KeyItem key;
@@ -312,24 +433,26 @@ bool Parser::parseProfile(Profile *profile)
             if (!leaf())
                 return false;
             if (!insertNew(keyCodes, key.keyCode))
-                return fail(QStringLiteral("key %1 has two items").arg(QString::fromUtf8(key.keyCode)));
+                return fail(CTavrixXMLDamage::Twice,
+                            QStringLiteral("key %1 has two items").arg(QString::fromUtf8(key.keyCode)));
             profile->keys.append(key);
         } else if (name == QLatin1String("macroCopy")) {
             MacroCopy copy;
             if (!index("index", &copy.macroIndex) || !text("name", &copy.name) || !parseEvents(&copy.events))
                 return false;
             if (!insertNew(macroCopyIndexes, copy.macroIndex))
-                return fail(QStringLiteral("copy of macro %1 appears twice").arg(copy.macroIndex));
+                return fail(CTavrixXMLDamage::Twice,
+                            QStringLiteral("copy of macro %1 appears twice").arg(copy.macroIndex));
             profile->macroCopies.append(copy);
         } else {
-            return fail(QStringLiteral("unexpected element <%1>").arg(elementName()));
+            return fail(CTavrixXMLDamage::UnknownElement, QStringLiteral("unexpected element <%1>").arg(elementName()));
         }
     }
     std::stable_sort(profile->keys.begin(), profile->keys.end(),
                      [](const KeyItem &a, const KeyItem &b) { return keyCodeLess(a.keyCode, b.keyCode); });
     std::sort(profile->macroCopies.begin(), profile->macroCopies.end(),
               [](const MacroCopy &a, const MacroCopy &b) { return a.macroIndex < b.macroIndex; });
-    return !m_reader.hasError();
+    return healthy();
 }
 
 bool Parser::parseLight(colorInfoData *light)
@@ -346,9 +469,9 @@ bool Parser::parseCustomLight(CustomLight *light)
     if (!text("index", &light->index) || !text("name", &light->name) || !text("isUsing", &light->isUsing)
         || !integer("usingFlagIndex", &light->usingFlagIndex))
         return false;
-    while (m_reader.readNextStartElement()) {
+    while (nextChild()) {
         if (m_reader.name() != QLatin1String("item"))
-            return fail(QStringLiteral("unexpected element <%1>").arg(elementName()));
+            return fail(CTavrixXMLDamage::UnknownElement, QStringLiteral("unexpected element <%1>").arg(elementName()));
         CustomLightItem item;
         if (!text("keyCode", &item.keyCode) || !text("codeName", &item.codeName))
             return false;
@@ -360,14 +483,14 @@ bool Parser::parseCustomLight(CustomLight *light)
             return false;
         light->items.append(item);
     }
-    return !m_reader.hasError();
+    return healthy();
 }
 
 bool Parser::parseEvents(QList<MacroEvent> *events)
 {
-    while (m_reader.readNextStartElement()) {
+    while (nextChild()) {
         if (m_reader.name() != QLatin1String("event"))
-            return fail(QStringLiteral("unexpected element <%1>").arg(elementName()));
+            return fail(CTavrixXMLDamage::UnknownElement, QStringLiteral("unexpected element <%1>").arg(elementName()));
         MacroEvent event;
         for (int i = 0; i < 6; ++i) {
             if (!text(kEventFields[i], &(event.*kEventMembers[i])))
@@ -377,7 +500,7 @@ bool Parser::parseEvents(QList<MacroEvent> *events)
             return false;
         events->append(event);
     }
-    return !m_reader.hasError();
+    return healthy();
 }
 
 bool Parser::parseSeniorKey(SeniorKeyInfo *info)
@@ -391,7 +514,8 @@ bool Parser::parseSeniorKey(SeniorKeyInfo *info)
     if (!index("id", &id) || !text("name", &name) || !integer("type", &type))
         return false;
     if (type < SeniorKeyType_DKS || type > SeniorKeyType_TGL)
-        return fail(QStringLiteral("advanced key %1 has the unknown type %2").arg(id).arg(type));
+        return fail(CTavrixXMLDamage::BadValue,
+                    QStringLiteral("advanced key %1 has the unknown type %2").arg(id).arg(type));
     for (int k = 0; k < 4; ++k) {
         if (!text(QByteArray("key" + QByteArray::number(k + 1)).constData(), &keys[k]))
             return false;
@@ -402,7 +526,8 @@ bool Parser::parseSeniorKey(SeniorKeyInfo *info)
     int actionValues[16];
     int strokeValues[4];
     if (!parseIntList(actions, 16, actionValues) || !parseIntList(strokes, 4, strokeValues))
-        return fail(QStringLiteral("advanced key %1 needs 16 actions and 4 strokes").arg(id));
+        return fail(CTavrixXMLDamage::BadValue,
+                    QStringLiteral("advanced key %1 needs 16 actions and 4 strokes").arg(id));
     if (!leaf())
         return false;
     info->bindingIndex = id;
@@ -565,15 +690,15 @@ int StoreDocument::findSeniorKey(int id) const
 }
 
 bool StoreDocument::parse(const QByteArray &bytes, StoreDocument *doc, QString *error, int *errorLine,
-                          bool *textTooLong)
+                          CTavrixXMLDamage *damage)
 {
     StoreDocument parsed;
     Parser parser(bytes);
     if (!parser.parse(&parsed, error)) {
         if (errorLine)
             *errorLine = parser.errorLine();
-        if (textTooLong)
-            *textTooLong = parser.textTooLong();
+        if (damage)
+            *damage = parser.damage();
         return false;
     }
     *doc = parsed;

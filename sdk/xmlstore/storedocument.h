@@ -2,6 +2,7 @@
 
 #include "advancedkeys/seniorkeyinfo.h"
 #include "lighting/colorinfodata.h"
+#include "sdk/tavrixxmlfailure.h"
 
 #include <QByteArray>
 #include <QList>
@@ -135,10 +136,11 @@ struct StoreDocument
     int findMacro(int index) const;
     int findSeniorKey(int id) const;
 
-    // Parses a whole file; on failure returns false and says why in *error and
-    // at which line in *errorLine; *textTooLong tells a text over kMaxTextBytes.
+    // Parses a whole file; on failure returns false and says why in *error (for
+    // the debug output), at which line in *errorLine and what is wrong in *damage
+    // (LongText for a text over kMaxTextBytes).
     static bool parse(const QByteArray &bytes, StoreDocument *doc, QString *error, int *errorLine = nullptr,
-                      bool *textTooLong = nullptr);
+                      CTavrixXMLDamage *damage = nullptr);
     QByteArray serialize() const;
 };
 

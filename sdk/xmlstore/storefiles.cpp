@@ -13,7 +13,9 @@
 
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace xmlstore {
 
@@ -21,9 +23,10 @@ namespace {
 
 thread_local CTavrixXMLFailure t_failure;
 
-void setFailure(CTavrixXMLFailureKind kind, const QByteArray &path, const QString &detail, int line = 0)
+void setFailure(CTavrixXMLFailureKind kind, const QByteArray &path, const QString &detail, int line = 0,
+                CTavrixXMLDamage damage = CTavrixXMLDamage::Unknown, int systemError = 0)
 {
-    t_failure = CTavrixXMLFailure {kind, path, line, detail};
+    t_failure = CTavrixXMLFailure {kind, path, line, detail, damage, systemError};
 }
 
 // A write that stopped for want of room: a full disk, a quota, or a file-size
@@ -84,6 +87,8 @@ struct CacheEntry
     CTavrixXMLFailureKind failure = CTavrixXMLFailureKind::None;
     int errorLine = 0;
     QString error;
+    CTavrixXMLDamage damage = CTavrixXMLDamage::Unknown;
+    int systemError = 0;
 };
 
 // Only a handful of store files are in use at a time (the layer files of one
@@ -158,7 +163,7 @@ FileState readLocked(const QByteArray &path, DocPtr *doc)
         const QString detail = statError == EINVAL ? QStringLiteral("not a regular file")
                                                    : QString::fromLocal8Bit(std::strerror(statError));
         qCDebug(lcStore).noquote() << "Store file" << QFile::decodeName(path) << "cannot be read:" << detail;
-        setFailure(CTavrixXMLFailureKind::CannotOpen, path, detail);
+        setFailure(CTavrixXMLFailureKind::CannotOpen, path, detail, 0, CTavrixXMLDamage::Unknown, statError);
         return FileState::Broken;
     }
     if (stamp.size == 0) {
@@ -170,7 +175,7 @@ FileState readLocked(const QByteArray &path, DocPtr *doc)
         if (doc)
             *doc = it->doc;
         if (!it->doc)
-            setFailure(it->failure, path, it->error, it->errorLine);
+            setFailure(it->failure, path, it->error, it->errorLine, it->damage, it->systemError);
         return it->doc ? FileState::Valid : FileState::Broken;
     }
 
@@ -181,22 +186,26 @@ FileState readLocked(const QByteArray &path, DocPtr *doc)
         entry.error = QStringLiteral("the file is larger than %1 bytes").arg(kMaxFileSize);
     } else {
         QFile file(QFile::decodeName(path));
-        if (!file.open(QIODevice::ReadOnly)) {
+        const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
             entry.failure = CTavrixXMLFailureKind::CannotOpen;
-            entry.error = file.errorString();
+            entry.systemError = fd < 0 ? errno : 0;
+            entry.error = fd < 0 ? QString::fromLocal8Bit(std::strerror(entry.systemError)) : file.errorString();
+            if (fd >= 0)
+                ::close(fd);
         } else {
             auto fresh = std::make_shared<StoreDocument>();
-            bool textTooLong = false;
             if (StoreDocument::parse(file.read(kMaxFileSize + 1), fresh.get(), &entry.error, &entry.errorLine,
-                                     &textTooLong))
+                                     &entry.damage))
                 entry.doc = fresh;
             else
-                entry.failure = textTooLong ? CTavrixXMLFailureKind::TooLarge : CTavrixXMLFailureKind::Damaged;
+                entry.failure = entry.damage == CTavrixXMLDamage::LongText ? CTavrixXMLFailureKind::TooLarge
+                                                                           : CTavrixXMLFailureKind::Damaged;
         }
     }
     if (!entry.doc) {
         qCDebug(lcStore).noquote() << "Store file" << QFile::decodeName(path) << "cannot be read:" << entry.error;
-        setFailure(entry.failure, path, entry.error, entry.errorLine);
+        setFailure(entry.failure, path, entry.error, entry.errorLine, entry.damage, entry.systemError);
     }
     remember(path, entry);
     if (doc)
@@ -210,7 +219,7 @@ bool writeFailed(const QByteArray &path, int error, const QString &what)
         = isOutOfSpace(error) ? CTavrixXMLFailureKind::DiskFull : CTavrixXMLFailureKind::CannotWrite;
     const QString detail = error ? QString::fromLocal8Bit(std::strerror(error)) : what;
     qCDebug(lcStore).noquote() << "Store file" << QFile::decodeName(path) << "cannot be written:" << what << detail;
-    setFailure(kind, path, detail);
+    setFailure(kind, path, detail, 0, CTavrixXMLDamage::Unknown, error);
     if (!path.isEmpty())
         failedWrites().insert(path, t_failure);
     return false;
@@ -239,16 +248,23 @@ bool writeToDisk(const QByteArray &path, const std::shared_ptr<const StoreDocume
     // A file the next read would refuse is not written: the old one stays usable.
     if (bytes.size() > kMaxFileSize)
         return writeFailed(path, 0, QStringLiteral("%1 bytes are above the store's limit").arg(bytes.size()));
-    const SaveResult saved = saveWhole(path, bytes, [&path] {
-        if (writeHook())
-            writeHook()(path);
-    });
+    // An exported profile goes where the user chose, to be kept or passed on as
+    // the user sees fit; every other store file is the program's own.
+    const FileAccess access = kept->exported ? FileAccess::UserChoice : FileAccess::OwnerOnly;
+    const SaveResult saved = saveWhole(
+        path, bytes,
+        [&path] {
+            if (writeHook())
+                writeHook()(path);
+        },
+        access);
     if (!saved.ok)
         return writeFailed(path, saved.error, saved.what);
     failedWrites().remove(path);
     FileStamp stamp;
     if (stampOf(path, &stamp))
-        remember(path, CacheEntry {stamp, kept, CTavrixXMLFailureKind::None, 0, QString()});
+        remember(path,
+                 CacheEntry {stamp, kept, CTavrixXMLFailureKind::None, 0, QString(), CTavrixXMLDamage::Unknown, 0});
     else
         cache().remove(path);
     return true;
@@ -335,38 +351,110 @@ CTavrixXMLFailure CTavrixXML_LastFailure()
     return xmlstore::t_failure;
 }
 
+namespace {
+
+// What is wrong in a damaged file, in words for the user; empty when unknown.
+QString damageText(CTavrixXMLDamage damage)
+{
+    switch (damage) {
+    case CTavrixXMLDamage::Unknown:
+    case CTavrixXMLDamage::LongText: break;
+    case CTavrixXMLDamage::NotXml: return QCoreApplication::translate("CTavrixXML", "its text is not well-formed XML");
+    case CTavrixXMLDamage::CutShort:
+        return QCoreApplication::translate("CTavrixXML", "it ends too early, as if its writing was cut short");
+    case CTavrixXMLDamage::Declarations:
+        return QCoreApplication::translate(
+            "CTavrixXML", "it holds a document type declaration, which no settings file of this program holds");
+    case CTavrixXMLDamage::NulBytes:
+        return QCoreApplication::translate("CTavrixXML", "it holds NUL bytes, as binary data does, not text");
+    case CTavrixXMLDamage::BadEncoding:
+        return QCoreApplication::translate("CTavrixXML", "it holds bytes that are not UTF-8 text");
+    case CTavrixXMLDamage::WrongRoot:
+        return QCoreApplication::translate("CTavrixXML", "it is no settings file of this program");
+    case CTavrixXMLDamage::NewerVersion:
+        return QCoreApplication::translate("CTavrixXML", "it was written by a newer version of this program");
+    case CTavrixXMLDamage::UnknownElement:
+        return QCoreApplication::translate(
+            "CTavrixXML", "it holds an element this program does not know, or one nested where it does not belong");
+    case CTavrixXMLDamage::MissingValue:
+        return QCoreApplication::translate("CTavrixXML", "a value is missing or cannot be read");
+    case CTavrixXMLDamage::BadValue:
+        return QCoreApplication::translate("CTavrixXML", "a value is not a number or is out of its range");
+    case CTavrixXMLDamage::Twice:
+        return QCoreApplication::translate("CTavrixXML", "an entry that must be unique appears twice");
+    case CTavrixXMLDamage::TooMany:
+        return QCoreApplication::translate("CTavrixXML",
+                                           "it holds more profiles or advanced keys than this program allows");
+    }
+    return QString();
+}
+
+// Why a file could not be opened or written, for the user; empty when unknown.
+QString systemErrorText(int error)
+{
+    switch (error) {
+    case EACCES:
+    case EPERM: return QCoreApplication::translate("CTavrixXML", "you have no permission for it or its folder");
+    case EROFS: return QCoreApplication::translate("CTavrixXML", "it is on a read-only disk");
+    case EISDIR: return QCoreApplication::translate("CTavrixXML", "it is a folder");
+    case EINVAL: return QCoreApplication::translate("CTavrixXML", "it is no regular file");
+    case ENOTDIR: return QCoreApplication::translate("CTavrixXML", "a part of its path is no folder");
+    case EFBIG: return QCoreApplication::translate("CTavrixXML", "the file-size limit of the program is reached");
+    case EIO: return QCoreApplication::translate("CTavrixXML", "the disk reports an input/output error");
+    default: return QString();
+    }
+}
+
+}  // namespace
+
 QString CTavrixXML_FailureText(const CTavrixXMLFailure &failure)
 {
     const QString file = QDir::toNativeSeparators(QFile::decodeName(failure.path));
+    const QString cause = systemErrorText(failure.systemError);
     switch (failure.kind) {
     case CTavrixXMLFailureKind::None: break;
     case CTavrixXMLFailureKind::Missing:
         return QCoreApplication::translate("CTavrixXML", "The file %1 does not exist").arg(file);
     case CTavrixXMLFailureKind::CannotOpen:
+        if (!cause.isEmpty())
+            return QCoreApplication::translate("CTavrixXML", "The file %1 cannot be read: %2").arg(file, cause);
         return QCoreApplication::translate("CTavrixXML", "The file %1 cannot be opened").arg(file);
     case CTavrixXMLFailureKind::CannotWrite:
+        if (!cause.isEmpty())
+            return QCoreApplication::translate("CTavrixXML", "The file %1 cannot be written: %2").arg(file, cause);
         return QCoreApplication::translate("CTavrixXML", "The file %1 cannot be written").arg(file);
     case CTavrixXMLFailureKind::DiskFull:
+        if (failure.systemError == EFBIG)
+            return QCoreApplication::translate("CTavrixXML", "The file %1 cannot be saved: %2").arg(file, cause);
         return QCoreApplication::translate("CTavrixXML", "The file %1 cannot be saved: the disk is full").arg(file);
     case CTavrixXMLFailureKind::TooLarge:
         if (failure.line > 0)
-            return QCoreApplication::translate("CTavrixXML",
-                                               "The file %1 is damaged (line %2): it holds a text longer than %3 KB, "
-                                               "more than any settings file holds")
+            return QCoreApplication::translate(
+                       "CTavrixXML",
+                       "The file %1 is damaged (line %2): it holds a text longer than %3 KiB, more than any settings "
+                       "file holds")
                 .arg(file)
                 .arg(failure.line)
                 .arg(xmlstore::kMaxTextBytes / 1024);
-        return QCoreApplication::translate("CTavrixXML",
-                                           "The file %1 is damaged: it is larger than %2 MB, more than any settings "
-                                           "file holds")
+        return QCoreApplication::translate(
+                   "CTavrixXML", "The file %1 is damaged: it is larger than %2 MiB, more than any settings file holds")
             .arg(file)
             .arg(xmlstore::kMaxFileSize / (1024 * 1024));
-    case CTavrixXMLFailureKind::Damaged:
+    case CTavrixXMLFailureKind::Damaged: {
+        const QString what = damageText(failure.damage);
+        if (failure.line > 0 && !what.isEmpty())
+            return QCoreApplication::translate("CTavrixXML", "The file %1 is damaged (line %2): %3")
+                .arg(file)
+                .arg(failure.line)
+                .arg(what);
+        if (!what.isEmpty())
+            return QCoreApplication::translate("CTavrixXML", "The file %1 is damaged: %2").arg(file, what);
         if (failure.line > 0)
             return QCoreApplication::translate("CTavrixXML", "The file %1 is damaged (line %2)")
                 .arg(file)
                 .arg(failure.line);
         return QCoreApplication::translate("CTavrixXML", "The file %1 is damaged").arg(file);
+    }
     }
     return QString();
 }

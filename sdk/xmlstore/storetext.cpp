@@ -3,6 +3,7 @@
 #include "sdk/xmlstore/storedocument.h"
 
 #include <QXmlStreamAttributes>
+#include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
 #include <limits>
@@ -116,6 +117,55 @@ bool isXmlSafeUtf8(const QByteArray &bytes)
         i += extra + 1;
     }
     return true;
+}
+
+qint64 utf8Length(const QStringRef &text)
+{
+    qint64 length = 0;
+    const int n = text.size();
+    for (int i = 0; i < n; ++i) {
+        const ushort c = text.at(i).unicode();
+        if (c < 0x80) {
+            length += 1;
+        } else if (c < 0x800) {
+            length += 2;
+        } else if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(text.at(i + 1).unicode())) {
+            length += 4;
+            ++i;
+        } else {
+            length += 3;
+        }
+    }
+    return length;
+}
+
+bool OutsideTextLimit::fits(const QXmlStreamReader &reader, QString *what, int *line)
+{
+    // The line the token starts at: the reader stands at its end.
+    auto startLine = [&reader](const QStringRef &text) { return int(reader.lineNumber()) - int(text.count('\n')); };
+    switch (reader.tokenType()) {
+    case QXmlStreamReader::Characters:
+        // The indentation the store writes, however much of it, is no text.
+        if (reader.isWhitespace())
+            return true;
+        if (m_run == 0)
+            m_runLine = startLine(reader.text());
+        m_run += utf8Length(reader.text());
+        *what = QStringLiteral("a text between elements");
+        *line = m_runLine;
+        return m_run <= kMaxTextBytes;
+    case QXmlStreamReader::Comment:
+        m_run = 0;
+        *what = QStringLiteral("a comment");
+        *line = startLine(reader.text());
+        return utf8Length(reader.text()) <= kMaxTextBytes;
+    case QXmlStreamReader::ProcessingInstruction:
+        m_run = 0;
+        *what = QStringLiteral("a processing instruction");
+        *line = startLine(reader.processingInstructionData());
+        return utf8Length(reader.processingInstructionData()) <= kMaxTextBytes;
+    default: m_run = 0; return true;
+    }
 }
 
 void writeText(QXmlStreamWriter &writer, const QString &name, const QByteArray &text)

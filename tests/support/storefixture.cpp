@@ -8,7 +8,10 @@
 
 #include <csignal>
 #include <cstring>
+#include <linux/capability.h>
 #include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 StoreFixture::StoreFixture() = default;
 
@@ -87,4 +90,19 @@ void StoreFixture::withFileSizeLimit(qint64 limit, const std::function<void()> &
     action();
     setrlimit(RLIMIT_FSIZE, &previous);
     std::signal(SIGXFSZ, previousHandler);
+}
+
+void StoreFixture::withPermissionsBinding(const std::function<void()> &action)
+{
+    __user_cap_header_struct header {_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct saved[_LINUX_CAPABILITY_U32S_3] = {};
+    QCOMPARE(syscall(SYS_capget, &header, saved), 0L);
+    __user_cap_data_struct bound[_LINUX_CAPABILITY_U32S_3];
+    std::memcpy(bound, saved, sizeof bound);
+    // Only the effective set: the permitted set keeps them, so they come back.
+    for (int cap : {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH, CAP_FOWNER})
+        bound[cap / 32].effective &= ~(1u << (cap % 32));
+    QCOMPARE(syscall(SYS_capset, &header, bound), 0L);
+    action();
+    QCOMPARE(syscall(SYS_capset, &header, saved), 0L);
 }

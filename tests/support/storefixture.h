@@ -32,6 +32,10 @@ public:
     // Runs action with the process unable to grow any file past limit bytes, which
     // the store meets like a full disk (the limit's signal ignored, as the program does).
     static void withFileSizeLimit(qint64 limit, const std::function<void()> &action);
+    // Runs action with file permissions binding the calling thread even when it runs
+    // as root (its capabilities to override them are set aside meanwhile), so that a
+    // file of mode 000 or a read-only folder is refused as for any user.
+    static void withPermissionsBinding(const std::function<void()> &action);
 
 private:
     QTemporaryDir m_dir;
