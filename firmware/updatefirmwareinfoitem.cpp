@@ -146,7 +146,7 @@ MainHidInterFace *UpdateFirmwareInfoItem::getHidInterface() const
 
 void UpdateFirmwareInfoItem::setUpdateButtonEnabled(bool enabled)
 {
-    ui->pushButton_Update->setEnabled(enabled);
+    ui->pushButton_Update->setEnabled(enabled && m_present && m_offered);
 }
 
 void UpdateFirmwareInfoItem::setProgress(int percent)
@@ -162,6 +162,7 @@ void UpdateFirmwareInfoItem::showUpdateSucceeded()
     m_stateLabel->clear();
     m_stateLabel->hide();
     m_busy = false;
+    m_failed = false;
 }
 
 void UpdateFirmwareInfoItem::showUpdateFailed()
@@ -177,6 +178,7 @@ void UpdateFirmwareInfoItem::showUpdateFailed(const QString &reason)
     m_stateLabel->setText(reason);
     m_stateLabel->show();
     m_busy = false;
+    m_failed = true;
 }
 
 void UpdateFirmwareInfoItem::showKeyboardReturned(const QString &version)
@@ -190,6 +192,38 @@ void UpdateFirmwareInfoItem::showKeyboardNotReturned()
 {
     m_stateLabel->setText(reconnectText());
     m_stateLabel->show();
+}
+
+void UpdateFirmwareInfoItem::showKeyboardGone()
+{
+    m_present = false;
+    ui->pushButton_Update->setEnabled(false);
+    showKeyboardNotReturned();
+}
+
+void UpdateFirmwareInfoItem::showKeyboardBack(const hidStructInfoAll &info, MainHidInterFace *hid,
+                                              const QString &serialNumber, bool offerKnown)
+{
+    const QString newVersion = offerKnown ? recordText(info.newFirmwareVersion) : m_newVersion;
+    m_present = true;
+    m_failed = false;
+    if (offerKnown)
+        m_offered = !newVersion.isEmpty();
+    m_hid = hid;
+    m_hidPath = recordText(info.hidPath);
+    m_serialNumber = serialNumber;
+    ui->label_OldVer->setText(recordText(info.firmwareVersion));
+    m_stateLabel->clear();
+    m_stateLabel->hide();
+    if (offerKnown && m_offered) {
+        // What the row showed of an earlier update is over: this keyboard can be
+        // updated (again) from the start.
+        m_newVersion = newVersion;
+        ui->label_NewVer->setText(newVersion);
+        ui->stackedWidget->setCurrentWidget(ui->page_1);
+        setProgress(0);
+    }
+    fitColumns();
 }
 
 QString UpdateFirmwareInfoItem::currentVersion() const
@@ -207,6 +241,7 @@ void UpdateFirmwareInfoItem::on_pushButton_Update_clicked()
     if (m_busy)
         return;
     m_busy = true;
+    m_failed = false;
     setProgress(0);
     m_stateLabel->clear();
     m_stateLabel->hide();

@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QLabel>
+#include <QMetaEnum>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
@@ -100,57 +101,86 @@ void TestFirmwareDialogLook::filledBarStandsOutFromItsGroove()
 void TestFirmwareDialogLook::columnsShowTheirTextsWhole_data()
 {
     QTest::addColumn<int>("language");
-    QTest::newRow("English") << int(QtLinguist::English);
-    QTest::newRow("German") << int(QtLinguist::German);
-    QTest::newRow("Chinese") << int(QtLinguist::Zh_SM);
+    QTest::addColumn<int>("rows");
+    const QMetaEnum languages = QMetaEnum::fromType<QtLinguist::Language>();
+    for (int i = 0; i < languages.keyCount(); ++i) {
+        for (int rows : {2, 5})
+            QTest::addRow("%s, %d rows", languages.key(i), rows) << languages.value(i) << rows;
+    }
 }
 
 // "Quorin QR108 RGB…" and "Update pr…" were cut in English in a dialog of fixed
-// size. Every text of a row now shows whole, with the room it needs, inside the
-// dialog, and the dialog still fits a 1366x768 screen.
+// size, and with two keyboards the second row lay under the warning line. Every
+// row now shows whole (scrolled to, past four) above the warning line, every text
+// of it whole, with the room it needs, and the dialog still fits a 1366x768 screen.
 void TestFirmwareDialogLook::columnsShowTheirTextsWhole()
 {
     QFETCH(int, language);
+    QFETCH(int, rows);
     const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
     if (screen.width() < 1366 || screen.height() < 768)
         QSKIP("needs a 1366x768 screen (the Xvfb run)");
     QVERIFY(m_linguist.loadLanguage(language));
     DDataManager::getInstance()->setTheme(0);
     DUpdateFirmwareDia dialog;
-    dialog.setDeviceList(devices(1), {});
+    dialog.setDeviceList(devices(rows), {});
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QCoreApplication::processEvents();
-    dialog.grab().save(QStringLiteral("%1/firmware_dialog_%2.png").arg(screenshotDir(), QTest::currentDataTag()));
+    const QString tag = QString::fromLatin1(QTest::currentDataTag()).replace(", ", "_").replace(' ', '_');
+    dialog.grab().save(QStringLiteral("%1/firmware_dialog_%2.png").arg(screenshotDir(), tag));
 
     QVERIFY(dialog.width() <= screen.width() && dialog.height() <= screen.height());
-    QCOMPARE(dialog.rows().size(), 1);
-    QStringList cut;
+    QCOMPARE(dialog.rows().size(), rows);
     auto *area = dialog.findChild<QScrollArea *>("scrollArea_2");
-    QVERIFY(area);
+    auto *warning = dialog.findChild<QWidget *>("frame");
+    QVERIFY(area && warning);
     const QRect shown(area->viewport()->mapTo(&dialog, QPoint(0, 0)), area->viewport()->size());
-    for (QWidget *w : dialog.rows().first()->findChildren<QWidget *>()) {
-        auto *label = qobject_cast<QLabel *>(w);
-        auto *button = qobject_cast<QPushButton *>(w);
-        if (!w->isVisible() || (!label && !button))
-            continue;
-        const QString text = label ? label->text() : button->text();
-        if (text.isEmpty())
-            continue;
-        const QString full = TextFit::fullText(w);
-        const int needed = w->fontMetrics().horizontalAdvance(full);
-        const QRect place(w->mapTo(&dialog, QPoint(0, 0)), w->size());
-        if (text != full || needed > TextFit::textRoom(w) + 1 || !shown.contains(place))
-            cut << QStringLiteral("%1 \"%2\" shown as \"%3\", needs %4 px, has %5, at %6,%7 %8x%9 of %10x%11")
-                       .arg(w->objectName(), full, text)
-                       .arg(needed)
-                       .arg(TextFit::textRoom(w))
-                       .arg(place.x())
-                       .arg(place.y())
-                       .arg(place.width())
-                       .arg(place.height())
-                       .arg(shown.right() + 1)
-                       .arg(shown.bottom() + 1);
+    const QRect warningPlace(warning->mapTo(&dialog, QPoint(0, 0)), warning->size());
+    QVERIFY2(dialog.rect().contains(shown) && !shown.intersects(warningPlace),
+             qPrintable(QStringLiteral("list %1,%2 %3x%4, warning line at %5, dialog %6x%7")
+                            .arg(shown.x())
+                            .arg(shown.y())
+                            .arg(shown.width())
+                            .arg(shown.height())
+                            .arg(warningPlace.y())
+                            .arg(dialog.width())
+                            .arg(dialog.height())));
+    QCOMPARE(area->horizontalScrollBar()->maximum(), 0);
+    QStringList cut;
+    for (int i = 0; i < rows; ++i) {
+        UpdateFirmwareInfoItem *row = dialog.rows().at(i);
+        area->ensureWidgetVisible(row, 0, 0);
+        const QRect rowPlace(row->mapTo(&dialog, QPoint(0, 0)), row->size());
+        if (!shown.contains(rowPlace))
+            cut << QStringLiteral("row %1 at %2,%3 %4x%5")
+                       .arg(i)
+                       .arg(rowPlace.x())
+                       .arg(rowPlace.y())
+                       .arg(rowPlace.width())
+                       .arg(rowPlace.height());
+        for (QWidget *w : row->findChildren<QWidget *>()) {
+            auto *label = qobject_cast<QLabel *>(w);
+            auto *button = qobject_cast<QPushButton *>(w);
+            if (!w->isVisible() || (!label && !button))
+                continue;
+            const QString text = label ? label->text() : button->text();
+            if (text.isEmpty())
+                continue;
+            const QString full = TextFit::fullText(w);
+            const int needed = w->fontMetrics().horizontalAdvance(full);
+            const QRect place(w->mapTo(&dialog, QPoint(0, 0)), w->size());
+            if (text != full || needed > TextFit::textRoom(w) + 1 || !shown.contains(place))
+                cut << QStringLiteral("row %1: %2 \"%3\" shown as \"%4\", needs %5 px, has %6, at %7,%8 %9x%10")
+                           .arg(i)
+                           .arg(w->objectName(), full, text)
+                           .arg(needed)
+                           .arg(TextFit::textRoom(w))
+                           .arg(place.x())
+                           .arg(place.y())
+                           .arg(place.width())
+                           .arg(place.height());
+        }
     }
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join("\n")));
 }

@@ -9,6 +9,7 @@
 #include "emumodel.h"
 #include "firmware/dupdatefirmwaredia.h"
 #include "firmware/updatefirmwareinfoitem.h"
+#include "support/clickwhereshown.h"
 #include "support/linkfixture.h"
 #include "support/testmain.h"
 #include "widgets/cbnotice.h"
@@ -63,6 +64,8 @@ private Q_SLOTS:
     void mainWindowOpensDialogAfterCheck();
     void everyCloseUndims_data();
     void everyCloseUndims();
+    void everyKeyboardGetsAUsableRow_data();
+    void everyKeyboardGetsAUsableRow();
 };
 
 void TestFirmwareUpdate::rowsStartOneUpdateAndShowResults()
@@ -306,6 +309,56 @@ void TestFirmwareUpdate::everyCloseUndims()
     QVERIFY(w.checkUpgradeableDevices(true));
     QVERIFY(w.updateFirmwareDialog());
     w.updateFirmwareDialog()->close();
+    w.devicePage()->closeAllLinks();
+    qunsetenv("TAVRIX_EMU_DIR");
+}
+
+void TestFirmwareUpdate::everyKeyboardGetsAUsableRow_data()
+{
+    QTest::addColumn<bool>("fromSettings");
+    QTest::newRow("automatic check") << false;
+    QTest::newRow("check from the settings") << true;
+}
+
+// With two keyboards to update, the dialog kept the height of one row: the second
+// row lay under the warning line and a click on its Update reached neither keyboard.
+// Each check offers every keyboard, and each row's Update, clicked where the dialog
+// shows it, reaches its own keyboard only.
+void TestFirmwareUpdate::everyKeyboardGetsAUsableRow()
+{
+    QFETCH(bool, fromSettings);
+    QTemporaryDir emu;
+    qputenv("TAVRIX_EMU_DIR", emu.path().toLocal8Bit());
+    EmuDevice keyboard(emu.path(), EmuModels::find(QStringLiteral("QR108")), QStringLiteral("a"), false);
+    EmuDevice other(emu.path(), EmuModels::find(QStringLiteral("QM68")), QStringLiteral("b"), false);
+    QVERIFY(EmuFirmwareImages::write(emu.path(), keyboard) && EmuFirmwareImages::write(emu.path(), other));
+    QVERIFY(keyboard.start() && other.start());
+    DMainWidget w;
+    w.resize(1200, 760);
+    w.show();
+    QVERIFY(QTest::qWaitFor([&w] { return w.devicePage()->getHidDeviceList().size() == 2; }, 10000));
+
+    if (fromSettings) {
+        w.on_pushButton_Setting_clicked();
+        auto *settings = w.findChild<DSettingsDia *>();
+        QVERIFY(settings);
+        settings->findChild<QPushButton *>("pushButton_UpgradeCheck")->click();
+    } else {
+        QVERIFY(w.checkUpgradeableDevices(false));
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(w.updateFirmwareDialog(), 3000);
+    DUpdateFirmwareDia *dialog = w.updateFirmwareDialog();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    QCOMPARE(dialog->rows().size(), 2);
+    QCOMPARE(dialog->rows().at(0)->getHidPath(), keyboard.socketPath());
+    QCOMPARE(dialog->rows().at(1)->getHidPath(), other.socketPath());
+    QTRY_VERIFY(dialog->rows().at(1)->getHidInterface());
+
+    const QString missed = clickWhereShown(updateButton(dialog->rows().at(1)));
+    QVERIFY2(missed.isEmpty(), qPrintable("the click hit " + missed));
+    QTRY_COMPARE(other.keyboard()->receivedCount(uint8_t(HidCmd::IntoFirmware)), 1);
+    QCOMPARE(keyboard.keyboard()->receivedCount(uint8_t(HidCmd::IntoFirmware)), 0);
+    QCOMPARE(dialog->activeRow(), dialog->rows().at(1));
     w.devicePage()->closeAllLinks();
     qunsetenv("TAVRIX_EMU_DIR");
 }
