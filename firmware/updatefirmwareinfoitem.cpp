@@ -130,6 +130,14 @@ void UpdateFirmwareInfoItem::fitColumns()
         label->setMinimumWidth(label == ui->label_HidLikeName ? qMin(needed, kLongestProductText) : needed);
     }
     ui->progressBar->setMinimumWidth(kMinProgressWidth);
+    // The middle column's least width is set (for the look of short texts), so a
+    // layout gives it no more than that: it has to hold its captions, the bar with
+    // its percentage and the new version side by side, or they are drawn over each
+    // other.
+    const int captions = qMax(ui->label_3->minimumWidth(), ui->label_5->minimumWidth());
+    const int bar = kMinProgressWidth + ui->horizontalLayout_4->spacing() + ui->label_ProgressNum->minimumWidth();
+    const int values = qMax(bar, ui->label_NewVer->minimumWidth());
+    ui->frame_Center->setMinimumWidth(qMax(kMinCenterWidth, captions + ui->horizontalLayout_7->spacing() + values));
     // The right column holds the button, or the result and what went wrong under it.
     m_stateLabel->ensurePolished();
     int right = ui->pushButton_Update->minimumWidth();

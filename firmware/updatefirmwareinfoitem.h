@@ -72,6 +72,7 @@ private:
     void fitColumns();
 
     static constexpr int kMinProgressWidth = 120;
+    static constexpr int kMinCenterWidth = 300;
 
     Ui::UpdateFirmwareInfoItem *ui;
     // The link goes with its keyboard (into its bootloader, say); the row outlives it.

@@ -10,6 +10,7 @@
 #include "widgets/textfit.h"
 
 #include <QDir>
+#include <QAbstractButton>
 #include <QLabel>
 #include <QMetaEnum>
 #include <QProgressBar>
@@ -159,6 +160,22 @@ void TestFirmwareDialogLook::columnsShowTheirTextsWhole()
                        .arg(rowPlace.y())
                        .arg(rowPlace.width())
                        .arg(rowPlace.height());
+        // Nothing drawn over anything else (the percentage once sat on the bar's end).
+        QList<QWidget *> parts;
+        for (QWidget *w : row->findChildren<QWidget *>()) {
+            if (w->isVisible() && (qobject_cast<QLabel *>(w) || qobject_cast<QAbstractButton *>(w)
+                                   || qobject_cast<QProgressBar *>(w)))
+                parts << w;
+        }
+        for (int a = 0; a < parts.size(); ++a) {
+            for (int b = a + 1; b < parts.size(); ++b) {
+                const QRect first(parts[a]->mapTo(row, QPoint(0, 0)), parts[a]->size());
+                const QRect second(parts[b]->mapTo(row, QPoint(0, 0)), parts[b]->size());
+                if (first.intersects(second))
+                    cut << QStringLiteral("row %1: %2 overlaps %3").arg(i).arg(parts[a]->objectName(),
+                                                                               parts[b]->objectName());
+            }
+        }
         for (QWidget *w : row->findChildren<QWidget *>()) {
             auto *label = qobject_cast<QLabel *>(w);
             auto *button = qobject_cast<QPushButton *>(w);
