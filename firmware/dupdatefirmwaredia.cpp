@@ -48,6 +48,10 @@ DUpdateFirmwareDia::DUpdateFirmwareDia(QWidget *parent) : QDialog(parent), ui(ne
     setAttribute(Qt::WA_TranslucentBackground);
     WindowShape::followRoundedRect(this, 12);  // no black corners without a compositor
     ui->verticalLayout_17->setContentsMargins(kListMargin, kListMargin / 2, kListMargin, kListMargin / 2);
+    // The spacer under the rows only takes what is left: the height the form gave it
+    // would count when a wrapping row makes the list measure by its width, and the
+    // list would scroll over empty space.
+    ui->verticalSpacer->changeSize(0, 0, QSizePolicy::Minimum, QSizePolicy::Expanding);
     ui->label_Title->setText(QObject::tr("Update Firmware"));
     setWindowTitle(ui->label_Title->text());
     ui->pushButton_Close->setAccessibleName(QObject::tr("Close"));
@@ -140,33 +144,41 @@ void DUpdateFirmwareDia::fitToRows()
     // more scroll), instead of a large fixed size that left most of it empty; never
     // larger than the screen.
     const QMargins list = ui->verticalLayout_17->contentsMargins();
-    const bool scrolls = m_rows.size() > kVisibleRows;
-    const int scrollBar = scrolls ? ui->scrollArea_2->verticalScrollBar()->sizeHint().width() : 0;
+    const int listChrome = list.left() + list.right() + 2;  // 2: the dialog's border
+    const int scrollBar = ui->scrollArea_2->verticalScrollBar()->sizeHint().width();
+    const QScreen *shownOn = parentWidget() ? parentWidget()->screen() : screen();
+    const QSize room = shownOn ? shownOn->availableGeometry().size() - QSize(20, 20)
+                               : QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     int rowsWidth = 0;
     for (UpdateFirmwareInfoItem *row : qAsConst(m_rows))
         rowsWidth = qMax(rowsWidth, row->minimumSizeHint().width());
-    QSize wanted(qMax(kMinWidth, rowsWidth + list.left() + list.right() + scrollBar + 2), 0);
-    const QScreen *shownOn = parentWidget() ? parentWidget()->screen() : screen();
-    const QSize room = shownOn ? shownOn->availableGeometry().size() - QSize(20, 20) : QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    // Only a list that scrolls has a scroll bar: one that comes and goes while a row
+    // grows would take width from the rows and make them taller still.
+    bool scrolls = m_rows.size() > kVisibleRows;
+    int width = qMax(kMinWidth, rowsWidth + listChrome + (scrolls ? scrollBar : 0));
     // Rows wider than the screen scroll sideways rather than lose their Update button.
-    const bool narrow = wanted.width() > room.width();
-    wanted.setWidth(qMin(wanted.width(), room.width()));
+    const bool narrow = width > room.width();
+    width = qMin(width, room.width());
     ui->scrollArea_2->setHorizontalScrollBarPolicy(narrow ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
     const int sideBar = narrow ? ui->scrollArea_2->horizontalScrollBar()->sizeHint().height() : 0;
-    const int rowWidth = qMax(rowsWidth, wanted.width() - list.left() - list.right() - scrollBar - 2);
+    const int rowWidth = qMax(rowsWidth, width - listChrome - (scrolls ? scrollBar : 0));
     int rowsHeight = 0;
     for (int i = 0; i < m_rows.size() && i < kVisibleRows; ++i)
         rowsHeight += rowHeight(m_rows.at(i), rowWidth);
     int listHeight = qMax(rowsHeight, kRowHeight) + list.top() + list.bottom() + sideBar;
     ui->scrollArea_2->setFixedHeight(listHeight);
-    wanted.setHeight(measuredHeight());
-    if (wanted.height() > room.height()) {
+    int height = measuredHeight();
+    if (height > room.height()) {
         // On a low screen the list gives up height and scrolls; the rest stays whole.
-        listHeight = qMax(kRowHeight, listHeight - (wanted.height() - room.height()));
+        listHeight = qMax(kRowHeight, listHeight - (height - room.height()));
         ui->scrollArea_2->setFixedHeight(listHeight);
-        wanted.setHeight(qMin(measuredHeight(), room.height()));
+        height = qMin(measuredHeight(), room.height());
+        if (!scrolls)
+            width = qMin(width + scrollBar, room.width());
+        scrolls = true;
     }
-    setFixedSize(wanted);
+    ui->scrollArea_2->setVerticalScrollBarPolicy(scrolls ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    setFixedSize(width, height);
 }
 
 int DUpdateFirmwareDia::rowHeight(UpdateFirmwareInfoItem *row, int width)

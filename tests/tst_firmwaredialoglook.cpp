@@ -60,6 +60,7 @@ private Q_SLOTS:
     void columnsShowTheirTextsWhole();
     void heightFollowsTheRows_data();
     void heightFollowsTheRows();
+    void rowsStayWholeWhenOneGrows();
     void cleanupTestCase();
 
 private:
@@ -232,6 +233,43 @@ void TestFirmwareDialogLook::heightFollowsTheRows()
     QCOMPARE(area->verticalScrollBar()->maximum() > 0, rows > shown);
     // Title bar, list and warning line: nothing else takes height.
     QVERIFY2(dialog.height() <= area->height() + 45 + 60, qPrintable(QString::number(dialog.height())));
+}
+
+// A reason under a row's button takes lines and the row grows: the dialog grows
+// with it, so neither that row nor the one under it slips out of sight.
+void TestFirmwareDialogLook::rowsStayWholeWhenOneGrows()
+{
+    const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
+    if (screen.width() < 1366 || screen.height() < 768)
+        QSKIP("needs a screen as wide as the rows (the Xvfb run)");
+    QVERIFY(m_linguist.loadLanguage(QtLinguist::English));
+    DUpdateFirmwareDia dialog;
+    dialog.setDeviceList(devices(2), {});
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto *area = dialog.findChild<QScrollArea *>("scrollArea_2");
+    QVERIFY(area);
+    const int before = dialog.height();
+    UpdateFirmwareInfoItem *first = dialog.rows().first();
+    first->findChild<QPushButton *>("pushButton_Update")->click();
+    dialog.upgradeRefused(QStringLiteral("Another keyboard is in update mode: finish or unplug it, then try again"));
+    QTRY_VERIFY(first->height() > 70);
+    QTRY_VERIFY(dialog.height() >= before + first->height() - 70);
+    dialog.grab().save(screenshotDir() + "/firmware_dialog_row_with_reason.png");
+    const QRect shown(QPoint(0, 0), area->viewport()->size());
+    QVERIFY2(area->verticalScrollBar()->maximum() == 0,
+             qPrintable(QStringLiteral("the list scrolls: %1 of %2 px shown, rows %3 and %4 px high")
+                            .arg(shown.height())
+                            .arg(area->widget()->height())
+                            .arg(first->height())
+                            .arg(dialog.rows().last()->height())));
+    for (UpdateFirmwareInfoItem *row : dialog.rows()) {
+        const QRect place(row->mapTo(area->viewport(), QPoint(0, 0)), row->size());
+        QVERIFY2(shown.contains(place), qPrintable(QStringLiteral("row at %1, %2 high, in a list %3 high")
+                                                       .arg(place.y())
+                                                       .arg(place.height())
+                                                       .arg(shown.height())));
+    }
 }
 
 void TestFirmwareDialogLook::cleanupTestCase()
