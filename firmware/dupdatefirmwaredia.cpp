@@ -147,8 +147,8 @@ void DUpdateFirmwareDia::fitToRows()
     const int listChrome = list.left() + list.right() + 2;  // 2: the dialog's border
     const int scrollBar = ui->scrollArea_2->verticalScrollBar()->sizeHint().width();
     const QScreen *shownOn = parentWidget() ? parentWidget()->screen() : screen();
-    const QSize room = shownOn ? shownOn->availableGeometry().size() - QSize(20, 20)
-                               : QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    const QSize room
+        = shownOn ? shownOn->availableGeometry().size() - QSize(20, 20) : QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     int rowsWidth = 0;
     for (UpdateFirmwareInfoItem *row : qAsConst(m_rows))
         rowsWidth = qMax(rowsWidth, row->minimumSizeHint().width());
@@ -244,8 +244,8 @@ void DUpdateFirmwareDia::followKeyboards(const QList<hidStructInfoAll> &present,
         }
         rowPaths.insert(found.key());
         DDeviceKeyboardLink *link = links.value(found.key(), nullptr);
-        row->showKeyboardBack(*found, link ? link->getHidInterface() : nullptr,
-                              link ? link->getCurrentSN() : QString(), offersKnown);
+        row->showKeyboardBack(*found, link ? link->getHidInterface() : nullptr, link ? link->getCurrentSN() : QString(),
+                              offersKnown);
     }
     // A failed keyboard back as a keyboard no longer waits in its update mode.
     for (UpdateFirmwareInfoItem *row : qAsConst(m_rows))

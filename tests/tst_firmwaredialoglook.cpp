@@ -9,8 +9,8 @@
 #include "widgets/readablecolour.h"
 #include "widgets/textfit.h"
 
-#include <QDir>
 #include <QAbstractButton>
+#include <QDir>
 #include <QLabel>
 #include <QMetaEnum>
 #include <QProgressBar>
@@ -164,8 +164,8 @@ void TestFirmwareDialogLook::columnsShowTheirTextsWhole()
         // Nothing drawn over anything else (the percentage once sat on the bar's end).
         QList<QWidget *> parts;
         for (QWidget *w : row->findChildren<QWidget *>()) {
-            if (w->isVisible() && (qobject_cast<QLabel *>(w) || qobject_cast<QAbstractButton *>(w)
-                                   || qobject_cast<QProgressBar *>(w)))
+            if (w->isVisible()
+                && (qobject_cast<QLabel *>(w) || qobject_cast<QAbstractButton *>(w) || qobject_cast<QProgressBar *>(w)))
                 parts << w;
         }
         for (int a = 0; a < parts.size(); ++a) {
@@ -173,8 +173,9 @@ void TestFirmwareDialogLook::columnsShowTheirTextsWhole()
                 const QRect first(parts[a]->mapTo(row, QPoint(0, 0)), parts[a]->size());
                 const QRect second(parts[b]->mapTo(row, QPoint(0, 0)), parts[b]->size());
                 if (first.intersects(second))
-                    cut << QStringLiteral("row %1: %2 overlaps %3").arg(i).arg(parts[a]->objectName(),
-                                                                               parts[b]->objectName());
+                    cut << QStringLiteral("row %1: %2 overlaps %3")
+                               .arg(i)
+                               .arg(parts[a]->objectName(), parts[b]->objectName());
             }
         }
         for (QWidget *w : row->findChildren<QWidget *>()) {
@@ -265,10 +266,11 @@ void TestFirmwareDialogLook::rowsStayWholeWhenOneGrows()
                             .arg(dialog.rows().last()->height())));
     for (UpdateFirmwareInfoItem *row : dialog.rows()) {
         const QRect place(row->mapTo(area->viewport(), QPoint(0, 0)), row->size());
-        QVERIFY2(shown.contains(place), qPrintable(QStringLiteral("row at %1, %2 high, in a list %3 high")
-                                                       .arg(place.y())
-                                                       .arg(place.height())
-                                                       .arg(shown.height())));
+        QVERIFY2(shown.contains(place),
+                 qPrintable(QStringLiteral("row at %1, %2 high, in a list %3 high")
+                                .arg(place.y())
+                                .arg(place.height())
+                                .arg(shown.height())));
     }
 }
 

@@ -428,7 +428,8 @@ void TestFirmwareFlashing::rowFollowsItsKeyboard()
     QVERIFY(f.updateAndWait(row, 30000));
     QCOMPARE(f.notice(), QStringLiteral("Update successful"));
     QVERIFY(serveUntil([&] { return row->currentVersion() == QLatin1String("V1.01"); }, 10000));
-    const auto page = [row] { return row->findChild<QStackedWidget *>("stackedWidget")->currentWidget()->objectName(); };
+    const auto page
+        = [row] { return row->findChild<QStackedWidget *>("stackedWidget")->currentWidget()->objectName(); };
     QCOMPARE(page(), QStringLiteral("page_2"));
 
     f.other.vanish();
@@ -449,8 +450,8 @@ void TestFirmwareFlashing::rowFollowsItsKeyboard()
     const int before = f.other.keyboard()->receivedCount(uint8_t(HidCmd::IntoFirmware));
     const QString missed = clickWhereShown(updateButton(row));
     QVERIFY2(missed.isEmpty(), qPrintable("the click hit " + missed));
-    QVERIFY(serveUntil(
-        [&] { return f.other.keyboard()->receivedCount(uint8_t(HidCmd::IntoFirmware)) == before + 1; }, 5000));
+    QVERIFY(serveUntil([&] { return f.other.keyboard()->receivedCount(uint8_t(HidCmd::IntoFirmware)) == before + 1; },
+                       5000));
     QCOMPARE(f.keyboard.keyboard()->receivedCount(uint8_t(HidCmd::IntoFirmware)), 0);
     QVERIFY(serveUntil([&] { return !row->isBusy(); }, 30000));
     QCOMPARE(f.notice(), QStringLiteral("Update successful"));
