@@ -221,8 +221,8 @@ void DUpdateFirmwareDia::followKeyboards(const QList<hidStructInfoAll> &present,
     for (UpdateFirmwareInfoItem *row : qAsConst(m_rows))
         rowPaths.insert(row->getHidPath());
     for (UpdateFirmwareInfoItem *row : qAsConst(m_rows)) {
-        // A row under way has its keyboard away in its update mode on purpose, and so
-        // may the one whose update failed: it stays as the update left it.
+        // A row under way has its keyboard away in its update mode on purpose: it
+        // stays as the update leaves it.
         if (row->isBusy())
             continue;
         auto found = byPath.constFind(row->getHidPath());
@@ -238,6 +238,8 @@ void DUpdateFirmwareDia::followKeyboards(const QList<hidStructInfoAll> &present,
             }
         }
         if (found == byPath.cend()) {
+            // After a failed update the keyboard may wait in its update mode: its row
+            // stays ready to try again.
             if (!row->hasFailed())
                 row->showKeyboardGone();
             continue;

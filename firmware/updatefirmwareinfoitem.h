@@ -51,7 +51,6 @@ public:
     void showKeyboardGone();
     void showKeyboardBack(const hidStructInfoAll &info, MainHidInterFace *hid, const QString &serialNumber,
                           bool offerKnown = true);
-    bool isKeyboardThere() const { return m_present; }
     // The last update of this row failed; its keyboard may wait in its update mode.
     bool hasFailed() const { return m_failed; }
     QString currentVersion() const;
