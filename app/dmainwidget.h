@@ -108,6 +108,8 @@ public:
     // Firmware engine: the last check's result and the open update dialog.
     bool checkUpgradeableDevices(bool manual);
     bool isFirmwareUpgradeable(hidStructInfoAll device);
+    // The open update dialog's rows follow the keyboards that came or went.
+    void followUpgradeRows();
     QList<hidStructInfoAll> upgradeHidList() const { return m_upgradeHidList; }
     DUpdateFirmwareDia *updateFirmwareDialog() const;
     QWidget *upgradeMask() const { return m_pUpgradeMask; }

@@ -126,6 +126,21 @@ bool DMainWidget::isFirmwareUpgradeable(hidStructInfoAll device)
     return true;
 }
 
+void DMainWidget::followUpgradeRows()
+{
+    if (!m_pUpdateFirmwareDia || !m_devicePage)
+        return;
+    // The images of an update under way stay as they are (its flashing reads them):
+    // meanwhile the rows keep what they offered.
+    const bool examine = !isUpgradeRunning();
+    QList<hidStructInfoAll> present = m_devicePage->getHidDeviceList();
+    for (hidStructInfoAll &device : present) {
+        const bool newer = examine && isFirmwareUpgradeable(device);
+        tavrixCopyText(device.newFirmwareVersion, newer ? m_strUpgradeVersion.toLatin1().constData() : "");
+    }
+    m_pUpdateFirmwareDia->followKeyboards(present, m_devicePage->getKeyboardLinkMap(), examine);
+}
+
 bool DMainWidget::checkUpgradeableDevices(bool manual)
 {
     m_upgradeHidList.clear();
@@ -183,6 +198,8 @@ void DMainWidget::onUpdateFirmwareWindowOpen()
     connect(dialog, &DUpdateFirmwareDia::sigUpdateFirmwareWindowClose, this, &DMainWidget::onUpdateFirmwareWindowClose);
     connect(dialog, &DUpdateFirmwareDia::sigStartHidUpgrade, this, &DMainWidget::onStartHidUpgrade);
     connect(dialog, &DUpdateFirmwareDia::sigAboutToRequestUpdateMode, this, &DMainWidget::onAboutToRequestUpdateMode);
+    if (m_devicePage)
+        connect(m_devicePage, &DDevicePage::sigKeyboardsChanged, dialog, [this] { followUpgradeRows(); });
     dialog->move(x() + (width() - dialog->width()) / 2, y() + (height() - dialog->height()) / 2);
     dialog->setWindowModality(Qt::WindowModal);
     dialog->show();

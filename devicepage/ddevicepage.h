@@ -163,6 +163,8 @@ Q_SIGNALS:
     void sigMacroListHaveChangedSendToDevice(QString strMacroIndex, QString strMacroName);
     void sigHaveCheckUpgradeFirmwareNUC();
     void sigIntoOrRemoveHidOver();
+    // A hot-plug notice is handled and keyboards came or went; their links are ready.
+    void sigKeyboardsChanged();
 
 public Q_SLOTS:
     // Page relays: tabs, light engine, drag area and keyboard reports

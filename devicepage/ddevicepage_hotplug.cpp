@@ -108,11 +108,14 @@ void DDevicePage::finishHotPlug()
     const int changeType = hotPlug.changeType;
     if (hotPlug.changed || (changeType != kChangeArrival && changeType != kChangeRemoval && changeType != 0))
         reorderDeviceList();
+    const bool changed = hotPlug.changed;
     if (hotPlug.removed)
         Q_EMIT sigIntoOrRemoveHidOver();
     hotPlug = HotPlugRun();
     hotPlugBusy = false;
     scheduleDeferredWork();
+    if (changed)
+        Q_EMIT sigKeyboardsChanged();
 }
 
 bool DDevicePage::isNewPlugAtSamePath(const QString &path) const

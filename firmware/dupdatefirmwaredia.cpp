@@ -8,9 +8,11 @@
 #include "widgets/cbnotice.h"
 #include "widgets/windowshape.h"
 
+#include <QEvent>
 #include <QLayoutItem>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSet>
 
 namespace {
 
@@ -20,6 +22,8 @@ constexpr int kMinWidth = 740;
 constexpr int kVisibleRows = 4;
 // Room around the rows, so they do not touch the title bar or the warning line.
 constexpr int kListMargin = 12;
+// The height of a row with nothing under its button.
+constexpr int kRowHeight = 70;
 
 // A theme colour text "r,g,b[,a]" as a colour with the given alpha.
 QColor themeColor(const QString &text, int alpha)
@@ -27,6 +31,11 @@ QColor themeColor(const QString &text, int alpha)
     const QStringList parts = text.split(QLatin1Char(','));
     const auto part = [&parts](int i) { return i < parts.size() ? parts.at(i).trimmed().toInt() : 0; };
     return QColor(part(0), part(1), part(2), alpha);
+}
+
+QString recordPath(const hidStructInfoAll &device)
+{
+    return QString::fromUtf8(device.hidPath, int(strnlen(device.hidPath, sizeof device.hidPath)));
 }
 
 }  // namespace
@@ -39,6 +48,10 @@ DUpdateFirmwareDia::DUpdateFirmwareDia(QWidget *parent) : QDialog(parent), ui(ne
     setAttribute(Qt::WA_TranslucentBackground);
     WindowShape::followRoundedRect(this, 12);  // no black corners without a compositor
     ui->verticalLayout_17->setContentsMargins(kListMargin, kListMargin / 2, kListMargin, kListMargin / 2);
+    // The spacer under the rows only takes what is left: the height the form gave it
+    // would count when a wrapping row makes the list measure by its width, and the
+    // list would scroll over empty space.
+    ui->verticalSpacer->changeSize(0, 0, QSizePolicy::Minimum, QSizePolicy::Expanding);
     ui->label_Title->setText(QObject::tr("Update Firmware"));
     setWindowTitle(ui->label_Title->text());
     ui->pushButton_Close->setAccessibleName(QObject::tr("Close"));
@@ -57,6 +70,7 @@ DUpdateFirmwareDia::DUpdateFirmwareDia(QWidget *parent) : QDialog(parent), ui(ne
     font.setPixelSize(14);
     m_notice->setTextFont(font);
     applyTheme();
+    ui->scrollAreaWidgetContents_2->installEventFilter(this);
     fitToRows();
     if (parent)
         move((parent->width() - width()) / 2, (parent->height() - height()) / 2);
@@ -110,8 +124,7 @@ void DUpdateFirmwareDia::setDeviceList(const QList<hidStructInfoAll> &devices,
     clearDeviceList();
     m_rows.clear();
     for (const hidStructInfoAll &device : devices) {
-        const QString path = QString::fromUtf8(device.hidPath, int(strnlen(device.hidPath, sizeof device.hidPath)));
-        DDeviceKeyboardLink *link = links.value(path, nullptr);
+        DDeviceKeyboardLink *link = links.value(recordPath(device), nullptr);
         auto *row = new UpdateFirmwareInfoItem(ui->scrollAreaWidgetContents_2);
         // A device without a link keeps its row: its keyboard cannot be sent into
         // update mode, but the user still sees it and a flashing may still start.
@@ -130,22 +143,121 @@ void DUpdateFirmwareDia::fitToRows()
     // As wide as the widest row needs for its texts and as tall as its rows (a few;
     // more scroll), instead of a large fixed size that left most of it empty; never
     // larger than the screen.
-    constexpr int kRowHeight = 70;
+    const QMargins list = ui->verticalLayout_17->contentsMargins();
+    const int listChrome = list.left() + list.right() + 2;  // 2: the dialog's border
+    const int scrollBar = ui->scrollArea_2->verticalScrollBar()->sizeHint().width();
+    const QScreen *shownOn = parentWidget() ? parentWidget()->screen() : screen();
+    const QSize room
+        = shownOn ? shownOn->availableGeometry().size() - QSize(20, 20) : QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     int rowsWidth = 0;
     for (UpdateFirmwareInfoItem *row : qAsConst(m_rows))
         rowsWidth = qMax(rowsWidth, row->minimumSizeHint().width());
-    const QMargins list = ui->verticalLayout_17->contentsMargins();
-    const int shownRows = qBound(1, int(m_rows.size()), kVisibleRows);
-    const bool scrolls = m_rows.size() > kVisibleRows;
-    const int scrollBar = scrolls ? ui->scrollArea_2->verticalScrollBar()->sizeHint().width() : 0;
-    ui->scrollArea_2->setFixedHeight(shownRows * kRowHeight + list.top() + list.bottom());
-    QSize wanted(qMax(kMinWidth, rowsWidth + list.left() + list.right() + scrollBar + 2), 0);
+    // Only a list that scrolls has a scroll bar: one that comes and goes while a row
+    // grows would take width from the rows and make them taller still.
+    bool scrolls = m_rows.size() > kVisibleRows;
+    int width = qMax(kMinWidth, rowsWidth + listChrome + (scrolls ? scrollBar : 0));
+    // Rows wider than the screen scroll sideways rather than lose their Update button.
+    const bool narrow = width > room.width();
+    width = qMin(width, room.width());
+    ui->scrollArea_2->setHorizontalScrollBarPolicy(narrow ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    const int sideBar = narrow ? ui->scrollArea_2->horizontalScrollBar()->sizeHint().height() : 0;
+    const int rowWidth = qMax(rowsWidth, width - listChrome - (scrolls ? scrollBar : 0));
+    int rowsHeight = 0;
+    for (int i = 0; i < m_rows.size() && i < kVisibleRows; ++i)
+        rowsHeight += rowHeight(m_rows.at(i), rowWidth);
+    int listHeight = qMax(rowsHeight, kRowHeight) + list.top() + list.bottom() + sideBar;
+    ui->scrollArea_2->setFixedHeight(listHeight);
+    int height = measuredHeight();
+    if (height > room.height()) {
+        // On a low screen the list gives up height and scrolls; the rest stays whole.
+        listHeight = qMax(kRowHeight, listHeight - (height - room.height()));
+        ui->scrollArea_2->setFixedHeight(listHeight);
+        height = qMin(measuredHeight(), room.height());
+        if (!scrolls)
+            width = qMin(width + scrollBar, room.width());
+        scrolls = true;
+    }
+    ui->scrollArea_2->setVerticalScrollBarPolicy(scrolls ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    setFixedSize(width, height);
+}
+
+int DUpdateFirmwareDia::rowHeight(UpdateFirmwareInfoItem *row, int width)
+{
+    // A row grows for the lines of a reason under its button.
+    const int wanted = row->hasHeightForWidth() ? row->heightForWidth(width) : row->sizeHint().height();
+    return qMax(kRowHeight, wanted);
+}
+
+int DUpdateFirmwareDia::measuredHeight()
+{
+    // Until the dialog is shown, a size change of a widget inside it reaches no
+    // layout above it: each level up from the list is told, or the dialog would keep
+    // the height it measured for no rows and its warning line would cover the rows.
+    for (QWidget *level = ui->scrollArea_2; level != this; level = level->parentWidget()) {
+        level->updateGeometry();
+        if (QLayout *holder = level->parentWidget()->layout())
+            holder->invalidate();
+    }
     layout()->activate();
-    wanted.setHeight(layout()->minimumSize().height());
-    const QScreen *shownOn = parentWidget() ? parentWidget()->screen() : screen();
-    if (shownOn)
-        wanted = wanted.boundedTo(shownOn->availableGeometry().size() - QSize(20, 20));
-    setFixedSize(wanted);
+    return layout()->minimumSize().height();
+}
+
+bool DUpdateFirmwareDia::eventFilter(QObject *watched, QEvent *event)
+{
+    // A row that grows or shrinks (a reason shown under its button, say) is shown
+    // whole: the dialog fits its rows again.
+    if (watched == ui->scrollAreaWidgetContents_2 && event->type() == QEvent::LayoutRequest && isVisible())
+        fitToRows();
+    return QDialog::eventFilter(watched, event);
+}
+
+void DUpdateFirmwareDia::followKeyboards(const QList<hidStructInfoAll> &present,
+                                         const QMap<QString, DDeviceKeyboardLink *> &links, bool offersKnown)
+{
+    QMap<QString, hidStructInfoAll> byPath;
+    for (const hidStructInfoAll &device : present)
+        byPath.insert(recordPath(device), device);
+    QSet<QString> rowPaths;
+    for (UpdateFirmwareInfoItem *row : qAsConst(m_rows))
+        rowPaths.insert(row->getHidPath());
+    for (UpdateFirmwareInfoItem *row : qAsConst(m_rows)) {
+        // A row under way has its keyboard away in its update mode on purpose: it
+        // stays as the update leaves it.
+        if (row->isBusy())
+            continue;
+        auto found = byPath.constFind(row->getHidPath());
+        if (found == byPath.cend()) {
+            // A keyboard that enumerates anew comes back under another path: the same
+            // model on the same connection, at a path no row has.
+            for (auto it = byPath.cbegin(); it != byPath.cend(); ++it) {
+                if (!rowPaths.contains(it.key()) && QString::fromLatin1(it->hidName) == row->getHidName()
+                    && (it->connectType == 0) == (row->getHidUsbOrDongle() == 0)) {
+                    found = it;
+                    break;
+                }
+            }
+        }
+        if (found == byPath.cend()) {
+            // After a failed update the keyboard may wait in its update mode: its row
+            // stays ready to try again.
+            if (!row->hasFailed())
+                row->showKeyboardGone();
+            continue;
+        }
+        rowPaths.insert(found.key());
+        DDeviceKeyboardLink *link = links.value(found.key(), nullptr);
+        row->showKeyboardBack(*found, link ? link->getHidInterface() : nullptr, link ? link->getCurrentSN() : QString(),
+                              offersKnown);
+    }
+    // A failed keyboard back as a keyboard no longer waits in its update mode.
+    for (UpdateFirmwareInfoItem *row : qAsConst(m_rows))
+        row->setUpdateButtonEnabled(row == m_activeRow || !othersHeld());
+}
+
+bool DUpdateFirmwareDia::othersHeld() const
+{
+    // While an update runs, and after it failed, only its row may start one.
+    return m_activeRow && (m_activeRow->isBusy() || m_activeRow->hasFailed());
 }
 
 void DUpdateFirmwareDia::clearDeviceList()

@@ -33,6 +33,12 @@ public:
 
     void setDeviceList(const QList<hidStructInfoAll> &devices, const QMap<QString, DDeviceKeyboardLink *> &links);
     void clearDeviceList();
+    // GUI thread: the keyboards there now, each record's new version that of a newer
+    // image (empty when none is newer; ignored without offersKnown: the rows keep
+    // what they offered). Each row follows its keyboard: gone, or back with its
+    // current version and its new link; a row under way is left alone.
+    void followKeyboards(const QList<hidStructInfoAll> &present, const QMap<QString, DDeviceKeyboardLink *> &links,
+                         bool offersKnown = true);
 
     void setUpgradeProgress(int total, int done);
     void upgradeSucceeded();
@@ -65,11 +71,17 @@ public Q_SLOTS:
     void onUpgradeFirmwareFailed();
     void on_pushButton_Close_clicked();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void applyTheme();
     void fitToRows();
+    static int rowHeight(UpdateFirmwareInfoItem *row, int width);
+    int measuredHeight();
     void showNotice(const QString &text);
     void failActiveRow(const QString &reason);
+    bool othersHeld() const;
 
     Ui::DUpdateFirmwareDia *ui;
     QVBoxLayout *m_rowsLayout = nullptr;

@@ -130,6 +130,14 @@ void UpdateFirmwareInfoItem::fitColumns()
         label->setMinimumWidth(label == ui->label_HidLikeName ? qMin(needed, kLongestProductText) : needed);
     }
     ui->progressBar->setMinimumWidth(kMinProgressWidth);
+    // The middle column's least width is set (for the look of short texts), so a
+    // layout gives it no more than that: it has to hold its captions, the bar with
+    // its percentage and the new version side by side, or they are drawn over each
+    // other.
+    const int captions = qMax(ui->label_3->minimumWidth(), ui->label_5->minimumWidth());
+    const int bar = kMinProgressWidth + ui->horizontalLayout_4->spacing() + ui->label_ProgressNum->minimumWidth();
+    const int values = qMax(bar, ui->label_NewVer->minimumWidth());
+    ui->frame_Center->setMinimumWidth(qMax(kMinCenterWidth, captions + ui->horizontalLayout_7->spacing() + values));
     // The right column holds the button, or the result and what went wrong under it.
     m_stateLabel->ensurePolished();
     int right = ui->pushButton_Update->minimumWidth();
@@ -146,7 +154,7 @@ MainHidInterFace *UpdateFirmwareInfoItem::getHidInterface() const
 
 void UpdateFirmwareInfoItem::setUpdateButtonEnabled(bool enabled)
 {
-    ui->pushButton_Update->setEnabled(enabled);
+    ui->pushButton_Update->setEnabled(enabled && m_present && m_offered);
 }
 
 void UpdateFirmwareInfoItem::setProgress(int percent)
@@ -162,6 +170,7 @@ void UpdateFirmwareInfoItem::showUpdateSucceeded()
     m_stateLabel->clear();
     m_stateLabel->hide();
     m_busy = false;
+    m_failed = false;
 }
 
 void UpdateFirmwareInfoItem::showUpdateFailed()
@@ -177,6 +186,7 @@ void UpdateFirmwareInfoItem::showUpdateFailed(const QString &reason)
     m_stateLabel->setText(reason);
     m_stateLabel->show();
     m_busy = false;
+    m_failed = true;
 }
 
 void UpdateFirmwareInfoItem::showKeyboardReturned(const QString &version)
@@ -190,6 +200,38 @@ void UpdateFirmwareInfoItem::showKeyboardNotReturned()
 {
     m_stateLabel->setText(reconnectText());
     m_stateLabel->show();
+}
+
+void UpdateFirmwareInfoItem::showKeyboardGone()
+{
+    m_present = false;
+    ui->pushButton_Update->setEnabled(false);
+    showKeyboardNotReturned();
+}
+
+void UpdateFirmwareInfoItem::showKeyboardBack(const hidStructInfoAll &info, MainHidInterFace *hid,
+                                              const QString &serialNumber, bool offerKnown)
+{
+    const QString newVersion = offerKnown ? recordText(info.newFirmwareVersion) : m_newVersion;
+    m_present = true;
+    m_failed = false;
+    if (offerKnown)
+        m_offered = !newVersion.isEmpty();
+    m_hid = hid;
+    m_hidPath = recordText(info.hidPath);
+    m_serialNumber = serialNumber;
+    ui->label_OldVer->setText(recordText(info.firmwareVersion));
+    m_stateLabel->clear();
+    m_stateLabel->hide();
+    if (offerKnown && m_offered) {
+        // What the row showed of an earlier update is over: this keyboard can be
+        // updated (again) from the start.
+        m_newVersion = newVersion;
+        ui->label_NewVer->setText(newVersion);
+        ui->stackedWidget->setCurrentWidget(ui->page_1);
+        setProgress(0);
+    }
+    fitColumns();
 }
 
 QString UpdateFirmwareInfoItem::currentVersion() const
@@ -207,6 +249,7 @@ void UpdateFirmwareInfoItem::on_pushButton_Update_clicked()
     if (m_busy)
         return;
     m_busy = true;
+    m_failed = false;
     setProgress(0);
     m_stateLabel->clear();
     m_stateLabel->hide();

@@ -34,6 +34,8 @@ public:
     QString getNewVersion() const { return m_newVersion; }
     bool isBusy() const { return m_busy; }
 
+    // Enabled only while the row's keyboard is there and an image newer than its
+    // firmware is at hand.
     void setUpdateButtonEnabled(bool enabled);
     void setProgress(int percent);
     void showUpdateSucceeded();
@@ -43,6 +45,14 @@ public:
     // After a success: the keyboard is back with this version, or did not come back.
     void showKeyboardReturned(const QString &version);
     void showKeyboardNotReturned();
+    // The row follows its keyboard: gone, or back as this record (its current
+    // version; with offerKnown the newer image's version, empty when none is newer)
+    // with its new link.
+    void showKeyboardGone();
+    void showKeyboardBack(const hidStructInfoAll &info, MainHidInterFace *hid, const QString &serialNumber,
+                          bool offerKnown = true);
+    // The last update of this row failed; its keyboard may wait in its update mode.
+    bool hasFailed() const { return m_failed; }
     QString currentVersion() const;
     // The line under the button or result that says how the last update went.
     QString stateText() const;
@@ -61,6 +71,7 @@ private:
     void fitColumns();
 
     static constexpr int kMinProgressWidth = 120;
+    static constexpr int kMinCenterWidth = 300;
 
     Ui::UpdateFirmwareInfoItem *ui;
     // The link goes with its keyboard (into its bootloader, say); the row outlives it.
@@ -71,5 +82,8 @@ private:
     int m_usbOrDongle = 0;
     QString m_newVersion;
     bool m_busy = false;
+    bool m_failed = false;
+    bool m_present = true;
+    bool m_offered = true;
     QLabel *m_stateLabel = nullptr;
 };

@@ -10,6 +10,7 @@
 #include "firmware/updatefirmwareinfoitem.h"
 #include "sdk/tavrixfirmware.h"
 #include "sdk/tavrixhid.h"
+#include "support/clickwhereshown.h"
 #include "support/testmain.h"
 #include "widgets/cbnotice.h"
 
@@ -18,6 +19,7 @@
 #include <QFile>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
@@ -152,6 +154,7 @@ private Q_SLOTS:
     void imageGoesOnlyIntoItsKeyboard_data();
     void imageGoesOnlyIntoItsKeyboard();
     void openIsRetriedWithAPause();
+    void rowFollowsItsKeyboard();
 };
 
 void TestFirmwareFlashing::protocolWritesTheWholeImage()
@@ -410,6 +413,48 @@ void TestFirmwareFlashing::openIsRetriedWithAPause()
     QVERIFY(f.updateAndWait(15000));
     QCOMPARE(f.notice(), QStringLiteral("Update successful"));
     QCOMPARE(f.cycle.bootloader()->sessionsStarted(), 1);
+}
+
+// Left open after an update, the dialog kept "V1.01 / 100% / Complete" for the
+// keyboard plugged in again at V1.00 and offered no Update. A row follows its
+// keyboard: gone, it says so and offers nothing; back, it shows the version the
+// keyboard has and, with a newer image at hand, its Update reaches that keyboard.
+void TestFirmwareFlashing::rowFollowsItsKeyboard()
+{
+    UpdateFixture f;
+    QVERIFY(f.offer(DMainWidget::FirmwareUpgradeBounds(), true));
+    UpdateFirmwareInfoItem *row = f.otherRow();
+    QCOMPARE(row->getHidPath(), f.other.socketPath());
+    QVERIFY(f.updateAndWait(row, 30000));
+    QCOMPARE(f.notice(), QStringLiteral("Update successful"));
+    QVERIFY(serveUntil([&] { return row->currentVersion() == QLatin1String("V1.01"); }, 10000));
+    const auto page
+        = [row] { return row->findChild<QStackedWidget *>("stackedWidget")->currentWidget()->objectName(); };
+    QCOMPARE(page(), QStringLiteral("page_2"));
+
+    f.other.vanish();
+    QVERIFY(serveUntil([&] { return row->stateText() == QLatin1String("Reconnect the keyboard"); }, 10000));
+    QVERIFY(!updateButton(row)->isEnabled());
+    QVERIFY(updateButton(f.row())->isEnabled());
+
+    // Back with the old firmware (another program's doing, or a keyboard swapped).
+    f.other.setSidecarValue(QStringLiteral("firmwareVersion"), QStringLiteral("V1.00"));
+    QVERIFY(f.other.start());
+    QVERIFY(serveUntil([&] { return row->currentVersion() == QLatin1String("V1.00"); }, 10000));
+    QCOMPARE(page(), QStringLiteral("page_1"));
+    QCOMPARE(row->findChild<QProgressBar *>()->value(), 0);
+    QVERIFY(row->stateText().isEmpty());
+    QVERIFY(updateButton(row)->isEnabled());
+    QVERIFY(updateButton(f.row())->isEnabled());
+
+    const int before = f.other.keyboard()->receivedCount(uint8_t(HidCmd::IntoFirmware));
+    const QString missed = clickWhereShown(updateButton(row));
+    QVERIFY2(missed.isEmpty(), qPrintable("the click hit " + missed));
+    QVERIFY(serveUntil([&] { return f.other.keyboard()->receivedCount(uint8_t(HidCmd::IntoFirmware)) == before + 1; },
+                       5000));
+    QCOMPARE(f.keyboard.keyboard()->receivedCount(uint8_t(HidCmd::IntoFirmware)), 0);
+    QVERIFY(serveUntil([&] { return !row->isBusy(); }, 30000));
+    QCOMPARE(f.notice(), QStringLiteral("Update successful"));
 }
 
 TAVRIX_TEST_MAIN(TestFirmwareFlashing)

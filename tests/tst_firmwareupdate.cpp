@@ -9,6 +9,7 @@
 #include "emumodel.h"
 #include "firmware/dupdatefirmwaredia.h"
 #include "firmware/updatefirmwareinfoitem.h"
+#include "support/clickwhereshown.h"
 #include "support/linkfixture.h"
 #include "support/testmain.h"
 #include "widgets/cbnotice.h"
@@ -63,6 +64,10 @@ private Q_SLOTS:
     void mainWindowOpensDialogAfterCheck();
     void everyCloseUndims_data();
     void everyCloseUndims();
+    void everyKeyboardGetsAUsableRow_data();
+    void everyKeyboardGetsAUsableRow();
+    void rowStateFollowsItsKeyboard_data();
+    void rowStateFollowsItsKeyboard();
 };
 
 void TestFirmwareUpdate::rowsStartOneUpdateAndShowResults()
@@ -308,6 +313,173 @@ void TestFirmwareUpdate::everyCloseUndims()
     w.updateFirmwareDialog()->close();
     w.devicePage()->closeAllLinks();
     qunsetenv("TAVRIX_EMU_DIR");
+}
+
+void TestFirmwareUpdate::everyKeyboardGetsAUsableRow_data()
+{
+    QTest::addColumn<bool>("fromSettings");
+    QTest::newRow("automatic check") << false;
+    QTest::newRow("check from the settings") << true;
+}
+
+// With two keyboards to update, the dialog kept the height of one row: the second
+// row lay under the warning line and a click on its Update reached neither keyboard.
+// Each check offers every keyboard, and each row's Update, clicked where the dialog
+// shows it, reaches its own keyboard only.
+void TestFirmwareUpdate::everyKeyboardGetsAUsableRow()
+{
+    QFETCH(bool, fromSettings);
+    QTemporaryDir emu;
+    qputenv("TAVRIX_EMU_DIR", emu.path().toLocal8Bit());
+    EmuDevice keyboard(emu.path(), EmuModels::find(QStringLiteral("QR108")), QStringLiteral("a"), false);
+    EmuDevice other(emu.path(), EmuModels::find(QStringLiteral("QM68")), QStringLiteral("b"), false);
+    QVERIFY(EmuFirmwareImages::write(emu.path(), keyboard) && EmuFirmwareImages::write(emu.path(), other));
+    QVERIFY(keyboard.start() && other.start());
+    DMainWidget w;
+    w.resize(1200, 760);
+    w.show();
+    QVERIFY(QTest::qWaitFor([&w] { return w.devicePage()->getHidDeviceList().size() == 2; }, 10000));
+
+    if (fromSettings) {
+        w.on_pushButton_Setting_clicked();
+        auto *settings = w.findChild<DSettingsDia *>();
+        QVERIFY(settings);
+        settings->findChild<QPushButton *>("pushButton_UpgradeCheck")->click();
+    } else {
+        QVERIFY(w.checkUpgradeableDevices(false));
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(w.updateFirmwareDialog(), 3000);
+    DUpdateFirmwareDia *dialog = w.updateFirmwareDialog();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    QCOMPARE(dialog->rows().size(), 2);
+    QCOMPARE(dialog->rows().at(0)->getHidPath(), keyboard.socketPath());
+    QCOMPARE(dialog->rows().at(1)->getHidPath(), other.socketPath());
+    QTRY_VERIFY(dialog->rows().at(1)->getHidInterface());
+
+    const QString missed = clickWhereShown(updateButton(dialog->rows().at(1)));
+    QVERIFY2(missed.isEmpty(), qPrintable("the click hit " + missed));
+    QTRY_COMPARE(other.keyboard()->receivedCount(uint8_t(HidCmd::IntoFirmware)), 1);
+    QCOMPARE(keyboard.keyboard()->receivedCount(uint8_t(HidCmd::IntoFirmware)), 0);
+    QCOMPARE(dialog->activeRow(), dialog->rows().at(1));
+    w.devicePage()->closeAllLinks();
+    qunsetenv("TAVRIX_EMU_DIR");
+}
+
+void TestFirmwareUpdate::rowStateFollowsItsKeyboard_data()
+{
+    QTest::addColumn<QString>("before");       // what the row went through: "", succeeded, busy, failed
+    QTest::addColumn<QString>("presentPath");  // the keyboard there now (empty: none)
+    QTest::addColumn<QString>("presentVersion");
+    QTest::addColumn<QString>("newerImage");  // empty: no image newer than its firmware
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("version");
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("otherUsable");
+    const QString reconnect = QStringLiteral("Reconnect the keyboard");
+    QTest::newRow("gone") << ""
+                          << ""
+                          << ""
+                          << ""
+                          << "page_1"
+                          << "V1.00" << reconnect << false << "/kb/a" << true;
+    QTest::newRow("flashed, gone") << "succeeded"
+                                   << ""
+                                   << ""
+                                   << ""
+                                   << "page_2"
+                                   << "V1.00" << reconnect << false << "/kb/a" << true;
+    QTest::newRow("flashed, back with the old firmware") << "succeeded"
+                                                         << "/kb/a"
+                                                         << "V1.00"
+                                                         << "V1.01"
+                                                         << "page_1"
+                                                         << "V1.00"
+                                                         << "" << true << "/kb/a" << true;
+    QTest::newRow("flashed, back with the new firmware") << "succeeded"
+                                                         << "/kb/a"
+                                                         << "V1.01"
+                                                         << ""
+                                                         << "page_2"
+                                                         << "V1.01"
+                                                         << "" << false << "/kb/a" << true;
+    QTest::newRow("back under another path") << ""
+                                             << "/kb/a2"
+                                             << "V1.00"
+                                             << "V1.01"
+                                             << "page_1"
+                                             << "V1.00"
+                                             << "" << true << "/kb/a2" << true;
+    QTest::newRow("updating: away on purpose") << "busy"
+                                               << ""
+                                               << ""
+                                               << ""
+                                               << "page_1"
+                                               << "V1.00"
+                                               << "" << true << "/kb/a" << false;
+    QTest::newRow("failed: may wait in its bootloader") << "failed"
+                                                        << ""
+                                                        << ""
+                                                        << ""
+                                                        << "page_1"
+                                                        << "V1.00"
+                                                        << "Update failed" << true << "/kb/a" << false;
+    // Back as a keyboard, it no longer waits in its bootloader: the other rows are free.
+    QTest::newRow("failed, back as a keyboard") << "failed"
+                                                << "/kb/a"
+                                                << "V1.00"
+                                                << "V1.01"
+                                                << "page_1"
+                                                << "V1.00"
+                                                << "" << true << "/kb/a" << true;
+}
+
+// Each row follows its keyboard while the dialog is open, the other row's keyboard
+// staying where it is; a row whose keyboard is away in its update mode is left alone.
+void TestFirmwareUpdate::rowStateFollowsItsKeyboard()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, presentPath);
+    QFETCH(QString, presentVersion);
+    QFETCH(QString, newerImage);
+    hidStructInfoAll device {};
+    tavrixCopyText(device.hidName, "QR108");
+    tavrixCopyText(device.hidPath, "/kb/a");
+    hidStructInfoAll other {};
+    tavrixCopyText(other.hidName, "QM68");
+    tavrixCopyText(other.hidPath, "/kb/b");
+    DUpdateFirmwareDia dialog;
+    dialog.setDeviceList({offered(device, "V1.00", "V1.01"), offered(other, "V1.00", "V1.01")}, {});
+    UpdateFirmwareInfoItem *row = dialog.rows().first();
+    if (!before.isEmpty())
+        updateButton(row)->click();
+    if (before == QLatin1String("succeeded"))
+        dialog.upgradeSucceeded();
+    else if (before == QLatin1String("failed"))
+        dialog.upgradeFailed();
+    QTRY_COMPARE(row->isBusy(), before == QLatin1String("busy"));
+
+    QList<hidStructInfoAll> present {offered(other, "V1.00", "V1.01")};
+    if (!presentPath.isEmpty()) {
+        hidStructInfoAll back = device;
+        tavrixCopyText(back.hidPath, qPrintable(presentPath));
+        present << offered(back, qPrintable(presentVersion), qPrintable(newerImage));
+    }
+    dialog.followKeyboards(present, {});
+    QTEST(shownPage(row), "page");
+    QTEST(row->currentVersion(), "version");
+    QTEST(row->stateText(), "state");
+    QTEST(updateButton(row)->isEnabled(), "enabled");
+    QTEST(row->getHidPath(), "path");
+    if (!presentPath.isEmpty() && newerImage == QLatin1String("V1.01"))
+        QCOMPARE(row->findChild<QProgressBar *>()->value(), 0);
+    // The other keyboard is where it was: its row is as it was, and usable unless
+    // an update runs, or failed and its keyboard may wait in its bootloader.
+    UpdateFirmwareInfoItem *second = dialog.rows().last();
+    QVERIFY(second->stateText().isEmpty());
+    QCOMPARE(second->currentVersion(), QStringLiteral("V1.00"));
+    QTEST(updateButton(second)->isEnabled(), "otherUsable");
 }
 
 TAVRIX_TEST_MAIN(TestFirmwareUpdate)
