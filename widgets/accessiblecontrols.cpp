@@ -223,6 +223,8 @@ public:
             return s.name(m_row, m_column);
         if (t == QAccessible::Value && s.value)
             return s.value(m_row, m_column);
+        if (t == QAccessible::Description && s.description)
+            return s.description(m_row, m_column);
         return QString();
     }
     void setText(QAccessible::Text, const QString &) override { }
