@@ -13,6 +13,7 @@
 #include "widgets/arrowwidget.h"
 #include "widgets/cbnotice.h"
 #include "widgets/dialogstartfolder.h"
+#include "widgets/fieldkeys.h"
 #include "widgets/storefilequestion.h"
 #include "widgets/textfit.h"
 #include "widgets/windowshape.h"
@@ -125,6 +126,9 @@ DMacroPage::DMacroPage(QWidget *parent) : QDialog(parent), ui(new Ui::DMacroPage
     setWindowTitle(ui->label_Title->text());
     ui->lineEdit_EnterKey->installEventFilter(this);
     ui->lineEdit_PressKey->installEventFilter(this);
+    // Return and Escape in a field (a delay, a key, a macro's new name) end that field's
+    // edit, not the editor.
+    FieldKeys::keepInFields(this);
 
     DDataManager *data = DDataManager::getInstance();
     connect(data, &DDataManager::sigReceiveStreamEX_MacroKeyboard, this, &DMacroPage::onKeyboardReceiveStream);

@@ -14,11 +14,14 @@
 #include "sdk/xmlstore/storefiles.h"
 #include "support/testmain.h"
 #include "ui_dmacropage.h"
+#include "widgets/arrowwidget.h"
 #include "widgets/cbnotice.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QDir>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
 #include <QScopeGuard>
 #include <QSignalSpy>
@@ -176,6 +179,8 @@ private Q_SLOTS:
     void damagedMacroFile();
     void storeFailuresAreShown();
     void escapeClosesLikeCloseButton();
+    void returnAndEscapeEndTheFieldOnly_data();
+    void returnAndEscapeEndTheFieldOnly();
     void longMacroIsOnePaintedList();
     void screenshot();
 };
@@ -949,6 +954,78 @@ void TestMacroPage::escapeClosesLikeCloseButton()
     QVERIFY(!m_hookOn);
     QTRY_VERIFY(page.isNull());
     QVERIFY(stored("1").isEmpty());  // a recording in progress is not saved
+}
+
+void TestMacroPage::returnAndEscapeEndTheFieldOnly_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("shown");  // the field's text after the key; for the name, the macro's
+    const int enter = Qt::Key_Return, escape = Qt::Key_Escape;
+    QTest::newRow("macro name, Return") << "lineEdit_MacroName" << enter << "Renamed";
+    QTest::newRow("macro name, keypad Enter") << "lineEdit_MacroName" << int(Qt::Key_Enter) << "Renamed";
+    QTest::newRow("macro name, Escape") << "lineEdit_MacroName" << escape << "Macro2";
+    QTest::newRow("delay, Return") << "lineEdit_DelayNum" << enter << "75";
+    QTest::newRow("delay, Escape") << "lineEdit_DelayNum" << escape << "30";
+    QTest::newRow("default delay, Return") << "lineEdit_DefaultDelayNum" << enter << "75";
+    QTest::newRow("default delay, Escape") << "lineEdit_DefaultDelayNum" << escape << "100";
+    QTest::newRow("delay to insert, Return") << "lineEdit_EnterDelayNum" << enter << "75";
+    QTest::newRow("delay to insert, Escape") << "lineEdit_EnterDelayNum" << escape << "";
+}
+
+// Return in a field of the editor confirms it and Escape takes back what was typed; the
+// editor stays open either way. "Modify Name" gives the name field the focus with the
+// name selected, so what is typed replaces it, and Return saves it.
+void TestMacroPage::returnAndEscapeEndTheFieldOnly()
+{
+    QFETCH(QString, field);
+    QFETCH(int, key);
+    addMacro("1", "Macro1", {{"0", 30, "key", 4, "A", "down"}, {"0", 20, "key", 4, "A", "up"}});
+    addMacro("2", "Macro2");
+    QPointer<DMacroPage> page(openPage());
+    const auto closePage = qScopeGuard([&page] { delete page.data(); });
+    QSignalSpy closed(page.data(), &DMacroPage::sigMacroPageClose);
+    page->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(page.data()));
+    QVERIFY(pressRow(page.data(), 0));
+
+    QLineEdit *edit = nullptr;
+    DMacroListView *list = page->macroList();
+    if (field == "lineEdit_MacroName") {
+        list->openMenu(1);
+        QVERIFY(list->popupFrame());
+        QTest::mouseRelease(list->popupFrame()->findChild<QLabel *>("label_ModifyName"), Qt::LeftButton);
+        edit = list->nameField();
+        QVERIFY(edit);
+        QTRY_VERIFY(edit->hasFocus());
+        QCOMPARE(edit->selectedText(), QString("Macro2"));
+        QTest::keyClicks(edit, "Renamed");
+    } else {
+        edit = page->findChild<QLineEdit *>(field);
+        QVERIFY(edit);
+        edit->setFocus();
+        QTRY_VERIFY(edit->hasFocus());
+        edit->selectAll();
+        QTest::keyClicks(edit, "75");
+    }
+    QTest::keyClick(edit, Qt::Key(key));
+    QVERIFY(!page.isNull());
+    QVERIFY(page->isVisible());
+    QCOMPARE(closed.count(), 0);
+
+    if (field == "lineEdit_MacroName") {
+        QCOMPARE(list->renamingRow(), -1);
+        QTEST(list->macroNameAt(1), "shown");
+        QList<MacroNode> nodes;
+        CTavrixXML_SelectMacroAllNodes(m_path, nodes);
+        QTEST(QString::fromUtf8(nodes.value(1).name), "shown");
+    } else {
+        QTEST(edit->text(), "shown");
+    }
+    // Elsewhere Escape still closes the editor.
+    page->setFocus();
+    QTest::keyClick(page.data(), Qt::Key_Escape);
+    QCOMPARE(closed.count(), 1);
 }
 
 namespace {
