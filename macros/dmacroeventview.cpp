@@ -298,5 +298,8 @@ void DMacroEventView::publishRows()
     // Assistive tools select an event as a click on its row does.
     rows.press = [this](int row, int) { Q_EMIT sigEventClicked(row); };
     rows.selected = [this](int row, int) { return row == currentEventRow(); };
+    // The delete button shows only under the pointer; tools reach it as the row's action.
+    rows.extraActionName = QObject::tr("Delete");
+    rows.extraAction = [this](int row, int) { Q_EMIT sigDeleteEvent(row); };
     AccessibleControls::publishGrid(this, rows);
 }

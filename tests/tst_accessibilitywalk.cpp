@@ -491,6 +491,15 @@ void TestAccessibilityWalk::macroRowsSelectableInScreenOrder()
     QCOMPARE(list->child(1)->text(QAccessible::Name), QString("C"));
     QVERIFY(list->child(3)->state().selected);
     QCOMPARE(treeOrder(), screenOrder());
+
+    // Each row's delete button is its action: the pair goes, as with a click on the button.
+    QCOMPARE(list->child(0)->text(QAccessible::Name), QString("A"));
+    QAccessibleActionInterface *actions = list->child(0)->actionInterface();
+    QVERIFY(actions->actionNames().contains(QObject::tr("Delete")));
+    actions->doAction(QObject::tr("Delete"));
+    QCOMPARE(list->childCount(), 4);
+    QCOMPARE(treeOrder(), screenOrder());
+    QCOMPARE(treeOrder().filter(QRegularExpression("^A ")), QStringList());
 }
 
 void TestAccessibilityWalk::dksGridCellsReadTheirActions()

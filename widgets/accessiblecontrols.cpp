@@ -267,6 +267,8 @@ public:
             names << pressAction();
         if (s.menu)
             names << showMenuAction();
+        if (s.extraAction && !s.extraActionName.isEmpty())
+            names << s.extraActionName;
         return names;
     }
     void doAction(const QString &action) override
@@ -278,6 +280,8 @@ public:
             s.press(m_row, m_column);
         else if (action == showMenuAction() && s.menu)
             s.menu(m_row, m_column);
+        else if (s.extraAction && !s.extraActionName.isEmpty() && action == s.extraActionName)
+            s.extraAction(m_row, m_column);
     }
     QStringList keyBindingsForAction(const QString &) const override { return {}; }
 
