@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyle>
 #include <QStyledItemDelegate>
 
 namespace {
@@ -56,25 +57,34 @@ public:
         painter->save();
         painter->fillRect(r, lit ? look.selectedBackground : look.background);
         painter->fillRect(QRect(r.left(), r.bottom(), r.width(), 1), look.border);
-        painter->fillRect(QRect(r.left() + kColumnLine, r.top(), 1, r.height() - 1), look.border);
+        // Parts are placed left to right and turned over in a right-to-left layout.
+        auto place = [&](const QRect &part) { return QStyle::visualRect(option.direction, r, part); };
+        // Texts run in their own direction, as a label's do: "35 MS" stays so in any layout.
+        auto align = [&](Qt::Alignment a, const QString &text) {
+            return int(QStyle::visualAlignment(option.direction, a))
+                | (text.isRightToLeft() ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight);
+        };
+        painter->fillRect(place(QRect(r.left() + kColumnLine, r.top(), 1, r.height() - 1)), look.border);
 
         painter->setFont(look.font);
         painter->setPen(selected ? look.selectedText : look.text);
         const QFontMetrics metrics(look.font);
-        const QRect delay(r.left() + kDelayLeft, r.top(), kDelayWidth, r.height() - 1);
-        painter->drawText(
-            delay, Qt::AlignRight | Qt::AlignVCenter,
-            metrics.elidedText(index.data(MacroEventModel::DelayTextRole).toString(), Qt::ElideRight, delay.width()));
+        const QRect delay = place(QRect(r.left() + kDelayLeft, r.top(), kDelayWidth, r.height() - 1));
+        const QString delayText
+            = metrics.elidedText(index.data(MacroEventModel::DelayTextRole).toString(), Qt::ElideRight, delay.width());
+        painter->drawText(delay, align(Qt::AlignRight | Qt::AlignVCenter, delayText), delayText);
         const QRect deleteButton = m_view->viewportDeleteRect(r);
-        const QRect caption(r.left() + kCaptionLeft, r.top(),
-                            deleteButton.left() - kCaptionGap - r.left() - kCaptionLeft, r.height() - 1);
-        painter->drawText(caption, Qt::AlignLeft | Qt::AlignVCenter,
-                          metrics.elidedText(index.data(Qt::DisplayRole).toString(), Qt::ElideRight, caption.width()));
+        const QRect caption
+            = place(QRect(r.left() + kCaptionLeft, r.top(),
+                          r.width() - kDeleteRightGap - kDeleteSize - kCaptionGap - kCaptionLeft, r.height() - 1));
+        const QString captionText
+            = metrics.elidedText(index.data(Qt::DisplayRole).toString(), Qt::ElideRight, caption.width());
+        painter->drawText(caption, align(Qt::AlignLeft | Qt::AlignVCenter, captionText), captionText);
 
-        const QRect kind(r.left() + kKindLeft, r.top() + kPictureTop, kKindWidth, kPictureHeight);
+        const QRect kind = place(QRect(r.left() + kKindLeft, r.top() + kPictureTop, kKindWidth, kPictureHeight));
         painter->drawPixmap(kind.topLeft(),
                             picture(index.data(MacroEventModel::KindPictureRole).toString(), kind.size(), ratio));
-        const QRect state(r.left() + kStateLeft, r.top() + kPictureTop, kStateWidth, kPictureHeight);
+        const QRect state = place(QRect(r.left() + kStateLeft, r.top() + kPictureTop, kStateWidth, kPictureHeight));
         painter->drawPixmap(state.topLeft(),
                             picture(index.data(MacroEventModel::StatePictureRole).toString(), state.size(), ratio));
         if (row == m_view->m_hoverRow) {
@@ -194,8 +204,9 @@ QRect DMacroEventView::rowRect(int row) const
 
 QRect DMacroEventView::viewportDeleteRect(const QRect &row) const
 {
-    return QRect(row.right() + 1 - kDeleteRightGap - kDeleteSize,
-                 row.top() + kPictureTop + (kPictureHeight - kDeleteSize) / 2, kDeleteSize, kDeleteSize);
+    const QRect ltr(row.right() + 1 - kDeleteRightGap - kDeleteSize,
+                    row.top() + kPictureTop + (kPictureHeight - kDeleteSize) / 2, kDeleteSize, kDeleteSize);
+    return QStyle::visualRect(layoutDirection(), row, ltr);
 }
 
 QRect DMacroEventView::deleteButtonRect(int row) const

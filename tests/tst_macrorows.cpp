@@ -153,6 +153,15 @@ void TestMacroRows::eventRowSignalsAndDelay()
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(list, &leave);
     QCOMPARE(list->deleteButtonRow(), -1);
+
+    // A right-to-left layout turns the row over: the delete button stands at the left.
+    list->setLayoutDirection(Qt::RightToLeft);
+    const QRect row = list->rowRect(1);
+    QVERIFY(list->deleteButtonRect(1).right() < row.center().x());
+    const QPoint turned = list->deleteButtonRect(1).center() - viewport->pos();
+    moveTo(turned);
+    QTest::mouseClick(viewport, Qt::LeftButton, Qt::NoModifier, turned);
+    QCOMPARE(deletes.count(), 2);
 }
 
 // The selected event shows selected wherever it moves; its partner, the other event of
