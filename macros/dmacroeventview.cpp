@@ -239,7 +239,14 @@ void DMacroEventView::mousePressEvent(QMouseEvent *event)
 
 void DMacroEventView::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    // The second press of a double click selects again, as a press does.
+    // The second press of a double click selects again, as a press does. On the delete
+    // button it does nothing: the first click's delete moved another event under it.
+    const QModelIndex index = indexAt(event->pos());
+    if (event->button() == Qt::LeftButton && index.isValid()
+        && viewportDeleteRect(visualRect(index)).contains(event->pos())) {
+        event->accept();
+        return;
+    }
     pressAt(event);
 }
 

@@ -24,7 +24,6 @@
 #include <QGuiApplication>
 #include <QIntValidator>
 #include <QScreen>
-#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTimer>
 

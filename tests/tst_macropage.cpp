@@ -22,6 +22,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QScopeGuard>
 #include <QSignalSpy>
@@ -581,7 +582,13 @@ void TestMacroPage::deletePairAndClear()
     QSignalSpy changed(page.data(), &DMacroPage::sigMacroListHaveChanged);
     QCOMPARE(ui->label_TotalTime->text(), QString("153 MS"));
 
+    // A double click on the button deletes one pair, not the next one moved under it.
     clickDelete(page.data(), 3);
+    QWidget *viewport = page->eventList()->viewport();
+    const QPoint button = page->eventList()->deleteButtonRect(3).center() - viewport->pos();
+    QMouseEvent second(QEvent::MouseButtonDblClick, button, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &second);
+    QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, button);
     QCOMPARE(ui->label_TotalTime->text(), QString("3 MS"));
     QCOMPARE(rowSummary(*page), (QStringList {"0:down:4", "0:up:4", "2:down:6", "2:up:6"}));
     QCOMPARE(summary(stored("1")), rowSummary(*page));
