@@ -125,6 +125,7 @@ private:
                                            const QString &codeName, const QString &operateExplain);
     bool rewriteCurrentMacro();
     bool moveSelectedEvent(int step);
+    bool storeActsOnAnother(int row) const;
     // Shows why a store call failed (the file and the reason) when ok is false.
     bool stored(bool ok);
     // Shows the current macro's events as the store holds them.

@@ -307,6 +307,8 @@ void DMacroPage::on_pushButton_ModifyMacro_clicked()
                                  MacroEventText::toInt(partnerCode), caption, other.operateExplain));
     }
     showNotice(QObject::tr("Modify successful"));
+    if (storeActsOnAnother(row))
+        reloadCurrentMacro();
     notifyMacroListChanged();
 }
 
@@ -329,10 +331,26 @@ bool DMacroPage::moveSelectedEvent(int step)
                                                          selected.mark.toLatin1(), step < 0 ? 1 : 0,
                                                          selected.operateExplain == "down" ? 0 : 1)))
         return false;
-    m_events->moveBy(row, step);
-    m_eventList->scrollTo(m_events->index(neighbour));
+    if (storeActsOnAnother(row)) {
+        reloadCurrentMacro();
+    } else {
+        m_events->moveBy(row, step);
+        m_eventList->scrollTo(m_events->index(neighbour));
+    }
     notifyMacroListChanged();
     return true;
+}
+
+// The store finds an event by its mark and state and takes the first it holds: in a file
+// edited by hand with a mark used twice, that may be another event than the row's, and
+// the list then shows again what the store holds.
+bool DMacroPage::storeActsOnAnother(int row) const
+{
+    const MacroEventModel::Event &e = m_events->at(row);
+    for (int r = 0; r < row; ++r)
+        if (m_events->at(r).mark == e.mark && m_events->at(r).operateExplain == e.operateExplain)
+            return true;
+    return false;
 }
 
 void DMacroPage::on_pushButton_MoveUp_clicked()

@@ -171,6 +171,7 @@ private Q_SLOTS:
     void moveNeverPassesPartner();
     void deletePairAndClear();
     void deleteRemovesEveryRowOfTheMark();
+    void sharedMarkShowsWhatTheStoreDid();
     void addAndDeleteMacros();
     void exportAndImport();
     void exportFileNames_data();
@@ -636,6 +637,33 @@ void TestMacroPage::deleteRemovesEveryRowOfTheMark()
     QCOMPARE(summary(stored("1")), rowSummary(*page));
     QCOMPARE(page->form()->label_TotalTime->text(), QString("30 MS"));
     QCOMPARE(page->pressCountValue(), 1);
+}
+
+// A file edited by hand may use a mark for two pairs; the store then moves and changes the
+// first event of the mark and state, and the list shows that, not the row clicked.
+void TestMacroPage::sharedMarkShowsWhatTheStoreDid()
+{
+    addMacro("1", "Macro1",
+             {{"0", 1, "key", 4, "A", "down"},
+              {"0", 2, "key", 4, "A", "up"},
+              {"1", 10, "key", 5, "B", "down"},
+              {"0", 4, "key", 6, "C", "down"},
+              {"0", 8, "key", 6, "C", "up"},
+              {"1", 20, "key", 5, "B", "up"}});
+    QScopedPointer<DMacroPage> page(openPage());
+    QVERIFY(pressRow(page.data(), 4));  // C up
+    page->form()->pushButton_MoveDown->click();
+    QCOMPARE(rowSummary(*page), summary(stored("1")));
+    QCOMPARE(rowSummary(*page), (QStringList {"0:down:4", "1:down:5", "0:up:4", "0:down:6", "0:up:6", "1:up:5"}));
+
+    QVERIFY(pressRow(page.data(), 3));  // C down
+    page->form()->lineEdit_DelayNum->setText("99");
+    page->form()->pushButton_ModifyMacro->click();
+    QCOMPARE(rowSummary(*page), summary(stored("1")));
+    QStringList delays;
+    for (const MacroEventModel::Event &e : page->eventList()->eventModel()->events())
+        delays << e.delay;
+    QCOMPARE(delays, (QStringList {"99", "10", "2", "4", "8", "20"}));
 }
 
 void TestMacroPage::addAndDeleteMacros()
