@@ -12,6 +12,7 @@
 #include "ui_dseniorkeyspage.h"
 #include "widgets/accessiblecontrols.h"
 #include "widgets/cbnotice.h"
+#include "widgets/fieldkeys.h"
 #include "widgets/storefilequestion.h"
 #include "widgets/windowshape.h"
 
@@ -51,6 +52,8 @@ DSeniorKeysPage::DSeniorKeysPage(QWidget *parent) : QDialog(parent), ui(new Ui::
 
     m_notice = new CbNotice(this);
     m_notice->setTextPixelSize(14);
+    // Return and Escape on the sliders end that slider's change, not the editor.
+    FieldKeys::keepInFields(this);
 
     ui->label_Title->setText(QObject::tr("Senior Keys"));
     ui->pushButton_NewCreate->setText(QObject::tr("Create"));

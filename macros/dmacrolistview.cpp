@@ -9,6 +9,7 @@
 #include "widgets/arrowwidget.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
@@ -355,14 +356,38 @@ void DMacroListView::startRename(int row)
         return;
     if (renamingRow() == row) {
         nameField()->setText(macroNameAt(row));
+        nameField()->selectAll();
+        nameField()->setFocus(Qt::OtherFocusReason);
         return;
     }
     cancelRename();
-    // The field gets the kept name; it takes no focus and selects nothing, as before.
     m_renaming = m_model->index(row);
     m_nameEditor = makeNameEditor(macroNameAt(row));
     setIndexWidget(m_renaming, m_nameEditor);
     publishRows();
+    // The field takes the focus with the kept name selected, so typing replaces it.
+    QLineEdit *field = nameField();
+    field->installEventFilter(this);
+    field->selectAll();
+    field->setFocus(Qt::OtherFocusReason);
+}
+
+bool DMacroListView::eventFilter(QObject *watched, QEvent *event)
+{
+    // Return saves the name and Escape cancels the rename; neither reaches the dialog,
+    // which would close on them.
+    if (event->type() == QEvent::KeyPress && m_nameEditor && watched == nameField()) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            saveRename();
+            return true;
+        }
+        if (key == Qt::Key_Escape) {
+            cancelRename();
+            return true;
+        }
+    }
+    return QListView::eventFilter(watched, event);
 }
 
 void DMacroListView::saveRename()

@@ -2,8 +2,9 @@
 #include "platform/logcategories.h"
 
 #include "app/ddatamanager.h"
-#include "macros/dcatchkeyandmouseitem.h"
+#include "macros/dmacroeventview.h"
 #include "macros/dmacrolistview.h"
+#include "macros/macroeventmodel.h"
 #include "macros/macroeventtext.h"
 #include "macros/macrosheet.h"
 #include "sdk/tavrixxml.h"
@@ -12,6 +13,7 @@
 #include "widgets/arrowwidget.h"
 #include "widgets/cbnotice.h"
 #include "widgets/dialogstartfolder.h"
+#include "widgets/fieldkeys.h"
 #include "widgets/storefilequestion.h"
 #include "widgets/textfit.h"
 #include "widgets/windowshape.h"
@@ -22,7 +24,6 @@
 #include <QGuiApplication>
 #include <QIntValidator>
 #include <QScreen>
-#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -73,8 +74,14 @@ DMacroPage::DMacroPage(QWidget *parent) : QDialog(parent), ui(new Ui::DMacroPage
     m_notice->setTextPixelSize(14);
 
     macroListLayout = ui->verticalLayout_17;
-    eventListLayout = ui->verticalLayout_20;
-    clearEventRows();
+    // The event list too is one painted view in place of its list's spacer.
+    QLayout *eventListLayout = ui->verticalLayout_20;
+    delete eventListLayout->takeAt(eventListLayout->count() - 1);
+    m_events = new MacroEventModel(this);
+    m_eventList = new DMacroEventView(m_events, ui->scrollAreaWidgetContents_3);
+    eventListLayout->addWidget(m_eventList);
+    connect(m_eventList, &DMacroEventView::sigEventClicked, this, &DMacroPage::onKeyOrMouseEventClick);
+    connect(m_eventList, &DMacroEventView::sigDeleteEvent, this, &DMacroPage::onDeleteKeyAndMouseEvent);
     // The macro list is one painted view in place of the list's spacer; it scrolls itself.
     delete macroListLayout->takeAt(macroListLayout->count() - 1);
     m_macroList = new DMacroListView(ui->scrollAreaWidgetContents_2);
@@ -118,6 +125,9 @@ DMacroPage::DMacroPage(QWidget *parent) : QDialog(parent), ui(new Ui::DMacroPage
     setWindowTitle(ui->label_Title->text());
     ui->lineEdit_EnterKey->installEventFilter(this);
     ui->lineEdit_PressKey->installEventFilter(this);
+    // Return and Escape in a field (a delay, a key, a macro's new name) end that field's
+    // edit, not the editor.
+    FieldKeys::keepInFields(this);
 
     DDataManager *data = DDataManager::getInstance();
     connect(data, &DDataManager::sigReceiveStreamEX_MacroKeyboard, this, &DMacroPage::onKeyboardReceiveStream);
@@ -331,12 +341,10 @@ void DMacroPage::onMacroItemMouseClicked(QString strMacroIndex, QString strMacro
         lastDelay = 0;
         totalDelay = 0;
         m_macroList->setSelectedRow(clicked);
-        selectedRowPos = 0;
         recordedEvents.clear();
     }
 
-    eventSelected = false;
-    selectedRow = nullptr;
+    m_eventList->clearSelectionLook();
     curMacroIndex = strMacroIndex;
     curMacroName = strMacroName;
     pressCount = 0;
@@ -344,7 +352,6 @@ void DMacroPage::onMacroItemMouseClicked(QString strMacroIndex, QString strMacro
     lastDelay = 0;
     totalDelay = 0;
     clearEventRows();
-    eventRows.clear();
     showTotalDelay();
 
     QList<MacroEventItem> events;
@@ -354,72 +361,35 @@ void DMacroPage::onMacroItemMouseClicked(QString strMacroIndex, QString strMacro
         return;
     }
     ui->stackedWidget_2->setCurrentWidget(ui->page_catchList);
+    QVector<MacroEventModel::Event> rows;
+    rows.reserve(events.size());
     for (const MacroEventItem &event : qAsConst(events)) {
         const MacroEventText::Fields f = MacroEventText::read(event);
         if (f.operateExplain == "down")
             ++pressCount;
         const int delay = MacroEventText::toInt(f.delay);
-        auto *row = makeEventRow(f.mark, delay, f.type, MacroEventText::toInt(f.keyCode), f.codeName, f.operateExplain);
-        eventListLayout->insertWidget(eventListLayout->count() - 1, row);
+        rows.append(eventRow(f.mark, delay, f.type, MacroEventText::toInt(f.keyCode), f.codeName, f.operateExplain));
         lastDelay = delay;
         totalDelay += delay;
     }
+    m_events->setEvents(std::move(rows));
     showTotalDelay();
-    ui->scrollArea_3->verticalScrollBar()->setValue(0);
+    m_eventList->scrollToTop();
 }
 
-DCatchKeyAndMouseItem *DMacroPage::makeEventRow(const QString &mark, int delay, const QString &type, int keyCode,
-                                                const QString &codeName, const QString &operateExplain)
+MacroEventModel::Event DMacroPage::eventRow(const QString &mark, int delay, const QString &type, int keyCode,
+                                            const QString &codeName, const QString &operateExplain)
 {
-    auto *row = new DCatchKeyAndMouseItem(mark, ui->scrollAreaWidgetContents_3);
-    row->setEventData(delay, type, keyCode, codeName, operateExplain);
-    connect(row, SIGNAL(sigKeyOrMouseEventClick(QString, QString, QString, QString, QString)), this,
-            SLOT(onKeyOrMouseEventClick(QString, QString, QString, QString, QString)));
-    connect(row, SIGNAL(sigMouseEnter(QString, QString)), this, SLOT(onMouseEnter(QString, QString)));
-    connect(row, SIGNAL(sigMouseLeave(QString, QString)), this, SLOT(onMouseLeave(QString, QString)));
-    connect(row, SIGNAL(sigDeleteKeyAndMouseEvent()), this, SLOT(onDeleteKeyAndMouseEvent()));
-    // Assistive tools select a row with its press action, as a click does.
-    AccessibleControls::makeSelectable(row, [this, row] { return eventSelected && selectedRow == row; });
-    eventRows.append(row);
-    return row;
+    // Numbers as the store will get them back: a delay or code that was no number is 0.
+    return {mark, QString::number(delay), type, QString::number(keyCode), codeName, operateExplain};
 }
 
 void DMacroPage::insertEventRow(QString mark, int delay, QString type, int keyCode, QString codeName,
                                 QString operateExplain, int position)
 {
-    auto *row = makeEventRow(mark, delay, type, keyCode, codeName, operateExplain);
-    eventListLayout->insertWidget(qBound(0, position, eventListLayout->count() - 1), row);
-    keepTreeInScreenOrder(row);
+    m_events->insertAt(qBound(0, position, m_events->count()),
+                       eventRow(mark, delay, type, keyCode, codeName, operateExplain));
 }
-
-// Assistive tools list a widget's children in creation order, not layout order:
-// a row placed in the middle moves among its siblings to where it shows.
-void DMacroPage::keepTreeInScreenOrder(DCatchKeyAndMouseItem *row)
-{
-    if (DCatchKeyAndMouseItem *next = rowAt(eventListLayout->indexOf(row) + 1))
-        row->stackUnder(next);
-    else
-        row->raise();
-    AccessibleControls::childrenReordered(row->parentWidget());
-}
-
-namespace {
-
-// Takes every item but the trailing spacer out of the layout; the widgets go later,
-// since the call may come from inside one of their own signals.
-void clearLayoutKeepingSpacer(QLayout *layout)
-{
-    while (layout->count() > 1) {
-        QLayoutItem *item = layout->takeAt(0);
-        if (QWidget *w = item->widget()) {
-            w->hide();
-            w->deleteLater();
-        }
-        delete item;
-    }
-}
-
-}  // namespace
 
 void DMacroPage::clearMacroList()
 {
@@ -428,27 +398,12 @@ void DMacroPage::clearMacroList()
 
 void DMacroPage::clearEventRows()
 {
-    clearLayoutKeepingSpacer(eventListLayout);
+    m_events->clear();
 }
 
-QList<DCatchKeyAndMouseItem *> DMacroPage::eventRowsInOrder() const
+int DMacroPage::eventCount() const
 {
-    QList<DCatchKeyAndMouseItem *> rows;
-    for (int i = 0; i < eventRowCount(); ++i)
-        rows.append(rowAt(i));
-    return rows;
-}
-
-DCatchKeyAndMouseItem *DMacroPage::rowAt(int position) const
-{
-    if (position < 0 || position >= eventRowCount())
-        return nullptr;
-    return qobject_cast<DCatchKeyAndMouseItem *>(eventListLayout->itemAt(position)->widget());
-}
-
-int DMacroPage::eventRowCount() const
-{
-    return eventListLayout->count() - 1;
+    return m_events->count();
 }
 
 int DMacroPage::nextMarkBase()

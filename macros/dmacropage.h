@@ -1,6 +1,7 @@
 #pragma once
 
 #include "macros/macroeventitem.h"
+#include "macros/macroeventmodel.h"
 
 #include <QByteArray>
 #include <QDialog>
@@ -11,7 +12,7 @@
 #include <functional>
 
 class CbNotice;
-class DCatchKeyAndMouseItem;
+class DMacroEventView;
 class DMacroListView;
 class QButtonGroup;
 class QVBoxLayout;
@@ -70,7 +71,8 @@ public:
     int pressCountValue() const { return pressCount; }
     int totalDelayValue() const { return totalDelay; }
     DMacroListView *macroList() const { return m_macroList; }
-    QList<DCatchKeyAndMouseItem *> eventRowsInOrder() const;
+    DMacroEventView *eventList() const { return m_eventList; }
+    int eventCount() const;
     CbNotice *notice() const { return m_notice; }
     Ui::DMacroPage *form() const { return ui; }
 
@@ -88,10 +90,8 @@ public Q_SLOTS:
     void onModifyMacroItemNameIsEmpty();
     void onModifyMacroItemNameSuccess();
     void onDeleteMacro(QString strMacroIndex, QString strMacroName);
-    void onKeyOrMouseEventClick(QString delay, QString type, QString keyCode, QString codeName, QString operateExplain);
-    void onMouseEnter(QString selectMark, QString selectOperateExplain);
-    void onMouseLeave(QString selectMark, QString selectOperateExplain);
-    void onDeleteKeyAndMouseEvent();
+    void onKeyOrMouseEventClick(int row);
+    void onDeleteKeyAndMouseEvent(int row);
     void onExportMacroChildList(QString strMacroIndex, QString strMacroName);
 
     void reject() override;
@@ -121,13 +121,11 @@ private:
     void showNotice(const QString &text);
     void showTotalDelay();
     void setPanelsEnabled(bool enabled);
-    DCatchKeyAndMouseItem *makeEventRow(const QString &mark, int delay, const QString &type, int keyCode,
-                                        const QString &codeName, const QString &operateExplain);
-    void removeEventRow(DCatchKeyAndMouseItem *row);
-    void keepTreeInScreenOrder(DCatchKeyAndMouseItem *row);
-    DCatchKeyAndMouseItem *rowAt(int position) const;
-    int eventRowCount() const;
+    static MacroEventModel::Event eventRow(const QString &mark, int delay, const QString &type, int keyCode,
+                                           const QString &codeName, const QString &operateExplain);
     bool rewriteCurrentMacro();
+    bool moveSelectedEvent(int step);
+    bool storeActsOnAnother(int row) const;
     // Shows why a store call failed (the file and the reason) when ok is false.
     bool stored(bool ok);
     // Shows the current macro's events as the store holds them.
@@ -146,7 +144,8 @@ private:
     QString dialogStartDir;
     QByteArray m_macroXmlPath;
     QVBoxLayout *macroListLayout = nullptr;
-    QVBoxLayout *eventListLayout = nullptr;
+    MacroEventModel *m_events = nullptr;
+    DMacroEventView *m_eventList = nullptr;
     CbNotice *m_notice = nullptr;
     QMap<int, QString> keyCaptionMap;
     QMap<int, int> vkToKeyCodeMap;
@@ -156,7 +155,6 @@ private:
     quint32 lastEventTick = 0;
     bool mouseCaptureSuppressed = false;
     int pressCount = 0;
-    QList<DCatchKeyAndMouseItem *> eventRows;
     int totalDelay = 0;
     QString releaseCaption;
     int releaseKeyCode = -1;
@@ -165,12 +163,9 @@ private:
     QMap<int, int> pressedMarks;
     QList<MacroEventItem> recordedEvents;
     bool selectFirstOnReload = false;
-    bool eventSelected = false;
-    DCatchKeyAndMouseItem *selectedRow = nullptr;
     QString selectedMark;
     QString selectedOperateExplain;
     int selectedIsUp = -1;
-    int selectedRowPos = 0;
     QString enteredKeyCaption;
     int enteredKeyCode = -1;
     QString curMacroIndex;

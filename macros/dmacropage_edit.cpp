@@ -1,12 +1,14 @@
 // Editing in the macro editor: adding and deleting macros, selecting, inserting,
 // changing, moving, deleting and clearing the events of the current macro.
 
-#include "macros/dcatchkeyandmouseitem.h"
+#include "macros/dmacroeventview.h"
 #include "macros/dmacrolistview.h"
 #include "macros/dmacropage.h"
 #include "macros/macroeventtext.h"
 #include "sdk/tavrixxml.h"
 #include "ui_dmacropage.h"
+
+#include <QScrollBar>
 
 namespace {
 
@@ -81,9 +83,7 @@ void DMacroPage::reloadCurrentMacro()
 void DMacroPage::emptyEventList()
 {
     clearEventRows();
-    eventRows.clear();
-    eventSelected = false;
-    selectedRow = nullptr;
+    m_eventList->clearSelectionLook();
     totalDelay = 0;
     showTotalDelay();
     ui->stackedWidget_2->setCurrentWidget(ui->page_isEmpty);
@@ -102,30 +102,28 @@ void DMacroPage::onModifyMacroItemNameSuccess()
         curMacroName = m_macroList->macroNameAt(current);
 }
 
-void DMacroPage::onKeyOrMouseEventClick(QString delay, QString type, QString keyCode, QString codeName,
-                                        QString operateExplain)
+void DMacroPage::onKeyOrMouseEventClick(int row)
 {
-    auto *row = qobject_cast<DCatchKeyAndMouseItem *>(sender());
-    if (!row)
+    if (row < 0 || row >= m_events->count())
         return;
+    const MacroEventModel::Event event = m_events->at(row);
     ui->lineEdit_PressKey->clear();
-    selectedRow = row;
-    const bool isDown = operateExplain.contains("down");
+    const bool isDown = event.operateExplain.contains("down");
     selectedOperateExplain = isDown ? "down" : "up";
     selectedIsUp = isDown ? 0 : 1;
-    selectedMark = row->getMark();
-    selectedRowPos = eventListLayout->indexOf(row);
-    ui->lineEdit_DelayNum->setText(delay);
+    selectedMark = event.mark;
+    ui->lineEdit_DelayNum->setText(event.delay);
 
-    if (type == "key") {
+    if (event.type == "key") {
         ui->stackedWidget_Property->setCurrentWidget(ui->page_1);
         ui->radioButton_KeyboardEvent->setChecked(true);
-    } else if (type == "mouse") {
+    } else if (event.type == "mouse") {
         ui->stackedWidget_Property->setCurrentWidget(ui->page_2);
         ui->radioButton_MouseEvent->setChecked(true);
     }
 
-    if (type.contains("mouse")) {
+    if (event.type.contains("mouse")) {
+        const QString &keyCode = event.keyCode;
         QRadioButton *button = nullptr;
         if (keyCode == "513" || keyCode == "514")
             button = ui->radioButton_1left;
@@ -143,70 +141,35 @@ void DMacroPage::onKeyOrMouseEventClick(QString delay, QString type, QString key
         ui->radioButton_2center->setAutoExclusive(true);
         ui->radioButton_3right->setAutoExclusive(true);
     } else {
-        ui->lineEdit_PressKey->setMaxLength(qMax(1, codeName.length()));
-        ui->lineEdit_PressKey->setText(codeName);
+        ui->lineEdit_PressKey->setMaxLength(qMax(1, event.codeName.length()));
+        ui->lineEdit_PressKey->setText(event.codeName);
     }
-    eventSelected = true;
-
-    for (DCatchKeyAndMouseItem *r : qAsConst(eventRows))
-        r->setHighlighted(r->getMark() == selectedMark && r->getOperateExplain() != operateExplain);
-    row->setHighlighted(true);
-    for (DCatchKeyAndMouseItem *r : qAsConst(eventRows))
-        if (r->getMark() == selectedMark && r->getOperateExplain() == operateExplain)
-            r->setSelected(true);
+    // The rows of the mark in the clicked state show selected, its partner highlighted.
+    m_eventList->setCurrentEventRow(row);
+    m_eventList->setSelectionLook(selectedMark, event.operateExplain);
 }
 
-void DMacroPage::onMouseEnter(QString selectMark, QString selectOperateExplain)
+void DMacroPage::onDeleteKeyAndMouseEvent(int row)
 {
-    for (DCatchKeyAndMouseItem *r : qAsConst(eventRows))
-        if (r->getMark() == selectMark && r->getOperateExplain() != selectOperateExplain) {
-            r->setHighlighted(true);
-            return;
-        }
-}
-
-void DMacroPage::onMouseLeave(QString selectMark, QString selectOperateExplain)
-{
-    for (DCatchKeyAndMouseItem *r : qAsConst(eventRows))
-        if (r->getMark() == selectMark && r->getOperateExplain() != selectOperateExplain) {
-            r->setHighlighted(false);
-            return;
-        }
-}
-
-void DMacroPage::removeEventRow(DCatchKeyAndMouseItem *row)
-{
-    eventRows.removeAll(row);
-    eventListLayout->removeWidget(row);
-    row->hide();
-    row->deleteLater();
-    totalDelay -= MacroEventText::toInt(row->getDelay());
-    showTotalDelay();
-    if (row == selectedRow)
-        selectedRow = nullptr;
-}
-
-void DMacroPage::onDeleteKeyAndMouseEvent()
-{
-    auto *row = qobject_cast<DCatchKeyAndMouseItem *>(sender());
-    if (!row || !eventRows.contains(row))
+    if (row < 0 || row >= m_events->count())
         return;
-    const QString mark = row->getMark();
+    const QString mark = m_events->at(row).mark;
     if (!stored(CTavrixXML_DeleteEventItem(m_macroXmlPath, curMacroIndex.toLatin1(), mark.toLatin1())))
         return;
     // The store drops every event of the mark; a file edited by hand may hold more than one
-    // pair under it, and the list must show what the store keeps.
-    const QList<DCatchKeyAndMouseItem *> rows = eventRows;
-    for (DCatchKeyAndMouseItem *r : rows) {
-        if (r->getMark() != mark)
-            continue;
-        if (r->getOperateExplain() == QLatin1String("down"))
+    // pair under it, and the list must show what the store keeps, where it showed it.
+    const int scrolled = m_eventList->verticalScrollBar()->value();
+    const QVector<MacroEventModel::Event> removed = m_events->removeMark(mark);
+    m_eventList->verticalScrollBar()->setValue(scrolled);
+    for (const MacroEventModel::Event &gone : removed) {
+        if (gone.operateExplain == QLatin1String("down"))
             --pressCount;
-        removeEventRow(r);
+        totalDelay -= MacroEventText::toInt(gone.delay);
     }
+    showTotalDelay();
     notifyMacroListChanged();
-    eventSelected = false;
-    if (eventRows.isEmpty())
+    m_eventList->setCurrentEventRow(-1);
+    if (m_events->count() == 0)
         ui->stackedWidget_2->setCurrentWidget(ui->page_isEmpty);
 }
 
@@ -214,9 +177,9 @@ bool DMacroPage::rewriteCurrentMacro()
 {
     const QByteArray index = curMacroIndex.toLatin1();
     recordedEvents.clear();
-    for (DCatchKeyAndMouseItem *row : eventRowsInOrder())
-        recordedEvents.append(MacroEventText::make({row->getMark(), row->getDelay(), row->getType(), row->getKeyCode(),
-                                                    row->getCodeName(), row->getOperateExplain()}));
+    recordedEvents.reserve(m_events->count());
+    for (const MacroEventModel::Event &e : m_events->events())
+        recordedEvents.append(MacroEventText::make({e.mark, e.delay, e.type, e.keyCode, e.codeName, e.operateExplain}));
     return stored(CTavrixXML_DeleteMacroNode(m_macroXmlPath, index)
                   && CTavrixXML_CreateMacroXmlParentNode(m_macroXmlPath, index, curMacroName.toUtf8())
                   && CTavrixXML_AddKeyOrMouseEventItem(m_macroXmlPath, recordedEvents, index));
@@ -224,7 +187,8 @@ bool DMacroPage::rewriteCurrentMacro()
 
 void DMacroPage::on_pushButton_InsertMacro_clicked()
 {
-    if (!eventSelected || !selectedRow) {
+    const int selected = m_eventList->currentEventRow();
+    if (selected < 0) {
         showNotice(QObject::tr("Please select a specific location first"));
         return;
     }
@@ -232,7 +196,7 @@ void DMacroPage::on_pushButton_InsertMacro_clicked()
         showNotice(QObject::tr("Please enter a key"));
         return;
     }
-    if (eventListLayout->count() > kMaxRows) {
+    if (m_events->count() >= kMaxRows) {
         showNotice(QObject::tr("The record of events has reached the limit"));
         return;
     }
@@ -251,14 +215,12 @@ void DMacroPage::on_pushButton_InsertMacro_clicked()
         caption = QString::fromLatin1(b.caption);
     }
     const QString mark = QString::number(nextMarkBase());
-    // Place the pair against the selected row where it stands now.
-    selectedRowPos = eventListLayout->indexOf(selectedRow);
+    // The pair goes against the selected row; the selection stays on that row, which
+    // moves down by two when the pair goes before it.
     const bool after = ui->radioButton_InsertAfter->isChecked();
-    const int position = after ? selectedRowPos + 1 : selectedRowPos;
+    const int position = after ? selected + 1 : selected;
     insertEventRow(mark, 0, type, pressCode, caption, "down", position);
     insertEventRow(mark, 0, type, releaseCode, caption, "up", position + 1);
-    // The selection stays on the same row, which moved down by two when the pair went before it.
-    selectedRowPos = eventListLayout->indexOf(selectedRow);
 
     if (!rewriteCurrentMacro()) {
         reloadCurrentMacro();
@@ -271,20 +233,20 @@ void DMacroPage::on_pushButton_InsertMacro_clicked()
 
 void DMacroPage::on_pushButton_ModifyMacro_clicked()
 {
-    if (!eventSelected) {
+    const int row = m_eventList->currentEventRow();
+    if (row < 0) {
         showNotice(QObject::tr("Please select a specific location first"));
         return;
     }
-    if (!selectedRow)
-        return;
+    MacroEventModel::Event selected = m_events->at(row);
     QString keyText = ui->lineEdit_PressKey->text();
     if (keyText.isEmpty() && ui->radioButton_KeyboardEvent->isChecked()) {
         showNotice(QObject::tr("Please enter a key"));
         return;
     }
 
-    QString keyCode = selectedRow->getKeyCode();
-    QString caption = selectedRow->getCodeName();
+    QString keyCode = selected.keyCode;
+    QString caption = selected.codeName;
     if (keyText != caption) {
         keyCode = QString::number(enteredKeyCode);
         caption = keyText;
@@ -306,94 +268,99 @@ void DMacroPage::on_pushButton_ModifyMacro_clicked()
     }
 
     const QString delay = ui->lineEdit_DelayNum->text();
-    totalDelay += MacroEventText::toInt(delay) - MacroEventText::toInt(selectedRow->getDelay());
+    const int delayMs = MacroEventText::toInt(delay);
+    totalDelay += delayMs - MacroEventText::toInt(selected.delay);
     showTotalDelay();
-    selectedRow->setDelay(MacroEventText::toInt(delay));
+    selected.delay = QString::number(delayMs);
+    m_events->setAt(row, selected);
 
     const QByteArray index = curMacroIndex.toLatin1();
     const QByteArray mark = selectedMark.toLatin1();
-    const QString ownState = selectedRow->getOperateExplain();
+    const QString ownState = selected.operateExplain;
     if (!stored(CTavrixXML_UpdateEventItem(
             m_macroXmlPath, index, mark, selectedIsUp,
             MacroEventText::make({selectedMark, delay, type, keyCode, caption, ownState})))) {
         reloadCurrentMacro();
         return;
     }
-    selectedRow->setEventData(MacroEventText::toInt(delay), type, MacroEventText::toInt(keyCode), caption, ownState);
+    m_events->setAt(row, eventRow(selected.mark, delayMs, type, MacroEventText::toInt(keyCode), caption, ownState));
 
-    DCatchKeyAndMouseItem *partner = nullptr;
-    for (DCatchKeyAndMouseItem *r : qAsConst(eventRows))
-        if (r != selectedRow && r->getMark() == selectedMark && r->getOperateExplain() != ownState) {
+    int partner = -1;
+    for (int r = 0; r < m_events->count() && partner < 0; ++r)
+        if (r != row && m_events->at(r).mark == selectedMark && m_events->at(r).operateExplain != ownState)
             partner = r;
-            break;
-        }
     // An event without a partner (a press whose release was never recorded) changes alone.
-    if (partner) {
+    if (partner >= 0) {
+        const MacroEventModel::Event other = m_events->at(partner);
         const int partnerState = selectedIsUp == 0 ? 1 : 0;
         QString partnerCode = keyCode;
         if (type == "mouse" && button)
             partnerCode = QString::number(partnerState == 1 ? button->release : button->press);
-        const QString partnerDelay = partner->getDelay();
-        if (!stored(CTavrixXML_UpdateEventItem(m_macroXmlPath, index, mark, partnerState,
-                                               MacroEventText::make({selectedMark, partnerDelay, type, partnerCode,
-                                                                     caption, partner->getOperateExplain()})))) {
+        if (!stored(CTavrixXML_UpdateEventItem(
+                m_macroXmlPath, index, mark, partnerState,
+                MacroEventText::make({selectedMark, other.delay, type, partnerCode, caption, other.operateExplain})))) {
             reloadCurrentMacro();
             return;
         }
-        partner->setEventData(MacroEventText::toInt(partnerDelay), type, MacroEventText::toInt(partnerCode), caption,
-                              partner->getOperateExplain());
+        m_events->setAt(partner,
+                        eventRow(other.mark, MacroEventText::toInt(other.delay), type,
+                                 MacroEventText::toInt(partnerCode), caption, other.operateExplain));
     }
     showNotice(QObject::tr("Modify successful"));
+    if (storeActsOnAnother(row))
+        reloadCurrentMacro();
     notifyMacroListChanged();
+}
+
+// Moves the selected event by one row, never past its own partner.
+bool DMacroPage::moveSelectedEvent(int step)
+{
+    const int row = m_eventList->currentEventRow();
+    if (row < 0) {
+        showNotice(QObject::tr("Please select a specific location first"));
+        return false;
+    }
+    const int neighbour = row + step;
+    if (neighbour < 0 || neighbour >= m_events->count())
+        return false;
+    const MacroEventModel::Event &selected = m_events->at(row);
+    const MacroEventModel::Event &next = m_events->at(neighbour);
+    if (next.mark == selected.mark && next.operateExplain != selected.operateExplain)
+        return false;
+    if (!stored(CTavrixXML_MacroEventItemUpOrDownOperate(m_macroXmlPath, curMacroIndex.toLatin1(),
+                                                         selected.mark.toLatin1(), step < 0 ? 1 : 0,
+                                                         selected.operateExplain == "down" ? 0 : 1)))
+        return false;
+    if (storeActsOnAnother(row)) {
+        reloadCurrentMacro();
+    } else {
+        m_events->moveBy(row, step);
+        m_eventList->scrollTo(m_events->index(neighbour));
+    }
+    notifyMacroListChanged();
+    return true;
+}
+
+// The store finds an event by its mark and state and takes the first it holds: in a file
+// edited by hand with a mark used twice, that may be another event than the row's, and
+// the list then shows again what the store holds.
+bool DMacroPage::storeActsOnAnother(int row) const
+{
+    const MacroEventModel::Event &e = m_events->at(row);
+    for (int r = 0; r < row; ++r)
+        if (m_events->at(r).mark == e.mark && m_events->at(r).operateExplain == e.operateExplain)
+            return true;
+    return false;
 }
 
 void DMacroPage::on_pushButton_MoveUp_clicked()
 {
-    if (!eventSelected || !selectedRow) {
-        showNotice(QObject::tr("Please select a specific location first"));
-        return;
-    }
-    selectedRowPos = eventListLayout->indexOf(selectedRow);
-    if (selectedRowPos <= 0)
-        return;
-    DCatchKeyAndMouseItem *before = rowAt(selectedRowPos - 1);
-    if (!before
-        || (before->getMark() == selectedRow->getMark()
-            && before->getOperateExplain() != selectedRow->getOperateExplain()))
-        return;
-    if (!stored(CTavrixXML_MacroEventItemUpOrDownOperate(m_macroXmlPath, curMacroIndex.toLatin1(),
-                                                         selectedRow->getMark().toLatin1(), 1,
-                                                         selectedRow->getOperateExplain() == "down" ? 0 : 1)))
-        return;
-    eventListLayout->removeWidget(selectedRow);
-    eventListLayout->insertWidget(selectedRowPos - 1, selectedRow);
-    keepTreeInScreenOrder(selectedRow);
-    --selectedRowPos;
-    notifyMacroListChanged();
+    moveSelectedEvent(-1);
 }
 
 void DMacroPage::on_pushButton_MoveDown_clicked()
 {
-    if (!eventSelected || !selectedRow) {
-        showNotice(QObject::tr("Please select a specific location first"));
-        return;
-    }
-    selectedRowPos = eventListLayout->indexOf(selectedRow);
-    if (selectedRowPos < 0 || selectedRowPos >= eventRowCount() - 1)
-        return;
-    DCatchKeyAndMouseItem *next = rowAt(selectedRowPos + 1);
-    if (!next
-        || (next->getMark() == selectedRow->getMark() && next->getOperateExplain() != selectedRow->getOperateExplain()))
-        return;
-    if (!stored(CTavrixXML_MacroEventItemUpOrDownOperate(m_macroXmlPath, curMacroIndex.toLatin1(),
-                                                         selectedRow->getMark().toLatin1(), 0,
-                                                         selectedRow->getOperateExplain() == "down" ? 0 : 1)))
-        return;
-    eventListLayout->removeWidget(selectedRow);
-    eventListLayout->insertWidget(selectedRowPos + 1, selectedRow);
-    keepTreeInScreenOrder(selectedRow);
-    ++selectedRowPos;
-    notifyMacroListChanged();
+    moveSelectedEvent(1);
 }
 
 void DMacroPage::on_pushButton_ClearMacroLst_clicked()
@@ -409,10 +376,8 @@ void DMacroPage::on_pushButton_ClearMacroLst_clicked()
         return;
     }
     clearEventRows();
-    eventRows.clear();
     recordedEvents.clear();
-    eventSelected = false;
-    selectedRow = nullptr;
+    m_eventList->clearSelectionLook();
     totalDelay = 0;
     showTotalDelay();
     ui->stackedWidget_2->setCurrentWidget(ui->page_isEmpty);

@@ -3,7 +3,7 @@
 // when the recording stops. The same key stream fills the two key fields.
 
 #include "app/ddatamanager.h"
-#include "macros/dcatchkeyandmouseitem.h"
+#include "macros/dmacroeventview.h"
 #include "macros/dmacrolistview.h"
 #include "macros/dmacropage.h"
 #include "macros/macroeventtext.h"
@@ -14,7 +14,6 @@
 
 #include <QButtonGroup>
 #include <QEvent>
-#include <QScrollBar>
 
 namespace {
 
@@ -198,7 +197,7 @@ void DMacroPage::addMouseUpEvent(QString caption, int message)
 void DMacroPage::addEventRow(QString mark, int delay, QString type, int keyCode, QString codeName,
                              QString operateExplain)
 {
-    if (eventListLayout->count() > kMaxRows) {
+    if (m_events->count() >= kMaxRows) {
         showNotice(QObject::tr("The record of events has reached the limit"));
         return;
     }
@@ -213,8 +212,6 @@ void DMacroPage::addEventRow(QString mark, int delay, QString type, int keyCode,
         MacroEventText::make({mark, QString::number(delay), type, QString::number(keyCode), codeName, operateExplain}));
     totalDelay += delay;
     showTotalDelay();
-    auto *row = makeEventRow(mark, delay, type, keyCode, codeName, operateExplain);
-    eventListLayout->insertWidget(eventListLayout->count() - 1, row);
-    QScrollBar *bar = ui->scrollArea_3->verticalScrollBar();
-    bar->setValue(bar->maximum() + 40);
+    m_events->append(eventRow(mark, delay, type, keyCode, codeName, operateExplain));
+    m_eventList->scrollToBottom();
 }

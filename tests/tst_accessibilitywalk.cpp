@@ -19,7 +19,7 @@
 #include "keys/keyfunctionpagetable.h"
 #include "lighting/dlightsconfigpage.h"
 #include "lighting/svcolorarea.h"
-#include "macros/dcatchkeyandmouseitem.h"
+#include "macros/dmacroeventview.h"
 #include "macros/dmacropage.h"
 #include "macros/macroeventtext.h"
 #include "macros/macromenutoolwidget.h"
@@ -443,41 +443,63 @@ void TestAccessibilityWalk::macroRowsSelectableInScreenOrder()
     DMacroPage page;
     page.setMacroXmlPath(path);
     page.show();
-    QTRY_COMPARE(page.eventRowsInOrder().size(), 4);
+    QTRY_COMPARE(page.eventCount(), 4);
 
-    // The tree lists the rows as the screen shows them, top to bottom.
-    auto treeOrder = [&page] {
-        QList<DCatchKeyAndMouseItem *> rows;
-        QAccessibleInterface *list = ifaceOf(page.eventRowsInOrder().first()->parentWidget());
+    // The tree lists one item per event as the screen shows them, top to bottom.
+    QAccessibleInterface *list = ifaceOf(page.eventList());
+    QCOMPARE(list->role(), QAccessible::List);
+    auto treeOrder = [list] {
+        QStringList items;
         for (int i = 0; i < list->childCount(); ++i)
-            if (auto *row = qobject_cast<DCatchKeyAndMouseItem *>(list->child(i)->object()))
-                rows << row;
+            items << list->child(i)->text(QAccessible::Name) + ' ' + list->child(i)->text(QAccessible::Description);
+        return items;
+    };
+    auto screenOrder = [&page] {
+        QStringList rows;
+        const QAbstractItemModel *model = page.eventList()->model();
+        for (int row = 0; row < model->rowCount(); ++row)
+            rows << model->index(row, 0).data().toString() + ' '
+                    + model->index(row, 0).data(Qt::AccessibleDescriptionRole).toString();
         return rows;
     };
-    QCOMPARE(treeOrder(), page.eventRowsInOrder());
+    QCOMPARE(treeOrder(), screenOrder());
 
     // The press action selects a row as a click does; the tree says which one is.
-    DCatchKeyAndMouseItem *bPress = page.eventRowsInOrder().at(2);
-    QCOMPARE(ifaceOf(bPress)->role(), QAccessible::ListItem);
-    QCOMPARE(ifaceOf(bPress)->text(QAccessible::Name), QString("B"));
-    QCOMPARE(ifaceOf(bPress)->text(QAccessible::Description), QString("Press, 10 MS"));
-    QCOMPARE(ifaceOf(page.eventRowsInOrder().at(3))->text(QAccessible::Description), QString("Release, 10 MS"));
-    QVERIFY(ifaceOf(bPress)->state().selectable);
-    QVERIFY(!ifaceOf(bPress)->state().selected);
-    press(bPress);
-    QVERIFY(ifaceOf(bPress)->state().selected);
-    QVERIFY(!ifaceOf(page.eventRowsInOrder().at(0))->state().selected);
+    QAccessibleInterface *bPress = list->child(2);
+    QCOMPARE(bPress->role(), QAccessible::ListItem);
+    QCOMPARE(bPress->text(QAccessible::Name), QString("B"));
+    QCOMPARE(bPress->text(QAccessible::Description), QString("Press, 10 MS"));
+    QCOMPARE(list->child(3)->text(QAccessible::Description), QString("Release, 10 MS"));
+    QVERIFY(
+        page.eventList()->rect().translated(page.eventList()->mapToGlobal(QPoint())).contains(bPress->rect().center()));
+    QVERIFY(bPress->state().selectable);
+    QVERIFY(!bPress->state().selected);
+    bPress->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QVERIFY(bPress->state().selected);
+    QVERIFY(!list->child(0)->state().selected);
     QCOMPARE(page.form()->lineEdit_DelayNum->text(), QString("10"));
 
-    // After a move and after inserts in the middle, the order still matches.
+    // After a move and after inserts in the middle, the order still matches and the
+    // selection follows its event.
     page.form()->pushButton_MoveUp->click();
-    QCOMPARE(page.eventRowsInOrder().at(1), bPress);
-    QCOMPARE(treeOrder(), page.eventRowsInOrder());
+    QCOMPARE(list->child(1)->text(QAccessible::Name), QString("B"));
+    QVERIFY(list->child(1)->state().selected);
+    QCOMPARE(treeOrder(), screenOrder());
     page.insertEventRow("2", 0, "key", 6, "C", "down", 1);
     page.insertEventRow("2", 0, "key", 6, "C", "up", 2);
-    QCOMPARE(page.eventRowsInOrder().size(), 6);
-    QCOMPARE(page.eventRowsInOrder().at(1)->getCodeName(), QString("C"));
-    QCOMPARE(treeOrder(), page.eventRowsInOrder());
+    QCOMPARE(list->childCount(), 6);
+    QCOMPARE(list->child(1)->text(QAccessible::Name), QString("C"));
+    QVERIFY(list->child(3)->state().selected);
+    QCOMPARE(treeOrder(), screenOrder());
+
+    // Each row's delete button is its action: the pair goes, as with a click on the button.
+    QCOMPARE(list->child(0)->text(QAccessible::Name), QString("A"));
+    QAccessibleActionInterface *actions = list->child(0)->actionInterface();
+    QVERIFY(actions->actionNames().contains(QObject::tr("Delete")));
+    actions->doAction(QObject::tr("Delete"));
+    QCOMPARE(list->childCount(), 4);
+    QCOMPARE(treeOrder(), screenOrder());
+    QCOMPARE(treeOrder().filter(QRegularExpression("^A ")), QStringList());
 }
 
 void TestAccessibilityWalk::dksGridCellsReadTheirActions()

@@ -1,7 +1,8 @@
 // The event row and the macro list entry of the macro editor.
 
-#include "macros/dcatchkeyandmouseitem.h"
+#include "macros/dmacroeventview.h"
 #include "macros/dmacrolistview.h"
+#include "macros/macroeventmodel.h"
 #include "macros/macromenutoolwidget.h"
 #include "sdk/tavrixxml.h"
 #include "support/testmain.h"
@@ -11,6 +12,7 @@
 #include <QAccessibleActionInterface>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -23,6 +25,7 @@ private Q_SLOTS:
     void eventRowShowsEvent_data();
     void eventRowShowsEvent();
     void eventRowSignalsAndDelay();
+    void eventRowLooks();
     void listEntryClickAndRename();
     void listEntryRenameRefusals();
     void menuEntriesTriggerOnRelease();
@@ -83,50 +86,114 @@ void TestMacroRows::eventRowShowsEvent()
     QFETCH(QString, operateExplain);
     QFETCH(QString, kindPicture);
     QFETCH(QString, statePicture);
-    DCatchKeyAndMouseItem row("4");
-    row.setEventData(250, type, 4, codeName, operateExplain);
-    QVERIFY2(row.kindPictureSheet().contains(kindPicture + ".png"), qPrintable(row.kindPictureSheet()));
-    QVERIFY2(row.statePictureSheet().contains(statePicture + ".png"), qPrintable(row.statePictureSheet()));
-    QTEST(row.captionText(), "caption");
-    QCOMPARE(row.delayText(), QString("250 MS"));
-    QCOMPARE(row.getType(), type);
-    QCOMPARE(row.getCodeName(), codeName);
-    QCOMPARE(row.getOperateExplain(), operateExplain);
-    QCOMPARE(row.getMark(), QString("4"));
+    MacroEventModel model;
+    model.setEvents({{"4", "250", type, "4", codeName, operateExplain}});
+    const QModelIndex row = model.index(0);
+    const QString kind = row.data(MacroEventModel::KindPictureRole).toString();
+    const QString state = row.data(MacroEventModel::StatePictureRole).toString();
+    QVERIFY2(kind.endsWith("/" + kindPicture + ".png"), qPrintable(kind));
+    QVERIFY2(state.endsWith("/" + statePicture + ".png"), qPrintable(state));
+    QVERIFY(!QPixmap(kind).isNull() && !QPixmap(state).isNull());
+    QTEST(row.data().toString(), "caption");
+    QCOMPARE(row.data(MacroEventModel::DelayTextRole).toString(), QString("250 MS"));
+    QCOMPARE(model.at(0).type, type);
+    QCOMPARE(model.at(0).codeName, codeName);
+    QCOMPARE(model.at(0).operateExplain, operateExplain);
+    QCOMPARE(model.at(0).mark, QString("4"));
 }
 
+// Presses on a row select it, with any button and both presses of a double click; the
+// delete button shows under the pointer only, and its click deletes without selecting.
 void TestMacroRows::eventRowSignalsAndDelay()
 {
     QWidget host;
-    auto *row = new DCatchKeyAndMouseItem("2", &host);
-    row->setEventData(0, "mouse", 516, "Right Click", "down");
+    MacroEventModel model;
+    auto *list = new DMacroEventView(&model, &host);
+    model.setEvents({{"1", "5", "key", "4", "A", "down"}, {"2", "0", "mouse", "516", "Right Click", "down"}});
+    list->resize(400, 300);
     host.show();
     QVERIFY(QTest::qWaitForWindowExposed(&host));
 
-    row->setDelay(65535);
-    QCOMPARE(row->delayText(), QString("65535 MS"));
-    QCOMPARE(row->getDelay(), QString("65535"));
-    QCOMPARE(row->getKeyCode(), QString("516"));
-    QVERIFY(row->kindPictureSheet().contains("mouseSel"));
+    model.setAt(1, {"2", "65535", "mouse", "516", "Right Click", "down"});
+    QCOMPARE(model.index(1).data(MacroEventModel::DelayTextRole).toString(), QString("65535 MS"));
+    QCOMPARE(model.at(1).delay, QString("65535"));
+    QCOMPARE(model.at(1).keyCode, QString("516"));
 
-    QSignalSpy clicks(row, &DCatchKeyAndMouseItem::sigKeyOrMouseEventClick);
-    QSignalSpy deletes(row, &DCatchKeyAndMouseItem::sigDeleteKeyAndMouseEvent);
+    QSignalSpy clicks(list, &DMacroEventView::sigEventClicked);
+    QSignalSpy deletes(list, &DMacroEventView::sigDeleteEvent);
+    QWidget *viewport = list->viewport();
+    const QPoint onRow = list->rowRect(1).topLeft() - viewport->pos() + QPoint(5, 5);
     // A real double click: press, release, then the double-click press.
-    QTest::mouseClick(row, Qt::RightButton, Qt::NoModifier, QPoint(5, 5));
-    QTest::mouseDClick(row, Qt::RightButton, Qt::NoModifier, QPoint(5, 5));
+    QTest::mouseClick(viewport, Qt::RightButton, Qt::NoModifier, onRow);
+    QTest::mouseDClick(viewport, Qt::RightButton, Qt::NoModifier, onRow);
     QCOMPARE(clicks.count(), 2);  // both presses of a double click
-    QCOMPARE(clicks.first(), (QList<QVariant> {"65535", "mouse", "516", "Right Click", "down"}));
-
-    QVERIFY(!row->isDeleteButtonShown());
-    QEvent enter(QEvent::Enter);
-    QApplication::sendEvent(row, &enter);
-    QVERIFY(row->isDeleteButtonShown());
-    QTest::mouseClick(row->findChild<QPushButton *>("pushButton_Delete"), Qt::LeftButton);
-    QCOMPARE(deletes.count(), 1);
+    QCOMPARE(clicks.first().first().toInt(), 1);
+    // A press below the last row is no click on an event.
+    QTest::mouseClick(viewport, Qt::LeftButton, Qt::NoModifier, QPoint(5, 3 * DMacroEventView::kRowHeight));
     QCOMPARE(clicks.count(), 2);
+
+    QCOMPARE(list->deleteButtonRow(), -1);
+    // The pointer's moves, as the window system reports them.
+    auto moveTo = [viewport](const QPoint &pos) {
+        QMouseEvent move(QEvent::MouseMove, pos, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &move);
+    };
+    moveTo(onRow);
+    QCOMPARE(list->deleteButtonRow(), 1);
+    const QPoint button = list->deleteButtonRect(1).center() - viewport->pos();
+    moveTo(button);
+    QTest::mouseClick(viewport, Qt::LeftButton, Qt::NoModifier, button);
+    QCOMPARE(deletes.count(), 1);
+    QCOMPARE(deletes.first().first().toInt(), 1);
+    QCOMPARE(clicks.count(), 2);
+    // A press on the button that is released elsewhere deletes nothing.
+    QTest::mousePress(viewport, Qt::LeftButton, Qt::NoModifier, button);
+    QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, onRow);
+    QCOMPARE(deletes.count(), 1);
     QEvent leave(QEvent::Leave);
-    QApplication::sendEvent(row, &leave);
-    QVERIFY(!row->isDeleteButtonShown());
+    QApplication::sendEvent(list, &leave);
+    QCOMPARE(list->deleteButtonRow(), -1);
+
+    // A right-to-left layout turns the row over: the delete button stands at the left.
+    list->setLayoutDirection(Qt::RightToLeft);
+    const QRect row = list->rowRect(1);
+    QVERIFY(list->deleteButtonRect(1).right() < row.center().x());
+    const QPoint turned = list->deleteButtonRect(1).center() - viewport->pos();
+    moveTo(turned);
+    QTest::mouseClick(viewport, Qt::LeftButton, Qt::NoModifier, turned);
+    QCOMPARE(deletes.count(), 2);
+}
+
+// The selected event shows selected wherever it moves; its partner, the other event of
+// its mark, shows highlighted; the rest plain.
+void TestMacroRows::eventRowLooks()
+{
+    MacroEventModel model;
+    DMacroEventView list(&model);
+    model.setEvents({{"0", "1", "key", "4", "A", "down"},
+                     {"1", "1", "key", "5", "B", "down"},
+                     {"0", "1", "key", "4", "A", "up"},
+                     {"1", "1", "key", "5", "B", "up"}});
+    auto looks = [&] {
+        QString out;
+        for (int row = 0; row < model.count(); ++row)
+            out += list.isShownSelected(row) ? 'S' : list.isShownHighlighted(row) ? 'h' : '.';
+        return out;
+    };
+    QCOMPARE(looks(), QString("...."));
+    list.setCurrentEventRow(2);
+    list.setSelectionLook("0", "up");
+    QCOMPARE(looks(), QString("h.S."));
+    QVERIFY(model.moveBy(2, -1));
+    QCOMPARE(list.currentEventRow(), 1);
+    QCOMPARE(looks(), QString("hS.."));
+    model.insertAt(0, {"2", "0", "key", "6", "C", "down"});
+    QCOMPARE(list.currentEventRow(), 2);
+    QCOMPARE(model.removeMark("0").size(), 2);
+    QCOMPARE(list.currentEventRow(), -1);
+    QCOMPARE(looks(), QString("..."));
+    QVERIFY(!model.moveBy(0, -1));
+    QVERIFY(!model.moveBy(2, 1));
 }
 
 namespace {

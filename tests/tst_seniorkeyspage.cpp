@@ -229,6 +229,37 @@ private Q_SLOTS:
         QCOMPARE(storedRecord(1).ValueTime, 350);
     }
 
+    // Keys on the focused hold-time slider: Return stores what the arrows chose, Escape
+    // takes it back; neither closes the editor.
+    void sliderKeysEndTheSliderOnly_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("Return") << int(Qt::Key_Return) << 40 << "40ms";
+        QTest::newRow("Escape") << int(Qt::Key_Escape) << 10 << "10ms";
+    }
+
+    void sliderKeysEndTheSliderOnly()
+    {
+        QFETCH(int, key);
+        add(SeniorKeyType_MT);
+        open();
+        QPointer<DSeniorKeysPage> guard(page.data());
+        page->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(page.data()));
+        auto *slider = page->findChild<QSlider *>("horizontalSlider_HoldDuration");
+        slider->setFocus();
+        QTRY_VERIFY(slider->hasFocus());
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(slider, Qt::Key_Right);
+        QCOMPARE(label("label_HoldDuration"), QString("40ms"));
+        QTest::keyClick(slider, Qt::Key(key));
+        QVERIFY(!guard.isNull() && page->isVisible());
+        QTEST(storedRecord(1).ValueTime, "stored");
+        QTEST(label("label_HoldDuration"), "shown");
+    }
+
     void gridEditsAreStored()
     {
         add(SeniorKeyType_DKS);

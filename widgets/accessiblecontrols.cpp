@@ -231,6 +231,8 @@ public:
             return s.name(m_row, m_column);
         if (t == QAccessible::Value && s.value)
             return s.value(m_row, m_column);
+        if (t == QAccessible::Description && s.description)
+            return s.description(m_row, m_column);
         return QString();
     }
     void setText(QAccessible::Text, const QString &) override { }
@@ -273,6 +275,8 @@ public:
             names << pressAction();
         if (s.menu)
             names << showMenuAction();
+        if (s.extraAction && !s.extraActionName.isEmpty())
+            names << s.extraActionName;
         return names;
     }
     void doAction(const QString &action) override
@@ -284,6 +288,8 @@ public:
             s.press(m_row, m_column);
         else if (action == showMenuAction() && s.menu)
             s.menu(m_row, m_column);
+        else if (s.extraAction && !s.extraActionName.isEmpty() && action == s.extraActionName)
+            s.extraAction(m_row, m_column);
     }
     QStringList keyBindingsForAction(const QString &) const override { return {}; }
 

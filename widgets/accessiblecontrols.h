@@ -59,6 +59,11 @@ struct GridSource
     std::function<QString(int row, int column)> value;
     std::function<QRect(int row, int column)> rect;  // in the widget's coordinates
     std::function<void(int row, int column)> press;
+    // Read out after the name.
+    std::function<QString(int row, int column)> description;
+    // A further action of each cell (a row's delete button), under its own name.
+    QString extraActionName;
+    std::function<void(int row, int column)> extraAction;
     // A list of painted rows rather than a table of cells: the roles, a selected state,
     // and a menu action ("showMenu") when given.
     QAccessible::Role role = QAccessible::Table;
