@@ -48,6 +48,8 @@ QString layout91Caption(int keyDec)
 DSoftKeyboardPage::DSoftKeyboardPage(QWidget *parent) : QWidget(parent), ui(new Ui::DSoftKeyboardPage)
 {
     ui->setupUi(this);
+    // The keys sit where they sit on the keyboard, and read as printed on it.
+    setLayoutDirection(Qt::LeftToRight);
     setFixedSize(kPageWidth, kPageHeight);
     applyTheme();
 }
