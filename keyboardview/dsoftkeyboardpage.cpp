@@ -162,6 +162,21 @@ bool DSoftKeyboardPage::parseKeyboardInfo(const QByteArray &text)
     return true;
 }
 
+void DSoftKeyboardPage::retranslateCaptions()
+{
+    bool changed = false;
+    for (auto it = m_keys.constBegin(); it != m_keys.constEnd(); ++it) {
+        const QString caption = replacedCaption(it.key());
+        if (caption.isEmpty() || caption == m_captions.value(it.key()))
+            continue;
+        it.value()->setKeyInfo(it.key(), caption);
+        m_captions.insert(it.key(), caption);
+        changed = true;
+    }
+    if (changed)
+        DDataManager::getInstance()->setKeyCharMap(m_captions);
+}
+
 bool DSoftKeyboardPage::isModifier(int keyDec)
 {
     return keyDec >= 224 && keyDec <= 231;

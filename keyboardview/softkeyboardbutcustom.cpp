@@ -1,5 +1,7 @@
 #include "keyboardview/softkeyboardbutcustom.h"
 
+#include <QEvent>
+#include <QFontMetrics>
 #include <QMouseEvent>
 
 namespace {
@@ -53,11 +55,33 @@ QString SoftKeyboardButCustom::shownText(int keyDec, const QString &keyCharacter
     }
 }
 
+QString SoftKeyboardButCustom::fittedText(const QString &text, const QFontMetrics &metrics, int width, int height)
+{
+    if (metrics.horizontalAdvance(text) <= width || text.contains(QLatin1Char('\n')))
+        return text;
+    // Two lines, broken after the '/' or at the space nearest the middle.
+    int best = -1;
+    for (int i = 1; i + 1 < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c != QLatin1Char('/') && c != QLatin1Char(' '))
+            continue;
+        if (best < 0 || qAbs(i - text.size() / 2) < qAbs(best - text.size() / 2))
+            best = i;
+    }
+    if (best < 0 || 2 * metrics.height() > height)
+        return text;
+    const bool slash = text.at(best) == QLatin1Char('/');
+    const QString first = text.left(slash ? best + 1 : best);
+    const QString second = text.mid(best + 1);
+    return first + QLatin1Char('\n') + second;
+}
+
 void SoftKeyboardButCustom::setKeySize(int w, int h)
 {
     m_width = w;
     m_height = h;
     setFixedSize(w, h);
+    showCaption();
 }
 
 void SoftKeyboardButCustom::setKeyInfo(int keyDec, const QString &keyCharacter)
@@ -65,8 +89,26 @@ void SoftKeyboardButCustom::setKeyInfo(int keyDec, const QString &keyCharacter)
     m_keyDec = keyDec;
     m_caption = keyCharacter;
     const QString text = shownText(keyDec, keyCharacter);
-    setText(text);
     setAccessibleName(QString(text).replace(QStringLiteral("&&"), QStringLiteral("&")));
+    showCaption();
+}
+
+void SoftKeyboardButCustom::showCaption()
+{
+    // Measured in the font of the key's own style sheet.
+    ensurePolished();
+    const QString text = shownText(m_keyDec, m_caption);
+    // A little room either side, so no letter touches the key's edge.
+    constexpr int kSideRoom = 2;
+    setText(width() > 2 * kSideRoom ? fittedText(text, fontMetrics(), width() - 2 * kSideRoom, height()) : text);
+}
+
+bool SoftKeyboardButCustom::event(QEvent *event)
+{
+    const bool handled = QToolButton::event(event);
+    if (event->type() == QEvent::FontChange && m_keyDec != 0)
+        showCaption();
+    return handled;
 }
 
 void SoftKeyboardButCustom::applyLook(int state)
