@@ -35,6 +35,7 @@
 #include <QLineEdit>
 #include <QMetaEnum>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStyleOptionButton>
 #include <QTemporaryDir>
@@ -273,6 +274,7 @@ private Q_SLOTS:
     void cutTextsKeepTheirWhole();
     void softKeyCaptionsFit_data();
     void softKeyCaptionsFit();
+    void chineseShowsNoLatinTimeUnit();
 
 private:
     Rig *m_rig = nullptr;
@@ -475,6 +477,43 @@ void TestTextFit::softKeyCaptionsFit()
     }
     if (!problems.isEmpty())
         QFAIL(qPrintable("\n" + problems.join('\n')));
+}
+
+void TestTextFit::chineseShowsNoLatinTimeUnit()
+{
+    // The translation writes milliseconds in Chinese; no screen may show them as
+    // "ms" (the macro editor's delays and total, the advanced keys' hold time).
+    QVERIFY(m_linguist->loadLanguage(QtLinguist::Zh_SM));
+    DMainWidget *w = m_rig->window.get();
+    w->onUpdateAllUI();
+    w->resize(w->screen()->availableGeometry().size());
+    const QRegularExpression latinUnit(QStringLiteral("(^|[\\d\\s])ms\\b"),
+                                       QRegularExpression::CaseInsensitiveOption);
+    QMap<QString, QString> found;
+    ScreenWalk walk(w, [&](const QString &where) {
+        for (QWidget *window : ScreenWalk::shownWindows()) {
+            for (QWidget *widget : window->findChildren<QWidget *>()) {
+                if (!drawn(widget))
+                    continue;
+                QString text;
+                if (auto *label = qobject_cast<QLabel *>(widget))
+                    text = label->text();
+                else if (auto *button = qobject_cast<QAbstractButton *>(widget))
+                    text = button->text();
+                else if (auto *edit = qobject_cast<QLineEdit *>(widget))
+                    text = edit->text().isEmpty() ? edit->placeholderText() : edit->text();
+                if (text.contains(latinUnit))
+                    found.insert(widget->objectName() + QStringLiteral(" \"") + text + '"', where);
+            }
+        }
+    });
+    walk.run();
+    w->resize(w->minimumSize());
+    QStringList lines;
+    for (auto it = found.constBegin(); it != found.constEnd(); ++it)
+        lines << it.key() + QStringLiteral(" on ") + it.value();
+    if (!lines.isEmpty())
+        QFAIL(qPrintable("\n" + lines.join('\n')));
 }
 
 TAVRIX_TEST_MAIN(TestTextFit)
