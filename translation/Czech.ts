@@ -684,6 +684,10 @@ Odpojte ji a znovu připojte, nebo znovu načtěte pravidla zařízení:</transl
         <source>...</source>
         <translation>...</translation>
     </message>
+    <message>
+        <source>%1ms</source>
+        <translation>%1 ms</translation>
+    </message>
 </context>
 <context>
     <name>DSeniorKeysRecordExplainDia</name>

@@ -684,6 +684,10 @@ Débranchez-le puis rebranchez-le, ou rechargez les règles des périphériques 
         <source>...</source>
         <translation>...</translation>
     </message>
+    <message>
+        <source>%1ms</source>
+        <translation>%1 ms</translation>
+    </message>
 </context>
 <context>
     <name>DSeniorKeysRecordExplainDia</name>

@@ -684,6 +684,10 @@ Ziehen Sie sie ab und stecken Sie sie wieder ein, oder laden Sie die Geräterege
         <source>...</source>
         <translation>...</translation>
     </message>
+    <message>
+        <source>%1ms</source>
+        <translation>%1 ms</translation>
+    </message>
 </context>
 <context>
     <name>DSeniorKeysRecordExplainDia</name>

@@ -684,6 +684,10 @@ Scollegala e ricollegala, oppure ricarica le regole dei dispositivi:</translatio
         <source>...</source>
         <translation>...</translation>
     </message>
+    <message>
+        <source>%1ms</source>
+        <translation>%1 ms</translation>
+    </message>
 </context>
 <context>
     <name>DSeniorKeysRecordExplainDia</name>

@@ -684,6 +684,10 @@ Odłącz ją i podłącz ponownie albo wczytaj ponownie reguły urządzeń:</tra
         <source>...</source>
         <translation>...</translation>
     </message>
+    <message>
+        <source>%1ms</source>
+        <translation>%1 ms</translation>
+    </message>
 </context>
 <context>
     <name>DSeniorKeysRecordExplainDia</name>

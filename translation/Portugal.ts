@@ -684,6 +684,10 @@ Desligue-o e volte a ligá-lo, ou recarregue as regras de dispositivos:</transla
         <source>...</source>
         <translation>...</translation>
     </message>
+    <message>
+        <source>%1ms</source>
+        <translation>%1 ms</translation>
+    </message>
 </context>
 <context>
     <name>DSeniorKeysRecordExplainDia</name>

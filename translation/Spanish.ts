@@ -684,6 +684,10 @@ Desconéctelo y vuelva a conectarlo, o recargue las reglas de dispositivos:</tra
         <source>...</source>
         <translation>...</translation>
     </message>
+    <message>
+        <source>%1ms</source>
+        <translation>%1 ms</translation>
+    </message>
 </context>
 <context>
     <name>DSeniorKeysRecordExplainDia</name>

@@ -684,6 +684,10 @@ Unplug it and plug it in again, or reload the device rules:</source>
         <source>...</source>
         <translation>...</translation>
     </message>
+    <message>
+        <source>%1ms</source>
+        <translation>%1毫秒</translation>
+    </message>
 </context>
 <context>
     <name>DSeniorKeysRecordExplainDia</name>
