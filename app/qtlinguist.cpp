@@ -1,6 +1,7 @@
 #include "app/qtlinguist.h"
 
 #include "app/ddatamanager.h"
+#include "widgets/joinedscriptweight.h"
 
 #include <QGuiApplication>
 #include <QMetaEnum>
@@ -63,6 +64,8 @@ bool QtLinguist::loadLanguage(int language)
     // A failed load leaves the translator empty: the texts are then the English
     // sources, which read left to right.
     setApplicationDirection(loaded ? layoutDirection(language) : Qt::LeftToRight);
+    // Arabic's letters join, and thin weights draw them apart.
+    JoinedScriptWeight::setActive(loaded && language == Arabic);
     if (!loaded)
         return false;
     // Installing twice would list the translator twice; take it out first.

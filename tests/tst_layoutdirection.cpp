@@ -12,7 +12,10 @@
 #include "support/mainwindowrig.h"
 #include "support/testmain.h"
 
+#include "widgets/joinedscriptweight.h"
+
 #include <QComboBox>
+#include <QLabel>
 #include <QMetaEnum>
 #include <QPointer>
 #include <QPushButton>
@@ -47,6 +50,9 @@ private Q_SLOTS:
     void everyLanguageHasItsDirection();
     void missingTranslationReadsLeftToRight();
     void openWindowsTurnLiveAndKeyboardsStay();
+    void thinWeightsRaisedAndBack_data();
+    void thinWeightsRaisedAndBack();
+    void arabicIsNeverDrawnThin();
 };
 
 void TestLayoutDirection::cleanup()
@@ -143,6 +149,70 @@ void TestLayoutDirection::openWindowsTurnLiveAndKeyboardsStay()
     QVERIFY(switchTo(linguist, QtLinguist::Arabic));
     DSettingsDia fresh;
     QCOMPARE(fresh.layoutDirection(), Qt::RightToLeft);
+}
+
+void TestLayoutDirection::thinWeightsRaisedAndBack_data()
+{
+    QTest::addColumn<QString>("sheet");
+    QTest::addColumn<QString>("raised");
+    QTest::newRow("shorthand") << "QLabel{color: rgb(1, 2, 3); font: 75 12pt \"X\";}"
+                               << "QLabel{color: rgb(1, 2, 3); font: 401 12pt \"X\";}";
+    QTest::newRow("no space, twice") << "A{font:75 8pt \"X\";} B{font:75 10pt \"X\";}"
+                                     << "A{font:401 8pt \"X\";} B{font:401 10pt \"X\";}";
+    QTest::newRow("weight property") << "QLabel { font-weight: 75; font-size: 13pt; }"
+                                     << "QLabel { font-weight: 401; font-size: 13pt; }";
+    QTest::newRow("last in a rule") << "QLabel{font-weight:75}"
+                                    << "QLabel{font-weight:401}";
+    // Sizes, other weights and colours stay as they are.
+    QTest::newRow("a size of 75") << "QLabel{font: 75pt \"X\"; font-size: 75px;}"
+                                  << "QLabel{font: 75pt \"X\"; font-size: 75px;}";
+    QTest::newRow("bold") << "QLabel{font: bold 12pt; color: rgb(75, 75, 75);}"
+                          << "QLabel{font: bold 12pt; color: rgb(75, 75, 75);}";
+    QTest::newRow("empty") << "" << "";
+}
+
+void TestLayoutDirection::thinWeightsRaisedAndBack()
+{
+    QFETCH(QString, sheet);
+    QFETCH(QString, raised);
+    QCOMPARE(JoinedScriptWeight::raised(sheet), raised);
+    QCOMPARE(JoinedScriptWeight::restored(raised), sheet);
+}
+
+void TestLayoutDirection::arabicIsNeverDrawnThin()
+{
+    // Drawn thinner than Light, Arabic comes out with its letters spread apart.
+    const QString sheet = QStringLiteral("QLabel { font: 75 12pt \"Microsoft YaHei\"; }");
+    QWidget holder;
+    holder.setStyleSheet(QStringLiteral("QFrame { font: 75 10pt \"Microsoft YaHei\"; }"));
+    auto *before = new QLabel(QStringLiteral("Typ:"), &holder);
+    before->setStyleSheet(sheet);
+    auto *framed = new QFrame(&holder);
+    holder.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&holder));
+    const int thin = before->font().weight();
+    QVERIFY(thin < QFont::Light);
+    QVERIFY(framed->font().weight() < QFont::Light);
+
+    QtLinguist linguist(builtTranslations());
+    QVERIFY(switchTo(linguist, QtLinguist::Arabic));
+    QVERIFY(before->font().weight() >= QFont::Normal);
+    QVERIFY(framed->font().weight() >= QFont::Normal);  // by its parent's sheet
+    // A widget made, or styled again, while Arabic is on.
+    auto *after = new QLabel(QString::fromUtf8("\u0627\u0644\u0646\u0648\u0639:"), &holder);
+    after->setStyleSheet(sheet);
+    after->show();
+    QVERIFY(after->font().weight() >= QFont::Normal);
+    before->setStyleSheet(sheet + QStringLiteral(" QLabel { color: red; }"));
+    QVERIFY(before->font().weight() >= QFont::Normal);
+
+    // The other languages read every sheet as written.
+    QVERIFY(switchTo(linguist, QtLinguist::German));
+    QCOMPARE(before->styleSheet(), sheet + QStringLiteral(" QLabel { color: red; }"));
+    QCOMPARE(after->styleSheet(), sheet);
+    QCOMPARE(before->font().weight(), thin);
+    QCOMPARE(after->font().weight(), thin);
+    QVERIFY(framed->font().weight() < QFont::Light);
 }
 
 TAVRIX_TEST_MAIN(TestLayoutDirection)
