@@ -3,6 +3,8 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QMouseEvent>
+#include <QStyleOptionToolButton>
+#include <QStylePainter>
 
 namespace {
 
@@ -134,6 +136,17 @@ void SoftKeyboardButCustom::setThemeColors(const QString &textColor, const QStri
     m_normalTextStyle = QString(kNormalTextPattern).arg(textColor);
     m_backgroundStyle = QString(kBackgroundPattern).arg(buttonColor);
     applyLook(m_state);
+}
+
+void SoftKeyboardButCustom::paintEvent(QPaintEvent *)
+{
+    // As QToolButton paints, but the caption reads in the key's own direction: a
+    // painter starts in the application's, which would show "1!" as "!1" in Arabic.
+    QStylePainter painter(this);
+    painter.setLayoutDirection(layoutDirection());
+    QStyleOptionToolButton option;
+    initStyleOption(&option);
+    painter.drawComplexControl(QStyle::CC_ToolButton, option);
 }
 
 void SoftKeyboardButCustom::enterEvent(QEvent *event)

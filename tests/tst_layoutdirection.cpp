@@ -9,6 +9,7 @@
 #include "keyboardview/dsoftkeyboardpage.h"
 #include "keyboardview/hiddevicejoinframe.h"
 #include "keyboardview/keyboardbutcustom.h"
+#include "keyboardview/softkeyboardbutcustom.h"
 #include "support/mainwindowrig.h"
 #include "support/testmain.h"
 
@@ -50,6 +51,7 @@ private Q_SLOTS:
     void everyLanguageHasItsDirection();
     void missingTranslationReadsLeftToRight();
     void openWindowsTurnLiveAndKeyboardsStay();
+    void softKeyCaptionsReadLeftToRight();
     void thinWeightsRaisedAndBack_data();
     void thinWeightsRaisedAndBack();
     void arabicIsNeverDrawnThin();
@@ -137,8 +139,11 @@ void TestLayoutDirection::openWindowsTurnLiveAndKeyboardsStay()
         QVERIFY2(picture->layoutDirection() == Qt::LeftToRight, where);
         for (QWidget *key : picture->findChildren<QWidget *>())
             QVERIFY2(key->layoutDirection() == Qt::LeftToRight, where);
-        for (DSoftKeyboardPage *soft : softKeyboards)
-            QVERIFY2(soft->layoutDirection() == Qt::LeftToRight, where);
+        for (DSoftKeyboardPage *soft : softKeyboards) {
+            const QList<QWidget *> keys = soft->findChildren<QWidget *>() << soft;
+            for (QWidget *key : keys)
+                QVERIFY2(key->layoutDirection() == Qt::LeftToRight, where + ' ' + key->metaObject()->className());
+        }
         // The device list's toggle sits at the list's inner edge: right of the
         // middle when the list stands at the right.
         const bool toggleRight = toggle->geometry().center().x() > w->width() / 2;
@@ -149,6 +154,26 @@ void TestLayoutDirection::openWindowsTurnLiveAndKeyboardsStay()
     QVERIFY(switchTo(linguist, QtLinguist::Arabic));
     DSettingsDia fresh;
     QCOMPARE(fresh.layoutDirection(), Qt::RightToLeft);
+}
+
+void TestLayoutDirection::softKeyCaptionsReadLeftToRight()
+{
+    // "1!" stays "1!", "Num/" stays "Num/": the same picture in either direction.
+    DSoftKeyboardPage page;
+    QVERIFY(page.loadLayout(DSoftKeyboardPage::kUsLayoutCode));
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    const QMap<int, SoftKeyboardButCustom *> keys = page.keyButtons();
+    for (int code : {30, 84}) {
+        SoftKeyboardButCustom *key = keys.value(code);
+        QVERIFY(key);
+        QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+        const QImage leftToRight = key->grab().toImage();
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+        const QImage rightToLeft = key->grab().toImage();
+        QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+        QVERIFY2(leftToRight == rightToLeft, qPrintable(key->text()));
+    }
 }
 
 void TestLayoutDirection::thinWeightsRaisedAndBack_data()
