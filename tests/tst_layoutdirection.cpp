@@ -10,6 +10,7 @@
 #include "keyboardview/hiddevicejoinframe.h"
 #include "keyboardview/keyboardbutcustom.h"
 #include "keyboardview/softkeyboardbutcustom.h"
+#include "macros/dmacrolistview.h"
 #include "support/mainwindowrig.h"
 #include "support/testmain.h"
 
@@ -52,6 +53,7 @@ private Q_SLOTS:
     void missingTranslationReadsLeftToRight();
     void openWindowsTurnLiveAndKeyboardsStay();
     void softKeyCaptionsReadLeftToRight();
+    void macroRowsMirror();
     void thinWeightsRaisedAndBack_data();
     void thinWeightsRaisedAndBack();
     void arabicIsNeverDrawnThin();
@@ -174,6 +176,23 @@ void TestLayoutDirection::softKeyCaptionsReadLeftToRight()
         QGuiApplication::setLayoutDirection(Qt::LeftToRight);
         QVERIFY2(leftToRight == rightToLeft, qPrintable(key->text()));
     }
+}
+
+void TestLayoutDirection::macroRowsMirror()
+{
+    // A macro row's menu dots stand at its reading end, where they are painted and
+    // where a click opens the menu: the right, or the left in Arabic.
+    DMacroListView list;
+    list.resize(300, 200);
+    list.setMacros({{"1", "Alpha"}});
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    const QRect row = list.rowRect(0);
+    QVERIFY(row.isValid());
+    QCOMPARE(list.menuButtonRect(0).right(), row.right());
+    list.setLayoutDirection(Qt::RightToLeft);
+    QCOMPARE(list.menuButtonRect(0).left(), row.left());
+    QCOMPARE(list.menuButtonRect(0).size(), QSize(30, 35));
 }
 
 void TestLayoutDirection::thinWeightsRaisedAndBack_data()
