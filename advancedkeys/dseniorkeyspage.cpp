@@ -48,6 +48,9 @@ int modifierBit(int keyCode)
 DSeniorKeysPage::DSeniorKeysPage(QWidget *parent) : QDialog(parent), ui(new Ui::DSeniorKeysPage)
 {
     ui->setupUi(this);
+    // The travel points above the grid and the key of each row keep the order of the
+    // grid's painted columns and rows in every language.
+    ui->widget_DksSetting->setLayoutDirection(Qt::LeftToRight);
     setWindowFlags(Qt::FramelessWindowHint | Qt::Tool);
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_TranslucentBackground);

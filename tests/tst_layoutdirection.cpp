@@ -2,6 +2,8 @@
 // left, at once and in windows already open, and back again; the keyboard picture
 // and the soft keyboard stay as the keyboard is.
 
+#include "advancedkeys/dallkeysitemkey.h"
+#include "advancedkeys/dseniorkeyspage.h"
 #include "app/dmainwidget.h"
 #include "app/dsettingsdia.h"
 #include "app/qtlinguist.h"
@@ -156,6 +158,15 @@ void TestLayoutDirection::openWindowsTurnLiveAndKeyboardsStay()
     QVERIFY(switchTo(linguist, QtLinguist::Arabic));
     DSettingsDia fresh;
     QCOMPARE(fresh.layoutDirection(), Qt::RightToLeft);
+    // The dynamic-keystroke grid's travel points and row keys keep the order of the
+    // painted grid, in a page that is otherwise right to left.
+    DSeniorKeysPage advanced;
+    advanced.show();
+    QCOMPARE(advanced.layoutDirection(), Qt::RightToLeft);
+    auto *press = advanced.findChild<QWidget *>(QStringLiteral("label_Stroke01"));
+    auto *release = advanced.findChild<QWidget *>(QStringLiteral("label_Stroke04"));
+    QVERIFY(press && release);
+    QTRY_VERIFY(press->mapTo(&advanced, QPoint()).x() < release->mapTo(&advanced, QPoint()).x());
 }
 
 void TestLayoutDirection::softKeyCaptionsReadLeftToRight()
@@ -166,15 +177,22 @@ void TestLayoutDirection::softKeyCaptionsReadLeftToRight()
     page.show();
     QVERIFY(QTest::qWaitForWindowExposed(&page));
     const QMap<int, SoftKeyboardButCustom *> keys = page.keyButtons();
-    for (int code : {30, 84}) {
-        SoftKeyboardButCustom *key = keys.value(code);
+    QList<QWidget *> shown = {keys.value(30), keys.value(84)};
+    // And a key of the advanced keys' picker.
+    DAllKeysItemKey pickerKey;
+    pickerKey.setKeyInfo(30, QStringLiteral("1!"));
+    pickerKey.resize(40, 30);
+    pickerKey.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&pickerKey));
+    shown << &pickerKey;
+    for (QWidget *key : shown) {
         QVERIFY(key);
         QGuiApplication::setLayoutDirection(Qt::LeftToRight);
         const QImage leftToRight = key->grab().toImage();
         QGuiApplication::setLayoutDirection(Qt::RightToLeft);
         const QImage rightToLeft = key->grab().toImage();
         QGuiApplication::setLayoutDirection(Qt::LeftToRight);
-        QVERIFY2(leftToRight == rightToLeft, qPrintable(key->text()));
+        QVERIFY2(leftToRight == rightToLeft, qPrintable(key->accessibleName()));
     }
 }
 
