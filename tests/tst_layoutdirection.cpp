@@ -17,10 +17,12 @@
 #include "support/testmain.h"
 
 #include "widgets/joinedscriptweight.h"
+#include "widgets/mirrorsafestyle.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QMetaEnum>
+#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 
@@ -56,6 +58,7 @@ private Q_SLOTS:
     void openWindowsTurnLiveAndKeyboardsStay();
     void softKeyCaptionsReadLeftToRight();
     void macroRowsMirror();
+    void iconButtonKeepsItsTextBesideTheIcon();
     void thinWeightsRaisedAndBack_data();
     void thinWeightsRaisedAndBack();
     void arabicIsNeverDrawnThin();
@@ -211,6 +214,54 @@ void TestLayoutDirection::macroRowsMirror()
     list.setLayoutDirection(Qt::RightToLeft);
     QCOMPARE(list.menuButtonRect(0).left(), row.left());
     QCOMPARE(list.menuButtonRect(0).size(), QSize(30, 35));
+}
+
+namespace {
+
+// The widest run of empty columns between the first and the last inked column.
+int widestInnerGap(const QImage &image, QRgb background)
+{
+    QList<bool> inked;
+    for (int x = 0; x < image.width(); ++x) {
+        bool ink = false;
+        for (int y = 0; y < image.height() && !ink; ++y)
+            ink = image.pixel(x, y) != background;
+        inked << ink;
+    }
+    const int first = inked.indexOf(true);
+    const int last = inked.lastIndexOf(true);
+    int widest = 0;
+    int run = 0;
+    for (int x = first; x >= 0 && x <= last; ++x) {
+        run = inked.at(x) ? 0 : run + 1;
+        widest = qMax(widest, run);
+    }
+    return widest;
+}
+
+}  // namespace
+
+void TestLayoutDirection::iconButtonKeepsItsTextBesideTheIcon()
+{
+    // An icon-and-text button styled by a style sheet, as Apply on the trigger page:
+    // in Arabic the text stands beside its icon, not at the button's far edge.
+    QPixmap picture(16, 16);
+    picture.fill(Qt::red);
+    MirrorSafeStyle style;
+    QPushButton button(QIcon(picture), QString::fromUtf8("\u062a\u0637\u0628\u064a\u0642"));
+    button.setStyle(&style);
+    button.setStyleSheet(QStringLiteral("QPushButton{border:none;background-color:rgb(30,30,50);color:white;}"));
+    button.resize(240, 40);
+    button.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&button));
+    const QRgb background = qRgb(30, 30, 50);
+    for (Qt::LayoutDirection direction : {Qt::LeftToRight, Qt::RightToLeft}) {
+        QGuiApplication::setLayoutDirection(direction);
+        QCOMPARE(button.layoutDirection(), direction);
+        const QImage image = button.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QVERIFY2(widestInnerGap(image, background) <= 12, qPrintable(QString::number(widestInnerGap(image, background))));
+    }
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
 }
 
 void TestLayoutDirection::thinWeightsRaisedAndBack_data()
