@@ -14,6 +14,9 @@ public:
     int keyDec() const { return m_keyDec; }
     QString keyCharacter() const { return m_keyCharacter; }
 
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
 private:
     int m_keyDec = 0;
     QString m_keyCharacter;

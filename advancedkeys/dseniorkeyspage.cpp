@@ -33,6 +33,11 @@ QString millimetres(int tenths)
     return QString::number(tenths / 10.0, 'f', 1) + QStringLiteral("mm");
 }
 
+QString milliseconds(int value)
+{
+    return DSeniorKeysPage::tr("%1ms").arg(value);
+}
+
 // ModifierMask bit of a modifier's HID usage (224..231), 0 for every other key.
 int modifierBit(int keyCode)
 {
@@ -44,6 +49,9 @@ int modifierBit(int keyCode)
 DSeniorKeysPage::DSeniorKeysPage(QWidget *parent) : QDialog(parent), ui(new Ui::DSeniorKeysPage)
 {
     ui->setupUi(this);
+    // The travel points above the grid and the key of each row keep the order of the
+    // grid's painted columns and rows in every language.
+    ui->widget_DksSetting->setLayoutDirection(Qt::LeftToRight);
     setWindowFlags(Qt::FramelessWindowHint | Qt::Tool);
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_TranslucentBackground);
@@ -93,7 +101,7 @@ DSeniorKeysPage::DSeniorKeysPage(QWidget *parent) : QDialog(parent), ui(new Ui::
             &DSeniorKeysPage::onSliderHoldDurationValue);
     connect(ui->horizontalSlider_HoldDuration, &QSlider::sliderReleased, this,
             &DSeniorKeysPage::onSliderHoldDurationReleased);
-    ui->label_HoldDuration->setText(QStringLiteral("10ms"));
+    ui->label_HoldDuration->setText(milliseconds(10));
     ui->toolButton_ExplainInfo->installEventFilter(this);
 
     m_typeGroup = new QButtonGroup(this);
@@ -384,7 +392,7 @@ void DSeniorKeysPage::showSeniorKeyInfo(const SeniorKeyInfo &info)
         ui->toolButton_HoldKey->setText(caption(0));
         ui->toolButton_ClickKey->setText(caption(1));
         ui->horizontalSlider_HoldDuration->setValue(info.ValueTime / 10);
-        ui->label_HoldDuration->setText(QString::number(info.ValueTime) + QStringLiteral("ms"));
+        ui->label_HoldDuration->setText(milliseconds(info.ValueTime));
         break;
     case SeniorKeyType_TGL: ui->toolButton_TglKey->setText(info.tglKeySet == 1 ? caption(0) : QString()); break;
     default: break;
@@ -575,7 +583,7 @@ void DSeniorKeysPage::saveCombinationKey()
 
 void DSeniorKeysPage::onSliderHoldDurationValue(int HoldDurationValue)
 {
-    ui->label_HoldDuration->setText(QString::number(HoldDurationValue * 10) + QStringLiteral("ms"));
+    ui->label_HoldDuration->setText(milliseconds(HoldDurationValue * 10));
 }
 
 void DSeniorKeysPage::onSliderHoldDurationReleased()

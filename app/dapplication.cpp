@@ -6,6 +6,7 @@
 #include "app/dloginwidget.h"
 #include "app/dmainwidget.h"
 #include "app/qtlinguist.h"
+#include "widgets/mirrorsafestyle.h"
 #include "platform/crashdump.h"
 #include "platform/quitsignals.h"
 #include "sdk/xmlstore/savefile.h"
@@ -79,6 +80,7 @@ DApplication::DApplication(int &argc, char **argv) : QApplication(argc, argv)
         qCWarning(lcApp) << "Instance lock unusable in" << folder;
     }
 
+    setStyle(new MirrorSafeStyle);  // owned by the application
     settingsAndLanguageStep();
     listenForLaterStarts();
 

@@ -24,6 +24,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
+#include <QStyle>
 #include <QThread>
 #include <QTimer>
 #include <QWindow>
@@ -595,15 +596,20 @@ void DMainWidget::paintEvent(QPaintEvent *event)
     const QRect area = contentsRect();
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.fillRect(QRect(0, kTitleHeight, kDeviceListWidth, area.height()), m_deviceListVisible ? left : right);
-    painter.fillRect(QRect(kDeviceListWidth, kTitleHeight, area.width(), area.height()), right);
+    // The device list stands at the reading start: the right in a right-to-left language.
+    const QRect list(0, kTitleHeight, kDeviceListWidth, area.height());
+    const QRect rest(kDeviceListWidth, kTitleHeight, area.width(), area.height());
+    painter.fillRect(QStyle::visualRect(layoutDirection(), rect(), list), m_deviceListVisible ? left : right);
+    painter.fillRect(QStyle::visualRect(layoutDirection(), rect(), rest), right);
     painter.end();
     QWidget::paintEvent(event);
 }
 
 void DMainWidget::setListToggleStyle(bool listVisible)
 {
-    const QString state = listVisible ? QStringLiteral("Hide") : QStringLiteral("Show");
+    // The pictures' arrows point left to hide and right to show; mirrored with the list.
+    const bool pointsLeft = listVisible != (layoutDirection() == Qt::RightToLeft);
+    const QString state = pointsLeft ? QStringLiteral("Hide") : QStringLiteral("Show");
     m_listToggle->setStyleSheet(pictureButtonStyle(QStringLiteral(":/images/listCtrl%1Def.png").arg(state),
                                                    QStringLiteral(":/images/listCtrl%1Sel.png").arg(state)));
 }
@@ -612,8 +618,17 @@ void DMainWidget::placeListToggle()
 {
     const int x = m_deviceListVisible ? 233 : 5;
     const int y = (contentsRect().height() - 300) / 2 + 50 - 100 / 2;
-    m_listToggle->setGeometry(x, y, 10, 100);
+    m_listToggle->setGeometry(QStyle::visualRect(layoutDirection(), rect(), QRect(x, y, 10, 100)));
     update();
+}
+
+void DMainWidget::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LayoutDirectionChange) {
+        setListToggleStyle(m_deviceListVisible);
+        placeListToggle();
+    }
 }
 
 void DMainWidget::resizeEvent(QResizeEvent *event)

@@ -43,12 +43,19 @@ public:
     // Loads and installs the translation of a Language value. False when the value
     // is unknown (nothing changes) or the file cannot be loaded (the translator is
     // then empty, so texts show in their source language).
+    // Also turns the application's layout direction to the language's (right to
+    // left for Arabic), so open windows mirror at once.
     bool loadLanguage(int language);
+
+    // The direction a language's windows are laid out in.
+    static Qt::LayoutDirection layoutDirection(int language);
 
     QString folder() const { return m_folder; }
     QString fileName(int language) const { return m_languageFiles.value(language); }
 
 private:
+    static void setApplicationDirection(Qt::LayoutDirection direction);
+
     QTranslator m_translator;
     QMap<int, QString> m_languageFiles;
     QString m_folder;

@@ -48,6 +48,8 @@ QString layout91Caption(int keyDec)
 DSoftKeyboardPage::DSoftKeyboardPage(QWidget *parent) : QWidget(parent), ui(new Ui::DSoftKeyboardPage)
 {
     ui->setupUi(this);
+    // The keys sit where they sit on the keyboard, and read as printed on it.
+    setLayoutDirection(Qt::LeftToRight);
     setFixedSize(kPageWidth, kPageHeight);
     applyTheme();
 }
@@ -158,6 +160,21 @@ bool DSoftKeyboardPage::parseKeyboardInfo(const QByteArray &text)
     dm->setVkToHidMap(m_vkToKey);
     Q_EMIT sigSoftKeyboardAlreadyLoad();
     return true;
+}
+
+void DSoftKeyboardPage::retranslateCaptions()
+{
+    bool changed = false;
+    for (auto it = m_keys.constBegin(); it != m_keys.constEnd(); ++it) {
+        const QString caption = replacedCaption(it.key());
+        if (caption.isEmpty() || caption == m_captions.value(it.key()))
+            continue;
+        it.value()->setKeyInfo(it.key(), caption);
+        m_captions.insert(it.key(), caption);
+        changed = true;
+    }
+    if (changed)
+        DDataManager::getInstance()->setKeyCharMap(m_captions);
 }
 
 bool DSoftKeyboardPage::isModifier(int keyDec)

@@ -39,6 +39,9 @@ public:
     void highlightKey(int keyDec);
     void clearKeyHighlights();
     void applyTheme();
+    // Shows the keys the page names itself (language keys, K14 ...) in the
+    // language now installed.
+    void retranslateCaptions();
 
     QMap<int, SoftKeyboardButCustom *> keyButtons() const { return m_keys; }
     QMap<int, QString> keyCaptions() const { return m_captions; }

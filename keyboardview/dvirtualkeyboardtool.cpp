@@ -26,6 +26,7 @@ void DVirtualKeyboardTool::retranslateTexts()
 {
     ui->retranslateUi(this);
     ui->label->setText(QObject::tr("Virtual Keyboard"));
+    m_softKeyboard->retranslateCaptions();
 }
 
 void DVirtualKeyboardTool::applyTheme()

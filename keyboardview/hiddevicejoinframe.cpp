@@ -37,6 +37,8 @@ bool between(int v, int a, int b)
 hidDeviceJoinFrame::hidDeviceJoinFrame(QWidget *parent) : QWidget(parent), ui(new Ui::hidDeviceJoinFrame)
 {
     ui->setupUi(this);
+    // The picture is the keyboard as it lies on the desk, whatever the language.
+    setLayoutDirection(Qt::LeftToRight);
 }
 
 hidDeviceJoinFrame::~hidDeviceJoinFrame()

@@ -189,6 +189,7 @@ void keyboardButCustom::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing, true);
+    p.setLayoutDirection(layoutDirection());  // a painter starts in the application's
     if (m_triggerView)
         paintTriggerView(p);
     else if (m_lightPreview)

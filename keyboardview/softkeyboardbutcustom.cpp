@@ -1,6 +1,10 @@
 #include "keyboardview/softkeyboardbutcustom.h"
 
+#include <QEvent>
+#include <QFontMetrics>
 #include <QMouseEvent>
+#include <QStyleOptionToolButton>
+#include <QStylePainter>
 
 namespace {
 
@@ -53,11 +57,33 @@ QString SoftKeyboardButCustom::shownText(int keyDec, const QString &keyCharacter
     }
 }
 
+QString SoftKeyboardButCustom::fittedText(const QString &text, const QFontMetrics &metrics, int width, int height)
+{
+    if (metrics.horizontalAdvance(text) <= width || text.contains(QLatin1Char('\n')))
+        return text;
+    // Two lines, broken after the '/' or at the space nearest the middle.
+    int best = -1;
+    for (int i = 1; i + 1 < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c != QLatin1Char('/') && c != QLatin1Char(' '))
+            continue;
+        if (best < 0 || qAbs(i - text.size() / 2) < qAbs(best - text.size() / 2))
+            best = i;
+    }
+    if (best < 0 || 2 * metrics.height() > height)
+        return text;
+    const bool slash = text.at(best) == QLatin1Char('/');
+    const QString first = text.left(slash ? best + 1 : best);
+    const QString second = text.mid(best + 1);
+    return first + QLatin1Char('\n') + second;
+}
+
 void SoftKeyboardButCustom::setKeySize(int w, int h)
 {
     m_width = w;
     m_height = h;
     setFixedSize(w, h);
+    showCaption();
 }
 
 void SoftKeyboardButCustom::setKeyInfo(int keyDec, const QString &keyCharacter)
@@ -65,8 +91,26 @@ void SoftKeyboardButCustom::setKeyInfo(int keyDec, const QString &keyCharacter)
     m_keyDec = keyDec;
     m_caption = keyCharacter;
     const QString text = shownText(keyDec, keyCharacter);
-    setText(text);
     setAccessibleName(QString(text).replace(QStringLiteral("&&"), QStringLiteral("&")));
+    showCaption();
+}
+
+void SoftKeyboardButCustom::showCaption()
+{
+    // Measured in the font of the key's own style sheet.
+    ensurePolished();
+    const QString text = shownText(m_keyDec, m_caption);
+    // A little room either side, so no letter touches the key's edge.
+    constexpr int kSideRoom = 2;
+    setText(width() > 2 * kSideRoom ? fittedText(text, fontMetrics(), width() - 2 * kSideRoom, height()) : text);
+}
+
+bool SoftKeyboardButCustom::event(QEvent *event)
+{
+    const bool handled = QToolButton::event(event);
+    if (event->type() == QEvent::FontChange && m_keyDec != 0)
+        showCaption();
+    return handled;
 }
 
 void SoftKeyboardButCustom::applyLook(int state)
@@ -92,6 +136,17 @@ void SoftKeyboardButCustom::setThemeColors(const QString &textColor, const QStri
     m_normalTextStyle = QString(kNormalTextPattern).arg(textColor);
     m_backgroundStyle = QString(kBackgroundPattern).arg(buttonColor);
     applyLook(m_state);
+}
+
+void SoftKeyboardButCustom::paintEvent(QPaintEvent *)
+{
+    // As QToolButton paints, but the caption reads in the key's own direction: a
+    // painter starts in the application's, which would show "1!" as "!1" in Arabic.
+    QStylePainter painter(this);
+    painter.setLayoutDirection(layoutDirection());
+    QStyleOptionToolButton option;
+    initStyleOption(&option);
+    painter.drawComplexControl(QStyle::CC_ToolButton, option);
 }
 
 void SoftKeyboardButCustom::enterEvent(QEvent *event)

@@ -5,6 +5,8 @@
 // One key of the on-screen keyboard: a tool button styled entirely by style
 // sheets, with a normal look and a highlighted look (also shown while the pointer
 // is over it). A look is a text style followed by the background style.
+class QFontMetrics;
+
 class SoftKeyboardButCustom : public QToolButton
 {
     Q_OBJECT
@@ -34,6 +36,9 @@ public:
 
     // The text shown for a key code and its caption.
     static QString shownText(int keyDec, const QString &keyCharacter);
+    // text as it fits a key of that room: on two lines, broken after a '/' or at a
+    // space, when one line is too wide and two lines fit the height.
+    static QString fittedText(const QString &text, const QFontMetrics &metrics, int width, int height);
 
 Q_SIGNALS:
     void sigButtonMouseRightKeyClicked(int keyDec, QString keyCharacter);
@@ -41,12 +46,15 @@ Q_SIGNALS:
     void sigCustomButMouseLeave();
 
 protected:
+    bool event(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     void enterEvent(QEvent *event) override;
     void leaveEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void applyLook(int state);
+    void showCaption();
 
     int m_kind = 0;
     int m_width = 0;

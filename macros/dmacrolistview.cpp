@@ -15,6 +15,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
 #include <QStyledItemDelegate>
 
 namespace {
@@ -59,7 +60,11 @@ public:
         painter->fillRect(QRect(r.left(), r.bottom(), r.width(), 1), look.border);
         if (row != m_view->renamingRow()) {
             const QRect button = m_view->viewportButtonRect(r);
-            const QRect text(r.left() + kTextLeft, r.top(), button.left() - r.left() - kTextLeft, r.height() - 1);
+            // The name between the row's reading start and the button, mirrored in
+            // a right-to-left language as the button is.
+            const QRect logicalText(r.left() + kTextLeft, r.top(), r.width() - kButtonSize.width() - kTextLeft,
+                                    r.height() - 1);
+            const QRect text = QStyle::visualRect(m_view->layoutDirection(), r, logicalText);
             painter->setFont(look.font);
             painter->setPen(look.text);
             const QString name = index.data(Qt::DisplayRole).toString();
@@ -187,9 +192,11 @@ QRect DMacroListView::rowRect(int row) const
 
 QRect DMacroListView::viewportButtonRect(const QRect &row) const
 {
-    return QRect(
+    // At the row's reading end: the right, or the left in a right-to-left language.
+    const QRect logical(
         QPoint(row.right() + 1 - kButtonSize.width(), row.top() + (row.height() - 1 - kButtonSize.height()) / 2),
         kButtonSize);
+    return QStyle::visualRect(layoutDirection(), row, logical);
 }
 
 QRect DMacroListView::menuButtonRect(int row) const

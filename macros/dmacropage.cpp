@@ -51,6 +51,7 @@ QString fontRule(const QString &family, int pt, int weight = 75)
 DMacroPage::DMacroPage(QWidget *parent) : QDialog(parent), ui(new Ui::DMacroPage), m_tick(systemTick)
 {
     ui->setupUi(this);
+    showTotalDelay();  // the form's "0 MS" is a placeholder, in no language
 
     ui->pushButton_Import->setToolTip(QObject::tr("Import"));
     ui->pushButton_Add->setToolTip(QObject::tr("Create"));

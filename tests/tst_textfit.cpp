@@ -18,6 +18,9 @@
 #include "emumodel.h"
 #include "firmware/dupdatefirmwaredia.h"
 #include "keys/dcustomkeyspage.h"
+#include "keyboardview/dsoftkeyboardpage.h"
+#include "keyboardview/dvirtualkeyboardtool.h"
+#include "keyboardview/softkeyboardbutcustom.h"
 #include "keys/keyfunctionpagetable.h"
 #include "macros/dmacropage.h"
 #include "support/mainwindowrig.h"
@@ -32,6 +35,7 @@
 #include <QLineEdit>
 #include <QMetaEnum>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStyleOptionButton>
 #include <QTemporaryDir>
@@ -268,6 +272,9 @@ private Q_SLOTS:
     void everyTextFits_data();
     void everyTextFits();
     void cutTextsKeepTheirWhole();
+    void softKeyCaptionsFit_data();
+    void softKeyCaptionsFit();
+    void chineseShowsNoLatinTimeUnit();
 
 private:
     Rig *m_rig = nullptr;
@@ -425,6 +432,88 @@ void TestTextFit::cutTextsKeepTheirWhole()
     TextFit::setText(option, QStringLiteral("Copy & paste"));
     QCOMPARE(option->text(), QStringLiteral("Copy && paste"));
     QCOMPARE(TextFit::fullText(option), QStringLiteral("Copy & paste"));
+}
+
+void TestTextFit::softKeyCaptionsFit_data()
+{
+    QTest::addColumn<int>("language");
+    const QMetaEnum languages = QMetaEnum::fromType<QtLinguist::Language>();
+    for (int i = 0; i < languages.keyCount(); ++i)
+        QTest::newRow(languages.key(i)) << languages.value(i);
+}
+
+void TestTextFit::softKeyCaptionsFit()
+{
+    // Every caption of the soft keyboard within its key, in the language switched to
+    // while the keyboard is open, as the key picker shows it.
+    QFETCH(int, language);
+    QVERIFY(m_linguist->loadLanguage(QtLinguist::English));
+    DVirtualKeyboardTool panel(0);
+    panel.applyTheme();
+    panel.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&panel));
+    QVERIFY(m_linguist->loadLanguage(language));
+    panel.retranslateTexts();
+    QCoreApplication::processEvents();
+
+    const QMap<int, SoftKeyboardButCustom *> keys = panel.softKeyboard()->keyButtons();
+    QVERIFY(!keys.isEmpty());
+    QCOMPARE(keys.value(145)->accessibleName(), QCoreApplication::translate("QObject", "Chinese"));
+    QStringList problems;
+    for (SoftKeyboardButCustom *key : keys) {
+        const QFontMetrics fm(key->font());
+        const QStringList lines = key->text().replace(QStringLiteral("&&"), QStringLiteral("&")).split('\n');
+        int widest = 0;
+        for (const QString &line : lines)
+            widest = qMax(widest, fm.horizontalAdvance(line));
+        if (widest > key->width() || lines.size() * fm.height() > key->height())
+            problems << QStringLiteral("key %1 \"%2\": needs %3x%4 px, has %5x%6")
+                            .arg(key->keyDec())
+                            .arg(key->accessibleName())
+                            .arg(widest)
+                            .arg(lines.size() * fm.height())
+                            .arg(key->width())
+                            .arg(key->height());
+    }
+    if (!problems.isEmpty())
+        QFAIL(qPrintable("\n" + problems.join('\n')));
+}
+
+void TestTextFit::chineseShowsNoLatinTimeUnit()
+{
+    // The translation writes milliseconds in Chinese; no screen may show them as
+    // "ms" (the macro editor's delays and total, the advanced keys' hold time).
+    QVERIFY(m_linguist->loadLanguage(QtLinguist::Zh_SM));
+    DMainWidget *w = m_rig->window.get();
+    w->onUpdateAllUI();
+    w->resize(w->screen()->availableGeometry().size());
+    const QRegularExpression latinUnit(QStringLiteral("(^|[\\d\\s])ms\\b"),
+                                       QRegularExpression::CaseInsensitiveOption);
+    QMap<QString, QString> found;
+    ScreenWalk walk(w, [&](const QString &where) {
+        for (QWidget *window : ScreenWalk::shownWindows()) {
+            for (QWidget *widget : window->findChildren<QWidget *>()) {
+                if (!drawn(widget))
+                    continue;
+                QString text;
+                if (auto *label = qobject_cast<QLabel *>(widget))
+                    text = label->text();
+                else if (auto *button = qobject_cast<QAbstractButton *>(widget))
+                    text = button->text();
+                else if (auto *edit = qobject_cast<QLineEdit *>(widget))
+                    text = edit->text().isEmpty() ? edit->placeholderText() : edit->text();
+                if (text.contains(latinUnit))
+                    found.insert(widget->objectName() + QStringLiteral(" \"") + text + '"', where);
+            }
+        }
+    });
+    walk.run();
+    w->resize(w->minimumSize());
+    QStringList lines;
+    for (auto it = found.constBegin(); it != found.constEnd(); ++it)
+        lines << it.key() + QStringLiteral(" on ") + it.value();
+    if (!lines.isEmpty())
+        QFAIL(qPrintable("\n" + lines.join('\n')));
 }
 
 TAVRIX_TEST_MAIN(TestTextFit)

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # The screen gallery: every page, tab, dialog and pop-up of the program with an
 # emulated QR108 and QM68 (kbemu), on Xvfb at 1366x768 with openbox, in English,
-# German and Chinese, once without and once with a compositing manager (xcompmgr).
+# German, Chinese and Arabic (laid out right to left), once without and once with a
+# compositing manager (xcompmgr).
 #
 #   tools/screens.sh [OUT_DIR]      (default: BUILD_DIR/screens, BUILD_DIR default build/)
+#   SCREENS_LANGUAGES="arabic english" tools/screens.sh    (only these languages)
 #
 # Writes OUT_DIR/<plain|composited>/<language>/NNN-<screen>.png, taken from the X
 # server's screen, so what a compositor or its absence does to a window shows.
@@ -39,7 +41,11 @@ cleanup() {
 trap cleanup EXIT
 
 # The language values of the program's settings file.
-declare -A languages=([english]=3 [german]=10 [chinese]=1)
+declare -A languages=([english]=3 [german]=10 [chinese]=1 [arabic]=7)
+chosen=(${SCREENS_LANGUAGES:-english german chinese arabic})
+for language in "${chosen[@]}"; do
+  [ -n "${languages[$language]:-}" ] || { echo "screens: no language \"$language\" (${!languages[*]})" >&2; exit 1; }
+done
 
 # One desktop (X server, openbox, optionally xcompmgr, the two keyboards) and the
 # program on it once per language. Runs in a subshell; prints one line per language.
@@ -64,7 +70,7 @@ desktop() {
     sleep 0.3
   fi
   local failed=0 language
-  for language in english german chinese; do
+  for language in "${chosen[@]}"; do
     local u="$d/$language"
     mkdir -p "$u/run" "$u/emu" "$u/tmp" "$u/.local/share/quorin-driver/UserConfig"
     chmod 700 "$u/run"

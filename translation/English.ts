@@ -780,6 +780,10 @@ Unplug it and plug it in again, or reload the device rules:</translation>
         <source>...</source>
         <translation>...</translation>
     </message>
+    <message>
+        <source>%1ms</source>
+        <translation>%1ms</translation>
+    </message>
 </context>
 <context>
     <name>DSeniorKeysRecordExplainDia</name>
@@ -1135,6 +1139,14 @@ When "Key Combination" is selected, at least one combination key and one other k
     <message>
         <source>The profile name is unchanged</source>
         <translation>The profile name is unchanged</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string 'LTR' in left-to-right languages or to 'RTL' in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>

@@ -780,6 +780,10 @@ Débranchez-le puis rebranchez-le, ou rechargez les règles des périphériques 
         <source>...</source>
         <translation>...</translation>
     </message>
+    <message>
+        <source>%1ms</source>
+        <translation>%1 ms</translation>
+    </message>
 </context>
 <context>
     <name>DSeniorKeysRecordExplainDia</name>
@@ -1135,6 +1139,14 @@ Avec « Combinaison de touches », choisissez au moins une touche de modificatio
     <message>
         <source>The profile name is unchanged</source>
         <translation>Le nom du profil n'a pas changé</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string 'LTR' in left-to-right languages or to 'RTL' in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>

@@ -45,6 +45,11 @@ void BatteryItem::setValue(int percent)
 void BatteryItem::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    // The gauge keeps its shape and stands at the label's reading start, beside
+    // the connection text, in either direction.
+    constexpr int kGaugeWidth = 32;
+    if (layoutDirection() == Qt::RightToLeft)
+        painter.translate(qMax(0, width() - kGaugeWidth), 0);
     painter.setPen(QColor(136, 205, 12, 255));
     painter.drawRoundedRect(QRectF(0, 0, 29, 15), 2.0, 2.0);
     painter.drawRect(29, 5, 1, 6);
