@@ -34,7 +34,8 @@ void DeviceOperations::end(QObject *operation)
 {
     if (!m_running.contains(operation))
         return;
-    qCDebug(lcApp).noquote() << "Long device operation ends:" << m_running.take(operation);
+    const QString what = m_running.take(operation);
+    qCDebug(lcApp).noquote() << "Long device operation ends:" << what;
     disconnect(operation, &QObject::destroyed, this, nullptr);
     if (m_running.isEmpty())
         Q_EMIT sigIdle();
