@@ -264,7 +264,8 @@ void DApplication::newLocalConnection()
     connect(socket, &QLocalSocket::readyRead, socket, [socket] { socket->readAll(); });
     connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
     QTimer::singleShot(peerReadTimeoutMs(), socket, &QObject::deleteLater);
-    if (!m_activationWindow)
+    // A quit that waits for a device operation keeps its window hidden.
+    if (!m_activationWindow || (m_mainWidget && m_mainWidget->isQuitting()))
         return;
     m_activationWindow->raise();
     m_activationWindow->activateWindow();

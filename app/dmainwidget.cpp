@@ -5,7 +5,9 @@
 #include "app/ddatamanager.h"
 #include "app/dsettingsdia.h"
 #include "app/trayavailability.h"
+#include "devicelink/deviceoperations.h"
 #include "devicepage/ddevicepage.h"
+#include "firmware/dupdatefirmwaredia.h"
 #include "macros/dmacropage.h"
 #include "platform/xdgautostart.h"
 #include "ui_dmainwidget.h"
@@ -23,6 +25,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QSessionManager>
 #include <QSettings>
 #include <QStyle>
 #include <QThread>
@@ -155,6 +158,12 @@ DMainWidget::DMainWidget(QWidget *parent) : QWidget(parent), ui(new Ui::DMainWid
     // Every way out of the event loop (the quit paths, a log-out, the end of a test's
     // loop) stops the device work before the process's objects go.
     connect(qApp, &QCoreApplication::aboutToQuit, this, &DMainWidget::shutDown);
+    // A session that ends asks first: a long device operation under way makes that a
+    // quit which waits for it (the window closes are refused meanwhile).
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager &) {
+        if (DeviceOperations::instance()->isBusy())
+            quitApplication();
+    });
     registerDeviceNotify();
     startMakerLibrary();
     createDevicePage();
@@ -273,7 +282,7 @@ void DMainWidget::createTrayIcon()
 
 void DMainWidget::onTrayCheck()
 {
-    if (m_shutDown)
+    if (m_shutDown || m_quitting)
         return;
     if (TrayAvailability::isAvailable()) {
         createTrayIcon();
@@ -315,9 +324,38 @@ void DMainWidget::startHidden()
 void DMainWidget::quitApplication()
 {
     m_quitting = true;
+    // A firmware update or a Download under way runs to its end first (each within
+    // its own bounded waits), out of sight; the quit goes on once the last one ends.
+    DeviceOperations *operations = DeviceOperations::instance();
+    if (operations->isBusy()) {
+        hideWhileQuitting();
+        if (!m_quitWaiting) {
+            m_quitWaiting = true;
+            qCDebug(lcApp).noquote() << "Quit waits for:" << operations->running().join(QStringLiteral(", "));
+            operations->whenIdle(this, [this] {
+                m_quitWaiting = false;
+                // Outside the ending operation's own call.
+                QTimer::singleShot(0, this, &DMainWidget::quitApplication);
+            });
+        }
+        return;
+    }
     close();
     shutDown();
     QCoreApplication::exit(0);
+}
+
+void DMainWidget::hideWhileQuitting()
+{
+    // The program is ending for the user: no window, no tray icon to bring one back.
+    if (m_pUpdateFirmwareDia)
+        m_pUpdateFirmwareDia->close();
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->isVisible())
+            window->hide();
+    }
+    if (m_trayIcon)
+        m_trayIcon->hide();
 }
 
 QWidget *DMainWidget::noticeNewCrashDump(const QString &dumpFolder)
@@ -348,6 +386,13 @@ void DMainWidget::shutDown()
 {
     if (m_shutDown)
         return;
+    // The event loop may have been ended without the quit path (a session ending,
+    // say): a long device operation still gets to its end before the devices close.
+    if (DeviceOperations::instance()->isBusy()) {
+        m_quitting = true;
+        hideWhileQuitting();
+        DeviceOperations::instance()->waitUntilIdle();
+    }
     m_shutDown = true;
     if (m_trayCheck)
         m_trayCheck->stop();
@@ -789,6 +834,13 @@ void DMainWidget::closeEvent(QCloseEvent *event)
     if (event->spontaneous() && !m_quitting) {
         event->ignore();
         QTimer::singleShot(0, this, &DMainWidget::quitApplication);
+        return;
+    }
+    // The devices stay open while a long device operation runs: the quit waits for it.
+    if (DeviceOperations::instance()->isBusy()) {
+        event->ignore();
+        if (!m_quitting)
+            QTimer::singleShot(0, this, &DMainWidget::quitApplication);
         return;
     }
     // Devices are closed and their I/O threads joined before the process leaves its

@@ -72,6 +72,8 @@ public:
     void startHidden();
     // Whether the window was hidden to the tray (and not shown since).
     bool isHiddenToTray() const { return m_hiddenToTray; }
+    // A quit was asked for; it may still wait for a firmware update or a Download.
+    bool isQuitting() const { return m_quitting; }
     QSystemTrayIcon *trayIcon() const { return m_trayIcon; }
     // Tells the user, once per dump, that the program ended unexpectedly last time
     // and where the report is: the newest dump in the folder not told of before.
@@ -194,6 +196,7 @@ private:
     void createTrayIcon();
     void hideToTray();
     void quitApplication();
+    void hideWhileQuitting();
     void retranslateTray();
     void retranslateTitleBar();
     void registerDeviceNotify();
@@ -222,6 +225,7 @@ private:
     QTimer *m_trayCheck = nullptr;
     bool m_hiddenToTray = false;
     bool m_quitting = false;
+    bool m_quitWaiting = false;  // a quit waits for long device operations to end
     bool m_shutDown = false;
     QMenu *m_trayMenu = nullptr;
     QAction *m_actionMinimize = nullptr;
@@ -276,6 +280,10 @@ private:
     int m_openTry = 0;
     QTimer *m_upgradeWaitTimer = nullptr;
     QString m_strUpgradeHidPath;
+    // The offered record of the keyboard being updated (its row when a check comes
+    // while it is in its bootloader) and the progress reported so far.
+    hidStructInfoAll m_upgradeRecord {};
+    int m_upgradePercent = 0;
     // Bootloader-model keyboards share one bootloader VID/PID, so a bootloader is
     // told apart by when it came: the paths present just before a row sent its
     // keyboard the update-mode report, the bootloader this update flashes (empty
@@ -302,6 +310,8 @@ private:
     void onBootloaderAttemptEnded(int result);
     void retryHidFirmwareUpgrade();
     void finishUpgrade(bool succeeded, const QString &reason = QString());
+    void holdQuitsForUpgrade();
+    void tellUpgradeOutcome(const QString &text);
     enum class BootloaderMatch
     {
         None,

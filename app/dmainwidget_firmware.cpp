@@ -3,6 +3,7 @@
 #include "app/ddatamanager.h"
 #include "app/dmainwidget.h"
 #include "app/dsettingsdia.h"
+#include "devicelink/deviceoperations.h"
 #include "devicepage/ddevicepage.h"
 #include "firmware/dupdatefirmwaredia.h"
 #include "firmware/firmwareimagecheck.h"
@@ -63,6 +64,17 @@ bool isKeyboardPresent(const QString &path)
     std::vector<std::string> found;
     CTavrixHid_GetHidInfoList(found);
     return std::find(found.begin(), found.end(), path.toStdString()) != found.end();
+}
+
+QString devicePathOf(const hidStructInfoAll &device)
+{
+    return QString::fromUtf8(device.hidPath, int(strnlen(device.hidPath, sizeof device.hidPath)));
+}
+
+bool containsDevice(const QList<hidStructInfoAll> &devices, const QString &path)
+{
+    return std::any_of(devices.begin(), devices.end(),
+                       [&path](const hidStructInfoAll &device) { return devicePathOf(device) == path; });
 }
 
 QString otherKeyboardInUpdateModeText()
@@ -162,6 +174,16 @@ bool DMainWidget::checkUpgradeableDevices(bool manual)
         tavrixCopyText(copy.newFirmwareVersion, m_strUpgradeVersion.toLatin1().constData());
         m_upgradeHidList.append(copy);
     }
+    // The keyboard of an update under way is in its bootloader, not in the list; its
+    // row is shown all the same, so a new check shows where the update stands.
+    if (isUpgradeRunning() && m_upgradeRecord.hidPath[0] != '\0'
+        && !containsDevice(m_upgradeHidList, m_strUpgradeHidPath)) {
+        const auto before = std::find_if(m_upgradeHidList.begin(), m_upgradeHidList.end(),
+                                         [this](const hidStructInfoAll &device) {
+                                             return devicePathOf(device) > m_strUpgradeHidPath;
+                                         });
+        m_upgradeHidList.insert(before, m_upgradeRecord);
+    }
     if (m_upgradeHidList.isEmpty())
         return false;
     m_bManualUpgradeCheck = manual;
@@ -176,7 +198,9 @@ void DMainWidget::onUpdateFirmwareWindowOpen()
 {
     if (m_pUpdateFirmwareDia)
         return;
-    m_bUpgradeRequested = false;
+    // An update under way (from an earlier dialog) still waits for its bootloader.
+    if (!isUpgradeRunning())
+        m_bUpgradeRequested = false;
 
     // One dimming layer at a time: the one of an earlier opening goes.
     if (m_pUpgradeMask)
@@ -200,6 +224,8 @@ void DMainWidget::onUpdateFirmwareWindowOpen()
     connect(dialog, &DUpdateFirmwareDia::sigAboutToRequestUpdateMode, this, &DMainWidget::onAboutToRequestUpdateMode);
     if (m_devicePage)
         connect(m_devicePage, &DDevicePage::sigKeyboardsChanged, dialog, [this] { followUpgradeRows(); });
+    if (isUpgradeRunning())
+        dialog->showRunningUpgrade(m_strUpgradeHidPath, m_upgradePercent);
     dialog->move(x() + (width() - dialog->width()) / 2, y() + (height() - dialog->height()) / 2);
     dialog->setWindowModality(Qt::WindowModal);
     dialog->show();
@@ -210,14 +236,11 @@ void DMainWidget::onUpdateFirmwareWindowClose()
     if (m_pUpgradeMask)
         m_pUpgradeMask->hide();
     m_pUpdateFirmwareDia = nullptr;
-    // Waits end with the dialog; a flashing under way runs to its end, unreported.
-    if (m_upgradeStage == UpgradeStage::WaitingForBootloader || m_upgradeStage == UpgradeStage::OpeningBootloader
-        || m_upgradeStage == UpgradeStage::WaitingForChipDrive) {
-        upgradeWaitTimer()->stop();
-        m_upgradeStage = UpgradeStage::Idle;
-        m_bootloaderAttemptRunning.storeRelease(0);
-    }
-    m_bUpgradeRequested = false;
+    // An update under way runs to its end without the dialog: a keyboard left in its
+    // bootloader could not be finished from anywhere else. The main window tells its
+    // outcome.
+    if (!isUpgradeRunning())
+        m_bUpgradeRequested = false;
     if (m_keyboardReturnTimer)
         m_keyboardReturnTimer->stop();
 }
@@ -242,6 +265,12 @@ void DMainWidget::onStartHidUpgrade(QString strHidPath, QString strSN, QString s
     }
     m_bUpgradeRequested = true;
     m_upgradeRetryNum = 0;
+    m_upgradePercent = 0;
+    m_upgradeRecord = hidStructInfoAll();
+    for (const hidStructInfoAll &offered : qAsConst(m_upgradeHidList)) {
+        if (devicePathOf(offered) == strHidPath)
+            m_upgradeRecord = offered;
+    }
     if (m_keyboardReturnTimer)
         m_keyboardReturnTimer->stop();
     switch (FirmwareImageCheck::imageKindOf(strHidName)) {
@@ -281,6 +310,7 @@ void DMainWidget::onStartHidUpgrade(QString strHidPath, QString strSN, QString s
         // The keyboard leaves for its bootloader; if none arrives in time the
         // attempt has failed and the retries look for it again.
         m_upgradeStage = UpgradeStage::WaitingForBootloader;
+        holdQuitsForUpgrade();
         upgradeWaitTimer()->start(m_upgradeBounds.bootloaderArrivalMs);
         break;
     }
@@ -297,6 +327,7 @@ void DMainWidget::onStartHidUpgrade(QString strHidPath, QString strSN, QString s
         // The keyboard needs a moment to show up in its update mode; the event
         // loop keeps running meanwhile.
         m_upgradeStage = UpgradeStage::WaitingForChipDrive;
+        holdQuitsForUpgrade();
         upgradeWaitTimer()->start(m_upgradeBounds.chipScanDelayMs);
         break;
     case FirmwareImageCheck::ImageKind::None: m_bUpgradeRequested = false; break;
@@ -325,9 +356,9 @@ QTimer *DMainWidget::upgradeWaitTimer()
 
 void DMainWidget::ontheHidIntoFirmwareUpgrade()
 {
-    // A bootloader that arrives outside a started update, without a dialog to
-    // report to, or while an attempt is opening or flashing is left alone.
-    if (!m_bUpgradeRequested || !m_pUpdateFirmwareDia || m_strUpgradeHidName.isEmpty())
+    // A bootloader that arrives outside a started update, or while an attempt is
+    // opening or flashing, is left alone. The dialog may be gone: the update is not.
+    if (!m_bUpgradeRequested || m_strUpgradeHidName.isEmpty())
         return;
     if (m_upgradeStage != UpgradeStage::WaitingForBootloader)
         return;
@@ -380,6 +411,7 @@ bool DMainWidget::takeRequestedBootloader()
 void DMainWidget::startBootloaderAttempt()
 {
     m_upgradeStage = UpgradeStage::OpeningBootloader;
+    holdQuitsForUpgrade();
     m_openTry = 0;
     openHidBootloader();
 }
@@ -451,8 +483,9 @@ void DMainWidget::onBootloaderAttemptEnded(int result)
 
 void DMainWidget::retryHidFirmwareUpgrade()
 {
-    // With the dialog gone nobody waits for the result: no further attempt.
-    if (m_upgradeRetryNum < kMaxBootloaderRetries && m_pUpdateFirmwareDia) {
+    // The retries run with or without the dialog: each one may still bring the
+    // keyboard out of its bootloader.
+    if (m_upgradeRetryNum < kMaxBootloaderRetries) {
         ++m_upgradeRetryNum;
         startBootloaderAttempt();
         return;
@@ -531,9 +564,10 @@ void DMainWidget::finishUpgrade(bool succeeded, const QString &reason)
     // A flashed keyboard leaves its bootloader; a later one at that path is not its.
     if (succeeded)
         m_keyboardBootloaders.remove(m_strUpgradeHidPath);
-    if (!m_pUpdateFirmwareDia)
-        return;
-    if (succeeded) {
+    if (!m_pUpdateFirmwareDia) {
+        tellUpgradeOutcome(succeeded ? QObject::tr("Update successful")
+                                     : (reason.isEmpty() ? QObject::tr("Update failed") : reason));
+    } else if (succeeded) {
         m_pUpdateFirmwareDia->upgradeSucceeded();
         watchKeyboardReturn();
     } else if (!reason.isEmpty()) {
@@ -541,6 +575,22 @@ void DMainWidget::finishUpgrade(bool succeeded, const QString &reason)
     } else {
         m_pUpdateFirmwareDia->upgradeFailed();
     }
+    // Last: a quit that waited for the update goes on from here.
+    DeviceOperations::instance()->end(this);
+}
+
+void DMainWidget::holdQuitsForUpgrade()
+{
+    // From the update-mode report on, the keyboard may be on its way into its
+    // bootloader: a quit waits for the update's end (its waits are all bounded).
+    DeviceOperations::instance()->begin(this, QStringLiteral("firmware update"));
+}
+
+void DMainWidget::tellUpgradeOutcome(const QString &text)
+{
+    // The dialog that started the update is gone; the main window says how it ended.
+    if (m_devicePage && m_devicePage->pageNotice())
+        m_devicePage->pageNotice()->showMessageAt(text, m_devicePage->tipPosition());
 }
 
 void DMainWidget::watchKeyboardReturn()
@@ -599,6 +649,8 @@ void DMainWidget::onHidUpgradeProgress(int total, int done)
     QMetaObject::invokeMethod(
         this,
         [this, total, done] {
+            if (total > 0)
+                m_upgradePercent = qMax(m_upgradePercent, int(float(done) / float(total) * 100.0f));
             if (m_pUpdateFirmwareDia)
                 m_pUpdateFirmwareDia->setUpgradeProgress(total, done);
         },

@@ -1,4 +1,6 @@
 #include "devicelink/onboarddownload.h"
+
+#include "devicelink/deviceoperations.h"
 #include "platform/logcategories.h"
 
 #include "sdk/tavrixxml.h"
@@ -94,6 +96,9 @@ bool OnboardDownload::start(const OnboardDownloadTarget &target)
         if (m_active)
             finish(false, failureNotice());
     });
+    // From the first packet on, the keyboard's memory is being rewritten: a quit waits
+    // for the end instead of leaving a half-written profile in it.
+    DeviceOperations::instance()->begin(this, QStringLiteral("Download"));
     startAttempt();
     return true;
 }
@@ -264,6 +269,8 @@ void OnboardDownload::finish(bool success, const QString &notice)
     m_active = false;
     m_wait = Wait::None;
     Q_EMIT sigDownloadFinished(success, notice);
+    if (!m_active)
+        DeviceOperations::instance()->end(this);
 }
 
 void OnboardDownload::stopTimers()

@@ -283,6 +283,20 @@ void DUpdateFirmwareDia::onStartUpgrading()
     Q_EMIT sigStartHidUpgrade(row->getHidPath(), row->getHidSn(), row->getHidName(), row->getHidUsbOrDongle());
 }
 
+void DUpdateFirmwareDia::showRunningUpgrade(const QString &hidPath, int percent)
+{
+    for (UpdateFirmwareInfoItem *row : qAsConst(m_rows)) {
+        if (row->getHidPath() == hidPath)
+            m_activeRow = row;
+    }
+    if (!m_activeRow)
+        return;
+    m_lastPercent.storeRelaxed(percent);
+    for (UpdateFirmwareInfoItem *each : qAsConst(m_rows))
+        each->setUpdateButtonEnabled(each == m_activeRow);
+    m_activeRow->showUpdateRunning(percent);
+}
+
 void DUpdateFirmwareDia::setUpgradeProgress(int total, int done)
 {
     // A total of 0 carries no progress; dividing by it would show nonsense.

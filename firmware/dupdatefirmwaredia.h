@@ -51,6 +51,9 @@ public:
     void upgradeRefused(const QString &reason);
     void showKeyboardReturned(const QString &version);
     void showKeyboardNotReturned();
+    // GUI thread: an update started from an earlier dialog still runs for the keyboard
+    // at this path; its row becomes the active one, busy at this percentage.
+    void showRunningUpgrade(const QString &hidPath, int percent);
 
     QList<UpdateFirmwareInfoItem *> rows() const { return m_rows; }
     UpdateFirmwareInfoItem *activeRow() const { return m_activeRow; }

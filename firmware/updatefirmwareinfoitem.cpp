@@ -164,6 +164,15 @@ void UpdateFirmwareInfoItem::setProgress(int percent)
     ui->label_ProgressNum->setText(QString::number(percent) + QLatin1Char('%'));
 }
 
+void UpdateFirmwareInfoItem::showUpdateRunning(int percent)
+{
+    m_busy = true;
+    ui->stackedWidget->setCurrentWidget(ui->page_1);
+    setProgress(percent);
+    m_stateLabel->clear();
+    m_stateLabel->hide();
+}
+
 void UpdateFirmwareInfoItem::showUpdateSucceeded()
 {
     ui->stackedWidget->setCurrentWidget(ui->page_2);

@@ -38,6 +38,8 @@ public:
     // firmware is at hand.
     void setUpdateButtonEnabled(bool enabled);
     void setProgress(int percent);
+    // An update of this row's keyboard runs already (started from an earlier dialog).
+    void showUpdateRunning(int percent);
     void showUpdateSucceeded();
     void showUpdateFailed();
     // A failure with its reason and what the user can do, instead of "Update failed".

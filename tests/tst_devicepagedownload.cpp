@@ -2,6 +2,8 @@
 // emulated keyboards: it writes the current keyboard, holds it until the end, and ends
 // at once when that keyboard goes away.
 #include "app/ddatamanager.h"
+#include "app/dmainwidget.h"
+#include "devicelink/deviceoperations.h"
 #include "devicelink/ddevicekeyboardlink.h"
 #include "devicelink/mainhidinterface.h"
 #include "devicelink/onboarddownload.h"
@@ -17,11 +19,14 @@
 #include "support/waituntil.h"
 #include "widgets/cbnotice.h"
 
+#include <QCloseEvent>
 #include <QDir>
 #include <QFile>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QtTest/qtestspontaneevent.h>
 
 #include <functional>
 #include <memory>
@@ -63,6 +68,8 @@ private Q_SLOTS:
     void downloadWritesTheCurrentKeyboard();
     void otherKeyboardsWaitForTheEnd();
     void targetLeavingEndsTheDownload();
+    void quitWaitsForTheDownload_data();
+    void quitWaitsForTheDownload();
 };
 
 void TestDevicePageDownload::init()
@@ -148,6 +155,68 @@ void TestDevicePageDownload::targetLeavingEndsTheDownload()
     QVERIFY(!page->getKeyboardLinkMap().contains(target->socketPath()));
     QVERIFY(waitUntil([&] { return !page->isBusy(); }, 30000));
     QCOMPARE(rig.currentPath(), other->socketPath());
+}
+
+// A quit of any kind during a Download hides the window at once and lets the
+// download finish before the keyboard's link closes: the keyboard gets every report
+// (it says so with its good status), not a half-written profile.
+void TestDevicePageDownload::quitWaitsForTheDownload_data()
+{
+    QTest::addColumn<QString>("way");
+    QTest::newRow("title bar close, no tray") << QString("close button");
+    QTest::newRow("tray Quit, log-out signal") << QString("quit");
+    QTest::newRow("window manager close") << QString("window manager");
+    QTest::newRow("end of the event loop") << QString("event loop");
+}
+
+void TestDevicePageDownload::quitWaitsForTheDownload()
+{
+    QFETCH(QString, way);
+
+    Rig rig;
+    EmuDevice *keyboard = rig.add("QR108", "a");
+    // Slow acknowledgements: the download takes seconds, the quit comes at its start.
+    keyboard->keyboard()->delayReplies(0x19, 150);
+    auto window = std::make_unique<DMainWidget>();
+    window->show();
+    DDevicePage *page = window->devicePage();
+    QVERIFY(waitUntil(
+        [&] {
+            return page->currentDeviceLink() && !page->isBusy()
+                && QFile::exists(page->currentProfileDir() + "/appProfile_Default.xml");
+        },
+        30000));
+    QCOMPARE(page->currentDeviceLink()->devicePath(), keyboard->socketPath());
+    QSignalSpy finished(page->onboardDownloader(), &OnboardDownload::sigDownloadFinished);
+    Q_EMIT page->customKeysTab()->sigTheKeyboardIntoDownloading();
+    QVERIFY(page->isDownloading());
+    QVERIFY(DeviceOperations::instance()->isBusy());
+
+    bool hiddenAtOnce = false;
+    QTimer::singleShot(0, window.get(), [&] {
+        if (way == QLatin1String("close button")) {
+            window->findChild<QPushButton *>("pushButton_Close")->click();
+        } else if (way == QLatin1String("quit")) {
+            window->onQuitApp();
+        } else if (way == QLatin1String("window manager")) {
+            QCloseEvent close;
+            QSpontaneKeyEvent::setSpontaneous(&close);
+            static_cast<QObject &>(*window).event(&close);
+            QCoreApplication::processEvents();  // the quit the refused close asked for
+        } else {
+            QCoreApplication::exit(0);
+            return;
+        }
+        hiddenAtOnce = !window->isVisible() && finished.isEmpty();
+    });
+    QCOMPARE(QCoreApplication::exec(), 0);
+    if (way != QLatin1String("event loop"))
+        QVERIFY(hiddenAtOnce);
+    QVERIFY(!window->isVisible());
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(finished.first().at(0).toBool(), true);
+    QVERIFY(!DeviceOperations::instance()->isBusy());
+    window.reset();
 }
 
 TAVRIX_TEST_MAIN(TestDevicePageDownload)

@@ -1,6 +1,7 @@
 // Bootloader flashing: the protocol against the emulated bootloader, and the
 // engine's whole road from the Update button to the result, with its retries.
 #include "app/dmainwidget.h"
+#include "devicelink/deviceoperations.h"
 #include "devicepage/ddevicepage.h"
 #include "emubootloader.h"
 #include "emudevice.h"
@@ -14,6 +15,7 @@
 #include "support/testmain.h"
 #include "widgets/cbnotice.h"
 
+#include <QCloseEvent>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -23,6 +25,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
+#include <QtTest/qtestspontaneevent.h>
 
 #include <atomic>
 #include <memory>
@@ -155,6 +158,11 @@ private Q_SLOTS:
     void imageGoesOnlyIntoItsKeyboard();
     void openIsRetriedWithAPause();
     void rowFollowsItsKeyboard();
+    void updateOutlivesItsDialog_data();
+    void updateOutlivesItsDialog();
+    void newCheckShowsTheRunningUpdate();
+    void quitWaitsForTheUpdate_data();
+    void quitWaitsForTheUpdate();
 };
 
 void TestFirmwareFlashing::protocolWritesTheWholeImage()
@@ -455,6 +463,153 @@ void TestFirmwareFlashing::rowFollowsItsKeyboard()
     QCOMPARE(f.keyboard.keyboard()->receivedCount(uint8_t(HidCmd::IntoFirmware)), 0);
     QVERIFY(serveUntil([&] { return !row->isBusy(); }, 30000));
     QCOMPARE(f.notice(), QStringLiteral("Update successful"));
+}
+
+// Once the keyboard was sent into its update mode, closing the dialog does not stop
+// the update: the keyboard is flashed, or the update fails after its retries, and the
+// main window tells the outcome the dialog can no longer show.
+void TestFirmwareFlashing::updateOutlivesItsDialog_data()
+{
+    QTest::addColumn<int>("failures");
+    QTest::addColumn<QString>("notice");
+    QTest::newRow("flashed") << 0 << QString("Update successful");
+    QTest::newRow("every attempt fails") << 4 << QString("Update failed");
+}
+
+void TestFirmwareFlashing::updateOutlivesItsDialog()
+{
+    QFETCH(int, failures);
+    QFETCH(QString, notice);
+
+    UpdateFixture f;
+    EmuBootloader &bootloader = *f.cycle.bootloader();
+    bootloader.failNextSessions(failures);
+    DMainWidget::FirmwareUpgradeBounds bounds;
+    bounds.openPauseMs = 50;
+    QVERIFY(f.offer(bounds));
+    updateButton(f.row())->click();
+    // Within a moment of the update-mode report, before the keyboard has even left.
+    f.dialog()->findChild<QPushButton *>("pushButton_Close")->click();
+    QVERIFY(!f.window->updateFirmwareDialog());
+    QVERIFY(f.window->isUpgradeRunning());
+    QVERIFY(DeviceOperations::instance()->isBusy());
+
+    QVERIFY(serveUntil([&] { return !f.window->isUpgradeRunning(); }, 30000));
+    QVERIFY(!DeviceOperations::instance()->isBusy());
+    QCOMPARE(f.window->devicePage()->pageNotice()->text(), notice);
+    QCOMPARE(bootloader.sessionsStarted(), failures ? 4 : 1);
+    if (failures) {
+        QCOMPARE(bootloader.sessionsFlashed(), 0);
+        QVERIFY(f.cycle.isInBootloader());
+        return;
+    }
+    QCOMPARE(bootloader.flashedImage(), EmuFirmwareImages::bootloaderImage(f.keyboard));
+    // The keyboard is back, at its new version, in the main window's list.
+    QVERIFY(serveUntil(
+        [&] {
+            for (const hidStructInfoAll &device : f.window->devicePage()->getHidDeviceList()) {
+                if (QString::fromUtf8(device.hidPath) == f.keyboard.socketPath())
+                    return QByteArray(device.firmwareVersion) == "V1.01";
+            }
+            return false;
+        },
+        10000));
+}
+
+// A check while an update runs (its keyboard in the bootloader, gone from the list)
+// shows that keyboard's row busy instead of finding nothing; the result reaches it.
+void TestFirmwareFlashing::newCheckShowsTheRunningUpdate()
+{
+    UpdateFixture f;
+    EmuBootloader &bootloader = *f.cycle.bootloader();
+    // The bootloader takes no connection until the test lets it: the update waits,
+    // opening it again and again, for as long as the test looks.
+    bootloader.setListenDelay(3600000);
+    DMainWidget::FirmwareUpgradeBounds bounds;
+    bounds.openTries = 1000000;
+    bounds.openPauseMs = 50;
+    QVERIFY(f.offer(bounds, true));
+    const QString path = f.row()->getHidPath();
+    updateButton(f.row())->click();
+    f.dialog()->close();
+    QVERIFY(!f.window->updateFirmwareDialog());
+    QVERIFY(serveUntil(
+        [&] {
+            for (const hidStructInfoAll &device : f.window->devicePage()->getHidDeviceList()) {
+                if (QString::fromUtf8(device.hidPath) == path)
+                    return false;
+            }
+            return f.cycle.isInBootloader();
+        },
+        20000));
+    QVERIFY(f.window->isUpgradeRunning());
+
+    QVERIFY(f.window->checkUpgradeableDevices(true));
+    QCOMPARE(f.dialog()->rows().size(), 2);
+    UpdateFirmwareInfoItem *running = f.dialog()->activeRow();
+    QVERIFY(running);
+    QCOMPARE(running->getHidPath(), path);
+    QVERIFY(running->isBusy());
+    QCOMPARE(running->currentVersion(), QStringLiteral("V1.00"));
+    // The other keyboard waits for its turn; pressing the running row again does nothing.
+    QVERIFY(!updateButton(f.otherRow())->isEnabled());
+    updateButton(running)->click();
+    QCOMPARE(f.cycle.bootloader()->sessionsStarted(), 0);
+
+    // The bootloader now takes connections (it comes again, at the same place).
+    bootloader.stop();
+    bootloader.setListenDelay(0);
+    QVERIFY(bootloader.start());
+    QVERIFY(serveUntil([&] { return !running->isBusy(); }, 30000));
+    QCOMPARE(f.notice(), QStringLiteral("Update successful"));
+    QCOMPARE(bootloader.sessionsFlashed(), 1);
+    QCOMPARE(f.otherCycle.bootloader()->sessionsStarted(), 0);
+    QVERIFY(updateButton(f.otherRow())->isEnabled());
+}
+
+// A quit of any kind while an update runs hides the window at once and ends the
+// program only after the update ended (here: flashed), with the devices still open
+// until then.
+void TestFirmwareFlashing::quitWaitsForTheUpdate_data()
+{
+    QTest::addColumn<QString>("way");
+    QTest::newRow("tray Quit, log-out signal") << QString("quit");
+    QTest::newRow("window manager close") << QString("window manager");
+    QTest::newRow("end of the event loop") << QString("event loop");
+}
+
+void TestFirmwareFlashing::quitWaitsForTheUpdate()
+{
+    QFETCH(QString, way);
+
+    UpdateFixture f;
+    f.cycle.setLeaveDelayMs(300);
+    QVERIFY(f.offer());
+    updateButton(f.row())->click();
+    QVERIFY(f.window->isUpgradeRunning());
+    bool hiddenAtOnce = false;
+    QTimer::singleShot(0, f.window.get(), [&] {
+        if (way == QLatin1String("quit")) {
+            f.window->onQuitApp();
+        } else if (way == QLatin1String("window manager")) {
+            QCloseEvent close;
+            QSpontaneKeyEvent::setSpontaneous(&close);
+            static_cast<QObject &>(*f.window).event(&close);
+            // The close itself is refused; the quit it asks for runs next.
+            QCoreApplication::processEvents();
+        } else {
+            QCoreApplication::exit(0);
+            return;
+        }
+        hiddenAtOnce = !f.window->isVisible() && !f.window->updateFirmwareDialog();
+    });
+    QCOMPARE(QCoreApplication::exec(), 0);
+    if (way != QLatin1String("event loop"))
+        QVERIFY(hiddenAtOnce);
+    QVERIFY(!f.window->isUpgradeRunning());
+    QVERIFY(!f.window->isVisible());
+    QCOMPARE(f.cycle.bootloader()->sessionsFlashed(), 1);
+    QCOMPARE(f.cycle.bootloader()->flashedImage(), EmuFirmwareImages::bootloaderImage(f.keyboard));
 }
 
 TAVRIX_TEST_MAIN(TestFirmwareFlashing)

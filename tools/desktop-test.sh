@@ -472,36 +472,130 @@ case_firmware_goes_into_chosen_keyboard() {
   ends_cleanly "ended"
 }
 
+# A long device operation outlives the dialog or window that started it: the
+# firmware update and the Download run to their end, and a quit waits for them
+# with the window hidden. Each case looks at what the emulated keyboard got.
+fw_dialog_closed() { ! xwininfo -id "$FW_DIALOG" 2>/dev/null | grep -q IsViewable; }
+# The program's own first-start offer (the test image is newer) is closed first.
+close_first_offer() {
+  wait_for 25 fw_dialog_viewable || { fail "the firmware offer did not come up"; return 1; }
+  sleep 0.5
+  click_close "$FW_DIALOG" 24
+  wait_for 5 fw_dialog_closed || { fail "the offer did not close"; return 1; }
+  MAIN="$(main_window)"
+}
+# Settings, then its "Firmware upgrade check": the dialog with the QR108's row.
+open_firmware_check() {
+  local x y w h settings
+  read -r x y w h <<<"$(geometry "$MAIN")"
+  click $((x + w - 133)) $((y + 22))
+  wait_for 5 bash -c "xdotool search --all --pid $APP_PID --name '^Settings$' >/dev/null" || { fail "no Settings dialog"; return 1; }
+  settings="$(window_named '^Settings$')"
+  wait_for 5 viewable "$settings"
+  sleep 0.5
+  read -r x y w h <<<"$(geometry "$settings")"
+  click $((x + 281)) $((y + 263))
+  wait_for 10 fw_dialog_viewable || { fail "the check showed no firmware dialog"; return 1; }
+  sleep 0.5
+}
+press_update() {
+  local x y w h
+  read -r x y w h <<<"$(geometry "$FW_DIALOG")"
+  click $((x + w - 80)) $((y + 45 + 35))
+}
+keyboard_back_at_new_version() {
+  [ -S "$U/emu/vid_1209&pid_0001&a.sock" ] && [ ! -e "$U/emu/vid_1209&pid_000e&a.sock" ] \
+    && grep -qs '"V1.01"' "$U/emu/vid_1209&pid_0001&a.sock.json"
+}
+got_update_mode_report() { awk '$2 == "01" && $3 == "0a" {found = 1} END {exit !found}' "$U/kbemu.log"; }
+
+# Update, then the dialog's close within a second: the keyboard still leaves its
+# bootloader flashed, and the program runs on.
+case_firmware_update_outlives_its_dialog() {
+  new_user fwclose
+  start_emu --model QR108 --tag a || { fail "no keyboard"; return; }
+  start_app
+  close_first_offer || return
+  open_firmware_check || return
+  press_update
+  sleep 0.3
+  click_close "$FW_DIALOG" 24
+  wait_for 5 fw_dialog_closed || fail "the dialog did not close"
+  wait_for 20 got_update_mode_report || fail "the keyboard got no update-mode report"
+  wait_for 30 keyboard_back_at_new_version || fail "the keyboard did not come back flashed (V1.01)"
+  import -window root "$shots/firmware_closed_dialog_outcome.png" 2>/dev/null
+  check "still running" alive "$APP_PID"
+  kill -TERM "$APP_PID"
+  ends_cleanly "ended"
+}
+
+# Update, then at once a log-out (SIGTERM): the window goes at once, the program
+# waits for the flashing and then ends with 0.
+case_quit_waits_for_firmware_update() {
+  new_user fwquit
+  start_emu --model QR108 --tag a || { fail "no keyboard"; return; }
+  start_app
+  wait_for 25 fw_dialog_viewable || { fail "the firmware offer did not come up"; return; }
+  sleep 0.5
+  MAIN="$(main_window)"
+  press_update
+  wait_for 5 got_update_mode_report || fail "the keyboard got no update-mode report"
+  kill -TERM "$APP_PID"
+  wait_for 3 bash -c "! xwininfo -id $MAIN 2>/dev/null | grep -q IsViewable" || fail "the window stayed on the screen"
+  check "waits for the update" alive "$APP_PID"
+  wait_exit 60
+  check "ended with 0 after the update (got $CODE)" test "$CODE" = 0
+  check "no crash dump" no_dump
+  # It leaves its bootloader a moment after the flashing.
+  wait_for 10 keyboard_back_at_new_version || fail "the keyboard did not come back flashed (V1.01)"
+}
+
+# Download with slow acknowledgements (about 3 s), then the title bar's close with
+# no tray: the window goes at once, the keyboard gets the whole download (both key
+# layers and every macro slot's steps), then the program ends with 0.
+download_reports() {  # FIRST LINE of the log to look at
+  tail -n +"$1" "$U/kbemu.log" | awk '$2 == "01" && ($3 == "17" || $3 == "18")'
+}
+case_quit_waits_for_download() {
+  new_user dlquit
+  printf 'delay 0x19 150 all\n' >"$U/script"
+  start_emu --model QR108 --tag a --script "$U/script" || { fail "no keyboard"; return; }
+  start_app
+  close_first_offer || return
+  wait_for 20 has_profile_layer || { fail "no profile file"; return; }
+  sleep 1
+  local x y w h from
+  read -r x y w h <<<"$(geometry "$MAIN")"
+  from=$(($(wc -l <"$U/kbemu.log") + 1))
+  click $((x + w - 309)) $((y + h - 32))  # Download, on the key-assignment tab
+  sleep 0.3
+  click_close "$MAIN"
+  wait_for 3 bash -c "! xwininfo -id $MAIN 2>/dev/null | grep -q IsViewable" || fail "the window stayed on the screen"
+  check "waits for the download" alive "$APP_PID"
+  wait_exit 60
+  check "ended with 0 after the download (got $CODE)" test "$CODE" = 0
+  check "no crash dump" no_dump
+  local total distinct
+  total="$(download_reports "$from" | wc -l)"
+  # Each key packet is told by its layer and number, each macro packet by its slot
+  # and step: 2 x 10 key packets and 10 x 5 macro packets, resends aside.
+  distinct="$(download_reports "$from" | awk '{print $3, $4, $6}' | sort -u | wc -l)"
+  echo "    download reports received: $total, distinct: $distinct"
+  check "the whole download reached the keyboard (70 distinct reports, got $distinct)" test "$distinct" = 70
+}
+
 # Two keyboards at V1.00 are offered an update: the dialog holds both rows, and a
 # click on the second row's Update, where the window shows it, sends the QM68 (and
 # only it) into its update mode; it comes back flashed.
 case_firmware_second_row_usable() {
   new_user fwrows
   start_emu --model QR108 --tag a --log "$U/qr108.log" --model QM68 --tag b || { fail "no keyboards"; return; }
-  start_app
-  wait_for 25 fw_dialog_viewable || { fail "the firmware dialog did not come up"; return; }
-  sleep 1
-  local x y w h
-  read -r x y w h <<<"$(geometry "$FW_DIALOG")"
-  echo "    dialog ${w}x$h"
-  import -window root "$shots/firmware_two_rows.png" 2>/dev/null
-  # Rows of 70 px under the 45 px title bar and a 6 px margin, the warning line
-  # under them; each row's Update button at its right end.
-  check "the dialog holds two rows and the warning line (${h} px high)" test "$h" -ge $((45 + 6 + 2 * 70 + 40))
-  click $((x + w - 110)) $((y + 45 + 6 + 70 + 35))
-  into_update_mode() { grep -qE '^[0-9]+ 01 0a 00 ' "$1" 2>/dev/null; }
-  wait_for 10 into_update_mode "$U/kbemu.log" || fail "the QM68 was not sent into its update mode"
-  check "the QR108 was not sent into its update mode" bash -c "! grep -qE '^[0-9]+ 01 0a 00 ' '$U/qr108.log'"
-  wait_for 30 grep -qs '"V1.01"' "$U/emu/vid_1209&pid_0003&b.sock.json" || fail "the QM68 did not come back at V1.01"
-  check "the QR108 still at V1.00" grep -qs '"V1.00"' "$U/emu/vid_1209&pid_0001&a.sock.json"
-  kill -TERM "$APP_PID"
-  ends_cleanly "ended"
-}
 
 for name in popups_with_real_pointer popups_drawn_whole_with_compositor key_popup_escape_cancels window_moves \
   window_resizes window_fits_small_screen close_without_tray_quits autoup_without_tray_minimised \
   tray_close_hides_and_quit_ends wm_close_ends_with_tray dialog_closed_while_hidden \
-  tray_gone_window_back crash_told_once firmware_goes_into_chosen_keyboard firmware_second_row_usable; do
+  tray_gone_window_back crash_told_once firmware_goes_into_chosen_keyboard firmware_update_outlives_its_dialog \
+  quit_waits_for_firmware_update quit_waits_for_download firmware_second_row_usable; do
   run_case "$name"
 done
 
