@@ -590,6 +590,25 @@ case_quit_waits_for_download() {
 case_firmware_second_row_usable() {
   new_user fwrows
   start_emu --model QR108 --tag a --log "$U/qr108.log" --model QM68 --tag b || { fail "no keyboards"; return; }
+  start_app
+  wait_for 25 fw_dialog_viewable || { fail "the firmware dialog did not come up"; return; }
+  sleep 1
+  local x y w h
+  read -r x y w h <<<"$(geometry "$FW_DIALOG")"
+  echo "    dialog ${w}x$h"
+  import -window root "$shots/firmware_two_rows.png" 2>/dev/null
+  # Rows of 70 px under the 45 px title bar and a 6 px margin, the warning line
+  # under them; each row's Update button at its right end.
+  check "the dialog holds two rows and the warning line (${h} px high)" test "$h" -ge $((45 + 6 + 2 * 70 + 40))
+  click $((x + w - 110)) $((y + 45 + 6 + 70 + 35))
+  into_update_mode() { grep -qE '^[0-9]+ 01 0a 00 ' "$1" 2>/dev/null; }
+  wait_for 10 into_update_mode "$U/kbemu.log" || fail "the QM68 was not sent into its update mode"
+  check "the QR108 was not sent into its update mode" bash -c "! grep -qE '^[0-9]+ 01 0a 00 ' '$U/qr108.log'"
+  wait_for 30 grep -qs '"V1.01"' "$U/emu/vid_1209&pid_0003&b.sock.json" || fail "the QM68 did not come back at V1.01"
+  check "the QR108 still at V1.00" grep -qs '"V1.00"' "$U/emu/vid_1209&pid_0001&a.sock.json"
+  kill -TERM "$APP_PID"
+  ends_cleanly "ended"
+}
 
 for name in popups_with_real_pointer popups_drawn_whole_with_compositor key_popup_escape_cancels window_moves \
   window_resizes window_fits_small_screen close_without_tray_quits autoup_without_tray_minimised \
