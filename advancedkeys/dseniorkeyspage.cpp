@@ -162,7 +162,10 @@ void DSeniorKeysPage::applyTheme()
                        "border-image:url(:/images/DKS/slider.png);}"
                        "QSlider::sub-page:horizontal{border-radius:3px;background:rgb(%2);}")
             .arg(t.DeviceBorderColor, t.TextCheckedColor));
-    const QString slotSheet = QStringLiteral("QToolButton{color:rgb(%1);border:1px solid rgb(%1);font:75 8pt \"%3\";"
+    // The editors' cells only lay out: no outline of their own, their captions in the
+    // theme's text colour (the form's outlines and grey are for a look never shipped).
+    const QString slotSheet = QStringLiteral("QFrame{border:0px solid transparent;}QLabel{color:rgb(%1);}"
+                                             "QToolButton{color:rgb(%1);border:1px solid rgb(%1);font:75 8pt \"%3\";"
                                              "border-radius:6px;}"
                                              "QToolButton:hover, QToolButton:checked{border:1px solid rgb(%2);}")
                                   .arg(t.TextDefaultColor, t.TextCheckedColor, t.TextFont);

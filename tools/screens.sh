@@ -4,6 +4,9 @@
 # German and Chinese, once without and once with a compositing manager (xcompmgr).
 #
 #   tools/screens.sh [OUT_DIR]      (default: BUILD_DIR/screens, BUILD_DIR default build/)
+#   THEME=Light tools/screens.sh    (the theme the settings file selects: Black, Light, Blue,
+#                                    Pink or Other; default Black)
+#   LANGUAGES=english tools/screens.sh   (some of: english german chinese)
 #
 # Writes OUT_DIR/<plain|composited>/<language>/NNN-<screen>.png, taken from the X
 # server's screen, so what a compositor or its absence does to a window shows.
@@ -38,8 +41,11 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# The language values of the program's settings file.
+# The language and theme values of the program's settings file.
 declare -A languages=([english]=3 [german]=10 [chinese]=1)
+declare -A themes=([Black]=0 [Light]=1 [Blue]=2 [Pink]=3 [Other]=4)
+theme="${THEME:-Black}"
+[ -n "${themes[$theme]:-}" ] || { echo "screens: THEME is one of ${!themes[*]}" >&2; exit 1; }
 
 # One desktop (X server, openbox, optionally xcompmgr, the two keyboards) and the
 # program on it once per language. Runs in a subshell; prints one line per language.
@@ -64,11 +70,13 @@ desktop() {
     sleep 0.3
   fi
   local failed=0 language
-  for language in english german chinese; do
+  for language in ${LANGUAGES:-english german chinese}; do
+    [ -n "${languages[$language]:-}" ] || { echo "screens: no language $language" >&2; failed=1; continue; }
     local u="$d/$language"
     mkdir -p "$u/run" "$u/emu" "$u/tmp" "$u/.local/share/quorin-driver/UserConfig"
     chmod 700 "$u/run"
-    printf '[Language]\nselectLanguageIndex=%s\n' "${languages[$language]}" \
+    printf '[Language]\nselectLanguageIndex=%s\n[Theme]\nselectThemeIndex=%s\n' "${languages[$language]}" \
+      "${themes[$theme]}" \
       >"$u/.local/share/quorin-driver/UserConfig/TavrixConfig.ini"
     local env=(HOME="$u" XDG_CONFIG_HOME="$u/.config" XDG_DATA_HOME="$u/.local/share" XDG_CACHE_HOME="$u/.cache"
       XDG_RUNTIME_DIR="$u/run" TMPDIR="$u/tmp" TAVRIX_EMU_DIR="$u/emu" QT_QPA_PLATFORM=xcb)
