@@ -24,7 +24,10 @@ QString listSheet(const ThemeColorInfo &theme, const QString &background, const 
 {
     const ListColours c = listColours(theme, background);
     using ReadableColour::sheetText;
-    return QStringLiteral("%1 QAbstractItemView{ background-color: rgb(%2); color: rgb(%3); "
+    // combobox-popup 0: the list opens beside its box and scrolls after the box's
+    // visible items, instead of showing every item in a list as tall as the screen.
+    return QStringLiteral("%1{ combobox-popup: 0; }"
+                          "%1 QAbstractItemView{ background-color: rgb(%2); color: rgb(%3); "
                           "selection-background-color: rgb(%4); selection-color: rgb(%5); outline: 0px; "
                           "border: 1px solid rgb(%4); }"
                           "%1 QAbstractItemView::item{ height: 40px; padding-left: 10px; color: rgb(%3); "
