@@ -209,8 +209,9 @@ void DSeniorKeysPage::applyTheme()
         QStringLiteral("QFrame#frame_11{border:none;border-bottom:2px solid rgb(%1);}").arg(t.MacroBorderColor));
     ui->frame_SeniorKeyEventList->setStyleSheet(
         QStringLiteral("QFrame{border:0px solid transparent;}"
-                       "QFrame#frame_SeniorKeyEventList{border:none;border-top:2px solid rgb(%1);}")
-            .arg(t.MacroBorderColor));
+                       "QFrame#frame_SeniorKeyEventList{border:none;border-top:2px solid rgb(%1);}"
+                       "QLabel#label_EventTotalNum{color:rgb(%2);}")
+            .arg(t.MacroBorderColor, t.TextDefaultColor));
     ui->label_TipInfo->setStyleSheet(
         QStringLiteral("QLabel{color:rgb(%1);font:75 14pt \"%2\";}").arg(t.TextCheckedColor, t.TextFont));
     QFont titleFont = data->getFont(0);

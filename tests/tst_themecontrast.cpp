@@ -125,7 +125,7 @@ QByteArray imageKey(const QImage &image)
         QCryptographicHash::Md5);
 }
 
-// Texts still short of the ratio in every theme, by object name, each with the reason.
+// Texts still short of the ratio, by object name or text, each with the reason.
 const QHash<QString, QString> &knownShortfalls()
 {
     static const QHash<QString, QString> table {
@@ -135,6 +135,7 @@ const QHash<QString, QString> &knownShortfalls()
         {"label_R", "light page caption: drawn at 8 pt, too thin to reach its colour"},
         {"label_G", "light page caption: drawn at 8 pt, too thin to reach its colour"},
         {"label_B", "light page caption: drawn at 8 pt, too thin to reach its colour"},
+        {"' \"", "virtual keyboard caption of two hairline marks: too few pixels reach its colour"},
     };
     return table;
 }
@@ -408,7 +409,7 @@ private:
 
     void judge(QWidget *w, const QString &where, const QString &what, const Measured &m)
     {
-        if (knownShortfalls().contains(w->objectName()))
+        if (knownShortfalls().contains(w->objectName()) || knownShortfalls().contains(w->property("text").toString()))
             return;
         // No pixel changed: the text is drawn elsewhere (a painted caption) or not at all.
         // Text of a control that is off is exempt from the rule, as it is for readable text.
@@ -594,8 +595,6 @@ void TestThemeContrast::everyTextReadsInEveryTheme()
                                       .arg(ReadableColour::kTextContrast)
                                       .arg(screenshotDir())
                                   + problems.join('\n')));
-    QEXPECT_FAIL("Light", "the Light theme's greys and orange text still read below 4.5:1 on its light backgrounds",
-                 Continue);
     QEXPECT_FAIL("Blue", "white and blue texts on the Blue theme's mid blue read below 4.5:1", Continue);
     QEXPECT_FAIL("Pink", "white and purple texts on the Pink theme's bright pink read below 4.5:1", Continue);
     QVERIFY2(problems.isEmpty(), qPrintable(QStringLiteral("%1 shortfalls").arg(problems.size())));

@@ -166,7 +166,7 @@ void CbNotice::paintEvent(QPaintEvent *)
     painter.fillPath(path, fill);
     QColor text = m_textColor;
     if (text.alpha() == 255)
-        text = ReadableColour::on(fill, text);
+        text = ReadableColour::on(fill, text, ReadableColour::kDrawnTextContrast);
     painter.setPen(text);
     painter.drawText(box, Qt::AlignCenter | Qt::TextWordWrap, m_text);
 }

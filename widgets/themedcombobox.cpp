@@ -13,10 +13,11 @@ ListColours listColours(const ThemeColorInfo &theme, const QString &background)
 {
     ListColours c;
     c.background = ArrowWidget::colorFromThemeText(background);
-    c.text = ReadableColour::on(c.background, ArrowWidget::colorFromThemeText(theme.TextDefaultColor));
+    c.text = ReadableColour::on(c.background, ArrowWidget::colorFromThemeText(theme.TextDefaultColor),
+                                ReadableColour::kDrawnTextContrast);
     c.selectedBackground = ArrowWidget::colorFromThemeText(theme.AllThemeColor);
     // The list's own background colour on the accent, as far as it reads there.
-    c.selectedText = ReadableColour::on(c.selectedBackground, c.background);
+    c.selectedText = ReadableColour::on(c.selectedBackground, c.background, ReadableColour::kDrawnTextContrast);
     return c;
 }
 
@@ -40,7 +41,8 @@ QString listSheet(const ThemeColorInfo &theme, const QString &background, const 
 QString functionPageSheet(const ThemeColorInfo &theme)
 {
     const QColor face = ArrowWidget::colorFromThemeText(theme.DeviceRightBgColor);
-    const QColor text = ReadableColour::on(face, ArrowWidget::colorFromThemeText(theme.TextDefaultColor));
+    const QColor text = ReadableColour::on(face, ArrowWidget::colorFromThemeText(theme.TextDefaultColor),
+                                           ReadableColour::kDrawnTextContrast);
     return QStringLiteral("QComboBox{ background-color: rgb(%1); padding-left: 5px; border: 1px solid rgb(%2); "
                           "font: 75 10pt \"%5\"; color: rgb(%3); border-radius: 4px; }"
                           "QComboBox:hover{ border: 1px solid rgb(%4); }"
