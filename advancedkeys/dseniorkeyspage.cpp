@@ -163,8 +163,10 @@ void DSeniorKeysPage::applyTheme()
                        "QSlider::sub-page:horizontal{border-radius:3px;background:rgb(%2);}")
             .arg(t.DeviceBorderColor, t.TextCheckedColor));
     // The editors' cells only lay out: no outline of their own, their captions in the
-    // theme's text colour (the form's outlines and grey are for a look never shipped).
-    const QString slotSheet = QStringLiteral("QFrame{border:0px solid transparent;}QLabel{color:rgb(%1);}"
+    // theme's text colour and bold (a bare "75" in a sheet's font reads as a hairline
+    // weight, not as bold).
+    const QString slotSheet = QStringLiteral("QFrame{border:0px solid transparent;}"
+                                             "QLabel{color:rgb(%1);font-weight:bold;}"
                                              "QToolButton{color:rgb(%1);border:1px solid rgb(%1);font:75 8pt \"%3\";"
                                              "border-radius:6px;}"
                                              "QToolButton:hover, QToolButton:checked{border:1px solid rgb(%2);}")
@@ -193,7 +195,7 @@ void DSeniorKeysPage::applyTheme()
                        "QLineEdit{font-size:8pt;border:1px solid rgb(%5);border-radius:4px;}")
             .arg(t.MacroRightBgColor, t.TextDefaultColor, t.TextFont, t.TextCheckedColor, t.MacroBorderColor));
     ui->widget_DksSetting->setStyleSheet(
-        QStringLiteral("QFrame{border:0px solid transparent;}QLabel{color:rgb(%1);}").arg(t.TextDefaultColor));
+        QStringLiteral("QFrame{border:0px solid transparent;}QLabel{color:rgb(%1);font-weight:bold;}").arg(t.TextDefaultColor));
     const QString transparent = QStringLiteral("background-color:transparent;");
     for (QWidget *w :
          {static_cast<QWidget *>(ui->scrollArea_2), static_cast<QWidget *>(ui->scrollAreaWidgetContents_2),

@@ -199,10 +199,13 @@ void ScreenWalk::visitModal(const QString &name, const std::function<void()> &op
             miss(name);
             return;
         }
-        QWidget *box = QApplication::activeModalWidget();
+        QPointer<QWidget> box = QApplication::activeModalWidget();
         (void)QTest::qWaitForWindowExposed(box);
         visit(name);
-        if (auto *message = qobject_cast<QMessageBox *>(box); message && !message->buttons().isEmpty())
+        // The visit runs the event loop: the box may have gone meanwhile.
+        if (!box)
+            return;
+        if (auto *message = qobject_cast<QMessageBox *>(box.data()); message && !message->buttons().isEmpty())
             message->buttons().last()->click();
         else
             box->close();
