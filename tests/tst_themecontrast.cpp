@@ -164,9 +164,6 @@ public:
     {
         const QList<QWidget *> shown = ScreenWalk::shownWindows();
         const int before = m_problems.size();
-        if (qEnvironmentVariableIsSet("CONTRAST_TRACE"))
-            for (QWidget *w : shown)
-                qInfo("%s: %s %d,%d %dx%d", qPrintable(where), w->metaObject()->className(), w->x(), w->y(), w->width(), w->height());
         for (QWidget *window : shown) {
             if (coveredByModal(window, shown))
                 continue;
