@@ -23,8 +23,9 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFontInfo>
-#include <QGraphicsOpacityEffect>
+#include <QGraphicsEffect>
 #include <QGuiApplication>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMap>
@@ -310,15 +311,16 @@ private:
     {
         if (notice->text().trimmed().isEmpty())
             return;
-        auto *effect = qobject_cast<QGraphicsOpacityEffect *>(notice->graphicsEffect());
-        const qreal opacity = effect ? effect->opacity() : 1.0;
+        // Without its fading effect, which would also draw from a picture it keeps.
+        QGraphicsEffect *effect = notice->graphicsEffect();
+        const bool fading = effect && effect->isEnabled();
         if (effect)
-            effect->setOpacity(1.0);
+            effect->setEnabled(false);
         const QColor colour = notice->textColor();
         measure(notice, where, notice->text(), [notice] { notice->setTextColor(Qt::transparent); },
                 [notice, colour] { notice->setTextColor(colour); });
         if (effect)
-            effect->setOpacity(opacity);
+            effect->setEnabled(fading);
     }
 
     // The list of an open drop-down lies on the screen, its selected item apart.
@@ -349,7 +351,8 @@ private:
                                   .arg(m_theme, where)
                                   .arg(rows)
                                   .arg(popup->height()));
-        if (!view->currentIndex().isValid())
+        // A box with no item chosen opens its list with none marked.
+        if (!view->selectionModel() || !view->selectionModel()->isSelected(view->currentIndex()))
             return;
         const QModelIndex current = view->currentIndex();
         const QModelIndex other = view->model()->index(current.row() == 0 ? 1 : 0, current.column());
@@ -582,7 +585,6 @@ void TestThemeContrast::everyTextReadsInEveryTheme()
     for (int i = records.size() + 1; i <= 3; ++i)
         QVERIFY(CTavrixXML_SeniorKey_AddInfoItem(seniorKeys, SeniorKeyType_MT, SeniorKeys::newRecord(i, SeniorKeyType_MT)));
     DMainWidget *w = m_rig->window.get();
-    w->onChangeAppTheme(theme);
     w->resize(w->screen()->availableGeometry().size());
 
     TextCheck check(QLatin1String(kThemeNames[theme]));

@@ -4,6 +4,7 @@
 #include "widgets/arrowwidget.h"
 #include "widgets/readablecolour.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QStyledItemDelegate>
 
@@ -64,6 +65,10 @@ void apply(QComboBox *box, const QString &sheet)
     box->setStyleSheet(sheet);
     if (!qobject_cast<QStyledItemDelegate *>(box->itemDelegate()))
         box->setItemDelegate(new QStyledItemDelegate(box));
+    // The list's own sheet as well: a page's form may carry list rules of its own
+    // (a white list, a pink selection), and the list, a window of its own, took
+    // those over the box's.
+    box->view()->setStyleSheet(sheet);
 }
 
 }  // namespace ThemedComboBox
