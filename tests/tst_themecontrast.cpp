@@ -566,18 +566,26 @@ void TestThemeContrast::everyTextReadsInEveryTheme()
     delete m_rig;
     m_rig = new MainWindowRig;
     QVERIFY(m_rig->open());
-    // Lists as long as a user's: the macro list's drop-down is taller than the screen.
+    // Lists as long as a user's: the macro list's drop-down is taller than the screen;
+    // and advanced keys, so their list on the key page opens. Stored once, and read
+    // by a window opened afresh, as the program reads its stores when it starts.
     const QByteArray macros = DDataManager::getInstance()->getMacroXmlPath();
+    const QByteArray seniorKeys = DDataManager::getInstance()->getSeniorKeyXmlPath();
     QList<MacroNode> stored;
     CTavrixXML_SelectMacroAllNodes(macros, stored);
-    for (int i = stored.size() + 1; i <= 30; ++i)
-        QVERIFY(CTavrixXML_CreateMacroXmlParentNode(macros, QByteArray::number(i), "Macro" + QByteArray::number(i)));
-    // And advanced keys, so their list on the key page opens.
-    const QByteArray seniorKeys = DDataManager::getInstance()->getSeniorKeyXmlPath();
     QList<SeniorKeyInfo> records;
     CTavrixXML_SeniorKey_SelectAllInfoItem(seniorKeys, records);
-    for (int i = records.size() + 1; i <= 3; ++i)
-        QVERIFY(CTavrixXML_SeniorKey_AddInfoItem(seniorKeys, SeniorKeyType_MT, SeniorKeys::newRecord(i, SeniorKeyType_MT)));
+    if (stored.size() < 30 || records.size() < 3) {
+        for (int i = stored.size() + 1; i <= 30; ++i)
+            QVERIFY(CTavrixXML_CreateMacroXmlParentNode(macros, QByteArray::number(i),
+                                                        "Macro" + QByteArray::number(i)));
+        for (int i = records.size() + 1; i <= 3; ++i)
+            QVERIFY(CTavrixXML_SeniorKey_AddInfoItem(seniorKeys, SeniorKeyType_MT,
+                                                     SeniorKeys::newRecord(i, SeniorKeyType_MT)));
+        delete m_rig;
+        m_rig = new MainWindowRig;
+        QVERIFY(m_rig->open());
+    }
     DMainWidget *w = m_rig->window.get();
     if (switched) {
         // As the settings dialog switches the theme of an open window.
