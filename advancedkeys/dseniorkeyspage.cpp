@@ -173,7 +173,12 @@ void DSeniorKeysPage::applyTheme()
                        "border-image:url(:/images/DKS/slider.png);}"
                        "QSlider::sub-page:horizontal{border-radius:3px;background:rgb(%2);}")
             .arg(t.DeviceBorderColor, t.TextCheckedColor));
-    const QString slotSheet = QStringLiteral("QToolButton{color:rgb(%1);border:1px solid rgb(%1);font:75 8pt \"%3\";"
+    // The editors' cells only lay out: no outline of their own, their captions in the
+    // theme's text colour and bold (a bare "75" in a sheet's font reads as a hairline
+    // weight, not as bold).
+    const QString slotSheet = QStringLiteral("QFrame{border:0px solid transparent;}"
+                                             "QLabel{color:rgb(%1);font-weight:bold;}"
+                                             "QToolButton{color:rgb(%1);border:1px solid rgb(%1);font:75 8pt \"%3\";"
                                              "border-radius:6px;}"
                                              "QToolButton:hover, QToolButton:checked{border:1px solid rgb(%2);}")
                                   .arg(t.TextDefaultColor, t.TextCheckedColor, t.TextFont);
@@ -201,7 +206,7 @@ void DSeniorKeysPage::applyTheme()
                        "QLineEdit{font-size:8pt;border:1px solid rgb(%5);border-radius:4px;}")
             .arg(t.MacroRightBgColor, t.TextDefaultColor, t.TextFont, t.TextCheckedColor, t.MacroBorderColor));
     ui->widget_DksSetting->setStyleSheet(
-        QStringLiteral("QFrame{border:0px solid transparent;}QLabel{color:rgb(%1);}").arg(t.TextDefaultColor));
+        QStringLiteral("QFrame{border:0px solid transparent;}QLabel{color:rgb(%1);font-weight:bold;}").arg(t.TextDefaultColor));
     const QString transparent = QStringLiteral("background-color:transparent;");
     for (QWidget *w :
          {static_cast<QWidget *>(ui->scrollArea_2), static_cast<QWidget *>(ui->scrollAreaWidgetContents_2),
@@ -217,8 +222,9 @@ void DSeniorKeysPage::applyTheme()
         QStringLiteral("QFrame#frame_11{border:none;border-bottom:2px solid rgb(%1);}").arg(t.MacroBorderColor));
     ui->frame_SeniorKeyEventList->setStyleSheet(
         QStringLiteral("QFrame{border:0px solid transparent;}"
-                       "QFrame#frame_SeniorKeyEventList{border:none;border-top:2px solid rgb(%1);}")
-            .arg(t.MacroBorderColor));
+                       "QFrame#frame_SeniorKeyEventList{border:none;border-top:2px solid rgb(%1);}"
+                       "QLabel#label_EventTotalNum{color:rgb(%2);}")
+            .arg(t.MacroBorderColor, t.TextDefaultColor));
     ui->label_TipInfo->setStyleSheet(
         QStringLiteral("QLabel{color:rgb(%1);font:75 14pt \"%2\";}").arg(t.TextCheckedColor, t.TextFont));
     QFont titleFont = data->getFont(0);

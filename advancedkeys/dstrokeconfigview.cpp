@@ -103,7 +103,6 @@ void DStrokeConfigView::onSliderStrokeViewReleased()
 
 void DStrokeConfigView::on_pushButton_Close_clicked()
 {
-    Q_EMIT sigTheStrokeConfigViewClose();
     close();
 }
 
@@ -111,4 +110,7 @@ void DStrokeConfigView::closeEvent(QCloseEvent *event)
 {
     qCDebug(lcKeys) << "The travel view closes";
     event->accept();
+    // However the view is closed (its button, the window manager, Escape), the
+    // editor under it takes away the layer that dims it.
+    Q_EMIT sigTheStrokeConfigViewClose();
 }

@@ -6,6 +6,7 @@
 #include "firmware/updatefirmwareinfoitem.h"
 #include "ui_dupdatefirmwaredia.h"
 #include "widgets/cbnotice.h"
+#include "widgets/readablecolour.h"
 #include "widgets/windowshape.h"
 
 #include <QEvent>
@@ -58,10 +59,12 @@ DUpdateFirmwareDia::DUpdateFirmwareDia(QWidget *parent) : QDialog(parent), ui(ne
 
     ui->widget_Tip->setTextFont(QStringLiteral("Microsoft Yahei"), 14);
     ui->widget_Tip->setBackground(QColor(0, 0, 0, 1));
-    ui->widget_Tip->setForeground(QColor(255, 50, 0, 255));
+    const ThemeColorInfo theme = DDataManager::getInstance()->getThemeColorInfo();
+    // The warning's red, lightened or darkened as far as the dialog's background needs.
+    ui->widget_Tip->setForeground(ReadableColour::on(themeColor(theme.UpgradeBgColor, 255), QColor(255, 50, 0),
+                                                         ReadableColour::kDrawnTextContrast));
     ui->widget_Tip->setText(QObject::tr("If the firmware is being updated, do not unplug the device!"));
 
-    const ThemeColorInfo theme = DDataManager::getInstance()->getThemeColorInfo();
     m_notice = new CbNotice(this);
     m_notice->setTextPixelSize(16);
     m_notice->setBackgroundColor(themeColor(theme.AllBgColor, 200));

@@ -3,6 +3,8 @@
 #include "app/ddatamanager.h"
 #include "keyboardview/dsoftkeyboardpage.h"
 #include "ui_dvirtualkeyboardtool.h"
+#include "widgets/arrowwidget.h"
+#include "widgets/readablecolour.h"
 
 DVirtualKeyboardTool::DVirtualKeyboardTool(int mode, QWidget *parent)
     : QWidget(parent), ui(new Ui::DVirtualKeyboardTool)
@@ -38,7 +40,11 @@ void DVirtualKeyboardTool::applyTheme()
     QFont font = dm->getFont(1);
     font.setPointSize(12);
     ui->label->setFont(font);
-    ui->label->setStyleSheet(QStringLiteral("QLabel#label{color: rgb(%1);}").arg(theme.TextCheckedColor));
+    // The title lies on the pop-up's bubble, not on the page the accent colour is made for.
+    const QColor title = ReadableColour::on(ArrowWidget::colorFromThemeText(theme.AllBgColor),
+                                            ArrowWidget::colorFromThemeText(theme.TextCheckedColor),
+                                            ReadableColour::kDrawnTextContrast);
+    ui->label->setStyleSheet(QStringLiteral("QLabel#label{color: rgb(%1);}").arg(ReadableColour::sheetText(title)));
     m_softKeyboard->applyTheme();
 }
 

@@ -343,8 +343,12 @@ void DLightsConfigPage::applyTheme()
     }
     fitLabelColumns();
     font.setPointSize(8);
+    // Bold, as the page's other texts: a bare "75" in an ancestor's sheet would draw
+    // these small captions in a hairline weight that never reaches their colour.
+    const QString captionSheet
+        = QStringLiteral(" QLabel{ color: rgb(%1); font-weight: bold; }\t").arg(theme.TextDefaultColor);
     for (QLabel *l : {ui->label_2, ui->label_3, ui->label_4, ui->label_R, ui->label_G, ui->label_B}) {
-        l->setStyleSheet(labelSheet);
+        l->setStyleSheet(captionSheet);
         l->setFont(font);
     }
     ui->label_LightMode->setStyleSheet(

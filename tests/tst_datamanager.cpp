@@ -181,8 +181,8 @@ void TestDataManager::storedThemeIndex_data()
     QTest::addColumn<int>("expectedStored");
     QTest::addColumn<QString>("expectedText");  // TextDefaultColor of the loaded theme
 
-    QTest::newRow("Blue") << 2 << false << 2 << "225,225,225";
-    QTest::newRow("Pink") << 3 << false << 3 << "225,205,225";
+    QTest::newRow("Blue") << 2 << false << 2 << "0,0,15";
+    QTest::newRow("Pink") << 3 << false << 3 << "20,0,20";
     QTest::newRow("Other without user theme is reset to Black") << 4 << false << 0 << "205,205,205";
     // The user theme file beside the executable is absent here: Black instead of an unstyled window.
     QTest::newRow("Other from a missing user file") << 4 << true << 4 << "205,205,205";

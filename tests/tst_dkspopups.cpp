@@ -65,6 +65,15 @@ private Q_SLOTS:
         view->findChild<QPushButton *>("pushButton_Close")->click();
         QCOMPARE(closed.count(), 1);
         QTRY_VERIFY(view.isNull());  // deletes itself on close
+
+        // Closed otherwise (the window manager, Escape), it tells its editor just the same,
+        // which takes away the layer dimming the editor.
+        QPointer<DStrokeConfigView> other = new DStrokeConfigView;
+        QSignalSpy closedOtherwise(other.data(), &DStrokeConfigView::sigTheStrokeConfigViewClose);
+        other->show();
+        other->close();
+        QCOMPARE(closedOtherwise.count(), 1);
+        QTRY_VERIFY(other.isNull());
     }
 
     void failedStoreIsSilent()

@@ -6,6 +6,8 @@
 #
 #   tools/screens.sh [OUT_DIR]      (default: BUILD_DIR/screens, BUILD_DIR default build/)
 #   SCREENS_LANGUAGES="arabic english" tools/screens.sh    (only these languages)
+#   THEME=Light tools/screens.sh    (the theme the settings file selects: Black, Light, Blue,
+#                                    Pink or Other; default Black)
 #
 # Writes OUT_DIR/<plain|composited>/<language>/NNN-<screen>.png, taken from the X
 # server's screen, so what a compositor or its absence does to a window shows.
@@ -46,6 +48,9 @@ chosen=(${SCREENS_LANGUAGES:-english german chinese arabic})
 for language in "${chosen[@]}"; do
   [ -n "${languages[$language]:-}" ] || { echo "screens: no language \"$language\" (${!languages[*]})" >&2; exit 1; }
 done
+declare -A themes=([Black]=0 [Light]=1 [Blue]=2 [Pink]=3 [Other]=4)
+theme="${THEME:-Black}"
+[ -n "${themes[$theme]:-}" ] || { echo "screens: THEME is one of ${!themes[*]}" >&2; exit 1; }
 
 # One desktop (X server, openbox, optionally xcompmgr, the two keyboards) and the
 # program on it once per language. Runs in a subshell; prints one line per language.
@@ -74,7 +79,8 @@ desktop() {
     local u="$d/$language"
     mkdir -p "$u/run" "$u/emu" "$u/tmp" "$u/.local/share/quorin-driver/UserConfig"
     chmod 700 "$u/run"
-    printf '[Language]\nselectLanguageIndex=%s\n' "${languages[$language]}" \
+    printf '[Language]\nselectLanguageIndex=%s\n[Theme]\nselectThemeIndex=%s\n' "${languages[$language]}" \
+      "${themes[$theme]}" \
       >"$u/.local/share/quorin-driver/UserConfig/TavrixConfig.ini"
     local env=(HOME="$u" XDG_CONFIG_HOME="$u/.config" XDG_DATA_HOME="$u/.local/share" XDG_CACHE_HOME="$u/.cache"
       XDG_RUNTIME_DIR="$u/run" TMPDIR="$u/tmp" TAVRIX_EMU_DIR="$u/emu" QT_QPA_PLATFORM=xcb)

@@ -1,5 +1,6 @@
 #include "widgets/cbnotice.h"
 #include "widgets/accessiblecontrols.h"
+#include "widgets/readablecolour.h"
 
 #include <QEasingCurve>
 #include <QFontMetrics>
@@ -158,8 +159,15 @@ void CbNotice::paintEvent(QPaintEvent *)
     const int radius = cornerRadius(m_boxHeight);
     QPainterPath path;
     path.addRoundedRect(box, radius, radius);
-    painter.fillPath(path, m_backgroundColor);
-    painter.setPen(m_textColor);
+    // The box is opaque, whatever alpha its owner's theme gives it: the text must read
+    // on the box alone, not on whatever content happens to lie under it.
+    QColor fill = m_backgroundColor;
+    fill.setAlpha(255);
+    painter.fillPath(path, fill);
+    QColor text = m_textColor;
+    if (text.alpha() == 255)
+        text = ReadableColour::on(fill, text, ReadableColour::kDrawnTextContrast);
+    painter.setPen(text);
     painter.drawText(box, Qt::AlignCenter | Qt::TextWordWrap, m_text);
 }
 

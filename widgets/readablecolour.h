@@ -8,6 +8,9 @@
 namespace ReadableColour {
 
 constexpr double kTextContrast = 4.5;
+// What a text colour chosen here aims at: the edges of drawn glyphs blend toward the
+// background, so a colour at exactly kTextContrast draws a little below it.
+constexpr double kDrawnTextContrast = 5.0;
 constexpr double kMarkContrast = 3.0;
 
 // Relative luminance of an opaque colour, 0 (black) to 1 (white).

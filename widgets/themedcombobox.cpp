@@ -4,6 +4,7 @@
 #include "widgets/arrowwidget.h"
 #include "widgets/readablecolour.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QStyledItemDelegate>
 
@@ -13,10 +14,11 @@ ListColours listColours(const ThemeColorInfo &theme, const QString &background)
 {
     ListColours c;
     c.background = ArrowWidget::colorFromThemeText(background);
-    c.text = ReadableColour::on(c.background, ArrowWidget::colorFromThemeText(theme.TextDefaultColor));
+    c.text = ReadableColour::on(c.background, ArrowWidget::colorFromThemeText(theme.TextDefaultColor),
+                                ReadableColour::kDrawnTextContrast);
     c.selectedBackground = ArrowWidget::colorFromThemeText(theme.AllThemeColor);
     // The list's own background colour on the accent, as far as it reads there.
-    c.selectedText = ReadableColour::on(c.selectedBackground, c.background);
+    c.selectedText = ReadableColour::on(c.selectedBackground, c.background, ReadableColour::kDrawnTextContrast);
     return c;
 }
 
@@ -24,7 +26,10 @@ QString listSheet(const ThemeColorInfo &theme, const QString &background, const 
 {
     const ListColours c = listColours(theme, background);
     using ReadableColour::sheetText;
-    return QStringLiteral("%1 QAbstractItemView{ background-color: rgb(%2); color: rgb(%3); "
+    // combobox-popup 0: the list opens beside its box and scrolls after the box's
+    // visible items, instead of showing every item in a list as tall as the screen.
+    return QStringLiteral("%1{ combobox-popup: 0; }"
+                          "%1 QAbstractItemView{ background-color: rgb(%2); color: rgb(%3); "
                           "selection-background-color: rgb(%4); selection-color: rgb(%5); outline: 0px; "
                           "border: 1px solid rgb(%4); }"
                           "%1 QAbstractItemView::item{ height: 40px; padding-left: 10px; color: rgb(%3); "
@@ -37,7 +42,8 @@ QString listSheet(const ThemeColorInfo &theme, const QString &background, const 
 QString functionPageSheet(const ThemeColorInfo &theme)
 {
     const QColor face = ArrowWidget::colorFromThemeText(theme.DeviceRightBgColor);
-    const QColor text = ReadableColour::on(face, ArrowWidget::colorFromThemeText(theme.TextDefaultColor));
+    const QColor text = ReadableColour::on(face, ArrowWidget::colorFromThemeText(theme.TextDefaultColor),
+                                           ReadableColour::kDrawnTextContrast);
     return QStringLiteral("QComboBox{ background-color: rgb(%1); padding-left: 5px; border: 1px solid rgb(%2); "
                           "font: 75 10pt \"%5\"; color: rgb(%3); border-radius: 4px; }"
                           "QComboBox:hover{ border: 1px solid rgb(%4); }"
@@ -59,6 +65,10 @@ void apply(QComboBox *box, const QString &sheet)
     box->setStyleSheet(sheet);
     if (!qobject_cast<QStyledItemDelegate *>(box->itemDelegate()))
         box->setItemDelegate(new QStyledItemDelegate(box));
+    // The list's own sheet as well: a page's form may carry list rules of its own
+    // (a white list, a pink selection), and the list, a window of its own, took
+    // those over the box's.
+    box->view()->setStyleSheet(sheet);
 }
 
 }  // namespace ThemedComboBox

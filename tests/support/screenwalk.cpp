@@ -199,10 +199,13 @@ void ScreenWalk::visitModal(const QString &name, const std::function<void()> &op
             miss(name);
             return;
         }
-        QWidget *box = QApplication::activeModalWidget();
+        QPointer<QWidget> box = QApplication::activeModalWidget();
         (void)QTest::qWaitForWindowExposed(box);
         visit(name);
-        if (auto *message = qobject_cast<QMessageBox *>(box); message && !message->buttons().isEmpty())
+        // The visit runs the event loop: the box may have gone meanwhile.
+        if (!box)
+            return;
+        if (auto *message = qobject_cast<QMessageBox *>(box.data()); message && !message->buttons().isEmpty())
             message->buttons().last()->click();
         else
             box->close();
@@ -231,13 +234,19 @@ void ScreenWalk::visitDropDowns(QWidget *root, const QString &name)
     }
 }
 
-void ScreenWalk::chooseKeyA(const QString &name)
+keyboardButCustom *ScreenWalk::keyA() const
 {
-    // The A key: chosen, so the function pages show what they offer for it.
     keyboardButCustom *key = nullptr;
     for (keyboardButCustom *k : m_window->devicePage()->findChildren<keyboardButCustom *>())
         if (k->isVisible() && k->keyDec() == 4)
             key = k;
+    return key;
+}
+
+void ScreenWalk::chooseKeyA(const QString &name)
+{
+    // The A key: chosen, so the function pages show what they offer for it.
+    keyboardButCustom *key = keyA();
     if (!key)
         return miss(name + QStringLiteral(": key A on the keyboard picture"));
     visitOpened(name + QStringLiteral("-key-tip"), [&] { hover(key); });
@@ -465,8 +474,10 @@ void ScreenWalk::macroDialog()
         close->click();
     settle();
 
-    // The key page's macro choice, now that there is a macro to choose.
+    // The key page's macro choice, now that there is a macro to choose, for the A key.
     if (tab("toolButton_CustomKey")) {
+        if (keyboardButCustom *key = keyA())
+            key->click();
         DCustomKeysPage *keys = page->customKeysTab();
         if (QToolButton *button = keys->functionButton(KeyFunctionPages::Macro)) {
             button->click();

@@ -8,6 +8,7 @@
 
 class DDevicePage;
 class DMainWidget;
+class keyboardButCustom;
 class QWidget;
 
 // Takes the main window, with a QR108 and a QM68 connected, through every screen a
@@ -35,6 +36,7 @@ public:
 private:
     void keyPages();
     void chooseKeyA(const QString &name);
+    keyboardButCustom *keyA() const;
     void lightPages();
     void performancePage();
     void magneticPages();
