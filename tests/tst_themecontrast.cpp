@@ -191,7 +191,7 @@ private:
     void widget(QWidget *w, const QString &where)
     {
         if (auto *label = qobject_cast<QLabel *>(w)) {
-            if (label->pixmap() || label->movie() || label->text().trimmed().isEmpty())
+            if (!label->pixmap(Qt::ReturnByValue).isNull() || label->movie() || label->text().trimmed().isEmpty())
                 return;
             const QString text = label->text();
             measure(w, where, text, [label] { label->setText(QString()); }, [label, text] { label->setText(text); });
