@@ -16,6 +16,7 @@ namespace {
 
 const char *const kFullText = "textFitFullText";
 const char *const kOwnTip = "textFitOwnTip";
+const char *const kOwnName = "textFitOwnName";
 const char *const kWrapped = "textFitWrapped";
 
 // Redoes the cut of the widgets it watches when their room or font changes.
@@ -94,8 +95,18 @@ void Refitter::refit(QWidget *widget)
         widget->setToolTip(QString());
         widget->setProperty(kOwnTip, false);
     }
-    if (!fits && widget->accessibleName().isEmpty())
-        widget->setAccessibleName(full);
+    // A cut text is read out whole; the name follows each new text (a language
+    // change) and goes with the cut. A name of the widget's own is left alone.
+    const bool ownName = widget->property(kOwnName).toBool();
+    if (!fits) {
+        if (widget->accessibleName().isEmpty() || ownName) {
+            widget->setAccessibleName(full);
+            widget->setProperty(kOwnName, true);
+        }
+    } else if (ownName) {
+        widget->setAccessibleName(QString());
+        widget->setProperty(kOwnName, false);
+    }
 }
 
 void remember(QWidget *widget, const QString &text)
