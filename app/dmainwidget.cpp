@@ -129,8 +129,7 @@ DMainWidget::DMainWidget(QWidget *parent) : QWidget(parent), ui(new Ui::DMainWid
     ui->label_AppName->setFont(appNameFont);
     ui->appLogo->setStyleSheet(QStringLiteral("QPushButton{border-image: url(%1);}").arg(":/images/tavrixLogo.png"));
     setWindowIcon(QIcon(QStringLiteral(":/images/tavrixLogo.png")));
-    ui->label_ProductName->setText(m_productName);
-    ui->label_DeviceName->setText(m_deviceName);
+    showDeviceNames();
     retranslateTitleBar();
 
     m_settingsPath = DDataManager::getInstance()->getUserConfigDir() + QStringLiteral("/TavrixConfig.ini");
@@ -636,13 +635,25 @@ void DMainWidget::onReturnHidLikeName(QString productName, QString likeName)
 {
     m_productName = productName;
     m_deviceName = likeName;
-    ui->label_ProductName->setText(productName);
-    ui->label_DeviceName->setText(likeName);
+    showDeviceNames();
     if (DDataManager::getInstance()->isDeviceListAutoHide()) {
         // Placeholder names mean no device: hide the list; a real device shows it.
-        m_deviceListVisible = (productName == QLatin1String("HID") && likeName == QLatin1String("RGB"));
+        m_deviceListVisible = isPlaceholderName(productName, likeName);
         onClickCtrlHidListStatusBut();
     }
+}
+
+bool DMainWidget::isPlaceholderName(const QString &productName, const QString &likeName)
+{
+    return productName == QLatin1String("HID") && likeName == QLatin1String("RGB");
+}
+
+void DMainWidget::showDeviceNames()
+{
+    // The placeholder names only signal "no keyboard"; the page says so in words.
+    const bool placeholder = isPlaceholderName(m_productName, m_deviceName);
+    ui->label_ProductName->setText(placeholder ? QString() : m_productName);
+    ui->label_DeviceName->setText(placeholder ? QString() : m_deviceName);
 }
 
 // ---------------------------------------------------------------------------
@@ -700,8 +711,7 @@ void DMainWidget::onUpdateAllUI()
     ui->retranslateUi(this);
     setWindowTitle(m_title);
     ui->label_AppName->setText(m_title);
-    ui->label_ProductName->setText(m_productName);
-    ui->label_DeviceName->setText(m_deviceName);
+    showDeviceNames();
     retranslateTitleBar();
     retranslateTray();
     if (m_devicePage)

@@ -9,12 +9,14 @@
 #include "widgets/arrowwidget.h"
 
 #include <QHBoxLayout>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
+#include <QToolTip>
 
 namespace {
 
@@ -58,7 +60,7 @@ public:
         painter->fillRect(QRect(r.left(), r.bottom(), r.width(), 1), look.border);
         if (row != m_view->renamingRow()) {
             const QRect button = m_view->viewportButtonRect(r);
-            const QRect text(r.left() + kTextLeft, r.top(), button.left() - r.left() - kTextLeft, r.height() - 1);
+            const QRect text = textRect(r);
             painter->setFont(look.font);
             painter->setPen(look.text);
             const QString name = index.data(Qt::DisplayRole).toString();
@@ -71,7 +73,27 @@ public:
         painter->restore();
     }
 
+    // A name cut to fit is shown whole as the row's tip.
+    bool helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
+                   const QModelIndex &index) override
+    {
+        if (event->type() != QEvent::ToolTip || !index.isValid())
+            return QStyledItemDelegate::helpEvent(event, view, option, index);
+        const QString name = index.data(Qt::DisplayRole).toString();
+        if (QFontMetrics(m_view->m_look.font).horizontalAdvance(name) > textRect(option.rect).width())
+            QToolTip::showText(event->globalPos(), name, view->viewport(), option.rect);
+        else
+            QToolTip::hideText();
+        return true;
+    }
+
 private:
+    QRect textRect(const QRect &row) const
+    {
+        const QRect button = m_view->viewportButtonRect(row);
+        return QRect(row.left() + kTextLeft, row.top(), button.left() - row.left() - kTextLeft, row.height() - 1);
+    }
+
     const QPixmap &dots(bool lit, qreal ratio) const
     {
         QPixmap &pixmap = lit ? m_lit : m_plain;

@@ -328,6 +328,7 @@ void TestMainWidget::deviceListToggleFollowsDeviceNames()
     QVERIFY(!w.isDeviceListVisible());
     QCOMPARE(toggle->x(), 5);
     QVERIFY(toggle->styleSheet().contains("listCtrlShowDef.png"));
+    QCOMPARE(w.findChild<QLabel *>("label_ProductName")->text(), QString());
 
     w.onReturnHidLikeName("Quorin QR108", "QR108");
     QVERIFY(w.isDeviceListVisible());
@@ -338,6 +339,9 @@ void TestMainWidget::deviceListToggleFollowsDeviceNames()
     w.onReturnHidLikeName("HID", "RGB");
     QVERIFY(!w.isDeviceListVisible());
     QCOMPARE(toggle->x(), 5);
+    // The placeholder names mean "no keyboard" and are not shown.
+    QCOMPARE(w.findChild<QLabel *>("label_ProductName")->text(), QString());
+    QCOMPARE(w.findChild<QLabel *>("label_DeviceName")->text(), QString());
 
     toggle->click();
     QVERIFY(w.isDeviceListVisible());
