@@ -2,11 +2,13 @@
 # Checks the installation and the Debian package of an already built tree
 # (BUILD_DIR, default build/); it builds nothing but the few install targets.
 #   1. stages `cmake --install` in a temporary folder and checks what lands there
-#      (the udev rule in /lib/udev/rules.d, as udev.pc names it);
+#      (the udev rule inside the prefix), and installs into a user's own prefix:
+#      every file lands inside it;
 #   2. validates the desktop entry and the AppStream metadata, and that the
 #      metadata, the changelog and the manual page carry the project's version;
 #   3. makes the .deb with CPack and checks it with lintian (no error, no warning),
-#      and its program for BIND_NOW and fortified calls;
+#      its program for BIND_NOW and fortified calls, and that it holds the udev
+#      rule in udev's own folder (/lib/udev/rules.d, as udev.pc names it);
 #   4. runs the packaged program with --version and --help where no display is:
 #      they answer without a window and without the instance lock;
 #   5. applies the packaged udev rule to a sample device description (umockdev):
@@ -73,11 +75,22 @@ for file in "${expected[@]}"; do
 done
 udev_dir="$(pkg-config --variable=udevdir udev)"
 [ -n "$udev_dir" ] || fail "udev.pc names no udevdir"
-[ -s "$stage$udev_dir/rules.d/70-quorin-driver.rules" ] || fail "the udev rule is not in $udev_dir/rules.d"
-[ "$udev_dir" = /usr/lib/udev ] || [ ! -e "$usr/lib/udev" ] || fail "the udev rule went to /usr/lib/udev, not $udev_dir"
+# A prefix install keeps the rule inside its prefix unless its folder is asked
+# for (TAVRIX_UDEV_RULES_DIR); only the package puts it in udev's folder.
+[ -s "$usr/lib/udev/rules.d/70-quorin-driver.rules" ] || fail "the udev rule is not inside the prefix (lib/udev/rules.d)"
+[ "$udev_dir" = /usr/lib/udev ] || [ ! -e "$stage$udev_dir" ] || fail "a prefix install put the udev rule in $udev_dir"
 [ "$(find "$usr/share/quorin-driver/translation" -name '*.qm' | wc -l)" -eq 15 ] \
   || fail "staged installation does not hold the 15 translations"
 pass "staged install: $(find "$stage" -type f | wc -l) files under '$(basename "$stage")/usr'"
+
+# A user's own prefix, no DESTDIR: every file lands inside it, none in the system.
+own="$work/own prefix"
+cmake --install "$build" --prefix "$own" >"$work/own-install.log" 2>&1 \
+  || { cat "$work/own-install.log"; fail "cmake --install --prefix into a user's own folder"; }
+[ -s "$own/lib/udev/rules.d/70-quorin-driver.rules" ] || fail "the own-prefix install lacks lib/udev/rules.d/70-quorin-driver.rules"
+outside="$(grep -v -F "$own/" "$build/install_manifest.txt" || true)"
+[ -z "$outside" ] || fail "the own-prefix install wrote outside its prefix: $outside"
+pass "own-prefix install: $(wc -l <"$build/install_manifest.txt") files, all inside the prefix"
 
 # --- 2. desktop entry and AppStream metadata ----------------------------------
 desktop-file-validate "$usr/share/applications/$app_id.desktop" || fail "desktop-file-validate"
