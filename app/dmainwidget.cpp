@@ -214,13 +214,19 @@ void DMainWidget::writeFirstRunSettings()
 {
     // Each key is written only on the first run. The auto-start key says "on" only
     // when the desktop's auto-start entry could really be written.
+    const QString appName = QCoreApplication::applicationName();
+    const QString program = QCoreApplication::applicationFilePath();
     if (!m_settings->contains(QStringLiteral("AutoStart/isAutoStart"))) {
-        const bool written = XdgAutoStart::write(QCoreApplication::applicationName(), m_title,
-                                                 QCoreApplication::applicationFilePath());
+        const bool written = XdgAutoStart::write(appName, m_title, program);
         if (!written)
-            qCWarning(lcApp) << "Auto-start entry could not be written:"
-                             << XdgAutoStart::entryPath(QCoreApplication::applicationName());
+            qCWarning(lcApp) << "Auto-start entry could not be written:" << XdgAutoStart::entryPath(appName);
         m_settings->setValue(QStringLiteral("AutoStart/isAutoStart"), written);
+    } else if (m_settings->value(QStringLiteral("AutoStart/isAutoStart")).toBool()
+               && !XdgAutoStart::startsProgram(appName, program)) {
+        // While auto start is on, the log-in starts the program running now, not
+        // one started earlier from elsewhere (a build folder since removed, say).
+        if (!XdgAutoStart::write(appName, m_title, program))
+            qCWarning(lcApp) << "Auto-start entry could not be rewritten:" << XdgAutoStart::entryPath(appName);
     }
     if (!m_settings->contains(QStringLiteral("MinimizeToTray/isMinimizeToTray")))
         m_settings->setValue(QStringLiteral("MinimizeToTray/isMinimizeToTray"), true);
