@@ -11,7 +11,6 @@
 #include "magnetic/dtriggersettingpage.h"
 #include "widgets/questiondialog.h"
 
-
 namespace {
 
 constexpr int kTriggerTab = 4;

@@ -20,8 +20,8 @@
 #include "keyboardview/softkeyboardbutcustom.h"
 #include "keys/dcustomkeyspage.h"
 #include "keys/dkeypickerpage.h"
-#include "keys/keyoperateinfo.h"
 #include "keys/keyfunctionpagetable.h"
+#include "keys/keyoperateinfo.h"
 #include "lighting/dlightsconfigpage.h"
 #include "lighting/svcolorarea.h"
 #include "macros/dcatchkeyandmouseitem.h"
@@ -43,18 +43,18 @@
 
 #include <QAbstractButton>
 #include <QAbstractSlider>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QRadioButton>
-#include <QScopeGuard>
-#include <QStackedWidget>
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QAccessibleValueInterface>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QRadioButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
+#include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
 
@@ -135,8 +135,8 @@ void walk(QAccessibleInterface *iface, const QString &where, QStringList *proble
             && (!iface->valueInterface() || !iface->valueInterface()->currentValue().isValid()))
             problems->append(line + " has no value");
         // Sliders of one value move from the keyboard as well.
-        if ((qobject_cast<QAbstractSlider *>(object) || qobject_cast<sliderCustomWidget *>(object))
-            && !state.disabled && !state.focusable)
+        if ((qobject_cast<QAbstractSlider *>(object) || qobject_cast<sliderCustomWidget *>(object)) && !state.disabled
+            && !state.focusable)
             problems->append(line + " takes no keyboard focus");
     }
     // A description is read out: words for a person, never an object name.

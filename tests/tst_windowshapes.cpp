@@ -19,11 +19,11 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QPushButton>
-#include <QTimer>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 
 namespace {
 

@@ -15,8 +15,8 @@ class QuestionDialog : public QDialog
 public:
     enum class Escape
     {
-        AnswersNo,   // Escape is the answer "No"
-        IsIgnored,   // the question cannot be closed without a choice
+        AnswersNo,  // Escape is the answer "No"
+        IsIgnored,  // the question cannot be closed without a choice
     };
 
     QuestionDialog(const QString &title, const QString &text, Escape escape, QWidget *parent = nullptr);
