@@ -221,10 +221,11 @@ void DMainWidget::writeFirstRunSettings()
         if (!written)
             qCWarning(lcApp) << "Auto-start entry could not be written:" << XdgAutoStart::entryPath(appName);
         m_settings->setValue(QStringLiteral("AutoStart/isAutoStart"), written);
-    } else if (m_settings->value(QStringLiteral("AutoStart/isAutoStart")).toBool()
+    } else if (m_settings->value(QStringLiteral("AutoStart/isAutoStart")).toBool() && XdgAutoStart::exists(appName)
                && !XdgAutoStart::startsProgram(appName, program)) {
         // While auto start is on, the log-in starts the program running now, not
         // one started earlier from elsewhere (a build folder since removed, say).
+        // An entry the user took away stays away.
         if (!XdgAutoStart::write(appName, m_title, program))
             qCWarning(lcApp) << "Auto-start entry could not be rewritten:" << XdgAutoStart::entryPath(appName);
     }

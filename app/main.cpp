@@ -34,18 +34,28 @@ void scheduleTestCrash()
 
 }  // namespace
 
-// Answers --help and --version without a window or the instance lock; true when
-// it did, and the program ends.
-bool answerInformationOptions(int &argc, char **argv)
+// Answers --help and --version, and refuses an unknown option, without a window
+// or the instance lock. Returns the exit code when the program ends here, else -1.
+int answerInformationOptions(int &argc, char **argv)
 {
     QString answer;
+    QString unknown;
     {
         const QCoreApplication plain(argc, argv);
-        if (!CommandLine::informationAnswer(QCoreApplication::arguments(), &answer))
-            return false;
+        const QStringList arguments = QCoreApplication::arguments();
+        if (!CommandLine::informationAnswer(arguments, &answer)) {
+            const QString option = CommandLine::unknownOption(arguments);
+            if (option.isEmpty())
+                return -1;
+            unknown = CommandLine::unknownOptionText(option);
+        }
+    }
+    if (!unknown.isEmpty()) {
+        std::fputs(unknown.toLocal8Bit().constData(), stderr);
+        return 2;
     }
     std::fputs(answer.toLocal8Bit().constData(), stdout);
-    return true;
+    return 0;
 }
 
 int main(int argc, char *argv[])
@@ -55,8 +65,9 @@ int main(int argc, char *argv[])
     // store tells like a full disk, instead of ending the program unannounced.
     std::signal(SIGXFSZ, SIG_IGN);
     QCoreApplication::setApplicationVersion(AppVersion::number());
-    if (answerInformationOptions(argc, argv))
-        return 0;
+    const int answered = answerInformationOptions(argc, argv);
+    if (answered >= 0)
+        return answered;
 
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
 

@@ -178,7 +178,7 @@ void TestMainWidget::autoStartEntryNamesTheRunningProgram_data()
     const QString self = QCoreApplication::applicationFilePath();
     const QString other = QStringLiteral("/home/someone/clone/build/bin/quorin-driver");
     QTest::newRow("on, entry of a build folder") << true << other << self;
-    QTest::newRow("on, entry gone") << true << QString() << self;
+    QTest::newRow("on, entry taken away by the user") << true << QString() << QString();
     QTest::newRow("on, entry of this program") << true << self << self;
     QTest::newRow("off, entry of a build folder") << false << other << other;
     QTest::newRow("off, no entry") << false << QString() << QString();

@@ -9,8 +9,9 @@
 #   3. makes the .deb with CPack and checks it with lintian (no error, no warning),
 #      its program for BIND_NOW and fortified calls, and that it holds the udev
 #      rule in udev's own folder (/lib/udev/rules.d, as udev.pc names it);
-#   4. runs the packaged program with --version and --help where no display is:
-#      they answer without a window and without the instance lock;
+#   4. runs the packaged program with --version, --help and an unknown option
+#      where no display is: they answer without a window and without the
+#      instance lock;
 #   5. applies the packaged udev rule to a sample device description (umockdev):
 #      only the configuration interface and the firmware-update mode get uaccess;
 #   6. starts the staged program offscreen, in German, against an emulated QR108 and
@@ -166,8 +167,13 @@ printed="$(info --help 2>&1)" || fail "--help failed: $printed"
 for option in --help --version --AutoUp; do
   grep -qF -- "$option" <<<"$printed" || fail "--help does not list $option"
 done
-[ -z "$(ls -A "$info_run")" ] || fail "--version or --help touched the runtime folder: $(ls -A "$info_run")"
-pass "--version prints 'quorin-driver $version'; --help lists its options; neither opened a window or the instance lock"
+code=0
+printed="$(info --bogus 2>&1)" || code=$?
+[ "$code" = 2 ] || fail "an unknown option ended with $code, not 2: $printed"
+grep -qF -- "'--bogus'" <<<"$printed" && grep -qF -- "--help" <<<"$printed" \
+  || fail "an unknown option was not named with a pointer to --help: $printed"
+[ -z "$(ls -A "$info_run")" ] || fail "--version, --help or an unknown option touched the runtime folder: $(ls -A "$info_run")"
+pass "--version prints 'quorin-driver $version'; --help lists its options; --bogus is named as unknown; none opened a window or the instance lock"
 
 # --- 5. the udev rule on a sample device description --------------------------
 # udevadm test runs the system's rules and the packaged one on the sample devices
