@@ -21,7 +21,8 @@ bool informationAnswer(const QStringList &arguments, QString *answer);
 // those without a leading '-' are plain arguments.
 QString unknownOption(const QStringList &arguments);
 
-// What to print on standard error for an unknown option.
+// What to print on standard error for an unknown option; the program starts all
+// the same, as a later start hands its last argument to the running instance.
 QString unknownOptionText(const QString &option);
 
 }  // namespace CommandLine

@@ -34,28 +34,25 @@ void scheduleTestCrash()
 
 }  // namespace
 
-// Answers --help and --version, and refuses an unknown option, without a window
-// or the instance lock. Returns the exit code when the program ends here, else -1.
-int answerInformationOptions(int &argc, char **argv)
+// Names an unknown option on standard error (the program still starts, as a later
+// start still hands its argument to the running instance), then answers --help and
+// --version without a window or the instance lock. True when it answered and the
+// program ends.
+bool answerInformationOptions(int &argc, char **argv)
 {
     QString answer;
-    QString unknown;
+    bool answered = false;
     {
         const QCoreApplication plain(argc, argv);
         const QStringList arguments = QCoreApplication::arguments();
-        if (!CommandLine::informationAnswer(arguments, &answer)) {
-            const QString option = CommandLine::unknownOption(arguments);
-            if (option.isEmpty())
-                return -1;
-            unknown = CommandLine::unknownOptionText(option);
-        }
+        const QString unknown = CommandLine::unknownOption(arguments);
+        if (!unknown.isEmpty())
+            std::fputs(CommandLine::unknownOptionText(unknown).toLocal8Bit().constData(), stderr);
+        answered = CommandLine::informationAnswer(arguments, &answer);
     }
-    if (!unknown.isEmpty()) {
-        std::fputs(unknown.toLocal8Bit().constData(), stderr);
-        return 2;
-    }
-    std::fputs(answer.toLocal8Bit().constData(), stdout);
-    return 0;
+    if (answered)
+        std::fputs(answer.toLocal8Bit().constData(), stdout);
+    return answered;
 }
 
 int main(int argc, char *argv[])
@@ -65,9 +62,8 @@ int main(int argc, char *argv[])
     // store tells like a full disk, instead of ending the program unannounced.
     std::signal(SIGXFSZ, SIG_IGN);
     QCoreApplication::setApplicationVersion(AppVersion::number());
-    const int answered = answerInformationOptions(argc, argv);
-    if (answered >= 0)
-        return answered;
+    if (answerInformationOptions(argc, argv))
+        return 0;
 
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
 
