@@ -11,6 +11,7 @@
 
 namespace {
 
+#ifdef TAVRIX_TEST_SWITCHES
 // A write through a null pointer: the real fault the crash dump is there for. The
 // undefined-behaviour checker would stop the program before the fault happens.
 __attribute__((no_sanitize("undefined"))) void faultOnPurpose()
@@ -19,7 +20,8 @@ __attribute__((no_sanitize("undefined"))) void faultOnPurpose()
     *nowhere = 1;
 }
 
-// Test switch: makes the running program fault, so tests can check the crash dump.
+// Test switch (test builds only): makes the running program fault, so tests can
+// check the crash dump.
 void scheduleTestCrash()
 {
     const QByteArray kind = qgetenv("TAVRIX_TEST_CRASH");
@@ -31,6 +33,9 @@ void scheduleTestCrash()
         faultOnPurpose();
     });
 }
+#else
+void scheduleTestCrash() { }
+#endif
 
 }  // namespace
 

@@ -244,6 +244,7 @@ private Q_SLOTS:
     void dksGridCellsReadTheirActions();
     void keyPickerPopupInTheTree_data();
     void keyPickerPopupInTheTree();
+    void profileMenuInTheTree();
     void advancedKeyEditorsNamed();
     void slidersMoveFromTheKeyboard_data();
     void slidersMoveFromTheKeyboard();
@@ -637,6 +638,23 @@ void TestAccessibilityWalk::keyPickerPopupInTheTree()
     if (popup->isVisible())
         QTest::keyClick(popup, Qt::Key_Escape);
     QTRY_VERIFY(!popup->isVisible());
+}
+
+// The profile menu opens as a window an assistive tool finds, its entries named.
+void TestAccessibilityWalk::profileMenuInTheTree()
+{
+    DDevicePage *page = m_rig->page();
+    QVERIFY(m_rig->selectModel("QR108"));
+    press(page->findChild<QAbstractButton *>("pushButton_ProfileOperate"));
+    // The press lands as an animated click.
+    QTRY_VERIFY(page->lastArrowPopup() && page->lastArrowPopup()->isVisible());
+    ArrowWidget *popup = page->lastArrowPopup();
+    QVERIFY2(windowInApplicationTree(popup), "the menu is not among the application's windows");
+    const QStringList problems = walkWidget(popup, "profile menu");
+    QTest::keyClick(popup, Qt::Key_Escape);
+    QTRY_VERIFY(!popup->isVisible());
+    if (!problems.isEmpty())
+        QFAIL(qPrintable("\n" + problems.join('\n')));
 }
 
 // Each kind of advanced key opens its own editor; the walk sees every one of them.

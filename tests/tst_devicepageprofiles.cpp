@@ -243,6 +243,8 @@ private Q_SLOTS:
         edit->setCursorPosition(0);
         const int textStart = edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
         QVERIFY2(textStart >= 8, qPrintable(QString::number(textStart)));
+        QDir().mkpath(QCoreApplication::applicationDirPath() + "/screenshots");
+        QVERIFY(edit->grab().save(QCoreApplication::applicationDirPath() + "/screenshots/profile_name_field.png"));
         edit->setText(longName);
         page->findChild<QPushButton *>("pushButton_Save")->click();
 
@@ -257,7 +259,6 @@ private Q_SLOTS:
         QCoreApplication::sendEvent(combo, &help);
         QVERIFY(QToolTip::isVisible());
         QCOMPARE(QToolTip::text(), longName);
-        QDir().mkpath(QCoreApplication::applicationDirPath() + "/screenshots");
         QVERIFY(combo->grab().save(QCoreApplication::applicationDirPath() + "/screenshots/profile_long_name.png"));
     }
 

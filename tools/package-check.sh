@@ -153,6 +153,15 @@ fortified="$(grep -oE '__[a-z_]+_chk\b' <<<"$symbols" | grep -v '__stack_chk' | 
 [ -n "$fortified" ] || fail "the packaged program calls no fortified functions"
 grep -q '__stack_chk_fail' <<<"$symbols" || fail "the packaged program has no stack protector"
 pass "hardening: BIND_NOW, RELRO, stack protector, fortified $fortified"
+# The switches the tests drive the program with are in test builds only.
+switches="$(grep -aoE 'TAVRIX_TEST_(CRASH|PEER_TIMEOUT_MS)' "$program" | sort -u | tr '\n' ' ')"
+if [ "$(sed -n 's/^TAVRIX_TEST_SWITCHES_BUILT:INTERNAL=//p' "$build/CMakeCache.txt")" = ON ]; then
+  [ -n "$switches" ] || fail "the test build's program lacks its test switches"
+  pass "test switches: $switches(a test build; tools/package.sh builds the package without them)"
+else
+  [ -z "$switches" ] || fail "the packaged program holds test switches: $switches"
+  pass "test switches: none in the packaged program"
+fi
 rules_in_deb="$deb_root$udev_dir/rules.d/70-quorin-driver.rules"
 [ -s "$rules_in_deb" ] || fail "the package does not hold $udev_dir/rules.d/70-quorin-driver.rules"
 
