@@ -96,16 +96,18 @@ void Refitter::refit(QWidget *widget)
         widget->setProperty(kOwnTip, false);
     }
     // A cut text is read out whole; the name follows each new text (a language
-    // change) and goes with the cut. A name of the widget's own is left alone.
-    const bool ownName = widget->property(kOwnName).toBool();
+    // change) and goes with the cut. A name of the widget's own, or one its code
+    // gave it since, is left alone.
+    const QString nameSet = widget->property(kOwnName).toString();
+    const bool ownName = !nameSet.isEmpty() && widget->accessibleName() == nameSet;
     if (!fits) {
         if (widget->accessibleName().isEmpty() || ownName) {
             widget->setAccessibleName(full);
-            widget->setProperty(kOwnName, true);
+            widget->setProperty(kOwnName, full);
         }
     } else if (ownName) {
         widget->setAccessibleName(QString());
-        widget->setProperty(kOwnName, false);
+        widget->setProperty(kOwnName, QString());
     }
 }
 
