@@ -388,7 +388,6 @@ void DSeniorKeysPage::showSeniorKeyInfo(const SeniorKeyInfo &info)
                                         ui->toolButton_SeniorKey03, ui->toolButton_SeniorKey04};
         for (int slot = 0; slot < 4; ++slot)
             buttons[slot]->setText(caption(slot));
-        nameKeySlots();
         showStrokeCaptions(info);
         if (m_grid)
             m_grid->setStuInfo(info);
@@ -403,6 +402,7 @@ void DSeniorKeysPage::showSeniorKeyInfo(const SeniorKeyInfo &info)
     case SeniorKeyType_TGL: ui->toolButton_TglKey->setText(info.tglKeySet == 1 ? caption(0) : QString()); break;
     default: break;
     }
+    nameKeySlots();
 }
 
 void DSeniorKeysPage::showStoreFailure()
@@ -531,6 +531,7 @@ void DSeniorKeysPage::onKeyListClicked(int keyDec, QString keyCharacter)
         return;
     if (ui->radioButton_SingleKey->isChecked()) {
         m_slotButton->setText(keyCharacter);
+        nameKeySlots();
         putIntoCurrentSlot(QByteArray::number(keyDec));
         writeCurrentRecord("DKS [SingleKey] K1K2K3K4");
     } else if (ui->radioButton_CombinationKeys->isChecked()) {
@@ -574,6 +575,7 @@ void DSeniorKeysPage::appendCombinationPart(const QString &part)
     m_comboParts.append(part);
     m_comboPartCount = m_comboParts.size();
     m_slotButton->setText(m_comboParts.join(QLatin1Char('+')));
+    nameKeySlots();
 }
 
 void DSeniorKeysPage::saveCombinationKey()
@@ -626,6 +628,7 @@ void DSeniorKeysPage::mousePressEvent(QMouseEvent *event)
     } else {
         return;
     }
+    nameKeySlots();
     writeCurrentRecord("DKS [SingleKey Qt::RightButton] K1K2K3K4");
 }
 
@@ -749,11 +752,17 @@ void DSeniorKeysPage::closeEvent(QCloseEvent *event)
 
 void DSeniorKeysPage::nameKeySlots()
 {
+    // A slot reads out its role, then the key it holds.
+    auto name = [](QToolButton *button, const QString &role) {
+        const QString caption = button->text();
+        button->setAccessibleName(caption.isEmpty() ? role : role + QStringLiteral(": ") + caption);
+    };
     QToolButton *const buttons[] = {ui->toolButton_SeniorKey01, ui->toolButton_SeniorKey02, ui->toolButton_SeniorKey03,
                                     ui->toolButton_SeniorKey04};
-    for (int slot = 0; slot < 4; ++slot) {
-        const QString name = QObject::tr("Key %1").arg(slot + 1);
-        const QString caption = buttons[slot]->text();
-        buttons[slot]->setAccessibleName(caption.isEmpty() ? name : name + QStringLiteral(": ") + caption);
-    }
+    for (int slot = 0; slot < 4; ++slot)
+        name(buttons[slot], QObject::tr("Key %1").arg(slot + 1));
+    name(ui->toolButton_HoldKey, QObject::tr("Hold"));
+    name(ui->toolButton_ClickKey, QObject::tr("Click"));
+    name(ui->toolButton_TglKey, QObject::tr("Key %1").arg(1));
+    ui->horizontalSlider_HoldDuration->setAccessibleName(QObject::tr("Hold Duration"));
 }

@@ -15,4 +15,14 @@ namespace CommandLine {
 // true with the text to print in *answer; otherwise false.
 bool informationAnswer(const QStringList &arguments, QString *answer);
 
+// The first option (program path first) that neither the program nor Qt's
+// application objects take; empty when there is none. Any argument holding
+// "AutoUp" is the program's, as the start-up reads it; arguments after "--" and
+// those without a leading '-' are plain arguments.
+QString unknownOption(const QStringList &arguments);
+
+// What to print on standard error for an unknown option; the program starts all
+// the same, as a later start hands its last argument to the running instance.
+QString unknownOptionText(const QString &option);
+
 }  // namespace CommandLine

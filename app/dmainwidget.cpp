@@ -133,8 +133,7 @@ DMainWidget::DMainWidget(QWidget *parent) : QWidget(parent), ui(new Ui::DMainWid
     ui->label_AppName->setFont(appNameFont);
     ui->appLogo->setStyleSheet(QStringLiteral("QPushButton{border-image: url(%1);}").arg(":/images/tavrixLogo.png"));
     setWindowIcon(QIcon(QStringLiteral(":/images/tavrixLogo.png")));
-    ui->label_ProductName->setText(m_productName);
-    ui->label_DeviceName->setText(m_deviceName);
+    showDeviceNames();
     retranslateTitleBar();
 
     m_settingsPath = DDataManager::getInstance()->getUserConfigDir() + QStringLiteral("/TavrixConfig.ini");
@@ -225,13 +224,20 @@ void DMainWidget::writeFirstRunSettings()
 {
     // Each key is written only on the first run. The auto-start key says "on" only
     // when the desktop's auto-start entry could really be written.
+    const QString appName = QCoreApplication::applicationName();
+    const QString program = QCoreApplication::applicationFilePath();
     if (!m_settings->contains(QStringLiteral("AutoStart/isAutoStart"))) {
-        const bool written = XdgAutoStart::write(QCoreApplication::applicationName(), m_title,
-                                                 QCoreApplication::applicationFilePath());
+        const bool written = XdgAutoStart::write(appName, m_title, program);
         if (!written)
-            qCWarning(lcApp) << "Auto-start entry could not be written:"
-                             << XdgAutoStart::entryPath(QCoreApplication::applicationName());
+            qCWarning(lcApp) << "Auto-start entry could not be written:" << XdgAutoStart::entryPath(appName);
         m_settings->setValue(QStringLiteral("AutoStart/isAutoStart"), written);
+    } else if (m_settings->value(QStringLiteral("AutoStart/isAutoStart")).toBool() && XdgAutoStart::exists(appName)
+               && !XdgAutoStart::startsProgram(appName, program)) {
+        // While auto start is on, the log-in starts the program running now, not
+        // one started earlier from elsewhere (a build folder since removed, say).
+        // An entry the user took away stays away.
+        if (!XdgAutoStart::write(appName, m_title, program))
+            qCWarning(lcApp) << "Auto-start entry could not be rewritten:" << XdgAutoStart::entryPath(appName);
     }
     if (!m_settings->contains(QStringLiteral("MinimizeToTray/isMinimizeToTray")))
         m_settings->setValue(QStringLiteral("MinimizeToTray/isMinimizeToTray"), true);
@@ -696,13 +702,25 @@ void DMainWidget::onReturnHidLikeName(QString productName, QString likeName)
 {
     m_productName = productName;
     m_deviceName = likeName;
-    ui->label_ProductName->setText(productName);
-    ui->label_DeviceName->setText(likeName);
+    showDeviceNames();
     if (DDataManager::getInstance()->isDeviceListAutoHide()) {
         // Placeholder names mean no device: hide the list; a real device shows it.
-        m_deviceListVisible = (productName == QLatin1String("HID") && likeName == QLatin1String("RGB"));
+        m_deviceListVisible = isPlaceholderName(productName, likeName);
         onClickCtrlHidListStatusBut();
     }
+}
+
+bool DMainWidget::isPlaceholderName(const QString &productName, const QString &likeName)
+{
+    return productName == QLatin1String("HID") && likeName == QLatin1String("RGB");
+}
+
+void DMainWidget::showDeviceNames()
+{
+    // The placeholder names only signal "no keyboard"; the page says so in words.
+    const bool placeholder = isPlaceholderName(m_productName, m_deviceName);
+    ui->label_ProductName->setText(placeholder ? QString() : m_productName);
+    ui->label_DeviceName->setText(placeholder ? QString() : m_deviceName);
 }
 
 // ---------------------------------------------------------------------------
@@ -760,8 +778,7 @@ void DMainWidget::onUpdateAllUI()
     ui->retranslateUi(this);
     setWindowTitle(m_title);
     ui->label_AppName->setText(m_title);
-    ui->label_ProductName->setText(m_productName);
-    ui->label_DeviceName->setText(m_deviceName);
+    showDeviceNames();
     retranslateTitleBar();
     retranslateTray();
     if (m_devicePage)

@@ -146,6 +146,7 @@ public Q_SLOTS:
     void onMacroPageClose();
     void onShowSeniorKeysPage();
     void onSeniorKeysPageClose();
+    // "HID" and "RGB" stand for no keyboard: they decide the list, never show.
     void onReturnHidLikeName(QString productName, QString likeName);
     void onSettingsWindowClose();
     void onUpdateAllUI();
@@ -199,6 +200,8 @@ private:
     void hideWhileQuitting();
     void retranslateTray();
     void retranslateTitleBar();
+    static bool isPlaceholderName(const QString &productName, const QString &likeName);
+    void showDeviceNames();
     void registerDeviceNotify();
     void startMakerLibrary();
     void createStoreFiles();

@@ -11,6 +11,7 @@
 
 namespace {
 
+#ifdef TAVRIX_TEST_SWITCHES
 // A write through a null pointer: the real fault the crash dump is there for. The
 // undefined-behaviour checker would stop the program before the fault happens.
 __attribute__((no_sanitize("undefined"))) void faultOnPurpose()
@@ -19,7 +20,8 @@ __attribute__((no_sanitize("undefined"))) void faultOnPurpose()
     *nowhere = 1;
 }
 
-// Test switch: makes the running program fault, so tests can check the crash dump.
+// Test switch (test builds only): makes the running program fault, so tests can
+// check the crash dump.
 void scheduleTestCrash()
 {
     const QByteArray kind = qgetenv("TAVRIX_TEST_CRASH");
@@ -31,21 +33,31 @@ void scheduleTestCrash()
         faultOnPurpose();
     });
 }
+#else
+void scheduleTestCrash() { }
+#endif
 
 }  // namespace
 
-// Answers --help and --version without a window or the instance lock; true when
-// it did, and the program ends.
+// Names an unknown option on standard error (the program still starts, as a later
+// start still hands its argument to the running instance), then answers --help and
+// --version without a window or the instance lock. True when it answered and the
+// program ends.
 bool answerInformationOptions(int &argc, char **argv)
 {
     QString answer;
+    bool answered = false;
     {
         const QCoreApplication plain(argc, argv);
-        if (!CommandLine::informationAnswer(QCoreApplication::arguments(), &answer))
-            return false;
+        const QStringList arguments = QCoreApplication::arguments();
+        const QString unknown = CommandLine::unknownOption(arguments);
+        if (!unknown.isEmpty())
+            std::fputs(CommandLine::unknownOptionText(unknown).toLocal8Bit().constData(), stderr);
+        answered = CommandLine::informationAnswer(arguments, &answer);
     }
-    std::fputs(answer.toLocal8Bit().constData(), stdout);
-    return true;
+    if (answered)
+        std::fputs(answer.toLocal8Bit().constData(), stdout);
+    return answered;
 }
 
 int main(int argc, char *argv[])

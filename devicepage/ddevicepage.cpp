@@ -21,6 +21,7 @@
 #include "widgets/arrowwidget.h"
 #include "widgets/cbnotice.h"
 #include "widgets/dtooltipexplain.h"
+#include "widgets/elidedcombo.h"
 #include "widgets/readablecolour.h"
 #include "widgets/themedcombobox.h"
 
@@ -38,6 +39,7 @@ namespace {
 const char *const kDefaultCompanyLink = "https://www.quorin.example";
 const char *const kInitialLinkColor = "255,143,31";
 const char *const kAppFontFamily = "Microsoft YaHei";
+constexpr int kNameFieldMargin = 8;  // the field's corner radius
 
 // Main tab ids of the button group; there is no tab 3 (the macro editor is a dialog).
 enum MainTab
@@ -69,6 +71,10 @@ DDevicePage::DDevicePage(QWidget *parent) : QWidget(parent), ui(new Ui::DDeviceP
 {
     AccessibleControls::install();
     ui->setupUi(this);
+    // Long profile names: cut at a whole letter, shown whole as the tip; the name
+    // field keeps its text clear of its rounded border.
+    ElidedCombo::follow(ui->comboBox_profileList);
+    ui->lineEdit_profileName->setTextMargins(kNameFieldMargin, 0, kNameFieldMargin, 0);
     ui->pushButton_Test->hide();
     ui->pushButton_ChangeModeTest->hide();
     ui->label_ChangeModeTest->hide();

@@ -9,10 +9,7 @@
 #include "keyboardview/keyboardbutcustom.h"
 #include "keyboardview/keyselectframe.h"
 #include "magnetic/dtriggersettingpage.h"
-#include "widgets/themeddialog.h"
-
-#include <QMessageBox>
-#include <QPushButton>
+#include "widgets/questiondialog.h"
 
 namespace {
 
@@ -69,16 +66,9 @@ void DDevicePage::onMagnetsKeyboardDefaultSensitivity()
 {
     if (!currentHid)
         return;
-    QMessageBox box(QMessageBox::Question, tr("Tip"), tr("Whether to reset the current profile?"),
-                    QMessageBox::NoButton, this, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    ThemedDialog::apply(&box);
-    QPushButton *yes = box.addButton(tr("Yes"), QMessageBox::YesRole);
-    box.addButton(tr("No"), QMessageBox::NoRole);
-    box.setDefaultButton(yes);
-    // The box cannot be closed without a choice.
-    box.setEscapeButton(static_cast<QAbstractButton *>(nullptr));
-    box.exec();
-    if (box.clickedButton() != yes)
+    // The question cannot be closed without a choice.
+    if (!QuestionDialog::ask(this, tr("Tip"), tr("Whether to reset the current profile?"),
+                             QuestionDialog::Escape::IsIgnored))
         return;
     const bool sent = sendMagnetic(MagneticReport::resetTrigger());
     onEveryPageBackTip(MagneticReport::resultNotice(sent));

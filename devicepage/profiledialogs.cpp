@@ -1,10 +1,8 @@
 #include "devicepage/profiledialogs.h"
-#include "widgets/themeddialog.h"
+#include "widgets/questiondialog.h"
 
 #include <QDir>
 #include <QFileDialog>
-#include <QMessageBox>
-#include <QPushButton>
 
 QString WidgetProfileDialogs::chooseExportFolder(const QString &startFolder)
 {
@@ -32,10 +30,5 @@ bool WidgetProfileDialogs::confirmOverwrite(const QString &filePath)
 
 bool WidgetProfileDialogs::askYesNo(QWidget *parent, const QString &title, const QString &text)
 {
-    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
-    ThemedDialog::apply(&box);
-    QPushButton *yes = box.addButton(QObject::tr("Yes"), QMessageBox::YesRole);
-    box.addButton(QObject::tr("No"), QMessageBox::NoRole);
-    box.exec();
-    return box.clickedButton() == yes;
+    return QuestionDialog::ask(parent, title, text);
 }

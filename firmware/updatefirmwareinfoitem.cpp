@@ -62,7 +62,6 @@ UpdateFirmwareInfoItem::UpdateFirmwareInfoItem(QWidget *parent) : QWidget(parent
     m_stateLabel->setWordWrap(true);
     m_stateLabel->setMaximumWidth(kStateTextWidth);
     ui->frame_Bg110->setMaximumHeight(QWIDGETSIZE_MAX);
-    m_stateLabel->setAccessibleDescription(m_stateLabel->objectName());
     ui->verticalLayout->addWidget(m_stateLabel);
     m_stateLabel->hide();
     applyTheme();

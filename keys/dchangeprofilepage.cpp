@@ -5,6 +5,7 @@
 #include "keys/keyoperatetype.h"
 #include "sdk/tavrixxml.h"
 #include "ui_dchangeprofilepage.h"
+#include "widgets/elidedcombo.h"
 #include "widgets/themedcombobox.h"
 
 #include <QSignalBlocker>
@@ -12,6 +13,7 @@
 DChangeProfilePage::DChangeProfilePage(QWidget *parent) : DKeyFunctionPage(parent), ui(new Ui::DChangeProfilePage)
 {
     ui->setupUi(this);
+    ElidedCombo::follow(ui->comboBox_Profile);
     retranslateTexts();
 }
 

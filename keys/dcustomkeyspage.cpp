@@ -90,9 +90,6 @@ DCustomKeysPage::DCustomKeysPage(QWidget *parent) : QWidget(parent), ui(new Ui::
 {
     ui->setupUi(this);
     retranslateTexts();
-    // Labels that show state are found by their names, whatever they read.
-    for (QLabel *label : {ui->label_KeyChar, ui->label_Loading})
-        label->setAccessibleDescription(label->objectName());
 
     DDataManager *dm = DDataManager::getInstance();
     connect(dm, SIGNAL(sigKeyButtonClickedReturnKeyCodeAndKeyChar(int, QString)), this,

@@ -7,7 +7,6 @@ DKeyDisablePage::DKeyDisablePage(QWidget *parent) : DKeyFunctionPage(parent), ui
 {
     ui->setupUi(this);
     retranslateTexts();
-    ui->label_KeyChar->setAccessibleDescription(ui->label_KeyChar->objectName());
 }
 
 DKeyDisablePage::~DKeyDisablePage()

@@ -53,8 +53,6 @@ void DKeyPickerPage::setupPicker(const PickerForm &form)
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     m_edit->installEventFilter(this);
-    // The line edit shows state: it is found by its name, whatever it reads.
-    m_edit->setAccessibleDescription(m_edit->objectName());
 
     m_virtualKeyboard = new DVirtualKeyboardTool(form.keyboardMode, this);
     connect(m_virtualKeyboard, &DVirtualKeyboardTool::sigSoftKeyboardClicked_VirtualKB, this,

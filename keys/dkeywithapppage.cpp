@@ -14,8 +14,6 @@ DKeyWithAppPage::DKeyWithAppPage(QWidget *parent) : DKeyFunctionPage(parent), ui
 {
     ui->setupUi(this);
     retranslateTexts();
-    // The path box shows state: it is found by its name, whatever it reads.
-    ui->textEdit_appPath->setAccessibleDescription(ui->textEdit_appPath->objectName());
 }
 
 DKeyWithAppPage::~DKeyWithAppPage()

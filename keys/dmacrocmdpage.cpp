@@ -6,6 +6,7 @@
 #include "keys/macrocopies.h"
 #include "sdk/tavrixxml.h"
 #include "ui_dmacrocmdpage.h"
+#include "widgets/elidedcombo.h"
 #include "widgets/themedcombobox.h"
 
 #include <QIntValidator>
@@ -14,6 +15,7 @@
 DMacroCmdPage::DMacroCmdPage(QWidget *parent) : DKeyFunctionPage(parent), ui(new Ui::DMacroCmdPage)
 {
     ui->setupUi(this);
+    ElidedCombo::follow(ui->comboBox_Macro);
     ui->lineEdit_playMany->setValidator(new QIntValidator(kMinPlayCount, kMaxPlayCount, this));
     ui->lineEdit_playMany->setText(QStringLiteral("1"));
     ui->lineEdit_playMany->setEnabled(false);

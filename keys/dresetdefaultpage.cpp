@@ -13,7 +13,6 @@ DResetDefaultPage::DResetDefaultPage(QWidget *parent) : DKeyFunctionPage(parent)
 {
     ui->setupUi(this);
     retranslateTexts();
-    ui->label_KeyChar->setAccessibleDescription(ui->label_KeyChar->objectName());
     ui->pushButton_Cancel->hide();
     m_pressModeGroup = new QButtonGroup(this);
     m_pressModeGroup->addButton(ui->radioButton_LightPress, 0);

@@ -9,6 +9,7 @@
 #include "widgets/arrowwidget.h"
 
 #include <QHBoxLayout>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -17,6 +18,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyledItemDelegate>
+#include <QToolTip>
 
 namespace {
 
@@ -60,11 +62,7 @@ public:
         painter->fillRect(QRect(r.left(), r.bottom(), r.width(), 1), look.border);
         if (row != m_view->renamingRow()) {
             const QRect button = m_view->viewportButtonRect(r);
-            // The name between the row's reading start and the button, mirrored in
-            // a right-to-left language as the button is.
-            const QRect logicalText(r.left() + kTextLeft, r.top(), r.width() - kButtonSize.width() - kTextLeft,
-                                    r.height() - 1);
-            const QRect text = QStyle::visualRect(m_view->layoutDirection(), r, logicalText);
+            const QRect text = textRect(r);
             painter->setFont(look.font);
             painter->setPen(look.text);
             const QString name = index.data(Qt::DisplayRole).toString();
@@ -77,7 +75,30 @@ public:
         painter->restore();
     }
 
+    // A name cut to fit is shown whole as the row's tip.
+    bool helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
+                   const QModelIndex &index) override
+    {
+        if (event->type() != QEvent::ToolTip || !index.isValid())
+            return QStyledItemDelegate::helpEvent(event, view, option, index);
+        const QString name = index.data(Qt::DisplayRole).toString();
+        if (QFontMetrics(m_view->m_look.font).horizontalAdvance(name) > textRect(option.rect).width())
+            QToolTip::showText(event->globalPos(), name, view->viewport(), option.rect);
+        else
+            QToolTip::hideText();
+        return true;
+    }
+
 private:
+    // The name between the row's reading start and the button, mirrored in a
+    // right-to-left language as the button is.
+    QRect textRect(const QRect &row) const
+    {
+        const QRect logical(row.left() + kTextLeft, row.top(), row.width() - kButtonSize.width() - kTextLeft,
+                            row.height() - 1);
+        return QStyle::visualRect(m_view->layoutDirection(), row, logical);
+    }
+
     const QPixmap &dots(bool lit, qreal ratio) const
     {
         QPixmap &pixmap = lit ? m_lit : m_plain;

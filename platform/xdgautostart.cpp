@@ -95,4 +95,21 @@ bool exists(const QString &appName)
     return QFileInfo(entryPath(appName)).isFile();
 }
 
+bool startsProgram(const QString &appName, const QString &programPath)
+{
+    QFile file(entryPath(appName));
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QString exec = QStringLiteral("Exec=") + escapeStringValue(execLine(programPath));
+    const QString tryExec = QStringLiteral("TryExec=") + escapeStringValue(programPath);
+    bool execFound = false;
+    bool tryExecFound = false;
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    for (const QString &line : lines) {
+        execFound = execFound || line == exec;
+        tryExecFound = tryExecFound || line == tryExec;
+    }
+    return execFound && tryExecFound;
+}
+
 }  // namespace XdgAutoStart

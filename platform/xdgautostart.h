@@ -23,4 +23,7 @@ bool remove(const QString &appName);
 
 bool exists(const QString &appName);
 
+// True when the entry is there and starts the program at programPath.
+bool startsProgram(const QString &appName, const QString &programPath);
+
 }  // namespace XdgAutoStart

@@ -6,8 +6,10 @@
 #include "advancedkeys/ddksshowwidget.h"
 #include "advancedkeys/dseniorkeyspage.h"
 #include "advancedkeys/dstrokeconfigview.h"
+#include "app/ddatamanager.h"
 #include "app/dmainwidget.h"
 #include "app/dsettingsdia.h"
+#include "app/trayavailability.h"
 #include "devicepage/ddevicelistitem.h"
 #include "devicepage/ddevicepage.h"
 #include "devicepage/dprofilemenutoolwidget.h"
@@ -15,8 +17,11 @@
 #include "emufirmware.h"
 #include "emumodel.h"
 #include "firmware/dupdatefirmwaredia.h"
+#include "keyboardview/softkeyboardbutcustom.h"
 #include "keys/dcustomkeyspage.h"
+#include "keys/dkeypickerpage.h"
 #include "keys/keyfunctionpagetable.h"
+#include "keys/keyoperateinfo.h"
 #include "lighting/dlightsconfigpage.h"
 #include "lighting/svcolorarea.h"
 #include "macros/dmacroeventview.h"
@@ -27,20 +32,29 @@
 #include "magnetic/dtriggersettingpage.h"
 #include "sdk/tavrixxml.h"
 #include "support/mainwindowrig.h"
+#include "support/markingtranslator.h"
 #include "support/testmain.h"
 #include "ui_dmacropage.h"
 #include "widgets/accessiblecontrols.h"
+#include "widgets/arrowwidget.h"
 #include "widgets/cbnotice.h"
 #include "widgets/slidercustomwidget.h"
+#include "widgets/textfit.h"
 
 #include <QAbstractButton>
+#include <QAbstractSlider>
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QAccessibleValueInterface>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QRadioButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
+#include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
 
@@ -120,7 +134,15 @@ void walk(QAccessibleInterface *iface, const QString &where, QStringList *proble
         if ((role == QAccessible::Slider || role == QAccessible::SpinBox || role == QAccessible::Dial)
             && (!iface->valueInterface() || !iface->valueInterface()->currentValue().isValid()))
             problems->append(line + " has no value");
+        // Sliders of one value move from the keyboard as well.
+        if ((qobject_cast<QAbstractSlider *>(object) || qobject_cast<sliderCustomWidget *>(object)) && !state.disabled
+            && !state.focusable)
+            problems->append(line + " takes no keyboard focus");
     }
+    // A description is read out: words for a person, never an object name.
+    const QString description = iface->text(QAccessible::Description);
+    if (!description.isEmpty() && description == objectName)
+        problems->append(where + ": " + describe(iface) + " reads out its object name as description");
     for (int i = 0; i < iface->childCount(); ++i)
         walk(iface->child(i), where, problems, depth + 1);
 }
@@ -162,6 +184,45 @@ struct ClickRecorder : QObject
     }
 };
 
+// The interface of the application's top-level window that holds `window`, found
+// the way an assistive tool finds it: among the application's children.
+QAccessibleInterface *windowInApplicationTree(QWidget *window)
+{
+    QAccessibleInterface *app = QAccessible::queryAccessibleInterface(qApp);
+    for (int i = 0; app && i < app->childCount(); ++i) {
+        QAccessibleInterface *child = app->child(i);
+        if (child && child->object() == window)
+            return child;
+    }
+    return nullptr;
+}
+
+// The soft key with the given code under iface, reached through the tree.
+QAccessibleInterface *softKeyIn(QAccessibleInterface *iface, int keyDec, int depth = 0)
+{
+    if (!iface || depth > 60)
+        return nullptr;
+    if (auto *key = qobject_cast<SoftKeyboardButCustom *>(iface->object()))
+        if (key->keyDec() == keyDec)
+            return iface;
+    for (int i = 0; i < iface->childCount(); ++i)
+        if (QAccessibleInterface *found = softKeyIn(iface->child(i), keyDec, depth + 1))
+            return found;
+    return nullptr;
+}
+
+// "type:value" of what the current profile holds for the clicked key; empty when none.
+QByteArray storedForClickedKey()
+{
+    const DDataManager *dm = DDataManager::getInstance();
+    KeyOperateInfo info = KeyOperateInfo::empty();
+    CTavrixXML_SelectProFileKeyOperateInfo(dm->getCurProfilePath(), QByteArray::number(dm->getCurProfileIndex()),
+                                           QByteArray::number(dm->getClickedKeyCode()), &info);
+    if (keyOperateNumber(info.keyDec) == -1)
+        return QByteArray();
+    return keyOperateField(info.operateType) + ':' + keyOperateField(info.value);
+}
+
 using Rig = MainWindowRig;
 
 }  // namespace
@@ -181,6 +242,13 @@ private Q_SLOTS:
     void scalesPublishTheirValues();
     void macroRowsSelectableInScreenOrder();
     void dksGridCellsReadTheirActions();
+    void keyPickerPopupInTheTree_data();
+    void keyPickerPopupInTheTree();
+    void profileMenuInTheTree();
+    void advancedKeyEditorsNamed();
+    void slidersMoveFromTheKeyboard_data();
+    void slidersMoveFromTheKeyboard();
+    void namesFollowTheLanguage();
 
 private:
     Rig *m_rig = nullptr;
@@ -541,6 +609,195 @@ void TestAccessibilityWalk::dksGridCellsReadTheirActions()
     first->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QCOMPARE(grid.getStuInfo().dksActions[0], int(DksAction_None));
     QCOMPARE(edited.count(), 2);
+}
+
+void TestAccessibilityWalk::keyPickerPopupInTheTree_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QList<int>>("keys");  // soft keys pressed in turn
+    QTest::addColumn<QByteArray>("stored");
+    QTest::newRow("remap key") << int(KeyFunctionPages::RemapKey) << QList<int> {5} << QByteArray("0:5");
+    QTest::newRow("key combination") << int(KeyFunctionPages::KeyCombination) << QList<int> {224, 4}
+                                     << QByteArray("2:1,4");
+}
+
+// The remap and combination pop-ups are windows an assistive tool finds from the
+// application: every key in them is a named button whose press picks it, as a
+// click does.
+void TestAccessibilityWalk::keyPickerPopupInTheTree()
+{
+    QFETCH(int, page);
+    QFETCH(QList<int>, keys);
+    QFETCH(QByteArray, stored);
+    QVERIFY(m_rig->selectModel("QR108"));
+    press(m_rig->page()->findChild<QAbstractButton *>("toolButton_CustomKey"));
+    DCustomKeysPage *keyPage = m_rig->page()->customKeysTab();
+    DDataManager::getInstance()->setClickedKey(41, QStringLiteral("Esc"));
+    press(keyPage->functionButton(page));
+    auto *picker = qobject_cast<DKeyPickerPage *>(keyPage->functionPage(page));
+    QVERIFY(picker);
+    QTest::mouseClick(picker->pickEdit(), Qt::LeftButton);
+    ArrowWidget *popup = picker->popup();
+    QTRY_VERIFY(popup->isVisible());
+
+    QAccessibleInterface *window = windowInApplicationTree(popup);
+    QVERIFY2(window, "the pop-up is not among the application's windows");
+    const QStringList problems = walkWidget(popup, QString::fromLatin1(QTest::currentDataTag()));
+    if (!problems.isEmpty())
+        QFAIL(qPrintable("\n" + problems.join('\n')));
+
+    for (int code : keys) {
+        QAccessibleInterface *key = softKeyIn(window, code);
+        QVERIFY2(key, qPrintable(QString::number(code)));
+        QCOMPARE(key->role(), QAccessible::Button);
+        QVERIFY(!key->text(QAccessible::Name).isEmpty());
+        QVERIFY(key->actionInterface());
+        key->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        // The press lands as an animated click: the button is down until it clicks.
+        QTRY_VERIFY(!qobject_cast<QAbstractButton *>(key->object())->isDown());
+    }
+    QTRY_COMPARE(storedForClickedKey(), stored);
+    if (popup->isVisible())
+        QTest::keyClick(popup, Qt::Key_Escape);
+    QTRY_VERIFY(!popup->isVisible());
+}
+
+// The profile menu opens as a window an assistive tool finds, its entries named.
+void TestAccessibilityWalk::profileMenuInTheTree()
+{
+    DDevicePage *page = m_rig->page();
+    QVERIFY(m_rig->selectModel("QR108"));
+    press(page->findChild<QAbstractButton *>("pushButton_ProfileOperate"));
+    // The press lands as an animated click.
+    QTRY_VERIFY(page->lastArrowPopup() && page->lastArrowPopup()->isVisible());
+    ArrowWidget *popup = page->lastArrowPopup();
+    QVERIFY2(windowInApplicationTree(popup), "the menu is not among the application's windows");
+    const QStringList problems = walkWidget(popup, "profile menu");
+    QTest::keyClick(popup, Qt::Key_Escape);
+    QTRY_VERIFY(!popup->isVisible());
+    if (!problems.isEmpty())
+        QFAIL(qPrintable("\n" + problems.join('\n')));
+}
+
+// Each kind of advanced key opens its own editor; the walk sees every one of them.
+void TestAccessibilityWalk::advancedKeyEditorsNamed()
+{
+    QVERIFY(m_rig->selectModel("QM68"));
+    DMainWidget *w = m_rig->window.get();
+    w->onShowSeniorKeysPage();
+    auto *senior = w->findChild<DSeniorKeysPage *>();
+    QVERIFY(senior);
+    QTRY_VERIFY(senior->picker());  // the deferred load
+    auto *editors = senior->findChild<QStackedWidget *>("stackedWidget_2");
+    QVERIFY(editors);
+    const struct
+    {
+        const char *type;
+        const char *editor;
+        QStringList names;  // of the editor's key slots and slider
+    } kinds[] = {
+        {"radioButton_DKS", "page_DKS", {"Key 1", "Key 2", "Key 3", "Key 4"}},
+        {"radioButton_MT", "page_MT", {"Hold", "Click", "Hold Duration"}},
+        {"radioButton_TGL", "page_TGL", {"Key 1"}},
+    };
+    QStringList problems;
+    for (const auto &kind : kinds) {
+        press(senior->findChild<QRadioButton *>(kind.type), QAccessibleActionInterface::toggleAction());
+        press(senior->findChild<QAbstractButton *>("pushButton_NewCreate"));
+        QTRY_COMPARE(editors->currentWidget()->objectName(), QString::fromLatin1(kind.editor));
+        problems += walkWidget(senior, QString::fromLatin1(kind.editor));
+        // A slot reads out its role, then the key it holds: "Hold: A".
+        QStringList names;
+        for (QWidget *control : editors->currentWidget()->findChildren<QWidget *>()) {
+            QAccessibleInterface *iface = ifaceOf(control);
+            if (iface && (iface->role() == QAccessible::Button || iface->role() == QAccessible::Slider))
+                names << iface->text(QAccessible::Name).section(": ", 0, 0);
+        }
+        for (const QString &name : kind.names)
+            QVERIFY2(names.contains(name), qPrintable(kind.editor + (": no " + name)));
+    }
+    delete senior;
+    if (!problems.isEmpty())
+        QFAIL(qPrintable("\n" + problems.join('\n')));
+}
+
+void TestAccessibilityWalk::slidersMoveFromTheKeyboard_data()
+{
+    // Positions from the left end; -1 is the right end, -2 one tick before it.
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::newRow("Right") << int(Qt::Key_Right) << 1 << 2;
+    QTest::newRow("Up") << int(Qt::Key_Up) << 1 << 2;
+    QTest::newRow("Left") << int(Qt::Key_Left) << 1 << 0;
+    QTest::newRow("Down") << int(Qt::Key_Down) << 1 << 0;
+    QTest::newRow("Home") << int(Qt::Key_Home) << 2 << 0;
+    QTest::newRow("End") << int(Qt::Key_End) << 0 << -1;
+    QTest::newRow("Page Up") << int(Qt::Key_PageUp) << 0 << 2;
+    QTest::newRow("Page Down") << int(Qt::Key_PageDown) << -1 << -3;
+    QTest::newRow("Left at the left end") << int(Qt::Key_Left) << 0 << 0;
+    QTest::newRow("Right at the right end") << int(Qt::Key_Right) << -1 << -1;
+}
+
+// Brightness and speed move from the keyboard as any slider does, and tell the
+// page as a press on the tick does.
+void TestAccessibilityWalk::slidersMoveFromTheKeyboard()
+{
+    QFETCH(int, key);
+    QFETCH(int, from);
+    QFETCH(int, to);
+    DDevicePage *page = m_rig->page();
+    QVERIFY(m_rig->selectModel("QR108"));
+    press(page->findChild<QAbstractButton *>("toolButton_LightConfig"));
+    const QList<sliderCustomWidget *> sliders = page->lightsConfigTab()->findChildren<sliderCustomWidget *>();
+    QVERIFY(sliders.size() >= 2);
+    for (sliderCustomWidget *slider : sliders) {
+        QVERIFY(slider->focusPolicy() & Qt::TabFocus);
+        const int last = slider->stepCount();
+        QVERIFY(last >= 4);
+        const auto at = [last](int p) { return p < 0 ? last + 1 + p : p; };
+        slider->setPosition(at(from));
+        QSignalSpy moved(slider, &sliderCustomWidget::sigBackCurrentPositionNum);
+        QTest::keyClick(slider, Qt::Key(key));
+        QCOMPARE(slider->position(), at(to));
+        QCOMPARE(moved.count(), at(from) == at(to) ? 0 : 1);
+        if (!moved.isEmpty())
+            QCOMPARE(moved.first().first().toInt(), at(to));
+    }
+}
+
+// A text cut to fit is read out whole, in the language shown: a language change
+// reaches the name as it reaches the text.
+void TestAccessibilityWalk::namesFollowTheLanguage()
+{
+    MarkingTranslator translator;
+    DSettingsDia::setLanguageLoader([&translator](int) { return QCoreApplication::installTranslator(&translator); });
+    TrayAvailability::setProbe(+[] { return false; });
+    auto restore = qScopeGuard([&translator] {
+        QCoreApplication::removeTranslator(&translator);
+        DSettingsDia::setLanguageLoader([](int) { return false; });
+        TrayAvailability::setProbe(nullptr);
+    });
+    DSettingsDia dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto *closeToTray = dialog.findChild<QCheckBox *>("checkBox_Close");
+    QVERIFY(closeToTray);
+    QCOMPARE(ifaceOf(closeToTray)->text(QAccessible::Name), QString("Close startup to tray (no system tray found)"));
+
+    auto *language = dialog.findChild<QComboBox *>("comboBox_Language");
+    QVERIFY(language && language->count() > 1);
+    language->setCurrentIndex(language->currentIndex() == 0 ? 1 : 0);
+    QCOMPARE(TextFit::fullText(closeToTray), QString("~Close startup to tray (no system tray found)"));
+    QStringList stale;
+    for (QAbstractButton *button : dialog.findChildren<QAbstractButton *>()) {
+        const QString full = TextFit::fullText(button);
+        const QString name = ifaceOf(button)->text(QAccessible::Name);
+        if (full.startsWith('~') && name != full && name != button->text())
+            stale << button->objectName() + ": '" + name + "' for '" + full + "'";
+    }
+    QVERIFY2(stale.isEmpty(), qPrintable(stale.join('\n')));
+    QCOMPARE(ifaceOf(closeToTray)->text(QAccessible::Name), QString("~Close startup to tray (no system tray found)"));
 }
 
 TAVRIX_TEST_MAIN(TestAccessibilityWalk)

@@ -21,8 +21,10 @@
 #include "widgets/arrowwidget.h"
 #include "widgets/dcustomeventtipexplain.h"
 #include "widgets/dtooltipexplain.h"
+#include "widgets/questiondialog.h"
 #include "widgets/readablecolour.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -96,6 +98,17 @@ QRect inkIn(const QImage &image, const QRect &area, const QColor &body)
     return ink;
 }
 
+// Assistive tools find a window among the application's children; Qt leaves
+// Qt::Popup windows out.
+bool inApplicationTree(QWidget *window)
+{
+    QAccessibleInterface *app = QAccessible::queryAccessibleInterface(qApp);
+    for (int i = 0; app && i < app->childCount(); ++i)
+        if (app->child(i) && app->child(i)->object() == window)
+            return true;
+    return false;
+}
+
 QByteArray storedValue(const QByteArray &layer, int key)
 {
     KeyOperateInfo info = KeyOperateInfo::empty();
@@ -120,6 +133,7 @@ private Q_SLOTS:
     void hoverMarkGoesWhenThePointerEntersTheTip();
     void popupsDrawnWholeInPlace_data();
     void popupsDrawnWholeInPlace();
+    void questionWithoutWindowFrame();
 
 private:
     std::unique_ptr<StoreFixture> m_store;
@@ -181,6 +195,7 @@ void TestDesktopPopups::keyPickerStaysOpenAndPicks()
     QVERIFY2(popup->isVisible(), "the pop-up closed by itself");
     const QRect screen = popup->screen()->availableGeometry();
     QVERIFY(screen.contains(popup->frameGeometry()));
+    QVERIFY2(inApplicationTree(popup), "assistive tools cannot reach the pop-up's keys");
 
     auto *keyboard = popup->findChild<DSoftKeyboardPage *>();
     QVERIFY(keyboard);
@@ -397,6 +412,38 @@ void TestDesktopPopups::popupsDrawnWholeInPlace()
     // Centred where its label centres it (the tips) or at its left margin (the menu).
     if (label->alignment() & Qt::AlignHCenter)
         QVERIFY2(qAbs(ink.center().x() - place.center().x()) <= 3, qPrintable(where));
+}
+
+// The reset question under a window manager: no frame of the window manager's (so
+// no maximise button), over the middle of its window, and its "Yes" takes a click.
+void TestDesktopPopups::questionWithoutWindowFrame()
+{
+    QWidget owner;
+    owner.resize(700, 450);
+    owner.move(200, 120);
+    owner.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&owner));
+    QTest::qWait(300);
+    QuestionDialog question(QStringLiteral("Tip"), QStringLiteral("Whether to reset the current profile?"),
+                            QuestionDialog::Escape::IsIgnored, &owner);
+    question.open();
+    QVERIFY(QTest::qWaitForWindowExposed(&question));
+    QTest::qWait(300);  // the window manager maps it
+    QVERIFY(question.isVisible());
+    QCOMPARE(question.frameGeometry(), question.geometry());
+    QVERIFY(owner.frameGeometry().contains(question.geometry().center()));
+    const QRect shown = question.frameGeometry();
+    const QString dir = QCoreApplication::applicationDirPath() + "/screenshots/desktop";
+    QDir().mkpath(dir);
+    QGuiApplication::primaryScreen()
+        ->grabWindow(0, shown.x() - 20, shown.y() - 20, shown.width() + 40, shown.height() + 40)
+        .save(dir + "/question_reset.png");
+    QVERIFY(xdotool({"key", "Escape"}));
+    QTest::qWait(200);
+    QVERIFY2(question.isVisible(), "Escape closed a question that needs a choice");
+    QVERIFY(clickAt(centreOf(question.yesButton())));
+    QTRY_VERIFY(!question.isVisible());
+    QCOMPARE(question.result(), int(QDialog::Accepted));
 }
 
 TAVRIX_TEST_MAIN(TestDesktopPopups)

@@ -18,6 +18,7 @@
 #include "support/testmain.h"
 #include "widgets/arrowwidget.h"
 #include "widgets/cbnotice.h"
+#include "widgets/elidedcombo.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -30,6 +31,7 @@
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <QToolTip>
 
 #include <memory>
 
@@ -227,6 +229,37 @@ private Q_SLOTS:
         page->findChild<QPushButton *>("pushButton_Save")->click();
         QCOMPARE(names->currentWidget()->objectName(), QString("page_ProfileList"));
         QCOMPARE(combo->currentText(), QString("Office"));
+    }
+
+    // A long profile name is cut at a whole letter with "…" and shown whole as the
+    // box's tip; the name field keeps its text clear of its rounded border.
+    void longProfileNameShownWhole()
+    {
+        const QString longName = QStringLiteral("Gaming profile with a name far too long for the box");
+        page->findChild<QPushButton *>("pushButton_ProfileOperate")->click();
+        auto *menu = page->lastArrowPopup()->findChild<DProfileMenuToolWidget *>();
+        QTest::mouseRelease(menu->findChild<QLabel *>("label_ModifyName"), Qt::LeftButton);
+        auto *edit = page->findChild<QLineEdit *>("lineEdit_profileName");
+        edit->setCursorPosition(0);
+        const int textStart = edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+        QVERIFY2(textStart >= 8, qPrintable(QString::number(textStart)));
+        QDir().mkpath(QCoreApplication::applicationDirPath() + "/screenshots");
+        QVERIFY(edit->grab().save(QCoreApplication::applicationDirPath() + "/screenshots/profile_name_field.png"));
+        edit->setText(longName);
+        page->findChild<QPushButton *>("pushButton_Save")->click();
+
+        auto *combo = page->findChild<QComboBox *>("comboBox_profileList");
+        QCOMPARE(combo->currentText(), longName);
+        const QString shown = ElidedCombo::shownText(combo);
+        QVERIFY2(shown.endsWith(QChar(0x2026)) && shown.size() < longName.size(), qPrintable(shown));
+        QVERIFY(longName.startsWith(shown.chopped(1)));
+        QToolTip::hideText();
+        const QPoint inside = combo->rect().center();
+        QHelpEvent help(QEvent::ToolTip, inside, combo->mapToGlobal(inside));
+        QCoreApplication::sendEvent(combo, &help);
+        QVERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), longName);
+        QVERIFY(combo->grab().save(QCoreApplication::applicationDirPath() + "/screenshots/profile_long_name.png"));
     }
 
     // Custom colours on the lighting tab: a rubber band picks keys, the colour lands

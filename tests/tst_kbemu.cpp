@@ -106,6 +106,7 @@ private Q_SLOTS:
     void commandAnswersEveryQuery();
     void commandLogsReportsAndStopsCleanly();
     void commandHelpAndBootloaderStart();
+    void commandLogKeptUnderItsLimit();
     void downloadIsStoredAndReported_data();
     void downloadIsStoredAndReported();
     void replyRules_data();
@@ -239,8 +240,8 @@ void TestKbEmu::commandHelpAndBootloaderStart()
     QVERIFY(help.waitForFinished(kChildProcessWaitMs));
     QCOMPARE(help.exitCode(), 0);
     const QString text = QString::fromLatin1(help.readAllStandardOutput());
-    for (const char *option :
-         {"--dir", "--model", "--tag", "--serial", "--script", "--receiver", "--bootloader", "--log", "--help"})
+    for (const char *option : {"--dir", "--model", "--tag", "--serial", "--script", "--receiver", "--bootloader",
+                               "--log", "--log-limit", "--help"})
         QVERIFY2(text.contains(QLatin1String(option)), option);
 
     QTemporaryDir dir;
@@ -270,6 +271,51 @@ void TestKbEmu::commandHelpAndBootloaderStart()
     command.terminate();
     QVERIFY(command.waitForFinished(kChildProcessWaitMs));
     qunsetenv("TAVRIX_EMU_DIR");
+}
+
+// With live lighting the log is a stream: under --log-limit the file stays below
+// the limit, the older reports move to FILE.1, and the newest report is last.
+void TestKbEmu::commandLogKeptUnderItsLimit()
+{
+    QTemporaryDir dir;
+    const QString log = dir.filePath("run.log");
+    constexpr qint64 kLimit = 1000;  // about five report lines
+    QProcess command;
+    command.start(kbemuPath(),
+                  {"--dir", dir.path(), "--model", "QR108", "--log", log, "--log-limit", QString::number(kLimit)});
+    QVERIFY(command.waitForStarted(kChildProcessWaitMs));
+    const QString path = dir.filePath("vid_1209&pid_0001.sock");
+    QVERIFY(waitForFile(path, true));
+    EmuHost host;
+    QVERIFY(host.open(path));
+    HidReport reply;
+    for (int i = 0; i < 30; ++i)
+        QVERIFY(host.exchange("00 14", &reply));
+    QVERIFY(host.exchange("00 14 00 00 00 00 00 00 5a", &reply));  // the last report, marked
+    host.close();
+    command.terminate();
+    QVERIFY(command.waitForFinished(kChildProcessWaitMs));
+
+    QFile current(log), older(log + ".1");
+    QVERIFY(current.open(QIODevice::ReadOnly));
+    QVERIFY(older.open(QIODevice::ReadOnly));
+    QVERIFY2(current.size() <= kLimit && older.size() <= kLimit,
+             qPrintable(QString("%1 and %2 bytes").arg(current.size()).arg(older.size())));
+    const QList<QByteArray> lines = current.readAll().split('\n');
+    QVERIFY(lines.size() >= 2);
+    QVERIFY2(lines.at(lines.size() - 2).contains(" 00 14 00 00 00 00 00 00 5a "),
+             lines.at(lines.size() - 2).constData());
+    QVERIFY(!older.readAll().isEmpty());
+
+    // A limit without a file, or no number, is refused.
+    for (const QStringList &args :
+         {QStringList {"--dir", dir.path(), "--model", "QR108", "--log-limit", "100"},
+          QStringList {"--dir", dir.path(), "--model", "QR108", "--log", log, "--log-limit", "lots"}}) {
+        QProcess refused;
+        refused.start(kbemuPath(), args);
+        QVERIFY(refused.waitForFinished(kChildProcessWaitMs));
+        QCOMPARE(refused.exitCode(), 2);
+    }
 }
 
 void TestKbEmu::commandLogsReportsAndStopsCleanly()

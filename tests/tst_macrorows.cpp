@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QToolTip>
 
 class TestMacroRows : public QObject
 {
@@ -30,6 +31,7 @@ private Q_SLOTS:
     void listEntryRenameRefusals();
     void menuEntriesTriggerOnRelease();
     void listRowsForAssistiveTools();
+    void longNameShownWholeAsTip();
 };
 
 void TestMacroRows::eventRowShowsEvent_data()
@@ -367,6 +369,27 @@ void TestMacroRows::listRowsForAssistiveTools()
     f.list->setMacros({{"8", "Gamma"}});
     QCOMPARE(list->childCount(), 1);
     QCOMPARE(list->child(0)->text(QAccessible::Name), QString("Gamma"));
+}
+
+// A name too long for its row is cut with "…" and shown whole as the row's tip;
+// a name that fits has no tip.
+void TestMacroRows::longNameShownWholeAsTip()
+{
+    const QString longName = QStringLiteral("Gaming macro with a name far too long for its row");
+    MacroListFixture f(QList<MacroNode> {{"1", longName.toUtf8()}, {"2", "Short"}});
+    f.host.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.host));
+    QWidget *viewport = f.list->viewport();
+    auto tipAt = [viewport](const QPoint &pos) {
+        QToolTip::hideText();
+        if (!QTest::qWaitFor([] { return !QToolTip::isVisible(); }))
+            return QStringLiteral("(a tip stays)");
+        QHelpEvent help(QEvent::ToolTip, pos, viewport->mapToGlobal(pos));
+        QCoreApplication::sendEvent(viewport, &help);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    QCOMPARE(tipAt(f.nameAt(0)), longName);
+    QCOMPARE(tipAt(f.nameAt(1)), QString());
 }
 
 TAVRIX_TEST_MAIN(TestMacroRows)

@@ -83,6 +83,8 @@ private Q_SLOTS:
     void init();
     void firstRunWritesTrayAndAutoStartKeys_data();
     void firstRunWritesTrayAndAutoStartKeys();
+    void autoStartEntryNamesTheRunningProgram_data();
+    void autoStartEntryNamesTheRunningProgram();
     void laterStartRewritesNothing();
     void libraryStartMakesStoreFilesOnce();
     void libraryFailureIsTold();
@@ -167,6 +169,42 @@ void TestMainWidget::laterStartRewritesNothing()
     DMainWidget second;
     QCOMPARE(readFile(settingsPath()), before);
     QVERIFY(!XdgAutoStart::exists(QCoreApplication::applicationName()));
+}
+
+void TestMainWidget::autoStartEntryNamesTheRunningProgram_data()
+{
+    QTest::addColumn<bool>("on");
+    QTest::addColumn<QString>("entryProgram");  // empty: no entry
+    QTest::addColumn<QString>("expected");      // empty: no entry after the start
+    const QString self = QCoreApplication::applicationFilePath();
+    const QString other = QStringLiteral("/home/someone/clone/build/bin/quorin-driver");
+    QTest::newRow("on, entry of a build folder") << true << other << self;
+    QTest::newRow("on, entry taken away by the user") << true << QString() << QString();
+    QTest::newRow("on, entry of this program") << true << self << self;
+    QTest::newRow("off, entry of a build folder") << false << other << other;
+    QTest::newRow("off, no entry") << false << QString() << QString();
+}
+
+// A first start from a build folder wrote the entry with that folder's program; an
+// installed program started later takes the entry over while auto start is on.
+void TestMainWidget::autoStartEntryNamesTheRunningProgram()
+{
+    QFETCH(bool, on);
+    QFETCH(QString, entryProgram);
+    QFETCH(QString, expected);
+    const QString app = QCoreApplication::applicationName();
+    {
+        QSettings settings(settingsPath(), QSettings::IniFormat);
+        settings.setValue("AutoStart/isAutoStart", on);
+    }
+    if (!entryProgram.isEmpty())
+        QVERIFY(XdgAutoStart::write(app, "Quorin", entryProgram));
+
+    DMainWidget w;
+    QCOMPARE(XdgAutoStart::exists(app), !expected.isEmpty());
+    if (!expected.isEmpty())
+        QVERIFY(XdgAutoStart::startsProgram(app, expected));
+    QCOMPARE(QSettings(settingsPath(), QSettings::IniFormat).value("AutoStart/isAutoStart").toBool(), on);
 }
 
 void TestMainWidget::libraryStartMakesStoreFilesOnce()
@@ -330,6 +368,7 @@ void TestMainWidget::deviceListToggleFollowsDeviceNames()
     QVERIFY(!w.isDeviceListVisible());
     QCOMPARE(toggle->x(), 5);
     QVERIFY(toggle->styleSheet().contains("listCtrlShowDef.png"));
+    QCOMPARE(w.findChild<QLabel *>("label_ProductName")->text(), QString());
 
     w.onReturnHidLikeName("Quorin QR108", "QR108");
     QVERIFY(w.isDeviceListVisible());
@@ -340,6 +379,9 @@ void TestMainWidget::deviceListToggleFollowsDeviceNames()
     w.onReturnHidLikeName("HID", "RGB");
     QVERIFY(!w.isDeviceListVisible());
     QCOMPARE(toggle->x(), 5);
+    // The placeholder names mean "no keyboard" and are not shown.
+    QCOMPARE(w.findChild<QLabel *>("label_ProductName")->text(), QString());
+    QCOMPARE(w.findChild<QLabel *>("label_DeviceName")->text(), QString());
 
     toggle->click();
     QVERIFY(w.isDeviceListVisible());

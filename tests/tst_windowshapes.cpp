@@ -7,18 +7,23 @@
 #include "app/ddatamanager.h"
 #include "app/dsettingsdia.h"
 #include "app/themecolorinfo.h"
+#include "devicepage/profiledialogs.h"
 #include "firmware/dupdatefirmwaredia.h"
 #include "macros/dmacropage.h"
 #include "platform/windowcompositing.h"
 #include "support/testmain.h"
 #include "widgets/arrowwidget.h"
 #include "widgets/dtooltipexplain.h"
+#include "widgets/questiondialog.h"
 #include "widgets/themeddialog.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 
 namespace {
 
@@ -85,8 +90,11 @@ class TestWindowShapes : public QObject
 
 private Q_SLOTS:
     void messageBoxTakesTheTheme();
+    void questionInTheProgramsStyle_data();
+    void questionInTheProgramsStyle();
     void arrowPopupWithoutCompositor();
     void firmwareDialogWithoutCompositor();
+    void questionWithoutEscape();
     void roundedDialogsWithoutCompositor();
 };
 
@@ -105,6 +113,80 @@ void TestWindowShapes::messageBoxTakesTheTheme()
     auto *label = box.findChild<QLabel *>("qt_msgbox_label");
     QVERIFY(label);
     QCOMPARE(label->palette().color(QPalette::WindowText).rgb(), themeColour(theme.TextDefaultColor).rgb());
+}
+
+void TestWindowShapes::questionInTheProgramsStyle_data()
+{
+    QTest::addColumn<int>("answer");  // 0 "Yes", 1 "No", 2 Escape
+    QTest::addColumn<bool>("result");
+    QTest::newRow("Yes") << 0 << true;
+    QTest::newRow("No") << 1 << false;
+    QTest::newRow("Escape") << 2 << false;
+}
+
+// The reset question (and the profile page's other questions) is drawn as the
+// program's dialogs are: no window-manager frame, no maximise button, no icon,
+// rounded, in the theme's colours, with its texts as they are.
+void TestWindowShapes::questionInTheProgramsStyle()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, result);
+    const ThemeColorInfo theme = DDataManager::getInstance()->getThemeColorInfo();
+    QWidget owner;
+    owner.resize(600, 400);
+    owner.show();
+    QStringList problems;
+    bool inspected = false;
+    QTimer::singleShot(0, [&] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (!dialog) {
+            problems << "no modal question";
+            return;
+        }
+        inspected = true;
+        const Qt::WindowFlags flags = dialog->windowFlags();
+        if (!flags.testFlag(Qt::FramelessWindowHint))
+            problems << "framed by the window manager";
+        if (flags.testFlag(Qt::WindowMaximizeButtonHint))
+            problems << "has a maximise button";
+        QStringList texts;
+        for (QLabel *label : dialog->findChildren<QLabel *>()) {
+            if (label->pixmap() && !label->pixmap()->isNull())
+                problems << "shows an icon";
+            texts << label->text();
+        }
+        if (!texts.contains("Tip") || !texts.contains("Whether to reset the current profile?"))
+            problems << "texts: " + texts.join(" | ");
+        QTest::qWaitForWindowExposed(dialog);
+        const QImage image = dialog->grab().toImage();
+        image.save(screenshotDir() + "/question_reset.png");
+        if (image.pixelColor(0, 0).alpha() != 0)
+            problems << "square corners";
+        if (image.pixelColor(image.width() / 2, image.height() - 8).rgb() != themeColour(theme.SettingsBgColor).rgb())
+            problems << "body not in the theme's colour";
+        QPushButton *yes = nullptr, *no = nullptr;
+        for (QPushButton *button : dialog->findChildren<QPushButton *>()) {
+            if (button->text() == "Yes")
+                yes = button;
+            else if (button->text() == "No")
+                no = button;
+        }
+        if (!yes || !no) {
+            problems << "no Yes and No buttons";
+            dialog->done(QDialog::Rejected);
+            return;
+        }
+        if (answer == 0)
+            yes->click();
+        else if (answer == 1)
+            no->click();
+        else
+            QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    const bool answered = WidgetProfileDialogs::askYesNo(&owner, "Tip", "Whether to reset the current profile?");
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join("; ")));
+    QVERIFY(inspected);
+    QCOMPARE(answered, result);
 }
 
 void TestWindowShapes::arrowPopupWithoutCompositor()
@@ -165,6 +247,19 @@ void TestWindowShapes::firmwareDialogWithoutCompositor()
         for (int x = 0; x < image.width(); ++x)
             black += image.pixelColor(x, y) == QColor(Qt::black);
     QVERIFY2(black < image.width() * image.height() / 10, qPrintable(QString::number(black)));
+}
+
+void TestWindowShapes::questionWithoutEscape()
+{
+    // The magnetic keyboard's reset question cannot be closed without a choice.
+    QuestionDialog dialog("Tip", "Whether to reset the current profile?", QuestionDialog::Escape::IsIgnored);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    QVERIFY(dialog.isVisible());
+    dialog.yesButton()->click();
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
 }
 
 void TestWindowShapes::roundedDialogsWithoutCompositor()

@@ -15,6 +15,7 @@ private Q_SLOTS:
     void execLineQuotesThePath();
     void writeThenRemove();
     void writeFailsWhereNoFolderCanBe();
+    void startsProgramComparesWholePaths();
 };
 
 void TestXdgAutoStart::execLineQuotesThePath_data()
@@ -75,6 +76,19 @@ void TestXdgAutoStart::writeFailsWhereNoFolderCanBe()
     QVERIFY(!XdgAutoStart::write("quorin-driver", "Quorin", "/usr/bin/quorin-driver"));
     QVERIFY(!XdgAutoStart::exists("quorin-driver"));
     QFile::remove(folder);
+}
+
+// The entry is told apart by the program it starts, quoting and all; a path that
+// only begins like it is another program.
+void TestXdgAutoStart::startsProgramComparesWholePaths()
+{
+    const QString program = QStringLiteral("/opt/My Apps/quorin-driver");
+    QVERIFY(!XdgAutoStart::startsProgram("quorin-driver", program));  // no entry
+    QVERIFY(XdgAutoStart::write("quorin-driver", "Quorin", program));
+    QVERIFY(XdgAutoStart::startsProgram("quorin-driver", program));
+    QVERIFY(!XdgAutoStart::startsProgram("quorin-driver", "/opt/My Apps/quorin"));
+    QVERIFY(!XdgAutoStart::startsProgram("quorin-driver", "/usr/bin/quorin-driver"));
+    QVERIFY(XdgAutoStart::remove("quorin-driver"));
 }
 
 TAVRIX_TEST_MAIN(TestXdgAutoStart)

@@ -2,13 +2,16 @@
 # Checks the installation and the Debian package of an already built tree
 # (BUILD_DIR, default build/); it builds nothing but the few install targets.
 #   1. stages `cmake --install` in a temporary folder and checks what lands there
-#      (the udev rule in /lib/udev/rules.d, as udev.pc names it);
+#      (the udev rule inside the prefix), and installs into a user's own prefix:
+#      every file lands inside it;
 #   2. validates the desktop entry and the AppStream metadata, and that the
 #      metadata, the changelog and the manual page carry the project's version;
 #   3. makes the .deb with CPack and checks it with lintian (no error, no warning),
-#      and its program for BIND_NOW and fortified calls;
+#      its program for BIND_NOW and fortified calls, and that it holds the udev
+#      rule in udev's own folder (/lib/udev/rules.d, as udev.pc names it);
 #   4. runs the packaged program with --version and --help where no display is:
-#      they answer without a window and without the instance lock;
+#      they answer without a window and without the instance lock; an unknown
+#      option is named on standard error;
 #   5. applies the packaged udev rule to a sample device description (umockdev):
 #      only the configuration interface and the firmware-update mode get uaccess;
 #   6. starts the staged program offscreen, in German, against an emulated QR108 and
@@ -27,6 +30,10 @@ pass() { echo "PASS $*"; }
 [ -f "$build/CPackConfig.cmake" ] || fail "no configured build in $build (build it first, e.g. tools/test.sh)"
 for tool in desktop-file-validate appstreamcli lintian dpkg-deb dpkg-shlibdeps inotifywait readelf umockdev-run udevadm unshare; do
   command -v "$tool" >/dev/null || fail "$tool is missing (tools/install-deps.sh installs it)"
+done
+# The README runs the tools directly: each one is executable.
+for script in $(grep -oE 'tools/[a-z-]+\.sh' "$top/README.md" | sort -u); do
+  [ -x "$top/$script" ] || fail "$script is not executable, though the README runs it"
 done
 # Up to date in a built tree; cheap otherwise.
 cmake --build "$build" --target quorin-driver kbemu app_icons udev_rules >/dev/null
@@ -73,11 +80,22 @@ for file in "${expected[@]}"; do
 done
 udev_dir="$(pkg-config --variable=udevdir udev)"
 [ -n "$udev_dir" ] || fail "udev.pc names no udevdir"
-[ -s "$stage$udev_dir/rules.d/70-quorin-driver.rules" ] || fail "the udev rule is not in $udev_dir/rules.d"
-[ "$udev_dir" = /usr/lib/udev ] || [ ! -e "$usr/lib/udev" ] || fail "the udev rule went to /usr/lib/udev, not $udev_dir"
+# A prefix install keeps the rule inside its prefix unless its folder is asked
+# for (TAVRIX_UDEV_RULES_DIR); only the package puts it in udev's folder.
+[ -s "$usr/lib/udev/rules.d/70-quorin-driver.rules" ] || fail "the udev rule is not inside the prefix (lib/udev/rules.d)"
+[ "$udev_dir" = /usr/lib/udev ] || [ ! -e "$stage$udev_dir" ] || fail "a prefix install put the udev rule in $udev_dir"
 [ "$(find "$usr/share/quorin-driver/translation" -name '*.qm' | wc -l)" -eq 15 ] \
   || fail "staged installation does not hold the 15 translations"
 pass "staged install: $(find "$stage" -type f | wc -l) files under '$(basename "$stage")/usr'"
+
+# A user's own prefix, no DESTDIR: every file lands inside it, none in the system.
+own="$work/own prefix"
+cmake --install "$build" --prefix "$own" >"$work/own-install.log" 2>&1 \
+  || { cat "$work/own-install.log"; fail "cmake --install --prefix into a user's own folder"; }
+[ -s "$own/lib/udev/rules.d/70-quorin-driver.rules" ] || fail "the own-prefix install lacks lib/udev/rules.d/70-quorin-driver.rules"
+outside="$(grep -v -F "$own/" "$build/install_manifest.txt" || true)"
+[ -z "$outside" ] || fail "the own-prefix install wrote outside its prefix: $outside"
+pass "own-prefix install: $(wc -l <"$build/install_manifest.txt") files, all inside the prefix"
 
 # --- 2. desktop entry and AppStream metadata ----------------------------------
 desktop-file-validate "$usr/share/applications/$app_id.desktop" || fail "desktop-file-validate"
@@ -135,6 +153,15 @@ fortified="$(grep -oE '__[a-z_]+_chk\b' <<<"$symbols" | grep -v '__stack_chk' | 
 [ -n "$fortified" ] || fail "the packaged program calls no fortified functions"
 grep -q '__stack_chk_fail' <<<"$symbols" || fail "the packaged program has no stack protector"
 pass "hardening: BIND_NOW, RELRO, stack protector, fortified $fortified"
+# The switches the tests drive the program with are in test builds only.
+switches="$(grep -aoE 'TAVRIX_TEST_(CRASH|PEER_TIMEOUT_MS)' "$program" | sort -u | tr '\n' ' ')"
+if [ "$(sed -n 's/^TAVRIX_TEST_SWITCHES_BUILT:INTERNAL=//p' "$build/CMakeCache.txt")" = ON ]; then
+  [ -n "$switches" ] || fail "the test build's program lacks its test switches"
+  pass "test switches: $switches(a test build; tools/package.sh builds the package without them)"
+else
+  [ -z "$switches" ] || fail "the packaged program holds test switches: $switches"
+  pass "test switches: none in the packaged program"
+fi
 rules_in_deb="$deb_root$udev_dir/rules.d/70-quorin-driver.rules"
 [ -s "$rules_in_deb" ] || fail "the package does not hold $udev_dir/rules.d/70-quorin-driver.rules"
 
@@ -153,8 +180,12 @@ printed="$(info --help 2>&1)" || fail "--help failed: $printed"
 for option in --help --version --AutoUp; do
   grep -qF -- "$option" <<<"$printed" || fail "--help does not list $option"
 done
-[ -z "$(ls -A "$info_run")" ] || fail "--version or --help touched the runtime folder: $(ls -A "$info_run")"
-pass "--version prints 'quorin-driver $version'; --help lists its options; neither opened a window or the instance lock"
+# An unknown option is named on standard error, with a pointer to --help.
+printed="$(info --bogus --version 2>&1)" || fail "--bogus --version failed: $printed"
+grep -qF -- "unknown option '--bogus'" <<<"$printed" && grep -qF -- "--help" <<<"$printed" \
+  || fail "an unknown option was not named with a pointer to --help: $printed"
+[ -z "$(ls -A "$info_run")" ] || fail "--version, --help or an unknown option touched the runtime folder: $(ls -A "$info_run")"
+pass "--version prints 'quorin-driver $version'; --help lists its options; --bogus is named as unknown; none opened a window or the instance lock"
 
 # --- 5. the udev rule on a sample device description --------------------------
 # udevadm test runs the system's rules and the packaged one on the sample devices

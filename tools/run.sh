@@ -27,10 +27,11 @@ fi
 
 emu_dir="$(mktemp -d "${TMPDIR:-/tmp}/quorin-emu.XXXXXX")"
 # Every report the keyboard receives is logged; with live lighting that is a
-# stream, so it goes to a file rather than the terminal.
+# stream (about 150 MB an hour), so it goes to a file rather than the terminal,
+# kept under a limit: the older half moves to kbemu-run.log.1.
 emu_log="$build/kbemu-run.log"
-echo "Emulated keyboard QR108 in $emu_dir; its report log: $emu_log"
-"$kbemu" --dir "$emu_dir" --model QR108 --tag run --log "$emu_log" &
+emu_log_limit=$((8 * 1024 * 1024))
+"$kbemu" --dir "$emu_dir" --model QR108 --tag run --log "$emu_log" --log-limit "$emu_log_limit" &
 emu_pid=$!
 stop_emulator() {
   kill -TERM "$emu_pid" 2>/dev/null || true
@@ -45,7 +46,7 @@ for _ in $(seq 50); do
   compgen -G "$emu_dir/*.sock" >/dev/null && break
   sleep 0.1
 done
-echo "run: emulated keyboard in $emu_dir (emulator log on standard error)" >&2
+echo "run: emulated keyboard QR108 in $emu_dir; its report log: $emu_log (at most 8 MiB, older reports in $emu_log.1)" >&2
 status=0
 TAVRIX_EMU_DIR="$emu_dir" "$build/bin/quorin-driver" "$@" || status=$?
 exit "$status"

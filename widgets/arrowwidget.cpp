@@ -141,7 +141,12 @@ void ArrowWidget::popUpAt(const QPoint &globalTopLeft)
 {
     if (!isPopupWindow()) {
         const bool wasVisible = isVisible();
-        setWindowFlags(Qt::Popup | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint);
+        // A tool window, not a Qt::Popup: the accessibility bridge lists every
+        // top-level window but pop-ups, so only this way a screen reader finds
+        // the controls. Losing the activation closes it as a click outside
+        // closes a pop-up (see eventFilter).
+        setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint);
+        m_takesInput = true;
         setAttribute(Qt::WA_TranslucentBackground);
         if (wasVisible)
             hide();

@@ -8,9 +8,11 @@
 // arrow pointing at the control that opened it. It hosts one content widget.
 // Owners create it once, then move, show and hide it as often as they need.
 // A tip (move + show) never takes the focus; a pop-up that takes input is
-// opened with popUpAt() as a real pop-up window, which a window manager leaves
-// alone and which closes on a click outside or Escape. Either kind is kept
-// inside the available area of its screen.
+// opened with popUpAt() as a frameless tool window that takes the focus, stays
+// open under a window manager and closes when it loses the focus (a click
+// outside) or on Escape. It is not a Qt::Popup: assistive tools never see the
+// controls of those, and a user must reach these. Either kind is kept inside the
+// available area of its screen.
 class ArrowWidget : public QDialog
 {
     Q_OBJECT
@@ -33,11 +35,11 @@ public:
     bool isPopupShown() const { return m_popupShown; }
     void setPopupShown(bool shown) { m_popupShown = shown; }
 
-    // Opens the pop-up as a pop-up window (input goes to it until it closes)
-    // with its top-left at the global point, moved onto the screen.
+    // Opens the pop-up as a window that takes input until it closes, with its
+    // top-left at the global point, moved onto the screen.
     // sigArrowWidgetHide follows each closing by the user (a click outside, Escape).
     void popUpAt(const QPoint &globalTopLeft);
-    bool isPopupWindow() const { return windowType() == Qt::Popup; }
+    bool isPopupWindow() const { return m_takesInput; }
     // Top-left that puts a rectangle of `size` at `wanted` inside `area` (as far
     // as it fits; a rectangle larger than the area keeps its top-left corner in it).
     static QPoint fittedTopLeft(const QPoint &wanted, const QSize &size, const QRect &area);
@@ -80,4 +82,5 @@ private:
     QWidget *m_content = nullptr;
     int m_arrowShift = 0;
     bool m_closingReported = true;  // the current showing's hide signal is out
+    bool m_takesInput = false;      // opened by popUpAt()
 };

@@ -2,6 +2,7 @@
 
 #include "widgets/accessiblecontrols.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRadialGradient>
@@ -15,6 +16,7 @@ constexpr int kHandleRadius = 6;
 
 sliderCustomWidget::sliderCustomWidget(QWidget *parent) : QWidget(parent)
 {
+    setFocusPolicy(Qt::StrongFocus);
     setFixedSize(130, 30);
     publishValue();
 }
@@ -106,6 +108,13 @@ void sliderCustomWidget::paintEvent(QPaintEvent *event)
     painter.setPen(Qt::NoPen);
     painter.setBrush(glow);
     painter.drawEllipse(m_handleX - kHandleRadius, m_handleY - kHandleRadius, 2 * kHandleRadius, 2 * kHandleRadius);
+    if (hasFocus()) {
+        // A ring round the handle shows where the keyboard works.
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(m_handleColor, 1.5));
+        const int ring = kHandleRadius + 3;
+        painter.drawEllipse(QPoint(m_handleX, m_handleY), ring, ring);
+    }
     painter.end();
     QWidget::paintEvent(event);
 }
@@ -156,4 +165,43 @@ void sliderCustomWidget::mouseMoveEvent(QMouseEvent *event)
 {
     if (event->buttons() != Qt::NoButton)
         snapToTickNear(event->pos().x());
+}
+
+void sliderCustomWidget::keyPressEvent(QKeyEvent *event)
+{
+    const int last = m_ticks.size() - 1;
+    if (last < 0) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const int page = qMax(2, (last + 2) / 4);
+    const int current = position();
+    int target = current;
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Down: target = current - 1; break;
+    case Qt::Key_Right:
+    case Qt::Key_Up: target = current + 1; break;
+    case Qt::Key_PageDown: target = current - page; break;
+    case Qt::Key_PageUp: target = current + page; break;
+    case Qt::Key_Home: target = 0; break;
+    case Qt::Key_End: target = last; break;
+    default: QWidget::keyPressEvent(event); return;
+    }
+    target = qBound(0, target, last);
+    if (target != current || m_handleX != m_ticks.at(target))
+        moveHandleTo(target);
+    event->accept();
+}
+
+void sliderCustomWidget::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void sliderCustomWidget::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }

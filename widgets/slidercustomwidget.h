@@ -5,8 +5,9 @@
 #include <QWidget>
 
 // A small painted slider with a fixed number of steps. Presses snap the handle
-// to a nearby tick or move it one tick towards the press; the chosen tick's
-// index is reported, not stored.
+// to a nearby tick or move it one tick towards the press; the keyboard moves it
+// as it moves any slider (arrows one tick, Page Up/Down a few, Home/End to the
+// ends). The chosen tick's index is reported, not stored.
 class sliderCustomWidget : public QWidget
 {
     Q_OBJECT
@@ -38,6 +39,9 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     bool snapToTickNear(int x);

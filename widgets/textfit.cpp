@@ -16,6 +16,7 @@ namespace {
 
 const char *const kFullText = "textFitFullText";
 const char *const kOwnTip = "textFitOwnTip";
+const char *const kOwnName = "textFitOwnName";
 const char *const kWrapped = "textFitWrapped";
 
 // Redoes the cut of the widgets it watches when their room or font changes.
@@ -94,8 +95,20 @@ void Refitter::refit(QWidget *widget)
         widget->setToolTip(QString());
         widget->setProperty(kOwnTip, false);
     }
-    if (!fits && widget->accessibleName().isEmpty())
-        widget->setAccessibleName(full);
+    // A cut text is read out whole; the name follows each new text (a language
+    // change) and goes with the cut. A name of the widget's own, or one its code
+    // gave it since, is left alone.
+    const QString nameSet = widget->property(kOwnName).toString();
+    const bool ownName = !nameSet.isEmpty() && widget->accessibleName() == nameSet;
+    if (!fits) {
+        if (widget->accessibleName().isEmpty() || ownName) {
+            widget->setAccessibleName(full);
+            widget->setProperty(kOwnName, full);
+        }
+    } else if (ownName) {
+        widget->setAccessibleName(QString());
+        widget->setProperty(kOwnName, QString());
+    }
 }
 
 void remember(QWidget *widget, const QString &text)

@@ -28,6 +28,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
@@ -205,10 +206,15 @@ void ScreenWalk::visitModal(const QString &name, const std::function<void()> &op
         // The visit runs the event loop: the box may have gone meanwhile.
         if (!box)
             return;
-        if (auto *message = qobject_cast<QMessageBox *>(box.data()); message && !message->buttons().isEmpty())
+        if (auto *message = qobject_cast<QMessageBox *>(box.data()); message && !message->buttons().isEmpty()) {
             message->buttons().last()->click();
-        else
+        } else {
             box->close();
+            // A question that cannot be closed without a choice gets its last answer ("No").
+            const QList<QPushButton *> answers = box->findChildren<QPushButton *>();
+            if (box->isVisible() && !answers.isEmpty())
+                answers.last()->click();
+        }
     });
     answer.start(0);
     open();

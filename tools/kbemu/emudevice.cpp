@@ -217,7 +217,7 @@ void EmuDevice::onReadable(int fd)
             continue;
         }
         const EmuLogEntry entry {m_clock.elapsed(), HidReport::fromBytes(buffer, HidReport::Size)};
-        {
+        if (m_keepReceived) {
             std::lock_guard<std::mutex> lock(m_logMutex);
             m_log.append(entry);
         }

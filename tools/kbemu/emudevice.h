@@ -73,6 +73,9 @@ public:
     qint64 elapsedMs() const { return m_clock.elapsed(); }
     // Each received report's log line is also handed here (the command prints it).
     void setLineSink(std::function<void(const QString &)> sink) { m_lineSink = std::move(sink); }
+    // Off: received() stays empty. The command keeps no log in memory, which
+    // would grow for as long as it serves live lighting.
+    void setKeepReceived(bool keep) { m_keepReceived = keep; }
     // Messages of another length than 64 bytes, which are ignored.
     int ignoredMessages() const { return m_ignoredMessages; }
 
@@ -106,6 +109,7 @@ private:
     mutable std::mutex m_logMutex;
     QList<EmuLogEntry> m_log;
     std::function<void(const QString &)> m_lineSink;
+    bool m_keepReceived = true;
     int m_ignoredMessages = 0;
     int m_dropped = 0;
     // Scripted actions by their time since the start; equal times keep their order.

@@ -25,6 +25,7 @@ struct DeviceOptions
     bool serialGiven = false;
     QString script;
     QString log;
+    qint64 logLimit = 0;  // bytes; 0: no limit
     bool receiver = false;
     bool bootloader = false;
 };
@@ -47,7 +48,7 @@ void onSignal(int)
 const char *usage()
 {
     return "usage: kbemu --dir DIR --model NAME [--tag T] [--serial S] [--script FILE] [--receiver] [--bootloader]\n"
-           "             [--log FILE] [--model NAME [...]]...\n"
+           "             [--log FILE [--log-limit BYTES]] [--model NAME [...]]...\n"
            "       kbemu --help\n"
            "Each --model starts a device; the options after it apply to that device.\n";
 }
@@ -68,6 +69,8 @@ const char *help()
            "                   or the chip-upgrade mode of QB84)\n"
            "                   and comes back as the keyboard once flashed\n"
            "  --log FILE       where the received reports go (default: standard output)\n"
+           "  --log-limit BYTES  keeps the log file under BYTES: a full file becomes FILE.1\n"
+           "                   (replacing the one before) and a new FILE starts\n"
            "  --help           print this text\n"
            "\n"
            "A keyboard answers the update-mode report by leaving for its update mode; DIR/firmware/\n"
@@ -113,13 +116,62 @@ bool parseArgs(const QStringList &args, Options *out, QString *error)
             d.script = value;
         else if (a == QLatin1String("--log"))
             d.log = value;
-        else
+        else if (a == QLatin1String("--log-limit")) {
+            bool ok = false;
+            d.logLimit = value.toLongLong(&ok);
+            if (!ok || d.logLimit < 1)
+                return (*error = QStringLiteral("--log-limit needs a number of bytes above 0")), false;
+        } else
             return (*error = QStringLiteral("unknown option %1").arg(a)), false;
     }
     if (out->dir.isEmpty() || out->devices.isEmpty())
         return (*error = QStringLiteral("--dir and --model are required")), false;
+    for (const DeviceOptions &d : qAsConst(out->devices))
+        if (d.logLimit > 0 && d.log.isEmpty())
+            return (*error = QStringLiteral("--log-limit without --log")), false;
     return true;
 }
+
+// A log file kept under a size: the full file becomes FILE.1 and a new one starts,
+// so a long run with live lighting takes at most twice the limit on disk.
+class LogFile
+{
+public:
+    LogFile(const QString &path, qint64 limit) : m_file(path), m_limit(limit) { }
+
+    bool open(QString *error)
+    {
+        if (m_file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+            return true;
+        *error = m_file.errorString();
+        return false;
+    }
+
+    void write(const QByteArray &line)
+    {
+        if (m_limit > 0 && m_file.size() > 0 && m_file.size() + line.size() > m_limit)
+            turnOver();
+        if (!m_file.isOpen())
+            return;
+        m_file.write(line);
+        m_file.flush();
+    }
+
+private:
+    void turnOver()
+    {
+        const QString path = m_file.fileName();
+        m_file.close();
+        QFile::remove(path + QStringLiteral(".1"));
+        if (!QFile::rename(path, path + QStringLiteral(".1")))
+            QFile::remove(path);
+        // Not reopened when the folder went away: the log stops, the keyboard goes on.
+        (void)m_file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text);
+    }
+
+    QFile m_file;
+    qint64 m_limit;
+};
 
 }  // namespace
 
@@ -154,7 +206,7 @@ int main(int argc, char *argv[])
 
     std::vector<std::unique_ptr<EmuDevice>> devices;
     std::vector<std::unique_ptr<EmuFirmwareCycle>> cycles;
-    std::vector<std::unique_ptr<QFile>> logs;
+    std::vector<std::unique_ptr<LogFile>> logs;
     QFile stdoutFile;
     stdoutFile.open(stdout, QIODevice::WriteOnly);
     const bool severalOnStdout = std::count_if(options.devices.begin(), options.devices.end(),
@@ -172,22 +224,28 @@ int main(int argc, char *argv[])
             return 2;
         }
         auto device = std::make_unique<EmuDevice>(options.dir, model, o.tag, o.receiver);
-        QFile *out = &stdoutFile;
+        LogFile *file = nullptr;
         if (!o.log.isEmpty()) {
-            logs.push_back(std::make_unique<QFile>(o.log));
-            if (!logs.back()->open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
-                err << "kbemu: " << o.log << ": " << logs.back()->errorString() << "\n";
+            logs.push_back(std::make_unique<LogFile>(o.log, o.logLimit));
+            if (!logs.back()->open(&error)) {
+                err << "kbemu: " << o.log << ": " << error << "\n";
                 return 1;
             }
-            out = logs.back().get();
+            file = logs.back().get();
         }
         const QString prefix = (severalOnStdout && o.log.isEmpty())
             ? EmuDevice::socketFileName(model.vid, device->keyboard()->pid(), o.tag) + QLatin1Char(' ')
             : QString();
-        device->setLineSink([out, prefix](const QString &line) {
-            out->write((prefix + line + QLatin1Char('\n')).toLatin1());
-            out->flush();
+        device->setLineSink([file, &stdoutFile, prefix](const QString &line) {
+            const QByteArray bytes = (prefix + line + QLatin1Char('\n')).toLatin1();
+            if (file) {
+                file->write(bytes);
+            } else {
+                stdoutFile.write(bytes);
+                stdoutFile.flush();
+            }
         });
+        device->setKeepReceived(false);
         if (o.serialGiven)
             device->keyboard()->state().serial = o.serial.toLatin1().left(32);
         EmuScript script(device.get());
