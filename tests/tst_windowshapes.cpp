@@ -151,13 +151,14 @@ void TestWindowShapes::questionInTheProgramsStyle()
             problems << "has a maximise button";
         QStringList texts;
         for (QLabel *label : dialog->findChildren<QLabel *>()) {
-            if (label->pixmap() && !label->pixmap()->isNull())
+            if (!label->pixmap(Qt::ReturnByValue).isNull())
                 problems << "shows an icon";
             texts << label->text();
         }
         if (!texts.contains("Tip") || !texts.contains("Whether to reset the current profile?"))
             problems << "texts: " + texts.join(" | ");
-        QTest::qWaitForWindowExposed(dialog);
+        if (!QTest::qWaitForWindowExposed(dialog))
+            problems << "never shown";
         const QImage image = dialog->grab().toImage();
         image.save(screenshotDir() + "/question_reset.png");
         if (image.pixelColor(0, 0).alpha() != 0)
