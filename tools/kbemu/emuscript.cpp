@@ -542,6 +542,7 @@ bool EmuScript::verbRepeat(const QStringList &args, Action *action, QString *err
         // action that fell due meanwhile, so the rate holds on a busy machine.
         const qint64 total = qint64(rate) * ms / 1000;
         auto *timer = new QTimer(d);
+        timer->setObjectName(QStringLiteral("repeat"));  // found by tests waiting for the end
         timer->setTimerType(Qt::PreciseTimer);
         timer->setInterval(1);
         auto clock = std::make_shared<QElapsedTimer>();
