@@ -16,15 +16,16 @@
 // Figures (5 s floods at 1000 reports/s, RelWithDebInfo, offscreen, on a machine shared
 // with other builds; growth MB / longest GUI block ms / backlog ms):
 //   before (every report applied as it came, each as its own queued event):
-//     light index 09      2373.3 / 1447.0 / 9302   (the custom-light list rebuilt per report)
-//     every other kind    < 0.2  / < 5    / 5
+//     light index 09      2373.3 / 1447.0 / 9302     (the custom-light list rebuilt per report)
+//     link sleep/wake 01   724.9 /  700.2 / 383579   (the page switching keyboards per report)
+//     every other kind    < 0.2  / < 6    / 5
 //     executable: 50.6 MB at flood start, 300.7 MB 5 s later; SIGTERM had not ended it after 30 s
 //   after (applied at most every 250 ms per kind, the last value winning; a bounded inbox
 //   between the I/O thread and the GUI thread):
-//     light index 09      0.9 / 17.4 / 5          side light 08   0.1 / 7.7 / 5
-//     six-key 04 lock     0.1 / 17.9 / 5          status 01       0.6 / 1.5 / 5
-//     every other kind    < 0.2 / < 4 / 5
-//     executable: 50.5 MB at flood start, 51.3 MB 5 s later; SIGTERM ended it after 12 ms
+//     light index 09         1.0 / 29.1 / 5
+//     link sleep/wake 01     0.1 / 20.4 / 5
+//     every other kind     < 0.7 / < 5  / < 8
+//     executable: 50.4 MB at flood start, 51.2 MB 5 s later; SIGTERM ended it after 28 ms
 
 #include "benchsupport.h"
 #include "devicelink/ddevicekeyboardlink.h"
@@ -92,8 +93,9 @@ struct Kind
 {
     const char *name;
     const char *model;
-    const char *setup;  // script lines before the flood ("" for none)
-    const char *flood;  // the line repeated
+    const char *setup;        // script lines before the flood ("" for none)
+    const char *flood;        // the line repeated; "A|B": two lines taking turns, 500 a second each
+    const char *option = "";  // a further option of the emulated device
 };
 
 // Every report kind a keyboard sends without being asked, or may send so.
@@ -112,6 +114,8 @@ const Kind kKinds[] = {
     {"travel level 21", "QM68", "", "send 01 21 00 00 00 18 04 28"},
     {"live travel 21", "QM68", "", "travel 1 2 30"},
     {"key trigger 21", "QM68", "", "send 01 21 00 00 00 18 05 00 0f 0f 03 03"},
+    {"link sleep/wake 01", "QR108", "", "status link=1|status link=0", "--receiver"},
+    {"keyboard mode 01", "QB84", "", "status mode=0|status mode=2"},
 };
 
 constexpr int kFloodStartMs = 6000;
@@ -130,7 +134,13 @@ QStringList floodScript(const Kind &kind, int seconds)
     QStringList lines;
     if (*kind.setup)
         lines << QString("at %1 %2").arg(kFloodStartMs - 500).arg(kind.setup);
-    lines << QString("at %1 repeat 1000 %2 %3").arg(kFloodStartMs).arg(seconds * 1000).arg(kind.flood);
+    const QStringList floods = QString(kind.flood).split('|');
+    for (const QString &flood : floods)
+        lines << QString("at %1 repeat %2 %3 %4")
+                     .arg(kFloodStartMs)
+                     .arg(1000 / floods.size())
+                     .arg(seconds * 1000)
+                     .arg(flood);
     return lines;
 }
 
@@ -149,7 +159,10 @@ void benchPage(TimingApplication &app, BenchEnvironment &env, const QTemporaryDi
         QProcess emulator;
         QElapsedTimer sinceStart;
         sinceStart.start();
-        if (!startEmulator(emulator, env, {"--model", kind.model, "--script", script}, 1))
+        QStringList args {"--model", kind.model, "--script", script};
+        if (*kind.option)
+            args << kind.option;
+        if (!startEmulator(emulator, env, args, 1))
             return;
         QTimer::singleShot(0, page, [page] { page->hidDeviceConnectChanging(DDevicePage::kChangeArrival, "hidPath"); });
         if (!waitForOpenKeyboard(page))
@@ -169,7 +182,8 @@ void benchPage(TimingApplication &app, BenchEnvironment &env, const QTemporaryDi
             QElapsedTimer backlog;
             backlog.start();
             bool ran = false;
-            QMetaObject::invokeMethod(page, [&] { ran = true; }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                page, [&] { ran = true; }, Qt::QueuedConnection);
             waitFor([&] { return ran; }, 120000, 5);
             const qint64 backlogMs = backlog.elapsed();
             runEventLoop(1000);

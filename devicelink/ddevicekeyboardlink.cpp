@@ -298,9 +298,14 @@ void DDeviceKeyboardLink::parseDeviceStatus(const HidReport &r)
         return;
     m_winLockOn = r[6] == 1;
     Q_EMIT sigSendChargingStatusAndElectricity(r[9], r[10], r[11], r[12], m_serialNumber);
+    // A keyboard behind a receiver that sleeps and wakes makes the page switch keyboards
+    // and rebuild its list: a few times a second at most, the last state winning.
     if (m_wireless) {
-        if (r[11] == 1 && r[12] != m_lastLinkValid)
-            Q_EMIT sigDongleStatus(r[12], devicePath(), m_hidName);
+        if (r[11] == 1 && r[12] != m_lastLinkValid) {
+            const int linkValid = r[12];
+            m_pacer->offer(PacedLinkValid,
+                           [this, linkValid] { Q_EMIT sigDongleStatus(linkValid, devicePath(), m_hidName); });
+        }
         m_lastLinkValid = r[12];
     }
     if (r[13] != 0)

@@ -71,7 +71,8 @@ public:
     // into the current profile; from the second call on it is also announced.
     void saveLightInfoToProfile(int target);
     // What the keyboard tells on its own and costs a store write or a page update (its
-    // light slot and light configurations, its sleep times, a profile switch by key) is
+    // light slot and light configurations, its sleep times, a profile switch by key, a
+    // keyboard behind a receiver going or coming) is
     // applied at most once per interval for each kind, the last value winning
     // (UnaskedReportPacer::DefaultIntervalMs unless set).
     void setUnaskedApplyIntervalMs(int ms);
@@ -197,6 +198,7 @@ private:
         PacedLightSlot,
         PacedSleepTimes,
         PacedProfileSwitch,
+        PacedLinkValid,
     };
     void applyCustomLightSlot(int slot);
     void applySleepTimes(int lightSeconds, int keyboardSeconds);

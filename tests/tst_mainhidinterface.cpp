@@ -431,7 +431,7 @@ void TestMainHidInterface::floodBehindABusyReceiverKeepsAnswersInOrder()
     EmuIoFixture emu("QR108");
     QVERIFY(emu.open());
     QTRY_COMPARE(emu.serialReports().size(), 1);
-    constexpr int kAcks = 40;
+    constexpr int kAcks = 20;  // with the slot reports, well within the socket's buffer
     for (int i = 0; i < kAcks; ++i) {
         for (int j = 0; j < 4; ++j)
             emu.device()->keyboard()->sendReport(HidReport::reply(HidReply::MouseLightIndex, uint8_t(j)));
