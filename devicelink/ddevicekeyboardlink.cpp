@@ -7,6 +7,7 @@
 #include "devicelink/keyboardwideprofile.h"
 #include "devicelink/mainhidinterface.h"
 #include "devicelink/reportcopies.h"
+#include "devicelink/unaskedreportpacer.h"
 #include "lighting/lightmodes.h"
 #include "platform/applauncher.h"
 #include "platform/pastebackend.h"
@@ -83,8 +84,16 @@ bool fitReportedLight(colorInfoData *c, const LightTypeListInfo &types)
 }  // namespace
 
 DDeviceKeyboardLink::DDeviceKeyboardLink(QObject *parent)
-    : QObject(parent), m_paste(PasteBackend::system()), m_launcher(AppLaunchBackend::system())
+    : QObject(parent)
+    , m_paste(PasteBackend::system())
+    , m_launcher(AppLaunchBackend::system())
+    , m_pacer(new UnaskedReportPacer(this))
 { }
+
+void DDeviceKeyboardLink::setUnaskedApplyIntervalMs(int ms)
+{
+    m_pacer->setIntervalMs(ms);
+}
 
 DDeviceKeyboardLink::~DDeviceKeyboardLink()
 {
@@ -289,9 +298,14 @@ void DDeviceKeyboardLink::parseDeviceStatus(const HidReport &r)
         return;
     m_winLockOn = r[6] == 1;
     Q_EMIT sigSendChargingStatusAndElectricity(r[9], r[10], r[11], r[12], m_serialNumber);
+    // A keyboard behind a receiver that sleeps and wakes makes the page switch keyboards
+    // and rebuild its list: a few times a second at most, the last state winning.
     if (m_wireless) {
-        if (r[11] == 1 && r[12] != m_lastLinkValid)
-            Q_EMIT sigDongleStatus(r[12], devicePath(), m_hidName);
+        if (r[11] == 1 && r[12] != m_lastLinkValid) {
+            const int linkValid = r[12];
+            m_pacer->offer(PacedLinkValid,
+                           [this, linkValid] { Q_EMIT sigDongleStatus(linkValid, devicePath(), m_hidName); });
+        }
         m_lastLinkValid = r[12];
     }
     if (r[13] != 0)
@@ -311,14 +325,20 @@ void DDeviceKeyboardLink::parseKeyboardSettings(const HidReport &r)
         const int keyboardSeconds = r.u16(11);
         m_prohibitSleep = r[13];
         Q_EMIT sigFactsChanged();
-        const KeyboardWideProfile::Ref profile = KeyboardWideProfile::defaultLayer(m_profilePath, m_profileIndex);
-        if (profile.isValid())
-            noteStoreWrite(CTavrixXML_SetProFileIntoSleepTimeInfo(profile.path, profile.index, lightSeconds,
-                                                                  keyboardSeconds / 60));
+        m_pacer->offer(PacedSleepTimes,
+                       [this, lightSeconds, keyboardSeconds] { applySleepTimes(lightSeconds, keyboardSeconds); });
         break;
     }
     default: break;
     }
+}
+
+void DDeviceKeyboardLink::applySleepTimes(int lightSeconds, int keyboardSeconds)
+{
+    const KeyboardWideProfile::Ref profile = KeyboardWideProfile::defaultLayer(m_profilePath, m_profileIndex);
+    if (profile.isValid())
+        noteStoreWrite(
+            CTavrixXML_SetProFileIntoSleepTimeInfo(profile.path, profile.index, lightSeconds, keyboardSeconds / 60));
 }
 
 void DDeviceKeyboardLink::noteStoreWrite(bool ok, const QString &fallback)
@@ -385,7 +405,7 @@ void DDeviceKeyboardLink::parseKeyboardLightConfig(const HidReport &r)
         << m_keyboardLight.brightness << " ledSpeed:" << m_keyboardLight.speed
         << " ledType:" << m_keyboardLight.lightMode;
     if (m_lightInfoKnown)
-        saveLightInfoToProfile(0);
+        m_pacer->offer(PacedKeyboardLight, [this] { saveLightInfoToProfile(0); });
 }
 
 void DDeviceKeyboardLink::parseSideLightConfig(const HidReport &r)
@@ -398,7 +418,7 @@ void DDeviceKeyboardLink::parseSideLightConfig(const HidReport &r)
     m_sideLight = reported;
     m_sideLightReceived = true;
     if (m_lightInfoKnown)
-        saveLightInfoToProfile(1);
+        m_pacer->offer(PacedSideLight, [this] { saveLightInfoToProfile(1); });
 }
 
 void DDeviceKeyboardLink::saveLightInfoToProfile(int target)
@@ -406,6 +426,8 @@ void DDeviceKeyboardLink::saveLightInfoToProfile(int target)
     const bool received = target == 0 ? m_keyboardLightReceived : m_sideLightReceived;
     if (!received)
         return;
+    // The kept record is the latest: a save of it that waits is done by this one.
+    m_pacer->drop(target == 0 ? PacedKeyboardLight : PacedSideLight);
     // The capabilities may have come after the configuration: fitted again to them.
     colorInfoData &reported = target == 0 ? m_keyboardLight : m_sideLight;
     if (!fitReportedLight(&reported, target == 0 ? m_keyboardLightTypes : m_sideLightTypes)) {
@@ -432,10 +454,16 @@ void DDeviceKeyboardLink::saveLightInfoToProfile(int target)
 
 void DDeviceKeyboardLink::parseMouseLightIndex(const HidReport &r)
 {
+    const int slot = r.sub();
+    m_pacer->offer(PacedLightSlot, [this, slot] { applyCustomLightSlot(slot); });
+}
+
+void DDeviceKeyboardLink::applyCustomLightSlot(int slot)
+{
     if (hasProfile())
         noteStoreWrite(
             CTavrixXML_ModifyProFileMouseLightUsingIndex(m_profilePath, profileIndexText(), 0, kCustomLightMode));
-    Q_EMIT sigCustomLight_ConfigHaveChanged_HidSend0x09(0, kCustomLightMode, r.sub());
+    Q_EMIT sigCustomLight_ConfigHaveChanged_HidSend0x09(0, kCustomLightMode, slot);
 }
 
 void DDeviceKeyboardLink::parseCustomKeyBitmap(const HidReport &r)

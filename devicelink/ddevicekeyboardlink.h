@@ -16,6 +16,7 @@
 
 class AppLaunchBackend;
 class DDeviceHidCmdSend;
+class UnaskedReportPacer;
 class MainHidInterFace;
 class PasteBackend;
 
@@ -69,6 +70,12 @@ public:
     // Writes the keyboard's reported light configuration of a target (0 keyboard, 1 side)
     // into the current profile; from the second call on it is also announced.
     void saveLightInfoToProfile(int target);
+    // What the keyboard tells on its own and costs a store write or a page update (its
+    // light slot and light configurations, its sleep times, a profile switch by key, a
+    // keyboard behind a receiver going or coming) is
+    // applied at most once per interval for each kind, the last value winning
+    // (UnaskedReportPacer::DefaultIntervalMs unless set).
+    void setUnaskedApplyIntervalMs(int ms);
     // Asks for both light configurations and the custom-key bitmap again; their answers are
     // then saved and announced.
     void requeryLightConfig();
@@ -183,6 +190,19 @@ private:
     void parseHostKeyFunction(const HidReport &r) { runHostKeyFunction(r); }
     void parseMagneticReply(const HidReport &r);
 
+    // The kinds of unasked reports the pacer keeps apart.
+    enum PacedKind
+    {
+        PacedKeyboardLight = 0,  // + target
+        PacedSideLight = 1,
+        PacedLightSlot,
+        PacedSleepTimes,
+        PacedProfileSwitch,
+        PacedLinkValid,
+    };
+    void applyCustomLightSlot(int slot);
+    void applySleepTimes(int lightSeconds, int keyboardSeconds);
+
     hidStructInfoAll m_info {};
     QString m_hidName;
     MainHidInterFace *m_hid = nullptr;
@@ -215,4 +235,5 @@ private:
     int m_prohibitSleep = -1;
     PasteBackend *m_paste = nullptr;
     AppLaunchBackend *m_launcher = nullptr;
+    UnaskedReportPacer *m_pacer = nullptr;
 };

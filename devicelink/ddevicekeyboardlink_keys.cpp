@@ -4,6 +4,7 @@
 #include "devicelink/ddevicekeyboardlink.h"
 #include "devicelink/keyboardwideprofile.h"
 #include "devicelink/mainhidinterface.h"
+#include "devicelink/unaskedreportpacer.h"
 #include "keys/keyoperatetype.h"
 #include "platform/applauncher.h"
 #include "platform/pastebackend.h"
@@ -77,7 +78,10 @@ void DDeviceKeyboardLink::pasteKeyText(KeyOperateInfo info, int press)
 void DDeviceKeyboardLink::switchProfileByKey(KeyOperateInfo info, int press)
 {
     Q_UNUSED(press)
-    Q_EMIT sigCustomEventChangeProfile(keyOperateNumber(info.value));
+    // A switch loads the whole profile: a key held down, or a keyboard repeating the
+    // request, switches a few times a second at most, to the profile asked for last.
+    const int index = keyOperateNumber(info.value);
+    m_pacer->offer(PacedProfileSwitch, [this, index] { Q_EMIT sigCustomEventChangeProfile(index); });
 }
 
 void DDeviceKeyboardLink::launchKeyApp(KeyOperateInfo info, int press)

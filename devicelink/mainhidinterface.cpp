@@ -302,20 +302,38 @@ bool MainHidInterFace::readTurn()
         // A serial number cut short would read as a shorter one and be replaced.
         const bool isSerial = buffer[1] == static_cast<uint8_t>(HidReply::SerialNumber);
         if (count > 0 && (!isSerial || InputReportLength::holdsItsFields(buffer, count))) {
-            const QMetaMethod signal = isSerial ? QMetaMethod::fromSignal(&MainHidInterFace::sigHidSnGetOver)
-                                                : QMetaMethod::fromSignal(&MainHidInterFace::sigHidDataArrived);
-            // The copy belongs to the receiver; with nobody listening it would never be freed.
-            if (isSignalConnected(signal)) {
-                unsigned char *copy = ReportCopies::make(this, buffer, HidReport::Size);
-                if (isSerial)
-                    Q_EMIT sigHidSnGetOver(copy, m_strHidName);
-                else
-                    Q_EMIT sigHidDataArrived(copy, count, m_threadIndex);
-            }
+            ReportInbox::Entry entry;
+            entry.report = HidReport::fromBytes(buffer, HidReport::Size);
+            entry.length = count;
+            entry.serial = isSerial;
+            if (m_inbox.put(entry))
+                QMetaObject::invokeMethod(this, &MainHidInterFace::deliverInbox, Qt::QueuedConnection);
         }
     }
     m_readTurnNext = false;
     return count > 0;
+}
+
+void MainHidInterFace::deliverInbox()
+{
+    const bool wasFull = m_inbox.isFull();
+    const std::vector<ReportInbox::Entry> entries = m_inbox.take(DeliverBatch);
+    if (!m_inbox.isEmpty())
+        QMetaObject::invokeMethod(this, &MainHidInterFace::deliverInbox, Qt::QueuedConnection);
+    if (wasFull)
+        wakeLoop();  // the loop reads again
+    static const QMetaMethod serialSignal = QMetaMethod::fromSignal(&MainHidInterFace::sigHidSnGetOver);
+    static const QMetaMethod dataSignal = QMetaMethod::fromSignal(&MainHidInterFace::sigHidDataArrived);
+    for (const ReportInbox::Entry &e : entries) {
+        // The copy belongs to the receiver; with nobody listening it would never be freed.
+        if (!isSignalConnected(e.serial ? serialSignal : dataSignal))
+            continue;
+        unsigned char *copy = ReportCopies::make(this, e.report.data(), HidReport::Size);
+        if (e.serial)
+            Q_EMIT sigHidSnGetOver(copy, m_strHidName);
+        else
+            Q_EMIT sigHidDataArrived(copy, e.length, m_threadIndex);
+    }
 }
 
 void MainHidInterFace::run()
@@ -342,6 +360,12 @@ void MainHidInterFace::run()
                 // Nothing went out, so there is no spacing to keep: the read turn follows.
                 continue;
             }
+        } else if (m_inbox.isFull()) {
+            // The GUI thread is behind: what the keyboard sends meanwhile waits in the
+            // device (or is lost there) rather than in this process. Its delivery wakes us.
+            m_readTurnNext = false;
+            idleWait();
+            continue;
         } else if (readTurn()) {
             sinceActivity.restart();
         } else if (!wrote && waitForWork()) {

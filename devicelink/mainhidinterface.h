@@ -1,6 +1,7 @@
 #pragma once
 
 #include "devicelink/hidreport.h"
+#include "devicelink/reportinbox.h"
 #include "sdk/tavrixrecords.h"
 
 #include <QString>
@@ -17,7 +18,10 @@ class QTimer;
 // Owns one opened keyboard: its handle, a queue of command reports and a queue of light
 // frames, and a thread that takes turns writing one queued report and reading one input
 // report, paced by the library's timer. Input reports reach the receivers as heap copies
-// that the receiver frees with delete[].
+// that the receiver frees with delete[], on the thread the object lives in: the I/O thread
+// puts what it reads into a bounded inbox (ReportInbox) and asks for one delivery while
+// the inbox holds anything, so a keyboard that sends faster than the GUI thread takes
+// never floods its event queue; while the inbox is full the loop does not read.
 class MainHidInterFace : public QThread
 {
     Q_OBJECT
@@ -38,6 +42,8 @@ public:
     static constexpr int IdleInputWaitMs = 1000;
     // Commands still queued when the link closes are written before the handle goes, up to this many.
     static constexpr int FlushLimit = 16;
+    // Input reports handed over in one go before other events get their turn.
+    static constexpr int DeliverBatch = 64;
 
     MainHidInterFace(int threadIndex, QString hidName, QObject *parent = nullptr);
     ~MainHidInterFace() override;
@@ -97,6 +103,8 @@ private:
     bool writeTurn(bool *command);
     bool readTurn();
     void idleWait();
+    // GUI thread: hands the waiting input reports to the receivers.
+    void deliverInbox();
     // Sleeps until input may be waiting or a report is queued; false when the device
     // cannot tell that input came (the loop then looks for it by reading).
     bool waitForWork();
@@ -140,6 +148,7 @@ private:
     std::mutex m_cmdMutex;
     std::deque<QueuedCommand> m_cmdQueue;
     std::shared_ptr<const CommandObserver> m_commandObserver;  // guarded by m_cmdMutex
+    ReportInbox m_inbox;
     std::mutex m_lightMutex;
     std::deque<HidReport> m_lightQueue;
 };

@@ -28,6 +28,7 @@
 #include <QButtonGroup>
 #include <QDesktopServices>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTextCodec>
@@ -110,6 +111,8 @@ DDevicePage::DDevicePage(QWidget *parent) : QWidget(parent), ui(new Ui::DDeviceP
           static_cast<QWidget *>(ui->toolButton_MacroDialog), static_cast<QWidget *>(ui->toolButton_Performance),
           static_cast<QWidget *>(ui->toolButton_TriggerSetting), static_cast<QWidget *>(ui->toolButton_SeniorKey)})
         button->installEventFilter(this);
+    // Return in the profile name saves it, Escape leaves it unchanged.
+    ui->lineEdit_profileName->installEventFilter(this);
 
     auto *tabs = new QButtonGroup(this);
     tabs->addButton(ui->toolButton_CustomKey, TabCustomKeys);
@@ -530,6 +533,8 @@ void DDevicePage::applyTheme()
 
 bool DDevicePage::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == ui->lineEdit_profileName && filterProfileNameKey(event))
+        return true;
     const QList<QObject *> buttons
         = {ui->toolButton_CustomKey,   ui->toolButton_LightConfig,    ui->toolButton_MacroDialog,
            ui->toolButton_Performance, ui->toolButton_TriggerSetting, ui->toolButton_SeniorKey};
@@ -541,6 +546,26 @@ bool DDevicePage::eventFilter(QObject *watched, QEvent *event)
             arrowPopup->hide();
     }
     return QWidget::eventFilter(watched, event);
+}
+
+bool DDevicePage::filterProfileNameKey(QEvent *event)
+{
+    if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<QKeyEvent *>(event)->key();
+    const bool confirm = key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (!confirm && key != Qt::Key_Escape)
+        return false;
+    // The field takes these keys before any shortcut of the window, and they go no
+    // further than the field.
+    event->accept();
+    if (event->type() == QEvent::KeyPress) {
+        if (confirm)
+            on_pushButton_Save_clicked();
+        else
+            on_pushButton_Cancel_clicked();
+    }
+    return true;
 }
 
 void DDevicePage::showTabToolTip(int index)

@@ -256,6 +256,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Return and Escape in the profile name field: true when the event was one of them.
+    bool filterProfileNameKey(QEvent *event);
     void initSubPages();
     void initProfileController();
     // The defaults of a new profile of the current device.

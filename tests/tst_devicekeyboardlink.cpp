@@ -3,6 +3,8 @@
 #include "devicelink/devicefoldername.h"
 #include "devicelink/inputreportlength.h"
 #include "devicelink/mainhidinterface.h"
+#include "emuscript.h"
+#include "keys/keyoperatetype.h"
 #include "support/kbemuexpect.h"
 #include "support/linkfixture.h"
 #include "support/storefixture.h"
@@ -111,6 +113,10 @@ private Q_SLOTS:
     void reportedLightFitsTheRanges();
     void sleepReportGoesToProfile();
     void emptyProfilePathTouchesNoStore();
+    void unaskedReportsArePacedLastValueWins_data();
+    void unaskedReportsArePacedLastValueWins();
+    void unaskedFloodFromTheKeyboard_data();
+    void unaskedFloodFromTheKeyboard();
 };
 
 void TestDeviceKeyboardLink::queryChainInOrder_data()
@@ -441,17 +447,20 @@ void TestDeviceKeyboardLink::dongleSignalOnlyOnChange()
         r[12] = uint8_t(linkByte);
         deliver(*link, r);
     };
+    // A change is announced once the event loop runs.
+    link->setUnaskedApplyIntervalMs(0);
     sendStatus(1, 1);  // wireless flag not set yet
     QCOMPARE(dongle.count(), 0);
     link->setWirelessFlag(1);
     sendStatus(1, 1);
     sendStatus(1, 1);
-    QCOMPARE(dongle.count(), 1);
+    QTRY_COMPARE(dongle.count(), 1);
     sendStatus(0, 0);  // over the cable: remembered, not announced
     sendStatus(1, 0);
+    QCoreApplication::processEvents();
     QCOMPARE(dongle.count(), 1);
     sendStatus(1, 1);
-    QCOMPARE(dongle.count(), 2);
+    QTRY_COMPARE(dongle.count(), 2);
     QCOMPARE(dongle.last(), (QVariantList {1, link->devicePath(), QString("QR108")}));
     QCOMPARE(status.count(), 6);
 }
@@ -599,6 +608,183 @@ void TestDeviceKeyboardLink::emptyProfilePathTouchesNoStore()
     QCOMPARE(link->getKeyboardColorInfo().lightMode, 4);
     QDir::setCurrent(previous);
     QVERIFY(QDir(cwd.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
+}
+
+namespace {
+
+// What a paced kind of report applied so far: the values its signal carried, or for the
+// sleep times (which only reach the store) the light sleep seconds stored now.
+struct PacedObserver
+{
+    std::unique_ptr<QSignalSpy> spy;
+    int argIndex = 0;
+    QByteArray layer;
+
+    PacedObserver(DDeviceKeyboardLink *link, const QByteArray &signal, int arg, const QByteArray &layerFile)
+        : argIndex(arg), layer(layerFile)
+    {
+        const QMetaObject *mo = link->metaObject();
+        for (int i = mo->methodOffset(); i < mo->methodCount() && !signal.isEmpty(); ++i) {
+            if (mo->method(i).name() == signal)
+                spy = std::make_unique<QSignalSpy>(link, mo->method(i));
+        }
+    }
+
+    QList<int> applied() const
+    {
+        QList<int> values;
+        if (spy) {
+            for (const QVariantList &args : qAsConst(*spy))
+                values.append(args.at(argIndex).toInt());
+            return values;
+        }
+        ProfileSleepTimeInfo sleep {};
+        if (CTavrixXML_GetProFileIntoSleepTimeInfo(layer, "1", &sleep))
+            values.append(sleep.lightSleepTime);
+        return values;
+    }
+};
+
+// Keys 58, 59 and 60 switch to profiles 3, 2 and 4.
+void bindProfileSwitchKeys(const QByteArray &layer)
+{
+    const QList<QPair<int, QByteArray>> keys = {{58, "3"}, {59, "2"}, {60, "4"}};
+    for (const auto &key : keys)
+        QVERIFY(CTavrixXML_AddProFileMacroWithKeyInfoItem(layer, "1", QByteArray::number(key.first), "K",
+                                                          QByteArray::number(KeyOperateType_SwitchProfile), "1", "1",
+                                                          key.second));
+}
+
+// The unasked reports that cost a store write or a page update: a first report, the one
+// repeated, a last one, the signal (and its argument) that shows what was applied, and
+// the values applied for the first and the last. Sleep times show in the store only.
+void pacedKinds(bool throughTheEmulator)
+{
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("repeated");
+    QTest::addColumn<QString>("last");
+    QTest::addColumn<QByteArray>("signal");
+    QTest::addColumn<int>("arg");
+    QTest::addColumn<int>("firstValue");
+    QTest::addColumn<int>("lastValue");
+    QTest::newRow("custom light slot") << "01 09 01"
+                                       << "01 09 03"
+                                       << "01 09 05" << QByteArray("sigCustomLight_ConfigHaveChanged_HidSend0x09") << 2
+                                       << 1 << 5;
+    QTest::newRow("keyboard light") << "01 07 00 00 00 0c 05 00 01"
+                                    << "01 07 00 00 00 0c 05 02 01"
+                                    << "01 07 00 00 00 0c 06 03 01" << QByteArray("sigLightConfigHaveChanged_HidSend")
+                                    << 1 << 5 << 6;
+    QTest::newRow("side light") << "01 08 00 00 00 0c 03 04 04"
+                                << "01 08 00 00 00 0c 02 01 01"
+                                << "01 08 00 00 00 0c 04 00 00" << QByteArray("sigLightConfigHaveChanged_HidSend") << 1
+                                << 3 << 4;
+    QTest::newRow("sleep times") << "01 14 02 00 00 08 00 00 00 00 3c 07 08 00"
+                                 << "01 14 02 00 00 08 00 00 00 00 78 07 08 00"
+                                 << "01 14 02 00 00 08 00 00 00 01 2c 07 08 00" << QByteArray() << 0 << 60 << 300;
+    QTest::newRow("profile switch by key")
+        << "01 20 00 00 00 05 00 00 00 3a 01"
+        << "01 20 00 00 00 05 00 00 00 3b 01"
+        << "01 20 00 00 00 05 00 00 00 3c 01" << QByteArray("sigCustomEventChangeProfile") << 0 << 3 << 4;
+    if (throughTheEmulator)
+        return;  // the emulator's own status reports carry its link state
+    // A keyboard behind its receiver goes (1), comes (0), goes again.
+    QTest::newRow("keyboard behind the receiver")
+        << "01 01 00 00 00 09 00 00 00 00 64 01 01"
+        << "01 01 00 00 00 09 00 00 00 00 64 01 00"
+        << "01 01 00 00 00 09 00 00 00 00 64 01 01" << QByteArray("sigDongleStatus") << 0 << 1 << 1;
+}
+
+}  // namespace
+
+void TestDeviceKeyboardLink::unaskedReportsArePacedLastValueWins_data()
+{
+    pacedKinds(false);
+}
+
+void TestDeviceKeyboardLink::unaskedReportsArePacedLastValueWins()
+{
+    QFETCH(QString, first);
+    QFETCH(QString, repeated);
+    QFETCH(QString, last);
+    QFETCH(QByteArray, signal);
+    QFETCH(int, arg);
+    QFETCH(int, firstValue);
+    QFETCH(int, lastValue);
+    StoreFixture store;
+    const QByteArray layer = store.newLayerFile("appProfile_Default.xml");
+    bindProfileSwitchKeys(layer);
+    auto link = closedLink();
+    link->setWirelessFlag(1);
+    link->setProfilePath(layer);
+    link->setProfileIndex(1);
+    link->requeryLightConfig();  // light info known: reported lights are saved and announced
+    // An interval that does not end during the test unless the test ends it.
+    link->setUnaskedApplyIntervalMs(3600 * 1000);
+    PacedObserver observer(link.get(), signal, arg, layer);
+
+    // The first report of a quiet kind is applied at once, those that follow wait.
+    deliver(*link, hex(first));
+    QCOMPARE(observer.applied(), QList<int> {firstValue});
+    for (int i = 0; i < 998; ++i)
+        deliver(*link, hex(repeated));
+    deliver(*link, hex(last));
+    QCoreApplication::processEvents();
+    QCOMPARE(observer.applied(), QList<int> {firstValue});
+
+    // When the interval is over, only the last one is applied.
+    link->setUnaskedApplyIntervalMs(0);
+    if (signal.isEmpty())
+        QTRY_COMPARE(observer.applied(), QList<int> {lastValue});
+    else
+        QTRY_COMPARE(observer.applied(), (QList<int> {firstValue, lastValue}));
+}
+
+void TestDeviceKeyboardLink::unaskedFloodFromTheKeyboard_data()
+{
+    pacedKinds(true);
+}
+
+// The keyboard sends a kind 1000 times a second for a second; what reaches the store or
+// the page stays a few applications, the last report wins, and an acknowledgement sent
+// behind the flood still arrives.
+void TestDeviceKeyboardLink::unaskedFloodFromTheKeyboard()
+{
+    QFETCH(QString, first);
+    QFETCH(QString, repeated);
+    QFETCH(QString, last);
+    QFETCH(QByteArray, signal);
+    QFETCH(int, arg);
+    QFETCH(int, lastValue);
+    Q_UNUSED(first)
+    StoreFixture store;
+    const QByteArray layer = store.newLayerFile("appProfile_Default.xml");
+    bindProfileSwitchKeys(layer);
+    LinkFixture f("QR108");
+    QVERIFY(f.open());
+    QVERIFY(f.waitForChain());
+    DDeviceKeyboardLink *link = f.link();
+    link->setProfilePath(layer);
+    link->setProfileIndex(1);
+    link->saveLightInfoToProfile(0);  // as the device page's first save: from now on lights are announced
+    link->setUnaskedApplyIntervalMs(3600 * 1000);
+    PacedObserver observer(link, signal, arg, layer);
+    QSignalSpy acks(link, &DDeviceKeyboardLink::sigRunningOnboard0x19Cmd);
+
+    EmuScript script(f.device());
+    QVERIFY(script.run("repeat 1000 1000 send " + repeated));
+    QTRY_VERIFY_WITH_TIMEOUT(f.device()->findChildren<QTimer *>("repeat").isEmpty(), 20000);
+    f.keyboard()->sendReport(hex(last));
+    f.keyboard()->sendReport(hex("01 19 00 00 01"));
+    QTRY_COMPARE(acks.count(), 1);
+    // One application at most (the flood's first), whatever the number of reports; the
+    // last report waits for the interval's end.
+    QVERIFY2(observer.applied().size() <= 1, qPrintable(QString::number(observer.applied().size())));
+    QVERIFY(!observer.applied().contains(lastValue));
+
+    link->setUnaskedApplyIntervalMs(0);
+    QTRY_COMPARE(observer.applied().value(observer.applied().size() - 1), lastValue);
+    QVERIFY(observer.applied().size() <= 2);
 }
 
 TAVRIX_TEST_MAIN(TestDeviceKeyboardLink)

@@ -262,6 +262,43 @@ private Q_SLOTS:
         QVERIFY(combo->grab().save(QCoreApplication::applicationDirPath() + "/screenshots/profile_long_name.png"));
     }
 
+    // Return in the name field saves the name as the save button does, Escape leaves it
+    // unchanged as the cancel button does; a refused name keeps the field open.
+    void renameKeys_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("closed");
+        QTest::addColumn<bool>("renamed");
+        QTest::newRow("Return saves") << "Office" << int(Qt::Key_Return) << true << true;
+        QTest::newRow("Enter of the keypad saves") << "Office" << int(Qt::Key_Enter) << true << true;
+        QTest::newRow("Escape cancels") << "Office" << int(Qt::Key_Escape) << true << false;
+        QTest::newRow("Return on an empty name") << "" << int(Qt::Key_Return) << false << false;
+    }
+
+    void renameKeys()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, key);
+        QFETCH(bool, closed);
+        QFETCH(bool, renamed);
+        auto *combo = page->findChild<QComboBox *>("comboBox_profileList");
+        const QString before = combo->currentText();
+        page->findChild<QPushButton *>("pushButton_ProfileOperate")->click();
+        auto *menu = page->lastArrowPopup()->findChild<DProfileMenuToolWidget *>();
+        QTest::mouseRelease(menu->findChild<QLabel *>("label_ModifyName"), Qt::LeftButton);
+        auto *names = page->findChild<QStackedWidget *>("stackedWidget_2");
+        auto *edit = page->findChild<QLineEdit *>("lineEdit_profileName");
+        QCOMPARE(names->currentWidget()->objectName(), QString("page_ModifyName"));
+        edit->setText(typed);
+        QTest::keyClick(edit, Qt::Key(key));
+        QCOMPARE(names->currentWidget()->objectName(), QString(closed ? "page_ProfileList" : "page_ModifyName"));
+        QCOMPARE(combo->currentText(), renamed ? typed : before);
+        QString stored;
+        QVERIFY(page->profileController()->currentProfileName(&stored));
+        QCOMPARE(stored, renamed ? typed : before);
+    }
+
     // Custom colours on the lighting tab: a rubber band picks keys, the colour lands
     // on them and in the custom light in use; leaving the custom mode drops the pick.
     void customLightRelays()

@@ -14,6 +14,7 @@
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <algorithm>
 #include <memory>
@@ -118,6 +119,7 @@ private Q_SLOTS:
     void vanishAndReturnAreRemovalAndArrival();
     void sidecarFactsReachTheLibrary();
     void timedLinesRunInOrderAndNeverEarly();
+    void repeatHoldsItsRateAndEnds();
     void scriptRejectsBadLines_data();
     void scriptRejectsBadLines();
     void compareShowsFirstDifference_data();
@@ -594,6 +596,26 @@ void TestKbEmu::timedLinesRunInOrderAndNeverEarly()
     }
 }
 
+// A repeated line runs exactly rate × duration times, the nth never before n / rate
+// seconds (a late tick catches up instead), and the repetition ends.
+void TestKbEmu::repeatHoldsItsRateAndEnds()
+{
+    QTemporaryDir dir;
+    EmuDevice device(dir.path(), EmuModels::find("QR108"));
+    QList<qint64> sentAt;
+    QElapsedTimer clock;
+    connect(device.keyboard(), &EmuKeyboard::sigSend, this, [&](const QByteArray &report) {
+        QCOMPARE(report.left(3), QByteArray::fromHex("010902"));
+        sentAt.append(clock.elapsed());
+    });
+    clock.start();
+    QVERIFY(EmuScript(&device).run("repeat 500 400 send 01 09 02"));
+    QTRY_VERIFY_WITH_TIMEOUT(device.findChildren<QTimer *>("repeat").isEmpty(), 20000);
+    QCOMPARE(sentAt.size(), 200);
+    for (int n = 1; n <= sentAt.size(); ++n)
+        QVERIFY2(sentAt[n - 1] >= n * 2, qPrintable(QString("report %1 at %2 ms").arg(n).arg(sentAt[n - 1])));
+}
+
 void TestKbEmu::sidecarFactsReachTheLibrary()
 {
     QTemporaryDir dir;
@@ -626,6 +648,8 @@ void TestKbEmu::scriptRejectsBadLines_data()
     QTest::newRow("report too long") << "send " + QString("00 ").repeated(65);
     QTest::newRow("bad action after") << "after 0x17 1 explode";
     QTest::newRow("bitmap too short") << "bitmap 01 02";
+    QTest::newRow("repeat without a line") << "repeat 1000 200";
+    QTest::newRow("repeat at no rate") << "repeat 0 200 send 01 09";
 }
 
 void TestKbEmu::scriptRejectsBadLines()

@@ -1,5 +1,6 @@
 #include "devicelink/lightframemodels.h"
 #include "devicelink/mainhidinterface.h"
+#include "devicelink/reportinbox.h"
 #include "support/emuiofixture.h"
 #include "support/kbemuexpect.h"
 #include "support/testmain.h"
@@ -86,6 +87,8 @@ private Q_SLOTS:
     void closeDuringTraffic();
     void commandsQueuedBeforeCloseReachTheKeyboard();
     void commandTakenWhileClosingIsStillWritten();
+    void inboxMergesStatesAndKeepsTheRest();
+    void floodBehindABusyReceiverKeepsAnswersInOrder();
 };
 
 void TestMainHidInterface::initTestCase()
@@ -410,4 +413,98 @@ void TestMainHidInterface::commandTakenWhileClosingIsStillWritten()
 }
 
 TAVRIX_TEST_MAIN(TestMainHidInterface)
+void TestMainHidInterface::inboxMergesStatesAndKeepsTheRest()
+{
+    const auto entry = [](const QString &hex) {
+        ReportInbox::Entry e;
+        HidReport::fromHex(hex, &e.report);
+        return e;
+    };
+    const auto codes = [](const std::vector<ReportInbox::Entry> &taken) {
+        QList<int> list;
+        for (const ReportInbox::Entry &e : taken)
+            list.append(e.report.code());
+        return list;
+    };
+    ReportInbox inbox;
+    QVERIFY(inbox.put(entry("01 09 01")));  // the taker is told once, when the inbox was empty
+    QVERIFY(!inbox.put(entry("01 19 00 00 01")));
+    inbox.put(entry("01 09 02"));  // replaces the waiting slot report in its place
+    inbox.put(entry("01 19 00 00 02"));
+    inbox.put(entry("01 21 00 00 00 18 01 02 03 20"));  // live travel, key (2, 3)
+    inbox.put(entry("01 21 00 00 00 18 01 02 04 20"));  // another key: kept
+    inbox.put(entry("01 21 00 00 00 18 01 02 03 30"));  // the first key again: replaced
+    inbox.put(entry("01 01 00 00 00 09 00 00 00 00 50"));
+    inbox.put(entry("01 01 00 00 00 09 00 00 00 00 51 00 00 01"));  // a download result: never merged
+    inbox.put(entry("01 01 00 00 00 09 00 00 00 00 52"));
+    inbox.put(entry("01 04 00 00 00 08 00 00 04"));  // key reports all count
+    inbox.put(entry("01 04 00 00 00 08 00 00 00"));
+    inbox.put(entry("01 14 02 00 00 08 00 00 00 00 3c"));
+    inbox.put(entry("01 14 02 00 00 08 00 00 00 00 78"));
+    inbox.put(entry("01 14 00 00 00 01"));
+    inbox.put(entry("01 14 00 00 00 01"));
+    QCOMPARE(inbox.size(), 12);
+    const std::vector<ReportInbox::Entry> taken = inbox.take(100);
+    QCOMPARE(taken[0].report[2], uint8_t(2));
+    QCOMPARE(taken[3].report[9], uint8_t(0x30));
+    QCOMPARE(taken[5].report[10], uint8_t(0x52));
+    QCOMPARE(taken[6].report[13], uint8_t(1));
+    QCOMPARE(taken[9].report[10], uint8_t(0x78));
+    QCOMPARE(codes(taken), QList<int>({0x09, 0x19, 0x19, 0x21, 0x21, 0x01, 0x01, 0x04, 0x04, 0x14, 0x14, 0x14}));
+    QCOMPARE(taken[1].report[4], uint8_t(1));
+    QCOMPARE(taken[2].report[4], uint8_t(2));
+    QVERIFY(inbox.isEmpty());
+
+    // Full once Capacity reports wait that do not merge; merging ones never fill it.
+    for (int i = 0; i < ReportInbox::Capacity - 1; ++i)
+        inbox.put(entry("01 19"));
+    for (int i = 0; i < 10; ++i)
+        inbox.put(entry("01 09 03"));
+    QVERIFY(!inbox.isFull());
+    inbox.put(entry("01 18"));
+    QVERIFY(inbox.isFull());
+    QCOMPARE(int(inbox.take(10).size()), 10);
+    QVERIFY(!inbox.isFull());
+}
+
+// The receiver takes nothing for a while (the GUI thread busy) while the keyboard sends
+// slot reports with acknowledgements among them: the acknowledgements all arrive, in
+// order, and the last slot report is handed over after every earlier one.
+void TestMainHidInterface::floodBehindABusyReceiverKeepsAnswersInOrder()
+{
+    EmuIoFixture emu("QR108");
+    QVERIFY(emu.open());
+    QTRY_COMPARE(emu.serialReports().size(), 1);
+    constexpr int kAcks = 20;  // with the slot reports, well within the socket's buffer
+    for (int i = 0; i < kAcks; ++i) {
+        for (int j = 0; j < 4; ++j)
+            emu.device()->keyboard()->sendReport(HidReport::reply(HidReply::MouseLightIndex, uint8_t(j)));
+        HidReport ack = HidReport::reply(HidReply::OnboardAck);
+        ack[4] = uint8_t(i);
+        emu.device()->keyboard()->sendReport(ack);
+    }
+    emu.device()->keyboard()->sendReport(HidReport::reply(HidReply::MouseLightIndex, 7));
+    // Busy: the I/O thread reads on, the GUI thread hands nothing over meanwhile.
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    const auto acksSeen = [&emu] {
+        QList<int> steps;
+        for (const HidReport &r : emu.dataReports()) {
+            if (r.code() == static_cast<uint8_t>(HidReply::OnboardAck))
+                steps.append(r[4]);
+        }
+        return steps;
+    };
+    QTRY_COMPARE(acksSeen(), range(0, kAcks));
+    // The keyboard's own status reports may come between; of the slot reports, the last wins.
+    const auto lastSlot = [&emu] {
+        int slot = -1;
+        for (const HidReport &r : emu.dataReports()) {
+            if (r.code() == static_cast<uint8_t>(HidReply::MouseLightIndex))
+                slot = r[2];
+        }
+        return slot;
+    };
+    QTRY_COMPARE(lastSlot(), 7);
+}
+
 #include "tst_mainhidinterface.moc"

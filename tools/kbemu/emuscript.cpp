@@ -4,7 +4,11 @@
 
 #include <QFile>
 #include <QJsonArray>
+#include <QElapsedTimer>
 #include <QRegularExpression>
+#include <QTimer>
+
+#include <memory>
 
 namespace {
 
@@ -121,6 +125,7 @@ const QMap<QString, EmuScript::Verb> &EmuScript::verbs()
         {QStringLiteral("return"), &EmuScript::verbReturn},
         {QStringLiteral("at"), &EmuScript::verbAt},
         {QStringLiteral("after"), &EmuScript::verbAfter},
+        {QStringLiteral("repeat"), &EmuScript::verbRepeat},
     };
     return table;
 }
@@ -519,5 +524,40 @@ bool EmuScript::verbAfter(const QStringList &args, Action *action, QString *erro
         return false;
     EmuDevice *d = m_device;
     *action = [d, cmd, nth, then] { d->keyboard()->onReceived(static_cast<uint8_t>(cmd), nth, then); };
+    return true;
+}
+
+bool EmuScript::verbRepeat(const QStringList &args, Action *action, QString *error)
+{
+    // repeat RATE MS LINE: LINE RATE times a second for MS milliseconds from now.
+    int rate = 0;
+    int ms = 0;
+    Action each;
+    if (!argCount(args, 3, -1, error) || !number(args[0], 1, 100000, &rate, error)
+        || !number(args[1], 1, 86400000, &ms, error) || !compile(args.mid(2).join(QLatin1Char(' ')), &each, error))
+        return false;
+    EmuDevice *d = m_device;
+    *action = [d, rate, ms, each] {
+        // Paced by the clock, not by counting ticks: a tick that comes late runs every
+        // action that fell due meanwhile, so the rate holds on a busy machine.
+        const qint64 total = qint64(rate) * ms / 1000;
+        auto *timer = new QTimer(d);
+        timer->setObjectName(QStringLiteral("repeat"));  // found by tests waiting for the end
+        timer->setTimerType(Qt::PreciseTimer);
+        timer->setInterval(1);
+        auto clock = std::make_shared<QElapsedTimer>();
+        auto done = std::make_shared<qint64>(0);
+        clock->start();
+        QObject::connect(timer, &QTimer::timeout, d, [timer, clock, done, total, rate, each] {
+            const qint64 due = qMin(total, clock->elapsed() * rate / 1000);
+            while (*done < due) {
+                ++*done;
+                each();
+            }
+            if (*done >= total)
+                timer->deleteLater();
+        });
+        timer->start();
+    };
     return true;
 }

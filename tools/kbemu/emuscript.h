@@ -54,6 +54,7 @@ private:
     bool verbReturn(const QStringList &args, Action *action, QString *error);
     bool verbAt(const QStringList &args, Action *action, QString *error);
     bool verbAfter(const QStringList &args, Action *action, QString *error);
+    bool verbRepeat(const QStringList &args, Action *action, QString *error);
 
     EmuDevice *m_device;
 };
