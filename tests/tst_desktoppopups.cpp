@@ -423,15 +423,16 @@ void TestDesktopPopups::questionWithoutWindowFrame()
     owner.move(200, 120);
     owner.show();
     QVERIFY(QTest::qWaitForWindowExposed(&owner));
-    QTest::qWait(300);
+    // The window manager frames and places the owner: its frame is wider than its inside.
+    QTRY_VERIFY_WITH_TIMEOUT(owner.frameGeometry().width() > owner.width(), 10000);
     QuestionDialog question(QStringLiteral("Tip"), QStringLiteral("Whether to reset the current profile?"),
                             QuestionDialog::Escape::IsIgnored, &owner);
     question.open();
     QVERIFY(QTest::qWaitForWindowExposed(&question));
-    QTest::qWait(300);  // the window manager maps it
     QVERIFY(question.isVisible());
+    // Mapped and placed by the window manager, over its owner.
+    QTRY_VERIFY_WITH_TIMEOUT(owner.frameGeometry().contains(question.geometry().center()), 10000);
     QCOMPARE(question.frameGeometry(), question.geometry());
-    QVERIFY(owner.frameGeometry().contains(question.geometry().center()));
     const QRect shown = question.frameGeometry();
     const QString dir = QCoreApplication::applicationDirPath() + "/screenshots/desktop";
     QDir().mkpath(dir);
