@@ -431,7 +431,14 @@ void TestDesktopPopups::questionWithoutWindowFrame()
     QVERIFY(QTest::qWaitForWindowExposed(&question));
     QVERIFY(question.isVisible());
     // Mapped and placed by the window manager, over its owner.
-    QTRY_VERIFY_WITH_TIMEOUT(owner.frameGeometry().contains(question.geometry().center()), 10000);
+    const auto where = [&] {
+        const auto text = [](const QRect &r) {
+            return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+        };
+        return QStringLiteral("question at %1, owner at %2")
+            .arg(text(question.geometry()), text(owner.frameGeometry()));
+    };
+    QTRY_VERIFY2_WITH_TIMEOUT(owner.frameGeometry().contains(question.geometry().center()), qPrintable(where()), 10000);
     QCOMPARE(question.frameGeometry(), question.geometry());
     const QRect shown = question.frameGeometry();
     const QString dir = QCoreApplication::applicationDirPath() + "/screenshots/desktop";
