@@ -206,7 +206,8 @@ void DSeniorKeysPage::applyTheme()
                        "QLineEdit{font-size:8pt;border:1px solid rgb(%5);border-radius:4px;}")
             .arg(t.MacroRightBgColor, t.TextDefaultColor, t.TextFont, t.TextCheckedColor, t.MacroBorderColor));
     ui->widget_DksSetting->setStyleSheet(
-        QStringLiteral("QFrame{border:0px solid transparent;}QLabel{color:rgb(%1);font-weight:bold;}").arg(t.TextDefaultColor));
+        QStringLiteral("QFrame{border:0px solid transparent;}QLabel{color:rgb(%1);font-weight:bold;}")
+            .arg(t.TextDefaultColor));
     const QString transparent = QStringLiteral("background-color:transparent;");
     for (QWidget *w :
          {static_cast<QWidget *>(ui->scrollArea_2), static_cast<QWidget *>(ui->scrollAreaWidgetContents_2),

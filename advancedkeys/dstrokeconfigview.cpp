@@ -84,14 +84,12 @@ void DStrokeConfigView::onSliderStrokeViewValue(int Value)
 
 void DStrokeConfigView::onSliderStrokeViewPressed()
 {
-    qCDebug(lcKeys)
-        << "Travel slider pressed";
+    qCDebug(lcKeys) << "Travel slider pressed";
 }
 
 void DStrokeConfigView::onSliderStrokeViewReleased()
 {
-    qCDebug(lcKeys)
-        << "Travel slider released";
+    qCDebug(lcKeys) << "Travel slider released";
     const int depth = ui->horizontalSlider_StrokeView->value();
     const QByteArray path = DDataManager::getInstance()->getSeniorKeyXmlPath();
     // The press point and the release end move together.

@@ -6,10 +6,10 @@
 #include "app/dloginwidget.h"
 #include "app/dmainwidget.h"
 #include "app/qtlinguist.h"
-#include "widgets/mirrorsafestyle.h"
 #include "platform/crashdump.h"
 #include "platform/quitsignals.h"
 #include "sdk/xmlstore/savefile.h"
+#include "widgets/mirrorsafestyle.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -178,10 +178,10 @@ bool DMainWidget::checkUpgradeableDevices(bool manual)
     // row is shown all the same, so a new check shows where the update stands.
     if (isUpgradeRunning() && m_upgradeRecord.hidPath[0] != '\0'
         && !containsDevice(m_upgradeHidList, m_strUpgradeHidPath)) {
-        const auto before = std::find_if(m_upgradeHidList.begin(), m_upgradeHidList.end(),
-                                         [this](const hidStructInfoAll &device) {
-                                             return devicePathOf(device) > m_strUpgradeHidPath;
-                                         });
+        const auto before
+            = std::find_if(m_upgradeHidList.begin(), m_upgradeHidList.end(), [this](const hidStructInfoAll &device) {
+                  return devicePathOf(device) > m_strUpgradeHidPath;
+              });
         m_upgradeHidList.insert(before, m_upgradeRecord);
     }
     if (m_upgradeHidList.isEmpty())

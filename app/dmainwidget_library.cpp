@@ -119,7 +119,8 @@ bool DMainWidget::loadChipUpgradeLibrary(const QString &path)
     if (!JL_loadUfwData || !JL_getUfwCrc || !JL_getUfwPidVid || !JL_upgradeDevice || !JL_queryDevicePidVid) {
         // All five or none: a partly loaded library is treated as not loaded.
         JL_loadUfwData = JL_getUfwCrc = JL_getUfwPidVid = JL_upgradeDevice = JL_queryDevicePidVid = nullptr;
-        qCDebug(lcFirmware) << "The chip vendor's upgrade library could not be loaded: chip keyboards cannot be updated";
+        qCDebug(lcFirmware)
+            << "The chip vendor's upgrade library could not be loaded: chip keyboards cannot be updated";
         return false;
     }
     return true;

@@ -34,7 +34,8 @@ void scheduleTestCrash()
     });
 }
 #else
-void scheduleTestCrash() { }
+void scheduleTestCrash()
+{ }
 #endif
 
 }  // namespace

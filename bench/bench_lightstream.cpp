@@ -5,8 +5,8 @@
 //
 //   bench_lightstream [seconds per case] [text the case names must contain]
 //
-// Keyboard and side lights run the same mode. Targets: Wave at most 4% on the key tab and 8% with the lighting tab's live preview
-// shown; Static at most 2% on any tab.
+// Keyboard and side lights run the same mode. Targets: Wave at most 4% on the key tab and 8% with the lighting tab's
+// live preview shown; Static at most 2% on any tab.
 
 #include "benchsupport.h"
 #include "devicepage/ddevicepage.h"

@@ -173,7 +173,8 @@ QString DDeviceHidCmdSend::writeSN(QString sn, bool *queued)
 {
     if (sn.isEmpty())
         sn = newSerialNumber();
-    const bool sent = send(buildWriteSN(sn.toLocal8Bit()), "Writing the serial number failed: the keyboard is not open");
+    const bool sent
+        = send(buildWriteSN(sn.toLocal8Bit()), "Writing the serial number failed: the keyboard is not open");
     if (queued)
         *queued = sent;
     return sn;
@@ -221,7 +222,8 @@ void DDeviceHidCmdSend::resetKeyboard()
 
 void DDeviceHidCmdSend::lockWin(int feature1, int feature2, int feature3, int feature4)
 {
-    send(buildLockWin(feature1, feature2, feature3, feature4), "Sending the Win lock shortcuts failed: the keyboard is not open");
+    send(buildLockWin(feature1, feature2, feature3, feature4),
+         "Sending the Win lock shortcuts failed: the keyboard is not open");
 }
 
 void DDeviceHidCmdSend::setSleepTime(int lightSleepTime, int keyboardSleepTime, int prohibitSleepStatus)

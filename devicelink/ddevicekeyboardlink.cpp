@@ -400,10 +400,8 @@ void DDeviceKeyboardLink::parseKeyboardLightConfig(const HidReport &r)
     }
     m_keyboardLight = reported;
     m_keyboardLightReceived = true;
-    qCDebug(lcDevice).nospace()
-        << "Side light mode report: brightness"
-        << m_keyboardLight.brightness << " ledSpeed:" << m_keyboardLight.speed
-        << " ledType:" << m_keyboardLight.lightMode;
+    qCDebug(lcDevice).nospace() << "Side light mode report: brightness" << m_keyboardLight.brightness
+                                << " ledSpeed:" << m_keyboardLight.speed << " ledType:" << m_keyboardLight.lightMode;
     if (m_lightInfoKnown)
         m_pacer->offer(PacedKeyboardLight, [this] { saveLightInfoToProfile(0); });
 }

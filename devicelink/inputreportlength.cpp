@@ -69,8 +69,7 @@ bool InputReportLength::holdsItsFields(const unsigned char *report, int count)
     switch (report[1]) {
     case static_cast<unsigned char>(HidReply::LightTypeList):
     case static_cast<unsigned char>(HidReply::SideLightTypeList): return lightListEnds(report, count);
-    case static_cast<unsigned char>(HidReply::SerialNumber):
-        return count >= kTextStart + 32 || textEnds(report, count);
+    case static_cast<unsigned char>(HidReply::SerialNumber): return count >= kTextStart + 32 || textEnds(report, count);
     case 0x0D: return textEnds(report, count);
     default: break;
     }

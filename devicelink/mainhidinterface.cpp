@@ -225,9 +225,8 @@ void MainHidInterFace::onShakeHandsRunning()
         return;
     HidReport shakeHands = HidReport::command(HidCmd::ShakeHands, 0, 0x01);
     if (appendCmdData(shakeHands.data()) < 0) {
-        qCDebug(lcDevice).noquote()
-            << "The keep-alive report could not be queued for" << m_strHidName << "after" << m_shakeHandsRunNum
-            << "keep-alive reports";
+        qCDebug(lcDevice).noquote() << "The keep-alive report could not be queued for" << m_strHidName << "after"
+                                    << m_shakeHandsRunNum << "keep-alive reports";
         return;
     }
     ++m_shakeHandsRunNum;

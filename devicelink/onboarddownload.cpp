@@ -133,7 +133,8 @@ void OnboardDownload::run()
         const OnboardStep &step = m_plan.steps.at(m_step);
         switch (step.kind) {
         case OnboardStep::KeyPacket:
-            if (m_running && !queue(step.report, "Download: a key report could not be queued: the keyboard is not open"))
+            if (m_running
+                && !queue(step.report, "Download: a key report could not be queued: the keyboard is not open"))
                 return;
             break;
         case OnboardStep::AckedPacket:
@@ -254,8 +255,7 @@ void OnboardDownload::endAttempt(bool statusOk)
     const bool success = statusOk && m_running && m_status == 1;
     if (!success && m_attempt + 1 < Attempts) {
         ++m_attempt;
-        qCDebug(lcDevice)
-            << "Download: no answer from the keyboard, trying again";
+        qCDebug(lcDevice) << "Download: no answer from the keyboard, trying again";
         startAttempt();
         return;
     }

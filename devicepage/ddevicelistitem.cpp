@@ -43,8 +43,8 @@ QString recordText(const char *text, std::size_t size)
 // milliseconds per card, so each scaled picture is made once.
 QPixmap cardPicture(const QString &model, const QSize &box)
 {
-    const QString file =
-        DDataManager::getAppDirPath() + QStringLiteral("/images/hidImages/Keyboard_") + model + QStringLiteral(".png");
+    const QString file = DDataManager::getAppDirPath() + QStringLiteral("/images/hidImages/Keyboard_") + model
+        + QStringLiteral(".png");
     const QString key = QStringLiteral("DDeviceListItem:%1:%2x%3").arg(file).arg(box.width()).arg(box.height());
     QPixmap picture;
     if (QPixmapCache::find(key, &picture))

@@ -211,8 +211,7 @@ void DDevicePage::initSubPages()
 
     performancePage = new DPerformancePage(ui->page_Performance);
     ui->page_Performance->layout()->addWidget(performancePage);
-    connect(performancePage, &DPerformancePage::sigRestoreCurrentProfile, this,
-            &DDevicePage::onRestoreCurrentProfile);
+    connect(performancePage, &DPerformancePage::sigRestoreCurrentProfile, this, &DDevicePage::onRestoreCurrentProfile);
     connect(performancePage, &DPerformancePage::sigLightAndKeyboardSleepTime, this,
             &DDevicePage::onLightAndKeyboardSleepTime);
     connect(performancePage, &DPerformancePage::sigLockWinKeyAbout, this, &DDevicePage::onLockWinKeyAbout);

@@ -4,8 +4,8 @@
 #include "sdk/tavrixrecords.h"
 
 #include <QByteArray>
-#include <QList>
 #include <QHash>
+#include <QList>
 #include <QMap>
 #include <QPoint>
 #include <QPointer>
@@ -231,8 +231,7 @@ public Q_SLOTS:
     // A keyboard's facts and magnetic answers: acted on only for the current keyboard.
     void onLinkFactsChanged();
     void onLinkLiveTravel(int indexX, int indexY, int sensitivityNum);
-    void onLinkKeyTrigger(int type, int pressNum, int releaseNum, int quickTriggerPressNum,
-                          int quickTriggerReleaseNum);
+    void onLinkKeyTrigger(int type, int pressNum, int releaseNum, int quickTriggerPressNum, int quickTriggerReleaseNum);
     void onLinkCalibrationStatus(int status);
 
     // Onboard download
@@ -307,7 +306,12 @@ private:
     // Takes the next change of the notice under way; the change resumes the notice when it
     // is over (later when it waits for a keyboard).
     void continueHotPlug();
-    enum class HotPlugStep { None, Arrival, Removal };
+    enum class HotPlugStep
+    {
+        None,
+        Arrival,
+        Removal
+    };
     HotPlugStep nextHotPlugStep(QString *path) const;
     void finishHotPlug();
     void closeLinkThread(DDeviceKeyboardLink *link);

@@ -62,7 +62,7 @@ DUpdateFirmwareDia::DUpdateFirmwareDia(QWidget *parent) : QDialog(parent), ui(ne
     const ThemeColorInfo theme = DDataManager::getInstance()->getThemeColorInfo();
     // The warning's red, lightened or darkened as far as the dialog's background needs.
     ui->widget_Tip->setForeground(ReadableColour::on(themeColor(theme.UpgradeBgColor, 255), QColor(255, 50, 0),
-                                                         ReadableColour::kDrawnTextContrast));
+                                                     ReadableColour::kDrawnTextContrast));
     ui->widget_Tip->setText(QObject::tr("If the firmware is being updated, do not unplug the device!"));
 
     m_notice = new CbNotice(this);

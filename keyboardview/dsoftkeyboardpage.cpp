@@ -88,8 +88,7 @@ bool DSoftKeyboardPage::loadLayout(int layoutCode)
 
     QFile file(QStringLiteral(":/images/configDir/") + layoutFileName(layoutCode));
     if (!file.open(QIODevice::ReadOnly)) {
-        qCDebug(lcKeys)
-            << "The soft keyboard layout file cannot be read:";
+        qCDebug(lcKeys) << "The soft keyboard layout file cannot be read:";
         return false;
     }
     return parseKeyboardInfo(file.readAll());

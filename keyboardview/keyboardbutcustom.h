@@ -2,9 +2,9 @@
 
 #include <QColor>
 #include <QImage>
-#include <QVector>
 #include <QPoint>
 #include <QToolButton>
+#include <QVector>
 
 class QPainter;
 

@@ -147,8 +147,7 @@ bool KeyLayoutFile::load(const QString &model, KeyLayout *out)
     *out = KeyLayout();
     QFile file(resourcePath(model));
     if (model.isEmpty() || !file.open(QIODevice::ReadOnly)) {
-        qCDebug(lcKeys)
-            << "The keyboard layout file cannot be read:";
+        qCDebug(lcKeys) << "The keyboard layout file cannot be read:";
         return false;
     }
     return parse(file.readAll(), fileName(model), out);

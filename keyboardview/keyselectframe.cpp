@@ -85,8 +85,7 @@ bool keySelectFrame::loadKeyboardInfo(const QString &modelName)
     m_modelName = modelName;
     QFile file(KeyLayoutFile::resourcePath(modelName));
     if (modelName.isEmpty() || !file.open(QIODevice::ReadOnly)) {
-        qCDebug(lcKeys)
-            << "The keyboard layout file cannot be read:";
+        qCDebug(lcKeys) << "The keyboard layout file cannot be read:";
         clearLayer();
         registerWithDataManager();
         Q_EMIT sigKeyboardLoadFailed(modelName);

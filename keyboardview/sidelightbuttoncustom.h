@@ -33,7 +33,7 @@ protected:
 private:
     void paintShape(QPainter &p, const QColor &colour) const;
 
-    QImage m_shape;   // the segment's soft shape in white, at its size
+    QImage m_shape;  // the segment's soft shape in white, at its size
     bool m_shapeRounded = false;
     QImage m_tinted;  // the shape in the current colour
     int m_width = 10;

@@ -110,8 +110,7 @@ void DCustomLightListItem::on_pushButton_Save_clicked()
         && !CTavrixXML_ModifyProFileCustomLightNodeName(path, QByteArray::number(dm->getCurProfileIndex()),
                                                         m_index.toLatin1(), name.toUtf8())) {
         const QString reason = CTavrixXML_FailureText(CTavrixXML_LastFailure());
-        Q_EMIT sigModifyCustomLightItemNameFailed(reason.isEmpty() ? tr("Renaming the custom light failed")
-                                                                   : reason);
+        Q_EMIT sigModifyCustomLightItemNameFailed(reason.isEmpty() ? tr("Renaming the custom light failed") : reason);
         return;
     }
     m_name = name;

@@ -153,19 +153,19 @@ void DLightsConfigPage::typedField(int channel, const QString &text)
 void DLightsConfigPage::applyTypedRed(int v)
 {
     onColorItemSelectSignal(QColor(qBound(0, v, 255), qBound(0, ui->lineEdit_G->text().toInt(), 255),
-                                 qBound(0, ui->lineEdit_B->text().toInt(), 255), 255));
+                                   qBound(0, ui->lineEdit_B->text().toInt(), 255), 255));
 }
 
 void DLightsConfigPage::applyTypedGreen(int v)
 {
     onColorItemSelectSignal(QColor(qBound(0, ui->lineEdit_R->text().toInt(), 255), qBound(0, v, 255),
-                                 qBound(0, ui->lineEdit_B->text().toInt(), 255), 255));
+                                   qBound(0, ui->lineEdit_B->text().toInt(), 255), 255));
 }
 
 void DLightsConfigPage::applyTypedBlue(int v)
 {
     onColorItemSelectSignal(QColor(qBound(0, ui->lineEdit_R->text().toInt(), 255),
-                                 qBound(0, ui->lineEdit_G->text().toInt(), 255), qBound(0, v, 255), 255));
+                                   qBound(0, ui->lineEdit_G->text().toInt(), 255), qBound(0, v, 255), 255));
 }
 
 void DLightsConfigPage::on_lineEdit_R_textChanged(const QString &text)

@@ -11,7 +11,6 @@
 #include "sdk/tavrixxml.h"
 #include "ui_dlightsconfigpage.h"
 
-
 using namespace LightModes;
 
 int DLightsConfigPage::usingCustomLightIndex() const
@@ -138,17 +137,15 @@ void DLightsConfigPage::onCustomLightUsingStatus(bool)
     const int slot = m_customSlot == 0 ? 0 : 1;
     if (DCustomLightListItem *released = inSlot[slot]) {
         if (!m_profilePath.isEmpty())
-            stored(CTavrixXML_ModifyProFileCustomLightNodeUsingStatus(m_profilePath, indexText(),
-                                                                      released->lightIndex().toLatin1(), "UnUsing",
-                                                                      -1));
+            stored(CTavrixXML_ModifyProFileCustomLightNodeUsingStatus(
+                m_profilePath, indexText(), released->lightIndex().toLatin1(), "UnUsing", -1));
         released->setUsingChecked(false);
         released->setUsingState(-1);
         released->setUsingText(QStringLiteral("UnUsing"));
     }
     if (!m_profilePath.isEmpty())
-        stored(CTavrixXML_ModifyProFileCustomLightNodeUsingStatus(m_profilePath, indexText(),
-                                                                  sender->lightIndex().toLatin1(), "Using",
-                                                                  m_customSlot));
+        stored(CTavrixXML_ModifyProFileCustomLightNodeUsingStatus(
+            m_profilePath, indexText(), sender->lightIndex().toLatin1(), "Using", m_customSlot));
     sender->setUsingChecked(true);
     sender->setUsingState(m_customSlot);
     sender->setUsingText(QStringLiteral("Using"));

@@ -304,7 +304,8 @@ bool lightDealMain::isStillLight() const
 {
     // Static keys; side lights that are static, off, or absent.
     const bool keysStill = m_keyboardInfo.lightMode == KbStatic;
-    const bool sideStill = !m_sideLightsPresent || m_sideInfo.lightMode == SideStatic || m_sideInfo.lightMode == SideClose;
+    const bool sideStill
+        = !m_sideLightsPresent || m_sideInfo.lightMode == SideStatic || m_sideInfo.lightMode == SideClose;
     return keysStill && sideStill;
 }
 

@@ -353,22 +353,19 @@ void DTriggerSettingPage::onSliderReleaseJourneyValue(int Value)
 void DTriggerSettingPage::onSliderPressReleaseJourneyReleased()
 {
     m_QuickTrigger_StrengthNum_C = ui->horizontalSlider_PressReleaseJourney->value();
-    qCDebug(lcKeys) << "Quick trigger travel (centre):"
-                    << m_QuickTrigger_StrengthNum_C;
+    qCDebug(lcKeys) << "Quick trigger travel (centre):" << m_QuickTrigger_StrengthNum_C;
 }
 
 void DTriggerSettingPage::onSliderPressJourneyReleased()
 {
     m_QuickTrigger_StrengthNum_L = ui->horizontalSlider_PressJourney->value();
-    qCDebug(lcKeys) << "Quick trigger travel (press):"
-                    << m_QuickTrigger_StrengthNum_L;
+    qCDebug(lcKeys) << "Quick trigger travel (press):" << m_QuickTrigger_StrengthNum_L;
 }
 
 void DTriggerSettingPage::onSliderReleaseJourneyReleased()
 {
     m_QuickTrigger_StrengthNum_R = ui->horizontalSlider_ReleaseJourney->value();
-    qCDebug(lcKeys) << "Quick trigger travel (release):"
-                    << m_QuickTrigger_StrengthNum_R;
+    qCDebug(lcKeys) << "Quick trigger travel (release):" << m_QuickTrigger_StrengthNum_R;
 }
 
 void DTriggerSettingPage::on_checkBox_QuickTrigger_clicked()

@@ -276,10 +276,12 @@ void keyboardFrame(double t)
                 else
                     setCell(cell, top(d), neonLevel(d, r * t));
                 break;
-            case KbRadar:     // Radar: a sweeping beam with a fading tail
+            case KbRadar:        // Radar: a sweeping beam with a fading tail
             case KbStriation: {  // Striation: four beams
                 const int arms = d.lightMode == KbRadar ? 1 : 4;
-                double behind = (r * t * 0.5 - along(d.direction >= DirClockwise ? d.direction : DirClockwise, row, column)) * arms;
+                double behind
+                    = (r * t * 0.5 - along(d.direction >= DirClockwise ? d.direction : DirClockwise, row, column))
+                    * arms;
                 behind -= std::floor(behind);
                 const double beam = 255 * (1.0 - behind) * (1.0 - behind);
                 setCell(cell, full ? scaled(hue(pos), beam) : top(d), beam);
@@ -316,7 +318,7 @@ void keyboardFrame(double t)
                 setCell(cell, full ? hue(noise(id + 977)) : top(d), glint > 0 ? 255 * glint : 0);
                 break;
             }
-            case KbAutoRipple:    // Auto Ripple and Fireworks: rings spread from points the effect picks;
+            case KbAutoRipple:   // Auto Ripple and Fireworks: rings spread from points the effect picks;
             case KbFireworks: {  // in Fireworks a pressed key sends a burst of its own
                 const double period = d.lightMode == KbAutoRipple ? 1.5 : 0.8;
                 const int64_t slot = int64_t(std::floor(t / period));
@@ -344,9 +346,9 @@ void keyboardFrame(double t)
                 }
                 break;
             }
-            case KbReactive:     // Reactive: a pressed key lights and fades
-            case KbRipple:     // Ripple: rings spread from a pressed key
-            case KbCross:    // Cross: a cross through the pressed key
+            case KbReactive:        // Reactive: a pressed key lights and fades
+            case KbRipple:          // Ripple: rings spread from a pressed key
+            case KbCross:           // Cross: a cross through the pressed key
             case KbSpeedRespond: {  // Speed Respond: the faster the typing, the more rows light up
                 uint32_t serial = 0;
                 double glow = pressGlow(d.lightMode, d, row, column, t, &serial);

@@ -280,9 +280,8 @@ void TestDeviceKeyboardLink::newSerialNotQueuedStaysInvalid()
     f.link()->onHidSNDataArrived(heapReport(reply), "QR108");
     QVERIFY(f.link()->getCurrentSN().isEmpty());
     const QList<HidReport> received = f.received();
-    QVERIFY(std::none_of(received.begin(), received.end(), [](const HidReport &r) {
-        return r.code() == uint8_t(HidCmd::WriteSerialNumber);
-    }));
+    QVERIFY(std::none_of(received.begin(), received.end(),
+                         [](const HidReport &r) { return r.code() == uint8_t(HidCmd::WriteSerialNumber); }));
     QCOMPARE(f.keyboard()->state().serial, QByteArray("short"));
 }
 

@@ -820,8 +820,8 @@ void TestDevicePage::changeWhileKeyboardOpens()
     if (secondArrives) {
         fast = rig.add("QM68", "fast");
         notice(DDevicePage::kChangeArrival);
-        QVERIFY(waitUntil(
-            [&] { return page->getKeyboardLinkMap().contains(fast->socketPath()) && !page->isBusy(); }, 10000));
+        QVERIFY(waitUntil([&] { return page->getKeyboardLinkMap().contains(fast->socketPath()) && !page->isBusy(); },
+                          10000));
     } else {
         slow->vanish();
         notice(DDevicePage::kChangeRemoval);
@@ -834,7 +834,8 @@ void TestDevicePage::changeWhileKeyboardOpens()
         QCOMPARE(rig.currentPath(), slow->socketPath());
         const QByteArray serial = EmuKeyboard::defaultSerial(slow->model(), false, "slow");
         QCOMPARE(page->currentSerialNumber(), QString::fromLatin1(serial));
-        QCOMPARE(page->currentProfilePath(), QFile::encodeName(profileFolder("QR108", serial) + "/appProfile_Default.xml"));
+        QCOMPARE(page->currentProfilePath(),
+                 QFile::encodeName(profileFolder("QR108", serial) + "/appProfile_Default.xml"));
         QCOMPARE(rig.shownPage(), QString("page_HaveDevice"));
         QCOMPARE(page->getKeyboardLinkMap().size(), 2);
     } else {

@@ -3,8 +3,8 @@
 // at once when that keyboard goes away.
 #include "app/ddatamanager.h"
 #include "app/dmainwidget.h"
-#include "devicelink/deviceoperations.h"
 #include "devicelink/ddevicekeyboardlink.h"
+#include "devicelink/deviceoperations.h"
 #include "devicelink/mainhidinterface.h"
 #include "devicelink/onboarddownload.h"
 #include "devicepage/ddevicelistitem.h"

@@ -9,10 +9,10 @@
 #include "x11probe.h"
 
 #include <QDir>
-#include <QSet>
 #include <QFile>
 #include <QProcess>
 #include <QScopeGuard>
+#include <QSet>
 #include <QTemporaryDir>
 
 #include <csignal>

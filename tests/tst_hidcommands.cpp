@@ -74,9 +74,7 @@ void TestHidCommands::builderSendsReport_data()
     QTest::addColumn<BuilderOp>("op");
     QTest::addColumn<QString>("report");
 
-    const auto row = [](const char *name, BuilderOp op, const QString &report) {
-        QTest::newRow(name) << op << report;
-    };
+    const auto row = [](const char *name, BuilderOp op, const QString &report) { QTest::newRow(name) << op << report; };
 
     row(
         "keyboard light types", [](DDeviceHidCmdSend &b) { b.inquireLightMode(); }, "01 09");

@@ -8,8 +8,8 @@
 #include <QTemporaryDir>
 #include <QVector>
 
-#include <algorithm>
 #include <QtTest>
+#include <algorithm>
 
 namespace {
 

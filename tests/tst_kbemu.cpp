@@ -591,7 +591,8 @@ void TestKbEmu::timedLinesRunInOrderAndNeverEarly()
         order << f.name;
     QCOMPARE(order, QStringList({"a", "b1", "b2", "c", "d", "e"}));
     for (const Fired &f : qAsConst(fired)) {
-        const qint64 due = std::find_if(lines.cbegin(), lines.cend(), [&](const auto &l) { return l.first == f.name; })->second;
+        const qint64 due
+            = std::find_if(lines.cbegin(), lines.cend(), [&](const auto &l) { return l.first == f.name; })->second;
         QVERIFY2(f.ms >= due, qPrintable(QString("%1 ran at %2 ms, due at %3 ms").arg(f.name).arg(f.ms).arg(due)));
     }
 }

@@ -285,11 +285,11 @@ void TestKeyboardRequests::keyboardWideSettingsIgnoreTheLayerShown()
     QVERIFY(CTavrixXML_CreateProFileXmlParentNode(defaultLayer, "2", "Profile2", 0));
     QVERIFY(CTavrixXML_ModifyXMLFileProfileIndex(defaultLayer, 2));
     QVERIFY(CTavrixXML_AddProFileFunctionInfo(defaultLayer, "2", "0", "0", "0", "1"));  // block the Windows key
-    const auto item = [](const QByteArray &layer, const QByteArray &profile, int code, int type,
-                         const QByteArray &value) {
-        QVERIFY(CTavrixXML_AddProFileMacroWithKeyInfoItem(layer, profile, QByteArray::number(code), "K",
-                                                          QByteArray::number(type), "1", "1", value));
-    };
+    const auto item
+        = [](const QByteArray &layer, const QByteArray &profile, int code, int type, const QByteArray &value) {
+              QVERIFY(CTavrixXML_AddProFileMacroWithKeyInfoItem(layer, profile, QByteArray::number(code), "K",
+                                                                QByteArray::number(type), "1", "1", value));
+          };
     item(defaultLayer, "2", 30, KeyOperateType_Text, "default text");
     item(defaultLayer, "2", 31, KeyOperateType_RemapKey, "4");
     item(defaultLayer, "2", 32, KeyOperateType_Text, "default wins");

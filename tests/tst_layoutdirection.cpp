@@ -259,7 +259,8 @@ void TestLayoutDirection::iconButtonKeepsItsTextBesideTheIcon()
         QGuiApplication::setLayoutDirection(direction);
         QCOMPARE(button.layoutDirection(), direction);
         const QImage image = button.grab().toImage().convertToFormat(QImage::Format_RGB32);
-        QVERIFY2(widestInnerGap(image, background) <= 12, qPrintable(QString::number(widestInnerGap(image, background))));
+        QVERIFY2(widestInnerGap(image, background) <= 12,
+                 qPrintable(QString::number(widestInnerGap(image, background))));
     }
     QGuiApplication::setLayoutDirection(Qt::LeftToRight);
 }
@@ -281,7 +282,8 @@ void TestLayoutDirection::thinWeightsRaisedAndBack_data()
                                   << "QLabel{font: 75pt \"X\"; font-size: 75px;}";
     QTest::newRow("bold") << "QLabel{font: bold 12pt; color: rgb(75, 75, 75);}"
                           << "QLabel{font: bold 12pt; color: rgb(75, 75, 75);}";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void TestLayoutDirection::thinWeightsRaisedAndBack()

@@ -444,9 +444,9 @@ private Q_SLOTS:
         page->onGetRGB(0, 0, 255);
         page->onMovingStatus(0, 0);  // the knob's reset paint changes nothing
         QCOMPARE(page->findChild<QLineEdit *>("lineEdit_B")->text(), QString("255"));
-        page->onMovingStatus(50, -180);               // half dark
+        page->onMovingStatus(50, -180);                  // half dark
         page->onColorItemSelectSignal(QColor(1, 2, 3));  // a swatch while held changes the pending colour
-        page->onMovingStatus(100, -360);              // fully dark: black
+        page->onMovingStatus(100, -360);                 // fully dark: black
         QCOMPARE(page->findChild<QLineEdit *>("lineEdit_B")->text(), QString("0"));
         QCOMPARE(changed.count(), 0);
         page->onSVColorAreaMouseIsPress(false);

@@ -6,9 +6,9 @@
 #include "devicepage/ddevicelistitem.h"
 #include "devicepage/ddevicepage.h"
 #include "macros/dmacropage.h"
+#include "platform/hotplugsource.h"
 #include "platform/xdgautostart.h"
 #include "sdk/devicecatalogue.h"
-#include "platform/hotplugsource.h"
 #include "support/testmain.h"
 #include "widgets/cbnotice.h"
 

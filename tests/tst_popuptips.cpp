@@ -3,10 +3,10 @@
 #include "widgets/dcustomeventtipexplain.h"
 #include "widgets/dtooltipexplain.h"
 
-#include <QScreen>
 #include <QApplication>
 #include <QBoxLayout>
 #include <QLabel>
+#include <QScreen>
 #include <QSignalSpy>
 
 class TestPopupTips : public QObject

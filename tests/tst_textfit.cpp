@@ -17,10 +17,10 @@
 #include "emufirmware.h"
 #include "emumodel.h"
 #include "firmware/dupdatefirmwaredia.h"
-#include "keys/dcustomkeyspage.h"
 #include "keyboardview/dsoftkeyboardpage.h"
 #include "keyboardview/dvirtualkeyboardtool.h"
 #include "keyboardview/softkeyboardbutcustom.h"
+#include "keys/dcustomkeyspage.h"
 #include "keys/keyfunctionpagetable.h"
 #include "macros/dmacropage.h"
 #include "support/mainwindowrig.h"
@@ -487,8 +487,7 @@ void TestTextFit::chineseShowsNoLatinTimeUnit()
     DMainWidget *w = m_rig->window.get();
     w->onUpdateAllUI();
     w->resize(w->screen()->availableGeometry().size());
-    const QRegularExpression latinUnit(QStringLiteral("(^|[\\d\\s])ms\\b"),
-                                       QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpression latinUnit(QStringLiteral("(^|[\\d\\s])ms\\b"), QRegularExpression::CaseInsensitiveOption);
     QMap<QString, QString> found;
     ScreenWalk walk(w, [&](const QString &where) {
         for (QWidget *window : ScreenWalk::shownWindows()) {

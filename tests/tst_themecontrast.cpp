@@ -194,14 +194,17 @@ private:
             if (!label->pixmap(Qt::ReturnByValue).isNull() || label->movie() || label->text().trimmed().isEmpty())
                 return;
             const QString text = label->text();
-            measure(w, where, text, [label] { label->setText(QString()); }, [label, text] { label->setText(text); });
+            measure(
+                w, where, text, [label] { label->setText(QString()); }, [label, text] { label->setText(text); });
         } else if (auto *button = qobject_cast<QAbstractButton *>(w)) {
             if (button->text().trimmed().isEmpty())
                 return;
-            if (auto *tool = qobject_cast<QToolButton *>(button); tool && tool->toolButtonStyle() == Qt::ToolButtonIconOnly)
+            if (auto *tool = qobject_cast<QToolButton *>(button);
+                tool && tool->toolButtonStyle() == Qt::ToolButtonIconOnly)
                 return;
             const QString text = button->text();
-            measure(w, where, text, [button] { button->setText(QString()); }, [button, text] { button->setText(text); });
+            measure(
+                w, where, text, [button] { button->setText(QString()); }, [button, text] { button->setText(text); });
         } else if (auto *edit = qobject_cast<QLineEdit *>(w)) {
             lineEdit(edit, where);
         } else if (auto *box = qobject_cast<QComboBox *>(w); box && !box->isEditable()) {
@@ -218,20 +221,22 @@ private:
         const QString text = edit->text();
         const QString placeholder = edit->placeholderText();
         if (!text.isEmpty()) {
-            measure(edit, where, text,
-                    [edit] {
-                        const QSignalBlocker block(edit);
-                        edit->setText(QString());
-                        edit->setPlaceholderText(QString());
-                    },
-                    [edit, text, placeholder] {
-                        const QSignalBlocker block(edit);
-                        edit->setText(text);
-                        edit->setPlaceholderText(placeholder);
-                    });
+            measure(
+                edit, where, text,
+                [edit] {
+                    const QSignalBlocker block(edit);
+                    edit->setText(QString());
+                    edit->setPlaceholderText(QString());
+                },
+                [edit, text, placeholder] {
+                    const QSignalBlocker block(edit);
+                    edit->setText(text);
+                    edit->setPlaceholderText(placeholder);
+                });
         } else if (!placeholder.isEmpty()) {
-            measure(edit, where, placeholder, [edit] { edit->setPlaceholderText(QString()); },
-                    [edit, placeholder] { edit->setPlaceholderText(placeholder); });
+            measure(
+                edit, where, placeholder, [edit] { edit->setPlaceholderText(QString()); },
+                [edit, placeholder] { edit->setPlaceholderText(placeholder); });
         }
     }
 
@@ -240,8 +245,9 @@ private:
         if (box->currentIndex() < 0) {
             const QString placeholder = box->placeholderText();
             if (!placeholder.isEmpty())
-                measure(box, where, placeholder, [box] { box->setPlaceholderText(QString()); },
-                        [box, placeholder] { box->setPlaceholderText(placeholder); });
+                measure(
+                    box, where, placeholder, [box] { box->setPlaceholderText(QString()); },
+                    [box, placeholder] { box->setPlaceholderText(placeholder); });
             return;
         }
         QAbstractItemModel *model = box->model();
@@ -250,15 +256,16 @@ private:
         if (text.toString().trimmed().isEmpty())
             return;
         // The box draws its current item's text from the model when it paints.
-        measure(box, where, text.toString(),
-                [model, index] {
-                    const QSignalBlocker block(model);
-                    model->setData(index, QString(), Qt::DisplayRole);
-                },
-                [model, index, text] {
-                    const QSignalBlocker block(model);
-                    model->setData(index, text, Qt::DisplayRole);
-                });
+        measure(
+            box, where, text.toString(),
+            [model, index] {
+                const QSignalBlocker block(model);
+                model->setData(index, QString(), Qt::DisplayRole);
+            },
+            [model, index, text] {
+                const QSignalBlocker block(model);
+                model->setData(index, text, Qt::DisplayRole);
+            });
     }
 
     void items(QAbstractItemView *view, const QString &where)
@@ -307,8 +314,9 @@ private:
         if (effect)
             effect->setEnabled(false);
         const QColor colour = notice->textColor();
-        measure(notice, where, notice->text(), [notice] { notice->setTextColor(Qt::transparent); },
-                [notice, colour] { notice->setTextColor(colour); });
+        measure(
+            notice, where, notice->text(), [notice] { notice->setTextColor(Qt::transparent); },
+            [notice, colour] { notice->setTextColor(colour); });
         if (effect)
             effect->setEnabled(fading);
     }
@@ -351,9 +359,9 @@ private:
             return measureItem(image.copy(view->visualRect(index).adjusted(2, 2, -2, -2))).background;
         };
         if (backgroundOf(current) == backgroundOf(other))
-            m_problems.insert(where + " selected",
-                              QStringLiteral("%1 | %2 | the selected item of the list is not told apart")
-                                  .arg(m_theme, where));
+            m_problems.insert(
+                where + " selected",
+                QStringLiteral("%1 | %2 | the selected item of the list is not told apart").arg(m_theme, where));
     }
 
     static QString describe(QWidget *w)
@@ -379,8 +387,7 @@ private:
     static bool underToast(QWidget *w, const QRect &rect)
     {
         for (CbNotice *notice : w->window()->findChildren<CbNotice *>())
-            if (notice != w && notice->isVisible() && !w->isAncestorOf(notice)
-                && shownRect(notice).intersects(rect))
+            if (notice != w && notice->isVisible() && !w->isAncestorOf(notice) && shownRect(notice).intersects(rect))
                 return true;
         return false;
     }
@@ -415,11 +422,12 @@ private:
         // One line per widget and text, however many screens show it.
         if (m_problems.contains(what))
             return;
-        m_problems.insert(what, QStringLiteral("%1 | %2 | %3: %4 on %5, %6:1 (%7 px, weight %8)")
-                                    .arg(m_theme, where, what, m.text.name(), m.background.name())
-                                    .arg(m.ratio, 0, 'f', 2)
-                                    .arg(QFontInfo(w->font()).pixelSize())
-                                    .arg(w->font().weight()));
+        m_problems.insert(what,
+                          QStringLiteral("%1 | %2 | %3: %4 on %5, %6:1 (%7 px, weight %8)")
+                              .arg(m_theme, where, what, m.text.name(), m.background.name())
+                              .arg(m.ratio, 0, 'f', 2)
+                              .arg(QFontInfo(w->font()).pixelSize())
+                              .arg(w->font().weight()));
     }
 
     QString m_theme;
@@ -577,8 +585,8 @@ void TestThemeContrast::everyTextReadsInEveryTheme()
     CTavrixXML_SeniorKey_SelectAllInfoItem(seniorKeys, records);
     if (stored.size() < 30 || records.size() < 3) {
         for (int i = stored.size() + 1; i <= 30; ++i)
-            QVERIFY(CTavrixXML_CreateMacroXmlParentNode(macros, QByteArray::number(i),
-                                                        "Macro" + QByteArray::number(i)));
+            QVERIFY(
+                CTavrixXML_CreateMacroXmlParentNode(macros, QByteArray::number(i), "Macro" + QByteArray::number(i)));
         for (int i = records.size() + 1; i <= 3; ++i)
             QVERIFY(CTavrixXML_SeniorKey_AddInfoItem(seniorKeys, SeniorKeyType_MT,
                                                      SeniorKeys::newRecord(i, SeniorKeyType_MT)));
@@ -602,11 +610,12 @@ void TestThemeContrast::everyTextReadsInEveryTheme()
     QVERIFY2(check.measured() > 100, qPrintable(QString::number(check.measured())));
     const QStringList problems = check.problems();
     if (!problems.isEmpty())
-        qWarning("%s", qPrintable(QStringLiteral("\n%1 texts below %2:1 or lists off the screen (screens in %3)\n")
-                                      .arg(problems.size())
-                                      .arg(ReadableColour::kTextContrast)
-                                      .arg(screenshotDir())
-                                  + problems.join('\n')));
+        qWarning("%s",
+                 qPrintable(QStringLiteral("\n%1 texts below %2:1 or lists off the screen (screens in %3)\n")
+                                .arg(problems.size())
+                                .arg(ReadableColour::kTextContrast)
+                                .arg(screenshotDir())
+                            + problems.join('\n')));
     QVERIFY2(problems.isEmpty(), qPrintable(QStringLiteral("%1 shortfalls").arg(problems.size())));
 }
 

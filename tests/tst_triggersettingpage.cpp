@@ -16,13 +16,13 @@
 #include "widgets/arrowwidget.h"
 #include "widgets/slidercustomwidget.h"
 
-#include <QScreen>
 #include <QCheckBox>
-#include <QFrame>
 #include <QDir>
+#include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QSlider>
 #include <QStackedWidget>

@@ -37,8 +37,9 @@ QString screenshotDir()
 QColor themeColour(const QString &text)
 {
     const QStringList parts = text.split(',');
-    return parts.size() >= 3 ? QColor(parts[0].trimmed().toInt(), parts[1].trimmed().toInt(), parts[2].trimmed().toInt())
-                             : QColor();
+    return parts.size() >= 3
+        ? QColor(parts[0].trimmed().toInt(), parts[1].trimmed().toInt(), parts[2].trimmed().toInt())
+        : QColor();
 }
 
 bool onX11()
@@ -278,7 +279,7 @@ void TestWindowShapes::roundedDialogsWithoutCompositor()
         d.dialog->move(20, 20);
         d.dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(d.dialog));
-            const QImage image = paintedScreenAt(d.dialog->geometry());
+        const QImage image = paintedScreenAt(d.dialog->geometry());
         QVERIFY(image.save(screenshotDir() + "/" + d.picture));
         QCOMPARE(image.pixelColor(0, 0).rgb(), QColor(Qt::white).rgb());
         delete d.dialog;

@@ -18,8 +18,8 @@ const QString kRaised = QStringLiteral("401");
 QString replaceWeight(const QString &sheet, const QString &from, const QString &to)
 {
     // "font: 75 12pt", "font:75 8pt" and "font-weight: 75;".
-    const QRegularExpression weight(QStringLiteral("(font\\s*:\\s*)%1(?=\\s)|(font-weight\\s*:\\s*)%1(?=\\s*[;}])")
-                                        .arg(from));
+    const QRegularExpression weight(
+        QStringLiteral("(font\\s*:\\s*)%1(?=\\s)|(font-weight\\s*:\\s*)%1(?=\\s*[;}])").arg(from));
     QString result;
     int last = 0;
     QRegularExpressionMatchIterator it = weight.globalMatch(sheet);

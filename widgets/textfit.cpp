@@ -37,11 +37,8 @@ public:
         case QEvent::Resize:
         case QEvent::FontChange:
         case QEvent::StyleChange:
-        case QEvent::Polish:
-            refit(static_cast<QWidget *>(watched));
-            break;
-        default:
-            break;
+        case QEvent::Polish: refit(static_cast<QWidget *>(watched)); break;
+        default: break;
         }
         return false;
     }
@@ -72,7 +69,7 @@ void Refitter::refit(QWidget *widget)
     const int room = textRoom(widget);
     // Multi-line texts are laid out by the widget itself; only single lines are cut.
     const bool fits = room <= 0 || full.contains(QLatin1Char('\n')) || Qt::mightBeRichText(full)
-                   || metrics.horizontalAdvance(full) <= room;
+        || metrics.horizontalAdvance(full) <= room;
     const QString shown = fits ? full : metrics.elidedText(full, Qt::ElideRight, room);
 
     if (auto *label = qobject_cast<QLabel *>(widget)) {

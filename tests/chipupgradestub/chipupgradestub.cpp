@@ -44,7 +44,8 @@ std::string chipModeSocket()
     std::string found;
     while (dirent *entry = readdir(folder)) {
         const std::string name = entry->d_name;
-        if (name.rfind("vid_1209&pid_000f", 0) == 0 && name.size() > 5 && name.compare(name.size() - 5, 5, ".sock") == 0) {
+        if (name.rfind("vid_1209&pid_000f", 0) == 0 && name.size() > 5
+            && name.compare(name.size() - 5, 5, ".sock") == 0) {
             found = std::string(dir) + "/" + name;
             break;
         }

@@ -4,10 +4,10 @@
 // travel, trigger and calibration answers are relayed to the trigger page. No
 // page may crash or read out of bounds whatever values a keyboard reports.
 
-#include "fuzzsupport.h"
 #include "app/ddatamanager.h"
 #include "devicelink/ddevicekeyboardlink.h"
 #include "devicepage/dperformancepage.h"
+#include "fuzzsupport.h"
 #include "magnetic/dtriggersettingpage.h"
 #include "sdk/tavrixxml.h"
 

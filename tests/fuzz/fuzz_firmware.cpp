@@ -7,8 +7,8 @@
 // Input: byte 0 and 1 give the image length (high byte first, cut to what is
 // there), then the image, then the answers in 64-byte reports.
 
-#include "fuzzsupport.h"
 #include "firmware/firmwareimagecheck.h"
+#include "fuzzsupport.h"
 #include "sdk/bootloaderprotocol.h"
 #include "sdk/hidhandletable.h"
 #include "sdk/tavrixfirmware.h"

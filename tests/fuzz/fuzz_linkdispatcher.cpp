@@ -2,8 +2,8 @@
 // misbehaving keyboard might send them: no handler may read past the 64-byte buffer, and
 // the key-report copy must keep its shape.
 
-#include "fuzzsupport.h"
 #include "devicelink/ddevicekeyboardlink.h"
+#include "fuzzsupport.h"
 #include "sdk/tavrixxml.h"
 
 #include <QGuiApplication>

@@ -5,8 +5,8 @@
 //
 // Input: the three files, separated by NUL bytes (settings, defaults, theme).
 
-#include "fuzzsupport.h"
 #include "app/ddatamanager.h"
+#include "fuzzsupport.h"
 
 #include <QDir>
 #include <QFile>

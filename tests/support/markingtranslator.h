@@ -9,8 +9,7 @@ class MarkingTranslator : public QTranslator
 public:
     explicit MarkingTranslator(QString pattern = QStringLiteral("~%1"), QByteArray context = "QObject")
         : m_pattern(std::move(pattern)), m_context(std::move(context))
-    {
-    }
+    { }
     bool isEmpty() const override { return false; }
     QString translate(const char *context, const char *source, const char *, int) const override
     {

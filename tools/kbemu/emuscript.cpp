@@ -2,9 +2,9 @@
 
 #include "emudevice.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonArray>
-#include <QElapsedTimer>
 #include <QRegularExpression>
 #include <QTimer>
 
