@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QVBoxLayout>
 
 namespace {
@@ -85,15 +84,6 @@ void QuestionDialog::applyTheme()
                                    " font-size:12pt; font-weight:bold;}")
                         .arg(t.TextCheckedColor));
     update();
-}
-
-void QuestionDialog::showEvent(QShowEvent *event)
-{
-    // Over the middle of the window that asks: without a frame of the window manager's,
-    // some window managers leave the question where it was made, at the screen's corner.
-    if (!event->spontaneous() && parentWidget())
-        move(parentWidget()->window()->frameGeometry().center() - rect().center());
-    QDialog::showEvent(event);
 }
 
 void QuestionDialog::paintEvent(QPaintEvent *)
