@@ -52,8 +52,10 @@ public:
 
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        auto *box = static_cast<QComboBox *>(watched);
-        if (box->isEditable())
+        // Events still reach the filter while a box is being destroyed, when it is no
+        // longer a QComboBox.
+        auto *box = qobject_cast<QComboBox *>(watched);
+        if (!box || box->isEditable())
             return false;
         if (event->type() == QEvent::Paint) {
             QStylePainter painter(box);
