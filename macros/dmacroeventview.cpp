@@ -2,6 +2,7 @@
 
 #include "app/ddatamanager.h"
 #include "macros/macroeventmodel.h"
+#include "macros/paintedlistview.h"
 #include "widgets/accessiblecontrols.h"
 #include "widgets/arrowwidget.h"
 
@@ -9,7 +10,6 @@
 #include <QHash>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScrollBar>
 #include <QStyle>
 #include <QStyledItemDelegate>
 
@@ -118,20 +118,9 @@ private:
 
 DMacroEventView::DMacroEventView(MacroEventModel *model, QWidget *parent) : QListView(parent), m_model(model)
 {
-    setObjectName(QStringLiteral("listView_Events"));
+    PaintedListView::setUp(this, QStringLiteral("listView_Events"), kRowHeight);
     setModel(m_model);
     setItemDelegate(new MacroEventDelegate(this));
-    setUniformItemSizes(true);
-    setSelectionMode(QAbstractItemView::NoSelection);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setFocusPolicy(Qt::NoFocus);
-    setFrameShape(QFrame::NoFrame);
-    setMouseTracking(true);
-    verticalScrollBar()->setSingleStep(kRowHeight / 2);
-    viewport()->setAutoFillBackground(false);
-    setStyleSheet(QStringLiteral("QListView#listView_Events{background: transparent; border: none;}"));
 
     const ThemeColorInfo theme = DDataManager::getInstance()->getThemeColorInfo();
     m_look.border = ArrowWidget::colorFromThemeText(theme.MacroBorderColor);

@@ -4,6 +4,7 @@
 #include "macros/macrolistmodel.h"
 #include "macros/macromenutoolwidget.h"
 #include "macros/macrosheet.h"
+#include "macros/paintedlistview.h"
 #include "sdk/tavrixxml.h"
 #include "widgets/accessiblecontrols.h"
 #include "widgets/arrowwidget.h"
@@ -15,7 +16,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <QToolTip>
@@ -116,21 +116,9 @@ private:
 
 DMacroListView::DMacroListView(QWidget *parent) : QListView(parent), m_model(new MacroListModel(this))
 {
-    setObjectName(QStringLiteral("listView_Macros"));
+    PaintedListView::setUp(this, QStringLiteral("listView_Macros"), kRowHeight);
     setModel(m_model);
     setItemDelegate(new MacroRowDelegate(this));
-    setUniformItemSizes(true);
-    setSelectionMode(QAbstractItemView::NoSelection);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setFocusPolicy(Qt::NoFocus);
-    setFrameShape(QFrame::NoFrame);
-    setMouseTracking(true);
-    verticalScrollBar()->setSingleStep(kRowHeight / 2);
-    // The list shows the panel behind it.
-    viewport()->setAutoFillBackground(false);
-    setStyleSheet(QStringLiteral("QListView#listView_Macros{background: transparent; border: none;}"));
 
     const ThemeColorInfo theme = DDataManager::getInstance()->getThemeColorInfo();
     m_look.border = ArrowWidget::colorFromThemeText(theme.MacroBorderColor);
